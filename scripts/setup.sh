@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running need on Debian 12; only what is missing.
+set -euo pipefail
+
+PACCHETTI=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev libbenchmark-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-wine fonts-liberation
+  xvfb xauth x11-utils imagemagick
+)
+
+mancanti=()
+for p in "${PACCHETTI[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    mancanti+=("$p")
+  fi
+done
+
+if ((${#mancanti[@]})); then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  echo "Installing: ${mancanti[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
+fi

@@ -1,0 +1,38 @@
+#include "console/ui/Form1.h"
+#include "platform/Piattaforma.h"
+#include "platform/qt/Caratteri.h"
+#include "platform/qt/DialoghiQt.h"
+#include "platform/qt/IstanzaSingola.h"
+#include "platform/qt/PiattaformaQt.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brivanta"));
+    QApplication::setOrganizationName(QStringLiteral("Brivanta"));
+
+    CartelleQt cartelle;
+    IstanzaSingola istanza(cartelle.Temporanea(), IstanzaSingola::NomePerUtente());
+    if (!istanza.Prima()) {
+        return 0;
+    }
+    RegistraCaratteri();
+
+    DialoghiQt dialoghi;
+    ImpostazioniQt impostazioni;
+    OrologioQt orologio;
+    ShellQt shell;
+    ProcessoQt processo;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
+
+    Form1 console(piattaforma);
+    QObject::connect(&istanza, &IstanzaSingola::Richiamata, &console, [&console] {
+        console.showNormal();
+        console.raise();
+        console.activateWindow();
+    });
+    console.Form_Load();
+    console.show();
+    return QApplication::exec();
+}

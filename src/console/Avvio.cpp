@@ -1,0 +1,74 @@
+#include "console/Avvio.h"
+
+#include "platform/Cartelle.h"
+#include "platform/Impostazioni.h"
+#include "shared/Modulo1.h"
+#include "shared/Numeri.h"
+
+#include <QDir>
+
+namespace {
+constexpr int TabelloneMinimo = 50;
+constexpr int TabelloneMassimo = 2000;
+constexpr int TabellonePredefinito = 200;
+constexpr int DurataMassima = 32; // beyond it the interval no longer fits 16 bits
+} // namespace
+
+QString DecidiCartellaDati(const Cartelle& cartelle) {
+    const QString documenti = cartelle.Documenti();
+    if (!documenti.isEmpty()) {
+        const QString dati = QDir(documenti).filePath(QStringLiteral("Brivanta"));
+        const QDir home(QDir(dati).filePath(QStringLiteral("Teams/Home")));
+        if (!home.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty()) {
+            return dati;
+        }
+    }
+    return QDir::cleanPath(cartelle.Programma());
+}
+
+ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {
+    ValoriAvvio v;
+    m.BarraSponsor = 1;
+    m.LinguaCorrente = imp.Leggi(QStringLiteral("Language"));
+    if (m.LinguaCorrente.isEmpty()) {
+        m.LinguaCorrente = QStringLiteral("ITA");
+    }
+    // A preview interval outside the options' range would starve the display or stall it.
+    if (const auto velocita = Intero16(imp.Leggi(QStringLiteral("ScoreBoardSpeed")));
+        velocita && *velocita >= TabelloneMinimo && *velocita <= TabelloneMassimo) {
+        v.IntervalloTabellone = *velocita;
+    } else {
+        v.IntervalloTabellone = TabellonePredefinito;
+    }
+    if (const auto attiva = Intero16(imp.Leggi(QStringLiteral("SndExultationEnabled")))) {
+        m.EsultanzaAttiva = *attiva;
+    }
+    if (const auto durata = Intero16(imp.Leggi(QStringLiteral("SndExultationDuration")))) {
+        m.DurataEsultanza = *durata;
+    }
+    for (int i = 0; i < static_cast<int>(m.SuoniEsultanza.size()); ++i) {
+        m.SuoniEsultanza[i] = imp.Leggi(QStringLiteral("SndExultation") + QString::number(i));
+    }
+    if (const auto sponsor = Intero16(imp.Leggi(QStringLiteral("Sponsor")))) {
+        m.BarraSponsor = *sponsor;
+    }
+    if (m.DurataEsultanza >= 0 && m.DurataEsultanza <= DurataMassima) {
+        v.IntervalloEsultanza = m.DurataEsultanza * 1000;
+    }
+    m.Serial = imp.Leggi(QStringLiteral("Serial"));
+    const auto top = Decimale(imp.Leggi(QStringLiteral("Top")));
+    const auto left = Decimale(imp.Leggi(QStringLiteral("Left")));
+    if (top && left && *top != 0 && *left != 0) {
+        v.Top = top;
+        v.Left = left;
+    }
+    return v;
+}
+
+std::optional<QStringList> ElencaCartelleSquadre(const QString& cartellaDati) {
+    const QDir teams(QDir(cartellaDati).filePath(QStringLiteral("Teams")));
+    if (!teams.exists()) {
+        return std::nullopt;
+    }
+    return teams.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}

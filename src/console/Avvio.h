@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Impostazioni;
+class Cartelle;
+struct Modulo1;
+
+// Documents/Brivanta when its Teams/Home holds a file, else the program folder.
+QString DecidiCartellaDati(const Cartelle& cartelle);
+
+// What the stored settings give the start-up sequence; fields left empty keep their value.
+struct ValoriAvvio {
+    int IntervalloTabellone = 200;
+    std::optional<int> IntervalloEsultanza;
+    // Display position in twips, only when both are stored and not 0.
+    std::optional<double> Top;
+    std::optional<double> Left;
+};
+
+// Reads every key into the module (defaults where a value does not convert).
+ValoriAvvio LeggiImpostazioni(const Impostazioni& impostazioni, Modulo1& m);
+
+// The team folders under the data folder in listing order; nothing when the listing is empty.
+std::optional<QStringList> ElencaCartelleSquadre(const QString& cartellaDati);

@@ -1,0 +1,235 @@
+#include "console/ui/Form1.h"
+
+#include "display/ui/Form2.h"
+#include "match/Punteggio.h"
+#include "platform/Dialoghi.h"
+#include "platform/Orologio.h"
+#include "platform/Piattaforma.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+
+namespace {
+constexpr int LarghezzaDisegno = 16575;
+constexpr int AltezzaDisegno = 9630;
+} // namespace
+
+Form1::Form1(Piattaforma& piattaforma) : piattaforma_(piattaforma) {
+    setObjectName(QStringLiteral("Form1"));
+    CreaControlli();
+    CreaMenu();
+    area_->setFixedSize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
+    adjustSize();
+    area_->setMinimumSize(0, 0);
+    area_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    area_->installEventFilter(this);
+    TimerAltezzaSponsor.setInterval(100);
+    TimerTabellone.setInterval(500);
+    TimerEsultanza.setInterval(10000);
+    TimerStat.setInterval(10000);
+    TimerFrames.setInterval(2000);
+    EnumeraControlli();
+    Collega();
+    form2_ = std::make_unique<Form2>(piattaforma_.impostazioni,
+                                     [this] { TimerAltezzaSponsor.start(); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::EnumeraControlli() {
+    controlli_.clear();
+    auto con = [this](QWidget* w) { controlli_.push_back({w, true}); };
+    auto senza = [this](QObject* o) { controlli_.push_back({o, false}); };
+    for (QPushButton* b : Command1) con(b);
+    for (QPushButton* b : {Command2, Command3, Command4, Command5, Command6, Command7, Command8,
+                           Command9, Command10, Command11, Command12, Command13, Command14,
+                           Command15, Command16, Command17, Command18, Command19}) {
+        con(b);
+    }
+    for (QRadioButton* o : Option2) con(o);
+    con(Option1);
+    for (QListWidget* l : List1) con(l);
+    for (QListWidget* l : List2) con(l);
+    con(List3);
+    con(List4);
+    con(List5);
+    for (QLineEdit* t : Text1) con(t);
+    for (QLabel* e : LabScore) con(e);
+    for (QLabel* e : Label1) con(e);
+    con(Label2);
+    for (QLabel* e : Label3) con(e);
+    con(Label4);
+    for (QLabel* e : Label5) con(e);
+    for (QLabel* e : {Label6, Label7, Label8}) con(e);
+    for (QLabel* e : Image1) senza(e);
+    for (QLabel* e : Image2) senza(e);
+    senza(Image3);
+    for (QLabel* e : Picture1) senza(e);
+    for (QLabel* e : PictureSalva) senza(e);
+    senza(PictureCopy0);
+    for (QObject* m : std::initializer_list<QObject*>{
+             menufile, menunew, MenuSalva, MenuC, MenuSound, menugest, MenuSponsor, MenuSIR,
+             menust, menuspartita}) {
+        senza(m);
+    }
+    for (QAction* m : menuNset) senza(m);
+    for (QObject* m : std::initializer_list<QObject*>{Menu5p, MenuPresent, menuesci, MenuOPZ,
+                                                      ManuLn, MenuLN[0], MenuH1, menuinfo,
+                                                      MenuCPEM, MenuAgg, MenuH, MenuHGSPO,
+                                                      MenuHGS}) {
+        senza(m);
+    }
+    for (QTimer* t : {&TimerAltezzaSponsor, &TimerTabellone, &TimerEsultanza, &TimerStat,
+                      &TimerFrames}) {
+        senza(t);
+    }
+}
+
+void Form1::Collega() {
+    for (int i = 0; i < 4; ++i) {
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    for (int i = 0; i < 5; ++i) {
+        connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+    }
+    connect(&TimerAltezzaSponsor, &QTimer::timeout, this, [this] { TimerAltezzaSponsor_Timer(); });
+}
+
+bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == area_ && evento->type() == QEvent::Resize) {
+        Form_Resize();
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void Form1::Form_Resize() {
+    if (isMinimized() || geometria_.empty()) {
+        return;
+    }
+    ScalaGeometria(geometria_, area_, controlli_, false);
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    piattaforma_.dialoghi.Messaggio(
+        modulo_.Traduci(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione")),
+        Pulsanti::Ok);
+}
+
+int Form1::TipoPuntoSottolineato() const {
+    for (int i = 0; i < 5; ++i) {
+        if (Option2[i]->font().underline()) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+void Form1::Option2_Click(int Index) {
+    for (int i = 0; i < 5; ++i) {
+        QFont f = Option2[i]->font();
+        f.setUnderline(i == Index);
+        Option2[i]->setFont(f);
+    }
+    Option2[Index]->setChecked(true);
+}
+
+void Form1::Command1_Click(int Index) {
+    RichiestaPunto r;
+    r.Index = Index;
+    r.Codice = Text1[Index <= 1 ? 0 : 1]->text();
+    r.TipoPunto = TipoPuntoSottolineato();
+    r.Ora = piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
+    for (int i = 0; i < 5; ++i) {
+        r.DidascalieTipo[i] = Option2[i]->text();
+    }
+    if (SegnaPunto(partita_, r, modulo_, *this)) {
+        Option2_Click(0);
+        Text1[0]->clear();
+        Text1[1]->clear();
+    }
+    Aggiorna();
+}
+
+void Form1::Command3_Click() {
+    if (!partita_.Bloccata) {
+        partita_.Bloccata = true;
+        partita_.PresentazioneAttiva = false;
+    } else {
+        const QString domanda = modulo_.Traduci(
+            QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
+        if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::No) {
+            return;
+        }
+        PulisciPartita(partita_, modulo_.Lingue);
+    }
+    Aggiorna();
+}
+
+void Form1::TimerAltezzaSponsor_Timer() {
+    TimerAltezzaSponsor.stop();
+}
+
+void Form1::Aggiorna() {
+    for (int i = 0; i < 2; ++i) {
+        LabScore[i]->setText(QString::number(partita_.Punti[i]));
+        Label3[i]->setText(QString::number(partita_.SetVinti[i]));
+        Label5[i]->setText(QString::number(partita_.TimeChiesti[i]));
+        Label1[i]->setText(partita_.NomeSquadra[i]);
+        List2[i]->setEnabled(partita_.PunteggioAttivo);
+        Image1[i]->setEnabled(partita_.TimeoutAttivi);
+        List1[i]->setEnabled(!partita_.Bloccata);
+    }
+    for (QPushButton* b : Command1) {
+        b->setEnabled(partita_.PunteggioAttivo);
+    }
+    Command16->setEnabled(partita_.UndoAttivo);
+    Command5->setEnabled(partita_.StatisticheFinaliAttive);
+    Command8->setEnabled(partita_.PresentazioneAttiva);
+    Command3->setText(modulo_.Traduci(partita_.Bloccata ? QStringLiteral("Sblocca")
+                                                        : QStringLiteral("Blocca")));
+    Command2->setEnabled(!partita_.Bloccata);
+    menufile->menuAction()->setEnabled(!partita_.Bloccata);
+    MenuOPZ->menuAction()->setEnabled(!partita_.Bloccata);
+
+    const auto& storico = partita_.Storico;
+    const bool prefissoUguale = List3->count() <= storico.size() &&
+                                (List3->count() == 0 ||
+                                 List3->item(List3->count() - 1)->text() ==
+                                     storico[List3->count() - 1]);
+    if (!prefissoUguale) {
+        List3->clear();
+    }
+    for (qsizetype i = List3->count(); i < storico.size(); ++i) {
+        List3->addItem(storico[i]);
+    }
+    List3->setCurrentRow(partita_.RigaSelezionata);
+    form2_->Aggiorna(partita_);
+}
+
+void Form1::Avviso(const QString& testo) {
+    piattaforma_.dialoghi.Messaggio(testo, Pulsanti::Ok);
+}
+
+void Form1::BloccaConsole() {
+    Command3_Click();
+}
+
+void Form1::AvviaLampeggio() {
+    TimerFrames.start();
+}
+
+void Form1::AvviaScorrimento() {
+    form2_->AvviaScorrimento();
+}
+
+void Form1::ApriCambioCampo() {
+    // The countdown window that carries the notice arrives with the timeouts.
+}
+
+void Form1::FinePartita() {
+    TimerStat.start();
+    TimerFrames.stop();
+    form2_->FermaAnimazioni();
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "match/Partita.h"
+#include "match/VistaPartita.h"
+#include "shared/Geometria.h"
+#include "shared/Modulo1.h"
+#include "shared/ui/Disegno.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+struct Piattaforma;
+class Form2;
+
+// The operator's console. Handlers gather what the operator did and hand it to the logic.
+class Form1 : public QMainWindow, private VistaPartita {
+    Q_OBJECT
+public:
+    explicit Form1(Piattaforma& piattaforma);
+    ~Form1() override;
+
+    void Form_Load();
+    void Form_Resize();
+    void Command1_Click(int Index);
+    void Command3_Click();
+    void Option2_Click(int Index);
+    void TimerAltezzaSponsor_Timer();
+
+    Form2& Tabellone() { return *form2_; }
+    Partita& Match() { return partita_; }
+    const Modulo1& Modulo() const { return modulo_; }
+    const GeometriaControlli& Geometria() const { return geometria_; }
+
+    std::array<QPushButton*, 4> Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    QPushButton* Command5;
+    QPushButton* Command6;
+    QPushButton* Command7;
+    QPushButton* Command8;
+    QPushButton* Command9;
+    QPushButton* Command10;
+    QPushButton* Command11;
+    QPushButton* Command12;
+    QPushButton* Command13;
+    QPushButton* Command14;
+    QPushButton* Command15;
+    QPushButton* Command16;
+    QPushButton* Command17;
+    QPushButton* Command18;
+    QPushButton* Command19;
+    std::array<QRadioButton*, 5> Option2;
+    QRadioButton* Option1;
+    std::array<QListWidget*, 2> List1;
+    std::array<QListWidget*, 2> List2;
+    QListWidget* List3;
+    QListWidget* List4;
+    QListWidget* List5;
+    std::array<QLineEdit*, 2> Text1;
+    std::array<QLabel*, 2> LabScore;
+    std::array<QLabel*, 2> Label1;
+    QLabel* Label2;
+    std::array<QLabel*, 2> Label3;
+    QLabel* Label4;
+    std::array<QLabel*, 2> Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    std::array<QLabel*, 2> Image1;
+    std::array<QLabel*, 2> Image2;
+    QLabel* Image3;
+    std::array<QLabel*, 2> Picture1;
+    std::array<QLabel*, 2> PictureSalva;
+    QLabel* PictureCopy0;
+
+    QMenu* menufile;
+    QAction* menunew;
+    QAction* MenuSalva;
+    QAction* MenuC;
+    QAction* MenuSound;
+    QAction* menugest;
+    QAction* MenuSponsor;
+    QAction* MenuSIR;
+    QMenu* menust;
+    QAction* menuspartita;
+    std::array<QAction*, 5> menuNset; // menu1set .. menu5set
+    QAction* Menu5p;
+    QAction* MenuPresent;
+    QAction* menuesci;
+    QMenu* MenuOPZ;
+    QMenu* ManuLn;
+    std::vector<QAction*> MenuLN;
+    QMenu* MenuH1;
+    QAction* menuinfo;
+    QAction* MenuCPEM;
+    QAction* MenuAgg;
+    QAction* MenuH;
+    QAction* MenuHGSPO;
+    QAction* MenuHGS;
+
+    QTimer TimerAltezzaSponsor;
+    QTimer TimerTabellone;
+    QTimer TimerEsultanza;
+    QTimer TimerStat;
+    QTimer TimerFrames;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void CreaControlli();
+    void CreaMenu();
+    void Collega();
+    void EnumeraControlli();
+    void Didascalie();
+    void Aggiorna();
+    int TipoPuntoSottolineato() const;
+
+    void Avviso(const QString& testo) override;
+    void BloccaConsole() override;
+    void AvviaLampeggio() override;
+    void AvviaScorrimento() override;
+    void ApriCambioCampo() override;
+    void FinePartita() override;
+
+    Piattaforma& piattaforma_;
+    Modulo1 modulo_;
+    Partita partita_;
+    std::unique_ptr<Form2> form2_;
+    QWidget* area_ = nullptr;
+    Controlli controlli_;
+    GeometriaControlli geometria_;
+};

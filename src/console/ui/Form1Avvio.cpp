@@ -1,0 +1,68 @@
+#include "console/Avvio.h"
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "platform/Cartelle.h"
+#include "platform/Piattaforma.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+// The start-up sequence; it is also the reload-everything routine, so it must be safe to rerun.
+void Form1::Form_Load() {
+    RegolePredefinite(partita_);
+    if (modulo_.VersoTabellone == 0) {
+        modulo_.VersoTabellone = 1;
+    }
+    modulo_.CartellaProgramma = QDir::cleanPath(piattaforma_.cartelle.Programma());
+    modulo_.CartellaDati = DecidiCartellaDati(piattaforma_.cartelle);
+    const ValoriAvvio valori = LeggiImpostazioni(piattaforma_.impostazioni, modulo_);
+    if (valori.IntervalloEsultanza) {
+        TimerEsultanza.setInterval(*valori.IntervalloEsultanza);
+    }
+
+    setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));
+    form2_->setWindowTitle(QStringLiteral("Brivanta"));
+    TimerTabellone.setInterval(valori.IntervalloTabellone);
+    MenuLN[0]->setChecked(modulo_.LinguaCorrente == QStringLiteral("ITA"));
+    partita_.PannelloAnimato = 0;
+    partita_.ModoConteggio = 0;
+    partita_.Parziali = {};
+
+    form2_->setWindowState(form2_->windowState() & ~Qt::WindowMaximized);
+    form2_->move(0, 0);
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        move(schermo->geometry().x() + schermo->geometry().width() - frameGeometry().width(),
+             schermo->geometry().y());
+    }
+
+    partita_.SetCorrente = 1;
+    partita_.EtichettaSet = EtichettaDelSet(1, modulo_.Lingue);
+    partita_.Storico.clear();
+    partita_.RigaSelezionata = -1;
+    List5->clear();
+    for (const char* voce : {"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}) {
+        List5->addItem(modulo_.Traduci(QString::fromUtf8(voce)));
+    }
+    List5->setCurrentRow(0);
+    TimerStat.stop();
+    partita_.Tabellone.Nome = {modulo_.Traduci(QStringLiteral("Locali")),
+                               modulo_.Traduci(QStringLiteral("Ospiti"))};
+    Didascalie();
+    geometria_ = RegistraGeometria(area_, controlli_);
+    partita_.Tabellone.Marcatore = {false, false};
+    partita_.NomeSquadra = {QStringLiteral("Home"), QStringLiteral("Guests")};
+
+    form2_->show();
+    if (valori.Top && valori.Left) {
+        form2_->move(TwipsInPixel(*valori.Left), TwipsInPixel(*valori.Top));
+        form2_->showMaximized();
+    }
+    if (const auto squadre = ElencaCartelleSquadre(modulo_.CartellaDati)) {
+        for (QListWidget* lista : List1) {
+            lista->clear();
+            lista->addItems(*squadre);
+        }
+    }
+    Aggiorna();
+}

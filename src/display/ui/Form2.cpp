@@ -1,0 +1,184 @@
+#include "display/ui/Form2.h"
+
+#include "match/Partita.h"
+#include "platform/Impostazioni.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+constexpr int LarghezzaDisegno = 7080;
+constexpr int AltezzaDisegno = 3315;
+constexpr int FuoriSchermo = 1000;  // the banner's rest beyond the right edge, in pixels
+constexpr double ProporzioneBanner = 164.0 / 640.0;
+constexpr int LatoMassimoFoto = 8000; // a bigger picture is not a photo worth decoding
+} // namespace
+
+Form2::Form2(Impostazioni& impostazioni, std::function<void()> richiediLayoutSponsor)
+    : impostazioni_(impostazioni), richiediLayoutSponsor_(std::move(richiediLayoutSponsor)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Brivanta"));
+    resize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
+    CreaControlli();
+    Timer2.setInterval(1000);
+    Timer4.setInterval(4000);
+    Timer5.setInterval(10);
+    Form_Load();
+}
+
+void Form2::Form_Load() {
+    controlli_.clear();
+    auto testo = [this](QWidget* w) { controlli_.push_back({w, true}); };
+    auto figura = [this](QObject* o) { controlli_.push_back({o, false}); };
+    figura(Image4);
+    for (QLabel* e : Image1) figura(e);
+    testo(Label5);
+    testo(Label4);
+    for (QLabel* e : Label15) testo(e);
+    testo(Label1);
+    for (QLabel* e : LabScore) testo(e);
+    testo(Label2);
+    for (QFrame* f : Shape1) figura(f);
+    for (QLabel* e : Label3) testo(e);
+    for (QLabel* e : Label6) testo(e);
+    for (QLabel* e : Image8) figura(e);
+    for (QLabel* e : Image3) figura(e);
+    testo(Label7);
+    figura(Frame1[1]);
+    testo(Label16);
+    figura(Image6);
+    for (QLabel* e : {Label17, Label18, Label19}) testo(e);
+    figura(Picture2);
+    figura(Frame1[0]);
+    testo(Label8);
+    for (int i = 0; i < 2; ++i) {
+        testo(Label10[i]);
+        figura(Image5[i]);
+        testo(Label9[i]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        for (QLabel* e : {Label12[i], Label11[i], Label13[i], Label14[i]}) testo(e);
+    }
+    figura(Frame2);
+    testo(Label20);
+    figura(Image2);
+    for (QLabel* e : {Label23, Label22, Label21}) testo(e);
+    figura(Frame3);
+    testo(Label24);
+    figura(Image7);
+    figura(Image9);
+    figura(Picture1);
+    for (QLabel* e : PictureN) figura(e);
+    for (QTimer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &TimerP}) figura(t);
+    geometria_ = RegistraGeometria(this, controlli_);
+}
+
+void Form2::Form_Resize() {
+    if (isMinimized()) {
+        return;
+    }
+    richiediLayoutSponsor_();
+    if (isMaximized()) {
+        impostazioni_.Scrivi(QStringLiteral("Top"),
+                             QString::number(static_cast<float>(PixelInTwips(y()))));
+        impostazioni_.Scrivi(QStringLiteral("Left"),
+                             QString::number(static_cast<float>(PixelInTwips(x()))));
+    }
+    ScalaGeometria(geometria_, this, controlli_, true);
+}
+
+void Form2::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void Form2::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) {
+        Form_Resize();
+    }
+}
+
+void Form2::closeEvent(QCloseEvent* e) {
+    e->ignore();
+}
+
+void Form2::Aggiorna(const Partita& p) {
+    const auto& t = p.Tabellone;
+    Label1->setText(t.Nome[0]);
+    Label2->setText(t.Nome[1]);
+    Label5->setText(p.EtichettaSet);
+    for (int i = 0; i < 2; ++i) {
+        LabScore[i]->setText(t.Punti[i]);
+        Label3[i]->setText(QString::number(p.SetVinti[i]));
+        Label6[i]->setText(QString::number(p.TimeChiesti[i]));
+        Shape1[i]->setVisible(t.Marcatore[i]);
+        if (t.Marcatore[i]) {
+            Shape1[i]->raise();
+        }
+    }
+    for (int i = 0; i < 5; ++i) {
+        Label15[i]->setText(p.Parziali[i]);
+    }
+    Label24->setText(t.TestoBanner);
+    Image9->setPixmap(PictureN[t.BannerMatchPoint ? 4 : 3]->pixmap());
+    if (t.Banner) {
+        PosizionaBanner();
+    } else {
+        NascondiBanner();
+    }
+    const auto& pannello = t.Pannello;
+    Label16->setText(pannello.Titolo);
+    const QString stile = LabScore[pannello.Lato]->styleSheet();
+    for (QLabel* e : {Label17, Label18, Label19}) {
+        e->setStyleSheet(stile);
+    }
+    Label19->setStyleSheet(stile + QStringLiteral("background:transparent;"));
+    if (pannello.Scorre) {
+        Label17->setText(pannello.Cognome);
+        Label18->setText(pannello.Numero);
+        Label19->setText(pannello.Numero);
+    }
+    if (!p.FotoMarcatore.isEmpty() && p.FotoMarcatore != fotoMostrata_) {
+        fotoMostrata_ = p.FotoMarcatore;
+        QImageReader lettore(p.FotoMarcatore);
+        const QSize dimensione = lettore.size();
+        QImage foto;
+        if (QFileInfo::exists(p.FotoMarcatore) && dimensione.isValid() &&
+            dimensione.width() <= LatoMassimoFoto && dimensione.height() <= LatoMassimoFoto) {
+            lettore.setScaledSize(dimensione.scaled(width(), height(), Qt::KeepAspectRatio));
+            foto = lettore.read();
+        }
+        const QPixmap immagine = foto.isNull() ? Picture2->pixmap() : QPixmap::fromImage(foto);
+        Image6->setPixmap(immagine);
+        const int larghezza = static_cast<int>(width() / 1.6);
+        const QSize naturale = immagine.size().isEmpty() ? QSize(1, 1) : immagine.size();
+        Image6->setGeometry(0, Image6->y(), larghezza,
+                            larghezza * naturale.height() / naturale.width());
+    }
+}
+
+void Form2::PosizionaBanner() {
+    const int larghezza = Image9->width();
+    Image9->setGeometry(width() / 2 - larghezza / 2 - 50, 0, larghezza,
+                        static_cast<int>(larghezza * ProporzioneBanner));
+    Image9->setVisible(true);
+    Image9->raise();
+}
+
+void Form2::NascondiBanner() {
+    Frame3->move(width() + FuoriSchermo, Frame3->y());
+    Image9->move(width() + FuoriSchermo, Image9->y());
+}
+
+void Form2::AvviaScorrimento() {
+    Frame1[0]->move(0, height());
+}
+
+void Form2::FermaAnimazioni() {
+    Timer5.stop();
+    Timer4.stop();
+    Frame1[0]->move(0, height());
+    Frame1[1]->move(0, height());
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+struct Partita;
+struct Modulo1;
+class VistaPartita;
+
+// What the operator gave the score buttons.
+struct RichiestaPunto {
+    int Index = 0;              // 0 home +1, 1 home -1, 2 guests -1, 3 guests +1
+    QString Codice;             // athlete code box of the side
+    int TipoPunto = 0;          // underlined point type
+    QString Ora;                // time of day, hh:mm at least
+    std::array<QString, 5> DidascalieTipo; // the point-type captions as shown
+};
+
+// One click of a score button, every rule in order.
+// False when the click was refused and changed no point.
+bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPartita& v);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What a score change asks of the windows beyond the record they show.
+class VistaPartita {
+public:
+    virtual ~VistaPartita() = default;
+    // An OK message, already translated.
+    virtual void Avviso(const QString& testo) = 0;
+    // The lock command, run while the console is unlocked.
+    virtual void BloccaConsole() = 0;
+    // The console's blink timer of the banner and the marker.
+    virtual void AvviaLampeggio() = 0;
+    // The scorer panel was filled: the display slides it in.
+    virtual void AvviaScorrimento() = 0;
+    // The deciding set's court change: the countdown window opens as a notice.
+    virtual void ApriCambioCampo() = 0;
+    // The match is over: end-of-match statistics cycle on, display animations off.
+    virtual void FinePartita() = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class Cartelle {
+public:
+    virtual ~Cartelle() = default;
+    // "" when the platform has none.
+    virtual QString Documenti() const = 0;
+    virtual QString Programma() const = 0;
+    virtual QString Temporanea() const = 0;
+};

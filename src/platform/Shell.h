@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Opens a document, folder or web address with its default program.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool Apri(const QString& percorsoOIndirizzo) = 0;
+};

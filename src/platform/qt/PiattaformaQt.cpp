@@ -1,0 +1,45 @@
+#include "platform/qt/PiattaformaQt.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cstdlib>
+
+ImpostazioniQt::ImpostazioniQt() : settings_(QStringLiteral("Brivanta"), QStringLiteral("Brivanta")) {}
+
+QString ImpostazioniQt::Leggi(const QString& chiave) const {
+    return settings_.value(QStringLiteral("Startup/") + chiave).toString();
+}
+
+void ImpostazioniQt::Scrivi(const QString& chiave, const QString& valore) {
+    settings_.setValue(QStringLiteral("Startup/") + chiave, valore);
+}
+
+QString CartelleQt::Documenti() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString CartelleQt::Programma() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString CartelleQt::Temporanea() const {
+    const QString temp = qEnvironmentVariable("TEMP");
+    return temp.isEmpty() ? QDir::tempPath() : temp;
+}
+
+bool ShellQt::Apri(const QString& percorsoOIndirizzo) {
+    const QUrl url = QFileInfo::exists(percorsoOIndirizzo)
+                         ? QUrl::fromLocalFile(percorsoOIndirizzo)
+                         : QUrl(percorsoOIndirizzo);
+    return QDesktopServices::openUrl(url);
+}
+
+void ProcessoQt::Termina() {
+    // At once: no close events, so the windows that refuse closing cannot hold the exit.
+    std::_Exit(0);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+struct Rgb {
+    std::uint8_t r, g, b;
+};
+
+// The classic PC text-mode palette: event light, marker border, colour chooser.
+constexpr std::array<Rgb, 16> Tavolozza16{{{0, 0, 0},
+                                           {0, 0, 128},
+                                           {0, 128, 0},
+                                           {0, 128, 128},
+                                           {128, 0, 0},
+                                           {128, 0, 128},
+                                           {128, 128, 0},
+                                           {192, 192, 192},
+                                           {128, 128, 128},
+                                           {0, 0, 255},
+                                           {0, 255, 0},
+                                           {0, 255, 255},
+                                           {255, 0, 0},
+                                           {255, 0, 255},
+                                           {255, 255, 0},
+                                           {255, 255, 255}}};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "shared/Geometria.h"
+
+#include <QFont>
+#include <QObject>
+#include <QWidget>
+#include <vector>
+
+// One control of a window's fixed enumeration. Timers and menus have no geometry;
+// pictures and shapes have no font.
+struct Controllo {
+    QObject* oggetto = nullptr;
+    bool haFont = false;
+};
+using Controlli = std::vector<Controllo>;
+
+// Places a widget at its design position, given in twips.
+void Posiziona(QWidget* w, int left, int top, int width, int height);
+
+QFont Carattere(const QString& famiglia, double punti, bool grassetto = false);
+
+// Entry 0 the window's client size, then one entry per control.
+GeometriaControlli RegistraGeometria(const QWidget* area, const Controlli& controlli);
+
+// Re-applies the recorded design at the area's current size.
+void ScalaGeometria(const GeometriaControlli& g, const QWidget* area, const Controlli& controlli,
+                    bool scalaFont);

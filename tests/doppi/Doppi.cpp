@@ -1,0 +1,41 @@
+#include "doppi/Doppi.h"
+
+#include <gtest/gtest.h>
+
+DialoghiFinti::~DialoghiFinti() {
+    for (const Attesa& a : copione_) {
+        ADD_FAILURE() << "expected message never shown: " << a.testo.toStdString();
+    }
+}
+
+void DialoghiFinti::Attendi(const QString& testo, Risposta risposta) {
+    copione_.push_back({testo, risposta});
+}
+
+Risposta DialoghiFinti::Messaggio(const QString& testo, Pulsanti) {
+    Mostrati.append(testo);
+    if (copione_.empty()) {
+        ADD_FAILURE() << "unexpected message: " << testo.toStdString();
+        return Risposta::Annulla;
+    }
+    const Attesa a = copione_.front();
+    copione_.pop_front();
+    EXPECT_EQ(a.testo.toStdString(), testo.toStdString());
+    return a.risposta;
+}
+
+std::optional<QString> DialoghiFinti::InputBox(const QString& domanda, const QString&) {
+    ADD_FAILURE() << "unexpected input box: " << domanda.toStdString();
+    return std::nullopt;
+}
+
+QString DialoghiFinti::ApriFile(const QString& titolo, const QString&, const QString&) {
+    ADD_FAILURE() << "unexpected open dialog: " << titolo.toStdString();
+    return {};
+}
+
+QString DialoghiFinti::SalvaFile(const QString& titolo, const QString&, const QString&,
+                                 const QString&) {
+    ADD_FAILURE() << "unexpected save dialog: " << titolo.toStdString();
+    return {};
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/Cartelle.h"
+#include "platform/Dialoghi.h"
+#include "platform/Impostazioni.h"
+#include "platform/Orologio.h"
+#include "platform/Piattaforma.h"
+#include "platform/Processo.h"
+#include "platform/Shell.h"
+
+#include <QMap>
+#include <QStringList>
+#include <deque>
+
+// Answers messages from a script; a message the test did not expect fails it.
+class DialoghiFinti : public Dialoghi {
+public:
+    ~DialoghiFinti() override;
+    void Attendi(const QString& testo, Risposta risposta = Risposta::Ok);
+    Risposta Messaggio(const QString& testo, Pulsanti pulsanti) override;
+    std::optional<QString> InputBox(const QString& domanda, const QString& predefinito) override;
+    QString ApriFile(const QString& titolo, const QString& cartella,
+                     const QString& filtro) override;
+    QString SalvaFile(const QString& titolo, const QString& cartella, const QString& nome,
+                      const QString& filtro) override;
+
+    QStringList Mostrati;
+
+private:
+    struct Attesa {
+        QString testo;
+        Risposta risposta;
+    };
+    std::deque<Attesa> copione_;
+};
+
+class ImpostazioniFinte : public Impostazioni {
+public:
+    QString Leggi(const QString& chiave) const override { return valori.value(chiave); }
+    void Scrivi(const QString& chiave, const QString& valore) override { valori[chiave] = valore; }
+    QMap<QString, QString> valori;
+};
+
+class CartelleFinte : public Cartelle {
+public:
+    QString Documenti() const override { return documenti; }
+    QString Programma() const override { return programma; }
+    QString Temporanea() const override { return temporanea; }
+    QString documenti;
+    QString programma;
+    QString temporanea;
+};
+
+class OrologioFinto : public Orologio {
+public:
+    QDateTime Adesso() const override { return adesso; }
+    QDateTime adesso{QDate(2026, 12, 9), QTime(15, 42, 10)};
+};
+
+class ShellFinta : public Shell {
+public:
+    bool Apri(const QString& percorso) override {
+        aperti.append(percorso);
+        return true;
+    }
+    QStringList aperti;
+};
+
+class ProcessoFinto : public Processo {
+public:
+    void Termina() override { ++terminato; }
+    int terminato = 0;
+};
+
+struct PiattaformaFinta {
+    DialoghiFinti dialoghi;
+    ImpostazioniFinte impostazioni;
+    CartelleFinte cartelle;
+    OrologioFinto orologio;
+    ShellFinta shell;
+    ProcessoFinto processo;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
+};
