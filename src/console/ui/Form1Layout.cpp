@@ -1,6 +1,7 @@
 #include "console/ui/Form1.h"
 
 #include "shared/Tavolozza16.h"
+#include "shared/ui/RigaSemplice.h"
 
 #include <QMenuBar>
 #include <QPixmap>
@@ -85,6 +86,11 @@ void Form1::CreaControlli() {
     }
     List3 = Crea<QListWidget>(a, 12900, 290, 3075, 8850, Carattere(CourierNew, 8.25));
     List4 = Crea<QListWidget>(a, 120, 7020, 4395, 2130, Carattere(CourierNew, 8.25));
+    // Every line has the same height: the lists need not measure each one as history grows.
+    for (QListWidget* l : {List3, List4}) {
+        l->setUniformItemSizes(true);
+        l->setItemDelegate(new RigaSemplice(l));
+    }
     List5 = Crea<QListWidget>(a, 1500, 900, 1095, 1200, Carattere(Tahoma, 9));
     Text1[0] = Crea<QLineEdit>(a, 6000, 2340, 615, 405, Carattere(Tahoma, 11.25));
     Text1[1] = Crea<QLineEdit>(a, 10800, 2340, 615, 420, Carattere(Tahoma, 11.25));

@@ -131,10 +131,14 @@ void Form2::Aggiorna(const Partita& p) {
     const auto& pannello = t.Pannello;
     Label16->setText(pannello.Titolo);
     const QString stile = LabScore[pannello.Lato]->styleSheet();
-    for (QLabel* e : {Label17, Label18, Label19}) {
-        e->setStyleSheet(stile);
+    // Restyling is costly: only when the side's colours really change.
+    if (stile != stilePannello_) {
+        stilePannello_ = stile;
+        for (QLabel* e : {Label17, Label18}) {
+            e->setStyleSheet(stile);
+        }
+        Label19->setStyleSheet(stile + QStringLiteral("background:transparent;"));
     }
-    Label19->setStyleSheet(stile + QStringLiteral("background:transparent;"));
     if (pannello.Scorre) {
         Label17->setText(pannello.Cognome);
         Label18->setText(pannello.Numero);

@@ -94,4 +94,5 @@ private:
     Controlli controlli_;
     GeometriaControlli geometria_;
     QString fotoMostrata_;
+    QString stilePannello_;
 };

@@ -1,0 +1,122 @@
+#include "display/ui/Form2.h"
+#include "doppi/Doppi.h"
+#include "doppi/Stampa.h"
+#include "match/Partita.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Form2Test : public ::testing::Test {
+protected:
+    Form2Test() : display(impostazioni, [this] { ++richiesteSponsor; }) {}
+
+    ImpostazioniFinte impostazioni;
+    int richiesteSponsor = 0;
+    Form2 display;
+};
+
+TEST_F(Form2Test, RecordsTheDesignOfEveryControl) {
+    const GeometriaControlli& g = display.Geometria();
+    EXPECT_FLOAT_EQ(7080, g[0].Width);
+    EXPECT_FLOAT_EQ(3315, g[0].Height);
+    const GeometriaControllo& ultimoTimer = g.back();
+    EXPECT_FLOAT_EQ(0, ultimoTimer.Width);
+    EXPECT_FLOAT_EQ(0, ultimoTimer.FontSize);
+}
+
+TEST_F(Form2Test, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
+    const QRect prima = display.LabScore[0]->geometry();
+    display.resize(display.width() * 2, display.height() * 2);
+    display.Form_Resize();
+    EXPECT_DOUBLE_EQ(127.5, display.LabScore[0]->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(31.5, display.Label1->font().pointSizeF());
+    const QRect dopo = display.LabScore[0]->geometry();
+    EXPECT_NEAR(prima.x() * 2, dopo.x(), 1);
+    EXPECT_NEAR(prima.width() * 2, dopo.width(), 1);
+    EXPECT_NEAR(prima.height() * 2, dopo.height(), 1);
+    EXPECT_GE(richiesteSponsor, 1);
+}
+
+TEST_F(Form2Test, WiderButNotTallerScalesFontsByWidthOnly) {
+    const int altezza = display.LabScore[0]->height();
+    display.resize(display.width() * 3, display.height());
+    display.Form_Resize();
+    EXPECT_NEAR(191.25, display.LabScore[0]->font().pointSizeF(), 0.01);
+    EXPECT_NEAR(altezza, display.LabScore[0]->height(), 1);
+}
+
+TEST_F(Form2Test, ResizeDiscardsMovedPanels) {
+    const QPoint riposo = display.Frame1[1]->pos();
+    display.Frame1[1]->move(0, 0);
+    display.Form_Resize();
+    EXPECT_EQ(riposo, display.Frame1[1]->pos());
+}
+
+TEST_F(Form2Test, OnlyAMaximisedDisplayStoresItsPosition) {
+    display.show();
+    display.Form_Resize();
+    EXPECT_TRUE(impostazioni.valori.isEmpty());
+    display.showMaximized();
+    display.Form_Resize();
+    EXPECT_TRUE(impostazioni.valori.contains(QStringLiteral("Top")));
+    EXPECT_TRUE(impostazioni.valori.contains(QStringLiteral("Left")));
+    impostazioni.valori.clear();
+    display.showMinimized();
+    richiesteSponsor = 0;
+    display.Form_Resize();
+    EXPECT_TRUE(impostazioni.valori.isEmpty());
+    EXPECT_EQ(0, richiesteSponsor) << "minimised: nothing happens";
+}
+
+TEST_F(Form2Test, BannerIsCentredAtTheTopOrParkedBeyondTheRightEdge) {
+    Partita p;
+    p.Tabellone.Banner = true;
+    p.Tabellone.TestoBanner = QStringLiteral("SET POINT");
+    display.Aggiorna(p);
+    const int w = display.Image9->width();
+    EXPECT_EQ(display.width() / 2 - w / 2 - 50, display.Image9->x());
+    EXPECT_EQ(0, display.Image9->y());
+    EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.Image9->height());
+    EXPECT_EQ(QStringLiteral("SET POINT"), display.Label24->text());
+    p.Tabellone.Banner = false;
+    display.Aggiorna(p);
+    EXPECT_EQ(display.width() + 1000, display.Image9->x());
+    EXPECT_EQ(display.width() + 1000, display.Frame3->x());
+}
+
+TEST_F(Form2Test, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
+    QTemporaryDir cartella;
+    const QString falsa = cartella.filePath(QStringLiteral("7.jpg"));
+    QFile file(falsa);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    Partita p;
+    p.FotoMarcatore = falsa;
+    display.Aggiorna(p);
+    EXPECT_EQ(display.Picture2->pixmap().cacheKey(), display.Image6->pixmap().cacheKey());
+    EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.Image6->width());
+}
+
+TEST_F(Form2Test, ShowsTheRecord) {
+    Partita p;
+    p.Tabellone.Punti = {QStringLiteral("25"), QStringLiteral("23")};
+    p.Tabellone.Nome = {QStringLiteral("Lupi"), QStringLiteral("Orsi")};
+    p.Tabellone.Marcatore = {false, true};
+    p.SetVinti = {1, 0};
+    p.TimeChiesti = {2, 1};
+    p.Parziali[0] = QStringLiteral("25/23");
+    display.show();
+    display.Aggiorna(p);
+    EXPECT_EQ(QStringLiteral("25"), display.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), display.Label2->text());
+    EXPECT_EQ(QStringLiteral("1"), display.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), display.Label6[1]->text());
+    EXPECT_EQ(QStringLiteral("25/23"), display.Label15[0]->text());
+    EXPECT_FALSE(display.Shape1[0]->isVisible());
+    EXPECT_TRUE(display.Shape1[1]->isVisible());
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PartitaScenario : public ::testing::Test {
+protected:
+    PartitaScenario() : console(a.f.piattaforma) { console.Form_Load(); }
+
+    void Punti(int index, int quanti) {
+        for (int i = 0; i < quanti; ++i) {
+            console.Command1_Click(index);
+        }
+    }
+
+    Ambiente a;
+    Form1 console;
+};
+
+TEST_F(PartitaScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
+    Form2& d = console.Tabellone();
+    Punti(0, 25);
+    EXPECT_EQ(QStringLiteral("Sblocca"), console.Command3->text()) << "the first point locks";
+    EXPECT_FALSE(console.Command2->isEnabled());
+    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("25"), d.LabScore[0]->text()) << "the display keeps the set score";
+    EXPECT_EQ(QStringLiteral("1"), d.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("25/ 0"), d.Label15[0]->text());
+
+    Punti(3, 25);
+    Punti(0, 24);
+    Punti(3, 24);
+    console.Command1_Click(0);
+    EXPECT_EQ(QStringLiteral("25"), console.LabScore[0]->text());
+    EXPECT_LT(d.Image9->x(), d.width()) << "set point banner shown at 25-24";
+    Punti(0, 1);
+    EXPECT_EQ(QStringLiteral("2"), console.Label3[0]->text());
+    Punti(3, 24);
+    a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+    Punti(0, 24);
+    Punti(0, 1);
+    Punti(0, 1);
+    EXPECT_EQ(QStringLiteral("3"), d.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), d.LabScore[1]->text());
+    EXPECT_FALSE(console.Command1[0]->isEnabled());
+    EXPECT_FALSE(console.Command16->isEnabled());
+    EXPECT_TRUE(console.Command5->isEnabled());
+    EXPECT_TRUE(console.TimerStat.isActive());
+    EXPECT_EQ(QStringLiteral("(5) 0 -  0 - 15:42 - 0_0"),
+              console.List3->item(console.List3->count() - 1)->text());
+    EXPECT_EQ(console.List3->count() - 1, console.List3->currentRow());
+}
+
+TEST_F(PartitaScenario, TypedCodeAndPointTypeReachTheHistory) {
+    console.Text1[1]->setText(QStringLiteral("12"));
+    console.Option2_Click(3);
+    console.Command1_Click(3);
+    EXPECT_EQ(QStringLiteral("(1) 0 -  1 - 15:42 - G_12_3"), console.List3->item(1)->text());
+    EXPECT_TRUE(console.Text1[1]->text().isEmpty());
+    EXPECT_TRUE(console.Option2[0]->font().underline()) << "the point type returns to 0";
+    EXPECT_FALSE(console.Option2[3]->font().underline());
+    EXPECT_EQ(QStringLiteral("Guests : Schiacciata"), console.Tabellone().Label16->text());
+}
+
+TEST_F(PartitaScenario, RefusedCodeKeepsTheBoxForCorrection) {
+    console.Text1[0]->setText(QStringLiteral("abc"));
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+    console.Command1_Click(0);
+    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("abc"), console.Text1[0]->text());
+}
+
+TEST_F(PartitaScenario, UnlockAsksAndResetsOnYes) {
+    Punti(0, 3);
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Risposta::No);
+    console.Command3_Click();
+    EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("Sblocca"), console.Command3->text());
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Risposta::Si);
+    console.Command3_Click();
+    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.Tabellone().LabScore[0]->text());
+    EXPECT_EQ(0, console.List3->count());
+    EXPECT_EQ(QStringLiteral("Blocca"), console.Command3->text());
+    EXPECT_TRUE(console.Command2->isEnabled());
+}
+
+} // namespace
