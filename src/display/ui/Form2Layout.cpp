@@ -43,7 +43,8 @@ void Colori(QLabel* e, const QString& sfondo, const QString& testo) {
 } // namespace
 
 void Form2::CreaControlli() {
-    setStyleSheet(QStringLiteral("Form2{background-color:black;} QLabel{color:white;}"));
+    // Design colours: white board, the system's near-black text.
+    setStyleSheet(QStringLiteral("Form2{background-color:white;} QLabel{color:rgb(8,0,0);}"));
     setAttribute(Qt::WA_StyledBackground, true);
 
     Image4 = Immagine(this, 120, 60, 1815, 1110);
@@ -65,10 +66,11 @@ void Form2::CreaControlli() {
     for (QLabel* e : {Label1, Label2}) {
         e->setWordWrap(true);
     }
-    Colori(Label1, QStringLiteral("yellow"), QStringLiteral("black"));
-    Colori(LabScore[0], QStringLiteral("yellow"), QStringLiteral("black"));
-    Colori(Label2, QStringLiteral("cyan"), QStringLiteral("black"));
-    Colori(LabScore[1], QStringLiteral("cyan"), QStringLiteral("black"));
+    const QString testo = QStringLiteral("rgb(8,0,0)");
+    Colori(Label1, QStringLiteral("yellow"), testo);
+    Colori(LabScore[0], QStringLiteral("yellow"), testo);
+    Colori(Label2, QStringLiteral("cyan"), testo);
+    Colori(LabScore[1], QStringLiteral("cyan"), testo);
     for (int i = 0; i < 2; ++i) {
         Shape1[i] = new QFrame(this);
         Shape1[i]->setGeometry(LabScore[i]->geometry());
@@ -121,7 +123,7 @@ void Form2::CreaPannelli() {
         Label14[i] = Etichetta(Frame1[0], 4560, top, 2655, 375, QString(), 12, Qt::AlignRight);
     }
     for (QFrame* f : Frame1) {
-        f->setStyleSheet(QStringLiteral("QFrame{background-color:#10204a;}"));
+        f->setStyleSheet(QStringLiteral("QFrame{background-color:#10204a;} QLabel{color:white;}"));
     }
 
     Frame2 = Pannello(this, 7260, 0, 2415, 3675);
