@@ -21,3 +21,25 @@ QString RigaInizioSet(int set, const QString& ora) {
     return QStringLiteral("(") + QString::number(set) + QStringLiteral(") 0 -  0 - ") + ora +
            QStringLiteral(" - 0_0");
 }
+
+QString RigaTimeout(int conteggio, int lato, const QString& parolaLato, const QString& ora) {
+    return QString::number(conteggio) + QStringLiteral("#") +
+           (lato == 0 ? QStringLiteral("H") : QStringLiteral("G")) + QStringLiteral(" Timeout ") +
+           parolaLato + QStringLiteral(" - ") + ora;
+}
+
+RigaStorico LeggiRiga(const QString& riga) {
+    RigaStorico r;
+    const QStringView testo(riga);
+    const int conteggio = ValoreIntero(testo);
+    if (conteggio > 0) {
+        r.Timeout = true;
+        r.Conteggio = conteggio;
+        r.Lato = testo.mid(2, 1) == u"G" ? 1 : 0;
+        return r;
+    }
+    r.Set = ValoreIntero(testo.mid(1, 1));
+    r.Casa = ValoreIntero(testo.mid(3, 2));
+    r.Ospiti = ValoreIntero(testo.mid(8, 2));
+    return r;
+}

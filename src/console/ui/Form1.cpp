@@ -1,6 +1,7 @@
 #include "console/ui/Form1.h"
 
 #include "display/ui/Form2.h"
+#include "match/ui/Form3.h"
 #include "match/Punteggio.h"
 #include "platform/Dialoghi.h"
 #include "platform/Orologio.h"
@@ -94,11 +95,28 @@ void Form1::Collega() {
         connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
     }
     connect(&TimerAltezzaSponsor, &QTimer::timeout, this, [this] { TimerAltezzaSponsor_Timer(); });
+    connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
+    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
+    connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
+    connect(menunew, &QAction::triggered, this, [this] { menunew_Click(); });
+    connect(menuesci, &QAction::triggered, this, [this] { menuesci_Click(); });
+    for (QLabel* icona : Image1) {
+        icona->installEventFilter(this);
+    }
 }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == area_ && evento->type() == QEvent::Resize) {
         Form_Resize();
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (oggetto == Image1[i] && evento->type() == QEvent::MouseButtonDblClick &&
+            Image1[i]->isEnabled()) {
+            Image1_DblClick(i);
+            return true;
+        }
     }
     return QMainWindow::eventFilter(oggetto, evento);
 }
@@ -148,21 +166,6 @@ void Form1::Command1_Click(int Index) {
         Option2_Click(0);
         Text1[0]->clear();
         Text1[1]->clear();
-    }
-    Aggiorna();
-}
-
-void Form1::Command3_Click() {
-    if (!partita_.Bloccata) {
-        partita_.Bloccata = true;
-        partita_.PresentazioneAttiva = false;
-    } else {
-        const QString domanda = modulo_.Traduci(
-            QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
-        if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::No) {
-            return;
-        }
-        PulisciPartita(partita_, modulo_.Lingue);
     }
     Aggiorna();
 }
@@ -225,7 +228,7 @@ void Form1::AvviaScorrimento() {
 }
 
 void Form1::ApriCambioCampo() {
-    // The countdown window that carries the notice arrives with the timeouts.
+    ApriConteggio(modulo_.Traduci(QStringLiteral("Cambio campo per ultimo SET")), true);
 }
 
 void Form1::FinePartita() {

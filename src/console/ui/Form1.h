@@ -20,6 +20,7 @@
 
 struct Piattaforma;
 class Form2;
+class Form3;
 
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
 class Form1 : public QMainWindow, private VistaPartita {
@@ -34,6 +35,17 @@ public:
     void Command3_Click();
     void Option2_Click(int Index);
     void TimerAltezzaSponsor_Timer();
+    void List3_DblClick();
+    void Command16_Click();
+    void Image1_DblClick(int Index);
+    void menunew_Click();
+    void Command13_Click();
+    void Command15_Click();
+    void Command2_Click();
+    void menuesci_Click();
+
+    // The countdown window while it is open.
+    Form3* Conteggio() { return form3_.get(); }
 
     Form2& Tabellone() { return *form2_; }
     Partita& Match() { return partita_; }
@@ -125,6 +137,8 @@ private:
     void EnumeraControlli();
     void Didascalie();
     void Aggiorna();
+    void ApriConteggio(const QString& testo, bool cambioCampo);
+    bool ConfermaAbbandono(const char* testo);
     int TipoPuntoSottolineato() const;
 
     void Avviso(const QString& testo) override;
@@ -138,6 +152,7 @@ private:
     Modulo1 modulo_;
     Partita partita_;
     std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
     QWidget* area_ = nullptr;
     Controlli controlli_;
     GeometriaControlli geometria_;

@@ -1,0 +1,135 @@
+// The console's match commands: lock, undo and rollback, timeouts, new match and exit.
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "match/Ritorno.h"
+#include "match/Timeout.h"
+#include "match/ui/Form3.h"
+#include "platform/Dialoghi.h"
+#include "platform/Orologio.h"
+#include "platform/Piattaforma.h"
+#include "platform/Processo.h"
+
+void Form1::Command3_Click() {
+    if (!partita_.Bloccata) {
+        partita_.Bloccata = true;
+        partita_.PresentazioneAttiva = false;
+    } else {
+        const QString domanda = modulo_.Traduci(
+            QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
+        if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::No) {
+            return;
+        }
+        PulisciPartita(partita_, modulo_.Lingue);
+    }
+    Aggiorna();
+}
+
+void Form1::List3_DblClick() {
+    partita_.RigaSelezionata = List3->currentRow();
+    const auto destinazione = DestinazioneRitorno(partita_, partita_.RigaSelezionata);
+    if (!destinazione) {
+        return;
+    }
+    if (piattaforma_.dialoghi.Messaggio(DomandaRitorno(*destinazione, modulo_.Lingue),
+                                        Pulsanti::SiNo) == Risposta::No) {
+        return;
+    }
+    EseguiRitorno(partita_, *destinazione, modulo_.Lingue);
+    Aggiorna();
+}
+
+void Form1::Command16_Click() {
+    const auto riga = RigaUndo(partita_);
+    if (!riga) {
+        return;
+    }
+    List3->setCurrentRow(*riga);
+    partita_.DaUndo = -1;
+    List3_DblClick();
+    partita_.DaUndo = 0;
+    if (partita_.Storico.size() < 2) {
+        partita_.UndoAttivo = false;
+    }
+    Aggiorna();
+}
+
+void Form1::Image1_DblClick(int Index) {
+    auto& dialoghi = piattaforma_.dialoghi;
+    if (partita_.Storico.isEmpty()) {
+        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")),
+                           Pulsanti::Ok);
+        return;
+    }
+    const QString domanda =
+        modulo_.Traduci(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ")) +
+        partita_.NomeSquadra[Index] + QStringLiteral("\n") +
+        modulo_.Traduci(
+            QStringLiteral("Se vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>"));
+    if (dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla) == Risposta::Annulla) {
+        return;
+    }
+    const QString ora = piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm"));
+    if (!ConcediTimeout(partita_, Index, ora, modulo_.Lingue)) {
+        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
+                               "Sessioni di pausa tempo finite in questo set per : ")) +
+                               ParolaLato(Index, modulo_.Lingue),
+                           Pulsanti::Ok);
+        return;
+    }
+    ApriConteggio(TestoTimeout(Index, partita_.TimeChiesti[Index], modulo_.Lingue), false);
+    Aggiorna();
+}
+
+void Form1::ApriConteggio(const QString& testo, bool cambioCampo) {
+    // Opened again after a close, the window is loaded again at the display's left edge.
+    if (!form3_ || !form3_->isVisible()) {
+        form3_ = std::make_unique<Form3>(partita_, *form2_, TimerFrames);
+    }
+    form3_->Apri(testo, cambioCampo);
+}
+
+bool Form1::ConfermaAbbandono(const char* testo) {
+    if (partita_.Storico.isEmpty()) {
+        return true;
+    }
+    return piattaforma_.dialoghi.Messaggio(modulo_.Traduci(QString::fromUtf8(testo)),
+                                           Pulsanti::OkAnnulla) != Risposta::Annulla;
+}
+
+void Form1::menunew_Click() {
+    if (!ConfermaAbbandono("Attenzione se interrompi adesso la partita perderai tutti i punteggio "
+                           "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
+                           "Partita <Annulla> Per continuare questa partita.")) {
+        return;
+    }
+    PulisciPartita(partita_, modulo_.Lingue);
+    Aggiorna();
+}
+
+void Form1::Command13_Click() {
+    menunew_Click();
+}
+
+void Form1::Command15_Click() {
+    if (!ConfermaAbbandono("Attenzione se interrompi adesso la partita perderai tutti i punteggi "
+                           "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
+                           "Partita <Annulla> Per continuare questa partita.")) {
+        return;
+    }
+    PulisciPartita(partita_, modulo_.Lingue);
+    Aggiorna();
+}
+
+void Form1::Command2_Click() {
+    const QString domanda = modulo_.Traduci(QStringLiteral(
+        "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
+        "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
+    if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla) == Risposta::Annulla) {
+        return;
+    }
+    piattaforma_.processo.Termina();
+}
+
+void Form1::menuesci_Click() {
+    Command2_Click();
+}

@@ -1,0 +1,103 @@
+#include "match/Ritorno.h"
+
+#include "match/Partita.h"
+#include "match/Regole.h"
+#include "match/Storico.h"
+#include "shared/Lingua.h"
+#include "shared/Numeri.h"
+
+#include <algorithm>
+
+namespace {
+
+// A set's winning point, by that set's own target under the match rules.
+bool ChiudeIlSet(const Partita& p, const RigaStorico& r) {
+    return !r.Timeout &&
+           SetConcluso(r.Casa, r.Ospiti,
+                       PuntiPerVincere(p.SetTotali, r.Set, p.PuntiSet, p.PuntiTieBreak));
+}
+
+} // namespace
+
+std::optional<PuntoRitorno> DestinazioneRitorno(const Partita& p, int riga) {
+    const int righe = static_cast<int>(p.Storico.size());
+    if (riga < 0 || riga >= righe) {
+        return std::nullopt;
+    }
+    RigaStorico r = LeggiRiga(p.Storico[riga]);
+    if (r.Timeout || (riga == righe - 1 && p.DaUndo == 0)) {
+        return std::nullopt;
+    }
+    if (ChiudeIlSet(p, r) && riga + 1 < righe) {
+        ++riga;
+        r = LeggiRiga(p.Storico[riga]);
+        if (r.Timeout) {
+            return std::nullopt;
+        }
+    }
+    return PuntoRitorno{riga, r.Set, r.Casa, r.Ospiti};
+}
+
+QString DomandaRitorno(const PuntoRitorno& d, const TabellaLingue& lingue) {
+    return lingue.Traduci(QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?")) +
+           QStringLiteral("\n\n") + lingue.Traduci(QStringLiteral("Locali")) + QStringLiteral(" ") +
+           QString::number(d.Casa) + QStringLiteral(" - ") + QString::number(d.Ospiti) +
+           QStringLiteral(" ") + lingue.Traduci(QStringLiteral("Ospiti")) + QStringLiteral("\n") +
+           lingue.Traduci(QString::number(d.Set) + QStringLiteral("°SET"));
+}
+
+void EseguiRitorno(Partita& p, const PuntoRitorno& d, const TabellaLingue& lingue) {
+    p.SetCorrente = d.Set;
+    p.EtichettaSet = EtichettaDelSet(d.Set, lingue);
+    p.Parziali = {};
+    p.Punti = {d.Casa, d.Ospiti};
+    p.Tabellone.Punti = {QString::number(d.Casa), QString::number(d.Ospiti)};
+
+    std::array<int, 2> timeout{0, 0};
+    for (int i = d.Riga - 1; i >= 0; --i) {
+        const RigaStorico r = LeggiRiga(p.Storico[i]);
+        if (!r.Timeout && r.Set < d.Set) {
+            break;
+        }
+        if (r.Timeout) {
+            timeout[r.Lato] = std::max(timeout[r.Lato], r.Conteggio);
+        }
+    }
+
+    // Each earlier set ends at its own last score line: a removal line cannot fake an end.
+    std::array<int, 2> vinti{0, 0};
+    for (int set = 1; set < d.Set; ++set) {
+        for (int i = d.Riga; i >= 0; --i) {
+            const RigaStorico r = LeggiRiga(p.Storico[i]);
+            if (r.Timeout || r.Set != set) {
+                continue;
+            }
+            if (r.Casa != r.Ospiti) {
+                vinti[r.Casa > r.Ospiti ? 0 : 1] += 1;
+            }
+            if (set <= static_cast<int>(p.Parziali.size())) {
+                p.Parziali[set - 1] = Allinea2(r.Casa) + QStringLiteral("/") + Allinea2(r.Ospiti);
+            }
+            break;
+        }
+    }
+    p.SetVinti = vinti;
+    p.TimeChiesti = timeout;
+    while (p.Storico.size() > d.Riga + 1) {
+        p.Storico.removeLast();
+    }
+    p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
+}
+
+std::optional<int> RigaUndo(const Partita& p) {
+    const int righe = static_cast<int>(p.Storico.size());
+    if (righe < 2) {
+        return std::nullopt;
+    }
+    int riga = righe - 2;
+    const RigaStorico r = LeggiRiga(p.Storico[riga]);
+    if (r.Set > 1 && ChiudeIlSet(p, r) && righe > 2) {
+        riga = righe - 3;
+    }
+    return riga;
+}

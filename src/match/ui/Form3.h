@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+struct Partita;
+class Form2;
+
+// The countdown of a timeout or of the court change, gliding across the display.
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    Form3(Partita& partita, const Form2& display, QTimer& timerFrames);
+
+    void Apri(const QString& testo, bool cambioCampo);
+    void Timer1_Timer();
+
+    QTimer Timer1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Image1;
+    QLabel* Picture1;
+    QLabel* Picture2;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void Chiudi();
+
+    Partita& partita_;
+    const Form2& display_;
+    QTimer& timerFrames_;
+};

@@ -1,0 +1,181 @@
+#include "match/Partita.h"
+#include "match/Ritorno.h"
+#include "match/Storico.h"
+#include "match/Timeout.h"
+#include "shared/Lingua.h"
+
+#include "doppi/Stampa.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A real history: set 1 won 25-23 with a removal line inside, set 2 with timeouts, set 3 under way.
+const QStringList Storia{
+    "(1) 0 -  0 - 15:00 - 0_0",  // 0
+    "(1) 1 -  0 - 15:00 - H_N_0",  // 1
+    "1#G Timeout Ospiti - 15:01",  // 2
+    "(1)24 - 23 - 15:10 - H_N_0",  // 3
+    "(1)25 - 23 - 15:10 - H_7_1",  // 4
+    "(2) 0 -  0 - 15:10 - 0_0",  // 5
+    "(2) 1 -  0 - 15:11 - H_N_0",  // 6
+    "(2) 0 -  0 - 15:11 - H_N_0",  // 7 removal
+    "1#H Timeout Locali - 15:12",  // 8
+    "(2)20 - 25 - 15:30 - G_E_0",  // 9
+    "(3) 0 -  0 - 15:30 - 0_0",  // 10
+    "1#H Timeout Locali - 15:31",  // 11
+    "(3) 3 -  1 - 15:32 - H_N_0",  // 12
+    "2#H Timeout Locali - 15:33",  // 13
+    "(3) 4 -  1 - 15:34 - H_N_0",  // 14
+    "(3) 5 -  1 - 15:35 - H_N_0",  // 15
+};
+
+struct CasoRitorno {
+    int riga;
+    bool accade;
+    int set, casa, ospiti;
+    std::array<int, 2> vinti;
+    std::array<int, 2> timeout;
+    const char* parziali[2];
+    int righeRimaste;
+};
+
+class RitornoTest : public ::testing::TestWithParam<CasoRitorno> {
+protected:
+    RitornoTest() {
+        RegolePredefinite(p);
+        p.Storico = Storia;
+    }
+    Partita p;
+    TabellaLingue lingue;
+};
+
+TEST_P(RitornoTest, RebuildsTheMatchFromTheHistory) {
+    const CasoRitorno c = GetParam();
+    const auto d = DestinazioneRitorno(p, c.riga);
+    ASSERT_EQ(c.accade, d.has_value());
+    if (!d) {
+        return;
+    }
+    EseguiRitorno(p, *d, lingue);
+    EXPECT_EQ(c.set, p.SetCorrente);
+    EXPECT_EQ((std::array<int, 2>{c.casa, c.ospiti}), p.Punti);
+    EXPECT_EQ((std::array<QString, 2>{QString::number(c.casa), QString::number(c.ospiti)}),
+              p.Tabellone.Punti);
+    EXPECT_EQ(c.vinti, p.SetVinti);
+    EXPECT_EQ(c.timeout, p.TimeChiesti);
+    EXPECT_EQ(QString::fromUtf8(c.parziali[0]), p.Parziali[0]);
+    EXPECT_EQ(QString::fromUtf8(c.parziali[1]), p.Parziali[1]);
+    EXPECT_EQ(c.righeRimaste, p.Storico.size());
+    EXPECT_EQ(c.righeRimaste - 1, p.RigaSelezionata);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Storia, RitornoTest,
+    ::testing::Values(
+        CasoRitorno{2, false, 0, 0, 0, {}, {}, {"", ""}, 16},  // timeout line
+        CasoRitorno{15, false, 0, 0, 0, {}, {}, {"", ""}, 16}, // last line
+        CasoRitorno{-1, false, 0, 0, 0, {}, {}, {"", ""}, 16}, // nothing selected
+        CasoRitorno{3, true, 1, 24, 23, {0, 0}, {0, 1}, {"", ""}, 4},
+        CasoRitorno{4, true, 2, 0, 0, {1, 0}, {0, 0}, {"25/23", ""}, 6}, // set point: next set
+        // The removal line inside set 2 does not count as the end of a set.
+        CasoRitorno{9, true, 3, 0, 0, {1, 1}, {0, 0}, {"25/23", "20/25"}, 11},
+        CasoRitorno{12, true, 3, 3, 1, {1, 1}, {1, 0}, {"25/23", "20/25"}, 13},
+        CasoRitorno{14, true, 3, 4, 1, {1, 1}, {2, 0}, {"25/23", "20/25"}, 15}));
+
+TEST(RitornoRegoleTest, FifteenPointSetsEndAtTheirOwnTarget) {
+    Partita p;
+    p.SetTotali = 3;
+    p.PuntiSet = 15;
+    p.PuntiTieBreak = 15;
+    p.Storico = {"(1)14 - 13 - 15:00 - H_N_0", "(1)15 - 13 - 15:00 - H_N_0",
+                 "(2) 0 -  0 - 15:00 - 0_0", "(2) 1 -  0 - 15:00 - H_N_0"};
+    const auto d = DestinazioneRitorno(p, 1);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(2, d->Set);
+    EXPECT_EQ(0, d->Casa);
+}
+
+TEST(DomandaRitornoTest, NamesScoreAndSet) {
+    TabellaLingue lingue;
+    EXPECT_EQ(QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?\n\n"
+                             "Locali 24 - 23 Ospiti\n1°SET"),
+              DomandaRitorno(PuntoRitorno{3, 1, 24, 23}, lingue));
+}
+
+struct CasoUndo {
+    QStringList storia;
+    std::optional<int> riga;
+};
+
+class UndoTest : public ::testing::TestWithParam<CasoUndo> {};
+
+TEST_P(UndoTest, ChoosesTheLineToGoBackTo) {
+    Partita p;
+    RegolePredefinite(p);
+    p.Storico = GetParam().storia;
+    EXPECT_EQ(GetParam().riga, RigaUndo(p));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Storie, UndoTest,
+    ::testing::Values(
+        CasoUndo{{"(1) 0 -  0 - 15:00 - 0_0"}, std::nullopt},
+        CasoUndo{{"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_N_0"}, 0},
+        // After set 1: the set-winning line, which leads to the start of set 2 (no change).
+        CasoUndo{{"(1)24 - 23 - 15:00 - H_N_0", "(1)25 - 23 - 15:00 - H_N_0",
+                  "(2) 0 -  0 - 15:00 - 0_0"},
+                 1},
+        // After set 2: the score before the set-winning point.
+        CasoUndo{{"(2)24 - 20 - 15:00 - H_N_0", "(2)25 - 20 - 15:00 - H_N_0",
+                  "(3) 0 -  0 - 15:00 - 0_0"},
+                 0},
+        CasoUndo{{"(2) 3 -  2 - 15:00 - H_N_0", "1#H Timeout Locali - 15:01",
+                  "(2) 4 -  2 - 15:02 - H_N_0"},
+                 1}));
+
+TEST(UndoRitornoTest, UndoAfterSetTwoRemovesTheSetWon) {
+    Partita p;
+    RegolePredefinite(p);
+    p.Storico = {"(1)25 - 20 - 15:00 - H_N_0", "(2)24 - 20 - 15:00 - H_N_0",
+                 "(2)25 - 20 - 15:00 - H_N_0", "(3) 0 -  0 - 15:00 - 0_0"};
+    p.SetVinti = {2, 0};
+    p.DaUndo = -1;
+    const auto d = DestinazioneRitorno(p, *RigaUndo(p));
+    ASSERT_TRUE(d);
+    EseguiRitorno(p, *d, TabellaLingue{});
+    EXPECT_EQ(2, p.SetCorrente);
+    EXPECT_EQ((std::array<int, 2>{24, 20}), p.Punti);
+    EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetVinti);
+    EXPECT_EQ(2, p.Storico.size());
+}
+
+TEST(TimeoutTest, TwoPerSideThenRefused) {
+    Partita p;
+    TabellaLingue lingue;
+    EXPECT_TRUE(ConcediTimeout(p, 0, QStringLiteral("15:50:10"), lingue));
+    EXPECT_TRUE(ConcediTimeout(p, 0, QStringLiteral("15:51:10"), lingue));
+    EXPECT_FALSE(ConcediTimeout(p, 0, QStringLiteral("15:52:10"), lingue));
+    EXPECT_TRUE(ConcediTimeout(p, 1, QStringLiteral("15:53:10"), lingue));
+    EXPECT_EQ((std::array<int, 2>{2, 1}), p.TimeChiesti);
+    EXPECT_EQ((QStringList{"1#H Timeout Locali - 15:50", "2#H Timeout Locali - 15:51",
+                           "1#G Timeout Ospiti - 15:53"}),
+              p.Storico);
+    EXPECT_EQ(-1, p.RigaSelezionata) << "a timeout does not move the selection";
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), TestoTimeout(0, 2, lingue));
+}
+
+TEST(TimeoutTest, CountdownClosesAtTheThirtyFirstTickOrAfterAScoreChange) {
+    Partita p;
+    int aperta = 0;
+    while (TickTimeout(p)) {
+        ++aperta;
+    }
+    EXPECT_EQ(30, aperta);
+    EXPECT_EQ(0, p.TickConteggio);
+    EXPECT_TRUE(TickTimeout(p));
+    p.ModoConteggio = -1;
+    EXPECT_FALSE(TickTimeout(p));
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "match/ui/Form3.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Conferma = QStringLiteral(
+    "Confermi la richiesta 30 secondi di tempo per: Home\nSe vuoi annullare clicca su <Annulla> "
+    "altrimenti conferma con <OK>");
+const QString Abbandono = QStringLiteral(
+    "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
+    "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
+    "partita.");
+
+class ComandiTest : public ::testing::Test {
+protected:
+    ComandiTest() : console(a.f.piattaforma) { console.Form_Load(); }
+
+    void Punti(int index, int quanti) {
+        for (int i = 0; i < quanti; ++i) {
+            console.Command1_Click(index);
+        }
+    }
+    void Timeout(Risposta risposta = Risposta::Ok) {
+        a.f.dialoghi.Attendi(Conferma, risposta);
+        console.Image1_DblClick(0);
+    }
+    QString UltimaRiga() const { return console.List3->item(console.List3->count() - 1)->text(); }
+
+    Ambiente a;
+    Form1 console;
+};
+
+TEST_F(ComandiTest, TimeoutBeforeTheMatchStartsIsRefused) {
+    a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
+    console.Image1_DblClick(0);
+    EXPECT_EQ(nullptr, console.Conteggio());
+}
+
+TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
+    Punti(0, 1);
+    Timeout(Risposta::Annulla);
+    EXPECT_EQ(QStringLiteral("0"), console.Label5[0]->text());
+    Timeout();
+    ASSERT_NE(nullptr, console.Conteggio());
+    Form3& f = *console.Conteggio();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.Label1->text());
+    EXPECT_EQ(QStringLiteral("1"), console.Tabellone().Label6[0]->text());
+    EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), UltimaRiga());
+    const int x0 = f.x();
+    f.Timer1_Timer();
+    f.Timer1_Timer();
+    EXPECT_EQ(QStringLiteral("28"), f.Label3->text());
+    EXPECT_GT(f.x(), x0);
+
+    Timeout();
+    EXPECT_EQ(&f, console.Conteggio()) << "a second timeout keeps the running countdown";
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), f.Label1->text());
+    EXPECT_EQ(2, console.Match().TickConteggio);
+
+    a.f.dialoghi.Attendi(Conferma);
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Sessioni di pausa tempo finite in questo set per : Locali"));
+    console.Image1_DblClick(0);
+    EXPECT_EQ(QStringLiteral("2"), console.Label5[0]->text());
+
+    console.Command1_Click(3);
+    f.Timer1_Timer();
+    EXPECT_FALSE(f.isVisible()) << "a score change closes the countdown at its next tick";
+    EXPECT_TRUE(console.TimerFrames.isActive());
+}
+
+TEST_F(ComandiTest, FullCountdownClosesAtTheThirtyFirstTick) {
+    Punti(0, 1);
+    Timeout();
+    Form3& f = *console.Conteggio();
+    for (int i = 0; i < 30; ++i) {
+        f.Timer1_Timer();
+    }
+    EXPECT_EQ(QStringLiteral("0"), f.Label3->text());
+    EXPECT_TRUE(f.isVisible());
+    f.Timer1_Timer();
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(ComandiTest, TimeoutsResetAtANewSet) {
+    Punti(0, 1);
+    Timeout();
+    Timeout();
+    Punti(0, 24);
+    EXPECT_EQ(QStringLiteral("0"), console.Label5[0]->text());
+    Timeout();
+    EXPECT_EQ(QStringLiteral("1"), console.Label5[0]->text());
+}
+
+TEST_F(ComandiTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
+    Partita& p = console.Match();
+    p.SetVinti = {2, 2};
+    p.SetCorrente = 5;
+    p.Bloccata = true;
+    p.Storico = {QStringLiteral("(5) 0 -  0 - 15:00 - 0_0")};
+    Punti(3, 5);
+    Punti(0, 8);
+    ASSERT_NE(nullptr, console.Conteggio());
+    EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"), console.Conteggio()->Label1->text());
+}
+
+TEST_F(ComandiTest, RollbackAsksAndNoChangesNothing) {
+    Punti(0, 3);
+    console.List3->setCurrentRow(2);
+    const QString domanda = QStringLiteral(
+        "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
+    a.f.dialoghi.Attendi(domanda, Risposta::No);
+    console.List3_DblClick();
+    EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
+    a.f.dialoghi.Attendi(domanda, Risposta::Si);
+    console.List3_DblClick();
+    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.Tabellone().LabScore[0]->text());
+    EXPECT_EQ(3, console.List3->count());
+}
+
+TEST_F(ComandiTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
+    Punti(0, 1);
+    a.f.dialoghi.Attendi(QStringLiteral(
+        "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 0 - 0 Ospiti\n1°SET"));
+    console.Command16_Click();
+    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(1, console.List3->count());
+    EXPECT_FALSE(console.Command16->isEnabled());
+    EXPECT_EQ(0, console.Match().DaUndo);
+}
+
+TEST_F(ComandiTest, NewMatchAsksOnlyWithAHistory) {
+    console.menunew_Click();
+    Punti(0, 2);
+    a.f.dialoghi.Attendi(Abbandono, Risposta::Annulla);
+    console.Command13_Click();
+    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
+    a.f.dialoghi.Attendi(Abbandono);
+    console.Command13_Click();
+    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("Blocca"), console.Command3->text());
+}
+
+TEST_F(ComandiTest, SettingsAbandonTheMatchWithTheirOwnWording) {
+    Punti(0, 2);
+    QString testo = Abbandono;
+    testo.replace(QStringLiteral("punteggio"), QStringLiteral("punteggi"));
+    a.f.dialoghi.Attendi(testo);
+    console.Command15_Click();
+    EXPECT_EQ(0, console.List3->count());
+}
+
+TEST_F(ComandiTest, ExitAsksThenEndsAtOnce) {
+    const QString domanda = QStringLiteral(
+        "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
+        "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
+    a.f.dialoghi.Attendi(domanda, Risposta::Annulla);
+    console.Command2_Click();
+    EXPECT_EQ(0, a.f.processo.terminato);
+    a.f.dialoghi.Attendi(domanda);
+    console.menuesci_Click();
+    EXPECT_EQ(1, a.f.processo.terminato);
+}
+
+} // namespace
