@@ -138,7 +138,7 @@ private:
     void Didascalie();
     void Aggiorna();
     void ApriConteggio(const QString& testo, bool cambioCampo);
-    bool ConfermaAbbandono(const char* testo);
+    bool AbbandonaPartita(const char* domanda);
     int TipoPuntoSottolineato() const;
 
     void Avviso(const QString& testo) override;

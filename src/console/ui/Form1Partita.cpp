@@ -88,22 +88,22 @@ void Form1::ApriConteggio(const QString& testo, bool cambioCampo) {
     form3_->Apri(testo, cambioCampo);
 }
 
-bool Form1::ConfermaAbbandono(const char* testo) {
-    if (partita_.Storico.isEmpty()) {
-        return true;
-    }
-    return piattaforma_.dialoghi.Messaggio(modulo_.Traduci(QString::fromUtf8(testo)),
-                                           Pulsanti::OkAnnulla) != Risposta::Annulla;
-}
-
-void Form1::menunew_Click() {
-    if (!ConfermaAbbandono("Attenzione se interrompi adesso la partita perderai tutti i punteggio "
-                           "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
-                           "Partita <Annulla> Per continuare questa partita.")) {
-        return;
+// Asks before throwing a running match away, then starts afresh; false when the operator keeps it.
+bool Form1::AbbandonaPartita(const char* domanda) {
+    if (!partita_.Storico.isEmpty() &&
+        piattaforma_.dialoghi.Messaggio(modulo_.Traduci(QString::fromUtf8(domanda)),
+                                        Pulsanti::OkAnnulla) == Risposta::Annulla) {
+        return false;
     }
     PulisciPartita(partita_, modulo_.Lingue);
     Aggiorna();
+    return true;
+}
+
+void Form1::menunew_Click() {
+    AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
+                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
+                     "<Annulla> Per continuare questa partita.");
 }
 
 void Form1::Command13_Click() {
@@ -111,13 +111,10 @@ void Form1::Command13_Click() {
 }
 
 void Form1::Command15_Click() {
-    if (!ConfermaAbbandono("Attenzione se interrompi adesso la partita perderai tutti i punteggi "
-                           "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
-                           "Partita <Annulla> Per continuare questa partita.")) {
-        return;
-    }
-    PulisciPartita(partita_, modulo_.Lingue);
-    Aggiorna();
+    // The options window opens here once it exists.
+    AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
+                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
+                     "<Annulla> Per continuare questa partita.");
 }
 
 void Form1::Command2_Click() {
