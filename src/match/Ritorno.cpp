@@ -19,26 +19,26 @@ bool ChiudeIlSet(const Partita& p, const RigaStorico& r) {
 
 } // namespace
 
-std::optional<PuntoRitorno> DestinazioneRitorno(const Partita& p, int riga) {
+std::optional<int> DestinazioneRitorno(const Partita& p, int riga) {
     const int righe = static_cast<int>(p.Storico.size());
     if (riga < 0 || riga >= righe) {
         return std::nullopt;
     }
-    RigaStorico r = LeggiRiga(p.Storico[riga]);
+    const RigaStorico r = LeggiRiga(p.Storico[riga]);
     if (r.Timeout || (riga == righe - 1 && p.DaUndo == 0)) {
         return std::nullopt;
     }
     if (ChiudeIlSet(p, r) && riga + 1 < righe) {
         ++riga;
-        r = LeggiRiga(p.Storico[riga]);
-        if (r.Timeout) {
+        if (LeggiRiga(p.Storico[riga]).Timeout) {
             return std::nullopt;
         }
     }
-    return PuntoRitorno{riga, r.Set, r.Casa, r.Ospiti};
+    return riga;
 }
 
-QString DomandaRitorno(const PuntoRitorno& d, const TabellaLingue& lingue) {
+QString DomandaRitorno(const Partita& p, int destinazione, const TabellaLingue& lingue) {
+    const RigaStorico d = LeggiRiga(p.Storico[destinazione]);
     return lingue.Traduci(QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?")) +
            QStringLiteral("\n\n") + lingue.Traduci(QStringLiteral("Locali")) + QStringLiteral(" ") +
            QString::number(d.Casa) + QStringLiteral(" - ") + QString::number(d.Ospiti) +
@@ -46,7 +46,8 @@ QString DomandaRitorno(const PuntoRitorno& d, const TabellaLingue& lingue) {
            lingue.Traduci(QString::number(d.Set) + QStringLiteral("°SET"));
 }
 
-void EseguiRitorno(Partita& p, const PuntoRitorno& d, const TabellaLingue& lingue) {
+void EseguiRitorno(Partita& p, int destinazione, const TabellaLingue& lingue) {
+    const RigaStorico d = LeggiRiga(p.Storico[destinazione]);
     p.SetCorrente = d.Set;
     p.EtichettaSet = EtichettaDelSet(d.Set, lingue);
     p.Parziali = {};
@@ -54,7 +55,7 @@ void EseguiRitorno(Partita& p, const PuntoRitorno& d, const TabellaLingue& lingu
     p.Tabellone.Punti = {QString::number(d.Casa), QString::number(d.Ospiti)};
 
     std::array<int, 2> timeout{0, 0};
-    for (int i = d.Riga - 1; i >= 0; --i) {
+    for (int i = destinazione - 1; i >= 0; --i) {
         const RigaStorico r = LeggiRiga(p.Storico[i]);
         if (!r.Timeout && r.Set < d.Set) {
             break;
@@ -67,7 +68,7 @@ void EseguiRitorno(Partita& p, const PuntoRitorno& d, const TabellaLingue& lingu
     // Each earlier set ends at its own last score line: a removal line cannot fake an end.
     std::array<int, 2> vinti{0, 0};
     for (int set = 1; set < d.Set; ++set) {
-        for (int i = d.Riga; i >= 0; --i) {
+        for (int i = destinazione; i >= 0; --i) {
             const RigaStorico r = LeggiRiga(p.Storico[i]);
             if (r.Timeout || r.Set != set) {
                 continue;
@@ -83,7 +84,7 @@ void EseguiRitorno(Partita& p, const PuntoRitorno& d, const TabellaLingue& lingu
     }
     p.SetVinti = vinti;
     p.TimeChiesti = timeout;
-    while (p.Storico.size() > d.Riga + 1) {
+    while (p.Storico.size() > destinazione + 1) {
         p.Storico.removeLast();
     }
     p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;

@@ -6,22 +6,15 @@
 struct Partita;
 class TabellaLingue;
 
-// Where a rollback takes the match: a score line of the history.
-struct PuntoRitorno {
-    int Riga = 0;
-    int Set = 0;
-    int Casa = 0;
-    int Ospiti = 0;
-};
+// The score line a rollback from this line takes the match to; nothing for a timeout line,
+// or for the last line unless Undo asks.
+std::optional<int> DestinazioneRitorno(const Partita& p, int riga);
 
-// Nothing for a timeout line, or for the last line unless Undo asks.
-std::optional<PuntoRitorno> DestinazioneRitorno(const Partita& p, int riga);
-
-QString DomandaRitorno(const PuntoRitorno& d, const TabellaLingue& lingue);
+QString DomandaRitorno(const Partita& p, int destinazione, const TabellaLingue& lingue);
 
 // Rebuilds set, points, sets won, partials and timeouts from the history up to the line,
 // then deletes every later line.
-void EseguiRitorno(Partita& p, const PuntoRitorno& d, const TabellaLingue& lingue);
+void EseguiRitorno(Partita& p, int destinazione, const TabellaLingue& lingue);
 
 // The line Undo rolls back to, or nothing.
 std::optional<int> RigaUndo(const Partita& p);

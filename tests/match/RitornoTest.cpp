@@ -92,15 +92,16 @@ TEST(RitornoRegoleTest, FifteenPointSetsEndAtTheirOwnTarget) {
                  "(2) 0 -  0 - 15:00 - 0_0", "(2) 1 -  0 - 15:00 - H_N_0"};
     const auto d = DestinazioneRitorno(p, 1);
     ASSERT_TRUE(d);
-    EXPECT_EQ(2, d->Set);
-    EXPECT_EQ(0, d->Casa);
+    EXPECT_EQ(2, *d) << "the start of set 2";
 }
 
 TEST(DomandaRitornoTest, NamesScoreAndSet) {
     TabellaLingue lingue;
+    Partita p;
+    p.Storico = Storia;
     EXPECT_EQ(QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?\n\n"
                              "Locali 24 - 23 Ospiti\n1°SET"),
-              DomandaRitorno(PuntoRitorno{3, 1, 24, 23}, lingue));
+              DomandaRitorno(p, 3, lingue));
 }
 
 struct CasoUndo {

@@ -153,12 +153,16 @@ void Form1::Option2_Click(int Index) {
     Option2[Index]->setChecked(true);
 }
 
+QString Form1::OraAttuale() const {
+    return piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
+}
+
 void Form1::Command1_Click(int Index) {
     RichiestaPunto r;
     r.Index = Index;
     r.Codice = Text1[Index <= 1 ? 0 : 1]->text();
     r.TipoPunto = TipoPuntoSottolineato();
-    r.Ora = piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
+    r.Ora = OraAttuale();
     for (int i = 0; i < 5; ++i) {
         r.DidascalieTipo[i] = Option2[i]->text();
     }

@@ -140,6 +140,7 @@ private:
     void ApriConteggio(const QString& testo, bool cambioCampo);
     bool AbbandonaPartita(const char* domanda);
     int TipoPuntoSottolineato() const;
+    QString OraAttuale() const;
 
     void Avviso(const QString& testo) override;
     void BloccaConsole() override;

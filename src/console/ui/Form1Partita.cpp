@@ -5,7 +5,6 @@
 #include "match/Timeout.h"
 #include "match/ui/Form3.h"
 #include "platform/Dialoghi.h"
-#include "platform/Orologio.h"
 #include "platform/Piattaforma.h"
 #include "platform/Processo.h"
 
@@ -30,7 +29,7 @@ void Form1::List3_DblClick() {
     if (!destinazione) {
         return;
     }
-    if (piattaforma_.dialoghi.Messaggio(DomandaRitorno(*destinazione, modulo_.Lingue),
+    if (piattaforma_.dialoghi.Messaggio(DomandaRitorno(partita_, *destinazione, modulo_.Lingue),
                                         Pulsanti::SiNo) == Risposta::No) {
         return;
     }
@@ -68,8 +67,7 @@ void Form1::Image1_DblClick(int Index) {
     if (dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla) == Risposta::Annulla) {
         return;
     }
-    const QString ora = piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm"));
-    if (!ConcediTimeout(partita_, Index, ora, modulo_.Lingue)) {
+    if (!ConcediTimeout(partita_, Index, OraAttuale(), modulo_.Lingue)) {
         dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
                                "Sessioni di pausa tempo finite in questo set per : ")) +
                                ParolaLato(Index, modulo_.Lingue),
