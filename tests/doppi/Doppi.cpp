@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 DialoghiFinti::~DialoghiFinti() {
+    for (const QString& f : file_) {
+        ADD_FAILURE() << "expected file dialog never shown: " << f.toStdString();
+    }
     for (const Attesa& a : copione_) {
         ADD_FAILURE() << "expected message never shown: " << a.testo.toStdString();
     }
@@ -29,13 +32,25 @@ std::optional<QString> DialoghiFinti::InputBox(const QString& domanda, const QSt
     return std::nullopt;
 }
 
+void DialoghiFinti::AttendiFile(const QString& percorso) {
+    file_.push_back(percorso);
+}
+
+QString DialoghiFinti::RispostaFile(const QString& titolo) {
+    if (file_.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << titolo.toStdString();
+        return {};
+    }
+    const QString percorso = file_.front();
+    file_.pop_front();
+    return percorso;
+}
+
 QString DialoghiFinti::ApriFile(const QString& titolo, const QString&, const QString&) {
-    ADD_FAILURE() << "unexpected open dialog: " << titolo.toStdString();
-    return {};
+    return RispostaFile(titolo);
 }
 
 QString DialoghiFinti::SalvaFile(const QString& titolo, const QString&, const QString&,
                                  const QString&) {
-    ADD_FAILURE() << "unexpected save dialog: " << titolo.toStdString();
-    return {};
+    return RispostaFile(titolo);
 }

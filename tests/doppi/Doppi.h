@@ -17,6 +17,8 @@ class DialoghiFinti : public Dialoghi {
 public:
     ~DialoghiFinti() override;
     void Attendi(const QString& testo, Risposta risposta = Risposta::Ok);
+    // The next open or save dialog answers this path ("" = cancelled).
+    void AttendiFile(const QString& percorso);
     Risposta Messaggio(const QString& testo, Pulsanti pulsanti) override;
     std::optional<QString> InputBox(const QString& domanda, const QString& predefinito) override;
     QString ApriFile(const QString& titolo, const QString& cartella,
@@ -32,6 +34,23 @@ private:
         Risposta risposta;
     };
     std::deque<Attesa> copione_;
+    std::deque<QString> file_;
+    QString RispostaFile(const QString& titolo);
+};
+
+// Answers yes to everything: for long unattended runs.
+class DialoghiSempreSi : public Dialoghi {
+public:
+    Risposta Messaggio(const QString&, Pulsanti p) override {
+        return p == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
+    }
+    std::optional<QString> InputBox(const QString&, const QString& predefinito) override {
+        return predefinito;
+    }
+    QString ApriFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SalvaFile(const QString&, const QString&, const QString&, const QString&) override {
+        return {};
+    }
 };
 
 class ImpostazioniFinte : public Impostazioni {

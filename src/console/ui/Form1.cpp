@@ -102,6 +102,11 @@ void Form1::Collega() {
     connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
     connect(menunew, &QAction::triggered, this, [this] { menunew_Click(); });
     connect(menuesci, &QAction::triggered, this, [this] { menuesci_Click(); });
+    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+    connect(MenuSalva, &QAction::triggered, this, [this] { MenuSalva_Click(); });
+    connect(MenuC, &QAction::triggered, this, [this] { MenuC_Click(); });
+    connect(MenuCPEM, &QAction::triggered, this, [this] { MenuCPEM_Click(); });
     for (QLabel* icona : Image1) {
         icona->installEventFilter(this);
     }
@@ -170,6 +175,7 @@ void Form1::Command1_Click(int Index) {
         Option2_Click(0);
         Text1[0]->clear();
         Text1[1]->clear();
+        SalvaEmergenza();
     }
     Aggiorna();
 }

@@ -43,6 +43,14 @@ public:
     void Command15_Click();
     void Command2_Click();
     void menuesci_Click();
+    void MenuSalva_Click();
+    void Command11_Click();
+    void MenuC_Click();
+    void Command12_Click();
+    void MenuCPEM_Click();
+    // Reads a match file; only a real match file replaces the running match.
+    void CaricaPartita(const QString& percorso);
+    QString PercorsoEmergenza() const;
 
     // The countdown window while it is open.
     Form3* Conteggio() { return form3_.get(); }
@@ -139,6 +147,9 @@ private:
     void Aggiorna();
     void ApriConteggio(const QString& testo, bool cambioCampo);
     bool AbbandonaPartita(const char* domanda);
+    bool SalvaPartita(const QString& percorso, int ultimaRiga);
+    // After every change the operator made, so a crash loses nothing.
+    void SalvaEmergenza();
     int TipoPuntoSottolineato() const;
     QString OraAttuale() const;
 

@@ -34,6 +34,7 @@ void Form1::List3_DblClick() {
         return;
     }
     EseguiRitorno(partita_, *destinazione, modulo_.Lingue);
+    SalvaEmergenza();
     Aggiorna();
 }
 
@@ -75,6 +76,7 @@ void Form1::Image1_DblClick(int Index) {
         return;
     }
     ApriConteggio(TestoTimeout(Index, partita_.TimeChiesti[Index], modulo_.Lingue), false);
+    SalvaEmergenza();
     Aggiorna();
 }
 

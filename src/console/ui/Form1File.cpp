@@ -1,0 +1,139 @@
+// The console's match file commands: save, load, and the emergency copy.
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "match/FilePartita.h"
+#include "platform/Cartelle.h"
+#include "platform/Dialoghi.h"
+#include "platform/Orologio.h"
+#include "platform/Piattaforma.h"
+#include "shared/DialogoSalva.h"
+#include "shared/TestoFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+// A match of five long sets is a few kilobytes; a file this big is not a match file.
+constexpr qint64 DimensioneMassima = 64LL * 1024 * 1024;
+} // namespace
+
+QString Form1::PercorsoEmergenza() const {
+    return QDir(piattaforma_.cartelle.Temporanea()).filePath(QStringLiteral("match.txt"));
+}
+
+bool Form1::SalvaPartita(const QString& percorso, int ultimaRiga) {
+    return ScriviFileTesto(percorso, RigheFilePartita(partita_, ultimaRiga,
+                                                      piattaforma_.orologio.Adesso(),
+                                                      modulo_.Lingue));
+}
+
+void Form1::SalvaEmergenza() {
+    SalvaPartita(PercorsoEmergenza(), static_cast<int>(partita_.Storico.size()) - 1);
+}
+
+void Form1::MenuSalva_Click() {
+    auto& dialoghi = piattaforma_.dialoghi;
+    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
+    if (partita_.Storico.isEmpty()) {
+        dialoghi.Messaggio(t("La partita non è ancora iniziata"), Pulsanti::Ok);
+        return;
+    }
+    const SceltaSalva scelta = DialogoSalva(dialoghi, QStringLiteral("Brivanta (*.txt)"),
+                                            modulo_.CartellaDati, QStringLiteral("Save File"),
+                                            QString());
+    if (!scelta.SceltaFatta) {
+        dialoghi.Messaggio(t("Non hai selezionato nessun file, operazione annullata"),
+                           Pulsanti::Ok);
+        return;
+    }
+    QString percorso = scelta.FileScelto;
+    if (!percorso.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
+        percorso += QStringLiteral(".txt");
+    }
+    if (QFileInfo::exists(percorso) &&
+        dialoghi.Messaggio(t("Il file") + QStringLiteral(" :") + percorso + QStringLiteral(" ") +
+                               t("esiste già. Vuoi sovrascrivere questa partita?"),
+                           Pulsanti::SiNo) == Risposta::No) {
+        return;
+    }
+    if (!SalvaPartita(percorso, partita_.RigaSelezionata)) {
+        dialoghi.Messaggio(t("Non è stato possibile salvare la partita nel file") +
+                               QStringLiteral(" : ") + percorso,
+                           Pulsanti::Ok);
+        return;
+    }
+    setWindowTitle(QStringLiteral("Brivanta : ") + NomeFile(percorso).toUpper());
+}
+
+void Form1::Command11_Click() {
+    MenuSalva_Click();
+}
+
+void Form1::MenuC_Click() {
+    auto& dialoghi = piattaforma_.dialoghi;
+    if (!partita_.Storico.isEmpty() &&
+        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
+                               "Una partita di Brivanta è già in corso, desideri abbandonarla e "
+                               "caricare un'altra partita?")),
+                           Pulsanti::SiNo) == Risposta::No) {
+        return;
+    }
+    const QString percorso =
+        dialoghi.ApriFile(modulo_.Traduci(QStringLiteral("File TXT")), modulo_.CartellaDati,
+                          QStringLiteral("File di partita TXT (*.txt *.TXT)"));
+    if (!percorso.isEmpty()) {
+        CaricaPartita(percorso);
+    }
+}
+
+void Form1::Command12_Click() {
+    MenuC_Click();
+}
+
+void Form1::MenuCPEM_Click() {
+    auto& dialoghi = piattaforma_.dialoghi;
+    const QFileInfo copia(PercorsoEmergenza());
+    if (!copia.exists()) {
+        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
+                               "Attensione non è ancora stata salvata nessuna partita nella "
+                               "cartella dei files temporanei.")),
+                           Pulsanti::Ok);
+        return;
+    }
+    const QString domanda =
+        modulo_.Traduci(QStringLiteral(
+            "Attenzione questa procedura di emergenza carica una partita contenuta nella cartella "
+            "dei file temporanei di Windows, non è garantita la risoluzione del problema ma in "
+            "caso di necessità è possibile tentare di caricare un file di partita salvato il : ")) +
+        QStringLiteral("\n") +
+        copia.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
+        QStringLiteral("\n\n");
+    if (dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::No) {
+        return;
+    }
+    CaricaPartita(copia.filePath());
+}
+
+void Form1::CaricaPartita(const QString& percorso) {
+    const auto righe = LeggiFileTesto(percorso, DimensioneMassima);
+    if (!righe) {
+        return;
+    }
+    const auto file = LeggiFilePartita(*righe);
+    if (!file) {
+        piattaforma_.dialoghi.Messaggio(
+            modulo_.Traduci(
+                QStringLiteral("Questo file di testo non è relativo ad una partita di Brivanta")),
+            Pulsanti::Ok);
+        return;
+    }
+    setWindowTitle(QStringLiteral("Brivanta : ") + NomeFile(percorso).toUpper());
+    ApplicaFilePartita(partita_, *file, modulo_.Lingue);
+    if (partita_.Tabellone.Marcatore[0] || partita_.Tabellone.Marcatore[1]) {
+        TimerFrames.start();
+    }
+    if (partita_.PartitaFinita != 0) {
+        FinePartita();
+    }
+    Aggiorna();
+}
