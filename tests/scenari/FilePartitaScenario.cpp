@@ -1,0 +1,181 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "shared/TestoFile.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString NonIniziata = QStringLiteral("La partita non è ancora iniziata");
+const QString NonPartita =
+    QStringLiteral("Questo file di testo non è relativo ad una partita di Brivanta");
+const QString Abbandona = QStringLiteral("Una partita di Brivanta è già in corso, desideri "
+                                         "abbandonarla e caricare un'altra partita?");
+
+class FileScenario : public ::testing::Test {
+protected:
+    FileScenario() : console(a.f.piattaforma) { console.Form_Load(); }
+
+    void Punti(int index, int quanti) {
+        for (int i = 0; i < quanti; ++i) {
+            console.Command1_Click(index);
+        }
+    }
+    QString Percorso(const char* nome) const { return a.radice.filePath(QString::fromUtf8(nome)); }
+
+    Ambiente a;
+    Form1 console;
+};
+
+TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
+    a.f.dialoghi.Attendi(NonIniziata);
+    console.MenuSalva_Click();
+    Punti(0, 3);
+    a.f.dialoghi.AttendiFile(QString());
+    a.f.dialoghi.Attendi(QStringLiteral("Non hai selezionato nessun file, operazione annullata"));
+    console.Command11_Click();
+
+    a.f.dialoghi.AttendiFile(Percorso("finale"));
+    console.Command11_Click();
+    EXPECT_TRUE(QFileInfo::exists(Percorso("finale.txt")));
+    EXPECT_EQ(QStringLiteral("Brivanta : FINALE.TXT"), console.windowTitle());
+
+    Punti(0, 1);
+    a.f.dialoghi.AttendiFile(Percorso("finale.txt"));
+    a.f.dialoghi.Attendi(QStringLiteral("Il file :") + Percorso("finale.txt") +
+                             QStringLiteral(" esiste già. Vuoi sovrascrivere questa partita?"),
+                         Risposta::No);
+    console.Command11_Click();
+    EXPECT_TRUE(LeggiFileTesto(Percorso("finale.txt"), 1 << 20)
+                    ->contains(QStringLiteral("#HPART.:3")));
+}
+
+TEST_F(FileScenario, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
+    Punti(0, 1);
+    const QString percorso = Percorso("manca/partita.txt");
+    a.f.dialoghi.AttendiFile(percorso);
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Non è stato possibile salvare la partita nel file : ") + percorso);
+    console.MenuSalva_Click();
+    EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
+}
+
+TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
+    Punti(0, 25);
+    Punti(3, 2);
+    a.f.dialoghi.AttendiFile(Percorso("p.txt"));
+    console.MenuSalva_Click();
+    a.f.dialoghi.Attendi(Abbandona, Risposta::No);
+    console.MenuC_Click();
+    a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
+    a.f.dialoghi.AttendiFile(Percorso("p.txt"));
+    console.Command12_Click();
+    EXPECT_EQ(QStringLiteral("2"), console.LabScore[1]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("25/ 0"), console.Tabellone().Label15[0]->text().rightJustified(5));
+    EXPECT_EQ(QStringLiteral("Sblocca"), console.Command3->text());
+    EXPECT_TRUE(console.Command16->isEnabled());
+    EXPECT_EQ(QStringLiteral("Brivanta : P.TXT"), console.windowTitle());
+}
+
+TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
+    Punti(0, 4);
+    Ambiente::CreaFile(Percorso("lista.txt"), "Pane\r\nLatte\r\n");
+    a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
+    a.f.dialoghi.AttendiFile(Percorso("lista.txt"));
+    a.f.dialoghi.Attendi(NonPartita);
+    console.MenuC_Click();
+    EXPECT_EQ(QStringLiteral("4"), console.LabScore[0]->text());
+    EXPECT_EQ(5, console.List3->count());
+    EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
+}
+
+class RecuperoScenario : public FileScenario {
+protected:
+    void Recupera() {
+        const QString quando = QFileInfo(console.PercorsoEmergenza())
+                                   .lastModified()
+                                   .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        a.f.dialoghi.Attendi(
+            QStringLiteral("Attenzione questa procedura di emergenza carica una partita contenuta "
+                           "nella cartella dei file temporanei di Windows, non è garantita la "
+                           "risoluzione del problema ma in caso di necessità è possibile tentare "
+                           "di caricare un file di partita salvato il : \n") +
+                quando + QStringLiteral("\n\n"),
+            Risposta::Si);
+        console.MenuCPEM_Click();
+    }
+    // A fresh console after a crash, on the same temporary folder.
+    std::unique_ptr<Form1> Riavvia() {
+        auto nuova = std::make_unique<Form1>(a.f.piattaforma);
+        nuova->Form_Load();
+        return nuova;
+    }
+};
+
+TEST_F(RecuperoScenario, NoCopyYet) {
+    a.f.dialoghi.Attendi(QStringLiteral("Attensione non è ancora stata salvata nessuna partita "
+                                        "nella cartella dei files temporanei."));
+    console.MenuCPEM_Click();
+}
+
+TEST_F(RecuperoScenario, SetWinningPointComesBackAsTheNextSet) {
+    Punti(3, 23);
+    Punti(0, 25);
+    Recupera();
+    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
+    EXPECT_EQ(2, console.Match().SetCorrente);
+    EXPECT_EQ(QStringLiteral("25/23"), console.Match().Parziali[0]);
+}
+
+TEST_F(RecuperoScenario, UndoIsInTheCopy) {
+    Punti(0, 4);
+    a.f.dialoghi.Attendi(QStringLiteral("Desideri riportare la partita a questo precedente "
+                                        "punteggio ?\n\nLocali 3 - 0 Ospiti\n1°SET"));
+    console.Command16_Click();
+    Recupera();
+    EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
+    EXPECT_EQ(4, console.List3->count());
+}
+
+TEST_F(RecuperoScenario, TimeoutIsInTheCopy) {
+    Punti(0, 3);
+    a.f.dialoghi.Attendi(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Home\nSe "
+                                        "vuoi annullare clicca su <Annulla> altrimenti conferma "
+                                        "con <OK>"));
+    console.Image1_DblClick(0);
+    Recupera();
+    EXPECT_EQ(QStringLiteral("1"), console.Label5[0]->text());
+    EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"),
+              console.List3->item(console.List3->count() - 1)->text());
+}
+
+TEST_F(RecuperoScenario, FinishedMatchComesBackFinishedAfterARestart) {
+    Partita& p = console.Match();
+    p.SetTotali = 1;
+    a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+    Punti(0, 25);
+    auto dopo = Riavvia();
+    const QString quando = QFileInfo(dopo->PercorsoEmergenza())
+                               .lastModified()
+                               .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    a.f.dialoghi.Attendi(QStringLiteral("Attenzione questa procedura di emergenza carica una "
+                                        "partita contenuta nella cartella dei file temporanei di "
+                                        "Windows, non è garantita la risoluzione del problema ma "
+                                        "in caso di necessità è possibile tentare di caricare un "
+                                        "file di partita salvato il : \n") +
+                             quando + QStringLiteral("\n\n"),
+                         Risposta::Si);
+    dopo->MenuCPEM_Click();
+    EXPECT_EQ(1, dopo->Match().SetCorrente);
+    EXPECT_EQ(1, dopo->Match().PartitaFinita);
+    EXPECT_FALSE(dopo->Command1[0]->isEnabled());
+    EXPECT_TRUE(dopo->Command5->isEnabled());
+    EXPECT_EQ(QStringLiteral("1"), dopo->Tabellone().LabScore[0]->text());
+}
+
+} // namespace
