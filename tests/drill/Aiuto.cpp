@@ -1,0 +1,38 @@
+// Plays a scripted match through the console and reports each finished change on stdout,
+// so the crash drill can kill it at any moment.
+#include "console/ui/Form1.h"
+#include "doppi/Doppi.h"
+#include "drill/Copione.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "use: %s TEMP-FOLDER SEED STEPS\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    DialoghiSempreSi dialoghi;
+    ImpostazioniFinte impostazioni;
+    CartelleFinte cartelle;
+    cartelle.temporanea = QString::fromLocal8Bit(argv[1]);
+    cartelle.programma = cartelle.temporanea;
+    OrologioFinto orologio;
+    ShellFinta shell;
+    ProcessoFinto processo;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
+    Form1 console(piattaforma);
+    console.Form_Load();
+    std::mt19937 caso(static_cast<std::mt19937::result_type>(std::atol(argv[2])));
+    const int passi = std::atoi(argv[3]);
+    std::printf("pronto\n");
+    std::fflush(stdout);
+    for (int n = 1; n <= passi; ++n) {
+        PassoCasuale(console, caso);
+        std::printf("fatto %d\n", n);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,27 @@
+#include "drill/Copione.h"
+
+#include "console/ui/Form1.h"
+
+void PassoCasuale(Form1& console, std::mt19937& caso) {
+    if (console.Match().PartitaFinita != 0) {
+        console.menunew_Click();
+        return;
+    }
+    const int scelta = std::uniform_int_distribution<int>(0, 99)(caso);
+    const int lato = std::uniform_int_distribution<int>(0, 1)(caso);
+    if (scelta < 72) {
+        console.Command1_Click(lato == 0 ? 0 : 3);
+    } else if (scelta < 80) {
+        console.Command1_Click(lato == 0 ? 1 : 2);
+    } else if (scelta < 87) {
+        console.Command16_Click();
+    } else if (scelta < 94) {
+        console.Image1_DblClick(lato);
+    } else {
+        const int righe = console.List3->count();
+        if (righe > 0) {
+            console.List3->setCurrentRow(std::uniform_int_distribution<int>(0, righe - 1)(caso));
+            console.List3_DblClick();
+        }
+    }
+}

@@ -1,0 +1,103 @@
+// Kills a console that is playing a match at random moments and checks that the emergency
+// copy always holds the match as it was after the last finished change.
+#include "console/ui/Form1.h"
+#include "doppi/Doppi.h"
+#include "drill/Copione.h"
+#include "match/FilePartita.h"
+#include "shared/TestoFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <iostream>
+
+namespace {
+
+constexpr unsigned Seme = 20261209;
+constexpr int Passi = 400;
+constexpr int Uccisioni = 200;
+
+QByteArray Contenuto(const QString& percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The emergency copy after each step of the script, played here in-process.
+std::vector<QByteArray> CopieAttese(const QString& cartella) {
+    QDir().mkpath(cartella);
+    DialoghiSempreSi dialoghi;
+    ImpostazioniFinte impostazioni;
+    CartelleFinte cartelle;
+    cartelle.temporanea = cartella;
+    cartelle.programma = cartella;
+    OrologioFinto orologio;
+    ShellFinta shell;
+    ProcessoFinto processo;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
+    Form1 console(piattaforma);
+    console.Form_Load();
+    std::mt19937 caso(Seme);
+    std::vector<QByteArray> copie{QByteArray()};
+    for (int n = 1; n <= Passi; ++n) {
+        PassoCasuale(console, caso);
+        copie.push_back(Contenuto(console.PercorsoEmergenza()));
+    }
+    return copie;
+}
+
+// The last change the helper reported finished before it died.
+int UltimoFatto(const QByteArray& uscita) {
+    int ultimo = 0;
+    for (const QByteArray& riga : uscita.split('\n')) {
+        if (riga.startsWith("fatto ")) {
+            ultimo = riga.mid(6).toInt();
+        }
+    }
+    return ultimo;
+}
+
+TEST(CrashDrillTest, KilledMidMatchTheCopyHoldsTheLastFinishedChange) {
+    QTemporaryDir radice;
+    const std::vector<QByteArray> attese = CopieAttese(radice.filePath(QStringLiteral("attese")));
+    std::mt19937 caso(Seme + 1);
+    int perse = 0;
+    int illeggibili = 0;
+    for (int k = 0; k < Uccisioni; ++k) {
+        const QString cartella = radice.filePath(QStringLiteral("uccisione%1").arg(k));
+        QDir().mkpath(cartella);
+        QProcess aiuto;
+        aiuto.start(QStringLiteral(BRIVANTA_AIUTO_DRILL),
+                    {cartella, QString::number(Seme), QString::number(Passi)});
+        ASSERT_TRUE(aiuto.waitForStarted(10000));
+        const int bersaglio = std::uniform_int_distribution<int>(1, Passi - 20)(caso);
+        QByteArray uscita;
+        while (UltimoFatto(uscita) < bersaglio && aiuto.state() == QProcess::Running) {
+            aiuto.waitForReadyRead(10000);
+            uscita += aiuto.readAllStandardOutput();
+        }
+        aiuto.kill();
+        aiuto.waitForFinished(10000);
+        uscita += aiuto.readAllStandardOutput();
+        const int fatto = UltimoFatto(uscita);
+        const QByteArray copia = Contenuto(QDir(cartella).filePath(QStringLiteral("match.txt")));
+        // Killed between writing the copy and reporting it: the next change is already there.
+        const bool giusta = copia == attese[fatto] ||
+                            (fatto + 1 < static_cast<int>(attese.size()) && copia == attese[fatto + 1]);
+        if (!giusta) {
+            if (!LeggiFilePartita(DecodificaRighe(copia))) {
+                ++illeggibili;
+            } else {
+                ++perse;
+            }
+            ADD_FAILURE() << "kill " << k << " after change " << fatto;
+        }
+        QDir(cartella).removeRecursively();
+    }
+    std::cout << "crash drill: kills=" << Uccisioni << " changes lost=" << perse
+              << " copies unreadable=" << illeggibili << std::endl;
+    EXPECT_EQ(0, perse);
+    EXPECT_EQ(0, illeggibili);
+}
+
+} // namespace
