@@ -17,6 +17,8 @@ struct Ambiente {
         CreaFile(programma + QStringLiteral("/Teams/Guests/team.csv"));
         QDir().mkpath(programma + QStringLiteral("/Teams/Lupi"));
         CreaFile(programma + QStringLiteral("/Teams/leggimi.txt"));
+        // A sponsor folder that lists a file keeps the band on.
+        CreaFile(programma + QStringLiteral("/Sponsors/leggimi.txt"));
         f.cartelle.programma = programma;
         f.cartelle.documenti = documenti;
         f.cartelle.temporanea = radice.filePath(QStringLiteral("temp"));

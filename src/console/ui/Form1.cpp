@@ -2,7 +2,10 @@
 
 #include "display/ui/Form2.h"
 #include "match/ui/Form3.h"
+#include "display/Animazioni.h"
 #include "match/Punteggio.h"
+#include "shared/Tavolozza16.h"
+#include "shared/ui/Anteprima.h"
 #include "platform/Dialoghi.h"
 #include "platform/Orologio.h"
 #include "platform/Piattaforma.h"
@@ -31,8 +34,20 @@ Form1::Form1(Piattaforma& piattaforma) : piattaforma_(piattaforma) {
     TimerFrames.setInterval(2000);
     EnumeraControlli();
     Collega();
-    form2_ = std::make_unique<Form2>(piattaforma_.impostazioni,
-                                     [this] { TimerAltezzaSponsor.start(); });
+    form2_ = std::make_unique<Form2>(piattaforma_, partita_, modulo_);
+    connect(form2_.get(), &Form2::Ridimensionato, this, [this] { TimerAltezzaSponsor.start(); });
+    connect(form2_.get(), &Form2::AnimazioneIniziata, this, [this] {
+        Semaforo(true);
+        TimerFrames.stop();
+    });
+    connect(form2_.get(), &Form2::AnimazioneFinita, this, [this] {
+        Semaforo(false);
+        TimerFrames.start();
+    });
+    Semaforo(false);
+    // Enabled by design: the band-off layout 100 ms after loading, the live preview.
+    TimerAltezzaSponsor.start();
+    TimerTabellone.start();
 }
 
 Form1::~Form1() = default;
@@ -95,6 +110,9 @@ void Form1::Collega() {
         connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
     }
     connect(&TimerAltezzaSponsor, &QTimer::timeout, this, [this] { TimerAltezzaSponsor_Timer(); });
+    connect(&TimerTabellone, &QTimer::timeout, this, [this] { TimerTabellone_Timer(); });
+    connect(&TimerFrames, &QTimer::timeout, this, [this] { TimerFrames_Timer(); });
+    connect(Command17, &QPushButton::clicked, this, [this] { Command17_Click(); });
     connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
     connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -181,7 +199,37 @@ void Form1::Command1_Click(int Index) {
 }
 
 void Form1::TimerAltezzaSponsor_Timer() {
+    form2_->LayoutSenzaSponsor();
     TimerAltezzaSponsor.stop();
+}
+
+void Form1::TimerTabellone_Timer() {
+    Command17_Click();
+}
+
+void Form1::Command17_Click() {
+    CopiaTabellone(*form2_, *Image3);
+}
+
+void Form1::TimerFrames_Timer() {
+    coloreCornice_ = ProssimoColoreCornice(coloreCornice_);
+    form2_->Lampeggia(coloreCornice_);
+}
+
+// The event light: red while a display animation runs, green and silent after it.
+void Form1::Semaforo(bool animazione) {
+    if (animazione == semaforoRosso_) {
+        return;
+    }
+    semaforoRosso_ = animazione;
+    const Rgb c = Tavolozza16[animazione ? 4 : 2];
+    Label7->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
+                              .arg(c.r)
+                              .arg(c.g)
+                              .arg(c.b));
+    if (!animazione) {
+        Label7->clear();
+    }
 }
 
 void Form1::Aggiorna() {
@@ -218,7 +266,7 @@ void Form1::Aggiorna() {
         List3->addItem(storico[i]);
     }
     List3->setCurrentRow(partita_.RigaSelezionata);
-    form2_->Aggiorna(partita_);
+    form2_->Aggiorna();
 }
 
 void Form1::Avviso(const QString& testo) {

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 struct Piattaforma;
 class Form2;
@@ -35,6 +36,9 @@ public:
     void Command3_Click();
     void Option2_Click(int Index);
     void TimerAltezzaSponsor_Timer();
+    void TimerTabellone_Timer();
+    void TimerFrames_Timer();
+    void Command17_Click();
     void List3_DblClick();
     void Command16_Click();
     void Image1_DblClick(int Index);
@@ -145,6 +149,7 @@ private:
     void EnumeraControlli();
     void Didascalie();
     void Aggiorna();
+    void Semaforo(bool animazione);
     void ApriConteggio(const QString& testo, bool cambioCampo);
     bool AbbandonaPartita(const char* domanda);
     bool SalvaPartita(const QString& percorso, int ultimaRiga);
@@ -166,6 +171,8 @@ private:
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
     QWidget* area_ = nullptr;
+    int coloreCornice_ = 0;
+    std::optional<bool> semaforoRosso_;
     Controlli controlli_;
     GeometriaControlli geometria_;
 };

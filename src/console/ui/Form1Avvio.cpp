@@ -64,5 +64,7 @@ void Form1::Form_Load() {
             lista->addItems(*squadre);
         }
     }
+    form2_->PreparaFoto({QDir(modulo_.CartellaDati).filePath(QStringLiteral("Teams/") + partita_.NomeSquadra[0]),
+                         QDir(modulo_.CartellaDati).filePath(QStringLiteral("Teams/") + partita_.NomeSquadra[1])});
     Aggiorna();
 }

@@ -1,6 +1,5 @@
 #include "console/ui/Form1.h"
 
-#include "shared/Tavolozza16.h"
 #include "shared/ui/RigaSemplice.h"
 
 #include <QMenuBar>
@@ -113,11 +112,6 @@ void Form1::CreaControlli() {
     Label6 = Etichetta(a, 120, 6780, 2655, 255, QString(), 9, true);
     Label7 = Etichetta(a, 2520, 3660, 1995, 255, QString(), 8.25);
     Label7->setAutoFillBackground(true);
-    const Rgb verde = Tavolozza16[2];
-    Label7->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
-                              .arg(verde.r)
-                              .arg(verde.g)
-                              .arg(verde.b));
     Label8 = Etichetta(a, 120, 3660, 1875, 195, QString(), 8.25);
     Image1[0] = Figura(a, 5940, 1320, 600, 600, QStringLiteral(":/display/cronometro.png"));
     Image1[1] = Figura(a, 10860, 1320, 600, 600, QStringLiteral(":/display/cronometro.png"));

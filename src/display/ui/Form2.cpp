@@ -2,21 +2,23 @@
 
 #include "match/Partita.h"
 #include "platform/Impostazioni.h"
+#include "platform/Piattaforma.h"
+#include "shared/Modulo1.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace {
 constexpr int LarghezzaDisegno = 7080;
 constexpr int AltezzaDisegno = 3315;
-constexpr int FuoriSchermo = 1000;  // the banner's rest beyond the right edge, in pixels
+constexpr int FuoriSchermo = 1000; // the banner's rest beyond the right edge, in pixels
 constexpr double ProporzioneBanner = 164.0 / 640.0;
-constexpr int LatoMassimoFoto = 8000; // a bigger picture is not a photo worth decoding
+constexpr int FotoPerSquadra = 100;
 } // namespace
 
-Form2::Form2(Impostazioni& impostazioni, std::function<void()> richiediLayoutSponsor)
-    : impostazioni_(impostazioni), richiediLayoutSponsor_(std::move(richiediLayoutSponsor)) {
+Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo)
+    : piattaforma_(piattaforma), partita_(partita), modulo_(modulo) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Brivanta"));
     resize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
@@ -24,6 +26,20 @@ Form2::Form2(Impostazioni& impostazioni, std::function<void()> richiediLayoutSpo
     Timer2.setInterval(1000);
     Timer4.setInterval(4000);
     Timer5.setInterval(10);
+    connect(&Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+    connect(&Timer4, &QTimer::timeout, this, [this] { Timer4_Timer(); });
+    connect(&Timer5, &QTimer::timeout, this, [this] { Timer5_Timer(); });
+    connect(&sponsor_, &CacheImmagini::ImmaginePronta, this,
+            [this](const QString& percorso, int larghezza) {
+                for (int k = 0; k < SlotBanda; ++k) {
+                    if (attesiSlot_[k] == percorso && larghezza == LarghezzaSlot()) {
+                        attesiSlot_[k].clear();
+                        MostraSponsor(Image3[k], sponsor_.Immagine(percorso, larghezza));
+                    }
+                }
+            });
+    Timer2.start();
+    Timer4.start();
     Form_Load();
 }
 
@@ -78,14 +94,19 @@ void Form2::Form_Resize() {
     if (isMinimized()) {
         return;
     }
-    richiediLayoutSponsor_();
+    emit Ridimensionato();
     if (isMaximized()) {
-        impostazioni_.Scrivi(QStringLiteral("Top"),
-                             QString::number(static_cast<float>(PixelInTwips(y()))));
-        impostazioni_.Scrivi(QStringLiteral("Left"),
-                             QString::number(static_cast<float>(PixelInTwips(x()))));
+        auto& impostazioni = piattaforma_.impostazioni;
+        impostazioni.Scrivi(QStringLiteral("Top"),
+                            QString::number(static_cast<float>(PixelInTwips(y()))));
+        impostazioni.Scrivi(QStringLiteral("Left"),
+                            QString::number(static_cast<float>(PixelInTwips(x()))));
     }
     ScalaGeometria(geometria_, this, controlli_, true);
+    ImpostaBanda();
+    if (!fotoDaPreparare_.isEmpty()) {
+        PreparaFoto(fotoDaPreparare_);
+    }
 }
 
 void Form2::resizeEvent(QResizeEvent* e) {
@@ -104,7 +125,8 @@ void Form2::closeEvent(QCloseEvent* e) {
     e->ignore();
 }
 
-void Form2::Aggiorna(const Partita& p) {
+void Form2::Aggiorna() {
+    const Partita& p = partita_;
     const auto& t = p.Tabellone;
     Label1->setText(t.Nome[0]);
     Label2->setText(t.Nome[1]);
@@ -144,22 +166,40 @@ void Form2::Aggiorna(const Partita& p) {
         Label18->setText(pannello.Numero);
         Label19->setText(pannello.Numero);
     }
-    if (!p.FotoMarcatore.isEmpty() && p.FotoMarcatore != fotoMostrata_) {
-        fotoMostrata_ = p.FotoMarcatore;
-        QImageReader lettore(p.FotoMarcatore);
-        const QSize dimensione = lettore.size();
-        QImage foto;
-        if (QFileInfo::exists(p.FotoMarcatore) && dimensione.isValid() &&
-            dimensione.width() <= LatoMassimoFoto && dimensione.height() <= LatoMassimoFoto) {
-            lettore.setScaledSize(dimensione.scaled(width(), height(), Qt::KeepAspectRatio));
-            foto = lettore.read();
+    if (p.FotoMarcatore.isEmpty()) {
+        fotoMostrata_.clear();
+    } else if (p.FotoMarcatore != fotoMostrata_) {
+        MostraFotoMarcatore();
+    }
+}
+
+int Form2::LarghezzaFoto() const {
+    return static_cast<int>(width() / 1.6);
+}
+
+// The photo was decoded ahead when its team was chosen; the default picture when there is none.
+void Form2::MostraFotoMarcatore() {
+    fotoMostrata_ = partita_.FotoMarcatore;
+    const QImage foto = QFileInfo::exists(fotoMostrata_)
+                            ? foto_.Immagine(fotoMostrata_, LarghezzaFoto())
+                            : QImage();
+    const QPixmap immagine = foto.isNull() ? Picture2->pixmap() : QPixmap::fromImage(foto);
+    Image6->setPixmap(immagine);
+    const int larghezza = LarghezzaFoto();
+    const QSize naturale = immagine.size().isEmpty() ? QSize(1, 1) : immagine.size();
+    Image6->setGeometry(0, Image6->y(), larghezza,
+                        larghezza * naturale.height() / naturale.width());
+}
+
+void Form2::PreparaFoto(const QStringList& cartelle) {
+    fotoDaPreparare_ = cartelle;
+    foto_.Annulla();
+    for (const QString& cartella : cartelle) {
+        const QStringList foto = QDir(cartella).entryList({QStringLiteral("*.jpg")}, QDir::Files,
+                                                          QDir::Name);
+        for (const QString& nome : foto.mid(0, FotoPerSquadra)) {
+            foto_.Prepara(QDir(cartella).filePath(nome), LarghezzaFoto());
         }
-        const QPixmap immagine = foto.isNull() ? Picture2->pixmap() : QPixmap::fromImage(foto);
-        Image6->setPixmap(immagine);
-        const int larghezza = static_cast<int>(width() / 1.6);
-        const QSize naturale = immagine.size().isEmpty() ? QSize(1, 1) : immagine.size();
-        Image6->setGeometry(0, Image6->y(), larghezza,
-                            larghezza * naturale.height() / naturale.width());
     }
 }
 
@@ -174,15 +214,4 @@ void Form2::PosizionaBanner() {
 void Form2::NascondiBanner() {
     Frame3->move(width() + FuoriSchermo, Frame3->y());
     Image9->move(width() + FuoriSchermo, Image9->y());
-}
-
-void Form2::AvviaScorrimento() {
-    Frame1[0]->move(0, height());
-}
-
-void Form2::FermaAnimazioni() {
-    Timer5.stop();
-    Timer4.stop();
-    Frame1[0]->move(0, height());
-    Frame1[1]->move(0, height());
 }

@@ -1,34 +1,58 @@
 #pragma once
 
+#include "display/Animazioni.h"
+#include "display/Sponsor.h"
 #include "shared/Geometria.h"
 #include "shared/ui/Disegno.h"
+#include "shared/ui/Immagini.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 struct Partita;
-class Impostazioni;
+struct Piattaforma;
+struct Modulo1;
 
 // The scoreboard the audience sees. It computes no rules: it shows the record.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    Form2(Impostazioni& impostazioni, std::function<void()> richiediLayoutSponsor);
+    Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo);
 
     // The design is recorded once, at creation.
     void Form_Load();
     void Form_Resize();
-    void Aggiorna(const Partita& p);
+    void Aggiorna();
     // The scorer panel slides in over the statistics panel.
     void AvviaScorrimento();
     // End of match: animations off, both lower panels parked below.
     void FermaAnimazioni();
     void NascondiBanner();
 
+    void Timer2_Timer();
+    void Timer4_Timer();
+    void Timer5_Timer();
+    // The console's blink tick, on the display: marker border and banner.
+    void Lampeggia(int coloreCornice);
+    void LayoutSenzaSponsor();
+    // Lists the sponsor folder again, shows the header logo and the first slots.
+    void ImpostaBanda();
+    // Decodes a team's photos ahead, at the size the scorer panel shows them.
+    void PreparaFoto(const QStringList& cartelleSquadre);
+    CacheImmagini& FotoPreparate() { return foto_; }
+    CacheImmagini& SponsorPreparati() { return sponsor_; }
+    const StatoBanda& Banda() const { return banda_; }
+
+signals:
+    // Every resize: the console re-lays the display out a moment later when the band is off.
+    void Ridimensionato();
+    void AnimazioneIniziata();
+    void AnimazioneFinita();
+
+public:
     const GeometriaControlli& Geometria() const { return geometria_; }
 
     QLabel* Image4;
@@ -88,11 +112,24 @@ private:
     void CreaControlli();
     void CreaPannelli();
     void PosizionaBanner();
+    void MostraFotoMarcatore();
+    void MostraSponsor(QLabel* slot, const QImage& immagine);
+    int LarghezzaFoto() const;
+    int LarghezzaSlot() const;
 
-    Impostazioni& impostazioni_;
-    std::function<void()> richiediLayoutSponsor_;
+    Piattaforma& piattaforma_;
+    const Partita& partita_;
+    Modulo1& modulo_;
     Controlli controlli_;
     GeometriaControlli geometria_;
     QString fotoMostrata_;
     QString stilePannello_;
+    CicloOrologio orologio_;
+    int tickPannello_ = 0;
+    StatoBanda banda_;
+    // Which picture each slot waits for while it is decoded.
+    std::array<QString, SlotBanda> attesiSlot_;
+    QStringList fotoDaPreparare_;
+    CacheImmagini foto_;
+    CacheImmagini sponsor_;
 };

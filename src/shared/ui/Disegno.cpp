@@ -18,6 +18,29 @@ QFont Carattere(const QString& famiglia, double punti, bool grassetto) {
     return f;
 }
 
+GeometriaControllo LeggiControllo(const QWidget* w, bool haFont) {
+    const QRect r = w->geometry();
+    GeometriaControllo g;
+    g.Left = static_cast<float>(PixelInTwips(r.x()));
+    g.Top = static_cast<float>(PixelInTwips(r.y()));
+    g.Width = static_cast<float>(PixelInTwips(r.width()));
+    g.Height = static_cast<float>(PixelInTwips(r.height()));
+    if (haFont) {
+        g.FontSize = static_cast<float>(w->font().pointSizeF());
+    }
+    return g;
+}
+
+void ApplicaControllo(QWidget* w, const GeometriaControllo& g, bool haFont) {
+    w->setGeometry(TwipsInPixel(g.Left), TwipsInPixel(g.Top), TwipsInPixel(g.Width),
+                   TwipsInPixel(g.Height));
+    if (haFont && g.FontSize > 0 && w->font().pointSizeF() != g.FontSize) {
+        QFont f = w->font();
+        f.setPointSizeF(g.FontSize);
+        w->setFont(f);
+    }
+}
+
 GeometriaControlli RegistraGeometria(const QWidget* area, const Controlli& controlli) {
     GeometriaControlli g;
     g.reserve(controlli.size() + 1);
@@ -26,18 +49,8 @@ GeometriaControlli RegistraGeometria(const QWidget* area, const Controlli& contr
     finestra.Height = static_cast<float>(PixelInTwips(area->height()));
     g.push_back(finestra);
     for (const Controllo& c : controlli) {
-        GeometriaControllo e;
-        if (const QWidget* w = ComeWidget(c)) {
-            const QRect r = w->geometry();
-            e.Left = static_cast<float>(PixelInTwips(r.x()));
-            e.Top = static_cast<float>(PixelInTwips(r.y()));
-            e.Width = static_cast<float>(PixelInTwips(r.width()));
-            e.Height = static_cast<float>(PixelInTwips(r.height()));
-            if (c.haFont) {
-                e.FontSize = static_cast<float>(w->font().pointSizeF());
-            }
-        }
-        g.push_back(e);
+        const QWidget* w = ComeWidget(c);
+        g.push_back(w != nullptr ? LeggiControllo(w, c.haFont) : GeometriaControllo{});
     }
     return g;
 }
@@ -51,13 +64,6 @@ void ScalaGeometria(const GeometriaControlli& g, const QWidget* area, const Cont
         if (w == nullptr) {
             continue;
         }
-        const GeometriaControllo s = Scala(g[k + 1], r, scalaFont);
-        w->setGeometry(TwipsInPixel(s.Left), TwipsInPixel(s.Top), TwipsInPixel(s.Width),
-                       TwipsInPixel(s.Height));
-        if (scalaFont && controlli[k].haFont && s.FontSize > 0) {
-            QFont f = w->font();
-            f.setPointSizeF(s.FontSize);
-            w->setFont(f);
-        }
+        ApplicaControllo(w, Scala(g[k + 1], r, scalaFont), scalaFont && controlli[k].haFont);
     }
 }

@@ -20,6 +20,10 @@ void Posiziona(QWidget* w, int left, int top, int width, int height);
 
 QFont Carattere(const QString& famiglia, double punti, bool grassetto = false);
 
+// A control's position, size and (when it has one) font, in twips and points.
+GeometriaControllo LeggiControllo(const QWidget* w, bool haFont);
+void ApplicaControllo(QWidget* w, const GeometriaControllo& g, bool haFont);
+
 // Entry 0 the window's client size, then one entry per control.
 GeometriaControlli RegistraGeometria(const QWidget* area, const Controlli& controlli);
 

@@ -2,6 +2,8 @@
 #include "doppi/Doppi.h"
 #include "doppi/Stampa.h"
 #include "match/Partita.h"
+#include "platform/Piattaforma.h"
+#include "shared/Modulo1.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -10,9 +12,14 @@ namespace {
 
 class Form2Test : public ::testing::Test {
 protected:
-    Form2Test() : display(impostazioni, [this] { ++richiesteSponsor; }) {}
+    Form2Test() : display(f.piattaforma, p, m) {
+        QObject::connect(&display, &Form2::Ridimensionato, [this] { ++richiesteSponsor; });
+    }
 
-    ImpostazioniFinte impostazioni;
+    PiattaformaFinta f;
+    ImpostazioniFinte& impostazioni = f.impostazioni;
+    Partita p;
+    Modulo1 m;
     int richiesteSponsor = 0;
     Form2 display;
 };
@@ -71,17 +78,16 @@ TEST_F(Form2Test, OnlyAMaximisedDisplayStoresItsPosition) {
 }
 
 TEST_F(Form2Test, BannerIsCentredAtTheTopOrParkedBeyondTheRightEdge) {
-    Partita p;
     p.Tabellone.Banner = true;
     p.Tabellone.TestoBanner = QStringLiteral("SET POINT");
-    display.Aggiorna(p);
+    display.Aggiorna();
     const int w = display.Image9->width();
     EXPECT_EQ(display.width() / 2 - w / 2 - 50, display.Image9->x());
     EXPECT_EQ(0, display.Image9->y());
     EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.Image9->height());
     EXPECT_EQ(QStringLiteral("SET POINT"), display.Label24->text());
     p.Tabellone.Banner = false;
-    display.Aggiorna(p);
+    display.Aggiorna();
     EXPECT_EQ(display.width() + 1000, display.Image9->x());
     EXPECT_EQ(display.width() + 1000, display.Frame3->x());
 }
@@ -93,15 +99,13 @@ TEST_F(Form2Test, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
     file.close();
-    Partita p;
     p.FotoMarcatore = falsa;
-    display.Aggiorna(p);
+    display.Aggiorna();
     EXPECT_EQ(display.Picture2->pixmap().cacheKey(), display.Image6->pixmap().cacheKey());
     EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.Image6->width());
 }
 
 TEST_F(Form2Test, ShowsTheRecord) {
-    Partita p;
     p.Tabellone.Punti = {QStringLiteral("25"), QStringLiteral("23")};
     p.Tabellone.Nome = {QStringLiteral("Lupi"), QStringLiteral("Orsi")};
     p.Tabellone.Marcatore = {false, true};
@@ -109,7 +113,7 @@ TEST_F(Form2Test, ShowsTheRecord) {
     p.TimeChiesti = {2, 1};
     p.Parziali[0] = QStringLiteral("25/23");
     display.show();
-    display.Aggiorna(p);
+    display.Aggiorna();
     EXPECT_EQ(QStringLiteral("25"), display.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("Orsi"), display.Label2->text());
     EXPECT_EQ(QStringLiteral("1"), display.Label3[0]->text());

@@ -1,0 +1,70 @@
+// The display's own timed behaviours: clock, panel slide, blink.
+#include "display/ui/Form2.h"
+
+#include "match/Partita.h"
+#include "platform/Orologio.h"
+#include "platform/Piattaforma.h"
+#include "shared/Modulo1.h"
+#include "shared/Tavolozza16.h"
+
+namespace {
+constexpr int MargineSenzaBanda = 65; // twips below the team name's top
+} // namespace
+
+void Form2::Timer2_Timer() {
+    const QString ora = piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
+    if (const auto testo = TickOrologio(orologio_, partita_.SetCorrente, partita_.Parziali, ora)) {
+        Label4->setText(*testo);
+    }
+    Label5->setText(partita_.EtichettaSet);
+}
+
+void Form2::AvviaScorrimento() {
+    Frame1[0]->move(0, height());
+    Timer5.start();
+}
+
+void Form2::Timer5_Timer() {
+    emit AnimazioneIniziata();
+    QFrame* pannello = Frame1[partita_.PannelloAnimato == 1 ? 1 : 0];
+    pannello->setVisible(true);
+    pannello->raise();
+    if (modulo_.BarraSponsor == 0) {
+        pannello->resize(pannello->width(),
+                         Label1->y() + TwipsInPixel(MargineSenzaBanda));
+    }
+    const PassoScorrimento passo =
+        Scorri(tickPannello_, static_cast<int>(PixelInTwips(pannello->y())),
+               static_cast<int>(PixelInTwips(height())));
+    pannello->move(pannello->x(), TwipsInPixel(passo.Top));
+    if (passo.Fine) {
+        Timer5.stop();
+        Image6->setPixmap(Picture2->pixmap());
+        fotoMostrata_.clear();
+        emit AnimazioneFinita();
+    }
+}
+
+void Form2::FermaAnimazioni() {
+    Timer5.stop();
+    Timer4.stop();
+    Frame1[0]->move(0, height());
+    Frame1[1]->move(0, height());
+}
+
+void Form2::Lampeggia(int coloreCornice) {
+    const Rgb c = Tavolozza16[static_cast<size_t>(coloreCornice) % Tavolozza16.size()];
+    for (QFrame* marcatore : Shape1) {
+        if (marcatore->isVisible()) {
+            marcatore->setStyleSheet(
+                QStringLiteral("border:3px solid rgb(%1,%2,%3);background:transparent;")
+                    .arg(c.r)
+                    .arg(c.g)
+                    .arg(c.b));
+        }
+    }
+    if (partita_.StatoSetPoint != 0) {
+        Frame3->setVisible(!Frame3->isVisible());
+        Image9->setVisible(!Image9->isVisible());
+    }
+}

@@ -1,0 +1,108 @@
+#include "shared/ui/Immagini.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+
+namespace {
+
+// Any real photo or logo fits; a 30000 x 30000 "picture" would freeze the display.
+constexpr qint64 PixelMassimi = 64LL * 1000 * 1000;
+constexpr int LatoMassimo = 16000;
+constexpr qint64 MemoriaCache = 256LL * 1024 * 1024;
+
+QString Chiave(const QString& percorso, int larghezza) {
+    return QString::number(larghezza) + QLatin1Char('|') + percorso;
+}
+
+} // namespace
+
+QImage DecodificaImmagine(const QString& percorso, int larghezza) {
+    QImageReader lettore(percorso);
+    lettore.setAutoTransform(true);
+    const QSize sorgente = lettore.size();
+    if (!sorgente.isValid() || sorgente.width() > LatoMassimo ||
+        sorgente.height() > LatoMassimo ||
+        static_cast<qint64>(sorgente.width()) * sorgente.height() > PixelMassimi) {
+        return {};
+    }
+    if (larghezza > 0 && larghezza < sorgente.width()) {
+        lettore.setScaledSize(
+            QSize(larghezza, std::max(1, sorgente.height() * larghezza / sorgente.width())));
+    }
+    return lettore.read();
+}
+
+CacheImmagini::CacheImmagini() : pronte_(static_cast<int>(MemoriaCache / 1024)) {
+    pool_.setMaxThreadCount(1);
+}
+
+CacheImmagini::~CacheImmagini() {
+    pool_.clear();
+    pool_.waitForDone();
+}
+
+std::optional<QImage> CacheImmagini::Pronta(const QString& percorso, int larghezza) const {
+    const QString chiave = Chiave(percorso, larghezza);
+    if (const QImage* immagine = pronte_.object(chiave)) {
+        return *immagine;
+    }
+    if (fallite_.contains(chiave)) {
+        return QImage();
+    }
+    return std::nullopt;
+}
+
+QImage CacheImmagini::Immagine(const QString& percorso, int larghezza) {
+    if (auto pronta = Pronta(percorso, larghezza)) {
+        return *pronta;
+    }
+    const QImage immagine = DecodificaImmagine(percorso, larghezza);
+    Conserva(Chiave(percorso, larghezza), immagine);
+    return immagine;
+}
+
+void CacheImmagini::Prepara(const QString& percorso, int larghezza) {
+    const QString chiave = Chiave(percorso, larghezza);
+    if (inCorso_.contains(chiave) || Pronta(percorso, larghezza)) {
+        return;
+    }
+    inCorso_.insert(chiave);
+    pool_.start([this, percorso, larghezza, chiave] {
+        const QImage immagine = DecodificaImmagine(percorso, larghezza);
+        QMetaObject::invokeMethod(
+            this,
+            [this, percorso, larghezza, chiave, immagine] {
+                if (inCorso_.remove(chiave)) {
+                    Conserva(chiave, immagine);
+                    emit ImmaginePronta(percorso, larghezza);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CacheImmagini::Annulla() {
+    pool_.clear();
+    inCorso_.clear();
+}
+
+void CacheImmagini::Attendi() {
+    pool_.waitForDone();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void CacheImmagini::Svuota() {
+    Annulla();
+    pronte_.clear();
+    fallite_.clear();
+}
+
+void CacheImmagini::Conserva(const QString& chiave, const QImage& immagine) {
+    if (immagine.isNull()) {
+        fallite_.insert(chiave);
+        return;
+    }
+    fallite_.remove(chiave);
+    // Cost in kilobytes, so a screen of photos fits the int the cache counts in.
+    pronte_.insert(chiave, new QImage(immagine), static_cast<int>(immagine.sizeInBytes() / 1024) + 1);
+}

@@ -1,0 +1,112 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TabelloneScenario : public ::testing::Test {
+protected:
+    TabelloneScenario() : console(a.f.piattaforma) { console.Form_Load(); }
+
+    void Punti(int index, int quanti) {
+        for (int i = 0; i < quanti; ++i) {
+            console.Command1_Click(index);
+        }
+    }
+
+    Ambiente a;
+    Form1 console;
+    Form2& d = console.Tabellone();
+};
+
+TEST_F(TabelloneScenario, ClockAndFinishedSetsTakeTurns) {
+    Punti(0, 25);
+    for (int i = 0; i < 3; ++i) {
+        d.Timer2_Timer();
+    }
+    EXPECT_EQ(QStringLiteral("15:42"), d.Label4->text());
+    EXPECT_EQ(QStringLiteral("2°SET"), d.Label5->text());
+    d.Timer2_Timer();
+    EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.Label4->text());
+}
+
+TEST_F(TabelloneScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
+    console.Text1[0]->setText(QStringLiteral("7"));
+    console.Command1_Click(0);
+    EXPECT_TRUE(d.Timer5.isActive());
+    QFrame* pannello = d.Frame1[1];
+    for (int i = 0; i < 50; ++i) {
+        d.Timer5_Timer();
+    }
+    EXPECT_EQ(0, pannello->y());
+    EXPECT_FALSE(console.TimerFrames.isActive()) << "the blink pauses during a slide";
+    EXPECT_TRUE(console.Label7->styleSheet().contains(QStringLiteral("rgb(128,0,0)")));
+    for (int i = 50; i < 400; ++i) {
+        d.Timer5_Timer();
+    }
+    EXPECT_FALSE(d.Timer5.isActive());
+    EXPECT_GE(pannello->y(), d.height());
+    EXPECT_TRUE(console.TimerFrames.isActive());
+    EXPECT_TRUE(console.Label7->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(console.Label7->text().isEmpty());
+    EXPECT_EQ(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
+}
+
+TEST_F(TabelloneScenario, ScorerPhotoPreparedAheadIsShownAtItsWidth) {
+    const QString foto = a.programma + QStringLiteral("/Teams/Home/7.jpg");
+    QImage immagine(800, 1000, QImage::Format_RGB32);
+    immagine.fill(Qt::red);
+    ASSERT_TRUE(immagine.save(foto, "JPG"));
+    console.Form_Load();
+    d.FotoPreparate().Attendi();
+    ASSERT_TRUE(d.FotoPreparate().Pronta(foto, static_cast<int>(d.width() / 1.6)));
+    console.Match().NumeroMarcatore = QStringLiteral("7");
+    console.Text1[0]->setText(QStringLiteral("7"));
+    console.Command1_Click(0);
+    EXPECT_EQ(static_cast<int>(d.width() / 1.6), d.Image6->width());
+    EXPECT_NEAR(d.Image6->width() * 1.25, d.Image6->height(), 1);
+    EXPECT_NE(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
+}
+
+TEST_F(TabelloneScenario, BannerBlinksOnlyWhileDue) {
+    Punti(0, 24);
+    ASSERT_EQ(1, console.Match().StatoSetPoint);
+    const bool prima = d.Image9->isVisible();
+    console.TimerFrames_Timer();
+    EXPECT_NE(prima, d.Image9->isVisible());
+    console.Match().StatoSetPoint = 0;
+    const bool fermo = d.Image9->isVisible();
+    console.TimerFrames_Timer();
+    EXPECT_EQ(fermo, d.Image9->isVisible());
+}
+
+TEST_F(TabelloneScenario, MarkerBorderTakesThePaletteInTurn) {
+    d.show();
+    Punti(3, 1);
+    console.TimerFrames_Timer();
+    EXPECT_TRUE(d.Shape1[1]->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
+    console.TimerFrames_Timer();
+    EXPECT_TRUE(d.Shape1[1]->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+}
+
+TEST_F(TabelloneScenario, LivePreviewFollowsTheDisplay) {
+    EXPECT_TRUE(console.Image3->pixmap().isNull());
+    console.Command17_Click();
+    EXPECT_EQ(console.Image3->size(), console.Image3->pixmap().size());
+    console.TimerTabellone_Timer();
+    EXPECT_FALSE(console.Image3->pixmap().isNull());
+}
+
+TEST_F(TabelloneScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
+    a.f.impostazioni.valori[QStringLiteral("Sponsor")] = QStringLiteral("0");
+    console.Form_Load();
+    console.TimerAltezzaSponsor_Timer();
+    EXPECT_NEAR(d.width() / 2, d.LabScore[0]->width(), 1);
+    EXPECT_FALSE(console.TimerAltezzaSponsor.isActive());
+}
+
+} // namespace
