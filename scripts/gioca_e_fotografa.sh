@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Inside an X server with no window manager: the display is sized to the whole screen by
+# hand (maximising needs a window manager), points are clicked on the console's buttons.
+set -euo pipefail
+programma="$1"
+cartella="$2"
+casa="$(mktemp -d)"
+trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$casa"' EXIT
+
+HOME="$casa" XDG_CONFIG_HOME="$casa/.config" TEMP="$casa" "$programma" &
+pid=$!
+console=""
+for _ in $(seq 1 50); do
+  console="$(xdotool search --name '^Brivanta : MATCH.txt$' 2>/dev/null | head -1 || true)"
+  [ -n "$console" ] && break
+  sleep 0.2
+done
+display="$(xdotool search --name '^Brivanta$' | head -1)"
+xdotool windowmove "$display" 0 0 windowsize "$display" 1920 1080
+sleep 1
+
+# Button centres in the console's client area, below its menu bar.
+read -r cx cy < <(xdotool getwindowgeometry "$console" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+menu=23
+clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click 1; sleep 0.15; }
+casa_piu() { clic 482 170; }
+ospiti_piu() { clic 676 170; }
+for _ in $(seq 1 12); do casa_piu; ospiti_piu; done
+casa_piu; casa_piu; casa_piu
+ospiti_piu
+for _ in $(seq 1 9); do casa_piu; done
+sleep 5 # the scorer panel has slid away, the preview has caught up
+
+import -window "$console" "$cartella/console.png"
+xdotool windowunmap "$console"
+sleep 1
+import -window root "$cartella/display.png"
+xdotool windowmap "$console"
