@@ -3,6 +3,7 @@
 #include "shared/Geometria.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
@@ -12,6 +13,14 @@ void CopiaTabellone(QWidget& finestra, QLabel& anteprima) {
     if (area.isEmpty() || anteprima.size().isEmpty()) {
         return;
     }
-    anteprima.setPixmap(finestra.grab(area).scaled(anteprima.size(), Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation));
+    // Painted straight at the preview's size: a full-size copy scaled down costs several
+    // times more at every tick.
+    QPixmap copia(anteprima.size());
+    copia.fill(Qt::white);
+    QPainter pittore(&copia);
+    pittore.scale(static_cast<double>(copia.width()) / area.width(),
+                  static_cast<double>(copia.height()) / area.height());
+    finestra.render(&pittore, QPoint(), QRegion(area));
+    pittore.end();
+    anteprima.setPixmap(copia);
 }
