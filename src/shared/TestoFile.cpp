@@ -3,9 +3,44 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five holes read as themselves.
+constexpr std::array<char16_t, 32> Ansi80{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString DaAnsi(const QByteArray& dati) {
+    QString testo(dati.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < dati.size(); ++i) {
+        const auto b = static_cast<unsigned char>(dati[i]);
+        testo[i] = QChar(b >= 0x80 && b < 0xA0 ? Ansi80[b - 0x80] : char16_t{b});
+    }
+    return testo;
+}
+
+// Nothing when a character has no Windows-1252 byte.
+std::optional<QByteArray> InAnsi(const QString& testo) {
+    QByteArray dati(testo.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const char16_t c = testo[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            dati[i] = static_cast<char>(c);
+            continue;
+        }
+        const auto trovato = std::find(Ansi80.begin(), Ansi80.end(), c);
+        if (trovato == Ansi80.end()) {
+            return std::nullopt;
+        }
+        dati[i] = static_cast<char>(0x80 + (trovato - Ansi80.begin()));
+    }
+    return dati;
+}
 
 QString Decodifica(const QByteArray& dati) {
     if (dati.startsWith("\xEF\xBB\xBF")) {
@@ -13,14 +48,7 @@ QString Decodifica(const QByteArray& dati) {
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString testo = utf8.decode(dati);
-    if (!utf8.hasError()) {
-        return testo;
-    }
-    QStringDecoder ansi("windows-1252");
-    if (ansi.isValid()) {
-        return ansi.decode(dati);
-    }
-    return QString::fromLatin1(dati);
+    return utf8.hasError() ? DaAnsi(dati) : testo;
 }
 
 } // namespace
@@ -39,12 +67,8 @@ QStringList DecodificaRighe(const QByteArray& dati) {
 QByteArray CodificaRighe(const QStringList& righe) {
     const QString testo = righe.isEmpty() ? QString() : righe.join(QStringLiteral("\r\n")) +
                                                              QStringLiteral("\r\n");
-    QStringEncoder ansi("windows-1252");
-    if (ansi.isValid()) {
-        const QByteArray dati = ansi.encode(testo);
-        if (!ansi.hasError() && QStringDecoder("windows-1252").decode(dati) == testo) {
-            return dati;
-        }
+    if (auto ansi = InAnsi(testo)) {
+        return *ansi;
     }
     return QByteArray("\xEF\xBB\xBF") + testo.toUtf8();
 }
