@@ -64,11 +64,3 @@ ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {
     }
     return v;
 }
-
-std::optional<QStringList> ElencaCartelleSquadre(const QString& cartellaDati) {
-    const QDir teams(QDir(cartellaDati).filePath(QStringLiteral("Teams")));
-    if (!teams.exists()) {
-        return std::nullopt;
-    }
-    return teams.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-}

@@ -22,6 +22,3 @@ struct ValoriAvvio {
 
 // Reads every key into the module (defaults where a value does not convert).
 ValoriAvvio LeggiImpostazioni(const Impostazioni& impostazioni, Modulo1& m);
-
-// The team folders under the data folder in listing order; nothing when the listing is empty.
-std::optional<QStringList> ElencaCartelleSquadre(const QString& cartellaDati);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "teams/Squadre.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -42,6 +44,8 @@ struct Partita {
     std::array<int, 2> SetVinti{0, 0};
     std::array<int, 2> TimeChiesti{0, 0};
     std::array<QString, 2> NomeSquadra{QStringLiteral("Home"), QStringLiteral("Guests")};
+    // The chosen teams' rosters; a reset keeps them.
+    std::array<Rosa, 2> Rose;
     std::array<QString, 5> Parziali;
     QStringList Storico;
     int RigaSelezionata = -1;

@@ -6,8 +6,8 @@
 #include "match/VistaPartita.h"
 #include "shared/Modulo1.h"
 #include "shared/Numeri.h"
+#include "teams/Ricerche.h"
 
-#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -47,9 +47,7 @@ void SetPointOMatchPoint(Partita& p, int puntiPerVincere, const Modulo1& m, Vist
 void MostraMarcatore(Partita& p, int lato, int tipo, const RichiestaPunto& r, const Modulo1& m,
                      VistaPartita& v) {
     const QString& squadra = p.NomeSquadra[lato];
-    p.FotoMarcatore = QDir(m.CartellaDati)
-                          .filePath(QStringLiteral("Teams/") + squadra + QStringLiteral("/") +
-                                    p.NumeroMarcatore + QStringLiteral(".jpg"));
+    p.FotoMarcatore = FotoAtleta(CartellaSquadra(m.CartellaDati, squadra), p.NumeroMarcatore);
     auto& pannello = p.Tabellone.Pannello;
     pannello.Lato = lato;
     pannello.Titolo = tipo != 0 ? squadra + QStringLiteral(" : ") + r.DidascalieTipo[tipo] : squadra;
@@ -58,7 +56,7 @@ void MostraMarcatore(Partita& p, int lato, int tipo, const RichiestaPunto& r, co
         return;
     }
     pannello.Numero = p.NumeroMarcatore;
-    QString nome = QStringLiteral(" ") + p.NomeMarcatore;
+    QString nome = QStringLiteral(" ") + CognomeAtleta(p.Rose[lato], p.NumeroMarcatore, m.Lingue);
     if (nome.size() < LunghezzaNome) {
         nome = nome.rightJustified(LunghezzaNome, u' ').toUpper();
     }

@@ -319,22 +319,27 @@ TEST_F(PunteggioTest, CourtChangeOffOpensNothing) {
 }
 
 TEST_F(PunteggioTest, ScorerPanel) {
+    p.Rose[0] = {Atleta{"7", "ROSSI", "Mario", "2-Centrale", "C"}};
     p.NumeroMarcatore = QStringLiteral("7");
-    p.NomeMarcatore = QStringLiteral("Mario");
     Click(CasaPiu, QStringLiteral("7"), 1);
     const auto& pannello = p.Tabellone.Pannello;
     EXPECT_EQ(QStringLiteral("Home : Ace"), pannello.Titolo);
-    EXPECT_EQ(QStringLiteral("            MARIO"), pannello.Cognome.mid(1));
+    EXPECT_EQ(QStringLiteral("            ROSSI"), pannello.Cognome.mid(1)) << "the surname, in capitals";
     EXPECT_EQ(18, pannello.Cognome.size());
     EXPECT_EQ(QStringLiteral("7"), pannello.Numero);
     EXPECT_TRUE(pannello.Scorre);
     EXPECT_EQ(QStringLiteral("/dati/Teams/Home/7.jpg"), p.FotoMarcatore);
     EXPECT_EQ(1, vista.scorrimenti);
 
+    p.NumeroMarcatore = QStringLiteral("12");
+    Click(OspitiPiu, QStringLiteral("12"));
+    EXPECT_EQ(QStringLiteral("         NUMERO 12"), p.Tabellone.Pannello.Cognome)
+        << "a number missing from the roster shows as itself";
+
     Click(OspitiPiu, QStringLiteral("E"));
     EXPECT_EQ(QStringLiteral("Guests"), p.Tabellone.Pannello.Titolo);
     EXPECT_FALSE(p.Tabellone.Pannello.Scorre) << "an opponent's error shows no scorer";
-    EXPECT_EQ(1, vista.scorrimenti);
+    EXPECT_EQ(2, vista.scorrimenti);
 
     Click(CasaPiu, QStringLiteral("E"));
     EXPECT_TRUE(p.NumeroMarcatore.isEmpty());

@@ -106,6 +106,12 @@ void Form1::Collega() {
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(List1[i], &QListWidget::itemDoubleClicked, this, [this, i] { List1_DblClick(i); });
+        connect(List2[i], &QListWidget::itemClicked, this, [this, i] { List2_Click(i); });
+        // A double-click arrives after the click of its first press: only the score is left.
+        connect(List2[i], &QListWidget::itemDoubleClicked, this, [this, i] { List2_DblClick(i); });
+    }
     for (int i = 0; i < 5; ++i) {
         connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
     }
@@ -191,6 +197,7 @@ void Form1::Command1_Click(int Index) {
     }
     if (SegnaPunto(partita_, r, modulo_, *this)) {
         Option2_Click(0);
+        List2[Index <= 1 ? 0 : 1]->setCurrentRow(0);
         Text1[0]->clear();
         Text1[1]->clear();
         SalvaEmergenza();

@@ -52,6 +52,10 @@ public:
     void MenuC_Click();
     void Command12_Click();
     void MenuCPEM_Click();
+    void dbclicca(int lato);
+    void List1_DblClick(int Index);
+    void List2_Click(int Index);
+    void List2_DblClick(int Index);
     // Reads a match file; only a real match file replaces the running match.
     void CaricaPartita(const QString& percorso);
     QString PercorsoEmergenza() const;
@@ -150,6 +154,10 @@ private:
     void Didascalie();
     void Aggiorna();
     void Semaforo(bool animazione);
+    // The scorer photos of both chosen teams, decoded ahead for the display.
+    void PreparaFotoSquadre();
+    // Chooses the team named in a loaded file, when its list holds it.
+    void ScegliDaFile(int lato, const QString& nome);
     void ApriConteggio(const QString& testo, bool cambioCampo);
     bool AbbandonaPartita(const char* domanda);
     bool SalvaPartita(const QString& percorso, int ultimaRiga);

@@ -1,4 +1,5 @@
 #include "console/Avvio.h"
+#include "teams/Squadre.h"
 #include "console/ui/Form1.h"
 #include "display/ui/Form2.h"
 #include "platform/Cartelle.h"
@@ -58,13 +59,12 @@ void Form1::Form_Load() {
         form2_->move(TwipsInPixel(*valori.Left), TwipsInPixel(*valori.Top));
         form2_->showMaximized();
     }
-    if (const auto squadre = ElencaCartelleSquadre(modulo_.CartellaDati)) {
+    if (const auto squadre = ElencaSquadre(modulo_.CartellaDati)) {
         for (QListWidget* lista : List1) {
             lista->clear();
             lista->addItems(*squadre);
         }
     }
-    form2_->PreparaFoto({QDir(modulo_.CartellaDati).filePath(QStringLiteral("Teams/") + partita_.NomeSquadra[0]),
-                         QDir(modulo_.CartellaDati).filePath(QStringLiteral("Teams/") + partita_.NomeSquadra[1])});
+    PreparaFotoSquadre();
     Aggiorna();
 }

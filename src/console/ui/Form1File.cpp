@@ -128,7 +128,10 @@ void Form1::CaricaPartita(const QString& percorso) {
         return;
     }
     setWindowTitle(QStringLiteral("Brivanta : ") + NomeFile(percorso).toUpper());
-    ApplicaFilePartita(partita_, *file, modulo_.Lingue);
+    const auto squadre = ApplicaFilePartita(partita_, *file, modulo_.Lingue);
+    for (int lato = 0; lato < 2; ++lato) {
+        ScegliDaFile(lato, squadre[lato]);
+    }
     if (partita_.Tabellone.Marcatore[0] || partita_.Tabellone.Marcatore[1]) {
         TimerFrames.start();
     }

@@ -203,6 +203,12 @@ void Form2::PreparaFoto(const QStringList& cartelle) {
     }
 }
 
+void Form2::MostraLogo(int lato, const QPixmap& logo) {
+    Image1[lato]->setPixmap(logo);
+    Image5[lato]->setPixmap(logo);
+    PictureN[2]->setPixmap(logo);
+}
+
 void Form2::PosizionaBanner() {
     const int larghezza = Image9->width();
     Image9->setGeometry(width() / 2 - larghezza / 2 - 50, 0, larghezza,

@@ -42,6 +42,8 @@ public:
     void ImpostaBanda();
     // Decodes a team's photos ahead, at the size the scorer panel shows them.
     void PreparaFoto(const QStringList& cartelleSquadre);
+    // A side's logo in both places the display shows it.
+    void MostraLogo(int lato, const QPixmap& logo);
     CacheImmagini& FotoPreparate() { return foto_; }
     CacheImmagini& SponsorPreparati() { return sponsor_; }
     const StatoBanda& Banda() const { return banda_; }

@@ -1,0 +1,78 @@
+// The console's team choice and point attribution.
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "shared/Numeri.h"
+#include "shared/ui/Immagini.h"
+#include "teams/SceltaSquadra.h"
+
+namespace {
+// Logos are shown at most this wide anywhere; decoding more is wasted.
+constexpr int LarghezzaLogo = 512;
+} // namespace
+
+void Form1::dbclicca(int lato) {
+    const QListWidgetItem* voce = List1[lato]->currentItem();
+    const SquadraScelta s =
+        ScegliSquadra(modulo_.CartellaDati, voce != nullptr ? voce->text() : QString(),
+                      modulo_.Lingue);
+    partita_.NomeSquadra[lato] = s.Nome;
+    const QImage logo = s.Logo.isEmpty() ? QImage() : DecodificaImmagine(s.Logo, LarghezzaLogo);
+    const QPixmap immagine = logo.isNull() ? Picture1[lato]->pixmap() : QPixmap::fromImage(logo);
+    Image2[lato]->setPixmap(immagine);
+    form2_->MostraLogo(lato, immagine);
+    List2[lato]->clear();
+    List2[lato]->addItems(s.Righe);
+    partita_.Tabellone.Nome[lato] = s.Nome;
+    partita_.Rose[lato] = s.Atleti;
+    PreparaFotoSquadre();
+    Aggiorna();
+}
+
+void Form1::PreparaFotoSquadre() {
+    QStringList cartelle;
+    for (const QString& nome : partita_.NomeSquadra) {
+        const QString cartella = CartellaSquadra(modulo_.CartellaDati, nome);
+        if (!cartella.isEmpty() && !cartelle.contains(cartella)) {
+            cartelle << cartella;
+        }
+    }
+    form2_->PreparaFoto(cartelle);
+}
+
+void Form1::List1_DblClick(int Index) {
+    dbclicca(Index);
+    if (modulo_.VersoTabellone == -1) {
+        Option1->setChecked(true);
+    }
+}
+
+void Form1::ScegliDaFile(int lato, const QString& nome) {
+    const auto trovate = List1[lato]->findItems(
+        nome, lato == 0 ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
+    if (nome.isEmpty() || trovate.isEmpty()) {
+        return;
+    }
+    List1[lato]->setCurrentItem(trovate.first());
+    dbclicca(lato);
+}
+
+void Form1::List2_Click(int Index) {
+    const QListWidgetItem* voce = List2[Index]->currentItem();
+    if (voce == nullptr) {
+        return;
+    }
+    const QString codice = CodiceDaRiga(voce->text());
+    Text1[Index]->setText(codice);
+    if (codice != QStringLiteral("E") && ValoreNumerico(codice) > 0) {
+        partita_.NumeroMarcatore = codice;
+        partita_.NomeMarcatore = NomeDaRiga(voce->text());
+    }
+}
+
+void Form1::List2_DblClick(int Index) {
+    List2_Click(Index);
+    Command1_Click(Index == 0 ? 0 : 3);
+    if (modulo_.VersoTabellone == -1) {
+        Option1->setChecked(true);
+    }
+}
