@@ -28,6 +28,7 @@ protected:
         ASSERT_FALSE(voci.isEmpty());
         console->List1[lato]->setCurrentItem(voci.first());
         console->List1_DblClick(lato);
+        console->Loghi().Attendi();
     }
     void Clicca(int lato, int riga) {
         console->List2[lato]->setCurrentRow(riga);

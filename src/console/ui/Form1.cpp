@@ -41,8 +41,22 @@ Form1::Form1(Piattaforma& piattaforma) : piattaforma_(piattaforma) {
         TimerFrames.stop();
     });
     connect(form2_.get(), &Form2::AnimazioneFinita, this, [this] {
-        Semaforo(false);
+        connect(&loghi_, &CacheImmagini::ImmaginePronta, this, [this](const QString& percorso, int w) {
+        for (int lato = 0; lato < 2; ++lato) {
+            if (logoAtteso_[lato] == percorso) {
+                MostraLogo(lato, loghi_.Immagine(percorso, w));
+            }
+        }
+    });
+    Semaforo(false);
         TimerFrames.start();
+    });
+    connect(&loghi_, &CacheImmagini::ImmaginePronta, this, [this](const QString& percorso, int w) {
+        for (int lato = 0; lato < 2; ++lato) {
+            if (logoAtteso_[lato] == percorso) {
+                MostraLogo(lato, loghi_.Immagine(percorso, w));
+            }
+        }
     });
     Semaforo(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.

@@ -5,6 +5,7 @@
 #include "shared/Geometria.h"
 #include "shared/Modulo1.h"
 #include "shared/ui/Disegno.h"
+#include "shared/ui/Immagini.h"
 
 #include <QAction>
 #include <QLabel>
@@ -62,6 +63,7 @@ public:
 
     // The countdown window while it is open.
     Form3* Conteggio() { return form3_.get(); }
+    CacheImmagini& Loghi() { return loghi_; }
 
     Form2& Tabellone() { return *form2_; }
     Partita& Match() { return partita_; }
@@ -158,6 +160,7 @@ private:
     void PreparaFotoSquadre();
     // Chooses the team named in a loaded file, when its list holds it.
     void ScegliDaFile(int lato, const QString& nome);
+    void MostraLogo(int lato, const QImage& logo);
     void ApriConteggio(const QString& testo, bool cambioCampo);
     bool AbbandonaPartita(const char* domanda);
     bool SalvaPartita(const QString& percorso, int ultimaRiga);
@@ -181,6 +184,9 @@ private:
     QWidget* area_ = nullptr;
     int coloreCornice_ = 0;
     std::optional<bool> semaforoRosso_;
+    // Logos are decoded on the side; each side shows its default until its own arrives.
+    CacheImmagini loghi_;
+    std::array<QString, 2> logoAtteso_;
     Controlli controlli_;
     GeometriaControlli geometria_;
 };

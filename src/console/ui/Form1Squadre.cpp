@@ -16,16 +16,25 @@ void Form1::dbclicca(int lato) {
         ScegliSquadra(modulo_.CartellaDati, voce != nullptr ? voce->text() : QString(),
                       modulo_.Lingue);
     partita_.NomeSquadra[lato] = s.Nome;
-    const QImage logo = s.Logo.isEmpty() ? QImage() : DecodificaImmagine(s.Logo, LarghezzaLogo);
-    const QPixmap immagine = logo.isNull() ? Picture1[lato]->pixmap() : QPixmap::fromImage(logo);
-    Image2[lato]->setPixmap(immagine);
-    form2_->MostraLogo(lato, immagine);
+    logoAtteso_[lato] = s.Logo;
+    const auto pronto = s.Logo.isEmpty() ? std::optional<QImage>(QImage())
+                                         : loghi_.Pronta(s.Logo, LarghezzaLogo);
+    MostraLogo(lato, pronto.value_or(QImage()));
+    if (!pronto) {
+        loghi_.Prepara(s.Logo, LarghezzaLogo);
+    }
     List2[lato]->clear();
     List2[lato]->addItems(s.Righe);
     partita_.Tabellone.Nome[lato] = s.Nome;
     partita_.Rose[lato] = s.Atleti;
     PreparaFotoSquadre();
     Aggiorna();
+}
+
+void Form1::MostraLogo(int lato, const QImage& logo) {
+    const QPixmap immagine = logo.isNull() ? Picture1[lato]->pixmap() : QPixmap::fromImage(logo);
+    Image2[lato]->setPixmap(immagine);
+    form2_->MostraLogo(lato, immagine);
 }
 
 void Form1::PreparaFotoSquadre() {

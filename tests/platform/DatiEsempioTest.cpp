@@ -1,0 +1,55 @@
+// What ships in data/ must work: rosters read, pictures decode, every athlete has a photo
+// and an announcement.
+#include "shared/Lingua.h"
+#include "shared/ui/Immagini.h"
+#include "teams/SceltaSquadra.h"
+#include "teams/Squadre.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Dati = QStringLiteral(BRIVANTA_DATI);
+
+TEST(DatiEsempioTest, TwoNamedTeamsWithFullRosters) {
+    const QStringList squadre = ElencaSquadre(Dati).value();
+    int nominate = 0;
+    for (const QString& nome : squadre) {
+        if (SquadraProtetta(nome)) {
+            continue;
+        }
+        ++nominate;
+        SCOPED_TRACE(nome.toStdString());
+        const SquadraScelta s = ScegliSquadra(Dati, nome, TabellaLingue{});
+        EXPECT_GE(s.Atleti.size(), 12u);
+        EXPECT_LE(s.Atleti.size(), 14u);
+        EXPECT_FALSE(DecodificaImmagine(s.Logo, 256).isNull());
+        EXPECT_FALSE(DecodificaImmagine(QDir(s.Cartella).filePath("team.jpg"), 256).isNull());
+        bool allenatore = false, dirigente = false;
+        for (const Atleta& a : s.Atleti) {
+            allenatore = allenatore || a.Numero == QStringLiteral("A1");
+            dirigente = dirigente || a.Numero == QStringLiteral("D1");
+            EXPECT_FALSE(DecodificaImmagine(FotoAtleta(s.Cartella, a.Numero), 128).isNull())
+                << a.Numero.toStdString();
+            EXPECT_TRUE(QFileInfo::exists(AudioAtleta(s.Cartella, a.Numero)))
+                << a.Numero.toStdString();
+        }
+        EXPECT_TRUE(allenatore);
+        EXPECT_TRUE(dirigente);
+    }
+    EXPECT_EQ(2, nominate);
+}
+
+TEST(DatiEsempioTest, SponsorPicturesDecode) {
+    const QDir sponsor(Dati + QStringLiteral("/Sponsors"));
+    const QStringList file = sponsor.entryList(QDir::Files);
+    EXPECT_GE(file.size(), 8);
+    for (const QString& nome : file) {
+        EXPECT_FALSE(DecodificaImmagine(sponsor.filePath(nome), 300).isNull())
+            << nome.toStdString();
+    }
+}
+
+} // namespace
