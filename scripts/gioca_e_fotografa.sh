@@ -22,17 +22,24 @@ sleep 1
 # Button centres in the console's client area, below its menu bar.
 read -r cx cy < <(xdotool getwindowgeometry "$console" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
 menu=23
-clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click 1; sleep 0.15; }
+clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click "${3:-1}"; sleep 0.15; }
+doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.3; }
 casa_piu() { clic 482 170; }
 ospiti_piu() { clic 676 170; }
+# The first team of the list at home, the last of four for the guests (rows ~16 px high).
+doppio 400 24
+doppio 670 54
 for _ in $(seq 1 12); do casa_piu; ospiti_piu; done
 casa_piu; casa_piu; casa_piu
 ospiti_piu
-for _ in $(seq 1 9); do casa_piu; done
-sleep 5 # the scorer panel has slid away, the preview has caught up
-
-import -window "$console" "$cartella/console.png"
-xdotool windowunmap "$console"
+for _ in $(seq 1 8); do casa_piu; done
+# The home athlete on the fourth row of the roster scores: the scorer panel slides in.
+doppio 400 270
 sleep 1
+xdotool windowunmap "$console"
+import -window root "$cartella/marcatore.png"
+sleep 4 # the panel has gone again
 import -window root "$cartella/display.png"
 xdotool windowmap "$console"
+sleep 1
+import -window "$console" "$cartella/console.png"

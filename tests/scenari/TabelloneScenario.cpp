@@ -63,11 +63,11 @@ TEST_F(TabelloneScenario, ScorerPhotoPreparedAheadIsShownAtItsWidth) {
     ASSERT_TRUE(immagine.save(foto, "JPG"));
     console.Form_Load();
     d.FotoPreparate().Attendi();
-    ASSERT_TRUE(d.FotoPreparate().Pronta(foto, static_cast<int>(d.width() / 1.6)));
+    ASSERT_TRUE(d.FotoPreparate().Pronta(foto, static_cast<int>(d.frameGeometry().width() / 1.6)));
     console.Match().NumeroMarcatore = QStringLiteral("7");
     console.Text1[0]->setText(QStringLiteral("7"));
     console.Command1_Click(0);
-    EXPECT_EQ(static_cast<int>(d.width() / 1.6), d.Image6->width());
+    EXPECT_EQ(static_cast<int>(d.frameGeometry().width() / 1.6), d.Image6->width());
     EXPECT_NEAR(d.Image6->width() * 1.25, d.Image6->height(), 1);
     EXPECT_NE(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
 }
@@ -105,7 +105,7 @@ TEST_F(TabelloneScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
     a.f.impostazioni.valori[QStringLiteral("Sponsor")] = QStringLiteral("0");
     console.Form_Load();
     console.TimerAltezzaSponsor_Timer();
-    EXPECT_NEAR(d.width() / 2, d.LabScore[0]->width(), 1);
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1);
     EXPECT_FALSE(console.TimerAltezzaSponsor.isActive());
 }
 

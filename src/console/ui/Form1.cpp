@@ -168,7 +168,7 @@ void Form1::Form_Resize() {
     if (isMinimized() || geometria_.empty()) {
         return;
     }
-    ScalaGeometria(geometria_, area_, controlli_, false);
+    ScalaGeometria(geometria_, InTwips(area_->size()), controlli_, false);
 }
 
 void Form1::closeEvent(QCloseEvent* e) {

@@ -50,7 +50,7 @@ void Form1::Form_Load() {
     partita_.Tabellone.Nome = {modulo_.Traduci(QStringLiteral("Locali")),
                                modulo_.Traduci(QStringLiteral("Ospiti"))};
     Didascalie();
-    geometria_ = RegistraGeometria(area_, controlli_);
+    geometria_ = RegistraGeometria(InTwips(area_->size()), controlli_);
     partita_.Tabellone.Marcatore = {false, false};
     partita_.NomeSquadra = {QStringLiteral("Home"), QStringLiteral("Guests")};
 

@@ -12,7 +12,10 @@
 namespace {
 constexpr int LarghezzaDisegno = 7080;
 constexpr int AltezzaDisegno = 3315;
-constexpr int FuoriSchermo = 1000; // the banner's rest beyond the right edge, in pixels
+// The designed window with its title bar and borders.
+constexpr double LarghezzaEsterna = 7335;
+constexpr double AltezzaEsterna = 3930;
+constexpr int FuoriSchermo = 1000; // the banner's rest beyond the right edge
 constexpr double ProporzioneBanner = 164.0 / 640.0;
 constexpr int FotoPerSquadra = 100;
 } // namespace
@@ -87,7 +90,7 @@ void Form2::Form_Load() {
     figura(Picture1);
     for (QLabel* e : PictureN) figura(e);
     for (QTimer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &TimerP}) figura(t);
-    geometria_ = RegistraGeometria(this, controlli_);
+    geometria_ = RegistraGeometria({LarghezzaEsterna, AltezzaEsterna}, controlli_);
 }
 
 void Form2::Form_Resize() {
@@ -102,7 +105,7 @@ void Form2::Form_Resize() {
         impostazioni.Scrivi(QStringLiteral("Left"),
                             QString::number(static_cast<float>(PixelInTwips(x()))));
     }
-    ScalaGeometria(geometria_, this, controlli_, true);
+    ScalaGeometria(geometria_, InTwips(frameGeometry().size()), controlli_, true);
     ImpostaBanda();
     if (!fotoDaPreparare_.isEmpty()) {
         PreparaFoto(fotoDaPreparare_);
@@ -174,7 +177,7 @@ void Form2::Aggiorna() {
 }
 
 int Form2::LarghezzaFoto() const {
-    return static_cast<int>(width() / 1.6);
+    return static_cast<int>(Larghezza() / 1.6);
 }
 
 // The photo was decoded ahead when its team was chosen; the default picture when there is none.
@@ -211,13 +214,13 @@ void Form2::MostraLogo(int lato, const QPixmap& logo) {
 
 void Form2::PosizionaBanner() {
     const int larghezza = Image9->width();
-    Image9->setGeometry(width() / 2 - larghezza / 2 - 50, 0, larghezza,
+    Image9->setGeometry(Larghezza() / 2 - larghezza / 2 - TwipsInPixel(50), 0, larghezza,
                         static_cast<int>(larghezza * ProporzioneBanner));
     Image9->setVisible(true);
     Image9->raise();
 }
 
 void Form2::NascondiBanner() {
-    Frame3->move(width() + FuoriSchermo, Frame3->y());
-    Image9->move(width() + FuoriSchermo, Image9->y());
+    Frame3->move(Larghezza() + FuoriSchermo, Frame3->y());
+    Image9->move(Larghezza() + FuoriSchermo, Image9->y());
 }

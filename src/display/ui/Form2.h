@@ -117,6 +117,10 @@ private:
     void MostraFotoMarcatore();
     void MostraSponsor(QLabel* slot, const QImage& immagine);
     int LarghezzaFoto() const;
+    // The window's outer size, as its design was drawn: the panels, 7335 twips wide, then
+    // span a maximised display exactly.
+    int Larghezza() const { return frameGeometry().width(); }
+    int Altezza() const { return frameGeometry().height(); }
     int LarghezzaSlot() const;
 
     Piattaforma& piattaforma_;

@@ -20,7 +20,7 @@ void Form2::Timer2_Timer() {
 }
 
 void Form2::AvviaScorrimento() {
-    Frame1[0]->move(0, height());
+    Frame1[0]->move(0, Altezza());
     Timer5.start();
 }
 
@@ -35,7 +35,7 @@ void Form2::Timer5_Timer() {
     }
     const PassoScorrimento passo =
         Scorri(tickPannello_, static_cast<int>(PixelInTwips(pannello->y())),
-               static_cast<int>(PixelInTwips(height())));
+               static_cast<int>(PixelInTwips(Altezza())));
     pannello->move(pannello->x(), TwipsInPixel(passo.Top));
     if (passo.Fine) {
         Timer5.stop();
@@ -48,8 +48,8 @@ void Form2::Timer5_Timer() {
 void Form2::FermaAnimazioni() {
     Timer5.stop();
     Timer4.stop();
-    Frame1[0]->move(0, height());
-    Frame1[1]->move(0, height());
+    Frame1[0]->move(0, Altezza());
+    Frame1[1]->move(0, Altezza());
 }
 
 void Form2::Lampeggia(int coloreCornice) {

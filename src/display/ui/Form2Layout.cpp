@@ -127,6 +127,8 @@ void Form2::CreaPannelli() {
     }
 
     Frame2 = Pannello(this, 7260, 0, 2415, 3675);
+    // It rests under the right border; a window without borders would show its edge.
+    Frame2->hide();
     Label20 = Etichetta(Frame2, 0, 0, 2415, 255, QString(), 9.75);
     Image2 = Immagine(Frame2, 0, 240, 2115, 3195);
     Label23 = Etichetta(Frame2, 2200, 720, 195, 1635, QStringLiteral("L O C A L I"), 12);

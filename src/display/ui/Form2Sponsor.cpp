@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 int Form2::LarghezzaSlot() const {
-    return static_cast<int>(width() / 5.2);
+    return static_cast<int>(Larghezza() / 5.2);
 }
 
 void Form2::MostraSponsor(QLabel* slot, const QImage& immagine) {
@@ -27,7 +27,7 @@ void Form2::ImpostaBanda() {
         return;
     }
     if (!elenco.Logo.isEmpty()) {
-        const int larghezza = static_cast<int>(width() / 3.7);
+        const int larghezza = static_cast<int>(Larghezza() / 3.7);
         const QImage logo = sponsor_.Immagine(elenco.Logo, larghezza);
         if (!logo.isNull()) {
             Image4->resize(larghezza, larghezza * logo.height() / logo.width());
@@ -89,7 +89,7 @@ void Form2::LayoutSenzaSponsor() {
     }
     c.Label1 = LeggiControllo(Label1, true);
     c.Label2 = LeggiControllo(Label2, true);
-    ::LayoutSenzaSponsor(c, PixelInTwips(width()), PixelInTwips(height()));
+    ::LayoutSenzaSponsor(c, PixelInTwips(Larghezza()), PixelInTwips(Altezza()));
     for (int k = 0; k < 2; ++k) {
         ApplicaControllo(LabScore[k], c.LabScore[k], true);
         ApplicaControllo(Label3[k], c.Label3[k], true);

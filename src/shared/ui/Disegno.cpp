@@ -41,13 +41,17 @@ void ApplicaControllo(QWidget* w, const GeometriaControllo& g, bool haFont) {
     }
 }
 
-GeometriaControlli RegistraGeometria(const QWidget* area, const Controlli& controlli) {
+QSizeF InTwips(QSize pixel) {
+    return {PixelInTwips(pixel.width()), PixelInTwips(pixel.height())};
+}
+
+GeometriaControlli RegistraGeometria(QSizeF finestra, const Controlli& controlli) {
     GeometriaControlli g;
     g.reserve(controlli.size() + 1);
-    GeometriaControllo finestra;
-    finestra.Width = static_cast<float>(PixelInTwips(area->width()));
-    finestra.Height = static_cast<float>(PixelInTwips(area->height()));
-    g.push_back(finestra);
+    GeometriaControllo intera;
+    intera.Width = static_cast<float>(finestra.width());
+    intera.Height = static_cast<float>(finestra.height());
+    g.push_back(intera);
     for (const Controllo& c : controlli) {
         const QWidget* w = ComeWidget(c);
         g.push_back(w != nullptr ? LeggiControllo(w, c.haFont) : GeometriaControllo{});
@@ -55,9 +59,9 @@ GeometriaControlli RegistraGeometria(const QWidget* area, const Controlli& contr
     return g;
 }
 
-void ScalaGeometria(const GeometriaControlli& g, const QWidget* area, const Controlli& controlli,
+void ScalaGeometria(const GeometriaControlli& g, QSizeF finestra, const Controlli& controlli,
                     bool scalaFont) {
-    const Rapporti r = RapportiScala(g, PixelInTwips(area->width()), PixelInTwips(area->height()));
+    const Rapporti r = RapportiScala(g, finestra.width(), finestra.height());
     const size_t n = std::min(controlli.size(), g.empty() ? 0 : g.size() - 1);
     for (size_t k = 0; k < n; ++k) {
         QWidget* w = ComeWidget(controlli[k]);

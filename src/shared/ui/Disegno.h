@@ -24,9 +24,12 @@ QFont Carattere(const QString& famiglia, double punti, bool grassetto = false);
 GeometriaControllo LeggiControllo(const QWidget* w, bool haFont);
 void ApplicaControllo(QWidget* w, const GeometriaControllo& g, bool haFont);
 
-// Entry 0 the window's client size, then one entry per control.
-GeometriaControlli RegistraGeometria(const QWidget* area, const Controlli& controlli);
+// Entry 0 the window's size (twips) as the caller measures it, then one entry per control.
+GeometriaControlli RegistraGeometria(QSizeF finestra, const Controlli& controlli);
 
-// Re-applies the recorded design at the area's current size.
-void ScalaGeometria(const GeometriaControlli& g, const QWidget* area, const Controlli& controlli,
+// Re-applies the recorded design at the window's current size, measured the same way.
+void ScalaGeometria(const GeometriaControlli& g, QSizeF finestra, const Controlli& controlli,
                     bool scalaFont);
+
+// A widget's size in twips.
+QSizeF InTwips(QSize pixel);

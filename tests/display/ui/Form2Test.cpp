@@ -16,6 +16,14 @@ protected:
         QObject::connect(&display, &Form2::Ridimensionato, [this] { ++richiesteSponsor; });
     }
 
+    // The window's outer size as a multiple of its designed 7335 x 3930 twips.
+    void Dimensiona(double fx, double fy) {
+        const QSize bordi = display.frameGeometry().size() - display.size();
+        display.resize(static_cast<int>(489 * fx) - bordi.width(),
+                       static_cast<int>(262 * fy) - bordi.height());
+        display.Form_Resize();
+    }
+
     PiattaformaFinta f;
     ImpostazioniFinte& impostazioni = f.impostazioni;
     Partita p;
@@ -26,17 +34,17 @@ protected:
 
 TEST_F(Form2Test, RecordsTheDesignOfEveryControl) {
     const GeometriaControlli& g = display.Geometria();
-    EXPECT_FLOAT_EQ(7080, g[0].Width);
-    EXPECT_FLOAT_EQ(3315, g[0].Height);
+    EXPECT_FLOAT_EQ(7335, g[0].Width) << "the outer size, borders and title bar included";
+    EXPECT_FLOAT_EQ(3930, g[0].Height);
     const GeometriaControllo& ultimoTimer = g.back();
     EXPECT_FLOAT_EQ(0, ultimoTimer.Width);
     EXPECT_FLOAT_EQ(0, ultimoTimer.FontSize);
 }
 
 TEST_F(Form2Test, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
+    Dimensiona(1, 1);
     const QRect prima = display.LabScore[0]->geometry();
-    display.resize(display.width() * 2, display.height() * 2);
-    display.Form_Resize();
+    Dimensiona(2, 2);
     EXPECT_DOUBLE_EQ(127.5, display.LabScore[0]->font().pointSizeF());
     EXPECT_DOUBLE_EQ(31.5, display.Label1->font().pointSizeF());
     const QRect dopo = display.LabScore[0]->geometry();
@@ -47,14 +55,15 @@ TEST_F(Form2Test, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
 }
 
 TEST_F(Form2Test, WiderButNotTallerScalesFontsByWidthOnly) {
+    Dimensiona(1, 1);
     const int altezza = display.LabScore[0]->height();
-    display.resize(display.width() * 3, display.height());
-    display.Form_Resize();
+    Dimensiona(3, 1);
     EXPECT_NEAR(191.25, display.LabScore[0]->font().pointSizeF(), 0.01);
     EXPECT_NEAR(altezza, display.LabScore[0]->height(), 1);
 }
 
 TEST_F(Form2Test, ResizeDiscardsMovedPanels) {
+    Dimensiona(1, 1);
     const QPoint riposo = display.Frame1[1]->pos();
     display.Frame1[1]->move(0, 0);
     display.Form_Resize();
@@ -82,7 +91,8 @@ TEST_F(Form2Test, BannerIsCentredAtTheTopOrParkedBeyondTheRightEdge) {
     p.Tabellone.TestoBanner = QStringLiteral("SET POINT");
     display.Aggiorna();
     const int w = display.Image9->width();
-    EXPECT_EQ(display.width() / 2 - w / 2 - 50, display.Image9->x());
+    EXPECT_EQ(display.frameGeometry().width() / 2 - w / 2 - 3, display.Image9->x())
+        << "50 twips left of centre";
     EXPECT_EQ(0, display.Image9->y());
     EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.Image9->height());
     EXPECT_EQ(QStringLiteral("SET POINT"), display.Label24->text());
