@@ -1,5 +1,6 @@
 #include "console/ui/Form1.h"
 #include "platform/Piattaforma.h"
+#include "platform/qt/AudioQt.h"
 #include "platform/qt/Caratteri.h"
 #include "platform/qt/DialoghiQt.h"
 #include "platform/qt/IstanzaSingola.h"
@@ -24,7 +25,10 @@ int main(int argc, char* argv[]) {
     OrologioQt orologio;
     ShellQt shell;
     ProcessoQt processo;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
+    CanaleAudioQt audio;
+    FinestreModaliQt modali;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio,
+                            shell,    processo,     audio,   modali};
 
     Form1 console(piattaforma);
     QObject::connect(&istanza, &IstanzaSingola::Richiamata, &console, [&console] {

@@ -154,6 +154,9 @@ bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPart
     p.PunteggioCorrente = p.Punti;
     SetPointOMatchPoint(p, puntiPerVincere, m, v);
     p.FotoMarcatore.clear();
+    if (r.Index == 0 && m.EsultanzaAttiva != 0) {
+        v.Esultanza(tipo);
+    }
     if (r.Index == 3 || (r.Index == 0 && ValoreNumerico(p.CodiceAtleta) > 0)) {
         MostraMarcatore(p, lato, tipo, r, m, v);
     } else {

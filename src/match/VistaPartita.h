@@ -12,6 +12,8 @@ public:
     virtual void BloccaConsole() = 0;
     // The console's blink timer of the banner and the marker.
     virtual void AvviaLampeggio() = 0;
+    // A home point with the exultation sounds on: the cheer of its point type.
+    virtual void Esultanza(int tipoPunto) = 0;
     // The scorer panel was filled: the display slides it in.
     virtual void AvviaScorrimento() = 0;
     // The deciding set's court change: the countdown window opens as a notice.

@@ -6,6 +6,8 @@ class Cartelle;
 class Orologio;
 class Shell;
 class Processo;
+class CanaleAudio;
+class FinestreModali;
 
 // The platform services the windows use; main builds the real ones, tests the doubles.
 struct Piattaforma {
@@ -15,4 +17,6 @@ struct Piattaforma {
     Orologio& orologio;
     Shell& shell;
     Processo& processo;
+    CanaleAudio& audio;
+    FinestreModali& modali;
 };

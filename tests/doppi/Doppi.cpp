@@ -54,3 +54,33 @@ QString DialoghiFinti::SalvaFile(const QString& titolo, const QString&, const QS
                                  const QString&) {
     return RispostaFile(titolo);
 }
+
+bool CanaleAudioFinto::Apri(const QString& percorso) {
+    chiamate.append(QStringLiteral("apri ") + percorso);
+    if (aperto || percorso.isEmpty() || illeggibili.contains(percorso)) {
+        return false;
+    }
+    aperto = true;
+    return true;
+}
+
+bool CanaleAudioFinto::Suona() {
+    chiamate.append(QStringLiteral("suona"));
+    return !suonoGuasto;
+}
+
+FinestreModaliFinte::~FinestreModaliFinte() {
+    if (!copione_.empty()) {
+        ADD_FAILURE() << copione_.size() << " expected modal windows never shown";
+    }
+}
+
+void FinestreModaliFinte::Mostra(QDialog& finestra) {
+    if (copione_.empty()) {
+        ADD_FAILURE() << "unexpected modal window";
+        return;
+    }
+    auto passo = std::move(copione_.front());
+    copione_.pop_front();
+    passo(finestra);
+}

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/CanaleAudio.h"
 #include "platform/Cartelle.h"
 #include "platform/Dialoghi.h"
+#include "platform/FinestreModali.h"
 #include "platform/Impostazioni.h"
 #include "platform/Orologio.h"
 #include "platform/Piattaforma.h"
@@ -11,6 +13,7 @@
 #include <QMap>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // Answers messages from a script; a message the test did not expect fails it.
 class DialoghiFinti : public Dialoghi {
@@ -91,6 +94,34 @@ public:
     int terminato = 0;
 };
 
+// Records every call; a path listed in `illeggibili` fails to open.
+class CanaleAudioFinto : public CanaleAudio {
+public:
+    bool Apri(const QString& percorso) override;
+    bool Suona() override;
+    void Ferma() override { chiamate.append(QStringLiteral("ferma")); }
+    void Chiudi() override {
+        chiamate.append(QStringLiteral("chiudi"));
+        aperto = false;
+    }
+    QStringList chiamate;
+    QStringList illeggibili;
+    bool suonoGuasto = false;
+    bool aperto = false;
+};
+
+// Each modal window is handed to the next scripted step instead of being shown; a window
+// the test did not expect fails it.
+class FinestreModaliFinte : public FinestreModali {
+public:
+    ~FinestreModaliFinte() override;
+    void Attendi(std::function<void(QDialog&)> passo) { copione_.push_back(std::move(passo)); }
+    void Mostra(QDialog& finestra) override;
+
+private:
+    std::deque<std::function<void(QDialog&)>> copione_;
+};
+
 struct PiattaformaFinta {
     DialoghiFinti dialoghi;
     ImpostazioniFinte impostazioni;
@@ -98,5 +129,26 @@ struct PiattaformaFinta {
     OrologioFinto orologio;
     ShellFinta shell;
     ProcessoFinto processo;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
+    CanaleAudioFinto audio;
+    FinestreModaliFinte modali;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
+                            processo, audio,    modali};
+};
+
+// For long unattended runs: every question answered yes, everything else recorded.
+struct PiattaformaIncustodita {
+    explicit PiattaformaIncustodita(const QString& cartella) {
+        cartelle.temporanea = cartella;
+        cartelle.programma = cartella;
+    }
+    DialoghiSempreSi dialoghi;
+    ImpostazioniFinte impostazioni;
+    CartelleFinte cartelle;
+    OrologioFinto orologio;
+    ShellFinta shell;
+    ProcessoFinto processo;
+    CanaleAudioFinto audio;
+    FinestreModaliFinte modali;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
+                            processo, audio,    modali};
 };

@@ -14,16 +14,8 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DialoghiSempreSi dialoghi;
-    ImpostazioniFinte impostazioni;
-    CartelleFinte cartelle;
-    cartelle.temporanea = QString::fromLocal8Bit(argv[1]);
-    cartelle.programma = cartelle.temporanea;
-    OrologioFinto orologio;
-    ShellFinta shell;
-    ProcessoFinto processo;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
-    Form1 console(piattaforma);
+    PiattaformaIncustodita doppi(QString::fromLocal8Bit(argv[1]));
+    Form1 console(doppi.piattaforma);
     console.Form_Load();
     std::mt19937 caso(static_cast<std::mt19937::result_type>(std::atol(argv[2])));
     const int passi = std::atoi(argv[3]);

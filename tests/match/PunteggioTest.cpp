@@ -18,11 +18,13 @@ public:
     }
     void AvviaLampeggio() override { ++lampeggi; }
     void AvviaScorrimento() override { ++scorrimenti; }
+    void Esultanza(int tipo) override { esultanze.push_back(tipo); }
     void ApriCambioCampo() override { ++cambiCampo; }
     void FinePartita() override { ++fini; }
 
     Partita* partita = nullptr;
     QStringList avvisi;
+    std::vector<int> esultanze;
     int blocchi = 0, lampeggi = 0, scorrimenti = 0, cambiCampo = 0, fini = 0;
 };
 
@@ -345,6 +347,19 @@ TEST_F(PunteggioTest, ScorerPanel) {
     EXPECT_TRUE(p.NumeroMarcatore.isEmpty());
     EXPECT_TRUE(p.NomeMarcatore.isEmpty());
     EXPECT_TRUE(p.FotoMarcatore.isEmpty());
+}
+
+TEST_F(PunteggioTest, OnlyHomePointsCheerWithTheSoundsOn) {
+    Click(CasaPiu, {}, 3);
+    EXPECT_TRUE(vista.esultanze.empty()) << "sounds off";
+    m.EsultanzaAttiva = 1;
+    Click(CasaPiu, {}, 3);
+    Click(OspitiPiu, {}, 1);
+    Click(CasaMeno);
+    Click(CasaPiu, QStringLiteral("abc"), 2);
+    vista.avvisi.clear();
+    Click(CasaPiu, {}, 4);
+    EXPECT_EQ((std::vector<int>{3, 4}), vista.esultanze);
 }
 
 TEST_F(PunteggioTest, ResetKeepsRulesAndNames) {

@@ -26,16 +26,8 @@ QByteArray Contenuto(const QString& percorso) {
 // The emergency copy after each step of the script, played here in-process.
 std::vector<QByteArray> CopieAttese(const QString& cartella) {
     QDir().mkpath(cartella);
-    DialoghiSempreSi dialoghi;
-    ImpostazioniFinte impostazioni;
-    CartelleFinte cartelle;
-    cartelle.temporanea = cartella;
-    cartelle.programma = cartella;
-    OrologioFinto orologio;
-    ShellFinta shell;
-    ProcessoFinto processo;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo};
-    Form1 console(piattaforma);
+    PiattaformaIncustodita doppi(cartella);
+    Form1 console(doppi.piattaforma);
     console.Form_Load();
     std::mt19937 caso(Seme);
     std::vector<QByteArray> copie{QByteArray()};

@@ -18,7 +18,8 @@ constexpr int LarghezzaDisegno = 16575;
 constexpr int AltezzaDisegno = 9630;
 } // namespace
 
-Form1::Form1(Piattaforma& piattaforma) : piattaforma_(piattaforma) {
+Form1::Form1(Piattaforma& piattaforma)
+    : piattaforma_(piattaforma), lettore_(piattaforma.audio, piattaforma.dialoghi) {
     setObjectName(QStringLiteral("Form1"));
     CreaControlli();
     CreaMenu();
@@ -34,7 +35,9 @@ Form1::Form1(Piattaforma& piattaforma) : piattaforma_(piattaforma) {
     TimerFrames.setInterval(2000);
     EnumeraControlli();
     Collega();
-    form2_ = std::make_unique<Form2>(piattaforma_, partita_, modulo_);
+    form2_ = std::make_unique<Form2>(piattaforma_, partita_, modulo_, lettore_);
+    connect(form2_.get(), &Form2::Evento, this,
+            [this](bool inCorso, const QString& testo) { Semaforo(inCorso, testo); });
     connect(form2_.get(), &Form2::Ridimensionato, this, [this] { TimerAltezzaSponsor.start(); });
     connect(form2_.get(), &Form2::AnimazioneIniziata, this, [this] {
         Semaforo(true);
@@ -133,6 +136,10 @@ void Form1::Collega() {
     connect(&TimerTabellone, &QTimer::timeout, this, [this] { TimerTabellone_Timer(); });
     connect(&TimerFrames, &QTimer::timeout, this, [this] { TimerFrames_Timer(); });
     connect(Command17, &QPushButton::clicked, this, [this] { Command17_Click(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    connect(MenuPresent, &QAction::triggered, this, [this] { Command8_Click(); });
+    connect(MenuSound, &QAction::triggered, this, [this] { MenuSound_Click(); });
+    connect(&TimerEsultanza, &QTimer::timeout, this, [this] { TimerEsultanza_Timer(); });
     connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
     connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -238,18 +245,17 @@ void Form1::TimerFrames_Timer() {
 }
 
 // The event light: red while a display animation runs, green and silent after it.
-void Form1::Semaforo(bool animazione) {
-    if (animazione == semaforoRosso_) {
-        return;
+void Form1::Semaforo(bool animazione, const QString& testo) {
+    if (animazione != semaforoRosso_) {
+        semaforoRosso_ = animazione;
+        const Rgb c = Tavolozza16[animazione ? 4 : 2];
+        Label7->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
+                                  .arg(c.r)
+                                  .arg(c.g)
+                                  .arg(c.b));
     }
-    semaforoRosso_ = animazione;
-    const Rgb c = Tavolozza16[animazione ? 4 : 2];
-    Label7->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
-                              .arg(c.r)
-                              .arg(c.g)
-                              .arg(c.b));
-    if (!animazione) {
-        Label7->clear();
+    if (!animazione || !testo.isEmpty()) {
+        Label7->setText(testo);
     }
 }
 
@@ -308,6 +314,20 @@ void Form1::AvviaScorrimento() {
 
 void Form1::ApriCambioCampo() {
     ApriConteggio(modulo_.Traduci(QStringLiteral("Cambio campo per ultimo SET")), true);
+}
+
+void Form1::Esultanza(int tipoPunto) {
+    lettore_.FermaAudio();
+    lettore_.SuonaAudio(modulo_.SuoniEsultanza[tipoPunto]);
+    // A duration never saved gives no interval: the sound is then not cut.
+    if (TimerEsultanza.interval() > 0) {
+        TimerEsultanza.start();
+    }
+}
+
+void Form1::TimerEsultanza_Timer() {
+    TimerEsultanza.stop();
+    lettore_.FermaAudio();
 }
 
 void Form1::FinePartita() {

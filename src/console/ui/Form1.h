@@ -6,6 +6,7 @@
 #include "shared/Modulo1.h"
 #include "shared/ui/Disegno.h"
 #include "shared/ui/Immagini.h"
+#include "sound/Audio.h"
 
 #include <QAction>
 #include <QLabel>
@@ -54,6 +55,9 @@ public:
     void Command12_Click();
     void MenuCPEM_Click();
     void dbclicca(int lato);
+    void Command8_Click();
+    void MenuSound_Click();
+    void TimerEsultanza_Timer();
     void List1_DblClick(int Index);
     void List2_Click(int Index);
     void List2_DblClick(int Index);
@@ -64,6 +68,7 @@ public:
     // The countdown window while it is open.
     Form3* Conteggio() { return form3_.get(); }
     CacheImmagini& Loghi() { return loghi_; }
+    Lettore& Audio() { return lettore_; }
 
     Form2& Tabellone() { return *form2_; }
     Partita& Match() { return partita_; }
@@ -155,7 +160,7 @@ private:
     void EnumeraControlli();
     void Didascalie();
     void Aggiorna();
-    void Semaforo(bool animazione);
+    void Semaforo(bool animazione, const QString& testo = {});
     // The scorer photos of both chosen teams, decoded ahead for the display.
     void PreparaFotoSquadre();
     // Chooses the team named in a loaded file, when its list holds it.
@@ -174,10 +179,12 @@ private:
     void AvviaLampeggio() override;
     void AvviaScorrimento() override;
     void ApriCambioCampo() override;
+    void Esultanza(int tipoPunto) override;
     void FinePartita() override;
 
     Piattaforma& piattaforma_;
     Modulo1 modulo_;
+    Lettore lettore_;
     Partita partita_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;

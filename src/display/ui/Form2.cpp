@@ -20,8 +20,8 @@ constexpr double ProporzioneBanner = 164.0 / 640.0;
 constexpr int FotoPerSquadra = 100;
 } // namespace
 
-Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo)
-    : piattaforma_(piattaforma), partita_(partita), modulo_(modulo) {
+Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore)
+    : piattaforma_(piattaforma), partita_(partita), modulo_(modulo), lettore_(lettore) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Brivanta"));
     resize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
@@ -32,6 +32,7 @@ Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo)
     connect(&Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
     connect(&Timer4, &QTimer::timeout, this, [this] { Timer4_Timer(); });
     connect(&Timer5, &QTimer::timeout, this, [this] { Timer5_Timer(); });
+    connect(&TimerP, &QTimer::timeout, this, [this] { TimerP_Timer(); });
     connect(&sponsor_, &CacheImmagini::ImmaginePronta, this,
             [this](const QString& percorso, int larghezza) {
                 for (int k = 0; k < SlotBanda; ++k) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/Animazioni.h"
+#include "display/Presentazione.h"
 #include "display/Sponsor.h"
 #include "shared/Geometria.h"
 #include "shared/ui/Disegno.h"
@@ -15,12 +16,13 @@
 struct Partita;
 struct Piattaforma;
 struct Modulo1;
+class Lettore;
 
 // The scoreboard the audience sees. It computes no rules: it shows the record.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo);
+    Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore);
 
     // The design is recorded once, at creation.
     void Form_Load();
@@ -35,6 +37,10 @@ public:
     void Timer2_Timer();
     void Timer4_Timer();
     void Timer5_Timer();
+    void TimerP_Timer();
+    // The presentation button: starts the line-ups, or asks a running one to stop.
+    void AvviaOFermaPresentazione();
+    const StatoPresentazione& Presentazione() const { return presentazione_; }
     // The console's blink tick, on the display: marker border and banner.
     void Lampeggia(int coloreCornice);
     void LayoutSenzaSponsor();
@@ -53,6 +59,8 @@ signals:
     void Ridimensionato();
     void AnimazioneIniziata();
     void AnimazioneFinita();
+    // The console's event light: on with a text, or off.
+    void Evento(bool inCorso, const QString& testo);
 
 public:
     const GeometriaControlli& Geometria() const { return geometria_; }
@@ -122,10 +130,14 @@ private:
     int Larghezza() const { return frameGeometry().width(); }
     int Altezza() const { return frameGeometry().height(); }
     int LarghezzaSlot() const;
+    void FinePresentazione();
+    void CaricaPersona();
+    void MostraFotoPresentazione(const QString& foto);
 
     Piattaforma& piattaforma_;
     const Partita& partita_;
     Modulo1& modulo_;
+    Lettore& lettore_;
     Controlli controlli_;
     GeometriaControlli geometria_;
     QString fotoMostrata_;
@@ -133,6 +145,8 @@ private:
     CicloOrologio orologio_;
     int tickPannello_ = 0;
     StatoBanda banda_;
+    StatoPresentazione presentazione_;
+    QRect geometriaFoto_;
     // Which picture each slot waits for while it is decoded.
     std::array<QString, SlotBanda> attesiSlot_;
     QStringList fotoDaPreparare_;

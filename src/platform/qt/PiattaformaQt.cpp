@@ -1,6 +1,7 @@
 #include "platform/qt/PiattaformaQt.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -42,4 +43,8 @@ bool ShellQt::Apri(const QString& percorsoOIndirizzo) {
 void ProcessoQt::Termina() {
     // At once: no close events, so the windows that refuse closing cannot hold the exit.
     std::_Exit(0);
+}
+
+void FinestreModaliQt::Mostra(QDialog& finestra) {
+    finestra.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Cartelle.h"
+#include "platform/FinestreModali.h"
 #include "platform/Impostazioni.h"
 #include "platform/Orologio.h"
 #include "platform/Processo.h"
@@ -38,4 +39,9 @@ public:
 class ProcessoQt : public Processo {
 public:
     void Termina() override;
+};
+
+class FinestreModaliQt : public FinestreModali {
+public:
+    void Mostra(QDialog& finestra) override;
 };

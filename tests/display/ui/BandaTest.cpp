@@ -3,6 +3,7 @@
 #include "doppi/Stampa.h"
 #include "match/Partita.h"
 #include "shared/Modulo1.h"
+#include "sound/Audio.h"
 #include "shared/ui/Immagini.h"
 
 #include <QDir>
@@ -34,7 +35,7 @@ protected:
     }
     // A display of its own, created once the folder is ready.
     Form2& Display() {
-        display = std::make_unique<Form2>(f.piattaforma, p, m);
+        display = std::make_unique<Form2>(f.piattaforma, p, m, lettore);
         display->resize(1040, 540);
         display->Form_Resize();
         display->SponsorPreparati().Attendi();
@@ -47,6 +48,7 @@ protected:
     PiattaformaFinta f;
     Partita p;
     Modulo1 m;
+    Lettore lettore{f.audio, f.dialoghi};
     std::unique_ptr<Form2> display;
 };
 

@@ -4,6 +4,7 @@
 #include "match/Partita.h"
 #include "platform/Piattaforma.h"
 #include "shared/Modulo1.h"
+#include "sound/Audio.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 
 class Form2Test : public ::testing::Test {
 protected:
-    Form2Test() : display(f.piattaforma, p, m) {
+    Form2Test() : display(f.piattaforma, p, m, lettore) {
         QObject::connect(&display, &Form2::Ridimensionato, [this] { ++richiesteSponsor; });
     }
 
@@ -28,6 +29,7 @@ protected:
     ImpostazioniFinte& impostazioni = f.impostazioni;
     Partita p;
     Modulo1 m;
+    Lettore lettore{f.audio, f.dialoghi};
     int richiesteSponsor = 0;
     Form2 display;
 };

@@ -1,0 +1,130 @@
+// The presentation of both line-ups, one person at a time across the display.
+#include "display/ui/Form2.h"
+#include "match/Partita.h"
+#include "shared/Modulo1.h"
+#include "sound/Audio.h"
+#include "teams/Ricerche.h"
+
+#include <QFileInfo>
+
+namespace {
+constexpr int PassoEntrata = 50; // twips a tick
+constexpr int Parcheggio = 300;  // twips beyond the right edge
+constexpr double AltezzaSagoma = 1.24;
+constexpr int PassiIngrandimento = 7;
+} // namespace
+
+void Form2::AvviaOFermaPresentazione() {
+    presentazione_.RichiestaStop = TimerP.isActive() ? 1 : 0;
+    Frame2->show();
+    Frame2->raise();
+    TimerP.start();
+}
+
+void Form2::FinePresentazione() {
+    presentazione_ = StatoPresentazione{};
+    emit Evento(false, {});
+    TimerP.stop();
+    Frame2->move(Larghezza() + TwipsInPixel(Parcheggio), Frame2->y());
+}
+
+void Form2::TimerP_Timer() {
+    StatoPresentazione& s = presentazione_;
+    if (s.RichiestaStop == 1) {
+        FinePresentazione();
+        if (geometriaFoto_.isValid()) {
+            Image2->setGeometry(geometriaFoto_);
+        }
+        return;
+    }
+    emit Evento(true, modulo_.Traduci(QStringLiteral("Presenta")) + u' ' +
+                          modulo_.Traduci(QStringLiteral("Squadra")));
+    if (s.PassoPresentazione == 0) {
+        CaricaPersona();
+        if (!TimerP.isActive()) {
+            return;
+        }
+    }
+    const int centro = static_cast<int>(PixelInTwips(Larghezza() / 2 - Frame2->width() / 2));
+    const MossaPresentazione mossa =
+        MuoviPresentazione(s, static_cast<int>(PixelInTwips(Frame2->x())), centro);
+    if (mossa.Tieni && s.FotoMancante == 0) {
+        RettangoloFoto r{static_cast<double>(Image2->x()), static_cast<double>(Image2->y()),
+                         static_cast<double>(Image2->width()), static_cast<double>(Image2->height())};
+        for (int i = 0; i < PassiIngrandimento; ++i) {
+            r = IngrandisciFoto(r);
+            Image2->setGeometry(static_cast<int>(r.Left), static_cast<int>(r.Top),
+                                static_cast<int>(r.Width), static_cast<int>(r.Height));
+            Image2->repaint();
+        }
+    }
+    TimerP.setInterval(mossa.Intervallo);
+    Frame2->move(TwipsInPixel(mossa.Left), Frame2->y());
+    if (Frame2->x() < -Frame2->width()) {
+        Frame2->move(Larghezza(), Frame2->y());
+        s.FasePresentazione = 0;
+        s.PassoPresentazione = 0;
+        Image2->setGeometry(geometriaFoto_);
+        const int righe = static_cast<int>(
+            NumeriConvocati(partita_.Rose[s.SquadraPresentata == 1 ? 1 : 0]).size());
+        if (s.RigaPresentata > righe) {
+            emit Evento(false, {});
+            TimerP.stop();
+        }
+    }
+}
+
+void Form2::CaricaPersona() {
+    StatoPresentazione& s = presentazione_;
+    s.PassoPresentazione = PassoEntrata;
+    geometriaFoto_ = Image2->geometry();
+    Label21->raise();
+    Image2->lower();
+    s.RigaPresentata += 1;
+    const int lato = s.SquadraPresentata == 1 ? 1 : 0;
+    const Rosa& rosa = partita_.Rose[lato];
+    const QStringList numeri = NumeriConvocati(rosa);
+    const QString numero = s.RigaPresentata <= numeri.size() ? numeri[s.RigaPresentata - 1]
+                                                             : QString();
+    Label22->setText(numero);
+    Label20->setText(CognomeAtleta(rosa, numero, modulo_.Lingue) + u' ' + NomeAtleta(rosa, numero));
+    Label21->setText(RuoloAtleta(rosa, numero, modulo_.Lingue));
+    Label23->setText(lato == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
+    const QString stile = LabScore[lato]->styleSheet();
+    for (QLabel* e : {Label20, Label21, Label22, Label23}) {
+        e->setStyleSheet(stile);
+    }
+    Frame2->setStyleSheet(QStringLiteral("QFrame{") + stile + u'}');
+    const QString cartella = CartellaSquadra(modulo_.CartellaDati, partita_.NomeSquadra[lato]);
+    MostraFotoPresentazione(numero.isEmpty() ? QString() : FotoAtleta(cartella, numero));
+    if (numero.isEmpty()) {
+        if (lato == 0) {
+            s.SquadraPresentata = 1;
+            s.PassoPresentazione = 0;
+            s.RigaPresentata = 0;
+        } else {
+            FinePresentazione();
+        }
+        return;
+    }
+    const QString audio = AudioAtleta(cartella, numero);
+    if (!audio.isEmpty() && QFileInfo::exists(audio)) {
+        lettore_.FermaAudio();
+        lettore_.SuonaAudio(audio);
+    }
+}
+
+// The photo at display width / 3.4; the default silhouette a little taller, never enlarged.
+void Form2::MostraFotoPresentazione(const QString& foto) {
+    const int larghezza = static_cast<int>(Larghezza() / 3.4);
+    const QImage immagine = !foto.isEmpty() && QFileInfo::exists(foto)
+                                ? foto_.Immagine(foto, LarghezzaFoto())
+                                : QImage();
+    presentazione_.FotoMancante = immagine.isNull() ? 1 : 0;
+    const QPixmap quadro = immagine.isNull() ? PictureN[0]->pixmap() : QPixmap::fromImage(immagine);
+    const double proporzione =
+        quadro.width() > 0 ? static_cast<double>(quadro.height()) / quadro.width() : 1.0;
+    const double fattore = immagine.isNull() ? AltezzaSagoma : 1.0;
+    Image2->setPixmap(quadro);
+    Image2->resize(larghezza, static_cast<int>(fattore * larghezza * proporzione));
+}
