@@ -1,0 +1,122 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PresentazioneScenario : public ::testing::Test {
+protected:
+    PresentazioneScenario() {
+        Scegli(0, QStringLiteral("Lupi"));
+        Scegli(1, QStringLiteral("Orsi"));
+    }
+    // The teams' folders, then the console on them.
+    std::unique_ptr<Form1> Prepara() {
+        const QString lupi = a.programma + QStringLiteral("/Teams/Lupi");
+        Ambiente::CreaFile(lupi + QStringLiteral("/team.csv"),
+                           "7;ROSSI;MARIO;2-Centrale;C\r\nA1;Verdi;Anna;;C\r\n9;Fuori;Lista;1;N\r\n");
+        QImage foto(300, 600, QImage::Format_RGB32);
+        foto.fill(Qt::gray);
+        foto.save(lupi + QStringLiteral("/7.jpg"), "JPG");
+        Ambiente::CreaFile(lupi + QStringLiteral("/7.wav"), "RIFF");
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Orsi/team.csv"),
+                           "12;Neri;Paolo;3-Libero;C\r\n");
+        auto nuova = std::make_unique<Form1>(a.f.piattaforma);
+        nuova->Form_Load();
+        return nuova;
+    }
+    void Scegli(int lato, const QString& nome) {
+        console->List1[lato]->setCurrentItem(
+            console->List1[lato]->findItems(nome, Qt::MatchExactly).first());
+        console->List1_DblClick(lato);
+    }
+    // Ticks until the panel holds a person in the middle; returns the ticks it took.
+    int FinoAlCentro() {
+        for (int i = 1; i < 5000; ++i) {
+            d.TimerP_Timer();
+            if (d.TimerP.interval() == 4000 || !d.TimerP.isActive()) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    // Ticks until the next person is loaded (the panel has left on the left).
+    void FinoAllaProssima() {
+        const int riga = d.Presentazione().RigaPresentata;
+        const int squadra = d.Presentazione().SquadraPresentata;
+        for (int i = 0; i < 5000 && d.TimerP.isActive(); ++i) {
+            d.TimerP_Timer();
+            if (d.Presentazione().RigaPresentata != riga ||
+                d.Presentazione().SquadraPresentata != squadra) {
+                return;
+            }
+        }
+    }
+
+    Ambiente a;
+    std::unique_ptr<Form1> console = Prepara();
+    Form2& d = console->Tabellone();
+};
+
+TEST_F(PresentazioneScenario, BothLineUpsOnePersonAtATime) {
+    console->Command8_Click();
+    EXPECT_TRUE(d.TimerP.isActive());
+    ASSERT_GT(FinoAlCentro(), 1);
+    EXPECT_EQ(QStringLiteral("7"), d.Label22->text());
+    EXPECT_EQ(QStringLiteral("Rossi Mario"), d.Label20->text());
+    EXPECT_EQ(QStringLiteral("Centrale"), d.Label21->text());
+    EXPECT_EQ(QStringLiteral("H O M E"), d.Label23->text());
+    EXPECT_TRUE(a.f.audio.chiamate.contains("apri " + a.programma + "/Teams/Lupi/7.wav"));
+    EXPECT_NEAR(d.frameGeometry().width() / 3.4 * 2.83, d.Image2->width(), 3)
+        << "the photo grew seven times by 1.16";
+    EXPECT_TRUE(console->Label7->text().contains(QStringLiteral("Presenta")));
+
+    FinoAllaProssima();
+    FinoAlCentro();
+    EXPECT_EQ(QStringLiteral("1° Allenatore"), d.Label21->text());
+    EXPECT_EQ(static_cast<int>(d.frameGeometry().width() / 3.4), d.Image2->width())
+        << "the default silhouette is not enlarged";
+
+    FinoAllaProssima();
+    FinoAlCentro();
+    EXPECT_EQ(QStringLiteral("G U E S T S"), d.Label23->text());
+    EXPECT_EQ(QStringLiteral("12"), d.Label22->text());
+
+    FinoAllaProssima();
+    for (int i = 0; i < 10 && d.TimerP.isActive(); ++i) {
+        d.TimerP_Timer();
+    }
+    EXPECT_FALSE(d.TimerP.isActive()) << "the end of the guests ends the presentation";
+    EXPECT_TRUE(console->Label7->text().isEmpty());
+    EXPECT_EQ(0, d.Presentazione().SquadraPresentata);
+}
+
+TEST_F(PresentazioneScenario, AStopRequestTakesEffectAtTheNextTick) {
+    const QRect foto = d.Image2->geometry();
+    console->Command8_Click();
+    FinoAlCentro();
+    console->Command8_Click();
+    EXPECT_EQ(QStringLiteral("Statistiche SET: 1"), console->Label7->text());
+    EXPECT_TRUE(d.TimerP.isActive());
+    d.TimerP_Timer();
+    EXPECT_FALSE(d.TimerP.isActive());
+    EXPECT_GE(d.Frame2->x(), d.frameGeometry().width());
+    EXPECT_EQ(foto, d.Image2->geometry()) << "the photo's geometry is restored";
+    console->Command8_Click();
+    d.TimerP_Timer();
+    EXPECT_EQ(QStringLiteral("7"), d.Label22->text()) << "a new start begins with the first home row";
+}
+
+TEST_F(PresentazioneScenario, ATeamWithNobodyCalledUpPassesToTheGuests) {
+    Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi/team.csv"), "7;Rossi;Mario;2;N\r\n");
+    Scegli(0, QStringLiteral("Lupi"));
+    console->Command8_Click();
+    FinoAlCentro();
+    EXPECT_EQ(QStringLiteral("G U E S T S"), d.Label23->text());
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+#include "console/ui/Form1.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "sound/Audio.h"
+#include "sound/ui/Form8.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SuoniScenario : public ::testing::Test {
+protected:
+    SuoniScenario() {
+        for (const char* nome : {"1_a.wav", "2_b.mp3", "3_c.wav"}) {
+            Ambiente::CreaFile(a.programma + QStringLiteral("/Sounds/") + QString::fromUtf8(nome));
+        }
+        console = std::make_unique<Form1>(a.f.piattaforma);
+        console->Form_Load();
+    }
+    // Opens the sounds window from the menu and lets `passo` work it.
+    void Finestra(std::function<void(Form8&)> passo) {
+        a.f.modali.Attendi([passo](QDialog& d) { passo(static_cast<Form8&>(d)); });
+        console->MenuSound_Click();
+    }
+    QString Suono(const char* nome) const {
+        return a.programma + QStringLiteral("/Sounds/") + QString::fromUtf8(nome);
+    }
+
+    Ambiente a;
+    std::unique_ptr<Form1> console;
+};
+
+TEST_F(SuoniScenario, PlayerMessagesStayInEnglish) {
+    Lettore& l = console->Audio();
+    a.f.dialoghi.Attendi(QStringLiteral("Error audio file"));
+    l.SuonaAudio(QString());
+    a.f.audio.suonoGuasto = true;
+    a.f.dialoghi.Attendi(QStringLiteral("Error audio"));
+    l.SuonaAudio(Suono("1_a.wav"));
+    a.f.audio.chiamate.clear();
+    l.FermaAudio();
+    l.FermaAudio();
+    EXPECT_EQ((QStringList{"ferma", "chiudi", "ferma", "chiudi"}), a.f.audio.chiamate);
+}
+
+TEST_F(SuoniScenario, EmptySlotsTakeTheFolderInListingOrderAndFinitoStoresThem) {
+    Finestra([&](Form8& f) {
+        EXPECT_EQ(10, f.HScroll1->value()) << "a duration never saved shows 10";
+        EXPECT_EQ(Suono("1_a.wav"), f.Label2[0]->text());
+        EXPECT_EQ(Suono("3_c.wav"), f.Label2[2]->text());
+        EXPECT_EQ(a.programma + QStringLiteral("/Sounds/"), f.Label2[4]->text());
+        EXPECT_EQ(QStringLiteral("Schiacciata"), f.Label1[2]->text());
+        f.Check1->click();
+        f.HScroll1->setValue(7);
+        EXPECT_EQ(QStringLiteral("7"), f.Label4->text());
+        f.Command3_Click();
+    });
+    EXPECT_EQ(QStringLiteral("1"), a.f.impostazioni.valori.value("SndExultationEnabled"));
+    EXPECT_EQ(QStringLiteral("7"), a.f.impostazioni.valori.value("SndExultationDuration"));
+    EXPECT_EQ(Suono("2_b.mp3"), a.f.impostazioni.valori.value("SndExultation1"));
+    EXPECT_EQ(7000, console->TimerEsultanza.interval());
+}
+
+TEST_F(SuoniScenario, UncheckingSwitchesOffAtOnceEvenOnCancel) {
+    Finestra([](Form8& f) {
+        f.Check1->click();
+        f.Check1->click();
+        EXPECT_FALSE(f.Label2[0]->isEnabled());
+        f.Command1_Click();
+    });
+    EXPECT_EQ(0, console->Modulo().EsultanzaAttiva);
+    EXPECT_TRUE(a.f.impostazioni.valori.isEmpty()) << "Annulla saves nothing";
+}
+
+TEST_F(SuoniScenario, ChoosingAndPlayingASlot) {
+    Finestra([&](Form8& f) {
+        a.f.dialoghi.AttendiFile(QStringLiteral("/musica/coro.mp3  "));
+        f.Image7_Click(3);
+        EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), f.Label2[3]->text());
+        a.f.audio.chiamate.clear();
+        f.Image11_Click(0);
+        EXPECT_EQ((QStringList{"ferma", "chiudi", "apri " + Suono("1_a.wav"), "suona"}),
+                  a.f.audio.chiamate);
+        f.Command1_Click();
+    });
+    EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), console->Modulo().SuoniEsultanza[3]);
+}
+
+TEST_F(SuoniScenario, HomePointsCheerByPointTypeAndTheTimerCutsIt) {
+    Finestra([](Form8& f) {
+        f.Check1->click();
+        f.Command3_Click();
+    });
+    a.f.audio.chiamate.clear();
+    console->Option2_Click(2);
+    console->Command1_Click(0);
+    EXPECT_EQ((QStringList{"ferma", "chiudi", "apri " + Suono("3_c.wav"), "suona"}),
+              a.f.audio.chiamate)
+        << "a \"Muro\" point plays the slot captioned \"Schiacciata\"";
+    EXPECT_TRUE(console->TimerEsultanza.isActive());
+    a.f.audio.chiamate.clear();
+    console->Command1_Click(3);
+    EXPECT_TRUE(a.f.audio.chiamate.isEmpty()) << "guests never cheer";
+    console->TimerEsultanza_Timer();
+    EXPECT_FALSE(console->TimerEsultanza.isActive());
+    EXPECT_EQ((QStringList{"ferma", "chiudi"}), a.f.audio.chiamate);
+}
+
+} // namespace
