@@ -147,6 +147,7 @@ private:
     StatoBanda banda_;
     StatoPresentazione presentazione_;
     QRect geometriaFoto_;
+    QImage fotoPresentazione_;
     // Which picture each slot waits for while it is decoded.
     std::array<QString, SlotBanda> attesiSlot_;
     QStringList fotoDaPreparare_;

@@ -1,4 +1,5 @@
 #include "display/ui/Form2.h"
+#include "shared/ui/EtichettaGrande.h"
 
 #include <QPixmap>
 
@@ -8,7 +9,7 @@ const QString Tahoma = QStringLiteral("Tahoma");
 
 QLabel* Etichetta(QWidget* genitore, int l, int t, int w, int h, const QString& testo,
                   double punti, Qt::Alignment allineamento = Qt::AlignCenter) {
-    auto* e = new QLabel(testo, genitore);
+    auto* e = new EtichettaGrande(testo, genitore);
     Posiziona(e, l, t, w, h);
     e->setFont(Carattere(Tahoma, punti, true));
     e->setAlignment(allineamento);

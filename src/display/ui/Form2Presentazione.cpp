@@ -51,10 +51,16 @@ void Form2::TimerP_Timer() {
     if (mossa.Tieni && s.FotoMancante == 0) {
         RettangoloFoto r{static_cast<double>(Image2->x()), static_cast<double>(Image2->y()),
                          static_cast<double>(Image2->width()), static_cast<double>(Image2->height())};
+        // Each step is painted at once; only the last is scaled smoothly, the ones before
+        // are on screen for a moment only.
         for (int i = 0; i < PassiIngrandimento; ++i) {
             r = IngrandisciFoto(r);
-            Image2->setGeometry(static_cast<int>(r.Left), static_cast<int>(r.Top),
-                                static_cast<int>(r.Width), static_cast<int>(r.Height));
+            const QSize dimensione(static_cast<int>(r.Width), static_cast<int>(r.Height));
+            Image2->setPixmap(QPixmap::fromImage(fotoPresentazione_.scaled(
+                dimensione, Qt::IgnoreAspectRatio,
+                i + 1 < PassiIngrandimento ? Qt::FastTransformation : Qt::SmoothTransformation)));
+            Image2->setGeometry(QRect(QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)),
+                                      dimensione));
             Image2->repaint();
         }
     }
@@ -121,6 +127,7 @@ void Form2::MostraFotoPresentazione(const QString& foto) {
                                 ? foto_.Immagine(foto, LarghezzaFoto())
                                 : QImage();
     presentazione_.FotoMancante = immagine.isNull() ? 1 : 0;
+    fotoPresentazione_ = immagine;
     const QPixmap quadro = immagine.isNull() ? PictureN[0]->pixmap() : QPixmap::fromImage(immagine);
     const double proporzione =
         quadro.width() > 0 ? static_cast<double>(quadro.height()) / quadro.width() : 1.0;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+// A label whose drawing is kept as a picture until its text, size, font or style change.
+// Text this large is drawn as outlines, not cached glyphs: without the picture every panel
+// sliding over a score would draw the score's outlines again at each tick.
+class EtichettaGrande : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QPixmap disegno_;
+    QString chiave_;
+    bool disegnando_ = false;
+};
