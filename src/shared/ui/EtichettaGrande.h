@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-// A label whose drawing is kept as a picture until its text, size, font or style change.
+// A text label whose text is kept as a picture until its text, size, font or colour change.
 // Text this large is drawn as outlines, not cached glyphs: without the picture every panel
 // sliding over a score would draw the score's outlines again at each tick.
 class EtichettaGrande : public QLabel {
@@ -16,5 +16,4 @@ protected:
 private:
     QPixmap disegno_;
     QString chiave_;
-    bool disegnando_ = false;
 };
