@@ -139,6 +139,23 @@ void Form1::Collega() {
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     connect(MenuPresent, &QAction::triggered, this, [this] { Command8_Click(); });
     connect(MenuSound, &QAction::triggered, this, [this] { MenuSound_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    connect(Menu5p, &QAction::triggered, this, [this] { Command7_Click(); });
+    connect(List5, &QListWidget::itemDoubleClicked, this, [this] { List5_DblClick(); });
+    connect(&TimerStat, &QTimer::timeout, this, [this] { TimerStat_Timer(); });
+    connect(menuspartita, &QAction::triggered, this, [this] {
+        List5->setCurrentRow(0);
+        Command4_Click();
+    });
+    for (int i = 0; i < 5; ++i) {
+        connect(menuNset[i], &QAction::triggered, this, [this, i] {
+            List5->setCurrentRow(i + 1);
+            Command4_Click();
+        });
+    }
     connect(&TimerEsultanza, &QTimer::timeout, this, [this] { TimerEsultanza_Timer(); });
     connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
     connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
@@ -152,8 +169,9 @@ void Form1::Collega() {
     connect(MenuSalva, &QAction::triggered, this, [this] { MenuSalva_Click(); });
     connect(MenuC, &QAction::triggered, this, [this] { MenuC_Click(); });
     connect(MenuCPEM, &QAction::triggered, this, [this] { MenuCPEM_Click(); });
-    for (QLabel* icona : Image1) {
-        icona->installEventFilter(this);
+    for (int i = 0; i < 2; ++i) {
+        Image1[i]->installEventFilter(this);
+        Image2[i]->installEventFilter(this);
     }
 }
 
@@ -162,9 +180,15 @@ bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
         Form_Resize();
     }
     for (int i = 0; i < 2; ++i) {
-        if (oggetto == Image1[i] && evento->type() == QEvent::MouseButtonDblClick &&
-            Image1[i]->isEnabled()) {
+        if (evento->type() != QEvent::MouseButtonDblClick) {
+            continue;
+        }
+        if (oggetto == Image1[i] && Image1[i]->isEnabled()) {
             Image1_DblClick(i);
+            return true;
+        }
+        if (oggetto == Image2[i]) {
+            Image2_DblClick(i);
             return true;
         }
     }

@@ -56,6 +56,13 @@ public:
     void MenuCPEM_Click();
     void dbclicca(int lato);
     void Command8_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void List5_DblClick();
+    void TimerStat_Timer();
+    void Command6_Click();
+    void Command7_Click();
+    void Image2_DblClick(int Index);
     void MenuSound_Click();
     void TimerEsultanza_Timer();
     void List1_DblClick(int Index);
@@ -194,6 +201,7 @@ private:
     // Logos are decoded on the side; each side shows its default until its own arrives.
     CacheImmagini loghi_;
     std::array<QString, 2> logoAtteso_;
+    int passoStatistiche_ = 0;
     Controlli controlli_;
     GeometriaControlli geometria_;
 };

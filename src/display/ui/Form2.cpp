@@ -207,6 +207,44 @@ void Form2::PreparaFoto(const QStringList& cartelle) {
     }
 }
 
+void Form2::MostraStatistiche(const PannelloStatistiche& dati) {
+    Frame1[0]->setVisible(true);
+    Label8->setText(dati.Titolo);
+    for (int i = 0; i < 2; ++i) {
+        Label9[i]->setText(dati.Totali[i]);
+        Label10[i]->setText(dati.Nomi[i]);
+    }
+    for (int r = 0; r < 4; ++r) {
+        Label12[r]->setText(dati.NomiCasa[r]);
+        Label11[r]->setText(dati.PuntiCasa[r]);
+        Label13[r]->setText(dati.PuntiOspiti[r]);
+        Label14[r]->setText(dati.NomiOspiti[r]);
+    }
+}
+
+void Form2::MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
+                                 const QString& set, const QString& punteggio) {
+    const QString stile = LabScore[lato]->styleSheet();
+    Label17->setStyleSheet(stile);
+    Label18->setStyleSheet(stile);
+    stilePannello_.clear();
+    Label16->setText(titolo);
+    const int larghezza = static_cast<int>(Larghezza() / 1.72);
+    const QImage immagine = foto.isEmpty() ? QImage() : foto_.Immagine(foto, larghezza);
+    if (immagine.isNull()) {
+        Image6->setPixmap(Picture2->pixmap());
+    } else {
+        Image6->setPixmap(QPixmap::fromImage(immagine));
+        Image6->resize(larghezza, larghezza * immagine.height() / immagine.width());
+    }
+    fotoMostrata_.clear();
+    if (!set.isEmpty()) {
+        Label18->setText(set);
+        Label19->setText(set);
+        Label17->setText(punteggio);
+    }
+}
+
 void Form2::MostraLogo(int lato, const QPixmap& logo) {
     Image1[lato]->setPixmap(logo);
     Image5[lato]->setPixmap(logo);

@@ -48,6 +48,17 @@ public:
     void ImpostaBanda();
     // Decodes a team's photos ahead, at the size the scorer panel shows them.
     void PreparaFoto(const QStringList& cartelleSquadre);
+    // The statistics panel's content: title, totals, names and four rows a side.
+    struct PannelloStatistiche {
+        QString Titolo;
+        QString Totali[2];
+        QString Nomi[2];
+        QString NomiCasa[4], PuntiCasa[4], PuntiOspiti[4], NomiOspiti[4];
+    };
+    void MostraStatistiche(const PannelloStatistiche& dati);
+    // The leading team in the scorer panel: heading, team photo (or the default) and score.
+    void MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
+                              const QString& set, const QString& punteggio);
     // A side's logo in both places the display shows it.
     void MostraLogo(int lato, const QPixmap& logo);
     CacheImmagini& FotoPreparate() { return foto_; }
@@ -64,6 +75,10 @@ signals:
 
 public:
     const GeometriaControlli& Geometria() const { return geometria_; }
+    // The window's outer size, as its design was drawn: the panels, 7335 twips wide, then
+    // span a maximised display exactly.
+    int Larghezza() const { return frameGeometry().width(); }
+    int Altezza() const { return frameGeometry().height(); }
 
     QLabel* Image4;
     std::array<QLabel*, 2> Image1;
@@ -125,10 +140,7 @@ private:
     void MostraFotoMarcatore();
     void MostraSponsor(QLabel* slot, const QImage& immagine);
     int LarghezzaFoto() const;
-    // The window's outer size, as its design was drawn: the panels, 7335 twips wide, then
-    // span a maximised display exactly.
-    int Larghezza() const { return frameGeometry().width(); }
-    int Altezza() const { return frameGeometry().height(); }
+
     int LarghezzaSlot() const;
     void FinePresentazione();
     void CaricaPersona();

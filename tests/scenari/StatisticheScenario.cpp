@@ -1,0 +1,159 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "stats/ui/Form7.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StatisticheScenario : public ::testing::Test {
+protected:
+    std::unique_ptr<Form1> Prepara() {
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi/team.csv"),
+                           "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
+        auto nuova = std::make_unique<Form1>(a.f.piattaforma);
+        nuova->Form_Load();
+        nuova->List1[0]->setCurrentItem(nuova->List1[0]->findItems("Lupi", Qt::MatchExactly).first());
+        nuova->dbclicca(0);
+        return nuova;
+    }
+    void Punto(int index, const char* codice = "", int tipo = 0) {
+        console->Option2_Click(tipo);
+        console->Text1[index == 0 ? 0 : 1]->setText(QString::fromUtf8(codice));
+        console->Command1_Click(index);
+    }
+    QStringList Lista() const {
+        QStringList righe;
+        for (int i = 0; i < console->List4->count(); ++i) {
+            righe << console->List4->item(i)->text();
+        }
+        return righe;
+    }
+
+    Ambiente a;
+    std::unique_ptr<Form1> console = Prepara();
+    Form2& d = console->Tabellone();
+};
+
+TEST_F(StatisticheScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
+    a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
+    console->Command4_Click();
+    Punto(0, "7", 2);
+    Punto(0, "7", 0);
+    Punto(0, "E");
+    Punto(3, "12", 3);
+    Punto(0, "7");
+    console->Command1_Click(1);
+    console->Command4_Click();
+    EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   E 1"}), Lista());
+    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.Label8->text())
+        << "five empty results joined by blanks: short enough for the SET word";
+    EXPECT_EQ(QStringLiteral("Rossi "), d.Label12[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), d.Label11[0]->text());
+    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.Label14[0]->text());
+    EXPECT_TRUE(d.Label12[1]->text().isEmpty()) << "E never reaches the panel";
+    EXPECT_TRUE(d.Timer5.isActive());
+    EXPECT_EQ(0, console->Match().PannelloAnimato);
+
+    console->List5->setCurrentRow(2);
+    a.f.dialoghi.Attendi(QStringLiteral("SET non iniziato"));
+    console->Command4_Click();
+    console->List5->setCurrentRow(1);
+    console->Command4_Click();
+    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.Label8->text());
+    EXPECT_EQ(QStringLiteral("3"), d.Label9[0]->text()) << "the live points of the set in play";
+}
+
+TEST_F(StatisticheScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
+    console->Match().SetTotali = 3;
+    for (int i = 0; i < 25; ++i) {
+        Punto(0);
+    }
+    a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Lupi"));
+    for (int i = 0; i < 25; ++i) {
+        Punto(0);
+    }
+    EXPECT_TRUE(console->TimerStat.isActive());
+    console->TimerStat_Timer();
+    EXPECT_EQ(0, console->List5->currentRow());
+    console->TimerStat_Timer();
+    EXPECT_EQ(1, console->List5->currentRow());
+    console->TimerStat_Timer();
+    EXPECT_EQ(2, console->List5->currentRow());
+    EXPECT_TRUE(console->TimerStat.isActive());
+    console->TimerStat_Timer();
+    EXPECT_FALSE(console->TimerStat.isActive()) << "set 3 has no result: the cycle ends";
+    console->List5->setCurrentRow(3);
+    console->Command4_Click();
+}
+
+TEST_F(StatisticheScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
+    Punto(0, "7");
+    Punto(3, "E");
+    a.f.dialoghi.Attendi(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
+                                        "annullare clicca su <Annulla> altrimenti conferma con <OK>"));
+    console->Image1_DblClick(0);
+    Punto(3);
+    Punto(0, "7", 1);
+    console->Command7_Click();
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.Label8->text());
+    EXPECT_EQ(QStringLiteral("2"), d.Label11[0]->text());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.Label12[0]->text());
+    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.Label14[1]->text());
+    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.Label14[2]->text());
+    EXPECT_EQ(QStringLiteral("1"), d.Label11[3]->text());
+    EXPECT_TRUE(d.Label11[3 - 2]->text().isEmpty());
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->Label7->text());
+}
+
+TEST_F(StatisticheScenario, LeadingTeamBySetsThenByPoints) {
+    console->Command6_Click();
+    EXPECT_FALSE(d.Timer5.isActive()) << "level: nothing";
+    Punto(3);
+    Punto(3);
+    console->Command6_Click();
+    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.Label16->text());
+    EXPECT_EQ(QStringLiteral("0-0"), d.Label18->text());
+    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.Label17->text());
+    EXPECT_EQ(QStringLiteral("1"), console->Match().CodiceAtleta);
+}
+
+TEST_F(StatisticheScenario, SummaryWindowAndItsExport) {
+    a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
+    console->Image2_DblClick(0);
+    Punto(0, "7", 2);
+    Punto(0, "7", 2);
+    Punto(0, "7");
+    Punto(3, "7", 1);
+    const QString percorso = a.radice.filePath(QStringLiteral("punti"));
+    a.f.modali.Attendi([&](QDialog& finestra) {
+        auto& f = static_cast<Form7&>(finestra);
+        ASSERT_EQ(2u, f.Celle.size()) << "7 and 10, then the staff row ends the table";
+        EXPECT_EQ(QStringLiteral("3"), f.Celle[0][2]->text());
+        EXPECT_EQ(QStringLiteral("2"), f.Celle[0][5]->text());
+        a.f.dialoghi.AttendiFile(percorso);
+        f.Command2_Click();
+        a.f.dialoghi.AttendiFile(percorso + QStringLiteral(".csv"));
+        a.f.dialoghi.Attendi(QStringLiteral("Il file :") + percorso +
+                                 QStringLiteral(".csv esiste già. Vuoi sovrascrivere questa partita?"),
+                             Risposta::No);
+        f.Command2_Click();
+        a.f.dialoghi.AttendiFile(a.radice.filePath(QStringLiteral("manca/x.CSV")));
+        a.f.dialoghi.Attendi(QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
+                             a.radice.filePath(QStringLiteral("manca/x.CSV")));
+        f.Command2_Click();
+        f.Command1_Click();
+    });
+    console->Image2_DblClick(0);
+    QFile file(percorso + QStringLiteral(".csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("N.;Cognome;Punti;N.Specific.;Aces;Muri;Schiacciate;Pallonetti\r\n"
+                         "7;Rossi;3;1;0;2;0;0\r\n10;Bianchi;0;0;0;0;0;0\r\n"),
+              file.readAll());
+    EXPECT_EQ(QStringList{percorso + QStringLiteral(".csv")}, a.f.shell.aperti);
+}
+
+} // namespace
