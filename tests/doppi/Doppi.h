@@ -122,8 +122,10 @@ private:
     std::deque<std::function<void(QDialog&)>> copione_;
 };
 
-struct PiattaformaFinta {
-    DialoghiFinti dialoghi;
+// Every platform service as a double; the dialogs as the test needs them.
+template <class DialoghiDoppi>
+struct PiattaformaDi {
+    DialoghiDoppi dialoghi;
     ImpostazioniFinte impostazioni;
     CartelleFinte cartelle;
     OrologioFinto orologio;
@@ -135,20 +137,12 @@ struct PiattaformaFinta {
                             processo, audio,    modali};
 };
 
-// For long unattended runs: every question answered yes, everything else recorded.
-struct PiattaformaIncustodita {
+using PiattaformaFinta = PiattaformaDi<DialoghiFinti>;
+
+// For long unattended runs in one folder: every question answered yes.
+struct PiattaformaIncustodita : PiattaformaDi<DialoghiSempreSi> {
     explicit PiattaformaIncustodita(const QString& cartella) {
         cartelle.temporanea = cartella;
         cartelle.programma = cartella;
     }
-    DialoghiSempreSi dialoghi;
-    ImpostazioniFinte impostazioni;
-    CartelleFinte cartelle;
-    OrologioFinto orologio;
-    ShellFinta shell;
-    ProcessoFinto processo;
-    CanaleAudioFinto audio;
-    FinestreModaliFinte modali;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
-                            processo, audio,    modali};
 };

@@ -1,10 +1,5 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
-#include "doppi/Ambiente.h"
-#include "doppi/Stampa.h"
+#include "scenari/ConsoleDiProva.h"
 #include "match/ui/Form3.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -16,23 +11,13 @@ const QString Abbandono = QStringLiteral(
     "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
     "partita.");
 
-class ComandiTest : public ::testing::Test {
+class ComandiTest : public ConsoleDiProva {
 protected:
-    ComandiTest() : console(a.f.piattaforma) { console.Form_Load(); }
-
-    void Punti(int index, int quanti) {
-        for (int i = 0; i < quanti; ++i) {
-            console.Command1_Click(index);
-        }
-    }
     void Timeout(Risposta risposta = Risposta::Ok) {
         a.f.dialoghi.Attendi(Conferma, risposta);
         console.Image1_DblClick(0);
     }
     QString UltimaRiga() const { return console.List3->item(console.List3->count() - 1)->text(); }
-
-    Ambiente a;
-    Form1 console;
 };
 
 TEST_F(ComandiTest, TimeoutBeforeTheMatchStartsIsRefused) {

@@ -1,11 +1,7 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
-#include "doppi/Ambiente.h"
-#include "doppi/Stampa.h"
+#include "scenari/ConsoleDiProva.h"
 #include "shared/TestoFile.h"
 
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -15,19 +11,9 @@ const QString NonPartita =
 const QString Abbandona = QStringLiteral("Una partita di Brivanta è già in corso, desideri "
                                          "abbandonarla e caricare un'altra partita?");
 
-class FileScenario : public ::testing::Test {
+class FileScenario : public ConsoleDiProva {
 protected:
-    FileScenario() : console(a.f.piattaforma) { console.Form_Load(); }
-
-    void Punti(int index, int quanti) {
-        for (int i = 0; i < quanti; ++i) {
-            console.Command1_Click(index);
-        }
-    }
     QString Percorso(const char* nome) const { return a.radice.filePath(QString::fromUtf8(nome)); }
-
-    Ambiente a;
-    Form1 console;
 };
 
 TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {

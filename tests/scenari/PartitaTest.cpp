@@ -1,28 +1,10 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
-#include "doppi/Ambiente.h"
-#include "doppi/Stampa.h"
-
-#include <gtest/gtest.h>
+#include "scenari/ConsoleDiProva.h"
 
 namespace {
 
-class PartitaScenario : public ::testing::Test {
-protected:
-    PartitaScenario() : console(a.f.piattaforma) { console.Form_Load(); }
-
-    void Punti(int index, int quanti) {
-        for (int i = 0; i < quanti; ++i) {
-            console.Command1_Click(index);
-        }
-    }
-
-    Ambiente a;
-    Form1 console;
-};
+using PartitaScenario = ConsoleDiProva;
 
 TEST_F(PartitaScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
-    Form2& d = console.Tabellone();
     Punti(0, 25);
     EXPECT_EQ(QStringLiteral("Sblocca"), console.Command3->text()) << "the first point locks";
     EXPECT_FALSE(console.Command2->isEnabled());

@@ -1,27 +1,10 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
-#include "doppi/Ambiente.h"
-#include "doppi/Stampa.h"
+#include "scenari/ConsoleDiProva.h"
 
 #include <QImage>
-#include <gtest/gtest.h>
 
 namespace {
 
-class TabelloneScenario : public ::testing::Test {
-protected:
-    TabelloneScenario() : console(a.f.piattaforma) { console.Form_Load(); }
-
-    void Punti(int index, int quanti) {
-        for (int i = 0; i < quanti; ++i) {
-            console.Command1_Click(index);
-        }
-    }
-
-    Ambiente a;
-    Form1 console;
-    Form2& d = console.Tabellone();
-};
+using TabelloneScenario = ConsoleDiProva;
 
 TEST_F(TabelloneScenario, ClockAndFinishedSetsTakeTurns) {
     Punti(0, 25);

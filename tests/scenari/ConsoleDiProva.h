@@ -1,0 +1,24 @@
+#pragma once
+
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+
+#include <gtest/gtest.h>
+
+// A started console on a temporary program folder, with every platform service a double.
+class ConsoleDiProva : public ::testing::Test {
+protected:
+    ConsoleDiProva() { console.Form_Load(); }
+
+    void Punti(int index, int quanti) {
+        for (int i = 0; i < quanti; ++i) {
+            console.Command1_Click(index);
+        }
+    }
+
+    Ambiente a;
+    Form1 console{a.f.piattaforma};
+    Form2& d = console.Tabellone();
+};
