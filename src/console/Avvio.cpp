@@ -29,9 +29,9 @@ QString DecidiCartellaDati(const Cartelle& cartelle) {
 ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {
     ValoriAvvio v;
     m.BarraSponsor = 1;
-    m.LinguaCorrente = imp.Leggi(QStringLiteral("Language"));
-    if (m.LinguaCorrente.isEmpty()) {
-        m.LinguaCorrente = QStringLiteral("ITA");
+    m.Lingue.LinguaCorrente = imp.Leggi(QStringLiteral("Language"));
+    if (m.Lingue.LinguaCorrente.isEmpty()) {
+        m.Lingue.LinguaCorrente = QStringLiteral("ITA");
     }
     // A preview interval outside the options' range would starve the display or stall it.
     if (const auto velocita = Intero16(imp.Leggi(QStringLiteral("ScoreBoardSpeed")));

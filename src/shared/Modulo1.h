@@ -9,7 +9,6 @@
 struct Modulo1 {
     QString CartellaDati;
     QString CartellaProgramma;
-    QString LinguaCorrente;
     int BarraSponsor = 1;
     int VersoTabellone = 0;
     int EsultanzaAttiva = 0;

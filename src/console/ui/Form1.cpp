@@ -163,6 +163,7 @@ void Form1::Collega() {
     connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
     connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
     connect(menunew, &QAction::triggered, this, [this] { menunew_Click(); });
+    connect(MenuLN[0], &QAction::triggered, this, [this] { MenuLN_Click(0); });
     connect(menuesci, &QAction::triggered, this, [this] { menuesci_Click(); });
     connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });

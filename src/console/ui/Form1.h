@@ -55,6 +55,7 @@ public:
     void Command12_Click();
     void MenuCPEM_Click();
     void dbclicca(int lato);
+    void MenuLN_Click(int Index);
     void Command8_Click();
     void Command4_Click();
     void Command5_Click();
@@ -168,6 +169,8 @@ private:
     void Didascalie();
     void Aggiorna();
     void Semaforo(bool animazione, const QString& testo = {});
+    // Loads Languages.csv from the program folder and rebuilds the language menu.
+    void CaricaLingue();
     // The scorer photos of both chosen teams, decoded ahead for the display.
     void PreparaFotoSquadre();
     // Chooses the team named in a loaded file, when its list holds it.

@@ -25,7 +25,7 @@ void Form1::Form_Load() {
     setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));
     form2_->setWindowTitle(QStringLiteral("Brivanta"));
     TimerTabellone.setInterval(valori.IntervalloTabellone);
-    MenuLN[0]->setChecked(modulo_.LinguaCorrente == QStringLiteral("ITA"));
+    MenuLN[0]->setChecked(modulo_.Lingue.LinguaCorrente == QStringLiteral("ITA"));
     partita_.PannelloAnimato = 0;
     partita_.ModoConteggio = 0;
     partita_.Parziali = {};
@@ -36,6 +36,8 @@ void Form1::Form_Load() {
         move(schermo->geometry().x() + schermo->geometry().width() - frameGeometry().width(),
              schermo->geometry().y());
     }
+
+    CaricaLingue();
 
     partita_.SetCorrente = 1;
     partita_.EtichettaSet = EtichettaDelSet(1, modulo_.Lingue);

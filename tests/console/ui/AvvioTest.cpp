@@ -33,7 +33,7 @@ protected:
 TEST_F(AvvioTest, FirstStartWithNoSettings) {
     Avvia();
     const Modulo1& m = console->Modulo();
-    EXPECT_EQ(QStringLiteral("ITA"), m.LinguaCorrente);
+    EXPECT_EQ(QStringLiteral("ITA"), m.Lingue.LinguaCorrente);
     EXPECT_TRUE(console->MenuLN[0]->isChecked());
     EXPECT_EQ(200, console->TimerTabellone.interval());
     EXPECT_EQ(1, m.BarraSponsor);
@@ -85,7 +85,7 @@ TEST_F(AvvioTest, EveryKeySet) {
     Imposta("Left", "3000");
     Avvia();
     const Modulo1& m = console->Modulo();
-    EXPECT_EQ(QStringLiteral("ENG"), m.LinguaCorrente);
+    EXPECT_EQ(QStringLiteral("ENG"), m.Lingue.LinguaCorrente);
     EXPECT_FALSE(console->MenuLN[0]->isChecked());
     EXPECT_EQ(500, console->TimerTabellone.interval());
     EXPECT_EQ(1, m.EsultanzaAttiva);
@@ -110,7 +110,7 @@ TEST_P(ValoriErratiTest, KeepTheDefaults) {
     EXPECT_EQ(200, console->TimerTabellone.interval());
     EXPECT_EQ(1, m.BarraSponsor);
     EXPECT_EQ(0, m.EsultanzaAttiva);
-    EXPECT_EQ(QStringLiteral("ITA"), m.LinguaCorrente);
+    EXPECT_EQ(QStringLiteral("ITA"), m.Lingue.LinguaCorrente);
     EXPECT_FALSE(console->Tabellone().isMaximized());
 }
 

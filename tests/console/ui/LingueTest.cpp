@@ -1,0 +1,74 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LingueTest : public ::testing::Test {
+protected:
+    LingueTest() {
+        QFile::copy(QStringLiteral(BRIVANTA_DATI) + "/Languages.csv",
+                    a.programma + QStringLiteral("/Languages.csv"));
+    }
+    std::unique_ptr<Form1> Avvia() {
+        auto c = std::make_unique<Form1>(a.f.piattaforma);
+        c->Form_Load();
+        return c;
+    }
+    QStringList Menu(const Form1& c) const {
+        QStringList voci;
+        for (const QAction* v : c.MenuLN) {
+            voci << (v != nullptr ? v->text() + (v->isChecked() ? "*" : "") : QStringLiteral("-"));
+        }
+        return voci;
+    }
+    Ambiente a;
+};
+
+TEST_F(LingueTest, TheMenuOffersTheHeaderLanguages) {
+    auto c = Avvia();
+    EXPECT_EQ((QStringList{"Italiano*", "English", "Français", "Deutsch", "Español"}), Menu(*c));
+    c->Form_Load();
+    EXPECT_EQ(5u, c->MenuLN.size()) << "a second start-up does not add items again";
+}
+
+TEST_F(LingueTest, StoredLanguageTranslatesEverythingAtStartUp) {
+    a.f.impostazioni.valori[QStringLiteral("Language")] = QStringLiteral("DEU");
+    auto c = Avvia();
+    EXPECT_EQ(3, c->Modulo().Lingue.ColonnaLingua);
+    EXPECT_EQ(QStringLiteral("Beenden"), c->Command2->text());
+    EXPECT_EQ(QStringLiteral("Heim"), c->Tabellone().Label1->text());
+    EXPECT_EQ(QStringLiteral("SATZ 1"), c->List5->item(1)->text());
+    EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
+}
+
+TEST_F(LingueTest, SwitchingMidMatchKeepsTheScoreAndEmptiesTheHistory) {
+    auto c = Avvia();
+    c->Command1_Click(0);
+    c->Command1_Click(0);
+    c->MenuLN_Click(1);
+    EXPECT_EQ(QStringLiteral("ENG"), a.f.impostazioni.valori.value(QStringLiteral("Language")));
+    EXPECT_EQ(QStringLiteral("Exit"), c->Command2->text());
+    EXPECT_EQ(QStringLiteral("SET 1"), c->Match().EtichettaSet);
+    EXPECT_EQ(0, c->List3->count());
+    EXPECT_EQ(QStringLiteral("2"), c->LabScore[0]->text());
+    EXPECT_EQ(0, c->List2[0]->count());
+    EXPECT_EQ((QStringList{"Italiano", "English*", "Français", "Deutsch", "Español"}), Menu(*c));
+    c->MenuLN_Click(0);
+    EXPECT_EQ(QStringLiteral("Esci"), c->Command2->text());
+    EXPECT_EQ(QStringLiteral("ITA"), a.f.impostazioni.valori.value(QStringLiteral("Language")));
+}
+
+TEST_F(LingueTest, NoTableKeepsItalian) {
+    QFile::remove(a.programma + QStringLiteral("/Languages.csv"));
+    a.f.impostazioni.valori[QStringLiteral("Language")] = QStringLiteral("ENG");
+    auto c = Avvia();
+    EXPECT_EQ(QStringLiteral("Esci"), c->Command2->text());
+    EXPECT_EQ(1u, c->MenuLN.size());
+}
+
+} // namespace
