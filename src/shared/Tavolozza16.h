@@ -24,3 +24,9 @@ constexpr std::array<Rgb, 16> Tavolozza16{{{0, 0, 0},
                                            {255, 0, 255},
                                            {255, 255, 0},
                                            {255, 255, 255}}};
+
+// A palette entry as a colour value, 0x00BBGGRR.
+constexpr std::uint32_t ValoreColore(Rgb c) {
+    return static_cast<std::uint32_t>(c.r) | (static_cast<std::uint32_t>(c.g) << 8) |
+           (static_cast<std::uint32_t>(c.b) << 16);
+}

@@ -138,8 +138,14 @@ TEST_F(ComandiTest, SettingsAbandonTheMatchWithTheirOwnWording) {
     QString testo = Abbandono;
     testo.replace(QStringLiteral("punteggio"), QStringLiteral("punteggi"));
     a.f.dialoghi.Attendi(testo);
+    bool opzioniAperte = false;
+    a.f.modali.Attendi([&](QDialog& d) {
+        opzioniAperte = true;
+        EXPECT_EQ(0, console.List3->count()) << "the match is reset before the options open";
+        d.reject();
+    });
     console.Command15_Click();
-    EXPECT_EQ(0, console.List3->count());
+    EXPECT_TRUE(opzioniAperte);
 }
 
 TEST_F(ComandiTest, ExitAsksThenEndsAtOnce) {

@@ -22,6 +22,10 @@ void Form1::Form_Load() {
         TimerEsultanza.setInterval(*valori.IntervalloEsultanza);
     }
 
+    ColoriPannello colori = form2_->Colori();
+    if (ApplicaSerial(modulo_.Serial, colori)) {
+        form2_->ApplicaColori(colori);
+    }
     setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));
     form2_->setWindowTitle(QStringLiteral("Brivanta"));
     TimerTabellone.setInterval(valori.IntervalloTabellone);

@@ -6,6 +6,8 @@
 #include "match/ui/Form3.h"
 #include "platform/Dialoghi.h"
 #include "platform/Piattaforma.h"
+#include "options/ui/Form6.h"
+#include "platform/FinestreModali.h"
 #include "platform/Processo.h"
 
 void Form1::Command3_Click() {
@@ -111,10 +113,20 @@ void Form1::Command13_Click() {
 }
 
 void Form1::Command15_Click() {
-    // The options window opens here once it exists.
-    AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
+    if (!AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                     "<Annulla> Per continuare questa partita.");
+                     "<Annulla> Per continuare questa partita.")) {
+        return;
+    }
+    Form6 opzioni({partita_, modulo_, piattaforma_, *form2_, TimerTabellone, lettore_,
+                   TimerEsultanza, [this] {
+                       List1_DblClick(0);
+                       List1_DblClick(1);
+                       Form_Load();
+                       activateWindow();
+                   }});
+    opzioni.Form_Load();
+    piattaforma_.modali.Mostra(opzioni);
 }
 
 void Form1::Command2_Click() {

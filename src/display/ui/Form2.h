@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/Animazioni.h"
+#include "display/Colori.h"
 #include "display/Presentazione.h"
 #include "display/Sponsor.h"
 #include "shared/Geometria.h"
@@ -59,6 +60,9 @@ public:
     // The leading team in the scorer panel: heading, team photo (or the default) and score.
     void MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
                               const QString& set, const QString& punteggio);
+    // The seven panel colours: shown at once, read back for the options' samples.
+    void ApplicaColori(const ColoriPannello& colori);
+    const ColoriPannello& Colori() const { return colori_; }
     // A side's logo in both places the display shows it.
     void MostraLogo(int lato, const QPixmap& logo);
     CacheImmagini& FotoPreparate() { return foto_; }
@@ -160,6 +164,8 @@ private:
     StatoPresentazione presentazione_;
     QRect geometriaFoto_;
     QImage fotoPresentazione_;
+    // Design colours: white board, yellow and cyan sides, the system's near-black text.
+    ColoriPannello colori_{0xFFFFFF, 0x00FFFF, 0xFFFF00, 0x00FFFF, 0xFFFF00, 0x000008, 0x000008};
     // Which picture each slot waits for while it is decoded.
     std::array<QString, SlotBanda> attesiSlot_;
     QStringList fotoDaPreparare_;

@@ -37,15 +37,13 @@ QFrame* Pannello(QWidget* genitore, int l, int t, int w, int h) {
     return f;
 }
 
-void Colori(QLabel* e, const QString& sfondo, const QString& testo) {
-    e->setStyleSheet(QStringLiteral("background-color:%1;color:%2;").arg(sfondo, testo));
+QString Rgb(std::uint32_t bgr) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(bgr & 0xFF).arg((bgr >> 8) & 0xFF).arg((bgr >> 16) & 0xFF);
 }
 
 } // namespace
 
 void Form2::CreaControlli() {
-    // Design colours: white board, the system's near-black text.
-    setStyleSheet(QStringLiteral("Form2{background-color:white;} QLabel{color:rgb(8,0,0);}"));
     setAttribute(Qt::WA_StyledBackground, true);
 
     Image4 = Immagine(this, 120, 60, 1815, 1110);
@@ -67,11 +65,6 @@ void Form2::CreaControlli() {
     for (QLabel* e : {Label1, Label2}) {
         e->setWordWrap(true);
     }
-    const QString testo = QStringLiteral("rgb(8,0,0)");
-    Colori(Label1, QStringLiteral("yellow"), testo);
-    Colori(LabScore[0], QStringLiteral("yellow"), testo);
-    Colori(Label2, QStringLiteral("cyan"), testo);
-    Colori(LabScore[1], QStringLiteral("cyan"), testo);
     for (int i = 0; i < 2; ++i) {
         Shape1[i] = new QFrame(this);
         Shape1[i]->setGeometry(LabScore[i]->geometry());
@@ -98,6 +91,21 @@ void Form2::CreaControlli() {
     Label7 = Etichetta(this, 1080, 0, 1575, 255, QStringLiteral("7335 x 3930 pixel"), 8.25);
     Label7->hide();
     CreaPannelli();
+    ApplicaColori(colori_);
+}
+
+void Form2::ApplicaColori(const ColoriPannello& colori) {
+    colori_ = colori;
+    // Counters and headings keep the system's near-black text.
+    setStyleSheet(QStringLiteral("Form2{background-color:%1;} QLabel{color:rgb(8,0,0);}")
+                      .arg(Rgb(colori[Sfondo])));
+    const auto stile = [](std::uint32_t sfondo, std::uint32_t testo) {
+        return QStringLiteral("background-color:%1;color:%2;").arg(Rgb(sfondo), Rgb(testo));
+    };
+    Label1->setStyleSheet(stile(colori[NomeCasa], colori[TestoCasa]));
+    LabScore[0]->setStyleSheet(stile(colori[PuntiCasa], colori[TestoCasa]));
+    Label2->setStyleSheet(stile(colori[NomeOspiti], colori[TestoOspiti]));
+    LabScore[1]->setStyleSheet(stile(colori[PuntiOspiti], colori[TestoOspiti]));
 }
 
 void Form2::CreaPannelli() {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The seven panel colours, each 0x00BBGGRR, in the order the colour string holds them:
+// background, home name, guests name, home score, guests score, home text, guests text.
+using ColoriPannello = std::array<std::uint32_t, 7>;
+
+enum Colore { Sfondo, NomeCasa, NomeOspiti, PuntiCasa, PuntiOspiti, TestoCasa, TestoOspiti };
+
+// White board, yellow home, cyan guests, black text.
+ColoriPannello ColoriPredefiniti();
+
+// Applies the groups of a stored string onto `colori`: only a string longer than 41
+// characters applies, and a group that is not hexadecimal leaves its colour.
+bool ApplicaSerial(const QString& serial, ColoriPannello& colori);
+
+QString CostruisciSerial(const ColoriPannello& colori);
