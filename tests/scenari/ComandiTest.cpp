@@ -1,6 +1,8 @@
 #include "scenari/ConsoleDiProva.h"
 #include "match/ui/Form3.h"
 
+#include <QDialog>
+
 namespace {
 
 const QString Conferma = QStringLiteral(
