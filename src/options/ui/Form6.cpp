@@ -71,6 +71,7 @@ void Form6::CreaControlli() {
     HScroll1->setPageStep(500);
     Label5 = etichetta(this, 8460, 2760, 735, 375);
     Label7 = etichetta(this, 4800, 3060, 3855, 195);
+    Label7->setFont(Carattere(QStringLiteral("Tahoma"), 6.75));
     for (QLabel* e : {Label11, Label12, Label3, Label4}) {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -29,7 +29,7 @@ Form8::Form8(Modulo1& modulo, Lettore& lettore, Piattaforma& piattaforma, QTimer
 }
 
 void Form8::CreaControlli() {
-    resize(TwipsInPixel(7100), TwipsInPixel(5400));
+    resize(TwipsInPixel(7100), TwipsInPixel(6000));
     const QFont carattere = Carattere(QStringLiteral("Tahoma"), 9);
     Frame1 = new QGroupBox(QStringLiteral("Suoni esultanza"), this);
     Posiziona(Frame1, 120, 120, 6860, 2640);
@@ -56,22 +56,22 @@ void Form8::CreaControlli() {
     Check1 = new QCheckBox(this);
     Posiziona(Check1, 240, 2880, 4000, 315);
     Label3 = new QLabel(this);
-    Posiziona(Label3, 240, 3300, 3900, 315);
+    Posiziona(Label3, 240, 3300, 4500, 315);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    Posiziona(HScroll1, 4200, 3330, 2100, 255);
+    Posiziona(HScroll1, 4800, 3330, 1500, 255);
     HScroll1->setRange(DurataMinima, DurataMassima);
     HScroll1->setValue(DurataProposta);
     Label4 = new QLabel(QString::number(DurataProposta), this);
     Posiziona(Label4, 6420, 3300, 540, 315);
     Label5 = new QLabel(this);
-    Posiziona(Label5, 240, 3720, 6740, 1020);
+    Posiziona(Label5, 240, 3720, 6740, 1500);
     Label5->setWordWrap(true);
     Command1 = new QPushButton(this);
-    Posiziona(Command1, 240, 4860, 1500, 375);
+    Posiziona(Command1, 240, 5460, 1500, 375);
     Command2 = new QPushButton(QStringLiteral("Stop Audio [ ]"), this);
-    Posiziona(Command2, 2700, 4860, 1800, 375);
+    Posiziona(Command2, 2700, 5460, 1800, 375);
     Command3 = new QPushButton(this);
-    Posiziona(Command3, 5460, 4860, 1500, 375);
+    Posiziona(Command3, 5460, 5460, 1500, 375);
     for (QWidget* w : findChildren<QWidget*>()) {
         w->setFont(carattere);
     }

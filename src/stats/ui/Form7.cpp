@@ -39,6 +39,7 @@ Form7::Form7(const Partita& partita, int squadra, const Modulo1& modulo, Piattaf
     Posiziona(Righe, 120, 900, 12015, 6720);
     Righe->setFrameShape(QFrame::NoFrame);
     Righe->setWidgetResizable(true);
+    Righe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Posiziona(Command1, 11160, 7740, 975, 375);
     Command2 = new QPushButton(this);
