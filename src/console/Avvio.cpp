@@ -64,3 +64,14 @@ ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {
     }
     return v;
 }
+
+QPoint PosizioneDisplay(QPoint salvata, const QList<QRect>& schermi) {
+    // A maximised frame may sit a few pixels outside its screen's corner.
+    constexpr int Margine = 50;
+    for (const QRect& schermo : schermi) {
+        if (schermo.adjusted(-Margine, -Margine, 0, 0).contains(salvata)) {
+            return salvata;
+        }
+    }
+    return schermi.isEmpty() ? QPoint(0, 0) : schermi.first().topLeft();
+}

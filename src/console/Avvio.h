@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,3 +25,7 @@ struct ValoriAvvio {
 
 // Reads every key into the module (defaults where a value does not convert).
 ValoriAvvio LeggiImpostazioni(const Impostazioni& impostazioni, Modulo1& m);
+
+// Where the display opens maximised: the stored point when a screen still holds it,
+// else the first screen's corner, so a removed screen never hides the scoreboard.
+QPoint PosizioneDisplay(QPoint salvata, const QList<QRect>& schermi);

@@ -19,4 +19,6 @@ public:
                              const QString& filtro) = 0;
     virtual QString SalvaFile(const QString& titolo, const QString& cartella,
                               const QString& nome, const QString& filtro) = 0;
+    // The system's beep: a limit reached.
+    virtual void Beep() = 0;
 };

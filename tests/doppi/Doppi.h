@@ -28,8 +28,10 @@ public:
                      const QString& filtro) override;
     QString SalvaFile(const QString& titolo, const QString& cartella, const QString& nome,
                       const QString& filtro) override;
+    void Beep() override { ++Segnali; }
 
     QStringList Mostrati;
+    int Segnali = 0; // beeps heard
 
 private:
     struct Attesa {
@@ -54,6 +56,7 @@ public:
     QString SalvaFile(const QString&, const QString&, const QString&, const QString&) override {
         return {};
     }
+    void Beep() override {}
 };
 
 class ImpostazioniFinte : public Impostazioni {

@@ -44,14 +44,7 @@ Form1::Form1(Piattaforma& piattaforma)
         TimerFrames.stop();
     });
     connect(form2_.get(), &Form2::AnimazioneFinita, this, [this] {
-        connect(&loghi_, &CacheImmagini::ImmaginePronta, this, [this](const QString& percorso, int w) {
-        for (int lato = 0; lato < 2; ++lato) {
-            if (logoAtteso_[lato] == percorso) {
-                MostraLogo(lato, loghi_.Immagine(percorso, w));
-            }
-        }
-    });
-    Semaforo(false);
+        Semaforo(false);
         TimerFrames.start();
     });
     connect(&loghi_, &CacheImmagini::ImmaginePronta, this, [this](const QString& percorso, int w) {
@@ -167,6 +160,12 @@ void Form1::Collega() {
     connect(menuesci, &QAction::triggered, this, [this] { menuesci_Click(); });
     connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    connect(MenuSIR, &QAction::triggered, this, [this] { MenuSIR_Click(); });
+    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
+    connect(Command19, &QPushButton::clicked, this, [this] { Command19_Click(); });
+    connect(Command18, &QPushButton::clicked, this, [this] { Command18_Click(); });
+    connect(Command14, &QPushButton::clicked, this, [this] { Command14_Click(); });
     connect(MenuSalva, &QAction::triggered, this, [this] { MenuSalva_Click(); });
     connect(MenuC, &QAction::triggered, this, [this] { MenuC_Click(); });
     connect(MenuCPEM, &QAction::triggered, this, [this] { MenuCPEM_Click(); });

@@ -69,6 +69,14 @@ public:
     void List1_DblClick(int Index);
     void List2_Click(int Index);
     void List2_DblClick(int Index);
+    void Command9_Click();
+    void MenuSIR_Click();
+    void Command10_Click();
+    void Command19_Click();
+    void Command18_Click();
+    void Command14_Click();
+    // The display's zooma, with the caption of the button that undoes it.
+    void Zooma(bool cosa);
     // Reads a match file; only a real match file replaces the running match.
     void CaricaPartita(const QString& percorso);
     QString PercorsoEmergenza() const;
@@ -182,6 +190,12 @@ private:
     // After every change the operator made, so a crash loses nothing.
     void SalvaEmergenza();
     int TipoPuntoSottolineato() const;
+    void SalvaPosizioneDisplay();
+    void Zoom(bool piu);
+    // A new or loaded match starts with home on the left (the operator may decline).
+    void RipristinaVerso();
+    // The band switched on again: normal orientation, proportional layout.
+    void TabelloneNormale();
     QString OraAttuale() const;
 
     void Avviso(const QString& testo) override;
@@ -205,6 +219,8 @@ private:
     CacheImmagini loghi_;
     std::array<QString, 2> logoAtteso_;
     int passoStatistiche_ = 0;
+    // Zoom All: the next click magnifies (false) or returns to normal (true).
+    bool ingrandito_ = false;
     Controlli controlli_;
     GeometriaControlli geometria_;
 };

@@ -62,7 +62,15 @@ void Form1::Form_Load() {
 
     form2_->show();
     if (valori.Top && valori.Left) {
-        form2_->move(TwipsInPixel(*valori.Left), TwipsInPixel(*valori.Top));
+        QList<QRect> schermi;
+        if (const QScreen* primo = QGuiApplication::primaryScreen()) {
+            schermi.append(primo->geometry());
+        }
+        for (const QScreen* schermo : QGuiApplication::screens()) {
+            schermi.append(schermo->geometry());
+        }
+        form2_->move(PosizioneDisplay({TwipsInPixel(*valori.Left), TwipsInPixel(*valori.Top)},
+                                      schermi));
         form2_->showMaximized();
     }
     if (const auto squadre = ElencaSquadre(modulo_.CartellaDati)) {

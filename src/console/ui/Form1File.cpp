@@ -87,6 +87,7 @@ void Form1::MenuC_Click() {
 }
 
 void Form1::Command12_Click() {
+    RipristinaVerso();
     MenuC_Click();
 }
 

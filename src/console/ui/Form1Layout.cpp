@@ -77,6 +77,10 @@ void Form1::CreaControlli() {
                                         Carattere(Tahoma, 9));
     }
     Option1 = Crea<QRadioButton>(a, 1860, 2880, 210, 315, Carattere(Tahoma, 9));
+    // An indicator of the swapped display, apart from the point-type group.
+    Option1->setAutoExclusive(false);
+    Option1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Option1->setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < 2; ++i) {
         List1[i] = Crea<QListWidget>(a, i == 0 ? 4620 : 8700, 240, 4095, 840, Carattere(Tahoma, 9));
     }

@@ -109,6 +109,7 @@ void Form1::menunew_Click() {
 }
 
 void Form1::Command13_Click() {
+    RipristinaVerso();
     menunew_Click();
 }
 

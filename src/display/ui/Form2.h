@@ -65,6 +65,13 @@ public:
     const ColoriPannello& Colori() const { return colori_; }
     // A side's logo in both places the display shows it.
     void MostraLogo(int lato, const QPixmap& logo);
+    // Zoom + (piu) or Zoom -: at the limit a step changes nothing.
+    bool ZoomAlLimite(bool piu);
+    void PassoZoom(bool piu);
+    // true: the proportional layout again; false: the scores magnified to fill the screen.
+    void zooma(bool cosa);
+    // Home and guests change sides; the console keeps home on the left.
+    void GiraTabellone();
     CacheImmagini& FotoPreparate() { return foto_; }
     CacheImmagini& SponsorPreparati() { return sponsor_; }
     const StatoBanda& Banda() const { return banda_; }

@@ -52,3 +52,7 @@ QString DialoghiQt::SalvaFile(const QString& titolo, const QString& cartella, co
                               const QString& filtro) {
     return QFileDialog::getSaveFileName(Genitore(), titolo, QDir(cartella).filePath(nome), filtro);
 }
+
+void DialoghiQt::Beep() {
+    QApplication::beep();
+}

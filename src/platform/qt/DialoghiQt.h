@@ -10,4 +10,5 @@ public:
                      const QString& filtro) override;
     QString SalvaFile(const QString& titolo, const QString& cartella, const QString& nome,
                       const QString& filtro) override;
+    void Beep() override;
 };
