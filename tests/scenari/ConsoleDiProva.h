@@ -18,6 +18,17 @@ protected:
         }
     }
 
+    // The display's panels swapped (or not) through the console's button and its question.
+    void Gira(Risposta risposta = Risposta::Si) {
+        a.f.dialoghi.Attendi(
+            QStringLiteral("Attenzione se procedi i punteggi del tabellone verranno invertiti "
+                           "(destra vs sinistra e viceversa), nella console del computer però i "
+                           "locali sono sempre a sinistra e gli ospiti sono sempre a destra. "
+                           "Vuoi invertire il tabellone?"),
+            risposta);
+        console.Command14_Click();
+    }
+
     Ambiente a;
     Form1 console{a.f.piattaforma};
     Form2& d = console.Tabellone();

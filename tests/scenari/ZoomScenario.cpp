@@ -3,20 +3,12 @@
 
 namespace {
 
-const QString DomandaGiro = QStringLiteral(
-    "Attenzione se procedi i punteggi del tabellone verranno invertiti (destra vs sinistra e "
-    "viceversa), nella console del computer però i locali sono sempre a sinistra e gli ospiti "
-    "sono sempre a destra. Vuoi invertire il tabellone?");
 const QString AvvisoZoom = QStringLiteral(
     "Attenzione il tabellone viene ripristinato nella posizione con Locali a sinistra e Ospiti a "
     "destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire i pannelli");
 
 class ZoomScenario : public ConsoleDiProva {
 protected:
-    void Gira(Risposta risposta = Risposta::Si) {
-        a.f.dialoghi.Attendi(DomandaGiro, risposta);
-        console.Command14_Click();
-    }
     bool CasaASinistra() const { return d.LabScore[0]->x() < d.LabScore[1]->x(); }
     void SenzaBanda() {
         a.f.impostazioni.valori[QStringLiteral("Sponsor")] = QStringLiteral("0");
@@ -43,7 +35,7 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
 TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
     Gira();
     Punti(0, 3);
-    a.f.dialoghi.Attendi(DomandaGiro, Risposta::No);
+    a.f.dialoghi.Attendi(a.f.dialoghi.Mostrati.first(), Risposta::No);
     a.f.dialoghi.Attendi(QStringLiteral(
         "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
         "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
@@ -51,7 +43,7 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
     console.Command13_Click();
     EXPECT_FALSE(CasaASinistra());
     EXPECT_TRUE(console.Match().Storico.isEmpty());
-    a.f.dialoghi.Attendi(DomandaGiro, Risposta::Si);
+    a.f.dialoghi.Attendi(a.f.dialoghi.Mostrati.first(), Risposta::Si);
     a.f.dialoghi.AttendiFile(QString());
     console.Command12_Click();
     EXPECT_TRUE(CasaASinistra());

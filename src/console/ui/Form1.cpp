@@ -160,6 +160,7 @@ void Form1::Collega() {
     connect(menuesci, &QAction::triggered, this, [this] { menuesci_Click(); });
     connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+    connect(MenuSponsor, &QAction::triggered, this, [this] { MenuSponsor_Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
     connect(MenuSIR, &QAction::triggered, this, [this] { MenuSIR_Click(); });
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });

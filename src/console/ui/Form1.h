@@ -69,6 +69,7 @@ public:
     void List1_DblClick(int Index);
     void List2_Click(int Index);
     void List2_DblClick(int Index);
+    void MenuSponsor_Click();
     void Command9_Click();
     void MenuSIR_Click();
     void Command10_Click();

@@ -125,7 +125,8 @@ void Form1::Command15_Click() {
                        List1_DblClick(1);
                        Form_Load();
                        activateWindow();
-                   }});
+                   },
+                   [this] { MenuSponsor_Click(); }});
     opzioni.Form_Load();
     piattaforma_.modali.Mostra(opzioni);
 }

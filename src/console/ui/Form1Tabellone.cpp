@@ -2,8 +2,10 @@
 #include "console/ui/Form1.h"
 #include "display/ui/Form2.h"
 #include "platform/Dialoghi.h"
+#include "platform/FinestreModali.h"
 #include "platform/Impostazioni.h"
 #include "platform/Piattaforma.h"
+#include "sponsor/ui/Form5.h"
 
 void Form1::SalvaPosizioneDisplay() {
     auto& impostazioni = piattaforma_.impostazioni;
@@ -92,4 +94,9 @@ void Form1::TabelloneNormale() {
     modulo_.VersoTabellone = 1;
     Option1->setChecked(false);
     Zooma(true);
+}
+
+void Form1::MenuSponsor_Click() {
+    Form5 gestione({modulo_, piattaforma_, *form2_, [this] { TabelloneNormale(); }});
+    piattaforma_.modali.Mostra(gestione);
 }

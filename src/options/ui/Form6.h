@@ -32,6 +32,7 @@ public:
         Lettore& lettore;
         QTimer& timerEsultanza;
         std::function<void()> dopoFinito; // the team lists again, then the start-up sequence
+        std::function<void()> apriSponsor;
     };
     explicit Form6(Collegamenti c);
 
@@ -43,6 +44,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Command5_Click();
     void Command6_Click();
     // A click on a colour sample: 0 home name, 1 guests name, 2/3 home/guest score
     // backgrounds, 4/5 home/guest text (Label8(0), Label8(1)), 6 the board (Label8(2)).

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
 
 namespace {
 
@@ -30,6 +32,24 @@ QImage DecodificaImmagine(const QString& percorso, int larghezza) {
             QSize(larghezza, std::max(1, sorgente.height() * larghezza / sorgente.width())));
     }
     return lettore.read();
+}
+
+Conversione ConvertiImmagine(const QString& sorgente, const QString& destinazione) {
+    QImage immagine = DecodificaImmagine(sorgente.trimmed(), 0);
+    if (immagine.isNull()) {
+        return Conversione::NonEImmagine;
+    }
+    if (immagine.hasAlphaChannel()) {
+        // JPEG has no transparency: a logo's clear background becomes white, not black.
+        QImage piena(immagine.size(), QImage::Format_RGB32);
+        piena.fill(Qt::white);
+        QPainter(&piena).drawImage(0, 0, immagine);
+        immagine = piena;
+    }
+    QSaveFile file(destinazione);
+    const bool scritta =
+        file.open(QIODevice::WriteOnly) && immagine.save(&file, "JPG", 90) && file.commit();
+    return scritta ? Conversione::Riuscita : Conversione::ScritturaFallita;
 }
 
 CacheImmagini::CacheImmagini() : pronte_(static_cast<int>(MemoriaCache / 1024)) {

@@ -12,6 +12,12 @@
 // A null image when the file is missing, is not a picture or is absurdly large.
 QImage DecodificaImmagine(const QString& percorso, int larghezza);
 
+enum class Conversione { Riuscita, NonEImmagine, ScritturaFallita };
+
+// Re-encodes any readable picture as a JPEG at destinazione, replacing it whole or not at all:
+// nothing is written when the source is not a usable picture or the disk refuses.
+Conversione ConvertiImmagine(const QString& sorgente, const QString& destinazione);
+
 // Pictures decoded ahead of the moment they are shown, off the user-interface thread.
 // Everything but the decoding itself happens on the thread that owns the cache.
 class CacheImmagini : public QObject {
