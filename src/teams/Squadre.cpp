@@ -14,7 +14,6 @@ constexpr int NomeMinimo = 3;
 constexpr int NomeMassimo = 35;
 // A roster is a few kilobytes; a file past this is not one worth reading whole.
 constexpr qint64 DimensioneMassimaRosa = 16LL * 1024 * 1024;
-const QString CaratteriVietati = QStringLiteral("^~#%&*<>?/\\{|}:\"");
 
 const char* const Ruoli[] = {"1-Alzatore", "2-Centrale", "3-Libero", "4-Opposto", "5-Banda"};
 

@@ -46,6 +46,9 @@ std::vector<Atleta> LeggiRosa(const QString& percorso, int capacita, bool consol
 bool ScriviRosa(const QString& percorso, const std::vector<Atleta>& righe,
                 const TabellaLingue& lingue);
 
+// Characters a team name cannot hold: it names a folder.
+inline const QString CaratteriVietati = QStringLiteral("^~#%&*<>?/\\{|}:\"");
+
 enum class EsitoNome { Accettato, Annullato, NonValido, Duplicato };
 EsitoNome ValidaNomeSquadra(const QString& nome, const QStringList& esistenti);
 // Home and Guests can be neither deleted nor renamed.
