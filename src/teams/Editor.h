@@ -16,6 +16,7 @@ struct RigaEditor {
     QString Nome;
     int Ruolo = -1; // entry of the role box; -1 none selected
     bool Convocato = false;
+    bool operator==(const RigaEditor&) const = default;
 };
 using RigheEditor = std::array<RigaEditor, CapacitaEditor>;
 

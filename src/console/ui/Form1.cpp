@@ -161,6 +161,12 @@ void Form1::Collega() {
     connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
     connect(MenuSponsor, &QAction::triggered, this, [this] { MenuSponsor_Click(); });
+    connect(MenuH, &QAction::triggered, this, [this] { MenuH_Click(); });
+    connect(MenuHGS, &QAction::triggered, this, [this] { MenuHGS_Click(); });
+    connect(MenuHGSPO, &QAction::triggered, this, [this] { MenuHGSPO_Click(); });
+    connect(menuinfo, &QAction::triggered, this, [this] { menuinfo_Click(); });
+    connect(MenuAgg, &QAction::triggered, this, [this] { MenuAgg_Click(); });
+    connect(menugest, &QAction::triggered, this, [this] { menugest_Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
     connect(MenuSIR, &QAction::triggered, this, [this] { MenuSIR_Click(); });
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });

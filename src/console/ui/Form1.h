@@ -70,6 +70,12 @@ public:
     void List2_Click(int Index);
     void List2_DblClick(int Index);
     void MenuSponsor_Click();
+    void MenuH_Click();
+    void MenuHGS_Click();
+    void MenuHGSPO_Click();
+    void menuinfo_Click();
+    void MenuAgg_Click();
+    void menugest_Click();
     void Command9_Click();
     void MenuSIR_Click();
     void Command10_Click();
@@ -192,6 +198,8 @@ private:
     void SalvaEmergenza();
     int TipoPuntoSottolineato() const;
     void SalvaPosizioneDisplay();
+    // A help page in the current language, when the program folder has it.
+    void ApriAiuto(const char* pagina);
     void Zoom(bool piu);
     // A new or loaded match starts with home on the left (the operator may decline).
     void RipristinaVerso();

@@ -126,7 +126,7 @@ void Form1::Command15_Click() {
                        Form_Load();
                        activateWindow();
                    },
-                   [this] { MenuSponsor_Click(); }});
+                   [this] { MenuSponsor_Click(); }, [this] { menugest_Click(); }});
     opzioni.Form_Load();
     piattaforma_.modali.Mostra(opzioni);
 }

@@ -105,14 +105,13 @@ void Form6::CreaControlli() {
     Command3 = bottone(this, 8580, 3900, 1335, 915, QStringLiteral("Cancel"));
     Command6 = bottone(this, 5700, 4920, 1335, 915, QStringLiteral("Suoni"));
     Command1 = bottone(this, 7140, 4920, 2775, 915, QStringLiteral("Salva"));
-    // The team editor is not part of the program yet.
-    Command7->setEnabled(false);
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
@@ -266,6 +265,11 @@ void Form6::Command4_Click() {
 
 void Form6::Command5_Click() {
     c_.apriSponsor();
+    reject();
+}
+
+void Form6::Command7_Click() {
+    c_.apriSquadre();
     reject();
 }
 

@@ -33,6 +33,7 @@ public:
         QTimer& timerEsultanza;
         std::function<void()> dopoFinito; // the team lists again, then the start-up sequence
         std::function<void()> apriSponsor;
+        std::function<void()> apriSquadre;
     };
     explicit Form6(Collegamenti c);
 
@@ -45,6 +46,7 @@ public:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
+    void Command7_Click();
     void Command6_Click();
     // A click on a colour sample: 0 home name, 1 guests name, 2/3 home/guest score
     // backgrounds, 4/5 home/guest text (Label8(0), Label8(1)), 6 the board (Label8(2)).
