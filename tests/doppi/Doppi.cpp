@@ -6,6 +6,9 @@ DialoghiFinti::~DialoghiFinti() {
     for (const QString& f : file_) {
         ADD_FAILURE() << "expected file dialog never shown: " << f.toStdString();
     }
+    if (!input_.empty()) {
+        ADD_FAILURE() << "expected input box never shown";
+    }
     for (const Attesa& a : copione_) {
         ADD_FAILURE() << "expected message never shown: " << a.testo.toStdString();
     }
@@ -28,8 +31,17 @@ Risposta DialoghiFinti::Messaggio(const QString& testo, Pulsanti) {
 }
 
 std::optional<QString> DialoghiFinti::InputBox(const QString& domanda, const QString&) {
-    ADD_FAILURE() << "unexpected input box: " << domanda.toStdString();
-    return std::nullopt;
+    Mostrati.append(domanda);
+    if (input_.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << domanda.toStdString();
+        return std::nullopt;
+    }
+    const Input risposta = input_.front();
+    input_.pop_front();
+    if (risposta.annullato) {
+        return std::nullopt;
+    }
+    return risposta.testo;
 }
 
 void DialoghiFinti::AttendiFile(const QString& percorso) {

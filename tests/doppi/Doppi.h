@@ -22,6 +22,10 @@ public:
     void Attendi(const QString& testo, Risposta risposta = Risposta::Ok);
     // The next open or save dialog answers this path ("" = cancelled).
     void AttendiFile(const QString& percorso);
+    // The next input box answers this (nothing = cancelled).
+    void AttendiInput(const std::optional<QString>& risposta) {
+        input_.push_back({!risposta.has_value(), risposta.value_or(QString())});
+    }
     Risposta Messaggio(const QString& testo, Pulsanti pulsanti) override;
     std::optional<QString> InputBox(const QString& domanda, const QString& predefinito) override;
     QString ApriFile(const QString& titolo, const QString& cartella,
@@ -40,6 +44,11 @@ private:
     };
     std::deque<Attesa> copione_;
     std::deque<QString> file_;
+    struct Input {
+        bool annullato;
+        QString testo;
+    };
+    std::deque<Input> input_;
     QString RispostaFile(const QString& titolo);
 };
 

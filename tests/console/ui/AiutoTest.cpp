@@ -1,0 +1,68 @@
+#include "console/ui/frmAbout.h"
+#include "options/ui/Form6.h"
+#include "scenari/ConsoleDiProva.h"
+#include "shared/Prodotto.h"
+#include "teams/ui/Form4.h"
+
+namespace {
+
+using AiutoTest = ConsoleDiProva;
+
+TEST_F(AiutoTest, HelpPagesOpenOnlyInTheCurrentLanguage) {
+    for (const char* pagina : {"readmeITA.htm", "readmeTEAMITA.htm", "readmeSPONSITA.htm"}) {
+        Ambiente::CreaFile(a.programma + u'/' + QString::fromLatin1(pagina));
+    }
+    console.MenuH_Click();
+    console.MenuHGS_Click();
+    console.MenuHGSPO_Click();
+    EXPECT_EQ((QStringList{a.programma + "/readmeITA.htm", a.programma + "/readmeTEAMITA.htm",
+                           a.programma + "/readmeSPONSITA.htm"}),
+              a.f.shell.aperti);
+    a.f.shell.aperti.clear();
+    QFile::remove(a.programma + QStringLiteral("/readmeTEAMITA.htm"));
+    console.MenuHGS_Click();
+    EXPECT_TRUE(a.f.shell.aperti.isEmpty()) << "a missing page does nothing";
+}
+
+TEST_F(AiutoTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
+    a.f.modali.Attendi([&](QDialog& finestra) {
+        auto& f = static_cast<frmAbout&>(finestra);
+        EXPECT_EQ(QStringLiteral("About Brivanta"), f.windowTitle());
+        EXPECT_EQ(QStringLiteral("Version ") + TestoVersione(VersioneProgramma()), f.lblVersion->text());
+        EXPECT_FALSE(f.lblDescription->text().isEmpty());
+        f.Label1_Click();
+        f.cmdOK_Click();
+    });
+    console.menuinfo_Click();
+    EXPECT_EQ((QStringList{QStringLiteral("mailto:") + IndirizzoContatto()}), a.f.shell.aperti);
+}
+
+TEST_F(AiutoTest, UpdateNoticeThenTheProductPage) {
+    const Versione v = VersioneProgramma();
+    a.f.dialoghi.Attendi(QStringLiteral("Al momento stai usando la versione: %1.%2.%3\r\nClicca su "
+                                        "OK per vedere su Internet l'ultima versione disponibile.")
+                             .arg(v.Major)
+                             .arg(v.Minor)
+                             .arg(v.Revision));
+    console.MenuAgg_Click();
+    EXPECT_EQ((QStringList{PaginaProdotto()}), a.f.shell.aperti);
+}
+
+TEST_F(AiutoTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
+    Punti(0, 3);
+    a.f.modali.Attendi([&](QDialog& finestra) { static_cast<Form6&>(finestra).Command7_Click(); });
+    a.f.modali.Attendi([&](QDialog& finestra) {
+        ASSERT_NE(nullptr, qobject_cast<Form4*>(&finestra));
+        QDir().mkpath(a.programma + QStringLiteral("/Teams/Nuova Squadra"));
+    });
+    a.f.dialoghi.Attendi(QStringLiteral(
+                             "Attenzione se interrompi adesso la partita perderai tutti i punteggi "
+                             "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
+                             "Partita <Annulla> Per continuare questa partita."),
+                         Risposta::Ok);
+    console.Command15_Click();
+    EXPECT_FALSE(console.List1[1]->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(0, console.List3->count()) << "the start-up sequence ran again";
+}
+
+} // namespace
