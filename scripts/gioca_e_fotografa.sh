@@ -24,6 +24,28 @@ read -r cx cy < <(xdotool getwindowgeometry "$console" | awk '/Position/ {split(
 menu=23
 clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click "${3:-1}"; sleep 0.15; }
 doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.3; }
+# The team editor and the sponsor manager, opened from the File menu with the keyboard
+# before the first point locks the console.
+finestra() {
+  local nome="$1" file="$2" passi="$3"
+  xdotool mousemove "$((cx + 20))" "$((cy + 10))" click 1
+  sleep 0.4
+  for _ in $(seq 1 "$passi"); do xdotool key Down; done
+  xdotool key Return
+  local id=""
+  for _ in $(seq 1 25); do
+    id="$(xdotool search --name "^$nome\$" 2>/dev/null | head -1 || true)"
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  [ -n "$id" ] || return 0
+  sleep 1
+  import -window "$id" "$cartella/$file"
+  xdotool key Escape || true
+  sleep 0.5
+}
+finestra 'Brivanta - Gestione squadra' squadre.png 5
+finestra 'Brivanta - Sponsor pics management' sponsor.png 6
 casa_piu() { clic 482 170; }
 ospiti_piu() { clic 676 170; }
 # The first team of the list at home, the last of four for the guests (rows ~16 px high).
@@ -43,3 +65,4 @@ import -window root "$cartella/display.png"
 xdotool windowmap "$console"
 sleep 1
 import -window "$console" "$cartella/console.png"
+

@@ -1,12 +1,14 @@
 // What ships in data/ must work: rosters read, pictures decode, every athlete has a photo
 // and an announcement.
 #include "shared/Lingua.h"
+#include "shared/TestoFile.h"
 #include "shared/ui/Immagini.h"
 #include "teams/SceltaSquadra.h"
 #include "teams/Squadre.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,6 +52,29 @@ TEST(DatiEsempioTest, SponsorPicturesDecode) {
         EXPECT_FALSE(DecodificaImmagine(sponsor.filePath(nome), 300).isNull())
             << nome.toStdString();
     }
+}
+
+TEST(DatiEsempioTest, EveryLanguageHasItsThreeHelpPagesWithTheirPictures) {
+    TabellaLingue lingue;
+    lingue.Carica(*LeggiFileTesto(Dati + QStringLiteral("/Languages.csv"), 1 << 20));
+    int lingueTrovate = 0;
+    for (const QString& codice : lingue.CodiciLingua()) {
+        if (codice.isEmpty()) {
+            continue;
+        }
+        ++lingueTrovate;
+        for (const char* pagina : {"readme", "readmeTEAM", "readmeSPONS"}) {
+            QFile file(Dati + u'/' + QString::fromLatin1(pagina) + codice + QStringLiteral(".htm"));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+            const QString html = QString::fromUtf8(file.readAll());
+            const QRegularExpression figura(QStringLiteral("src=\"([^\"]+)\""));
+            for (const auto& trovata : figura.globalMatch(html)) {
+                EXPECT_FALSE(DecodificaImmagine(Dati + u'/' + trovata.captured(1), 200).isNull())
+                    << trovata.captured(1).toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(5, lingueTrovate);
 }
 
 } // namespace
