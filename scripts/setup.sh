@@ -9,6 +9,9 @@ PACCHETTI=(
   fonts-wine fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick
 )
+# Scripts that need more (the fuzzers want clang) name it here.
+read -r -a extra <<<"${BRIVANTA_EXTRA:-}"
+PACCHETTI+=("${extra[@]}")
 
 mancanti=()
 for p in "${PACCHETTI[@]}"; do

@@ -84,7 +84,7 @@ std::optional<ContenutoFile> LeggiFilePartita(const QStringList& righe) {
     bool setLetto = false;
     for (const QString& riga : righe) {
         if (!riga.startsWith(u'#')) {
-            if (set == 0) {
+            if (set <= 0) {
                 return std::nullopt;
             }
             if (!riga.trimmed().isEmpty()) {
@@ -97,7 +97,9 @@ std::optional<ContenutoFile> LeggiFilePartita(const QStringList& righe) {
         setLetto = setLetto || (v.Tag == QStringLiteral("#CURSET") && set != 0);
         file.Voci.push_back(std::move(v));
     }
-    if (!setLetto) {
+    // The set the file ends on is the match's current set: a file ending on set 0 (or
+    // below, after repeated ends of match) would be saved again as one no reader accepts.
+    if (!setLetto || set <= 0) {
         return std::nullopt;
     }
     return file;

@@ -78,7 +78,17 @@ std::optional<QStringList> LeggiFileTesto(const QString& percorso, qint64 limite
     if (!file.open(QIODevice::ReadOnly) || file.size() > limite) {
         return std::nullopt;
     }
-    const QByteArray dati = file.read(limite + 1);
+    // Read in pieces: asking for the whole limit at once reserves all of it, 64 MB for a
+    // match file of a few kilobytes.
+    constexpr qint64 Pezzo = 64 * 1024;
+    QByteArray dati;
+    while (dati.size() <= limite) {
+        const QByteArray pezzo = file.read(std::min(Pezzo, limite + 1 - dati.size()));
+        if (pezzo.isEmpty()) {
+            break;
+        }
+        dati += pezzo;
+    }
     if (dati.size() > limite) {
         return std::nullopt;
     }

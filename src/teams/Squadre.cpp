@@ -86,13 +86,9 @@ std::optional<QStringList> ElencaSquadre(const QString& cartellaDati) {
                            QDir::Name | QDir::IgnoreCase);
 }
 
-std::vector<Atleta> LeggiRosa(const QString& percorso, int capacita, bool console) {
+std::vector<Atleta> RosaDaRighe(const QStringList& testo, int capacita, bool console) {
     std::vector<Atleta> righe;
-    const auto testo = LeggiFileTesto(percorso, DimensioneMassimaRosa);
-    if (!testo) {
-        return righe;
-    }
-    for (const QString& riga : *testo) {
+    for (const QString& riga : testo) {
         if (static_cast<int>(righe.size()) >= capacita) {
             break;
         }
@@ -112,6 +108,11 @@ std::vector<Atleta> LeggiRosa(const QString& percorso, int capacita, bool consol
         }
     }
     return righe;
+}
+
+std::vector<Atleta> LeggiRosa(const QString& percorso, int capacita, bool console) {
+    const auto testo = LeggiFileTesto(percorso, DimensioneMassimaRosa);
+    return testo ? RosaDaRighe(*testo, capacita, console) : std::vector<Atleta>{};
 }
 
 bool ScriviRosa(const QString& percorso, const std::vector<Atleta>& righe,

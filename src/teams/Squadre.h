@@ -40,6 +40,8 @@ std::optional<QStringList> ElencaSquadre(const QString& cartellaDati);
 // Reads up to `capacita` rows; the console's reading also stops after a row with no number.
 // A missing file is an empty roster.
 std::vector<Atleta> LeggiRosa(const QString& percorso, int capacita, bool console);
+// The same reading on lines already decoded.
+std::vector<Atleta> RosaDaRighe(const QStringList& righe, int capacita, bool console);
 
 // False when the file could not be written or a field holds a ";" the format cannot carry;
 // nothing is written then.

@@ -152,6 +152,10 @@ TEST_P(FileDanneggiatoTest, NeverCrashesAndOnlyAMatchFileIsAccepted) {
         for (const QString& riga : p.Storico) {
             EXPECT_LE(riga.size(), 256);
         }
+        const QStringList salvato = RigheFilePartita(
+            p, static_cast<int>(p.Storico.size()) - 1, QDateTime(QDate(2026, 12, 10), QTime(20, 0)),
+            TabellaLingue{});
+        EXPECT_TRUE(LeggiFilePartita(salvato).has_value()) << "saved again, it loads again";
     }
 }
 
@@ -174,6 +178,13 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDanneggiato{"tag senza valore", "#HPART.\r\n#CURSET\r\n#TIMER1:\r\n", false},
         CasoDanneggiato{"tag senza valore poi set", "#HPART.\r\n#TIMER2\r\n#CURSET:1\r\n", true},
         CasoDanneggiato{"set zero poi storia", "#CURSET:0\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n",
+                        false},
+        CasoDanneggiato{"set zero dopo la storia",
+                        "#CURSET:1\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n#CURSET:0\r\n", false},
+        CasoDanneggiato{"fine partita nel set zero",
+                        "#CURSET:1\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n#GAMEOV:0\r\n", false},
+        CasoDanneggiato{"due fini partita",
+                        "#CURSET:1\r\n#GAMEOV:0\r\n#GAMEOV:0\r\n(1) 1 -  0 - 15:00\r\n",
                         false},
         CasoDanneggiato{"storia prima del set", "(1) 1 -  0 - 15:00 - H_N_0\r\n#CURSET:1\r\n",
                         false},

@@ -128,6 +128,27 @@ TEST_F(RecuperoScenario, UndoIsInTheCopy) {
     EXPECT_EQ(4, console.List3->count());
 }
 
+TEST_F(RecuperoScenario, ALoadedMatchIsTheCopyAtOnce) {
+    Punti(0, 7);
+    a.f.dialoghi.AttendiFile(Percorso("p.txt"));
+    console.MenuSalva_Click();
+    Punti(3, 5);
+    a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
+    a.f.dialoghi.AttendiFile(Percorso("p.txt"));
+    console.MenuC_Click();
+    Recupera();
+    EXPECT_EQ(QStringLiteral("7"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.LabScore[1]->text()) << "not the abandoned match";
+}
+
+TEST_F(RecuperoScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
+    console.Text1[0]->setText(QStringLiteral("A1"));
+    a.f.dialoghi.Attendi(QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+    console.Command1_Click(0);
+    ASSERT_EQ(1, console.List3->count());
+    EXPECT_TRUE(QFileInfo::exists(console.PercorsoEmergenza()));
+}
+
 TEST_F(RecuperoScenario, TimeoutIsInTheCopy) {
     Punti(0, 3);
     a.f.dialoghi.Attendi(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Home\nSe "

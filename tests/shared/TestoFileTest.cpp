@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -39,4 +40,14 @@ TEST(TestoFileTest, ReportsWhatCouldNotBeWrittenOrRead) {
     EXPECT_FALSE(ScriviFileTesto(cartella.path(), {"x"})) << "a folder is not a file";
     EXPECT_FALSE(LeggiFileTesto(cartella.filePath(QStringLiteral("assente.txt")), 1000));
     EXPECT_FALSE(LeggiFileTesto(percorso, 3)) << "larger than the limit";
+}
+
+TEST(TestoFileTest, LongFilesAreReadWholeUpToTheLimit) {
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("lungo.txt"));
+    const QStringList righe(20000, QStringLiteral("(1) 1 -  0 - 15:00 - H_N_0"));
+    ASSERT_TRUE(ScriviFileTesto(percorso, righe));
+    const qint64 dimensione = QFileInfo(percorso).size();
+    EXPECT_EQ(righe, LeggiFileTesto(percorso, dimensione).value());
+    EXPECT_FALSE(LeggiFileTesto(percorso, dimensione - 1));
 }

@@ -57,7 +57,7 @@ TEST_F(SquadreTest, ConsoleStopsAfterAnEmptyNumberAndAtItsCapacity) {
     EXPECT_EQ(100u, LeggiRosa(Scrivi(lunga), CapacitaConsole, true).size());
     EXPECT_EQ(27u, LeggiRosa(Scrivi(lunga), CapacitaEditor, false).size());
     EXPECT_TRUE(LeggiRosa(cartella.filePath(QStringLiteral("manca.csv")), 100, true).empty());
-    LeggiRosa(Scrivi(QByteArray("\x00\xFF\xFE;;;;\x01\x02\x03\x04\x05\x06\r\n", 18)), 100, true);
+    LeggiRosa(Scrivi(QByteArray("\x00\xFF\xFE;;;;\x01\x02\x03\x04\x05\x06\r\n", 15)), 100, true);
 }
 
 TEST_F(SquadreTest, NamesOutsideWindows1252SurviveASaveAndAReload) {

@@ -247,11 +247,15 @@ void Form1::Command1_Click(int Index) {
     for (int i = 0; i < 5; ++i) {
         r.DidascalieTipo[i] = Option2[i]->text();
     }
+    const auto righePrima = partita_.Storico.size();
     if (SegnaPunto(partita_, r, modulo_, *this)) {
         Option2_Click(0);
         List2[Index <= 1 ? 0 : 1]->setCurrentRow(0);
         Text1[0]->clear();
         Text1[1]->clear();
+        SalvaEmergenza();
+    } else if (partita_.Storico.size() != righePrima) {
+        // A refused point may still have opened the set's history.
         SalvaEmergenza();
     }
     Aggiorna();

@@ -139,5 +139,7 @@ void Form1::CaricaPartita(const QString& percorso) {
     if (partita_.PartitaFinita != 0) {
         FinePartita();
     }
+    // The loaded match is now the one a crash must not lose.
+    SalvaEmergenza();
     Aggiorna();
 }

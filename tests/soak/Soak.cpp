@@ -1,0 +1,252 @@
+// Hours of a match in a minute: random operator actions on the whole program, with the
+// record checked after every one. Usage: soak_brivanta [actions=20000] [seed=1]
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Doppi.h"
+#include "match/FilePartita.h"
+#include "match/Storico.h"
+#include "match/ui/Form3.h"
+#include "shared/TestoFile.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+// Every question answered yes; files are saved and loaded at one place.
+class DialoghiSoak : public Dialoghi {
+public:
+    Risposta Messaggio(const QString&, Pulsanti p) override {
+        return p == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
+    }
+    std::optional<QString> InputBox(const QString&, const QString& predefinito) override {
+        return predefinito;
+    }
+    QString ApriFile(const QString&, const QString&, const QString&) override { return file; }
+    QString SalvaFile(const QString&, const QString&, const QString&, const QString&) override {
+        return file;
+    }
+    void Beep() override {}
+    QString file;
+};
+
+// Modal windows close as soon as they open.
+class ModaliChiuse : public FinestreModali {
+public:
+    void Mostra(QDialog& finestra) override { finestra.reject(); }
+};
+
+long RssKb() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QList<QByteArray> campi = statm.readAll().split(' ');
+    return campi.size() > 1 ? campi[1].toLong() * 4 : -1;
+}
+
+struct Verifiche {
+    int violazioni = 0;
+    const char* ultimaAzione = "";
+    const Partita* partita = nullptr;
+    void Verifica(bool condizione, int azione, const char* cosa) {
+        if (condizione) {
+            return;
+        }
+        ++violazioni;
+        if (violazioni <= 20) {
+            const Partita& p = *partita;
+            std::fprintf(stderr,
+                         "action %d (%s): %s; set %d, points %d-%d, sets %d-%d, over %d, %d lines\n",
+                         azione, ultimaAzione, cosa, p.SetCorrente, p.Punti[0], p.Punti[1],
+                         p.SetVinti[0], p.SetVinti[1], p.PartitaFinita,
+                         static_cast<int>(p.Storico.size()));
+        }
+    }
+};
+
+void VerificaPartita(Form1& console, Verifiche& c, int azione) {
+    const Partita& p = console.Match();
+    for (int lato = 0; lato < 2; ++lato) {
+        c.Verifica(p.Punti[lato] >= 0 && p.Punti[lato] <= 200, azione, "points out of 0..200");
+        c.Verifica(p.TimeChiesti[lato] >= 0 && p.TimeChiesti[lato] <= 2, azione,
+                   "timeouts out of 0..2");
+    }
+    const int setGiocati = p.SetVinti[0] + p.SetVinti[1];
+    c.Verifica(setGiocati == p.SetCorrente - (p.PartitaFinita != 0 ? 0 : 1), azione,
+               "sets won do not add up to the sets played");
+    for (const QString& riga : p.Storico) {
+        const RigaStorico r = LeggiRiga(riga);
+        c.Verifica(r.Timeout || (r.Set >= 1 && r.Set <= p.SetCorrente + 1), azione,
+                   "history line not readable");
+    }
+    // The start-up sequence (a language switch runs it) empties the history and leaves the
+    // last copy as it was, ready for a recovery.
+    if (p.Storico.isEmpty()) {
+        return;
+    }
+    // A refused first click leaves the opening line alone, with nothing worth a copy yet.
+    if (!QFile::exists(console.PercorsoEmergenza())) {
+        c.Verifica(p.Storico.size() <= 1, azione, "changes made but no emergency copy");
+        return;
+    }
+    const auto righe = LeggiFileTesto(console.PercorsoEmergenza(), 1 << 24);
+    const auto file = righe ? LeggiFilePartita(*righe) : std::nullopt;
+    c.Verifica(file.has_value(), azione, "emergency copy not loadable");
+    if (!file) {
+        return;
+    }
+    Partita copia;
+    RegolePredefinite(copia);
+    ApplicaFilePartita(copia, *file, console.Modulo().Lingue);
+    c.Verifica(copia.Storico == p.Storico && copia.Punti == p.Punti &&
+                   copia.SetVinti == p.SetVinti && copia.TimeChiesti == p.TimeChiesti &&
+                   copia.SetCorrente == p.SetCorrente,
+               azione, "emergency copy differs from the match shown");
+}
+
+const char* Azione(Form1& console, DialoghiSoak& dialoghi, std::mt19937& caso,
+                   const QString& cartella) {
+    auto tra = [&caso](int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); };
+    const int lato = tra(0, 1);
+    const int scelta = tra(0, 999);
+    const char* nome = "";
+    if (console.Match().PartitaFinita != 0 && scelta < 500) {
+        console.menunew_Click(); nome = "new match";
+    } else if (scelta < 600) {
+        const QStringList codici{"", "1", "7", "12", "A1", "99", "E", "x;y", "0"};
+        console.Text1[lato]->setText(codici[tra(0, static_cast<int>(codici.size()) - 1)]);
+        console.Option2_Click(tra(0, 4));
+        console.Command1_Click(lato == 0 ? 0 : 3); nome = "point";
+    } else if (scelta < 660) {
+        console.Command1_Click(lato == 0 ? 1 : 2); nome = "removal";
+    } else if (scelta < 710) {
+        console.Command16_Click(); nome = "undo";
+    } else if (scelta < 750) {
+        const int righe = console.List3->count();
+        if (righe > 0) {
+            console.List3->setCurrentRow(tra(0, righe - 1));
+            console.List3_DblClick(); nome = "rollback";
+        }
+    } else if (scelta < 790) {
+        console.Image1_DblClick(lato); nome = "timeout";
+        for (int i = 0; console.Conteggio() != nullptr && i < 31; ++i) {
+            console.Conteggio()->Timer1_Timer();
+        }
+    } else if (scelta < 820) {
+        QListWidget* squadre = console.List1[lato];
+        if (squadre->count() > 0 && !console.Match().Bloccata) {
+            squadre->setCurrentRow(tra(0, squadre->count() - 1));
+            console.List1_DblClick(lato); nome = "team choice";
+        }
+    } else if (scelta < 840) {
+        // The language is changed between matches: mid-match the start-up sequence it runs
+        // puts the set label back to the first set.
+        if (console.Match().Storico.isEmpty() && console.MenuOPZ->menuAction()->isEnabled()) {
+            console.MenuLN_Click(tra(0, static_cast<int>(console.MenuLN.size()) - 1));
+        }
+        nome = "language";
+    } else if (scelta < 870) {
+        dialoghi.file = QDir(cartella).filePath(QStringLiteral("soak.txt"));
+        console.MenuSalva_Click(); nome = "save";
+    } else if (scelta < 890) {
+        dialoghi.file = QDir(cartella).filePath(QStringLiteral("soak.txt"));
+        console.MenuC_Click(); nome = "load";
+    } else if (scelta < 905) {
+        console.MenuCPEM_Click(); nome = "recovery";
+    } else if (scelta < 935) {
+        console.Command8_Click(); nome = "presentation";
+        for (int i = 0; i < tra(0, 400); ++i) {
+            console.Tabellone().TimerP_Timer();
+        }
+    } else if (scelta < 965) {
+        console.List5->setCurrentRow(tra(0, console.List5->count() - 1));
+        console.Command4_Click(); nome = "statistics";
+        console.TimerStat_Timer();
+    } else if (scelta < 980) {
+        console.Command6_Click(); nome = "leading team and last points";
+        console.Command7_Click();
+    } else {
+        console.TimerTabellone_Timer(); nome = "timers";
+        console.TimerFrames_Timer();
+        console.Tabellone().Timer2_Timer();
+        console.Tabellone().Timer4_Timer();
+        for (int i = 0; i < 50; ++i) {
+            console.Tabellone().Timer5_Timer();
+        }
+    }
+    return nome;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int azioni = argc > 1 ? std::atoi(argv[1]) : 20000;
+    const unsigned seme = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1U;
+
+    QTemporaryDir radice;
+    const QString programma = radice.filePath(QStringLiteral("programma"));
+    QDir().mkpath(programma + QStringLiteral("/Teams"));
+    QDir().mkpath(programma + QStringLiteral("/Sponsors"));
+    for (const QString& squadra : QDir(QStringLiteral(BRIVANTA_DATI "/Teams")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QDir da(QStringLiteral(BRIVANTA_DATI "/Teams/") + squadra);
+        QDir().mkpath(programma + QStringLiteral("/Teams/") + squadra);
+        for (const QString& f : da.entryList({QStringLiteral("team.csv"), QStringLiteral("*.jpg")}, QDir::Files)) {
+            QFile::copy(da.filePath(f), programma + QStringLiteral("/Teams/") + squadra + u'/' + f);
+        }
+    }
+    QFile::copy(QStringLiteral(BRIVANTA_DATI "/Languages.csv"), programma + QStringLiteral("/Languages.csv"));
+
+    DialoghiSoak dialoghi;
+    ImpostazioniFinte impostazioni;
+    CartelleFinte cartelle;
+    cartelle.programma = programma;
+    cartelle.documenti = radice.filePath(QStringLiteral("Documenti"));
+    cartelle.temporanea = radice.filePath(QStringLiteral("temp"));
+    QDir().mkpath(cartelle.temporanea);
+    OrologioFinto orologio;
+    ShellFinta shell;
+    ProcessoFinto processo;
+    CanaleAudioFinto audio;
+    ModaliChiuse modali;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo, audio, modali};
+
+    Form1 console(piattaforma);
+    console.Form_Load();
+    std::mt19937 caso(seme);
+    Verifiche controllo;
+    controllo.partita = &console.Match();
+    const long inizio = RssKb();
+    long dopoRiscaldamento = inizio;
+    for (int i = 0; i < azioni; ++i) {
+        controllo.ultimaAzione = Azione(console, dialoghi, caso, radice.path());
+        // What the event loop does between two clicks of a real operator.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        shell.aperti.clear();
+        audio.chiamate.clear();
+        VerificaPartita(console, controllo, i);
+        // Caches, fonts and the first windows settle in the first quarter of the run.
+        if (i == azioni / 4) {
+            dopoRiscaldamento = RssKb();
+        }
+    }
+    const long fine = RssKb();
+    std::printf("actions %d, seed %u, violations %d\n", azioni, seme, controllo.violazioni);
+    std::printf("RSS start %ld KB, after warm-up %ld KB, end %ld KB, growth after warm-up %ld KB\n",
+                inizio, dopoRiscaldamento, fine, fine - dopoRiscaldamento);
+    // A run of hours must not keep what it no longer needs.
+    constexpr long CrescitaMassimaKb = 5 * 1024;
+    const bool memoriaStabile = inizio < 0 || fine - dopoRiscaldamento < CrescitaMassimaKb;
+    if (!memoriaStabile) {
+        std::printf("memory grew by more than %ld KB\n", CrescitaMassimaKb);
+    }
+    return controllo.violazioni == 0 && memoriaStabile ? 0 : 1;
+}
