@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds in release mode, runs every benchmark of bench/ and prints one table: each figure,
+# its target and whether it meets it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BRIVANTA_EXTRA="python3" bash scripts/setup.sh
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=ON
+cmake --build build/bench -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+for programma in build/bench/bench/bench_*; do
+  [ -x "$programma" ] || continue
+  "$programma" --benchmark_format=json --benchmark_out="$programma.json" \
+    --benchmark_out_format=json >/dev/null 2>&1
+done
+python3 - build/bench/bench/*.json <<'PY'
+import json, sys
+
+# (benchmark name prefix, counter, target, unit, what it measures)
+TARGETS = [
+    ("BM_ClickPunto/", "p99_us", 1000, "us", "score click, whole handler, 250-line history"),
+    ("BM_ClickPuntoDisegnato", "p99_us", None, "us", "score click with both windows repainted"),
+    ("BM_AnteprimaTabellone", "p50_ms", 4, "ms", "live preview tick, 1920 x 1080"),
+    ("BM_PuntoConFotoGrande", "p99_ms", 16, "ms", "click with a 4000 x 3000 scorer photo"),
+    ("BM_RotazioneSponsorGrandi", "p99_ms", 8, "ms", "sponsor rotation step, 4000 x 3000"),
+    ("BM_SceltaSquadraGrande", "p99_ms", 50, "ms", "team choice, 100 rows and photos"),
+    ("BM_TickPresentazione", "p50_ms", 1, "ms", "presentation tick while moving"),
+    ("BM_PresentazioneFotoIngrandita", "p50_ms", 28, "ms", "held tick: 7 enlargement steps (4 ms each)"),
+    ("BM_DecodificaOstile", "p99_ms", 100, "ms", "hostile picture decoded unprepared"),
+    ("BM_GestioneSponsorOstile", "p99_ms", 100, "ms", "sponsor manager opening on hostile files"),
+]
+
+righe = []
+for percorso in sys.argv[1:]:
+    with open(percorso) as f:
+        for b in json.load(f).get("benchmarks", []):
+            for prefisso, contatore, obiettivo, unita, cosa in TARGETS:
+                if b["name"].startswith(prefisso) and contatore in b:
+                    valore = b[contatore]
+                    nome = b["name"].split("/iterations")[0]
+                    if b.get("label"):
+                        cosa = f"{cosa}: {b['label']}"
+                    esito = "-" if obiettivo is None else ("yes" if valore < obiettivo else "NO")
+                    meta = "-" if obiettivo is None else f"< {obiettivo} {unita}"
+                    righe.append((nome, cosa, f"{contatore} {valore:.3f} {unita}", meta, esito))
+
+larghezze = [max(len(r[i]) for r in righe + [("benchmark", "measures", "figure", "target", "met")]) for i in range(5)]
+def stampa(r):
+    print(" | ".join(c.ljust(l) for c, l in zip(r, larghezze)))
+stampa(("benchmark", "measures", "figure", "target", "met"))
+print("-+-".join("-" * l for l in larghezze))
+for r in righe:
+    stampa(r)
+PY

@@ -1,0 +1,79 @@
+// Every place that shows a picture from outside, fed a hostile file: the default picture or
+// nothing, never a crash.
+#include "doppi/ImmaginiOstili.h"
+#include "scenari/ConsoleDiProva.h"
+#include "sponsor/ui/Form5.h"
+#include "teams/ui/Form4.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+class ImmaginiOstiliScenario : public ConsoleDiProva,
+                               public ::testing::WithParamInterface<ostili::Caso> {
+protected:
+    void Scrivi(const QString& relativo) {
+        Ambiente::CreaFile(a.programma + u'/' + relativo, GetParam().dati);
+    }
+};
+
+TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
+    Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi/team.csv"),
+                       "7;Rossi;Anna;2-Centrale;C\r\n8;Neri;Luca;3-Libero;C\r\n");
+    for (const char* file : {"Teams/Lupi/7.jpg", "Teams/Lupi/team.jpg", "Teams/Lupi/logo.jpg",
+                             "Sponsors/a.jpg", "Sponsors/b.gif", "Sponsors/HEADER_LOGO.jpg"}) {
+        Scrivi(QString::fromLatin1(file));
+    }
+    console.Form_Load();
+    d.resize(1280, 720);
+    console.List1[0]->setCurrentItem(console.List1[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    console.List1_DblClick(0);
+    d.FotoPreparate().Attendi();
+    console.Loghi().Attendi();
+    d.SponsorPreparati().Attendi();
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {
+        d.Timer4_Timer();
+    }
+
+    console.Command8_Click();
+    EXPECT_TRUE(d.TimerP.isActive()) << "the line-ups with the hostile photo";
+    for (int i = 0; i < 3000 && d.TimerP.isActive(); ++i) {
+        d.TimerP_Timer();
+    }
+
+    // A 1 x 1 GIF is a picture after all: its first frame is shown, the others never read.
+    const auto predefinitaOPiccola = [&] {
+        return d.Image6->pixmap().cacheKey() == d.Picture2->pixmap().cacheKey() ||
+               d.Image6->pixmap().width() <= 1;
+    };
+    console.Match().NumeroMarcatore = QStringLiteral("7");
+    console.Text1[0]->setText(QStringLiteral("7"));
+    console.Command1_Click(0);
+    EXPECT_TRUE(predefinitaOPiccola()) << "scorer photo";
+    console.Command6_Click();
+    EXPECT_TRUE(predefinitaOPiccola()) << "team photo";
+
+
+    a.f.modali.Attendi([](QDialog& finestra) {
+        auto& editor = static_cast<Form4&>(finestra);
+        editor.List1->setCurrentItem(editor.List1->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+        editor.List1_Click();
+        EXPECT_FALSE(editor.Image1->pixmap().isNull()) << "editor: the default athlete picture";
+        EXPECT_FALSE(editor.Image5->pixmap().isNull()) << "editor: the default logo";
+        editor.Command4_Click();
+    });
+    console.menugest_Click();
+    a.f.modali.Attendi([](QDialog& finestra) {
+        auto& gestione = static_cast<Form5&>(finestra);
+        EXPECT_FALSE(gestione.Image2->pixmap().isNull()) << "manager: the default header";
+    });
+    console.MenuSponsor_Click();
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, ImmaginiOstiliScenario, ::testing::ValuesIn(ostili::Tutti()),
+                         [](const ::testing::TestParamInfo<ostili::Caso>& info) {
+                             return std::to_string(info.index);
+                         });
+
+} // namespace
