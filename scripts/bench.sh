@@ -4,15 +4,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BRIVANTA_EXTRA="python3" bash scripts/setup.sh
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=ON
-cmake --build build/bench -j "$(nproc)"
+# The benchmarks use the tests' platform doubles.
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANTA_TESTS=ON -DBRIVANTA_BENCH=ON
+programmi=()
+for sorgente in bench/bench_*.cpp; do programmi+=("$(basename "$sorgente" .cpp)"); done
+cmake --build build/bench -j "$(nproc)" --target "${programmi[@]}"
 export QT_QPA_PLATFORM=offscreen
-for programma in build/bench/bench/bench_*; do
-  [ -x "$programma" ] || continue
+for nome in "${programmi[@]}"; do
+  programma="build/bench/bench/$nome"
+  echo "Running $nome" >&2
   "$programma" --benchmark_format=json --benchmark_out="$programma.json" \
     --benchmark_out_format=json >/dev/null 2>&1
 done
-python3 - build/bench/bench/*.json <<'PY'
+python3 - build/bench/bench/bench_*.json <<'PY'
 import json, sys
 
 # (benchmark name prefix, counter, target, unit, what it measures)
