@@ -6,14 +6,15 @@
 enum class Pulsanti { Ok, OkAnnulla, SiNo };
 enum class Risposta { Ok, Annulla, Si, No };
 
-// Every message box, input box and file dialog. The title is always "Brivanta";
+// Every message box, input box and file dialog. Message boxes are titled "Brivanta";
 // callers pass texts already translated.
 class Dialoghi {
 public:
     virtual ~Dialoghi() = default;
     virtual Risposta Messaggio(const QString& testo, Pulsanti pulsanti) = 0;
-    // Empty optional when the user cancels.
-    virtual std::optional<QString> InputBox(const QString& domanda, const QString& predefinito) = 0;
+    // Empty optional when the user cancels. An input box carries its own title.
+    virtual std::optional<QString> InputBox(const QString& domanda, const QString& titolo,
+                                            const QString& predefinito) = 0;
     // Empty string when the user cancels.
     virtual QString ApriFile(const QString& titolo, const QString& cartella,
                              const QString& filtro) = 0;

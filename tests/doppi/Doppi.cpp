@@ -30,8 +30,9 @@ Risposta DialoghiFinti::Messaggio(const QString& testo, Pulsanti) {
     return a.risposta;
 }
 
-std::optional<QString> DialoghiFinti::InputBox(const QString& domanda, const QString&) {
-    Mostrati.append(domanda);
+std::optional<QString> DialoghiFinti::InputBox(const QString& domanda, const QString& titolo,
+                                               const QString&) {
+    Mostrati.append(titolo + QStringLiteral(": ") + domanda);
     if (input_.empty()) {
         ADD_FAILURE() << "unexpected input box: " << domanda.toStdString();
         return std::nullopt;

@@ -27,7 +27,8 @@ public:
         input_.push_back({!risposta.has_value(), risposta.value_or(QString())});
     }
     Risposta Messaggio(const QString& testo, Pulsanti pulsanti) override;
-    std::optional<QString> InputBox(const QString& domanda, const QString& predefinito) override;
+    std::optional<QString> InputBox(const QString& domanda, const QString& titolo,
+                                    const QString& predefinito) override;
     QString ApriFile(const QString& titolo, const QString& cartella,
                      const QString& filtro) override;
     QString SalvaFile(const QString& titolo, const QString& cartella, const QString& nome,
@@ -58,7 +59,8 @@ public:
     Risposta Messaggio(const QString&, Pulsanti p) override {
         return p == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
     }
-    std::optional<QString> InputBox(const QString&, const QString& predefinito) override {
+    std::optional<QString> InputBox(const QString&, const QString&,
+                                    const QString& predefinito) override {
         return predefinito;
     }
     QString ApriFile(const QString&, const QString&, const QString&) override { return {}; }

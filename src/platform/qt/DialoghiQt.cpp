@@ -33,10 +33,11 @@ Risposta DialoghiQt::Messaggio(const QString& testo, Pulsanti pulsanti) {
     return Risposta::Annulla;
 }
 
-std::optional<QString> DialoghiQt::InputBox(const QString& domanda, const QString& predefinito) {
+std::optional<QString> DialoghiQt::InputBox(const QString& domanda, const QString& titolo,
+                                            const QString& predefinito) {
     bool ok = false;
     const QString testo =
-        QInputDialog::getText(Genitore(), Titolo, domanda, QLineEdit::Normal, predefinito, &ok);
+        QInputDialog::getText(Genitore(), titolo, domanda, QLineEdit::Normal, predefinito, &ok);
     if (!ok) {
         return std::nullopt;
     }

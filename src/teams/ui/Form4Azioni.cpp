@@ -170,7 +170,7 @@ void Form4::Command2_Click() {
           "caratteri") +
             CaratteriVietati + u' ' +
             t("sono proibiti trattandosi del nome di una cartella):") + u' ',
-        QString());
+        t("Inserisci il nome della nuova squadra"), QString());
     const QString nome = risposta.value_or(QString()).trimmed();
     if (!NomeAccettato(nome)) {
         return;
@@ -210,7 +210,7 @@ void Form4::Command7_Click() {
           "quanto i caratteri") +
             u' ' + CaratteriVietati + u' ' +
             t("sono proibiti trattandosi del nome di una cartella):"),
-        vecchio);
+        t("Inserisci il nome della nuova squadra"), vecchio);
     const QString nuovo = risposta.value_or(QString()).trimmed();
     if (!NomeAccettato(nuovo) || !RinominaSquadra(modulo_.CartellaDati, vecchio, nuovo)) {
         return;

@@ -126,6 +126,9 @@ TEST_F(Form4Test, NewDeleteAndRenameTellWhatIsRefused) {
         f.Command2_Click();
         a.f.dialoghi.AttendiInput(QStringLiteral("  Tigri Bianche "));
         f.Command2_Click();
+        EXPECT_TRUE(a.f.dialoghi.Mostrati.last().startsWith(
+            QStringLiteral("Inserisci il nome della nuova squadra: Creazione nuova squadra")))
+            << a.f.dialoghi.Mostrati.last().toStdString();
         EXPECT_TRUE(QFileInfo(Squadra(QStringLiteral("Tigri Bianche"))).isDir());
         EXPECT_EQ(QStringLiteral("Guests"), f.List1->currentItem()->text())
             << "the list opens its first entry, not the new team";
