@@ -197,9 +197,6 @@ private:
     // After every change the operator made, so a crash loses nothing.
     void SalvaEmergenza();
     int TipoPuntoSottolineato() const;
-    void SalvaPosizioneDisplay();
-    // A help page in the current language, when the program folder has it.
-    void ApriAiuto(const char* pagina);
     void Zoom(bool piu);
     // A new or loaded match starts with home on the left (the operator may decline).
     void RipristinaVerso();

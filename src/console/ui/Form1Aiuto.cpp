@@ -5,32 +5,20 @@
 #include "platform/FinestreModali.h"
 #include "platform/Piattaforma.h"
 #include "platform/Shell.h"
+#include "shared/Aiuto.h"
 #include "shared/Prodotto.h"
 #include "teams/ui/Form4.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-void Form1::ApriAiuto(const char* pagina) {
-    const QString percorso =
-        QDir(modulo_.CartellaProgramma)
-            .filePath(QString::fromLatin1(pagina) + modulo_.Lingue.LinguaCorrente +
-                      QStringLiteral(".htm"));
-    if (QFileInfo::exists(percorso)) {
-        piattaforma_.shell.Apri(percorso);
-    }
-}
-
 void Form1::MenuH_Click() {
-    ApriAiuto("readme");
+    ApriAiuto(modulo_, piattaforma_.shell, "readme");
 }
 
 void Form1::MenuHGS_Click() {
-    ApriAiuto("readmeTEAM");
+    ApriAiuto(modulo_, piattaforma_.shell, "readmeTEAM");
 }
 
 void Form1::MenuHGSPO_Click() {
-    ApriAiuto("readmeSPONS");
+    ApriAiuto(modulo_, piattaforma_.shell, "readmeSPONS");
 }
 
 void Form1::menuinfo_Click() {

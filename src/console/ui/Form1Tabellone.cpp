@@ -3,25 +3,16 @@
 #include "display/ui/Form2.h"
 #include "platform/Dialoghi.h"
 #include "platform/FinestreModali.h"
-#include "platform/Impostazioni.h"
 #include "platform/Piattaforma.h"
 #include "sponsor/ui/Form5.h"
 
-void Form1::SalvaPosizioneDisplay() {
-    auto& impostazioni = piattaforma_.impostazioni;
-    impostazioni.Scrivi(QStringLiteral("Top"),
-                        QString::number(static_cast<float>(PixelInTwips(form2_->y()))));
-    impostazioni.Scrivi(QStringLiteral("Left"),
-                        QString::number(static_cast<float>(PixelInTwips(form2_->x()))));
-}
-
 void Form1::Command9_Click() {
     form2_->showMaximized();
-    SalvaPosizioneDisplay();
+    form2_->SalvaPosizione();
 }
 
 void Form1::MenuSIR_Click() {
-    SalvaPosizioneDisplay();
+    form2_->SalvaPosizione();
 }
 
 void Form1::Zoom(bool piu) {
@@ -62,11 +53,9 @@ void Form1::Zooma(bool cosa) {
 void Form1::Command18_Click() {
     Zooma(ingrandito_);
     ingrandito_ = !ingrandito_;
-    if (modulo_.BarraSponsor == 0 && !ingrandito_) {
+    // Back to normal without the band: its layout again, which also hides the slots.
+    if (!ingrandito_) {
         form2_->LayoutSenzaSponsor();
-        for (QLabel* slot : form2_->Image3) {
-            slot->hide();
-        }
     }
 }
 

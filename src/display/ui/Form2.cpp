@@ -100,17 +100,21 @@ void Form2::Form_Resize() {
     }
     emit Ridimensionato();
     if (isMaximized()) {
-        auto& impostazioni = piattaforma_.impostazioni;
-        impostazioni.Scrivi(QStringLiteral("Top"),
-                            QString::number(static_cast<float>(PixelInTwips(y()))));
-        impostazioni.Scrivi(QStringLiteral("Left"),
-                            QString::number(static_cast<float>(PixelInTwips(x()))));
+        SalvaPosizione();
     }
     ScalaGeometria(geometria_, InTwips(frameGeometry().size()), controlli_, true);
     ImpostaBanda();
     if (!fotoDaPreparare_.isEmpty()) {
         PreparaFoto(fotoDaPreparare_);
     }
+}
+
+void Form2::SalvaPosizione() {
+    auto& impostazioni = piattaforma_.impostazioni;
+    impostazioni.Scrivi(QStringLiteral("Top"),
+                        QString::number(static_cast<float>(PixelInTwips(y()))));
+    impostazioni.Scrivi(QStringLiteral("Left"),
+                        QString::number(static_cast<float>(PixelInTwips(x()))));
 }
 
 void Form2::resizeEvent(QResizeEvent* e) {

@@ -28,6 +28,8 @@ public:
     // The design is recorded once, at creation.
     void Form_Load();
     void Form_Resize();
+    // The window's position in the settings, for the next start to maximise it there again.
+    void SalvaPosizione();
     void Aggiorna();
     // The scorer panel slides in over the statistics panel.
     void AvviaScorrimento();

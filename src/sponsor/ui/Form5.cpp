@@ -5,6 +5,7 @@
 #include "platform/Impostazioni.h"
 #include "platform/Piattaforma.h"
 #include "platform/Shell.h"
+#include "shared/Aiuto.h"
 #include "shared/Modulo1.h"
 #include "shared/ui/Disegno.h"
 #include "shared/ui/Immagini.h"
@@ -268,12 +269,7 @@ void Form5::Command2_Click() {
 }
 
 void Form5::Command4_Click() {
-    const QString pagina = QDir(c_.modulo.CartellaProgramma)
-                               .filePath(QStringLiteral("readmeSPONS") +
-                                         c_.modulo.Lingue.LinguaCorrente + QStringLiteral(".htm"));
-    if (QFileInfo::exists(pagina)) {
-        c_.piattaforma.shell.Apri(pagina);
-    }
+    ApriAiuto(c_.modulo, c_.piattaforma.shell, "readmeSPONS");
 }
 
 void Form5::Command1_Click() {
@@ -284,13 +280,13 @@ void Form5::Command1_Click() {
                                        c_.modulo.BarraSponsor != 0 ? QStringLiteral("1")
                                                                    : QStringLiteral("0"));
     d.LayoutSenzaSponsor();
-    const bool banda = c_.modulo.BarraSponsor != 0;
-    if (banda) {
+    // Without the band the layout above has already hidden the slots.
+    if (c_.modulo.BarraSponsor != 0) {
         c_.tabelloneNormale();
         d.Timer4.start();
-    }
-    for (QLabel* slot : d.Image3) {
-        slot->setVisible(banda);
+        for (QLabel* slot : d.Image3) {
+            slot->show();
+        }
     }
     accept();
 }

@@ -4,6 +4,7 @@
 #include "platform/Dialoghi.h"
 #include "platform/Piattaforma.h"
 #include "platform/Shell.h"
+#include "shared/Aiuto.h"
 #include "shared/Modulo1.h"
 #include "shared/ui/Disegno.h"
 #include "shared/ui/Immagini.h"
@@ -216,10 +217,9 @@ void Form4::Command7_Click() {
         return;
     }
     List1->currentItem()->setText(nuovo);
-    // The roster on screen now belongs to the renamed folder.
+    // The roster on screen now belongs to the renamed folder, and so do the row's files.
     fileRosa_ = QDir(CartellaScelta()).filePath(QStringLiteral("team.csv"));
-    fileFoto_ = FotoAtleta(CartellaScelta(), Text1[std::max(0, rigaCorrente_)]->text());
-    fileAudio_ = AudioAtleta(CartellaScelta(), Text1[std::max(0, rigaCorrente_)]->text());
+    Riga_GotFocus(std::max(0, rigaCorrente_));
 }
 
 void Form4::Command6_Click() {
@@ -238,12 +238,7 @@ void Form4::Command8_Click() {
 }
 
 void Form4::Command9_Click() {
-    const QString pagina = QDir(modulo_.CartellaProgramma)
-                               .filePath(QStringLiteral("readmeTEAM") +
-                                         modulo_.Lingue.LinguaCorrente + QStringLiteral(".htm"));
-    if (QFileInfo::exists(pagina)) {
-        piattaforma_.shell.Apri(pagina);
-    }
+    ApriAiuto(modulo_, piattaforma_.shell, "readmeTEAM");
 }
 
 QString Form4::ScegliFile(const char* titolo, const QString& filtro) {
