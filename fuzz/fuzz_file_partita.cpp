@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     for (const QString& riga : p.Storico) {
         LeggiRiga(riga);
     }
-    const QStringList scritte = RigheFilePartita(p, static_cast<int>(p.Storico.size()) - 1,
-                                                 QDateTime(QDate(2026, 12, 10), QTime(20, 0)), lingue);
+    const QStringList scritte =
+        RigheFilePartita(p, QDateTime(QDate(2026, 12, 10), QTime(20, 0)), lingue);
     if (!LeggiFilePartita(DecodificaRighe(CodificaRighe(scritte)))) {
         std::abort();
     }

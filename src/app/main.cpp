@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
                             shell,    processo,     audio,   modali};
 
     Form1 console(piattaforma);
+    dialoghi.ImpostaFinestraPrincipale(&console);
     QObject::connect(&istanza, &IstanzaSingola::Richiamata, &console, [&console] {
         console.showNormal();
         console.raise();

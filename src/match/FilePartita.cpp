@@ -43,7 +43,7 @@ void Regola(int& campo, const QString& valore) {
 
 } // namespace
 
-QStringList RigheFilePartita(const Partita& p, int ultimaRiga, const QDateTime& adesso,
+QStringList RigheFilePartita(const Partita& p, const QDateTime& adesso,
                              const TabellaLingue& lingue) {
     QStringList r;
     r << QStringLiteral("#") + lingue.Traduci(QStringLiteral("Salvataggio  del")) +
@@ -70,10 +70,7 @@ QStringList RigheFilePartita(const Partita& p, int ultimaRiga, const QDateTime& 
     r << QStringLiteral("#--------- ") +
              lingue.Traduci(QStringLiteral("Sotto tutti gli eventi della partita")) +
              QStringLiteral(" -------------");
-    const int fine = std::min(ultimaRiga, static_cast<int>(p.Storico.size()) - 1);
-    for (int i = 0; i <= fine; ++i) {
-        r << p.Storico[i];
-    }
+    r << p.Storico;
     return r;
 }
 
@@ -152,7 +149,7 @@ std::array<QString, 2> ApplicaFilePartita(Partita& p, const ContenutoFile& file,
             Regola(p.PuntiCambioCampo, v.Valore);
         }
     }
-    if (p.SetCorrente > 0 && (p.Punti[0] > 0 || p.Punti[1] > 0)) {
+    if (PartitaInCorso(p)) {
         p.Bloccata = true;
         p.PresentazioneAttiva = false;
     }

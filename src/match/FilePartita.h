@@ -12,8 +12,8 @@ class TabellaLingue;
 
 // The match file: tagged lines with the state of the match, a separator, then the history.
 
-// Lines of the file, with the history from its first line up to line `ultimaRiga` (-1: none).
-QStringList RigheFilePartita(const Partita& p, int ultimaRiga, const QDateTime& adesso,
+// Lines of the file: the state tags, then the whole history, so the two always agree.
+QStringList RigheFilePartita(const Partita& p, const QDateTime& adesso,
                              const TabellaLingue& lingue);
 
 // One line of a match file as the reader acts on it, in file order.

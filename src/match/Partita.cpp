@@ -1,7 +1,10 @@
 #include "match/Partita.h"
 
 #include "match/Regole.h"
+#include "match/Storico.h"
 #include "shared/Lingua.h"
+
+#include <algorithm>
 
 QString EtichettaDelSet(int set, const TabellaLingue& lingue) {
     return lingue.Traduci(QString::number(set) + QStringLiteral("°SET"));
@@ -62,4 +65,9 @@ void BloccaBot(Partita& p, const TabellaLingue& lingue) {
 void AppendiStorico(Partita& p, const QString& riga) {
     p.Storico.append(riga);
     p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
+}
+
+bool PartitaInCorso(const Partita& p) {
+    return p.SetCorrente > 1 || p.SetVinti[0] > 0 || p.SetVinti[1] > 0 || p.Punti[0] > 0 ||
+           p.Punti[1] > 0 || std::any_of(p.Storico.begin(), p.Storico.end(), RigaDiPunto);
 }

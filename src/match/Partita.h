@@ -86,3 +86,6 @@ void PulisciPartita(Partita& p, const TabellaLingue& lingue);
 void BloccaBot(Partita& p, const TabellaLingue& lingue);
 
 void AppendiStorico(Partita& p, const QString& riga);
+
+// Points were played: the console stays locked as after a first point.
+bool PartitaInCorso(const Partita& p);

@@ -116,6 +116,7 @@ bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPart
         }
         p.CodiceAtleta = r.Codice;
         if (CodiceRifiutato(p.CodiceAtleta)) {
+            v.CodiceRifiutato(lato);
             v.Avviso(m.Traduci(
                 QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato")));
             return false;

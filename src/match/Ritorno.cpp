@@ -30,7 +30,9 @@ std::optional<int> DestinazioneRitorno(const Partita& p, int riga) {
     }
     if (ChiudeIlSet(p, r) && riga + 1 < righe) {
         ++riga;
-        if (LeggiRiga(p.Storico[riga]).Timeout) {
+        const RigaStorico dopo = LeggiRiga(p.Storico[riga]);
+        // The match's last set won: there is no next set to go to, the match is already there.
+        if (dopo.Timeout || dopo.Set > p.SetTotali) {
             return std::nullopt;
         }
     }
@@ -97,7 +99,7 @@ std::optional<int> RigaUndo(const Partita& p) {
     }
     int riga = righe - 2;
     const RigaStorico r = LeggiRiga(p.Storico[riga]);
-    if (r.Set > 1 && ChiudeIlSet(p, r) && righe > 2) {
+    if (ChiudeIlSet(p, r) && righe > 2) {
         riga = righe - 3;
     }
     return riga;

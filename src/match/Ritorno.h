@@ -16,5 +16,6 @@ QString DomandaRitorno(const Partita& p, int destinazione, const TabellaLingue& 
 // then deletes every later line.
 void EseguiRitorno(Partita& p, int destinazione, const TabellaLingue& lingue);
 
-// The line Undo rolls back to, or nothing.
+// The line Undo rolls back to, or nothing. Right after any set's end it is the score before
+// the set-winning point.
 std::optional<int> RigaUndo(const Partita& p);

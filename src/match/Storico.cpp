@@ -43,3 +43,8 @@ RigaStorico LeggiRiga(const QString& riga) {
     r.Ospiti = ValoreIntero(testo.mid(8, 2));
     return r;
 }
+
+bool RigaDiPunto(const QString& riga) {
+    return !LeggiRiga(riga).Timeout &&
+           (riga.contains(QStringLiteral("H_")) || riga.contains(QStringLiteral("G_")));
+}

@@ -23,3 +23,6 @@ struct RigaStorico {
 };
 
 RigaStorico LeggiRiga(const QString& riga);
+
+// A line that scored or removed a point: neither a set start nor a timeout.
+bool RigaDiPunto(const QString& riga);

@@ -20,4 +20,6 @@ public:
     virtual void ApriCambioCampo() = 0;
     // The match is over: end-of-match statistics cycle on, display animations off.
     virtual void FinePartita() = 0;
+    // The side's code was refused: it must not block the side's next points.
+    virtual void CodiceRifiutato(int lato) = 0;
 };

@@ -5,13 +5,20 @@
 
 enum class Pulsanti { Ok, OkAnnulla, SiNo };
 enum class Risposta { Ok, Annulla, Si, No };
+// The button Return presses. A question that throws a match or data away defaults to
+// No / Annulla, so a stray Return keeps what is there.
+enum class Predefinito { Conferma, Rinuncia };
 
 // Every message box, input box and file dialog. Message boxes are titled "Brivanta";
 // callers pass texts already translated.
 class Dialoghi {
 public:
     virtual ~Dialoghi() = default;
-    virtual Risposta Messaggio(const QString& testo, Pulsanti pulsanti) = 0;
+    virtual Risposta Messaggio(const QString& testo, Pulsanti pulsanti,
+                               Predefinito predefinito) = 0;
+    Risposta Messaggio(const QString& testo, Pulsanti pulsanti) {
+        return Messaggio(testo, pulsanti, Predefinito::Conferma);
+    }
     // Empty optional when the user cancels. An input box carries its own title.
     virtual std::optional<QString> InputBox(const QString& domanda, const QString& titolo,
                                             const QString& predefinito) = 0;

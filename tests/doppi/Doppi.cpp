@@ -18,8 +18,12 @@ void DialoghiFinti::Attendi(const QString& testo, Risposta risposta) {
     copione_.push_back({testo, risposta});
 }
 
-Risposta DialoghiFinti::Messaggio(const QString& testo, Pulsanti) {
+Risposta DialoghiFinti::Messaggio(const QString& testo, Pulsanti, Predefinito predefinito) {
     Mostrati.append(testo);
+    Predefiniti.append(predefinito);
+    if (AlMessaggio) {
+        AlMessaggio(testo);
+    }
     if (copione_.empty()) {
         ADD_FAILURE() << "unexpected message: " << testo.toStdString();
         return Risposta::Annulla;

@@ -26,7 +26,9 @@ public:
     void AttendiInput(const std::optional<QString>& risposta) {
         input_.push_back({!risposta.has_value(), risposta.value_or(QString())});
     }
-    Risposta Messaggio(const QString& testo, Pulsanti pulsanti) override;
+    using Dialoghi::Messaggio;
+    Risposta Messaggio(const QString& testo, Pulsanti pulsanti,
+                       Predefinito predefinito) override;
     std::optional<QString> InputBox(const QString& domanda, const QString& titolo,
                                     const QString& predefinito) override;
     QString ApriFile(const QString& titolo, const QString& cartella,
@@ -36,6 +38,10 @@ public:
     void Beep() override { ++Segnali; }
 
     QStringList Mostrati;
+    // The default button of each message shown, in order.
+    QList<Predefinito> Predefiniti;
+    // Runs while a message is open, to look at what the user sees behind it.
+    std::function<void(const QString&)> AlMessaggio;
     int Segnali = 0; // beeps heard
 
 private:
@@ -56,7 +62,8 @@ private:
 // Answers yes to everything: for long unattended runs.
 class DialoghiSempreSi : public Dialoghi {
 public:
-    Risposta Messaggio(const QString&, Pulsanti p) override {
+    using Dialoghi::Messaggio;
+    Risposta Messaggio(const QString&, Pulsanti p, Predefinito) override {
         return p == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
     }
     std::optional<QString> InputBox(const QString&, const QString&,

@@ -38,9 +38,10 @@ Partita Rileggi(const QStringList& righe) {
     return p;
 }
 
-TEST(FilePartitaTest, WritesTheTaggedLinesThenTheHistoryUpToTheLine) {
-    const Partita p = PartitaEsempio();
-    const QStringList righe = RigheFilePartita(p, 3, Momento, TabellaLingue{});
+TEST(FilePartitaTest, WritesTheTaggedLinesThenTheWholeHistory) {
+    Partita p = PartitaEsempio();
+    p.RigaSelezionata = 3;
+    const QStringList righe = RigheFilePartita(p, Momento, TabellaLingue{});
     const QStringList attese{"#Salvataggio  del : 08/12/2024 - 15:42:07",
                              "#HOME  :Locali",
                              "#GUESTS:Ospiti",
@@ -65,14 +66,18 @@ TEST(FilePartitaTest, WritesTheTaggedLinesThenTheHistoryUpToTheLine) {
                              "(1) 0 -  0 - 15:10 - 0_0",
                              "(1) 8 - 25 - 15:38 - G_N_0",
                              "(2) 0 -  0 - 15:38 - 0_0",
-                             "(2) 1 -  0 - 15:39 - H_E_0"};
-    EXPECT_EQ(attese, righe);
-    EXPECT_EQ(21, RigheFilePartita(p, -1, Momento, TabellaLingue{}).size());
+                             "(2) 1 -  0 - 15:39 - H_E_0",
+                             "1#H Timeout Locali - 15:40",
+                             "(2) 1 -  1 - 15:41 - G_N_0",
+                             "(2) 2 -  1 - 15:41 - H_4_1",
+                             "(2) 3 -  1 - 15:42 - H_N_0"};
+    EXPECT_EQ(attese, righe) << "an earlier selected line never cuts the history";
+    EXPECT_EQ(21, RigheFilePartita(Partita{}, Momento, TabellaLingue{}).size());
 }
 
 TEST(FilePartitaTest, ReadsBackTheMatchAndLocksASetWithPoints) {
     const Partita scritta = PartitaEsempio();
-    const Partita p = Rileggi(RigheFilePartita(scritta, 7, Momento, TabellaLingue{}));
+    const Partita p = Rileggi(RigheFilePartita(scritta, Momento, TabellaLingue{}));
     EXPECT_EQ(scritta.Storico, p.Storico);
     EXPECT_EQ(scritta.Punti, p.Punti);
     EXPECT_EQ((std::array<QString, 2>{"3", "1"}), p.Tabellone.Punti);
@@ -87,12 +92,42 @@ TEST(FilePartitaTest, ReadsBackTheMatchAndLocksASetWithPoints) {
     EXPECT_EQ(-1, p.ModoConteggio) << "an open countdown closes";
 }
 
+struct CasoBlocco {
+    QStringList righe;
+    bool bloccata;
+};
+
+class BloccoDopoCaricamentoTest : public ::testing::TestWithParam<CasoBlocco> {};
+
+TEST_P(BloccoDopoCaricamentoTest, AMatchUnderWayLoadsLocked) {
+    const Partita p = Rileggi(GetParam().righe);
+    EXPECT_EQ(GetParam().bloccata, p.Bloccata);
+    EXPECT_EQ(!GetParam().bloccata, p.PresentazioneAttiva);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    File, BloccoDopoCaricamentoTest,
+    ::testing::Values(
+        // The copy of a set-winning point: the new set at 0-0.
+        CasoBlocco{{"#HSCORE:1", "#CURSET:2", "(1)25 - 20 - 15:00 - H_N_0",
+                    "(2) 0 -  0 - 15:00 - 0_0"},
+                   true},
+        CasoBlocco{{"#CURSET:2"}, true},
+        CasoBlocco{{"#GSCORE:1", "#CURSET:1"}, true},
+        // A removal back to 0-0 is still a point played.
+        CasoBlocco{{"#CURSET:1", "(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_N_0",
+                    "(1) 0 -  0 - 15:00 - H_N_0"},
+                   true},
+        CasoBlocco{{"#CURSET:1", "(1) 0 -  0 - 15:00 - 0_0"}, false},
+        CasoBlocco{{"#CURSET:1", "(1) 0 -  0 - 15:00 - 0_0", "1#H Timeout Locali - 15:01"},
+                   false}));
+
 TEST(FilePartitaTest, RulesOfTheFileComeBack) {
     Partita scritta = PartitaEsempio();
     scritta.SetTotali = 3;
     scritta.PuntiSet = 21;
     scritta.PuntiTieBreak = 15;
-    const Partita p = Rileggi(RigheFilePartita(scritta, 7, Momento, TabellaLingue{}));
+    const Partita p = Rileggi(RigheFilePartita(scritta, Momento, TabellaLingue{}));
     EXPECT_EQ(3, p.SetTotali);
     EXPECT_EQ(21, p.PuntiSet);
     EXPECT_EQ(15, p.PuntiTieBreak);
@@ -103,7 +138,7 @@ TEST(FilePartitaTest, AFinishedMatchReadsBackFinishedInItsLastSet) {
     scritta.SetVinti = {3, 0};
     scritta.SetCorrente = 4;
     BloccaBot(scritta, TabellaLingue{});
-    const QStringList righe = RigheFilePartita(scritta, 7, Momento, TabellaLingue{});
+    const QStringList righe = RigheFilePartita(scritta, Momento, TabellaLingue{});
     EXPECT_TRUE(righe.contains(QStringLiteral("#GAMEOV:0")));
     const Partita p = Rileggi(righe);
     EXPECT_EQ(3, p.SetCorrente);
@@ -152,9 +187,8 @@ TEST_P(FileDanneggiatoTest, NeverCrashesAndOnlyAMatchFileIsAccepted) {
         for (const QString& riga : p.Storico) {
             EXPECT_LE(riga.size(), 256);
         }
-        const QStringList salvato = RigheFilePartita(
-            p, static_cast<int>(p.Storico.size()) - 1, QDateTime(QDate(2026, 12, 10), QTime(20, 0)),
-            TabellaLingue{});
+        const QStringList salvato =
+            RigheFilePartita(p, QDateTime(QDate(2026, 12, 10), QTime(20, 0)), TabellaLingue{});
         EXPECT_TRUE(LeggiFilePartita(salvato).has_value()) << "saved again, it loads again";
     }
 }

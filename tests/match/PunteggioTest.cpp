@@ -21,10 +21,12 @@ public:
     void Esultanza(int tipo) override { esultanze.push_back(tipo); }
     void ApriCambioCampo() override { ++cambiCampo; }
     void FinePartita() override { ++fini; }
+    void CodiceRifiutato(int lato) override { rifiutati.push_back(lato); }
 
     Partita* partita = nullptr;
     QStringList avvisi;
     std::vector<int> esultanze;
+    std::vector<int> rifiutati;
     int blocchi = 0, lampeggi = 0, scorrimenti = 0, cambiCampo = 0, fini = 0;
 };
 

@@ -28,6 +28,10 @@ const QStringList Storia{
     "2#H Timeout Locali - 15:33",  // 13
     "(3) 4 -  1 - 15:34 - H_N_0",  // 14
     "(3) 5 -  1 - 15:35 - H_N_0",  // 15
+    "1#G Timeout Ospiti - 15:36",  // 16
+    "(3) 6 -  1 - 15:37 - H_N_0",  // 17
+    "(3) 7 -  1 - 15:38 - H_N_0",  // 18
+    "(3) 8 -  1 - 15:39 - H_N_0",  // 19
 };
 
 struct CasoRitorno {
@@ -73,15 +77,17 @@ TEST_P(RitornoTest, RebuildsTheMatchFromTheHistory) {
 INSTANTIATE_TEST_SUITE_P(
     Storia, RitornoTest,
     ::testing::Values(
-        CasoRitorno{2, false, 0, 0, 0, {}, {}, {"", ""}, 16},  // timeout line
-        CasoRitorno{15, false, 0, 0, 0, {}, {}, {"", ""}, 16}, // last line
-        CasoRitorno{-1, false, 0, 0, 0, {}, {}, {"", ""}, 16}, // nothing selected
+        CasoRitorno{2, false, 0, 0, 0, {}, {}, {"", ""}, 20},  // timeout line
+        CasoRitorno{19, false, 0, 0, 0, {}, {}, {"", ""}, 20}, // last line
+        CasoRitorno{-1, false, 0, 0, 0, {}, {}, {"", ""}, 20}, // nothing selected
         CasoRitorno{3, true, 1, 24, 23, {0, 0}, {0, 1}, {"", ""}, 4},
         CasoRitorno{4, true, 2, 0, 0, {1, 0}, {0, 0}, {"25/23", ""}, 6}, // set point: next set
         // The removal line inside set 2 does not count as the end of a set.
         CasoRitorno{9, true, 3, 0, 0, {1, 1}, {0, 0}, {"25/23", "20/25"}, 11},
         CasoRitorno{12, true, 3, 3, 1, {1, 1}, {1, 0}, {"25/23", "20/25"}, 13},
-        CasoRitorno{14, true, 3, 4, 1, {1, 1}, {2, 0}, {"25/23", "20/25"}, 15}));
+        CasoRitorno{14, true, 3, 4, 1, {1, 1}, {2, 0}, {"25/23", "20/25"}, 15},
+        // Score lines between the timeouts and the target do not end the walk.
+        CasoRitorno{18, true, 3, 7, 1, {1, 1}, {2, 1}, {"25/23", "20/25"}, 19}));
 
 TEST(RitornoRegoleTest, FifteenPointSetsEndAtTheirOwnTarget) {
     Partita p;
@@ -123,10 +129,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoUndo{{"(1) 0 -  0 - 15:00 - 0_0"}, std::nullopt},
         CasoUndo{{"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_N_0"}, 0},
-        // After set 1: the set-winning line, which leads to the start of set 2 (no change).
+        // After set 1, as after any set: the score before the set-winning point.
         CasoUndo{{"(1)24 - 23 - 15:00 - H_N_0", "(1)25 - 23 - 15:00 - H_N_0",
                   "(2) 0 -  0 - 15:00 - 0_0"},
-                 1},
+                 0},
         // After set 2: the score before the set-winning point.
         CasoUndo{{"(2)24 - 20 - 15:00 - H_N_0", "(2)25 - 20 - 15:00 - H_N_0",
                   "(3) 0 -  0 - 15:00 - 0_0"},
@@ -135,20 +141,50 @@ INSTANTIATE_TEST_SUITE_P(
                   "(2) 4 -  2 - 15:02 - H_N_0"},
                  1}));
 
-TEST(UndoRitornoTest, UndoAfterSetTwoRemovesTheSetWon) {
+struct CasoUndoFineSet {
+    QStringList storia;
+    int set;
+    std::array<int, 2> punti;
+    std::array<int, 2> vinti;
+};
+
+class UndoFineSetTest : public ::testing::TestWithParam<CasoUndoFineSet> {};
+
+TEST_P(UndoFineSetTest, UndoRightAfterASetTakesItsWinningPointBack) {
     Partita p;
     RegolePredefinite(p);
-    p.Storico = {"(1)25 - 20 - 15:00 - H_N_0", "(2)24 - 20 - 15:00 - H_N_0",
-                 "(2)25 - 20 - 15:00 - H_N_0", "(3) 0 -  0 - 15:00 - 0_0"};
-    p.SetVinti = {2, 0};
+    p.Storico = GetParam().storia;
     p.DaUndo = -1;
     const auto d = DestinazioneRitorno(p, *RigaUndo(p));
     ASSERT_TRUE(d);
     EseguiRitorno(p, *d, TabellaLingue{});
-    EXPECT_EQ(2, p.SetCorrente);
-    EXPECT_EQ((std::array<int, 2>{24, 20}), p.Punti);
-    EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetVinti);
-    EXPECT_EQ(2, p.Storico.size());
+    EXPECT_EQ(GetParam().set, p.SetCorrente);
+    EXPECT_EQ(GetParam().punti, p.Punti);
+    EXPECT_EQ(GetParam().vinti, p.SetVinti);
+    EXPECT_EQ(GetParam().storia.size() - 2, p.Storico.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Set, UndoFineSetTest,
+    ::testing::Values(
+        CasoUndoFineSet{{"(1) 0 -  0 - 15:00 - 0_0", "(1)24 - 20 - 15:00 - H_N_0",
+                         "(1)25 - 20 - 15:00 - H_N_0", "(2) 0 -  0 - 15:00 - 0_0"},
+                        1, {24, 20}, {0, 0}},
+        CasoUndoFineSet{{"(1)25 - 20 - 15:00 - H_N_0", "(2)24 - 20 - 15:00 - H_N_0",
+                         "(2)25 - 20 - 15:00 - H_N_0", "(3) 0 -  0 - 15:00 - 0_0"},
+                        2, {24, 20}, {1, 0}}));
+
+TEST(RitornoFinePartitaTest, TheDecidingSetsWinningLineGoesNowhereBeyondTheRules) {
+    Partita p;
+    RegolePredefinite(p);
+    p.Storico = {"(5)14 - 13 - 15:00 - H_N_0", "(5)15 - 13 - 15:00 - H_N_0",
+                 "(6) 0 -  0 - 15:00 - 0_0"};
+    EXPECT_FALSE(DestinazioneRitorno(p, 1)) << "no sixth set in a best of five";
+    p.SetTotali = 3;
+    p.Storico = {"(3)14 - 13 - 15:00 - H_N_0", "(3)15 - 13 - 15:00 - H_N_0",
+                 "(4) 0 -  0 - 15:00 - 0_0"};
+    EXPECT_FALSE(DestinazioneRitorno(p, 1)) << "no fourth set in a best of three";
+    EXPECT_EQ(0, DestinazioneRitorno(p, 0)) << "the point before stays reachable";
 }
 
 TEST(TimeoutTest, TwoPerSideThenRefused) {

@@ -79,10 +79,30 @@ TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
 }
 
+TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
+    Punti(0, 4);
+    Punti(3, 2);
+    const QStringList storico = console.Match().Storico;
+    console.List3->setCurrentRow(2);
+    a.f.dialoghi.Attendi(QStringLiteral("Desideri riportare la partita a questo precedente "
+                                        "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
+                         Risposta::No);
+    console.List3_DblClick();
+    a.f.dialoghi.AttendiFile(Percorso("p.txt"));
+    console.MenuSalva_Click();
+    a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
+    a.f.dialoghi.AttendiFile(Percorso("p.txt"));
+    console.MenuC_Click();
+    EXPECT_EQ(storico, console.Match().Storico);
+    EXPECT_EQ(QStringLiteral("4"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.LabScore[1]->text());
+}
+
 class RecuperoScenario : public FileScenario {
 protected:
-    void Recupera() {
-        const QString quando = QFileInfo(console.PercorsoEmergenza())
+    void Recupera() { Recupera(console); }
+    void Recupera(Form1& c) {
+        const QString quando = QFileInfo(c.PercorsoEmergenza())
                                    .lastModified()
                                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         a.f.dialoghi.Attendi(
@@ -92,7 +112,7 @@ protected:
                            "di caricare un file di partita salvato il : \n") +
                 quando + QStringLiteral("\n\n"),
             Risposta::Si);
-        console.MenuCPEM_Click();
+        c.MenuCPEM_Click();
     }
     // A fresh console after a crash, on the same temporary folder.
     std::unique_ptr<Form1> Riavvia() {
@@ -108,14 +128,19 @@ TEST_F(RecuperoScenario, NoCopyYet) {
     console.MenuCPEM_Click();
 }
 
-TEST_F(RecuperoScenario, SetWinningPointComesBackAsTheNextSet) {
+TEST_F(RecuperoScenario, SetWinningPointComesBackAsTheNextSetLocked) {
     Punti(3, 23);
     Punti(0, 25);
-    Recupera();
-    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
-    EXPECT_EQ(2, console.Match().SetCorrente);
-    EXPECT_EQ(QStringLiteral("25/23"), console.Match().Parziali[0]);
+    auto dopo = Riavvia();
+    Recupera(*dopo);
+    EXPECT_EQ(QStringLiteral("0"), dopo->LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), dopo->Label3[0]->text());
+    EXPECT_EQ(2, dopo->Match().SetCorrente);
+    EXPECT_EQ(QStringLiteral("25/23"), dopo->Match().Parziali[0]);
+    EXPECT_EQ(QStringLiteral("Sblocca"), dopo->Command3->text()) << "locked as after a point";
+    EXPECT_FALSE(dopo->Command2->isEnabled());
+    EXPECT_FALSE(dopo->menufile->menuAction()->isEnabled());
+    EXPECT_FALSE(dopo->List1[0]->isEnabled());
 }
 
 TEST_F(RecuperoScenario, UndoIsInTheCopy) {
@@ -167,17 +192,7 @@ TEST_F(RecuperoScenario, FinishedMatchComesBackFinishedAfterARestart) {
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
     Punti(0, 25);
     auto dopo = Riavvia();
-    const QString quando = QFileInfo(dopo->PercorsoEmergenza())
-                               .lastModified()
-                               .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    a.f.dialoghi.Attendi(QStringLiteral("Attenzione questa procedura di emergenza carica una "
-                                        "partita contenuta nella cartella dei file temporanei di "
-                                        "Windows, non è garantita la risoluzione del problema ma "
-                                        "in caso di necessità è possibile tentare di caricare un "
-                                        "file di partita salvato il : \n") +
-                             quando + QStringLiteral("\n\n"),
-                         Risposta::Si);
-    dopo->MenuCPEM_Click();
+    Recupera(*dopo);
     EXPECT_EQ(1, dopo->Match().SetCorrente);
     EXPECT_EQ(1, dopo->Match().PartitaFinita);
     EXPECT_FALSE(dopo->Command1[0]->isEnabled());

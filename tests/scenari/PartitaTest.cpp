@@ -49,13 +49,42 @@ TEST_F(PartitaScenario, TypedCodeAndPointTypeReachTheHistory) {
     EXPECT_EQ(QStringLiteral("Guests : Schiacciata"), console.Tabellone().Label16->text());
 }
 
-TEST_F(PartitaScenario, RefusedCodeKeepsTheBoxForCorrection) {
-    console.Text1[0]->setText(QStringLiteral("abc"));
-    a.f.dialoghi.Attendi(
-        QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+TEST_F(PartitaScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
+    Partita& p = console.Match();
+    p.SetTotali = 3;
+    p.PuntiSet = 3;
+    Punti(0, 3);
+    Punti(0, 2);
+    bool visto = false;
+    a.f.dialoghi.AlMessaggio = [&](const QString&) {
+        visto = true;
+        EXPECT_EQ(QStringLiteral("2"), d.Label3[0]->text()) << "the hall sees the sets won";
+        EXPECT_EQ(QStringLiteral("2"), d.LabScore[0]->text());
+        QFile copia(console.PercorsoEmergenza());
+        ASSERT_TRUE(copia.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(copia.readAll().contains("#GAMEOV:0")) << "the winning point is saved";
+    };
+    a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
     console.Command1_Click(0);
-    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("abc"), console.Text1[0]->text());
+    EXPECT_TRUE(visto);
+}
+
+TEST_F(PartitaScenario, RefusedCodeIsClearedSoTheSideScoresAgain) {
+    a.f.dialoghi.AlMessaggio = [&](const QString&) {
+        EXPECT_TRUE(console.Text1[0]->text().isEmpty());
+        EXPECT_EQ(QStringLiteral("0"), d.LabScore[0]->text());
+    };
+    for (const char* codice : {"A1", "abc"}) {
+        console.Text1[0]->setText(QString::fromLatin1(codice));
+        a.f.dialoghi.Attendi(
+            QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+        console.Command1_Click(0);
+        EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text()) << codice;
+        EXPECT_TRUE(console.Text1[0]->text().isEmpty()) << codice;
+    }
+    a.f.dialoghi.AlMessaggio = nullptr;
+    console.Command1_Click(0);
+    EXPECT_EQ(QStringLiteral("1"), console.LabScore[0]->text()) << "the next point is not refused";
 }
 
 TEST_F(PartitaScenario, UnlockAsksAndResetsOnYes) {

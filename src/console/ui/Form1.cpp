@@ -248,7 +248,10 @@ void Form1::Command1_Click(int Index) {
         r.DidascalieTipo[i] = Option2[i]->text();
     }
     const auto righePrima = partita_.Storico.size();
-    if (SegnaPunto(partita_, r, modulo_, *this)) {
+    clickInCorso_ = true;
+    const bool segnato = SegnaPunto(partita_, r, modulo_, *this);
+    clickInCorso_ = false;
+    if (segnato) {
         Option2_Click(0);
         List2[Index <= 1 ? 0 : 1]->setCurrentRow(0);
         Text1[0]->clear();
@@ -259,6 +262,15 @@ void Form1::Command1_Click(int Index) {
         SalvaEmergenza();
     }
     Aggiorna();
+    MostraRinviati();
+}
+
+void Form1::MostraRinviati() {
+    auto rinviati = std::move(rinviati_);
+    rinviati_.clear();
+    for (const auto& mostra : rinviati) {
+        mostra();
+    }
 }
 
 void Form1::TimerAltezzaSponsor_Timer() {
@@ -332,7 +344,17 @@ void Form1::Aggiorna() {
 }
 
 void Form1::Avviso(const QString& testo) {
-    piattaforma_.dialoghi.Messaggio(testo, Pulsanti::Ok);
+    const auto mostra = [this, testo] { piattaforma_.dialoghi.Messaggio(testo, Pulsanti::Ok); };
+    if (clickInCorso_) {
+        rinviati_.push_back(mostra);
+    } else {
+        mostra();
+    }
+}
+
+void Form1::CodiceRifiutato(int lato) {
+    Text1[lato]->clear();
+    List2[lato]->setCurrentRow(0);
 }
 
 void Form1::BloccaConsole() {
@@ -348,7 +370,14 @@ void Form1::AvviaScorrimento() {
 }
 
 void Form1::ApriCambioCampo() {
-    ApriConteggio(modulo_.Traduci(QStringLiteral("Cambio campo per ultimo SET")), true);
+    const auto apri = [this] {
+        ApriConteggio(modulo_.Traduci(QStringLiteral("Cambio campo per ultimo SET")), true);
+    };
+    if (clickInCorso_) {
+        rinviati_.push_back(apri);
+    } else {
+        apri();
+    }
 }
 
 void Form1::Esultanza(int tipoPunto) {

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -193,7 +194,7 @@ private:
     void MostraLogo(int lato, const QImage& logo);
     void ApriConteggio(const QString& testo, bool cambioCampo);
     bool AbbandonaPartita(const char* domanda);
-    bool SalvaPartita(const QString& percorso, int ultimaRiga);
+    bool SalvaPartita(const QString& percorso);
     // After every change the operator made, so a crash loses nothing.
     void SalvaEmergenza();
     int TipoPuntoSottolineato() const;
@@ -211,6 +212,11 @@ private:
     void ApriCambioCampo() override;
     void Esultanza(int tipoPunto) override;
     void FinePartita() override;
+    void CodiceRifiutato(int lato) override;
+    // Messages and windows a score click raises wait until both windows show its result and
+    // the emergency copy holds it: the hall never sees a stale score behind a box, and a crash
+    // while one is open loses nothing.
+    void MostraRinviati();
 
     Piattaforma& piattaforma_;
     Modulo1 modulo_;
@@ -225,6 +231,8 @@ private:
     CacheImmagini loghi_;
     std::array<QString, 2> logoAtteso_;
     int passoStatistiche_ = 0;
+    bool clickInCorso_ = false;
+    std::vector<std::function<void()>> rinviati_;
     // Zoom All: the next click magnifies (false) or returns to normal (true).
     bool ingrandito_ = false;
     Controlli controlli_;

@@ -10,7 +10,9 @@
 #include <QScreen>
 
 // The start-up sequence; it is also the reload-everything routine, so it must be safe to rerun.
+// A match under way keeps its place in the match: set, history, partials and selection.
 void Form1::Form_Load() {
+    const bool inCorso = !partita_.Storico.isEmpty();
     RegolePredefinite(partita_);
     if (modulo_.VersoTabellone == 0) {
         modulo_.VersoTabellone = 1;
@@ -32,7 +34,9 @@ void Form1::Form_Load() {
     MenuLN[0]->setChecked(modulo_.Lingue.LinguaCorrente == QStringLiteral("ITA"));
     partita_.PannelloAnimato = 0;
     partita_.ModoConteggio = 0;
-    partita_.Parziali = {};
+    if (!inCorso) {
+        partita_.Parziali = {};
+    }
 
     form2_->setWindowState(form2_->windowState() & ~Qt::WindowMaximized);
     form2_->move(0, 0);
@@ -43,10 +47,12 @@ void Form1::Form_Load() {
 
     CaricaLingue();
 
-    partita_.SetCorrente = 1;
-    partita_.EtichettaSet = EtichettaDelSet(1, modulo_.Lingue);
-    partita_.Storico.clear();
-    partita_.RigaSelezionata = -1;
+    if (!inCorso) {
+        partita_.SetCorrente = 1;
+        partita_.Storico.clear();
+        partita_.RigaSelezionata = -1;
+    }
+    partita_.EtichettaSet = EtichettaDelSet(partita_.SetCorrente, modulo_.Lingue);
     List5->clear();
     for (const char* voce : {"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}) {
         List5->addItem(modulo_.Traduci(QString::fromUtf8(voce)));

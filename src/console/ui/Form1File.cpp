@@ -21,14 +21,13 @@ QString Form1::PercorsoEmergenza() const {
     return QDir(piattaforma_.cartelle.Temporanea()).filePath(QStringLiteral("match.txt"));
 }
 
-bool Form1::SalvaPartita(const QString& percorso, int ultimaRiga) {
-    return ScriviFileTesto(percorso, RigheFilePartita(partita_, ultimaRiga,
-                                                      piattaforma_.orologio.Adesso(),
+bool Form1::SalvaPartita(const QString& percorso) {
+    return ScriviFileTesto(percorso, RigheFilePartita(partita_, piattaforma_.orologio.Adesso(),
                                                       modulo_.Lingue));
 }
 
 void Form1::SalvaEmergenza() {
-    SalvaPartita(PercorsoEmergenza(), static_cast<int>(partita_.Storico.size()) - 1);
+    SalvaPartita(PercorsoEmergenza());
 }
 
 void Form1::MenuSalva_Click() {
@@ -53,10 +52,10 @@ void Form1::MenuSalva_Click() {
     if (QFileInfo::exists(percorso) &&
         dialoghi.Messaggio(t("Il file") + QStringLiteral(" :") + percorso + QStringLiteral(" ") +
                                t("esiste già. Vuoi sovrascrivere questa partita?"),
-                           Pulsanti::SiNo) == Risposta::No) {
+                           Pulsanti::SiNo, Predefinito::Rinuncia) == Risposta::No) {
         return;
     }
-    if (!SalvaPartita(percorso, partita_.RigaSelezionata)) {
+    if (!SalvaPartita(percorso)) {
         dialoghi.Messaggio(t("Non è stato possibile salvare la partita nel file") +
                                QStringLiteral(" : ") + percorso,
                            Pulsanti::Ok);
@@ -75,7 +74,7 @@ void Form1::MenuC_Click() {
         dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
                                "Una partita di Brivanta è già in corso, desideri abbandonarla e "
                                "caricare un'altra partita?")),
-                           Pulsanti::SiNo) == Risposta::No) {
+                           Pulsanti::SiNo, Predefinito::Rinuncia) == Risposta::No) {
         return;
     }
     const QString percorso =

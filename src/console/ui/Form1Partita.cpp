@@ -17,7 +17,8 @@ void Form1::Command3_Click() {
     } else {
         const QString domanda = modulo_.Traduci(
             QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
-        if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::No) {
+        if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo, Predefinito::Rinuncia) ==
+            Risposta::No) {
             return;
         }
         PulisciPartita(partita_, modulo_.Lingue);
@@ -94,7 +95,8 @@ void Form1::ApriConteggio(const QString& testo, bool cambioCampo) {
 bool Form1::AbbandonaPartita(const char* domanda) {
     if (!partita_.Storico.isEmpty() &&
         piattaforma_.dialoghi.Messaggio(modulo_.Traduci(QString::fromUtf8(domanda)),
-                                        Pulsanti::OkAnnulla) == Risposta::Annulla) {
+                                        Pulsanti::OkAnnulla,
+                                        Predefinito::Rinuncia) == Risposta::Annulla) {
         return false;
     }
     PulisciPartita(partita_, modulo_.Lingue);
@@ -135,7 +137,8 @@ void Form1::Command2_Click() {
     const QString domanda = modulo_.Traduci(QStringLiteral(
         "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
         "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
-    if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla) == Risposta::Annulla) {
+    if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla, Predefinito::Rinuncia) ==
+        Risposta::Annulla) {
         return;
     }
     piattaforma_.processo.Termina();

@@ -40,7 +40,7 @@ Form3::Form3(Partita& partita, const Form2& display, QTimer& timerFrames)
     Timer1.setInterval(990);
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     // Loaded at the display's left edge, centred on its height.
-    move(display_.x() + 50, display_.y() + display_.height() / 2 - height() / 2);
+    move(display_.x() + TwipsInPixel(50), display_.y() + display_.height() / 2 - height() / 2);
 }
 
 void Form3::Apri(const QString& testo, bool cambioCampo) {

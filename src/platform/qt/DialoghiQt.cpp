@@ -8,27 +8,56 @@
 
 namespace {
 const QString Titolo = QStringLiteral("Brivanta");
-
-QWidget* Genitore() {
-    return QApplication::activeWindow();
-}
 } // namespace
 
-Risposta DialoghiQt::Messaggio(const QString& testo, Pulsanti pulsanti) {
+QWidget* DialoghiQt::Genitore() const {
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+        return modale;
+    }
+    if (principale_) {
+        return principale_;
+    }
+    return QApplication::activeWindow();
+}
+
+std::unique_ptr<QMessageBox> DialoghiQt::CreaMessaggio(const QString& testo, Pulsanti pulsanti,
+                                                       Predefinito predefinito) const {
+    auto box = std::make_unique<QMessageBox>(Genitore());
+    box->setWindowTitle(Titolo);
+    box->setText(testo);
+    const bool rinuncia = predefinito == Predefinito::Rinuncia;
     switch (pulsanti) {
     case Pulsanti::Ok:
-        QMessageBox::information(Genitore(), Titolo, testo, QMessageBox::Ok);
+        box->setIcon(QMessageBox::Information);
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
+        break;
+    case Pulsanti::OkAnnulla:
+        box->setIcon(QMessageBox::Question);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setDefaultButton(rinuncia ? QMessageBox::Cancel : QMessageBox::Ok);
+        break;
+    case Pulsanti::SiNo:
+        box->setIcon(QMessageBox::Question);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(rinuncia ? QMessageBox::No : QMessageBox::Yes);
+        break;
+    }
+    return box;
+}
+
+Risposta DialoghiQt::Messaggio(const QString& testo, Pulsanti pulsanti,
+                               Predefinito predefinito) {
+    const auto box = CreaMessaggio(testo, pulsanti, predefinito);
+    const int scelta = box->exec();
+    switch (pulsanti) {
+    case Pulsanti::Ok:
         return Risposta::Ok;
     case Pulsanti::OkAnnulla:
-        return QMessageBox::question(Genitore(), Titolo, testo,
-                                     QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok
-                   ? Risposta::Ok
-                   : Risposta::Annulla;
+        return scelta == QMessageBox::Ok ? Risposta::Ok : Risposta::Annulla;
     case Pulsanti::SiNo:
-        return QMessageBox::question(Genitore(), Titolo, testo,
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::No
-                   ? Risposta::No
-                   : Risposta::Si;
+        // Esc or the title bar on a Yes/No box answers No: nothing is thrown away.
+        return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;
     }
     return Risposta::Annulla;
 }
@@ -51,7 +80,9 @@ QString DialoghiQt::ApriFile(const QString& titolo, const QString& cartella,
 
 QString DialoghiQt::SalvaFile(const QString& titolo, const QString& cartella, const QString& nome,
                               const QString& filtro) {
-    return QFileDialog::getSaveFileName(Genitore(), titolo, QDir(cartella).filePath(nome), filtro);
+    // The program asks its own overwrite question, in the operator's language.
+    return QFileDialog::getSaveFileName(Genitore(), titolo, QDir(cartella).filePath(nome), filtro,
+                                        nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 void DialoghiQt::Beep() {

@@ -201,7 +201,7 @@ void Form5::Image4_Click(int Index) {
     if (dialoghi.Messaggio(c_.modulo.Traduci(QStringLiteral(
                                "Vuoi veramente cancellare l'immagine di questo sponsor?")) +
                                ACapo + percorso,
-                           Pulsanti::OkAnnulla) == Risposta::Annulla) {
+                           Pulsanti::OkAnnulla, Predefinito::Rinuncia) == Risposta::Annulla) {
         return;
     }
     QFile::remove(percorso);
@@ -252,7 +252,7 @@ void Form5::Image6_Click() {
                 "Vuoi veramente cancellare l'immagine del logo testata? Non sarà più possibile "
                 "recuperare questa immagine")) +
                 ACapo + logo,
-            Pulsanti::OkAnnulla) == Risposta::Annulla) {
+            Pulsanti::OkAnnulla, Predefinito::Rinuncia) == Risposta::Annulla) {
         return;
     }
     QFile::remove(logo);

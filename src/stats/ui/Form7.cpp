@@ -126,7 +126,7 @@ void Form7::Command2_Click() {
     if (QFileInfo::exists(percorso) &&
         dialoghi.Messaggio(t("Il file") + QStringLiteral(" :") + percorso + u' ' +
                                t("esiste già. Vuoi sovrascrivere questa partita?"),
-                           Pulsanti::SiNo) == Risposta::No) {
+                           Pulsanti::SiNo, Predefinito::Rinuncia) == Risposta::No) {
         return;
     }
     if (!ScriviFileTesto(percorso, RigheEsportazione(righe_))) {

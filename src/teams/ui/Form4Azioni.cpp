@@ -45,8 +45,8 @@ void Form4::Avviso(const QString& testo) {
 }
 
 bool Form4::Conferma(const char* domanda, const QString& percorso) {
-    return piattaforma_.dialoghi.Messaggio(t(domanda) + ACapo + percorso, Pulsanti::OkAnnulla) ==
-           Risposta::Ok;
+    return piattaforma_.dialoghi.Messaggio(t(domanda) + ACapo + percorso, Pulsanti::OkAnnulla,
+                                           Predefinito::Rinuncia) == Risposta::Ok;
 }
 
 void Form4::MostraFoto(QLabel* dove, const QString& percorso, const QLabel* predefinita) {
@@ -190,7 +190,7 @@ void Form4::Command3_Click() {
         piattaforma_.dialoghi.Messaggio(
             t("Vuoi cancellare questa squadra ed assieme tutti i files delle immagini ed i files "
               "con i dati dgli atleti? Premi <OK> per confermare"),
-            Pulsanti::OkAnnulla) == Risposta::Annulla) {
+            Pulsanti::OkAnnulla, Predefinito::Rinuncia) == Risposta::Annulla) {
         return;
     }
     EliminaSquadra(modulo_.CartellaDati, nome);

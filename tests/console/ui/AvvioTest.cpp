@@ -167,17 +167,26 @@ TEST_F(AvvioTest, MissingTeamsFolderKeepsTheLists) {
     EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Voci(console->List1[0]));
 }
 
-TEST_F(AvvioTest, RunningAgainMidMatchClearsHistoryButKeepsTheScore) {
+TEST_F(AvvioTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     Avvia();
-    console->Command1_Click(0);
-    console->Command1_Click(0);
+    Partita& p = console->Match();
+    p.PuntiSet = 3;
+    for (int i = 0; i < 3; ++i) {
+        console->Command1_Click(0);
+    }
     console->Command1_Click(3);
+    const QStringList storico = p.Storico;
+    ASSERT_EQ(2, p.SetCorrente);
     console->Form_Load();
-    EXPECT_EQ(0, console->List3->count());
-    EXPECT_EQ(1, console->Match().SetCorrente);
-    EXPECT_EQ(QStringLiteral("2"), console->LabScore[0]->text());
+    EXPECT_EQ(2, p.SetCorrente);
+    EXPECT_EQ(QStringLiteral("2°SET"), p.EtichettaSet);
+    EXPECT_EQ(storico, p.Storico);
+    EXPECT_EQ(storico.size(), console->List3->count());
+    EXPECT_EQ(storico.size() - 1, console->List3->currentRow());
+    EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Parziali[0]);
+    EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetVinti);
     EXPECT_EQ(QStringLiteral("1"), console->Tabellone().LabScore[1]->text());
-    EXPECT_EQ(5, console->Match().SetTotali);
+    EXPECT_EQ(3, p.PuntiSet) << "rules are kept";
 }
 
 TEST_F(AvvioTest, ConsoleResizedToHalfKeepsFonts) {

@@ -46,7 +46,7 @@ TEST_F(LingueTest, StoredLanguageTranslatesEverythingAtStartUp) {
     EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
 }
 
-TEST_F(LingueTest, SwitchingMidMatchKeepsTheScoreAndEmptiesTheHistory) {
+TEST_F(LingueTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
     auto c = Avvia();
     c->Command1_Click(0);
     c->Command1_Click(0);
@@ -54,7 +54,7 @@ TEST_F(LingueTest, SwitchingMidMatchKeepsTheScoreAndEmptiesTheHistory) {
     EXPECT_EQ(QStringLiteral("ENG"), a.f.impostazioni.valori.value(QStringLiteral("Language")));
     EXPECT_EQ(QStringLiteral("Exit"), c->Command2->text());
     EXPECT_EQ(QStringLiteral("SET 1"), c->Match().EtichettaSet);
-    EXPECT_EQ(0, c->List3->count());
+    EXPECT_EQ(3, c->List3->count());
     EXPECT_EQ(QStringLiteral("2"), c->LabScore[0]->text());
     EXPECT_EQ(0, c->List2[0]->count());
     EXPECT_EQ((QStringList{"Italiano", "English*", "Français", "Deutsch", "Español"}), Menu(*c));
