@@ -40,6 +40,7 @@ TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(QStringLiteral("1"), console.Tabellone().Label6[0]->text());
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), UltimaRiga());
     const int x0 = f.x();
+    EXPECT_EQ(console.Tabellone().x() + 3, x0) << "50 twips right of the display's edge";
     f.Timer1_Timer();
     f.Timer1_Timer();
     EXPECT_EQ(QStringLiteral("28"), f.Label3->text());
