@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-enum class Pulsanti { Ok, OkAnnulla, SiNo };
+enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla };
 enum class Risposta { Ok, Annulla, Si, No };
 // The button Return presses. A question that throws a match or data away defaults to
 // No / Annulla, so a stray Return keeps what is there.

@@ -64,7 +64,7 @@ class DialoghiSempreSi : public Dialoghi {
 public:
     using Dialoghi::Messaggio;
     Risposta Messaggio(const QString&, Pulsanti p, Predefinito) override {
-        return p == Pulsanti::SiNo ? Risposta::Si : Risposta::Ok;
+        return p == Pulsanti::SiNo || p == Pulsanti::SiNoAnnulla ? Risposta::Si : Risposta::Ok;
     }
     std::optional<QString> InputBox(const QString&, const QString&,
                                     const QString& predefinito) override {

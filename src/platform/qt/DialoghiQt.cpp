@@ -42,6 +42,11 @@ std::unique_ptr<QMessageBox> DialoghiQt::CreaMessaggio(const QString& testo, Pul
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(rinuncia ? QMessageBox::No : QMessageBox::Yes);
         break;
+    case Pulsanti::SiNoAnnulla:
+        box->setIcon(QMessageBox::Question);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setDefaultButton(rinuncia ? QMessageBox::Cancel : QMessageBox::Yes);
+        break;
     }
     return box;
 }
@@ -58,6 +63,10 @@ Risposta DialoghiQt::Messaggio(const QString& testo, Pulsanti pulsanti,
     case Pulsanti::SiNo:
         // Esc or the title bar on a Yes/No box answers No: nothing is thrown away.
         return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;
+    case Pulsanti::SiNoAnnulla:
+        return scelta == QMessageBox::Yes  ? Risposta::Si
+               : scelta == QMessageBox::No ? Risposta::No
+                                           : Risposta::Annulla;
     }
     return Risposta::Annulla;
 }

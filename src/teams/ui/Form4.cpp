@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QSignalBlocker>
 #include <QScreen>
 #include <QStyle>
 
@@ -45,6 +47,7 @@ void Form4::CreaRighe(QWidget* area) {
             auto* t = new QLineEdit(area);
             Posiziona(t, l, top, w, 330);
             t->setMaxLength(massimo);
+            t->setProperty("massimo", massimo);
             return t;
         };
         Text1[r] = testo(180, 540, 2);
@@ -90,6 +93,8 @@ void Form4::CreaControlli() {
     const auto bottone = [this](int l, int t, int w, int h) {
         auto* b = new QPushButton(this);
         Posiziona(b, l, t, w, h);
+        // Return in a box must never close the window or act on the roster.
+        b->setAutoDefault(false);
         return b;
     };
     const auto icona = [this](QWidget* g, int l, int t, const QPixmap& figura) {
@@ -139,7 +144,6 @@ void Form4::CreaControlli() {
     Command4 = bottone(16110, 5100, 2130, 675);
     Command8 = bottone(13860, 5880, 700, 375);
     Command9 = bottone(14640, 5880, 1500, 375);
-    Command6->setDefault(true);
 
     Picture1 = new QLabel(this);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/display/atleta.png")));
@@ -226,13 +230,34 @@ void Form4::Form_Load() {
             CreaSquadra(modulo_.CartellaDati, QString::fromLatin1(nome));
         }
     }
-    List1->clear();
-    if (const auto elenco = ElencaSquadre(modulo_.CartellaDati)) {
-        List1->addItems(*elenco);
+    {
+        const QSignalBlocker fermo(List1);
+        List1->clear();
+        if (const auto elenco = ElencaSquadre(modulo_.CartellaDati)) {
+            List1->addItems(*elenco);
+        }
+        List1->setCurrentRow(List1->count() > 0 ? 0 : -1);
     }
+    rigaSquadra_ = -1;
     if (List1->count() > 0) {
-        List1->setCurrentRow(0);
         List1_Click();
+    }
+}
+
+void Form4::keyPressEvent(QKeyEvent* e) {
+    const bool invio = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (!invio) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    if (auto* bottone = qobject_cast<QPushButton*>(focusWidget())) {
+        bottone->click();
+    }
+}
+
+void Form4::reject() {
+    if (LasciaRosa()) {
+        QDialog::reject();
     }
 }
 
@@ -258,10 +283,17 @@ RigheEditor Form4::LeggiRighe() const {
 }
 
 void Form4::ScriviRighe(const RigheEditor& righe) {
+    // A hand-made file may hold longer values: they are shown and saved whole, the box's
+    // limit holds for typing only.
+    const auto riempi = [](QLineEdit* campo, const QString& valore) {
+        campo->setMaxLength(
+            std::max(campo->property("massimo").toInt(), static_cast<int>(valore.size())));
+        campo->setText(valore);
+    };
     for (int r = 0; r < CapacitaEditor; ++r) {
-        Text1[r]->setText(righe[r].Numero);
-        Text2[r]->setText(righe[r].Cognome);
-        Text3[r]->setText(righe[r].Nome);
+        riempi(Text1[r], righe[r].Numero);
+        riempi(Text2[r], righe[r].Cognome);
+        riempi(Text3[r], righe[r].Nome);
         Combo1[r]->setCurrentIndex(righe[r].Ruolo);
         Check1[r]->setChecked(righe[r].Convocato);
     }

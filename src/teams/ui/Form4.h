@@ -89,8 +89,14 @@ public:
     QLabel* Picture2;
     QLabel* Picture3;
 
+    // The current team changed, by mouse or keyboard: open it, after the unsaved-rows question.
+    void List1_CurrentRowChanged(int riga);
+    // Esc and the title bar: a changed roster is offered for saving first.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
@@ -114,6 +120,8 @@ private:
     void MostraAudio();
     QString ScegliFile(const char* titolo, const QString& filtro);
     bool Conferma(const char* domanda, const QString& percorso);
+    // Before the roster on screen goes away: saved, discarded, or kept (false) on Annulla.
+    bool LasciaRosa();
     void Avviso(const QString& testo);
     QString t(const char* testo) const;
 
@@ -124,6 +132,8 @@ private:
     QString fileFoto_;
     QString fileAudio_;
     int rigaCorrente_ = -1;
+    // The row of the team whose roster is on screen.
+    int rigaSquadra_ = -1;
     // The roster as opened: "Finito" saves only a changed one; rows past 27 ride along.
     RosaEditor aperta_;
 };

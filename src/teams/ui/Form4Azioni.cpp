@@ -12,6 +12,7 @@
 #include "sound/Audio.h"
 
 #include <QDir>
+#include <QSignalBlocker>
 #include <QFile>
 #include <QFileInfo>
 
@@ -83,7 +84,37 @@ void Form4::MostraAudio() {
     Image11->setVisible(presente);
 }
 
+void Form4::List1_CurrentRowChanged(int riga) {
+    if (riga == rigaSquadra_) {
+        return;
+    }
+    if (!LasciaRosa()) {
+        const QSignalBlocker fermo(List1);
+        List1->setCurrentRow(rigaSquadra_);
+        return;
+    }
+    List1_Click();
+}
+
+bool Form4::LasciaRosa() {
+    if (fileRosa_.isEmpty() || LeggiRighe() == aperta_.Righe) {
+        return true;
+    }
+    const QString squadra = QFileInfo(fileRosa_).dir().dirName();
+    switch (piattaforma_.dialoghi.Messaggio(
+        t("La rosa di questa squadra è stata modificata. Vuoi salvarla?") + ACapo + squadra,
+        Pulsanti::SiNoAnnulla)) {
+    case Risposta::Si:
+        return Salva();
+    case Risposta::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void Form4::List1_Click() {
+    rigaSquadra_ = List1->currentRow();
     SvuotaRighe();
     MostraFoto(Image1, QString(), Picture1);
     const QString cartella = CartellaScelta();
@@ -91,8 +122,8 @@ void Form4::List1_Click() {
     if (QFileInfo::exists(fileRosa_)) {
         aperta_ = LeggiRosaEditor(fileRosa_);
         ScriviRighe(aperta_.Righe);
-        aperta_.Righe = LeggiRighe();
     }
+    aperta_.Righe = LeggiRighe();
     fileFoto_ = File("team.jpg");
     MostraFoto(Image2, fileFoto_, Picture2);
     MostraLogo(File("logo.jpg"));
@@ -173,7 +204,7 @@ void Form4::Command2_Click() {
             t("sono proibiti trattandosi del nome di una cartella):") + u' ',
         t("Inserisci il nome della nuova squadra"), QString());
     const QString nome = risposta.value_or(QString()).trimmed();
-    if (!NomeAccettato(nome)) {
+    if (!NomeAccettato(nome) || !LasciaRosa()) {
         return;
     }
     CreaSquadra(modulo_.CartellaDati, nome);
@@ -186,7 +217,7 @@ void Form4::Command3_Click() {
         Avviso(t("Le cartelle : Home e Guests non possono essere cancellate"));
         return;
     }
-    if (nome.isEmpty() ||
+    if (nome.isEmpty() || !LasciaRosa() ||
         piattaforma_.dialoghi.Messaggio(
             t("Vuoi cancellare questa squadra ed assieme tutti i files delle immagini ed i files "
               "con i dati dgli atleti? Premi <OK> per confermare"),
@@ -230,7 +261,7 @@ void Form4::Command6_Click() {
 }
 
 void Form4::Command4_Click() {
-    reject();
+    QDialog::reject();
 }
 
 void Form4::Command8_Click() {
@@ -384,7 +415,8 @@ void Form4::Image11_Click() {
 }
 
 void Form4::Collega() {
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    connect(List1, &QListWidget::currentRowChanged, this,
+            [this](int riga) { List1_CurrentRowChanged(riga); });
     const std::pair<QPushButton*, void (Form4::*)()> bottoni[] = {
         {Command1, &Form4::Command1_Click}, {Command2, &Form4::Command2_Click},
         {Command3, &Form4::Command3_Click}, {Command4, &Form4::Command4_Click},

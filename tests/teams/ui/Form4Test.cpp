@@ -3,6 +3,7 @@
 #include "teams/ui/Form4.h"
 
 #include <QImageReader>
+#include <QTest>
 
 namespace {
 
@@ -14,9 +15,9 @@ protected:
         a.f.modali.Attendi([&](QDialog& finestra) { passi(static_cast<Form4&>(finestra)); });
         console.menugest_Click();
     }
+    // As the mouse or the keyboard does: the current team changes.
     static void Apri(Form4& f, const QString& nome) {
         f.List1->setCurrentItem(f.List1->findItems(nome, Qt::MatchExactly).first());
-        f.List1_Click();
     }
     static void Riga(Form4& f, int r, const char* numero, const char* cognome, const char* nome = "") {
         f.Text1[r]->setText(QString::fromUtf8(numero));
@@ -104,6 +105,84 @@ TEST_F(Form4Test, MoreThanTwentySevenRowsAreToldAndKept) {
     });
     EXPECT_EQ(29, Rosa(QStringLiteral("Lupi")).size());
     EXPECT_EQ(QStringLiteral("1;Primo;;;C"), Rosa(QStringLiteral("Lupi")).first());
+}
+
+TEST_F(Form4Test, LongFieldsOfAHandMadeFileAreKeptWhole) {
+    const QString lunga = QStringLiteral("123;Abbondanzieri-Rossi;Mariangela Beatrice;;C");
+    ASSERT_TRUE(ScriviFileTesto(Squadra(QStringLiteral("Lupi/team.csv")),
+                                {lunga, QStringLiteral("4;Neri;;;N")}));
+    Modifica([&](Form4& f) {
+        Apri(f, QStringLiteral("Lupi"));
+        EXPECT_EQ(QStringLiteral("Abbondanzieri-Rossi"), f.Text2[0]->text());
+        f.Text2[1]->setText(QStringLiteral("Neri Bianchi"));
+        f.Command1_Click();
+        f.Text2[2]->clear();
+        QTest::keyClicks(f.Text2[2], QStringLiteral("Abcdefghijklmnopqrst"));
+        EXPECT_EQ(15, f.Text2[2]->text().size()) << "typing keeps the box's limit";
+        f.Command4_Click();
+    });
+    EXPECT_EQ((QStringList{lunga, QStringLiteral("4;Neri Bianchi;;;N")}),
+              Rosa(QStringLiteral("Lupi")));
+}
+
+// Leaving typed rows, whichever way, asks first: Yes saves, No discards, Annulla stays.
+struct CasoUscita {
+    const char* nome;
+    Risposta risposta;
+    bool salvata;
+    bool resta;
+    std::function<void(Form4&)> lascia;
+};
+
+class UscitaForm4Test : public Form4Test, public ::testing::WithParamInterface<CasoUscita> {};
+
+TEST_P(UscitaForm4Test, ChangedRosterIsOfferedForSavingBeforeItGoes) {
+    const QString domanda = QStringLiteral(
+        "La rosa di questa squadra è stata modificata. Vuoi salvarla?\r\nLupi");
+    Modifica([&](Form4& f) {
+        f.show();
+        Apri(f, QStringLiteral("Lupi"));
+        Riga(f, 0, "5", "Galli");
+        a.f.dialoghi.Attendi(domanda, GetParam().risposta);
+        GetParam().lascia(f);
+        EXPECT_EQ(GetParam().resta, f.isVisible() &&
+                                        f.Text2[0]->text() == QStringLiteral("Galli") &&
+                                        f.List1->currentItem()->text() == QStringLiteral("Lupi"))
+            << "what is shown is what is acted on";
+        f.Command4_Click();
+    });
+    EXPECT_EQ(GetParam().salvata, QFileInfo::exists(Squadra(QStringLiteral("Lupi/team.csv"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modi, UscitaForm4Test,
+    ::testing::Values(
+        CasoUscita{"escape_yes", Risposta::Si, true, false,
+                   [](Form4& f) { QTest::keyClick(f.Text2[0], Qt::Key_Escape); }},
+        CasoUscita{"title_bar_no", Risposta::No, false, false, [](Form4& f) { f.close(); }},
+        CasoUscita{"title_bar_cancel", Risposta::Annulla, false, true,
+                   [](Form4& f) { f.close(); }},
+        CasoUscita{"arrow_key_yes", Risposta::Si, true, false,
+                   [](Form4& f) {
+                       f.List1->setFocus();
+                       QTest::keyClick(f.List1, Qt::Key_Up);
+                   }},
+        CasoUscita{"end_key_cancel", Risposta::Annulla, false, true,
+                   [](Form4& f) {
+                       f.List1->setFocus();
+                       QTest::keyClick(f.List1, Qt::Key_Home);
+                   }}),
+    [](const ::testing::TestParamInfo<CasoUscita>& info) { return std::string(info.param.nome); });
+
+TEST_F(Form4Test, ReturnInABoxNeverClosesTheEditor) {
+    Modifica([&](Form4& f) {
+        Apri(f, QStringLiteral("Lupi"));
+        Riga(f, 0, "5", "Galli");
+        QTest::keyClick(f.Text2[0], Qt::Key_Return);
+        EXPECT_EQ(QStringLiteral("Galli"), f.Text2[0]->text());
+        EXPECT_FALSE(QFileInfo::exists(Squadra(QStringLiteral("Lupi/team.csv"))));
+        f.Command4_Click();
+    });
 }
 
 TEST_F(Form4Test, NewDeleteAndRenameTellWhatIsRefused) {
