@@ -1,6 +1,8 @@
 #include "shared/ui/Immagini.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
@@ -12,8 +14,13 @@ constexpr qint64 PixelMassimi = 64LL * 1000 * 1000;
 constexpr int LatoMassimo = 16000;
 constexpr qint64 MemoriaCache = 256LL * 1024 * 1024;
 
+// A picture replaced on disk (in the team editor, the sponsor manager) is another picture:
+// its size and time are in the key, so it is decoded afresh at its next use.
 QString Chiave(const QString& percorso, int larghezza) {
-    return QString::number(larghezza) + QLatin1Char('|') + percorso;
+    const QFileInfo file(percorso);
+    return QString::number(larghezza) + QLatin1Char('|') + QString::number(file.size()) +
+           QLatin1Char('|') + QString::number(file.lastModified().toMSecsSinceEpoch()) +
+           QLatin1Char('|') + percorso;
 }
 
 } // namespace
