@@ -62,6 +62,20 @@ TEST(SuoniTest, ShippedSoundsDecode) {
     }
 }
 
+// Slot i plays for the console's point type i, whatever the sounds window calls the slot:
+// each shipped cheer is named for the point that plays it.
+TEST(SuoniTest, EachPointTypePlaysTheCheerNamedForIt) {
+    const QStringList file =
+        QDir(QStringLiteral(BRIVANTA_DATI) + QStringLiteral("/Sounds")).entryList(QDir::Files,
+                                                                                  QDir::Name);
+    ASSERT_EQ(5, file.size());
+    const char* tipiDellaConsole[] = {"folla", "ace", "muro", "schiacciata", "pallonetto"};
+    for (int tipo = 0; tipo < 5; ++tipo) {
+        EXPECT_TRUE(file[tipo].contains(QString::fromLatin1(tipiDellaConsole[tipo])))
+            << tipo << " " << file[tipo].toStdString();
+    }
+}
+
 TEST(SuoniTest, TheChannelRefusesWhatIsNotASound) {
     QTemporaryDir cartella;
     const QString finto = cartella.filePath(QStringLiteral("finto.mp3"));

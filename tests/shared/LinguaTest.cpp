@@ -78,6 +78,9 @@ TEST(LinguaTest, TheShippedTableHoldsEveryText) {
     for (qsizetype i = 2; i < righe->size(); ++i) {
         const QStringList campi = (*righe)[i].split(u';');
         EXPECT_EQ(5, campi.size()) << (*righe)[i].toStdString();
+        // The lookup ignores case: a second row with the same key is never reached.
+        EXPECT_FALSE(chiavi.contains(campi[0].trimmed().toUpper()))
+            << "unreachable row: " << campi[0].toStdString();
         chiavi.insert(campi[0].trimmed().toUpper());
     }
     const QRegularExpression letterale(

@@ -23,7 +23,6 @@ Form8::Form8(Modulo1& modulo, Lettore& lettore, Piattaforma& piattaforma, QTimer
     : modulo_(modulo), lettore_(lettore), piattaforma_(piattaforma),
       timerEsultanza_(timerEsultanza) {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Brivanta"));
     setModal(true);
     CreaControlli();
 }
@@ -88,6 +87,7 @@ QString Form8::CartellaSuoni() const {
 
 void Form8::Form_Load() {
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
+    setWindowTitle(t("Gestione suoni ed effetti sonori"));
     Command3->setText(t("Finito"));
     Command1->setText(t("Annulla"));
     for (int i = 0; i < 5; ++i) {
@@ -97,8 +97,8 @@ void Form8::Form_Load() {
         "Questi files audio .mp3 oppure .wav possono essere riprodotti durante la partita al "
         "momento dell'assegnazione del punto, ovviamente vengono suonati solamente quando si "
         "aggiudica il punteggio la squadra Home. E' possibile sostituire tutti i suoni "
-        "utilizzando i bottoni sovrastanti, per ragioni di copyright sono stati utilizzati solo "
-        "files audio di pubblico dominio."));
+        "utilizzando i bottoni sovrastanti. I suoni forniti sono stati realizzati appositamente "
+        "per Brivanta."));
     Check1->setText(t("Utilizza suoni esultanze"));
     Label3->setText(t("Durata massima suono esultanza in secondi :"));
     if (modulo_.DurataEsultanza == 0) {
@@ -153,8 +153,12 @@ void Form8::Image11_Click(int Index) {
 }
 
 void Form8::Command1_Click() {
-    lettore_.FermaAudio();
     reject();
+}
+
+void Form8::reject() {
+    lettore_.FermaAudio();
+    QDialog::reject();
 }
 
 void Form8::Command2_Click() {

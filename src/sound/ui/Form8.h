@@ -28,6 +28,8 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // Annulla, Esc and the title bar alike: a test sound never plays on.
+    void reject() override;
 
     QGroupBox* Frame1;
     std::array<QLabel*, 5> Label1;

@@ -50,7 +50,8 @@ Form7::Form7(const Partita& partita, int squadra, const Modulo1& modulo, Piattaf
 
 void Form7::Form_Load() {
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
-    Label17->setText(t("RIEPILOGO ED ASSEGNAZIONE PUNTI"));
+    // The table holds this text once, as the tooltip's; the heading is its capitals.
+    Label17->setText(t("RIEPILOGO ED ASSEGNAZIONE PUNTI").toUpper());
     for (int i = 0; i < 8; ++i) {
         Intestazioni[i]->setText(t(TestiIntestazioni[i]));
     }

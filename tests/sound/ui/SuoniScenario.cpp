@@ -4,6 +4,7 @@
 #include "sound/Audio.h"
 #include "sound/ui/Form8.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,6 +85,24 @@ TEST_F(SuoniScenario, ChoosingAndPlayingASlot) {
         f.Command1_Click();
     });
     EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), console->Modulo().SuoniEsultanza[3]);
+}
+
+TEST_F(SuoniScenario, EscAndTheTitleBarStopATestSoundAsAnnullaDoes) {
+    const std::function<void(Form8&)> chiusure[] = {
+        [](Form8& f) { QTest::keyClick(&f, Qt::Key_Escape); },
+        [](Form8& f) { f.close(); },
+    };
+    for (const auto& chiudi : chiusure) {
+        Finestra([&](Form8& f) {
+            EXPECT_EQ(QStringLiteral("Gestione suoni ed effetti sonori"), f.windowTitle());
+            f.show();
+            f.Image11_Click(0);
+            a.f.audio.chiamate.clear();
+            chiudi(f);
+            EXPECT_FALSE(f.isVisible());
+            EXPECT_EQ(QStringList{"ferma"}, a.f.audio.chiamate.mid(0, 1));
+        });
+    }
 }
 
 TEST_F(SuoniScenario, HomePointsCheerByPointTypeAndTheTimerCutsIt) {
