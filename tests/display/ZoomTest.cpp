@@ -78,6 +78,7 @@ TEST(ZoomTest, WithoutTheBandTheScoresKeepHalfTheDisplayAndTheCountersRise) {
     for (int k = 0; k < 2; ++k) {
         EXPECT_FLOAT_EQ(14400, c.LabScore[k].Width);
         EXPECT_FLOAT_EQ(1675, c.LabScore[k].Height);
+        EXPECT_FLOAT_EQ(1100, c.LabScore[k].Top) << "grows upward: its bottom stays";
         EXPECT_FLOAT_EQ(1675.0f / 23, c.LabScore[k].FontSize);
         EXPECT_FLOAT_EQ(2240, c.Label3[k].Top);
         EXPECT_FLOAT_EQ(2300, c.Label6[k].Top);

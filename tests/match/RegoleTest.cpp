@@ -92,7 +92,8 @@ TEST(RegoleTest, CourtChangeWhenTheScorerReachesEightInTheDecidingSet) {
     for (const Caso c : {Caso{5, 5, 1, 8, 5, true}, Caso{5, 5, 1, 8, 0, true},
                          Caso{3, 3, 1, 8, 7, true}, Caso{5, 5, 1, 9, 5, false},
                          Caso{5, 5, 1, 8, 9, false}, Caso{5, 4, 1, 8, 5, false},
-                         Caso{5, 5, 0, 8, 5, false}, Caso{1, 1, 1, 8, 5, false}}) {
+                         Caso{5, 5, 0, 8, 5, false}, Caso{1, 1, 1, 8, 5, false},
+                         Caso{5, 5, 1, 8, 8, false}}) {
         EXPECT_EQ(c.cambio, CambioCampo(c.setTotali, c.setCorrente, c.attivo, c.lato, c.altro))
             << c.setTotali << "/" << c.setCorrente << " " << c.lato << "-" << c.altro;
     }

@@ -44,6 +44,8 @@ TEST_F(SquadreTest, ReadingRules) {
     EXPECT_EQ(3, NumeroRuolo(righe[2].Ruolo));
     EXPECT_EQ(0, NumeroRuolo(righe[3].Ruolo));
     EXPECT_TRUE(righe[4].Convocato.isEmpty()) << "missing fields read empty";
+    EXPECT_EQ(1u, LeggiRosa(Scrivi("2;Boi;;;C\r\n"), CapacitaConsole, true).size())
+        << "nine characters make a line";
 }
 
 TEST_F(SquadreTest, ConsoleStopsAfterAnEmptyNumberAndAtItsCapacity) {

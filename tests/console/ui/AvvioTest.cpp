@@ -96,6 +96,12 @@ TEST_F(AvvioTest, EveryKeySet) {
     EXPECT_TRUE(console->Tabellone().isMaximized());
 }
 
+TEST_F(AvvioTest, TheSlowestPreviewSpeedIsKept) {
+    Imposta("ScoreBoardSpeed", "2000");
+    Avvia();
+    EXPECT_EQ(2000, console->TimerTabellone.interval());
+}
+
 struct CasoValoreErrato {
     const char* chiave;
     const char* valore;
