@@ -30,3 +30,17 @@ QString CostruisciSerial(const ColoriPannello& colori) {
     }
     return s;
 }
+
+QString ColoreCss(std::uint32_t bgr) {
+    return QStringLiteral("rgb(%1,%2,%3)")
+        .arg(bgr & 0xFF)
+        .arg((bgr >> 8) & 0xFF)
+        .arg((bgr >> 16) & 0xFF);
+}
+
+std::uint32_t TestoLeggibile(std::uint32_t sfondo) {
+    // Perceived brightness, 0..255 (ITU-R BT.601 weights).
+    const double luce = 0.299 * (sfondo & 0xFF) + 0.587 * ((sfondo >> 8) & 0xFF) +
+                        0.114 * ((sfondo >> 16) & 0xFF);
+    return luce >= 128 ? 0x000008 : 0xFFFFFF;
+}

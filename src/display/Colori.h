@@ -18,3 +18,10 @@ ColoriPannello ColoriPredefiniti();
 bool ApplicaSerial(const QString& serial, ColoriPannello& colori);
 
 QString CostruisciSerial(const ColoriPannello& colori);
+
+// "rgb(r,g,b)" for a style sheet.
+QString ColoreCss(std::uint32_t bgr);
+
+// Text that stays readable on a background: the design's near-black on light colours,
+// white on dark ones.
+std::uint32_t TestoLeggibile(std::uint32_t sfondo);

@@ -76,7 +76,7 @@ void PassoComune(ControlliZoom& c, double W, bool banda, int d) {
     if (banda) {
         Nome(c.Label1, d, false);
     }
-    Cornice(c.Shape1[0], c.LabScore[0], banda ? c.LabScore[1].Width : f(W / 2 - 200));
+    Cornice(c.Shape1[0], c.LabScore[0], banda ? c.LabScore[0].Width : f(W / 2 - 200));
 }
 
 void PassoOspiti(ControlliZoom& c, double W, bool banda, int d) {
@@ -171,7 +171,6 @@ void GiraTabellone(ControlliGiro& c, double W, bool bandaAccesa) {
     }
     for (int i = 0; i < 4; ++i) {
         scambia(c.Label14[i], c.Label12[i]);
-        c.Label12ASinistra[i] = c.Label12[i].Left >= c.Label14[i].Left;
         scambia(c.Label13[i], c.Label11[i]);
     }
 }

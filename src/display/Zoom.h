@@ -50,8 +50,6 @@ struct ControlliGiro {
     std::array<GeometriaControllo, 4> Label11;
     std::array<GeometriaControllo, 4> Label13;
     std::array<GeometriaControllo, 4> Label14;
-    // Filled by the swap: names lean towards the centre.
-    std::array<bool, 4> Label12ASinistra{};
 };
 
 // Left and right change places; with the band off the scores and names take W/2 - 180.

@@ -103,6 +103,7 @@ void Form2::Form_Resize() {
         SalvaPosizione();
     }
     ScalaGeometria(geometria_, InTwips(frameGeometry().size()), controlli_, true);
+    DopoLayout();
     ImpostaBanda();
     if (!fotoDaPreparare_.isEmpty()) {
         PreparaFoto(fotoDaPreparare_);
@@ -158,17 +159,13 @@ void Form2::Aggiorna() {
     } else {
         NascondiBanner();
     }
+    // The leading team stays as it was filled until its slide ends.
+    if (squadraInTesta_) {
+        return;
+    }
     const auto& pannello = t.Pannello;
     Label16->setText(pannello.Titolo);
-    const QString stile = LabScore[pannello.Lato]->styleSheet();
-    // Restyling is costly: only when the side's colours really change.
-    if (stile != stilePannello_) {
-        stilePannello_ = stile;
-        for (QLabel* e : {Label17, Label18}) {
-            e->setStyleSheet(stile);
-        }
-        Label19->setStyleSheet(stile + QStringLiteral("background:transparent;"));
-    }
+    StilePannello(pannello.Lato);
     if (pannello.Scorre) {
         Label17->setText(pannello.Cognome);
         Label18->setText(pannello.Numero);
@@ -226,17 +223,30 @@ void Form2::MostraStatistiche(const PannelloStatistiche& dati) {
     }
 }
 
+// The number on the panel is two labels: Label19 carries the text, Label18 behind it the
+// side's colour, so the pair reads as one number.
+void Form2::StilePannello(int lato) {
+    const QString stile = LabScore[lato]->styleSheet();
+    // Restyling is costly: only when the side's colours really change.
+    if (stile == stilePannello_) {
+        return;
+    }
+    stilePannello_ = stile;
+    const QString sfondo = ColoreCss(colori_[lato == 0 ? PuntiCasa : PuntiOspiti]);
+    Label17->setStyleSheet(stile);
+    Label18->setStyleSheet(QStringLiteral("background-color:%1;color:%1;").arg(sfondo));
+    Label19->setStyleSheet(stile + QStringLiteral("background:transparent;"));
+}
+
 void Form2::MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
                                  const QString& set, const QString& punteggio) {
-    const QString stile = LabScore[lato]->styleSheet();
-    Label17->setStyleSheet(stile);
-    Label18->setStyleSheet(stile);
-    stilePannello_.clear();
+    squadraInTesta_ = true;
+    StilePannello(lato);
     Label16->setText(titolo);
     const int larghezza = static_cast<int>(Larghezza() / 1.72);
     const QImage immagine = foto.isEmpty() ? QImage() : foto_.Immagine(foto, larghezza);
     if (immagine.isNull()) {
-        Image6->setPixmap(Picture2->pixmap());
+        Image6->setPixmap(QPixmap(QStringLiteral(":/teams/squadra.png")));
     } else {
         Image6->setPixmap(QPixmap::fromImage(immagine));
         Image6->resize(larghezza, larghezza * immagine.height() / immagine.width());

@@ -151,6 +151,9 @@ private:
     void CreaPannelli();
     void PosizionaBanner();
     void MostraFotoMarcatore();
+    void DopoLayout();
+    void ParcheggiaPresentazione();
+    void StilePannello(int lato);
     void MostraSponsor(QLabel* slot, const QImage& immagine);
     int LarghezzaFoto() const;
 
@@ -167,6 +170,8 @@ private:
     GeometriaControlli geometria_;
     QString fotoMostrata_;
     QString stilePannello_;
+    // The leading-team overlay fills the scorer panel until its slide ends.
+    bool squadraInTesta_ = false;
     CicloOrologio orologio_;
     int tickPannello_ = 0;
     StatoBanda banda_;

@@ -41,12 +41,14 @@ void Form2::Timer5_Timer() {
         Timer5.stop();
         Image6->setPixmap(Picture2->pixmap());
         fotoMostrata_.clear();
+        squadraInTesta_ = false;
         emit AnimazioneFinita();
     }
 }
 
 void Form2::FermaAnimazioni() {
     Timer5.stop();
+    squadraInTesta_ = false;
     Timer4.stop();
     Frame1[0]->move(0, Altezza());
     Frame1[1]->move(0, Altezza());

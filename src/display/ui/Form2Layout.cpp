@@ -2,6 +2,7 @@
 #include "shared/ui/EtichettaGrande.h"
 
 #include <QPixmap>
+#include <QStyle>
 
 namespace {
 
@@ -35,10 +36,6 @@ QFrame* Pannello(QWidget* genitore, int l, int t, int w, int h) {
     Posiziona(f, l, t, w, h);
     f->setAutoFillBackground(true);
     return f;
-}
-
-QString Rgb(std::uint32_t bgr) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(bgr & 0xFF).arg((bgr >> 8) & 0xFF).arg((bgr >> 16) & 0xFF);
 }
 
 } // namespace
@@ -92,15 +89,33 @@ void Form2::CreaControlli() {
     Label7->hide();
     CreaPannelli();
     ApplicaColori(colori_);
+    DopoLayout();
+}
+
+// After every layout, swapped or not: the last points' names lean towards the centre, and
+// the presentation card stays out of sight unless a presentation runs.
+void Form2::DopoLayout() {
+    for (int i = 0; i < 4; ++i) {
+        const bool casaADestra = Label12[i]->x() >= Label14[i]->x();
+        Label12[i]->setAlignment(casaADestra ? Qt::AlignLeft : Qt::AlignRight);
+        Label14[i]->setAlignment(casaADestra ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    if (!TimerP.isActive()) {
+        ParcheggiaPresentazione();
+    }
 }
 
 void Form2::ApplicaColori(const ColoriPannello& colori) {
     colori_ = colori;
-    // Counters and headings keep the system's near-black text.
-    setStyleSheet(QStringLiteral("Form2{background-color:%1;} QLabel{color:rgb(8,0,0);}")
-                      .arg(Rgb(colori[Sfondo])));
+    // Counters, clock, set label and partials sit on the board: their text follows it, so
+    // every scheme the options can make stays readable (near-black on the design's white).
+    setStyleSheet(QStringLiteral("Form2{background-color:%1;} QLabel{color:%2;}")
+                      .arg(ColoreCss(colori[Sfondo]), ColoreCss(TestoLeggibile(colori[Sfondo]))));
+    // A sheet replaced before the first show keeps the old background unless polished again.
+    style()->unpolish(this);
+    style()->polish(this);
     const auto stile = [](std::uint32_t sfondo, std::uint32_t testo) {
-        return QStringLiteral("background-color:%1;color:%2;").arg(Rgb(sfondo), Rgb(testo));
+        return QStringLiteral("background-color:%1;color:%2;").arg(ColoreCss(sfondo), ColoreCss(testo));
     };
     Label1->setStyleSheet(stile(colori[NomeCasa], colori[TestoCasa]));
     LabScore[0]->setStyleSheet(stile(colori[PuntiCasa], colori[TestoCasa]));
@@ -115,6 +130,10 @@ void Form2::CreaPannelli() {
     Label17 = Etichetta(Frame1[1], 3150, 480, 4140, 555, QString(), 21.75, Qt::AlignRight);
     Label18 = Etichetta(Frame1[1], 4320, 1080, 3135, 1935, QStringLiteral("99"), 78);
     Label19 = Etichetta(Frame1[1], 4260, 1020, 3135, 1695, QStringLiteral("99"), 78);
+    // Both from their tops: the shadow keeps only its designed 60-twip offset.
+    for (QLabel* e : {Label18, Label19}) {
+        e->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
     Picture2 = Contenitore(Frame1[1], QStringLiteral(":/display/pallone_mani.png"));
 
     Frame1[0] = Pannello(this, 0, 4020, 7335, 2865);

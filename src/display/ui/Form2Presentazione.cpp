@@ -25,6 +25,10 @@ void Form2::FinePresentazione() {
     presentazione_ = StatoPresentazione{};
     emit Evento(false, {});
     TimerP.stop();
+    ParcheggiaPresentazione();
+}
+
+void Form2::ParcheggiaPresentazione() {
     Frame2->move(Larghezza() + TwipsInPixel(Parcheggio), Frame2->y());
 }
 

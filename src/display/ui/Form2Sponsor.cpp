@@ -101,4 +101,5 @@ void Form2::LayoutSenzaSponsor() {
     }
     ApplicaControllo(Label1, c.Label1, true);
     ApplicaControllo(Label2, c.Label2, true);
+    DopoLayout();
 }

@@ -77,6 +77,7 @@ void Form2::PassoZoom(bool piu) {
         ZoomMeno(c, W, banda);
     }
     PerZoom(c, *this, Scrittura);
+    DopoLayout();
 }
 
 void Form2::zooma(bool cosa) {
@@ -99,6 +100,7 @@ void Form2::zooma(bool cosa) {
         Shape1[k]->setGeometry(LabScore[k]->x(), LabScore[k]->y(), Shape1[k]->width(),
                                LabScore[k]->height());
     }
+    DopoLayout();
 }
 
 void Form2::GiraTabellone() {
@@ -106,9 +108,5 @@ void Form2::GiraTabellone() {
     PerGiro(c, *this, Lettura);
     ::GiraTabellone(c, PixelInTwips(Larghezza()), modulo_.BarraSponsor != 0);
     PerGiro(c, *this, Scrittura);
-    for (int i = 0; i < 4; ++i) {
-        const bool sinistra = c.Label12ASinistra[i];
-        Label12[i]->setAlignment(sinistra ? Qt::AlignLeft : Qt::AlignRight);
-        Label14[i]->setAlignment(sinistra ? Qt::AlignRight : Qt::AlignLeft);
-    }
+    DopoLayout();
 }
