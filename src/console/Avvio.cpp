@@ -58,9 +58,11 @@ ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {
     m.Serial = imp.Leggi(QStringLiteral("Serial"));
     const auto top = Decimale(imp.Leggi(QStringLiteral("Top")));
     const auto left = Decimale(imp.Leggi(QStringLiteral("Left")));
-    if (top && left && *top != 0 && *left != 0) {
+    const bool intero = imp.Leggi(QStringLiteral("FullScreen")) == QStringLiteral("1");
+    if (top && left && (intero || (*top != 0 && *left != 0))) {
         v.Top = top;
         v.Left = left;
+        v.SchermoIntero = intero;
     }
     return v;
 }

@@ -18,9 +18,11 @@ QString DecidiCartellaDati(const Cartelle& cartelle);
 struct ValoriAvvio {
     int IntervalloTabellone = 200;
     std::optional<int> IntervalloEsultanza;
-    // Display position in twips, only when both are stored and not 0.
+    // Display position in twips, only when both are stored and not 0 (0 is a real place
+    // for a display made full screen: the first screen's corner).
     std::optional<double> Top;
     std::optional<double> Left;
+    bool SchermoIntero = false;
 };
 
 // Reads every key into the module (defaults where a value does not convert).

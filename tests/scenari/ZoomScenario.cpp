@@ -115,9 +115,22 @@ TEST_F(ZoomScenario, FullScreenAndSaveSettingsStoreThePosition) {
     console.MenuSIR_Click();
     EXPECT_EQ(QStringLiteral("2250"), a.f.impostazioni.valori.value(QStringLiteral("Top")));
     EXPECT_EQ(QStringLiteral("4500"), a.f.impostazioni.valori.value(QStringLiteral("Left")));
+    EXPECT_EQ(QStringLiteral("0"), a.f.impostazioni.valori.value(QStringLiteral("FullScreen")));
     console.Command9_Click();
-    EXPECT_TRUE(d.isMaximized());
+    EXPECT_TRUE(d.isFullScreen()) << "no frame, no title bar";
     EXPECT_TRUE(a.f.impostazioni.valori.contains(QStringLiteral("Top")));
+    EXPECT_EQ(QStringLiteral("1"), a.f.impostazioni.valori.value(QStringLiteral("FullScreen")));
+}
+
+TEST_F(ZoomScenario, FullScreenOnTheFirstScreenComesBackThereAtTheNextStart) {
+    d.move(0, 0);
+    console.Command9_Click();
+    const auto memoria = a.f.impostazioni.valori;
+    ASSERT_EQ(QStringLiteral("0"), memoria.value(QStringLiteral("Left")));
+    Form1 dopo(a.f.piattaforma);
+    dopo.Form_Load();
+    EXPECT_TRUE(dopo.Tabellone().isFullScreen());
+    EXPECT_EQ(QPoint(0, 0), dopo.Tabellone().pos());
 }
 
 } // namespace

@@ -38,7 +38,7 @@ void Form1::Form_Load() {
         partita_.Parziali = {};
     }
 
-    form2_->setWindowState(form2_->windowState() & ~Qt::WindowMaximized);
+    form2_->setWindowState(form2_->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     form2_->move(0, 0);
     if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
         move(schermo->geometry().x() + schermo->geometry().width() - frameGeometry().width(),
@@ -77,7 +77,11 @@ void Form1::Form_Load() {
         }
         form2_->move(PosizioneDisplay({TwipsInPixel(*valori.Left), TwipsInPixel(*valori.Top)},
                                       schermi));
-        form2_->showMaximized();
+        if (valori.SchermoIntero) {
+            form2_->showFullScreen();
+        } else {
+            form2_->showMaximized();
+        }
     }
     if (const auto squadre = ElencaSquadre(modulo_.CartellaDati)) {
         for (QListWidget* lista : List1) {

@@ -6,8 +6,9 @@
 #include "platform/Piattaforma.h"
 #include "sponsor/ui/Form5.h"
 
+// A real full screen, without frame or title bar, on the screen where the display lies.
 void Form1::Command9_Click() {
-    form2_->showMaximized();
+    form2_->showFullScreen();
     form2_->SalvaPosizione();
 }
 

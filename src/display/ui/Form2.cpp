@@ -99,7 +99,7 @@ void Form2::Form_Resize() {
         return;
     }
     emit Ridimensionato();
-    if (isMaximized()) {
+    if (isMaximized() || isFullScreen()) {
         SalvaPosizione();
     }
     ScalaGeometria(geometria_, InTwips(frameGeometry().size()), controlli_, true);
@@ -116,6 +116,8 @@ void Form2::SalvaPosizione() {
                         QString::number(static_cast<float>(PixelInTwips(y()))));
     impostazioni.Scrivi(QStringLiteral("Left"),
                         QString::number(static_cast<float>(PixelInTwips(x()))));
+    impostazioni.Scrivi(QStringLiteral("FullScreen"),
+                        isFullScreen() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void Form2::resizeEvent(QResizeEvent* e) {

@@ -49,6 +49,8 @@ public:
     void LayoutSenzaSponsor();
     // Lists the sponsor folder again, shows the header logo and the first slots.
     void ImpostaBanda();
+    // The header logo decoded at the size it is shown; false when the file gives none.
+    bool MostraLogoTestata(const QString& percorso);
     // Decodes a team's photos ahead, at the size the scorer panel shows them.
     void PreparaFoto(const QStringList& cartelleSquadre);
     // The statistics panel's content: title, totals, names and four rows a side.

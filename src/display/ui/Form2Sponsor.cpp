@@ -18,6 +18,20 @@ void Form2::MostraSponsor(QLabel* slot, const QImage& immagine) {
     slot->setPixmap(QPixmap::fromImage(immagine));
 }
 
+bool Form2::MostraLogoTestata(const QString& percorso) {
+    if (percorso.isEmpty()) {
+        return false;
+    }
+    const int larghezza = static_cast<int>(Larghezza() / 3.7);
+    const QImage logo = sponsor_.Immagine(percorso, larghezza);
+    if (logo.isNull()) {
+        return false;
+    }
+    Image4->resize(larghezza, larghezza * logo.height() / logo.width());
+    Image4->setPixmap(QPixmap::fromImage(logo));
+    return true;
+}
+
 void Form2::ImpostaBanda() {
     sponsor_.Svuota();
     attesiSlot_ = {};
@@ -26,14 +40,7 @@ void Form2::ImpostaBanda() {
         modulo_.BarraSponsor = 0;
         return;
     }
-    if (!elenco.Logo.isEmpty()) {
-        const int larghezza = static_cast<int>(Larghezza() / 3.7);
-        const QImage logo = sponsor_.Immagine(elenco.Logo, larghezza);
-        if (!logo.isNull()) {
-            Image4->resize(larghezza, larghezza * logo.height() / logo.width());
-            Image4->setPixmap(QPixmap::fromImage(logo));
-        }
-    }
+    MostraLogoTestata(elenco.Logo);
     const int ultimo = AvviaBanda(banda_, elenco.File);
     if (modulo_.BarraSponsor == 0) {
         return;

@@ -274,7 +274,9 @@ void Form5::Command4_Click() {
 
 void Form5::Command1_Click() {
     Form2& d = c_.tabellone;
-    d.Image4->setPixmap(Image2->pixmap());
+    if (!d.MostraLogoTestata(LogoTestataEsistente(c_.modulo.CartellaDati))) {
+        d.Image4->setPixmap(Image2->pixmap());
+    }
     c_.modulo.BarraSponsor = Check1->isChecked() ? 1 : 0;
     c_.piattaforma.impostazioni.Scrivi(QStringLiteral("Sponsor"),
                                        c_.modulo.BarraSponsor != 0 ? QStringLiteral("1")

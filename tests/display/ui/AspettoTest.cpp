@@ -8,6 +8,18 @@
 
 namespace {
 
+// Pixels that differ from `fondo`; with no colour given, pixels lighter than `luce`.
+int Inchiostro(const QImage& figura, int luce, QColor fondo = {}) {
+    int n = 0;
+    for (int y = 0; y < figura.height(); ++y) {
+        for (int x = 0; x < figura.width(); ++x) {
+            const QColor c = figura.pixelColor(x, y);
+            n += fondo.isValid() ? c != fondo : c.lightness() > luce;
+        }
+    }
+    return n;
+}
+
 // What the hall sees on the display, read back from a grab of the window.
 class AspettoTest : public ::testing::Test {
 protected:
@@ -30,8 +42,64 @@ TEST_F(AspettoTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
     a.f.impostazioni.valori[QStringLiteral("Serial")] = CostruisciSerial(scuri);
     Avvia();
     EXPECT_EQ(QColor(0x10, 0x10, 0x40), Grab().pixelColor(2, 2)) << "the board's background";
+    Display().ensurePolished();
     const QPoint nome = Display().Label1->geometry().topLeft() + QPoint(2, 2);
     EXPECT_EQ(QColor(0, 0, 0x80), Grab().pixelColor(nome)) << "the home name's panel";
+    // The clock and the counters sit on the dark board: their text turns light.
+    for (QLabel* e : {Display().Label4, Display().Label3[0], Display().Label6[1]}) {
+        e->setText(QStringLiteral("88"));
+        EXPECT_GT(Inchiostro(e->grab().toImage(), 200), 20) << e->objectName().toStdString();
+    }
+}
+
+TEST_F(AspettoTest, NamesLeanTowardsTheCentreAfterEveryLayout) {
+    Avvia();
+    Form2& d = Display();
+    const auto verso = [&] {
+        return std::pair{d.Label12[0]->alignment() & Qt::AlignHorizontal_Mask,
+                         d.Label14[0]->alignment() & Qt::AlignHorizontal_Mask};
+    };
+    EXPECT_EQ(std::pair(Qt::Alignment(Qt::AlignRight), Qt::Alignment(Qt::AlignLeft)), verso())
+        << "at creation";
+    d.resize(d.width() + 40, d.height());
+    d.Form_Resize();
+    EXPECT_EQ(std::pair(Qt::Alignment(Qt::AlignRight), Qt::Alignment(Qt::AlignLeft)), verso())
+        << "after a resize";
+    d.GiraTabellone();
+    EXPECT_EQ(std::pair(Qt::Alignment(Qt::AlignLeft), Qt::Alignment(Qt::AlignRight)), verso())
+        << "swapped: home names on the right lean left";
+}
+
+TEST_F(AspettoTest, ThePresentationCardIsOutOfSightAfterEveryLayout) {
+    Avvia();
+    Form2& d = Display();
+    d.AvviaOFermaPresentazione();
+    d.AvviaOFermaPresentazione();
+    d.TimerP_Timer();
+    ASSERT_FALSE(d.TimerP.isActive());
+    d.Form_Resize();
+    EXPECT_GE(d.Frame2->x(), d.width()) << "after a resize";
+    d.zooma(false);
+    EXPECT_GE(d.Frame2->x(), d.width()) << "after Zoom All";
+    d.PassoZoom(true);
+    EXPECT_GE(d.Frame2->x(), d.width()) << "after Zoom +";
+}
+
+TEST_F(AspettoTest, TheLeadingTeamPanelShowsOneNumberAndTheTeamPicture) {
+    Avvia();
+    Form2& d = Display();
+    d.MostraSquadraInTesta(0, QStringLiteral("Squadra in testa"), QString(), QStringLiteral("0-0"),
+                           QStringLiteral("12 - 10"));
+    const QImage ombra = d.Label18->grab().toImage();
+    EXPECT_EQ(0, Inchiostro(ombra, 0, ombra.pixelColor(0, 0)))
+        << "the shadow label carries only the side's colour";
+    EXPECT_EQ(QPixmap(QStringLiteral(":/teams/squadra.png")).toImage(),
+              d.Image6->pixmap().toImage())
+        << "no team photo: the team editor's default picture";
+    console->Match().Tabellone.Pannello.Titolo = QStringLiteral("Lupi : Ace");
+    d.Aggiorna();
+    EXPECT_EQ(QStringLiteral("Squadra in testa"), d.Label16->text())
+        << "a console refresh leaves the overlay as filled";
 }
 
 } // namespace

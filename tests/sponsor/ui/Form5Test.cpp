@@ -192,3 +192,20 @@ TEST(ConvertiImmagineTest, WritesOnlyRealPicturesAndKeepsWhatWasThere) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Form5Test, FinitoShowsTheHeaderLogoDecodedAtTheDisplaysSize) {
+    QImage grande(2000, 1200, QImage::Format_RGB32);
+    grande.fill(Qt::darkGreen);
+    ASSERT_TRUE(grande.save(Sponsor(QStringLiteral("HEADER_LOGO.jpg")), "JPG"));
+    d.resize(1600, 900);
+    Gestisci([&](Form5& f) {
+        f.Check1->setChecked(false);
+        f.Command1_Click();
+    });
+    EXPECT_EQ(static_cast<int>(d.Larghezza() / 3.7), d.Image4->pixmap().width())
+        << "not the manager's thumbnail stretched";
+}
+
+} // namespace
