@@ -1,5 +1,7 @@
 #include "shared/ui/Disegno.h"
 
+#include <QHash>
+
 namespace {
 QWidget* ComeWidget(const Controllo& c) {
     return qobject_cast<QWidget*>(c.oggetto);
@@ -11,8 +13,19 @@ void Posiziona(QWidget* w, int left, int top, int width, int height) {
                    TwipsInPixel(height));
 }
 
+namespace {
+QHash<QString, QString>& Grassetti() {
+    static QHash<QString, QString> grassetti;
+    return grassetti;
+}
+} // namespace
+
+void SostituisciGrassetto(const QString& famiglia, const QString& sostituta) {
+    Grassetti().insert(famiglia, sostituta);
+}
+
 QFont Carattere(const QString& famiglia, double punti, bool grassetto) {
-    QFont f(famiglia);
+    QFont f(grassetto ? Grassetti().value(famiglia, famiglia) : famiglia);
     f.setPointSizeF(punti);
     f.setBold(grassetto);
     return f;

@@ -19,6 +19,8 @@ using Controlli = std::vector<Controllo>;
 void Posiziona(QWidget* w, int left, int top, int width, int height);
 
 QFont Carattere(const QString& famiglia, double punti, bool grassetto = false);
+// Where a family's bold is no real bold on this system, its bold text is drawn with `sostituta`.
+void SostituisciGrassetto(const QString& famiglia, const QString& sostituta);
 
 // A control's position, size and (when it has one) font, in twips and points.
 GeometriaControllo LeggiControllo(const QWidget* w, bool haFont);
