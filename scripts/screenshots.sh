@@ -1,12 +1,32 @@
 #!/usr/bin/env bash
 # Builds Brivanta, runs it under Xvfb at 1920 x 1080 on the sample data with the display
 # filling the screen, plays a few points from the console and photographs both windows.
+# With --set it takes the review set instead: the display at 1280 x 720, 1920 x 1080 and
+# 3840 x 2160 with the band on and off, after a presentation and Zoom All there and back,
+# with a dark colour scheme stored before the start; and every window at 1366 x 768.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+revisione=0
+if [ "${1:-}" = "--set" ]; then
+  revisione=1
+  shift
+fi
 bash scripts/setup.sh
 cmake -S . -B build/app -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=OFF
 cmake --build build/app -j "$(nproc)"
 cartella="${1:-$PWD/screenshots}"
 mkdir -p "$cartella"
-xvfb-run -a -s "-screen 0 1920x1080x24" bash scripts/gioca_e_fotografa.sh "$PWD/build/app/src/brivanta" "$cartella"
+programma="$PWD/build/app/src/brivanta"
+if [ "$revisione" = 1 ]; then
+  for schermo in 1280x720 1920x1080 3840x2160; do
+    for banda in 1 0; do
+      xvfb-run -a -s "-screen 0 ${schermo}x24" \
+        bash scripts/fotografa_revisione.sh "$programma" "$cartella" "$schermo" "$banda"
+    done
+  done
+  xvfb-run -a -s "-screen 0 1366x768x24" \
+    bash scripts/fotografa_revisione.sh "$programma" "$cartella" 1366x768 finestre
+else
+  xvfb-run -a -s "-screen 0 1920x1080x24" bash scripts/gioca_e_fotografa.sh "$programma" "$cartella"
+fi
 echo "Screenshots in: $cartella"

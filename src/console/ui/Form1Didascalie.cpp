@@ -12,7 +12,8 @@ void Form1::Didascalie() {
     Command2->setToolTip(t("Clicca per terminare l'applicazione"));
     Command3->setText(t(partita_.Bloccata ? "Sblocca" : "Blocca"));
     Command3->setToolTip(t("Blocca / Sblocca per non commettere errori"));
-    Command4->setText(t("Statistiche") + QStringLiteral("  --------->"));
+    // The caption wraps where the designed button broke it: the arrow on its own line.
+    Command4->setText(t("Statistiche") + QStringLiteral("\n--------->"));
     Command4->setToolTip(t("Statistiche della partita o del singolo SET"));
     Command5->setText(t("Statistiche a fine partita"));
     Command5->setToolTip(QStringLiteral("Tutte le statistiche in fila"));

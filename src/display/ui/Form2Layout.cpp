@@ -107,8 +107,8 @@ void Form2::DopoLayout() {
 
 void Form2::ApplicaColori(const ColoriPannello& colori) {
     colori_ = colori;
-    // Counters, clock, set label and partials sit on the board: their text follows it, so
-    // every scheme the options can make stays readable (near-black on the design's white).
+    // The clock, set label and partials sit on the board: their text follows it, so every
+    // scheme the options can make stays readable (near-black on the design's white).
     setStyleSheet(QStringLiteral("Form2{background-color:%1;} QLabel{color:%2;}")
                       .arg(ColoreCss(colori[Sfondo]), ColoreCss(TestoLeggibile(colori[Sfondo]))));
     // A sheet replaced before the first show keeps the old background unless polished again.
@@ -121,6 +121,13 @@ void Form2::ApplicaColori(const ColoriPannello& colori) {
     LabScore[0]->setStyleSheet(stile(colori[PuntiCasa], colori[TestoCasa]));
     Label2->setStyleSheet(stile(colori[NomeOspiti], colori[TestoOspiti]));
     LabScore[1]->setStyleSheet(stile(colori[PuntiOspiti], colori[TestoOspiti]));
+    // The set and timeout counters sit on their side's score panel: they take its text colour.
+    for (int lato = 0; lato < 2; ++lato) {
+        const QString testo = QStringLiteral("color:%1;background:transparent;")
+                                  .arg(ColoreCss(colori[lato == 0 ? TestoCasa : TestoOspiti]));
+        Label3[lato]->setStyleSheet(testo);
+        Label6[lato]->setStyleSheet(testo);
+    }
 }
 
 void Form2::CreaPannelli() {

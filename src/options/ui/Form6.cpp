@@ -17,10 +17,7 @@
 namespace {
 
 QString Stile(std::uint32_t sfondo, std::uint32_t testo) {
-    auto rgb = [](std::uint32_t c) {
-        return QStringLiteral("rgb(%1,%2,%3)").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF);
-    };
-    return QStringLiteral("background-color:%1;color:%2;").arg(rgb(sfondo), rgb(testo));
+    return QStringLiteral("background-color:%1;color:%2;").arg(ColoreCss(sfondo), ColoreCss(testo));
 }
 
 // The court-change point the options show: half the tie-break rounded up.
@@ -78,6 +75,9 @@ void Form6::CreaControlli() {
     Frame1 = new QGroupBox(QStringLiteral("Panel Colors"), this);
     Posiziona(Frame1, 240, 3480, 5115, 2295);
     Label9 = etichetta(Frame1, 180, 0, 1635, 375);
+    // The frame's own caption stands where the heading was designed: the heading follows it.
+    Label9->move(Label9->x() + Frame1->fontMetrics().horizontalAdvance(Frame1->title()),
+                 Label9->y());
     Command4 = bottone(Frame1, 3960, 180, 1035, 375, QStringLiteral("Default"));
     Label8[2] = etichetta(Frame1, 1380, 480, 2355, 255);
     Label1 = etichetta(Frame1, 180, 900, 1215, 975);
@@ -126,7 +126,11 @@ bool Form6::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void Form6::MostraCampioni() {
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox{%1}").arg(Stile(campioni_[Sfondo], 0)));
+    // The frame is the board in miniature: its captions stay readable as the board's do.
+    const std::uint32_t sfondo = campioni_[Sfondo];
+    Frame1->setStyleSheet(QStringLiteral("QGroupBox{%1} QGroupBox QLabel{color:%2;}")
+                              .arg(Stile(sfondo, TestoLeggibile(sfondo)),
+                                   ColoreCss(TestoLeggibile(sfondo))));
     Label1->setStyleSheet(Stile(campioni_[NomeCasa], campioni_[TestoCasa]));
     LabScore[0]->setStyleSheet(Stile(campioni_[PuntiCasa], campioni_[TestoCasa]));
     Label2->setStyleSheet(Stile(campioni_[NomeOspiti], campioni_[TestoOspiti]));

@@ -219,7 +219,9 @@ void Form4::Form_Load() {
     Didascalie();
     if (const QScreen* schermo = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
         const QRect disponibile = schermo->availableGeometry();
-        const int cornice = frameGeometry().height() - height();
+        // Before the first show the frame is not known yet: room is kept for a title bar.
+        const int cornice = std::max(frameGeometry().height() - height(),
+                                     style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
         setGeometry(x(), disponibile.top() + cornice, width(),
                     std::max(TwipsInPixel(AltezzaDisegno), disponibile.height() - cornice));
     }

@@ -39,13 +39,14 @@ TEST_F(AspettoTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
     scuri[Sfondo] = 0x401010;
     scuri[NomeCasa] = 0x800000;
     scuri[TestoCasa] = 0xFFFFFF;
+    scuri[TestoOspiti] = 0xFFFFFF;
     a.f.impostazioni.valori[QStringLiteral("Serial")] = CostruisciSerial(scuri);
     Avvia();
     EXPECT_EQ(QColor(0x10, 0x10, 0x40), Grab().pixelColor(2, 2)) << "the board's background";
     Display().ensurePolished();
     const QPoint nome = Display().Label1->geometry().topLeft() + QPoint(2, 2);
     EXPECT_EQ(QColor(0, 0, 0x80), Grab().pixelColor(nome)) << "the home name's panel";
-    // The clock and the counters sit on the dark board: their text turns light.
+    // The clock on the dark board turns light; the counters take their panel's text colour.
     for (QLabel* e : {Display().Label4, Display().Label3[0], Display().Label6[1]}) {
         e->setText(QStringLiteral("88"));
         EXPECT_GT(Inchiostro(e->grab().toImage(), 200), 20) << e->objectName().toStdString();

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Inside an X server of the size under review, with no window manager: a dark colour scheme
+# and the band setting stored before the start, two teams chosen, a presentation run and
+# stopped, Zoom All there and back, then the display photographed. With "finestre" it
+# photographs every window instead (meant for 1366 x 768).
+set -euo pipefail
+programma="$1"
+cartella="$2"
+nome="$3"
+banda="$4"
+casa="$(mktemp -d)"
+trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$casa"' EXIT
+mkdir -p "$casa/.config/Brivanta"
+# Background, home and guest names, home and guest scores, home and guest text (BGR).
+printf '[Startup]\nSerial=201010500000000050400000000040FFFFFF00FFFF\nSponsor=%s\n' "$banda" \
+  >"$casa/.config/Brivanta/Brivanta.conf"
+
+HOME="$casa" XDG_CONFIG_HOME="$casa/.config" TEMP="$casa" "$programma" &
+pid=$!
+console=""
+for _ in $(seq 1 50); do
+  console="$(xdotool search --name '^Brivanta : MATCH.txt$' 2>/dev/null | head -1 || true)"
+  [ -n "$console" ] && break
+  sleep 0.2
+done
+display="$(xdotool search --name '^Brivanta$' | head -1)"
+read -r larghezza altezza < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
+xdotool windowmove "$display" 0 0 windowsize "$display" "$larghezza" "$altezza"
+sleep 1
+read -r cx cy < <(xdotool getwindowgeometry "$console" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+menu=23
+clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click 1; sleep 0.3; }
+doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.5; }
+finestra() {
+  local titolo="$1" file="$2"
+  local id=""
+  for _ in $(seq 1 25); do
+    id="$(xdotool search --name "^$titolo\$" 2>/dev/null | head -1 || true)"
+    [ -n "$id" ] && break
+    sleep 0.2
+  done
+  [ -n "$id" ] || { echo "no window: $titolo" >&2; return 0; }
+  sleep 1
+  import -window "$id" "$cartella/$file"
+  xdotool key Escape || true
+  sleep 0.5
+}
+dal_menu() {
+  xdotool mousemove "$((cx + 20))" "$((cy + 10))" click 1
+  sleep 0.4
+  for _ in $(seq 1 "$1"); do xdotool key Down; done
+  xdotool key Return
+}
+
+doppio 400 24
+doppio 670 54
+if [ "$banda" = finestre ]; then
+  import -window "$console" "$cartella/console_$nome.png"
+  dal_menu 5
+  finestra 'Brivanta - Gestione squadra' "squadre_$nome.png"
+  dal_menu 6
+  finestra 'Brivanta - Sponsor pics management' "sponsor_$nome.png"
+  dal_menu 4
+  finestra 'Gestione suoni ed effetti sonori' "suoni_$nome.png"
+  clic 70 154 # Settaggi
+  finestra 'Brivanta - Opzioni' "opzioni_$nome.png"
+  exit 0
+fi
+clic 218 154 # Presentazione atleti
+sleep 6
+clic 218 154 # stop: the card leaves
+sleep 4
+clic 258 226 # Zoom All +
+sleep 1
+clic 258 226 # Zoom All -
+sleep 2
+xdotool windowunmap "$console"
+import -window root "$cartella/display_${nome}_banda${banda}.png"
