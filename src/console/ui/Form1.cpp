@@ -366,7 +366,7 @@ void Form1::AvviaLampeggio() {
 }
 
 void Form1::AvviaScorrimento() {
-    form2_->AvviaScorrimento();
+    form2_->AvviaScorrimento(InVista::Marcatore);
 }
 
 void Form1::ApriCambioCampo() {

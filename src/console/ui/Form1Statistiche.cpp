@@ -36,7 +36,7 @@ void Form1::Command4_Click() {
     const QStringList righe = RigheStatistiche(PuntiAccreditati(partita_.Storico), k);
     List4->addItems(righe);
 
-    Form2::PannelloStatistiche dati;
+    PannelloStatistiche dati;
     QString suffisso;
     if (k == 0) {
         suffisso = QStringList(partita_.Parziali.begin(), partita_.Parziali.end()).join(u' ');
@@ -65,7 +65,7 @@ void Form1::Command4_Click() {
         dati.PuntiOspiti[r] = migliori.Conteggi[1][r];
     }
     form2_->MostraStatistiche(dati);
-    form2_->AvviaScorrimento();
+    form2_->AvviaScorrimento(InVista::Statistiche);
 }
 
 void Form1::List5_DblClick() {
@@ -134,7 +134,7 @@ void Form1::Command6_Click() {
     }
     form2_->MostraSquadraInTesta(lato, titolo, QFileInfo::exists(foto) ? foto : QString(), setVinti,
                                  punteggio);
-    form2_->AvviaScorrimento();
+    form2_->AvviaScorrimento(InVista::SquadraInTesta);
     Semaforo(true, modulo_.Traduci(QStringLiteral("Visualizza squadra")));
 }
 
@@ -150,7 +150,7 @@ void Form1::Command7_Click() {
                            Pulsanti::Ok);
         return;
     }
-    Form2::PannelloStatistiche dati;
+    PannelloStatistiche dati;
     dati.Totali[0] = QString::number(partita_.UltimoPunteggio[0]);
     dati.Totali[1] = QString::number(partita_.UltimoPunteggio[1]);
     const std::vector<PuntoAccreditato> punti = PuntiAccreditati(partita_.Storico);
@@ -181,7 +181,7 @@ void Form1::Command7_Click() {
     dati.Nomi[1] = partita_.Tabellone.Nome[1];
     form2_->MostraStatistiche(dati);
     form2_->Frame1[1]->move(0, form2_->Altezza() + 12);
-    form2_->AvviaScorrimento();
+    form2_->AvviaScorrimento(InVista::UltimiPunti);
     Semaforo(true, modulo_.Traduci(QStringLiteral("Ultimi 4 punti")));
 }
 

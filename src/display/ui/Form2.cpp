@@ -38,7 +38,7 @@ Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, 
                 for (int k = 0; k < SlotBanda; ++k) {
                     if (attesiSlot_[k] == percorso && larghezza == LarghezzaSlot()) {
                         attesiSlot_[k].clear();
-                        MostraSponsor(Image3[k], sponsor_.Immagine(percorso, larghezza));
+                        MostraSponsor(k, percorso, sponsor_.Immagine(percorso, larghezza));
                     }
                 }
             });
@@ -211,6 +211,7 @@ void Form2::PreparaFoto(const QStringList& cartelle) {
 }
 
 void Form2::MostraStatistiche(const PannelloStatistiche& dati) {
+    schermo_.Statistiche = dati;
     Frame1[0]->setVisible(true);
     Label8->setText(dati.Titolo);
     for (int i = 0; i < 2; ++i) {
@@ -243,6 +244,7 @@ void Form2::StilePannello(int lato) {
 void Form2::MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
                                  const QString& set, const QString& punteggio) {
     squadraInTesta_ = true;
+    schermo_.InTesta = {lato, titolo, set, punteggio};
     StilePannello(lato);
     Label16->setText(titolo);
     const int larghezza = static_cast<int>(Larghezza() / 1.72);

@@ -4,6 +4,7 @@
 #include "display/Colori.h"
 #include "display/Presentazione.h"
 #include "display/Sponsor.h"
+#include "display/StatoSchermo.h"
 #include "shared/Geometria.h"
 #include "shared/ui/Disegno.h"
 #include "shared/ui/Immagini.h"
@@ -31,8 +32,8 @@ public:
     // The window's position in the settings, for the next start to maximise it there again.
     void SalvaPosizione();
     void Aggiorna();
-    // The scorer panel slides in over the statistics panel.
-    void AvviaScorrimento();
+    // The lower panel slides in carrying `cosa`.
+    void AvviaScorrimento(InVista cosa);
     // End of match: animations off, both lower panels parked below.
     void FermaAnimazioni();
     void NascondiBanner();
@@ -53,13 +54,6 @@ public:
     bool MostraLogoTestata(const QString& percorso);
     // Decodes a team's photos ahead, at the size the scorer panel shows them.
     void PreparaFoto(const QStringList& cartelleSquadre);
-    // The statistics panel's content: title, totals, names and four rows a side.
-    struct PannelloStatistiche {
-        QString Titolo;
-        QString Totali[2];
-        QString Nomi[2];
-        QString NomiCasa[4], PuntiCasa[4], PuntiOspiti[4], NomiOspiti[4];
-    };
     void MostraStatistiche(const PannelloStatistiche& dati);
     // The leading team in the scorer panel: heading, team photo (or the default) and score.
     void MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
@@ -79,6 +73,7 @@ public:
     CacheImmagini& FotoPreparate() { return foto_; }
     CacheImmagini& SponsorPreparati() { return sponsor_; }
     const StatoBanda& Banda() const { return banda_; }
+    const StatoSchermo& Schermo() const { return schermo_; }
 
 signals:
     // Every resize: the console re-lays the display out a moment later when the band is off.
@@ -87,6 +82,8 @@ signals:
     void AnimazioneFinita();
     // The console's event light: on with a text, or off.
     void Evento(bool inCorso, const QString& testo);
+    // What the display shows changed by its own timers (band, panels, presentation).
+    void Cambiato();
 
 public:
     const GeometriaControlli& Geometria() const { return geometria_; }
@@ -156,7 +153,7 @@ private:
     void DopoLayout();
     void ParcheggiaPresentazione();
     void StilePannello(int lato);
-    void MostraSponsor(QLabel* slot, const QImage& immagine);
+    void MostraSponsor(int slot, const QString& file, const QImage& immagine);
     int LarghezzaFoto() const;
 
     int LarghezzaSlot() const;
@@ -178,6 +175,7 @@ private:
     int tickPannello_ = 0;
     StatoBanda banda_;
     StatoPresentazione presentazione_;
+    StatoSchermo schermo_;
     QRect geometriaFoto_;
     QImage fotoPresentazione_;
     // Design colours: white board, yellow and cyan sides, the system's near-black text.

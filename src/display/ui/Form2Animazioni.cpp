@@ -19,9 +19,11 @@ void Form2::Timer2_Timer() {
     Label5->setText(partita_.EtichettaSet);
 }
 
-void Form2::AvviaScorrimento() {
+void Form2::AvviaScorrimento(InVista cosa) {
     Frame1[0]->move(0, Altezza());
+    schermo_.Pannello = cosa;
     Timer5.start();
+    emit Cambiato();
 }
 
 void Form2::Timer5_Timer() {
@@ -42,13 +44,16 @@ void Form2::Timer5_Timer() {
         Image6->setPixmap(Picture2->pixmap());
         fotoMostrata_.clear();
         squadraInTesta_ = false;
+        schermo_.Pannello = InVista::Nessuno;
         emit AnimazioneFinita();
+        emit Cambiato();
     }
 }
 
 void Form2::FermaAnimazioni() {
     Timer5.stop();
     squadraInTesta_ = false;
+    schermo_.Pannello = InVista::Nessuno;
     Timer4.stop();
     Frame1[0]->move(0, Altezza());
     Frame1[1]->move(0, Altezza());

@@ -107,6 +107,7 @@ void Form2::DopoLayout() {
 
 void Form2::ApplicaColori(const ColoriPannello& colori) {
     colori_ = colori;
+    schermo_.Colori = colori;
     // The clock, set label and partials sit on the board: their text follows it, so every
     // scheme the options can make stays readable (near-black on the design's white).
     setStyleSheet(QStringLiteral("Form2{background-color:%1;} QLabel{color:%2;}")

@@ -16,6 +16,7 @@ constexpr int PassiIngrandimento = 7;
 
 void Form2::AvviaOFermaPresentazione() {
     presentazione_.RichiestaStop = TimerP.isActive() ? 1 : 0;
+    schermo_.Presentazione = true;
     Frame2->show();
     Frame2->raise();
     TimerP.start();
@@ -23,7 +24,9 @@ void Form2::AvviaOFermaPresentazione() {
 
 void Form2::FinePresentazione() {
     presentazione_ = StatoPresentazione{};
+    schermo_.Presentazione = false;
     emit Evento(false, {});
+    emit Cambiato();
     TimerP.stop();
     ParcheggiaPresentazione();
 }
@@ -91,6 +94,7 @@ void Form2::CaricaPersona() {
     Label21->raise();
     Image2->lower();
     s.RigaPresentata += 1;
+    emit Cambiato();
     const int lato = s.SquadraPresentata == 1 ? 1 : 0;
     const Rosa& rosa = partita_.Rose[lato];
     const QStringList numeri = NumeriConvocati(rosa);

@@ -9,7 +9,11 @@ int Form2::LarghezzaSlot() const {
     return static_cast<int>(Larghezza() / 5.2);
 }
 
-void Form2::MostraSponsor(QLabel* slot, const QImage& immagine) {
+void Form2::MostraSponsor(int k, const QString& file, const QImage& immagine) {
+    QLabel* slot = Image3[k];
+    schermo_.Sponsor[k] = file;
+    schermo_.UltimoSlot = k;
+    emit Cambiato();
     if (immagine.isNull()) {
         return;
     }
@@ -68,7 +72,7 @@ void Form2::Timer4_Timer() {
         return;
     }
     attesiSlot_[passo->Slot].clear();
-    MostraSponsor(Image3[passo->Slot], immagine);
+    MostraSponsor(passo->Slot, file, immagine);
     AvanzaBanda(banda_);
     if (const auto prossimo = ProssimoPasso(banda_, modulo_.BarraSponsor)) {
         sponsor_.Prepara(banda_.FileSponsor[prossimo->Indice], LarghezzaSlot());
