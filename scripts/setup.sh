@@ -4,10 +4,11 @@ set -euo pipefail
 
 PACCHETTI=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-multimedia-dev qt6-httpserver-dev libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wine fonts-liberation fonts-dejavu-extra
   xvfb xauth x11-utils xdotool imagemagick
+  chromium
 )
 # Scripts that need more (the fuzzers want clang) name it here.
 read -r -a extra <<<"${BRIVANTA_EXTRA:-}"

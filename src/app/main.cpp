@@ -5,6 +5,7 @@
 #include "platform/qt/DialoghiQt.h"
 #include "platform/qt/IstanzaSingola.h"
 #include "platform/qt/PiattaformaQt.h"
+#include "platform/qt/ServerLiveQt.h"
 
 #include <QApplication>
 
@@ -27,8 +28,9 @@ int main(int argc, char* argv[]) {
     ProcessoQt processo;
     CanaleAudioQt audio;
     FinestreModaliQt modali;
+    ServerLiveQt live;
     Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio,
-                            shell,    processo,     audio,   modali};
+                            shell,    processo,     audio,   modali, live};
 
     Form1 console(piattaforma);
     dialoghi.ImpostaFinestraPrincipale(&console);

@@ -56,6 +56,12 @@ ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {
         v.IntervalloEsultanza = m.DurataEsultanza * 1000;
     }
     m.Serial = imp.Leggi(QStringLiteral("Serial"));
+    bool ok = false;
+    const int porta = imp.Leggi(QStringLiteral("HubPort")).trimmed().toInt(&ok);
+    if (ok && porta >= 0 && porta <= 65535) {
+        v.PortaLive = static_cast<quint16>(porta);
+    }
+    v.LanLive = imp.Leggi(QStringLiteral("HubLan")).trimmed() == QStringLiteral("1");
     const auto top = Decimale(imp.Leggi(QStringLiteral("Top")));
     const auto left = Decimale(imp.Leggi(QStringLiteral("Left")));
     const bool intero = imp.Leggi(QStringLiteral("FullScreen")) == QStringLiteral("1");

@@ -23,6 +23,9 @@ struct ValoriAvvio {
     std::optional<double> Top;
     std::optional<double> Left;
     bool SchermoIntero = false;
+    // The live output: its port (0 = off) and whether the LAN may reach it.
+    quint16 PortaLive = 8765;
+    bool LanLive = false;
 };
 
 // Reads every key into the module (defaults where a value does not convert).

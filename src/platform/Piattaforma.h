@@ -8,6 +8,7 @@ class Shell;
 class Processo;
 class CanaleAudio;
 class FinestreModali;
+class ServerLive;
 
 // The platform services the windows use; main builds the real ones, tests the doubles.
 struct Piattaforma {
@@ -19,4 +20,5 @@ struct Piattaforma {
     Processo& processo;
     CanaleAudio& audio;
     FinestreModali& modali;
+    ServerLive& live;
 };

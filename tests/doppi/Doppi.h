@@ -8,6 +8,7 @@
 #include "platform/Orologio.h"
 #include "platform/Piattaforma.h"
 #include "platform/Processo.h"
+#include "platform/ServerLive.h"
 #include "platform/Shell.h"
 
 #include <QMap>
@@ -143,6 +144,26 @@ private:
     std::deque<std::function<void(QDialog&)>> copione_;
 };
 
+// Answers requests only when a test calls it; records what was pushed to the streams.
+class ServerLiveFinto : public ServerLive {
+public:
+    bool Avvia(quint16 p, bool) override {
+        if (occupata) {
+            return false;
+        }
+        porta = p == 0 ? 1 : p;
+        return true;
+    }
+    void Ferma() override { porta = 0; }
+    quint16 Porta() const override { return porta; }
+    void Diffondi(const QByteArray& dati) override { diffusi.append(dati); }
+    int Flussi() const override { return flussi; }
+    quint16 porta = 0;
+    bool occupata = false;
+    int flussi = 0;
+    QList<QByteArray> diffusi;
+};
+
 // Every platform service as a double; the dialogs as the test needs them.
 template <class DialoghiDoppi>
 struct PiattaformaDi {
@@ -154,8 +175,9 @@ struct PiattaformaDi {
     ProcessoFinto processo;
     CanaleAudioFinto audio;
     FinestreModaliFinte modali;
+    ServerLiveFinto live;
     Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
-                            processo, audio,    modali};
+                            processo, audio,    modali,  live};
 };
 
 using PiattaformaFinta = PiattaformaDi<DialoghiFinti>;

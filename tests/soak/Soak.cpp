@@ -236,7 +236,10 @@ int main(int argc, char** argv) {
     ProcessoFinto processo;
     CanaleAudioFinto audio;
     ModaliChiuse modali;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell, processo, audio, modali};
+    ServerLiveFinto live;
+    live.flussi = 1;
+    Piattaforma piattaforma{dialoghi,  impostazioni, cartelle, orologio, shell,
+                            processo, audio,        modali,   live};
 
     Form1 console(piattaforma);
     console.Form_Load();

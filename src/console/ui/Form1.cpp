@@ -3,6 +3,9 @@
 #include "display/ui/Form2.h"
 #include "match/ui/Form3.h"
 #include "display/Animazioni.h"
+#include "live/Diffusione.h"
+#include "live/Istantanea.h"
+#include "platform/ServerLive.h"
 #include "match/Punteggio.h"
 #include "shared/Tavolozza16.h"
 #include "shared/ui/Anteprima.h"
@@ -39,6 +42,17 @@ Form1::Form1(Piattaforma& piattaforma)
     connect(form2_.get(), &Form2::Evento, this,
             [this](bool inCorso, const QString& testo) { Semaforo(inCorso, testo); });
     connect(form2_.get(), &Form2::Ridimensionato, this, [this] { TimerAltezzaSponsor.start(); });
+    live_ = std::make_unique<Diffusione>(
+        piattaforma_.live,
+        [this](qint64 versione) {
+            const bool conteggio = form3_ && form3_->isVisible();
+            return StatoLive({partita_, form2_->Schermo(), form2_->Presentazione(), modulo_.Lingue,
+                              modulo_.CartellaDati, conteggio, conteggio && form3_->CambioCampo(),
+                              conteggio ? form3_->Label1->text() : QString()},
+                             versione);
+        },
+        [this] { return modulo_.CartellaDati; });
+    connect(form2_.get(), &Form2::Cambiato, live_.get(), &Diffusione::Cambiata);
     connect(form2_.get(), &Form2::AnimazioneIniziata, this, [this] {
         Semaforo(true);
         TimerFrames.stop();
@@ -341,6 +355,23 @@ void Form1::Aggiorna() {
     }
     List3->setCurrentRow(partita_.RigaSelezionata);
     form2_->Aggiorna();
+    live_->Cambiata();
+}
+
+void Form1::AvviaLive(quint16 porta, bool lan) {
+    const std::pair<quint16, bool> voluto{porta, lan};
+    if (liveAvviato_ == voluto) {
+        return;
+    }
+    liveAvviato_ = voluto;
+    live_->Ferma();
+    if (porta != 0 && !live_->Avvia(porta, lan)) {
+        piattaforma_.dialoghi.Messaggio(
+            modulo_.Traduci(QStringLiteral(
+                "Uscita live non disponibile: la porta è già in uso. Porta:")) +
+                u' ' + QString::number(porta),
+            Pulsanti::Ok);
+    }
 }
 
 void Form1::Avviso(const QString& testo) {

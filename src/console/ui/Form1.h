@@ -25,6 +25,7 @@
 struct Piattaforma;
 class Form2;
 class Form3;
+class Diffusione;
 
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
 class Form1 : public QMainWindow, private VistaPartita {
@@ -95,6 +96,11 @@ public:
     Lettore& Audio() { return lettore_; }
 
     Form2& Tabellone() { return *form2_; }
+    // The live output: the console's change notice reaches it once per change.
+    Diffusione& Live() { return *live_; }
+    // Starts the live server with the stored port and LAN switch, or stops it (port 0);
+    // a port that cannot be had is told once.
+    void AvviaLive(quint16 porta, bool lan);
     Partita& Match() { return partita_; }
     const Modulo1& Modulo() const { return modulo_; }
     const GeometriaControlli& Geometria() const { return geometria_; }
@@ -224,6 +230,8 @@ private:
     Partita partita_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Diffusione> live_;
+    std::optional<std::pair<quint16, bool>> liveAvviato_;
     QWidget* area_ = nullptr;
     int coloreCornice_ = 0;
     std::optional<bool> semaforoRosso_;

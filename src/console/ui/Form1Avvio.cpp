@@ -90,5 +90,6 @@ void Form1::Form_Load() {
         }
     }
     PreparaFotoSquadre();
+    AvviaLive(valori.PortaLive, valori.LanLive);
     Aggiorna();
 }

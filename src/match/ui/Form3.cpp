@@ -45,6 +45,7 @@ Form3::Form3(Partita& partita, const Form2& display, QTimer& timerFrames)
 
 void Form3::Apri(const QString& testo, bool cambioCampo) {
     Timer1.start();
+    cambioCampo_ = cambioCampo;
     if (cambioCampo) {
         Image1->setPixmap(Picture1->pixmap());
     }

@@ -14,6 +14,7 @@ public:
     Form3(Partita& partita, const Form2& display, QTimer& timerFrames);
 
     void Apri(const QString& testo, bool cambioCampo);
+    bool CambioCampo() const { return cambioCampo_; }
     void Timer1_Timer();
 
     QTimer Timer1;
@@ -31,6 +32,7 @@ private:
     void Chiudi();
 
     Partita& partita_;
+    bool cambioCampo_ = false;
     const Form2& display_;
     QTimer& timerFrames_;
 };

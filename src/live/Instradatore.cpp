@@ -1,0 +1,178 @@
+#include "live/Instradatore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+constexpr qint64 MassimoFile = 32LL * 1024 * 1024;
+
+RispostaHttp Testo(int stato, const QByteArray& testo) {
+    RispostaHttp r;
+    r.Stato = stato;
+    r.Tipo = "text/plain; charset=utf-8";
+    r.Corpo = testo + '\n';
+    return r;
+}
+
+RispostaHttp Dati(const QByteArray& tipo, const QByteArray& corpo) {
+    RispostaHttp r;
+    r.Tipo = tipo;
+    r.Corpo = corpo;
+    r.Intestazioni.emplaceBack("Cache-Control", "no-store");
+    // Production tools on other machines read the feeds from their own pages.
+    r.Intestazioni.emplaceBack("Access-Control-Allow-Origin", "*");
+    return r;
+}
+
+// The pages live in the program itself, so they work in a hall without internet.
+RispostaHttp Pagina(const char* risorsa, const QByteArray& tipo) {
+    QFile file(QString::fromLatin1(risorsa));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Testo(404, "Not found");
+    }
+    RispostaHttp r;
+    r.Tipo = tipo;
+    r.Corpo = file.readAll();
+    r.Intestazioni.emplaceBack("Cache-Control", "no-cache");
+    return r;
+}
+
+QByteArray TipoDi(const QString& file) {
+    const QString estensione = QFileInfo(file).suffix().toLower();
+    if (estensione == QStringLiteral("png")) {
+        return "image/png";
+    }
+    if (estensione == QStringLiteral("gif")) {
+        return "image/gif";
+    }
+    if (estensione == QStringLiteral("bmp")) {
+        return "image/bmp";
+    }
+    return "image/jpeg";
+}
+
+} // namespace
+
+QByteArray TestoStato(int stato) {
+    switch (stato) {
+    case 200: return "OK";
+    case 304: return "Not Modified";
+    case 401: return "Unauthorized";
+    case 404: return "Not Found";
+    case 405: return "Method Not Allowed";
+    case 413: return "Payload Too Large";
+    case 429: return "Too Many Requests";
+    case 431: return "Request Header Fields Too Large";
+    case 503: return "Service Unavailable";
+    default: return "Error";
+    }
+}
+
+QString FileSotto(const QString& radice, const QString& relativo) {
+    if (relativo.isEmpty() || relativo.contains(u'\\') || relativo.contains(QChar(0)) ||
+        relativo.startsWith(u'/') || QDir::isAbsolutePath(relativo)) {
+        return {};
+    }
+    for (const QString& pezzo : relativo.split(u'/')) {
+        if (pezzo.isEmpty() || pezzo == QStringLiteral(".") || pezzo == QStringLiteral("..")) {
+            return {};
+        }
+    }
+    const QString base = QFileInfo(radice).canonicalFilePath();
+    const QFileInfo file(QDir(radice).filePath(relativo));
+    const QString vero = file.canonicalFilePath();
+    // A link may point anywhere: only what really lies under the folder is served.
+    if (base.isEmpty() || vero.isEmpty() || !file.isFile() ||
+        !vero.startsWith(base + QLatin1Char('/'))) {
+        return {};
+    }
+    return vero;
+}
+
+QByteArray EventoStato(const QByteArray& json) {
+    return "event: state\ndata: " + json + "\n\n";
+}
+
+RispostaHttp Instradatore::Rispondi(const RichiestaHttp& richiesta) const {
+    if (richiesta.Metodo != "GET" && richiesta.Metodo != "HEAD") {
+        RispostaHttp r = Testo(405, "Method not allowed: this server only shows the match");
+        r.Intestazioni.emplaceBack("Allow", "GET, HEAD");
+        return r;
+    }
+    const qsizetype domanda = richiesta.Bersaglio.indexOf('?');
+    const QByteArray percorso = richiesta.Bersaglio.left(domanda < 0 ? -1 : domanda);
+    if (percorso == "/" || percorso == "/index.html") {
+        return Pagina(":/live/index.html", "text/html; charset=utf-8");
+    }
+    if (percorso == "/overlay") {
+        return Pagina(":/live/overlay.html", "text/html; charset=utf-8");
+    }
+    if (percorso == "/scoreboard") {
+        return Pagina(":/live/scoreboard.html", "text/html; charset=utf-8");
+    }
+    if (percorso == "/live.js") {
+        return Pagina(":/live/live.js", "text/javascript; charset=utf-8");
+    }
+    if (percorso == "/live.css") {
+        return Pagina(":/live/live.css", "text/css; charset=utf-8");
+    }
+    if (percorso == "/state.json") {
+        return Dati("application/json", fonti_.Stato());
+    }
+    if (percorso == "/vmix.json") {
+        return Dati("application/json", fonti_.VmixJson());
+    }
+    if (percorso == "/vmix.xml") {
+        return Dati("application/xml; charset=utf-8", fonti_.VmixXml());
+    }
+    if (percorso == "/events") {
+        RispostaHttp r = Dati("text/event-stream", EventoStato(fonti_.Stato()));
+        r.Intestazioni.emplaceBack("X-Accel-Buffering", "no");
+        r.Flusso = true;
+        return r;
+    }
+    if (percorso.startsWith("/media/")) {
+        return Media(percorso.mid(7), richiesta.SeNonCorrisponde);
+    }
+    return Testo(404, "Not found");
+}
+
+RispostaHttp Instradatore::Media(const QByteArray& percorso, const QByteArray& etichetta) const {
+    const QString decodificato = QUrl::fromPercentEncoding(percorso);
+    QString radice;
+    QString relativo;
+    const QDir dati(fonti_.CartellaDati());
+    if (decodificato.startsWith(QStringLiteral("teams/"))) {
+        radice = dati.filePath(QStringLiteral("Teams"));
+        relativo = decodificato.mid(6);
+    } else if (decodificato.startsWith(QStringLiteral("sponsors/"))) {
+        radice = dati.filePath(QStringLiteral("Sponsors"));
+        relativo = decodificato.mid(9);
+    }
+    const QString file = radice.isEmpty() ? QString() : FileSotto(radice, relativo);
+    const QFileInfo info(file);
+    if (file.isEmpty() || info.size() > MassimoFile) {
+        return Testo(404, "Not found");
+    }
+    const QByteArray etag = '"' + QByteArray::number(info.size(), 16) + '-' +
+                            QByteArray::number(info.lastModified().toMSecsSinceEpoch(), 16) + '"';
+    RispostaHttp r;
+    r.Intestazioni.emplaceBack("ETag", etag);
+    // A picture replaced in an editor must show at once: the browser asks again each time.
+    r.Intestazioni.emplaceBack("Cache-Control", "no-cache");
+    if (etichetta == etag) {
+        r.Stato = 304;
+        return r;
+    }
+    QFile contenuto(file);
+    if (!contenuto.open(QIODevice::ReadOnly)) {
+        return Testo(404, "Not found");
+    }
+    r.Tipo = TipoDi(file);
+    r.Corpo = contenuto.readAll();
+    return r;
+}
