@@ -56,12 +56,9 @@ ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {
         v.IntervalloEsultanza = m.DurataEsultanza * 1000;
     }
     m.Serial = imp.Leggi(QStringLiteral("Serial"));
-    bool ok = false;
-    const int porta = imp.Leggi(QStringLiteral("HubPort")).trimmed().toInt(&ok);
-    if (ok && porta >= 0 && porta <= 65535) {
-        v.PortaLive = static_cast<quint16>(porta);
-    }
-    v.LanLive = imp.Leggi(QStringLiteral("HubLan")).trimmed() == QStringLiteral("1");
+    const ImpostazioniLive live = LeggiLive(imp);
+    v.PortaLive = live.Porta;
+    v.LanLive = live.Lan;
     const auto top = Decimale(imp.Leggi(QStringLiteral("Top")));
     const auto left = Decimale(imp.Leggi(QStringLiteral("Left")));
     const bool intero = imp.Leggi(QStringLiteral("FullScreen")) == QStringLiteral("1");
@@ -82,4 +79,15 @@ QPoint PosizioneDisplay(QPoint salvata, const QList<QRect>& schermi) {
         }
     }
     return schermi.isEmpty() ? QPoint(0, 0) : schermi.first().topLeft();
+}
+
+ImpostazioniLive LeggiLive(const Impostazioni& imp) {
+    ImpostazioniLive l;
+    bool ok = false;
+    const int porta = imp.Leggi(QStringLiteral("HubPort")).trimmed().toInt(&ok);
+    if (ok && porta >= 0 && porta <= 65535) {
+        l.Porta = static_cast<quint16>(porta);
+    }
+    l.Lan = imp.Leggi(QStringLiteral("HubLan")).trimmed() == QStringLiteral("1");
+    return l;
 }

@@ -23,10 +23,17 @@ struct ValoriAvvio {
     std::optional<double> Top;
     std::optional<double> Left;
     bool SchermoIntero = false;
-    // The live output: its port (0 = off) and whether the LAN may reach it.
     quint16 PortaLive = 8765;
     bool LanLive = false;
 };
+
+// The live output's settings: its port (0 = off, 8765 unless stored) and whether the LAN
+// may reach it.
+struct ImpostazioniLive {
+    quint16 Porta = 8765;
+    bool Lan = false;
+};
+ImpostazioniLive LeggiLive(const Impostazioni& impostazioni);
 
 // Reads every key into the module (defaults where a value does not convert).
 ValoriAvvio LeggiImpostazioni(const Impostazioni& impostazioni, Modulo1& m);

@@ -1,5 +1,7 @@
 #include "options/ui/Form6.h"
 
+#include "console/Avvio.h"
+
 #include "display/ui/Form2.h"
 #include "match/Partita.h"
 #include "match/Regole.h"
@@ -34,7 +36,7 @@ Form6::Form6(Collegamenti c) : c_(std::move(c)) {
 }
 
 void Form6::CreaControlli() {
-    resize(TwipsInPixel(10065), TwipsInPixel(6060));
+    resize(TwipsInPixel(10065), TwipsInPixel(7560));
     auto etichetta = [this](QWidget* g, int l, int t, int w, int h) {
         auto* e = new QLabel(g);
         Posiziona(e, l, t, w, h);
@@ -72,6 +74,8 @@ void Form6::CreaControlli() {
     for (QLabel* e : {Label11, Label12, Label3, Label4}) {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    Live = new RiquadroLive(c_.modulo, this);
+    Posiziona(Live, 240, 5940, 9585, 1440);
     Frame1 = new QGroupBox(QStringLiteral("Panel Colors"), this);
     Posiziona(Frame1, 240, 3480, 5115, 2295);
     Label9 = etichetta(Frame1, 180, 0, 1635, 375);
@@ -148,6 +152,8 @@ void Form6::Form_Load() {
     Partita& p = c_.partita;
     campioni_ = c_.tabellone.Colori();
     MostraCampioni();
+    const ImpostazioniLive live = LeggiLive(c_.piattaforma.impostazioni);
+    Live->Carica(live.Porta, live.Lan);
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Opzioni"));
     Label11->setText(t("Numero di SET") + QStringLiteral("  :"));
     Label12->setText(t("Punteggio partita") + QStringLiteral(" :"));
@@ -249,6 +255,8 @@ void Form6::Command1_Click() {
     impostazioni.Scrivi(QStringLiteral("Language"), lingue.LinguaCorrente);
     impostazioni.Scrivi(QStringLiteral("ScoreBoardSpeed"), QString::number(HScroll1->value()));
     impostazioni.Scrivi(QStringLiteral("Serial"), CostruisciSerial(campioni_));
+    impostazioni.Scrivi(QStringLiteral("HubPort"), QString::number(Live->Porta()));
+    impostazioni.Scrivi(QStringLiteral("HubLan"), Live->Lan() ? QStringLiteral("1") : QStringLiteral("0"));
     c_.modulo.Serial = CostruisciSerial(campioni_);
     c_.dopoFinito();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/ui/RiquadroLive.h"
+
 #include "display/Colori.h"
 
 #include <QCheckBox>
@@ -78,6 +80,7 @@ public:
     QPushButton* Command3;
     QPushButton* Command6;
     QPushButton* Command1;
+    RiquadroLive* Live;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
