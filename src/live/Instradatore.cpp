@@ -104,7 +104,8 @@ RispostaHttp Instradatore::Rispondi(const RichiestaHttp& richiesta) const {
         return r;
     }
     const qsizetype domanda = richiesta.Bersaglio.indexOf('?');
-    const QByteArray percorso = richiesta.Bersaglio.left(domanda < 0 ? -1 : domanda);
+    const QByteArray percorso =
+        domanda < 0 ? richiesta.Bersaglio : richiesta.Bersaglio.left(domanda);
     if (percorso == "/" || percorso == "/index.html") {
         return Pagina(":/live/index.html", "text/html; charset=utf-8");
     }

@@ -203,6 +203,7 @@ QJsonObject StatoLive(const IngressoLive& in, qint64 versione) {
     const int ultimo = in.Schermo.UltimoSlot;
     QJsonObject tabellone;
     tabellone.insert(QStringLiteral("background"), Esadecimale(in.Schermo.Colori[Sfondo]));
+    tabellone.insert(QStringLiteral("text"), Esadecimale(TestoLeggibile(in.Schermo.Colori[Sfondo])));
     return {
         {QStringLiteral("version"), versione},
         {QStringLiteral("language"), in.Lingue.LinguaCorrente},

@@ -101,9 +101,10 @@ protected:
                 const QByteArray minuscola = testa.left(fine).toLower();
                 const qsizetype lunghezza = minuscola.indexOf("\r\ncontent-length:");
                 if (lunghezza >= 0) {
+                    const qsizetype finoA = minuscola.indexOf("\r\n", lunghezza + 2);
                     const QByteArray valore =
-                        minuscola.mid(lunghezza + 17, minuscola.indexOf("\r\n", lunghezza + 2) -
-                                                          lunghezza - 17)
+                        (finoA < 0 ? minuscola.mid(lunghezza + 17)
+                                   : minuscola.mid(lunghezza + 17, finoA - lunghezza - 17))
                             .trimmed();
                     bool ok = false;
                     const qint64 n = valore.toLongLong(&ok);

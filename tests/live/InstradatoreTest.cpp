@@ -1,0 +1,109 @@
+#include "live/Indirizzi.h"
+#include "live/Instradatore.h"
+
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class InstradatoreTest : public ::testing::Test {
+protected:
+    InstradatoreTest()
+        : rotte({[] { return QByteArray(R"({"version":3})"); },
+                 [] { return QByteArray("[{}]"); }, [] { return QByteArray("<scoreboard/>"); },
+                 [this] { return a.programma; }}) {
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi Neri/7.jpg"), "foto");
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Sponsors/bar.jpg"), "bar");
+        Ambiente::CreaFile(a.radice.filePath(QStringLiteral("segreto.txt")), "segreto");
+    }
+    RispostaHttp Chiedi(const char* metodo, const QByteArray& bersaglio, QByteArray etag = {}) {
+        return rotte.Rispondi({metodo, bersaglio, etag});
+    }
+    Ambiente a;
+    Instradatore rotte;
+};
+
+TEST_F(InstradatoreTest, OnlyGetAndHeadAreAnswered) {
+    struct Caso {
+        const char* metodo;
+        int stato;
+    };
+    for (const Caso c : {Caso{"GET", 200}, Caso{"HEAD", 200}, Caso{"POST", 405}, Caso{"PUT", 405},
+                         Caso{"DELETE", 405}, Caso{"OPTIONS", 405}, Caso{"OTHER", 405}}) {
+        const RispostaHttp r = Chiedi(c.metodo, "/state.json");
+        EXPECT_EQ(c.stato, r.Stato) << c.metodo;
+        if (c.stato == 405) {
+            EXPECT_TRUE(r.Intestazioni.contains({"Allow", "GET, HEAD"})) << c.metodo;
+        }
+    }
+}
+
+TEST_F(InstradatoreTest, EveryRouteAndItsContentType) {
+    struct Caso {
+        const char* bersaglio;
+        int stato;
+        const char* tipo;
+    };
+    for (const Caso c : {Caso{"/", 200, "text/html"}, Caso{"/overlay?only=bug&delay=500", 200, "text/html"},
+                         Caso{"/scoreboard", 200, "text/html"}, Caso{"/live.js", 200, "text/javascript"},
+                         Caso{"/live.css", 200, "text/css"}, Caso{"/state.json", 200, "application/json"},
+                         Caso{"/vmix.json", 200, "application/json"},
+                         Caso{"/vmix.xml", 200, "application/xml"},
+                         Caso{"/events", 200, "text/event-stream"},
+                         Caso{"/media/sponsors/bar.jpg", 200, "image/jpeg"},
+                         Caso{"/nothing", 404, "text/plain"}, Caso{"/state.json/", 404, "text/plain"},
+                         Caso{"/media/", 404, "text/plain"}}) {
+        const RispostaHttp r = Chiedi("GET", c.bersaglio);
+        EXPECT_EQ(c.stato, r.Stato) << c.bersaglio;
+        EXPECT_TRUE(r.Tipo.startsWith(c.tipo)) << c.bersaglio << " " << r.Tipo.toStdString();
+    }
+    const RispostaHttp eventi = Chiedi("GET", "/events");
+    EXPECT_TRUE(eventi.Flusso);
+    EXPECT_EQ(QByteArray("event: state\ndata: {\"version\":3}\n\n"), eventi.Corpo)
+        << "a new stream starts with the whole state";
+}
+
+// Nothing outside the team and sponsor folders is ever served, however the path is written.
+TEST_F(InstradatoreTest, PathsThatWouldLeaveTheFoldersAreNotFound) {
+    ASSERT_TRUE(QFile::link(a.radice.filePath(QStringLiteral("segreto.txt")),
+                            a.programma + QStringLiteral("/Sponsors/fuga.jpg")));
+    for (const char* bersaglio :
+         {"/media/teams/../../segreto.txt", "/media/teams/%2e%2e/%2e%2e/segreto.txt",
+          "/media/teams/%2E%2E%2F%2E%2E%2Fsegreto.txt", "/media/sponsors/..%5c..%5csegreto.txt",
+          "/media/teams//etc/passwd", "/media/teams/%2fetc%2fpasswd", "/media/sponsors/fuga.jpg",
+          "/media/sponsors/./bar.jpg", "/media/other/bar.jpg", "/media/teams/Lupi%20Neri",
+          "/media/teams/Lupi%20Neri/8.jpg", "/media/sponsors/bar.jpg%00.txt",
+          "/media/%2e%2e/Languages.csv"}) {
+        EXPECT_EQ(404, Chiedi("GET", bersaglio).Stato) << bersaglio;
+    }
+    EXPECT_EQ(QByteArray("foto"), Chiedi("GET", "/media/teams/Lupi%20Neri/7.jpg").Corpo);
+}
+
+TEST_F(InstradatoreTest, PicturesCarryAnEtagAndAMatchingOneIsNotSentAgain) {
+    const RispostaHttp prima = Chiedi("GET", "/media/sponsors/bar.jpg");
+    QByteArray etag;
+    for (const auto& [chiave, valore] : prima.Intestazioni) {
+        if (chiave == "ETag") {
+            etag = valore;
+        }
+    }
+    ASSERT_FALSE(etag.isEmpty());
+    const RispostaHttp dopo = Chiedi("GET", "/media/sponsors/bar.jpg", etag);
+    EXPECT_EQ(304, dopo.Stato);
+    EXPECT_TRUE(dopo.Corpo.isEmpty());
+}
+
+TEST(IndirizziLiveTest, LoopbackAlwaysAndTheMachinesAddressesWithTheLan) {
+    const QStringList macchina{"127.0.0.1", "192.168.1.20", "::1", "fe80::1", "2001:db8::5",
+                               "169.254.3.3"};
+    EXPECT_EQ(QStringList{"http://127.0.0.1:8765/"}, IndirizziLive(8765, false, macchina));
+    EXPECT_EQ((QStringList{"http://127.0.0.1:9000/", "http://192.168.1.20:9000/",
+                           "http://[2001:db8::5]:9000/"}),
+              IndirizziLive(9000, true, macchina));
+    EXPECT_TRUE(IndirizziLive(0, true, macchina).isEmpty()) << "port 0: the server is off";
+}
+
+} // namespace
