@@ -1,0 +1,212 @@
+#include "console/ui/Form1.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "live/Diffusione.h"
+#include "platform/qt/ServerLiveQt.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTcpSocket>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A browser's event stream, read by hand: every state it received, in order.
+class ClienteEventi : public QObject {
+public:
+    explicit ClienteEventi(quint16 porta) {
+        connect(&socket, &QTcpSocket::readyRead, this, [this] {
+            buffer += socket.readAll();
+            for (qsizetype fine; (fine = buffer.indexOf("\n\n")) >= 0;) {
+                const QByteArray evento = buffer.left(fine);
+                buffer.remove(0, fine + 2);
+                const qsizetype dati = evento.indexOf("data: ");
+                if (dati >= 0) {
+                    ultimo = QJsonDocument::fromJson(evento.mid(dati + 6)).object();
+                    versioni.append(ultimo.value("version").toInteger());
+                }
+            }
+        });
+        socket.connectToHost(QHostAddress::LocalHost, porta);
+        socket.write("GET /events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    }
+    int Punti(int lato) const {
+        return versioni.isEmpty()
+                   ? -1
+                   : ultimo.value(lato == 0 ? "home" : "guests").toObject().value("points").toInt();
+    }
+    bool InOrdine() const {
+        return std::is_sorted(versioni.begin(), versioni.end(), std::less_equal<qint64>());
+    }
+    QTcpSocket socket;
+    QByteArray buffer;
+    QJsonObject ultimo;
+    QList<qint64> versioni;
+};
+
+// What a raw request on the wire gets back: the status line.
+QByteArray StatoDi(quint16 porta, const QByteArray& richiesta) {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, porta);
+    s.write(richiesta);
+    QByteArray risposta;
+    const bool arrivata = QTest::qWaitFor([&] {
+        risposta += s.readAll();
+        return risposta.contains("\r\n") || s.state() == QAbstractSocket::UnconnectedState;
+    }, 5000);
+    EXPECT_TRUE(arrivata);
+    return risposta.left(risposta.indexOf("\r\n"));
+}
+
+class LiveScenario : public ::testing::Test {
+protected:
+    LiveScenario() {
+        // The stored port stays off: the test takes a free one on loopback.
+        a.f.impostazioni.valori[QStringLiteral("HubPort")] = QStringLiteral("0");
+        console.Form_Load();
+        EXPECT_TRUE(console.Live().Avvia(0, false));
+        porta = console.Live().Porta();
+    }
+    QJsonObject Get(const QByteArray& percorso) {
+        QNetworkReply* r = rete.get(QNetworkRequest(QUrl(
+            QStringLiteral("http://127.0.0.1:%1").arg(porta) + QString::fromLatin1(percorso))));
+        EXPECT_TRUE(QTest::qWaitFor([r] { return r->isFinished(); }, 5000));
+        const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
+        r->deleteLater();
+        return o;
+    }
+
+    Ambiente a;
+    ServerLiveQt server;
+    Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
+                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server};
+    Form1 console{piattaforma};
+    quint16 porta = 0;
+    QNetworkAccessManager rete;
+};
+
+TEST_F(LiveScenario, ClicksReachStateJsonAndTheEventStreamInOrder) {
+    ASSERT_NE(0, porta);
+    ClienteEventi eventi(porta);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !eventi.versioni.isEmpty(); }, 5000));
+    EXPECT_EQ(0, eventi.Punti(0)) << "the whole state on connect";
+    console.Command1_Click(0);
+    console.Command1_Click(0);
+    console.Command1_Click(3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return eventi.Punti(1) == 1; }, 5000));
+    EXPECT_EQ(2, eventi.Punti(0));
+    EXPECT_TRUE(eventi.InOrdine());
+    const QJsonObject stato = Get("/state.json");
+    EXPECT_EQ(2, stato.value("home").toObject().value("points").toInt());
+    EXPECT_EQ(1, stato.value("guests").toObject().value("points").toInt());
+}
+
+TEST_F(LiveScenario, TheWireIsBounded) {
+    const QByteArray lunga(LimitiHttp::Intestazioni + 10, 'x');
+    struct Caso {
+        QByteArray richiesta;
+        QByteArray stato;
+    };
+    const Caso casi[] = {
+        {"GET /state.json HTTP/1.1\r\nHost: a\r\n\r\n", "HTTP/1.1 200 OK"},
+        {"HEAD /overlay HTTP/1.1\r\nHost: a\r\n\r\n", "HTTP/1.1 200 OK"},
+        {"POST /state.json HTTP/1.1\r\nHost: a\r\nContent-Length: 2\r\n\r\n{}", "HTTP/1.1 405 Method Not Allowed"},
+        {"GET /no HTTP/1.1\r\nHost: a\r\n\r\n", "HTTP/1.1 404 Not Found"},
+        {"GET /" + lunga + " HTTP/1.1\r\n\r\n", "HTTP/1.1 431 Request Header Fields Too Large"},
+        {"GET / HTTP/1.1\r\nX-A: " + lunga + "\r\n\r\n", "HTTP/1.1 431 Request Header Fields Too Large"},
+        {"GET / HTTP/1.1\r\nContent-Length: 50000\r\n\r\n", "HTTP/1.1 413 Payload Too Large"},
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(c.stato, StatoDi(porta, c.richiesta)) << c.richiesta.left(40).toStdString();
+    }
+}
+
+TEST_F(LiveScenario, SixtyFiveClientsAtOnceTheLastIsTurnedAway) {
+    std::vector<std::unique_ptr<QTcpSocket>> aperti;
+    for (int i = 0; i < LimitiHttp::Clienti; ++i) {
+        aperti.push_back(std::make_unique<QTcpSocket>());
+        aperti.back()->connectToHost(QHostAddress::LocalHost, porta);
+    }
+    // Each one holds a request open, so the server has really taken it in.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(aperti.begin(), aperti.end(), [](const auto& s) {
+                return s->state() == QAbstractSocket::ConnectedState;
+            });
+        },
+        5000));
+    for (const auto& s : aperti) {
+        s->write("GET /state.json HTTP/1.1\r\nHost: a\r\n\r\n");
+    }
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(aperti.begin(), aperti.end(),
+                               [](const auto& s) { return s->bytesAvailable() > 0; });
+        },
+        5000));
+    EXPECT_EQ(QByteArray("HTTP/1.1 503 Service Unavailable"),
+              StatoDi(porta, "GET / HTTP/1.1\r\nHost: a\r\n\r\n"));
+    aperti.clear();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return StatoDi(porta, "GET / HTTP/1.1\r\nHost: a\r\n\r\n") == "HTTP/1.1 200 OK"; },
+        5000))
+        << "room again once they leave";
+}
+
+long MemoriaResidente() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    return statm.readAll().split(' ').value(1).toLong() * 4096;
+}
+
+TEST_F(LiveScenario, FiftyClientsAThousandChangesAllEndOnTheLastState) {
+    std::vector<std::unique_ptr<ClienteEventi>> clienti;
+    for (int i = 0; i < 50; ++i) {
+        clienti.push_back(std::make_unique<ClienteEventi>(porta));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.Flussi() == 50; }, 10000));
+    const long prima = MemoriaResidente();
+    for (int i = 0; i < 1000; ++i) {
+        console.Live().Cambiata();
+        QCoreApplication::processEvents();
+    }
+    const qint64 ultima = console.Live().Versione();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(clienti.begin(), clienti.end(), [&](const auto& c) {
+                return !c->versioni.isEmpty() && c->versioni.last() == ultima;
+            });
+        },
+        20000));
+    for (const auto& c : clienti) {
+        EXPECT_TRUE(c->InOrdine());
+    }
+    if (prima > 0) {
+        EXPECT_LT(MemoriaResidente() - prima, 32L * 1024 * 1024) << "memory stays flat";
+    }
+}
+
+TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
+    ServerLiveQt altro;
+    Piattaforma p2{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio, a.f.shell,
+                   a.f.processo, a.f.audio,        a.f.modali,   altro};
+    a.f.impostazioni.valori[QStringLiteral("HubPort")] = QString::number(porta);
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +
+        QString::number(porta));
+    Form1 seconda(p2);
+    seconda.Form_Load();
+    seconda.Form_Load();
+    EXPECT_FALSE(seconda.Live().Attiva());
+    seconda.Command1_Click(0);
+    EXPECT_EQ(QStringLiteral("1"), seconda.LabScore[0]->text());
+}
+
+} // namespace
