@@ -124,6 +124,11 @@ RispostaHttp Instradatore::Rispondi(const RichiestaHttp& richiesta) const {
     if (percorso == "/state.json") {
         return Dati("application/json", fonti_.Stato());
     }
+    // The pages load the state with themselves: they draw it before any event arrives.
+    if (percorso == "/state.js") {
+        return Dati("text/javascript; charset=utf-8",
+                    "var BrivantaStato = " + fonti_.Stato() + ";\n");
+    }
     if (percorso == "/vmix.json") {
         return Dati("application/json", fonti_.VmixJson());
     }

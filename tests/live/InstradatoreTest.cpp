@@ -49,7 +49,7 @@ TEST_F(InstradatoreTest, EveryRouteAndItsContentType) {
     };
     for (const Caso c : {Caso{"/", 200, "text/html"}, Caso{"/overlay?only=bug&delay=500", 200, "text/html"},
                          Caso{"/scoreboard", 200, "text/html"}, Caso{"/live.js", 200, "text/javascript"},
-                         Caso{"/live.css", 200, "text/css"}, Caso{"/state.json", 200, "application/json"},
+                         Caso{"/live.css", 200, "text/css"}, Caso{"/state.json", 200, "application/json"}, Caso{"/state.js", 200, "text/javascript"},
                          Caso{"/vmix.json", 200, "application/json"},
                          Caso{"/vmix.xml", 200, "application/xml"},
                          Caso{"/events", 200, "text/event-stream"},

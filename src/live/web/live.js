@@ -8,6 +8,12 @@ const Brivanta = (() => {
     return v ? v.split(",").map((s) => s.trim().toLowerCase()).filter(Boolean) : [];
   }
   function connetti(quandoStato, quandoLinea) {
+    if (window.BrivantaStato) {
+      quandoLinea(true);
+      quandoStato(window.BrivantaStato);
+    }
+    // The first drawing appears at once; later changes fade.
+    setTimeout(() => document.body.classList.remove("subito"), 800);
     let fonte = null;
     let attesa = null;
     const apri = () => {
