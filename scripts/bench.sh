@@ -31,6 +31,10 @@ TARGETS = [
     ("BM_PresentazioneFotoIngrandita", "p50_ms", 28, "ms", "held tick: 7 enlargement steps (4 ms each)"),
     ("BM_DecodificaOstile", "p99_ms", 100, "ms", "hostile picture decoded unprepared"),
     ("BM_GestioneSponsorOstile", "p99_ms", 100, "ms", "sponsor manager opening on hostile files"),
+    ("BM_StatoJson", "p99_us", 200, "us", "building /state.json mid-match"),
+    ("BM_EventoA50Clienti", "p99_ms", 5, "ms", "click's end to the event in 50 /events clients"),
+    ("BM_ClickServerSpento", "p99_us", None, "us", "score click, live server off"),
+    ("BM_ClickCon50Clienti", "p99_us", None, "us", "score click, server on, 50 clients (< off + 100 us)"),
 ]
 
 righe = []

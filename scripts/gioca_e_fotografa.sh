@@ -66,3 +66,22 @@ xdotool windowmap "$console"
 sleep 1
 import -window "$console" "$cartella/console.png"
 
+# The live pages of the running program, as OBS and a screen in the bar show them: the
+# overlay over a drawn court, the scoreboard page in landscape and portrait.
+if command -v chromium >/dev/null; then
+  cromo() {
+    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --timeout=5000 \
+      --user-data-dir="$casa/chromium" "$@" >/dev/null 2>&1 || true
+  }
+  cromo --window-size=1920,1080 --default-background-color=00000000 \
+    --screenshot="$casa/overlay.png" http://127.0.0.1:8765/overlay
+  convert -size 1920x1080 gradient:'#3a2e25-#6b4f3a' \
+    -fill '#d98c4a' -draw "polygon 330,1080 560,330 1360,330 1590,1080" \
+    -stroke white -strokewidth 7 -fill none -draw "polygon 330,1080 560,330 1360,330 1590,1080" \
+    -draw "line 470,620 1450,620" -stroke '#f1f1f1' -strokewidth 4 -draw "line 520,470 1400,470" \
+    -stroke '#222' -strokewidth 3 -draw "line 520,400 1400,400" "$casa/campo.png"
+  convert "$casa/campo.png" "$casa/overlay.png" -composite "$cartella/overlay.png"
+  cromo --window-size=1920,1080 --screenshot="$cartella/scoreboard.png" http://127.0.0.1:8765/scoreboard
+  cromo --window-size=1080,1920 --screenshot="$cartella/scoreboard_verticale.png" \
+    http://127.0.0.1:8765/scoreboard
+fi

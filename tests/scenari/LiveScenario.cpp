@@ -1,6 +1,7 @@
 #include "console/ui/Form1.h"
 #include "display/ui/Form2.h"
 #include "doppi/Ambiente.h"
+#include "doppi/ClienteEventi.h"
 #include "doppi/Stampa.h"
 #include "live/Diffusione.h"
 #include "platform/qt/ServerLiveQt.h"
@@ -19,39 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A browser's event stream, read by hand: every state it received, in order.
-class ClienteEventi : public QObject {
-public:
-    explicit ClienteEventi(quint16 porta) {
-        connect(&socket, &QTcpSocket::readyRead, this, [this] {
-            buffer += socket.readAll();
-            for (qsizetype fine; (fine = buffer.indexOf("\n\n")) >= 0;) {
-                const QByteArray evento = buffer.left(fine);
-                buffer.remove(0, fine + 2);
-                const qsizetype dati = evento.indexOf("data: ");
-                if (dati >= 0) {
-                    ultimo = QJsonDocument::fromJson(evento.mid(dati + 6)).object();
-                    versioni.append(ultimo.value("version").toInteger());
-                }
-            }
-        });
-        socket.connectToHost(QHostAddress::LocalHost, porta);
-        socket.write("GET /events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
-    }
-    int Punti(int lato) const {
-        return versioni.isEmpty()
-                   ? -1
-                   : ultimo.value(lato == 0 ? "home" : "guests").toObject().value("points").toInt();
-    }
-    bool InOrdine() const {
-        return std::is_sorted(versioni.begin(), versioni.end(), std::less_equal<qint64>());
-    }
-    QTcpSocket socket;
-    QByteArray buffer;
-    QJsonObject ultimo;
-    QList<qint64> versioni;
-};
 
 // What a raw request on the wire gets back: the status line.
 QByteArray StatoDi(quint16 porta, const QByteArray& richiesta) {
