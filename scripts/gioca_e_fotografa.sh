@@ -70,7 +70,7 @@ import -window "$console" "$cartella/console.png"
 # overlay over a drawn court, the scoreboard page in landscape and portrait.
 if command -v chromium >/dev/null; then
   cromo() {
-    chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --timeout=5000 \
+    DISPLAY= chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --timeout=5000 \
       --user-data-dir="$casa/chromium" "$@" >/dev/null 2>&1 || true
   }
   cromo --window-size=1920,1080 --default-background-color=00000000 \
