@@ -7,9 +7,27 @@
 #include "platform/qt/PiattaformaQt.h"
 #include "platform/qt/ServerLiveQt.h"
 
+#include "console/Avvio.h"
+#include "report/ui/RigaDiComando.h"
+
 #include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char* argv[]) {
+    QStringList argomenti;
+    for (int i = 1; i < argc; ++i) {
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    }
+    if (ChiedeRigaDiComando(argomenti)) {
+        // No window: the report is drawn off screen, on a machine with or without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        RegistraCaratteri();
+        CartelleQt cartelle;
+        QTextStream uscita(stdout);
+        QTextStream errori(stderr);
+        return EseguiRigaDiComando(argomenti, DecidiCartellaDati(cartelle), uscita, errori);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivanta"));
     QApplication::setOrganizationName(QStringLiteral("Brivanta"));

@@ -27,6 +27,8 @@ public:
                              const QString& filtro) = 0;
     virtual QString SalvaFile(const QString& titolo, const QString& cartella,
                               const QString& nome, const QString& filtro) = 0;
+    // Empty string when the user cancels.
+    virtual QString ScegliCartella(const QString& titolo, const QString& cartella) = 0;
     // The system's beep: a limit reached.
     virtual void Beep() = 0;
 };

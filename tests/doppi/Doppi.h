@@ -36,6 +36,9 @@ public:
                      const QString& filtro) override;
     QString SalvaFile(const QString& titolo, const QString& cartella, const QString& nome,
                       const QString& filtro) override;
+    QString ScegliCartella(const QString& titolo, const QString&) override {
+        return RispostaFile(titolo);
+    }
     void Beep() override { ++Segnali; }
 
     QStringList Mostrati;
@@ -75,6 +78,7 @@ public:
     QString SalvaFile(const QString&, const QString&, const QString&, const QString&) override {
         return {};
     }
+    QString ScegliCartella(const QString&, const QString&) override { return {}; }
     void Beep() override {}
 };
 

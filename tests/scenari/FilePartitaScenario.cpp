@@ -190,6 +190,7 @@ TEST_F(RecuperoScenario, FinishedMatchComesBackFinishedAfterARestart) {
     Partita& p = console.Match();
     p.SetTotali = 1;
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
     Punti(0, 25);
     auto dopo = Riavvia();
     Recupera(*dopo);

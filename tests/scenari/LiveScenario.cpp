@@ -144,7 +144,7 @@ TEST_F(LiveScenario, FiftyClientsAThousandChangesAllEndOnTheLastState) {
         clienti.push_back(std::make_unique<ClienteEventi>(porta));
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.Flussi() == 50; }, 10000));
-    const long prima = MemoriaResidente();
+    [[maybe_unused]] const long prima = MemoriaResidente();
     for (int i = 0; i < 1000; ++i) {
         console.Live().Cambiata();
         QCoreApplication::processEvents();
@@ -160,9 +160,12 @@ TEST_F(LiveScenario, FiftyClientsAThousandChangesAllEndOnTheLastState) {
     for (const auto& c : clienti) {
         EXPECT_TRUE(c->InOrdine());
     }
+    // AddressSanitizer keeps freed memory in quarantine: RSS says nothing there.
+#if !defined(__SANITIZE_ADDRESS__)
     if (prima > 0) {
         EXPECT_LT(MemoriaResidente() - prima, 32L * 1024 * 1024) << "memory stays flat";
     }
+#endif
 }
 
 TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {

@@ -24,6 +24,7 @@ TEST_F(PartitaScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     EXPECT_EQ(QStringLiteral("2"), console.Label3[0]->text());
     Punti(3, 24);
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
     Punti(0, 24);
     Punti(0, 1);
     Punti(0, 1);
@@ -65,6 +66,7 @@ TEST_F(PartitaScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
         EXPECT_TRUE(copia.readAll().contains("#GAMEOV:0")) << "the winning point is saved";
     };
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
     console.Command1_Click(0);
     EXPECT_TRUE(visto);
 }

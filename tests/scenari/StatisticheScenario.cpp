@@ -73,6 +73,7 @@ TEST_F(StatisticheScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
         Punto(0);
     }
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Lupi"));
+    a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
     for (int i = 0; i < 25; ++i) {
         Punto(0);
     }

@@ -190,6 +190,7 @@ void Form1::Collega() {
     connect(MenuSalva, &QAction::triggered, this, [this] { MenuSalva_Click(); });
     connect(MenuC, &QAction::triggered, this, [this] { MenuC_Click(); });
     connect(MenuCPEM, &QAction::triggered, this, [this] { MenuCPEM_Click(); });
+    connect(MenuReport, &QAction::triggered, this, [this] { MenuReport_Click(); });
     for (int i = 0; i < 2; ++i) {
         Image1[i]->installEventFilter(this);
         Image2[i]->installEventFilter(this);
@@ -262,9 +263,20 @@ void Form1::Command1_Click(int Index) {
         r.DidascalieTipo[i] = Option2[i]->text();
     }
     const auto righePrima = partita_.Storico.size();
+    const bool finitaPrima = partita_.PartitaFinita != 0;
     clickInCorso_ = true;
     const bool segnato = SegnaPunto(partita_, r, modulo_, *this);
     clickInCorso_ = false;
+    if (!finitaPrima && partita_.PartitaFinita != 0) {
+        // Offered once, after the winner is announced.
+        rinviati_.push_back([this] {
+            if (piattaforma_.dialoghi.Messaggio(
+                    modulo_.Traduci(QStringLiteral("Vuoi creare il report della partita?")),
+                    Pulsanti::SiNo) == Risposta::Si) {
+                MenuReport_Click();
+            }
+        });
+    }
     if (segnato) {
         Option2_Click(0);
         List2[Index <= 1 ? 0 : 1]->setCurrentRow(0);

@@ -84,6 +84,8 @@ public:
     void Command19_Click();
     void Command18_Click();
     void Command14_Click();
+    // The post-match pack: report.pdf, play-by-play.csv and result.png in a chosen folder.
+    void MenuReport_Click();
     // The display's zooma, with the caption of the button that undoes it.
     void Zooma(bool cosa);
     // Reads a match file; only a real match file replaces the running match.
@@ -172,6 +174,8 @@ public:
     QAction* MenuH;
     QAction* MenuHGSPO;
     QAction* MenuHGS;
+    QMenu* MenuRep;
+    QAction* MenuReport;
 
     QTimer TimerAltezzaSponsor;
     QTimer TimerTabellone;

@@ -88,4 +88,6 @@ void Form1::Didascalie() {
     MenuH->setText(QStringLiteral("?"));
     MenuHGSPO->setText(t("Help Gestione immagini degli sponsor") + puntini);
     MenuHGS->setText(t("Help Gestione delle squadre") + puntini);
+    MenuRep->setTitle(t("Report"));
+    MenuReport->setText(t("Report della partita") + puntini);
 }

@@ -169,4 +169,7 @@ void Form1::CreaMenu() {
     MenuH = MenuH1->addAction(QString());
     MenuHGSPO = MenuH1->addAction(QString());
     MenuHGS = MenuH1->addAction(QString());
+    // Outside the File menu: a finished match keeps the console locked.
+    MenuRep = menuBar()->addMenu(QString());
+    MenuReport = MenuRep->addAction(QString());
 }

@@ -94,6 +94,10 @@ QString DialoghiQt::SalvaFile(const QString& titolo, const QString& cartella, co
                                         nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
+QString DialoghiQt::ScegliCartella(const QString& titolo, const QString& cartella) {
+    return QFileDialog::getExistingDirectory(Genitore(), titolo, cartella);
+}
+
 void DialoghiQt::Beep() {
     QApplication::beep();
 }

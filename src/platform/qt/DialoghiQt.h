@@ -22,6 +22,7 @@ public:
                      const QString& filtro) override;
     QString SalvaFile(const QString& titolo, const QString& cartella, const QString& nome,
                       const QString& filtro) override;
+    QString ScegliCartella(const QString& titolo, const QString& cartella) override;
     void Beep() override;
 
     // The box as it will be shown, not yet shown.

@@ -52,6 +52,7 @@ TEST_F(OpzioniScenario, ThreeSetsToFifteenGovernTheNextMatch) {
     Punti(0, 15);
     EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
     Punti(0, 15);
 }
 
