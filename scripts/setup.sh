@@ -8,7 +8,7 @@ PACCHETTI=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wine fonts-liberation fonts-dejavu-extra
   xvfb xauth x11-utils xdotool imagemagick
-  chromium
+  chromium poppler-utils
 )
 # Scripts that need more (the fuzzers want clang) name it here.
 read -r -a extra <<<"${BRIVANTA_EXTRA:-}"
