@@ -85,3 +85,11 @@ if command -v chromium >/dev/null; then
   cromo --window-size=1080,1920 --screenshot="$cartella/scoreboard_verticale.png" \
     http://127.0.0.1:8765/scoreboard
 fi
+
+# The post-match pack of the sample match, made from the command line: page 1 and the card.
+"$programma" --report "$(dirname "$programma")/esempio_partita.txt" --out "$casa" >/dev/null 2>&1 || true
+if [ -f "$casa/report.pdf" ] && command -v pdftoppm >/dev/null; then
+  pdftoppm -r 60 -png -f 1 -l 1 "$casa/report.pdf" "$casa/pagina"
+  cp "$casa"/pagina*1.png "$cartella/report.png"
+  convert "$casa/result.png" -resize 540x540 "$cartella/result.png"
+fi
