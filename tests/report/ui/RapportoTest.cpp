@@ -1,4 +1,5 @@
 #include "report/Rapporto.h"
+#include "report/ui/Pacchetto.h"
 #include "report/ui/RigaDiComando.h"
 #include "match/Partita.h"
 #include "shared/Lingua.h"
@@ -146,6 +147,34 @@ TEST(RapportoLogicaTest, RunsDurationsAndRemovalsNeverCount) {
     EXPECT_EQ(25, r.Set[0].SerieMassima[0]);
     EXPECT_EQ(25, r.Set[0].Minuti.value_or(-1));
     EXPECT_EQ(27u, r.Set[0].Progressione.size()) << "every rally, the removal included";
+}
+
+} // namespace
+
+#include "scenari/ConsoleDiProva.h"
+
+namespace {
+
+using RapportoConsole = ConsoleDiProva;
+
+TEST_F(RapportoConsole, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder) {
+    a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
+    console.MenuReport_Click();
+    Punti(0, 3);
+    const QString cartella = a.radice.filePath(QStringLiteral("report"));
+    QDir().mkpath(cartella);
+    a.f.dialoghi.AttendiFile(cartella);
+    console.MenuReport_Click();
+    for (const QString& nome : NomiPacchetto) {
+        EXPECT_TRUE(QFileInfo::exists(QDir(cartella).filePath(nome))) << nome.toStdString();
+    }
+    EXPECT_EQ(QStringList{cartella}, a.f.shell.aperti);
+    a.f.dialoghi.AttendiFile(cartella);
+    a.f.dialoghi.Attendi(QStringLiteral("In questa cartella c'è già un report: vuoi sostituirlo?\n") + cartella,
+                         Risposta::No);
+    console.MenuReport_Click();
+    EXPECT_EQ(Predefinito::Rinuncia, a.f.dialoghi.Predefiniti.last());
+    EXPECT_EQ(1, a.f.shell.aperti.size()) << "declined: nothing written, nothing opened";
 }
 
 } // namespace
