@@ -15,19 +15,7 @@ mkdir -p "$casa/.config/Brivanta"
 printf '[Startup]\nSerial=201010500000000050400000000040FFFFFF00FFFF\nSponsor=%s\n' "$banda" \
   >"$casa/.config/Brivanta/Brivanta.conf"
 
-HOME="$casa" XDG_CONFIG_HOME="$casa/.config" TEMP="$casa" "$programma" &
-pid=$!
-console=""
-for _ in $(seq 1 50); do
-  console="$(xdotool search --name '^Brivanta : MATCH.txt$' 2>/dev/null | head -1 || true)"
-  [ -n "$console" ] && break
-  sleep 0.2
-done
-display="$(xdotool search --name '^Brivanta$' | head -1)"
-read -r larghezza altezza < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
-xdotool windowmove "$display" 0 0 windowsize "$display" "$larghezza" "$altezza"
-sleep 1
-read -r cx cy < <(xdotool getwindowgeometry "$console" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+source "$(dirname "$0")/avvia_sotto_x.sh"
 menu=23
 clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click 1; sleep 0.3; }
 doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.5; }

@@ -7,20 +7,8 @@ cartella="$2"
 casa="$(mktemp -d)"
 trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$casa"' EXIT
 
-HOME="$casa" XDG_CONFIG_HOME="$casa/.config" TEMP="$casa" "$programma" &
-pid=$!
-console=""
-for _ in $(seq 1 50); do
-  console="$(xdotool search --name '^Brivanta : MATCH.txt$' 2>/dev/null | head -1 || true)"
-  [ -n "$console" ] && break
-  sleep 0.2
-done
-display="$(xdotool search --name '^Brivanta$' | head -1)"
-xdotool windowmove "$display" 0 0 windowsize "$display" 1920 1080
-sleep 1
-
+source "$(dirname "$0")/avvia_sotto_x.sh"
 # Button centres in the console's client area, below its menu bar.
-read -r cx cy < <(xdotool getwindowgeometry "$console" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
 menu=23
 clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click "${3:-1}"; sleep 0.15; }
 doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.3; }
