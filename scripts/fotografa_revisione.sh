@@ -16,42 +16,21 @@ printf '[Startup]\nSerial=201010500000000050400000000040FFFFFF00FFFF\nSponsor=%s
   >"$casa/.config/Brivanta/Brivanta.conf"
 
 source "$(dirname "$0")/avvia_sotto_x.sh"
-menu=23
 clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click 1; sleep 0.3; }
 doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.5; }
-finestra() {
-  local titolo="$1" file="$2"
-  local id=""
-  for _ in $(seq 1 25); do
-    id="$(xdotool search --name "^$titolo\$" 2>/dev/null | head -1 || true)"
-    [ -n "$id" ] && break
-    sleep 0.2
-  done
-  [ -n "$id" ] || { echo "no window: $titolo" >&2; return 0; }
-  sleep 1
-  import -window "$id" "$cartella/$file"
-  xdotool key Escape || true
-  sleep 0.5
-}
-dal_menu() {
-  xdotool mousemove "$((cx + 20))" "$((cy + 10))" click 1
-  sleep 0.4
-  for _ in $(seq 1 "$1"); do xdotool key Down; done
-  xdotool key Return
-}
 
 doppio 400 24
 doppio 670 54
 if [ "$banda" = finestre ]; then
   import -window "$console" "$cartella/console_$nome.png"
   dal_menu 5
-  finestra 'Brivanta - Gestione squadra' "squadre_$nome.png"
+  fotografa_finestra 'Brivanta - Gestione squadra' "squadre_$nome.png"
   dal_menu 6
-  finestra 'Brivanta - Sponsor pics management' "sponsor_$nome.png"
+  fotografa_finestra 'Brivanta - Sponsor pics management' "sponsor_$nome.png"
   dal_menu 4
-  finestra 'Gestione suoni ed effetti sonori' "suoni_$nome.png"
+  fotografa_finestra 'Gestione suoni ed effetti sonori' "suoni_$nome.png"
   clic 70 154 # Settaggi
-  finestra 'Brivanta - Opzioni' "opzioni_$nome.png"
+  fotografa_finestra 'Brivanta - Opzioni' "opzioni_$nome.png"
   exit 0
 fi
 clic 218 154 # Presentazione atleti

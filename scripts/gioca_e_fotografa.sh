@@ -9,28 +9,13 @@ trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "
 
 source "$(dirname "$0")/avvia_sotto_x.sh"
 # Button centres in the console's client area, below its menu bar.
-menu=23
 clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click "${3:-1}"; sleep 0.15; }
 doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.3; }
 # The team editor and the sponsor manager, opened from the File menu with the keyboard
 # before the first point locks the console.
 finestra() {
-  local nome="$1" file="$2" passi="$3"
-  xdotool mousemove "$((cx + 20))" "$((cy + 10))" click 1
-  sleep 0.4
-  for _ in $(seq 1 "$passi"); do xdotool key Down; done
-  xdotool key Return
-  local id=""
-  for _ in $(seq 1 25); do
-    id="$(xdotool search --name "^$nome\$" 2>/dev/null | head -1 || true)"
-    [ -n "$id" ] && break
-    sleep 0.2
-  done
-  [ -n "$id" ] || return 0
-  sleep 1
-  import -window "$id" "$cartella/$file"
-  xdotool key Escape || true
-  sleep 0.5
+  dal_menu "$3"
+  fotografa_finestra "$1" "$2"
 }
 finestra 'Brivanta - Gestione squadra' squadre.png 5
 finestra 'Brivanta - Sponsor pics management' sponsor.png 6
