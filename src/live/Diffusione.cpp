@@ -27,7 +27,12 @@ Diffusione::Diffusione(ServerLive& server, FonteStato stato,
 }
 
 bool Diffusione::Avvia(quint16 porta, bool lan) {
-    server_.Gestore = [this](const RichiestaHttp& r) { return instradatore_.Rispondi(r); };
+    server_.Gestore = [this](const RichiestaHttp& r) {
+        if (controllo_ && controlloSuo_(r.Bersaglio)) {
+            return controllo_(r);
+        }
+        return instradatore_.Rispondi(r);
+    };
     if (!server_.Avvia(porta, lan)) {
         return false;
     }

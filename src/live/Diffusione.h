@@ -28,12 +28,20 @@ public:
     void InviaOra();
 
     QByteArray StatoJson() const;
+    // Requests the routes do not serve (the remote control) go here first when it says so.
+    void ImpostaControllo(std::function<bool(const QByteArray&)> suo,
+                          std::function<RispostaHttp(const RichiestaHttp&)> gestore) {
+        controlloSuo_ = std::move(suo);
+        controllo_ = std::move(gestore);
+    }
     qint64 Versione() const { return versione_; }
 
 private:
     ServerLive& server_;
     FonteStato stato_;
     Instradatore instradatore_;
+    std::function<bool(const QByteArray&)> controlloSuo_;
+    std::function<RispostaHttp(const RichiestaHttp&)> controllo_;
     qint64 versione_ = 1;
     bool inAttesa_ = false;
     QTimer battito_;

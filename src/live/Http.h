@@ -9,6 +9,10 @@ struct RichiestaHttp {
     QByteArray Metodo;
     QByteArray Bersaglio;        // path and query, as sent (still percent-encoded)
     QByteArray SeNonCorrisponde; // If-None-Match
+    QByteArray Autorizzazione;   // Authorization
+    QByteArray Cookie;
+    QString Indirizzo;           // the peer's address
+    quint64 Id = 0;              // names the request for a later answer
 };
 
 struct RispostaHttp {
@@ -18,6 +22,8 @@ struct RispostaHttp {
     QList<QPair<QByteArray, QByteArray>> Intestazioni;
     // An event stream: the body is its first event and the connection stays open.
     bool Flusso = false;
+    // Answered later through `ServerLive::Completa`.
+    bool Differita = false;
 };
 
 // What the server holds to on the wire, before a request reaches the routes.

@@ -60,10 +60,14 @@ QByteArray TipoDi(const QString& file) {
 QByteArray TestoStato(int stato) {
     switch (stato) {
     case 200: return "OK";
+    case 303: return "See Other";
     case 304: return "Not Modified";
+    case 400: return "Bad Request";
     case 401: return "Unauthorized";
+    case 403: return "Forbidden";
     case 404: return "Not Found";
     case 405: return "Method Not Allowed";
+    case 409: return "Conflict";
     case 413: return "Payload Too Large";
     case 429: return "Too Many Requests";
     case 431: return "Request Header Fields Too Large";

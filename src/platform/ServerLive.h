@@ -18,6 +18,8 @@ public:
     // Appended to every open event stream.
     virtual void Diffondi(const QByteArray& dati) = 0;
     virtual int Flussi() const = 0;
+    // The answer to a request the handler deferred; nothing when its client has gone.
+    virtual void Completa(quint64 id, const RispostaHttp& risposta) = 0;
 
     std::function<RispostaHttp(const RichiestaHttp&)> Gestore;
 };

@@ -143,6 +143,9 @@ public:
     ~FinestreModaliFinte() override;
     void Attendi(std::function<void(QDialog&)> passo) { copione_.push_back(std::move(passo)); }
     void Mostra(QDialog& finestra) override;
+    bool Aperta() const override { return aperta; }
+    // A question the test holds open on the console.
+    bool aperta = false;
 
 private:
     std::deque<std::function<void(QDialog&)>> copione_;
@@ -162,10 +165,14 @@ public:
     quint16 Porta() const override { return porta; }
     void Diffondi(const QByteArray& dati) override { diffusi.append(dati); }
     int Flussi() const override { return flussi; }
+    void Completa(quint64 id, const RispostaHttp& risposta) override {
+        completate.emplaceBack(id, risposta);
+    }
     quint16 porta = 0;
     bool occupata = false;
     int flussi = 0;
     QList<QByteArray> diffusi;
+    QList<QPair<quint64, RispostaHttp>> completate;
 };
 
 // Every platform service as a double; the dialogs as the test needs them.

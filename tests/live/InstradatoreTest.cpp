@@ -20,7 +20,11 @@ protected:
         Ambiente::CreaFile(a.radice.filePath(QStringLiteral("segreto.txt")), "segreto");
     }
     RispostaHttp Chiedi(const char* metodo, const QByteArray& bersaglio, QByteArray etag = {}) {
-        return rotte.Rispondi({metodo, bersaglio, etag});
+        RichiestaHttp r;
+        r.Metodo = metodo;
+        r.Bersaglio = bersaglio;
+        r.SeNonCorrisponde = etag;
+        return rotte.Rispondi(r);
     }
     Ambiente a;
     Instradatore rotte;

@@ -35,6 +35,7 @@ public:
 class ModaliChiuse : public FinestreModali {
 public:
     void Mostra(QDialog& finestra) override { finestra.reject(); }
+    bool Aperta() const override { return false; }
 };
 
 // AddressSanitizer keeps freed memory in quarantine and has its own allocator.
@@ -130,7 +131,7 @@ void VerificaPartita(Form1& console, Verifiche& c, int azione) {
                azione, "emergency copy differs from the match shown");
 }
 
-const char* Azione(Form1& console, DialoghiSoak& dialoghi, std::mt19937& caso,
+const char* AzioneACaso(Form1& console, DialoghiSoak& dialoghi, std::mt19937& caso,
                    const QString& cartella) {
     auto tra = [&caso](int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); };
     const int lato = tra(0, 1);
@@ -251,7 +252,7 @@ int main(int argc, char** argv) {
     long dopoRiscaldamento = inizio;
     long heapDopoRiscaldamento = heapInizio;
     for (int i = 0; i < azioni; ++i) {
-        controllo.ultimaAzione = Azione(console, dialoghi, caso, radice.path());
+        controllo.ultimaAzione = AzioneACaso(console, dialoghi, caso, radice.path());
         // What the event loop does between two clicks of a real operator.
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

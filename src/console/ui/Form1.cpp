@@ -3,6 +3,7 @@
 #include "display/ui/Form2.h"
 #include "match/ui/Form3.h"
 #include "display/Animazioni.h"
+#include "control/Telecomando.h"
 #include "live/Diffusione.h"
 #include "live/Istantanea.h"
 #include "platform/ServerLive.h"
@@ -13,6 +14,7 @@
 #include "platform/Orologio.h"
 #include "platform/Piattaforma.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 
@@ -68,6 +70,8 @@ Form1::Form1(Piattaforma& piattaforma)
             }
         }
     });
+    qApp->installEventFilter(this);
+    AvviaTelecomando();
     Semaforo(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.
     TimerAltezzaSponsor.start();
@@ -191,15 +195,28 @@ void Form1::Collega() {
     connect(MenuC, &QAction::triggered, this, [this] { MenuC_Click(); });
     connect(MenuCPEM, &QAction::triggered, this, [this] { MenuCPEM_Click(); });
     connect(MenuReport, &QAction::triggered, this, [this] { MenuReport_Click(); });
+    connect(MenuTasti, &QAction::triggered, this, [this] { MenuTasti_Click(); });
+    connect(MenuRemoto, &QAction::triggered, this, [this] { MenuRemoto_Click(); });
     for (int i = 0; i < 2; ++i) {
         Image1[i]->installEventFilter(this);
         Image2[i]->installEventFilter(this);
     }
+    OrdineTab();
 }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == area_ && evento->type() == QEvent::Resize) {
         Form_Resize();
+    }
+    if (evento->type() == QEvent::KeyPress && oggetto->isWidgetType()) {
+        // Keys reach the console from either window, never from a window open over them.
+        auto* w = static_cast<QWidget*>(oggetto);
+        if ((w->window() == this || w->window() == form2_.get()) &&
+            QApplication::activeModalWidget() == nullptr &&
+            TastoPremuto(w, *static_cast<QKeyEvent*>(evento))) {
+            return true;
+        }
+        return QMainWindow::eventFilter(oggetto, evento);
     }
     for (int i = 0; i < 2; ++i) {
         if (evento->type() != QEvent::MouseButtonDblClick) {
@@ -292,6 +309,10 @@ void Form1::Command1_Click(int Index) {
 }
 
 void Form1::MostraRinviati() {
+    if (remotoInCorso_) {
+        QTimer::singleShot(0, this, [this] { MostraRinviati(); });
+        return;
+    }
     auto rinviati = std::move(rinviati_);
     rinviati_.clear();
     for (const auto& mostra : rinviati) {
@@ -376,6 +397,7 @@ void Form1::AvviaLive(quint16 porta, bool lan) {
         return;
     }
     liveAvviato_ = voluto;
+    telecomando_->Sicurezza().ImpostaLan(lan);
     live_->Ferma();
     if (porta != 0 && !live_->Avvia(porta, lan)) {
         piattaforma_.dialoghi.Messaggio(

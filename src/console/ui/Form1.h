@@ -1,5 +1,7 @@
 #pragma once
 
+#include "control/Azioni.h"
+#include "control/Comandi.h"
 #include "match/Partita.h"
 #include "match/VistaPartita.h"
 #include "shared/Geometria.h"
@@ -9,6 +11,7 @@
 #include "sound/Audio.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +29,7 @@ struct Piattaforma;
 class Form2;
 class Form3;
 class Diffusione;
+class Telecomando;
 
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
 class Form1 : public QMainWindow, private VistaPartita {
@@ -43,8 +47,9 @@ public:
     void TimerTabellone_Timer();
     void TimerFrames_Timer();
     void Command17_Click();
-    void List3_DblClick();
-    void Command16_Click();
+    // The rollback and Undo ask first, except for the remote, whose page asked.
+    void List3_DblClick(bool chiedi = true);
+    void Command16_Click(bool chiedi = true);
     void Image1_DblClick(int Index);
     void menunew_Click();
     void Command13_Click();
@@ -86,6 +91,26 @@ public:
     void Command14_Click();
     // The post-match pack: report.pdf, play-by-play.csv and result.png in a chosen folder.
     void MenuReport_Click();
+    // The key map and the remote's secret.
+    void MenuTasti_Click();
+    void MenuRemoto_Click();
+    // Every action a key or the remote reaches, through the handler of its button; nothing
+    // happens when that button is disabled. False then.
+    bool EseguiAzione(Azione a);
+    // A key of the map pressed: the pending code goes to the side a +1 key names.
+    void Tasto(Azione a);
+    // A remote request's command; the refusal's text when the console would not do it.
+    std::optional<QString> EseguiRemoto(const Comando& comando);
+    // The code in the side's box as the operator would give it: the roster's row when it
+    // holds the code, else the code as typed.
+    void ScegliCodice(int lato, const QString& codice);
+    void Text1_Change(int Index);
+    // A timeout granted without the question; the refusal's text otherwise.
+    std::optional<QString> Timeout(int Index);
+    const MappaTasti& Tasti() const { return tasti_; }
+    void ImpostaTasti(const MappaTasti& tasti);
+    const QString& CodiceInAttesa() const { return codiceInAttesa_; }
+    Telecomando& Remoto() { return *telecomando_; }
     // The display's zooma, with the caption of the button that undoes it.
     void Zooma(bool cosa);
     // Reads a match file; only a real match file replaces the running match.
@@ -176,6 +201,8 @@ public:
     QAction* MenuHGS;
     QMenu* MenuRep;
     QAction* MenuReport;
+    QAction* MenuTasti;
+    QAction* MenuRemoto;
 
     QTimer TimerAltezzaSponsor;
     QTimer TimerTabellone;
@@ -227,6 +254,11 @@ private:
     // the emergency copy holds it: the hall never sees a stale score behind a box, and a crash
     // while one is open loses nothing.
     void MostraRinviati();
+    // The keys: the map, the pending code, Return and Tab as an operator expects them.
+    bool TastoPremuto(QWidget* destinatario, const QKeyEvent& e);
+    void MostraCodiceInAttesa();
+    void OrdineTab();
+    void AvviaTelecomando();
 
     Piattaforma& piattaforma_;
     Modulo1 modulo_;
@@ -235,6 +267,9 @@ private:
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Diffusione> live_;
+    std::unique_ptr<Telecomando> telecomando_;
+    MappaTasti tasti_;
+    QString codiceInAttesa_;
     std::optional<std::pair<quint16, bool>> liveAvviato_;
     QWidget* area_ = nullptr;
     int coloreCornice_ = 0;
@@ -244,6 +279,8 @@ private:
     std::array<QString, 2> logoAtteso_;
     int passoStatistiche_ = 0;
     bool clickInCorso_ = false;
+    // A remote action's messages wait for the next turn, after its answer has gone out.
+    bool remotoInCorso_ = false;
     std::vector<std::function<void()>> rinviati_;
     // Zoom All: the next click magnifies (false) or returns to normal (true).
     bool ingrandito_ = false;

@@ -1,4 +1,5 @@
 #include "console/Avvio.h"
+#include "control/Telecomando.h"
 #include "teams/Squadre.h"
 #include "console/ui/Form1.h"
 #include "display/ui/Form2.h"
@@ -90,6 +91,8 @@ void Form1::Form_Load() {
         }
     }
     PreparaFotoSquadre();
+    tasti_ = MappaTasti::Leggi(piattaforma_.impostazioni);
+    telecomando_->Sicurezza().ImpostaSegreto(SegretoRemoto(piattaforma_.impostazioni));
     AvviaLive(valori.PortaLive, valori.LanLive);
     Aggiorna();
 }

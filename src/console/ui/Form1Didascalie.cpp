@@ -90,4 +90,6 @@ void Form1::Didascalie() {
     MenuHGS->setText(t("Help Gestione delle squadre") + puntini);
     MenuRep->setTitle(t("Report"));
     MenuReport->setText(t("Report della partita") + puntini);
+    MenuTasti->setText(t("Tasti") + puntini);
+    MenuRemoto->setText(t("Remote") + puntini);
 }

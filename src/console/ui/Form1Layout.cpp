@@ -161,6 +161,9 @@ void Form1::CreaMenu() {
     ManuLn = MenuOPZ->addMenu(QString());
     MenuLN.push_back(ManuLn->addAction(QString()));
     MenuLN[0]->setCheckable(true);
+    MenuOPZ->addSeparator();
+    MenuTasti = MenuOPZ->addAction(QString());
+    MenuRemoto = MenuOPZ->addAction(QString());
     MenuH1 = menuBar()->addMenu(QString());
     menuinfo = MenuH1->addAction(QString());
     MenuCPEM = MenuH1->addAction(QString());

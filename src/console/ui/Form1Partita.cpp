@@ -26,13 +26,14 @@ void Form1::Command3_Click() {
     Aggiorna();
 }
 
-void Form1::List3_DblClick() {
+void Form1::List3_DblClick(bool chiedi) {
     partita_.RigaSelezionata = List3->currentRow();
     const auto destinazione = DestinazioneRitorno(partita_, partita_.RigaSelezionata);
     if (!destinazione) {
         return;
     }
-    if (piattaforma_.dialoghi.Messaggio(DomandaRitorno(partita_, *destinazione, modulo_.Lingue),
+    if (chiedi &&
+        piattaforma_.dialoghi.Messaggio(DomandaRitorno(partita_, *destinazione, modulo_.Lingue),
                                         Pulsanti::SiNo) == Risposta::No) {
         return;
     }
@@ -41,14 +42,14 @@ void Form1::List3_DblClick() {
     Aggiorna();
 }
 
-void Form1::Command16_Click() {
+void Form1::Command16_Click(bool chiedi) {
     const auto riga = RigaUndo(partita_);
     if (!riga) {
         return;
     }
     List3->setCurrentRow(*riga);
     partita_.DaUndo = -1;
-    List3_DblClick();
+    List3_DblClick(chiedi);
     partita_.DaUndo = 0;
     if (partita_.Storico.size() < 2) {
         partita_.UndoAttivo = false;
@@ -71,16 +72,24 @@ void Form1::Image1_DblClick(int Index) {
     if (dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla) == Risposta::Annulla) {
         return;
     }
+    if (const auto rifiuto = Timeout(Index)) {
+        dialoghi.Messaggio(*rifiuto, Pulsanti::Ok);
+    }
+}
+
+std::optional<QString> Form1::Timeout(int Index) {
+    if (partita_.Storico.isEmpty()) {
+        return modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata"));
+    }
     if (!ConcediTimeout(partita_, Index, OraAttuale(), modulo_.Lingue)) {
-        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
-                               "Sessioni di pausa tempo finite in questo set per : ")) +
-                               ParolaLato(Index, modulo_.Lingue),
-                           Pulsanti::Ok);
-        return;
+        return modulo_.Traduci(
+                   QStringLiteral("Sessioni di pausa tempo finite in questo set per : ")) +
+               ParolaLato(Index, modulo_.Lingue);
     }
     ApriConteggio(TestoTimeout(Index, partita_.TimeChiesti[Index], modulo_.Lingue), false);
     SalvaEmergenza();
     Aggiorna();
+    return std::nullopt;
 }
 
 void Form1::ApriConteggio(const QString& testo, bool cambioCampo) {

@@ -1,6 +1,6 @@
 #include "platform/qt/PiattaformaQt.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
 #include <QDesktopServices>
 #include <QDir>
@@ -47,4 +47,8 @@ void ProcessoQt::Termina() {
 
 void FinestreModaliQt::Mostra(QDialog& finestra) {
     finestra.exec();
+}
+
+bool FinestreModaliQt::Aperta() const {
+    return QApplication::activeModalWidget() != nullptr;
 }

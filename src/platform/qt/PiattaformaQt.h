@@ -44,4 +44,5 @@ public:
 class FinestreModaliQt : public FinestreModali {
 public:
     void Mostra(QDialog& finestra) override;
+    bool Aperta() const override;
 };

@@ -148,6 +148,7 @@ void ServerLiveQt::Ferma() {
         }
     }
     flussi_.clear();
+    inAttesa_.clear();
     if (ascolto_) {
         ascolto_->close();
     }
@@ -183,8 +184,31 @@ bool ServerLiveQt::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
         r.Bersaglio += '?' + request.url().query(QUrl::FullyEncoded).toUtf8();
     }
     r.SeNonCorrisponde = request.value("If-None-Match");
-    const RispostaHttp risposta = Gestore ? Gestore(r) : RispostaHttp{404, {}, {}, {}, false};
-    const bool testa = r.Metodo == "HEAD";
+    r.Autorizzazione = request.value("Authorization");
+    r.Cookie = request.value("Cookie");
+    r.Indirizzo = socket->peerAddress().toString();
+    r.Id = ++ultimoId_;
+    RispostaHttp risposta;
+    risposta.Stato = 404;
+    if (Gestore) {
+        risposta = Gestore(r);
+    }
+    if (risposta.Differita) {
+        inAttesa_.insert(r.Id, {socket, r.Metodo == "HEAD"});
+        return true;
+    }
+    Scrivi(socket, risposta, r.Metodo == "HEAD");
+    return true;
+}
+
+void ServerLiveQt::Completa(quint64 id, const RispostaHttp& risposta) {
+    const auto attesa = inAttesa_.take(id);
+    if (attesa.socket && attesa.socket->state() == QAbstractSocket::ConnectedState) {
+        Scrivi(attesa.socket, risposta, attesa.testa);
+    }
+}
+
+void ServerLiveQt::Scrivi(QTcpSocket* socket, const RispostaHttp& risposta, bool testa) {
     if (risposta.Flusso) {
         socket->setProperty("flusso", true);
         socket->write(Intestazione(risposta.Stato, risposta.Tipo, -1, risposta.Intestazioni, false));
@@ -192,14 +216,13 @@ bool ServerLiveQt::handleRequest(const QHttpServerRequest& request, QTcpSocket* 
             socket->write(risposta.Corpo);
             flussi_.append(socket);
         }
-        return true;
+        return;
     }
     socket->write(Intestazione(risposta.Stato, risposta.Tipo, risposta.Corpo.size(),
                                risposta.Intestazioni, false));
     if (!testa) {
         socket->write(risposta.Corpo);
     }
-    return true;
 }
 
 void ServerLiveQt::missingHandler(const QHttpServerRequest&, QTcpSocket* socket) {

@@ -1,0 +1,152 @@
+#include "control/Telecomando.h"
+
+#include "platform/ServerLive.h"
+
+#include <QFile>
+#include <QUrlQuery>
+
+namespace {
+
+// How often a waiting request looks whether the console's question has been answered.
+constexpr int IntervalloAttesa = 50;
+
+RispostaHttp Testo(int stato, const QByteArray& testo) {
+    RispostaHttp r;
+    r.Stato = stato;
+    r.Tipo = "text/plain; charset=utf-8";
+    r.Corpo = testo + '\n';
+    r.Intestazioni.emplaceBack("Cache-Control", "no-store");
+    if (stato == 401) {
+        r.Intestazioni.emplaceBack("WWW-Authenticate", "Bearer");
+    }
+    return r;
+}
+
+RispostaHttp Json(int stato, const QByteArray& corpo) {
+    RispostaHttp r;
+    r.Stato = stato;
+    r.Tipo = "application/json";
+    r.Corpo = corpo;
+    r.Intestazioni.emplaceBack("Cache-Control", "no-store");
+    return r;
+}
+
+} // namespace
+
+Telecomando::Telecomando(ServerLive& server, Console console)
+    : server_(server), console_(std::move(console)) {
+    orologio_.start();
+    attesa_.setInterval(IntervalloAttesa);
+    connect(&attesa_, &QTimer::timeout, this, &Telecomando::Riprova);
+}
+
+bool Telecomando::SuoPercorso(const QByteArray& bersaglio) {
+    const QByteArray percorso = bersaglio.left(bersaglio.indexOf('?') < 0 ? bersaglio.size()
+                                                                          : bersaglio.indexOf('?'));
+    return percorso.startsWith("/control/") || percorso == "/remote" ||
+           percorso == "/remote.json";
+}
+
+RispostaHttp Telecomando::Rispondi(const RichiestaHttp& richiesta) {
+    const qsizetype domanda = richiesta.Bersaglio.indexOf('?');
+    const QByteArray percorso =
+        domanda < 0 ? richiesta.Bersaglio : richiesta.Bersaglio.left(domanda);
+    const QByteArray query = domanda < 0 ? QByteArray() : richiesta.Bersaglio.mid(domanda + 1);
+    if (percorso == "/remote") {
+        return Pagina(richiesta, query);
+    }
+    const bool dati = percorso == "/remote.json";
+    if (richiesta.Metodo != (dati ? "GET" : "POST")) {
+        RispostaHttp r = Testo(405, "Method Not Allowed");
+        r.Intestazioni.emplaceBack("Allow", dati ? "GET" : "POST");
+        return r;
+    }
+    const int esito =
+        accesso_.Valuta(richiesta.Indirizzo,
+                        Accesso::Credenziale(richiesta.Autorizzazione, richiesta.Cookie),
+                        orologio_.elapsed());
+    if (esito != 200) {
+        return Testo(esito, TestoStato(esito));
+    }
+    if (dati) {
+        return Json(200, console_.DatiRemoto());
+    }
+    return Controllo(richiesta, percorso.mid(9));
+}
+
+RispostaHttp Telecomando::Controllo(const RichiestaHttp& richiesta, const QByteArray& percorso) {
+    const auto letto = LeggiComando(percorso);
+    if (const int* stato = std::get_if<int>(&letto)) {
+        return Testo(*stato, *stato == 400 ? "Bad code" : "Unknown action");
+    }
+    const Comando& comando = std::get<Comando>(letto);
+    if (!coda_.empty() || console_.Occupata()) {
+        coda_.emplace_back(richiesta.Id, comando);
+        attesa_.start();
+        RispostaHttp r;
+        r.Differita = true;
+        return r;
+    }
+    return Esegui(comando);
+}
+
+RispostaHttp Telecomando::Esegui(const Comando& comando) {
+    const std::optional<QString> rifiuto = console_.Esegui(comando);
+    if (rifiuto) {
+        return Json(409, QByteArray("{\"refused\":") + '"' +
+                             rifiuto->toUtf8().replace('\\', "\\\\").replace('"', "\\\"") +
+                             "\"}");
+    }
+    return Json(200, console_.Stato());
+}
+
+void Telecomando::Riprova() {
+    while (!coda_.empty() && !console_.Occupata()) {
+        const auto [id, comando] = coda_.front();
+        coda_.pop_front();
+        server_.Completa(id, Esegui(comando));
+    }
+    if (coda_.empty()) {
+        attesa_.stop();
+    }
+}
+
+// The QR code's link carries the secret once; the page then lives on a cookie, so the
+// address bar and the history keep no secret.
+RispostaHttp Telecomando::Pagina(const RichiestaHttp& richiesta, const QByteArray& query) {
+    if (richiesta.Metodo != "GET" && richiesta.Metodo != "HEAD") {
+        RispostaHttp r = Testo(405, "Method Not Allowed");
+        r.Intestazioni.emplaceBack("Allow", "GET, HEAD");
+        return r;
+    }
+    const QByteArray dato =
+        QUrlQuery(QString::fromLatin1(query)).queryItemValue(QStringLiteral("token")).toLatin1();
+    const QByteArray credenziale =
+        dato.isEmpty() ? Accesso::Credenziale({}, richiesta.Cookie) : dato;
+    const int esito = accesso_.Valuta(richiesta.Indirizzo, credenziale, orologio_.elapsed());
+    if (esito != 200) {
+        QFile file(QStringLiteral(":/live/remote_chiuso.html"));
+        RispostaHttp r = Testo(esito, TestoStato(esito));
+        if (file.open(QIODevice::ReadOnly)) {
+            r.Tipo = "text/html; charset=utf-8";
+            r.Corpo = file.readAll();
+        }
+        return r;
+    }
+    if (!dato.isEmpty()) {
+        RispostaHttp r = Testo(303, "See Other");
+        r.Intestazioni.emplaceBack("Location", "/remote");
+        r.Intestazioni.emplaceBack("Set-Cookie", Accesso::NomeCookie() + '=' + dato +
+                                                     "; Path=/; HttpOnly; SameSite=Strict");
+        return r;
+    }
+    QFile file(QStringLiteral(":/live/remote.html"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Testo(404, "Not found");
+    }
+    RispostaHttp r;
+    r.Tipo = "text/html; charset=utf-8";
+    r.Corpo = file.readAll();
+    r.Intestazioni.emplaceBack("Cache-Control", "no-store");
+    return r;
+}

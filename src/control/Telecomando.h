@@ -1,0 +1,49 @@
+#pragma once
+
+#include "control/Accesso.h"
+#include "control/Comandi.h"
+#include "live/Http.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <optional>
+
+class ServerLive;
+
+// The remote control on the live server: POST /control/<action> for button decks and the
+// phone page at /remote. Each request passes `Accesso`, then runs through the console's own
+// handler; while the console shows a modal question it waits its turn, in order.
+class Telecomando : public QObject {
+    Q_OBJECT
+public:
+    struct Console {
+        // Runs the command as the console's button would; a refusal's text, or nothing.
+        std::function<std::optional<QString>(const Comando&)> Esegui;
+        // True while a modal window is open on the console.
+        std::function<bool()> Occupata;
+        std::function<QByteArray()> Stato;       // /state.json after the action
+        std::function<QByteArray()> DatiRemoto;  // rosters, point types, the last action
+    };
+    Telecomando(ServerLive& server, Console console);
+
+    Accesso& Sicurezza() { return accesso_; }
+    static bool SuoPercorso(const QByteArray& bersaglio);
+    RispostaHttp Rispondi(const RichiestaHttp& richiesta);
+    // Runs the requests that waited, when the console is free.
+    void Riprova();
+
+private:
+    RispostaHttp Controllo(const RichiestaHttp& richiesta, const QByteArray& percorso);
+    RispostaHttp Pagina(const RichiestaHttp& richiesta, const QByteArray& query);
+    RispostaHttp Esegui(const Comando& comando);
+
+    ServerLive& server_;
+    Console console_;
+    Accesso accesso_;
+    QElapsedTimer orologio_;
+    std::deque<std::pair<quint64, Comando>> coda_;
+    QTimer attesa_;
+};

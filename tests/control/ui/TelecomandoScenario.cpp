@@ -1,0 +1,345 @@
+#include "console/ui/Form1.h"
+#include "control/Telecomando.h"
+#include "control/ui/FormTasti.h"
+#include "display/ui/Form2.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "match/Ritorno.h"
+#include "match/ui/Form3.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Via { Click, Tasti, Remoto };
+
+// A started console on two small teams; the live server is the double, whose handler the
+// test calls as a network request would.
+struct Banco {
+    Banco() {
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi/team.csv"),
+                           "7;Rossi;Mario;2-Centrale;C\r\n9;Bianchi;Luca;1-Banda;C\r\n");
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Orsi/team.csv"),
+                           "4;Neri;Paolo;3-Libero;C\r\n");
+        console = std::make_unique<Form1>(a.f.piattaforma);
+        console->Form_Load();
+        for (int lato = 0; lato < 2; ++lato) {
+            const QString nome = lato == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
+            console->List1[lato]->setCurrentItem(
+                console->List1[lato]->findItems(nome, Qt::MatchExactly).first());
+            console->List1_DblClick(lato);
+        }
+    }
+
+    RispostaHttp Richiesta(const QByteArray& metodo, const QByteArray& bersaglio,
+                           const QByteArray& autorizzazione, const QString& indirizzo) {
+        RichiestaHttp r;
+        r.Metodo = metodo;
+        r.Bersaglio = bersaglio;
+        r.Autorizzazione = autorizzazione;
+        r.Indirizzo = indirizzo;
+        r.Id = ++ultimoId;
+        return a.f.live.Gestore(r);
+    }
+    RispostaHttp Post(const QByteArray& azione) {
+        return Richiesta("POST", "/control/" + azione,
+                         "Bearer " + console->Remoto().Sicurezza().Segreto().toLatin1(),
+                         QStringLiteral("127.0.0.1"));
+    }
+    void Riga(int lato, const QString& codice) {
+        for (int r = 0; r < console->List2[lato]->count(); ++r) {
+            if (console->List2[lato]->item(r)->text().trimmed().startsWith(codice)) {
+                console->List2[lato]->setCurrentRow(r);
+                console->List2_Click(lato);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no row " << codice.toStdString();
+    }
+    QString TestoTimeout(int lato) const {
+        return QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ") +
+               console->Match().NomeSquadra[lato] +
+               QStringLiteral("\nSe vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>");
+    }
+    QString DomandaUndo() const {
+        return DomandaRitorno(console->Match(), *RigaUndo(console->Match()),
+                              console->Modulo().Lingue);
+    }
+    // Everything the hall and the file see.
+    QStringList Visto() const {
+        QStringList visto = console->Match().Storico;
+        for (const QLabel* l : console->Tabellone().findChildren<QLabel*>()) {
+            if (l->isVisibleTo(&console->Tabellone())) {
+                visto << l->objectName() + u'=' + l->text();
+            }
+        }
+        QFile copia(console->PercorsoEmergenza());
+        EXPECT_TRUE(copia.open(QIODevice::ReadOnly));
+        visto << QString::fromLatin1(copia.readAll());
+        return visto;
+    }
+
+    Ambiente a;
+    std::unique_ptr<Form1> console;
+    quint64 ultimoId = 0;
+};
+
+QStringList Gioca(Via via) {
+    Banco b;
+    Form1& c = *b.console;
+    auto passo = [&](auto click, auto tasti, auto remoto) {
+        switch (via) {
+        case Via::Click: click(); break;
+        case Via::Tasti: tasti(); break;
+        case Via::Remoto: remoto(); break;
+        }
+    };
+    auto ok = [&](const QByteArray& azione) { EXPECT_EQ(200, b.Post(azione).Stato) << azione.constData(); };
+
+    // An ace by the home side's 7.
+    passo([&] { c.Option2_Click(1); b.Riga(0, QStringLiteral("7")); c.Command1_Click(0); },
+          [&] {
+              QTest::keyClick(&c, Qt::Key_1, Qt::ControlModifier);
+              QTest::keyClicks(&c, QStringLiteral("7"));
+              EXPECT_EQ(QStringLiteral("7"), c.CodiceInAttesa());
+              QTest::keyClick(&c, Qt::Key_F5);
+          },
+          [&] { ok("type/1"); ok("code/home/7"); ok("home/plus"); });
+    // The guests score on the opponent's error, then with no code.
+    passo([&] { b.Riga(1, QStringLiteral("E")); c.Command1_Click(3); c.Command1_Click(3); },
+          [&] {
+              QTest::keyClick(&c, Qt::Key_E, Qt::ControlModifier);
+              QTest::keyClick(&c, Qt::Key_F8);
+              QTest::keyClick(&c, Qt::Key_F8);
+          },
+          [&] { ok("code/guests/E"); ok("guests/plus"); ok("guests/plus"); });
+    // Home's 9 typed in the box, scored with Return there; a point taken back; Undo.
+    passo([&] {
+              b.Riga(0, QStringLiteral("9"));
+              c.Command1_Click(0);
+              c.Command1_Click(2);
+              b.a.f.dialoghi.Attendi(b.DomandaUndo(), Risposta::Si);
+              c.Command16_Click();
+          },
+          [&] {
+              QTest::keyClicks(c.Text1[0], QStringLiteral("9"));
+              QTest::keyClick(c.Text1[0], Qt::Key_Return);
+              QTest::keyClick(&c, Qt::Key_F7);
+              b.a.f.dialoghi.Attendi(b.DomandaUndo(), Risposta::Si);
+              QTest::keyClick(&c, Qt::Key_F9);
+          },
+          [&] { ok("code/home/9"); ok("home/plus"); ok("guests/minus"); ok("undo"); });
+    // A timeout for the guests: the console asks for a click or a key, never for the phone.
+    passo([&] {
+              b.a.f.dialoghi.Attendi(b.TestoTimeout(1), Risposta::Ok);
+              c.Image1_DblClick(1);
+          },
+          [&] {
+              b.a.f.dialoghi.Attendi(b.TestoTimeout(1), Risposta::Ok);
+              QTest::keyClick(&c, Qt::Key_F11);
+          },
+          [&] { ok("timeout/guests"); });
+    EXPECT_TRUE(c.Conteggio() != nullptr && c.Conteggio()->isVisible());
+    return b.Visto();
+}
+
+TEST(TelecomandoScenario, ClicksKeysAndRemoteRequestsPlayTheSameRally) {
+    const QStringList click = Gioca(Via::Click);
+    ASSERT_GE(click.size(), 8);
+    EXPECT_TRUE(click.join(u'\n').contains(QStringLiteral("H_7_1"))) << click.join(u'\n').toStdString();
+    EXPECT_EQ(click, Gioca(Via::Tasti));
+    EXPECT_EQ(click, Gioca(Via::Remoto));
+}
+
+TEST(TelecomandoScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
+    Banco b;
+    const QByteArray giusto = "Bearer " + b.console->Remoto().Sicurezza().Segreto().toLatin1();
+    struct Caso {
+        const char* metodo;
+        const char* bersaglio;
+        QByteArray autorizzazione;
+        const char* indirizzo;
+        int stato;
+    };
+    const Caso casi[] = {
+        {"POST", "/control/home/plus", "", "127.0.0.1", 401},
+        {"POST", "/control/home/plus", "Bearer 0123456789abcdef0123456789abcdef", "127.0.0.1", 401},
+        {"POST", "/control/home/plus", giusto, "192.168.1.30", 403},
+        {"GET", "/control/home/plus", giusto, "127.0.0.1", 405},
+        {"POST", "/control/home/jump", giusto, "127.0.0.1", 404},
+        {"POST", "/control/code/home/7x7x", giusto, "127.0.0.1", 400},
+        {"POST", "/control/code/home/%3Cb%3E", giusto, "127.0.0.1", 400},
+        {"POST", "/control/code/left/7", giusto, "127.0.0.1", 404},
+        {"GET", "/remote.json", "", "127.0.0.1", 401},
+        {"GET", "/remote", "", "127.0.0.1", 401},
+    };
+    const QStringList prima = b.console->Match().Storico;
+    for (const Caso& c : casi) {
+        EXPECT_EQ(c.stato, b.Richiesta(c.metodo, c.bersaglio, c.autorizzazione,
+                                       QString::fromLatin1(c.indirizzo))
+                               .Stato)
+            << c.metodo << ' ' << c.bersaglio << ' ' << c.indirizzo;
+    }
+    EXPECT_EQ(prima, b.console->Match().Storico);
+    EXPECT_EQ(0, b.console->Match().Punti[0]);
+    EXPECT_TRUE(b.console->Text1[0]->text().isEmpty());
+
+    // Ten failures from one address shut it out, the right secret included; loopback's own
+    // budget is apart.
+    b.console->AvviaLive(8765, true);
+    const QString ladro = QStringLiteral("192.168.1.66");
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(401, b.Richiesta("POST", "/control/home/plus", "Bearer x", ladro).Stato);
+    }
+    EXPECT_EQ(429, b.Richiesta("POST", "/control/home/plus", giusto, ladro).Stato);
+    EXPECT_EQ(0, b.console->Match().Punti[0]);
+    EXPECT_EQ(200, b.Richiesta("POST", "/control/home/plus", giusto, "192.168.1.30").Stato)
+        << "another phone on the LAN, now switched on";
+    EXPECT_EQ(1, b.console->Match().Punti[0]);
+}
+
+TEST(TelecomandoScenario, ThePhoneLinkSetsACookieAndTheAnswerIsTheNewState) {
+    Banco b;
+    const QByteArray segreto = b.console->Remoto().Sicurezza().Segreto().toLatin1();
+    const RispostaHttp link = b.Richiesta("GET", "/remote?token=" + segreto, {}, "127.0.0.1");
+    EXPECT_EQ(303, link.Stato);
+    QByteArray cookie;
+    for (const auto& [chiave, valore] : link.Intestazioni) {
+        if (chiave == "Set-Cookie") {
+            cookie = valore.left(valore.indexOf(';'));
+        }
+    }
+    EXPECT_EQ("brivanta_remote=" + segreto, cookie);
+    RichiestaHttp r;
+    r.Metodo = "POST";
+    r.Bersaglio = "/control/guests/plus";
+    r.Cookie = "tema=scuro; " + cookie;
+    r.Indirizzo = QStringLiteral("127.0.0.1");
+    const RispostaHttp punto = b.a.f.live.Gestore(r);
+    ASSERT_EQ(200, punto.Stato);
+    const QJsonObject stato = QJsonDocument::fromJson(punto.Corpo).object();
+    EXPECT_EQ(1, stato.value("guests").toObject().value("points").toInt());
+
+    r.Metodo = "GET";
+    r.Bersaglio = "/remote";
+    const RispostaHttp pagina = b.a.f.live.Gestore(r);
+    EXPECT_EQ(200, pagina.Stato);
+    EXPECT_TRUE(pagina.Corpo.contains("/control/")) << "the phone page itself";
+    r.Bersaglio = "/remote.json";
+    const QJsonObject dati = QJsonDocument::fromJson(b.a.f.live.Gestore(r).Corpo).object();
+    EXPECT_EQ(QStringLiteral("Neri"), dati.value("sides").toArray()[1].toObject()
+                                          .value("roster").toArray()[1].toObject()
+                                          .value("label").toString().section(u' ', 1, 1));
+    EXPECT_TRUE(dati.value("last_line").toString().endsWith(QStringLiteral("G_N_0")));
+}
+
+TEST(TelecomandoScenario, ARequestDuringAQuestionWaitsItsTurnInOrder) {
+    Banco b;
+    b.a.f.modali.aperta = true;
+    EXPECT_TRUE(b.Post("home/plus").Differita);
+    EXPECT_TRUE(b.Post("guests/plus").Differita);
+    EXPECT_EQ(0, b.console->Match().Punti[0]) << "nothing runs inside the question";
+    b.console->Remoto().Riprova();
+    EXPECT_TRUE(b.a.f.live.completate.isEmpty());
+    b.a.f.modali.aperta = false;
+    b.console->Remoto().Riprova();
+    ASSERT_EQ(2, b.a.f.live.completate.size());
+    EXPECT_EQ(1u, b.a.f.live.completate[0].first);
+    EXPECT_EQ(2u, b.a.f.live.completate[1].first);
+    const QJsonObject ultimo =
+        QJsonDocument::fromJson(b.a.f.live.completate[1].second.Corpo).object();
+    EXPECT_EQ(1, ultimo.value("home").toObject().value("points").toInt());
+    EXPECT_EQ(1, ultimo.value("guests").toObject().value("points").toInt());
+}
+
+TEST(TelecomandoScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
+    Banco b;
+    Form1& c = *b.console;
+    // Tab: code box, its +1, the other code box, its +1.
+    EXPECT_EQ(c.Command1[0], c.Text1[0]->nextInFocusChain());
+    EXPECT_EQ(c.Text1[1], c.Command1[0]->nextInFocusChain());
+    EXPECT_EQ(c.Command1[3], c.Text1[1]->nextInFocusChain());
+    // Return on a focused button presses it, keypad Enter too.
+    QTest::keyClick(c.Command1[3], Qt::Key_Return);
+    QTest::keyClick(c.Command1[3], Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(2, c.Match().Punti[1]);
+    // Return in a roster scores that athlete as a double-click does.
+    c.List2[0]->setCurrentRow(1);
+    QTest::keyClick(c.List2[0], Qt::Key_Return);
+    EXPECT_EQ(1, c.Match().Punti[0]);
+    EXPECT_TRUE(c.Match().Storico.last().endsWith(QStringLiteral("H_7_0")));
+    // Typing in a code box is typing, even a key of the map's letters; Esc clears.
+    QTest::keyClicks(c.Text1[1], QStringLiteral("4"));
+    EXPECT_EQ(QStringLiteral("4"), c.Text1[1]->text());
+    QTest::keyClick(&c, Qt::Key_Escape);
+    EXPECT_TRUE(c.Text1[1]->text().isEmpty());
+    // A pending code shows in both boxes until a side takes it; Backspace mends it.
+    QTest::keyClicks(&c, QStringLiteral("47"));
+    QTest::keyClick(&c, Qt::Key_Backspace);
+    EXPECT_EQ(QStringLiteral("4"), c.Text1[0]->placeholderText());
+    QTest::keyClick(&c, Qt::Key_F8);
+    EXPECT_TRUE(c.Match().Storico.last().endsWith(QStringLiteral("G_4_0")));
+    EXPECT_TRUE(c.Text1[0]->placeholderText().isEmpty());
+    // A remapped key does the action, its old key nothing.
+    MappaTasti mappa = c.Tasti();
+    ASSERT_EQ(std::nullopt, mappa.Assegna(Azione::CasaPiu, QStringLiteral("Num++")));
+    c.ImpostaTasti(mappa);
+    EXPECT_EQ(QStringLiteral("Num++"), b.a.f.impostazioni.valori.value(QStringLiteral("KeyHomePlus")));
+    QTest::keyClick(&c, Qt::Key_F5);
+    EXPECT_EQ(1, c.Match().Punti[0]);
+    QTest::keyClick(&c, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(2, c.Match().Punti[0]);
+}
+
+TEST(TelecomandoScenario, ReturnInATeamListChoosesThatTeam) {
+    Banco b;
+    Form1& c = *b.console;
+    c.List1[1]->setCurrentItem(c.List1[1]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    QTest::keyClick(c.List1[1], Qt::Key_Return);
+    EXPECT_EQ(QStringLiteral("Lupi"), c.Match().NomeSquadra[1]);
+}
+
+TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
+    Banco b;
+    Form1& c = *b.console;
+    b.a.f.modali.Attendi([&](QDialog& d) {
+        auto& f = static_cast<FormTasti&>(d);
+        f.Tabella->selectRow(static_cast<int>(Azione::Undo));
+        f.CommandCambia_Click();
+        QTest::keyClick(f.Tabella, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Azione::Undo, f.Mappa().AzioneDi(QStringLiteral("Ctrl+Z")));
+        f.Tabella->selectRow(static_cast<int>(Azione::Statistiche));
+        f.CommandCambia_Click();
+        b.a.f.dialoghi.Attendi(
+            QStringLiteral("Questo tasto è già usato per: Annulla l'ultimo punto segnato"));
+        QTest::keyClick(f.Tabella, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(QStringLiteral("F2"), f.Mappa().Tasto(Azione::Statistiche));
+        f.CommandOk->click();
+    });
+    c.MenuTasti_Click();
+    EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Tasti().Tasto(Azione::Undo));
+    EXPECT_EQ(QStringLiteral("Ctrl+Z"), b.a.f.impostazioni.valori.value(QStringLiteral("KeyUndo")));
+
+    b.a.f.modali.Attendi([](QDialog& d) {
+        auto& f = static_cast<FormTasti&>(d);
+        f.CommandDefault->click();
+        f.CommandAnnulla->click();
+    });
+    c.MenuTasti_Click();
+    EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Tasti().Tasto(Azione::Undo)) << "Annulla keeps the map";
+    b.a.f.modali.Attendi([](QDialog& d) {
+        auto& f = static_cast<FormTasti&>(d);
+        f.CommandDefault->click();
+        f.CommandOk->click();
+    });
+    c.MenuTasti_Click();
+    EXPECT_EQ(MappaTasti(), c.Tasti());
+}
+
+} // namespace
