@@ -1,6 +1,7 @@
 // The live output as a streamer feels it: building the state, the event reaching 50 clients
 // after a score click, and what the server adds to the click itself.
 #include "console/ui/Form1.h"
+#include "control/Telecomando.h"
 #include "doppi/Ambiente.h"
 #include "doppi/ClienteEventi.h"
 #include "live/Diffusione.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QTcpSocket>
 #include <memory>
 #include <vector>
 
@@ -120,5 +122,54 @@ void BM_ClickCon50Clienti(benchmark::State& state) {
 }
 BENCHMARK(BM_ClickServerSpento)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClickCon50Clienti)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// A button deck's request on loopback, from the first byte sent to the last byte of its answer:
+// the point is on both windows by then (the answer is written after the handler's refresh).
+void BM_RemotoPiuUno(benchmark::State& state) {
+    ConsoleInDiretta c(0);
+    c.console.Live().Avvia(0, false);
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, c.console.Live().Porta());
+    ConsoleInDiretta::Attendi([&] { return socket.state() == QAbstractSocket::ConnectedState; });
+    const QByteArray segreto = c.console.Remoto().Sicurezza().Segreto().toLatin1();
+    const auto richiesta = [&](const QByteArray& azione) {
+        return "POST /control/" + azione + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
+               segreto + "\r\nContent-Length: 0\r\n\r\n";
+    };
+    const QByteArray piu = richiesta("home/plus");
+    const QByteArray meno = richiesta("home/minus");
+    bool aggiunta = true;
+    int errori = 0;
+    Durate durate;
+    for (auto _ : state) {
+        QByteArray risposta;
+        qsizetype attesi = -1;
+        durate.Inizia();
+        socket.write(aggiunta ? piu : meno);
+        ConsoleInDiretta::Attendi([&] {
+            risposta += socket.readAll();
+            const qsizetype testa = risposta.indexOf("\r\n\r\n");
+            if (attesi < 0 && testa >= 0) {
+                const qsizetype da = risposta.indexOf("Content-Length: ") + 16;
+                attesi = testa + 4 + risposta.mid(da, risposta.indexOf("\r\n", da) - da).toLongLong();
+            }
+            return attesi >= 0 && risposta.size() >= attesi;
+        });
+        durate.Ferma();
+        state.PauseTiming();
+        errori += !risposta.startsWith("HTTP/1.1 200");
+        if (!aggiunta) {
+            c.Riporta();
+            c.Riporta();
+        }
+        aggiunta = !aggiunta;
+        state.ResumeTiming();
+    }
+    if (errori > 0) {
+        state.SkipWithError("a request was refused");
+    }
+    durate.Riporta(state, true);
+}
+BENCHMARK(BM_RemotoPiuUno)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

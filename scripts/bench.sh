@@ -35,6 +35,7 @@ TARGETS = [
     ("BM_EventoA50Clienti", "p99_ms", 5, "ms", "click's end to the event in 50 /events clients"),
     ("BM_ClickServerSpento", "p99_us", None, "us", "score click, live server off"),
     ("BM_ClickCon50Clienti", "p99_us", None, "us", "score click, server on, 50 clients (< off + 100 us)"),
+    ("BM_RemotoPiuUno", "p99_us", 10000, "us", "remote POST /control/home/plus on loopback, answered"),
     ("BM_PacchettoRapporto", "p99_ms", 500, "ms", "report.pdf, CSV and card, five sets, 250 lines"),
 ]
 

@@ -34,6 +34,7 @@ public:
     RispostaHttp Rispondi(const RichiestaHttp& richiesta);
     // Runs the requests that waited, when the console is free.
     void Riprova();
+    int InAttesa() const { return static_cast<int>(coda_.size()); }
 
 private:
     RispostaHttp Controllo(const RichiestaHttp& richiesta, const QByteArray& percorso);

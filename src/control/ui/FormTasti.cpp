@@ -20,6 +20,7 @@ FormTasti::FormTasti(const Modulo1& modulo, Dialoghi& dialoghi, const MappaTasti
     Tabella->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     Tabella->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     Tabella->verticalHeader()->hide();
+    Tabella->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     Tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabella->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);

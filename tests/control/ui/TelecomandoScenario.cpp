@@ -3,15 +3,19 @@
 #include "control/ui/FormTasti.h"
 #include "display/ui/Form2.h"
 #include "doppi/Ambiente.h"
+#include "live/Diffusione.h"
 #include "doppi/Stampa.h"
 #include "match/Ritorno.h"
 #include "match/ui/Form3.h"
+#include "platform/qt/ServerLiveQt.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -342,4 +346,41 @@ TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefault
     EXPECT_EQ(MappaTasti(), c.Tasti());
 }
 
+
+
+// The same on the wire: a deck's request with its header, answered once the console is free.
+TEST(TelecomandoRete, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
+    Ambiente a;
+    a.f.impostazioni.valori[QStringLiteral("HubPort")] = QStringLiteral("0");
+    ServerLiveQt server;
+    Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
+                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server};
+    Form1 console(piattaforma);
+    console.Form_Load();
+    ASSERT_TRUE(console.Live().Avvia(0, false));
+    QNetworkAccessManager rete;
+    const auto invia = [&](const QByteArray& azione, const QByteArray& segreto) {
+        QNetworkRequest r(QUrl(QStringLiteral("http://127.0.0.1:%1/control/").arg(server.Porta()) +
+                               QString::fromLatin1(azione)));
+        r.setRawHeader("Authorization", "Bearer " + segreto);
+        return rete.post(r, QByteArray());
+    };
+    const QByteArray segreto = console.Remoto().Sicurezza().Segreto().toLatin1();
+    QNetworkReply* rifiutata = invia("home/plus", "sbagliato");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rifiutata->isFinished(); }, 5000));
+    EXPECT_EQ(401, rifiutata->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+
+    a.f.modali.aperta = true;
+    QNetworkReply* attesa = invia("home/plus", segreto);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console.Remoto().InAttesa() == 1; }, 5000));
+    EXPECT_FALSE(attesa->isFinished());
+    EXPECT_EQ(0, console.Match().Punti[0]);
+    a.f.modali.aperta = false;
+    console.Remoto().Riprova();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return attesa->isFinished(); }, 5000));
+    EXPECT_EQ(200, attesa->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+    EXPECT_EQ(1, QJsonDocument::fromJson(attesa->readAll())
+                     .object().value("home").toObject().value("points").toInt());
+    EXPECT_EQ(QStringLiteral("1"), console.LabScore[0]->text());
+}
 } // namespace
