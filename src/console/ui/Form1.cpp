@@ -71,6 +71,7 @@ Form1::Form1(Piattaforma& piattaforma)
         }
     });
     qApp->installEventFilter(this);
+    Text1[0]->setFocus();
     AvviaTelecomando();
     Semaforo(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.

@@ -5,7 +5,6 @@
 #include "teams/SceltaSquadra.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QKeySequence>
 
 namespace {
@@ -63,6 +62,7 @@ bool Form1::EseguiAzione(Azione a) {
 
 void Form1::Tasto(Azione a) {
     const int lato = a == Azione::CasaPiu ? 0 : 1;
+
     if ((a == Azione::CasaPiu || a == Azione::OspitiPiu) && !codiceInAttesa_.isEmpty() &&
         Command1[lato == 0 ? 0 : 3]->isEnabled()) {
         ScegliCodice(lato, codiceInAttesa_);
@@ -136,6 +136,15 @@ bool Form1::TastoPremuto(QWidget* destinatario, const QKeyEvent& e) {
     if (!(casella != nullptr && scrive)) {
         const QString nome = QKeySequence(e.keyCombination()).toString(QKeySequence::PortableText);
         if (const auto a = tasti_.AzioneDi(nome)) {
+            // A number typed in one side's box, then the other side's +1 key: meant for the
+            // side of the key.
+            const int altro = *a == Azione::CasaPiu ? 1 : *a == Azione::OspitiPiu ? 0 : -1;
+            if (altro >= 0 && casella == Text1[altro] && codiceInAttesa_.isEmpty() &&
+                !casella->text().trimmed().isEmpty()) {
+                codiceInAttesa_ = casella->text().trimmed();
+                casella->clear();
+                Text1_Change(altro);
+            }
             Tasto(*a);
             return true;
         }

@@ -290,6 +290,12 @@ TEST(TelecomandoScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
     QTest::keyClick(&c, Qt::Key_F8);
     EXPECT_TRUE(c.Match().Storico.last().endsWith(QStringLiteral("G_4_0")));
     EXPECT_TRUE(c.Text1[0]->placeholderText().isEmpty());
+    // Typed in home's box, meant for the guests' key.
+    c.Text1[0]->setFocus();
+    QTest::keyClicks(c.Text1[0], QStringLiteral("4"));
+    QTest::keyClick(c.Text1[0], Qt::Key_F8);
+    EXPECT_TRUE(c.Match().Storico.last().endsWith(QStringLiteral("G_4_0")));
+    EXPECT_TRUE(c.Text1[0]->text().isEmpty());
     // A remapped key does the action, its old key nothing.
     MappaTasti mappa = c.Tasti();
     ASSERT_EQ(std::nullopt, mappa.Assegna(Azione::CasaPiu, QStringLiteral("Num++")));
