@@ -53,7 +53,8 @@ struct ConsoleInDiretta {
     Ambiente a;
     ServerLiveQt server;
     Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
-                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server};
+                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
+                            a.f.disco};
     Form1 console{piattaforma};
     std::vector<std::unique_ptr<ClienteEventi>> clienti;
 };

@@ -22,6 +22,7 @@ import json, sys
 # (benchmark name prefix, counter, target, unit, what it measures)
 TARGETS = [
     ("BM_ClickPunto/", "p99_us", 1000, "us", "score click, whole handler, 250-line history"),
+    ("BM_ClickPuntoDiscoLento", "p99_us", 1000, "us", "score click, emergency copy's sync takes 50 ms"),
     ("BM_ClickPuntoDisegnato", "p99_us", None, "us", "score click with both windows repainted"),
     ("BM_AnteprimaTabellone", "p50_ms", 4, "ms", "live preview tick, 1920 x 1080"),
     ("BM_PuntoConFotoGrande", "p99_ms", 16, "ms", "click with a 4000 x 3000 scorer photo"),

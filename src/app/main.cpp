@@ -47,8 +47,9 @@ int main(int argc, char* argv[]) {
     CanaleAudioQt audio;
     FinestreModaliQt modali;
     ServerLiveQt live;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio,
-                            shell,    processo,     audio,   modali, live};
+    DiscoQt disco;
+    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
+                            processo, audio,        modali,   live,     disco};
 
     Form1 console(piattaforma);
     dialoghi.ImpostaFinestraPrincipale(&console);

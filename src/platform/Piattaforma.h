@@ -9,6 +9,7 @@ class Processo;
 class CanaleAudio;
 class FinestreModali;
 class ServerLive;
+class Disco;
 
 // The platform services the windows use; main builds the real ones, tests the doubles.
 struct Piattaforma {
@@ -21,4 +22,5 @@ struct Piattaforma {
     CanaleAudio& audio;
     FinestreModali& modali;
     ServerLive& live;
+    Disco& disco;
 };

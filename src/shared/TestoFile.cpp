@@ -96,10 +96,14 @@ std::optional<QStringList> LeggiFileTesto(const QString& percorso, qint64 limite
 }
 
 bool ScriviFileTesto(const QString& percorso, const QStringList& righe) {
+    return ScriviFileIntero(percorso, CodificaRighe(righe));
+}
+
+bool ScriviFileIntero(const QString& percorso, const QByteArray& dati) {
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const QByteArray dati = CodificaRighe(righe);
+    // commit() syncs the new file before it takes the old one's name.
     return file.write(dati) == dati.size() && file.commit();
 }

@@ -19,3 +19,5 @@ std::optional<QStringList> LeggiFileTesto(const QString& percorso, qint64 limite
 // Written whole to a temporary file, then renamed over the old one: a crash, a power cut
 // or a full disk never leaves a half-written file. False when it could not be written.
 bool ScriviFileTesto(const QString& percorso, const QStringList& righe);
+// The bytes as the whole file, or nothing changed: written aside, synced, then renamed.
+bool ScriviFileIntero(const QString& percorso, const QByteArray& dati);

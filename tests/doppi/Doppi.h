@@ -3,6 +3,7 @@
 #include "platform/CanaleAudio.h"
 #include "platform/Cartelle.h"
 #include "platform/Dialoghi.h"
+#include "platform/Disco.h"
 #include "platform/FinestreModali.h"
 #include "platform/Impostazioni.h"
 #include "platform/Orologio.h"
@@ -10,10 +11,14 @@
 #include "platform/Processo.h"
 #include "platform/ServerLive.h"
 #include "platform/Shell.h"
+#include "shared/TestoFile.h"
 
 #include <QMap>
 #include <QStringList>
+#include <atomic>
+#include <chrono>
 #include <deque>
+#include <thread>
 #include <functional>
 
 // Answers messages from a script; a message the test did not expect fails it.
@@ -175,6 +180,21 @@ public:
     QList<QPair<quint64, RispostaHttp>> completate;
 };
 
+// Writes for real, as slowly or as badly as the test needs.
+class DiscoFinto : public Disco {
+public:
+    bool Scrivi(const QString& percorso, const QByteArray& dati) override {
+        if (ritardoMs > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ritardoMs.load()));
+        }
+        ++tentativi;
+        return !guasto && ScriviFileIntero(percorso, dati);
+    }
+    std::atomic<int> tentativi{0};
+    std::atomic<int> ritardoMs{0};
+    std::atomic<bool> guasto{false};
+};
+
 // Every platform service as a double; the dialogs as the test needs them.
 template <class DialoghiDoppi>
 struct PiattaformaDi {
@@ -187,8 +207,9 @@ struct PiattaformaDi {
     CanaleAudioFinto audio;
     FinestreModaliFinte modali;
     ServerLiveFinto live;
+    DiscoFinto disco;
     Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
-                            processo, audio,    modali,  live};
+                            processo, audio,    modali,  live,     disco};
 };
 
 using PiattaformaFinta = PiattaformaDi<DialoghiFinti>;

@@ -1,8 +1,10 @@
-// Plays a scripted match through the console and reports each finished change on stdout,
-// so the crash drill can kill it at any moment.
+// Plays a scripted match through the console and reports on stdout each finished change and
+// the last change the emergency copy on disk is known to hold, so the crash drill can kill it
+// at any moment.
 #include "console/ui/Form1.h"
 #include "doppi/Doppi.h"
 #include "drill/Copione.h"
+#include "shared/ScrittoreFile.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -21,9 +23,22 @@ int main(int argc, char** argv) {
     const int passi = std::atoi(argv[3]);
     std::printf("pronto\n");
     std::fflush(stdout);
+    // The hand-overs made by the end of each change.
+    std::vector<qint64> consegnate{0};
+    int salvato = 0;
     for (int n = 1; n <= passi; ++n) {
         PassoCasuale(console, caso);
+        consegnate.push_back(console.Copia().Consegnate());
         std::printf("fatto %d\n", n);
+        const qint64 scritte = console.Copia().Scritte();
+        int m = n;
+        while (m > salvato && consegnate[m] > scritte) {
+            --m;
+        }
+        if (m > salvato) {
+            salvato = m;
+            std::printf("salvato %d\n", salvato);
+        }
         std::fflush(stdout);
     }
     return 0;

@@ -102,6 +102,7 @@ class RecuperoScenario : public FileScenario {
 protected:
     void Recupera() { Recupera(console); }
     void Recupera(Form1& c) {
+        ASSERT_TRUE(c.AttendiCopia());
         const QString quando = QFileInfo(c.PercorsoEmergenza())
                                    .lastModified()
                                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));

@@ -56,7 +56,8 @@ protected:
     Ambiente a;
     ServerLiveQt server;
     Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
-                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server};
+                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
+                            a.f.disco};
     Form1 console{piattaforma};
     quint16 porta = 0;
     QNetworkAccessManager rete;
@@ -171,7 +172,7 @@ TEST_F(LiveScenario, FiftyClientsAThousandChangesAllEndOnTheLastState) {
 TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     ServerLiveQt altro;
     Piattaforma p2{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio, a.f.shell,
-                   a.f.processo, a.f.audio,        a.f.modali,   altro};
+                   a.f.processo, a.f.audio,        a.f.modali,   altro,       a.f.disco};
     a.f.impostazioni.valori[QStringLiteral("HubPort")] = QString::number(porta);
     a.f.dialoghi.Attendi(
         QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +

@@ -111,6 +111,7 @@ void VerificaPartita(Form1& console, Verifiche& c, int azione) {
     if (p.Storico.isEmpty()) {
         return;
     }
+    console.AttendiCopia();
     // A refused first click leaves the opening line alone, with nothing worth a copy yet.
     if (!QFile::exists(console.PercorsoEmergenza())) {
         c.Verifica(p.Storico.size() <= 1, azione, "changes made but no emergency copy");
@@ -239,8 +240,9 @@ int main(int argc, char** argv) {
     ModaliChiuse modali;
     ServerLiveFinto live;
     live.flussi = 1;
+    DiscoFinto disco;
     Piattaforma piattaforma{dialoghi,  impostazioni, cartelle, orologio, shell,
-                            processo, audio,        modali,   live};
+                            processo, audio,        modali,   live,     disco};
 
     Form1 console(piattaforma);
     console.Form_Load();

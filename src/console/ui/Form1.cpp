@@ -8,6 +8,7 @@
 #include "live/Istantanea.h"
 #include "platform/ServerLive.h"
 #include "match/Punteggio.h"
+#include "shared/ScrittoreFile.h"
 #include "shared/Tavolozza16.h"
 #include "shared/ui/Anteprima.h"
 #include "platform/Dialoghi.h"
@@ -26,6 +27,9 @@ constexpr int AltezzaDisegno = 9630;
 Form1::Form1(Piattaforma& piattaforma)
     : piattaforma_(piattaforma), lettore_(piattaforma.audio, piattaforma.dialoghi) {
     setObjectName(QStringLiteral("Form1"));
+    copia_ = std::make_unique<ScrittoreFile>(piattaforma_.disco);
+    connect(copia_.get(), &ScrittoreFile::Fallita, this, [this] { CopiaNonScritta(); });
+    connect(copia_.get(), &ScrittoreFile::Ripresa, this, [this] { copiaInErrore_ = false; });
     CreaControlli();
     CreaMenu();
     area_->setFixedSize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
@@ -316,6 +320,10 @@ void Form1::MostraRinviati() {
     }
     auto rinviati = std::move(rinviati_);
     rinviati_.clear();
+    // A message keeps the hall waiting anyway: the copy on disk is whole before it opens.
+    if (!rinviati.empty()) {
+        copia_->Attendi(2000);
+    }
     for (const auto& mostra : rinviati) {
         mostra();
     }

@@ -30,6 +30,7 @@ class Form2;
 class Form3;
 class Diffusione;
 class Telecomando;
+class ScrittoreFile;
 
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
 class Form1 : public QMainWindow, private VistaPartita {
@@ -116,6 +117,9 @@ public:
     // Reads a match file; only a real match file replaces the running match.
     void CaricaPartita(const QString& percorso);
     QString PercorsoEmergenza() const;
+    // Waits for the emergency copy on disk to hold the last change; false after `ms`.
+    bool AttendiCopia(int ms = 5000);
+    const ScrittoreFile& Copia() const { return *copia_; }
 
     // The countdown window while it is open.
     Form3* Conteggio() { return form3_.get(); }
@@ -232,8 +236,11 @@ private:
     void ApriConteggio(const QString& testo, bool cambioCampo);
     bool AbbandonaPartita(const char* domanda);
     bool SalvaPartita(const QString& percorso);
-    // After every change the operator made, so a crash loses nothing.
+    // After every change the operator made, so a crash loses nothing. The copy is written on
+    // a worker thread: the click hands the text over and goes on.
     void SalvaEmergenza();
+    // Told once per run of failures.
+    void CopiaNonScritta();
     int TipoPuntoSottolineato() const;
     void Zoom(bool piu);
     // A new or loaded match starts with home on the left (the operator may decline).
@@ -268,6 +275,8 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Diffusione> live_;
     std::unique_ptr<Telecomando> telecomando_;
+    std::unique_ptr<ScrittoreFile> copia_;
+    bool copiaInErrore_ = false;
     MappaTasti tasti_;
     QString codiceInAttesa_;
     std::optional<std::pair<quint16, bool>> liveAvviato_;

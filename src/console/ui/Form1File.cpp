@@ -7,6 +7,7 @@
 #include "platform/Orologio.h"
 #include "platform/Piattaforma.h"
 #include "shared/DialogoSalva.h"
+#include "shared/ScrittoreFile.h"
 #include "shared/TestoFile.h"
 
 #include <QDir>
@@ -27,7 +28,25 @@ bool Form1::SalvaPartita(const QString& percorso) {
 }
 
 void Form1::SalvaEmergenza() {
-    SalvaPartita(PercorsoEmergenza());
+    copia_->Consegna(PercorsoEmergenza(),
+                     CodificaRighe(RigheFilePartita(partita_, piattaforma_.orologio.Adesso(),
+                                                    modulo_.Lingue)));
+}
+
+bool Form1::AttendiCopia(int ms) {
+    return copia_->Attendi(ms);
+}
+
+void Form1::CopiaNonScritta() {
+    if (copiaInErrore_) {
+        return;
+    }
+    copiaInErrore_ = true;
+    piattaforma_.dialoghi.Messaggio(
+        modulo_.Traduci(QStringLiteral(
+            "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
+            "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.")),
+        Pulsanti::Ok);
 }
 
 void Form1::MenuSalva_Click() {

@@ -9,6 +9,7 @@
 #include "options/ui/Form6.h"
 #include "platform/FinestreModali.h"
 #include "platform/Processo.h"
+#include "shared/ScrittoreFile.h"
 
 void Form1::Command3_Click() {
     if (!partita_.Bloccata) {
@@ -150,6 +151,7 @@ void Form1::Command2_Click() {
         Risposta::Annulla) {
         return;
     }
+    copia_->Attendi(3000);
     piattaforma_.processo.Termina();
 }
 

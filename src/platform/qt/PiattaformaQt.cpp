@@ -1,5 +1,7 @@
 #include "platform/qt/PiattaformaQt.h"
 
+#include "shared/TestoFile.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDesktopServices>
@@ -47,6 +49,10 @@ void ProcessoQt::Termina() {
 
 void FinestreModaliQt::Mostra(QDialog& finestra) {
     finestra.exec();
+}
+
+bool DiscoQt::Scrivi(const QString& percorso, const QByteArray& dati) {
+    return ScriviFileIntero(percorso, dati);
 }
 
 bool FinestreModaliQt::Aperta() const {

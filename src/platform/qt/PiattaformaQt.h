@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Cartelle.h"
+#include "platform/Disco.h"
 #include "platform/FinestreModali.h"
 #include "platform/Impostazioni.h"
 #include "platform/Orologio.h"
@@ -39,6 +40,11 @@ public:
 class ProcessoQt : public Processo {
 public:
     void Termina() override;
+};
+
+class DiscoQt : public Disco {
+public:
+    bool Scrivi(const QString& percorso, const QByteArray& dati) override;
 };
 
 class FinestreModaliQt : public FinestreModali {

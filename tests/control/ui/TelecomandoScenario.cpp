@@ -83,6 +83,7 @@ struct Banco {
                 visto << l->objectName() + u'=' + l->text();
             }
         }
+        EXPECT_TRUE(console->AttendiCopia());
         QFile copia(console->PercorsoEmergenza());
         EXPECT_TRUE(copia.open(QIODevice::ReadOnly));
         visto << QString::fromLatin1(copia.readAll());
@@ -360,7 +361,8 @@ TEST(TelecomandoRete, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
     a.f.impostazioni.valori[QStringLiteral("HubPort")] = QStringLiteral("0");
     ServerLiveQt server;
     Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
-                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server};
+                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
+                            a.f.disco};
     Form1 console(piattaforma);
     console.Form_Load();
     ASSERT_TRUE(console.Live().Avvia(0, false));

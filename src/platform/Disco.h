@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes whole files for the background writers: all or nothing (write, sync, then rename).
+// Called from a worker thread.
+class Disco {
+public:
+    virtual ~Disco() = default;
+    virtual bool Scrivi(const QString& percorso, const QByteArray& dati) = 0;
+};

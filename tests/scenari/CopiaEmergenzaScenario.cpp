@@ -1,0 +1,77 @@
+#include "console/ui/Form1.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "shared/ScrittoreFile.h"
+
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString NonScritta = QStringLiteral(
+    "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
+    "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.");
+
+QByteArray Contenuto(const QString& percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class CopiaEmergenzaScenario : public ::testing::Test {
+protected:
+    CopiaEmergenzaScenario() { console.Form_Load(); }
+    Ambiente a;
+    Form1 console{a.f.piattaforma};
+};
+
+TEST_F(CopiaEmergenzaScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotWait) {
+    a.f.disco.ritardoMs = 100;
+    for (int i = 0; i < 20; ++i) {
+        console.Command1_Click(0);
+    }
+    EXPECT_LT(console.Copia().Scritte(), 20) << "twenty clicks did not wait for a 100 ms disk";
+    ASSERT_TRUE(console.AttendiCopia());
+    EXPECT_LE(a.f.disco.tentativi.load(), 3) << "texts overtaken while waiting are never written";
+    EXPECT_TRUE(Contenuto(console.PercorsoEmergenza()).contains("(1)20 -  0"));
+}
+
+TEST_F(CopiaEmergenzaScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes) {
+    a.f.disco.guasto = true;
+    a.f.dialoghi.Attendi(NonScritta);
+    console.Command1_Click(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialoghi.Mostrati.contains(NonScritta); }, 5000));
+    console.Command1_Click(0);
+    console.Command1_Click(3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(1, a.f.dialoghi.Mostrati.count(NonScritta)) << "told once, not at every point";
+    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text()) << "the console keeps scoring";
+
+    a.f.disco.guasto = false;
+    console.Command1_Click(3);
+    ASSERT_TRUE(console.AttendiCopia());
+    EXPECT_TRUE(Contenuto(console.PercorsoEmergenza()).contains("(1) 2 -  2"))
+        << "the first change after the disk came back carries the whole match";
+
+    // A new run of failures is told again.
+    QCoreApplication::processEvents();
+    a.f.disco.guasto = true;
+    a.f.dialoghi.Attendi(NonScritta);
+    console.Command1_Click(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialoghi.Mostrati.count(NonScritta) == 2; }, 5000));
+    a.f.disco.guasto = false;
+}
+
+TEST_F(CopiaEmergenzaScenario, EsciLeavesOnlyOnceTheCopyHoldsTheLastPoint) {
+    a.f.disco.ritardoMs = 100;
+    console.Command1_Click(0);
+    console.Command1_Click(0);
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà "
+                       "più possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
+    console.Command2_Click();
+    EXPECT_EQ(1, a.f.processo.terminato);
+    EXPECT_TRUE(Contenuto(console.PercorsoEmergenza()).contains("(1) 2 -  0"));
+}
+
+} // namespace
