@@ -60,5 +60,6 @@ int main(int argc, char* argv[]) {
     });
     console.Form_Load();
     console.show();
+    console.RiprendiSeInterrotta();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "match/Partita.h"
 #include "match/Regole.h"
+#include "match/Storico.h"
 #include "shared/Lingua.h"
 #include "shared/Numeri.h"
 
@@ -163,5 +164,15 @@ std::array<QString, 2> ApplicaFilePartita(Partita& p, const ContenutoFile& file,
         }
     }
     p.UndoAttivo = true;
+    return squadre;
+}
+
+std::optional<std::array<QString, 2>> PartitaDaRiprendere(const ContenutoFile& file,
+                                                          const TabellaLingue& lingue) {
+    Partita p;
+    const auto squadre = ApplicaFilePartita(p, file, lingue);
+    if (!p.PunteggioAttivo || std::none_of(p.Storico.begin(), p.Storico.end(), RigaDiPunto)) {
+        return std::nullopt;
+    }
     return squadre;
 }

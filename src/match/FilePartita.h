@@ -34,3 +34,7 @@ std::optional<ContenutoFile> LeggiFilePartita(const QStringList& righe);
 // gives, for the windows to choose.
 std::array<QString, 2> ApplicaFilePartita(Partita& p, const ContenutoFile& file,
                                           const TabellaLingue& lingue);
+
+// The teams of a file that holds a match under way (points played, not over), or nothing.
+std::optional<std::array<QString, 2>> PartitaDaRiprendere(const ContenutoFile& file,
+                                                          const TabellaLingue& lingue);

@@ -9,4 +9,6 @@ public:
     virtual QString Documenti() const = 0;
     virtual QString Programma() const = 0;
     virtual QString Temporanea() const = 0;
+    // The user's own data folder (backups); "" when the platform has none.
+    virtual QString Utente() const = 0;
 };

@@ -22,6 +22,7 @@ struct Ambiente {
         f.cartelle.programma = programma;
         f.cartelle.documenti = documenti;
         f.cartelle.temporanea = radice.filePath(QStringLiteral("temp"));
+        f.cartelle.utente = radice.filePath(QStringLiteral("utente"));
         QDir().mkpath(f.cartelle.temporanea);
     }
 

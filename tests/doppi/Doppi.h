@@ -99,7 +99,9 @@ public:
     QString Documenti() const override { return documenti; }
     QString Programma() const override { return programma; }
     QString Temporanea() const override { return temporanea; }
+    QString Utente() const override { return utente; }
     QString documenti;
+    QString utente;
     QString programma;
     QString temporanea;
 };
@@ -219,5 +221,6 @@ struct PiattaformaIncustodita : PiattaformaDi<DialoghiSempreSi> {
     explicit PiattaformaIncustodita(const QString& cartella) {
         cartelle.temporanea = cartella;
         cartelle.programma = cartella;
+        cartelle.utente = cartella + QStringLiteral("/utente");
     }
 };

@@ -232,6 +232,7 @@ int main(int argc, char** argv) {
     cartelle.programma = programma;
     cartelle.documenti = radice.filePath(QStringLiteral("Documenti"));
     cartelle.temporanea = radice.filePath(QStringLiteral("temp"));
+    cartelle.utente = radice.filePath(QStringLiteral("utente"));
     QDir().mkpath(cartelle.temporanea);
     OrologioFinto orologio;
     ShellFinta shell;

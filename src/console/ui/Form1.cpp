@@ -8,6 +8,8 @@
 #include "live/Istantanea.h"
 #include "platform/ServerLive.h"
 #include "match/Punteggio.h"
+#include "match/Archivio.h"
+#include "platform/Cartelle.h"
 #include "shared/ScrittoreFile.h"
 #include "shared/Tavolozza16.h"
 #include "shared/ui/Anteprima.h"
@@ -17,6 +19,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
 
 namespace {
@@ -30,6 +33,17 @@ Form1::Form1(Piattaforma& piattaforma)
     copia_ = std::make_unique<ScrittoreFile>(piattaforma_.disco);
     connect(copia_.get(), &ScrittoreFile::Fallita, this, [this] { CopiaNonScritta(); });
     connect(copia_.get(), &ScrittoreFile::Ripresa, this, [this] { copiaInErrore_ = false; });
+    const QString utente = piattaforma_.cartelle.Utente();
+    archivio_ = std::make_unique<Archivio>(
+        piattaforma_.disco,
+        utente.isEmpty() ? QString() : QDir(utente).filePath(QStringLiteral("Backups")));
+    connect(archivio_.get(), &Archivio::Fallita, this, [this](const QString& cartella) {
+        piattaforma_.dialoghi.Messaggio(
+            modulo_.Traduci(QStringLiteral(
+                "Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
+                u' ' + cartella,
+            Pulsanti::Ok);
+    });
     CreaControlli();
     CreaMenu();
     area_->setFixedSize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
@@ -200,6 +214,7 @@ void Form1::Collega() {
     connect(MenuC, &QAction::triggered, this, [this] { MenuC_Click(); });
     connect(MenuCPEM, &QAction::triggered, this, [this] { MenuCPEM_Click(); });
     connect(MenuReport, &QAction::triggered, this, [this] { MenuReport_Click(); });
+    connect(MenuBackup, &QAction::triggered, this, [this] { MenuBackup_Click(); });
     connect(MenuTasti, &QAction::triggered, this, [this] { MenuTasti_Click(); });
     connect(MenuRemoto, &QAction::triggered, this, [this] { MenuRemoto_Click(); });
     for (int i = 0; i < 2; ++i) {
@@ -290,6 +305,7 @@ void Form1::Command1_Click(int Index) {
     const bool segnato = SegnaPunto(partita_, r, modulo_, *this);
     clickInCorso_ = false;
     if (!finitaPrima && partita_.PartitaFinita != 0) {
+        ConservaPartita();
         // Offered once, after the winner is announced.
         rinviati_.push_back([this] {
             if (piattaforma_.dialoghi.Messaggio(

@@ -31,6 +31,7 @@ class Form3;
 class Diffusione;
 class Telecomando;
 class ScrittoreFile;
+class Archivio;
 
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
 class Form1 : public QMainWindow, private VistaPartita {
@@ -117,9 +118,17 @@ public:
     // Reads a match file; only a real match file replaces the running match.
     void CaricaPartita(const QString& percorso);
     QString PercorsoEmergenza() const;
+    // At start, once: when the last run did not end through "Esci" and the emergency copy
+    // holds a match under way, offers it back; a declined one goes to the backups.
+    void RiprendiSeInterrotta();
+    // Where a run marks itself as running; "Esci" removes the mark.
+    QString PercorsoInUso() const;
     // Waits for the emergency copy on disk to hold the last change; false after `ms`.
     bool AttendiCopia(int ms = 5000);
     const ScrittoreFile& Copia() const { return *copia_; }
+    Archivio& CopieDiSicurezza() { return *archivio_; }
+    // Opens the backups folder.
+    void MenuBackup_Click();
 
     // The countdown window while it is open.
     Form3* Conteggio() { return form3_.get(); }
@@ -199,6 +208,7 @@ public:
     QMenu* MenuH1;
     QAction* menuinfo;
     QAction* MenuCPEM;
+    QAction* MenuBackup;
     QAction* MenuAgg;
     QAction* MenuH;
     QAction* MenuHGSPO;
@@ -241,6 +251,8 @@ private:
     void SalvaEmergenza();
     // Told once per run of failures.
     void CopiaNonScritta();
+    // A backup of the running match, when points were played in it.
+    void ConservaPartita();
     int TipoPuntoSottolineato() const;
     void Zoom(bool piu);
     // A new or loaded match starts with home on the left (the operator may decline).
@@ -277,6 +289,7 @@ private:
     std::unique_ptr<Telecomando> telecomando_;
     std::unique_ptr<ScrittoreFile> copia_;
     bool copiaInErrore_ = false;
+    std::unique_ptr<Archivio> archivio_;
     MappaTasti tasti_;
     QString codiceInAttesa_;
     std::optional<std::pair<quint16, bool>> liveAvviato_;

@@ -84,6 +84,7 @@ void Form1::Didascalie() {
     MenuH1->setTitle(QStringLiteral("&Help"));
     menuinfo->setText(t("Informazioni su") + puntini);
     MenuCPEM->setText(t("Carica partita in emergenza") + puntini);
+    MenuBackup->setText(t("Cartella delle copie di sicurezza") + puntini);
     MenuAgg->setText(QStringLiteral("Controlla aggiornamenti"));
     MenuH->setText(QStringLiteral("?"));
     MenuHGSPO->setText(t("Help Gestione immagini degli sponsor") + puntini);

@@ -7,10 +7,13 @@
 #include "platform/Orologio.h"
 #include "platform/Piattaforma.h"
 #include "shared/DialogoSalva.h"
+#include "match/Archivio.h"
+#include "platform/Shell.h"
 #include "shared/ScrittoreFile.h"
 #include "shared/TestoFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -31,6 +34,39 @@ void Form1::SalvaEmergenza() {
     copia_->Consegna(PercorsoEmergenza(),
                      CodificaRighe(RigheFilePartita(partita_, piattaforma_.orologio.Adesso(),
                                                     modulo_.Lingue)));
+}
+
+QString Form1::PercorsoInUso() const {
+    return QDir(piattaforma_.cartelle.Temporanea()).filePath(QStringLiteral("brivanta.in_uso"));
+}
+
+void Form1::RiprendiSeInterrotta() {
+    const bool interrotta = QFileInfo::exists(PercorsoInUso());
+    QFile segno(PercorsoInUso());
+    if (segno.open(QIODevice::WriteOnly)) {
+        segno.close();
+    }
+    if (!interrotta) {
+        return;
+    }
+    const auto righe = LeggiFileTesto(PercorsoEmergenza(), DimensioneMassima);
+    const auto file = righe ? LeggiFilePartita(*righe) : std::nullopt;
+    const auto squadre = file ? PartitaDaRiprendere(*file, modulo_.Lingue) : std::nullopt;
+    if (!squadre) {
+        return;
+    }
+    const QString domanda =
+        modulo_.Traduci(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
+                                       "in corso. Vuoi riprenderla?")) +
+        QStringLiteral("\n\n") + (*squadre)[0] + QStringLiteral(" - ") + (*squadre)[1] +
+        QStringLiteral("\n") +
+        QFileInfo(PercorsoEmergenza()).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::Si) {
+        CaricaPartita(PercorsoEmergenza());
+        return;
+    }
+    archivio_->Conserva(CodificaRighe(*righe), piattaforma_.orologio.Adesso(), (*squadre)[0],
+                        (*squadre)[1]);
 }
 
 bool Form1::AttendiCopia(int ms) {
@@ -81,6 +117,29 @@ void Form1::MenuSalva_Click() {
         return;
     }
     setWindowTitle(QStringLiteral("Brivanta : ") + NomeFile(percorso).toUpper());
+    ConservaPartita();
+}
+
+void Form1::ConservaPartita() {
+    if (!PartitaInCorso(partita_)) {
+        return;
+    }
+    const QDateTime adesso = piattaforma_.orologio.Adesso();
+    archivio_->Conserva(CodificaRighe(RigheFilePartita(partita_, adesso, modulo_.Lingue)), adesso,
+                        partita_.NomeSquadra[0], partita_.NomeSquadra[1]);
+}
+
+void Form1::MenuBackup_Click() {
+    const QString cartella = archivio_->Cartella();
+    if (cartella.isEmpty() || !QDir().mkpath(cartella)) {
+        piattaforma_.dialoghi.Messaggio(
+            modulo_.Traduci(QStringLiteral(
+                "Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
+                u' ' + cartella,
+            Pulsanti::Ok);
+        return;
+    }
+    piattaforma_.shell.Apri(cartella);
 }
 
 void Form1::Command11_Click() {
@@ -147,6 +206,8 @@ void Form1::CaricaPartita(const QString& percorso) {
         return;
     }
     setWindowTitle(QStringLiteral("Brivanta : ") + NomeFile(percorso).toUpper());
+    // The match this file replaces stays among the backups.
+    ConservaPartita();
     const auto squadre = ApplicaFilePartita(partita_, *file, modulo_.Lingue);
     for (int lato = 0; lato < 2; ++lato) {
         ScegliDaFile(lato, squadre[lato]);

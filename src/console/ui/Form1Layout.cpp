@@ -167,6 +167,7 @@ void Form1::CreaMenu() {
     MenuH1 = menuBar()->addMenu(QString());
     menuinfo = MenuH1->addAction(QString());
     MenuCPEM = MenuH1->addAction(QString());
+    MenuBackup = MenuH1->addAction(QString());
     MenuH1->addSeparator();
     MenuAgg = MenuH1->addAction(QString());
     MenuH = MenuH1->addAction(QString());

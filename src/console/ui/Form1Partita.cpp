@@ -11,6 +11,8 @@
 #include "platform/Processo.h"
 #include "shared/ScrittoreFile.h"
 
+#include <QFile>
+
 void Form1::Command3_Click() {
     if (!partita_.Bloccata) {
         partita_.Bloccata = true;
@@ -22,6 +24,7 @@ void Form1::Command3_Click() {
             Risposta::No) {
             return;
         }
+        ConservaPartita();
         PulisciPartita(partita_, modulo_.Lingue);
     }
     Aggiorna();
@@ -109,6 +112,7 @@ bool Form1::AbbandonaPartita(const char* domanda) {
                                         Predefinito::Rinuncia) == Risposta::Annulla) {
         return false;
     }
+    ConservaPartita();
     PulisciPartita(partita_, modulo_.Lingue);
     Aggiorna();
     return true;
@@ -152,6 +156,7 @@ void Form1::Command2_Click() {
         return;
     }
     copia_->Attendi(3000);
+    QFile::remove(PercorsoInUso());
     piattaforma_.processo.Termina();
 }
 

@@ -35,6 +35,12 @@ QString CartelleQt::Temporanea() const {
     return temp.isEmpty() ? QDir::tempPath() : temp;
 }
 
+// ~/.local/share/Brivanta, %LOCALAPPDATA%/Brivanta: one folder per user, beside other programs'.
+QString CartelleQt::Utente() const {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral("Brivanta"));
+}
+
 bool ShellQt::Apri(const QString& percorsoOIndirizzo) {
     const QUrl url = QFileInfo::exists(percorsoOIndirizzo)
                          ? QUrl::fromLocalFile(percorsoOIndirizzo)

@@ -25,6 +25,7 @@ public:
     QString Documenti() const override;
     QString Programma() const override;
     QString Temporanea() const override;
+    QString Utente() const override;
 };
 
 class OrologioQt : public Orologio {

@@ -1,0 +1,160 @@
+// Match-day safety: an interrupted match offered back at start, and the backups folder.
+#include "console/ui/Form1.h"
+#include "doppi/Ambiente.h"
+#include "doppi/Stampa.h"
+#include "match/Archivio.h"
+#include "shared/TestoFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Uscita = QStringLiteral(
+    "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
+    "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
+
+class RipresaScenario : public ::testing::Test {
+protected:
+    std::unique_ptr<Form1> Avvia() {
+        auto c = std::make_unique<Form1>(a.f.piattaforma);
+        c->Form_Load();
+        return c;
+    }
+    // A run that scored and then died without "Esci".
+    QStringList Interrotta(int puntiCasa) {
+        auto c = Avvia();
+        c->RiprendiSeInterrotta();
+        for (int i = 0; i < puntiCasa; ++i) {
+            c->Command1_Click(0);
+        }
+        c->Command1_Click(3);
+        EXPECT_TRUE(c->AttendiCopia());
+        return c->Match().Storico;
+    }
+    QString Domanda() const {
+        return QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era in corso. "
+                              "Vuoi riprenderla?\n\nHome - Guests\n") +
+               QFileInfo(QDir(a.f.cartelle.temporanea).filePath(QStringLiteral("match.txt")))
+                   .lastModified()
+                   .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    }
+    QStringList Copie() const {
+        return QDir(a.f.cartelle.utente + QStringLiteral("/Backups"))
+            .entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    }
+    QByteArray Copia(const QString& nome) const {
+        QFile f(a.f.cartelle.utente + QStringLiteral("/Backups/") + nome);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    Ambiente a;
+};
+
+TEST_F(RipresaScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked) {
+    const QStringList storico = Interrotta(3);
+    auto c = Avvia();
+    a.f.dialoghi.Attendi(Domanda(), Risposta::Si);
+    c->RiprendiSeInterrotta();
+    EXPECT_EQ(storico, c->Match().Storico);
+    EXPECT_EQ(QStringLiteral("3"), c->LabScore[0]->text());
+    EXPECT_TRUE(c->Match().Bloccata) << "locked as after a first point";
+    EXPECT_FALSE(c->Command2->isEnabled());
+}
+
+TEST_F(RipresaScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
+    Interrotta(2);
+    const QByteArray copia =
+        LeggiFileTesto(QDir(a.f.cartelle.temporanea).filePath(QStringLiteral("match.txt")), 1 << 20)
+            ->join(u'\n').toUtf8();
+    auto c = Avvia();
+    a.f.dialoghi.Attendi(Domanda(), Risposta::No);
+    c->RiprendiSeInterrotta();
+    EXPECT_TRUE(c->Match().Storico.isEmpty());
+    ASSERT_TRUE(c->CopieDiSicurezza().Attendi(5000));
+    ASSERT_EQ(1, Copie().size());
+    EXPECT_TRUE(Copie()[0].endsWith(QStringLiteral(" Home - Guests.txt")));
+    EXPECT_EQ(copia, DecodificaRighe(Copia(Copie()[0])).join(u'\n').toUtf8());
+}
+
+TEST_F(RipresaScenario, NothingIsAskedAfterEsciOrForAFinishedOrEmptyMatch) {
+    {
+        auto c = Avvia();
+        c->RiprendiSeInterrotta();
+        c->Command1_Click(0);
+        a.f.dialoghi.Attendi(Uscita);
+        c->Command2_Click();
+    }
+    Avvia()->RiprendiSeInterrotta();
+    // A run that died before any point: nothing under way.
+    QFile::remove(QDir(a.f.cartelle.temporanea).filePath(QStringLiteral("match.txt")));
+    Avvia()->RiprendiSeInterrotta();
+    // A finished match.
+    {
+        auto c = Avvia();
+        c->Match().SetTotali = 1;
+        c->Match().PuntiSet = 2;
+        a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+        a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
+        c->Command1_Click(0);
+        c->Command1_Click(0);
+        EXPECT_TRUE(c->AttendiCopia());
+    }
+    Avvia()->RiprendiSeInterrotta();
+}
+
+TEST_F(RipresaScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups) {
+    auto c = Avvia();
+    // Thrown away by "Nuova Partita".
+    c->Command1_Click(0);
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
+                       "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
+                       "<Annulla> Per continuare questa partita."));
+    c->menunew_Click();
+    // Saved by hand.
+    c->Command1_Click(3);
+    a.f.dialoghi.AttendiFile(a.radice.filePath(QStringLiteral("salvata.txt")));
+    c->MenuSalva_Click();
+    // Thrown away by unlocking.
+    a.f.dialoghi.Attendi(
+        QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Risposta::Si);
+    c->Command3_Click();
+    // Ended.
+    c->Match().SetTotali = 1;
+    c->Match().PuntiSet = 2;
+    a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
+    c->Command1_Click(0);
+    c->Command1_Click(0);
+    ASSERT_TRUE(c->CopieDiSicurezza().Attendi(5000));
+    const QStringList copie = Copie();
+    ASSERT_EQ(4, copie.size()) << copie.join(u'|').toStdString();
+    EXPECT_TRUE(Copia(copie[0]).contains("(1) 1 -  0")) << "the new match's first point";
+    EXPECT_TRUE(Copia(copie[3]).contains("#GAMEOV:0")) << "the finished match";
+
+    c->MenuBackup_Click();
+    EXPECT_EQ(QStringList{a.f.cartelle.utente + QStringLiteral("/Backups")}, a.f.shell.aperti);
+}
+
+TEST(ArchivioTest, NamesSortByTimeAndOnlyTheNewestAreKept) {
+    EXPECT_EQ(QStringLiteral("2026-12-10 20-31-05 Lupi_Neri - A_B.txt"),
+              NomeCopia(QDateTime(QDate(2026, 12, 10), QTime(20, 31, 5)),
+                        QStringLiteral(" Lupi/Neri "), QStringLiteral("A:B")));
+    QTemporaryDir cartella;
+    for (int i = 0; i < Archivio::Tenute + 5; ++i) {
+        Ambiente::CreaFile(cartella.filePath(
+            NomeCopia(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(i * 61), "A", "B")));
+    }
+    Ambiente::CreaFile(cartella.filePath(QStringLiteral("appunti.txt")));
+    PotaCopie(cartella.path(), Archivio::Tenute);
+    const QStringList rimaste = QDir(cartella.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(Archivio::Tenute + 1, rimaste.size()) << "another file of the user's stays";
+    EXPECT_FALSE(rimaste.contains(
+        NomeCopia(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(4 * 61), "A", "B")));
+    EXPECT_TRUE(rimaste.contains(
+        NomeCopia(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(5 * 61), "A", "B")));
+}
+
+} // namespace
