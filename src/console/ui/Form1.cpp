@@ -3,6 +3,7 @@
 #include "display/ui/Form2.h"
 #include "match/ui/Form3.h"
 #include "display/Animazioni.h"
+#include "display/ui/SegueSchermo.h"
 #include "control/Telecomando.h"
 #include "live/Diffusione.h"
 #include "live/Istantanea.h"
@@ -59,6 +60,7 @@ Form1::Form1(Piattaforma& piattaforma)
     EnumeraControlli();
     Collega();
     form2_ = std::make_unique<Form2>(piattaforma_, partita_, modulo_, lettore_);
+    segui_ = std::make_unique<SegueSchermo>(*form2_, *this);
     connect(form2_.get(), &Form2::Evento, this,
             [this](bool inCorso, const QString& testo) { Semaforo(inCorso, testo); });
     connect(form2_.get(), &Form2::Ridimensionato, this, [this] { TimerAltezzaSponsor.start(); });

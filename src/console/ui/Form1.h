@@ -32,6 +32,7 @@ class Diffusione;
 class Telecomando;
 class ScrittoreFile;
 class Archivio;
+class SegueSchermo;
 
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
 class Form1 : public QMainWindow, private VistaPartita {
@@ -113,6 +114,10 @@ public:
     void ImpostaTasti(const MappaTasti& tasti);
     const QString& CodiceInAttesa() const { return codiceInAttesa_; }
     Telecomando& Remoto() { return *telecomando_; }
+    // Esc on the display: the console comes to the front, and a display full screen over the
+    // console's own screen becomes a window again.
+    void TabelloneEsc();
+    SegueSchermo& Segue() { return *segui_; }
     // The display's zooma, with the caption of the button that undoes it.
     void Zooma(bool cosa);
     // Reads a match file; only a real match file replaces the running match.
@@ -290,6 +295,7 @@ private:
     std::unique_ptr<ScrittoreFile> copia_;
     bool copiaInErrore_ = false;
     std::unique_ptr<Archivio> archivio_;
+    std::unique_ptr<SegueSchermo> segui_;
     MappaTasti tasti_;
     QString codiceInAttesa_;
     std::optional<std::pair<quint16, bool>> liveAvviato_;

@@ -3,7 +3,9 @@
 #include "teams/Squadre.h"
 #include "console/ui/Form1.h"
 #include "display/ui/Form2.h"
+#include "display/ui/SegueSchermo.h"
 #include "platform/Cartelle.h"
+#include "platform/Impostazioni.h"
 #include "platform/Piattaforma.h"
 
 #include <QDir>
@@ -68,7 +70,13 @@ void Form1::Form_Load() {
     partita_.NomeSquadra = {QStringLiteral("Home"), QStringLiteral("Guests")};
 
     form2_->show();
-    if (valori.Top && valori.Left) {
+    const QString scelto = piattaforma_.impostazioni.Leggi(QStringLiteral("DisplayScreen"));
+    segui_->ImpostaScelto(scelto);
+    const bool salvata = valori.Top && valori.Left;
+    // A TV beside the laptop, or the screen chosen in the options: the display opens there.
+    if (!scelto.isEmpty() || (!salvata && QGuiApplication::screens().size() >= 2)) {
+        segui_->Colloca();
+    } else if (salvata) {
         QList<QRect> schermi;
         if (const QScreen* primo = QGuiApplication::primaryScreen()) {
             schermi.append(primo->geometry());
@@ -80,6 +88,7 @@ void Form1::Form_Load() {
                                       schermi));
         if (valori.SchermoIntero) {
             form2_->showFullScreen();
+            segui_->Ricorda();
         } else {
             form2_->showMaximized();
         }

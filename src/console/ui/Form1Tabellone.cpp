@@ -1,15 +1,32 @@
 // The display adapted to the hall: full screen, zoom, the magnified centre, swapped panels.
 #include "console/ui/Form1.h"
 #include "display/ui/Form2.h"
+#include "display/ui/SegueSchermo.h"
 #include "platform/Dialoghi.h"
 #include "platform/FinestreModali.h"
 #include "platform/Piattaforma.h"
 #include "sponsor/ui/Form5.h"
 
+#include <QScreen>
+
 // A real full screen, without frame or title bar, on the screen where the display lies.
 void Form1::Command9_Click() {
     form2_->showFullScreen();
     form2_->SalvaPosizione();
+    segui_->Ricorda();
+}
+
+void Form1::TabelloneEsc() {
+    if (form2_->isFullScreen() && form2_->screen() == screen()) {
+        segui_->Lascia();
+        const QRect area = form2_->screen()->availableGeometry();
+        form2_->showNormal();
+        form2_->resize(area.size() * 2 / 3);
+        form2_->move(area.topLeft() + QPoint(area.width() / 6, area.height() / 6));
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
 }
 
 void Form1::MenuSIR_Click() {

@@ -132,6 +132,11 @@ bool Form1::TastoPremuto(QWidget* destinatario, const QKeyEvent& e) {
     const Qt::KeyboardModifiers comandi =
         e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const bool scrive = !e.text().isEmpty() && e.text()[0].isPrint() && comandi == 0;
+    // The display never traps the operator: Esc there is always the way back.
+    if (tasto == Qt::Key_Escape && destinatario->window() == form2_.get()) {
+        TabelloneEsc();
+        return true;
+    }
     auto* casella = qobject_cast<QLineEdit*>(destinatario);
     if (!(casella != nullptr && scrive)) {
         const QString nome = QKeySequence(e.keyCombination()).toString(QKeySequence::PortableText);

@@ -1,4 +1,5 @@
 #include "options/ui/Form6.h"
+#include "display/Schermi.h"
 
 #include "console/Avvio.h"
 
@@ -14,6 +15,8 @@
 #include "sound/ui/Form8.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <cmath>
 
 namespace {
@@ -36,7 +39,7 @@ Form6::Form6(Collegamenti c) : c_(std::move(c)) {
 }
 
 void Form6::CreaControlli() {
-    resize(TwipsInPixel(10065), TwipsInPixel(7560));
+    resize(TwipsInPixel(10065), TwipsInPixel(8160));
     auto etichetta = [this](QWidget* g, int l, int t, int w, int h) {
         auto* e = new QLabel(g);
         Posiziona(e, l, t, w, h);
@@ -74,6 +77,9 @@ void Form6::CreaControlli() {
     for (QLabel* e : {Label11, Label12, Label3, Label4}) {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+    Label13 = etichetta(this, 240, 7500, 2800, 435);
+    Label13->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Combo5 = lista(3120, 7470, 6705, 495);
     Live = new RiquadroLive(c_.modulo, this);
     Posiziona(Live, 240, 5940, 9585, 1440);
     Frame1 = new QGroupBox(QStringLiteral("Panel Colors"), this);
@@ -154,6 +160,7 @@ void Form6::Form_Load() {
     MostraCampioni();
     const ImpostazioniLive live = LeggiLive(c_.piattaforma.impostazioni);
     Live->Carica(live.Porta, live.Lan);
+    CaricaSchermi();
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Opzioni"));
     Label11->setText(t("Numero di SET") + QStringLiteral("  :"));
     Label12->setText(t("Punteggio partita") + QStringLiteral(" :"));
@@ -257,6 +264,7 @@ void Form6::Command1_Click() {
     impostazioni.Scrivi(QStringLiteral("Serial"), CostruisciSerial(campioni_));
     impostazioni.Scrivi(QStringLiteral("HubPort"), QString::number(Live->Porta()));
     impostazioni.Scrivi(QStringLiteral("HubLan"), Live->Lan() ? QStringLiteral("1") : QStringLiteral("0"));
+    impostazioni.Scrivi(QStringLiteral("DisplayScreen"), Combo5->currentData().toString());
     c_.modulo.Serial = CostruisciSerial(campioni_);
     c_.dopoFinito();
 }
@@ -310,4 +318,21 @@ void Form6::Campione_Click(int campione) {
     }
     MostraCampioni();
     c_.tabellone.ApplicaColori(campioni_);
+}
+
+// Every connected screen by name and size; a chosen screen that is not connected now stays
+// listed, so saving the options does not forget it.
+void Form6::CaricaSchermi() {
+    Label13->setText(c_.modulo.Traduci(QStringLiteral("Schermo del tabellone:")));
+    Combo5->clear();
+    Combo5->addItem(c_.modulo.Traduci(QStringLiteral("Automatico (uno schermo senza la console)")),
+                    QString());
+    const QString scelto = c_.piattaforma.impostazioni.Leggi(QStringLiteral("DisplayScreen"));
+    for (const QScreen* s : QGuiApplication::screens()) {
+        Combo5->addItem(DescriviSchermo({s->name(), s->geometry()}), s->name());
+    }
+    if (!scelto.isEmpty() && Combo5->findData(scelto) < 0) {
+        Combo5->addItem(scelto, scelto);
+    }
+    Combo5->setCurrentIndex(std::max(0, Combo5->findData(scelto)));
 }

@@ -42,6 +42,7 @@ public:
     void Form_Load();
     void Combo1_Click();
     void Combo3_Click();
+    void CaricaSchermi();
     void HScroll1_Change();
     void Command1_Click();
     void Command2_Click();
@@ -63,6 +64,8 @@ public:
     QCheckBox* Check1;
     QLabel* Label4;
     QComboBox* Combo4;
+    QLabel* Label13;
+    QComboBox* Combo5; // the display's screen
     QLabel* Label6;
     QScrollBar* HScroll1;
     QLabel* Label5;
