@@ -38,7 +38,13 @@ protected:
     int FinoAlCentro() {
         for (int i = 1; i < 5000; ++i) {
             d.TimerP_Timer();
+            // The photo's steps are made while the panel enters.
+            d.AttendiFotoPresentazione();
             if (d.TimerP.interval() == 4000 || !d.TimerP.isActive()) {
+                // The photo grows a step a frame.
+                for (int passo = 0; passo < 10 && d.TimerIngrandimento.isActive(); ++passo) {
+                    d.TimerIngrandimento_Timer();
+                }
                 return i;
             }
         }

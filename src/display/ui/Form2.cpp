@@ -22,6 +22,7 @@ constexpr int FotoPerSquadra = 100;
 
 Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore)
     : piattaforma_(piattaforma), partita_(partita), modulo_(modulo), lettore_(lettore) {
+    lavoroPresentazione_.setMaxThreadCount(1);
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Brivanta"));
     resize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
@@ -33,6 +34,8 @@ Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, 
     connect(&Timer4, &QTimer::timeout, this, [this] { Timer4_Timer(); });
     connect(&Timer5, &QTimer::timeout, this, [this] { Timer5_Timer(); });
     connect(&TimerP, &QTimer::timeout, this, [this] { TimerP_Timer(); });
+    TimerIngrandimento.setInterval(16);
+    connect(&TimerIngrandimento, &QTimer::timeout, this, [this] { TimerIngrandimento_Timer(); });
     connect(&sponsor_, &CacheImmagini::ImmaginePronta, this,
             [this](const QString& percorso, int larghezza) {
                 for (int k = 0; k < SlotBanda; ++k) {

@@ -10,6 +10,9 @@
 #include "shared/ui/Immagini.h"
 
 #include <QFrame>
+#include <QThreadPool>
+#include <optional>
+#include <vector>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
@@ -42,6 +45,7 @@ public:
     void Timer4_Timer();
     void Timer5_Timer();
     void TimerP_Timer();
+    void TimerIngrandimento_Timer();
     // The presentation button: starts the line-ups, or asks a running one to stop.
     void AvviaOFermaPresentazione();
     const StatoPresentazione& Presentazione() const { return presentazione_; }
@@ -71,6 +75,8 @@ public:
     // Home and guests change sides; the console keeps home on the left.
     void GiraTabellone();
     CacheImmagini& FotoPreparate() { return foto_; }
+    // Waits for the presented person's photo and its steps and takes them in.
+    void AttendiFotoPresentazione();
     CacheImmagini& SponsorPreparati() { return sponsor_; }
     const StatoBanda& Banda() const { return banda_; }
     const StatoSchermo& Schermo() const { return schermo_; }
@@ -139,6 +145,8 @@ public:
     QTimer Timer4;
     QTimer Timer5;
     QTimer TimerP;
+    // One enlargement step of the held photo a frame.
+    QTimer TimerIngrandimento;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -177,7 +185,16 @@ private:
     StatoPresentazione presentazione_;
     StatoSchermo schermo_;
     QRect geometriaFoto_;
-    QImage fotoPresentazione_;
+    // The presented person's photo and its enlargement steps, made on a worker while the
+    // panel enters, so the tick that holds the person only shows them.
+    struct PassiFoto {
+        std::vector<QImage> Immagini;
+        std::vector<QRect> Rettangoli;
+    };
+    std::optional<PassiFoto> passiFoto_;
+    quint64 personaPresentata_ = 0;
+    std::size_t passoFoto_ = 0;
+    QThreadPool lavoroPresentazione_;
     // Design colours: white board, yellow and cyan sides, the system's near-black text.
     ColoriPannello colori_{0xFFFFFF, 0x00FFFF, 0xFFFF00, 0x00FFFF, 0xFFFF00, 0x000008, 0x000008};
     // Which picture each slot waits for while it is decoded.

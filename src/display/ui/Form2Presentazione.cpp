@@ -5,6 +5,7 @@
 #include "sound/Audio.h"
 #include "teams/Ricerche.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -38,6 +39,9 @@ void Form2::ParcheggiaPresentazione() {
 void Form2::TimerP_Timer() {
     StatoPresentazione& s = presentazione_;
     if (s.RichiestaStop == 1) {
+        TimerIngrandimento.stop();
+        Image2->setScaledContents(true);
+        passiFoto_.reset();
         FinePresentazione();
         if (geometriaFoto_.isValid()) {
             Image2->setGeometry(geometriaFoto_);
@@ -55,21 +59,11 @@ void Form2::TimerP_Timer() {
     const int centro = static_cast<int>(PixelInTwips(Larghezza() / 2 - Frame2->width() / 2));
     const MossaPresentazione mossa =
         MuoviPresentazione(s, static_cast<int>(PixelInTwips(Frame2->x())), centro);
-    if (mossa.Tieni && s.FotoMancante == 0) {
-        RettangoloFoto r{static_cast<double>(Image2->x()), static_cast<double>(Image2->y()),
-                         static_cast<double>(Image2->width()), static_cast<double>(Image2->height())};
-        // Each step is painted at once; only the last is scaled smoothly, the ones before
-        // are on screen for a moment only.
-        for (int i = 0; i < PassiIngrandimento; ++i) {
-            r = IngrandisciFoto(r);
-            const QSize dimensione(static_cast<int>(r.Width), static_cast<int>(r.Height));
-            Image2->setPixmap(QPixmap::fromImage(fotoPresentazione_.scaled(
-                dimensione, Qt::IgnoreAspectRatio,
-                i + 1 < PassiIngrandimento ? Qt::FastTransformation : Qt::SmoothTransformation)));
-            Image2->setGeometry(QRect(QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)),
-                                      dimensione));
-            Image2->repaint();
-        }
+    if (mossa.Tieni && s.FotoMancante == 0 && passiFoto_) {
+        // The photo grows one prepared step a frame: the label scales nothing.
+        passoFoto_ = 0;
+        Image2->setScaledContents(false);
+        TimerIngrandimento.start();
     }
     TimerP.setInterval(mossa.Intervallo);
     Frame2->move(TwipsInPixel(mossa.Left), Frame2->y());
@@ -85,6 +79,18 @@ void Form2::TimerP_Timer() {
             TimerP.stop();
         }
     }
+}
+
+void Form2::TimerIngrandimento_Timer() {
+    if (!passiFoto_ || passoFoto_ >= passiFoto_->Immagini.size()) {
+        TimerIngrandimento.stop();
+        Image2->setScaledContents(true);
+        passiFoto_.reset();
+        return;
+    }
+    Image2->setPixmap(QPixmap::fromImage(std::move(passiFoto_->Immagini[passoFoto_])));
+    Image2->setGeometry(passiFoto_->Rettangoli[passoFoto_]);
+    ++passoFoto_;
 }
 
 void Form2::CaricaPersona() {
@@ -129,17 +135,63 @@ void Form2::CaricaPersona() {
 }
 
 // The photo at display width / 3.4; the default silhouette a little taller, never enlarged.
+// The silhouette stands in while the photo is decoded: the panel is still entering.
 void Form2::MostraFotoPresentazione(const QString& foto) {
     const int larghezza = static_cast<int>(Larghezza() / 3.4);
-    const QImage immagine = !foto.isEmpty() && QFileInfo::exists(foto)
-                                ? foto_.Immagine(foto, LarghezzaFoto())
-                                : QImage();
-    presentazione_.FotoMancante = immagine.isNull() ? 1 : 0;
-    fotoPresentazione_ = immagine;
-    const QPixmap quadro = immagine.isNull() ? PictureN[0]->pixmap() : QPixmap::fromImage(immagine);
-    const double proporzione =
-        quadro.width() > 0 ? static_cast<double>(quadro.height()) / quadro.width() : 1.0;
-    const double fattore = immagine.isNull() ? AltezzaSagoma : 1.0;
-    Image2->setPixmap(quadro);
-    Image2->resize(larghezza, static_cast<int>(fattore * larghezza * proporzione));
+    const quint64 persona = ++personaPresentata_;
+    passiFoto_.reset();
+    const QPixmap sagoma = PictureN[0]->pixmap();
+    const double proporzioneSagoma =
+        sagoma.width() > 0 ? static_cast<double>(sagoma.height()) / sagoma.width() : 1.0;
+    Image2->setPixmap(sagoma);
+    Image2->resize(larghezza, static_cast<int>(AltezzaSagoma * larghezza * proporzioneSagoma));
+    const bool conFoto = !foto.isEmpty() && QFileInfo::exists(foto);
+    presentazione_.FotoMancante = conFoto ? 0 : 1;
+    if (!conFoto) {
+        return;
+    }
+    const QPoint angolo = Image2->pos();
+    const int larghezzaFoto = LarghezzaFoto();
+    lavoroPresentazione_.start([this, persona, foto, larghezza, larghezzaFoto, angolo] {
+        const QImage immagine = DecodificaImmagine(foto, larghezzaFoto);
+        PassiFoto passi;
+        QSize iniziale;
+        if (!immagine.isNull()) {
+            const double proporzione = static_cast<double>(immagine.height()) / immagine.width();
+            iniziale = QSize(larghezza, static_cast<int>(larghezza * proporzione));
+            RettangoloFoto r{static_cast<double>(angolo.x()), static_cast<double>(angolo.y()),
+                             static_cast<double>(iniziale.width()),
+                             static_cast<double>(iniziale.height())};
+            // Only the last step is scaled smoothly: the ones before are on screen a moment.
+            for (int i = 0; i < PassiIngrandimento; ++i) {
+                r = IngrandisciFoto(r);
+                const QSize dimensione(static_cast<int>(r.Width), static_cast<int>(r.Height));
+                passi.Immagini.push_back(immagine.scaled(
+                    dimensione, Qt::IgnoreAspectRatio,
+                    i + 1 < PassiIngrandimento ? Qt::FastTransformation : Qt::SmoothTransformation));
+                passi.Rettangoli.emplace_back(
+                    QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)), dimensione);
+            }
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, persona, immagine, iniziale, passi = std::move(passi)]() mutable {
+                if (persona != personaPresentata_) {
+                    return;
+                }
+                if (immagine.isNull()) {
+                    presentazione_.FotoMancante = 1;
+                    return;
+                }
+                Image2->setPixmap(QPixmap::fromImage(immagine));
+                Image2->resize(iniziale);
+                passiFoto_ = std::move(passi);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Form2::AttendiFotoPresentazione() {
+    lavoroPresentazione_.waitForDone();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
