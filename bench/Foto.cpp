@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QImage>
 
-void ScriviFotoGrande(const QString& percorso, unsigned seme) {
+void ScriviFotoGrande(const QString& percorso, unsigned seme, QSize dimensione) {
     QDir().mkpath(QFileInfo(percorso).path());
-    QImage foto(4000, 3000, QImage::Format_RGB32);
+    QImage foto(dimensione, QImage::Format_RGB32);
     unsigned caso = seme;
     for (int y = 0; y < foto.height(); ++y) {
         auto* riga = reinterpret_cast<QRgb*>(foto.scanLine(y));

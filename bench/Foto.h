@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
-// A photo-like 4000 x 3000 JPEG (gradient and grain), as a phone camera would leave it.
-void ScriviFotoGrande(const QString& percorso, unsigned seme);
+// A photo-like JPEG (gradient and grain), 4000 x 3000 unless told, as a phone camera would
+// leave it.
+void ScriviFotoGrande(const QString& percorso, unsigned seme, QSize dimensione = {4000, 3000});

@@ -37,6 +37,10 @@ TARGETS = [
     ("BM_ClickServerSpento", "p99_us", None, "us", "score click, live server off"),
     ("BM_ClickCon50Clienti", "p99_us", None, "us", "score click, server on, 50 clients (< off + 100 us)"),
     ("BM_RemotoPiuUno", "p99_us", 10000, "us", "remote POST /control/home/plus on loopback, answered"),
+    ("BM_MemoriaFoto1080", "rss_mb", 200, "MB", "two teams of 25 phone photos, 1920 x 1080"),
+    ("BM_MemoriaFoto1080", "p99_ms", 650, "ms", "scorer photo on the rising panel (it rises for 650 ms)"),
+    ("BM_MemoriaFoto4K", "rss_mb", 300, "MB", "two teams of 25 phone photos, 3840 x 2160"),
+    ("BM_MemoriaFoto4K", "p99_ms", 1300, "ms", "scorer photo on the rising panel (it rises for 1.3 s)"),
     ("BM_PacchettoRapporto", "p99_ms", 500, "ms", "report.pdf, CSV and card, five sets, 250 lines"),
 ]
 

@@ -39,18 +39,25 @@ TEST_F(TabelloneScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
     EXPECT_EQ(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
 }
 
-TEST_F(TabelloneScenario, ScorerPhotoPreparedAheadIsShownAtItsWidth) {
+TEST_F(TabelloneScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
     const QString foto = a.programma + QStringLiteral("/Teams/Home/7.jpg");
     QImage immagine(800, 1000, QImage::Format_RGB32);
     immagine.fill(Qt::red);
     ASSERT_TRUE(immagine.save(foto, "JPG"));
+    Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Home/team.csv"),
+                       "7;Rossi;Mario;2-Centrale;C\r\n");
     console.Form_Load();
+    console.List1[0]->setCurrentItem(
+        console.List1[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
+    console.List1_DblClick(0);
+    const int larghezza = static_cast<int>(d.frameGeometry().width() / 1.6);
+    EXPECT_FALSE(d.FotoPreparate().Pronta(foto, larghezza)) << "nothing decoded for a team";
+    console.List2[0]->setCurrentRow(1);
+    console.List2_Click(0);
     d.FotoPreparate().Attendi();
-    ASSERT_TRUE(d.FotoPreparate().Pronta(foto, static_cast<int>(d.frameGeometry().width() / 1.6)));
-    console.Match().NumeroMarcatore = QStringLiteral("7");
-    console.Text1[0]->setText(QStringLiteral("7"));
+    EXPECT_TRUE(d.FotoPreparate().Pronta(foto, larghezza)) << "decoded once the athlete is picked";
     console.Command1_Click(0);
-    EXPECT_EQ(static_cast<int>(d.frameGeometry().width() / 1.6), d.Image6->width());
+    EXPECT_EQ(larghezza, d.Image6->width());
     EXPECT_NEAR(d.Image6->width() * 1.25, d.Image6->height(), 1);
     EXPECT_NE(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
 }

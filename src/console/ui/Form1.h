@@ -243,8 +243,8 @@ private:
     void Semaforo(bool animazione, const QString& testo = {});
     // Loads Languages.csv from the program folder and rebuilds the language menu.
     void CaricaLingue();
-    // The scorer photos of both chosen teams, decoded ahead for the display.
-    void PreparaFotoSquadre();
+    // The picked athlete's photo, decoded ahead for the display.
+    void PreparaFotoMarcatore(int lato);
     // Chooses the team named in a loaded file, when its list holds it.
     void ScegliDaFile(int lato, const QString& nome);
     void MostraLogo(int lato, const QImage& logo);

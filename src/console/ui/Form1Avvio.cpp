@@ -99,7 +99,6 @@ void Form1::Form_Load() {
             lista->addItems(*squadre);
         }
     }
-    PreparaFotoSquadre();
     tasti_ = MappaTasti::Leggi(piattaforma_.impostazioni);
     telecomando_->Sicurezza().ImpostaSegreto(SegretoRemoto(piattaforma_.impostazioni));
     AvviaLive(valori.PortaLive, valori.LanLive);

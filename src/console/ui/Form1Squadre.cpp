@@ -4,6 +4,7 @@
 #include "shared/Numeri.h"
 #include "shared/ui/Immagini.h"
 #include "teams/SceltaSquadra.h"
+#include "teams/Squadre.h"
 
 namespace {
 // Logos are shown at most this wide anywhere; decoding more is wasted.
@@ -27,7 +28,6 @@ void Form1::dbclicca(int lato) {
     List2[lato]->addItems(s.Righe);
     partita_.Tabellone.Nome[lato] = s.Nome;
     partita_.Rose[lato] = s.Atleti;
-    PreparaFotoSquadre();
     Aggiorna();
 }
 
@@ -37,16 +37,6 @@ void Form1::MostraLogo(int lato, const QImage& logo) {
     form2_->MostraLogo(lato, immagine);
 }
 
-void Form1::PreparaFotoSquadre() {
-    QStringList cartelle;
-    for (const QString& nome : partita_.NomeSquadra) {
-        const QString cartella = CartellaSquadra(modulo_.CartellaDati, nome);
-        if (!cartella.isEmpty() && !cartelle.contains(cartella)) {
-            cartelle << cartella;
-        }
-    }
-    form2_->PreparaFoto(cartelle);
-}
 
 void Form1::List1_DblClick(int Index) {
     dbclicca(Index);
@@ -75,6 +65,7 @@ void Form1::List2_Click(int Index) {
     if (codice != QStringLiteral("E") && ValoreNumerico(codice) > 0) {
         partita_.NumeroMarcatore = codice;
         partita_.NomeMarcatore = NomeDaRiga(voce->text());
+        PreparaFotoMarcatore(Index);
     }
 }
 
@@ -84,4 +75,10 @@ void Form1::List2_DblClick(int Index) {
     if (modulo_.VersoTabellone == -1) {
         Option1->setChecked(true);
     }
+}
+
+void Form1::PreparaFotoMarcatore(int lato) {
+    form2_->PreparaFotoAtleta(
+        FotoAtleta(CartellaSquadra(modulo_.CartellaDati, partita_.NomeSquadra[lato]),
+                   partita_.NumeroMarcatore));
 }

@@ -95,6 +95,7 @@ void Form1::Text1_Change(int Index) {
             if (codice != QStringLiteral("E")) {
                 partita_.NumeroMarcatore = codice;
                 partita_.NomeMarcatore = NomeDaRiga(testo);
+                PreparaFotoMarcatore(Index);
             }
             return;
         }

@@ -17,7 +17,6 @@ constexpr double LarghezzaEsterna = 7335;
 constexpr double AltezzaEsterna = 3930;
 constexpr int FuoriSchermo = 1000; // the banner's rest beyond the right edge
 constexpr double ProporzioneBanner = 164.0 / 640.0;
-constexpr int FotoPerSquadra = 100;
 } // namespace
 
 Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore)
@@ -36,6 +35,12 @@ Form2::Form2(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, 
     connect(&TimerP, &QTimer::timeout, this, [this] { TimerP_Timer(); });
     TimerIngrandimento.setInterval(16);
     connect(&TimerIngrandimento, &QTimer::timeout, this, [this] { TimerIngrandimento_Timer(); });
+    connect(&foto_, &CacheImmagini::ImmaginePronta, this,
+            [this](const QString& percorso, int larghezza) {
+                if (percorso == fotoMostrata_ && larghezza == LarghezzaFoto()) {
+                    MostraFotoMarcatore();
+                }
+            });
     connect(&sponsor_, &CacheImmagini::ImmaginePronta, this,
             [this](const QString& percorso, int larghezza) {
                 for (int k = 0; k < SlotBanda; ++k) {
@@ -108,9 +113,6 @@ void Form2::Form_Resize() {
     ScalaGeometria(geometria_, InTwips(frameGeometry().size()), controlli_, true);
     DopoLayout();
     ImpostaBanda();
-    if (!fotoDaPreparare_.isEmpty()) {
-        PreparaFoto(fotoDaPreparare_);
-    }
 }
 
 void Form2::SalvaPosizione() {
@@ -187,13 +189,21 @@ int Form2::LarghezzaFoto() const {
     return static_cast<int>(Larghezza() / 1.6);
 }
 
-// The photo was decoded ahead when its team was chosen; the default picture when there is none.
+// The photo comes from the few recently decoded, else it is decoded now on a worker while
+// the panel rises (it slides for longer than a phone photo takes); the default picture when
+// there is none or it is not a picture.
 void Form2::MostraFotoMarcatore() {
     fotoMostrata_ = partita_.FotoMarcatore;
-    const QImage foto = QFileInfo::exists(fotoMostrata_)
-                            ? foto_.Immagine(fotoMostrata_, LarghezzaFoto())
-                            : QImage();
-    const QPixmap immagine = foto.isNull() ? Picture2->pixmap() : QPixmap::fromImage(foto);
+    std::optional<QImage> foto = QImage();
+    if (QFileInfo::exists(fotoMostrata_)) {
+        foto = foto_.Pronta(fotoMostrata_, LarghezzaFoto());
+        if (!foto) {
+            Image6->clear();
+            foto_.Prepara(fotoMostrata_, LarghezzaFoto());
+            return;
+        }
+    }
+    const QPixmap immagine = foto->isNull() ? Picture2->pixmap() : QPixmap::fromImage(*foto);
     Image6->setPixmap(immagine);
     const int larghezza = LarghezzaFoto();
     const QSize naturale = immagine.size().isEmpty() ? QSize(1, 1) : immagine.size();
@@ -201,15 +211,9 @@ void Form2::MostraFotoMarcatore() {
                         larghezza * naturale.height() / naturale.width());
 }
 
-void Form2::PreparaFoto(const QStringList& cartelle) {
-    fotoDaPreparare_ = cartelle;
-    foto_.Annulla();
-    for (const QString& cartella : cartelle) {
-        const QStringList foto = QDir(cartella).entryList({QStringLiteral("*.jpg")}, QDir::Files,
-                                                          QDir::Name);
-        for (const QString& nome : foto.mid(0, FotoPerSquadra)) {
-            foto_.Prepara(QDir(cartella).filePath(nome), LarghezzaFoto());
-        }
+void Form2::PreparaFotoAtleta(const QString& percorso) {
+    if (!percorso.isEmpty() && QFileInfo::exists(percorso)) {
+        foto_.Prepara(percorso, LarghezzaFoto());
     }
 }
 

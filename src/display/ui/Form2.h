@@ -23,6 +23,8 @@ struct Piattaforma;
 struct Modulo1;
 class Lettore;
 
+constexpr qint64 MemoriaFoto = 64LL * 1024 * 1024;
+
 // The scoreboard the audience sees. It computes no rules: it shows the record.
 class Form2 : public QWidget {
     Q_OBJECT
@@ -56,8 +58,8 @@ public:
     void ImpostaBanda();
     // The header logo decoded at the size it is shown; false when the file gives none.
     bool MostraLogoTestata(const QString& percorso);
-    // Decodes a team's photos ahead, at the size the scorer panel shows them.
-    void PreparaFoto(const QStringList& cartelleSquadre);
+    // The athlete the operator picked may score next: the photo is decoded ahead.
+    void PreparaFotoAtleta(const QString& percorso);
     void MostraStatistiche(const PannelloStatistiche& dati);
     // The leading team in the scorer panel: heading, team photo (or the default) and score.
     void MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
@@ -199,7 +201,7 @@ private:
     ColoriPannello colori_{0xFFFFFF, 0x00FFFF, 0xFFFF00, 0x00FFFF, 0xFFFF00, 0x000008, 0x000008};
     // Which picture each slot waits for while it is decoded.
     std::array<QString, SlotBanda> attesiSlot_;
-    QStringList fotoDaPreparare_;
-    CacheImmagini foto_;
+    // A few recent photos only: a team of phone photos would not fit in memory decoded.
+    CacheImmagini foto_{MemoriaFoto};
     CacheImmagini sponsor_;
 };

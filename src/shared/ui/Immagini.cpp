@@ -12,7 +12,6 @@ namespace {
 // Any real photo or logo fits; a 30000 x 30000 "picture" would freeze the display.
 constexpr qint64 PixelMassimi = 64LL * 1000 * 1000;
 constexpr int LatoMassimo = 16000;
-constexpr qint64 MemoriaCache = 256LL * 1024 * 1024;
 
 // A picture replaced on disk (in the team editor, the sponsor manager) is another picture:
 // its size and time are in the key, so it is decoded afresh at its next use.
@@ -59,7 +58,7 @@ Conversione ConvertiImmagine(const QString& sorgente, const QString& destinazion
     return scritta ? Conversione::Riuscita : Conversione::ScritturaFallita;
 }
 
-CacheImmagini::CacheImmagini() : pronte_(static_cast<int>(MemoriaCache / 1024)) {
+CacheImmagini::CacheImmagini(qint64 memoria) : pronte_(static_cast<int>(memoria / 1024)) {
     pool_.setMaxThreadCount(1);
 }
 

@@ -23,7 +23,8 @@ Conversione ConvertiImmagine(const QString& sorgente, const QString& destinazion
 class CacheImmagini : public QObject {
     Q_OBJECT
 public:
-    CacheImmagini();
+    // Decoded pictures are kept up to `memoria` bytes, the least recently used going first.
+    explicit CacheImmagini(qint64 memoria = 256LL * 1024 * 1024);
     ~CacheImmagini() override;
 
     // Already decoded (possibly null: a failed picture), or nothing yet.

@@ -113,6 +113,8 @@ TEST_F(Form2Test, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
     file.close();
     p.FotoMarcatore = falsa;
     display.Aggiorna();
+    // Decoded on a worker: the failure arrives like a picture would.
+    display.FotoPreparate().Attendi();
     EXPECT_EQ(display.Picture2->pixmap().cacheKey(), display.Image6->pixmap().cacheKey());
     EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.Image6->width());
 }
