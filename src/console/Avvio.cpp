@@ -3,6 +3,7 @@
 #include "platform/Cartelle.h"
 #include "platform/Impostazioni.h"
 #include "shared/Modulo1.h"
+#include "shared/DatiUtente.h"
 #include "shared/Numeri.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ QString DecidiCartellaDati(const Cartelle& cartelle) {
             return dati;
         }
     }
-    return QDir::cleanPath(cartelle.Programma());
+    return CartellaProgramma(cartelle);
 }
 
 ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {

@@ -11,7 +11,8 @@ class Impostazioni;
 class Cartelle;
 struct Modulo1;
 
-// Documents/Brivanta when its Teams/Home holds a file, else the program folder.
+// Documents/Brivanta when its Teams/Home holds a file, else the program folder (for an
+// installed program, the user's data folder).
 QString DecidiCartellaDati(const Cartelle& cartelle);
 
 // What the stored settings give the start-up sequence; fields left empty keep their value.

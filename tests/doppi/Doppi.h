@@ -100,6 +100,8 @@ public:
     QString Programma() const override { return programma; }
     QString Temporanea() const override { return temporanea; }
     QString Utente() const override { return utente; }
+    bool ProgrammaScrivibile() const override { return programmaScrivibile; }
+    bool programmaScrivibile = true;
     QString documenti;
     QString utente;
     QString programma;

@@ -1,5 +1,6 @@
 #include "console/Avvio.h"
 #include "control/Telecomando.h"
+#include "shared/DatiUtente.h"
 #include "teams/Squadre.h"
 #include "console/ui/Form1.h"
 #include "display/ui/Form2.h"
@@ -20,7 +21,7 @@ void Form1::Form_Load() {
     if (modulo_.VersoTabellone == 0) {
         modulo_.VersoTabellone = 1;
     }
-    modulo_.CartellaProgramma = QDir::cleanPath(piattaforma_.cartelle.Programma());
+    modulo_.CartellaProgramma = CartellaProgramma(piattaforma_.cartelle);
     modulo_.CartellaDati = DecidiCartellaDati(piattaforma_.cartelle);
     const ValoriAvvio valori = LeggiImpostazioni(piattaforma_.impostazioni, modulo_);
     if (valori.IntervalloEsultanza) {

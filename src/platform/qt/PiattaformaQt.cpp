@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 
 #include <cstdlib>
@@ -39,6 +40,13 @@ QString CartelleQt::Temporanea() const {
 QString CartelleQt::Utente() const {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral("Brivanta"));
+}
+
+// Tried, not read from the permissions: root may write where the bits say no, a read-only
+// mount refuses even root.
+bool CartelleQt::ProgrammaScrivibile() const {
+    QTemporaryFile prova(QDir(Programma()).filePath(QStringLiteral(".brivanta_prova_XXXXXX")));
+    return prova.open();
 }
 
 bool ShellQt::Apri(const QString& percorsoOIndirizzo) {

@@ -26,6 +26,7 @@ public:
     QString Programma() const override;
     QString Temporanea() const override;
     QString Utente() const override;
+    bool ProgrammaScrivibile() const override;
 };
 
 class OrologioQt : public Orologio {
