@@ -14,17 +14,9 @@ esito=0
 cat >"$casa/prova.sh" <<'PROVA'
 set -u
 casa="$1"
-HOME="$casa" XDG_CONFIG_HOME="$casa/.config" XDG_DATA_HOME="$casa/.local/share" TEMP="$casa" \
-  /usr/bin/brivanta &
-pid=$!
-console=""
-for _ in $(seq 1 50); do
-  console="$(xdotool search --name '^Brivanta : MATCH.txt$' 2>/dev/null | head -1 || true)"
-  [ -n "$console" ] && break
-  sleep 0.2
-done
-sleep 2
-display="$(xdotool search --name '^Brivanta$' 2>/dev/null | head -1 || true)"
+programma=/usr/bin/brivanta
+source scripts/avvia_sotto_x.sh
+sleep 1
 import -window root "$casa/schermo.png"
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null

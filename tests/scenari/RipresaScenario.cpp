@@ -41,6 +41,15 @@ protected:
                    .lastModified()
                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
+    // A one-set match to two points, won by home.
+    void Vinci(Form1& c) {
+        c.Match().SetTotali = 1;
+        c.Match().PuntiSet = 2;
+        a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
+        a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
+        c.Command1_Click(0);
+        c.Command1_Click(0);
+    }
     QStringList Copie() const {
         return QDir(a.f.cartelle.utente + QStringLiteral("/Backups"))
             .entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
@@ -93,12 +102,7 @@ TEST_F(RipresaScenario, NothingIsAskedAfterEsciOrForAFinishedOrEmptyMatch) {
     // A finished match.
     {
         auto c = Avvia();
-        c->Match().SetTotali = 1;
-        c->Match().PuntiSet = 2;
-        a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
-        a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
-        c->Command1_Click(0);
-        c->Command1_Click(0);
+        Vinci(*c);
         EXPECT_TRUE(c->AttendiCopia());
     }
     Avvia()->RiprendiSeInterrotta();
@@ -122,12 +126,7 @@ TEST_F(RipresaScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups) {
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Risposta::Si);
     c->Command3_Click();
     // Ended.
-    c->Match().SetTotali = 1;
-    c->Match().PuntiSet = 2;
-    a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
-    a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
-    c->Command1_Click(0);
-    c->Command1_Click(0);
+    Vinci(*c);
     ASSERT_TRUE(c->CopieDiSicurezza().Attendi(5000));
     const QStringList copie = Copie();
     ASSERT_EQ(4, copie.size()) << copie.join(u'|').toStdString();
