@@ -14,23 +14,29 @@ bool CodiceValido(const QString& codice) {
     return true;
 }
 
-std::variant<Comando, int> LeggiComando(const QByteArray& percorso) {
+ComandoLetto LeggiComando(const QByteArray& percorso) {
+    ComandoLetto letto;
     for (const DefinizioneAzione& d : Azioni()) {
         if (d.percorso != nullptr && percorso == d.percorso) {
-            return Comando{d.azione};
+            letto.comando.azione = d.azione;
+            return letto;
         }
     }
     const QList<QByteArray> parti = percorso.split('/');
-    if (parti.size() != 3 || parti[0] != "code") {
-        return 404;
-    }
-    const int lato = parti[1] == "home" ? 0 : parti[1] == "guests" ? 1 : -1;
+    const int lato = parti.size() != 3 || parti[0] != "code" ? -1
+                     : parti[1] == "home"                    ? 0
+                     : parti[1] == "guests"                  ? 1
+                                                             : -1;
     if (lato < 0) {
-        return 404;
+        letto.rifiuto = 404;
+        return letto;
     }
     const QString codice = QUrl::fromPercentEncoding(parti[2]);
     if (!CodiceValido(codice)) {
-        return 400;
+        letto.rifiuto = 400;
+        return letto;
     }
-    return Comando{CodiceRemoto{lato, codice == QStringLiteral("e") ? QStringLiteral("E") : codice}};
+    letto.comando.lato = lato;
+    letto.comando.codice = codice == QStringLiteral("e") ? QStringLiteral("E") : codice;
+    return letto;
 }

@@ -4,19 +4,23 @@
 
 #include <QByteArray>
 #include <QString>
-#include <variant>
 
-// A remote request's action: one of the console's actions, or an athlete's code put in a
-// side's box as the operator would type it.
-struct CodiceRemoto {
-    int lato = 0;
+// A remote request's action: one of the console's actions, or (with a side) an athlete's code
+// put in that side's box as the operator would type it.
+struct Comando {
+    Azione azione = Azione::CasaPiu;
+    int lato = -1; // 0 home, 1 guests: the command puts `codice` in that side's box
     QString codice;
+    bool operator==(const Comando&) const = default;
 };
-using Comando = std::variant<Azione, CodiceRemoto>;
 
-// The path below /control/ (still percent-encoded) as a command, or the HTTP status that
-// refuses it: 404 for an unknown action, 400 for a malformed code.
-std::variant<Comando, int> LeggiComando(const QByteArray& percorso);
+// The path below /control/ (still percent-encoded) as a command; `rifiuto` is the HTTP status
+// that refuses it instead: 404 for an unknown action, 400 for a malformed code.
+struct ComandoLetto {
+    Comando comando;
+    int rifiuto = 0;
+};
+ComandoLetto LeggiComando(const QByteArray& percorso);
 
 // What a code box may hold from outside: the opponent's error "E", or letters and digits as a
 // roster writes them, at most three.

@@ -75,11 +75,11 @@ RispostaHttp Telecomando::Rispondi(const RichiestaHttp& richiesta) {
 }
 
 RispostaHttp Telecomando::Controllo(const RichiestaHttp& richiesta, const QByteArray& percorso) {
-    const auto letto = LeggiComando(percorso);
-    if (const int* stato = std::get_if<int>(&letto)) {
-        return Testo(*stato, *stato == 400 ? "Bad code" : "Unknown action");
+    const ComandoLetto letto = LeggiComando(percorso);
+    if (letto.rifiuto != 0) {
+        return Testo(letto.rifiuto, letto.rifiuto == 400 ? "Bad code" : "Unknown action");
     }
-    const Comando& comando = std::get<Comando>(letto);
+    const Comando& comando = letto.comando;
     if (!coda_.empty() || console_.Occupata()) {
         coda_.emplace_back(richiesta.Id, comando);
         attesa_.start();

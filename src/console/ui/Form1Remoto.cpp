@@ -40,11 +40,11 @@ void Form1::AvviaTelecomando() {
 std::optional<QString> Form1::EseguiRemoto(const Comando& comando) {
     remotoInCorso_ = true;
     std::optional<QString> rifiuto;
-    if (const auto* codice = std::get_if<CodiceRemoto>(&comando)) {
-        ScegliCodice(codice->lato, codice->codice);
+    if (comando.lato >= 0) {
+        ScegliCodice(comando.lato, comando.codice);
         live_->Cambiata();
     } else {
-        const Azione a = std::get<Azione>(comando);
+        const Azione a = comando.azione;
         if (a == Azione::Undo) {
             if (Command16->isEnabled()) {
                 Command16_Click(false);
