@@ -9,6 +9,7 @@
 
 #include "console/Avvio.h"
 #include "report/ui/RigaDiComando.h"
+#include "shared/DatiUtente.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -26,7 +27,9 @@ int main(int argc, char* argv[]) {
         CartelleQt cartelle;
         QTextStream uscita(stdout);
         QTextStream errori(stderr);
-        return EseguiRigaDiComando(argomenti, DecidiCartellaDati(cartelle), uscita, errori);
+        return EseguiRigaDiComando(argomenti,
+                                   DecidiCartellaDati(cartelle, CartellaProgramma(cartelle)),
+                                   uscita, errori);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivanta"));

@@ -3,7 +3,6 @@
 #include "platform/Cartelle.h"
 #include "platform/Impostazioni.h"
 #include "shared/Modulo1.h"
-#include "shared/DatiUtente.h"
 #include "shared/Numeri.h"
 
 #include <QDir>
@@ -15,7 +14,7 @@ constexpr int TabellonePredefinito = 200;
 constexpr int DurataMassima = 32; // beyond it the interval no longer fits 16 bits
 } // namespace
 
-QString DecidiCartellaDati(const Cartelle& cartelle) {
+QString DecidiCartellaDati(const Cartelle& cartelle, const QString& cartellaProgramma) {
     const QString documenti = cartelle.Documenti();
     if (!documenti.isEmpty()) {
         const QString dati = QDir(documenti).filePath(QStringLiteral("Brivanta"));
@@ -24,7 +23,7 @@ QString DecidiCartellaDati(const Cartelle& cartelle) {
             return dati;
         }
     }
-    return CartellaProgramma(cartelle);
+    return cartellaProgramma;
 }
 
 ValoriAvvio LeggiImpostazioni(const Impostazioni& imp, Modulo1& m) {

@@ -13,7 +13,7 @@ struct Modulo1;
 
 // Documents/Brivanta when its Teams/Home holds a file, else the program folder (for an
 // installed program, the user's data folder).
-QString DecidiCartellaDati(const Cartelle& cartelle);
+QString DecidiCartellaDati(const Cartelle& cartelle, const QString& cartellaProgramma);
 
 // What the stored settings give the start-up sequence; fields left empty keep their value.
 struct ValoriAvvio {

@@ -38,13 +38,8 @@ Form1::Form1(Piattaforma& piattaforma)
     archivio_ = std::make_unique<Archivio>(
         piattaforma_.disco,
         utente.isEmpty() ? QString() : QDir(utente).filePath(QStringLiteral("Backups")));
-    connect(archivio_.get(), &Archivio::Fallita, this, [this](const QString& cartella) {
-        piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(QStringLiteral(
-                "Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
-                u' ' + cartella,
-            Pulsanti::Ok);
-    });
+    connect(archivio_.get(), &Archivio::Fallita, this,
+            [this](const QString& cartella) { CopiaSicurezzaNonScritta(cartella); });
     CreaControlli();
     CreaMenu();
     area_->setFixedSize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));

@@ -108,6 +108,8 @@ public:
     // holds the code, else the code as typed.
     void ScegliCodice(int lato, const QString& codice);
     void Text1_Change(int Index);
+    // The roster row of a side whose code is `codice` (any case), or -1.
+    int RigaDelCodice(int lato, const QString& codice) const;
     // A timeout granted without the question; the refusal's text otherwise.
     std::optional<QString> Timeout(int Index);
     const MappaTasti& Tasti() const { return tasti_; }
@@ -258,6 +260,7 @@ private:
     void CopiaNonScritta();
     // A backup of the running match, when points were played in it.
     void ConservaPartita();
+    void CopiaSicurezzaNonScritta(const QString& cartella);
     int TipoPuntoSottolineato() const;
     void Zoom(bool piu);
     // A new or loaded match starts with home on the left (the operator may decline).

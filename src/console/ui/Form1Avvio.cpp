@@ -22,7 +22,7 @@ void Form1::Form_Load() {
         modulo_.VersoTabellone = 1;
     }
     modulo_.CartellaProgramma = CartellaProgramma(piattaforma_.cartelle);
-    modulo_.CartellaDati = DecidiCartellaDati(piattaforma_.cartelle);
+    modulo_.CartellaDati = DecidiCartellaDati(piattaforma_.cartelle, modulo_.CartellaProgramma);
     const ValoriAvvio valori = LeggiImpostazioni(piattaforma_.impostazioni, modulo_);
     if (valori.IntervalloEsultanza) {
         TimerEsultanza.setInterval(*valori.IntervalloEsultanza);

@@ -132,14 +132,18 @@ void Form1::ConservaPartita() {
 void Form1::MenuBackup_Click() {
     const QString cartella = archivio_->Cartella();
     if (cartella.isEmpty() || !QDir().mkpath(cartella)) {
-        piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(QStringLiteral(
-                "Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
-                u' ' + cartella,
-            Pulsanti::Ok);
+        CopiaSicurezzaNonScritta(cartella);
         return;
     }
     piattaforma_.shell.Apri(cartella);
+}
+
+void Form1::CopiaSicurezzaNonScritta(const QString& cartella) {
+    piattaforma_.dialoghi.Messaggio(
+        modulo_.Traduci(
+            QStringLiteral("Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
+            u' ' + cartella,
+        Pulsanti::Ok);
 }
 
 void Form1::Command11_Click() {

@@ -72,14 +72,21 @@ void Form1::Tasto(Azione a) {
     EseguiAzione(a);
 }
 
-void Form1::ScegliCodice(int lato, const QString& codice) {
-    for (int riga = 0; riga < List2[lato]->count(); ++riga) {
+int Form1::RigaDelCodice(int lato, const QString& codice) const {
+    for (int riga = 0; !codice.isEmpty() && riga < List2[lato]->count(); ++riga) {
         if (CodiceDaRiga(List2[lato]->item(riga)->text()).compare(codice, Qt::CaseInsensitive) ==
             0) {
-            List2[lato]->setCurrentRow(riga);
-            List2_Click(lato);
-            return;
+            return riga;
         }
+    }
+    return -1;
+}
+
+void Form1::ScegliCodice(int lato, const QString& codice) {
+    if (const int riga = RigaDelCodice(lato, codice); riga >= 0) {
+        List2[lato]->setCurrentRow(riga);
+        List2_Click(lato);
+        return;
     }
     Text1[lato]->setText(codice);
     Text1_Change(lato);
@@ -89,19 +96,15 @@ void Form1::ScegliCodice(int lato, const QString& codice) {
 // panel never shows the athlete clicked before.
 void Form1::Text1_Change(int Index) {
     const QString codice = Text1[Index]->text().trimmed();
-    for (int riga = 0; riga < List2[Index]->count(); ++riga) {
-        const QString testo = List2[Index]->item(riga)->text();
-        if (!codice.isEmpty() && CodiceDaRiga(testo) == codice) {
-            if (codice != QStringLiteral("E")) {
-                partita_.NumeroMarcatore = codice;
-                partita_.NomeMarcatore = NomeDaRiga(testo);
-                PreparaFotoMarcatore(Index);
-            }
-            return;
-        }
+    const int riga = RigaDelCodice(Index, codice);
+    if (riga < 0) {
+        partita_.NumeroMarcatore.clear();
+        partita_.NomeMarcatore.clear();
+    } else if (codice.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
+        partita_.NumeroMarcatore = CodiceDaRiga(List2[Index]->item(riga)->text());
+        partita_.NomeMarcatore = NomeDaRiga(List2[Index]->item(riga)->text());
+        PreparaFotoMarcatore(Index);
     }
-    partita_.NumeroMarcatore.clear();
-    partita_.NomeMarcatore.clear();
 }
 
 void Form1::ImpostaTasti(const MappaTasti& tasti) {

@@ -25,7 +25,7 @@ QList<Schermo> Elenco(const QScreen* senza = nullptr) {
     return elenco;
 }
 
-QScreen* Schermo_(const QString& nome, const QScreen* senza = nullptr) {
+QScreen* SchermoDiNome(const QString& nome, const QScreen* senza = nullptr) {
     for (QScreen* s : QGuiApplication::screens()) {
         if (s != senza && s->name() == nome) {
             return s;
@@ -77,7 +77,7 @@ void SegueSchermo::Tolto(QScreen* schermo) {
     QTimer::singleShot(0, this, [this] {
         const QList<Schermo> rimasti = Elenco();
         const int i = SchermoDelDisplay(rimasti, console_.frameGeometry().center(), scelto_);
-        if (QScreen* altro = i < 0 ? nullptr : Schermo_(rimasti[i].Nome)) {
+        if (QScreen* altro = i < 0 ? nullptr : SchermoDiNome(rimasti[i].Nome)) {
             MettiSu(altro);
         }
     });
@@ -88,7 +88,7 @@ void SegueSchermo::Aggiunto(QScreen* schermo) {
         return;
     }
     QTimer::singleShot(0, this, [this] {
-        if (QScreen* tornato = Schermo_(voluto_)) {
+        if (QScreen* tornato = SchermoDiNome(voluto_)) {
             MettiSu(tornato);
         }
     });
