@@ -20,6 +20,10 @@ int main(int argc, char* argv[]) {
         argomenti << QString::fromLocal8Bit(argv[i]);
     }
     if (ChiedeRigaDiComando(argomenti)) {
+        if (const QString sconosciuto = LeggiArgomenti(argomenti).sconosciuto; !sconosciuto.isEmpty()) {
+            QTextStream(stderr) << RifiutoArgomento(sconosciuto);
+            return 2;
+        }
         // No window: the report is drawn off screen, on a machine with or without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);

@@ -16,6 +16,8 @@ namespace {
 
 constexpr qint64 DimensioneMassima = 64LL * 1024 * 1024;
 
+const char* const Uso = "brivanta [--report MATCH.txt --out FOLDER [--lang CODE]] | --help";
+
 const char* const Aiuto =
     "Brivanta, a scoreboard for volleyball matches.\n"
     "\n"
@@ -23,7 +25,8 @@ const char* const Aiuto =
     "  brivanta                                      start the console and the display\n"
     "  brivanta --report MATCH.txt --out FOLDER [--lang CODE]\n"
     "                                                write report.pdf, play-by-play.csv and\n"
-    "                                                result.png for a saved match, with no window\n"
+    "                                                result.png for a saved match, with no window;\n"
+    "                                                FOLDER is made when it does not exist\n"
     "  brivanta --help                               this text\n"
     "\n"
     "CODE is a language of Languages.csv (ITA, ENG, FRA, DEU, ESP); Italian when not given.\n"
@@ -32,22 +35,47 @@ const char* const Aiuto =
 } // namespace
 
 bool ChiedeRigaDiComando(const QStringList& argomenti) {
-    return argomenti.contains(QStringLiteral("--report")) || argomenti.contains(QStringLiteral("--help")) ||
-           argomenti.contains(QStringLiteral("-h"));
+    // The windows take no argument: anything given is for the command line, which refuses
+    // what it does not know rather than starting the windows over a typo.
+    return !argomenti.isEmpty();
+}
+
+ArgomentiRigaDiComando LeggiArgomenti(const QStringList& argomenti) {
+    ArgomentiRigaDiComando letti;
+    for (qsizetype i = 0; i < argomenti.size() && letti.sconosciuto.isEmpty(); ++i) {
+        const QString& a = argomenti[i];
+        QString* destinazione = a == QLatin1String("--report") ? &letti.partita
+                                : a == QLatin1String("--out")  ? &letti.cartella
+                                : a == QLatin1String("--lang") ? &letti.lingua
+                                                               : nullptr;
+        if (destinazione != nullptr) {
+            if (i + 1 < argomenti.size()) {
+                *destinazione = argomenti[++i];
+            }
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            letti.aiuto = true;
+        } else {
+            letti.sconosciuto = a;
+        }
+    }
+    return letti;
+}
+
+QString RifiutoArgomento(const QString& argomento) {
+    return QStringLiteral("brivanta: unknown option: %1 (usage: %2)\n").arg(argomento, QLatin1String(Uso));
 }
 
 int EseguiRigaDiComando(const QStringList& argomenti, const QString& cartellaDati, QTextStream& uscita,
                         QTextStream& errori) {
-    if (argomenti.contains(QStringLiteral("--help")) || argomenti.contains(QStringLiteral("-h"))) {
+    const auto [partita, cartella, lingua, aiuto, sconosciuto] = LeggiArgomenti(argomenti);
+    if (!sconosciuto.isEmpty()) {
+        errori << RifiutoArgomento(sconosciuto);
+        return 2;
+    }
+    if (aiuto) {
         uscita << Aiuto;
         return 0;
     }
-    const auto valore = [&](const char* opzione) {
-        const qsizetype i = argomenti.indexOf(QString::fromLatin1(opzione));
-        return i >= 0 && i + 1 < argomenti.size() ? argomenti[i + 1] : QString();
-    };
-    const QString partita = valore("--report");
-    const QString cartella = valore("--out");
     if (partita.isEmpty() || cartella.isEmpty()) {
         errori << "brivanta: --report needs a match file and --out a folder (see --help)\n";
         return 2;
@@ -62,9 +90,9 @@ int EseguiRigaDiComando(const QStringList& argomenti, const QString& cartellaDat
         errori << "brivanta: not a Brivanta match file: " << partita << '\n';
         return 4;
     }
-    const QFileInfo uscitaInfo(cartella);
-    if (!uscitaInfo.isDir() || !uscitaInfo.isWritable()) {
-        errori << "brivanta: the output folder does not exist or cannot be written: " << cartella << '\n';
+    // As `mkdir -p` would: a report is often sent to a folder named on the spot.
+    if (!QDir().mkpath(cartella) || !QFileInfo(cartella).isWritable()) {
+        errori << "brivanta: the output folder cannot be made or written: " << cartella << '\n';
         return 5;
     }
     TabellaLingue lingue;
@@ -72,7 +100,7 @@ int EseguiRigaDiComando(const QStringList& argomenti, const QString& cartellaDat
                                             DimensioneMassima)) {
         lingue.Carica(*tabella);
     }
-    if (const QString codice = valore("--lang").toUpper(); !codice.isEmpty()) {
+    if (const QString codice = lingua.toUpper(); !codice.isEmpty()) {
         const auto& codici = lingue.CodiciLingua();
         const auto trovato = std::find(codici.begin() + 1, codici.end(), codice);
         if (trovato == codici.end()) {

@@ -7,7 +7,9 @@
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -113,8 +115,11 @@ TEST_F(RapportoTest, CommandLineErrorsSayWhyAndWriteNothing) {
         {{"--report", partita}, 2, "--out"},
         {{"--report", a.radice.filePath("manca.txt"), "--out", uscita}, 3, "cannot read"},
         {{"--report", a.radice.filePath("lista.txt"), "--out", uscita}, 4, "not a Brivanta match file"},
-        {{"--report", partita, "--out", a.radice.filePath("nessuna")}, 5, "output folder"},
+        {{"--report", partita, "--out", a.radice.filePath("lista.txt/report")}, 5, "output folder"},
         {{"--report", partita, "--out", uscita, "--lang", "XYZ"}, 6, "unknown language"},
+        {{"--bogus"}, 2, "unknown option: --bogus (usage: brivanta [--report"},
+        {{"--reprot", partita, "--out", uscita}, 2, "unknown option: --reprot"},
+        {{"--report", partita, "--out", uscita, "extra"}, 2, "unknown option: extra"},
     };
     for (const Caso& c : casi) {
         errore.clear();
@@ -125,6 +130,14 @@ TEST_F(RapportoTest, CommandLineErrorsSayWhyAndWriteNothing) {
     EXPECT_TRUE(QDir(uscita).isEmpty(QDir::Files)) << "nothing half-done";
     EXPECT_EQ(0, Esegui({"--help"}));
     EXPECT_TRUE(testo.contains(QStringLiteral("--report MATCH.txt --out FOLDER")));
+}
+
+TEST_F(RapportoTest, AMissingOutputFolderIsMadeWithItsParents) {
+    const QString nuova = a.radice.filePath(QStringLiteral("nuova/cartella/report"));
+    ASSERT_EQ(0, Esegui({"--report", partita, "--out", nuova})) << errore.toStdString();
+    for (const QString& nome : NomiPacchetto) {
+        EXPECT_TRUE(QFileInfo(QDir(nuova).filePath(nome)).size() > 0) << nome.toStdString();
+    }
 }
 
 TEST(RapportoLogicaTest, RunsDurationsAndRemovalsNeverCount) {
