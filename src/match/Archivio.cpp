@@ -36,7 +36,7 @@ void PotaCopie(const QString& cartella, int tenute) {
 Archivio::Archivio(Disco& disco, QString cartella)
     : cartella_(std::move(cartella)), scrittore_(std::make_unique<ScrittoreFile>(disco)) {
     connect(scrittore_.get(), &ScrittoreFile::Fallita, this,
-            [this] { emit Fallita(cartella_); });
+            [this](const QString&, const QString& motivo) { emit Fallita(cartella_, motivo); });
 }
 
 Archivio::~Archivio() = default;

@@ -28,7 +28,7 @@ public:
 
 signals:
     // Once per run of failures.
-    void Fallita(const QString& cartella);
+    void Fallita(const QString& cartella, const QString& motivo);
 
 private:
     QString cartella_;

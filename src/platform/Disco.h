@@ -8,5 +8,6 @@
 class Disco {
 public:
     virtual ~Disco() = default;
-    virtual bool Scrivi(const QString& percorso, const QByteArray& dati) = 0;
+    // False when the file could not be written whole; `motivo` then says why.
+    virtual bool Scrivi(const QString& percorso, const QByteArray& dati, QString& motivo) = 0;
 };

@@ -22,7 +22,7 @@ QString Chiave(const QString& riga) {
 
 bool UnisciTabella(const QString& spedita, const QString& propria) {
     if (!QFileInfo::exists(propria)) {
-        return QFile::copy(spedita, propria);
+        return CopiaFileIntero(spedita, propria);
     }
     const auto nuove = LeggiFileTesto(spedita, MassimoTabella);
     auto righe = LeggiFileTesto(propria, MassimoTabella);
@@ -94,7 +94,7 @@ bool SeminaDatiUtente(const QString& spediti, const QString& utente) {
         const QString destinazione = a.filePath(relativo);
         if (!QFileInfo::exists(destinazione)) {
             const bool copiato = QDir().mkpath(QFileInfo(destinazione).path()) &&
-                                 QFile::copy(file.filePath(), destinazione);
+                                 CopiaFileIntero(file.filePath(), destinazione);
             // An installed file is read-only; the user's copy is theirs to change.
             QFile::setPermissions(destinazione, QFile::permissions(destinazione) |
                                                     QFileDevice::WriteOwner);

@@ -66,7 +66,8 @@ void ScrittoreFile::Ciclo() {
         coda_.pop_front();
         inVolo_ = true;
         blocco.unlock();
-        const bool scritto = disco_.Scrivi(lavoro.percorso, lavoro.dati);
+        QString motivo;
+        const bool scritto = disco_.Scrivi(lavoro.percorso, lavoro.dati, motivo);
         if (scritto && lavoro.dopo) {
             lavoro.dopo();
         }
@@ -81,7 +82,7 @@ void ScrittoreFile::Ciclo() {
         } else {
             if (!inErrore_) {
                 inErrore_ = true;
-                emit Fallita(lavoro.percorso);
+                emit Fallita(lavoro.percorso, motivo);
             }
             // Newer text for the same file, handed over meanwhile, takes its place.
             bool sostituito = false;

@@ -33,7 +33,7 @@ public:
 
 signals:
     // From the worker: the first failure of a run of failures, and the success that ends it.
-    void Fallita(const QString& percorso);
+    void Fallita(const QString& percorso, const QString& motivo);
     void Ripresa();
 
 private:

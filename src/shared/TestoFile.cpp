@@ -1,5 +1,7 @@
 #include "shared/TestoFile.h"
 
+#include "platform/FileSync.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -99,11 +101,46 @@ bool ScriviFileTesto(const QString& percorso, const QStringList& righe) {
     return ScriviFileIntero(percorso, CodificaRighe(righe));
 }
 
-bool ScriviFileIntero(const QString& percorso, const QByteArray& dati) {
+bool ScriviFileIntero(const QString& percorso, const QByteArray& dati, QString* motivo) {
     QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly)) {
+    const auto fallita = [&](const QString& perche) {
+        file.cancelWriting();
+        if (motivo != nullptr) {
+            *motivo = perche;
+        }
+        return false;
+    };
+    // Unbuffered, so a disk that is full refuses the write itself: a buffered write fails
+    // only in the flush of commit(), which would still rename an empty file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return fallita(file.errorString());
+    }
+    for (qint64 scritti = 0; scritti < dati.size();) {
+        const qint64 n = file.write(dati.constData() + scritti, dati.size() - scritti);
+        if (n <= 0) {
+            return fallita(file.errorString());
+        }
+        scritti += n;
+    }
+    if (const QString errore = SyncToDisk(file.handle()); !errore.isEmpty()) {
+        return fallita(errore);
+    }
+    if (!file.commit()) {
+        if (motivo != nullptr) {
+            *motivo = file.errorString();
+        }
         return false;
     }
-    // commit() syncs the new file before it takes the old one's name.
-    return file.write(dati) == dati.size() && file.commit();
+    return true;
+}
+
+bool CopiaFileIntero(const QString& sorgente, const QString& destinazione, QString* motivo) {
+    QFile file(sorgente);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (motivo != nullptr) {
+            *motivo = file.errorString();
+        }
+        return false;
+    }
+    return ScriviFileIntero(destinazione, file.readAll(), motivo);
 }

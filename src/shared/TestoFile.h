@@ -19,5 +19,8 @@ std::optional<QStringList> LeggiFileTesto(const QString& percorso, qint64 limite
 // Written whole to a temporary file, then renamed over the old one: a crash, a power cut
 // or a full disk never leaves a half-written file. False when it could not be written.
 bool ScriviFileTesto(const QString& percorso, const QStringList& righe);
-// The bytes as the whole file, or nothing changed: written aside, synced, then renamed.
-bool ScriviFileIntero(const QString& percorso, const QByteArray& dati);
+// The bytes as the whole file, or nothing changed: every byte written and checked, synced and
+// checked, then renamed over the old file. On failure `motivo` (when given) says why.
+bool ScriviFileIntero(const QString& percorso, const QByteArray& dati, QString* motivo = nullptr);
+// A copy of `sorgente` written as ScriviFileIntero writes: whole or not at all.
+bool CopiaFileIntero(const QString& sorgente, const QString& destinazione, QString* motivo = nullptr);

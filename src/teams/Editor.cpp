@@ -1,6 +1,7 @@
 #include "teams/Editor.h"
 
 #include "shared/Numeri.h"
+#include "shared/TestoFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,7 +115,7 @@ bool ImportaAudio(const QString& cartellaSquadra, const QString& numero, const Q
     // even when the user chose the very file it replaces.
     const QString provvisorio = destinazione + QStringLiteral(".nuovo");
     QFile::remove(provvisorio);
-    if (!QFile::copy(scelto, provvisorio)) {
+    if (!CopiaFileIntero(scelto, provvisorio)) {
         return false;
     }
     QDir cartella(cartellaSquadra);

@@ -187,12 +187,16 @@ public:
 // Writes for real, as slowly or as badly as the test needs.
 class DiscoFinto : public Disco {
 public:
-    bool Scrivi(const QString& percorso, const QByteArray& dati) override {
+    bool Scrivi(const QString& percorso, const QByteArray& dati, QString& motivo) override {
         if (ritardoMs > 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(ritardoMs.load()));
         }
         ++tentativi;
-        return !guasto && ScriviFileIntero(percorso, dati);
+        if (guasto) {
+            motivo = QStringLiteral("guasto simulato");
+            return false;
+        }
+        return ScriviFileIntero(percorso, dati, &motivo);
     }
     std::atomic<int> tentativi{0};
     std::atomic<int> ritardoMs{0};

@@ -1,5 +1,6 @@
 #include "console/ui/Form1.h"
 #include "doppi/Ambiente.h"
+#include "doppi/FullDisk.h"
 #include "doppi/Stampa.h"
 #include "shared/ScrittoreFile.h"
 
@@ -9,9 +10,13 @@
 
 namespace {
 
-const QString NonScritta = QStringLiteral(
-    "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
-    "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.");
+// The message, with the folder and the system's reason after it.
+QString NonScritta(const QString& cartella, const QString& motivo = QStringLiteral("guasto simulato")) {
+    return QStringLiteral(
+               "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
+               "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.\n\n") +
+           QDir::toNativeSeparators(cartella) + QStringLiteral(": ") + motivo;
+}
 
 QByteArray Contenuto(const QString& percorso) {
     QFile file(percorso);
@@ -37,6 +42,7 @@ TEST_F(CopiaEmergenzaScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotW
 }
 
 TEST_F(CopiaEmergenzaScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes) {
+    const QString NonScritta = ::NonScritta(a.f.cartelle.temporanea);
     a.f.disco.guasto = true;
     a.f.dialoghi.Attendi(NonScritta);
     console.Command1_Click(0);
@@ -60,6 +66,38 @@ TEST_F(CopiaEmergenzaScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResume
     console.Command1_Click(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialoghi.Mostrati.count(NonScritta) == 2; }, 5000));
     a.f.disco.guasto = false;
+}
+
+// A real filesystem that fills up, not a double: the copy on disk stays the last whole one.
+TEST(CopiaEmergenzaDiscoPieno, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWhy) {
+    FullDisk disco;
+    Ambiente a;
+    a.f.cartelle.temporanea = disco.path();
+    Form1 console{a.f.piattaforma};
+    console.Form_Load();
+    for (int i = 0; i < 3; ++i) {
+        console.Command1_Click(0);
+    }
+    ASSERT_TRUE(console.AttendiCopia());
+    const QByteArray intera = Contenuto(console.PercorsoEmergenza());
+    ASSERT_TRUE(intera.contains("(1) 3 -  0"));
+
+    disco.fill();
+    const QString messaggio = NonScritta(disco.path(), disco.reason());
+    a.f.dialoghi.Attendi(messaggio);
+    console.Command1_Click(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialoghi.Mostrati.contains(messaggio); }, 5000));
+    console.Command1_Click(0);
+    EXPECT_FALSE(console.AttendiCopia(300));
+    EXPECT_EQ(intera, Contenuto(console.PercorsoEmergenza())) << "never emptied, never half-written";
+    EXPECT_EQ(QStringList{QStringLiteral("match.txt")},
+              QDir(disco.path()).entryList(QDir::Files)) << "no temporary file left behind";
+
+    disco.makeRoom();
+    console.Command1_Click(0);
+    ASSERT_TRUE(console.AttendiCopia());
+    EXPECT_TRUE(Contenuto(console.PercorsoEmergenza()).contains("(1) 6 -  0"));
+    EXPECT_EQ(1, a.f.dialoghi.Mostrati.count(messaggio));
 }
 
 TEST_F(CopiaEmergenzaScenario, EsciLeavesOnlyOnceTheCopyHoldsTheLastPoint) {

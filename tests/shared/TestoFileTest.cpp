@@ -1,5 +1,6 @@
 #include "shared/TestoFile.h"
 
+#include "doppi/FullDisk.h"
 #include "doppi/Stampa.h"
 
 #include <QDir>
@@ -40,6 +41,26 @@ TEST(TestoFileTest, ReportsWhatCouldNotBeWrittenOrRead) {
     EXPECT_FALSE(ScriviFileTesto(cartella.path(), {"x"})) << "a folder is not a file";
     EXPECT_FALSE(LeggiFileTesto(cartella.filePath(QStringLiteral("assente.txt")), 1000));
     EXPECT_FALSE(LeggiFileTesto(percorso, 3)) << "larger than the limit";
+}
+
+// On a filesystem that really fills up: no room at all, and room for part of the new text.
+TEST(TestoFileTest, AFullDiskLeavesTheOldFileWholeAndSaysWhy) {
+    for (const qint64 spazio : {qint64(0), qint64(4096)}) {
+        FullDisk disco;
+        const QString percorso = QDir(disco.path()).filePath(QStringLiteral("match.txt"));
+        const QByteArray vecchio(3000, 'v');
+        ASSERT_TRUE(ScriviFileIntero(percorso, vecchio));
+        disco.fill(spazio);
+        QString motivo;
+        EXPECT_FALSE(ScriviFileIntero(percorso, QByteArray(20000, 'n'), &motivo)) << spazio;
+        EXPECT_EQ(disco.reason(), motivo);
+        QFile file(percorso);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(vecchio, file.readAll()) << "room for " << spazio << " bytes";
+        EXPECT_EQ(QStringList{QStringLiteral("match.txt")}, QDir(disco.path()).entryList(QDir::Files));
+        disco.makeRoom();
+        EXPECT_TRUE(ScriviFileIntero(percorso, QByteArray(20000, 'n'), &motivo));
+    }
 }
 
 TEST(TestoFileTest, LongFilesAreReadWholeUpToTheLimit) {

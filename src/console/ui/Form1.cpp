@@ -32,14 +32,14 @@ Form1::Form1(Piattaforma& piattaforma)
     : piattaforma_(piattaforma), lettore_(piattaforma.audio, piattaforma.dialoghi) {
     setObjectName(QStringLiteral("Form1"));
     copia_ = std::make_unique<ScrittoreFile>(piattaforma_.disco);
-    connect(copia_.get(), &ScrittoreFile::Fallita, this, [this] { CopiaNonScritta(); });
+    connect(copia_.get(), &ScrittoreFile::Fallita, this, &Form1::CopiaNonScritta);
     connect(copia_.get(), &ScrittoreFile::Ripresa, this, [this] { copiaInErrore_ = false; });
     const QString utente = piattaforma_.cartelle.Utente();
     archivio_ = std::make_unique<Archivio>(
         piattaforma_.disco,
         utente.isEmpty() ? QString() : QDir(utente).filePath(QStringLiteral("Backups")));
     connect(archivio_.get(), &Archivio::Fallita, this,
-            [this](const QString& cartella) { CopiaSicurezzaNonScritta(cartella); });
+            &Form1::CopiaSicurezzaNonScritta);
     CreaControlli();
     CreaMenu();
     area_->setFixedSize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));

@@ -257,10 +257,10 @@ private:
     // a worker thread: the click hands the text over and goes on.
     void SalvaEmergenza();
     // Told once per run of failures.
-    void CopiaNonScritta();
+    void CopiaNonScritta(const QString& percorso, const QString& motivo);
     // A backup of the running match, when points were played in it.
     void ConservaPartita();
-    void CopiaSicurezzaNonScritta(const QString& cartella);
+    void CopiaSicurezzaNonScritta(const QString& cartella, const QString& motivo = {});
     int TipoPuntoSottolineato() const;
     void Zoom(bool piu);
     // A new or loaded match starts with home on the left (the operator may decline).

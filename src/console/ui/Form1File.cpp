@@ -73,7 +73,7 @@ bool Form1::AttendiCopia(int ms) {
     return copia_->Attendi(ms);
 }
 
-void Form1::CopiaNonScritta() {
+void Form1::CopiaNonScritta(const QString& percorso, const QString& motivo) {
     if (copiaInErrore_) {
         return;
     }
@@ -81,7 +81,9 @@ void Form1::CopiaNonScritta() {
     piattaforma_.dialoghi.Messaggio(
         modulo_.Traduci(QStringLiteral(
             "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
-            "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.")),
+            "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.")) +
+            QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(percorso).absolutePath()) +
+            QStringLiteral(": ") + motivo,
         Pulsanti::Ok);
 }
 
@@ -138,11 +140,11 @@ void Form1::MenuBackup_Click() {
     piattaforma_.shell.Apri(cartella);
 }
 
-void Form1::CopiaSicurezzaNonScritta(const QString& cartella) {
+void Form1::CopiaSicurezzaNonScritta(const QString& cartella, const QString& motivo) {
     piattaforma_.dialoghi.Messaggio(
         modulo_.Traduci(
             QStringLiteral("Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
-            u' ' + cartella,
+            u' ' + cartella + (motivo.isEmpty() ? QString() : QStringLiteral(" (") + motivo + u')'),
         Pulsanti::Ok);
 }
 

@@ -65,8 +65,8 @@ void FinestreModaliQt::Mostra(QDialog& finestra) {
     finestra.exec();
 }
 
-bool DiscoQt::Scrivi(const QString& percorso, const QByteArray& dati) {
-    return ScriviFileIntero(percorso, dati);
+bool DiscoQt::Scrivi(const QString& percorso, const QByteArray& dati, QString& motivo) {
+    return ScriviFileIntero(percorso, dati, &motivo);
 }
 
 bool FinestreModaliQt::Aperta() const {

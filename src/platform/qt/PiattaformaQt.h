@@ -46,7 +46,7 @@ public:
 
 class DiscoQt : public Disco {
 public:
-    bool Scrivi(const QString& percorso, const QByteArray& dati) override;
+    bool Scrivi(const QString& percorso, const QByteArray& dati, QString& motivo) override;
 };
 
 class FinestreModaliQt : public FinestreModali {

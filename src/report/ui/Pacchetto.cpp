@@ -1,4 +1,5 @@
 #include "report/ui/Pacchetto.h"
+#include "shared/TestoFile.h"
 
 #include "match/Partita.h"
 #include "shared/Lingua.h"
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -280,10 +280,9 @@ QString ScriviPacchetto(const QString& cartella, const FilePacchetto& file) {
     }
     const QByteArray* contenuti[3] = {&file.Pdf, &file.Csv, &file.Png};
     for (int i = 0; i < 3; ++i) {
-        QSaveFile uscita(QDir(cartella).filePath(NomiPacchetto[i]));
-        if (!uscita.open(QIODevice::WriteOnly) || uscita.write(*contenuti[i]) != contenuti[i]->size() ||
-            !uscita.commit()) {
-            return uscita.fileName();
+        const QString percorso = QDir(cartella).filePath(NomiPacchetto[i]);
+        if (QString motivo; !ScriviFileIntero(percorso, *contenuti[i], &motivo)) {
+            return percorso + QStringLiteral(": ") + motivo;
         }
     }
     return {};

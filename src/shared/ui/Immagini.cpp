@@ -1,11 +1,13 @@
 #include "shared/ui/Immagini.h"
 
+#include "shared/TestoFile.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace {
 
@@ -52,9 +54,10 @@ Conversione ConvertiImmagine(const QString& sorgente, const QString& destinazion
         QPainter(&piena).drawImage(0, 0, immagine);
         immagine = piena;
     }
-    QSaveFile file(destinazione);
-    const bool scritta =
-        file.open(QIODevice::WriteOnly) && immagine.save(&file, "JPG", 90) && file.commit();
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    const bool scritta = buffer.open(QIODevice::WriteOnly) && immagine.save(&buffer, "JPG", 90) &&
+                         ScriviFileIntero(destinazione, jpeg);
     return scritta ? Conversione::Riuscita : Conversione::ScritturaFallita;
 }
 
