@@ -31,4 +31,7 @@ public:
     virtual QString ScegliCartella(const QString& titolo, const QString& cartella) = 0;
     // The system's beep: a limit reached.
     virtual void Beep() = 0;
+    // The program's language code (ITA, ENG, ...): the standard buttons (Yes, No, Cancel, OK)
+    // and the file dialogs drawn by the toolkit speak it from now on.
+    virtual void ImpostaLingua(const QString& codice) = 0;
 };

@@ -45,6 +45,7 @@ public:
         return RispostaFile(titolo);
     }
     void Beep() override { ++Segnali; }
+    void ImpostaLingua(const QString& codice) override { Lingua = codice; }
 
     QStringList Mostrati;
     // The default button of each message shown, in order.
@@ -52,6 +53,7 @@ public:
     // Runs while a message is open, to look at what the user sees behind it.
     std::function<void(const QString&)> AlMessaggio;
     int Segnali = 0; // beeps heard
+    QString Lingua;  // the standard buttons' language
 
 private:
     struct Attesa {
@@ -85,6 +87,7 @@ public:
     }
     QString ScegliCartella(const QString&, const QString&) override { return {}; }
     void Beep() override {}
+    void ImpostaLingua(const QString&) override {}
 };
 
 class ImpostazioniFinte : public Impostazioni {

@@ -33,6 +33,26 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPredefinito{Pulsanti::OkAnnulla, Predefinito::Conferma, QMessageBox::Ok},
         CasoPredefinito{Pulsanti::OkAnnulla, Predefinito::Rinuncia, QMessageBox::Cancel}));
 
+// An operator reads the buttons of a question that can throw a match away in their language.
+TEST(DialoghiQtLinguaTest, StandardButtonsSpeakTheProgramsLanguage) {
+    struct Caso {
+        const char* lingua;
+        const char* si;
+        const char* no;
+        const char* annulla;
+    };
+    DialoghiQt dialoghi;
+    for (const Caso& c : {Caso{"ITA", "&Sì", "&No", "Annulla"}, Caso{"FRA", "&Oui", "&Non", "Annuler"},
+                          Caso{"DEU", "&Ja", "&Nein", "Abbrechen"}, Caso{"ESP", "&Sí", "&No", "Cancelar"},
+                          Caso{"ENG", "&Yes", "&No", "Cancel"}}) {
+        dialoghi.ImpostaLingua(QString::fromLatin1(c.lingua));
+        const auto box = dialoghi.CreaMessaggio(QStringLiteral("?"), Pulsanti::SiNoAnnulla, Predefinito::Rinuncia);
+        EXPECT_EQ(QString::fromUtf8(c.si), box->button(QMessageBox::Yes)->text()) << c.lingua;
+        EXPECT_EQ(QString::fromUtf8(c.no), box->button(QMessageBox::No)->text()) << c.lingua;
+        EXPECT_EQ(QString::fromUtf8(c.annulla), box->button(QMessageBox::Cancel)->text()) << c.lingua;
+    }
+}
+
 TEST(DialoghiQtGenitoreTest, MessagesBelongOverTheConsoleOrTheOpenModalWindow) {
     DialoghiQt dialoghi;
     QMainWindow console;

@@ -6,6 +6,7 @@
 #include "display/ui/Form2.h"
 #include "display/ui/SegueSchermo.h"
 #include "platform/Cartelle.h"
+#include "platform/Dialoghi.h"
 #include "platform/Impostazioni.h"
 #include "platform/Piattaforma.h"
 
@@ -36,6 +37,7 @@ void Form1::Form_Load() {
     form2_->setWindowTitle(QStringLiteral("Brivanta"));
     TimerTabellone.setInterval(valori.IntervalloTabellone);
     MenuLN[0]->setChecked(modulo_.Lingue.LinguaCorrente == QStringLiteral("ITA"));
+    piattaforma_.dialoghi.ImpostaLingua(modulo_.Lingue.LinguaCorrente);
     partita_.PannelloAnimato = 0;
     partita_.ModoConteggio = 0;
     if (!inCorso) {

@@ -4,11 +4,52 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QHash>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace {
 const QString Titolo = QStringLiteral("Brivanta");
+
+// Qt's own translations of its buttons and dialogs, for the languages the program ships.
+QString LinguaQt(const QString& codice) {
+    static const QHash<QString, QString> lingue{{QStringLiteral("ITA"), QStringLiteral("it")},
+                                                {QStringLiteral("FRA"), QStringLiteral("fr")},
+                                                {QStringLiteral("DEU"), QStringLiteral("de")},
+                                                {QStringLiteral("ESP"), QStringLiteral("es")}};
+    return lingue.value(codice.toUpper());
+}
 } // namespace
+
+DialoghiQt::DialoghiQt() = default;
+
+DialoghiQt::~DialoghiQt() {
+    if (traduzioni_) {
+        QCoreApplication::removeTranslator(traduzioni_.get());
+    }
+}
+
+void DialoghiQt::ImpostaLingua(const QString& codice) {
+    if (traduzioni_) {
+        QCoreApplication::removeTranslator(traduzioni_.get());
+        traduzioni_.reset();
+    }
+    const QString lingua = LinguaQt(codice);
+    if (lingua.isEmpty()) {
+        return;
+    }
+    auto traduzioni = std::make_unique<QTranslator>();
+    // Beside the program first (a Windows build ships them there), then Qt's own folder.
+    for (const QString& cartella : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (traduzioni->load(QStringLiteral("qtbase_") + lingua, cartella)) {
+            traduzioni_ = std::move(traduzioni);
+            QCoreApplication::installTranslator(traduzioni_.get());
+            return;
+        }
+    }
+}
 
 QWidget* DialoghiQt::Genitore() const {
     if (QWidget* modale = QApplication::activeModalWidget()) {

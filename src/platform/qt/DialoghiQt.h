@@ -6,10 +6,13 @@
 #include <memory>
 
 class QMessageBox;
+class QTranslator;
 class QWidget;
 
 class DialoghiQt : public Dialoghi {
 public:
+    DialoghiQt();
+    ~DialoghiQt() override;
     using Dialoghi::Messaggio;
     // The window a message belongs over when no modal window is open: the console, not the
     // display the audience sees, and not the whole screen.
@@ -24,6 +27,7 @@ public:
                       const QString& filtro) override;
     QString ScegliCartella(const QString& titolo, const QString& cartella) override;
     void Beep() override;
+    void ImpostaLingua(const QString& codice) override;
 
     // The box as it will be shown, not yet shown.
     std::unique_ptr<QMessageBox> CreaMessaggio(const QString& testo, Pulsanti pulsanti,
@@ -32,4 +36,5 @@ public:
 
 private:
     QPointer<QWidget> principale_;
+    std::unique_ptr<QTranslator> traduzioni_;
 };

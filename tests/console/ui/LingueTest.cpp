@@ -44,6 +44,7 @@ TEST_F(LingueTest, StoredLanguageTranslatesEverythingAtStartUp) {
     EXPECT_EQ(QStringLiteral("Heim"), c->Tabellone().Label1->text());
     EXPECT_EQ(QStringLiteral("SATZ 1"), c->List5->item(1)->text());
     EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
+    EXPECT_EQ(QStringLiteral("DEU"), a.f.dialoghi.Lingua) << "the standard buttons too";
 }
 
 TEST_F(LingueTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
@@ -58,6 +59,7 @@ TEST_F(LingueTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
     EXPECT_EQ(QStringLiteral("2"), c->LabScore[0]->text());
     EXPECT_EQ(0, c->List2[0]->count());
     EXPECT_EQ((QStringList{"Italiano", "English*", "Français", "Deutsch", "Español"}), Menu(*c));
+    EXPECT_EQ(QStringLiteral("ENG"), a.f.dialoghi.Lingua);
     c->MenuLN_Click(0);
     EXPECT_EQ(QStringLiteral("Esci"), c->Command2->text());
     EXPECT_EQ(QStringLiteral("ITA"), a.f.impostazioni.valori.value(QStringLiteral("Language")));
