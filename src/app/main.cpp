@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Brivanta"));
 
     CartelleQt cartelle;
-    IstanzaSingola istanza(cartelle.Temporanea(), IstanzaSingola::NomePerUtente());
+    IstanzaSingola istanza({cartelle.Temporanea(), cartelle.Utente()}, IstanzaSingola::NomePerUtente());
     if (!istanza.Prima()) {
         return 0;
     }

@@ -31,6 +31,8 @@ public:
     FullDisk& operator=(const FullDisk&) = delete;
 
     const QString& path() const { return path_; }
+    // False under the size limit, which fills every folder at once, not just this one.
+    bool onlyThisFolder() const { return mounted_; }
     // What the system says when a write finds no room.
     QString reason() const { return qt_error_string(mounted_ ? ENOSPC : EFBIG); }
 

@@ -34,10 +34,11 @@ protected:
         EXPECT_TRUE(c->AttendiCopia());
         return c->Match().Storico;
     }
-    QString Domanda() const {
+    QString Domanda(const QString& cartella = {}) const {
         return QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era in corso. "
                               "Vuoi riprenderla?\n\nHome - Guests\n") +
-               QFileInfo(QDir(a.f.cartelle.temporanea).filePath(QStringLiteral("match.txt")))
+               QFileInfo(QDir(cartella.isEmpty() ? a.f.cartelle.temporanea : cartella)
+                             .filePath(QStringLiteral("match.txt")))
                    .lastModified()
                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
@@ -70,6 +71,34 @@ TEST_F(RipresaScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked) {
     EXPECT_EQ(QStringLiteral("3"), c->LabScore[0]->text());
     EXPECT_TRUE(c->Match().Bloccata) << "locked as after a first point";
     EXPECT_FALSE(c->Command2->isEnabled());
+}
+
+// A temporary folder that cannot be written (here a path through a file, which even root cannot
+// write) is told once at start; the copy goes to the user's folder, and the next start finds it.
+TEST_F(RipresaScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesToTheUsersFolder) {
+    const QString temporanea = a.f.cartelle.temporanea;
+    Ambiente::CreaFile(a.radice.filePath(QStringLiteral("file")));
+    a.f.cartelle.temporanea = a.radice.filePath(QStringLiteral("file/tmp"));
+    const QString avviso =
+        QStringLiteral("La cartella temporanea non può essere scritta: la copia di emergenza della partita "
+                       "va nella cartella: ") +
+        QDir::toNativeSeparators(a.f.cartelle.utente) + QStringLiteral("\n\n") +
+        QDir::toNativeSeparators(a.f.cartelle.temporanea) + QStringLiteral(": cannot be made");
+    a.f.dialoghi.Attendi(avviso);
+    const QStringList storico = Interrotta(3);
+    EXPECT_EQ(1, a.f.dialoghi.Mostrati.count(avviso)) << "told once";
+    EXPECT_TRUE(QFile::exists(QDir(a.f.cartelle.utente).filePath(QStringLiteral("match.txt"))));
+    EXPECT_TRUE(QFile::exists(QDir(a.f.cartelle.utente).filePath(QStringLiteral("brivanta.in_uso"))));
+
+    // The temporary folder is back: the offer still finds the copy in the user's folder.
+    a.f.cartelle.temporanea = temporanea;
+    auto c = Avvia();
+    a.f.dialoghi.Attendi(Domanda(a.f.cartelle.utente), Risposta::Si);
+    c->RiprendiSeInterrotta();
+    EXPECT_EQ(storico, c->Match().Storico);
+    EXPECT_TRUE(c->AttendiCopia());
+    EXPECT_TRUE(QFile::exists(QDir(temporanea).filePath(QStringLiteral("match.txt"))))
+        << "the resumed match's copy is back in the temporary folder";
 }
 
 TEST_F(RipresaScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {

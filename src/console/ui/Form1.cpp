@@ -31,6 +31,8 @@ constexpr int AltezzaDisegno = 9630;
 Form1::Form1(Piattaforma& piattaforma)
     : piattaforma_(piattaforma), lettore_(piattaforma.audio, piattaforma.dialoghi) {
     setObjectName(QStringLiteral("Form1"));
+    luogoCopia_ = std::make_unique<EmergencyCopyPlace>(piattaforma_.cartelle.Temporanea(),
+                                                       piattaforma_.cartelle.Utente());
     copia_ = std::make_unique<ScrittoreFile>(piattaforma_.disco);
     connect(copia_.get(), &ScrittoreFile::Fallita, this, &Form1::CopiaNonScritta);
     connect(copia_.get(), &ScrittoreFile::Ripresa, this, [this] { copiaInErrore_ = false; });

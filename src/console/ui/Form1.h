@@ -2,6 +2,7 @@
 
 #include "control/Azioni.h"
 #include "control/Comandi.h"
+#include "match/EmergencyCopyPlace.h"
 #include "match/Partita.h"
 #include "match/VistaPartita.h"
 #include "shared/Geometria.h"
@@ -295,6 +296,7 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Diffusione> live_;
     std::unique_ptr<Telecomando> telecomando_;
+    std::unique_ptr<EmergencyCopyPlace> luogoCopia_;
     std::unique_ptr<ScrittoreFile> copia_;
     bool copiaInErrore_ = false;
     std::unique_ptr<Archivio> archivio_;

@@ -22,7 +22,7 @@ constexpr qint64 DimensioneMassima = 64LL * 1024 * 1024;
 } // namespace
 
 QString Form1::PercorsoEmergenza() const {
-    return QDir(piattaforma_.cartelle.Temporanea()).filePath(QStringLiteral("match.txt"));
+    return luogoCopia_->copyPath();
 }
 
 bool Form1::SalvaPartita(const QString& percorso) {
@@ -37,22 +37,41 @@ void Form1::SalvaEmergenza() {
 }
 
 QString Form1::PercorsoInUso() const {
-    return QDir(piattaforma_.cartelle.Temporanea()).filePath(QStringLiteral("brivanta.in_uso"));
+    return luogoCopia_->markerPath();
 }
 
 void Form1::RiprendiSeInterrotta() {
-    const bool interrotta = QFileInfo::exists(PercorsoInUso());
+    if (const QString& motivo = luogoCopia_->temporaryRefusal(); !motivo.isEmpty()) {
+        piattaforma_.dialoghi.Messaggio(
+            modulo_.Traduci(QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
+                                           "emergenza della partita va nella cartella:")) +
+                u' ' + QDir::toNativeSeparators(luogoCopia_->folder()) + QStringLiteral("\n\n") +
+                QDir::toNativeSeparators(luogoCopia_->temporaryFolder()) + QStringLiteral(": ") + motivo,
+            Pulsanti::Ok);
+    }
+    // An earlier run may have kept its copy in the other folder.
+    bool interrotta = false;
+    QString copia;
+    std::optional<QStringList> righe;
+    std::optional<std::array<QString, 2>> squadre;
+    for (const QString& cartella : luogoCopia_->foldersToSearch()) {
+        const QDir dir(cartella);
+        interrotta = interrotta || QFileInfo::exists(dir.filePath(QFileInfo(PercorsoInUso()).fileName()));
+        const QString percorso = dir.filePath(QFileInfo(PercorsoEmergenza()).fileName());
+        auto lette = LeggiFileTesto(percorso, DimensioneMassima);
+        const auto file = lette ? LeggiFilePartita(*lette) : std::nullopt;
+        auto daRiprendere = file ? PartitaDaRiprendere(*file, modulo_.Lingue) : std::nullopt;
+        if (daRiprendere && (copia.isEmpty() || QFileInfo(percorso).lastModified() > QFileInfo(copia).lastModified())) {
+            copia = percorso;
+            righe = std::move(lette);
+            squadre = std::move(daRiprendere);
+        }
+    }
     QFile segno(PercorsoInUso());
     if (segno.open(QIODevice::WriteOnly)) {
         segno.close();
     }
-    if (!interrotta) {
-        return;
-    }
-    const auto righe = LeggiFileTesto(PercorsoEmergenza(), DimensioneMassima);
-    const auto file = righe ? LeggiFilePartita(*righe) : std::nullopt;
-    const auto squadre = file ? PartitaDaRiprendere(*file, modulo_.Lingue) : std::nullopt;
-    if (!squadre) {
+    if (!interrotta || !squadre) {
         return;
     }
     const QString domanda =
@@ -60,9 +79,9 @@ void Form1::RiprendiSeInterrotta() {
                                        "in corso. Vuoi riprenderla?")) +
         QStringLiteral("\n\n") + (*squadre)[0] + QStringLiteral(" - ") + (*squadre)[1] +
         QStringLiteral("\n") +
-        QFileInfo(PercorsoEmergenza()).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        QFileInfo(copia).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::Si) {
-        CaricaPartita(PercorsoEmergenza());
+        CaricaPartita(copia);
         return;
     }
     archivio_->Conserva(CodificaRighe(*righe), piattaforma_.orologio.Adesso(), (*squadre)[0],

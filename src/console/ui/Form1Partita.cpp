@@ -11,7 +11,9 @@
 #include "platform/Processo.h"
 #include "shared/ScrittoreFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 void Form1::Command3_Click() {
     if (!partita_.Bloccata) {
@@ -156,7 +158,9 @@ void Form1::Command2_Click() {
         return;
     }
     copia_->Attendi(3000);
-    QFile::remove(PercorsoInUso());
+    for (const QString& cartella : luogoCopia_->foldersToSearch()) {
+        QFile::remove(QDir(cartella).filePath(QFileInfo(PercorsoInUso()).fileName()));
+    }
     piattaforma_.processo.Termina();
 }
 

@@ -9,21 +9,40 @@ QString IstanzaSingola::NomePerUtente() {
     return QStringLiteral("brivanta-") + QString::number(qHash(QDir::homePath()), 16);
 }
 
-IstanzaSingola::IstanzaSingola(const QString& cartella, const QString& nome)
-    : nome_(nome),
-      lock_(QDir(cartella).filePath(nome_ + QStringLiteral(".lock"))) {
-    lock_.setStaleLockTime(0);
+IstanzaSingola::IstanzaSingola(const QStringList& cartelle, const QString& nome)
+    : cartelle_(cartelle), nome_(nome) {}
+
+bool IstanzaSingola::ChiamaLaPrima() const {
+    QLocalSocket socket;
+    socket.connectToServer(nome_);
+    if (!socket.waitForConnected(500)) {
+        return false;
+    }
+    socket.write("raise");
+    socket.waitForBytesWritten(500);
+    socket.disconnectFromServer();
+    return true;
 }
 
 bool IstanzaSingola::Prima() {
-    if (!lock_.tryLock(100)) {
-        QLocalSocket socket;
-        socket.connectToServer(nome_);
-        if (socket.waitForConnected(500)) {
-            socket.write("raise");
-            socket.waitForBytesWritten(500);
-            socket.disconnectFromServer();
+    for (const QString& cartella : cartelle_) {
+        if (cartella.isEmpty() || !QDir().mkpath(cartella)) {
+            continue;
         }
+        auto lock = std::make_unique<QLockFile>(QDir(cartella).filePath(nome_ + QStringLiteral(".lock")));
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(100)) {
+            lock_ = std::move(lock);
+            break;
+        }
+        if (lock->error() == QLockFile::LockFailedError) {
+            // Held by a live process: another Brivanta of this user.
+            ChiamaLaPrima();
+            return false;
+        }
+        // The folder refused the lock file (read-only, full): try the next one.
+    }
+    if (!lock_ && ChiamaLaPrima()) {
         return false;
     }
     QLocalServer::removeServer(nome_);
