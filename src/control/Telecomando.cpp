@@ -38,6 +38,8 @@ Telecomando::Telecomando(ServerLive& server, Console console)
     orologio_.start();
     attesa_.setInterval(IntervalloAttesa);
     connect(&attesa_, &QTimer::timeout, this, &Telecomando::Riprova);
+    scadenze_.setInterval(IntervalloAttesa);
+    connect(&scadenze_, &QTimer::timeout, this, &Telecomando::ScadenzeCopia);
 }
 
 bool Telecomando::SuoPercorso(const QByteArray& bersaglio) {
@@ -87,7 +89,60 @@ RispostaHttp Telecomando::Controllo(const RichiestaHttp& richiesta, const QByteA
         r.Differita = true;
         return r;
     }
-    return Esegui(comando);
+    return DopoLaCopia(richiesta.Id, Esegui(comando));
+}
+
+// The phone or deck that got 200 can trust the point is on disk: a crash right after the
+// answer loses nothing it was told.
+RispostaHttp Telecomando::DopoLaCopia(quint64 id, RispostaHttp risposta) {
+    if (risposta.Stato != 200 || !console_.CopieConsegnate) {
+        return risposta;
+    }
+    const qint64 consegna = console_.CopieConsegnate();
+    if (console_.CopieScritte() >= consegna) {
+        risposta.Corpo.insert(1, "\"saved\":true,");
+        return risposta;
+    }
+    attesaCopia_.push_back({id, consegna, orologio_.elapsed() + AttesaCopiaMs, std::move(risposta)});
+    scadenze_.start();
+    RispostaHttp differita;
+    differita.Differita = true;
+    return differita;
+}
+
+void Telecomando::Concludi(quint64 id, const RispostaHttp& risposta) {
+    const RispostaHttp r = DopoLaCopia(id, risposta);
+    if (!r.Differita) {
+        server_.Completa(id, r);
+    }
+}
+
+void Telecomando::CopiaAvanzata() {
+    const qint64 scritte = console_.CopieScritte ? console_.CopieScritte() : 0;
+    while (!attesaCopia_.empty() && attesaCopia_.front().consegna <= scritte) {
+        AttesaCopia a = std::move(attesaCopia_.front());
+        attesaCopia_.pop_front();
+        a.risposta.Corpo.insert(1, "\"saved\":true,");
+        server_.Completa(a.id, a.risposta);
+    }
+    if (attesaCopia_.empty()) {
+        scadenze_.stop();
+    }
+}
+
+void Telecomando::ScadenzeCopia() {
+    CopiaAvanzata();
+    const qint64 adesso = orologio_.elapsed();
+    while (!attesaCopia_.empty() &&
+           (attesaCopia_.front().scadenza <= adesso || AttesaCopiaMs <= 0)) {
+        AttesaCopia a = std::move(attesaCopia_.front());
+        attesaCopia_.pop_front();
+        a.risposta.Corpo.insert(1, "\"saved\":false,");
+        server_.Completa(a.id, a.risposta);
+    }
+    if (attesaCopia_.empty()) {
+        scadenze_.stop();
+    }
 }
 
 RispostaHttp Telecomando::Esegui(const Comando& comando) {
@@ -104,7 +159,7 @@ void Telecomando::Riprova() {
     while (!coda_.empty() && !console_.Occupata()) {
         const auto [id, comando] = coda_.front();
         coda_.pop_front();
-        server_.Completa(id, Esegui(comando));
+        Concludi(id, Esegui(comando));
     }
     if (coda_.empty()) {
         attesa_.stop();

@@ -26,7 +26,13 @@ public:
         std::function<bool()> Occupata;
         std::function<QByteArray()> Stato;       // /state.json after the action
         std::function<QByteArray()> DatiRemoto;  // rosters, point types, the last action
+        // The emergency copy's hand-overs so far, and the last one on disk.
+        std::function<qint64()> CopieConsegnate;
+        std::function<qint64()> CopieScritte;
     };
+    // How long a done action's answer waits for the emergency copy to hold it; after that it
+    // goes out with "saved": false.
+    int AttesaCopiaMs = 2000;
     Telecomando(ServerLive& server, Console console);
 
     Accesso& Sicurezza() { return accesso_; }
@@ -34,12 +40,19 @@ public:
     RispostaHttp Rispondi(const RichiestaHttp& richiesta);
     // Runs the requests that waited, when the console is free.
     void Riprova();
+    // The emergency copy moved on: the answers it now holds go out.
+    void CopiaAvanzata();
+    // Answers that waited past `AttesaCopiaMs` go out, marked as not yet saved.
+    void ScadenzeCopia();
     int InAttesa() const { return static_cast<int>(coda_.size()); }
 
 private:
     RispostaHttp Controllo(const RichiestaHttp& richiesta, const QByteArray& percorso);
     RispostaHttp Pagina(const RichiestaHttp& richiesta, const QByteArray& query);
     RispostaHttp Esegui(const Comando& comando);
+    // A done action is answered once the copy on disk holds it; `Differita` until then.
+    RispostaHttp DopoLaCopia(quint64 id, RispostaHttp risposta);
+    void Concludi(quint64 id, const RispostaHttp& risposta);
 
     ServerLive& server_;
     Console console_;
@@ -47,4 +60,12 @@ private:
     QElapsedTimer orologio_;
     std::deque<std::pair<quint64, Comando>> coda_;
     QTimer attesa_;
+    struct AttesaCopia {
+        quint64 id;
+        qint64 consegna;
+        qint64 scadenza;
+        RispostaHttp risposta;
+    };
+    std::deque<AttesaCopia> attesaCopia_;
+    QTimer scadenze_;
 };

@@ -75,6 +75,7 @@ void ScrittoreFile::Ciclo() {
         inVolo_ = false;
         if (scritto) {
             scritte_ = std::max(scritte_, lavoro.numero);
+            emit Scritta();
             if (inErrore_) {
                 inErrore_ = false;
                 emit Ripresa();

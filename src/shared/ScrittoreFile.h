@@ -35,6 +35,8 @@ signals:
     // From the worker: the first failure of a run of failures, and the success that ends it.
     void Fallita(const QString& percorso, const QString& motivo);
     void Ripresa();
+    // From the worker: a file is on disk (see Scritte()).
+    void Scritta();
 
 private:
     struct Lavoro {

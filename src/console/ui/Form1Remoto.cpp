@@ -8,6 +8,7 @@
 #include "live/Diffusione.h"
 #include "platform/FinestreModali.h"
 #include "platform/Piattaforma.h"
+#include "shared/ScrittoreFile.h"
 
 void Form1::AvviaTelecomando() {
     telecomando_ = std::make_unique<Telecomando>(
@@ -32,7 +33,9 @@ void Form1::AvviaTelecomando() {
                 v.UltimaRiga = partita_.Storico.isEmpty() ? QString() : partita_.Storico.last();
                 v.Undo = Command16->isEnabled();
                 return DatiRemotoJson(v);
-            }});
+            },
+            [this] { return copia_->Consegnate(); }, [this] { return copia_->Scritte(); }});
+    connect(copia_.get(), &ScrittoreFile::Scritta, telecomando_.get(), &Telecomando::CopiaAvanzata);
     live_->ImpostaControllo(&Telecomando::SuoPercorso,
                             [this](const RichiestaHttp& r) { return telecomando_->Rispondi(r); });
 }

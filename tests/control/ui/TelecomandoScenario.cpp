@@ -9,6 +9,7 @@
 #include "match/ui/Form3.h"
 #include "platform/qt/ServerLiveQt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,10 +52,33 @@ struct Banco {
         r.Id = ++ultimoId;
         return a.f.live.Gestore(r);
     }
+    // Sent, and its answer once it comes (a done action waits for the emergency copy).
     RispostaHttp Post(const QByteArray& azione) {
+        const RispostaHttp r = Inviata(azione);
+        return r.Differita ? Risposta(ultimoId) : r;
+    }
+    RispostaHttp Inviata(const QByteArray& azione) {
         return Richiesta("POST", "/control/" + azione,
                          "Bearer " + console->Remoto().Sicurezza().Segreto().toLatin1(),
                          QStringLiteral("127.0.0.1"));
+    }
+    // The deferred answer of request `id`: the copy is waited for without running the
+    // console's timers, so every way of playing sees the same display.
+    RispostaHttp Risposta(quint64 id) {
+        const auto trovata = [&]() -> const RispostaHttp* {
+            for (const auto& [quale, risposta] : a.f.live.completate) {
+                if (quale == id) {
+                    return &risposta;
+                }
+            }
+            return nullptr;
+        };
+        if (trovata() == nullptr) {
+            EXPECT_TRUE(console->AttendiCopia());
+            console->Remoto().CopiaAvanzata();
+        }
+        EXPECT_NE(nullptr, trovata()) << "request " << id;
+        return trovata() != nullptr ? *trovata() : RispostaHttp{};
     }
     void Riga(int lato, const QString& codice) {
         for (int r = 0; r < console->List2[lato]->count(); ++r) {
@@ -226,7 +250,11 @@ TEST(TelecomandoScenario, ThePhoneLinkSetsACookieAndTheAnswerIsTheNewState) {
     r.Bersaglio = "/control/guests/plus";
     r.Cookie = "tema=scuro; " + cookie;
     r.Indirizzo = QStringLiteral("127.0.0.1");
-    const RispostaHttp punto = b.a.f.live.Gestore(r);
+    r.Id = ++b.ultimoId;
+    RispostaHttp punto = b.a.f.live.Gestore(r);
+    if (punto.Differita) {
+        punto = b.Risposta(r.Id);
+    }
     ASSERT_EQ(200, punto.Stato);
     const QJsonObject stato = QJsonDocument::fromJson(punto.Corpo).object();
     EXPECT_EQ(1, stato.value("guests").toObject().value("points").toInt());
@@ -247,13 +275,14 @@ TEST(TelecomandoScenario, ThePhoneLinkSetsACookieAndTheAnswerIsTheNewState) {
 TEST(TelecomandoScenario, ARequestDuringAQuestionWaitsItsTurnInOrder) {
     Banco b;
     b.a.f.modali.aperta = true;
-    EXPECT_TRUE(b.Post("home/plus").Differita);
-    EXPECT_TRUE(b.Post("guests/plus").Differita);
+    EXPECT_TRUE(b.Inviata("home/plus").Differita);
+    EXPECT_TRUE(b.Inviata("guests/plus").Differita);
     EXPECT_EQ(0, b.console->Match().Punti[0]) << "nothing runs inside the question";
     b.console->Remoto().Riprova();
     EXPECT_TRUE(b.a.f.live.completate.isEmpty());
     b.a.f.modali.aperta = false;
     b.console->Remoto().Riprova();
+    b.Risposta(2);
     ASSERT_EQ(2, b.a.f.live.completate.size());
     EXPECT_EQ(1u, b.a.f.live.completate[0].first);
     EXPECT_EQ(2u, b.a.f.live.completate[1].first);
@@ -261,6 +290,41 @@ TEST(TelecomandoScenario, ARequestDuringAQuestionWaitsItsTurnInOrder) {
         QJsonDocument::fromJson(b.a.f.live.completate[1].second.Corpo).object();
     EXPECT_EQ(1, ultimo.value("home").toObject().value("points").toInt());
     EXPECT_EQ(1, ultimo.value("guests").toObject().value("points").toInt());
+}
+
+// A phone or deck that got 200 can trust it: the emergency copy on disk already holds the
+// change. A disk that does not answer within the bound gets 200 with "saved": false.
+TEST(TelecomandoScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
+    Banco b;
+    ASSERT_TRUE(b.console->AttendiCopia());
+    b.a.f.disco.ritardoMs = 200;
+    EXPECT_TRUE(b.Inviata("home/plus").Differita) << "not before the copy is written";
+    const RispostaHttp risposta = b.Risposta(b.ultimoId);
+    QFile copia(b.console->PercorsoEmergenza());
+    ASSERT_TRUE(copia.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(copia.readAll().contains("(1) 1 -  0")) << "on disk when the answer left";
+    EXPECT_EQ(200, risposta.Stato);
+    EXPECT_TRUE(QJsonDocument::fromJson(risposta.Corpo).object().value("saved").toBool());
+
+    b.a.f.disco.ritardoMs = 0;
+    b.a.f.disco.guasto = true;
+    b.a.f.dialoghi.Attendi(
+        QStringLiteral("La copia di emergenza della partita non può essere scritta (disco pieno o "
+                       "cartella temporanea non scrivibile). Puoi continuare: la copia riprende "
+                       "appena possibile.\n\n") +
+        QDir::toNativeSeparators(b.a.f.cartelle.temporanea) + QStringLiteral(": guasto simulato"));
+    EXPECT_TRUE(b.Inviata("home/plus").Differita);
+    b.console->Remoto().AttesaCopiaMs = 0;
+    b.console->Remoto().ScadenzeCopia();
+    const RispostaHttp nonSalvata = b.Risposta(b.ultimoId);
+    EXPECT_EQ(200, nonSalvata.Stato) << "the point was scored";
+    const QJsonObject stato = QJsonDocument::fromJson(nonSalvata.Corpo).object();
+    EXPECT_FALSE(stato.value("saved").toBool(true));
+    EXPECT_EQ(2, stato.value("home").toObject().value("points").toInt());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return b.a.f.dialoghi.Mostrati.size() == 1; }, 5000));
+    b.a.f.disco.guasto = false;
+    b.console->Command1_Click(3);
+    EXPECT_TRUE(b.console->AttendiCopia());
 }
 
 TEST(TelecomandoScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
