@@ -21,15 +21,50 @@ QString Ora(const QString& riga) {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-// "7 Rossi (5)" for each of the best scorers in statistics lines.
+// An athlete the roster does not know: "N° 6", in the report's language.
+QString PerNumero(const QString& codice, const TabellaLingue& lingue) {
+    return lingue.Traduci(QStringLiteral("N°")) + u' ' + codice.trimmed();
+}
+
+// "7 Rossi (5)", or "N° 6 (5)" off the roster, for each of the best scorers.
 QStringList Nomi(const Migliori& migliori, int lato, const Rosa& rosa, const TabellaLingue& lingue) {
     QStringList nomi;
     for (qsizetype i = 0; i < migliori.Codici[lato].size(); ++i) {
         const QString& codice = migliori.Codici[lato][i];
-        nomi << codice + u' ' + CognomeAtleta(rosa, codice, lingue) + QStringLiteral(" (") +
-                    migliori.Conteggi[lato][i] + u')';
+        const QString nome = InRosa(rosa, codice) ? codice + u' ' + CognomeAtleta(rosa, codice, lingue)
+                                                  : PerNumero(codice, lingue);
+        nomi << nome + QStringLiteral(" (") + migliori.Conteggi[lato][i] + u')';
     }
     return nomi;
+}
+
+// The roster's rows, then a row for every other number that scored, by number: the match file
+// alone knows who scored by number, and no point may go missing from the tables.
+std::vector<RigaRiepilogo> Atleti(const Rosa& rosa, int lato, const std::vector<PuntoAccreditato>& punti,
+                                  const TabellaLingue& lingue) {
+    std::vector<RigaRiepilogo> righe = Riepilogo(rosa, lato, punti);
+    std::vector<RigaRiepilogo> altri;
+    for (const PuntoAccreditato& p : punti) {
+        const double numero = ValoreNumerico(p.Codice);
+        const auto stesso = [numero](const RigaRiepilogo& r) { return ValoreNumerico(r.Numero) == numero; };
+        if (p.Lato != lato || numero <= 0 || std::any_of(righe.begin(), righe.end(), stesso)) {
+            continue;
+        }
+        auto riga = std::find_if(altri.begin(), altri.end(), stesso);
+        if (riga == altri.end()) {
+            altri.push_back({p.Codice.trimmed(), PerNumero(p.Codice, lingue)});
+            riga = altri.end() - 1;
+        }
+        ++riga->Totale;
+        if (p.Tipo >= 0 && p.Tipo <= 4) {
+            ++riga->PerTipo[p.Tipo];
+        }
+    }
+    std::sort(altri.begin(), altri.end(), [](const RigaRiepilogo& a, const RigaRiepilogo& b) {
+        return ValoreNumerico(a.Numero) < ValoreNumerico(b.Numero);
+    });
+    righe.insert(righe.end(), altri.begin(), altri.end());
+    return righe;
 }
 
 std::optional<int> Minuti(const QString& inizio, const QString& fine) {
@@ -144,7 +179,8 @@ Rapporto CostruisciRapporto(const Partita& p, const QDate& data, const TabellaLi
     for (int k = 0; k < 2; ++k) {
         SquadraRapporto& q = r.Squadre[k];
         q.Nome = p.Tabellone.Nome[k];
-        q.Atleti = Riepilogo(p.Rose[k], k, punti);
+        q.RosaDisponibile = !p.Rose[k].empty();
+        q.Atleti = Atleti(p.Rose[k], k, punti, lingue);
         q.ErroriAvversari = static_cast<int>(std::count_if(punti.begin(), punti.end(), [k](const auto& x) {
             return x.Lato == k && x.Codice == QStringLiteral("E");
         }));

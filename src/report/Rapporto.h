@@ -45,6 +45,10 @@ struct SetRapporto {
 
 struct SquadraRapporto {
     QString Nome;
+    // False when the team's roster was not at hand (a match file reported on another
+    // machine): athletes are then named by their number.
+    bool RosaDisponibile = true;
+    // The roster's rows, then every other number that scored.
     std::vector<RigaRiepilogo> Atleti;
     int ErroriAvversari = 0;
     QStringList Migliori; // of the match, best first

@@ -31,6 +31,10 @@ QString MaiuscolaNome(const QString& testo) {
     return r;
 }
 
+bool InRosa(const Rosa& rosa, const QString& numero) {
+    return Trova(rosa, numero) != nullptr;
+}
+
 QString CognomeAtleta(const Rosa& rosa, const QString& numero, const TabellaLingue& lingue) {
     if (const Atleta* a = Trova(rosa, numero)) {
         return MaiuscolaNome(a->Cognome);

@@ -137,6 +137,17 @@ QByteArray Pdf(const Partita& p, const Rapporto& r, const TabellaLingue& lingue,
             QStringLiteral("——  ") + r.Squadre[0].Nome + QStringLiteral("      - - -  ") +
                 r.Squadre[1].Nome + QStringLiteral("      ▲ H / G  ") + t("Tempo"),
             8, false, Qt::AlignCenter);
+    QStringList senzaRosa;
+    for (const SquadraRapporto& q : r.Squadre) {
+        if (!q.RosaDisponibile) {
+            senzaRosa << q.Nome;
+        }
+    }
+    if (!senzaRosa.isEmpty()) {
+        g.Testo(0, 126, larghezza, 12,
+                t("Rosa non disponibile, atleti indicati per numero:") + u' ' + senzaRosa.join(QStringLiteral(", ")),
+                8, false, Qt::AlignCenter);
+    }
     qreal y = 140;
     const qreal altezza = 92;
     for (const SetRapporto& s : r.Set) {

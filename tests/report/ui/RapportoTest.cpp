@@ -99,7 +99,7 @@ TEST_F(RapportoTest, TheCommandLineWritesTheThreeFiles) {
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3")))) << info.toStdString();
     const QString contenuto = Strumento("pdftotext", {pdf, QStringLiteral("-")});
     for (const char* atteso : {"Lupi", "Orsi Città", "25-20", "20-25", "25-23", "18-25", "15-13",
-                               "\n3-2\n", "7 Rossi"}) {
+                               "\n3-2\n", "7 Rossi", "Rosa non disponibile, atleti indicati per numero: Orsi Città"}) {
         EXPECT_TRUE(contenuto.contains(QString::fromUtf8(atteso))) << atteso;
     }
 }
@@ -160,6 +160,51 @@ TEST(RapportoLogicaTest, RunsDurationsAndRemovalsNeverCount) {
     EXPECT_EQ(25, r.Set[0].SerieMassima[0]);
     EXPECT_EQ(25, r.Set[0].Minuti.value_or(-1));
     EXPECT_EQ(27u, r.Set[0].Progressione.size()) << "every rally, the removal included";
+}
+
+// A match file reported where the teams' folders are not: every number that scored is in its
+// team's table, named by its number; numbers off a roster that is there are added after it.
+TEST(RapportoLogicaTest, NumbersOffTheRosterAreListedByNumber) {
+    struct Riga {
+        QString numero, cognome;
+        int totale;
+    };
+    const auto righe = [](const SquadraRapporto& q) {
+        std::vector<Riga> v;
+        for (const RigaRiepilogo& a : q.Atleti) {
+            v.push_back({a.Numero, a.Cognome, a.Totale});
+        }
+        return v;
+    };
+    Partita p;
+    RegolePredefinite(p);
+    p.Tabellone.Nome = {QStringLiteral("A"), QStringLiteral("B")};
+    p.Storico = {"(1) 0 -  0 - 20:00 - 0_0",   "(1) 1 -  0 - 20:01 - H_12_1", "(1) 2 -  0 - 20:02 - H_6_0",
+                 "(1) 3 -  0 - 20:03 - H_12_3", "(1) 3 -  1 - 20:04 - G_E_0",  "(1) 3 -  2 - 20:05 - G_4_0"};
+    const Rapporto senza = CostruisciRapporto(p, QDate(2026, 12, 7), TabellaLingue{});
+    EXPECT_FALSE(senza.Squadre[0].RosaDisponibile);
+    const std::vector<Riga> casa = righe(senza.Squadre[0]);
+    ASSERT_EQ(2u, casa.size());
+    EXPECT_EQ(QStringLiteral("6"), casa[0].numero) << "sorted by number";
+    EXPECT_EQ(QStringLiteral("N° 6"), casa[0].cognome);
+    EXPECT_EQ(1, casa[0].totale);
+    EXPECT_EQ(QStringLiteral("N° 12"), casa[1].cognome);
+    EXPECT_EQ(2, casa[1].totale);
+    EXPECT_EQ(QStringLiteral("N° 12 (2)"), senza.Squadre[0].Migliori.value(0));
+    ASSERT_EQ(1u, righe(senza.Squadre[1]).size()) << "an opponent's error is nobody's row";
+    EXPECT_EQ(QStringLiteral("N° 4"), righe(senza.Squadre[1])[0].cognome);
+
+    p.Rose[0] = {Atleta{QStringLiteral("12"), QStringLiteral("Rossi"), {}, {}, {}},
+                 Atleta{QStringLiteral("3"), QStringLiteral("Verdi"), {}, {}, {}}};
+    const Rapporto con = CostruisciRapporto(p, QDate(2026, 12, 7), TabellaLingue{});
+    EXPECT_TRUE(con.Squadre[0].RosaDisponibile);
+    const std::vector<Riga> rosa = righe(con.Squadre[0]);
+    ASSERT_EQ(3u, rosa.size());
+    EXPECT_EQ(QStringLiteral("Rossi"), rosa[0].cognome);
+    EXPECT_EQ(2, rosa[0].totale);
+    EXPECT_EQ(QStringLiteral("Verdi"), rosa[1].cognome);
+    EXPECT_EQ(QStringLiteral("N° 6"), rosa[2].cognome) << "the roster first, then the rest";
+    EXPECT_EQ(QStringLiteral("12 Rossi (2)"), con.Squadre[0].Migliori.value(0));
 }
 
 } // namespace
