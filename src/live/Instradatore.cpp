@@ -68,10 +68,13 @@ QByteArray TestoStato(int stato) {
     case 404: return "Not Found";
     case 405: return "Method Not Allowed";
     case 409: return "Conflict";
+    case 411: return "Length Required";
     case 413: return "Payload Too Large";
+    case 421: return "Misdirected Request";
     case 429: return "Too Many Requests";
     case 431: return "Request Header Fields Too Large";
     case 503: return "Service Unavailable";
+    case 505: return "HTTP Version Not Supported";
     default: return "Error";
     }
 }

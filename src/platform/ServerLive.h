@@ -20,6 +20,8 @@ public:
     virtual int Flussi() const = 0;
     // The answer to a request the handler deferred; nothing when its client has gone.
     virtual void Completa(quint64 id, const RispostaHttp& risposta) = 0;
+    // Whether the client of a deferred request is still there to be answered.
+    virtual bool Presente(quint64 id) const = 0;
 
     std::function<RispostaHttp(const RichiestaHttp&)> Gestore;
 };

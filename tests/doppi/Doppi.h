@@ -14,6 +14,7 @@
 #include "shared/TestoFile.h"
 
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 #include <atomic>
 #include <chrono>
@@ -177,6 +178,8 @@ public:
     quint16 Porta() const override { return porta; }
     void Diffondi(const QByteArray& dati) override { diffusi.append(dati); }
     int Flussi() const override { return flussi; }
+    bool Presente(quint64 id) const override { return !andati.contains(id); }
+    QSet<quint64> andati; // deferred requests whose client has gone
     void Completa(quint64 id, const RispostaHttp& risposta) override {
         completate.emplaceBack(id, risposta);
     }

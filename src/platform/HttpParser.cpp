@@ -1,0 +1,145 @@
+#include "platform/HttpParser.h"
+
+namespace {
+
+bool Token(const QByteArray& text) {
+    if (text.isEmpty()) {
+        return false;
+    }
+    for (const char c : text) {
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                        c == '-' || c == '_' || c == '.' || c == '!' || c == '#' || c == '$' ||
+                        c == '%' || c == '&' || c == '\'' || c == '*' || c == '+' || c == '^' ||
+                        c == '`' || c == '|' || c == '~';
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray ParsedRequest::header(const QByteArray& lowerName) const {
+    for (const auto& [name, value] : headers) {
+        if (name == lowerName) {
+            return value;
+        }
+    }
+    return {};
+}
+
+int ParsedRequest::count(const QByteArray& lowerName) const {
+    int n = 0;
+    for (const auto& header : headers) {
+        n += header.first == lowerName;
+    }
+    return n;
+}
+
+HttpParser::Result HttpParser::next() {
+    if (waitingForBody_) {
+        if (buffer_.size() < bodyLength_) {
+            return {};
+        }
+        Result done;
+        done.request = std::move(waitingForBody_);
+        waitingForBody_.reset();
+        done.request->body = buffer_.left(bodyLength_);
+        buffer_.remove(0, bodyLength_);
+        bodyLength_ = 0;
+        return done;
+    }
+    // Empty lines before a request are allowed and skipped.
+    while (buffer_.startsWith("\r\n")) {
+        buffer_.remove(0, 2);
+    }
+    const qsizetype headEnd = buffer_.indexOf("\r\n\r\n", std::max<qsizetype>(0, scanned_ - 3));
+    if (headEnd < 0) {
+        scanned_ = buffer_.size();
+        const qsizetype lineEnd = buffer_.indexOf("\r\n");
+        if ((lineEnd < 0 && buffer_.size() > MaxRequestLine) || lineEnd > MaxRequestLine ||
+            buffer_.size() > MaxHead) {
+            return {std::nullopt, 431};
+        }
+        return {};
+    }
+    if (headEnd > MaxHead) {
+        return {std::nullopt, 431};
+    }
+    return parseHead(headEnd);
+}
+
+HttpParser::Result HttpParser::parseHead(qsizetype headEnd) {
+    const QList<QByteArray> lines = buffer_.left(headEnd).split('\n');
+    ParsedRequest request;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (!line.endsWith('\r') && i + 1 < lines.size()) {
+            return {std::nullopt, 400}; // a bare LF
+        }
+        line.chop(line.endsWith('\r') ? 1 : 0);
+        if (line.contains('\r') || line.contains('\0')) {
+            return {std::nullopt, 400};
+        }
+        if (i == 0) {
+            if (line.size() > MaxRequestLine) {
+                return {std::nullopt, 431};
+            }
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() != 3 || !Token(parts[0]) || !parts[1].startsWith('/')) {
+                return {std::nullopt, 400};
+            }
+            if (parts[2] != "HTTP/1.1" && parts[2] != "HTTP/1.0") {
+                return {std::nullopt, 505};
+            }
+            request.method = parts[0];
+            request.target = parts[1];
+            request.closeAfter = parts[2] == "HTTP/1.0";
+            continue;
+        }
+        const qsizetype colon = line.indexOf(':');
+        // A header folded onto the next line, or a name with spaces, is how smuggling starts.
+        if (colon <= 0 || !Token(line.left(colon))) {
+            return {std::nullopt, 400};
+        }
+        request.headers.append({line.left(colon).toLower(), line.mid(colon + 1).trimmed()});
+    }
+    const QByteArray connection = request.header("connection").toLower();
+    if (connection.contains("close")) {
+        request.closeAfter = true;
+    } else if (connection.contains("keep-alive")) {
+        request.closeAfter = false;
+    }
+    const bool noBody = request.method == "GET" || request.method == "HEAD";
+    if (request.count("transfer-encoding") > 0) {
+        return {std::nullopt, noBody ? 400 : 411};
+    }
+    qint64 length = 0;
+    if (const int lengths = request.count("content-length"); lengths > 1) {
+        return {std::nullopt, 400};
+    } else if (lengths == 1) {
+        const QByteArray value = request.header("content-length");
+        bool ok = !value.isEmpty();
+        for (const char c : value) {
+            ok = ok && c >= '0' && c <= '9';
+        }
+        length = ok && value.size() <= 9 ? value.toLongLong() : -1;
+        if (length < 0) {
+            return {std::nullopt, 400};
+        }
+    }
+    if ((noBody && length > 0) || length > MaxBody) {
+        return {std::nullopt, 413};
+    }
+    buffer_.remove(0, headEnd + 4);
+    scanned_ = 0;
+    if (length > 0) {
+        waitingForBody_ = std::move(request);
+        bodyLength_ = length;
+        return next();
+    }
+    Result done;
+    done.request = std::move(request);
+    return done;
+}
