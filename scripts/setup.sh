@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACCHETTI=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-httpserver-dev qt6-websockets-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
   libqrencode-dev qt6-base-private-dev dpkg-dev lintian
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wine fonts-liberation fonts-dejavu-extra

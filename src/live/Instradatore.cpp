@@ -23,7 +23,14 @@ RispostaHttp Dati(const QByteArray& tipo, const QByteArray& corpo) {
     r.Tipo = tipo;
     r.Corpo = corpo;
     r.Intestazioni.emplaceBack("Cache-Control", "no-store");
-    // Production tools on other machines read the feeds from their own pages.
+    return r;
+}
+
+// The three data feeds are the match's public score, and graphics tools read them from pages
+// of their own origin: only they are readable from another origin. The event stream, the
+// pages, the pictures and the remote are not.
+RispostaHttp Feed(const QByteArray& tipo, const QByteArray& corpo) {
+    RispostaHttp r = Dati(tipo, corpo);
     r.Intestazioni.emplaceBack("Access-Control-Allow-Origin", "*");
     return r;
 }
@@ -41,21 +48,26 @@ RispostaHttp Pagina(const char* risorsa, const QByteArray& tipo) {
     return r;
 }
 
-QByteArray TipoDi(const QString& file) {
-    const QString estensione = QFileInfo(file).suffix().toLower();
-    if (estensione == QStringLiteral("png")) {
+} // namespace
+
+QByteArray TipoImmagine(const QByteArray& inizio) {
+    if (inizio.startsWith("\xFF\xD8\xFF")) {
+        return "image/jpeg";
+    }
+    if (inizio.startsWith("\x89PNG\r\n\x1A\n")) {
         return "image/png";
     }
-    if (estensione == QStringLiteral("gif")) {
+    if (inizio.startsWith("GIF87a") || inizio.startsWith("GIF89a")) {
         return "image/gif";
     }
-    if (estensione == QStringLiteral("bmp")) {
+    if (inizio.startsWith("BM")) {
         return "image/bmp";
     }
-    return "image/jpeg";
+    if (inizio.startsWith("RIFF") && inizio.mid(8, 4) == "WEBP") {
+        return "image/webp";
+    }
+    return {};
 }
-
-} // namespace
 
 QByteArray TestoStato(int stato) {
     switch (stato) {
@@ -113,6 +125,12 @@ RispostaHttp Instradatore::Rispondi(const RichiestaHttp& richiesta) const {
     const qsizetype domanda = richiesta.Bersaglio.indexOf('?');
     const QByteArray percorso =
         domanda < 0 ? richiesta.Bersaglio : richiesta.Bersaglio.left(domanda);
+    // A page of another origin may not open streams, pull pictures or frame pages here (a browser says
+    // where a cross-origin request comes from; our own pages' requests say nothing or ours).
+    if (!richiesta.Origine.isEmpty() && richiesta.Origine != "http://" + richiesta.Host &&
+        percorso != "/state.json" && percorso != "/vmix.json" && percorso != "/vmix.xml") {
+        return Testo(403, "Forbidden");
+    }
     if (percorso == "/" || percorso == "/index.html") {
         return Pagina(":/live/index.html", "text/html; charset=utf-8");
     }
@@ -129,7 +147,7 @@ RispostaHttp Instradatore::Rispondi(const RichiestaHttp& richiesta) const {
         return Pagina(":/live/live.css", "text/css; charset=utf-8");
     }
     if (percorso == "/state.json") {
-        return Dati("application/json", fonti_.Stato());
+        return Feed("application/json", fonti_.Stato());
     }
     // The pages load the state with themselves: they draw it before any event arrives.
     if (percorso == "/state.js") {
@@ -137,10 +155,10 @@ RispostaHttp Instradatore::Rispondi(const RichiestaHttp& richiesta) const {
                     "var BrivantaStato = " + fonti_.Stato() + ";\n");
     }
     if (percorso == "/vmix.json") {
-        return Dati("application/json", fonti_.VmixJson());
+        return Feed("application/json", fonti_.VmixJson());
     }
     if (percorso == "/vmix.xml") {
-        return Dati("application/xml; charset=utf-8", fonti_.VmixXml());
+        return Feed("application/xml; charset=utf-8", fonti_.VmixXml());
     }
     if (percorso == "/events") {
         RispostaHttp r = Dati("text/event-stream", EventoStato(fonti_.Stato()));
@@ -185,7 +203,13 @@ RispostaHttp Instradatore::Media(const QByteArray& percorso, const QByteArray& e
     if (!contenuto.open(QIODevice::ReadOnly)) {
         return Testo(404, "Not found");
     }
-    r.Tipo = TipoDi(file);
+    // Pictures only, known by what the file is: a roster or a sound in a team folder is not
+    // for the network, whatever its name.
+    r.Tipo = TipoImmagine(contenuto.peek(16));
+    if (r.Tipo.isEmpty()) {
+        return Testo(404, "Not found");
+    }
+    r.Intestazioni.emplaceBack("X-Content-Type-Options", "nosniff");
     r.Corpo = contenuto.readAll();
     return r;
 }

@@ -28,5 +28,9 @@ private:
 // folder (.., an absolute path, a separator, a link pointing out) names nothing.
 QString FileSotto(const QString& radice, const QString& relativo);
 
+// The Content-Type of a picture from its first bytes (JPEG, PNG, GIF, BMP, WebP); empty for
+// anything else.
+QByteArray TipoImmagine(const QByteArray& inizio);
+
 // One Server-Sent Events message carrying the state.
 QByteArray EventoStato(const QByteArray& json);

@@ -15,17 +15,30 @@ protected:
         : rotte({[] { return QByteArray(R"({"version":3})"); },
                  [] { return QByteArray("[{}]"); }, [] { return QByteArray("<scoreboard/>"); },
                  [this] { return a.programma; }}) {
-        Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi Neri/7.jpg"), "foto");
-        Ambiente::CreaFile(a.programma + QStringLiteral("/Sponsors/bar.jpg"), "bar");
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi Neri/7.jpg"), Foto);
+        Ambiente::CreaFile(a.programma + QStringLiteral("/Sponsors/bar.jpg"), "\xFF\xD8\xFF" "bar");
         Ambiente::CreaFile(a.radice.filePath(QStringLiteral("segreto.txt")), "segreto");
     }
-    RispostaHttp Chiedi(const char* metodo, const QByteArray& bersaglio, QByteArray etag = {}) {
+    RispostaHttp Chiedi(const char* metodo, const QByteArray& bersaglio, QByteArray etag = {},
+                        const QByteArray& origine = {}) {
         RichiestaHttp r;
         r.Metodo = metodo;
         r.Bersaglio = bersaglio;
         r.SeNonCorrisponde = etag;
+        r.Host = "127.0.0.1:8765";
+        r.Origine = origine;
         return rotte.Rispondi(r);
     }
+    static QByteArray Intestazione(const RispostaHttp& r, const QByteArray& nome) {
+        for (const auto& [chiave, valore] : r.Intestazioni) {
+            if (chiave == nome) {
+                return valore;
+            }
+        }
+        return {};
+    }
+    // A JPEG's first bytes: what the file is, not what it is called.
+    static inline const QByteArray Foto = QByteArray("\xFF\xD8\xFF\xE0" "foto");
     Ambiente a;
     Instradatore rotte;
 };
@@ -83,7 +96,7 @@ TEST_F(InstradatoreTest, PathsThatWouldLeaveTheFoldersAreNotFound) {
           "/media/%2e%2e/Languages.csv"}) {
         EXPECT_EQ(404, Chiedi("GET", bersaglio).Stato) << bersaglio;
     }
-    EXPECT_EQ(QByteArray("foto"), Chiedi("GET", "/media/teams/Lupi%20Neri/7.jpg").Corpo);
+    EXPECT_EQ(Foto, Chiedi("GET", "/media/teams/Lupi%20Neri/7.jpg").Corpo);
 }
 
 TEST_F(InstradatoreTest, PicturesCarryAnEtagAndAMatchingOneIsNotSentAgain) {
@@ -98,6 +111,55 @@ TEST_F(InstradatoreTest, PicturesCarryAnEtagAndAMatchingOneIsNotSentAgain) {
     const RispostaHttp dopo = Chiedi("GET", "/media/sponsors/bar.jpg", etag);
     EXPECT_EQ(304, dopo.Stato);
     EXPECT_TRUE(dopo.Corpo.isEmpty());
+}
+
+// The team folders hold rosters (often of minors) and sounds: only pictures leave, known by
+// their content, with the type they really are.
+TEST_F(InstradatoreTest, MediaServesPicturesOnlyByWhatTheyAre) {
+    Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi Neri/team.csv"), "7;Rossi;Anna;;C\r\n");
+    Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi Neri/7.mp3"), "ID3\x03");
+    Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi Neri/finta.jpg"), "<html>");
+    Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi Neri/logo.jpg"), "\x89PNG\r\n\x1A\n....");
+    struct Caso {
+        const char* bersaglio;
+        int stato;
+        QByteArray tipo;
+    };
+    for (const Caso& c : {Caso{"/media/teams/Lupi%20Neri/team.csv", 404, "text/plain; charset=utf-8"},
+                          Caso{"/media/teams/Lupi%20Neri/7.mp3", 404, "text/plain; charset=utf-8"},
+                          Caso{"/media/teams/Lupi%20Neri/finta.jpg", 404, "text/plain; charset=utf-8"},
+                          Caso{"/media/teams/Lupi%20Neri/logo.jpg", 200, "image/png"},
+                          Caso{"/media/teams/Lupi%20Neri/7.jpg", 200, "image/jpeg"}}) {
+        const RispostaHttp r = Chiedi("GET", c.bersaglio);
+        EXPECT_EQ(c.stato, r.Stato) << c.bersaglio;
+        EXPECT_EQ(c.tipo, r.Tipo) << c.bersaglio;
+        if (c.stato == 200) {
+            EXPECT_EQ("nosniff", Intestazione(r, "X-Content-Type-Options")) << c.bersaglio;
+        }
+    }
+}
+
+// Another origin's page may read the score feeds, nothing else: no stream, no picture, and
+// no Access-Control-Allow-Origin beyond the feeds.
+TEST_F(InstradatoreTest, AnotherOriginReadsTheFeedsOnly) {
+    struct Caso {
+        const char* bersaglio;
+        QByteArray origine;
+        int stato;
+        QByteArray permesso;
+    };
+    for (const Caso& c : {Caso{"/state.json", "http://evil.example", 200, "*"},
+                          Caso{"/vmix.json", "http://evil.example", 200, "*"},
+                          Caso{"/events", "http://evil.example", 403, ""},
+                          Caso{"/media/sponsors/bar.jpg", "http://evil.example", 403, ""},
+                          Caso{"/overlay", "null", 403, ""},
+                          Caso{"/events", "http://127.0.0.1:8765", 200, ""},
+                          Caso{"/events", "", 200, ""},
+                          Caso{"/media/sponsors/bar.jpg", "", 200, ""}}) {
+        const RispostaHttp r = Chiedi("GET", c.bersaglio, {}, c.origine);
+        EXPECT_EQ(c.stato, r.Stato) << c.bersaglio << " from " << c.origine.constData();
+        EXPECT_EQ(c.permesso, Intestazione(r, "Access-Control-Allow-Origin")) << c.bersaglio;
+    }
 }
 
 TEST(IndirizziLiveTest, LoopbackAlwaysAndTheMachinesAddressesWithTheLan) {
