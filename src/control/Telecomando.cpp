@@ -63,10 +63,7 @@ RispostaHttp Telecomando::Rispondi(const RichiestaHttp& richiesta) {
         r.Intestazioni.emplaceBack("Allow", dati ? "GET" : "POST");
         return r;
     }
-    const int esito =
-        accesso_.Valuta(richiesta.Indirizzo,
-                        Accesso::Credenziale(richiesta.Autorizzazione, richiesta.Cookie),
-                        orologio_.elapsed());
+    const int esito = accesso_.Valuta(richiesta.Indirizzo, Credenziali(richiesta), orologio_.elapsed());
     if (esito != 200) {
         return Testo(esito, TestoStato(esito));
     }
@@ -76,6 +73,22 @@ RispostaHttp Telecomando::Rispondi(const RichiestaHttp& richiesta) {
     return Controllo(richiesta, percorso.mid(9));
 }
 
+// A browser attaches the cookie to any request to this host, a hostile page's included: it
+// counts only when the browser says the request comes from our own page (Sec-Fetch-Site, or
+// Origin), or when it carries our pages' own header, which no other page can send here
+// without a preflight we never allow. A deck or a script uses the Bearer header.
+Accesso::Credenziali Telecomando::Credenziali(const RichiestaHttp& richiesta) const {
+    Accesso::Credenziali c = accesso_.Leggi(richiesta.Autorizzazione, richiesta.Cookie);
+    const bool nostra = richiesta.SitoFetch == "same-origin" || richiesta.DallaPagina ||
+                        (!richiesta.Origine.isEmpty() && richiesta.Origine == "http://" + richiesta.Host);
+    const bool estranea = (!richiesta.SitoFetch.isEmpty() && richiesta.SitoFetch != "same-origin") ||
+                          (!richiesta.Origine.isEmpty() && richiesta.Origine != "http://" + richiesta.Host);
+    if (!nostra || estranea) {
+        c.dispositivo.clear();
+    }
+    return c;
+}
+
 RispostaHttp Telecomando::Controllo(const RichiestaHttp& richiesta, const QByteArray& percorso) {
     const ComandoLetto letto = LeggiComando(percorso);
     if (letto.rifiuto != 0) {
@@ -83,6 +96,9 @@ RispostaHttp Telecomando::Controllo(const RichiestaHttp& richiesta, const QByteA
     }
     const Comando& comando = letto.comando;
     if (!coda_.empty() || console_.Occupata()) {
+        if (static_cast<int>(coda_.size()) >= MassimoInCoda) {
+            return Testo(503, TestoStato(503));
+        }
         coda_.emplace_back(richiesta.Id, comando);
         attesa_.start();
         RispostaHttp r;
@@ -159,26 +175,42 @@ void Telecomando::Riprova() {
     while (!coda_.empty() && !console_.Occupata()) {
         const auto [id, comando] = coda_.front();
         coda_.pop_front();
-        Concludi(id, Esegui(comando));
+        // A phone that gave up (its page closed, its taps repeated) must not score late.
+        if (server_.Presente(id)) {
+            Concludi(id, Esegui(comando));
+        }
     }
     if (coda_.empty()) {
         attesa_.stop();
     }
 }
 
-// The QR code's link carries the secret once; the page then lives on a cookie, so the
-// address bar and the history keep no secret.
+// The QR code carries a one-time pairing code: the phone trades it for a device secret of its
+// own, kept in a cookie named for this port, so the address bar and the history keep only a
+// spent code.
 RispostaHttp Telecomando::Pagina(const RichiestaHttp& richiesta, const QByteArray& query) {
     if (richiesta.Metodo != "GET" && richiesta.Metodo != "HEAD") {
         RispostaHttp r = Testo(405, "Method Not Allowed");
         r.Intestazioni.emplaceBack("Allow", "GET, HEAD");
         return r;
     }
-    const QByteArray dato =
-        QUrlQuery(QString::fromLatin1(query)).queryItemValue(QStringLiteral("token")).toLatin1();
-    const QByteArray credenziale =
-        dato.isEmpty() ? Accesso::Credenziale({}, richiesta.Cookie) : dato;
-    const int esito = accesso_.Valuta(richiesta.Indirizzo, credenziale, orologio_.elapsed());
+    const QByteArray codice =
+        QUrlQuery(QString::fromLatin1(query)).queryItemValue(QStringLiteral("pair")).toLatin1();
+    int esito = 401;
+    if (!codice.isEmpty()) {
+        const QByteArray segreto =
+            accesso_.Associa(codice, richiesta.Indirizzo, richiesta.Agente, orologio_.elapsed());
+        if (!segreto.isEmpty()) {
+            RispostaHttp r = Testo(303, "See Other");
+            r.Intestazioni.emplaceBack("Location", "/remote");
+            r.Intestazioni.emplaceBack("Set-Cookie", accesso_.NomeCookie() + '=' + segreto +
+                                                         "; Path=/; Max-Age=31536000; HttpOnly; SameSite=Strict");
+            return r;
+        }
+    } else {
+        // The page itself holds no secret: opening it is a navigation, with no Origin to check.
+        esito = accesso_.Valuta(richiesta.Indirizzo, accesso_.Leggi({}, richiesta.Cookie), orologio_.elapsed());
+    }
     if (esito != 200) {
         QFile file(QStringLiteral(":/live/remote_chiuso.html"));
         RispostaHttp r = Testo(esito, TestoStato(esito));
@@ -186,13 +218,6 @@ RispostaHttp Telecomando::Pagina(const RichiestaHttp& richiesta, const QByteArra
             r.Tipo = "text/html; charset=utf-8";
             r.Corpo = file.readAll();
         }
-        return r;
-    }
-    if (!dato.isEmpty()) {
-        RispostaHttp r = Testo(303, "See Other");
-        r.Intestazioni.emplaceBack("Location", "/remote");
-        r.Intestazioni.emplaceBack("Set-Cookie", Accesso::NomeCookie() + '=' + dato +
-                                                     "; Path=/; HttpOnly; SameSite=Strict");
         return r;
     }
     QFile file(QStringLiteral(":/live/remote.html"));

@@ -45,11 +45,17 @@ public:
     // Answers that waited past `AttesaCopiaMs` go out, marked as not yet saved.
     void ScadenzeCopia();
     int InAttesa() const { return static_cast<int>(coda_.size()); }
+    // Requests that wait for a question on the console at most; more get 503.
+    static constexpr int MassimoInCoda = 16;
+    // The steady clock the secrets' times are on.
+    qint64 Adesso() const { return orologio_.elapsed(); }
 
 private:
     RispostaHttp Controllo(const RichiestaHttp& richiesta, const QByteArray& percorso);
     RispostaHttp Pagina(const RichiestaHttp& richiesta, const QByteArray& query);
     RispostaHttp Esegui(const Comando& comando);
+    // The secrets a request carries; the device cookie only when our own page sent it.
+    Accesso::Credenziali Credenziali(const RichiestaHttp& richiesta) const;
     // A done action is answered once the copy on disk holds it; `Differita` until then.
     RispostaHttp DopoLaCopia(quint64 id, RispostaHttp risposta);
     void Concludi(quint64 id, const RispostaHttp& risposta);

@@ -430,6 +430,7 @@ void Form1::AvviaLive(quint16 porta, bool lan) {
                 u' ' + QString::number(porta),
             Pulsanti::Ok);
     }
+    telecomando_->Sicurezza().ImpostaPorta(live_->Porta());
 }
 
 void Form1::Avviso(const QString& testo) {

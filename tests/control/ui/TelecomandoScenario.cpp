@@ -219,52 +219,82 @@ TEST(TelecomandoScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
     EXPECT_EQ(0, b.console->Match().Punti[0]);
     EXPECT_TRUE(b.console->Text1[0]->text().isEmpty());
 
-    // Ten failures from one address shut it out, the right secret included; loopback's own
-    // budget is apart.
+    // Ten wrong secrets from one address shut its wrong guesses out; the right secret is
+    // never refused, and another address has its own budget.
     b.console->AvviaLive(8765, true);
     const QString ladro = QStringLiteral("192.168.1.66");
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(401, b.Richiesta("POST", "/control/home/plus", "Bearer x", ladro).Stato);
     }
-    EXPECT_EQ(429, b.Richiesta("POST", "/control/home/plus", giusto, ladro).Stato);
+    EXPECT_EQ(429, b.Richiesta("POST", "/control/home/plus", "Bearer x", ladro).Stato);
     EXPECT_EQ(0, b.console->Match().Punti[0]);
-    EXPECT_EQ(200, b.Richiesta("POST", "/control/home/plus", giusto, "192.168.1.30").Stato)
-        << "another phone on the LAN, now switched on";
+    EXPECT_EQ(200, b.Post("home/plus").Stato) << "the owner is never locked out";
     EXPECT_EQ(1, b.console->Match().Punti[0]);
 }
 
-TEST(TelecomandoScenario, ThePhoneLinkSetsACookieAndTheAnswerIsTheNewState) {
+// The QR code's one-time code becomes the phone's own cookie, named for the port; the cookie
+// scores only from our own page, never from another origin's.
+TEST(TelecomandoScenario, PairingTradesAOneTimeCodeForTheDevicesOwnCookie) {
     Banco b;
-    const QByteArray segreto = b.console->Remoto().Sicurezza().Segreto().toLatin1();
-    const RispostaHttp link = b.Richiesta("GET", "/remote?token=" + segreto, {}, "127.0.0.1");
+    Accesso& accesso = b.console->Remoto().Sicurezza();
+    const QByteArray codice = accesso.NuovoCodice(b.console->Remoto().Adesso()).toLatin1();
+    const RispostaHttp link = b.Richiesta("GET", "/remote?pair=" + codice, {}, "127.0.0.1");
     EXPECT_EQ(303, link.Stato);
-    QByteArray cookie;
+    QByteArray cookie, attributi;
     for (const auto& [chiave, valore] : link.Intestazioni) {
         if (chiave == "Set-Cookie") {
             cookie = valore.left(valore.indexOf(';'));
+            attributi = valore.mid(valore.indexOf(';'));
         }
     }
-    EXPECT_EQ("brivanta_remote=" + segreto, cookie);
-    RichiestaHttp r;
-    r.Metodo = "POST";
-    r.Bersaglio = "/control/guests/plus";
-    r.Cookie = "tema=scuro; " + cookie;
-    r.Indirizzo = QStringLiteral("127.0.0.1");
-    r.Id = ++b.ultimoId;
-    RispostaHttp punto = b.a.f.live.Gestore(r);
-    if (punto.Differita) {
-        punto = b.Risposta(r.Id);
-    }
-    ASSERT_EQ(200, punto.Stato);
-    const QJsonObject stato = QJsonDocument::fromJson(punto.Corpo).object();
-    EXPECT_EQ(1, stato.value("guests").toObject().value("points").toInt());
+    ASSERT_TRUE(cookie.startsWith(accesso.NomeCookie() + '='));
+    EXPECT_FALSE(cookie.contains(accesso.Segreto().toLatin1())) << "not the decks' secret";
+    EXPECT_TRUE(attributi.contains("HttpOnly") && attributi.contains("SameSite=Strict"));
+    EXPECT_EQ(401, b.Richiesta("GET", "/remote?pair=" + codice, {}, "127.0.0.1").Stato) << "spent";
+    EXPECT_EQ(401, b.Richiesta("GET", "/remote?token=" + accesso.Segreto().toLatin1(), {}, "127.0.0.1").Stato)
+        << "the secret itself is no link";
 
+    const auto punto = [&](const QByteArray& origine, const QByteArray& sito, bool pagina) {
+        RichiestaHttp r;
+        r.Metodo = "POST";
+        r.Bersaglio = "/control/guests/plus";
+        r.Cookie = "tema=scuro; " + cookie;
+        r.Host = "127.0.0.1:8765";
+        r.Origine = origine;
+        r.SitoFetch = sito;
+        r.DallaPagina = pagina;
+        r.Indirizzo = QStringLiteral("127.0.0.1");
+        r.Id = ++b.ultimoId;
+        RispostaHttp risposta = b.a.f.live.Gestore(r);
+        return risposta.Differita ? b.Risposta(r.Id) : risposta;
+    };
+    struct Caso {
+        QByteArray origine, sito;
+        bool pagina;
+        int stato;
+    };
+    for (const Caso& c : {Caso{"http://evil.example", "cross-site", false, 401},
+                          Caso{"http://127.0.0.1:9000", "same-site", false, 401},
+                          Caso{"", "", false, 401},
+                          Caso{"http://evil.example", "", true, 401},
+                          Caso{"", "same-origin", false, 200},
+                          Caso{"http://127.0.0.1:8765", "", false, 200},
+                          Caso{"", "", true, 200}}) {
+        EXPECT_EQ(c.stato, punto(c.origine, c.sito, c.pagina).Stato)
+            << c.origine.constData() << " " << c.sito.constData() << " " << c.pagina;
+    }
+    EXPECT_EQ(3, b.console->Match().Punti[1]) << "only our own page scored";
+
+    RichiestaHttp r;
     r.Metodo = "GET";
     r.Bersaglio = "/remote";
+    r.Cookie = cookie;
+    r.Indirizzo = QStringLiteral("127.0.0.1");
     const RispostaHttp pagina = b.a.f.live.Gestore(r);
     EXPECT_EQ(200, pagina.Stato);
     EXPECT_TRUE(pagina.Corpo.contains("/control/")) << "the phone page itself";
     r.Bersaglio = "/remote.json";
+    r.DallaPagina = true;
     const QJsonObject dati = QJsonDocument::fromJson(b.a.f.live.Gestore(r).Corpo).object();
     EXPECT_EQ(QStringLiteral("Neri"), dati.value("sides").toArray()[1].toObject()
                                           .value("roster").toArray()[1].toObject()
