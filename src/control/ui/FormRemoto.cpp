@@ -6,6 +6,7 @@
 #include "platform/Impostazioni.h"
 #include "shared/Modulo1.h"
 
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QNetworkInterface>
 #include <QPixmap>
@@ -33,6 +34,13 @@ FormRemoto::FormRemoto(const Modulo1& modulo, Impostazioni& impostazioni,
     Label2->setWordWrap(true);
     CommandNuovo = new QPushButton(t("Nuovo codice segreto"), this);
     CommandChiudi = new QPushButton(t("Chiudi"), this);
+    deckSecretLabel = new QLabel(this);
+    deckSecretLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    devicesList = new QTreeWidget(this);
+    devicesList->setHeaderLabels({t("Browser"), t("Indirizzo"), t("Ultimo accesso")});
+    devicesList->setRootIsDecorated(false);
+    devicesList->setMinimumHeight(90);
+    revokeButton = new QPushButton(t("Revoca"), this);
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(CommandNuovo);
     pulsanti->addStretch();
@@ -41,9 +49,19 @@ FormRemoto::FormRemoto(const Modulo1& modulo, Impostazioni& impostazioni,
     colonna->addWidget(Image1, 1);
     colonna->addWidget(Label1);
     colonna->addWidget(Label2);
+    colonna->addWidget(new QLabel(t("Dispositivi associati"), this));
+    colonna->addWidget(devicesList);
+    colonna->addWidget(revokeButton, 0, Qt::AlignRight);
+    colonna->addWidget(deckSecretLabel);
     colonna->addLayout(pulsanti);
     connect(CommandNuovo, &QPushButton::clicked, this, [this] { CommandNuovo_Click(); });
     connect(CommandChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    connect(revokeButton, &QPushButton::clicked, this, &FormRemoto::revokeSelectedDevice);
+    // A code lives two minutes: the one shown is always fresh enough to scan.
+    pairingTimer_.setInterval(static_cast<int>(Accesso::DurataCodice * 3 / 4));
+    connect(&pairingTimer_, &QTimer::timeout, this, &FormRemoto::renewPairingCode);
+    devicesTimer_.setInterval(2000);
+    connect(&devicesTimer_, &QTimer::timeout, this, &FormRemoto::listDevices);
     impostazioni_.Scrivi(QStringLiteral("HubToken"), telecomando_.Sicurezza().Segreto());
     Mostra();
 }
@@ -51,9 +69,12 @@ FormRemoto::FormRemoto(const Modulo1& modulo, Impostazioni& impostazioni,
 void FormRemoto::Mostra() {
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     indirizzo_.clear();
+    base_.clear();
     if (porta_ == 0) {
         Image1->clear();
         Label1->clear();
+        deckSecretLabel->clear();
+        listDevices();
         Label2->setText(t("L'uscita live è spenta: scegli una porta nei Settaggi."));
         return;
     }
@@ -69,18 +90,54 @@ void FormRemoto::Mostra() {
             base = basi[i];
         }
     }
-    indirizzo_ = base + QStringLiteral("remote?token=") + telecomando_.Sicurezza().Segreto();
-    Image1->setPixmap(QPixmap::fromImage(CodiceQr(indirizzo_, LatoModulo)));
-    Label1->setText(indirizzo_);
+    base_ = base;
     Label2->setText(
-        lan_ ? t("Inquadra il codice con il telefono, sulla stessa rete del computer. Chi ha "
-                 "questo indirizzo può segnare i punti: un nuovo codice segreto esclude i "
-                 "telefoni collegati prima.")
+        lan_ ? t("Inquadra il codice con il telefono, sulla stessa rete del computer: il codice "
+                 "vale due minuti e una volta sola, poi il telefono resta associato finché non lo "
+                 "revochi. Un nuovo codice segreto esclude tutti i telefoni e le pulsantiere.")
              : t("Per usare un telefono rendi l'uscita live raggiungibile dalla rete locale "
                  "nei Settaggi."));
+    deckSecretLabel->setText(t("Segreto per pulsantiere e script:") + u' ' + telecomando_.Sicurezza().Segreto());
+    renewPairingCode();
+    listDevices();
+    pairingTimer_.start();
+    devicesTimer_.start();
+}
+
+void FormRemoto::renewPairingCode() {
+    if (base_.isEmpty()) {
+        return;
+    }
+    indirizzo_ = base_ + QStringLiteral("remote?pair=") + telecomando_.Sicurezza().NuovoCodice(telecomando_.Adesso());
+    Image1->setPixmap(QPixmap::fromImage(CodiceQr(indirizzo_, LatoModulo)));
+    Label1->setText(indirizzo_);
+}
+
+void FormRemoto::listDevices() {
+    const qint64 adesso = telecomando_.Adesso();
+    const QDateTime ora = QDateTime::currentDateTime();
+    const QVariant scelto = devicesList->currentItem() != nullptr ? devicesList->currentItem()->data(0, Qt::UserRole) : QVariant();
+    devicesList->clear();
+    for (const Accesso::Dispositivo& d : telecomando_.Sicurezza().Dispositivi(adesso)) {
+        auto* riga = new QTreeWidgetItem(
+            devicesList, {d.browser, d.indirizzo, ora.addMSecs(d.ultimo - adesso).toString(QStringLiteral("dd/MM HH:mm"))});
+        riga->setData(0, Qt::UserRole, d.numero);
+        if (scelto == riga->data(0, Qt::UserRole)) {
+            devicesList->setCurrentItem(riga);
+        }
+    }
+    revokeButton->setEnabled(devicesList->topLevelItemCount() > 0);
+}
+
+void FormRemoto::revokeSelectedDevice() {
+    if (const QTreeWidgetItem* riga = devicesList->currentItem()) {
+        telecomando_.Sicurezza().Revoca(riga->data(0, Qt::UserRole).toULongLong());
+        listDevices();
+    }
 }
 
 void FormRemoto::CommandNuovo_Click() {
     telecomando_.Sicurezza().ImpostaSegreto(RinnovaSegreto(impostazioni_));
+    telecomando_.Sicurezza().RevocaTutto();
     Mostra();
 }
