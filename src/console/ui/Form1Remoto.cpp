@@ -6,6 +6,7 @@
 #include "control/ui/FormRemoto.h"
 #include "control/ui/FormTasti.h"
 #include "live/Diffusione.h"
+#include "match/Ritorno.h"
 #include "platform/FinestreModali.h"
 #include "platform/Piattaforma.h"
 #include "shared/ScrittoreFile.h"
@@ -31,7 +32,12 @@ void Form1::AvviaTelecomando() {
                 }
                 v.Tipo = TipoPuntoSottolineato();
                 v.UltimaRiga = partita_.Storico.isEmpty() ? QString() : partita_.Storico.last();
+                // Undo goes back to its line: what it takes back is the change after it.
+                if (const auto riga = RigaUndo(partita_); riga && *riga + 1 < partita_.Storico.size()) {
+                    v.Annulla = DescriviRiga(partita_.Storico[*riga + 1], partita_.Tabellone.Nome, modulo_.Lingue);
+                }
                 v.Undo = Command16->isEnabled();
+                v.Testi = TestiRemoto(modulo_.Lingue);
                 return DatiRemotoJson(v);
             },
             [this] { return copia_->Consegnate(); }, [this] { return copia_->Scritte(); }});

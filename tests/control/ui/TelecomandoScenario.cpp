@@ -300,6 +300,9 @@ TEST(TelecomandoScenario, PairingTradesAOneTimeCodeForTheDevicesOwnCookie) {
                                           .value("roster").toArray()[1].toObject()
                                           .value("label").toString().section(u' ', 1, 1));
     EXPECT_TRUE(dati.value("last_line").toString().endsWith(QStringLiteral("G_N_0")));
+    EXPECT_EQ(QStringLiteral("Punto Orsi, 0-3"), dati.value("undo_text").toString()) << "in words";
+    EXPECT_EQ(QStringLiteral("Tempo"), dati.value("texts").toObject().value("timeout").toString())
+        << "the page speaks the console's language";
 }
 
 TEST(TelecomandoScenario, ARequestDuringAQuestionWaitsItsTurnInOrder) {
