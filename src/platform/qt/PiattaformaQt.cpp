@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -13,7 +14,9 @@
 
 #include <cstdlib>
 
-ImpostazioniQt::ImpostazioniQt() : settings_(QStringLiteral("Brivanta"), QStringLiteral("Brivanta")) {}
+ImpostazioniQt::ImpostazioniQt() : settings_(QStringLiteral("Brivanta"), QStringLiteral("Brivanta")) {
+    ProteggiSegreto();
+}
 
 QString ImpostazioniQt::Leggi(const QString& chiave) const {
     return settings_.value(QStringLiteral("Startup/") + chiave).toString();
@@ -21,6 +24,18 @@ QString ImpostazioniQt::Leggi(const QString& chiave) const {
 
 void ImpostazioniQt::Scrivi(const QString& chiave, const QString& valore) {
     settings_.setValue(QStringLiteral("Startup/") + chiave, valore);
+    if (chiave == QStringLiteral("HubToken")) {
+        settings_.sync();
+        ProteggiSegreto();
+    }
+}
+
+// The remote's secret lets anyone score: while the file holds it, other users of the machine
+// may not read it. The settings are rewritten in place, so the file keeps these permissions.
+void ImpostazioniQt::ProteggiSegreto() {
+    if (!Leggi(QStringLiteral("HubToken")).isEmpty() && QFile::exists(settings_.fileName())) {
+        QFile::setPermissions(settings_.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
 }
 
 QString CartelleQt::Documenti() const {

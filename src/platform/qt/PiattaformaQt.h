@@ -17,6 +17,7 @@ public:
     void Scrivi(const QString& chiave, const QString& valore) override;
 
 private:
+    void ProteggiSegreto();
     mutable QSettings settings_;
 };
 
