@@ -1,6 +1,7 @@
 #include "match/FilePartita.h"
 
 #include "match/Partita.h"
+#include "match/Punteggio.h"
 #include "match/Regole.h"
 #include "match/Storico.h"
 #include "shared/Lingua.h"
@@ -164,6 +165,7 @@ std::array<QString, 2> ApplicaFilePartita(Partita& p, const ContenutoFile& file,
         }
     }
     p.UndoAttivo = true;
+    DecidiBanner(p, lingue);
     return squadre;
 }
 

@@ -4,6 +4,7 @@
 #include "match/Regole.h"
 #include "match/Storico.h"
 #include "match/VistaPartita.h"
+#include "shared/Lingua.h"
 #include "shared/Modulo1.h"
 #include "shared/Numeri.h"
 #include "teams/Ricerche.h"
@@ -18,30 +19,11 @@ bool CodiceRifiutato(const QString& codice) {
     return codice != QStringLiteral("E") && !codice.isEmpty() && ValoreNumerico(codice) == 0;
 }
 
-void SetPointOMatchPoint(Partita& p, int puntiPerVincere, const Modulo1& m, VistaPartita& v) {
-    auto& t = p.Tabellone;
-    t.Banner = false;
-    p.StatoSetPoint = 0;
-    const int casa = p.PunteggioCorrente[0];
-    const int ospiti = p.PunteggioCorrente[1];
-    if (!VicinoAlSet(casa, ospiti, puntiPerVincere) || casa == ospiti) {
-        return;
-    }
-    t.TestoBanner = m.Traduci(QStringLiteral("SET POINT"));
-    t.BannerMatchPoint = false;
-    const int inTesta = casa > ospiti ? 0 : 1;
-    if (MatchPoint(p.SetTotali, inTesta, CodiceSet(p.SetVinti[0], p.SetVinti[1]))) {
-        p.StatoSetPoint = 2;
-        t.TestoBanner = m.Traduci(QStringLiteral("MATCH POINT"));
-        t.BannerMatchPoint = true;
-    } else {
-        p.StatoSetPoint = 1;
-    }
-    if (!SetTotaliValido(p.SetTotali)) {
+void SetPointOMatchPoint(Partita& p, const Modulo1& m, VistaPartita& v) {
+    DecidiBanner(p, m.Lingue);
+    if (p.Tabellone.Banner && !SetTotaliValido(p.SetTotali)) {
         v.Avviso(QStringLiteral("Error number of sets =") + QString::number(p.SetTotali));
-        p.StatoSetPoint = 0;
     }
-    t.Banner = true;
 }
 
 void MostraMarcatore(Partita& p, int lato, int tipo, const RichiestaPunto& r, const Modulo1& m,
@@ -153,7 +135,7 @@ bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPart
     p.UndoAttivo = true;
     p.Tabellone.Punti = {QString::number(p.Punti[0]), QString::number(p.Punti[1])};
     p.PunteggioCorrente = p.Punti;
-    SetPointOMatchPoint(p, puntiPerVincere, m, v);
+    SetPointOMatchPoint(p, m, v);
     p.FotoMarcatore.clear();
     if (r.Index == 0 && m.EsultanzaAttiva != 0) {
         v.Esultanza(tipo);
@@ -166,4 +148,30 @@ bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPart
     }
     FineSet(p, puntiPerVincere, ora, m, v);
     return true;
+}
+
+void DecidiBanner(Partita& p, const TabellaLingue& lingue) {
+    auto& t = p.Tabellone;
+    t.Banner = false;
+    p.StatoSetPoint = 0;
+    const int casa = p.Punti[0];
+    const int ospiti = p.Punti[1];
+    const int puntiPerVincere = PuntiPerVincere(p.SetTotali, p.SetCorrente, p.PuntiSet, p.PuntiTieBreak);
+    if (p.PartitaFinita != 0 || !VicinoAlSet(casa, ospiti, puntiPerVincere) || casa == ospiti) {
+        return;
+    }
+    t.TestoBanner = lingue.Traduci(QStringLiteral("SET POINT"));
+    t.BannerMatchPoint = false;
+    const int inTesta = casa > ospiti ? 0 : 1;
+    if (MatchPoint(p.SetTotali, inTesta, CodiceSet(p.SetVinti[0], p.SetVinti[1]))) {
+        p.StatoSetPoint = 2;
+        t.TestoBanner = lingue.Traduci(QStringLiteral("MATCH POINT"));
+        t.BannerMatchPoint = true;
+    } else {
+        p.StatoSetPoint = 1;
+    }
+    if (!SetTotaliValido(p.SetTotali)) {
+        p.StatoSetPoint = 0;
+    }
+    t.Banner = true;
 }

@@ -5,6 +5,7 @@
 
 struct Partita;
 struct Modulo1;
+class TabellaLingue;
 class VistaPartita;
 
 // What the operator gave the score buttons.
@@ -19,3 +20,8 @@ struct RichiestaPunto {
 // One click of a score button, every rule in order.
 // False when the click was refused and changed no point.
 bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPartita& v);
+
+// The set point / match point banner from the score as it stands now. Whatever moves the score
+// (a point, Undo, a rollback, a loaded file) decides it here, so the display, the live state
+// and the report never keep one the score no longer has.
+void DecidiBanner(Partita& p, const TabellaLingue& lingue);

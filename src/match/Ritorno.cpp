@@ -1,5 +1,7 @@
 #include "match/Ritorno.h"
 
+#include "match/Punteggio.h"
+
 #include "match/Partita.h"
 #include "match/Regole.h"
 #include "match/Storico.h"
@@ -90,6 +92,7 @@ void EseguiRitorno(Partita& p, int destinazione, const TabellaLingue& lingue) {
         p.Storico.removeLast();
     }
     p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
+    DecidiBanner(p, lingue);
 }
 
 std::optional<int> RigaUndo(const Partita& p) {

@@ -1,3 +1,4 @@
+#include "match/FilePartita.h"
 #include "match/Partita.h"
 #include "match/Ritorno.h"
 #include "match/Storico.h"
@@ -88,6 +89,56 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRitorno{14, true, 3, 4, 1, {1, 1}, {2, 0}, {"25/23", "20/25"}, 15},
         // Score lines between the timeouts and the target do not end the walk.
         CasoRitorno{18, true, 3, 7, 1, {1, 1}, {2, 1}, {"25/23", "20/25"}, 19}));
+
+// The banner follows the score wherever it comes from: a point, Undo, a rollback, a load.
+TEST(BannerTest, UndoRollbackAndLoadDecideTheBannerAgain) {
+    struct Caso {
+        const char* nome;
+        QStringList storico;
+        std::array<int, 2> punti; // as the click before left them
+        int destinazione;
+        int statoAtteso; // 0 none, 1 set point, 2 match point
+    };
+    const Caso casi[] = {
+        {"Undo of the point that made set point", {"(1) 0 -  0 - 15:00 - 0_0", "(1)23 -  1 - 15:05 - H_N_0", "(1)24 -  1 - 15:06 - H_N_0"},
+         {24, 1}, 1, 0},
+        {"rollback into a set at 24-23", {"(1) 0 -  0 - 15:00 - 0_0", "(1)24 - 23 - 15:10 - H_N_0", "(1)25 - 23 - 15:10 - H_7_1", "(2) 0 -  0 - 15:10 - 0_0"},
+         {0, 0}, 1, 1},
+        {"Undo across the end of the set that would win the match",
+         {"(1) 0 -  0 - 15:00 - 0_0", "(1)25 - 20 - 15:10 - H_N_0", "(2) 0 -  0 - 15:10 - 0_0", "(2)25 - 20 - 15:20 - H_N_0",
+          "(3) 0 -  0 - 15:20 - 0_0", "(3)24 - 20 - 15:30 - H_N_0", "(3)25 - 20 - 15:31 - H_N_0", "(4) 0 -  0 - 15:31 - 0_0"},
+         {0, 0}, 5, 2},
+        {"Undo of a point that was not near the end", {"(1) 0 -  0 - 15:00 - 0_0", "(1) 3 -  1 - 15:05 - H_N_0", "(1) 3 -  2 - 15:06 - G_N_0"},
+         {3, 2}, 1, 0},
+    };
+    for (const Caso& c : casi) {
+        Partita p;
+        RegolePredefinite(p);
+        p.Storico = c.storico;
+        p.Punti = c.punti;
+        p.Tabellone.Banner = true; // what the last click may have left
+        p.StatoSetPoint = 1;
+        EseguiRitorno(p, c.destinazione, TabellaLingue{});
+        EXPECT_EQ(c.statoAtteso, p.StatoSetPoint) << c.nome;
+        EXPECT_EQ(c.statoAtteso != 0, p.Tabellone.Banner) << c.nome;
+        EXPECT_EQ(c.statoAtteso == 2 ? QStringLiteral("MATCH POINT") : c.statoAtteso == 1 ? QStringLiteral("SET POINT") : p.Tabellone.TestoBanner,
+                  p.Tabellone.TestoBanner) << c.nome;
+    }
+
+    // A match file saved at match point opens with its banner.
+    const auto file = LeggiFilePartita({"#Salvataggio  del : 07/12/2026 - 21:40:00", "#HOME  :Lupi", "#GUESTS:Orsi",
+                                        "#HSCORE:2", "#GSCORE:0", "#HPART.:24", "#GPART.:20", "#CURSET:3",
+                                        "#SET 1 :25/20", "#SET 2 :25/20", "#TIMER1:0", "#TIMER2:0", "#GAMEOV:1",
+                                        "#SETTOT:5", "#PUNTIS:25", "#PUNTIT:15", "#PUNTIC:8",
+                                        "#--------- Sotto tutti gli eventi della partita -------------",
+                                        "(3) 0 -  0 - 15:20 - 0_0", "(3)24 - 20 - 15:30 - H_N_0"});
+    ASSERT_TRUE(file);
+    Partita caricata;
+    RegolePredefinite(caricata);
+    ApplicaFilePartita(caricata, *file, TabellaLingue{});
+    EXPECT_EQ(2, caricata.StatoSetPoint);
+    EXPECT_TRUE(caricata.Tabellone.Banner);
+}
 
 TEST(RitornoRegoleTest, FifteenPointSetsEndAtTheirOwnTarget) {
     Partita p;
