@@ -137,6 +137,10 @@ bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPart
     p.PunteggioCorrente = p.Punti;
     SetPointOMatchPoint(p, m, v);
     p.FotoMarcatore.clear();
+    // The scorer is this point's code: an athlete picked for an earlier point is nobody now.
+    if (aggiunta && ValoreNumerico(p.CodiceAtleta) <= 0) {
+        p.NumeroMarcatore.clear();
+    }
     if (r.Index == 0 && m.EsultanzaAttiva != 0) {
         v.Esultanza(tipo);
     }

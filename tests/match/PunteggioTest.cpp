@@ -95,6 +95,21 @@ TEST_F(PunteggioTest, HistoryAlignsOneAndTwoDigitScores) {
     EXPECT_EQ(QStringLiteral("(1)10 - 10 - 15:42 - H_N_0"), p.Storico.last());
 }
 
+// A "+ 1" with an empty code box credits nobody: no athlete's photo, whoever was picked before.
+TEST_F(PunteggioTest, APointWithNoCodeShowsNoAthlete) {
+    for (const int index : {CasaPiu, OspitiPiu}) {
+        p.NumeroMarcatore = QStringLiteral("7"); // the last athlete picked, points ago
+        p.FotoMarcatore.clear();
+        ASSERT_TRUE(Click(index));
+        EXPECT_TRUE(p.FotoMarcatore.isEmpty()) << index << " " << p.FotoMarcatore.toStdString();
+        EXPECT_TRUE(p.NumeroMarcatore.isEmpty()) << index;
+        EXPECT_TRUE(p.Storico.last().endsWith(QStringLiteral("_N_0"))) << "nobody credited";
+    }
+    p.NumeroMarcatore = QStringLiteral("7");
+    ASSERT_TRUE(Click(OspitiPiu, QStringLiteral("7")));
+    EXPECT_TRUE(p.FotoMarcatore.endsWith(QStringLiteral("7.jpg"))) << "a number in the box still shows its athlete";
+}
+
 TEST_F(PunteggioTest, AthleteCodes) {
     struct Caso {
         const char* codice;
