@@ -2,7 +2,7 @@
 
 #include "control/Accesso.h"
 #include "control/Comandi.h"
-#include "live/Http.h"
+#include "platform/Http.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "live/Http.h"
+#include "platform/Http.h"
 
 #include <QString>
 #include <functional>

@@ -1,5 +1,5 @@
 #include "scenari/ConsoleDiProva.h"
-#include "match/ui/Form3.h"
+#include "display/ui/Form3.h"
 
 #include <QDialog>
 

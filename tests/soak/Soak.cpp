@@ -5,7 +5,7 @@
 #include "doppi/Doppi.h"
 #include "match/FilePartita.h"
 #include "match/Storico.h"
-#include "match/ui/Form3.h"
+#include "display/ui/Form3.h"
 #include "shared/TestoFile.h"
 
 #include <QApplication>

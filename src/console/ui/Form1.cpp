@@ -1,7 +1,7 @@
 #include "console/ui/Form1.h"
 
 #include "display/ui/Form2.h"
-#include "match/ui/Form3.h"
+#include "display/ui/Form3.h"
 #include "display/Animazioni.h"
 #include "display/ui/SegueSchermo.h"
 #include "control/Telecomando.h"

@@ -3,7 +3,7 @@
 #include "display/ui/Form2.h"
 #include "match/Ritorno.h"
 #include "match/Timeout.h"
-#include "match/ui/Form3.h"
+#include "display/ui/Form3.h"
 #include "platform/Dialoghi.h"
 #include "platform/Piattaforma.h"
 #include "options/ui/Form6.h"

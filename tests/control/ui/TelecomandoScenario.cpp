@@ -6,7 +6,7 @@
 #include "live/Diffusione.h"
 #include "doppi/Stampa.h"
 #include "match/Ritorno.h"
-#include "match/ui/Form3.h"
+#include "display/ui/Form3.h"
 #include "platform/qt/ServerLiveQt.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "match/ui/Form3.h"
+#include "display/ui/Form3.h"
 
 #include "display/ui/Form2.h"
 #include "match/Partita.h"
