@@ -4,9 +4,9 @@
 #include "doppi/Ambiente.h"
 #include "doppi/ImmaginiOstili.h"
 #include "shared/ui/Immagini.h"
-#include "sponsor/ui/Form5.h"
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "sponsor/ui/SponsorManager.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 
 namespace {
 
@@ -37,13 +37,13 @@ void BM_GestioneSponsorOstile(benchmark::State& state) {
         Ambiente::CreaFile(a.programma + QStringLiteral("/Sponsors/") + QString::fromLatin1(nome),
                            caso.dati);
     }
-    Form1 console(a.f.piattaforma);
+    ConsoleWindow console(a.f.piattaforma);
     console.Form_Load();
     Modulo1 modulo = console.Modulo();
     Durate durate;
     for (auto _ : state) {
         durate.Inizia();
-        Form5 gestione({modulo, a.f.piattaforma, console.Tabellone(), [] {}});
+        SponsorManager gestione({modulo, a.f.piattaforma, console.Tabellone(), [] {}});
         durate.Ferma();
     }
     durate.Riporta(state);

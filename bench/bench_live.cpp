@@ -1,6 +1,6 @@
 // The live output as a streamer feels it: building the state, the event reaching 50 clients
 // after a score click, and what the server adds to the click itself.
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "control/Telecomando.h"
 #include "doppi/Ambiente.h"
 #include "doppi/ClienteEventi.h"
@@ -55,7 +55,7 @@ struct ConsoleInDiretta {
     Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
                             a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
                             a.f.disco};
-    Form1 console{piattaforma};
+    ConsoleWindow console{piattaforma};
     std::vector<std::unique_ptr<ClienteEventi>> clienti;
 };
 

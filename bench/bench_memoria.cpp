@@ -2,8 +2,8 @@
 // console, then ten points with ten different scorers on the display. Reports the resident
 // memory and how long each scorer's photo took to reach the rising panel.
 #include "Foto.h"
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 
 #include "Misure.h"
@@ -47,10 +47,10 @@ Ambiente& Dati() {
 
 void Memoria(benchmark::State& state, QSize schermo) {
     Ambiente& a = Dati();
-    Form1 console(a.f.piattaforma);
+    ConsoleWindow console(a.f.piattaforma);
     console.Form_Load();
     console.show();
-    Form2& d = console.Tabellone();
+    DisplayWindow& d = console.Tabellone();
     d.resize(schermo);
     d.Form_Resize();
     for (int lato = 0; lato < 2; ++lato) {

@@ -1,7 +1,7 @@
 // One score click as the operator feels it: the whole handler with both windows updated,
 // then also painted, with a 250-line history on the console; and on a slow disk.
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "match/Storico.h"
 
@@ -14,7 +14,7 @@ namespace {
 void ClickPunto(benchmark::State& state, bool disegna, int ritardoDisco = 0) {
     Ambiente a;
     a.f.disco.ritardoMs = ritardoDisco;
-    Form1 console(a.f.piattaforma);
+    ConsoleWindow console(a.f.piattaforma);
     console.Form_Load();
     console.show();
     Partita& p = console.Match();

@@ -2,8 +2,8 @@
 // big): the UI thread's share; the photos are decoded on the side.
 #include "Foto.h"
 #include "Misure.h"
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 
 #include <QApplication>
@@ -26,10 +26,10 @@ void BM_SceltaSquadraGrande(benchmark::State& state) {
     QFile::copy(campione, cartella + QStringLiteral("/logo.jpg"));
     Ambiente::CreaFile(cartella + QStringLiteral("/team.csv"), rosa);
 
-    Form1 console(a.f.piattaforma);
+    ConsoleWindow console(a.f.piattaforma);
     console.Form_Load();
     console.show();
-    Form2& d = console.Tabellone();
+    DisplayWindow& d = console.Tabellone();
     d.resize(1920, 1080);
     d.Form_Resize();
     console.List1[0]->setCurrentItem(console.List1[0]->findItems(QStringLiteral("Grande"),

@@ -1,8 +1,8 @@
 // The display's costly moments at 1920 x 1080: the live preview, a point whose scorer has a
 // large photo, a sponsor rotation step over large pictures.
 #include "Foto.h"
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 
 #include "Misure.h"
@@ -35,14 +35,14 @@ struct Console {
         console.List1[0]->setCurrentRow(console.List1[0]->row(
             console.List1[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first()));
         console.dbclicca(0);
-        Form2& d = console.Tabellone();
+        DisplayWindow& d = console.Tabellone();
         d.resize(1920, 1080);
         d.Form_Resize();
         d.FotoPreparate().Attendi();
         d.SponsorPreparati().Attendi();
         QApplication::processEvents();
     }
-    Form1 console;
+    ConsoleWindow console;
 };
 
 void BM_AnteprimaTabellone(benchmark::State& state) {
@@ -80,7 +80,7 @@ BENCHMARK(BM_PuntoConFotoGrande)->Iterations(200)->Unit(benchmark::kMillisecond)
 
 void BM_RotazioneSponsorGrandi(benchmark::State& state) {
     Console c;
-    Form2& d = c.console.Tabellone();
+    DisplayWindow& d = c.console.Tabellone();
     Durate durate;
     for (auto _ : state) {
         durate.Inizia();
@@ -98,7 +98,7 @@ BENCHMARK(BM_RotazioneSponsorGrandi)->Iterations(50)->Unit(benchmark::kMilliseco
 // tick that holds a person in the middle while a 4000 x 3000 photo grows in seven steps.
 void Presentazione(benchmark::State& state, bool tieni) {
     Console c;
-    Form2& d = c.console.Tabellone();
+    DisplayWindow& d = c.console.Tabellone();
     Durate durate;
     for (auto _ : state) {
         if (!d.TimerP.isActive()) {

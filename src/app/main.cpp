@@ -1,4 +1,4 @@
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "platform/Piattaforma.h"
 #include "platform/qt/AudioQt.h"
 #include "platform/qt/Caratteri.h"
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
                             processo, audio,        modali,   live,     disco};
 
-    Form1 console(piattaforma);
+    ConsoleWindow console(piattaforma);
     dialoghi.ImpostaFinestraPrincipale(&console);
     QObject::connect(&istanza, &IstanzaSingola::Richiamata, &console, [&console] {
         console.showNormal();

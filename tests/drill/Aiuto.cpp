@@ -1,7 +1,7 @@
 // Plays a scripted match through the console and reports on stdout each finished change and
 // the last change the emergency copy on disk is known to hold, so the crash drill can kill it
 // at any moment.
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "doppi/Doppi.h"
 #include "drill/Copione.h"
 #include "shared/ScrittoreFile.h"
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     PiattaformaIncustodita doppi(QString::fromLocal8Bit(argv[1]));
-    Form1 console(doppi.piattaforma);
+    ConsoleWindow console(doppi.piattaforma);
     console.Form_Load();
     std::mt19937 caso(static_cast<std::mt19937::result_type>(std::atol(argv[2])));
     const int passi = std::atoi(argv[3]);

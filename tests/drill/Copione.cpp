@@ -1,8 +1,8 @@
 #include "drill/Copione.h"
 
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 
-void PassoCasuale(Form1& console, std::mt19937& caso) {
+void PassoCasuale(ConsoleWindow& console, std::mt19937& caso) {
     if (console.Match().PartitaFinita != 0) {
         console.menunew_Click();
         return;

@@ -2,7 +2,7 @@
 
 #include <random>
 
-class Form1;
+class ConsoleWindow;
 
 // One random operator action through the console's handlers, as a scripted match plays them.
-void PassoCasuale(Form1& console, std::mt19937& caso);
+void PassoCasuale(ConsoleWindow& console, std::mt19937& caso);

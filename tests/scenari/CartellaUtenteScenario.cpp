@@ -1,10 +1,10 @@
 // An installed program's folder cannot be written: everything the program writes goes to the
 // user's data folder, seeded from the shipped data.
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
-#include "sponsor/ui/Form5.h"
-#include "teams/ui/Form4.h"
+#include "sponsor/ui/SponsorManager.h"
+#include "teams/ui/TeamEditor.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -35,7 +35,7 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
     const QStringList prima = Fotografia(a.programma);
     const QString utente = a.f.cartelle.utente;
 
-    Form1 console(a.f.piattaforma);
+    ConsoleWindow console(a.f.piattaforma);
     console.Form_Load();
     EXPECT_EQ(utente, console.Modulo().CartellaDati);
     EXPECT_FALSE(console.List1[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
@@ -43,7 +43,7 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
     EXPECT_TRUE(QFileInfo::exists(utente + "/Sounds/1_coro.wav"));
 
     a.f.modali.Attendi([&](QDialog& d) {
-        auto& f = static_cast<Form4&>(d);
+        auto& f = static_cast<TeamEditor&>(d);
         f.List1->setCurrentItem(f.List1->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
         f.Text2[0]->setText(QStringLiteral("Rossini"));
         f.Command1_Click();
@@ -57,7 +57,7 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
     const QString scelto = a.radice.filePath(QStringLiteral("nuovo.png"));
     ASSERT_TRUE(png.save(scelto, "PNG"));
     a.f.modali.Attendi([&](QDialog& d) {
-        auto& f = static_cast<Form5&>(d);
+        auto& f = static_cast<SponsorManager&>(d);
         a.f.dialoghi.AttendiFile(scelto);
         a.f.dialoghi.Attendi(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
                                             "le frecce di scorrimento.\r\n") + scelto);

@@ -1,5 +1,5 @@
 #include "scenari/ConsoleDiProva.h"
-#include "display/ui/Form3.h"
+#include "display/ui/CountdownWindow.h"
 
 #include <QDialog>
 
@@ -34,7 +34,7 @@ TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(QStringLiteral("0"), console.Label5[0]->text());
     Timeout();
     ASSERT_NE(nullptr, console.Conteggio());
-    Form3& f = *console.Conteggio();
+    CountdownWindow& f = *console.Conteggio();
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.Label1->text());
     EXPECT_EQ(QStringLiteral("1"), console.Tabellone().Label6[0]->text());
@@ -66,7 +66,7 @@ TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
 TEST_F(ComandiTest, FullCountdownClosesAtTheThirtyFirstTick) {
     Punti(0, 1);
     Timeout();
-    Form3& f = *console.Conteggio();
+    CountdownWindow& f = *console.Conteggio();
     for (int i = 0; i < 30; ++i) {
         f.Timer1_Timer();
     }

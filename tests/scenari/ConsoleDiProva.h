@@ -1,7 +1,7 @@
 #pragma once
 
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 
@@ -30,6 +30,6 @@ protected:
     }
 
     Ambiente a;
-    Form1 console{a.f.piattaforma};
-    Form2& d = console.Tabellone();
+    ConsoleWindow console{a.f.piattaforma};
+    DisplayWindow& d = console.Tabellone();
 };

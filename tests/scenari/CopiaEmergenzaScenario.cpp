@@ -1,4 +1,4 @@
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/FullDisk.h"
 #include "doppi/Stampa.h"
@@ -27,7 +27,7 @@ class CopiaEmergenzaScenario : public ::testing::Test {
 protected:
     CopiaEmergenzaScenario() { console.Form_Load(); }
     Ambiente a;
-    Form1 console{a.f.piattaforma};
+    ConsoleWindow console{a.f.piattaforma};
 };
 
 TEST_F(CopiaEmergenzaScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotWait) {
@@ -73,7 +73,7 @@ TEST(CopiaEmergenzaDiscoPieno, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWh
     FullDisk disco;
     Ambiente a;
     a.f.cartelle.temporanea = disco.path();
-    Form1 console{a.f.piattaforma};
+    ConsoleWindow console{a.f.piattaforma};
     console.Form_Load();
     for (int i = 0; i < 3; ++i) {
         console.Command1_Click(0);

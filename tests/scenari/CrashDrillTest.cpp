@@ -1,6 +1,6 @@
 // Kills a console that is playing a match at random moments and checks that the emergency
 // copy is always whole and never older than the last change the console saw on disk.
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "doppi/Doppi.h"
 #include "drill/Copione.h"
 #include "match/FilePartita.h"
@@ -27,7 +27,7 @@ QByteArray Contenuto(const QString& percorso) {
 std::vector<QByteArray> CopieAttese(const QString& cartella) {
     QDir().mkpath(cartella);
     PiattaformaIncustodita doppi(cartella);
-    Form1 console(doppi.piattaforma);
+    ConsoleWindow console(doppi.piattaforma);
     console.Form_Load();
     std::mt19937 caso(Seme);
     std::vector<QByteArray> copie{QByteArray()};

@@ -8,7 +8,7 @@ struct CasoDomanda {
     const char* nome;
     const char* domanda;
     Risposta rinuncia; // what the default button answers
-    std::function<void(Form1&)> comando;
+    std::function<void(ConsoleWindow&)> comando;
 };
 
 class DomandeScenario : public ConsoleDiProva,
@@ -29,20 +29,20 @@ INSTANTIATE_TEST_SUITE_P(
     Comandi, DomandeScenario,
     ::testing::Values(
         CasoDomanda{"unlock", "Si vuole interrompere definitivamente la partita in corso?",
-                    Risposta::No, [](Form1& c) { c.Command3_Click(); }},
+                    Risposta::No, [](ConsoleWindow& c) { c.Command3_Click(); }},
         CasoDomanda{"new_match",
                     "Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                     "<Annulla> Per continuare questa partita.",
-                    Risposta::Annulla, [](Form1& c) { c.menunew_Click(); }},
+                    Risposta::Annulla, [](ConsoleWindow& c) { c.menunew_Click(); }},
         CasoDomanda{"load_over_a_match",
                     "Una partita di Brivanta è già in corso, desideri abbandonarla e caricare "
                     "un'altra partita?",
-                    Risposta::No, [](Form1& c) { c.MenuC_Click(); }},
+                    Risposta::No, [](ConsoleWindow& c) { c.MenuC_Click(); }},
         CasoDomanda{"exit",
                     "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più "
                     "possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.",
-                    Risposta::Annulla, [](Form1& c) { c.Command2_Click(); }}),
+                    Risposta::Annulla, [](ConsoleWindow& c) { c.Command2_Click(); }}),
     [](const ::testing::TestParamInfo<CasoDomanda>& info) { return std::string(info.param.nome); });
 
 } // namespace

@@ -101,7 +101,7 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
 class RecuperoScenario : public FileScenario {
 protected:
     void Recupera() { Recupera(console); }
-    void Recupera(Form1& c) {
+    void Recupera(ConsoleWindow& c) {
         ASSERT_TRUE(c.AttendiCopia());
         const QString quando = QFileInfo(c.PercorsoEmergenza())
                                    .lastModified()
@@ -116,8 +116,8 @@ protected:
         c.MenuCPEM_Click();
     }
     // A fresh console after a crash, on the same temporary folder.
-    std::unique_ptr<Form1> Riavvia() {
-        auto nuova = std::make_unique<Form1>(a.f.piattaforma);
+    std::unique_ptr<ConsoleWindow> Riavvia() {
+        auto nuova = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         nuova->Form_Load();
         return nuova;
     }

@@ -1,6 +1,6 @@
 // The live server against a guest on the hall's network, on an ephemeral loopback port: each
 // attack gets its answer, nobody can take the server for himself, and the match is unchanged.
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "control/Telecomando.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
@@ -76,7 +76,7 @@ protected:
     Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
                             a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
                             a.f.disco};
-    Form1 console{piattaforma};
+    ConsoleWindow console{piattaforma};
     quint16 porta = 0;
 };
 

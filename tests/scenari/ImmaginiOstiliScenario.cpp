@@ -2,8 +2,8 @@
 // nothing, never a crash.
 #include "doppi/ImmaginiOstili.h"
 #include "scenari/ConsoleDiProva.h"
-#include "sponsor/ui/Form5.h"
-#include "teams/ui/Form4.h"
+#include "sponsor/ui/SponsorManager.h"
+#include "teams/ui/TeamEditor.h"
 
 #include <QCoreApplication>
 
@@ -57,7 +57,7 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
 
 
     a.f.modali.Attendi([](QDialog& finestra) {
-        auto& editor = static_cast<Form4&>(finestra);
+        auto& editor = static_cast<TeamEditor&>(finestra);
         editor.List1->setCurrentItem(editor.List1->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
         editor.List1_Click();
         EXPECT_FALSE(editor.Image1->pixmap().isNull()) << "editor: the default athlete picture";
@@ -66,7 +66,7 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     });
     console.menugest_Click();
     a.f.modali.Attendi([](QDialog& finestra) {
-        auto& gestione = static_cast<Form5&>(finestra);
+        auto& gestione = static_cast<SponsorManager&>(finestra);
         EXPECT_FALSE(gestione.Image2->pixmap().isNull()) << "manager: the default header";
     });
     console.MenuSponsor_Click();

@@ -1,5 +1,5 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/ClienteEventi.h"
 #include "doppi/Stampa.h"
@@ -58,7 +58,7 @@ protected:
     Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
                             a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
                             a.f.disco};
-    Form1 console{piattaforma};
+    ConsoleWindow console{piattaforma};
     quint16 porta = 0;
     QNetworkAccessManager rete;
 };
@@ -177,7 +177,7 @@ TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     a.f.dialoghi.Attendi(
         QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +
         QString::number(porta));
-    Form1 seconda(p2);
+    ConsoleWindow seconda(p2);
     seconda.Form_Load();
     seconda.Form_Load();
     EXPECT_FALSE(seconda.Live().Attiva());

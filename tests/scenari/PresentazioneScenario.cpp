@@ -1,5 +1,5 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 
@@ -15,7 +15,7 @@ protected:
         Scegli(1, QStringLiteral("Orsi"));
     }
     // The teams' folders, then the console on them.
-    std::unique_ptr<Form1> Prepara() {
+    std::unique_ptr<ConsoleWindow> Prepara() {
         const QString lupi = a.programma + QStringLiteral("/Teams/Lupi");
         Ambiente::CreaFile(lupi + QStringLiteral("/team.csv"),
                            "7;ROSSI;MARIO;2-Centrale;C\r\nA1;Verdi;Anna;;C\r\n9;Fuori;Lista;1;N\r\n");
@@ -25,7 +25,7 @@ protected:
         Ambiente::CreaFile(lupi + QStringLiteral("/7.wav"), "RIFF");
         Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Orsi/team.csv"),
                            "12;Neri;Paolo;3-Libero;C\r\n");
-        auto nuova = std::make_unique<Form1>(a.f.piattaforma);
+        auto nuova = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         nuova->Form_Load();
         return nuova;
     }
@@ -64,8 +64,8 @@ protected:
     }
 
     Ambiente a;
-    std::unique_ptr<Form1> console = Prepara();
-    Form2& d = console->Tabellone();
+    std::unique_ptr<ConsoleWindow> console = Prepara();
+    DisplayWindow& d = console->Tabellone();
 };
 
 TEST_F(PresentazioneScenario, BothLineUpsOnePersonAtATime) {

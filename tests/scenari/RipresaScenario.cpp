@@ -1,5 +1,5 @@
 // Match-day safety: an interrupted match offered back at start, and the backups folder.
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 #include "match/Archivio.h"
@@ -18,8 +18,8 @@ const QString Uscita = QStringLiteral(
 
 class RipresaScenario : public ::testing::Test {
 protected:
-    std::unique_ptr<Form1> Avvia() {
-        auto c = std::make_unique<Form1>(a.f.piattaforma);
+    std::unique_ptr<ConsoleWindow> Avvia() {
+        auto c = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         c->Form_Load();
         return c;
     }
@@ -43,7 +43,7 @@ protected:
                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
     // A one-set match to two points, won by home.
-    void Vinci(Form1& c) {
+    void Vinci(ConsoleWindow& c) {
         c.Match().SetTotali = 1;
         c.Match().PuntiSet = 2;
         a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));

@@ -1,5 +1,5 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 
@@ -20,7 +20,7 @@ protected:
         logo.save(lupi + QStringLiteral("/logo.jpg"), "JPG");
         Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Orsi/team.csv"),
                            "12;Neri;Paolo;3-Libero;C\r\n");
-        console = std::make_unique<Form1>(a.f.piattaforma);
+        console = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         console->Form_Load();
     }
     void Scegli(int lato, const QString& nome) {
@@ -39,13 +39,13 @@ protected:
     }
 
     Ambiente a;
-    std::unique_ptr<Form1> console;
+    std::unique_ptr<ConsoleWindow> console;
 };
 
 TEST_F(SquadreScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
     Scegli(0, QStringLiteral("Lupi"));
     Scegli(1, QStringLiteral("Orsi"));
-    Form2& d = console->Tabellone();
+    DisplayWindow& d = console->Tabellone();
     EXPECT_EQ(QStringLiteral("Lupi"), console->Label1[0]->text());
     EXPECT_EQ(QStringLiteral("Lupi"), d.Label1->text());
     EXPECT_EQ(QStringLiteral("Orsi"), d.Label2->text());
@@ -107,7 +107,7 @@ TEST_F(SquadreScenario, ALoadedMatchChoosesItsTeams) {
     const QString percorso = a.radice.filePath(QStringLiteral("p.txt"));
     a.f.dialoghi.AttendiFile(percorso);
     console->MenuSalva_Click();
-    auto altra = std::make_unique<Form1>(a.f.piattaforma);
+    auto altra = std::make_unique<ConsoleWindow>(a.f.piattaforma);
     altra->Form_Load();
     a.f.dialoghi.AttendiFile(percorso);
     altra->MenuC_Click();

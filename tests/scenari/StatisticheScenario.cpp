@@ -1,8 +1,8 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
-#include "stats/ui/Form7.h"
+#include "stats/ui/PointsSummary.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -11,10 +11,10 @@ namespace {
 
 class StatisticheScenario : public ::testing::Test {
 protected:
-    std::unique_ptr<Form1> Prepara() {
+    std::unique_ptr<ConsoleWindow> Prepara() {
         Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi/team.csv"),
                            "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
-        auto nuova = std::make_unique<Form1>(a.f.piattaforma);
+        auto nuova = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         nuova->Form_Load();
         nuova->List1[0]->setCurrentItem(nuova->List1[0]->findItems("Lupi", Qt::MatchExactly).first());
         nuova->dbclicca(0);
@@ -34,8 +34,8 @@ protected:
     }
 
     Ambiente a;
-    std::unique_ptr<Form1> console = Prepara();
-    Form2& d = console->Tabellone();
+    std::unique_ptr<ConsoleWindow> console = Prepara();
+    DisplayWindow& d = console->Tabellone();
 };
 
 TEST_F(StatisticheScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
@@ -131,7 +131,7 @@ TEST_F(StatisticheScenario, SummaryWindowAndItsExport) {
     Punto(3, "7", 1);
     const QString percorso = a.radice.filePath(QStringLiteral("punti"));
     a.f.modali.Attendi([&](QDialog& finestra) {
-        auto& f = static_cast<Form7&>(finestra);
+        auto& f = static_cast<PointsSummary&>(finestra);
         ASSERT_EQ(2u, f.Celle.size()) << "7 and 10, then the staff row ends the table";
         EXPECT_EQ(QStringLiteral("3"), f.Celle[0][2]->text());
         EXPECT_EQ(QStringLiteral("2"), f.Celle[0][5]->text());

@@ -127,7 +127,7 @@ TEST_F(ZoomScenario, FullScreenOnTheFirstScreenComesBackThereAtTheNextStart) {
     console.Command9_Click();
     const auto memoria = a.f.impostazioni.valori;
     ASSERT_EQ(QStringLiteral("0"), memoria.value(QStringLiteral("Left")));
-    Form1 dopo(a.f.piattaforma);
+    ConsoleWindow dopo(a.f.piattaforma);
     dopo.Form_Load();
     EXPECT_TRUE(dopo.Tabellone().isFullScreen());
     EXPECT_EQ(QPoint(0, 0), dopo.Tabellone().pos());

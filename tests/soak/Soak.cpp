@@ -1,11 +1,11 @@
 // Hours of a match in a minute: random operator actions on the whole program, with the
 // record checked after every one. Usage: soak_brivanta [actions=20000] [seed=1]
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Doppi.h"
 #include "match/FilePartita.h"
 #include "match/Storico.h"
-#include "display/ui/Form3.h"
+#include "display/ui/CountdownWindow.h"
 #include "shared/TestoFile.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ constexpr bool MemoriaMisurabile = true;
 
 // The heap in use, every arena: what a leak makes grow. RSS also grows when the allocator
 // keeps freed pages of the decoder thread's arena, which is not a leak.
-long HeapKb(Form1& console) {
+long HeapKb(ConsoleWindow& console) {
     // The picture caches fill up to their budget by design; what a leak keeps is elsewhere.
     for (CacheImmagini* cache : {&console.Tabellone().FotoPreparate(),
                                  &console.Tabellone().SponsorPreparati(), &console.Loghi()}) {
@@ -91,7 +91,7 @@ struct Verifiche {
     }
 };
 
-void VerificaPartita(Form1& console, Verifiche& c, int azione) {
+void VerificaPartita(ConsoleWindow& console, Verifiche& c, int azione) {
     const Partita& p = console.Match();
     for (int lato = 0; lato < 2; ++lato) {
         c.Verifica(p.Punti[lato] >= 0 && p.Punti[lato] <= 200, azione, "points out of 0..200");
@@ -132,7 +132,7 @@ void VerificaPartita(Form1& console, Verifiche& c, int azione) {
                azione, "emergency copy differs from the match shown");
 }
 
-const char* AzioneACaso(Form1& console, DialoghiSoak& dialoghi, std::mt19937& caso,
+const char* AzioneACaso(ConsoleWindow& console, DialoghiSoak& dialoghi, std::mt19937& caso,
                    const QString& cartella) {
     auto tra = [&caso](int a, int b) { return std::uniform_int_distribution<int>(a, b)(caso); };
     const int lato = tra(0, 1);
@@ -245,7 +245,7 @@ int main(int argc, char** argv) {
     Piattaforma piattaforma{dialoghi,  impostazioni, cartelle, orologio, shell,
                             processo, audio,        modali,   live,     disco};
 
-    Form1 console(piattaforma);
+    ConsoleWindow console(piattaforma);
     console.Form_Load();
     std::mt19937 caso(seme);
     Verifiche controllo;

@@ -1,8 +1,8 @@
-#include "console/ui/frmAbout.h"
-#include "options/ui/Form6.h"
+#include "console/ui/AboutBox.h"
+#include "options/ui/OptionsWindow.h"
 #include "scenari/ConsoleDiProva.h"
 #include "shared/Prodotto.h"
-#include "teams/ui/Form4.h"
+#include "teams/ui/TeamEditor.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ TEST_F(AiutoTest, HelpPagesOpenOnlyInTheCurrentLanguage) {
 
 TEST_F(AiutoTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
     a.f.modali.Attendi([&](QDialog& finestra) {
-        auto& f = static_cast<frmAbout&>(finestra);
+        auto& f = static_cast<AboutBox&>(finestra);
         EXPECT_EQ(QStringLiteral("About Brivanta"), f.windowTitle());
         EXPECT_EQ(QStringLiteral("Version ") + TestoVersione(VersioneProgramma()), f.lblVersion->text());
         EXPECT_FALSE(f.lblDescription->text().isEmpty());
@@ -50,9 +50,9 @@ TEST_F(AiutoTest, UpdateNoticeThenTheProductPage) {
 
 TEST_F(AiutoTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
     Punti(0, 3);
-    a.f.modali.Attendi([&](QDialog& finestra) { static_cast<Form6&>(finestra).Command7_Click(); });
+    a.f.modali.Attendi([&](QDialog& finestra) { static_cast<OptionsWindow&>(finestra).Command7_Click(); });
     a.f.modali.Attendi([&](QDialog& finestra) {
-        ASSERT_NE(nullptr, qobject_cast<Form4*>(&finestra));
+        ASSERT_NE(nullptr, qobject_cast<TeamEditor*>(&finestra));
         QDir().mkpath(a.programma + QStringLiteral("/Teams/Nuova Squadra"));
     });
     a.f.dialoghi.Attendi(QStringLiteral(

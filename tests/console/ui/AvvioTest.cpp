@@ -1,5 +1,5 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 
@@ -12,7 +12,7 @@ namespace {
 class AvvioTest : public ::testing::Test {
 protected:
     void Avvia() {
-        console = std::make_unique<Form1>(a.f.piattaforma);
+        console = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         console->Form_Load();
     }
     void Imposta(const QString& chiave, const QString& valore) {
@@ -27,7 +27,7 @@ protected:
     }
 
     Ambiente a;
-    std::unique_ptr<Form1> console;
+    std::unique_ptr<ConsoleWindow> console;
 };
 
 TEST_F(AvvioTest, FirstStartWithNoSettings) {
@@ -43,7 +43,7 @@ TEST_F(AvvioTest, FirstStartWithNoSettings) {
     EXPECT_EQ(a.programma, m.CartellaDati);
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console->windowTitle());
 
-    Form2& d = console->Tabellone();
+    DisplayWindow& d = console->Tabellone();
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(d.isMaximized());
     EXPECT_EQ(QPoint(0, 0), d.pos());

@@ -1,5 +1,5 @@
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 
@@ -14,12 +14,12 @@ protected:
         QFile::copy(QStringLiteral(BRIVANTA_DATI) + "/Languages.csv",
                     a.programma + QStringLiteral("/Languages.csv"));
     }
-    std::unique_ptr<Form1> Avvia() {
-        auto c = std::make_unique<Form1>(a.f.piattaforma);
+    std::unique_ptr<ConsoleWindow> Avvia() {
+        auto c = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         c->Form_Load();
         return c;
     }
-    QStringList Menu(const Form1& c) const {
+    QStringList Menu(const ConsoleWindow& c) const {
         QStringList voci;
         for (const QAction* v : c.MenuLN) {
             voci << (v != nullptr ? v->text() + (v->isChecked() ? "*" : "") : QStringLiteral("-"));

@@ -1,12 +1,12 @@
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "control/Telecomando.h"
-#include "control/ui/FormTasti.h"
-#include "display/ui/Form2.h"
+#include "control/ui/KeysWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "live/Diffusione.h"
 #include "doppi/Stampa.h"
 #include "match/Ritorno.h"
-#include "display/ui/Form3.h"
+#include "display/ui/CountdownWindow.h"
 #include "platform/qt/ServerLiveQt.h"
 
 #include <QDir>
@@ -32,7 +32,7 @@ struct Banco {
                            "7;Rossi;Mario;2-Centrale;C\r\n9;Bianchi;Luca;1-Banda;C\r\n");
         Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Orsi/team.csv"),
                            "4;Neri;Paolo;3-Libero;C\r\n");
-        console = std::make_unique<Form1>(a.f.piattaforma);
+        console = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         console->Form_Load();
         for (int lato = 0; lato < 2; ++lato) {
             const QString nome = lato == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
@@ -115,13 +115,13 @@ struct Banco {
     }
 
     Ambiente a;
-    std::unique_ptr<Form1> console;
+    std::unique_ptr<ConsoleWindow> console;
     quint64 ultimoId = 0;
 };
 
 QStringList Gioca(Via via) {
     Banco b;
-    Form1& c = *b.console;
+    ConsoleWindow& c = *b.console;
     auto passo = [&](auto click, auto tasti, auto remoto) {
         switch (via) {
         case Via::Click: click(); break;
@@ -362,7 +362,7 @@ TEST(TelecomandoScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
 
 TEST(TelecomandoScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
     Banco b;
-    Form1& c = *b.console;
+    ConsoleWindow& c = *b.console;
     // Tab: code box, its +1, the other code box, its +1.
     EXPECT_EQ(c.Command1[0], c.Text1[0]->nextInFocusChain());
     EXPECT_EQ(c.Text1[1], c.Command1[0]->nextInFocusChain());
@@ -407,7 +407,7 @@ TEST(TelecomandoScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
 
 TEST(TelecomandoScenario, ReturnInATeamListChoosesThatTeam) {
     Banco b;
-    Form1& c = *b.console;
+    ConsoleWindow& c = *b.console;
     c.List1[1]->setCurrentItem(c.List1[1]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
     QTest::keyClick(c.List1[1], Qt::Key_Return);
     EXPECT_EQ(QStringLiteral("Lupi"), c.Match().NomeSquadra[1]);
@@ -415,9 +415,9 @@ TEST(TelecomandoScenario, ReturnInATeamListChoosesThatTeam) {
 
 TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
     Banco b;
-    Form1& c = *b.console;
+    ConsoleWindow& c = *b.console;
     b.a.f.modali.Attendi([&](QDialog& d) {
-        auto& f = static_cast<FormTasti&>(d);
+        auto& f = static_cast<KeysWindow&>(d);
         f.Tabella->selectRow(static_cast<int>(Azione::Undo));
         f.CommandCambia_Click();
         QTest::keyClick(f.Tabella, Qt::Key_Z, Qt::ControlModifier);
@@ -435,14 +435,14 @@ TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefault
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), b.a.f.impostazioni.valori.value(QStringLiteral("KeyUndo")));
 
     b.a.f.modali.Attendi([](QDialog& d) {
-        auto& f = static_cast<FormTasti&>(d);
+        auto& f = static_cast<KeysWindow&>(d);
         f.CommandDefault->click();
         f.CommandAnnulla->click();
     });
     c.MenuTasti_Click();
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Tasti().Tasto(Azione::Undo)) << "Annulla keeps the map";
     b.a.f.modali.Attendi([](QDialog& d) {
-        auto& f = static_cast<FormTasti&>(d);
+        auto& f = static_cast<KeysWindow&>(d);
         f.CommandDefault->click();
         f.CommandOk->click();
     });
@@ -460,7 +460,7 @@ TEST(TelecomandoRete, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
     Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
                             a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
                             a.f.disco};
-    Form1 console(piattaforma);
+    ConsoleWindow console(piattaforma);
     console.Form_Load();
     ASSERT_TRUE(console.Live().Avvia(0, false));
     QNetworkAccessManager rete;

@@ -1,6 +1,6 @@
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "display/Colori.h"
-#include "display/ui/Form2.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 
@@ -24,14 +24,14 @@ int Inchiostro(const QImage& figura, int luce, QColor fondo = {}) {
 class AspettoTest : public ::testing::Test {
 protected:
     void Avvia() {
-        console = std::make_unique<Form1>(a.f.piattaforma);
+        console = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         console->Form_Load();
     }
-    Form2& Display() { return console->Tabellone(); }
+    DisplayWindow& Display() { return console->Tabellone(); }
     QImage Grab() { return Display().grab().toImage(); }
 
     Ambiente a;
-    std::unique_ptr<Form1> console;
+    std::unique_ptr<ConsoleWindow> console;
 };
 
 TEST_F(AspettoTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
@@ -55,7 +55,7 @@ TEST_F(AspettoTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
 
 TEST_F(AspettoTest, NamesLeanTowardsTheCentreAfterEveryLayout) {
     Avvia();
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     const auto verso = [&] {
         return std::pair{d.Label12[0]->alignment() & Qt::AlignHorizontal_Mask,
                          d.Label14[0]->alignment() & Qt::AlignHorizontal_Mask};
@@ -73,7 +73,7 @@ TEST_F(AspettoTest, NamesLeanTowardsTheCentreAfterEveryLayout) {
 
 TEST_F(AspettoTest, ThePresentationCardIsOutOfSightAfterEveryLayout) {
     Avvia();
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     d.AvviaOFermaPresentazione();
     d.AvviaOFermaPresentazione();
     d.TimerP_Timer();
@@ -88,7 +88,7 @@ TEST_F(AspettoTest, ThePresentationCardIsOutOfSightAfterEveryLayout) {
 
 TEST_F(AspettoTest, TheLeadingTeamPanelShowsOneNumberAndTheTeamPicture) {
     Avvia();
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     d.MostraSquadraInTesta(0, QStringLiteral("Squadra in testa"), QString(), QStringLiteral("0-0"),
                            QStringLiteral("12 - 10"));
     const QImage ombra = d.Label18->grab().toImage();

@@ -1,4 +1,4 @@
-#include "display/ui/Form2.h"
+#include "display/ui/DisplayWindow.h"
 #include "doppi/Doppi.h"
 #include "doppi/Stampa.h"
 #include "match/Partita.h"
@@ -34,8 +34,8 @@ protected:
         }
     }
     // A display of its own, created once the folder is ready.
-    Form2& Display() {
-        display = std::make_unique<Form2>(f.piattaforma, p, m, lettore);
+    DisplayWindow& Display() {
+        display = std::make_unique<DisplayWindow>(f.piattaforma, p, m, lettore);
         display->resize(1040, 540);
         display->Form_Resize();
         display->SponsorPreparati().Attendi();
@@ -49,7 +49,7 @@ protected:
     Partita p;
     Modulo1 m;
     Lettore lettore{f.audio, f.dialoghi};
-    std::unique_ptr<Form2> display;
+    std::unique_ptr<DisplayWindow> display;
 };
 
 TEST_F(BandaTest, NoSponsorFolderSwitchesTheBandOffForTheRun) {
@@ -60,7 +60,7 @@ TEST_F(BandaTest, NoSponsorFolderSwitchesTheBandOffForTheRun) {
 TEST_F(BandaTest, FirstFiveFillTheSlotsAtTheirWidthAndTheLogoItsOwn) {
     Sponsor(7);
     Immagine(QDir(sponsor).filePath(QStringLiteral("HEADER_LOGO.jpg")), 400, 200);
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     EXPECT_EQ(1, m.BarraSponsor);
     EXPECT_EQ(7, d.Banda().NumeroSponsor);
     for (int k = 0; k < 5; ++k) {
@@ -73,7 +73,7 @@ TEST_F(BandaTest, FirstFiveFillTheSlotsAtTheirWidthAndTheLogoItsOwn) {
 
 TEST_F(BandaTest, SevenPicturesRotateSlotBySlot) {
     Sponsor(7);
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     const int slot0 = Altezza(0);
     d.Timer4_Timer();
     EXPECT_NE(slot0, Altezza(0)) << "slot 0 shows the sixth";
@@ -87,7 +87,7 @@ TEST_F(BandaTest, SevenPicturesRotateSlotBySlot) {
 
 TEST_F(BandaTest, ADeletedPictureStopsTheRotationWhenItsTurnComes) {
     Sponsor(6);
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     QFile::remove(QDir(sponsor).filePath(QStringLiteral("s5.jpg")));
     d.Timer4.start();
     d.Timer4_Timer();
@@ -97,7 +97,7 @@ TEST_F(BandaTest, ADeletedPictureStopsTheRotationWhenItsTurnComes) {
 TEST_F(BandaTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
     Sponsor(2);
     m.BarraSponsor = 0;
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     d.LayoutSenzaSponsor();
     EXPECT_FALSE(d.Image3[0]->isVisible());
     EXPECT_FALSE(d.Timer4.isActive());
@@ -109,7 +109,7 @@ TEST_F(BandaTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
 
 TEST_F(BandaTest, BandOnLeavesTheLayoutAlone) {
     Sponsor(2);
-    Form2& d = Display();
+    DisplayWindow& d = Display();
     const QRect prima = d.LabScore[0]->geometry();
     d.LayoutSenzaSponsor();
     EXPECT_EQ(prima, d.LabScore[0]->geometry());

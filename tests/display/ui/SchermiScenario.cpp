@@ -1,10 +1,10 @@
 // The display finds the TV and follows it when its cable is pulled and plugged back.
-#include "console/ui/Form1.h"
-#include "display/ui/Form2.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "display/ui/SegueSchermo.h"
 #include "doppi/Ambiente.h"
 #include "doppi/SchermiOffscreen.h"
-#include "options/ui/Form6.h"
+#include "options/ui/OptionsWindow.h"
 
 #include <QScreen>
 #include <QTest>
@@ -16,8 +16,8 @@ const QRect Tv(800, 0, 1920, 1080);
 
 class SchermiScenario : public ::testing::Test {
 protected:
-    std::unique_ptr<Form1> Avvia() {
-        auto c = std::make_unique<Form1>(a.f.piattaforma);
+    std::unique_ptr<ConsoleWindow> Avvia() {
+        auto c = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         c->Form_Load();
         c->show();
         return c;
@@ -31,7 +31,7 @@ protected:
 TEST_F(SchermiScenario, WithATvTheDisplayOpensFullScreenThereAndFollowsItsCable) {
     schermi.Collega({{QStringLiteral("TV"), Tv}});
     auto c = Avvia();
-    Form2& d = c->Tabellone();
+    DisplayWindow& d = c->Tabellone();
     EXPECT_TRUE(d.isFullScreen());
     EXPECT_EQ(QStringLiteral("TV"), Nome(d));
     EXPECT_EQ(Tv.size(), d.size());
@@ -58,7 +58,7 @@ TEST_F(SchermiScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
     EXPECT_TRUE(c->Tabellone().isFullScreen());
 
     a.f.modali.Attendi([](QDialog& d) {
-        auto& f = static_cast<Form6&>(d);
+        auto& f = static_cast<OptionsWindow&>(d);
         EXPECT_GE(f.Combo5->findText(QStringLiteral("TV (1920 × 1080)")), 0);
         EXPECT_EQ(QStringLiteral("Proiettore"), f.Combo5->currentData().toString());
         f.Combo5->setCurrentIndex(f.Combo5->findData(QStringLiteral("TV")));
@@ -71,7 +71,7 @@ TEST_F(SchermiScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
 
 TEST_F(SchermiScenario, OnOneScreenEscOnTheDisplayGivesTheConsoleBack) {
     auto c = Avvia();
-    Form2& d = c->Tabellone();
+    DisplayWindow& d = c->Tabellone();
     EXPECT_FALSE(d.isFullScreen()) << "one screen, no stored place: a window, as before";
     c->Command9_Click();
     ASSERT_TRUE(d.isFullScreen());

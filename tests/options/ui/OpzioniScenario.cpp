@@ -1,5 +1,5 @@
-#include "options/ui/Form18.h"
-#include "options/ui/Form6.h"
+#include "options/ui/ColourPicker.h"
+#include "options/ui/OptionsWindow.h"
 #include "scenari/ConsoleDiProva.h"
 #include "shared/Tavolozza16.h"
 
@@ -14,14 +14,14 @@ protected:
                     a.programma + QStringLiteral("/Languages.csv"));
         console.Form_Load();
     }
-    void Opzioni(std::function<void(Form6&)> passo) {
-        a.f.modali.Attendi([passo](QDialog& d) { passo(static_cast<Form6&>(d)); });
+    void Opzioni(std::function<void(OptionsWindow&)> passo) {
+        a.f.modali.Attendi([passo](QDialog& d) { passo(static_cast<OptionsWindow&>(d)); });
         console.Command15_Click();
     }
     // The next colour chooser picks palette entry `voce`.
     void Scegli(int voce) {
         a.f.modali.Attendi([voce](QDialog& d) {
-            auto& f = static_cast<Form18&>(d);
+            auto& f = static_cast<ColourPicker&>(d);
             f.Anteprima(ValoreColore(Tavolozza16[static_cast<size_t>(voce)]));
             f.Scegli();
         });
@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(OpzioniScenario, ThreeSetsToFifteenGovernTheNextMatch) {
-    Opzioni([](Form6& f) {
+    Opzioni([](OptionsWindow& f) {
         EXPECT_EQ(QStringLiteral("Cambio campo a 8 Punti"), f.Check1->text());
         EXPECT_EQ(QStringLiteral("1850"), f.Label5->text()) << "a 200 ms preview";
         f.Combo1->setCurrentIndex(1);
@@ -57,7 +57,7 @@ TEST_F(OpzioniScenario, ThreeSetsToFifteenGovernTheNextMatch) {
 }
 
 TEST_F(OpzioniScenario, OneSetDisablesTheTieBreakAndRestoreBringsTheDefaults) {
-    Opzioni([](Form6& f) {
+    Opzioni([](OptionsWindow& f) {
         f.Combo1->setCurrentIndex(2);
         f.Combo1_Click();
         EXPECT_FALSE(f.Combo3->isEnabled());
@@ -71,7 +71,7 @@ TEST_F(OpzioniScenario, OneSetDisablesTheTieBreakAndRestoreBringsTheDefaults) {
 }
 
 TEST_F(OpzioniScenario, LanguageChosenInTheOptions) {
-    Opzioni([](Form6& f) {
+    Opzioni([](OptionsWindow& f) {
         EXPECT_EQ(5, f.Combo4->count());
         EXPECT_EQ(QStringLiteral(" English"), f.Combo4->itemText(1));
         f.Combo4->setCurrentIndex(1);
@@ -82,7 +82,7 @@ TEST_F(OpzioniScenario, LanguageChosenInTheOptions) {
 }
 
 TEST_F(OpzioniScenario, ColoursLiveOnTheDisplayStoredOnFinitoRestoredOnCancel) {
-    Opzioni([this](Form6& f) {
+    Opzioni([this](OptionsWindow& f) {
         Scegli(12);
         f.Campione_Click(4);
         EXPECT_EQ(0x0000FFu, d.Colori()[TestoCasa]) << "red, stored blue first";
@@ -93,16 +93,16 @@ TEST_F(OpzioniScenario, ColoursLiveOnTheDisplayStoredOnFinitoRestoredOnCancel) {
     EXPECT_EQ(42, serial.size());
     EXPECT_EQ(QStringLiteral("0000FF"), serial.mid(30, 6));
 
-    Opzioni([this](Form6& f) {
+    Opzioni([this](OptionsWindow& f) {
         f.Command4_Click();
         EXPECT_EQ(ColoriPredefiniti(), d.Colori());
-        a.f.modali.Attendi([](QDialog& d) { static_cast<Form18&>(d).Command1_Click(); });
+        a.f.modali.Attendi([](QDialog& d) { static_cast<ColourPicker&>(d).Command1_Click(); });
         f.Campione_Click(0);
         f.Command3_Click();
     });
     EXPECT_EQ(0x0000FFu, d.Colori()[TestoCasa]) << "Cancel puts the stored colours back";
 
-    Form1 riavviata(a.f.piattaforma);
+    ConsoleWindow riavviata(a.f.piattaforma);
     riavviata.Form_Load();
     EXPECT_EQ(0x0000FFu, riavviata.Tabellone().Colori()[TestoCasa]);
 }
@@ -118,8 +118,8 @@ TEST_F(OpzioniScenario, SettingsAskBeforeAbandoningAMatch) {
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
 }
 
-TEST(Form18Test, SpectrumAndPaletteChoices) {
-    Form18 f;
+TEST(ColourPickerTest, SpectrumAndPaletteChoices) {
+    ColourPicker f;
     EXPECT_EQ(-1, f.ColoreScelto);
     f.Anteprima(0x123456);
     f.Scegli();

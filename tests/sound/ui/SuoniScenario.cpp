@@ -1,8 +1,8 @@
-#include "console/ui/Form1.h"
+#include "console/ui/ConsoleWindow.h"
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 #include "sound/Audio.h"
-#include "sound/ui/Form8.h"
+#include "sound/ui/SoundsWindow.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,12 +15,12 @@ protected:
         for (const char* nome : {"1_a.wav", "2_b.mp3", "3_c.wav"}) {
             Ambiente::CreaFile(a.programma + QStringLiteral("/Sounds/") + QString::fromUtf8(nome));
         }
-        console = std::make_unique<Form1>(a.f.piattaforma);
+        console = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         console->Form_Load();
     }
     // Opens the sounds window from the menu and lets `passo` work it.
-    void Finestra(std::function<void(Form8&)> passo) {
-        a.f.modali.Attendi([passo](QDialog& d) { passo(static_cast<Form8&>(d)); });
+    void Finestra(std::function<void(SoundsWindow&)> passo) {
+        a.f.modali.Attendi([passo](QDialog& d) { passo(static_cast<SoundsWindow&>(d)); });
         console->MenuSound_Click();
     }
     QString Suono(const char* nome) const {
@@ -28,7 +28,7 @@ protected:
     }
 
     Ambiente a;
-    std::unique_ptr<Form1> console;
+    std::unique_ptr<ConsoleWindow> console;
 };
 
 TEST_F(SuoniScenario, PlayerMessagesStayInEnglish) {
@@ -45,7 +45,7 @@ TEST_F(SuoniScenario, PlayerMessagesStayInEnglish) {
 }
 
 TEST_F(SuoniScenario, EmptySlotsTakeTheFolderInListingOrderAndFinitoStoresThem) {
-    Finestra([&](Form8& f) {
+    Finestra([&](SoundsWindow& f) {
         EXPECT_EQ(10, f.HScroll1->value()) << "a duration never saved shows 10";
         EXPECT_EQ(Suono("1_a.wav"), f.Label2[0]->text());
         EXPECT_EQ(Suono("3_c.wav"), f.Label2[2]->text());
@@ -63,7 +63,7 @@ TEST_F(SuoniScenario, EmptySlotsTakeTheFolderInListingOrderAndFinitoStoresThem) 
 }
 
 TEST_F(SuoniScenario, UncheckingSwitchesOffAtOnceEvenOnCancel) {
-    Finestra([](Form8& f) {
+    Finestra([](SoundsWindow& f) {
         f.Check1->click();
         f.Check1->click();
         EXPECT_FALSE(f.Label2[0]->isEnabled());
@@ -74,7 +74,7 @@ TEST_F(SuoniScenario, UncheckingSwitchesOffAtOnceEvenOnCancel) {
 }
 
 TEST_F(SuoniScenario, ChoosingAndPlayingASlot) {
-    Finestra([&](Form8& f) {
+    Finestra([&](SoundsWindow& f) {
         a.f.dialoghi.AttendiFile(QStringLiteral("/musica/coro.mp3  "));
         f.Image7_Click(3);
         EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), f.Label2[3]->text());
@@ -88,12 +88,12 @@ TEST_F(SuoniScenario, ChoosingAndPlayingASlot) {
 }
 
 TEST_F(SuoniScenario, EscAndTheTitleBarStopATestSoundAsAnnullaDoes) {
-    const std::function<void(Form8&)> chiusure[] = {
-        [](Form8& f) { QTest::keyClick(&f, Qt::Key_Escape); },
-        [](Form8& f) { f.close(); },
+    const std::function<void(SoundsWindow&)> chiusure[] = {
+        [](SoundsWindow& f) { QTest::keyClick(&f, Qt::Key_Escape); },
+        [](SoundsWindow& f) { f.close(); },
     };
     for (const auto& chiudi : chiusure) {
-        Finestra([&](Form8& f) {
+        Finestra([&](SoundsWindow& f) {
             EXPECT_EQ(QStringLiteral("Gestione suoni ed effetti sonori"), f.windowTitle());
             f.show();
             f.Image11_Click(0);
@@ -106,7 +106,7 @@ TEST_F(SuoniScenario, EscAndTheTitleBarStopATestSoundAsAnnullaDoes) {
 }
 
 TEST_F(SuoniScenario, HomePointsCheerByPointTypeAndTheTimerCutsIt) {
-    Finestra([](Form8& f) {
+    Finestra([](SoundsWindow& f) {
         f.Check1->click();
         f.Command3_Click();
     });

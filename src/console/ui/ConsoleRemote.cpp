@@ -1,0 +1,88 @@
+// The console driven from the network: the remote's requests run the console's own handlers.
+#include "console/ui/ConsoleWindow.h"
+#include "console/Avvio.h"
+#include "control/DatiRemoto.h"
+#include "control/Telecomando.h"
+#include "control/ui/RemoteWindow.h"
+#include "control/ui/KeysWindow.h"
+#include "live/Diffusione.h"
+#include "match/Ritorno.h"
+#include "platform/FinestreModali.h"
+#include "platform/Piattaforma.h"
+#include "shared/ScrittoreFile.h"
+
+void ConsoleWindow::AvviaTelecomando() {
+    telecomando_ = std::make_unique<Telecomando>(
+        piattaforma_.live,
+        Telecomando::Console{
+            [this](const Comando& c) { return EseguiRemoto(c); },
+            [this] { return piattaforma_.modali.Aperta() || clickInCorso_; },
+            [this] { return live_->StatoJson(); },
+            [this] {
+                VistaRemoto v;
+                for (int lato = 0; lato < 2; ++lato) {
+                    v.Nomi[lato] = partita_.NomeSquadra[lato];
+                    for (int riga = 0; riga < List2[lato]->count(); ++riga) {
+                        v.Righe[lato].append(List2[lato]->item(riga)->text());
+                    }
+                    v.Codici[lato] = Text1[lato]->text();
+                }
+                for (int i = 0; i < 5; ++i) {
+                    v.Tipi[i] = Option2[i]->text();
+                }
+                v.Tipo = TipoPuntoSottolineato();
+                v.UltimaRiga = partita_.Storico.isEmpty() ? QString() : partita_.Storico.last();
+                // Undo goes back to its line: what it takes back is the change after it.
+                if (const auto riga = RigaUndo(partita_); riga && *riga + 1 < partita_.Storico.size()) {
+                    v.Annulla = DescriviRiga(partita_.Storico[*riga + 1], partita_.Tabellone.Nome, modulo_.Lingue);
+                }
+                v.Undo = Command16->isEnabled();
+                v.Testi = TestiRemoto(modulo_.Lingue);
+                return DatiRemotoJson(v);
+            },
+            [this] { return copia_->Consegnate(); }, [this] { return copia_->Scritte(); }});
+    connect(copia_.get(), &ScrittoreFile::Scritta, telecomando_.get(), &Telecomando::CopiaAvanzata);
+    live_->ImpostaControllo(&Telecomando::SuoPercorso,
+                            [this](const RichiestaHttp& r) { return telecomando_->Rispondi(r); });
+}
+
+std::optional<QString> ConsoleWindow::EseguiRemoto(const Comando& comando) {
+    remotoInCorso_ = true;
+    std::optional<QString> rifiuto;
+    if (comando.lato >= 0) {
+        ScegliCodice(comando.lato, comando.codice);
+        live_->Cambiata();
+    } else {
+        const Azione a = comando.azione;
+        if (a == Azione::Undo) {
+            if (Command16->isEnabled()) {
+                Command16_Click(false);
+            } else {
+                rifiuto = modulo_.Traduci(QStringLiteral("Non disponibile"));
+            }
+        } else if (a == Azione::TimeoutCasa || a == Azione::TimeoutOspiti) {
+            // The phone asked its own question: the console asks nothing.
+            rifiuto = Image1[a == Azione::TimeoutCasa ? 0 : 1]->isEnabled()
+                          ? Timeout(a == Azione::TimeoutCasa ? 0 : 1)
+                          : modulo_.Traduci(QStringLiteral("Non disponibile"));
+        } else if (!EseguiAzione(a)) {
+            rifiuto = modulo_.Traduci(QStringLiteral("Non disponibile"));
+        }
+    }
+    remotoInCorso_ = false;
+    return rifiuto;
+}
+
+void ConsoleWindow::MenuTasti_Click() {
+    KeysWindow finestra(modulo_, piattaforma_.dialoghi, tasti_);
+    piattaforma_.modali.Mostra(finestra);
+    if (finestra.result() == QDialog::Accepted) {
+        ImpostaTasti(finestra.Mappa());
+    }
+}
+
+void ConsoleWindow::MenuRemoto_Click() {
+    RemoteWindow finestra(modulo_, piattaforma_.impostazioni, *telecomando_,
+                        live_->Porta(), LeggiLive(piattaforma_.impostazioni).Lan);
+    piattaforma_.modali.Mostra(finestra);
+}

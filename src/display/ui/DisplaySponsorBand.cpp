@@ -1,0 +1,116 @@
+// The sponsor band: header logo, five slots, rotation, and the layout without the band.
+#include "display/LayoutSenzaSponsor.h"
+#include "display/ui/DisplayWindow.h"
+#include "shared/Modulo1.h"
+
+#include <QFileInfo>
+
+int DisplayWindow::LarghezzaSlot() const {
+    return static_cast<int>(Larghezza() / 5.2);
+}
+
+void DisplayWindow::MostraSponsor(int k, const QString& file, const QImage& immagine) {
+    QLabel* slot = Image3[k];
+    schermo_.Sponsor[k] = file;
+    schermo_.UltimoSlot = k;
+    emit Cambiato();
+    if (immagine.isNull()) {
+        return;
+    }
+    const int larghezza = LarghezzaSlot();
+    slot->resize(larghezza, larghezza * immagine.height() / immagine.width());
+    slot->setPixmap(QPixmap::fromImage(immagine));
+}
+
+bool DisplayWindow::MostraLogoTestata(const QString& percorso) {
+    if (percorso.isEmpty()) {
+        return false;
+    }
+    const int larghezza = static_cast<int>(Larghezza() / 3.7);
+    const QImage logo = sponsor_.Immagine(percorso, larghezza);
+    if (logo.isNull()) {
+        return false;
+    }
+    Image4->resize(larghezza, larghezza * logo.height() / logo.width());
+    Image4->setPixmap(QPixmap::fromImage(logo));
+    return true;
+}
+
+void DisplayWindow::ImpostaBanda() {
+    sponsor_.Svuota();
+    attesiSlot_ = {};
+    const ElencoSponsor elenco = ElencaSponsor(modulo_.CartellaDati);
+    if (elenco.Vuota) {
+        modulo_.BarraSponsor = 0;
+        return;
+    }
+    MostraLogoTestata(elenco.Logo);
+    const int ultimo = AvviaBanda(banda_, elenco.File);
+    if (modulo_.BarraSponsor == 0) {
+        return;
+    }
+    // The pictures arrive as they are decoded; a slot keeps what it showed until then.
+    for (int k = 0; k <= ultimo; ++k) {
+        attesiSlot_[k] = banda_.FileSponsor[k];
+        sponsor_.Prepara(attesiSlot_[k], LarghezzaSlot());
+    }
+    if (const auto passo = ProssimoPasso(banda_, modulo_.BarraSponsor)) {
+        sponsor_.Prepara(banda_.FileSponsor[passo->Indice], LarghezzaSlot());
+    }
+}
+
+void DisplayWindow::Timer4_Timer() {
+    const auto passo = ProssimoPasso(banda_, modulo_.BarraSponsor);
+    if (!passo) {
+        return;
+    }
+    const QString& file = banda_.FileSponsor[passo->Indice];
+    const QImage immagine =
+        QFileInfo::exists(file) ? sponsor_.Immagine(file, LarghezzaSlot()) : QImage();
+    if (immagine.isNull()) {
+        Timer4.stop();
+        return;
+    }
+    attesiSlot_[passo->Slot].clear();
+    MostraSponsor(passo->Slot, file, immagine);
+    AvanzaBanda(banda_);
+    if (const auto prossimo = ProssimoPasso(banda_, modulo_.BarraSponsor)) {
+        sponsor_.Prepara(banda_.FileSponsor[prossimo->Indice], LarghezzaSlot());
+    }
+}
+
+void DisplayWindow::LayoutSenzaSponsor() {
+    if (modulo_.BarraSponsor != 0) {
+        return;
+    }
+    Timer4.stop();
+    for (QLabel* slot : Image3) {
+        slot->hide();
+    }
+    ControlliSenzaSponsor c;
+    for (int k = 0; k < 2; ++k) {
+        c.LabScore[k] = LeggiControllo(LabScore[k], true);
+        c.Image1[k] = LeggiControllo(Image1[k], false);
+        c.Label3[k] = LeggiControllo(Label3[k], true);
+        c.Label6[k] = LeggiControllo(Label6[k], true);
+        c.Shape1[k] = LeggiControllo(Shape1[k], false);
+    }
+    for (int k = 0; k < 4; ++k) {
+        c.Image8[k] = LeggiControllo(Image8[k], false);
+    }
+    c.Label1 = LeggiControllo(Label1, true);
+    c.Label2 = LeggiControllo(Label2, true);
+    ::LayoutSenzaSponsor(c, PixelInTwips(Larghezza()), PixelInTwips(Altezza()));
+    for (int k = 0; k < 2; ++k) {
+        ApplicaControllo(LabScore[k], c.LabScore[k], true);
+        ApplicaControllo(Label3[k], c.Label3[k], true);
+        ApplicaControllo(Label6[k], c.Label6[k], true);
+        ApplicaControllo(Shape1[k], c.Shape1[k], false);
+    }
+    for (int k = 0; k < 4; ++k) {
+        ApplicaControllo(Image8[k], c.Image8[k], false);
+    }
+    ApplicaControllo(Label1, c.Label1, true);
+    ApplicaControllo(Label2, c.Label2, true);
+    DopoLayout();
+}
