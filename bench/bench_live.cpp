@@ -6,6 +6,7 @@
 #include "doppi/ClienteEventi.h"
 #include "live/Diffusione.h"
 #include "match/Storico.h"
+#include "doppi/ConsoleLive.h"
 #include "platform/qt/ServerLiveQt.h"
 
 #include "Misure.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-struct ConsoleInDiretta {
+struct ConsoleInDiretta : ConsoleLive {
     explicit ConsoleInDiretta(int clienti) {
         a.f.impostazioni.valori[QStringLiteral("HubPort")] = QStringLiteral("0");
         console.Form_Load();
@@ -50,12 +51,6 @@ struct ConsoleInDiretta {
         delete console.List3->takeItem(console.List3->count() - 1);
     }
 
-    Ambiente a;
-    ServerLiveQt server;
-    Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
-                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
-                            a.f.disco};
-    ConsoleWindow console{piattaforma};
     std::vector<std::unique_ptr<ClienteEventi>> clienti;
 };
 

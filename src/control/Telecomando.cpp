@@ -135,25 +135,21 @@ void Telecomando::Concludi(quint64 id, const RispostaHttp& risposta) {
 
 void Telecomando::CopiaAvanzata() {
     const qint64 scritte = console_.CopieScritte ? console_.CopieScritte() : 0;
-    while (!attesaCopia_.empty() && attesaCopia_.front().consegna <= scritte) {
-        AttesaCopia a = std::move(attesaCopia_.front());
-        attesaCopia_.pop_front();
-        a.risposta.Corpo.insert(1, "\"saved\":true,");
-        server_.Completa(a.id, a.risposta);
-    }
-    if (attesaCopia_.empty()) {
-        scadenze_.stop();
-    }
+    Rilascia([scritte](const AttesaCopia& a) { return a.consegna <= scritte; }, true);
 }
 
 void Telecomando::ScadenzeCopia() {
     CopiaAvanzata();
     const qint64 adesso = orologio_.elapsed();
-    while (!attesaCopia_.empty() &&
-           (attesaCopia_.front().scadenza <= adesso || AttesaCopiaMs <= 0)) {
+    Rilascia([this, adesso](const AttesaCopia& a) { return a.scadenza <= adesso || AttesaCopiaMs <= 0; }, false);
+}
+
+// Answers go out in the order they came: the first that may not go yet holds the rest.
+void Telecomando::Rilascia(const std::function<bool(const AttesaCopia&)>& pronta, bool salvata) {
+    while (!attesaCopia_.empty() && pronta(attesaCopia_.front())) {
         AttesaCopia a = std::move(attesaCopia_.front());
         attesaCopia_.pop_front();
-        a.risposta.Corpo.insert(1, "\"saved\":false,");
+        a.risposta.Corpo.insert(1, salvata ? "\"saved\":true," : "\"saved\":false,");
         server_.Completa(a.id, a.risposta);
     }
     if (attesaCopia_.empty()) {

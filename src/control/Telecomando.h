@@ -73,5 +73,6 @@ private:
         RispostaHttp risposta;
     };
     std::deque<AttesaCopia> attesaCopia_;
+    void Rilascia(const std::function<bool(const AttesaCopia&)>& pronta, bool salvata);
     QTimer scadenze_;
 };

@@ -5,6 +5,7 @@
 #include "doppi/Ambiente.h"
 #include "doppi/Stampa.h"
 #include "live/Diffusione.h"
+#include "doppi/ConsoleLive.h"
 #include "platform/qt/ServerLiveQt.h"
 
 #include <QDeadlineTimer>
@@ -29,7 +30,7 @@ bool Fino(const std::function<bool()>& fatto, int ms = 5000) {
     return fatto();
 }
 
-class HostileGuestScenario : public ::testing::Test {
+class HostileGuestScenario : public ::testing::Test, protected ConsoleLive {
 protected:
     HostileGuestScenario() {
         a.f.impostazioni.valori[QStringLiteral("HubPort")] = QStringLiteral("0");
@@ -71,12 +72,6 @@ protected:
                "\r\nContent-Length: 0\r\n\r\n";
     }
 
-    Ambiente a;
-    ServerLiveQt server;
-    Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
-                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
-                            a.f.disco};
-    ConsoleWindow console{piattaforma};
     quint16 porta = 0;
 };
 

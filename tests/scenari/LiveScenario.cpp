@@ -4,6 +4,7 @@
 #include "doppi/ClienteEventi.h"
 #include "doppi/Stampa.h"
 #include "live/Diffusione.h"
+#include "doppi/ConsoleLive.h"
 #include "platform/qt/ServerLiveQt.h"
 
 #include <QFile>
@@ -35,7 +36,7 @@ QByteArray StatoDi(quint16 porta, const QByteArray& richiesta) {
     return risposta.left(risposta.indexOf("\r\n"));
 }
 
-class LiveScenario : public ::testing::Test {
+class LiveScenario : public ::testing::Test, protected ConsoleLive {
 protected:
     LiveScenario() {
         // The stored port stays off: the test takes a free one on loopback.
@@ -53,12 +54,6 @@ protected:
         return o;
     }
 
-    Ambiente a;
-    ServerLiveQt server;
-    Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
-                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
-                            a.f.disco};
-    ConsoleWindow console{piattaforma};
     quint16 porta = 0;
     QNetworkAccessManager rete;
 };

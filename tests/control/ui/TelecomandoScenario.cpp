@@ -7,6 +7,7 @@
 #include "doppi/Stampa.h"
 #include "match/Ritorno.h"
 #include "display/ui/CountdownWindow.h"
+#include "doppi/ConsoleLive.h"
 #include "platform/qt/ServerLiveQt.h"
 
 #include <QDir>
@@ -450,17 +451,13 @@ TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefault
     EXPECT_EQ(MappaTasti(), c.Tasti());
 }
 
-
-
 // The same on the wire: a deck's request with its header, answered once the console is free.
 TEST(TelecomandoRete, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
-    Ambiente a;
+    ConsoleLive banco;
+    Ambiente& a = banco.a;
+    ServerLiveQt& server = banco.server;
+    ConsoleWindow& console = banco.console;
     a.f.impostazioni.valori[QStringLiteral("HubPort")] = QStringLiteral("0");
-    ServerLiveQt server;
-    Piattaforma piattaforma{a.f.dialoghi, a.f.impostazioni, a.f.cartelle, a.f.orologio,
-                            a.f.shell,    a.f.processo,     a.f.audio,    a.f.modali, server,
-                            a.f.disco};
-    ConsoleWindow console(piattaforma);
     console.Form_Load();
     ASSERT_TRUE(console.Live().Avvia(0, false));
     QNetworkAccessManager rete;
