@@ -88,6 +88,7 @@ void ServerLiveQt::Chiudi(QTcpSocket* socket) {
     if (!connessioni_.remove(socket)) {
         return;
     }
+    attese_.removeIf([socket](const auto& voce) { return voce.value() == socket; });
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
@@ -95,8 +96,8 @@ void ServerLiveQt::Chiudi(QTcpSocket* socket) {
 
 int ServerLiveQt::Conta(const QString& indirizzo, bool soloFlussi) const {
     int n = 0;
-    for (const Connessione& c : connessioni_) {
-        n += c.indirizzo == indirizzo && (!soloFlussi || c.flusso);
+    for (const auto& c : connessioni_) {
+        n += c->indirizzo == indirizzo && (!soloFlussi || c->flusso);
     }
     return n;
 }
@@ -107,7 +108,7 @@ bool ServerLiveQt::FaiPosto() {
     QTcpSocket* vittima = nullptr;
     qint64 piuVecchia = 0;
     for (auto it = connessioni_.cbegin(); it != connessioni_.cend(); ++it) {
-        const Connessione& c = it.value();
+        const Connessione& c = *it.value();
         const bool libera = !c.flusso && c.inAttesa == 0 && !c.lettore.partial() &&
                             (!c.socket || c.socket->bytesToWrite() == 0);
         if (libera && (vittima == nullptr || c.ultimaAttivita < piuVecchia)) {
@@ -137,30 +138,30 @@ void ServerLiveQt::Accetta() {
         }
         socket->setReadBufferSize(BufferLettura);
         socket->setParent(this);
-        Connessione c;
-        c.socket = socket;
-        c.indirizzo = indirizzo;
-        c.ultimaAttivita = orologio_.elapsed();
-        connessioni_.insert(socket, std::move(c));
+        auto c = std::make_shared<Connessione>();
+        c->socket = socket;
+        c->indirizzo = indirizzo;
+        c->ultimaAttivita = orologio_.elapsed();
+        connessioni_.insert(socket, c);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-            if (auto it = connessioni_.find(socket); it != connessioni_.end()) {
-                it->ultimaAttivita = orologio_.elapsed();
-                Servi(*it);
+            if (const auto c = connessioni_.value(socket)) {
+                c->ultimaAttivita = orologio_.elapsed();
+                Servi(*c);
             }
         });
         // A client that reads again lets its next request be answered.
         connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
-            if (auto it = connessioni_.find(socket); it != connessioni_.end()) {
-                it->ultimaAttivita = orologio_.elapsed();
-                if (!it->flusso && it->chiudi && socket->bytesToWrite() == 0) {
+            if (const auto c = connessioni_.value(socket)) {
+                c->ultimaAttivita = orologio_.elapsed();
+                if (!c->flusso && c->chiudi && socket->bytesToWrite() == 0) {
                     socket->disconnectFromHost();
                     return;
                 }
-                Servi(*it);
+                Servi(*c);
             }
         });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] { Chiudi(socket); }, Qt::QueuedConnection);
-        Servi(connessioni_[socket]);
+        Servi(*c);
     }
 }
 
@@ -277,24 +278,25 @@ void ServerLiveQt::Scrivi(Connessione& c, const RispostaHttp& risposta, bool tes
 
 int ServerLiveQt::Flussi() const {
     int n = 0;
-    for (const Connessione& c : connessioni_) {
-        n += c.flusso && c.socket && c.socket->state() == QAbstractSocket::ConnectedState;
+    for (const auto& c : connessioni_) {
+        n += c->flusso && c->socket && c->socket->state() == QAbstractSocket::ConnectedState;
     }
     return n;
 }
 
 void ServerLiveQt::Diffondi(const QByteArray& dati) {
     QList<QTcpSocket*> lente;
-    for (auto it = connessioni_.begin(); it != connessioni_.end(); ++it) {
-        if (!it->flusso || !it->socket) {
+    for (auto it = connessioni_.cbegin(); it != connessioni_.cend(); ++it) {
+        const Connessione& c = *it.value();
+        if (!c.flusso || !c.socket) {
             continue;
         }
         // A client that does not read its stream must not make the program hold its data.
-        if (it->socket->bytesToWrite() > LimitiHttp::UscitaMassima) {
+        if (c.socket->bytesToWrite() > LimitiHttp::UscitaMassima) {
             lente.append(it.key());
             continue;
         }
-        it->socket->write(dati);
+        c.socket->write(dati);
     }
     for (QTcpSocket* s : lente) {
         Chiudi(s);
@@ -302,15 +304,14 @@ void ServerLiveQt::Diffondi(const QByteArray& dati) {
 }
 
 void ServerLiveQt::Completa(quint64 id, const RispostaHttp& risposta) {
-    QTcpSocket* socket = attese_.take(id);
-    auto it = connessioni_.find(socket);
-    if (socket == nullptr || it == connessioni_.end() || it->inAttesa != id) {
+    const auto c = connessioni_.value(attese_.take(id));
+    if (!c || c->inAttesa != id) {
         return;
     }
-    it->inAttesa = 0;
-    Scrivi(*it, risposta, it->testaInAttesa);
-    if (connessioni_.contains(socket)) {
-        Servi(connessioni_[socket]);
+    c->inAttesa = 0;
+    Scrivi(*c, risposta, c->testaInAttesa);
+    if (connessioni_.contains(c->socket)) {
+        Servi(*c);
     }
 }
 
@@ -323,7 +324,7 @@ bool ServerLiveQt::Presente(quint64 id) const {
 void ServerLiveQt::Sorveglia(qint64 adessoMs) {
     QList<QTcpSocket*> scadute;
     for (auto it = connessioni_.cbegin(); it != connessioni_.cend(); ++it) {
-        const Connessione& c = it.value();
+        const Connessione& c = *it.value();
         const bool lenta = c.inizioRichiesta >= 0 && adessoMs - c.inizioRichiesta > LimitiHttp::Richiesta;
         const bool muta = !c.flusso && c.inAttesa == 0 && adessoMs - c.ultimaAttivita > LimitiHttp::Inattivo;
         if (lenta || muta) {

@@ -59,7 +59,8 @@ private:
     bool FaiPosto();
 
     std::unique_ptr<QTcpServer> ascolto_;
-    QHash<QTcpSocket*, Connessione> connessioni_;
+    // Held by pointer: a connection being served stays where it is while others come and go.
+    QHash<QTcpSocket*, std::shared_ptr<Connessione>> connessioni_;
     QHash<quint64, QTcpSocket*> attese_;
     QStringList nomi_; // what a Host header may name
     quint64 ultimoId_ = 0;
