@@ -48,7 +48,7 @@ struct ConsoleInDiretta : ConsoleLive {
         Partita& p = console.Match();
         p.Storico.removeLast();
         p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
-        delete console.List3->takeItem(console.List3->count() - 1);
+        delete console.historyList->takeItem(console.historyList->count() - 1);
     }
 
     std::vector<std::unique_ptr<ClienteEventi>> clienti;
@@ -56,7 +56,7 @@ struct ConsoleInDiretta : ConsoleLive {
 
 void BM_StatoJson(benchmark::State& state) {
     ConsoleInDiretta c(0);
-    c.console.Command1_Click(0);
+    c.console.changeScore(0);
     Durate durate;
     for (auto _ : state) {
         durate.Inizia();
@@ -74,7 +74,7 @@ void BM_EventoA50Clienti(benchmark::State& state) {
     Durate durate;
     for (auto _ : state) {
         state.PauseTiming();
-        c.console.Command1_Click(index);
+        c.console.changeScore(index);
         const qint64 versione = c.console.Live().Versione();
         state.ResumeTiming();
         durate.Inizia();
@@ -100,7 +100,7 @@ void ClickConClienti(benchmark::State& state, int clienti) {
     Durate durate;
     for (auto _ : state) {
         durate.Inizia();
-        c.console.Command1_Click(index);
+        c.console.changeScore(index);
         durate.Ferma();
         state.PauseTiming();
         QApplication::processEvents();

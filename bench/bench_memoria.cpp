@@ -55,8 +55,8 @@ void Memoria(benchmark::State& state, QSize schermo) {
     d.Form_Resize();
     for (int lato = 0; lato < 2; ++lato) {
         const QString nome = lato == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
-        console.List1[lato]->setCurrentItem(console.List1[lato]->findItems(nome, Qt::MatchExactly).first());
-        console.List1_DblClick(lato);
+        console.teamLists[lato]->setCurrentItem(console.teamLists[lato]->findItems(nome, Qt::MatchExactly).first());
+        console.chooseTeam(lato);
     }
     QApplication::processEvents();
     Durate durate;
@@ -65,10 +65,10 @@ void Memoria(benchmark::State& state, QSize schermo) {
         for (int i = 0; i < 10; ++i, ++punto) {
             const int lato = punto % 2;
             // The athlete picked in the roster, then the point: the photo is on its way.
-            console.List2[lato]->setCurrentRow(1 + punto % 25);
-            console.List2_Click(lato);
+            console.rosterLists[lato]->setCurrentRow(1 + punto % 25);
+            console.pickAthlete(lato);
             durate.Inizia();
-            console.Command1_Click(lato == 0 ? 0 : 3);
+            console.changeScore(lato == 0 ? 0 : 3);
             const QDeadlineTimer limite(5000);
             while (d.Image6->pixmap().cacheKey() == d.Picture2->pixmap().cacheKey() ||
                    d.Image6->pixmap().isNull()) {

@@ -23,15 +23,15 @@ void ClickPunto(benchmark::State& state, bool disegna, int ritardoDisco = 0) {
     }
     p.Punti = {23, 22};
     p.Bloccata = true;
-    console.Command1_Click(0);
-    console.Command1_Click(1);
+    console.changeScore(0);
+    console.changeScore(1);
     QApplication::processEvents();
 
     Durate durate;
     int index = 0;
     for (auto _ : state) {
         durate.Inizia();
-        console.Command1_Click(index);
+        console.changeScore(index);
         if (disegna) {
             QApplication::processEvents();
         }
@@ -40,7 +40,7 @@ void ClickPunto(benchmark::State& state, bool disegna, int ritardoDisco = 0) {
         state.PauseTiming();
         p.Storico.removeLast();
         p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
-        delete console.List3->takeItem(console.List3->count() - 1);
+        delete console.historyList->takeItem(console.historyList->count() - 1);
         state.ResumeTiming();
         if (!disegna) {
             state.PauseTiming();

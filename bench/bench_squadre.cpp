@@ -32,7 +32,7 @@ void BM_SceltaSquadraGrande(benchmark::State& state) {
     DisplayWindow& d = console.Tabellone();
     d.resize(1920, 1080);
     d.Form_Resize();
-    console.List1[0]->setCurrentItem(console.List1[0]->findItems(QStringLiteral("Grande"),
+    console.teamLists[0]->setCurrentItem(console.teamLists[0]->findItems(QStringLiteral("Grande"),
                                                                 Qt::MatchExactly)
                                          .first());
     Durate durate;

@@ -32,8 +32,8 @@ struct Console {
     Console() : console(Dati().f.piattaforma) {
         console.Form_Load();
         console.show();
-        console.List1[0]->setCurrentRow(console.List1[0]->row(
-            console.List1[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first()));
+        console.teamLists[0]->setCurrentRow(console.teamLists[0]->row(
+            console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first()));
         console.dbclicca(0);
         DisplayWindow& d = console.Tabellone();
         d.resize(1920, 1080);
@@ -64,12 +64,12 @@ void BM_PuntoConFotoGrande(benchmark::State& state) {
     int marcatore = 7;
     for (auto _ : state) {
         p.NumeroMarcatore = QString::number(marcatore);
-        c.console.Text1[0]->setText(p.NumeroMarcatore);
+        c.console.codeBoxes[0]->setText(p.NumeroMarcatore);
         durate.Inizia();
-        c.console.Command1_Click(0);
+        c.console.changeScore(0);
         durate.Ferma();
         state.PauseTiming();
-        c.console.Command1_Click(1);
+        c.console.changeScore(1);
         QApplication::processEvents();
         state.ResumeTiming();
         marcatore = marcatore == 7 ? 8 : 7; // a different photo at every point

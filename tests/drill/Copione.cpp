@@ -4,24 +4,24 @@
 
 void PassoCasuale(ConsoleWindow& console, std::mt19937& caso) {
     if (console.Match().PartitaFinita != 0) {
-        console.menunew_Click();
+        console.newMatch();
         return;
     }
     const int scelta = std::uniform_int_distribution<int>(0, 99)(caso);
     const int lato = std::uniform_int_distribution<int>(0, 1)(caso);
     if (scelta < 72) {
-        console.Command1_Click(lato == 0 ? 0 : 3);
+        console.changeScore(lato == 0 ? 0 : 3);
     } else if (scelta < 80) {
-        console.Command1_Click(lato == 0 ? 1 : 2);
+        console.changeScore(lato == 0 ? 1 : 2);
     } else if (scelta < 87) {
-        console.Command16_Click();
+        console.undoLastLine();
     } else if (scelta < 94) {
-        console.Image1_DblClick(lato);
+        console.callTimeout(lato);
     } else {
-        const int righe = console.List3->count();
+        const int righe = console.historyList->count();
         if (righe > 0) {
-            console.List3->setCurrentRow(std::uniform_int_distribution<int>(0, righe - 1)(caso));
-            console.List3_DblClick();
+            console.historyList->setCurrentRow(std::uniform_int_distribution<int>(0, righe - 1)(caso));
+            console.rollBackToSelectedLine();
         }
     }
 }

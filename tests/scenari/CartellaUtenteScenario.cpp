@@ -38,7 +38,7 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
     ConsoleWindow console(a.f.piattaforma);
     console.Form_Load();
     EXPECT_EQ(utente, console.Modulo().CartellaDati);
-    EXPECT_FALSE(console.List1[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
+    EXPECT_FALSE(console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
         << "the sample teams, from the seeded folder";
     EXPECT_TRUE(QFileInfo::exists(utente + "/Sounds/1_coro.wav"));
 
@@ -48,7 +48,7 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
         f.Text2[0]->setText(QStringLiteral("Rossini"));
         f.Command1_Click();
     });
-    console.menugest_Click();
+    console.openTeamEditor();
     EXPECT_TRUE(LeggiFileTesto(utente + "/Teams/Lupi/team.csv", 1 << 20)->join(u'\n').contains(
         QStringLiteral("Rossini")));
 
@@ -64,10 +64,10 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
         f.Command3_Click();
         f.reject();
     });
-    console.MenuSponsor_Click();
+    console.openSponsorManager();
     EXPECT_TRUE(QFileInfo::exists(utente + "/Sponsors/nuovo.png"));
 
-    console.Command1_Click(0);
+    console.changeScore(0);
     EXPECT_TRUE(console.AttendiCopia());
     EXPECT_EQ(prima, Fotografia(a.programma)) << "nothing written beside the program";
 }

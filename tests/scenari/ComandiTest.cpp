@@ -17,21 +17,21 @@ class ComandiTest : public ConsoleDiProva {
 protected:
     void Timeout(Risposta risposta = Risposta::Ok) {
         a.f.dialoghi.Attendi(Conferma, risposta);
-        console.Image1_DblClick(0);
+        console.callTimeout(0);
     }
-    QString UltimaRiga() const { return console.List3->item(console.List3->count() - 1)->text(); }
+    QString UltimaRiga() const { return console.historyList->item(console.historyList->count() - 1)->text(); }
 };
 
 TEST_F(ComandiTest, TimeoutBeforeTheMatchStartsIsRefused) {
     a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
-    console.Image1_DblClick(0);
+    console.callTimeout(0);
     EXPECT_EQ(nullptr, console.Conteggio());
 }
 
 TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
     Punti(0, 1);
     Timeout(Risposta::Annulla);
-    EXPECT_EQ(QStringLiteral("0"), console.Label5[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.timeoutLabels[0]->text());
     Timeout();
     ASSERT_NE(nullptr, console.Conteggio());
     CountdownWindow& f = *console.Conteggio();
@@ -54,10 +54,10 @@ TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
     a.f.dialoghi.Attendi(Conferma);
     a.f.dialoghi.Attendi(
         QStringLiteral("Sessioni di pausa tempo finite in questo set per : Locali"));
-    console.Image1_DblClick(0);
-    EXPECT_EQ(QStringLiteral("2"), console.Label5[0]->text());
+    console.callTimeout(0);
+    EXPECT_EQ(QStringLiteral("2"), console.timeoutLabels[0]->text());
 
-    console.Command1_Click(3);
+    console.changeScore(3);
     f.Timer1_Timer();
     EXPECT_FALSE(f.isVisible()) << "a score change closes the countdown at its next tick";
     EXPECT_TRUE(console.TimerFrames.isActive());
@@ -81,9 +81,9 @@ TEST_F(ComandiTest, TimeoutsResetAtANewSet) {
     Timeout();
     Timeout();
     Punti(0, 24);
-    EXPECT_EQ(QStringLiteral("0"), console.Label5[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.timeoutLabels[0]->text());
     Timeout();
-    EXPECT_EQ(QStringLiteral("1"), console.Label5[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.timeoutLabels[0]->text());
 }
 
 TEST_F(ComandiTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
@@ -100,40 +100,40 @@ TEST_F(ComandiTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
 
 TEST_F(ComandiTest, RollbackAsksAndNoChangesNothing) {
     Punti(0, 3);
-    console.List3->setCurrentRow(2);
+    console.historyList->setCurrentRow(2);
     const QString domanda = QStringLiteral(
         "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
     a.f.dialoghi.Attendi(domanda, Risposta::No);
-    console.List3_DblClick();
+    console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
     a.f.dialoghi.Attendi(domanda, Risposta::Si);
-    console.List3_DblClick();
+    console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("2"), console.Tabellone().LabScore[0]->text());
-    EXPECT_EQ(3, console.List3->count());
+    EXPECT_EQ(3, console.historyList->count());
 }
 
 TEST_F(ComandiTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
     Punti(0, 1);
     a.f.dialoghi.Attendi(QStringLiteral(
         "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 0 - 0 Ospiti\n1°SET"));
-    console.Command16_Click();
+    console.undoLastLine();
     EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
-    EXPECT_EQ(1, console.List3->count());
-    EXPECT_FALSE(console.Command16->isEnabled());
+    EXPECT_EQ(1, console.historyList->count());
+    EXPECT_FALSE(console.undoButton->isEnabled());
     EXPECT_EQ(0, console.Match().DaUndo);
 }
 
 TEST_F(ComandiTest, NewMatchAsksOnlyWithAHistory) {
-    console.menunew_Click();
+    console.newMatch();
     Punti(0, 2);
     a.f.dialoghi.Attendi(Abbandono, Risposta::Annulla);
-    console.Command13_Click();
+    console.newMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
     a.f.dialoghi.Attendi(Abbandono);
-    console.Command13_Click();
+    console.newMatchFromButton();
     EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("Blocca"), console.Command3->text());
+    EXPECT_EQ(QStringLiteral("Blocca"), console.lockButton->text());
 }
 
 TEST_F(ComandiTest, SettingsAbandonTheMatchWithTheirOwnWording) {
@@ -144,10 +144,10 @@ TEST_F(ComandiTest, SettingsAbandonTheMatchWithTheirOwnWording) {
     bool opzioniAperte = false;
     a.f.modali.Attendi([&](QDialog& d) {
         opzioniAperte = true;
-        EXPECT_EQ(0, console.List3->count()) << "the match is reset before the options open";
+        EXPECT_EQ(0, console.historyList->count()) << "the match is reset before the options open";
         d.reject();
     });
-    console.Command15_Click();
+    console.openOptions();
     EXPECT_TRUE(opzioniAperte);
 }
 
@@ -156,10 +156,10 @@ TEST_F(ComandiTest, ExitAsksThenEndsAtOnce) {
         "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
         "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
     a.f.dialoghi.Attendi(domanda, Risposta::Annulla);
-    console.Command2_Click();
+    console.exitProgram();
     EXPECT_EQ(0, a.f.processo.terminato);
     a.f.dialoghi.Attendi(domanda);
-    console.menuesci_Click();
+    console.exitAction->trigger();
     EXPECT_EQ(1, a.f.processo.terminato);
 }
 

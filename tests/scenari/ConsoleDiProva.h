@@ -14,7 +14,7 @@ protected:
 
     void Punti(int index, int quanti) {
         for (int i = 0; i < quanti; ++i) {
-            console.Command1_Click(index);
+            console.changeScore(index);
         }
     }
 
@@ -26,7 +26,7 @@ protected:
                            "locali sono sempre a sinistra e gli ospiti sono sempre a destra. "
                            "Vuoi invertire il tabellone?"),
             risposta);
-        console.Command14_Click();
+        console.swapDisplaySides();
     }
 
     Ambiente a;

@@ -33,7 +33,7 @@ protected:
 TEST_F(CopiaEmergenzaScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotWait) {
     a.f.disco.ritardoMs = 100;
     for (int i = 0; i < 20; ++i) {
-        console.Command1_Click(0);
+        console.changeScore(0);
     }
     EXPECT_LT(console.Copia().Scritte(), 20) << "twenty clicks did not wait for a 100 ms disk";
     ASSERT_TRUE(console.AttendiCopia());
@@ -45,16 +45,16 @@ TEST_F(CopiaEmergenzaScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResume
     const QString NonScritta = ::NonScritta(a.f.cartelle.temporanea);
     a.f.disco.guasto = true;
     a.f.dialoghi.Attendi(NonScritta);
-    console.Command1_Click(0);
+    console.changeScore(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialoghi.Mostrati.contains(NonScritta); }, 5000));
-    console.Command1_Click(0);
-    console.Command1_Click(3);
+    console.changeScore(0);
+    console.changeScore(3);
     QCoreApplication::processEvents();
     EXPECT_EQ(1, a.f.dialoghi.Mostrati.count(NonScritta)) << "told once, not at every point";
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text()) << "the console keeps scoring";
 
     a.f.disco.guasto = false;
-    console.Command1_Click(3);
+    console.changeScore(3);
     ASSERT_TRUE(console.AttendiCopia());
     EXPECT_TRUE(Contenuto(console.PercorsoEmergenza()).contains("(1) 2 -  2"))
         << "the first change after the disk came back carries the whole match";
@@ -63,7 +63,7 @@ TEST_F(CopiaEmergenzaScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResume
     QCoreApplication::processEvents();
     a.f.disco.guasto = true;
     a.f.dialoghi.Attendi(NonScritta);
-    console.Command1_Click(0);
+    console.changeScore(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialoghi.Mostrati.count(NonScritta) == 2; }, 5000));
     a.f.disco.guasto = false;
 }
@@ -76,7 +76,7 @@ TEST(CopiaEmergenzaDiscoPieno, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWh
     ConsoleWindow console{a.f.piattaforma};
     console.Form_Load();
     for (int i = 0; i < 3; ++i) {
-        console.Command1_Click(0);
+        console.changeScore(0);
     }
     ASSERT_TRUE(console.AttendiCopia());
     const QByteArray intera = Contenuto(console.PercorsoEmergenza());
@@ -85,16 +85,16 @@ TEST(CopiaEmergenzaDiscoPieno, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWh
     disco.fill();
     const QString messaggio = NonScritta(disco.path(), disco.reason());
     a.f.dialoghi.Attendi(messaggio);
-    console.Command1_Click(0);
+    console.changeScore(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialoghi.Mostrati.contains(messaggio); }, 5000));
-    console.Command1_Click(0);
+    console.changeScore(0);
     EXPECT_FALSE(console.AttendiCopia(300));
     EXPECT_EQ(intera, Contenuto(console.PercorsoEmergenza())) << "never emptied, never half-written";
     EXPECT_EQ(QStringList{QStringLiteral("match.txt")},
               QDir(disco.path()).entryList(QDir::Files)) << "no temporary file left behind";
 
     disco.makeRoom();
-    console.Command1_Click(0);
+    console.changeScore(0);
     ASSERT_TRUE(console.AttendiCopia());
     EXPECT_TRUE(Contenuto(console.PercorsoEmergenza()).contains("(1) 6 -  0"));
     EXPECT_EQ(1, a.f.dialoghi.Mostrati.count(messaggio));
@@ -102,12 +102,12 @@ TEST(CopiaEmergenzaDiscoPieno, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWh
 
 TEST_F(CopiaEmergenzaScenario, EsciLeavesOnlyOnceTheCopyHoldsTheLastPoint) {
     a.f.disco.ritardoMs = 100;
-    console.Command1_Click(0);
-    console.Command1_Click(0);
+    console.changeScore(0);
+    console.changeScore(0);
     a.f.dialoghi.Attendi(
         QStringLiteral("Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà "
                        "più possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
-    console.Command2_Click();
+    console.exitProgram();
     EXPECT_EQ(1, a.f.processo.terminato);
     EXPECT_TRUE(Contenuto(console.PercorsoEmergenza()).contains("(1) 2 -  0"));
 }

@@ -29,20 +29,20 @@ INSTANTIATE_TEST_SUITE_P(
     Comandi, DomandeScenario,
     ::testing::Values(
         CasoDomanda{"unlock", "Si vuole interrompere definitivamente la partita in corso?",
-                    Risposta::No, [](ConsoleWindow& c) { c.Command3_Click(); }},
+                    Risposta::No, [](ConsoleWindow& c) { c.toggleLock(); }},
         CasoDomanda{"new_match",
                     "Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                     "<Annulla> Per continuare questa partita.",
-                    Risposta::Annulla, [](ConsoleWindow& c) { c.menunew_Click(); }},
+                    Risposta::Annulla, [](ConsoleWindow& c) { c.newMatch(); }},
         CasoDomanda{"load_over_a_match",
                     "Una partita di Brivanta è già in corso, desideri abbandonarla e caricare "
                     "un'altra partita?",
-                    Risposta::No, [](ConsoleWindow& c) { c.MenuC_Click(); }},
+                    Risposta::No, [](ConsoleWindow& c) { c.loadMatch(); }},
         CasoDomanda{"exit",
                     "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più "
                     "possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.",
-                    Risposta::Annulla, [](ConsoleWindow& c) { c.Command2_Click(); }}),
+                    Risposta::Annulla, [](ConsoleWindow& c) { c.exitProgram(); }}),
     [](const ::testing::TestParamInfo<CasoDomanda>& info) { return std::string(info.param.nome); });
 
 } // namespace

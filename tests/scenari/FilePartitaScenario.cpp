@@ -18,14 +18,14 @@ protected:
 
 TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
     a.f.dialoghi.Attendi(NonIniziata);
-    console.MenuSalva_Click();
+    console.saveMatch();
     Punti(0, 3);
     a.f.dialoghi.AttendiFile(QString());
     a.f.dialoghi.Attendi(QStringLiteral("Non hai selezionato nessun file, operazione annullata"));
-    console.Command11_Click();
+    console.saveMatch();
 
     a.f.dialoghi.AttendiFile(Percorso("finale"));
-    console.Command11_Click();
+    console.saveMatch();
     EXPECT_TRUE(QFileInfo::exists(Percorso("finale.txt")));
     EXPECT_EQ(QStringLiteral("Brivanta : FINALE.TXT"), console.windowTitle());
 
@@ -34,7 +34,7 @@ TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
     a.f.dialoghi.Attendi(QStringLiteral("Il file :") + Percorso("finale.txt") +
                              QStringLiteral(" esiste già. Vuoi sovrascrivere questa partita?"),
                          Risposta::No);
-    console.Command11_Click();
+    console.saveMatch();
     EXPECT_TRUE(LeggiFileTesto(Percorso("finale.txt"), 1 << 20)
                     ->contains(QStringLiteral("#HPART.:3")));
 }
@@ -45,7 +45,7 @@ TEST_F(FileScenario, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
     a.f.dialoghi.AttendiFile(percorso);
     a.f.dialoghi.Attendi(
         QStringLiteral("Non è stato possibile salvare la partita nel file : ") + percorso);
-    console.MenuSalva_Click();
+    console.saveMatch();
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
 }
 
@@ -53,17 +53,17 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     Punti(0, 25);
     Punti(3, 2);
     a.f.dialoghi.AttendiFile(Percorso("p.txt"));
-    console.MenuSalva_Click();
+    console.saveMatch();
     a.f.dialoghi.Attendi(Abbandona, Risposta::No);
-    console.MenuC_Click();
+    console.loadMatch();
     a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
     a.f.dialoghi.AttendiFile(Percorso("p.txt"));
-    console.Command12_Click();
+    console.loadMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[1]->text());
-    EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
     EXPECT_EQ(QStringLiteral("25/ 0"), console.Tabellone().Label15[0]->text().rightJustified(5));
-    EXPECT_EQ(QStringLiteral("Sblocca"), console.Command3->text());
-    EXPECT_TRUE(console.Command16->isEnabled());
+    EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
+    EXPECT_TRUE(console.undoButton->isEnabled());
     EXPECT_EQ(QStringLiteral("Brivanta : P.TXT"), console.windowTitle());
 }
 
@@ -73,9 +73,9 @@ TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
     a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
     a.f.dialoghi.AttendiFile(Percorso("lista.txt"));
     a.f.dialoghi.Attendi(NonPartita);
-    console.MenuC_Click();
+    console.loadMatch();
     EXPECT_EQ(QStringLiteral("4"), console.LabScore[0]->text());
-    EXPECT_EQ(5, console.List3->count());
+    EXPECT_EQ(5, console.historyList->count());
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
 }
 
@@ -83,16 +83,16 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     Punti(0, 4);
     Punti(3, 2);
     const QStringList storico = console.Match().Storico;
-    console.List3->setCurrentRow(2);
+    console.historyList->setCurrentRow(2);
     a.f.dialoghi.Attendi(QStringLiteral("Desideri riportare la partita a questo precedente "
                                         "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
                          Risposta::No);
-    console.List3_DblClick();
+    console.rollBackToSelectedLine();
     a.f.dialoghi.AttendiFile(Percorso("p.txt"));
-    console.MenuSalva_Click();
+    console.saveMatch();
     a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
     a.f.dialoghi.AttendiFile(Percorso("p.txt"));
-    console.MenuC_Click();
+    console.loadMatch();
     EXPECT_EQ(storico, console.Match().Storico);
     EXPECT_EQ(QStringLiteral("4"), console.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[1]->text());
@@ -113,7 +113,7 @@ protected:
                            "di caricare un file di partita salvato il : \n") +
                 quando + QStringLiteral("\n\n"),
             Risposta::Si);
-        c.MenuCPEM_Click();
+        c.loadEmergencyCopy();
     }
     // A fresh console after a crash, on the same temporary folder.
     std::unique_ptr<ConsoleWindow> Riavvia() {
@@ -126,7 +126,7 @@ protected:
 TEST_F(RecuperoScenario, NoCopyYet) {
     a.f.dialoghi.Attendi(QStringLiteral("Attensione non è ancora stata salvata nessuna partita "
                                         "nella cartella dei files temporanei."));
-    console.MenuCPEM_Click();
+    console.loadEmergencyCopy();
 }
 
 TEST_F(RecuperoScenario, SetWinningPointComesBackAsTheNextSetLocked) {
@@ -135,43 +135,43 @@ TEST_F(RecuperoScenario, SetWinningPointComesBackAsTheNextSetLocked) {
     auto dopo = Riavvia();
     Recupera(*dopo);
     EXPECT_EQ(QStringLiteral("0"), dopo->LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("1"), dopo->Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), dopo->setsWonLabels[0]->text());
     EXPECT_EQ(2, dopo->Match().SetCorrente);
     EXPECT_EQ(QStringLiteral("25/23"), dopo->Match().Parziali[0]);
-    EXPECT_EQ(QStringLiteral("Sblocca"), dopo->Command3->text()) << "locked as after a point";
-    EXPECT_FALSE(dopo->Command2->isEnabled());
-    EXPECT_FALSE(dopo->menufile->menuAction()->isEnabled());
-    EXPECT_FALSE(dopo->List1[0]->isEnabled());
+    EXPECT_EQ(QStringLiteral("Sblocca"), dopo->lockButton->text()) << "locked as after a point";
+    EXPECT_FALSE(dopo->exitButton->isEnabled());
+    EXPECT_FALSE(dopo->fileMenu->menuAction()->isEnabled());
+    EXPECT_FALSE(dopo->teamLists[0]->isEnabled());
 }
 
 TEST_F(RecuperoScenario, UndoIsInTheCopy) {
     Punti(0, 4);
     a.f.dialoghi.Attendi(QStringLiteral("Desideri riportare la partita a questo precedente "
                                         "punteggio ?\n\nLocali 3 - 0 Ospiti\n1°SET"));
-    console.Command16_Click();
+    console.undoLastLine();
     Recupera();
     EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
-    EXPECT_EQ(4, console.List3->count());
+    EXPECT_EQ(4, console.historyList->count());
 }
 
 TEST_F(RecuperoScenario, ALoadedMatchIsTheCopyAtOnce) {
     Punti(0, 7);
     a.f.dialoghi.AttendiFile(Percorso("p.txt"));
-    console.MenuSalva_Click();
+    console.saveMatch();
     Punti(3, 5);
     a.f.dialoghi.Attendi(Abbandona, Risposta::Si);
     a.f.dialoghi.AttendiFile(Percorso("p.txt"));
-    console.MenuC_Click();
+    console.loadMatch();
     Recupera();
     EXPECT_EQ(QStringLiteral("7"), console.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("0"), console.LabScore[1]->text()) << "not the abandoned match";
 }
 
 TEST_F(RecuperoScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
-    console.Text1[0]->setText(QStringLiteral("A1"));
+    console.codeBoxes[0]->setText(QStringLiteral("A1"));
     a.f.dialoghi.Attendi(QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
-    console.Command1_Click(0);
-    ASSERT_EQ(1, console.List3->count());
+    console.changeScore(0);
+    ASSERT_EQ(1, console.historyList->count());
     EXPECT_TRUE(QFileInfo::exists(console.PercorsoEmergenza()));
 }
 
@@ -180,11 +180,11 @@ TEST_F(RecuperoScenario, TimeoutIsInTheCopy) {
     a.f.dialoghi.Attendi(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Home\nSe "
                                         "vuoi annullare clicca su <Annulla> altrimenti conferma "
                                         "con <OK>"));
-    console.Image1_DblClick(0);
+    console.callTimeout(0);
     Recupera();
-    EXPECT_EQ(QStringLiteral("1"), console.Label5[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.timeoutLabels[0]->text());
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"),
-              console.List3->item(console.List3->count() - 1)->text());
+              console.historyList->item(console.historyList->count() - 1)->text());
 }
 
 TEST_F(RecuperoScenario, FinishedMatchComesBackFinishedAfterARestart) {
@@ -197,8 +197,8 @@ TEST_F(RecuperoScenario, FinishedMatchComesBackFinishedAfterARestart) {
     Recupera(*dopo);
     EXPECT_EQ(1, dopo->Match().SetCorrente);
     EXPECT_EQ(1, dopo->Match().PartitaFinita);
-    EXPECT_FALSE(dopo->Command1[0]->isEnabled());
-    EXPECT_TRUE(dopo->Command5->isEnabled());
+    EXPECT_FALSE(dopo->scoreButtons[0]->isEnabled());
+    EXPECT_TRUE(dopo->endStatisticsButton->isEnabled());
     EXPECT_EQ(QStringLiteral("1"), dopo->Tabellone().LabScore[0]->text());
 }
 

@@ -26,8 +26,8 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     }
     console.Form_Load();
     d.resize(1280, 720);
-    console.List1[0]->setCurrentItem(console.List1[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
-    console.List1_DblClick(0);
+    console.teamLists[0]->setCurrentItem(console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    console.chooseTeam(0);
     d.FotoPreparate().Attendi();
     console.Loghi().Attendi();
     d.SponsorPreparati().Attendi();
@@ -36,7 +36,7 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
         d.Timer4_Timer();
     }
 
-    console.Command8_Click();
+    console.togglePresentation();
     EXPECT_TRUE(d.TimerP.isActive()) << "the line-ups with the hostile photo";
     for (int i = 0; i < 3000 && d.TimerP.isActive(); ++i) {
         d.TimerP_Timer();
@@ -48,10 +48,10 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
                d.Image6->pixmap().width() <= 1;
     };
     console.Match().NumeroMarcatore = QStringLiteral("7");
-    console.Text1[0]->setText(QStringLiteral("7"));
-    console.Command1_Click(0);
+    console.codeBoxes[0]->setText(QStringLiteral("7"));
+    console.changeScore(0);
     EXPECT_TRUE(predefinitaOPiccola(d.Picture2->pixmap())) << "scorer photo";
-    console.Command6_Click();
+    console.showLeadingTeam();
     EXPECT_TRUE(predefinitaOPiccola(QPixmap(QStringLiteral(":/teams/squadra.png"))))
         << "team photo: the team editor's default";
 
@@ -64,12 +64,12 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
         EXPECT_FALSE(editor.Image5->pixmap().isNull()) << "editor: the default logo";
         editor.Command4_Click();
     });
-    console.menugest_Click();
+    console.openTeamEditor();
     a.f.modali.Attendi([](QDialog& finestra) {
         auto& gestione = static_cast<SponsorManager&>(finestra);
         EXPECT_FALSE(gestione.Image2->pixmap().isNull()) << "manager: the default header";
     });
-    console.MenuSponsor_Click();
+    console.openSponsorManager();
 }
 
 INSTANTIATE_TEST_SUITE_P(Casi, ImmaginiOstiliScenario, ::testing::ValuesIn(ostili::Tutti()),

@@ -63,9 +63,9 @@ TEST_F(LiveScenario, ClicksReachStateJsonAndTheEventStreamInOrder) {
     ClienteEventi eventi(porta);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !eventi.versioni.isEmpty(); }, 5000));
     EXPECT_EQ(0, eventi.Punti(0)) << "the whole state on connect";
-    console.Command1_Click(0);
-    console.Command1_Click(0);
-    console.Command1_Click(3);
+    console.changeScore(0);
+    console.changeScore(0);
+    console.changeScore(3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return eventi.Punti(1) == 1; }, 5000));
     EXPECT_EQ(2, eventi.Punti(0));
     EXPECT_TRUE(eventi.InOrdine());
@@ -176,7 +176,7 @@ TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     seconda.Form_Load();
     seconda.Form_Load();
     EXPECT_FALSE(seconda.Live().Attiva());
-    seconda.Command1_Click(0);
+    seconda.changeScore(0);
     EXPECT_EQ(QStringLiteral("1"), seconda.LabScore[0]->text());
 }
 
@@ -219,9 +219,9 @@ protected:
 };
 
 TEST_F(BrowserScenario, OverlayAndScoreboardShowTheScoreAfterClicks) {
-    console.Command1_Click(0);
-    console.Command1_Click(0);
-    console.Command1_Click(3);
+    console.changeScore(0);
+    console.changeScore(0);
+    console.changeScore(3);
     const QString overlay = QString::fromUtf8(Apri(QStringLiteral("/overlay"), {QStringLiteral("--dump-dom")}));
     const QRegularExpression punti(
         QStringLiteral(R"re(id="bug-(home|guests)".*?class="punti"[^>]*>(\d+)<)re"),
@@ -239,7 +239,7 @@ TEST_F(BrowserScenario, OverlayAndScoreboardShowTheScoreAfterClicks) {
 }
 
 TEST_F(BrowserScenario, TheOverlayIsTransparentOutsideItsGraphics) {
-    console.Command1_Click(0);
+    console.changeScore(0);
     const QString file = profilo.filePath(QStringLiteral("overlay.png"));
     Apri(QStringLiteral("/overlay"), {QStringLiteral("--screenshot=") + file,
                                       QStringLiteral("--default-background-color=00000000")});

@@ -6,22 +6,22 @@ using PartitaScenario = ConsoleDiProva;
 
 TEST_F(PartitaScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     Punti(0, 25);
-    EXPECT_EQ(QStringLiteral("Sblocca"), console.Command3->text()) << "the first point locks";
-    EXPECT_FALSE(console.Command2->isEnabled());
+    EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text()) << "the first point locks";
+    EXPECT_FALSE(console.exitButton->isEnabled());
     EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("25"), d.LabScore[0]->text()) << "the display keeps the set score";
     EXPECT_EQ(QStringLiteral("1"), d.Label3[0]->text());
-    EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
     EXPECT_EQ(QStringLiteral("25/ 0"), d.Label15[0]->text());
 
     Punti(3, 25);
     Punti(0, 24);
     Punti(3, 24);
-    console.Command1_Click(0);
+    console.changeScore(0);
     EXPECT_EQ(QStringLiteral("25"), console.LabScore[0]->text());
     EXPECT_LT(d.Image9->x(), d.width()) << "set point banner shown at 25-24";
     Punti(0, 1);
-    EXPECT_EQ(QStringLiteral("2"), console.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.setsWonLabels[0]->text());
     Punti(3, 24);
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
     a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
@@ -30,23 +30,23 @@ TEST_F(PartitaScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     Punti(0, 1);
     EXPECT_EQ(QStringLiteral("3"), d.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("1"), d.LabScore[1]->text());
-    EXPECT_FALSE(console.Command1[0]->isEnabled());
-    EXPECT_FALSE(console.Command16->isEnabled());
-    EXPECT_TRUE(console.Command5->isEnabled());
+    EXPECT_FALSE(console.scoreButtons[0]->isEnabled());
+    EXPECT_FALSE(console.undoButton->isEnabled());
+    EXPECT_TRUE(console.endStatisticsButton->isEnabled());
     EXPECT_TRUE(console.TimerStat.isActive());
     EXPECT_EQ(QStringLiteral("(5) 0 -  0 - 15:42 - 0_0"),
-              console.List3->item(console.List3->count() - 1)->text());
-    EXPECT_EQ(console.List3->count() - 1, console.List3->currentRow());
+              console.historyList->item(console.historyList->count() - 1)->text());
+    EXPECT_EQ(console.historyList->count() - 1, console.historyList->currentRow());
 }
 
 TEST_F(PartitaScenario, TypedCodeAndPointTypeReachTheHistory) {
-    console.Text1[1]->setText(QStringLiteral("12"));
-    console.Option2_Click(3);
-    console.Command1_Click(3);
-    EXPECT_EQ(QStringLiteral("(1) 0 -  1 - 15:42 - G_12_3"), console.List3->item(1)->text());
-    EXPECT_TRUE(console.Text1[1]->text().isEmpty());
-    EXPECT_TRUE(console.Option2[0]->font().underline()) << "the point type returns to 0";
-    EXPECT_FALSE(console.Option2[3]->font().underline());
+    console.codeBoxes[1]->setText(QStringLiteral("12"));
+    console.choosePointType(3);
+    console.changeScore(3);
+    EXPECT_EQ(QStringLiteral("(1) 0 -  1 - 15:42 - G_12_3"), console.historyList->item(1)->text());
+    EXPECT_TRUE(console.codeBoxes[1]->text().isEmpty());
+    EXPECT_TRUE(console.pointTypeButtons[0]->font().underline()) << "the point type returns to 0";
+    EXPECT_FALSE(console.pointTypeButtons[3]->font().underline());
     EXPECT_EQ(QStringLiteral("Guests : Schiacciata"), console.Tabellone().Label16->text());
 }
 
@@ -67,25 +67,25 @@ TEST_F(PartitaScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
     };
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
     a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
-    console.Command1_Click(0);
+    console.changeScore(0);
     EXPECT_TRUE(visto);
 }
 
 TEST_F(PartitaScenario, RefusedCodeIsClearedSoTheSideScoresAgain) {
     a.f.dialoghi.AlMessaggio = [&](const QString&) {
-        EXPECT_TRUE(console.Text1[0]->text().isEmpty());
+        EXPECT_TRUE(console.codeBoxes[0]->text().isEmpty());
         EXPECT_EQ(QStringLiteral("0"), d.LabScore[0]->text());
     };
     for (const char* codice : {"A1", "abc"}) {
-        console.Text1[0]->setText(QString::fromLatin1(codice));
+        console.codeBoxes[0]->setText(QString::fromLatin1(codice));
         a.f.dialoghi.Attendi(
             QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
-        console.Command1_Click(0);
+        console.changeScore(0);
         EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text()) << codice;
-        EXPECT_TRUE(console.Text1[0]->text().isEmpty()) << codice;
+        EXPECT_TRUE(console.codeBoxes[0]->text().isEmpty()) << codice;
     }
     a.f.dialoghi.AlMessaggio = nullptr;
-    console.Command1_Click(0);
+    console.changeScore(0);
     EXPECT_EQ(QStringLiteral("1"), console.LabScore[0]->text()) << "the next point is not refused";
 }
 
@@ -93,17 +93,17 @@ TEST_F(PartitaScenario, UnlockAsksAndResetsOnYes) {
     Punti(0, 3);
     a.f.dialoghi.Attendi(
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Risposta::No);
-    console.Command3_Click();
+    console.toggleLock();
     EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("Sblocca"), console.Command3->text());
+    EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
     a.f.dialoghi.Attendi(
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Risposta::Si);
-    console.Command3_Click();
+    console.toggleLock();
     EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("0"), console.Tabellone().LabScore[0]->text());
-    EXPECT_EQ(0, console.List3->count());
-    EXPECT_EQ(QStringLiteral("Blocca"), console.Command3->text());
-    EXPECT_TRUE(console.Command2->isEnabled());
+    EXPECT_EQ(0, console.historyList->count());
+    EXPECT_EQ(QStringLiteral("Blocca"), console.lockButton->text());
+    EXPECT_TRUE(console.exitButton->isEnabled());
 }
 
 } // namespace

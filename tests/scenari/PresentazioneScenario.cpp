@@ -30,9 +30,9 @@ protected:
         return nuova;
     }
     void Scegli(int lato, const QString& nome) {
-        console->List1[lato]->setCurrentItem(
-            console->List1[lato]->findItems(nome, Qt::MatchExactly).first());
-        console->List1_DblClick(lato);
+        console->teamLists[lato]->setCurrentItem(
+            console->teamLists[lato]->findItems(nome, Qt::MatchExactly).first());
+        console->chooseTeam(lato);
     }
     // Ticks until the panel holds a person in the middle; returns the ticks it took.
     int FinoAlCentro() {
@@ -69,7 +69,7 @@ protected:
 };
 
 TEST_F(PresentazioneScenario, BothLineUpsOnePersonAtATime) {
-    console->Command8_Click();
+    console->togglePresentation();
     EXPECT_TRUE(d.TimerP.isActive());
     ASSERT_GT(FinoAlCentro(), 1);
     EXPECT_EQ(QStringLiteral("7"), d.Label22->text());
@@ -79,7 +79,7 @@ TEST_F(PresentazioneScenario, BothLineUpsOnePersonAtATime) {
     EXPECT_TRUE(a.f.audio.chiamate.contains("apri " + a.programma + "/Teams/Lupi/7.wav"));
     EXPECT_NEAR(d.frameGeometry().width() / 3.4 * 2.83, d.Image2->width(), 3)
         << "the photo grew seven times by 1.16";
-    EXPECT_TRUE(console->Label7->text().contains(QStringLiteral("Presenta")));
+    EXPECT_TRUE(console->eventLight->text().contains(QStringLiteral("Presenta")));
 
     FinoAllaProssima();
     FinoAlCentro();
@@ -97,22 +97,22 @@ TEST_F(PresentazioneScenario, BothLineUpsOnePersonAtATime) {
         d.TimerP_Timer();
     }
     EXPECT_FALSE(d.TimerP.isActive()) << "the end of the guests ends the presentation";
-    EXPECT_TRUE(console->Label7->text().isEmpty());
+    EXPECT_TRUE(console->eventLight->text().isEmpty());
     EXPECT_EQ(0, d.Presentazione().SquadraPresentata);
 }
 
 TEST_F(PresentazioneScenario, AStopRequestTakesEffectAtTheNextTick) {
     const QRect foto = d.Image2->geometry();
-    console->Command8_Click();
+    console->togglePresentation();
     FinoAlCentro();
-    console->Command8_Click();
-    EXPECT_EQ(QStringLiteral("Statistiche SET: 1"), console->Label7->text());
+    console->togglePresentation();
+    EXPECT_EQ(QStringLiteral("Statistiche SET: 1"), console->eventLight->text());
     EXPECT_TRUE(d.TimerP.isActive());
     d.TimerP_Timer();
     EXPECT_FALSE(d.TimerP.isActive());
     EXPECT_GE(d.Frame2->x(), d.frameGeometry().width());
     EXPECT_EQ(foto, d.Image2->geometry()) << "the photo's geometry is restored";
-    console->Command8_Click();
+    console->togglePresentation();
     d.TimerP_Timer();
     EXPECT_EQ(QStringLiteral("7"), d.Label22->text()) << "a new start begins with the first home row";
 }
@@ -120,7 +120,7 @@ TEST_F(PresentazioneScenario, AStopRequestTakesEffectAtTheNextTick) {
 TEST_F(PresentazioneScenario, ATeamWithNobodyCalledUpPassesToTheGuests) {
     Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Lupi/team.csv"), "7;Rossi;Mario;2;N\r\n");
     Scegli(0, QStringLiteral("Lupi"));
-    console->Command8_Click();
+    console->togglePresentation();
     FinoAlCentro();
     EXPECT_EQ(QStringLiteral("G U E S T S"), d.Label23->text());
 }

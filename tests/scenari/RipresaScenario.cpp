@@ -28,9 +28,9 @@ protected:
         auto c = Avvia();
         c->RiprendiSeInterrotta();
         for (int i = 0; i < puntiCasa; ++i) {
-            c->Command1_Click(0);
+            c->changeScore(0);
         }
-        c->Command1_Click(3);
+        c->changeScore(3);
         EXPECT_TRUE(c->AttendiCopia());
         return c->Match().Storico;
     }
@@ -48,8 +48,8 @@ protected:
         c.Match().PuntiSet = 2;
         a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
         a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
-        c.Command1_Click(0);
-        c.Command1_Click(0);
+        c.changeScore(0);
+        c.changeScore(0);
     }
     QStringList Copie() const {
         return QDir(a.f.cartelle.utente + QStringLiteral("/Backups"))
@@ -70,7 +70,7 @@ TEST_F(RipresaScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked) {
     EXPECT_EQ(storico, c->Match().Storico);
     EXPECT_EQ(QStringLiteral("3"), c->LabScore[0]->text());
     EXPECT_TRUE(c->Match().Bloccata) << "locked as after a first point";
-    EXPECT_FALSE(c->Command2->isEnabled());
+    EXPECT_FALSE(c->exitButton->isEnabled());
 }
 
 // A temporary folder that cannot be written (here a path through a file, which even root cannot
@@ -120,9 +120,9 @@ TEST_F(RipresaScenario, NothingIsAskedAfterEsciOrForAFinishedOrEmptyMatch) {
     {
         auto c = Avvia();
         c->RiprendiSeInterrotta();
-        c->Command1_Click(0);
+        c->changeScore(0);
         a.f.dialoghi.Attendi(Uscita);
-        c->Command2_Click();
+        c->exitProgram();
     }
     Avvia()->RiprendiSeInterrotta();
     // A run that died before any point: nothing under way.
@@ -140,20 +140,20 @@ TEST_F(RipresaScenario, NothingIsAskedAfterEsciOrForAFinishedOrEmptyMatch) {
 TEST_F(RipresaScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups) {
     auto c = Avvia();
     // Thrown away by "Nuova Partita".
-    c->Command1_Click(0);
+    c->changeScore(0);
     a.f.dialoghi.Attendi(
         QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
                        "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                        "<Annulla> Per continuare questa partita."));
-    c->menunew_Click();
+    c->newMatch();
     // Saved by hand.
-    c->Command1_Click(3);
+    c->changeScore(3);
     a.f.dialoghi.AttendiFile(a.radice.filePath(QStringLiteral("salvata.txt")));
-    c->MenuSalva_Click();
+    c->saveMatch();
     // Thrown away by unlocking.
     a.f.dialoghi.Attendi(
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Risposta::Si);
-    c->Command3_Click();
+    c->toggleLock();
     // Ended.
     Vinci(*c);
     ASSERT_TRUE(c->CopieDiSicurezza().Attendi(5000));
@@ -162,7 +162,7 @@ TEST_F(RipresaScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups) {
     EXPECT_TRUE(Copia(copie[0]).contains("(1) 1 -  0")) << "the new match's first point";
     EXPECT_TRUE(Copia(copie[3]).contains("#GAMEOV:0")) << "the finished match";
 
-    c->MenuBackup_Click();
+    c->openBackupsFolder();
     EXPECT_EQ(QStringList{a.f.cartelle.utente + QStringLiteral("/Backups")}, a.f.shell.aperti);
 }
 

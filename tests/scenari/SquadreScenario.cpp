@@ -24,18 +24,18 @@ protected:
         console->Form_Load();
     }
     void Scegli(int lato, const QString& nome) {
-        const auto voci = console->List1[lato]->findItems(nome, Qt::MatchExactly);
+        const auto voci = console->teamLists[lato]->findItems(nome, Qt::MatchExactly);
         ASSERT_FALSE(voci.isEmpty());
-        console->List1[lato]->setCurrentItem(voci.first());
-        console->List1_DblClick(lato);
+        console->teamLists[lato]->setCurrentItem(voci.first());
+        console->chooseTeam(lato);
         console->Loghi().Attendi();
     }
     void Clicca(int lato, int riga) {
-        console->List2[lato]->setCurrentRow(riga);
-        console->List2_Click(lato);
+        console->rosterLists[lato]->setCurrentRow(riga);
+        console->pickAthlete(lato);
     }
     QString UltimaRiga() const {
-        return console->List3->item(console->List3->count() - 1)->text();
+        return console->historyList->item(console->historyList->count() - 1)->text();
     }
 
     Ambiente a;
@@ -46,46 +46,46 @@ TEST_F(SquadreScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
     Scegli(0, QStringLiteral("Lupi"));
     Scegli(1, QStringLiteral("Orsi"));
     DisplayWindow& d = console->Tabellone();
-    EXPECT_EQ(QStringLiteral("Lupi"), console->Label1[0]->text());
+    EXPECT_EQ(QStringLiteral("Lupi"), console->teamNameLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Lupi"), d.Label1->text());
     EXPECT_EQ(QStringLiteral("Orsi"), d.Label2->text());
-    EXPECT_EQ(4, console->List2[0]->count());
-    EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"), console->List2[0]->item(0)->text());
-    EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->List2[0]->item(1)->text());
-    EXPECT_NE(console->Picture1[0]->pixmap().cacheKey(), console->Image2[0]->pixmap().cacheKey());
-    EXPECT_EQ(console->Picture1[1]->pixmap().cacheKey(), console->Image2[1]->pixmap().cacheKey())
+    EXPECT_EQ(4, console->rosterLists[0]->count());
+    EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"), console->rosterLists[0]->item(0)->text());
+    EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->rosterLists[0]->item(1)->text());
+    EXPECT_NE(console->smallTeamLogos[0]->pixmap().cacheKey(), console->teamLogos[0]->pixmap().cacheKey());
+    EXPECT_EQ(console->smallTeamLogos[1]->pixmap().cacheKey(), console->teamLogos[1]->pixmap().cacheKey())
         << "no logo: the side's default";
     EXPECT_EQ(3u, console->Match().Rose[0].size());
 
     Scegli(1, QStringLiteral("Guests"));
-    EXPECT_EQ(1, console->List2[1]->count()) << "no roster of the previous team survives";
+    EXPECT_EQ(1, console->rosterLists[1]->count()) << "no roster of the previous team survives";
     EXPECT_EQ(3u, console->Match().Rose[0].size()) << "the other side is untouched";
 }
 
 TEST_F(SquadreScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     Scegli(0, QStringLiteral("Lupi"));
     Scegli(1, QStringLiteral("Orsi"));
-    console->Option2_Click(2);
+    console->choosePointType(2);
     Clicca(0, 1);
-    EXPECT_EQ(QStringLiteral("7"), console->Text1[0]->text());
-    console->Command1_Click(0);
+    EXPECT_EQ(QStringLiteral("7"), console->codeBoxes[0]->text());
+    console->changeScore(0);
     EXPECT_TRUE(UltimaRiga().endsWith(QStringLiteral("H_7_2")));
-    EXPECT_EQ(0, console->List2[0]->currentRow());
+    EXPECT_EQ(0, console->rosterLists[0]->currentRow());
     EXPECT_EQ(QStringLiteral("ROSSI"), console->Tabellone().Label17->text().trimmed());
     EXPECT_EQ(18, console->Tabellone().Label17->text().size());
 
     Clicca(1, 0);
-    EXPECT_EQ(QStringLiteral("E"), console->Text1[1]->text());
+    EXPECT_EQ(QStringLiteral("E"), console->codeBoxes[1]->text());
     EXPECT_EQ(QStringLiteral("7"), console->Match().NumeroMarcatore) << "E keeps the scorer";
-    console->Command1_Click(3);
+    console->changeScore(3);
     EXPECT_TRUE(UltimaRiga().endsWith(QStringLiteral("G_E_0")));
 
-    console->Command1_Click(0);
+    console->changeScore(0);
     EXPECT_TRUE(UltimaRiga().endsWith(QStringLiteral("H_N_0")));
 
-    console->Option2_Click(1);
-    console->List2[1]->setCurrentRow(1);
-    console->List2_DblClick(1);
+    console->choosePointType(1);
+    console->rosterLists[1]->setCurrentRow(1);
+    console->scoreForAthlete(1);
     EXPECT_TRUE(UltimaRiga().endsWith(QStringLiteral("G_12_1")));
     EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->Tabellone().Label16->text());
 }
@@ -93,27 +93,27 @@ TEST_F(SquadreScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
 TEST_F(SquadreScenario, AStaffLineIsRefusedWhenScored) {
     Scegli(0, QStringLiteral("Lupi"));
     Clicca(0, 3);
-    EXPECT_EQ(QStringLiteral("A1"), console->Text1[0]->text());
+    EXPECT_EQ(QStringLiteral("A1"), console->codeBoxes[0]->text());
     a.f.dialoghi.Attendi(
         QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
-    console->Command1_Click(0);
+    console->changeScore(0);
     EXPECT_EQ(QStringLiteral("0"), console->LabScore[0]->text());
 }
 
 TEST_F(SquadreScenario, ALoadedMatchChoosesItsTeams) {
     Scegli(0, QStringLiteral("Lupi"));
     Scegli(1, QStringLiteral("Orsi"));
-    console->Command1_Click(0);
+    console->changeScore(0);
     const QString percorso = a.radice.filePath(QStringLiteral("p.txt"));
     a.f.dialoghi.AttendiFile(percorso);
-    console->MenuSalva_Click();
+    console->saveMatch();
     auto altra = std::make_unique<ConsoleWindow>(a.f.piattaforma);
     altra->Form_Load();
     a.f.dialoghi.AttendiFile(percorso);
-    altra->MenuC_Click();
-    EXPECT_EQ(QStringLiteral("Lupi"), altra->Label1[0]->text());
+    altra->loadMatch();
+    EXPECT_EQ(QStringLiteral("Lupi"), altra->teamNameLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Orsi"), altra->Tabellone().Label2->text());
-    EXPECT_EQ(2, altra->List2[1]->count());
+    EXPECT_EQ(2, altra->rosterLists[1]->count());
 }
 
 } // namespace

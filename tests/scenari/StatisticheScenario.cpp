@@ -16,19 +16,19 @@ protected:
                            "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
         auto nuova = std::make_unique<ConsoleWindow>(a.f.piattaforma);
         nuova->Form_Load();
-        nuova->List1[0]->setCurrentItem(nuova->List1[0]->findItems("Lupi", Qt::MatchExactly).first());
+        nuova->teamLists[0]->setCurrentItem(nuova->teamLists[0]->findItems("Lupi", Qt::MatchExactly).first());
         nuova->dbclicca(0);
         return nuova;
     }
     void Punto(int index, const char* codice = "", int tipo = 0) {
-        console->Option2_Click(tipo);
-        console->Text1[index == 0 ? 0 : 1]->setText(QString::fromUtf8(codice));
-        console->Command1_Click(index);
+        console->choosePointType(tipo);
+        console->codeBoxes[index == 0 ? 0 : 1]->setText(QString::fromUtf8(codice));
+        console->changeScore(index);
     }
     QStringList Lista() const {
         QStringList righe;
-        for (int i = 0; i < console->List4->count(); ++i) {
-            righe << console->List4->item(i)->text();
+        for (int i = 0; i < console->statisticsList->count(); ++i) {
+            righe << console->statisticsList->item(i)->text();
         }
         return righe;
     }
@@ -40,14 +40,14 @@ protected:
 
 TEST_F(StatisticheScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
-    console->Command4_Click();
+    console->showStatistics();
     Punto(0, "7", 2);
     Punto(0, "7", 0);
     Punto(0, "E");
     Punto(3, "12", 3);
     Punto(0, "7");
-    console->Command1_Click(1);
-    console->Command4_Click();
+    console->changeScore(1);
+    console->showStatistics();
     EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   E 1"}), Lista());
     EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.Label8->text())
         << "five empty results joined by blanks: short enough for the SET word";
@@ -58,11 +58,11 @@ TEST_F(StatisticheScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     EXPECT_TRUE(d.Timer5.isActive());
     EXPECT_EQ(0, console->Match().PannelloAnimato);
 
-    console->List5->setCurrentRow(2);
+    console->statisticsChoiceList->setCurrentRow(2);
     a.f.dialoghi.Attendi(QStringLiteral("SET non iniziato"));
-    console->Command4_Click();
-    console->List5->setCurrentRow(1);
-    console->Command4_Click();
+    console->showStatistics();
+    console->statisticsChoiceList->setCurrentRow(1);
+    console->showStatistics();
     EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.Label8->text());
     EXPECT_EQ(QStringLiteral("3"), d.Label9[0]->text()) << "the live points of the set in play";
 }
@@ -79,16 +79,16 @@ TEST_F(StatisticheScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
     }
     EXPECT_TRUE(console->TimerStat.isActive());
     console->TimerStat_Timer();
-    EXPECT_EQ(0, console->List5->currentRow());
+    EXPECT_EQ(0, console->statisticsChoiceList->currentRow());
     console->TimerStat_Timer();
-    EXPECT_EQ(1, console->List5->currentRow());
+    EXPECT_EQ(1, console->statisticsChoiceList->currentRow());
     console->TimerStat_Timer();
-    EXPECT_EQ(2, console->List5->currentRow());
+    EXPECT_EQ(2, console->statisticsChoiceList->currentRow());
     EXPECT_TRUE(console->TimerStat.isActive());
     console->TimerStat_Timer();
     EXPECT_FALSE(console->TimerStat.isActive()) << "set 3 has no result: the cycle ends";
-    console->List5->setCurrentRow(3);
-    console->Command4_Click();
+    console->statisticsChoiceList->setCurrentRow(3);
+    console->showStatistics();
 }
 
 TEST_F(StatisticheScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
@@ -96,10 +96,10 @@ TEST_F(StatisticheScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     Punto(3, "E");
     a.f.dialoghi.Attendi(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
                                         "annullare clicca su <Annulla> altrimenti conferma con <OK>"));
-    console->Image1_DblClick(0);
+    console->callTimeout(0);
     Punto(3);
     Punto(0, "7", 1);
-    console->Command7_Click();
+    console->showLastPoints();
     EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.Label8->text());
     EXPECT_EQ(QStringLiteral("2"), d.Label11[0]->text());
     EXPECT_EQ(QStringLiteral("Rossi "), d.Label12[0]->text());
@@ -107,15 +107,15 @@ TEST_F(StatisticheScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.Label14[2]->text());
     EXPECT_EQ(QStringLiteral("1"), d.Label11[3]->text());
     EXPECT_TRUE(d.Label11[3 - 2]->text().isEmpty());
-    EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->Label7->text());
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->eventLight->text());
 }
 
 TEST_F(StatisticheScenario, LeadingTeamBySetsThenByPoints) {
-    console->Command6_Click();
+    console->showLeadingTeam();
     EXPECT_FALSE(d.Timer5.isActive()) << "level: nothing";
     Punto(3);
     Punto(3);
-    console->Command6_Click();
+    console->showLeadingTeam();
     EXPECT_EQ(QStringLiteral("In testa: Guests"), d.Label16->text());
     EXPECT_EQ(QStringLiteral("0-0"), d.Label18->text());
     EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.Label17->text());
@@ -124,7 +124,7 @@ TEST_F(StatisticheScenario, LeadingTeamBySetsThenByPoints) {
 
 TEST_F(StatisticheScenario, SummaryWindowAndItsExport) {
     a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
-    console->Image2_DblClick(0);
+    console->showTeamStatistics(0);
     Punto(0, "7", 2);
     Punto(0, "7", 2);
     Punto(0, "7");
@@ -148,7 +148,7 @@ TEST_F(StatisticheScenario, SummaryWindowAndItsExport) {
         f.Command2_Click();
         f.Command1_Click();
     });
-    console->Image2_DblClick(0);
+    console->showTeamStatistics(0);
     QFile file(percorso + QStringLiteral(".csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QByteArray("N.;Cognome;Punti;N.Specific.;Aces;Muri;Schiacciate;Pallonetti\r\n"

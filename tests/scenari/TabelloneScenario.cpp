@@ -18,8 +18,8 @@ TEST_F(TabelloneScenario, ClockAndFinishedSetsTakeTurns) {
 }
 
 TEST_F(TabelloneScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
-    console.Text1[0]->setText(QStringLiteral("7"));
-    console.Command1_Click(0);
+    console.codeBoxes[0]->setText(QStringLiteral("7"));
+    console.changeScore(0);
     EXPECT_TRUE(d.Timer5.isActive());
     QFrame* pannello = d.Frame1[1];
     for (int i = 0; i < 50; ++i) {
@@ -27,15 +27,15 @@ TEST_F(TabelloneScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
     }
     EXPECT_EQ(0, pannello->y());
     EXPECT_FALSE(console.TimerFrames.isActive()) << "the blink pauses during a slide";
-    EXPECT_TRUE(console.Label7->styleSheet().contains(QStringLiteral("rgb(128,0,0)")));
+    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(128,0,0)")));
     for (int i = 50; i < 400; ++i) {
         d.Timer5_Timer();
     }
     EXPECT_FALSE(d.Timer5.isActive());
     EXPECT_GE(pannello->y(), d.height());
     EXPECT_TRUE(console.TimerFrames.isActive());
-    EXPECT_TRUE(console.Label7->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
-    EXPECT_TRUE(console.Label7->text().isEmpty());
+    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(console.eventLight->text().isEmpty());
     EXPECT_EQ(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
 }
 
@@ -47,16 +47,16 @@ TEST_F(TabelloneScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
     Ambiente::CreaFile(a.programma + QStringLiteral("/Teams/Home/team.csv"),
                        "7;Rossi;Mario;2-Centrale;C\r\n");
     console.Form_Load();
-    console.List1[0]->setCurrentItem(
-        console.List1[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
-    console.List1_DblClick(0);
+    console.teamLists[0]->setCurrentItem(
+        console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
+    console.chooseTeam(0);
     const int larghezza = static_cast<int>(d.frameGeometry().width() / 1.6);
     EXPECT_FALSE(d.FotoPreparate().Pronta(foto, larghezza)) << "nothing decoded for a team";
-    console.List2[0]->setCurrentRow(1);
-    console.List2_Click(0);
+    console.rosterLists[0]->setCurrentRow(1);
+    console.pickAthlete(0);
     d.FotoPreparate().Attendi();
     EXPECT_TRUE(d.FotoPreparate().Pronta(foto, larghezza)) << "decoded once the athlete is picked";
-    console.Command1_Click(0);
+    console.changeScore(0);
     EXPECT_EQ(larghezza, d.Image6->width());
     EXPECT_NEAR(d.Image6->width() * 1.25, d.Image6->height(), 1);
     EXPECT_NE(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
@@ -84,11 +84,11 @@ TEST_F(TabelloneScenario, MarkerBorderTakesThePaletteInTurn) {
 }
 
 TEST_F(TabelloneScenario, LivePreviewFollowsTheDisplay) {
-    EXPECT_TRUE(console.Image3->pixmap().isNull());
-    console.Command17_Click();
-    EXPECT_EQ(console.Image3->size(), console.Image3->pixmap().size());
+    EXPECT_TRUE(console.previewImage->pixmap().isNull());
+    console.refreshPreview();
+    EXPECT_EQ(console.previewImage->size(), console.previewImage->pixmap().size());
     console.TimerTabellone_Timer();
-    EXPECT_FALSE(console.Image3->pixmap().isNull());
+    EXPECT_FALSE(console.previewImage->pixmap().isNull());
 }
 
 TEST_F(TabelloneScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {

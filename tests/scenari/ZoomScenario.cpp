@@ -21,15 +21,15 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
     const QRect casa = d.LabScore[0]->geometry();
     Gira(Risposta::No);
     EXPECT_TRUE(CasaASinistra());
-    EXPECT_FALSE(console.Option1->isChecked());
+    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
     Gira();
     EXPECT_FALSE(CasaASinistra());
-    EXPECT_TRUE(console.Option1->isChecked());
+    EXPECT_TRUE(console.sidesSwappedMark->isChecked());
     EXPECT_EQ(-1, console.Modulo().VersoTabellone);
     EXPECT_LT(console.LabScore[0]->x(), console.LabScore[1]->x()) << "the console never swaps";
     Gira();
     EXPECT_EQ(casa, d.LabScore[0]->geometry());
-    EXPECT_FALSE(console.Option1->isChecked());
+    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
 }
 
 TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
@@ -40,12 +40,12 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
         "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
         "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
         "partita."));
-    console.Command13_Click();
+    console.newMatchFromButton();
     EXPECT_FALSE(CasaASinistra());
     EXPECT_TRUE(console.Match().Storico.isEmpty());
     a.f.dialoghi.Attendi(a.f.dialoghi.Mostrati.first(), Risposta::Si);
     a.f.dialoghi.AttendiFile(QString());
-    console.Command12_Click();
+    console.loadMatchFromButton();
     EXPECT_TRUE(CasaASinistra());
 }
 
@@ -53,19 +53,19 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     Gira();
     const int sotto = d.LabScore[0]->geometry().bottom();
     a.f.dialoghi.Attendi(AvvisoZoom);
-    console.Command10_Click();
+    console.zoomIn();
     EXPECT_EQ(1, console.Modulo().VersoTabellone);
-    EXPECT_FALSE(console.Option1->isChecked());
+    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
     EXPECT_TRUE(CasaASinistra());
     EXPECT_NEAR(sotto, d.LabScore[0]->geometry().bottom(), 1) << "the score grows upwards";
-    EXPECT_EQ(QStringLiteral("Zoom All +"), console.Command18->text());
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
 }
 
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) {
     SenzaBanda();
     Gira();
     a.f.dialoghi.Attendi(AvvisoZoom);
-    console.Command10_Click();
+    console.zoomIn();
     EXPECT_EQ(1, console.Modulo().VersoTabellone);
     EXPECT_FALSE(CasaASinistra());
 }
@@ -75,13 +75,13 @@ TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
         console.Form_Load();
         int passi = 0;
         while (a.f.dialoghi.Segnali == 0 && passi < 60) {
-            piu ? console.Command10_Click() : console.Command19_Click();
+            piu ? console.zoomIn() : console.zoomOut();
             ++passi;
         }
         ASSERT_EQ(1, a.f.dialoghi.Segnali) << piu;
         const QRect punti = d.LabScore[0]->geometry();
         const QRect logo = d.Image4->geometry();
-        piu ? console.Command10_Click() : console.Command19_Click();
+        piu ? console.zoomIn() : console.zoomOut();
         EXPECT_EQ(2, a.f.dialoghi.Segnali);
         EXPECT_EQ(punti, d.LabScore[0]->geometry());
         EXPECT_EQ(logo, d.Image4->geometry());
@@ -92,16 +92,16 @@ TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
 TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     SenzaBanda();
     const double punti = d.LabScore[0]->font().pointSizeF();
-    console.Command18_Click();
-    EXPECT_EQ(QStringLiteral("Zoom All -"), console.Command18->text());
+    console.toggleZoomAll();
+    EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllButton->text());
     constexpr double FontDisegno = 63.75;
     EXPECT_GT(d.LabScore[0]->font().pointSizeF(), 2 * FontDisegno);
     EXPECT_EQ(d.LabScore[0]->y(), d.Shape1[0]->y());
     for (QLabel* slot : d.Image3) {
         slot->show();
     }
-    console.Command18_Click();
-    EXPECT_EQ(QStringLiteral("Zoom All +"), console.Command18->text());
+    console.toggleZoomAll();
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
     EXPECT_DOUBLE_EQ(punti, d.LabScore[0]->font().pointSizeF());
     EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1)
         << "the band-off layout: half the display each";
@@ -112,11 +112,11 @@ TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
 
 TEST_F(ZoomScenario, FullScreenAndSaveSettingsStoreThePosition) {
     d.move(300, 150);
-    console.MenuSIR_Click();
+    console.saveDisplayPosition();
     EXPECT_EQ(QStringLiteral("2250"), a.f.impostazioni.valori.value(QStringLiteral("Top")));
     EXPECT_EQ(QStringLiteral("4500"), a.f.impostazioni.valori.value(QStringLiteral("Left")));
     EXPECT_EQ(QStringLiteral("0"), a.f.impostazioni.valori.value(QStringLiteral("FullScreen")));
-    console.Command9_Click();
+    console.putDisplayFullScreen();
     EXPECT_TRUE(d.isFullScreen()) << "no frame, no title bar";
     EXPECT_TRUE(a.f.impostazioni.valori.contains(QStringLiteral("Top")));
     EXPECT_EQ(QStringLiteral("1"), a.f.impostazioni.valori.value(QStringLiteral("FullScreen")));
@@ -124,7 +124,7 @@ TEST_F(ZoomScenario, FullScreenAndSaveSettingsStoreThePosition) {
 
 TEST_F(ZoomScenario, FullScreenOnTheFirstScreenComesBackThereAtTheNextStart) {
     d.move(0, 0);
-    console.Command9_Click();
+    console.putDisplayFullScreen();
     const auto memoria = a.f.impostazioni.valori;
     ASSERT_EQ(QStringLiteral("0"), memoria.value(QStringLiteral("Left")));
     ConsoleWindow dopo(a.f.piattaforma);

@@ -139,60 +139,60 @@ const char* AzioneACaso(ConsoleWindow& console, DialoghiSoak& dialoghi, std::mt1
     const int scelta = tra(0, 999);
     const char* nome = "";
     if (console.Match().PartitaFinita != 0 && scelta < 500) {
-        console.menunew_Click(); nome = "new match";
+        console.newMatch(); nome = "new match";
     } else if (scelta < 600) {
         const QStringList codici{"", "1", "7", "12", "A1", "99", "E", "x;y", "0"};
-        console.Text1[lato]->setText(codici[tra(0, static_cast<int>(codici.size()) - 1)]);
-        console.Option2_Click(tra(0, 4));
-        console.Command1_Click(lato == 0 ? 0 : 3); nome = "point";
+        console.codeBoxes[lato]->setText(codici[tra(0, static_cast<int>(codici.size()) - 1)]);
+        console.choosePointType(tra(0, 4));
+        console.changeScore(lato == 0 ? 0 : 3); nome = "point";
     } else if (scelta < 660) {
-        console.Command1_Click(lato == 0 ? 1 : 2); nome = "removal";
+        console.changeScore(lato == 0 ? 1 : 2); nome = "removal";
     } else if (scelta < 710) {
-        console.Command16_Click(); nome = "undo";
+        console.undoLastLine(); nome = "undo";
     } else if (scelta < 750) {
-        const int righe = console.List3->count();
+        const int righe = console.historyList->count();
         if (righe > 0) {
-            console.List3->setCurrentRow(tra(0, righe - 1));
-            console.List3_DblClick(); nome = "rollback";
+            console.historyList->setCurrentRow(tra(0, righe - 1));
+            console.rollBackToSelectedLine(); nome = "rollback";
         }
     } else if (scelta < 790) {
-        console.Image1_DblClick(lato); nome = "timeout";
+        console.callTimeout(lato); nome = "timeout";
         for (int i = 0; console.Conteggio() != nullptr && i < 31; ++i) {
             console.Conteggio()->Timer1_Timer();
         }
     } else if (scelta < 820) {
-        QListWidget* squadre = console.List1[lato];
+        QListWidget* squadre = console.teamLists[lato];
         if (squadre->count() > 0 && !console.Match().Bloccata) {
             squadre->setCurrentRow(tra(0, squadre->count() - 1));
-            console.List1_DblClick(lato); nome = "team choice";
+            console.chooseTeam(lato); nome = "team choice";
         }
     } else if (scelta < 840) {
         // The language is changed between matches: mid-match the start-up sequence it runs
         // puts the set label back to the first set.
-        if (console.Match().Storico.isEmpty() && console.MenuOPZ->menuAction()->isEnabled()) {
-            console.MenuLN_Click(tra(0, static_cast<int>(console.MenuLN.size()) - 1));
+        if (console.Match().Storico.isEmpty() && console.optionsMenu->menuAction()->isEnabled()) {
+            console.chooseLanguage(tra(0, static_cast<int>(console.languageActions.size()) - 1));
         }
         nome = "language";
     } else if (scelta < 870) {
         dialoghi.file = QDir(cartella).filePath(QStringLiteral("soak.txt"));
-        console.MenuSalva_Click(); nome = "save";
+        console.saveMatch(); nome = "save";
     } else if (scelta < 890) {
         dialoghi.file = QDir(cartella).filePath(QStringLiteral("soak.txt"));
-        console.MenuC_Click(); nome = "load";
+        console.loadMatch(); nome = "load";
     } else if (scelta < 905) {
-        console.MenuCPEM_Click(); nome = "recovery";
+        console.loadEmergencyCopy(); nome = "recovery";
     } else if (scelta < 935) {
-        console.Command8_Click(); nome = "presentation";
+        console.togglePresentation(); nome = "presentation";
         for (int i = 0; i < tra(0, 400); ++i) {
             console.Tabellone().TimerP_Timer();
         }
     } else if (scelta < 965) {
-        console.List5->setCurrentRow(tra(0, console.List5->count() - 1));
-        console.Command4_Click(); nome = "statistics";
+        console.statisticsChoiceList->setCurrentRow(tra(0, console.statisticsChoiceList->count() - 1));
+        console.showStatistics(); nome = "statistics";
         console.TimerStat_Timer();
     } else if (scelta < 980) {
-        console.Command6_Click(); nome = "leading team and last points";
-        console.Command7_Click();
+        console.showLeadingTeam(); nome = "leading team and last points";
+        console.showLastPoints();
     } else {
         console.TimerTabellone_Timer(); nome = "timers";
         console.TimerFrames_Timer();

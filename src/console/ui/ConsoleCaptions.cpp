@@ -4,93 +4,93 @@
 void ConsoleWindow::Didascalie() {
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     const QString puntini = QStringLiteral(" ...");
-    Command1[0]->setToolTip(t("Assegna un punto ai locali"));
-    Command1[1]->setToolTip(t("Toglie un punto ai locali"));
-    Command1[2]->setToolTip(t("Toglie un punto agli ospiti"));
-    Command1[3]->setToolTip(t("Assegna un punto agli ospiti"));
-    Command2->setText(t("Esci"));
-    Command2->setToolTip(t("Clicca per terminare l'applicazione"));
-    Command3->setText(t(partita_.Bloccata ? "Sblocca" : "Blocca"));
-    Command3->setToolTip(t("Blocca / Sblocca per non commettere errori"));
+    scoreButtons[0]->setToolTip(t("Assegna un punto ai locali"));
+    scoreButtons[1]->setToolTip(t("Toglie un punto ai locali"));
+    scoreButtons[2]->setToolTip(t("Toglie un punto agli ospiti"));
+    scoreButtons[3]->setToolTip(t("Assegna un punto agli ospiti"));
+    exitButton->setText(t("Esci"));
+    exitButton->setToolTip(t("Clicca per terminare l'applicazione"));
+    lockButton->setText(t(partita_.Bloccata ? "Sblocca" : "Blocca"));
+    lockButton->setToolTip(t("Blocca / Sblocca per non commettere errori"));
     // The caption wraps where the designed button broke it: the arrow on its own line.
-    Command4->setText(t("Statistiche") + QStringLiteral("\n--------->"));
-    Command4->setToolTip(t("Statistiche della partita o del singolo SET"));
-    Command5->setText(t("Statistiche a fine partita"));
-    Command5->setToolTip(QStringLiteral("Tutte le statistiche in fila"));
-    Command6->setText(t("Squadra in testa"));
-    Command6->setToolTip(t("Mostra la squadra in testa - niente in caso di pareggio momentaneo"));
-    Command7->setText(t("Ultimi 4 punti"));
-    Command7->setToolTip(t("Mostra gli ultimi 4 punti realizzati"));
-    Command8->setText(t("Presentazione atleti"));
-    Command9->setText(t("Full screen"));
-    Command9->setToolTip(t("Posiziona il tabellone trascinandolo sul secondo schermo poi clicca "
+    statisticsButton->setText(t("Statistiche") + QStringLiteral("\n--------->"));
+    statisticsButton->setToolTip(t("Statistiche della partita o del singolo SET"));
+    endStatisticsButton->setText(t("Statistiche a fine partita"));
+    endStatisticsButton->setToolTip(QStringLiteral("Tutte le statistiche in fila"));
+    leadingTeamButton->setText(t("Squadra in testa"));
+    leadingTeamButton->setToolTip(t("Mostra la squadra in testa - niente in caso di pareggio momentaneo"));
+    lastPointsButton->setText(t("Ultimi 4 punti"));
+    lastPointsButton->setToolTip(t("Mostra gli ultimi 4 punti realizzati"));
+    presentationButton->setText(t("Presentazione atleti"));
+    fullScreenButton->setText(t("Full screen"));
+    fullScreenButton->setToolTip(t("Posiziona il tabellone trascinandolo sul secondo schermo poi clicca "
                            "questo bottone per massimizzazlo"));
-    Command11->setText(t("Salva Partita"));
-    Command11->setToolTip(t("Salva tutti i dati della partita corrente"));
-    Command12->setText(t("Carica Partita"));
-    Command12->setToolTip(t("Carica i dati di una partita salvata in precedenza"));
-    Command13->setText(t("Nuova Partita"));
-    Command13->setToolTip(t("Azzera ed inizia una nuova partita"));
-    Command14->setText(QStringLiteral("< ") + t("Gira tabellone") + QStringLiteral(" >"));
-    Command14->setToolTip(t("Inverte i 2 pannelli del tabellone destra/sinistra"));
-    Command15->setText(t("Settaggi"));
-    Command16->setText(t("Undo"));
-    Command16->setToolTip(t("Annulla l'ultimo punto segnato"));
+    saveMatchButton->setText(t("Salva Partita"));
+    saveMatchButton->setToolTip(t("Salva tutti i dati della partita corrente"));
+    loadMatchButton->setText(t("Carica Partita"));
+    loadMatchButton->setToolTip(t("Carica i dati di una partita salvata in precedenza"));
+    newMatchButton->setText(t("Nuova Partita"));
+    newMatchButton->setToolTip(t("Azzera ed inizia una nuova partita"));
+    swapSidesButton->setText(QStringLiteral("< ") + t("Gira tabellone") + QStringLiteral(" >"));
+    swapSidesButton->setToolTip(t("Inverte i 2 pannelli del tabellone destra/sinistra"));
+    optionsButton->setText(t("Settaggi"));
+    undoButton->setText(t("Undo"));
+    undoButton->setToolTip(t("Annulla l'ultimo punto segnato"));
     const char* tipi[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
     for (int i = 0; i < 5; ++i) {
-        Option2[i]->setText(t(tipi[i]));
+        pointTypeButtons[i]->setText(t(tipi[i]));
     }
-    for (QListWidget* l : List1) {
+    for (QListWidget* l : teamLists) {
         l->setToolTip(t("Elenco sottocartelle squadre"));
     }
-    List3->setToolTip(
+    historyList->setToolTip(
         t("Doppio click per riportare la partita ad una situazione precedente"));
     LabScore[0]->setToolTip(t("Punteggio dei locali (appare anche nel tabellone)"));
     LabScore[1]->setToolTip(t("Punteggio degli ospiti (appare anche nel tabellone)"));
-    Label2->setText(t("Scegliere la squadra locale e quella ospite"));
-    Label3[0]->setToolTip(t("Numero di SET vinti dai locali"));
-    Label3[1]->setToolTip(t("Numero di SET vinti dagli ospiti"));
-    Label4->setText(t("Storico punteggi"));
-    Label5[0]->setToolTip(t("Numero di Timeout chiesti dai locali"));
-    Label5[1]->setToolTip(t("Numero di Timeout chiesti dagli ospiti"));
-    Label6->setText(t("Lista statistiche"));
-    Label7->setText(t("Semaforo eventi"));
-    Label8->setText(t("Live del tabellone"));
-    Image1[0]->setToolTip(t("Doppio click per Timeout Locali"));
-    Image1[1]->setToolTip(t("Doppio click per Timeout Ospiti"));
-    for (QLabel* e : Image2) {
+    teamChoiceCaption->setText(t("Scegliere la squadra locale e quella ospite"));
+    setsWonLabels[0]->setToolTip(t("Numero di SET vinti dai locali"));
+    setsWonLabels[1]->setToolTip(t("Numero di SET vinti dagli ospiti"));
+    historyCaption->setText(t("Storico punteggi"));
+    timeoutLabels[0]->setToolTip(t("Numero di Timeout chiesti dai locali"));
+    timeoutLabels[1]->setToolTip(t("Numero di Timeout chiesti dagli ospiti"));
+    statisticsCaption->setText(t("Lista statistiche"));
+    eventLight->setText(t("Semaforo eventi"));
+    previewCaption->setText(t("Live del tabellone"));
+    timeoutIcons[0]->setToolTip(t("Doppio click per Timeout Locali"));
+    timeoutIcons[1]->setToolTip(t("Doppio click per Timeout Ospiti"));
+    for (QLabel* e : teamLogos) {
         e->setToolTip(t("Riepilogo ed assegnazione punti"));
     }
 
-    menufile->setTitle(QStringLiteral("&File"));
-    menunew->setText(t("Nuova Partita") + puntini);
-    MenuSalva->setText(t("Salva Partita") + puntini);
-    MenuC->setText(t("Carica Partita") + puntini);
-    MenuSound->setText(t("Gestione dei suoni ed effetti sonori") + puntini);
-    menugest->setText(t("Gestione delle squadre") + puntini);
-    MenuSponsor->setText(t("Gestione immagini degli sponsor") + puntini);
-    MenuSIR->setText(t("Salva impostazioni"));
-    menust->setTitle(t("Statistiche e show") + puntini);
-    menuspartita->setText(t("Partita"));
+    fileMenu->setTitle(QStringLiteral("&File"));
+    newMatchAction->setText(t("Nuova Partita") + puntini);
+    saveMatchAction->setText(t("Salva Partita") + puntini);
+    loadMatchAction->setText(t("Carica Partita") + puntini);
+    soundsAction->setText(t("Gestione dei suoni ed effetti sonori") + puntini);
+    teamEditorAction->setText(t("Gestione delle squadre") + puntini);
+    sponsorAction->setText(t("Gestione immagini degli sponsor") + puntini);
+    saveDisplayPositionAction->setText(t("Salva impostazioni"));
+    statisticsMenu->setTitle(t("Statistiche e show") + puntini);
+    matchStatisticsAction->setText(t("Partita"));
     for (int i = 0; i < 5; ++i) {
-        menuNset[i]->setText(modulo_.Traduci(QString::number(i + 1) + QStringLiteral("°SET")));
+        setStatisticsActions[i]->setText(modulo_.Traduci(QString::number(i + 1) + QStringLiteral("°SET")));
     }
-    Menu5p->setText(t("Ultimi 4 punti") + puntini);
-    MenuPresent->setText(t("Presentazione atleti") + puntini);
-    menuesci->setText(t("Esci"));
-    MenuOPZ->setTitle(t("Opzioni"));
-    ManuLn->setTitle(t("Lingua"));
-    MenuLN[0]->setText(t("Italiano"));
-    MenuH1->setTitle(QStringLiteral("&Help"));
-    menuinfo->setText(t("Informazioni su") + puntini);
-    MenuCPEM->setText(t("Carica partita in emergenza") + puntini);
-    MenuBackup->setText(t("Cartella delle copie di sicurezza") + puntini);
-    MenuAgg->setText(QStringLiteral("Controlla aggiornamenti"));
-    MenuH->setText(QStringLiteral("?"));
-    MenuHGSPO->setText(t("Help Gestione immagini degli sponsor") + puntini);
-    MenuHGS->setText(t("Help Gestione delle squadre") + puntini);
-    MenuRep->setTitle(t("Report"));
-    MenuReport->setText(t("Report della partita") + puntini);
-    MenuTasti->setText(t("Tasti") + puntini);
-    MenuRemoto->setText(t("Remote") + puntini);
+    lastPointsAction->setText(t("Ultimi 4 punti") + puntini);
+    presentationAction->setText(t("Presentazione atleti") + puntini);
+    exitAction->setText(t("Esci"));
+    optionsMenu->setTitle(t("Opzioni"));
+    languageMenu->setTitle(t("Lingua"));
+    languageActions[0]->setText(t("Italiano"));
+    helpMenu->setTitle(QStringLiteral("&Help"));
+    aboutAction->setText(t("Informazioni su") + puntini);
+    emergencyCopyAction->setText(t("Carica partita in emergenza") + puntini);
+    backupsFolderAction->setText(t("Cartella delle copie di sicurezza") + puntini);
+    updatesAction->setText(QStringLiteral("Controlla aggiornamenti"));
+    helpAction->setText(QStringLiteral("?"));
+    sponsorHelpAction->setText(t("Help Gestione immagini degli sponsor") + puntini);
+    teamHelpAction->setText(t("Help Gestione delle squadre") + puntini);
+    reportMenu->setTitle(t("Report"));
+    reportAction->setText(t("Report della partita") + puntini);
+    keysAction->setText(t("Tasti") + puntini);
+    remoteAction->setText(t("Remote") + puntini);
 }

@@ -10,7 +10,7 @@
 #include <QScreen>
 
 // A real full screen, without frame or title bar, on the screen where the display lies.
-void ConsoleWindow::Command9_Click() {
+void ConsoleWindow::putDisplayFullScreen() {
     display_->showFullScreen();
     display_->SalvaPosizione();
     segui_->Ricorda();
@@ -29,7 +29,7 @@ void ConsoleWindow::TabelloneEsc() {
     activateWindow();
 }
 
-void ConsoleWindow::MenuSIR_Click() {
+void ConsoleWindow::saveDisplayPosition() {
     display_->SalvaPosizione();
 }
 
@@ -45,7 +45,7 @@ void ConsoleWindow::Zoom(bool piu) {
                 "e Ospiti a destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire "
                 "i pannelli")),
             Pulsanti::Ok);
-        Option1->setChecked(false);
+        sidesSwappedMark->setChecked(false);
         modulo_.VersoTabellone = 1;
         // Without the band the panels stay where the swap put them.
         if (modulo_.BarraSponsor != 0) {
@@ -55,20 +55,20 @@ void ConsoleWindow::Zoom(bool piu) {
     display_->PassoZoom(piu);
 }
 
-void ConsoleWindow::Command10_Click() {
+void ConsoleWindow::zoomIn() {
     Zoom(true);
 }
 
-void ConsoleWindow::Command19_Click() {
+void ConsoleWindow::zoomOut() {
     Zoom(false);
 }
 
 void ConsoleWindow::Zooma(bool cosa) {
     display_->zooma(cosa);
-    Command18->setText(cosa ? QStringLiteral("Zoom All +") : QStringLiteral("Zoom All -"));
+    zoomAllButton->setText(cosa ? QStringLiteral("Zoom All +") : QStringLiteral("Zoom All -"));
 }
 
-void ConsoleWindow::Command18_Click() {
+void ConsoleWindow::toggleZoomAll() {
     Zooma(ingrandito_);
     ingrandito_ = !ingrandito_;
     // Back to normal without the band: its layout again, which also hides the slots.
@@ -77,7 +77,7 @@ void ConsoleWindow::Command18_Click() {
     }
 }
 
-void ConsoleWindow::Command14_Click() {
+void ConsoleWindow::swapDisplaySides() {
     if (piattaforma_.dialoghi.Messaggio(
             modulo_.Traduci(QStringLiteral(
                 "Attenzione se procedi i punteggi del tabellone verranno invertiti (destra vs "
@@ -86,24 +86,24 @@ void ConsoleWindow::Command14_Click() {
             Pulsanti::SiNo) == Risposta::No) {
         return;
     }
-    Option1->setChecked(!Option1->isChecked());
+    sidesSwappedMark->setChecked(!sidesSwappedMark->isChecked());
     modulo_.VersoTabellone = -modulo_.VersoTabellone;
     display_->GiraTabellone();
 }
 
 void ConsoleWindow::RipristinaVerso() {
     if (modulo_.VersoTabellone == -1) {
-        Command14_Click();
+        swapDisplaySides();
     }
 }
 
 void ConsoleWindow::TabelloneNormale() {
     modulo_.VersoTabellone = 1;
-    Option1->setChecked(false);
+    sidesSwappedMark->setChecked(false);
     Zooma(true);
 }
 
-void ConsoleWindow::MenuSponsor_Click() {
+void ConsoleWindow::openSponsorManager() {
     SponsorManager gestione({modulo_, piattaforma_, *display_, [this] { TabelloneNormale(); }});
     piattaforma_.modali.Mostra(gestione);
 }

@@ -106,7 +106,7 @@ void ConsoleWindow::CopiaNonScritta(const QString& percorso, const QString& moti
         Pulsanti::Ok);
 }
 
-void ConsoleWindow::MenuSalva_Click() {
+void ConsoleWindow::saveMatch() {
     auto& dialoghi = piattaforma_.dialoghi;
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     if (partita_.Storico.isEmpty()) {
@@ -150,7 +150,7 @@ void ConsoleWindow::ConservaPartita() {
                         partita_.NomeSquadra[0], partita_.NomeSquadra[1]);
 }
 
-void ConsoleWindow::MenuBackup_Click() {
+void ConsoleWindow::openBackupsFolder() {
     const QString cartella = archivio_->Cartella();
     if (cartella.isEmpty() || !QDir().mkpath(cartella)) {
         CopiaSicurezzaNonScritta(cartella);
@@ -167,11 +167,8 @@ void ConsoleWindow::CopiaSicurezzaNonScritta(const QString& cartella, const QStr
         Pulsanti::Ok);
 }
 
-void ConsoleWindow::Command11_Click() {
-    MenuSalva_Click();
-}
 
-void ConsoleWindow::MenuC_Click() {
+void ConsoleWindow::loadMatch() {
     auto& dialoghi = piattaforma_.dialoghi;
     if (!partita_.Storico.isEmpty() &&
         dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
@@ -188,12 +185,12 @@ void ConsoleWindow::MenuC_Click() {
     }
 }
 
-void ConsoleWindow::Command12_Click() {
+void ConsoleWindow::loadMatchFromButton() {
     RipristinaVerso();
-    MenuC_Click();
+    loadMatch();
 }
 
-void ConsoleWindow::MenuCPEM_Click() {
+void ConsoleWindow::loadEmergencyCopy() {
     auto& dialoghi = piattaforma_.dialoghi;
     const QFileInfo copia(PercorsoEmergenza());
     if (!copia.exists()) {

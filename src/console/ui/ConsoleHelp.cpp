@@ -9,31 +9,31 @@
 #include "shared/Prodotto.h"
 #include "teams/ui/TeamEditor.h"
 
-void ConsoleWindow::MenuH_Click() {
+void ConsoleWindow::openHelp() {
     ApriAiuto(modulo_, piattaforma_.shell, "readme");
 }
 
-void ConsoleWindow::MenuHGS_Click() {
+void ConsoleWindow::openTeamHelp() {
     ApriAiuto(modulo_, piattaforma_.shell, "readmeTEAM");
 }
 
-void ConsoleWindow::MenuHGSPO_Click() {
+void ConsoleWindow::openSponsorHelp() {
     ApriAiuto(modulo_, piattaforma_.shell, "readmeSPONS");
 }
 
-void ConsoleWindow::menuinfo_Click() {
+void ConsoleWindow::openAboutBox() {
     AboutBox informazioni(modulo_, piattaforma_.shell);
     informazioni.Form_Load();
     piattaforma_.modali.Mostra(informazioni);
 }
 
-void ConsoleWindow::MenuAgg_Click() {
+void ConsoleWindow::checkForUpdates() {
     piattaforma_.dialoghi.Messaggio(modulo_.Traduci(TestoAggiornamento(VersioneProgramma())),
                                     Pulsanti::Ok);
     piattaforma_.shell.Apri(PaginaProdotto());
 }
 
-void ConsoleWindow::menugest_Click() {
+void ConsoleWindow::openTeamEditor() {
     TeamEditor editor(modulo_, piattaforma_, lettore_);
     editor.Form_Load();
     piattaforma_.modali.Mostra(editor);

@@ -25,19 +25,19 @@ bool ConsoleWindow::EseguiAzione(Azione a) {
         return true;
     };
     switch (a) {
-    case Azione::CasaPiu: return se(Command1[0], [this] { Command1_Click(0); });
-    case Azione::CasaMeno: return se(Command1[1], [this] { Command1_Click(1); });
-    case Azione::OspitiMeno: return se(Command1[2], [this] { Command1_Click(2); });
-    case Azione::OspitiPiu: return se(Command1[3], [this] { Command1_Click(3); });
-    case Azione::Undo: return se(Command16, [this] { Command16_Click(); });
-    case Azione::TimeoutCasa: return se(Image1[0], [this] { Image1_DblClick(0); });
-    case Azione::TimeoutOspiti: return se(Image1[1], [this] { Image1_DblClick(1); });
+    case Azione::CasaPiu: return se(scoreButtons[0], [this] { changeScore(0); });
+    case Azione::CasaMeno: return se(scoreButtons[1], [this] { changeScore(1); });
+    case Azione::OspitiMeno: return se(scoreButtons[2], [this] { changeScore(2); });
+    case Azione::OspitiPiu: return se(scoreButtons[3], [this] { changeScore(3); });
+    case Azione::Undo: return se(undoButton, [this] { undoLastLine(); });
+    case Azione::TimeoutCasa: return se(timeoutIcons[0], [this] { callTimeout(0); });
+    case Azione::TimeoutOspiti: return se(timeoutIcons[1], [this] { callTimeout(1); });
     case Azione::Tipo0:
     case Azione::Tipo1:
     case Azione::Tipo2:
     case Azione::Tipo3:
     case Azione::Tipo4:
-        Option2_Click(static_cast<int>(a) - static_cast<int>(Azione::Tipo0));
+        choosePointType(static_cast<int>(a) - static_cast<int>(Azione::Tipo0));
         return true;
     case Azione::CodiceE:
         codiceInAttesa_ = QStringLiteral("E");
@@ -46,16 +46,16 @@ bool ConsoleWindow::EseguiAzione(Azione a) {
     case Azione::PulisciCodici:
         codiceInAttesa_.clear();
         for (int lato = 0; lato < 2; ++lato) {
-            Text1[lato]->clear();
-            Text1_Change(lato);
+            codeBoxes[lato]->clear();
+            codeBoxChanged(lato);
         }
         MostraCodiceInAttesa();
         return true;
-    case Azione::Anteprima: Command17_Click(); return true;
-    case Azione::Statistiche: return se(Command4, [this] { Command4_Click(); });
-    case Azione::UltimiPunti: return se(Command7, [this] { Command7_Click(); });
-    case Azione::SquadraInTesta: return se(Command6, [this] { Command6_Click(); });
-    case Azione::Presentazione: return se(Command8, [this] { Command8_Click(); });
+    case Azione::Anteprima: refreshPreview(); return true;
+    case Azione::Statistiche: return se(statisticsButton, [this] { showStatistics(); });
+    case Azione::UltimiPunti: return se(lastPointsButton, [this] { showLastPoints(); });
+    case Azione::SquadraInTesta: return se(leadingTeamButton, [this] { showLeadingTeam(); });
+    case Azione::Presentazione: return se(presentationButton, [this] { togglePresentation(); });
     }
     return false;
 }
@@ -64,7 +64,7 @@ void ConsoleWindow::Tasto(Azione a) {
     const int lato = a == Azione::CasaPiu ? 0 : 1;
 
     if ((a == Azione::CasaPiu || a == Azione::OspitiPiu) && !codiceInAttesa_.isEmpty() &&
-        Command1[lato == 0 ? 0 : 3]->isEnabled()) {
+        scoreButtons[lato == 0 ? 0 : 3]->isEnabled()) {
         ScegliCodice(lato, codiceInAttesa_);
         codiceInAttesa_.clear();
         MostraCodiceInAttesa();
@@ -73,8 +73,8 @@ void ConsoleWindow::Tasto(Azione a) {
 }
 
 int ConsoleWindow::RigaDelCodice(int lato, const QString& codice) const {
-    for (int riga = 0; !codice.isEmpty() && riga < List2[lato]->count(); ++riga) {
-        if (CodiceDaRiga(List2[lato]->item(riga)->text()).compare(codice, Qt::CaseInsensitive) ==
+    for (int riga = 0; !codice.isEmpty() && riga < rosterLists[lato]->count(); ++riga) {
+        if (CodiceDaRiga(rosterLists[lato]->item(riga)->text()).compare(codice, Qt::CaseInsensitive) ==
             0) {
             return riga;
         }
@@ -84,25 +84,25 @@ int ConsoleWindow::RigaDelCodice(int lato, const QString& codice) const {
 
 void ConsoleWindow::ScegliCodice(int lato, const QString& codice) {
     if (const int riga = RigaDelCodice(lato, codice); riga >= 0) {
-        List2[lato]->setCurrentRow(riga);
-        List2_Click(lato);
+        rosterLists[lato]->setCurrentRow(riga);
+        pickAthlete(lato);
         return;
     }
-    Text1[lato]->setText(codice);
-    Text1_Change(lato);
+    codeBoxes[lato]->setText(codice);
+    codeBoxChanged(lato);
 }
 
 // A code typed in the box names its athlete as a click on the roster would, so the scorer's
 // panel never shows the athlete clicked before.
-void ConsoleWindow::Text1_Change(int Index) {
-    const QString codice = Text1[Index]->text().trimmed();
+void ConsoleWindow::codeBoxChanged(int Index) {
+    const QString codice = codeBoxes[Index]->text().trimmed();
     const int riga = RigaDelCodice(Index, codice);
     if (riga < 0) {
         partita_.NumeroMarcatore.clear();
         partita_.NomeMarcatore.clear();
     } else if (codice.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
-        partita_.NumeroMarcatore = CodiceDaRiga(List2[Index]->item(riga)->text());
-        partita_.NomeMarcatore = NomeDaRiga(List2[Index]->item(riga)->text());
+        partita_.NumeroMarcatore = CodiceDaRiga(rosterLists[Index]->item(riga)->text());
+        partita_.NomeMarcatore = NomeDaRiga(rosterLists[Index]->item(riga)->text());
         PreparaFotoMarcatore(Index);
     }
 }
@@ -113,17 +113,17 @@ void ConsoleWindow::ImpostaTasti(const MappaTasti& tasti) {
 }
 
 void ConsoleWindow::MostraCodiceInAttesa() {
-    for (QLineEdit* t : Text1) {
+    for (QLineEdit* t : codeBoxes) {
         t->setPlaceholderText(codiceInAttesa_);
     }
 }
 
 void ConsoleWindow::OrdineTab() {
-    setTabOrder(Text1[0], Command1[0]);
-    setTabOrder(Command1[0], Text1[1]);
-    setTabOrder(Text1[1], Command1[3]);
+    setTabOrder(codeBoxes[0], scoreButtons[0]);
+    setTabOrder(scoreButtons[0], codeBoxes[1]);
+    setTabOrder(codeBoxes[1], scoreButtons[3]);
     for (int i = 0; i < 2; ++i) {
-        connect(Text1[i], &QLineEdit::textEdited, this, [this, i] { Text1_Change(i); });
+        connect(codeBoxes[i], &QLineEdit::textEdited, this, [this, i] { codeBoxChanged(i); });
     }
 }
 
@@ -148,11 +148,11 @@ bool ConsoleWindow::TastoPremuto(QWidget* destinatario, const QKeyEvent& e) {
             // A number typed in one side's box, then the other side's +1 key: meant for the
             // side of the key.
             const int altro = *a == Azione::CasaPiu ? 1 : *a == Azione::OspitiPiu ? 0 : -1;
-            if (altro >= 0 && casella == Text1[altro] && codiceInAttesa_.isEmpty() &&
+            if (altro >= 0 && casella == codeBoxes[altro] && codiceInAttesa_.isEmpty() &&
                 !casella->text().trimmed().isEmpty()) {
                 codiceInAttesa_ = casella->text().trimmed();
                 casella->clear();
-                Text1_Change(altro);
+                codeBoxChanged(altro);
             }
             Tasto(*a);
             return true;
@@ -160,19 +160,19 @@ bool ConsoleWindow::TastoPremuto(QWidget* destinatario, const QKeyEvent& e) {
     }
     if (Invio(tasto) && comandi == 0) {
         for (int i = 0; i < 2; ++i) {
-            if (destinatario == Text1[i]) {
+            if (destinatario == codeBoxes[i]) {
                 EseguiAzione(i == 0 ? Azione::CasaPiu : Azione::OspitiPiu);
                 return true;
             }
-            if (destinatario == List1[i] && List1[i]->currentItem() != nullptr) {
-                if (List1[i]->isEnabled()) {
-                    List1_DblClick(i);
+            if (destinatario == teamLists[i] && teamLists[i]->currentItem() != nullptr) {
+                if (teamLists[i]->isEnabled()) {
+                    chooseTeam(i);
                 }
                 return true;
             }
-            if (destinatario == List2[i] && List2[i]->currentItem() != nullptr) {
-                if (List2[i]->isEnabled()) {
-                    List2_DblClick(i);
+            if (destinatario == rosterLists[i] && rosterLists[i]->currentItem() != nullptr) {
+                if (rosterLists[i]->isEnabled()) {
+                    scoreForAthlete(i);
                 }
                 return true;
             }
@@ -186,7 +186,7 @@ bool ConsoleWindow::TastoPremuto(QWidget* destinatario, const QKeyEvent& e) {
         return false;
     }
     // Typing a code with no box to type in: it waits for a side's +1 key.
-    if (casella != nullptr || destinatario == List1[0] || destinatario == List1[1]) {
+    if (casella != nullptr || destinatario == teamLists[0] || destinatario == teamLists[1]) {
         return false;
     }
     if (tasto == Qt::Key_Backspace && !codiceInAttesa_.isEmpty()) {

@@ -21,10 +21,10 @@ void ConsoleWindow::CaricaLingue() {
     }
     TabellaLingue& lingue = modulo_.Lingue;
     lingue.Carica(*righe);
-    while (MenuLN.size() > 1) {
-        ManuLn->removeAction(MenuLN.back());
-        delete MenuLN.back();
-        MenuLN.pop_back();
+    while (languageActions.size() > 1) {
+        languageMenu->removeAction(languageActions.back());
+        delete languageActions.back();
+        languageActions.pop_back();
     }
     const auto& codici = lingue.CodiciLingua();
     const auto& nomi = lingue.NomiLingua();
@@ -32,13 +32,13 @@ void ConsoleWindow::CaricaLingue() {
         if (codici[i].isEmpty() || codici[i] == QStringLiteral("ITA")) {
             continue;
         }
-        QAction* voce = MenuLN[0];
+        QAction* voce = languageActions[0];
         if (i > 1) {
-            voce = ManuLn->addAction(QString());
+            voce = languageMenu->addAction(QString());
             voce->setCheckable(true);
-            MenuLN.resize(std::max<size_t>(MenuLN.size(), static_cast<size_t>(i)));
-            MenuLN[static_cast<size_t>(i - 1)] = voce;
-            connect(voce, &QAction::triggered, this, [this, i] { MenuLN_Click(i - 1); });
+            languageActions.resize(std::max<size_t>(languageActions.size(), static_cast<size_t>(i)));
+            languageActions[static_cast<size_t>(i - 1)] = voce;
+            connect(voce, &QAction::triggered, this, [this, i] { chooseLanguage(i - 1); });
         }
         voce->setText(nomi[i].mid(4));
         voce->setChecked(codici[i] == lingue.LinguaCorrente);
@@ -48,30 +48,30 @@ void ConsoleWindow::CaricaLingue() {
     }
 }
 
-void ConsoleWindow::MenuLN_Click(int Index) {
+void ConsoleWindow::chooseLanguage(int Index) {
     TabellaLingue& lingue = modulo_.Lingue;
     const auto& codici = lingue.CodiciLingua();
     lingue.ColonnaLingua = Index;
     lingue.LinguaCorrente = codici[static_cast<size_t>(Index + 1)];
     for (int i = 1; i <= TabellaLingue::LingueNelMenu; ++i) {
-        if (codici[i].isEmpty() || static_cast<size_t>(i - 1) >= MenuLN.size() ||
-            MenuLN[static_cast<size_t>(i - 1)] == nullptr) {
+        if (codici[i].isEmpty() || static_cast<size_t>(i - 1) >= languageActions.size() ||
+            languageActions[static_cast<size_t>(i - 1)] == nullptr) {
             continue;
         }
-        MenuLN[static_cast<size_t>(i - 1)]->setText(lingue.NomiLingua()[i].mid(4));
-        MenuLN[static_cast<size_t>(i - 1)]->setChecked(codici[i] == lingue.LinguaCorrente);
+        languageActions[static_cast<size_t>(i - 1)]->setText(lingue.NomiLingua()[i].mid(4));
+        languageActions[static_cast<size_t>(i - 1)]->setChecked(codici[i] == lingue.LinguaCorrente);
     }
     piattaforma_.impostazioni.Scrivi(QStringLiteral("Language"), lingue.LinguaCorrente);
     for (int lato = 0; lato < 2; ++lato) {
-        if (List1[lato]->currentItem() != nullptr) {
-            List1_DblClick(lato);
+        if (teamLists[lato]->currentItem() != nullptr) {
+            chooseTeam(lato);
         }
     }
     Form_Load();
     for (int lato = 0; lato < 2; ++lato) {
-        List2[lato]->clear();
-        const QPixmap logo = PictureSalva[lato]->pixmap();
-        Image2[lato]->setPixmap(logo);
+        rosterLists[lato]->clear();
+        const QPixmap logo = savedTeamLogos[lato]->pixmap();
+        teamLogos[lato]->setPixmap(logo);
         display_->MostraLogo(lato, logo);
     }
     activateWindow();

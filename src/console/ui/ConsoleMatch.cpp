@@ -15,7 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-void ConsoleWindow::Command3_Click() {
+void ConsoleWindow::toggleLock() {
     if (!partita_.Bloccata) {
         partita_.Bloccata = true;
         partita_.PresentazioneAttiva = false;
@@ -32,8 +32,8 @@ void ConsoleWindow::Command3_Click() {
     Aggiorna();
 }
 
-void ConsoleWindow::List3_DblClick(bool chiedi) {
-    partita_.RigaSelezionata = List3->currentRow();
+void ConsoleWindow::rollBackToSelectedLine(bool chiedi) {
+    partita_.RigaSelezionata = historyList->currentRow();
     const auto destinazione = DestinazioneRitorno(partita_, partita_.RigaSelezionata);
     if (!destinazione) {
         return;
@@ -48,14 +48,14 @@ void ConsoleWindow::List3_DblClick(bool chiedi) {
     Aggiorna();
 }
 
-void ConsoleWindow::Command16_Click(bool chiedi) {
+void ConsoleWindow::undoLastLine(bool chiedi) {
     const auto riga = RigaUndo(partita_);
     if (!riga) {
         return;
     }
-    List3->setCurrentRow(*riga);
+    historyList->setCurrentRow(*riga);
     partita_.DaUndo = -1;
-    List3_DblClick(chiedi);
+    rollBackToSelectedLine(chiedi);
     partita_.DaUndo = 0;
     if (partita_.Storico.size() < 2) {
         partita_.UndoAttivo = false;
@@ -63,7 +63,7 @@ void ConsoleWindow::Command16_Click(bool chiedi) {
     Aggiorna();
 }
 
-void ConsoleWindow::Image1_DblClick(int Index) {
+void ConsoleWindow::callTimeout(int Index) {
     auto& dialoghi = piattaforma_.dialoghi;
     if (partita_.Storico.isEmpty()) {
         dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")),
@@ -120,18 +120,18 @@ bool ConsoleWindow::AbbandonaPartita(const char* domanda) {
     return true;
 }
 
-void ConsoleWindow::menunew_Click() {
+void ConsoleWindow::newMatch() {
     AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                      "<Annulla> Per continuare questa partita.");
 }
 
-void ConsoleWindow::Command13_Click() {
+void ConsoleWindow::newMatchFromButton() {
     RipristinaVerso();
-    menunew_Click();
+    newMatch();
 }
 
-void ConsoleWindow::Command15_Click() {
+void ConsoleWindow::openOptions() {
     if (!AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                      "<Annulla> Per continuare questa partita.")) {
@@ -139,17 +139,17 @@ void ConsoleWindow::Command15_Click() {
     }
     OptionsWindow opzioni({partita_, modulo_, piattaforma_, *display_, TimerTabellone, lettore_,
                    TimerEsultanza, [this] {
-                       List1_DblClick(0);
-                       List1_DblClick(1);
+                       chooseTeam(0);
+                       chooseTeam(1);
                        Form_Load();
                        activateWindow();
                    },
-                   [this] { MenuSponsor_Click(); }, [this] { menugest_Click(); }});
+                   [this] { openSponsorManager(); }, [this] { openTeamEditor(); }});
     opzioni.Form_Load();
     piattaforma_.modali.Mostra(opzioni);
 }
 
-void ConsoleWindow::Command2_Click() {
+void ConsoleWindow::exitProgram() {
     const QString domanda = modulo_.Traduci(QStringLiteral(
         "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
         "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
@@ -164,6 +164,3 @@ void ConsoleWindow::Command2_Click() {
     piattaforma_.processo.Termina();
 }
 
-void ConsoleWindow::menuesci_Click() {
-    Command2_Click();
-}

@@ -5,7 +5,7 @@
 #include "platform/Piattaforma.h"
 #include "sound/ui/SoundsWindow.h"
 
-void ConsoleWindow::Command8_Click() {
+void ConsoleWindow::togglePresentation() {
     if (display_->TimerP.isActive()) {
         Semaforo(true, modulo_.Traduci(QStringLiteral("Statistiche SET: ")) +
                            QString::number(partita_.SetCorrente));
@@ -15,7 +15,7 @@ void ConsoleWindow::Command8_Click() {
     Aggiorna();
 }
 
-void ConsoleWindow::MenuSound_Click() {
+void ConsoleWindow::openSoundsWindow() {
     SoundsWindow finestra(modulo_, lettore_, piattaforma_, TimerEsultanza);
     finestra.Form_Load();
     piattaforma_.modali.Mostra(finestra);

@@ -22,13 +22,13 @@ void ConsoleWindow::AvviaTelecomando() {
                 VistaRemoto v;
                 for (int lato = 0; lato < 2; ++lato) {
                     v.Nomi[lato] = partita_.NomeSquadra[lato];
-                    for (int riga = 0; riga < List2[lato]->count(); ++riga) {
-                        v.Righe[lato].append(List2[lato]->item(riga)->text());
+                    for (int riga = 0; riga < rosterLists[lato]->count(); ++riga) {
+                        v.Righe[lato].append(rosterLists[lato]->item(riga)->text());
                     }
-                    v.Codici[lato] = Text1[lato]->text();
+                    v.Codici[lato] = codeBoxes[lato]->text();
                 }
                 for (int i = 0; i < 5; ++i) {
-                    v.Tipi[i] = Option2[i]->text();
+                    v.Tipi[i] = pointTypeButtons[i]->text();
                 }
                 v.Tipo = TipoPuntoSottolineato();
                 v.UltimaRiga = partita_.Storico.isEmpty() ? QString() : partita_.Storico.last();
@@ -36,7 +36,7 @@ void ConsoleWindow::AvviaTelecomando() {
                 if (const auto riga = RigaUndo(partita_); riga && *riga + 1 < partita_.Storico.size()) {
                     v.Annulla = DescriviRiga(partita_.Storico[*riga + 1], partita_.Tabellone.Nome, modulo_.Lingue);
                 }
-                v.Undo = Command16->isEnabled();
+                v.Undo = undoButton->isEnabled();
                 v.Testi = TestiRemoto(modulo_.Lingue);
                 return DatiRemotoJson(v);
             },
@@ -55,14 +55,14 @@ std::optional<QString> ConsoleWindow::EseguiRemoto(const Comando& comando) {
     } else {
         const Azione a = comando.azione;
         if (a == Azione::Undo) {
-            if (Command16->isEnabled()) {
-                Command16_Click(false);
+            if (undoButton->isEnabled()) {
+                undoLastLine(false);
             } else {
                 rifiuto = modulo_.Traduci(QStringLiteral("Non disponibile"));
             }
         } else if (a == Azione::TimeoutCasa || a == Azione::TimeoutOspiti) {
             // The phone asked its own question: the console asks nothing.
-            rifiuto = Image1[a == Azione::TimeoutCasa ? 0 : 1]->isEnabled()
+            rifiuto = timeoutIcons[a == Azione::TimeoutCasa ? 0 : 1]->isEnabled()
                           ? Timeout(a == Azione::TimeoutCasa ? 0 : 1)
                           : modulo_.Traduci(QStringLiteral("Non disponibile"));
         } else if (!EseguiAzione(a)) {
@@ -73,7 +73,7 @@ std::optional<QString> ConsoleWindow::EseguiRemoto(const Comando& comando) {
     return rifiuto;
 }
 
-void ConsoleWindow::MenuTasti_Click() {
+void ConsoleWindow::openKeysWindow() {
     KeysWindow finestra(modulo_, piattaforma_.dialoghi, tasti_);
     piattaforma_.modali.Mostra(finestra);
     if (finestra.result() == QDialog::Accepted) {
@@ -81,7 +81,7 @@ void ConsoleWindow::MenuTasti_Click() {
     }
 }
 
-void ConsoleWindow::MenuRemoto_Click() {
+void ConsoleWindow::openRemoteWindow() {
     RemoteWindow finestra(modulo_, piattaforma_.impostazioni, *telecomando_,
                         live_->Porta(), LeggiLive(piattaforma_.impostazioni).Lan);
     piattaforma_.modali.Mostra(finestra);

@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-void ConsoleWindow::MenuReport_Click() {
+void ConsoleWindow::writeReport() {
     auto& dialoghi = piattaforma_.dialoghi;
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     if (partita_.Storico.isEmpty()) {

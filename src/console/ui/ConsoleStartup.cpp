@@ -36,7 +36,7 @@ void ConsoleWindow::Form_Load() {
     setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));
     display_->setWindowTitle(QStringLiteral("Brivanta"));
     TimerTabellone.setInterval(valori.IntervalloTabellone);
-    MenuLN[0]->setChecked(modulo_.Lingue.LinguaCorrente == QStringLiteral("ITA"));
+    languageActions[0]->setChecked(modulo_.Lingue.LinguaCorrente == QStringLiteral("ITA"));
     piattaforma_.dialoghi.ImpostaLingua(modulo_.Lingue.LinguaCorrente);
     partita_.PannelloAnimato = 0;
     partita_.ModoConteggio = 0;
@@ -59,11 +59,11 @@ void ConsoleWindow::Form_Load() {
         partita_.RigaSelezionata = -1;
     }
     partita_.EtichettaSet = EtichettaDelSet(partita_.SetCorrente, modulo_.Lingue);
-    List5->clear();
+    statisticsChoiceList->clear();
     for (const char* voce : {"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}) {
-        List5->addItem(modulo_.Traduci(QString::fromUtf8(voce)));
+        statisticsChoiceList->addItem(modulo_.Traduci(QString::fromUtf8(voce)));
     }
-    List5->setCurrentRow(0);
+    statisticsChoiceList->setCurrentRow(0);
     TimerStat.stop();
     partita_.Tabellone.Nome = {modulo_.Traduci(QStringLiteral("Locali")),
                                modulo_.Traduci(QStringLiteral("Ospiti"))};
@@ -97,7 +97,7 @@ void ConsoleWindow::Form_Load() {
         }
     }
     if (const auto squadre = ElencaSquadre(modulo_.CartellaDati)) {
-        for (QListWidget* lista : List1) {
+        for (QListWidget* lista : teamLists) {
             lista->clear();
             lista->addItems(*squadre);
         }

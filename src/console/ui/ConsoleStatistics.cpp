@@ -17,8 +17,8 @@ constexpr int SetMassimi = 5;
 constexpr int RigheUltimiPunti = 4;
 } // namespace
 
-void ConsoleWindow::Command4_Click() {
-    const int k = std::max(0, List5->currentRow());
+void ConsoleWindow::showStatistics() {
+    const int k = std::max(0, statisticsChoiceList->currentRow());
     partita_.PannelloAnimato = 0;
     auto& dialoghi = piattaforma_.dialoghi;
     if (partita_.SetCorrente < k) {
@@ -27,14 +27,14 @@ void ConsoleWindow::Command4_Click() {
         }
         return;
     }
-    List4->clear();
+    statisticsList->clear();
     if (partita_.Storico.isEmpty()) {
         dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")),
                            Pulsanti::Ok);
         return;
     }
     const QStringList righe = RigheStatistiche(PuntiAccreditati(partita_.Storico), k);
-    List4->addItems(righe);
+    statisticsList->addItems(righe);
 
     PannelloStatistiche dati;
     QString suffisso;
@@ -68,11 +68,11 @@ void ConsoleWindow::Command4_Click() {
     display_->AvviaScorrimento(InVista::Statistiche);
 }
 
-void ConsoleWindow::List5_DblClick() {
-    Command4_Click();
+void ConsoleWindow::showStatisticsOfChosenSet() {
+    showStatistics();
 }
 
-void ConsoleWindow::Command5_Click() {
+void ConsoleWindow::startEndStatistics() {
     TimerStat.start();
 }
 
@@ -80,8 +80,8 @@ void ConsoleWindow::TimerStat_Timer() {
     const QString testo = passoStatistiche_ == 0 ? QStringLiteral("TUTTO")
                                                  : partita_.Parziali[passoStatistiche_ - 1];
     if (!testo.isEmpty()) {
-        List5->setCurrentRow(passoStatistiche_);
-        Command4_Click();
+        statisticsChoiceList->setCurrentRow(passoStatistiche_);
+        showStatistics();
         ++passoStatistiche_;
     }
     if (testo.isEmpty() || passoStatistiche_ > SetMassimi) {
@@ -90,7 +90,7 @@ void ConsoleWindow::TimerStat_Timer() {
     }
 }
 
-void ConsoleWindow::Command6_Click() {
+void ConsoleWindow::showLeadingTeam() {
     const QString set = QString::number(partita_.SetVinti[0]) + QString::number(partita_.SetVinti[1]);
     int lato = 0;
     if (QStringList{"10", "20", "21", "30", "31", "32"}.contains(set)) {
@@ -138,10 +138,10 @@ void ConsoleWindow::Command6_Click() {
     Semaforo(true, modulo_.Traduci(QStringLiteral("Visualizza squadra")));
 }
 
-void ConsoleWindow::Command7_Click() {
+void ConsoleWindow::showLastPoints() {
     partita_.PannelloAnimato = 0;
     auto& dialoghi = piattaforma_.dialoghi;
-    if (partita_.SetCorrente < std::max(0, List5->currentRow())) {
+    if (partita_.SetCorrente < std::max(0, statisticsChoiceList->currentRow())) {
         dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("SET non iniziato")), Pulsanti::Ok);
         return;
     }
@@ -185,7 +185,7 @@ void ConsoleWindow::Command7_Click() {
     Semaforo(true, modulo_.Traduci(QStringLiteral("Ultimi 4 punti")));
 }
 
-void ConsoleWindow::Image2_DblClick(int Index) {
+void ConsoleWindow::showTeamStatistics(int Index) {
     if (partita_.Storico.isEmpty()) {
         piattaforma_.dialoghi.Messaggio(
             modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")), Pulsanti::Ok);

@@ -12,7 +12,7 @@ constexpr int LarghezzaLogo = 512;
 } // namespace
 
 void ConsoleWindow::dbclicca(int lato) {
-    const QListWidgetItem* voce = List1[lato]->currentItem();
+    const QListWidgetItem* voce = teamLists[lato]->currentItem();
     const SquadraScelta s =
         ScegliSquadra(modulo_.CartellaDati, voce != nullptr ? voce->text() : QString(),
                       modulo_.Lingue);
@@ -24,44 +24,44 @@ void ConsoleWindow::dbclicca(int lato) {
     if (!pronto) {
         loghi_.Prepara(s.Logo, LarghezzaLogo);
     }
-    List2[lato]->clear();
-    List2[lato]->addItems(s.Righe);
+    rosterLists[lato]->clear();
+    rosterLists[lato]->addItems(s.Righe);
     partita_.Tabellone.Nome[lato] = s.Nome;
     partita_.Rose[lato] = s.Atleti;
     Aggiorna();
 }
 
 void ConsoleWindow::MostraLogo(int lato, const QImage& logo) {
-    const QPixmap immagine = logo.isNull() ? Picture1[lato]->pixmap() : QPixmap::fromImage(logo);
-    Image2[lato]->setPixmap(immagine);
+    const QPixmap immagine = logo.isNull() ? smallTeamLogos[lato]->pixmap() : QPixmap::fromImage(logo);
+    teamLogos[lato]->setPixmap(immagine);
     display_->MostraLogo(lato, immagine);
 }
 
 
-void ConsoleWindow::List1_DblClick(int Index) {
+void ConsoleWindow::chooseTeam(int Index) {
     dbclicca(Index);
     if (modulo_.VersoTabellone == -1) {
-        Option1->setChecked(true);
+        sidesSwappedMark->setChecked(true);
     }
 }
 
 void ConsoleWindow::ScegliDaFile(int lato, const QString& nome) {
-    const auto trovate = List1[lato]->findItems(
+    const auto trovate = teamLists[lato]->findItems(
         nome, lato == 0 ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
     if (nome.isEmpty() || trovate.isEmpty()) {
         return;
     }
-    List1[lato]->setCurrentItem(trovate.first());
+    teamLists[lato]->setCurrentItem(trovate.first());
     dbclicca(lato);
 }
 
-void ConsoleWindow::List2_Click(int Index) {
-    const QListWidgetItem* voce = List2[Index]->currentItem();
+void ConsoleWindow::pickAthlete(int Index) {
+    const QListWidgetItem* voce = rosterLists[Index]->currentItem();
     if (voce == nullptr) {
         return;
     }
     const QString codice = CodiceDaRiga(voce->text());
-    Text1[Index]->setText(codice);
+    codeBoxes[Index]->setText(codice);
     if (codice != QStringLiteral("E") && ValoreNumerico(codice) > 0) {
         partita_.NumeroMarcatore = codice;
         partita_.NomeMarcatore = NomeDaRiga(voce->text());
@@ -69,11 +69,11 @@ void ConsoleWindow::List2_Click(int Index) {
     }
 }
 
-void ConsoleWindow::List2_DblClick(int Index) {
-    List2_Click(Index);
-    Command1_Click(Index == 0 ? 0 : 3);
+void ConsoleWindow::scoreForAthlete(int Index) {
+    pickAthlete(Index);
+    changeScore(Index == 0 ? 0 : 3);
     if (modulo_.VersoTabellone == -1) {
-        Option1->setChecked(true);
+        sidesSwappedMark->setChecked(true);
     }
 }
 

@@ -88,7 +88,7 @@ ConsoleWindow::ConsoleWindow(Piattaforma& piattaforma)
         }
     });
     qApp->installEventFilter(this);
-    Text1[0]->setFocus();
+    codeBoxes[0]->setFocus();
     AvviaTelecomando();
     Semaforo(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.
@@ -102,43 +102,43 @@ void ConsoleWindow::EnumeraControlli() {
     controlli_.clear();
     auto con = [this](QWidget* w) { controlli_.push_back({w, true}); };
     auto senza = [this](QObject* o) { controlli_.push_back({o, false}); };
-    for (QPushButton* b : Command1) con(b);
-    for (QPushButton* b : {Command2, Command3, Command4, Command5, Command6, Command7, Command8,
-                           Command9, Command10, Command11, Command12, Command13, Command14,
-                           Command15, Command16, Command17, Command18, Command19}) {
+    for (QPushButton* b : scoreButtons) con(b);
+    for (QPushButton* b : {exitButton, lockButton, statisticsButton, endStatisticsButton, leadingTeamButton, lastPointsButton, presentationButton,
+                           fullScreenButton, zoomInButton, saveMatchButton, loadMatchButton, newMatchButton, swapSidesButton,
+                           optionsButton, undoButton, refreshPreviewButton, zoomAllButton, zoomOutButton}) {
         con(b);
     }
-    for (QRadioButton* o : Option2) con(o);
-    con(Option1);
-    for (QListWidget* l : List1) con(l);
-    for (QListWidget* l : List2) con(l);
-    con(List3);
-    con(List4);
-    con(List5);
-    for (QLineEdit* t : Text1) con(t);
+    for (QRadioButton* o : pointTypeButtons) con(o);
+    con(sidesSwappedMark);
+    for (QListWidget* l : teamLists) con(l);
+    for (QListWidget* l : rosterLists) con(l);
+    con(historyList);
+    con(statisticsList);
+    con(statisticsChoiceList);
+    for (QLineEdit* t : codeBoxes) con(t);
     for (QLabel* e : LabScore) con(e);
-    for (QLabel* e : Label1) con(e);
-    con(Label2);
-    for (QLabel* e : Label3) con(e);
-    con(Label4);
-    for (QLabel* e : Label5) con(e);
-    for (QLabel* e : {Label6, Label7, Label8}) con(e);
-    for (QLabel* e : Image1) senza(e);
-    for (QLabel* e : Image2) senza(e);
-    senza(Image3);
-    for (QLabel* e : Picture1) senza(e);
-    for (QLabel* e : PictureSalva) senza(e);
-    senza(PictureCopy0);
+    for (QLabel* e : teamNameLabels) con(e);
+    con(teamChoiceCaption);
+    for (QLabel* e : setsWonLabels) con(e);
+    con(historyCaption);
+    for (QLabel* e : timeoutLabels) con(e);
+    for (QLabel* e : {statisticsCaption, eventLight, previewCaption}) con(e);
+    for (QLabel* e : timeoutIcons) senza(e);
+    for (QLabel* e : teamLogos) senza(e);
+    senza(previewImage);
+    for (QLabel* e : smallTeamLogos) senza(e);
+    for (QLabel* e : savedTeamLogos) senza(e);
+    senza(previewCopy);
     for (QObject* m : std::initializer_list<QObject*>{
-             menufile, menunew, MenuSalva, MenuC, MenuSound, menugest, MenuSponsor, MenuSIR,
-             menust, menuspartita}) {
+             fileMenu, newMatchAction, saveMatchAction, loadMatchAction, soundsAction, teamEditorAction, sponsorAction, saveDisplayPositionAction,
+             statisticsMenu, matchStatisticsAction}) {
         senza(m);
     }
-    for (QAction* m : menuNset) senza(m);
-    for (QObject* m : std::initializer_list<QObject*>{Menu5p, MenuPresent, menuesci, MenuOPZ,
-                                                      ManuLn, MenuLN[0], MenuH1, menuinfo,
-                                                      MenuCPEM, MenuAgg, MenuH, MenuHGSPO,
-                                                      MenuHGS}) {
+    for (QAction* m : setStatisticsActions) senza(m);
+    for (QObject* m : std::initializer_list<QObject*>{lastPointsAction, presentationAction, exitAction, optionsMenu,
+                                                      languageMenu, languageActions[0], helpMenu, aboutAction,
+                                                      emergencyCopyAction, updatesAction, helpAction, sponsorHelpAction,
+                                                      teamHelpAction}) {
         senza(m);
     }
     for (QTimer* t : {&TimerAltezzaSponsor, &TimerTabellone, &TimerEsultanza, &TimerStat,
@@ -149,76 +149,76 @@ void ConsoleWindow::EnumeraControlli() {
 
 void ConsoleWindow::Collega() {
     for (int i = 0; i < 4; ++i) {
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(scoreButtons[i], &QPushButton::clicked, this, [this, i] { changeScore(i); });
     }
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(lockButton, &QPushButton::clicked, this, [this] { toggleLock(); });
     for (int i = 0; i < 2; ++i) {
-        connect(List1[i], &QListWidget::itemDoubleClicked, this, [this, i] { List1_DblClick(i); });
-        connect(List2[i], &QListWidget::itemClicked, this, [this, i] { List2_Click(i); });
+        connect(teamLists[i], &QListWidget::itemDoubleClicked, this, [this, i] { chooseTeam(i); });
+        connect(rosterLists[i], &QListWidget::itemClicked, this, [this, i] { pickAthlete(i); });
         // A double-click arrives after the click of its first press: only the score is left.
-        connect(List2[i], &QListWidget::itemDoubleClicked, this, [this, i] { List2_DblClick(i); });
+        connect(rosterLists[i], &QListWidget::itemDoubleClicked, this, [this, i] { scoreForAthlete(i); });
     }
     for (int i = 0; i < 5; ++i) {
-        connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+        connect(pointTypeButtons[i], &QRadioButton::clicked, this, [this, i] { choosePointType(i); });
     }
     connect(&TimerAltezzaSponsor, &QTimer::timeout, this, [this] { TimerAltezzaSponsor_Timer(); });
     connect(&TimerTabellone, &QTimer::timeout, this, [this] { TimerTabellone_Timer(); });
     connect(&TimerFrames, &QTimer::timeout, this, [this] { TimerFrames_Timer(); });
-    connect(Command17, &QPushButton::clicked, this, [this] { Command17_Click(); });
-    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
-    connect(MenuPresent, &QAction::triggered, this, [this] { Command8_Click(); });
-    connect(MenuSound, &QAction::triggered, this, [this] { MenuSound_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Menu5p, &QAction::triggered, this, [this] { Command7_Click(); });
-    connect(List5, &QListWidget::itemDoubleClicked, this, [this] { List5_DblClick(); });
+    connect(refreshPreviewButton, &QPushButton::clicked, this, [this] { refreshPreview(); });
+    connect(presentationButton, &QPushButton::clicked, this, [this] { togglePresentation(); });
+    connect(presentationAction, &QAction::triggered, this, [this] { togglePresentation(); });
+    connect(soundsAction, &QAction::triggered, this, [this] { openSoundsWindow(); });
+    connect(statisticsButton, &QPushButton::clicked, this, [this] { showStatistics(); });
+    connect(endStatisticsButton, &QPushButton::clicked, this, [this] { startEndStatistics(); });
+    connect(leadingTeamButton, &QPushButton::clicked, this, [this] { showLeadingTeam(); });
+    connect(lastPointsButton, &QPushButton::clicked, this, [this] { showLastPoints(); });
+    connect(lastPointsAction, &QAction::triggered, this, [this] { showLastPoints(); });
+    connect(statisticsChoiceList, &QListWidget::itemDoubleClicked, this, [this] { showStatisticsOfChosenSet(); });
     connect(&TimerStat, &QTimer::timeout, this, [this] { TimerStat_Timer(); });
-    connect(menuspartita, &QAction::triggered, this, [this] {
-        List5->setCurrentRow(0);
-        Command4_Click();
+    connect(matchStatisticsAction, &QAction::triggered, this, [this] {
+        statisticsChoiceList->setCurrentRow(0);
+        showStatistics();
     });
     for (int i = 0; i < 5; ++i) {
-        connect(menuNset[i], &QAction::triggered, this, [this, i] {
-            List5->setCurrentRow(i + 1);
-            Command4_Click();
+        connect(setStatisticsActions[i], &QAction::triggered, this, [this, i] {
+            statisticsChoiceList->setCurrentRow(i + 1);
+            showStatistics();
         });
     }
     connect(&TimerEsultanza, &QTimer::timeout, this, [this] { TimerEsultanza_Timer(); });
-    connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
-    connect(Command16, &QPushButton::clicked, this, [this] { Command16_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command13, &QPushButton::clicked, this, [this] { Command13_Click(); });
-    connect(Command15, &QPushButton::clicked, this, [this] { Command15_Click(); });
-    connect(menunew, &QAction::triggered, this, [this] { menunew_Click(); });
-    connect(MenuLN[0], &QAction::triggered, this, [this] { MenuLN_Click(0); });
-    connect(menuesci, &QAction::triggered, this, [this] { menuesci_Click(); });
-    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
-    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
-    connect(MenuSponsor, &QAction::triggered, this, [this] { MenuSponsor_Click(); });
-    connect(MenuH, &QAction::triggered, this, [this] { MenuH_Click(); });
-    connect(MenuHGS, &QAction::triggered, this, [this] { MenuHGS_Click(); });
-    connect(MenuHGSPO, &QAction::triggered, this, [this] { MenuHGSPO_Click(); });
-    connect(menuinfo, &QAction::triggered, this, [this] { menuinfo_Click(); });
-    connect(MenuAgg, &QAction::triggered, this, [this] { MenuAgg_Click(); });
-    connect(menugest, &QAction::triggered, this, [this] { menugest_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
-    connect(MenuSIR, &QAction::triggered, this, [this] { MenuSIR_Click(); });
-    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
-    connect(Command19, &QPushButton::clicked, this, [this] { Command19_Click(); });
-    connect(Command18, &QPushButton::clicked, this, [this] { Command18_Click(); });
-    connect(Command14, &QPushButton::clicked, this, [this] { Command14_Click(); });
-    connect(MenuSalva, &QAction::triggered, this, [this] { MenuSalva_Click(); });
-    connect(MenuC, &QAction::triggered, this, [this] { MenuC_Click(); });
-    connect(MenuCPEM, &QAction::triggered, this, [this] { MenuCPEM_Click(); });
-    connect(MenuReport, &QAction::triggered, this, [this] { MenuReport_Click(); });
-    connect(MenuBackup, &QAction::triggered, this, [this] { MenuBackup_Click(); });
-    connect(MenuTasti, &QAction::triggered, this, [this] { MenuTasti_Click(); });
-    connect(MenuRemoto, &QAction::triggered, this, [this] { MenuRemoto_Click(); });
+    connect(historyList, &QListWidget::itemDoubleClicked, this, [this] { rollBackToSelectedLine(); });
+    connect(undoButton, &QPushButton::clicked, this, [this] { undoLastLine(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { exitProgram(); });
+    connect(newMatchButton, &QPushButton::clicked, this, [this] { newMatchFromButton(); });
+    connect(optionsButton, &QPushButton::clicked, this, [this] { openOptions(); });
+    connect(newMatchAction, &QAction::triggered, this, [this] { newMatch(); });
+    connect(languageActions[0], &QAction::triggered, this, [this] { chooseLanguage(0); });
+    connect(exitAction, &QAction::triggered, this, [this] { exitProgram(); });
+    connect(saveMatchButton, &QPushButton::clicked, this, [this] { saveMatch(); });
+    connect(loadMatchButton, &QPushButton::clicked, this, [this] { loadMatchFromButton(); });
+    connect(sponsorAction, &QAction::triggered, this, [this] { openSponsorManager(); });
+    connect(helpAction, &QAction::triggered, this, [this] { openHelp(); });
+    connect(teamHelpAction, &QAction::triggered, this, [this] { openTeamHelp(); });
+    connect(sponsorHelpAction, &QAction::triggered, this, [this] { openSponsorHelp(); });
+    connect(aboutAction, &QAction::triggered, this, [this] { openAboutBox(); });
+    connect(updatesAction, &QAction::triggered, this, [this] { checkForUpdates(); });
+    connect(teamEditorAction, &QAction::triggered, this, [this] { openTeamEditor(); });
+    connect(fullScreenButton, &QPushButton::clicked, this, [this] { putDisplayFullScreen(); });
+    connect(saveDisplayPositionAction, &QAction::triggered, this, [this] { saveDisplayPosition(); });
+    connect(zoomInButton, &QPushButton::clicked, this, [this] { zoomIn(); });
+    connect(zoomOutButton, &QPushButton::clicked, this, [this] { zoomOut(); });
+    connect(zoomAllButton, &QPushButton::clicked, this, [this] { toggleZoomAll(); });
+    connect(swapSidesButton, &QPushButton::clicked, this, [this] { swapDisplaySides(); });
+    connect(saveMatchAction, &QAction::triggered, this, [this] { saveMatch(); });
+    connect(loadMatchAction, &QAction::triggered, this, [this] { loadMatch(); });
+    connect(emergencyCopyAction, &QAction::triggered, this, [this] { loadEmergencyCopy(); });
+    connect(reportAction, &QAction::triggered, this, [this] { writeReport(); });
+    connect(backupsFolderAction, &QAction::triggered, this, [this] { openBackupsFolder(); });
+    connect(keysAction, &QAction::triggered, this, [this] { openKeysWindow(); });
+    connect(remoteAction, &QAction::triggered, this, [this] { openRemoteWindow(); });
     for (int i = 0; i < 2; ++i) {
-        Image1[i]->installEventFilter(this);
-        Image2[i]->installEventFilter(this);
+        timeoutIcons[i]->installEventFilter(this);
+        teamLogos[i]->installEventFilter(this);
     }
     OrdineTab();
 }
@@ -241,12 +241,12 @@ bool ConsoleWindow::eventFilter(QObject* oggetto, QEvent* evento) {
         if (evento->type() != QEvent::MouseButtonDblClick) {
             continue;
         }
-        if (oggetto == Image1[i] && Image1[i]->isEnabled()) {
-            Image1_DblClick(i);
+        if (oggetto == timeoutIcons[i] && timeoutIcons[i]->isEnabled()) {
+            callTimeout(i);
             return true;
         }
-        if (oggetto == Image2[i]) {
-            Image2_DblClick(i);
+        if (oggetto == teamLogos[i]) {
+            showTeamStatistics(i);
             return true;
         }
     }
@@ -269,34 +269,34 @@ void ConsoleWindow::closeEvent(QCloseEvent* e) {
 
 int ConsoleWindow::TipoPuntoSottolineato() const {
     for (int i = 0; i < 5; ++i) {
-        if (Option2[i]->font().underline()) {
+        if (pointTypeButtons[i]->font().underline()) {
             return i;
         }
     }
     return 0;
 }
 
-void ConsoleWindow::Option2_Click(int Index) {
+void ConsoleWindow::choosePointType(int Index) {
     for (int i = 0; i < 5; ++i) {
-        QFont f = Option2[i]->font();
+        QFont f = pointTypeButtons[i]->font();
         f.setUnderline(i == Index);
-        Option2[i]->setFont(f);
+        pointTypeButtons[i]->setFont(f);
     }
-    Option2[Index]->setChecked(true);
+    pointTypeButtons[Index]->setChecked(true);
 }
 
 QString ConsoleWindow::OraAttuale() const {
     return piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
 }
 
-void ConsoleWindow::Command1_Click(int Index) {
+void ConsoleWindow::changeScore(int Index) {
     RichiestaPunto r;
     r.Index = Index;
-    r.Codice = Text1[Index <= 1 ? 0 : 1]->text();
+    r.Codice = codeBoxes[Index <= 1 ? 0 : 1]->text();
     r.TipoPunto = TipoPuntoSottolineato();
     r.Ora = OraAttuale();
     for (int i = 0; i < 5; ++i) {
-        r.DidascalieTipo[i] = Option2[i]->text();
+        r.DidascalieTipo[i] = pointTypeButtons[i]->text();
     }
     const auto righePrima = partita_.Storico.size();
     const bool finitaPrima = partita_.PartitaFinita != 0;
@@ -310,15 +310,15 @@ void ConsoleWindow::Command1_Click(int Index) {
             if (piattaforma_.dialoghi.Messaggio(
                     modulo_.Traduci(QStringLiteral("Vuoi creare il report della partita?")),
                     Pulsanti::SiNo) == Risposta::Si) {
-                MenuReport_Click();
+                writeReport();
             }
         });
     }
     if (segnato) {
-        Option2_Click(0);
-        List2[Index <= 1 ? 0 : 1]->setCurrentRow(0);
-        Text1[0]->clear();
-        Text1[1]->clear();
+        choosePointType(0);
+        rosterLists[Index <= 1 ? 0 : 1]->setCurrentRow(0);
+        codeBoxes[0]->clear();
+        codeBoxes[1]->clear();
         SalvaEmergenza();
     } else if (partita_.Storico.size() != righePrima) {
         // A refused point may still have opened the set's history.
@@ -350,11 +350,11 @@ void ConsoleWindow::TimerAltezzaSponsor_Timer() {
 }
 
 void ConsoleWindow::TimerTabellone_Timer() {
-    Command17_Click();
+    refreshPreview();
 }
 
-void ConsoleWindow::Command17_Click() {
-    CopiaTabellone(*display_, *Image3);
+void ConsoleWindow::refreshPreview() {
+    CopiaTabellone(*display_, *previewImage);
 }
 
 void ConsoleWindow::TimerFrames_Timer() {
@@ -367,50 +367,50 @@ void ConsoleWindow::Semaforo(bool animazione, const QString& testo) {
     if (animazione != semaforoRosso_) {
         semaforoRosso_ = animazione;
         const Rgb c = Tavolozza16[animazione ? 4 : 2];
-        Label7->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
+        eventLight->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
                                   .arg(c.r)
                                   .arg(c.g)
                                   .arg(c.b));
     }
     if (!animazione || !testo.isEmpty()) {
-        Label7->setText(testo);
+        eventLight->setText(testo);
     }
 }
 
 void ConsoleWindow::Aggiorna() {
     for (int i = 0; i < 2; ++i) {
         LabScore[i]->setText(QString::number(partita_.Punti[i]));
-        Label3[i]->setText(QString::number(partita_.SetVinti[i]));
-        Label5[i]->setText(QString::number(partita_.TimeChiesti[i]));
-        Label1[i]->setText(partita_.NomeSquadra[i]);
-        List2[i]->setEnabled(partita_.PunteggioAttivo);
-        Image1[i]->setEnabled(partita_.TimeoutAttivi);
-        List1[i]->setEnabled(!partita_.Bloccata);
+        setsWonLabels[i]->setText(QString::number(partita_.SetVinti[i]));
+        timeoutLabels[i]->setText(QString::number(partita_.TimeChiesti[i]));
+        teamNameLabels[i]->setText(partita_.NomeSquadra[i]);
+        rosterLists[i]->setEnabled(partita_.PunteggioAttivo);
+        timeoutIcons[i]->setEnabled(partita_.TimeoutAttivi);
+        teamLists[i]->setEnabled(!partita_.Bloccata);
     }
-    for (QPushButton* b : Command1) {
+    for (QPushButton* b : scoreButtons) {
         b->setEnabled(partita_.PunteggioAttivo);
     }
-    Command16->setEnabled(partita_.UndoAttivo);
-    Command5->setEnabled(partita_.StatisticheFinaliAttive);
-    Command8->setEnabled(partita_.PresentazioneAttiva);
-    Command3->setText(modulo_.Traduci(partita_.Bloccata ? QStringLiteral("Sblocca")
+    undoButton->setEnabled(partita_.UndoAttivo);
+    endStatisticsButton->setEnabled(partita_.StatisticheFinaliAttive);
+    presentationButton->setEnabled(partita_.PresentazioneAttiva);
+    lockButton->setText(modulo_.Traduci(partita_.Bloccata ? QStringLiteral("Sblocca")
                                                         : QStringLiteral("Blocca")));
-    Command2->setEnabled(!partita_.Bloccata);
-    menufile->menuAction()->setEnabled(!partita_.Bloccata);
-    MenuOPZ->menuAction()->setEnabled(!partita_.Bloccata);
+    exitButton->setEnabled(!partita_.Bloccata);
+    fileMenu->menuAction()->setEnabled(!partita_.Bloccata);
+    optionsMenu->menuAction()->setEnabled(!partita_.Bloccata);
 
     const auto& storico = partita_.Storico;
-    const bool prefissoUguale = List3->count() <= storico.size() &&
-                                (List3->count() == 0 ||
-                                 List3->item(List3->count() - 1)->text() ==
-                                     storico[List3->count() - 1]);
+    const bool prefissoUguale = historyList->count() <= storico.size() &&
+                                (historyList->count() == 0 ||
+                                 historyList->item(historyList->count() - 1)->text() ==
+                                     storico[historyList->count() - 1]);
     if (!prefissoUguale) {
-        List3->clear();
+        historyList->clear();
     }
-    for (qsizetype i = List3->count(); i < storico.size(); ++i) {
-        List3->addItem(storico[i]);
+    for (qsizetype i = historyList->count(); i < storico.size(); ++i) {
+        historyList->addItem(storico[i]);
     }
-    List3->setCurrentRow(partita_.RigaSelezionata);
+    historyList->setCurrentRow(partita_.RigaSelezionata);
     display_->Aggiorna();
     live_->Cambiata();
 }
@@ -443,12 +443,12 @@ void ConsoleWindow::Avviso(const QString& testo) {
 }
 
 void ConsoleWindow::CodiceRifiutato(int lato) {
-    Text1[lato]->clear();
-    List2[lato]->setCurrentRow(0);
+    codeBoxes[lato]->clear();
+    rosterLists[lato]->setCurrentRow(0);
 }
 
 void ConsoleWindow::BloccaConsole() {
-    Command3_Click();
+    toggleLock();
 }
 
 void ConsoleWindow::AvviaLampeggio() {

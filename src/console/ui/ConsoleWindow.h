@@ -44,60 +44,58 @@ public:
 
     void Form_Load();
     void Form_Resize();
-    void Command1_Click(int Index);
-    void Command3_Click();
-    void Option2_Click(int Index);
+    void changeScore(int Index);
+    void toggleLock();
+    void choosePointType(int Index);
     void TimerAltezzaSponsor_Timer();
     void TimerTabellone_Timer();
     void TimerFrames_Timer();
-    void Command17_Click();
+    void refreshPreview();
     // The rollback and Undo ask first, except for the remote, whose page asked.
-    void List3_DblClick(bool chiedi = true);
-    void Command16_Click(bool chiedi = true);
-    void Image1_DblClick(int Index);
-    void menunew_Click();
-    void Command13_Click();
-    void Command15_Click();
-    void Command2_Click();
-    void menuesci_Click();
-    void MenuSalva_Click();
-    void Command11_Click();
-    void MenuC_Click();
-    void Command12_Click();
-    void MenuCPEM_Click();
+    void rollBackToSelectedLine(bool chiedi = true);
+    void undoLastLine(bool chiedi = true);
+    void callTimeout(int Index);
+    void newMatch();
+    void newMatchFromButton();
+    void openOptions();
+    void exitProgram();
+    void saveMatch();
+    void loadMatch();
+    void loadMatchFromButton();
+    void loadEmergencyCopy();
     void dbclicca(int lato);
-    void MenuLN_Click(int Index);
-    void Command8_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void List5_DblClick();
+    void chooseLanguage(int Index);
+    void togglePresentation();
+    void showStatistics();
+    void startEndStatistics();
+    void showStatisticsOfChosenSet();
     void TimerStat_Timer();
-    void Command6_Click();
-    void Command7_Click();
-    void Image2_DblClick(int Index);
-    void MenuSound_Click();
+    void showLeadingTeam();
+    void showLastPoints();
+    void showTeamStatistics(int Index);
+    void openSoundsWindow();
     void TimerEsultanza_Timer();
-    void List1_DblClick(int Index);
-    void List2_Click(int Index);
-    void List2_DblClick(int Index);
-    void MenuSponsor_Click();
-    void MenuH_Click();
-    void MenuHGS_Click();
-    void MenuHGSPO_Click();
-    void menuinfo_Click();
-    void MenuAgg_Click();
-    void menugest_Click();
-    void Command9_Click();
-    void MenuSIR_Click();
-    void Command10_Click();
-    void Command19_Click();
-    void Command18_Click();
-    void Command14_Click();
+    void chooseTeam(int Index);
+    void pickAthlete(int Index);
+    void scoreForAthlete(int Index);
+    void openSponsorManager();
+    void openHelp();
+    void openTeamHelp();
+    void openSponsorHelp();
+    void openAboutBox();
+    void checkForUpdates();
+    void openTeamEditor();
+    void putDisplayFullScreen();
+    void saveDisplayPosition();
+    void zoomIn();
+    void zoomOut();
+    void toggleZoomAll();
+    void swapDisplaySides();
     // The post-match pack: report.pdf, play-by-play.csv and result.png in a chosen folder.
-    void MenuReport_Click();
+    void writeReport();
     // The key map and the remote's secret.
-    void MenuTasti_Click();
-    void MenuRemoto_Click();
+    void openKeysWindow();
+    void openRemoteWindow();
     // Every action a key or the remote reaches, through the handler of its button; nothing
     // happens when that button is disabled. False then.
     bool EseguiAzione(Azione a);
@@ -108,7 +106,7 @@ public:
     // The code in the side's box as the operator would give it: the roster's row when it
     // holds the code, else the code as typed.
     void ScegliCodice(int lato, const QString& codice);
-    void Text1_Change(int Index);
+    void codeBoxChanged(int Index);
     // The roster row of a side whose code is `codice` (any case), or -1.
     int RigaDelCodice(int lato, const QString& codice) const;
     // A timeout granted without the question; the refusal's text otherwise.
@@ -136,7 +134,7 @@ public:
     const ScrittoreFile& Copia() const { return *copia_; }
     Archivio& CopieDiSicurezza() { return *archivio_; }
     // Opens the backups folder.
-    void MenuBackup_Click();
+    void openBackupsFolder();
 
     // The countdown window while it is open.
     CountdownWindow* Conteggio() { return countdown_.get(); }
@@ -153,78 +151,78 @@ public:
     const Modulo1& Modulo() const { return modulo_; }
     const GeometriaControlli& Geometria() const { return geometria_; }
 
-    std::array<QPushButton*, 4> Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QPushButton* Command6;
-    QPushButton* Command7;
-    QPushButton* Command8;
-    QPushButton* Command9;
-    QPushButton* Command10;
-    QPushButton* Command11;
-    QPushButton* Command12;
-    QPushButton* Command13;
-    QPushButton* Command14;
-    QPushButton* Command15;
-    QPushButton* Command16;
-    QPushButton* Command17;
-    QPushButton* Command18;
-    QPushButton* Command19;
-    std::array<QRadioButton*, 5> Option2;
-    QRadioButton* Option1;
-    std::array<QListWidget*, 2> List1;
-    std::array<QListWidget*, 2> List2;
-    QListWidget* List3;
-    QListWidget* List4;
-    QListWidget* List5;
-    std::array<QLineEdit*, 2> Text1;
+    std::array<QPushButton*, 4> scoreButtons;
+    QPushButton* exitButton;
+    QPushButton* lockButton;
+    QPushButton* statisticsButton;
+    QPushButton* endStatisticsButton;
+    QPushButton* leadingTeamButton;
+    QPushButton* lastPointsButton;
+    QPushButton* presentationButton;
+    QPushButton* fullScreenButton;
+    QPushButton* zoomInButton;
+    QPushButton* saveMatchButton;
+    QPushButton* loadMatchButton;
+    QPushButton* newMatchButton;
+    QPushButton* swapSidesButton;
+    QPushButton* optionsButton;
+    QPushButton* undoButton;
+    QPushButton* refreshPreviewButton;
+    QPushButton* zoomAllButton;
+    QPushButton* zoomOutButton;
+    std::array<QRadioButton*, 5> pointTypeButtons;
+    QRadioButton* sidesSwappedMark;
+    std::array<QListWidget*, 2> teamLists;
+    std::array<QListWidget*, 2> rosterLists;
+    QListWidget* historyList;
+    QListWidget* statisticsList;
+    QListWidget* statisticsChoiceList;
+    std::array<QLineEdit*, 2> codeBoxes;
     std::array<QLabel*, 2> LabScore;
-    std::array<QLabel*, 2> Label1;
-    QLabel* Label2;
-    std::array<QLabel*, 2> Label3;
-    QLabel* Label4;
-    std::array<QLabel*, 2> Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    std::array<QLabel*, 2> Image1;
-    std::array<QLabel*, 2> Image2;
-    QLabel* Image3;
-    std::array<QLabel*, 2> Picture1;
-    std::array<QLabel*, 2> PictureSalva;
-    QLabel* PictureCopy0;
+    std::array<QLabel*, 2> teamNameLabels;
+    QLabel* teamChoiceCaption;
+    std::array<QLabel*, 2> setsWonLabels;
+    QLabel* historyCaption;
+    std::array<QLabel*, 2> timeoutLabels;
+    QLabel* statisticsCaption;
+    QLabel* eventLight;
+    QLabel* previewCaption;
+    std::array<QLabel*, 2> timeoutIcons;
+    std::array<QLabel*, 2> teamLogos;
+    QLabel* previewImage;
+    std::array<QLabel*, 2> smallTeamLogos;
+    std::array<QLabel*, 2> savedTeamLogos;
+    QLabel* previewCopy;
 
-    QMenu* menufile;
-    QAction* menunew;
-    QAction* MenuSalva;
-    QAction* MenuC;
-    QAction* MenuSound;
-    QAction* menugest;
-    QAction* MenuSponsor;
-    QAction* MenuSIR;
-    QMenu* menust;
-    QAction* menuspartita;
-    std::array<QAction*, 5> menuNset; // menu1set .. menu5set
-    QAction* Menu5p;
-    QAction* MenuPresent;
-    QAction* menuesci;
-    QMenu* MenuOPZ;
-    QMenu* ManuLn;
-    std::vector<QAction*> MenuLN;
-    QMenu* MenuH1;
-    QAction* menuinfo;
-    QAction* MenuCPEM;
-    QAction* MenuBackup;
-    QAction* MenuAgg;
-    QAction* MenuH;
-    QAction* MenuHGSPO;
-    QAction* MenuHGS;
-    QMenu* MenuRep;
-    QAction* MenuReport;
-    QAction* MenuTasti;
-    QAction* MenuRemoto;
+    QMenu* fileMenu;
+    QAction* newMatchAction;
+    QAction* saveMatchAction;
+    QAction* loadMatchAction;
+    QAction* soundsAction;
+    QAction* teamEditorAction;
+    QAction* sponsorAction;
+    QAction* saveDisplayPositionAction;
+    QMenu* statisticsMenu;
+    QAction* matchStatisticsAction;
+    std::array<QAction*, 5> setStatisticsActions; // menu1set .. menu5set
+    QAction* lastPointsAction;
+    QAction* presentationAction;
+    QAction* exitAction;
+    QMenu* optionsMenu;
+    QMenu* languageMenu;
+    std::vector<QAction*> languageActions;
+    QMenu* helpMenu;
+    QAction* aboutAction;
+    QAction* emergencyCopyAction;
+    QAction* backupsFolderAction;
+    QAction* updatesAction;
+    QAction* helpAction;
+    QAction* sponsorHelpAction;
+    QAction* teamHelpAction;
+    QMenu* reportMenu;
+    QAction* reportAction;
+    QAction* keysAction;
+    QAction* remoteAction;
 
     QTimer TimerAltezzaSponsor;
     QTimer TimerTabellone;

@@ -12,15 +12,15 @@ TEST_F(AiutoTest, HelpPagesOpenOnlyInTheCurrentLanguage) {
     for (const char* pagina : {"readmeITA.htm", "readmeTEAMITA.htm", "readmeSPONSITA.htm"}) {
         Ambiente::CreaFile(a.programma + u'/' + QString::fromLatin1(pagina));
     }
-    console.MenuH_Click();
-    console.MenuHGS_Click();
-    console.MenuHGSPO_Click();
+    console.openHelp();
+    console.openTeamHelp();
+    console.openSponsorHelp();
     EXPECT_EQ((QStringList{a.programma + "/readmeITA.htm", a.programma + "/readmeTEAMITA.htm",
                            a.programma + "/readmeSPONSITA.htm"}),
               a.f.shell.aperti);
     a.f.shell.aperti.clear();
     QFile::remove(a.programma + QStringLiteral("/readmeTEAMITA.htm"));
-    console.MenuHGS_Click();
+    console.openTeamHelp();
     EXPECT_TRUE(a.f.shell.aperti.isEmpty()) << "a missing page does nothing";
 }
 
@@ -33,7 +33,7 @@ TEST_F(AiutoTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
         f.Label1_Click();
         f.cmdOK_Click();
     });
-    console.menuinfo_Click();
+    console.openAboutBox();
     EXPECT_EQ((QStringList{QStringLiteral("mailto:") + IndirizzoContatto()}), a.f.shell.aperti);
 }
 
@@ -44,7 +44,7 @@ TEST_F(AiutoTest, UpdateNoticeThenTheProductPage) {
                              .arg(v.Major)
                              .arg(v.Minor)
                              .arg(v.Revision));
-    console.MenuAgg_Click();
+    console.checkForUpdates();
     EXPECT_EQ((QStringList{PaginaProdotto()}), a.f.shell.aperti);
 }
 
@@ -60,9 +60,9 @@ TEST_F(AiutoTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
                              "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
                              "Partita <Annulla> Per continuare questa partita."),
                          Risposta::Ok);
-    console.Command15_Click();
-    EXPECT_FALSE(console.List1[1]->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly).isEmpty());
-    EXPECT_EQ(0, console.List3->count()) << "the start-up sequence ran again";
+    console.openOptions();
+    EXPECT_FALSE(console.teamLists[1]->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(0, console.historyList->count()) << "the start-up sequence ran again";
 }
 
 } // namespace

@@ -34,7 +34,7 @@ TEST_F(AvvioTest, FirstStartWithNoSettings) {
     Avvia();
     const Modulo1& m = console->Modulo();
     EXPECT_EQ(QStringLiteral("ITA"), m.Lingue.LinguaCorrente);
-    EXPECT_TRUE(console->MenuLN[0]->isChecked());
+    EXPECT_TRUE(console->languageActions[0]->isChecked());
     EXPECT_EQ(200, console->TimerTabellone.interval());
     EXPECT_EQ(1, m.BarraSponsor);
     EXPECT_EQ(0, m.EsultanzaAttiva);
@@ -51,18 +51,18 @@ TEST_F(AvvioTest, FirstStartWithNoSettings) {
     EXPECT_EQ(schermo.right() + 1, console->frameGeometry().x() + console->frameGeometry().width());
     EXPECT_EQ(0, console->y());
 
-    EXPECT_EQ(QStringLiteral("Home"), console->Label1[0]->text());
-    EXPECT_EQ(QStringLiteral("Guests"), console->Label1[1]->text());
+    EXPECT_EQ(QStringLiteral("Home"), console->teamNameLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("Guests"), console->teamNameLabels[1]->text());
     EXPECT_EQ(QStringLiteral("Locali"), d.Label1->text());
     EXPECT_EQ(QStringLiteral("Ospiti"), d.Label2->text());
-    EXPECT_EQ(QStringLiteral("Blocca"), console->Command3->text());
-    EXPECT_FALSE(console->Command16->isEnabled());
-    EXPECT_FALSE(console->Command5->isEnabled());
+    EXPECT_EQ(QStringLiteral("Blocca"), console->lockButton->text());
+    EXPECT_FALSE(console->undoButton->isEnabled());
+    EXPECT_FALSE(console->endStatisticsButton->isEnabled());
     EXPECT_EQ((QStringList{"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}),
-              Voci(console->List5));
-    EXPECT_EQ(0, console->List5->currentRow());
-    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Voci(console->List1[0]));
-    EXPECT_EQ(Voci(console->List1[0]), Voci(console->List1[1]));
+              Voci(console->statisticsChoiceList));
+    EXPECT_EQ(0, console->statisticsChoiceList->currentRow());
+    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Voci(console->teamLists[0]));
+    EXPECT_EQ(Voci(console->teamLists[0]), Voci(console->teamLists[1]));
     const Partita& p = console->Match();
     EXPECT_EQ(5, p.SetTotali);
     EXPECT_EQ(25, p.PuntiSet);
@@ -86,7 +86,7 @@ TEST_F(AvvioTest, EveryKeySet) {
     Avvia();
     const Modulo1& m = console->Modulo();
     EXPECT_EQ(QStringLiteral("ENG"), m.Lingue.LinguaCorrente);
-    EXPECT_FALSE(console->MenuLN[0]->isChecked());
+    EXPECT_FALSE(console->languageActions[0]->isChecked());
     EXPECT_EQ(500, console->TimerTabellone.interval());
     EXPECT_EQ(1, m.EsultanzaAttiva);
     EXPECT_EQ(7, m.DurataEsultanza);
@@ -157,7 +157,7 @@ TEST_F(AvvioTest, DocumentsDataFolderNeedsAFileInItsHomeTeam) {
     console->Form_Load();
     EXPECT_EQ(QDir(a.documenti).filePath(QStringLiteral("Brivanta")),
               console->Modulo().CartellaDati);
-    EXPECT_EQ((QStringList{"Aquile", "Home"}), Voci(console->List1[1]));
+    EXPECT_EQ((QStringList{"Aquile", "Home"}), Voci(console->teamLists[1]));
 }
 
 TEST_F(AvvioTest, NoDocumentsFolderFallsBackToTheProgram) {
@@ -170,7 +170,7 @@ TEST_F(AvvioTest, MissingTeamsFolderKeepsTheLists) {
     Avvia();
     QDir(a.programma + QStringLiteral("/Teams")).removeRecursively();
     console->Form_Load();
-    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Voci(console->List1[0]));
+    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Voci(console->teamLists[0]));
 }
 
 TEST_F(AvvioTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
@@ -178,17 +178,17 @@ TEST_F(AvvioTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     Partita& p = console->Match();
     p.PuntiSet = 3;
     for (int i = 0; i < 3; ++i) {
-        console->Command1_Click(0);
+        console->changeScore(0);
     }
-    console->Command1_Click(3);
+    console->changeScore(3);
     const QStringList storico = p.Storico;
     ASSERT_EQ(2, p.SetCorrente);
     console->Form_Load();
     EXPECT_EQ(2, p.SetCorrente);
     EXPECT_EQ(QStringLiteral("2°SET"), p.EtichettaSet);
     EXPECT_EQ(storico, p.Storico);
-    EXPECT_EQ(storico.size(), console->List3->count());
-    EXPECT_EQ(storico.size() - 1, console->List3->currentRow());
+    EXPECT_EQ(storico.size(), console->historyList->count());
+    EXPECT_EQ(storico.size() - 1, console->historyList->currentRow());
     EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Parziali[0]);
     EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetVinti);
     EXPECT_EQ(QStringLiteral("1"), console->Tabellone().LabScore[1]->text());
@@ -198,11 +198,11 @@ TEST_F(AvvioTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
 TEST_F(AvvioTest, ConsoleResizedToHalfKeepsFonts) {
     Avvia();
     QWidget* area = console->centralWidget();
-    const QRect prima = console->Command1[0]->geometry();
+    const QRect prima = console->scoreButtons[0]->geometry();
     const double font = console->LabScore[0]->font().pointSizeF();
     area->resize(area->width() / 2, area->height() / 2);
     console->Form_Resize();
-    const QRect dopo = console->Command1[0]->geometry();
+    const QRect dopo = console->scoreButtons[0]->geometry();
     EXPECT_NEAR(prima.x() / 2.0, dopo.x(), 1.0);
     EXPECT_NEAR(prima.y() / 2.0, dopo.y(), 1.0);
     EXPECT_NEAR(prima.width() / 2.0, dopo.width(), 1.0);

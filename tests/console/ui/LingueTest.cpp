@@ -21,7 +21,7 @@ protected:
     }
     QStringList Menu(const ConsoleWindow& c) const {
         QStringList voci;
-        for (const QAction* v : c.MenuLN) {
+        for (const QAction* v : c.languageActions) {
             voci << (v != nullptr ? v->text() + (v->isChecked() ? "*" : "") : QStringLiteral("-"));
         }
         return voci;
@@ -33,35 +33,35 @@ TEST_F(LingueTest, TheMenuOffersTheHeaderLanguages) {
     auto c = Avvia();
     EXPECT_EQ((QStringList{"Italiano*", "English", "Français", "Deutsch", "Español"}), Menu(*c));
     c->Form_Load();
-    EXPECT_EQ(5u, c->MenuLN.size()) << "a second start-up does not add items again";
+    EXPECT_EQ(5u, c->languageActions.size()) << "a second start-up does not add items again";
 }
 
 TEST_F(LingueTest, StoredLanguageTranslatesEverythingAtStartUp) {
     a.f.impostazioni.valori[QStringLiteral("Language")] = QStringLiteral("DEU");
     auto c = Avvia();
     EXPECT_EQ(3, c->Modulo().Lingue.ColonnaLingua);
-    EXPECT_EQ(QStringLiteral("Beenden"), c->Command2->text());
+    EXPECT_EQ(QStringLiteral("Beenden"), c->exitButton->text());
     EXPECT_EQ(QStringLiteral("Heim"), c->Tabellone().Label1->text());
-    EXPECT_EQ(QStringLiteral("SATZ 1"), c->List5->item(1)->text());
+    EXPECT_EQ(QStringLiteral("SATZ 1"), c->statisticsChoiceList->item(1)->text());
     EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("DEU"), a.f.dialoghi.Lingua) << "the standard buttons too";
 }
 
 TEST_F(LingueTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
     auto c = Avvia();
-    c->Command1_Click(0);
-    c->Command1_Click(0);
-    c->MenuLN_Click(1);
+    c->changeScore(0);
+    c->changeScore(0);
+    c->chooseLanguage(1);
     EXPECT_EQ(QStringLiteral("ENG"), a.f.impostazioni.valori.value(QStringLiteral("Language")));
-    EXPECT_EQ(QStringLiteral("Exit"), c->Command2->text());
+    EXPECT_EQ(QStringLiteral("Exit"), c->exitButton->text());
     EXPECT_EQ(QStringLiteral("SET 1"), c->Match().EtichettaSet);
-    EXPECT_EQ(3, c->List3->count());
+    EXPECT_EQ(3, c->historyList->count());
     EXPECT_EQ(QStringLiteral("2"), c->LabScore[0]->text());
-    EXPECT_EQ(0, c->List2[0]->count());
+    EXPECT_EQ(0, c->rosterLists[0]->count());
     EXPECT_EQ((QStringList{"Italiano", "English*", "Français", "Deutsch", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("ENG"), a.f.dialoghi.Lingua);
-    c->MenuLN_Click(0);
-    EXPECT_EQ(QStringLiteral("Esci"), c->Command2->text());
+    c->chooseLanguage(0);
+    EXPECT_EQ(QStringLiteral("Esci"), c->exitButton->text());
     EXPECT_EQ(QStringLiteral("ITA"), a.f.impostazioni.valori.value(QStringLiteral("Language")));
 }
 
@@ -69,8 +69,8 @@ TEST_F(LingueTest, NoTableKeepsItalian) {
     QFile::remove(a.programma + QStringLiteral("/Languages.csv"));
     a.f.impostazioni.valori[QStringLiteral("Language")] = QStringLiteral("ENG");
     auto c = Avvia();
-    EXPECT_EQ(QStringLiteral("Esci"), c->Command2->text());
-    EXPECT_EQ(1u, c->MenuLN.size());
+    EXPECT_EQ(QStringLiteral("Esci"), c->exitButton->text());
+    EXPECT_EQ(1u, c->languageActions.size());
 }
 
 } // namespace

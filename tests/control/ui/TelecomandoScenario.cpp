@@ -37,9 +37,9 @@ struct Banco {
         console->Form_Load();
         for (int lato = 0; lato < 2; ++lato) {
             const QString nome = lato == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
-            console->List1[lato]->setCurrentItem(
-                console->List1[lato]->findItems(nome, Qt::MatchExactly).first());
-            console->List1_DblClick(lato);
+            console->teamLists[lato]->setCurrentItem(
+                console->teamLists[lato]->findItems(nome, Qt::MatchExactly).first());
+            console->chooseTeam(lato);
         }
     }
 
@@ -82,10 +82,10 @@ struct Banco {
         return trovata() != nullptr ? *trovata() : RispostaHttp{};
     }
     void Riga(int lato, const QString& codice) {
-        for (int r = 0; r < console->List2[lato]->count(); ++r) {
-            if (console->List2[lato]->item(r)->text().trimmed().startsWith(codice)) {
-                console->List2[lato]->setCurrentRow(r);
-                console->List2_Click(lato);
+        for (int r = 0; r < console->rosterLists[lato]->count(); ++r) {
+            if (console->rosterLists[lato]->item(r)->text().trimmed().startsWith(codice)) {
+                console->rosterLists[lato]->setCurrentRow(r);
+                console->pickAthlete(lato);
                 return;
             }
         }
@@ -133,7 +133,7 @@ QStringList Gioca(Via via) {
     auto ok = [&](const QByteArray& azione) { EXPECT_EQ(200, b.Post(azione).Stato) << azione.constData(); };
 
     // An ace by the home side's 7.
-    passo([&] { c.Option2_Click(1); b.Riga(0, QStringLiteral("7")); c.Command1_Click(0); },
+    passo([&] { c.choosePointType(1); b.Riga(0, QStringLiteral("7")); c.changeScore(0); },
           [&] {
               QTest::keyClick(&c, Qt::Key_1, Qt::ControlModifier);
               QTest::keyClicks(&c, QStringLiteral("7"));
@@ -142,7 +142,7 @@ QStringList Gioca(Via via) {
           },
           [&] { ok("type/1"); ok("code/home/7"); ok("home/plus"); });
     // The guests score on the opponent's error, then with no code.
-    passo([&] { b.Riga(1, QStringLiteral("E")); c.Command1_Click(3); c.Command1_Click(3); },
+    passo([&] { b.Riga(1, QStringLiteral("E")); c.changeScore(3); c.changeScore(3); },
           [&] {
               QTest::keyClick(&c, Qt::Key_E, Qt::ControlModifier);
               QTest::keyClick(&c, Qt::Key_F8);
@@ -152,14 +152,14 @@ QStringList Gioca(Via via) {
     // Home's 9 typed in the box, scored with Return there; a point taken back; Undo.
     passo([&] {
               b.Riga(0, QStringLiteral("9"));
-              c.Command1_Click(0);
-              c.Command1_Click(2);
+              c.changeScore(0);
+              c.changeScore(2);
               b.a.f.dialoghi.Attendi(b.DomandaUndo(), Risposta::Si);
-              c.Command16_Click();
+              c.undoLastLine();
           },
           [&] {
-              QTest::keyClicks(c.Text1[0], QStringLiteral("9"));
-              QTest::keyClick(c.Text1[0], Qt::Key_Return);
+              QTest::keyClicks(c.codeBoxes[0], QStringLiteral("9"));
+              QTest::keyClick(c.codeBoxes[0], Qt::Key_Return);
               QTest::keyClick(&c, Qt::Key_F7);
               b.a.f.dialoghi.Attendi(b.DomandaUndo(), Risposta::Si);
               QTest::keyClick(&c, Qt::Key_F9);
@@ -168,7 +168,7 @@ QStringList Gioca(Via via) {
     // A timeout for the guests: the console asks for a click or a key, never for the phone.
     passo([&] {
               b.a.f.dialoghi.Attendi(b.TestoTimeout(1), Risposta::Ok);
-              c.Image1_DblClick(1);
+              c.callTimeout(1);
           },
           [&] {
               b.a.f.dialoghi.Attendi(b.TestoTimeout(1), Risposta::Ok);
@@ -218,7 +218,7 @@ TEST(TelecomandoScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
     }
     EXPECT_EQ(prima, b.console->Match().Storico);
     EXPECT_EQ(0, b.console->Match().Punti[0]);
-    EXPECT_TRUE(b.console->Text1[0]->text().isEmpty());
+    EXPECT_TRUE(b.console->codeBoxes[0]->text().isEmpty());
 
     // Ten wrong secrets from one address shut its wrong guesses out; the right secret is
     // never refused, and another address has its own budget.
@@ -357,7 +357,7 @@ TEST(TelecomandoScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
     EXPECT_EQ(2, stato.value("home").toObject().value("points").toInt());
     EXPECT_TRUE(QTest::qWaitFor([&] { return b.a.f.dialoghi.Mostrati.size() == 1; }, 5000));
     b.a.f.disco.guasto = false;
-    b.console->Command1_Click(3);
+    b.console->changeScore(3);
     EXPECT_TRUE(b.console->AttendiCopia());
 }
 
@@ -365,36 +365,36 @@ TEST(TelecomandoScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
     Banco b;
     ConsoleWindow& c = *b.console;
     // Tab: code box, its +1, the other code box, its +1.
-    EXPECT_EQ(c.Command1[0], c.Text1[0]->nextInFocusChain());
-    EXPECT_EQ(c.Text1[1], c.Command1[0]->nextInFocusChain());
-    EXPECT_EQ(c.Command1[3], c.Text1[1]->nextInFocusChain());
+    EXPECT_EQ(c.scoreButtons[0], c.codeBoxes[0]->nextInFocusChain());
+    EXPECT_EQ(c.codeBoxes[1], c.scoreButtons[0]->nextInFocusChain());
+    EXPECT_EQ(c.scoreButtons[3], c.codeBoxes[1]->nextInFocusChain());
     // Return on a focused button presses it, keypad Enter too.
-    QTest::keyClick(c.Command1[3], Qt::Key_Return);
-    QTest::keyClick(c.Command1[3], Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(c.scoreButtons[3], Qt::Key_Return);
+    QTest::keyClick(c.scoreButtons[3], Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(2, c.Match().Punti[1]);
     // Return in a roster scores that athlete as a double-click does.
-    c.List2[0]->setCurrentRow(1);
-    QTest::keyClick(c.List2[0], Qt::Key_Return);
+    c.rosterLists[0]->setCurrentRow(1);
+    QTest::keyClick(c.rosterLists[0], Qt::Key_Return);
     EXPECT_EQ(1, c.Match().Punti[0]);
     EXPECT_TRUE(c.Match().Storico.last().endsWith(QStringLiteral("H_7_0")));
     // Typing in a code box is typing, even a key of the map's letters; Esc clears.
-    QTest::keyClicks(c.Text1[1], QStringLiteral("4"));
-    EXPECT_EQ(QStringLiteral("4"), c.Text1[1]->text());
+    QTest::keyClicks(c.codeBoxes[1], QStringLiteral("4"));
+    EXPECT_EQ(QStringLiteral("4"), c.codeBoxes[1]->text());
     QTest::keyClick(&c, Qt::Key_Escape);
-    EXPECT_TRUE(c.Text1[1]->text().isEmpty());
+    EXPECT_TRUE(c.codeBoxes[1]->text().isEmpty());
     // A pending code shows in both boxes until a side takes it; Backspace mends it.
     QTest::keyClicks(&c, QStringLiteral("47"));
     QTest::keyClick(&c, Qt::Key_Backspace);
-    EXPECT_EQ(QStringLiteral("4"), c.Text1[0]->placeholderText());
+    EXPECT_EQ(QStringLiteral("4"), c.codeBoxes[0]->placeholderText());
     QTest::keyClick(&c, Qt::Key_F8);
     EXPECT_TRUE(c.Match().Storico.last().endsWith(QStringLiteral("G_4_0")));
-    EXPECT_TRUE(c.Text1[0]->placeholderText().isEmpty());
+    EXPECT_TRUE(c.codeBoxes[0]->placeholderText().isEmpty());
     // Typed in home's box, meant for the guests' key.
-    c.Text1[0]->setFocus();
-    QTest::keyClicks(c.Text1[0], QStringLiteral("4"));
-    QTest::keyClick(c.Text1[0], Qt::Key_F8);
+    c.codeBoxes[0]->setFocus();
+    QTest::keyClicks(c.codeBoxes[0], QStringLiteral("4"));
+    QTest::keyClick(c.codeBoxes[0], Qt::Key_F8);
     EXPECT_TRUE(c.Match().Storico.last().endsWith(QStringLiteral("G_4_0")));
-    EXPECT_TRUE(c.Text1[0]->text().isEmpty());
+    EXPECT_TRUE(c.codeBoxes[0]->text().isEmpty());
     // A remapped key does the action, its old key nothing.
     MappaTasti mappa = c.Tasti();
     ASSERT_EQ(std::nullopt, mappa.Assegna(Azione::CasaPiu, QStringLiteral("Num++")));
@@ -409,8 +409,8 @@ TEST(TelecomandoScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
 TEST(TelecomandoScenario, ReturnInATeamListChoosesThatTeam) {
     Banco b;
     ConsoleWindow& c = *b.console;
-    c.List1[1]->setCurrentItem(c.List1[1]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
-    QTest::keyClick(c.List1[1], Qt::Key_Return);
+    c.teamLists[1]->setCurrentItem(c.teamLists[1]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    QTest::keyClick(c.teamLists[1], Qt::Key_Return);
     EXPECT_EQ(QStringLiteral("Lupi"), c.Match().NomeSquadra[1]);
 }
 
@@ -431,7 +431,7 @@ TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefault
         EXPECT_EQ(QStringLiteral("F2"), f.Mappa().Tasto(Azione::Statistiche));
         f.CommandOk->click();
     });
-    c.MenuTasti_Click();
+    c.openKeysWindow();
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Tasti().Tasto(Azione::Undo));
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), b.a.f.impostazioni.valori.value(QStringLiteral("KeyUndo")));
 
@@ -440,14 +440,14 @@ TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefault
         f.CommandDefault->click();
         f.CommandAnnulla->click();
     });
-    c.MenuTasti_Click();
+    c.openKeysWindow();
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Tasti().Tasto(Azione::Undo)) << "Annulla keeps the map";
     b.a.f.modali.Attendi([](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
         f.CommandDefault->click();
         f.CommandOk->click();
     });
-    c.MenuTasti_Click();
+    c.openKeysWindow();
     EXPECT_EQ(MappaTasti(), c.Tasti());
 }
 

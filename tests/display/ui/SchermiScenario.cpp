@@ -64,7 +64,7 @@ TEST_F(SchermiScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
         f.Combo5->setCurrentIndex(f.Combo5->findData(QStringLiteral("TV")));
         f.Command1_Click();
     });
-    c->Command15_Click();
+    c->openOptions();
     EXPECT_EQ(QStringLiteral("TV"), a.f.impostazioni.valori.value(QStringLiteral("DisplayScreen")));
     EXPECT_EQ(QStringLiteral("TV"), Nome(c->Tabellone())) << "the start-up places it again";
 }
@@ -73,7 +73,7 @@ TEST_F(SchermiScenario, OnOneScreenEscOnTheDisplayGivesTheConsoleBack) {
     auto c = Avvia();
     DisplayWindow& d = c->Tabellone();
     EXPECT_FALSE(d.isFullScreen()) << "one screen, no stored place: a window, as before";
-    c->Command9_Click();
+    c->putDisplayFullScreen();
     ASSERT_TRUE(d.isFullScreen());
     QTest::keyClick(&d, Qt::Key_Escape);
     EXPECT_FALSE(d.isFullScreen());

@@ -16,7 +16,7 @@ protected:
     }
     void Opzioni(std::function<void(OptionsWindow&)> passo) {
         a.f.modali.Attendi([passo](QDialog& d) { passo(static_cast<OptionsWindow&>(d)); });
-        console.Command15_Click();
+        console.openOptions();
     }
     // The next colour chooser picks palette entry `voce`.
     void Scegli(int voce) {
@@ -50,7 +50,7 @@ TEST_F(OpzioniScenario, ThreeSetsToFifteenGovernTheNextMatch) {
     EXPECT_EQ(1000, console.TimerTabellone.interval());
     EXPECT_EQ(QStringLiteral("1000"), a.f.impostazioni.valori.value("ScoreBoardSpeed"));
     Punti(0, 15);
-    EXPECT_EQ(QStringLiteral("1"), console.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
     a.f.dialoghi.Attendi(QStringLiteral("Partita vinta da: Locali"));
     a.f.dialoghi.Attendi(QStringLiteral("Vuoi creare il report della partita?"), Risposta::No);
     Punti(0, 15);
@@ -77,7 +77,7 @@ TEST_F(OpzioniScenario, LanguageChosenInTheOptions) {
         f.Combo4->setCurrentIndex(1);
         f.Command1_Click();
     });
-    EXPECT_EQ(QStringLiteral("Exit"), console.Command2->text());
+    EXPECT_EQ(QStringLiteral("Exit"), console.exitButton->text());
     EXPECT_EQ(QStringLiteral("ENG"), a.f.impostazioni.valori.value("Language"));
 }
 
@@ -114,7 +114,7 @@ TEST_F(OpzioniScenario, SettingsAskBeforeAbandoningAMatch) {
                              "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
                              "Partita <Annulla> Per continuare questa partita."),
                          Risposta::Annulla);
-    console.Command15_Click();
+    console.openOptions();
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
 }
 

@@ -217,12 +217,12 @@ using RapportoConsole = ConsoleDiProva;
 
 TEST_F(RapportoConsole, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder) {
     a.f.dialoghi.Attendi(QStringLiteral("La partita non è ancora iniziata"));
-    console.MenuReport_Click();
+    console.writeReport();
     Punti(0, 3);
     const QString cartella = a.radice.filePath(QStringLiteral("report"));
     QDir().mkpath(cartella);
     a.f.dialoghi.AttendiFile(cartella);
-    console.MenuReport_Click();
+    console.writeReport();
     for (const QString& nome : NomiPacchetto) {
         EXPECT_TRUE(QFileInfo::exists(QDir(cartella).filePath(nome))) << nome.toStdString();
     }
@@ -230,7 +230,7 @@ TEST_F(RapportoConsole, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder
     a.f.dialoghi.AttendiFile(cartella);
     a.f.dialoghi.Attendi(QStringLiteral("In questa cartella c'è già un report: vuoi sostituirlo?\n") + cartella,
                          Risposta::No);
-    console.MenuReport_Click();
+    console.writeReport();
     EXPECT_EQ(Predefinito::Rinuncia, a.f.dialoghi.Predefiniti.last());
     EXPECT_EQ(1, a.f.shell.aperti.size()) << "declined: nothing written, nothing opened";
 }

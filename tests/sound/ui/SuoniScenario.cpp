@@ -21,7 +21,7 @@ protected:
     // Opens the sounds window from the menu and lets `passo` work it.
     void Finestra(std::function<void(SoundsWindow&)> passo) {
         a.f.modali.Attendi([passo](QDialog& d) { passo(static_cast<SoundsWindow&>(d)); });
-        console->MenuSound_Click();
+        console->openSoundsWindow();
     }
     QString Suono(const char* nome) const {
         return a.programma + QStringLiteral("/Sounds/") + QString::fromUtf8(nome);
@@ -111,14 +111,14 @@ TEST_F(SuoniScenario, HomePointsCheerByPointTypeAndTheTimerCutsIt) {
         f.Command3_Click();
     });
     a.f.audio.chiamate.clear();
-    console->Option2_Click(2);
-    console->Command1_Click(0);
+    console->choosePointType(2);
+    console->changeScore(0);
     EXPECT_EQ((QStringList{"ferma", "chiudi", "apri " + Suono("3_c.wav"), "suona"}),
               a.f.audio.chiamate)
         << "a \"Muro\" point plays the slot captioned \"Schiacciata\"";
     EXPECT_TRUE(console->TimerEsultanza.isActive());
     a.f.audio.chiamate.clear();
-    console->Command1_Click(3);
+    console->changeScore(3);
     EXPECT_TRUE(a.f.audio.chiamate.isEmpty()) << "guests never cheer";
     console->TimerEsultanza_Timer();
     EXPECT_FALSE(console->TimerEsultanza.isActive());

@@ -26,7 +26,7 @@ protected:
     // Opens the manager from the console's menu and hands it to the test's steps.
     void Gestisci(const std::function<void(SponsorManager&)>& passi) {
         a.f.modali.Attendi([&](QDialog& finestra) { passi(static_cast<SponsorManager&>(finestra)); });
-        console.MenuSponsor_Click();
+        console.openSponsorManager();
     }
 };
 
@@ -147,7 +147,7 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
     });
     EXPECT_EQ(QStringLiteral("1"), a.f.impostazioni.valori.value(QStringLiteral("Sponsor")));
     EXPECT_EQ(1, console.Modulo().VersoTabellone);
-    EXPECT_FALSE(console.Option1->isChecked());
+    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
     EXPECT_LT(d.LabScore[0]->x(), d.LabScore[1]->x());
     EXPECT_TRUE(d.Timer4.isActive());
     EXPECT_FALSE(d.Image3[0]->isHidden());

@@ -13,7 +13,7 @@ protected:
     // Opens the editor from the console's menu and hands it to the test's steps.
     void Modifica(const std::function<void(TeamEditor&)>& passi) {
         a.f.modali.Attendi([&](QDialog& finestra) { passi(static_cast<TeamEditor&>(finestra)); });
-        console.menugest_Click();
+        console.openTeamEditor();
     }
     // As the mouse or the keyboard does: the current team changes.
     static void Apri(TeamEditor& f, const QString& nome) {
@@ -238,7 +238,7 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
         EXPECT_FALSE(QFileInfo::exists(Squadra(QStringLiteral("Tigri Bianche"))));
     });
     EXPECT_EQ((QStringList{"4;Conti;;;N"}), Rosa(QStringLiteral("Lupi Blu")));
-    EXPECT_FALSE(console.List1[0]->findItems(QStringLiteral("Lupi Blu"), Qt::MatchExactly).isEmpty())
+    EXPECT_FALSE(console.teamLists[0]->findItems(QStringLiteral("Lupi Blu"), Qt::MatchExactly).isEmpty())
         << "the console's lists show the renamed team once the editor closes";
 }
 
