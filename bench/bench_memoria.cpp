@@ -70,8 +70,8 @@ void Memoria(benchmark::State& state, QSize schermo) {
             durate.Inizia();
             console.changeScore(lato == 0 ? 0 : 3);
             const QDeadlineTimer limite(5000);
-            while (d.Image6->pixmap().cacheKey() == d.Picture2->pixmap().cacheKey() ||
-                   d.Image6->pixmap().isNull()) {
+            while (d.scorerPhoto->pixmap().cacheKey() == d.scorerBall->pixmap().cacheKey() ||
+                   d.scorerPhoto->pixmap().isNull()) {
                 if (limite.hasExpired()) {
                     state.SkipWithError("the scorer's photo never arrived");
                     return;
@@ -80,8 +80,8 @@ void Memoria(benchmark::State& state, QSize schermo) {
             }
             durate.Ferma();
             // The panel goes down again before the next point.
-            for (int t = 0; t < 500 && d.Timer5.isActive(); ++t) {
-                d.Timer5_Timer();
+            for (int t = 0; t < 500 && d.panelSlideTimer.isActive(); ++t) {
+                d.panelSlideTick();
             }
         }
     }

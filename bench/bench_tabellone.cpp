@@ -84,7 +84,7 @@ void BM_RotazioneSponsorGrandi(benchmark::State& state) {
     Durate durate;
     for (auto _ : state) {
         durate.Inizia();
-        d.Timer4_Timer();
+        d.sponsorTick();
         durate.Ferma();
         state.PauseTiming();
         d.SponsorPreparati().Attendi(); // the 4 s between two steps
@@ -101,14 +101,14 @@ void Presentazione(benchmark::State& state, bool tieni) {
     DisplayWindow& d = c.console.Tabellone();
     Durate durate;
     for (auto _ : state) {
-        if (!d.TimerP.isActive()) {
+        if (!d.presentationTimer.isActive()) {
             d.AvviaOFermaPresentazione();
         }
-        const bool prima = d.TimerP.interval() == 4000;
+        const bool prima = d.presentationTimer.interval() == 4000;
         durate.Inizia();
-        d.TimerP_Timer();
+        d.presentationTick();
         QApplication::processEvents();
-        const bool fermo = d.TimerP.interval() == 4000 && !prima;
+        const bool fermo = d.presentationTimer.interval() == 4000 && !prima;
         if (fermo == tieni) {
             durate.Ferma();
         }

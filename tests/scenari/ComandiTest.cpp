@@ -37,7 +37,7 @@ TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
     CountdownWindow& f = *console.Conteggio();
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.Label1->text());
-    EXPECT_EQ(QStringLiteral("1"), console.Tabellone().Label6[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.Tabellone().timeoutLabels[0]->text());
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), UltimaRiga());
     const int x0 = f.x();
     EXPECT_EQ(console.Tabellone().x() + 3, x0) << "50 twips right of the display's edge";

@@ -61,7 +61,7 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     console.loadMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.LabScore[1]->text());
     EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("25/ 0"), console.Tabellone().Label15[0]->text().rightJustified(5));
+    EXPECT_EQ(QStringLiteral("25/ 0"), console.Tabellone().partialLabels[0]->text().rightJustified(5));
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
     EXPECT_TRUE(console.undoButton->isEnabled());
     EXPECT_EQ(QStringLiteral("Brivanta : P.TXT"), console.windowTitle());

@@ -33,24 +33,24 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     d.SponsorPreparati().Attendi();
     QCoreApplication::processEvents();
     for (int i = 0; i < 3; ++i) {
-        d.Timer4_Timer();
+        d.sponsorTick();
     }
 
     console.togglePresentation();
-    EXPECT_TRUE(d.TimerP.isActive()) << "the line-ups with the hostile photo";
-    for (int i = 0; i < 3000 && d.TimerP.isActive(); ++i) {
-        d.TimerP_Timer();
+    EXPECT_TRUE(d.presentationTimer.isActive()) << "the line-ups with the hostile photo";
+    for (int i = 0; i < 3000 && d.presentationTimer.isActive(); ++i) {
+        d.presentationTick();
     }
 
     // A 1 x 1 GIF is a picture after all: its first frame is shown, the others never read.
     const auto predefinitaOPiccola = [&](const QPixmap& predefinita) {
-        return d.Image6->pixmap().toImage() == predefinita.toImage() ||
-               d.Image6->pixmap().width() <= 1;
+        return d.scorerPhoto->pixmap().toImage() == predefinita.toImage() ||
+               d.scorerPhoto->pixmap().width() <= 1;
     };
     console.Match().NumeroMarcatore = QStringLiteral("7");
     console.codeBoxes[0]->setText(QStringLiteral("7"));
     console.changeScore(0);
-    EXPECT_TRUE(predefinitaOPiccola(d.Picture2->pixmap())) << "scorer photo";
+    EXPECT_TRUE(predefinitaOPiccola(d.scorerBall->pixmap())) << "scorer photo";
     console.showLeadingTeam();
     EXPECT_TRUE(predefinitaOPiccola(QPixmap(QStringLiteral(":/teams/squadra.png"))))
         << "team photo: the team editor's default";

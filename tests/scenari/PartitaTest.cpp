@@ -10,16 +10,16 @@ TEST_F(PartitaScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     EXPECT_FALSE(console.exitButton->isEnabled());
     EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("25"), d.LabScore[0]->text()) << "the display keeps the set score";
-    EXPECT_EQ(QStringLiteral("1"), d.Label3[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), d.setsWonLabels[0]->text());
     EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("25/ 0"), d.Label15[0]->text());
+    EXPECT_EQ(QStringLiteral("25/ 0"), d.partialLabels[0]->text());
 
     Punti(3, 25);
     Punti(0, 24);
     Punti(3, 24);
     console.changeScore(0);
     EXPECT_EQ(QStringLiteral("25"), console.LabScore[0]->text());
-    EXPECT_LT(d.Image9->x(), d.width()) << "set point banner shown at 25-24";
+    EXPECT_LT(d.bannerIcon->x(), d.width()) << "set point banner shown at 25-24";
     Punti(0, 1);
     EXPECT_EQ(QStringLiteral("2"), console.setsWonLabels[0]->text());
     Punti(3, 24);
@@ -47,7 +47,7 @@ TEST_F(PartitaScenario, TypedCodeAndPointTypeReachTheHistory) {
     EXPECT_TRUE(console.codeBoxes[1]->text().isEmpty());
     EXPECT_TRUE(console.pointTypeButtons[0]->font().underline()) << "the point type returns to 0";
     EXPECT_FALSE(console.pointTypeButtons[3]->font().underline());
-    EXPECT_EQ(QStringLiteral("Guests : Schiacciata"), console.Tabellone().Label16->text());
+    EXPECT_EQ(QStringLiteral("Guests : Schiacciata"), console.Tabellone().scorerTitle->text());
 }
 
 TEST_F(PartitaScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
@@ -59,7 +59,7 @@ TEST_F(PartitaScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
     bool visto = false;
     a.f.dialoghi.AlMessaggio = [&](const QString&) {
         visto = true;
-        EXPECT_EQ(QStringLiteral("2"), d.Label3[0]->text()) << "the hall sees the sets won";
+        EXPECT_EQ(QStringLiteral("2"), d.setsWonLabels[0]->text()) << "the hall sees the sets won";
         EXPECT_EQ(QStringLiteral("2"), d.LabScore[0]->text());
         QFile copia(console.PercorsoEmergenza());
         ASSERT_TRUE(copia.open(QIODevice::ReadOnly));

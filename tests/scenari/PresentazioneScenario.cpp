@@ -37,10 +37,10 @@ protected:
     // Ticks until the panel holds a person in the middle; returns the ticks it took.
     int FinoAlCentro() {
         for (int i = 1; i < 5000; ++i) {
-            d.TimerP_Timer();
+            d.presentationTick();
             // The photo's steps are made while the panel enters.
             d.AttendiFotoPresentazione();
-            if (d.TimerP.interval() == 4000 || !d.TimerP.isActive()) {
+            if (d.presentationTimer.interval() == 4000 || !d.presentationTimer.isActive()) {
                 // The photo grows a step a frame.
                 for (int passo = 0; passo < 10 && d.TimerIngrandimento.isActive(); ++passo) {
                     d.TimerIngrandimento_Timer();
@@ -54,8 +54,8 @@ protected:
     void FinoAllaProssima() {
         const int riga = d.Presentazione().RigaPresentata;
         const int squadra = d.Presentazione().SquadraPresentata;
-        for (int i = 0; i < 5000 && d.TimerP.isActive(); ++i) {
-            d.TimerP_Timer();
+        for (int i = 0; i < 5000 && d.presentationTimer.isActive(); ++i) {
+            d.presentationTick();
             if (d.Presentazione().RigaPresentata != riga ||
                 d.Presentazione().SquadraPresentata != squadra) {
                 return;
@@ -70,51 +70,51 @@ protected:
 
 TEST_F(PresentazioneScenario, BothLineUpsOnePersonAtATime) {
     console->togglePresentation();
-    EXPECT_TRUE(d.TimerP.isActive());
+    EXPECT_TRUE(d.presentationTimer.isActive());
     ASSERT_GT(FinoAlCentro(), 1);
-    EXPECT_EQ(QStringLiteral("7"), d.Label22->text());
-    EXPECT_EQ(QStringLiteral("Rossi Mario"), d.Label20->text());
-    EXPECT_EQ(QStringLiteral("Centrale"), d.Label21->text());
-    EXPECT_EQ(QStringLiteral("H O M E"), d.Label23->text());
+    EXPECT_EQ(QStringLiteral("7"), d.presentationNumber->text());
+    EXPECT_EQ(QStringLiteral("Rossi Mario"), d.presentationHeading->text());
+    EXPECT_EQ(QStringLiteral("Centrale"), d.presentationRole->text());
+    EXPECT_EQ(QStringLiteral("H O M E"), d.presentationSide->text());
     EXPECT_TRUE(a.f.audio.chiamate.contains("apri " + a.programma + "/Teams/Lupi/7.wav"));
-    EXPECT_NEAR(d.frameGeometry().width() / 3.4 * 2.83, d.Image2->width(), 3)
+    EXPECT_NEAR(d.frameGeometry().width() / 3.4 * 2.83, d.presentationPhoto->width(), 3)
         << "the photo grew seven times by 1.16";
     EXPECT_TRUE(console->eventLight->text().contains(QStringLiteral("Presenta")));
 
     FinoAllaProssima();
     FinoAlCentro();
-    EXPECT_EQ(QStringLiteral("1° Allenatore"), d.Label21->text());
-    EXPECT_EQ(static_cast<int>(d.frameGeometry().width() / 3.4), d.Image2->width())
+    EXPECT_EQ(QStringLiteral("1° Allenatore"), d.presentationRole->text());
+    EXPECT_EQ(static_cast<int>(d.frameGeometry().width() / 3.4), d.presentationPhoto->width())
         << "the default silhouette is not enlarged";
 
     FinoAllaProssima();
     FinoAlCentro();
-    EXPECT_EQ(QStringLiteral("G U E S T S"), d.Label23->text());
-    EXPECT_EQ(QStringLiteral("12"), d.Label22->text());
+    EXPECT_EQ(QStringLiteral("G U E S T S"), d.presentationSide->text());
+    EXPECT_EQ(QStringLiteral("12"), d.presentationNumber->text());
 
     FinoAllaProssima();
-    for (int i = 0; i < 10 && d.TimerP.isActive(); ++i) {
-        d.TimerP_Timer();
+    for (int i = 0; i < 10 && d.presentationTimer.isActive(); ++i) {
+        d.presentationTick();
     }
-    EXPECT_FALSE(d.TimerP.isActive()) << "the end of the guests ends the presentation";
+    EXPECT_FALSE(d.presentationTimer.isActive()) << "the end of the guests ends the presentation";
     EXPECT_TRUE(console->eventLight->text().isEmpty());
     EXPECT_EQ(0, d.Presentazione().SquadraPresentata);
 }
 
 TEST_F(PresentazioneScenario, AStopRequestTakesEffectAtTheNextTick) {
-    const QRect foto = d.Image2->geometry();
+    const QRect foto = d.presentationPhoto->geometry();
     console->togglePresentation();
     FinoAlCentro();
     console->togglePresentation();
     EXPECT_EQ(QStringLiteral("Statistiche SET: 1"), console->eventLight->text());
-    EXPECT_TRUE(d.TimerP.isActive());
-    d.TimerP_Timer();
-    EXPECT_FALSE(d.TimerP.isActive());
-    EXPECT_GE(d.Frame2->x(), d.frameGeometry().width());
-    EXPECT_EQ(foto, d.Image2->geometry()) << "the photo's geometry is restored";
+    EXPECT_TRUE(d.presentationTimer.isActive());
+    d.presentationTick();
+    EXPECT_FALSE(d.presentationTimer.isActive());
+    EXPECT_GE(d.presentationCard->x(), d.frameGeometry().width());
+    EXPECT_EQ(foto, d.presentationPhoto->geometry()) << "the photo's geometry is restored";
     console->togglePresentation();
-    d.TimerP_Timer();
-    EXPECT_EQ(QStringLiteral("7"), d.Label22->text()) << "a new start begins with the first home row";
+    d.presentationTick();
+    EXPECT_EQ(QStringLiteral("7"), d.presentationNumber->text()) << "a new start begins with the first home row";
 }
 
 TEST_F(PresentazioneScenario, ATeamWithNobodyCalledUpPassesToTheGuests) {
@@ -122,7 +122,7 @@ TEST_F(PresentazioneScenario, ATeamWithNobodyCalledUpPassesToTheGuests) {
     Scegli(0, QStringLiteral("Lupi"));
     console->togglePresentation();
     FinoAlCentro();
-    EXPECT_EQ(QStringLiteral("G U E S T S"), d.Label23->text());
+    EXPECT_EQ(QStringLiteral("G U E S T S"), d.presentationSide->text());
 }
 
 } // namespace

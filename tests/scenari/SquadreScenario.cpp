@@ -47,8 +47,8 @@ TEST_F(SquadreScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
     Scegli(1, QStringLiteral("Orsi"));
     DisplayWindow& d = console->Tabellone();
     EXPECT_EQ(QStringLiteral("Lupi"), console->teamNameLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Lupi"), d.Label1->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), d.Label2->text());
+    EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel->text());
     EXPECT_EQ(4, console->rosterLists[0]->count());
     EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"), console->rosterLists[0]->item(0)->text());
     EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->rosterLists[0]->item(1)->text());
@@ -71,8 +71,8 @@ TEST_F(SquadreScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     console->changeScore(0);
     EXPECT_TRUE(UltimaRiga().endsWith(QStringLiteral("H_7_2")));
     EXPECT_EQ(0, console->rosterLists[0]->currentRow());
-    EXPECT_EQ(QStringLiteral("ROSSI"), console->Tabellone().Label17->text().trimmed());
-    EXPECT_EQ(18, console->Tabellone().Label17->text().size());
+    EXPECT_EQ(QStringLiteral("ROSSI"), console->Tabellone().scorerName->text().trimmed());
+    EXPECT_EQ(18, console->Tabellone().scorerName->text().size());
 
     Clicca(1, 0);
     EXPECT_EQ(QStringLiteral("E"), console->codeBoxes[1]->text());
@@ -87,7 +87,7 @@ TEST_F(SquadreScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     console->rosterLists[1]->setCurrentRow(1);
     console->scoreForAthlete(1);
     EXPECT_TRUE(UltimaRiga().endsWith(QStringLiteral("G_12_1")));
-    EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->Tabellone().Label16->text());
+    EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->Tabellone().scorerTitle->text());
 }
 
 TEST_F(SquadreScenario, AStaffLineIsRefusedWhenScored) {
@@ -112,7 +112,7 @@ TEST_F(SquadreScenario, ALoadedMatchChoosesItsTeams) {
     a.f.dialoghi.AttendiFile(percorso);
     altra->loadMatch();
     EXPECT_EQ(QStringLiteral("Lupi"), altra->teamNameLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), altra->Tabellone().Label2->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), altra->Tabellone().guestsNameLabel->text());
     EXPECT_EQ(2, altra->rosterLists[1]->count());
 }
 

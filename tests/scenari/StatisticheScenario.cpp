@@ -49,13 +49,13 @@ TEST_F(StatisticheScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     console->changeScore(1);
     console->showStatistics();
     EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   E 1"}), Lista());
-    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.Label8->text())
+    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.statisticsTitle->text())
         << "five empty results joined by blanks: short enough for the SET word";
-    EXPECT_EQ(QStringLiteral("Rossi "), d.Label12[0]->text());
-    EXPECT_EQ(QStringLiteral("2"), d.Label11[0]->text());
-    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.Label14[0]->text());
-    EXPECT_TRUE(d.Label12[1]->text().isEmpty()) << "E never reaches the panel";
-    EXPECT_TRUE(d.Timer5.isActive());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
+    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.statisticsGuestsNames[0]->text());
+    EXPECT_TRUE(d.statisticsHomeNames[1]->text().isEmpty()) << "E never reaches the panel";
+    EXPECT_TRUE(d.panelSlideTimer.isActive());
     EXPECT_EQ(0, console->Match().PannelloAnimato);
 
     console->statisticsChoiceList->setCurrentRow(2);
@@ -63,8 +63,8 @@ TEST_F(StatisticheScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     console->showStatistics();
     console->statisticsChoiceList->setCurrentRow(1);
     console->showStatistics();
-    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.Label8->text());
-    EXPECT_EQ(QStringLiteral("3"), d.Label9[0]->text()) << "the live points of the set in play";
+    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle->text());
+    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotals[0]->text()) << "the live points of the set in play";
 }
 
 TEST_F(StatisticheScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
@@ -100,25 +100,25 @@ TEST_F(StatisticheScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     Punto(3);
     Punto(0, "7", 1);
     console->showLastPoints();
-    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.Label8->text());
-    EXPECT_EQ(QStringLiteral("2"), d.Label11[0]->text());
-    EXPECT_EQ(QStringLiteral("Rossi "), d.Label12[0]->text());
-    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.Label14[1]->text());
-    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.Label14[2]->text());
-    EXPECT_EQ(QStringLiteral("1"), d.Label11[3]->text());
-    EXPECT_TRUE(d.Label11[3 - 2]->text().isEmpty());
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.statisticsTitle->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
+    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.statisticsGuestsNames[1]->text());
+    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.statisticsGuestsNames[2]->text());
+    EXPECT_EQ(QStringLiteral("1"), d.statisticsHomePoints[3]->text());
+    EXPECT_TRUE(d.statisticsHomePoints[3 - 2]->text().isEmpty());
     EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->eventLight->text());
 }
 
 TEST_F(StatisticheScenario, LeadingTeamBySetsThenByPoints) {
     console->showLeadingTeam();
-    EXPECT_FALSE(d.Timer5.isActive()) << "level: nothing";
+    EXPECT_FALSE(d.panelSlideTimer.isActive()) << "level: nothing";
     Punto(3);
     Punto(3);
     console->showLeadingTeam();
-    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.Label16->text());
-    EXPECT_EQ(QStringLiteral("0-0"), d.Label18->text());
-    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.Label17->text());
+    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.scorerTitle->text());
+    EXPECT_EQ(QStringLiteral("0-0"), d.scorerNumberBackdrop->text());
+    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.scorerName->text());
     EXPECT_EQ(QStringLiteral("1"), console->Match().CodiceAtleta);
 }
 

@@ -9,34 +9,34 @@ using TabelloneScenario = ConsoleDiProva;
 TEST_F(TabelloneScenario, ClockAndFinishedSetsTakeTurns) {
     Punti(0, 25);
     for (int i = 0; i < 3; ++i) {
-        d.Timer2_Timer();
+        d.clockTick();
     }
-    EXPECT_EQ(QStringLiteral("15:42"), d.Label4->text());
-    EXPECT_EQ(QStringLiteral("2°SET"), d.Label5->text());
-    d.Timer2_Timer();
-    EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.Label4->text());
+    EXPECT_EQ(QStringLiteral("15:42"), d.clockLabel->text());
+    EXPECT_EQ(QStringLiteral("2°SET"), d.setLabel->text());
+    d.clockTick();
+    EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.clockLabel->text());
 }
 
 TEST_F(TabelloneScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
     console.codeBoxes[0]->setText(QStringLiteral("7"));
     console.changeScore(0);
-    EXPECT_TRUE(d.Timer5.isActive());
-    QFrame* pannello = d.Frame1[1];
+    EXPECT_TRUE(d.panelSlideTimer.isActive());
+    QFrame* pannello = d.overlayPanels[1];
     for (int i = 0; i < 50; ++i) {
-        d.Timer5_Timer();
+        d.panelSlideTick();
     }
     EXPECT_EQ(0, pannello->y());
     EXPECT_FALSE(console.TimerFrames.isActive()) << "the blink pauses during a slide";
     EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(128,0,0)")));
     for (int i = 50; i < 400; ++i) {
-        d.Timer5_Timer();
+        d.panelSlideTick();
     }
-    EXPECT_FALSE(d.Timer5.isActive());
+    EXPECT_FALSE(d.panelSlideTimer.isActive());
     EXPECT_GE(pannello->y(), d.height());
     EXPECT_TRUE(console.TimerFrames.isActive());
     EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
     EXPECT_TRUE(console.eventLight->text().isEmpty());
-    EXPECT_EQ(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
+    EXPECT_EQ(d.scorerBall->pixmap().cacheKey(), d.scorerPhoto->pixmap().cacheKey());
 }
 
 TEST_F(TabelloneScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
@@ -57,30 +57,30 @@ TEST_F(TabelloneScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
     d.FotoPreparate().Attendi();
     EXPECT_TRUE(d.FotoPreparate().Pronta(foto, larghezza)) << "decoded once the athlete is picked";
     console.changeScore(0);
-    EXPECT_EQ(larghezza, d.Image6->width());
-    EXPECT_NEAR(d.Image6->width() * 1.25, d.Image6->height(), 1);
-    EXPECT_NE(d.Picture2->pixmap().cacheKey(), d.Image6->pixmap().cacheKey());
+    EXPECT_EQ(larghezza, d.scorerPhoto->width());
+    EXPECT_NEAR(d.scorerPhoto->width() * 1.25, d.scorerPhoto->height(), 1);
+    EXPECT_NE(d.scorerBall->pixmap().cacheKey(), d.scorerPhoto->pixmap().cacheKey());
 }
 
 TEST_F(TabelloneScenario, BannerBlinksOnlyWhileDue) {
     Punti(0, 24);
     ASSERT_EQ(1, console.Match().StatoSetPoint);
-    const bool prima = d.Image9->isVisible();
+    const bool prima = d.bannerIcon->isVisible();
     console.TimerFrames_Timer();
-    EXPECT_NE(prima, d.Image9->isVisible());
+    EXPECT_NE(prima, d.bannerIcon->isVisible());
     console.Match().StatoSetPoint = 0;
-    const bool fermo = d.Image9->isVisible();
+    const bool fermo = d.bannerIcon->isVisible();
     console.TimerFrames_Timer();
-    EXPECT_EQ(fermo, d.Image9->isVisible());
+    EXPECT_EQ(fermo, d.bannerIcon->isVisible());
 }
 
 TEST_F(TabelloneScenario, MarkerBorderTakesThePaletteInTurn) {
     d.show();
     Punti(3, 1);
     console.TimerFrames_Timer();
-    EXPECT_TRUE(d.Shape1[1]->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
+    EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
     console.TimerFrames_Timer();
-    EXPECT_TRUE(d.Shape1[1]->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
 }
 
 TEST_F(TabelloneScenario, LivePreviewFollowsTheDisplay) {

@@ -80,11 +80,11 @@ TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
         }
         ASSERT_EQ(1, a.f.dialoghi.Segnali) << piu;
         const QRect punti = d.LabScore[0]->geometry();
-        const QRect logo = d.Image4->geometry();
+        const QRect logo = d.headerLogo->geometry();
         piu ? console.zoomIn() : console.zoomOut();
         EXPECT_EQ(2, a.f.dialoghi.Segnali);
         EXPECT_EQ(punti, d.LabScore[0]->geometry());
-        EXPECT_EQ(logo, d.Image4->geometry());
+        EXPECT_EQ(logo, d.headerLogo->geometry());
         a.f.dialoghi.Segnali = 0;
     }
 }
@@ -96,8 +96,8 @@ TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllButton->text());
     constexpr double FontDisegno = 63.75;
     EXPECT_GT(d.LabScore[0]->font().pointSizeF(), 2 * FontDisegno);
-    EXPECT_EQ(d.LabScore[0]->y(), d.Shape1[0]->y());
-    for (QLabel* slot : d.Image3) {
+    EXPECT_EQ(d.LabScore[0]->y(), d.scoreFrames[0]->y());
+    for (QLabel* slot : d.sponsorSlots) {
         slot->show();
     }
     console.toggleZoomAll();
@@ -105,7 +105,7 @@ TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     EXPECT_DOUBLE_EQ(punti, d.LabScore[0]->font().pointSizeF());
     EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1)
         << "the band-off layout: half the display each";
-    for (QLabel* slot : d.Image3) {
+    for (QLabel* slot : d.sponsorSlots) {
         EXPECT_TRUE(slot->isHidden());
     }
 }

@@ -184,7 +184,7 @@ const char* AzioneACaso(ConsoleWindow& console, DialoghiSoak& dialoghi, std::mt1
     } else if (scelta < 935) {
         console.togglePresentation(); nome = "presentation";
         for (int i = 0; i < tra(0, 400); ++i) {
-            console.Tabellone().TimerP_Timer();
+            console.Tabellone().presentationTick();
         }
     } else if (scelta < 965) {
         console.statisticsChoiceList->setCurrentRow(tra(0, console.statisticsChoiceList->count() - 1));
@@ -196,10 +196,10 @@ const char* AzioneACaso(ConsoleWindow& console, DialoghiSoak& dialoghi, std::mt1
     } else {
         console.TimerTabellone_Timer(); nome = "timers";
         console.TimerFrames_Timer();
-        console.Tabellone().Timer2_Timer();
-        console.Tabellone().Timer4_Timer();
+        console.Tabellone().clockTick();
+        console.Tabellone().sponsorTick();
         for (int i = 0; i < 50; ++i) {
-            console.Tabellone().Timer5_Timer();
+            console.Tabellone().panelSlideTick();
         }
     }
     return nome;

@@ -6,7 +6,7 @@
 #include "sound/ui/SoundsWindow.h"
 
 void ConsoleWindow::togglePresentation() {
-    if (display_->TimerP.isActive()) {
+    if (display_->presentationTimer.isActive()) {
         Semaforo(true, modulo_.Traduci(QStringLiteral("Statistiche SET: ")) +
                            QString::number(partita_.SetCorrente));
     }

@@ -180,7 +180,7 @@ void ConsoleWindow::showLastPoints() {
     dati.Nomi[0] = partita_.Tabellone.Nome[0];
     dati.Nomi[1] = partita_.Tabellone.Nome[1];
     display_->MostraStatistiche(dati);
-    display_->Frame1[1]->move(0, display_->Altezza() + 12);
+    display_->overlayPanels[1]->move(0, display_->Altezza() + 12);
     display_->AvviaScorrimento(InVista::UltimiPunti);
     Semaforo(true, modulo_.Traduci(QStringLiteral("Ultimi 4 punti")));
 }

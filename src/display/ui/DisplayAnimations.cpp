@@ -11,37 +11,37 @@ namespace {
 constexpr int MargineSenzaBanda = 65; // twips below the team name's top
 } // namespace
 
-void DisplayWindow::Timer2_Timer() {
+void DisplayWindow::clockTick() {
     const QString ora = piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
     if (const auto testo = TickOrologio(orologio_, partita_.SetCorrente, partita_.Parziali, ora)) {
-        Label4->setText(*testo);
+        clockLabel->setText(*testo);
     }
-    Label5->setText(partita_.EtichettaSet);
+    setLabel->setText(partita_.EtichettaSet);
 }
 
 void DisplayWindow::AvviaScorrimento(InVista cosa) {
-    Frame1[0]->move(0, Altezza());
+    overlayPanels[0]->move(0, Altezza());
     schermo_.Pannello = cosa;
-    Timer5.start();
+    panelSlideTimer.start();
     emit Cambiato();
 }
 
-void DisplayWindow::Timer5_Timer() {
+void DisplayWindow::panelSlideTick() {
     emit AnimazioneIniziata();
-    QFrame* pannello = Frame1[partita_.PannelloAnimato == 1 ? 1 : 0];
+    QFrame* pannello = overlayPanels[partita_.PannelloAnimato == 1 ? 1 : 0];
     pannello->setVisible(true);
     pannello->raise();
     if (modulo_.BarraSponsor == 0) {
         pannello->resize(pannello->width(),
-                         Label1->y() + TwipsInPixel(MargineSenzaBanda));
+                         homeNameLabel->y() + TwipsInPixel(MargineSenzaBanda));
     }
     const PassoScorrimento passo =
         Scorri(tickPannello_, static_cast<int>(PixelInTwips(pannello->y())),
                static_cast<int>(PixelInTwips(Altezza())));
     pannello->move(pannello->x(), TwipsInPixel(passo.Top));
     if (passo.Fine) {
-        Timer5.stop();
-        Image6->setPixmap(Picture2->pixmap());
+        panelSlideTimer.stop();
+        scorerPhoto->setPixmap(scorerBall->pixmap());
         fotoMostrata_.clear();
         squadraInTesta_ = false;
         schermo_.Pannello = InVista::Nessuno;
@@ -51,17 +51,17 @@ void DisplayWindow::Timer5_Timer() {
 }
 
 void DisplayWindow::FermaAnimazioni() {
-    Timer5.stop();
+    panelSlideTimer.stop();
     squadraInTesta_ = false;
     schermo_.Pannello = InVista::Nessuno;
-    Timer4.stop();
-    Frame1[0]->move(0, Altezza());
-    Frame1[1]->move(0, Altezza());
+    sponsorTimer.stop();
+    overlayPanels[0]->move(0, Altezza());
+    overlayPanels[1]->move(0, Altezza());
 }
 
 void DisplayWindow::Lampeggia(int coloreCornice) {
     const Rgb c = Tavolozza16[static_cast<size_t>(coloreCornice) % Tavolozza16.size()];
-    for (QFrame* marcatore : Shape1) {
+    for (QFrame* marcatore : scoreFrames) {
         if (marcatore->isVisible()) {
             marcatore->setStyleSheet(
                 QStringLiteral("border:3px solid rgb(%1,%2,%3);background:transparent;")
@@ -71,7 +71,7 @@ void DisplayWindow::Lampeggia(int coloreCornice) {
         }
     }
     if (partita_.StatoSetPoint != 0) {
-        Frame3->setVisible(!Frame3->isVisible());
-        Image9->setVisible(!Image9->isVisible());
+        bannerFrame->setVisible(!bannerFrame->isVisible());
+        bannerIcon->setVisible(!bannerIcon->isVisible());
     }
 }

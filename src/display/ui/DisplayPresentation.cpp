@@ -16,11 +16,11 @@ constexpr int PassiIngrandimento = 7;
 } // namespace
 
 void DisplayWindow::AvviaOFermaPresentazione() {
-    presentazione_.RichiestaStop = TimerP.isActive() ? 1 : 0;
+    presentazione_.RichiestaStop = presentationTimer.isActive() ? 1 : 0;
     schermo_.Presentazione = true;
-    Frame2->show();
-    Frame2->raise();
-    TimerP.start();
+    presentationCard->show();
+    presentationCard->raise();
+    presentationTimer.start();
 }
 
 void DisplayWindow::FinePresentazione() {
@@ -28,23 +28,23 @@ void DisplayWindow::FinePresentazione() {
     schermo_.Presentazione = false;
     emit Evento(false, {});
     emit Cambiato();
-    TimerP.stop();
+    presentationTimer.stop();
     ParcheggiaPresentazione();
 }
 
 void DisplayWindow::ParcheggiaPresentazione() {
-    Frame2->move(Larghezza() + TwipsInPixel(Parcheggio), Frame2->y());
+    presentationCard->move(Larghezza() + TwipsInPixel(Parcheggio), presentationCard->y());
 }
 
-void DisplayWindow::TimerP_Timer() {
+void DisplayWindow::presentationTick() {
     StatoPresentazione& s = presentazione_;
     if (s.RichiestaStop == 1) {
         TimerIngrandimento.stop();
-        Image2->setScaledContents(true);
+        presentationPhoto->setScaledContents(true);
         passiFoto_.reset();
         FinePresentazione();
         if (geometriaFoto_.isValid()) {
-            Image2->setGeometry(geometriaFoto_);
+            presentationPhoto->setGeometry(geometriaFoto_);
         }
         return;
     }
@@ -52,31 +52,31 @@ void DisplayWindow::TimerP_Timer() {
                           modulo_.Traduci(QStringLiteral("Squadra")));
     if (s.PassoPresentazione == 0) {
         CaricaPersona();
-        if (!TimerP.isActive()) {
+        if (!presentationTimer.isActive()) {
             return;
         }
     }
-    const int centro = static_cast<int>(PixelInTwips(Larghezza() / 2 - Frame2->width() / 2));
+    const int centro = static_cast<int>(PixelInTwips(Larghezza() / 2 - presentationCard->width() / 2));
     const MossaPresentazione mossa =
-        MuoviPresentazione(s, static_cast<int>(PixelInTwips(Frame2->x())), centro);
+        MuoviPresentazione(s, static_cast<int>(PixelInTwips(presentationCard->x())), centro);
     if (mossa.Tieni && s.FotoMancante == 0 && passiFoto_) {
         // The photo grows one prepared step a frame: the label scales nothing.
         passoFoto_ = 0;
-        Image2->setScaledContents(false);
+        presentationPhoto->setScaledContents(false);
         TimerIngrandimento.start();
     }
-    TimerP.setInterval(mossa.Intervallo);
-    Frame2->move(TwipsInPixel(mossa.Left), Frame2->y());
-    if (Frame2->x() < -Frame2->width()) {
-        Frame2->move(Larghezza(), Frame2->y());
+    presentationTimer.setInterval(mossa.Intervallo);
+    presentationCard->move(TwipsInPixel(mossa.Left), presentationCard->y());
+    if (presentationCard->x() < -presentationCard->width()) {
+        presentationCard->move(Larghezza(), presentationCard->y());
         s.FasePresentazione = 0;
         s.PassoPresentazione = 0;
-        Image2->setGeometry(geometriaFoto_);
+        presentationPhoto->setGeometry(geometriaFoto_);
         const int righe = static_cast<int>(
             NumeriConvocati(partita_.Rose[s.SquadraPresentata == 1 ? 1 : 0]).size());
         if (s.RigaPresentata > righe) {
             emit Evento(false, {});
-            TimerP.stop();
+            presentationTimer.stop();
         }
     }
 }
@@ -84,21 +84,21 @@ void DisplayWindow::TimerP_Timer() {
 void DisplayWindow::TimerIngrandimento_Timer() {
     if (!passiFoto_ || passoFoto_ >= passiFoto_->Immagini.size()) {
         TimerIngrandimento.stop();
-        Image2->setScaledContents(true);
+        presentationPhoto->setScaledContents(true);
         passiFoto_.reset();
         return;
     }
-    Image2->setPixmap(QPixmap::fromImage(std::move(passiFoto_->Immagini[passoFoto_])));
-    Image2->setGeometry(passiFoto_->Rettangoli[passoFoto_]);
+    presentationPhoto->setPixmap(QPixmap::fromImage(std::move(passiFoto_->Immagini[passoFoto_])));
+    presentationPhoto->setGeometry(passiFoto_->Rettangoli[passoFoto_]);
     ++passoFoto_;
 }
 
 void DisplayWindow::CaricaPersona() {
     StatoPresentazione& s = presentazione_;
     s.PassoPresentazione = PassoEntrata;
-    geometriaFoto_ = Image2->geometry();
-    Label21->raise();
-    Image2->lower();
+    geometriaFoto_ = presentationPhoto->geometry();
+    presentationRole->raise();
+    presentationPhoto->lower();
     s.RigaPresentata += 1;
     emit Cambiato();
     const int lato = s.SquadraPresentata == 1 ? 1 : 0;
@@ -106,15 +106,15 @@ void DisplayWindow::CaricaPersona() {
     const QStringList numeri = NumeriConvocati(rosa);
     const QString numero = s.RigaPresentata <= numeri.size() ? numeri[s.RigaPresentata - 1]
                                                              : QString();
-    Label22->setText(numero);
-    Label20->setText(CognomeAtleta(rosa, numero, modulo_.Lingue) + u' ' + NomeAtleta(rosa, numero));
-    Label21->setText(RuoloAtleta(rosa, numero, modulo_.Lingue));
-    Label23->setText(lato == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
+    presentationNumber->setText(numero);
+    presentationHeading->setText(CognomeAtleta(rosa, numero, modulo_.Lingue) + u' ' + NomeAtleta(rosa, numero));
+    presentationRole->setText(RuoloAtleta(rosa, numero, modulo_.Lingue));
+    presentationSide->setText(lato == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
     const QString stile = LabScore[lato]->styleSheet();
-    for (QLabel* e : {Label20, Label21, Label22, Label23}) {
+    for (QLabel* e : {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
         e->setStyleSheet(stile);
     }
-    Frame2->setStyleSheet(QStringLiteral("QFrame{") + stile + u'}');
+    presentationCard->setStyleSheet(QStringLiteral("QFrame{") + stile + u'}');
     const QString cartella = CartellaSquadra(modulo_.CartellaDati, partita_.NomeSquadra[lato]);
     MostraFotoPresentazione(numero.isEmpty() ? QString() : FotoAtleta(cartella, numero));
     if (numero.isEmpty()) {
@@ -140,17 +140,17 @@ void DisplayWindow::MostraFotoPresentazione(const QString& foto) {
     const int larghezza = static_cast<int>(Larghezza() / 3.4);
     const quint64 persona = ++personaPresentata_;
     passiFoto_.reset();
-    const QPixmap sagoma = PictureN[0]->pixmap();
+    const QPixmap sagoma = builtInPictures[0]->pixmap();
     const double proporzioneSagoma =
         sagoma.width() > 0 ? static_cast<double>(sagoma.height()) / sagoma.width() : 1.0;
-    Image2->setPixmap(sagoma);
-    Image2->resize(larghezza, static_cast<int>(AltezzaSagoma * larghezza * proporzioneSagoma));
+    presentationPhoto->setPixmap(sagoma);
+    presentationPhoto->resize(larghezza, static_cast<int>(AltezzaSagoma * larghezza * proporzioneSagoma));
     const bool conFoto = !foto.isEmpty() && QFileInfo::exists(foto);
     presentazione_.FotoMancante = conFoto ? 0 : 1;
     if (!conFoto) {
         return;
     }
-    const QPoint angolo = Image2->pos();
+    const QPoint angolo = presentationPhoto->pos();
     const int larghezzaFoto = LarghezzaFoto();
     lavoroPresentazione_.start([this, persona, foto, larghezza, larghezzaFoto, angolo] {
         const QImage immagine = DecodificaImmagine(foto, larghezzaFoto);
@@ -183,8 +183,8 @@ void DisplayWindow::MostraFotoPresentazione(const QString& foto) {
                     presentazione_.FotoMancante = 1;
                     return;
                 }
-                Image2->setPixmap(QPixmap::fromImage(immagine));
-                Image2->resize(iniziale);
+                presentationPhoto->setPixmap(QPixmap::fromImage(immagine));
+                presentationPhoto->resize(iniziale);
                 passiFoto_ = std::move(passi);
             },
             Qt::QueuedConnection);

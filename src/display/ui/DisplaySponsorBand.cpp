@@ -10,7 +10,7 @@ int DisplayWindow::LarghezzaSlot() const {
 }
 
 void DisplayWindow::MostraSponsor(int k, const QString& file, const QImage& immagine) {
-    QLabel* slot = Image3[k];
+    QLabel* slot = sponsorSlots[k];
     schermo_.Sponsor[k] = file;
     schermo_.UltimoSlot = k;
     emit Cambiato();
@@ -31,8 +31,8 @@ bool DisplayWindow::MostraLogoTestata(const QString& percorso) {
     if (logo.isNull()) {
         return false;
     }
-    Image4->resize(larghezza, larghezza * logo.height() / logo.width());
-    Image4->setPixmap(QPixmap::fromImage(logo));
+    headerLogo->resize(larghezza, larghezza * logo.height() / logo.width());
+    headerLogo->setPixmap(QPixmap::fromImage(logo));
     return true;
 }
 
@@ -59,7 +59,7 @@ void DisplayWindow::ImpostaBanda() {
     }
 }
 
-void DisplayWindow::Timer4_Timer() {
+void DisplayWindow::sponsorTick() {
     const auto passo = ProssimoPasso(banda_, modulo_.BarraSponsor);
     if (!passo) {
         return;
@@ -68,7 +68,7 @@ void DisplayWindow::Timer4_Timer() {
     const QImage immagine =
         QFileInfo::exists(file) ? sponsor_.Immagine(file, LarghezzaSlot()) : QImage();
     if (immagine.isNull()) {
-        Timer4.stop();
+        sponsorTimer.stop();
         return;
     }
     attesiSlot_[passo->Slot].clear();
@@ -83,34 +83,34 @@ void DisplayWindow::LayoutSenzaSponsor() {
     if (modulo_.BarraSponsor != 0) {
         return;
     }
-    Timer4.stop();
-    for (QLabel* slot : Image3) {
+    sponsorTimer.stop();
+    for (QLabel* slot : sponsorSlots) {
         slot->hide();
     }
     ControlliSenzaSponsor c;
     for (int k = 0; k < 2; ++k) {
         c.LabScore[k] = LeggiControllo(LabScore[k], true);
-        c.Image1[k] = LeggiControllo(Image1[k], false);
-        c.Label3[k] = LeggiControllo(Label3[k], true);
-        c.Label6[k] = LeggiControllo(Label6[k], true);
-        c.Shape1[k] = LeggiControllo(Shape1[k], false);
+        c.Image1[k] = LeggiControllo(teamLogos[k], false);
+        c.Label3[k] = LeggiControllo(setsWonLabels[k], true);
+        c.Label6[k] = LeggiControllo(timeoutLabels[k], true);
+        c.Shape1[k] = LeggiControllo(scoreFrames[k], false);
     }
     for (int k = 0; k < 4; ++k) {
-        c.Image8[k] = LeggiControllo(Image8[k], false);
+        c.Image8[k] = LeggiControllo(sideIcons[k], false);
     }
-    c.Label1 = LeggiControllo(Label1, true);
-    c.Label2 = LeggiControllo(Label2, true);
+    c.Label1 = LeggiControllo(homeNameLabel, true);
+    c.Label2 = LeggiControllo(guestsNameLabel, true);
     ::LayoutSenzaSponsor(c, PixelInTwips(Larghezza()), PixelInTwips(Altezza()));
     for (int k = 0; k < 2; ++k) {
         ApplicaControllo(LabScore[k], c.LabScore[k], true);
-        ApplicaControllo(Label3[k], c.Label3[k], true);
-        ApplicaControllo(Label6[k], c.Label6[k], true);
-        ApplicaControllo(Shape1[k], c.Shape1[k], false);
+        ApplicaControllo(setsWonLabels[k], c.Label3[k], true);
+        ApplicaControllo(timeoutLabels[k], c.Label6[k], true);
+        ApplicaControllo(scoreFrames[k], c.Shape1[k], false);
     }
     for (int k = 0; k < 4; ++k) {
-        ApplicaControllo(Image8[k], c.Image8[k], false);
+        ApplicaControllo(sideIcons[k], c.Image8[k], false);
     }
-    ApplicaControllo(Label1, c.Label1, true);
-    ApplicaControllo(Label2, c.Label2, true);
+    ApplicaControllo(homeNameLabel, c.Label1, true);
+    ApplicaControllo(guestsNameLabel, c.Label2, true);
     DopoLayout();
 }

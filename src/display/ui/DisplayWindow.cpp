@@ -26,13 +26,13 @@ DisplayWindow::DisplayWindow(Piattaforma& piattaforma, const Partita& partita, M
     setWindowTitle(QStringLiteral("Brivanta"));
     resize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
     CreaControlli();
-    Timer2.setInterval(1000);
-    Timer4.setInterval(4000);
-    Timer5.setInterval(10);
-    connect(&Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
-    connect(&Timer4, &QTimer::timeout, this, [this] { Timer4_Timer(); });
-    connect(&Timer5, &QTimer::timeout, this, [this] { Timer5_Timer(); });
-    connect(&TimerP, &QTimer::timeout, this, [this] { TimerP_Timer(); });
+    clockTimer.setInterval(1000);
+    sponsorTimer.setInterval(4000);
+    panelSlideTimer.setInterval(10);
+    connect(&clockTimer, &QTimer::timeout, this, [this] { clockTick(); });
+    connect(&sponsorTimer, &QTimer::timeout, this, [this] { sponsorTick(); });
+    connect(&panelSlideTimer, &QTimer::timeout, this, [this] { panelSlideTick(); });
+    connect(&presentationTimer, &QTimer::timeout, this, [this] { presentationTick(); });
     TimerIngrandimento.setInterval(16);
     connect(&TimerIngrandimento, &QTimer::timeout, this, [this] { TimerIngrandimento_Timer(); });
     connect(&foto_, &CacheImmagini::ImmaginePronta, this,
@@ -50,8 +50,8 @@ DisplayWindow::DisplayWindow(Piattaforma& piattaforma, const Partita& partita, M
                     }
                 }
             });
-    Timer2.start();
-    Timer4.start();
+    clockTimer.start();
+    sponsorTimer.start();
     Form_Load();
 }
 
@@ -59,46 +59,46 @@ void DisplayWindow::Form_Load() {
     controlli_.clear();
     auto testo = [this](QWidget* w) { controlli_.push_back({w, true}); };
     auto figura = [this](QObject* o) { controlli_.push_back({o, false}); };
-    figura(Image4);
-    for (QLabel* e : Image1) figura(e);
-    testo(Label5);
-    testo(Label4);
-    for (QLabel* e : Label15) testo(e);
-    testo(Label1);
+    figura(headerLogo);
+    for (QLabel* e : teamLogos) figura(e);
+    testo(setLabel);
+    testo(clockLabel);
+    for (QLabel* e : partialLabels) testo(e);
+    testo(homeNameLabel);
     for (QLabel* e : LabScore) testo(e);
-    testo(Label2);
-    for (QFrame* f : Shape1) figura(f);
-    for (QLabel* e : Label3) testo(e);
-    for (QLabel* e : Label6) testo(e);
-    for (QLabel* e : Image8) figura(e);
-    for (QLabel* e : Image3) figura(e);
-    testo(Label7);
-    figura(Frame1[1]);
-    testo(Label16);
-    figura(Image6);
-    for (QLabel* e : {Label17, Label18, Label19}) testo(e);
-    figura(Picture2);
-    figura(Frame1[0]);
-    testo(Label8);
+    testo(guestsNameLabel);
+    for (QFrame* f : scoreFrames) figura(f);
+    for (QLabel* e : setsWonLabels) testo(e);
+    for (QLabel* e : timeoutLabels) testo(e);
+    for (QLabel* e : sideIcons) figura(e);
+    for (QLabel* e : sponsorSlots) figura(e);
+    testo(designSizeLabel);
+    figura(overlayPanels[1]);
+    testo(scorerTitle);
+    figura(scorerPhoto);
+    for (QLabel* e : {scorerName, scorerNumberBackdrop, scorerNumber}) testo(e);
+    figura(scorerBall);
+    figura(overlayPanels[0]);
+    testo(statisticsTitle);
     for (int i = 0; i < 2; ++i) {
-        testo(Label10[i]);
-        figura(Image5[i]);
-        testo(Label9[i]);
+        testo(statisticsTeamNames[i]);
+        figura(statisticsLogos[i]);
+        testo(statisticsTotals[i]);
     }
     for (int i = 0; i < 4; ++i) {
-        for (QLabel* e : {Label12[i], Label11[i], Label13[i], Label14[i]}) testo(e);
+        for (QLabel* e : {statisticsHomeNames[i], statisticsHomePoints[i], statisticsGuestsPoints[i], statisticsGuestsNames[i]}) testo(e);
     }
-    figura(Frame2);
-    testo(Label20);
-    figura(Image2);
-    for (QLabel* e : {Label23, Label22, Label21}) testo(e);
-    figura(Frame3);
-    testo(Label24);
-    figura(Image7);
-    figura(Image9);
-    figura(Picture1);
-    for (QLabel* e : PictureN) figura(e);
-    for (QTimer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &TimerP}) figura(t);
+    figura(presentationCard);
+    testo(presentationHeading);
+    figura(presentationPhoto);
+    for (QLabel* e : {presentationSide, presentationNumber, presentationRole}) testo(e);
+    figura(bannerFrame);
+    testo(bannerText);
+    figura(bannerPicture);
+    figura(bannerIcon);
+    figura(spareImage);
+    for (QLabel* e : builtInPictures) figura(e);
+    for (QTimer* t : {&clockTimer, &sponsorTimer, &panelSlideTimer, &presentationTimer}) figura(t);
     geometria_ = RegistraGeometria({LarghezzaEsterna, AltezzaEsterna}, controlli_);
 }
 
@@ -144,23 +144,23 @@ void DisplayWindow::closeEvent(QCloseEvent* e) {
 void DisplayWindow::Aggiorna() {
     const Partita& p = partita_;
     const auto& t = p.Tabellone;
-    Label1->setText(t.Nome[0]);
-    Label2->setText(t.Nome[1]);
-    Label5->setText(p.EtichettaSet);
+    homeNameLabel->setText(t.Nome[0]);
+    guestsNameLabel->setText(t.Nome[1]);
+    setLabel->setText(p.EtichettaSet);
     for (int i = 0; i < 2; ++i) {
         LabScore[i]->setText(t.Punti[i]);
-        Label3[i]->setText(QString::number(p.SetVinti[i]));
-        Label6[i]->setText(QString::number(p.TimeChiesti[i]));
-        Shape1[i]->setVisible(t.Marcatore[i]);
+        setsWonLabels[i]->setText(QString::number(p.SetVinti[i]));
+        timeoutLabels[i]->setText(QString::number(p.TimeChiesti[i]));
+        scoreFrames[i]->setVisible(t.Marcatore[i]);
         if (t.Marcatore[i]) {
-            Shape1[i]->raise();
+            scoreFrames[i]->raise();
         }
     }
     for (int i = 0; i < 5; ++i) {
-        Label15[i]->setText(p.Parziali[i]);
+        partialLabels[i]->setText(p.Parziali[i]);
     }
-    Label24->setText(t.TestoBanner);
-    Image9->setPixmap(PictureN[t.BannerMatchPoint ? 4 : 3]->pixmap());
+    bannerText->setText(t.TestoBanner);
+    bannerIcon->setPixmap(builtInPictures[t.BannerMatchPoint ? 4 : 3]->pixmap());
     if (t.Banner) {
         PosizionaBanner();
     } else {
@@ -171,12 +171,12 @@ void DisplayWindow::Aggiorna() {
         return;
     }
     const auto& pannello = t.Pannello;
-    Label16->setText(pannello.Titolo);
+    scorerTitle->setText(pannello.Titolo);
     StilePannello(pannello.Lato);
     if (pannello.Scorre) {
-        Label17->setText(pannello.Cognome);
-        Label18->setText(pannello.Numero);
-        Label19->setText(pannello.Numero);
+        scorerName->setText(pannello.Cognome);
+        scorerNumberBackdrop->setText(pannello.Numero);
+        scorerNumber->setText(pannello.Numero);
     }
     if (p.FotoMarcatore.isEmpty()) {
         fotoMostrata_.clear();
@@ -198,16 +198,16 @@ void DisplayWindow::MostraFotoMarcatore() {
     if (QFileInfo::exists(fotoMostrata_)) {
         foto = foto_.Pronta(fotoMostrata_, LarghezzaFoto());
         if (!foto) {
-            Image6->clear();
+            scorerPhoto->clear();
             foto_.Prepara(fotoMostrata_, LarghezzaFoto());
             return;
         }
     }
-    const QPixmap immagine = foto->isNull() ? Picture2->pixmap() : QPixmap::fromImage(*foto);
-    Image6->setPixmap(immagine);
+    const QPixmap immagine = foto->isNull() ? scorerBall->pixmap() : QPixmap::fromImage(*foto);
+    scorerPhoto->setPixmap(immagine);
     const int larghezza = LarghezzaFoto();
     const QSize naturale = immagine.size().isEmpty() ? QSize(1, 1) : immagine.size();
-    Image6->setGeometry(0, Image6->y(), larghezza,
+    scorerPhoto->setGeometry(0, scorerPhoto->y(), larghezza,
                         larghezza * naturale.height() / naturale.width());
 }
 
@@ -219,21 +219,21 @@ void DisplayWindow::PreparaFotoAtleta(const QString& percorso) {
 
 void DisplayWindow::MostraStatistiche(const PannelloStatistiche& dati) {
     schermo_.Statistiche = dati;
-    Frame1[0]->setVisible(true);
-    Label8->setText(dati.Titolo);
+    overlayPanels[0]->setVisible(true);
+    statisticsTitle->setText(dati.Titolo);
     for (int i = 0; i < 2; ++i) {
-        Label9[i]->setText(dati.Totali[i]);
-        Label10[i]->setText(dati.Nomi[i]);
+        statisticsTotals[i]->setText(dati.Totali[i]);
+        statisticsTeamNames[i]->setText(dati.Nomi[i]);
     }
     for (int r = 0; r < 4; ++r) {
-        Label12[r]->setText(dati.NomiCasa[r]);
-        Label11[r]->setText(dati.PuntiCasa[r]);
-        Label13[r]->setText(dati.PuntiOspiti[r]);
-        Label14[r]->setText(dati.NomiOspiti[r]);
+        statisticsHomeNames[r]->setText(dati.NomiCasa[r]);
+        statisticsHomePoints[r]->setText(dati.PuntiCasa[r]);
+        statisticsGuestsPoints[r]->setText(dati.PuntiOspiti[r]);
+        statisticsGuestsNames[r]->setText(dati.NomiOspiti[r]);
     }
 }
 
-// The number on the panel is two labels: Label19 carries the text, Label18 behind it the
+// The number on the panel is two labels: scorerNumber carries the text, scorerNumberBackdrop behind it the
 // side's colour, so the pair reads as one number.
 void DisplayWindow::StilePannello(int lato) {
     const QString stile = LabScore[lato]->styleSheet();
@@ -243,9 +243,9 @@ void DisplayWindow::StilePannello(int lato) {
     }
     stilePannello_ = stile;
     const QString sfondo = ColoreCss(colori_[lato == 0 ? PuntiCasa : PuntiOspiti]);
-    Label17->setStyleSheet(stile);
-    Label18->setStyleSheet(QStringLiteral("background-color:%1;color:%1;").arg(sfondo));
-    Label19->setStyleSheet(stile + QStringLiteral("background:transparent;"));
+    scorerName->setStyleSheet(stile);
+    scorerNumberBackdrop->setStyleSheet(QStringLiteral("background-color:%1;color:%1;").arg(sfondo));
+    scorerNumber->setStyleSheet(stile + QStringLiteral("background:transparent;"));
 }
 
 void DisplayWindow::MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
@@ -253,38 +253,38 @@ void DisplayWindow::MostraSquadraInTesta(int lato, const QString& titolo, const 
     squadraInTesta_ = true;
     schermo_.InTesta = {lato, titolo, set, punteggio};
     StilePannello(lato);
-    Label16->setText(titolo);
+    scorerTitle->setText(titolo);
     const int larghezza = static_cast<int>(Larghezza() / 1.72);
     const QImage immagine = foto.isEmpty() ? QImage() : foto_.Immagine(foto, larghezza);
     if (immagine.isNull()) {
-        Image6->setPixmap(QPixmap(QStringLiteral(":/teams/squadra.png")));
+        scorerPhoto->setPixmap(QPixmap(QStringLiteral(":/teams/squadra.png")));
     } else {
-        Image6->setPixmap(QPixmap::fromImage(immagine));
-        Image6->resize(larghezza, larghezza * immagine.height() / immagine.width());
+        scorerPhoto->setPixmap(QPixmap::fromImage(immagine));
+        scorerPhoto->resize(larghezza, larghezza * immagine.height() / immagine.width());
     }
     fotoMostrata_.clear();
     if (!set.isEmpty()) {
-        Label18->setText(set);
-        Label19->setText(set);
-        Label17->setText(punteggio);
+        scorerNumberBackdrop->setText(set);
+        scorerNumber->setText(set);
+        scorerName->setText(punteggio);
     }
 }
 
 void DisplayWindow::MostraLogo(int lato, const QPixmap& logo) {
-    Image1[lato]->setPixmap(logo);
-    Image5[lato]->setPixmap(logo);
-    PictureN[2]->setPixmap(logo);
+    teamLogos[lato]->setPixmap(logo);
+    statisticsLogos[lato]->setPixmap(logo);
+    builtInPictures[2]->setPixmap(logo);
 }
 
 void DisplayWindow::PosizionaBanner() {
-    const int larghezza = Image9->width();
-    Image9->setGeometry(Larghezza() / 2 - larghezza / 2 - TwipsInPixel(50), 0, larghezza,
+    const int larghezza = bannerIcon->width();
+    bannerIcon->setGeometry(Larghezza() / 2 - larghezza / 2 - TwipsInPixel(50), 0, larghezza,
                         static_cast<int>(larghezza * ProporzioneBanner));
-    Image9->setVisible(true);
-    Image9->raise();
+    bannerIcon->setVisible(true);
+    bannerIcon->raise();
 }
 
 void DisplayWindow::NascondiBanner() {
-    Frame3->move(Larghezza() + FuoriSchermo, Frame3->y());
-    Image9->move(Larghezza() + FuoriSchermo, Image9->y());
+    bannerFrame->move(Larghezza() + FuoriSchermo, bannerFrame->y());
+    bannerIcon->move(Larghezza() + FuoriSchermo, bannerIcon->y());
 }

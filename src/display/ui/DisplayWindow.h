@@ -43,10 +43,10 @@ public:
     void FermaAnimazioni();
     void NascondiBanner();
 
-    void Timer2_Timer();
-    void Timer4_Timer();
-    void Timer5_Timer();
-    void TimerP_Timer();
+    void clockTick();
+    void sponsorTick();
+    void panelSlideTick();
+    void presentationTick();
     void TimerIngrandimento_Timer();
     // The presentation button: starts the line-ups, or asks a running one to stop.
     void AvviaOFermaPresentazione();
@@ -100,53 +100,51 @@ public:
     int Larghezza() const { return frameGeometry().width(); }
     int Altezza() const { return frameGeometry().height(); }
 
-    QLabel* Image4;
-    std::array<QLabel*, 2> Image1;
-    QLabel* Label5;
-    QLabel* Label4;
-    std::array<QLabel*, 5> Label15;
-    QLabel* Label1;
+    QLabel* headerLogo;
+    std::array<QLabel*, 2> teamLogos;
+    QLabel* setLabel;
+    QLabel* clockLabel;
+    std::array<QLabel*, 5> partialLabels;
+    QLabel* homeNameLabel;
     std::array<QLabel*, 2> LabScore;
-    QLabel* Label2;
-    std::array<QFrame*, 2> Shape1;
-    std::array<QLabel*, 2> Label3;
-    std::array<QLabel*, 2> Label6;
-    std::array<QLabel*, 4> Image8;
-    std::array<QLabel*, 5> Image3;
-    QLabel* Label7;
-    std::array<QFrame*, 2> Frame1;
-    QLabel* Label16;
-    QLabel* Image6;
-    QLabel* Label17;
-    QLabel* Label18;
-    QLabel* Label19;
-    QLabel* Picture2;
-    QLabel* Label8;
-    std::array<QLabel*, 2> Label10;
-    std::array<QLabel*, 2> Image5;
-    std::array<QLabel*, 2> Label9;
-    std::array<QLabel*, 4> Label12;
-    std::array<QLabel*, 4> Label11;
-    std::array<QLabel*, 4> Label13;
-    std::array<QLabel*, 4> Label14;
-    QFrame* Frame2;
-    QLabel* Label20;
-    QLabel* Image2;
-    QLabel* Label23;
-    QLabel* Label22;
-    QLabel* Label21;
-    QFrame* Frame3;
-    QLabel* Label24;
-    QLabel* Image7;
-    QLabel* Image9;
-    QLabel* Picture1;
-    std::array<QLabel*, 5> PictureN; // Picture3 .. Picture7
-    QTimer Timer1;
-    QTimer Timer2;
-    QTimer Timer3;
-    QTimer Timer4;
-    QTimer Timer5;
-    QTimer TimerP;
+    QLabel* guestsNameLabel;
+    std::array<QFrame*, 2> scoreFrames;
+    std::array<QLabel*, 2> setsWonLabels;
+    std::array<QLabel*, 2> timeoutLabels;
+    std::array<QLabel*, 4> sideIcons;
+    std::array<QLabel*, 5> sponsorSlots;
+    QLabel* designSizeLabel;
+    std::array<QFrame*, 2> overlayPanels;
+    QLabel* scorerTitle;
+    QLabel* scorerPhoto;
+    QLabel* scorerName;
+    QLabel* scorerNumberBackdrop;
+    QLabel* scorerNumber;
+    QLabel* scorerBall;
+    QLabel* statisticsTitle;
+    std::array<QLabel*, 2> statisticsTeamNames;
+    std::array<QLabel*, 2> statisticsLogos;
+    std::array<QLabel*, 2> statisticsTotals;
+    std::array<QLabel*, 4> statisticsHomeNames;
+    std::array<QLabel*, 4> statisticsHomePoints;
+    std::array<QLabel*, 4> statisticsGuestsPoints;
+    std::array<QLabel*, 4> statisticsGuestsNames;
+    QFrame* presentationCard;
+    QLabel* presentationHeading;
+    QLabel* presentationPhoto;
+    QLabel* presentationSide;
+    QLabel* presentationNumber;
+    QLabel* presentationRole;
+    QFrame* bannerFrame;
+    QLabel* bannerText;
+    QLabel* bannerPicture;
+    QLabel* bannerIcon;
+    QLabel* spareImage;
+    std::array<QLabel*, 5> builtInPictures; // Picture3 .. Picture7
+    QTimer clockTimer;
+    QTimer sponsorTimer;
+    QTimer panelSlideTimer;
+    QTimer presentationTimer;
     // One enlargement step of the held photo a frame.
     QTimer TimerIngrandimento;
 

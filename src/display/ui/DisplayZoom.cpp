@@ -19,39 +19,39 @@ template <typename Azione, typename C>
 void PerZoom(C& c, DisplayWindow& d, Azione azione) {
     for (int k = 0; k < 2; ++k) {
         azione(c.LabScore[k], d.LabScore[k]);
-        azione(c.Image1[k], d.Image1[k]);
-        azione(c.Shape1[k], d.Shape1[k]);
-        azione(c.Label3[k], d.Label3[k]);
-        azione(c.Label6[k], d.Label6[k]);
+        azione(c.Image1[k], d.teamLogos[k]);
+        azione(c.Shape1[k], d.scoreFrames[k]);
+        azione(c.Label3[k], d.setsWonLabels[k]);
+        azione(c.Label6[k], d.timeoutLabels[k]);
     }
     for (int k = 0; k < 4; ++k) {
-        azione(c.Image8[k], d.Image8[k]);
+        azione(c.Image8[k], d.sideIcons[k]);
     }
-    azione(c.Label1, d.Label1);
-    azione(c.Label2, d.Label2);
-    azione(c.Label4, d.Label4);
-    azione(c.Image4, d.Image4);
+    azione(c.Label1, d.homeNameLabel);
+    azione(c.Label2, d.guestsNameLabel);
+    azione(c.Label4, d.clockLabel);
+    azione(c.Image4, d.headerLogo);
 }
 
 template <typename Azione, typename C>
 void PerGiro(C& c, DisplayWindow& d, Azione azione) {
     for (int k = 0; k < 2; ++k) {
         azione(c.LabScore[k], d.LabScore[k]);
-        azione(c.Shape1[k], d.Shape1[k]);
-        azione(c.Label3[k], d.Label3[k]);
-        azione(c.Label6[k], d.Label6[k]);
-        azione(c.Image1[k], d.Image1[k]);
-        azione(c.Label10[k], d.Label10[k]);
-        azione(c.Label9[k], d.Label9[k]);
-        azione(c.Image5[k], d.Image5[k]);
+        azione(c.Shape1[k], d.scoreFrames[k]);
+        azione(c.Label3[k], d.setsWonLabels[k]);
+        azione(c.Label6[k], d.timeoutLabels[k]);
+        azione(c.Image1[k], d.teamLogos[k]);
+        azione(c.Label10[k], d.statisticsTeamNames[k]);
+        azione(c.Label9[k], d.statisticsTotals[k]);
+        azione(c.Image5[k], d.statisticsLogos[k]);
     }
-    azione(c.Label1, d.Label1);
-    azione(c.Label2, d.Label2);
+    azione(c.Label1, d.homeNameLabel);
+    azione(c.Label2, d.guestsNameLabel);
     for (int i = 0; i < 4; ++i) {
-        azione(c.Label11[i], d.Label11[i]);
-        azione(c.Label12[i], d.Label12[i]);
-        azione(c.Label13[i], d.Label13[i]);
-        azione(c.Label14[i], d.Label14[i]);
+        azione(c.Label11[i], d.statisticsHomePoints[i]);
+        azione(c.Label12[i], d.statisticsHomeNames[i]);
+        azione(c.Label13[i], d.statisticsGuestsPoints[i]);
+        azione(c.Label14[i], d.statisticsGuestsNames[i]);
     }
 }
 
@@ -97,7 +97,7 @@ void DisplayWindow::zooma(bool cosa) {
         }
     }
     for (int k = 0; k < 2; ++k) {
-        Shape1[k]->setGeometry(LabScore[k]->x(), LabScore[k]->y(), Shape1[k]->width(),
+        scoreFrames[k]->setGeometry(LabScore[k]->x(), LabScore[k]->y(), scoreFrames[k]->width(),
                                LabScore[k]->height());
     }
     DopoLayout();

@@ -275,7 +275,7 @@ void SponsorManager::Command4_Click() {
 void SponsorManager::Command1_Click() {
     DisplayWindow& d = c_.tabellone;
     if (!d.MostraLogoTestata(LogoTestataEsistente(c_.modulo.CartellaDati))) {
-        d.Image4->setPixmap(Image2->pixmap());
+        d.headerLogo->setPixmap(Image2->pixmap());
     }
     c_.modulo.BarraSponsor = Check1->isChecked() ? 1 : 0;
     c_.piattaforma.impostazioni.Scrivi(QStringLiteral("Sponsor"),
@@ -285,8 +285,8 @@ void SponsorManager::Command1_Click() {
     // Without the band the layout above has already hidden the slots.
     if (c_.modulo.BarraSponsor != 0) {
         c_.tabelloneNormale();
-        d.Timer4.start();
-        for (QLabel* slot : d.Image3) {
+        d.sponsorTimer.start();
+        for (QLabel* slot : d.sponsorSlots) {
             slot->show();
         }
     }

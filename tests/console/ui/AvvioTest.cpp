@@ -53,8 +53,8 @@ TEST_F(AvvioTest, FirstStartWithNoSettings) {
 
     EXPECT_EQ(QStringLiteral("Home"), console->teamNameLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Guests"), console->teamNameLabels[1]->text());
-    EXPECT_EQ(QStringLiteral("Locali"), d.Label1->text());
-    EXPECT_EQ(QStringLiteral("Ospiti"), d.Label2->text());
+    EXPECT_EQ(QStringLiteral("Locali"), d.homeNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Ospiti"), d.guestsNameLabel->text());
     EXPECT_EQ(QStringLiteral("Blocca"), console->lockButton->text());
     EXPECT_FALSE(console->undoButton->isEnabled());
     EXPECT_FALSE(console->endStatisticsButton->isEnabled());

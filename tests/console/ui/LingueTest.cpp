@@ -41,7 +41,7 @@ TEST_F(LingueTest, StoredLanguageTranslatesEverythingAtStartUp) {
     auto c = Avvia();
     EXPECT_EQ(3, c->Modulo().Lingue.ColonnaLingua);
     EXPECT_EQ(QStringLiteral("Beenden"), c->exitButton->text());
-    EXPECT_EQ(QStringLiteral("Heim"), c->Tabellone().Label1->text());
+    EXPECT_EQ(QStringLiteral("Heim"), c->Tabellone().homeNameLabel->text());
     EXPECT_EQ(QStringLiteral("SATZ 1"), c->statisticsChoiceList->item(1)->text());
     EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("DEU"), a.f.dialoghi.Lingua) << "the standard buttons too";

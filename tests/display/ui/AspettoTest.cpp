@@ -44,10 +44,10 @@ TEST_F(AspettoTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
     Avvia();
     EXPECT_EQ(QColor(0x10, 0x10, 0x40), Grab().pixelColor(2, 2)) << "the board's background";
     Display().ensurePolished();
-    const QPoint nome = Display().Label1->geometry().topLeft() + QPoint(2, 2);
+    const QPoint nome = Display().homeNameLabel->geometry().topLeft() + QPoint(2, 2);
     EXPECT_EQ(QColor(0, 0, 0x80), Grab().pixelColor(nome)) << "the home name's panel";
     // The clock on the dark board turns light; the counters take their panel's text colour.
-    for (QLabel* e : {Display().Label4, Display().Label3[0], Display().Label6[1]}) {
+    for (QLabel* e : {Display().clockLabel, Display().setsWonLabels[0], Display().timeoutLabels[1]}) {
         e->setText(QStringLiteral("88"));
         EXPECT_GT(Inchiostro(e->grab().toImage(), 200), 20) << e->objectName().toStdString();
     }
@@ -57,8 +57,8 @@ TEST_F(AspettoTest, NamesLeanTowardsTheCentreAfterEveryLayout) {
     Avvia();
     DisplayWindow& d = Display();
     const auto verso = [&] {
-        return std::pair{d.Label12[0]->alignment() & Qt::AlignHorizontal_Mask,
-                         d.Label14[0]->alignment() & Qt::AlignHorizontal_Mask};
+        return std::pair{d.statisticsHomeNames[0]->alignment() & Qt::AlignHorizontal_Mask,
+                         d.statisticsGuestsNames[0]->alignment() & Qt::AlignHorizontal_Mask};
     };
     EXPECT_EQ(std::pair(Qt::Alignment(Qt::AlignRight), Qt::Alignment(Qt::AlignLeft)), verso())
         << "at creation";
@@ -76,14 +76,14 @@ TEST_F(AspettoTest, ThePresentationCardIsOutOfSightAfterEveryLayout) {
     DisplayWindow& d = Display();
     d.AvviaOFermaPresentazione();
     d.AvviaOFermaPresentazione();
-    d.TimerP_Timer();
-    ASSERT_FALSE(d.TimerP.isActive());
+    d.presentationTick();
+    ASSERT_FALSE(d.presentationTimer.isActive());
     d.Form_Resize();
-    EXPECT_GE(d.Frame2->x(), d.width()) << "after a resize";
+    EXPECT_GE(d.presentationCard->x(), d.width()) << "after a resize";
     d.zooma(false);
-    EXPECT_GE(d.Frame2->x(), d.width()) << "after Zoom All";
+    EXPECT_GE(d.presentationCard->x(), d.width()) << "after Zoom All";
     d.PassoZoom(true);
-    EXPECT_GE(d.Frame2->x(), d.width()) << "after Zoom +";
+    EXPECT_GE(d.presentationCard->x(), d.width()) << "after Zoom +";
 }
 
 TEST_F(AspettoTest, TheLeadingTeamPanelShowsOneNumberAndTheTeamPicture) {
@@ -91,15 +91,15 @@ TEST_F(AspettoTest, TheLeadingTeamPanelShowsOneNumberAndTheTeamPicture) {
     DisplayWindow& d = Display();
     d.MostraSquadraInTesta(0, QStringLiteral("Squadra in testa"), QString(), QStringLiteral("0-0"),
                            QStringLiteral("12 - 10"));
-    const QImage ombra = d.Label18->grab().toImage();
+    const QImage ombra = d.scorerNumberBackdrop->grab().toImage();
     EXPECT_EQ(0, Inchiostro(ombra, 0, ombra.pixelColor(0, 0)))
         << "the shadow label carries only the side's colour";
     EXPECT_EQ(QPixmap(QStringLiteral(":/teams/squadra.png")).toImage(),
-              d.Image6->pixmap().toImage())
+              d.scorerPhoto->pixmap().toImage())
         << "no team photo: the team editor's default picture";
     console->Match().Tabellone.Pannello.Titolo = QStringLiteral("Lupi : Ace");
     d.Aggiorna();
-    EXPECT_EQ(QStringLiteral("Squadra in testa"), d.Label16->text())
+    EXPECT_EQ(QStringLiteral("Squadra in testa"), d.scorerTitle->text())
         << "a console refresh leaves the overlay as filled";
 }
 

@@ -41,7 +41,7 @@ protected:
         display->SponsorPreparati().Attendi();
         return *display;
     }
-    int Altezza(int k) const { return display->Image3[k]->pixmap().height(); }
+    int Altezza(int k) const { return display->sponsorSlots[k]->pixmap().height(); }
 
     QTemporaryDir dati;
     QString sponsor;
@@ -64,24 +64,24 @@ TEST_F(BandaTest, FirstFiveFillTheSlotsAtTheirWidthAndTheLogoItsOwn) {
     EXPECT_EQ(1, m.BarraSponsor);
     EXPECT_EQ(7, d.Banda().NumeroSponsor);
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(d.width() * 10 / 52, d.Image3[k]->width()) << k;
-        EXPECT_FALSE(d.Image3[k]->pixmap().isNull()) << k;
+        EXPECT_EQ(d.width() * 10 / 52, d.sponsorSlots[k]->width()) << k;
+        EXPECT_FALSE(d.sponsorSlots[k]->pixmap().isNull()) << k;
     }
-    EXPECT_EQ(static_cast<int>(d.width() / 3.7), d.Image4->width());
-    EXPECT_EQ(d.Image4->width() / 2, d.Image4->height());
+    EXPECT_EQ(static_cast<int>(d.width() / 3.7), d.headerLogo->width());
+    EXPECT_EQ(d.headerLogo->width() / 2, d.headerLogo->height());
 }
 
 TEST_F(BandaTest, SevenPicturesRotateSlotBySlot) {
     Sponsor(7);
     DisplayWindow& d = Display();
     const int slot0 = Altezza(0);
-    d.Timer4_Timer();
+    d.sponsorTick();
     EXPECT_NE(slot0, Altezza(0)) << "slot 0 shows the sixth";
     d.SponsorPreparati().Attendi();
     const int slot1 = Altezza(1);
-    d.Timer4_Timer();
+    d.sponsorTick();
     EXPECT_NE(slot1, Altezza(1)) << "slot 1 shows the seventh";
-    d.Timer4_Timer();
+    d.sponsorTick();
     EXPECT_EQ(slot0, Altezza(2)) << "slot 2 shows the first again";
 }
 
@@ -89,9 +89,9 @@ TEST_F(BandaTest, ADeletedPictureStopsTheRotationWhenItsTurnComes) {
     Sponsor(6);
     DisplayWindow& d = Display();
     QFile::remove(QDir(sponsor).filePath(QStringLiteral("s5.jpg")));
-    d.Timer4.start();
-    d.Timer4_Timer();
-    EXPECT_FALSE(d.Timer4.isActive());
+    d.sponsorTimer.start();
+    d.sponsorTick();
+    EXPECT_FALSE(d.sponsorTimer.isActive());
 }
 
 TEST_F(BandaTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
@@ -99,12 +99,12 @@ TEST_F(BandaTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
     m.BarraSponsor = 0;
     DisplayWindow& d = Display();
     d.LayoutSenzaSponsor();
-    EXPECT_FALSE(d.Image3[0]->isVisible());
-    EXPECT_FALSE(d.Timer4.isActive());
+    EXPECT_FALSE(d.sponsorSlots[0]->isVisible());
+    EXPECT_FALSE(d.sponsorTimer.isActive());
     EXPECT_NEAR(d.width() / 2, d.LabScore[0]->width(), 1);
     EXPECT_EQ(0, d.LabScore[0]->x());
-    EXPECT_NEAR(d.height() - d.height() / 7, d.Label1->y(), 1);
-    EXPECT_TRUE(d.Image3[0]->pixmap().isNull()) << "a band that is off fills no slot";
+    EXPECT_NEAR(d.height() - d.height() / 7, d.homeNameLabel->y(), 1);
+    EXPECT_TRUE(d.sponsorSlots[0]->pixmap().isNull()) << "a band that is off fills no slot";
 }
 
 TEST_F(BandaTest, BandOnLeavesTheLayoutAlone) {

@@ -48,7 +48,7 @@ TEST_F(DisplayWindowTest, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
     const QRect prima = display.LabScore[0]->geometry();
     Dimensiona(2, 2);
     EXPECT_DOUBLE_EQ(127.5, display.LabScore[0]->font().pointSizeF());
-    EXPECT_DOUBLE_EQ(31.5, display.Label1->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(31.5, display.homeNameLabel->font().pointSizeF());
     const QRect dopo = display.LabScore[0]->geometry();
     EXPECT_NEAR(prima.x() * 2, dopo.x(), 1);
     EXPECT_NEAR(prima.width() * 2, dopo.width(), 1);
@@ -66,10 +66,10 @@ TEST_F(DisplayWindowTest, WiderButNotTallerScalesFontsByWidthOnly) {
 
 TEST_F(DisplayWindowTest, ResizeDiscardsMovedPanels) {
     Dimensiona(1, 1);
-    const QPoint riposo = display.Frame1[1]->pos();
-    display.Frame1[1]->move(0, 0);
+    const QPoint riposo = display.overlayPanels[1]->pos();
+    display.overlayPanels[1]->move(0, 0);
     display.Form_Resize();
-    EXPECT_EQ(riposo, display.Frame1[1]->pos());
+    EXPECT_EQ(riposo, display.overlayPanels[1]->pos());
 }
 
 TEST_F(DisplayWindowTest, OnlyAMaximisedDisplayStoresItsPosition) {
@@ -92,16 +92,16 @@ TEST_F(DisplayWindowTest, BannerIsCentredAtTheTopOrParkedBeyondTheRightEdge) {
     p.Tabellone.Banner = true;
     p.Tabellone.TestoBanner = QStringLiteral("SET POINT");
     display.Aggiorna();
-    const int w = display.Image9->width();
-    EXPECT_EQ(display.frameGeometry().width() / 2 - w / 2 - 3, display.Image9->x())
+    const int w = display.bannerIcon->width();
+    EXPECT_EQ(display.frameGeometry().width() / 2 - w / 2 - 3, display.bannerIcon->x())
         << "50 twips left of centre";
-    EXPECT_EQ(0, display.Image9->y());
-    EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.Image9->height());
-    EXPECT_EQ(QStringLiteral("SET POINT"), display.Label24->text());
+    EXPECT_EQ(0, display.bannerIcon->y());
+    EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.bannerIcon->height());
+    EXPECT_EQ(QStringLiteral("SET POINT"), display.bannerText->text());
     p.Tabellone.Banner = false;
     display.Aggiorna();
-    EXPECT_EQ(display.width() + 1000, display.Image9->x());
-    EXPECT_EQ(display.width() + 1000, display.Frame3->x());
+    EXPECT_EQ(display.width() + 1000, display.bannerIcon->x());
+    EXPECT_EQ(display.width() + 1000, display.bannerFrame->x());
 }
 
 TEST_F(DisplayWindowTest, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
@@ -115,8 +115,8 @@ TEST_F(DisplayWindowTest, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
     display.Aggiorna();
     // Decoded on a worker: the failure arrives like a picture would.
     display.FotoPreparate().Attendi();
-    EXPECT_EQ(display.Picture2->pixmap().cacheKey(), display.Image6->pixmap().cacheKey());
-    EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.Image6->width());
+    EXPECT_EQ(display.scorerBall->pixmap().cacheKey(), display.scorerPhoto->pixmap().cacheKey());
+    EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.scorerPhoto->width());
 }
 
 TEST_F(DisplayWindowTest, ShowsTheRecord) {
@@ -129,12 +129,12 @@ TEST_F(DisplayWindowTest, ShowsTheRecord) {
     display.show();
     display.Aggiorna();
     EXPECT_EQ(QStringLiteral("25"), display.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), display.Label2->text());
-    EXPECT_EQ(QStringLiteral("1"), display.Label3[0]->text());
-    EXPECT_EQ(QStringLiteral("1"), display.Label6[1]->text());
-    EXPECT_EQ(QStringLiteral("25/23"), display.Label15[0]->text());
-    EXPECT_FALSE(display.Shape1[0]->isVisible());
-    EXPECT_TRUE(display.Shape1[1]->isVisible());
+    EXPECT_EQ(QStringLiteral("Orsi"), display.guestsNameLabel->text());
+    EXPECT_EQ(QStringLiteral("1"), display.setsWonLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), display.timeoutLabels[1]->text());
+    EXPECT_EQ(QStringLiteral("25/23"), display.partialLabels[0]->text());
+    EXPECT_FALSE(display.scoreFrames[0]->isVisible());
+    EXPECT_TRUE(display.scoreFrames[1]->isVisible());
 }
 
 } // namespace

@@ -136,7 +136,7 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
     });
     EXPECT_EQ(QStringLiteral("0"), a.f.impostazioni.valori.value(QStringLiteral("Sponsor")));
     EXPECT_EQ(0, console.Modulo().BarraSponsor);
-    for (QLabel* slot : d.Image3) {
+    for (QLabel* slot : d.sponsorSlots) {
         EXPECT_TRUE(slot->isHidden());
     }
     Gira();
@@ -149,8 +149,8 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
     EXPECT_EQ(1, console.Modulo().VersoTabellone);
     EXPECT_FALSE(console.sidesSwappedMark->isChecked());
     EXPECT_LT(d.LabScore[0]->x(), d.LabScore[1]->x());
-    EXPECT_TRUE(d.Timer4.isActive());
-    EXPECT_FALSE(d.Image3[0]->isHidden());
+    EXPECT_TRUE(d.sponsorTimer.isActive());
+    EXPECT_FALSE(d.sponsorSlots[0]->isHidden());
 }
 
 TEST_F(SponsorManagerTest, ExploreAndHelpOpenWithTheSystem) {
@@ -204,7 +204,7 @@ TEST_F(SponsorManagerTest, FinitoShowsTheHeaderLogoDecodedAtTheDisplaysSize) {
         f.Check1->setChecked(false);
         f.Command1_Click();
     });
-    EXPECT_EQ(static_cast<int>(d.Larghezza() / 3.7), d.Image4->pixmap().width())
+    EXPECT_EQ(static_cast<int>(d.Larghezza() / 3.7), d.headerLogo->pixmap().width())
         << "not the manager's thumbnail stretched";
 }
 
