@@ -36,19 +36,19 @@ TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
     ASSERT_NE(nullptr, console.Conteggio());
     CountdownWindow& f = *console.Conteggio();
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.Label1->text());
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.reasonLabel->text());
     EXPECT_EQ(QStringLiteral("1"), console.Tabellone().timeoutLabels[0]->text());
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), UltimaRiga());
     const int x0 = f.x();
     EXPECT_EQ(console.Tabellone().x() + 3, x0) << "50 twips right of the display's edge";
-    f.Timer1_Timer();
-    f.Timer1_Timer();
-    EXPECT_EQ(QStringLiteral("28"), f.Label3->text());
+    f.tick();
+    f.tick();
+    EXPECT_EQ(QStringLiteral("28"), f.secondsLabel->text());
     EXPECT_GT(f.x(), x0);
 
     Timeout();
     EXPECT_EQ(&f, console.Conteggio()) << "a second timeout keeps the running countdown";
-    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), f.Label1->text());
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), f.reasonLabel->text());
     EXPECT_EQ(2, console.Match().TickConteggio);
 
     a.f.dialoghi.Attendi(Conferma);
@@ -58,7 +58,7 @@ TEST_F(ComandiTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(QStringLiteral("2"), console.timeoutLabels[0]->text());
 
     console.changeScore(3);
-    f.Timer1_Timer();
+    f.tick();
     EXPECT_FALSE(f.isVisible()) << "a score change closes the countdown at its next tick";
     EXPECT_TRUE(console.TimerFrames.isActive());
 }
@@ -68,11 +68,11 @@ TEST_F(ComandiTest, FullCountdownClosesAtTheThirtyFirstTick) {
     Timeout();
     CountdownWindow& f = *console.Conteggio();
     for (int i = 0; i < 30; ++i) {
-        f.Timer1_Timer();
+        f.tick();
     }
-    EXPECT_EQ(QStringLiteral("0"), f.Label3->text());
+    EXPECT_EQ(QStringLiteral("0"), f.secondsLabel->text());
     EXPECT_TRUE(f.isVisible());
-    f.Timer1_Timer();
+    f.tick();
     EXPECT_FALSE(f.isVisible());
 }
 
@@ -95,7 +95,7 @@ TEST_F(ComandiTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
     Punti(3, 5);
     Punti(0, 8);
     ASSERT_NE(nullptr, console.Conteggio());
-    EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"), console.Conteggio()->Label1->text());
+    EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"), console.Conteggio()->reasonLabel->text());
 }
 
 TEST_F(ComandiTest, RollbackAsksAndNoChangesNothing) {

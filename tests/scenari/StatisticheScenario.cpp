@@ -136,17 +136,17 @@ TEST_F(StatisticheScenario, SummaryWindowAndItsExport) {
         EXPECT_EQ(QStringLiteral("3"), f.Celle[0][2]->text());
         EXPECT_EQ(QStringLiteral("2"), f.Celle[0][5]->text());
         a.f.dialoghi.AttendiFile(percorso);
-        f.Command2_Click();
+        f.exportSummary();
         a.f.dialoghi.AttendiFile(percorso + QStringLiteral(".csv"));
         a.f.dialoghi.Attendi(QStringLiteral("Il file :") + percorso +
                                  QStringLiteral(".csv esiste già. Vuoi sovrascrivere questa partita?"),
                              Risposta::No);
-        f.Command2_Click();
+        f.exportSummary();
         a.f.dialoghi.AttendiFile(a.radice.filePath(QStringLiteral("manca/x.CSV")));
         a.f.dialoghi.Attendi(QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
                              a.radice.filePath(QStringLiteral("manca/x.CSV")));
-        f.Command2_Click();
-        f.Command1_Click();
+        f.exportSummary();
+        f.closeSummary();
     });
     console->showTeamStatistics(0);
     QFile file(percorso + QStringLiteral(".csv"));

@@ -158,7 +158,7 @@ const char* AzioneACaso(ConsoleWindow& console, DialoghiSoak& dialoghi, std::mt1
     } else if (scelta < 790) {
         console.callTimeout(lato); nome = "timeout";
         for (int i = 0; console.Conteggio() != nullptr && i < 31; ++i) {
-            console.Conteggio()->Timer1_Timer();
+            console.Conteggio()->tick();
         }
     } else if (scelta < 820) {
         QListWidget* squadre = console.teamLists[lato];

@@ -23,19 +23,19 @@ AboutBox::AboutBox(const Modulo1& modulo, Shell& shell) : modulo_(modulo), shell
     lblVersion = etichetta(7560, 840, 3405, 285, 8.25, false);
     lblDescription = etichetta(5040, 1140, 4125, 2310, 9, false);
     lblDescription->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    Label2 = etichetta(720, 0, 8415, 855, 24, true);
-    Label2->setText(QStringLiteral("Brivanta"));
-    Image1 = etichetta(360, 1140, 4620, 2310, 8.25, false);
-    Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/sponsor/esempio_tabellone.jpg")));
-    Label1 = etichetta(540, 4140, 2400, 345, 8.25, false);
-    Label1->setStyleSheet(QStringLiteral("color:#0645ad;text-decoration:underline;"));
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->installEventFilter(this);
-    Label4 = etichetta(2960, 3840, 4690, 945, 8.25, false);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    Posiziona(cmdOK, 7920, 3780, 1260, 765);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    titleLabel = etichetta(720, 0, 8415, 855, 24, true);
+    titleLabel->setText(QStringLiteral("Brivanta"));
+    picture = etichetta(360, 1140, 4620, 2310, 8.25, false);
+    picture->setScaledContents(true);
+    picture->setPixmap(QPixmap(QStringLiteral(":/sponsor/esempio_tabellone.jpg")));
+    contactLink = etichetta(540, 4140, 2400, 345, 8.25, false);
+    contactLink->setStyleSheet(QStringLiteral("color:#0645ad;text-decoration:underline;"));
+    contactLink->setCursor(Qt::PointingHandCursor);
+    contactLink->installEventFilter(this);
+    creditsLabel = etichetta(2960, 3840, 4690, 945, 8.25, false);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    Posiziona(okButton, 7920, 3780, 1260, 765);
+    connect(okButton, &QPushButton::clicked, this, [this] { closeBox(); });
 }
 
 void AboutBox::Form_Load() {
@@ -46,23 +46,23 @@ void AboutBox::Form_Load() {
         "Brivanta è un tabellone multimediale per la pallavolo: due schermi, gestione delle "
         "squadre, loghi, foto degli atleti, immagini degli sponsor e statistiche della partita. "
         "Basta un televisore collegato al computer.")));
-    Label1->setText(IndirizzoContatto());
-    Label4->setText(modulo_.Traduci(
+    contactLink->setText(IndirizzoContatto());
+    creditsLabel->setText(modulo_.Traduci(
         QStringLiteral("Non esitare a contattarmi per qualsiasi  <----- problema o consiglio")));
 }
 
 bool AboutBox::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == Label1 && evento->type() == QEvent::MouseButtonRelease) {
-        Label1_Click();
+    if (oggetto == contactLink && evento->type() == QEvent::MouseButtonRelease) {
+        openContact();
         return true;
     }
     return QDialog::eventFilter(oggetto, evento);
 }
 
-void AboutBox::Label1_Click() {
-    shell_.Apri(QStringLiteral("mailto:") + Label1->text());
+void AboutBox::openContact() {
+    shell_.Apri(QStringLiteral("mailto:") + contactLink->text());
 }
 
-void AboutBox::cmdOK_Click() {
+void AboutBox::closeBox() {
     accept();
 }

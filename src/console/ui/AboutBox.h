@@ -14,17 +14,17 @@ public:
     AboutBox(const Modulo1& modulo, Shell& shell);
 
     void Form_Load();
-    void Label1_Click();
-    void cmdOK_Click();
+    void openContact();
+    void closeBox();
 
     QLabel* lblTitle;
     QLabel* lblVersion;
     QLabel* lblDescription;
-    QLabel* Label2;
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label4;
-    QPushButton* cmdOK;
+    QLabel* titleLabel;
+    QLabel* picture;
+    QLabel* contactLink;
+    QLabel* creditsLabel;
+    QPushButton* okButton;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

@@ -67,7 +67,7 @@ ConsoleWindow::ConsoleWindow(Piattaforma& piattaforma)
             const bool conteggio = countdown_ && countdown_->isVisible();
             return StatoLive({partita_, display_->Schermo(), display_->Presentazione(), modulo_.Lingue,
                               modulo_.CartellaDati, conteggio, conteggio && countdown_->CambioCampo(),
-                              conteggio ? countdown_->Label1->text() : QString()},
+                              conteggio ? countdown_->reasonLabel->text() : QString()},
                              versione);
         },
         [this] { return modulo_.CartellaDati; });

@@ -25,37 +25,37 @@ KeysWindow::KeysWindow(const Modulo1& modulo, Dialoghi& dialoghi, const MappaTas
     Tabella->setSelectionMode(QAbstractItemView::SingleSelection);
     Tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabella->installEventFilter(this);
-    Label1 = new QLabel(this);
-    Label1->setWordWrap(true);
-    CommandCambia = new QPushButton(t("Cambia tasto"), this);
-    CommandNessuno = new QPushButton(t("Nessun tasto"), this);
-    CommandDefault = new QPushButton(QStringLiteral("Default"), this);
-    CommandOk = new QPushButton(QStringLiteral("OK"), this);
-    CommandAnnulla = new QPushButton(t("Annulla"), this);
+    hintLabel = new QLabel(this);
+    hintLabel->setWordWrap(true);
+    changeButton = new QPushButton(t("Cambia tasto"), this);
+    noKeyButton = new QPushButton(t("Nessun tasto"), this);
+    defaultsButton = new QPushButton(QStringLiteral("Default"), this);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    cancelButton = new QPushButton(t("Annulla"), this);
     for (QPushButton* b :
-         {CommandCambia, CommandNessuno, CommandDefault, CommandOk, CommandAnnulla}) {
+         {changeButton, noKeyButton, defaultsButton, okButton, cancelButton}) {
         // Return and Esc belong to the key being recorded, never to a default button.
         b->setAutoDefault(false);
         b->installEventFilter(this);
     }
     auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(CommandCambia);
-    pulsanti->addWidget(CommandNessuno);
-    pulsanti->addWidget(CommandDefault);
+    pulsanti->addWidget(changeButton);
+    pulsanti->addWidget(noKeyButton);
+    pulsanti->addWidget(defaultsButton);
     pulsanti->addStretch();
-    pulsanti->addWidget(CommandOk);
-    pulsanti->addWidget(CommandAnnulla);
+    pulsanti->addWidget(okButton);
+    pulsanti->addWidget(cancelButton);
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(Tabella);
-    colonna->addWidget(Label1);
+    colonna->addWidget(hintLabel);
     colonna->addLayout(pulsanti);
     resize(560, 640);
-    connect(CommandCambia, &QPushButton::clicked, this, [this] { CommandCambia_Click(); });
-    connect(CommandNessuno, &QPushButton::clicked, this, [this] { CommandNessuno_Click(); });
-    connect(CommandDefault, &QPushButton::clicked, this, [this] { CommandDefault_Click(); });
-    connect(CommandOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CommandAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Tabella, &QTableWidget::cellDoubleClicked, this, [this] { CommandCambia_Click(); });
+    connect(changeButton, &QPushButton::clicked, this, [this] { changeKey(); });
+    connect(noKeyButton, &QPushButton::clicked, this, [this] { clearKey(); });
+    connect(defaultsButton, &QPushButton::clicked, this, [this] { restoreDefaults(); });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Tabella, &QTableWidget::cellDoubleClicked, this, [this] { changeKey(); });
     Mostra();
     Tabella->selectRow(0);
 }
@@ -74,18 +74,18 @@ void KeysWindow::Mostra() {
     }
 }
 
-void KeysWindow::CommandCambia_Click() {
+void KeysWindow::changeKey() {
     const int riga = Tabella->currentRow();
     if (riga < 0) {
         return;
     }
     inAttesa_ = Azioni()[riga].azione;
-    Label1->setText(modulo_.Traduci(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
+    hintLabel->setText(modulo_.Traduci(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
                     Nome(*inAttesa_));
     Tabella->setFocus();
 }
 
-void KeysWindow::CommandNessuno_Click() {
+void KeysWindow::clearKey() {
     const int riga = Tabella->currentRow();
     if (riga >= 0) {
         mappa_.Assegna(Azioni()[riga].azione, QString());
@@ -93,10 +93,10 @@ void KeysWindow::CommandNessuno_Click() {
     }
 }
 
-void KeysWindow::CommandDefault_Click() {
+void KeysWindow::restoreDefaults() {
     mappa_ = MappaTasti::Predefinita();
     inAttesa_.reset();
-    Label1->clear();
+    hintLabel->clear();
     Mostra();
 }
 
@@ -106,7 +106,7 @@ void KeysWindow::NuovoTasto(const QString& tasto) {
     }
     const Azione a = *inAttesa_;
     inAttesa_.reset();
-    Label1->clear();
+    hintLabel->clear();
     if (const auto altra = mappa_.Assegna(a, tasto)) {
         dialoghi_.Messaggio(modulo_.Traduci(QStringLiteral("Questo tasto è già usato per:")) +
                                 QStringLiteral(" ") + Nome(*altra),
@@ -135,7 +135,7 @@ bool KeysWindow::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == Tabella && evento->type() == QEvent::KeyPress) {
         const int tasto = static_cast<QKeyEvent*>(evento)->key();
         if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
-            CommandCambia_Click();
+            changeKey();
             return true;
         }
     }

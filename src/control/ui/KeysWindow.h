@@ -19,19 +19,19 @@ public:
 
     const MappaTasti& Mappa() const { return mappa_; }
     // Waits for the next key for the selected action.
-    void CommandCambia_Click();
-    void CommandNessuno_Click();
-    void CommandDefault_Click();
+    void changeKey();
+    void clearKey();
+    void restoreDefaults();
     // The key pressed while waiting; refused with a message when another action has it.
     void NuovoTasto(const QString& tasto);
 
     QTableWidget* Tabella;
-    QLabel* Label1;
-    QPushButton* CommandCambia;
-    QPushButton* CommandNessuno;
-    QPushButton* CommandDefault;
-    QPushButton* CommandOk;
-    QPushButton* CommandAnnulla;
+    QLabel* hintLabel;
+    QPushButton* changeButton;
+    QPushButton* noKeyButton;
+    QPushButton* defaultsButton;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

@@ -24,16 +24,16 @@ RemoteWindow::RemoteWindow(const Modulo1& modulo, Impostazioni& impostazioni,
     setModal(true);
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     setWindowTitle(t("Remote"));
-    Image1 = new QLabel(this);
-    Image1->setAlignment(Qt::AlignCenter);
-    Label1 = new QLabel(this);
-    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label2 = new QLabel(this);
-    Label2->setWordWrap(true);
-    CommandNuovo = new QPushButton(t("Nuovo codice segreto"), this);
-    CommandChiudi = new QPushButton(t("Chiudi"), this);
+    qrImage = new QLabel(this);
+    qrImage->setAlignment(Qt::AlignCenter);
+    linkLabel = new QLabel(this);
+    linkLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    linkLabel->setWordWrap(true);
+    linkLabel->setAlignment(Qt::AlignCenter);
+    hintLabel = new QLabel(this);
+    hintLabel->setWordWrap(true);
+    newSecretButton = new QPushButton(t("Nuovo codice segreto"), this);
+    closeButton = new QPushButton(t("Chiudi"), this);
     deckSecretLabel = new QLabel(this);
     deckSecretLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     devicesList = new QTreeWidget(this);
@@ -42,20 +42,20 @@ RemoteWindow::RemoteWindow(const Modulo1& modulo, Impostazioni& impostazioni,
     devicesList->setMinimumHeight(90);
     revokeButton = new QPushButton(t("Revoca"), this);
     auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(CommandNuovo);
+    pulsanti->addWidget(newSecretButton);
     pulsanti->addStretch();
-    pulsanti->addWidget(CommandChiudi);
+    pulsanti->addWidget(closeButton);
     auto* colonna = new QVBoxLayout(this);
-    colonna->addWidget(Image1, 1);
-    colonna->addWidget(Label1);
-    colonna->addWidget(Label2);
+    colonna->addWidget(qrImage, 1);
+    colonna->addWidget(linkLabel);
+    colonna->addWidget(hintLabel);
     colonna->addWidget(new QLabel(t("Dispositivi associati"), this));
     colonna->addWidget(devicesList);
     colonna->addWidget(revokeButton, 0, Qt::AlignRight);
     colonna->addWidget(deckSecretLabel);
     colonna->addLayout(pulsanti);
-    connect(CommandNuovo, &QPushButton::clicked, this, [this] { CommandNuovo_Click(); });
-    connect(CommandChiudi, &QPushButton::clicked, this, &QDialog::accept);
+    connect(newSecretButton, &QPushButton::clicked, this, [this] { newSecret(); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(revokeButton, &QPushButton::clicked, this, &RemoteWindow::revokeSelectedDevice);
     // A code lives two minutes: the one shown is always fresh enough to scan.
     pairingTimer_.setInterval(static_cast<int>(Accesso::DurataCodice * 3 / 4));
@@ -71,11 +71,11 @@ void RemoteWindow::Mostra() {
     indirizzo_.clear();
     base_.clear();
     if (porta_ == 0) {
-        Image1->clear();
-        Label1->clear();
+        qrImage->clear();
+        linkLabel->clear();
         deckSecretLabel->clear();
         listDevices();
-        Label2->setText(t("L'uscita live è spenta: scegli una porta nei Settaggi."));
+        hintLabel->setText(t("L'uscita live è spenta: scegli una porta nei Settaggi."));
         return;
     }
     QStringList macchina;
@@ -91,7 +91,7 @@ void RemoteWindow::Mostra() {
         }
     }
     base_ = base;
-    Label2->setText(
+    hintLabel->setText(
         lan_ ? t("Inquadra il codice con il telefono, sulla stessa rete del computer: il codice "
                  "vale due minuti e una volta sola, poi il telefono resta associato finché non lo "
                  "revochi. Un nuovo codice segreto esclude tutti i telefoni e le pulsantiere.")
@@ -109,8 +109,8 @@ void RemoteWindow::renewPairingCode() {
         return;
     }
     indirizzo_ = base_ + QStringLiteral("remote?pair=") + telecomando_.Sicurezza().NuovoCodice(telecomando_.Adesso());
-    Image1->setPixmap(QPixmap::fromImage(CodiceQr(indirizzo_, LatoModulo)));
-    Label1->setText(indirizzo_);
+    qrImage->setPixmap(QPixmap::fromImage(CodiceQr(indirizzo_, LatoModulo)));
+    linkLabel->setText(indirizzo_);
 }
 
 void RemoteWindow::listDevices() {
@@ -136,7 +136,7 @@ void RemoteWindow::revokeSelectedDevice() {
     }
 }
 
-void RemoteWindow::CommandNuovo_Click() {
+void RemoteWindow::newSecret() {
     telecomando_.Sicurezza().ImpostaSegreto(RinnovaSegreto(impostazioni_));
     telecomando_.Sicurezza().RevocaTutto();
     Mostra();

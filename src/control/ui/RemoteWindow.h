@@ -21,18 +21,18 @@ public:
 
     // The address the QR code carries; empty while the live output is off.
     QString Indirizzo() const { return indirizzo_; }
-    void CommandNuovo_Click();
+    void newSecret();
     // A fresh pairing code in the QR code; its timer calls it before the last one expires.
     void renewPairingCode();
     // The paired phones as they are now.
     void listDevices();
     void revokeSelectedDevice();
 
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QPushButton* CommandNuovo;
-    QPushButton* CommandChiudi;
+    QLabel* qrImage;
+    QLabel* linkLabel;
+    QLabel* hintLabel;
+    QPushButton* newSecretButton;
+    QPushButton* closeButton;
     QLabel* deckSecretLabel;
     QTreeWidget* devicesList;
     QPushButton* revokeButton;

@@ -15,15 +15,15 @@ public:
 
     void Apri(const QString& testo, bool cambioCampo);
     bool CambioCampo() const { return cambioCampo_; }
-    void Timer1_Timer();
+    void tick();
 
-    QTimer Timer1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Image1;
-    QLabel* Picture1;
-    QLabel* Picture2;
+    QTimer tickTimer;
+    QLabel* reasonLabel;
+    QLabel* secondsCaption;
+    QLabel* secondsLabel;
+    QLabel* iconImage;
+    QLabel* courtChangePicture;
+    QLabel* spareImage;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

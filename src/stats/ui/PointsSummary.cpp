@@ -25,10 +25,10 @@ PointsSummary::PointsSummary(const Partita& partita, int squadra, const Modulo1&
     setModal(true);
     resize(TwipsInPixel(12255), TwipsInPixel(8205));
     const QFont carattere = Carattere(QStringLiteral("Tahoma"), 9.75, true);
-    Label17 = new QLabel(this);
-    Posiziona(Label17, 300, 60, 11700, 375);
-    Label17->setFont(Carattere(QStringLiteral("Tahoma"), 12, true));
-    Label17->setAlignment(Qt::AlignCenter);
+    titleLabel = new QLabel(this);
+    Posiziona(titleLabel, 300, 60, 11700, 375);
+    titleLabel->setFont(Carattere(QStringLiteral("Tahoma"), 12, true));
+    titleLabel->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 8; ++i) {
         Intestazioni[i] = new QLabel(this);
         Posiziona(Intestazioni[i], SinistraIntestazioni[i], i < 2 ? 540 : 600, 1400, 300);
@@ -40,22 +40,22 @@ PointsSummary::PointsSummary(const Partita& partita, int squadra, const Modulo1&
     Righe->setFrameShape(QFrame::NoFrame);
     Righe->setWidgetResizable(true);
     Righe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Posiziona(Command1, 11160, 7740, 975, 375);
-    Command2 = new QPushButton(this);
-    Posiziona(Command2, 9540, 7740, 1500, 375);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    Posiziona(okButton, 11160, 7740, 975, 375);
+    exportButton = new QPushButton(this);
+    Posiziona(exportButton, 9540, 7740, 1500, 375);
+    connect(okButton, &QPushButton::clicked, this, [this] { closeSummary(); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { exportSummary(); });
 }
 
 void PointsSummary::Form_Load() {
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     // The table holds this text once, as the tooltip's; the heading is its capitals.
-    Label17->setText(t("RIEPILOGO ED ASSEGNAZIONE PUNTI").toUpper());
+    titleLabel->setText(t("RIEPILOGO ED ASSEGNAZIONE PUNTI").toUpper());
     for (int i = 0; i < 8; ++i) {
         Intestazioni[i]->setText(t(TestiIntestazioni[i]));
     }
-    Command2->setText(t("Salva in Excel"));
+    exportButton->setText(t("Salva in Excel"));
     righe_ = Riepilogo(partita_.Rose[squadra_ == 0 ? 0 : 1], squadra_ == 0 ? 0 : 1,
                        PuntiAccreditati(partita_.Storico));
     auto* tabella = new QWidget;
@@ -84,11 +84,11 @@ void PointsSummary::Form_Load() {
     griglia->setRowStretch(static_cast<int>(righe_.size()), 1);
     Righe->setWidget(tabella);
     controlli_.clear();
-    controlli_.push_back({Label17, true});
+    controlli_.push_back({titleLabel, true});
     for (int i = 0; i < 8; ++i) {
         controlli_.push_back({Intestazioni[i], true});
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{Righe, Command1, Command2}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{Righe, okButton, exportButton}) {
         controlli_.push_back({w, w != Righe});
     }
     geometria_ = RegistraGeometria(InTwips(size()), controlli_);
@@ -106,11 +106,11 @@ void PointsSummary::Form_Resize() {
     ScalaGeometria(geometria_, InTwips(size()), controlli_, true);
 }
 
-void PointsSummary::Command1_Click() {
+void PointsSummary::closeSummary() {
     accept();
 }
 
-void PointsSummary::Command2_Click() {
+void PointsSummary::exportSummary() {
     auto& dialoghi = piattaforma_.dialoghi;
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     const SceltaSalva scelta = DialogoSalva(dialoghi, QStringLiteral("Brivanta (*.csv)"),

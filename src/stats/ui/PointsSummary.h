@@ -24,17 +24,17 @@ public:
 
     void Form_Load();
     void Form_Resize();
-    void Command1_Click();
-    void Command2_Click();
+    void closeSummary();
+    void exportSummary();
 
-    QLabel* Label17;
-    // The headings Label9, Label10, Label11, Label16, Label12, Label14, Label13, Label15.
+    QLabel* titleLabel;
+    // The column headings: number, surname, total, then the five point types.
     std::array<QLabel*, 8> Intestazioni;
     QScrollArea* Righe;
-    // Row q: number, surname, total, types 0..4 (Label1(q) .. Label8(q)).
+    // One row a player: number, surname, total, types 0..4.
     std::vector<std::array<QLabel*, 8>> Celle;
-    QPushButton* Command1;
-    QPushButton* Command2;
+    QPushButton* okButton;
+    QPushButton* exportButton;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

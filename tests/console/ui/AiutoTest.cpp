@@ -30,8 +30,8 @@ TEST_F(AiutoTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
         EXPECT_EQ(QStringLiteral("About Brivanta"), f.windowTitle());
         EXPECT_EQ(QStringLiteral("Version ") + TestoVersione(VersioneProgramma()), f.lblVersion->text());
         EXPECT_FALSE(f.lblDescription->text().isEmpty());
-        f.Label1_Click();
-        f.cmdOK_Click();
+        f.openContact();
+        f.closeBox();
     });
     console.openAboutBox();
     EXPECT_EQ((QStringList{QStringLiteral("mailto:") + IndirizzoContatto()}), a.f.shell.aperti);

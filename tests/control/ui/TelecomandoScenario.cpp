@@ -420,16 +420,16 @@ TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefault
     b.a.f.modali.Attendi([&](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
         f.Tabella->selectRow(static_cast<int>(Azione::Undo));
-        f.CommandCambia_Click();
+        f.changeKey();
         QTest::keyClick(f.Tabella, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(Azione::Undo, f.Mappa().AzioneDi(QStringLiteral("Ctrl+Z")));
         f.Tabella->selectRow(static_cast<int>(Azione::Statistiche));
-        f.CommandCambia_Click();
+        f.changeKey();
         b.a.f.dialoghi.Attendi(
             QStringLiteral("Questo tasto è già usato per: Annulla l'ultimo punto segnato"));
         QTest::keyClick(f.Tabella, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(QStringLiteral("F2"), f.Mappa().Tasto(Azione::Statistiche));
-        f.CommandOk->click();
+        f.okButton->click();
     });
     c.openKeysWindow();
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Tasti().Tasto(Azione::Undo));
@@ -437,15 +437,15 @@ TEST(TelecomandoScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefault
 
     b.a.f.modali.Attendi([](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
-        f.CommandDefault->click();
-        f.CommandAnnulla->click();
+        f.defaultsButton->click();
+        f.cancelButton->click();
     });
     c.openKeysWindow();
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Tasti().Tasto(Azione::Undo)) << "Annulla keeps the map";
     b.a.f.modali.Attendi([](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
-        f.CommandDefault->click();
-        f.CommandOk->click();
+        f.defaultsButton->click();
+        f.okButton->click();
     });
     c.openKeysWindow();
     EXPECT_EQ(MappaTasti(), c.Tasti());
