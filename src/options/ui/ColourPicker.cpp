@@ -45,41 +45,41 @@ ColourPicker::ColourPicker() : spettro_(Spettro()) {
     setWindowTitle(QStringLiteral("Scelta colore elemento"));
     setModal(true);
     resize(TwipsInPixel(3030), TwipsInPixel(1950));
-    Picture6 = new QLabel(this);
-    Posiziona(Picture6, 60, 60, 1185, 1785);
-    Picture6->setPixmap(QPixmap::fromImage(spettro_));
-    Picture6->setScaledContents(true);
-    Picture6->setMouseTracking(true);
-    Picture6->installEventFilter(this);
-    Command1 = new QPushButton(QStringLiteral("&Cancel"), this);
-    Posiziona(Command1, 1320, 90, 1395, 435);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    spectrum = new QLabel(this);
+    Posiziona(spectrum, 60, 60, 1185, 1785);
+    spectrum->setPixmap(QPixmap::fromImage(spettro_));
+    spectrum->setScaledContents(true);
+    spectrum->setMouseTracking(true);
+    spectrum->installEventFilter(this);
+    cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    Posiziona(cancelButton, 1320, 90, 1395, 435);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
     const int colonne[4] = {1320, 1680, 2040, 2400};
     const int righe[4] = {570, 900, 1230, 1560};
     for (int i = 0; i < 16; ++i) {
-        Label1[i] = new QLabel(this);
-        Posiziona(Label1[i], colonne[i % 4], righe[i / 4], 315, 300);
-        Label1[i]->setStyleSheet(SfondoColore(ValoreColore(Tavolozza16[static_cast<size_t>(i)])));
-        Label1[i]->setToolTip(QStringLiteral("Seleziona questo colore"));
-        Label1[i]->setCursor(Qt::PointingHandCursor);
-        Label1[i]->setMouseTracking(true);
-        Label1[i]->installEventFilter(this);
+        paletteSwatches[i] = new QLabel(this);
+        Posiziona(paletteSwatches[i], colonne[i % 4], righe[i / 4], 315, 300);
+        paletteSwatches[i]->setStyleSheet(SfondoColore(ValoreColore(Tavolozza16[static_cast<size_t>(i)])));
+        paletteSwatches[i]->setToolTip(QStringLiteral("Seleziona questo colore"));
+        paletteSwatches[i]->setCursor(Qt::PointingHandCursor);
+        paletteSwatches[i]->setMouseTracking(true);
+        paletteSwatches[i]->installEventFilter(this);
     }
-    Label2 = new QLabel(this);
-    Posiziona(Label2, 2760, 90, 195, 1785);
-    Label2->setToolTip(QStringLiteral("Tavolozza di Windows"));
+    paletteCaption = new QLabel(this);
+    Posiziona(paletteCaption, 2760, 90, 195, 1785);
+    paletteCaption->setToolTip(QStringLiteral("Tavolozza di Windows"));
 }
 
 std::uint32_t ColourPicker::ColoreSpettro(QPoint punto) const {
-    const QPoint p(punto.x() * spettro_.width() / std::max(1, Picture6->width()),
-                   punto.y() * spettro_.height() / std::max(1, Picture6->height()));
+    const QPoint p(punto.x() * spettro_.width() / std::max(1, spectrum->width()),
+                   punto.y() * spettro_.height() / std::max(1, spectrum->height()));
     return Bgr(spettro_.pixelColor(std::clamp(p.x(), 0, spettro_.width() - 1),
                                    std::clamp(p.y(), 0, spettro_.height() - 1)));
 }
 
 void ColourPicker::Anteprima(std::uint32_t colore) {
     anteprima_ = colore;
-    Label2->setStyleSheet(SfondoColore(colore));
+    paletteCaption->setStyleSheet(SfondoColore(colore));
 }
 
 void ColourPicker::Scegli() {
@@ -87,7 +87,7 @@ void ColourPicker::Scegli() {
     accept();
 }
 
-void ColourPicker::Command1_Click() {
+void ColourPicker::cancel() {
     ColoreScelto = -1;
     reject();
 }
@@ -98,11 +98,11 @@ bool ColourPicker::eventFilter(QObject* oggetto, QEvent* evento) {
     if (!mossa && !clic) {
         return QDialog::eventFilter(oggetto, evento);
     }
-    if (oggetto == Picture6 && evento->type() != QEvent::Enter) {
+    if (oggetto == spectrum && evento->type() != QEvent::Enter) {
         Anteprima(ColoreSpettro(static_cast<QMouseEvent*>(evento)->position().toPoint()));
     }
     for (int i = 0; i < 16; ++i) {
-        if (oggetto == Label1[i]) {
+        if (oggetto == paletteSwatches[i]) {
             Anteprima(ValoreColore(Tavolozza16[static_cast<size_t>(i)]));
         }
     }

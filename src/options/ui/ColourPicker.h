@@ -16,15 +16,15 @@ public:
     void Anteprima(std::uint32_t colore);
     // A click takes the colour last previewed.
     void Scegli();
-    void Command1_Click();
+    void cancel();
     // The colour of the spectrum's pixel at a point of the picture.
     std::uint32_t ColoreSpettro(QPoint punto) const;
 
     std::int64_t ColoreScelto = -1;
-    QLabel* Picture6;
-    QPushButton* Command1;
-    std::array<QLabel*, 16> Label1;
-    QLabel* Label2;
+    QLabel* spectrum;
+    QPushButton* cancelButton;
+    std::array<QLabel*, 16> paletteSwatches;
+    QLabel* paletteCaption;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

@@ -30,55 +30,55 @@ SoundsWindow::SoundsWindow(Modulo1& modulo, Lettore& lettore, Piattaforma& piatt
 void SoundsWindow::CreaControlli() {
     resize(TwipsInPixel(7100), TwipsInPixel(6000));
     const QFont carattere = Carattere(QStringLiteral("Tahoma"), 9);
-    Frame1 = new QGroupBox(QStringLiteral("Suoni esultanza"), this);
-    Posiziona(Frame1, 120, 120, 6860, 2640);
+    cheersFrame = new QGroupBox(QStringLiteral("Suoni esultanza"), this);
+    Posiziona(cheersFrame, 120, 120, 6860, 2640);
     for (int i = 0; i < 5; ++i) {
         const int top = 360 + 420 * i;
-        Label1[i] = new QLabel(Frame1);
-        Posiziona(Label1[i], 120, top, 1560, 315);
-        Label2[i] = new QLabel(Frame1);
-        Posiziona(Label2[i], 1740, top, 4020, 315);
-        Label2[i]->setFrameShape(QFrame::Panel);
-        Image7[i] = new QToolButton(Frame1);
-        Posiziona(Image7[i], 5880, top, 375, 315);
-        Image7[i]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-        Image11[i] = new QToolButton(Frame1);
-        Posiziona(Image11[i], 6330, top, 375, 315);
-        Image11[i]->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-        for (QToolButton* b : {Image7[i], Image11[i]}) {
+        slotCaptions[i] = new QLabel(cheersFrame);
+        Posiziona(slotCaptions[i], 120, top, 1560, 315);
+        cheerFiles[i] = new QLabel(cheersFrame);
+        Posiziona(cheerFiles[i], 1740, top, 4020, 315);
+        cheerFiles[i]->setFrameShape(QFrame::Panel);
+        chooseButtons[i] = new QToolButton(cheersFrame);
+        Posiziona(chooseButtons[i], 5880, top, 375, 315);
+        chooseButtons[i]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+        playButtons[i] = new QToolButton(cheersFrame);
+        Posiziona(playButtons[i], 6330, top, 375, 315);
+        playButtons[i]->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+        for (QToolButton* b : {chooseButtons[i], playButtons[i]}) {
             b->setCursor(Qt::PointingHandCursor);
             b->setAutoRaise(true);
         }
-        connect(Image7[i], &QToolButton::clicked, this, [this, i] { Image7_Click(i); });
-        connect(Image11[i], &QToolButton::clicked, this, [this, i] { Image11_Click(i); });
+        connect(chooseButtons[i], &QToolButton::clicked, this, [this, i] { chooseCheer(i); });
+        connect(playButtons[i], &QToolButton::clicked, this, [this, i] { playCheer(i); });
     }
-    Check1 = new QCheckBox(this);
-    Posiziona(Check1, 240, 2880, 4000, 315);
-    Label3 = new QLabel(this);
-    Posiziona(Label3, 240, 3300, 4500, 315);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    Posiziona(HScroll1, 4800, 3330, 1500, 255);
-    HScroll1->setRange(DurataMinima, DurataMassima);
-    HScroll1->setValue(DurataProposta);
-    Label4 = new QLabel(QString::number(DurataProposta), this);
-    Posiziona(Label4, 6420, 3300, 540, 315);
-    Label5 = new QLabel(this);
-    Posiziona(Label5, 240, 3720, 6740, 1500);
-    Label5->setWordWrap(true);
-    Command1 = new QPushButton(this);
-    Posiziona(Command1, 240, 5460, 1500, 375);
-    Command2 = new QPushButton(QStringLiteral("Stop Audio [ ]"), this);
-    Posiziona(Command2, 2700, 5460, 1800, 375);
-    Command3 = new QPushButton(this);
-    Posiziona(Command3, 5460, 5460, 1500, 375);
+    cheersCheck = new QCheckBox(this);
+    Posiziona(cheersCheck, 240, 2880, 4000, 315);
+    durationCaption = new QLabel(this);
+    Posiziona(durationCaption, 240, 3300, 4500, 315);
+    durationBar = new QScrollBar(Qt::Horizontal, this);
+    Posiziona(durationBar, 4800, 3330, 1500, 255);
+    durationBar->setRange(DurataMinima, DurataMassima);
+    durationBar->setValue(DurataProposta);
+    durationLabel = new QLabel(QString::number(DurataProposta), this);
+    Posiziona(durationLabel, 6420, 3300, 540, 315);
+    noteLabel = new QLabel(this);
+    Posiziona(noteLabel, 240, 3720, 6740, 1500);
+    noteLabel->setWordWrap(true);
+    cancelButton = new QPushButton(this);
+    Posiziona(cancelButton, 240, 5460, 1500, 375);
+    stopButton = new QPushButton(QStringLiteral("Stop Audio [ ]"), this);
+    Posiziona(stopButton, 2700, 5460, 1800, 375);
+    doneButton = new QPushButton(this);
+    Posiziona(doneButton, 5460, 5460, 1500, 375);
     for (QWidget* w : findChildren<QWidget*>()) {
         w->setFont(carattere);
     }
-    connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(cheersCheck, &QCheckBox::clicked, this, [this] { toggleCheers(); });
+    connect(durationBar, &QScrollBar::valueChanged, this, [this] { durationChanged(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(stopButton, &QPushButton::clicked, this, [this] { stopAudio(); });
+    connect(doneButton, &QPushButton::clicked, this, [this] { saveAndClose(); });
 }
 
 QString SoundsWindow::CartellaSuoni() const {
@@ -88,25 +88,25 @@ QString SoundsWindow::CartellaSuoni() const {
 void SoundsWindow::Form_Load() {
     auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
     setWindowTitle(t("Gestione suoni ed effetti sonori"));
-    Command3->setText(t("Finito"));
-    Command1->setText(t("Annulla"));
+    doneButton->setText(t("Finito"));
+    cancelButton->setText(t("Annulla"));
     for (int i = 0; i < 5; ++i) {
-        Label1[i]->setText(t(DidascalieSlot[i]));
+        slotCaptions[i]->setText(t(DidascalieSlot[i]));
     }
-    Label5->setText(t(
+    noteLabel->setText(t(
         "Questi files audio .mp3 oppure .wav possono essere riprodotti durante la partita al "
         "momento dell'assegnazione del punto, ovviamente vengono suonati solamente quando si "
         "aggiudica il punteggio la squadra Home. E' possibile sostituire tutti i suoni "
         "utilizzando i bottoni sovrastanti. I suoni forniti sono stati realizzati appositamente "
         "per Brivanta."));
-    Check1->setText(t("Utilizza suoni esultanze"));
-    Label3->setText(t("Durata massima suono esultanza in secondi :"));
+    cheersCheck->setText(t("Utilizza suoni esultanze"));
+    durationCaption->setText(t("Durata massima suono esultanza in secondi :"));
     if (modulo_.DurataEsultanza == 0) {
         modulo_.DurataEsultanza = DurataProposta;
     }
-    HScroll1->setValue(modulo_.DurataEsultanza);
-    Label4->setText(QString::number(HScroll1->value()));
-    Check1->setChecked(modulo_.EsultanzaAttiva != 0);
+    durationBar->setValue(modulo_.DurataEsultanza);
+    durationLabel->setText(QString::number(durationBar->value()));
+    cheersCheck->setChecked(modulo_.EsultanzaAttiva != 0);
     const QDir cartella(CartellaSuoni());
     const QStringList file = cartella.entryList(QDir::Files, QDir::Name);
     for (int i = 0; i < 5; ++i) {
@@ -114,27 +114,27 @@ void SoundsWindow::Form_Load() {
             modulo_.SuoniEsultanza[i] =
                 i < file.size() ? cartella.filePath(file[i]) : cartella.path() + u'/';
         }
-        Label2[i]->setText(modulo_.SuoniEsultanza[i]);
-        Label2[i]->setToolTip(Label2[i]->text());
+        cheerFiles[i]->setText(modulo_.SuoniEsultanza[i]);
+        cheerFiles[i]->setToolTip(cheerFiles[i]->text());
     }
 }
 
-void SoundsWindow::Check1_Click() {
-    const bool attivo = Check1->isChecked();
+void SoundsWindow::toggleCheers() {
+    const bool attivo = cheersCheck->isChecked();
     for (int i = 0; i < 5; ++i) {
-        for (QWidget* w : std::initializer_list<QWidget*>{Image11[i], Image7[i], Label1[i],
-                                                          Label2[i]}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{playButtons[i], chooseButtons[i], slotCaptions[i],
+                                                          cheerFiles[i]}) {
             w->setEnabled(attivo);
         }
     }
     modulo_.EsultanzaAttiva = attivo ? 1 : 0;
 }
 
-void SoundsWindow::HScroll1_Change() {
-    Label4->setText(QString::number(HScroll1->value()));
+void SoundsWindow::durationChanged() {
+    durationLabel->setText(QString::number(durationBar->value()));
 }
 
-void SoundsWindow::Image7_Click(int Index) {
+void SoundsWindow::chooseCheer(int Index) {
     lettore_.FermaAudio();
     const QString scelto = piattaforma_.dialoghi.ApriFile(
         modulo_.Traduci(QStringLiteral("Apertura file audio esultanza")), CartellaSuoni(),
@@ -142,17 +142,17 @@ void SoundsWindow::Image7_Click(int Index) {
     if (scelto.trimmed().isEmpty()) {
         return;
     }
-    Label2[Index]->setText(scelto.trimmed());
-    Label2[Index]->setToolTip(Label2[Index]->text());
-    modulo_.SuoniEsultanza[Index] = Label2[Index]->text();
+    cheerFiles[Index]->setText(scelto.trimmed());
+    cheerFiles[Index]->setToolTip(cheerFiles[Index]->text());
+    modulo_.SuoniEsultanza[Index] = cheerFiles[Index]->text();
 }
 
-void SoundsWindow::Image11_Click(int Index) {
+void SoundsWindow::playCheer(int Index) {
     lettore_.FermaAudio();
-    lettore_.SuonaAudio(Label2[Index]->text());
+    lettore_.SuonaAudio(cheerFiles[Index]->text());
 }
 
-void SoundsWindow::Command1_Click() {
+void SoundsWindow::cancel() {
     reject();
 }
 
@@ -161,22 +161,22 @@ void SoundsWindow::reject() {
     QDialog::reject();
 }
 
-void SoundsWindow::Command2_Click() {
+void SoundsWindow::stopAudio() {
     lettore_.FermaAudio();
 }
 
-void SoundsWindow::Command3_Click() {
+void SoundsWindow::saveAndClose() {
     lettore_.FermaAudio();
     auto& impostazioni = piattaforma_.impostazioni;
     for (int i = 0; i < 5; ++i) {
         impostazioni.Scrivi(QStringLiteral("SndExultation") + QString::number(i),
                             modulo_.SuoniEsultanza[i]);
     }
-    const int attivo = Check1->isChecked() ? 1 : 0;
+    const int attivo = cheersCheck->isChecked() ? 1 : 0;
     impostazioni.Scrivi(QStringLiteral("SndExultationEnabled"), QString::number(attivo));
     impostazioni.Scrivi(QStringLiteral("SndExultationDuration"),
-                        QString::number(HScroll1->value()));
-    modulo_.DurataEsultanza = HScroll1->value();
+                        QString::number(durationBar->value()));
+    modulo_.DurataEsultanza = durationBar->value();
     timerEsultanza_.setInterval(modulo_.DurataEsultanza * 1000);
     modulo_.EsultanzaAttiva = attivo;
     accept();

@@ -21,29 +21,29 @@ public:
     SoundsWindow(Modulo1& modulo, Lettore& lettore, Piattaforma& piattaforma, QTimer& timerEsultanza);
 
     void Form_Load();
-    void Check1_Click();
-    void HScroll1_Change();
-    void Image7_Click(int Index);
-    void Image11_Click(int Index);
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void toggleCheers();
+    void durationChanged();
+    void chooseCheer(int Index);
+    void playCheer(int Index);
+    void cancel();
+    void stopAudio();
+    void saveAndClose();
     // Annulla, Esc and the title bar alike: a test sound never plays on.
     void reject() override;
 
-    QGroupBox* Frame1;
-    std::array<QLabel*, 5> Label1;
-    std::array<QLabel*, 5> Label2;
-    std::array<QToolButton*, 5> Image7;
-    std::array<QToolButton*, 5> Image11;
-    QCheckBox* Check1;
-    QLabel* Label3;
-    QScrollBar* HScroll1;
-    QLabel* Label4;
-    QLabel* Label5;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
+    QGroupBox* cheersFrame;
+    std::array<QLabel*, 5> slotCaptions;
+    std::array<QLabel*, 5> cheerFiles;
+    std::array<QToolButton*, 5> chooseButtons;
+    std::array<QToolButton*, 5> playButtons;
+    QCheckBox* cheersCheck;
+    QLabel* durationCaption;
+    QScrollBar* durationBar;
+    QLabel* durationLabel;
+    QLabel* noteLabel;
+    QPushButton* cancelButton;
+    QPushButton* stopButton;
+    QPushButton* doneButton;
 
 private:
     void CreaControlli();

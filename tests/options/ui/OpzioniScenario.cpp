@@ -96,7 +96,7 @@ TEST_F(OpzioniScenario, ColoursLiveOnTheDisplayStoredOnFinitoRestoredOnCancel) {
     Opzioni([this](OptionsWindow& f) {
         f.Command4_Click();
         EXPECT_EQ(ColoriPredefiniti(), d.Colori());
-        a.f.modali.Attendi([](QDialog& d) { static_cast<ColourPicker&>(d).Command1_Click(); });
+        a.f.modali.Attendi([](QDialog& d) { static_cast<ColourPicker&>(d).cancel(); });
         f.Campione_Click(0);
         f.Command3_Click();
     });
@@ -124,9 +124,9 @@ TEST(ColourPickerTest, SpectrumAndPaletteChoices) {
     f.Anteprima(0x123456);
     f.Scegli();
     EXPECT_EQ(0x123456, f.ColoreScelto);
-    f.Command1_Click();
+    f.cancel();
     EXPECT_EQ(-1, f.ColoreScelto);
-    EXPECT_EQ(0xFFFFFFu, f.ColoreSpettro(QPoint(f.Picture6->width() - 2, f.Picture6->height() - 3)))
+    EXPECT_EQ(0xFFFFFFu, f.ColoreSpettro(QPoint(f.spectrum->width() - 2, f.spectrum->height() - 3)))
         << "the bottom rows end in white";
 }
 

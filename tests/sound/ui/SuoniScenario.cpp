@@ -46,15 +46,15 @@ TEST_F(SuoniScenario, PlayerMessagesStayInEnglish) {
 
 TEST_F(SuoniScenario, EmptySlotsTakeTheFolderInListingOrderAndFinitoStoresThem) {
     Finestra([&](SoundsWindow& f) {
-        EXPECT_EQ(10, f.HScroll1->value()) << "a duration never saved shows 10";
-        EXPECT_EQ(Suono("1_a.wav"), f.Label2[0]->text());
-        EXPECT_EQ(Suono("3_c.wav"), f.Label2[2]->text());
-        EXPECT_EQ(a.programma + QStringLiteral("/Sounds/"), f.Label2[4]->text());
-        EXPECT_EQ(QStringLiteral("Schiacciata"), f.Label1[2]->text());
-        f.Check1->click();
-        f.HScroll1->setValue(7);
-        EXPECT_EQ(QStringLiteral("7"), f.Label4->text());
-        f.Command3_Click();
+        EXPECT_EQ(10, f.durationBar->value()) << "a duration never saved shows 10";
+        EXPECT_EQ(Suono("1_a.wav"), f.cheerFiles[0]->text());
+        EXPECT_EQ(Suono("3_c.wav"), f.cheerFiles[2]->text());
+        EXPECT_EQ(a.programma + QStringLiteral("/Sounds/"), f.cheerFiles[4]->text());
+        EXPECT_EQ(QStringLiteral("Schiacciata"), f.slotCaptions[2]->text());
+        f.cheersCheck->click();
+        f.durationBar->setValue(7);
+        EXPECT_EQ(QStringLiteral("7"), f.durationLabel->text());
+        f.saveAndClose();
     });
     EXPECT_EQ(QStringLiteral("1"), a.f.impostazioni.valori.value("SndExultationEnabled"));
     EXPECT_EQ(QStringLiteral("7"), a.f.impostazioni.valori.value("SndExultationDuration"));
@@ -64,10 +64,10 @@ TEST_F(SuoniScenario, EmptySlotsTakeTheFolderInListingOrderAndFinitoStoresThem) 
 
 TEST_F(SuoniScenario, UncheckingSwitchesOffAtOnceEvenOnCancel) {
     Finestra([](SoundsWindow& f) {
-        f.Check1->click();
-        f.Check1->click();
-        EXPECT_FALSE(f.Label2[0]->isEnabled());
-        f.Command1_Click();
+        f.cheersCheck->click();
+        f.cheersCheck->click();
+        EXPECT_FALSE(f.cheerFiles[0]->isEnabled());
+        f.cancel();
     });
     EXPECT_EQ(0, console->Modulo().EsultanzaAttiva);
     EXPECT_TRUE(a.f.impostazioni.valori.isEmpty()) << "Annulla saves nothing";
@@ -76,13 +76,13 @@ TEST_F(SuoniScenario, UncheckingSwitchesOffAtOnceEvenOnCancel) {
 TEST_F(SuoniScenario, ChoosingAndPlayingASlot) {
     Finestra([&](SoundsWindow& f) {
         a.f.dialoghi.AttendiFile(QStringLiteral("/musica/coro.mp3  "));
-        f.Image7_Click(3);
-        EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), f.Label2[3]->text());
+        f.chooseCheer(3);
+        EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), f.cheerFiles[3]->text());
         a.f.audio.chiamate.clear();
-        f.Image11_Click(0);
+        f.playCheer(0);
         EXPECT_EQ((QStringList{"ferma", "chiudi", "apri " + Suono("1_a.wav"), "suona"}),
                   a.f.audio.chiamate);
-        f.Command1_Click();
+        f.cancel();
     });
     EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), console->Modulo().SuoniEsultanza[3]);
 }
@@ -96,7 +96,7 @@ TEST_F(SuoniScenario, EscAndTheTitleBarStopATestSoundAsAnnullaDoes) {
         Finestra([&](SoundsWindow& f) {
             EXPECT_EQ(QStringLiteral("Gestione suoni ed effetti sonori"), f.windowTitle());
             f.show();
-            f.Image11_Click(0);
+            f.playCheer(0);
             a.f.audio.chiamate.clear();
             chiudi(f);
             EXPECT_FALSE(f.isVisible());
@@ -107,8 +107,8 @@ TEST_F(SuoniScenario, EscAndTheTitleBarStopATestSoundAsAnnullaDoes) {
 
 TEST_F(SuoniScenario, HomePointsCheerByPointTypeAndTheTimerCutsIt) {
     Finestra([](SoundsWindow& f) {
-        f.Check1->click();
-        f.Command3_Click();
+        f.cheersCheck->click();
+        f.saveAndClose();
     });
     a.f.audio.chiamate.clear();
     console->choosePointType(2);
