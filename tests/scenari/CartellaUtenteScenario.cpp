@@ -61,7 +61,7 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
         a.f.dialoghi.AttendiFile(scelto);
         a.f.dialoghi.Attendi(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
                                             "le frecce di scorrimento.\r\n") + scelto);
-        f.Command3_Click();
+        f.addSponsor();
         f.reject();
     });
     console.openSponsorManager();

@@ -67,7 +67,7 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     console.openTeamEditor();
     a.f.modali.Attendi([](QDialog& finestra) {
         auto& gestione = static_cast<SponsorManager&>(finestra);
-        EXPECT_FALSE(gestione.Image2->pixmap().isNull()) << "manager: the default header";
+        EXPECT_FALSE(gestione.headerLogo->pixmap().isNull()) << "manager: the default header";
     });
     console.openSponsorManager();
 }

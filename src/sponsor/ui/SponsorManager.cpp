@@ -58,94 +58,94 @@ void SponsorManager::CreaControlli() {
         Posiziona(b, l, t, w, h);
         return b;
     };
-    Label2 = etichetta(this, 60, 0, 15015, 855);
-    Label2->setFont(Carattere(QStringLiteral("Tahoma"), 18, true));
-    Label2->setAlignment(Qt::AlignCenter);
-    Label1 = etichetta(this, 240, 1080, 3435, 255);
-    Image2 = cliccabile(this, 180, 1320, 3675, 2055, nullptr);
-    Image2->setFrameShape(QFrame::Box);
-    Image6 = cliccabile(this, 3960, 1320, 420, 435, ":/sponsor/cancella.png");
-    Label4 = etichetta(this, 8340, 1080, 4455, 255);
-    Image1 = etichetta(this, 5700, 1320, 9225, 5325);
-    Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/sponsor/esempio_tabellone.jpg")));
-    Command1 = bottone(180, 3420, 2235, 1095);
-    Command2 = bottone(2580, 3420, 1275, 675);
-    Command4 = bottone(2580, 4140, 1275, 375);
-    Label3 = etichetta(this, 180, 4560, 3675, 1755);
-    Command3 = bottone(180, 6360, 3675, 435);
-    Check1 = new QCheckBox(QStringLiteral("Visualizza barra sponsor"), this);
-    Posiziona(Check1, 5040, 6420, 5235, 375);
-    Frame1 = new QGroupBox(this);
-    Posiziona(Frame1, 180, 6780, 14715, 2715);
-    HScroll1 = new QScrollBar(Qt::Horizontal, Frame1);
-    Posiziona(HScroll1, 480, 240, 13755, 255);
-    HScroll1->setPageStep(1);
-    Image5 = cliccabile(Frame1, 60, 900, 405, 825, ":/sponsor/freccia_sinistra.png");
-    Image7 = cliccabile(Frame1, 14280, 900, 405, 825, ":/sponsor/freccia_destra.png");
+    titleLabel = etichetta(this, 60, 0, 15015, 855);
+    titleLabel->setFont(Carattere(QStringLiteral("Tahoma"), 18, true));
+    titleLabel->setAlignment(Qt::AlignCenter);
+    headerLogoCaption = etichetta(this, 240, 1080, 3435, 255);
+    headerLogo = cliccabile(this, 180, 1320, 3675, 2055, nullptr);
+    headerLogo->setFrameShape(QFrame::Box);
+    deleteHeaderLogoButton = cliccabile(this, 3960, 1320, 420, 435, ":/sponsor/cancella.png");
+    sampleCaption = etichetta(this, 8340, 1080, 4455, 255);
+    sampleImage = etichetta(this, 5700, 1320, 9225, 5325);
+    sampleImage->setScaledContents(true);
+    sampleImage->setPixmap(QPixmap(QStringLiteral(":/sponsor/esempio_tabellone.jpg")));
+    doneButton = bottone(180, 3420, 2235, 1095);
+    exploreButton = bottone(2580, 3420, 1275, 675);
+    helpButton = bottone(2580, 4140, 1275, 375);
+    noteLabel = etichetta(this, 180, 4560, 3675, 1755);
+    addButton = bottone(180, 6360, 3675, 435);
+    bandCheck = new QCheckBox(QStringLiteral("Visualizza barra sponsor"), this);
+    Posiziona(bandCheck, 5040, 6420, 5235, 375);
+    galleryFrame = new QGroupBox(this);
+    Posiziona(galleryFrame, 180, 6780, 14715, 2715);
+    galleryBar = new QScrollBar(Qt::Horizontal, galleryFrame);
+    Posiziona(galleryBar, 480, 240, 13755, 255);
+    galleryBar->setPageStep(1);
+    leftArrow = cliccabile(galleryFrame, 60, 900, 405, 825, ":/sponsor/freccia_sinistra.png");
+    rightArrow = cliccabile(galleryFrame, 14280, 900, 405, 825, ":/sponsor/freccia_destra.png");
     for (int k = 0; k < SlotGalleria; ++k) {
-        Image3[k] = etichetta(Frame1, SinistraSlot[k], 540, 2715, 1635);
-        Image3[k]->setScaledContents(true);
-        Image3[k]->setFrameShape(QFrame::Box);
-        Image4[k] = cliccabile(Frame1, SinistraCancella[k], 2220, 420, 435, ":/sponsor/cancella.png");
-        connect(Image4[k], &ImmagineCliccabile::Cliccata, this, [this, k] { Image4_Click(k); });
+        gallerySlots[k] = etichetta(galleryFrame, SinistraSlot[k], 540, 2715, 1635);
+        gallerySlots[k]->setScaledContents(true);
+        gallerySlots[k]->setFrameShape(QFrame::Box);
+        deleteButtons[k] = cliccabile(galleryFrame, SinistraCancella[k], 2220, 420, 435, ":/sponsor/cancella.png");
+        connect(deleteButtons[k], &ImmagineCliccabile::Cliccata, this, [this, k] { deleteSponsor(k); });
     }
-    Picture1 = new QLabel(this);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/sponsor/testata.png")));
-    Picture1->hide();
+    defaultHeaderLogo = new QLabel(this);
+    defaultHeaderLogo->setPixmap(QPixmap(QStringLiteral(":/sponsor/testata.png")));
+    defaultHeaderLogo->hide();
 
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-    connect(Image5, &ImmagineCliccabile::Cliccata, this, [this] { Image5_Click(); });
-    connect(Image7, &ImmagineCliccabile::Cliccata, this, [this] { Image7_Click(); });
-    connect(Image2, &ImmagineCliccabile::Cliccata, this, [this] { Image2_Click(); });
-    connect(Image6, &ImmagineCliccabile::Cliccata, this, [this] { Image6_Click(); });
-    connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(galleryBar, &QScrollBar::valueChanged, this, [this] { scrollGallery(); });
+    connect(leftArrow, &ImmagineCliccabile::Cliccata, this, [this] { scrollLeft(); });
+    connect(rightArrow, &ImmagineCliccabile::Cliccata, this, [this] { scrollRight(); });
+    connect(headerLogo, &ImmagineCliccabile::Cliccata, this, [this] { chooseHeaderLogo(); });
+    connect(deleteHeaderLogoButton, &ImmagineCliccabile::Cliccata, this, [this] { deleteHeaderLogo(); });
+    connect(bandCheck, &QCheckBox::clicked, this, [this] { toggleBand(); });
+    connect(doneButton, &QPushButton::clicked, this, [this] { finish(); });
+    connect(exploreButton, &QPushButton::clicked, this, [this] { exploreFolder(); });
+    connect(addButton, &QPushButton::clicked, this, [this] { addSponsor(); });
+    connect(helpButton, &QPushButton::clicked, this, [this] { openHelp(); });
 }
 
 void SponsorManager::Form_Load() {
     move(x(), TwipsInPixel(10));
-    Check1->setChecked(c_.modulo.BarraSponsor != 0);
-    Check1_Click();
+    bandCheck->setChecked(c_.modulo.BarraSponsor != 0);
+    toggleBand();
     auto t = [this](const char* testo) { return c_.modulo.Traduci(QString::fromUtf8(testo)); };
-    Label2->setText(t("Gestione immagini degli sponsor"));
-    Label1->setText(t("Logo testata sempre visibile"));
-    Image2->setToolTip(t("Imposta immagine della testata in alto a sinistra del tabellone. "
+    titleLabel->setText(t("Gestione immagini degli sponsor"));
+    headerLogoCaption->setText(t("Logo testata sempre visibile"));
+    headerLogo->setToolTip(t("Imposta immagine della testata in alto a sinistra del tabellone. "
                          "Attenzione caricare immagini con form factor 16/9"));
     const QString cancella = t("Cancella in maniera permanente questa immagine");
-    Image6->setToolTip(cancella);
-    Label4->setText(t("Esempio di tabellone Brivanta"));
-    Image1->setToolTip(t("Esempio di tabellone Brivanta"));
-    Command1->setText(t("Finito"));
-    Command2->setText(t("Esplora file"));
-    Command4->setText(t("Leggimi"));
-    Label3->setText(t(
+    deleteHeaderLogoButton->setToolTip(cancella);
+    sampleCaption->setText(t("Esempio di tabellone Brivanta"));
+    sampleImage->setToolTip(t("Esempio di tabellone Brivanta"));
+    doneButton->setText(t("Finito"));
+    exploreButton->setText(t("Esplora file"));
+    helpButton->setText(t("Leggimi"));
+    noteLabel->setText(t(
         "Per aggiungere immagini da visualizzare nel basso del tabellone utilizza in bottone "
         "sottostante, ricorda di usare immagini con un fattore di forma di circa 16/9, con "
         "immagine di dimensioni quadrate o altri formati si ottengono risultati grafici "
         "peggiori."));
-    Command3->setText(t("Aggiungi immagine sponsor"));
-    Frame1->setTitle(t("Galleria immagini sponsor"));
-    Image5->setToolTip(t("Scorre immagini"));
-    Image7->setToolTip(t("Scorre immagini"));
+    addButton->setText(t("Aggiungi immagine sponsor"));
+    galleryFrame->setTitle(t("Galleria immagini sponsor"));
+    leftArrow->setToolTip(t("Scorre immagini"));
+    rightArrow->setToolTip(t("Scorre immagini"));
     for (int k = 0; k < SlotGalleria; ++k) {
-        Image3[k]->setToolTip(t("Loghi degli sponsor"));
-        Image4[k]->setToolTip(cancella);
-        Image3[k]->clear();
+        gallerySlots[k]->setToolTip(t("Loghi degli sponsor"));
+        deleteButtons[k]->setToolTip(cancella);
+        gallerySlots[k]->clear();
     }
     const QString logo = LogoTestataEsistente(c_.modulo.CartellaDati);
-    Image2->setPixmap(Picture1->pixmap());
+    headerLogo->setPixmap(defaultHeaderLogo->pixmap());
     if (!logo.isEmpty()) {
-        Mostra(Image2, logo);
+        Mostra(headerLogo, logo);
     }
     galleria_ = ElencaGalleria(c_.modulo.CartellaDati);
     {
-        const QSignalBlocker blocca(HScroll1);
-        HScroll1->setRange(0, galleria_.Massimo());
-        HScroll1->setValue(0);
+        const QSignalBlocker blocca(galleryBar);
+        galleryBar->setRange(0, galleria_.Massimo());
+        galleryBar->setValue(0);
     }
     const QDir cartella(CartellaSponsor(c_.modulo.CartellaDati));
     for (int k = 0; k < SlotGalleria && !galleria_.Voce(k).isEmpty(); ++k) {
@@ -153,7 +153,7 @@ void SponsorManager::Form_Load() {
         if (!QFileInfo::exists(percorso)) {
             break;
         }
-        Mostra(Image3[k], percorso);
+        Mostra(gallerySlots[k], percorso);
     }
 }
 
@@ -161,33 +161,33 @@ void SponsorManager::MostraFinestra() {
     const QDir cartella(CartellaSponsor(c_.modulo.CartellaDati));
     for (int k = 0; k < SlotGalleria; ++k) {
         if (!galleria_.Voce(k).isEmpty()) {
-            Mostra(Image3[k], cartella.filePath(galleria_.Voce(k)));
+            Mostra(gallerySlots[k], cartella.filePath(galleria_.Voce(k)));
         }
     }
 }
 
-void SponsorManager::HScroll1_Change() {
-    galleria_.Imposta(HScroll1->value());
+void SponsorManager::scrollGallery() {
+    galleria_.Imposta(galleryBar->value());
     MostraFinestra();
 }
 
-void SponsorManager::Image5_Click() {
+void SponsorManager::scrollLeft() {
     galleria_.Sinistra();
-    const QSignalBlocker blocca(HScroll1);
-    HScroll1->setValue(galleria_.Inizio);
+    const QSignalBlocker blocca(galleryBar);
+    galleryBar->setValue(galleria_.Inizio);
     MostraFinestra();
 }
 
-void SponsorManager::Image7_Click() {
+void SponsorManager::scrollRight() {
     if (!galleria_.Destra()) {
         return;
     }
-    const QSignalBlocker blocca(HScroll1);
-    HScroll1->setValue(galleria_.Inizio);
+    const QSignalBlocker blocca(galleryBar);
+    galleryBar->setValue(galleria_.Inizio);
     MostraFinestra();
 }
 
-void SponsorManager::Image4_Click(int Index) {
+void SponsorManager::deleteSponsor(int Index) {
     auto& dialoghi = c_.piattaforma.dialoghi;
     const QString nome = galleria_.Voce(Index);
     if (nome.isEmpty()) {
@@ -213,7 +213,7 @@ QString SponsorManager::ScegliImmagine(const char* titolo) {
                                             c_.modulo.CartellaDati, FiltroJpg);
 }
 
-void SponsorManager::Command3_Click() {
+void SponsorManager::addSponsor() {
     const QString scelto = ScegliImmagine("Apertura immagini sponsor");
     if (scelto.isEmpty()) {
         return;
@@ -231,18 +231,18 @@ void SponsorManager::Command3_Click() {
         Pulsanti::Ok);
 }
 
-void SponsorManager::Image2_Click() {
+void SponsorManager::chooseHeaderLogo() {
     const QString scelto = ScegliImmagine("Apertura picture logo testata");
     if (scelto.isEmpty()) {
         return;
     }
     const QString destinazione = DestinazioneLogoTestata(c_.modulo.CartellaDati);
     if (ImportaImmagine(scelto, destinazione, c_.piattaforma.dialoghi, c_.modulo)) {
-        Mostra(Image2, destinazione);
+        Mostra(headerLogo, destinazione);
     }
 }
 
-void SponsorManager::Image6_Click() {
+void SponsorManager::deleteHeaderLogo() {
     const QString logo = LogoTestataEsistente(c_.modulo.CartellaDati);
     if (logo.isEmpty()) {
         return;
@@ -256,28 +256,28 @@ void SponsorManager::Image6_Click() {
         return;
     }
     QFile::remove(logo);
-    Image2->setPixmap(Picture1->pixmap());
+    headerLogo->setPixmap(defaultHeaderLogo->pixmap());
 }
 
-void SponsorManager::Check1_Click() {
-    Frame1->setVisible(Check1->isChecked());
-    Command3->setVisible(Check1->isChecked());
+void SponsorManager::toggleBand() {
+    galleryFrame->setVisible(bandCheck->isChecked());
+    addButton->setVisible(bandCheck->isChecked());
 }
 
-void SponsorManager::Command2_Click() {
+void SponsorManager::exploreFolder() {
     c_.piattaforma.shell.Apri(CartellaSponsor(c_.modulo.CartellaDati));
 }
 
-void SponsorManager::Command4_Click() {
+void SponsorManager::openHelp() {
     ApriAiuto(c_.modulo, c_.piattaforma.shell, "readmeSPONS");
 }
 
-void SponsorManager::Command1_Click() {
+void SponsorManager::finish() {
     DisplayWindow& d = c_.tabellone;
     if (!d.MostraLogoTestata(LogoTestataEsistente(c_.modulo.CartellaDati))) {
-        d.headerLogo->setPixmap(Image2->pixmap());
+        d.headerLogo->setPixmap(headerLogo->pixmap());
     }
-    c_.modulo.BarraSponsor = Check1->isChecked() ? 1 : 0;
+    c_.modulo.BarraSponsor = bandCheck->isChecked() ? 1 : 0;
     c_.piattaforma.impostazioni.Scrivi(QStringLiteral("Sponsor"),
                                        c_.modulo.BarraSponsor != 0 ? QStringLiteral("1")
                                                                    : QStringLiteral("0"));

@@ -30,39 +30,39 @@ public:
 
     // Also run again after every addition and deletion.
     void Form_Load();
-    void HScroll1_Change();
-    void Image5_Click();
-    void Image7_Click();
-    void Image4_Click(int Index);
-    void Command3_Click();
-    void Image2_Click();
-    void Image6_Click();
-    void Check1_Click();
-    void Command2_Click();
-    void Command4_Click();
-    void Command1_Click();
+    void scrollGallery();
+    void scrollLeft();
+    void scrollRight();
+    void deleteSponsor(int Index);
+    void addSponsor();
+    void chooseHeaderLogo();
+    void deleteHeaderLogo();
+    void toggleBand();
+    void exploreFolder();
+    void openHelp();
+    void finish();
 
     const Galleria& Elenco() const { return galleria_; }
 
-    QLabel* Label2;
-    QLabel* Label1;
-    ImmagineCliccabile* Image2;
-    ImmagineCliccabile* Image6;
-    QLabel* Label4;
-    QLabel* Image1;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command4;
-    QLabel* Label3;
-    QPushButton* Command3;
-    QCheckBox* Check1;
-    QGroupBox* Frame1;
-    QScrollBar* HScroll1;
-    ImmagineCliccabile* Image5;
-    ImmagineCliccabile* Image7;
-    std::array<QLabel*, SlotGalleria> Image3;
-    std::array<ImmagineCliccabile*, SlotGalleria> Image4;
-    QLabel* Picture1;
+    QLabel* titleLabel;
+    QLabel* headerLogoCaption;
+    ImmagineCliccabile* headerLogo;
+    ImmagineCliccabile* deleteHeaderLogoButton;
+    QLabel* sampleCaption;
+    QLabel* sampleImage;
+    QPushButton* doneButton;
+    QPushButton* exploreButton;
+    QPushButton* helpButton;
+    QLabel* noteLabel;
+    QPushButton* addButton;
+    QCheckBox* bandCheck;
+    QGroupBox* galleryFrame;
+    QScrollBar* galleryBar;
+    ImmagineCliccabile* leftArrow;
+    ImmagineCliccabile* rightArrow;
+    std::array<QLabel*, SlotGalleria> gallerySlots;
+    std::array<ImmagineCliccabile*, SlotGalleria> deleteButtons;
+    QLabel* defaultHeaderLogo;
 
 private:
     void CreaControlli();

@@ -35,25 +35,25 @@ TEST_F(SponsorManagerTest, BrowsesSevenPicturesAndDeletesTheLastOne) {
         Jpeg(Sponsor(QString::fromLatin1(nome) + QStringLiteral(".jpg")));
     }
     Gestisci([&](SponsorManager& f) {
-        EXPECT_EQ(2, f.HScroll1->maximum());
-        EXPECT_FALSE(f.Image3[4]->pixmap().isNull());
-        f.Image7_Click();
-        f.Image7_Click();
-        f.Image7_Click();
+        EXPECT_EQ(2, f.galleryBar->maximum());
+        EXPECT_FALSE(f.gallerySlots[4]->pixmap().isNull());
+        f.scrollRight();
+        f.scrollRight();
+        f.scrollRight();
         EXPECT_EQ(2, f.Elenco().Inizio);
-        EXPECT_EQ(2, f.HScroll1->value());
+        EXPECT_EQ(2, f.galleryBar->value());
         const QString g = Sponsor(QStringLiteral("G.jpg"));
         const QString domanda =
             QStringLiteral("Vuoi veramente cancellare l'immagine di questo sponsor?\r\n") + g;
         a.f.dialoghi.Attendi(domanda, Risposta::Annulla);
-        f.Image4_Click(4);
+        f.deleteSponsor(4);
         EXPECT_TRUE(QFileInfo::exists(g));
         a.f.dialoghi.Attendi(domanda, Risposta::Ok);
-        f.Image4_Click(4);
+        f.deleteSponsor(4);
         EXPECT_FALSE(QFileInfo::exists(g));
         EXPECT_EQ(0, f.Elenco().Inizio) << "the gallery returns to its start";
         EXPECT_EQ(6, f.Elenco().NumeroGalleria());
-        f.HScroll1->setValue(1);
+        f.galleryBar->setValue(1);
         EXPECT_EQ(QStringLiteral("F.jpg"), f.Elenco().Voce(4));
     });
 }
@@ -63,11 +63,11 @@ TEST_F(SponsorManagerTest, AnEmptySlotsDeleteButtonSaysSo) {
         Jpeg(Sponsor(QString::fromLatin1(nome)));
     }
     Gestisci([&](SponsorManager& f) {
-        EXPECT_TRUE(f.Image3[3]->pixmap().isNull());
-        f.Image7_Click();
+        EXPECT_TRUE(f.gallerySlots[3]->pixmap().isNull());
+        f.scrollRight();
         EXPECT_EQ(0, f.Elenco().Inizio);
         a.f.dialoghi.Attendi(QStringLiteral("File immagine vuoto"));
-        f.Image4_Click(3);
+        f.deleteSponsor(3);
     });
 }
 
@@ -82,18 +82,18 @@ TEST_F(SponsorManagerTest, AddingConvertsAndReplacesOrRefusesWhatIsNoPicture) {
     const QString png = a.radice.filePath(QStringLiteral("logo.jpg"));
     ASSERT_TRUE(trasparente.save(png, "PNG"));
     Gestisci([&](SponsorManager& f) {
-        f.Check1->click();
+        f.bandCheck->click();
         a.f.dialoghi.AttendiFile(testo);
         a.f.dialoghi.Attendi(
             QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") + testo);
-        f.Command3_Click();
+        f.addSponsor();
         EXPECT_EQ(prima, Contenuto(esistente)) << "nothing written over the old picture";
         a.f.dialoghi.AttendiFile(png);
         a.f.dialoghi.Attendi(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
                                             "le frecce di scorrimento.\r\n") +
                              png);
-        f.Command3_Click();
-        EXPECT_TRUE(f.Check1->isChecked()) << "the box returns to the stored band setting";
+        f.addSponsor();
+        EXPECT_TRUE(f.bandCheck->isChecked()) << "the box returns to the stored band setting";
         EXPECT_EQ(2, f.Elenco().NumeroGalleria());
     });
     QImageReader lettore(Sponsor(QStringLiteral("logo.jpg")));
@@ -107,22 +107,22 @@ TEST_F(SponsorManagerTest, HeaderLogoIsSetShownAndDeleted) {
     Jpeg(scelto, Qt::red);
     const QString logo = Sponsor(QStringLiteral("HEADER_LOGO.jpg"));
     Gestisci([&](SponsorManager& f) {
-        const qint64 predefinita = f.Picture1->pixmap().cacheKey();
-        EXPECT_EQ(predefinita, f.Image2->pixmap().cacheKey());
+        const qint64 predefinita = f.defaultHeaderLogo->pixmap().cacheKey();
+        EXPECT_EQ(predefinita, f.headerLogo->pixmap().cacheKey());
         a.f.dialoghi.AttendiFile(scelto);
-        f.Image2_Click();
+        f.chooseHeaderLogo();
         EXPECT_TRUE(QFileInfo::exists(logo));
-        EXPECT_NE(predefinita, f.Image2->pixmap().cacheKey());
+        EXPECT_NE(predefinita, f.headerLogo->pixmap().cacheKey());
         EXPECT_EQ(0, f.Elenco().NumeroGalleria()) << "the header logo is no gallery picture";
         a.f.dialoghi.Attendi(QStringLiteral("Vuoi veramente cancellare l'immagine del logo "
                                             "testata? Non sarà più possibile recuperare questa "
                                             "immagine\r\n") +
                                  logo,
                              Risposta::Ok);
-        f.Image6_Click();
+        f.deleteHeaderLogo();
         EXPECT_FALSE(QFileInfo::exists(logo));
-        EXPECT_EQ(predefinita, f.Image2->pixmap().cacheKey());
-        f.Image6_Click();
+        EXPECT_EQ(predefinita, f.headerLogo->pixmap().cacheKey());
+        f.deleteHeaderLogo();
     });
 }
 
@@ -130,9 +130,9 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
     Jpeg(Sponsor(QStringLiteral("A.jpg")));
     console.Form_Load();
     Gestisci([&](SponsorManager& f) {
-        f.Check1->click();
-        EXPECT_FALSE(f.Frame1->isVisibleTo(&f));
-        f.Command1_Click();
+        f.bandCheck->click();
+        EXPECT_FALSE(f.galleryFrame->isVisibleTo(&f));
+        f.finish();
     });
     EXPECT_EQ(QStringLiteral("0"), a.f.impostazioni.valori.value(QStringLiteral("Sponsor")));
     EXPECT_EQ(0, console.Modulo().BarraSponsor);
@@ -142,8 +142,8 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
     Gira();
     ASSERT_EQ(-1, console.Modulo().VersoTabellone);
     Gestisci([&](SponsorManager& f) {
-        f.Check1->click();
-        f.Command1_Click();
+        f.bandCheck->click();
+        f.finish();
     });
     EXPECT_EQ(QStringLiteral("1"), a.f.impostazioni.valori.value(QStringLiteral("Sponsor")));
     EXPECT_EQ(1, console.Modulo().VersoTabellone);
@@ -156,11 +156,11 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
 TEST_F(SponsorManagerTest, ExploreAndHelpOpenWithTheSystem) {
     const QString pagina = a.programma + QStringLiteral("/readmeSPONSITA.htm");
     Gestisci([&](SponsorManager& f) {
-        f.Command4_Click();
+        f.openHelp();
         EXPECT_TRUE(a.f.shell.aperti.isEmpty()) << "no help page, nothing happens";
         Ambiente::CreaFile(pagina);
-        f.Command4_Click();
-        f.Command2_Click();
+        f.openHelp();
+        f.exploreFolder();
     });
     EXPECT_EQ((QStringList{pagina, a.programma + QStringLiteral("/Sponsors")}), a.f.shell.aperti);
 }
@@ -201,8 +201,8 @@ TEST_F(SponsorManagerTest, FinitoShowsTheHeaderLogoDecodedAtTheDisplaysSize) {
     ASSERT_TRUE(grande.save(Sponsor(QStringLiteral("HEADER_LOGO.jpg")), "JPG"));
     d.resize(1600, 900);
     Gestisci([&](SponsorManager& f) {
-        f.Check1->setChecked(false);
-        f.Command1_Click();
+        f.bandCheck->setChecked(false);
+        f.finish();
     });
     EXPECT_EQ(static_cast<int>(d.Larghezza() / 3.7), d.headerLogo->pixmap().width())
         << "not the manager's thumbnail stretched";
