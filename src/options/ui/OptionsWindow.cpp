@@ -55,49 +55,49 @@ void OptionsWindow::CreaControlli() {
         Posiziona(b, l, t, w, h);
         return b;
     };
-    Label11 = etichetta(this, 60, 360, 3735, 555);
-    Combo1 = lista(3720, 300, 3975, 495);
-    Label12 = etichetta(this, -120, 900, 3795, 435);
-    Combo2 = lista(3720, 840, 975, 495);
-    Label3 = etichetta(this, 660, 1440, 3015, 435);
-    Combo3 = lista(3720, 1380, 975, 495);
-    Check1 = new QCheckBox(this);
-    Posiziona(Check1, 4800, 1500, 3675, 435);
-    Label4 = etichetta(this, 2520, 2160, 2475, 495);
-    Combo4 = lista(5160, 2100, 3195, 495);
-    Label6 = etichetta(this, 240, 2760, 4815, 735);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    Posiziona(HScroll1, 5160, 2760, 3195, 315);
-    HScroll1->setRange(50, 2000);
-    HScroll1->setSingleStep(50);
-    HScroll1->setPageStep(500);
-    Label5 = etichetta(this, 8460, 2760, 735, 375);
-    Label7 = etichetta(this, 4800, 3060, 3855, 195);
-    Label7->setFont(Carattere(QStringLiteral("Tahoma"), 6.75));
-    for (QLabel* e : {Label11, Label12, Label3, Label4}) {
+    setsCaption = etichetta(this, 60, 360, 3735, 555);
+    setsCombo = lista(3720, 300, 3975, 495);
+    pointsCaption = etichetta(this, -120, 900, 3795, 435);
+    pointsCombo = lista(3720, 840, 975, 495);
+    tieBreakCaption = etichetta(this, 660, 1440, 3015, 435);
+    tieBreakCombo = lista(3720, 1380, 975, 495);
+    courtChangeCheck = new QCheckBox(this);
+    Posiziona(courtChangeCheck, 4800, 1500, 3675, 435);
+    languageCaption = etichetta(this, 2520, 2160, 2475, 495);
+    languageCombo = lista(5160, 2100, 3195, 495);
+    speedCaption = etichetta(this, 240, 2760, 4815, 735);
+    speedBar = new QScrollBar(Qt::Horizontal, this);
+    Posiziona(speedBar, 5160, 2760, 3195, 315);
+    speedBar->setRange(50, 2000);
+    speedBar->setSingleStep(50);
+    speedBar->setPageStep(500);
+    speedLabel = etichetta(this, 8460, 2760, 735, 375);
+    speedHint = etichetta(this, 4800, 3060, 3855, 195);
+    speedHint->setFont(Carattere(QStringLiteral("Tahoma"), 6.75));
+    for (QLabel* e : {setsCaption, pointsCaption, tieBreakCaption, languageCaption}) {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    Label13 = etichetta(this, 240, 7500, 2800, 435);
-    Label13->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Combo5 = lista(3120, 7470, 6705, 495);
+    screenCaption = etichetta(this, 240, 7500, 2800, 435);
+    screenCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    screenCombo = lista(3120, 7470, 6705, 495);
     Live = new RiquadroLive(c_.modulo, this);
     Posiziona(Live, 240, 5940, 9585, 1440);
-    Frame1 = new QGroupBox(QStringLiteral("Panel Colors"), this);
-    Posiziona(Frame1, 240, 3480, 5115, 2295);
-    Label9 = etichetta(Frame1, 180, 0, 1635, 375);
+    coloursFrame = new QGroupBox(QStringLiteral("Panel Colors"), this);
+    Posiziona(coloursFrame, 240, 3480, 5115, 2295);
+    coloursCaption = etichetta(coloursFrame, 180, 0, 1635, 375);
     // The frame's own caption stands where the heading was designed: the heading follows it.
-    Label9->move(Label9->x() + Frame1->fontMetrics().horizontalAdvance(Frame1->title()),
-                 Label9->y());
-    Command4 = bottone(Frame1, 3960, 180, 1035, 375, QStringLiteral("Default"));
-    Label8[2] = etichetta(Frame1, 1380, 480, 2355, 255);
-    Label1 = etichetta(Frame1, 180, 900, 1215, 975);
-    LabScore[0] = etichetta(Frame1, 1380, 900, 1155, 975);
-    LabScore[1] = etichetta(Frame1, 2520, 900, 1155, 975);
-    Label2 = etichetta(Frame1, 3660, 900, 1215, 975);
-    Label8[0] = etichetta(Frame1, 180, 1920, 2355, 255);
-    Label8[1] = etichetta(Frame1, 2520, 1920, 2355, 255);
+    coloursCaption->move(coloursCaption->x() + coloursFrame->fontMetrics().horizontalAdvance(coloursFrame->title()),
+                 coloursCaption->y());
+    defaultColoursButton = bottone(coloursFrame, 3960, 180, 1035, 375, QStringLiteral("Default"));
+    textColourSamples[2] = etichetta(coloursFrame, 1380, 480, 2355, 255);
+    homeSample = etichetta(coloursFrame, 180, 900, 1215, 975);
+    LabScore[0] = etichetta(coloursFrame, 1380, 900, 1155, 975);
+    LabScore[1] = etichetta(coloursFrame, 2520, 900, 1155, 975);
+    guestsSample = etichetta(coloursFrame, 3660, 900, 1215, 975);
+    textColourSamples[0] = etichetta(coloursFrame, 180, 1920, 2355, 255);
+    textColourSamples[1] = etichetta(coloursFrame, 2520, 1920, 2355, 255);
     const int campioni[7] = {0, 2, 3, 1, 4, 5, 6};
-    QLabel* cliccabili[7] = {Label1, LabScore[0], LabScore[1], Label2, Label8[0], Label8[1], Label8[2]};
+    QLabel* cliccabili[7] = {homeSample, LabScore[0], LabScore[1], guestsSample, textColourSamples[0], textColourSamples[1], textColourSamples[2]};
     for (int i = 0; i < 7; ++i) {
         cliccabili[i]->setCursor(Qt::PointingHandCursor);
         cliccabili[i]->setAlignment(Qt::AlignCenter);
@@ -105,31 +105,31 @@ void OptionsWindow::CreaControlli() {
         cliccabili[i]->installEventFilter(this);
         cliccabili[i]->setProperty("campione", campione);
     }
-    Label1->setToolTip(QStringLiteral("Colore sfondo"));
-    Label2->setToolTip(QStringLiteral("Colore sfondo"));
+    homeSample->setToolTip(QStringLiteral("Colore sfondo"));
+    guestsSample->setToolTip(QStringLiteral("Colore sfondo"));
     LabScore[0]->setToolTip(QStringLiteral("Colore sfondo"));
     LabScore[1]->setToolTip(QStringLiteral("Colore sfondo"));
-    Command2 = bottone(this, 7860, 300, 2055, 495, QStringLiteral("Default"));
-    Command5 = bottone(this, 5700, 3900, 1335, 915, QStringLiteral("Sponsor"));
-    Command7 = bottone(this, 7140, 3900, 1335, 915, QStringLiteral("Squadre"));
-    Command3 = bottone(this, 8580, 3900, 1335, 915, QStringLiteral("Cancel"));
-    Command6 = bottone(this, 5700, 4920, 1335, 915, QStringLiteral("Suoni"));
-    Command1 = bottone(this, 7140, 4920, 2775, 915, QStringLiteral("Salva"));
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    restoreButton = bottone(this, 7860, 300, 2055, 495, QStringLiteral("Default"));
+    sponsorButton = bottone(this, 5700, 3900, 1335, 915, QStringLiteral("Sponsor"));
+    teamsButton = bottone(this, 7140, 3900, 1335, 915, QStringLiteral("Squadre"));
+    cancelButton = bottone(this, 8580, 3900, 1335, 915, QStringLiteral("Cancel"));
+    soundsButton = bottone(this, 5700, 4920, 1335, 915, QStringLiteral("Suoni"));
+    doneButton = bottone(this, 7140, 4920, 2775, 915, QStringLiteral("Salva"));
+    connect(setsCombo, &QComboBox::activated, this, [this] { setsChanged(); });
+    connect(tieBreakCombo, &QComboBox::activated, this, [this] { tieBreakPointsChanged(); });
+    connect(speedBar, &QScrollBar::valueChanged, this, [this] { speedChanged(); });
+    connect(doneButton, &QPushButton::clicked, this, [this] { saveAndClose(); });
+    connect(restoreButton, &QPushButton::clicked, this, [this] { restoreDefaults(); });
+    connect(sponsorButton, &QPushButton::clicked, this, [this] { openSponsorManager(); });
+    connect(teamsButton, &QPushButton::clicked, this, [this] { openTeamEditor(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(defaultColoursButton, &QPushButton::clicked, this, [this] { defaultColours(); });
+    connect(soundsButton, &QPushButton::clicked, this, [this] { openSounds(); });
 }
 
 bool OptionsWindow::eventFilter(QObject* oggetto, QEvent* evento) {
     if (evento->type() == QEvent::MouseButtonRelease && oggetto->property("campione").isValid()) {
-        Campione_Click(oggetto->property("campione").toInt());
+        chooseSampleColour(oggetto->property("campione").toInt());
         return true;
     }
     return QDialog::eventFilter(oggetto, evento);
@@ -138,17 +138,17 @@ bool OptionsWindow::eventFilter(QObject* oggetto, QEvent* evento) {
 void OptionsWindow::MostraCampioni() {
     // The frame is the board in miniature: its captions stay readable as the board's do.
     const std::uint32_t sfondo = campioni_[Sfondo];
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox{%1} QGroupBox QLabel{color:%2;}")
+    coloursFrame->setStyleSheet(QStringLiteral("QGroupBox{%1} QGroupBox QLabel{color:%2;}")
                               .arg(Stile(sfondo, TestoLeggibile(sfondo)),
                                    ColoreCss(TestoLeggibile(sfondo))));
-    Label1->setStyleSheet(Stile(campioni_[NomeCasa], campioni_[TestoCasa]));
+    homeSample->setStyleSheet(Stile(campioni_[NomeCasa], campioni_[TestoCasa]));
     LabScore[0]->setStyleSheet(Stile(campioni_[PuntiCasa], campioni_[TestoCasa]));
-    Label2->setStyleSheet(Stile(campioni_[NomeOspiti], campioni_[TestoOspiti]));
+    guestsSample->setStyleSheet(Stile(campioni_[NomeOspiti], campioni_[TestoOspiti]));
     LabScore[1]->setStyleSheet(Stile(campioni_[PuntiOspiti], campioni_[TestoOspiti]));
 }
 
 void OptionsWindow::CambioCampo(int puntiTieBreak) {
-    Check1->setText(c_.modulo.Traduci(QStringLiteral("Cambio campo a")) + u' ' +
+    courtChangeCheck->setText(c_.modulo.Traduci(QStringLiteral("Cambio campo a")) + u' ' +
                     QString::number(CambioMostrato(puntiTieBreak)) + u' ' +
                     c_.modulo.Traduci(QStringLiteral("Punti")));
 }
@@ -162,114 +162,114 @@ void OptionsWindow::Form_Load() {
     Live->Carica(live.Porta, live.Lan);
     CaricaSchermi();
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Opzioni"));
-    Label11->setText(t("Numero di SET") + QStringLiteral("  :"));
-    Label12->setText(t("Punteggio partita") + QStringLiteral(" :"));
-    Label3->setText(t("Punti Tie Break") + QStringLiteral(" :"));
-    Label4->setText(t("Lingua") + QStringLiteral(" :"));
-    Label6->setText(t("Velocità refresh tabellone :"));
-    Label7->setText(t("< Computer veloci                Computer Lenti >"));
-    Command2->setText(t("Ripristina"));
-    Command1->setText(t("Finito"));
-    Label9->setText(QStringLiteral("Colori"));
-    Label1->setText(QStringLiteral("Home"));
-    Label2->setText(QStringLiteral("Guests"));
+    setsCaption->setText(t("Numero di SET") + QStringLiteral("  :"));
+    pointsCaption->setText(t("Punteggio partita") + QStringLiteral(" :"));
+    tieBreakCaption->setText(t("Punti Tie Break") + QStringLiteral(" :"));
+    languageCaption->setText(t("Lingua") + QStringLiteral(" :"));
+    speedCaption->setText(t("Velocità refresh tabellone :"));
+    speedHint->setText(t("< Computer veloci                Computer Lenti >"));
+    restoreButton->setText(t("Ripristina"));
+    doneButton->setText(t("Finito"));
+    coloursCaption->setText(QStringLiteral("Colori"));
+    homeSample->setText(QStringLiteral("Home"));
+    guestsSample->setText(QStringLiteral("Guests"));
     LabScore[0]->setText(QStringLiteral("25"));
     LabScore[1]->setText(QStringLiteral("25"));
-    Label8[0]->setText(QStringLiteral("Colore testo Home"));
-    Label8[1]->setText(QStringLiteral("Colore testo Guests"));
-    Label8[2]->setText(QStringLiteral("Colore sfondo tabellone"));
+    textColourSamples[0]->setText(QStringLiteral("Colore testo Home"));
+    textColourSamples[1]->setText(QStringLiteral("Colore testo Guests"));
+    textColourSamples[2]->setText(QStringLiteral("Colore sfondo tabellone"));
     if (p.PuntiCambioCampo == 0) {
         p.PuntiCambioCampo = 8;
     }
-    Check1->setText(t("Cambio campo a") + u' ' + QString::number(p.PuntiCambioCampo) + u' ' + t("Punti"));
-    Combo1->clear();
-    Combo1->addItems({t("Chi arriva prima a") + QStringLiteral(" 3"),
+    courtChangeCheck->setText(t("Cambio campo a") + u' ' + QString::number(p.PuntiCambioCampo) + u' ' + t("Punti"));
+    setsCombo->clear();
+    setsCombo->addItems({t("Chi arriva prima a") + QStringLiteral(" 3"),
                       t("Chi arriva prima a") + QStringLiteral(" 2"), t("Un solo set")});
-    Check1->setChecked(p.CambioCampoAttivo != 0);
-    HScroll1->setValue(c_.timerTabellone.interval());
-    HScroll1_Change();
-    Combo1->setCurrentIndex(p.SetTotali == 3 ? 1 : p.SetTotali == 1 ? 2 : 0);
-    Combo1_Click();
-    Combo2->clear();
-    Combo3->clear();
+    courtChangeCheck->setChecked(p.CambioCampoAttivo != 0);
+    speedBar->setValue(c_.timerTabellone.interval());
+    speedChanged();
+    setsCombo->setCurrentIndex(p.SetTotali == 3 ? 1 : p.SetTotali == 1 ? 2 : 0);
+    setsChanged();
+    pointsCombo->clear();
+    tieBreakCombo->clear();
     for (int n = 15; n <= 30; ++n) {
-        Combo2->addItem(QString::number(n));
+        pointsCombo->addItem(QString::number(n));
     }
     for (int n = 10; n <= 25; ++n) {
-        Combo3->addItem(QString::number(n));
+        tieBreakCombo->addItem(QString::number(n));
     }
-    Combo2->setCurrentIndex(p.PuntiSet - 15);
-    Combo3->setCurrentIndex(p.PuntiTieBreak - 10);
-    Combo3_Click();
-    Combo4->clear();
+    pointsCombo->setCurrentIndex(p.PuntiSet - 15);
+    tieBreakCombo->setCurrentIndex(p.PuntiTieBreak - 10);
+    tieBreakPointsChanged();
+    languageCombo->clear();
     const auto& nomi = c_.modulo.Lingue.NomiLingua();
     for (int i = 1; i <= TabellaLingue::LingueNelMenu; ++i) {
         if (!c_.modulo.Lingue.CodiciLingua()[i].isEmpty()) {
-            Combo4->addItem(nomi[i].mid(3));
+            languageCombo->addItem(nomi[i].mid(3));
         }
     }
-    Combo4->setCurrentIndex(c_.modulo.Lingue.ColonnaLingua < Combo4->count()
+    languageCombo->setCurrentIndex(c_.modulo.Lingue.ColonnaLingua < languageCombo->count()
                                 ? c_.modulo.Lingue.ColonnaLingua
                                 : -1);
 }
 
-void OptionsWindow::Combo1_Click() {
-    const bool tieBreak = Combo1->currentIndex() != 2;
-    Combo3->setEnabled(tieBreak);
-    Check1->setEnabled(tieBreak);
+void OptionsWindow::setsChanged() {
+    const bool tieBreak = setsCombo->currentIndex() != 2;
+    tieBreakCombo->setEnabled(tieBreak);
+    courtChangeCheck->setEnabled(tieBreak);
 }
 
-void OptionsWindow::Combo3_Click() {
-    if (Combo3->currentIndex() >= 0) {
-        CambioCampo(Combo3->currentIndex() + 10);
+void OptionsWindow::tieBreakPointsChanged() {
+    if (tieBreakCombo->currentIndex() >= 0) {
+        CambioCampo(tieBreakCombo->currentIndex() + 10);
     }
 }
 
-void OptionsWindow::HScroll1_Change() {
-    Label5->setText(QString::number(2050 - HScroll1->value()));
+void OptionsWindow::speedChanged() {
+    speedLabel->setText(QString::number(2050 - speedBar->value()));
 }
 
-void OptionsWindow::Command2_Click() {
-    Combo1->setCurrentIndex(0);
-    Combo1_Click();
-    Combo2->setCurrentIndex(10);
-    Combo3->setCurrentIndex(5);
-    Combo3_Click();
-    Check1->setChecked(true);
+void OptionsWindow::restoreDefaults() {
+    setsCombo->setCurrentIndex(0);
+    setsChanged();
+    pointsCombo->setCurrentIndex(10);
+    tieBreakCombo->setCurrentIndex(5);
+    tieBreakPointsChanged();
+    courtChangeCheck->setChecked(true);
 }
 
-void OptionsWindow::Command1_Click() {
+void OptionsWindow::saveAndClose() {
     Partita& p = c_.partita;
     TabellaLingue& lingue = c_.modulo.Lingue;
-    if (Combo4->currentIndex() >= 0) {
-        lingue.ColonnaLingua = Combo4->currentIndex();
-        lingue.LinguaCorrente = lingue.CodiciLingua()[static_cast<size_t>(Combo4->currentIndex() + 1)];
+    if (languageCombo->currentIndex() >= 0) {
+        lingue.ColonnaLingua = languageCombo->currentIndex();
+        lingue.LinguaCorrente = lingue.CodiciLingua()[static_cast<size_t>(languageCombo->currentIndex() + 1)];
     } else {
         lingue.LinguaCorrente.clear();
     }
-    p.SetTotali = Combo1->currentIndex() == 1 ? 3 : Combo1->currentIndex() == 2 ? 1 : 5;
-    if (Combo2->currentIndex() >= 0) {
-        p.PuntiSet = Combo2->currentText().toInt();
+    p.SetTotali = setsCombo->currentIndex() == 1 ? 3 : setsCombo->currentIndex() == 2 ? 1 : 5;
+    if (pointsCombo->currentIndex() >= 0) {
+        p.PuntiSet = pointsCombo->currentText().toInt();
     }
-    if (Combo3->currentIndex() >= 0) {
-        p.PuntiTieBreak = Combo3->currentText().toInt();
+    if (tieBreakCombo->currentIndex() >= 0) {
+        p.PuntiTieBreak = tieBreakCombo->currentText().toInt();
     }
     p.PuntiCambioCampo = CalcolaPuntiCambioCampo(p.PuntiTieBreak);
-    p.CambioCampoAttivo = Check1->isChecked() ? 1 : 0;
-    c_.timerTabellone.setInterval(HScroll1->value());
+    p.CambioCampoAttivo = courtChangeCheck->isChecked() ? 1 : 0;
+    c_.timerTabellone.setInterval(speedBar->value());
     accept();
     auto& impostazioni = c_.piattaforma.impostazioni;
     impostazioni.Scrivi(QStringLiteral("Language"), lingue.LinguaCorrente);
-    impostazioni.Scrivi(QStringLiteral("ScoreBoardSpeed"), QString::number(HScroll1->value()));
+    impostazioni.Scrivi(QStringLiteral("ScoreBoardSpeed"), QString::number(speedBar->value()));
     impostazioni.Scrivi(QStringLiteral("Serial"), CostruisciSerial(campioni_));
     impostazioni.Scrivi(QStringLiteral("HubPort"), QString::number(Live->Porta()));
     impostazioni.Scrivi(QStringLiteral("HubLan"), Live->Lan() ? QStringLiteral("1") : QStringLiteral("0"));
-    impostazioni.Scrivi(QStringLiteral("DisplayScreen"), Combo5->currentData().toString());
+    impostazioni.Scrivi(QStringLiteral("DisplayScreen"), screenCombo->currentData().toString());
     c_.modulo.Serial = CostruisciSerial(campioni_);
     c_.dopoFinito();
 }
 
-void OptionsWindow::Command3_Click() {
+void OptionsWindow::cancel() {
     ColoriPannello colori = c_.tabellone.Colori();
     if (ApplicaSerial(c_.piattaforma.impostazioni.Leggi(QStringLiteral("Serial")), colori)) {
         c_.tabellone.ApplicaColori(colori);
@@ -277,30 +277,30 @@ void OptionsWindow::Command3_Click() {
     reject();
 }
 
-void OptionsWindow::Command4_Click() {
+void OptionsWindow::defaultColours() {
     campioni_ = ColoriPredefiniti();
     MostraCampioni();
     c_.tabellone.ApplicaColori(campioni_);
 }
 
-void OptionsWindow::Command5_Click() {
+void OptionsWindow::openSponsorManager() {
     c_.apriSponsor();
     reject();
 }
 
-void OptionsWindow::Command7_Click() {
+void OptionsWindow::openTeamEditor() {
     c_.apriSquadre();
     reject();
 }
 
-void OptionsWindow::Command6_Click() {
+void OptionsWindow::openSounds() {
     SoundsWindow suoni(c_.modulo, c_.lettore, c_.piattaforma, c_.timerEsultanza);
     suoni.Form_Load();
     c_.piattaforma.modali.Mostra(suoni);
     reject();
 }
 
-void OptionsWindow::Campione_Click(int campione) {
+void OptionsWindow::chooseSampleColour(int campione) {
     ColourPicker scelta;
     c_.piattaforma.modali.Mostra(scelta);
     if (scelta.ColoreScelto < 0) {
@@ -323,16 +323,16 @@ void OptionsWindow::Campione_Click(int campione) {
 // Every connected screen by name and size; a chosen screen that is not connected now stays
 // listed, so saving the options does not forget it.
 void OptionsWindow::CaricaSchermi() {
-    Label13->setText(c_.modulo.Traduci(QStringLiteral("Schermo del tabellone:")));
-    Combo5->clear();
-    Combo5->addItem(c_.modulo.Traduci(QStringLiteral("Automatico (uno schermo senza la console)")),
+    screenCaption->setText(c_.modulo.Traduci(QStringLiteral("Schermo del tabellone:")));
+    screenCombo->clear();
+    screenCombo->addItem(c_.modulo.Traduci(QStringLiteral("Automatico (uno schermo senza la console)")),
                     QString());
     const QString scelto = c_.piattaforma.impostazioni.Leggi(QStringLiteral("DisplayScreen"));
     for (const QScreen* s : QGuiApplication::screens()) {
-        Combo5->addItem(DescriviSchermo({s->name(), s->geometry()}), s->name());
+        screenCombo->addItem(DescriviSchermo({s->name(), s->geometry()}), s->name());
     }
-    if (!scelto.isEmpty() && Combo5->findData(scelto) < 0) {
-        Combo5->addItem(scelto, scelto);
+    if (!scelto.isEmpty() && screenCombo->findData(scelto) < 0) {
+        screenCombo->addItem(scelto, scelto);
     }
-    Combo5->setCurrentIndex(std::max(0, Combo5->findData(scelto)));
+    screenCombo->setCurrentIndex(std::max(0, screenCombo->findData(scelto)));
 }

@@ -40,49 +40,49 @@ public:
     explicit OptionsWindow(Collegamenti c);
 
     void Form_Load();
-    void Combo1_Click();
-    void Combo3_Click();
+    void setsChanged();
+    void tieBreakPointsChanged();
     void CaricaSchermi();
-    void HScroll1_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command7_Click();
-    void Command6_Click();
+    void speedChanged();
+    void saveAndClose();
+    void restoreDefaults();
+    void cancel();
+    void defaultColours();
+    void openSponsorManager();
+    void openTeamEditor();
+    void openSounds();
     // A click on a colour sample: 0 home name, 1 guests name, 2/3 home/guest score
-    // backgrounds, 4/5 home/guest text (Label8(0), Label8(1)), 6 the board (Label8(2)).
-    void Campione_Click(int campione);
+    // backgrounds, 4/5 home/guest text (textColourSamples(0), textColourSamples(1)), 6 the board (textColourSamples(2)).
+    void chooseSampleColour(int campione);
 
-    QLabel* Label11;
-    QComboBox* Combo1;
-    QLabel* Label12;
-    QComboBox* Combo2;
-    QLabel* Label3;
-    QComboBox* Combo3;
-    QCheckBox* Check1;
-    QLabel* Label4;
-    QComboBox* Combo4;
-    QLabel* Label13;
-    QComboBox* Combo5; // the display's screen
-    QLabel* Label6;
-    QScrollBar* HScroll1;
-    QLabel* Label5;
-    QLabel* Label7;
-    QGroupBox* Frame1;
-    QLabel* Label9;
-    QPushButton* Command4;
-    std::array<QLabel*, 3> Label8;
-    QLabel* Label1;
+    QLabel* setsCaption;
+    QComboBox* setsCombo;
+    QLabel* pointsCaption;
+    QComboBox* pointsCombo;
+    QLabel* tieBreakCaption;
+    QComboBox* tieBreakCombo;
+    QCheckBox* courtChangeCheck;
+    QLabel* languageCaption;
+    QComboBox* languageCombo;
+    QLabel* screenCaption;
+    QComboBox* screenCombo; // the display's screen
+    QLabel* speedCaption;
+    QScrollBar* speedBar;
+    QLabel* speedLabel;
+    QLabel* speedHint;
+    QGroupBox* coloursFrame;
+    QLabel* coloursCaption;
+    QPushButton* defaultColoursButton;
+    std::array<QLabel*, 3> textColourSamples;
+    QLabel* homeSample;
     std::array<QLabel*, 2> LabScore;
-    QLabel* Label2;
-    QPushButton* Command2;
-    QPushButton* Command5;
-    QPushButton* Command7;
-    QPushButton* Command3;
-    QPushButton* Command6;
-    QPushButton* Command1;
+    QLabel* guestsSample;
+    QPushButton* restoreButton;
+    QPushButton* sponsorButton;
+    QPushButton* teamsButton;
+    QPushButton* cancelButton;
+    QPushButton* soundsButton;
+    QPushButton* doneButton;
     RiquadroLive* Live;
 
 protected:

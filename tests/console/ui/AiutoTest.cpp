@@ -50,7 +50,7 @@ TEST_F(AiutoTest, UpdateNoticeThenTheProductPage) {
 
 TEST_F(AiutoTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
     Punti(0, 3);
-    a.f.modali.Attendi([&](QDialog& finestra) { static_cast<OptionsWindow&>(finestra).Command7_Click(); });
+    a.f.modali.Attendi([&](QDialog& finestra) { static_cast<OptionsWindow&>(finestra).openTeamEditor(); });
     a.f.modali.Attendi([&](QDialog& finestra) {
         ASSERT_NE(nullptr, qobject_cast<TeamEditor*>(&finestra));
         QDir().mkpath(a.programma + QStringLiteral("/Teams/Nuova Squadra"));

@@ -59,10 +59,10 @@ TEST_F(SchermiScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
 
     a.f.modali.Attendi([](QDialog& d) {
         auto& f = static_cast<OptionsWindow&>(d);
-        EXPECT_GE(f.Combo5->findText(QStringLiteral("TV (1920 × 1080)")), 0);
-        EXPECT_EQ(QStringLiteral("Proiettore"), f.Combo5->currentData().toString());
-        f.Combo5->setCurrentIndex(f.Combo5->findData(QStringLiteral("TV")));
-        f.Command1_Click();
+        EXPECT_GE(f.screenCombo->findText(QStringLiteral("TV (1920 × 1080)")), 0);
+        EXPECT_EQ(QStringLiteral("Proiettore"), f.screenCombo->currentData().toString());
+        f.screenCombo->setCurrentIndex(f.screenCombo->findData(QStringLiteral("TV")));
+        f.saveAndClose();
     });
     c->openOptions();
     EXPECT_EQ(QStringLiteral("TV"), a.f.impostazioni.valori.value(QStringLiteral("DisplayScreen")));

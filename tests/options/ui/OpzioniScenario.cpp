@@ -30,17 +30,17 @@ protected:
 
 TEST_F(OpzioniScenario, ThreeSetsToFifteenGovernTheNextMatch) {
     Opzioni([](OptionsWindow& f) {
-        EXPECT_EQ(QStringLiteral("Cambio campo a 8 Punti"), f.Check1->text());
-        EXPECT_EQ(QStringLiteral("1850"), f.Label5->text()) << "a 200 ms preview";
-        f.Combo1->setCurrentIndex(1);
-        f.Combo1_Click();
-        f.Combo2->setCurrentIndex(0);
-        f.Combo3->setCurrentIndex(3);
-        f.Combo3_Click();
-        EXPECT_EQ(QStringLiteral("Cambio campo a 7 Punti"), f.Check1->text());
-        f.HScroll1->setValue(1000);
-        EXPECT_EQ(QStringLiteral("1050"), f.Label5->text());
-        f.Command1_Click();
+        EXPECT_EQ(QStringLiteral("Cambio campo a 8 Punti"), f.courtChangeCheck->text());
+        EXPECT_EQ(QStringLiteral("1850"), f.speedLabel->text()) << "a 200 ms preview";
+        f.setsCombo->setCurrentIndex(1);
+        f.setsChanged();
+        f.pointsCombo->setCurrentIndex(0);
+        f.tieBreakCombo->setCurrentIndex(3);
+        f.tieBreakPointsChanged();
+        EXPECT_EQ(QStringLiteral("Cambio campo a 7 Punti"), f.courtChangeCheck->text());
+        f.speedBar->setValue(1000);
+        EXPECT_EQ(QStringLiteral("1050"), f.speedLabel->text());
+        f.saveAndClose();
     });
     const Partita& p = console.Match();
     EXPECT_EQ(3, p.SetTotali);
@@ -58,24 +58,24 @@ TEST_F(OpzioniScenario, ThreeSetsToFifteenGovernTheNextMatch) {
 
 TEST_F(OpzioniScenario, OneSetDisablesTheTieBreakAndRestoreBringsTheDefaults) {
     Opzioni([](OptionsWindow& f) {
-        f.Combo1->setCurrentIndex(2);
-        f.Combo1_Click();
-        EXPECT_FALSE(f.Combo3->isEnabled());
-        EXPECT_FALSE(f.Check1->isEnabled());
-        f.Command2_Click();
-        EXPECT_TRUE(f.Combo3->isEnabled());
-        EXPECT_EQ(QStringLiteral("25"), f.Combo2->currentText());
-        f.Command3_Click();
+        f.setsCombo->setCurrentIndex(2);
+        f.setsChanged();
+        EXPECT_FALSE(f.tieBreakCombo->isEnabled());
+        EXPECT_FALSE(f.courtChangeCheck->isEnabled());
+        f.restoreDefaults();
+        EXPECT_TRUE(f.tieBreakCombo->isEnabled());
+        EXPECT_EQ(QStringLiteral("25"), f.pointsCombo->currentText());
+        f.cancel();
     });
     EXPECT_EQ(5, console.Match().SetTotali);
 }
 
 TEST_F(OpzioniScenario, LanguageChosenInTheOptions) {
     Opzioni([](OptionsWindow& f) {
-        EXPECT_EQ(5, f.Combo4->count());
-        EXPECT_EQ(QStringLiteral(" English"), f.Combo4->itemText(1));
-        f.Combo4->setCurrentIndex(1);
-        f.Command1_Click();
+        EXPECT_EQ(5, f.languageCombo->count());
+        EXPECT_EQ(QStringLiteral(" English"), f.languageCombo->itemText(1));
+        f.languageCombo->setCurrentIndex(1);
+        f.saveAndClose();
     });
     EXPECT_EQ(QStringLiteral("Exit"), console.exitButton->text());
     EXPECT_EQ(QStringLiteral("ENG"), a.f.impostazioni.valori.value("Language"));
@@ -84,21 +84,21 @@ TEST_F(OpzioniScenario, LanguageChosenInTheOptions) {
 TEST_F(OpzioniScenario, ColoursLiveOnTheDisplayStoredOnFinitoRestoredOnCancel) {
     Opzioni([this](OptionsWindow& f) {
         Scegli(12);
-        f.Campione_Click(4);
+        f.chooseSampleColour(4);
         EXPECT_EQ(0x0000FFu, d.Colori()[TestoCasa]) << "red, stored blue first";
         EXPECT_TRUE(d.LabScore[0]->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
-        f.Command1_Click();
+        f.saveAndClose();
     });
     const QString serial = a.f.impostazioni.valori.value("Serial");
     EXPECT_EQ(42, serial.size());
     EXPECT_EQ(QStringLiteral("0000FF"), serial.mid(30, 6));
 
     Opzioni([this](OptionsWindow& f) {
-        f.Command4_Click();
+        f.defaultColours();
         EXPECT_EQ(ColoriPredefiniti(), d.Colori());
         a.f.modali.Attendi([](QDialog& d) { static_cast<ColourPicker&>(d).cancel(); });
-        f.Campione_Click(0);
-        f.Command3_Click();
+        f.chooseSampleColour(0);
+        f.cancel();
     });
     EXPECT_EQ(0x0000FFu, d.Colori()[TestoCasa]) << "Cancel puts the stored colours back";
 
