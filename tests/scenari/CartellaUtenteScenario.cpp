@@ -44,9 +44,9 @@ TEST(CartellaUtenteScenario, AReadOnlyProgramFolderIsNeverWritten) {
 
     a.f.modali.Attendi([&](QDialog& d) {
         auto& f = static_cast<TeamEditor&>(d);
-        f.List1->setCurrentItem(f.List1->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
-        f.Text2[0]->setText(QStringLiteral("Rossini"));
-        f.Command1_Click();
+        f.teamList->setCurrentItem(f.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+        f.surnameBoxes[0]->setText(QStringLiteral("Rossini"));
+        f.save();
     });
     console.openTeamEditor();
     EXPECT_TRUE(LeggiFileTesto(utente + "/Teams/Lupi/team.csv", 1 << 20)->join(u'\n').contains(

@@ -58,11 +58,11 @@ TEST_P(ImmaginiOstiliScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
 
     a.f.modali.Attendi([](QDialog& finestra) {
         auto& editor = static_cast<TeamEditor&>(finestra);
-        editor.List1->setCurrentItem(editor.List1->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
-        editor.List1_Click();
-        EXPECT_FALSE(editor.Image1->pixmap().isNull()) << "editor: the default athlete picture";
-        EXPECT_FALSE(editor.Image5->pixmap().isNull()) << "editor: the default logo";
-        editor.Command4_Click();
+        editor.teamList->setCurrentItem(editor.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+        editor.openSelectedTeam();
+        EXPECT_FALSE(editor.athletePhoto->pixmap().isNull()) << "editor: the default athlete picture";
+        EXPECT_FALSE(editor.logoImage->pixmap().isNull()) << "editor: the default logo";
+        editor.exitWithoutSaving();
     });
     console.openTeamEditor();
     a.f.modali.Attendi([](QDialog& finestra) {

@@ -36,11 +36,11 @@ void TeamEditor::CreaRighe(QWidget* area) {
         e->setFont(Carattere(Tahoma, 8.25, true));
         return e;
     };
-    Label1[0] = intestazione(180, 540);
-    Label1[1] = intestazione(720, 2160);
-    Label1[2] = intestazione(2880, 2340);
-    Label1[3] = intestazione(5220, 2460);
-    Label1[8] = intestazione(7500, 1500);
+    columnCaptions[0] = intestazione(180, 540);
+    columnCaptions[1] = intestazione(720, 2160);
+    columnCaptions[2] = intestazione(2880, 2340);
+    columnCaptions[3] = intestazione(5220, 2460);
+    columnCaptions[8] = intestazione(7500, 1500);
     for (int r = 0; r < CapacitaEditor; ++r) {
         const int top = 240 + 360 * r;
         const auto testo = [&](int l, int w, int massimo) {
@@ -50,25 +50,25 @@ void TeamEditor::CreaRighe(QWidget* area) {
             t->setProperty("massimo", massimo);
             return t;
         };
-        Text1[r] = testo(180, 540, 2);
-        Text2[r] = testo(720, 2160, 15);
-        Text3[r] = testo(2880, 2340, 15);
-        Combo1[r] = new QComboBox(area);
-        Posiziona(Combo1[r], 5220, top, 2400, 330);
-        Check1[r] = new QCheckBox(QStringLiteral("C"), area);
-        Posiziona(Check1[r], 7680, top, 600, 330);
-        for (QWidget* w : std::initializer_list<QWidget*>{Text1[r], Text2[r], Text3[r], Combo1[r],
-                                                          Check1[r]}) {
+        numberBoxes[r] = testo(180, 540, 2);
+        surnameBoxes[r] = testo(720, 2160, 15);
+        firstNameBoxes[r] = testo(2880, 2340, 15);
+        roleBoxes[r] = new QComboBox(area);
+        Posiziona(roleBoxes[r], 5220, top, 2400, 330);
+        calledUpChecks[r] = new QCheckBox(QStringLiteral("C"), area);
+        Posiziona(calledUpChecks[r], 7680, top, 600, 330);
+        for (QWidget* w : std::initializer_list<QWidget*>{numberBoxes[r], surnameBoxes[r], firstNameBoxes[r], roleBoxes[r],
+                                                          calledUpChecks[r]}) {
             w->setProperty("riga", r);
             w->installEventFilter(this);
         }
         if (r > 0) {
-            setTabOrder(Check1[r - 1], Text1[r]);
+            setTabOrder(calledUpChecks[r - 1], numberBoxes[r]);
         }
-        setTabOrder(Text1[r], Text2[r]);
-        setTabOrder(Text2[r], Text3[r]);
-        setTabOrder(Text3[r], Combo1[r]);
-        setTabOrder(Combo1[r], Check1[r]);
+        setTabOrder(numberBoxes[r], surnameBoxes[r]);
+        setTabOrder(surnameBoxes[r], firstNameBoxes[r]);
+        setTabOrder(firstNameBoxes[r], roleBoxes[r]);
+        setTabOrder(roleBoxes[r], calledUpChecks[r]);
     }
 }
 
@@ -114,44 +114,44 @@ void TeamEditor::CreaControlli() {
     const QPixmap cancella(QStringLiteral(":/sponsor/cancella.png"));
     const QPixmap vedi = style()->standardIcon(QStyle::SP_FileDialogContentsView).pixmap(32);
 
-    Label1[7] = etichetta(9120, 120, 4200, 255);
-    List1 = new QListWidget(this);
-    Posiziona(List1, 9120, 400, 4200, 2560);
-    Command2 = bottone(9120, 3020, 4200, 375);
-    Command3 = bottone(9120, 3440, 2050, 375);
-    Command7 = bottone(11270, 3440, 2050, 375);
-    Label1[4] = etichetta(9120, 3960, 3000, 255);
-    Image2 = foto(9120, 4240, 4155, 2475);
-    Image4 = icona(this, 13320, 4240, cancella);
-    Image10 = icona(this, 13320, 4760, vedi);
-    Label1[6] = etichetta(9120, 6840, 1500, 255);
-    Image5 = foto(9120, 7120, 1155, 1155);
-    Image6 = icona(this, 10380, 7120, cancella);
-    Image12 = icona(this, 10380, 7640, vedi);
+    columnCaptions[7] = etichetta(9120, 120, 4200, 255);
+    teamList = new QListWidget(this);
+    Posiziona(teamList, 9120, 400, 4200, 2560);
+    newTeamButton = bottone(9120, 3020, 4200, 375);
+    deleteTeamButton = bottone(9120, 3440, 2050, 375);
+    renameTeamButton = bottone(11270, 3440, 2050, 375);
+    columnCaptions[4] = etichetta(9120, 3960, 3000, 255);
+    teamPicture = foto(9120, 4240, 4155, 2475);
+    deleteTeamPictureButton = icona(this, 13320, 4240, cancella);
+    openTeamPictureButton = icona(this, 13320, 4760, vedi);
+    columnCaptions[6] = etichetta(9120, 6840, 1500, 255);
+    logoImage = foto(9120, 7120, 1155, 1155);
+    deleteLogoButton = icona(this, 10380, 7120, cancella);
+    openLogoButton = icona(this, 10380, 7640, vedi);
 
-    Label1[5] = etichetta(13860, 120, 4380, 255);
-    Image1 = foto(13860, 400, 4155, 2475);
-    Image3 = icona(this, 14400, 2940, cancella);
-    Image9 = icona(this, 13860, 2940, vedi);
-    Frame1 = new QGroupBox(this);
-    Posiziona(Frame1, 13860, 3480, 4380, 855);
-    Image7 = icona(Frame1, 240, 300, style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(32));
-    Image11 = icona(Frame1, 840, 300, style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32));
-    Image8 = icona(Frame1, 1440, 300, cancella);
-    Command1 = bottone(13860, 4500, 2130, 495);
-    Command5 = bottone(16110, 4500, 2130, 495);
-    Command6 = bottone(13860, 5100, 2130, 675);
-    Command4 = bottone(16110, 5100, 2130, 675);
-    Command8 = bottone(13860, 5880, 700, 375);
-    Command9 = bottone(14640, 5880, 1500, 375);
+    columnCaptions[5] = etichetta(13860, 120, 4380, 255);
+    athletePhoto = foto(13860, 400, 4155, 2475);
+    deleteAthletePhotoButton = icona(this, 14400, 2940, cancella);
+    openAthletePhotoButton = icona(this, 13860, 2940, vedi);
+    announcementFrame = new QGroupBox(this);
+    Posiziona(announcementFrame, 13860, 3480, 4380, 855);
+    announcementButton = icona(announcementFrame, 240, 300, style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(32));
+    playAnnouncementButton = icona(announcementFrame, 840, 300, style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32));
+    deleteAnnouncementButton = icona(announcementFrame, 1440, 300, cancella);
+    saveButton = bottone(13860, 4500, 2130, 495);
+    sortButton = bottone(16110, 4500, 2130, 495);
+    doneButton = bottone(13860, 5100, 2130, 675);
+    exitWithoutSavingButton = bottone(16110, 5100, 2130, 675);
+    exploreButton = bottone(13860, 5880, 700, 375);
+    helpButton = bottone(14640, 5880, 1500, 375);
 
-    Picture1 = new QLabel(this);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/display/atleta.png")));
-    Picture2 = new QLabel(this);
-    Picture2->setPixmap(QPixmap(QStringLiteral(":/teams/squadra.png")));
-    Picture3 = new QLabel(this);
-    Picture3->setPixmap(QPixmap(QStringLiteral(":/display/palla.png")));
-    for (QLabel* p : {Picture1, Picture2, Picture3}) {
+    defaultAthletePhoto = new QLabel(this);
+    defaultAthletePhoto->setPixmap(QPixmap(QStringLiteral(":/display/atleta.png")));
+    defaultTeamPicture = new QLabel(this);
+    defaultTeamPicture->setPixmap(QPixmap(QStringLiteral(":/teams/squadra.png")));
+    defaultLogo = new QLabel(this);
+    defaultLogo->setPixmap(QPixmap(QStringLiteral(":/display/palla.png")));
+    for (QLabel* p : {defaultAthletePhoto, defaultTeamPicture, defaultLogo}) {
         p->hide();
     }
 }
@@ -162,51 +162,51 @@ void TeamEditor::Didascalie() {
         {0, "N."}, {1, "Cognome"}, {2, "Nome"}, {3, "Ruolo"}, {8, "Convocato Si/No"},
         {7, "Elenco squadre di volley note"}, {4, "Foto squadra"}, {5, "Foto atleta"}};
     for (const auto& [i, testo] : titoli) {
-        Label1[i]->setText(t(testo));
+        columnCaptions[i]->setText(t(testo));
     }
-    Label1[6]->setText(QStringLiteral("Logo"));
+    columnCaptions[6]->setText(QStringLiteral("Logo"));
     QStringList ruoli;
     for (int numero = 1; numero <= 5; ++numero) {
         ruoli << EtichettaRuolo(numero, modulo_.Lingue);
     }
     ruoli << QString();
     for (int r = 0; r < CapacitaEditor; ++r) {
-        Text1[r]->setToolTip(t("Numero di maglia dell'atleta"));
-        Text2[r]->setToolTip(t("Cognome dell'atleta"));
-        Text3[r]->setToolTip(t("Nome di battesimo dell'atleta"));
-        Combo1[r]->setToolTip(t("Ruolo dell'atleta"));
-        Check1[r]->setToolTip(t("Spunta se l'atleta è convocato"));
-        Combo1[r]->clear();
-        Combo1[r]->addItems(ruoli);
+        numberBoxes[r]->setToolTip(t("Numero di maglia dell'atleta"));
+        surnameBoxes[r]->setToolTip(t("Cognome dell'atleta"));
+        firstNameBoxes[r]->setToolTip(t("Nome di battesimo dell'atleta"));
+        roleBoxes[r]->setToolTip(t("Ruolo dell'atleta"));
+        calledUpChecks[r]->setToolTip(t("Spunta se l'atleta è convocato"));
+        roleBoxes[r]->clear();
+        roleBoxes[r]->addItems(ruoli);
     }
-    Command6->setText(t("Finito"));
-    Command4->setText(t("Esci senza salvare"));
-    Command1->setText(t("Salva"));
-    Command5->setText(t("Ordina numero"));
-    Command8->setText(QStringLiteral("EF"));
-    Command8->setToolTip(t("Esplora file"));
-    List1->setToolTip(t("Seleziona o crea una squadra di Volley"));
-    Command2->setText(QStringLiteral("+ ") + t("Nuova squadra"));
-    Command2->setToolTip(t("Clicca per creare una nuova squadra di Volley"));
-    Command3->setText(t("Elimina squadra"));
-    Command3->setToolTip(t("Clicca per eliminare la squadra selezionata"));
-    Command7->setText(t("Rinomina squadra"));
-    Command7->setToolTip(t("Clicca per rinominare la squadra selezionata"));
-    Command9->setText(t("Leggimi"));
-    Command9->setToolTip(t("Visualizza il file di Help"));
-    Image1->setToolTip(t("Clicca per cambiare o impostare l'immagine dell'atleta"));
-    Image2->setToolTip(t("Clicca per cambiare o impostare l'immagine della squadra"));
-    Image5->setToolTip(t("Aggiunge o cambia il logo quadrato della squadra"));
-    for (QLabel* e : {Image3, Image4, Image6}) {
+    doneButton->setText(t("Finito"));
+    exitWithoutSavingButton->setText(t("Esci senza salvare"));
+    saveButton->setText(t("Salva"));
+    sortButton->setText(t("Ordina numero"));
+    exploreButton->setText(QStringLiteral("EF"));
+    exploreButton->setToolTip(t("Esplora file"));
+    teamList->setToolTip(t("Seleziona o crea una squadra di Volley"));
+    newTeamButton->setText(QStringLiteral("+ ") + t("Nuova squadra"));
+    newTeamButton->setToolTip(t("Clicca per creare una nuova squadra di Volley"));
+    deleteTeamButton->setText(t("Elimina squadra"));
+    deleteTeamButton->setToolTip(t("Clicca per eliminare la squadra selezionata"));
+    renameTeamButton->setText(t("Rinomina squadra"));
+    renameTeamButton->setToolTip(t("Clicca per rinominare la squadra selezionata"));
+    helpButton->setText(t("Leggimi"));
+    helpButton->setToolTip(t("Visualizza il file di Help"));
+    athletePhoto->setToolTip(t("Clicca per cambiare o impostare l'immagine dell'atleta"));
+    teamPicture->setToolTip(t("Clicca per cambiare o impostare l'immagine della squadra"));
+    logoImage->setToolTip(t("Aggiunge o cambia il logo quadrato della squadra"));
+    for (QLabel* e : {deleteAthletePhotoButton, deleteTeamPictureButton, deleteLogoButton}) {
         e->setToolTip(t("Cancella in maniera permanente questa immagine"));
     }
-    for (QLabel* e : {Image9, Image10, Image12}) {
+    for (QLabel* e : {openAthletePhotoButton, openTeamPictureButton, openLogoButton}) {
         e->setToolTip(QStringLiteral("View"));
     }
-    Frame1->setTitle(t("Audio presentazione atleta"));
-    Image7->setToolTip(t("File audio per presentazione atleta"));
-    Image8->setToolTip(t("Cancella il file audio della presentazione dell'atleta"));
-    Image11->setToolTip(t("Ascolta il file audio"));
+    announcementFrame->setTitle(t("Audio presentazione atleta"));
+    announcementButton->setToolTip(t("File audio per presentazione atleta"));
+    deleteAnnouncementButton->setToolTip(t("Cancella il file audio della presentazione dell'atleta"));
+    playAnnouncementButton->setToolTip(t("Ascolta il file audio"));
 }
 
 void TeamEditor::resizeEvent(QResizeEvent* e) {
@@ -233,16 +233,16 @@ void TeamEditor::Form_Load() {
         }
     }
     {
-        const QSignalBlocker fermo(List1);
-        List1->clear();
+        const QSignalBlocker fermo(teamList);
+        teamList->clear();
         if (const auto elenco = ElencaSquadre(modulo_.CartellaDati)) {
-            List1->addItems(*elenco);
+            teamList->addItems(*elenco);
         }
-        List1->setCurrentRow(List1->count() > 0 ? 0 : -1);
+        teamList->setCurrentRow(teamList->count() > 0 ? 0 : -1);
     }
     rigaSquadra_ = -1;
-    if (List1->count() > 0) {
-        List1_Click();
+    if (teamList->count() > 0) {
+        openSelectedTeam();
     }
 }
 
@@ -278,8 +278,8 @@ void TeamEditor::SvuotaRighe() {
 RigheEditor TeamEditor::LeggiRighe() const {
     RigheEditor righe;
     for (int r = 0; r < CapacitaEditor; ++r) {
-        righe[r] = {Text1[r]->text(), Text2[r]->text(), Text3[r]->text(), Combo1[r]->currentIndex(),
-                    Check1[r]->isChecked()};
+        righe[r] = {numberBoxes[r]->text(), surnameBoxes[r]->text(), firstNameBoxes[r]->text(), roleBoxes[r]->currentIndex(),
+                    calledUpChecks[r]->isChecked()};
     }
     return righe;
 }
@@ -293,11 +293,11 @@ void TeamEditor::ScriviRighe(const RigheEditor& righe) {
         campo->setText(valore);
     };
     for (int r = 0; r < CapacitaEditor; ++r) {
-        riempi(Text1[r], righe[r].Numero);
-        riempi(Text2[r], righe[r].Cognome);
-        riempi(Text3[r], righe[r].Nome);
-        Combo1[r]->setCurrentIndex(righe[r].Ruolo);
-        Check1[r]->setChecked(righe[r].Convocato);
+        riempi(numberBoxes[r], righe[r].Numero);
+        riempi(surnameBoxes[r], righe[r].Cognome);
+        riempi(firstNameBoxes[r], righe[r].Nome);
+        roleBoxes[r]->setCurrentIndex(righe[r].Ruolo);
+        calledUpChecks[r]->setChecked(righe[r].Convocato);
     }
 }
 

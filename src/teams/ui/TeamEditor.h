@@ -25,72 +25,72 @@ public:
     TeamEditor(Modulo1& modulo, Piattaforma& piattaforma, Lettore& lettore);
 
     void Form_Load();
-    void List1_Click();
+    void openSelectedTeam();
     // Any box of row r took the focus.
     void Riga_GotFocus(int Index);
-    void Command1_Click();
-    void Command5_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command7_Click();
-    void Command6_Click();
-    void Command4_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Image1_Click();
-    void Image2_Click();
-    void Image5_Click();
-    void Image7_Click();
-    void Image3_Click();
-    void Image4_Click();
-    void Image6_Click();
-    void Image8_Click();
-    void Image9_Click();
-    void Image10_Click();
-    void Image11_Click();
-    void Image12_Click();
+    void save();
+    void sortByNumber();
+    void newTeam();
+    void deleteTeam();
+    void renameTeam();
+    void finish();
+    void exitWithoutSaving();
+    void exploreFolder();
+    void openHelp();
+    void chooseAthletePhoto();
+    void chooseTeamPicture();
+    void chooseLogo();
+    void chooseAnnouncement();
+    void deleteAthletePhoto();
+    void deleteTeamPicture();
+    void deleteLogo();
+    void deleteAnnouncement();
+    void openAthletePhoto();
+    void openTeamPicture();
+    void playAnnouncement();
+    void openLogo();
 
     const QString& FileRosa() const { return fileRosa_; }
     const QString& FileFoto() const { return fileFoto_; }
     const QString& FileAudio() const { return fileAudio_; }
     int RigaCorrente() const { return rigaCorrente_; }
 
-    std::array<QLineEdit*, CapacitaEditor> Text1;
-    std::array<QLineEdit*, CapacitaEditor> Text2;
-    std::array<QLineEdit*, CapacitaEditor> Text3;
-    std::array<QComboBox*, CapacitaEditor> Combo1;
-    std::array<QCheckBox*, CapacitaEditor> Check1;
-    std::array<QLabel*, 9> Label1;
+    std::array<QLineEdit*, CapacitaEditor> numberBoxes;
+    std::array<QLineEdit*, CapacitaEditor> surnameBoxes;
+    std::array<QLineEdit*, CapacitaEditor> firstNameBoxes;
+    std::array<QComboBox*, CapacitaEditor> roleBoxes;
+    std::array<QCheckBox*, CapacitaEditor> calledUpChecks;
+    std::array<QLabel*, 9> columnCaptions;
     QScrollArea* Righe;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QPushButton* Command6;
-    QPushButton* Command7;
-    QPushButton* Command8;
-    QPushButton* Command9;
-    QListWidget* List1;
-    ImmagineCliccabile* Image1;
-    ImmagineCliccabile* Image2;
-    ImmagineCliccabile* Image3;
-    ImmagineCliccabile* Image4;
-    ImmagineCliccabile* Image5;
-    ImmagineCliccabile* Image6;
-    QGroupBox* Frame1;
-    ImmagineCliccabile* Image7;
-    ImmagineCliccabile* Image8;
-    ImmagineCliccabile* Image9;
-    ImmagineCliccabile* Image10;
-    ImmagineCliccabile* Image11;
-    ImmagineCliccabile* Image12;
-    QLabel* Picture1;
-    QLabel* Picture2;
-    QLabel* Picture3;
+    QPushButton* saveButton;
+    QPushButton* newTeamButton;
+    QPushButton* deleteTeamButton;
+    QPushButton* exitWithoutSavingButton;
+    QPushButton* sortButton;
+    QPushButton* doneButton;
+    QPushButton* renameTeamButton;
+    QPushButton* exploreButton;
+    QPushButton* helpButton;
+    QListWidget* teamList;
+    ImmagineCliccabile* athletePhoto;
+    ImmagineCliccabile* teamPicture;
+    ImmagineCliccabile* deleteAthletePhotoButton;
+    ImmagineCliccabile* deleteTeamPictureButton;
+    ImmagineCliccabile* logoImage;
+    ImmagineCliccabile* deleteLogoButton;
+    QGroupBox* announcementFrame;
+    ImmagineCliccabile* announcementButton;
+    ImmagineCliccabile* deleteAnnouncementButton;
+    ImmagineCliccabile* openAthletePhotoButton;
+    ImmagineCliccabile* openTeamPictureButton;
+    ImmagineCliccabile* playAnnouncementButton;
+    ImmagineCliccabile* openLogoButton;
+    QLabel* defaultAthletePhoto;
+    QLabel* defaultTeamPicture;
+    QLabel* defaultLogo;
 
     // The current team changed, by mouse or keyboard: open it, after the unsaved-rows question.
-    void List1_CurrentRowChanged(int riga);
+    void teamRowChanged(int riga);
     // Esc and the title bar: a changed roster is offered for saving first.
     void reject() override;
 

@@ -27,7 +27,7 @@ constexpr int LarghezzaMassimaFoto = 4155;
 } // namespace
 
 QString TeamEditor::SquadraScelta() const {
-    const QListWidgetItem* voce = List1->currentItem();
+    const QListWidgetItem* voce = teamList->currentItem();
     return voce != nullptr ? voce->text().trimmed() : QString();
 }
 
@@ -72,28 +72,28 @@ void TeamEditor::MostraLogo(const QString& percorso) {
     const int altezza = TwipsInPixel(AltezzaLogo);
     const QImage logo = QFileInfo::exists(percorso) ? DecodificaImmagine(percorso, altezza * 2)
                                                     : QImage();
-    const QPixmap figura = logo.isNull() ? Picture3->pixmap() : QPixmap::fromImage(logo);
+    const QPixmap figura = logo.isNull() ? defaultLogo->pixmap() : QPixmap::fromImage(logo);
     // A square box: a logo of another shape keeps its proportions inside it.
-    Image5->resize(altezza, altezza);
-    Image5->setPixmap(figura.scaled(Image5->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logoImage->resize(altezza, altezza);
+    logoImage->setPixmap(figura.scaled(logoImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void TeamEditor::MostraAudio() {
     const bool presente = !fileAudio_.isEmpty() && QFileInfo::exists(fileAudio_);
-    Image8->setVisible(presente);
-    Image11->setVisible(presente);
+    deleteAnnouncementButton->setVisible(presente);
+    playAnnouncementButton->setVisible(presente);
 }
 
-void TeamEditor::List1_CurrentRowChanged(int riga) {
+void TeamEditor::teamRowChanged(int riga) {
     if (riga == rigaSquadra_) {
         return;
     }
     if (!LasciaRosa()) {
-        const QSignalBlocker fermo(List1);
-        List1->setCurrentRow(rigaSquadra_);
+        const QSignalBlocker fermo(teamList);
+        teamList->setCurrentRow(rigaSquadra_);
         return;
     }
-    List1_Click();
+    openSelectedTeam();
 }
 
 bool TeamEditor::LasciaRosa() {
@@ -113,10 +113,10 @@ bool TeamEditor::LasciaRosa() {
     }
 }
 
-void TeamEditor::List1_Click() {
-    rigaSquadra_ = List1->currentRow();
+void TeamEditor::openSelectedTeam() {
+    rigaSquadra_ = teamList->currentRow();
     SvuotaRighe();
-    MostraFoto(Image1, QString(), Picture1);
+    MostraFoto(athletePhoto, QString(), defaultAthletePhoto);
     const QString cartella = CartellaScelta();
     fileRosa_ = cartella.isEmpty() ? QString() : QDir(cartella).filePath(QStringLiteral("team.csv"));
     if (QFileInfo::exists(fileRosa_)) {
@@ -125,9 +125,9 @@ void TeamEditor::List1_Click() {
     }
     aperta_.Righe = LeggiRighe();
     fileFoto_ = File("team.jpg");
-    MostraFoto(Image2, fileFoto_, Picture2);
+    MostraFoto(teamPicture, fileFoto_, defaultTeamPicture);
     MostraLogo(File("logo.jpg"));
-    Text1[0]->setFocus();
+    numberBoxes[0]->setFocus();
     Riga_GotFocus(0);
     if (!aperta_.Oltre.empty()) {
         Avviso(t("Questa squadra ha più di 27 atleti: qui se ne vedono 27, gli altri restano "
@@ -137,12 +137,12 @@ void TeamEditor::List1_Click() {
 }
 
 void TeamEditor::Riga_GotFocus(int Index) {
-    Label1[5]->setText(t("Foto atleta") + QStringLiteral(" : ") + Text2[Index]->text() + u' ' +
-                       Text3[Index]->text());
+    columnCaptions[5]->setText(t("Foto atleta") + QStringLiteral(" : ") + surnameBoxes[Index]->text() + u' ' +
+                       firstNameBoxes[Index]->text());
     rigaCorrente_ = Index;
-    fileFoto_ = FotoAtleta(CartellaScelta(), Text1[Index]->text());
-    fileAudio_ = AudioAtleta(CartellaScelta(), Text1[Index]->text());
-    MostraFoto(Image1, fileFoto_, Picture1);
+    fileFoto_ = FotoAtleta(CartellaScelta(), numberBoxes[Index]->text());
+    fileAudio_ = AudioAtleta(CartellaScelta(), numberBoxes[Index]->text());
+    MostraFoto(athletePhoto, fileFoto_, defaultAthletePhoto);
     MostraAudio();
 }
 
@@ -164,11 +164,11 @@ bool TeamEditor::Salva() {
     return true;
 }
 
-void TeamEditor::Command1_Click() {
+void TeamEditor::save() {
     Salva();
 }
 
-void TeamEditor::Command5_Click() {
+void TeamEditor::sortByNumber() {
     RigheEditor righe = LeggiRighe();
     OrdinaRighe(righe);
     ScriviRighe(righe);
@@ -176,8 +176,8 @@ void TeamEditor::Command5_Click() {
 
 bool TeamEditor::NomeAccettato(const QString& nome) {
     QStringList esistenti;
-    for (int i = 0; i < List1->count(); ++i) {
-        esistenti << List1->item(i)->text();
+    for (int i = 0; i < teamList->count(); ++i) {
+        esistenti << teamList->item(i)->text();
     }
     switch (ValidaNomeSquadra(nome, esistenti)) {
     case EsitoNome::Annullato:
@@ -196,7 +196,7 @@ bool TeamEditor::NomeAccettato(const QString& nome) {
     return true;
 }
 
-void TeamEditor::Command2_Click() {
+void TeamEditor::newTeam() {
     const auto risposta = piattaforma_.dialoghi.InputBox(
         t("Creazione nuova squadra (Attenzione usa solo caratteri alfanumerici in quanto i "
           "caratteri") +
@@ -211,7 +211,7 @@ void TeamEditor::Command2_Click() {
     Form_Load();
 }
 
-void TeamEditor::Command3_Click() {
+void TeamEditor::deleteTeam() {
     const QString nome = SquadraScelta();
     if (SquadraProtetta(nome)) {
         Avviso(t("Le cartelle : Home e Guests non possono essere cancellate"));
@@ -228,7 +228,7 @@ void TeamEditor::Command3_Click() {
     Form_Load();
 }
 
-void TeamEditor::Command7_Click() {
+void TeamEditor::renameTeam() {
     const QString vecchio = SquadraScelta();
     if (SquadraProtetta(vecchio)) {
         Avviso(t("Le cartelle : Home e Guests non possono essere RINOMINATE"));
@@ -247,28 +247,28 @@ void TeamEditor::Command7_Click() {
     if (!NomeAccettato(nuovo) || !RinominaSquadra(modulo_.CartellaDati, vecchio, nuovo)) {
         return;
     }
-    List1->currentItem()->setText(nuovo);
+    teamList->currentItem()->setText(nuovo);
     // The roster on screen now belongs to the renamed folder, and so do the row's files.
     fileRosa_ = QDir(CartellaScelta()).filePath(QStringLiteral("team.csv"));
     Riga_GotFocus(std::max(0, rigaCorrente_));
 }
 
-void TeamEditor::Command6_Click() {
+void TeamEditor::finish() {
     if (LeggiRighe() != aperta_.Righe && !Salva()) {
         return;
     }
     accept();
 }
 
-void TeamEditor::Command4_Click() {
+void TeamEditor::exitWithoutSaving() {
     QDialog::reject();
 }
 
-void TeamEditor::Command8_Click() {
+void TeamEditor::exploreFolder() {
     piattaforma_.shell.Apri(modulo_.CartellaDati);
 }
 
-void TeamEditor::Command9_Click() {
+void TeamEditor::openHelp() {
     ApriAiuto(modulo_, piattaforma_.shell, "readmeTEAM");
 }
 
@@ -276,9 +276,9 @@ QString TeamEditor::ScegliFile(const char* titolo, const QString& filtro) {
     return piattaforma_.dialoghi.ApriFile(t(titolo), modulo_.CartellaDati, filtro);
 }
 
-void TeamEditor::Image1_Click() {
-    const bool conNome = rigaCorrente_ >= 0 && !(Text2[rigaCorrente_]->text().trimmed().isEmpty() &&
-                                                 Text3[rigaCorrente_]->text().trimmed().isEmpty());
+void TeamEditor::chooseAthletePhoto() {
+    const bool conNome = rigaCorrente_ >= 0 && !(surnameBoxes[rigaCorrente_]->text().trimmed().isEmpty() &&
+                                                 firstNameBoxes[rigaCorrente_]->text().trimmed().isEmpty());
     if (!conNome) {
         Avviso(t("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
         return;
@@ -287,21 +287,21 @@ void TeamEditor::Image1_Click() {
     if (scelto.isEmpty()) {
         return;
     }
-    const QString numero = Text1[rigaCorrente_]->text().trimmed();
+    const QString numero = numberBoxes[rigaCorrente_]->text().trimmed();
     const QString destinazione = FotoAtleta(CartellaScelta(), numero);
     if (numero.isEmpty() || destinazione.isEmpty()) {
         Avviso(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
                  "l'immagine"));
-        MostraFoto(Image1, QString(), Picture1);
+        MostraFoto(athletePhoto, QString(), defaultAthletePhoto);
         return;
     }
     if (ImportaImmagine(scelto, destinazione, piattaforma_.dialoghi, modulo_)) {
         fileFoto_ = destinazione;
-        MostraFoto(Image1, fileFoto_, Picture1);
+        MostraFoto(athletePhoto, fileFoto_, defaultAthletePhoto);
     }
 }
 
-void TeamEditor::Image2_Click() {
+void TeamEditor::chooseTeamPicture() {
     const QString destinazione = File("team.jpg");
     if (destinazione.isEmpty()) {
         return;
@@ -309,11 +309,11 @@ void TeamEditor::Image2_Click() {
     const QString scelto = ScegliFile("Apertura file della squadra", FiltroJpg);
     if (!scelto.isEmpty() &&
         ImportaImmagine(scelto, destinazione, piattaforma_.dialoghi, modulo_)) {
-        MostraFoto(Image2, destinazione, Picture2);
+        MostraFoto(teamPicture, destinazione, defaultTeamPicture);
     }
 }
 
-void TeamEditor::Image5_Click() {
+void TeamEditor::chooseLogo() {
     const QString destinazione = File("logo.jpg");
     if (destinazione.isEmpty()) {
         return;
@@ -325,7 +325,7 @@ void TeamEditor::Image5_Click() {
     }
 }
 
-void TeamEditor::Image7_Click() {
+void TeamEditor::chooseAnnouncement() {
     if (rigaCorrente_ < 0 || CartellaScelta().isEmpty()) {
         return;
     }
@@ -335,7 +335,7 @@ void TeamEditor::Image7_Click() {
     if (scelto.isEmpty()) {
         return;
     }
-    const QString numero = Text1[rigaCorrente_]->text();
+    const QString numero = numberBoxes[rigaCorrente_]->text();
     lettore_.FermaAudio();
     if (!ImportaAudio(CartellaScelta(), numero, scelto)) {
         Avviso(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
@@ -347,26 +347,26 @@ void TeamEditor::Image7_Click() {
     MostraAudio();
 }
 
-void TeamEditor::Image3_Click() {
+void TeamEditor::deleteAthletePhoto() {
     if (fileFoto_.isEmpty() || !QFileInfo::exists(fileFoto_) ||
         !Conferma("Vuoi veramente cancellare l'immagine dell'atleta selezionato?", fileFoto_)) {
         return;
     }
     QFile::remove(fileFoto_);
-    MostraFoto(Image1, QString(), Picture1);
+    MostraFoto(athletePhoto, QString(), defaultAthletePhoto);
 }
 
-void TeamEditor::Image4_Click() {
+void TeamEditor::deleteTeamPicture() {
     const QString foto = File("team.jpg");
     if (foto.isEmpty() || !QFileInfo::exists(foto) ||
         !Conferma("Vuoi veramente cancellare la foto di questa squadra?", foto)) {
         return;
     }
     QFile::remove(foto);
-    MostraFoto(Image2, QString(), Picture2);
+    MostraFoto(teamPicture, QString(), defaultTeamPicture);
 }
 
-void TeamEditor::Image6_Click() {
+void TeamEditor::deleteLogo() {
     const QString logo = File("logo.jpg");
     if (logo.isEmpty() || !QFileInfo::exists(logo) ||
         !Conferma("Vuoi cancellare l'immagine quadrata del logo di questa squadra?", logo)) {
@@ -376,7 +376,7 @@ void TeamEditor::Image6_Click() {
     MostraLogo(QString());
 }
 
-void TeamEditor::Image8_Click() {
+void TeamEditor::deleteAnnouncement() {
     if (fileAudio_.isEmpty() || !QFileInfo::exists(fileAudio_) ||
         !Conferma("Vuoi veramente cancellare il file audio per la presentazione di questo atleta?",
                   fileAudio_)) {
@@ -385,54 +385,54 @@ void TeamEditor::Image8_Click() {
     lettore_.FermaAudio();
     QFile::remove(fileAudio_);
     Avviso(t("File audio di presentazione cancellato, aggiungine un altro se vuoi."));
-    Image8->hide();
-    Image11->hide();
+    deleteAnnouncementButton->hide();
+    playAnnouncementButton->hide();
 }
 
-void TeamEditor::Image9_Click() {
+void TeamEditor::openAthletePhoto() {
     if (!fileFoto_.isEmpty() && QFileInfo::exists(fileFoto_)) {
         piattaforma_.shell.Apri(fileFoto_);
     }
 }
 
-void TeamEditor::Image10_Click() {
+void TeamEditor::openTeamPicture() {
     const QString foto = File("team.jpg");
     if (!foto.isEmpty() && QFileInfo::exists(foto)) {
         piattaforma_.shell.Apri(foto);
     }
 }
 
-void TeamEditor::Image12_Click() {
+void TeamEditor::openLogo() {
     const QString logo = File("logo.jpg");
     if (!logo.isEmpty() && QFileInfo::exists(logo)) {
         piattaforma_.shell.Apri(logo);
     }
 }
 
-void TeamEditor::Image11_Click() {
+void TeamEditor::playAnnouncement() {
     lettore_.FermaAudio();
     lettore_.SuonaAudio(fileAudio_);
 }
 
 void TeamEditor::Collega() {
-    connect(List1, &QListWidget::currentRowChanged, this,
-            [this](int riga) { List1_CurrentRowChanged(riga); });
+    connect(teamList, &QListWidget::currentRowChanged, this,
+            [this](int riga) { teamRowChanged(riga); });
     const std::pair<QPushButton*, void (TeamEditor::*)()> bottoni[] = {
-        {Command1, &TeamEditor::Command1_Click}, {Command2, &TeamEditor::Command2_Click},
-        {Command3, &TeamEditor::Command3_Click}, {Command4, &TeamEditor::Command4_Click},
-        {Command5, &TeamEditor::Command5_Click}, {Command6, &TeamEditor::Command6_Click},
-        {Command7, &TeamEditor::Command7_Click}, {Command8, &TeamEditor::Command8_Click},
-        {Command9, &TeamEditor::Command9_Click}};
+        {saveButton, &TeamEditor::save}, {newTeamButton, &TeamEditor::newTeam},
+        {deleteTeamButton, &TeamEditor::deleteTeam}, {exitWithoutSavingButton, &TeamEditor::exitWithoutSaving},
+        {sortButton, &TeamEditor::sortByNumber}, {doneButton, &TeamEditor::finish},
+        {renameTeamButton, &TeamEditor::renameTeam}, {exploreButton, &TeamEditor::exploreFolder},
+        {helpButton, &TeamEditor::openHelp}};
     for (const auto& [bottone, azione] : bottoni) {
         connect(bottone, &QPushButton::clicked, this, [this, azione] { (this->*azione)(); });
     }
     const std::pair<ImmagineCliccabile*, void (TeamEditor::*)()> immagini[] = {
-        {Image1, &TeamEditor::Image1_Click},   {Image2, &TeamEditor::Image2_Click},
-        {Image3, &TeamEditor::Image3_Click},   {Image4, &TeamEditor::Image4_Click},
-        {Image5, &TeamEditor::Image5_Click},   {Image6, &TeamEditor::Image6_Click},
-        {Image7, &TeamEditor::Image7_Click},   {Image8, &TeamEditor::Image8_Click},
-        {Image9, &TeamEditor::Image9_Click},   {Image10, &TeamEditor::Image10_Click},
-        {Image11, &TeamEditor::Image11_Click}, {Image12, &TeamEditor::Image12_Click}};
+        {athletePhoto, &TeamEditor::chooseAthletePhoto},   {teamPicture, &TeamEditor::chooseTeamPicture},
+        {deleteAthletePhotoButton, &TeamEditor::deleteAthletePhoto},   {deleteTeamPictureButton, &TeamEditor::deleteTeamPicture},
+        {logoImage, &TeamEditor::chooseLogo},   {deleteLogoButton, &TeamEditor::deleteLogo},
+        {announcementButton, &TeamEditor::chooseAnnouncement},   {deleteAnnouncementButton, &TeamEditor::deleteAnnouncement},
+        {openAthletePhotoButton, &TeamEditor::openAthletePhoto},   {openTeamPictureButton, &TeamEditor::openTeamPicture},
+        {playAnnouncementButton, &TeamEditor::playAnnouncement}, {openLogoButton, &TeamEditor::openLogo}};
     for (const auto& [immagine, azione] : immagini) {
         connect(immagine, &ImmagineCliccabile::Cliccata, this, [this, azione] { (this->*azione)(); });
     }

@@ -17,12 +17,12 @@ protected:
     }
     // As the mouse or the keyboard does: the current team changes.
     static void Apri(TeamEditor& f, const QString& nome) {
-        f.List1->setCurrentItem(f.List1->findItems(nome, Qt::MatchExactly).first());
+        f.teamList->setCurrentItem(f.teamList->findItems(nome, Qt::MatchExactly).first());
     }
     static void Riga(TeamEditor& f, int r, const char* numero, const char* cognome, const char* nome = "") {
-        f.Text1[r]->setText(QString::fromUtf8(numero));
-        f.Text2[r]->setText(QString::fromUtf8(cognome));
-        f.Text3[r]->setText(QString::fromUtf8(nome));
+        f.numberBoxes[r]->setText(QString::fromUtf8(numero));
+        f.surnameBoxes[r]->setText(QString::fromUtf8(cognome));
+        f.firstNameBoxes[r]->setText(QString::fromUtf8(nome));
     }
     QStringList Rosa(const QString& squadra) const {
         return LeggiFileTesto(Squadra(squadra) + QStringLiteral("/team.csv"), 1 << 20)
@@ -32,19 +32,19 @@ protected:
 
 TEST_F(TeamEditorTest, TypeSortAndSaveARoster) {
     Modifica([&](TeamEditor& f) {
-        EXPECT_EQ(QStringLiteral("Guests"), f.List1->currentItem()->text()) << "first team open";
+        EXPECT_EQ(QStringLiteral("Guests"), f.teamList->currentItem()->text()) << "first team open";
         Apri(f, QStringLiteral("Lupi"));
         Riga(f, 0, "10", "Rossi", "Anna");
         Riga(f, 2, "A1", "Neri", "Luca");
         Riga(f, 3, "3", "Verdi");
         Riga(f, 4, "7", "Bianchi");
-        f.Combo1[0]->setCurrentIndex(4);
-        f.Check1[0]->setChecked(true);
-        f.Command5_Click();
-        EXPECT_EQ(QStringLiteral("3"), f.Text1[0]->text());
-        EXPECT_EQ(QStringLiteral("10"), f.Text1[2]->text());
-        EXPECT_EQ(4, f.Combo1[2]->currentIndex()) << "the role moves with its row";
-        f.Command1_Click();
+        f.roleBoxes[0]->setCurrentIndex(4);
+        f.calledUpChecks[0]->setChecked(true);
+        f.sortByNumber();
+        EXPECT_EQ(QStringLiteral("3"), f.numberBoxes[0]->text());
+        EXPECT_EQ(QStringLiteral("10"), f.numberBoxes[2]->text());
+        EXPECT_EQ(4, f.roleBoxes[2]->currentIndex()) << "the role moves with its row";
+        f.save();
     });
     EXPECT_EQ((QStringList{"3;Verdi;;;N", "7;Bianchi;;;N", "10;Rossi;Anna;5-Banda;C",
                            "A1;Neri;Luca;;N"}),
@@ -54,14 +54,14 @@ TEST_F(TeamEditorTest, TypeSortAndSaveARoster) {
 TEST_F(TeamEditorTest, FinishedSavesOnlyAChangedRosterAndExitDiscards) {
     Modifica([&](TeamEditor& f) {
         Apri(f, QStringLiteral("Lupi"));
-        f.Command6_Click();
+        f.finish();
         EXPECT_EQ(QDialog::Accepted, f.result());
     });
     EXPECT_FALSE(QFileInfo::exists(Squadra(QStringLiteral("Lupi/team.csv")))) << "nothing changed";
     Modifica([&](TeamEditor& f) {
         Apri(f, QStringLiteral("Lupi"));
         Riga(f, 0, "5", "Galli");
-        f.Command4_Click();
+        f.exitWithoutSaving();
     });
     EXPECT_FALSE(QFileInfo::exists(Squadra(QStringLiteral("Lupi/team.csv"))));
     Modifica([&](TeamEditor& f) {
@@ -69,10 +69,10 @@ TEST_F(TeamEditorTest, FinishedSavesOnlyAChangedRosterAndExitDiscards) {
         Riga(f, 0, "5", "Gal;li");
         a.f.dialoghi.Attendi(QStringLiteral(
             "Il punto e virgola non è ammesso nei numeri e nei nomi degli atleti, riga: 1"));
-        f.Command6_Click();
+        f.finish();
         EXPECT_NE(QDialog::Accepted, f.result()) << "stays open to mend the row";
         Riga(f, 0, "5", "Galli");
-        f.Command6_Click();
+        f.finish();
     });
     EXPECT_EQ((QStringList{"5;Galli;;;N"}), Rosa(QStringLiteral("Lupi")));
 }
@@ -83,7 +83,7 @@ TEST_F(TeamEditorTest, AFailedSaveIsToldAndTheWindowStays) {
         QDir(Squadra(QStringLiteral("Lupi"))).removeRecursively();
         Riga(f, 0, "5", "Galli");
         a.f.dialoghi.Attendi(QStringLiteral("Impossibile salvare la squadra:\r\n") + f.FileRosa());
-        f.Command6_Click();
+        f.finish();
         EXPECT_NE(QDialog::Accepted, f.result());
     });
 }
@@ -100,8 +100,8 @@ TEST_F(TeamEditorTest, MoreThanTwentySevenRowsAreToldAndKept) {
                                             "salvataggio.\r\n") +
                              Squadra(QStringLiteral("Lupi/team.csv")));
         Apri(f, QStringLiteral("Lupi"));
-        f.Text2[0]->setText(QStringLiteral("Primo"));
-        f.Command6_Click();
+        f.surnameBoxes[0]->setText(QStringLiteral("Primo"));
+        f.finish();
     });
     EXPECT_EQ(29, Rosa(QStringLiteral("Lupi")).size());
     EXPECT_EQ(QStringLiteral("1;Primo;;;C"), Rosa(QStringLiteral("Lupi")).first());
@@ -113,13 +113,13 @@ TEST_F(TeamEditorTest, LongFieldsOfAHandMadeFileAreKeptWhole) {
                                 {lunga, QStringLiteral("4;Neri;;;N")}));
     Modifica([&](TeamEditor& f) {
         Apri(f, QStringLiteral("Lupi"));
-        EXPECT_EQ(QStringLiteral("Abbondanzieri-Rossi"), f.Text2[0]->text());
-        f.Text2[1]->setText(QStringLiteral("Neri Bianchi"));
-        f.Command1_Click();
-        f.Text2[2]->clear();
-        QTest::keyClicks(f.Text2[2], QStringLiteral("Abcdefghijklmnopqrst"));
-        EXPECT_EQ(15, f.Text2[2]->text().size()) << "typing keeps the box's limit";
-        f.Command4_Click();
+        EXPECT_EQ(QStringLiteral("Abbondanzieri-Rossi"), f.surnameBoxes[0]->text());
+        f.surnameBoxes[1]->setText(QStringLiteral("Neri Bianchi"));
+        f.save();
+        f.surnameBoxes[2]->clear();
+        QTest::keyClicks(f.surnameBoxes[2], QStringLiteral("Abcdefghijklmnopqrst"));
+        EXPECT_EQ(15, f.surnameBoxes[2]->text().size()) << "typing keeps the box's limit";
+        f.exitWithoutSaving();
     });
     EXPECT_EQ((QStringList{lunga, QStringLiteral("4;Neri Bianchi;;;N")}),
               Rosa(QStringLiteral("Lupi")));
@@ -146,10 +146,10 @@ TEST_P(UscitaForm4Test, ChangedRosterIsOfferedForSavingBeforeItGoes) {
         a.f.dialoghi.Attendi(domanda, GetParam().risposta);
         GetParam().lascia(f);
         EXPECT_EQ(GetParam().resta, f.isVisible() &&
-                                        f.Text2[0]->text() == QStringLiteral("Galli") &&
-                                        f.List1->currentItem()->text() == QStringLiteral("Lupi"))
+                                        f.surnameBoxes[0]->text() == QStringLiteral("Galli") &&
+                                        f.teamList->currentItem()->text() == QStringLiteral("Lupi"))
             << "what is shown is what is acted on";
-        f.Command4_Click();
+        f.exitWithoutSaving();
     });
     EXPECT_EQ(GetParam().salvata, QFileInfo::exists(Squadra(QStringLiteral("Lupi/team.csv"))));
 }
@@ -158,19 +158,19 @@ INSTANTIATE_TEST_SUITE_P(
     Modi, UscitaForm4Test,
     ::testing::Values(
         CasoUscita{"escape_yes", Risposta::Si, true, false,
-                   [](TeamEditor& f) { QTest::keyClick(f.Text2[0], Qt::Key_Escape); }},
+                   [](TeamEditor& f) { QTest::keyClick(f.surnameBoxes[0], Qt::Key_Escape); }},
         CasoUscita{"title_bar_no", Risposta::No, false, false, [](TeamEditor& f) { f.close(); }},
         CasoUscita{"title_bar_cancel", Risposta::Annulla, false, true,
                    [](TeamEditor& f) { f.close(); }},
         CasoUscita{"arrow_key_yes", Risposta::Si, true, false,
                    [](TeamEditor& f) {
-                       f.List1->setFocus();
-                       QTest::keyClick(f.List1, Qt::Key_Up);
+                       f.teamList->setFocus();
+                       QTest::keyClick(f.teamList, Qt::Key_Up);
                    }},
         CasoUscita{"end_key_cancel", Risposta::Annulla, false, true,
                    [](TeamEditor& f) {
-                       f.List1->setFocus();
-                       QTest::keyClick(f.List1, Qt::Key_Home);
+                       f.teamList->setFocus();
+                       QTest::keyClick(f.teamList, Qt::Key_Home);
                    }}),
     [](const ::testing::TestParamInfo<CasoUscita>& info) { return std::string(info.param.nome); });
 
@@ -178,10 +178,10 @@ TEST_F(TeamEditorTest, ReturnInABoxNeverClosesTheEditor) {
     Modifica([&](TeamEditor& f) {
         Apri(f, QStringLiteral("Lupi"));
         Riga(f, 0, "5", "Galli");
-        QTest::keyClick(f.Text2[0], Qt::Key_Return);
-        EXPECT_EQ(QStringLiteral("Galli"), f.Text2[0]->text());
+        QTest::keyClick(f.surnameBoxes[0], Qt::Key_Return);
+        EXPECT_EQ(QStringLiteral("Galli"), f.surnameBoxes[0]->text());
         EXPECT_FALSE(QFileInfo::exists(Squadra(QStringLiteral("Lupi/team.csv"))));
-        f.Command4_Click();
+        f.exitWithoutSaving();
     });
 }
 
@@ -199,34 +199,34 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
         for (const Caso& c : rifiutati) {
             a.f.dialoghi.AttendiInput(QString::fromUtf8(c.nome));
             a.f.dialoghi.Attendi(QString::fromUtf8(c.messaggio));
-            f.Command2_Click();
+            f.newTeam();
         }
         a.f.dialoghi.AttendiInput(std::nullopt);
-        f.Command2_Click();
+        f.newTeam();
         a.f.dialoghi.AttendiInput(QStringLiteral("  Tigri Bianche "));
-        f.Command2_Click();
+        f.newTeam();
         EXPECT_TRUE(a.f.dialoghi.Mostrati.last().startsWith(
             QStringLiteral("Inserisci il nome della nuova squadra: Creazione nuova squadra")))
             << a.f.dialoghi.Mostrati.last().toStdString();
         EXPECT_TRUE(QFileInfo(Squadra(QStringLiteral("Tigri Bianche"))).isDir());
-        EXPECT_EQ(QStringLiteral("Guests"), f.List1->currentItem()->text())
+        EXPECT_EQ(QStringLiteral("Guests"), f.teamList->currentItem()->text())
             << "the list opens its first entry, not the new team";
 
         Apri(f, QStringLiteral("Home"));
         a.f.dialoghi.Attendi(QStringLiteral("Le cartelle : Home e Guests non possono essere cancellate"));
-        f.Command3_Click();
+        f.deleteTeam();
         a.f.dialoghi.Attendi(QStringLiteral("Le cartelle : Home e Guests non possono essere RINOMINATE"));
-        f.Command7_Click();
+        f.renameTeam();
 
         Apri(f, QStringLiteral("Lupi"));
         a.f.dialoghi.AttendiInput(QStringLiteral("Lupi"));
         a.f.dialoghi.Attendi(QStringLiteral("Squadra : LUPI già esistente nella lista"));
-        f.Command7_Click();
+        f.renameTeam();
         a.f.dialoghi.AttendiInput(QStringLiteral("Lupi Blu"));
-        f.Command7_Click();
-        EXPECT_EQ(QStringLiteral("Lupi Blu"), f.List1->currentItem()->text());
+        f.renameTeam();
+        EXPECT_EQ(QStringLiteral("Lupi Blu"), f.teamList->currentItem()->text());
         Riga(f, 0, "4", "Conti");
-        f.Command1_Click();
+        f.save();
         EXPECT_EQ(Squadra(QStringLiteral("Lupi Blu/team.csv")), f.FileRosa());
 
         Apri(f, QStringLiteral("Tigri Bianche"));
@@ -234,7 +234,7 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
                                             "files delle immagini ed i files con i dati dgli "
                                             "atleti? Premi <OK> per confermare"),
                              Risposta::Ok);
-        f.Command3_Click();
+        f.deleteTeam();
         EXPECT_FALSE(QFileInfo::exists(Squadra(QStringLiteral("Tigri Bianche"))));
     });
     EXPECT_EQ((QStringList{"4;Conti;;;N"}), Rosa(QStringLiteral("Lupi Blu")));
@@ -252,22 +252,22 @@ TEST_F(TeamEditorTest, PhotosNeedANamedRowWithANumber) {
     Modifica([&](TeamEditor& f) {
         Apri(f, QStringLiteral("Lupi"));
         a.f.dialoghi.Attendi(QStringLiteral("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
-        f.Image1_Click();
+        f.chooseAthletePhoto();
         Riga(f, 1, "", "Rossi");
         f.Riga_GotFocus(1);
-        EXPECT_EQ(TwipsInPixel(4155), f.Image1->width()) << "the default picture's width";
+        EXPECT_EQ(TwipsInPixel(4155), f.athletePhoto->width()) << "the default picture's width";
         a.f.dialoghi.AttendiFile(foto);
         a.f.dialoghi.Attendi(QStringLiteral("Assegna prima il numero di maglia all'atleta per il "
                                             "quale vuoi salvare l'immagine"));
-        f.Image1_Click();
-        f.Text1[1]->setText(QStringLiteral("7"));
+        f.chooseAthletePhoto();
+        f.numberBoxes[1]->setText(QStringLiteral("7"));
         a.f.dialoghi.AttendiFile(testo);
         a.f.dialoghi.Attendi(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") + testo);
-        f.Image1_Click();
+        f.chooseAthletePhoto();
         a.f.dialoghi.AttendiFile(foto);
-        f.Image1_Click();
+        f.chooseAthletePhoto();
         f.Riga_GotFocus(1);
-        EXPECT_EQ(TwipsInPixel(2475) * 3 / 4, f.Image1->width()) << "a photo keeps its proportions";
+        EXPECT_EQ(TwipsInPixel(2475) * 3 / 4, f.athletePhoto->width()) << "a photo keeps its proportions";
     });
     EXPECT_EQ(QByteArray("jpeg"), QImageReader(Squadra(QStringLiteral("Lupi/7.jpg"))).format());
 }
@@ -282,29 +282,29 @@ TEST_F(TeamEditorTest, TeamPictureLogoAndTheirDeletion) {
     Modifica([&](TeamEditor& f) {
         Apri(f, QStringLiteral("Lupi"));
         a.f.dialoghi.AttendiFile(foto);
-        f.Image2_Click();
+        f.chooseTeamPicture();
         a.f.dialoghi.AttendiFile(foto);
-        f.Image5_Click();
+        f.chooseLogo();
         EXPECT_TRUE(QFileInfo::exists(squadra));
         EXPECT_TRUE(QFileInfo::exists(logo));
-        f.Image10_Click();
-        f.Image12_Click();
+        f.openTeamPicture();
+        f.openLogo();
         EXPECT_EQ((QStringList{squadra, logo}), a.f.shell.aperti);
         a.f.dialoghi.Attendi(
             QStringLiteral("Vuoi veramente cancellare la foto di questa squadra?\r\n") + squadra,
             Risposta::Annulla);
-        f.Image4_Click();
+        f.deleteTeamPicture();
         EXPECT_TRUE(QFileInfo::exists(squadra));
         a.f.dialoghi.Attendi(
             QStringLiteral("Vuoi veramente cancellare la foto di questa squadra?\r\n") + squadra,
             Risposta::Ok);
-        f.Image4_Click();
+        f.deleteTeamPicture();
         a.f.dialoghi.Attendi(
             QStringLiteral("Vuoi cancellare l'immagine quadrata del logo di questa squadra?\r\n") +
                 logo,
             Risposta::Ok);
-        f.Image6_Click();
-        f.Image6_Click();
+        f.deleteLogo();
+        f.deleteLogo();
     });
     EXPECT_FALSE(QFileInfo::exists(squadra));
     EXPECT_FALSE(QFileInfo::exists(logo));
@@ -319,20 +319,20 @@ TEST_F(TeamEditorTest, AnnouncementIsImportedPlayedAndDeleted) {
         Apri(f, QStringLiteral("Lupi"));
         Riga(f, 0, "9", "Moretti");
         f.Riga_GotFocus(0);
-        EXPECT_FALSE(f.Image8->isHidden());
+        EXPECT_FALSE(f.deleteAnnouncementButton->isHidden());
         a.f.dialoghi.AttendiFile(scelto);
-        f.Image7_Click();
+        f.chooseAnnouncement();
         EXPECT_EQ(Squadra(QStringLiteral("Lupi/9.wav")), f.FileAudio());
-        f.Image11_Click();
+        f.playAnnouncement();
         const QString domanda = QStringLiteral("Vuoi veramente cancellare il file audio per la "
                                                "presentazione di questo atleta?\r\n") +
                                 f.FileAudio();
         a.f.dialoghi.Attendi(domanda, Risposta::Ok);
         a.f.dialoghi.Attendi(QStringLiteral(
             "File audio di presentazione cancellato, aggiungine un altro se vuoi."));
-        f.Image8_Click();
-        EXPECT_TRUE(f.Image8->isHidden());
-        EXPECT_TRUE(f.Image11->isHidden());
+        f.deleteAnnouncement();
+        EXPECT_TRUE(f.deleteAnnouncementButton->isHidden());
+        EXPECT_TRUE(f.playAnnouncementButton->isHidden());
     });
     EXPECT_FALSE(QFileInfo::exists(vecchio)) << "the old announcement of that number is gone";
     EXPECT_TRUE(QDir(Squadra(QStringLiteral("Lupi"))).entryList({"9.*"}).isEmpty());
@@ -343,9 +343,9 @@ TEST_F(TeamEditorTest, AnnouncementIsImportedPlayedAndDeleted) {
 TEST_F(TeamEditorTest, MissingTeamsFolderIsCreatedWithItsTwoSides) {
     QDir(a.programma + QStringLiteral("/Teams")).removeRecursively();
     Modifica([&](TeamEditor& f) {
-        EXPECT_EQ(2, f.List1->count());
-        f.Command9_Click();
-        f.Command8_Click();
+        EXPECT_EQ(2, f.teamList->count());
+        f.openHelp();
+        f.exploreFolder();
     });
     EXPECT_TRUE(QFileInfo(Squadra(QStringLiteral("Home"))).isDir());
     EXPECT_TRUE(QFileInfo(Squadra(QStringLiteral("Guests"))).isDir());
