@@ -51,7 +51,7 @@ void Cornice(GeometriaControllo& cornice, const GeometriaControllo& punti, float
 }
 
 void SaleContatori(ControlliZoom& c, int lato, int d) {
-    for (GeometriaControllo* g : {&c.Image8[lato], &c.Image8[lato + 2], &c.Label3[lato], &c.Label6[lato]}) {
+    for (GeometriaControllo* g : {&c.sideIcons[lato], &c.sideIcons[lato + 2], &c.setsWonLabels[lato], &c.timeoutLabels[lato]}) {
         g->Top -= f(d);
     }
 }
@@ -72,11 +72,11 @@ void PassoComune(ControlliZoom& c, double W, bool banda, int d) {
     } else {
         PunteggioSenzaBanda(c.LabScore[0], d, W);
     }
-    Logo(c.Image1[0], d);
+    Logo(c.teamLogos[0], d);
     if (banda) {
-        Nome(c.Label1, d, false);
+        Nome(c.homeNameLabel, d, false);
     }
-    Cornice(c.Shape1[0], c.LabScore[0], banda ? c.LabScore[0].Width : f(W / 2 - 200));
+    Cornice(c.scoreFrames[0], c.LabScore[0], banda ? c.LabScore[0].Width : f(W / 2 - 200));
 }
 
 void PassoOspiti(ControlliZoom& c, double W, bool banda, int d) {
@@ -85,59 +85,59 @@ void PassoOspiti(ControlliZoom& c, double W, bool banda, int d) {
     } else {
         PunteggioSenzaBanda(c.LabScore[1], d, W);
     }
-    Logo(c.Image1[1], d);
+    Logo(c.teamLogos[1], d);
     if (banda) {
-        Nome(c.Label2, d, true);
+        Nome(c.guestsNameLabel, d, true);
     }
-    Cornice(c.Shape1[1], c.LabScore[1], c.LabScore[1].Width);
+    Cornice(c.scoreFrames[1], c.LabScore[1], c.LabScore[1].Width);
 }
 
 } // namespace
 
 bool ZoomPiuAlLimite(const ControlliZoom& c) {
-    return c.LabScore[0].Top <= c.Label4.Top + c.Label4.Height;
+    return c.LabScore[0].Top <= c.clockLabel.Top + c.clockLabel.Height;
 }
 
 bool ZoomMenoAlLimite(const ControlliZoom& c) {
-    return c.Image4.Height > 2900;
+    return c.headerLogo.Height > 2900;
 }
 
 void ZoomPiu(ControlliZoom& c, double W, bool banda) {
     constexpr int d = 100;
     PassoComune(c, W, banda, d);
     if (banda) {
-        c.Image8[0].Left = c.Label3[0].Left + 50 + c.Label3[0].Width;
-        c.Label3[0].Left = c.LabScore[0].Left + 50;
+        c.sideIcons[0].Left = c.setsWonLabels[0].Left + 50 + c.setsWonLabels[0].Width;
+        c.setsWonLabels[0].Left = c.LabScore[0].Left + 50;
     } else {
         SaleContatori(c, 0, d);
     }
     PassoOspiti(c, W, banda, d);
     if (banda) {
-        c.Image8[1].Left = c.Label3[1].Left - c.Image8[1].Width - 50;
-        c.Label3[1].Left = c.Label2.Left - c.Label3[1].Width - 40;
+        c.sideIcons[1].Left = c.setsWonLabels[1].Left - c.sideIcons[1].Width - 50;
+        c.setsWonLabels[1].Left = c.guestsNameLabel.Left - c.setsWonLabels[1].Width - 40;
     } else {
         SaleContatori(c, 1, d);
     }
-    Testata(c.Image4, 1);
+    Testata(c.headerLogo, 1);
 }
 
 void ZoomMeno(ControlliZoom& c, double W, bool banda) {
     constexpr int d = -100;
     PassoComune(c, W, banda, d);
     if (banda) {
-        c.Label3[0].Left = c.LabScore[0].Left - 50;
-        c.Image8[0].Left = c.Label3[0].Left - 50 + c.Label3[0].Width;
+        c.setsWonLabels[0].Left = c.LabScore[0].Left - 50;
+        c.sideIcons[0].Left = c.setsWonLabels[0].Left - 50 + c.setsWonLabels[0].Width;
     } else {
         SaleContatori(c, 0, d);
     }
     PassoOspiti(c, W, banda, d);
     if (banda) {
-        c.Label3[1].Left = c.Label2.Left - c.Label3[1].Width + 40;
-        c.Image8[1].Left = c.Label3[1].Left - c.Image8[1].Width + 50;
+        c.setsWonLabels[1].Left = c.guestsNameLabel.Left - c.setsWonLabels[1].Width + 40;
+        c.sideIcons[1].Left = c.setsWonLabels[1].Left - c.sideIcons[1].Width + 50;
     } else {
         SaleContatori(c, 1, d);
     }
-    Testata(c.Image4, -1);
+    Testata(c.headerLogo, -1);
 }
 
 GeometriaControllo Ingrandisci(const GeometriaControllo& design, const GeometriaControllo& finestra,
@@ -156,7 +156,7 @@ GeometriaControllo Ingrandisci(const GeometriaControllo& design, const Geometria
 
 void GiraTabellone(ControlliGiro& c, double W, bool bandaAccesa) {
     if (!bandaAccesa) {
-        for (GeometriaControllo* g : {&c.LabScore[1], &c.Label2, &c.LabScore[0], &c.Label1}) {
+        for (GeometriaControllo* g : {&c.LabScore[1], &c.guestsNameLabel, &c.LabScore[0], &c.homeNameLabel}) {
             g->Width = f(W / 2 - 180);
         }
     }
@@ -164,13 +164,13 @@ void GiraTabellone(ControlliGiro& c, double W, bool bandaAccesa) {
         std::swap(a.Left, b.Left);
     };
     scambia(c.LabScore[0], c.LabScore[1]);
-    scambia(c.Shape1[0], c.Shape1[1]);
-    scambia(c.Label1, c.Label2);
-    for (auto* coppia : {&c.Label3, &c.Label6, &c.Image1, &c.Label10, &c.Label9, &c.Image5}) {
+    scambia(c.scoreFrames[0], c.scoreFrames[1]);
+    scambia(c.homeNameLabel, c.guestsNameLabel);
+    for (auto* coppia : {&c.setsWonLabels, &c.timeoutLabels, &c.teamLogos, &c.statisticsTeamNames, &c.statisticsTotals, &c.statisticsLogos}) {
         scambia((*coppia)[0], (*coppia)[1]);
     }
     for (int i = 0; i < 4; ++i) {
-        scambia(c.Label14[i], c.Label12[i]);
-        scambia(c.Label13[i], c.Label11[i]);
+        scambia(c.statisticsGuestsNames[i], c.statisticsHomeNames[i]);
+        scambia(c.statisticsGuestsPoints[i], c.statisticsHomePoints[i]);
     }
 }

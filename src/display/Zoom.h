@@ -7,15 +7,15 @@
 // The display's controls a zoom step moves, in twips.
 struct ControlliZoom {
     std::array<GeometriaControllo, 2> LabScore;
-    std::array<GeometriaControllo, 2> Image1;
-    std::array<GeometriaControllo, 2> Shape1;
-    std::array<GeometriaControllo, 2> Label3;
-    std::array<GeometriaControllo, 2> Label6;
-    std::array<GeometriaControllo, 4> Image8;
-    GeometriaControllo Label1;
-    GeometriaControllo Label2;
-    GeometriaControllo Label4; // the clock: the scores may grow up to it
-    GeometriaControllo Image4; // the header logo gives up the room
+    std::array<GeometriaControllo, 2> teamLogos;
+    std::array<GeometriaControllo, 2> scoreFrames;
+    std::array<GeometriaControllo, 2> setsWonLabels;
+    std::array<GeometriaControllo, 2> timeoutLabels;
+    std::array<GeometriaControllo, 4> sideIcons;
+    GeometriaControllo homeNameLabel;
+    GeometriaControllo guestsNameLabel;
+    GeometriaControllo clockLabel; // the clock: the scores may grow up to it
+    GeometriaControllo headerLogo; // the header logo gives up the room
 };
 
 // Zoom + stops when the home score's top reaches the clock's bottom.
@@ -36,20 +36,20 @@ GeometriaControllo Ingrandisci(const GeometriaControllo& design, const Geometria
 // The display's controls that change sides when the panels swap, in twips.
 struct ControlliGiro {
     std::array<GeometriaControllo, 2> LabScore;
-    std::array<GeometriaControllo, 2> Shape1;
-    GeometriaControllo Label1;
-    GeometriaControllo Label2;
-    std::array<GeometriaControllo, 2> Label3;
-    std::array<GeometriaControllo, 2> Label6;
-    std::array<GeometriaControllo, 2> Image1;
-    std::array<GeometriaControllo, 2> Label10;
-    std::array<GeometriaControllo, 2> Label9;
-    std::array<GeometriaControllo, 2> Image5;
+    std::array<GeometriaControllo, 2> scoreFrames;
+    GeometriaControllo homeNameLabel;
+    GeometriaControllo guestsNameLabel;
+    std::array<GeometriaControllo, 2> setsWonLabels;
+    std::array<GeometriaControllo, 2> timeoutLabels;
+    std::array<GeometriaControllo, 2> teamLogos;
+    std::array<GeometriaControllo, 2> statisticsTeamNames;
+    std::array<GeometriaControllo, 2> statisticsTotals;
+    std::array<GeometriaControllo, 2> statisticsLogos;
     // The last-points rows: home name, home count, guest count, guest name.
-    std::array<GeometriaControllo, 4> Label12;
-    std::array<GeometriaControllo, 4> Label11;
-    std::array<GeometriaControllo, 4> Label13;
-    std::array<GeometriaControllo, 4> Label14;
+    std::array<GeometriaControllo, 4> statisticsHomeNames;
+    std::array<GeometriaControllo, 4> statisticsHomePoints;
+    std::array<GeometriaControllo, 4> statisticsGuestsPoints;
+    std::array<GeometriaControllo, 4> statisticsGuestsNames;
 };
 
 // Left and right change places; with the band off the scores and names take W/2 - 180.

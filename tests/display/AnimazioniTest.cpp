@@ -132,10 +132,10 @@ TEST(LayoutSenzaSponsorTest, ScoresTakeTheHalvesAndNamesTheBottomStrip) {
     ControlliSenzaSponsor c;
     c.LabScore[0] = {1980, 1200, 1635, 1575, 63.75f};
     c.LabScore[1] = {3600, 1200, 1635, 1575, 63.75f};
-    c.Image1[0].Height = 1185;
-    c.Image1[1].Height = 1185;
-    c.Label3[0].Width = 255;
-    c.Label3[1].Width = 255;
+    c.teamLogos[0].Height = 1185;
+    c.teamLogos[1].Height = 1185;
+    c.setsWonLabels[0].Width = 255;
+    c.setsWonLabels[1].Width = 255;
     const double W = 7080, H = 3500;
     LayoutSenzaSponsor(c, W, H);
     EXPECT_FLOAT_EQ(H - 1185 - H / 7, c.LabScore[0].Height);
@@ -143,13 +143,13 @@ TEST(LayoutSenzaSponsorTest, ScoresTakeTheHalvesAndNamesTheBottomStrip) {
     EXPECT_FLOAT_EQ(W / 2, c.LabScore[0].Width);
     EXPECT_FLOAT_EQ(3600, c.LabScore[1].Left);
     EXPECT_FLOAT_EQ(c.LabScore[0].Height / 22, c.LabScore[0].FontSize);
-    EXPECT_FLOAT_EQ(H - H / 7, c.Label1.Top);
-    EXPECT_FLOAT_EQ(H / 7, c.Label2.Height);
-    EXPECT_FLOAT_EQ(3600, c.Label2.Left);
-    EXPECT_FLOAT_EQ(1250, c.Image8[3].Top);
-    EXPECT_FLOAT_EQ(1100, c.Label3[1].Top);
-    EXPECT_FLOAT_EQ(W - 250 - 150 - 255, c.Label3[1].Left);
-    EXPECT_FLOAT_EQ(W / 2 - 200, c.Shape1[1].Width);
+    EXPECT_FLOAT_EQ(H - H / 7, c.homeNameLabel.Top);
+    EXPECT_FLOAT_EQ(H / 7, c.guestsNameLabel.Height);
+    EXPECT_FLOAT_EQ(3600, c.guestsNameLabel.Left);
+    EXPECT_FLOAT_EQ(1250, c.sideIcons[3].Top);
+    EXPECT_FLOAT_EQ(1100, c.setsWonLabels[1].Top);
+    EXPECT_FLOAT_EQ(W - 250 - 150 - 255, c.setsWonLabels[1].Left);
+    EXPECT_FLOAT_EQ(W / 2 - 200, c.scoreFrames[1].Width);
 }
 
 } // namespace

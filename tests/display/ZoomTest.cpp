@@ -12,16 +12,16 @@ GeometriaControllo G(float l, float t, float w, float h, float font = 0) {
 ControlliZoom Disegno() {
     ControlliZoom c;
     c.LabScore = {G(1980, 1200, 1635, 1575, 63.75f), G(3600, 1200, 1635, 1575, 63.75f)};
-    c.Image1 = {G(2280, 0, 1185, 1185), G(3720, 0, 1185, 1185)};
-    c.Shape1 = {c.LabScore[0], c.LabScore[1]};
-    c.Label3 = {G(2010, 2340, 255, 495, 21.75f), G(4930, 2340, 255, 555, 21.75f)};
-    c.Label6 = {G(3360, 2400, 255, 495, 18), G(3620, 2400, 255, 495, 18)};
-    c.Image8 = {G(2280, 2460, 375, 375), G(4580, 2460, 375, 375), G(3070, 2460, 315, 315),
+    c.teamLogos = {G(2280, 0, 1185, 1185), G(3720, 0, 1185, 1185)};
+    c.scoreFrames = {c.LabScore[0], c.LabScore[1]};
+    c.setsWonLabels = {G(2010, 2340, 255, 495, 21.75f), G(4930, 2340, 255, 555, 21.75f)};
+    c.timeoutLabels = {G(3360, 2400, 255, 495, 18), G(3620, 2400, 255, 495, 18)};
+    c.sideIcons = {G(2280, 2460, 375, 375), G(4580, 2460, 375, 375), G(3070, 2460, 315, 315),
                 G(3860, 2460, 315, 315)};
-    c.Label1 = G(0, 1200, 1995, 1575, 15.75f);
-    c.Label2 = G(5220, 1200, 1995, 1575, 15.75f);
-    c.Label4 = G(5880, 0, 1275, 375, 12);
-    c.Image4 = G(120, 60, 1815, 1110);
+    c.homeNameLabel = G(0, 1200, 1995, 1575, 15.75f);
+    c.guestsNameLabel = G(5220, 1200, 1995, 1575, 15.75f);
+    c.clockLabel = G(5880, 0, 1275, 375, 12);
+    c.headerLogo = G(120, 60, 1815, 1110);
     return c;
 }
 
@@ -35,20 +35,20 @@ TEST(ZoomTest, ZoomPlusWithTheBandGrowsTheScoresAtTheHeaderLogosExpense) {
     EXPECT_FLOAT_EQ(1100, c.LabScore[0].Top);
     EXPECT_FLOAT_EQ(1880, c.LabScore[0].Left) << "home grows to the left";
     EXPECT_FLOAT_EQ(3600, c.LabScore[1].Left) << "guests grow to the right";
-    EXPECT_FLOAT_EQ(1085, c.Image1[0].Width);
-    EXPECT_FLOAT_EQ(c.Image1[0].Height, c.Image1[0].Width);
-    EXPECT_FLOAT_EQ(2330, c.Image1[0].Left);
-    EXPECT_FLOAT_EQ(1895, c.Label1.Width);
-    EXPECT_FLOAT_EQ(5320, c.Label2.Left);
-    EXPECT_FLOAT_EQ(1735, c.Shape1[0].Width) << "the home marker frames the home score";
-    EXPECT_FLOAT_EQ(c.LabScore[1].Width, c.Shape1[1].Width);
-    EXPECT_FLOAT_EQ(2010 + 50 + 255, c.Image8[0].Left) << "placed before the counter moved";
-    EXPECT_FLOAT_EQ(1930, c.Label3[0].Left);
-    EXPECT_FLOAT_EQ(4930 - 375 - 50, c.Image8[1].Left);
-    EXPECT_FLOAT_EQ(5320 - 255 - 40, c.Label3[1].Left);
-    EXPECT_FLOAT_EQ(1020, c.Image4.Height);
-    EXPECT_FLOAT_EQ(53, c.Image4.Top);
-    EXPECT_FLOAT_EQ(1815 - 1815 * 60.0f / 1020, c.Image4.Width);
+    EXPECT_FLOAT_EQ(1085, c.teamLogos[0].Width);
+    EXPECT_FLOAT_EQ(c.teamLogos[0].Height, c.teamLogos[0].Width);
+    EXPECT_FLOAT_EQ(2330, c.teamLogos[0].Left);
+    EXPECT_FLOAT_EQ(1895, c.homeNameLabel.Width);
+    EXPECT_FLOAT_EQ(5320, c.guestsNameLabel.Left);
+    EXPECT_FLOAT_EQ(1735, c.scoreFrames[0].Width) << "the home marker frames the home score";
+    EXPECT_FLOAT_EQ(c.LabScore[1].Width, c.scoreFrames[1].Width);
+    EXPECT_FLOAT_EQ(2010 + 50 + 255, c.sideIcons[0].Left) << "placed before the counter moved";
+    EXPECT_FLOAT_EQ(1930, c.setsWonLabels[0].Left);
+    EXPECT_FLOAT_EQ(4930 - 375 - 50, c.sideIcons[1].Left);
+    EXPECT_FLOAT_EQ(5320 - 255 - 40, c.setsWonLabels[1].Left);
+    EXPECT_FLOAT_EQ(1020, c.headerLogo.Height);
+    EXPECT_FLOAT_EQ(53, c.headerLogo.Top);
+    EXPECT_FLOAT_EQ(1815 - 1815 * 60.0f / 1020, c.headerLogo.Width);
 }
 
 TEST(ZoomTest, ZoomMinusUndoesPositionsButRecomputesWidthsAndFonts) {
@@ -62,13 +62,13 @@ TEST(ZoomTest, ZoomMinusUndoesPositionsButRecomputesWidthsAndFonts) {
         EXPECT_FLOAT_EQ(d.LabScore[k].Width, c.LabScore[k].Width);
         EXPECT_FLOAT_EQ(d.LabScore[k].Height, c.LabScore[k].Height);
         EXPECT_FLOAT_EQ(1635.0f / 25, c.LabScore[k].FontSize);
-        EXPECT_FLOAT_EQ(d.Image1[k].Left, c.Image1[k].Left);
+        EXPECT_FLOAT_EQ(d.teamLogos[k].Left, c.teamLogos[k].Left);
     }
-    EXPECT_FLOAT_EQ(d.Label2.Left, c.Label2.Left);
-    EXPECT_FLOAT_EQ(1995.0f / 120, c.Label1.FontSize);
-    EXPECT_FLOAT_EQ(d.Image4.Height, c.Image4.Height);
-    EXPECT_FLOAT_EQ(d.Image4.Top, c.Image4.Top);
-    EXPECT_LT(c.Label3[0].Left, c.LabScore[0].Left) << "the home counter ends outside the score";
+    EXPECT_FLOAT_EQ(d.guestsNameLabel.Left, c.guestsNameLabel.Left);
+    EXPECT_FLOAT_EQ(1995.0f / 120, c.homeNameLabel.FontSize);
+    EXPECT_FLOAT_EQ(d.headerLogo.Height, c.headerLogo.Height);
+    EXPECT_FLOAT_EQ(d.headerLogo.Top, c.headerLogo.Top);
+    EXPECT_LT(c.setsWonLabels[0].Left, c.LabScore[0].Left) << "the home counter ends outside the score";
 }
 
 TEST(ZoomTest, EachMarkerTakesItsOwnScoresWidth) {
@@ -78,7 +78,7 @@ TEST(ZoomTest, EachMarkerTakesItsOwnScoresWidth) {
         c.LabScore[1].Width += 105;
         piu ? ZoomPiu(c, W, true) : ZoomMeno(c, W, true);
         for (int k = 0; k < 2; ++k) {
-            EXPECT_FLOAT_EQ(c.LabScore[k].Width, c.Shape1[k].Width) << piu << k;
+            EXPECT_FLOAT_EQ(c.LabScore[k].Width, c.scoreFrames[k].Width) << piu << k;
         }
     }
 }
@@ -92,15 +92,15 @@ TEST(ZoomTest, WithoutTheBandTheScoresKeepHalfTheDisplayAndTheCountersRise) {
         EXPECT_FLOAT_EQ(1675, c.LabScore[k].Height);
         EXPECT_FLOAT_EQ(1100, c.LabScore[k].Top) << "grows upward: its bottom stays";
         EXPECT_FLOAT_EQ(1675.0f / 23, c.LabScore[k].FontSize);
-        EXPECT_FLOAT_EQ(2240, c.Label3[k].Top);
-        EXPECT_FLOAT_EQ(2300, c.Label6[k].Top);
+        EXPECT_FLOAT_EQ(2240, c.setsWonLabels[k].Top);
+        EXPECT_FLOAT_EQ(2300, c.timeoutLabels[k].Top);
     }
-    EXPECT_FLOAT_EQ(14400 - 200, c.Shape1[0].Width);
-    EXPECT_FLOAT_EQ(14400, c.Shape1[1].Width);
+    EXPECT_FLOAT_EQ(14400 - 200, c.scoreFrames[0].Width);
+    EXPECT_FLOAT_EQ(14400, c.scoreFrames[1].Width);
     EXPECT_FLOAT_EQ(1980, c.LabScore[0].Left) << "no sideways move without the band";
-    EXPECT_EQ(Disegno().Label1.Width, c.Label1.Width) << "names stay in their bottom strip";
+    EXPECT_EQ(Disegno().homeNameLabel.Width, c.homeNameLabel.Width) << "names stay in their bottom strip";
     ZoomMeno(c, larghezza, false);
-    EXPECT_FLOAT_EQ(2340, c.Label3[0].Top);
+    EXPECT_FLOAT_EQ(2340, c.setsWonLabels[0].Top);
 }
 
 TEST(ZoomTest, StepsStopAtTheirLimits) {
@@ -142,21 +142,21 @@ ControlliGiro DisegnoGiro() {
     const ControlliZoom z = Disegno();
     ControlliGiro c;
     c.LabScore = z.LabScore;
-    c.Shape1 = z.Shape1;
-    c.Label1 = z.Label1;
-    c.Label2 = z.Label2;
-    c.Label3 = z.Label3;
-    c.Label6 = z.Label6;
-    c.Image1 = z.Image1;
-    c.Label10 = {G(0, 480, 1815, 855, 12), G(5400, 480, 1815, 855, 12)};
-    c.Label9 = {G(2640, 480, 975, 855, 36), G(3600, 480, 975, 855, 36)};
-    c.Image5 = {G(1800, 480, 850, 850), G(4560, 480, 850, 850)};
+    c.scoreFrames = z.scoreFrames;
+    c.homeNameLabel = z.homeNameLabel;
+    c.guestsNameLabel = z.guestsNameLabel;
+    c.setsWonLabels = z.setsWonLabels;
+    c.timeoutLabels = z.timeoutLabels;
+    c.teamLogos = z.teamLogos;
+    c.statisticsTeamNames = {G(0, 480, 1815, 855, 12), G(5400, 480, 1815, 855, 12)};
+    c.statisticsTotals = {G(2640, 480, 975, 855, 36), G(3600, 480, 975, 855, 36)};
+    c.statisticsLogos = {G(1800, 480, 850, 850), G(4560, 480, 850, 850)};
     for (int i = 0; i < 4; ++i) {
         const float top = 1320.0f + 360 * i;
-        c.Label12[i] = G(0, top, 2655, 375, 12);
-        c.Label11[i] = G(2640, top, 975, 375, 14.25f);
-        c.Label13[i] = G(3600, top, 975, 375, 14.25f);
-        c.Label14[i] = G(4560, top, 2655, 375, 12);
+        c.statisticsHomeNames[i] = G(0, top, 2655, 375, 12);
+        c.statisticsHomePoints[i] = G(2640, top, 975, 375, 14.25f);
+        c.statisticsGuestsPoints[i] = G(3600, top, 975, 375, 14.25f);
+        c.statisticsGuestsNames[i] = G(4560, top, 2655, 375, 12);
     }
     return c;
 }
@@ -166,13 +166,13 @@ TEST(GiroTest, SwapPutsHomeOnTheRightAndNamesLeanToTheCentre) {
     GiraTabellone(c, W, true);
     EXPECT_FLOAT_EQ(3600, c.LabScore[0].Left);
     EXPECT_FLOAT_EQ(1980, c.LabScore[1].Left);
-    EXPECT_FLOAT_EQ(5220, c.Label1.Left);
-    EXPECT_FLOAT_EQ(4930, c.Label3[0].Left);
-    EXPECT_FLOAT_EQ(5400, c.Label10[0].Left);
+    EXPECT_FLOAT_EQ(5220, c.homeNameLabel.Left);
+    EXPECT_FLOAT_EQ(4930, c.setsWonLabels[0].Left);
+    EXPECT_FLOAT_EQ(5400, c.statisticsTeamNames[0].Left);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_FLOAT_EQ(4560, c.Label12[i].Left);
-        EXPECT_FLOAT_EQ(3600, c.Label11[i].Left);
-        EXPECT_FLOAT_EQ(0, c.Label14[i].Left);
+        EXPECT_FLOAT_EQ(4560, c.statisticsHomeNames[i].Left);
+        EXPECT_FLOAT_EQ(3600, c.statisticsHomePoints[i].Left);
+        EXPECT_FLOAT_EQ(0, c.statisticsGuestsNames[i].Left);
     }
     EXPECT_FLOAT_EQ(1200, c.LabScore[0].Top) << "tops and sizes stay";
 }
@@ -185,12 +185,12 @@ TEST(GiroTest, SwappingTwiceRestoresEveryPlace) {
         const ControlliGiro d = DisegnoGiro();
         for (int k = 0; k < 2; ++k) {
             EXPECT_FLOAT_EQ(d.LabScore[k].Left, c.LabScore[k].Left) << banda;
-            EXPECT_FLOAT_EQ(d.Image5[k].Left, c.Image5[k].Left) << banda;
+            EXPECT_FLOAT_EQ(d.statisticsLogos[k].Left, c.statisticsLogos[k].Left) << banda;
             EXPECT_FLOAT_EQ(banda ? 1635 : W / 2 - 180, c.LabScore[k].Width) << banda;
         }
-        EXPECT_FLOAT_EQ(d.Label2.Left, c.Label2.Left);
-        EXPECT_FLOAT_EQ(d.Label14[3].Left, c.Label14[3].Left);
-        EXPECT_FLOAT_EQ(d.Label12[3].Left, c.Label12[3].Left);
+        EXPECT_FLOAT_EQ(d.guestsNameLabel.Left, c.guestsNameLabel.Left);
+        EXPECT_FLOAT_EQ(d.statisticsGuestsNames[3].Left, c.statisticsGuestsNames[3].Left);
+        EXPECT_FLOAT_EQ(d.statisticsHomeNames[3].Left, c.statisticsHomeNames[3].Left);
     }
 }
 

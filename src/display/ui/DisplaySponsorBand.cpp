@@ -90,27 +90,27 @@ void DisplayWindow::LayoutSenzaSponsor() {
     ControlliSenzaSponsor c;
     for (int k = 0; k < 2; ++k) {
         c.LabScore[k] = LeggiControllo(LabScore[k], true);
-        c.Image1[k] = LeggiControllo(teamLogos[k], false);
-        c.Label3[k] = LeggiControllo(setsWonLabels[k], true);
-        c.Label6[k] = LeggiControllo(timeoutLabels[k], true);
-        c.Shape1[k] = LeggiControllo(scoreFrames[k], false);
+        c.teamLogos[k] = LeggiControllo(teamLogos[k], false);
+        c.setsWonLabels[k] = LeggiControllo(setsWonLabels[k], true);
+        c.timeoutLabels[k] = LeggiControllo(timeoutLabels[k], true);
+        c.scoreFrames[k] = LeggiControllo(scoreFrames[k], false);
     }
     for (int k = 0; k < 4; ++k) {
-        c.Image8[k] = LeggiControllo(sideIcons[k], false);
+        c.sideIcons[k] = LeggiControllo(sideIcons[k], false);
     }
-    c.Label1 = LeggiControllo(homeNameLabel, true);
-    c.Label2 = LeggiControllo(guestsNameLabel, true);
+    c.homeNameLabel = LeggiControllo(homeNameLabel, true);
+    c.guestsNameLabel = LeggiControllo(guestsNameLabel, true);
     ::LayoutSenzaSponsor(c, PixelInTwips(Larghezza()), PixelInTwips(Altezza()));
     for (int k = 0; k < 2; ++k) {
         ApplicaControllo(LabScore[k], c.LabScore[k], true);
-        ApplicaControllo(setsWonLabels[k], c.Label3[k], true);
-        ApplicaControllo(timeoutLabels[k], c.Label6[k], true);
-        ApplicaControllo(scoreFrames[k], c.Shape1[k], false);
+        ApplicaControllo(setsWonLabels[k], c.setsWonLabels[k], true);
+        ApplicaControllo(timeoutLabels[k], c.timeoutLabels[k], true);
+        ApplicaControllo(scoreFrames[k], c.scoreFrames[k], false);
     }
     for (int k = 0; k < 4; ++k) {
-        ApplicaControllo(sideIcons[k], c.Image8[k], false);
+        ApplicaControllo(sideIcons[k], c.sideIcons[k], false);
     }
-    ApplicaControllo(homeNameLabel, c.Label1, true);
-    ApplicaControllo(guestsNameLabel, c.Label2, true);
+    ApplicaControllo(homeNameLabel, c.homeNameLabel, true);
+    ApplicaControllo(guestsNameLabel, c.guestsNameLabel, true);
     DopoLayout();
 }

@@ -140,7 +140,8 @@ public:
     QLabel* bannerPicture;
     QLabel* bannerIcon;
     QLabel* spareImage;
-    std::array<QLabel*, 5> builtInPictures; // Picture3 .. Picture7
+    // The athlete silhouette, two spare places, the set point and the match point pictures.
+    std::array<QLabel*, 5> builtInPictures;
     QTimer clockTimer;
     QTimer sponsorTimer;
     QTimer panelSlideTimer;

@@ -19,39 +19,39 @@ template <typename Azione, typename C>
 void PerZoom(C& c, DisplayWindow& d, Azione azione) {
     for (int k = 0; k < 2; ++k) {
         azione(c.LabScore[k], d.LabScore[k]);
-        azione(c.Image1[k], d.teamLogos[k]);
-        azione(c.Shape1[k], d.scoreFrames[k]);
-        azione(c.Label3[k], d.setsWonLabels[k]);
-        azione(c.Label6[k], d.timeoutLabels[k]);
+        azione(c.teamLogos[k], d.teamLogos[k]);
+        azione(c.scoreFrames[k], d.scoreFrames[k]);
+        azione(c.setsWonLabels[k], d.setsWonLabels[k]);
+        azione(c.timeoutLabels[k], d.timeoutLabels[k]);
     }
     for (int k = 0; k < 4; ++k) {
-        azione(c.Image8[k], d.sideIcons[k]);
+        azione(c.sideIcons[k], d.sideIcons[k]);
     }
-    azione(c.Label1, d.homeNameLabel);
-    azione(c.Label2, d.guestsNameLabel);
-    azione(c.Label4, d.clockLabel);
-    azione(c.Image4, d.headerLogo);
+    azione(c.homeNameLabel, d.homeNameLabel);
+    azione(c.guestsNameLabel, d.guestsNameLabel);
+    azione(c.clockLabel, d.clockLabel);
+    azione(c.headerLogo, d.headerLogo);
 }
 
 template <typename Azione, typename C>
 void PerGiro(C& c, DisplayWindow& d, Azione azione) {
     for (int k = 0; k < 2; ++k) {
         azione(c.LabScore[k], d.LabScore[k]);
-        azione(c.Shape1[k], d.scoreFrames[k]);
-        azione(c.Label3[k], d.setsWonLabels[k]);
-        azione(c.Label6[k], d.timeoutLabels[k]);
-        azione(c.Image1[k], d.teamLogos[k]);
-        azione(c.Label10[k], d.statisticsTeamNames[k]);
-        azione(c.Label9[k], d.statisticsTotals[k]);
-        azione(c.Image5[k], d.statisticsLogos[k]);
+        azione(c.scoreFrames[k], d.scoreFrames[k]);
+        azione(c.setsWonLabels[k], d.setsWonLabels[k]);
+        azione(c.timeoutLabels[k], d.timeoutLabels[k]);
+        azione(c.teamLogos[k], d.teamLogos[k]);
+        azione(c.statisticsTeamNames[k], d.statisticsTeamNames[k]);
+        azione(c.statisticsTotals[k], d.statisticsTotals[k]);
+        azione(c.statisticsLogos[k], d.statisticsLogos[k]);
     }
-    azione(c.Label1, d.homeNameLabel);
-    azione(c.Label2, d.guestsNameLabel);
+    azione(c.homeNameLabel, d.homeNameLabel);
+    azione(c.guestsNameLabel, d.guestsNameLabel);
     for (int i = 0; i < 4; ++i) {
-        azione(c.Label11[i], d.statisticsHomePoints[i]);
-        azione(c.Label12[i], d.statisticsHomeNames[i]);
-        azione(c.Label13[i], d.statisticsGuestsPoints[i]);
-        azione(c.Label14[i], d.statisticsGuestsNames[i]);
+        azione(c.statisticsHomePoints[i], d.statisticsHomePoints[i]);
+        azione(c.statisticsHomeNames[i], d.statisticsHomeNames[i]);
+        azione(c.statisticsGuestsPoints[i], d.statisticsGuestsPoints[i]);
+        azione(c.statisticsGuestsNames[i], d.statisticsGuestsNames[i]);
     }
 }
 
