@@ -115,7 +115,8 @@ RispostaHttp Telecomando::DopoLaCopia(quint64 id, RispostaHttp risposta) {
         return risposta;
     }
     const qint64 consegna = console_.CopieConsegnate();
-    if (console_.CopieScritte() >= consegna) {
+    // Behind an answer still waiting, this one waits too: answers leave in order.
+    if (attesaCopia_.empty() && console_.CopieScritte() >= consegna) {
         risposta.Corpo.insert(1, "\"saved\":true,");
         return risposta;
     }

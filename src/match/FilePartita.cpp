@@ -156,15 +156,8 @@ std::array<QString, 2> ApplicaFilePartita(Partita& p, const ContenutoFile& file,
         p.PresentazioneAttiva = false;
     }
     p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
-    for (int i = static_cast<int>(p.Storico.size()) - 1; i >= 1; --i) {
-        const QString& riga = p.Storico[i];
-        if (riga.contains(QStringLiteral("H_")) || riga.contains(QStringLiteral("G_"))) {
-            p.Tabellone.Marcatore = {riga.contains(QStringLiteral("H_")),
-                                     !riga.contains(QStringLiteral("H_"))};
-            break;
-        }
-    }
     p.UndoAttivo = true;
+    DecidiBattuta(p);
     DecidiBanner(p, lingue);
     return squadre;
 }

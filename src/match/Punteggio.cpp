@@ -179,3 +179,24 @@ void DecidiBanner(Partita& p, const TabellaLingue& lingue) {
     }
     t.Banner = true;
 }
+
+void DecidiBattuta(Partita& p) {
+    std::array<bool, 2> battuta{false, false};
+    int punti = 0;
+    int set = 0;
+    for (const QString& riga : p.Storico) {
+        const RigaStorico r = LeggiRiga(riga);
+        if (r.Timeout) {
+            continue;
+        }
+        if (!RigaDiPunto(riga)) {
+            battuta = {false, false};
+        } else if (r.Set != set || r.Casa + r.Ospiti > punti) {
+            const bool casa = riga.section(QStringLiteral(" - "), -1).startsWith(u'H');
+            battuta = {casa, !casa};
+        }
+        punti = r.Casa + r.Ospiti;
+        set = r.Set;
+    }
+    p.Tabellone.Marcatore = battuta;
+}

@@ -25,3 +25,8 @@ bool SegnaPunto(Partita& p, const RichiestaPunto& r, const Modulo1& m, VistaPart
 // (a point, Undo, a rollback, a loaded file) decides it here, so the display, the live state
 // and the report never keep one the score no longer has.
 void DecidiBanner(Partita& p, const TabellaLingue& lingue);
+
+// The serving side from the history: the side of the last point won in the current set, none
+// at a set's start. A removal leaves it where it was, as the click does. Undo, a rollback and a
+// loaded file decide it here.
+void DecidiBattuta(Partita& p);

@@ -92,6 +92,7 @@ void EseguiRitorno(Partita& p, int destinazione, const TabellaLingue& lingue) {
         p.Storico.removeLast();
     }
     p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
+    DecidiBattuta(p);
     DecidiBanner(p, lingue);
 }
 

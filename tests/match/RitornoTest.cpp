@@ -140,6 +140,35 @@ TEST(BannerTest, UndoRollbackAndLoadDecideTheBannerAgain) {
     EXPECT_TRUE(caricata.Tabellone.Banner);
 }
 
+// The serving side follows the history back: Undo gives the serve back to who had it, a set's
+// start has none, a removal leaves it where it was.
+TEST(BattutaTest, UndoRollbackAndLoadGiveTheServeBack) {
+    struct Caso {
+        const char* nome;
+        QStringList storico;
+        int destinazione;
+        std::array<bool, 2> attesa;
+    };
+    const QStringList storia{"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:01 - H_7_0", "1#G Timeout Ospiti - 15:01",
+                             "(1) 1 -  1 - 15:02 - G_4_0", "(1) 1 -  0 - 15:02 - G_N_0", "(1) 2 -  0 - 15:03 - H_N_0"};
+    const Caso casi[] = {
+        {"Undo of the guests' point", storia, 2, {true, false}},
+        {"back to the start of the set", storia, 0, {false, false}},
+        {"a removal leaves the serve with the guests", storia, 4, {false, true}},
+        {"the last point", storia, 5, {true, false}},
+        {"a set that has just begun",
+         {"(1) 0 -  0 - 15:00 - 0_0", "(1)25 - 23 - 15:10 - H_N_0", "(2) 0 -  0 - 15:10 - 0_0"}, 2, {false, false}},
+    };
+    for (const Caso& c : casi) {
+        Partita p;
+        RegolePredefinite(p);
+        p.Storico = c.storico;
+        p.Tabellone.Marcatore = {false, true};
+        EseguiRitorno(p, c.destinazione, TabellaLingue{});
+        EXPECT_EQ(c.attesa, p.Tabellone.Marcatore) << c.nome;
+    }
+}
+
 TEST(RitornoRegoleTest, FifteenPointSetsEndAtTheirOwnTarget) {
     Partita p;
     p.SetTotali = 3;
