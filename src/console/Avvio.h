@@ -24,14 +24,16 @@ struct ValoriAvvio {
     std::optional<double> Top;
     std::optional<double> Left;
     bool SchermoIntero = false;
-    quint16 PortaLive = 8765;
+    quint16 PortaLive = 0; // from LeggiLive
     bool LanLive = false;
 };
 
-// The live output's settings: its port (0 = off, 8765 unless stored) and whether the LAN
-// may reach it.
+// The live output's port when none is stored; 0 stored means off.
+constexpr quint16 PortaLivePredefinita = 8765;
+
+// The live output's settings: its port and whether the LAN may reach it.
 struct ImpostazioniLive {
-    quint16 Porta = 8765;
+    quint16 Porta = PortaLivePredefinita;
     bool Lan = false;
 };
 ImpostazioniLive LeggiLive(const Impostazioni& impostazioni);
