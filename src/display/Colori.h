@@ -13,6 +13,14 @@ enum Colore { Sfondo, NomeCasa, NomeOspiti, PuntiCasa, PuntiOspiti, TestoCasa, T
 // White board, yellow home, cyan guests, black text.
 ColoriPannello ColoriPredefiniti();
 
+// What the options window may change on the display: its colours, nothing else.
+class ColoriDelTabellone {
+public:
+    virtual ~ColoriDelTabellone() = default;
+    virtual const ColoriPannello& Colori() const = 0;
+    virtual void ApplicaColori(const ColoriPannello& colori) = 0;
+};
+
 // Applies the groups of a stored string onto `colori`: only a string longer than 41
 // characters applies, and a group that is not hexadecimal leaves its colour.
 bool ApplicaSerial(const QString& serial, ColoriPannello& colori);

@@ -26,7 +26,7 @@ class Lettore;
 constexpr qint64 MemoriaFoto = 64LL * 1024 * 1024;
 
 // The scoreboard the audience sees. It computes no rules: it shows the record.
-class DisplayWindow : public QWidget {
+class DisplayWindow : public QWidget, public ColoriDelTabellone {
     Q_OBJECT
 public:
     DisplayWindow(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore);
@@ -65,8 +65,8 @@ public:
     void MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
                               const QString& set, const QString& punteggio);
     // The seven panel colours: shown at once, read back for the options' samples.
-    void ApplicaColori(const ColoriPannello& colori);
-    const ColoriPannello& Colori() const { return colori_; }
+    void ApplicaColori(const ColoriPannello& colori) override;
+    const ColoriPannello& Colori() const override { return colori_; }
     // A side's logo in both places the display shows it.
     void MostraLogo(int lato, const QPixmap& logo);
     // Zoom + (piu) or Zoom -: at the limit a step changes nothing.

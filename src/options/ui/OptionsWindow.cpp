@@ -3,7 +3,6 @@
 
 #include "console/Avvio.h"
 
-#include "display/ui/DisplayWindow.h"
 #include "match/Partita.h"
 #include "match/Regole.h"
 #include "options/ui/ColourPicker.h"

@@ -18,7 +18,6 @@
 struct Partita;
 struct Modulo1;
 struct Piattaforma;
-class DisplayWindow;
 class Lettore;
 
 // The options: match rules, language, live-preview speed and the display's colours.
@@ -29,7 +28,7 @@ public:
         Partita& partita;
         Modulo1& modulo;
         Piattaforma& piattaforma;
-        DisplayWindow& tabellone;
+        ColoriDelTabellone& tabellone; // the display, as far as colours go
         QTimer& timerTabellone;
         Lettore& lettore;
         QTimer& timerEsultanza;
