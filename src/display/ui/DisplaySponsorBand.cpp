@@ -59,6 +59,13 @@ void DisplayWindow::ImpostaBanda() {
     }
 }
 
+void DisplayWindow::MostraBanda() {
+    sponsorTimer.start();
+    for (QLabel* slot : sponsorSlots) {
+        slot->show();
+    }
+}
+
 void DisplayWindow::sponsorTick() {
     const auto passo = ProssimoPasso(banda_, modulo_.BarraSponsor);
     if (!passo) {

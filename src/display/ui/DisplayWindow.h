@@ -2,6 +2,7 @@
 
 #include "display/Animazioni.h"
 #include "display/Colori.h"
+#include "display/ui/TestataEBanda.h"
 #include "display/Presentazione.h"
 #include "display/Sponsor.h"
 #include "display/StatoSchermo.h"
@@ -26,7 +27,7 @@ class Lettore;
 constexpr qint64 MemoriaFoto = 64LL * 1024 * 1024;
 
 // The scoreboard the audience sees. It computes no rules: it shows the record.
-class DisplayWindow : public QWidget, public ColoriDelTabellone {
+class DisplayWindow : public QWidget, public ColoriDelTabellone, public TestataEBanda {
     Q_OBJECT
 public:
     DisplayWindow(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore);
@@ -53,11 +54,13 @@ public:
     const StatoPresentazione& Presentazione() const { return presentazione_; }
     // The console's blink tick, on the display: marker border and banner.
     void Lampeggia(int coloreCornice);
-    void LayoutSenzaSponsor();
+    void LayoutSenzaSponsor() override;
+    void MostraBanda() override;
+    void MostraLogoTestataPredefinito(const QPixmap& logo) override { headerLogo->setPixmap(logo); }
     // Lists the sponsor folder again, shows the header logo and the first slots.
     void ImpostaBanda();
     // The header logo decoded at the size it is shown; false when the file gives none.
-    bool MostraLogoTestata(const QString& percorso);
+    bool MostraLogoTestata(const QString& percorso) override;
     // The athlete the operator picked may score next: the photo is decoded ahead.
     void PreparaFotoAtleta(const QString& percorso);
     void MostraStatistiche(const PannelloStatistiche& dati);

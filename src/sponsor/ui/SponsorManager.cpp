@@ -1,6 +1,5 @@
 #include "sponsor/ui/SponsorManager.h"
 
-#include "display/ui/DisplayWindow.h"
 #include "platform/Dialoghi.h"
 #include "platform/Impostazioni.h"
 #include "platform/Piattaforma.h"
@@ -273,9 +272,9 @@ void SponsorManager::openHelp() {
 }
 
 void SponsorManager::finish() {
-    DisplayWindow& d = c_.tabellone;
+    TestataEBanda& d = c_.tabellone;
     if (!d.MostraLogoTestata(LogoTestataEsistente(c_.modulo.CartellaDati))) {
-        d.headerLogo->setPixmap(headerLogo->pixmap());
+        d.MostraLogoTestataPredefinito(headerLogo->pixmap());
     }
     c_.modulo.BarraSponsor = bandCheck->isChecked() ? 1 : 0;
     c_.piattaforma.impostazioni.Scrivi(QStringLiteral("Sponsor"),
@@ -285,10 +284,7 @@ void SponsorManager::finish() {
     // Without the band the layout above has already hidden the slots.
     if (c_.modulo.BarraSponsor != 0) {
         c_.tabelloneNormale();
-        d.sponsorTimer.start();
-        for (QLabel* slot : d.sponsorSlots) {
-            slot->show();
-        }
+        d.MostraBanda();
     }
     accept();
 }

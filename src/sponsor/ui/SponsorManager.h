@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/ui/TestataEBanda.h"
 #include "shared/ui/ImmagineCliccabile.h"
 #include "sponsor/Galleria.h"
 
@@ -14,7 +15,6 @@
 
 struct Modulo1;
 struct Piattaforma;
-class DisplayWindow;
 
 // The sponsor pictures manager: header logo, the gallery five at a time, the band switch.
 class SponsorManager : public QDialog {
@@ -23,7 +23,7 @@ public:
     struct Collegamenti {
         Modulo1& modulo;
         Piattaforma& piattaforma;
-        DisplayWindow& tabellone;
+        TestataEBanda& tabellone; // the display, as far as its header and band go
         std::function<void()> tabelloneNormale; // home on the left, proportional layout
     };
     explicit SponsorManager(Collegamenti c);
