@@ -134,9 +134,9 @@ struct CasoUscita {
     std::function<void(TeamEditor&)> lascia;
 };
 
-class UscitaForm4Test : public TeamEditorTest, public ::testing::WithParamInterface<CasoUscita> {};
+class TeamEditorExitTest : public TeamEditorTest, public ::testing::WithParamInterface<CasoUscita> {};
 
-TEST_P(UscitaForm4Test, ChangedRosterIsOfferedForSavingBeforeItGoes) {
+TEST_P(TeamEditorExitTest, ChangedRosterIsOfferedForSavingBeforeItGoes) {
     const QString domanda = QStringLiteral(
         "La rosa di questa squadra è stata modificata. Vuoi salvarla?\r\nLupi");
     Modifica([&](TeamEditor& f) {
@@ -155,7 +155,7 @@ TEST_P(UscitaForm4Test, ChangedRosterIsOfferedForSavingBeforeItGoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modi, UscitaForm4Test,
+    Modi, TeamEditorExitTest,
     ::testing::Values(
         CasoUscita{"escape_yes", Risposta::Si, true, false,
                    [](TeamEditor& f) { QTest::keyClick(f.surnameBoxes[0], Qt::Key_Escape); }},
