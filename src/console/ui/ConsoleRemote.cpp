@@ -21,7 +21,7 @@ void ConsoleWindow::AvviaTelecomando() {
             [this] {
                 VistaRemoto v;
                 for (int lato = 0; lato < 2; ++lato) {
-                    v.Nomi[lato] = partita_.NomeSquadra[lato];
+                    v.Nomi[lato] = partita_.Tabellone.Nome[lato]; // as the scoreboard names the side
                     for (int riga = 0; riga < rosterLists[lato]->count(); ++riga) {
                         v.Righe[lato].append(rosterLists[lato]->item(riga)->text());
                     }
