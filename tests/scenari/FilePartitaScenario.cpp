@@ -102,6 +102,8 @@ class RecuperoScenario : public FileScenario {
 protected:
     void Recupera() { Recupera(console); }
     void Recupera(ConsoleWindow& c) {
+        // The crashed console's worker may still be writing its last copy.
+        ASSERT_TRUE(console.AttendiCopia());
         ASSERT_TRUE(c.AttendiCopia());
         const QString quando = QFileInfo(c.PercorsoEmergenza())
                                    .lastModified()
