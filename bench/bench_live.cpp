@@ -1,15 +1,15 @@
 // The live output as a streamer feels it: building the state, the event reaching 50 clients
 // after a score click, and what the server adds to the click itself.
 #include "console/ui/ConsoleWindow.h"
-#include "control/Telecomando.h"
-#include "doppi/Ambiente.h"
-#include "doppi/ClienteEventi.h"
-#include "live/Diffusione.h"
-#include "match/Storico.h"
-#include "doppi/ConsoleLive.h"
-#include "platform/qt/ServerLiveQt.h"
+#include "control/Remote.h"
+#include "doubles/Environment.h"
+#include "doubles/EventClient.h"
+#include "live/Broadcast.h"
+#include "match/History.h"
+#include "doubles/ConsoleLive.h"
+#include "platform/qt/QtLiveServer.h"
 
-#include "Misure.h"
+#include "Measures.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -19,153 +19,153 @@
 
 namespace {
 
-struct ConsoleInDiretta : ConsoleLive {
-    explicit ConsoleInDiretta(int clienti) {
-        a.f.impostazioni.valori[QStringLiteral("HubPort")] = QStringLiteral("0");
+struct LiveConsole : ConsoleLive {
+    explicit LiveConsole(int clients) {
+        a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
         console.Form_Load();
-        Partita& p = console.Match();
+        Match& p = console.match();
         for (int i = 0; i < 250; ++i) {
-            p.Storico.append(RigaPunto(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
+            p.History.append(PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
         }
-        p.Punti = {23, 22};
-        p.Bloccata = true;
-        if (clienti > 0) {
-            console.Live().Avvia(0, false);
-            for (int i = 0; i < clienti; ++i) {
-                this->clienti.push_back(std::make_unique<ClienteEventi>(console.Live().Porta()));
+        p.Points = {23, 22};
+        p.Locked = true;
+        if (clients > 0) {
+            console.Live().Start(0, false);
+            for (int i = 0; i < clients; ++i) {
+                this->clients.push_back(std::make_unique<EventClient>(console.Live().Port()));
             }
-            Attendi([&] { return server.Flussi() == clienti; });
+            Wait([&] { return server.Streams() == clients; });
         }
     }
-    static void Attendi(const std::function<bool()>& fatto) {
-        const QDeadlineTimer limite(10000);
-        while (!fatto() && !limite.hasExpired()) {
+    static void Wait(const std::function<bool()>& done) {
+        const QDeadlineTimer limit(10000);
+        while (!done() && !limit.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         }
     }
     // Back to 23-22 with 250 lines, so every click does the same work.
-    void Riporta() {
-        Partita& p = console.Match();
-        p.Storico.removeLast();
-        p.RigaSelezionata = static_cast<int>(p.Storico.size()) - 1;
+    void BringBack() {
+        Match& p = console.match();
+        p.History.removeLast();
+        p.SelectedLine = static_cast<int>(p.History.size()) - 1;
         delete console.historyList->takeItem(console.historyList->count() - 1);
     }
 
-    std::vector<std::unique_ptr<ClienteEventi>> clienti;
+    std::vector<std::unique_ptr<EventClient>> clients;
 };
 
-void BM_StatoJson(benchmark::State& state) {
-    ConsoleInDiretta c(0);
+void BM_StateJson(benchmark::State& state) {
+    LiveConsole c(0);
     c.console.changeScore(0);
-    Durate durate;
+    Durations durations;
     for (auto _ : state) {
-        durate.Inizia();
-        benchmark::DoNotOptimize(c.console.Live().StatoJson());
-        durate.Ferma();
+        durations.Begin();
+        benchmark::DoNotOptimize(c.console.Live().StateJson());
+        durations.Stop();
     }
-    durate.Riporta(state, true);
+    durations.BringBack(state, true);
 }
-BENCHMARK(BM_StatoJson)->Iterations(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StateJson)->Iterations(5000)->Unit(benchmark::kMicrosecond);
 
 // From the end of the click's handler to the event in all 50 clients' hands.
-void BM_EventoA50Clienti(benchmark::State& state) {
-    ConsoleInDiretta c(50);
+void BM_EventTo50Clients(benchmark::State& state) {
+    LiveConsole c(50);
     int index = 0;
-    Durate durate;
+    Durations durations;
     for (auto _ : state) {
         state.PauseTiming();
         c.console.changeScore(index);
-        const qint64 versione = c.console.Live().Versione();
+        const qint64 version = c.console.Live().Version();
         state.ResumeTiming();
-        durate.Inizia();
-        ConsoleInDiretta::Attendi([&] {
-            return std::all_of(c.clienti.begin(), c.clienti.end(), [&](const auto& k) {
-                return !k->versioni.isEmpty() && k->versioni.last() >= versione;
+        durations.Begin();
+        LiveConsole::Wait([&] {
+            return std::all_of(c.clients.begin(), c.clients.end(), [&](const auto& k) {
+                return !k->versions.isEmpty() && k->versions.last() >= version;
             });
         });
-        durate.Ferma();
+        durations.Stop();
         state.PauseTiming();
-        c.Riporta();
+        c.BringBack();
         index = index == 0 ? 1 : 0;
         state.ResumeTiming();
     }
-    durate.Riporta(state, false);
+    durations.BringBack(state, false);
 }
-BENCHMARK(BM_EventoA50Clienti)->Iterations(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EventTo50Clients)->Iterations(500)->Unit(benchmark::kMillisecond);
 
 // The click's own handler with the server off, then on with 50 streams open.
-void ClickConClienti(benchmark::State& state, int clienti) {
-    ConsoleInDiretta c(clienti);
+void ClickWithClients(benchmark::State& state, int clients) {
+    LiveConsole c(clients);
     int index = 0;
-    Durate durate;
+    Durations durations;
     for (auto _ : state) {
-        durate.Inizia();
+        durations.Begin();
         c.console.changeScore(index);
-        durate.Ferma();
+        durations.Stop();
         state.PauseTiming();
         QApplication::processEvents();
-        c.Riporta();
+        c.BringBack();
         index = index == 0 ? 1 : 0;
         state.ResumeTiming();
     }
-    durate.Riporta(state, true);
+    durations.BringBack(state, true);
 }
-void BM_ClickServerSpento(benchmark::State& state) {
-    ClickConClienti(state, 0);
+void BM_ClickServerOff(benchmark::State& state) {
+    ClickWithClients(state, 0);
 }
-void BM_ClickCon50Clienti(benchmark::State& state) {
-    ClickConClienti(state, 50);
+void BM_ClickWith50Clients(benchmark::State& state) {
+    ClickWithClients(state, 50);
 }
-BENCHMARK(BM_ClickServerSpento)->Iterations(2000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ClickCon50Clienti)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickServerOff)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickWith50Clients)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 // A button deck's request on loopback, from the first byte sent to the last byte of its answer:
 // the point is on both windows by then (the answer is written after the handler's refresh).
-void BM_RemotoPiuUno(benchmark::State& state) {
-    ConsoleInDiretta c(0);
-    c.console.Live().Avvia(0, false);
+void BM_RemotePlusOne(benchmark::State& state) {
+    LiveConsole c(0);
+    c.console.Live().Start(0, false);
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, c.console.Live().Porta());
-    ConsoleInDiretta::Attendi([&] { return socket.state() == QAbstractSocket::ConnectedState; });
-    const QByteArray segreto = c.console.Remoto().Sicurezza().Segreto().toLatin1();
-    const auto richiesta = [&](const QByteArray& azione) {
-        return "POST /control/" + azione + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
-               segreto + "\r\nContent-Length: 0\r\n\r\n";
+    socket.connectToHost(QHostAddress::LocalHost, c.console.Live().Port());
+    LiveConsole::Wait([&] { return socket.state() == QAbstractSocket::ConnectedState; });
+    const QByteArray secret = c.console.RemoteControl().Safety().Secret().toLatin1();
+    const auto request = [&](const QByteArray& action) {
+        return "POST /control/" + action + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
+               secret + "\r\nContent-Length: 0\r\n\r\n";
     };
-    const QByteArray piu = richiesta("home/plus");
-    const QByteArray meno = richiesta("home/minus");
-    bool aggiunta = true;
-    int errori = 0;
-    Durate durate;
+    const QByteArray plus = request("home/plus");
+    const QByteArray minus = request("home/minus");
+    bool added = true;
+    int errors = 0;
+    Durations durations;
     for (auto _ : state) {
-        QByteArray risposta;
-        qsizetype attesi = -1;
-        durate.Inizia();
-        socket.write(aggiunta ? piu : meno);
-        ConsoleInDiretta::Attendi([&] {
-            risposta += socket.readAll();
-            const qsizetype testa = risposta.indexOf("\r\n\r\n");
-            if (attesi < 0 && testa >= 0) {
-                const qsizetype da = risposta.indexOf("Content-Length: ") + 16;
-                attesi = testa + 4 + risposta.mid(da, risposta.indexOf("\r\n", da) - da).toLongLong();
+        QByteArray answer;
+        qsizetype expected = -1;
+        durations.Begin();
+        socket.write(added ? plus : minus);
+        LiveConsole::Wait([&] {
+            answer += socket.readAll();
+            const qsizetype head = answer.indexOf("\r\n\r\n");
+            if (expected < 0 && head >= 0) {
+                const qsizetype from = answer.indexOf("Content-Length: ") + 16;
+                expected = head + 4 + answer.mid(from, answer.indexOf("\r\n", from) - from).toLongLong();
             }
-            return attesi >= 0 && risposta.size() >= attesi;
+            return expected >= 0 && answer.size() >= expected;
         });
-        durate.Ferma();
+        durations.Stop();
         state.PauseTiming();
-        errori += !risposta.startsWith("HTTP/1.1 200");
-        if (!aggiunta) {
-            c.Riporta();
-            c.Riporta();
+        errors += !answer.startsWith("HTTP/1.1 200");
+        if (!added) {
+            c.BringBack();
+            c.BringBack();
         }
-        aggiunta = !aggiunta;
+        added = !added;
         state.ResumeTiming();
     }
-    if (errori > 0) {
+    if (errors > 0) {
         state.SkipWithError("a request was refused");
     }
-    durate.Riporta(state, true);
+    durations.BringBack(state, true);
 }
-BENCHMARK(BM_RemotoPiuUno)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RemotePlusOne)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -7,36 +7,36 @@
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
-    const QByteArray tutto(reinterpret_cast<const char*>(dati), static_cast<qsizetype>(n));
-    HttpParser lettore;
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
+    const QByteArray all(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n));
+    HttpParser player;
     // The first byte chooses where TCP cuts the stream.
-    const qsizetype pezzo = n > 0 ? 1 + dati[0] % 64 : 1;
-    qsizetype letti = 0;
-    for (int giri = 0; giri < 100000; ++giri) {
-        const HttpParser::Result esito = lettore.next();
-        if (esito.refusal != 0) {
-            if (esito.refusal < 400 || esito.refusal > 505) {
+    const qsizetype piece = n > 0 ? 1 + data[0] % 64 : 1;
+    qsizetype read = 0;
+    for (int turns = 0; turns < 100000; ++turns) {
+        const HttpParser::Result outcome = player.next();
+        if (outcome.refusal != 0) {
+            if (outcome.refusal < 400 || outcome.refusal > 505) {
                 std::abort();
             }
             return 0;
         }
-        if (esito.request) {
-            if (!esito.request->target.startsWith('/') || esito.request->body.size() > HttpParser::MaxBody ||
-                ((esito.request->method == "GET" || esito.request->method == "HEAD") && !esito.request->body.isEmpty())) {
+        if (outcome.request) {
+            if (!outcome.request->target.startsWith('/') || outcome.request->body.size() > HttpParser::MaxBody ||
+                ((outcome.request->method == "GET" || outcome.request->method == "HEAD") && !outcome.request->body.isEmpty())) {
                 std::abort();
             }
             continue;
         }
-        if (letti >= tutto.size()) {
+        if (read >= all.size()) {
             return 0;
         }
-        const qsizetype quanti = std::min({pezzo, lettore.room(), tutto.size() - letti});
-        if (quanti <= 0) {
+        const qsizetype howMany = std::min({piece, player.room(), all.size() - read});
+        if (howMany <= 0) {
             std::abort(); // it asked for nothing more and gave nothing: it would hang
         }
-        lettore.append(tutto.mid(letti, quanti));
-        letti += quanti;
+        player.append(all.mid(read, howMany));
+        read += howMany;
     }
     return 0;
 }

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 secondi="${1:-120}"
 shift || true
 bersagli=("$@")
-((${#bersagli[@]})) || bersagli=(file_partita storico rosa lingue colori http)
+((${#bersagli[@]})) || bersagli=(match_file history roster languages colours http)
 BRIVANTA_EXTRA="clang libclang-rt-14-dev" bash scripts/setup.sh
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRIVANTA_FUZZ=ON -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=OFF
@@ -18,7 +18,7 @@ stato=0
 for bersaglio in "${bersagli[@]}"; do
   # Real files are a few kilobytes; longer inputs only slow the search down.
   case "$bersaglio" in
-    file_partita | lingue) lunghezza=6144 ;;
+    match_file | languages) lunghezza=6144 ;;
     *) lunghezza=2048 ;;
   esac
   corpus="build/fuzz/corpus/$bersaglio"

@@ -21,12 +21,12 @@ if [ "$revisione" = 1 ]; then
   for schermo in 1280x720 1920x1080 3840x2160; do
     for banda in 1 0; do
       xvfb-run -a -s "-screen 0 ${schermo}x24" \
-        bash scripts/fotografa_revisione.sh "$programma" "$cartella" "$schermo" "$banda"
+        bash scripts/review_screenshots.sh "$programma" "$cartella" "$schermo" "$banda"
     done
   done
   xvfb-run -a -s "-screen 0 1366x768x24" \
-    bash scripts/fotografa_revisione.sh "$programma" "$cartella" 1366x768 finestre
+    bash scripts/review_screenshots.sh "$programma" "$cartella" 1366x768 finestre
 else
-  xvfb-run -a -s "-screen 0 1920x1080x24" bash scripts/gioca_e_fotografa.sh "$programma" "$cartella"
+  xvfb-run -a -s "-screen 0 1920x1080x24" bash scripts/play_and_screenshot.sh "$programma" "$cartella"
 fi
 echo "Screenshots in: $cartella"

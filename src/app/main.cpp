@@ -1,72 +1,72 @@
 #include "console/ui/ConsoleWindow.h"
-#include "platform/Piattaforma.h"
+#include "platform/Platform.h"
 #include "platform/qt/AudioQt.h"
-#include "platform/qt/Caratteri.h"
-#include "platform/qt/DialoghiQt.h"
-#include "platform/qt/IstanzaSingola.h"
-#include "platform/qt/PiattaformaQt.h"
-#include "platform/qt/ServerLiveQt.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/SingleInstance.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/QtLiveServer.h"
 
-#include "console/Avvio.h"
-#include "report/ui/RigaDiComando.h"
-#include "shared/DatiUtente.h"
+#include "console/Startup.h"
+#include "report/ui/CommandLine.h"
+#include "shared/UserData.h"
 
 #include <QApplication>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
-    QStringList argomenti;
+    QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        argomenti << QString::fromLocal8Bit(argv[i]);
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    if (ChiedeRigaDiComando(argomenti)) {
-        if (const QString sconosciuto = LeggiArgomenti(argomenti).sconosciuto; !sconosciuto.isEmpty()) {
-            QTextStream(stderr) << RifiutoArgomento(sconosciuto);
+    if (AsksOnCommandLine(arguments)) {
+        if (const QString unknown = ReadArguments(arguments).unknown; !unknown.isEmpty()) {
+            QTextStream(stderr) << ArgumentRefusal(unknown);
             return 2;
         }
         // No window: the report is drawn off screen, on a machine with or without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
-        RegistraCaratteri();
-        CartelleQt cartelle;
-        QTextStream uscita(stdout);
-        QTextStream errori(stderr);
-        return EseguiRigaDiComando(argomenti,
-                                   DecidiCartellaDati(cartelle, CartellaProgramma(cartelle)),
-                                   uscita, errori);
+        RecordCharacters();
+        QtFolders folders;
+        QTextStream exit(stdout);
+        QTextStream errors(stderr);
+        return RunCommandLine(arguments,
+                                   DecideDataFolder(folders, ProgramFolder(folders)),
+                                   exit, errors);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivanta"));
     QApplication::setOrganizationName(QStringLiteral("Brivanta"));
 
-    CartelleQt cartelle;
-    IstanzaSingola istanza({cartelle.Temporanea(), cartelle.Utente()}, IstanzaSingola::NomePerUtente());
-    if (!istanza.Prima()) {
+    QtFolders folders;
+    SingleInstance instance({folders.Temporary(), folders.User()}, SingleInstance::NameForUser());
+    if (!instance.Before()) {
         return 0;
     }
-    RegistraCaratteri();
+    RecordCharacters();
 
-    DialoghiQt dialoghi;
-    ImpostazioniQt impostazioni;
-    OrologioQt orologio;
+    QtDialogs dialogs;
+    QtSettings settings;
+    QtClock clock;
     ShellQt shell;
-    ProcessoQt processo;
-    CanaleAudioQt audio;
-    FinestreModaliQt modali;
-    ServerLiveQt live;
-    DiscoQt disco;
-    Piattaforma piattaforma{dialoghi, impostazioni, cartelle, orologio, shell,
-                            processo, audio,        modali,   live,     disco};
+    QtProcess process;
+    QtAudioChannel audio;
+    QtModalWindows modal;
+    QtLiveServer live;
+    QtDisk disk;
+    Platform platform{dialogs, settings, folders, clock, shell,
+                            process, audio,        modal,   live,     disk};
 
-    ConsoleWindow console(piattaforma);
-    dialoghi.ImpostaFinestraPrincipale(&console);
-    QObject::connect(&istanza, &IstanzaSingola::Richiamata, &console, [&console] {
+    ConsoleWindow console(platform);
+    dialogs.SetMainWindow(&console);
+    QObject::connect(&instance, &SingleInstance::Recalled, &console, [&console] {
         console.showNormal();
         console.raise();
         console.activateWindow();
     });
     console.Form_Load();
     console.show();
-    console.RiprendiSeInterrotta();
+    console.ResumeIfInterrupted();
     return QApplication::exec();
 }

@@ -3,64 +3,64 @@
 #include <QDir>
 
 namespace {
-const QString NomeLogo = QStringLiteral("HEADER_LOGO.JPG");
+const QString LogoName = QStringLiteral("HEADER_LOGO.JPG");
 } // namespace
 
-bool FileSponsorAccettato(const QString& nome) {
-    const QString maiuscolo = nome.toUpper();
-    if (maiuscolo == NomeLogo) {
+bool AcceptedSponsorFile(const QString& name) {
+    const QString upper = name.toUpper();
+    if (upper == LogoName) {
         return false;
     }
-    const QString estensione = maiuscolo.right(4);
-    return estensione == QStringLiteral(".JPG") || estensione == QStringLiteral(".GIF") ||
-           estensione == QStringLiteral(".BMP");
+    const QString extension = upper.right(4);
+    return extension == QStringLiteral(".JPG") || extension == QStringLiteral(".GIF") ||
+           extension == QStringLiteral(".BMP");
 }
 
-ElencoSponsor ElencaSponsor(const QString& cartellaDati) {
-    ElencoSponsor e;
-    const QDir cartella(QDir(cartellaDati).filePath(QStringLiteral("Sponsors")));
-    const QStringList tutti =
-        cartella.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    e.Vuota = tutti.isEmpty();
-    for (const QString& nome : tutti) {
-        if (nome.toUpper() == NomeLogo && e.Logo.isEmpty()) {
-            e.Logo = cartella.filePath(nome);
-        } else if (FileSponsorAccettato(nome) && e.File.size() < MassimoSponsor) {
-            e.File.append(cartella.filePath(nome));
+SponsorList ListSponsors(const QString& dataFolder) {
+    SponsorList e;
+    const QDir folder(QDir(dataFolder).filePath(QStringLiteral("Sponsors")));
+    const QStringList all =
+        folder.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    e.Empty = all.isEmpty();
+    for (const QString& name : all) {
+        if (name.toUpper() == LogoName && e.Logo.isEmpty()) {
+            e.Logo = folder.filePath(name);
+        } else if (AcceptedSponsorFile(name) && e.File.size() < MaxSponsors) {
+            e.File.append(folder.filePath(name));
         }
     }
     return e;
 }
 
-int AvviaBanda(StatoBanda& b, const QStringList& file) {
+int StartBand(BandState& b, const QStringList& file) {
     b.FileSponsor = file;
-    b.NumeroSponsor = static_cast<int>(file.size());
+    b.SponsorNumber = static_cast<int>(file.size());
     b.SlotSponsor = 0;
-    b.ProssimoSponsor = 0;
-    if (b.NumeroSponsor == 0) {
+    b.NextSponsor = 0;
+    if (b.SponsorNumber == 0) {
         return -1;
     }
-    if (b.NumeroSponsor <= SlotBanda) {
-        return b.NumeroSponsor - 1;
+    if (b.SponsorNumber <= BandSlot) {
+        return b.SponsorNumber - 1;
     }
-    b.ProssimoSponsor = SlotBanda;
-    return SlotBanda - 1;
+    b.NextSponsor = BandSlot;
+    return BandSlot - 1;
 }
 
-std::optional<PassoBanda> ProssimoPasso(const StatoBanda& b, int barraSponsor) {
-    if (barraSponsor == 0 || b.NumeroSponsor <= SlotBanda) {
+std::optional<BandStep> NextStep(const BandState& b, int sponsorBar) {
+    if (sponsorBar == 0 || b.SponsorNumber <= BandSlot) {
         return std::nullopt;
     }
-    return PassoBanda{b.SlotSponsor, b.ProssimoSponsor};
+    return BandStep{b.SlotSponsor, b.NextSponsor};
 }
 
-void AvanzaBanda(StatoBanda& b) {
-    b.ProssimoSponsor += 1;
-    if (b.ProssimoSponsor > b.NumeroSponsor - 1) {
-        b.ProssimoSponsor = 0;
+void AdvanceBand(BandState& b) {
+    b.NextSponsor += 1;
+    if (b.NextSponsor > b.SponsorNumber - 1) {
+        b.NextSponsor = 0;
     }
     b.SlotSponsor += 1;
-    if (b.SlotSponsor > SlotBanda - 1) {
+    if (b.SlotSponsor > BandSlot - 1) {
         b.SlotSponsor = 0;
     }
 }

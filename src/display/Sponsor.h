@@ -6,37 +6,37 @@
 
 // The sponsor band: which pictures it shows and in which turn.
 
-constexpr int MassimoSponsor = 100;
-constexpr int SlotBanda = 5;
+constexpr int MaxSponsors = 100;
+constexpr int BandSlot = 5;
 
 // .JPG, .GIF or .BMP in any letter case, and not the header logo.
-bool FileSponsorAccettato(const QString& nome);
+bool AcceptedSponsorFile(const QString& name);
 
-struct ElencoSponsor {
-    bool Vuota = true;    // the folder lists no file at all: the band is off for the run
+struct SponsorList {
+    bool Empty = true;    // the folder lists no file at all: the band is off for the run
     QString Logo;         // the header logo's path, empty when there is none
     QStringList File;     // accepted pictures, in listing order, at most 100
 };
 
-ElencoSponsor ElencaSponsor(const QString& cartellaDati);
+SponsorList ListSponsors(const QString& dataFolder);
 
-struct StatoBanda {
+struct BandState {
     QStringList FileSponsor;
-    int NumeroSponsor = 0;
+    int SponsorNumber = 0;
     int SlotSponsor = 0;
-    int ProssimoSponsor = 0;
+    int NextSponsor = 0;
 };
 
 // A new listing: returns the last slot to fill, or -1 when there is no picture.
-int AvviaBanda(StatoBanda& b, const QStringList& file);
+int StartBand(BandState& b, const QStringList& file);
 
-struct PassoBanda {
+struct BandStep {
     int Slot;
-    int Indice;
+    int Index;
 };
 
 // The slot and picture of the next rotation step, when the band rotates at all.
-std::optional<PassoBanda> ProssimoPasso(const StatoBanda& b, int barraSponsor);
+std::optional<BandStep> NextStep(const BandState& b, int sponsorBar);
 
 // After a step has shown its picture.
-void AvanzaBanda(StatoBanda& b);
+void AdvanceBand(BandState& b);

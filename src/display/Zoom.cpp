@@ -9,55 +9,55 @@ float f(double v) {
 }
 
 // Band on: the score grows by d on every side but the inner one.
-void PunteggioConBanda(GeometriaControllo& s, int d, bool spostaSinistra) {
+void ScoreWithBand(ControlGeometry& s, int d, bool moveLeft) {
     s.Width += f(d);
     s.FontSize = s.Width / 25;
     s.Height += f(d);
     s.Top -= f(d);
-    if (spostaSinistra) {
+    if (moveLeft) {
         s.Left -= f(d);
     }
 }
 
 // Band off: the score keeps half the display and grows upwards.
-void PunteggioSenzaBanda(GeometriaControllo& s, int d, double W) {
+void ScoreWithoutBand(ControlGeometry& s, int d, double W) {
     s.Width = f(W / 2);
     s.Top -= f(d);
     s.Height += f(d);
     s.FontSize = s.Height / 23;
 }
 
-void Logo(GeometriaControllo& logo, int d) {
+void Logo(ControlGeometry& logo, int d) {
     logo.Height -= f(d);
     logo.Width = logo.Height;
     logo.Left += f(d / 2);
 }
 
-void Nome(GeometriaControllo& nome, int d, bool spostaSinistra) {
-    nome.Width -= f(d);
-    nome.Top -= f(d);
-    if (spostaSinistra) {
-        nome.Left += f(d);
+void Name(ControlGeometry& name, int d, bool moveLeft) {
+    name.Width -= f(d);
+    name.Top -= f(d);
+    if (moveLeft) {
+        name.Left += f(d);
     }
-    nome.Height += f(d);
-    nome.FontSize = nome.Width / 120;
+    name.Height += f(d);
+    name.FontSize = name.Width / 120;
 }
 
-void Cornice(GeometriaControllo& cornice, const GeometriaControllo& punti, float larghezza) {
-    cornice.Width = larghezza;
-    cornice.Height = punti.Height;
-    cornice.Left = punti.Left;
-    cornice.Top = punti.Top;
+void Frame(ControlGeometry& frame, const ControlGeometry& points, float width) {
+    frame.Width = width;
+    frame.Height = points.Height;
+    frame.Left = points.Left;
+    frame.Top = points.Top;
 }
 
-void SaleContatori(ControlliZoom& c, int lato, int d) {
-    for (GeometriaControllo* g : {&c.sideIcons[lato], &c.sideIcons[lato + 2], &c.setsWonLabels[lato], &c.timeoutLabels[lato]}) {
+void CountersRise(ZoomControls& c, int side, int d) {
+    for (ControlGeometry* g : {&c.sideIcons[side], &c.sideIcons[side + 2], &c.setsWonLabels[side], &c.timeoutLabels[side]}) {
         g->Top -= f(d);
     }
 }
 
 // The header logo shrinks by 90 twips a step (s = 1) or grows back (s = -1).
-void Testata(GeometriaControllo& logo, int s) {
+void Header(ControlGeometry& logo, int s) {
     logo.Height -= f(90 * s);
     logo.Top -= f(7 * s);
     if (logo.Height > 0) {
@@ -66,86 +66,86 @@ void Testata(GeometriaControllo& logo, int s) {
 }
 
 // What Zoom + and Zoom - share; d is +100 or -100, the counters are placed by the caller.
-void PassoComune(ControlliZoom& c, double W, bool banda, int d) {
-    if (banda) {
-        PunteggioConBanda(c.LabScore[0], d, true);
+void CommonStep(ZoomControls& c, double W, bool band, int d) {
+    if (band) {
+        ScoreWithBand(c.LabScore[0], d, true);
     } else {
-        PunteggioSenzaBanda(c.LabScore[0], d, W);
+        ScoreWithoutBand(c.LabScore[0], d, W);
     }
     Logo(c.teamLogos[0], d);
-    if (banda) {
-        Nome(c.homeNameLabel, d, false);
+    if (band) {
+        Name(c.homeNameLabel, d, false);
     }
-    Cornice(c.scoreFrames[0], c.LabScore[0], banda ? c.LabScore[0].Width : f(W / 2 - 200));
+    Frame(c.scoreFrames[0], c.LabScore[0], band ? c.LabScore[0].Width : f(W / 2 - 200));
 }
 
-void PassoOspiti(ControlliZoom& c, double W, bool banda, int d) {
-    if (banda) {
-        PunteggioConBanda(c.LabScore[1], d, false);
+void GuestsStep(ZoomControls& c, double W, bool band, int d) {
+    if (band) {
+        ScoreWithBand(c.LabScore[1], d, false);
     } else {
-        PunteggioSenzaBanda(c.LabScore[1], d, W);
+        ScoreWithoutBand(c.LabScore[1], d, W);
     }
     Logo(c.teamLogos[1], d);
-    if (banda) {
-        Nome(c.guestsNameLabel, d, true);
+    if (band) {
+        Name(c.guestsNameLabel, d, true);
     }
-    Cornice(c.scoreFrames[1], c.LabScore[1], c.LabScore[1].Width);
+    Frame(c.scoreFrames[1], c.LabScore[1], c.LabScore[1].Width);
 }
 
 } // namespace
 
-bool ZoomPiuAlLimite(const ControlliZoom& c) {
+bool ZoomPlusAtLimit(const ZoomControls& c) {
     return c.LabScore[0].Top <= c.clockLabel.Top + c.clockLabel.Height;
 }
 
-bool ZoomMenoAlLimite(const ControlliZoom& c) {
+bool ZoomMinusAtLimit(const ZoomControls& c) {
     return c.headerLogo.Height > 2900;
 }
 
-void ZoomPiu(ControlliZoom& c, double W, bool banda) {
+void ZoomPlus(ZoomControls& c, double W, bool band) {
     constexpr int d = 100;
-    PassoComune(c, W, banda, d);
-    if (banda) {
+    CommonStep(c, W, band, d);
+    if (band) {
         c.sideIcons[0].Left = c.setsWonLabels[0].Left + 50 + c.setsWonLabels[0].Width;
         c.setsWonLabels[0].Left = c.LabScore[0].Left + 50;
     } else {
-        SaleContatori(c, 0, d);
+        CountersRise(c, 0, d);
     }
-    PassoOspiti(c, W, banda, d);
-    if (banda) {
+    GuestsStep(c, W, band, d);
+    if (band) {
         c.sideIcons[1].Left = c.setsWonLabels[1].Left - c.sideIcons[1].Width - 50;
         c.setsWonLabels[1].Left = c.guestsNameLabel.Left - c.setsWonLabels[1].Width - 40;
     } else {
-        SaleContatori(c, 1, d);
+        CountersRise(c, 1, d);
     }
-    Testata(c.headerLogo, 1);
+    Header(c.headerLogo, 1);
 }
 
-void ZoomMeno(ControlliZoom& c, double W, bool banda) {
+void ZoomMinus(ZoomControls& c, double W, bool band) {
     constexpr int d = -100;
-    PassoComune(c, W, banda, d);
-    if (banda) {
+    CommonStep(c, W, band, d);
+    if (band) {
         c.setsWonLabels[0].Left = c.LabScore[0].Left - 50;
         c.sideIcons[0].Left = c.setsWonLabels[0].Left - 50 + c.setsWonLabels[0].Width;
     } else {
-        SaleContatori(c, 0, d);
+        CountersRise(c, 0, d);
     }
-    PassoOspiti(c, W, banda, d);
-    if (banda) {
+    GuestsStep(c, W, band, d);
+    if (band) {
         c.setsWonLabels[1].Left = c.guestsNameLabel.Left - c.setsWonLabels[1].Width + 40;
         c.sideIcons[1].Left = c.setsWonLabels[1].Left - c.sideIcons[1].Width + 50;
     } else {
-        SaleContatori(c, 1, d);
+        CountersRise(c, 1, d);
     }
-    Testata(c.headerLogo, -1);
+    Header(c.headerLogo, -1);
 }
 
-GeometriaControllo Ingrandisci(const GeometriaControllo& design, const GeometriaControllo& finestra,
+ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& window,
                                double W, double H) {
-    const double zx = finestra.Width > 0 ? FattoreIngrandimento * W / finestra.Width : 1;
-    const double zy = finestra.Height > 0 ? FattoreIngrandimento * H / finestra.Height : 1;
+    const double zx = window.Width > 0 ? ZoomFactor * W / window.Width : 1;
+    const double zy = window.Height > 0 ? ZoomFactor * H / window.Height : 1;
     // The shift keeps the two scores, about 27..72 % across and 30..74 % down, in view.
-    GeometriaControllo g;
+    ControlGeometry g;
     g.Left = f(zx * design.Left - W / 1.655);
     g.Top = f(zy * design.Top - H / 1.5152);
     g.Width = f(zx * design.Width);
@@ -154,23 +154,23 @@ GeometriaControllo Ingrandisci(const GeometriaControllo& design, const Geometria
     return g;
 }
 
-void GiraTabellone(ControlliGiro& c, double W, bool bandaAccesa) {
-    if (!bandaAccesa) {
-        for (GeometriaControllo* g : {&c.LabScore[1], &c.guestsNameLabel, &c.LabScore[0], &c.homeNameLabel}) {
+void SwapDisplay(TurnControls& c, double W, bool bandOn) {
+    if (!bandOn) {
+        for (ControlGeometry* g : {&c.LabScore[1], &c.guestsNameLabel, &c.LabScore[0], &c.homeNameLabel}) {
             g->Width = f(W / 2 - 180);
         }
     }
-    const auto scambia = [](GeometriaControllo& a, GeometriaControllo& b) {
+    const auto swap = [](ControlGeometry& a, ControlGeometry& b) {
         std::swap(a.Left, b.Left);
     };
-    scambia(c.LabScore[0], c.LabScore[1]);
-    scambia(c.scoreFrames[0], c.scoreFrames[1]);
-    scambia(c.homeNameLabel, c.guestsNameLabel);
-    for (auto* coppia : {&c.setsWonLabels, &c.timeoutLabels, &c.teamLogos, &c.statisticsTeamNames, &c.statisticsTotals, &c.statisticsLogos}) {
-        scambia((*coppia)[0], (*coppia)[1]);
+    swap(c.LabScore[0], c.LabScore[1]);
+    swap(c.scoreFrames[0], c.scoreFrames[1]);
+    swap(c.homeNameLabel, c.guestsNameLabel);
+    for (auto* pair : {&c.setsWonLabels, &c.timeoutLabels, &c.teamLogos, &c.statisticsTeamNames, &c.statisticsTotals, &c.statisticsLogos}) {
+        swap((*pair)[0], (*pair)[1]);
     }
     for (int i = 0; i < 4; ++i) {
-        scambia(c.statisticsGuestsNames[i], c.statisticsHomeNames[i]);
-        scambia(c.statisticsGuestsPoints[i], c.statisticsHomePoints[i]);
+        swap(c.statisticsGuestsNames[i], c.statisticsHomeNames[i]);
+        swap(c.statisticsGuestsPoints[i], c.statisticsHomePoints[i]);
     }
 }

@@ -1,6 +1,6 @@
 #include "match/EmergencyCopyPlace.h"
 
-#include "shared/TestoFile.h"
+#include "shared/FileText.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ QString WriteRefusal(const QString& folder) {
     }
     const QString probe = QDir(folder).filePath(QStringLiteral(".brivanta_prova"));
     QString reason;
-    const bool written = ScriviFileIntero(probe, QByteArray(4096, '\n'), &reason);
+    const bool written = WriteWholeFile(probe, QByteArray(4096, '\n'), &reason);
     QFile::remove(probe);
     return written ? QString() : reason;
 }

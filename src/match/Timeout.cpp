@@ -1,34 +1,34 @@
 #include "match/Timeout.h"
 
-#include "match/Partita.h"
-#include "match/Storico.h"
-#include "shared/Lingua.h"
+#include "match/Match.h"
+#include "match/History.h"
+#include "shared/Language.h"
 
-QString ParolaLato(int lato, const TabellaLingue& lingue) {
-    return lingue.Traduci(lato == 0 ? QStringLiteral("Locali") : QStringLiteral("Ospiti"));
+QString SideWord(int side, const LanguageTable& languages) {
+    return languages.Translate(side == 0 ? QStringLiteral("Locali") : QStringLiteral("Ospiti"));
 }
 
-bool ConcediTimeout(Partita& p, int lato, const QString& ora, const TabellaLingue& lingue) {
-    if (p.TimeChiesti[lato] >= TimeoutPerSet) {
+bool GrantTimeout(Match& p, int side, const QString& wallNow, const LanguageTable& languages) {
+    if (p.TimeoutsCalled[side] >= TimeoutsPerSet) {
         return false;
     }
-    p.ModoConteggio = 0;
-    p.TimeChiesti[lato] += 1;
+    p.CountMode = 0;
+    p.TimeoutsCalled[side] += 1;
     // The selection stays where it was: a timeout is not a score to roll back to.
-    p.Storico.append(RigaTimeout(p.TimeChiesti[lato], lato, ParolaLato(lato, lingue),
-                                 OraStorico(ora)));
+    p.History.append(TimeoutLine(p.TimeoutsCalled[side], side, SideWord(side, languages),
+                                 HistoryTime(wallNow)));
     return true;
 }
 
-QString TestoTimeout(int lato, int conteggio, const TabellaLingue& lingue) {
-    return QStringLiteral("Tempo ") + ParolaLato(lato, lingue) + QStringLiteral("\n") +
-           QString::number(conteggio) + lingue.Traduci(QStringLiteral("° Richiesta"));
+QString TimeoutText(int side, int count, const LanguageTable& languages) {
+    return QStringLiteral("Tempo ") + SideWord(side, languages) + QStringLiteral("\n") +
+           QString::number(count) + languages.Translate(QStringLiteral("° Richiesta"));
 }
 
-bool TickTimeout(Partita& p) {
-    p.TickConteggio += 1;
-    if (p.TickConteggio > TickCountdown || p.ModoConteggio == -1) {
-        p.TickConteggio = 0;
+bool TickTimeout(Match& p) {
+    p.TickCount += 1;
+    if (p.TickCount > TickCountdown || p.CountMode == -1) {
+        p.TickCount = 0;
         return false;
     }
     return true;

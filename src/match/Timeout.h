@@ -2,19 +2,19 @@
 
 #include <QString>
 
-struct Partita;
-class TabellaLingue;
+struct Match;
+class LanguageTable;
 
-constexpr int TimeoutPerSet = 2;
+constexpr int TimeoutsPerSet = 2;
 constexpr int TickCountdown = 30;
 
-QString ParolaLato(int lato, const TabellaLingue& lingue);
+QString SideWord(int side, const LanguageTable& languages);
 
 // Counts a confirmed timeout and logs it; false when the side has none left in this set.
-bool ConcediTimeout(Partita& p, int lato, const QString& ora, const TabellaLingue& lingue);
+bool GrantTimeout(Match& p, int side, const QString& wallNow, const LanguageTable& languages);
 
 // The countdown window's request text, e.g. "Tempo Locali\n1° Richiesta".
-QString TestoTimeout(int lato, int conteggio, const TabellaLingue& lingue);
+QString TimeoutText(int side, int count, const LanguageTable& languages);
 
 // One countdown tick; true while the window stays open.
-bool TickTimeout(Partita& p);
+bool TickTimeout(Match& p);

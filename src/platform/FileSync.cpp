@@ -15,11 +15,11 @@ QString SyncToDisk(int handle) {
         return {};
     }
 #else
-    int risultato = 0;
+    int result = 0;
     do {
-        risultato = fsync(handle);
-    } while (risultato != 0 && errno == EINTR);
-    if (risultato == 0) {
+        result = fsync(handle);
+    } while (result != 0 && errno == EINTR);
+    if (result == 0) {
         return {};
     }
 #endif

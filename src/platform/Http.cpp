@@ -1,7 +1,7 @@
 #include "platform/Http.h"
 
-QByteArray TestoStato(int stato) {
-    switch (stato) {
+QByteArray StateText(int state) {
+    switch (state) {
     case 200: return "OK";
     case 303: return "See Other";
     case 304: return "Not Modified";

@@ -6,5 +6,5 @@
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual bool Apri(const QString& percorsoOIndirizzo) = 0;
+    virtual bool Open(const QString& pathOrAddress) = 0;
 };

@@ -3,21 +3,21 @@
 #include <QByteArray>
 #include <QString>
 
-class CanaleAudio;
-class Dialoghi;
+class AudioChannel;
+class Dialogs;
 
 // Whether the first bytes of a file are an MP3 (ID3 tag or frame sync) or a WAV (RIFF/WAVE).
-bool AudioRiconosciuto(const QByteArray& inizio);
+bool AudioRecognised(const QByteArray& start);
 
 // The program's player over the one channel; callers stop before they play.
-class Lettore {
+class Player {
 public:
-    Lettore(CanaleAudio& canale, Dialoghi& dialoghi) : canale_(canale), dialoghi_(dialoghi) {}
+    Player(AudioChannel& channel, Dialogs& dialogs) : channel_(channel), dialogs_(dialogs) {}
 
-    void SuonaAudio(const QString& percorso);
-    void FermaAudio();
+    void PlayAudio(const QString& path);
+    void StopAudio();
 
 private:
-    CanaleAudio& canale_;
-    Dialoghi& dialoghi_;
+    AudioChannel& channel_;
+    Dialogs& dialogs_;
 };

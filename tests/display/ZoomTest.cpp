@@ -4,13 +4,13 @@
 
 namespace {
 
-GeometriaControllo G(float l, float t, float w, float h, float font = 0) {
+ControlGeometry G(float l, float t, float w, float h, float font = 0) {
     return {l, t, w, h, font};
 }
 
 // The design layout with the band on, in twips.
-ControlliZoom Disegno() {
-    ControlliZoom c;
+ZoomControls Drawing() {
+    ZoomControls c;
     c.LabScore = {G(1980, 1200, 1635, 1575, 63.75f), G(3600, 1200, 1635, 1575, 63.75f)};
     c.teamLogos = {G(2280, 0, 1185, 1185), G(3720, 0, 1185, 1185)};
     c.scoreFrames = {c.LabScore[0], c.LabScore[1]};
@@ -28,8 +28,8 @@ ControlliZoom Disegno() {
 constexpr double W = 7335;
 
 TEST(ZoomTest, ZoomPlusWithTheBandGrowsTheScoresAtTheHeaderLogosExpense) {
-    ControlliZoom c = Disegno();
-    ZoomPiu(c, W, true);
+    ZoomControls c = Drawing();
+    ZoomPlus(c, W, true);
     EXPECT_FLOAT_EQ(1735, c.LabScore[0].Width);
     EXPECT_FLOAT_EQ(1735.0f / 25, c.LabScore[0].FontSize);
     EXPECT_FLOAT_EQ(1100, c.LabScore[0].Top);
@@ -52,10 +52,10 @@ TEST(ZoomTest, ZoomPlusWithTheBandGrowsTheScoresAtTheHeaderLogosExpense) {
 }
 
 TEST(ZoomTest, ZoomMinusUndoesPositionsButRecomputesWidthsAndFonts) {
-    ControlliZoom c = Disegno();
-    ZoomPiu(c, W, true);
-    ZoomMeno(c, W, true);
-    const ControlliZoom d = Disegno();
+    ZoomControls c = Drawing();
+    ZoomPlus(c, W, true);
+    ZoomMinus(c, W, true);
+    const ZoomControls d = Drawing();
     for (int k = 0; k < 2; ++k) {
         EXPECT_FLOAT_EQ(d.LabScore[k].Left, c.LabScore[k].Left);
         EXPECT_FLOAT_EQ(d.LabScore[k].Top, c.LabScore[k].Top);
@@ -72,21 +72,21 @@ TEST(ZoomTest, ZoomMinusUndoesPositionsButRecomputesWidthsAndFonts) {
 }
 
 TEST(ZoomTest, EachMarkerTakesItsOwnScoresWidth) {
-    for (bool piu : {true, false}) {
-        ControlliZoom c = Disegno();
+    for (bool plus : {true, false}) {
+        ZoomControls c = Drawing();
         // Widths read back from pixels differ by a rounding between the sides.
         c.LabScore[1].Width += 105;
-        piu ? ZoomPiu(c, W, true) : ZoomMeno(c, W, true);
+        plus ? ZoomPlus(c, W, true) : ZoomMinus(c, W, true);
         for (int k = 0; k < 2; ++k) {
-            EXPECT_FLOAT_EQ(c.LabScore[k].Width, c.scoreFrames[k].Width) << piu << k;
+            EXPECT_FLOAT_EQ(c.LabScore[k].Width, c.scoreFrames[k].Width) << plus << k;
         }
     }
 }
 
 TEST(ZoomTest, WithoutTheBandTheScoresKeepHalfTheDisplayAndTheCountersRise) {
-    ControlliZoom c = Disegno();
-    const double larghezza = 28800;
-    ZoomPiu(c, larghezza, false);
+    ZoomControls c = Drawing();
+    const double width = 28800;
+    ZoomPlus(c, width, false);
     for (int k = 0; k < 2; ++k) {
         EXPECT_FLOAT_EQ(14400, c.LabScore[k].Width);
         EXPECT_FLOAT_EQ(1675, c.LabScore[k].Height);
@@ -98,49 +98,49 @@ TEST(ZoomTest, WithoutTheBandTheScoresKeepHalfTheDisplayAndTheCountersRise) {
     EXPECT_FLOAT_EQ(14400 - 200, c.scoreFrames[0].Width);
     EXPECT_FLOAT_EQ(14400, c.scoreFrames[1].Width);
     EXPECT_FLOAT_EQ(1980, c.LabScore[0].Left) << "no sideways move without the band";
-    EXPECT_EQ(Disegno().homeNameLabel.Width, c.homeNameLabel.Width) << "names stay in their bottom strip";
-    ZoomMeno(c, larghezza, false);
+    EXPECT_EQ(Drawing().homeNameLabel.Width, c.homeNameLabel.Width) << "names stay in their bottom strip";
+    ZoomMinus(c, width, false);
     EXPECT_FLOAT_EQ(2340, c.setsWonLabels[0].Top);
 }
 
 TEST(ZoomTest, StepsStopAtTheirLimits) {
-    struct Caso {
-        const char* nome;
-        bool piu;
-        int passiPossibili;
+    struct Case {
+        const char* name;
+        bool plus;
+        int possibleSteps;
     };
     // Zoom +: the score top climbs 100 a step from 1200 until it reaches the clock's 375.
     // Zoom -: the header logo grows 90 a step from 1110 until it passes 2900.
-    for (const Caso& caso : {Caso{"zoom +", true, 9}, Caso{"zoom -", false, 20}}) {
-        ControlliZoom c = Disegno();
-        int passi = 0;
-        while (!(caso.piu ? ZoomPiuAlLimite(c) : ZoomMenoAlLimite(c)) && passi < 100) {
-            caso.piu ? ZoomPiu(c, W, true) : ZoomMeno(c, W, true);
-            ++passi;
+    for (const Case& testCase : {Case{"zoom +", true, 9}, Case{"zoom -", false, 20}}) {
+        ZoomControls c = Drawing();
+        int steps = 0;
+        while (!(testCase.plus ? ZoomPlusAtLimit(c) : ZoomMinusAtLimit(c)) && steps < 100) {
+            testCase.plus ? ZoomPlus(c, W, true) : ZoomMinus(c, W, true);
+            ++steps;
         }
-        EXPECT_EQ(caso.passiPossibili, passi) << caso.nome;
+        EXPECT_EQ(testCase.possibleSteps, steps) << testCase.name;
     }
 }
 
-TEST(IngrandimentoTest, TheTwoScoresFillTheScreen) {
-    const GeometriaControllo finestra = G(0, 0, 7335, 3930);
-    const double larghezza = 28800, altezza = 16200;
-    const GeometriaControllo casa = Ingrandisci(G(1980, 1200, 1635, 1575, 63.75f), finestra,
-                                                larghezza, altezza);
-    const GeometriaControllo ospiti = Ingrandisci(G(3600, 1200, 1635, 1575, 63.75f), finestra,
-                                                  larghezza, altezza);
-    EXPECT_NEAR(0, casa.Left, larghezza * 0.01);
-    EXPECT_NEAR(larghezza, ospiti.Left + ospiti.Width, larghezza * 0.02);
-    EXPECT_GT(casa.Top, 0);
-    EXPECT_LT(casa.Top + casa.Height, altezza);
-    EXPECT_NEAR(63.75 * 2.23 * larghezza / 7335, casa.FontSize, 0.01);
-    const GeometriaControllo logo = Ingrandisci(G(120, 60, 1815, 1110), finestra, larghezza, altezza);
+TEST(ZoomTest, TheTwoScoresFillTheScreen) {
+    const ControlGeometry window = G(0, 0, 7335, 3930);
+    const double width = 28800, height = 16200;
+    const ControlGeometry home = Enlarge(G(1980, 1200, 1635, 1575, 63.75f), window,
+                                                width, height);
+    const ControlGeometry guests = Enlarge(G(3600, 1200, 1635, 1575, 63.75f), window,
+                                                  width, height);
+    EXPECT_NEAR(0, home.Left, width * 0.01);
+    EXPECT_NEAR(width, guests.Left + guests.Width, width * 0.02);
+    EXPECT_GT(home.Top, 0);
+    EXPECT_LT(home.Top + home.Height, height);
+    EXPECT_NEAR(63.75 * 2.23 * width / 7335, home.FontSize, 0.01);
+    const ControlGeometry logo = Enlarge(G(120, 60, 1815, 1110), window, width, height);
     EXPECT_LT(logo.Left + logo.Width, 0) << "the header logo leaves the screen";
 }
 
-ControlliGiro DisegnoGiro() {
-    const ControlliZoom z = Disegno();
-    ControlliGiro c;
+TurnControls TurnDrawing() {
+    const ZoomControls z = Drawing();
+    TurnControls c;
     c.LabScore = z.LabScore;
     c.scoreFrames = z.scoreFrames;
     c.homeNameLabel = z.homeNameLabel;
@@ -161,9 +161,9 @@ ControlliGiro DisegnoGiro() {
     return c;
 }
 
-TEST(GiroTest, SwapPutsHomeOnTheRightAndNamesLeanToTheCentre) {
-    ControlliGiro c = DisegnoGiro();
-    GiraTabellone(c, W, true);
+TEST(TurnTest, SwapPutsHomeOnTheRightAndNamesLeanToTheCentre) {
+    TurnControls c = TurnDrawing();
+    SwapDisplay(c, W, true);
     EXPECT_FLOAT_EQ(3600, c.LabScore[0].Left);
     EXPECT_FLOAT_EQ(1980, c.LabScore[1].Left);
     EXPECT_FLOAT_EQ(5220, c.homeNameLabel.Left);
@@ -177,16 +177,16 @@ TEST(GiroTest, SwapPutsHomeOnTheRightAndNamesLeanToTheCentre) {
     EXPECT_FLOAT_EQ(1200, c.LabScore[0].Top) << "tops and sizes stay";
 }
 
-TEST(GiroTest, SwappingTwiceRestoresEveryPlace) {
-    for (bool banda : {true, false}) {
-        ControlliGiro c = DisegnoGiro();
-        GiraTabellone(c, W, banda);
-        GiraTabellone(c, W, banda);
-        const ControlliGiro d = DisegnoGiro();
+TEST(TurnTest, SwappingTwiceRestoresEveryPlace) {
+    for (bool band : {true, false}) {
+        TurnControls c = TurnDrawing();
+        SwapDisplay(c, W, band);
+        SwapDisplay(c, W, band);
+        const TurnControls d = TurnDrawing();
         for (int k = 0; k < 2; ++k) {
-            EXPECT_FLOAT_EQ(d.LabScore[k].Left, c.LabScore[k].Left) << banda;
-            EXPECT_FLOAT_EQ(d.statisticsLogos[k].Left, c.statisticsLogos[k].Left) << banda;
-            EXPECT_FLOAT_EQ(banda ? 1635 : W / 2 - 180, c.LabScore[k].Width) << banda;
+            EXPECT_FLOAT_EQ(d.LabScore[k].Left, c.LabScore[k].Left) << band;
+            EXPECT_FLOAT_EQ(d.statisticsLogos[k].Left, c.statisticsLogos[k].Left) << band;
+            EXPECT_FLOAT_EQ(band ? 1635 : W / 2 - 180, c.LabScore[k].Width) << band;
         }
         EXPECT_FLOAT_EQ(d.guestsNameLabel.Left, c.guestsNameLabel.Left);
         EXPECT_FLOAT_EQ(d.statisticsGuestsNames[3].Left, c.statisticsGuestsNames[3].Left);

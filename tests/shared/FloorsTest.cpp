@@ -6,7 +6,7 @@
 //   3. windows (*/ui/) and platform implementations (platform/qt/), in the same module order,
 //      shared/ui and platform/qt below them all
 //   4. app/
-#include "shared/TestoFile.h"
+#include "shared/FileText.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -15,50 +15,50 @@
 
 namespace {
 
-const QStringList OrdineModuli{"teams", "match", "stats", "sound", "display", "sponsor",
+const QStringList ModuleOrder{"teams", "match", "stats", "sound", "display", "sponsor",
                                "live", "control", "report", "options", "console"};
 
-struct Posto {
-    int piano = 0;  // 1 ground, 2 logic, 3 windows, 4 app
+struct Place {
+    int plan = 0;  // 1 ground, 2 logic, 3 windows, 4 app
     int modulo = 0; // order among the modules of logic and windows; shared and platform are 0
 };
 
-Posto PostoDi(const QString& relativo) {
-    const QString modulo = relativo.section(u'/', 0, 0);
-    const bool finestra = relativo.contains(QStringLiteral("/ui/")) || relativo.startsWith(QStringLiteral("platform/qt/"));
+Place PlaceOf(const QString& relative) {
+    const QString modulo = relative.section(u'/', 0, 0);
+    const bool window = relative.contains(QStringLiteral("/ui/")) || relative.startsWith(QStringLiteral("platform/qt/"));
     if (modulo == QStringLiteral("app")) {
         return {4, 0};
     }
     if (modulo == QStringLiteral("shared") || modulo == QStringLiteral("platform")) {
-        return {finestra ? 3 : 1, 0};
+        return {window ? 3 : 1, 0};
     }
-    return {finestra ? 3 : 2, static_cast<int>(OrdineModuli.indexOf(modulo)) + 1};
+    return {window ? 3 : 2, static_cast<int>(ModuleOrder.indexOf(modulo)) + 1};
 }
 
 TEST(FloorsTest, NoIncludeRunsUpward) {
-    const QDir radice(QStringLiteral(BRIVANTA_SORGENTI));
+    const QDir root(QStringLiteral(BRIVANTA_SOURCES));
     const QRegularExpression include(QStringLiteral(R"re(^\s*#include\s+"([^"]+)")re"),
                                      QRegularExpression::MultilineOption);
-    int controllati = 0;
-    QDirIterator file(radice.path(), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+    int checked = 0;
+    QDirIterator file(root.path(), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
     while (file.hasNext()) {
-        const QString relativo = radice.relativeFilePath(file.next());
-        const Posto da = PostoDi(relativo);
-        ASSERT_GE(da.modulo, 0) << relativo.toStdString() << ": a folder the floors do not know";
-        const auto testo = LeggiFileTesto(radice.filePath(relativo), 1 << 22);
-        ASSERT_TRUE(testo);
-        for (auto m = include.globalMatch(testo->join(u'\n')); m.hasNext();) {
-            const QString incluso = m.next().captured(1);
-            if (!QFile::exists(radice.filePath(incluso))) {
+        const QString relative = root.relativeFilePath(file.next());
+        const Place from = PlaceOf(relative);
+        ASSERT_GE(from.modulo, 0) << relative.toStdString() << ": a folder the floors do not know";
+        const auto text = ReadTextFile(root.filePath(relative), 1 << 22);
+        ASSERT_TRUE(text);
+        for (auto m = include.globalMatch(text->join(u'\n')); m.hasNext();) {
+            const QString included = m.next().captured(1);
+            if (!QFile::exists(root.filePath(included))) {
                 continue; // generated or beside the file
             }
-            const Posto a = PostoDi(incluso);
-            ++controllati;
-            const bool sale = a.piano > da.piano || (a.piano == da.piano && a.modulo > da.modulo);
-            EXPECT_FALSE(sale) << relativo.toStdString() << " includes " << incluso.toStdString();
+            const Place a = PlaceOf(included);
+            ++checked;
+            const bool rises = a.plan > from.plan || (a.plan == from.plan && a.modulo > from.modulo);
+            EXPECT_FALSE(rises) << relative.toStdString() << " includes " << included.toStdString();
         }
     }
-    EXPECT_GT(controllati, 300);
+    EXPECT_GT(checked, 300);
 }
 
 } // namespace

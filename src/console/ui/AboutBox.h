@@ -27,7 +27,7 @@ public:
     QPushButton* okButton;
 
 protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     const Modulo1& modulo_;

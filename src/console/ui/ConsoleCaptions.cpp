@@ -1,16 +1,16 @@
 #include "console/ui/ConsoleWindow.h"
 
 // Every caption, tooltip and menu text of the console, through the language table.
-void ConsoleWindow::Didascalie() {
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
-    const QString puntini = QStringLiteral(" ...");
+void ConsoleWindow::Captions() {
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    const QString dots = QStringLiteral(" ...");
     scoreButtons[0]->setToolTip(t("Assegna un punto ai locali"));
     scoreButtons[1]->setToolTip(t("Toglie un punto ai locali"));
     scoreButtons[2]->setToolTip(t("Toglie un punto agli ospiti"));
     scoreButtons[3]->setToolTip(t("Assegna un punto agli ospiti"));
     exitButton->setText(t("Esci"));
     exitButton->setToolTip(t("Clicca per terminare l'applicazione"));
-    lockButton->setText(t(partita_.Bloccata ? "Sblocca" : "Blocca"));
+    lockButton->setText(t(match_.Locked ? "Sblocca" : "Blocca"));
     lockButton->setToolTip(t("Blocca / Sblocca per non commettere errori"));
     // The caption wraps where the designed button broke it: the arrow on its own line.
     statisticsButton->setText(t("Statistiche") + QStringLiteral("\n--------->"));
@@ -36,9 +36,9 @@ void ConsoleWindow::Didascalie() {
     optionsButton->setText(t("Settaggi"));
     undoButton->setText(t("Undo"));
     undoButton->setToolTip(t("Annulla l'ultimo punto segnato"));
-    const char* tipi[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
+    const char* types[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
     for (int i = 0; i < 5; ++i) {
-        pointTypeButtons[i]->setText(t(tipi[i]));
+        pointTypeButtons[i]->setText(t(types[i]));
     }
     for (QListWidget* l : teamLists) {
         l->setToolTip(t("Elenco sottocartelle squadre"));
@@ -63,34 +63,34 @@ void ConsoleWindow::Didascalie() {
     }
 
     fileMenu->setTitle(QStringLiteral("&File"));
-    newMatchAction->setText(t("Nuova Partita") + puntini);
-    saveMatchAction->setText(t("Salva Partita") + puntini);
-    loadMatchAction->setText(t("Carica Partita") + puntini);
-    soundsAction->setText(t("Gestione dei suoni ed effetti sonori") + puntini);
-    teamEditorAction->setText(t("Gestione delle squadre") + puntini);
-    sponsorAction->setText(t("Gestione immagini degli sponsor") + puntini);
+    newMatchAction->setText(t("Nuova Partita") + dots);
+    saveMatchAction->setText(t("Salva Partita") + dots);
+    loadMatchAction->setText(t("Carica Partita") + dots);
+    soundsAction->setText(t("Gestione dei suoni ed effetti sonori") + dots);
+    teamEditorAction->setText(t("Gestione delle squadre") + dots);
+    sponsorAction->setText(t("Gestione immagini degli sponsor") + dots);
     saveDisplayPositionAction->setText(t("Salva impostazioni"));
-    statisticsMenu->setTitle(t("Statistiche e show") + puntini);
+    statisticsMenu->setTitle(t("Statistiche e show") + dots);
     matchStatisticsAction->setText(t("Partita"));
     for (int i = 0; i < 5; ++i) {
-        setStatisticsActions[i]->setText(modulo_.Traduci(QString::number(i + 1) + QStringLiteral("°SET")));
+        setStatisticsActions[i]->setText(modulo_.Translate(QString::number(i + 1) + QStringLiteral("°SET")));
     }
-    lastPointsAction->setText(t("Ultimi 4 punti") + puntini);
-    presentationAction->setText(t("Presentazione atleti") + puntini);
+    lastPointsAction->setText(t("Ultimi 4 punti") + dots);
+    presentationAction->setText(t("Presentazione atleti") + dots);
     exitAction->setText(t("Esci"));
     optionsMenu->setTitle(t("Opzioni"));
     languageMenu->setTitle(t("Lingua"));
     languageActions[0]->setText(t("Italiano"));
     helpMenu->setTitle(QStringLiteral("&Help"));
-    aboutAction->setText(t("Informazioni su") + puntini);
-    emergencyCopyAction->setText(t("Carica partita in emergenza") + puntini);
-    backupsFolderAction->setText(t("Cartella delle copie di sicurezza") + puntini);
+    aboutAction->setText(t("Informazioni su") + dots);
+    emergencyCopyAction->setText(t("Carica partita in emergenza") + dots);
+    backupsFolderAction->setText(t("Cartella delle copie di sicurezza") + dots);
     updatesAction->setText(QStringLiteral("Controlla aggiornamenti"));
     helpAction->setText(QStringLiteral("?"));
-    sponsorHelpAction->setText(t("Help Gestione immagini degli sponsor") + puntini);
-    teamHelpAction->setText(t("Help Gestione delle squadre") + puntini);
+    sponsorHelpAction->setText(t("Help Gestione immagini degli sponsor") + dots);
+    teamHelpAction->setText(t("Help Gestione delle squadre") + dots);
     reportMenu->setTitle(t("Report"));
-    reportAction->setText(t("Report della partita") + puntini);
-    keysAction->setText(t("Tasti") + puntini);
-    remoteAction->setText(t("Remote") + puntini);
+    reportAction->setText(t("Report della partita") + dots);
+    keysAction->setText(t("Tasti") + dots);
+    remoteAction->setText(t("Remote") + dots);
 }

@@ -1,10 +1,10 @@
 // The display adapted to the hall: full screen, zoom, the magnified centre, swapped panels.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "display/ui/SegueSchermo.h"
-#include "platform/Dialoghi.h"
-#include "platform/FinestreModali.h"
-#include "platform/Piattaforma.h"
+#include "display/ui/ScreenFollower.h"
+#include "platform/Dialogs.h"
+#include "platform/ModalWindows.h"
+#include "platform/Platform.h"
 #include "sponsor/ui/SponsorManager.h"
 
 #include <QScreen>
@@ -12,13 +12,13 @@
 // A real full screen, without frame or title bar, on the screen where the display lies.
 void ConsoleWindow::putDisplayFullScreen() {
     display_->showFullScreen();
-    display_->SalvaPosizione();
-    segui_->Ricorda();
+    display_->SavePosition();
+    follow_->Remember();
 }
 
-void ConsoleWindow::TabelloneEsc() {
+void ConsoleWindow::DisplayEsc() {
     if (display_->isFullScreen() && display_->screen() == screen()) {
-        segui_->Lascia();
+        follow_->Leave();
         const QRect area = display_->screen()->availableGeometry();
         display_->showNormal();
         display_->resize(area.size() * 2 / 3);
@@ -30,29 +30,29 @@ void ConsoleWindow::TabelloneEsc() {
 }
 
 void ConsoleWindow::saveDisplayPosition() {
-    display_->SalvaPosizione();
+    display_->SavePosition();
 }
 
-void ConsoleWindow::Zoom(bool piu) {
-    if (display_->ZoomAlLimite(piu)) {
-        piattaforma_.dialoghi.Beep();
+void ConsoleWindow::Zoom(bool plus) {
+    if (display_->ZoomAtLimit(plus)) {
+        platform_.dialogs.Beep();
         return;
     }
-    if (modulo_.VersoTabellone != 1) {
-        piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(QStringLiteral(
+    if (modulo_.TowardsDisplay != 1) {
+        platform_.dialogs.Message(
+            modulo_.Translate(QStringLiteral(
                 "Attenzione il tabellone viene ripristinato nella posizione con Locali a sinistra "
                 "e Ospiti a destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire "
                 "i pannelli")),
-            Pulsanti::Ok);
+            Buttons::Ok);
         sidesSwappedMark->setChecked(false);
-        modulo_.VersoTabellone = 1;
+        modulo_.TowardsDisplay = 1;
         // Without the band the panels stay where the swap put them.
-        if (modulo_.BarraSponsor != 0) {
-            Zooma(true);
+        if (modulo_.SponsorBar != 0) {
+            ZoomAll(true);
         }
     }
-    display_->PassoZoom(piu);
+    display_->ZoomStep(plus);
 }
 
 void ConsoleWindow::zoomIn() {
@@ -63,47 +63,47 @@ void ConsoleWindow::zoomOut() {
     Zoom(false);
 }
 
-void ConsoleWindow::Zooma(bool cosa) {
-    display_->zooma(cosa);
-    zoomAllButton->setText(cosa ? QStringLiteral("Zoom All +") : QStringLiteral("Zoom All -"));
+void ConsoleWindow::ZoomAll(bool what) {
+    display_->zoom(what);
+    zoomAllButton->setText(what ? QStringLiteral("Zoom All +") : QStringLiteral("Zoom All -"));
 }
 
 void ConsoleWindow::toggleZoomAll() {
-    Zooma(ingrandito_);
-    ingrandito_ = !ingrandito_;
+    ZoomAll(enlarged_);
+    enlarged_ = !enlarged_;
     // Back to normal without the band: its layout again, which also hides the slots.
-    if (!ingrandito_) {
-        display_->LayoutSenzaSponsor();
+    if (!enlarged_) {
+        display_->LayoutWithoutSponsor();
     }
 }
 
 void ConsoleWindow::swapDisplaySides() {
-    if (piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(QStringLiteral(
+    if (platform_.dialogs.Message(
+            modulo_.Translate(QStringLiteral(
                 "Attenzione se procedi i punteggi del tabellone verranno invertiti (destra vs "
                 "sinistra e viceversa), nella console del computer però i locali sono sempre a "
                 "sinistra e gli ospiti sono sempre a destra. Vuoi invertire il tabellone?")),
-            Pulsanti::SiNo) == Risposta::No) {
+            Buttons::SiNo) == Answer::No) {
         return;
     }
     sidesSwappedMark->setChecked(!sidesSwappedMark->isChecked());
-    modulo_.VersoTabellone = -modulo_.VersoTabellone;
-    display_->GiraTabellone();
+    modulo_.TowardsDisplay = -modulo_.TowardsDisplay;
+    display_->SwapDisplay();
 }
 
-void ConsoleWindow::RipristinaVerso() {
-    if (modulo_.VersoTabellone == -1) {
+void ConsoleWindow::RestoreDirection() {
+    if (modulo_.TowardsDisplay == -1) {
         swapDisplaySides();
     }
 }
 
-void ConsoleWindow::TabelloneNormale() {
-    modulo_.VersoTabellone = 1;
+void ConsoleWindow::DisplayNormal() {
+    modulo_.TowardsDisplay = 1;
     sidesSwappedMark->setChecked(false);
-    Zooma(true);
+    ZoomAll(true);
 }
 
 void ConsoleWindow::openSponsorManager() {
-    SponsorManager gestione({modulo_, piattaforma_, *display_, [this] { TabelloneNormale(); }});
-    piattaforma_.modali.Mostra(gestione);
+    SponsorManager handling({modulo_, platform_, *display_, [this] { DisplayNormal(); }});
+    platform_.modal.Show(handling);
 }

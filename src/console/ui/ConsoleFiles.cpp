@@ -1,16 +1,16 @@
 // The console's match file commands: save, load, and the emergency copy.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "match/FilePartita.h"
-#include "platform/Cartelle.h"
-#include "platform/Dialoghi.h"
-#include "platform/Orologio.h"
-#include "platform/Piattaforma.h"
-#include "shared/DialogoSalva.h"
-#include "match/Archivio.h"
+#include "match/MatchFile.h"
+#include "platform/Folders.h"
+#include "platform/Dialogs.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "shared/SaveDialog.h"
+#include "match/Archive.h"
 #include "platform/Shell.h"
-#include "shared/ScrittoreFile.h"
-#include "shared/TestoFile.h"
+#include "shared/FileWriter.h"
+#include "shared/FileText.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,229 +18,229 @@
 
 namespace {
 // A match of five long sets is a few kilobytes; a file this big is not a match file.
-constexpr qint64 DimensioneMassima = 64LL * 1024 * 1024;
+constexpr qint64 MaxSize = 64LL * 1024 * 1024;
 } // namespace
 
-QString ConsoleWindow::PercorsoEmergenza() const {
-    return luogoCopia_->copyPath();
+QString ConsoleWindow::EmergencyPath() const {
+    return copyPlace_->copyPath();
 }
 
-bool ConsoleWindow::SalvaPartita(const QString& percorso) {
-    return ScriviFileTesto(percorso, RigheFilePartita(partita_, piattaforma_.orologio.Adesso(),
-                                                      modulo_.Lingue));
+bool ConsoleWindow::SaveMatch(const QString& path) {
+    return WriteTextFile(path, MatchFileLines(match_, platform_.clock.Now(),
+                                                      modulo_.Languages));
 }
 
-void ConsoleWindow::SalvaEmergenza() {
-    copia_->Consegna(PercorsoEmergenza(),
-                     CodificaRighe(RigheFilePartita(partita_, piattaforma_.orologio.Adesso(),
-                                                    modulo_.Lingue)));
+void ConsoleWindow::SaveEmergencyCopy() {
+    copy_->HandOver(EmergencyPath(),
+                     EncodeLines(MatchFileLines(match_, platform_.clock.Now(),
+                                                    modulo_.Languages)));
 }
 
-QString ConsoleWindow::PercorsoInUso() const {
-    return luogoCopia_->markerPath();
+QString ConsoleWindow::PathInUse() const {
+    return copyPlace_->markerPath();
 }
 
-void ConsoleWindow::RiprendiSeInterrotta() {
-    if (const QString& motivo = luogoCopia_->temporaryRefusal(); !motivo.isEmpty()) {
-        piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
+void ConsoleWindow::ResumeIfInterrupted() {
+    if (const QString& reason = copyPlace_->temporaryRefusal(); !reason.isEmpty()) {
+        platform_.dialogs.Message(
+            modulo_.Translate(QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
                                            "emergenza della partita va nella cartella:")) +
-                u' ' + QDir::toNativeSeparators(luogoCopia_->folder()) + QStringLiteral("\n\n") +
-                QDir::toNativeSeparators(luogoCopia_->temporaryFolder()) + QStringLiteral(": ") + motivo,
-            Pulsanti::Ok);
+                u' ' + QDir::toNativeSeparators(copyPlace_->folder()) + QStringLiteral("\n\n") +
+                QDir::toNativeSeparators(copyPlace_->temporaryFolder()) + QStringLiteral(": ") + reason,
+            Buttons::Ok);
     }
     // An earlier run may have kept its copy in the other folder.
-    bool interrotta = false;
-    QString copia;
-    std::optional<QStringList> righe;
-    std::optional<std::array<QString, 2>> squadre;
-    for (const QString& cartella : luogoCopia_->foldersToSearch()) {
-        const QDir dir(cartella);
-        interrotta = interrotta || QFileInfo::exists(dir.filePath(QFileInfo(PercorsoInUso()).fileName()));
-        const QString percorso = dir.filePath(QFileInfo(PercorsoEmergenza()).fileName());
-        auto lette = LeggiFileTesto(percorso, DimensioneMassima);
-        const auto file = lette ? LeggiFilePartita(*lette) : std::nullopt;
-        auto daRiprendere = file ? PartitaDaRiprendere(*file, modulo_.Lingue) : std::nullopt;
-        if (daRiprendere && (copia.isEmpty() || QFileInfo(percorso).lastModified() > QFileInfo(copia).lastModified())) {
-            copia = percorso;
-            righe = std::move(lette);
-            squadre = std::move(daRiprendere);
+    bool interrupted = false;
+    QString copy;
+    std::optional<QStringList> lines;
+    std::optional<std::array<QString, 2>> teams;
+    for (const QString& folder : copyPlace_->foldersToSearch()) {
+        const QDir dir(folder);
+        interrupted = interrupted || QFileInfo::exists(dir.filePath(QFileInfo(PathInUse()).fileName()));
+        const QString path = dir.filePath(QFileInfo(EmergencyPath()).fileName());
+        auto read = ReadTextFile(path, MaxSize);
+        const auto file = read ? ReadMatchFile(*read) : std::nullopt;
+        auto toResume = file ? MatchToResume(*file, modulo_.Languages) : std::nullopt;
+        if (toResume && (copy.isEmpty() || QFileInfo(path).lastModified() > QFileInfo(copy).lastModified())) {
+            copy = path;
+            lines = std::move(read);
+            teams = std::move(toResume);
         }
     }
-    QFile segno(PercorsoInUso());
-    if (segno.open(QIODevice::WriteOnly)) {
-        segno.close();
+    QFile sign(PathInUse());
+    if (sign.open(QIODevice::WriteOnly)) {
+        sign.close();
     }
-    if (!interrotta || !squadre) {
+    if (!interrupted || !teams) {
         return;
     }
-    const QString domanda =
-        modulo_.Traduci(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
+    const QString question =
+        modulo_.Translate(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
                                        "in corso. Vuoi riprenderla?")) +
-        QStringLiteral("\n\n") + (*squadre)[0] + QStringLiteral(" - ") + (*squadre)[1] +
+        QStringLiteral("\n\n") + (*teams)[0] + QStringLiteral(" - ") + (*teams)[1] +
         QStringLiteral("\n") +
-        QFileInfo(copia).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::Si) {
-        CaricaPartita(copia);
+        QFileInfo(copy).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    if (platform_.dialogs.Message(question, Buttons::SiNo) == Answer::Si) {
+        LoadMatch(copy);
         return;
     }
-    archivio_->Conserva(CodificaRighe(*righe), piattaforma_.orologio.Adesso(), (*squadre)[0],
-                        (*squadre)[1]);
+    archive_->Keep(EncodeLines(*lines), platform_.clock.Now(), (*teams)[0],
+                        (*teams)[1]);
 }
 
-bool ConsoleWindow::AttendiCopia(int ms) {
-    return copia_->Attendi(ms);
+bool ConsoleWindow::WaitForCopy(int ms) {
+    return copy_->Wait(ms);
 }
 
-void ConsoleWindow::CopiaNonScritta(const QString& percorso, const QString& motivo) {
-    if (copiaInErrore_) {
+void ConsoleWindow::CopyNotWritten(const QString& path, const QString& reason) {
+    if (copyFailing_) {
         return;
     }
-    copiaInErrore_ = true;
-    piattaforma_.dialoghi.Messaggio(
-        modulo_.Traduci(QStringLiteral(
+    copyFailing_ = true;
+    platform_.dialogs.Message(
+        modulo_.Translate(QStringLiteral(
             "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
             "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.")) +
-            QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(percorso).absolutePath()) +
-            QStringLiteral(": ") + motivo,
-        Pulsanti::Ok);
+            QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
+            QStringLiteral(": ") + reason,
+        Buttons::Ok);
 }
 
 void ConsoleWindow::saveMatch() {
-    auto& dialoghi = piattaforma_.dialoghi;
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
-    if (partita_.Storico.isEmpty()) {
-        dialoghi.Messaggio(t("La partita non è ancora iniziata"), Pulsanti::Ok);
+    auto& dialogs = platform_.dialogs;
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    if (match_.History.isEmpty()) {
+        dialogs.Message(t("La partita non è ancora iniziata"), Buttons::Ok);
         return;
     }
-    const SceltaSalva scelta = DialogoSalva(dialoghi, QStringLiteral("Brivanta (*.txt)"),
-                                            modulo_.CartellaDati, QStringLiteral("Save File"),
+    const SaveChoice choice = SaveDialog(dialogs, QStringLiteral("Brivanta (*.txt)"),
+                                            modulo_.DataFolder, QStringLiteral("Save File"),
                                             QString());
-    if (!scelta.SceltaFatta) {
-        dialoghi.Messaggio(t("Non hai selezionato nessun file, operazione annullata"),
-                           Pulsanti::Ok);
+    if (!choice.ChoiceMade) {
+        dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"),
+                           Buttons::Ok);
         return;
     }
-    QString percorso = scelta.FileScelto;
-    if (!percorso.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
-        percorso += QStringLiteral(".txt");
+    QString path = choice.ChosenFile;
+    if (!path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".txt");
     }
-    if (QFileInfo::exists(percorso) &&
-        dialoghi.Messaggio(t("Il file") + QStringLiteral(" :") + percorso + QStringLiteral(" ") +
+    if (QFileInfo::exists(path) &&
+        dialogs.Message(t("Il file") + QStringLiteral(" :") + path + QStringLiteral(" ") +
                                t("esiste già. Vuoi sovrascrivere questa partita?"),
-                           Pulsanti::SiNo, Predefinito::Rinuncia) == Risposta::No) {
+                           Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
-    if (!SalvaPartita(percorso)) {
-        dialoghi.Messaggio(t("Non è stato possibile salvare la partita nel file") +
-                               QStringLiteral(" : ") + percorso,
-                           Pulsanti::Ok);
+    if (!SaveMatch(path)) {
+        dialogs.Message(t("Non è stato possibile salvare la partita nel file") +
+                               QStringLiteral(" : ") + path,
+                           Buttons::Ok);
         return;
     }
-    setWindowTitle(QStringLiteral("Brivanta : ") + NomeFile(percorso).toUpper());
-    ConservaPartita();
+    setWindowTitle(QStringLiteral("Brivanta : ") + FileName(path).toUpper());
+    KeepMatch();
 }
 
-void ConsoleWindow::ConservaPartita() {
-    if (!PartitaInCorso(partita_)) {
+void ConsoleWindow::KeepMatch() {
+    if (!MatchInProgress(match_)) {
         return;
     }
-    const QDateTime adesso = piattaforma_.orologio.Adesso();
-    archivio_->Conserva(CodificaRighe(RigheFilePartita(partita_, adesso, modulo_.Lingue)), adesso,
-                        partita_.NomeSquadra[0], partita_.NomeSquadra[1]);
+    const QDateTime now = platform_.clock.Now();
+    archive_->Keep(EncodeLines(MatchFileLines(match_, now, modulo_.Languages)), now,
+                        match_.TeamName[0], match_.TeamName[1]);
 }
 
 void ConsoleWindow::openBackupsFolder() {
-    const QString cartella = archivio_->Cartella();
-    if (cartella.isEmpty() || !QDir().mkpath(cartella)) {
-        CopiaSicurezzaNonScritta(cartella);
+    const QString folder = archive_->Folder();
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        BackupNotWritten(folder);
         return;
     }
-    piattaforma_.shell.Apri(cartella);
+    platform_.shell.Open(folder);
 }
 
-void ConsoleWindow::CopiaSicurezzaNonScritta(const QString& cartella, const QString& motivo) {
-    piattaforma_.dialoghi.Messaggio(
-        modulo_.Traduci(
+void ConsoleWindow::BackupNotWritten(const QString& folder, const QString& reason) {
+    platform_.dialogs.Message(
+        modulo_.Translate(
             QStringLiteral("Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
-            u' ' + cartella + (motivo.isEmpty() ? QString() : QStringLiteral(" (") + motivo + u')'),
-        Pulsanti::Ok);
+            u' ' + folder + (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + u')'),
+        Buttons::Ok);
 }
 
 
 void ConsoleWindow::loadMatch() {
-    auto& dialoghi = piattaforma_.dialoghi;
-    if (!partita_.Storico.isEmpty() &&
-        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
+    auto& dialogs = platform_.dialogs;
+    if (!match_.History.isEmpty() &&
+        dialogs.Message(modulo_.Translate(QStringLiteral(
                                "Una partita di Brivanta è già in corso, desideri abbandonarla e "
                                "caricare un'altra partita?")),
-                           Pulsanti::SiNo, Predefinito::Rinuncia) == Risposta::No) {
+                           Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
-    const QString percorso =
-        dialoghi.ApriFile(modulo_.Traduci(QStringLiteral("File TXT")), modulo_.CartellaDati,
+    const QString path =
+        dialogs.OpenFile(modulo_.Translate(QStringLiteral("File TXT")), modulo_.DataFolder,
                           QStringLiteral("File di partita TXT (*.txt *.TXT)"));
-    if (!percorso.isEmpty()) {
-        CaricaPartita(percorso);
+    if (!path.isEmpty()) {
+        LoadMatch(path);
     }
 }
 
 void ConsoleWindow::loadMatchFromButton() {
-    RipristinaVerso();
+    RestoreDirection();
     loadMatch();
 }
 
 void ConsoleWindow::loadEmergencyCopy() {
-    auto& dialoghi = piattaforma_.dialoghi;
-    const QFileInfo copia(PercorsoEmergenza());
-    if (!copia.exists()) {
-        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral(
+    auto& dialogs = platform_.dialogs;
+    const QFileInfo copy(EmergencyPath());
+    if (!copy.exists()) {
+        dialogs.Message(modulo_.Translate(QStringLiteral(
                                "Attensione non è ancora stata salvata nessuna partita nella "
                                "cartella dei files temporanei.")),
-                           Pulsanti::Ok);
+                           Buttons::Ok);
         return;
     }
-    const QString domanda =
-        modulo_.Traduci(QStringLiteral(
+    const QString question =
+        modulo_.Translate(QStringLiteral(
             "Attenzione questa procedura di emergenza carica una partita contenuta nella cartella "
             "dei file temporanei di Windows, non è garantita la risoluzione del problema ma in "
             "caso di necessità è possibile tentare di caricare un file di partita salvato il : ")) +
         QStringLiteral("\n") +
-        copia.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
+        copy.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
         QStringLiteral("\n\n");
-    if (dialoghi.Messaggio(domanda, Pulsanti::SiNo) == Risposta::No) {
+    if (dialogs.Message(question, Buttons::SiNo) == Answer::No) {
         return;
     }
-    CaricaPartita(copia.filePath());
+    LoadMatch(copy.filePath());
 }
 
-void ConsoleWindow::CaricaPartita(const QString& percorso) {
-    const auto righe = LeggiFileTesto(percorso, DimensioneMassima);
-    if (!righe) {
+void ConsoleWindow::LoadMatch(const QString& path) {
+    const auto lines = ReadTextFile(path, MaxSize);
+    if (!lines) {
         return;
     }
-    const auto file = LeggiFilePartita(*righe);
+    const auto file = ReadMatchFile(*lines);
     if (!file) {
-        piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(
+        platform_.dialogs.Message(
+            modulo_.Translate(
                 QStringLiteral("Questo file di testo non è relativo ad una partita di Brivanta")),
-            Pulsanti::Ok);
+            Buttons::Ok);
         return;
     }
-    setWindowTitle(QStringLiteral("Brivanta : ") + NomeFile(percorso).toUpper());
+    setWindowTitle(QStringLiteral("Brivanta : ") + FileName(path).toUpper());
     // The match this file replaces stays among the backups.
-    ConservaPartita();
-    const auto squadre = ApplicaFilePartita(partita_, *file, modulo_.Lingue);
-    for (int lato = 0; lato < 2; ++lato) {
-        ScegliDaFile(lato, squadre[lato]);
+    KeepMatch();
+    const auto teams = ApplyMatchFile(match_, *file, modulo_.Languages);
+    for (int side = 0; side < 2; ++side) {
+        ChooseFromFile(side, teams[side]);
     }
-    if (partita_.Tabellone.Marcatore[0] || partita_.Tabellone.Marcatore[1]) {
+    if (match_.Display.Scorer[0] || match_.Display.Scorer[1]) {
         TimerFrames.start();
     }
-    if (partita_.PartitaFinita != 0) {
-        FinePartita();
+    if (match_.FinishedMatch != 0) {
+        MatchEnd();
     }
     // The loaded match is now the one a crash must not lose.
-    SalvaEmergenza();
-    Aggiorna();
+    SaveEmergencyCopy();
+    Update();
 }

@@ -1,42 +1,42 @@
 // The help pages, the about box, the update notice and the team editor.
 #include "console/ui/ConsoleWindow.h"
 #include "console/ui/AboutBox.h"
-#include "platform/Dialoghi.h"
-#include "platform/FinestreModali.h"
-#include "platform/Piattaforma.h"
+#include "platform/Dialogs.h"
+#include "platform/ModalWindows.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "shared/Aiuto.h"
-#include "shared/Prodotto.h"
+#include "shared/Help.h"
+#include "shared/Product.h"
 #include "teams/ui/TeamEditor.h"
 
 void ConsoleWindow::openHelp() {
-    ApriAiuto(modulo_, piattaforma_.shell, "readme");
+    OpenHelp(modulo_, platform_.shell, "readme");
 }
 
 void ConsoleWindow::openTeamHelp() {
-    ApriAiuto(modulo_, piattaforma_.shell, "readmeTEAM");
+    OpenHelp(modulo_, platform_.shell, "readmeTEAM");
 }
 
 void ConsoleWindow::openSponsorHelp() {
-    ApriAiuto(modulo_, piattaforma_.shell, "readmeSPONS");
+    OpenHelp(modulo_, platform_.shell, "readmeSPONS");
 }
 
 void ConsoleWindow::openAboutBox() {
-    AboutBox informazioni(modulo_, piattaforma_.shell);
-    informazioni.Form_Load();
-    piattaforma_.modali.Mostra(informazioni);
+    AboutBox info(modulo_, platform_.shell);
+    info.Form_Load();
+    platform_.modal.Show(info);
 }
 
 void ConsoleWindow::checkForUpdates() {
-    piattaforma_.dialoghi.Messaggio(modulo_.Traduci(TestoAggiornamento(VersioneProgramma())),
-                                    Pulsanti::Ok);
-    piattaforma_.shell.Apri(PaginaProdotto());
+    platform_.dialogs.Message(modulo_.Translate(UpdateText(ProgramVersion())),
+                                    Buttons::Ok);
+    platform_.shell.Open(ProductPage());
 }
 
 void ConsoleWindow::openTeamEditor() {
-    TeamEditor editor(modulo_, piattaforma_, lettore_);
+    TeamEditor editor(modulo_, platform_, player_);
     editor.Form_Load();
-    piattaforma_.modali.Mostra(editor);
+    platform_.modal.Show(editor);
     // Team folders created or renamed in the editor reach the team lists.
     Form_Load();
     activateWindow();

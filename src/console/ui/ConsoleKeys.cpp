@@ -1,124 +1,124 @@
 // The console without the mouse: the key map, the pending code, Return and Tab.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "platform/Piattaforma.h"
-#include "teams/SceltaSquadra.h"
+#include "platform/Platform.h"
+#include "teams/TeamChoice.h"
 
 #include <QAbstractButton>
 #include <QKeySequence>
 
 namespace {
 // Athlete codes are at most this long; more typing starts a new code.
-constexpr int LunghezzaCodice = 3;
+constexpr int CodeLength = 3;
 
-bool Invio(int tasto) {
-    return tasto == Qt::Key_Return || tasto == Qt::Key_Enter;
+bool Sending(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 } // namespace
 
-bool ConsoleWindow::EseguiAzione(Azione a) {
-    const auto se = [](QWidget* w, auto&& fai) {
+bool ConsoleWindow::RunAction(Action a) {
+    const auto se = [](QWidget* w, auto&& make) {
         if (!w->isEnabled()) {
             return false;
         }
-        fai();
+        make();
         return true;
     };
     switch (a) {
-    case Azione::CasaPiu: return se(scoreButtons[0], [this] { changeScore(0); });
-    case Azione::CasaMeno: return se(scoreButtons[1], [this] { changeScore(1); });
-    case Azione::OspitiMeno: return se(scoreButtons[2], [this] { changeScore(2); });
-    case Azione::OspitiPiu: return se(scoreButtons[3], [this] { changeScore(3); });
-    case Azione::Undo: return se(undoButton, [this] { undoLastLine(); });
-    case Azione::TimeoutCasa: return se(timeoutIcons[0], [this] { callTimeout(0); });
-    case Azione::TimeoutOspiti: return se(timeoutIcons[1], [this] { callTimeout(1); });
-    case Azione::Tipo0:
-    case Azione::Tipo1:
-    case Azione::Tipo2:
-    case Azione::Tipo3:
-    case Azione::Tipo4:
-        choosePointType(static_cast<int>(a) - static_cast<int>(Azione::Tipo0));
+    case Action::HomePlus: return se(scoreButtons[0], [this] { changeScore(0); });
+    case Action::HomeMinus: return se(scoreButtons[1], [this] { changeScore(1); });
+    case Action::MinusGuests: return se(scoreButtons[2], [this] { changeScore(2); });
+    case Action::PlusGuests: return se(scoreButtons[3], [this] { changeScore(3); });
+    case Action::Undo: return se(undoButton, [this] { undoLastLine(); });
+    case Action::HomeTimeout: return se(timeoutIcons[0], [this] { callTimeout(0); });
+    case Action::GuestsTimeout: return se(timeoutIcons[1], [this] { callTimeout(1); });
+    case Action::Type0:
+    case Action::Type1:
+    case Action::Type2:
+    case Action::Type3:
+    case Action::Type4:
+        choosePointType(static_cast<int>(a) - static_cast<int>(Action::Type0));
         return true;
-    case Azione::CodiceE:
-        codiceInAttesa_ = QStringLiteral("E");
-        MostraCodiceInAttesa();
+    case Action::CodeE:
+        pendingCode_ = QStringLiteral("E");
+        ShowPendingCode();
         return true;
-    case Azione::PulisciCodici:
-        codiceInAttesa_.clear();
-        for (int lato = 0; lato < 2; ++lato) {
-            codeBoxes[lato]->clear();
-            codeBoxChanged(lato);
+    case Action::ClearCodes:
+        pendingCode_.clear();
+        for (int side = 0; side < 2; ++side) {
+            codeBoxes[side]->clear();
+            codeBoxChanged(side);
         }
-        MostraCodiceInAttesa();
+        ShowPendingCode();
         return true;
-    case Azione::Anteprima: refreshPreview(); return true;
-    case Azione::Statistiche: return se(statisticsButton, [this] { showStatistics(); });
-    case Azione::UltimiPunti: return se(lastPointsButton, [this] { showLastPoints(); });
-    case Azione::SquadraInTesta: return se(leadingTeamButton, [this] { showLeadingTeam(); });
-    case Azione::Presentazione: return se(presentationButton, [this] { togglePresentation(); });
+    case Action::Preview: refreshPreview(); return true;
+    case Action::Statistics: return se(statisticsButton, [this] { showStatistics(); });
+    case Action::LastPoints: return se(lastPointsButton, [this] { showLastPoints(); });
+    case Action::LeadingTeam: return se(leadingTeamButton, [this] { showLeadingTeam(); });
+    case Action::Presentation: return se(presentationButton, [this] { togglePresentation(); });
     }
     return false;
 }
 
-void ConsoleWindow::Tasto(Azione a) {
-    const int lato = a == Azione::CasaPiu ? 0 : 1;
+void ConsoleWindow::Key(Action a) {
+    const int side = a == Action::HomePlus ? 0 : 1;
 
-    if ((a == Azione::CasaPiu || a == Azione::OspitiPiu) && !codiceInAttesa_.isEmpty() &&
-        scoreButtons[lato == 0 ? 0 : 3]->isEnabled()) {
-        ScegliCodice(lato, codiceInAttesa_);
-        codiceInAttesa_.clear();
-        MostraCodiceInAttesa();
+    if ((a == Action::HomePlus || a == Action::PlusGuests) && !pendingCode_.isEmpty() &&
+        scoreButtons[side == 0 ? 0 : 3]->isEnabled()) {
+        ChooseCode(side, pendingCode_);
+        pendingCode_.clear();
+        ShowPendingCode();
     }
-    EseguiAzione(a);
+    RunAction(a);
 }
 
-int ConsoleWindow::RigaDelCodice(int lato, const QString& codice) const {
-    for (int riga = 0; !codice.isEmpty() && riga < rosterLists[lato]->count(); ++riga) {
-        if (CodiceDaRiga(rosterLists[lato]->item(riga)->text()).compare(codice, Qt::CaseInsensitive) ==
+int ConsoleWindow::CodeLine(int side, const QString& code) const {
+    for (int line = 0; !code.isEmpty() && line < rosterLists[side]->count(); ++line) {
+        if (CodeFromLine(rosterLists[side]->item(line)->text()).compare(code, Qt::CaseInsensitive) ==
             0) {
-            return riga;
+            return line;
         }
     }
     return -1;
 }
 
-void ConsoleWindow::ScegliCodice(int lato, const QString& codice) {
-    if (const int riga = RigaDelCodice(lato, codice); riga >= 0) {
-        rosterLists[lato]->setCurrentRow(riga);
-        pickAthlete(lato);
+void ConsoleWindow::ChooseCode(int side, const QString& code) {
+    if (const int line = CodeLine(side, code); line >= 0) {
+        rosterLists[side]->setCurrentRow(line);
+        pickAthlete(side);
         return;
     }
-    codeBoxes[lato]->setText(codice);
-    codeBoxChanged(lato);
+    codeBoxes[side]->setText(code);
+    codeBoxChanged(side);
 }
 
 // A code typed in the box names its athlete as a click on the roster would, so the scorer's
 // panel never shows the athlete clicked before.
 void ConsoleWindow::codeBoxChanged(int Index) {
-    const QString codice = codeBoxes[Index]->text().trimmed();
-    const int riga = RigaDelCodice(Index, codice);
-    if (riga < 0) {
-        partita_.NumeroMarcatore.clear();
-        partita_.NomeMarcatore.clear();
-    } else if (codice.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
-        partita_.NumeroMarcatore = CodiceDaRiga(rosterLists[Index]->item(riga)->text());
-        partita_.NomeMarcatore = NomeDaRiga(rosterLists[Index]->item(riga)->text());
-        PreparaFotoMarcatore(Index);
+    const QString code = codeBoxes[Index]->text().trimmed();
+    const int line = CodeLine(Index, code);
+    if (line < 0) {
+        match_.ScorerNumber.clear();
+        match_.ScorerName.clear();
+    } else if (code.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
+        match_.ScorerNumber = CodeFromLine(rosterLists[Index]->item(line)->text());
+        match_.ScorerName = NameFromLine(rosterLists[Index]->item(line)->text());
+        PrepareScorerPhoto(Index);
     }
 }
 
-void ConsoleWindow::ImpostaTasti(const MappaTasti& tasti) {
-    tasti_ = tasti;
-    tasti_.Scrivi(piattaforma_.impostazioni);
+void ConsoleWindow::SetKeys(const KeysMap& keys) {
+    keys_ = keys;
+    keys_.Write(platform_.settings);
 }
 
-void ConsoleWindow::MostraCodiceInAttesa() {
+void ConsoleWindow::ShowPendingCode() {
     for (QLineEdit* t : codeBoxes) {
-        t->setPlaceholderText(codiceInAttesa_);
+        t->setPlaceholderText(pendingCode_);
     }
 }
 
-void ConsoleWindow::OrdineTab() {
+void ConsoleWindow::TabOrder() {
     setTabOrder(codeBoxes[0], scoreButtons[0]);
     setTabOrder(scoreButtons[0], codeBoxes[1]);
     setTabOrder(codeBoxes[1], scoreButtons[3]);
@@ -127,83 +127,83 @@ void ConsoleWindow::OrdineTab() {
     }
 }
 
-bool ConsoleWindow::TastoPremuto(QWidget* destinatario, const QKeyEvent& e) {
-    const int tasto = e.key();
-    if (tasto == Qt::Key_unknown || tasto == Qt::Key_Shift || tasto == Qt::Key_Control ||
-        tasto == Qt::Key_Alt || tasto == Qt::Key_Meta || tasto == Qt::Key_AltGr) {
+bool ConsoleWindow::PressedKey(QWidget* recipient, const QKeyEvent& e) {
+    const int key = e.key();
+    if (key == Qt::Key_unknown || key == Qt::Key_Shift || key == Qt::Key_Control ||
+        key == Qt::Key_Alt || key == Qt::Key_Meta || key == Qt::Key_AltGr) {
         return false;
     }
-    const Qt::KeyboardModifiers comandi =
+    const Qt::KeyboardModifiers commands =
         e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const bool scrive = !e.text().isEmpty() && e.text()[0].isPrint() && comandi == 0;
+    const bool writes = !e.text().isEmpty() && e.text()[0].isPrint() && commands == 0;
     // The display never traps the operator: Esc there is always the way back.
-    if (tasto == Qt::Key_Escape && destinatario->window() == display_.get()) {
-        TabelloneEsc();
+    if (key == Qt::Key_Escape && recipient->window() == display_.get()) {
+        DisplayEsc();
         return true;
     }
-    auto* casella = qobject_cast<QLineEdit*>(destinatario);
-    if (!(casella != nullptr && scrive)) {
-        const QString nome = QKeySequence(e.keyCombination()).toString(QKeySequence::PortableText);
-        if (const auto a = tasti_.AzioneDi(nome)) {
+    auto* box = qobject_cast<QLineEdit*>(recipient);
+    if (!(box != nullptr && writes)) {
+        const QString name = QKeySequence(e.keyCombination()).toString(QKeySequence::PortableText);
+        if (const auto a = keys_.ActionOf(name)) {
             // A number typed in one side's box, then the other side's +1 key: meant for the
             // side of the key.
-            const int altro = *a == Azione::CasaPiu ? 1 : *a == Azione::OspitiPiu ? 0 : -1;
-            if (altro >= 0 && casella == codeBoxes[altro] && codiceInAttesa_.isEmpty() &&
-                !casella->text().trimmed().isEmpty()) {
-                codiceInAttesa_ = casella->text().trimmed();
-                casella->clear();
-                codeBoxChanged(altro);
+            const int other = *a == Action::HomePlus ? 1 : *a == Action::PlusGuests ? 0 : -1;
+            if (other >= 0 && box == codeBoxes[other] && pendingCode_.isEmpty() &&
+                !box->text().trimmed().isEmpty()) {
+                pendingCode_ = box->text().trimmed();
+                box->clear();
+                codeBoxChanged(other);
             }
-            Tasto(*a);
+            Key(*a);
             return true;
         }
     }
-    if (Invio(tasto) && comandi == 0) {
+    if (Sending(key) && commands == 0) {
         for (int i = 0; i < 2; ++i) {
-            if (destinatario == codeBoxes[i]) {
-                EseguiAzione(i == 0 ? Azione::CasaPiu : Azione::OspitiPiu);
+            if (recipient == codeBoxes[i]) {
+                RunAction(i == 0 ? Action::HomePlus : Action::PlusGuests);
                 return true;
             }
-            if (destinatario == teamLists[i] && teamLists[i]->currentItem() != nullptr) {
+            if (recipient == teamLists[i] && teamLists[i]->currentItem() != nullptr) {
                 if (teamLists[i]->isEnabled()) {
                     chooseTeam(i);
                 }
                 return true;
             }
-            if (destinatario == rosterLists[i] && rosterLists[i]->currentItem() != nullptr) {
+            if (recipient == rosterLists[i] && rosterLists[i]->currentItem() != nullptr) {
                 if (rosterLists[i]->isEnabled()) {
                     scoreForAthlete(i);
                 }
                 return true;
             }
         }
-        if (auto* pulsante = qobject_cast<QAbstractButton*>(destinatario)) {
-            if (pulsante->isEnabled()) {
-                pulsante->click();
+        if (auto* button = qobject_cast<QAbstractButton*>(recipient)) {
+            if (button->isEnabled()) {
+                button->click();
             }
             return true;
         }
         return false;
     }
     // Typing a code with no box to type in: it waits for a side's +1 key.
-    if (casella != nullptr || destinatario == teamLists[0] || destinatario == teamLists[1]) {
+    if (box != nullptr || recipient == teamLists[0] || recipient == teamLists[1]) {
         return false;
     }
-    if (tasto == Qt::Key_Backspace && !codiceInAttesa_.isEmpty()) {
-        codiceInAttesa_.chop(1);
-        MostraCodiceInAttesa();
+    if (key == Qt::Key_Backspace && !pendingCode_.isEmpty()) {
+        pendingCode_.chop(1);
+        ShowPendingCode();
         return true;
     }
-    if (scrive && (e.text()[0].isDigit() || e.text().compare(QStringLiteral("e"),
+    if (writes && (e.text()[0].isDigit() || e.text().compare(QStringLiteral("e"),
                                                              Qt::CaseInsensitive) == 0)) {
-        if (codiceInAttesa_.size() >= LunghezzaCodice || codiceInAttesa_ == QStringLiteral("E")) {
-            codiceInAttesa_.clear();
+        if (pendingCode_.size() >= CodeLength || pendingCode_ == QStringLiteral("E")) {
+            pendingCode_.clear();
         }
-        codiceInAttesa_ += e.text().toUpper();
-        if (codiceInAttesa_.size() > 1 && codiceInAttesa_.contains(u'E')) {
-            codiceInAttesa_ = e.text().toUpper();
+        pendingCode_ += e.text().toUpper();
+        if (pendingCode_.size() > 1 && pendingCode_.contains(u'E')) {
+            pendingCode_ = e.text().toUpper();
         }
-        MostraCodiceInAttesa();
+        ShowPendingCode();
         return true;
     }
     return false;

@@ -1,78 +1,78 @@
 // The language table and the "Lingua" menu.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "platform/Impostazioni.h"
-#include "platform/Piattaforma.h"
-#include "shared/TestoFile.h"
+#include "platform/Settings.h"
+#include "platform/Platform.h"
+#include "shared/FileText.h"
 
 #include <QDir>
 
 namespace {
 // A language table is a few hundred rows; a file this big is not one.
-constexpr qint64 DimensioneMassimaTabella = 4LL * 1024 * 1024;
+constexpr qint64 MaxTableSize = 4LL * 1024 * 1024;
 } // namespace
 
-void ConsoleWindow::CaricaLingue() {
-    const auto righe = LeggiFileTesto(
-        QDir(modulo_.CartellaProgramma).filePath(QStringLiteral("Languages.csv")),
-        DimensioneMassimaTabella);
-    if (!righe) {
+void ConsoleWindow::LoadLanguages() {
+    const auto lines = ReadTextFile(
+        QDir(modulo_.ProgramFolder).filePath(QStringLiteral("Languages.csv")),
+        MaxTableSize);
+    if (!lines) {
         return;
     }
-    TabellaLingue& lingue = modulo_.Lingue;
-    lingue.Carica(*righe);
+    LanguageTable& languages = modulo_.Languages;
+    languages.Load(*lines);
     while (languageActions.size() > 1) {
         languageMenu->removeAction(languageActions.back());
         delete languageActions.back();
         languageActions.pop_back();
     }
-    const auto& codici = lingue.CodiciLingua();
-    const auto& nomi = lingue.NomiLingua();
-    for (int i = 1; i <= TabellaLingue::LingueNelMenu; ++i) {
-        if (codici[i].isEmpty() || codici[i] == QStringLiteral("ITA")) {
+    const auto& codes = languages.LanguageCodes();
+    const auto& names = languages.LanguageNames();
+    for (int i = 1; i <= LanguageTable::LanguagesInMenu; ++i) {
+        if (codes[i].isEmpty() || codes[i] == QStringLiteral("ITA")) {
             continue;
         }
-        QAction* voce = languageActions[0];
+        QAction* item = languageActions[0];
         if (i > 1) {
-            voce = languageMenu->addAction(QString());
-            voce->setCheckable(true);
+            item = languageMenu->addAction(QString());
+            item->setCheckable(true);
             languageActions.resize(std::max<size_t>(languageActions.size(), static_cast<size_t>(i)));
-            languageActions[static_cast<size_t>(i - 1)] = voce;
-            connect(voce, &QAction::triggered, this, [this, i] { chooseLanguage(i - 1); });
+            languageActions[static_cast<size_t>(i - 1)] = item;
+            connect(item, &QAction::triggered, this, [this, i] { chooseLanguage(i - 1); });
         }
-        voce->setText(nomi[i].mid(4));
-        voce->setChecked(codici[i] == lingue.LinguaCorrente);
-        if (codici[i] == lingue.LinguaCorrente) {
-            lingue.ColonnaLingua = i - 1;
+        item->setText(names[i].mid(4));
+        item->setChecked(codes[i] == languages.CurrentLanguage);
+        if (codes[i] == languages.CurrentLanguage) {
+            languages.LanguageColumn = i - 1;
         }
     }
 }
 
 void ConsoleWindow::chooseLanguage(int Index) {
-    TabellaLingue& lingue = modulo_.Lingue;
-    const auto& codici = lingue.CodiciLingua();
-    lingue.ColonnaLingua = Index;
-    lingue.LinguaCorrente = codici[static_cast<size_t>(Index + 1)];
-    for (int i = 1; i <= TabellaLingue::LingueNelMenu; ++i) {
-        if (codici[i].isEmpty() || static_cast<size_t>(i - 1) >= languageActions.size() ||
+    LanguageTable& languages = modulo_.Languages;
+    const auto& codes = languages.LanguageCodes();
+    languages.LanguageColumn = Index;
+    languages.CurrentLanguage = codes[static_cast<size_t>(Index + 1)];
+    for (int i = 1; i <= LanguageTable::LanguagesInMenu; ++i) {
+        if (codes[i].isEmpty() || static_cast<size_t>(i - 1) >= languageActions.size() ||
             languageActions[static_cast<size_t>(i - 1)] == nullptr) {
             continue;
         }
-        languageActions[static_cast<size_t>(i - 1)]->setText(lingue.NomiLingua()[i].mid(4));
-        languageActions[static_cast<size_t>(i - 1)]->setChecked(codici[i] == lingue.LinguaCorrente);
+        languageActions[static_cast<size_t>(i - 1)]->setText(languages.LanguageNames()[i].mid(4));
+        languageActions[static_cast<size_t>(i - 1)]->setChecked(codes[i] == languages.CurrentLanguage);
     }
-    piattaforma_.impostazioni.Scrivi(QStringLiteral("Language"), lingue.LinguaCorrente);
-    for (int lato = 0; lato < 2; ++lato) {
-        if (teamLists[lato]->currentItem() != nullptr) {
-            chooseTeam(lato);
+    platform_.settings.Write(QStringLiteral("Language"), languages.CurrentLanguage);
+    for (int side = 0; side < 2; ++side) {
+        if (teamLists[side]->currentItem() != nullptr) {
+            chooseTeam(side);
         }
     }
     Form_Load();
-    for (int lato = 0; lato < 2; ++lato) {
-        rosterLists[lato]->clear();
-        const QPixmap logo = savedTeamLogos[lato]->pixmap();
-        teamLogos[lato]->setPixmap(logo);
-        display_->MostraLogo(lato, logo);
+    for (int side = 0; side < 2; ++side) {
+        rosterLists[side]->clear();
+        const QPixmap logo = savedTeamLogos[side]->pixmap();
+        teamLogos[side]->setPixmap(logo);
+        display_->ShowLogo(side, logo);
     }
     activateWindow();
 }

@@ -1,6 +1,6 @@
 #include "console/ui/ConsoleWindow.h"
 
-#include "shared/ui/RigaSemplice.h"
+#include "shared/ui/SimpleLine.h"
 
 #include <QMenuBar>
 #include <QPixmap>
@@ -11,133 +11,133 @@ const QString Tahoma = QStringLiteral("Tahoma");
 const QString CourierNew = QStringLiteral("Courier New");
 
 template <class T>
-T* Crea(QWidget* genitore, int l, int t, int w, int h, const QFont& carattere) {
-    auto* c = new T(genitore);
-    Posiziona(c, l, t, w, h);
-    c->setFont(carattere);
+T* Create(QWidget* parent, int l, int t, int w, int h, const QFont& character) {
+    auto* c = new T(parent);
+    Place(c, l, t, w, h);
+    c->setFont(character);
     return c;
 }
 
-QPushButton* Bottone(QWidget* g, int l, int t, int w, int h, const QString& testo,
-                     double punti = 9.75, bool grassetto = false) {
-    auto* b = Crea<QPushButton>(g, l, t, w, h, Carattere(Tahoma, punti, grassetto));
-    b->setText(testo);
+QPushButton* Button(QWidget* g, int l, int t, int w, int h, const QString& text,
+                     double points = 9.75, bool bold = false) {
+    auto* b = Create<QPushButton>(g, l, t, w, h, Character(Tahoma, points, bold));
+    b->setText(text);
     return b;
 }
 
-QLabel* Etichetta(QWidget* g, int l, int t, int w, int h, const QString& testo, double punti,
-                  bool grassetto = false) {
-    auto* e = Crea<QLabel>(g, l, t, w, h, Carattere(Tahoma, punti, grassetto));
-    e->setText(testo);
+QLabel* Label(QWidget* g, int l, int t, int w, int h, const QString& text, double points,
+                  bool bold = false) {
+    auto* e = Create<QLabel>(g, l, t, w, h, Character(Tahoma, points, bold));
+    e->setText(text);
     return e;
 }
 
-QLabel* Figura(QWidget* g, int l, int t, int w, int h, const QString& risorsa = QString()) {
+QLabel* Picture(QWidget* g, int l, int t, int w, int h, const QString& resource = QString()) {
     auto* e = new QLabel(g);
-    Posiziona(e, l, t, w, h);
+    Place(e, l, t, w, h);
     e->setScaledContents(true);
-    if (!risorsa.isEmpty()) {
-        e->setPixmap(QPixmap(risorsa));
+    if (!resource.isEmpty()) {
+        e->setPixmap(QPixmap(resource));
     }
     return e;
 }
 
 } // namespace
 
-void ConsoleWindow::CreaControlli() {
+void ConsoleWindow::CreateControls() {
     area_ = new QWidget(this);
     setCentralWidget(area_);
     QWidget* a = area_;
-    scoreButtons[0] = Bottone(a, 6660, 2340, 1155, 435, QStringLiteral("+ 1"), 12, true);
-    scoreButtons[1] = Bottone(a, 7860, 2340, 435, 435, QStringLiteral("- 1"));
-    scoreButtons[2] = Bottone(a, 9060, 2340, 435, 435, QStringLiteral("- 1"));
-    scoreButtons[3] = Bottone(a, 9540, 2340, 1215, 435, QStringLiteral("+ 1"), 12, true);
-    exitButton = Bottone(a, 1500, 0, 1755, 855, QString());
-    lockButton = Bottone(a, 120, 0, 1335, 855, QString());
-    statisticsButton = Bottone(a, 120, 900, 1335, 1215, QString());
-    endStatisticsButton = Bottone(a, 120, 2520, 2715, 315, QString());
-    leadingTeamButton = Bottone(a, 120, 2880, 1635, 315, QString());
-    lastPointsButton = Bottone(a, 2880, 2520, 1635, 315, QString());
-    presentationButton = Bottone(a, 2040, 2160, 2475, 315, QString());
-    fullScreenButton = Bottone(a, 3300, 0, 1215, 855, QString(), 9);
-    zoomInButton = Bottone(a, 180, 3240, 915, 315, QStringLiteral("Zoom +"));
-    saveMatchButton = Bottone(a, 2640, 1800, 1875, 315, QString());
-    loadMatchButton = Bottone(a, 2640, 1380, 1875, 315, QString());
-    newMatchButton = Bottone(a, 2640, 960, 1875, 315, QString());
-    swapSidesButton = Bottone(a, 2040, 2880, 2475, 315, QString());
-    optionsButton = Bottone(a, 120, 2160, 1875, 315, QString());
-    undoButton = Bottone(a, 8340, 2340, 675, 435, QString());
-    refreshPreviewButton = Bottone(a, 2820, 4620, 1515, 255, QStringLiteral("Refresh scores"));
-    zoomAllButton = Bottone(a, 3240, 3240, 1275, 315, QStringLiteral("Zoom All +"));
-    zoomOutButton = Bottone(a, 1140, 3240, 855, 315, QStringLiteral("Zoom -"));
-    const int sinistraTipo[5] = {4680, 6360, 7800, 9600, 11280};
-    const int larghezzaTipo[5] = {1635, 1335, 1695, 1515, 1455};
+    scoreButtons[0] = Button(a, 6660, 2340, 1155, 435, QStringLiteral("+ 1"), 12, true);
+    scoreButtons[1] = Button(a, 7860, 2340, 435, 435, QStringLiteral("- 1"));
+    scoreButtons[2] = Button(a, 9060, 2340, 435, 435, QStringLiteral("- 1"));
+    scoreButtons[3] = Button(a, 9540, 2340, 1215, 435, QStringLiteral("+ 1"), 12, true);
+    exitButton = Button(a, 1500, 0, 1755, 855, QString());
+    lockButton = Button(a, 120, 0, 1335, 855, QString());
+    statisticsButton = Button(a, 120, 900, 1335, 1215, QString());
+    endStatisticsButton = Button(a, 120, 2520, 2715, 315, QString());
+    leadingTeamButton = Button(a, 120, 2880, 1635, 315, QString());
+    lastPointsButton = Button(a, 2880, 2520, 1635, 315, QString());
+    presentationButton = Button(a, 2040, 2160, 2475, 315, QString());
+    fullScreenButton = Button(a, 3300, 0, 1215, 855, QString(), 9);
+    zoomInButton = Button(a, 180, 3240, 915, 315, QStringLiteral("Zoom +"));
+    saveMatchButton = Button(a, 2640, 1800, 1875, 315, QString());
+    loadMatchButton = Button(a, 2640, 1380, 1875, 315, QString());
+    newMatchButton = Button(a, 2640, 960, 1875, 315, QString());
+    swapSidesButton = Button(a, 2040, 2880, 2475, 315, QString());
+    optionsButton = Button(a, 120, 2160, 1875, 315, QString());
+    undoButton = Button(a, 8340, 2340, 675, 435, QString());
+    refreshPreviewButton = Button(a, 2820, 4620, 1515, 255, QStringLiteral("Refresh scores"));
+    zoomAllButton = Button(a, 3240, 3240, 1275, 315, QStringLiteral("Zoom All +"));
+    zoomOutButton = Button(a, 1140, 3240, 855, 315, QStringLiteral("Zoom -"));
+    const int leftType[5] = {4680, 6360, 7800, 9600, 11280};
+    const int typeWidth[5] = {1635, 1335, 1695, 1515, 1455};
     for (int i = 0; i < 5; ++i) {
-        pointTypeButtons[i] = Crea<QRadioButton>(a, sinistraTipo[i], 2820, larghezzaTipo[i], 255,
-                                        Carattere(Tahoma, 9));
+        pointTypeButtons[i] = Create<QRadioButton>(a, leftType[i], 2820, typeWidth[i], 255,
+                                        Character(Tahoma, 9));
     }
-    sidesSwappedMark = Crea<QRadioButton>(a, 1860, 2880, 210, 315, Carattere(Tahoma, 9));
+    sidesSwappedMark = Create<QRadioButton>(a, 1860, 2880, 210, 315, Character(Tahoma, 9));
     // An indicator of the swapped display, apart from the point-type group.
     sidesSwappedMark->setAutoExclusive(false);
     sidesSwappedMark->setAttribute(Qt::WA_TransparentForMouseEvents);
     sidesSwappedMark->setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < 2; ++i) {
-        teamLists[i] = Crea<QListWidget>(a, i == 0 ? 4620 : 8700, 240, 4095, 840, Carattere(Tahoma, 9));
+        teamLists[i] = Create<QListWidget>(a, i == 0 ? 4620 : 8700, 240, 4095, 840, Character(Tahoma, 9));
     }
     for (int i = 0; i < 2; ++i) {
-        rosterLists[i] = Crea<QListWidget>(a, i == 0 ? 4620 : 8700, 3120, 4095, 6015, Carattere(Tahoma, 12));
+        rosterLists[i] = Create<QListWidget>(a, i == 0 ? 4620 : 8700, 3120, 4095, 6015, Character(Tahoma, 12));
     }
-    historyList = Crea<QListWidget>(a, 12900, 290, 3075, 8850, Carattere(CourierNew, 8.25));
-    statisticsList = Crea<QListWidget>(a, 120, 7020, 4395, 2130, Carattere(CourierNew, 8.25));
+    historyList = Create<QListWidget>(a, 12900, 290, 3075, 8850, Character(CourierNew, 8.25));
+    statisticsList = Create<QListWidget>(a, 120, 7020, 4395, 2130, Character(CourierNew, 8.25));
     // Every line has the same height: the lists need not measure each one as history grows.
     for (QListWidget* l : {historyList, statisticsList}) {
         l->setUniformItemSizes(true);
-        l->setItemDelegate(new RigaSemplice(l));
+        l->setItemDelegate(new SimpleLine(l));
     }
-    statisticsChoiceList = Crea<QListWidget>(a, 1500, 900, 1095, 1200, Carattere(Tahoma, 9));
-    codeBoxes[0] = Crea<QLineEdit>(a, 6000, 2340, 615, 405, Carattere(Tahoma, 11.25));
-    codeBoxes[1] = Crea<QLineEdit>(a, 10800, 2340, 615, 420, Carattere(Tahoma, 11.25));
+    statisticsChoiceList = Create<QListWidget>(a, 1500, 900, 1095, 1200, Character(Tahoma, 9));
+    codeBoxes[0] = Create<QLineEdit>(a, 6000, 2340, 615, 405, Character(Tahoma, 11.25));
+    codeBoxes[1] = Create<QLineEdit>(a, 10800, 2340, 615, 420, Character(Tahoma, 11.25));
     for (int i = 0; i < 2; ++i) {
-        LabScore[i] = Etichetta(a, i == 0 ? 6780 : 8760, 1320, 1875, 975, QStringLiteral("0"), 36,
+        LabScore[i] = Label(a, i == 0 ? 6780 : 8760, 1320, 1875, 975, QStringLiteral("0"), 36,
                                 true);
         LabScore[i]->setAlignment(Qt::AlignCenter);
-        teamNameLabels[i] = Etichetta(a, i == 0 ? 4860 : 8820, 1020, 3855, 255, QString(), 9, true);
+        teamNameLabels[i] = Label(a, i == 0 ? 4860 : 8820, 1020, 3855, 255, QString(), 9, true);
     }
-    teamChoiceCaption = Etichetta(a, 4380, 0, 8595, 255, QString(), 9, true);
+    teamChoiceCaption = Label(a, 4380, 0, 8595, 255, QString(), 9, true);
     for (int i = 0; i < 2; ++i) {
-        setsWonLabels[i] = Etichetta(a, i == 0 ? 6540 : 10680, 1920, 255, 375, QStringLiteral("0"), 14.25,
+        setsWonLabels[i] = Label(a, i == 0 ? 6540 : 10680, 1920, 255, 375, QStringLiteral("0"), 14.25,
                               true);
     }
-    historyCaption = Etichetta(a, 12900, 0, 6375, 255, QString(), 9, true);
+    historyCaption = Label(a, 12900, 0, 6375, 255, QString(), 9, true);
     for (int i = 0; i < 2; ++i) {
-        timeoutLabels[i] = Etichetta(a, i == 0 ? 6540 : 10680, 1440, 255, 375, QStringLiteral("0"), 14.25,
+        timeoutLabels[i] = Label(a, i == 0 ? 6540 : 10680, 1440, 255, 375, QStringLiteral("0"), 14.25,
                               true);
     }
-    statisticsCaption = Etichetta(a, 120, 6780, 2655, 255, QString(), 9, true);
-    eventLight = Etichetta(a, 2520, 3660, 1995, 255, QString(), 8.25);
+    statisticsCaption = Label(a, 120, 6780, 2655, 255, QString(), 9, true);
+    eventLight = Label(a, 2520, 3660, 1995, 255, QString(), 8.25);
     eventLight->setAutoFillBackground(true);
-    previewCaption = Etichetta(a, 120, 3660, 1875, 195, QString(), 8.25);
-    timeoutIcons[0] = Figura(a, 5940, 1320, 600, 600, QStringLiteral(":/display/cronometro.png"));
-    timeoutIcons[1] = Figura(a, 10860, 1320, 600, 600, QStringLiteral(":/display/cronometro.png"));
-    const QString logo[2] = {QStringLiteral(":/console/logo_casa.png"),
-                             QStringLiteral(":/console/logo_ospiti.png")};
-    teamLogos[0] = Figura(a, 4620, 1440, 1335, 1335, logo[0]);
-    teamLogos[1] = Figura(a, 11460, 1440, 1335, 1335, logo[1]);
-    previewImage = Figura(a, 120, 3900, 4395, 2745);
+    previewCaption = Label(a, 120, 3660, 1875, 195, QString(), 8.25);
+    timeoutIcons[0] = Picture(a, 5940, 1320, 600, 600, QStringLiteral(":/display/stopwatch.png"));
+    timeoutIcons[1] = Picture(a, 10860, 1320, 600, 600, QStringLiteral(":/display/stopwatch.png"));
+    const QString logo[2] = {QStringLiteral(":/console/home_logo.png"),
+                             QStringLiteral(":/console/guests_logo.png")};
+    teamLogos[0] = Picture(a, 4620, 1440, 1335, 1335, logo[0]);
+    teamLogos[1] = Picture(a, 11460, 1440, 1335, 1335, logo[1]);
+    previewImage = Picture(a, 120, 3900, 4395, 2745);
     previewImage->setFrameShape(QFrame::Box);
-    smallTeamLogos[0] = Figura(a, 5340, -120, 315, 375, logo[0]);
-    smallTeamLogos[1] = Figura(a, 4860, -120, 315, 375, logo[1]);
+    smallTeamLogos[0] = Picture(a, 5340, -120, 315, 375, logo[0]);
+    smallTeamLogos[1] = Picture(a, 4860, -120, 315, 375, logo[1]);
     smallTeamLogos[0]->hide();
     smallTeamLogos[1]->hide();
     for (int i = 0; i < 2; ++i) {
-        savedTeamLogos[i] = Figura(a, -2000, -2000, 315, 375, logo[i]);
+        savedTeamLogos[i] = Picture(a, -2000, -2000, 315, 375, logo[i]);
         savedTeamLogos[i]->hide();
     }
-    previewCopy = Figura(a, 4140, 6960, 435, 360);
+    previewCopy = Picture(a, 4140, 6960, 435, 360);
     previewCopy->hide();
 }
 
-void ConsoleWindow::CreaMenu() {
+void ConsoleWindow::CreateMenu() {
     fileMenu = menuBar()->addMenu(QString());
     newMatchAction = fileMenu->addAction(QString());
     saveMatchAction = fileMenu->addAction(QString());
@@ -150,8 +150,8 @@ void ConsoleWindow::CreaMenu() {
     fileMenu->addSeparator();
     statisticsMenu = fileMenu->addMenu(QString());
     matchStatisticsAction = statisticsMenu->addAction(QString());
-    for (QAction*& voce : setStatisticsActions) {
-        voce = statisticsMenu->addAction(QString());
+    for (QAction*& item : setStatisticsActions) {
+        item = statisticsMenu->addAction(QString());
     }
     statisticsMenu->addSeparator();
     lastPointsAction = statisticsMenu->addAction(QString());

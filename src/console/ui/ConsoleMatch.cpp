@@ -1,166 +1,166 @@
 // The console's match commands: lock, undo and rollback, timeouts, new match and exit.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "match/Ritorno.h"
+#include "match/Rollback.h"
 #include "match/Timeout.h"
 #include "display/ui/CountdownWindow.h"
-#include "platform/Dialoghi.h"
-#include "platform/Piattaforma.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
 #include "options/ui/OptionsWindow.h"
-#include "platform/FinestreModali.h"
-#include "platform/Processo.h"
-#include "shared/ScrittoreFile.h"
+#include "platform/ModalWindows.h"
+#include "platform/Process.h"
+#include "shared/FileWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 void ConsoleWindow::toggleLock() {
-    if (!partita_.Bloccata) {
-        partita_.Bloccata = true;
-        partita_.PresentazioneAttiva = false;
+    if (!match_.Locked) {
+        match_.Locked = true;
+        match_.ActivePresentation = false;
     } else {
-        const QString domanda = modulo_.Traduci(
+        const QString question = modulo_.Translate(
             QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
-        if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::SiNo, Predefinito::Rinuncia) ==
-            Risposta::No) {
+        if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) ==
+            Answer::No) {
             return;
         }
-        ConservaPartita();
-        PulisciPartita(partita_, modulo_.Lingue);
+        KeepMatch();
+        ClearMatch(match_, modulo_.Languages);
     }
-    Aggiorna();
+    Update();
 }
 
-void ConsoleWindow::rollBackToSelectedLine(bool chiedi) {
-    partita_.RigaSelezionata = historyList->currentRow();
-    const auto destinazione = DestinazioneRitorno(partita_, partita_.RigaSelezionata);
-    if (!destinazione) {
+void ConsoleWindow::rollBackToSelectedLine(bool ask) {
+    match_.SelectedLine = historyList->currentRow();
+    const auto destination = RollbackDestination(match_, match_.SelectedLine);
+    if (!destination) {
         return;
     }
-    if (chiedi &&
-        piattaforma_.dialoghi.Messaggio(DomandaRitorno(partita_, *destinazione, modulo_.Lingue),
-                                        Pulsanti::SiNo) == Risposta::No) {
+    if (ask &&
+        platform_.dialogs.Message(RollbackQuestion(match_, *destination, modulo_.Languages),
+                                        Buttons::SiNo) == Answer::No) {
         return;
     }
-    EseguiRitorno(partita_, *destinazione, modulo_.Lingue);
-    SalvaEmergenza();
-    Aggiorna();
+    RunRollback(match_, *destination, modulo_.Languages);
+    SaveEmergencyCopy();
+    Update();
 }
 
-void ConsoleWindow::undoLastLine(bool chiedi) {
-    const auto riga = RigaUndo(partita_);
-    if (!riga) {
+void ConsoleWindow::undoLastLine(bool ask) {
+    const auto line = UndoLine(match_);
+    if (!line) {
         return;
     }
-    historyList->setCurrentRow(*riga);
-    partita_.DaUndo = -1;
-    rollBackToSelectedLine(chiedi);
-    partita_.DaUndo = 0;
-    if (partita_.Storico.size() < 2) {
-        partita_.UndoAttivo = false;
+    historyList->setCurrentRow(*line);
+    match_.FromUndo = -1;
+    rollBackToSelectedLine(ask);
+    match_.FromUndo = 0;
+    if (match_.History.size() < 2) {
+        match_.UndoActive = false;
     }
-    Aggiorna();
+    Update();
 }
 
 void ConsoleWindow::callTimeout(int Index) {
-    auto& dialoghi = piattaforma_.dialoghi;
-    if (partita_.Storico.isEmpty()) {
-        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")),
-                           Pulsanti::Ok);
+    auto& dialogs = platform_.dialogs;
+    if (match_.History.isEmpty()) {
+        dialogs.Message(modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")),
+                           Buttons::Ok);
         return;
     }
-    const QString domanda =
-        modulo_.Traduci(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ")) +
-        partita_.NomeSquadra[Index] + QStringLiteral("\n") +
-        modulo_.Traduci(
+    const QString question =
+        modulo_.Translate(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ")) +
+        match_.TeamName[Index] + QStringLiteral("\n") +
+        modulo_.Translate(
             QStringLiteral("Se vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>"));
-    if (dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla) == Risposta::Annulla) {
+    if (dialogs.Message(question, Buttons::OkCancel) == Answer::Cancel) {
         return;
     }
-    if (const auto rifiuto = Timeout(Index)) {
-        dialoghi.Messaggio(*rifiuto, Pulsanti::Ok);
+    if (const auto refusal = Timeout(Index)) {
+        dialogs.Message(*refusal, Buttons::Ok);
     }
 }
 
 std::optional<QString> ConsoleWindow::Timeout(int Index) {
-    if (partita_.Storico.isEmpty()) {
-        return modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata"));
+    if (match_.History.isEmpty()) {
+        return modulo_.Translate(QStringLiteral("La partita non è ancora iniziata"));
     }
-    if (!ConcediTimeout(partita_, Index, OraAttuale(), modulo_.Lingue)) {
-        return modulo_.Traduci(
+    if (!GrantTimeout(match_, Index, CurrentTime(), modulo_.Languages)) {
+        return modulo_.Translate(
                    QStringLiteral("Sessioni di pausa tempo finite in questo set per : ")) +
-               ParolaLato(Index, modulo_.Lingue);
+               SideWord(Index, modulo_.Languages);
     }
-    ApriConteggio(TestoTimeout(Index, partita_.TimeChiesti[Index], modulo_.Lingue), false);
-    SalvaEmergenza();
-    Aggiorna();
+    OpenCount(TimeoutText(Index, match_.TimeoutsCalled[Index], modulo_.Languages), false);
+    SaveEmergencyCopy();
+    Update();
     return std::nullopt;
 }
 
-void ConsoleWindow::ApriConteggio(const QString& testo, bool cambioCampo) {
+void ConsoleWindow::OpenCount(const QString& text, bool courtChange) {
     // Opened again after a close, the window is loaded again at the display's left edge.
     if (!countdown_ || !countdown_->isVisible()) {
-        countdown_ = std::make_unique<CountdownWindow>(partita_, *display_, TimerFrames);
+        countdown_ = std::make_unique<CountdownWindow>(match_, *display_, TimerFrames);
     }
-    countdown_->Apri(testo, cambioCampo);
+    countdown_->Open(text, courtChange);
 }
 
 // Asks before throwing a running match away, then starts afresh; false when the operator keeps it.
-bool ConsoleWindow::AbbandonaPartita(const char* domanda) {
-    if (!partita_.Storico.isEmpty() &&
-        piattaforma_.dialoghi.Messaggio(modulo_.Traduci(QString::fromUtf8(domanda)),
-                                        Pulsanti::OkAnnulla,
-                                        Predefinito::Rinuncia) == Risposta::Annulla) {
+bool ConsoleWindow::AbandonMatch(const char* question) {
+    if (!match_.History.isEmpty() &&
+        platform_.dialogs.Message(modulo_.Translate(QString::fromUtf8(question)),
+                                        Buttons::OkCancel,
+                                        Default::GiveUp) == Answer::Cancel) {
         return false;
     }
-    ConservaPartita();
-    PulisciPartita(partita_, modulo_.Lingue);
-    Aggiorna();
+    KeepMatch();
+    ClearMatch(match_, modulo_.Languages);
+    Update();
     return true;
 }
 
 void ConsoleWindow::newMatch() {
-    AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
+    AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                      "<Annulla> Per continuare questa partita.");
 }
 
 void ConsoleWindow::newMatchFromButton() {
-    RipristinaVerso();
+    RestoreDirection();
     newMatch();
 }
 
 void ConsoleWindow::openOptions() {
-    if (!AbbandonaPartita("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
+    if (!AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                      "<Annulla> Per continuare questa partita.")) {
         return;
     }
-    OptionsWindow opzioni({partita_, modulo_, piattaforma_, *display_, TimerTabellone, lettore_,
-                   TimerEsultanza, [this] {
+    OptionsWindow options({match_, modulo_, platform_, *display_, DisplayTimer, player_,
+                   CheerTimer, [this] {
                        chooseTeam(0);
                        chooseTeam(1);
                        Form_Load();
                        activateWindow();
                    },
                    [this] { openSponsorManager(); }, [this] { openTeamEditor(); }});
-    opzioni.Form_Load();
-    piattaforma_.modali.Mostra(opzioni);
+    options.Form_Load();
+    platform_.modal.Show(options);
 }
 
 void ConsoleWindow::exitProgram() {
-    const QString domanda = modulo_.Traduci(QStringLiteral(
+    const QString question = modulo_.Translate(QStringLiteral(
         "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
         "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
-    if (piattaforma_.dialoghi.Messaggio(domanda, Pulsanti::OkAnnulla, Predefinito::Rinuncia) ==
-        Risposta::Annulla) {
+    if (platform_.dialogs.Message(question, Buttons::OkCancel, Default::GiveUp) ==
+        Answer::Cancel) {
         return;
     }
-    copia_->Attendi(3000);
-    for (const QString& cartella : luogoCopia_->foldersToSearch()) {
-        QFile::remove(QDir(cartella).filePath(QFileInfo(PercorsoInUso()).fileName()));
+    copy_->Wait(3000);
+    for (const QString& folder : copyPlace_->foldersToSearch()) {
+        QFile::remove(QDir(folder).filePath(QFileInfo(PathInUse()).fileName()));
     }
-    piattaforma_.processo.Termina();
+    platform_.process.End();
 }
 

@@ -1,22 +1,22 @@
 // The console's commands for the presentation and the sounds window.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "platform/FinestreModali.h"
-#include "platform/Piattaforma.h"
+#include "platform/ModalWindows.h"
+#include "platform/Platform.h"
 #include "sound/ui/SoundsWindow.h"
 
 void ConsoleWindow::togglePresentation() {
     if (display_->presentationTimer.isActive()) {
-        Semaforo(true, modulo_.Traduci(QStringLiteral("Statistiche SET: ")) +
-                           QString::number(partita_.SetCorrente));
+        Light(true, modulo_.Translate(QStringLiteral("Statistiche SET: ")) +
+                           QString::number(match_.CurrentSet));
     }
-    display_->AvviaOFermaPresentazione();
-    partita_.Tabellone.Marcatore = {false, false};
-    Aggiorna();
+    display_->StartOrStopPresentation();
+    match_.Display.Scorer = {false, false};
+    Update();
 }
 
 void ConsoleWindow::openSoundsWindow() {
-    SoundsWindow finestra(modulo_, lettore_, piattaforma_, TimerEsultanza);
-    finestra.Form_Load();
-    piattaforma_.modali.Mostra(finestra);
+    SoundsWindow window(modulo_, player_, platform_, CheerTimer);
+    window.Form_Load();
+    platform_.modal.Show(window);
 }

@@ -1,88 +1,88 @@
 // The console driven from the network: the remote's requests run the console's own handlers.
 #include "console/ui/ConsoleWindow.h"
-#include "console/Avvio.h"
-#include "control/DatiRemoto.h"
-#include "control/Telecomando.h"
+#include "console/Startup.h"
+#include "control/RemoteData.h"
+#include "control/Remote.h"
 #include "control/ui/RemoteWindow.h"
 #include "control/ui/KeysWindow.h"
-#include "live/Diffusione.h"
-#include "match/Ritorno.h"
-#include "platform/FinestreModali.h"
-#include "platform/Piattaforma.h"
-#include "shared/ScrittoreFile.h"
+#include "live/Broadcast.h"
+#include "match/Rollback.h"
+#include "platform/ModalWindows.h"
+#include "platform/Platform.h"
+#include "shared/FileWriter.h"
 
-void ConsoleWindow::AvviaTelecomando() {
-    telecomando_ = std::make_unique<Telecomando>(
-        piattaforma_.live,
-        Telecomando::Console{
-            [this](const Comando& c) { return EseguiRemoto(c); },
-            [this] { return piattaforma_.modali.Aperta() || clickInCorso_; },
-            [this] { return live_->StatoJson(); },
+void ConsoleWindow::StartRemote() {
+    remote_ = std::make_unique<Remote>(
+        platform_.live,
+        Remote::Console{
+            [this](const Command& c) { return RunRemote(c); },
+            [this] { return platform_.modal.Open() || clickInProgress_; },
+            [this] { return live_->StateJson(); },
             [this] {
-                VistaRemoto v;
-                for (int lato = 0; lato < 2; ++lato) {
-                    v.Nomi[lato] = partita_.Tabellone.Nome[lato]; // as the scoreboard names the side
-                    for (int riga = 0; riga < rosterLists[lato]->count(); ++riga) {
-                        v.Righe[lato].append(rosterLists[lato]->item(riga)->text());
+                RemoteView v;
+                for (int side = 0; side < 2; ++side) {
+                    v.Names[side] = match_.Display.Name[side]; // as the scoreboard names the side
+                    for (int line = 0; line < rosterLists[side]->count(); ++line) {
+                        v.Lines[side].append(rosterLists[side]->item(line)->text());
                     }
-                    v.Codici[lato] = codeBoxes[lato]->text();
+                    v.Codes[side] = codeBoxes[side]->text();
                 }
                 for (int i = 0; i < 5; ++i) {
-                    v.Tipi[i] = pointTypeButtons[i]->text();
+                    v.Types[i] = pointTypeButtons[i]->text();
                 }
-                v.Tipo = TipoPuntoSottolineato();
-                v.UltimaRiga = partita_.Storico.isEmpty() ? QString() : partita_.Storico.last();
+                v.Type = UnderlinedPointType();
+                v.LastLine = match_.History.isEmpty() ? QString() : match_.History.last();
                 // Undo goes back to its line: what it takes back is the change after it.
-                if (const auto riga = RigaUndo(partita_); riga && *riga + 1 < partita_.Storico.size()) {
-                    v.Annulla = DescriviRiga(partita_.Storico[*riga + 1], partita_.Tabellone.Nome, modulo_.Lingue);
+                if (const auto line = UndoLine(match_); line && *line + 1 < match_.History.size()) {
+                    v.Cancel = DescribeLine(match_.History[*line + 1], match_.Display.Name, modulo_.Languages);
                 }
                 v.Undo = undoButton->isEnabled();
-                v.Testi = TestiRemoto(modulo_.Lingue);
-                return DatiRemotoJson(v);
+                v.Texts = RemoteTexts(modulo_.Languages);
+                return RemoteDataJson(v);
             },
-            [this] { return copia_->Consegnate(); }, [this] { return copia_->Scritte(); }});
-    connect(copia_.get(), &ScrittoreFile::Scritta, telecomando_.get(), &Telecomando::CopiaAvanzata);
-    live_->ImpostaControllo(&Telecomando::SuoPercorso,
-                            [this](const RichiestaHttp& r) { return telecomando_->Rispondi(r); });
+            [this] { return copy_->HandedOverCount(); }, [this] { return copy_->WrittenCount(); }});
+    connect(copy_.get(), &FileWriter::Written, remote_.get(), &Remote::CopyAdvanced);
+    live_->SetControl(&Remote::ItsPath,
+                            [this](const HttpRequest& r) { return remote_->Reply(r); });
 }
 
-std::optional<QString> ConsoleWindow::EseguiRemoto(const Comando& comando) {
-    remotoInCorso_ = true;
-    std::optional<QString> rifiuto;
-    if (comando.lato >= 0) {
-        ScegliCodice(comando.lato, comando.codice);
-        live_->Cambiata();
+std::optional<QString> ConsoleWindow::RunRemote(const Command& command) {
+    remoteInProgress_ = true;
+    std::optional<QString> refusal;
+    if (command.side >= 0) {
+        ChooseCode(command.side, command.code);
+        live_->Changed();
     } else {
-        const Azione a = comando.azione;
-        if (a == Azione::Undo) {
+        const Action a = command.action;
+        if (a == Action::Undo) {
             if (undoButton->isEnabled()) {
                 undoLastLine(false);
             } else {
-                rifiuto = modulo_.Traduci(QStringLiteral("Non disponibile"));
+                refusal = modulo_.Translate(QStringLiteral("Non disponibile"));
             }
-        } else if (a == Azione::TimeoutCasa || a == Azione::TimeoutOspiti) {
+        } else if (a == Action::HomeTimeout || a == Action::GuestsTimeout) {
             // The phone asked its own question: the console asks nothing.
-            rifiuto = timeoutIcons[a == Azione::TimeoutCasa ? 0 : 1]->isEnabled()
-                          ? Timeout(a == Azione::TimeoutCasa ? 0 : 1)
-                          : modulo_.Traduci(QStringLiteral("Non disponibile"));
-        } else if (!EseguiAzione(a)) {
-            rifiuto = modulo_.Traduci(QStringLiteral("Non disponibile"));
+            refusal = timeoutIcons[a == Action::HomeTimeout ? 0 : 1]->isEnabled()
+                          ? Timeout(a == Action::HomeTimeout ? 0 : 1)
+                          : modulo_.Translate(QStringLiteral("Non disponibile"));
+        } else if (!RunAction(a)) {
+            refusal = modulo_.Translate(QStringLiteral("Non disponibile"));
         }
     }
-    remotoInCorso_ = false;
-    return rifiuto;
+    remoteInProgress_ = false;
+    return refusal;
 }
 
 void ConsoleWindow::openKeysWindow() {
-    KeysWindow finestra(modulo_, piattaforma_.dialoghi, tasti_);
-    piattaforma_.modali.Mostra(finestra);
-    if (finestra.result() == QDialog::Accepted) {
-        ImpostaTasti(finestra.Mappa());
+    KeysWindow window(modulo_, platform_.dialogs, keys_);
+    platform_.modal.Show(window);
+    if (window.result() == QDialog::Accepted) {
+        SetKeys(window.Map());
     }
 }
 
 void ConsoleWindow::openRemoteWindow() {
-    RemoteWindow finestra(modulo_, piattaforma_.impostazioni, *telecomando_,
-                        live_->Porta(), LeggiLive(piattaforma_.impostazioni).Lan);
-    piattaforma_.modali.Mostra(finestra);
+    RemoteWindow window(modulo_, platform_.settings, *remote_,
+                        live_->Port(), ReadLive(platform_.settings).Lan);
+    platform_.modal.Show(window);
 }

@@ -1,45 +1,45 @@
 // The console's post-match pack.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "platform/Cartelle.h"
-#include "platform/Dialoghi.h"
-#include "platform/Orologio.h"
-#include "platform/Piattaforma.h"
+#include "platform/Folders.h"
+#include "platform/Dialogs.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "report/Rapporto.h"
-#include "report/ui/Pacchetto.h"
+#include "report/Report.h"
+#include "report/ui/ReportPackage.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 void ConsoleWindow::writeReport() {
-    auto& dialoghi = piattaforma_.dialoghi;
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
-    if (partita_.Storico.isEmpty()) {
-        dialoghi.Messaggio(t("La partita non è ancora iniziata"), Pulsanti::Ok);
+    auto& dialogs = platform_.dialogs;
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    if (match_.History.isEmpty()) {
+        dialogs.Message(t("La partita non è ancora iniziata"), Buttons::Ok);
         return;
     }
-    const QString cartella =
-        dialoghi.ScegliCartella(t("Cartella del report della partita"), piattaforma_.cartelle.Documenti());
-    if (cartella.isEmpty()) {
+    const QString folder =
+        dialogs.ChooseFolder(t("Cartella del report della partita"), platform_.folders.Documents());
+    if (folder.isEmpty()) {
         return;
     }
-    const bool esiste = std::any_of(NomiPacchetto.begin(), NomiPacchetto.end(), [&](const QString& nome) {
-        return QFileInfo::exists(QDir(cartella).filePath(nome));
+    const bool exists = std::any_of(PackageNames.begin(), PackageNames.end(), [&](const QString& name) {
+        return QFileInfo::exists(QDir(folder).filePath(name));
     });
-    if (esiste && dialoghi.Messaggio(t("In questa cartella c'è già un report: vuoi sostituirlo?") +
-                                         QStringLiteral("\n") + cartella,
-                                     Pulsanti::SiNo, Predefinito::Rinuncia) == Risposta::No) {
+    if (exists && dialogs.Message(t("In questa cartella c'è già un report: vuoi sostituirlo?") +
+                                         QStringLiteral("\n") + folder,
+                                     Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
-    const Rapporto rapporto =
-        CostruisciRapporto(partita_, piattaforma_.orologio.Adesso().date(), modulo_.Lingue);
-    const QString errore = ScriviPacchetto(
-        cartella, PreparaPacchetto(partita_, rapporto, modulo_.Lingue, display_->Colori(), modulo_.CartellaDati));
-    if (!errore.isEmpty()) {
-        dialoghi.Messaggio(t("Impossibile scrivere il report:") + QStringLiteral("\n") + errore,
-                           Pulsanti::Ok);
+    const Report report =
+        BuildReport(match_, platform_.clock.Now().date(), modulo_.Languages);
+    const QString error = WritePackage(
+        folder, PreparePackage(match_, report, modulo_.Languages, display_->Colours(), modulo_.DataFolder));
+    if (!error.isEmpty()) {
+        dialogs.Message(t("Impossibile scrivere il report:") + QStringLiteral("\n") + error,
+                           Buttons::Ok);
         return;
     }
-    piattaforma_.shell.Apri(cartella);
+    platform_.shell.Open(folder);
 }

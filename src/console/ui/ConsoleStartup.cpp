@@ -1,14 +1,14 @@
-#include "console/Avvio.h"
-#include "control/Telecomando.h"
-#include "shared/DatiUtente.h"
-#include "teams/Squadre.h"
+#include "console/Startup.h"
+#include "control/Remote.h"
+#include "shared/UserData.h"
+#include "teams/Teams.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "display/ui/SegueSchermo.h"
-#include "platform/Cartelle.h"
-#include "platform/Dialoghi.h"
-#include "platform/Impostazioni.h"
-#include "platform/Piattaforma.h"
+#include "display/ui/ScreenFollower.h"
+#include "platform/Folders.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -17,93 +17,93 @@
 // The start-up sequence; it is also the reload-everything routine, so it must be safe to rerun.
 // A match under way keeps its place in the match: set, history, partials and selection.
 void ConsoleWindow::Form_Load() {
-    const bool inCorso = !partita_.Storico.isEmpty();
-    RegolePredefinite(partita_);
-    if (modulo_.VersoTabellone == 0) {
-        modulo_.VersoTabellone = 1;
+    const bool inProgress = !match_.History.isEmpty();
+    DefaultRules(match_);
+    if (modulo_.TowardsDisplay == 0) {
+        modulo_.TowardsDisplay = 1;
     }
-    modulo_.CartellaProgramma = CartellaProgramma(piattaforma_.cartelle);
-    modulo_.CartellaDati = DecidiCartellaDati(piattaforma_.cartelle, modulo_.CartellaProgramma);
-    const ValoriAvvio valori = LeggiImpostazioni(piattaforma_.impostazioni, modulo_);
-    if (valori.IntervalloEsultanza) {
-        TimerEsultanza.setInterval(*valori.IntervalloEsultanza);
+    modulo_.ProgramFolder = ProgramFolder(platform_.folders);
+    modulo_.DataFolder = DecideDataFolder(platform_.folders, modulo_.ProgramFolder);
+    const StartupValues values = ReadSettings(platform_.settings, modulo_);
+    if (values.CheerInterval) {
+        CheerTimer.setInterval(*values.CheerInterval);
     }
 
-    ColoriPannello colori = display_->Colori();
-    if (ApplicaSerial(modulo_.Serial, colori)) {
-        display_->ApplicaColori(colori);
+    PanelColours colours = display_->Colours();
+    if (ApplySerial(modulo_.Serial, colours)) {
+        display_->ApplyColours(colours);
     }
     setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));
     display_->setWindowTitle(QStringLiteral("Brivanta"));
-    TimerTabellone.setInterval(valori.IntervalloTabellone);
-    languageActions[0]->setChecked(modulo_.Lingue.LinguaCorrente == QStringLiteral("ITA"));
-    piattaforma_.dialoghi.ImpostaLingua(modulo_.Lingue.LinguaCorrente);
-    partita_.PannelloAnimato = 0;
-    partita_.ModoConteggio = 0;
-    if (!inCorso) {
-        partita_.Parziali = {};
+    DisplayTimer.setInterval(values.DisplayInterval);
+    languageActions[0]->setChecked(modulo_.Languages.CurrentLanguage == QStringLiteral("ITA"));
+    platform_.dialogs.SetLanguage(modulo_.Languages.CurrentLanguage);
+    match_.AnimatedPanel = 0;
+    match_.CountMode = 0;
+    if (!inProgress) {
+        match_.Partials = {};
     }
 
     display_->setWindowState(display_->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     display_->move(0, 0);
-    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
-        move(schermo->geometry().x() + schermo->geometry().width() - frameGeometry().width(),
-             schermo->geometry().y());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().x() + screen->geometry().width() - frameGeometry().width(),
+             screen->geometry().y());
     }
 
-    CaricaLingue();
+    LoadLanguages();
 
-    if (!inCorso) {
-        partita_.SetCorrente = 1;
-        partita_.Storico.clear();
-        partita_.RigaSelezionata = -1;
+    if (!inProgress) {
+        match_.CurrentSet = 1;
+        match_.History.clear();
+        match_.SelectedLine = -1;
     }
-    partita_.EtichettaSet = EtichettaDelSet(partita_.SetCorrente, modulo_.Lingue);
+    match_.SetLabel = SetLabelFor(match_.CurrentSet, modulo_.Languages);
     statisticsChoiceList->clear();
-    for (const char* voce : {"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}) {
-        statisticsChoiceList->addItem(modulo_.Traduci(QString::fromUtf8(voce)));
+    for (const char* item : {"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}) {
+        statisticsChoiceList->addItem(modulo_.Translate(QString::fromUtf8(item)));
     }
     statisticsChoiceList->setCurrentRow(0);
     TimerStat.stop();
-    partita_.Tabellone.Nome = {modulo_.Traduci(QStringLiteral("Locali")),
-                               modulo_.Traduci(QStringLiteral("Ospiti"))};
-    Didascalie();
-    geometria_ = RegistraGeometria(InTwips(area_->size()), controlli_);
-    partita_.Tabellone.Marcatore = {false, false};
-    partita_.NomeSquadra = {QStringLiteral("Home"), QStringLiteral("Guests")};
+    match_.Display.Name = {modulo_.Translate(QStringLiteral("Locali")),
+                               modulo_.Translate(QStringLiteral("Ospiti"))};
+    Captions();
+    geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
+    match_.Display.Scorer = {false, false};
+    match_.TeamName = {QStringLiteral("Home"), QStringLiteral("Guests")};
 
     display_->show();
-    const QString scelto = piattaforma_.impostazioni.Leggi(QStringLiteral("DisplayScreen"));
-    segui_->ImpostaScelto(scelto);
-    const bool salvata = valori.Top && valori.Left;
+    const QString chosen = platform_.settings.Read(QStringLiteral("DisplayScreen"));
+    follow_->SetChosen(chosen);
+    const bool saved = values.Top && values.Left;
     // A TV beside the laptop, or the screen chosen in the options: the display opens there.
-    if (!scelto.isEmpty() || (!salvata && QGuiApplication::screens().size() >= 2)) {
-        segui_->Colloca();
-    } else if (salvata) {
-        QList<QRect> schermi;
-        if (const QScreen* primo = QGuiApplication::primaryScreen()) {
-            schermi.append(primo->geometry());
+    if (!chosen.isEmpty() || (!saved && QGuiApplication::screens().size() >= 2)) {
+        follow_->Place();
+    } else if (saved) {
+        QList<QRect> screens;
+        if (const QScreen* first = QGuiApplication::primaryScreen()) {
+            screens.append(first->geometry());
         }
-        for (const QScreen* schermo : QGuiApplication::screens()) {
-            schermi.append(schermo->geometry());
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            screens.append(screen->geometry());
         }
-        display_->move(PosizioneDisplay({TwipsInPixel(*valori.Left), TwipsInPixel(*valori.Top)},
-                                      schermi));
-        if (valori.SchermoIntero) {
+        display_->move(DisplayPosition({TwipsInPixel(*values.Left), TwipsInPixel(*values.Top)},
+                                      screens));
+        if (values.FullScreen) {
             display_->showFullScreen();
-            segui_->Ricorda();
+            follow_->Remember();
         } else {
             display_->showMaximized();
         }
     }
-    if (const auto squadre = ElencaSquadre(modulo_.CartellaDati)) {
-        for (QListWidget* lista : teamLists) {
-            lista->clear();
-            lista->addItems(*squadre);
+    if (const auto teams = ListTeams(modulo_.DataFolder)) {
+        for (QListWidget* list : teamLists) {
+            list->clear();
+            list->addItems(*teams);
         }
     }
-    tasti_ = MappaTasti::Leggi(piattaforma_.impostazioni);
-    telecomando_->Sicurezza().ImpostaSegreto(SegretoRemoto(piattaforma_.impostazioni));
-    AvviaLive(valori.PortaLive, valori.LanLive);
-    Aggiorna();
+    keys_ = KeysMap::Read(platform_.settings);
+    remote_->Safety().SetSecret(RemoteSecret(platform_.settings));
+    StartLive(values.LivePort, values.LanLive);
+    Update();
 }

@@ -1,71 +1,71 @@
 // The console's statistics, the end-of-match cycle, the overlays and the points summary.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "platform/Dialoghi.h"
-#include "platform/FinestreModali.h"
-#include "platform/Piattaforma.h"
-#include "shared/Numeri.h"
-#include "stats/Statistiche.h"
+#include "platform/Dialogs.h"
+#include "platform/ModalWindows.h"
+#include "platform/Platform.h"
+#include "shared/Numbers.h"
+#include "stats/Statistics.h"
 #include "stats/ui/PointsSummary.h"
-#include "teams/Ricerche.h"
+#include "teams/Searches.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-constexpr int SetMassimi = 5;
-constexpr int RigheUltimiPunti = 4;
+constexpr int MaxSets = 5;
+constexpr int LastPointsLines = 4;
 } // namespace
 
 void ConsoleWindow::showStatistics() {
     const int k = std::max(0, statisticsChoiceList->currentRow());
-    partita_.PannelloAnimato = 0;
-    auto& dialoghi = piattaforma_.dialoghi;
-    if (partita_.SetCorrente < k) {
-        if (partita_.PunteggioAttivo) {
-            dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("SET non iniziato")), Pulsanti::Ok);
+    match_.AnimatedPanel = 0;
+    auto& dialogs = platform_.dialogs;
+    if (match_.CurrentSet < k) {
+        if (match_.ActiveScore) {
+            dialogs.Message(modulo_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
         }
         return;
     }
     statisticsList->clear();
-    if (partita_.Storico.isEmpty()) {
-        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")),
-                           Pulsanti::Ok);
+    if (match_.History.isEmpty()) {
+        dialogs.Message(modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")),
+                           Buttons::Ok);
         return;
     }
-    const QStringList righe = RigheStatistiche(PuntiAccreditati(partita_.Storico), k);
-    statisticsList->addItems(righe);
+    const QStringList lines = StatisticsLines(CreditedPoints(match_.History), k);
+    statisticsList->addItems(lines);
 
-    PannelloStatistiche dati;
-    QString suffisso;
+    StatisticsPanel data;
+    QString suffix;
     if (k == 0) {
-        suffisso = QStringList(partita_.Parziali.begin(), partita_.Parziali.end()).join(u' ');
+        suffix = QStringList(match_.Partials.begin(), match_.Partials.end()).join(u' ');
         for (int i = 0; i < 2; ++i) {
-            dati.Totali[i] = QString::number(partita_.SetVinti[i]);
+            data.Totals[i] = QString::number(match_.SetsWon[i]);
         }
     } else {
-        suffisso = u' ' + QString::number(k);
-        const bool finito = partita_.SetCorrente - 1 >= k || partita_.SetCorrente == 4 ||
-                            partita_.SetCorrente == 5;
-        const QString& parziale = partita_.Parziali[k - 1];
-        dati.Totali[0] = finito ? parziale.left(2) : QString::number(partita_.Punti[0]);
-        dati.Totali[1] = finito ? parziale.right(2) : QString::number(partita_.Punti[1]);
+        suffix = u' ' + QString::number(k);
+        const bool finished = match_.CurrentSet - 1 >= k || match_.CurrentSet == 4 ||
+                            match_.CurrentSet == 5;
+        const QString& partial = match_.Partials[k - 1];
+        data.Totals[0] = finished ? partial.left(2) : QString::number(match_.Points[0]);
+        data.Totals[1] = finished ? partial.right(2) : QString::number(match_.Points[1]);
     }
-    dati.Titolo = modulo_.Traduci(QStringLiteral("Statistiche:")) +
-                  (suffisso.size() <= 5 ? QStringLiteral(" SET ") : QString()) + suffisso;
-    dati.Nomi[0] = partita_.Tabellone.Nome[0];
-    dati.Nomi[1] = partita_.Tabellone.Nome[1];
-    const Migliori migliori = MiglioriMarcatori(righe);
-    for (int r = 0; r < migliori.Codici[0].size(); ++r) {
-        dati.NomiCasa[r] = CognomeAtleta(partita_.Rose[0], migliori.Codici[0][r], modulo_.Lingue) + u' ';
-        dati.PuntiCasa[r] = migliori.Conteggi[0][r];
+    data.Title = modulo_.Translate(QStringLiteral("Statistiche:")) +
+                  (suffix.size() <= 5 ? QStringLiteral(" SET ") : QString()) + suffix;
+    data.Names[0] = match_.Display.Name[0];
+    data.Names[1] = match_.Display.Name[1];
+    const Best best = BestScorers(lines);
+    for (int r = 0; r < best.Codes[0].size(); ++r) {
+        data.HomeNames[r] = AthleteSurname(match_.Rosters[0], best.Codes[0][r], modulo_.Languages) + u' ';
+        data.HomePoints[r] = best.Counts[0][r];
     }
-    for (int r = 0; r < migliori.Codici[1].size(); ++r) {
-        dati.NomiOspiti[r] = u' ' + CognomeAtleta(partita_.Rose[1], migliori.Codici[1][r], modulo_.Lingue);
-        dati.PuntiOspiti[r] = migliori.Conteggi[1][r];
+    for (int r = 0; r < best.Codes[1].size(); ++r) {
+        data.GuestsNames[r] = u' ' + AthleteSurname(match_.Rosters[1], best.Codes[1][r], modulo_.Languages);
+        data.GuestsPoints[r] = best.Counts[1][r];
     }
-    display_->MostraStatistiche(dati);
-    display_->AvviaScorrimento(InVista::Statistiche);
+    display_->ShowStatistics(data);
+    display_->StartScroll(InView::Statistics);
 }
 
 void ConsoleWindow::showStatisticsOfChosenSet() {
@@ -77,121 +77,121 @@ void ConsoleWindow::startEndStatistics() {
 }
 
 void ConsoleWindow::TimerStat_Timer() {
-    const QString testo = passoStatistiche_ == 0 ? QStringLiteral("TUTTO")
-                                                 : partita_.Parziali[passoStatistiche_ - 1];
-    if (!testo.isEmpty()) {
-        statisticsChoiceList->setCurrentRow(passoStatistiche_);
+    const QString text = statisticsStep_ == 0 ? QStringLiteral("TUTTO")
+                                                 : match_.Partials[statisticsStep_ - 1];
+    if (!text.isEmpty()) {
+        statisticsChoiceList->setCurrentRow(statisticsStep_);
         showStatistics();
-        ++passoStatistiche_;
+        ++statisticsStep_;
     }
-    if (testo.isEmpty() || passoStatistiche_ > SetMassimi) {
-        passoStatistiche_ = 0;
+    if (text.isEmpty() || statisticsStep_ > MaxSets) {
+        statisticsStep_ = 0;
         TimerStat.stop();
     }
 }
 
 void ConsoleWindow::showLeadingTeam() {
-    const QString set = QString::number(partita_.SetVinti[0]) + QString::number(partita_.SetVinti[1]);
-    int lato = 0;
+    const QString set = QString::number(match_.SetsWon[0]) + QString::number(match_.SetsWon[1]);
+    int side = 0;
     if (QStringList{"10", "20", "21", "30", "31", "32"}.contains(set)) {
-        lato = 0;
+        side = 0;
     } else if (QStringList{"01", "02", "12", "03", "13", "23"}.contains(set)) {
-        lato = 1;
+        side = 1;
     } else if (QStringList{"00", "11", "22"}.contains(set)) {
-        if (partita_.Punti[0] == partita_.Punti[1]) {
+        if (match_.Points[0] == match_.Points[1]) {
             return;
         }
-        lato = partita_.Punti[1] > partita_.Punti[0] ? 1 : 0;
+        side = match_.Points[1] > match_.Points[0] ? 1 : 0;
     } else {
         return;
     }
-    partita_.PannelloAnimato = 1;
-    const QString squadra = partita_.NomeSquadra[lato];
-    const QString cartella = CartellaSquadra(modulo_.CartellaDati, squadra);
-    const QString foto = cartella.isEmpty() ? QString() : QDir(cartella).filePath(QStringLiteral("team.jpg"));
-    const QString titolo = partita_.PunteggioAttivo
-                               ? modulo_.Traduci(QStringLiteral("In testa")) + QStringLiteral(": ") + squadra
-                               : modulo_.Traduci(QStringLiteral("Winner: ")) + squadra;
-    if (partita_.Tabellone.Punti[0] != partita_.Tabellone.Punti[1]) {
-        partita_.CodiceAtleta = QStringLiteral("1");
+    match_.AnimatedPanel = 1;
+    const QString team = match_.TeamName[side];
+    const QString folder = TeamFolder(modulo_.DataFolder, team);
+    const QString photo = folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("team.jpg"));
+    const QString title = match_.ActiveScore
+                               ? modulo_.Translate(QStringLiteral("In testa")) + QStringLiteral(": ") + team
+                               : modulo_.Translate(QStringLiteral("Winner: ")) + team;
+    if (match_.Display.Points[0] != match_.Display.Points[1]) {
+        match_.AthleteCode = QStringLiteral("1");
     }
-    if (ValoreNumerico(partita_.CodiceAtleta) <= 0) {
-        display_->MostraSquadraInTesta(lato, titolo, QFileInfo::exists(foto) ? foto : QString(), {}, {});
-        partita_.NumeroMarcatore.clear();
-        partita_.NomeMarcatore.clear();
+    if (NumericValue(match_.AthleteCode) <= 0) {
+        display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), {}, {});
+        match_.ScorerNumber.clear();
+        match_.ScorerName.clear();
         return;
     }
-    const QString setVinti = QString::number(partita_.SetVinti[0]) + u'-' + QString::number(partita_.SetVinti[1]);
-    QString punteggio = QString::number(partita_.SetCorrente) + QStringLiteral("° SET :  ");
-    if (partita_.PunteggioAttivo) {
-        punteggio += QString::number(partita_.Punti[0]) + QStringLiteral(" - ") +
-                     QString::number(partita_.Punti[1]) + u' ';
+    const QString setsWon = QString::number(match_.SetsWon[0]) + u'-' + QString::number(match_.SetsWon[1]);
+    QString score = QString::number(match_.CurrentSet) + QStringLiteral("° SET :  ");
+    if (match_.ActiveScore) {
+        score += QString::number(match_.Points[0]) + QStringLiteral(" - ") +
+                     QString::number(match_.Points[1]) + u' ';
     } else {
-        const QString parziale = partita_.SetCorrente >= 1 && partita_.SetCorrente <= SetMassimi
-                                     ? partita_.Parziali[partita_.SetCorrente - 1]
+        const QString partial = match_.CurrentSet >= 1 && match_.CurrentSet <= MaxSets
+                                     ? match_.Partials[match_.CurrentSet - 1]
                                      : QString();
-        punteggio += parziale.left(2).trimmed() + QStringLiteral(" - ") + parziale.right(2).trimmed() + u' ';
+        score += partial.left(2).trimmed() + QStringLiteral(" - ") + partial.right(2).trimmed() + u' ';
     }
-    display_->MostraSquadraInTesta(lato, titolo, QFileInfo::exists(foto) ? foto : QString(), setVinti,
-                                 punteggio);
-    display_->AvviaScorrimento(InVista::SquadraInTesta);
-    Semaforo(true, modulo_.Traduci(QStringLiteral("Visualizza squadra")));
+    display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), setsWon,
+                                 score);
+    display_->StartScroll(InView::LeadingTeam);
+    Light(true, modulo_.Translate(QStringLiteral("Visualizza squadra")));
 }
 
 void ConsoleWindow::showLastPoints() {
-    partita_.PannelloAnimato = 0;
-    auto& dialoghi = piattaforma_.dialoghi;
-    if (partita_.SetCorrente < std::max(0, statisticsChoiceList->currentRow())) {
-        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("SET non iniziato")), Pulsanti::Ok);
+    match_.AnimatedPanel = 0;
+    auto& dialogs = platform_.dialogs;
+    if (match_.CurrentSet < std::max(0, statisticsChoiceList->currentRow())) {
+        dialogs.Message(modulo_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
         return;
     }
-    if (partita_.Storico.isEmpty()) {
-        dialoghi.Messaggio(modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")),
-                           Pulsanti::Ok);
+    if (match_.History.isEmpty()) {
+        dialogs.Message(modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")),
+                           Buttons::Ok);
         return;
     }
-    PannelloStatistiche dati;
-    dati.Totali[0] = QString::number(partita_.UltimoPunteggio[0]);
-    dati.Totali[1] = QString::number(partita_.UltimoPunteggio[1]);
-    const std::vector<PuntoAccreditato> punti = PuntiAccreditati(partita_.Storico);
-    auto nome = [this](const PuntoAccreditato& p) {
-        if (p.Codice == QStringLiteral("E")) {
-            return modulo_.Traduci(QStringLiteral("<ERRORE>"));
+    StatisticsPanel data;
+    data.Totals[0] = QString::number(match_.LastScore[0]);
+    data.Totals[1] = QString::number(match_.LastScore[1]);
+    const std::vector<CreditedPoint> points = CreditedPoints(match_.History);
+    auto name = [this](const CreditedPoint& p) {
+        if (p.Code == QStringLiteral("E")) {
+            return modulo_.Translate(QStringLiteral("<ERRORE>"));
         }
-        if (p.Codice == QStringLiteral("N")) {
-            return modulo_.Traduci(QStringLiteral("<NON ASSEGNATO>"));
+        if (p.Code == QStringLiteral("N")) {
+            return modulo_.Translate(QStringLiteral("<NON ASSEGNATO>"));
         }
-        return ValoreNumerico(p.Codice) > 0 ? CognomeAtleta(partita_.Rose[p.Lato], p.Codice, modulo_.Lingue)
+        return NumericValue(p.Code) > 0 ? AthleteSurname(match_.Rosters[p.Side], p.Code, modulo_.Languages)
                                             : QString();
     };
-    auto vuotoSeZero = [](int punti) { return punti == 0 ? QString() : QString::number(punti); };
-    for (int r = 0; r < RigheUltimiPunti && r < static_cast<int>(punti.size()); ++r) {
-        const PuntoAccreditato& p = punti[punti.size() - 1 - r];
-        const QString chi = nome(p);
-        if (p.Lato == 0) {
-            dati.PuntiCasa[r] = vuotoSeZero(p.Casa);
-            dati.NomiCasa[r] = chi.isEmpty() ? QString() : chi + u' ';
+    auto emptyIfZero = [](int points) { return points == 0 ? QString() : QString::number(points); };
+    for (int r = 0; r < LastPointsLines && r < static_cast<int>(points.size()); ++r) {
+        const CreditedPoint& p = points[points.size() - 1 - r];
+        const QString chi = name(p);
+        if (p.Side == 0) {
+            data.HomePoints[r] = emptyIfZero(p.Home);
+            data.HomeNames[r] = chi.isEmpty() ? QString() : chi + u' ';
         } else {
-            dati.PuntiOspiti[r] = vuotoSeZero(p.Ospiti);
-            dati.NomiOspiti[r] = chi.isEmpty() ? QString() : u' ' + chi;
+            data.GuestsPoints[r] = emptyIfZero(p.Guests);
+            data.GuestsNames[r] = chi.isEmpty() ? QString() : u' ' + chi;
         }
     }
-    dati.Titolo = modulo_.Traduci(QStringLiteral("Ultimi 4 punti")) + u':';
-    dati.Nomi[0] = partita_.Tabellone.Nome[0];
-    dati.Nomi[1] = partita_.Tabellone.Nome[1];
-    display_->MostraStatistiche(dati);
-    display_->overlayPanels[1]->move(0, display_->Altezza() + 12);
-    display_->AvviaScorrimento(InVista::UltimiPunti);
-    Semaforo(true, modulo_.Traduci(QStringLiteral("Ultimi 4 punti")));
+    data.Title = modulo_.Translate(QStringLiteral("Ultimi 4 punti")) + u':';
+    data.Names[0] = match_.Display.Name[0];
+    data.Names[1] = match_.Display.Name[1];
+    display_->ShowStatistics(data);
+    display_->overlayPanels[1]->move(0, display_->Height() + 12);
+    display_->StartScroll(InView::LastPoints);
+    Light(true, modulo_.Translate(QStringLiteral("Ultimi 4 punti")));
 }
 
 void ConsoleWindow::showTeamStatistics(int Index) {
-    if (partita_.Storico.isEmpty()) {
-        piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(QStringLiteral("La partita non è ancora iniziata")), Pulsanti::Ok);
+    if (match_.History.isEmpty()) {
+        platform_.dialogs.Message(
+            modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")), Buttons::Ok);
         return;
     }
-    PointsSummary finestra(partita_, Index, modulo_, piattaforma_);
-    finestra.Form_Load();
-    piattaforma_.modali.Mostra(finestra);
+    PointsSummary window(match_, Index, modulo_, platform_);
+    window.Form_Load();
+    platform_.modal.Show(window);
 }

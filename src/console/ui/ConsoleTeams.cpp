@@ -1,84 +1,84 @@
 // The console's team choice and point attribution.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "shared/Numeri.h"
-#include "shared/ui/Immagini.h"
-#include "teams/SceltaSquadra.h"
-#include "teams/Squadre.h"
+#include "shared/Numbers.h"
+#include "shared/ui/Images.h"
+#include "teams/TeamChoice.h"
+#include "teams/Teams.h"
 
 namespace {
 // Logos are shown at most this wide anywhere; decoding more is wasted.
-constexpr int LarghezzaLogo = 512;
+constexpr int LogoWidth = 512;
 } // namespace
 
-void ConsoleWindow::dbclicca(int lato) {
-    const QListWidgetItem* voce = teamLists[lato]->currentItem();
-    const SquadraScelta s =
-        ScegliSquadra(modulo_.CartellaDati, voce != nullptr ? voce->text() : QString(),
-                      modulo_.Lingue);
-    partita_.NomeSquadra[lato] = s.Nome;
-    logoAtteso_[lato] = s.Logo;
-    const auto pronto = s.Logo.isEmpty() ? std::optional<QImage>(QImage())
-                                         : loghi_.Pronta(s.Logo, LarghezzaLogo);
-    MostraLogo(lato, pronto.value_or(QImage()));
-    if (!pronto) {
-        loghi_.Prepara(s.Logo, LarghezzaLogo);
+void ConsoleWindow::doubleClick(int side) {
+    const QListWidgetItem* item = teamLists[side]->currentItem();
+    const ChosenTeam s =
+        ChooseTeam(modulo_.DataFolder, item != nullptr ? item->text() : QString(),
+                      modulo_.Languages);
+    match_.TeamName[side] = s.Name;
+    logoExpected_[side] = s.Logo;
+    const auto ready = s.Logo.isEmpty() ? std::optional<QImage>(QImage())
+                                         : logos_.Ready(s.Logo, LogoWidth);
+    ShowLogo(side, ready.value_or(QImage()));
+    if (!ready) {
+        logos_.Prepare(s.Logo, LogoWidth);
     }
-    rosterLists[lato]->clear();
-    rosterLists[lato]->addItems(s.Righe);
-    partita_.Tabellone.Nome[lato] = s.Nome;
-    partita_.Rose[lato] = s.Atleti;
-    Aggiorna();
+    rosterLists[side]->clear();
+    rosterLists[side]->addItems(s.Lines);
+    match_.Display.Name[side] = s.Name;
+    match_.Rosters[side] = s.Athletes;
+    Update();
 }
 
-void ConsoleWindow::MostraLogo(int lato, const QImage& logo) {
-    const QPixmap immagine = logo.isNull() ? smallTeamLogos[lato]->pixmap() : QPixmap::fromImage(logo);
-    teamLogos[lato]->setPixmap(immagine);
-    display_->MostraLogo(lato, immagine);
+void ConsoleWindow::ShowLogo(int side, const QImage& logo) {
+    const QPixmap image = logo.isNull() ? smallTeamLogos[side]->pixmap() : QPixmap::fromImage(logo);
+    teamLogos[side]->setPixmap(image);
+    display_->ShowLogo(side, image);
 }
 
 
 void ConsoleWindow::chooseTeam(int Index) {
-    dbclicca(Index);
-    if (modulo_.VersoTabellone == -1) {
+    doubleClick(Index);
+    if (modulo_.TowardsDisplay == -1) {
         sidesSwappedMark->setChecked(true);
     }
 }
 
-void ConsoleWindow::ScegliDaFile(int lato, const QString& nome) {
-    const auto trovate = teamLists[lato]->findItems(
-        nome, lato == 0 ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
-    if (nome.isEmpty() || trovate.isEmpty()) {
+void ConsoleWindow::ChooseFromFile(int side, const QString& name) {
+    const auto found = teamLists[side]->findItems(
+        name, side == 0 ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
+    if (name.isEmpty() || found.isEmpty()) {
         return;
     }
-    teamLists[lato]->setCurrentItem(trovate.first());
-    dbclicca(lato);
+    teamLists[side]->setCurrentItem(found.first());
+    doubleClick(side);
 }
 
 void ConsoleWindow::pickAthlete(int Index) {
-    const QListWidgetItem* voce = rosterLists[Index]->currentItem();
-    if (voce == nullptr) {
+    const QListWidgetItem* item = rosterLists[Index]->currentItem();
+    if (item == nullptr) {
         return;
     }
-    const QString codice = CodiceDaRiga(voce->text());
-    codeBoxes[Index]->setText(codice);
-    if (codice != QStringLiteral("E") && ValoreNumerico(codice) > 0) {
-        partita_.NumeroMarcatore = codice;
-        partita_.NomeMarcatore = NomeDaRiga(voce->text());
-        PreparaFotoMarcatore(Index);
+    const QString code = CodeFromLine(item->text());
+    codeBoxes[Index]->setText(code);
+    if (code != QStringLiteral("E") && NumericValue(code) > 0) {
+        match_.ScorerNumber = code;
+        match_.ScorerName = NameFromLine(item->text());
+        PrepareScorerPhoto(Index);
     }
 }
 
 void ConsoleWindow::scoreForAthlete(int Index) {
     pickAthlete(Index);
     changeScore(Index == 0 ? 0 : 3);
-    if (modulo_.VersoTabellone == -1) {
+    if (modulo_.TowardsDisplay == -1) {
         sidesSwappedMark->setChecked(true);
     }
 }
 
-void ConsoleWindow::PreparaFotoMarcatore(int lato) {
-    display_->PreparaFotoAtleta(
-        FotoAtleta(CartellaSquadra(modulo_.CartellaDati, partita_.NomeSquadra[lato]),
-                   partita_.NumeroMarcatore));
+void ConsoleWindow::PrepareScorerPhoto(int side) {
+    display_->PrepareAthletePhoto(
+        AthletePhoto(TeamFolder(modulo_.DataFolder, match_.TeamName[side]),
+                   match_.ScorerNumber));
 }

@@ -2,21 +2,21 @@
 
 #include "display/ui/DisplayWindow.h"
 #include "display/ui/CountdownWindow.h"
-#include "display/Animazioni.h"
-#include "display/ui/SegueSchermo.h"
-#include "control/Telecomando.h"
-#include "live/Diffusione.h"
-#include "live/Istantanea.h"
-#include "platform/ServerLive.h"
-#include "match/Punteggio.h"
-#include "match/Archivio.h"
-#include "platform/Cartelle.h"
-#include "shared/ScrittoreFile.h"
-#include "shared/Tavolozza16.h"
-#include "shared/ui/Anteprima.h"
-#include "platform/Dialoghi.h"
-#include "platform/Orologio.h"
-#include "platform/Piattaforma.h"
+#include "display/Animations.h"
+#include "display/ui/ScreenFollower.h"
+#include "control/Remote.h"
+#include "live/Broadcast.h"
+#include "live/Snapshot.h"
+#include "platform/LiveServer.h"
+#include "match/Score.h"
+#include "match/Archive.h"
+#include "platform/Folders.h"
+#include "shared/FileWriter.h"
+#include "shared/Palette16.h"
+#include "shared/ui/Preview.h"
+#include "platform/Dialogs.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,130 +24,130 @@
 #include <QEvent>
 
 namespace {
-constexpr int LarghezzaDisegno = 16575;
-constexpr int AltezzaDisegno = 9630;
+constexpr int DrawingWidth = 16575;
+constexpr int DrawingHeight = 9630;
 } // namespace
 
-ConsoleWindow::ConsoleWindow(Piattaforma& piattaforma)
-    : piattaforma_(piattaforma), lettore_(piattaforma.audio, piattaforma.dialoghi) {
+ConsoleWindow::ConsoleWindow(Platform& platform)
+    : platform_(platform), player_(platform.audio, platform.dialogs) {
     setObjectName(QStringLiteral("ConsoleWindow"));
-    luogoCopia_ = std::make_unique<EmergencyCopyPlace>(piattaforma_.cartelle.Temporanea(),
-                                                       piattaforma_.cartelle.Utente());
-    copia_ = std::make_unique<ScrittoreFile>(piattaforma_.disco);
-    connect(copia_.get(), &ScrittoreFile::Fallita, this, &ConsoleWindow::CopiaNonScritta);
-    connect(copia_.get(), &ScrittoreFile::Ripresa, this, [this] { copiaInErrore_ = false; });
-    const QString utente = piattaforma_.cartelle.Utente();
-    archivio_ = std::make_unique<Archivio>(
-        piattaforma_.disco,
-        utente.isEmpty() ? QString() : QDir(utente).filePath(QStringLiteral("Backups")));
-    connect(archivio_.get(), &Archivio::Fallita, this,
-            &ConsoleWindow::CopiaSicurezzaNonScritta);
-    CreaControlli();
-    CreaMenu();
-    area_->setFixedSize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
+    copyPlace_ = std::make_unique<EmergencyCopyPlace>(platform_.folders.Temporary(),
+                                                       platform_.folders.User());
+    copy_ = std::make_unique<FileWriter>(platform_.disk);
+    connect(copy_.get(), &FileWriter::Failed, this, &ConsoleWindow::CopyNotWritten);
+    connect(copy_.get(), &FileWriter::Resumption, this, [this] { copyFailing_ = false; });
+    const QString user = platform_.folders.User();
+    archive_ = std::make_unique<Archive>(
+        platform_.disk,
+        user.isEmpty() ? QString() : QDir(user).filePath(QStringLiteral("Backups")));
+    connect(archive_.get(), &Archive::Failed, this,
+            &ConsoleWindow::BackupNotWritten);
+    CreateControls();
+    CreateMenu();
+    area_->setFixedSize(TwipsInPixel(DrawingWidth), TwipsInPixel(DrawingHeight));
     adjustSize();
     area_->setMinimumSize(0, 0);
     area_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     area_->installEventFilter(this);
-    TimerAltezzaSponsor.setInterval(100);
-    TimerTabellone.setInterval(500);
-    TimerEsultanza.setInterval(10000);
+    SponsorHeightTimer.setInterval(100);
+    DisplayTimer.setInterval(500);
+    CheerTimer.setInterval(10000);
     TimerStat.setInterval(10000);
     TimerFrames.setInterval(2000);
-    EnumeraControlli();
-    Collega();
-    display_ = std::make_unique<DisplayWindow>(piattaforma_, partita_, modulo_, lettore_);
-    segui_ = std::make_unique<SegueSchermo>(*display_, *this);
-    connect(display_.get(), &DisplayWindow::Evento, this,
-            [this](bool inCorso, const QString& testo) { Semaforo(inCorso, testo); });
-    connect(display_.get(), &DisplayWindow::Ridimensionato, this, [this] { TimerAltezzaSponsor.start(); });
-    live_ = std::make_unique<Diffusione>(
-        piattaforma_.live,
-        [this](qint64 versione) {
-            const bool conteggio = countdown_ && countdown_->isVisible();
-            return StatoLive({partita_, display_->Schermo(), display_->Presentazione(), modulo_.Lingue,
-                              modulo_.CartellaDati, conteggio, conteggio && countdown_->CambioCampo(),
-                              conteggio ? countdown_->reasonLabel->text() : QString()},
-                             versione);
+    EnumerateControls();
+    Link();
+    display_ = std::make_unique<DisplayWindow>(platform_, match_, modulo_, player_);
+    follow_ = std::make_unique<ScreenFollower>(*display_, *this);
+    connect(display_.get(), &DisplayWindow::Event, this,
+            [this](bool inProgress, const QString& text) { Light(inProgress, text); });
+    connect(display_.get(), &DisplayWindow::Resized, this, [this] { SponsorHeightTimer.start(); });
+    live_ = std::make_unique<Broadcast>(
+        platform_.live,
+        [this](qint64 version) {
+            const bool count = countdown_ && countdown_->isVisible();
+            return LiveState({match_, display_->Screen(), display_->Presentation(), modulo_.Languages,
+                              modulo_.DataFolder, count, count && countdown_->CourtChange(),
+                              count ? countdown_->reasonLabel->text() : QString()},
+                             version);
         },
-        [this] { return modulo_.CartellaDati; });
-    connect(display_.get(), &DisplayWindow::Cambiato, live_.get(), &Diffusione::Cambiata);
-    connect(display_.get(), &DisplayWindow::AnimazioneIniziata, this, [this] {
-        Semaforo(true);
+        [this] { return modulo_.DataFolder; });
+    connect(display_.get(), &DisplayWindow::Changed, live_.get(), &Broadcast::Changed);
+    connect(display_.get(), &DisplayWindow::AnimationStarted, this, [this] {
+        Light(true);
         TimerFrames.stop();
     });
-    connect(display_.get(), &DisplayWindow::AnimazioneFinita, this, [this] {
-        Semaforo(false);
+    connect(display_.get(), &DisplayWindow::AnimationFinished, this, [this] {
+        Light(false);
         TimerFrames.start();
     });
-    connect(&loghi_, &CacheImmagini::ImmaginePronta, this, [this](const QString& percorso, int w) {
-        for (int lato = 0; lato < 2; ++lato) {
-            if (logoAtteso_[lato] == percorso) {
-                MostraLogo(lato, loghi_.Immagine(percorso, w));
+    connect(&logos_, &ImageCache::ReadyImage, this, [this](const QString& path, int w) {
+        for (int side = 0; side < 2; ++side) {
+            if (logoExpected_[side] == path) {
+                ShowLogo(side, logos_.Image(path, w));
             }
         }
     });
     qApp->installEventFilter(this);
     codeBoxes[0]->setFocus();
-    AvviaTelecomando();
-    Semaforo(false);
+    StartRemote();
+    Light(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.
-    TimerAltezzaSponsor.start();
-    TimerTabellone.start();
+    SponsorHeightTimer.start();
+    DisplayTimer.start();
 }
 
 ConsoleWindow::~ConsoleWindow() = default;
 
-void ConsoleWindow::EnumeraControlli() {
-    controlli_.clear();
-    auto con = [this](QWidget* w) { controlli_.push_back({w, true}); };
-    auto senza = [this](QObject* o) { controlli_.push_back({o, false}); };
-    for (QPushButton* b : scoreButtons) con(b);
+void ConsoleWindow::EnumerateControls() {
+    controls_.clear();
+    auto with = [this](QWidget* w) { controls_.push_back({w, true}); };
+    auto without = [this](QObject* o) { controls_.push_back({o, false}); };
+    for (QPushButton* b : scoreButtons) with(b);
     for (QPushButton* b : {exitButton, lockButton, statisticsButton, endStatisticsButton, leadingTeamButton, lastPointsButton, presentationButton,
                            fullScreenButton, zoomInButton, saveMatchButton, loadMatchButton, newMatchButton, swapSidesButton,
                            optionsButton, undoButton, refreshPreviewButton, zoomAllButton, zoomOutButton}) {
-        con(b);
+        with(b);
     }
-    for (QRadioButton* o : pointTypeButtons) con(o);
-    con(sidesSwappedMark);
-    for (QListWidget* l : teamLists) con(l);
-    for (QListWidget* l : rosterLists) con(l);
-    con(historyList);
-    con(statisticsList);
-    con(statisticsChoiceList);
-    for (QLineEdit* t : codeBoxes) con(t);
-    for (QLabel* e : LabScore) con(e);
-    for (QLabel* e : teamNameLabels) con(e);
-    con(teamChoiceCaption);
-    for (QLabel* e : setsWonLabels) con(e);
-    con(historyCaption);
-    for (QLabel* e : timeoutLabels) con(e);
-    for (QLabel* e : {statisticsCaption, eventLight, previewCaption}) con(e);
-    for (QLabel* e : timeoutIcons) senza(e);
-    for (QLabel* e : teamLogos) senza(e);
-    senza(previewImage);
-    for (QLabel* e : smallTeamLogos) senza(e);
-    for (QLabel* e : savedTeamLogos) senza(e);
-    senza(previewCopy);
+    for (QRadioButton* o : pointTypeButtons) with(o);
+    with(sidesSwappedMark);
+    for (QListWidget* l : teamLists) with(l);
+    for (QListWidget* l : rosterLists) with(l);
+    with(historyList);
+    with(statisticsList);
+    with(statisticsChoiceList);
+    for (QLineEdit* t : codeBoxes) with(t);
+    for (QLabel* e : LabScore) with(e);
+    for (QLabel* e : teamNameLabels) with(e);
+    with(teamChoiceCaption);
+    for (QLabel* e : setsWonLabels) with(e);
+    with(historyCaption);
+    for (QLabel* e : timeoutLabels) with(e);
+    for (QLabel* e : {statisticsCaption, eventLight, previewCaption}) with(e);
+    for (QLabel* e : timeoutIcons) without(e);
+    for (QLabel* e : teamLogos) without(e);
+    without(previewImage);
+    for (QLabel* e : smallTeamLogos) without(e);
+    for (QLabel* e : savedTeamLogos) without(e);
+    without(previewCopy);
     for (QObject* m : std::initializer_list<QObject*>{
              fileMenu, newMatchAction, saveMatchAction, loadMatchAction, soundsAction, teamEditorAction, sponsorAction, saveDisplayPositionAction,
              statisticsMenu, matchStatisticsAction}) {
-        senza(m);
+        without(m);
     }
-    for (QAction* m : setStatisticsActions) senza(m);
+    for (QAction* m : setStatisticsActions) without(m);
     for (QObject* m : std::initializer_list<QObject*>{lastPointsAction, presentationAction, exitAction, optionsMenu,
                                                       languageMenu, languageActions[0], helpMenu, aboutAction,
                                                       emergencyCopyAction, updatesAction, helpAction, sponsorHelpAction,
                                                       teamHelpAction}) {
-        senza(m);
+        without(m);
     }
-    for (QTimer* t : {&TimerAltezzaSponsor, &TimerTabellone, &TimerEsultanza, &TimerStat,
+    for (QTimer* t : {&SponsorHeightTimer, &DisplayTimer, &CheerTimer, &TimerStat,
                       &TimerFrames}) {
-        senza(t);
+        without(t);
     }
 }
 
-void ConsoleWindow::Collega() {
+void ConsoleWindow::Link() {
     for (int i = 0; i < 4; ++i) {
         connect(scoreButtons[i], &QPushButton::clicked, this, [this, i] { changeScore(i); });
     }
@@ -161,8 +161,8 @@ void ConsoleWindow::Collega() {
     for (int i = 0; i < 5; ++i) {
         connect(pointTypeButtons[i], &QRadioButton::clicked, this, [this, i] { choosePointType(i); });
     }
-    connect(&TimerAltezzaSponsor, &QTimer::timeout, this, [this] { TimerAltezzaSponsor_Timer(); });
-    connect(&TimerTabellone, &QTimer::timeout, this, [this] { TimerTabellone_Timer(); });
+    connect(&SponsorHeightTimer, &QTimer::timeout, this, [this] { sponsorHeightTick(); });
+    connect(&DisplayTimer, &QTimer::timeout, this, [this] { displayTick(); });
     connect(&TimerFrames, &QTimer::timeout, this, [this] { TimerFrames_Timer(); });
     connect(refreshPreviewButton, &QPushButton::clicked, this, [this] { refreshPreview(); });
     connect(presentationButton, &QPushButton::clicked, this, [this] { togglePresentation(); });
@@ -185,7 +185,7 @@ void ConsoleWindow::Collega() {
             showStatistics();
         });
     }
-    connect(&TimerEsultanza, &QTimer::timeout, this, [this] { TimerEsultanza_Timer(); });
+    connect(&CheerTimer, &QTimer::timeout, this, [this] { cheerTick(); });
     connect(historyList, &QListWidget::itemDoubleClicked, this, [this] { rollBackToSelectedLine(); });
     connect(undoButton, &QPushButton::clicked, this, [this] { undoLastLine(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitProgram(); });
@@ -220,54 +220,54 @@ void ConsoleWindow::Collega() {
         timeoutIcons[i]->installEventFilter(this);
         teamLogos[i]->installEventFilter(this);
     }
-    OrdineTab();
+    TabOrder();
 }
 
-bool ConsoleWindow::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == area_ && evento->type() == QEvent::Resize) {
+bool ConsoleWindow::eventFilter(QObject* object, QEvent* event) {
+    if (object == area_ && event->type() == QEvent::Resize) {
         Form_Resize();
     }
-    if (evento->type() == QEvent::KeyPress && oggetto->isWidgetType()) {
+    if (event->type() == QEvent::KeyPress && object->isWidgetType()) {
         // Keys reach the console from either window, never from a window open over them.
-        auto* w = static_cast<QWidget*>(oggetto);
+        auto* w = static_cast<QWidget*>(object);
         if ((w->window() == this || w->window() == display_.get()) &&
             QApplication::activeModalWidget() == nullptr &&
-            TastoPremuto(w, *static_cast<QKeyEvent*>(evento))) {
+            PressedKey(w, *static_cast<QKeyEvent*>(event))) {
             return true;
         }
-        return QMainWindow::eventFilter(oggetto, evento);
+        return QMainWindow::eventFilter(object, event);
     }
     for (int i = 0; i < 2; ++i) {
-        if (evento->type() != QEvent::MouseButtonDblClick) {
+        if (event->type() != QEvent::MouseButtonDblClick) {
             continue;
         }
-        if (oggetto == timeoutIcons[i] && timeoutIcons[i]->isEnabled()) {
+        if (object == timeoutIcons[i] && timeoutIcons[i]->isEnabled()) {
             callTimeout(i);
             return true;
         }
-        if (oggetto == teamLogos[i]) {
+        if (object == teamLogos[i]) {
             showTeamStatistics(i);
             return true;
         }
     }
-    return QMainWindow::eventFilter(oggetto, evento);
+    return QMainWindow::eventFilter(object, event);
 }
 
 void ConsoleWindow::Form_Resize() {
-    if (isMinimized() || geometria_.empty()) {
+    if (isMinimized() || geometry_.empty()) {
         return;
     }
-    ScalaGeometria(geometria_, InTwips(area_->size()), controlli_, false);
+    GeometryScale(geometry_, InTwips(area_->size()), controls_, false);
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    piattaforma_.dialoghi.Messaggio(
-        modulo_.Traduci(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione")),
-        Pulsanti::Ok);
+    platform_.dialogs.Message(
+        modulo_.Translate(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione")),
+        Buttons::Ok);
 }
 
-int ConsoleWindow::TipoPuntoSottolineato() const {
+int ConsoleWindow::UnderlinedPointType() const {
     for (int i = 0; i < 5; ++i) {
         if (pointTypeButtons[i]->font().underline()) {
             return i;
@@ -285,207 +285,207 @@ void ConsoleWindow::choosePointType(int Index) {
     pointTypeButtons[Index]->setChecked(true);
 }
 
-QString ConsoleWindow::OraAttuale() const {
-    return piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
+QString ConsoleWindow::CurrentTime() const {
+    return platform_.clock.Now().time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 void ConsoleWindow::changeScore(int Index) {
-    RichiestaPunto r;
+    PointRequest r;
     r.Index = Index;
-    r.Codice = codeBoxes[Index <= 1 ? 0 : 1]->text();
-    r.TipoPunto = TipoPuntoSottolineato();
-    r.Ora = OraAttuale();
+    r.Code = codeBoxes[Index <= 1 ? 0 : 1]->text();
+    r.PointType = UnderlinedPointType();
+    r.Now = CurrentTime();
     for (int i = 0; i < 5; ++i) {
-        r.DidascalieTipo[i] = pointTypeButtons[i]->text();
+        r.TypeCaptions[i] = pointTypeButtons[i]->text();
     }
-    const auto righePrima = partita_.Storico.size();
-    const bool finitaPrima = partita_.PartitaFinita != 0;
-    clickInCorso_ = true;
-    const bool segnato = SegnaPunto(partita_, r, modulo_, *this);
-    clickInCorso_ = false;
-    if (!finitaPrima && partita_.PartitaFinita != 0) {
-        ConservaPartita();
+    const auto linesBefore = match_.History.size();
+    const bool beforeFinished = match_.FinishedMatch != 0;
+    clickInProgress_ = true;
+    const bool scored = ScorePoint(match_, r, modulo_, *this);
+    clickInProgress_ = false;
+    if (!beforeFinished && match_.FinishedMatch != 0) {
+        KeepMatch();
         // Offered once, after the winner is announced.
-        rinviati_.push_back([this] {
-            if (piattaforma_.dialoghi.Messaggio(
-                    modulo_.Traduci(QStringLiteral("Vuoi creare il report della partita?")),
-                    Pulsanti::SiNo) == Risposta::Si) {
+        deferred_.push_back([this] {
+            if (platform_.dialogs.Message(
+                    modulo_.Translate(QStringLiteral("Vuoi creare il report della partita?")),
+                    Buttons::SiNo) == Answer::Si) {
                 writeReport();
             }
         });
     }
-    if (segnato) {
+    if (scored) {
         choosePointType(0);
         rosterLists[Index <= 1 ? 0 : 1]->setCurrentRow(0);
         codeBoxes[0]->clear();
         codeBoxes[1]->clear();
-        SalvaEmergenza();
-    } else if (partita_.Storico.size() != righePrima) {
+        SaveEmergencyCopy();
+    } else if (match_.History.size() != linesBefore) {
         // A refused point may still have opened the set's history.
-        SalvaEmergenza();
+        SaveEmergencyCopy();
     }
-    Aggiorna();
-    MostraRinviati();
+    Update();
+    ShowDeferred();
 }
 
-void ConsoleWindow::MostraRinviati() {
-    if (remotoInCorso_) {
-        QTimer::singleShot(0, this, [this] { MostraRinviati(); });
+void ConsoleWindow::ShowDeferred() {
+    if (remoteInProgress_) {
+        QTimer::singleShot(0, this, [this] { ShowDeferred(); });
         return;
     }
-    auto rinviati = std::move(rinviati_);
-    rinviati_.clear();
+    auto deferred = std::move(deferred_);
+    deferred_.clear();
     // A message keeps the hall waiting anyway: the copy on disk is whole before it opens.
-    if (!rinviati.empty()) {
-        copia_->Attendi(2000);
+    if (!deferred.empty()) {
+        copy_->Wait(2000);
     }
-    for (const auto& mostra : rinviati) {
-        mostra();
+    for (const auto& show : deferred) {
+        show();
     }
 }
 
-void ConsoleWindow::TimerAltezzaSponsor_Timer() {
-    display_->LayoutSenzaSponsor();
-    TimerAltezzaSponsor.stop();
+void ConsoleWindow::sponsorHeightTick() {
+    display_->LayoutWithoutSponsor();
+    SponsorHeightTimer.stop();
 }
 
-void ConsoleWindow::TimerTabellone_Timer() {
+void ConsoleWindow::displayTick() {
     refreshPreview();
 }
 
 void ConsoleWindow::refreshPreview() {
-    CopiaTabellone(*display_, *previewImage);
+    DisplayCopy(*display_, *previewImage);
 }
 
 void ConsoleWindow::TimerFrames_Timer() {
-    coloreCornice_ = ProssimoColoreCornice(coloreCornice_);
-    display_->Lampeggia(coloreCornice_);
+    frameColour_ = NextFrameColour(frameColour_);
+    display_->Blink(frameColour_);
 }
 
 // The event light: red while a display animation runs, green and silent after it.
-void ConsoleWindow::Semaforo(bool animazione, const QString& testo) {
-    if (animazione != semaforoRosso_) {
-        semaforoRosso_ = animazione;
-        const Rgb c = Tavolozza16[animazione ? 4 : 2];
+void ConsoleWindow::Light(bool animation, const QString& text) {
+    if (animation != redLight_) {
+        redLight_ = animation;
+        const Rgb c = Palette16[animation ? 4 : 2];
         eventLight->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
                                   .arg(c.r)
                                   .arg(c.g)
                                   .arg(c.b));
     }
-    if (!animazione || !testo.isEmpty()) {
-        eventLight->setText(testo);
+    if (!animation || !text.isEmpty()) {
+        eventLight->setText(text);
     }
 }
 
-void ConsoleWindow::Aggiorna() {
+void ConsoleWindow::Update() {
     for (int i = 0; i < 2; ++i) {
-        LabScore[i]->setText(QString::number(partita_.Punti[i]));
-        setsWonLabels[i]->setText(QString::number(partita_.SetVinti[i]));
-        timeoutLabels[i]->setText(QString::number(partita_.TimeChiesti[i]));
-        teamNameLabels[i]->setText(partita_.NomeSquadra[i]);
-        rosterLists[i]->setEnabled(partita_.PunteggioAttivo);
-        timeoutIcons[i]->setEnabled(partita_.TimeoutAttivi);
-        teamLists[i]->setEnabled(!partita_.Bloccata);
+        LabScore[i]->setText(QString::number(match_.Points[i]));
+        setsWonLabels[i]->setText(QString::number(match_.SetsWon[i]));
+        timeoutLabels[i]->setText(QString::number(match_.TimeoutsCalled[i]));
+        teamNameLabels[i]->setText(match_.TeamName[i]);
+        rosterLists[i]->setEnabled(match_.ActiveScore);
+        timeoutIcons[i]->setEnabled(match_.ActiveTimeouts);
+        teamLists[i]->setEnabled(!match_.Locked);
     }
     for (QPushButton* b : scoreButtons) {
-        b->setEnabled(partita_.PunteggioAttivo);
+        b->setEnabled(match_.ActiveScore);
     }
-    undoButton->setEnabled(partita_.UndoAttivo);
-    endStatisticsButton->setEnabled(partita_.StatisticheFinaliAttive);
-    presentationButton->setEnabled(partita_.PresentazioneAttiva);
-    lockButton->setText(modulo_.Traduci(partita_.Bloccata ? QStringLiteral("Sblocca")
+    undoButton->setEnabled(match_.UndoActive);
+    endStatisticsButton->setEnabled(match_.FinalStatisticsActive);
+    presentationButton->setEnabled(match_.ActivePresentation);
+    lockButton->setText(modulo_.Translate(match_.Locked ? QStringLiteral("Sblocca")
                                                         : QStringLiteral("Blocca")));
-    exitButton->setEnabled(!partita_.Bloccata);
-    fileMenu->menuAction()->setEnabled(!partita_.Bloccata);
-    optionsMenu->menuAction()->setEnabled(!partita_.Bloccata);
+    exitButton->setEnabled(!match_.Locked);
+    fileMenu->menuAction()->setEnabled(!match_.Locked);
+    optionsMenu->menuAction()->setEnabled(!match_.Locked);
 
-    const auto& storico = partita_.Storico;
-    const bool prefissoUguale = historyList->count() <= storico.size() &&
+    const auto& history = match_.History;
+    const bool equalPrefix = historyList->count() <= history.size() &&
                                 (historyList->count() == 0 ||
                                  historyList->item(historyList->count() - 1)->text() ==
-                                     storico[historyList->count() - 1]);
-    if (!prefissoUguale) {
+                                     history[historyList->count() - 1]);
+    if (!equalPrefix) {
         historyList->clear();
     }
-    for (qsizetype i = historyList->count(); i < storico.size(); ++i) {
-        historyList->addItem(storico[i]);
+    for (qsizetype i = historyList->count(); i < history.size(); ++i) {
+        historyList->addItem(history[i]);
     }
-    historyList->setCurrentRow(partita_.RigaSelezionata);
-    display_->Aggiorna();
-    live_->Cambiata();
+    historyList->setCurrentRow(match_.SelectedLine);
+    display_->Update();
+    live_->Changed();
 }
 
-void ConsoleWindow::AvviaLive(quint16 porta, bool lan) {
-    const std::pair<quint16, bool> voluto{porta, lan};
-    if (liveAvviato_ == voluto) {
+void ConsoleWindow::StartLive(quint16 port, bool lan) {
+    const std::pair<quint16, bool> wanted{port, lan};
+    if (liveStarted_ == wanted) {
         return;
     }
-    liveAvviato_ = voluto;
-    telecomando_->Sicurezza().ImpostaLan(lan);
-    live_->Ferma();
-    if (porta != 0 && !live_->Avvia(porta, lan)) {
-        piattaforma_.dialoghi.Messaggio(
-            modulo_.Traduci(QStringLiteral(
+    liveStarted_ = wanted;
+    remote_->Safety().SetLan(lan);
+    live_->Stop();
+    if (port != 0 && !live_->Start(port, lan)) {
+        platform_.dialogs.Message(
+            modulo_.Translate(QStringLiteral(
                 "Uscita live non disponibile: la porta è già in uso. Porta:")) +
-                u' ' + QString::number(porta),
-            Pulsanti::Ok);
+                u' ' + QString::number(port),
+            Buttons::Ok);
     }
-    telecomando_->Sicurezza().ImpostaPorta(live_->Porta());
+    remote_->Safety().SetPort(live_->Port());
 }
 
-void ConsoleWindow::Avviso(const QString& testo) {
-    const auto mostra = [this, testo] { piattaforma_.dialoghi.Messaggio(testo, Pulsanti::Ok); };
-    if (clickInCorso_) {
-        rinviati_.push_back(mostra);
+void ConsoleWindow::Warning(const QString& text) {
+    const auto show = [this, text] { platform_.dialogs.Message(text, Buttons::Ok); };
+    if (clickInProgress_) {
+        deferred_.push_back(show);
     } else {
-        mostra();
+        show();
     }
 }
 
-void ConsoleWindow::CodiceRifiutato(int lato) {
-    codeBoxes[lato]->clear();
-    rosterLists[lato]->setCurrentRow(0);
+void ConsoleWindow::RefusedCode(int side) {
+    codeBoxes[side]->clear();
+    rosterLists[side]->setCurrentRow(0);
 }
 
-void ConsoleWindow::BloccaConsole() {
+void ConsoleWindow::LockConsole() {
     toggleLock();
 }
 
-void ConsoleWindow::AvviaLampeggio() {
+void ConsoleWindow::StartBlink() {
     TimerFrames.start();
 }
 
-void ConsoleWindow::AvviaScorrimento() {
-    display_->AvviaScorrimento(InVista::Marcatore);
+void ConsoleWindow::StartScroll() {
+    display_->StartScroll(InView::Scorer);
 }
 
-void ConsoleWindow::ApriCambioCampo() {
-    const auto apri = [this] {
-        ApriConteggio(modulo_.Traduci(QStringLiteral("Cambio campo per ultimo SET")), true);
+void ConsoleWindow::OpenCourtChange() {
+    const auto open = [this] {
+        OpenCount(modulo_.Translate(QStringLiteral("Cambio campo per ultimo SET")), true);
     };
-    if (clickInCorso_) {
-        rinviati_.push_back(apri);
+    if (clickInProgress_) {
+        deferred_.push_back(open);
     } else {
-        apri();
+        open();
     }
 }
 
-void ConsoleWindow::Esultanza(int tipoPunto) {
-    lettore_.FermaAudio();
-    lettore_.SuonaAudio(modulo_.SuoniEsultanza[tipoPunto]);
+void ConsoleWindow::Cheer(int pointType) {
+    player_.StopAudio();
+    player_.PlayAudio(modulo_.CheerSounds[pointType]);
     // A duration never saved gives no interval: the sound is then not cut.
-    if (TimerEsultanza.interval() > 0) {
-        TimerEsultanza.start();
+    if (CheerTimer.interval() > 0) {
+        CheerTimer.start();
     }
 }
 
-void ConsoleWindow::TimerEsultanza_Timer() {
-    TimerEsultanza.stop();
-    lettore_.FermaAudio();
+void ConsoleWindow::cheerTick() {
+    CheerTimer.stop();
+    player_.StopAudio();
 }
 
-void ConsoleWindow::FinePartita() {
+void ConsoleWindow::MatchEnd() {
     TimerStat.start();
     TimerFrames.stop();
-    display_->FermaAnimazioni();
+    display_->StopAnimations();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "control/Azioni.h"
-#include "control/Comandi.h"
+#include "control/Actions.h"
+#include "control/Commands.h"
 #include "match/EmergencyCopyPlace.h"
-#include "match/Partita.h"
-#include "match/VistaPartita.h"
-#include "shared/Geometria.h"
-#include "shared/Modulo1.h"
-#include "shared/ui/Disegno.h"
-#include "shared/ui/Immagini.h"
+#include "match/Match.h"
+#include "match/MatchView.h"
+#include "shared/Geometry.h"
+#include "shared/Module.h"
+#include "shared/ui/Drawing.h"
+#include "shared/ui/Images.h"
 #include "sound/Audio.h"
 
 #include <QAction>
@@ -26,20 +26,20 @@
 #include <memory>
 #include <optional>
 
-struct Piattaforma;
+struct Platform;
 class DisplayWindow;
 class CountdownWindow;
-class Diffusione;
-class Telecomando;
-class ScrittoreFile;
-class Archivio;
-class SegueSchermo;
+class Broadcast;
+class Remote;
+class FileWriter;
+class Archive;
+class ScreenFollower;
 
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
-class ConsoleWindow : public QMainWindow, private VistaPartita {
+class ConsoleWindow : public QMainWindow, private MatchView {
     Q_OBJECT
 public:
-    explicit ConsoleWindow(Piattaforma& piattaforma);
+    explicit ConsoleWindow(Platform& platform);
     ~ConsoleWindow() override;
 
     void Form_Load();
@@ -47,13 +47,13 @@ public:
     void changeScore(int Index);
     void toggleLock();
     void choosePointType(int Index);
-    void TimerAltezzaSponsor_Timer();
-    void TimerTabellone_Timer();
+    void sponsorHeightTick();
+    void displayTick();
     void TimerFrames_Timer();
     void refreshPreview();
     // The rollback and Undo ask first, except for the remote, whose page asked.
-    void rollBackToSelectedLine(bool chiedi = true);
-    void undoLastLine(bool chiedi = true);
+    void rollBackToSelectedLine(bool ask = true);
+    void undoLastLine(bool ask = true);
     void callTimeout(int Index);
     void newMatch();
     void newMatchFromButton();
@@ -63,7 +63,7 @@ public:
     void loadMatch();
     void loadMatchFromButton();
     void loadEmergencyCopy();
-    void dbclicca(int lato);
+    void doubleClick(int side);
     void chooseLanguage(int Index);
     void togglePresentation();
     void showStatistics();
@@ -74,7 +74,7 @@ public:
     void showLastPoints();
     void showTeamStatistics(int Index);
     void openSoundsWindow();
-    void TimerEsultanza_Timer();
+    void cheerTick();
     void chooseTeam(int Index);
     void pickAthlete(int Index);
     void scoreForAthlete(int Index);
@@ -98,58 +98,58 @@ public:
     void openRemoteWindow();
     // Every action a key or the remote reaches, through the handler of its button; nothing
     // happens when that button is disabled. False then.
-    bool EseguiAzione(Azione a);
+    bool RunAction(Action a);
     // A key of the map pressed: the pending code goes to the side a +1 key names.
-    void Tasto(Azione a);
+    void Key(Action a);
     // A remote request's command; the refusal's text when the console would not do it.
-    std::optional<QString> EseguiRemoto(const Comando& comando);
+    std::optional<QString> RunRemote(const Command& command);
     // The code in the side's box as the operator would give it: the roster's row when it
     // holds the code, else the code as typed.
-    void ScegliCodice(int lato, const QString& codice);
+    void ChooseCode(int side, const QString& code);
     void codeBoxChanged(int Index);
     // The roster row of a side whose code is `codice` (any case), or -1.
-    int RigaDelCodice(int lato, const QString& codice) const;
+    int CodeLine(int side, const QString& code) const;
     // A timeout granted without the question; the refusal's text otherwise.
     std::optional<QString> Timeout(int Index);
-    const MappaTasti& Tasti() const { return tasti_; }
-    void ImpostaTasti(const MappaTasti& tasti);
-    const QString& CodiceInAttesa() const { return codiceInAttesa_; }
-    Telecomando& Remoto() { return *telecomando_; }
+    const KeysMap& Keys() const { return keys_; }
+    void SetKeys(const KeysMap& keys);
+    const QString& PendingCode() const { return pendingCode_; }
+    Remote& RemoteControl() { return *remote_; }
     // Esc on the display: the console comes to the front, and a display full screen over the
     // console's own screen becomes a window again.
-    void TabelloneEsc();
-    SegueSchermo& Segue() { return *segui_; }
+    void DisplayEsc();
+    ScreenFollower& Follows() { return *follow_; }
     // The display's zooma, with the caption of the button that undoes it.
-    void Zooma(bool cosa);
+    void ZoomAll(bool what);
     // Reads a match file; only a real match file replaces the running match.
-    void CaricaPartita(const QString& percorso);
-    QString PercorsoEmergenza() const;
+    void LoadMatch(const QString& path);
+    QString EmergencyPath() const;
     // At start, once: when the last run did not end through "Esci" and the emergency copy
     // holds a match under way, offers it back; a declined one goes to the backups.
-    void RiprendiSeInterrotta();
+    void ResumeIfInterrupted();
     // Where a run marks itself as running; "Esci" removes the mark.
-    QString PercorsoInUso() const;
+    QString PathInUse() const;
     // Waits for the emergency copy on disk to hold the last change; false after `ms`.
-    bool AttendiCopia(int ms = 5000);
-    const ScrittoreFile& Copia() const { return *copia_; }
-    Archivio& CopieDiSicurezza() { return *archivio_; }
+    bool WaitForCopy(int ms = 5000);
+    const FileWriter& Copy() const { return *copy_; }
+    Archive& Backups() { return *archive_; }
     // Opens the backups folder.
     void openBackupsFolder();
 
     // The countdown window while it is open.
-    CountdownWindow* Conteggio() { return countdown_.get(); }
-    CacheImmagini& Loghi() { return loghi_; }
-    Lettore& Audio() { return lettore_; }
+    CountdownWindow* Count() { return countdown_.get(); }
+    ImageCache& Logos() { return logos_; }
+    Player& Audio() { return player_; }
 
-    DisplayWindow& Tabellone() { return *display_; }
+    DisplayWindow& Display() { return *display_; }
     // The live output: the console's change notice reaches it once per change.
-    Diffusione& Live() { return *live_; }
+    Broadcast& Live() { return *live_; }
     // Starts the live server with the stored port and LAN switch, or stops it (port 0);
     // a port that cannot be had is told once.
-    void AvviaLive(quint16 porta, bool lan);
-    Partita& Match() { return partita_; }
+    void StartLive(quint16 port, bool lan);
+    Match& match() { return match_; }
     const Modulo1& Modulo() const { return modulo_; }
-    const GeometriaControlli& Geometria() const { return geometria_; }
+    const ControlsGeometry& Geometry() const { return geometry_; }
 
     std::array<QPushButton*, 4> scoreButtons;
     QPushButton* exitButton;
@@ -224,97 +224,97 @@ public:
     QAction* keysAction;
     QAction* remoteAction;
 
-    QTimer TimerAltezzaSponsor;
-    QTimer TimerTabellone;
-    QTimer TimerEsultanza;
+    QTimer SponsorHeightTimer;
+    QTimer DisplayTimer;
+    QTimer CheerTimer;
     QTimer TimerStat;
     QTimer TimerFrames;
 
 protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void CreaControlli();
-    void CreaMenu();
-    void Collega();
-    void EnumeraControlli();
-    void Didascalie();
-    void Aggiorna();
-    void Semaforo(bool animazione, const QString& testo = {});
+    void CreateControls();
+    void CreateMenu();
+    void Link();
+    void EnumerateControls();
+    void Captions();
+    void Update();
+    void Light(bool animation, const QString& text = {});
     // Loads Languages.csv from the program folder and rebuilds the language menu.
-    void CaricaLingue();
+    void LoadLanguages();
     // The picked athlete's photo, decoded ahead for the display.
-    void PreparaFotoMarcatore(int lato);
+    void PrepareScorerPhoto(int side);
     // Chooses the team named in a loaded file, when its list holds it.
-    void ScegliDaFile(int lato, const QString& nome);
-    void MostraLogo(int lato, const QImage& logo);
-    void ApriConteggio(const QString& testo, bool cambioCampo);
-    bool AbbandonaPartita(const char* domanda);
-    bool SalvaPartita(const QString& percorso);
+    void ChooseFromFile(int side, const QString& name);
+    void ShowLogo(int side, const QImage& logo);
+    void OpenCount(const QString& text, bool courtChange);
+    bool AbandonMatch(const char* question);
+    bool SaveMatch(const QString& path);
     // After every change the operator made, so a crash loses nothing. The copy is written on
     // a worker thread: the click hands the text over and goes on.
-    void SalvaEmergenza();
+    void SaveEmergencyCopy();
     // Told once per run of failures.
-    void CopiaNonScritta(const QString& percorso, const QString& motivo);
+    void CopyNotWritten(const QString& path, const QString& reason);
     // A backup of the running match, when points were played in it.
-    void ConservaPartita();
-    void CopiaSicurezzaNonScritta(const QString& cartella, const QString& motivo = {});
-    int TipoPuntoSottolineato() const;
-    void Zoom(bool piu);
+    void KeepMatch();
+    void BackupNotWritten(const QString& folder, const QString& reason = {});
+    int UnderlinedPointType() const;
+    void Zoom(bool plus);
     // A new or loaded match starts with home on the left (the operator may decline).
-    void RipristinaVerso();
+    void RestoreDirection();
     // The band switched on again: normal orientation, proportional layout.
-    void TabelloneNormale();
-    QString OraAttuale() const;
+    void DisplayNormal();
+    QString CurrentTime() const;
 
-    void Avviso(const QString& testo) override;
-    void BloccaConsole() override;
-    void AvviaLampeggio() override;
-    void AvviaScorrimento() override;
-    void ApriCambioCampo() override;
-    void Esultanza(int tipoPunto) override;
-    void FinePartita() override;
-    void CodiceRifiutato(int lato) override;
+    void Warning(const QString& text) override;
+    void LockConsole() override;
+    void StartBlink() override;
+    void StartScroll() override;
+    void OpenCourtChange() override;
+    void Cheer(int pointType) override;
+    void MatchEnd() override;
+    void RefusedCode(int side) override;
     // Messages and windows a score click raises wait until both windows show its result and
     // the emergency copy holds it: the hall never sees a stale score behind a box, and a crash
     // while one is open loses nothing.
-    void MostraRinviati();
+    void ShowDeferred();
     // The keys: the map, the pending code, Return and Tab as an operator expects them.
-    bool TastoPremuto(QWidget* destinatario, const QKeyEvent& e);
-    void MostraCodiceInAttesa();
-    void OrdineTab();
-    void AvviaTelecomando();
+    bool PressedKey(QWidget* recipient, const QKeyEvent& e);
+    void ShowPendingCode();
+    void TabOrder();
+    void StartRemote();
 
-    Piattaforma& piattaforma_;
+    Platform& platform_;
     Modulo1 modulo_;
-    Lettore lettore_;
-    Partita partita_;
+    Player player_;
+    Match match_;
     std::unique_ptr<DisplayWindow> display_;
     std::unique_ptr<CountdownWindow> countdown_;
-    std::unique_ptr<Diffusione> live_;
-    std::unique_ptr<Telecomando> telecomando_;
-    std::unique_ptr<EmergencyCopyPlace> luogoCopia_;
-    std::unique_ptr<ScrittoreFile> copia_;
-    bool copiaInErrore_ = false;
-    std::unique_ptr<Archivio> archivio_;
-    std::unique_ptr<SegueSchermo> segui_;
-    MappaTasti tasti_;
-    QString codiceInAttesa_;
-    std::optional<std::pair<quint16, bool>> liveAvviato_;
+    std::unique_ptr<Broadcast> live_;
+    std::unique_ptr<Remote> remote_;
+    std::unique_ptr<EmergencyCopyPlace> copyPlace_;
+    std::unique_ptr<FileWriter> copy_;
+    bool copyFailing_ = false;
+    std::unique_ptr<Archive> archive_;
+    std::unique_ptr<ScreenFollower> follow_;
+    KeysMap keys_;
+    QString pendingCode_;
+    std::optional<std::pair<quint16, bool>> liveStarted_;
     QWidget* area_ = nullptr;
-    int coloreCornice_ = 0;
-    std::optional<bool> semaforoRosso_;
+    int frameColour_ = 0;
+    std::optional<bool> redLight_;
     // Logos are decoded on the side; each side shows its default until its own arrives.
-    CacheImmagini loghi_;
-    std::array<QString, 2> logoAtteso_;
-    int passoStatistiche_ = 0;
-    bool clickInCorso_ = false;
+    ImageCache logos_;
+    std::array<QString, 2> logoExpected_;
+    int statisticsStep_ = 0;
+    bool clickInProgress_ = false;
     // A remote action's messages wait for the next turn, after its answer has gone out.
-    bool remotoInCorso_ = false;
-    std::vector<std::function<void()>> rinviati_;
+    bool remoteInProgress_ = false;
+    std::vector<std::function<void()>> deferred_;
     // Zoom All: the next click magnifies (false) or returns to normal (true).
-    bool ingrandito_ = false;
-    Controlli controlli_;
-    GeometriaControlli geometria_;
+    bool enlarged_ = false;
+    Controls controls_;
+    ControlsGeometry geometry_;
 };

@@ -1,7 +1,7 @@
 #include "control/ui/KeysWindow.h"
 
-#include "platform/Dialoghi.h"
-#include "shared/Modulo1.h"
+#include "platform/Dialogs.h"
+#include "shared/Module.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,22 +9,22 @@
 #include <QKeySequence>
 #include <QVBoxLayout>
 
-KeysWindow::KeysWindow(const Modulo1& modulo, Dialoghi& dialoghi, const MappaTasti& mappa)
-    : modulo_(modulo), dialoghi_(dialoghi), mappa_(mappa) {
+KeysWindow::KeysWindow(const Modulo1& modulo, Dialogs& dialogs, const KeysMap& map)
+    : modulo_(modulo), dialogs_(dialogs), map_(map) {
     setObjectName(QStringLiteral("KeysWindow"));
     setModal(true);
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
     setWindowTitle(t("Tasti"));
-    Tabella = new QTableWidget(NumeroAzioni, 2, this);
-    Tabella->setHorizontalHeaderLabels({t("Azione"), t("Tasto")});
-    Tabella->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    Tabella->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    Tabella->verticalHeader()->hide();
-    Tabella->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
-    Tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabella->setSelectionMode(QAbstractItemView::SingleSelection);
-    Tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Tabella->installEventFilter(this);
+    Table = new QTableWidget(ActionCount, 2, this);
+    Table->setHorizontalHeaderLabels({t("Azione"), t("Tasto")});
+    Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Table->verticalHeader()->hide();
+    Table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->installEventFilter(this);
     hintLabel = new QLabel(this);
     hintLabel->setWordWrap(true);
     changeButton = new QPushButton(t("Cambia tasto"), this);
@@ -38,87 +38,87 @@ KeysWindow::KeysWindow(const Modulo1& modulo, Dialoghi& dialoghi, const MappaTas
         b->setAutoDefault(false);
         b->installEventFilter(this);
     }
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(changeButton);
-    pulsanti->addWidget(noKeyButton);
-    pulsanti->addWidget(defaultsButton);
-    pulsanti->addStretch();
-    pulsanti->addWidget(okButton);
-    pulsanti->addWidget(cancelButton);
-    auto* colonna = new QVBoxLayout(this);
-    colonna->addWidget(Tabella);
-    colonna->addWidget(hintLabel);
-    colonna->addLayout(pulsanti);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(changeButton);
+    buttons->addWidget(noKeyButton);
+    buttons->addWidget(defaultsButton);
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(Table);
+    column->addWidget(hintLabel);
+    column->addLayout(buttons);
     resize(560, 640);
     connect(changeButton, &QPushButton::clicked, this, [this] { changeKey(); });
     connect(noKeyButton, &QPushButton::clicked, this, [this] { clearKey(); });
     connect(defaultsButton, &QPushButton::clicked, this, [this] { restoreDefaults(); });
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Tabella, &QTableWidget::cellDoubleClicked, this, [this] { changeKey(); });
-    Mostra();
-    Tabella->selectRow(0);
+    connect(Table, &QTableWidget::cellDoubleClicked, this, [this] { changeKey(); });
+    Show();
+    Table->selectRow(0);
 }
 
-QString KeysWindow::Nome(Azione a) const {
-    return modulo_.Traduci(QString::fromUtf8(Definizione(a).didascalia));
+QString KeysWindow::Name(Action a) const {
+    return modulo_.Translate(QString::fromUtf8(Definition(a).caption));
 }
 
-void KeysWindow::Mostra() {
-    for (int riga = 0; riga < NumeroAzioni; ++riga) {
-        const Azione a = Azioni()[riga].azione;
-        Tabella->setItem(riga, 0, new QTableWidgetItem(Nome(a)));
-        Tabella->setItem(riga, 1,
-                         new QTableWidgetItem(QKeySequence(mappa_.Tasto(a), QKeySequence::PortableText)
+void KeysWindow::Show() {
+    for (int line = 0; line < ActionCount; ++line) {
+        const Action a = Actions()[line].action;
+        Table->setItem(line, 0, new QTableWidgetItem(Name(a)));
+        Table->setItem(line, 1,
+                         new QTableWidgetItem(QKeySequence(map_.Key(a), QKeySequence::PortableText)
                                                   .toString(QKeySequence::NativeText)));
     }
 }
 
 void KeysWindow::changeKey() {
-    const int riga = Tabella->currentRow();
-    if (riga < 0) {
+    const int line = Table->currentRow();
+    if (line < 0) {
         return;
     }
-    inAttesa_ = Azioni()[riga].azione;
-    hintLabel->setText(modulo_.Traduci(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
-                    Nome(*inAttesa_));
-    Tabella->setFocus();
+    pending_ = Actions()[line].action;
+    hintLabel->setText(modulo_.Translate(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
+                    Name(*pending_));
+    Table->setFocus();
 }
 
 void KeysWindow::clearKey() {
-    const int riga = Tabella->currentRow();
-    if (riga >= 0) {
-        mappa_.Assegna(Azioni()[riga].azione, QString());
-        Mostra();
+    const int line = Table->currentRow();
+    if (line >= 0) {
+        map_.Assign(Actions()[line].action, QString());
+        Show();
     }
 }
 
 void KeysWindow::restoreDefaults() {
-    mappa_ = MappaTasti::Predefinita();
-    inAttesa_.reset();
+    map_ = KeysMap::Default();
+    pending_.reset();
     hintLabel->clear();
-    Mostra();
+    Show();
 }
 
-void KeysWindow::NuovoTasto(const QString& tasto) {
-    if (!inAttesa_) {
+void KeysWindow::NewKey(const QString& key) {
+    if (!pending_) {
         return;
     }
-    const Azione a = *inAttesa_;
-    inAttesa_.reset();
+    const Action a = *pending_;
+    pending_.reset();
     hintLabel->clear();
-    if (const auto altra = mappa_.Assegna(a, tasto)) {
-        dialoghi_.Messaggio(modulo_.Traduci(QStringLiteral("Questo tasto è già usato per:")) +
-                                QStringLiteral(" ") + Nome(*altra),
-                            Pulsanti::Ok);
+    if (const auto altra = map_.Assign(a, key)) {
+        dialogs_.Message(modulo_.Translate(QStringLiteral("Questo tasto è già usato per:")) +
+                                QStringLiteral(" ") + Name(*altra),
+                            Buttons::Ok);
         return;
     }
-    Mostra();
+    Show();
 }
 
-bool KeysWindow::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (inAttesa_ && evento->type() == QEvent::KeyPress) {
-        const auto* e = static_cast<QKeyEvent*>(evento);
+bool KeysWindow::eventFilter(QObject* object, QEvent* event) {
+    if (pending_ && event->type() == QEvent::KeyPress) {
+        const auto* e = static_cast<QKeyEvent*>(event);
         switch (e->key()) {
         case Qt::Key_Shift:
         case Qt::Key_Control:
@@ -128,16 +128,16 @@ bool KeysWindow::eventFilter(QObject* oggetto, QEvent* evento) {
         case Qt::Key_unknown:
             return true;
         default:
-            NuovoTasto(QKeySequence(e->keyCombination()).toString(QKeySequence::PortableText));
+            NewKey(QKeySequence(e->keyCombination()).toString(QKeySequence::PortableText));
             return true;
         }
     }
-    if (oggetto == Tabella && evento->type() == QEvent::KeyPress) {
-        const int tasto = static_cast<QKeyEvent*>(evento)->key();
-        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+    if (object == Table && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             changeKey();
             return true;
         }
     }
-    return QDialog::eventFilter(oggetto, evento);
+    return QDialog::eventFilter(object, event);
 }

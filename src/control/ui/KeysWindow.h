@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/Azioni.h"
+#include "control/Actions.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -9,23 +9,23 @@
 #include <optional>
 
 struct Modulo1;
-class Dialoghi;
+class Dialogs;
 
 // "Tasti": every action with its key; the operator picks an action, presses its new key.
 class KeysWindow : public QDialog {
     Q_OBJECT
 public:
-    KeysWindow(const Modulo1& modulo, Dialoghi& dialoghi, const MappaTasti& mappa);
+    KeysWindow(const Modulo1& modulo, Dialogs& dialogs, const KeysMap& map);
 
-    const MappaTasti& Mappa() const { return mappa_; }
+    const KeysMap& Map() const { return map_; }
     // Waits for the next key for the selected action.
     void changeKey();
     void clearKey();
     void restoreDefaults();
     // The key pressed while waiting; refused with a message when another action has it.
-    void NuovoTasto(const QString& tasto);
+    void NewKey(const QString& key);
 
-    QTableWidget* Tabella;
+    QTableWidget* Table;
     QLabel* hintLabel;
     QPushButton* changeButton;
     QPushButton* noKeyButton;
@@ -34,14 +34,14 @@ public:
     QPushButton* cancelButton;
 
 protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    void Mostra();
-    QString Nome(Azione a) const;
+    void Show();
+    QString Name(Action a) const;
 
     const Modulo1& modulo_;
-    Dialoghi& dialoghi_;
-    MappaTasti mappa_;
-    std::optional<Azione> inAttesa_;
+    Dialogs& dialogs_;
+    KeysMap map_;
+    std::optional<Action> pending_;
 };

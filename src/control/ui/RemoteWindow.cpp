@@ -1,10 +1,10 @@
 #include "control/ui/RemoteWindow.h"
 
-#include "control/Telecomando.h"
-#include "control/ui/CodiceQr.h"
-#include "live/Indirizzi.h"
-#include "platform/Impostazioni.h"
-#include "shared/Modulo1.h"
+#include "control/Remote.h"
+#include "control/ui/QrCode.h"
+#include "live/Addresses.h"
+#include "platform/Settings.h"
+#include "shared/Module.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -13,16 +13,16 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int LatoModulo = 8;
+constexpr int ModuleSide = 8;
 } // namespace
 
-RemoteWindow::RemoteWindow(const Modulo1& modulo, Impostazioni& impostazioni,
-                       Telecomando& telecomando, quint16 porta, bool lan)
-    : modulo_(modulo), impostazioni_(impostazioni), telecomando_(telecomando), porta_(porta),
+RemoteWindow::RemoteWindow(const Modulo1& modulo, Settings& settings,
+                       Remote& remote, quint16 port, bool lan)
+    : modulo_(modulo), settings_(settings), remote_(remote), port_(port),
       lan_(lan) {
     setObjectName(QStringLiteral("RemoteWindow"));
     setModal(true);
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
     setWindowTitle(t("Remote"));
     qrImage = new QLabel(this);
     qrImage->setAlignment(Qt::AlignCenter);
@@ -41,36 +41,36 @@ RemoteWindow::RemoteWindow(const Modulo1& modulo, Impostazioni& impostazioni,
     devicesList->setRootIsDecorated(false);
     devicesList->setMinimumHeight(90);
     revokeButton = new QPushButton(t("Revoca"), this);
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(newSecretButton);
-    pulsanti->addStretch();
-    pulsanti->addWidget(closeButton);
-    auto* colonna = new QVBoxLayout(this);
-    colonna->addWidget(qrImage, 1);
-    colonna->addWidget(linkLabel);
-    colonna->addWidget(hintLabel);
-    colonna->addWidget(new QLabel(t("Dispositivi associati"), this));
-    colonna->addWidget(devicesList);
-    colonna->addWidget(revokeButton, 0, Qt::AlignRight);
-    colonna->addWidget(deckSecretLabel);
-    colonna->addLayout(pulsanti);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(newSecretButton);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(qrImage, 1);
+    column->addWidget(linkLabel);
+    column->addWidget(hintLabel);
+    column->addWidget(new QLabel(t("Dispositivi associati"), this));
+    column->addWidget(devicesList);
+    column->addWidget(revokeButton, 0, Qt::AlignRight);
+    column->addWidget(deckSecretLabel);
+    column->addLayout(buttons);
     connect(newSecretButton, &QPushButton::clicked, this, [this] { newSecret(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(revokeButton, &QPushButton::clicked, this, &RemoteWindow::revokeSelectedDevice);
     // A code lives two minutes: the one shown is always fresh enough to scan.
-    pairingTimer_.setInterval(static_cast<int>(Accesso::DurataCodice * 3 / 4));
+    pairingTimer_.setInterval(static_cast<int>(Access::CodeDuration * 3 / 4));
     connect(&pairingTimer_, &QTimer::timeout, this, &RemoteWindow::renewPairingCode);
     devicesTimer_.setInterval(2000);
     connect(&devicesTimer_, &QTimer::timeout, this, &RemoteWindow::listDevices);
-    impostazioni_.Scrivi(QStringLiteral("HubToken"), telecomando_.Sicurezza().Segreto());
-    Mostra();
+    settings_.Write(QStringLiteral("HubToken"), remote_.Safety().Secret());
+    Show();
 }
 
-void RemoteWindow::Mostra() {
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
-    indirizzo_.clear();
+void RemoteWindow::Show() {
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    address_.clear();
     base_.clear();
-    if (porta_ == 0) {
+    if (port_ == 0) {
         qrImage->clear();
         linkLabel->clear();
         deckSecretLabel->clear();
@@ -78,16 +78,16 @@ void RemoteWindow::Mostra() {
         hintLabel->setText(t("L'uscita live è spenta: scegli una porta nei Settaggi."));
         return;
     }
-    QStringList macchina;
+    QStringList machine;
     for (const QHostAddress& a : QNetworkInterface::allAddresses()) {
-        macchina.append(a.toString());
+        machine.append(a.toString());
     }
-    const QStringList basi = IndirizziLive(porta_, lan_, macchina);
+    const QStringList bases = LiveAddresses(port_, lan_, machine);
     // A phone needs the machine's network address; this machine's own is the last resort.
-    QString base = basi.value(0);
-    for (qsizetype i = basi.size() - 1; i > 0; --i) {
-        if (!basi[i].contains(u'[') || base == basi.value(0)) {
-            base = basi[i];
+    QString base = bases.value(0);
+    for (qsizetype i = bases.size() - 1; i > 0; --i) {
+        if (!bases[i].contains(u'[') || base == bases.value(0)) {
+            base = bases[i];
         }
     }
     base_ = base;
@@ -97,7 +97,7 @@ void RemoteWindow::Mostra() {
                  "revochi. Un nuovo codice segreto esclude tutti i telefoni e le pulsantiere.")
              : t("Per usare un telefono rendi l'uscita live raggiungibile dalla rete locale "
                  "nei Settaggi."));
-    deckSecretLabel->setText(t("Segreto per pulsantiere e script:") + u' ' + telecomando_.Sicurezza().Segreto());
+    deckSecretLabel->setText(t("Segreto per pulsantiere e script:") + u' ' + remote_.Safety().Secret());
     renewPairingCode();
     listDevices();
     pairingTimer_.start();
@@ -108,36 +108,36 @@ void RemoteWindow::renewPairingCode() {
     if (base_.isEmpty()) {
         return;
     }
-    indirizzo_ = base_ + QStringLiteral("remote?pair=") + telecomando_.Sicurezza().NuovoCodice(telecomando_.Adesso());
-    qrImage->setPixmap(QPixmap::fromImage(CodiceQr(indirizzo_, LatoModulo)));
-    linkLabel->setText(indirizzo_);
+    address_ = base_ + QStringLiteral("remote?pair=") + remote_.Safety().NewCode(remote_.Now());
+    qrImage->setPixmap(QPixmap::fromImage(QrCode(address_, ModuleSide)));
+    linkLabel->setText(address_);
 }
 
 void RemoteWindow::listDevices() {
-    const qint64 adesso = telecomando_.Adesso();
-    const QDateTime ora = QDateTime::currentDateTime();
-    const QVariant scelto = devicesList->currentItem() != nullptr ? devicesList->currentItem()->data(0, Qt::UserRole) : QVariant();
+    const qint64 now = remote_.Now();
+    const QDateTime wallNow = QDateTime::currentDateTime();
+    const QVariant chosen = devicesList->currentItem() != nullptr ? devicesList->currentItem()->data(0, Qt::UserRole) : QVariant();
     devicesList->clear();
-    for (const Accesso::Dispositivo& d : telecomando_.Sicurezza().Dispositivi(adesso)) {
-        auto* riga = new QTreeWidgetItem(
-            devicesList, {d.browser, d.indirizzo, ora.addMSecs(d.ultimo - adesso).toString(QStringLiteral("dd/MM HH:mm"))});
-        riga->setData(0, Qt::UserRole, d.numero);
-        if (scelto == riga->data(0, Qt::UserRole)) {
-            devicesList->setCurrentItem(riga);
+    for (const Access::Device& d : remote_.Safety().Devices(now)) {
+        auto* line = new QTreeWidgetItem(
+            devicesList, {d.browser, d.address, wallNow.addMSecs(d.last - now).toString(QStringLiteral("dd/MM HH:mm"))});
+        line->setData(0, Qt::UserRole, d.number);
+        if (chosen == line->data(0, Qt::UserRole)) {
+            devicesList->setCurrentItem(line);
         }
     }
     revokeButton->setEnabled(devicesList->topLevelItemCount() > 0);
 }
 
 void RemoteWindow::revokeSelectedDevice() {
-    if (const QTreeWidgetItem* riga = devicesList->currentItem()) {
-        telecomando_.Sicurezza().Revoca(riga->data(0, Qt::UserRole).toULongLong());
+    if (const QTreeWidgetItem* line = devicesList->currentItem()) {
+        remote_.Safety().Revoke(line->data(0, Qt::UserRole).toULongLong());
         listDevices();
     }
 }
 
 void RemoteWindow::newSecret() {
-    telecomando_.Sicurezza().ImpostaSegreto(RinnovaSegreto(impostazioni_));
-    telecomando_.Sicurezza().RevocaTutto();
-    Mostra();
+    remote_.Safety().SetSecret(RenewSecret(settings_));
+    remote_.Safety().RevokeAll();
+    Show();
 }

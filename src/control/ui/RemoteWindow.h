@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 
 struct Modulo1;
-class Impostazioni;
-class Telecomando;
+class Settings;
+class Remote;
 
 // "Remote": the phone page's pairing link (a one-time code, renewed before it expires) as text
 // and as a QR code, the paired phones with "Revoca", the decks' secret, and a new secret on
@@ -16,11 +16,11 @@ class Telecomando;
 class RemoteWindow : public QDialog {
     Q_OBJECT
 public:
-    RemoteWindow(const Modulo1& modulo, Impostazioni& impostazioni, Telecomando& telecomando,
-               quint16 porta, bool lan);
+    RemoteWindow(const Modulo1& modulo, Settings& settings, Remote& remote,
+               quint16 port, bool lan);
 
     // The address the QR code carries; empty while the live output is off.
-    QString Indirizzo() const { return indirizzo_; }
+    QString Address() const { return address_; }
     void newSecret();
     // A fresh pairing code in the QR code; its timer calls it before the last one expires.
     void renewPairingCode();
@@ -38,14 +38,14 @@ public:
     QPushButton* revokeButton;
 
 private:
-    void Mostra();
+    void Show();
 
     const Modulo1& modulo_;
-    Impostazioni& impostazioni_;
-    Telecomando& telecomando_;
-    quint16 porta_;
+    Settings& settings_;
+    Remote& remote_;
+    quint16 port_;
     bool lan_;
-    QString indirizzo_;
+    QString address_;
     QString base_; // the address the phone reaches this machine at
     QTimer pairingTimer_;
     QTimer devicesTimer_;

@@ -1,14 +1,14 @@
 #include "display/ui/CountdownWindow.h"
 
 #include "display/ui/DisplayWindow.h"
-#include "match/Partita.h"
+#include "match/Match.h"
 #include "match/Timeout.h"
-#include "shared/ui/Disegno.h"
+#include "shared/ui/Drawing.h"
 
 #include <QCloseEvent>
 
-CountdownWindow::CountdownWindow(Partita& partita, const DisplayWindow& display, QTimer& timerFrames)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), partita_(partita), display_(display),
+CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTimer& timerFrames)
+    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), match_(match), display_(display),
       timerFrames_(timerFrames) {
     setObjectName(QStringLiteral("CountdownWindow"));
     setWindowTitle(QStringLiteral("Brivanta"));
@@ -17,23 +17,23 @@ CountdownWindow::CountdownWindow(Partita& partita, const DisplayWindow& display,
     resize(TwipsInPixel(4800), TwipsInPixel(2400));
     const QString tahoma = QStringLiteral("Tahoma");
     iconImage = new QLabel(this);
-    Posiziona(iconImage, 120, 120, 1500, 1500);
+    Place(iconImage, 120, 120, 1500, 1500);
     iconImage->setScaledContents(true);
-    iconImage->setPixmap(QPixmap(QStringLiteral(":/display/cronometro.png")));
+    iconImage->setPixmap(QPixmap(QStringLiteral(":/display/stopwatch.png")));
     reasonLabel = new QLabel(QStringLiteral("Tempo Locali 1a Richiesta"), this);
-    Posiziona(reasonLabel, 1740, 120, 2940, 900);
-    reasonLabel->setFont(Carattere(tahoma, 12, true));
+    Place(reasonLabel, 1740, 120, 2940, 900);
+    reasonLabel->setFont(Character(tahoma, 12, true));
     reasonLabel->setWordWrap(true);
     secondsCaption = new QLabel(QStringLiteral("30 Sec"), this);
-    Posiziona(secondsCaption, 120, 1740, 1500, 500);
-    secondsCaption->setFont(Carattere(tahoma, 12, true));
+    Place(secondsCaption, 120, 1740, 1500, 500);
+    secondsCaption->setFont(Character(tahoma, 12, true));
     secondsCaption->setAlignment(Qt::AlignCenter);
     secondsLabel = new QLabel(QStringLiteral("30"), this);
-    Posiziona(secondsLabel, 1740, 1020, 2940, 1260);
-    secondsLabel->setFont(Carattere(tahoma, 48, true));
+    Place(secondsLabel, 1740, 1020, 2940, 1260);
+    secondsLabel->setFont(Character(tahoma, 48, true));
     secondsLabel->setAlignment(Qt::AlignCenter);
     courtChangePicture = new QLabel(this);
-    courtChangePicture->setPixmap(QPixmap(QStringLiteral(":/display/cambio_campo.png")));
+    courtChangePicture->setPixmap(QPixmap(QStringLiteral(":/display/court_change.png")));
     courtChangePicture->hide();
     spareImage = new QLabel(this);
     spareImage->hide();
@@ -43,35 +43,35 @@ CountdownWindow::CountdownWindow(Partita& partita, const DisplayWindow& display,
     move(display_.x() + TwipsInPixel(50), display_.y() + display_.height() / 2 - height() / 2);
 }
 
-void CountdownWindow::Apri(const QString& testo, bool cambioCampo) {
+void CountdownWindow::Open(const QString& text, bool courtChange) {
     tickTimer.start();
-    cambioCampo_ = cambioCampo;
-    if (cambioCampo) {
+    courtChange_ = courtChange;
+    if (courtChange) {
         iconImage->setPixmap(courtChangePicture->pixmap());
     }
-    reasonLabel->setText(testo);
-    partita_.ModoConteggio = 0;
+    reasonLabel->setText(text);
+    match_.CountMode = 0;
     show();
 }
 
 void CountdownWindow::tick() {
     timerFrames_.stop();
-    if (!TickTimeout(partita_)) {
-        Chiudi();
+    if (!TickTimeout(match_)) {
+        Close();
         return;
     }
     move(x() + (display_.width() - width()) / TickCountdown, y());
-    secondsLabel->setText(QString::number(TickCountdown - partita_.TickConteggio));
+    secondsLabel->setText(QString::number(TickCountdown - match_.TickCount));
 }
 
-void CountdownWindow::Chiudi() {
+void CountdownWindow::Close() {
     timerFrames_.start();
     tickTimer.stop();
     hide();
 }
 
 void CountdownWindow::closeEvent(QCloseEvent* e) {
-    partita_.TickConteggio = 0;
-    Chiudi();
+    match_.TickCount = 0;
+    Close();
     e->accept();
 }

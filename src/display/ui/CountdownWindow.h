@@ -4,17 +4,17 @@
 #include <QTimer>
 #include <QWidget>
 
-struct Partita;
+struct Match;
 class DisplayWindow;
 
 // The countdown of a timeout or of the court change, gliding across the display.
 class CountdownWindow : public QWidget {
     Q_OBJECT
 public:
-    CountdownWindow(Partita& partita, const DisplayWindow& display, QTimer& timerFrames);
+    CountdownWindow(Match& match, const DisplayWindow& display, QTimer& timerFrames);
 
-    void Apri(const QString& testo, bool cambioCampo);
-    bool CambioCampo() const { return cambioCampo_; }
+    void Open(const QString& text, bool courtChange);
+    bool CourtChange() const { return courtChange_; }
     void tick();
 
     QTimer tickTimer;
@@ -29,10 +29,10 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void Chiudi();
+    void Close();
 
-    Partita& partita_;
-    bool cambioCampo_ = false;
+    Match& match_;
+    bool courtChange_ = false;
     const DisplayWindow& display_;
     QTimer& timerFrames_;
 };

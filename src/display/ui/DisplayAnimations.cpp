@@ -1,76 +1,76 @@
 // The display's own timed behaviours: clock, panel slide, blink.
 #include "display/ui/DisplayWindow.h"
 
-#include "match/Partita.h"
-#include "platform/Orologio.h"
-#include "platform/Piattaforma.h"
-#include "shared/Modulo1.h"
-#include "shared/Tavolozza16.h"
+#include "match/Match.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "shared/Module.h"
+#include "shared/Palette16.h"
 
 namespace {
-constexpr int MargineSenzaBanda = 65; // twips below the team name's top
+constexpr int MarginWithoutBand = 65; // twips below the team name's top
 } // namespace
 
 void DisplayWindow::clockTick() {
-    const QString ora = piattaforma_.orologio.Adesso().time().toString(QStringLiteral("HH:mm:ss"));
-    if (const auto testo = TickOrologio(orologio_, partita_.SetCorrente, partita_.Parziali, ora)) {
-        clockLabel->setText(*testo);
+    const QString wallNow = platform_.clock.Now().time().toString(QStringLiteral("HH:mm:ss"));
+    if (const auto text = TickClock(clock_, match_.CurrentSet, match_.Partials, wallNow)) {
+        clockLabel->setText(*text);
     }
-    setLabel->setText(partita_.EtichettaSet);
+    setLabel->setText(match_.SetLabel);
 }
 
-void DisplayWindow::AvviaScorrimento(InVista cosa) {
-    overlayPanels[0]->move(0, Altezza());
-    schermo_.Pannello = cosa;
+void DisplayWindow::StartScroll(InView what) {
+    overlayPanels[0]->move(0, Height());
+    screen_.Panel = what;
     panelSlideTimer.start();
-    emit Cambiato();
+    emit Changed();
 }
 
 void DisplayWindow::panelSlideTick() {
-    emit AnimazioneIniziata();
-    QFrame* pannello = overlayPanels[partita_.PannelloAnimato == 1 ? 1 : 0];
-    pannello->setVisible(true);
-    pannello->raise();
-    if (modulo_.BarraSponsor == 0) {
-        pannello->resize(pannello->width(),
-                         homeNameLabel->y() + TwipsInPixel(MargineSenzaBanda));
+    emit AnimationStarted();
+    QFrame* panel = overlayPanels[match_.AnimatedPanel == 1 ? 1 : 0];
+    panel->setVisible(true);
+    panel->raise();
+    if (modulo_.SponsorBar == 0) {
+        panel->resize(panel->width(),
+                         homeNameLabel->y() + TwipsInPixel(MarginWithoutBand));
     }
-    const PassoScorrimento passo =
-        Scorri(tickPannello_, static_cast<int>(PixelInTwips(pannello->y())),
-               static_cast<int>(PixelInTwips(Altezza())));
-    pannello->move(pannello->x(), TwipsInPixel(passo.Top));
-    if (passo.Fine) {
+    const ScrollStep step =
+        Scroll(tickPanel_, static_cast<int>(PixelInTwips(panel->y())),
+               static_cast<int>(PixelInTwips(Height())));
+    panel->move(panel->x(), TwipsInPixel(step.Top));
+    if (step.Fine) {
         panelSlideTimer.stop();
         scorerPhoto->setPixmap(scorerBall->pixmap());
-        fotoMostrata_.clear();
-        squadraInTesta_ = false;
-        schermo_.Pannello = InVista::Nessuno;
-        emit AnimazioneFinita();
-        emit Cambiato();
+        shownPhoto_.clear();
+        teamInHead_ = false;
+        screen_.Panel = InView::None;
+        emit AnimationFinished();
+        emit Changed();
     }
 }
 
-void DisplayWindow::FermaAnimazioni() {
+void DisplayWindow::StopAnimations() {
     panelSlideTimer.stop();
-    squadraInTesta_ = false;
-    schermo_.Pannello = InVista::Nessuno;
+    teamInHead_ = false;
+    screen_.Panel = InView::None;
     sponsorTimer.stop();
-    overlayPanels[0]->move(0, Altezza());
-    overlayPanels[1]->move(0, Altezza());
+    overlayPanels[0]->move(0, Height());
+    overlayPanels[1]->move(0, Height());
 }
 
-void DisplayWindow::Lampeggia(int coloreCornice) {
-    const Rgb c = Tavolozza16[static_cast<size_t>(coloreCornice) % Tavolozza16.size()];
-    for (QFrame* marcatore : scoreFrames) {
-        if (marcatore->isVisible()) {
-            marcatore->setStyleSheet(
+void DisplayWindow::Blink(int frameColour) {
+    const Rgb c = Palette16[static_cast<size_t>(frameColour) % Palette16.size()];
+    for (QFrame* scorer : scoreFrames) {
+        if (scorer->isVisible()) {
+            scorer->setStyleSheet(
                 QStringLiteral("border:3px solid rgb(%1,%2,%3);background:transparent;")
                     .arg(c.r)
                     .arg(c.g)
                     .arg(c.b));
         }
     }
-    if (partita_.StatoSetPoint != 0) {
+    if (match_.SetPointState != 0) {
         bannerFrame->setVisible(!bannerFrame->isVisible());
         bannerIcon->setVisible(!bannerIcon->isVisible());
     }

@@ -1,197 +1,197 @@
 // The presentation of both line-ups, one person at a time across the display.
 #include "display/ui/DisplayWindow.h"
-#include "match/Partita.h"
-#include "shared/Modulo1.h"
+#include "match/Match.h"
+#include "shared/Module.h"
 #include "sound/Audio.h"
-#include "teams/Ricerche.h"
+#include "teams/Searches.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-constexpr int PassoEntrata = 50; // twips a tick
-constexpr int Parcheggio = 300;  // twips beyond the right edge
-constexpr double AltezzaSagoma = 1.24;
-constexpr int PassiIngrandimento = 7;
+constexpr int EntryStep = 50; // twips a tick
+constexpr int Parking = 300;  // twips beyond the right edge
+constexpr double OutlineHeight = 1.24;
+constexpr int ZoomSteps = 7;
 } // namespace
 
-void DisplayWindow::AvviaOFermaPresentazione() {
-    presentazione_.RichiestaStop = presentationTimer.isActive() ? 1 : 0;
-    schermo_.Presentazione = true;
+void DisplayWindow::StartOrStopPresentation() {
+    presentation_.StopRequest = presentationTimer.isActive() ? 1 : 0;
+    screen_.Presentation = true;
     presentationCard->show();
     presentationCard->raise();
     presentationTimer.start();
 }
 
-void DisplayWindow::FinePresentazione() {
-    presentazione_ = StatoPresentazione{};
-    schermo_.Presentazione = false;
-    emit Evento(false, {});
-    emit Cambiato();
+void DisplayWindow::PresentationEnd() {
+    presentation_ = PresentationState{};
+    screen_.Presentation = false;
+    emit Event(false, {});
+    emit Changed();
     presentationTimer.stop();
-    ParcheggiaPresentazione();
+    ParkPresentation();
 }
 
-void DisplayWindow::ParcheggiaPresentazione() {
-    presentationCard->move(Larghezza() + TwipsInPixel(Parcheggio), presentationCard->y());
+void DisplayWindow::ParkPresentation() {
+    presentationCard->move(Width() + TwipsInPixel(Parking), presentationCard->y());
 }
 
 void DisplayWindow::presentationTick() {
-    StatoPresentazione& s = presentazione_;
-    if (s.RichiestaStop == 1) {
-        TimerIngrandimento.stop();
+    PresentationState& s = presentation_;
+    if (s.StopRequest == 1) {
+        ZoomTimer.stop();
         presentationPhoto->setScaledContents(true);
-        passiFoto_.reset();
-        FinePresentazione();
-        if (geometriaFoto_.isValid()) {
-            presentationPhoto->setGeometry(geometriaFoto_);
+        photoSteps_.reset();
+        PresentationEnd();
+        if (photoGeometry_.isValid()) {
+            presentationPhoto->setGeometry(photoGeometry_);
         }
         return;
     }
-    emit Evento(true, modulo_.Traduci(QStringLiteral("Presenta")) + u' ' +
-                          modulo_.Traduci(QStringLiteral("Squadra")));
-    if (s.PassoPresentazione == 0) {
-        CaricaPersona();
+    emit Event(true, modulo_.Translate(QStringLiteral("Presenta")) + u' ' +
+                          modulo_.Translate(QStringLiteral("Squadra")));
+    if (s.PresentationStep == 0) {
+        LoadPerson();
         if (!presentationTimer.isActive()) {
             return;
         }
     }
-    const int centro = static_cast<int>(PixelInTwips(Larghezza() / 2 - presentationCard->width() / 2));
-    const MossaPresentazione mossa =
-        MuoviPresentazione(s, static_cast<int>(PixelInTwips(presentationCard->x())), centro);
-    if (mossa.Tieni && s.FotoMancante == 0 && passiFoto_) {
+    const int centre = static_cast<int>(PixelInTwips(Width() / 2 - presentationCard->width() / 2));
+    const PresentationMove move =
+        MovePresentation(s, static_cast<int>(PixelInTwips(presentationCard->x())), centre);
+    if (move.Hold && s.MissingPhoto == 0 && photoSteps_) {
         // The photo grows one prepared step a frame: the label scales nothing.
-        passoFoto_ = 0;
+        photoStep_ = 0;
         presentationPhoto->setScaledContents(false);
-        TimerIngrandimento.start();
+        ZoomTimer.start();
     }
-    presentationTimer.setInterval(mossa.Intervallo);
-    presentationCard->move(TwipsInPixel(mossa.Left), presentationCard->y());
+    presentationTimer.setInterval(move.Interval);
+    presentationCard->move(TwipsInPixel(move.Left), presentationCard->y());
     if (presentationCard->x() < -presentationCard->width()) {
-        presentationCard->move(Larghezza(), presentationCard->y());
-        s.FasePresentazione = 0;
-        s.PassoPresentazione = 0;
-        presentationPhoto->setGeometry(geometriaFoto_);
-        const int righe = static_cast<int>(
-            NumeriConvocati(partita_.Rose[s.SquadraPresentata == 1 ? 1 : 0]).size());
-        if (s.RigaPresentata > righe) {
-            emit Evento(false, {});
+        presentationCard->move(Width(), presentationCard->y());
+        s.PresentationPhase = 0;
+        s.PresentationStep = 0;
+        presentationPhoto->setGeometry(photoGeometry_);
+        const int lines = static_cast<int>(
+            CalledUpNumbers(match_.Rosters[s.PresentedTeam == 1 ? 1 : 0]).size());
+        if (s.PresentedLine > lines) {
+            emit Event(false, {});
             presentationTimer.stop();
         }
     }
 }
 
-void DisplayWindow::TimerIngrandimento_Timer() {
-    if (!passiFoto_ || passoFoto_ >= passiFoto_->Immagini.size()) {
-        TimerIngrandimento.stop();
+void DisplayWindow::zoomTick() {
+    if (!photoSteps_ || photoStep_ >= photoSteps_->Images.size()) {
+        ZoomTimer.stop();
         presentationPhoto->setScaledContents(true);
-        passiFoto_.reset();
+        photoSteps_.reset();
         return;
     }
-    presentationPhoto->setPixmap(QPixmap::fromImage(std::move(passiFoto_->Immagini[passoFoto_])));
-    presentationPhoto->setGeometry(passiFoto_->Rettangoli[passoFoto_]);
-    ++passoFoto_;
+    presentationPhoto->setPixmap(QPixmap::fromImage(std::move(photoSteps_->Images[photoStep_])));
+    presentationPhoto->setGeometry(photoSteps_->Rectangles[photoStep_]);
+    ++photoStep_;
 }
 
-void DisplayWindow::CaricaPersona() {
-    StatoPresentazione& s = presentazione_;
-    s.PassoPresentazione = PassoEntrata;
-    geometriaFoto_ = presentationPhoto->geometry();
+void DisplayWindow::LoadPerson() {
+    PresentationState& s = presentation_;
+    s.PresentationStep = EntryStep;
+    photoGeometry_ = presentationPhoto->geometry();
     presentationRole->raise();
     presentationPhoto->lower();
-    s.RigaPresentata += 1;
-    emit Cambiato();
-    const int lato = s.SquadraPresentata == 1 ? 1 : 0;
-    const Rosa& rosa = partita_.Rose[lato];
-    const QStringList numeri = NumeriConvocati(rosa);
-    const QString numero = s.RigaPresentata <= numeri.size() ? numeri[s.RigaPresentata - 1]
+    s.PresentedLine += 1;
+    emit Changed();
+    const int side = s.PresentedTeam == 1 ? 1 : 0;
+    const Roster& roster = match_.Rosters[side];
+    const QStringList numbers = CalledUpNumbers(roster);
+    const QString number = s.PresentedLine <= numbers.size() ? numbers[s.PresentedLine - 1]
                                                              : QString();
-    presentationNumber->setText(numero);
-    presentationHeading->setText(CognomeAtleta(rosa, numero, modulo_.Lingue) + u' ' + NomeAtleta(rosa, numero));
-    presentationRole->setText(RuoloAtleta(rosa, numero, modulo_.Lingue));
-    presentationSide->setText(lato == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
-    const QString stile = LabScore[lato]->styleSheet();
+    presentationNumber->setText(number);
+    presentationHeading->setText(AthleteSurname(roster, number, modulo_.Languages) + u' ' + AthleteName(roster, number));
+    presentationRole->setText(AthleteRole(roster, number, modulo_.Languages));
+    presentationSide->setText(side == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
+    const QString style = LabScore[side]->styleSheet();
     for (QLabel* e : {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
-        e->setStyleSheet(stile);
+        e->setStyleSheet(style);
     }
-    presentationCard->setStyleSheet(QStringLiteral("QFrame{") + stile + u'}');
-    const QString cartella = CartellaSquadra(modulo_.CartellaDati, partita_.NomeSquadra[lato]);
-    MostraFotoPresentazione(numero.isEmpty() ? QString() : FotoAtleta(cartella, numero));
-    if (numero.isEmpty()) {
-        if (lato == 0) {
-            s.SquadraPresentata = 1;
-            s.PassoPresentazione = 0;
-            s.RigaPresentata = 0;
+    presentationCard->setStyleSheet(QStringLiteral("QFrame{") + style + u'}');
+    const QString folder = TeamFolder(modulo_.DataFolder, match_.TeamName[side]);
+    ShowPresentationPhoto(number.isEmpty() ? QString() : AthletePhoto(folder, number));
+    if (number.isEmpty()) {
+        if (side == 0) {
+            s.PresentedTeam = 1;
+            s.PresentationStep = 0;
+            s.PresentedLine = 0;
         } else {
-            FinePresentazione();
+            PresentationEnd();
         }
         return;
     }
-    const QString audio = AudioAtleta(cartella, numero);
+    const QString audio = AthleteAudio(folder, number);
     if (!audio.isEmpty() && QFileInfo::exists(audio)) {
-        lettore_.FermaAudio();
-        lettore_.SuonaAudio(audio);
+        player_.StopAudio();
+        player_.PlayAudio(audio);
     }
 }
 
 // The photo at display width / 3.4; the default silhouette a little taller, never enlarged.
 // The silhouette stands in while the photo is decoded: the panel is still entering.
-void DisplayWindow::MostraFotoPresentazione(const QString& foto) {
-    const int larghezza = static_cast<int>(Larghezza() / 3.4);
-    const quint64 persona = ++personaPresentata_;
-    passiFoto_.reset();
-    const QPixmap sagoma = builtInPictures[0]->pixmap();
-    const double proporzioneSagoma =
-        sagoma.width() > 0 ? static_cast<double>(sagoma.height()) / sagoma.width() : 1.0;
-    presentationPhoto->setPixmap(sagoma);
-    presentationPhoto->resize(larghezza, static_cast<int>(AltezzaSagoma * larghezza * proporzioneSagoma));
-    const bool conFoto = !foto.isEmpty() && QFileInfo::exists(foto);
-    presentazione_.FotoMancante = conFoto ? 0 : 1;
-    if (!conFoto) {
+void DisplayWindow::ShowPresentationPhoto(const QString& photo) {
+    const int width = static_cast<int>(Width() / 3.4);
+    const quint64 person = ++presentedPerson_;
+    photoSteps_.reset();
+    const QPixmap outline = builtInPictures[0]->pixmap();
+    const double outlineProportion =
+        outline.width() > 0 ? static_cast<double>(outline.height()) / outline.width() : 1.0;
+    presentationPhoto->setPixmap(outline);
+    presentationPhoto->resize(width, static_cast<int>(OutlineHeight * width * outlineProportion));
+    const bool withPhoto = !photo.isEmpty() && QFileInfo::exists(photo);
+    presentation_.MissingPhoto = withPhoto ? 0 : 1;
+    if (!withPhoto) {
         return;
     }
-    const QPoint angolo = presentationPhoto->pos();
-    const int larghezzaFoto = LarghezzaFoto();
-    lavoroPresentazione_.start([this, persona, foto, larghezza, larghezzaFoto, angolo] {
-        const QImage immagine = DecodificaImmagine(foto, larghezzaFoto);
-        PassiFoto passi;
-        QSize iniziale;
-        if (!immagine.isNull()) {
-            const double proporzione = static_cast<double>(immagine.height()) / immagine.width();
-            iniziale = QSize(larghezza, static_cast<int>(larghezza * proporzione));
-            RettangoloFoto r{static_cast<double>(angolo.x()), static_cast<double>(angolo.y()),
-                             static_cast<double>(iniziale.width()),
-                             static_cast<double>(iniziale.height())};
+    const QPoint corner = presentationPhoto->pos();
+    const int photoWidth = PhotoWidth();
+    presentationJob_.start([this, person, photo, width, photoWidth, corner] {
+        const QImage image = DecodeImage(photo, photoWidth);
+        PhotoSteps steps;
+        QSize initial;
+        if (!image.isNull()) {
+            const double proportion = static_cast<double>(image.height()) / image.width();
+            initial = QSize(width, static_cast<int>(width * proportion));
+            PhotoRectangle r{static_cast<double>(corner.x()), static_cast<double>(corner.y()),
+                             static_cast<double>(initial.width()),
+                             static_cast<double>(initial.height())};
             // Only the last step is scaled smoothly: the ones before are on screen a moment.
-            for (int i = 0; i < PassiIngrandimento; ++i) {
-                r = IngrandisciFoto(r);
-                const QSize dimensione(static_cast<int>(r.Width), static_cast<int>(r.Height));
-                passi.Immagini.push_back(immagine.scaled(
-                    dimensione, Qt::IgnoreAspectRatio,
-                    i + 1 < PassiIngrandimento ? Qt::FastTransformation : Qt::SmoothTransformation));
-                passi.Rettangoli.emplace_back(
-                    QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)), dimensione);
+            for (int i = 0; i < ZoomSteps; ++i) {
+                r = EnlargePhoto(r);
+                const QSize size(static_cast<int>(r.Width), static_cast<int>(r.Height));
+                steps.Images.push_back(image.scaled(
+                    size, Qt::IgnoreAspectRatio,
+                    i + 1 < ZoomSteps ? Qt::FastTransformation : Qt::SmoothTransformation));
+                steps.Rectangles.emplace_back(
+                    QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)), size);
             }
         }
         QMetaObject::invokeMethod(
             this,
-            [this, persona, immagine, iniziale, passi = std::move(passi)]() mutable {
-                if (persona != personaPresentata_) {
+            [this, person, image, initial, steps = std::move(steps)]() mutable {
+                if (person != presentedPerson_) {
                     return;
                 }
-                if (immagine.isNull()) {
-                    presentazione_.FotoMancante = 1;
+                if (image.isNull()) {
+                    presentation_.MissingPhoto = 1;
                     return;
                 }
-                presentationPhoto->setPixmap(QPixmap::fromImage(immagine));
-                presentationPhoto->resize(iniziale);
-                passiFoto_ = std::move(passi);
+                presentationPhoto->setPixmap(QPixmap::fromImage(image));
+                presentationPhoto->resize(initial);
+                photoSteps_ = std::move(steps);
             },
             Qt::QueuedConnection);
     });
 }
 
-void DisplayWindow::AttendiFotoPresentazione() {
-    lavoroPresentazione_.waitForDone();
+void DisplayWindow::WaitForPresentationPhoto() {
+    presentationJob_.waitForDone();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }

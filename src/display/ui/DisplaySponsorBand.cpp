@@ -1,65 +1,65 @@
 // The sponsor band: header logo, five slots, rotation, and the layout without the band.
-#include "display/LayoutSenzaSponsor.h"
+#include "display/LayoutWithoutSponsor.h"
 #include "display/ui/DisplayWindow.h"
-#include "shared/Modulo1.h"
+#include "shared/Module.h"
 
 #include <QFileInfo>
 
-int DisplayWindow::LarghezzaSlot() const {
-    return static_cast<int>(Larghezza() / 5.2);
+int DisplayWindow::SlotWidth() const {
+    return static_cast<int>(Width() / 5.2);
 }
 
-void DisplayWindow::MostraSponsor(int k, const QString& file, const QImage& immagine) {
+void DisplayWindow::ShowSponsor(int k, const QString& file, const QImage& image) {
     QLabel* slot = sponsorSlots[k];
-    schermo_.Sponsor[k] = file;
-    schermo_.UltimoSlot = k;
-    emit Cambiato();
-    if (immagine.isNull()) {
+    screen_.Sponsor[k] = file;
+    screen_.LastSlot = k;
+    emit Changed();
+    if (image.isNull()) {
         return;
     }
-    const int larghezza = LarghezzaSlot();
-    slot->resize(larghezza, larghezza * immagine.height() / immagine.width());
-    slot->setPixmap(QPixmap::fromImage(immagine));
+    const int width = SlotWidth();
+    slot->resize(width, width * image.height() / image.width());
+    slot->setPixmap(QPixmap::fromImage(image));
 }
 
-bool DisplayWindow::MostraLogoTestata(const QString& percorso) {
-    if (percorso.isEmpty()) {
+bool DisplayWindow::ShowHeaderLogo(const QString& path) {
+    if (path.isEmpty()) {
         return false;
     }
-    const int larghezza = static_cast<int>(Larghezza() / 3.7);
-    const QImage logo = sponsor_.Immagine(percorso, larghezza);
+    const int width = static_cast<int>(Width() / 3.7);
+    const QImage logo = sponsor_.Image(path, width);
     if (logo.isNull()) {
         return false;
     }
-    headerLogo->resize(larghezza, larghezza * logo.height() / logo.width());
+    headerLogo->resize(width, width * logo.height() / logo.width());
     headerLogo->setPixmap(QPixmap::fromImage(logo));
     return true;
 }
 
-void DisplayWindow::ImpostaBanda() {
-    sponsor_.Svuota();
-    attesiSlot_ = {};
-    const ElencoSponsor elenco = ElencaSponsor(modulo_.CartellaDati);
-    if (elenco.Vuota) {
-        modulo_.BarraSponsor = 0;
+void DisplayWindow::SetBand() {
+    sponsor_.Empty();
+    expectedSlots_ = {};
+    const SponsorList list = ListSponsors(modulo_.DataFolder);
+    if (list.Empty) {
+        modulo_.SponsorBar = 0;
         return;
     }
-    MostraLogoTestata(elenco.Logo);
-    const int ultimo = AvviaBanda(banda_, elenco.File);
-    if (modulo_.BarraSponsor == 0) {
+    ShowHeaderLogo(list.Logo);
+    const int last = StartBand(band_, list.File);
+    if (modulo_.SponsorBar == 0) {
         return;
     }
     // The pictures arrive as they are decoded; a slot keeps what it showed until then.
-    for (int k = 0; k <= ultimo; ++k) {
-        attesiSlot_[k] = banda_.FileSponsor[k];
-        sponsor_.Prepara(attesiSlot_[k], LarghezzaSlot());
+    for (int k = 0; k <= last; ++k) {
+        expectedSlots_[k] = band_.FileSponsor[k];
+        sponsor_.Prepare(expectedSlots_[k], SlotWidth());
     }
-    if (const auto passo = ProssimoPasso(banda_, modulo_.BarraSponsor)) {
-        sponsor_.Prepara(banda_.FileSponsor[passo->Indice], LarghezzaSlot());
+    if (const auto step = NextStep(band_, modulo_.SponsorBar)) {
+        sponsor_.Prepare(band_.FileSponsor[step->Index], SlotWidth());
     }
 }
 
-void DisplayWindow::MostraBanda() {
+void DisplayWindow::ShowBand() {
     sponsorTimer.start();
     for (QLabel* slot : sponsorSlots) {
         slot->show();
@@ -67,57 +67,57 @@ void DisplayWindow::MostraBanda() {
 }
 
 void DisplayWindow::sponsorTick() {
-    const auto passo = ProssimoPasso(banda_, modulo_.BarraSponsor);
-    if (!passo) {
+    const auto step = NextStep(band_, modulo_.SponsorBar);
+    if (!step) {
         return;
     }
-    const QString& file = banda_.FileSponsor[passo->Indice];
-    const QImage immagine =
-        QFileInfo::exists(file) ? sponsor_.Immagine(file, LarghezzaSlot()) : QImage();
-    if (immagine.isNull()) {
+    const QString& file = band_.FileSponsor[step->Index];
+    const QImage image =
+        QFileInfo::exists(file) ? sponsor_.Image(file, SlotWidth()) : QImage();
+    if (image.isNull()) {
         sponsorTimer.stop();
         return;
     }
-    attesiSlot_[passo->Slot].clear();
-    MostraSponsor(passo->Slot, file, immagine);
-    AvanzaBanda(banda_);
-    if (const auto prossimo = ProssimoPasso(banda_, modulo_.BarraSponsor)) {
-        sponsor_.Prepara(banda_.FileSponsor[prossimo->Indice], LarghezzaSlot());
+    expectedSlots_[step->Slot].clear();
+    ShowSponsor(step->Slot, file, image);
+    AdvanceBand(band_);
+    if (const auto next = NextStep(band_, modulo_.SponsorBar)) {
+        sponsor_.Prepare(band_.FileSponsor[next->Index], SlotWidth());
     }
 }
 
-void DisplayWindow::LayoutSenzaSponsor() {
-    if (modulo_.BarraSponsor != 0) {
+void DisplayWindow::LayoutWithoutSponsor() {
+    if (modulo_.SponsorBar != 0) {
         return;
     }
     sponsorTimer.stop();
     for (QLabel* slot : sponsorSlots) {
         slot->hide();
     }
-    ControlliSenzaSponsor c;
+    ControlsWithoutSponsor c;
     for (int k = 0; k < 2; ++k) {
-        c.LabScore[k] = LeggiControllo(LabScore[k], true);
-        c.teamLogos[k] = LeggiControllo(teamLogos[k], false);
-        c.setsWonLabels[k] = LeggiControllo(setsWonLabels[k], true);
-        c.timeoutLabels[k] = LeggiControllo(timeoutLabels[k], true);
-        c.scoreFrames[k] = LeggiControllo(scoreFrames[k], false);
+        c.LabScore[k] = ReadControl(LabScore[k], true);
+        c.teamLogos[k] = ReadControl(teamLogos[k], false);
+        c.setsWonLabels[k] = ReadControl(setsWonLabels[k], true);
+        c.timeoutLabels[k] = ReadControl(timeoutLabels[k], true);
+        c.scoreFrames[k] = ReadControl(scoreFrames[k], false);
     }
     for (int k = 0; k < 4; ++k) {
-        c.sideIcons[k] = LeggiControllo(sideIcons[k], false);
+        c.sideIcons[k] = ReadControl(sideIcons[k], false);
     }
-    c.homeNameLabel = LeggiControllo(homeNameLabel, true);
-    c.guestsNameLabel = LeggiControllo(guestsNameLabel, true);
-    ::LayoutSenzaSponsor(c, PixelInTwips(Larghezza()), PixelInTwips(Altezza()));
+    c.homeNameLabel = ReadControl(homeNameLabel, true);
+    c.guestsNameLabel = ReadControl(guestsNameLabel, true);
+    ::LayoutWithoutSponsor(c, PixelInTwips(Width()), PixelInTwips(Height()));
     for (int k = 0; k < 2; ++k) {
-        ApplicaControllo(LabScore[k], c.LabScore[k], true);
-        ApplicaControllo(setsWonLabels[k], c.setsWonLabels[k], true);
-        ApplicaControllo(timeoutLabels[k], c.timeoutLabels[k], true);
-        ApplicaControllo(scoreFrames[k], c.scoreFrames[k], false);
+        ApplyControl(LabScore[k], c.LabScore[k], true);
+        ApplyControl(setsWonLabels[k], c.setsWonLabels[k], true);
+        ApplyControl(timeoutLabels[k], c.timeoutLabels[k], true);
+        ApplyControl(scoreFrames[k], c.scoreFrames[k], false);
     }
     for (int k = 0; k < 4; ++k) {
-        ApplicaControllo(sideIcons[k], c.sideIcons[k], false);
+        ApplyControl(sideIcons[k], c.sideIcons[k], false);
     }
-    ApplicaControllo(homeNameLabel, c.homeNameLabel, true);
-    ApplicaControllo(guestsNameLabel, c.guestsNameLabel, true);
-    DopoLayout();
+    ApplyControl(homeNameLabel, c.homeNameLabel, true);
+    ApplyControl(guestsNameLabel, c.guestsNameLabel, true);
+    AfterLayout();
 }

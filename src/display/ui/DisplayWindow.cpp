@@ -1,31 +1,31 @@
 #include "display/ui/DisplayWindow.h"
 
-#include "match/Partita.h"
-#include "platform/Impostazioni.h"
-#include "platform/Piattaforma.h"
-#include "shared/Modulo1.h"
+#include "match/Match.h"
+#include "platform/Settings.h"
+#include "platform/Platform.h"
+#include "shared/Module.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-constexpr int LarghezzaDisegno = 7080;
-constexpr int AltezzaDisegno = 3315;
+constexpr int DrawingWidth = 7080;
+constexpr int DrawingHeight = 3315;
 // The designed window with its title bar and borders.
-constexpr double LarghezzaEsterna = 7335;
-constexpr double AltezzaEsterna = 3930;
-constexpr int FuoriSchermo = 1000; // the banner's rest beyond the right edge
-constexpr double ProporzioneBanner = 164.0 / 640.0;
+constexpr double ExternalWidth = 7335;
+constexpr double ExternalHeight = 3930;
+constexpr int OffScreen = 1000; // the banner's rest beyond the right edge
+constexpr double BannerProportion = 164.0 / 640.0;
 } // namespace
 
-DisplayWindow::DisplayWindow(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore)
-    : piattaforma_(piattaforma), partita_(partita), modulo_(modulo), lettore_(lettore) {
-    lavoroPresentazione_.setMaxThreadCount(1);
+DisplayWindow::DisplayWindow(Platform& platform, const Match& match, Modulo1& modulo, Player& player)
+    : platform_(platform), match_(match), modulo_(modulo), player_(player) {
+    presentationJob_.setMaxThreadCount(1);
     setObjectName(QStringLiteral("DisplayWindow"));
     setWindowTitle(QStringLiteral("Brivanta"));
-    resize(TwipsInPixel(LarghezzaDisegno), TwipsInPixel(AltezzaDisegno));
-    CreaControlli();
+    resize(TwipsInPixel(DrawingWidth), TwipsInPixel(DrawingHeight));
+    CreateControls();
     clockTimer.setInterval(1000);
     sponsorTimer.setInterval(4000);
     panelSlideTimer.setInterval(10);
@@ -33,20 +33,20 @@ DisplayWindow::DisplayWindow(Piattaforma& piattaforma, const Partita& partita, M
     connect(&sponsorTimer, &QTimer::timeout, this, [this] { sponsorTick(); });
     connect(&panelSlideTimer, &QTimer::timeout, this, [this] { panelSlideTick(); });
     connect(&presentationTimer, &QTimer::timeout, this, [this] { presentationTick(); });
-    TimerIngrandimento.setInterval(16);
-    connect(&TimerIngrandimento, &QTimer::timeout, this, [this] { TimerIngrandimento_Timer(); });
-    connect(&foto_, &CacheImmagini::ImmaginePronta, this,
-            [this](const QString& percorso, int larghezza) {
-                if (percorso == fotoMostrata_ && larghezza == LarghezzaFoto()) {
-                    MostraFotoMarcatore();
+    ZoomTimer.setInterval(16);
+    connect(&ZoomTimer, &QTimer::timeout, this, [this] { zoomTick(); });
+    connect(&photo_, &ImageCache::ReadyImage, this,
+            [this](const QString& path, int width) {
+                if (path == shownPhoto_ && width == PhotoWidth()) {
+                    ShowScorerPhoto();
                 }
             });
-    connect(&sponsor_, &CacheImmagini::ImmaginePronta, this,
-            [this](const QString& percorso, int larghezza) {
-                for (int k = 0; k < SlotBanda; ++k) {
-                    if (attesiSlot_[k] == percorso && larghezza == LarghezzaSlot()) {
-                        attesiSlot_[k].clear();
-                        MostraSponsor(k, percorso, sponsor_.Immagine(percorso, larghezza));
+    connect(&sponsor_, &ImageCache::ReadyImage, this,
+            [this](const QString& path, int width) {
+                for (int k = 0; k < BandSlot; ++k) {
+                    if (expectedSlots_[k] == path && width == SlotWidth()) {
+                        expectedSlots_[k].clear();
+                        ShowSponsor(k, path, sponsor_.Image(path, width));
                     }
                 }
             });
@@ -56,72 +56,72 @@ DisplayWindow::DisplayWindow(Piattaforma& piattaforma, const Partita& partita, M
 }
 
 void DisplayWindow::Form_Load() {
-    controlli_.clear();
-    auto testo = [this](QWidget* w) { controlli_.push_back({w, true}); };
-    auto figura = [this](QObject* o) { controlli_.push_back({o, false}); };
-    figura(headerLogo);
-    for (QLabel* e : teamLogos) figura(e);
-    testo(setLabel);
-    testo(clockLabel);
-    for (QLabel* e : partialLabels) testo(e);
-    testo(homeNameLabel);
-    for (QLabel* e : LabScore) testo(e);
-    testo(guestsNameLabel);
-    for (QFrame* f : scoreFrames) figura(f);
-    for (QLabel* e : setsWonLabels) testo(e);
-    for (QLabel* e : timeoutLabels) testo(e);
-    for (QLabel* e : sideIcons) figura(e);
-    for (QLabel* e : sponsorSlots) figura(e);
-    testo(designSizeLabel);
-    figura(overlayPanels[1]);
-    testo(scorerTitle);
-    figura(scorerPhoto);
-    for (QLabel* e : {scorerName, scorerNumberBackdrop, scorerNumber}) testo(e);
-    figura(scorerBall);
-    figura(overlayPanels[0]);
-    testo(statisticsTitle);
+    controls_.clear();
+    auto text = [this](QWidget* w) { controls_.push_back({w, true}); };
+    auto picture = [this](QObject* o) { controls_.push_back({o, false}); };
+    picture(headerLogo);
+    for (QLabel* e : teamLogos) picture(e);
+    text(setLabel);
+    text(clockLabel);
+    for (QLabel* e : partialLabels) text(e);
+    text(homeNameLabel);
+    for (QLabel* e : LabScore) text(e);
+    text(guestsNameLabel);
+    for (QFrame* f : scoreFrames) picture(f);
+    for (QLabel* e : setsWonLabels) text(e);
+    for (QLabel* e : timeoutLabels) text(e);
+    for (QLabel* e : sideIcons) picture(e);
+    for (QLabel* e : sponsorSlots) picture(e);
+    text(designSizeLabel);
+    picture(overlayPanels[1]);
+    text(scorerTitle);
+    picture(scorerPhoto);
+    for (QLabel* e : {scorerName, scorerNumberBackdrop, scorerNumber}) text(e);
+    picture(scorerBall);
+    picture(overlayPanels[0]);
+    text(statisticsTitle);
     for (int i = 0; i < 2; ++i) {
-        testo(statisticsTeamNames[i]);
-        figura(statisticsLogos[i]);
-        testo(statisticsTotals[i]);
+        text(statisticsTeamNames[i]);
+        picture(statisticsLogos[i]);
+        text(statisticsTotals[i]);
     }
     for (int i = 0; i < 4; ++i) {
-        for (QLabel* e : {statisticsHomeNames[i], statisticsHomePoints[i], statisticsGuestsPoints[i], statisticsGuestsNames[i]}) testo(e);
+        for (QLabel* e : {statisticsHomeNames[i], statisticsHomePoints[i], statisticsGuestsPoints[i], statisticsGuestsNames[i]}) text(e);
     }
-    figura(presentationCard);
-    testo(presentationHeading);
-    figura(presentationPhoto);
-    for (QLabel* e : {presentationSide, presentationNumber, presentationRole}) testo(e);
-    figura(bannerFrame);
-    testo(bannerText);
-    figura(bannerPicture);
-    figura(bannerIcon);
-    figura(spareImage);
-    for (QLabel* e : builtInPictures) figura(e);
-    for (QTimer* t : {&clockTimer, &sponsorTimer, &panelSlideTimer, &presentationTimer}) figura(t);
-    geometria_ = RegistraGeometria({LarghezzaEsterna, AltezzaEsterna}, controlli_);
+    picture(presentationCard);
+    text(presentationHeading);
+    picture(presentationPhoto);
+    for (QLabel* e : {presentationSide, presentationNumber, presentationRole}) text(e);
+    picture(bannerFrame);
+    text(bannerText);
+    picture(bannerPicture);
+    picture(bannerIcon);
+    picture(spareImage);
+    for (QLabel* e : builtInPictures) picture(e);
+    for (QTimer* t : {&clockTimer, &sponsorTimer, &panelSlideTimer, &presentationTimer}) picture(t);
+    geometry_ = RecordGeometry({ExternalWidth, ExternalHeight}, controls_);
 }
 
 void DisplayWindow::Form_Resize() {
     if (isMinimized()) {
         return;
     }
-    emit Ridimensionato();
+    emit Resized();
     if (isMaximized() || isFullScreen()) {
-        SalvaPosizione();
+        SavePosition();
     }
-    ScalaGeometria(geometria_, InTwips(frameGeometry().size()), controlli_, true);
-    DopoLayout();
-    ImpostaBanda();
+    GeometryScale(geometry_, InTwips(frameGeometry().size()), controls_, true);
+    AfterLayout();
+    SetBand();
 }
 
-void DisplayWindow::SalvaPosizione() {
-    auto& impostazioni = piattaforma_.impostazioni;
-    impostazioni.Scrivi(QStringLiteral("Top"),
+void DisplayWindow::SavePosition() {
+    auto& settings = platform_.settings;
+    settings.Write(QStringLiteral("Top"),
                         QString::number(static_cast<float>(PixelInTwips(y()))));
-    impostazioni.Scrivi(QStringLiteral("Left"),
+    settings.Write(QStringLiteral("Left"),
                         QString::number(static_cast<float>(PixelInTwips(x()))));
-    impostazioni.Scrivi(QStringLiteral("FullScreen"),
+    settings.Write(QStringLiteral("FullScreen"),
                         isFullScreen() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
@@ -141,150 +141,150 @@ void DisplayWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
 }
 
-void DisplayWindow::Aggiorna() {
-    const Partita& p = partita_;
-    const auto& t = p.Tabellone;
-    homeNameLabel->setText(t.Nome[0]);
-    guestsNameLabel->setText(t.Nome[1]);
-    setLabel->setText(p.EtichettaSet);
+void DisplayWindow::Update() {
+    const Match& p = match_;
+    const auto& t = p.Display;
+    homeNameLabel->setText(t.Name[0]);
+    guestsNameLabel->setText(t.Name[1]);
+    setLabel->setText(p.SetLabel);
     for (int i = 0; i < 2; ++i) {
-        LabScore[i]->setText(t.Punti[i]);
-        setsWonLabels[i]->setText(QString::number(p.SetVinti[i]));
-        timeoutLabels[i]->setText(QString::number(p.TimeChiesti[i]));
-        scoreFrames[i]->setVisible(t.Marcatore[i]);
-        if (t.Marcatore[i]) {
+        LabScore[i]->setText(t.Points[i]);
+        setsWonLabels[i]->setText(QString::number(p.SetsWon[i]));
+        timeoutLabels[i]->setText(QString::number(p.TimeoutsCalled[i]));
+        scoreFrames[i]->setVisible(t.Scorer[i]);
+        if (t.Scorer[i]) {
             scoreFrames[i]->raise();
         }
     }
     for (int i = 0; i < 5; ++i) {
-        partialLabels[i]->setText(p.Parziali[i]);
+        partialLabels[i]->setText(p.Partials[i]);
     }
-    bannerText->setText(t.TestoBanner);
+    bannerText->setText(t.BannerText);
     bannerIcon->setPixmap(builtInPictures[t.BannerMatchPoint ? 4 : 3]->pixmap());
     if (t.Banner) {
-        PosizionaBanner();
+        PlaceBanner();
     } else {
-        NascondiBanner();
+        HideBanner();
     }
     // The leading team stays as it was filled until its slide ends.
-    if (squadraInTesta_) {
+    if (teamInHead_) {
         return;
     }
-    const auto& pannello = t.Pannello;
-    scorerTitle->setText(pannello.Titolo);
-    StilePannello(pannello.Lato);
-    if (pannello.Scorre) {
-        scorerName->setText(pannello.Cognome);
-        scorerNumberBackdrop->setText(pannello.Numero);
-        scorerNumber->setText(pannello.Numero);
+    const auto& panel = t.Panel;
+    scorerTitle->setText(panel.Title);
+    PanelStyle(panel.Side);
+    if (panel.Scrolls) {
+        scorerName->setText(panel.Surname);
+        scorerNumberBackdrop->setText(panel.Number);
+        scorerNumber->setText(panel.Number);
     }
-    if (p.FotoMarcatore.isEmpty()) {
-        fotoMostrata_.clear();
-    } else if (p.FotoMarcatore != fotoMostrata_) {
-        MostraFotoMarcatore();
+    if (p.ScorerPhoto.isEmpty()) {
+        shownPhoto_.clear();
+    } else if (p.ScorerPhoto != shownPhoto_) {
+        ShowScorerPhoto();
     }
 }
 
-int DisplayWindow::LarghezzaFoto() const {
-    return static_cast<int>(Larghezza() / 1.6);
+int DisplayWindow::PhotoWidth() const {
+    return static_cast<int>(Width() / 1.6);
 }
 
 // The photo comes from the few recently decoded, else it is decoded now on a worker while
 // the panel rises (it slides for longer than a phone photo takes); the default picture when
 // there is none or it is not a picture.
-void DisplayWindow::MostraFotoMarcatore() {
-    fotoMostrata_ = partita_.FotoMarcatore;
-    std::optional<QImage> foto = QImage();
-    if (QFileInfo::exists(fotoMostrata_)) {
-        foto = foto_.Pronta(fotoMostrata_, LarghezzaFoto());
-        if (!foto) {
+void DisplayWindow::ShowScorerPhoto() {
+    shownPhoto_ = match_.ScorerPhoto;
+    std::optional<QImage> photo = QImage();
+    if (QFileInfo::exists(shownPhoto_)) {
+        photo = photo_.Ready(shownPhoto_, PhotoWidth());
+        if (!photo) {
             scorerPhoto->clear();
-            foto_.Prepara(fotoMostrata_, LarghezzaFoto());
+            photo_.Prepare(shownPhoto_, PhotoWidth());
             return;
         }
     }
-    const QPixmap immagine = foto->isNull() ? scorerBall->pixmap() : QPixmap::fromImage(*foto);
-    scorerPhoto->setPixmap(immagine);
-    const int larghezza = LarghezzaFoto();
-    const QSize naturale = immagine.size().isEmpty() ? QSize(1, 1) : immagine.size();
-    scorerPhoto->setGeometry(0, scorerPhoto->y(), larghezza,
-                        larghezza * naturale.height() / naturale.width());
+    const QPixmap image = photo->isNull() ? scorerBall->pixmap() : QPixmap::fromImage(*photo);
+    scorerPhoto->setPixmap(image);
+    const int width = PhotoWidth();
+    const QSize natural = image.size().isEmpty() ? QSize(1, 1) : image.size();
+    scorerPhoto->setGeometry(0, scorerPhoto->y(), width,
+                        width * natural.height() / natural.width());
 }
 
-void DisplayWindow::PreparaFotoAtleta(const QString& percorso) {
-    if (!percorso.isEmpty() && QFileInfo::exists(percorso)) {
-        foto_.Prepara(percorso, LarghezzaFoto());
+void DisplayWindow::PrepareAthletePhoto(const QString& path) {
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        photo_.Prepare(path, PhotoWidth());
     }
 }
 
-void DisplayWindow::MostraStatistiche(const PannelloStatistiche& dati) {
-    schermo_.Statistiche = dati;
+void DisplayWindow::ShowStatistics(const StatisticsPanel& data) {
+    screen_.Statistics = data;
     overlayPanels[0]->setVisible(true);
-    statisticsTitle->setText(dati.Titolo);
+    statisticsTitle->setText(data.Title);
     for (int i = 0; i < 2; ++i) {
-        statisticsTotals[i]->setText(dati.Totali[i]);
-        statisticsTeamNames[i]->setText(dati.Nomi[i]);
+        statisticsTotals[i]->setText(data.Totals[i]);
+        statisticsTeamNames[i]->setText(data.Names[i]);
     }
     for (int r = 0; r < 4; ++r) {
-        statisticsHomeNames[r]->setText(dati.NomiCasa[r]);
-        statisticsHomePoints[r]->setText(dati.PuntiCasa[r]);
-        statisticsGuestsPoints[r]->setText(dati.PuntiOspiti[r]);
-        statisticsGuestsNames[r]->setText(dati.NomiOspiti[r]);
+        statisticsHomeNames[r]->setText(data.HomeNames[r]);
+        statisticsHomePoints[r]->setText(data.HomePoints[r]);
+        statisticsGuestsPoints[r]->setText(data.GuestsPoints[r]);
+        statisticsGuestsNames[r]->setText(data.GuestsNames[r]);
     }
 }
 
 // The number on the panel is two labels: scorerNumber carries the text, scorerNumberBackdrop behind it the
 // side's colour, so the pair reads as one number.
-void DisplayWindow::StilePannello(int lato) {
-    const QString stile = LabScore[lato]->styleSheet();
+void DisplayWindow::PanelStyle(int side) {
+    const QString style = LabScore[side]->styleSheet();
     // Restyling is costly: only when the side's colours really change.
-    if (stile == stilePannello_) {
+    if (style == panelStyle_) {
         return;
     }
-    stilePannello_ = stile;
-    const QString sfondo = ColoreCss(colori_[lato == 0 ? PuntiCasa : PuntiOspiti]);
-    scorerName->setStyleSheet(stile);
-    scorerNumberBackdrop->setStyleSheet(QStringLiteral("background-color:%1;color:%1;").arg(sfondo));
-    scorerNumber->setStyleSheet(stile + QStringLiteral("background:transparent;"));
+    panelStyle_ = style;
+    const QString background = CssColour(colours_[side == 0 ? HomePoints : GuestsPoints]);
+    scorerName->setStyleSheet(style);
+    scorerNumberBackdrop->setStyleSheet(QStringLiteral("background-color:%1;color:%1;").arg(background));
+    scorerNumber->setStyleSheet(style + QStringLiteral("background:transparent;"));
 }
 
-void DisplayWindow::MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
-                                 const QString& set, const QString& punteggio) {
-    squadraInTesta_ = true;
-    schermo_.InTesta = {lato, titolo, set, punteggio};
-    StilePannello(lato);
-    scorerTitle->setText(titolo);
-    const int larghezza = static_cast<int>(Larghezza() / 1.72);
-    const QImage immagine = foto.isEmpty() ? QImage() : foto_.Immagine(foto, larghezza);
-    if (immagine.isNull()) {
-        scorerPhoto->setPixmap(QPixmap(QStringLiteral(":/teams/squadra.png")));
+void DisplayWindow::ShowLeadingTeam(int side, const QString& title, const QString& photo,
+                                 const QString& set, const QString& score) {
+    teamInHead_ = true;
+    screen_.Leading = {side, title, set, score};
+    PanelStyle(side);
+    scorerTitle->setText(title);
+    const int width = static_cast<int>(Width() / 1.72);
+    const QImage image = photo.isEmpty() ? QImage() : photo_.Image(photo, width);
+    if (image.isNull()) {
+        scorerPhoto->setPixmap(QPixmap(QStringLiteral(":/teams/team.png")));
     } else {
-        scorerPhoto->setPixmap(QPixmap::fromImage(immagine));
-        scorerPhoto->resize(larghezza, larghezza * immagine.height() / immagine.width());
+        scorerPhoto->setPixmap(QPixmap::fromImage(image));
+        scorerPhoto->resize(width, width * image.height() / image.width());
     }
-    fotoMostrata_.clear();
+    shownPhoto_.clear();
     if (!set.isEmpty()) {
         scorerNumberBackdrop->setText(set);
         scorerNumber->setText(set);
-        scorerName->setText(punteggio);
+        scorerName->setText(score);
     }
 }
 
-void DisplayWindow::MostraLogo(int lato, const QPixmap& logo) {
-    teamLogos[lato]->setPixmap(logo);
-    statisticsLogos[lato]->setPixmap(logo);
+void DisplayWindow::ShowLogo(int side, const QPixmap& logo) {
+    teamLogos[side]->setPixmap(logo);
+    statisticsLogos[side]->setPixmap(logo);
     builtInPictures[2]->setPixmap(logo);
 }
 
-void DisplayWindow::PosizionaBanner() {
-    const int larghezza = bannerIcon->width();
-    bannerIcon->setGeometry(Larghezza() / 2 - larghezza / 2 - TwipsInPixel(50), 0, larghezza,
-                        static_cast<int>(larghezza * ProporzioneBanner));
+void DisplayWindow::PlaceBanner() {
+    const int width = bannerIcon->width();
+    bannerIcon->setGeometry(Width() / 2 - width / 2 - TwipsInPixel(50), 0, width,
+                        static_cast<int>(width * BannerProportion));
     bannerIcon->setVisible(true);
     bannerIcon->raise();
 }
 
-void DisplayWindow::NascondiBanner() {
-    bannerFrame->move(Larghezza() + FuoriSchermo, bannerFrame->y());
-    bannerIcon->move(Larghezza() + FuoriSchermo, bannerIcon->y());
+void DisplayWindow::HideBanner() {
+    bannerFrame->move(Width() + OffScreen, bannerFrame->y());
+    bannerIcon->move(Width() + OffScreen, bannerIcon->y());
 }

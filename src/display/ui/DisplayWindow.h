@@ -1,14 +1,14 @@
 #pragma once
 
-#include "display/Animazioni.h"
-#include "display/Colori.h"
-#include "display/ui/TestataEBanda.h"
-#include "display/Presentazione.h"
+#include "display/Animations.h"
+#include "display/Colours.h"
+#include "display/ui/HeaderAndBand.h"
+#include "display/Presentation.h"
 #include "display/Sponsor.h"
-#include "display/StatoSchermo.h"
-#include "shared/Geometria.h"
-#include "shared/ui/Disegno.h"
-#include "shared/ui/Immagini.h"
+#include "display/ScreenState.h"
+#include "shared/Geometry.h"
+#include "shared/ui/Drawing.h"
+#include "shared/ui/Images.h"
 
 #include <QFrame>
 #include <QThreadPool>
@@ -19,89 +19,89 @@
 #include <QWidget>
 #include <array>
 
-struct Partita;
-struct Piattaforma;
+struct Match;
+struct Platform;
 struct Modulo1;
-class Lettore;
+class Player;
 
-constexpr qint64 MemoriaFoto = 64LL * 1024 * 1024;
+constexpr qint64 PhotoMemory = 64LL * 1024 * 1024;
 
 // The scoreboard the audience sees. It computes no rules: it shows the record.
-class DisplayWindow : public QWidget, public ColoriDelTabellone, public TestataEBanda {
+class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBand {
     Q_OBJECT
 public:
-    DisplayWindow(Piattaforma& piattaforma, const Partita& partita, Modulo1& modulo, Lettore& lettore);
+    DisplayWindow(Platform& platform, const Match& match, Modulo1& modulo, Player& player);
 
     // The design is recorded once, at creation.
     void Form_Load();
     void Form_Resize();
     // The window's position in the settings, for the next start to maximise it there again.
-    void SalvaPosizione();
-    void Aggiorna();
+    void SavePosition();
+    void Update();
     // The lower panel slides in carrying `cosa`.
-    void AvviaScorrimento(InVista cosa);
+    void StartScroll(InView what);
     // End of match: animations off, both lower panels parked below.
-    void FermaAnimazioni();
-    void NascondiBanner();
+    void StopAnimations();
+    void HideBanner();
 
     void clockTick();
     void sponsorTick();
     void panelSlideTick();
     void presentationTick();
-    void TimerIngrandimento_Timer();
+    void zoomTick();
     // The presentation button: starts the line-ups, or asks a running one to stop.
-    void AvviaOFermaPresentazione();
-    const StatoPresentazione& Presentazione() const { return presentazione_; }
+    void StartOrStopPresentation();
+    const PresentationState& Presentation() const { return presentation_; }
     // The console's blink tick, on the display: marker border and banner.
-    void Lampeggia(int coloreCornice);
-    void LayoutSenzaSponsor() override;
-    void MostraBanda() override;
-    void MostraLogoTestataPredefinito(const QPixmap& logo) override { headerLogo->setPixmap(logo); }
+    void Blink(int frameColour);
+    void LayoutWithoutSponsor() override;
+    void ShowBand() override;
+    void ShowDefaultHeaderLogo(const QPixmap& logo) override { headerLogo->setPixmap(logo); }
     // Lists the sponsor folder again, shows the header logo and the first slots.
-    void ImpostaBanda();
+    void SetBand();
     // The header logo decoded at the size it is shown; false when the file gives none.
-    bool MostraLogoTestata(const QString& percorso) override;
+    bool ShowHeaderLogo(const QString& path) override;
     // The athlete the operator picked may score next: the photo is decoded ahead.
-    void PreparaFotoAtleta(const QString& percorso);
-    void MostraStatistiche(const PannelloStatistiche& dati);
+    void PrepareAthletePhoto(const QString& path);
+    void ShowStatistics(const StatisticsPanel& data);
     // The leading team in the scorer panel: heading, team photo (or the default) and score.
-    void MostraSquadraInTesta(int lato, const QString& titolo, const QString& foto,
-                              const QString& set, const QString& punteggio);
+    void ShowLeadingTeam(int side, const QString& title, const QString& photo,
+                              const QString& set, const QString& score);
     // The seven panel colours: shown at once, read back for the options' samples.
-    void ApplicaColori(const ColoriPannello& colori) override;
-    const ColoriPannello& Colori() const override { return colori_; }
+    void ApplyColours(const PanelColours& colours) override;
+    const PanelColours& Colours() const override { return colours_; }
     // A side's logo in both places the display shows it.
-    void MostraLogo(int lato, const QPixmap& logo);
+    void ShowLogo(int side, const QPixmap& logo);
     // Zoom + (piu) or Zoom -: at the limit a step changes nothing.
-    bool ZoomAlLimite(bool piu);
-    void PassoZoom(bool piu);
+    bool ZoomAtLimit(bool plus);
+    void ZoomStep(bool plus);
     // true: the proportional layout again; false: the scores magnified to fill the screen.
-    void zooma(bool cosa);
+    void zoom(bool what);
     // Home and guests change sides; the console keeps home on the left.
-    void GiraTabellone();
-    CacheImmagini& FotoPreparate() { return foto_; }
+    void SwapDisplay();
+    ImageCache& PreparedPhotos() { return photo_; }
     // Waits for the presented person's photo and its steps and takes them in.
-    void AttendiFotoPresentazione();
-    CacheImmagini& SponsorPreparati() { return sponsor_; }
-    const StatoBanda& Banda() const { return banda_; }
-    const StatoSchermo& Schermo() const { return schermo_; }
+    void WaitForPresentationPhoto();
+    ImageCache& PreparedSponsors() { return sponsor_; }
+    const BandState& Band() const { return band_; }
+    const ScreenState& Screen() const { return screen_; }
 
 signals:
     // Every resize: the console re-lays the display out a moment later when the band is off.
-    void Ridimensionato();
-    void AnimazioneIniziata();
-    void AnimazioneFinita();
+    void Resized();
+    void AnimationStarted();
+    void AnimationFinished();
     // The console's event light: on with a text, or off.
-    void Evento(bool inCorso, const QString& testo);
+    void Event(bool inProgress, const QString& text);
     // What the display shows changed by its own timers (band, panels, presentation).
-    void Cambiato();
+    void Changed();
 
 public:
-    const GeometriaControlli& Geometria() const { return geometria_; }
+    const ControlsGeometry& Geometry() const { return geometry_; }
     // The window's outer size, as its design was drawn: the panels, 7335 twips wide, then
     // span a maximised display exactly.
-    int Larghezza() const { return frameGeometry().width(); }
-    int Altezza() const { return frameGeometry().height(); }
+    int Width() const { return frameGeometry().width(); }
+    int Height() const { return frameGeometry().height(); }
 
     QLabel* headerLogo;
     std::array<QLabel*, 2> teamLogos;
@@ -150,7 +150,7 @@ public:
     QTimer panelSlideTimer;
     QTimer presentationTimer;
     // One enlargement step of the held photo a frame.
-    QTimer TimerIngrandimento;
+    QTimer ZoomTimer;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -158,52 +158,52 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void CreaControlli();
-    void CreaPannelli();
-    void PosizionaBanner();
-    void MostraFotoMarcatore();
-    void DopoLayout();
-    void ParcheggiaPresentazione();
-    void StilePannello(int lato);
-    void MostraSponsor(int slot, const QString& file, const QImage& immagine);
-    int LarghezzaFoto() const;
+    void CreateControls();
+    void CreatePanels();
+    void PlaceBanner();
+    void ShowScorerPhoto();
+    void AfterLayout();
+    void ParkPresentation();
+    void PanelStyle(int side);
+    void ShowSponsor(int slot, const QString& file, const QImage& image);
+    int PhotoWidth() const;
 
-    int LarghezzaSlot() const;
-    void FinePresentazione();
-    void CaricaPersona();
-    void MostraFotoPresentazione(const QString& foto);
+    int SlotWidth() const;
+    void PresentationEnd();
+    void LoadPerson();
+    void ShowPresentationPhoto(const QString& photo);
 
-    Piattaforma& piattaforma_;
-    const Partita& partita_;
+    Platform& platform_;
+    const Match& match_;
     Modulo1& modulo_;
-    Lettore& lettore_;
-    Controlli controlli_;
-    GeometriaControlli geometria_;
-    QString fotoMostrata_;
-    QString stilePannello_;
+    Player& player_;
+    Controls controls_;
+    ControlsGeometry geometry_;
+    QString shownPhoto_;
+    QString panelStyle_;
     // The leading-team overlay fills the scorer panel until its slide ends.
-    bool squadraInTesta_ = false;
-    CicloOrologio orologio_;
-    int tickPannello_ = 0;
-    StatoBanda banda_;
-    StatoPresentazione presentazione_;
-    StatoSchermo schermo_;
-    QRect geometriaFoto_;
+    bool teamInHead_ = false;
+    ClockLoop clock_;
+    int tickPanel_ = 0;
+    BandState band_;
+    PresentationState presentation_;
+    ScreenState screen_;
+    QRect photoGeometry_;
     // The presented person's photo and its enlargement steps, made on a worker while the
     // panel enters, so the tick that holds the person only shows them.
-    struct PassiFoto {
-        std::vector<QImage> Immagini;
-        std::vector<QRect> Rettangoli;
+    struct PhotoSteps {
+        std::vector<QImage> Images;
+        std::vector<QRect> Rectangles;
     };
-    std::optional<PassiFoto> passiFoto_;
-    quint64 personaPresentata_ = 0;
-    std::size_t passoFoto_ = 0;
-    QThreadPool lavoroPresentazione_;
+    std::optional<PhotoSteps> photoSteps_;
+    quint64 presentedPerson_ = 0;
+    std::size_t photoStep_ = 0;
+    QThreadPool presentationJob_;
     // Design colours: white board, yellow and cyan sides, the system's near-black text.
-    ColoriPannello colori_{0xFFFFFF, 0x00FFFF, 0xFFFF00, 0x00FFFF, 0xFFFF00, 0x000008, 0x000008};
+    PanelColours colours_{0xFFFFFF, 0x00FFFF, 0xFFFF00, 0x00FFFF, 0xFFFF00, 0x000008, 0x000008};
     // Which picture each slot waits for while it is decoded.
-    std::array<QString, SlotBanda> attesiSlot_;
+    std::array<QString, BandSlot> expectedSlots_;
     // A few recent photos only: a team of phone photos would not fit in memory decoded.
-    CacheImmagini foto_{MemoriaFoto};
-    CacheImmagini sponsor_;
+    ImageCache photo_{PhotoMemory};
+    ImageCache sponsor_;
 };

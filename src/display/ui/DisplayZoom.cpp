@@ -1,112 +1,112 @@
 // Zoom steps, the magnified centre and the swapped panels: all undone by the next resize.
 #include "display/Zoom.h"
 #include "display/ui/DisplayWindow.h"
-#include "shared/Modulo1.h"
+#include "shared/Module.h"
 
 namespace {
 
 // Reads (or writes back) a control in twips; pictures and frames have no font.
 template <typename W>
-void Leggi(GeometriaControllo& g, const W* w) {
-    g = LeggiControllo(w, qobject_cast<const QLabel*>(w) != nullptr);
+void Read(ControlGeometry& g, const W* w) {
+    g = ReadControl(w, qobject_cast<const QLabel*>(w) != nullptr);
 }
 template <typename W>
-void Scrivi(const GeometriaControllo& g, W* w) {
-    ApplicaControllo(w, g, qobject_cast<const QLabel*>(w) != nullptr);
+void Write(const ControlGeometry& g, W* w) {
+    ApplyControl(w, g, qobject_cast<const QLabel*>(w) != nullptr);
 }
 
-template <typename Azione, typename C>
-void PerZoom(C& c, DisplayWindow& d, Azione azione) {
+template <typename Action, typename C>
+void PerZoom(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
-        azione(c.LabScore[k], d.LabScore[k]);
-        azione(c.teamLogos[k], d.teamLogos[k]);
-        azione(c.scoreFrames[k], d.scoreFrames[k]);
-        azione(c.setsWonLabels[k], d.setsWonLabels[k]);
-        azione(c.timeoutLabels[k], d.timeoutLabels[k]);
+        action(c.LabScore[k], d.LabScore[k]);
+        action(c.teamLogos[k], d.teamLogos[k]);
+        action(c.scoreFrames[k], d.scoreFrames[k]);
+        action(c.setsWonLabels[k], d.setsWonLabels[k]);
+        action(c.timeoutLabels[k], d.timeoutLabels[k]);
     }
     for (int k = 0; k < 4; ++k) {
-        azione(c.sideIcons[k], d.sideIcons[k]);
+        action(c.sideIcons[k], d.sideIcons[k]);
     }
-    azione(c.homeNameLabel, d.homeNameLabel);
-    azione(c.guestsNameLabel, d.guestsNameLabel);
-    azione(c.clockLabel, d.clockLabel);
-    azione(c.headerLogo, d.headerLogo);
+    action(c.homeNameLabel, d.homeNameLabel);
+    action(c.guestsNameLabel, d.guestsNameLabel);
+    action(c.clockLabel, d.clockLabel);
+    action(c.headerLogo, d.headerLogo);
 }
 
-template <typename Azione, typename C>
-void PerGiro(C& c, DisplayWindow& d, Azione azione) {
+template <typename Action, typename C>
+void PerTurn(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
-        azione(c.LabScore[k], d.LabScore[k]);
-        azione(c.scoreFrames[k], d.scoreFrames[k]);
-        azione(c.setsWonLabels[k], d.setsWonLabels[k]);
-        azione(c.timeoutLabels[k], d.timeoutLabels[k]);
-        azione(c.teamLogos[k], d.teamLogos[k]);
-        azione(c.statisticsTeamNames[k], d.statisticsTeamNames[k]);
-        azione(c.statisticsTotals[k], d.statisticsTotals[k]);
-        azione(c.statisticsLogos[k], d.statisticsLogos[k]);
+        action(c.LabScore[k], d.LabScore[k]);
+        action(c.scoreFrames[k], d.scoreFrames[k]);
+        action(c.setsWonLabels[k], d.setsWonLabels[k]);
+        action(c.timeoutLabels[k], d.timeoutLabels[k]);
+        action(c.teamLogos[k], d.teamLogos[k]);
+        action(c.statisticsTeamNames[k], d.statisticsTeamNames[k]);
+        action(c.statisticsTotals[k], d.statisticsTotals[k]);
+        action(c.statisticsLogos[k], d.statisticsLogos[k]);
     }
-    azione(c.homeNameLabel, d.homeNameLabel);
-    azione(c.guestsNameLabel, d.guestsNameLabel);
+    action(c.homeNameLabel, d.homeNameLabel);
+    action(c.guestsNameLabel, d.guestsNameLabel);
     for (int i = 0; i < 4; ++i) {
-        azione(c.statisticsHomePoints[i], d.statisticsHomePoints[i]);
-        azione(c.statisticsHomeNames[i], d.statisticsHomeNames[i]);
-        azione(c.statisticsGuestsPoints[i], d.statisticsGuestsPoints[i]);
-        azione(c.statisticsGuestsNames[i], d.statisticsGuestsNames[i]);
+        action(c.statisticsHomePoints[i], d.statisticsHomePoints[i]);
+        action(c.statisticsHomeNames[i], d.statisticsHomeNames[i]);
+        action(c.statisticsGuestsPoints[i], d.statisticsGuestsPoints[i]);
+        action(c.statisticsGuestsNames[i], d.statisticsGuestsNames[i]);
     }
 }
 
-const auto Lettura = [](GeometriaControllo& g, const auto* w) { Leggi(g, w); };
-const auto Scrittura = [](const GeometriaControllo& g, auto* w) { Scrivi(g, w); };
+const auto Reading = [](ControlGeometry& g, const auto* w) { Read(g, w); };
+const auto Writing = [](const ControlGeometry& g, auto* w) { Write(g, w); };
 
 } // namespace
 
-bool DisplayWindow::ZoomAlLimite(bool piu) {
-    ControlliZoom c;
-    PerZoom(c, *this, Lettura);
-    return piu ? ZoomPiuAlLimite(c) : ZoomMenoAlLimite(c);
+bool DisplayWindow::ZoomAtLimit(bool plus) {
+    ZoomControls c;
+    PerZoom(c, *this, Reading);
+    return plus ? ZoomPlusAtLimit(c) : ZoomMinusAtLimit(c);
 }
 
-void DisplayWindow::PassoZoom(bool piu) {
-    ControlliZoom c;
-    PerZoom(c, *this, Lettura);
-    const double W = PixelInTwips(Larghezza());
-    const bool banda = modulo_.BarraSponsor != 0;
-    if (piu) {
-        ZoomPiu(c, W, banda);
+void DisplayWindow::ZoomStep(bool plus) {
+    ZoomControls c;
+    PerZoom(c, *this, Reading);
+    const double W = PixelInTwips(Width());
+    const bool band = modulo_.SponsorBar != 0;
+    if (plus) {
+        ZoomPlus(c, W, band);
     } else {
-        ZoomMeno(c, W, banda);
+        ZoomMinus(c, W, band);
     }
-    PerZoom(c, *this, Scrittura);
-    DopoLayout();
+    PerZoom(c, *this, Writing);
+    AfterLayout();
 }
 
-void DisplayWindow::zooma(bool cosa) {
-    if (cosa) {
+void DisplayWindow::zoom(bool what) {
+    if (what) {
         Form_Resize();
         return;
     }
-    if (isMinimized() || geometria_.empty()) {
+    if (isMinimized() || geometry_.empty()) {
         return;
     }
-    const QSizeF finestra = InTwips(frameGeometry().size());
-    for (size_t k = 0; k < controlli_.size() && k + 1 < geometria_.size(); ++k) {
-        if (auto* w = qobject_cast<QWidget*>(controlli_[k].oggetto)) {
-            ApplicaControllo(w, Ingrandisci(geometria_[k + 1], geometria_[0], finestra.width(),
-                                            finestra.height()),
-                             controlli_[k].haFont);
+    const QSizeF window = InTwips(frameGeometry().size());
+    for (size_t k = 0; k < controls_.size() && k + 1 < geometry_.size(); ++k) {
+        if (auto* w = qobject_cast<QWidget*>(controls_[k].object)) {
+            ApplyControl(w, Enlarge(geometry_[k + 1], geometry_[0], window.width(),
+                                            window.height()),
+                             controls_[k].haFont);
         }
     }
     for (int k = 0; k < 2; ++k) {
         scoreFrames[k]->setGeometry(LabScore[k]->x(), LabScore[k]->y(), scoreFrames[k]->width(),
                                LabScore[k]->height());
     }
-    DopoLayout();
+    AfterLayout();
 }
 
-void DisplayWindow::GiraTabellone() {
-    ControlliGiro c;
-    PerGiro(c, *this, Lettura);
-    ::GiraTabellone(c, PixelInTwips(Larghezza()), modulo_.BarraSponsor != 0);
-    PerGiro(c, *this, Scrittura);
-    DopoLayout();
+void DisplayWindow::SwapDisplay() {
+    TurnControls c;
+    PerTurn(c, *this, Reading);
+    ::SwapDisplay(c, PixelInTwips(Width()), modulo_.SponsorBar != 0);
+    PerTurn(c, *this, Writing);
+    AfterLayout();
 }

@@ -13,23 +13,23 @@ public:
     ColourPicker();
 
     // The pointer over a swatch or a point of the spectrum previews its colour.
-    void Anteprima(std::uint32_t colore);
+    void Preview(std::uint32_t colour);
     // A click takes the colour last previewed.
-    void Scegli();
+    void Choose();
     void cancel();
     // The colour of the spectrum's pixel at a point of the picture.
-    std::uint32_t ColoreSpettro(QPoint punto) const;
+    std::uint32_t SpectrumColour(QPoint point) const;
 
-    std::int64_t ColoreScelto = -1;
+    std::int64_t ChosenColour = -1;
     QLabel* spectrum;
     QPushButton* cancelButton;
     std::array<QLabel*, 16> paletteSwatches;
     QLabel* paletteCaption;
 
 protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    std::uint32_t anteprima_ = 0;
-    QImage spettro_;
+    std::uint32_t preview_ = 0;
+    QImage spectrum_;
 };

@@ -1,16 +1,16 @@
 #include "options/ui/OptionsWindow.h"
-#include "display/Schermi.h"
+#include "display/Screens.h"
 
-#include "console/Avvio.h"
+#include "console/Startup.h"
 
-#include "match/Partita.h"
-#include "match/Regole.h"
+#include "match/Match.h"
+#include "match/Rules.h"
 #include "options/ui/ColourPicker.h"
-#include "platform/FinestreModali.h"
-#include "platform/Impostazioni.h"
-#include "platform/Piattaforma.h"
-#include "shared/Modulo1.h"
-#include "shared/ui/Disegno.h"
+#include "platform/ModalWindows.h"
+#include "platform/Settings.h"
+#include "platform/Platform.h"
+#include "shared/Module.h"
+#include "shared/ui/Drawing.h"
 #include "sound/ui/SoundsWindow.h"
 
 #include <QEvent>
@@ -20,100 +20,100 @@
 
 namespace {
 
-QString Stile(std::uint32_t sfondo, std::uint32_t testo) {
-    return QStringLiteral("background-color:%1;color:%2;").arg(ColoreCss(sfondo), ColoreCss(testo));
+QString Style(std::uint32_t background, std::uint32_t text) {
+    return QStringLiteral("background-color:%1;color:%2;").arg(CssColour(background), CssColour(text));
 }
 
 // The court-change point the options show: half the tie-break rounded up.
-int CambioMostrato(int puntiTieBreak) {
-    return static_cast<int>(std::lround(puntiTieBreak / 2.0 + 0.1));
+int ShownChange(int pointsTieBreak) {
+    return static_cast<int>(std::lround(pointsTieBreak / 2.0 + 0.1));
 }
 
 } // namespace
 
-OptionsWindow::OptionsWindow(Collegamenti c) : c_(std::move(c)) {
+OptionsWindow::OptionsWindow(Links c) : c_(std::move(c)) {
     setObjectName(QStringLiteral("OptionsWindow"));
     setModal(true);
-    CreaControlli();
+    CreateControls();
 }
 
-void OptionsWindow::CreaControlli() {
+void OptionsWindow::CreateControls() {
     resize(TwipsInPixel(10065), TwipsInPixel(8160));
-    auto etichetta = [this](QWidget* g, int l, int t, int w, int h) {
+    auto label = [this](QWidget* g, int l, int t, int w, int h) {
         auto* e = new QLabel(g);
-        Posiziona(e, l, t, w, h);
+        Place(e, l, t, w, h);
         return e;
     };
-    auto lista = [this](int l, int t, int w, int h) {
+    auto list = [this](int l, int t, int w, int h) {
         auto* c = new QComboBox(this);
-        Posiziona(c, l, t, w, h);
+        Place(c, l, t, w, h);
         return c;
     };
-    auto bottone = [this](QWidget* g, int l, int t, int w, int h, const QString& testo) {
-        auto* b = new QPushButton(testo, g);
-        Posiziona(b, l, t, w, h);
+    auto button = [this](QWidget* g, int l, int t, int w, int h, const QString& text) {
+        auto* b = new QPushButton(text, g);
+        Place(b, l, t, w, h);
         return b;
     };
-    setsCaption = etichetta(this, 60, 360, 3735, 555);
-    setsCombo = lista(3720, 300, 3975, 495);
-    pointsCaption = etichetta(this, -120, 900, 3795, 435);
-    pointsCombo = lista(3720, 840, 975, 495);
-    tieBreakCaption = etichetta(this, 660, 1440, 3015, 435);
-    tieBreakCombo = lista(3720, 1380, 975, 495);
+    setsCaption = label(this, 60, 360, 3735, 555);
+    setsCombo = list(3720, 300, 3975, 495);
+    pointsCaption = label(this, -120, 900, 3795, 435);
+    pointsCombo = list(3720, 840, 975, 495);
+    tieBreakCaption = label(this, 660, 1440, 3015, 435);
+    tieBreakCombo = list(3720, 1380, 975, 495);
     courtChangeCheck = new QCheckBox(this);
-    Posiziona(courtChangeCheck, 4800, 1500, 3675, 435);
-    languageCaption = etichetta(this, 2520, 2160, 2475, 495);
-    languageCombo = lista(5160, 2100, 3195, 495);
-    speedCaption = etichetta(this, 240, 2760, 4815, 735);
+    Place(courtChangeCheck, 4800, 1500, 3675, 435);
+    languageCaption = label(this, 2520, 2160, 2475, 495);
+    languageCombo = list(5160, 2100, 3195, 495);
+    speedCaption = label(this, 240, 2760, 4815, 735);
     speedBar = new QScrollBar(Qt::Horizontal, this);
-    Posiziona(speedBar, 5160, 2760, 3195, 315);
+    Place(speedBar, 5160, 2760, 3195, 315);
     speedBar->setRange(50, 2000);
     speedBar->setSingleStep(50);
     speedBar->setPageStep(500);
-    speedLabel = etichetta(this, 8460, 2760, 735, 375);
-    speedHint = etichetta(this, 4800, 3060, 3855, 195);
-    speedHint->setFont(Carattere(QStringLiteral("Tahoma"), 6.75));
+    speedLabel = label(this, 8460, 2760, 735, 375);
+    speedHint = label(this, 4800, 3060, 3855, 195);
+    speedHint->setFont(Character(QStringLiteral("Tahoma"), 6.75));
     for (QLabel* e : {setsCaption, pointsCaption, tieBreakCaption, languageCaption}) {
         e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    screenCaption = etichetta(this, 240, 7500, 2800, 435);
+    screenCaption = label(this, 240, 7500, 2800, 435);
     screenCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    screenCombo = lista(3120, 7470, 6705, 495);
-    Live = new RiquadroLive(c_.modulo, this);
-    Posiziona(Live, 240, 5940, 9585, 1440);
+    screenCombo = list(3120, 7470, 6705, 495);
+    Live = new LiveBox(c_.modulo, this);
+    Place(Live, 240, 5940, 9585, 1440);
     coloursFrame = new QGroupBox(QStringLiteral("Panel Colors"), this);
-    Posiziona(coloursFrame, 240, 3480, 5115, 2295);
-    coloursCaption = etichetta(coloursFrame, 180, 0, 1635, 375);
+    Place(coloursFrame, 240, 3480, 5115, 2295);
+    coloursCaption = label(coloursFrame, 180, 0, 1635, 375);
     // The frame's own caption stands where the heading was designed: the heading follows it.
     coloursCaption->move(coloursCaption->x() + coloursFrame->fontMetrics().horizontalAdvance(coloursFrame->title()),
                  coloursCaption->y());
-    defaultColoursButton = bottone(coloursFrame, 3960, 180, 1035, 375, QStringLiteral("Default"));
-    textColourSamples[2] = etichetta(coloursFrame, 1380, 480, 2355, 255);
-    homeSample = etichetta(coloursFrame, 180, 900, 1215, 975);
-    LabScore[0] = etichetta(coloursFrame, 1380, 900, 1155, 975);
-    LabScore[1] = etichetta(coloursFrame, 2520, 900, 1155, 975);
-    guestsSample = etichetta(coloursFrame, 3660, 900, 1215, 975);
-    textColourSamples[0] = etichetta(coloursFrame, 180, 1920, 2355, 255);
-    textColourSamples[1] = etichetta(coloursFrame, 2520, 1920, 2355, 255);
-    const int campioni[7] = {0, 2, 3, 1, 4, 5, 6};
-    QLabel* cliccabili[7] = {homeSample, LabScore[0], LabScore[1], guestsSample, textColourSamples[0], textColourSamples[1], textColourSamples[2]};
+    defaultColoursButton = button(coloursFrame, 3960, 180, 1035, 375, QStringLiteral("Default"));
+    textColourSamples[2] = label(coloursFrame, 1380, 480, 2355, 255);
+    homeSample = label(coloursFrame, 180, 900, 1215, 975);
+    LabScore[0] = label(coloursFrame, 1380, 900, 1155, 975);
+    LabScore[1] = label(coloursFrame, 2520, 900, 1155, 975);
+    guestsSample = label(coloursFrame, 3660, 900, 1215, 975);
+    textColourSamples[0] = label(coloursFrame, 180, 1920, 2355, 255);
+    textColourSamples[1] = label(coloursFrame, 2520, 1920, 2355, 255);
+    const int samples[7] = {0, 2, 3, 1, 4, 5, 6};
+    QLabel* clickable[7] = {homeSample, LabScore[0], LabScore[1], guestsSample, textColourSamples[0], textColourSamples[1], textColourSamples[2]};
     for (int i = 0; i < 7; ++i) {
-        cliccabili[i]->setCursor(Qt::PointingHandCursor);
-        cliccabili[i]->setAlignment(Qt::AlignCenter);
-        const int campione = campioni[i];
-        cliccabili[i]->installEventFilter(this);
-        cliccabili[i]->setProperty("campione", campione);
+        clickable[i]->setCursor(Qt::PointingHandCursor);
+        clickable[i]->setAlignment(Qt::AlignCenter);
+        const int sample = samples[i];
+        clickable[i]->installEventFilter(this);
+        clickable[i]->setProperty("campione", sample);
     }
     homeSample->setToolTip(QStringLiteral("Colore sfondo"));
     guestsSample->setToolTip(QStringLiteral("Colore sfondo"));
     LabScore[0]->setToolTip(QStringLiteral("Colore sfondo"));
     LabScore[1]->setToolTip(QStringLiteral("Colore sfondo"));
-    restoreButton = bottone(this, 7860, 300, 2055, 495, QStringLiteral("Default"));
-    sponsorButton = bottone(this, 5700, 3900, 1335, 915, QStringLiteral("Sponsor"));
-    teamsButton = bottone(this, 7140, 3900, 1335, 915, QStringLiteral("Squadre"));
-    cancelButton = bottone(this, 8580, 3900, 1335, 915, QStringLiteral("Cancel"));
-    soundsButton = bottone(this, 5700, 4920, 1335, 915, QStringLiteral("Suoni"));
-    doneButton = bottone(this, 7140, 4920, 2775, 915, QStringLiteral("Salva"));
+    restoreButton = button(this, 7860, 300, 2055, 495, QStringLiteral("Default"));
+    sponsorButton = button(this, 5700, 3900, 1335, 915, QStringLiteral("Sponsor"));
+    teamsButton = button(this, 7140, 3900, 1335, 915, QStringLiteral("Squadre"));
+    cancelButton = button(this, 8580, 3900, 1335, 915, QStringLiteral("Cancel"));
+    soundsButton = button(this, 5700, 4920, 1335, 915, QStringLiteral("Suoni"));
+    doneButton = button(this, 7140, 4920, 2775, 915, QStringLiteral("Salva"));
     connect(setsCombo, &QComboBox::activated, this, [this] { setsChanged(); });
     connect(tieBreakCombo, &QComboBox::activated, this, [this] { tieBreakPointsChanged(); });
     connect(speedBar, &QScrollBar::valueChanged, this, [this] { speedChanged(); });
@@ -126,40 +126,40 @@ void OptionsWindow::CreaControlli() {
     connect(soundsButton, &QPushButton::clicked, this, [this] { openSounds(); });
 }
 
-bool OptionsWindow::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::MouseButtonRelease && oggetto->property("campione").isValid()) {
-        chooseSampleColour(oggetto->property("campione").toInt());
+bool OptionsWindow::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && object->property("campione").isValid()) {
+        chooseSampleColour(object->property("campione").toInt());
         return true;
     }
-    return QDialog::eventFilter(oggetto, evento);
+    return QDialog::eventFilter(object, event);
 }
 
-void OptionsWindow::MostraCampioni() {
+void OptionsWindow::ShowSamples() {
     // The frame is the board in miniature: its captions stay readable as the board's do.
-    const std::uint32_t sfondo = campioni_[Sfondo];
+    const std::uint32_t background = samples_[Background];
     coloursFrame->setStyleSheet(QStringLiteral("QGroupBox{%1} QGroupBox QLabel{color:%2;}")
-                              .arg(Stile(sfondo, TestoLeggibile(sfondo)),
-                                   ColoreCss(TestoLeggibile(sfondo))));
-    homeSample->setStyleSheet(Stile(campioni_[NomeCasa], campioni_[TestoCasa]));
-    LabScore[0]->setStyleSheet(Stile(campioni_[PuntiCasa], campioni_[TestoCasa]));
-    guestsSample->setStyleSheet(Stile(campioni_[NomeOspiti], campioni_[TestoOspiti]));
-    LabScore[1]->setStyleSheet(Stile(campioni_[PuntiOspiti], campioni_[TestoOspiti]));
+                              .arg(Style(background, ReadableText(background)),
+                                   CssColour(ReadableText(background))));
+    homeSample->setStyleSheet(Style(samples_[HomeName], samples_[HomeText]));
+    LabScore[0]->setStyleSheet(Style(samples_[HomePoints], samples_[HomeText]));
+    guestsSample->setStyleSheet(Style(samples_[GuestsName], samples_[GuestsText]));
+    LabScore[1]->setStyleSheet(Style(samples_[GuestsPoints], samples_[GuestsText]));
 }
 
-void OptionsWindow::CambioCampo(int puntiTieBreak) {
-    courtChangeCheck->setText(c_.modulo.Traduci(QStringLiteral("Cambio campo a")) + u' ' +
-                    QString::number(CambioMostrato(puntiTieBreak)) + u' ' +
-                    c_.modulo.Traduci(QStringLiteral("Punti")));
+void OptionsWindow::CourtChange(int pointsTieBreak) {
+    courtChangeCheck->setText(c_.modulo.Translate(QStringLiteral("Cambio campo a")) + u' ' +
+                    QString::number(ShownChange(pointsTieBreak)) + u' ' +
+                    c_.modulo.Translate(QStringLiteral("Punti")));
 }
 
 void OptionsWindow::Form_Load() {
-    auto t = [this](const char* testo) { return c_.modulo.Traduci(QString::fromUtf8(testo)); };
-    Partita& p = c_.partita;
-    campioni_ = c_.tabellone.Colori();
-    MostraCampioni();
-    const ImpostazioniLive live = LeggiLive(c_.piattaforma.impostazioni);
-    Live->Carica(live.Porta, live.Lan);
-    CaricaSchermi();
+    auto t = [this](const char* text) { return c_.modulo.Translate(QString::fromUtf8(text)); };
+    Match& p = c_.match;
+    samples_ = c_.display.Colours();
+    ShowSamples();
+    const LiveSettings live = ReadLive(c_.platform.settings);
+    Live->Load(live.Port, live.Lan);
+    LoadScreens();
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Opzioni"));
     setsCaption->setText(t("Numero di SET") + QStringLiteral("  :"));
     pointsCaption->setText(t("Punteggio partita") + QStringLiteral(" :"));
@@ -177,17 +177,17 @@ void OptionsWindow::Form_Load() {
     textColourSamples[0]->setText(QStringLiteral("Colore testo Home"));
     textColourSamples[1]->setText(QStringLiteral("Colore testo Guests"));
     textColourSamples[2]->setText(QStringLiteral("Colore sfondo tabellone"));
-    if (p.PuntiCambioCampo == 0) {
-        p.PuntiCambioCampo = 8;
+    if (p.CourtChangePoints == 0) {
+        p.CourtChangePoints = 8;
     }
-    courtChangeCheck->setText(t("Cambio campo a") + u' ' + QString::number(p.PuntiCambioCampo) + u' ' + t("Punti"));
+    courtChangeCheck->setText(t("Cambio campo a") + u' ' + QString::number(p.CourtChangePoints) + u' ' + t("Punti"));
     setsCombo->clear();
     setsCombo->addItems({t("Chi arriva prima a") + QStringLiteral(" 3"),
                       t("Chi arriva prima a") + QStringLiteral(" 2"), t("Un solo set")});
-    courtChangeCheck->setChecked(p.CambioCampoAttivo != 0);
-    speedBar->setValue(c_.timerTabellone.interval());
+    courtChangeCheck->setChecked(p.ActiveCourtChange != 0);
+    speedBar->setValue(c_.displayTimer.interval());
     speedChanged();
-    setsCombo->setCurrentIndex(p.SetTotali == 3 ? 1 : p.SetTotali == 1 ? 2 : 0);
+    setsCombo->setCurrentIndex(p.TotalSets == 3 ? 1 : p.TotalSets == 1 ? 2 : 0);
     setsChanged();
     pointsCombo->clear();
     tieBreakCombo->clear();
@@ -197,18 +197,18 @@ void OptionsWindow::Form_Load() {
     for (int n = 10; n <= 25; ++n) {
         tieBreakCombo->addItem(QString::number(n));
     }
-    pointsCombo->setCurrentIndex(p.PuntiSet - 15);
-    tieBreakCombo->setCurrentIndex(p.PuntiTieBreak - 10);
+    pointsCombo->setCurrentIndex(p.SetPoints - 15);
+    tieBreakCombo->setCurrentIndex(p.TieBreakPoints - 10);
     tieBreakPointsChanged();
     languageCombo->clear();
-    const auto& nomi = c_.modulo.Lingue.NomiLingua();
-    for (int i = 1; i <= TabellaLingue::LingueNelMenu; ++i) {
-        if (!c_.modulo.Lingue.CodiciLingua()[i].isEmpty()) {
-            languageCombo->addItem(nomi[i].mid(3));
+    const auto& names = c_.modulo.Languages.LanguageNames();
+    for (int i = 1; i <= LanguageTable::LanguagesInMenu; ++i) {
+        if (!c_.modulo.Languages.LanguageCodes()[i].isEmpty()) {
+            languageCombo->addItem(names[i].mid(3));
         }
     }
-    languageCombo->setCurrentIndex(c_.modulo.Lingue.ColonnaLingua < languageCombo->count()
-                                ? c_.modulo.Lingue.ColonnaLingua
+    languageCombo->setCurrentIndex(c_.modulo.Languages.LanguageColumn < languageCombo->count()
+                                ? c_.modulo.Languages.LanguageColumn
                                 : -1);
 }
 
@@ -220,7 +220,7 @@ void OptionsWindow::setsChanged() {
 
 void OptionsWindow::tieBreakPointsChanged() {
     if (tieBreakCombo->currentIndex() >= 0) {
-        CambioCampo(tieBreakCombo->currentIndex() + 10);
+        CourtChange(tieBreakCombo->currentIndex() + 10);
     }
 }
 
@@ -238,100 +238,100 @@ void OptionsWindow::restoreDefaults() {
 }
 
 void OptionsWindow::saveAndClose() {
-    Partita& p = c_.partita;
-    TabellaLingue& lingue = c_.modulo.Lingue;
+    Match& p = c_.match;
+    LanguageTable& languages = c_.modulo.Languages;
     if (languageCombo->currentIndex() >= 0) {
-        lingue.ColonnaLingua = languageCombo->currentIndex();
-        lingue.LinguaCorrente = lingue.CodiciLingua()[static_cast<size_t>(languageCombo->currentIndex() + 1)];
+        languages.LanguageColumn = languageCombo->currentIndex();
+        languages.CurrentLanguage = languages.LanguageCodes()[static_cast<size_t>(languageCombo->currentIndex() + 1)];
     } else {
-        lingue.LinguaCorrente.clear();
+        languages.CurrentLanguage.clear();
     }
-    p.SetTotali = setsCombo->currentIndex() == 1 ? 3 : setsCombo->currentIndex() == 2 ? 1 : 5;
+    p.TotalSets = setsCombo->currentIndex() == 1 ? 3 : setsCombo->currentIndex() == 2 ? 1 : 5;
     if (pointsCombo->currentIndex() >= 0) {
-        p.PuntiSet = pointsCombo->currentText().toInt();
+        p.SetPoints = pointsCombo->currentText().toInt();
     }
     if (tieBreakCombo->currentIndex() >= 0) {
-        p.PuntiTieBreak = tieBreakCombo->currentText().toInt();
+        p.TieBreakPoints = tieBreakCombo->currentText().toInt();
     }
-    p.PuntiCambioCampo = CalcolaPuntiCambioCampo(p.PuntiTieBreak);
-    p.CambioCampoAttivo = courtChangeCheck->isChecked() ? 1 : 0;
-    c_.timerTabellone.setInterval(speedBar->value());
+    p.CourtChangePoints = ComputeCourtChangePoints(p.TieBreakPoints);
+    p.ActiveCourtChange = courtChangeCheck->isChecked() ? 1 : 0;
+    c_.displayTimer.setInterval(speedBar->value());
     accept();
-    auto& impostazioni = c_.piattaforma.impostazioni;
-    impostazioni.Scrivi(QStringLiteral("Language"), lingue.LinguaCorrente);
-    impostazioni.Scrivi(QStringLiteral("ScoreBoardSpeed"), QString::number(speedBar->value()));
-    impostazioni.Scrivi(QStringLiteral("Serial"), CostruisciSerial(campioni_));
-    impostazioni.Scrivi(QStringLiteral("HubPort"), QString::number(Live->Porta()));
-    impostazioni.Scrivi(QStringLiteral("HubLan"), Live->Lan() ? QStringLiteral("1") : QStringLiteral("0"));
-    impostazioni.Scrivi(QStringLiteral("DisplayScreen"), screenCombo->currentData().toString());
-    c_.modulo.Serial = CostruisciSerial(campioni_);
-    c_.dopoFinito();
+    auto& settings = c_.platform.settings;
+    settings.Write(QStringLiteral("Language"), languages.CurrentLanguage);
+    settings.Write(QStringLiteral("ScoreBoardSpeed"), QString::number(speedBar->value()));
+    settings.Write(QStringLiteral("Serial"), BuildSerial(samples_));
+    settings.Write(QStringLiteral("HubPort"), QString::number(Live->Port()));
+    settings.Write(QStringLiteral("HubLan"), Live->Lan() ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.Write(QStringLiteral("DisplayScreen"), screenCombo->currentData().toString());
+    c_.modulo.Serial = BuildSerial(samples_);
+    c_.afterDone();
 }
 
 void OptionsWindow::cancel() {
-    ColoriPannello colori = c_.tabellone.Colori();
-    if (ApplicaSerial(c_.piattaforma.impostazioni.Leggi(QStringLiteral("Serial")), colori)) {
-        c_.tabellone.ApplicaColori(colori);
+    PanelColours colours = c_.display.Colours();
+    if (ApplySerial(c_.platform.settings.Read(QStringLiteral("Serial")), colours)) {
+        c_.display.ApplyColours(colours);
     }
     reject();
 }
 
 void OptionsWindow::defaultColours() {
-    campioni_ = ColoriPredefiniti();
-    MostraCampioni();
-    c_.tabellone.ApplicaColori(campioni_);
+    samples_ = DefaultColours();
+    ShowSamples();
+    c_.display.ApplyColours(samples_);
 }
 
 void OptionsWindow::openSponsorManager() {
-    c_.apriSponsor();
+    c_.openSponsor();
     reject();
 }
 
 void OptionsWindow::openTeamEditor() {
-    c_.apriSquadre();
+    c_.openTeams();
     reject();
 }
 
 void OptionsWindow::openSounds() {
-    SoundsWindow suoni(c_.modulo, c_.lettore, c_.piattaforma, c_.timerEsultanza);
-    suoni.Form_Load();
-    c_.piattaforma.modali.Mostra(suoni);
+    SoundsWindow sounds(c_.modulo, c_.player, c_.platform, c_.cheerTimer);
+    sounds.Form_Load();
+    c_.platform.modal.Show(sounds);
     reject();
 }
 
-void OptionsWindow::chooseSampleColour(int campione) {
-    ColourPicker scelta;
-    c_.piattaforma.modali.Mostra(scelta);
-    if (scelta.ColoreScelto < 0) {
+void OptionsWindow::chooseSampleColour(int sample) {
+    ColourPicker choice;
+    c_.platform.modal.Show(choice);
+    if (choice.ChosenColour < 0) {
         return;
     }
-    const auto colore = static_cast<std::uint32_t>(scelta.ColoreScelto);
-    switch (campione) {
-    case 0: campioni_[NomeCasa] = colore; break;
-    case 1: campioni_[NomeOspiti] = colore; break;
-    case 2: campioni_[PuntiCasa] = colore; break;
-    case 3: campioni_[PuntiOspiti] = colore; break;
-    case 4: campioni_[TestoCasa] = colore; break;
-    case 5: campioni_[TestoOspiti] = colore; break;
-    default: campioni_[Sfondo] = colore; break;
+    const auto colour = static_cast<std::uint32_t>(choice.ChosenColour);
+    switch (sample) {
+    case 0: samples_[HomeName] = colour; break;
+    case 1: samples_[GuestsName] = colour; break;
+    case 2: samples_[HomePoints] = colour; break;
+    case 3: samples_[GuestsPoints] = colour; break;
+    case 4: samples_[HomeText] = colour; break;
+    case 5: samples_[GuestsText] = colour; break;
+    default: samples_[Background] = colour; break;
     }
-    MostraCampioni();
-    c_.tabellone.ApplicaColori(campioni_);
+    ShowSamples();
+    c_.display.ApplyColours(samples_);
 }
 
 // Every connected screen by name and size; a chosen screen that is not connected now stays
 // listed, so saving the options does not forget it.
-void OptionsWindow::CaricaSchermi() {
-    screenCaption->setText(c_.modulo.Traduci(QStringLiteral("Schermo del tabellone:")));
+void OptionsWindow::LoadScreens() {
+    screenCaption->setText(c_.modulo.Translate(QStringLiteral("Schermo del tabellone:")));
     screenCombo->clear();
-    screenCombo->addItem(c_.modulo.Traduci(QStringLiteral("Automatico (uno schermo senza la console)")),
+    screenCombo->addItem(c_.modulo.Translate(QStringLiteral("Automatico (uno schermo senza la console)")),
                     QString());
-    const QString scelto = c_.piattaforma.impostazioni.Leggi(QStringLiteral("DisplayScreen"));
+    const QString chosen = c_.platform.settings.Read(QStringLiteral("DisplayScreen"));
     for (const QScreen* s : QGuiApplication::screens()) {
-        screenCombo->addItem(DescriviSchermo({s->name(), s->geometry()}), s->name());
+        screenCombo->addItem(DescribeScreen({s->name(), s->geometry()}), s->name());
     }
-    if (!scelto.isEmpty() && screenCombo->findData(scelto) < 0) {
-        screenCombo->addItem(scelto, scelto);
+    if (!chosen.isEmpty() && screenCombo->findData(chosen) < 0) {
+        screenCombo->addItem(chosen, chosen);
     }
-    screenCombo->setCurrentIndex(std::max(0, screenCombo->findData(scelto)));
+    screenCombo->setCurrentIndex(std::max(0, screenCombo->findData(chosen)));
 }

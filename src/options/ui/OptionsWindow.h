@@ -1,8 +1,8 @@
 #pragma once
 
-#include "options/ui/RiquadroLive.h"
+#include "options/ui/LiveBox.h"
 
-#include "display/Colori.h"
+#include "display/Colours.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,33 +15,33 @@
 #include <array>
 #include <functional>
 
-struct Partita;
+struct Match;
 struct Modulo1;
-struct Piattaforma;
-class Lettore;
+struct Platform;
+class Player;
 
 // The options: match rules, language, live-preview speed and the display's colours.
 class OptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    struct Collegamenti {
-        Partita& partita;
+    struct Links {
+        Match& match;
         Modulo1& modulo;
-        Piattaforma& piattaforma;
-        ColoriDelTabellone& tabellone; // the display, as far as colours go
-        QTimer& timerTabellone;
-        Lettore& lettore;
-        QTimer& timerEsultanza;
-        std::function<void()> dopoFinito; // the team lists again, then the start-up sequence
-        std::function<void()> apriSponsor;
-        std::function<void()> apriSquadre;
+        Platform& platform;
+        DisplayColours& display; // the display, as far as colours go
+        QTimer& displayTimer;
+        Player& player;
+        QTimer& cheerTimer;
+        std::function<void()> afterDone; // the team lists again, then the start-up sequence
+        std::function<void()> openSponsor;
+        std::function<void()> openTeams;
     };
-    explicit OptionsWindow(Collegamenti c);
+    explicit OptionsWindow(Links c);
 
     void Form_Load();
     void setsChanged();
     void tieBreakPointsChanged();
-    void CaricaSchermi();
+    void LoadScreens();
     void speedChanged();
     void saveAndClose();
     void restoreDefaults();
@@ -52,7 +52,7 @@ public:
     void openSounds();
     // A click on a colour sample: 0 home name, 1 guests name, 2/3 home/guest score
     // backgrounds, 4/5 home/guest text (textColourSamples(0), textColourSamples(1)), 6 the board (textColourSamples(2)).
-    void chooseSampleColour(int campione);
+    void chooseSampleColour(int sample);
 
     QLabel* setsCaption;
     QComboBox* setsCombo;
@@ -82,16 +82,16 @@ public:
     QPushButton* cancelButton;
     QPushButton* soundsButton;
     QPushButton* doneButton;
-    RiquadroLive* Live;
+    LiveBox* Live;
 
 protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    void CreaControlli();
-    void MostraCampioni();
-    void CambioCampo(int puntiTieBreak);
+    void CreateControls();
+    void ShowSamples();
+    void CourtChange(int pointsTieBreak);
 
-    Collegamenti c_;
-    ColoriPannello campioni_{};
+    Links c_;
+    PanelColours samples_{};
 };

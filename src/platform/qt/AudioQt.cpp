@@ -5,37 +5,37 @@
 #include <QFile>
 #include <QUrl>
 
-CanaleAudioQt::CanaleAudioQt() {
-    player_.setAudioOutput(&uscita_);
+QtAudioChannel::QtAudioChannel() {
+    player_.setAudioOutput(&exit_);
 }
 
-bool CanaleAudioQt::Apri(const QString& percorso) {
-    if (aperto_ || percorso.isEmpty()) {
+bool QtAudioChannel::Open(const QString& path) {
+    if (open_ || path.isEmpty()) {
         return false;
     }
     // The player loads on its own time; a file that is not a sound is refused here, at once.
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly) || !AudioRiconosciuto(file.read(16))) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !AudioRecognised(file.read(16))) {
         return false;
     }
-    player_.setSource(QUrl::fromLocalFile(percorso));
-    aperto_ = true;
+    player_.setSource(QUrl::fromLocalFile(path));
+    open_ = true;
     return true;
 }
 
-bool CanaleAudioQt::Suona() {
-    if (!aperto_) {
+bool QtAudioChannel::Play() {
+    if (!open_) {
         return false;
     }
     player_.play();
     return player_.error() == QMediaPlayer::NoError;
 }
 
-void CanaleAudioQt::Ferma() {
+void QtAudioChannel::Stop() {
     player_.stop();
 }
 
-void CanaleAudioQt::Chiudi() {
+void QtAudioChannel::Close() {
     player_.setSource(QUrl());
-    aperto_ = false;
+    open_ = false;
 }

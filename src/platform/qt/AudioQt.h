@@ -1,20 +1,20 @@
 #pragma once
 
-#include "platform/CanaleAudio.h"
+#include "platform/AudioChannel.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
 
-class CanaleAudioQt : public CanaleAudio {
+class QtAudioChannel : public AudioChannel {
 public:
-    CanaleAudioQt();
-    bool Apri(const QString& percorso) override;
-    bool Suona() override;
-    void Ferma() override;
-    void Chiudi() override;
+    QtAudioChannel();
+    bool Open(const QString& path) override;
+    bool Play() override;
+    void Stop() override;
+    void Close() override;
 
 private:
     QMediaPlayer player_;
-    QAudioOutput uscita_;
-    bool aperto_ = false;
+    QAudioOutput exit_;
+    bool open_ = false;
 };

@@ -1,49 +1,49 @@
 #include "sound/ui/SoundsWindow.h"
 
-#include "platform/Dialoghi.h"
-#include "platform/Impostazioni.h"
-#include "platform/Piattaforma.h"
-#include "shared/Modulo1.h"
-#include "shared/ui/Disegno.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/Platform.h"
+#include "shared/Module.h"
+#include "shared/ui/Drawing.h"
 #include "sound/Audio.h"
 
 #include <QDir>
 #include <QStyle>
 
 namespace {
-constexpr int DurataMinima = 5;
-constexpr int DurataMassima = 15;
-constexpr int DurataProposta = 10;
+constexpr int MinDuration = 5;
+constexpr int MaxDuration = 15;
+constexpr int ProposedDuration = 10;
 // The sounds window lists its slots in its own order: slot 2 plays for "Muro" points.
-const char* const DidascalieSlot[5] = {"Non specificato", "Ace", "Schiacciata", "Muro",
+const char* const SlotCaptions[5] = {"Non specificato", "Ace", "Schiacciata", "Muro",
                                        "Pallonetto"};
 } // namespace
 
-SoundsWindow::SoundsWindow(Modulo1& modulo, Lettore& lettore, Piattaforma& piattaforma, QTimer& timerEsultanza)
-    : modulo_(modulo), lettore_(lettore), piattaforma_(piattaforma),
-      timerEsultanza_(timerEsultanza) {
+SoundsWindow::SoundsWindow(Modulo1& modulo, Player& player, Platform& platform, QTimer& cheerTimer)
+    : modulo_(modulo), player_(player), platform_(platform),
+      cheerTimer_(cheerTimer) {
     setObjectName(QStringLiteral("SoundsWindow"));
     setModal(true);
-    CreaControlli();
+    CreateControls();
 }
 
-void SoundsWindow::CreaControlli() {
+void SoundsWindow::CreateControls() {
     resize(TwipsInPixel(7100), TwipsInPixel(6000));
-    const QFont carattere = Carattere(QStringLiteral("Tahoma"), 9);
+    const QFont character = Character(QStringLiteral("Tahoma"), 9);
     cheersFrame = new QGroupBox(QStringLiteral("Suoni esultanza"), this);
-    Posiziona(cheersFrame, 120, 120, 6860, 2640);
+    Place(cheersFrame, 120, 120, 6860, 2640);
     for (int i = 0; i < 5; ++i) {
         const int top = 360 + 420 * i;
         slotCaptions[i] = new QLabel(cheersFrame);
-        Posiziona(slotCaptions[i], 120, top, 1560, 315);
+        Place(slotCaptions[i], 120, top, 1560, 315);
         cheerFiles[i] = new QLabel(cheersFrame);
-        Posiziona(cheerFiles[i], 1740, top, 4020, 315);
+        Place(cheerFiles[i], 1740, top, 4020, 315);
         cheerFiles[i]->setFrameShape(QFrame::Panel);
         chooseButtons[i] = new QToolButton(cheersFrame);
-        Posiziona(chooseButtons[i], 5880, top, 375, 315);
+        Place(chooseButtons[i], 5880, top, 375, 315);
         chooseButtons[i]->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
         playButtons[i] = new QToolButton(cheersFrame);
-        Posiziona(playButtons[i], 6330, top, 375, 315);
+        Place(playButtons[i], 6330, top, 375, 315);
         playButtons[i]->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
         for (QToolButton* b : {chooseButtons[i], playButtons[i]}) {
             b->setCursor(Qt::PointingHandCursor);
@@ -53,26 +53,26 @@ void SoundsWindow::CreaControlli() {
         connect(playButtons[i], &QToolButton::clicked, this, [this, i] { playCheer(i); });
     }
     cheersCheck = new QCheckBox(this);
-    Posiziona(cheersCheck, 240, 2880, 4000, 315);
+    Place(cheersCheck, 240, 2880, 4000, 315);
     durationCaption = new QLabel(this);
-    Posiziona(durationCaption, 240, 3300, 4500, 315);
+    Place(durationCaption, 240, 3300, 4500, 315);
     durationBar = new QScrollBar(Qt::Horizontal, this);
-    Posiziona(durationBar, 4800, 3330, 1500, 255);
-    durationBar->setRange(DurataMinima, DurataMassima);
-    durationBar->setValue(DurataProposta);
-    durationLabel = new QLabel(QString::number(DurataProposta), this);
-    Posiziona(durationLabel, 6420, 3300, 540, 315);
+    Place(durationBar, 4800, 3330, 1500, 255);
+    durationBar->setRange(MinDuration, MaxDuration);
+    durationBar->setValue(ProposedDuration);
+    durationLabel = new QLabel(QString::number(ProposedDuration), this);
+    Place(durationLabel, 6420, 3300, 540, 315);
     noteLabel = new QLabel(this);
-    Posiziona(noteLabel, 240, 3720, 6740, 1500);
+    Place(noteLabel, 240, 3720, 6740, 1500);
     noteLabel->setWordWrap(true);
     cancelButton = new QPushButton(this);
-    Posiziona(cancelButton, 240, 5460, 1500, 375);
+    Place(cancelButton, 240, 5460, 1500, 375);
     stopButton = new QPushButton(QStringLiteral("Stop Audio [ ]"), this);
-    Posiziona(stopButton, 2700, 5460, 1800, 375);
+    Place(stopButton, 2700, 5460, 1800, 375);
     doneButton = new QPushButton(this);
-    Posiziona(doneButton, 5460, 5460, 1500, 375);
+    Place(doneButton, 5460, 5460, 1500, 375);
     for (QWidget* w : findChildren<QWidget*>()) {
-        w->setFont(carattere);
+        w->setFont(character);
     }
     connect(cheersCheck, &QCheckBox::clicked, this, [this] { toggleCheers(); });
     connect(durationBar, &QScrollBar::valueChanged, this, [this] { durationChanged(); });
@@ -81,17 +81,17 @@ void SoundsWindow::CreaControlli() {
     connect(doneButton, &QPushButton::clicked, this, [this] { saveAndClose(); });
 }
 
-QString SoundsWindow::CartellaSuoni() const {
-    return QDir(modulo_.CartellaDati).filePath(QStringLiteral("Sounds"));
+QString SoundsWindow::SoundsFolder() const {
+    return QDir(modulo_.DataFolder).filePath(QStringLiteral("Sounds"));
 }
 
 void SoundsWindow::Form_Load() {
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
     setWindowTitle(t("Gestione suoni ed effetti sonori"));
     doneButton->setText(t("Finito"));
     cancelButton->setText(t("Annulla"));
     for (int i = 0; i < 5; ++i) {
-        slotCaptions[i]->setText(t(DidascalieSlot[i]));
+        slotCaptions[i]->setText(t(SlotCaptions[i]));
     }
     noteLabel->setText(t(
         "Questi files audio .mp3 oppure .wav possono essere riprodotti durante la partita al "
@@ -101,33 +101,33 @@ void SoundsWindow::Form_Load() {
         "per Brivanta."));
     cheersCheck->setText(t("Utilizza suoni esultanze"));
     durationCaption->setText(t("Durata massima suono esultanza in secondi :"));
-    if (modulo_.DurataEsultanza == 0) {
-        modulo_.DurataEsultanza = DurataProposta;
+    if (modulo_.CheerDuration == 0) {
+        modulo_.CheerDuration = ProposedDuration;
     }
-    durationBar->setValue(modulo_.DurataEsultanza);
+    durationBar->setValue(modulo_.CheerDuration);
     durationLabel->setText(QString::number(durationBar->value()));
-    cheersCheck->setChecked(modulo_.EsultanzaAttiva != 0);
-    const QDir cartella(CartellaSuoni());
-    const QStringList file = cartella.entryList(QDir::Files, QDir::Name);
+    cheersCheck->setChecked(modulo_.ActiveCheer != 0);
+    const QDir folder(SoundsFolder());
+    const QStringList file = folder.entryList(QDir::Files, QDir::Name);
     for (int i = 0; i < 5; ++i) {
-        if (modulo_.SuoniEsultanza[i].isEmpty()) {
-            modulo_.SuoniEsultanza[i] =
-                i < file.size() ? cartella.filePath(file[i]) : cartella.path() + u'/';
+        if (modulo_.CheerSounds[i].isEmpty()) {
+            modulo_.CheerSounds[i] =
+                i < file.size() ? folder.filePath(file[i]) : folder.path() + u'/';
         }
-        cheerFiles[i]->setText(modulo_.SuoniEsultanza[i]);
+        cheerFiles[i]->setText(modulo_.CheerSounds[i]);
         cheerFiles[i]->setToolTip(cheerFiles[i]->text());
     }
 }
 
 void SoundsWindow::toggleCheers() {
-    const bool attivo = cheersCheck->isChecked();
+    const bool active = cheersCheck->isChecked();
     for (int i = 0; i < 5; ++i) {
         for (QWidget* w : std::initializer_list<QWidget*>{playButtons[i], chooseButtons[i], slotCaptions[i],
                                                           cheerFiles[i]}) {
-            w->setEnabled(attivo);
+            w->setEnabled(active);
         }
     }
-    modulo_.EsultanzaAttiva = attivo ? 1 : 0;
+    modulo_.ActiveCheer = active ? 1 : 0;
 }
 
 void SoundsWindow::durationChanged() {
@@ -135,21 +135,21 @@ void SoundsWindow::durationChanged() {
 }
 
 void SoundsWindow::chooseCheer(int Index) {
-    lettore_.FermaAudio();
-    const QString scelto = piattaforma_.dialoghi.ApriFile(
-        modulo_.Traduci(QStringLiteral("Apertura file audio esultanza")), CartellaSuoni(),
+    player_.StopAudio();
+    const QString chosen = platform_.dialogs.OpenFile(
+        modulo_.Translate(QStringLiteral("Apertura file audio esultanza")), SoundsFolder(),
         QStringLiteral("Audio files (*.mp3 *.wav *.MP3 *.WAV);;All Files (*)"));
-    if (scelto.trimmed().isEmpty()) {
+    if (chosen.trimmed().isEmpty()) {
         return;
     }
-    cheerFiles[Index]->setText(scelto.trimmed());
+    cheerFiles[Index]->setText(chosen.trimmed());
     cheerFiles[Index]->setToolTip(cheerFiles[Index]->text());
-    modulo_.SuoniEsultanza[Index] = cheerFiles[Index]->text();
+    modulo_.CheerSounds[Index] = cheerFiles[Index]->text();
 }
 
 void SoundsWindow::playCheer(int Index) {
-    lettore_.FermaAudio();
-    lettore_.SuonaAudio(cheerFiles[Index]->text());
+    player_.StopAudio();
+    player_.PlayAudio(cheerFiles[Index]->text());
 }
 
 void SoundsWindow::cancel() {
@@ -157,27 +157,27 @@ void SoundsWindow::cancel() {
 }
 
 void SoundsWindow::reject() {
-    lettore_.FermaAudio();
+    player_.StopAudio();
     QDialog::reject();
 }
 
 void SoundsWindow::stopAudio() {
-    lettore_.FermaAudio();
+    player_.StopAudio();
 }
 
 void SoundsWindow::saveAndClose() {
-    lettore_.FermaAudio();
-    auto& impostazioni = piattaforma_.impostazioni;
+    player_.StopAudio();
+    auto& settings = platform_.settings;
     for (int i = 0; i < 5; ++i) {
-        impostazioni.Scrivi(QStringLiteral("SndExultation") + QString::number(i),
-                            modulo_.SuoniEsultanza[i]);
+        settings.Write(QStringLiteral("SndExultation") + QString::number(i),
+                            modulo_.CheerSounds[i]);
     }
-    const int attivo = cheersCheck->isChecked() ? 1 : 0;
-    impostazioni.Scrivi(QStringLiteral("SndExultationEnabled"), QString::number(attivo));
-    impostazioni.Scrivi(QStringLiteral("SndExultationDuration"),
+    const int active = cheersCheck->isChecked() ? 1 : 0;
+    settings.Write(QStringLiteral("SndExultationEnabled"), QString::number(active));
+    settings.Write(QStringLiteral("SndExultationDuration"),
                         QString::number(durationBar->value()));
-    modulo_.DurataEsultanza = durationBar->value();
-    timerEsultanza_.setInterval(modulo_.DurataEsultanza * 1000);
-    modulo_.EsultanzaAttiva = attivo;
+    modulo_.CheerDuration = durationBar->value();
+    cheerTimer_.setInterval(modulo_.CheerDuration * 1000);
+    modulo_.ActiveCheer = active;
     accept();
 }

@@ -11,14 +11,14 @@
 #include <array>
 
 struct Modulo1;
-struct Piattaforma;
-class Lettore;
+struct Platform;
+class Player;
 
 // The exultation sounds: one file per point type, on or off, and the longest duration.
 class SoundsWindow : public QDialog {
     Q_OBJECT
 public:
-    SoundsWindow(Modulo1& modulo, Lettore& lettore, Piattaforma& piattaforma, QTimer& timerEsultanza);
+    SoundsWindow(Modulo1& modulo, Player& player, Platform& platform, QTimer& cheerTimer);
 
     void Form_Load();
     void toggleCheers();
@@ -46,11 +46,11 @@ public:
     QPushButton* doneButton;
 
 private:
-    void CreaControlli();
-    QString CartellaSuoni() const;
+    void CreateControls();
+    QString SoundsFolder() const;
 
     Modulo1& modulo_;
-    Lettore& lettore_;
-    Piattaforma& piattaforma_;
-    QTimer& timerEsultanza_;
+    Player& player_;
+    Platform& platform_;
+    QTimer& cheerTimer_;
 };

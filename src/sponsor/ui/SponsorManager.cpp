@@ -1,103 +1,103 @@
 #include "sponsor/ui/SponsorManager.h"
 
-#include "platform/Dialoghi.h"
-#include "platform/Impostazioni.h"
-#include "platform/Piattaforma.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "shared/Aiuto.h"
-#include "shared/Modulo1.h"
-#include "shared/ui/Disegno.h"
-#include "shared/ui/Immagini.h"
-#include "shared/ui/ImportaImmagine.h"
+#include "shared/Help.h"
+#include "shared/Module.h"
+#include "shared/ui/Drawing.h"
+#include "shared/ui/Images.h"
+#include "shared/ui/ImportImage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-const QString ACapo = QStringLiteral("\r\n");
-const QString FiltroJpg = QStringLiteral("JPG (*.jpg *.JPG)");
-const int SinistraSlot[SlotGalleria] = {480, 3240, 6000, 8760, 11520};
-const int SinistraCancella[SlotGalleria] = {1560, 4260, 7080, 9900, 12720};
+const QString NewLine = QStringLiteral("\r\n");
+const QString JpgFilter = QStringLiteral("JPG (*.jpg *.JPG)");
+const int SlotLeft[GallerySlot] = {480, 3240, 6000, 8760, 11520};
+const int LeftDelete[GallerySlot] = {1560, 4260, 7080, 9900, 12720};
 
-void Mostra(QLabel* immagine, const QString& percorso) {
-    const QImage decodificata = DecodificaImmagine(percorso, immagine->width());
-    if (!decodificata.isNull()) {
-        immagine->setPixmap(QPixmap::fromImage(decodificata));
+void Show(QLabel* image, const QString& path) {
+    const QImage decoded = DecodeImage(path, image->width());
+    if (!decoded.isNull()) {
+        image->setPixmap(QPixmap::fromImage(decoded));
     }
 }
 } // namespace
 
-SponsorManager::SponsorManager(Collegamenti c) : c_(std::move(c)) {
+SponsorManager::SponsorManager(Links c) : c_(std::move(c)) {
     setObjectName(QStringLiteral("SponsorManager"));
     setWindowTitle(QStringLiteral("Brivanta - Sponsor pics management"));
     setModal(true);
-    CreaControlli();
+    CreateControls();
     Form_Load();
 }
 
-void SponsorManager::CreaControlli() {
+void SponsorManager::CreateControls() {
     resize(TwipsInPixel(15135), TwipsInPixel(9660));
-    const auto etichetta = [](QWidget* g, int l, int t, int w, int h) {
+    const auto label = [](QWidget* g, int l, int t, int w, int h) {
         auto* e = new QLabel(g);
-        Posiziona(e, l, t, w, h);
+        Place(e, l, t, w, h);
         e->setWordWrap(true);
         return e;
     };
-    const auto cliccabile = [](QWidget* g, int l, int t, int w, int h, const char* risorsa) {
-        auto* e = new ImmagineCliccabile(g);
-        Posiziona(e, l, t, w, h);
-        if (risorsa != nullptr) {
-            e->setPixmap(QPixmap(QString::fromLatin1(risorsa)));
+    const auto clickable = [](QWidget* g, int l, int t, int w, int h, const char* resource) {
+        auto* e = new ClickableImage(g);
+        Place(e, l, t, w, h);
+        if (resource != nullptr) {
+            e->setPixmap(QPixmap(QString::fromLatin1(resource)));
         }
         return e;
     };
-    const auto bottone = [this](int l, int t, int w, int h) {
+    const auto button = [this](int l, int t, int w, int h) {
         auto* b = new QPushButton(this);
-        Posiziona(b, l, t, w, h);
+        Place(b, l, t, w, h);
         return b;
     };
-    titleLabel = etichetta(this, 60, 0, 15015, 855);
-    titleLabel->setFont(Carattere(QStringLiteral("Tahoma"), 18, true));
+    titleLabel = label(this, 60, 0, 15015, 855);
+    titleLabel->setFont(Character(QStringLiteral("Tahoma"), 18, true));
     titleLabel->setAlignment(Qt::AlignCenter);
-    headerLogoCaption = etichetta(this, 240, 1080, 3435, 255);
-    headerLogo = cliccabile(this, 180, 1320, 3675, 2055, nullptr);
+    headerLogoCaption = label(this, 240, 1080, 3435, 255);
+    headerLogo = clickable(this, 180, 1320, 3675, 2055, nullptr);
     headerLogo->setFrameShape(QFrame::Box);
-    deleteHeaderLogoButton = cliccabile(this, 3960, 1320, 420, 435, ":/sponsor/cancella.png");
-    sampleCaption = etichetta(this, 8340, 1080, 4455, 255);
-    sampleImage = etichetta(this, 5700, 1320, 9225, 5325);
+    deleteHeaderLogoButton = clickable(this, 3960, 1320, 420, 435, ":/sponsor/delete.png");
+    sampleCaption = label(this, 8340, 1080, 4455, 255);
+    sampleImage = label(this, 5700, 1320, 9225, 5325);
     sampleImage->setScaledContents(true);
-    sampleImage->setPixmap(QPixmap(QStringLiteral(":/sponsor/esempio_tabellone.jpg")));
-    doneButton = bottone(180, 3420, 2235, 1095);
-    exploreButton = bottone(2580, 3420, 1275, 675);
-    helpButton = bottone(2580, 4140, 1275, 375);
-    noteLabel = etichetta(this, 180, 4560, 3675, 1755);
-    addButton = bottone(180, 6360, 3675, 435);
+    sampleImage->setPixmap(QPixmap(QStringLiteral(":/sponsor/sample_display.jpg")));
+    doneButton = button(180, 3420, 2235, 1095);
+    exploreButton = button(2580, 3420, 1275, 675);
+    helpButton = button(2580, 4140, 1275, 375);
+    noteLabel = label(this, 180, 4560, 3675, 1755);
+    addButton = button(180, 6360, 3675, 435);
     bandCheck = new QCheckBox(QStringLiteral("Visualizza barra sponsor"), this);
-    Posiziona(bandCheck, 5040, 6420, 5235, 375);
+    Place(bandCheck, 5040, 6420, 5235, 375);
     galleryFrame = new QGroupBox(this);
-    Posiziona(galleryFrame, 180, 6780, 14715, 2715);
+    Place(galleryFrame, 180, 6780, 14715, 2715);
     galleryBar = new QScrollBar(Qt::Horizontal, galleryFrame);
-    Posiziona(galleryBar, 480, 240, 13755, 255);
+    Place(galleryBar, 480, 240, 13755, 255);
     galleryBar->setPageStep(1);
-    leftArrow = cliccabile(galleryFrame, 60, 900, 405, 825, ":/sponsor/freccia_sinistra.png");
-    rightArrow = cliccabile(galleryFrame, 14280, 900, 405, 825, ":/sponsor/freccia_destra.png");
-    for (int k = 0; k < SlotGalleria; ++k) {
-        gallerySlots[k] = etichetta(galleryFrame, SinistraSlot[k], 540, 2715, 1635);
+    leftArrow = clickable(galleryFrame, 60, 900, 405, 825, ":/sponsor/arrow_left.png");
+    rightArrow = clickable(galleryFrame, 14280, 900, 405, 825, ":/sponsor/arrow_right.png");
+    for (int k = 0; k < GallerySlot; ++k) {
+        gallerySlots[k] = label(galleryFrame, SlotLeft[k], 540, 2715, 1635);
         gallerySlots[k]->setScaledContents(true);
         gallerySlots[k]->setFrameShape(QFrame::Box);
-        deleteButtons[k] = cliccabile(galleryFrame, SinistraCancella[k], 2220, 420, 435, ":/sponsor/cancella.png");
-        connect(deleteButtons[k], &ImmagineCliccabile::Cliccata, this, [this, k] { deleteSponsor(k); });
+        deleteButtons[k] = clickable(galleryFrame, LeftDelete[k], 2220, 420, 435, ":/sponsor/delete.png");
+        connect(deleteButtons[k], &ClickableImage::Clicked, this, [this, k] { deleteSponsor(k); });
     }
     defaultHeaderLogo = new QLabel(this);
-    defaultHeaderLogo->setPixmap(QPixmap(QStringLiteral(":/sponsor/testata.png")));
+    defaultHeaderLogo->setPixmap(QPixmap(QStringLiteral(":/sponsor/header.png")));
     defaultHeaderLogo->hide();
 
     connect(galleryBar, &QScrollBar::valueChanged, this, [this] { scrollGallery(); });
-    connect(leftArrow, &ImmagineCliccabile::Cliccata, this, [this] { scrollLeft(); });
-    connect(rightArrow, &ImmagineCliccabile::Cliccata, this, [this] { scrollRight(); });
-    connect(headerLogo, &ImmagineCliccabile::Cliccata, this, [this] { chooseHeaderLogo(); });
-    connect(deleteHeaderLogoButton, &ImmagineCliccabile::Cliccata, this, [this] { deleteHeaderLogo(); });
+    connect(leftArrow, &ClickableImage::Clicked, this, [this] { scrollLeft(); });
+    connect(rightArrow, &ClickableImage::Clicked, this, [this] { scrollRight(); });
+    connect(headerLogo, &ClickableImage::Clicked, this, [this] { chooseHeaderLogo(); });
+    connect(deleteHeaderLogoButton, &ClickableImage::Clicked, this, [this] { deleteHeaderLogo(); });
     connect(bandCheck, &QCheckBox::clicked, this, [this] { toggleBand(); });
     connect(doneButton, &QPushButton::clicked, this, [this] { finish(); });
     connect(exploreButton, &QPushButton::clicked, this, [this] { exploreFolder(); });
@@ -107,15 +107,15 @@ void SponsorManager::CreaControlli() {
 
 void SponsorManager::Form_Load() {
     move(x(), TwipsInPixel(10));
-    bandCheck->setChecked(c_.modulo.BarraSponsor != 0);
+    bandCheck->setChecked(c_.modulo.SponsorBar != 0);
     toggleBand();
-    auto t = [this](const char* testo) { return c_.modulo.Traduci(QString::fromUtf8(testo)); };
+    auto t = [this](const char* text) { return c_.modulo.Translate(QString::fromUtf8(text)); };
     titleLabel->setText(t("Gestione immagini degli sponsor"));
     headerLogoCaption->setText(t("Logo testata sempre visibile"));
     headerLogo->setToolTip(t("Imposta immagine della testata in alto a sinistra del tabellone. "
                          "Attenzione caricare immagini con form factor 16/9"));
-    const QString cancella = t("Cancella in maniera permanente questa immagine");
-    deleteHeaderLogoButton->setToolTip(cancella);
+    const QString erase = t("Cancella in maniera permanente questa immagine");
+    deleteHeaderLogoButton->setToolTip(erase);
     sampleCaption->setText(t("Esempio di tabellone Brivanta"));
     sampleImage->setToolTip(t("Esempio di tabellone Brivanta"));
     doneButton->setText(t("Finito"));
@@ -130,128 +130,128 @@ void SponsorManager::Form_Load() {
     galleryFrame->setTitle(t("Galleria immagini sponsor"));
     leftArrow->setToolTip(t("Scorre immagini"));
     rightArrow->setToolTip(t("Scorre immagini"));
-    for (int k = 0; k < SlotGalleria; ++k) {
+    for (int k = 0; k < GallerySlot; ++k) {
         gallerySlots[k]->setToolTip(t("Loghi degli sponsor"));
-        deleteButtons[k]->setToolTip(cancella);
+        deleteButtons[k]->setToolTip(erase);
         gallerySlots[k]->clear();
     }
-    const QString logo = LogoTestataEsistente(c_.modulo.CartellaDati);
+    const QString logo = ExistingHeaderLogo(c_.modulo.DataFolder);
     headerLogo->setPixmap(defaultHeaderLogo->pixmap());
     if (!logo.isEmpty()) {
-        Mostra(headerLogo, logo);
+        Show(headerLogo, logo);
     }
-    galleria_ = ElencaGalleria(c_.modulo.CartellaDati);
+    gallery_ = ListGallery(c_.modulo.DataFolder);
     {
-        const QSignalBlocker blocca(galleryBar);
-        galleryBar->setRange(0, galleria_.Massimo());
+        const QSignalBlocker lock(galleryBar);
+        galleryBar->setRange(0, gallery_.Max());
         galleryBar->setValue(0);
     }
-    const QDir cartella(CartellaSponsor(c_.modulo.CartellaDati));
-    for (int k = 0; k < SlotGalleria && !galleria_.Voce(k).isEmpty(); ++k) {
-        const QString percorso = cartella.filePath(galleria_.Voce(k));
-        if (!QFileInfo::exists(percorso)) {
+    const QDir folder(SponsorFolder(c_.modulo.DataFolder));
+    for (int k = 0; k < GallerySlot && !gallery_.Item(k).isEmpty(); ++k) {
+        const QString path = folder.filePath(gallery_.Item(k));
+        if (!QFileInfo::exists(path)) {
             break;
         }
-        Mostra(gallerySlots[k], percorso);
+        Show(gallerySlots[k], path);
     }
 }
 
-void SponsorManager::MostraFinestra() {
-    const QDir cartella(CartellaSponsor(c_.modulo.CartellaDati));
-    for (int k = 0; k < SlotGalleria; ++k) {
-        if (!galleria_.Voce(k).isEmpty()) {
-            Mostra(gallerySlots[k], cartella.filePath(galleria_.Voce(k)));
+void SponsorManager::ShowWindow() {
+    const QDir folder(SponsorFolder(c_.modulo.DataFolder));
+    for (int k = 0; k < GallerySlot; ++k) {
+        if (!gallery_.Item(k).isEmpty()) {
+            Show(gallerySlots[k], folder.filePath(gallery_.Item(k)));
         }
     }
 }
 
 void SponsorManager::scrollGallery() {
-    galleria_.Imposta(galleryBar->value());
-    MostraFinestra();
+    gallery_.Set(galleryBar->value());
+    ShowWindow();
 }
 
 void SponsorManager::scrollLeft() {
-    galleria_.Sinistra();
-    const QSignalBlocker blocca(galleryBar);
-    galleryBar->setValue(galleria_.Inizio);
-    MostraFinestra();
+    gallery_.Left();
+    const QSignalBlocker lock(galleryBar);
+    galleryBar->setValue(gallery_.Start);
+    ShowWindow();
 }
 
 void SponsorManager::scrollRight() {
-    if (!galleria_.Destra()) {
+    if (!gallery_.Right()) {
         return;
     }
-    const QSignalBlocker blocca(galleryBar);
-    galleryBar->setValue(galleria_.Inizio);
-    MostraFinestra();
+    const QSignalBlocker lock(galleryBar);
+    galleryBar->setValue(gallery_.Start);
+    ShowWindow();
 }
 
 void SponsorManager::deleteSponsor(int Index) {
-    auto& dialoghi = c_.piattaforma.dialoghi;
-    const QString nome = galleria_.Voce(Index);
-    if (nome.isEmpty()) {
-        dialoghi.Messaggio(c_.modulo.Traduci(QStringLiteral("File immagine vuoto")), Pulsanti::Ok);
+    auto& dialogs = c_.platform.dialogs;
+    const QString name = gallery_.Item(Index);
+    if (name.isEmpty()) {
+        dialogs.Message(c_.modulo.Translate(QStringLiteral("File immagine vuoto")), Buttons::Ok);
         return;
     }
-    const QString percorso = QDir(CartellaSponsor(c_.modulo.CartellaDati)).filePath(nome);
-    if (!QFileInfo::exists(percorso)) {
+    const QString path = QDir(SponsorFolder(c_.modulo.DataFolder)).filePath(name);
+    if (!QFileInfo::exists(path)) {
         return;
     }
-    if (dialoghi.Messaggio(c_.modulo.Traduci(QStringLiteral(
+    if (dialogs.Message(c_.modulo.Translate(QStringLiteral(
                                "Vuoi veramente cancellare l'immagine di questo sponsor?")) +
-                               ACapo + percorso,
-                           Pulsanti::OkAnnulla, Predefinito::Rinuncia) == Risposta::Annulla) {
+                               NewLine + path,
+                           Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
-    QFile::remove(percorso);
+    QFile::remove(path);
     Form_Load();
 }
 
-QString SponsorManager::ScegliImmagine(const char* titolo) {
-    return c_.piattaforma.dialoghi.ApriFile(c_.modulo.Traduci(QString::fromUtf8(titolo)),
-                                            c_.modulo.CartellaDati, FiltroJpg);
+QString SponsorManager::ChooseImage(const char* title) {
+    return c_.platform.dialogs.OpenFile(c_.modulo.Translate(QString::fromUtf8(title)),
+                                            c_.modulo.DataFolder, JpgFilter);
 }
 
 void SponsorManager::addSponsor() {
-    const QString scelto = ScegliImmagine("Apertura immagini sponsor");
-    if (scelto.isEmpty()) {
+    const QString chosen = ChooseImage("Apertura immagini sponsor");
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString destinazione =
-        DestinazioneSponsor(c_.modulo.CartellaDati, QFileInfo(scelto).fileName());
-    if (!ImportaImmagine(scelto, destinazione, c_.piattaforma.dialoghi, c_.modulo)) {
+    const QString destination =
+        SponsorDestination(c_.modulo.DataFolder, QFileInfo(chosen).fileName());
+    if (!ImportImage(chosen, destination, c_.platform.dialogs, c_.modulo)) {
         return;
     }
     Form_Load();
-    c_.piattaforma.dialoghi.Messaggio(
-        c_.modulo.Traduci(QStringLiteral(
+    c_.platform.dialogs.Message(
+        c_.modulo.Translate(QStringLiteral(
             "Immagine aggiunta : Se non la vedi nell'elenco usa le frecce di scorrimento.")) +
-            ACapo + scelto,
-        Pulsanti::Ok);
+            NewLine + chosen,
+        Buttons::Ok);
 }
 
 void SponsorManager::chooseHeaderLogo() {
-    const QString scelto = ScegliImmagine("Apertura picture logo testata");
-    if (scelto.isEmpty()) {
+    const QString chosen = ChooseImage("Apertura picture logo testata");
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString destinazione = DestinazioneLogoTestata(c_.modulo.CartellaDati);
-    if (ImportaImmagine(scelto, destinazione, c_.piattaforma.dialoghi, c_.modulo)) {
-        Mostra(headerLogo, destinazione);
+    const QString destination = HeaderLogoDestination(c_.modulo.DataFolder);
+    if (ImportImage(chosen, destination, c_.platform.dialogs, c_.modulo)) {
+        Show(headerLogo, destination);
     }
 }
 
 void SponsorManager::deleteHeaderLogo() {
-    const QString logo = LogoTestataEsistente(c_.modulo.CartellaDati);
+    const QString logo = ExistingHeaderLogo(c_.modulo.DataFolder);
     if (logo.isEmpty()) {
         return;
     }
-    if (c_.piattaforma.dialoghi.Messaggio(
-            c_.modulo.Traduci(QStringLiteral(
+    if (c_.platform.dialogs.Message(
+            c_.modulo.Translate(QStringLiteral(
                 "Vuoi veramente cancellare l'immagine del logo testata? Non sarà più possibile "
                 "recuperare questa immagine")) +
-                ACapo + logo,
-            Pulsanti::OkAnnulla, Predefinito::Rinuncia) == Risposta::Annulla) {
+                NewLine + logo,
+            Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
     QFile::remove(logo);
@@ -264,27 +264,27 @@ void SponsorManager::toggleBand() {
 }
 
 void SponsorManager::exploreFolder() {
-    c_.piattaforma.shell.Apri(CartellaSponsor(c_.modulo.CartellaDati));
+    c_.platform.shell.Open(SponsorFolder(c_.modulo.DataFolder));
 }
 
 void SponsorManager::openHelp() {
-    ApriAiuto(c_.modulo, c_.piattaforma.shell, "readmeSPONS");
+    OpenHelp(c_.modulo, c_.platform.shell, "readmeSPONS");
 }
 
 void SponsorManager::finish() {
-    TestataEBanda& d = c_.tabellone;
-    if (!d.MostraLogoTestata(LogoTestataEsistente(c_.modulo.CartellaDati))) {
-        d.MostraLogoTestataPredefinito(headerLogo->pixmap());
+    HeaderAndBand& d = c_.display;
+    if (!d.ShowHeaderLogo(ExistingHeaderLogo(c_.modulo.DataFolder))) {
+        d.ShowDefaultHeaderLogo(headerLogo->pixmap());
     }
-    c_.modulo.BarraSponsor = bandCheck->isChecked() ? 1 : 0;
-    c_.piattaforma.impostazioni.Scrivi(QStringLiteral("Sponsor"),
-                                       c_.modulo.BarraSponsor != 0 ? QStringLiteral("1")
+    c_.modulo.SponsorBar = bandCheck->isChecked() ? 1 : 0;
+    c_.platform.settings.Write(QStringLiteral("Sponsor"),
+                                       c_.modulo.SponsorBar != 0 ? QStringLiteral("1")
                                                                    : QStringLiteral("0"));
-    d.LayoutSenzaSponsor();
+    d.LayoutWithoutSponsor();
     // Without the band the layout above has already hidden the slots.
-    if (c_.modulo.BarraSponsor != 0) {
-        c_.tabelloneNormale();
-        d.MostraBanda();
+    if (c_.modulo.SponsorBar != 0) {
+        c_.normalDisplay();
+        d.ShowBand();
     }
     accept();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "display/ui/TestataEBanda.h"
-#include "shared/ui/ImmagineCliccabile.h"
-#include "sponsor/Galleria.h"
+#include "display/ui/HeaderAndBand.h"
+#include "shared/ui/ClickableImage.h"
+#include "sponsor/Gallery.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -14,19 +14,19 @@
 #include <functional>
 
 struct Modulo1;
-struct Piattaforma;
+struct Platform;
 
 // The sponsor pictures manager: header logo, the gallery five at a time, the band switch.
 class SponsorManager : public QDialog {
     Q_OBJECT
 public:
-    struct Collegamenti {
+    struct Links {
         Modulo1& modulo;
-        Piattaforma& piattaforma;
-        TestataEBanda& tabellone; // the display, as far as its header and band go
-        std::function<void()> tabelloneNormale; // home on the left, proportional layout
+        Platform& platform;
+        HeaderAndBand& display; // the display, as far as its header and band go
+        std::function<void()> normalDisplay; // home on the left, proportional layout
     };
-    explicit SponsorManager(Collegamenti c);
+    explicit SponsorManager(Links c);
 
     // Also run again after every addition and deletion.
     void Form_Load();
@@ -42,12 +42,12 @@ public:
     void openHelp();
     void finish();
 
-    const Galleria& Elenco() const { return galleria_; }
+    const Gallery& List() const { return gallery_; }
 
     QLabel* titleLabel;
     QLabel* headerLogoCaption;
-    ImmagineCliccabile* headerLogo;
-    ImmagineCliccabile* deleteHeaderLogoButton;
+    ClickableImage* headerLogo;
+    ClickableImage* deleteHeaderLogoButton;
     QLabel* sampleCaption;
     QLabel* sampleImage;
     QPushButton* doneButton;
@@ -58,19 +58,19 @@ public:
     QCheckBox* bandCheck;
     QGroupBox* galleryFrame;
     QScrollBar* galleryBar;
-    ImmagineCliccabile* leftArrow;
-    ImmagineCliccabile* rightArrow;
-    std::array<QLabel*, SlotGalleria> gallerySlots;
-    std::array<ImmagineCliccabile*, SlotGalleria> deleteButtons;
+    ClickableImage* leftArrow;
+    ClickableImage* rightArrow;
+    std::array<QLabel*, GallerySlot> gallerySlots;
+    std::array<ClickableImage*, GallerySlot> deleteButtons;
     QLabel* defaultHeaderLogo;
 
 private:
-    void CreaControlli();
-    void MostraFinestra();
-    QString ScegliImmagine(const char* titolo);
+    void CreateControls();
+    void ShowWindow();
+    QString ChooseImage(const char* title);
     // False, with the reason told, when the chosen file is not a picture or cannot be written.
-    bool Converti(const QString& sorgente, const QString& destinazione);
+    bool Convert(const QString& source, const QString& destination);
 
-    Collegamenti c_;
-    Galleria galleria_;
+    Links c_;
+    Gallery gallery_;
 };

@@ -1,97 +1,97 @@
 #include "stats/ui/PointsSummary.h"
 
-#include "match/Partita.h"
-#include "platform/Dialoghi.h"
-#include "platform/Piattaforma.h"
+#include "match/Match.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "shared/DialogoSalva.h"
-#include "shared/Modulo1.h"
-#include "shared/TestoFile.h"
+#include "shared/SaveDialog.h"
+#include "shared/Module.h"
+#include "shared/FileText.h"
 
 #include <QFileInfo>
 
 namespace {
 // Left edge of each column, in twips, as the headings stand.
-constexpr int Colonne[8] = {300, 900, 4800, 5700, 7080, 8280, 9540, 10680};
-const char* const TestiIntestazioni[8] = {"N.",   "COGNOME", "Punti", "Non spec.",
+constexpr int Columns[8] = {300, 900, 4800, 5700, 7080, 8280, 9540, 10680};
+const char* const HeaderTexts[8] = {"N.",   "COGNOME", "Punti", "Non spec.",
                                           "Ace",  "Muro",    "Schiacciata", "Pallonetto"};
-constexpr int SinistraIntestazioni[8] = {300, 840, 4140, 5220, 7020, 8100, 9180, 10500};
+constexpr int HeadersLeft[8] = {300, 840, 4140, 5220, 7020, 8100, 9180, 10500};
 } // namespace
 
-PointsSummary::PointsSummary(const Partita& partita, int squadra, const Modulo1& modulo, Piattaforma& piattaforma)
-    : partita_(partita), squadra_(squadra), modulo_(modulo), piattaforma_(piattaforma) {
+PointsSummary::PointsSummary(const Match& match, int team, const Modulo1& modulo, Platform& platform)
+    : match_(match), team_(team), modulo_(modulo), platform_(platform) {
     setObjectName(QStringLiteral("PointsSummary"));
     setWindowTitle(QStringLiteral("Brivanta"));
     setModal(true);
     resize(TwipsInPixel(12255), TwipsInPixel(8205));
-    const QFont carattere = Carattere(QStringLiteral("Tahoma"), 9.75, true);
+    const QFont character = Character(QStringLiteral("Tahoma"), 9.75, true);
     titleLabel = new QLabel(this);
-    Posiziona(titleLabel, 300, 60, 11700, 375);
-    titleLabel->setFont(Carattere(QStringLiteral("Tahoma"), 12, true));
+    Place(titleLabel, 300, 60, 11700, 375);
+    titleLabel->setFont(Character(QStringLiteral("Tahoma"), 12, true));
     titleLabel->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 8; ++i) {
-        Intestazioni[i] = new QLabel(this);
-        Posiziona(Intestazioni[i], SinistraIntestazioni[i], i < 2 ? 540 : 600, 1400, 300);
-        Intestazioni[i]->setFont(carattere);
+        Headers[i] = new QLabel(this);
+        Place(Headers[i], HeadersLeft[i], i < 2 ? 540 : 600, 1400, 300);
+        Headers[i]->setFont(character);
     }
     // Rows that do not fit scroll, above the buttons.
-    Righe = new QScrollArea(this);
-    Posiziona(Righe, 120, 900, 12015, 6720);
-    Righe->setFrameShape(QFrame::NoFrame);
-    Righe->setWidgetResizable(true);
-    Righe->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Lines = new QScrollArea(this);
+    Place(Lines, 120, 900, 12015, 6720);
+    Lines->setFrameShape(QFrame::NoFrame);
+    Lines->setWidgetResizable(true);
+    Lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     okButton = new QPushButton(QStringLiteral("OK"), this);
-    Posiziona(okButton, 11160, 7740, 975, 375);
+    Place(okButton, 11160, 7740, 975, 375);
     exportButton = new QPushButton(this);
-    Posiziona(exportButton, 9540, 7740, 1500, 375);
+    Place(exportButton, 9540, 7740, 1500, 375);
     connect(okButton, &QPushButton::clicked, this, [this] { closeSummary(); });
     connect(exportButton, &QPushButton::clicked, this, [this] { exportSummary(); });
 }
 
 void PointsSummary::Form_Load() {
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
     // The table holds this text once, as the tooltip's; the heading is its capitals.
     titleLabel->setText(t("RIEPILOGO ED ASSEGNAZIONE PUNTI").toUpper());
     for (int i = 0; i < 8; ++i) {
-        Intestazioni[i]->setText(t(TestiIntestazioni[i]));
+        Headers[i]->setText(t(HeaderTexts[i]));
     }
     exportButton->setText(t("Salva in Excel"));
-    righe_ = Riepilogo(partita_.Rose[squadra_ == 0 ? 0 : 1], squadra_ == 0 ? 0 : 1,
-                       PuntiAccreditati(partita_.Storico));
-    auto* tabella = new QWidget;
-    auto* griglia = new QGridLayout(tabella);
-    griglia->setContentsMargins(TwipsInPixel(180), 0, 0, 0);
-    griglia->setVerticalSpacing(TwipsInPixel(45));
-    const QFont carattere = Carattere(QStringLiteral("Tahoma"), 9.75);
+    lines_ = Summary(match_.Rosters[team_ == 0 ? 0 : 1], team_ == 0 ? 0 : 1,
+                       CreditedPoints(match_.History));
+    auto* table = new QWidget;
+    auto* grid = new QGridLayout(table);
+    grid->setContentsMargins(TwipsInPixel(180), 0, 0, 0);
+    grid->setVerticalSpacing(TwipsInPixel(45));
+    const QFont character = Character(QStringLiteral("Tahoma"), 9.75);
     for (int c = 0; c < 8; ++c) {
-        griglia->setColumnMinimumWidth(c, TwipsInPixel((c < 7 ? Colonne[c + 1] : 11800) - Colonne[c]));
+        grid->setColumnMinimumWidth(c, TwipsInPixel((c < 7 ? Columns[c + 1] : 11800) - Columns[c]));
     }
-    Celle.clear();
-    for (size_t q = 0; q < righe_.size(); ++q) {
-        const RigaRiepilogo& r = righe_[q];
-        const QString testi[8] = {r.Numero, r.Cognome, QString::number(r.Totale),
-                                  QString::number(r.PerTipo[0]), QString::number(r.PerTipo[1]),
-                                  QString::number(r.PerTipo[2]), QString::number(r.PerTipo[3]),
-                                  QString::number(r.PerTipo[4])};
-        std::array<QLabel*, 8> riga{};
+    Cells.clear();
+    for (size_t q = 0; q < lines_.size(); ++q) {
+        const SummaryLine& r = lines_[q];
+        const QString texts[8] = {r.Number, r.Surname, QString::number(r.Total),
+                                  QString::number(r.ByType[0]), QString::number(r.ByType[1]),
+                                  QString::number(r.ByType[2]), QString::number(r.ByType[3]),
+                                  QString::number(r.ByType[4])};
+        std::array<QLabel*, 8> line{};
         for (int c = 0; c < 8; ++c) {
-            riga[c] = new QLabel(testi[c]);
-            riga[c]->setFont(carattere);
-            griglia->addWidget(riga[c], static_cast<int>(q), c);
+            line[c] = new QLabel(texts[c]);
+            line[c]->setFont(character);
+            grid->addWidget(line[c], static_cast<int>(q), c);
         }
-        Celle.push_back(riga);
+        Cells.push_back(line);
     }
-    griglia->setRowStretch(static_cast<int>(righe_.size()), 1);
-    Righe->setWidget(tabella);
-    controlli_.clear();
-    controlli_.push_back({titleLabel, true});
+    grid->setRowStretch(static_cast<int>(lines_.size()), 1);
+    Lines->setWidget(table);
+    controls_.clear();
+    controls_.push_back({titleLabel, true});
     for (int i = 0; i < 8; ++i) {
-        controlli_.push_back({Intestazioni[i], true});
+        controls_.push_back({Headers[i], true});
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{Righe, okButton, exportButton}) {
-        controlli_.push_back({w, w != Righe});
+    for (QWidget* w : std::initializer_list<QWidget*>{Lines, okButton, exportButton}) {
+        controls_.push_back({w, w != Lines});
     }
-    geometria_ = RegistraGeometria(InTwips(size()), controlli_);
+    geometry_ = RecordGeometry(InTwips(size()), controls_);
 }
 
 void PointsSummary::resizeEvent(QResizeEvent* e) {
@@ -100,10 +100,10 @@ void PointsSummary::resizeEvent(QResizeEvent* e) {
 }
 
 void PointsSummary::Form_Resize() {
-    if (isMinimized() || geometria_.empty()) {
+    if (isMinimized() || geometry_.empty()) {
         return;
     }
-    ScalaGeometria(geometria_, InTwips(size()), controlli_, true);
+    GeometryScale(geometry_, InTwips(size()), controls_, true);
 }
 
 void PointsSummary::closeSummary() {
@@ -111,30 +111,30 @@ void PointsSummary::closeSummary() {
 }
 
 void PointsSummary::exportSummary() {
-    auto& dialoghi = piattaforma_.dialoghi;
-    auto t = [this](const char* testo) { return modulo_.Traduci(QString::fromUtf8(testo)); };
-    const SceltaSalva scelta = DialogoSalva(dialoghi, QStringLiteral("Brivanta (*.csv)"),
-                                            modulo_.CartellaDati, QStringLiteral("Save File"),
+    auto& dialogs = platform_.dialogs;
+    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    const SaveChoice choice = SaveDialog(dialogs, QStringLiteral("Brivanta (*.csv)"),
+                                            modulo_.DataFolder, QStringLiteral("Save File"),
                                             QString());
-    if (!scelta.SceltaFatta) {
-        dialoghi.Messaggio(t("Non hai selezionato nessun file, operazione annullata"), Pulsanti::Ok);
+    if (!choice.ChoiceMade) {
+        dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"), Buttons::Ok);
         return;
     }
-    QString percorso = scelta.FileScelto;
-    if (percorso.right(4).toUpper() != QStringLiteral(".CSV")) {
-        percorso += QStringLiteral(".csv");
+    QString path = choice.ChosenFile;
+    if (path.right(4).toUpper() != QStringLiteral(".CSV")) {
+        path += QStringLiteral(".csv");
     }
-    if (QFileInfo::exists(percorso) &&
-        dialoghi.Messaggio(t("Il file") + QStringLiteral(" :") + percorso + u' ' +
+    if (QFileInfo::exists(path) &&
+        dialogs.Message(t("Il file") + QStringLiteral(" :") + path + u' ' +
                                t("esiste già. Vuoi sovrascrivere questa partita?"),
-                           Pulsanti::SiNo, Predefinito::Rinuncia) == Risposta::No) {
+                           Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
-    if (!ScriviFileTesto(percorso, RigheEsportazione(righe_))) {
-        dialoghi.Messaggio(t("Non è stato possibile salvare il riepilogo nel file") +
-                               QStringLiteral(" : ") + percorso,
-                           Pulsanti::Ok);
+    if (!WriteTextFile(path, ExportLines(lines_))) {
+        dialogs.Message(t("Non è stato possibile salvare il riepilogo nel file") +
+                               QStringLiteral(" : ") + path,
+                           Buttons::Ok);
         return;
     }
-    piattaforma_.shell.Apri(percorso);
+    platform_.shell.Open(path);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shared/Geometria.h"
-#include "shared/ui/Disegno.h"
-#include "stats/Statistiche.h"
+#include "shared/Geometry.h"
+#include "shared/ui/Drawing.h"
+#include "stats/Statistics.h"
 
 #include <QDialog>
 #include <QGridLayout>
@@ -12,15 +12,15 @@
 #include <array>
 #include <vector>
 
-struct Partita;
+struct Match;
 struct Modulo1;
-struct Piattaforma;
+struct Platform;
 
 // The points summary of one side: every athlete with total and points per type, and its export.
 class PointsSummary : public QDialog {
     Q_OBJECT
 public:
-    PointsSummary(const Partita& partita, int squadra, const Modulo1& modulo, Piattaforma& piattaforma);
+    PointsSummary(const Match& match, int team, const Modulo1& modulo, Platform& platform);
 
     void Form_Load();
     void Form_Resize();
@@ -29,10 +29,10 @@ public:
 
     QLabel* titleLabel;
     // The column headings: number, surname, total, then the five point types.
-    std::array<QLabel*, 8> Intestazioni;
-    QScrollArea* Righe;
+    std::array<QLabel*, 8> Headers;
+    QScrollArea* Lines;
     // One row a player: number, surname, total, types 0..4.
-    std::vector<std::array<QLabel*, 8>> Celle;
+    std::vector<std::array<QLabel*, 8>> Cells;
     QPushButton* okButton;
     QPushButton* exportButton;
 
@@ -40,11 +40,11 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    const Partita& partita_;
-    int squadra_;
+    const Match& match_;
+    int team_;
     const Modulo1& modulo_;
-    Piattaforma& piattaforma_;
-    std::vector<RigaRiepilogo> righe_;
-    Controlli controlli_;
-    GeometriaControlli geometria_;
+    Platform& platform_;
+    std::vector<SummaryLine> lines_;
+    Controls controls_;
+    ControlsGeometry geometry_;
 };

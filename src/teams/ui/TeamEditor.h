@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shared/ui/ImmagineCliccabile.h"
-#include "teams/Editor.h"
+#include "shared/ui/ClickableImage.h"
+#include "teams/RosterEditing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,19 +15,19 @@
 #include <array>
 
 struct Modulo1;
-struct Piattaforma;
-class Lettore;
+struct Platform;
+class Player;
 
 // The team editor: team folders, a roster of up to 27 rows, photos, logo and announcements.
 class TeamEditor : public QDialog {
     Q_OBJECT
 public:
-    TeamEditor(Modulo1& modulo, Piattaforma& piattaforma, Lettore& lettore);
+    TeamEditor(Modulo1& modulo, Platform& platform, Player& player);
 
     void Form_Load();
     void openSelectedTeam();
     // Any box of row r took the focus.
-    void Riga_GotFocus(int Index);
+    void lineGotFocus(int Index);
     void save();
     void sortByNumber();
     void newTeam();
@@ -50,18 +50,18 @@ public:
     void playAnnouncement();
     void openLogo();
 
-    const QString& FileRosa() const { return fileRosa_; }
-    const QString& FileFoto() const { return fileFoto_; }
+    const QString& RosterFile() const { return fileRoster_; }
+    const QString& PhotoFile() const { return filePhoto_; }
     const QString& FileAudio() const { return fileAudio_; }
-    int RigaCorrente() const { return rigaCorrente_; }
+    int CurrentLine() const { return currentLine_; }
 
-    std::array<QLineEdit*, CapacitaEditor> numberBoxes;
-    std::array<QLineEdit*, CapacitaEditor> surnameBoxes;
-    std::array<QLineEdit*, CapacitaEditor> firstNameBoxes;
-    std::array<QComboBox*, CapacitaEditor> roleBoxes;
-    std::array<QCheckBox*, CapacitaEditor> calledUpChecks;
+    std::array<QLineEdit*, EditorCapacity> numberBoxes;
+    std::array<QLineEdit*, EditorCapacity> surnameBoxes;
+    std::array<QLineEdit*, EditorCapacity> firstNameBoxes;
+    std::array<QComboBox*, EditorCapacity> roleBoxes;
+    std::array<QCheckBox*, EditorCapacity> calledUpChecks;
     std::array<QLabel*, 9> columnCaptions;
-    QScrollArea* Righe;
+    QScrollArea* Lines;
     QPushButton* saveButton;
     QPushButton* newTeamButton;
     QPushButton* deleteTeamButton;
@@ -72,68 +72,68 @@ public:
     QPushButton* exploreButton;
     QPushButton* helpButton;
     QListWidget* teamList;
-    ImmagineCliccabile* athletePhoto;
-    ImmagineCliccabile* teamPicture;
-    ImmagineCliccabile* deleteAthletePhotoButton;
-    ImmagineCliccabile* deleteTeamPictureButton;
-    ImmagineCliccabile* logoImage;
-    ImmagineCliccabile* deleteLogoButton;
+    ClickableImage* athletePhoto;
+    ClickableImage* teamPicture;
+    ClickableImage* deleteAthletePhotoButton;
+    ClickableImage* deleteTeamPictureButton;
+    ClickableImage* logoImage;
+    ClickableImage* deleteLogoButton;
     QGroupBox* announcementFrame;
-    ImmagineCliccabile* announcementButton;
-    ImmagineCliccabile* deleteAnnouncementButton;
-    ImmagineCliccabile* openAthletePhotoButton;
-    ImmagineCliccabile* openTeamPictureButton;
-    ImmagineCliccabile* playAnnouncementButton;
-    ImmagineCliccabile* openLogoButton;
+    ClickableImage* announcementButton;
+    ClickableImage* deleteAnnouncementButton;
+    ClickableImage* openAthletePhotoButton;
+    ClickableImage* openTeamPictureButton;
+    ClickableImage* playAnnouncementButton;
+    ClickableImage* openLogoButton;
     QLabel* defaultAthletePhoto;
     QLabel* defaultTeamPicture;
     QLabel* defaultLogo;
 
     // The current team changed, by mouse or keyboard: open it, after the unsaved-rows question.
-    void teamRowChanged(int riga);
+    void teamRowChanged(int line);
     // Esc and the title bar: a changed roster is offered for saving first.
     void reject() override;
 
 protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void CreaControlli();
-    void CreaRighe(QWidget* area);
-    void Collega();
-    void Didascalie();
-    void SvuotaRighe();
-    RigheEditor LeggiRighe() const;
-    void ScriviRighe(const RigheEditor& righe);
+    void CreateControls();
+    void CreateLines(QWidget* area);
+    void Link();
+    void Captions();
+    void EmptyLines();
+    EditorLines ReadLines() const;
+    void WriteLines(const EditorLines& lines);
     // Saves the rows on screen; false, with the reason told, when nothing was written.
-    bool Salva();
+    bool Save();
     // Invalid or duplicate names are told to the user; a cancelled box says nothing.
-    bool NomeAccettato(const QString& nome);
-    QString SquadraScelta() const;
-    QString CartellaScelta() const;
-    QString File(const char* nome) const;
+    bool AcceptedName(const QString& name);
+    QString ChosenTeam() const;
+    QString ChosenFolder() const;
+    QString File(const char* name) const;
     // A photo 2475 twips high, or the default picture 4155 twips wide.
-    void MostraFoto(QLabel* dove, const QString& percorso, const QLabel* predefinita);
-    void MostraLogo(const QString& percorso);
-    void MostraAudio();
-    QString ScegliFile(const char* titolo, const QString& filtro);
-    bool Conferma(const char* domanda, const QString& percorso);
+    void ShowPhoto(QLabel* where, const QString& path, const QLabel* byDefault);
+    void ShowLogo(const QString& path);
+    void ShowAudio();
+    QString ChooseFile(const char* title, const QString& filter);
+    bool Confirm(const char* question, const QString& path);
     // Before the roster on screen goes away: saved, discarded, or kept (false) on Annulla.
-    bool LasciaRosa();
-    void Avviso(const QString& testo);
-    QString t(const char* testo) const;
+    bool LeaveRoster();
+    void Warning(const QString& text);
+    QString t(const char* text) const;
 
     Modulo1& modulo_;
-    Piattaforma& piattaforma_;
-    Lettore& lettore_;
-    QString fileRosa_;
-    QString fileFoto_;
+    Platform& platform_;
+    Player& player_;
+    QString fileRoster_;
+    QString filePhoto_;
     QString fileAudio_;
-    int rigaCorrente_ = -1;
+    int currentLine_ = -1;
     // The row of the team whose roster is on screen.
-    int rigaSquadra_ = -1;
+    int teamLine_ = -1;
     // The roster as opened: "Finito" saves only a changed one; rows past 27 ride along.
-    RosaEditor aperta_;
+    EditorRoster open_;
 };

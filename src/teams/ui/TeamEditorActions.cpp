@@ -1,14 +1,14 @@
 // What the team editor's buttons and pictures do.
 #include "teams/ui/TeamEditor.h"
 
-#include "platform/Dialoghi.h"
-#include "platform/Piattaforma.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "shared/Aiuto.h"
-#include "shared/Modulo1.h"
-#include "shared/ui/Disegno.h"
-#include "shared/ui/Immagini.h"
-#include "shared/ui/ImportaImmagine.h"
+#include "shared/Help.h"
+#include "shared/Module.h"
+#include "shared/ui/Drawing.h"
+#include "shared/ui/Images.h"
+#include "shared/ui/ImportImage.h"
 #include "sound/Audio.h"
 
 #include <QDir>
@@ -17,96 +17,96 @@
 #include <QFileInfo>
 
 namespace {
-const QString ACapo = QStringLiteral("\r\n");
-const QString FiltroJpg = QStringLiteral("JPG (*.jpg *.JPG)");
-constexpr int AltezzaFoto = 2475;
-constexpr int LarghezzaPredefinita = 4155;
-constexpr int AltezzaLogo = 1155;
+const QString NewLine = QStringLiteral("\r\n");
+const QString JpgFilter = QStringLiteral("JPG (*.jpg *.JPG)");
+constexpr int PhotoHeight = 2475;
+constexpr int DefaultWidth = 4155;
+constexpr int LogoHeight = 1155;
 // Beyond this a picture would cover its neighbours.
-constexpr int LarghezzaMassimaFoto = 4155;
+constexpr int MaxPhotoWidth = 4155;
 } // namespace
 
-QString TeamEditor::SquadraScelta() const {
-    const QListWidgetItem* voce = teamList->currentItem();
-    return voce != nullptr ? voce->text().trimmed() : QString();
+QString TeamEditor::ChosenTeam() const {
+    const QListWidgetItem* item = teamList->currentItem();
+    return item != nullptr ? item->text().trimmed() : QString();
 }
 
-QString TeamEditor::CartellaScelta() const {
-    const QString nome = SquadraScelta();
-    return nome.isEmpty() ? QString() : CartellaSquadra(modulo_.CartellaDati, nome);
+QString TeamEditor::ChosenFolder() const {
+    const QString name = ChosenTeam();
+    return name.isEmpty() ? QString() : TeamFolder(modulo_.DataFolder, name);
 }
 
-QString TeamEditor::File(const char* nome) const {
-    const QString cartella = CartellaScelta();
-    return cartella.isEmpty() ? QString() : QDir(cartella).filePath(QString::fromLatin1(nome));
+QString TeamEditor::File(const char* name) const {
+    const QString folder = ChosenFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QString::fromLatin1(name));
 }
 
-void TeamEditor::Avviso(const QString& testo) {
-    piattaforma_.dialoghi.Messaggio(testo, Pulsanti::Ok);
+void TeamEditor::Warning(const QString& text) {
+    platform_.dialogs.Message(text, Buttons::Ok);
 }
 
-bool TeamEditor::Conferma(const char* domanda, const QString& percorso) {
-    return piattaforma_.dialoghi.Messaggio(t(domanda) + ACapo + percorso, Pulsanti::OkAnnulla,
-                                           Predefinito::Rinuncia) == Risposta::Ok;
+bool TeamEditor::Confirm(const char* question, const QString& path) {
+    return platform_.dialogs.Message(t(question) + NewLine + path, Buttons::OkCancel,
+                                           Default::GiveUp) == Answer::Ok;
 }
 
-void TeamEditor::MostraFoto(QLabel* dove, const QString& percorso, const QLabel* predefinita) {
-    const int altezza = TwipsInPixel(AltezzaFoto);
-    const QImage foto = percorso.isEmpty() || !QFileInfo::exists(percorso)
+void TeamEditor::ShowPhoto(QLabel* where, const QString& path, const QLabel* byDefault) {
+    const int height = TwipsInPixel(PhotoHeight);
+    const QImage photo = path.isEmpty() || !QFileInfo::exists(path)
                             ? QImage()
-                            : DecodificaImmagine(percorso, TwipsInPixel(LarghezzaMassimaFoto));
-    if (foto.isNull()) {
-        dove->resize(TwipsInPixel(LarghezzaPredefinita), altezza);
-        dove->setPixmap(predefinita->pixmap().scaled(dove->size(), Qt::KeepAspectRatio,
+                            : DecodeImage(path, TwipsInPixel(MaxPhotoWidth));
+    if (photo.isNull()) {
+        where->resize(TwipsInPixel(DefaultWidth), height);
+        where->setPixmap(byDefault->pixmap().scaled(where->size(), Qt::KeepAspectRatio,
                                                      Qt::SmoothTransformation));
         return;
     }
-    const int larghezza = std::min(TwipsInPixel(LarghezzaMassimaFoto),
-                                   std::max(1, altezza * foto.width() / std::max(1, foto.height())));
-    dove->resize(larghezza, altezza);
-    dove->setPixmap(QPixmap::fromImage(foto).scaled(dove->size(), Qt::KeepAspectRatio,
+    const int width = std::min(TwipsInPixel(MaxPhotoWidth),
+                                   std::max(1, height * photo.width() / std::max(1, photo.height())));
+    where->resize(width, height);
+    where->setPixmap(QPixmap::fromImage(photo).scaled(where->size(), Qt::KeepAspectRatio,
                                                     Qt::SmoothTransformation));
 }
 
-void TeamEditor::MostraLogo(const QString& percorso) {
-    const int altezza = TwipsInPixel(AltezzaLogo);
-    const QImage logo = QFileInfo::exists(percorso) ? DecodificaImmagine(percorso, altezza * 2)
+void TeamEditor::ShowLogo(const QString& path) {
+    const int height = TwipsInPixel(LogoHeight);
+    const QImage logo = QFileInfo::exists(path) ? DecodeImage(path, height * 2)
                                                     : QImage();
-    const QPixmap figura = logo.isNull() ? defaultLogo->pixmap() : QPixmap::fromImage(logo);
+    const QPixmap picture = logo.isNull() ? defaultLogo->pixmap() : QPixmap::fromImage(logo);
     // A square box: a logo of another shape keeps its proportions inside it.
-    logoImage->resize(altezza, altezza);
-    logoImage->setPixmap(figura.scaled(logoImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logoImage->resize(height, height);
+    logoImage->setPixmap(picture.scaled(logoImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-void TeamEditor::MostraAudio() {
-    const bool presente = !fileAudio_.isEmpty() && QFileInfo::exists(fileAudio_);
-    deleteAnnouncementButton->setVisible(presente);
-    playAnnouncementButton->setVisible(presente);
+void TeamEditor::ShowAudio() {
+    const bool present = !fileAudio_.isEmpty() && QFileInfo::exists(fileAudio_);
+    deleteAnnouncementButton->setVisible(present);
+    playAnnouncementButton->setVisible(present);
 }
 
-void TeamEditor::teamRowChanged(int riga) {
-    if (riga == rigaSquadra_) {
+void TeamEditor::teamRowChanged(int line) {
+    if (line == teamLine_) {
         return;
     }
-    if (!LasciaRosa()) {
-        const QSignalBlocker fermo(teamList);
-        teamList->setCurrentRow(rigaSquadra_);
+    if (!LeaveRoster()) {
+        const QSignalBlocker still(teamList);
+        teamList->setCurrentRow(teamLine_);
         return;
     }
     openSelectedTeam();
 }
 
-bool TeamEditor::LasciaRosa() {
-    if (fileRosa_.isEmpty() || LeggiRighe() == aperta_.Righe) {
+bool TeamEditor::LeaveRoster() {
+    if (fileRoster_.isEmpty() || ReadLines() == open_.Lines) {
         return true;
     }
-    const QString squadra = QFileInfo(fileRosa_).dir().dirName();
-    switch (piattaforma_.dialoghi.Messaggio(
-        t("La rosa di questa squadra è stata modificata. Vuoi salvarla?") + ACapo + squadra,
-        Pulsanti::SiNoAnnulla)) {
-    case Risposta::Si:
-        return Salva();
-    case Risposta::No:
+    const QString team = QFileInfo(fileRoster_).dir().dirName();
+    switch (platform_.dialogs.Message(
+        t("La rosa di questa squadra è stata modificata. Vuoi salvarla?") + NewLine + team,
+        Buttons::YesNoCancel)) {
+    case Answer::Si:
+        return Save();
+    case Answer::No:
         return true;
     default:
         return false;
@@ -114,147 +114,147 @@ bool TeamEditor::LasciaRosa() {
 }
 
 void TeamEditor::openSelectedTeam() {
-    rigaSquadra_ = teamList->currentRow();
-    SvuotaRighe();
-    MostraFoto(athletePhoto, QString(), defaultAthletePhoto);
-    const QString cartella = CartellaScelta();
-    fileRosa_ = cartella.isEmpty() ? QString() : QDir(cartella).filePath(QStringLiteral("team.csv"));
-    if (QFileInfo::exists(fileRosa_)) {
-        aperta_ = LeggiRosaEditor(fileRosa_);
-        ScriviRighe(aperta_.Righe);
+    teamLine_ = teamList->currentRow();
+    EmptyLines();
+    ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
+    const QString folder = ChosenFolder();
+    fileRoster_ = folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("team.csv"));
+    if (QFileInfo::exists(fileRoster_)) {
+        open_ = ReadEditorRoster(fileRoster_);
+        WriteLines(open_.Lines);
     }
-    aperta_.Righe = LeggiRighe();
-    fileFoto_ = File("team.jpg");
-    MostraFoto(teamPicture, fileFoto_, defaultTeamPicture);
-    MostraLogo(File("logo.jpg"));
+    open_.Lines = ReadLines();
+    filePhoto_ = File("team.jpg");
+    ShowPhoto(teamPicture, filePhoto_, defaultTeamPicture);
+    ShowLogo(File("logo.jpg"));
     numberBoxes[0]->setFocus();
-    Riga_GotFocus(0);
-    if (!aperta_.Oltre.empty()) {
-        Avviso(t("Questa squadra ha più di 27 atleti: qui se ne vedono 27, gli altri restano "
+    lineGotFocus(0);
+    if (!open_.Beyond.empty()) {
+        Warning(t("Questa squadra ha più di 27 atleti: qui se ne vedono 27, gli altri restano "
                  "nel file anche dopo il salvataggio.") +
-               ACapo + fileRosa_);
+               NewLine + fileRoster_);
     }
 }
 
-void TeamEditor::Riga_GotFocus(int Index) {
+void TeamEditor::lineGotFocus(int Index) {
     columnCaptions[5]->setText(t("Foto atleta") + QStringLiteral(" : ") + surnameBoxes[Index]->text() + u' ' +
                        firstNameBoxes[Index]->text());
-    rigaCorrente_ = Index;
-    fileFoto_ = FotoAtleta(CartellaScelta(), numberBoxes[Index]->text());
-    fileAudio_ = AudioAtleta(CartellaScelta(), numberBoxes[Index]->text());
-    MostraFoto(athletePhoto, fileFoto_, defaultAthletePhoto);
-    MostraAudio();
+    currentLine_ = Index;
+    filePhoto_ = AthletePhoto(ChosenFolder(), numberBoxes[Index]->text());
+    fileAudio_ = AthleteAudio(ChosenFolder(), numberBoxes[Index]->text());
+    ShowPhoto(athletePhoto, filePhoto_, defaultAthletePhoto);
+    ShowAudio();
 }
 
-bool TeamEditor::Salva() {
-    if (fileRosa_.isEmpty()) {
-        Avviso(t("Seleziona o crea prima una squadra >>"));
+bool TeamEditor::Save() {
+    if (fileRoster_.isEmpty()) {
+        Warning(t("Seleziona o crea prima una squadra >>"));
         return false;
     }
-    aperta_.Righe = LeggiRighe();
-    if (const auto riga = RigaConPuntoEVirgola(aperta_.Righe)) {
-        Avviso(t("Il punto e virgola non è ammesso nei numeri e nei nomi degli atleti, riga:") +
-               u' ' + QString::number(*riga + 1));
+    open_.Lines = ReadLines();
+    if (const auto line = LineWithSemicolon(open_.Lines)) {
+        Warning(t("Il punto e virgola non è ammesso nei numeri e nei nomi degli atleti, riga:") +
+               u' ' + QString::number(*line + 1));
         return false;
     }
-    if (!ScriviRosa(fileRosa_, RigheDaSalvare(aperta_, modulo_.Lingue), modulo_.Lingue)) {
-        Avviso(t("Impossibile salvare la squadra:") + ACapo + fileRosa_);
+    if (!WriteRoster(fileRoster_, LinesToSave(open_, modulo_.Languages), modulo_.Languages)) {
+        Warning(t("Impossibile salvare la squadra:") + NewLine + fileRoster_);
         return false;
     }
     return true;
 }
 
 void TeamEditor::save() {
-    Salva();
+    Save();
 }
 
 void TeamEditor::sortByNumber() {
-    RigheEditor righe = LeggiRighe();
-    OrdinaRighe(righe);
-    ScriviRighe(righe);
+    EditorLines lines = ReadLines();
+    SortLines(lines);
+    WriteLines(lines);
 }
 
-bool TeamEditor::NomeAccettato(const QString& nome) {
-    QStringList esistenti;
+bool TeamEditor::AcceptedName(const QString& name) {
+    QStringList existing;
     for (int i = 0; i < teamList->count(); ++i) {
-        esistenti << teamList->item(i)->text();
+        existing << teamList->item(i)->text();
     }
-    switch (ValidaNomeSquadra(nome, esistenti)) {
-    case EsitoNome::Annullato:
+    switch (ValidateTeamName(name, existing)) {
+    case NameOutcome::Cancelled:
         return false;
-    case EsitoNome::NonValido:
-        Avviso(t("Nome della nuova squadra |") + u' ' + nome + u' ' +
+    case NameOutcome::NotValid:
+        Warning(t("Nome della nuova squadra |") + u' ' + name + u' ' +
                t("| non valido o troppo lungo/corto (Da 3 min a max 35 caratteri)"));
         return false;
-    case EsitoNome::Duplicato:
-        Avviso(t("Squadra") + QStringLiteral(" : ") + nome.toUpper() + u' ' +
+    case NameOutcome::Duplicate:
+        Warning(t("Squadra") + QStringLiteral(" : ") + name.toUpper() + u' ' +
                t("già esistente nella lista"));
         return false;
-    case EsitoNome::Accettato:
+    case NameOutcome::Accepted:
         break;
     }
     return true;
 }
 
 void TeamEditor::newTeam() {
-    const auto risposta = piattaforma_.dialoghi.InputBox(
+    const auto answer = platform_.dialogs.InputBox(
         t("Creazione nuova squadra (Attenzione usa solo caratteri alfanumerici in quanto i "
           "caratteri") +
-            CaratteriVietati + u' ' +
+            ForbiddenCharacters + u' ' +
             t("sono proibiti trattandosi del nome di una cartella):") + u' ',
         t("Inserisci il nome della nuova squadra"), QString());
-    const QString nome = risposta.value_or(QString()).trimmed();
-    if (!NomeAccettato(nome) || !LasciaRosa()) {
+    const QString name = answer.value_or(QString()).trimmed();
+    if (!AcceptedName(name) || !LeaveRoster()) {
         return;
     }
-    CreaSquadra(modulo_.CartellaDati, nome);
+    CreateTeam(modulo_.DataFolder, name);
     Form_Load();
 }
 
 void TeamEditor::deleteTeam() {
-    const QString nome = SquadraScelta();
-    if (SquadraProtetta(nome)) {
-        Avviso(t("Le cartelle : Home e Guests non possono essere cancellate"));
+    const QString name = ChosenTeam();
+    if (ProtectedTeam(name)) {
+        Warning(t("Le cartelle : Home e Guests non possono essere cancellate"));
         return;
     }
-    if (nome.isEmpty() || !LasciaRosa() ||
-        piattaforma_.dialoghi.Messaggio(
+    if (name.isEmpty() || !LeaveRoster() ||
+        platform_.dialogs.Message(
             t("Vuoi cancellare questa squadra ed assieme tutti i files delle immagini ed i files "
               "con i dati dgli atleti? Premi <OK> per confermare"),
-            Pulsanti::OkAnnulla, Predefinito::Rinuncia) == Risposta::Annulla) {
+            Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
-    EliminaSquadra(modulo_.CartellaDati, nome);
+    RemoveTeam(modulo_.DataFolder, name);
     Form_Load();
 }
 
 void TeamEditor::renameTeam() {
-    const QString vecchio = SquadraScelta();
-    if (SquadraProtetta(vecchio)) {
-        Avviso(t("Le cartelle : Home e Guests non possono essere RINOMINATE"));
+    const QString old = ChosenTeam();
+    if (ProtectedTeam(old)) {
+        Warning(t("Le cartelle : Home e Guests non possono essere RINOMINATE"));
         return;
     }
-    if (vecchio.isEmpty()) {
+    if (old.isEmpty()) {
         return;
     }
-    const auto risposta = piattaforma_.dialoghi.InputBox(
+    const auto answer = platform_.dialogs.InputBox(
         t("Inserire il NUOVO nome della squadra (Attenzione usa solo caratteri alfanumerici in "
           "quanto i caratteri") +
-            u' ' + CaratteriVietati + u' ' +
+            u' ' + ForbiddenCharacters + u' ' +
             t("sono proibiti trattandosi del nome di una cartella):"),
-        t("Inserisci il nome della nuova squadra"), vecchio);
-    const QString nuovo = risposta.value_or(QString()).trimmed();
-    if (!NomeAccettato(nuovo) || !RinominaSquadra(modulo_.CartellaDati, vecchio, nuovo)) {
+        t("Inserisci il nome della nuova squadra"), old);
+    const QString fresh = answer.value_or(QString()).trimmed();
+    if (!AcceptedName(fresh) || !RenameTeam(modulo_.DataFolder, old, fresh)) {
         return;
     }
-    teamList->currentItem()->setText(nuovo);
+    teamList->currentItem()->setText(fresh);
     // The roster on screen now belongs to the renamed folder, and so do the row's files.
-    fileRosa_ = QDir(CartellaScelta()).filePath(QStringLiteral("team.csv"));
-    Riga_GotFocus(std::max(0, rigaCorrente_));
+    fileRoster_ = QDir(ChosenFolder()).filePath(QStringLiteral("team.csv"));
+    lineGotFocus(std::max(0, currentLine_));
 }
 
 void TeamEditor::finish() {
-    if (LeggiRighe() != aperta_.Righe && !Salva()) {
+    if (ReadLines() != open_.Lines && !Save()) {
         return;
     }
     accept();
@@ -265,175 +265,175 @@ void TeamEditor::exitWithoutSaving() {
 }
 
 void TeamEditor::exploreFolder() {
-    piattaforma_.shell.Apri(modulo_.CartellaDati);
+    platform_.shell.Open(modulo_.DataFolder);
 }
 
 void TeamEditor::openHelp() {
-    ApriAiuto(modulo_, piattaforma_.shell, "readmeTEAM");
+    OpenHelp(modulo_, platform_.shell, "readmeTEAM");
 }
 
-QString TeamEditor::ScegliFile(const char* titolo, const QString& filtro) {
-    return piattaforma_.dialoghi.ApriFile(t(titolo), modulo_.CartellaDati, filtro);
+QString TeamEditor::ChooseFile(const char* title, const QString& filter) {
+    return platform_.dialogs.OpenFile(t(title), modulo_.DataFolder, filter);
 }
 
 void TeamEditor::chooseAthletePhoto() {
-    const bool conNome = rigaCorrente_ >= 0 && !(surnameBoxes[rigaCorrente_]->text().trimmed().isEmpty() &&
-                                                 firstNameBoxes[rigaCorrente_]->text().trimmed().isEmpty());
-    if (!conNome) {
-        Avviso(t("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
+    const bool withName = currentLine_ >= 0 && !(surnameBoxes[currentLine_]->text().trimmed().isEmpty() &&
+                                                 firstNameBoxes[currentLine_]->text().trimmed().isEmpty());
+    if (!withName) {
+        Warning(t("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
         return;
     }
-    const QString scelto = ScegliFile("Apertura immagine dell'atleta", FiltroJpg);
-    if (scelto.isEmpty()) {
+    const QString chosen = ChooseFile("Apertura immagine dell'atleta", JpgFilter);
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString numero = numberBoxes[rigaCorrente_]->text().trimmed();
-    const QString destinazione = FotoAtleta(CartellaScelta(), numero);
-    if (numero.isEmpty() || destinazione.isEmpty()) {
-        Avviso(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
+    const QString number = numberBoxes[currentLine_]->text().trimmed();
+    const QString destination = AthletePhoto(ChosenFolder(), number);
+    if (number.isEmpty() || destination.isEmpty()) {
+        Warning(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
                  "l'immagine"));
-        MostraFoto(athletePhoto, QString(), defaultAthletePhoto);
+        ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
         return;
     }
-    if (ImportaImmagine(scelto, destinazione, piattaforma_.dialoghi, modulo_)) {
-        fileFoto_ = destinazione;
-        MostraFoto(athletePhoto, fileFoto_, defaultAthletePhoto);
+    if (ImportImage(chosen, destination, platform_.dialogs, modulo_)) {
+        filePhoto_ = destination;
+        ShowPhoto(athletePhoto, filePhoto_, defaultAthletePhoto);
     }
 }
 
 void TeamEditor::chooseTeamPicture() {
-    const QString destinazione = File("team.jpg");
-    if (destinazione.isEmpty()) {
+    const QString destination = File("team.jpg");
+    if (destination.isEmpty()) {
         return;
     }
-    const QString scelto = ScegliFile("Apertura file della squadra", FiltroJpg);
-    if (!scelto.isEmpty() &&
-        ImportaImmagine(scelto, destinazione, piattaforma_.dialoghi, modulo_)) {
-        MostraFoto(teamPicture, destinazione, defaultTeamPicture);
+    const QString chosen = ChooseFile("Apertura file della squadra", JpgFilter);
+    if (!chosen.isEmpty() &&
+        ImportImage(chosen, destination, platform_.dialogs, modulo_)) {
+        ShowPhoto(teamPicture, destination, defaultTeamPicture);
     }
 }
 
 void TeamEditor::chooseLogo() {
-    const QString destinazione = File("logo.jpg");
-    if (destinazione.isEmpty()) {
+    const QString destination = File("logo.jpg");
+    if (destination.isEmpty()) {
         return;
     }
-    const QString scelto = ScegliFile("Apertura picture logo quadrato della squadra", FiltroJpg);
-    if (!scelto.isEmpty() &&
-        ImportaImmagine(scelto, destinazione, piattaforma_.dialoghi, modulo_)) {
-        MostraLogo(destinazione);
+    const QString chosen = ChooseFile("Apertura picture logo quadrato della squadra", JpgFilter);
+    if (!chosen.isEmpty() &&
+        ImportImage(chosen, destination, platform_.dialogs, modulo_)) {
+        ShowLogo(destination);
     }
 }
 
 void TeamEditor::chooseAnnouncement() {
-    if (rigaCorrente_ < 0 || CartellaScelta().isEmpty()) {
+    if (currentLine_ < 0 || ChosenFolder().isEmpty()) {
         return;
     }
-    const QString scelto = ScegliFile(
+    const QString chosen = ChooseFile(
         "Apertura file audio presentazione atleta",
         QStringLiteral("Audio files (*.mp3 *.wav *.MP3 *.WAV);;All Files (*)"));
-    if (scelto.isEmpty()) {
+    if (chosen.isEmpty()) {
         return;
     }
-    const QString numero = numberBoxes[rigaCorrente_]->text();
-    lettore_.FermaAudio();
-    if (!ImportaAudio(CartellaScelta(), numero, scelto)) {
-        Avviso(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
+    const QString number = numberBoxes[currentLine_]->text();
+    player_.StopAudio();
+    if (!ImportAudio(ChosenFolder(), number, chosen)) {
+        Warning(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
                  "l'audio") +
-               ACapo + scelto);
+               NewLine + chosen);
         return;
     }
-    fileAudio_ = DestinazioneAudio(CartellaScelta(), numero, scelto);
-    MostraAudio();
+    fileAudio_ = AudioDestination(ChosenFolder(), number, chosen);
+    ShowAudio();
 }
 
 void TeamEditor::deleteAthletePhoto() {
-    if (fileFoto_.isEmpty() || !QFileInfo::exists(fileFoto_) ||
-        !Conferma("Vuoi veramente cancellare l'immagine dell'atleta selezionato?", fileFoto_)) {
+    if (filePhoto_.isEmpty() || !QFileInfo::exists(filePhoto_) ||
+        !Confirm("Vuoi veramente cancellare l'immagine dell'atleta selezionato?", filePhoto_)) {
         return;
     }
-    QFile::remove(fileFoto_);
-    MostraFoto(athletePhoto, QString(), defaultAthletePhoto);
+    QFile::remove(filePhoto_);
+    ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
 }
 
 void TeamEditor::deleteTeamPicture() {
-    const QString foto = File("team.jpg");
-    if (foto.isEmpty() || !QFileInfo::exists(foto) ||
-        !Conferma("Vuoi veramente cancellare la foto di questa squadra?", foto)) {
+    const QString photo = File("team.jpg");
+    if (photo.isEmpty() || !QFileInfo::exists(photo) ||
+        !Confirm("Vuoi veramente cancellare la foto di questa squadra?", photo)) {
         return;
     }
-    QFile::remove(foto);
-    MostraFoto(teamPicture, QString(), defaultTeamPicture);
+    QFile::remove(photo);
+    ShowPhoto(teamPicture, QString(), defaultTeamPicture);
 }
 
 void TeamEditor::deleteLogo() {
     const QString logo = File("logo.jpg");
     if (logo.isEmpty() || !QFileInfo::exists(logo) ||
-        !Conferma("Vuoi cancellare l'immagine quadrata del logo di questa squadra?", logo)) {
+        !Confirm("Vuoi cancellare l'immagine quadrata del logo di questa squadra?", logo)) {
         return;
     }
     QFile::remove(logo);
-    MostraLogo(QString());
+    ShowLogo(QString());
 }
 
 void TeamEditor::deleteAnnouncement() {
     if (fileAudio_.isEmpty() || !QFileInfo::exists(fileAudio_) ||
-        !Conferma("Vuoi veramente cancellare il file audio per la presentazione di questo atleta?",
+        !Confirm("Vuoi veramente cancellare il file audio per la presentazione di questo atleta?",
                   fileAudio_)) {
         return;
     }
-    lettore_.FermaAudio();
+    player_.StopAudio();
     QFile::remove(fileAudio_);
-    Avviso(t("File audio di presentazione cancellato, aggiungine un altro se vuoi."));
+    Warning(t("File audio di presentazione cancellato, aggiungine un altro se vuoi."));
     deleteAnnouncementButton->hide();
     playAnnouncementButton->hide();
 }
 
 void TeamEditor::openAthletePhoto() {
-    if (!fileFoto_.isEmpty() && QFileInfo::exists(fileFoto_)) {
-        piattaforma_.shell.Apri(fileFoto_);
+    if (!filePhoto_.isEmpty() && QFileInfo::exists(filePhoto_)) {
+        platform_.shell.Open(filePhoto_);
     }
 }
 
 void TeamEditor::openTeamPicture() {
-    const QString foto = File("team.jpg");
-    if (!foto.isEmpty() && QFileInfo::exists(foto)) {
-        piattaforma_.shell.Apri(foto);
+    const QString photo = File("team.jpg");
+    if (!photo.isEmpty() && QFileInfo::exists(photo)) {
+        platform_.shell.Open(photo);
     }
 }
 
 void TeamEditor::openLogo() {
     const QString logo = File("logo.jpg");
     if (!logo.isEmpty() && QFileInfo::exists(logo)) {
-        piattaforma_.shell.Apri(logo);
+        platform_.shell.Open(logo);
     }
 }
 
 void TeamEditor::playAnnouncement() {
-    lettore_.FermaAudio();
-    lettore_.SuonaAudio(fileAudio_);
+    player_.StopAudio();
+    player_.PlayAudio(fileAudio_);
 }
 
-void TeamEditor::Collega() {
+void TeamEditor::Link() {
     connect(teamList, &QListWidget::currentRowChanged, this,
-            [this](int riga) { teamRowChanged(riga); });
-    const std::pair<QPushButton*, void (TeamEditor::*)()> bottoni[] = {
+            [this](int line) { teamRowChanged(line); });
+    const std::pair<QPushButton*, void (TeamEditor::*)()> buttons[] = {
         {saveButton, &TeamEditor::save}, {newTeamButton, &TeamEditor::newTeam},
         {deleteTeamButton, &TeamEditor::deleteTeam}, {exitWithoutSavingButton, &TeamEditor::exitWithoutSaving},
         {sortButton, &TeamEditor::sortByNumber}, {doneButton, &TeamEditor::finish},
         {renameTeamButton, &TeamEditor::renameTeam}, {exploreButton, &TeamEditor::exploreFolder},
         {helpButton, &TeamEditor::openHelp}};
-    for (const auto& [bottone, azione] : bottoni) {
-        connect(bottone, &QPushButton::clicked, this, [this, azione] { (this->*azione)(); });
+    for (const auto& [button, action] : buttons) {
+        connect(button, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
     }
-    const std::pair<ImmagineCliccabile*, void (TeamEditor::*)()> immagini[] = {
+    const std::pair<ClickableImage*, void (TeamEditor::*)()> images[] = {
         {athletePhoto, &TeamEditor::chooseAthletePhoto},   {teamPicture, &TeamEditor::chooseTeamPicture},
         {deleteAthletePhotoButton, &TeamEditor::deleteAthletePhoto},   {deleteTeamPictureButton, &TeamEditor::deleteTeamPicture},
         {logoImage, &TeamEditor::chooseLogo},   {deleteLogoButton, &TeamEditor::deleteLogo},
         {announcementButton, &TeamEditor::chooseAnnouncement},   {deleteAnnouncementButton, &TeamEditor::deleteAnnouncement},
         {openAthletePhotoButton, &TeamEditor::openAthletePhoto},   {openTeamPictureButton, &TeamEditor::openTeamPicture},
         {playAnnouncementButton, &TeamEditor::playAnnouncement}, {openLogoButton, &TeamEditor::openLogo}};
-    for (const auto& [immagine, azione] : immagini) {
-        connect(immagine, &ImmagineCliccabile::Cliccata, this, [this, azione] { (this->*azione)(); });
+    for (const auto& [image, action] : images) {
+        connect(image, &ClickableImage::Clicked, this, [this, action] { (this->*action)(); });
     }
 }

@@ -1,9 +1,9 @@
 #include "display/ui/DisplayWindow.h"
-#include "doppi/Doppi.h"
-#include "doppi/Stampa.h"
-#include "match/Partita.h"
-#include "platform/Piattaforma.h"
-#include "shared/Modulo1.h"
+#include "doubles/Doubles.h"
+#include "doubles/Printing.h"
+#include "match/Match.h"
+#include "platform/Platform.h"
+#include "shared/Module.h"
 #include "sound/Audio.h"
 
 #include <QTemporaryDir>
@@ -13,121 +13,121 @@ namespace {
 
 class DisplayWindowTest : public ::testing::Test {
 protected:
-    DisplayWindowTest() : display(f.piattaforma, p, m, lettore) {
-        QObject::connect(&display, &DisplayWindow::Ridimensionato, [this] { ++richiesteSponsor; });
+    DisplayWindowTest() : display(f.platform, p, m, player) {
+        QObject::connect(&display, &DisplayWindow::Resized, [this] { ++sponsorRequests; });
     }
 
     // The window's outer size as a multiple of its designed 7335 x 3930 twips.
-    void Dimensiona(double fx, double fy) {
-        const QSize bordi = display.frameGeometry().size() - display.size();
-        display.resize(static_cast<int>(489 * fx) - bordi.width(),
-                       static_cast<int>(262 * fy) - bordi.height());
+    void Size(double fx, double fy) {
+        const QSize borders = display.frameGeometry().size() - display.size();
+        display.resize(static_cast<int>(489 * fx) - borders.width(),
+                       static_cast<int>(262 * fy) - borders.height());
         display.Form_Resize();
     }
 
-    PiattaformaFinta f;
-    ImpostazioniFinte& impostazioni = f.impostazioni;
-    Partita p;
+    FakePlatform f;
+    FakeSettings& settings = f.settings;
+    Match p;
     Modulo1 m;
-    Lettore lettore{f.audio, f.dialoghi};
-    int richiesteSponsor = 0;
+    Player player{f.audio, f.dialogs};
+    int sponsorRequests = 0;
     DisplayWindow display;
 };
 
 TEST_F(DisplayWindowTest, RecordsTheDesignOfEveryControl) {
-    const GeometriaControlli& g = display.Geometria();
+    const ControlsGeometry& g = display.Geometry();
     EXPECT_FLOAT_EQ(7335, g[0].Width) << "the outer size, borders and title bar included";
     EXPECT_FLOAT_EQ(3930, g[0].Height);
-    const GeometriaControllo& ultimoTimer = g.back();
-    EXPECT_FLOAT_EQ(0, ultimoTimer.Width);
-    EXPECT_FLOAT_EQ(0, ultimoTimer.FontSize);
+    const ControlGeometry& lastTimer = g.back();
+    EXPECT_FLOAT_EQ(0, lastTimer.Width);
+    EXPECT_FLOAT_EQ(0, lastTimer.FontSize);
 }
 
 TEST_F(DisplayWindowTest, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
-    Dimensiona(1, 1);
-    const QRect prima = display.LabScore[0]->geometry();
-    Dimensiona(2, 2);
+    Size(1, 1);
+    const QRect before = display.LabScore[0]->geometry();
+    Size(2, 2);
     EXPECT_DOUBLE_EQ(127.5, display.LabScore[0]->font().pointSizeF());
     EXPECT_DOUBLE_EQ(31.5, display.homeNameLabel->font().pointSizeF());
-    const QRect dopo = display.LabScore[0]->geometry();
-    EXPECT_NEAR(prima.x() * 2, dopo.x(), 1);
-    EXPECT_NEAR(prima.width() * 2, dopo.width(), 1);
-    EXPECT_NEAR(prima.height() * 2, dopo.height(), 1);
-    EXPECT_GE(richiesteSponsor, 1);
+    const QRect after = display.LabScore[0]->geometry();
+    EXPECT_NEAR(before.x() * 2, after.x(), 1);
+    EXPECT_NEAR(before.width() * 2, after.width(), 1);
+    EXPECT_NEAR(before.height() * 2, after.height(), 1);
+    EXPECT_GE(sponsorRequests, 1);
 }
 
 TEST_F(DisplayWindowTest, WiderButNotTallerScalesFontsByWidthOnly) {
-    Dimensiona(1, 1);
-    const int altezza = display.LabScore[0]->height();
-    Dimensiona(3, 1);
+    Size(1, 1);
+    const int height = display.LabScore[0]->height();
+    Size(3, 1);
     EXPECT_NEAR(191.25, display.LabScore[0]->font().pointSizeF(), 0.01);
-    EXPECT_NEAR(altezza, display.LabScore[0]->height(), 1);
+    EXPECT_NEAR(height, display.LabScore[0]->height(), 1);
 }
 
 TEST_F(DisplayWindowTest, ResizeDiscardsMovedPanels) {
-    Dimensiona(1, 1);
-    const QPoint riposo = display.overlayPanels[1]->pos();
+    Size(1, 1);
+    const QPoint rest = display.overlayPanels[1]->pos();
     display.overlayPanels[1]->move(0, 0);
     display.Form_Resize();
-    EXPECT_EQ(riposo, display.overlayPanels[1]->pos());
+    EXPECT_EQ(rest, display.overlayPanels[1]->pos());
 }
 
 TEST_F(DisplayWindowTest, OnlyAMaximisedDisplayStoresItsPosition) {
     display.show();
     display.Form_Resize();
-    EXPECT_TRUE(impostazioni.valori.isEmpty());
+    EXPECT_TRUE(settings.values.isEmpty());
     display.showMaximized();
     display.Form_Resize();
-    EXPECT_TRUE(impostazioni.valori.contains(QStringLiteral("Top")));
-    EXPECT_TRUE(impostazioni.valori.contains(QStringLiteral("Left")));
-    impostazioni.valori.clear();
+    EXPECT_TRUE(settings.values.contains(QStringLiteral("Top")));
+    EXPECT_TRUE(settings.values.contains(QStringLiteral("Left")));
+    settings.values.clear();
     display.showMinimized();
-    richiesteSponsor = 0;
+    sponsorRequests = 0;
     display.Form_Resize();
-    EXPECT_TRUE(impostazioni.valori.isEmpty());
-    EXPECT_EQ(0, richiesteSponsor) << "minimised: nothing happens";
+    EXPECT_TRUE(settings.values.isEmpty());
+    EXPECT_EQ(0, sponsorRequests) << "minimised: nothing happens";
 }
 
 TEST_F(DisplayWindowTest, BannerIsCentredAtTheTopOrParkedBeyondTheRightEdge) {
-    p.Tabellone.Banner = true;
-    p.Tabellone.TestoBanner = QStringLiteral("SET POINT");
-    display.Aggiorna();
+    p.Display.Banner = true;
+    p.Display.BannerText = QStringLiteral("SET POINT");
+    display.Update();
     const int w = display.bannerIcon->width();
     EXPECT_EQ(display.frameGeometry().width() / 2 - w / 2 - 3, display.bannerIcon->x())
         << "50 twips left of centre";
     EXPECT_EQ(0, display.bannerIcon->y());
     EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.bannerIcon->height());
     EXPECT_EQ(QStringLiteral("SET POINT"), display.bannerText->text());
-    p.Tabellone.Banner = false;
-    display.Aggiorna();
+    p.Display.Banner = false;
+    display.Update();
     EXPECT_EQ(display.width() + 1000, display.bannerIcon->x());
     EXPECT_EQ(display.width() + 1000, display.bannerFrame->x());
 }
 
 TEST_F(DisplayWindowTest, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
-    QTemporaryDir cartella;
-    const QString falsa = cartella.filePath(QStringLiteral("7.jpg"));
-    QFile file(falsa);
+    QTemporaryDir folder;
+    const QString fake = folder.filePath(QStringLiteral("7.jpg"));
+    QFile file(fake);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
     file.close();
-    p.FotoMarcatore = falsa;
-    display.Aggiorna();
+    p.ScorerPhoto = fake;
+    display.Update();
     // Decoded on a worker: the failure arrives like a picture would.
-    display.FotoPreparate().Attendi();
+    display.PreparedPhotos().Wait();
     EXPECT_EQ(display.scorerBall->pixmap().cacheKey(), display.scorerPhoto->pixmap().cacheKey());
     EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.scorerPhoto->width());
 }
 
 TEST_F(DisplayWindowTest, ShowsTheRecord) {
-    p.Tabellone.Punti = {QStringLiteral("25"), QStringLiteral("23")};
-    p.Tabellone.Nome = {QStringLiteral("Lupi"), QStringLiteral("Orsi")};
-    p.Tabellone.Marcatore = {false, true};
-    p.SetVinti = {1, 0};
-    p.TimeChiesti = {2, 1};
-    p.Parziali[0] = QStringLiteral("25/23");
+    p.Display.Points = {QStringLiteral("25"), QStringLiteral("23")};
+    p.Display.Name = {QStringLiteral("Lupi"), QStringLiteral("Orsi")};
+    p.Display.Scorer = {false, true};
+    p.SetsWon = {1, 0};
+    p.TimeoutsCalled = {2, 1};
+    p.Partials[0] = QStringLiteral("25/23");
     display.show();
-    display.Aggiorna();
+    display.Update();
     EXPECT_EQ(QStringLiteral("25"), display.LabScore[0]->text());
     EXPECT_EQ(QStringLiteral("Orsi"), display.guestsNameLabel->text());
     EXPECT_EQ(QStringLiteral("1"), display.setsWonLabels[0]->text());

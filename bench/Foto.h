@@ -1,8 +1,0 @@
-#pragma once
-
-#include <QSize>
-#include <QString>
-
-// A photo-like JPEG (gradient and grain), 4000 x 3000 unless told, as a phone camera would
-// leave it.
-void ScriviFotoGrande(const QString& percorso, unsigned seme, QSize dimensione = {4000, 3000});

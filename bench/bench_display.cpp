@@ -1,0 +1,129 @@
+// The display's costly moments at 1920 x 1080: the live preview, a point whose scorer has a
+// large photo, a sponsor rotation step over large pictures.
+#include "Photos.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
+#include "doubles/Environment.h"
+
+#include "Measures.h"
+
+#include <QApplication>
+
+namespace {
+
+// One sample folder for the whole run: big photos for athletes 7 and 8, seven big sponsors.
+Environment& Data() {
+    static Environment a;
+    static bool ready = false;
+    if (!ready) {
+        WriteLargePhoto(a.program + QStringLiteral("/Teams/Home/7.jpg"), 1);
+        WriteLargePhoto(a.program + QStringLiteral("/Teams/Home/8.jpg"), 2);
+        Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/team.csv"),
+                           "7;Rossi;Mario;2-Centrale;C\r\n8;Bianchi;Luca;1-Alzatore;C\r\n");
+        for (unsigned i = 0; i < 7; ++i) {
+            WriteLargePhoto(a.program + QStringLiteral("/Sponsors/s%1.jpg").arg(i), 3 + i);
+        }
+        ready = true;
+    }
+    return a;
+}
+
+struct Console {
+    Console() : console(Data().f.platform) {
+        console.Form_Load();
+        console.show();
+        console.teamLists[0]->setCurrentRow(console.teamLists[0]->row(
+            console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first()));
+        console.doubleClick(0);
+        DisplayWindow& d = console.Display();
+        d.resize(1920, 1080);
+        d.Form_Resize();
+        d.PreparedPhotos().Wait();
+        d.PreparedSponsors().Wait();
+        QApplication::processEvents();
+    }
+    ConsoleWindow console;
+};
+
+void BM_DisplayPreview(benchmark::State& state) {
+    Console c;
+    Durations durations;
+    for (auto _ : state) {
+        durations.Begin();
+        c.console.displayTick();
+        durations.Stop();
+    }
+    durations.BringBack(state);
+}
+BENCHMARK(BM_DisplayPreview)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+void BM_PointWithLargePhoto(benchmark::State& state) {
+    Console c;
+    Match& p = c.console.match();
+    Durations durations;
+    int scorer = 7;
+    for (auto _ : state) {
+        p.ScorerNumber = QString::number(scorer);
+        c.console.codeBoxes[0]->setText(p.ScorerNumber);
+        durations.Begin();
+        c.console.changeScore(0);
+        durations.Stop();
+        state.PauseTiming();
+        c.console.changeScore(1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        scorer = scorer == 7 ? 8 : 7; // a different photo at every point
+    }
+    durations.BringBack(state);
+}
+BENCHMARK(BM_PointWithLargePhoto)->Iterations(200)->Unit(benchmark::kMillisecond);
+
+void BM_LargeSponsorRotation(benchmark::State& state) {
+    Console c;
+    DisplayWindow& d = c.console.Display();
+    Durations durations;
+    for (auto _ : state) {
+        durations.Begin();
+        d.sponsorTick();
+        durations.Stop();
+        state.PauseTiming();
+        d.PreparedSponsors().Wait(); // the 4 s between two steps
+        state.ResumeTiming();
+    }
+    durations.BringBack(state);
+}
+BENCHMARK(BM_LargeSponsorRotation)->Iterations(50)->Unit(benchmark::kMillisecond);
+
+// The presentation ticks, each painted: the panel crossing the display every 3 ms, and the
+// tick that holds a person in the middle while a 4000 x 3000 photo grows in seven steps.
+void Presentation(benchmark::State& state, bool hold) {
+    Console c;
+    DisplayWindow& d = c.console.Display();
+    Durations durations;
+    for (auto _ : state) {
+        if (!d.presentationTimer.isActive()) {
+            d.StartOrStopPresentation();
+        }
+        const bool before = d.presentationTimer.interval() == 4000;
+        durations.Begin();
+        d.presentationTick();
+        QApplication::processEvents();
+        const bool still = d.presentationTimer.interval() == 4000 && !before;
+        if (still == hold) {
+            durations.Stop();
+        }
+    }
+    durations.BringBack(state);
+}
+
+void BM_TickPresentation(benchmark::State& state) {
+    Presentation(state, false);
+}
+BENCHMARK(BM_TickPresentation)->Iterations(3000)->Unit(benchmark::kMillisecond);
+
+void BM_PresentationEnlargedPhoto(benchmark::State& state) {
+    Presentation(state, true);
+}
+BENCHMARK(BM_PresentationEnlargedPhoto)->Iterations(20000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,53 @@
+// Hostile picture files where the program shows pictures: the UI thread's time to find out
+// that there is nothing worth showing (or only a first frame).
+#include "Measures.h"
+#include "doubles/Environment.h"
+#include "doubles/HostileImages.h"
+#include "shared/ui/Images.h"
+#include "sponsor/ui/SponsorManager.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
+
+namespace {
+
+// A decode that was not prepared ahead, at the widest size the display asks for.
+void BM_DecodeHostile(benchmark::State& state) {
+    const hostile::Case testCase = hostile::All()[static_cast<size_t>(state.range(0))];
+    state.SetLabel(testCase.name);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("ostile.jpg"));
+    Environment::CreateFile(path, testCase.data);
+    Durations durations;
+    for (auto _ : state) {
+        durations.Begin();
+        benchmark::DoNotOptimize(DecodeImage(path, 1200));
+        durations.Stop();
+    }
+    durations.BringBack(state);
+}
+BENCHMARK(BM_DecodeHostile)->DenseRange(0, 4)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// The sponsor manager opening on a gallery and header logo of hostile files: it decodes
+// its five slots and the logo on the UI thread.
+void BM_HostileSponsorManager(benchmark::State& state) {
+    const hostile::Case testCase = hostile::All()[static_cast<size_t>(state.range(0))];
+    state.SetLabel(testCase.name);
+    Environment a;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "HEADER_LOGO.jpg"}) {
+        Environment::CreateFile(a.program + QStringLiteral("/Sponsors/") + QString::fromLatin1(name),
+                           testCase.data);
+    }
+    ConsoleWindow console(a.f.platform);
+    console.Form_Load();
+    Modulo1 modulo = console.Modulo();
+    Durations durations;
+    for (auto _ : state) {
+        durations.Begin();
+        SponsorManager handling({modulo, a.f.platform, console.Display(), [] {}});
+        durations.Stop();
+    }
+    durations.BringBack(state);
+}
+BENCHMARK(BM_HostileSponsorManager)->DenseRange(0, 4)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace

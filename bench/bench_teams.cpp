@@ -1,0 +1,54 @@
+// Choosing a team of 100 rows whose folder holds 100 photos of 4000 x 3000 (and a logo as
+// big): the UI thread's share; the photos are decoded on the side.
+#include "Photos.h"
+#include "Measures.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
+#include "doubles/Environment.h"
+
+#include <QApplication>
+#include <QFile>
+
+namespace {
+
+void BM_ChooseLargeTeam(benchmark::State& state) {
+    Environment a;
+    const QString folder = a.program + QStringLiteral("/Teams/Grande");
+    const QString sample = folder + QStringLiteral("/1.jpg");
+    WriteLargePhoto(sample, 7);
+    QByteArray roster;
+    for (int n = 1; n <= 100; ++n) {
+        roster += QByteArray::number(n) + ";Cognome" + QByteArray::number(n) + ";Nome;2-Centrale;C\r\n";
+        if (n > 1) {
+            QFile::copy(sample, folder + QStringLiteral("/%1.jpg").arg(n));
+        }
+    }
+    QFile::copy(sample, folder + QStringLiteral("/logo.jpg"));
+    Environment::CreateFile(folder + QStringLiteral("/team.csv"), roster);
+
+    ConsoleWindow console(a.f.platform);
+    console.Form_Load();
+    console.show();
+    DisplayWindow& d = console.Display();
+    d.resize(1920, 1080);
+    d.Form_Resize();
+    console.teamLists[0]->setCurrentItem(console.teamLists[0]->findItems(QStringLiteral("Grande"),
+                                                                Qt::MatchExactly)
+                                         .first());
+    Durations durations;
+    for (auto _ : state) {
+        durations.Begin();
+        console.doubleClick(0);
+        durations.Stop();
+        state.PauseTiming();
+        d.PreparedPhotos().Wait();
+        d.PreparedPhotos().Empty();
+        console.Logos().Wait();
+        console.Logos().Empty();
+        state.ResumeTiming();
+    }
+    durations.BringBack(state);
+}
+BENCHMARK(BM_ChooseLargeTeam)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace

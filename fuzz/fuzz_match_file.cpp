@@ -1,0 +1,34 @@
+// A match file edited by hand: reading it must not crash, and what it yields must be
+// written back as a file that reads again.
+#include "match/MatchFile.h"
+#include "match/Match.h"
+#include "match/History.h"
+#include "shared/Language.h"
+#include "shared/FileText.h"
+
+#include <QDateTime>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
+    const QStringList lines =
+        DecodeLines(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n)));
+    const auto file = ReadMatchFile(lines);
+    if (!file) {
+        return 0;
+    }
+    static const LanguageTable languages;
+    Match p;
+    DefaultRules(p);
+    ClearMatch(p, languages);
+    ApplyMatchFile(p, *file, languages);
+    for (const QString& line : p.History) {
+        ReadLine(line);
+    }
+    const QStringList written =
+        MatchFileLines(p, QDateTime(QDate(2026, 12, 10), QTime(20, 0)), languages);
+    if (!ReadMatchFile(DecodeLines(EncodeLines(written)))) {
+        std::abort();
+    }
+    return 0;
+}

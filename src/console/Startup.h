@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Settings;
+class Folders;
+struct Modulo1;
+
+// Documents/Brivanta when its Teams/Home holds a file, else the program folder (for an
+// installed program, the user's data folder).
+QString DecideDataFolder(const Folders& folders, const QString& programFolder);
+
+// What the stored settings give the start-up sequence; fields left empty keep their value.
+struct StartupValues {
+    int DisplayInterval = 200;
+    std::optional<int> CheerInterval;
+    // Display position in twips, only when both are stored and not 0 (0 is a real place
+    // for a display made full screen: the first screen's corner).
+    std::optional<double> Top;
+    std::optional<double> Left;
+    bool FullScreen = false;
+    quint16 LivePort = 0; // from ReadLive
+    bool LanLive = false;
+};
+
+// The live output's port when none is stored; 0 stored means off.
+constexpr quint16 DefaultLivePort = 8765;
+
+// The live output's settings: its port and whether the LAN may reach it.
+struct LiveSettings {
+    quint16 Port = DefaultLivePort;
+    bool Lan = false;
+};
+LiveSettings ReadLive(const Settings& settings);
+
+// Reads every key into the module (defaults where a value does not convert).
+StartupValues ReadSettings(const Settings& settings, Modulo1& m);
+
+// Where the display opens maximised: the stored point when a screen still holds it,
+// else the first screen's corner, so a removed screen never hides the scoreboard.
+QPoint DisplayPosition(QPoint saved, const QList<QRect>& screens);

@@ -1,8 +1,0 @@
-#pragma once
-
-#include <QImage>
-#include <QString>
-
-// The text as a QR code, black on white with the four-module quiet zone, each module
-// `lato` pixels wide; a null image when the text does not fit a QR code.
-QImage CodiceQr(const QString& testo, int lato);

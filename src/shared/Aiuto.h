@@ -1,8 +1,0 @@
-#pragma once
-
-class Shell;
-struct Modulo1;
-
-// Opens a help page of the program folder in the current language (readme, readmeTEAM,
-// readmeSPONS + language code + .htm); a missing page does nothing.
-void ApriAiuto(const Modulo1& modulo, Shell& shell, const char* pagina);

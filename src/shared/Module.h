@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shared/Language.h"
+
+#include <QString>
+#include <array>
+
+// The settings and folders every window shares, read by the start-up sequence.
+struct Modulo1 {
+    QString DataFolder;
+    QString ProgramFolder;
+    int SponsorBar = 1;
+    int TowardsDisplay = 0;
+    int ActiveCheer = 0;
+    int CheerDuration = 0;
+    std::array<QString, 5> CheerSounds;
+    QString Serial;
+    LanguageTable Languages;
+
+    QString Translate(const QString& text) const { return Languages.Translate(text); }
+};

@@ -1,0 +1,29 @@
+#include "shared/ui/ImportImage.h"
+
+#include "platform/Dialogs.h"
+#include "shared/Module.h"
+#include "shared/ui/Images.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+bool ImportImage(const QString& source, const QString& destination, Dialogs& dialogs,
+                     const Modulo1& modulo) {
+    QDir().mkpath(QFileInfo(destination).path());
+    switch (ConvertImage(source, destination)) {
+    case Conversion::Success:
+        return true;
+    case Conversion::NotAnImage:
+        dialogs.Message(modulo.Translate(QStringLiteral(
+                               "Il file scelto non è un'immagine utilizzabile:")) +
+                               QStringLiteral("\r\n") + source,
+                           Buttons::Ok);
+        return false;
+    case Conversion::FailedWriting:
+        break;
+    }
+    dialogs.Message(modulo.Translate(QStringLiteral("Impossibile salvare l'immagine:")) +
+                           QStringLiteral("\r\n") + destination,
+                       Buttons::Ok);
+    return false;
+}

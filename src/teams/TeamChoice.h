@@ -1,0 +1,25 @@
+#pragma once
+
+#include "teams/Teams.h"
+
+// What choosing a team folder gives a side: its roster, the lines of its roster list and
+// its logo.
+struct ChosenTeam {
+    QString Name;
+    QString Folder;
+    QString Logo;       // logo.jpg when the team has one
+    Roster Athletes;
+    QStringList Lines;  // the roster list: the opponent's-error entry, then the called-up rows
+};
+
+ChosenTeam ChooseTeam(const QString& dataFolder, const QString& name,
+                            const LanguageTable& languages);
+
+// " 7 Rossi Mario Centrale": number in two characters, names, role without its number.
+QString RosterLine(const Athlete& a);
+
+// The code a roster line gives the code box: its first two characters without blanks.
+QString CodeFromLine(const QString& line);
+
+// The first word after the number, as the overlays name the scorer.
+QString NameFromLine(const QString& line);

@@ -1,0 +1,223 @@
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
+#include "doubles/Environment.h"
+#include "doubles/Printing.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    void Start() {
+        console = std::make_unique<ConsoleWindow>(a.f.platform);
+        console->Form_Load();
+    }
+    void Set(const QString& key, const QString& value) {
+        a.f.settings.values[key] = value;
+    }
+    QStringList Items(QListWidget* list) const {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) {
+            items.append(list->item(i)->text());
+        }
+        return items;
+    }
+
+    Environment a;
+    std::unique_ptr<ConsoleWindow> console;
+};
+
+TEST_F(StartupTest, FirstStartWithNoSettings) {
+    Start();
+    const Modulo1& m = console->Modulo();
+    EXPECT_EQ(QStringLiteral("ITA"), m.Languages.CurrentLanguage);
+    EXPECT_TRUE(console->languageActions[0]->isChecked());
+    EXPECT_EQ(200, console->DisplayTimer.interval());
+    EXPECT_EQ(1, m.SponsorBar);
+    EXPECT_EQ(0, m.ActiveCheer);
+    EXPECT_EQ(0, m.CheerDuration);
+    EXPECT_EQ(0, console->CheerTimer.interval());
+    EXPECT_EQ(a.program, m.DataFolder);
+    EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console->windowTitle());
+
+    DisplayWindow& d = console->Display();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_FALSE(d.isMaximized());
+    EXPECT_EQ(QPoint(0, 0), d.pos());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(screen.right() + 1, console->frameGeometry().x() + console->frameGeometry().width());
+    EXPECT_EQ(0, console->y());
+
+    EXPECT_EQ(QStringLiteral("Home"), console->teamNameLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("Guests"), console->teamNameLabels[1]->text());
+    EXPECT_EQ(QStringLiteral("Locali"), d.homeNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Ospiti"), d.guestsNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Blocca"), console->lockButton->text());
+    EXPECT_FALSE(console->undoButton->isEnabled());
+    EXPECT_FALSE(console->endStatisticsButton->isEnabled());
+    EXPECT_EQ((QStringList{"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}),
+              Items(console->statisticsChoiceList));
+    EXPECT_EQ(0, console->statisticsChoiceList->currentRow());
+    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Items(console->teamLists[0]));
+    EXPECT_EQ(Items(console->teamLists[0]), Items(console->teamLists[1]));
+    const Match& p = console->match();
+    EXPECT_EQ(5, p.TotalSets);
+    EXPECT_EQ(25, p.SetPoints);
+    EXPECT_EQ(15, p.TieBreakPoints);
+    EXPECT_EQ(8, p.CourtChangePoints);
+    EXPECT_EQ(1, p.ActiveCourtChange);
+    EXPECT_EQ(QStringLiteral("1°SET"), p.SetLabel);
+}
+
+TEST_F(StartupTest, EveryKeySet) {
+    Set("Language", "ENG");
+    Set("ScoreBoardSpeed", "500");
+    Set("SndExultationEnabled", "1");
+    Set("SndExultationDuration", "7");
+    for (int i = 0; i < 5; ++i) {
+        Set(QStringLiteral("SndExultation%1").arg(i), QStringLiteral("/suoni/%1.mp3").arg(i));
+    }
+    Set("Sponsor", "0");
+    Set("Top", "1500");
+    Set("Left", "3000");
+    Start();
+    const Modulo1& m = console->Modulo();
+    EXPECT_EQ(QStringLiteral("ENG"), m.Languages.CurrentLanguage);
+    EXPECT_FALSE(console->languageActions[0]->isChecked());
+    EXPECT_EQ(500, console->DisplayTimer.interval());
+    EXPECT_EQ(1, m.ActiveCheer);
+    EXPECT_EQ(7, m.CheerDuration);
+    EXPECT_EQ(7000, console->CheerTimer.interval());
+    EXPECT_EQ(QStringLiteral("/suoni/4.mp3"), m.CheerSounds[4]);
+    EXPECT_EQ(0, m.SponsorBar);
+    EXPECT_TRUE(console->Display().isMaximized());
+}
+
+TEST_F(StartupTest, TheSlowestPreviewSpeedIsKept) {
+    Set("ScoreBoardSpeed", "2000");
+    Start();
+    EXPECT_EQ(2000, console->DisplayTimer.interval());
+}
+
+struct WrongValueCase {
+    const char* key;
+    const char* value;
+};
+
+class WrongValuesTest : public StartupTest, public ::testing::WithParamInterface<WrongValueCase> {};
+
+TEST_P(WrongValuesTest, KeepTheDefaults) {
+    Set(QString::fromUtf8(GetParam().key), QString::fromUtf8(GetParam().value));
+    Start();
+    const Modulo1& m = console->Modulo();
+    EXPECT_EQ(200, console->DisplayTimer.interval());
+    EXPECT_EQ(1, m.SponsorBar);
+    EXPECT_EQ(0, m.ActiveCheer);
+    EXPECT_EQ(QStringLiteral("ITA"), m.Languages.CurrentLanguage);
+    EXPECT_FALSE(console->Display().isMaximized());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, WrongValuesTest,
+    ::testing::Values(WrongValueCase{"ScoreBoardSpeed", "abc"},
+                      WrongValueCase{"ScoreBoardSpeed", "0"},
+                      WrongValueCase{"ScoreBoardSpeed", "-5"},
+                      WrongValueCase{"ScoreBoardSpeed", "99999"},
+                      WrongValueCase{"Sponsor", "sì"},
+                      WrongValueCase{"SndExultationEnabled", "1e9"},
+                      WrongValueCase{"Language", ""}, WrongValueCase{"Top", "1500"},
+                      WrongValueCase{"Left", "abc"}));
+
+TEST_F(StartupTest, DisplayPositionNeedsBothValuesNonZero) {
+    Set("Top", "0");
+    Set("Left", "3000");
+    Start();
+    EXPECT_FALSE(console->Display().isMaximized());
+    EXPECT_EQ(QPoint(0, 0), console->Display().pos());
+}
+
+TEST_F(StartupTest, DurationBeyondThirtyTwoKeepsTheTimerInterval) {
+    Set("SndExultationDuration", "40");
+    Start();
+    EXPECT_EQ(40, console->Modulo().CheerDuration);
+    EXPECT_EQ(10000, console->CheerTimer.interval());
+}
+
+TEST_F(StartupTest, DocumentsDataFolderNeedsAFileInItsHomeTeam) {
+    const QString data = a.documents + QStringLiteral("/Brivanta");
+    QDir().mkpath(data + QStringLiteral("/Teams/Home/sottocartella"));
+    QDir().mkpath(data + QStringLiteral("/Teams/Aquile"));
+    Start();
+    EXPECT_EQ(a.program, console->Modulo().DataFolder) << "a subfolder is not a file";
+
+    Environment::CreateFile(data + QStringLiteral("/Teams/Home/team.csv"));
+    console->Form_Load();
+    EXPECT_EQ(QDir(a.documents).filePath(QStringLiteral("Brivanta")),
+              console->Modulo().DataFolder);
+    EXPECT_EQ((QStringList{"Aquile", "Home"}), Items(console->teamLists[1]));
+}
+
+TEST_F(StartupTest, NoDocumentsFolderFallsBackToTheProgram) {
+    a.f.folders.documents.clear();
+    Start();
+    EXPECT_EQ(a.program, console->Modulo().DataFolder);
+}
+
+TEST_F(StartupTest, MissingTeamsFolderKeepsTheLists) {
+    Start();
+    QDir(a.program + QStringLiteral("/Teams")).removeRecursively();
+    console->Form_Load();
+    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Items(console->teamLists[0]));
+}
+
+TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
+    Start();
+    Match& p = console->match();
+    p.SetPoints = 3;
+    for (int i = 0; i < 3; ++i) {
+        console->changeScore(0);
+    }
+    console->changeScore(3);
+    const QStringList history = p.History;
+    ASSERT_EQ(2, p.CurrentSet);
+    console->Form_Load();
+    EXPECT_EQ(2, p.CurrentSet);
+    EXPECT_EQ(QStringLiteral("2°SET"), p.SetLabel);
+    EXPECT_EQ(history, p.History);
+    EXPECT_EQ(history.size(), console->historyList->count());
+    EXPECT_EQ(history.size() - 1, console->historyList->currentRow());
+    EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Partials[0]);
+    EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetsWon);
+    EXPECT_EQ(QStringLiteral("1"), console->Display().LabScore[1]->text());
+    EXPECT_EQ(3, p.SetPoints) << "rules are kept";
+}
+
+TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {
+    Start();
+    QWidget* area = console->centralWidget();
+    const QRect before = console->scoreButtons[0]->geometry();
+    const double font = console->LabScore[0]->font().pointSizeF();
+    area->resize(area->width() / 2, area->height() / 2);
+    console->Form_Resize();
+    const QRect after = console->scoreButtons[0]->geometry();
+    EXPECT_NEAR(before.x() / 2.0, after.x(), 1.0);
+    EXPECT_NEAR(before.y() / 2.0, after.y(), 1.0);
+    EXPECT_NEAR(before.width() / 2.0, after.width(), 1.0);
+    EXPECT_NEAR(before.height() / 2.0, after.height(), 1.0);
+    EXPECT_DOUBLE_EQ(font, console->LabScore[0]->font().pointSizeF());
+}
+
+TEST_F(StartupTest, ConsoleRefusesToCloseFromTheTitleBar) {
+    Start();
+    console->show();
+    a.f.dialogs.Wait(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione"));
+    EXPECT_FALSE(console->close());
+    EXPECT_TRUE(console->isVisible());
+    EXPECT_FALSE(console->Display().close()) << "the display refuses silently";
+    EXPECT_TRUE(console->Display().isVisible());
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "options/ui/ColourPicker.h"
+#include "options/ui/OptionsWindow.h"
+#include "scenarios/TestConsole.h"
+#include "shared/Palette16.h"
+
+#include <QFile>
+
+namespace {
+
+class OptionsScenario : public TestConsole {
+protected:
+    OptionsScenario() {
+        QFile::copy(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv",
+                    a.program + QStringLiteral("/Languages.csv"));
+        console.Form_Load();
+    }
+    void Options(std::function<void(OptionsWindow&)> step) {
+        a.f.modal.Wait([step](QDialog& d) { step(static_cast<OptionsWindow&>(d)); });
+        console.openOptions();
+    }
+    // The next colour chooser picks palette entry `voce`.
+    void Choose(int item) {
+        a.f.modal.Wait([item](QDialog& d) {
+            auto& f = static_cast<ColourPicker&>(d);
+            f.Preview(ColourValue(Palette16[static_cast<size_t>(item)]));
+            f.Choose();
+        });
+    }
+};
+
+TEST_F(OptionsScenario, ThreeSetsToFifteenGovernTheNextMatch) {
+    Options([](OptionsWindow& f) {
+        EXPECT_EQ(QStringLiteral("Cambio campo a 8 Punti"), f.courtChangeCheck->text());
+        EXPECT_EQ(QStringLiteral("1850"), f.speedLabel->text()) << "a 200 ms preview";
+        f.setsCombo->setCurrentIndex(1);
+        f.setsChanged();
+        f.pointsCombo->setCurrentIndex(0);
+        f.tieBreakCombo->setCurrentIndex(3);
+        f.tieBreakPointsChanged();
+        EXPECT_EQ(QStringLiteral("Cambio campo a 7 Punti"), f.courtChangeCheck->text());
+        f.speedBar->setValue(1000);
+        EXPECT_EQ(QStringLiteral("1050"), f.speedLabel->text());
+        f.saveAndClose();
+    });
+    const Match& p = console.match();
+    EXPECT_EQ(3, p.TotalSets);
+    EXPECT_EQ(15, p.SetPoints);
+    EXPECT_EQ(13, p.TieBreakPoints);
+    EXPECT_EQ(6, p.CourtChangePoints);
+    EXPECT_EQ(1000, console.DisplayTimer.interval());
+    EXPECT_EQ(QStringLiteral("1000"), a.f.settings.values.value("ScoreBoardSpeed"));
+    Points(0, 15);
+    EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
+    a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialogs.Wait(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    Points(0, 15);
+}
+
+TEST_F(OptionsScenario, OneSetDisablesTheTieBreakAndRestoreBringsTheDefaults) {
+    Options([](OptionsWindow& f) {
+        f.setsCombo->setCurrentIndex(2);
+        f.setsChanged();
+        EXPECT_FALSE(f.tieBreakCombo->isEnabled());
+        EXPECT_FALSE(f.courtChangeCheck->isEnabled());
+        f.restoreDefaults();
+        EXPECT_TRUE(f.tieBreakCombo->isEnabled());
+        EXPECT_EQ(QStringLiteral("25"), f.pointsCombo->currentText());
+        f.cancel();
+    });
+    EXPECT_EQ(5, console.match().TotalSets);
+}
+
+TEST_F(OptionsScenario, LanguageChosenInTheOptions) {
+    Options([](OptionsWindow& f) {
+        EXPECT_EQ(5, f.languageCombo->count());
+        EXPECT_EQ(QStringLiteral(" English"), f.languageCombo->itemText(1));
+        f.languageCombo->setCurrentIndex(1);
+        f.saveAndClose();
+    });
+    EXPECT_EQ(QStringLiteral("Exit"), console.exitButton->text());
+    EXPECT_EQ(QStringLiteral("ENG"), a.f.settings.values.value("Language"));
+}
+
+TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
+    Options([this](OptionsWindow& f) {
+        Choose(12);
+        f.chooseSampleColour(4);
+        EXPECT_EQ(0x0000FFu, d.Colours()[HomeText]) << "red, stored blue first";
+        EXPECT_TRUE(d.LabScore[0]->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
+        f.saveAndClose();
+    });
+    const QString serial = a.f.settings.values.value("Serial");
+    EXPECT_EQ(42, serial.size());
+    EXPECT_EQ(QStringLiteral("0000FF"), serial.mid(30, 6));
+
+    Options([this](OptionsWindow& f) {
+        f.defaultColours();
+        EXPECT_EQ(DefaultColours(), d.Colours());
+        a.f.modal.Wait([](QDialog& d) { static_cast<ColourPicker&>(d).cancel(); });
+        f.chooseSampleColour(0);
+        f.cancel();
+    });
+    EXPECT_EQ(0x0000FFu, d.Colours()[HomeText]) << "Cancel puts the stored colours back";
+
+    ConsoleWindow restarted(a.f.platform);
+    restarted.Form_Load();
+    EXPECT_EQ(0x0000FFu, restarted.Display().Colours()[HomeText]);
+}
+
+TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
+    Points(0, 2);
+    a.f.dialogs.Wait(QStringLiteral(
+                             "Attenzione se interrompi adesso la partita perderai tutti i punteggi "
+                             "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
+                             "Partita <Annulla> Per continuare questa partita."),
+                         Answer::Cancel);
+    console.openOptions();
+    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
+}
+
+TEST(ColourPickerTest, SpectrumAndPaletteChoices) {
+    ColourPicker f;
+    EXPECT_EQ(-1, f.ChosenColour);
+    f.Preview(0x123456);
+    f.Choose();
+    EXPECT_EQ(0x123456, f.ChosenColour);
+    f.cancel();
+    EXPECT_EQ(-1, f.ChosenColour);
+    EXPECT_EQ(0xFFFFFFu, f.SpectrumColour(QPoint(f.spectrum->width() - 2, f.spectrum->height() - 3)))
+        << "the bottom rows end in white";
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#include "scenarios/TestConsole.h"
+
+#include <QImage>
+
+namespace {
+
+using DisplayScenario = TestConsole;
+
+TEST_F(DisplayScenario, ClockAndFinishedSetsTakeTurns) {
+    Points(0, 25);
+    for (int i = 0; i < 3; ++i) {
+        d.clockTick();
+    }
+    EXPECT_EQ(QStringLiteral("15:42"), d.clockLabel->text());
+    EXPECT_EQ(QStringLiteral("2°SET"), d.setLabel->text());
+    d.clockTick();
+    EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.clockLabel->text());
+}
+
+TEST_F(DisplayScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
+    console.codeBoxes[0]->setText(QStringLiteral("7"));
+    console.changeScore(0);
+    EXPECT_TRUE(d.panelSlideTimer.isActive());
+    QFrame* panel = d.overlayPanels[1];
+    for (int i = 0; i < 50; ++i) {
+        d.panelSlideTick();
+    }
+    EXPECT_EQ(0, panel->y());
+    EXPECT_FALSE(console.TimerFrames.isActive()) << "the blink pauses during a slide";
+    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(128,0,0)")));
+    for (int i = 50; i < 400; ++i) {
+        d.panelSlideTick();
+    }
+    EXPECT_FALSE(d.panelSlideTimer.isActive());
+    EXPECT_GE(panel->y(), d.height());
+    EXPECT_TRUE(console.TimerFrames.isActive());
+    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(console.eventLight->text().isEmpty());
+    EXPECT_EQ(d.scorerBall->pixmap().cacheKey(), d.scorerPhoto->pixmap().cacheKey());
+}
+
+TEST_F(DisplayScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
+    const QString photo = a.program + QStringLiteral("/Teams/Home/7.jpg");
+    QImage image(800, 1000, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(photo, "JPG"));
+    Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/team.csv"),
+                       "7;Rossi;Mario;2-Centrale;C\r\n");
+    console.Form_Load();
+    console.teamLists[0]->setCurrentItem(
+        console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
+    console.chooseTeam(0);
+    const int width = static_cast<int>(d.frameGeometry().width() / 1.6);
+    EXPECT_FALSE(d.PreparedPhotos().Ready(photo, width)) << "nothing decoded for a team";
+    console.rosterLists[0]->setCurrentRow(1);
+    console.pickAthlete(0);
+    d.PreparedPhotos().Wait();
+    EXPECT_TRUE(d.PreparedPhotos().Ready(photo, width)) << "decoded once the athlete is picked";
+    console.changeScore(0);
+    EXPECT_EQ(width, d.scorerPhoto->width());
+    EXPECT_NEAR(d.scorerPhoto->width() * 1.25, d.scorerPhoto->height(), 1);
+    EXPECT_NE(d.scorerBall->pixmap().cacheKey(), d.scorerPhoto->pixmap().cacheKey());
+}
+
+TEST_F(DisplayScenario, BannerBlinksOnlyWhileDue) {
+    Points(0, 24);
+    ASSERT_EQ(1, console.match().SetPointState);
+    const bool before = d.bannerIcon->isVisible();
+    console.TimerFrames_Timer();
+    EXPECT_NE(before, d.bannerIcon->isVisible());
+    console.match().SetPointState = 0;
+    const bool still = d.bannerIcon->isVisible();
+    console.TimerFrames_Timer();
+    EXPECT_EQ(still, d.bannerIcon->isVisible());
+}
+
+TEST_F(DisplayScenario, MarkerBorderTakesThePaletteInTurn) {
+    d.show();
+    Points(3, 1);
+    console.TimerFrames_Timer();
+    EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
+    console.TimerFrames_Timer();
+    EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+}
+
+TEST_F(DisplayScenario, LivePreviewFollowsTheDisplay) {
+    EXPECT_TRUE(console.previewImage->pixmap().isNull());
+    console.refreshPreview();
+    EXPECT_EQ(console.previewImage->size(), console.previewImage->pixmap().size());
+    console.displayTick();
+    EXPECT_FALSE(console.previewImage->pixmap().isNull());
+}
+
+TEST_F(DisplayScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
+    a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
+    console.Form_Load();
+    console.sponsorHeightTick();
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1);
+    EXPECT_FALSE(console.SponsorHeightTimer.isActive());
+}
+
+} // namespace

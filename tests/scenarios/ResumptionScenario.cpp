@@ -1,0 +1,188 @@
+// Match-day safety: an interrupted match offered back at start, and the backups folder.
+#include "console/ui/ConsoleWindow.h"
+#include "doubles/Environment.h"
+#include "doubles/Printing.h"
+#include "match/Archive.h"
+#include "shared/FileText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Exit = QStringLiteral(
+    "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
+    "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
+
+class ResumptionScenario : public ::testing::Test {
+protected:
+    std::unique_ptr<ConsoleWindow> Start() {
+        auto c = std::make_unique<ConsoleWindow>(a.f.platform);
+        c->Form_Load();
+        return c;
+    }
+    // A run that scored and then died without "Esci".
+    QStringList Interrupted(int homePoints) {
+        auto c = Start();
+        c->ResumeIfInterrupted();
+        for (int i = 0; i < homePoints; ++i) {
+            c->changeScore(0);
+        }
+        c->changeScore(3);
+        EXPECT_TRUE(c->WaitForCopy());
+        return c->match().History;
+    }
+    QString Question(const QString& folder = {}) const {
+        return QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era in corso. "
+                              "Vuoi riprenderla?\n\nHome - Guests\n") +
+               QFileInfo(QDir(folder.isEmpty() ? a.f.folders.temporary : folder)
+                             .filePath(QStringLiteral("match.txt")))
+                   .lastModified()
+                   .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    }
+    // A one-set match to two points, won by home.
+    void Vinci(ConsoleWindow& c) {
+        c.match().TotalSets = 1;
+        c.match().SetPoints = 2;
+        a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Locali"));
+        a.f.dialogs.Wait(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+        c.changeScore(0);
+        c.changeScore(0);
+    }
+    QStringList Copies() const {
+        return QDir(a.f.folders.user + QStringLiteral("/Backups"))
+            .entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    }
+    QByteArray Copy(const QString& name) const {
+        QFile f(a.f.folders.user + QStringLiteral("/Backups/") + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    Environment a;
+};
+
+TEST_F(ResumptionScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked) {
+    const QStringList history = Interrupted(3);
+    auto c = Start();
+    a.f.dialogs.Wait(Question(), Answer::Si);
+    c->ResumeIfInterrupted();
+    EXPECT_EQ(history, c->match().History);
+    EXPECT_EQ(QStringLiteral("3"), c->LabScore[0]->text());
+    EXPECT_TRUE(c->match().Locked) << "locked as after a first point";
+    EXPECT_FALSE(c->exitButton->isEnabled());
+}
+
+// A temporary folder that cannot be written (here a path through a file, which even root cannot
+// write) is told once at start; the copy goes to the user's folder, and the next start finds it.
+TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesToTheUsersFolder) {
+    const QString temporary = a.f.folders.temporary;
+    Environment::CreateFile(a.root.filePath(QStringLiteral("file")));
+    a.f.folders.temporary = a.root.filePath(QStringLiteral("file/tmp"));
+    const QString warning =
+        QStringLiteral("La cartella temporanea non può essere scritta: la copia di emergenza della partita "
+                       "va nella cartella: ") +
+        QDir::toNativeSeparators(a.f.folders.user) + QStringLiteral("\n\n") +
+        QDir::toNativeSeparators(a.f.folders.temporary) + QStringLiteral(": cannot be made");
+    a.f.dialogs.Wait(warning);
+    const QStringList history = Interrupted(3);
+    EXPECT_EQ(1, a.f.dialogs.Shown.count(warning)) << "told once";
+    EXPECT_TRUE(QFile::exists(QDir(a.f.folders.user).filePath(QStringLiteral("match.txt"))));
+    EXPECT_TRUE(QFile::exists(QDir(a.f.folders.user).filePath(QStringLiteral("brivanta.in_uso"))));
+
+    // The temporary folder is back: the offer still finds the copy in the user's folder.
+    a.f.folders.temporary = temporary;
+    auto c = Start();
+    a.f.dialogs.Wait(Question(a.f.folders.user), Answer::Si);
+    c->ResumeIfInterrupted();
+    EXPECT_EQ(history, c->match().History);
+    EXPECT_TRUE(c->WaitForCopy());
+    EXPECT_TRUE(QFile::exists(QDir(temporary).filePath(QStringLiteral("match.txt"))))
+        << "the resumed match's copy is back in the temporary folder";
+}
+
+TEST_F(ResumptionScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
+    Interrupted(2);
+    const QByteArray copy =
+        ReadTextFile(QDir(a.f.folders.temporary).filePath(QStringLiteral("match.txt")), 1 << 20)
+            ->join(u'\n').toUtf8();
+    auto c = Start();
+    a.f.dialogs.Wait(Question(), Answer::No);
+    c->ResumeIfInterrupted();
+    EXPECT_TRUE(c->match().History.isEmpty());
+    ASSERT_TRUE(c->Backups().Wait(5000));
+    ASSERT_EQ(1, Copies().size());
+    EXPECT_TRUE(Copies()[0].endsWith(QStringLiteral(" Home - Guests.txt")));
+    EXPECT_EQ(copy, DecodeLines(Copy(Copies()[0])).join(u'\n').toUtf8());
+}
+
+TEST_F(ResumptionScenario, NothingIsAskedAfterExitOrForAFinishedOrEmptyMatch) {
+    {
+        auto c = Start();
+        c->ResumeIfInterrupted();
+        c->changeScore(0);
+        a.f.dialogs.Wait(Exit);
+        c->exitProgram();
+    }
+    Start()->ResumeIfInterrupted();
+    // A run that died before any point: nothing under way.
+    QFile::remove(QDir(a.f.folders.temporary).filePath(QStringLiteral("match.txt")));
+    Start()->ResumeIfInterrupted();
+    // A finished match.
+    {
+        auto c = Start();
+        Vinci(*c);
+        EXPECT_TRUE(c->WaitForCopy());
+    }
+    Start()->ResumeIfInterrupted();
+}
+
+TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups) {
+    auto c = Start();
+    // Thrown away by "Nuova Partita".
+    c->changeScore(0);
+    a.f.dialogs.Wait(
+        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
+                       "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
+                       "<Annulla> Per continuare questa partita."));
+    c->newMatch();
+    // Saved by hand.
+    c->changeScore(3);
+    a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("salvata.txt")));
+    c->saveMatch();
+    // Thrown away by unlocking.
+    a.f.dialogs.Wait(
+        QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::Si);
+    c->toggleLock();
+    // Ended.
+    Vinci(*c);
+    ASSERT_TRUE(c->Backups().Wait(5000));
+    const QStringList copies = Copies();
+    ASSERT_EQ(4, copies.size()) << copies.join(u'|').toStdString();
+    EXPECT_TRUE(Copy(copies[0]).contains("(1) 1 -  0")) << "the new match's first point";
+    EXPECT_TRUE(Copy(copies[3]).contains("#GAMEOV:0")) << "the finished match";
+
+    c->openBackupsFolder();
+    EXPECT_EQ(QStringList{a.f.folders.user + QStringLiteral("/Backups")}, a.f.shell.open);
+}
+
+TEST(ArchiveTest, NamesSortByTimeAndOnlyTheNewestAreKept) {
+    EXPECT_EQ(QStringLiteral("2026-12-10 20-31-05 Lupi_Neri - A_B.txt"),
+              CopyName(QDateTime(QDate(2026, 12, 10), QTime(20, 31, 5)),
+                        QStringLiteral(" Lupi/Neri "), QStringLiteral("A:B")));
+    QTemporaryDir folder;
+    for (int i = 0; i < Archive::Kept + 5; ++i) {
+        Environment::CreateFile(folder.filePath(
+            CopyName(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(i * 61), "A", "B")));
+    }
+    Environment::CreateFile(folder.filePath(QStringLiteral("appunti.txt")));
+    PruneCopies(folder.path(), Archive::Kept);
+    const QStringList left = QDir(folder.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(Archive::Kept + 1, left.size()) << "another file of the user's stays";
+    EXPECT_FALSE(left.contains(
+        CopyName(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(4 * 61), "A", "B")));
+    EXPECT_TRUE(left.contains(
+        CopyName(QDateTime(QDate(2026, 1, 1), QTime(0, 0)).addSecs(5 * 61), "A", "B")));
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
+#include "doubles/Environment.h"
+#include "doubles/Printing.h"
+#include "stats/ui/PointsSummary.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StatisticsScenario : public ::testing::Test {
+protected:
+    std::unique_ptr<ConsoleWindow> Prepare() {
+        Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"),
+                           "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
+        auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
+        fresh->Form_Load();
+        fresh->teamLists[0]->setCurrentItem(fresh->teamLists[0]->findItems("Lupi", Qt::MatchExactly).first());
+        fresh->doubleClick(0);
+        return fresh;
+    }
+    void Point(int index, const char* code = "", int type = 0) {
+        console->choosePointType(type);
+        console->codeBoxes[index == 0 ? 0 : 1]->setText(QString::fromUtf8(code));
+        console->changeScore(index);
+    }
+    QStringList List() const {
+        QStringList lines;
+        for (int i = 0; i < console->statisticsList->count(); ++i) {
+            lines << console->statisticsList->item(i)->text();
+        }
+        return lines;
+    }
+
+    Environment a;
+    std::unique_ptr<ConsoleWindow> console = Prepare();
+    DisplayWindow& d = console->Display();
+};
+
+TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
+    a.f.dialogs.Wait(QStringLiteral("La partita non è ancora iniziata"));
+    console->showStatistics();
+    Point(0, "7", 2);
+    Point(0, "7", 0);
+    Point(0, "E");
+    Point(3, "12", 3);
+    Point(0, "7");
+    console->changeScore(1);
+    console->showStatistics();
+    EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   E 1"}), List());
+    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.statisticsTitle->text())
+        << "five empty results joined by blanks: short enough for the SET word";
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
+    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.statisticsGuestsNames[0]->text());
+    EXPECT_TRUE(d.statisticsHomeNames[1]->text().isEmpty()) << "E never reaches the panel";
+    EXPECT_TRUE(d.panelSlideTimer.isActive());
+    EXPECT_EQ(0, console->match().AnimatedPanel);
+
+    console->statisticsChoiceList->setCurrentRow(2);
+    a.f.dialogs.Wait(QStringLiteral("SET non iniziato"));
+    console->showStatistics();
+    console->statisticsChoiceList->setCurrentRow(1);
+    console->showStatistics();
+    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle->text());
+    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotals[0]->text()) << "the live points of the set in play";
+}
+
+TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
+    console->match().TotalSets = 3;
+    for (int i = 0; i < 25; ++i) {
+        Point(0);
+    }
+    a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Lupi"));
+    a.f.dialogs.Wait(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    for (int i = 0; i < 25; ++i) {
+        Point(0);
+    }
+    EXPECT_TRUE(console->TimerStat.isActive());
+    console->TimerStat_Timer();
+    EXPECT_EQ(0, console->statisticsChoiceList->currentRow());
+    console->TimerStat_Timer();
+    EXPECT_EQ(1, console->statisticsChoiceList->currentRow());
+    console->TimerStat_Timer();
+    EXPECT_EQ(2, console->statisticsChoiceList->currentRow());
+    EXPECT_TRUE(console->TimerStat.isActive());
+    console->TimerStat_Timer();
+    EXPECT_FALSE(console->TimerStat.isActive()) << "set 3 has no result: the cycle ends";
+    console->statisticsChoiceList->setCurrentRow(3);
+    console->showStatistics();
+}
+
+TEST_F(StatisticsScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
+    Point(0, "7");
+    Point(3, "E");
+    a.f.dialogs.Wait(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
+                                        "annullare clicca su <Annulla> altrimenti conferma con <OK>"));
+    console->callTimeout(0);
+    Point(3);
+    Point(0, "7", 1);
+    console->showLastPoints();
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.statisticsTitle->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
+    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.statisticsGuestsNames[1]->text());
+    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.statisticsGuestsNames[2]->text());
+    EXPECT_EQ(QStringLiteral("1"), d.statisticsHomePoints[3]->text());
+    EXPECT_TRUE(d.statisticsHomePoints[3 - 2]->text().isEmpty());
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->eventLight->text());
+}
+
+TEST_F(StatisticsScenario, LeadingTeamBySetsThenByPoints) {
+    console->showLeadingTeam();
+    EXPECT_FALSE(d.panelSlideTimer.isActive()) << "level: nothing";
+    Point(3);
+    Point(3);
+    console->showLeadingTeam();
+    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.scorerTitle->text());
+    EXPECT_EQ(QStringLiteral("0-0"), d.scorerNumberBackdrop->text());
+    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.scorerName->text());
+    EXPECT_EQ(QStringLiteral("1"), console->match().AthleteCode);
+}
+
+TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {
+    a.f.dialogs.Wait(QStringLiteral("La partita non è ancora iniziata"));
+    console->showTeamStatistics(0);
+    Point(0, "7", 2);
+    Point(0, "7", 2);
+    Point(0, "7");
+    Point(3, "7", 1);
+    const QString path = a.root.filePath(QStringLiteral("punti"));
+    a.f.modal.Wait([&](QDialog& window) {
+        auto& f = static_cast<PointsSummary&>(window);
+        ASSERT_EQ(2u, f.Cells.size()) << "7 and 10, then the staff row ends the table";
+        EXPECT_EQ(QStringLiteral("3"), f.Cells[0][2]->text());
+        EXPECT_EQ(QStringLiteral("2"), f.Cells[0][5]->text());
+        a.f.dialogs.ExpectFile(path);
+        f.exportSummary();
+        a.f.dialogs.ExpectFile(path + QStringLiteral(".csv"));
+        a.f.dialogs.Wait(QStringLiteral("Il file :") + path +
+                                 QStringLiteral(".csv esiste già. Vuoi sovrascrivere questa partita?"),
+                             Answer::No);
+        f.exportSummary();
+        a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("manca/x.CSV")));
+        a.f.dialogs.Wait(QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
+                             a.root.filePath(QStringLiteral("manca/x.CSV")));
+        f.exportSummary();
+        f.closeSummary();
+    });
+    console->showTeamStatistics(0);
+    QFile file(path + QStringLiteral(".csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("N.;Cognome;Punti;N.Specific.;Aces;Muri;Schiacciate;Pallonetti\r\n"
+                         "7;Rossi;3;1;0;2;0;0\r\n10;Bianchi;0;0;0;0;0;0\r\n"),
+              file.readAll());
+    EXPECT_EQ(QStringList{path + QStringLiteral(".csv")}, a.f.shell.open);
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
+#include "doubles/Environment.h"
+#include "doubles/Printing.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TeamsScenario : public ::testing::Test {
+protected:
+    TeamsScenario() {
+        const QString wolves = a.program + QStringLiteral("/Teams/Lupi");
+        Environment::CreateFile(wolves + QStringLiteral("/team.csv"),
+                           "7;Rossi;Mario;2-Centrale;C\r\n4;Bianchi;Luca;1-Alzatore;C\r\n"
+                           "A1;Verdi;Anna;;C\r\n");
+        QImage logo(64, 64, QImage::Format_RGB32);
+        logo.fill(Qt::blue);
+        logo.save(wolves + QStringLiteral("/logo.jpg"), "JPG");
+        Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
+                           "12;Neri;Paolo;3-Libero;C\r\n");
+        console = std::make_unique<ConsoleWindow>(a.f.platform);
+        console->Form_Load();
+    }
+    void Choose(int side, const QString& name) {
+        const auto items = console->teamLists[side]->findItems(name, Qt::MatchExactly);
+        ASSERT_FALSE(items.isEmpty());
+        console->teamLists[side]->setCurrentItem(items.first());
+        console->chooseTeam(side);
+        console->Logos().Wait();
+    }
+    void Click(int side, int line) {
+        console->rosterLists[side]->setCurrentRow(line);
+        console->pickAthlete(side);
+    }
+    QString LastLine() const {
+        return console->historyList->item(console->historyList->count() - 1)->text();
+    }
+
+    Environment a;
+    std::unique_ptr<ConsoleWindow> console;
+};
+
+TEST_F(TeamsScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
+    Choose(0, QStringLiteral("Lupi"));
+    Choose(1, QStringLiteral("Orsi"));
+    DisplayWindow& d = console->Display();
+    EXPECT_EQ(QStringLiteral("Lupi"), console->teamNameLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel->text());
+    EXPECT_EQ(4, console->rosterLists[0]->count());
+    EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"), console->rosterLists[0]->item(0)->text());
+    EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->rosterLists[0]->item(1)->text());
+    EXPECT_NE(console->smallTeamLogos[0]->pixmap().cacheKey(), console->teamLogos[0]->pixmap().cacheKey());
+    EXPECT_EQ(console->smallTeamLogos[1]->pixmap().cacheKey(), console->teamLogos[1]->pixmap().cacheKey())
+        << "no logo: the side's default";
+    EXPECT_EQ(3u, console->match().Rosters[0].size());
+
+    Choose(1, QStringLiteral("Guests"));
+    EXPECT_EQ(1, console->rosterLists[1]->count()) << "no roster of the previous team survives";
+    EXPECT_EQ(3u, console->match().Rosters[0].size()) << "the other side is untouched";
+}
+
+TEST_F(TeamsScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
+    Choose(0, QStringLiteral("Lupi"));
+    Choose(1, QStringLiteral("Orsi"));
+    console->choosePointType(2);
+    Click(0, 1);
+    EXPECT_EQ(QStringLiteral("7"), console->codeBoxes[0]->text());
+    console->changeScore(0);
+    EXPECT_TRUE(LastLine().endsWith(QStringLiteral("H_7_2")));
+    EXPECT_EQ(0, console->rosterLists[0]->currentRow());
+    EXPECT_EQ(QStringLiteral("ROSSI"), console->Display().scorerName->text().trimmed());
+    EXPECT_EQ(18, console->Display().scorerName->text().size());
+
+    Click(1, 0);
+    EXPECT_EQ(QStringLiteral("E"), console->codeBoxes[1]->text());
+    EXPECT_EQ(QStringLiteral("7"), console->match().ScorerNumber) << "E keeps the scorer";
+    console->changeScore(3);
+    EXPECT_TRUE(LastLine().endsWith(QStringLiteral("G_E_0")));
+
+    console->changeScore(0);
+    EXPECT_TRUE(LastLine().endsWith(QStringLiteral("H_N_0")));
+
+    console->choosePointType(1);
+    console->rosterLists[1]->setCurrentRow(1);
+    console->scoreForAthlete(1);
+    EXPECT_TRUE(LastLine().endsWith(QStringLiteral("G_12_1")));
+    EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->Display().scorerTitle->text());
+}
+
+TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
+    Choose(0, QStringLiteral("Lupi"));
+    Click(0, 3);
+    EXPECT_EQ(QStringLiteral("A1"), console->codeBoxes[0]->text());
+    a.f.dialogs.Wait(
+        QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+    console->changeScore(0);
+    EXPECT_EQ(QStringLiteral("0"), console->LabScore[0]->text());
+}
+
+TEST_F(TeamsScenario, ALoadedMatchChoosesItsTeams) {
+    Choose(0, QStringLiteral("Lupi"));
+    Choose(1, QStringLiteral("Orsi"));
+    console->changeScore(0);
+    const QString path = a.root.filePath(QStringLiteral("p.txt"));
+    a.f.dialogs.ExpectFile(path);
+    console->saveMatch();
+    auto altra = std::make_unique<ConsoleWindow>(a.f.platform);
+    altra->Form_Load();
+    a.f.dialogs.ExpectFile(path);
+    altra->loadMatch();
+    EXPECT_EQ(QStringLiteral("Lupi"), altra->teamNameLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), altra->Display().guestsNameLabel->text());
+    EXPECT_EQ(2, altra->rosterLists[1]->count());
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
+#include "doubles/Environment.h"
+#include "doubles/Printing.h"
+
+#include <gtest/gtest.h>
+
+// A started console on a temporary program folder, with every platform service a double.
+class TestConsole : public ::testing::Test {
+protected:
+    TestConsole() { console.Form_Load(); }
+
+    void Points(int index, int howMany) {
+        for (int i = 0; i < howMany; ++i) {
+            console.changeScore(index);
+        }
+    }
+
+    // The display's panels swapped (or not) through the console's button and its question.
+    void Swap(Answer answer = Answer::Si) {
+        a.f.dialogs.Wait(
+            QStringLiteral("Attenzione se procedi i punteggi del tabellone verranno invertiti "
+                           "(destra vs sinistra e viceversa), nella console del computer però i "
+                           "locali sono sempre a sinistra e gli ospiti sono sempre a destra. "
+                           "Vuoi invertire il tabellone?"),
+            answer);
+        console.swapDisplaySides();
+    }
+
+    Environment a;
+    ConsoleWindow console{a.f.platform};
+    DisplayWindow& d = console.Display();
+};

@@ -1,0 +1,136 @@
+#include "platform/Settings.h"
+#include "scenarios/TestConsole.h"
+
+namespace {
+
+const QString ZoomWarning = QStringLiteral(
+    "Attenzione il tabellone viene ripristinato nella posizione con Locali a sinistra e Ospiti a "
+    "destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire i pannelli");
+
+class ZoomScenario : public TestConsole {
+protected:
+    bool HomeOnLeft() const { return d.LabScore[0]->x() < d.LabScore[1]->x(); }
+    void BandWithout() {
+        a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
+        console.Form_Load();
+        console.sponsorHeightTick();
+    }
+};
+
+TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
+    const QRect home = d.LabScore[0]->geometry();
+    Swap(Answer::No);
+    EXPECT_TRUE(HomeOnLeft());
+    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    Swap();
+    EXPECT_FALSE(HomeOnLeft());
+    EXPECT_TRUE(console.sidesSwappedMark->isChecked());
+    EXPECT_EQ(-1, console.Modulo().TowardsDisplay);
+    EXPECT_LT(console.LabScore[0]->x(), console.LabScore[1]->x()) << "the console never swaps";
+    Swap();
+    EXPECT_EQ(home, d.LabScore[0]->geometry());
+    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+}
+
+TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
+    Swap();
+    Points(0, 3);
+    a.f.dialogs.Wait(a.f.dialogs.Shown.first(), Answer::No);
+    a.f.dialogs.Wait(QStringLiteral(
+        "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
+        "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
+        "partita."));
+    console.newMatchFromButton();
+    EXPECT_FALSE(HomeOnLeft());
+    EXPECT_TRUE(console.match().History.isEmpty());
+    a.f.dialogs.Wait(a.f.dialogs.Shown.first(), Answer::Si);
+    a.f.dialogs.ExpectFile(QString());
+    console.loadMatchFromButton();
+    EXPECT_TRUE(HomeOnLeft());
+}
+
+TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
+    Swap();
+    const int under = d.LabScore[0]->geometry().bottom();
+    a.f.dialogs.Wait(ZoomWarning);
+    console.zoomIn();
+    EXPECT_EQ(1, console.Modulo().TowardsDisplay);
+    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    EXPECT_TRUE(HomeOnLeft());
+    EXPECT_NEAR(under, d.LabScore[0]->geometry().bottom(), 1) << "the score grows upwards";
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
+}
+
+TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) {
+    BandWithout();
+    Swap();
+    a.f.dialogs.Wait(ZoomWarning);
+    console.zoomIn();
+    EXPECT_EQ(1, console.Modulo().TowardsDisplay);
+    EXPECT_FALSE(HomeOnLeft());
+}
+
+TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
+    for (bool plus : {true, false}) {
+        console.Form_Load();
+        int steps = 0;
+        while (a.f.dialogs.Signals == 0 && steps < 60) {
+            plus ? console.zoomIn() : console.zoomOut();
+            ++steps;
+        }
+        ASSERT_EQ(1, a.f.dialogs.Signals) << plus;
+        const QRect points = d.LabScore[0]->geometry();
+        const QRect logo = d.headerLogo->geometry();
+        plus ? console.zoomIn() : console.zoomOut();
+        EXPECT_EQ(2, a.f.dialogs.Signals);
+        EXPECT_EQ(points, d.LabScore[0]->geometry());
+        EXPECT_EQ(logo, d.headerLogo->geometry());
+        a.f.dialogs.Signals = 0;
+    }
+}
+
+TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
+    BandWithout();
+    const double points = d.LabScore[0]->font().pointSizeF();
+    console.toggleZoomAll();
+    EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllButton->text());
+    constexpr double DrawingFont = 63.75;
+    EXPECT_GT(d.LabScore[0]->font().pointSizeF(), 2 * DrawingFont);
+    EXPECT_EQ(d.LabScore[0]->y(), d.scoreFrames[0]->y());
+    for (QLabel* slot : d.sponsorSlots) {
+        slot->show();
+    }
+    console.toggleZoomAll();
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
+    EXPECT_DOUBLE_EQ(points, d.LabScore[0]->font().pointSizeF());
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1)
+        << "the band-off layout: half the display each";
+    for (QLabel* slot : d.sponsorSlots) {
+        EXPECT_TRUE(slot->isHidden());
+    }
+}
+
+TEST_F(ZoomScenario, FullScreenAndSaveSettingsStoreThePosition) {
+    d.move(300, 150);
+    console.saveDisplayPosition();
+    EXPECT_EQ(QStringLiteral("2250"), a.f.settings.values.value(QStringLiteral("Top")));
+    EXPECT_EQ(QStringLiteral("4500"), a.f.settings.values.value(QStringLiteral("Left")));
+    EXPECT_EQ(QStringLiteral("0"), a.f.settings.values.value(QStringLiteral("FullScreen")));
+    console.putDisplayFullScreen();
+    EXPECT_TRUE(d.isFullScreen()) << "no frame, no title bar";
+    EXPECT_TRUE(a.f.settings.values.contains(QStringLiteral("Top")));
+    EXPECT_EQ(QStringLiteral("1"), a.f.settings.values.value(QStringLiteral("FullScreen")));
+}
+
+TEST_F(ZoomScenario, FullScreenOnTheFirstScreenComesBackThereAtTheNextStart) {
+    d.move(0, 0);
+    console.putDisplayFullScreen();
+    const auto memory = a.f.settings.values;
+    ASSERT_EQ(QStringLiteral("0"), memory.value(QStringLiteral("Left")));
+    ConsoleWindow after(a.f.platform);
+    after.Form_Load();
+    EXPECT_TRUE(after.Display().isFullScreen());
+    EXPECT_EQ(QPoint(0, 0), after.Display().pos());
+}
+
+} // namespace
