@@ -30,14 +30,14 @@ Environment& Data() {
 
 struct Console {
     Console() : console(Data().f.platform) {
-        console.Form_Load();
+        console.load();
         console.show();
         console.teamLists[0]->setCurrentRow(console.teamLists[0]->row(
             console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first()));
         console.doubleClick(0);
         DisplayWindow& d = console.Display();
         d.resize(1920, 1080);
-        d.Form_Resize();
+        d.layOutControls();
         d.PreparedPhotos().Wait();
         d.PreparedSponsors().Wait();
         QApplication::processEvents();

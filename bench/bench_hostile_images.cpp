@@ -38,12 +38,12 @@ void BM_HostileSponsorManager(benchmark::State& state) {
                            testCase.data);
     }
     ConsoleWindow console(a.f.platform);
-    console.Form_Load();
-    Modulo1 modulo = console.Modulo();
+    console.load();
+    CommonSettings common = console.Modulo();
     Durations durations;
     for (auto _ : state) {
         durations.Begin();
-        SponsorManager handling({modulo, a.f.platform, console.Display(), [] {}});
+        SponsorManager handling({common, a.f.platform, console.Display(), [] {}});
         durations.Stop();
     }
     durations.BringBack(state);

@@ -22,7 +22,7 @@ namespace {
 struct LiveConsole : ConsoleLive {
     explicit LiveConsole(int clients) {
         a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
-        console.Form_Load();
+        console.load();
         Match& p = console.match();
         for (int i = 0; i < 250; ++i) {
             p.History.append(PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));

@@ -48,11 +48,11 @@ Environment& Data() {
 void Memory(benchmark::State& state, QSize screen) {
     Environment& a = Data();
     ConsoleWindow console(a.f.platform);
-    console.Form_Load();
+    console.load();
     console.show();
     DisplayWindow& d = console.Display();
     d.resize(screen);
-    d.Form_Resize();
+    d.layOutControls();
     for (int side = 0; side < 2; ++side) {
         const QString name = side == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
         console.teamLists[side]->setCurrentItem(console.teamLists[side]->findItems(name, Qt::MatchExactly).first());

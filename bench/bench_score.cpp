@@ -15,7 +15,7 @@ void ClickPoint(benchmark::State& state, bool draw, int diskDelay = 0) {
     Environment a;
     a.f.disk.delayMs = diskDelay;
     ConsoleWindow console(a.f.platform);
-    console.Form_Load();
+    console.load();
     console.show();
     Match& p = console.match();
     for (int i = 0; i < 250; ++i) {

@@ -27,11 +27,11 @@ void BM_ChooseLargeTeam(benchmark::State& state) {
     Environment::CreateFile(folder + QStringLiteral("/team.csv"), roster);
 
     ConsoleWindow console(a.f.platform);
-    console.Form_Load();
+    console.load();
     console.show();
     DisplayWindow& d = console.Display();
     d.resize(1920, 1080);
-    d.Form_Resize();
+    d.layOutControls();
     console.teamLists[0]->setCurrentItem(console.teamLists[0]->findItems(QStringLiteral("Grande"),
                                                                 Qt::MatchExactly)
                                          .first());

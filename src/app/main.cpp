@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
         console.raise();
         console.activateWindow();
     });
-    console.Form_Load();
+    console.load();
     console.show();
     console.ResumeIfInterrupted();
     return QApplication::exec();

@@ -2,7 +2,7 @@
 
 #include "platform/Folders.h"
 #include "platform/Settings.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/Numbers.h"
 
 #include <QDir>
@@ -26,7 +26,7 @@ QString DecideDataFolder(const Folders& folders, const QString& programFolder) {
     return programFolder;
 }
 
-StartupValues ReadSettings(const Settings& imp, Modulo1& m) {
+StartupValues ReadSettings(const Settings& imp, CommonSettings& m) {
     StartupValues v;
     m.SponsorBar = 1;
     m.Languages.CurrentLanguage = imp.Read(QStringLiteral("Language"));

@@ -9,7 +9,7 @@
 
 class Settings;
 class Folders;
-struct Modulo1;
+struct CommonSettings;
 
 // Documents/Brivanta when its Teams/Home holds a file, else the program folder (for an
 // installed program, the user's data folder).
@@ -39,7 +39,7 @@ struct LiveSettings {
 LiveSettings ReadLive(const Settings& settings);
 
 // Reads every key into the module (defaults where a value does not convert).
-StartupValues ReadSettings(const Settings& settings, Modulo1& m);
+StartupValues ReadSettings(const Settings& settings, CommonSettings& m);
 
 // Where the display opens maximised: the stored point when a screen still holds it,
 // else the first screen's corner, so a removed screen never hides the scoreboard.

@@ -64,9 +64,9 @@ std::optional<Action> KeysMap::ActionOf(const QString& key) const {
 }
 
 std::optional<Action> KeysMap::Assign(Action a, const QString& key) {
-    const auto altra = ActionOf(key);
-    if (altra && *altra != a) {
-        return altra;
+    const auto other = ActionOf(key);
+    if (other && *other != a) {
+        return other;
     }
     keys_[static_cast<std::size_t>(a)] = key;
     return std::nullopt;

@@ -20,7 +20,7 @@ std::optional<QString> TickClock(ClockLoop& c, int currentSet,
 // tick 300 and is parked below the display at tick 400.
 struct ScrollStep {
     int Top;
-    bool Fine;
+    bool Finished;
 };
 ScrollStep Scroll(int& tickPanel, int top, int displayHeight);
 

@@ -43,13 +43,13 @@ bool MatchPoint(int totalSets, int leadingSide, const QString& code) {
 }
 
 bool ConcludedMatch(int totalSets, const QString& code) {
-    static const QStringList fine5{"30", "31", "32", "03", "13", "23"};
-    static const QStringList fine3{"20", "21", "02", "12"};
+    static const QStringList setEndsOfFive{"30", "31", "32", "03", "13", "23"};
+    static const QStringList setEndsOfThree{"20", "21", "02", "12"};
     switch (totalSets) {
     case 5:
-        return fine5.contains(code);
+        return setEndsOfFive.contains(code);
     case 3:
-        return fine3.contains(code);
+        return setEndsOfThree.contains(code);
     case 1:
         return true;
     default:

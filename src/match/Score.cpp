@@ -5,7 +5,7 @@
 #include "match/History.h"
 #include "match/MatchView.h"
 #include "shared/Language.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/Numbers.h"
 #include "teams/Searches.h"
 
@@ -19,14 +19,14 @@ bool RefusedCode(const QString& code) {
     return code != QStringLiteral("E") && !code.isEmpty() && NumericValue(code) == 0;
 }
 
-void SetPointOMatchPoint(Match& p, const Modulo1& m, MatchView& v) {
+void SetPointOMatchPoint(Match& p, const CommonSettings& m, MatchView& v) {
     DecideBanner(p, m.Languages);
     if (p.Display.Banner && !ValidTotalSets(p.TotalSets)) {
         v.Warning(QStringLiteral("Error number of sets =") + QString::number(p.TotalSets));
     }
 }
 
-void ShowScorer(Match& p, int side, int type, const PointRequest& r, const Modulo1& m,
+void ShowScorer(Match& p, int side, int type, const PointRequest& r, const CommonSettings& m,
                      MatchView& v) {
     const QString& team = p.TeamName[side];
     p.ScorerPhoto = AthletePhoto(TeamFolder(m.DataFolder, team), p.ScorerNumber);
@@ -47,7 +47,7 @@ void ShowScorer(Match& p, int side, int type, const PointRequest& r, const Modul
     v.StartScroll();
 }
 
-void FineSet(Match& p, int pointsForWin, const QString& wallNow, const Modulo1& m,
+void CloseSet(Match& p, int pointsForWin, const QString& wallNow, const CommonSettings& m,
              MatchView& v) {
     const int home = p.CurrentScore[0];
     const int guests = p.CurrentScore[1];
@@ -81,7 +81,7 @@ void FineSet(Match& p, int pointsForWin, const QString& wallNow, const Modulo1& 
 
 } // namespace
 
-bool ScorePoint(Match& p, const PointRequest& r, const Modulo1& m, MatchView& v) {
+bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchView& v) {
     const int side = r.Index <= 1 ? 0 : 1;
     const int other = 1 - side;
     const bool added = r.Index == 0 || r.Index == 3;
@@ -150,7 +150,7 @@ bool ScorePoint(Match& p, const PointRequest& r, const Modulo1& m, MatchView& v)
         p.ScorerNumber.clear();
         p.ScorerName.clear();
     }
-    FineSet(p, pointsForWin, wallNow, m, v);
+    CloseSet(p, pointsForWin, wallNow, m, v);
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include <array>
 
 struct Match;
-struct Modulo1;
+struct CommonSettings;
 class LanguageTable;
 class MatchView;
 
@@ -19,7 +19,7 @@ struct PointRequest {
 
 // One click of a score button, every rule in order.
 // False when the click was refused and changed no point.
-bool ScorePoint(Match& p, const PointRequest& r, const Modulo1& m, MatchView& v);
+bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchView& v);
 
 // The set point / match point banner from the score as it stands now. Whatever moves the score
 // (a point, Undo, a rollback, a loaded file) decides it here, so the display, the live state

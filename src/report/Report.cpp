@@ -67,9 +67,9 @@ std::vector<SummaryLine> Athletes(const Roster& roster, int side, const std::vec
     return lines;
 }
 
-std::optional<int> Minutes(const QString& start, const QString& fine) {
+std::optional<int> Minutes(const QString& start, const QString& end) {
     const QTime a = QTime::fromString(start, QStringLiteral("H:mm"));
-    const QTime b = QTime::fromString(fine, QStringLiteral("H:mm"));
+    const QTime b = QTime::fromString(end, QStringLiteral("H:mm"));
     if (!a.isValid() || !b.isValid()) {
         return std::nullopt;
     }
@@ -133,7 +133,7 @@ Report BuildReport(const Match& p, const QDate& data, const LanguageTable& langu
         ReportSet s;
         s.Number = n;
         QString start;
-        QString fine;
+        QString end;
         for (const HistoryEvent& e : events) {
             if (e.Set != n) {
                 continue;
@@ -141,7 +141,7 @@ Report BuildReport(const Match& p, const QDate& data, const LanguageTable& langu
             if (start.isEmpty()) {
                 start = e.Now;
             }
-            fine = e.Now;
+            end = e.Now;
             if (e.Type == HistoryEvent::Kind::Time) {
                 s.Times.push_back({static_cast<int>(s.Progression.size()), e.Side});
             } else if (e.Type != HistoryEvent::Kind::SetStart) {
@@ -157,7 +157,7 @@ Report BuildReport(const Match& p, const QDate& data, const LanguageTable& langu
         const int goal = PointsToWin(p.TotalSets, n, p.SetPoints, p.TieBreakPoints);
         if (SetConcluded(s.Final[0], s.Final[1], goal)) {
             s.Winner = s.Final[0] > s.Final[1] ? 0 : 1;
-            s.Minutes = Minutes(start, fine);
+            s.Minutes = Minutes(start, end);
         }
         int side = -1;
         int series = 0;

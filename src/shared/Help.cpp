@@ -1,15 +1,15 @@
 #include "shared/Help.h"
 
 #include "platform/Shell.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-void OpenHelp(const Modulo1& modulo, Shell& shell, const char* page) {
+void OpenHelp(const CommonSettings& common, Shell& shell, const char* page) {
     const QString path =
-        QDir(modulo.ProgramFolder)
-            .filePath(QString::fromLatin1(page) + modulo.Languages.CurrentLanguage +
+        QDir(common.ProgramFolder)
+            .filePath(QString::fromLatin1(page) + common.Languages.CurrentLanguage +
                       QStringLiteral(".htm"));
     if (QFileInfo::exists(path)) {
         shell.Open(path);

@@ -8,8 +8,8 @@ constexpr size_t SoughtLines = 50;
 
 const Athlete* Find(const Roster& roster, const QString& number) {
     const QString sought = number.trimmed().toUpper();
-    const size_t fine = std::min(roster.size(), SoughtLines);
-    for (size_t i = 0; i < fine; ++i) {
+    const size_t end = std::min(roster.size(), SoughtLines);
+    for (size_t i = 0; i < end; ++i) {
         if (roster[i].Number.trimmed().toUpper() == sought) {
             return &roster[i];
         }

@@ -19,9 +19,9 @@ const char* const Roles[] = {"1-Alzatore", "2-Centrale", "3-Libero", "4-Opposto"
 
 // The text before the first ";" (all of it when there is none), and what follows it.
 QString Court(QString& rest) {
-    const qsizetype fine = rest.indexOf(u';');
-    const QString court = (fine < 0 ? rest : rest.left(fine)).trimmed();
-    rest = fine < 0 ? QString() : rest.mid(fine + 1).trimmed();
+    const qsizetype end = rest.indexOf(u';');
+    const QString court = (end < 0 ? rest : rest.left(end)).trimmed();
+    rest = end < 0 ? QString() : rest.mid(end + 1).trimmed();
     return court;
 }
 

@@ -53,7 +53,7 @@ TEST(ScrollTest, RisesStaysSinksAndParks) {
         if (i == 299) {
             EXPECT_EQ(0, top) << "up until tick 299";
         }
-        EXPECT_EQ(i == 400, p.Fine) << i;
+        EXPECT_EQ(i == 400, p.Finished) << i;
     }
     EXPECT_EQ(27, ticksToTop) << "ceil(6720 / 250)";
     EXPECT_EQ(height + 300, top);

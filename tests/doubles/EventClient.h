@@ -13,9 +13,9 @@ public:
     explicit EventClient(quint16 port) {
         connect(&socket, &QTcpSocket::readyRead, this, [this] {
             buffer += socket.readAll();
-            for (qsizetype fine; (fine = buffer.indexOf("\n\n")) >= 0;) {
-                const QByteArray event = buffer.left(fine);
-                buffer.remove(0, fine + 2);
+            for (qsizetype end; (end = buffer.indexOf("\n\n")) >= 0;) {
+                const QByteArray event = buffer.left(end);
+                buffer.remove(0, end + 2);
                 const qsizetype data = event.indexOf("data: ");
                 if (data >= 0) {
                     last = QJsonDocument::fromJson(event.mid(data + 6)).object();

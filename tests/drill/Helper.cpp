@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     UnattendedPlatform doubles(QString::fromLocal8Bit(argv[1]));
     ConsoleWindow console(doubles.platform);
-    console.Form_Load();
+    console.load();
     std::mt19937 testCase(static_cast<std::mt19937::result_type>(std::atol(argv[2])));
     const int steps = std::atoi(argv[3]);
     std::printf("pronto\n");

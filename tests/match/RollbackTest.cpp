@@ -228,9 +228,9 @@ struct UndoSetEndCase {
     std::array<int, 2> won;
 };
 
-class UndoFineSetTest : public ::testing::TestWithParam<UndoSetEndCase> {};
+class UndoSetEndTest : public ::testing::TestWithParam<UndoSetEndCase> {};
 
-TEST_P(UndoFineSetTest, UndoRightAfterASetTakesItsWinningPointBack) {
+TEST_P(UndoSetEndTest, UndoRightAfterASetTakesItsWinningPointBack) {
     Match p;
     DefaultRules(p);
     p.History = GetParam().history;
@@ -245,7 +245,7 @@ TEST_P(UndoFineSetTest, UndoRightAfterASetTakesItsWinningPointBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Set, UndoFineSetTest,
+    Set, UndoSetEndTest,
     ::testing::Values(
         UndoSetEndCase{{"(1) 0 -  0 - 15:00 - 0_0", "(1)24 - 20 - 15:00 - H_N_0",
                          "(1)25 - 20 - 15:00 - H_N_0", "(2) 0 -  0 - 15:00 - 0_0"},

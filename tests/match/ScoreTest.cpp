@@ -1,7 +1,7 @@
 #include "match/Match.h"
 #include "match/Score.h"
 #include "match/MatchView.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 
 #include "doubles/Printing.h"
 
@@ -20,14 +20,14 @@ public:
     void StartScroll() override { ++scrolls; }
     void Cheer(int type) override { cheers.push_back(type); }
     void OpenCourtChange() override { ++courtChanges; }
-    void MatchEnd() override { ++fini; }
+    void MatchEnd() override { ++matchEnds; }
     void RefusedCode(int side) override { refused.push_back(side); }
 
     Match* match = nullptr;
     QStringList warnings;
     std::vector<int> cheers;
     std::vector<int> refused;
-    int blocks = 0, blinks = 0, scrolls = 0, courtChanges = 0, fini = 0;
+    int blocks = 0, blinks = 0, scrolls = 0, courtChanges = 0, matchEnds = 0;
 };
 
 constexpr int HomePlus = 0, HomeMinus = 1, MinusGuests = 2, PlusGuests = 3;
@@ -68,7 +68,7 @@ protected:
     }
 
     Match p;
-    Modulo1 m;
+    CommonSettings m;
     RecordedView view;
 };
 
@@ -250,7 +250,7 @@ TEST_P(WholeMatchTest, PlaysToTheWinnerMessage) {
     EXPECT_EQ(QStringList{QStringLiteral("Partita vinta da: ") + QString::fromUtf8(c.winner)},
               view.warnings);
     EXPECT_EQ(1, p.FinishedMatch);
-    EXPECT_EQ(1, view.fini);
+    EXPECT_EQ(1, view.matchEnds);
     EXPECT_EQ(c.lastSet, p.CurrentSet);
     EXPECT_EQ(QString::fromUtf8(c.display[0]), p.Display.Points[0]);
     EXPECT_EQ(QString::fromUtf8(c.display[1]), p.Display.Points[1]);

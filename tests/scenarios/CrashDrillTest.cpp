@@ -28,7 +28,7 @@ std::vector<QByteArray> CopiesAwaited(const QString& folder) {
     QDir().mkpath(folder);
     UnattendedPlatform doubles(folder);
     ConsoleWindow console(doubles.platform);
-    console.Form_Load();
+    console.load();
     std::mt19937 testCase(Seed);
     std::vector<QByteArray> copies{QByteArray()};
     for (int n = 1; n <= Steps; ++n) {

@@ -46,7 +46,7 @@ TEST_F(DisplayScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
     ASSERT_TRUE(image.save(photo, "JPG"));
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/team.csv"),
                        "7;Rossi;Mario;2-Centrale;C\r\n");
-    console.Form_Load();
+    console.load();
     console.teamLists[0]->setCurrentItem(
         console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
     console.chooseTeam(0);
@@ -66,20 +66,20 @@ TEST_F(DisplayScenario, BannerBlinksOnlyWhileDue) {
     Points(0, 24);
     ASSERT_EQ(1, console.match().SetPointState);
     const bool before = d.bannerIcon->isVisible();
-    console.TimerFrames_Timer();
+    console.framesTick();
     EXPECT_NE(before, d.bannerIcon->isVisible());
     console.match().SetPointState = 0;
     const bool still = d.bannerIcon->isVisible();
-    console.TimerFrames_Timer();
+    console.framesTick();
     EXPECT_EQ(still, d.bannerIcon->isVisible());
 }
 
 TEST_F(DisplayScenario, MarkerBorderTakesThePaletteInTurn) {
     d.show();
     Points(3, 1);
-    console.TimerFrames_Timer();
+    console.framesTick();
     EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
-    console.TimerFrames_Timer();
+    console.framesTick();
     EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
 }
 
@@ -93,7 +93,7 @@ TEST_F(DisplayScenario, LivePreviewFollowsTheDisplay) {
 
 TEST_F(DisplayScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
     a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
-    console.Form_Load();
+    console.load();
     console.sponsorHeightTick();
     EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1);
     EXPECT_FALSE(console.SponsorHeightTimer.isActive());

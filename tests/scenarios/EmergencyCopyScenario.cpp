@@ -25,7 +25,7 @@ QByteArray Content(const QString& path) {
 
 class EmergencyCopyScenario : public ::testing::Test {
 protected:
-    EmergencyCopyScenario() { console.Form_Load(); }
+    EmergencyCopyScenario() { console.load(); }
     Environment a;
     ConsoleWindow console{a.f.platform};
 };
@@ -74,7 +74,7 @@ TEST(EmergencyCopyOnFullDisk, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWhy
     Environment a;
     a.f.folders.temporary = disk.path();
     ConsoleWindow console{a.f.platform};
-    console.Form_Load();
+    console.load();
     for (int i = 0; i < 3; ++i) {
         console.changeScore(0);
     }

@@ -120,7 +120,7 @@ protected:
     // A fresh console after a crash, on the same temporary folder.
     std::unique_ptr<ConsoleWindow> Restart() {
         auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
-        fresh->Form_Load();
+        fresh->load();
         return fresh;
     }
 };

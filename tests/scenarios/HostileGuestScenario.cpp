@@ -37,7 +37,7 @@ protected:
         QByteArray photo("\xFF\xD8\xFF\xE0", 4);
         photo.append(QByteArray(200 * 1024, 'p'));
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/7.jpg"), photo);
-        console.Form_Load();
+        console.load();
         EXPECT_TRUE(console.Live().Start(0, false));
         port = console.Live().Port();
         console.RemoteControl().Safety().SetPort(port);

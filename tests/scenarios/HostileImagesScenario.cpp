@@ -24,7 +24,7 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
                              "Sponsors/a.jpg", "Sponsors/b.gif", "Sponsors/HEADER_LOGO.jpg"}) {
         Write(QString::fromLatin1(file));
     }
-    console.Form_Load();
+    console.load();
     d.resize(1280, 720);
     console.teamLists[0]->setCurrentItem(console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
     console.chooseTeam(0);

@@ -41,7 +41,7 @@ protected:
     LiveScenario() {
         // The stored port stays off: the test takes a free one on loopback.
         a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
-        console.Form_Load();
+        console.load();
         EXPECT_TRUE(console.Live().Start(0, false));
         port = console.Live().Port();
     }
@@ -173,8 +173,8 @@ TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
         QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +
         QString::number(port));
     ConsoleWindow second(p2);
-    second.Form_Load();
-    second.Form_Load();
+    second.load();
+    second.load();
     EXPECT_FALSE(second.Live().Active());
     second.changeScore(0);
     EXPECT_EQ(QStringLiteral("1"), second.LabScore[0]->text());

@@ -26,7 +26,7 @@ protected:
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
                            "12;Neri;Paolo;3-Libero;C\r\n");
         auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
-        fresh->Form_Load();
+        fresh->load();
         return fresh;
     }
     void Choose(int side, const QString& name) {

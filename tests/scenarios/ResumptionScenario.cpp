@@ -20,7 +20,7 @@ class ResumptionScenario : public ::testing::Test {
 protected:
     std::unique_ptr<ConsoleWindow> Start() {
         auto c = std::make_unique<ConsoleWindow>(a.f.platform);
-        c->Form_Load();
+        c->load();
         return c;
     }
     // A run that scored and then died without "Esci".
@@ -43,7 +43,7 @@ protected:
                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
     // A one-set match to two points, won by home.
-    void Vinci(ConsoleWindow& c) {
+    void WinOneSetMatch(ConsoleWindow& c) {
         c.match().TotalSets = 1;
         c.match().SetPoints = 2;
         a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Locali"));
@@ -131,7 +131,7 @@ TEST_F(ResumptionScenario, NothingIsAskedAfterExitOrForAFinishedOrEmptyMatch) {
     // A finished match.
     {
         auto c = Start();
-        Vinci(*c);
+        WinOneSetMatch(*c);
         EXPECT_TRUE(c->WaitForCopy());
     }
     Start()->ResumeIfInterrupted();
@@ -155,7 +155,7 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::Si);
     c->toggleLock();
     // Ended.
-    Vinci(*c);
+    WinOneSetMatch(*c);
     ASSERT_TRUE(c->Backups().Wait(5000));
     const QStringList copies = Copies();
     ASSERT_EQ(4, copies.size()) << copies.join(u'|').toStdString();

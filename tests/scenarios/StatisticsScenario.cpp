@@ -15,7 +15,7 @@ protected:
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"),
                            "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
         auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
-        fresh->Form_Load();
+        fresh->load();
         fresh->teamLists[0]->setCurrentItem(fresh->teamLists[0]->findItems("Lupi", Qt::MatchExactly).first());
         fresh->doubleClick(0);
         return fresh;
@@ -78,14 +78,14 @@ TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
         Point(0);
     }
     EXPECT_TRUE(console->TimerStat.isActive());
-    console->TimerStat_Timer();
+    console->statisticsTick();
     EXPECT_EQ(0, console->statisticsChoiceList->currentRow());
-    console->TimerStat_Timer();
+    console->statisticsTick();
     EXPECT_EQ(1, console->statisticsChoiceList->currentRow());
-    console->TimerStat_Timer();
+    console->statisticsTick();
     EXPECT_EQ(2, console->statisticsChoiceList->currentRow());
     EXPECT_TRUE(console->TimerStat.isActive());
-    console->TimerStat_Timer();
+    console->statisticsTick();
     EXPECT_FALSE(console->TimerStat.isActive()) << "set 3 has no result: the cycle ends";
     console->statisticsChoiceList->setCurrentRow(3);
     console->showStatistics();

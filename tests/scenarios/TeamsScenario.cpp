@@ -21,7 +21,7 @@ protected:
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
                            "12;Neri;Paolo;3-Libero;C\r\n");
         console = std::make_unique<ConsoleWindow>(a.f.platform);
-        console->Form_Load();
+        console->load();
     }
     void Choose(int side, const QString& name) {
         const auto items = console->teamLists[side]->findItems(name, Qt::MatchExactly);
@@ -107,13 +107,13 @@ TEST_F(TeamsScenario, ALoadedMatchChoosesItsTeams) {
     const QString path = a.root.filePath(QStringLiteral("p.txt"));
     a.f.dialogs.ExpectFile(path);
     console->saveMatch();
-    auto altra = std::make_unique<ConsoleWindow>(a.f.platform);
-    altra->Form_Load();
+    auto other = std::make_unique<ConsoleWindow>(a.f.platform);
+    other->load();
     a.f.dialogs.ExpectFile(path);
-    altra->loadMatch();
-    EXPECT_EQ(QStringLiteral("Lupi"), altra->teamNameLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), altra->Display().guestsNameLabel->text());
-    EXPECT_EQ(2, altra->rosterLists[1]->count());
+    other->loadMatch();
+    EXPECT_EQ(QStringLiteral("Lupi"), other->teamNameLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), other->Display().guestsNameLabel->text());
+    EXPECT_EQ(2, other->rosterLists[1]->count());
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 // A started console on a temporary program folder, with every platform service a double.
 class TestConsole : public ::testing::Test {
 protected:
-    TestConsole() { console.Form_Load(); }
+    TestConsole() { console.load(); }
 
     void Points(int index, int howMany) {
         for (int i = 0; i < howMany; ++i) {

@@ -36,7 +36,7 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
     const QString user = a.f.folders.user;
 
     ConsoleWindow console(a.f.platform);
-    console.Form_Load();
+    console.load();
     EXPECT_EQ(user, console.Modulo().DataFolder);
     EXPECT_FALSE(console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
         << "the sample teams, from the seeded folder";

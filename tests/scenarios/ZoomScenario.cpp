@@ -12,7 +12,7 @@ protected:
     bool HomeOnLeft() const { return d.LabScore[0]->x() < d.LabScore[1]->x(); }
     void BandWithout() {
         a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
-        console.Form_Load();
+        console.load();
         console.sponsorHeightTick();
     }
 };
@@ -72,7 +72,7 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) 
 
 TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
     for (bool plus : {true, false}) {
-        console.Form_Load();
+        console.load();
         int steps = 0;
         while (a.f.dialogs.Signals == 0 && steps < 60) {
             plus ? console.zoomIn() : console.zoomOut();
@@ -128,7 +128,7 @@ TEST_F(ZoomScenario, FullScreenOnTheFirstScreenComesBackThereAtTheNextStart) {
     const auto memory = a.f.settings.values;
     ASSERT_EQ(QStringLiteral("0"), memory.value(QStringLiteral("Left")));
     ConsoleWindow after(a.f.platform);
-    after.Form_Load();
+    after.load();
     EXPECT_TRUE(after.Display().isFullScreen());
     EXPECT_EQ(QPoint(0, 0), after.Display().pos());
 }

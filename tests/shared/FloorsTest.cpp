@@ -20,19 +20,19 @@ const QStringList ModuleOrder{"teams", "match", "stats", "sound", "display", "sp
 
 struct Place {
     int plan = 0;  // 1 ground, 2 logic, 3 windows, 4 app
-    int modulo = 0; // order among the modules of logic and windows; shared and platform are 0
+    int common = 0; // order among the modules of logic and windows; shared and platform are 0
 };
 
 Place PlaceOf(const QString& relative) {
-    const QString modulo = relative.section(u'/', 0, 0);
+    const QString common = relative.section(u'/', 0, 0);
     const bool window = relative.contains(QStringLiteral("/ui/")) || relative.startsWith(QStringLiteral("platform/qt/"));
-    if (modulo == QStringLiteral("app")) {
+    if (common == QStringLiteral("app")) {
         return {4, 0};
     }
-    if (modulo == QStringLiteral("shared") || modulo == QStringLiteral("platform")) {
+    if (common == QStringLiteral("shared") || common == QStringLiteral("platform")) {
         return {window ? 3 : 1, 0};
     }
-    return {window ? 3 : 2, static_cast<int>(ModuleOrder.indexOf(modulo)) + 1};
+    return {window ? 3 : 2, static_cast<int>(ModuleOrder.indexOf(common)) + 1};
 }
 
 TEST(FloorsTest, NoIncludeRunsUpward) {
@@ -44,7 +44,7 @@ TEST(FloorsTest, NoIncludeRunsUpward) {
     while (file.hasNext()) {
         const QString relative = root.relativeFilePath(file.next());
         const Place from = PlaceOf(relative);
-        ASSERT_GE(from.modulo, 0) << relative.toStdString() << ": a folder the floors do not know";
+        ASSERT_GE(from.common, 0) << relative.toStdString() << ": a folder the floors do not know";
         const auto text = ReadTextFile(root.filePath(relative), 1 << 22);
         ASSERT_TRUE(text);
         for (auto m = include.globalMatch(text->join(u'\n')); m.hasNext();) {
@@ -54,7 +54,7 @@ TEST(FloorsTest, NoIncludeRunsUpward) {
             }
             const Place a = PlaceOf(included);
             ++checked;
-            const bool rises = a.plan > from.plan || (a.plan == from.plan && a.modulo > from.modulo);
+            const bool rises = a.plan > from.plan || (a.plan == from.plan && a.common > from.common);
             EXPECT_FALSE(rises) << relative.toStdString() << " includes " << included.toStdString();
         }
     }

@@ -189,13 +189,13 @@ const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19
     } else if (choice < 965) {
         console.statisticsChoiceList->setCurrentRow(between(0, console.statisticsChoiceList->count() - 1));
         console.showStatistics(); name = "statistics";
-        console.TimerStat_Timer();
+        console.statisticsTick();
     } else if (choice < 980) {
         console.showLeadingTeam(); name = "leading team and last points";
         console.showLastPoints();
     } else {
         console.displayTick(); name = "timers";
-        console.TimerFrames_Timer();
+        console.framesTick();
         console.Display().clockTick();
         console.Display().sponsorTick();
         for (int i = 0; i < 50; ++i) {
@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
                             process, audio,        modal,   live,     disk};
 
     ConsoleWindow console(platform);
-    console.Form_Load();
+    console.load();
     std::mt19937 testCase(seed);
     Checks control;
     control.match = &console.match();
@@ -268,19 +268,19 @@ int main(int argc, char** argv) {
             heapAfterWarmUp = HeapKb(console);
         }
     }
-    const long fine = RssKb();
-    const long heapFine = HeapKb(console);
+    const long end = RssKb();
+    const long heapEnd = HeapKb(console);
     std::printf("actions %d, seed %u, violations %d, history lines at the end %d\n", actions, seed,
                 control.violations, static_cast<int>(console.match().History.size()));
     std::printf("RSS start %ld KB, after warm-up %ld KB, end %ld KB\n", start, afterWarmUp,
-                fine);
+                end);
     std::printf("heap in use (picture caches emptied) start %ld KB, after warm-up %ld KB, end "
                 "%ld KB, growth after warm-up %ld KB\n",
-                heapStart, heapAfterWarmUp, heapFine, heapFine - heapAfterWarmUp);
+                heapStart, heapAfterWarmUp, heapEnd, heapEnd - heapAfterWarmUp);
     // A run of hours must not keep what it no longer needs.
     constexpr long MaxGrowthKb = 5 * 1024;
     const bool stableMemory = !MeasurableMemory || heapStart < 0 ||
-                                heapFine - heapAfterWarmUp < MaxGrowthKb;
+                                heapEnd - heapAfterWarmUp < MaxGrowthKb;
     if (!stableMemory) {
         std::printf("memory grew by more than %ld KB\n", MaxGrowthKb);
     }

@@ -1,14 +1,14 @@
 #include "console/ui/AboutBox.h"
 
 #include "platform/Shell.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/Product.h"
 #include "shared/ui/Drawing.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 
-AboutBox::AboutBox(const Modulo1& modulo, Shell& shell) : modulo_(modulo), shell_(shell) {
+AboutBox::AboutBox(const CommonSettings& common, Shell& shell) : common_(common), shell_(shell) {
     setObjectName(QStringLiteral("AboutBox"));
     setModal(true);
     resize(TwipsInPixel(9615), TwipsInPixel(6270));
@@ -38,16 +38,16 @@ AboutBox::AboutBox(const Modulo1& modulo, Shell& shell) : modulo_(modulo), shell
     connect(okButton, &QPushButton::clicked, this, [this] { closeBox(); });
 }
 
-void AboutBox::Form_Load() {
+void AboutBox::load() {
     setWindowTitle(QStringLiteral("About Brivanta"));
     lblTitle->setText(QStringLiteral("Brivanta"));
     lblVersion->setText(QStringLiteral("Version ") + VersionText(ProgramVersion()));
-    lblDescription->setText(modulo_.Translate(QStringLiteral(
+    lblDescription->setText(common_.Translate(QStringLiteral(
         "Brivanta è un tabellone multimediale per la pallavolo: due schermi, gestione delle "
         "squadre, loghi, foto degli atleti, immagini degli sponsor e statistiche della partita. "
         "Basta un televisore collegato al computer.")));
     contactLink->setText(ContactAddress());
-    creditsLabel->setText(modulo_.Translate(
+    creditsLabel->setText(common_.Translate(
         QStringLiteral("Non esitare a contattarmi per qualsiasi  <----- problema o consiglio")));
 }
 

@@ -4,16 +4,16 @@
 #include <QLabel>
 #include <QPushButton>
 
-struct Modulo1;
+struct CommonSettings;
 class Shell;
 
 // The about box: name, version, what the program does, and how to reach its maker.
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    AboutBox(const Modulo1& modulo, Shell& shell);
+    AboutBox(const CommonSettings& common, Shell& shell);
 
-    void Form_Load();
+    void load();
     void openContact();
     void closeBox();
 
@@ -30,6 +30,6 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    const Modulo1& modulo_;
+    const CommonSettings& common_;
     Shell& shell_;
 };

@@ -2,7 +2,7 @@
 
 // Every caption, tooltip and menu text of the console, through the language table.
 void ConsoleWindow::Captions() {
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     const QString dots = QStringLiteral(" ...");
     scoreButtons[0]->setToolTip(t("Assegna un punto ai locali"));
     scoreButtons[1]->setToolTip(t("Toglie un punto ai locali"));
@@ -73,7 +73,7 @@ void ConsoleWindow::Captions() {
     statisticsMenu->setTitle(t("Statistiche e show") + dots);
     matchStatisticsAction->setText(t("Partita"));
     for (int i = 0; i < 5; ++i) {
-        setStatisticsActions[i]->setText(modulo_.Translate(QString::number(i + 1) + QStringLiteral("°SET")));
+        setStatisticsActions[i]->setText(common_.Translate(QString::number(i + 1) + QStringLiteral("°SET")));
     }
     lastPointsAction->setText(t("Ultimi 4 punti") + dots);
     presentationAction->setText(t("Presentazione atleti") + dots);

@@ -38,17 +38,17 @@ void ConsoleWindow::Zoom(bool plus) {
         platform_.dialogs.Beep();
         return;
     }
-    if (modulo_.TowardsDisplay != 1) {
+    if (common_.TowardsDisplay != 1) {
         platform_.dialogs.Message(
-            modulo_.Translate(QStringLiteral(
+            common_.Translate(QStringLiteral(
                 "Attenzione il tabellone viene ripristinato nella posizione con Locali a sinistra "
                 "e Ospiti a destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire "
                 "i pannelli")),
             Buttons::Ok);
         sidesSwappedMark->setChecked(false);
-        modulo_.TowardsDisplay = 1;
+        common_.TowardsDisplay = 1;
         // Without the band the panels stay where the swap put them.
-        if (modulo_.SponsorBar != 0) {
+        if (common_.SponsorBar != 0) {
             ZoomAll(true);
         }
     }
@@ -79,7 +79,7 @@ void ConsoleWindow::toggleZoomAll() {
 
 void ConsoleWindow::swapDisplaySides() {
     if (platform_.dialogs.Message(
-            modulo_.Translate(QStringLiteral(
+            common_.Translate(QStringLiteral(
                 "Attenzione se procedi i punteggi del tabellone verranno invertiti (destra vs "
                 "sinistra e viceversa), nella console del computer però i locali sono sempre a "
                 "sinistra e gli ospiti sono sempre a destra. Vuoi invertire il tabellone?")),
@@ -87,23 +87,23 @@ void ConsoleWindow::swapDisplaySides() {
         return;
     }
     sidesSwappedMark->setChecked(!sidesSwappedMark->isChecked());
-    modulo_.TowardsDisplay = -modulo_.TowardsDisplay;
+    common_.TowardsDisplay = -common_.TowardsDisplay;
     display_->SwapDisplay();
 }
 
 void ConsoleWindow::RestoreDirection() {
-    if (modulo_.TowardsDisplay == -1) {
+    if (common_.TowardsDisplay == -1) {
         swapDisplaySides();
     }
 }
 
 void ConsoleWindow::DisplayNormal() {
-    modulo_.TowardsDisplay = 1;
+    common_.TowardsDisplay = 1;
     sidesSwappedMark->setChecked(false);
     ZoomAll(true);
 }
 
 void ConsoleWindow::openSponsorManager() {
-    SponsorManager handling({modulo_, platform_, *display_, [this] { DisplayNormal(); }});
+    SponsorManager handling({common_, platform_, *display_, [this] { DisplayNormal(); }});
     platform_.modal.Show(handling);
 }

@@ -27,13 +27,13 @@ QString ConsoleWindow::EmergencyPath() const {
 
 bool ConsoleWindow::SaveMatch(const QString& path) {
     return WriteTextFile(path, MatchFileLines(match_, platform_.clock.Now(),
-                                                      modulo_.Languages));
+                                                      common_.Languages));
 }
 
 void ConsoleWindow::SaveEmergencyCopy() {
     copy_->HandOver(EmergencyPath(),
                      EncodeLines(MatchFileLines(match_, platform_.clock.Now(),
-                                                    modulo_.Languages)));
+                                                    common_.Languages)));
 }
 
 QString ConsoleWindow::PathInUse() const {
@@ -43,7 +43,7 @@ QString ConsoleWindow::PathInUse() const {
 void ConsoleWindow::ResumeIfInterrupted() {
     if (const QString& reason = copyPlace_->temporaryRefusal(); !reason.isEmpty()) {
         platform_.dialogs.Message(
-            modulo_.Translate(QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
+            common_.Translate(QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
                                            "emergenza della partita va nella cartella:")) +
                 u' ' + QDir::toNativeSeparators(copyPlace_->folder()) + QStringLiteral("\n\n") +
                 QDir::toNativeSeparators(copyPlace_->temporaryFolder()) + QStringLiteral(": ") + reason,
@@ -60,7 +60,7 @@ void ConsoleWindow::ResumeIfInterrupted() {
         const QString path = dir.filePath(QFileInfo(EmergencyPath()).fileName());
         auto read = ReadTextFile(path, MaxSize);
         const auto file = read ? ReadMatchFile(*read) : std::nullopt;
-        auto toResume = file ? MatchToResume(*file, modulo_.Languages) : std::nullopt;
+        auto toResume = file ? MatchToResume(*file, common_.Languages) : std::nullopt;
         if (toResume && (copy.isEmpty() || QFileInfo(path).lastModified() > QFileInfo(copy).lastModified())) {
             copy = path;
             lines = std::move(read);
@@ -75,7 +75,7 @@ void ConsoleWindow::ResumeIfInterrupted() {
         return;
     }
     const QString question =
-        modulo_.Translate(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
+        common_.Translate(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
                                        "in corso. Vuoi riprenderla?")) +
         QStringLiteral("\n\n") + (*teams)[0] + QStringLiteral(" - ") + (*teams)[1] +
         QStringLiteral("\n") +
@@ -98,7 +98,7 @@ void ConsoleWindow::CopyNotWritten(const QString& path, const QString& reason) {
     }
     copyFailing_ = true;
     platform_.dialogs.Message(
-        modulo_.Translate(QStringLiteral(
+        common_.Translate(QStringLiteral(
             "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
             "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.")) +
             QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
@@ -108,13 +108,13 @@ void ConsoleWindow::CopyNotWritten(const QString& path, const QString& reason) {
 
 void ConsoleWindow::saveMatch() {
     auto& dialogs = platform_.dialogs;
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     if (match_.History.isEmpty()) {
         dialogs.Message(t("La partita non è ancora iniziata"), Buttons::Ok);
         return;
     }
     const SaveChoice choice = SaveDialog(dialogs, QStringLiteral("Brivanta (*.txt)"),
-                                            modulo_.DataFolder, QStringLiteral("Save File"),
+                                            common_.DataFolder, QStringLiteral("Save File"),
                                             QString());
     if (!choice.ChoiceMade) {
         dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"),
@@ -146,7 +146,7 @@ void ConsoleWindow::KeepMatch() {
         return;
     }
     const QDateTime now = platform_.clock.Now();
-    archive_->Keep(EncodeLines(MatchFileLines(match_, now, modulo_.Languages)), now,
+    archive_->Keep(EncodeLines(MatchFileLines(match_, now, common_.Languages)), now,
                         match_.TeamName[0], match_.TeamName[1]);
 }
 
@@ -161,7 +161,7 @@ void ConsoleWindow::openBackupsFolder() {
 
 void ConsoleWindow::BackupNotWritten(const QString& folder, const QString& reason) {
     platform_.dialogs.Message(
-        modulo_.Translate(
+        common_.Translate(
             QStringLiteral("Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
             u' ' + folder + (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + u')'),
         Buttons::Ok);
@@ -171,14 +171,14 @@ void ConsoleWindow::BackupNotWritten(const QString& folder, const QString& reaso
 void ConsoleWindow::loadMatch() {
     auto& dialogs = platform_.dialogs;
     if (!match_.History.isEmpty() &&
-        dialogs.Message(modulo_.Translate(QStringLiteral(
+        dialogs.Message(common_.Translate(QStringLiteral(
                                "Una partita di Brivanta è già in corso, desideri abbandonarla e "
                                "caricare un'altra partita?")),
                            Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
     const QString path =
-        dialogs.OpenFile(modulo_.Translate(QStringLiteral("File TXT")), modulo_.DataFolder,
+        dialogs.OpenFile(common_.Translate(QStringLiteral("File TXT")), common_.DataFolder,
                           QStringLiteral("File di partita TXT (*.txt *.TXT)"));
     if (!path.isEmpty()) {
         LoadMatch(path);
@@ -194,14 +194,14 @@ void ConsoleWindow::loadEmergencyCopy() {
     auto& dialogs = platform_.dialogs;
     const QFileInfo copy(EmergencyPath());
     if (!copy.exists()) {
-        dialogs.Message(modulo_.Translate(QStringLiteral(
+        dialogs.Message(common_.Translate(QStringLiteral(
                                "Attensione non è ancora stata salvata nessuna partita nella "
                                "cartella dei files temporanei.")),
                            Buttons::Ok);
         return;
     }
     const QString question =
-        modulo_.Translate(QStringLiteral(
+        common_.Translate(QStringLiteral(
             "Attenzione questa procedura di emergenza carica una partita contenuta nella cartella "
             "dei file temporanei di Windows, non è garantita la risoluzione del problema ma in "
             "caso di necessità è possibile tentare di caricare un file di partita salvato il : ")) +
@@ -222,7 +222,7 @@ void ConsoleWindow::LoadMatch(const QString& path) {
     const auto file = ReadMatchFile(*lines);
     if (!file) {
         platform_.dialogs.Message(
-            modulo_.Translate(
+            common_.Translate(
                 QStringLiteral("Questo file di testo non è relativo ad una partita di Brivanta")),
             Buttons::Ok);
         return;
@@ -230,7 +230,7 @@ void ConsoleWindow::LoadMatch(const QString& path) {
     setWindowTitle(QStringLiteral("Brivanta : ") + FileName(path).toUpper());
     // The match this file replaces stays among the backups.
     KeepMatch();
-    const auto teams = ApplyMatchFile(match_, *file, modulo_.Languages);
+    const auto teams = ApplyMatchFile(match_, *file, common_.Languages);
     for (int side = 0; side < 2; ++side) {
         ChooseFromFile(side, teams[side]);
     }

@@ -10,34 +10,34 @@
 #include "teams/ui/TeamEditor.h"
 
 void ConsoleWindow::openHelp() {
-    OpenHelp(modulo_, platform_.shell, "readme");
+    OpenHelp(common_, platform_.shell, "readme");
 }
 
 void ConsoleWindow::openTeamHelp() {
-    OpenHelp(modulo_, platform_.shell, "readmeTEAM");
+    OpenHelp(common_, platform_.shell, "readmeTEAM");
 }
 
 void ConsoleWindow::openSponsorHelp() {
-    OpenHelp(modulo_, platform_.shell, "readmeSPONS");
+    OpenHelp(common_, platform_.shell, "readmeSPONS");
 }
 
 void ConsoleWindow::openAboutBox() {
-    AboutBox info(modulo_, platform_.shell);
-    info.Form_Load();
+    AboutBox info(common_, platform_.shell);
+    info.load();
     platform_.modal.Show(info);
 }
 
 void ConsoleWindow::checkForUpdates() {
-    platform_.dialogs.Message(modulo_.Translate(UpdateText(ProgramVersion())),
+    platform_.dialogs.Message(common_.Translate(UpdateText(ProgramVersion())),
                                     Buttons::Ok);
     platform_.shell.Open(ProductPage());
 }
 
 void ConsoleWindow::openTeamEditor() {
-    TeamEditor editor(modulo_, platform_, player_);
-    editor.Form_Load();
+    TeamEditor editor(common_, platform_, player_);
+    editor.load();
     platform_.modal.Show(editor);
     // Team folders created or renamed in the editor reach the team lists.
-    Form_Load();
+    load();
     activateWindow();
 }

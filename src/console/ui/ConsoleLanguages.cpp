@@ -14,12 +14,12 @@ constexpr qint64 MaxTableSize = 4LL * 1024 * 1024;
 
 void ConsoleWindow::LoadLanguages() {
     const auto lines = ReadTextFile(
-        QDir(modulo_.ProgramFolder).filePath(QStringLiteral("Languages.csv")),
+        QDir(common_.ProgramFolder).filePath(QStringLiteral("Languages.csv")),
         MaxTableSize);
     if (!lines) {
         return;
     }
-    LanguageTable& languages = modulo_.Languages;
+    LanguageTable& languages = common_.Languages;
     languages.Load(*lines);
     while (languageActions.size() > 1) {
         languageMenu->removeAction(languageActions.back());
@@ -49,7 +49,7 @@ void ConsoleWindow::LoadLanguages() {
 }
 
 void ConsoleWindow::chooseLanguage(int Index) {
-    LanguageTable& languages = modulo_.Languages;
+    LanguageTable& languages = common_.Languages;
     const auto& codes = languages.LanguageCodes();
     languages.LanguageColumn = Index;
     languages.CurrentLanguage = codes[static_cast<size_t>(Index + 1)];
@@ -67,7 +67,7 @@ void ConsoleWindow::chooseLanguage(int Index) {
             chooseTeam(side);
         }
     }
-    Form_Load();
+    load();
     for (int side = 0; side < 2; ++side) {
         rosterLists[side]->clear();
         const QPixmap logo = savedTeamLogos[side]->pixmap();

@@ -20,14 +20,14 @@ void ConsoleWindow::toggleLock() {
         match_.Locked = true;
         match_.ActivePresentation = false;
     } else {
-        const QString question = modulo_.Translate(
+        const QString question = common_.Translate(
             QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
         if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) ==
             Answer::No) {
             return;
         }
         KeepMatch();
-        ClearMatch(match_, modulo_.Languages);
+        ClearMatch(match_, common_.Languages);
     }
     Update();
 }
@@ -39,11 +39,11 @@ void ConsoleWindow::rollBackToSelectedLine(bool ask) {
         return;
     }
     if (ask &&
-        platform_.dialogs.Message(RollbackQuestion(match_, *destination, modulo_.Languages),
+        platform_.dialogs.Message(RollbackQuestion(match_, *destination, common_.Languages),
                                         Buttons::SiNo) == Answer::No) {
         return;
     }
-    RunRollback(match_, *destination, modulo_.Languages);
+    RunRollback(match_, *destination, common_.Languages);
     SaveEmergencyCopy();
     Update();
 }
@@ -66,14 +66,14 @@ void ConsoleWindow::undoLastLine(bool ask) {
 void ConsoleWindow::callTimeout(int Index) {
     auto& dialogs = platform_.dialogs;
     if (match_.History.isEmpty()) {
-        dialogs.Message(modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")),
+        dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
                            Buttons::Ok);
         return;
     }
     const QString question =
-        modulo_.Translate(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ")) +
+        common_.Translate(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ")) +
         match_.TeamName[Index] + QStringLiteral("\n") +
-        modulo_.Translate(
+        common_.Translate(
             QStringLiteral("Se vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>"));
     if (dialogs.Message(question, Buttons::OkCancel) == Answer::Cancel) {
         return;
@@ -85,14 +85,14 @@ void ConsoleWindow::callTimeout(int Index) {
 
 std::optional<QString> ConsoleWindow::Timeout(int Index) {
     if (match_.History.isEmpty()) {
-        return modulo_.Translate(QStringLiteral("La partita non è ancora iniziata"));
+        return common_.Translate(QStringLiteral("La partita non è ancora iniziata"));
     }
-    if (!GrantTimeout(match_, Index, CurrentTime(), modulo_.Languages)) {
-        return modulo_.Translate(
+    if (!GrantTimeout(match_, Index, CurrentTime(), common_.Languages)) {
+        return common_.Translate(
                    QStringLiteral("Sessioni di pausa tempo finite in questo set per : ")) +
-               SideWord(Index, modulo_.Languages);
+               SideWord(Index, common_.Languages);
     }
-    OpenCount(TimeoutText(Index, match_.TimeoutsCalled[Index], modulo_.Languages), false);
+    OpenCount(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);
     SaveEmergencyCopy();
     Update();
     return std::nullopt;
@@ -109,13 +109,13 @@ void ConsoleWindow::OpenCount(const QString& text, bool courtChange) {
 // Asks before throwing a running match away, then starts afresh; false when the operator keeps it.
 bool ConsoleWindow::AbandonMatch(const char* question) {
     if (!match_.History.isEmpty() &&
-        platform_.dialogs.Message(modulo_.Translate(QString::fromUtf8(question)),
+        platform_.dialogs.Message(common_.Translate(QString::fromUtf8(question)),
                                         Buttons::OkCancel,
                                         Default::GiveUp) == Answer::Cancel) {
         return false;
     }
     KeepMatch();
-    ClearMatch(match_, modulo_.Languages);
+    ClearMatch(match_, common_.Languages);
     Update();
     return true;
 }
@@ -137,20 +137,20 @@ void ConsoleWindow::openOptions() {
                      "<Annulla> Per continuare questa partita.")) {
         return;
     }
-    OptionsWindow options({match_, modulo_, platform_, *display_, DisplayTimer, player_,
+    OptionsWindow options({match_, common_, platform_, *display_, DisplayTimer, player_,
                    CheerTimer, [this] {
                        chooseTeam(0);
                        chooseTeam(1);
-                       Form_Load();
+                       load();
                        activateWindow();
                    },
                    [this] { openSponsorManager(); }, [this] { openTeamEditor(); }});
-    options.Form_Load();
+    options.load();
     platform_.modal.Show(options);
 }
 
 void ConsoleWindow::exitProgram() {
-    const QString question = modulo_.Translate(QStringLiteral(
+    const QString question = common_.Translate(QStringLiteral(
         "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
         "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
     if (platform_.dialogs.Message(question, Buttons::OkCancel, Default::GiveUp) ==

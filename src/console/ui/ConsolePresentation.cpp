@@ -7,7 +7,7 @@
 
 void ConsoleWindow::togglePresentation() {
     if (display_->presentationTimer.isActive()) {
-        Light(true, modulo_.Translate(QStringLiteral("Statistiche SET: ")) +
+        Light(true, common_.Translate(QStringLiteral("Statistiche SET: ")) +
                            QString::number(match_.CurrentSet));
     }
     display_->StartOrStopPresentation();
@@ -16,7 +16,7 @@ void ConsoleWindow::togglePresentation() {
 }
 
 void ConsoleWindow::openSoundsWindow() {
-    SoundsWindow window(modulo_, player_, platform_, CheerTimer);
-    window.Form_Load();
+    SoundsWindow window(common_, player_, platform_, CheerTimer);
+    window.load();
     platform_.modal.Show(window);
 }

@@ -34,10 +34,10 @@ void ConsoleWindow::StartRemote() {
                 v.LastLine = match_.History.isEmpty() ? QString() : match_.History.last();
                 // Undo goes back to its line: what it takes back is the change after it.
                 if (const auto line = UndoLine(match_); line && *line + 1 < match_.History.size()) {
-                    v.Cancel = DescribeLine(match_.History[*line + 1], match_.Display.Name, modulo_.Languages);
+                    v.Cancel = DescribeLine(match_.History[*line + 1], match_.Display.Name, common_.Languages);
                 }
                 v.Undo = undoButton->isEnabled();
-                v.Texts = RemoteTexts(modulo_.Languages);
+                v.Texts = RemoteTexts(common_.Languages);
                 return RemoteDataJson(v);
             },
             [this] { return copy_->HandedOverCount(); }, [this] { return copy_->WrittenCount(); }});
@@ -58,15 +58,15 @@ std::optional<QString> ConsoleWindow::RunRemote(const Command& command) {
             if (undoButton->isEnabled()) {
                 undoLastLine(false);
             } else {
-                refusal = modulo_.Translate(QStringLiteral("Non disponibile"));
+                refusal = common_.Translate(QStringLiteral("Non disponibile"));
             }
         } else if (a == Action::HomeTimeout || a == Action::GuestsTimeout) {
             // The phone asked its own question: the console asks nothing.
             refusal = timeoutIcons[a == Action::HomeTimeout ? 0 : 1]->isEnabled()
                           ? Timeout(a == Action::HomeTimeout ? 0 : 1)
-                          : modulo_.Translate(QStringLiteral("Non disponibile"));
+                          : common_.Translate(QStringLiteral("Non disponibile"));
         } else if (!RunAction(a)) {
-            refusal = modulo_.Translate(QStringLiteral("Non disponibile"));
+            refusal = common_.Translate(QStringLiteral("Non disponibile"));
         }
     }
     remoteInProgress_ = false;
@@ -74,7 +74,7 @@ std::optional<QString> ConsoleWindow::RunRemote(const Command& command) {
 }
 
 void ConsoleWindow::openKeysWindow() {
-    KeysWindow window(modulo_, platform_.dialogs, keys_);
+    KeysWindow window(common_, platform_.dialogs, keys_);
     platform_.modal.Show(window);
     if (window.result() == QDialog::Accepted) {
         SetKeys(window.Map());
@@ -82,7 +82,7 @@ void ConsoleWindow::openKeysWindow() {
 }
 
 void ConsoleWindow::openRemoteWindow() {
-    RemoteWindow window(modulo_, platform_.settings, *remote_,
+    RemoteWindow window(common_, platform_.settings, *remote_,
                         live_->Port(), ReadLive(platform_.settings).Lan);
     platform_.modal.Show(window);
 }

@@ -14,7 +14,7 @@
 
 void ConsoleWindow::writeReport() {
     auto& dialogs = platform_.dialogs;
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     if (match_.History.isEmpty()) {
         dialogs.Message(t("La partita non è ancora iniziata"), Buttons::Ok);
         return;
@@ -33,9 +33,9 @@ void ConsoleWindow::writeReport() {
         return;
     }
     const Report report =
-        BuildReport(match_, platform_.clock.Now().date(), modulo_.Languages);
+        BuildReport(match_, platform_.clock.Now().date(), common_.Languages);
     const QString error = WritePackage(
-        folder, PreparePackage(match_, report, modulo_.Languages, display_->Colours(), modulo_.DataFolder));
+        folder, PreparePackage(match_, report, common_.Languages, display_->Colours(), common_.DataFolder));
     if (!error.isEmpty()) {
         dialogs.Message(t("Impossibile scrivere il report:") + QStringLiteral("\n") + error,
                            Buttons::Ok);

@@ -16,28 +16,28 @@
 
 // The start-up sequence; it is also the reload-everything routine, so it must be safe to rerun.
 // A match under way keeps its place in the match: set, history, partials and selection.
-void ConsoleWindow::Form_Load() {
+void ConsoleWindow::load() {
     const bool inProgress = !match_.History.isEmpty();
     DefaultRules(match_);
-    if (modulo_.TowardsDisplay == 0) {
-        modulo_.TowardsDisplay = 1;
+    if (common_.TowardsDisplay == 0) {
+        common_.TowardsDisplay = 1;
     }
-    modulo_.ProgramFolder = ProgramFolder(platform_.folders);
-    modulo_.DataFolder = DecideDataFolder(platform_.folders, modulo_.ProgramFolder);
-    const StartupValues values = ReadSettings(platform_.settings, modulo_);
+    common_.ProgramFolder = ProgramFolder(platform_.folders);
+    common_.DataFolder = DecideDataFolder(platform_.folders, common_.ProgramFolder);
+    const StartupValues values = ReadSettings(platform_.settings, common_);
     if (values.CheerInterval) {
         CheerTimer.setInterval(*values.CheerInterval);
     }
 
     PanelColours colours = display_->Colours();
-    if (ApplySerial(modulo_.Serial, colours)) {
+    if (ApplySerial(common_.Serial, colours)) {
         display_->ApplyColours(colours);
     }
     setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));
     display_->setWindowTitle(QStringLiteral("Brivanta"));
     DisplayTimer.setInterval(values.DisplayInterval);
-    languageActions[0]->setChecked(modulo_.Languages.CurrentLanguage == QStringLiteral("ITA"));
-    platform_.dialogs.SetLanguage(modulo_.Languages.CurrentLanguage);
+    languageActions[0]->setChecked(common_.Languages.CurrentLanguage == QStringLiteral("ITA"));
+    platform_.dialogs.SetLanguage(common_.Languages.CurrentLanguage);
     match_.AnimatedPanel = 0;
     match_.CountMode = 0;
     if (!inProgress) {
@@ -58,15 +58,15 @@ void ConsoleWindow::Form_Load() {
         match_.History.clear();
         match_.SelectedLine = -1;
     }
-    match_.SetLabel = SetLabelFor(match_.CurrentSet, modulo_.Languages);
+    match_.SetLabel = SetLabelFor(match_.CurrentSet, common_.Languages);
     statisticsChoiceList->clear();
     for (const char* item : {"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}) {
-        statisticsChoiceList->addItem(modulo_.Translate(QString::fromUtf8(item)));
+        statisticsChoiceList->addItem(common_.Translate(QString::fromUtf8(item)));
     }
     statisticsChoiceList->setCurrentRow(0);
     TimerStat.stop();
-    match_.Display.Name = {modulo_.Translate(QStringLiteral("Locali")),
-                               modulo_.Translate(QStringLiteral("Ospiti"))};
+    match_.Display.Name = {common_.Translate(QStringLiteral("Locali")),
+                               common_.Translate(QStringLiteral("Ospiti"))};
     Captions();
     geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
     match_.Display.Scorer = {false, false};
@@ -96,7 +96,7 @@ void ConsoleWindow::Form_Load() {
             display_->showMaximized();
         }
     }
-    if (const auto teams = ListTeams(modulo_.DataFolder)) {
+    if (const auto teams = ListTeams(common_.DataFolder)) {
         for (QListWidget* list : teamLists) {
             list->clear();
             list->addItems(*teams);

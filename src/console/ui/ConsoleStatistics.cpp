@@ -23,13 +23,13 @@ void ConsoleWindow::showStatistics() {
     auto& dialogs = platform_.dialogs;
     if (match_.CurrentSet < k) {
         if (match_.ActiveScore) {
-            dialogs.Message(modulo_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
+            dialogs.Message(common_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
         }
         return;
     }
     statisticsList->clear();
     if (match_.History.isEmpty()) {
-        dialogs.Message(modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")),
+        dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
                            Buttons::Ok);
         return;
     }
@@ -51,17 +51,17 @@ void ConsoleWindow::showStatistics() {
         data.Totals[0] = finished ? partial.left(2) : QString::number(match_.Points[0]);
         data.Totals[1] = finished ? partial.right(2) : QString::number(match_.Points[1]);
     }
-    data.Title = modulo_.Translate(QStringLiteral("Statistiche:")) +
+    data.Title = common_.Translate(QStringLiteral("Statistiche:")) +
                   (suffix.size() <= 5 ? QStringLiteral(" SET ") : QString()) + suffix;
     data.Names[0] = match_.Display.Name[0];
     data.Names[1] = match_.Display.Name[1];
     const Best best = BestScorers(lines);
     for (int r = 0; r < best.Codes[0].size(); ++r) {
-        data.HomeNames[r] = AthleteSurname(match_.Rosters[0], best.Codes[0][r], modulo_.Languages) + u' ';
+        data.HomeNames[r] = AthleteSurname(match_.Rosters[0], best.Codes[0][r], common_.Languages) + u' ';
         data.HomePoints[r] = best.Counts[0][r];
     }
     for (int r = 0; r < best.Codes[1].size(); ++r) {
-        data.GuestsNames[r] = u' ' + AthleteSurname(match_.Rosters[1], best.Codes[1][r], modulo_.Languages);
+        data.GuestsNames[r] = u' ' + AthleteSurname(match_.Rosters[1], best.Codes[1][r], common_.Languages);
         data.GuestsPoints[r] = best.Counts[1][r];
     }
     display_->ShowStatistics(data);
@@ -76,7 +76,7 @@ void ConsoleWindow::startEndStatistics() {
     TimerStat.start();
 }
 
-void ConsoleWindow::TimerStat_Timer() {
+void ConsoleWindow::statisticsTick() {
     const QString text = statisticsStep_ == 0 ? QStringLiteral("TUTTO")
                                                  : match_.Partials[statisticsStep_ - 1];
     if (!text.isEmpty()) {
@@ -107,11 +107,11 @@ void ConsoleWindow::showLeadingTeam() {
     }
     match_.AnimatedPanel = 1;
     const QString team = match_.TeamName[side];
-    const QString folder = TeamFolder(modulo_.DataFolder, team);
+    const QString folder = TeamFolder(common_.DataFolder, team);
     const QString photo = folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("team.jpg"));
     const QString title = match_.ActiveScore
-                               ? modulo_.Translate(QStringLiteral("In testa")) + QStringLiteral(": ") + team
-                               : modulo_.Translate(QStringLiteral("Winner: ")) + team;
+                               ? common_.Translate(QStringLiteral("In testa")) + QStringLiteral(": ") + team
+                               : common_.Translate(QStringLiteral("Winner: ")) + team;
     if (match_.Display.Points[0] != match_.Display.Points[1]) {
         match_.AthleteCode = QStringLiteral("1");
     }
@@ -135,18 +135,18 @@ void ConsoleWindow::showLeadingTeam() {
     display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), setsWon,
                                  score);
     display_->StartScroll(InView::LeadingTeam);
-    Light(true, modulo_.Translate(QStringLiteral("Visualizza squadra")));
+    Light(true, common_.Translate(QStringLiteral("Visualizza squadra")));
 }
 
 void ConsoleWindow::showLastPoints() {
     match_.AnimatedPanel = 0;
     auto& dialogs = platform_.dialogs;
     if (match_.CurrentSet < std::max(0, statisticsChoiceList->currentRow())) {
-        dialogs.Message(modulo_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
+        dialogs.Message(common_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
         return;
     }
     if (match_.History.isEmpty()) {
-        dialogs.Message(modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")),
+        dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
                            Buttons::Ok);
         return;
     }
@@ -156,42 +156,42 @@ void ConsoleWindow::showLastPoints() {
     const std::vector<CreditedPoint> points = CreditedPoints(match_.History);
     auto name = [this](const CreditedPoint& p) {
         if (p.Code == QStringLiteral("E")) {
-            return modulo_.Translate(QStringLiteral("<ERRORE>"));
+            return common_.Translate(QStringLiteral("<ERRORE>"));
         }
         if (p.Code == QStringLiteral("N")) {
-            return modulo_.Translate(QStringLiteral("<NON ASSEGNATO>"));
+            return common_.Translate(QStringLiteral("<NON ASSEGNATO>"));
         }
-        return NumericValue(p.Code) > 0 ? AthleteSurname(match_.Rosters[p.Side], p.Code, modulo_.Languages)
+        return NumericValue(p.Code) > 0 ? AthleteSurname(match_.Rosters[p.Side], p.Code, common_.Languages)
                                             : QString();
     };
     auto emptyIfZero = [](int points) { return points == 0 ? QString() : QString::number(points); };
     for (int r = 0; r < LastPointsLines && r < static_cast<int>(points.size()); ++r) {
         const CreditedPoint& p = points[points.size() - 1 - r];
-        const QString chi = name(p);
+        const QString who = name(p);
         if (p.Side == 0) {
             data.HomePoints[r] = emptyIfZero(p.Home);
-            data.HomeNames[r] = chi.isEmpty() ? QString() : chi + u' ';
+            data.HomeNames[r] = who.isEmpty() ? QString() : who + u' ';
         } else {
             data.GuestsPoints[r] = emptyIfZero(p.Guests);
-            data.GuestsNames[r] = chi.isEmpty() ? QString() : u' ' + chi;
+            data.GuestsNames[r] = who.isEmpty() ? QString() : u' ' + who;
         }
     }
-    data.Title = modulo_.Translate(QStringLiteral("Ultimi 4 punti")) + u':';
+    data.Title = common_.Translate(QStringLiteral("Ultimi 4 punti")) + u':';
     data.Names[0] = match_.Display.Name[0];
     data.Names[1] = match_.Display.Name[1];
     display_->ShowStatistics(data);
     display_->overlayPanels[1]->move(0, display_->Height() + 12);
     display_->StartScroll(InView::LastPoints);
-    Light(true, modulo_.Translate(QStringLiteral("Ultimi 4 punti")));
+    Light(true, common_.Translate(QStringLiteral("Ultimi 4 punti")));
 }
 
 void ConsoleWindow::showTeamStatistics(int Index) {
     if (match_.History.isEmpty()) {
         platform_.dialogs.Message(
-            modulo_.Translate(QStringLiteral("La partita non è ancora iniziata")), Buttons::Ok);
+            common_.Translate(QStringLiteral("La partita non è ancora iniziata")), Buttons::Ok);
         return;
     }
-    PointsSummary window(match_, Index, modulo_, platform_);
-    window.Form_Load();
+    PointsSummary window(match_, Index, common_, platform_);
+    window.load();
     platform_.modal.Show(window);
 }

@@ -14,8 +14,8 @@ constexpr int LogoWidth = 512;
 void ConsoleWindow::doubleClick(int side) {
     const QListWidgetItem* item = teamLists[side]->currentItem();
     const ChosenTeam s =
-        ChooseTeam(modulo_.DataFolder, item != nullptr ? item->text() : QString(),
-                      modulo_.Languages);
+        ChooseTeam(common_.DataFolder, item != nullptr ? item->text() : QString(),
+                      common_.Languages);
     match_.TeamName[side] = s.Name;
     logoExpected_[side] = s.Logo;
     const auto ready = s.Logo.isEmpty() ? std::optional<QImage>(QImage())
@@ -40,7 +40,7 @@ void ConsoleWindow::ShowLogo(int side, const QImage& logo) {
 
 void ConsoleWindow::chooseTeam(int Index) {
     doubleClick(Index);
-    if (modulo_.TowardsDisplay == -1) {
+    if (common_.TowardsDisplay == -1) {
         sidesSwappedMark->setChecked(true);
     }
 }
@@ -72,13 +72,13 @@ void ConsoleWindow::pickAthlete(int Index) {
 void ConsoleWindow::scoreForAthlete(int Index) {
     pickAthlete(Index);
     changeScore(Index == 0 ? 0 : 3);
-    if (modulo_.TowardsDisplay == -1) {
+    if (common_.TowardsDisplay == -1) {
         sidesSwappedMark->setChecked(true);
     }
 }
 
 void ConsoleWindow::PrepareScorerPhoto(int side) {
     display_->PrepareAthletePhoto(
-        AthletePhoto(TeamFolder(modulo_.DataFolder, match_.TeamName[side]),
+        AthletePhoto(TeamFolder(common_.DataFolder, match_.TeamName[side]),
                    match_.ScorerNumber));
 }

@@ -56,7 +56,7 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     TimerFrames.setInterval(2000);
     EnumerateControls();
     Link();
-    display_ = std::make_unique<DisplayWindow>(platform_, match_, modulo_, player_);
+    display_ = std::make_unique<DisplayWindow>(platform_, match_, common_, player_);
     follow_ = std::make_unique<ScreenFollower>(*display_, *this);
     connect(display_.get(), &DisplayWindow::Event, this,
             [this](bool inProgress, const QString& text) { Light(inProgress, text); });
@@ -65,12 +65,12 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
         platform_.live,
         [this](qint64 version) {
             const bool count = countdown_ && countdown_->isVisible();
-            return LiveState({match_, display_->Screen(), display_->Presentation(), modulo_.Languages,
-                              modulo_.DataFolder, count, count && countdown_->CourtChange(),
+            return LiveState({match_, display_->Screen(), display_->Presentation(), common_.Languages,
+                              common_.DataFolder, count, count && countdown_->CourtChange(),
                               count ? countdown_->reasonLabel->text() : QString()},
                              version);
         },
-        [this] { return modulo_.DataFolder; });
+        [this] { return common_.DataFolder; });
     connect(display_.get(), &DisplayWindow::Changed, live_.get(), &Broadcast::Changed);
     connect(display_.get(), &DisplayWindow::AnimationStarted, this, [this] {
         Light(true);
@@ -163,7 +163,7 @@ void ConsoleWindow::Link() {
     }
     connect(&SponsorHeightTimer, &QTimer::timeout, this, [this] { sponsorHeightTick(); });
     connect(&DisplayTimer, &QTimer::timeout, this, [this] { displayTick(); });
-    connect(&TimerFrames, &QTimer::timeout, this, [this] { TimerFrames_Timer(); });
+    connect(&TimerFrames, &QTimer::timeout, this, [this] { framesTick(); });
     connect(refreshPreviewButton, &QPushButton::clicked, this, [this] { refreshPreview(); });
     connect(presentationButton, &QPushButton::clicked, this, [this] { togglePresentation(); });
     connect(presentationAction, &QAction::triggered, this, [this] { togglePresentation(); });
@@ -174,7 +174,7 @@ void ConsoleWindow::Link() {
     connect(lastPointsButton, &QPushButton::clicked, this, [this] { showLastPoints(); });
     connect(lastPointsAction, &QAction::triggered, this, [this] { showLastPoints(); });
     connect(statisticsChoiceList, &QListWidget::itemDoubleClicked, this, [this] { showStatisticsOfChosenSet(); });
-    connect(&TimerStat, &QTimer::timeout, this, [this] { TimerStat_Timer(); });
+    connect(&TimerStat, &QTimer::timeout, this, [this] { statisticsTick(); });
     connect(matchStatisticsAction, &QAction::triggered, this, [this] {
         statisticsChoiceList->setCurrentRow(0);
         showStatistics();
@@ -225,7 +225,7 @@ void ConsoleWindow::Link() {
 
 bool ConsoleWindow::eventFilter(QObject* object, QEvent* event) {
     if (object == area_ && event->type() == QEvent::Resize) {
-        Form_Resize();
+        layOutControls();
     }
     if (event->type() == QEvent::KeyPress && object->isWidgetType()) {
         // Keys reach the console from either window, never from a window open over them.
@@ -253,7 +253,7 @@ bool ConsoleWindow::eventFilter(QObject* object, QEvent* event) {
     return QMainWindow::eventFilter(object, event);
 }
 
-void ConsoleWindow::Form_Resize() {
+void ConsoleWindow::layOutControls() {
     if (isMinimized() || geometry_.empty()) {
         return;
     }
@@ -263,7 +263,7 @@ void ConsoleWindow::Form_Resize() {
 void ConsoleWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     platform_.dialogs.Message(
-        modulo_.Translate(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione")),
+        common_.Translate(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione")),
         Buttons::Ok);
 }
 
@@ -301,14 +301,14 @@ void ConsoleWindow::changeScore(int Index) {
     const auto linesBefore = match_.History.size();
     const bool beforeFinished = match_.FinishedMatch != 0;
     clickInProgress_ = true;
-    const bool scored = ScorePoint(match_, r, modulo_, *this);
+    const bool scored = ScorePoint(match_, r, common_, *this);
     clickInProgress_ = false;
     if (!beforeFinished && match_.FinishedMatch != 0) {
         KeepMatch();
         // Offered once, after the winner is announced.
         deferred_.push_back([this] {
             if (platform_.dialogs.Message(
-                    modulo_.Translate(QStringLiteral("Vuoi creare il report della partita?")),
+                    common_.Translate(QStringLiteral("Vuoi creare il report della partita?")),
                     Buttons::SiNo) == Answer::Si) {
                 writeReport();
             }
@@ -357,7 +357,7 @@ void ConsoleWindow::refreshPreview() {
     DisplayCopy(*display_, *previewImage);
 }
 
-void ConsoleWindow::TimerFrames_Timer() {
+void ConsoleWindow::framesTick() {
     frameColour_ = NextFrameColour(frameColour_);
     display_->Blink(frameColour_);
 }
@@ -393,7 +393,7 @@ void ConsoleWindow::Update() {
     undoButton->setEnabled(match_.UndoActive);
     endStatisticsButton->setEnabled(match_.FinalStatisticsActive);
     presentationButton->setEnabled(match_.ActivePresentation);
-    lockButton->setText(modulo_.Translate(match_.Locked ? QStringLiteral("Sblocca")
+    lockButton->setText(common_.Translate(match_.Locked ? QStringLiteral("Sblocca")
                                                         : QStringLiteral("Blocca")));
     exitButton->setEnabled(!match_.Locked);
     fileMenu->menuAction()->setEnabled(!match_.Locked);
@@ -425,7 +425,7 @@ void ConsoleWindow::StartLive(quint16 port, bool lan) {
     live_->Stop();
     if (port != 0 && !live_->Start(port, lan)) {
         platform_.dialogs.Message(
-            modulo_.Translate(QStringLiteral(
+            common_.Translate(QStringLiteral(
                 "Uscita live non disponibile: la porta è già in uso. Porta:")) +
                 u' ' + QString::number(port),
             Buttons::Ok);
@@ -461,7 +461,7 @@ void ConsoleWindow::StartScroll() {
 
 void ConsoleWindow::OpenCourtChange() {
     const auto open = [this] {
-        OpenCount(modulo_.Translate(QStringLiteral("Cambio campo per ultimo SET")), true);
+        OpenCount(common_.Translate(QStringLiteral("Cambio campo per ultimo SET")), true);
     };
     if (clickInProgress_) {
         deferred_.push_back(open);
@@ -472,7 +472,7 @@ void ConsoleWindow::OpenCourtChange() {
 
 void ConsoleWindow::Cheer(int pointType) {
     player_.StopAudio();
-    player_.PlayAudio(modulo_.CheerSounds[pointType]);
+    player_.PlayAudio(common_.CheerSounds[pointType]);
     // A duration never saved gives no interval: the sound is then not cut.
     if (CheerTimer.interval() > 0) {
         CheerTimer.start();

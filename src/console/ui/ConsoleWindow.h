@@ -6,7 +6,7 @@
 #include "match/Match.h"
 #include "match/MatchView.h"
 #include "shared/Geometry.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "sound/Audio.h"
@@ -42,14 +42,14 @@ public:
     explicit ConsoleWindow(Platform& platform);
     ~ConsoleWindow() override;
 
-    void Form_Load();
-    void Form_Resize();
+    void load();
+    void layOutControls();
     void changeScore(int Index);
     void toggleLock();
     void choosePointType(int Index);
     void sponsorHeightTick();
     void displayTick();
-    void TimerFrames_Timer();
+    void framesTick();
     void refreshPreview();
     // The rollback and Undo ask first, except for the remote, whose page asked.
     void rollBackToSelectedLine(bool ask = true);
@@ -69,7 +69,7 @@ public:
     void showStatistics();
     void startEndStatistics();
     void showStatisticsOfChosenSet();
-    void TimerStat_Timer();
+    void statisticsTick();
     void showLeadingTeam();
     void showLastPoints();
     void showTeamStatistics(int Index);
@@ -148,7 +148,7 @@ public:
     // a port that cannot be had is told once.
     void StartLive(quint16 port, bool lan);
     Match& match() { return match_; }
-    const Modulo1& Modulo() const { return modulo_; }
+    const CommonSettings& Modulo() const { return common_; }
     const ControlsGeometry& Geometry() const { return geometry_; }
 
     std::array<QPushButton*, 4> scoreButtons;
@@ -287,7 +287,7 @@ private:
     void StartRemote();
 
     Platform& platform_;
-    Modulo1 modulo_;
+    CommonSettings common_;
     Player player_;
     Match match_;
     std::unique_ptr<DisplayWindow> display_;

@@ -1,7 +1,7 @@
 #include "control/ui/KeysWindow.h"
 
 #include "platform/Dialogs.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,11 +9,11 @@
 #include <QKeySequence>
 #include <QVBoxLayout>
 
-KeysWindow::KeysWindow(const Modulo1& modulo, Dialogs& dialogs, const KeysMap& map)
-    : modulo_(modulo), dialogs_(dialogs), map_(map) {
+KeysWindow::KeysWindow(const CommonSettings& common, Dialogs& dialogs, const KeysMap& map)
+    : common_(common), dialogs_(dialogs), map_(map) {
     setObjectName(QStringLiteral("KeysWindow"));
     setModal(true);
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     setWindowTitle(t("Tasti"));
     Table = new QTableWidget(ActionCount, 2, this);
     Table->setHorizontalHeaderLabels({t("Azione"), t("Tasto")});
@@ -61,7 +61,7 @@ KeysWindow::KeysWindow(const Modulo1& modulo, Dialogs& dialogs, const KeysMap& m
 }
 
 QString KeysWindow::Name(Action a) const {
-    return modulo_.Translate(QString::fromUtf8(Definition(a).caption));
+    return common_.Translate(QString::fromUtf8(Definition(a).caption));
 }
 
 void KeysWindow::Show() {
@@ -80,7 +80,7 @@ void KeysWindow::changeKey() {
         return;
     }
     pending_ = Actions()[line].action;
-    hintLabel->setText(modulo_.Translate(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
+    hintLabel->setText(common_.Translate(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
                     Name(*pending_));
     Table->setFocus();
 }
@@ -107,9 +107,9 @@ void KeysWindow::NewKey(const QString& key) {
     const Action a = *pending_;
     pending_.reset();
     hintLabel->clear();
-    if (const auto altra = map_.Assign(a, key)) {
-        dialogs_.Message(modulo_.Translate(QStringLiteral("Questo tasto è già usato per:")) +
-                                QStringLiteral(" ") + Name(*altra),
+    if (const auto other = map_.Assign(a, key)) {
+        dialogs_.Message(common_.Translate(QStringLiteral("Questo tasto è già usato per:")) +
+                                QStringLiteral(" ") + Name(*other),
                             Buttons::Ok);
         return;
     }

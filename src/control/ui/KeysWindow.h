@@ -8,14 +8,14 @@
 #include <QTableWidget>
 #include <optional>
 
-struct Modulo1;
+struct CommonSettings;
 class Dialogs;
 
 // "Tasti": every action with its key; the operator picks an action, presses its new key.
 class KeysWindow : public QDialog {
     Q_OBJECT
 public:
-    KeysWindow(const Modulo1& modulo, Dialogs& dialogs, const KeysMap& map);
+    KeysWindow(const CommonSettings& common, Dialogs& dialogs, const KeysMap& map);
 
     const KeysMap& Map() const { return map_; }
     // Waits for the next key for the selected action.
@@ -40,7 +40,7 @@ private:
     void Show();
     QString Name(Action a) const;
 
-    const Modulo1& modulo_;
+    const CommonSettings& common_;
     Dialogs& dialogs_;
     KeysMap map_;
     std::optional<Action> pending_;

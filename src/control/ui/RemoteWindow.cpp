@@ -4,7 +4,7 @@
 #include "control/ui/QrCode.h"
 #include "live/Addresses.h"
 #include "platform/Settings.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -16,13 +16,13 @@ namespace {
 constexpr int ModuleSide = 8;
 } // namespace
 
-RemoteWindow::RemoteWindow(const Modulo1& modulo, Settings& settings,
+RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings,
                        Remote& remote, quint16 port, bool lan)
-    : modulo_(modulo), settings_(settings), remote_(remote), port_(port),
+    : common_(common), settings_(settings), remote_(remote), port_(port),
       lan_(lan) {
     setObjectName(QStringLiteral("RemoteWindow"));
     setModal(true);
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     setWindowTitle(t("Remote"));
     qrImage = new QLabel(this);
     qrImage->setAlignment(Qt::AlignCenter);
@@ -67,7 +67,7 @@ RemoteWindow::RemoteWindow(const Modulo1& modulo, Settings& settings,
 }
 
 void RemoteWindow::Show() {
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     address_.clear();
     base_.clear();
     if (port_ == 0) {

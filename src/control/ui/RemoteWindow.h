@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-struct Modulo1;
+struct CommonSettings;
 class Settings;
 class Remote;
 
@@ -16,7 +16,7 @@ class Remote;
 class RemoteWindow : public QDialog {
     Q_OBJECT
 public:
-    RemoteWindow(const Modulo1& modulo, Settings& settings, Remote& remote,
+    RemoteWindow(const CommonSettings& common, Settings& settings, Remote& remote,
                quint16 port, bool lan);
 
     // The address the QR code carries; empty while the live output is off.
@@ -40,7 +40,7 @@ public:
 private:
     void Show();
 
-    const Modulo1& modulo_;
+    const CommonSettings& common_;
     Settings& settings_;
     Remote& remote_;
     quint16 port_;

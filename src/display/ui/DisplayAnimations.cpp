@@ -4,7 +4,7 @@
 #include "match/Match.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/Palette16.h"
 
 namespace {
@@ -31,7 +31,7 @@ void DisplayWindow::panelSlideTick() {
     QFrame* panel = overlayPanels[match_.AnimatedPanel == 1 ? 1 : 0];
     panel->setVisible(true);
     panel->raise();
-    if (modulo_.SponsorBar == 0) {
+    if (common_.SponsorBar == 0) {
         panel->resize(panel->width(),
                          homeNameLabel->y() + TwipsInPixel(MarginWithoutBand));
     }
@@ -39,7 +39,7 @@ void DisplayWindow::panelSlideTick() {
         Scroll(tickPanel_, static_cast<int>(PixelInTwips(panel->y())),
                static_cast<int>(PixelInTwips(Height())));
     panel->move(panel->x(), TwipsInPixel(step.Top));
-    if (step.Fine) {
+    if (step.Finished) {
         panelSlideTimer.stop();
         scorerPhoto->setPixmap(scorerBall->pixmap());
         shownPhoto_.clear();

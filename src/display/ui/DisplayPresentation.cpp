@@ -1,7 +1,7 @@
 // The presentation of both line-ups, one person at a time across the display.
 #include "display/ui/DisplayWindow.h"
 #include "match/Match.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "sound/Audio.h"
 #include "teams/Searches.h"
 
@@ -48,8 +48,8 @@ void DisplayWindow::presentationTick() {
         }
         return;
     }
-    emit Event(true, modulo_.Translate(QStringLiteral("Presenta")) + u' ' +
-                          modulo_.Translate(QStringLiteral("Squadra")));
+    emit Event(true, common_.Translate(QStringLiteral("Presenta")) + u' ' +
+                          common_.Translate(QStringLiteral("Squadra")));
     if (s.PresentationStep == 0) {
         LoadPerson();
         if (!presentationTimer.isActive()) {
@@ -107,15 +107,15 @@ void DisplayWindow::LoadPerson() {
     const QString number = s.PresentedLine <= numbers.size() ? numbers[s.PresentedLine - 1]
                                                              : QString();
     presentationNumber->setText(number);
-    presentationHeading->setText(AthleteSurname(roster, number, modulo_.Languages) + u' ' + AthleteName(roster, number));
-    presentationRole->setText(AthleteRole(roster, number, modulo_.Languages));
+    presentationHeading->setText(AthleteSurname(roster, number, common_.Languages) + u' ' + AthleteName(roster, number));
+    presentationRole->setText(AthleteRole(roster, number, common_.Languages));
     presentationSide->setText(side == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
     const QString style = LabScore[side]->styleSheet();
     for (QLabel* e : {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
         e->setStyleSheet(style);
     }
     presentationCard->setStyleSheet(QStringLiteral("QFrame{") + style + u'}');
-    const QString folder = TeamFolder(modulo_.DataFolder, match_.TeamName[side]);
+    const QString folder = TeamFolder(common_.DataFolder, match_.TeamName[side]);
     ShowPresentationPhoto(number.isEmpty() ? QString() : AthletePhoto(folder, number));
     if (number.isEmpty()) {
         if (side == 0) {

@@ -1,7 +1,7 @@
 // The sponsor band: header logo, five slots, rotation, and the layout without the band.
 #include "display/LayoutWithoutSponsor.h"
 #include "display/ui/DisplayWindow.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 
 #include <QFileInfo>
 
@@ -39,14 +39,14 @@ bool DisplayWindow::ShowHeaderLogo(const QString& path) {
 void DisplayWindow::SetBand() {
     sponsor_.Empty();
     expectedSlots_ = {};
-    const SponsorList list = ListSponsors(modulo_.DataFolder);
+    const SponsorList list = ListSponsors(common_.DataFolder);
     if (list.Empty) {
-        modulo_.SponsorBar = 0;
+        common_.SponsorBar = 0;
         return;
     }
     ShowHeaderLogo(list.Logo);
     const int last = StartBand(band_, list.File);
-    if (modulo_.SponsorBar == 0) {
+    if (common_.SponsorBar == 0) {
         return;
     }
     // The pictures arrive as they are decoded; a slot keeps what it showed until then.
@@ -54,7 +54,7 @@ void DisplayWindow::SetBand() {
         expectedSlots_[k] = band_.FileSponsor[k];
         sponsor_.Prepare(expectedSlots_[k], SlotWidth());
     }
-    if (const auto step = NextStep(band_, modulo_.SponsorBar)) {
+    if (const auto step = NextStep(band_, common_.SponsorBar)) {
         sponsor_.Prepare(band_.FileSponsor[step->Index], SlotWidth());
     }
 }
@@ -67,7 +67,7 @@ void DisplayWindow::ShowBand() {
 }
 
 void DisplayWindow::sponsorTick() {
-    const auto step = NextStep(band_, modulo_.SponsorBar);
+    const auto step = NextStep(band_, common_.SponsorBar);
     if (!step) {
         return;
     }
@@ -81,13 +81,13 @@ void DisplayWindow::sponsorTick() {
     expectedSlots_[step->Slot].clear();
     ShowSponsor(step->Slot, file, image);
     AdvanceBand(band_);
-    if (const auto next = NextStep(band_, modulo_.SponsorBar)) {
+    if (const auto next = NextStep(band_, common_.SponsorBar)) {
         sponsor_.Prepare(band_.FileSponsor[next->Index], SlotWidth());
     }
 }
 
 void DisplayWindow::LayoutWithoutSponsor() {
-    if (modulo_.SponsorBar != 0) {
+    if (common_.SponsorBar != 0) {
         return;
     }
     sponsorTimer.stop();

@@ -3,7 +3,7 @@
 #include "match/Match.h"
 #include "platform/Settings.h"
 #include "platform/Platform.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -19,8 +19,8 @@ constexpr int OffScreen = 1000; // the banner's rest beyond the right edge
 constexpr double BannerProportion = 164.0 / 640.0;
 } // namespace
 
-DisplayWindow::DisplayWindow(Platform& platform, const Match& match, Modulo1& modulo, Player& player)
-    : platform_(platform), match_(match), modulo_(modulo), player_(player) {
+DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSettings& common, Player& player)
+    : platform_(platform), match_(match), common_(common), player_(player) {
     presentationJob_.setMaxThreadCount(1);
     setObjectName(QStringLiteral("DisplayWindow"));
     setWindowTitle(QStringLiteral("Brivanta"));
@@ -52,10 +52,10 @@ DisplayWindow::DisplayWindow(Platform& platform, const Match& match, Modulo1& mo
             });
     clockTimer.start();
     sponsorTimer.start();
-    Form_Load();
+    load();
 }
 
-void DisplayWindow::Form_Load() {
+void DisplayWindow::load() {
     controls_.clear();
     auto text = [this](QWidget* w) { controls_.push_back({w, true}); };
     auto picture = [this](QObject* o) { controls_.push_back({o, false}); };
@@ -102,7 +102,7 @@ void DisplayWindow::Form_Load() {
     geometry_ = RecordGeometry({ExternalWidth, ExternalHeight}, controls_);
 }
 
-void DisplayWindow::Form_Resize() {
+void DisplayWindow::layOutControls() {
     if (isMinimized()) {
         return;
     }
@@ -127,13 +127,13 @@ void DisplayWindow::SavePosition() {
 
 void DisplayWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    Form_Resize();
+    layOutControls();
 }
 
 void DisplayWindow::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange) {
-        Form_Resize();
+        layOutControls();
     }
 }
 

@@ -21,7 +21,7 @@
 
 struct Match;
 struct Platform;
-struct Modulo1;
+struct CommonSettings;
 class Player;
 
 constexpr qint64 PhotoMemory = 64LL * 1024 * 1024;
@@ -30,11 +30,11 @@ constexpr qint64 PhotoMemory = 64LL * 1024 * 1024;
 class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBand {
     Q_OBJECT
 public:
-    DisplayWindow(Platform& platform, const Match& match, Modulo1& modulo, Player& player);
+    DisplayWindow(Platform& platform, const Match& match, CommonSettings& common, Player& player);
 
     // The design is recorded once, at creation.
-    void Form_Load();
-    void Form_Resize();
+    void load();
+    void layOutControls();
     // The window's position in the settings, for the next start to maximise it there again.
     void SavePosition();
     void Update();
@@ -175,7 +175,7 @@ private:
 
     Platform& platform_;
     const Match& match_;
-    Modulo1& modulo_;
+    CommonSettings& common_;
     Player& player_;
     Controls controls_;
     ControlsGeometry geometry_;

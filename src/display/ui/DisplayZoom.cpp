@@ -1,7 +1,7 @@
 // Zoom steps, the magnified centre and the swapped panels: all undone by the next resize.
 #include "display/Zoom.h"
 #include "display/ui/DisplayWindow.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ void DisplayWindow::ZoomStep(bool plus) {
     ZoomControls c;
     PerZoom(c, *this, Reading);
     const double W = PixelInTwips(Width());
-    const bool band = modulo_.SponsorBar != 0;
+    const bool band = common_.SponsorBar != 0;
     if (plus) {
         ZoomPlus(c, W, band);
     } else {
@@ -82,7 +82,7 @@ void DisplayWindow::ZoomStep(bool plus) {
 
 void DisplayWindow::zoom(bool what) {
     if (what) {
-        Form_Resize();
+        layOutControls();
         return;
     }
     if (isMinimized() || geometry_.empty()) {
@@ -106,7 +106,7 @@ void DisplayWindow::zoom(bool what) {
 void DisplayWindow::SwapDisplay() {
     TurnControls c;
     PerTurn(c, *this, Reading);
-    ::SwapDisplay(c, PixelInTwips(Width()), modulo_.SponsorBar != 0);
+    ::SwapDisplay(c, PixelInTwips(Width()), common_.SponsorBar != 0);
     PerTurn(c, *this, Writing);
     AfterLayout();
 }

@@ -1,13 +1,13 @@
 #include "options/ui/LiveBox.h"
 
 #include "live/Addresses.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 
 #include <QNetworkInterface>
 
-LiveBox::LiveBox(const Modulo1& modulo, QWidget* parent) : QGroupBox(parent) {
-    auto t = [&modulo](const char* text) { return modulo.Translate(QString::fromUtf8(text)); };
+LiveBox::LiveBox(const CommonSettings& common, QWidget* parent) : QGroupBox(parent) {
+    auto t = [&common](const char* text) { return common.Translate(QString::fromUtf8(text)); };
     setTitle(t("Uscita live (OBS, vMix, altri schermi)"));
     auto* label = new QLabel(t("Porta (0 = spenta) :"), this);
     Place(label, 180, 300, 1900, 315);

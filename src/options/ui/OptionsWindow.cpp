@@ -9,7 +9,7 @@
 #include "platform/ModalWindows.h"
 #include "platform/Settings.h"
 #include "platform/Platform.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 #include "sound/ui/SoundsWindow.h"
 
@@ -79,7 +79,7 @@ void OptionsWindow::CreateControls() {
     screenCaption = label(this, 240, 7500, 2800, 435);
     screenCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     screenCombo = list(3120, 7470, 6705, 495);
-    Live = new LiveBox(c_.modulo, this);
+    Live = new LiveBox(c_.common, this);
     Place(Live, 240, 5940, 9585, 1440);
     coloursFrame = new QGroupBox(QStringLiteral("Panel Colors"), this);
     Place(coloursFrame, 240, 3480, 5115, 2295);
@@ -147,13 +147,13 @@ void OptionsWindow::ShowSamples() {
 }
 
 void OptionsWindow::CourtChange(int pointsTieBreak) {
-    courtChangeCheck->setText(c_.modulo.Translate(QStringLiteral("Cambio campo a")) + u' ' +
+    courtChangeCheck->setText(c_.common.Translate(QStringLiteral("Cambio campo a")) + u' ' +
                     QString::number(ShownChange(pointsTieBreak)) + u' ' +
-                    c_.modulo.Translate(QStringLiteral("Punti")));
+                    c_.common.Translate(QStringLiteral("Punti")));
 }
 
-void OptionsWindow::Form_Load() {
-    auto t = [this](const char* text) { return c_.modulo.Translate(QString::fromUtf8(text)); };
+void OptionsWindow::load() {
+    auto t = [this](const char* text) { return c_.common.Translate(QString::fromUtf8(text)); };
     Match& p = c_.match;
     samples_ = c_.display.Colours();
     ShowSamples();
@@ -201,14 +201,14 @@ void OptionsWindow::Form_Load() {
     tieBreakCombo->setCurrentIndex(p.TieBreakPoints - 10);
     tieBreakPointsChanged();
     languageCombo->clear();
-    const auto& names = c_.modulo.Languages.LanguageNames();
+    const auto& names = c_.common.Languages.LanguageNames();
     for (int i = 1; i <= LanguageTable::LanguagesInMenu; ++i) {
-        if (!c_.modulo.Languages.LanguageCodes()[i].isEmpty()) {
+        if (!c_.common.Languages.LanguageCodes()[i].isEmpty()) {
             languageCombo->addItem(names[i].mid(3));
         }
     }
-    languageCombo->setCurrentIndex(c_.modulo.Languages.LanguageColumn < languageCombo->count()
-                                ? c_.modulo.Languages.LanguageColumn
+    languageCombo->setCurrentIndex(c_.common.Languages.LanguageColumn < languageCombo->count()
+                                ? c_.common.Languages.LanguageColumn
                                 : -1);
 }
 
@@ -239,7 +239,7 @@ void OptionsWindow::restoreDefaults() {
 
 void OptionsWindow::saveAndClose() {
     Match& p = c_.match;
-    LanguageTable& languages = c_.modulo.Languages;
+    LanguageTable& languages = c_.common.Languages;
     if (languageCombo->currentIndex() >= 0) {
         languages.LanguageColumn = languageCombo->currentIndex();
         languages.CurrentLanguage = languages.LanguageCodes()[static_cast<size_t>(languageCombo->currentIndex() + 1)];
@@ -264,7 +264,7 @@ void OptionsWindow::saveAndClose() {
     settings.Write(QStringLiteral("HubPort"), QString::number(Live->Port()));
     settings.Write(QStringLiteral("HubLan"), Live->Lan() ? QStringLiteral("1") : QStringLiteral("0"));
     settings.Write(QStringLiteral("DisplayScreen"), screenCombo->currentData().toString());
-    c_.modulo.Serial = BuildSerial(samples_);
+    c_.common.Serial = BuildSerial(samples_);
     c_.afterDone();
 }
 
@@ -293,8 +293,8 @@ void OptionsWindow::openTeamEditor() {
 }
 
 void OptionsWindow::openSounds() {
-    SoundsWindow sounds(c_.modulo, c_.player, c_.platform, c_.cheerTimer);
-    sounds.Form_Load();
+    SoundsWindow sounds(c_.common, c_.player, c_.platform, c_.cheerTimer);
+    sounds.load();
     c_.platform.modal.Show(sounds);
     reject();
 }
@@ -322,9 +322,9 @@ void OptionsWindow::chooseSampleColour(int sample) {
 // Every connected screen by name and size; a chosen screen that is not connected now stays
 // listed, so saving the options does not forget it.
 void OptionsWindow::LoadScreens() {
-    screenCaption->setText(c_.modulo.Translate(QStringLiteral("Schermo del tabellone:")));
+    screenCaption->setText(c_.common.Translate(QStringLiteral("Schermo del tabellone:")));
     screenCombo->clear();
-    screenCombo->addItem(c_.modulo.Translate(QStringLiteral("Automatico (uno schermo senza la console)")),
+    screenCombo->addItem(c_.common.Translate(QStringLiteral("Automatico (uno schermo senza la console)")),
                     QString());
     const QString chosen = c_.platform.settings.Read(QStringLiteral("DisplayScreen"));
     for (const QScreen* s : QGuiApplication::screens()) {

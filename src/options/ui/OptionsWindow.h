@@ -16,7 +16,7 @@
 #include <functional>
 
 struct Match;
-struct Modulo1;
+struct CommonSettings;
 struct Platform;
 class Player;
 
@@ -26,7 +26,7 @@ class OptionsWindow : public QDialog {
 public:
     struct Links {
         Match& match;
-        Modulo1& modulo;
+        CommonSettings& common;
         Platform& platform;
         DisplayColours& display; // the display, as far as colours go
         QTimer& displayTimer;
@@ -38,7 +38,7 @@ public:
     };
     explicit OptionsWindow(Links c);
 
-    void Form_Load();
+    void load();
     void setsChanged();
     void tieBreakPointsChanged();
     void LoadScreens();

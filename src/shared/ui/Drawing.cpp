@@ -3,7 +3,7 @@
 #include <QHash>
 
 namespace {
-QWidget* ComeWidget(const Control& c) {
+QWidget* AsWidget(const Control& c) {
     return qobject_cast<QWidget*>(c.object);
 }
 } // namespace
@@ -66,7 +66,7 @@ ControlsGeometry RecordGeometry(QSizeF window, const Controls& controls) {
     whole.Height = static_cast<float>(window.height());
     g.push_back(whole);
     for (const Control& c : controls) {
-        const QWidget* w = ComeWidget(c);
+        const QWidget* w = AsWidget(c);
         g.push_back(w != nullptr ? ReadControl(w, c.haFont) : ControlGeometry{});
     }
     return g;
@@ -77,7 +77,7 @@ void GeometryScale(const ControlsGeometry& g, QSizeF window, const Controls& con
     const Reports r = ScaleRatios(g, window.width(), window.height());
     const size_t n = std::min(controls.size(), g.empty() ? 0 : g.size() - 1);
     for (size_t k = 0; k < n; ++k) {
-        QWidget* w = ComeWidget(controls[k]);
+        QWidget* w = AsWidget(controls[k]);
         if (w == nullptr) {
             continue;
         }

@@ -1,20 +1,20 @@
 #include "shared/ui/ImportImage.h"
 
 #include "platform/Dialogs.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Images.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 bool ImportImage(const QString& source, const QString& destination, Dialogs& dialogs,
-                     const Modulo1& modulo) {
+                     const CommonSettings& common) {
     QDir().mkpath(QFileInfo(destination).path());
     switch (ConvertImage(source, destination)) {
     case Conversion::Success:
         return true;
     case Conversion::NotAnImage:
-        dialogs.Message(modulo.Translate(QStringLiteral(
+        dialogs.Message(common.Translate(QStringLiteral(
                                "Il file scelto non è un'immagine utilizzabile:")) +
                                QStringLiteral("\r\n") + source,
                            Buttons::Ok);
@@ -22,7 +22,7 @@ bool ImportImage(const QString& source, const QString& destination, Dialogs& dia
     case Conversion::FailedWriting:
         break;
     }
-    dialogs.Message(modulo.Translate(QStringLiteral("Impossibile salvare l'immagine:")) +
+    dialogs.Message(common.Translate(QStringLiteral("Impossibile salvare l'immagine:")) +
                            QStringLiteral("\r\n") + destination,
                        Buttons::Ok);
     return false;

@@ -3,7 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/Platform.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 #include "sound/Audio.h"
 
@@ -19,8 +19,8 @@ const char* const SlotCaptions[5] = {"Non specificato", "Ace", "Schiacciata", "M
                                        "Pallonetto"};
 } // namespace
 
-SoundsWindow::SoundsWindow(Modulo1& modulo, Player& player, Platform& platform, QTimer& cheerTimer)
-    : modulo_(modulo), player_(player), platform_(platform),
+SoundsWindow::SoundsWindow(CommonSettings& common, Player& player, Platform& platform, QTimer& cheerTimer)
+    : common_(common), player_(player), platform_(platform),
       cheerTimer_(cheerTimer) {
     setObjectName(QStringLiteral("SoundsWindow"));
     setModal(true);
@@ -82,11 +82,11 @@ void SoundsWindow::CreateControls() {
 }
 
 QString SoundsWindow::SoundsFolder() const {
-    return QDir(modulo_.DataFolder).filePath(QStringLiteral("Sounds"));
+    return QDir(common_.DataFolder).filePath(QStringLiteral("Sounds"));
 }
 
-void SoundsWindow::Form_Load() {
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+void SoundsWindow::load() {
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     setWindowTitle(t("Gestione suoni ed effetti sonori"));
     doneButton->setText(t("Finito"));
     cancelButton->setText(t("Annulla"));
@@ -101,20 +101,20 @@ void SoundsWindow::Form_Load() {
         "per Brivanta."));
     cheersCheck->setText(t("Utilizza suoni esultanze"));
     durationCaption->setText(t("Durata massima suono esultanza in secondi :"));
-    if (modulo_.CheerDuration == 0) {
-        modulo_.CheerDuration = ProposedDuration;
+    if (common_.CheerDuration == 0) {
+        common_.CheerDuration = ProposedDuration;
     }
-    durationBar->setValue(modulo_.CheerDuration);
+    durationBar->setValue(common_.CheerDuration);
     durationLabel->setText(QString::number(durationBar->value()));
-    cheersCheck->setChecked(modulo_.ActiveCheer != 0);
+    cheersCheck->setChecked(common_.ActiveCheer != 0);
     const QDir folder(SoundsFolder());
     const QStringList file = folder.entryList(QDir::Files, QDir::Name);
     for (int i = 0; i < 5; ++i) {
-        if (modulo_.CheerSounds[i].isEmpty()) {
-            modulo_.CheerSounds[i] =
+        if (common_.CheerSounds[i].isEmpty()) {
+            common_.CheerSounds[i] =
                 i < file.size() ? folder.filePath(file[i]) : folder.path() + u'/';
         }
-        cheerFiles[i]->setText(modulo_.CheerSounds[i]);
+        cheerFiles[i]->setText(common_.CheerSounds[i]);
         cheerFiles[i]->setToolTip(cheerFiles[i]->text());
     }
 }
@@ -127,7 +127,7 @@ void SoundsWindow::toggleCheers() {
             w->setEnabled(active);
         }
     }
-    modulo_.ActiveCheer = active ? 1 : 0;
+    common_.ActiveCheer = active ? 1 : 0;
 }
 
 void SoundsWindow::durationChanged() {
@@ -137,14 +137,14 @@ void SoundsWindow::durationChanged() {
 void SoundsWindow::chooseCheer(int Index) {
     player_.StopAudio();
     const QString chosen = platform_.dialogs.OpenFile(
-        modulo_.Translate(QStringLiteral("Apertura file audio esultanza")), SoundsFolder(),
+        common_.Translate(QStringLiteral("Apertura file audio esultanza")), SoundsFolder(),
         QStringLiteral("Audio files (*.mp3 *.wav *.MP3 *.WAV);;All Files (*)"));
     if (chosen.trimmed().isEmpty()) {
         return;
     }
     cheerFiles[Index]->setText(chosen.trimmed());
     cheerFiles[Index]->setToolTip(cheerFiles[Index]->text());
-    modulo_.CheerSounds[Index] = cheerFiles[Index]->text();
+    common_.CheerSounds[Index] = cheerFiles[Index]->text();
 }
 
 void SoundsWindow::playCheer(int Index) {
@@ -170,14 +170,14 @@ void SoundsWindow::saveAndClose() {
     auto& settings = platform_.settings;
     for (int i = 0; i < 5; ++i) {
         settings.Write(QStringLiteral("SndExultation") + QString::number(i),
-                            modulo_.CheerSounds[i]);
+                            common_.CheerSounds[i]);
     }
     const int active = cheersCheck->isChecked() ? 1 : 0;
     settings.Write(QStringLiteral("SndExultationEnabled"), QString::number(active));
     settings.Write(QStringLiteral("SndExultationDuration"),
                         QString::number(durationBar->value()));
-    modulo_.CheerDuration = durationBar->value();
-    cheerTimer_.setInterval(modulo_.CheerDuration * 1000);
-    modulo_.ActiveCheer = active;
+    common_.CheerDuration = durationBar->value();
+    cheerTimer_.setInterval(common_.CheerDuration * 1000);
+    common_.ActiveCheer = active;
     accept();
 }

@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <array>
 
-struct Modulo1;
+struct CommonSettings;
 struct Platform;
 class Player;
 
@@ -18,9 +18,9 @@ class Player;
 class SoundsWindow : public QDialog {
     Q_OBJECT
 public:
-    SoundsWindow(Modulo1& modulo, Player& player, Platform& platform, QTimer& cheerTimer);
+    SoundsWindow(CommonSettings& common, Player& player, Platform& platform, QTimer& cheerTimer);
 
-    void Form_Load();
+    void load();
     void toggleCheers();
     void durationChanged();
     void chooseCheer(int Index);
@@ -49,7 +49,7 @@ private:
     void CreateControls();
     QString SoundsFolder() const;
 
-    Modulo1& modulo_;
+    CommonSettings& common_;
     Player& player_;
     Platform& platform_;
     QTimer& cheerTimer_;

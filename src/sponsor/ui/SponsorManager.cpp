@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "shared/Help.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "shared/ui/ImportImage.h"
@@ -33,7 +33,7 @@ SponsorManager::SponsorManager(Links c) : c_(std::move(c)) {
     setWindowTitle(QStringLiteral("Brivanta - Sponsor pics management"));
     setModal(true);
     CreateControls();
-    Form_Load();
+    load();
 }
 
 void SponsorManager::CreateControls() {
@@ -105,11 +105,11 @@ void SponsorManager::CreateControls() {
     connect(helpButton, &QPushButton::clicked, this, [this] { openHelp(); });
 }
 
-void SponsorManager::Form_Load() {
+void SponsorManager::load() {
     move(x(), TwipsInPixel(10));
-    bandCheck->setChecked(c_.modulo.SponsorBar != 0);
+    bandCheck->setChecked(c_.common.SponsorBar != 0);
     toggleBand();
-    auto t = [this](const char* text) { return c_.modulo.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return c_.common.Translate(QString::fromUtf8(text)); };
     titleLabel->setText(t("Gestione immagini degli sponsor"));
     headerLogoCaption->setText(t("Logo testata sempre visibile"));
     headerLogo->setToolTip(t("Imposta immagine della testata in alto a sinistra del tabellone. "
@@ -135,18 +135,18 @@ void SponsorManager::Form_Load() {
         deleteButtons[k]->setToolTip(erase);
         gallerySlots[k]->clear();
     }
-    const QString logo = ExistingHeaderLogo(c_.modulo.DataFolder);
+    const QString logo = ExistingHeaderLogo(c_.common.DataFolder);
     headerLogo->setPixmap(defaultHeaderLogo->pixmap());
     if (!logo.isEmpty()) {
         Show(headerLogo, logo);
     }
-    gallery_ = ListGallery(c_.modulo.DataFolder);
+    gallery_ = ListGallery(c_.common.DataFolder);
     {
         const QSignalBlocker lock(galleryBar);
         galleryBar->setRange(0, gallery_.Max());
         galleryBar->setValue(0);
     }
-    const QDir folder(SponsorFolder(c_.modulo.DataFolder));
+    const QDir folder(SponsorFolder(c_.common.DataFolder));
     for (int k = 0; k < GallerySlot && !gallery_.Item(k).isEmpty(); ++k) {
         const QString path = folder.filePath(gallery_.Item(k));
         if (!QFileInfo::exists(path)) {
@@ -157,7 +157,7 @@ void SponsorManager::Form_Load() {
 }
 
 void SponsorManager::ShowWindow() {
-    const QDir folder(SponsorFolder(c_.modulo.DataFolder));
+    const QDir folder(SponsorFolder(c_.common.DataFolder));
     for (int k = 0; k < GallerySlot; ++k) {
         if (!gallery_.Item(k).isEmpty()) {
             Show(gallerySlots[k], folder.filePath(gallery_.Item(k)));
@@ -190,26 +190,26 @@ void SponsorManager::deleteSponsor(int Index) {
     auto& dialogs = c_.platform.dialogs;
     const QString name = gallery_.Item(Index);
     if (name.isEmpty()) {
-        dialogs.Message(c_.modulo.Translate(QStringLiteral("File immagine vuoto")), Buttons::Ok);
+        dialogs.Message(c_.common.Translate(QStringLiteral("File immagine vuoto")), Buttons::Ok);
         return;
     }
-    const QString path = QDir(SponsorFolder(c_.modulo.DataFolder)).filePath(name);
+    const QString path = QDir(SponsorFolder(c_.common.DataFolder)).filePath(name);
     if (!QFileInfo::exists(path)) {
         return;
     }
-    if (dialogs.Message(c_.modulo.Translate(QStringLiteral(
+    if (dialogs.Message(c_.common.Translate(QStringLiteral(
                                "Vuoi veramente cancellare l'immagine di questo sponsor?")) +
                                NewLine + path,
                            Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
     QFile::remove(path);
-    Form_Load();
+    load();
 }
 
 QString SponsorManager::ChooseImage(const char* title) {
-    return c_.platform.dialogs.OpenFile(c_.modulo.Translate(QString::fromUtf8(title)),
-                                            c_.modulo.DataFolder, JpgFilter);
+    return c_.platform.dialogs.OpenFile(c_.common.Translate(QString::fromUtf8(title)),
+                                            c_.common.DataFolder, JpgFilter);
 }
 
 void SponsorManager::addSponsor() {
@@ -218,13 +218,13 @@ void SponsorManager::addSponsor() {
         return;
     }
     const QString destination =
-        SponsorDestination(c_.modulo.DataFolder, QFileInfo(chosen).fileName());
-    if (!ImportImage(chosen, destination, c_.platform.dialogs, c_.modulo)) {
+        SponsorDestination(c_.common.DataFolder, QFileInfo(chosen).fileName());
+    if (!ImportImage(chosen, destination, c_.platform.dialogs, c_.common)) {
         return;
     }
-    Form_Load();
+    load();
     c_.platform.dialogs.Message(
-        c_.modulo.Translate(QStringLiteral(
+        c_.common.Translate(QStringLiteral(
             "Immagine aggiunta : Se non la vedi nell'elenco usa le frecce di scorrimento.")) +
             NewLine + chosen,
         Buttons::Ok);
@@ -235,19 +235,19 @@ void SponsorManager::chooseHeaderLogo() {
     if (chosen.isEmpty()) {
         return;
     }
-    const QString destination = HeaderLogoDestination(c_.modulo.DataFolder);
-    if (ImportImage(chosen, destination, c_.platform.dialogs, c_.modulo)) {
+    const QString destination = HeaderLogoDestination(c_.common.DataFolder);
+    if (ImportImage(chosen, destination, c_.platform.dialogs, c_.common)) {
         Show(headerLogo, destination);
     }
 }
 
 void SponsorManager::deleteHeaderLogo() {
-    const QString logo = ExistingHeaderLogo(c_.modulo.DataFolder);
+    const QString logo = ExistingHeaderLogo(c_.common.DataFolder);
     if (logo.isEmpty()) {
         return;
     }
     if (c_.platform.dialogs.Message(
-            c_.modulo.Translate(QStringLiteral(
+            c_.common.Translate(QStringLiteral(
                 "Vuoi veramente cancellare l'immagine del logo testata? Non sarà più possibile "
                 "recuperare questa immagine")) +
                 NewLine + logo,
@@ -264,25 +264,25 @@ void SponsorManager::toggleBand() {
 }
 
 void SponsorManager::exploreFolder() {
-    c_.platform.shell.Open(SponsorFolder(c_.modulo.DataFolder));
+    c_.platform.shell.Open(SponsorFolder(c_.common.DataFolder));
 }
 
 void SponsorManager::openHelp() {
-    OpenHelp(c_.modulo, c_.platform.shell, "readmeSPONS");
+    OpenHelp(c_.common, c_.platform.shell, "readmeSPONS");
 }
 
 void SponsorManager::finish() {
     HeaderAndBand& d = c_.display;
-    if (!d.ShowHeaderLogo(ExistingHeaderLogo(c_.modulo.DataFolder))) {
+    if (!d.ShowHeaderLogo(ExistingHeaderLogo(c_.common.DataFolder))) {
         d.ShowDefaultHeaderLogo(headerLogo->pixmap());
     }
-    c_.modulo.SponsorBar = bandCheck->isChecked() ? 1 : 0;
+    c_.common.SponsorBar = bandCheck->isChecked() ? 1 : 0;
     c_.platform.settings.Write(QStringLiteral("Sponsor"),
-                                       c_.modulo.SponsorBar != 0 ? QStringLiteral("1")
+                                       c_.common.SponsorBar != 0 ? QStringLiteral("1")
                                                                    : QStringLiteral("0"));
     d.LayoutWithoutSponsor();
     // Without the band the layout above has already hidden the slots.
-    if (c_.modulo.SponsorBar != 0) {
+    if (c_.common.SponsorBar != 0) {
         c_.normalDisplay();
         d.ShowBand();
     }

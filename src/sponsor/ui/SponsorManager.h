@@ -13,7 +13,7 @@
 #include <array>
 #include <functional>
 
-struct Modulo1;
+struct CommonSettings;
 struct Platform;
 
 // The sponsor pictures manager: header logo, the gallery five at a time, the band switch.
@@ -21,7 +21,7 @@ class SponsorManager : public QDialog {
     Q_OBJECT
 public:
     struct Links {
-        Modulo1& modulo;
+        CommonSettings& common;
         Platform& platform;
         HeaderAndBand& display; // the display, as far as its header and band go
         std::function<void()> normalDisplay; // home on the left, proportional layout
@@ -29,7 +29,7 @@ public:
     explicit SponsorManager(Links c);
 
     // Also run again after every addition and deletion.
-    void Form_Load();
+    void load();
     void scrollGallery();
     void scrollLeft();
     void scrollRight();

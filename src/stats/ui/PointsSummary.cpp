@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "shared/SaveDialog.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/FileText.h"
 
 #include <QFileInfo>
@@ -18,8 +18,8 @@ const char* const HeaderTexts[8] = {"N.",   "COGNOME", "Punti", "Non spec.",
 constexpr int HeadersLeft[8] = {300, 840, 4140, 5220, 7020, 8100, 9180, 10500};
 } // namespace
 
-PointsSummary::PointsSummary(const Match& match, int team, const Modulo1& modulo, Platform& platform)
-    : match_(match), team_(team), modulo_(modulo), platform_(platform) {
+PointsSummary::PointsSummary(const Match& match, int team, const CommonSettings& common, Platform& platform)
+    : match_(match), team_(team), common_(common), platform_(platform) {
     setObjectName(QStringLiteral("PointsSummary"));
     setWindowTitle(QStringLiteral("Brivanta"));
     setModal(true);
@@ -48,8 +48,8 @@ PointsSummary::PointsSummary(const Match& match, int team, const Modulo1& modulo
     connect(exportButton, &QPushButton::clicked, this, [this] { exportSummary(); });
 }
 
-void PointsSummary::Form_Load() {
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+void PointsSummary::load() {
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     // The table holds this text once, as the tooltip's; the heading is its capitals.
     titleLabel->setText(t("RIEPILOGO ED ASSEGNAZIONE PUNTI").toUpper());
     for (int i = 0; i < 8; ++i) {
@@ -96,10 +96,10 @@ void PointsSummary::Form_Load() {
 
 void PointsSummary::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
-    Form_Resize();
+    layOutControls();
 }
 
-void PointsSummary::Form_Resize() {
+void PointsSummary::layOutControls() {
     if (isMinimized() || geometry_.empty()) {
         return;
     }
@@ -112,9 +112,9 @@ void PointsSummary::closeSummary() {
 
 void PointsSummary::exportSummary() {
     auto& dialogs = platform_.dialogs;
-    auto t = [this](const char* text) { return modulo_.Translate(QString::fromUtf8(text)); };
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     const SaveChoice choice = SaveDialog(dialogs, QStringLiteral("Brivanta (*.csv)"),
-                                            modulo_.DataFolder, QStringLiteral("Save File"),
+                                            common_.DataFolder, QStringLiteral("Save File"),
                                             QString());
     if (!choice.ChoiceMade) {
         dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"), Buttons::Ok);

@@ -13,17 +13,17 @@
 #include <vector>
 
 struct Match;
-struct Modulo1;
+struct CommonSettings;
 struct Platform;
 
 // The points summary of one side: every athlete with total and points per type, and its export.
 class PointsSummary : public QDialog {
     Q_OBJECT
 public:
-    PointsSummary(const Match& match, int team, const Modulo1& modulo, Platform& platform);
+    PointsSummary(const Match& match, int team, const CommonSettings& common, Platform& platform);
 
-    void Form_Load();
-    void Form_Resize();
+    void load();
+    void layOutControls();
     void closeSummary();
     void exportSummary();
 
@@ -42,7 +42,7 @@ protected:
 private:
     const Match& match_;
     int team_;
-    const Modulo1& modulo_;
+    const CommonSettings& common_;
     Platform& platform_;
     std::vector<SummaryLine> lines_;
     Controls controls_;

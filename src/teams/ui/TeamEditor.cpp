@@ -1,6 +1,6 @@
 #include "teams/ui/TeamEditor.h"
 
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 
 #include <QDir>
@@ -21,8 +21,8 @@ constexpr int WindowWidth = 18300;
 constexpr int DrawingHeight = 6500;
 } // namespace
 
-TeamEditor::TeamEditor(Modulo1& modulo, Platform& platform, Player& player)
-    : modulo_(modulo), platform_(platform), player_(player) {
+TeamEditor::TeamEditor(CommonSettings& common, Platform& platform, Player& player)
+    : common_(common), platform_(platform), player_(player) {
     setObjectName(QStringLiteral("TeamEditor"));
     setModal(true);
     CreateControls();
@@ -167,7 +167,7 @@ void TeamEditor::Captions() {
     columnCaptions[6]->setText(QStringLiteral("Logo"));
     QStringList roles;
     for (int number = 1; number <= 5; ++number) {
-        roles << RoleLabel(number, modulo_.Languages);
+        roles << RoleLabel(number, common_.Languages);
     }
     roles << QString();
     for (int r = 0; r < EditorCapacity; ++r) {
@@ -215,7 +215,7 @@ void TeamEditor::resizeEvent(QResizeEvent* e) {
     Lines->setGeometry(0, 0, TwipsInPixel(LineWidth) + bar, height());
 }
 
-void TeamEditor::Form_Load() {
+void TeamEditor::load() {
     Captions();
     if (const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
         const QRect available = shown->availableGeometry();
@@ -226,16 +226,16 @@ void TeamEditor::Form_Load() {
                     std::max(TwipsInPixel(DrawingHeight), available.height() - frame));
     }
     EmptyLines();
-    const QString teams = QDir(modulo_.DataFolder).filePath(QStringLiteral("Teams"));
+    const QString teams = QDir(common_.DataFolder).filePath(QStringLiteral("Teams"));
     if (!QFileInfo::exists(teams)) {
         for (const char* name : {"Home", "Guests"}) {
-            CreateTeam(modulo_.DataFolder, QString::fromLatin1(name));
+            CreateTeam(common_.DataFolder, QString::fromLatin1(name));
         }
     }
     {
         const QSignalBlocker still(teamList);
         teamList->clear();
-        if (const auto list = ListTeams(modulo_.DataFolder)) {
+        if (const auto list = ListTeams(common_.DataFolder)) {
             teamList->addItems(*list);
         }
         teamList->setCurrentRow(teamList->count() > 0 ? 0 : -1);
@@ -302,5 +302,5 @@ void TeamEditor::WriteLines(const EditorLines& lines) {
 }
 
 QString TeamEditor::t(const char* text) const {
-    return modulo_.Translate(QString::fromUtf8(text));
+    return common_.Translate(QString::fromUtf8(text));
 }

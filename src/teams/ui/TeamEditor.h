@@ -14,7 +14,7 @@
 #include <QScrollArea>
 #include <array>
 
-struct Modulo1;
+struct CommonSettings;
 struct Platform;
 class Player;
 
@@ -22,9 +22,9 @@ class Player;
 class TeamEditor : public QDialog {
     Q_OBJECT
 public:
-    TeamEditor(Modulo1& modulo, Platform& platform, Player& player);
+    TeamEditor(CommonSettings& common, Platform& platform, Player& player);
 
-    void Form_Load();
+    void load();
     void openSelectedTeam();
     // Any box of row r took the focus.
     void lineGotFocus(int Index);
@@ -125,7 +125,7 @@ private:
     void Warning(const QString& text);
     QString t(const char* text) const;
 
-    Modulo1& modulo_;
+    CommonSettings& common_;
     Platform& platform_;
     Player& player_;
     QString fileRoster_;

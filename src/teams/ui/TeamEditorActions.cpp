@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "shared/Help.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "shared/ui/ImportImage.h"
@@ -33,7 +33,7 @@ QString TeamEditor::ChosenTeam() const {
 
 QString TeamEditor::ChosenFolder() const {
     const QString name = ChosenTeam();
-    return name.isEmpty() ? QString() : TeamFolder(modulo_.DataFolder, name);
+    return name.isEmpty() ? QString() : TeamFolder(common_.DataFolder, name);
 }
 
 QString TeamEditor::File(const char* name) const {
@@ -157,7 +157,7 @@ bool TeamEditor::Save() {
                u' ' + QString::number(*line + 1));
         return false;
     }
-    if (!WriteRoster(fileRoster_, LinesToSave(open_, modulo_.Languages), modulo_.Languages)) {
+    if (!WriteRoster(fileRoster_, LinesToSave(open_, common_.Languages), common_.Languages)) {
         Warning(t("Impossibile salvare la squadra:") + NewLine + fileRoster_);
         return false;
     }
@@ -207,8 +207,8 @@ void TeamEditor::newTeam() {
     if (!AcceptedName(name) || !LeaveRoster()) {
         return;
     }
-    CreateTeam(modulo_.DataFolder, name);
-    Form_Load();
+    CreateTeam(common_.DataFolder, name);
+    load();
 }
 
 void TeamEditor::deleteTeam() {
@@ -224,8 +224,8 @@ void TeamEditor::deleteTeam() {
             Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
-    RemoveTeam(modulo_.DataFolder, name);
-    Form_Load();
+    RemoveTeam(common_.DataFolder, name);
+    load();
 }
 
 void TeamEditor::renameTeam() {
@@ -244,7 +244,7 @@ void TeamEditor::renameTeam() {
             t("sono proibiti trattandosi del nome di una cartella):"),
         t("Inserisci il nome della nuova squadra"), old);
     const QString fresh = answer.value_or(QString()).trimmed();
-    if (!AcceptedName(fresh) || !RenameTeam(modulo_.DataFolder, old, fresh)) {
+    if (!AcceptedName(fresh) || !RenameTeam(common_.DataFolder, old, fresh)) {
         return;
     }
     teamList->currentItem()->setText(fresh);
@@ -265,15 +265,15 @@ void TeamEditor::exitWithoutSaving() {
 }
 
 void TeamEditor::exploreFolder() {
-    platform_.shell.Open(modulo_.DataFolder);
+    platform_.shell.Open(common_.DataFolder);
 }
 
 void TeamEditor::openHelp() {
-    OpenHelp(modulo_, platform_.shell, "readmeTEAM");
+    OpenHelp(common_, platform_.shell, "readmeTEAM");
 }
 
 QString TeamEditor::ChooseFile(const char* title, const QString& filter) {
-    return platform_.dialogs.OpenFile(t(title), modulo_.DataFolder, filter);
+    return platform_.dialogs.OpenFile(t(title), common_.DataFolder, filter);
 }
 
 void TeamEditor::chooseAthletePhoto() {
@@ -295,7 +295,7 @@ void TeamEditor::chooseAthletePhoto() {
         ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
         return;
     }
-    if (ImportImage(chosen, destination, platform_.dialogs, modulo_)) {
+    if (ImportImage(chosen, destination, platform_.dialogs, common_)) {
         filePhoto_ = destination;
         ShowPhoto(athletePhoto, filePhoto_, defaultAthletePhoto);
     }
@@ -308,7 +308,7 @@ void TeamEditor::chooseTeamPicture() {
     }
     const QString chosen = ChooseFile("Apertura file della squadra", JpgFilter);
     if (!chosen.isEmpty() &&
-        ImportImage(chosen, destination, platform_.dialogs, modulo_)) {
+        ImportImage(chosen, destination, platform_.dialogs, common_)) {
         ShowPhoto(teamPicture, destination, defaultTeamPicture);
     }
 }
@@ -320,7 +320,7 @@ void TeamEditor::chooseLogo() {
     }
     const QString chosen = ChooseFile("Apertura picture logo quadrato della squadra", JpgFilter);
     if (!chosen.isEmpty() &&
-        ImportImage(chosen, destination, platform_.dialogs, modulo_)) {
+        ImportImage(chosen, destination, platform_.dialogs, common_)) {
         ShowLogo(destination);
     }
 }

@@ -16,7 +16,7 @@ protected:
     }
     std::unique_ptr<ConsoleWindow> Start() {
         auto c = std::make_unique<ConsoleWindow>(a.f.platform);
-        c->Form_Load();
+        c->load();
         return c;
     }
     QStringList Menu(const ConsoleWindow& c) const {
@@ -32,7 +32,7 @@ protected:
 TEST_F(LanguagesTest, TheMenuOffersTheHeaderLanguages) {
     auto c = Start();
     EXPECT_EQ((QStringList{"Italiano*", "English", "Français", "Deutsch", "Español"}), Menu(*c));
-    c->Form_Load();
+    c->load();
     EXPECT_EQ(5u, c->languageActions.size()) << "a second start-up does not add items again";
 }
 

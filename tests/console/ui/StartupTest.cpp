@@ -13,7 +13,7 @@ class StartupTest : public ::testing::Test {
 protected:
     void Start() {
         console = std::make_unique<ConsoleWindow>(a.f.platform);
-        console->Form_Load();
+        console->load();
     }
     void Set(const QString& key, const QString& value) {
         a.f.settings.values[key] = value;
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(StartupTest, FirstStartWithNoSettings) {
     Start();
-    const Modulo1& m = console->Modulo();
+    const CommonSettings& m = console->Modulo();
     EXPECT_EQ(QStringLiteral("ITA"), m.Languages.CurrentLanguage);
     EXPECT_TRUE(console->languageActions[0]->isChecked());
     EXPECT_EQ(200, console->DisplayTimer.interval());
@@ -84,7 +84,7 @@ TEST_F(StartupTest, EveryKeySet) {
     Set("Top", "1500");
     Set("Left", "3000");
     Start();
-    const Modulo1& m = console->Modulo();
+    const CommonSettings& m = console->Modulo();
     EXPECT_EQ(QStringLiteral("ENG"), m.Languages.CurrentLanguage);
     EXPECT_FALSE(console->languageActions[0]->isChecked());
     EXPECT_EQ(500, console->DisplayTimer.interval());
@@ -112,7 +112,7 @@ class WrongValuesTest : public StartupTest, public ::testing::WithParamInterface
 TEST_P(WrongValuesTest, KeepTheDefaults) {
     Set(QString::fromUtf8(GetParam().key), QString::fromUtf8(GetParam().value));
     Start();
-    const Modulo1& m = console->Modulo();
+    const CommonSettings& m = console->Modulo();
     EXPECT_EQ(200, console->DisplayTimer.interval());
     EXPECT_EQ(1, m.SponsorBar);
     EXPECT_EQ(0, m.ActiveCheer);
@@ -154,7 +154,7 @@ TEST_F(StartupTest, DocumentsDataFolderNeedsAFileInItsHomeTeam) {
     EXPECT_EQ(a.program, console->Modulo().DataFolder) << "a subfolder is not a file";
 
     Environment::CreateFile(data + QStringLiteral("/Teams/Home/team.csv"));
-    console->Form_Load();
+    console->load();
     EXPECT_EQ(QDir(a.documents).filePath(QStringLiteral("Brivanta")),
               console->Modulo().DataFolder);
     EXPECT_EQ((QStringList{"Aquile", "Home"}), Items(console->teamLists[1]));
@@ -169,7 +169,7 @@ TEST_F(StartupTest, NoDocumentsFolderFallsBackToTheProgram) {
 TEST_F(StartupTest, MissingTeamsFolderKeepsTheLists) {
     Start();
     QDir(a.program + QStringLiteral("/Teams")).removeRecursively();
-    console->Form_Load();
+    console->load();
     EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Items(console->teamLists[0]));
 }
 
@@ -183,7 +183,7 @@ TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     console->changeScore(3);
     const QStringList history = p.History;
     ASSERT_EQ(2, p.CurrentSet);
-    console->Form_Load();
+    console->load();
     EXPECT_EQ(2, p.CurrentSet);
     EXPECT_EQ(QStringLiteral("2°SET"), p.SetLabel);
     EXPECT_EQ(history, p.History);
@@ -201,7 +201,7 @@ TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {
     const QRect before = console->scoreButtons[0]->geometry();
     const double font = console->LabScore[0]->font().pointSizeF();
     area->resize(area->width() / 2, area->height() / 2);
-    console->Form_Resize();
+    console->layOutControls();
     const QRect after = console->scoreButtons[0]->geometry();
     EXPECT_NEAR(before.x() / 2.0, after.x(), 1.0);
     EXPECT_NEAR(before.y() / 2.0, after.y(), 1.0);

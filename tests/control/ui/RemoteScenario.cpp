@@ -23,7 +23,7 @@
 
 namespace {
 
-enum class Via { Click, Keys, RemoteControl };
+enum class Route { Click, Keys, RemoteControl };
 
 // A started console on two small teams; the live server is the double, whose handler the
 // test calls as a network request would.
@@ -34,7 +34,7 @@ struct Bench {
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
                            "4;Neri;Paolo;3-Libero;C\r\n");
         console = std::make_unique<ConsoleWindow>(a.f.platform);
-        console->Form_Load();
+        console->load();
         for (int side = 0; side < 2; ++side) {
             const QString name = side == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
             console->teamLists[side]->setCurrentItem(
@@ -120,14 +120,14 @@ struct Bench {
     quint64 lastId = 0;
 };
 
-QStringList Play(Via via) {
+QStringList Play(Route via) {
     Bench b;
     ConsoleWindow& c = *b.console;
     auto step = [&](auto click, auto keys, auto remote) {
         switch (via) {
-        case Via::Click: click(); break;
-        case Via::Keys: keys(); break;
-        case Via::RemoteControl: remote(); break;
+        case Route::Click: click(); break;
+        case Route::Keys: keys(); break;
+        case Route::RemoteControl: remote(); break;
         }
     };
     auto ok = [&](const QByteArray& action) { EXPECT_EQ(200, b.Post(action).State) << action.constData(); };
@@ -180,11 +180,11 @@ QStringList Play(Via via) {
 }
 
 TEST(RemoteScenario, ClicksKeysAndRemoteRequestsPlayTheSameRally) {
-    const QStringList click = Play(Via::Click);
+    const QStringList click = Play(Route::Click);
     ASSERT_GE(click.size(), 8);
     EXPECT_TRUE(click.join(u'\n').contains(QStringLiteral("H_7_1"))) << click.join(u'\n').toStdString();
-    EXPECT_EQ(click, Play(Via::Keys));
-    EXPECT_EQ(click, Play(Via::RemoteControl));
+    EXPECT_EQ(click, Play(Route::Keys));
+    EXPECT_EQ(click, Play(Route::RemoteControl));
 }
 
 TEST(RemoteScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
@@ -458,7 +458,7 @@ TEST(NetworkRemote, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
     QtLiveServer& server = bench.server;
     ConsoleWindow& console = bench.console;
     a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
-    console.Form_Load();
+    console.load();
     ASSERT_TRUE(console.Live().Start(0, false));
     QNetworkAccessManager network;
     const auto send = [&](const QByteArray& action, const QByteArray& secret) {

@@ -25,7 +25,7 @@ class AppearanceTest : public ::testing::Test {
 protected:
     void Start() {
         console = std::make_unique<ConsoleWindow>(a.f.platform);
-        console->Form_Load();
+        console->load();
     }
     DisplayWindow& Display() { return console->Display(); }
     QImage Grab() { return Display().grab().toImage(); }
@@ -63,7 +63,7 @@ TEST_F(AppearanceTest, NamesLeanTowardsTheCentreAfterEveryLayout) {
     EXPECT_EQ(std::pair(Qt::Alignment(Qt::AlignRight), Qt::Alignment(Qt::AlignLeft)), towards())
         << "at creation";
     d.resize(d.width() + 40, d.height());
-    d.Form_Resize();
+    d.layOutControls();
     EXPECT_EQ(std::pair(Qt::Alignment(Qt::AlignRight), Qt::Alignment(Qt::AlignLeft)), towards())
         << "after a resize";
     d.SwapDisplay();
@@ -78,7 +78,7 @@ TEST_F(AppearanceTest, ThePresentationCardIsOutOfSightAfterEveryLayout) {
     d.StartOrStopPresentation();
     d.presentationTick();
     ASSERT_FALSE(d.presentationTimer.isActive());
-    d.Form_Resize();
+    d.layOutControls();
     EXPECT_GE(d.presentationCard->x(), d.width()) << "after a resize";
     d.zoom(false);
     EXPECT_GE(d.presentationCard->x(), d.width()) << "after Zoom All";

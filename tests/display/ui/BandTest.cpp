@@ -2,7 +2,7 @@
 #include "doubles/Doubles.h"
 #include "doubles/Printing.h"
 #include "match/Match.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "sound/Audio.h"
 #include "shared/ui/Images.h"
 
@@ -37,7 +37,7 @@ protected:
     DisplayWindow& Display() {
         display = std::make_unique<DisplayWindow>(f.platform, p, m, player);
         display->resize(1040, 540);
-        display->Form_Resize();
+        display->layOutControls();
         display->PreparedSponsors().Wait();
         return *display;
     }
@@ -47,7 +47,7 @@ protected:
     QString sponsor;
     FakePlatform f;
     Match p;
-    Modulo1 m;
+    CommonSettings m;
     Player player{f.audio, f.dialogs};
     std::unique_ptr<DisplayWindow> display;
 };

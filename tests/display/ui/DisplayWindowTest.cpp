@@ -3,7 +3,7 @@
 #include "doubles/Printing.h"
 #include "match/Match.h"
 #include "platform/Platform.h"
-#include "shared/Module.h"
+#include "shared/CommonSettings.h"
 #include "sound/Audio.h"
 
 #include <QTemporaryDir>
@@ -22,13 +22,13 @@ protected:
         const QSize borders = display.frameGeometry().size() - display.size();
         display.resize(static_cast<int>(489 * fx) - borders.width(),
                        static_cast<int>(262 * fy) - borders.height());
-        display.Form_Resize();
+        display.layOutControls();
     }
 
     FakePlatform f;
     FakeSettings& settings = f.settings;
     Match p;
-    Modulo1 m;
+    CommonSettings m;
     Player player{f.audio, f.dialogs};
     int sponsorRequests = 0;
     DisplayWindow display;
@@ -68,22 +68,22 @@ TEST_F(DisplayWindowTest, ResizeDiscardsMovedPanels) {
     Size(1, 1);
     const QPoint rest = display.overlayPanels[1]->pos();
     display.overlayPanels[1]->move(0, 0);
-    display.Form_Resize();
+    display.layOutControls();
     EXPECT_EQ(rest, display.overlayPanels[1]->pos());
 }
 
 TEST_F(DisplayWindowTest, OnlyAMaximisedDisplayStoresItsPosition) {
     display.show();
-    display.Form_Resize();
+    display.layOutControls();
     EXPECT_TRUE(settings.values.isEmpty());
     display.showMaximized();
-    display.Form_Resize();
+    display.layOutControls();
     EXPECT_TRUE(settings.values.contains(QStringLiteral("Top")));
     EXPECT_TRUE(settings.values.contains(QStringLiteral("Left")));
     settings.values.clear();
     display.showMinimized();
     sponsorRequests = 0;
-    display.Form_Resize();
+    display.layOutControls();
     EXPECT_TRUE(settings.values.isEmpty());
     EXPECT_EQ(0, sponsorRequests) << "minimised: nothing happens";
 }

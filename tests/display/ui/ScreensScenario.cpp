@@ -18,7 +18,7 @@ class ScreensScenario : public ::testing::Test {
 protected:
     std::unique_ptr<ConsoleWindow> Start() {
         auto c = std::make_unique<ConsoleWindow>(a.f.platform);
-        c->Form_Load();
+        c->load();
         c->show();
         return c;
     }

@@ -12,7 +12,7 @@ protected:
     OptionsScenario() {
         QFile::copy(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv",
                     a.program + QStringLiteral("/Languages.csv"));
-        console.Form_Load();
+        console.load();
     }
     void Options(std::function<void(OptionsWindow&)> step) {
         a.f.modal.Wait([step](QDialog& d) { step(static_cast<OptionsWindow&>(d)); });
@@ -103,7 +103,7 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
     EXPECT_EQ(0x0000FFu, d.Colours()[HomeText]) << "Cancel puts the stored colours back";
 
     ConsoleWindow restarted(a.f.platform);
-    restarted.Form_Load();
+    restarted.load();
     EXPECT_EQ(0x0000FFu, restarted.Display().Colours()[HomeText]);
 }
 

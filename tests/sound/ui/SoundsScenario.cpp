@@ -16,7 +16,7 @@ protected:
             Environment::CreateFile(a.program + QStringLiteral("/Sounds/") + QString::fromUtf8(name));
         }
         console = std::make_unique<ConsoleWindow>(a.f.platform);
-        console->Form_Load();
+        console->load();
     }
     // Opens the sounds window from the menu and lets `passo` work it.
     void Window(std::function<void(SoundsWindow&)> step) {

@@ -128,7 +128,7 @@ TEST_F(SponsorManagerTest, HeaderLogoIsSetShownAndDeleted) {
 
 TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
     Jpeg(Sponsor(QStringLiteral("A.jpg")));
-    console.Form_Load();
+    console.load();
     Handle([&](SponsorManager& f) {
         f.bandCheck->click();
         EXPECT_FALSE(f.galleryFrame->isVisibleTo(&f));

@@ -155,7 +155,7 @@ TEST_P(TeamEditorExitTest, ChangedRosterIsOfferedForSavingBeforeItGoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modi, TeamEditorExitTest,
+    Modes, TeamEditorExitTest,
     ::testing::Values(
         ExitCase{"escape_yes", Answer::Si, true, false,
                    [](TeamEditor& f) { QTest::keyClick(f.surnameBoxes[0], Qt::Key_Escape); }},

@@ -6,7 +6,7 @@
 #include <array>
 
 // The settings and folders every window shares, read by the start-up sequence.
-struct Modulo1 {
+struct CommonSettings {
     QString DataFolder;
     QString ProgramFolder;
     int SponsorBar = 1;
