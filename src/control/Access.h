@@ -31,7 +31,7 @@ public:
 
     // 200, or the status that refuses the request: 403 from the LAN while it is off, 401
     // without a secret or with a wrong one, 429 for an address with too many wrong secrets.
-    // `adesso` is in milliseconds on any steady clock.
+    // `now` is in milliseconds on any steady clock.
     int Evaluate(const QString& address, const Credentials& credentials, qint64 now);
 
     // Pairing: a code lives two minutes and is used once; the phone gets its device secret.
@@ -43,7 +43,7 @@ public:
         quint64 number = 0;
         QString browser;
         QString address;
-        qint64 last = 0; // last use, on the same clock as `adesso`
+        qint64 last = 0; // last use, on the same clock as `now`
     };
     // The paired phones, those unused for a day gone.
     QList<Device> Devices(qint64 now);

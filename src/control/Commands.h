@@ -9,12 +9,12 @@
 // put in that side's box as the operator would type it.
 struct Command {
     Action action = Action::HomePlus;
-    int side = -1; // 0 home, 1 guests: the command puts `codice` in that side's box
+    int side = -1; // 0 home, 1 guests: the command puts `code` in that side's box
     QString code;
     bool operator==(const Command&) const = default;
 };
 
-// The path below /control/ (still percent-encoded) as a command; `rifiuto` is the HTTP status
+// The path below /control/ (still percent-encoded) as a command; `refusal` is the HTTP status
 // that refuses it instead: 404 for an unknown action, 400 for a malformed code.
 struct ParsedCommand {
     Command command;

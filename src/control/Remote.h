@@ -14,7 +14,7 @@
 class LiveServer;
 
 // The remote control on the live server: POST /control/<action> for button decks and the
-// phone page at /remote. Each request passes `Accesso`, then runs through the console's own
+// phone page at /remote. Each request passes `Access`, then runs through the console's own
 // handler; while the console shows a modal question it waits its turn, in order.
 class Remote : public QObject {
     Q_OBJECT
@@ -56,7 +56,7 @@ private:
     HttpAnswer Run(const Command& command);
     // The secrets a request carries; the device cookie only when our own page sent it.
     Access::Credentials Credentials(const HttpRequest& request) const;
-    // A done action is answered once the copy on disk holds it; `Differita` until then.
+    // A done action is answered once the copy on disk holds it; `Deferred` until then.
     HttpAnswer AfterTheCopy(quint64 id, HttpAnswer answer);
     void Conclude(quint64 id, const HttpAnswer& answer);
 

@@ -21,7 +21,7 @@ public:
     virtual void ApplyColours(const PanelColours& colours) = 0;
 };
 
-// Applies the groups of a stored string onto `colori`: only a string longer than 41
+// Applies the groups of a stored string onto `colours`: only a string longer than 41
 // characters applies, and a group that is not hexadecimal leaves its colour.
 bool ApplySerial(const QString& serial, PanelColours& colours);
 

@@ -131,7 +131,7 @@ HttpAnswer Router::Reply(const HttpRequest& request) const {
     // The pages load the state with themselves: they draw it before any event arrives.
     if (path == "/state.js") {
         return Data("text/javascript; charset=utf-8",
-                    "var BrivantaStato = " + fonts_.State() + ";\n");
+                    "var BrivantaState = " + fonts_.State() + ";\n");
     }
     if (path == "/vmix.json") {
         return Feed("application/json", fonts_.VmixJson());

@@ -24,7 +24,7 @@ private:
     Fonts fonts_;
 };
 
-// The file under `radice` that a request path names, or empty: a name that would leave the
+// The file under `root` that a request path names, or empty: a name that would leave the
 // folder (.., an absolute path, a separator, a link pointing out) names nothing.
 QString FileBelow(const QString& root, const QString& relative);
 

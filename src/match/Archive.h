@@ -11,7 +11,7 @@ class Disk;
 class FileWriter;
 
 // The backups folder: a copy of every match worth keeping, named by date, time and teams,
-// the newest `Tenute` kept. Written on a worker thread, like the emergency copy.
+// the newest `Kept` kept. Written on a worker thread, like the emergency copy.
 class Archive : public QObject {
     Q_OBJECT
 public:
@@ -39,5 +39,5 @@ private:
 // "2026-12-10 20-31-05 Lupi - Orsi.txt": sorts by time; characters a file name cannot hold
 // on any system become "_".
 QString CopyName(const QDateTime& when, const QString& home, const QString& guests);
-// Removes the oldest backups beyond `tenute` (by name, which starts with the time).
+// Removes the oldest backups beyond `kept` (by name, which starts with the time).
 void PruneCopies(const QString& folder, int kept);

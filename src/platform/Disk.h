@@ -8,6 +8,6 @@
 class Disk {
 public:
     virtual ~Disk() = default;
-    // False when the file could not be written whole; `motivo` then says why.
+    // False when the file could not be written whole; `reason` then says why.
     virtual bool Write(const QString& path, const QByteArray& data, QString& reason) = 0;
 };

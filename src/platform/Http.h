@@ -27,7 +27,7 @@ struct HttpAnswer {
     QList<QPair<QByteArray, QByteArray>> Headers;
     // An event stream: the body is its first event and the connection stays open.
     bool Stream = false;
-    // Answered later through `LiveServer::Completa`.
+    // Answered later through `LiveServer::Complete`.
     bool Deferred = false;
 };
 

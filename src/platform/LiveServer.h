@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// The local HTTP server of the live output: it carries requests to `Gestore` and keeps event
-// streams open for `Diffondi`. Limits on the wire (sizes, clients, idle time) are its job.
+// The local HTTP server of the live output: it carries requests to `Handler` and keeps event
+// streams open for `Broadcast`. Limits on the wire (sizes, clients, idle time) are its job.
 class LiveServer {
 public:
     virtual ~LiveServer() = default;

@@ -21,7 +21,7 @@ public:
     // Writes what is pending, for at most a second, then stops.
     ~FileWriter() override;
 
-    // Returns at once; `dopo` runs on the worker after the file is written.
+    // Returns at once; `after` runs on the worker after the file is written.
     void HandOver(const QString& path, const QByteArray& data,
                   std::function<void()> after = {});
     // Waits until everything handed over is written; false when `ms` passed first.

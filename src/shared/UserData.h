@@ -14,7 +14,7 @@ QString ProgramFolder(const Folders& folders);
 // Where the shipped data is: beside the program, or in ../share/brivanta for an installed one.
 QString SentFolder(const QString& program);
 
-// Copies into `utente` every shipped file it never received; a file received once and then
+// Copies into `user` every shipped file it never received; a file received once and then
 // deleted or edited by the user is left as the user left it. The language table is merged by
 // key: rows the user lacks are added, the user's own rows win. False when the folder cannot be
 // written.

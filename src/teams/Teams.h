@@ -37,7 +37,7 @@ QString AthleteAudio(const QString& teamFolder, const QString& number);
 // Every subfolder of Teams in listing order; nothing when there is no Teams folder.
 std::optional<QStringList> ListTeams(const QString& dataFolder);
 
-// Reads up to `capacita` rows; the console's reading also stops after a row with no number.
+// Reads up to `capacity` rows; the console's reading also stops after a row with no number.
 // A missing file is an empty roster.
 std::vector<Athlete> ReadRoster(const QString& path, int capacity, bool console);
 // The same reading on lines already decoded.

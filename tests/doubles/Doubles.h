@@ -133,7 +133,7 @@ public:
     int ended = 0;
 };
 
-// Records every call; a path listed in `illeggibili` fails to open.
+// Records every call; a path listed in `unreadable` fails to open.
 class FakeAudioChannel : public AudioChannel {
 public:
     bool Open(const QString& path) override;

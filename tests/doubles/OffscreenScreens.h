@@ -13,7 +13,7 @@ public:
     OffscreenScreens() : original_(Configuration()) {}
     ~OffscreenScreens() { Set(original_); }
 
-    // The first screen stays; `altri` are the screens beside it.
+    // The first screen stays; `others` are the screens beside it.
     void Link(const QList<QPair<QString, QRect>>& others) {
         QJsonObject fresh = original_;
         QJsonArray screens = original_.value(QStringLiteral("screens")).toArray();

@@ -21,7 +21,7 @@ long ResidentMemory() {
     return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLong() * 4096 : 0;
 }
 
-// Spins the event loop until `fatto` or the bound: every wait here is bounded.
+// Spins the event loop until `done` or the bound: every wait here is bounded.
 bool Until(const std::function<bool()>& done, int ms = 5000) {
     const QDeadlineTimer limit(ms);
     while (!done() && !limit.hasExpired()) {

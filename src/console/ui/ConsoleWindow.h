@@ -107,7 +107,7 @@ public:
     // holds the code, else the code as typed.
     void ChooseCode(int side, const QString& code);
     void codeBoxChanged(int Index);
-    // The roster row of a side whose code is `codice` (any case), or -1.
+    // The roster row of a side whose code is `code` (any case), or -1.
     int CodeLine(int side, const QString& code) const;
     // A timeout granted without the question; the refusal's text otherwise.
     std::optional<QString> Timeout(int Index);

@@ -4,5 +4,5 @@
 #include <QString>
 
 // The text as a QR code, black on white with the four-module quiet zone, each module
-// `lato` pixels wide; a null image when the text does not fit a QR code.
+// `side` pixels wide; a null image when the text does not fit a QR code.
 QImage QrCode(const QString& text, int side);

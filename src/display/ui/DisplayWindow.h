@@ -38,7 +38,7 @@ public:
     // The window's position in the settings, for the next start to maximise it there again.
     void SavePosition();
     void Update();
-    // The lower panel slides in carrying `cosa`.
+    // The lower panel slides in carrying `what`.
     void StartScroll(InView what);
     // End of match: animations off, both lower panels parked below.
     void StopAnimations();

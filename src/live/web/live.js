@@ -3,50 +3,50 @@
 "use strict";
 const Brivanta = (() => {
   const params = new URLSearchParams(location.search);
-  function lista(nome) {
-    const v = params.get(nome);
+  function list(name) {
+    const v = params.get(name);
     return v ? v.split(",").map((s) => s.trim().toLowerCase()).filter(Boolean) : [];
   }
-  function connetti(quandoStato, quandoLinea) {
-    if (window.BrivantaStato) {
-      quandoLinea(true);
-      quandoStato(window.BrivantaStato);
+  function connect(onState, onLine) {
+    if (window.BrivantaState) {
+      onLine(true);
+      onState(window.BrivantaState);
     }
     // The first drawing appears at once; later changes fade.
     setTimeout(() => document.body.classList.remove("subito"), 800);
-    let fonte = null;
-    let attesa = null;
-    const apri = () => {
-      fonte = new EventSource("/events");
-      fonte.addEventListener("state", (e) => {
-        quandoLinea(true);
+    let source = null;
+    let retry = null;
+    const open = () => {
+      source = new EventSource("/events");
+      source.addEventListener("state", (e) => {
+        onLine(true);
         try {
-          quandoStato(JSON.parse(e.data));
+          onState(JSON.parse(e.data));
         } catch (err) {
           // A damaged message is skipped; the next one carries the whole state again.
         }
       });
-      fonte.onerror = () => {
-        quandoLinea(false);
+      source.onerror = () => {
+        onLine(false);
         // Browsers retry by themselves; a closed stream (program restarted) is reopened here.
-        if (fonte.readyState === EventSource.CLOSED && attesa === null) {
-          attesa = setTimeout(() => {
-            attesa = null;
-            apri();
+        if (source.readyState === EventSource.CLOSED && retry === null) {
+          retry = setTimeout(() => {
+            retry = null;
+            open();
           }, 2000);
         }
       };
     };
-    apri();
+    open();
   }
   // Shows and hides an element by a class, so CSS can fade it.
-  function mostra(el, si) {
+  function show(el, si) {
     if (el) el.classList.toggle("visibile", !!si);
   }
-  function testo(el, t) {
+  function text(el, t) {
     if (el && el.textContent !== String(t ?? "")) el.textContent = t ?? "";
   }
-  function immagine(el, url) {
+  function image(el, url) {
     if (!el) return;
     if (!url) {
       el.removeAttribute("src");
@@ -59,5 +59,5 @@ const Brivanta = (() => {
       el.setAttribute("src", url);
     }
   }
-  return { params, lista, connetti, mostra, testo, immagine };
+  return { params, list, connect, show, text, image };
 })();

@@ -11,7 +11,7 @@
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // The lock goes in the first of `cartelle` where it can be written (the temporary folder,
+    // The lock goes in the first of `folders` where it can be written (the temporary folder,
     // then the user's data folder).
     SingleInstance(const QStringList& folders, const QString& name);
     static QString NameForUser();

@@ -19,7 +19,7 @@ using Controls = std::vector<Control>;
 void Place(QWidget* w, int left, int top, int width, int height);
 
 QFont Character(const QString& family, double points, bool bold = false);
-// Where a family's bold is no real bold on this system, its bold text is drawn with `sostituta`.
+// Where a family's bold is no real bold on this system, its bold text is drawn with `substitute`.
 void ReplaceBold(const QString& family, const QString& substitute);
 
 // A control's position, size and (when it has one) font, in twips and points.

@@ -23,7 +23,7 @@ Conversion ConvertImage(const QString& source, const QString& destination);
 class ImageCache : public QObject {
     Q_OBJECT
 public:
-    // Decoded pictures are kept up to `memoria` bytes, the least recently used going first.
+    // Decoded pictures are kept up to `memory` bytes, the least recently used going first.
     explicit ImageCache(qint64 memory = 256LL * 1024 * 1024);
     ~ImageCache() override;
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-// Pixels that differ from `fondo`; with no colour given, pixels lighter than `luce`.
+// Pixels that differ from `bottom`; with no colour given, pixels lighter than `light`.
 int Ink(const QImage& picture, int light, QColor bottom = {}) {
     int n = 0;
     for (int y = 0; y < picture.height(); ++y) {

@@ -18,7 +18,7 @@ protected:
         a.f.modal.Wait([step](QDialog& d) { step(static_cast<OptionsWindow&>(d)); });
         console.openOptions();
     }
-    // The next colour chooser picks palette entry `voce`.
+    // The next colour chooser picks palette entry `item`.
     void Choose(int item) {
         a.f.modal.Wait([item](QDialog& d) {
             auto& f = static_cast<ColourPicker&>(d);

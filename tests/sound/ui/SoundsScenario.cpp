@@ -18,7 +18,7 @@ protected:
         console = std::make_unique<ConsoleWindow>(a.f.platform);
         console->load();
     }
-    // Opens the sounds window from the menu and lets `passo` work it.
+    // Opens the sounds window from the menu and lets `step` work it.
     void Window(std::function<void(SoundsWindow&)> step) {
         a.f.modal.Wait([step](QDialog& d) { step(static_cast<SoundsWindow&>(d)); });
         console->openSoundsWindow();
