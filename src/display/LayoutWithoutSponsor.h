@@ -6,7 +6,7 @@
 
 // The display's controls that move when the sponsor band is off, in twips.
 struct ControlsWithoutSponsor {
-    std::array<ControlGeometry, 2> LabScore;
+    std::array<ControlGeometry, 2> scoreLabels;
     std::array<ControlGeometry, 2> teamLogos;
     std::array<ControlGeometry, 4> sideIcons;
     std::array<ControlGeometry, 2> setsWonLabels;

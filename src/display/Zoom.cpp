@@ -68,34 +68,34 @@ void Header(ControlGeometry& logo, int s) {
 // What Zoom + and Zoom - share; d is +100 or -100, the counters are placed by the caller.
 void CommonStep(ZoomControls& c, double W, bool band, int d) {
     if (band) {
-        ScoreWithBand(c.LabScore[0], d, true);
+        ScoreWithBand(c.scoreLabels[0], d, true);
     } else {
-        ScoreWithoutBand(c.LabScore[0], d, W);
+        ScoreWithoutBand(c.scoreLabels[0], d, W);
     }
     Logo(c.teamLogos[0], d);
     if (band) {
         Name(c.homeNameLabel, d, false);
     }
-    Frame(c.scoreFrames[0], c.LabScore[0], band ? c.LabScore[0].Width : f(W / 2 - 200));
+    Frame(c.scoreFrames[0], c.scoreLabels[0], band ? c.scoreLabels[0].Width : f(W / 2 - 200));
 }
 
 void GuestsStep(ZoomControls& c, double W, bool band, int d) {
     if (band) {
-        ScoreWithBand(c.LabScore[1], d, false);
+        ScoreWithBand(c.scoreLabels[1], d, false);
     } else {
-        ScoreWithoutBand(c.LabScore[1], d, W);
+        ScoreWithoutBand(c.scoreLabels[1], d, W);
     }
     Logo(c.teamLogos[1], d);
     if (band) {
         Name(c.guestsNameLabel, d, true);
     }
-    Frame(c.scoreFrames[1], c.LabScore[1], c.LabScore[1].Width);
+    Frame(c.scoreFrames[1], c.scoreLabels[1], c.scoreLabels[1].Width);
 }
 
 } // namespace
 
 bool ZoomPlusAtLimit(const ZoomControls& c) {
-    return c.LabScore[0].Top <= c.clockLabel.Top + c.clockLabel.Height;
+    return c.scoreLabels[0].Top <= c.clockLabel.Top + c.clockLabel.Height;
 }
 
 bool ZoomMinusAtLimit(const ZoomControls& c) {
@@ -107,7 +107,7 @@ void ZoomPlus(ZoomControls& c, double W, bool band) {
     CommonStep(c, W, band, d);
     if (band) {
         c.sideIcons[0].Left = c.setsWonLabels[0].Left + 50 + c.setsWonLabels[0].Width;
-        c.setsWonLabels[0].Left = c.LabScore[0].Left + 50;
+        c.setsWonLabels[0].Left = c.scoreLabels[0].Left + 50;
     } else {
         CountersRise(c, 0, d);
     }
@@ -125,7 +125,7 @@ void ZoomMinus(ZoomControls& c, double W, bool band) {
     constexpr int d = -100;
     CommonStep(c, W, band, d);
     if (band) {
-        c.setsWonLabels[0].Left = c.LabScore[0].Left - 50;
+        c.setsWonLabels[0].Left = c.scoreLabels[0].Left - 50;
         c.sideIcons[0].Left = c.setsWonLabels[0].Left - 50 + c.setsWonLabels[0].Width;
     } else {
         CountersRise(c, 0, d);
@@ -154,16 +154,16 @@ ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& wi
     return g;
 }
 
-void SwapDisplay(TurnControls& c, double W, bool bandOn) {
+void SwapDisplay(SwapControls& c, double W, bool bandOn) {
     if (!bandOn) {
-        for (ControlGeometry* g : {&c.LabScore[1], &c.guestsNameLabel, &c.LabScore[0], &c.homeNameLabel}) {
+        for (ControlGeometry* g : {&c.scoreLabels[1], &c.guestsNameLabel, &c.scoreLabels[0], &c.homeNameLabel}) {
             g->Width = f(W / 2 - 180);
         }
     }
     const auto swap = [](ControlGeometry& a, ControlGeometry& b) {
         std::swap(a.Left, b.Left);
     };
-    swap(c.LabScore[0], c.LabScore[1]);
+    swap(c.scoreLabels[0], c.scoreLabels[1]);
     swap(c.scoreFrames[0], c.scoreFrames[1]);
     swap(c.homeNameLabel, c.guestsNameLabel);
     for (auto* pair : {&c.setsWonLabels, &c.timeoutLabels, &c.teamLogos, &c.statisticsTeamNames, &c.statisticsTotals, &c.statisticsLogos}) {

@@ -6,7 +6,7 @@
 
 // The display's controls a zoom step moves, in twips.
 struct ZoomControls {
-    std::array<ControlGeometry, 2> LabScore;
+    std::array<ControlGeometry, 2> scoreLabels;
     std::array<ControlGeometry, 2> teamLogos;
     std::array<ControlGeometry, 2> scoreFrames;
     std::array<ControlGeometry, 2> setsWonLabels;
@@ -34,8 +34,8 @@ ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& wi
                                double W, double H);
 
 // The display's controls that change sides when the panels swap, in twips.
-struct TurnControls {
-    std::array<ControlGeometry, 2> LabScore;
+struct SwapControls {
+    std::array<ControlGeometry, 2> scoreLabels;
     std::array<ControlGeometry, 2> scoreFrames;
     ControlGeometry homeNameLabel;
     ControlGeometry guestsNameLabel;
@@ -53,4 +53,4 @@ struct TurnControls {
 };
 
 // Left and right change places; with the band off the scores and names take W/2 - 180.
-void SwapDisplay(TurnControls& c, double W, bool bandOn);
+void SwapDisplay(SwapControls& c, double W, bool bandOn);

@@ -19,7 +19,7 @@ bool RefusedCode(const QString& code) {
     return code != QStringLiteral("E") && !code.isEmpty() && NumericValue(code) == 0;
 }
 
-void SetPointOMatchPoint(Match& p, const CommonSettings& m, MatchView& v) {
+void SetPointOrMatchPoint(Match& p, const CommonSettings& m, MatchView& v) {
     DecideBanner(p, m.Languages);
     if (p.Display.Banner && !ValidTotalSets(p.TotalSets)) {
         v.Warning(QStringLiteral("Error number of sets =") + QString::number(p.TotalSets));
@@ -135,7 +135,7 @@ bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchV
     p.UndoActive = true;
     p.Display.Points = {QString::number(p.Points[0]), QString::number(p.Points[1])};
     p.CurrentScore = p.Points;
-    SetPointOMatchPoint(p, m, v);
+    SetPointOrMatchPoint(p, m, v);
     p.ScorerPhoto.clear();
     // The scorer is this point's code: an athlete picked for an earlier point is nobody now.
     if (added && NumericValue(p.AthleteCode) <= 0) {

@@ -130,19 +130,19 @@ TEST(SponsorTest, FiveOrFewerDoNotRotateNorDoesABandThatIsOff) {
 
 TEST(LayoutWithoutSponsorTest, ScoresTakeTheHalvesAndNamesTheBottomStrip) {
     ControlsWithoutSponsor c;
-    c.LabScore[0] = {1980, 1200, 1635, 1575, 63.75f};
-    c.LabScore[1] = {3600, 1200, 1635, 1575, 63.75f};
+    c.scoreLabels[0] = {1980, 1200, 1635, 1575, 63.75f};
+    c.scoreLabels[1] = {3600, 1200, 1635, 1575, 63.75f};
     c.teamLogos[0].Height = 1185;
     c.teamLogos[1].Height = 1185;
     c.setsWonLabels[0].Width = 255;
     c.setsWonLabels[1].Width = 255;
     const double W = 7080, H = 3500;
     LayoutWithoutSponsor(c, W, H);
-    EXPECT_FLOAT_EQ(H - 1185 - H / 7, c.LabScore[0].Height);
-    EXPECT_FLOAT_EQ(0, c.LabScore[0].Left);
-    EXPECT_FLOAT_EQ(W / 2, c.LabScore[0].Width);
-    EXPECT_FLOAT_EQ(3600, c.LabScore[1].Left);
-    EXPECT_FLOAT_EQ(c.LabScore[0].Height / 22, c.LabScore[0].FontSize);
+    EXPECT_FLOAT_EQ(H - 1185 - H / 7, c.scoreLabels[0].Height);
+    EXPECT_FLOAT_EQ(0, c.scoreLabels[0].Left);
+    EXPECT_FLOAT_EQ(W / 2, c.scoreLabels[0].Width);
+    EXPECT_FLOAT_EQ(3600, c.scoreLabels[1].Left);
+    EXPECT_FLOAT_EQ(c.scoreLabels[0].Height / 22, c.scoreLabels[0].FontSize);
     EXPECT_FLOAT_EQ(H - H / 7, c.homeNameLabel.Top);
     EXPECT_FLOAT_EQ(H / 7, c.guestsNameLabel.Height);
     EXPECT_FLOAT_EQ(3600, c.guestsNameLabel.Left);

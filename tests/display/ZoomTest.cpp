@@ -11,9 +11,9 @@ ControlGeometry G(float l, float t, float w, float h, float font = 0) {
 // The design layout with the band on, in twips.
 ZoomControls Drawing() {
     ZoomControls c;
-    c.LabScore = {G(1980, 1200, 1635, 1575, 63.75f), G(3600, 1200, 1635, 1575, 63.75f)};
+    c.scoreLabels = {G(1980, 1200, 1635, 1575, 63.75f), G(3600, 1200, 1635, 1575, 63.75f)};
     c.teamLogos = {G(2280, 0, 1185, 1185), G(3720, 0, 1185, 1185)};
-    c.scoreFrames = {c.LabScore[0], c.LabScore[1]};
+    c.scoreFrames = {c.scoreLabels[0], c.scoreLabels[1]};
     c.setsWonLabels = {G(2010, 2340, 255, 495, 21.75f), G(4930, 2340, 255, 555, 21.75f)};
     c.timeoutLabels = {G(3360, 2400, 255, 495, 18), G(3620, 2400, 255, 495, 18)};
     c.sideIcons = {G(2280, 2460, 375, 375), G(4580, 2460, 375, 375), G(3070, 2460, 315, 315),
@@ -30,18 +30,18 @@ constexpr double W = 7335;
 TEST(ZoomTest, ZoomPlusWithTheBandGrowsTheScoresAtTheHeaderLogosExpense) {
     ZoomControls c = Drawing();
     ZoomPlus(c, W, true);
-    EXPECT_FLOAT_EQ(1735, c.LabScore[0].Width);
-    EXPECT_FLOAT_EQ(1735.0f / 25, c.LabScore[0].FontSize);
-    EXPECT_FLOAT_EQ(1100, c.LabScore[0].Top);
-    EXPECT_FLOAT_EQ(1880, c.LabScore[0].Left) << "home grows to the left";
-    EXPECT_FLOAT_EQ(3600, c.LabScore[1].Left) << "guests grow to the right";
+    EXPECT_FLOAT_EQ(1735, c.scoreLabels[0].Width);
+    EXPECT_FLOAT_EQ(1735.0f / 25, c.scoreLabels[0].FontSize);
+    EXPECT_FLOAT_EQ(1100, c.scoreLabels[0].Top);
+    EXPECT_FLOAT_EQ(1880, c.scoreLabels[0].Left) << "home grows to the left";
+    EXPECT_FLOAT_EQ(3600, c.scoreLabels[1].Left) << "guests grow to the right";
     EXPECT_FLOAT_EQ(1085, c.teamLogos[0].Width);
     EXPECT_FLOAT_EQ(c.teamLogos[0].Height, c.teamLogos[0].Width);
     EXPECT_FLOAT_EQ(2330, c.teamLogos[0].Left);
     EXPECT_FLOAT_EQ(1895, c.homeNameLabel.Width);
     EXPECT_FLOAT_EQ(5320, c.guestsNameLabel.Left);
     EXPECT_FLOAT_EQ(1735, c.scoreFrames[0].Width) << "the home marker frames the home score";
-    EXPECT_FLOAT_EQ(c.LabScore[1].Width, c.scoreFrames[1].Width);
+    EXPECT_FLOAT_EQ(c.scoreLabels[1].Width, c.scoreFrames[1].Width);
     EXPECT_FLOAT_EQ(2010 + 50 + 255, c.sideIcons[0].Left) << "placed before the counter moved";
     EXPECT_FLOAT_EQ(1930, c.setsWonLabels[0].Left);
     EXPECT_FLOAT_EQ(4930 - 375 - 50, c.sideIcons[1].Left);
@@ -57,28 +57,28 @@ TEST(ZoomTest, ZoomMinusUndoesPositionsButRecomputesWidthsAndFonts) {
     ZoomMinus(c, W, true);
     const ZoomControls d = Drawing();
     for (int k = 0; k < 2; ++k) {
-        EXPECT_FLOAT_EQ(d.LabScore[k].Left, c.LabScore[k].Left);
-        EXPECT_FLOAT_EQ(d.LabScore[k].Top, c.LabScore[k].Top);
-        EXPECT_FLOAT_EQ(d.LabScore[k].Width, c.LabScore[k].Width);
-        EXPECT_FLOAT_EQ(d.LabScore[k].Height, c.LabScore[k].Height);
-        EXPECT_FLOAT_EQ(1635.0f / 25, c.LabScore[k].FontSize);
+        EXPECT_FLOAT_EQ(d.scoreLabels[k].Left, c.scoreLabels[k].Left);
+        EXPECT_FLOAT_EQ(d.scoreLabels[k].Top, c.scoreLabels[k].Top);
+        EXPECT_FLOAT_EQ(d.scoreLabels[k].Width, c.scoreLabels[k].Width);
+        EXPECT_FLOAT_EQ(d.scoreLabels[k].Height, c.scoreLabels[k].Height);
+        EXPECT_FLOAT_EQ(1635.0f / 25, c.scoreLabels[k].FontSize);
         EXPECT_FLOAT_EQ(d.teamLogos[k].Left, c.teamLogos[k].Left);
     }
     EXPECT_FLOAT_EQ(d.guestsNameLabel.Left, c.guestsNameLabel.Left);
     EXPECT_FLOAT_EQ(1995.0f / 120, c.homeNameLabel.FontSize);
     EXPECT_FLOAT_EQ(d.headerLogo.Height, c.headerLogo.Height);
     EXPECT_FLOAT_EQ(d.headerLogo.Top, c.headerLogo.Top);
-    EXPECT_LT(c.setsWonLabels[0].Left, c.LabScore[0].Left) << "the home counter ends outside the score";
+    EXPECT_LT(c.setsWonLabels[0].Left, c.scoreLabels[0].Left) << "the home counter ends outside the score";
 }
 
 TEST(ZoomTest, EachMarkerTakesItsOwnScoresWidth) {
     for (bool plus : {true, false}) {
         ZoomControls c = Drawing();
         // Widths read back from pixels differ by a rounding between the sides.
-        c.LabScore[1].Width += 105;
+        c.scoreLabels[1].Width += 105;
         plus ? ZoomPlus(c, W, true) : ZoomMinus(c, W, true);
         for (int k = 0; k < 2; ++k) {
-            EXPECT_FLOAT_EQ(c.LabScore[k].Width, c.scoreFrames[k].Width) << plus << k;
+            EXPECT_FLOAT_EQ(c.scoreLabels[k].Width, c.scoreFrames[k].Width) << plus << k;
         }
     }
 }
@@ -88,16 +88,16 @@ TEST(ZoomTest, WithoutTheBandTheScoresKeepHalfTheDisplayAndTheCountersRise) {
     const double width = 28800;
     ZoomPlus(c, width, false);
     for (int k = 0; k < 2; ++k) {
-        EXPECT_FLOAT_EQ(14400, c.LabScore[k].Width);
-        EXPECT_FLOAT_EQ(1675, c.LabScore[k].Height);
-        EXPECT_FLOAT_EQ(1100, c.LabScore[k].Top) << "grows upward: its bottom stays";
-        EXPECT_FLOAT_EQ(1675.0f / 23, c.LabScore[k].FontSize);
+        EXPECT_FLOAT_EQ(14400, c.scoreLabels[k].Width);
+        EXPECT_FLOAT_EQ(1675, c.scoreLabels[k].Height);
+        EXPECT_FLOAT_EQ(1100, c.scoreLabels[k].Top) << "grows upward: its bottom stays";
+        EXPECT_FLOAT_EQ(1675.0f / 23, c.scoreLabels[k].FontSize);
         EXPECT_FLOAT_EQ(2240, c.setsWonLabels[k].Top);
         EXPECT_FLOAT_EQ(2300, c.timeoutLabels[k].Top);
     }
     EXPECT_FLOAT_EQ(14400 - 200, c.scoreFrames[0].Width);
     EXPECT_FLOAT_EQ(14400, c.scoreFrames[1].Width);
-    EXPECT_FLOAT_EQ(1980, c.LabScore[0].Left) << "no sideways move without the band";
+    EXPECT_FLOAT_EQ(1980, c.scoreLabels[0].Left) << "no sideways move without the band";
     EXPECT_EQ(Drawing().homeNameLabel.Width, c.homeNameLabel.Width) << "names stay in their bottom strip";
     ZoomMinus(c, width, false);
     EXPECT_FLOAT_EQ(2340, c.setsWonLabels[0].Top);
@@ -138,10 +138,10 @@ TEST(ZoomTest, TheTwoScoresFillTheScreen) {
     EXPECT_LT(logo.Left + logo.Width, 0) << "the header logo leaves the screen";
 }
 
-TurnControls TurnDrawing() {
+SwapControls SwapDrawing() {
     const ZoomControls z = Drawing();
-    TurnControls c;
-    c.LabScore = z.LabScore;
+    SwapControls c;
+    c.scoreLabels = z.scoreLabels;
     c.scoreFrames = z.scoreFrames;
     c.homeNameLabel = z.homeNameLabel;
     c.guestsNameLabel = z.guestsNameLabel;
@@ -161,11 +161,11 @@ TurnControls TurnDrawing() {
     return c;
 }
 
-TEST(TurnTest, SwapPutsHomeOnTheRightAndNamesLeanToTheCentre) {
-    TurnControls c = TurnDrawing();
+TEST(SwapTest, SwapPutsHomeOnTheRightAndNamesLeanToTheCentre) {
+    SwapControls c = SwapDrawing();
     SwapDisplay(c, W, true);
-    EXPECT_FLOAT_EQ(3600, c.LabScore[0].Left);
-    EXPECT_FLOAT_EQ(1980, c.LabScore[1].Left);
+    EXPECT_FLOAT_EQ(3600, c.scoreLabels[0].Left);
+    EXPECT_FLOAT_EQ(1980, c.scoreLabels[1].Left);
     EXPECT_FLOAT_EQ(5220, c.homeNameLabel.Left);
     EXPECT_FLOAT_EQ(4930, c.setsWonLabels[0].Left);
     EXPECT_FLOAT_EQ(5400, c.statisticsTeamNames[0].Left);
@@ -174,19 +174,19 @@ TEST(TurnTest, SwapPutsHomeOnTheRightAndNamesLeanToTheCentre) {
         EXPECT_FLOAT_EQ(3600, c.statisticsHomePoints[i].Left);
         EXPECT_FLOAT_EQ(0, c.statisticsGuestsNames[i].Left);
     }
-    EXPECT_FLOAT_EQ(1200, c.LabScore[0].Top) << "tops and sizes stay";
+    EXPECT_FLOAT_EQ(1200, c.scoreLabels[0].Top) << "tops and sizes stay";
 }
 
-TEST(TurnTest, SwappingTwiceRestoresEveryPlace) {
+TEST(SwapTest, SwappingTwiceRestoresEveryPlace) {
     for (bool band : {true, false}) {
-        TurnControls c = TurnDrawing();
+        SwapControls c = SwapDrawing();
         SwapDisplay(c, W, band);
         SwapDisplay(c, W, band);
-        const TurnControls d = TurnDrawing();
+        const SwapControls d = SwapDrawing();
         for (int k = 0; k < 2; ++k) {
-            EXPECT_FLOAT_EQ(d.LabScore[k].Left, c.LabScore[k].Left) << band;
+            EXPECT_FLOAT_EQ(d.scoreLabels[k].Left, c.scoreLabels[k].Left) << band;
             EXPECT_FLOAT_EQ(d.statisticsLogos[k].Left, c.statisticsLogos[k].Left) << band;
-            EXPECT_FLOAT_EQ(band ? 1635 : W / 2 - 180, c.LabScore[k].Width) << band;
+            EXPECT_FLOAT_EQ(band ? 1635 : W / 2 - 180, c.scoreLabels[k].Width) << band;
         }
         EXPECT_FLOAT_EQ(d.guestsNameLabel.Left, c.guestsNameLabel.Left);
         EXPECT_FLOAT_EQ(d.statisticsGuestsNames[3].Left, c.statisticsGuestsNames[3].Left);

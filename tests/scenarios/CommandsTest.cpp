@@ -105,11 +105,11 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
         "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
     a.f.dialogs.Wait(question, Answer::No);
     console.rollBackToSelectedLine();
-    EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
     a.f.dialogs.Wait(question, Answer::Si);
     console.rollBackToSelectedLine();
-    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("2"), console.Display().LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.Display().scoreLabels[0]->text());
     EXPECT_EQ(3, console.historyList->count());
 }
 
@@ -118,7 +118,7 @@ TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
     a.f.dialogs.Wait(QStringLiteral(
         "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 0 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
-    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
     EXPECT_EQ(1, console.historyList->count());
     EXPECT_FALSE(console.undoButton->isEnabled());
     EXPECT_EQ(0, console.match().FromUndo);
@@ -129,10 +129,10 @@ TEST_F(CommandsTest, NewMatchAsksOnlyWithAHistory) {
     Points(0, 2);
     a.f.dialogs.Wait(Abandon, Answer::Cancel);
     console.newMatchFromButton();
-    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
     a.f.dialogs.Wait(Abandon);
     console.newMatchFromButton();
-    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Blocca"), console.lockButton->text());
 }
 

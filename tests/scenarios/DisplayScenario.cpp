@@ -95,7 +95,7 @@ TEST_F(DisplayScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
     a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
     console.load();
     console.sponsorHeightTick();
-    EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1);
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabels[0]->width(), 1);
     EXPECT_FALSE(console.SponsorHeightTimer.isActive());
 }
 

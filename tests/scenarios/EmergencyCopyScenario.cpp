@@ -51,7 +51,7 @@ TEST_F(EmergencyCopyScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes
     console.changeScore(3);
     QCoreApplication::processEvents();
     EXPECT_EQ(1, a.f.dialogs.Shown.count(NotWritten)) << "told once, not at every point";
-    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text()) << "the console keeps scoring";
+    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text()) << "the console keeps scoring";
 
     a.f.disk.broken = false;
     console.changeScore(3);

@@ -59,7 +59,7 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     a.f.dialogs.Wait(Abandon, Answer::Si);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatchFromButton();
-    EXPECT_EQ(QStringLiteral("2"), console.LabScore[1]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[1]->text());
     EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
     EXPECT_EQ(QStringLiteral("25/ 0"), console.Display().partialLabels[0]->text().rightJustified(5));
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
@@ -74,7 +74,7 @@ TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
     a.f.dialogs.ExpectFile(Path("lista.txt"));
     a.f.dialogs.Wait(NotAMatch);
     console.loadMatch();
-    EXPECT_EQ(QStringLiteral("4"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("4"), console.scoreLabels[0]->text());
     EXPECT_EQ(5, console.historyList->count());
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
 }
@@ -94,8 +94,8 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     EXPECT_EQ(history, console.match().History);
-    EXPECT_EQ(QStringLiteral("4"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("2"), console.LabScore[1]->text());
+    EXPECT_EQ(QStringLiteral("4"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[1]->text());
 }
 
 class RecoveryScenario : public FileScenario {
@@ -136,7 +136,7 @@ TEST_F(RecoveryScenario, SetWinningPointComesBackAsTheNextSetLocked) {
     Points(0, 25);
     auto after = Restart();
     Recover(*after);
-    EXPECT_EQ(QStringLiteral("0"), after->LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), after->scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("1"), after->setsWonLabels[0]->text());
     EXPECT_EQ(2, after->match().CurrentSet);
     EXPECT_EQ(QStringLiteral("25/23"), after->match().Partials[0]);
@@ -152,7 +152,7 @@ TEST_F(RecoveryScenario, UndoIsInTheCopy) {
                                         "punteggio ?\n\nLocali 3 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     Recover();
-    EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
     EXPECT_EQ(4, console.historyList->count());
 }
 
@@ -165,8 +165,8 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     Recover();
-    EXPECT_EQ(QStringLiteral("7"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("0"), console.LabScore[1]->text()) << "not the abandoned match";
+    EXPECT_EQ(QStringLiteral("7"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[1]->text()) << "not the abandoned match";
 }
 
 TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
@@ -201,7 +201,7 @@ TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
     EXPECT_EQ(1, after->match().FinishedMatch);
     EXPECT_FALSE(after->scoreButtons[0]->isEnabled());
     EXPECT_TRUE(after->endStatisticsButton->isEnabled());
-    EXPECT_EQ(QStringLiteral("1"), after->Display().LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), after->Display().scoreLabels[0]->text());
 }
 
 } // namespace

@@ -177,7 +177,7 @@ TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     second.load();
     EXPECT_FALSE(second.Live().Active());
     second.changeScore(0);
-    EXPECT_EQ(QStringLiteral("1"), second.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), second.scoreLabels[0]->text());
 }
 
 } // namespace

@@ -8,8 +8,8 @@ TEST_F(MatchScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     Points(0, 25);
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text()) << "the first point locks";
     EXPECT_FALSE(console.exitButton->isEnabled());
-    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("25"), d.LabScore[0]->text()) << "the display keeps the set score";
+    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("25"), d.scoreLabels[0]->text()) << "the display keeps the set score";
     EXPECT_EQ(QStringLiteral("1"), d.setsWonLabels[0]->text());
     EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
     EXPECT_EQ(QStringLiteral("25/ 0"), d.partialLabels[0]->text());
@@ -18,7 +18,7 @@ TEST_F(MatchScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     Points(0, 24);
     Points(3, 24);
     console.changeScore(0);
-    EXPECT_EQ(QStringLiteral("25"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("25"), console.scoreLabels[0]->text());
     EXPECT_LT(d.bannerIcon->x(), d.width()) << "set point banner shown at 25-24";
     Points(0, 1);
     EXPECT_EQ(QStringLiteral("2"), console.setsWonLabels[0]->text());
@@ -28,8 +28,8 @@ TEST_F(MatchScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     Points(0, 24);
     Points(0, 1);
     Points(0, 1);
-    EXPECT_EQ(QStringLiteral("3"), d.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("1"), d.LabScore[1]->text());
+    EXPECT_EQ(QStringLiteral("3"), d.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), d.scoreLabels[1]->text());
     EXPECT_FALSE(console.scoreButtons[0]->isEnabled());
     EXPECT_FALSE(console.undoButton->isEnabled());
     EXPECT_TRUE(console.endStatisticsButton->isEnabled());
@@ -60,7 +60,7 @@ TEST_F(MatchScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
     a.f.dialogs.ToMessage = [&](const QString&) {
         seen = true;
         EXPECT_EQ(QStringLiteral("2"), d.setsWonLabels[0]->text()) << "the hall sees the sets won";
-        EXPECT_EQ(QStringLiteral("2"), d.LabScore[0]->text());
+        EXPECT_EQ(QStringLiteral("2"), d.scoreLabels[0]->text());
         QFile copy(console.EmergencyPath());
         ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
         EXPECT_TRUE(copy.readAll().contains("#GAMEOV:0")) << "the winning point is saved";
@@ -74,19 +74,19 @@ TEST_F(MatchScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
 TEST_F(MatchScenario, RefusedCodeIsClearedSoTheSideScoresAgain) {
     a.f.dialogs.ToMessage = [&](const QString&) {
         EXPECT_TRUE(console.codeBoxes[0]->text().isEmpty());
-        EXPECT_EQ(QStringLiteral("0"), d.LabScore[0]->text());
+        EXPECT_EQ(QStringLiteral("0"), d.scoreLabels[0]->text());
     };
     for (const char* code : {"A1", "abc"}) {
         console.codeBoxes[0]->setText(QString::fromLatin1(code));
         a.f.dialogs.Wait(
             QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
         console.changeScore(0);
-        EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text()) << code;
+        EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text()) << code;
         EXPECT_TRUE(console.codeBoxes[0]->text().isEmpty()) << code;
     }
     a.f.dialogs.ToMessage = nullptr;
     console.changeScore(0);
-    EXPECT_EQ(QStringLiteral("1"), console.LabScore[0]->text()) << "the next point is not refused";
+    EXPECT_EQ(QStringLiteral("1"), console.scoreLabels[0]->text()) << "the next point is not refused";
 }
 
 TEST_F(MatchScenario, UnlockAsksAndResetsOnYes) {
@@ -94,13 +94,13 @@ TEST_F(MatchScenario, UnlockAsksAndResetsOnYes) {
     a.f.dialogs.Wait(
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::No);
     console.toggleLock();
-    EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
     a.f.dialogs.Wait(
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::Si);
     console.toggleLock();
-    EXPECT_EQ(QStringLiteral("0"), console.LabScore[0]->text());
-    EXPECT_EQ(QStringLiteral("0"), console.Display().LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.Display().scoreLabels[0]->text());
     EXPECT_EQ(0, console.historyList->count());
     EXPECT_EQ(QStringLiteral("Blocca"), console.lockButton->text());
     EXPECT_TRUE(console.exitButton->isEnabled());

@@ -21,7 +21,7 @@ TEST_P(QuestionsScenario, QuestionsThatThrowTheMatchAwayDefaultToKeepingIt) {
     GetParam().command(console);
     ASSERT_EQ(1, a.f.dialogs.Defaults.size());
     EXPECT_EQ(Default::GiveUp, a.f.dialogs.Defaults[0]);
-    EXPECT_EQ(QStringLiteral("3"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
     EXPECT_EQ(0, a.f.process.ended);
 }
 

@@ -68,7 +68,7 @@ TEST_F(ResumptionScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked)
     a.f.dialogs.Wait(Question(), Answer::Si);
     c->ResumeIfInterrupted();
     EXPECT_EQ(history, c->match().History);
-    EXPECT_EQ(QStringLiteral("3"), c->LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), c->scoreLabels[0]->text());
     EXPECT_TRUE(c->match().Locked) << "locked as after a first point";
     EXPECT_FALSE(c->exitButton->isEnabled());
 }

@@ -97,7 +97,7 @@ TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
     a.f.dialogs.Wait(
         QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
     console->changeScore(0);
-    EXPECT_EQ(QStringLiteral("0"), console->LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console->scoreLabels[0]->text());
 }
 
 TEST_F(TeamsScenario, ALoadedMatchChoosesItsTeams) {

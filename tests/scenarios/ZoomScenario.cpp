@@ -9,7 +9,7 @@ const QString ZoomWarning = QStringLiteral(
 
 class ZoomScenario : public TestConsole {
 protected:
-    bool HomeOnLeft() const { return d.LabScore[0]->x() < d.LabScore[1]->x(); }
+    bool HomeOnLeft() const { return d.scoreLabels[0]->x() < d.scoreLabels[1]->x(); }
     void BandWithout() {
         a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
         console.load();
@@ -18,7 +18,7 @@ protected:
 };
 
 TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
-    const QRect home = d.LabScore[0]->geometry();
+    const QRect home = d.scoreLabels[0]->geometry();
     Swap(Answer::No);
     EXPECT_TRUE(HomeOnLeft());
     EXPECT_FALSE(console.sidesSwappedMark->isChecked());
@@ -26,9 +26,9 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
     EXPECT_FALSE(HomeOnLeft());
     EXPECT_TRUE(console.sidesSwappedMark->isChecked());
     EXPECT_EQ(-1, console.Modulo().TowardsDisplay);
-    EXPECT_LT(console.LabScore[0]->x(), console.LabScore[1]->x()) << "the console never swaps";
+    EXPECT_LT(console.scoreLabels[0]->x(), console.scoreLabels[1]->x()) << "the console never swaps";
     Swap();
-    EXPECT_EQ(home, d.LabScore[0]->geometry());
+    EXPECT_EQ(home, d.scoreLabels[0]->geometry());
     EXPECT_FALSE(console.sidesSwappedMark->isChecked());
 }
 
@@ -51,13 +51,13 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
 
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     Swap();
-    const int under = d.LabScore[0]->geometry().bottom();
+    const int under = d.scoreLabels[0]->geometry().bottom();
     a.f.dialogs.Wait(ZoomWarning);
     console.zoomIn();
     EXPECT_EQ(1, console.Modulo().TowardsDisplay);
     EXPECT_FALSE(console.sidesSwappedMark->isChecked());
     EXPECT_TRUE(HomeOnLeft());
-    EXPECT_NEAR(under, d.LabScore[0]->geometry().bottom(), 1) << "the score grows upwards";
+    EXPECT_NEAR(under, d.scoreLabels[0]->geometry().bottom(), 1) << "the score grows upwards";
     EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
 }
 
@@ -79,11 +79,11 @@ TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
             ++steps;
         }
         ASSERT_EQ(1, a.f.dialogs.Signals) << plus;
-        const QRect points = d.LabScore[0]->geometry();
+        const QRect points = d.scoreLabels[0]->geometry();
         const QRect logo = d.headerLogo->geometry();
         plus ? console.zoomIn() : console.zoomOut();
         EXPECT_EQ(2, a.f.dialogs.Signals);
-        EXPECT_EQ(points, d.LabScore[0]->geometry());
+        EXPECT_EQ(points, d.scoreLabels[0]->geometry());
         EXPECT_EQ(logo, d.headerLogo->geometry());
         a.f.dialogs.Signals = 0;
     }
@@ -91,19 +91,19 @@ TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
 
 TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     BandWithout();
-    const double points = d.LabScore[0]->font().pointSizeF();
+    const double points = d.scoreLabels[0]->font().pointSizeF();
     console.toggleZoomAll();
     EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllButton->text());
     constexpr double DrawingFont = 63.75;
-    EXPECT_GT(d.LabScore[0]->font().pointSizeF(), 2 * DrawingFont);
-    EXPECT_EQ(d.LabScore[0]->y(), d.scoreFrames[0]->y());
+    EXPECT_GT(d.scoreLabels[0]->font().pointSizeF(), 2 * DrawingFont);
+    EXPECT_EQ(d.scoreLabels[0]->y(), d.scoreFrames[0]->y());
     for (QLabel* slot : d.sponsorSlots) {
         slot->show();
     }
     console.toggleZoomAll();
     EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
-    EXPECT_DOUBLE_EQ(points, d.LabScore[0]->font().pointSizeF());
-    EXPECT_NEAR(d.frameGeometry().width() / 2, d.LabScore[0]->width(), 1)
+    EXPECT_DOUBLE_EQ(points, d.scoreLabels[0]->font().pointSizeF());
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabels[0]->width(), 1)
         << "the band-off layout: half the display each";
     for (QLabel* slot : d.sponsorSlots) {
         EXPECT_TRUE(slot->isHidden());

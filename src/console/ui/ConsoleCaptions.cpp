@@ -45,8 +45,8 @@ void ConsoleWindow::Captions() {
     }
     historyList->setToolTip(
         t("Doppio click per riportare la partita ad una situazione precedente"));
-    LabScore[0]->setToolTip(t("Punteggio dei locali (appare anche nel tabellone)"));
-    LabScore[1]->setToolTip(t("Punteggio degli ospiti (appare anche nel tabellone)"));
+    scoreLabels[0]->setToolTip(t("Punteggio dei locali (appare anche nel tabellone)"));
+    scoreLabels[1]->setToolTip(t("Punteggio degli ospiti (appare anche nel tabellone)"));
     teamChoiceCaption->setText(t("Scegliere la squadra locale e quella ospite"));
     setsWonLabels[0]->setToolTip(t("Numero di SET vinti dai locali"));
     setsWonLabels[1]->setToolTip(t("Numero di SET vinti dagli ospiti"));

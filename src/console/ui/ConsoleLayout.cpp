@@ -98,9 +98,9 @@ void ConsoleWindow::CreateControls() {
     codeBoxes[0] = Create<QLineEdit>(a, 6000, 2340, 615, 405, Character(Tahoma, 11.25));
     codeBoxes[1] = Create<QLineEdit>(a, 10800, 2340, 615, 420, Character(Tahoma, 11.25));
     for (int i = 0; i < 2; ++i) {
-        LabScore[i] = Label(a, i == 0 ? 6780 : 8760, 1320, 1875, 975, QStringLiteral("0"), 36,
+        scoreLabels[i] = Label(a, i == 0 ? 6780 : 8760, 1320, 1875, 975, QStringLiteral("0"), 36,
                                 true);
-        LabScore[i]->setAlignment(Qt::AlignCenter);
+        scoreLabels[i]->setAlignment(Qt::AlignCenter);
         teamNameLabels[i] = Label(a, i == 0 ? 4860 : 8820, 1020, 3855, 255, QString(), 9, true);
     }
     teamChoiceCaption = Label(a, 4380, 0, 8595, 255, QString(), 9, true);

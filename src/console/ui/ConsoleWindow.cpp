@@ -116,7 +116,7 @@ void ConsoleWindow::EnumerateControls() {
     with(statisticsList);
     with(statisticsChoiceList);
     for (QLineEdit* t : codeBoxes) with(t);
-    for (QLabel* e : LabScore) with(e);
+    for (QLabel* e : scoreLabels) with(e);
     for (QLabel* e : teamNameLabels) with(e);
     with(teamChoiceCaption);
     for (QLabel* e : setsWonLabels) with(e);
@@ -379,7 +379,7 @@ void ConsoleWindow::Light(bool animation, const QString& text) {
 
 void ConsoleWindow::Update() {
     for (int i = 0; i < 2; ++i) {
-        LabScore[i]->setText(QString::number(match_.Points[i]));
+        scoreLabels[i]->setText(QString::number(match_.Points[i]));
         setsWonLabels[i]->setText(QString::number(match_.SetsWon[i]));
         timeoutLabels[i]->setText(QString::number(match_.TimeoutsCalled[i]));
         teamNameLabels[i]->setText(match_.TeamName[i]);

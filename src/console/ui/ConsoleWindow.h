@@ -178,7 +178,7 @@ public:
     QListWidget* statisticsList;
     QListWidget* statisticsChoiceList;
     std::array<QLineEdit*, 2> codeBoxes;
-    std::array<QLabel*, 2> LabScore;
+    std::array<QLabel*, 2> scoreLabels;
     std::array<QLabel*, 2> teamNameLabels;
     QLabel* teamChoiceCaption;
     std::array<QLabel*, 2> setsWonLabels;

@@ -56,15 +56,15 @@ void DisplayWindow::CreateControls() {
         partialLabels[i]->hide();
     }
     homeNameLabel = Label(this, 0, 1200, 1995, 1575, QStringLiteral("Locali"), 15.75);
-    LabScore[0] = Label(this, 1980, 1200, 1635, 1575, QStringLiteral("0"), 63.75);
-    LabScore[1] = Label(this, 3600, 1200, 1635, 1575, QStringLiteral("0"), 63.75);
+    scoreLabels[0] = Label(this, 1980, 1200, 1635, 1575, QStringLiteral("0"), 63.75);
+    scoreLabels[1] = Label(this, 3600, 1200, 1635, 1575, QStringLiteral("0"), 63.75);
     guestsNameLabel = Label(this, 5220, 1200, 1995, 1575, QStringLiteral("Ospiti"), 15.75);
     for (QLabel* e : {homeNameLabel, guestsNameLabel}) {
         e->setWordWrap(true);
     }
     for (int i = 0; i < 2; ++i) {
         scoreFrames[i] = new QFrame(this);
-        scoreFrames[i]->setGeometry(LabScore[i]->geometry());
+        scoreFrames[i]->setGeometry(scoreLabels[i]->geometry());
         scoreFrames[i]->setStyleSheet(QStringLiteral("border:3px solid red;background:transparent;"));
         scoreFrames[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         scoreFrames[i]->hide();
@@ -119,9 +119,9 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
         return QStringLiteral("background-color:%1;color:%2;").arg(CssColour(background), CssColour(text));
     };
     homeNameLabel->setStyleSheet(style(colours[HomeName], colours[HomeText]));
-    LabScore[0]->setStyleSheet(style(colours[HomePoints], colours[HomeText]));
+    scoreLabels[0]->setStyleSheet(style(colours[HomePoints], colours[HomeText]));
     guestsNameLabel->setStyleSheet(style(colours[GuestsName], colours[GuestsText]));
-    LabScore[1]->setStyleSheet(style(colours[GuestsPoints], colours[GuestsText]));
+    scoreLabels[1]->setStyleSheet(style(colours[GuestsPoints], colours[GuestsText]));
     // The set and timeout counters sit on their side's score panel: they take its text colour.
     for (int side = 0; side < 2; ++side) {
         const QString text = QStringLiteral("color:%1;background:transparent;")

@@ -110,7 +110,7 @@ void DisplayWindow::LoadPerson() {
     presentationHeading->setText(AthleteSurname(roster, number, common_.Languages) + u' ' + AthleteName(roster, number));
     presentationRole->setText(AthleteRole(roster, number, common_.Languages));
     presentationSide->setText(side == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
-    const QString style = LabScore[side]->styleSheet();
+    const QString style = scoreLabels[side]->styleSheet();
     for (QLabel* e : {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
         e->setStyleSheet(style);
     }

@@ -96,7 +96,7 @@ void DisplayWindow::LayoutWithoutSponsor() {
     }
     ControlsWithoutSponsor c;
     for (int k = 0; k < 2; ++k) {
-        c.LabScore[k] = ReadControl(LabScore[k], true);
+        c.scoreLabels[k] = ReadControl(scoreLabels[k], true);
         c.teamLogos[k] = ReadControl(teamLogos[k], false);
         c.setsWonLabels[k] = ReadControl(setsWonLabels[k], true);
         c.timeoutLabels[k] = ReadControl(timeoutLabels[k], true);
@@ -109,7 +109,7 @@ void DisplayWindow::LayoutWithoutSponsor() {
     c.guestsNameLabel = ReadControl(guestsNameLabel, true);
     ::LayoutWithoutSponsor(c, PixelInTwips(Width()), PixelInTwips(Height()));
     for (int k = 0; k < 2; ++k) {
-        ApplyControl(LabScore[k], c.LabScore[k], true);
+        ApplyControl(scoreLabels[k], c.scoreLabels[k], true);
         ApplyControl(setsWonLabels[k], c.setsWonLabels[k], true);
         ApplyControl(timeoutLabels[k], c.timeoutLabels[k], true);
         ApplyControl(scoreFrames[k], c.scoreFrames[k], false);

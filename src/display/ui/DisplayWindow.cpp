@@ -65,7 +65,7 @@ void DisplayWindow::load() {
     text(clockLabel);
     for (QLabel* e : partialLabels) text(e);
     text(homeNameLabel);
-    for (QLabel* e : LabScore) text(e);
+    for (QLabel* e : scoreLabels) text(e);
     text(guestsNameLabel);
     for (QFrame* f : scoreFrames) picture(f);
     for (QLabel* e : setsWonLabels) text(e);
@@ -148,7 +148,7 @@ void DisplayWindow::Update() {
     guestsNameLabel->setText(t.Name[1]);
     setLabel->setText(p.SetLabel);
     for (int i = 0; i < 2; ++i) {
-        LabScore[i]->setText(t.Points[i]);
+        scoreLabels[i]->setText(t.Points[i]);
         setsWonLabels[i]->setText(QString::number(p.SetsWon[i]));
         timeoutLabels[i]->setText(QString::number(p.TimeoutsCalled[i]));
         scoreFrames[i]->setVisible(t.Scorer[i]);
@@ -236,7 +236,7 @@ void DisplayWindow::ShowStatistics(const StatisticsPanel& data) {
 // The number on the panel is two labels: scorerNumber carries the text, scorerNumberBackdrop behind it the
 // side's colour, so the pair reads as one number.
 void DisplayWindow::PanelStyle(int side) {
-    const QString style = LabScore[side]->styleSheet();
+    const QString style = scoreLabels[side]->styleSheet();
     // Restyling is costly: only when the side's colours really change.
     if (style == panelStyle_) {
         return;

@@ -109,7 +109,7 @@ public:
     QLabel* clockLabel;
     std::array<QLabel*, 5> partialLabels;
     QLabel* homeNameLabel;
-    std::array<QLabel*, 2> LabScore;
+    std::array<QLabel*, 2> scoreLabels;
     QLabel* guestsNameLabel;
     std::array<QFrame*, 2> scoreFrames;
     std::array<QLabel*, 2> setsWonLabels;

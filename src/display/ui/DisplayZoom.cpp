@@ -18,7 +18,7 @@ void Write(const ControlGeometry& g, W* w) {
 template <typename Action, typename C>
 void PerZoom(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
-        action(c.LabScore[k], d.LabScore[k]);
+        action(c.scoreLabels[k], d.scoreLabels[k]);
         action(c.teamLogos[k], d.teamLogos[k]);
         action(c.scoreFrames[k], d.scoreFrames[k]);
         action(c.setsWonLabels[k], d.setsWonLabels[k]);
@@ -34,9 +34,9 @@ void PerZoom(C& c, DisplayWindow& d, Action action) {
 }
 
 template <typename Action, typename C>
-void PerTurn(C& c, DisplayWindow& d, Action action) {
+void PerSwap(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
-        action(c.LabScore[k], d.LabScore[k]);
+        action(c.scoreLabels[k], d.scoreLabels[k]);
         action(c.scoreFrames[k], d.scoreFrames[k]);
         action(c.setsWonLabels[k], d.setsWonLabels[k]);
         action(c.timeoutLabels[k], d.timeoutLabels[k]);
@@ -97,16 +97,16 @@ void DisplayWindow::zoom(bool what) {
         }
     }
     for (int k = 0; k < 2; ++k) {
-        scoreFrames[k]->setGeometry(LabScore[k]->x(), LabScore[k]->y(), scoreFrames[k]->width(),
-                               LabScore[k]->height());
+        scoreFrames[k]->setGeometry(scoreLabels[k]->x(), scoreLabels[k]->y(), scoreFrames[k]->width(),
+                               scoreLabels[k]->height());
     }
     AfterLayout();
 }
 
 void DisplayWindow::SwapDisplay() {
-    TurnControls c;
-    PerTurn(c, *this, Reading);
+    SwapControls c;
+    PerSwap(c, *this, Reading);
     ::SwapDisplay(c, PixelInTwips(Width()), common_.SponsorBar != 0);
-    PerTurn(c, *this, Writing);
+    PerSwap(c, *this, Writing);
     AfterLayout();
 }

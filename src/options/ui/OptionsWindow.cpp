@@ -90,13 +90,13 @@ void OptionsWindow::CreateControls() {
     defaultColoursButton = button(coloursFrame, 3960, 180, 1035, 375, QStringLiteral("Default"));
     textColourSamples[2] = label(coloursFrame, 1380, 480, 2355, 255);
     homeSample = label(coloursFrame, 180, 900, 1215, 975);
-    LabScore[0] = label(coloursFrame, 1380, 900, 1155, 975);
-    LabScore[1] = label(coloursFrame, 2520, 900, 1155, 975);
+    scoreLabels[0] = label(coloursFrame, 1380, 900, 1155, 975);
+    scoreLabels[1] = label(coloursFrame, 2520, 900, 1155, 975);
     guestsSample = label(coloursFrame, 3660, 900, 1215, 975);
     textColourSamples[0] = label(coloursFrame, 180, 1920, 2355, 255);
     textColourSamples[1] = label(coloursFrame, 2520, 1920, 2355, 255);
     const int samples[7] = {0, 2, 3, 1, 4, 5, 6};
-    QLabel* clickable[7] = {homeSample, LabScore[0], LabScore[1], guestsSample, textColourSamples[0], textColourSamples[1], textColourSamples[2]};
+    QLabel* clickable[7] = {homeSample, scoreLabels[0], scoreLabels[1], guestsSample, textColourSamples[0], textColourSamples[1], textColourSamples[2]};
     for (int i = 0; i < 7; ++i) {
         clickable[i]->setCursor(Qt::PointingHandCursor);
         clickable[i]->setAlignment(Qt::AlignCenter);
@@ -106,8 +106,8 @@ void OptionsWindow::CreateControls() {
     }
     homeSample->setToolTip(QStringLiteral("Colore sfondo"));
     guestsSample->setToolTip(QStringLiteral("Colore sfondo"));
-    LabScore[0]->setToolTip(QStringLiteral("Colore sfondo"));
-    LabScore[1]->setToolTip(QStringLiteral("Colore sfondo"));
+    scoreLabels[0]->setToolTip(QStringLiteral("Colore sfondo"));
+    scoreLabels[1]->setToolTip(QStringLiteral("Colore sfondo"));
     restoreButton = button(this, 7860, 300, 2055, 495, QStringLiteral("Default"));
     sponsorButton = button(this, 5700, 3900, 1335, 915, QStringLiteral("Sponsor"));
     teamsButton = button(this, 7140, 3900, 1335, 915, QStringLiteral("Squadre"));
@@ -141,9 +141,9 @@ void OptionsWindow::ShowSamples() {
                               .arg(Style(background, ReadableText(background)),
                                    CssColour(ReadableText(background))));
     homeSample->setStyleSheet(Style(samples_[HomeName], samples_[HomeText]));
-    LabScore[0]->setStyleSheet(Style(samples_[HomePoints], samples_[HomeText]));
+    scoreLabels[0]->setStyleSheet(Style(samples_[HomePoints], samples_[HomeText]));
     guestsSample->setStyleSheet(Style(samples_[GuestsName], samples_[GuestsText]));
-    LabScore[1]->setStyleSheet(Style(samples_[GuestsPoints], samples_[GuestsText]));
+    scoreLabels[1]->setStyleSheet(Style(samples_[GuestsPoints], samples_[GuestsText]));
 }
 
 void OptionsWindow::CourtChange(int pointsTieBreak) {
@@ -172,8 +172,8 @@ void OptionsWindow::load() {
     coloursCaption->setText(QStringLiteral("Colori"));
     homeSample->setText(QStringLiteral("Home"));
     guestsSample->setText(QStringLiteral("Guests"));
-    LabScore[0]->setText(QStringLiteral("25"));
-    LabScore[1]->setText(QStringLiteral("25"));
+    scoreLabels[0]->setText(QStringLiteral("25"));
+    scoreLabels[1]->setText(QStringLiteral("25"));
     textColourSamples[0]->setText(QStringLiteral("Colore testo Home"));
     textColourSamples[1]->setText(QStringLiteral("Colore testo Guests"));
     textColourSamples[2]->setText(QStringLiteral("Colore sfondo tabellone"));

@@ -74,7 +74,7 @@ public:
     QPushButton* defaultColoursButton;
     std::array<QLabel*, 3> textColourSamples;
     QLabel* homeSample;
-    std::array<QLabel*, 2> LabScore;
+    std::array<QLabel*, 2> scoreLabels;
     QLabel* guestsSample;
     QPushButton* restoreButton;
     QPushButton* sponsorButton;

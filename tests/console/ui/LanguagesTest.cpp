@@ -56,7 +56,7 @@ TEST_F(LanguagesTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
     EXPECT_EQ(QStringLiteral("Exit"), c->exitButton->text());
     EXPECT_EQ(QStringLiteral("SET 1"), c->match().SetLabel);
     EXPECT_EQ(3, c->historyList->count());
-    EXPECT_EQ(QStringLiteral("2"), c->LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), c->scoreLabels[0]->text());
     EXPECT_EQ(0, c->rosterLists[0]->count());
     EXPECT_EQ((QStringList{"Italiano", "English*", "Français", "Deutsch", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("ENG"), a.f.dialogs.Language);

@@ -191,7 +191,7 @@ TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     EXPECT_EQ(history.size() - 1, console->historyList->currentRow());
     EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Partials[0]);
     EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetsWon);
-    EXPECT_EQ(QStringLiteral("1"), console->Display().LabScore[1]->text());
+    EXPECT_EQ(QStringLiteral("1"), console->Display().scoreLabels[1]->text());
     EXPECT_EQ(3, p.SetPoints) << "rules are kept";
 }
 
@@ -199,7 +199,7 @@ TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {
     Start();
     QWidget* area = console->centralWidget();
     const QRect before = console->scoreButtons[0]->geometry();
-    const double font = console->LabScore[0]->font().pointSizeF();
+    const double font = console->scoreLabels[0]->font().pointSizeF();
     area->resize(area->width() / 2, area->height() / 2);
     console->layOutControls();
     const QRect after = console->scoreButtons[0]->geometry();
@@ -207,7 +207,7 @@ TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {
     EXPECT_NEAR(before.y() / 2.0, after.y(), 1.0);
     EXPECT_NEAR(before.width() / 2.0, after.width(), 1.0);
     EXPECT_NEAR(before.height() / 2.0, after.height(), 1.0);
-    EXPECT_DOUBLE_EQ(font, console->LabScore[0]->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(font, console->scoreLabels[0]->font().pointSizeF());
 }
 
 TEST_F(StartupTest, ConsoleRefusesToCloseFromTheTitleBar) {

@@ -483,6 +483,6 @@ TEST(NetworkRemote, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
     EXPECT_EQ(200, waiting->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
     EXPECT_EQ(1, QJsonDocument::fromJson(waiting->readAll())
                      .object().value("home").toObject().value("points").toInt());
-    EXPECT_EQ(QStringLiteral("1"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.scoreLabels[0]->text());
 }
 } // namespace

@@ -101,8 +101,8 @@ TEST_F(BandTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
     d.LayoutWithoutSponsor();
     EXPECT_FALSE(d.sponsorSlots[0]->isVisible());
     EXPECT_FALSE(d.sponsorTimer.isActive());
-    EXPECT_NEAR(d.width() / 2, d.LabScore[0]->width(), 1);
-    EXPECT_EQ(0, d.LabScore[0]->x());
+    EXPECT_NEAR(d.width() / 2, d.scoreLabels[0]->width(), 1);
+    EXPECT_EQ(0, d.scoreLabels[0]->x());
     EXPECT_NEAR(d.height() - d.height() / 7, d.homeNameLabel->y(), 1);
     EXPECT_TRUE(d.sponsorSlots[0]->pixmap().isNull()) << "a band that is off fills no slot";
 }
@@ -110,9 +110,9 @@ TEST_F(BandTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
 TEST_F(BandTest, BandOnLeavesTheLayoutAlone) {
     Sponsor(2);
     DisplayWindow& d = Display();
-    const QRect before = d.LabScore[0]->geometry();
+    const QRect before = d.scoreLabels[0]->geometry();
     d.LayoutWithoutSponsor();
-    EXPECT_EQ(before, d.LabScore[0]->geometry());
+    EXPECT_EQ(before, d.scoreLabels[0]->geometry());
 }
 
 struct HostileCase {

@@ -45,11 +45,11 @@ TEST_F(DisplayWindowTest, RecordsTheDesignOfEveryControl) {
 
 TEST_F(DisplayWindowTest, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
     Size(1, 1);
-    const QRect before = display.LabScore[0]->geometry();
+    const QRect before = display.scoreLabels[0]->geometry();
     Size(2, 2);
-    EXPECT_DOUBLE_EQ(127.5, display.LabScore[0]->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(127.5, display.scoreLabels[0]->font().pointSizeF());
     EXPECT_DOUBLE_EQ(31.5, display.homeNameLabel->font().pointSizeF());
-    const QRect after = display.LabScore[0]->geometry();
+    const QRect after = display.scoreLabels[0]->geometry();
     EXPECT_NEAR(before.x() * 2, after.x(), 1);
     EXPECT_NEAR(before.width() * 2, after.width(), 1);
     EXPECT_NEAR(before.height() * 2, after.height(), 1);
@@ -58,10 +58,10 @@ TEST_F(DisplayWindowTest, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
 
 TEST_F(DisplayWindowTest, WiderButNotTallerScalesFontsByWidthOnly) {
     Size(1, 1);
-    const int height = display.LabScore[0]->height();
+    const int height = display.scoreLabels[0]->height();
     Size(3, 1);
-    EXPECT_NEAR(191.25, display.LabScore[0]->font().pointSizeF(), 0.01);
-    EXPECT_NEAR(height, display.LabScore[0]->height(), 1);
+    EXPECT_NEAR(191.25, display.scoreLabels[0]->font().pointSizeF(), 0.01);
+    EXPECT_NEAR(height, display.scoreLabels[0]->height(), 1);
 }
 
 TEST_F(DisplayWindowTest, ResizeDiscardsMovedPanels) {
@@ -128,7 +128,7 @@ TEST_F(DisplayWindowTest, ShowsTheRecord) {
     p.Partials[0] = QStringLiteral("25/23");
     display.show();
     display.Update();
-    EXPECT_EQ(QStringLiteral("25"), display.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("25"), display.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Orsi"), display.guestsNameLabel->text());
     EXPECT_EQ(QStringLiteral("1"), display.setsWonLabels[0]->text());
     EXPECT_EQ(QStringLiteral("1"), display.timeoutLabels[1]->text());

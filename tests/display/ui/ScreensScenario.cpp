@@ -80,7 +80,7 @@ TEST_F(ScreensScenario, OnOneScreenEscOnTheDisplayGivesTheConsoleBack) {
     EXPECT_LT(d.width(), d.screen()->geometry().width());
     // The console's keys still work from the display.
     QTest::keyClick(&d, Qt::Key_F5);
-    EXPECT_EQ(QStringLiteral("1"), c->LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), c->scoreLabels[0]->text());
 }
 
 } // namespace

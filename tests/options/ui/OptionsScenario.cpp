@@ -86,7 +86,7 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
         Choose(12);
         f.chooseSampleColour(4);
         EXPECT_EQ(0x0000FFu, d.Colours()[HomeText]) << "red, stored blue first";
-        EXPECT_TRUE(d.LabScore[0]->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
+        EXPECT_TRUE(d.scoreLabels[0]->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
         f.saveAndClose();
     });
     const QString serial = a.f.settings.values.value("Serial");
@@ -115,7 +115,7 @@ TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
                              "Partita <Annulla> Per continuare questa partita."),
                          Answer::Cancel);
     console.openOptions();
-    EXPECT_EQ(QStringLiteral("2"), console.LabScore[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
 }
 
 TEST(ColourPickerTest, SpectrumAndPaletteChoices) {

@@ -148,7 +148,7 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
     EXPECT_EQ(QStringLiteral("1"), a.f.settings.values.value(QStringLiteral("Sponsor")));
     EXPECT_EQ(1, console.Modulo().TowardsDisplay);
     EXPECT_FALSE(console.sidesSwappedMark->isChecked());
-    EXPECT_LT(d.LabScore[0]->x(), d.LabScore[1]->x());
+    EXPECT_LT(d.scoreLabels[0]->x(), d.scoreLabels[1]->x());
     EXPECT_TRUE(d.sponsorTimer.isActive());
     EXPECT_FALSE(d.sponsorSlots[0]->isHidden());
 }
