@@ -3,15 +3,12 @@
 #include "platform/Folders.h"
 #include "platform/Settings.h"
 #include "shared/CommonSettings.h"
-#include "shared/Numbers.h"
+#include "shared/SettingsTable.h"
 
 #include <QDir>
 
 namespace {
-constexpr int DisplayMin = 50;
-constexpr int DisplayMax = 2000;
-constexpr int DisplayDefault = 200;
-constexpr int MaxDuration = 32; // beyond it the interval no longer fits 16 bits
+constexpr int MaxCheerSeconds = 32; // beyond it the interval no longer fits 16 bits
 } // namespace
 
 QString DecideDataFolder(const Folders& folders, const QString& programFolder) {
@@ -26,42 +23,30 @@ QString DecideDataFolder(const Folders& folders, const QString& programFolder) {
     return programFolder;
 }
 
-StartupValues ReadSettings(const Settings& imp, CommonSettings& m) {
+StartupValues ReadSettings(const Settings& settings, CommonSettings& m) {
     StartupValues v;
-    m.SponsorBar = 1;
-    m.Languages.CurrentLanguage = imp.Read(QStringLiteral("Language"));
-    if (m.Languages.CurrentLanguage.isEmpty()) {
-        m.Languages.CurrentLanguage = QStringLiteral("ITA");
-    }
-    // A preview interval outside the options' range would starve the display or stall it.
-    if (const auto speed = Int16(imp.Read(QStringLiteral("ScoreBoardSpeed")));
-        speed && *speed >= DisplayMin && *speed <= DisplayMax) {
-        v.DisplayInterval = *speed;
-    } else {
-        v.DisplayInterval = DisplayDefault;
-    }
-    if (const auto active = Int16(imp.Read(QStringLiteral("SndExultationEnabled")))) {
+    m.Languages.CurrentLanguage = ReadText(settings, Setting::Language);
+    v.DisplayInterval = ReadNumber(settings, Setting::ScoreBoardSpeed);
+    // Missing cheer values keep what the module holds.
+    if (const auto active = ReadStoredNumber(settings, Setting::CheersEnabled)) {
         m.ActiveCheer = *active;
     }
-    if (const auto duration = Int16(imp.Read(QStringLiteral("SndExultationDuration")))) {
+    if (const auto duration = ReadStoredNumber(settings, Setting::CheerDuration)) {
         m.CheerDuration = *duration;
     }
     for (int i = 0; i < static_cast<int>(m.CheerSounds.size()); ++i) {
-        m.CheerSounds[i] = imp.Read(QStringLiteral("SndExultation") + QString::number(i));
+        m.CheerSounds[i] = ReadText(settings, CheerSoundSetting(i));
     }
-    if (const auto sponsor = Int16(imp.Read(QStringLiteral("Sponsor")))) {
-        m.SponsorBar = *sponsor;
-    }
-    if (m.CheerDuration >= 0 && m.CheerDuration <= MaxDuration) {
+    m.SponsorBar = ReadNumber(settings, Setting::Sponsor);
+    if (m.CheerDuration >= 0 && m.CheerDuration <= MaxCheerSeconds) {
         v.CheerInterval = m.CheerDuration * 1000;
     }
-    m.Serial = imp.Read(QStringLiteral("Serial"));
-    const LiveSettings live = ReadLive(imp);
-    v.LivePort = live.Port;
-    v.LanLive = live.Lan;
-    const auto top = Decimal(imp.Read(QStringLiteral("Top")));
-    const auto left = Decimal(imp.Read(QStringLiteral("Left")));
-    const bool whole = imp.Read(QStringLiteral("FullScreen")) == QStringLiteral("1");
+    m.Serial = ReadText(settings, Setting::Serial);
+    v.LivePort = static_cast<quint16>(ReadNumber(settings, Setting::LivePort));
+    v.LanLive = ReadFlag(settings, Setting::LiveLan);
+    const auto top = ReadDecimal(settings, Setting::Top);
+    const auto left = ReadDecimal(settings, Setting::Left);
+    const bool whole = ReadFlag(settings, Setting::FullScreen);
     if (top && left && (whole || (*top != 0 && *left != 0))) {
         v.Top = top;
         v.Left = left;
@@ -79,15 +64,4 @@ QPoint DisplayPosition(QPoint saved, const QList<QRect>& screens) {
         }
     }
     return screens.isEmpty() ? QPoint(0, 0) : screens.first().topLeft();
-}
-
-LiveSettings ReadLive(const Settings& imp) {
-    LiveSettings l;
-    bool ok = false;
-    const int port = imp.Read(QStringLiteral("HubPort")).trimmed().toInt(&ok);
-    if (ok && port >= 0 && port <= 65535) {
-        l.Port = static_cast<quint16>(port);
-    }
-    l.Lan = imp.Read(QStringLiteral("HubLan")).trimmed() == QStringLiteral("1");
-    return l;
 }

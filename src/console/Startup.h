@@ -24,19 +24,9 @@ struct StartupValues {
     std::optional<double> Top;
     std::optional<double> Left;
     bool FullScreen = false;
-    quint16 LivePort = 0; // from ReadLive
+    quint16 LivePort = 0;
     bool LanLive = false;
 };
-
-// The live output's port when none is stored; 0 stored means off.
-constexpr quint16 DefaultLivePort = 8765;
-
-// The live output's settings: its port and whether the LAN may reach it.
-struct LiveSettings {
-    quint16 Port = DefaultLivePort;
-    bool Lan = false;
-};
-LiveSettings ReadLive(const Settings& settings);
 
 // Reads every key into the module (defaults where a value does not convert).
 StartupValues ReadSettings(const Settings& settings, CommonSettings& m);

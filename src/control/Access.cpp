@@ -1,4 +1,5 @@
 #include "control/Access.h"
+#include "shared/SettingsTable.h"
 
 #include "platform/Settings.h"
 
@@ -188,12 +189,12 @@ QString BrowserName(const QByteArray& agent) {
 
 QString RenewSecret(Settings& settings) {
     const QString secret = Access::NewSecret();
-    settings.Write(QStringLiteral("HubToken"), secret);
+    WriteText(settings, Setting::RemoteSecret, secret);
     return secret;
 }
 
 QString RemoteSecret(const Settings& settings) {
-    const QString saved = settings.Read(QStringLiteral("HubToken")).trimmed();
+    const QString saved = ReadText(settings, Setting::RemoteSecret).trimmed();
     bool hex = saved.size() == 32;
     for (const QChar c : saved) {
         hex = hex && ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'));

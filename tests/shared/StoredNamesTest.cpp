@@ -1,10 +1,12 @@
 // Names that users' files and tools rely on, read from the literals in the source: a rename of
 // the code must never move a settings key, a key-map entry, a remote path or a window title.
 #include "control/Actions.h"
+#include "shared/SettingsTable.h"
 #include "doubles/Doubles.h"
 #include "shared/FileText.h"
 
 #include <QDirIterator>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -23,13 +25,26 @@ QSet<QString> Literals(const QRegularExpression& pattern) {
     return found;
 }
 
-TEST(StoredNamesTest, SettingsKeysAreTheOnesUsersFilesHold) {
-    const QSet<QString> keys = Literals(QRegularExpression(QStringLiteral(R"re((?:Read|Write)\(QStringLiteral\("([A-Za-z0-9]+)"\))re")));
-    const QSet<QString> expected{"DisplayScreen", "FullScreen", "HubLan",  "HubPort",
-                               "HubToken",      "Language",   "Left",    "ScoreBoardSpeed",
-                               "Serial",        "SndExultation", "SndExultationDuration",
-                               "SndExultationEnabled", "Sponsor", "Top"};
-    EXPECT_EQ(expected, keys);
+TEST(StoredNamesTest, SettingsKeysAndDefaultsAreTheOnesUsersFilesHold) {
+    const QMap<QString, QString> expected{
+        {"Language", "ITA"}, {"ScoreBoardSpeed", "200"}, {"Serial", ""}, {"DisplayScreen", ""},
+        {"Top", ""}, {"Left", ""}, {"FullScreen", "0"}, {"Sponsor", "1"},
+        {"SndExultationEnabled", "0"}, {"SndExultationDuration", "0"}, {"SndExultation0", ""},
+        {"SndExultation1", ""}, {"SndExultation2", ""}, {"SndExultation3", ""},
+        {"SndExultation4", ""}, {"HubPort", "8765"}, {"HubLan", "0"}, {"HubToken", ""}};
+    QMap<QString, QString> table;
+    for (const SettingDefinition& d : SettingsTable()) {
+        table.insert(QString::fromLatin1(d.key), QString::fromLatin1(d.byDefault));
+        EXPECT_EQ(&d, &DefinitionOf(d.setting)) << d.key << ": the table's order is the enum's";
+    }
+    EXPECT_EQ(expected, table);
+}
+
+// The table is the one owner: a key written as a literal elsewhere would escape its default.
+TEST(StoredNamesTest, NoSettingsKeyIsReadOrWrittenOutsideTheTable) {
+    const QSet<QString> stray = Literals(QRegularExpression(
+        QStringLiteral(R"re(\b(?:Read|Write)\(\s*QStringLiteral\("([^"]*)"\))re")));
+    EXPECT_TRUE(stray.isEmpty()) << QStringList(stray.values()).join(u' ').toStdString();
 }
 
 TEST(StoredNamesTest, TheKeyMapAndTheRemotePathsKeepTheirNames) {

@@ -1,5 +1,6 @@
 // The language table and the "Lingua" menu.
 #include "console/ui/ConsoleWindow.h"
+#include "shared/SettingsTable.h"
 #include "display/ui/DisplayWindow.h"
 #include "platform/Settings.h"
 #include "platform/Platform.h"
@@ -61,7 +62,7 @@ void ConsoleWindow::chooseLanguage(int Index) {
         languageActions[static_cast<size_t>(i - 1)]->setText(languages.LanguageNames()[i].mid(4));
         languageActions[static_cast<size_t>(i - 1)]->setChecked(codes[i] == languages.CurrentLanguage);
     }
-    platform_.settings.Write(QStringLiteral("Language"), languages.CurrentLanguage);
+    WriteText(platform_.settings, Setting::Language, languages.CurrentLanguage);
     for (int side = 0; side < 2; ++side) {
         if (teamLists[side]->currentItem() != nullptr) {
             chooseTeam(side);

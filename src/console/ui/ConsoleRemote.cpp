@@ -1,5 +1,6 @@
 // The console driven from the network: the remote's requests run the console's own handlers.
 #include "console/ui/ConsoleWindow.h"
+#include "shared/SettingsTable.h"
 #include "console/Startup.h"
 #include "control/RemoteData.h"
 #include "control/Remote.h"
@@ -83,6 +84,6 @@ void ConsoleWindow::openKeysWindow() {
 
 void ConsoleWindow::openRemoteWindow() {
     RemoteWindow window(common_, platform_.settings, *remote_,
-                        live_->Port(), ReadLive(platform_.settings).Lan);
+                        live_->Port(), ReadFlag(platform_.settings, Setting::LiveLan));
     platform_.modal.Show(window);
 }

@@ -1,4 +1,5 @@
 #include "console/Startup.h"
+#include "shared/SettingsTable.h"
 #include "control/Remote.h"
 #include "shared/UserData.h"
 #include "teams/Teams.h"
@@ -73,7 +74,7 @@ void ConsoleWindow::load() {
     match_.TeamName = {QStringLiteral("Home"), QStringLiteral("Guests")};
 
     display_->show();
-    const QString chosen = platform_.settings.Read(QStringLiteral("DisplayScreen"));
+    const QString chosen = ReadText(platform_.settings, Setting::DisplayScreen);
     follow_->SetChosen(chosen);
     const bool saved = values.Top && values.Left;
     // A TV beside the laptop, or the screen chosen in the options: the display opens there.

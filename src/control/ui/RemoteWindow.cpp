@@ -1,4 +1,5 @@
 #include "control/ui/RemoteWindow.h"
+#include "shared/SettingsTable.h"
 
 #include "control/Remote.h"
 #include "control/ui/QrCode.h"
@@ -62,7 +63,7 @@ RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings,
     connect(&pairingTimer_, &QTimer::timeout, this, &RemoteWindow::renewPairingCode);
     devicesTimer_.setInterval(2000);
     connect(&devicesTimer_, &QTimer::timeout, this, &RemoteWindow::listDevices);
-    settings_.Write(QStringLiteral("HubToken"), remote_.Safety().Secret());
+    WriteText(settings_, Setting::RemoteSecret, remote_.Safety().Secret());
     Show();
 }
 

@@ -1,4 +1,5 @@
 #include "display/ui/DisplayWindow.h"
+#include "shared/SettingsTable.h"
 
 #include "match/Match.h"
 #include "platform/Settings.h"
@@ -117,12 +118,9 @@ void DisplayWindow::layOutControls() {
 
 void DisplayWindow::SavePosition() {
     auto& settings = platform_.settings;
-    settings.Write(QStringLiteral("Top"),
-                        QString::number(static_cast<float>(PixelInTwips(y()))));
-    settings.Write(QStringLiteral("Left"),
-                        QString::number(static_cast<float>(PixelInTwips(x()))));
-    settings.Write(QStringLiteral("FullScreen"),
-                        isFullScreen() ? QStringLiteral("1") : QStringLiteral("0"));
+    WriteDecimal(settings, Setting::Top, PixelInTwips(y()));
+    WriteDecimal(settings, Setting::Left, PixelInTwips(x()));
+    WriteFlag(settings, Setting::FullScreen, isFullScreen());
 }
 
 void DisplayWindow::resizeEvent(QResizeEvent* e) {

@@ -1,4 +1,5 @@
 #include "options/ui/OptionsWindow.h"
+#include "shared/SettingsTable.h"
 #include "display/Screens.h"
 
 #include "console/Startup.h"
@@ -157,8 +158,8 @@ void OptionsWindow::load() {
     Match& p = c_.match;
     samples_ = c_.display.Colours();
     ShowSamples();
-    const LiveSettings live = ReadLive(c_.platform.settings);
-    Live->Load(live.Port, live.Lan);
+    Live->Load(static_cast<quint16>(ReadNumber(c_.platform.settings, Setting::LivePort)),
+               ReadFlag(c_.platform.settings, Setting::LiveLan));
     LoadScreens();
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Opzioni"));
     setsCaption->setText(t("Numero di SET") + QStringLiteral("  :"));
@@ -258,19 +259,19 @@ void OptionsWindow::saveAndClose() {
     c_.displayTimer.setInterval(speedBar->value());
     accept();
     auto& settings = c_.platform.settings;
-    settings.Write(QStringLiteral("Language"), languages.CurrentLanguage);
-    settings.Write(QStringLiteral("ScoreBoardSpeed"), QString::number(speedBar->value()));
-    settings.Write(QStringLiteral("Serial"), BuildSerial(samples_));
-    settings.Write(QStringLiteral("HubPort"), QString::number(Live->Port()));
-    settings.Write(QStringLiteral("HubLan"), Live->Lan() ? QStringLiteral("1") : QStringLiteral("0"));
-    settings.Write(QStringLiteral("DisplayScreen"), screenCombo->currentData().toString());
+    WriteText(settings, Setting::Language, languages.CurrentLanguage);
+    WriteNumber(settings, Setting::ScoreBoardSpeed, speedBar->value());
+    WriteText(settings, Setting::Serial, BuildSerial(samples_));
+    WriteNumber(settings, Setting::LivePort, Live->Port());
+    WriteFlag(settings, Setting::LiveLan, Live->Lan());
+    WriteText(settings, Setting::DisplayScreen, screenCombo->currentData().toString());
     c_.common.Serial = BuildSerial(samples_);
     c_.afterDone();
 }
 
 void OptionsWindow::cancel() {
     PanelColours colours = c_.display.Colours();
-    if (ApplySerial(c_.platform.settings.Read(QStringLiteral("Serial")), colours)) {
+    if (ApplySerial(ReadText(c_.platform.settings, Setting::Serial), colours)) {
         c_.display.ApplyColours(colours);
     }
     reject();
@@ -326,7 +327,7 @@ void OptionsWindow::LoadScreens() {
     screenCombo->clear();
     screenCombo->addItem(c_.common.Translate(QStringLiteral("Automatico (uno schermo senza la console)")),
                     QString());
-    const QString chosen = c_.platform.settings.Read(QStringLiteral("DisplayScreen"));
+    const QString chosen = ReadText(c_.platform.settings, Setting::DisplayScreen);
     for (const QScreen* s : QGuiApplication::screens()) {
         screenCombo->addItem(DescribeScreen({s->name(), s->geometry()}), s->name());
     }

@@ -1,4 +1,5 @@
 #include "platform/qt/QtPlatform.h"
+#include "shared/SettingsTable.h"
 
 #include "shared/FileText.h"
 
@@ -33,7 +34,7 @@ void QtSettings::Write(const QString& key, const QString& value) {
 // The remote's secret lets anyone score: while the file holds it, other users of the machine
 // may not read it. The settings are rewritten in place, so the file keeps these permissions.
 void QtSettings::ProtectSecret() {
-    if (!Read(QStringLiteral("HubToken")).isEmpty() && QFile::exists(settings_.fileName())) {
+    if (!Read(KeyOf(Setting::RemoteSecret)).isEmpty() && QFile::exists(settings_.fileName())) {
         QFile::setPermissions(settings_.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 }

@@ -1,4 +1,5 @@
 #include "sound/ui/SoundsWindow.h"
+#include "shared/SettingsTable.h"
 
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -169,13 +170,11 @@ void SoundsWindow::saveAndClose() {
     player_.StopAudio();
     auto& settings = platform_.settings;
     for (int i = 0; i < 5; ++i) {
-        settings.Write(QStringLiteral("SndExultation") + QString::number(i),
-                            common_.CheerSounds[i]);
+        WriteText(settings, CheerSoundSetting(i), common_.CheerSounds[i]);
     }
     const int active = cheersCheck->isChecked() ? 1 : 0;
-    settings.Write(QStringLiteral("SndExultationEnabled"), QString::number(active));
-    settings.Write(QStringLiteral("SndExultationDuration"),
-                        QString::number(durationBar->value()));
+    WriteNumber(settings, Setting::CheersEnabled, active);
+    WriteNumber(settings, Setting::CheerDuration, durationBar->value());
     common_.CheerDuration = durationBar->value();
     cheerTimer_.setInterval(common_.CheerDuration * 1000);
     common_.ActiveCheer = active;

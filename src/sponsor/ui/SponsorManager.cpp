@@ -1,4 +1,5 @@
 #include "sponsor/ui/SponsorManager.h"
+#include "shared/SettingsTable.h"
 
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -277,9 +278,7 @@ void SponsorManager::finish() {
         d.ShowDefaultHeaderLogo(headerLogo->pixmap());
     }
     c_.common.SponsorBar = bandCheck->isChecked() ? 1 : 0;
-    c_.platform.settings.Write(QStringLiteral("Sponsor"),
-                                       c_.common.SponsorBar != 0 ? QStringLiteral("1")
-                                                                   : QStringLiteral("0"));
+    WriteFlag(c_.platform.settings, Setting::Sponsor, c_.common.SponsorBar != 0);
     d.LayoutWithoutSponsor();
     // Without the band the layout above has already hidden the slots.
     if (c_.common.SponsorBar != 0) {
