@@ -4,7 +4,7 @@
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Doubles.h"
 #include "drill/Script.h"
-#include "shared/FileWriter.h"
+#include "match/EmergencyCopy.h"
 
 #include <QApplication>
 #include <cstdio>

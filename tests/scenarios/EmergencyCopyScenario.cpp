@@ -2,7 +2,7 @@
 #include "doubles/Environment.h"
 #include "doubles/FullDisk.h"
 #include "doubles/Printing.h"
-#include "shared/FileWriter.h"
+#include "match/EmergencyCopy.h"
 
 #include <QFile>
 #include <QTest>

@@ -9,7 +9,7 @@
 #include "shared/SaveDialog.h"
 #include "match/Archive.h"
 #include "platform/Shell.h"
-#include "shared/FileWriter.h"
+#include "match/EmergencyCopy.h"
 #include "shared/FileText.h"
 
 #include <QDir>
@@ -22,7 +22,7 @@ constexpr qint64 MaxSize = 64LL * 1024 * 1024;
 } // namespace
 
 QString ConsoleWindow::EmergencyPath() const {
-    return copyPlace_->copyPath();
+    return copy_->Path();
 }
 
 bool ConsoleWindow::SaveMatch(const QString& path) {
@@ -31,61 +31,35 @@ bool ConsoleWindow::SaveMatch(const QString& path) {
 }
 
 void ConsoleWindow::SaveEmergencyCopy() {
-    copy_->HandOver(EmergencyPath(),
-                     EncodeLines(MatchFileLines(match_, platform_.clock.Now(),
-                                                    common_.Languages)));
-}
-
-QString ConsoleWindow::PathInUse() const {
-    return copyPlace_->markerPath();
+    copy_->Save(EncodeLines(MatchFileLines(match_, platform_.clock.Now(), common_.Languages)));
 }
 
 void ConsoleWindow::ResumeIfInterrupted() {
-    if (const QString& reason = copyPlace_->temporaryRefusal(); !reason.isEmpty()) {
+    const EmergencyCopyPlace& place = copy_->Place();
+    if (const QString& reason = place.temporaryRefusal(); !reason.isEmpty()) {
         platform_.dialogs.Message(
             common_.Translate(QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
                                            "emergenza della partita va nella cartella:")) +
-                u' ' + QDir::toNativeSeparators(copyPlace_->folder()) + QStringLiteral("\n\n") +
-                QDir::toNativeSeparators(copyPlace_->temporaryFolder()) + QStringLiteral(": ") + reason,
+                u' ' + QDir::toNativeSeparators(place.folder()) + QStringLiteral("\n\n") +
+                QDir::toNativeSeparators(place.temporaryFolder()) + QStringLiteral(": ") + reason,
             Buttons::Ok);
     }
-    // An earlier run may have kept its copy in the other folder.
-    bool interrupted = false;
-    QString copy;
-    std::optional<QStringList> lines;
-    std::optional<std::array<QString, 2>> teams;
-    for (const QString& folder : copyPlace_->foldersToSearch()) {
-        const QDir dir(folder);
-        interrupted = interrupted || QFileInfo::exists(dir.filePath(QFileInfo(PathInUse()).fileName()));
-        const QString path = dir.filePath(QFileInfo(EmergencyPath()).fileName());
-        auto read = ReadTextFile(path, MaxSize);
-        const auto file = read ? ReadMatchFile(*read) : std::nullopt;
-        auto toResume = file ? MatchToResume(*file, common_.Languages) : std::nullopt;
-        if (toResume && (copy.isEmpty() || QFileInfo(path).lastModified() > QFileInfo(copy).lastModified())) {
-            copy = path;
-            lines = std::move(read);
-            teams = std::move(toResume);
-        }
-    }
-    QFile sign(PathInUse());
-    if (sign.open(QIODevice::WriteOnly)) {
-        sign.close();
-    }
-    if (!interrupted || !teams) {
+    const auto interrupted = copy_->FindInterrupted(common_.Languages);
+    copy_->MarkInUse();
+    if (!interrupted) {
         return;
     }
     const QString question =
         common_.Translate(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
                                        "in corso. Vuoi riprenderla?")) +
-        QStringLiteral("\n\n") + (*teams)[0] + QStringLiteral(" - ") + (*teams)[1] +
-        QStringLiteral("\n") +
-        QFileInfo(copy).lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        QStringLiteral("\n\n") + interrupted->teams[0] + QStringLiteral(" - ") + interrupted->teams[1] +
+        QStringLiteral("\n") + interrupted->written.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     if (platform_.dialogs.Message(question, Buttons::SiNo) == Answer::Si) {
-        LoadMatch(copy);
+        LoadMatch(interrupted->path);
         return;
     }
-    archive_->Keep(EncodeLines(*lines), platform_.clock.Now(), (*teams)[0],
-                        (*teams)[1]);
+    archive_->Keep(EncodeLines(interrupted->lines), platform_.clock.Now(), interrupted->teams[0],
+                   interrupted->teams[1]);
 }
 
 bool ConsoleWindow::WaitForCopy(int ms) {

@@ -9,7 +9,7 @@
 #include "options/ui/OptionsWindow.h"
 #include "platform/ModalWindows.h"
 #include "platform/Process.h"
-#include "shared/FileWriter.h"
+#include "match/EmergencyCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -157,10 +157,7 @@ void ConsoleWindow::exitProgram() {
         Answer::Cancel) {
         return;
     }
-    copy_->Wait(3000);
-    for (const QString& folder : copyPlace_->foldersToSearch()) {
-        QFile::remove(QDir(folder).filePath(QFileInfo(PathInUse()).fileName()));
-    }
+    copy_->EndInUse(3000);
     platform_.process.End();
 }
 

@@ -10,7 +10,7 @@
 #include "match/Rollback.h"
 #include "platform/ModalWindows.h"
 #include "platform/Platform.h"
-#include "shared/FileWriter.h"
+#include "match/EmergencyCopy.h"
 
 void ConsoleWindow::StartRemote() {
     remote_ = std::make_unique<Remote>(
@@ -42,7 +42,7 @@ void ConsoleWindow::StartRemote() {
                 return RemoteDataJson(v);
             },
             [this] { return copy_->HandedOverCount(); }, [this] { return copy_->WrittenCount(); }});
-    connect(copy_.get(), &FileWriter::Written, remote_.get(), &Remote::CopyAdvanced);
+    connect(copy_.get(), &EmergencyCopy::Written, remote_.get(), &Remote::CopyAdvanced);
     live_->SetControl(&Remote::ItsPath,
                             [this](const HttpRequest& r) { return remote_->Reply(r); });
 }

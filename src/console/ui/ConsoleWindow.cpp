@@ -11,7 +11,7 @@
 #include "match/Score.h"
 #include "match/Archive.h"
 #include "platform/Folders.h"
-#include "shared/FileWriter.h"
+#include "match/EmergencyCopy.h"
 #include "shared/Palette16.h"
 #include "shared/ui/Preview.h"
 #include "platform/Dialogs.h"
@@ -31,11 +31,10 @@ constexpr int DrawingHeight = 9630;
 ConsoleWindow::ConsoleWindow(Platform& platform)
     : platform_(platform), player_(platform.audio, platform.dialogs) {
     setObjectName(QStringLiteral("ConsoleWindow"));
-    copyPlace_ = std::make_unique<EmergencyCopyPlace>(platform_.folders.Temporary(),
-                                                       platform_.folders.User());
-    copy_ = std::make_unique<FileWriter>(platform_.disk);
-    connect(copy_.get(), &FileWriter::Failed, this, &ConsoleWindow::CopyNotWritten);
-    connect(copy_.get(), &FileWriter::Resumption, this, [this] { copyFailing_ = false; });
+    copy_ = std::make_unique<EmergencyCopy>(platform_.disk, platform_.folders.Temporary(),
+                                            platform_.folders.User());
+    connect(copy_.get(), &EmergencyCopy::Failed, this, &ConsoleWindow::CopyNotWritten);
+    connect(copy_.get(), &EmergencyCopy::Resumed, this, [this] { copyFailing_ = false; });
     const QString user = platform_.folders.User();
     archive_ = std::make_unique<Archive>(
         platform_.disk,

@@ -2,7 +2,7 @@
 
 #include "control/Actions.h"
 #include "control/Commands.h"
-#include "match/EmergencyCopyPlace.h"
+
 #include "match/Match.h"
 #include "match/MatchView.h"
 #include "shared/Geometry.h"
@@ -31,7 +31,7 @@ class DisplayWindow;
 class CountdownWindow;
 class Broadcast;
 class Remote;
-class FileWriter;
+class EmergencyCopy;
 class Archive;
 class ScreenFollower;
 
@@ -128,10 +128,9 @@ public:
     // holds a match under way, offers it back; a declined one goes to the backups.
     void ResumeIfInterrupted();
     // Where a run marks itself as running; "Esci" removes the mark.
-    QString PathInUse() const;
     // Waits for the emergency copy on disk to hold the last change; false after `ms`.
     bool WaitForCopy(int ms = 5000);
-    const FileWriter& Copy() const { return *copy_; }
+    const EmergencyCopy& Copy() const { return *copy_; }
     Archive& Backups() { return *archive_; }
     // Opens the backups folder.
     void openBackupsFolder();
@@ -294,8 +293,7 @@ private:
     std::unique_ptr<CountdownWindow> countdown_;
     std::unique_ptr<Broadcast> live_;
     std::unique_ptr<Remote> remote_;
-    std::unique_ptr<EmergencyCopyPlace> copyPlace_;
-    std::unique_ptr<FileWriter> copy_;
+    std::unique_ptr<EmergencyCopy> copy_;
     bool copyFailing_ = false;
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<ScreenFollower> follow_;
