@@ -29,6 +29,16 @@ constexpr std::array<SettingDefinition, SettingCount> Table{{
     {Setting::LivePort, "HubPort", K::Port, "8765", 0, 65535},
     {Setting::LiveLan, "HubLan", K::Flag, "0"},
     {Setting::RemoteSecret, "HubToken", K::Text, ""},
+    // The venue's broker; no host means the court publishes nothing.
+    {Setting::MqttHost, "MqttHost", K::Text, ""},
+    {Setting::MqttPort, "MqttPort", K::Port, "1883", 1, 65535},
+    {Setting::MqttUser, "MqttUser", K::Text, ""},
+    {Setting::MqttPassword, "MqttPassword", K::Text, ""},
+    {Setting::MqttTls, "MqttTls", K::Flag, "0"},
+    {Setting::MqttCaFile, "MqttCaFile", K::Text, ""},
+    {Setting::Venue, "Venue", K::Text, "venue"},
+    // Empty: the machine's host name.
+    {Setting::Court, "Court", K::Text, ""},
 }};
 
 std::optional<int> Whole(const SettingDefinition& d, const QString& text) {

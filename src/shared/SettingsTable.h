@@ -26,6 +26,14 @@ enum class Setting {
     LivePort,
     LiveLan,
     RemoteSecret,
+    MqttHost,
+    MqttPort,
+    MqttUser,
+    MqttPassword,
+    MqttTls,
+    MqttCaFile,
+    Venue,
+    Court,
 };
 
 // How a value is stored: a 16-bit whole number, a port, "1"/"0", a decimal or free text.
@@ -40,7 +48,7 @@ struct SettingDefinition {
     int max = 0;
 };
 
-constexpr int SettingCount = static_cast<int>(Setting::RemoteSecret) + 1;
+constexpr int SettingCount = static_cast<int>(Setting::Court) + 1;
 const std::array<SettingDefinition, SettingCount>& SettingsTable();
 const SettingDefinition& DefinitionOf(Setting s);
 QString KeyOf(Setting s);

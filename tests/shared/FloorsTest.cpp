@@ -2,7 +2,7 @@
 // the floors below, never above. From the ground up:
 //   1. ground: platform's interfaces and HTTP types (src/platform/*), shared helpers (src/shared/*)
 //   2. logic, module by module in this order: teams, match, stats, sound, display, sponsor,
-//      live, control, report, options, console (a module uses the ones before it)
+//      live, control, venue, report, options, console (a module uses the ones before it)
 //   3. windows (*/ui/) and platform implementations (platform/qt/), in the same module order,
 //      shared/ui and platform/qt below them all
 //   4. app/
@@ -16,7 +16,7 @@
 namespace {
 
 const QStringList ModuleOrder{"teams", "match", "stats", "sound", "display", "sponsor",
-                               "live", "control", "report", "options", "console"};
+                               "live", "control", "venue", "report", "options", "console"};
 
 struct Place {
     int plan = 0;  // 1 ground, 2 logic, 3 windows, 4 app

@@ -31,7 +31,9 @@ TEST(StoredNamesTest, SettingsKeysAndDefaultsAreTheOnesUsersFilesHold) {
         {"Top", ""}, {"Left", ""}, {"FullScreen", "0"}, {"Sponsor", "1"},
         {"SndExultationEnabled", "0"}, {"SndExultationDuration", "0"}, {"SndExultation0", ""},
         {"SndExultation1", ""}, {"SndExultation2", ""}, {"SndExultation3", ""},
-        {"SndExultation4", ""}, {"HubPort", "8765"}, {"HubLan", "0"}, {"HubToken", ""}};
+        {"SndExultation4", ""}, {"HubPort", "8765"}, {"HubLan", "0"}, {"HubToken", ""},
+        {"MqttHost", ""}, {"MqttPort", "1883"}, {"MqttUser", ""}, {"MqttPassword", ""},
+        {"MqttTls", "0"}, {"MqttCaFile", ""}, {"Venue", "venue"}, {"Court", ""}};
     QMap<QString, QString> table;
     for (const SettingDefinition& d : SettingsTable()) {
         table.insert(QString::fromLatin1(d.key), QString::fromLatin1(d.byDefault));
