@@ -6,6 +6,8 @@
 #include "platform/qt/SingleInstance.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtLiveServer.h"
+#include "platform/qt/MosquittoClient.h"
+#include "venue/ui/VenueProgram.h"
 
 #include "console/Startup.h"
 #include "report/ui/CommandLine.h"
@@ -18,6 +20,13 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (arguments.contains(QStringLiteral("--venue"))) {
+        // No window: a desk laptop, a small server or a Raspberry Pi shows every court.
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Brivanta"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Brivanta"));
+        return RunVenue(arguments);
     }
     if (AsksOnCommandLine(arguments)) {
         if (const QString unknown = ReadArguments(arguments).unknown; !unknown.isEmpty()) {
@@ -55,8 +64,9 @@ int main(int argc, char* argv[]) {
     QtModalWindows modal;
     QtLiveServer live;
     QtDisk disk;
+    MosquittoClient mqtt;
     Platform platform{dialogs, settings, folders, clock, shell,
-                            process, audio,        modal,   live,     disk};
+                            process, audio,        modal,   live,     disk, &mqtt};
 
     ConsoleWindow console(platform);
     dialogs.SetMainWindow(&console);

@@ -10,6 +10,7 @@ class AudioChannel;
 class ModalWindows;
 class LiveServer;
 class Disk;
+class MqttClient;
 
 // The platform services the windows use; main builds the real ones, tests the doubles.
 struct Platform {
@@ -23,4 +24,6 @@ struct Platform {
     ModalWindows& modal;
     LiveServer& live;
     Disk& disk;
+    // The venue's broker; none where a program never publishes.
+    MqttClient* mqtt;
 };

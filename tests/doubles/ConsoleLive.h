@@ -11,6 +11,6 @@ struct ConsoleLive {
     QtLiveServer server;
     Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock,
                             a.f.shell,    a.f.process,     a.f.audio,    a.f.modal, server,
-                            a.f.disk};
+                            a.f.disk, nullptr};
     ConsoleWindow console{platform};
 };

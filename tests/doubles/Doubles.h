@@ -223,7 +223,7 @@ struct PlatformOf {
     FakeLiveServer live;
     FakeDisk disk;
     Platform platform{dialogs, settings, folders, clock, shell,
-                            process, audio,    modal,  live,     disk};
+                            process, audio,    modal,  live,     disk, nullptr};
 };
 
 using FakePlatform = PlatformOf<FakeDialogs>;

@@ -243,7 +243,7 @@ int main(int argc, char** argv) {
     live.streams = 1;
     FakeDisk disk;
     Platform platform{dialogs,  settings, folders, clock, shell,
-                            process, audio,        modal,   live,     disk};
+                            process, audio,        modal,   live,     disk, nullptr};
 
     ConsoleWindow console(platform);
     console.load();

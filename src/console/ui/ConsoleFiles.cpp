@@ -212,7 +212,10 @@ void ConsoleWindow::LoadMatch(const QString& path) {
         TimerFrames.start();
     }
     if (match_.FinishedMatch != 0) {
+        // A match loaded from a file was told to the venue when it was played.
+        loadingFile_ = true;
         MatchEnd();
+        loadingFile_ = false;
     }
     // The loaded match is now the one a crash must not lose.
     SaveEmergencyCopy();

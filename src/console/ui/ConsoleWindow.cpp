@@ -17,6 +17,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "match/MatchFile.h"
+#include "venue/CourtPublisher.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,6 +91,7 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     qApp->installEventFilter(this);
     codeBoxes[0]->setFocus();
     StartRemote();
+    StartVenue();
     Light(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.
     SponsorHeightTimer.start();
@@ -412,6 +415,7 @@ void ConsoleWindow::Update() {
     historyList->setCurrentRow(match_.SelectedLine);
     display_->Update();
     live_->Changed();
+    PublishCourt();
 }
 
 void ConsoleWindow::StartLive(quint16 port, bool lan) {
@@ -484,6 +488,12 @@ void ConsoleWindow::cheerTick() {
 }
 
 void ConsoleWindow::MatchEnd() {
+    if (court_ && !loadingFile_) {
+        // After the click: the file then holds the winning point.
+        QTimer::singleShot(0, this, [this] {
+            court_->PublishResult(MatchFileLines(match_, platform_.clock.Now(), common_.Languages));
+        });
+    }
     TimerStat.start();
     TimerFrames.stop();
     display_->StopAnimations();

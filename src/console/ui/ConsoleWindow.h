@@ -32,6 +32,7 @@ class CountdownWindow;
 class Broadcast;
 class Remote;
 class EmergencyCopy;
+class CourtPublisher;
 class Archive;
 class ScreenFollower;
 
@@ -130,6 +131,8 @@ public:
     // Where a run marks itself as running; "Esci" removes the mark.
     // Waits for the emergency copy on disk to hold the last change; false after `ms`.
     bool WaitForCopy(int ms = 5000);
+    // "Venue <court>: connected", "…: refused: <reason>"; empty without a broker.
+    QString VenueState() const;
     const EmergencyCopy& Copy() const { return *copy_; }
     Archive& Backups() { return *archive_; }
     // Opens the backups folder.
@@ -145,6 +148,10 @@ public:
     Broadcast& Live() { return *live_; }
     // Starts the live server with the stored port and LAN switch, or stops it (port 0);
     // a port that cannot be had is told once.
+    // The court on the venue's broker, when the settings name one.
+    void StartVenue();
+    void PublishCourt();
+    void ShowVenueState();
     void StartLive(quint16 port, bool lan);
     Match& match() { return match_; }
     const CommonSettings& Modulo() const { return common_; }
@@ -293,6 +300,10 @@ private:
     std::unique_ptr<CountdownWindow> countdown_;
     std::unique_ptr<Broadcast> live_;
     std::unique_ptr<Remote> remote_;
+    std::unique_ptr<CourtPublisher> court_;
+    QLabel* venueMark = nullptr;
+    bool courtPending_ = false;
+    bool loadingFile_ = false;
     std::unique_ptr<EmergencyCopy> copy_;
     bool copyFailing_ = false;
     std::unique_ptr<Archive> archive_;

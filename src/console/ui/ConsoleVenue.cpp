@@ -1,0 +1,84 @@
+// The console's court on the venue's broker: state after every change, the finished match,
+// and a small mark for the connection.
+#include "console/ui/ConsoleWindow.h"
+#include "live/Broadcast.h"
+#include "platform/Folders.h"
+#include "platform/Platform.h"
+#include "shared/SettingsTable.h"
+#include "shared/UserData.h"
+#include "venue/CourtPublisher.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QSysInfo>
+#include <QTimer>
+
+void ConsoleWindow::StartVenue() {
+    const Settings& settings = platform_.settings;
+    const QString host = ReadText(settings, Setting::MqttHost).trimmed();
+    if (platform_.mqtt == nullptr || host.isEmpty()) {
+        return;
+    }
+    QString court = ReadText(settings, Setting::Court).trimmed();
+    if (court.isEmpty()) {
+        court = QSysInfo::machineHostName();
+    }
+    court_ = std::make_unique<CourtPublisher>(
+        *platform_.mqtt, ReadText(settings, Setting::Venue), court,
+        QDir(platform_.folders.User()).filePath(QStringLiteral("Outbox")));
+    venueMark = new QLabel(this);
+    venueMark->setGeometry(width() - 22, 2, 18, 18);
+    venueMark->setAlignment(Qt::AlignCenter);
+    venueMark->show();
+    connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { ShowVenueState(); });
+    MqttOptions options;
+    options.host = host;
+    options.port = static_cast<quint16>(ReadNumber(settings, Setting::MqttPort));
+    options.user = ReadText(settings, Setting::MqttUser);
+    options.password = ReadText(settings, Setting::MqttPassword);
+    options.tls = ReadFlag(settings, Setting::MqttTls);
+    options.caFile = ReadText(settings, Setting::MqttCaFile);
+    court_->Start(options);
+    ShowVenueState();
+    PublishCourt();
+}
+
+void ConsoleWindow::PublishCourt() {
+    if (!court_ || courtPending_) {
+        return;
+    }
+    // Changes of one click go out as one message.
+    courtPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        courtPending_ = false;
+        court_->PublishState(live_->StateJson());
+    });
+}
+
+void ConsoleWindow::ShowVenueState() {
+    QString colour = QStringLiteral("#f9a825");
+    QString text = QStringLiteral("connecting…");
+    switch (court_->State()) {
+    case MqttState::Connected:
+        colour = QStringLiteral("#2e7d32");
+        text = QStringLiteral("connected");
+        break;
+    case MqttState::Refused:
+        colour = QStringLiteral("#c62828");
+        text = QStringLiteral("refused: ") + court_->Reason();
+        break;
+    case MqttState::Off:
+        colour = QStringLiteral("#777777");
+        text = QStringLiteral("off");
+        break;
+    case MqttState::Connecting:
+        break;
+    }
+    venueMark->setStyleSheet(QStringLiteral("color:") + colour + QStringLiteral(";font-size:14px;"));
+    venueMark->setText(QStringLiteral("●"));
+    venueMark->setToolTip(QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text);
+}
+
+QString ConsoleWindow::VenueState() const {
+    return venueMark != nullptr ? venueMark->toolTip() : QString();
+}
