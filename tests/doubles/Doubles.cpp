@@ -14,7 +14,7 @@ FakeDialogs::~FakeDialogs() {
     }
 }
 
-void FakeDialogs::Wait(const QString& text, Answer answer) {
+void FakeDialogs::Expect(const QString& text, Answer answer) {
     script_.push_back({text, answer});
 }
 

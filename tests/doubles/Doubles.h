@@ -26,7 +26,7 @@
 class FakeDialogs : public Dialogs {
 public:
     ~FakeDialogs() override;
-    void Wait(const QString& text, Answer answer = Answer::Ok);
+    void Expect(const QString& text, Answer answer = Answer::Ok);
     // The next open or save dialog answers this path ("" = cancelled).
     void ExpectFile(const QString& path);
     // The next input box answers this (nothing = cancelled).

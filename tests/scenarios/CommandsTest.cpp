@@ -16,14 +16,14 @@ const QString Abandon = QStringLiteral(
 class CommandsTest : public TestConsole {
 protected:
     void Timeout(Answer answer = Answer::Ok) {
-        a.f.dialogs.Wait(Confirm, answer);
+        a.f.dialogs.Expect(Confirm, answer);
         console.callTimeout(0);
     }
     QString LastLine() const { return console.historyList->item(console.historyList->count() - 1)->text(); }
 };
 
 TEST_F(CommandsTest, TimeoutBeforeTheMatchStartsIsRefused) {
-    a.f.dialogs.Wait(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
     console.callTimeout(0);
     EXPECT_EQ(nullptr, console.Count());
 }
@@ -51,8 +51,8 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), f.reasonLabel->text());
     EXPECT_EQ(2, console.match().TickCount);
 
-    a.f.dialogs.Wait(Confirm);
-    a.f.dialogs.Wait(
+    a.f.dialogs.Expect(Confirm);
+    a.f.dialogs.Expect(
         QStringLiteral("Sessioni di pausa tempo finite in questo set per : Locali"));
     console.callTimeout(0);
     EXPECT_EQ(QStringLiteral("2"), console.timeoutLabels[0]->text());
@@ -103,10 +103,10 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
     console.historyList->setCurrentRow(2);
     const QString question = QStringLiteral(
         "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
-    a.f.dialogs.Wait(question, Answer::No);
+    a.f.dialogs.Expect(question, Answer::No);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
-    a.f.dialogs.Wait(question, Answer::Si);
+    a.f.dialogs.Expect(question, Answer::Si);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("2"), console.Display().scoreLabels[0]->text());
@@ -115,7 +115,7 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
 
 TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
     Points(0, 1);
-    a.f.dialogs.Wait(QStringLiteral(
+    a.f.dialogs.Expect(QStringLiteral(
         "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 0 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
@@ -127,10 +127,10 @@ TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
 TEST_F(CommandsTest, NewMatchAsksOnlyWithAHistory) {
     console.newMatch();
     Points(0, 2);
-    a.f.dialogs.Wait(Abandon, Answer::Cancel);
+    a.f.dialogs.Expect(Abandon, Answer::Cancel);
     console.newMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
-    a.f.dialogs.Wait(Abandon);
+    a.f.dialogs.Expect(Abandon);
     console.newMatchFromButton();
     EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Blocca"), console.lockButton->text());
@@ -140,7 +140,7 @@ TEST_F(CommandsTest, SettingsAbandonTheMatchWithTheirOwnWording) {
     Points(0, 2);
     QString text = Abandon;
     text.replace(QStringLiteral("punteggio"), QStringLiteral("punteggi"));
-    a.f.dialogs.Wait(text);
+    a.f.dialogs.Expect(text);
     bool openOptions = false;
     a.f.modal.Wait([&](QDialog& d) {
         openOptions = true;
@@ -155,10 +155,10 @@ TEST_F(CommandsTest, ExitAsksThenEndsAtOnce) {
     const QString question = QStringLiteral(
         "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
         "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
-    a.f.dialogs.Wait(question, Answer::Cancel);
+    a.f.dialogs.Expect(question, Answer::Cancel);
     console.exitProgram();
     EXPECT_EQ(0, a.f.process.ended);
-    a.f.dialogs.Wait(question);
+    a.f.dialogs.Expect(question);
     console.exitAction->trigger();
     EXPECT_EQ(1, a.f.process.ended);
 }

@@ -44,7 +44,7 @@ TEST_F(EmergencyCopyScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotWa
 TEST_F(EmergencyCopyScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes) {
     const QString NotWritten = ::NotWritten(a.f.folders.temporary);
     a.f.disk.broken = true;
-    a.f.dialogs.Wait(NotWritten);
+    a.f.dialogs.Expect(NotWritten);
     console.changeScore(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Shown.contains(NotWritten); }, 5000));
     console.changeScore(0);
@@ -62,7 +62,7 @@ TEST_F(EmergencyCopyScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes
     // A new run of failures is told again.
     QCoreApplication::processEvents();
     a.f.disk.broken = true;
-    a.f.dialogs.Wait(NotWritten);
+    a.f.dialogs.Expect(NotWritten);
     console.changeScore(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Shown.count(NotWritten) == 2; }, 5000));
     a.f.disk.broken = false;
@@ -84,7 +84,7 @@ TEST(EmergencyCopyOnFullDisk, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWhy
 
     disk.fill();
     const QString message = NotWritten(disk.path(), disk.reason());
-    a.f.dialogs.Wait(message);
+    a.f.dialogs.Expect(message);
     console.changeScore(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Shown.contains(message); }, 5000));
     console.changeScore(0);
@@ -104,7 +104,7 @@ TEST_F(EmergencyCopyScenario, ExitLeavesOnlyOnceTheCopyHoldsTheLastPoint) {
     a.f.disk.delayMs = 100;
     console.changeScore(0);
     console.changeScore(0);
-    a.f.dialogs.Wait(
+    a.f.dialogs.Expect(
         QStringLiteral("Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà "
                        "più possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
     console.exitProgram();

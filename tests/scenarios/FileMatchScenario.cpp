@@ -17,11 +17,11 @@ protected:
 };
 
 TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
-    a.f.dialogs.Wait(NotStarted);
+    a.f.dialogs.Expect(NotStarted);
     console.saveMatch();
     Points(0, 3);
     a.f.dialogs.ExpectFile(QString());
-    a.f.dialogs.Wait(QStringLiteral("Non hai selezionato nessun file, operazione annullata"));
+    a.f.dialogs.Expect(QStringLiteral("Non hai selezionato nessun file, operazione annullata"));
     console.saveMatch();
 
     a.f.dialogs.ExpectFile(Path("finale"));
@@ -31,7 +31,7 @@ TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
 
     Points(0, 1);
     a.f.dialogs.ExpectFile(Path("finale.txt"));
-    a.f.dialogs.Wait(QStringLiteral("Il file :") + Path("finale.txt") +
+    a.f.dialogs.Expect(QStringLiteral("Il file :") + Path("finale.txt") +
                              QStringLiteral(" esiste già. Vuoi sovrascrivere questa partita?"),
                          Answer::No);
     console.saveMatch();
@@ -43,7 +43,7 @@ TEST_F(FileScenario, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
     Points(0, 1);
     const QString path = Path("manca/partita.txt");
     a.f.dialogs.ExpectFile(path);
-    a.f.dialogs.Wait(
+    a.f.dialogs.Expect(
         QStringLiteral("Non è stato possibile salvare la partita nel file : ") + path);
     console.saveMatch();
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
@@ -54,9 +54,9 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     Points(3, 2);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.saveMatch();
-    a.f.dialogs.Wait(Abandon, Answer::No);
+    a.f.dialogs.Expect(Abandon, Answer::No);
     console.loadMatch();
-    a.f.dialogs.Wait(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Si);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[1]->text());
@@ -70,9 +70,9 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
 TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
     Points(0, 4);
     Environment::CreateFile(Path("lista.txt"), "Pane\r\nLatte\r\n");
-    a.f.dialogs.Wait(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Si);
     a.f.dialogs.ExpectFile(Path("lista.txt"));
-    a.f.dialogs.Wait(NotAMatch);
+    a.f.dialogs.Expect(NotAMatch);
     console.loadMatch();
     EXPECT_EQ(QStringLiteral("4"), console.scoreLabels[0]->text());
     EXPECT_EQ(5, console.historyList->count());
@@ -84,13 +84,13 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     Points(3, 2);
     const QStringList history = console.match().History;
     console.historyList->setCurrentRow(2);
-    a.f.dialogs.Wait(QStringLiteral("Desideri riportare la partita a questo precedente "
+    a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
                                         "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
                          Answer::No);
     console.rollBackToSelectedLine();
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.saveMatch();
-    a.f.dialogs.Wait(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Si);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     EXPECT_EQ(history, console.match().History);
@@ -108,7 +108,7 @@ protected:
         const QString when = QFileInfo(c.EmergencyPath())
                                    .lastModified()
                                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-        a.f.dialogs.Wait(
+        a.f.dialogs.Expect(
             QStringLiteral("Attenzione questa procedura di emergenza carica una partita contenuta "
                            "nella cartella dei file temporanei di Windows, non è garantita la "
                            "risoluzione del problema ma in caso di necessità è possibile tentare "
@@ -126,7 +126,7 @@ protected:
 };
 
 TEST_F(RecoveryScenario, NoCopyYet) {
-    a.f.dialogs.Wait(QStringLiteral("Attensione non è ancora stata salvata nessuna partita "
+    a.f.dialogs.Expect(QStringLiteral("Attensione non è ancora stata salvata nessuna partita "
                                         "nella cartella dei files temporanei."));
     console.loadEmergencyCopy();
 }
@@ -148,7 +148,7 @@ TEST_F(RecoveryScenario, SetWinningPointComesBackAsTheNextSetLocked) {
 
 TEST_F(RecoveryScenario, UndoIsInTheCopy) {
     Points(0, 4);
-    a.f.dialogs.Wait(QStringLiteral("Desideri riportare la partita a questo precedente "
+    a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
                                         "punteggio ?\n\nLocali 3 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     Recover();
@@ -161,7 +161,7 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.saveMatch();
     Points(3, 5);
-    a.f.dialogs.Wait(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Si);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     Recover();
@@ -171,7 +171,7 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
 
 TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
     console.codeBoxes[0]->setText(QStringLiteral("A1"));
-    a.f.dialogs.Wait(QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+    a.f.dialogs.Expect(QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
     console.changeScore(0);
     ASSERT_EQ(1, console.historyList->count());
     EXPECT_TRUE(QFileInfo::exists(console.EmergencyPath()));
@@ -179,7 +179,7 @@ TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
 
 TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
     Points(0, 3);
-    a.f.dialogs.Wait(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Home\nSe "
+    a.f.dialogs.Expect(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Home\nSe "
                                         "vuoi annullare clicca su <Annulla> altrimenti conferma "
                                         "con <OK>"));
     console.callTimeout(0);
@@ -192,8 +192,8 @@ TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
 TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
     Match& p = console.match();
     p.TotalSets = 1;
-    a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Locali"));
-    a.f.dialogs.Wait(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
     Points(0, 25);
     auto after = Restart();
     Recover(*after);

@@ -17,7 +17,7 @@ class QuestionsScenario : public TestConsole,
 // A stray Return on a question that throws the match away must keep it.
 TEST_P(QuestionsScenario, QuestionsThatThrowTheMatchAwayDefaultToKeepingIt) {
     Points(0, 3);
-    a.f.dialogs.Wait(QString::fromUtf8(GetParam().question), GetParam().giveUp);
+    a.f.dialogs.Expect(QString::fromUtf8(GetParam().question), GetParam().giveUp);
     GetParam().command(console);
     ASSERT_EQ(1, a.f.dialogs.Defaults.size());
     EXPECT_EQ(Default::GiveUp, a.f.dialogs.Defaults[0]);

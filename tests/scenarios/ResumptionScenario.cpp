@@ -46,8 +46,8 @@ protected:
     void WinOneSetMatch(ConsoleWindow& c) {
         c.match().TotalSets = 1;
         c.match().SetPoints = 2;
-        a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Locali"));
-        a.f.dialogs.Wait(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+        a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
+        a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
         c.changeScore(0);
         c.changeScore(0);
     }
@@ -65,7 +65,7 @@ protected:
 TEST_F(ResumptionScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked) {
     const QStringList history = Interrupted(3);
     auto c = Start();
-    a.f.dialogs.Wait(Question(), Answer::Si);
+    a.f.dialogs.Expect(Question(), Answer::Si);
     c->ResumeIfInterrupted();
     EXPECT_EQ(history, c->match().History);
     EXPECT_EQ(QStringLiteral("3"), c->scoreLabels[0]->text());
@@ -84,7 +84,7 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
                        "va nella cartella: ") +
         QDir::toNativeSeparators(a.f.folders.user) + QStringLiteral("\n\n") +
         QDir::toNativeSeparators(a.f.folders.temporary) + QStringLiteral(": cannot be made");
-    a.f.dialogs.Wait(warning);
+    a.f.dialogs.Expect(warning);
     const QStringList history = Interrupted(3);
     EXPECT_EQ(1, a.f.dialogs.Shown.count(warning)) << "told once";
     EXPECT_TRUE(QFile::exists(QDir(a.f.folders.user).filePath(QStringLiteral("match.txt"))));
@@ -93,7 +93,7 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
     // The temporary folder is back: the offer still finds the copy in the user's folder.
     a.f.folders.temporary = temporary;
     auto c = Start();
-    a.f.dialogs.Wait(Question(a.f.folders.user), Answer::Si);
+    a.f.dialogs.Expect(Question(a.f.folders.user), Answer::Si);
     c->ResumeIfInterrupted();
     EXPECT_EQ(history, c->match().History);
     EXPECT_TRUE(c->WaitForCopy());
@@ -107,7 +107,7 @@ TEST_F(ResumptionScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
         ReadTextFile(QDir(a.f.folders.temporary).filePath(QStringLiteral("match.txt")), 1 << 20)
             ->join(u'\n').toUtf8();
     auto c = Start();
-    a.f.dialogs.Wait(Question(), Answer::No);
+    a.f.dialogs.Expect(Question(), Answer::No);
     c->ResumeIfInterrupted();
     EXPECT_TRUE(c->match().History.isEmpty());
     ASSERT_TRUE(c->Backups().Wait(5000));
@@ -121,7 +121,7 @@ TEST_F(ResumptionScenario, NothingIsAskedAfterExitOrForAFinishedOrEmptyMatch) {
         auto c = Start();
         c->ResumeIfInterrupted();
         c->changeScore(0);
-        a.f.dialogs.Wait(Exit);
+        a.f.dialogs.Expect(Exit);
         c->exitProgram();
     }
     Start()->ResumeIfInterrupted();
@@ -141,7 +141,7 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
     auto c = Start();
     // Thrown away by "Nuova Partita".
     c->changeScore(0);
-    a.f.dialogs.Wait(
+    a.f.dialogs.Expect(
         QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
                        "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                        "<Annulla> Per continuare questa partita."));
@@ -151,7 +151,7 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
     a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("salvata.txt")));
     c->saveMatch();
     // Thrown away by unlocking.
-    a.f.dialogs.Wait(
+    a.f.dialogs.Expect(
         QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::Si);
     c->toggleLock();
     // Ended.

@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
-    a.f.dialogs.Wait(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
     console->showStatistics();
     Point(0, "7", 2);
     Point(0, "7", 0);
@@ -59,7 +59,7 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     EXPECT_EQ(0, console->match().AnimatedPanel);
 
     console->statisticsChoiceList->setCurrentRow(2);
-    a.f.dialogs.Wait(QStringLiteral("SET non iniziato"));
+    a.f.dialogs.Expect(QStringLiteral("SET non iniziato"));
     console->showStatistics();
     console->statisticsChoiceList->setCurrentRow(1);
     console->showStatistics();
@@ -72,8 +72,8 @@ TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
     for (int i = 0; i < 25; ++i) {
         Point(0);
     }
-    a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Lupi"));
-    a.f.dialogs.Wait(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Lupi"));
+    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
     for (int i = 0; i < 25; ++i) {
         Point(0);
     }
@@ -94,7 +94,7 @@ TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
 TEST_F(StatisticsScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     Point(0, "7");
     Point(3, "E");
-    a.f.dialogs.Wait(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
+    a.f.dialogs.Expect(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
                                         "annullare clicca su <Annulla> altrimenti conferma con <OK>"));
     console->callTimeout(0);
     Point(3);
@@ -123,7 +123,7 @@ TEST_F(StatisticsScenario, LeadingTeamBySetsThenByPoints) {
 }
 
 TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {
-    a.f.dialogs.Wait(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
     console->showTeamStatistics(0);
     Point(0, "7", 2);
     Point(0, "7", 2);
@@ -138,12 +138,12 @@ TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {
         a.f.dialogs.ExpectFile(path);
         f.exportSummary();
         a.f.dialogs.ExpectFile(path + QStringLiteral(".csv"));
-        a.f.dialogs.Wait(QStringLiteral("Il file :") + path +
+        a.f.dialogs.Expect(QStringLiteral("Il file :") + path +
                                  QStringLiteral(".csv esiste già. Vuoi sovrascrivere questa partita?"),
                              Answer::No);
         f.exportSummary();
         a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("manca/x.CSV")));
-        a.f.dialogs.Wait(QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
+        a.f.dialogs.Expect(QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
                              a.root.filePath(QStringLiteral("manca/x.CSV")));
         f.exportSummary();
         f.closeSummary();

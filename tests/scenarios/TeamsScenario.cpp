@@ -94,7 +94,7 @@ TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
     Choose(0, QStringLiteral("Lupi"));
     Click(0, 3);
     EXPECT_EQ(QStringLiteral("A1"), console->codeBoxes[0]->text());
-    a.f.dialogs.Wait(
+    a.f.dialogs.Expect(
         QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
     console->changeScore(0);
     EXPECT_EQ(QStringLiteral("0"), console->scoreLabels[0]->text());

@@ -20,7 +20,7 @@ protected:
 
     // The display's panels swapped (or not) through the console's button and its question.
     void Swap(Answer answer = Answer::Si) {
-        a.f.dialogs.Wait(
+        a.f.dialogs.Expect(
             QStringLiteral("Attenzione se procedi i punteggi del tabellone verranno invertiti "
                            "(destra vs sinistra e viceversa), nella console del computer però i "
                            "locali sono sempre a sinistra e gli ospiti sono sempre a destra. "

@@ -59,7 +59,7 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
     a.f.modal.Wait([&](QDialog& d) {
         auto& f = static_cast<SponsorManager&>(d);
         a.f.dialogs.ExpectFile(chosen);
-        a.f.dialogs.Wait(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
+        a.f.dialogs.Expect(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
                                             "le frecce di scorrimento.\r\n") + chosen);
         f.addSponsor();
         f.reject();

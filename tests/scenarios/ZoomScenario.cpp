@@ -35,15 +35,15 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
 TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
     Swap();
     Points(0, 3);
-    a.f.dialogs.Wait(a.f.dialogs.Shown.first(), Answer::No);
-    a.f.dialogs.Wait(QStringLiteral(
+    a.f.dialogs.Expect(a.f.dialogs.Shown.first(), Answer::No);
+    a.f.dialogs.Expect(QStringLiteral(
         "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
         "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
         "partita."));
     console.newMatchFromButton();
     EXPECT_FALSE(HomeOnLeft());
     EXPECT_TRUE(console.match().History.isEmpty());
-    a.f.dialogs.Wait(a.f.dialogs.Shown.first(), Answer::Si);
+    a.f.dialogs.Expect(a.f.dialogs.Shown.first(), Answer::Si);
     a.f.dialogs.ExpectFile(QString());
     console.loadMatchFromButton();
     EXPECT_TRUE(HomeOnLeft());
@@ -52,7 +52,7 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     Swap();
     const int under = d.scoreLabels[0]->geometry().bottom();
-    a.f.dialogs.Wait(ZoomWarning);
+    a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
     EXPECT_EQ(1, console.Modulo().TowardsDisplay);
     EXPECT_FALSE(console.sidesSwappedMark->isChecked());
@@ -64,7 +64,7 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) {
     BandWithout();
     Swap();
-    a.f.dialogs.Wait(ZoomWarning);
+    a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
     EXPECT_EQ(1, console.Modulo().TowardsDisplay);
     EXPECT_FALSE(HomeOnLeft());

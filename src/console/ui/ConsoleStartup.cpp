@@ -106,5 +106,6 @@ void ConsoleWindow::load() {
     keys_ = KeysMap::Read(platform_.settings);
     remote_->Safety().SetSecret(RemoteSecret(platform_.settings));
     StartLive(values.LivePort, values.LanLive);
+    StartVenue();
     Update();
 }

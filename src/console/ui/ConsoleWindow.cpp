@@ -91,7 +91,6 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     qApp->installEventFilter(this);
     codeBoxes[0]->setFocus();
     StartRemote();
-    StartVenue();
     Light(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.
     SponsorHeightTimer.start();

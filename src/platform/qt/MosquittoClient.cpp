@@ -107,9 +107,12 @@ void MosquittoClient::Subscribe(const QString& pattern) {
 void MosquittoClient::Connected(mosquitto* m, void* self, int rc) {
     auto* c = static_cast<MosquittoClient*>(self);
     if (rc != 0) {
+        // The library retries; the operator keeps seeing why until a connection succeeds.
+        c->refused_ = true;
         c->Tell(MqttState::Refused, QString::fromUtf8(mosquitto_connack_string(rc)));
         return;
     }
+    c->refused_ = false;
     QStringList subscriptions;
     {
         std::lock_guard lock(c->mutex_);
@@ -123,7 +126,7 @@ void MosquittoClient::Connected(mosquitto* m, void* self, int rc) {
 
 void MosquittoClient::Disconnected(mosquitto*, void* self, int rc) {
     auto* c = static_cast<MosquittoClient*>(self);
-    if (c->running_ && rc != 0) {
+    if (c->running_ && rc != 0 && !c->refused_) {
         c->Tell(MqttState::Connecting, QString::fromUtf8(mosquitto_strerror(rc)));
     }
 }

@@ -3,6 +3,7 @@
 #include "platform/Mqtt.h"
 
 #include <QStringList>
+#include <atomic>
 #include <mutex>
 
 struct mosquitto;
@@ -29,5 +30,6 @@ private:
     mosquitto* handle_ = nullptr;
     std::mutex mutex_;
     QStringList subscriptions_;
-    bool running_ = false;
+    std::atomic<bool> running_ = false;
+    std::atomic<bool> refused_ = false;
 };

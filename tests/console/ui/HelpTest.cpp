@@ -39,7 +39,7 @@ TEST_F(HelpTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
 
 TEST_F(HelpTest, UpdateNoticeThenTheProductPage) {
     const Version v = ProgramVersion();
-    a.f.dialogs.Wait(QStringLiteral("Al momento stai usando la versione: %1.%2.%3\r\nClicca su "
+    a.f.dialogs.Expect(QStringLiteral("Al momento stai usando la versione: %1.%2.%3\r\nClicca su "
                                         "OK per vedere su Internet l'ultima versione disponibile.")
                              .arg(v.Major)
                              .arg(v.Minor)
@@ -55,7 +55,7 @@ TEST_F(HelpTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
         ASSERT_NE(nullptr, qobject_cast<TeamEditor*>(&window));
         QDir().mkpath(a.program + QStringLiteral("/Teams/Nuova Squadra"));
     });
-    a.f.dialogs.Wait(QStringLiteral(
+    a.f.dialogs.Expect(QStringLiteral(
                              "Attenzione se interrompi adesso la partita perderai tutti i punteggi "
                              "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
                              "Partita <Annulla> Per continuare questa partita."),

@@ -213,7 +213,7 @@ TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {
 TEST_F(StartupTest, ConsoleRefusesToCloseFromTheTitleBar) {
     Start();
     console->show();
-    a.f.dialogs.Wait(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione"));
+    a.f.dialogs.Expect(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione"));
     EXPECT_FALSE(console->close());
     EXPECT_TRUE(console->isVisible());
     EXPECT_FALSE(console->Display().close()) << "the display refuses silently";

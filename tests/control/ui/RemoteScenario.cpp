@@ -154,24 +154,24 @@ QStringList Play(Route via) {
               b.Line(0, QStringLiteral("9"));
               c.changeScore(0);
               c.changeScore(2);
-              b.a.f.dialogs.Wait(b.UndoQuestion(), Answer::Si);
+              b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
               c.undoLastLine();
           },
           [&] {
               QTest::keyClicks(c.codeBoxes[0], QStringLiteral("9"));
               QTest::keyClick(c.codeBoxes[0], Qt::Key_Return);
               QTest::keyClick(&c, Qt::Key_F7);
-              b.a.f.dialogs.Wait(b.UndoQuestion(), Answer::Si);
+              b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
               QTest::keyClick(&c, Qt::Key_F9);
           },
           [&] { ok("code/home/9"); ok("home/plus"); ok("guests/minus"); ok("undo"); });
     // A timeout for the guests: the console asks for a click or a key, never for the phone.
     step([&] {
-              b.a.f.dialogs.Wait(b.TimeoutText(1), Answer::Ok);
+              b.a.f.dialogs.Expect(b.TimeoutText(1), Answer::Ok);
               c.callTimeout(1);
           },
           [&] {
-              b.a.f.dialogs.Wait(b.TimeoutText(1), Answer::Ok);
+              b.a.f.dialogs.Expect(b.TimeoutText(1), Answer::Ok);
               QTest::keyClick(&c, Qt::Key_F11);
           },
           [&] { ok("timeout/guests"); });
@@ -342,7 +342,7 @@ TEST(RemoteScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
 
     b.a.f.disk.delayMs = 0;
     b.a.f.disk.broken = true;
-    b.a.f.dialogs.Wait(
+    b.a.f.dialogs.Expect(
         QStringLiteral("La copia di emergenza della partita non può essere scritta (disco pieno o "
                        "cartella temporanea non scrivibile). Puoi continuare: la copia riprende "
                        "appena possibile.\n\n") +
@@ -425,7 +425,7 @@ TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
         EXPECT_EQ(Action::Undo, f.Map().ActionOf(QStringLiteral("Ctrl+Z")));
         f.Table->selectRow(static_cast<int>(Action::Statistics));
         f.changeKey();
-        b.a.f.dialogs.Wait(
+        b.a.f.dialogs.Expect(
             QStringLiteral("Questo tasto è già usato per: Annulla l'ultimo punto segnato"));
         QTest::keyClick(f.Table, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(QStringLiteral("F2"), f.Map().Key(Action::Statistics));

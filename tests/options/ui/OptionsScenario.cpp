@@ -51,8 +51,8 @@ TEST_F(OptionsScenario, ThreeSetsToFifteenGovernTheNextMatch) {
     EXPECT_EQ(QStringLiteral("1000"), a.f.settings.values.value("ScoreBoardSpeed"));
     Points(0, 15);
     EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
-    a.f.dialogs.Wait(QStringLiteral("Partita vinta da: Locali"));
-    a.f.dialogs.Wait(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
+    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
     Points(0, 15);
 }
 
@@ -109,7 +109,7 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
 
 TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
     Points(0, 2);
-    a.f.dialogs.Wait(QStringLiteral(
+    a.f.dialogs.Expect(QStringLiteral(
                              "Attenzione se interrompi adesso la partita perderai tutti i punteggi "
                              "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
                              "Partita <Annulla> Per continuare questa partita."),

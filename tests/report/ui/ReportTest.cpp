@@ -216,7 +216,7 @@ namespace {
 using ConsoleReport = TestConsole;
 
 TEST_F(ConsoleReport, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder) {
-    a.f.dialogs.Wait(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
     console.writeReport();
     Points(0, 3);
     const QString folder = a.root.filePath(QStringLiteral("report"));
@@ -228,7 +228,7 @@ TEST_F(ConsoleReport, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder) 
     }
     EXPECT_EQ(QStringList{folder}, a.f.shell.open);
     a.f.dialogs.ExpectFile(folder);
-    a.f.dialogs.Wait(QStringLiteral("In questa cartella c'è già un report: vuoi sostituirlo?\n") + folder,
+    a.f.dialogs.Expect(QStringLiteral("In questa cartella c'è già un report: vuoi sostituirlo?\n") + folder,
                          Answer::No);
     console.writeReport();
     EXPECT_EQ(Default::GiveUp, a.f.dialogs.Defaults.last());

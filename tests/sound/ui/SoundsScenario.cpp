@@ -33,10 +33,10 @@ protected:
 
 TEST_F(SoundsScenario, PlayerMessagesStayInEnglish) {
     Player& l = console->Audio();
-    a.f.dialogs.Wait(QStringLiteral("Error audio file"));
+    a.f.dialogs.Expect(QStringLiteral("Error audio file"));
     l.PlayAudio(QString());
     a.f.audio.brokenSound = true;
-    a.f.dialogs.Wait(QStringLiteral("Error audio"));
+    a.f.dialogs.Expect(QStringLiteral("Error audio"));
     l.PlayAudio(Sound("1_a.wav"));
     a.f.audio.calls.clear();
     l.StopAudio();

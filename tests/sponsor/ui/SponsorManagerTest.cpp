@@ -45,10 +45,10 @@ TEST_F(SponsorManagerTest, BrowsesSevenPicturesAndDeletesTheLastOne) {
         const QString g = Sponsor(QStringLiteral("G.jpg"));
         const QString question =
             QStringLiteral("Vuoi veramente cancellare l'immagine di questo sponsor?\r\n") + g;
-        a.f.dialogs.Wait(question, Answer::Cancel);
+        a.f.dialogs.Expect(question, Answer::Cancel);
         f.deleteSponsor(4);
         EXPECT_TRUE(QFileInfo::exists(g));
-        a.f.dialogs.Wait(question, Answer::Ok);
+        a.f.dialogs.Expect(question, Answer::Ok);
         f.deleteSponsor(4);
         EXPECT_FALSE(QFileInfo::exists(g));
         EXPECT_EQ(0, f.List().Start) << "the gallery returns to its start";
@@ -66,7 +66,7 @@ TEST_F(SponsorManagerTest, AnEmptySlotsDeleteButtonSaysSo) {
         EXPECT_TRUE(f.gallerySlots[3]->pixmap().isNull());
         f.scrollRight();
         EXPECT_EQ(0, f.List().Start);
-        a.f.dialogs.Wait(QStringLiteral("File immagine vuoto"));
+        a.f.dialogs.Expect(QStringLiteral("File immagine vuoto"));
         f.deleteSponsor(3);
     });
 }
@@ -84,12 +84,12 @@ TEST_F(SponsorManagerTest, AddingConvertsAndReplacesOrRefusesWhatIsNoPicture) {
     Handle([&](SponsorManager& f) {
         f.bandCheck->click();
         a.f.dialogs.ExpectFile(text);
-        a.f.dialogs.Wait(
+        a.f.dialogs.Expect(
             QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") + text);
         f.addSponsor();
         EXPECT_EQ(before, Content(existing)) << "nothing written over the old picture";
         a.f.dialogs.ExpectFile(png);
-        a.f.dialogs.Wait(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
+        a.f.dialogs.Expect(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
                                             "le frecce di scorrimento.\r\n") +
                              png);
         f.addSponsor();
@@ -114,7 +114,7 @@ TEST_F(SponsorManagerTest, HeaderLogoIsSetShownAndDeleted) {
         EXPECT_TRUE(QFileInfo::exists(logo));
         EXPECT_NE(byDefault, f.headerLogo->pixmap().cacheKey());
         EXPECT_EQ(0, f.List().GalleryNumber()) << "the header logo is no gallery picture";
-        a.f.dialogs.Wait(QStringLiteral("Vuoi veramente cancellare l'immagine del logo "
+        a.f.dialogs.Expect(QStringLiteral("Vuoi veramente cancellare l'immagine del logo "
                                             "testata? Non sarà più possibile recuperare questa "
                                             "immagine\r\n") +
                                  logo,

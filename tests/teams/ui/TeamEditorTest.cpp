@@ -67,7 +67,7 @@ TEST_F(TeamEditorTest, FinishedSavesOnlyAChangedRosterAndExitDiscards) {
     Edit([&](TeamEditor& f) {
         Open(f, QStringLiteral("Lupi"));
         Line(f, 0, "5", "Gal;li");
-        a.f.dialogs.Wait(QStringLiteral(
+        a.f.dialogs.Expect(QStringLiteral(
             "Il punto e virgola non è ammesso nei numeri e nei nomi degli atleti, riga: 1"));
         f.finish();
         EXPECT_NE(QDialog::Accepted, f.result()) << "stays open to mend the row";
@@ -82,7 +82,7 @@ TEST_F(TeamEditorTest, AFailedSaveIsToldAndTheWindowStays) {
         Open(f, QStringLiteral("Lupi"));
         QDir(Team(QStringLiteral("Lupi"))).removeRecursively();
         Line(f, 0, "5", "Galli");
-        a.f.dialogs.Wait(QStringLiteral("Impossibile salvare la squadra:\r\n") + f.RosterFile());
+        a.f.dialogs.Expect(QStringLiteral("Impossibile salvare la squadra:\r\n") + f.RosterFile());
         f.finish();
         EXPECT_NE(QDialog::Accepted, f.result());
     });
@@ -95,7 +95,7 @@ TEST_F(TeamEditorTest, MoreThanTwentySevenRowsAreToldAndKept) {
     }
     ASSERT_TRUE(WriteTextFile(Team(QStringLiteral("Lupi/team.csv")), lines));
     Edit([&](TeamEditor& f) {
-        a.f.dialogs.Wait(QStringLiteral("Questa squadra ha più di 27 atleti: qui se ne vedono "
+        a.f.dialogs.Expect(QStringLiteral("Questa squadra ha più di 27 atleti: qui se ne vedono "
                                             "27, gli altri restano nel file anche dopo il "
                                             "salvataggio.\r\n") +
                              Team(QStringLiteral("Lupi/team.csv")));
@@ -143,7 +143,7 @@ TEST_P(TeamEditorExitTest, ChangedRosterIsOfferedForSavingBeforeItGoes) {
         f.show();
         Open(f, QStringLiteral("Lupi"));
         Line(f, 0, "5", "Galli");
-        a.f.dialogs.Wait(question, GetParam().answer);
+        a.f.dialogs.Expect(question, GetParam().answer);
         GetParam().leave(f);
         EXPECT_EQ(GetParam().stays, f.isVisible() &&
                                         f.surnameBoxes[0]->text() == QStringLiteral("Galli") &&
@@ -198,7 +198,7 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
         };
         for (const Case& c : refused) {
             a.f.dialogs.ExpectInput(QString::fromUtf8(c.name));
-            a.f.dialogs.Wait(QString::fromUtf8(c.message));
+            a.f.dialogs.Expect(QString::fromUtf8(c.message));
             f.newTeam();
         }
         a.f.dialogs.ExpectInput(std::nullopt);
@@ -213,14 +213,14 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
             << "the list opens its first entry, not the new team";
 
         Open(f, QStringLiteral("Home"));
-        a.f.dialogs.Wait(QStringLiteral("Le cartelle : Home e Guests non possono essere cancellate"));
+        a.f.dialogs.Expect(QStringLiteral("Le cartelle : Home e Guests non possono essere cancellate"));
         f.deleteTeam();
-        a.f.dialogs.Wait(QStringLiteral("Le cartelle : Home e Guests non possono essere RINOMINATE"));
+        a.f.dialogs.Expect(QStringLiteral("Le cartelle : Home e Guests non possono essere RINOMINATE"));
         f.renameTeam();
 
         Open(f, QStringLiteral("Lupi"));
         a.f.dialogs.ExpectInput(QStringLiteral("Lupi"));
-        a.f.dialogs.Wait(QStringLiteral("Squadra : LUPI già esistente nella lista"));
+        a.f.dialogs.Expect(QStringLiteral("Squadra : LUPI già esistente nella lista"));
         f.renameTeam();
         a.f.dialogs.ExpectInput(QStringLiteral("Lupi Blu"));
         f.renameTeam();
@@ -230,7 +230,7 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
         EXPECT_EQ(Team(QStringLiteral("Lupi Blu/team.csv")), f.RosterFile());
 
         Open(f, QStringLiteral("Tigri Bianche"));
-        a.f.dialogs.Wait(QStringLiteral("Vuoi cancellare questa squadra ed assieme tutti i "
+        a.f.dialogs.Expect(QStringLiteral("Vuoi cancellare questa squadra ed assieme tutti i "
                                             "files delle immagini ed i files con i dati dgli "
                                             "atleti? Premi <OK> per confermare"),
                              Answer::Ok);
@@ -251,18 +251,18 @@ TEST_F(TeamEditorTest, PhotosNeedANamedRowWithANumber) {
     Environment::CreateFile(text, "not a picture");
     Edit([&](TeamEditor& f) {
         Open(f, QStringLiteral("Lupi"));
-        a.f.dialogs.Wait(QStringLiteral("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
+        a.f.dialogs.Expect(QStringLiteral("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
         f.chooseAthletePhoto();
         Line(f, 1, "", "Rossi");
         f.lineGotFocus(1);
         EXPECT_EQ(TwipsInPixel(4155), f.athletePhoto->width()) << "the default picture's width";
         a.f.dialogs.ExpectFile(photo);
-        a.f.dialogs.Wait(QStringLiteral("Assegna prima il numero di maglia all'atleta per il "
+        a.f.dialogs.Expect(QStringLiteral("Assegna prima il numero di maglia all'atleta per il "
                                             "quale vuoi salvare l'immagine"));
         f.chooseAthletePhoto();
         f.numberBoxes[1]->setText(QStringLiteral("7"));
         a.f.dialogs.ExpectFile(text);
-        a.f.dialogs.Wait(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") + text);
+        a.f.dialogs.Expect(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") + text);
         f.chooseAthletePhoto();
         a.f.dialogs.ExpectFile(photo);
         f.chooseAthletePhoto();
@@ -290,16 +290,16 @@ TEST_F(TeamEditorTest, TeamPictureLogoAndTheirDeletion) {
         f.openTeamPicture();
         f.openLogo();
         EXPECT_EQ((QStringList{team, logo}), a.f.shell.open);
-        a.f.dialogs.Wait(
+        a.f.dialogs.Expect(
             QStringLiteral("Vuoi veramente cancellare la foto di questa squadra?\r\n") + team,
             Answer::Cancel);
         f.deleteTeamPicture();
         EXPECT_TRUE(QFileInfo::exists(team));
-        a.f.dialogs.Wait(
+        a.f.dialogs.Expect(
             QStringLiteral("Vuoi veramente cancellare la foto di questa squadra?\r\n") + team,
             Answer::Ok);
         f.deleteTeamPicture();
-        a.f.dialogs.Wait(
+        a.f.dialogs.Expect(
             QStringLiteral("Vuoi cancellare l'immagine quadrata del logo di questa squadra?\r\n") +
                 logo,
             Answer::Ok);
@@ -327,8 +327,8 @@ TEST_F(TeamEditorTest, AnnouncementIsImportedPlayedAndDeleted) {
         const QString question = QStringLiteral("Vuoi veramente cancellare il file audio per la "
                                                "presentazione di questo atleta?\r\n") +
                                 f.FileAudio();
-        a.f.dialogs.Wait(question, Answer::Ok);
-        a.f.dialogs.Wait(QStringLiteral(
+        a.f.dialogs.Expect(question, Answer::Ok);
+        a.f.dialogs.Expect(QStringLiteral(
             "File audio di presentazione cancellato, aggiungine un altro se vuoi."));
         f.deleteAnnouncement();
         EXPECT_TRUE(f.deleteAnnouncementButton->isHidden());

@@ -1,0 +1,150 @@
+// Courts and a venue view through a real broker: scores, presence, results, a broker that
+// goes away, a wrong password.
+#include "console/ui/ConsoleWindow.h"
+#include "doubles/Broker.h"
+#include "doubles/Environment.h"
+#include "doubles/Printing.h"
+#include "platform/qt/MosquittoClient.h"
+#include "platform/qt/QtLiveServer.h"
+#include "venue/CourtPublisher.h"
+#include "venue/VenueServer.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+// One court: a console on the platform doubles with a real broker client.
+struct Court {
+    Court(quint16 port, const QString& name, const QByteArray& password = {}) {
+        auto& s = a.f.settings.values;
+        s[QStringLiteral("MqttHost")] = QStringLiteral("127.0.0.1");
+        s[QStringLiteral("MqttPort")] = QString::number(port);
+        s[QStringLiteral("Venue")] = QStringLiteral("gym");
+        s[QStringLiteral("Court")] = name;
+        if (!password.isEmpty()) {
+            s[QStringLiteral("MqttUser")] = QStringLiteral("court");
+            s[QStringLiteral("MqttPassword")] = QString::fromUtf8(password);
+        }
+        console.load();
+    }
+    void Points(int side, int count) {
+        for (int i = 0; i < count; ++i) {
+            console.changeScore(side);
+        }
+    }
+    Environment a;
+    MosquittoClient client;
+    Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
+                      a.f.audio,   a.f.modal,    a.f.live,    a.f.disk,  &client};
+    ConsoleWindow console{platform};
+};
+
+class VenueScenario : public ::testing::Test {
+protected:
+    void StartVenue() {
+        MqttOptions o;
+        o.host = QStringLiteral("127.0.0.1");
+        o.port = broker.Port();
+        o.clientId = QStringLiteral("venue-test");
+        ASSERT_TRUE(venue.Start(0, o));
+    }
+    int Points(const QString& court, const char* side) const {
+        const auto& courts = venue.Board().Courts();
+        return courts.contains(court) ? courts[court].state.value(QString::fromLatin1(side))
+                                            .toObject().value(QStringLiteral("points")).toInt(-1)
+                                      : -1;
+    }
+    Broker broker;
+    QTemporaryDir results;
+    QtLiveServer server;
+    MosquittoClient venueClient;
+    VenueServer venue{server, venueClient, QStringLiteral("gym"), results.path()};
+};
+
+TEST_F(VenueScenario, ClicksOnThreeCourtsReachTheVenueInOrder) {
+    StartVenue();
+    Court c1(broker.Port(), QStringLiteral("Court 1"));
+    Court c2(broker.Port(), QStringLiteral("Court 2"));
+    Court c3(broker.Port(), QStringLiteral("Court 3"));
+    c1.Points(0, 3);
+    c2.Points(3, 2);
+    c3.Points(0, 1);
+    c3.Points(3, 4);
+    EXPECT_TRUE(EventuallyTrue([&] {
+        return Points("Court 1", "home") == 3 && Points("Court 2", "guests") == 2 &&
+               Points("Court 3", "guests") == 4 && Points("Court 3", "home") == 1;
+    })) << venue.Board().Json(QDateTime::currentDateTime()).toStdString();
+    EXPECT_TRUE(c1.console.VenueState().endsWith(QStringLiteral("connected")))
+        << c1.console.VenueState().toStdString();
+    const QJsonArray courts = QJsonDocument::fromJson(venue.Board().Json(QDateTime::currentDateTime()))
+                                  .object()[QStringLiteral("courts")].toArray();
+    ASSERT_EQ(3, courts.size());
+    EXPECT_EQ(QStringLiteral("Court 1"), courts[0].toObject()[QStringLiteral("name")].toString());
+    EXPECT_TRUE(courts[2].toObject()[QStringLiteral("online")].toBool());
+    EXPECT_EQ(0, venue.Board().Ignored());
+}
+
+TEST_F(VenueScenario, ACourtThatVanishesIsMarkedOfflineByItsLastWill) {
+    StartVenue();
+    MosquittoClient client;
+    CourtPublisher court(client, QStringLiteral("gym"), QStringLiteral("Court 9"), results.filePath("outbox"));
+    MqttOptions o;
+    o.host = QStringLiteral("127.0.0.1");
+    o.port = broker.Port();
+    o.keepAliveSeconds = 5; // the library's least
+    court.Start(o);
+    ASSERT_TRUE(EventuallyTrue([&] {
+        return venue.Board().Courts().value(QStringLiteral("Court 9")).online;
+    }));
+    client.Vanish();
+    // The broker gives a silent client one and a half keep-alives.
+    EXPECT_TRUE(EventuallyTrue([&] {
+        const auto& courts = venue.Board().Courts();
+        return courts.contains(QStringLiteral("Court 9")) && !courts[QStringLiteral("Court 9")].online;
+    }, 12000));
+}
+
+TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack) {
+    StartVenue();
+    Court c(broker.Port(), QStringLiteral("Court 4"));
+    c.console.match().TotalSets = 1;
+    c.console.match().SetPoints = 2;
+    ASSERT_TRUE(EventuallyTrue([&] { return c.console.VenueState().endsWith(QStringLiteral("connected")); }));
+    broker.Stop();
+    c.a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
+    c.a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    c.Points(0, 2);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(EventuallyTrue([&] {
+        return !QDir(c.a.f.folders.user + QStringLiteral("/Outbox")).entryList(QDir::Files).isEmpty();
+    }, 2000)) << "kept on disk while the broker is away";
+    ASSERT_TRUE(broker.Start());
+    EXPECT_TRUE(EventuallyTrue([&] { return venue.Board().Results().size() == 1; }, 20000));
+    EXPECT_TRUE(EventuallyTrue([&] {
+        return QDir(c.a.f.folders.user + QStringLiteral("/Outbox")).entryList(QDir::Files).isEmpty();
+    }, 5000)) << "the broker's acknowledgement empties the outbox";
+    EXPECT_EQ(1, venue.Board().Results().size());
+    EXPECT_EQ(1, QDir(results.filePath(QStringLiteral("gym"))).entryList(QDir::Files).size());
+    EXPECT_TRUE(venue.Board().Courts()[QStringLiteral("Court 4")].state.value(QStringLiteral("match_over")).toBool())
+        << "the newest state after the reconnection";
+}
+
+TEST(VenueBrokerTest, AWrongPasswordIsToldAndScoringGoesOn) {
+    QTemporaryDir dir;
+    const QString passwords = dir.filePath(QStringLiteral("passwords"));
+    ASSERT_EQ(0, QProcess::execute(QStringLiteral("/usr/bin/mosquitto_passwd"),
+                                   {QStringLiteral("-c"), QStringLiteral("-b"), passwords,
+                                    QStringLiteral("court"), QStringLiteral("right")}));
+    Broker broker("allow_anonymous false\npassword_file " + passwords.toUtf8() + "\n");
+    Court c(broker.Port(), QStringLiteral("Court 5"), "wrong");
+    EXPECT_TRUE(EventuallyTrue([&] { return c.console.VenueState().contains(QStringLiteral("refused")); }))
+        << c.console.VenueState().toStdString();
+    c.Points(0, 2);
+    EXPECT_EQ(QStringLiteral("2"), c.console.scoreLabels[0]->text());
+}
+
+} // namespace
