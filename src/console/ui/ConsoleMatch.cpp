@@ -144,7 +144,8 @@ void ConsoleWindow::openOptions() {
                        load();
                        activateWindow();
                    },
-                   [this] { openSponsorManager(); }, [this] { openTeamEditor(); }});
+                   [this] { openSponsorManager(); }, [this] { openTeamEditor(); },
+                   [this] { return VenueState(); }});
     options.load();
     platform_.modal.Show(options);
 }

@@ -14,6 +14,11 @@
 #include <QTimer>
 
 void ConsoleWindow::StartVenue() {
+    // Started again after the options: the old connection says goodbye first.
+    court_.reset();
+    if (venueMark != nullptr) {
+        venueMark->hide();
+    }
     const Settings& settings = platform_.settings;
     const QString host = ReadText(settings, Setting::MqttHost).trimmed();
     if (platform_.mqtt == nullptr || host.isEmpty()) {
@@ -26,9 +31,11 @@ void ConsoleWindow::StartVenue() {
     court_ = std::make_unique<CourtPublisher>(
         *platform_.mqtt, ReadText(settings, Setting::Venue), court,
         QDir(platform_.folders.User()).filePath(QStringLiteral("Outbox")));
-    venueMark = new QLabel(this);
+    if (venueMark == nullptr) {
+        venueMark = new QLabel(this);
+        venueMark->setAlignment(Qt::AlignCenter);
+    }
     venueMark->setGeometry(width() - 22, 2, 18, 18);
-    venueMark->setAlignment(Qt::AlignCenter);
     venueMark->show();
     connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { ShowVenueState(); });
     MqttOptions options;
@@ -74,11 +81,12 @@ void ConsoleWindow::ShowVenueState() {
     case MqttState::Connecting:
         break;
     }
+    venueMark->setGeometry(width() - 22, 2, 18, 18);
     venueMark->setStyleSheet(QStringLiteral("color:") + colour + QStringLiteral(";font-size:14px;"));
     venueMark->setText(QStringLiteral("●"));
     venueMark->setToolTip(QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text);
 }
 
 QString ConsoleWindow::VenueState() const {
-    return venueMark != nullptr ? venueMark->toolTip() : QString();
+    return court_ && venueMark != nullptr ? venueMark->toolTip() : QString();
 }

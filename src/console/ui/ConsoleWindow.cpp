@@ -259,6 +259,9 @@ void ConsoleWindow::layOutControls() {
         return;
     }
     GeometryScale(geometry_, InTwips(area_->size()), controls_, false);
+    if (venueMark != nullptr) {
+        venueMark->setGeometry(width() - 22, 2, 18, 18);
+    }
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent* e) {

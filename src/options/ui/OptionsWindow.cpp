@@ -39,7 +39,7 @@ OptionsWindow::OptionsWindow(Links c) : c_(std::move(c)) {
 }
 
 void OptionsWindow::CreateControls() {
-    resize(TwipsInPixel(10065), TwipsInPixel(8160));
+    resize(TwipsInPixel(10065), TwipsInPixel(10200));
     auto label = [this](QWidget* g, int l, int t, int w, int h) {
         auto* e = new QLabel(g);
         Place(e, l, t, w, h);
@@ -82,6 +82,8 @@ void OptionsWindow::CreateControls() {
     screenCombo = list(3120, 7470, 6705, 495);
     Live = new LiveBox(c_.common, this);
     Place(Live, 240, 5940, 9585, 1440);
+    venueFrame = new VenueBox(c_.common, c_.venueState, this);
+    Place(venueFrame, 240, 8100, 9585, 1950);
     coloursFrame = new QGroupBox(QStringLiteral("Panel Colors"), this);
     Place(coloursFrame, 240, 3480, 5115, 2295);
     coloursCaption = label(coloursFrame, 180, 0, 1635, 375);
@@ -161,6 +163,7 @@ void OptionsWindow::load() {
     Live->Load(static_cast<quint16>(ReadNumber(c_.platform.settings, Setting::LivePort)),
                ReadFlag(c_.platform.settings, Setting::LiveLan));
     LoadScreens();
+    venueFrame->Load(c_.platform.settings);
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Opzioni"));
     setsCaption->setText(t("Numero di SET") + QStringLiteral("  :"));
     pointsCaption->setText(t("Punteggio partita") + QStringLiteral(" :"));
@@ -265,6 +268,7 @@ void OptionsWindow::saveAndClose() {
     WriteNumber(settings, Setting::LivePort, Live->Port());
     WriteFlag(settings, Setting::LiveLan, Live->Lan());
     WriteText(settings, Setting::DisplayScreen, screenCombo->currentData().toString());
+    venueFrame->Save(settings);
     c_.common.Serial = BuildSerial(samples_);
     c_.afterDone();
 }

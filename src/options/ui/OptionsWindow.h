@@ -1,6 +1,7 @@
 #pragma once
 
 #include "options/ui/LiveBox.h"
+#include "options/ui/VenueBox.h"
 
 #include "display/Colours.h"
 
@@ -35,6 +36,7 @@ public:
         std::function<void()> afterDone; // the team lists again, then the start-up sequence
         std::function<void()> openSponsor;
         std::function<void()> openTeams;
+        std::function<QString()> venueState; // the console's connection to the venue's broker
     };
     explicit OptionsWindow(Links c);
 
@@ -83,6 +85,7 @@ public:
     QPushButton* soundsButton;
     QPushButton* doneButton;
     LiveBox* Live;
+    VenueBox* venueFrame;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
