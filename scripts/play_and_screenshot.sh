@@ -7,7 +7,7 @@ cartella="$2"
 casa="$(mktemp -d)"
 trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$casa"' EXIT
 
-source "$(dirname "$0")/avvia_sotto_x.sh"
+source "$(dirname "$0")/run_under_x.sh"
 # Button centres in the console's client area, below its menu bar.
 clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click "${3:-1}"; sleep 0.15; }
 doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.3; }

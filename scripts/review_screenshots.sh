@@ -15,7 +15,7 @@ mkdir -p "$casa/.config/Brivanta"
 printf '[Startup]\nSerial=201010500000000050400000000040FFFFFF00FFFF\nSponsor=%s\n' "$banda" \
   >"$casa/.config/Brivanta/Brivanta.conf"
 
-source "$(dirname "$0")/avvia_sotto_x.sh"
+source "$(dirname "$0")/run_under_x.sh"
 clic() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click 1; sleep 0.3; }
 doppio() { xdotool mousemove "$((cx + $1))" "$((cy + menu + $2))" click --repeat 2 --delay 80 1; sleep 0.5; }
 
