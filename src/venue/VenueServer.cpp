@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QUrl>
 
 namespace {
 
@@ -21,6 +24,18 @@ HttpAnswer Answer(int state, const QByteArray& type, const QByteArray& body) {
     a.Headers.emplaceBack("Cache-Control", "no-store");
     a.Headers.emplaceBack("X-Content-Type-Options", "nosniff");
     return a;
+}
+
+QByteArray StateEvent(const QJsonObject& state) {
+    return "event: state\ndata: " + QJsonDocument(state).toJson(QJsonDocument::Compact) + "\n\n";
+}
+
+HttpAnswer Resource(const QString& path, const QByteArray& type) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Answer(404, "text/plain; charset=utf-8", "Not found");
+    }
+    return Answer(200, type, file.readAll());
 }
 
 QString Escaped(const QString& text) {
@@ -93,6 +108,10 @@ bool VenueServer::Start(quint16 port, const MqttOptions& options) {
 void VenueServer::Receive(const QString& topic, const QByteArray& payload) {
     if (board_.Accept(topic, payload, QDateTime::currentDateTime())) {
         KeepResults();
+        // The courts' own scoreboard and overlay pages follow their court on the same stream.
+        if (const auto t = Topics::Parse(board_.Venue(), topic); t && t->kind == QStringLiteral("state")) {
+            server_.Broadcast(StateEvent(board_.Courts().value(t->court).state));
+        }
         if (!send_.isActive()) {
             send_.start();
         }
@@ -108,6 +127,32 @@ void VenueServer::KeepResults() {
             WriteWholeFile(path, r.file);
         }
     }
+}
+
+HttpAnswer VenueServer::CourtPage(const QByteArray& path) const {
+    // /court/<name>/scoreboard, /court/<name>/overlay and their /court/<name>/state.js.
+    const QList<QByteArray> parts = path.mid(7).split('/');
+    const QString court = parts.size() == 2 ? QUrl::fromPercentEncoding(parts[0]) : QString();
+    if (!Topics::ValidName(court) || !board_.Courts().contains(court)) {
+        return Answer(404, "text/plain; charset=utf-8", "No such court");
+    }
+    if (parts[1] == "state.js") {
+        QJsonObject state = board_.Courts().value(court).state;
+        return Answer(200, "text/javascript; charset=utf-8",
+                      "var BrivantaState = " + QJsonDocument(state).toJson(QJsonDocument::Compact) +
+                          ";\nvar BrivantaCourt = " +
+                          QJsonDocument(QJsonArray{court}).toJson(QJsonDocument::Compact).mid(1).chopped(1) + ";\n");
+    }
+    if (parts[1] != "scoreboard" && parts[1] != "overlay") {
+        return Answer(404, "text/plain; charset=utf-8", "Not found");
+    }
+    QFile page(QStringLiteral(":/live/") + QString::fromLatin1(parts[1]) + QStringLiteral(".html"));
+    if (!page.open(QIODevice::ReadOnly)) {
+        return Answer(404, "text/plain; charset=utf-8", "Not found");
+    }
+    QByteArray html = page.readAll();
+    html.replace("src=\"/state.js\"", "src=\"/court/" + QUrl::toPercentEncoding(court) + "/state.js\"");
+    return Answer(200, "text/html; charset=utf-8", html);
 }
 
 HttpAnswer VenueServer::Reply(const HttpRequest& request) const {
@@ -132,7 +177,16 @@ HttpAnswer VenueServer::Reply(const HttpRequest& request) const {
         a.Headers.emplaceBack("Access-Control-Allow-Origin", "*");
         return a;
     }
-    if (path == "/venue/events") {
+    if (path == "/live.js") {
+        return Resource(QStringLiteral(":/live/live.js"), "text/javascript; charset=utf-8");
+    }
+    if (path == "/live.css") {
+        return Resource(QStringLiteral(":/live/live.css"), "text/css; charset=utf-8");
+    }
+    if (path.startsWith("/court/")) {
+        return CourtPage(path);
+    }
+    if (path == "/venue/events" || path == "/events") {
         HttpAnswer a = Answer(200, "text/event-stream", VenueEvent(board_.Json(now)));
         a.Headers.emplaceBack("X-Accel-Buffering", "no");
         a.Stream = true;

@@ -27,6 +27,7 @@ public:
 
 private:
     void KeepResults();
+    HttpAnswer CourtPage(const QByteArray& path) const;
 
     LiveServer& server_;
     MqttClient& client_;

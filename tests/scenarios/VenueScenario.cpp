@@ -10,6 +10,7 @@
 #include "venue/VenueServer.h"
 
 #include <QDir>
+#include <QTcpSocket>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -42,6 +43,23 @@ struct Court {
                       a.f.audio,   a.f.modal,    a.f.live,    a.f.disk,  &client};
     ConsoleWindow console{platform};
 };
+
+// One GET on the venue's port; the whole answer, head and body.
+QByteArray Get(quint16 port, const QByteArray& target) {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    if (!s.waitForConnected(3000)) {
+        return {};
+    }
+    s.write("GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
+            "\r\nConnection: close\r\n\r\n");
+    QByteArray answer;
+    EventuallyTrue([&] {
+        answer += s.readAll();
+        return s.state() == QAbstractSocket::UnconnectedState;
+    }, 5000);
+    return answer + s.readAll();
+}
 
 class VenueScenario : public ::testing::Test {
 protected:
@@ -86,6 +104,19 @@ TEST_F(VenueScenario, ClicksOnThreeCourtsReachTheVenueInOrder) {
     EXPECT_EQ(QStringLiteral("Court 1"), courts[0].toObject()[QStringLiteral("name")].toString());
     EXPECT_TRUE(courts[2].toObject()[QStringLiteral("online")].toBool());
     EXPECT_EQ(0, venue.Board().Ignored());
+
+    // The pages, as a TV at the entrance and a streamer's desk ask for them.
+    EXPECT_TRUE(Get(server.Port(), "/venue.json").contains(R"("name":"Court 2")"));
+    EXPECT_TRUE(Get(server.Port(), "/venue").contains("<title>Courts</title>"));
+    const QByteArray overlay = Get(server.Port(), "/court/Court%203/overlay");
+    EXPECT_TRUE(overlay.startsWith("HTTP/1.1 200")) << overlay.left(200).toStdString();
+    EXPECT_TRUE(overlay.contains(R"(src="/court/Court%203/state.js")"));
+    const QByteArray state = Get(server.Port(), "/court/Court%203/state.js");
+    EXPECT_TRUE(state.contains(R"(var BrivantaCourt = "Court 3";)")) << state.toStdString();
+    for (const QByteArray& missing : {QByteArray("/court/..%2Fetc/overlay"), QByteArray("/court/Court%209/overlay"),
+                                      QByteArray("/court/Court%201/secrets")}) {
+        EXPECT_TRUE(Get(server.Port(), missing).startsWith("HTTP/1.1 404")) << missing.toStdString();
+    }
 }
 
 TEST_F(VenueScenario, ACourtThatVanishesIsMarkedOfflineByItsLastWill) {

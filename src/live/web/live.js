@@ -21,7 +21,10 @@ const Brivanta = (() => {
       source.addEventListener("state", (e) => {
         onLine(true);
         try {
-          onState(JSON.parse(e.data));
+          const s = JSON.parse(e.data);
+          // A venue view carries every court's state on one stream: this page shows one court.
+          if (window.BrivantaCourt && s.court !== window.BrivantaCourt) return;
+          onState(s);
         } catch (err) {
           // A damaged message is skipped; the next one carries the whole state again.
         }
