@@ -9,12 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
     const QByteArray all(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n));
-    HttpParser player;
+    HttpParser parser;
     // The first byte chooses where TCP cuts the stream.
     const qsizetype piece = n > 0 ? 1 + data[0] % 64 : 1;
     qsizetype read = 0;
     for (int turns = 0; turns < 100000; ++turns) {
-        const HttpParser::Result outcome = player.next();
+        const HttpParser::Result outcome = parser.next();
         if (outcome.refusal != 0) {
             if (outcome.refusal < 400 || outcome.refusal > 505) {
                 std::abort();
@@ -31,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
         if (read >= all.size()) {
             return 0;
         }
-        const qsizetype howMany = std::min({piece, player.room(), all.size() - read});
+        const qsizetype howMany = std::min({piece, parser.room(), all.size() - read});
         if (howMany <= 0) {
             std::abort(); // it asked for nothing more and gave nothing: it would hang
         }
-        player.append(all.mid(read, howMany));
+        parser.append(all.mid(read, howMany));
         read += howMany;
     }
     return 0;

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 secondi="${1:-120}"
 shift || true
 bersagli=("$@")
-((${#bersagli[@]})) || bersagli=(match_file history roster languages colours http)
+((${#bersagli[@]})) || bersagli=(match_file history roster languages colours http venue)
 BRIVANTA_EXTRA="clang libclang-rt-14-dev" bash scripts/setup.sh
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRIVANTA_FUZZ=ON -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=OFF

@@ -109,7 +109,7 @@ bool QtLiveServer::MakeRoom() {
     qint64 oldest = 0;
     for (auto it = connections_.cbegin(); it != connections_.cend(); ++it) {
         const Connection& c = *it.value();
-        const bool free = !c.stream && c.pending == 0 && !c.player.partial() &&
+        const bool free = !c.stream && c.pending == 0 && !c.parser.partial() &&
                             (!c.socket || c.socket->bytesToWrite() == 0);
         if (free && (victim == nullptr || c.lastActivity < oldest)) {
             victim = it.key();
@@ -170,23 +170,23 @@ void QtLiveServer::Serve(Connection& c) {
     // One request at a time, and none while the last answer still waits to be read.
     while (socket != nullptr && connections_.contains(socket) && !c.stream && !c.close &&
            c.pending == 0 && socket->bytesToWrite() < HttpLimits::SoftExit) {
-        HttpParser::Result outcome = c.player.next();
+        HttpParser::Result outcome = c.parser.next();
         if (outcome.refusal != 0) {
             Refuse(c, outcome.refusal);
             return;
         }
         if (!outcome.request) {
-            const QByteArray piece = socket->read(c.player.room());
+            const QByteArray piece = socket->read(c.parser.room());
             if (piece.isEmpty()) {
                 break;
             }
-            if (!c.player.partial()) {
+            if (!c.parser.partial()) {
                 c.requestStart = clock_.elapsed();
             }
-            c.player.append(piece);
+            c.parser.append(piece);
             continue;
         }
-        c.requestStart = c.player.partial() ? clock_.elapsed() : -1;
+        c.requestStart = c.parser.partial() ? clock_.elapsed() : -1;
         Reply(c, *outcome.request);
     }
 }

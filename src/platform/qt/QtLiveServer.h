@@ -40,7 +40,7 @@ private:
     struct Connection {
         QPointer<QTcpSocket> socket;
         QString address;
-        HttpParser player;
+        HttpParser parser;
         bool stream = false;      // an open event stream
         bool close = false;      // closes once its answer is written
         quint64 pending = 0;     // a deferred answer this connection waits for

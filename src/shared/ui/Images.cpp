@@ -27,19 +27,19 @@ QString Key(const QString& path, int width) {
 } // namespace
 
 QImage DecodeImage(const QString& path, int width) {
-    QImageReader player(path);
-    player.setAutoTransform(true);
-    const QSize source = player.size();
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize source = reader.size();
     if (!source.isValid() || source.width() > MaxSide ||
         source.height() > MaxSide ||
         static_cast<qint64>(source.width()) * source.height() > MaxPixels) {
         return {};
     }
     if (width > 0 && width < source.width()) {
-        player.setScaledSize(
+        reader.setScaledSize(
             QSize(width, std::max(1, source.height() * width / source.width())));
     }
-    return player.read();
+    return reader.read();
 }
 
 Conversion ConvertImage(const QString& source, const QString& destination) {

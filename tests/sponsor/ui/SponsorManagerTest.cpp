@@ -96,9 +96,9 @@ TEST_F(SponsorManagerTest, AddingConvertsAndReplacesOrRefusesWhatIsNoPicture) {
         EXPECT_TRUE(f.bandCheck->isChecked()) << "the box returns to the stored band setting";
         EXPECT_EQ(2, f.List().GalleryNumber());
     });
-    QImageReader player(Sponsor(QStringLiteral("logo.jpg")));
-    EXPECT_EQ(QByteArray("jpeg"), player.format());
-    EXPECT_EQ(QColor(Qt::white), QColor(player.read().pixel(10, 10)))
+    QImageReader reader(Sponsor(QStringLiteral("logo.jpg")));
+    EXPECT_EQ(QByteArray("jpeg"), reader.format());
+    EXPECT_EQ(QColor(Qt::white), QColor(reader.read().pixel(10, 10)))
         << "a clear background becomes white";
 }
 
