@@ -41,6 +41,12 @@ TARGETS = [
     ("BM_PhotoMemory1080", "p99_ms", 650, "ms", "scorer photo on the rising panel (it rises for 650 ms)"),
     ("BM_PhotoMemory4K", "rss_mb", 300, "MB", "two teams of 25 phone photos, 3840 x 2160"),
     ("BM_PhotoMemory4K", "p99_ms", 1300, "ms", "scorer photo on the rising panel (it rises for 1.3 s)"),
+    ("BM_ClickToVenueEvent", "p99_ms", 20, "ms", "court click to the venue's /venue/events, loopback broker"),
+    ("BM_ClickPublishingOff", "p99_us", None, "us", "score click, no venue broker"),
+    ("BM_ClickPublishingBrokerUp", "p99_us", None, "us", "score click, publishing, broker up (< off + 50 us)"),
+    ("BM_ClickPublishingBrokerGone", "p99_us", None, "us", "score click, publishing, broker gone (< off + 50 us)"),
+    ("BM_ThirtyTwoCourts", "lag_p99_ms", 50, "ms", "32 courts x 10 changes/s for 60 s into one venue view"),
+    ("BM_ThirtyTwoCourts", "rss_mb", 150, "MB", "the same run's RSS (courts and view in one process)"),
     ("BM_ReportPackage", "p99_ms", 500, "ms", "report.pdf, CSV and card, five sets, 250 lines"),
 ]
 

@@ -75,11 +75,14 @@ VenueServer::VenueServer(LiveServer& server, MqttClient& client, const QString& 
     client_.onState = [this](MqttState s, const QString&) {
         QMetaObject::invokeMethod(this, [this, s] { state_ = s; }, Qt::QueuedConnection);
     };
-    // Changes within 50 ms reach the pages as one event.
+    // A change goes out at once; more within the next 50 ms follow as one event.
     send_.setSingleShot(true);
     send_.setInterval(50);
     connect(&send_, &QTimer::timeout, this, [this] {
-        server_.Broadcast(VenueEvent(board_.Json(QDateTime::currentDateTime())));
+        if (std::exchange(pending_, false)) {
+            server_.Broadcast(VenueEvent(board_.Json(QDateTime::currentDateTime())));
+            send_.start();
+        }
     });
     beat_.setInterval(HttpLimits::Beat);
     connect(&beat_, &QTimer::timeout, this, [this] {
@@ -112,7 +115,10 @@ void VenueServer::Receive(const QString& topic, const QByteArray& payload) {
         if (const auto t = Topics::Parse(board_.Venue(), topic); t && t->kind == QStringLiteral("state")) {
             server_.Broadcast(StateEvent(board_.Courts().value(t->court).state));
         }
-        if (!send_.isActive()) {
+        if (send_.isActive()) {
+            pending_ = true;
+        } else {
+            server_.Broadcast(VenueEvent(board_.Json(QDateTime::currentDateTime())));
             send_.start();
         }
     }

@@ -35,5 +35,6 @@ private:
     QString resultsFolder_;
     MqttState state_ = MqttState::Off;
     QTimer send_;
+    bool pending_ = false;
     QTimer beat_;
 };
