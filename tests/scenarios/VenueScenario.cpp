@@ -8,6 +8,7 @@
 #include "platform/qt/QtLiveServer.h"
 #include "venue/CourtPublisher.h"
 #include "venue/VenueServer.h"
+#include "shared/FileText.h"
 
 #include <QDir>
 #include <QTcpSocket>
@@ -176,6 +177,41 @@ TEST(VenueBrokerTest, AWrongPasswordIsToldAndScoringGoesOn) {
         << c.console.VenueState().toStdString();
     c.Points(0, 2);
     EXPECT_EQ(QStringLiteral("2"), c.console.scoreLabels[0]->text());
+}
+
+// A venue's broker bridged to a league's: a result published while the link is cut reaches the
+// league's broker once the link is back.
+TEST(VenueBridgeTest, AResultCrossesTheBridgeAfterItsLinkIsRestored) {
+    Broker league;
+    league.Stop();
+    Broker venue("allow_anonymous true\nconnection league\naddress 127.0.0.1:" +
+                 QByteArray::number(league.Port()) +
+                 "\ntopic brivanta/# out 1\ncleansession false\nrestart_timeout 1 2\n"
+                 "bridge_attempt_unsubscribe false\n");
+    MosquittoClient courtClient;
+    QTemporaryDir outbox;
+    CourtPublisher court(courtClient, QStringLiteral("gym"), QStringLiteral("Court 7"), outbox.path());
+    MqttOptions o;
+    o.host = QStringLiteral("127.0.0.1");
+    o.port = venue.Port();
+    court.Start(o);
+    ASSERT_TRUE(EventuallyTrue([&] { return court.State() == MqttState::Connected; }));
+    QFile sample(QStringLiteral(BRIVANTA_DATA "/esempio_partita.txt"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(court.PublishResult(DecodeLines(sample.readAll())));
+    ASSERT_TRUE(EventuallyTrue([&] { return court.Waiting() == 0; })) << "the venue's broker has it";
+
+    ASSERT_TRUE(league.Start());
+    QTemporaryDir results;
+    QtLiveServer server;
+    MosquittoClient leagueClient;
+    VenueServer view(server, leagueClient, QStringLiteral("gym"), results.path());
+    MqttOptions l = o;
+    l.port = league.Port();
+    l.clientId = QStringLiteral("league-view");
+    ASSERT_TRUE(view.Start(0, l));
+    EXPECT_TRUE(EventuallyTrue([&] { return view.Board().Results().size() == 1; }, 20000))
+        << "queued on the venue's broker while the link was down";
 }
 
 } // namespace
