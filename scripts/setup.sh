@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
-  libqrencode-dev libmosquitto-dev mosquitto qt6-base-private-dev dpkg-dev lintian
+  libqrencode-dev libmosquitto-dev mosquitto libquazip1-qt6-dev qt6-base-private-dev dpkg-dev lintian
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-wine fonts-liberation fonts-dejavu-extra
   xvfb xauth x11-utils xdotool imagemagick

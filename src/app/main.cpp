@@ -11,6 +11,7 @@
 
 #include "console/Startup.h"
 #include "report/ui/CommandLine.h"
+#include "teams/TeamCommandLine.h"
 #include "shared/UserData.h"
 
 #include <QApplication>
@@ -27,6 +28,14 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationName(QStringLiteral("Brivanta"));
         QCoreApplication::setOrganizationName(QStringLiteral("Brivanta"));
         return RunVenue(arguments);
+    }
+    if (AsksForTeamCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Brivanta"));
+        QtFolders folders;
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return RunTeamCommand(arguments, DecideDataFolder(folders, ProgramFolder(folders)), out, errors);
     }
     if (AsksOnCommandLine(arguments)) {
         if (const QString unknown = ReadArguments(arguments).unknown; !unknown.isEmpty()) {
