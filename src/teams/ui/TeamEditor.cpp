@@ -144,6 +144,9 @@ void TeamEditor::CreateControls() {
     exitWithoutSavingButton = button(16110, 5100, 2130, 675);
     exploreButton = button(13860, 5880, 700, 375);
     helpButton = button(14640, 5880, 1500, 375);
+    exportButton = button(13860, 6420, 2130, 420);
+    importButton = button(16110, 6420, 2130, 420);
+    setAcceptDrops(true);
 
     defaultAthletePhoto = new QLabel(this);
     defaultAthletePhoto->setPixmap(QPixmap(QStringLiteral(":/display/athlete.png")));
@@ -193,6 +196,8 @@ void TeamEditor::Captions() {
     renameTeamButton->setText(t("Rinomina squadra"));
     renameTeamButton->setToolTip(t("Clicca per rinominare la squadra selezionata"));
     helpButton->setText(t("Leggimi"));
+    exportButton->setText(t("Esporta squadra…"));
+    importButton->setText(t("Importa squadra…"));
     helpButton->setToolTip(t("Visualizza il file di Help"));
     athletePhoto->setToolTip(t("Clicca per cambiare o impostare l'immagine dell'atleta"));
     teamPicture->setToolTip(t("Clicca per cambiare o impostare l'immagine della squadra"));

@@ -49,6 +49,11 @@ public:
     void openTeamPicture();
     void playAnnouncement();
     void openLogo();
+    void exportTeam();
+    void importTeam();
+    // A package chosen, dropped or handed over: imported after asking what to do with a team of
+    // the same name.
+    void ImportTeamFile(const QString& file);
 
     const QString& RosterFile() const { return fileRoster_; }
     const QString& PhotoFile() const { return filePhoto_; }
@@ -71,6 +76,8 @@ public:
     QPushButton* renameTeamButton;
     QPushButton* exploreButton;
     QPushButton* helpButton;
+    QPushButton* exportButton;
+    QPushButton* importButton;
     QListWidget* teamList;
     ClickableImage* athletePhoto;
     ClickableImage* teamPicture;
@@ -98,6 +105,10 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();

@@ -422,7 +422,8 @@ void TeamEditor::Link() {
         {deleteTeamButton, &TeamEditor::deleteTeam}, {exitWithoutSavingButton, &TeamEditor::exitWithoutSaving},
         {sortButton, &TeamEditor::sortByNumber}, {doneButton, &TeamEditor::finish},
         {renameTeamButton, &TeamEditor::renameTeam}, {exploreButton, &TeamEditor::exploreFolder},
-        {helpButton, &TeamEditor::openHelp}};
+        {helpButton, &TeamEditor::openHelp}, {exportButton, &TeamEditor::exportTeam},
+        {importButton, &TeamEditor::importTeam}};
     for (const auto& [button, action] : buttons) {
         connect(button, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
     }

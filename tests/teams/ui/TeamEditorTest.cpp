@@ -1,5 +1,6 @@
 #include "scenarios/TestConsole.h"
 #include "shared/FileText.h"
+#include "teams/TeamPackage.h"
 #include "teams/ui/TeamEditor.h"
 
 #include <QImageReader>
@@ -29,6 +30,22 @@ protected:
             .value_or(QStringList{QStringLiteral("<missing>")});
     }
 };
+
+TEST_F(TeamEditorTest, AnImportedPackageJoinsTheListAndASecondOneAsksWhatToDo) {
+    const QString file = a.root.filePath(QStringLiteral("aquile.brivanta-team"));
+    ASSERT_TRUE(TeamPackage::Export(QStringLiteral(BRIVANTA_DATA), QStringLiteral("Aquile Volley"), file).ok);
+    Edit([&](TeamEditor& f) {
+        a.f.dialogs.ExpectFile(file);
+        f.importTeam();
+        EXPECT_EQ(QStringLiteral("Aquile Volley"), f.teamList->currentItem()->text()) << "the import is opened";
+        EXPECT_EQ(QStringLiteral("Ferri"), f.surnameBoxes[0]->text());
+        a.f.dialogs.Expect(QStringLiteral("Una squadra con questo nome esiste già. Sì: sostituiscila. No: "
+                                          "tienile entrambe. Annulla: non importare."),
+                           Answer::No);
+        f.ImportTeamFile(file);
+        EXPECT_EQ(QStringLiteral("Aquile Volley (2)"), f.teamList->currentItem()->text());
+    });
+}
 
 TEST_F(TeamEditorTest, TypeSortAndSaveARoster) {
     Edit([&](TeamEditor& f) {

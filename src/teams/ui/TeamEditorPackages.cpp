@@ -1,0 +1,101 @@
+// The team editor's team packages: one file to carry a team to another machine.
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "shared/CommonSettings.h"
+#include "teams/TeamPackage.h"
+#include "teams/ui/TeamEditor.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+namespace {
+const QString NewLine = QStringLiteral("\r\n");
+
+QString DroppedPackage(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile()) {
+        return {};
+    }
+    const QString path = data->urls().first().toLocalFile();
+    return path.endsWith(TeamPackage::Extension) ? path : QString();
+}
+} // namespace
+
+void TeamEditor::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPackage(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TeamEditor::dropEvent(QDropEvent* event) {
+    const QString file = DroppedPackage(event->mimeData());
+    if (!file.isEmpty() && LeaveRoster()) {
+        event->acceptProposedAction();
+        ImportTeamFile(file);
+    }
+}
+
+void TeamEditor::exportTeam() {
+    const QString folder = ChosenFolder();
+    if (folder.isEmpty() || !LeaveRoster()) {
+        return;
+    }
+    const QString team = QDir(folder).dirName();
+    const QString file = platform_.dialogs.SaveFile(
+        t("Esporta squadra"), QDir::homePath(), team + TeamPackage::Extension,
+        QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
+    if (file.isEmpty()) {
+        return;
+    }
+    const TeamPackage::Outcome o = TeamPackage::Export(common_.DataFolder, team, file);
+    platform_.dialogs.Message(
+        o.ok ? t("Squadra esportata nel file :") + NewLine + QDir::toNativeSeparators(file)
+             : t("La squadra non può essere esportata :") + NewLine + o.error,
+        Buttons::Ok);
+}
+
+void TeamEditor::importTeam() {
+    if (!LeaveRoster()) {
+        return;
+    }
+    const QString file = platform_.dialogs.OpenFile(
+        t("Importa squadra"), QDir::homePath(),
+        QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
+    if (!file.isEmpty()) {
+        ImportTeamFile(file);
+    }
+}
+
+void TeamEditor::ImportTeamFile(const QString& file) {
+    TeamPackage::Outcome o = TeamPackage::Import(common_.DataFolder, file, TeamPackage::Existing::Refuse);
+    if (!o.ok && o.error.contains(QStringLiteral("already there"))) {
+        const Answer choice = platform_.dialogs.Message(
+            t("Una squadra con questo nome esiste già. Sì: sostituiscila. No: tienile entrambe. "
+              "Annulla: non importare."),
+            Buttons::YesNoCancel, Default::GiveUp);
+        if (choice == Answer::Cancel) {
+            return;
+        }
+        o = TeamPackage::Import(common_.DataFolder, file,
+                                choice == Answer::Si ? TeamPackage::Existing::Replace
+                                                     : TeamPackage::Existing::KeepBoth);
+    }
+    if (!o.ok) {
+        platform_.dialogs.Message(t("Il pacchetto della squadra non può essere importato :") +
+                                      NewLine + o.error,
+                                  Buttons::Ok);
+        return;
+    }
+    load();
+    const auto found = teamList->findItems(o.team, Qt::MatchExactly);
+    if (!found.isEmpty()) {
+        teamList->setCurrentItem(found.first());
+    }
+    if (!o.keptOut.isEmpty()) {
+        platform_.dialogs.Message(t("Squadra importata, questi file non sono stati presi :") +
+                                      NewLine + o.keptOut.join(NewLine),
+                                  Buttons::Ok);
+    }
+}
