@@ -93,4 +93,6 @@ void ConsoleWindow::Captions() {
     reportAction->setText(t("Report della partita") + dots);
     keysAction->setText(t("Tasti") + dots);
     remoteAction->setText(t("Remote") + dots);
+    exportSettingsAction->setText(t("Esporta impostazioni") + dots);
+    importSettingsAction->setText(t("Importa impostazioni") + dots);
 }

@@ -164,6 +164,9 @@ void ConsoleWindow::CreateMenu() {
     optionsMenu->addSeparator();
     keysAction = optionsMenu->addAction(QString());
     remoteAction = optionsMenu->addAction(QString());
+    optionsMenu->addSeparator();
+    exportSettingsAction = optionsMenu->addAction(QString());
+    importSettingsAction = optionsMenu->addAction(QString());
     helpMenu = menuBar()->addMenu(QString());
     aboutAction = helpMenu->addAction(QString());
     emergencyCopyAction = helpMenu->addAction(QString());

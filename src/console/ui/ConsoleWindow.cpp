@@ -217,6 +217,8 @@ void ConsoleWindow::Link() {
     connect(backupsFolderAction, &QAction::triggered, this, [this] { openBackupsFolder(); });
     connect(keysAction, &QAction::triggered, this, [this] { openKeysWindow(); });
     connect(remoteAction, &QAction::triggered, this, [this] { openRemoteWindow(); });
+    connect(exportSettingsAction, &QAction::triggered, this, [this] { exportSettings(); });
+    connect(importSettingsAction, &QAction::triggered, this, [this] { importSettings(); });
     for (int i = 0; i < 2; ++i) {
         timeoutIcons[i]->installEventFilter(this);
         teamLogos[i]->installEventFilter(this);

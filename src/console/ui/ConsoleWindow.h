@@ -96,6 +96,9 @@ public:
     void writeReport();
     // The key map and the remote's secret.
     void openKeysWindow();
+    // Every setting to one file for a new laptop, and back.
+    void exportSettings();
+    void importSettings();
     void openRemoteWindow();
     // Every action a key or the remote reaches, through the handler of its button; nothing
     // happens when that button is disabled. False then.
@@ -229,6 +232,8 @@ public:
     QAction* reportAction;
     QAction* keysAction;
     QAction* remoteAction;
+    QAction* exportSettingsAction;
+    QAction* importSettingsAction;
 
     QTimer SponsorHeightTimer;
     QTimer DisplayTimer;
