@@ -1,0 +1,302 @@
+#include "teams/RosterImport.h"
+
+#include <QBuffer>
+#include <QMap>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+
+namespace RosterImport {
+
+namespace {
+
+constexpr qint64 MaxPart = 16LL * 1024 * 1024;
+
+QString Decode(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        return QString::fromUtf8(bytes.mid(3));
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        return text;
+    }
+    QStringDecoder windows("Windows-1252");
+    return windows.isValid() ? QString(windows.decode(bytes)) : QString::fromLatin1(bytes);
+}
+
+std::optional<QByteArray> Part(QuaZip& zip, const QString& name) {
+    if (!zip.setCurrentFile(name)) {
+        return std::nullopt;
+    }
+    QuaZipFile file(&zip);
+    if (!file.open(QIODevice::ReadOnly) || file.usize() > MaxPart) {
+        return std::nullopt;
+    }
+    return file.read(MaxPart);
+}
+
+int ColumnOf(const QString& reference) {
+    int column = 0;
+    for (const QChar c : reference) {
+        if (!c.isLetter()) {
+            break;
+        }
+        column = column * 26 + (c.toUpper().unicode() - u'A' + 1);
+    }
+    return column - 1;
+}
+
+std::optional<Table> ReadXlsx(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdUnzip)) {
+        return std::nullopt;
+    }
+    QStringList shared;
+    if (const auto strings = Part(zip, QStringLiteral("xl/sharedStrings.xml"))) {
+        QXmlStreamReader xml(*strings);
+        QString current;
+        bool inItem = false;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == u"si") {
+                inItem = true;
+                current.clear();
+            } else if (xml.isStartElement() && xml.name() == u"t" && inItem) {
+                current += xml.readElementText();
+            } else if (xml.isEndElement() && xml.name() == u"si") {
+                shared << current;
+                inItem = false;
+            }
+        }
+    }
+    // The first sheet as the workbook lists it is, in files Excel and LibreOffice write, sheet1.
+    const auto sheet = Part(zip, QStringLiteral("xl/worksheets/sheet1.xml"));
+    if (!sheet) {
+        return std::nullopt;
+    }
+    Table table;
+    QXmlStreamReader xml(*sheet);
+    QStringList row;
+    int column = 0;
+    QString type;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"row") {
+            row.clear();
+            column = 0;
+        } else if (xml.isStartElement() && xml.name() == u"c") {
+            const QString reference = xml.attributes().value(QLatin1String("r")).toString();
+            column = reference.isEmpty() ? static_cast<int>(row.size()) : ColumnOf(reference);
+            type = xml.attributes().value(QLatin1String("t")).toString();
+        } else if (xml.isStartElement() && (xml.name() == u"v" || xml.name() == u"t")) {
+            QString value = xml.readElementText();
+            if (type == QStringLiteral("s")) {
+                const int index = value.toInt();
+                value = index >= 0 && index < shared.size() ? shared[index] : QString();
+            } else if (type.isEmpty() || type == QStringLiteral("n")) {
+                // A number stored as a number: 7 is written 7, never 7.0.
+                bool ok = false;
+                const double number = value.toDouble(&ok);
+                if (ok && number == static_cast<qint64>(number)) {
+                    value = QString::number(static_cast<qint64>(number));
+                }
+            }
+            if (column >= 0 && column < 64) {
+                while (row.size() <= column) {
+                    row << QString();
+                }
+                row[column] += value;
+            }
+        } else if (xml.isEndElement() && xml.name() == u"row") {
+            table << row;
+        }
+    }
+    if (xml.hasError()) {
+        return std::nullopt;
+    }
+    return table;
+}
+
+QString Folded(QString header) {
+    header = header.trimmed().toLower();
+    header.replace(QRegularExpression(QStringLiteral("[.:#°º]")), QString());
+    const QString decomposed = header.normalized(QString::NormalizationForm_D);
+    QString plain;
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing) {
+            plain += c;
+        }
+    }
+    return plain.simplified();
+}
+
+bool SmallInteger(const QString& cell) {
+    bool ok = false;
+    const int n = cell.trimmed().toInt(&ok);
+    return ok && n >= 0 && n < 100;
+}
+
+} // namespace
+
+Table ReadText(const QString& text) {
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) {
+        lines.removeLast();
+    }
+    if (lines.isEmpty()) {
+        return {};
+    }
+    const QString& first = lines.first();
+    const QChar separator = first.contains(u'\t') ? u'\t'
+                            : first.count(u';') >= first.count(u',') ? u';'
+                                                                      : u',';
+    Table table;
+    for (const QString& line : lines) {
+        QStringList cells;
+        QString cell;
+        bool quoted = false;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line[i];
+            if (c == u'"' && (cell.isEmpty() || quoted)) {
+                if (quoted && i + 1 < line.size() && line[i + 1] == u'"') {
+                    cell += u'"';
+                    ++i;
+                } else {
+                    quoted = !quoted;
+                }
+            } else if (c == separator && !quoted) {
+                cells << cell.trimmed();
+                cell.clear();
+            } else {
+                cell += c;
+            }
+        }
+        cells << cell.trimmed();
+        table << cells;
+    }
+    return table;
+}
+
+std::optional<Table> ReadTable(const QByteArray& bytes) {
+    if (bytes.startsWith("PK\x03\x04")) {
+        return ReadXlsx(bytes);
+    }
+    if (bytes.contains('\0')) {
+        return std::nullopt;
+    }
+    return ReadText(Decode(bytes));
+}
+
+Columns Guess(const Table& table) {
+    static const QMap<QString, int> headers{
+        // 0 number, 1 surname, 2 first name, 3 role, 4 whole name
+        {"n", 0}, {"nr", 0}, {"no", 0}, {"num", 0}, {"numero", 0}, {"number", 0}, {"nummer", 0},
+        {"maglia", 0}, {"shirt", 0}, {"dossard", 0}, {"trikot", 0}, {"dorsal", 0},
+        {"cognome", 1}, {"surname", 1}, {"last name", 1}, {"lastname", 1}, {"family name", 1},
+        {"nom", 1}, {"nom de famille", 1}, {"nachname", 1}, {"familienname", 1}, {"apellido", 1},
+        {"apellidos", 1},
+        {"nome", 2}, {"first name", 2}, {"firstname", 2}, {"given name", 2}, {"prenom", 2},
+        {"vorname", 2}, {"nombre", 2},
+        {"ruolo", 3}, {"role", 3}, {"position", 3}, {"poste", 3}, {"rolle", 3}, {"posicion", 3},
+        {"name", 4}, {"athlete", 4}, {"atleta", 4}, {"player", 4}, {"giocatore", 4}, {"joueur", 4},
+        {"spieler", 4}, {"jugador", 4}, {"cognome e nome", 4}, {"nome e cognome", 4},
+        {"nom et prenom", 4}, {"nombre y apellidos", 4}};
+    Columns c;
+    if (table.isEmpty()) {
+        return c;
+    }
+    int* fields[] = {&c.number, &c.surname, &c.firstName, &c.role, &c.fullName};
+    const QStringList& first = table.first();
+    for (int i = 0; i < first.size(); ++i) {
+        const auto it = headers.find(Folded(first[i]));
+        if (it != headers.end() && *fields[it.value()] < 0) {
+            *fields[it.value()] = i;
+            c.header = true;
+        }
+    }
+    // A "nome" column beside no "cognome" is the whole name, as Italian rosters write it.
+    if (c.header && c.surname < 0 && c.fullName < 0 && c.firstName >= 0) {
+        std::swap(c.fullName, c.firstName);
+    }
+    if (c.header && c.number >= 0) {
+        return c;
+    }
+    // By the content: the column of small whole numbers, then the text columns after it.
+    const int start = c.header ? 1 : 0;
+    const int width = static_cast<int>(first.size());
+    for (int i = 0; i < width && c.number < 0; ++i) {
+        int numbers = 0, filled = 0;
+        for (int r = start; r < table.size(); ++r) {
+            const QString cell = i < table[r].size() ? table[r][i] : QString();
+            filled += !cell.isEmpty();
+            numbers += SmallInteger(cell);
+        }
+        if (filled > 0 && numbers * 5 >= filled * 4) {
+            c.number = i;
+        }
+    }
+    if (!c.header) {
+        int next = 0;
+        for (int i = 0; i < width; ++i) {
+            if (i == c.number) {
+                continue;
+            }
+            if (next == 0) {
+                c.surname = i;
+            } else if (next == 1) {
+                c.firstName = i;
+            }
+            ++next;
+        }
+    }
+    return c;
+}
+
+Result Apply(const Table& table, const Columns& c) {
+    Result result;
+    static const QRegularExpression staff(QStringLiteral("^[A-Za-z][0-9]$"));
+    QStringList used;
+    const auto cell = [](const QStringList& row, int i) { return i >= 0 && i < row.size() ? row[i].trimmed() : QString(); };
+    for (int r = c.header ? 1 : 0; r < table.size(); ++r) {
+        const QStringList& cells = table[r];
+        if (std::all_of(cells.begin(), cells.end(), [](const QString& s) { return s.trimmed().isEmpty(); })) {
+            continue;
+        }
+        Row row{cell(cells, c.number), cell(cells, c.surname), cell(cells, c.firstName), cell(cells, c.role)};
+        if (c.fullName >= 0 && row.surname.isEmpty()) {
+            const QStringList words = cell(cells, c.fullName).split(u' ', Qt::SkipEmptyParts);
+            // "ROSSI Anna": the words in capitals are the surname; else the first word is.
+            qsizetype split = 0;
+            while (split < words.size() && words[split] == words[split].toUpper() && words[split].size() > 1) {
+                ++split;
+            }
+            if (split == 0 || split == words.size()) {
+                split = qMin<qsizetype>(1, words.size());
+            }
+            row.surname = words.mid(0, split).join(u' ');
+            row.firstName = words.mid(split).join(u' ');
+        }
+        bool whole = false;
+        const int n = row.number.toInt(&whole);
+        if (row.number.isEmpty()) {
+            result.refused.append({r + 1, QStringLiteral("no number")});
+        } else if (whole ? (n < 1 || n > 99) : !staff.match(row.number).hasMatch()) {
+            result.refused.append({r + 1, QStringLiteral("number out of range: ") + row.number});
+        } else if (used.contains(row.number.toUpper())) {
+            result.refused.append({r + 1, QStringLiteral("number used twice: ") + row.number});
+        } else if (row.surname.contains(u';') || row.firstName.contains(u';') || row.role.contains(u';')) {
+            result.refused.append({r + 1, QStringLiteral("a \";\" the roster cannot hold")});
+        } else {
+            used << row.number.toUpper();
+            result.rows.append(row);
+        }
+    }
+    return result;
+}
+
+} // namespace RosterImport

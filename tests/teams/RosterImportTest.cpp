@@ -1,0 +1,77 @@
+#include "teams/RosterImport.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
+
+namespace {
+
+using namespace RosterImport;
+
+// An XLSX as a spreadsheet program writes it: shared strings, an inline string, numbers as numbers.
+QByteArray Xlsx() {
+    QBuffer buffer;
+    QuaZip zip(&buffer);
+    zip.open(QuaZip::mdCreate);
+    const auto add = [&zip](const char* name, const QByteArray& data) {
+        QuaZipFile f(&zip);
+        f.open(QIODevice::WriteOnly, QuaZipNewInfo(QString::fromLatin1(name)));
+        f.write(data);
+        f.close();
+    };
+    add("xl/sharedStrings.xml",
+        R"(<?xml version="1.0"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
+        R"(<si><t>Numéro</t></si><si><t>Nom</t></si><si><t>Prénom</t></si><si><t>Lefèvre</t></si>)"
+        R"(<si><r><t>Cl</t></r><r><t>aire</t></r></si></sst>)");
+    add("xl/worksheets/sheet1.xml",
+        R"(<?xml version="1.0"?><worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
+        R"(<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="s"><v>1</v></c><c r="C1" t="s"><v>2</v></c></row>)"
+        R"(<row r="2"><c r="A2"><v>7</v></c><c r="B2" t="s"><v>3</v></c><c r="C2" t="s"><v>4</v></c></row>)"
+        R"(<row r="3"><c r="A3" t="n"><v>12</v></c><c r="B3" t="inlineStr"><is><t>Martin</t></is></c></row>)"
+        R"(</sheetData></worksheet>)");
+    zip.close();
+    return buffer.data();
+}
+
+struct Sheet {
+    const char* name;
+    QByteArray bytes;
+    QStringList expected; // "number|surname|first name" of every row taken
+    int refused = 0;
+};
+
+class SpreadsheetTest : public ::testing::TestWithParam<Sheet> {};
+
+TEST_P(SpreadsheetTest, RowsLandInTheRightColumns) {
+    const auto table = ReadTable(GetParam().bytes);
+    ASSERT_TRUE(table);
+    const Result r = Apply(*table, Guess(*table));
+    QStringList taken;
+    for (const Row& row : r.rows) {
+        taken << row.number + u'|' + row.surname + u'|' + row.firstName;
+    }
+    EXPECT_EQ(GetParam().expected, taken);
+    EXPECT_EQ(GetParam().refused, r.refused.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, SpreadsheetTest,
+    ::testing::Values(
+        Sheet{"pasted_cells_without_header", "7\tRossi\tAnna\n12\tNeri\tLuca\n", {"7|Rossi|Anna", "12|Neri|Luca"}},
+        Sheet{"csv_semicolon_italian", "N.;Cognome;Nome;Ruolo\r\n3;Verdi;Sara;Libero\r\n", {"3|Verdi|Sara"}},
+        Sheet{"csv_comma_english_quoted", "Number,Last name,First name\n9,\"O'Neil, Jr\",Kate\n", {"9|O'Neil, Jr|Kate"}},
+        Sheet{"windows_1252_german", "Nr;Nachname;Vorname\r\n5;M\xFCller;J\xFCrgen\r\n", {"5|Müller|Jürgen"}},
+        Sheet{"utf8_bom_spanish", "\xEF\xBB\xBF" "Dorsal;Apellido;Nombre\n4;Pe\xC3\xB1" "a;Luc\xC3\xAD" "a\n", {"4|Peña|Lucía"}},
+        Sheet{"xlsx_french", Xlsx(), {"7|Lefèvre|Claire", "12|Martin|"}},
+        Sheet{"whole_name_column", "Maglia;Atleta\n8;ROSSI Anna Maria\n10;Bianchi Giulia\n", {"8|ROSSI|Anna Maria", "10|Bianchi|Giulia"}},
+        Sheet{"duplicates_missing_and_out_of_range", "N;Surname\n7;Rossi\n7;Neri\n;Blu\n140;Verdi\nA1;Coach\n", {"7|Rossi|", "A1|Coach|"}, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RosterImportTest, WhatIsNotASpreadsheetIsRefused) {
+    EXPECT_FALSE(ReadTable(QByteArray("PK\x03\x04 not really a zip", 24)));
+    EXPECT_FALSE(ReadTable(QByteArray("\x89PNG\r\n\x1A\n\0\0", 10)));
+}
+
+} // namespace
