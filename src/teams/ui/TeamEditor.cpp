@@ -146,6 +146,7 @@ void TeamEditor::CreateControls() {
     helpButton = button(14640, 5880, 1500, 375);
     exportButton = button(13860, 6420, 2130, 420);
     importButton = button(16110, 6420, 2130, 420);
+    spreadsheetButton = button(13860, 6960, 4380, 420);
     setAcceptDrops(true);
 
     defaultAthletePhoto = new QLabel(this);
@@ -198,6 +199,7 @@ void TeamEditor::Captions() {
     helpButton->setText(t("Leggimi"));
     exportButton->setText(t("Esporta squadra…"));
     importButton->setText(t("Importa squadra…"));
+    spreadsheetButton->setText(t("Apri foglio di calcolo…"));
     helpButton->setToolTip(t("Visualizza il file di Help"));
     athletePhoto->setToolTip(t("Clicca per cambiare o impostare l'immagine dell'atleta"));
     teamPicture->setToolTip(t("Clicca per cambiare o impostare l'immagine della squadra"));
@@ -271,6 +273,11 @@ void TeamEditor::reject() {
 bool TeamEditor::eventFilter(QObject* object, QEvent* event) {
     if (event->type() == QEvent::FocusIn && object->property("riga").isValid()) {
         lineGotFocus(object->property("riga").toInt());
+    }
+    if (event->type() == QEvent::KeyPress && object->property("riga").isValid() &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+        PasteFromClipboard(object->property("riga").toInt())) {
+        return true;
     }
     return QDialog::eventFilter(object, event);
 }

@@ -2,6 +2,7 @@
 
 #include "shared/ui/ClickableImage.h"
 #include "teams/RosterEditing.h"
+#include "teams/RosterImport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,6 +51,10 @@ public:
     void playAnnouncement();
     void openLogo();
     void exportTeam();
+    void openSpreadsheet();
+    // Rows of cells (tab-separated, as spreadsheets copy them) from `from` on; false when the
+    // text holds no athlete.
+    bool PasteRows(const QString& text, int from);
     void importTeam();
     // A package chosen, dropped or handed over: imported after asking what to do with a team of
     // the same name.
@@ -78,6 +83,7 @@ public:
     QPushButton* helpButton;
     QPushButton* exportButton;
     QPushButton* importButton;
+    QPushButton* spreadsheetButton;
     QListWidget* teamList;
     ClickableImage* athletePhoto;
     ClickableImage* teamPicture;
@@ -111,6 +117,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void FillRows(const QList<RosterImport::Row>& rows, int from);
+    bool PasteFromClipboard(int line);
     void CreateControls();
     void CreateLines(QWidget* area);
     void Link();

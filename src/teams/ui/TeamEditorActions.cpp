@@ -423,7 +423,7 @@ void TeamEditor::Link() {
         {sortButton, &TeamEditor::sortByNumber}, {doneButton, &TeamEditor::finish},
         {renameTeamButton, &TeamEditor::renameTeam}, {exploreButton, &TeamEditor::exploreFolder},
         {helpButton, &TeamEditor::openHelp}, {exportButton, &TeamEditor::exportTeam},
-        {importButton, &TeamEditor::importTeam}};
+        {importButton, &TeamEditor::importTeam}, {spreadsheetButton, &TeamEditor::openSpreadsheet}};
     for (const auto& [button, action] : buttons) {
         connect(button, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
     }

@@ -3,6 +3,8 @@
 #include "teams/TeamPackage.h"
 #include "teams/ui/TeamEditor.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QImageReader>
 #include <QTest>
 
@@ -44,6 +46,25 @@ TEST_F(TeamEditorTest, AnImportedPackageJoinsTheListAndASecondOneAsksWhatToDo) {
                            Answer::No);
         f.ImportTeamFile(file);
         EXPECT_EQ(QStringLiteral("Aquile Volley (2)"), f.teamList->currentItem()->text());
+    });
+}
+
+TEST_F(TeamEditorTest, EightRowsPastedFromASpreadsheetFillTheGridFromTheRowInFocus) {
+    Edit([&](TeamEditor& f) {
+        Open(f, QStringLiteral("Lupi"));
+        QString rows;
+        for (int i = 1; i <= 8; ++i) {
+            rows += QStringLiteral("%1\tSurname%1\tName%1\n").arg(i);
+        }
+        QApplication::clipboard()->setText(rows);
+        f.numberBoxes[2]->setFocus();
+        QTest::keyClick(f.numberBoxes[2], Qt::Key_V, Qt::ControlModifier);
+        EXPECT_TRUE(f.numberBoxes[1]->text().isEmpty());
+        EXPECT_EQ(QStringLiteral("1"), f.numberBoxes[2]->text());
+        EXPECT_EQ(QStringLiteral("Surname8"), f.surnameBoxes[9]->text());
+        EXPECT_EQ(QStringLiteral("Name8"), f.firstNameBoxes[9]->text());
+        EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi")) + QStringLiteral("/team.csv")))
+            << "nothing is written before Salva";
     });
 }
 

@@ -1,0 +1,103 @@
+// The team editor's rosters from spreadsheets: cells pasted into the grid, CSV or XLSX files.
+// Nothing is written until "Salva", as with typed rows.
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "shared/CommonSettings.h"
+#include "teams/RosterImport.h"
+#include "teams/ui/TeamEditor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QKeyEvent>
+
+namespace {
+
+QString Letter(int column) {
+    return column < 0 ? QStringLiteral("-") : QString(QChar(u'A' + column % 26));
+}
+
+} // namespace
+
+void TeamEditor::FillRows(const QList<RosterImport::Row>& rows, int from) {
+    EditorLines lines = ReadLines();
+    int r = from;
+    for (const RosterImport::Row& row : rows) {
+        if (r >= EditorCapacity) {
+            break;
+        }
+        int role = -1;
+        for (int i = 0; i < EmptyRoleItem && !row.role.isEmpty(); ++i) {
+            if (roleBoxes[r]->itemText(i).contains(row.role, Qt::CaseInsensitive)) {
+                role = i;
+            }
+        }
+        lines[r] = {row.number, row.surname, row.firstName, role, lines[r].CalledUp};
+        ++r;
+    }
+    WriteLines(lines);
+}
+
+bool TeamEditor::PasteRows(const QString& text, int from) {
+    const RosterImport::Table table = RosterImport::ReadText(text);
+    const RosterImport::Result result = RosterImport::Apply(table, RosterImport::Guess(table));
+    if (result.rows.isEmpty()) {
+        return false;
+    }
+    FillRows(result.rows, from);
+    if (!result.refused.isEmpty()) {
+        QStringList reasons;
+        for (const auto& refused : result.refused) {
+            reasons << QString::number(refused.line) + QStringLiteral(": ") + refused.reason;
+        }
+        platform_.dialogs.Message(t("Righe non prese :") + QStringLiteral("\n") + reasons.join(u'\n'),
+                                  Buttons::Ok);
+    }
+    return true;
+}
+
+bool TeamEditor::PasteFromClipboard(int line) {
+    const QString text = QApplication::clipboard()->text();
+    // A single cell pastes as typing does; rows and columns fill the grid.
+    if (!text.contains(u'\t') && !text.trimmed().contains(u'\n')) {
+        return false;
+    }
+    return PasteRows(text, line);
+}
+
+void TeamEditor::openSpreadsheet() {
+    if (ChosenFolder().isEmpty()) {
+        return;
+    }
+    const QString path = platform_.dialogs.OpenFile(t("Apri foglio di calcolo"), common_.DataFolder,
+                                                    QStringLiteral("CSV, XLSX (*.csv *.txt *.xlsx)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    const auto table = file.open(QIODevice::ReadOnly) ? RosterImport::ReadTable(file.read(16 << 20))
+                                                      : std::nullopt;
+    if (!table) {
+        platform_.dialogs.Message(t("Questo file non è un foglio di calcolo leggibile :") +
+                                      QStringLiteral("\n") + path,
+                                  Buttons::Ok);
+        return;
+    }
+    const RosterImport::Columns columns = RosterImport::Guess(*table);
+    const RosterImport::Result result = RosterImport::Apply(*table, columns);
+    QStringList preview{t("Colonne :") + QStringLiteral(" N. = ") + Letter(columns.number) +
+                        QStringLiteral(", ") + t("Cognome") + QStringLiteral(" = ") +
+                        Letter(columns.fullName >= 0 ? columns.fullName : columns.surname) +
+                        QStringLiteral(", ") + t("Nome") + QStringLiteral(" = ") + Letter(columns.firstName) +
+                        QStringLiteral(", ") + t("Ruolo") + QStringLiteral(" = ") + Letter(columns.role),
+                        t("Righe prese :") + u' ' + QString::number(result.rows.size())};
+    for (const auto& refused : result.refused) {
+        preview << QString::number(refused.line) + QStringLiteral(": ") + refused.reason;
+    }
+    if (result.rows.isEmpty() ||
+        platform_.dialogs.Message(preview.join(u'\n'), Buttons::OkCancel) != Answer::Ok) {
+        return;
+    }
+    WriteLines({});
+    FillRows(result.rows, 0);
+}
