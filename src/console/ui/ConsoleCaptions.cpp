@@ -93,6 +93,7 @@ void ConsoleWindow::Captions() {
     reportAction->setText(t("Report della partita") + dots);
     keysAction->setText(t("Tasti") + dots);
     remoteAction->setText(t("Remote") + dots);
+    importTeamAction->setText(t("Importa squadra…"));
     exportSettingsAction->setText(t("Esporta impostazioni") + dots);
     importSettingsAction->setText(t("Importa impostazioni") + dots);
 }

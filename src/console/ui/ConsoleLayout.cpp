@@ -144,6 +144,7 @@ void ConsoleWindow::CreateMenu() {
     loadMatchAction = fileMenu->addAction(QString());
     soundsAction = fileMenu->addAction(QString());
     teamEditorAction = fileMenu->addAction(QString());
+    importTeamAction = fileMenu->addAction(QString());
     sponsorAction = fileMenu->addAction(QString());
     fileMenu->addSeparator();
     saveDisplayPositionAction = fileMenu->addAction(QString());

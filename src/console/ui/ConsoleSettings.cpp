@@ -1,12 +1,17 @@
-// The console's settings file: every setting carried to a new laptop and read back there.
+// The console's files that travel: every setting to a new laptop and back, and team packages.
 #include "console/ui/ConsoleWindow.h"
 #include "options/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "shared/FileText.h"
+#include "teams/TeamPackage.h"
+#include "teams/ui/TeamPackageImport.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 
 void ConsoleWindow::exportSettings() {
     auto& dialogs = platform_.dialogs;
@@ -50,5 +55,48 @@ void ConsoleWindow::importSettings() {
         dialogs.Message(common_.Translate(QStringLiteral("Impostazioni importate, queste sono state ignorate :")) +
                             QStringLiteral("\n") + result.ignored.join(QStringLiteral(", ")),
                         Buttons::Ok);
+    }
+}
+
+namespace {
+QString DroppedPackage(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile()) {
+        return {};
+    }
+    const QString path = data->urls().first().toLocalFile();
+    return path.endsWith(TeamPackage::Extension) ? path : QString();
+}
+} // namespace
+
+void ConsoleWindow::importTeam() {
+    const QString file = platform_.dialogs.OpenFile(
+        common_.Translate(QStringLiteral("Importa squadra")), QDir::homePath(),
+        QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
+    if (!file.isEmpty()) {
+        ImportTeamFile(file);
+    }
+}
+
+void ConsoleWindow::ImportTeamFile(const QString& file) {
+    if (match_.Locked) {
+        return;
+    }
+    if (ImportTeamPackage(platform_.dialogs, common_, file)) {
+        // The start-up sequence lists the teams again, the new one among them.
+        load();
+    }
+}
+
+void ConsoleWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!match_.Locked && !DroppedPackage(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ConsoleWindow::dropEvent(QDropEvent* event) {
+    const QString file = DroppedPackage(event->mimeData());
+    if (!match_.Locked && !file.isEmpty()) {
+        event->acceptProposedAction();
+        ImportTeamFile(file);
     }
 }

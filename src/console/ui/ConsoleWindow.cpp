@@ -89,6 +89,7 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
         }
     });
     qApp->installEventFilter(this);
+    setAcceptDrops(true);
     codeBoxes[0]->setFocus();
     StartRemote();
     Light(false);
@@ -217,6 +218,7 @@ void ConsoleWindow::Link() {
     connect(backupsFolderAction, &QAction::triggered, this, [this] { openBackupsFolder(); });
     connect(keysAction, &QAction::triggered, this, [this] { openKeysWindow(); });
     connect(remoteAction, &QAction::triggered, this, [this] { openRemoteWindow(); });
+    connect(importTeamAction, &QAction::triggered, this, [this] { importTeam(); });
     connect(exportSettingsAction, &QAction::triggered, this, [this] { exportSettings(); });
     connect(importSettingsAction, &QAction::triggered, this, [this] { importSettings(); });
     for (int i = 0; i < 2; ++i) {

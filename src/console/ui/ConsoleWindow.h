@@ -97,6 +97,9 @@ public:
     // The key map and the remote's secret.
     void openKeysWindow();
     // Every setting to one file for a new laptop, and back.
+    // A team package from a file, before the match is locked; the team lists follow.
+    void importTeam();
+    void ImportTeamFile(const QString& file);
     void exportSettings();
     void importSettings();
     void openRemoteWindow();
@@ -209,6 +212,7 @@ public:
     QAction* loadMatchAction;
     QAction* soundsAction;
     QAction* teamEditorAction;
+    QAction* importTeamAction;
     QAction* sponsorAction;
     QAction* saveDisplayPositionAction;
     QMenu* statisticsMenu;
@@ -244,6 +248,8 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();

@@ -9,7 +9,7 @@
 #include <functional>
 
 class Settings;
-class CommonSettings;
+struct CommonSettings;
 
 // The venue's broker in the options: where it is, how to log in, and this court's name, with
 // the connection's state as it is now.

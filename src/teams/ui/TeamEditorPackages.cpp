@@ -4,6 +4,7 @@
 #include "shared/CommonSettings.h"
 #include "teams/TeamPackage.h"
 #include "teams/ui/TeamEditor.h"
+#include "teams/ui/TeamPackageImport.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -69,33 +70,13 @@ void TeamEditor::importTeam() {
 }
 
 void TeamEditor::ImportTeamFile(const QString& file) {
-    TeamPackage::Outcome o = TeamPackage::Import(common_.DataFolder, file, TeamPackage::Existing::Refuse);
-    if (!o.ok && o.error.contains(QStringLiteral("already there"))) {
-        const Answer choice = platform_.dialogs.Message(
-            t("Una squadra con questo nome esiste già. Sì: sostituiscila. No: tienile entrambe. "
-              "Annulla: non importare."),
-            Buttons::YesNoCancel, Default::GiveUp);
-        if (choice == Answer::Cancel) {
-            return;
-        }
-        o = TeamPackage::Import(common_.DataFolder, file,
-                                choice == Answer::Si ? TeamPackage::Existing::Replace
-                                                     : TeamPackage::Existing::KeepBoth);
-    }
-    if (!o.ok) {
-        platform_.dialogs.Message(t("Il pacchetto della squadra non può essere importato :") +
-                                      NewLine + o.error,
-                                  Buttons::Ok);
+    const auto team = ImportTeamPackage(platform_.dialogs, common_, file);
+    if (!team) {
         return;
     }
     load();
-    const auto found = teamList->findItems(o.team, Qt::MatchExactly);
+    const auto found = teamList->findItems(*team, Qt::MatchExactly);
     if (!found.isEmpty()) {
         teamList->setCurrentItem(found.first());
-    }
-    if (!o.keptOut.isEmpty()) {
-        platform_.dialogs.Message(t("Squadra importata, questi file non sono stati presi :") +
-                                      NewLine + o.keptOut.join(NewLine),
-                                  Buttons::Ok);
     }
 }
