@@ -1,6 +1,7 @@
 #include "teams/RosterImport.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -297,6 +298,31 @@ Result Apply(const Table& table, const Columns& c) {
         }
     }
     return result;
+}
+
+PhotoMatch MatchPhotos(const QStringList& fileNames, const QStringList& numbers) {
+    static const QRegularExpression named(QStringLiteral(R"(^0*(\d{1,2})(?:[ _.\-]|$))"));
+    static const QStringList pictures{"jpg", "jpeg", "png", "gif", "bmp"};
+    PhotoMatch match;
+    QStringList taken;
+    for (const QString& file : fileNames) {
+        const QFileInfo info(file);
+        const auto m = named.match(info.completeBaseName() + u'.');
+        const QString number = m.hasMatch() ? m.captured(1) : QString();
+        if (!pictures.contains(info.suffix().toLower()) || number.isEmpty() ||
+            !numbers.contains(number) || taken.contains(number)) {
+            match.filesForNobody << file;
+            continue;
+        }
+        taken << number;
+        match.matched.append({number, file});
+    }
+    for (const QString& n : numbers) {
+        if (!n.isEmpty() && !taken.contains(n)) {
+            match.numbersWithout << n;
+        }
+    }
+    return match;
 }
 
 } // namespace RosterImport

@@ -45,4 +45,12 @@ struct Result {
 // Rows without a number, with a number used twice or out of range are refused with the reason.
 Result Apply(const Table& table, const Columns& columns);
 
+// Pictures named by number ("7.jpg", "07.png", "7 Rossi.jpeg") matched to the roster's numbers.
+struct PhotoMatch {
+    QList<QPair<QString, QString>> matched; // number, file name
+    QStringList numbersWithout;
+    QStringList filesForNobody;
+};
+PhotoMatch MatchPhotos(const QStringList& fileNames, const QStringList& numbers);
+
 } // namespace RosterImport

@@ -74,4 +74,12 @@ TEST(RosterImportTest, WhatIsNotASpreadsheetIsRefused) {
     EXPECT_FALSE(ReadTable(QByteArray("\x89PNG\r\n\x1A\n\0\0", 10)));
 }
 
+TEST(RosterImportTest, PhotosNamedByNumberFindTheirAthletes) {
+    const PhotoMatch m = MatchPhotos({"07.png", "12 Neri.jpeg", "3_Verdi.JPG", "notes.txt", "99.jpg", "7.jpg", "logo.png"},
+                                     {"3", "7", "12", "15", "A1"});
+    EXPECT_EQ((QList<QPair<QString, QString>>{{"7", "07.png"}, {"12", "12 Neri.jpeg"}, {"3", "3_Verdi.JPG"}}), m.matched);
+    EXPECT_EQ((QStringList{"15", "A1"}), m.numbersWithout);
+    EXPECT_EQ((QStringList{"notes.txt", "99.jpg", "7.jpg", "logo.png"}), m.filesForNobody);
+}
+
 } // namespace

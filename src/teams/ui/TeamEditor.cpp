@@ -147,6 +147,7 @@ void TeamEditor::CreateControls() {
     exportButton = button(13860, 6420, 2130, 420);
     importButton = button(16110, 6420, 2130, 420);
     spreadsheetButton = button(13860, 6960, 4380, 420);
+    photosButton = button(13860, 7500, 4380, 420);
     setAcceptDrops(true);
 
     defaultAthletePhoto = new QLabel(this);
@@ -200,6 +201,7 @@ void TeamEditor::Captions() {
     exportButton->setText(t("Esporta squadra…"));
     importButton->setText(t("Importa squadra…"));
     spreadsheetButton->setText(t("Apri foglio di calcolo…"));
+    photosButton->setText(t("Foto per numero…"));
     helpButton->setToolTip(t("Visualizza il file di Help"));
     athletePhoto->setToolTip(t("Clicca per cambiare o impostare l'immagine dell'atleta"));
     teamPicture->setToolTip(t("Clicca per cambiare o impostare l'immagine della squadra"));

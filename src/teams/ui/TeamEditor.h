@@ -52,6 +52,8 @@ public:
     void openLogo();
     void exportTeam();
     void openSpreadsheet();
+    // Pictures of a folder named by number ("7.jpg", "07 Rossi.png") become the athletes' photos.
+    void photosByNumber();
     // Rows of cells (tab-separated, as spreadsheets copy them) from `from` on; false when the
     // text holds no athlete.
     bool PasteRows(const QString& text, int from);
@@ -84,6 +86,7 @@ public:
     QPushButton* exportButton;
     QPushButton* importButton;
     QPushButton* spreadsheetButton;
+    QPushButton* photosButton;
     QListWidget* teamList;
     ClickableImage* athletePhoto;
     ClickableImage* teamPicture;

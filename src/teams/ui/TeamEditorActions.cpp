@@ -423,7 +423,8 @@ void TeamEditor::Link() {
         {sortButton, &TeamEditor::sortByNumber}, {doneButton, &TeamEditor::finish},
         {renameTeamButton, &TeamEditor::renameTeam}, {exploreButton, &TeamEditor::exploreFolder},
         {helpButton, &TeamEditor::openHelp}, {exportButton, &TeamEditor::exportTeam},
-        {importButton, &TeamEditor::importTeam}, {spreadsheetButton, &TeamEditor::openSpreadsheet}};
+        {importButton, &TeamEditor::importTeam}, {spreadsheetButton, &TeamEditor::openSpreadsheet},
+        {photosButton, &TeamEditor::photosByNumber}};
     for (const auto& [button, action] : buttons) {
         connect(button, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
     }

@@ -4,11 +4,15 @@
 #include "platform/Platform.h"
 #include "shared/CommonSettings.h"
 #include "teams/RosterImport.h"
+#include "shared/ui/ImportImage.h"
+#include "teams/Teams.h"
 #include "teams/ui/TeamEditor.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QKeyEvent>
 
 namespace {
@@ -100,4 +104,41 @@ void TeamEditor::openSpreadsheet() {
     }
     WriteLines({});
     FillRows(result.rows, 0);
+}
+
+void TeamEditor::photosByNumber() {
+    const QString team = ChosenFolder();
+    if (team.isEmpty()) {
+        return;
+    }
+    const QString folder = platform_.dialogs.ChooseFolder(t("Foto per numero"), common_.DataFolder);
+    if (folder.isEmpty()) {
+        return;
+    }
+    QStringList numbers;
+    for (const QLineEdit* box : numberBoxes) {
+        numbers << box->text().trimmed();
+    }
+    const QDir dir(folder);
+    const RosterImport::PhotoMatch match =
+        RosterImport::MatchPhotos(dir.entryList(QDir::Files, QDir::Name), numbers);
+    QStringList unreadable;
+    int copied = 0;
+    for (const auto& [number, file] : match.matched) {
+        // Checked before copying: one message for the batch, not one per bad file.
+        if (!QImageReader(dir.filePath(file)).canRead()) {
+            unreadable << file;
+        } else if (ImportImage(dir.filePath(file), AthletePhoto(team, number), platform_.dialogs, common_)) {
+            ++copied;
+        }
+    }
+    QStringList report{t("Foto assegnate :") + u' ' + QString::number(copied)};
+    if (!match.numbersWithout.isEmpty()) {
+        report << t("Numeri senza foto :") + u' ' + match.numbersWithout.join(QStringLiteral(", "));
+    }
+    if (!match.filesForNobody.isEmpty() || !unreadable.isEmpty()) {
+        report << t("File non assegnati :") + u' ' + (match.filesForNobody + unreadable).join(QStringLiteral(", "));
+    }
+    platform_.dialogs.Message(report.join(u'\n'), Buttons::Ok);
+    lineGotFocus(CurrentLine());
 }
