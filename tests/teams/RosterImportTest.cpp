@@ -70,8 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RosterImportTest, WhatIsNotASpreadsheetIsRefused) {
-    EXPECT_FALSE(ReadTable(QByteArray("PK\x03\x04 not really a zip", 24)));
-    EXPECT_FALSE(ReadTable(QByteArray("\x89PNG\r\n\x1A\n\0\0", 10)));
+    constexpr char notAZip[] = "PK\x03\x04 not really a zip";
+    constexpr char picture[] = "\x89PNG\r\n\x1A\n\0\0";
+    EXPECT_FALSE(ReadTable(QByteArray(notAZip, sizeof notAZip - 1)));
+    EXPECT_FALSE(ReadTable(QByteArray(picture, sizeof picture - 1)));
 }
 
 TEST(RosterImportTest, PhotosNamedByNumberFindTheirAthletes) {

@@ -58,15 +58,6 @@ void ConsoleWindow::importSettings() {
     }
 }
 
-namespace {
-QString DroppedPackage(const QMimeData* data) {
-    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile()) {
-        return {};
-    }
-    const QString path = data->urls().first().toLocalFile();
-    return path.endsWith(TeamPackage::Extension) ? path : QString();
-}
-} // namespace
 
 void ConsoleWindow::importTeam() {
     const QString file = platform_.dialogs.OpenFile(
@@ -88,13 +79,13 @@ void ConsoleWindow::ImportTeamFile(const QString& file) {
 }
 
 void ConsoleWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!match_.Locked && !DroppedPackage(event->mimeData()).isEmpty()) {
+    if (!match_.Locked && !DroppedTeamPackage(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void ConsoleWindow::dropEvent(QDropEvent* event) {
-    const QString file = DroppedPackage(event->mimeData());
+    const QString file = DroppedTeamPackage(event->mimeData());
     if (!match_.Locked && !file.isEmpty()) {
         event->acceptProposedAction();
         ImportTeamFile(file);

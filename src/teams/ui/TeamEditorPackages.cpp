@@ -10,28 +10,19 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 
 namespace {
 const QString NewLine = QStringLiteral("\r\n");
-
-QString DroppedPackage(const QMimeData* data) {
-    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile()) {
-        return {};
-    }
-    const QString path = data->urls().first().toLocalFile();
-    return path.endsWith(TeamPackage::Extension) ? path : QString();
-}
 } // namespace
 
 void TeamEditor::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPackage(event->mimeData()).isEmpty()) {
+    if (!DroppedTeamPackage(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void TeamEditor::dropEvent(QDropEvent* event) {
-    const QString file = DroppedPackage(event->mimeData());
+    const QString file = DroppedTeamPackage(event->mimeData());
     if (!file.isEmpty() && LeaveRoster()) {
         event->acceptProposedAction();
         ImportTeamFile(file);

@@ -4,6 +4,17 @@
 #include "shared/CommonSettings.h"
 #include "teams/TeamPackage.h"
 
+#include <QMimeData>
+#include <QUrl>
+
+QString DroppedTeamPackage(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile()) {
+        return {};
+    }
+    const QString path = data->urls().first().toLocalFile();
+    return path.endsWith(TeamPackage::Extension) ? path : QString();
+}
+
 std::optional<QString> ImportTeamPackage(Dialogs& dialogs, const CommonSettings& common,
                                          const QString& file) {
     const auto t = [&common](const char* text) { return common.Translate(QString::fromUtf8(text)); };

@@ -4,6 +4,7 @@
 #include <optional>
 
 class Dialogs;
+class QMimeData;
 struct CommonSettings;
 
 // One import of a team package, wherever it starts (the team editor, the console's File menu,
@@ -11,3 +12,5 @@ struct CommonSettings;
 // default), failures and files left out are told. The team as imported, or nothing.
 std::optional<QString> ImportTeamPackage(Dialogs& dialogs, const CommonSettings& common,
                                          const QString& file);
+// The package a drag carries: one local file with the package's extension, else "".
+QString DroppedTeamPackage(const QMimeData* data);
