@@ -3,6 +3,7 @@
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Broker.h"
 #include "doubles/Environment.h"
+#include "doubles/VenueCourt.h"
 #include "platform/qt/MosquittoClient.h"
 #include "platform/qt/QtLiveServer.h"
 #include "venue/CourtPublisher.h"
@@ -21,27 +22,11 @@
 
 namespace {
 
-struct Court {
-    Court(quint16 port, bool publish) {
-        auto& s = a.f.settings.values;
-        s[QStringLiteral("HubPort")] = QStringLiteral("0");
-        if (publish) {
-            s[QStringLiteral("MqttHost")] = QStringLiteral("127.0.0.1");
-            s[QStringLiteral("MqttPort")] = QString::number(port);
-            s[QStringLiteral("Venue")] = QStringLiteral("gym");
-            s[QStringLiteral("Court")] = QStringLiteral("Court 1");
-        }
-        console.load();
-        // A set that never ends: every click does the same work.
-        console.match().SetPoints = 100000;
-        console.match().TieBreakPoints = 100000;
-    }
-    Environment a;
-    MosquittoClient client;
-    Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
-                      a.f.audio,   a.f.modal,    a.f.live,    a.f.disk,  &client};
-    ConsoleWindow console{platform};
-};
+// A set that never ends: every click does the same work.
+void EndlessSet(VenueCourt& court) {
+    court.console.match().SetPoints = 100000;
+    court.console.match().TieBreakPoints = 100000;
+}
 
 MqttOptions Options(quint16 port) {
     MqttOptions o;
@@ -85,7 +70,8 @@ void BM_ClickToVenueEvent(benchmark::State& state) {
     MosquittoClient venueClient;
     VenueServer venue(server, venueClient, QStringLiteral("gym"), results.path());
     venue.Start(0, Options(broker.Port()));
-    Court court(broker.Port(), true);
+    VenueCourt court(broker.Port(), QStringLiteral("Court 1"));
+    EndlessSet(court);
     VenueReader reader(server.Port());
     EventuallyTrue([&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
     court.console.changeScore(0);
@@ -116,7 +102,8 @@ BENCHMARK(BM_ClickToVenueEvent)->Iterations(200)->Unit(benchmark::kMillisecond);
 // The click's own handler: publishing off, on with the broker up, on with the broker gone.
 void ClickPublishing(benchmark::State& state, bool publish, bool brokerUp) {
     Broker broker;
-    Court court(broker.Port(), publish);
+    VenueCourt court(publish ? broker.Port() : 0, QStringLiteral("Court 1"));
+    EndlessSet(court);
     if (publish) {
         EventuallyTrue([&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
     }

@@ -3,6 +3,7 @@
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Broker.h"
 #include "doubles/Environment.h"
+#include "doubles/VenueCourt.h"
 #include "doubles/Printing.h"
 #include "platform/qt/MosquittoClient.h"
 #include "platform/qt/QtLiveServer.h"
@@ -18,32 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// One court: a console on the platform doubles with a real broker client.
-struct Court {
-    Court(quint16 port, const QString& name, const QByteArray& password = {}) {
-        auto& s = a.f.settings.values;
-        s[QStringLiteral("MqttHost")] = QStringLiteral("127.0.0.1");
-        s[QStringLiteral("MqttPort")] = QString::number(port);
-        s[QStringLiteral("Venue")] = QStringLiteral("gym");
-        s[QStringLiteral("Court")] = name;
-        if (!password.isEmpty()) {
-            s[QStringLiteral("MqttUser")] = QStringLiteral("court");
-            s[QStringLiteral("MqttPassword")] = QString::fromUtf8(password);
-        }
-        console.load();
-    }
-    void Points(int side, int count) {
-        for (int i = 0; i < count; ++i) {
-            console.changeScore(side);
-        }
-    }
-    Environment a;
-    MosquittoClient client;
-    Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
-                      a.f.audio,   a.f.modal,    a.f.live,    a.f.disk,  &client};
-    ConsoleWindow console{platform};
-};
 
 // One GET on the venue's port; the whole answer, head and body.
 QByteArray Get(quint16 port, const QByteArray& target) {
@@ -86,9 +61,9 @@ protected:
 
 TEST_F(VenueScenario, ClicksOnThreeCourtsReachTheVenueInOrder) {
     StartVenue();
-    Court c1(broker.Port(), QStringLiteral("Court 1"));
-    Court c2(broker.Port(), QStringLiteral("Court 2"));
-    Court c3(broker.Port(), QStringLiteral("Court 3"));
+    VenueCourt c1(broker.Port(), QStringLiteral("Court 1"));
+    VenueCourt c2(broker.Port(), QStringLiteral("Court 2"));
+    VenueCourt c3(broker.Port(), QStringLiteral("Court 3"));
     c1.Points(0, 3);
     c2.Points(3, 2);
     c3.Points(0, 1);
@@ -142,7 +117,7 @@ TEST_F(VenueScenario, ACourtThatVanishesIsMarkedOfflineByItsLastWill) {
 
 TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack) {
     StartVenue();
-    Court c(broker.Port(), QStringLiteral("Court 4"));
+    VenueCourt c(broker.Port(), QStringLiteral("Court 4"));
     c.console.match().TotalSets = 1;
     c.console.match().SetPoints = 2;
     ASSERT_TRUE(EventuallyTrue([&] { return c.console.VenueState().endsWith(QStringLiteral("connected")); }));
@@ -172,7 +147,7 @@ TEST(VenueBrokerTest, AWrongPasswordIsToldAndScoringGoesOn) {
                                    {QStringLiteral("-c"), QStringLiteral("-b"), passwords,
                                     QStringLiteral("court"), QStringLiteral("right")}));
     Broker broker("allow_anonymous false\npassword_file " + passwords.toUtf8() + "\n");
-    Court c(broker.Port(), QStringLiteral("Court 5"), "wrong");
+    VenueCourt c(broker.Port(), QStringLiteral("Court 5"), QStringLiteral("wrong"));
     EXPECT_TRUE(EventuallyTrue([&] { return c.console.VenueState().contains(QStringLiteral("refused")); }))
         << c.console.VenueState().toStdString();
     c.Points(0, 2);

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "shared/SettingsTable.h"
 #include "shared/UserData.h"
+#include "venue/BrokerOptions.h"
 #include "venue/CourtPublisher.h"
 
 #include <QDir>
@@ -20,8 +21,8 @@ void ConsoleWindow::StartVenue() {
         venueMark->hide();
     }
     const Settings& settings = platform_.settings;
-    const QString host = ReadText(settings, Setting::MqttHost).trimmed();
-    if (platform_.mqtt == nullptr || host.isEmpty()) {
+    const MqttOptions options = BrokerOptions(settings);
+    if (platform_.mqtt == nullptr || options.host.isEmpty()) {
         return;
     }
     QString court = ReadText(settings, Setting::Court).trimmed();
@@ -38,13 +39,6 @@ void ConsoleWindow::StartVenue() {
     venueMark->setGeometry(width() - 22, 2, 18, 18);
     venueMark->show();
     connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { ShowVenueState(); });
-    MqttOptions options;
-    options.host = host;
-    options.port = static_cast<quint16>(ReadNumber(settings, Setting::MqttPort));
-    options.user = ReadText(settings, Setting::MqttUser);
-    options.password = ReadText(settings, Setting::MqttPassword);
-    options.tls = ReadFlag(settings, Setting::MqttTls);
-    options.caFile = ReadText(settings, Setting::MqttCaFile);
     court_->Start(options);
     ShowVenueState();
     PublishCourt();

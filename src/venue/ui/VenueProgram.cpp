@@ -6,6 +6,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "shared/SettingsTable.h"
 #include "shared/UserData.h"
+#include "venue/BrokerOptions.h"
 #include "venue/VenueServer.h"
 
 #include <QCoreApplication>
@@ -60,13 +61,7 @@ int RunVenue(const QStringList& arguments) {
         return 2;
     }
     QtSettings settings;
-    MqttOptions options;
-    options.host = ReadText(settings, Setting::MqttHost);
-    options.port = static_cast<quint16>(ReadNumber(settings, Setting::MqttPort));
-    options.user = ReadText(settings, Setting::MqttUser);
-    options.password = ReadText(settings, Setting::MqttPassword);
-    options.tls = ReadFlag(settings, Setting::MqttTls);
-    options.caFile = ReadText(settings, Setting::MqttCaFile);
+    MqttOptions options = BrokerOptions(settings);
     if (!a.mqtt.isEmpty()) {
         const qsizetype colon = a.mqtt.lastIndexOf(u':');
         options.host = colon < 0 ? a.mqtt : a.mqtt.left(colon);
