@@ -144,8 +144,9 @@ void ConsoleWindow::CreateMenu() {
     loadMatchAction = fileMenu->addAction(QString());
     soundsAction = fileMenu->addAction(QString());
     teamEditorAction = fileMenu->addAction(QString());
-    importTeamAction = fileMenu->addAction(QString());
     sponsorAction = fileMenu->addAction(QString());
+    // After the items operators and scripts already reach by position.
+    importTeamAction = fileMenu->addAction(QString());
     fileMenu->addSeparator();
     saveDisplayPositionAction = fileMenu->addAction(QString());
     fileMenu->addSeparator();
