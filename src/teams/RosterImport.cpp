@@ -1,11 +1,16 @@
 #include "teams/RosterImport.h"
 
+#include "shared/FileText.h"
+#include "teams/ZipReading.h"
+
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <array>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
@@ -258,6 +263,37 @@ Columns Guess(const Table& table) {
     return c;
 }
 
+namespace {
+
+std::array<int*, 5> FieldColumns(Columns& c) {
+    return {&c.number, &c.surname, &c.firstName, &c.role, &c.fullName};
+}
+
+} // namespace
+
+Field FieldOf(const Columns& columns, int column) {
+    Columns c = columns;
+    const auto fields = FieldColumns(c);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (*fields[i] == column) {
+            return static_cast<Field>(i + 1);
+        }
+    }
+    return Field::None;
+}
+
+void Assign(Columns& columns, int column, Field field) {
+    const auto fields = FieldColumns(columns);
+    for (int* held : fields) {
+        if (*held == column) {
+            *held = -1;
+        }
+    }
+    if (field != Field::None) {
+        *fields[static_cast<size_t>(field) - 1] = column;
+    }
+}
+
 Result Apply(const Table& table, const Columns& c) {
     Result result;
     static const QRegularExpression staff(QStringLiteral("^[A-Za-z][0-9]$"));
@@ -268,7 +304,7 @@ Result Apply(const Table& table, const Columns& c) {
         if (std::all_of(cells.begin(), cells.end(), [](const QString& s) { return s.trimmed().isEmpty(); })) {
             continue;
         }
-        Row row{cell(cells, c.number), cell(cells, c.surname), cell(cells, c.firstName), cell(cells, c.role)};
+        Row row{r + 1, cell(cells, c.number), cell(cells, c.surname), cell(cells, c.firstName), cell(cells, c.role)};
         if (c.fullName >= 0 && row.surname.isEmpty()) {
             const QStringList words = cell(cells, c.fullName).split(u' ', Qt::SkipEmptyParts);
             // "ROSSI Anna": the words in capitals are the surname; else the first word is.
@@ -285,13 +321,13 @@ Result Apply(const Table& table, const Columns& c) {
         bool whole = false;
         const int n = row.number.toInt(&whole);
         if (row.number.isEmpty()) {
-            result.refused.append({r + 1, QStringLiteral("no number")});
+            result.refused.append({r + 1, Why::NoNumber, {}});
         } else if (whole ? (n < 1 || n > 99) : !staff.match(row.number).hasMatch()) {
-            result.refused.append({r + 1, QStringLiteral("number out of range: ") + row.number});
+            result.refused.append({r + 1, Why::OutOfRange, row.number});
         } else if (used.contains(row.number.toUpper())) {
-            result.refused.append({r + 1, QStringLiteral("number used twice: ") + row.number});
+            result.refused.append({r + 1, Why::UsedTwice, row.number});
         } else if (row.surname.contains(u';') || row.firstName.contains(u';') || row.role.contains(u';')) {
-            result.refused.append({r + 1, QStringLiteral("a \";\" the roster cannot hold")});
+            result.refused.append({r + 1, Why::Semicolon, row.number});
         } else {
             used << row.number.toUpper();
             result.rows.append(row);
@@ -323,6 +359,17 @@ PhotoMatch MatchPhotos(const QStringList& fileNames, const QStringList& numbers)
         }
     }
     return match;
+}
+
+QString UnpackPhotos(const QString& zip, const QString& folder) {
+    const QDir into(folder);
+    return ZipReading::Walk(zip, [&into, &folder](const QString& name, const QByteArray& data) -> QString {
+        const QString file = QFileInfo(name).fileName();
+        if (file.startsWith(u'.') || name.startsWith(QStringLiteral("__MACOSX/")) || into.exists(file)) {
+            return {};
+        }
+        return WriteWholeFile(into.filePath(file), data) ? QString() : QStringLiteral("cannot write ") + folder;
+    });
 }
 
 } // namespace RosterImport

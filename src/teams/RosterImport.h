@@ -28,15 +28,24 @@ struct Columns {
 // By the headers, in the program's five languages, else by the content.
 Columns Guess(const Table& table);
 
+// What one column holds, as the operator sees and changes it.
+enum class Field { None, Number, Surname, FirstName, Role, FullName };
+Field FieldOf(const Columns& columns, int column);
+// The column now holds `field` and nothing else; the column that held `field` before loses it.
+void Assign(Columns& columns, int column, Field field);
+
 struct Row {
+    int line; // from 1, as the spreadsheet counts
     QString number;
     QString surname;
     QString firstName;
     QString role;
 };
+enum class Why { NoNumber, OutOfRange, UsedTwice, Semicolon };
 struct Refused {
     int line; // from 1, as the spreadsheet counts
-    QString reason;
+    Why why;
+    QString number; // as written, when there is one
 };
 struct Result {
     QList<Row> rows;
@@ -52,5 +61,10 @@ struct PhotoMatch {
     QStringList filesForNobody;
 };
 PhotoMatch MatchPhotos(const QStringList& fileNames, const QStringList& numbers);
+
+// A zip of photos unpacked into `folder` by the files' own names (the zip's folders are
+// flattened, the first of two equal names kept, hidden files and archivers' leftovers skipped),
+// so it can be matched as a folder is. Returns the error in one English line, empty on success.
+QString UnpackPhotos(const QString& zip, const QString& folder);
 
 } // namespace RosterImport

@@ -2,6 +2,7 @@
 
 #include "shared/FileText.h"
 #include "teams/Teams.h"
+#include "teams/ZipReading.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
-#include <quazip/quazipfileinfo.h>
 #include <quazip/quazipnewinfo.h>
 
 namespace TeamPackage {
@@ -25,44 +25,6 @@ Outcome Failure(const QString& error) {
     Outcome o;
     o.error = error;
     return o;
-}
-
-// A name that stays inside the team's folder: no parent steps, no root, no drive, no backslash.
-bool SafeEntry(const QString& name) {
-    if (name.isEmpty() || name.startsWith(u'/') || name.contains(u'\\') || name.contains(u':') ||
-        name.contains(QChar(0))) {
-        return false;
-    }
-    for (const QString& part : name.split(u'/')) {
-        if (part == QStringLiteral("..") || part == QStringLiteral(".")) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool IsLink(const QuaZipFileInfo64& info) {
-    constexpr quint32 TypeMask = 0170000;
-    constexpr quint32 Link = 0120000;
-    return ((info.externalAttr >> 16) & TypeMask) == Link;
-}
-
-// A picture's first bytes say what it is; a renamed document is not a photo.
-bool LooksLikeItsPicture(const QString& name, const QByteArray& start) {
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    if (suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg")) {
-        return start.startsWith("\xFF\xD8\xFF");
-    }
-    if (suffix == QStringLiteral("png")) {
-        return start.startsWith("\x89PNG\r\n\x1A\n");
-    }
-    if (suffix == QStringLiteral("gif")) {
-        return start.startsWith("GIF87a") || start.startsWith("GIF89a");
-    }
-    if (suffix == QStringLiteral("bmp")) {
-        return start.startsWith("BM");
-    }
-    return true;
 }
 
 QString FreeName(const QString& dataFolder, const QString& team) {
@@ -134,13 +96,6 @@ Outcome Export(const QString& dataFolder, const QString& team, const QString& fi
 }
 
 Outcome Import(const QString& dataFolder, const QString& file, Existing existing) {
-    QuaZip zip(file);
-    if (!zip.open(QuaZip::mdUnzip)) {
-        return Failure(QStringLiteral("not a team package: ") + file);
-    }
-    if (zip.getEntriesCount() > MaxEntries + 1) {
-        return Failure(QStringLiteral("too many files in the package"));
-    }
     const QString teams = TeamsFolder(dataFolder);
     if (!QDir().mkpath(teams)) {
         return Failure(QStringLiteral("the Teams folder cannot be written"));
@@ -151,66 +106,31 @@ Outcome Import(const QString& dataFolder, const QString& file, Existing existing
         return Failure(QStringLiteral("the Teams folder cannot be written"));
     }
     QString team;
-    qint64 total = 0;
     QStringList keptOut;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
-        QuaZipFileInfo64 info;
-        if (!zip.getCurrentFileInfo(&info)) {
-            return Failure(QStringLiteral("a damaged package"));
-        }
-        if (!SafeEntry(info.name) || IsLink(info)) {
-            return Failure(QStringLiteral("an entry that would leave the team's folder: ") + info.name);
-        }
-        if (info.name.endsWith(u'/')) {
-            continue;
-        }
-        if (info.uncompressedSize > static_cast<quint64>(MaxEntry)) {
-            return Failure(QStringLiteral("an entry over 20 MB: ") + info.name);
-        }
-        if (info.compressedSize > 0 && info.uncompressedSize / info.compressedSize > static_cast<quint64>(MaxRatio) &&
-            info.uncompressedSize > 1024 * 1024) {
-            return Failure(QStringLiteral("a compression ratio no team file has: ") + info.name);
-        }
-        QuaZipFile in(&zip);
-        if (!in.open(QIODevice::ReadOnly)) {
-            return Failure(QStringLiteral("a damaged package"));
-        }
-        // Sizes are counted as the bytes come: a header may lie.
-        QByteArray data;
-        while (!in.atEnd()) {
-            const QByteArray piece = in.read(64 * 1024);
-            if (piece.isEmpty()) {
-                break;
-            }
-            data += piece;
-            if (data.size() > MaxEntry || data.size() > static_cast<qint64>(info.uncompressedSize)) {
-                return Failure(QStringLiteral("an entry bigger than it says: ") + info.name);
-            }
-        }
-        in.close();
-        if (in.getZipError() != 0) {
-            return Failure(QStringLiteral("a damaged package"));
-        }
-        total += data.size();
-        if (total > MaxTotal) {
-            return Failure(QStringLiteral("a package over 200 MB once unpacked"));
-        }
-        if (info.name == Manifest) {
+    const QString error = ZipReading::Walk(file, [&](const QString& name, const QByteArray& data) -> QString {
+        if (name == Manifest) {
             const QJsonObject m = QJsonDocument::fromJson(data).object();
             if (m.value(QStringLiteral("format")).toInt(0) > FormatVersion) {
-                return Failure(QStringLiteral("a package from a newer Brivanta"));
+                return QStringLiteral("a package from a newer Brivanta");
             }
             team = m.value(QStringLiteral("team")).toString();
-            continue;
+            return {};
         }
-        if (!LooksLikeItsPicture(info.name, data.left(16))) {
-            keptOut << info.name + QStringLiteral(": not a picture");
-            continue;
+        if (!ZipReading::LooksLikeItsPicture(name, data.left(16))) {
+            keptOut << name + QStringLiteral(": not a picture");
+            return {};
         }
-        const QString target = QDir(aside.path()).filePath(info.name);
+        const QString target = QDir(aside.path()).filePath(name);
         if (!QDir().mkpath(QFileInfo(target).path()) || !WriteWholeFile(target, data)) {
-            return Failure(QStringLiteral("the Teams folder cannot be written"));
+            return QStringLiteral("the Teams folder cannot be written");
         }
+        return {};
+    });
+    if (error == ZipReading::NotAZip) {
+        return Failure(QStringLiteral("not a team package: ") + file);
+    }
+    if (!error.isEmpty()) {
+        return Failure(error);
     }
     if (team.isEmpty() || ValidateTeamName(team, {}) != NameOutcome::Accepted) {
         return Failure(QStringLiteral("a package without a valid team name"));

@@ -8,11 +8,6 @@
 namespace TeamPackage {
 constexpr int FormatVersion = 1;
 inline const QString Extension = QStringLiteral(".brivanta-team");
-constexpr int MaxEntries = 500;
-constexpr qint64 MaxEntry = 20LL * 1024 * 1024;
-constexpr qint64 MaxTotal = 200LL * 1024 * 1024;
-// Pictures and sounds hardly compress; a ratio beyond this is a zip bomb.
-constexpr qint64 MaxRatio = 100;
 
 enum class Existing { Refuse, Replace, KeepBoth };
 

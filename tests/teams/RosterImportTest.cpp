@@ -1,6 +1,10 @@
 #include "teams/RosterImport.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -10,29 +14,32 @@ namespace {
 
 using namespace RosterImport;
 
-// An XLSX as a spreadsheet program writes it: shared strings, an inline string, numbers as numbers.
-QByteArray Xlsx() {
+QByteArray Zip(const QList<QPair<const char*, QByteArray>>& entries) {
     QBuffer buffer;
     QuaZip zip(&buffer);
     zip.open(QuaZip::mdCreate);
-    const auto add = [&zip](const char* name, const QByteArray& data) {
+    for (const auto& [name, data] : entries) {
         QuaZipFile f(&zip);
         f.open(QIODevice::WriteOnly, QuaZipNewInfo(QString::fromLatin1(name)));
         f.write(data);
         f.close();
-    };
-    add("xl/sharedStrings.xml",
+    }
+    zip.close();
+    return buffer.data();
+}
+
+// An XLSX as a spreadsheet program writes it: shared strings, an inline string, numbers as numbers.
+QByteArray Xlsx() {
+    return Zip({{"xl/sharedStrings.xml",
         R"(<?xml version="1.0"?><sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
         R"(<si><t>Numéro</t></si><si><t>Nom</t></si><si><t>Prénom</t></si><si><t>Lefèvre</t></si>)"
-        R"(<si><r><t>Cl</t></r><r><t>aire</t></r></si></sst>)");
-    add("xl/worksheets/sheet1.xml",
+        R"(<si><r><t>Cl</t></r><r><t>aire</t></r></si></sst>)"},
+        {"xl/worksheets/sheet1.xml",
         R"(<?xml version="1.0"?><worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
         R"(<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="s"><v>1</v></c><c r="C1" t="s"><v>2</v></c></row>)"
         R"(<row r="2"><c r="A2"><v>7</v></c><c r="B2" t="s"><v>3</v></c><c r="C2" t="s"><v>4</v></c></row>)"
         R"(<row r="3"><c r="A3" t="n"><v>12</v></c><c r="B3" t="inlineStr"><is><t>Martin</t></is></c></row>)"
-        R"(</sheetData></worksheet>)");
-    zip.close();
-    return buffer.data();
+        R"(</sheetData></worksheet>)"}});
 }
 
 struct Sheet {
@@ -69,6 +76,35 @@ INSTANTIATE_TEST_SUITE_P(
         Sheet{"duplicates_missing_and_out_of_range", "N;Surname\n7;Rossi\n7;Neri\n;Blu\n140;Verdi\nA1;Coach\n", {"7|Rossi|", "A1|Coach|"}, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(RosterImportTest, RefusedRowsSayWhichLineAndWhy) {
+    const Table table = ReadText(QStringLiteral("N\tSurname\n7\tRossi\n7\tNeri\n\tBlu\n140\tVerdi\n8\tSemi;colon\n9\tBianchi\n"));
+    QList<QPair<int, Why>> refused;
+    for (const Refused& r : Apply(table, Guess(table)).refused) {
+        refused.append({r.line, r.why});
+    }
+    EXPECT_EQ((QList<QPair<int, Why>>{{3, Why::UsedTwice}, {4, Why::NoNumber}, {5, Why::OutOfRange}, {6, Why::Semicolon}}),
+              refused);
+}
+
+// The operator corrects a wrong guess one column at a time; a field is never in two columns.
+TEST(RosterImportTest, AFieldChosenForAColumnLeavesTheColumnThatHadIt) {
+    const Table table = ReadText(QStringLiteral("Anna\tRossi\t7\nLuca\tNeri\t12\n"));
+    Columns c = Guess(table);
+    ASSERT_EQ(Field::Surname, FieldOf(c, 0)) << "by content the first text column is the surname";
+    Assign(c, 1, Field::Surname);
+    EXPECT_EQ(Field::None, FieldOf(c, 0));
+    EXPECT_EQ(Field::Surname, FieldOf(c, 1));
+    Assign(c, 0, Field::FirstName);
+    EXPECT_EQ(Field::FirstName, FieldOf(c, 0));
+    QStringList taken;
+    for (const Row& row : Apply(table, c).rows) {
+        taken << row.number + u'|' + row.surname + u'|' + row.firstName;
+    }
+    EXPECT_EQ((QStringList{"7|Rossi|Anna", "12|Neri|Luca"}), taken);
+    Assign(c, 2, Field::None);
+    EXPECT_EQ(2, Apply(table, c).refused.size()) << "without a number column no row is taken";
+}
+
 TEST(RosterImportTest, WhatIsNotASpreadsheetIsRefused) {
     constexpr char notAZip[] = "PK\x03\x04 not really a zip";
     constexpr char picture[] = "\x89PNG\r\n\x1A\n\0\0";
@@ -82,6 +118,30 @@ TEST(RosterImportTest, PhotosNamedByNumberFindTheirAthletes) {
     EXPECT_EQ((QList<QPair<QString, QString>>{{"7", "07.png"}, {"12", "12 Neri.jpeg"}, {"3", "3_Verdi.JPG"}}), m.matched);
     EXPECT_EQ((QStringList{"15", "A1"}), m.numbersWithout);
     EXPECT_EQ((QStringList{"notes.txt", "99.jpg", "7.jpg", "logo.png"}), m.filesForNobody);
+}
+
+TEST(RosterImportTest, AZipOfPhotosIsUnpackedFlatWithoutArchiversLeftovers) {
+    QTemporaryDir root;
+    const QString zip = root.filePath(QStringLiteral("photos.zip"));
+    const auto write = [&zip](const QByteArray& bytes) {
+        QFile f(zip);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write(Zip({{"Squad/07.png", "first"}, {"__MACOSX/Squad/._07.png", "apple"}, {"Squad/.DS_Store", "x"},
+                           {"12 Neri.jpeg", "jpeg"}, {"spare/07.png", "second"}})));
+    QDir flat(root.filePath(QStringLiteral("flat")));
+    ASSERT_TRUE(flat.mkpath(QStringLiteral(".")));
+    EXPECT_EQ(QString(), UnpackPhotos(zip, flat.path()));
+    EXPECT_EQ((QStringList{"07.png", "12 Neri.jpeg"}), flat.entryList(QDir::Files | QDir::Hidden, QDir::Name));
+    QFile first(flat.filePath(QStringLiteral("07.png")));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("first"), first.readAll());
+
+    ASSERT_TRUE(write(Zip({{"../7.jpg", "x"}})));
+    EXPECT_FALSE(UnpackPhotos(zip, flat.path()).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("7.jpg"))));
+    ASSERT_TRUE(write("not a zip"));
+    EXPECT_FALSE(UnpackPhotos(zip, flat.path()).isEmpty());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "teams/TeamPackage.h"
+#include "teams/ZipReading.h"
 #include "teams/Teams.h"
 
 #include <QDir>
@@ -128,14 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"link", [] { auto e = Normal(); e.push_back({"photo.jpg", "/etc/passwd", 0120777u << 16}); return e; }},
         Hostile{"many_entries", [] {
             auto e = Normal();
-            for (int i = 0; i < TeamPackage::MaxEntries + 1; ++i) e.push_back({QStringLiteral("f%1.txt").arg(i), "x"});
+            for (int i = 0; i < ZipReading::MaxEntries + 1; ++i) e.push_back({QStringLiteral("f%1.txt").arg(i), "x"});
             return e;
         }},
         Hostile{"header_lies_about_its_size", [] { auto e = Normal(); e.push_back({"1.mp3", QByteArray(5000, 'a'), 0, 10}); return e; }},
         Hostile{"bomb", [] { auto e = Normal(); e.push_back({"1.mp3", QByteArray(8 * 1024 * 1024, '\0')}); return e; }},
         Hostile{"entry_over_20_mb", [] {
             auto e = Normal();
-            QByteArray big(TeamPackage::MaxEntry + 1, 'x');
+            QByteArray big(ZipReading::MaxEntry + 1, 'x');
             for (qsizetype i = 0; i < big.size(); i += 7) big[i] = static_cast<char>(i * 31);
             e.push_back({"1.mp3", big});
             return e;

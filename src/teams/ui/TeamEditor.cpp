@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QScreen>
 #include <QStyle>
@@ -148,6 +149,10 @@ void TeamEditor::CreateControls() {
     importButton = button(16110, 6420, 2130, 420);
     spreadsheetButton = button(13860, 6960, 4380, 420);
     photosButton = button(13860, 7500, 4380, 420);
+    auto* photosMenu = new QMenu(photosButton);
+    photosFolderAction = photosMenu->addAction(QString());
+    photosZipAction = photosMenu->addAction(QString());
+    photosButton->setMenu(photosMenu);
     setAcceptDrops(true);
 
     defaultAthletePhoto = new QLabel(this);
@@ -202,6 +207,8 @@ void TeamEditor::Captions() {
     importButton->setText(t("Importa squadra…"));
     spreadsheetButton->setText(t("Apri foglio di calcolo…"));
     photosButton->setText(t("Foto per numero…"));
+    photosFolderAction->setText(t("Da una cartella…"));
+    photosZipAction->setText(t("Da un file zip…"));
     helpButton->setToolTip(t("Visualizza il file di Help"));
     athletePhoto->setToolTip(t("Clicca per cambiare o impostare l'immagine dell'atleta"));
     teamPicture->setToolTip(t("Clicca per cambiare o impostare l'immagine della squadra"));

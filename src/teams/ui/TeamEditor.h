@@ -4,6 +4,7 @@
 #include "teams/RosterEditing.h"
 #include "teams/RosterImport.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -54,6 +55,8 @@ public:
     void openSpreadsheet();
     // Pictures of a folder named by number ("7.jpg", "07 Rossi.png") become the athletes' photos.
     void photosByNumber();
+    // The same from a zip of pictures.
+    void photosFromZip();
     // Rows of cells (tab-separated, as spreadsheets copy them) from `from` on; false when the
     // text holds no athlete.
     bool PasteRows(const QString& text, int from);
@@ -86,7 +89,10 @@ public:
     QPushButton* exportButton;
     QPushButton* importButton;
     QPushButton* spreadsheetButton;
+    // Opens a menu: pictures from a folder or from a zip.
     QPushButton* photosButton;
+    QAction* photosFolderAction;
+    QAction* photosZipAction;
     QListWidget* teamList;
     ClickableImage* athletePhoto;
     ClickableImage* teamPicture;
@@ -121,6 +127,7 @@ protected:
 
 private:
     void FillRows(const QList<RosterImport::Row>& rows, int from);
+    void AssignPhotos(const QString& folder);
     bool PasteFromClipboard(int line);
     void CreateControls();
     void CreateLines(QWidget* area);

@@ -12,6 +12,7 @@
 #include "sound/Audio.h"
 
 #include <QDir>
+#include <QAction>
 #include <QSignalBlocker>
 #include <QFile>
 #include <QFileInfo>
@@ -423,11 +424,12 @@ void TeamEditor::Link() {
         {sortButton, &TeamEditor::sortByNumber}, {doneButton, &TeamEditor::finish},
         {renameTeamButton, &TeamEditor::renameTeam}, {exploreButton, &TeamEditor::exploreFolder},
         {helpButton, &TeamEditor::openHelp}, {exportButton, &TeamEditor::exportTeam},
-        {importButton, &TeamEditor::importTeam}, {spreadsheetButton, &TeamEditor::openSpreadsheet},
-        {photosButton, &TeamEditor::photosByNumber}};
+        {importButton, &TeamEditor::importTeam}, {spreadsheetButton, &TeamEditor::openSpreadsheet}};
     for (const auto& [button, action] : buttons) {
         connect(button, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
     }
+    connect(photosFolderAction, &QAction::triggered, this, [this] { photosByNumber(); });
+    connect(photosZipAction, &QAction::triggered, this, [this] { photosFromZip(); });
     const std::pair<ClickableImage*, void (TeamEditor::*)()> images[] = {
         {athletePhoto, &TeamEditor::chooseAthletePhoto},   {teamPicture, &TeamEditor::chooseTeamPicture},
         {deleteAthletePhotoButton, &TeamEditor::deleteAthletePhoto},   {deleteTeamPictureButton, &TeamEditor::deleteTeamPicture},

@@ -1,11 +1,14 @@
 // The team editor's rosters from spreadsheets: cells pasted into the grid, CSV or XLSX files.
 // Nothing is written until "Salva", as with typed rows.
 #include "platform/Dialogs.h"
+#include "platform/Folders.h"
+#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
 #include "shared/CommonSettings.h"
 #include "teams/RosterImport.h"
 #include "shared/ui/ImportImage.h"
 #include "teams/Teams.h"
+#include "teams/ui/SpreadsheetPreview.h"
 #include "teams/ui/TeamEditor.h"
 
 #include <QApplication>
@@ -14,14 +17,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QKeyEvent>
-
-namespace {
-
-QString Letter(int column) {
-    return column < 0 ? QStringLiteral("-") : QString(QChar(u'A' + column % 26));
-}
-
-} // namespace
+#include <QTemporaryDir>
 
 void TeamEditor::FillRows(const QList<RosterImport::Row>& rows, int from) {
     EditorLines lines = ReadLines();
@@ -52,7 +48,7 @@ bool TeamEditor::PasteRows(const QString& text, int from) {
     if (!result.refused.isEmpty()) {
         QStringList reasons;
         for (const auto& refused : result.refused) {
-            reasons << QString::number(refused.line) + QStringLiteral(": ") + refused.reason;
+            reasons << RefusedLine(refused, common_);
         }
         platform_.dialogs.Message(t("Righe non prese :") + QStringLiteral("\n") + reasons.join(u'\n'),
                                   Buttons::Ok);
@@ -87,34 +83,45 @@ void TeamEditor::openSpreadsheet() {
                                   Buttons::Ok);
         return;
     }
-    const RosterImport::Columns columns = RosterImport::Guess(*table);
-    const RosterImport::Result result = RosterImport::Apply(*table, columns);
-    QStringList preview{t("Colonne :") + QStringLiteral(" N. = ") + Letter(columns.number) +
-                        QStringLiteral(", ") + t("Cognome") + QStringLiteral(" = ") +
-                        Letter(columns.fullName >= 0 ? columns.fullName : columns.surname) +
-                        QStringLiteral(", ") + t("Nome") + QStringLiteral(" = ") + Letter(columns.firstName) +
-                        QStringLiteral(", ") + t("Ruolo") + QStringLiteral(" = ") + Letter(columns.role),
-                        t("Righe prese :") + u' ' + QString::number(result.rows.size())};
-    for (const auto& refused : result.refused) {
-        preview << QString::number(refused.line) + QStringLiteral(": ") + refused.reason;
-    }
-    if (result.rows.isEmpty() ||
-        platform_.dialogs.Message(preview.join(u'\n'), Buttons::OkCancel) != Answer::Ok) {
+    SpreadsheetPreview preview(*table, common_, EditorCapacity);
+    platform_.modal.Show(preview);
+    if (preview.result() != QDialog::Accepted) {
         return;
     }
     WriteLines({});
-    FillRows(result.rows, 0);
+    FillRows(preview.Rows(), 0);
 }
 
 void TeamEditor::photosByNumber() {
-    const QString team = ChosenFolder();
-    if (team.isEmpty()) {
+    if (ChosenFolder().isEmpty()) {
         return;
     }
     const QString folder = platform_.dialogs.ChooseFolder(t("Foto per numero"), common_.DataFolder);
-    if (folder.isEmpty()) {
+    if (!folder.isEmpty()) {
+        AssignPhotos(folder);
+    }
+}
+
+void TeamEditor::photosFromZip() {
+    if (ChosenFolder().isEmpty()) {
         return;
     }
+    const QString zip = platform_.dialogs.OpenFile(t("Foto per numero"), common_.DataFolder, QStringLiteral("Zip (*.zip)"));
+    if (zip.isEmpty()) {
+        return;
+    }
+    QTemporaryDir unpacked(QDir(platform_.folders.Temporary()).filePath(QStringLiteral("brivanta-photos-XXXXXX")));
+    const QString error = unpacked.isValid() ? RosterImport::UnpackPhotos(zip, unpacked.path())
+                                             : QStringLiteral("cannot write ") + platform_.folders.Temporary();
+    if (!error.isEmpty()) {
+        platform_.dialogs.Message(t("Le foto non sono state importate :") + QStringLiteral("\n") + error, Buttons::Ok);
+        return;
+    }
+    AssignPhotos(unpacked.path());
+}
+
+void TeamEditor::AssignPhotos(const QString& folder) {
+    const QString team = ChosenFolder();
     QStringList numbers;
     for (const QLineEdit* box : numberBoxes) {
         numbers << box->text().trimmed();

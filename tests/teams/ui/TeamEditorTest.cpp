@@ -1,12 +1,18 @@
 #include "scenarios/TestConsole.h"
 #include "shared/FileText.h"
 #include "teams/TeamPackage.h"
+#include "teams/ui/SpreadsheetPreview.h"
 #include "teams/ui/TeamEditor.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QImageReader>
+#include <QPushButton>
 #include <QTest>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
 
 namespace {
 
@@ -26,6 +32,13 @@ protected:
         f.numberBoxes[r]->setText(QString::fromUtf8(number));
         f.surnameBoxes[r]->setText(QString::fromUtf8(surname));
         f.firstNameBoxes[r]->setText(QString::fromUtf8(name));
+    }
+    static QStringList Items(const QListWidget& list) {
+        QStringList items;
+        for (int i = 0; i < list.count(); ++i) {
+            items << list.item(i)->text();
+        }
+        return items;
     }
     QStringList Roster(const QString& team) const {
         return ReadTextFile(Team(team) + QStringLiteral("/team.csv"), 1 << 20)
@@ -66,6 +79,77 @@ TEST_F(TeamEditorTest, EightRowsPastedFromASpreadsheetFillTheGridFromTheRowInFoc
         EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi")) + QStringLiteral("/team.csv")))
             << "nothing is written before Salva";
     });
+}
+
+// A header-less sheet whose first column is the first name: the guess is wrong, the operator
+// corrects it in the preview, and only then do the rows reach the grid.
+TEST_F(TeamEditorTest, TheSpreadsheetPreviewLetsTheOperatorCorrectTheColumns) {
+    const QString sheet = a.root.filePath(QStringLiteral("visitors.csv"));
+    Environment::CreateFile(sheet, "Anna;Rossi;7\r\nLuca;Neri;12\r\nSara;Blu;12\r\n");
+    Edit([&](TeamEditor& f) {
+        Open(f, QStringLiteral("Lupi"));
+        a.f.dialogs.ExpectFile(QString());
+        f.openSpreadsheet();
+        a.f.dialogs.ExpectFile(sheet);
+        a.f.modal.Wait([](QDialog& window) {
+            auto& preview = static_cast<SpreadsheetPreview&>(window);
+            ASSERT_EQ(3u, preview.fieldBoxes.size());
+            EXPECT_EQ(QStringLiteral("COGNOME"), preview.fieldBoxes[0]->currentText()) << "the guess";
+            EXPECT_EQ(QStringList{"Riga 3: numero usato due volte (12)"}, Items(*preview.refusedList));
+            emit preview.fieldBoxes[1]->activated(static_cast<int>(RosterImport::Field::Surname));
+            EXPECT_EQ(QStringLiteral("—"), preview.fieldBoxes[0]->currentText()) << "a field lives in one column";
+            emit preview.fieldBoxes[0]->activated(static_cast<int>(RosterImport::Field::FirstName));
+            EXPECT_EQ(QStringLiteral("NOME"), preview.fieldBoxes[0]->currentText());
+            preview.headerCheck->setChecked(true);
+            EXPECT_EQ(QStringLiteral("Righe prese : 1    Righe non prese : 1"), preview.summary->text())
+                << "the first row as titles is no athlete";
+            preview.headerCheck->setChecked(false);
+            preview.buttons->button(QDialogButtonBox::Ok)->click();
+        });
+        f.openSpreadsheet();
+        EXPECT_EQ(QStringLiteral("Rossi"), f.surnameBoxes[0]->text());
+        EXPECT_EQ(QStringLiteral("Anna"), f.firstNameBoxes[0]->text());
+        EXPECT_EQ(QStringLiteral("12"), f.numberBoxes[1]->text());
+        EXPECT_TRUE(f.numberBoxes[2]->text().isEmpty());
+        a.f.dialogs.ExpectFile(sheet);
+        a.f.modal.Wait([](QDialog& window) { static_cast<SpreadsheetPreview&>(window).reject(); });
+        f.openSpreadsheet();
+        EXPECT_EQ(QStringLiteral("Rossi"), f.surnameBoxes[0]->text()) << "Cancel leaves the grid as it was";
+        EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi")) + QStringLiteral("/team.csv")))
+            << "nothing is written before Salva";
+    });
+}
+
+TEST_F(TeamEditorTest, AZipOfPhotosNamedByNumberFindsItsAthletes) {
+    QImage image(30, 40, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    const QString zip = a.root.filePath(QStringLiteral("photos.zip"));
+    {
+        QuaZip out(zip);
+        ASSERT_TRUE(out.open(QuaZip::mdCreate));
+        for (const auto& [name, data] : QList<QPair<QString, QByteArray>>{
+                 {"Lupi/07.png", png}, {"Lupi/12 Neri.jpg", "a letter, not a picture"}, {"Lupi/logo.png", png}}) {
+            QuaZipFile entry(&out);
+            ASSERT_TRUE(entry.open(QIODevice::WriteOnly, QuaZipNewInfo(name)));
+            entry.write(data);
+        }
+    }
+    Edit([&](TeamEditor& f) {
+        Open(f, QStringLiteral("Lupi"));
+        Line(f, 0, "7", "Rossi");
+        Line(f, 1, "12", "Neri");
+        Line(f, 2, "15", "Blu");
+        a.f.dialogs.ExpectFile(zip);
+        a.f.dialogs.Expect(QStringLiteral("Foto assegnate : 1\nNumeri senza foto : 15\nFile non assegnati : logo.png, 12 Neri.jpg"));
+        f.photosZipAction->trigger();
+    });
+    EXPECT_EQ(QByteArray("jpeg"), QImageReader(Team(QStringLiteral("Lupi/7.jpg"))).format());
+    EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi/12.jpg"))));
+    EXPECT_TRUE(QDir(a.f.folders.temporary).entryList({QStringLiteral("brivanta-photos-*")}, QDir::Dirs).isEmpty())
+        << "the unpacked zip is gone";
 }
 
 TEST_F(TeamEditorTest, TypeSortAndSaveARoster) {
