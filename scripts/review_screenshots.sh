@@ -24,6 +24,17 @@ doppio 670 54
 if [ "$banda" = finestre ]; then
   import -window "$console" "$cartella/console_$nome.png"
   dal_menu 5
+  sleep 2
+  # The visitors' roster from the sample spreadsheet, into the second team of the list.
+  editor="$(xdotool search --name '^Brivanta - Gestione squadra$' | head -1)"
+  read -r ex ey < <(xdotool getwindowgeometry "$editor" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+  xdotool mousemove "$((ex + 650))" "$((ey + 44))" click 1
+  sleep 0.8
+  xdotool mousemove "$((ex + 1070))" "$((ey + 478))" click 1 # Apri foglio di calcolo…
+  sleep 2
+  xdotool type --delay 20 "$(cd "$(dirname "$0")/.." && pwd)/docs/samples/visitors.xlsx"
+  xdotool key Return
+  fotografa_finestra 'Brivanta - Apri foglio di calcolo' "foglio_$nome.png"
   fotografa_finestra 'Brivanta - Gestione squadra' "squadre_$nome.png"
   dal_menu 6
   fotografa_finestra 'Brivanta - Sponsor pics management' "sponsor_$nome.png"

@@ -1,6 +1,7 @@
 #include "teams/RosterImport.h"
 
 #include "shared/FileText.h"
+#include "teams/Teams.h"
 #include "teams/ZipReading.h"
 
 #include <QBuffer>
@@ -292,6 +293,27 @@ void Assign(Columns& columns, int column, Field field) {
     if (field != Field::None) {
         *fields[static_cast<size_t>(field) - 1] = column;
     }
+}
+
+int RoleOf(const QString& cell) {
+    static const QMap<QString, int> words{
+        {"s", 1}, {"alzatore", 1}, {"alzatrice", 1}, {"palleggiatore", 1}, {"palleggiatrice", 1}, {"regista", 1},
+        {"setter", 1}, {"passeur", 1}, {"passeuse", 1}, {"zuspieler", 1}, {"zuspielerin", 1}, {"colocador", 1},
+        {"colocadora", 1}, {"armador", 1},
+        {"c", 2}, {"mb", 2}, {"centrale", 2}, {"middle", 2}, {"middle blocker", 2}, {"central", 2},
+        {"mittelblocker", 2}, {"mittelblockerin", 2}, {"bloqueur", 2}, {"bloqueuse", 2},
+        {"l", 3}, {"libero", 3},
+        {"o", 4}, {"opp", 4}, {"opposto", 4}, {"opposta", 4}, {"opposite", 4}, {"pointu", 4}, {"pointue", 4},
+        {"diagonal", 4}, {"diagonale", 4}, {"diagonalspieler", 4}, {"opuesto", 4}, {"opuesta", 4},
+        {"oh", 5}, {"b", 5}, {"banda", 5}, {"schiacciatore", 5}, {"schiacciatrice", 5}, {"outside", 5},
+        {"outside hitter", 5}, {"wing spiker", 5}, {"receptionneur", 5}, {"receptionneuse", 5}, {"ailier", 5},
+        {"aussen", 5}, {"außen", 5}, {"aussenangreifer", 5}, {"außenangreifer", 5}, {"außenangreiferin", 5},
+        {"annahme", 5}, {"receptor", 5}, {"receptora", 5}, {"punta", 5}};
+    const QString folded = Folded(cell);
+    if (const int number = RoleNumber(folded); number >= 1 && number <= 5) {
+        return number;
+    }
+    return words.value(folded, 0);
 }
 
 Result Apply(const Table& table, const Columns& c) {

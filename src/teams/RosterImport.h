@@ -51,6 +51,10 @@ struct Result {
     QList<Row> rows;
     QList<Refused> refused;
 };
+// A role as spreadsheets write it ("Setter", "Libéro", "MB", "4-Opposto", "2"): 1..5 as the
+// roster numbers roles, 0 when it is none of them.
+int RoleOf(const QString& cell);
+
 // Rows without a number, with a number used twice or out of range are refused with the reason.
 Result Apply(const Table& table, const Columns& columns);
 

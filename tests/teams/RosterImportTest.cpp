@@ -105,6 +105,16 @@ TEST(RosterImportTest, AFieldChosenForAColumnLeavesTheColumnThatHadIt) {
     EXPECT_EQ(2, Apply(table, c).refused.size()) << "without a number column no row is taken";
 }
 
+TEST(RosterImportTest, RolesAreReadInTheFiveLanguagesAndAsNumbers) {
+    const QList<QPair<const char*, int>> cases{
+        {"Setter", 1}, {"Palleggiatrice", 1}, {"Passeuse", 1}, {"1-Alzatore", 1}, {"MB", 2}, {"Mittelblockerin", 2},
+        {"Líbero", 3}, {"libéro", 3}, {"3", 3}, {"Opposite", 4}, {"Diagonal", 4}, {"Outside hitter", 5},
+        {"Außenangreiferin", 5}, {"Receptora", 5}, {"Coach", 0}, {"", 0}, {"7", 0}};
+    for (const auto& [cell, role] : cases) {
+        EXPECT_EQ(role, RoleOf(QString::fromUtf8(cell))) << cell;
+    }
+}
+
 TEST(RosterImportTest, WhatIsNotASpreadsheetIsRefused) {
     constexpr char notAZip[] = "PK\x03\x04 not really a zip";
     constexpr char picture[] = "\x89PNG\r\n\x1A\n\0\0";

@@ -41,7 +41,7 @@ QString RefusedLine(const RosterImport::Refused& refused, const CommonSettings& 
 SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common, int capacity)
     : table_(table), common_(common), capacity_(capacity), columns_(RosterImport::Guess(table)) {
     setObjectName(QStringLiteral("SpreadsheetPreview"));
-    setWindowTitle(QStringLiteral("Brivanta"));
+    setWindowTitle(QStringLiteral("Brivanta - ") + t("Apri foglio di calcolo"));
     setModal(true);
     resize(760, 560);
     auto* layout = new QVBoxLayout(this);
@@ -77,8 +77,9 @@ SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table, const C
     }
     for (int r = 0; r < lines; ++r) {
         numbers << QString::number(r + 1);
-        for (int c = 0; c < width && c < table_[r].size(); ++c) {
-            cells->setItem(r + 1, c, new QTableWidgetItem(table_[r][c]));
+        // Empty cells too: a refused row is coloured across, its missing number included.
+        for (int c = 0; c < width; ++c) {
+            cells->setItem(r + 1, c, new QTableWidgetItem(table_[r].value(c)));
         }
     }
     cells->setHorizontalHeaderLabels(letters);

@@ -26,12 +26,8 @@ void TeamEditor::FillRows(const QList<RosterImport::Row>& rows, int from) {
         if (r >= EditorCapacity) {
             break;
         }
-        int role = -1;
-        for (int i = 0; i < EmptyRoleItem && !row.role.isEmpty(); ++i) {
-            if (roleBoxes[r]->itemText(i).contains(row.role, Qt::CaseInsensitive)) {
-                role = i;
-            }
-        }
+        // Role items are numbered from 1 in the boxes' order.
+        const int role = RosterImport::RoleOf(row.role) - 1;
         lines[r] = {row.number, row.surname, row.firstName, role, lines[r].CalledUp};
         ++r;
     }
