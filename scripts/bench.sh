@@ -6,14 +6,14 @@ cd "$(dirname "$0")/.."
 BRIVANTA_EXTRA="python3" bash scripts/setup.sh
 # The benchmarks use the tests' platform doubles.
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANTA_TESTS=ON -DBRIVANTA_BENCH=ON
-programmi=()
-for sorgente in bench/bench_*.cpp; do programmi+=("$(basename "$sorgente" .cpp)"); done
-cmake --build build/bench -j "$(nproc)" --target "${programmi[@]}"
+programs=()
+for source in bench/bench_*.cpp; do programs+=("$(basename "$source" .cpp)"); done
+cmake --build build/bench -j "$(nproc)" --target "${programs[@]}"
 export QT_QPA_PLATFORM=offscreen
-for nome in "${programmi[@]}"; do
-  programma="build/bench/bench/$nome"
-  echo "Running $nome" >&2
-  "$programma" --benchmark_format=json --benchmark_out="$programma.json" \
+for name in "${programs[@]}"; do
+  program="build/bench/bench/$name"
+  echo "Running $name" >&2
+  "$program" --benchmark_format=json --benchmark_out="$program.json" \
     --benchmark_out_format=json >/dev/null 2>&1
 done
 python3 - build/bench/bench/bench_*.json <<'PY'
@@ -50,25 +50,25 @@ TARGETS = [
     ("BM_ReportPackage", "p99_ms", 500, "ms", "report.pdf, CSV and card, five sets, 250 lines"),
 ]
 
-righe = []
-for percorso in sys.argv[1:]:
-    with open(percorso) as f:
+rows = []
+for path in sys.argv[1:]:
+    with open(path) as f:
         for b in json.load(f).get("benchmarks", []):
-            for prefisso, contatore, obiettivo, unita, cosa in TARGETS:
-                if b["name"].startswith(prefisso) and contatore in b:
-                    valore = b[contatore]
-                    nome = b["name"].split("/iterations")[0]
+            for prefix, counter, target, unit, measures in TARGETS:
+                if b["name"].startswith(prefix) and counter in b:
+                    value = b[counter]
+                    name = b["name"].split("/iterations")[0]
                     if b.get("label"):
-                        cosa = f"{cosa}: {b['label']}"
-                    esito = "-" if obiettivo is None else ("yes" if valore < obiettivo else "NO")
-                    meta = "-" if obiettivo is None else f"< {obiettivo} {unita}"
-                    righe.append((nome, cosa, f"{contatore} {valore:.3f} {unita}", meta, esito))
+                        measures = f"{measures}: {b['label']}"
+                    outcome = "-" if target is None else ("yes" if value < target else "NO")
+                    meta = "-" if target is None else f"< {target} {unit}"
+                    rows.append((name, measures, f"{counter} {value:.3f} {unit}", meta, outcome))
 
-larghezze = [max(len(r[i]) for r in righe + [("benchmark", "measures", "figure", "target", "met")]) for i in range(5)]
-def stampa(r):
-    print(" | ".join(c.ljust(l) for c, l in zip(r, larghezze)))
-stampa(("benchmark", "measures", "figure", "target", "met"))
-print("-+-".join("-" * l for l in larghezze))
-for r in righe:
-    stampa(r)
+widths = [max(len(r[i]) for r in rows + [("benchmark", "measures", "figure", "target", "met")]) for i in range(5)]
+def print_row(r):
+    print(" | ".join(c.ljust(l) for c, l in zip(r, widths)))
+print_row(("benchmark", "measures", "figure", "target", "met"))
+print("-+-".join("-" * l for l in widths))
+for r in rows:
+    print_row(r)
 PY

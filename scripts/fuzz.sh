@@ -5,34 +5,34 @@
 # findings to build/fuzz/findings/<target>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-secondi="${1:-120}"
+seconds="${1:-120}"
 shift || true
-bersagli=("$@")
-((${#bersagli[@]})) || bersagli=(match_file history roster languages colours http venue)
+targets=("$@")
+((${#targets[@]})) || targets=(match_file history roster languages colours http venue spreadsheet)
 BRIVANTA_EXTRA="clang libclang-rt-14-dev" bash scripts/setup.sh
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRIVANTA_FUZZ=ON -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=OFF
 cmake --build build/fuzz -j "$(nproc)"
 printf '%-14s %12s %10s %s\n' target executions seconds result
-stato=0
-for bersaglio in "${bersagli[@]}"; do
+status=0
+for target in "${targets[@]}"; do
   # Real files are a few kilobytes; longer inputs only slow the search down.
-  case "$bersaglio" in
-    match_file | languages) lunghezza=6144 ;;
-    *) lunghezza=2048 ;;
+  case "$target" in
+    match_file | languages | spreadsheet) max_length=6144 ;;
+    *) max_length=2048 ;;
   esac
-  corpus="build/fuzz/corpus/$bersaglio"
-  reperti="build/fuzz/findings/$bersaglio"
-  mkdir -p "$corpus" "$reperti"
-  registro="build/fuzz/$bersaglio.log"
-  esito=ok
-  if ! "build/fuzz/fuzz/fuzz_$bersaglio" "$corpus" "fuzz/corpus/$bersaglio" \
-      -max_total_time="$secondi" -timeout=5 -rss_limit_mb=2048 -max_len="$lunghezza" \
-      -artifact_prefix="$reperti/" -print_final_stats=1 >"$registro" 2>&1; then
-    esito="FINDING (see $reperti and $registro)"
-    stato=1
+  corpus="build/fuzz/corpus/$target"
+  findings="build/fuzz/findings/$target"
+  mkdir -p "$corpus" "$findings"
+  log="build/fuzz/$target.log"
+  outcome=ok
+  if ! "build/fuzz/fuzz/fuzz_$target" "$corpus" "fuzz/corpus/$target" \
+      -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -max_len="$max_length" \
+      -artifact_prefix="$findings/" -print_final_stats=1 >"$log" 2>&1; then
+    outcome="FINDING (see $findings and $log)"
+    status=1
   fi
-  esecuzioni="$(awk '/stat::number_of_executed_units/ {print $2}' "$registro" | tail -1)"
-  printf '%-14s %12s %10s %s\n' "$bersaglio" "${esecuzioni:-?}" "$secondi" "$esito"
+  executions="$(awk '/stat::number_of_executed_units/ {print $2}' "$log" | tail -1)"
+  printf '%-14s %12s %10s %s\n' "$target" "${executions:-?}" "$seconds" "$outcome"
 done
-exit "$stato"
+exit "$status"

@@ -5,15 +5,15 @@ The pictures in data/aiuto come from scripts/screenshots.sh. Run again after edi
 """
 import pathlib
 
-DATI = pathlib.Path(__file__).resolve().parent.parent / "data"
+DATA = pathlib.Path(__file__).resolve().parent.parent / "data"
 
-STILE = """body{font-family:Tahoma,Verdana,sans-serif;max-width:60em;margin:2em auto;padding:0 1em;
+STYLE = """body{font-family:Tahoma,Verdana,sans-serif;max-width:60em;margin:2em auto;padding:0 1em;
 line-height:1.5;color:#1b1b1b}h1{color:#10204a}h2{color:#1d3c78;margin-top:1.6em}
 img{max-width:100%;border:1px solid #aab;margin:.5em 0}kbd{background:#eee;border:1px solid #bbb;
 border-radius:3px;padding:0 .3em}"""
 
 # Each page: title, then (heading, paragraphs, picture or None) sections.
-TESTI = {
+TEXTS = {
     "ITA": {
         "readme": ("Brivanta: come condurre una partita", [
             ("Due finestre", ["La <b>console</b> resta sul computer dell'operatore; il <b>tabellone</b> va sul secondo schermo o sul televisore. Trascina il tabellone sul secondo schermo e premi <b>Full screen</b>: al prossimo avvio si riaprirà lì, a tutto schermo."], "console.jpg"),
@@ -111,25 +111,25 @@ TESTI = {
     },
 }
 
-CODICI_HTML = {"ITA": "it", "ENG": "en", "FRA": "fr", "DEU": "de", "ESP": "es"}
+HTML_CODES = {"ITA": "it", "ENG": "en", "FRA": "fr", "DEU": "de", "ESP": "es"}
 
 
-def pagina(lingua, titolo, sezioni):
-    corpo = [f"<h1>{titolo}</h1>"]
-    for intestazione, paragrafi, figura in sezioni:
-        corpo.append(f"<h2>{intestazione}</h2>")
-        corpo += [f"<p>{p}</p>" for p in paragrafi]
-        if figura:
-            corpo.append(f'<p><img src="aiuto/{figura}" alt="{intestazione}"></p>')
-    return (f'<!DOCTYPE html>\n<html lang="{CODICI_HTML[lingua]}">\n<head>\n<meta charset="utf-8">\n'
-            f"<title>{titolo}</title>\n<style>{STILE}</style>\n</head>\n<body>\n"
-            + "\n".join(corpo) + "\n</body>\n</html>\n")
+def page(language, title, sections):
+    body = [f"<h1>{title}</h1>"]
+    for heading, paragraphs, picture in sections:
+        body.append(f"<h2>{heading}</h2>")
+        body += [f"<p>{p}</p>" for p in paragraphs]
+        if picture:
+            body.append(f'<p><img src="aiuto/{picture}" alt="{heading}"></p>')
+    return (f'<!DOCTYPE html>\n<html lang="{HTML_CODES[language]}">\n<head>\n<meta charset="utf-8">\n'
+            f"<title>{title}</title>\n<style>{STYLE}</style>\n</head>\n<body>\n"
+            + "\n".join(body) + "\n</body>\n</html>\n")
 
 
 def main():
-    for lingua, pagine in TESTI.items():
-        for nome, (titolo, sezioni) in pagine.items():
-            (DATI / f"{nome}{lingua}.htm").write_text(pagina(lingua, titolo, sezioni), encoding="utf-8")
+    for language, pages in TEXTS.items():
+        for name, (title, sections) in pages.items():
+            (DATA / f"{name}{language}.htm").write_text(page(language, title, sections), encoding="utf-8")
 
 
 if __name__ == "__main__":

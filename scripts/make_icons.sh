@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BRIVANTA_EXTRA="librsvg2-bin" bash scripts/setup.sh
-for lato in 16 24 32 48 64 128 256 512; do
-  mkdir -p "packaging/icons/${lato}x${lato}"
-  rsvg-convert -w "$lato" -h "$lato" packaging/brivanta.svg -o "packaging/icons/${lato}x${lato}/brivanta.png"
+for side in 16 24 32 48 64 128 256 512; do
+  mkdir -p "packaging/icons/${side}x${side}"
+  rsvg-convert -w "$side" -h "$side" packaging/brivanta.svg -o "packaging/icons/${side}x${side}/brivanta.png"
 done

@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build/app -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=OFF
 cmake --build build/app -j "$(nproc)"
-programma="$PWD/build/app/src/brivanta"
+program="$PWD/build/app/src/brivanta"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$programma"
+  exec "$program"
 fi
 
 echo "No display available: running Brivanta under Xvfb for a few seconds instead."

@@ -6,27 +6,27 @@
 # with a dark colour scheme stored before the start; and every window at 1366 x 768.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-revisione=0
+review=0
 if [ "${1:-}" = "--set" ]; then
-  revisione=1
+  review=1
   shift
 fi
 bash scripts/setup.sh
 cmake -S . -B build/app -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANTA_TESTS=OFF -DBRIVANTA_BENCH=OFF
 cmake --build build/app -j "$(nproc)"
-cartella="${1:-$PWD/screenshots}"
-mkdir -p "$cartella"
-programma="$PWD/build/app/src/brivanta"
-if [ "$revisione" = 1 ]; then
-  for schermo in 1280x720 1920x1080 3840x2160; do
-    for banda in 1 0; do
-      xvfb-run -a -s "-screen 0 ${schermo}x24" \
-        bash scripts/review_screenshots.sh "$programma" "$cartella" "$schermo" "$banda"
+folder="${1:-$PWD/screenshots}"
+mkdir -p "$folder"
+program="$PWD/build/app/src/brivanta"
+if [ "$review" = 1 ]; then
+  for screen in 1280x720 1920x1080 3840x2160; do
+    for band in 1 0; do
+      xvfb-run -a -s "-screen 0 ${screen}x24" \
+        bash scripts/review_screenshots.sh "$program" "$folder" "$screen" "$band"
     done
   done
   xvfb-run -a -s "-screen 0 1366x768x24" \
-    bash scripts/review_screenshots.sh "$programma" "$cartella" 1366x768 finestre
+    bash scripts/review_screenshots.sh "$program" "$folder" 1366x768 windows
 else
-  xvfb-run -a -s "-screen 0 1920x1080x24" bash scripts/play_and_screenshot.sh "$programma" "$cartella"
+  xvfb-run -a -s "-screen 0 1920x1080x24" bash scripts/play_and_screenshot.sh "$program" "$folder"
 fi
-echo "Screenshots in: $cartella"
+echo "Screenshots in: $folder"
