@@ -154,7 +154,8 @@ public:
 class FakeModalWindows : public ModalWindows {
 public:
     ~FakeModalWindows() override;
-    void Wait(std::function<void(QDialog&)> step) { script_.push_back(std::move(step)); }
+    // The next modal window is handed to `step`, which answers it as the user would.
+    void Expect(std::function<void(QDialog&)> step) { script_.push_back(std::move(step)); }
     void Show(QDialog& window) override;
     bool Open() const override { return open; }
     // A question the test holds open on the console.

@@ -142,7 +142,7 @@ TEST_F(CommandsTest, SettingsAbandonTheMatchWithTheirOwnWording) {
     text.replace(QStringLiteral("punteggio"), QStringLiteral("punteggi"));
     a.f.dialogs.Expect(text);
     bool openOptions = false;
-    a.f.modal.Wait([&](QDialog& d) {
+    a.f.modal.Expect([&](QDialog& d) {
         openOptions = true;
         EXPECT_EQ(0, console.historyList->count()) << "the match is reset before the options open";
         d.reject();

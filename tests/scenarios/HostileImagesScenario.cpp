@@ -56,7 +56,7 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
         << "team photo: the team editor's default";
 
 
-    a.f.modal.Wait([](QDialog& window) {
+    a.f.modal.Expect([](QDialog& window) {
         auto& editor = static_cast<TeamEditor&>(window);
         editor.teamList->setCurrentItem(editor.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
         editor.openSelectedTeam();
@@ -65,7 +65,7 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
         editor.exitWithoutSaving();
     });
     console.openTeamEditor();
-    a.f.modal.Wait([](QDialog& window) {
+    a.f.modal.Expect([](QDialog& window) {
         auto& handling = static_cast<SponsorManager&>(window);
         EXPECT_FALSE(handling.headerLogo->pixmap().isNull()) << "manager: the default header";
     });

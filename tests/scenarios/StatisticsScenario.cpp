@@ -130,7 +130,7 @@ TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {
     Point(0, "7");
     Point(3, "7", 1);
     const QString path = a.root.filePath(QStringLiteral("punti"));
-    a.f.modal.Wait([&](QDialog& window) {
+    a.f.modal.Expect([&](QDialog& window) {
         auto& f = static_cast<PointsSummary&>(window);
         ASSERT_EQ(2u, f.Cells.size()) << "7 and 10, then the staff row ends the table";
         EXPECT_EQ(QStringLiteral("3"), f.Cells[0][2]->text());

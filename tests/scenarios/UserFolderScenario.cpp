@@ -42,7 +42,7 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
         << "the sample teams, from the seeded folder";
     EXPECT_TRUE(QFileInfo::exists(user + "/Sounds/1_coro.wav"));
 
-    a.f.modal.Wait([&](QDialog& d) {
+    a.f.modal.Expect([&](QDialog& d) {
         auto& f = static_cast<TeamEditor&>(d);
         f.teamList->setCurrentItem(f.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
         f.surnameBoxes[0]->setText(QStringLiteral("Rossini"));
@@ -56,7 +56,7 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
     png.fill(Qt::blue);
     const QString chosen = a.root.filePath(QStringLiteral("nuovo.png"));
     ASSERT_TRUE(png.save(chosen, "PNG"));
-    a.f.modal.Wait([&](QDialog& d) {
+    a.f.modal.Expect([&](QDialog& d) {
         auto& f = static_cast<SponsorManager&>(d);
         a.f.dialogs.ExpectFile(chosen);
         a.f.dialogs.Expect(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "

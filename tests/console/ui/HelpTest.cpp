@@ -25,7 +25,7 @@ TEST_F(HelpTest, HelpPagesOpenOnlyInTheCurrentLanguage) {
 }
 
 TEST_F(HelpTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
-    a.f.modal.Wait([&](QDialog& window) {
+    a.f.modal.Expect([&](QDialog& window) {
         auto& f = static_cast<AboutBox&>(window);
         EXPECT_EQ(QStringLiteral("About Brivanta"), f.windowTitle());
         EXPECT_EQ(QStringLiteral("Version ") + VersionText(ProgramVersion()), f.lblVersion->text());
@@ -50,8 +50,8 @@ TEST_F(HelpTest, UpdateNoticeThenTheProductPage) {
 
 TEST_F(HelpTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
     Points(0, 3);
-    a.f.modal.Wait([&](QDialog& window) { static_cast<OptionsWindow&>(window).openTeamEditor(); });
-    a.f.modal.Wait([&](QDialog& window) {
+    a.f.modal.Expect([&](QDialog& window) { static_cast<OptionsWindow&>(window).openTeamEditor(); });
+    a.f.modal.Expect([&](QDialog& window) {
         ASSERT_NE(nullptr, qobject_cast<TeamEditor*>(&window));
         QDir().mkpath(a.program + QStringLiteral("/Teams/Nuova Squadra"));
     });

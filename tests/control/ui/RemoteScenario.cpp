@@ -417,7 +417,7 @@ TEST(RemoteScenario, ReturnInATeamListChoosesThatTeam) {
 TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
     Bench b;
     ConsoleWindow& c = *b.console;
-    b.a.f.modal.Wait([&](QDialog& d) {
+    b.a.f.modal.Expect([&](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
         f.Table->selectRow(static_cast<int>(Action::Undo));
         f.changeKey();
@@ -435,14 +435,14 @@ TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Keys().Key(Action::Undo));
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), b.a.f.settings.values.value(QStringLiteral("KeyUndo")));
 
-    b.a.f.modal.Wait([](QDialog& d) {
+    b.a.f.modal.Expect([](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
         f.defaultsButton->click();
         f.cancelButton->click();
     });
     c.openKeysWindow();
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Keys().Key(Action::Undo)) << "Annulla keeps the map";
-    b.a.f.modal.Wait([](QDialog& d) {
+    b.a.f.modal.Expect([](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
         f.defaultsButton->click();
         f.okButton->click();

@@ -57,7 +57,7 @@ TEST_F(ScreensScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
     EXPECT_EQ(QStringLiteral("Proiettore"), Name(c->Display()));
     EXPECT_TRUE(c->Display().isFullScreen());
 
-    a.f.modal.Wait([](QDialog& d) {
+    a.f.modal.Expect([](QDialog& d) {
         auto& f = static_cast<OptionsWindow&>(d);
         EXPECT_GE(f.screenCombo->findText(QStringLiteral("TV (1920 × 1080)")), 0);
         EXPECT_EQ(QStringLiteral("Proiettore"), f.screenCombo->currentData().toString());

@@ -15,12 +15,12 @@ protected:
         console.load();
     }
     void Options(std::function<void(OptionsWindow&)> step) {
-        a.f.modal.Wait([step](QDialog& d) { step(static_cast<OptionsWindow&>(d)); });
+        a.f.modal.Expect([step](QDialog& d) { step(static_cast<OptionsWindow&>(d)); });
         console.openOptions();
     }
     // The next colour chooser picks palette entry `item`.
     void Choose(int item) {
-        a.f.modal.Wait([item](QDialog& d) {
+        a.f.modal.Expect([item](QDialog& d) {
             auto& f = static_cast<ColourPicker&>(d);
             f.Preview(ColourValue(Palette16[static_cast<size_t>(item)]));
             f.Choose();
@@ -96,7 +96,7 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
     Options([this](OptionsWindow& f) {
         f.defaultColours();
         EXPECT_EQ(DefaultColours(), d.Colours());
-        a.f.modal.Wait([](QDialog& d) { static_cast<ColourPicker&>(d).cancel(); });
+        a.f.modal.Expect([](QDialog& d) { static_cast<ColourPicker&>(d).cancel(); });
         f.chooseSampleColour(0);
         f.cancel();
     });

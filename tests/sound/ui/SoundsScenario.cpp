@@ -20,7 +20,7 @@ protected:
     }
     // Opens the sounds window from the menu and lets `step` work it.
     void Window(std::function<void(SoundsWindow&)> step) {
-        a.f.modal.Wait([step](QDialog& d) { step(static_cast<SoundsWindow&>(d)); });
+        a.f.modal.Expect([step](QDialog& d) { step(static_cast<SoundsWindow&>(d)); });
         console->openSoundsWindow();
     }
     QString Sound(const char* name) const {

@@ -25,7 +25,7 @@ protected:
     }
     // Opens the manager from the console's menu and hands it to the test's steps.
     void Handle(const std::function<void(SponsorManager&)>& steps) {
-        a.f.modal.Wait([&](QDialog& window) { steps(static_cast<SponsorManager&>(window)); });
+        a.f.modal.Expect([&](QDialog& window) { steps(static_cast<SponsorManager&>(window)); });
         console.openSponsorManager();
     }
 };

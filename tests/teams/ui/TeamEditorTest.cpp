@@ -21,7 +21,7 @@ protected:
     QString Team(const QString& name) const { return a.program + QStringLiteral("/Teams/") + name; }
     // Opens the editor from the console's menu and hands it to the test's steps.
     void Edit(const std::function<void(TeamEditor&)>& steps) {
-        a.f.modal.Wait([&](QDialog& window) { steps(static_cast<TeamEditor&>(window)); });
+        a.f.modal.Expect([&](QDialog& window) { steps(static_cast<TeamEditor&>(window)); });
         console.openTeamEditor();
     }
     // As the mouse or the keyboard does: the current team changes.
@@ -91,7 +91,7 @@ TEST_F(TeamEditorTest, TheSpreadsheetPreviewLetsTheOperatorCorrectTheColumns) {
         a.f.dialogs.ExpectFile(QString());
         f.openSpreadsheet();
         a.f.dialogs.ExpectFile(sheet);
-        a.f.modal.Wait([](QDialog& window) {
+        a.f.modal.Expect([](QDialog& window) {
             auto& preview = static_cast<SpreadsheetPreview&>(window);
             ASSERT_EQ(3u, preview.fieldBoxes.size());
             EXPECT_EQ(QStringLiteral("COGNOME"), preview.fieldBoxes[0]->currentText()) << "the guess";
@@ -112,7 +112,7 @@ TEST_F(TeamEditorTest, TheSpreadsheetPreviewLetsTheOperatorCorrectTheColumns) {
         EXPECT_EQ(QStringLiteral("12"), f.numberBoxes[1]->text());
         EXPECT_TRUE(f.numberBoxes[2]->text().isEmpty());
         a.f.dialogs.ExpectFile(sheet);
-        a.f.modal.Wait([](QDialog& window) { static_cast<SpreadsheetPreview&>(window).reject(); });
+        a.f.modal.Expect([](QDialog& window) { static_cast<SpreadsheetPreview&>(window).reject(); });
         f.openSpreadsheet();
         EXPECT_EQ(QStringLiteral("Rossi"), f.surnameBoxes[0]->text()) << "Cancel leaves the grid as it was";
         EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi")) + QStringLiteral("/team.csv")))
