@@ -56,6 +56,36 @@ int ColumnOf(const QString& reference) {
     return column - 1;
 }
 
+// The first sheet as the workbook lists it: a workbook whose sheets were moved keeps the first
+// one in another file. Without the workbook's index, sheet1 is the usual place.
+QString FirstSheet(QuaZip& zip) {
+    QString id;
+    if (const auto workbook = Part(zip, QStringLiteral("xl/workbook.xml"))) {
+        QXmlStreamReader xml(*workbook);
+        while (!xml.atEnd() && id.isEmpty()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"sheet") {
+                for (const QXmlStreamAttribute& a : xml.attributes()) {
+                    if (a.name() == u"id") {
+                        id = a.value().toString();
+                    }
+                }
+            }
+        }
+    }
+    if (const auto relations = Part(zip, QStringLiteral("xl/_rels/workbook.xml.rels")); relations && !id.isEmpty()) {
+        QXmlStreamReader xml(*relations);
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"Relationship" &&
+                xml.attributes().value(QLatin1String("Id")) == id) {
+                const QString target = xml.attributes().value(QLatin1String("Target")).toString();
+                // Targets are relative to xl/, or absolute from the package's root.
+                return target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
+            }
+        }
+    }
+    return QStringLiteral("xl/worksheets/sheet1.xml");
+}
+
 std::optional<Table> ReadXlsx(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -81,8 +111,7 @@ std::optional<Table> ReadXlsx(const QByteArray& bytes) {
             }
         }
     }
-    // The first sheet as the workbook lists it is, in files Excel and LibreOffice write, sheet1.
-    const auto sheet = Part(zip, QStringLiteral("xl/worksheets/sheet1.xml"));
+    const auto sheet = Part(zip, FirstSheet(zip));
     if (!sheet) {
         return std::nullopt;
     }

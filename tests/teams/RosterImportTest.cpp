@@ -42,6 +42,24 @@ QByteArray Xlsx() {
         R"(</sheetData></worksheet>)"}});
 }
 
+// A workbook whose sheets were reordered: the first sheet it lists lives in sheet2.xml.
+QByteArray XlsxWithMovedSheets() {
+    const QByteArray cells = R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
+                             R"(<row r="1"><c r="A1" t="inlineStr"><is><t>%1</t></is></c><c r="B1"><v>%2</v></c></row>)"
+                             R"(</sheetData></worksheet>)";
+    return Zip({{"xl/workbook.xml",
+                 R"(<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" )"
+                 R"(xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets>)"
+                 R"(<sheet name="Roster" sheetId="2" r:id="rId7"/><sheet name="Notes" sheetId="1" r:id="rId3"/>)"
+                 R"(</sheets></workbook>)"},
+                {"xl/_rels/workbook.xml.rels",
+                 R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+                 R"(<Relationship Id="rId3" Target="worksheets/sheet1.xml"/>)"
+                 R"(<Relationship Id="rId7" Target="/xl/worksheets/sheet2.xml"/></Relationships>)"},
+                {"xl/worksheets/sheet1.xml", QString::fromLatin1(cells).arg("Bus", "40").toLatin1()},
+                {"xl/worksheets/sheet2.xml", QString::fromLatin1(cells).arg("Rossi", "7").toLatin1()}});
+}
+
 struct Sheet {
     const char* name;
     QByteArray bytes;
@@ -72,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         Sheet{"windows_1252_german", "Nr;Nachname;Vorname\r\n5;M\xFCller;J\xFCrgen\r\n", {"5|Müller|Jürgen"}},
         Sheet{"utf8_bom_spanish", "\xEF\xBB\xBF" "Dorsal;Apellido;Nombre\n4;Pe\xC3\xB1" "a;Luc\xC3\xAD" "a\n", {"4|Peña|Lucía"}},
         Sheet{"xlsx_french", Xlsx(), {"7|Lefèvre|Claire", "12|Martin|"}},
+        Sheet{"xlsx_first_sheet_moved", XlsxWithMovedSheets(), {"7|Rossi|"}},
         Sheet{"whole_name_column", "Maglia;Atleta\n8;ROSSI Anna Maria\n10;Bianchi Giulia\n", {"8|ROSSI|Anna Maria", "10|Bianchi|Giulia"}},
         Sheet{"duplicates_missing_and_out_of_range", "N;Surname\n7;Rossi\n7;Neri\n;Blu\n140;Verdi\nA1;Coach\n", {"7|Rossi|", "A1|Coach|"}, 3}),
     [](const auto& info) { return std::string(info.param.name); });
