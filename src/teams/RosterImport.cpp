@@ -222,6 +222,12 @@ std::optional<Table> ReadTable(const QByteArray& bytes) {
     if (bytes.startsWith("PK\x03\x04")) {
         return ReadXlsx(bytes);
     }
+    // Excel's "Unicode text" is UTF-16 with its byte-order mark, tab-separated.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(QStringDecoder::Utf16);
+        const QString text = utf16.decode(bytes);
+        return utf16.hasError() ? std::nullopt : std::optional<Table>(ReadText(text));
+    }
     if (bytes.contains('\0')) {
         return std::nullopt;
     }

@@ -89,6 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
         Sheet{"csv_comma_english_quoted", "Number,Last name,First name\n9,\"O'Neil, Jr\",Kate\n", {"9|O'Neil, Jr|Kate"}},
         Sheet{"windows_1252_german", "Nr;Nachname;Vorname\r\n5;M\xFCller;J\xFCrgen\r\n", {"5|Müller|Jürgen"}},
         Sheet{"utf8_bom_spanish", "\xEF\xBB\xBF" "Dorsal;Apellido;Nombre\n4;Pe\xC3\xB1" "a;Luc\xC3\xAD" "a\n", {"4|Peña|Lucía"}},
+        Sheet{"utf16_unicode_text_from_excel", [] {
+                  const QString text = QStringLiteral("Nummer\tNachname\r\n6\tGr\u00fcn\r\n");
+                  return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+              }(), {"6|Grün|"}},
         Sheet{"xlsx_french", Xlsx(), {"7|Lefèvre|Claire", "12|Martin|"}},
         Sheet{"xlsx_first_sheet_moved", XlsxWithMovedSheets(), {"7|Rossi|"}},
         Sheet{"whole_name_column", "Maglia;Atleta\n8;ROSSI Anna Maria\n10;Bianchi Giulia\n", {"8|ROSSI|Anna Maria", "10|Bianchi|Giulia"}},

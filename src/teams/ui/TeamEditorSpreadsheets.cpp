@@ -66,7 +66,7 @@ void TeamEditor::openSpreadsheet() {
         return;
     }
     const QString path = platform_.dialogs.OpenFile(t("Apri foglio di calcolo"), common_.DataFolder,
-                                                    QStringLiteral("CSV, XLSX (*.csv *.txt *.xlsx)"));
+                                                    QStringLiteral("CSV, XLSX (*.csv *.tsv *.txt *.xlsx)"));
     if (path.isEmpty()) {
         return;
     }
