@@ -301,15 +301,16 @@ Columns Guess(const Table& table) {
 
 namespace {
 
-std::array<int*, 5> FieldColumns(Columns& c) {
-    return {&c.number, &c.surname, &c.firstName, &c.role, &c.fullName};
+// The columns of the five fields, in the order of Field after None.
+template <class AnyColumns>
+auto FieldColumns(AnyColumns& c) {
+    return std::array{&c.number, &c.surname, &c.firstName, &c.role, &c.fullName};
 }
 
 } // namespace
 
 Field FieldOf(const Columns& columns, int column) {
-    Columns c = columns;
-    const auto fields = FieldColumns(c);
+    const auto fields = FieldColumns(columns);
     for (size_t i = 0; i < fields.size(); ++i) {
         if (*fields[i] == column) {
             return static_cast<Field>(i + 1);
@@ -351,7 +352,7 @@ int RoleOf(const QString& cell) {
     return words.value(folded, 0);
 }
 
-Result Apply(const Table& table, const Columns& c) {
+Result Apply(const Table& table, const Columns& c, int capacity) {
     Result result;
     static const QRegularExpression staff(QStringLiteral("^[A-Za-z][0-9]$"));
     QStringList used;
@@ -385,6 +386,8 @@ Result Apply(const Table& table, const Columns& c) {
             result.refused.append({r + 1, Why::UsedTwice, row.number});
         } else if (row.surname.contains(u';') || row.firstName.contains(u';') || row.role.contains(u';')) {
             result.refused.append({r + 1, Why::Semicolon, row.number});
+        } else if (result.rows.size() >= capacity) {
+            result.refused.append({r + 1, Why::RosterFull, row.number});
         } else {
             used << row.number.toUpper();
             result.rows.append(row);

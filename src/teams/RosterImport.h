@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 
 // Rosters that come from spreadsheets: cells pasted from the clipboard (tab-separated), CSV
@@ -41,7 +42,7 @@ struct Row {
     QString firstName;
     QString role;
 };
-enum class Why { NoNumber, OutOfRange, UsedTwice, Semicolon };
+enum class Why { NoNumber, OutOfRange, UsedTwice, Semicolon, RosterFull };
 struct Refused {
     int line; // from 1, as the spreadsheet counts
     Why why;
@@ -55,8 +56,9 @@ struct Result {
 // roster numbers roles, 0 when it is none of them.
 int RoleOf(const QString& cell);
 
-// Rows without a number, with a number used twice or out of range are refused with the reason.
-Result Apply(const Table& table, const Columns& columns);
+// Rows without a number, with a number used twice or out of range, or past `capacity` taken rows
+// are refused with the reason.
+Result Apply(const Table& table, const Columns& columns, int capacity = std::numeric_limits<int>::max());
 
 // Pictures named by number ("7.jpg", "07.png", "7 Rossi.jpeg") matched to the roster's numbers.
 struct PhotoMatch {

@@ -109,6 +109,16 @@ TEST(RosterImportTest, RefusedRowsSayWhichLineAndWhy) {
               refused);
 }
 
+TEST(RosterImportTest, RowsPastTheRosterAreRefusedNotDropped) {
+    const Table table = ReadText(QStringLiteral("1\tA\n2\tB\n2\tC\n3\tD\n"));
+    const Result r = Apply(table, Guess(table), 2);
+    EXPECT_EQ(2, r.rows.size());
+    ASSERT_EQ(2, r.refused.size());
+    EXPECT_EQ(Why::UsedTwice, r.refused[0].why) << "a duplicate is told as such, not as a full roster";
+    EXPECT_EQ(4, r.refused[1].line);
+    EXPECT_EQ(Why::RosterFull, r.refused[1].why);
+}
+
 // The operator corrects a wrong guess one column at a time; a field is never in two columns.
 TEST(RosterImportTest, AFieldChosenForAColumnLeavesTheColumnThatHadIt) {
     const Table table = ReadText(QStringLiteral("Anna\tRossi\t7\nLuca\tNeri\t12\n"));

@@ -1,6 +1,7 @@
 #include "teams/ui/SpreadsheetPreview.h"
 
 #include "shared/CommonSettings.h"
+#include "teams/Teams.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -34,12 +35,15 @@ QString RefusedLine(const RosterImport::Refused& refused, const CommonSettings& 
     case RosterImport::Why::Semicolon:
         reason = t("contiene un punto e virgola");
         break;
+    case RosterImport::Why::RosterFull:
+        reason = t("la rosa è già piena") + QStringLiteral(" (") + QString::number(EditorCapacity) + u')';
+        break;
     }
     return t("Riga") + u' ' + QString::number(refused.line) + QStringLiteral(": ") + reason;
 }
 
-SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common, int capacity)
-    : table_(table), common_(common), capacity_(capacity), columns_(RosterImport::Guess(table)) {
+SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common)
+    : table_(table), common_(common), columns_(RosterImport::Guess(table)) {
     setObjectName(QStringLiteral("SpreadsheetPreview"));
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Apri foglio di calcolo"));
     setModal(true);
@@ -102,10 +106,6 @@ SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table, const C
     Refresh();
 }
 
-QList<RosterImport::Row> SpreadsheetPreview::Rows() const {
-    return result_.rows.mid(0, capacity_);
-}
-
 void SpreadsheetPreview::chooseField(int column, int field) {
     RosterImport::Assign(columns_, column, static_cast<RosterImport::Field>(field));
     Refresh();
@@ -115,22 +115,16 @@ void SpreadsheetPreview::Refresh() {
     for (size_t c = 0; c < fieldBoxes.size(); ++c) {
         fieldBoxes[c]->setCurrentIndex(static_cast<int>(RosterImport::FieldOf(columns_, static_cast<int>(c))));
     }
-    result_ = RosterImport::Apply(table_, columns_);
+    result_ = RosterImport::Apply(table_, columns_, EditorCapacity);
     refusedList->clear();
     QList<int> refusedLines;
     for (const RosterImport::Refused& refused : result_.refused) {
         refusedLines << refused.line;
         refusedList->addItem(RefusedLine(refused, common_));
     }
-    for (qsizetype i = capacity_; i < result_.rows.size(); ++i) {
-        refusedLines << result_.rows[i].line;
-        refusedList->addItem(t("Riga") + u' ' + QString::number(result_.rows[i].line) + QStringLiteral(": ") +
-                             t("la rosa è già piena") + QStringLiteral(" (") + QString::number(capacity_) +
-                             u')');
-    }
-    const int taken = static_cast<int>(Rows().size());
+    const int taken = static_cast<int>(result_.rows.size());
     summary->setText(t("Righe prese :") + u' ' + QString::number(taken) + QStringLiteral("    ") +
-                     t("Righe non prese :") + u' ' + QString::number(refusedList->count()));
+                     t("Righe non prese :") + u' ' + QString::number(result_.refused.size()));
     for (int r = 1; r < cells->rowCount(); ++r) {
         const bool titles = r == 1 && columns_.header;
         const QBrush brush = titles ? palette().alternateBase()

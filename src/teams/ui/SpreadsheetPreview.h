@@ -21,11 +21,11 @@ QString RefusedLine(const RosterImport::Refused& refused, const CommonSettings& 
 class SpreadsheetPreview : public QDialog {
     Q_OBJECT
 public:
-    SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common, int capacity);
+    SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common);
 
     const RosterImport::Columns& Columns() const { return columns_; }
-    // The rows that will be taken, at most the roster's capacity.
-    QList<RosterImport::Row> Rows() const;
+    // The rows that will be taken, at most a roster's worth.
+    const QList<RosterImport::Row>& Rows() const { return result_.rows; }
 
     // One box a column, above the cells: what the column holds.
     std::vector<QComboBox*> fieldBoxes;
@@ -42,7 +42,6 @@ private:
 
     const RosterImport::Table& table_;
     const CommonSettings& common_;
-    const int capacity_;
     RosterImport::Columns columns_;
     RosterImport::Result result_;
 };

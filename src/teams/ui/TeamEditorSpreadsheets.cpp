@@ -79,7 +79,7 @@ void TeamEditor::openSpreadsheet() {
                                   Buttons::Ok);
         return;
     }
-    SpreadsheetPreview preview(*table, common_, EditorCapacity);
+    SpreadsheetPreview preview(*table, common_);
     platform_.modal.Show(preview);
     if (preview.result() != QDialog::Accepted) {
         return;
