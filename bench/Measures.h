@@ -6,7 +6,7 @@
 
 // Per-iteration timings, reported as the median and the 99th percentile.
 class Durations {
-public:
+  public:
     void Begin() { start_ = std::chrono::steady_clock::now(); }
     void Stop() {
         values_.push_back(
@@ -16,7 +16,7 @@ public:
     // Counters in milliseconds, or microseconds when asked.
     void BringBack(benchmark::State& state, bool microseconds = false) const;
 
-private:
+  private:
     std::chrono::steady_clock::time_point start_;
     std::vector<double> values_;
 };

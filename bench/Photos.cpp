@@ -13,7 +13,8 @@ void WriteLargePhoto(const QString& path, unsigned seed, QSize size) {
         for (int x = 0; x < photo.width(); ++x) {
             testCase = testCase * 1664525u + 1013904223u;
             const int grain = static_cast<int>(testCase >> 28);
-            line[x] = qRgb((x / 16 + grain) & 255, (y / 12 + grain) & 255, (seed * 40 + grain) & 255);
+            line[x] =
+                qRgb((x / 16 + grain) & 255, (y / 12 + grain) & 255, (seed * 40 + grain) & 255);
         }
     }
     photo.save(path, "JPG", 90);

@@ -19,7 +19,7 @@ Environment& Data() {
         WriteLargePhoto(a.program + QStringLiteral("/Teams/Home/7.jpg"), 1);
         WriteLargePhoto(a.program + QStringLiteral("/Teams/Home/8.jpg"), 2);
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/team.csv"),
-                           "7;Rossi;Mario;2-Centrale;C\r\n8;Bianchi;Luca;1-Alzatore;C\r\n");
+                                "7;Rossi;Mario;2-Centrale;C\r\n8;Bianchi;Luca;1-Alzatore;C\r\n");
         for (unsigned i = 0; i < 7; ++i) {
             WriteLargePhoto(a.program + QStringLiteral("/Sponsors/s%1.jpg").arg(i), 3 + i);
         }

@@ -1,12 +1,12 @@
 // Hostile picture files where the program shows pictures: the UI thread's time to find out
 // that there is nothing worth showing (or only a first frame).
 #include "Measures.h"
+#include "console/ui/ConsoleWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/HostileImages.h"
 #include "shared/ui/Images.h"
 #include "sponsor/ui/SponsorManager.h"
-#include "console/ui/ConsoleWindow.h"
-#include "display/ui/DisplayWindow.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ void BM_HostileSponsorManager(benchmark::State& state) {
     state.SetLabel(testCase.name);
     Environment a;
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "HEADER_LOGO.jpg"}) {
-        Environment::CreateFile(a.program + QStringLiteral("/Sponsors/") + QString::fromLatin1(name),
-                           testCase.data);
+        Environment::CreateFile(
+            a.program + QStringLiteral("/Sponsors/") + QString::fromLatin1(name), testCase.data);
     }
     ConsoleWindow console(a.f.platform);
     console.load();
@@ -48,6 +48,9 @@ void BM_HostileSponsorManager(benchmark::State& state) {
     }
     durations.BringBack(state);
 }
-BENCHMARK(BM_HostileSponsorManager)->DenseRange(0, 4)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HostileSponsorManager)
+    ->DenseRange(0, 4)
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

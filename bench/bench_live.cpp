@@ -2,11 +2,11 @@
 // after a score click, and what the server adds to the click itself.
 #include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
+#include "doubles/ConsoleLive.h"
 #include "doubles/Environment.h"
 #include "doubles/EventClient.h"
 #include "live/Broadcast.h"
 #include "match/History.h"
-#include "doubles/ConsoleLive.h"
 #include "platform/qt/QtLiveServer.h"
 
 #include "Measures.h"
@@ -129,8 +129,9 @@ void BM_RemotePlusOne(benchmark::State& state) {
     LiveConsole::Wait([&] { return socket.state() == QAbstractSocket::ConnectedState; });
     const QByteArray secret = c.console.RemoteControl().Safety().Secret().toLatin1();
     const auto request = [&](const QByteArray& action) {
-        return "POST /control/" + action + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
-               secret + "\r\nContent-Length: 0\r\n\r\n";
+        return "POST /control/" + action +
+               " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " + secret +
+               "\r\nContent-Length: 0\r\n\r\n";
     };
     const QByteArray plus = request("home/plus");
     const QByteArray minus = request("home/minus");
@@ -147,7 +148,8 @@ void BM_RemotePlusOne(benchmark::State& state) {
             const qsizetype head = answer.indexOf("\r\n\r\n");
             if (expected < 0 && head >= 0) {
                 const qsizetype from = answer.indexOf("Content-Length: ") + 16;
-                expected = head + 4 + answer.mid(from, answer.indexOf("\r\n", from) - from).toLongLong();
+                expected =
+                    head + 4 + answer.mid(from, answer.indexOf("\r\n", from) - from).toLongLong();
             }
             return expected >= 0 && answer.size() >= expected;
         });

@@ -55,7 +55,8 @@ void Memory(benchmark::State& state, QSize screen) {
     d.layOutControls();
     for (int side = 0; side < 2; ++side) {
         const QString name = side == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
-        console.teamLists[side]->setCurrentItem(console.teamLists[side]->findItems(name, Qt::MatchExactly).first());
+        console.teamLists[side]->setCurrentItem(
+            console.teamLists[side]->findItems(name, Qt::MatchExactly).first());
         console.chooseTeam(side);
     }
     QApplication::processEvents();

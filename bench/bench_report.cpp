@@ -1,7 +1,7 @@
 // The post-match pack of a five-set match with 250 history lines: all three files in memory.
 #include "doubles/Environment.h"
-#include "match/Match.h"
 #include "match/History.h"
+#include "match/Match.h"
 #include "report/Report.h"
 #include "report/ui/ReportPackage.h"
 #include "shared/Language.h"
@@ -21,7 +21,8 @@ void BM_ReportPackage(benchmark::State& state) {
         p.History << SetStartLine(set, QStringLiteral("20:00"));
         for (int i = 1; i <= 49; ++i) {
             const bool home = i % 2 == 1;
-            p.History << PointLine(set, (i + 1) / 2, i / 2, QStringLiteral("20:%1").arg(i, 2, 10, QLatin1Char('0')),
+            p.History << PointLine(set, (i + 1) / 2, i / 2,
+                                   QStringLiteral("20:%1").arg(i, 2, 10, QLatin1Char('0')),
                                    home ? QStringLiteral("H_7_1") : QStringLiteral("G_E_0"));
         }
     }

@@ -1,7 +1,7 @@
 // Choosing a team of 100 rows whose folder holds 100 photos of 4000 x 3000 (and a logo as
 // big): the UI thread's share; the photos are decoded on the side.
-#include "Photos.h"
 #include "Measures.h"
+#include "Photos.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/Environment.h"
@@ -18,7 +18,8 @@ void BM_ChooseLargeTeam(benchmark::State& state) {
     WriteLargePhoto(sample, 7);
     QByteArray roster;
     for (int n = 1; n <= 100; ++n) {
-        roster += QByteArray::number(n) + ";Cognome" + QByteArray::number(n) + ";Nome;2-Centrale;C\r\n";
+        roster +=
+            QByteArray::number(n) + ";Cognome" + QByteArray::number(n) + ";Nome;2-Centrale;C\r\n";
         if (n > 1) {
             QFile::copy(sample, folder + QStringLiteral("/%1.jpg").arg(n));
         }
@@ -32,9 +33,8 @@ void BM_ChooseLargeTeam(benchmark::State& state) {
     DisplayWindow& d = console.Display();
     d.resize(1920, 1080);
     d.layOutControls();
-    console.teamLists[0]->setCurrentItem(console.teamLists[0]->findItems(QStringLiteral("Grande"),
-                                                                Qt::MatchExactly)
-                                         .first());
+    console.teamLists[0]->setCurrentItem(
+        console.teamLists[0]->findItems(QStringLiteral("Grande"), Qt::MatchExactly).first());
     Durations durations;
     for (auto _ : state) {
         durations.Begin();

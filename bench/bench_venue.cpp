@@ -47,11 +47,14 @@ struct VenueReader {
                     continue;
                 }
                 const auto courts = QJsonDocument::fromJson(event.mid(event.indexOf("data: ") + 6))
-                                        .object()[QStringLiteral("courts")].toArray();
+                                        .object()[QStringLiteral("courts")]
+                                        .toArray();
                 for (const auto& c : courts) {
                     const QJsonObject s = c.toObject()[QStringLiteral("state")].toObject();
-                    points = s[QStringLiteral("home")].toObject()[QStringLiteral("points")].toInt(-1000) +
-                             s[QStringLiteral("guests")].toObject()[QStringLiteral("points")].toInt(-1000);
+                    points = s[QStringLiteral("home")].toObject()[QStringLiteral("points")].toInt(
+                                 -1000) +
+                             s[QStringLiteral("guests")].toObject()[QStringLiteral("points")].toInt(
+                                 -1000);
                 }
             }
         });
@@ -73,7 +76,8 @@ void BM_ClickToVenueEvent(benchmark::State& state) {
     VenueCourt court(broker.Port(), QStringLiteral("Court 1"));
     EndlessSet(court);
     VenueReader reader(server.Port());
-    EventuallyTrue([&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
+    EventuallyTrue(
+        [&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
     court.console.changeScore(0);
     EventuallyTrue([&] { return reader.points == 1; });
     int expected = 1;
@@ -86,7 +90,10 @@ void BM_ClickToVenueEvent(benchmark::State& state) {
         const bool seen = EventuallyTrue([&] { return reader.points == expected; }, 5000);
         durations.Stop();
         if (!seen) {
-            state.SkipWithError(("the venue did not show the click: " + std::to_string(reader.points) + " for " + std::to_string(expected) + " " + reader.buffer.left(300).toStdString()).c_str());
+            state.SkipWithError(
+                ("the venue did not show the click: " + std::to_string(reader.points) + " for " +
+                 std::to_string(expected) + " " + reader.buffer.left(300).toStdString())
+                    .c_str());
             break;
         }
         // Apart, as clicks are: the venue's 50 ms coalescing is not what is measured.
@@ -105,7 +112,8 @@ void ClickPublishing(benchmark::State& state, bool publish, bool brokerUp) {
     VenueCourt court(publish ? broker.Port() : 0, QStringLiteral("Court 1"));
     EndlessSet(court);
     if (publish) {
-        EventuallyTrue([&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
+        EventuallyTrue(
+            [&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
     }
     if (!brokerUp) {
         broker.Stop();
@@ -142,7 +150,9 @@ double ResidentMegabytes() {
         return 0;
     }
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+    return fields.size() > 1 ? fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+                                   (1024.0 * 1024.0)
+                             : 0;
 }
 
 // 32 courts, each changing 10 times a second, into one venue view: the lag from a court's
@@ -160,17 +170,21 @@ void BM_ThirtyTwoCourts(benchmark::State& state) {
     std::vector<std::unique_ptr<CourtPublisher>> courts;
     for (int i = 0; i < 32; ++i) {
         clients.push_back(std::make_unique<MosquittoClient>());
-        courts.push_back(std::make_unique<CourtPublisher>(*clients.back(), QStringLiteral("gym"),
-                                                          QStringLiteral("Court %1").arg(i + 1, 2, 10, QChar(u'0')),
-                                                          folder.filePath(QStringLiteral("outbox%1").arg(i))));
+        courts.push_back(std::make_unique<CourtPublisher>(
+            *clients.back(), QStringLiteral("gym"),
+            QStringLiteral("Court %1").arg(i + 1, 2, 10, QChar(u'0')),
+            folder.filePath(QStringLiteral("outbox%1").arg(i))));
         courts.back()->Start(Options(broker.Port()));
     }
     EventuallyTrue([&] {
-        return std::all_of(courts.begin(), courts.end(), [](const auto& c) { return c->State() == MqttState::Connected; });
+        return std::all_of(courts.begin(), courts.end(),
+                           [](const auto& c) { return c->State() == MqttState::Connected; });
     });
     using Clock = std::chrono::steady_clock;
     const auto origin = Clock::now();
-    const auto micros = [&] { return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - origin).count(); };
+    const auto micros = [&] {
+        return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - origin).count();
+    };
     std::vector<double> lags;
     std::vector<qint64> seen(32, -1);
     double rss = 0;
@@ -179,15 +193,18 @@ void BM_ThirtyTwoCourts(benchmark::State& state) {
             const qint64 sent = micros();
             for (int i = 0; i < 32; ++i) {
                 const QByteArray doc = R"({"home":{"points":)" + QByteArray::number(tick) +
-                                       R"(},"guests":{"points":0},"sent_us":)" + QByteArray::number(sent) + "}";
+                                       R"(},"guests":{"points":0},"sent_us":)" +
+                                       QByteArray::number(sent) + "}";
                 courts[i]->PublishState(doc);
             }
             // Until the next tenth of a second, the view takes what arrives.
             while (micros() < sent + 100000) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-                for (auto it = venue.Board().Courts().cbegin(); it != venue.Board().Courts().cend(); ++it) {
+                for (auto it = venue.Board().Courts().cbegin(); it != venue.Board().Courts().cend();
+                     ++it) {
                     const int i = it.key().mid(6).toInt() - 1;
-                    const qint64 at = static_cast<qint64>(it->state.value(QStringLiteral("sent_us")).toDouble());
+                    const qint64 at =
+                        static_cast<qint64>(it->state.value(QStringLiteral("sent_us")).toDouble());
                     if (i >= 0 && i < 32 && at > seen[i]) {
                         seen[i] = at;
                         lags.push_back(static_cast<double>(micros() - at) / 1000.0);

@@ -22,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
             return 0;
         }
         if (outcome.request) {
-            if (!outcome.request->target.startsWith('/') || outcome.request->body.size() > HttpParser::MaxBody ||
-                ((outcome.request->method == "GET" || outcome.request->method == "HEAD") && !outcome.request->body.isEmpty())) {
+            if (!outcome.request->target.startsWith('/') ||
+                outcome.request->body.size() > HttpParser::MaxBody ||
+                ((outcome.request->method == "GET" || outcome.request->method == "HEAD") &&
+                 !outcome.request->body.isEmpty())) {
                 std::abort();
             }
             continue;

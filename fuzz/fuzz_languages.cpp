@@ -1,6 +1,6 @@
 // A Languages.csv edited by a translator: load it, switch to every language, translate.
-#include "shared/Language.h"
 #include "shared/FileText.h"
+#include "shared/Language.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
 // A match file edited by hand: reading it must not crash, and what it yields must be
 // written back as a file that reads again.
-#include "match/MatchFile.h"
-#include "match/Match.h"
 #include "match/History.h"
-#include "shared/Language.h"
+#include "match/Match.h"
+#include "match/MatchFile.h"
 #include "shared/FileText.h"
+#include "shared/Language.h"
 
 #include <QDateTime>
 #include <cstdint>

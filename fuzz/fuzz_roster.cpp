@@ -1,6 +1,6 @@
 // A team.csv typed by somebody else: both readings, then the lookups of every row.
-#include "shared/Language.h"
 #include "shared/FileText.h"
+#include "shared/Language.h"
 #include "teams/Searches.h"
 #include "teams/Teams.h"
 
@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
         DecodeLines(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n)));
     static const LanguageTable languages;
     for (const bool console : {true, false}) {
-        const Roster roster = RosterFromLines(lines, console ? ConsoleCapacity : EditorCapacity, console);
+        const Roster roster =
+            RosterFromLines(lines, console ? ConsoleCapacity : EditorCapacity, console);
         if (roster.size() > static_cast<size_t>(console ? ConsoleCapacity : EditorCapacity)) {
             std::abort();
         }

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
-    const auto table =
-        RosterImport::ReadTable(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n)));
+    const auto table = RosterImport::ReadTable(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(n)));
     if (!table) {
         return 0;
     }

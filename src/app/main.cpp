@@ -2,17 +2,17 @@
 #include "platform/Platform.h"
 #include "platform/qt/AudioQt.h"
 #include "platform/qt/Fonts.h"
-#include "platform/qt/QtDialogs.h"
-#include "platform/qt/SingleInstance.h"
-#include "platform/qt/QtPlatform.h"
-#include "platform/qt/QtLiveServer.h"
 #include "platform/qt/MosquittoClient.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtLiveServer.h"
+#include "platform/qt/QtPlatform.h"
+#include "platform/qt/SingleInstance.h"
 #include "venue/ui/VenueProgram.h"
 
 #include "console/Startup.h"
 #include "report/ui/CommandLine.h"
-#include "teams/TeamCommandLine.h"
 #include "shared/UserData.h"
+#include "teams/TeamCommandLine.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
         QtFolders folders;
         QTextStream out(stdout);
         QTextStream errors(stderr);
-        return RunTeamCommand(arguments, DecideDataFolder(folders, ProgramFolder(folders)), out, errors);
+        return RunTeamCommand(arguments, DecideDataFolder(folders, ProgramFolder(folders)), out,
+                              errors);
     }
     if (AsksOnCommandLine(arguments)) {
         if (const QString unknown = ReadArguments(arguments).unknown; !unknown.isEmpty()) {
@@ -49,9 +50,8 @@ int main(int argc, char* argv[]) {
         QtFolders folders;
         QTextStream exit(stdout);
         QTextStream errors(stderr);
-        return RunCommandLine(arguments,
-                                   DecideDataFolder(folders, ProgramFolder(folders)),
-                                   exit, errors);
+        return RunCommandLine(arguments, DecideDataFolder(folders, ProgramFolder(folders)), exit,
+                              errors);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivanta"));
@@ -74,8 +74,8 @@ int main(int argc, char* argv[]) {
     QtLiveServer live;
     QtDisk disk;
     MosquittoClient mqtt;
-    Platform platform{dialogs, settings, folders, clock, shell,
-                            process, audio,        modal,   live,     disk, &mqtt};
+    Platform platform{dialogs, settings, folders, clock, shell, process,
+                      audio,   modal,    live,    disk,  &mqtt};
 
     ConsoleWindow console(platform);
     dialogs.SetMainWindow(&console);

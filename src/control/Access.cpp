@@ -128,7 +128,7 @@ QString Access::NewCode(qint64 now) {
 }
 
 QByteArray Access::Bind(const QByteArray& code, const QString& address, const QByteArray& agent,
-                            qint64 now) {
+                        qint64 now) {
     Expired(now);
     QByteArray found;
     for (auto it = codes_.cbegin(); it != codes_.cend(); ++it) {
@@ -170,20 +170,20 @@ void Access::RevokeAll() {
 
 QString BrowserName(const QByteArray& agent) {
     const auto ha = [&agent](const char* word) { return agent.contains(word); };
-    const QString browser = ha("Firefox/")  ? QStringLiteral("Firefox")
-                            : ha("Edg")     ? QStringLiteral("Edge")
-                            : ha("OPR/")    ? QStringLiteral("Opera")
-                            : ha("SamsungBrowser") ? QStringLiteral("Samsung Internet")
+    const QString browser = ha("Firefox/")                  ? QStringLiteral("Firefox")
+                            : ha("Edg")                     ? QStringLiteral("Edge")
+                            : ha("OPR/")                    ? QStringLiteral("Opera")
+                            : ha("SamsungBrowser")          ? QStringLiteral("Samsung Internet")
                             : ha("Chrome/") || ha("CriOS/") ? QStringLiteral("Chrome")
-                            : ha("Safari/") ? QStringLiteral("Safari")
-                                            : QStringLiteral("Browser");
-    const QString system = ha("Android") ? QStringLiteral("Android")
-                            : ha("iPhone") ? QStringLiteral("iPhone")
-                            : ha("iPad")   ? QStringLiteral("iPad")
-                            : ha("Windows") ? QStringLiteral("Windows")
-                            : ha("Mac OS")  ? QStringLiteral("Mac")
-                            : ha("Linux")   ? QStringLiteral("Linux")
-                                            : QString();
+                            : ha("Safari/")                 ? QStringLiteral("Safari")
+                                                            : QStringLiteral("Browser");
+    const QString system = ha("Android")   ? QStringLiteral("Android")
+                           : ha("iPhone")  ? QStringLiteral("iPhone")
+                           : ha("iPad")    ? QStringLiteral("iPad")
+                           : ha("Windows") ? QStringLiteral("Windows")
+                           : ha("Mac OS")  ? QStringLiteral("Mac")
+                           : ha("Linux")   ? QStringLiteral("Linux")
+                                           : QString();
     return system.isEmpty() ? browser : browser + QStringLiteral(" (") + system + u')';
 }
 

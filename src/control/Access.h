@@ -11,7 +11,7 @@
 // with a device secret of their own, had by trading a one-time pairing code (the QR code).
 // Only a wrong secret counts as a failure, and a right one is never refused.
 class Access {
-public:
+  public:
     // 128 random bits as 32 hexadecimal digits.
     static QString NewSecret();
 
@@ -24,7 +24,7 @@ public:
     QByteArray CookieName() const { return "brivanta_remote_" + QByteArray::number(port_); }
 
     struct Credentials {
-        QByteArray bearer;      // Authorization: Bearer …
+        QByteArray bearer; // Authorization: Bearer …
         QByteArray device; // the device cookie, when it may be trusted
     };
     Credentials Read(const QByteArray& authorization, const QByteArray& cookie) const;
@@ -38,7 +38,7 @@ public:
     QString NewCode(qint64 now);
     // The new device's secret; empty when the code is unknown, spent or expired.
     QByteArray Bind(const QByteArray& code, const QString& address, const QByteArray& agent,
-                       qint64 now);
+                    qint64 now);
     struct Device {
         quint64 number = 0;
         QString browser;
@@ -57,7 +57,7 @@ public:
     static constexpr qint64 DeviceDeadline = 24LL * 3600 * 1000;
     static constexpr int MaxDevices = 32;
 
-private:
+  private:
     std::deque<qint64>& Failures(const QString& address, qint64 now);
     void Expired(qint64 now);
 

@@ -98,7 +98,6 @@ KeysMap KeysMap::Read(const Settings& settings) {
 
 void KeysMap::Write(Settings& settings) const {
     for (std::size_t i = 0; i < Table.size(); ++i) {
-        settings.Write(SettingsKey(Table[i]),
-                            keys_[i].isEmpty() ? QStringLiteral("-") : keys_[i]);
+        settings.Write(SettingsKey(Table[i]), keys_[i].isEmpty() ? QStringLiteral("-") : keys_[i]);
     }
 }

@@ -32,10 +32,10 @@ enum class Action {
 
 struct ActionDefinition {
     Action action;
-    const char* name;       // settings key suffix, stable across versions
+    const char* name;    // settings key suffix, stable across versions
     const char* caption; // Italian, through the language table
-    const char* key;      // default key, in portable key-sequence text
-    const char* path;   // remote path below /control/, or null
+    const char* key;     // default key, in portable key-sequence text
+    const char* path;    // remote path below /control/, or null
 };
 
 constexpr int ActionCount = 19;
@@ -45,7 +45,7 @@ const ActionDefinition& Definition(Action a);
 // The operator's keys: one per action, none used twice. Keys are portable key-sequence text
 // ("F5", "Ctrl+1"); an empty key leaves the action to the mouse.
 class KeysMap {
-public:
+  public:
     KeysMap();
     static KeysMap Default() { return {}; }
 
@@ -62,6 +62,6 @@ public:
 
     bool operator==(const KeysMap&) const = default;
 
-private:
+  private:
     std::array<QString, ActionCount> keys_;
 };

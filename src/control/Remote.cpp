@@ -43,16 +43,14 @@ Remote::Remote(LiveServer& server, Console console)
 }
 
 bool Remote::ItsPath(const QByteArray& target) {
-    const QByteArray path = target.left(target.indexOf('?') < 0 ? target.size()
-                                                                          : target.indexOf('?'));
-    return path.startsWith("/control/") || path == "/remote" ||
-           path == "/remote.json";
+    const QByteArray path =
+        target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
+    return path.startsWith("/control/") || path == "/remote" || path == "/remote.json";
 }
 
 HttpAnswer Remote::Reply(const HttpRequest& request) {
     const qsizetype question = request.Target.indexOf('?');
-    const QByteArray path =
-        question < 0 ? request.Target : request.Target.left(question);
+    const QByteArray path = question < 0 ? request.Target : request.Target.left(question);
     const QByteArray query = question < 0 ? QByteArray() : request.Target.mid(question + 1);
     if (path == "/remote") {
         return Page(request, query);
@@ -80,9 +78,9 @@ HttpAnswer Remote::Reply(const HttpRequest& request) {
 Access::Credentials Remote::Credentials(const HttpRequest& request) const {
     Access::Credentials c = access_.Read(request.Authorization, request.Cookie);
     const bool our = request.FetchSite == "same-origin" || request.FromPage ||
-                        (!request.Origin.isEmpty() && request.Origin == "http://" + request.Host);
+                     (!request.Origin.isEmpty() && request.Origin == "http://" + request.Host);
     const bool foreign = (!request.FetchSite.isEmpty() && request.FetchSite != "same-origin") ||
-                          (!request.Origin.isEmpty() && request.Origin != "http://" + request.Host);
+                         (!request.Origin.isEmpty() && request.Origin != "http://" + request.Host);
     if (!our || foreign) {
         c.device.clear();
     }
@@ -162,8 +160,7 @@ HttpAnswer Remote::Run(const Command& command) {
     const std::optional<QString> refusal = console_.Run(command);
     if (refusal) {
         return Json(409, QByteArray("{\"refused\":") + '"' +
-                             refusal->toUtf8().replace('\\', "\\\\").replace('"', "\\\"") +
-                             "\"}");
+                             refusal->toUtf8().replace('\\', "\\\\").replace('"', "\\\"") + "\"}");
     }
     return Json(200, console_.State());
 }
@@ -200,13 +197,15 @@ HttpAnswer Remote::Page(const HttpRequest& request, const QByteArray& query) {
         if (!secret.isEmpty()) {
             HttpAnswer r = Text(303, "See Other");
             r.Headers.emplaceBack("Location", "/remote");
-            r.Headers.emplaceBack("Set-Cookie", access_.CookieName() + '=' + secret +
-                                                         "; Path=/; Max-Age=31536000; HttpOnly; SameSite=Strict");
+            r.Headers.emplaceBack("Set-Cookie",
+                                  access_.CookieName() + '=' + secret +
+                                      "; Path=/; Max-Age=31536000; HttpOnly; SameSite=Strict");
             return r;
         }
     } else {
         // The page itself holds no secret: opening it is a navigation, with no Origin to check.
-        outcome = access_.Evaluate(request.Address, access_.Read({}, request.Cookie), clock_.elapsed());
+        outcome =
+            access_.Evaluate(request.Address, access_.Read({}, request.Cookie), clock_.elapsed());
     }
     if (outcome != 200) {
         QFile file(QStringLiteral(":/live/remote_closed.html"));

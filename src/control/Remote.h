@@ -18,14 +18,14 @@ class LiveServer;
 // handler; while the console shows a modal question it waits its turn, in order.
 class Remote : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Console {
         // Runs the command as the console's button would; a refusal's text, or nothing.
         std::function<std::optional<QString>(const Command&)> Run;
         // True while a modal window is open on the console.
         std::function<bool()> Busy;
-        std::function<QByteArray()> State;       // /state.json after the action
-        std::function<QByteArray()> RemoteData;  // rosters, point types, the last action
+        std::function<QByteArray()> State;      // /state.json after the action
+        std::function<QByteArray()> RemoteData; // rosters, point types, the last action
         // The emergency copy's hand-overs so far, and the last one on disk.
         std::function<qint64()> CopiesHandedOver;
         std::function<qint64()> CopiesWritten;
@@ -50,7 +50,7 @@ public:
     // The steady clock the secrets' times are on.
     qint64 Now() const { return clock_.elapsed(); }
 
-private:
+  private:
     HttpAnswer Control(const HttpRequest& request, const QByteArray& path);
     HttpAnswer Page(const HttpRequest& request, const QByteArray& query);
     HttpAnswer Run(const Command& command);

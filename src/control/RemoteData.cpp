@@ -47,10 +47,12 @@ QByteArray RemoteDataJson(const RemoteView& v) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-QString DescribeLine(const QString& line, const std::array<QString, 2>& names, const LanguageTable& languages) {
+QString DescribeLine(const QString& line, const std::array<QString, 2>& names,
+                     const LanguageTable& languages) {
     const auto name = [&](int side) {
         return !names[side].isEmpty() ? names[side]
-                                     : languages.Translate(side == 0 ? QStringLiteral("Locali") : QStringLiteral("Ospiti"));
+                                      : languages.Translate(side == 0 ? QStringLiteral("Locali")
+                                                                      : QStringLiteral("Ospiti"));
     };
     const HistoryLine r = ReadLine(line);
     if (r.Timeout) {
@@ -65,11 +67,14 @@ QString DescribeLine(const QString& line, const std::array<QString, 2>& names, c
 }
 
 QList<QPair<QString, QString>> RemoteTexts(const LanguageTable& languages) {
-    const auto t = [&languages](const char* text) { return languages.Translate(QString::fromUtf8(text)); };
+    const auto t = [&languages](const char* text) {
+        return languages.Translate(QString::fromUtf8(text));
+    };
     return {{QStringLiteral("set"), t("Set")},
             {QStringLiteral("timeout"), t("Tempo")},
             {QStringLiteral("undo"), t("Undo")},
-            {QStringLiteral("not_paired"), t("Telefono non associato: inquadra di nuovo il codice QR della finestra Remote della console.")},
+            {QStringLiteral("not_paired"), t("Telefono non associato: inquadra di nuovo il codice "
+                                             "QR della finestra Remote della console.")},
             {QStringLiteral("too_many"), t("Troppe richieste rifiutate: aspetta un minuto.")},
             {QStringLiteral("offline"), t("Nessuna connessione con la console.")},
             {QStringLiteral("busy"), t("La console è occupata: riprova.")},

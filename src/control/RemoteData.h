@@ -12,11 +12,11 @@
 struct RemoteView {
     std::array<QString, 2> Names;
     std::array<QStringList, 2> Lines; // the roster rows as the console lists them
-    std::array<QString, 2> Codes;    // the code boxes
-    std::array<QString, 5> Types;      // point-type captions as shown
+    std::array<QString, 2> Codes;     // the code boxes
+    std::array<QString, 5> Types;     // point-type captions as shown
     int Type = 0;
-    QString LastLine;               // the history's last line
-    QString Cancel;                  // what Undo takes back, in words
+    QString LastLine; // the history's last line
+    QString Cancel;   // what Undo takes back, in words
     bool Undo = false;
     QList<QPair<QString, QString>> Texts; // the page's own words, in the console's language
 };
@@ -25,6 +25,7 @@ QByteArray RemoteDataJson(const RemoteView& v);
 
 class LanguageTable;
 // A history line in words for the phone: "Punto Locali, 3-0", "Tempo Ospiti", "Set 2".
-QString DescribeLine(const QString& line, const std::array<QString, 2>& names, const LanguageTable& languages);
+QString DescribeLine(const QString& line, const std::array<QString, 2>& names,
+                     const LanguageTable& languages);
 // The phone page's words, by the names the page looks them up with.
 QList<QPair<QString, QString>> RemoteTexts(const LanguageTable& languages);

@@ -9,7 +9,7 @@ constexpr int Parking = 300;
 } // namespace
 
 std::optional<QString> TickClock(ClockLoop& c, int currentSet,
-                                    const std::array<QString, 5>& partials, const QString& wallNow) {
+                                 const std::array<QString, 5>& partials, const QString& wallNow) {
     std::optional<QString> text;
     c.TickClock += 1;
     if (c.TickClock == 4 || c.TickClock == 5) {
@@ -17,7 +17,7 @@ std::optional<QString> TickClock(ClockLoop& c, int currentSet,
             if (c.PartialIndex >= 0 && c.PartialIndex < static_cast<int>(partials.size()) &&
                 !partials[c.PartialIndex].isEmpty()) {
                 text = QString::number(c.PartialIndex + 1) + QStringLiteral("s ") +
-                        partials[c.PartialIndex];
+                       partials[c.PartialIndex];
             }
             if (c.TickClock > 4) {
                 c.PartialIndex += 1;

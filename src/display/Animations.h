@@ -14,7 +14,7 @@ struct ClockLoop {
 
 // What the clock label shows after this tick; nothing leaves it as it is.
 std::optional<QString> TickClock(ClockLoop& c, int currentSet,
-                                    const std::array<QString, 5>& partials, const QString& wallNow);
+                                 const std::array<QString, 5>& partials, const QString& wallNow);
 
 // The slide of a lower panel, in twips: it rises 250 a tick to the top, stays, sinks from
 // tick 300 and is parked below the display at tick 400.

@@ -41,6 +41,6 @@ QString CssColour(std::uint32_t bgr) {
 std::uint32_t ReadableText(std::uint32_t background) {
     // Perceived brightness, 0..255 (ITU-R BT.601 weights).
     const double light = 0.299 * (background & 0xFF) + 0.587 * ((background >> 8) & 0xFF) +
-                        0.114 * ((background >> 16) & 0xFF);
+                         0.114 * ((background >> 16) & 0xFF);
     return light >= 128 ? 0x000008 : 0xFFFFFF;
 }

@@ -15,7 +15,7 @@ PanelColours DefaultColours();
 
 // What the options window may change on the display: its colours, nothing else.
 class DisplayColours {
-public:
+  public:
     virtual ~DisplayColours() = default;
     virtual const PanelColours& Colours() const = 0;
     virtual void ApplyColours(const PanelColours& colours) = 0;

@@ -10,7 +10,7 @@ struct PresentationState {
     int PresentedTeam = 0;
     int PresentationStep = 0; // twips the panel moves a tick
     int PresentedLine = 0;
-    int PresentationPhase = 0;  // 0 coming in, 1 held or leaving
+    int PresentationPhase = 0; // 0 coming in, 1 held or leaving
     int MissingPhoto = 0;
 };
 
@@ -18,9 +18,9 @@ struct PresentationState {
 QStringList CalledUpNumbers(const Roster& roster);
 
 struct PresentationMove {
-    int Left;       // twips
+    int Left;     // twips
     int Interval; // ms until the next tick
-    bool Hold;     // the panel has just passed the middle: hold it and enlarge the photo
+    bool Hold;    // the panel has just passed the middle: hold it and enlarge the photo
 };
 
 // One move of the panel, given its left edge and the centred position (twips).

@@ -1,7 +1,7 @@
 #include "display/Screens.h"
 
 int DisplayScreen(const QList<Screen>& screens, const QPoint& consoleCentre,
-                      const QString& chosen) {
+                  const QString& chosen) {
     if (!chosen.isEmpty()) {
         for (qsizetype i = 0; i < screens.size(); ++i) {
             if (screens[i].Name == chosen) {

@@ -13,9 +13,9 @@ constexpr int BandSlot = 5;
 bool AcceptedSponsorFile(const QString& name);
 
 struct SponsorList {
-    bool Empty = true;    // the folder lists no file at all: the band is off for the run
-    QString Logo;         // the header logo's path, empty when there is none
-    QStringList File;     // accepted pictures, in listing order, at most 100
+    bool Empty = true; // the folder lists no file at all: the band is off for the run
+    QString Logo;      // the header logo's path, empty when there is none
+    QStringList File;  // accepted pictures, in listing order, at most 100
 };
 
 SponsorList ListSponsors(const QString& dataFolder);

@@ -51,7 +51,8 @@ void Frame(ControlGeometry& frame, const ControlGeometry& points, float width) {
 }
 
 void CountersRise(ZoomControls& c, int side, int d) {
-    for (ControlGeometry* g : {&c.sideIcons[side], &c.sideIcons[side + 2], &c.setsWonLabels[side], &c.timeoutLabels[side]}) {
+    for (ControlGeometry* g : {&c.sideIcons[side], &c.sideIcons[side + 2], &c.setsWonLabels[side],
+                               &c.timeoutLabels[side]}) {
         g->Top -= f(d);
     }
 }
@@ -140,8 +141,8 @@ void ZoomMinus(ZoomControls& c, double W, bool band) {
     Header(c.headerLogo, -1);
 }
 
-ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& window,
-                               double W, double H) {
+ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& window, double W,
+                        double H) {
     const double zx = window.Width > 0 ? ZoomFactor * W / window.Width : 1;
     const double zy = window.Height > 0 ? ZoomFactor * H / window.Height : 1;
     // The shift keeps the two scores, about 27..72 % across and 30..74 % down, in view.
@@ -156,17 +157,17 @@ ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& wi
 
 void SwapDisplay(SwapControls& c, double W, bool bandOn) {
     if (!bandOn) {
-        for (ControlGeometry* g : {&c.scoreLabels[1], &c.guestsNameLabel, &c.scoreLabels[0], &c.homeNameLabel}) {
+        for (ControlGeometry* g :
+             {&c.scoreLabels[1], &c.guestsNameLabel, &c.scoreLabels[0], &c.homeNameLabel}) {
             g->Width = f(W / 2 - 180);
         }
     }
-    const auto swap = [](ControlGeometry& a, ControlGeometry& b) {
-        std::swap(a.Left, b.Left);
-    };
+    const auto swap = [](ControlGeometry& a, ControlGeometry& b) { std::swap(a.Left, b.Left); };
     swap(c.scoreLabels[0], c.scoreLabels[1]);
     swap(c.scoreFrames[0], c.scoreFrames[1]);
     swap(c.homeNameLabel, c.guestsNameLabel);
-    for (auto* pair : {&c.setsWonLabels, &c.timeoutLabels, &c.teamLogos, &c.statisticsTeamNames, &c.statisticsTotals, &c.statisticsLogos}) {
+    for (auto* pair : {&c.setsWonLabels, &c.timeoutLabels, &c.teamLogos, &c.statisticsTeamNames,
+                       &c.statisticsTotals, &c.statisticsLogos}) {
         swap((*pair)[0], (*pair)[1]);
     }
     for (int i = 0; i < 4; ++i) {

@@ -30,8 +30,8 @@ void ZoomMinus(ZoomControls& c, double W, bool bandOn);
 
 // The whole centre magnified: control k of the recorded design, in a display of W x H.
 constexpr double ZoomFactor = 2.23;
-ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& window,
-                               double W, double H);
+ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& window, double W,
+                        double H);
 
 // The display's controls that change sides when the panels swap, in twips.
 struct SwapControls {

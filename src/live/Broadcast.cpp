@@ -12,16 +12,14 @@ QByteArray Compact(const QJsonObject& o) {
 }
 } // namespace
 
-Broadcast::Broadcast(LiveServer& server, StateSource state,
-                       std::function<QString()> dataFolder)
+Broadcast::Broadcast(LiveServer& server, StateSource state, std::function<QString()> dataFolder)
     : server_(server), state_(std::move(state)),
       router_({[this] { return StateJson(); },
-                     [this] {
-                         return QJsonDocument(QJsonArray{VmixFlat(state_(version_))})
-                             .toJson(QJsonDocument::Compact);
-                     },
-                     [this] { return VmixXml(VmixFlat(state_(version_))); },
-                     std::move(dataFolder)}) {
+               [this] {
+                   return QJsonDocument(QJsonArray{VmixFlat(state_(version_))})
+                       .toJson(QJsonDocument::Compact);
+               },
+               [this] { return VmixXml(VmixFlat(state_(version_))); }, std::move(dataFolder)}) {
     beat_.setInterval(HttpLimits::Beat);
     connect(&beat_, &QTimer::timeout, this, [this] { server_.Broadcast(": ping\n\n"); });
 }

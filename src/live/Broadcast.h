@@ -13,7 +13,7 @@ class LiveServer;
 // change. Changes in the same event-loop turn go out as one push of the newest state.
 class Broadcast : public QObject {
     Q_OBJECT
-public:
+  public:
     using StateSource = std::function<QJsonObject(qint64 version)>;
     Broadcast(LiveServer& server, StateSource state, std::function<QString()> dataFolder);
 
@@ -30,13 +30,13 @@ public:
     QByteArray StateJson() const;
     // Requests the routes do not serve (the remote control) go here first when it says so.
     void SetControl(std::function<bool(const QByteArray&)> its,
-                          std::function<HttpAnswer(const HttpRequest&)> handler) {
+                    std::function<HttpAnswer(const HttpRequest&)> handler) {
         ownControl_ = std::move(its);
         control_ = std::move(handler);
     }
     qint64 Version() const { return version_; }
 
-private:
+  private:
     LiveServer& server_;
     StateSource state_;
     Router router_;

@@ -69,7 +69,6 @@ QByteArray ImageType(const QByteArray& start) {
     return {};
 }
 
-
 QString FileBelow(const QString& root, const QString& relative) {
     if (relative.isEmpty() || relative.contains(u'\\') || relative.contains(QChar(0)) ||
         relative.startsWith(u'/') || QDir::isAbsolutePath(relative)) {
@@ -102,10 +101,9 @@ HttpAnswer Router::Reply(const HttpRequest& request) const {
         return r;
     }
     const qsizetype question = request.Target.indexOf('?');
-    const QByteArray path =
-        question < 0 ? request.Target : request.Target.left(question);
-    // A page of another origin may not open streams, pull pictures or frame pages here (a browser says
-    // where a cross-origin request comes from; our own pages' requests say nothing or ours).
+    const QByteArray path = question < 0 ? request.Target : request.Target.left(question);
+    // A page of another origin may not open streams, pull pictures or frame pages here (a browser
+    // says where a cross-origin request comes from; our own pages' requests say nothing or ours).
     if (!request.Origin.isEmpty() && request.Origin != "http://" + request.Host &&
         path != "/state.json" && path != "/vmix.json" && path != "/vmix.xml") {
         return Text(403, "Forbidden");

@@ -8,9 +8,9 @@
 // The live server's routes: pages, data feeds, event stream and pictures. Read-only: nothing
 // here changes the match.
 class Router {
-public:
+  public:
     struct Fonts {
-        std::function<QByteArray()> State;   // /state.json and the events
+        std::function<QByteArray()> State; // /state.json and the events
         std::function<QByteArray()> VmixJson;
         std::function<QByteArray()> VmixXml;
         std::function<QString()> DataFolder; // Teams/ and Sponsors/ below it
@@ -19,7 +19,7 @@ public:
 
     HttpAnswer Reply(const HttpRequest& request) const;
 
-private:
+  private:
     HttpAnswer Media(const QByteArray& path, const QByteArray& label) const;
     Fonts fonts_;
 };

@@ -2,8 +2,8 @@
 
 #include "display/Presentation.h"
 #include "display/ScreenState.h"
-#include "match/Match.h"
 #include "match/History.h"
+#include "match/Match.h"
 #include "shared/Language.h"
 #include "shared/Numbers.h"
 #include "teams/Searches.h"
@@ -48,9 +48,9 @@ QJsonObject Team(const LiveInput& in, int side) {
         {QStringLiteral("timeouts"), p.TimeoutsCalled[side]},
         {QStringLiteral("serving_marker"), p.Display.Scorer[side]},
         {QStringLiteral("logo"),
-         folder.isEmpty() ? QString()
-                            : UrlMedia(in.DataFolder,
-                                       QDir(folder).filePath(QStringLiteral("logo.jpg")))},
+         folder.isEmpty()
+             ? QString()
+             : UrlMedia(in.DataFolder, QDir(folder).filePath(QStringLiteral("logo.jpg")))},
         {QStringLiteral("colors"),
          QJsonObject{{QStringLiteral("name"), Hex(c[side == 0 ? HomeName : GuestsName])},
                      {QStringLiteral("score"), Hex(c[side == 0 ? HomePoints : GuestsPoints])},
@@ -132,7 +132,8 @@ QJsonObject Overlay(const LiveInput& in) {
                 {QStringLiteral("number"), number},
                 {QStringLiteral("surname"),
                  number.isEmpty() ? QString() : AthleteSurname(roster, number, in.Languages)},
-                {QStringLiteral("first_name"), number.isEmpty() ? QString() : AthleteName(roster, number)},
+                {QStringLiteral("first_name"),
+                 number.isEmpty() ? QString() : AthleteName(roster, number)},
                 {QStringLiteral("role"),
                  number.isEmpty() ? QString() : AthleteRole(roster, number, in.Languages)},
                 {QStringLiteral("photo"), number.isEmpty() ? QString() : Photo(in, side, number)}};
@@ -214,12 +215,12 @@ QJsonObject LiveState(const LiveInput& in, qint64 version) {
                                             {QStringLiteral("of"), p.TotalSets}}},
         {QStringLiteral("partials"), partials},
         {QStringLiteral("banner"), banner},
-        {QStringLiteral("banner_text"), banner == QStringLiteral("none") ? QString()
-                                                                          : p.Display.BannerText},
+        {QStringLiteral("banner_text"),
+         banner == QStringLiteral("none") ? QString() : p.Display.BannerText},
         {QStringLiteral("match_over"), finished},
         {QStringLiteral("winner"),
          finished ? QJsonValue(QString::fromLatin1(Sides[p.SetsWon[1] > p.SetsWon[0] ? 1 : 0]))
-                : QJsonValue::Null},
+                  : QJsonValue::Null},
         {QStringLiteral("last_point"), LastPoint(in)},
         {QStringLiteral("overlay"), Overlay(in)},
         {QStringLiteral("sponsor"),
@@ -250,11 +251,12 @@ QJsonObject VmixFlat(const QJsonObject& state) {
     flat.insert(QStringLiteral("match_over"), state.value(QStringLiteral("match_over")));
     const QJsonObject point = state.value(QStringLiteral("last_point")).toObject();
     flat.insert(QStringLiteral("scorer_number"), point.value(QStringLiteral("number")).toString());
-    flat.insert(QStringLiteral("scorer_surname"), point.value(QStringLiteral("surname")).toString());
+    flat.insert(QStringLiteral("scorer_surname"),
+                point.value(QStringLiteral("surname")).toString());
     flat.insert(QStringLiteral("scorer_photo"), point.value(QStringLiteral("photo")).toString());
     flat.insert(QStringLiteral("point_type"), point.value(QStringLiteral("type")).toString());
     flat.insert(QStringLiteral("overlay"),
-                  state.value(QStringLiteral("overlay")).toObject().value(QStringLiteral("kind")));
+                state.value(QStringLiteral("overlay")).toObject().value(QStringLiteral("kind")));
     return flat;
 }
 
@@ -265,7 +267,7 @@ QByteArray VmixXml(const QJsonObject& flat) {
     w.writeStartElement(QStringLiteral("scoreboard"));
     for (auto i = flat.begin(); i != flat.end(); ++i) {
         const QJsonValue v = i.value();
-        w.writeTextElement(i.key(), v.isBool()     ? QString::fromLatin1(v.toBool() ? "true" : "false")
+        w.writeTextElement(i.key(), v.isBool() ? QString::fromLatin1(v.toBool() ? "true" : "false")
                                     : v.isDouble() ? QString::number(v.toInteger())
                                                    : v.toString());
     }

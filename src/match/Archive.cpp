@@ -42,22 +42,20 @@ Archive::Archive(Disk& disk, QString folder)
 Archive::~Archive() = default;
 
 void Archive::Keep(const QByteArray& data, const QDateTime& when, const QString& home,
-                        const QString& guests) {
+                   const QString& guests) {
     if (folder_.isEmpty()) {
         return;
     }
     QString name = CopyName(when, home, guests);
     // Two copies in the same second (a save, then a new match) keep both; "_" sorts the
     // second after the first.
-    for (int n = 2; names_.contains(name) || QFileInfo::exists(QDir(folder_).filePath(name));
-         ++n) {
+    for (int n = 2; names_.contains(name) || QFileInfo::exists(QDir(folder_).filePath(name)); ++n) {
         name = CopyName(when, home, guests).chopped(4) + QStringLiteral("_%1.txt").arg(n);
     }
     names_.insert(name);
     const QString folder = folder_;
     QDir().mkpath(folder);
-    writer_->HandOver(QDir(folder).filePath(name), data,
-                         [folder] { PruneCopies(folder, Kept); });
+    writer_->HandOver(QDir(folder).filePath(name), data, [folder] { PruneCopies(folder, Kept); });
 }
 
 bool Archive::Wait(int ms) {

@@ -14,7 +14,7 @@ class FileWriter;
 // the newest `Kept` kept. Written on a worker thread, like the emergency copy.
 class Archive : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int Kept = 100;
 
     Archive(Disk& disk, QString folder);
@@ -23,14 +23,14 @@ public:
     const QString& Folder() const { return folder_; }
     // Hands the match file's bytes over; nothing when there is no folder.
     void Keep(const QByteArray& data, const QDateTime& when, const QString& home,
-                  const QString& guests);
+              const QString& guests);
     bool Wait(int ms);
 
-signals:
+  signals:
     // Once per run of failures.
     void Failed(const QString& folder, const QString& reason);
 
-private:
+  private:
     QString folder_;
     QSet<QString> names_;
     std::unique_ptr<FileWriter> writer_;

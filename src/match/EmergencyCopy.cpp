@@ -44,7 +44,8 @@ EmergencyCopy::FindInterrupted(const LanguageTable& languages) const {
     std::optional<Interrupted> newest;
     for (const QString& folder : place_.foldersToSearch()) {
         const QDir dir(folder);
-        interrupted = interrupted || QFileInfo::exists(dir.filePath(QFileInfo(place_.markerPath()).fileName()));
+        interrupted = interrupted ||
+                      QFileInfo::exists(dir.filePath(QFileInfo(place_.markerPath()).fileName()));
         const QString path = dir.filePath(QFileInfo(place_.copyPath()).fileName());
         auto lines = ReadTextFile(path, MaxSize);
         const auto file = lines ? ReadMatchFile(*lines) : std::nullopt;

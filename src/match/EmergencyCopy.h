@@ -17,7 +17,7 @@ class LanguageTable;
 // and the in-use marker that tells the next start a run ended without "Esci".
 class EmergencyCopy : public QObject {
     Q_OBJECT
-public:
+  public:
     EmergencyCopy(Disk& disk, const QString& temporaryFolder, const QString& userFolder);
     ~EmergencyCopy() override;
 
@@ -46,14 +46,14 @@ public:
     // "Esci": the last copy is written, and no start will offer this match back.
     void EndInUse(int waitMs);
 
-signals:
+  signals:
     // From the worker: the first failure of a run of failures, the success that ends it, and
     // each copy on disk.
     void Failed(const QString& path, const QString& reason);
     void Resumed();
     void Written();
 
-private:
+  private:
     EmergencyCopyPlace place_;
     std::unique_ptr<FileWriter> writer_;
 };

@@ -7,7 +7,7 @@
 // temporary folder when a file can really be written there, else the user's data folder, so a
 // full or read-only temporary folder never leaves a match without its copy. Chosen once at start.
 class EmergencyCopyPlace {
-public:
+  public:
     EmergencyCopyPlace(const QString& temporaryFolder, const QString& userFolder);
 
     const QString& folder() const { return folder_; }
@@ -20,7 +20,7 @@ public:
     // in all of them.
     QStringList foldersToSearch() const;
 
-private:
+  private:
     QString temporaryFolder_;
     QString userFolder_;
     QString folder_;

@@ -19,7 +19,7 @@ struct HistoryLine {
     int Home = 0;
     int Guests = 0;
     int Count = 0; // timeout lines: the side's count
-    int Side = 0;      // timeout lines: 0 home, 1 guests
+    int Side = 0;  // timeout lines: 0 home, 1 guests
 };
 
 HistoryLine ReadLine(const QString& line);

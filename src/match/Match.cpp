@@ -1,7 +1,7 @@
 #include "match/Match.h"
 
-#include "match/Rules.h"
 #include "match/History.h"
+#include "match/Rules.h"
 #include "shared/Language.h"
 
 #include <algorithm>

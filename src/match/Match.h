@@ -11,9 +11,9 @@ class LanguageTable;
 // The scorer panel of the display, as the last point filled it.
 struct ScorerPanel {
     int Side = 0;
-    QString Title;   // team and point type
-    QString Surname;  // name line, padded for the panel
-    QString Number;   // shirt number
+    QString Title;        // team and point type
+    QString Surname;      // name line, padded for the panel
+    QString Number;       // shirt number
     bool Scrolls = false; // a scorer was shown: the panel slides in
 };
 
@@ -66,7 +66,7 @@ struct Match {
 
     // Console controls whose enabled state is match state.
     bool Locked = false;
-    bool ActiveScore = true;   // the four score buttons and both rosters
+    bool ActiveScore = true; // the four score buttons and both rosters
     bool UndoActive = false;
     bool ActiveTimeouts = true;
     bool FinalStatisticsActive = false;

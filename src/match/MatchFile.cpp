@@ -1,9 +1,9 @@
 #include "match/MatchFile.h"
 
-#include "match/Match.h"
-#include "match/Score.h"
-#include "match/Rules.h"
 #include "match/History.h"
+#include "match/Match.h"
+#include "match/Rules.h"
+#include "match/Score.h"
 #include "shared/Language.h"
 #include "shared/Numbers.h"
 
@@ -45,8 +45,7 @@ void Rule(int& court, const QString& value) {
 
 } // namespace
 
-QStringList MatchFileLines(const Match& p, const QDateTime& now,
-                             const LanguageTable& languages) {
+QStringList MatchFileLines(const Match& p, const QDateTime& now, const LanguageTable& languages) {
     QStringList r;
     r << QStringLiteral("#") + languages.Translate(QStringLiteral("Salvataggio  del")) +
              QStringLiteral(" : ") + now.toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss"));
@@ -105,7 +104,7 @@ std::optional<FileContent> ReadMatchFile(const QStringList& lines) {
 }
 
 std::array<QString, 2> ApplyMatchFile(Match& p, const FileContent& file,
-                                          const LanguageTable& languages) {
+                                      const LanguageTable& languages) {
     std::array<QString, 2> teams;
     p.CountMode = -1;
     ClearMatch(p, languages);
@@ -163,7 +162,7 @@ std::array<QString, 2> ApplyMatchFile(Match& p, const FileContent& file,
 }
 
 std::optional<std::array<QString, 2>> MatchToResume(const FileContent& file,
-                                                          const LanguageTable& languages) {
+                                                    const LanguageTable& languages) {
     Match p;
     const auto teams = ApplyMatchFile(p, file, languages);
     if (!p.ActiveScore || std::none_of(p.History.begin(), p.History.end(), IsPointLine)) {

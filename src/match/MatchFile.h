@@ -13,12 +13,11 @@ class LanguageTable;
 // The match file: tagged lines with the state of the match, a separator, then the history.
 
 // Lines of the file: the state tags, then the whole history, so the two always agree.
-QStringList MatchFileLines(const Match& p, const QDateTime& now,
-                             const LanguageTable& languages);
+QStringList MatchFileLines(const Match& p, const QDateTime& now, const LanguageTable& languages);
 
 // One line of a match file as the reader acts on it, in file order.
 struct FileItem {
-    QString Tag;    // first 7 characters upper-cased; empty for a history line
+    QString Tag;   // first 7 characters upper-cased; empty for a history line
     QString Value; // from the 9th character on, trimmed; the whole line for a history line
 };
 
@@ -33,8 +32,8 @@ std::optional<FileContent> ReadMatchFile(const QStringList& lines);
 // The match of the file replaces the record. Returns the home and guest team names the file
 // gives, for the windows to choose.
 std::array<QString, 2> ApplyMatchFile(Match& p, const FileContent& file,
-                                          const LanguageTable& languages);
+                                      const LanguageTable& languages);
 
 // The teams of a file that holds a match under way (points played, not over), or nothing.
 std::optional<std::array<QString, 2>> MatchToResume(const FileContent& file,
-                                                          const LanguageTable& languages);
+                                                    const LanguageTable& languages);

@@ -4,7 +4,7 @@
 
 // What a score change asks of the windows beyond the record they show.
 class MatchView {
-public:
+  public:
     virtual ~MatchView() = default;
     // An OK message, already translated.
     virtual void Warning(const QString& text) = 0;

@@ -2,9 +2,9 @@
 
 #include "match/Score.h"
 
+#include "match/History.h"
 #include "match/Match.h"
 #include "match/Rules.h"
-#include "match/History.h"
 #include "shared/Language.h"
 #include "shared/Numbers.h"
 
@@ -16,7 +16,7 @@ namespace {
 bool ClosesSet(const Match& p, const HistoryLine& r) {
     return !r.Timeout &&
            SetConcluded(r.Home, r.Guests,
-                       PointsToWin(p.TotalSets, r.Set, p.SetPoints, p.TieBreakPoints));
+                        PointsToWin(p.TotalSets, r.Set, p.SetPoints, p.TieBreakPoints));
 }
 
 } // namespace
@@ -43,10 +43,12 @@ std::optional<int> RollbackDestination(const Match& p, int line) {
 
 QString RollbackQuestion(const Match& p, int destination, const LanguageTable& languages) {
     const HistoryLine d = ReadLine(p.History[destination]);
-    return languages.Translate(QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?")) +
-           QStringLiteral("\n\n") + languages.Translate(QStringLiteral("Locali")) + QStringLiteral(" ") +
-           QString::number(d.Home) + QStringLiteral(" - ") + QString::number(d.Guests) +
-           QStringLiteral(" ") + languages.Translate(QStringLiteral("Ospiti")) + QStringLiteral("\n") +
+    return languages.Translate(
+               QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?")) +
+           QStringLiteral("\n\n") + languages.Translate(QStringLiteral("Locali")) +
+           QStringLiteral(" ") + QString::number(d.Home) + QStringLiteral(" - ") +
+           QString::number(d.Guests) + QStringLiteral(" ") +
+           languages.Translate(QStringLiteral("Ospiti")) + QStringLiteral("\n") +
            languages.Translate(QString::number(d.Set) + QStringLiteral("°SET"));
 }
 

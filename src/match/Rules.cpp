@@ -17,8 +17,7 @@ bool NearSetEnd(int home, int guests, int pointsForWin) {
 }
 
 bool SetConcluded(int home, int guests, int pointsForWin) {
-    return (home > pointsForWin - 1 || guests > pointsForWin - 1) &&
-           std::abs(home - guests) > 1;
+    return (home > pointsForWin - 1 || guests > pointsForWin - 1) && std::abs(home - guests) > 1;
 }
 
 QString SetCode(int homeSets, int guestSets) {

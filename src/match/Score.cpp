@@ -1,11 +1,11 @@
 #include "match/Score.h"
 
-#include "match/Match.h"
-#include "match/Rules.h"
 #include "match/History.h"
+#include "match/Match.h"
 #include "match/MatchView.h"
-#include "shared/Language.h"
+#include "match/Rules.h"
 #include "shared/CommonSettings.h"
+#include "shared/Language.h"
 #include "shared/Numbers.h"
 #include "teams/Searches.h"
 
@@ -27,7 +27,7 @@ void SetPointOrMatchPoint(Match& p, const CommonSettings& m, MatchView& v) {
 }
 
 void ShowScorer(Match& p, int side, int type, const PointRequest& r, const CommonSettings& m,
-                     MatchView& v) {
+                MatchView& v) {
     const QString& team = p.TeamName[side];
     p.ScorerPhoto = AthletePhoto(TeamFolder(m.DataFolder, team), p.ScorerNumber);
     auto& panel = p.Display.Panel;
@@ -38,7 +38,8 @@ void ShowScorer(Match& p, int side, int type, const PointRequest& r, const Commo
         return;
     }
     panel.Number = p.ScorerNumber;
-    QString name = QStringLiteral(" ") + AthleteSurname(p.Rosters[side], p.ScorerNumber, m.Languages);
+    QString name =
+        QStringLiteral(" ") + AthleteSurname(p.Rosters[side], p.ScorerNumber, m.Languages);
     if (name.size() < NameLength) {
         name = name.rightJustified(NameLength, u' ').toUpper();
     }
@@ -48,7 +49,7 @@ void ShowScorer(Match& p, int side, int type, const PointRequest& r, const Commo
 }
 
 void CloseSet(Match& p, int pointsForWin, const QString& wallNow, const CommonSettings& m,
-             MatchView& v) {
+              MatchView& v) {
     const int home = p.CurrentScore[0];
     const int guests = p.CurrentScore[1];
     if (!SetConcluded(home, guests, pointsForWin)) {
@@ -71,7 +72,7 @@ void CloseSet(Match& p, int pointsForWin, const QString& wallNow, const CommonSe
         LockBot(p, m.Languages);
         v.MatchEnd();
         v.Warning(m.Translate(QStringLiteral("Partita vinta da:")) + QStringLiteral(" ") +
-                 p.LastSetWinner);
+                  p.LastSetWinner);
         p.FinalStatisticsActive = true;
     } else {
         p.FinishedMatch = 0;
@@ -86,8 +87,7 @@ bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchV
     const int other = 1 - side;
     const bool added = r.Index == 0 || r.Index == 3;
     const QString wallNow = HistoryTime(r.Now);
-    const int pointsForWin =
-        PointsToWin(p.TotalSets, p.CurrentSet, p.SetPoints, p.TieBreakPoints);
+    const int pointsForWin = PointsToWin(p.TotalSets, p.CurrentSet, p.SetPoints, p.TieBreakPoints);
     v.StartBlink();
     p.CountMode = -1;
 
@@ -131,7 +131,7 @@ bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchV
         p.AthleteCode = QStringLiteral("N");
     }
     AppendHistory(p, PointLine(p.CurrentSet, p.Points[0], p.Points[1], wallNow,
-                                EventCode(side, p.AthleteCode, type)));
+                               EventCode(side, p.AthleteCode, type)));
     p.UndoActive = true;
     p.Display.Points = {QString::number(p.Points[0]), QString::number(p.Points[1])};
     p.CurrentScore = p.Points;

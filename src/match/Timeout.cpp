@@ -1,7 +1,7 @@
 #include "match/Timeout.h"
 
-#include "match/Match.h"
 #include "match/History.h"
+#include "match/Match.h"
 #include "shared/Language.h"
 
 QString SideWord(int side, const LanguageTable& languages) {
@@ -15,8 +15,8 @@ bool GrantTimeout(Match& p, int side, const QString& wallNow, const LanguageTabl
     p.CountMode = 0;
     p.TimeoutsCalled[side] += 1;
     // The selection stays where it was: a timeout is not a score to roll back to.
-    p.History.append(TimeoutLine(p.TimeoutsCalled[side], side, SideWord(side, languages),
-                                 HistoryTime(wallNow)));
+    p.History.append(
+        TimeoutLine(p.TimeoutsCalled[side], side, SideWord(side, languages), HistoryTime(wallNow)));
     return true;
 }
 

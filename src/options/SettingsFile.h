@@ -14,8 +14,8 @@ inline const QByteArray Header = "Brivanta settings 1";
 QByteArray Export(const Settings& settings, bool withSecret);
 
 struct Imported {
-    bool ok = false;       // false: a file that is not a settings file; nothing written
-    QStringList ignored;   // keys the program does not know, and values that do not check
+    bool ok = false;     // false: a file that is not a settings file; nothing written
+    QStringList ignored; // keys the program does not know, and values that do not check
 };
 // Every value checked as at start; what does not check keeps the current setting.
 Imported Import(const QByteArray& file, Settings& settings);

@@ -5,7 +5,7 @@
 // The one audio channel: a file is opened, played, stopped and closed. Playback goes on by
 // itself; nothing here waits for the sound.
 class AudioChannel {
-public:
+  public:
     virtual ~AudioChannel() = default;
     // False when the file cannot be loaded (missing, not a sound we play, channel still open).
     virtual bool Open(const QString& path) = 0;

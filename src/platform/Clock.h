@@ -3,7 +3,7 @@
 #include <QDateTime>
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime Now() const = 0;
 };

@@ -12,10 +12,9 @@ enum class Default { Confirm, GiveUp };
 // Every message box, input box and file dialog. Message boxes are titled "Brivanta";
 // callers pass texts already translated.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
-    virtual Answer Message(const QString& text, Buttons buttons,
-                               Default byDefault) = 0;
+    virtual Answer Message(const QString& text, Buttons buttons, Default byDefault) = 0;
     Answer Message(const QString& text, Buttons buttons) {
         return Message(text, buttons, Default::Confirm);
     }
@@ -25,8 +24,8 @@ public:
     // Empty string when the user cancels.
     virtual QString OpenFile(const QString& title, const QString& folder,
                              const QString& filter) = 0;
-    virtual QString SaveFile(const QString& title, const QString& folder,
-                              const QString& name, const QString& filter) = 0;
+    virtual QString SaveFile(const QString& title, const QString& folder, const QString& name,
+                             const QString& filter) = 0;
     // Empty string when the user cancels.
     virtual QString ChooseFolder(const QString& title, const QString& folder) = 0;
     // The system's beep: a limit reached.

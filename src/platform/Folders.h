@@ -3,7 +3,7 @@
 #include <QString>
 
 class Folders {
-public:
+  public:
     virtual ~Folders() = default;
     // "" when the platform has none.
     virtual QString Documents() const = 0;

@@ -7,17 +7,17 @@
 // One request as the live server hands it over: only what the routes look at.
 struct HttpRequest {
     QByteArray Method;
-    QByteArray Target;        // path and query, as sent (still percent-encoded)
+    QByteArray Target;          // path and query, as sent (still percent-encoded)
     QByteArray UnlessItMatches; // If-None-Match
     QByteArray Authorization;   // Authorization
     QByteArray Cookie;
-    QByteArray Origin;          // Origin
-    QByteArray FetchSite;        // Sec-Fetch-Site
-    bool FromPage = false;    // X-Brivanta: sent only by our own pages' scripts
-    QByteArray Agent;           // User-Agent
-    QString Address;           // the peer's address
-    QByteArray Host;             // the Host header, checked by the server
-    quint64 Id = 0;              // names the request for a later answer
+    QByteArray Origin;     // Origin
+    QByteArray FetchSite;  // Sec-Fetch-Site
+    bool FromPage = false; // X-Brivanta: sent only by our own pages' scripts
+    QByteArray Agent;      // User-Agent
+    QString Address;       // the peer's address
+    QByteArray Host;       // the Host header, checked by the server
+    quint64 Id = 0;        // names the request for a later answer
 };
 
 struct HttpAnswer {
@@ -33,18 +33,18 @@ struct HttpAnswer {
 
 // What the server holds to on the wire, before a request reaches the routes.
 namespace HttpLimits {
-constexpr int RequestLine = 2048;  // bytes of the request line
-constexpr int Headers = 8192;   // bytes of the whole request head
-constexpr int Body = 1024;          // a POST's body; a GET or HEAD carries none
-constexpr int Clients = 128;         // connections at once; when full, the longest idle one goes
+constexpr int RequestLine = 2048; // bytes of the request line
+constexpr int Headers = 8192;     // bytes of the whole request head
+constexpr int Body = 1024;        // a POST's body; a GET or HEAD carries none
+constexpr int Clients = 128;      // connections at once; when full, the longest idle one goes
 constexpr int ClientsPerAddress = 64;
-constexpr int Streams = 64;           // event streams at once: half the connections stay free
-constexpr int StreamsPerAddress = 50; // an OBS machine with every source and page open
-constexpr int Idle = 30000;      // ms a connection may stay silent, event streams apart
-constexpr int Request = 10000;     // ms a request may take to arrive whole
-constexpr int Beat = 15000;       // ms between the comment lines that keep a stream alive
-constexpr qint64 SoftExit = 64 * 1024;   // pending output past which a connection's next
-                                              // request waits for its client to read
+constexpr int Streams = 64;             // event streams at once: half the connections stay free
+constexpr int StreamsPerAddress = 50;   // an OBS machine with every source and page open
+constexpr int Idle = 30000;             // ms a connection may stay silent, event streams apart
+constexpr int Request = 10000;          // ms a request may take to arrive whole
+constexpr int Beat = 15000;             // ms between the comment lines that keep a stream alive
+constexpr qint64 SoftExit = 64 * 1024;  // pending output past which a connection's next
+                                        // request waits for its client to read
 constexpr qint64 MaxExit = 1024 * 1024; // past which a stream is dropped
 } // namespace HttpLimits
 

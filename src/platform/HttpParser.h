@@ -8,10 +8,10 @@
 // One HTTP/1.x request as it came off the wire.
 struct ParsedRequest {
     QByteArray method;
-    QByteArray target;                                  // path and query, still percent-encoded
-    QList<QPair<QByteArray, QByteArray>> headers;       // names in lower case, in order
+    QByteArray target;                            // path and query, still percent-encoded
+    QList<QPair<QByteArray, QByteArray>> headers; // names in lower case, in order
     QByteArray body;
-    bool closeAfter = false;                            // HTTP/1.0 or Connection: close
+    bool closeAfter = false; // HTTP/1.0 or Connection: close
 
     QByteArray header(const QByteArray& lowerName) const;
     int count(const QByteArray& lowerName) const;
@@ -24,7 +24,7 @@ struct ParsedRequest {
 // connection with the status it gives: no body on GET or HEAD, no Transfer-Encoding (chunked
 // bodies are not needed by any client of ours), one Content-Length at most.
 class HttpParser {
-public:
+  public:
     static constexpr int MaxRequestLine = 2048;
     static constexpr int MaxHead = 8192;
     static constexpr int MaxBody = 1024;
@@ -42,11 +42,11 @@ public:
     // The next request, a refusal, or neither when more bytes are needed.
     Result next();
 
-private:
+  private:
     Result parseHead(qsizetype headEnd);
 
     QByteArray buffer_;
-    qsizetype scanned_ = 0;              // where the search for the head's end goes on
+    qsizetype scanned_ = 0; // where the search for the head's end goes on
     std::optional<ParsedRequest> waitingForBody_;
     qsizetype bodyLength_ = 0;
 };

@@ -7,7 +7,7 @@
 // The local HTTP server of the live output: it carries requests to `Handler` and keeps event
 // streams open for `Broadcast`. Limits on the wire (sizes, clients, idle time) are its job.
 class LiveServer {
-public:
+  public:
     virtual ~LiveServer() = default;
     // Listens on 127.0.0.1, or on every interface with `lan`; port 0 takes a free one.
     // False when the port cannot be had.

@@ -25,7 +25,7 @@ enum class MqttState { Off, Connecting, Connected, Refused };
 // and doubling up to 30 s. Its network runs on a thread of its own, so publishing never waits
 // for the network; the callbacks arrive on that thread.
 class MqttClient {
-public:
+  public:
     virtual ~MqttClient() = default;
     virtual void Start(const MqttOptions& options) = 0;
     // Says goodbye (no last will) and stops reconnecting.

@@ -2,7 +2,7 @@
 
 // Ends the program at once: no window is asked and nothing is saved.
 class Process {
-public:
+  public:
     virtual ~Process() = default;
     virtual void End() = 0;
 };

@@ -4,7 +4,7 @@
 
 // Opens a document, folder or web address with its default program.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual bool Open(const QString& pathOrAddress) = 0;
 };

@@ -1,8 +1,8 @@
 #include "report/Report.h"
 
+#include "match/History.h"
 #include "match/Match.h"
 #include "match/Rules.h"
-#include "match/History.h"
 #include "shared/Language.h"
 #include "shared/Numbers.h"
 #include "teams/Searches.h"
@@ -27,12 +27,14 @@ QString ByNumber(const QString& code, const LanguageTable& languages) {
 }
 
 // "7 Rossi (5)", or "N° 6 (5)" off the roster, for each of the best scorers.
-QStringList Names(const Best& best, int side, const Roster& roster, const LanguageTable& languages) {
+QStringList Names(const Best& best, int side, const Roster& roster,
+                  const LanguageTable& languages) {
     QStringList names;
     for (qsizetype i = 0; i < best.Codes[side].size(); ++i) {
         const QString& code = best.Codes[side][i];
-        const QString name = InRoster(roster, code) ? code + u' ' + AthleteSurname(roster, code, languages)
-                                                  : ByNumber(code, languages);
+        const QString name = InRoster(roster, code)
+                                 ? code + u' ' + AthleteSurname(roster, code, languages)
+                                 : ByNumber(code, languages);
         names << name + QStringLiteral(" (") + best.Counts[side][i] + u')';
     }
     return names;
@@ -40,13 +42,16 @@ QStringList Names(const Best& best, int side, const Roster& roster, const Langua
 
 // The roster's rows, then a row for every other number that scored, by number: the match file
 // alone knows who scored by number, and no point may go missing from the tables.
-std::vector<SummaryLine> Athletes(const Roster& roster, int side, const std::vector<CreditedPoint>& points,
+std::vector<SummaryLine> Athletes(const Roster& roster, int side,
+                                  const std::vector<CreditedPoint>& points,
                                   const LanguageTable& languages) {
     std::vector<SummaryLine> lines = Summary(roster, side, points);
     std::vector<SummaryLine> others;
     for (const CreditedPoint& p : points) {
         const double number = NumericValue(p.Code);
-        const auto same = [number](const SummaryLine& r) { return NumericValue(r.Number) == number; };
+        const auto same = [number](const SummaryLine& r) {
+            return NumericValue(r.Number) == number;
+        };
         if (p.Side != side || number <= 0 || std::any_of(lines.begin(), lines.end(), same)) {
             continue;
         }
@@ -181,16 +186,19 @@ Report BuildReport(const Match& p, const QDate& data, const LanguageTable& langu
         q.Name = p.Display.Name[k];
         q.AvailableRoster = !p.Rosters[k].empty();
         q.Athletes = Athletes(p.Rosters[k], k, points, languages);
-        q.OpponentErrors = static_cast<int>(std::count_if(points.begin(), points.end(), [k](const auto& x) {
-            return x.Side == k && x.Code == QStringLiteral("E");
-        }));
+        q.OpponentErrors =
+            static_cast<int>(std::count_if(points.begin(), points.end(), [k](const auto& x) {
+                return x.Side == k && x.Code == QStringLiteral("E");
+            }));
         q.Best = Names(match, k, p.Rosters[k], languages);
     }
     return r;
 }
 
 QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages) {
-    const auto t = [&languages](const char* text) { return languages.Translate(QString::fromUtf8(text)); };
+    const auto t = [&languages](const char* text) {
+        return languages.Translate(QString::fromUtf8(text));
+    };
     // Any ";" inside a name would split its column.
     const auto court = [](QString s) { return s.replace(u';', u','); };
     QStringList lines{QStringList{t("Set"), t("Punti locali"), t("Punti ospiti"), t("Squadra"),
@@ -200,20 +208,32 @@ QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages) {
     for (const HistoryEvent& e : HistoryEvents(p.History)) {
         QString kind;
         switch (e.Type) {
-        case HistoryEvent::Kind::SetStart: kind = t("Inizio set"); break;
-        case HistoryEvent::Kind::Point: kind = t("Punto"); break;
-        case HistoryEvent::Kind::Cancellation: kind = t("Punto annullato"); break;
-        case HistoryEvent::Kind::Time: kind = t("Tempo"); break;
+        case HistoryEvent::Kind::SetStart:
+            kind = t("Inizio set");
+            break;
+        case HistoryEvent::Kind::Point:
+            kind = t("Punto");
+            break;
+        case HistoryEvent::Kind::Cancellation:
+            kind = t("Punto annullato");
+            break;
+        case HistoryEvent::Kind::Time:
+            kind = t("Tempo");
+            break;
         }
-        const bool point = e.Type == HistoryEvent::Kind::Point ||
-                           e.Type == HistoryEvent::Kind::Cancellation;
+        const bool point =
+            e.Type == HistoryEvent::Kind::Point || e.Type == HistoryEvent::Kind::Cancellation;
         const bool athlete = point && IntegerValue(e.Code) > 0;
-        lines << QStringList{QString::number(e.Set), QString::number(e.Home),
+        lines << QStringList{QString::number(e.Set),
+                             QString::number(e.Home),
                              QString::number(e.Guests),
                              e.Side < 0 ? QString() : court(p.Display.Name[e.Side]),
                              point ? e.Code : QString(),
-                             athlete ? court(AthleteSurname(p.Rosters[e.Side], e.Code, languages)) : QString(),
-                             point ? t(PointTypes[e.PointType]) : QString(), e.Now, kind}
+                             athlete ? court(AthleteSurname(p.Rosters[e.Side], e.Code, languages))
+                                     : QString(),
+                             point ? t(PointTypes[e.PointType]) : QString(),
+                             e.Now,
+                             kind}
                      .join(u';');
     }
     return lines;

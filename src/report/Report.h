@@ -19,9 +19,9 @@ struct HistoryEvent {
     int Set = 0;
     int Home = 0;
     int Guests = 0;
-    int Side = -1;        // 0 home, 1 guests, -1 none
-    QString Code;       // athlete number, "E" (opponent error) or "N" (not given)
-    int PointType = 0;    // 0..4
+    int Side = -1;     // 0 home, 1 guests, -1 none
+    QString Code;      // athlete number, "E" (opponent error) or "N" (not given)
+    int PointType = 0; // 0..4
     QString Now;
 };
 
@@ -37,10 +37,10 @@ struct ReportSet {
     std::vector<std::array<int, 2>> Progression; // score after each rally
     std::vector<TimeoutCall> Times;
     std::array<int, 2> Final{0, 0};
-    int Winner = -1;                   // -1 while the set is not won
+    int Winner = -1;                    // -1 while the set is not won
     std::array<int, 2> MaxSeries{0, 0}; // longest scoring run of each side
-    std::optional<int> Minutes;            // when the history's times allow
-    std::array<QStringList, 2> Best;  // "7 Rossi (5)", best first
+    std::optional<int> Minutes;         // when the history's times allow
+    std::array<QStringList, 2> Best;    // "7 Rossi (5)", best first
 };
 
 struct ReportTeam {

@@ -67,8 +67,8 @@ QStringList DecodeLines(const QByteArray& data) {
 }
 
 QByteArray EncodeLines(const QStringList& lines) {
-    const QString text = lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) +
-                                                             QStringLiteral("\r\n");
+    const QString text =
+        lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     if (auto ansi = InAnsi(text)) {
         return *ansi;
     }

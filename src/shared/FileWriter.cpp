@@ -18,7 +18,7 @@ FileWriter::~FileWriter() {
 }
 
 void FileWriter::HandOver(const QString& path, const QByteArray& data,
-                             std::function<void()> after) {
+                          std::function<void()> after) {
     {
         std::lock_guard lock(mutex_);
         const qint64 number = ++handedOver_;
@@ -42,7 +42,7 @@ void FileWriter::HandOver(const QString& path, const QByteArray& data,
 bool FileWriter::Wait(int ms) {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, std::chrono::milliseconds(ms),
-                              [this] { return queue_.empty() && !inFlight_; });
+                             [this] { return queue_.empty() && !inFlight_; });
 }
 
 qint64 FileWriter::HandedOverCount() const {
@@ -93,18 +93,17 @@ void FileWriter::Loop() {
             if (!replaced) {
                 queue_.push_front(job);
             }
-            changed_.wait_for(lock, std::chrono::milliseconds(retryMs_),
-                               [this, &job] {
-                                   if (stop_) {
-                                       return true;
-                                   }
-                                   for (const Job& l : queue_) {
-                                       if (l.path == job.path && l.number != job.number) {
-                                           return true;
-                                       }
-                                   }
-                                   return false;
-                               });
+            changed_.wait_for(lock, std::chrono::milliseconds(retryMs_), [this, &job] {
+                if (stop_) {
+                    return true;
+                }
+                for (const Job& l : queue_) {
+                    if (l.path == job.path && l.number != job.number) {
+                        return true;
+                    }
+                }
+                return false;
+            });
         }
         changed_.notify_all();
     }

@@ -16,14 +16,13 @@ class Disk;
 // write is retried until it succeeds or newer text replaces it.
 class FileWriter : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit FileWriter(Disk& disk, int retryMs = 1000);
     // Writes what is pending, for at most a second, then stops.
     ~FileWriter() override;
 
     // Returns at once; `after` runs on the worker after the file is written.
-    void HandOver(const QString& path, const QByteArray& data,
-                  std::function<void()> after = {});
+    void HandOver(const QString& path, const QByteArray& data, std::function<void()> after = {});
     // Waits until everything handed over is written; false when `ms` passed first.
     bool Wait(int ms);
     // Hand-overs counted from 1, and the last one written; on one file they say how fresh
@@ -31,14 +30,14 @@ public:
     qint64 HandedOverCount() const;
     qint64 WrittenCount() const;
 
-signals:
+  signals:
     // From the worker: the first failure of a run of failures, and the success that ends it.
     void Failed(const QString& path, const QString& reason);
     void Resumption();
     // From the worker: a file is on disk (see Scritte()).
     void Written();
 
-private:
+  private:
     struct Job {
         QString path;
         QByteArray data;

@@ -7,10 +7,9 @@
 #include <QFileInfo>
 
 void OpenHelp(const CommonSettings& common, Shell& shell, const char* page) {
-    const QString path =
-        QDir(common.ProgramFolder)
-            .filePath(QString::fromLatin1(page) + common.Languages.CurrentLanguage +
-                      QStringLiteral(".htm"));
+    const QString path = QDir(common.ProgramFolder)
+                             .filePath(QString::fromLatin1(page) +
+                                       common.Languages.CurrentLanguage + QStringLiteral(".htm"));
     if (QFileInfo::exists(path)) {
         shell.Open(path);
     }

@@ -7,7 +7,7 @@
 
 // The language table of Languages.csv: Italian keys in column 0, one column per language.
 class LanguageTable {
-public:
+  public:
     static constexpr int Lines = 1001;
     static constexpr int Columns = 10;
     static constexpr int HeaderFields = 20;
@@ -27,7 +27,7 @@ public:
     QString CurrentLanguage = QStringLiteral("ITA");
     int LanguageColumn = 0;
 
-private:
+  private:
     std::vector<std::array<QString, Columns>> table_ =
         std::vector<std::array<QString, Columns>>(Lines);
     std::array<QString, HeaderFields + 1> names_;

@@ -9,7 +9,7 @@ qsizetype LastSeparator(const QString& path) {
 } // namespace
 
 SaveChoice SaveDialog(Dialogs& dialogs, const QString& filter, const QString& folder,
-                         const QString& title, const QString& defaultName) {
+                      const QString& title, const QString& defaultName) {
     SaveChoice s;
     const QString path = dialogs.SaveFile(title, folder, defaultName, filter);
     if (path.isEmpty()) {

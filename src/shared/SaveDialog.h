@@ -13,7 +13,7 @@ struct SaveChoice {
 };
 
 SaveChoice SaveDialog(Dialogs& dialogs, const QString& filter, const QString& folder,
-                         const QString& title, const QString& defaultName);
+                      const QString& title, const QString& defaultName);
 
 // The name after the last separator, trimmed.
 QString FileName(const QString& path);

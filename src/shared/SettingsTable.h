@@ -41,7 +41,7 @@ enum class SettingKind { Int16, Port, Flag, Decimal, Text };
 
 struct SettingDefinition {
     Setting setting;
-    const char* key;       // as users' files hold it: never renamed
+    const char* key; // as users' files hold it: never renamed
     SettingKind kind;
     const char* byDefault; // what a missing or unreadable value reads as ("" = none)
     int min = 0;           // the range of the whole-number kinds; outside it reads the default

@@ -94,10 +94,10 @@ bool SeedUserData(const QString& sent, const QString& user) {
         const QString destination = a.filePath(relative);
         if (!QFileInfo::exists(destination)) {
             const bool copied = QDir().mkpath(QFileInfo(destination).path()) &&
-                                 CopyWholeFile(file.filePath(), destination);
+                                CopyWholeFile(file.filePath(), destination);
             // An installed file is read-only; the user's copy is theirs to change.
-            QFile::setPermissions(destination, QFile::permissions(destination) |
-                                                    QFileDevice::WriteOwner);
+            QFile::setPermissions(destination,
+                                  QFile::permissions(destination) | QFileDevice::WriteOwner);
             if (!copied) {
                 succeeded = false;
                 continue;

@@ -11,13 +11,13 @@ bool AudioRecognised(const QByteArray& start);
 
 // The program's player over the one channel; callers stop before they play.
 class Player {
-public:
+  public:
     Player(AudioChannel& channel, Dialogs& dialogs) : channel_(channel), dialogs_(dialogs) {}
 
     void PlayAudio(const QString& path);
     void StopAudio();
 
-private:
+  private:
     AudioChannel& channel_;
     Dialogs& dialogs_;
 };

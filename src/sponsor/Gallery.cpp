@@ -8,8 +8,7 @@ const QString LogoName = QStringLiteral("HEADER_LOGO.JPG");
 
 QStringList Jpeg(const QString& dataFolder) {
     return QDir(SponsorFolder(dataFolder))
-        .entryList({QStringLiteral("*.jpg")}, QDir::Files,
-                   QDir::Name | QDir::IgnoreCase);
+        .entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 } // namespace
 

@@ -18,8 +18,8 @@ QString HeaderLogoDestination(const QString& dataFolder);
 QString SponsorDestination(const QString& dataFolder, const QString& chosenName);
 
 struct Gallery {
-    QStringList Names;  // listing order, at most GalleryItems
-    int Start = 0;    // the entry in the first slot
+    QStringList Names; // listing order, at most GalleryItems
+    int Start = 0;     // the entry in the first slot
 
     int GalleryNumber() const { return static_cast<int>(Names.size()); }
     int LastGallery() const { return Start + GallerySlot - 1; }

@@ -80,7 +80,7 @@ QStringList StatisticsLines(const std::vector<CreditedPoint>& points, int set) {
         }
         auto& table = tables[p.Side];
         auto found = std::find_if(table.begin(), table.end(),
-                                    [&](const auto& item) { return item.first == p.Code; });
+                                  [&](const auto& item) { return item.first == p.Code; });
         if (found != table.end()) {
             ++found->second;
         } else if (static_cast<int>(table.size()) < SlotsPerSide) {
@@ -94,8 +94,7 @@ QStringList StatisticsLines(const std::vector<CreditedPoint>& points, int set) {
                 continue;
             }
             lines << (side == 0 ? QStringLiteral("Home  :") : QStringLiteral("Guests:")) +
-                         (QStringLiteral("   ") + code).right(4) + u' ' +
-                         QString::number(count);
+                         (QStringLiteral("   ") + code).right(4) + u' ' + QString::number(count);
         }
     }
     // The exchange sort as the lists always had it: equal counts come out swapped.
@@ -131,7 +130,7 @@ Best BestScorers(const QStringList& lines) {
 }
 
 std::vector<SummaryLine> Summary(const Roster& roster, int side,
-                                     const std::vector<CreditedPoint>& points) {
+                                 const std::vector<CreditedPoint>& points) {
     std::vector<SummaryLine> lines;
     for (const Athlete& a : roster) {
         const double number = NumericValue(a.Number);
@@ -155,7 +154,8 @@ std::vector<SummaryLine> Summary(const Roster& roster, int side,
 }
 
 QStringList ExportLines(const std::vector<SummaryLine>& rows) {
-    QStringList lines{QStringLiteral("N.;Cognome;Punti;N.Specific.;Aces;Muri;Schiacciate;Pallonetti")};
+    QStringList lines{
+        QStringLiteral("N.;Cognome;Punti;N.Specific.;Aces;Muri;Schiacciate;Pallonetti")};
     for (const SummaryLine& r : rows) {
         QStringList fields{r.Number, r.Surname, QString::number(r.Total)};
         for (int t = 0; t < 5; ++t) {

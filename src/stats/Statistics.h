@@ -13,10 +13,10 @@ class LanguageTable;
 struct CreditedPoint {
     int Line = 0;
     int Set = 0;
-    int Side = 0;      // 0 home, 1 guests
-    QString Code;    // athlete code: a number, "E" or "N"
-    int Type = 0;      // point type 0..4
-    int Home = 0;      // score after the point
+    int Side = 0; // 0 home, 1 guests
+    QString Code; // athlete code: a number, "E" or "N"
+    int Type = 0; // point type 0..4
+    int Home = 0; // score after the point
     int Guests = 0;
 };
 
@@ -42,7 +42,7 @@ struct SummaryLine {
 
 // Every roster row up to the first number that is not a positive number.
 std::vector<SummaryLine> Summary(const Roster& roster, int side,
-                                     const std::vector<CreditedPoint>& points);
+                                 const std::vector<CreditedPoint>& points);
 
 // The export: the header line, then one line per row.
 QStringList ExportLines(const std::vector<SummaryLine>& lines);

@@ -1,7 +1,7 @@
 #include "teams/RosterEditing.h"
 
-#include "shared/Numbers.h"
 #include "shared/FileText.h"
+#include "shared/Numbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,9 +79,8 @@ std::vector<Athlete> LinesToSave(const EditorRoster& roster, const LanguageTable
         if (r.Number.isEmpty()) {
             continue;
         }
-        const QString role = r.Role >= 0 && r.Role < EmptyRoleItem
-                                  ? RoleLabel(r.Role + 1, languages)
-                                  : QString();
+        const QString role =
+            r.Role >= 0 && r.Role < EmptyRoleItem ? RoleLabel(r.Role + 1, languages) : QString();
         lines.push_back({r.Number, r.Surname, r.Name, role,
                          r.CalledUp ? QStringLiteral("C") : QStringLiteral("N")});
     }
@@ -89,8 +88,7 @@ std::vector<Athlete> LinesToSave(const EditorRoster& roster, const LanguageTable
     return lines;
 }
 
-QString AudioDestination(const QString& teamFolder, const QString& number,
-                          const QString& chosen) {
+QString AudioDestination(const QString& teamFolder, const QString& number, const QString& chosen) {
     const QString photo = AthletePhoto(teamFolder, number);
     if (photo.isEmpty()) {
         return {};

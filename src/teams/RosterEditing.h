@@ -43,6 +43,5 @@ std::vector<Athlete> LinesToSave(const EditorRoster& roster, const LanguageTable
 
 // The announcement copied as <number> + the chosen file's last four characters, lower case,
 // after both old announcements of that number are removed.
-QString AudioDestination(const QString& teamFolder, const QString& number,
-                          const QString& chosen);
+QString AudioDestination(const QString& teamFolder, const QString& number, const QString& chosen);
 bool ImportAudio(const QString& teamFolder, const QString& number, const QString& chosen);

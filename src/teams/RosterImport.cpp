@@ -72,7 +72,8 @@ QString FirstSheet(QuaZip& zip) {
             }
         }
     }
-    if (const auto relations = Part(zip, QStringLiteral("xl/_rels/workbook.xml.rels")); relations && !id.isEmpty()) {
+    if (const auto relations = Part(zip, QStringLiteral("xl/_rels/workbook.xml.rels"));
+        relations && !id.isEmpty()) {
         QXmlStreamReader xml(*relations);
         while (!xml.atEnd()) {
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"Relationship" &&
@@ -188,9 +189,9 @@ Table ReadText(const QString& text) {
         return {};
     }
     const QString& first = lines.first();
-    const QChar separator = first.contains(u'\t') ? u'\t'
+    const QChar separator = first.contains(u'\t')                    ? u'\t'
                             : first.count(u';') >= first.count(u',') ? u';'
-                                                                      : u',';
+                                                                     : u',';
     Table table;
     for (const QString& line : lines) {
         QStringList cells;
@@ -237,17 +238,54 @@ std::optional<Table> ReadTable(const QByteArray& bytes) {
 Columns Guess(const Table& table) {
     static const QMap<QString, int> headers{
         // 0 number, 1 surname, 2 first name, 3 role, 4 whole name
-        {"n", 0}, {"nr", 0}, {"no", 0}, {"num", 0}, {"numero", 0}, {"number", 0}, {"nummer", 0},
-        {"maglia", 0}, {"shirt", 0}, {"dossard", 0}, {"trikot", 0}, {"dorsal", 0},
-        {"cognome", 1}, {"surname", 1}, {"last name", 1}, {"lastname", 1}, {"family name", 1},
-        {"nom", 1}, {"nom de famille", 1}, {"nachname", 1}, {"familienname", 1}, {"apellido", 1},
+        {"n", 0},
+        {"nr", 0},
+        {"no", 0},
+        {"num", 0},
+        {"numero", 0},
+        {"number", 0},
+        {"nummer", 0},
+        {"maglia", 0},
+        {"shirt", 0},
+        {"dossard", 0},
+        {"trikot", 0},
+        {"dorsal", 0},
+        {"cognome", 1},
+        {"surname", 1},
+        {"last name", 1},
+        {"lastname", 1},
+        {"family name", 1},
+        {"nom", 1},
+        {"nom de famille", 1},
+        {"nachname", 1},
+        {"familienname", 1},
+        {"apellido", 1},
         {"apellidos", 1},
-        {"nome", 2}, {"first name", 2}, {"firstname", 2}, {"given name", 2}, {"prenom", 2},
-        {"vorname", 2}, {"nombre", 2},
-        {"ruolo", 3}, {"role", 3}, {"position", 3}, {"poste", 3}, {"rolle", 3}, {"posicion", 3},
-        {"name", 4}, {"athlete", 4}, {"atleta", 4}, {"player", 4}, {"giocatore", 4}, {"joueur", 4},
-        {"spieler", 4}, {"jugador", 4}, {"cognome e nome", 4}, {"nome e cognome", 4},
-        {"nom et prenom", 4}, {"nombre y apellidos", 4}};
+        {"nome", 2},
+        {"first name", 2},
+        {"firstname", 2},
+        {"given name", 2},
+        {"prenom", 2},
+        {"vorname", 2},
+        {"nombre", 2},
+        {"ruolo", 3},
+        {"role", 3},
+        {"position", 3},
+        {"poste", 3},
+        {"rolle", 3},
+        {"posicion", 3},
+        {"name", 4},
+        {"athlete", 4},
+        {"atleta", 4},
+        {"player", 4},
+        {"giocatore", 4},
+        {"joueur", 4},
+        {"spieler", 4},
+        {"jugador", 4},
+        {"cognome e nome", 4},
+        {"nome e cognome", 4},
+        {"nom et prenom", 4},
+        {"nombre y apellidos", 4}};
     Columns c;
     if (table.isEmpty()) {
         return c;
@@ -302,8 +340,7 @@ Columns Guess(const Table& table) {
 namespace {
 
 // The columns of the five fields, in the order of Field after None.
-template <class AnyColumns>
-auto FieldColumns(AnyColumns& c) {
+template <class AnyColumns> auto FieldColumns(AnyColumns& c) {
     return std::array{&c.number, &c.surname, &c.firstName, &c.role, &c.fullName};
 }
 
@@ -332,19 +369,64 @@ void Assign(Columns& columns, int column, Field field) {
 }
 
 int RoleOf(const QString& cell) {
-    static const QMap<QString, int> words{
-        {"s", 1}, {"alzatore", 1}, {"alzatrice", 1}, {"palleggiatore", 1}, {"palleggiatrice", 1}, {"regista", 1},
-        {"setter", 1}, {"passeur", 1}, {"passeuse", 1}, {"zuspieler", 1}, {"zuspielerin", 1}, {"colocador", 1},
-        {"colocadora", 1}, {"armador", 1},
-        {"c", 2}, {"mb", 2}, {"centrale", 2}, {"middle", 2}, {"middle blocker", 2}, {"central", 2},
-        {"mittelblocker", 2}, {"mittelblockerin", 2}, {"bloqueur", 2}, {"bloqueuse", 2},
-        {"l", 3}, {"libero", 3},
-        {"o", 4}, {"opp", 4}, {"opposto", 4}, {"opposta", 4}, {"opposite", 4}, {"pointu", 4}, {"pointue", 4},
-        {"diagonal", 4}, {"diagonale", 4}, {"diagonalspieler", 4}, {"opuesto", 4}, {"opuesta", 4},
-        {"oh", 5}, {"b", 5}, {"banda", 5}, {"schiacciatore", 5}, {"schiacciatrice", 5}, {"outside", 5},
-        {"outside hitter", 5}, {"wing spiker", 5}, {"receptionneur", 5}, {"receptionneuse", 5}, {"ailier", 5},
-        {"aussen", 5}, {"außen", 5}, {"aussenangreifer", 5}, {"außenangreifer", 5}, {"außenangreiferin", 5},
-        {"annahme", 5}, {"receptor", 5}, {"receptora", 5}, {"punta", 5}};
+    static const QMap<QString, int> words{{"s", 1},
+                                          {"alzatore", 1},
+                                          {"alzatrice", 1},
+                                          {"palleggiatore", 1},
+                                          {"palleggiatrice", 1},
+                                          {"regista", 1},
+                                          {"setter", 1},
+                                          {"passeur", 1},
+                                          {"passeuse", 1},
+                                          {"zuspieler", 1},
+                                          {"zuspielerin", 1},
+                                          {"colocador", 1},
+                                          {"colocadora", 1},
+                                          {"armador", 1},
+                                          {"c", 2},
+                                          {"mb", 2},
+                                          {"centrale", 2},
+                                          {"middle", 2},
+                                          {"middle blocker", 2},
+                                          {"central", 2},
+                                          {"mittelblocker", 2},
+                                          {"mittelblockerin", 2},
+                                          {"bloqueur", 2},
+                                          {"bloqueuse", 2},
+                                          {"l", 3},
+                                          {"libero", 3},
+                                          {"o", 4},
+                                          {"opp", 4},
+                                          {"opposto", 4},
+                                          {"opposta", 4},
+                                          {"opposite", 4},
+                                          {"pointu", 4},
+                                          {"pointue", 4},
+                                          {"diagonal", 4},
+                                          {"diagonale", 4},
+                                          {"diagonalspieler", 4},
+                                          {"opuesto", 4},
+                                          {"opuesta", 4},
+                                          {"oh", 5},
+                                          {"b", 5},
+                                          {"banda", 5},
+                                          {"schiacciatore", 5},
+                                          {"schiacciatrice", 5},
+                                          {"outside", 5},
+                                          {"outside hitter", 5},
+                                          {"wing spiker", 5},
+                                          {"receptionneur", 5},
+                                          {"receptionneuse", 5},
+                                          {"ailier", 5},
+                                          {"aussen", 5},
+                                          {"außen", 5},
+                                          {"aussenangreifer", 5},
+                                          {"außenangreifer", 5},
+                                          {"außenangreiferin", 5},
+                                          {"annahme", 5},
+                                          {"receptor", 5},
+                                          {"receptora", 5},
+                                          {"punta", 5}};
     const QString folded = Folded(cell);
     if (const int number = RoleNumber(folded); number >= 1 && number <= 5) {
         return number;
@@ -356,18 +438,23 @@ Result Apply(const Table& table, const Columns& c, int capacity) {
     Result result;
     static const QRegularExpression staff(QStringLiteral("^[A-Za-z][0-9]$"));
     QStringList used;
-    const auto cell = [](const QStringList& row, int i) { return i >= 0 && i < row.size() ? row[i].trimmed() : QString(); };
+    const auto cell = [](const QStringList& row, int i) {
+        return i >= 0 && i < row.size() ? row[i].trimmed() : QString();
+    };
     for (int r = c.header ? 1 : 0; r < table.size(); ++r) {
         const QStringList& cells = table[r];
-        if (std::all_of(cells.begin(), cells.end(), [](const QString& s) { return s.trimmed().isEmpty(); })) {
+        if (std::all_of(cells.begin(), cells.end(),
+                        [](const QString& s) { return s.trimmed().isEmpty(); })) {
             continue;
         }
-        Row row{r + 1, cell(cells, c.number), cell(cells, c.surname), cell(cells, c.firstName), cell(cells, c.role)};
+        Row row{r + 1, cell(cells, c.number), cell(cells, c.surname), cell(cells, c.firstName),
+                cell(cells, c.role)};
         if (c.fullName >= 0 && row.surname.isEmpty()) {
             const QStringList words = cell(cells, c.fullName).split(u' ', Qt::SkipEmptyParts);
             // "ROSSI Anna": the words in capitals are the surname; else the first word is.
             qsizetype split = 0;
-            while (split < words.size() && words[split] == words[split].toUpper() && words[split].size() > 1) {
+            while (split < words.size() && words[split] == words[split].toUpper() &&
+                   words[split].size() > 1) {
                 ++split;
             }
             if (split == 0 || split == words.size()) {
@@ -384,7 +471,8 @@ Result Apply(const Table& table, const Columns& c, int capacity) {
             result.refused.append({r + 1, Why::OutOfRange, row.number});
         } else if (used.contains(row.number.toUpper())) {
             result.refused.append({r + 1, Why::UsedTwice, row.number});
-        } else if (row.surname.contains(u';') || row.firstName.contains(u';') || row.role.contains(u';')) {
+        } else if (row.surname.contains(u';') || row.firstName.contains(u';') ||
+                   row.role.contains(u';')) {
             result.refused.append({r + 1, Why::Semicolon, row.number});
         } else if (result.rows.size() >= capacity) {
             result.refused.append({r + 1, Why::RosterFull, row.number});
@@ -423,13 +511,17 @@ PhotoMatch MatchPhotos(const QStringList& fileNames, const QStringList& numbers)
 
 QString UnpackPhotos(const QString& zip, const QString& folder) {
     const QDir into(folder);
-    return ZipReading::Walk(zip, [&into, &folder](const QString& name, const QByteArray& data) -> QString {
-        const QString file = QFileInfo(name).fileName();
-        if (file.startsWith(u'.') || name.startsWith(QStringLiteral("__MACOSX/")) || into.exists(file)) {
-            return {};
-        }
-        return WriteWholeFile(into.filePath(file), data) ? QString() : QStringLiteral("cannot write ") + folder;
-    });
+    return ZipReading::Walk(
+        zip, [&into, &folder](const QString& name, const QByteArray& data) -> QString {
+            const QString file = QFileInfo(name).fileName();
+            if (file.startsWith(u'.') || name.startsWith(QStringLiteral("__MACOSX/")) ||
+                into.exists(file)) {
+                return {};
+            }
+            return WriteWholeFile(into.filePath(file), data)
+                       ? QString()
+                       : QStringLiteral("cannot write ") + folder;
+        });
 }
 
 } // namespace RosterImport

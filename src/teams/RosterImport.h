@@ -58,7 +58,8 @@ int RoleOf(const QString& cell);
 
 // Rows without a number, with a number used twice or out of range, or past `capacity` taken rows
 // are refused with the reason.
-Result Apply(const Table& table, const Columns& columns, int capacity = std::numeric_limits<int>::max());
+Result Apply(const Table& table, const Columns& columns,
+             int capacity = std::numeric_limits<int>::max());
 
 // Pictures named by number ("7.jpg", "07.png", "7 Rossi.jpeg") matched to the roster's numbers.
 struct PhotoMatch {

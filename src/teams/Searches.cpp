@@ -35,7 +35,8 @@ bool InRoster(const Roster& roster, const QString& number) {
     return Find(roster, number) != nullptr;
 }
 
-QString AthleteSurname(const Roster& roster, const QString& number, const LanguageTable& languages) {
+QString AthleteSurname(const Roster& roster, const QString& number,
+                       const LanguageTable& languages) {
     if (const Athlete* a = Find(roster, number)) {
         return CapitalisedName(a->Surname);
     }

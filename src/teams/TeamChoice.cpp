@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 ChosenTeam ChooseTeam(const QString& dataFolder, const QString& name,
-                            const LanguageTable& languages) {
+                      const LanguageTable& languages) {
     ChosenTeam s;
     s.Name = name;
     s.Folder = TeamFolder(dataFolder, name);
@@ -18,8 +18,8 @@ ChosenTeam ChooseTeam(const QString& dataFolder, const QString& name,
     if (QFileInfo::exists(logo)) {
         s.Logo = logo;
     }
-    s.Athletes = ReadRoster(QDir(s.Folder).filePath(QStringLiteral("team.csv")), ConsoleCapacity,
-                         true);
+    s.Athletes =
+        ReadRoster(QDir(s.Folder).filePath(QStringLiteral("team.csv")), ConsoleCapacity, true);
     for (Athlete& a : s.Athletes) {
         a.Role = RoleLabel(RoleNumber(a.Role), languages);
         if (a.CalledUp.compare(QStringLiteral("C"), Qt::CaseInsensitive) == 0) {

@@ -7,13 +7,13 @@
 struct ChosenTeam {
     QString Name;
     QString Folder;
-    QString Logo;       // logo.jpg when the team has one
+    QString Logo; // logo.jpg when the team has one
     Roster Athletes;
-    QStringList Lines;  // the roster list: the opponent's-error entry, then the called-up rows
+    QStringList Lines; // the roster list: the opponent's-error entry, then the called-up rows
 };
 
 ChosenTeam ChooseTeam(const QString& dataFolder, const QString& name,
-                            const LanguageTable& languages);
+                      const LanguageTable& languages);
 
 // " 7 Rossi Mario Centrale": number in two characters, names, role without its number.
 QString RosterLine(const Athlete& a);

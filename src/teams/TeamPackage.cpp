@@ -56,11 +56,12 @@ Outcome Export(const QString& dataFolder, const QString& team, const QString& fi
         list.append(QJsonObject{{QStringLiteral("name"), name},
                                 {QStringLiteral("size"), QFileInfo(folder.filePath(name)).size()}});
     }
-    const QByteArray manifest = QJsonDocument(QJsonObject{{QStringLiteral("format"), FormatVersion},
-                                                          {QStringLiteral("program"), QStringLiteral("Brivanta")},
-                                                          {QStringLiteral("team"), team},
-                                                          {QStringLiteral("files"), list}})
-                                    .toJson();
+    const QByteArray manifest =
+        QJsonDocument(QJsonObject{{QStringLiteral("format"), FormatVersion},
+                                  {QStringLiteral("program"), QStringLiteral("Brivanta")},
+                                  {QStringLiteral("team"), team},
+                                  {QStringLiteral("files"), list}})
+            .toJson();
     // Written aside and moved: a package is whole or not there.
     const QString partial = file + QStringLiteral(".part");
     {
@@ -70,8 +71,8 @@ Outcome Export(const QString& dataFolder, const QString& team, const QString& fi
         }
         auto add = [&zip](const QString& name, const QByteArray& data) {
             QuaZipFile out(&zip);
-            return out.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) && out.write(data) == data.size() &&
-                   (out.close(), out.getZipError() == 0);
+            return out.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) &&
+                   out.write(data) == data.size() && (out.close(), out.getZipError() == 0);
         };
         bool written = add(Manifest, manifest);
         for (const QString& name : names) {
@@ -107,25 +108,26 @@ Outcome Import(const QString& dataFolder, const QString& file, Existing existing
     }
     QString team;
     QStringList keptOut;
-    const QString error = ZipReading::Walk(file, [&](const QString& name, const QByteArray& data) -> QString {
-        if (name == Manifest) {
-            const QJsonObject m = QJsonDocument::fromJson(data).object();
-            if (m.value(QStringLiteral("format")).toInt(0) > FormatVersion) {
-                return QStringLiteral("a package from a newer Brivanta");
+    const QString error =
+        ZipReading::Walk(file, [&](const QString& name, const QByteArray& data) -> QString {
+            if (name == Manifest) {
+                const QJsonObject m = QJsonDocument::fromJson(data).object();
+                if (m.value(QStringLiteral("format")).toInt(0) > FormatVersion) {
+                    return QStringLiteral("a package from a newer Brivanta");
+                }
+                team = m.value(QStringLiteral("team")).toString();
+                return {};
             }
-            team = m.value(QStringLiteral("team")).toString();
+            if (!ZipReading::LooksLikeItsPicture(name, data.left(16))) {
+                keptOut << name + QStringLiteral(": not a picture");
+                return {};
+            }
+            const QString target = QDir(aside.path()).filePath(name);
+            if (!QDir().mkpath(QFileInfo(target).path()) || !WriteWholeFile(target, data)) {
+                return QStringLiteral("the Teams folder cannot be written");
+            }
             return {};
-        }
-        if (!ZipReading::LooksLikeItsPicture(name, data.left(16))) {
-            keptOut << name + QStringLiteral(": not a picture");
-            return {};
-        }
-        const QString target = QDir(aside.path()).filePath(name);
-        if (!QDir().mkpath(QFileInfo(target).path()) || !WriteWholeFile(target, data)) {
-            return QStringLiteral("the Teams folder cannot be written");
-        }
-        return {};
-    });
+        });
     if (error == ZipReading::NotAZip) {
         return Failure(QStringLiteral("not a team package: ") + file);
     }
@@ -135,7 +137,8 @@ Outcome Import(const QString& dataFolder, const QString& file, Existing existing
     if (team.isEmpty() || ValidateTeamName(team, {}) != NameOutcome::Accepted) {
         return Failure(QStringLiteral("a package without a valid team name"));
     }
-    const auto roster = ReadTextFile(QDir(aside.path()).filePath(QStringLiteral("team.csv")), 1 << 20);
+    const auto roster =
+        ReadTextFile(QDir(aside.path()).filePath(QStringLiteral("team.csv")), 1 << 20);
     if (!roster || roster->join(QString()).contains(QChar(0))) {
         return Failure(QStringLiteral("the package's team.csv does not read"));
     }
@@ -144,7 +147,8 @@ Outcome Import(const QString& dataFolder, const QString& file, Existing existing
     QString previous;
     if (QFileInfo::exists(place)) {
         if (existing == Existing::Refuse) {
-            return Failure(QStringLiteral("a team called \"") + team + QStringLiteral("\" is already there"));
+            return Failure(QStringLiteral("a team called \"") + team +
+                           QStringLiteral("\" is already there"));
         }
         if (existing == Existing::KeepBoth) {
             name = FreeName(dataFolder, team);

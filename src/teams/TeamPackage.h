@@ -13,9 +13,9 @@ enum class Existing { Refuse, Replace, KeepBoth };
 
 struct Outcome {
     bool ok = false;
-    QString error;         // one line, English, for the command line and the log
-    QString team;          // the team as imported (may be "Name (2)")
-    QStringList keptOut;   // files left out, with their reason
+    QString error;       // one line, English, for the command line and the log
+    QString team;        // the team as imported (may be "Name (2)")
+    QStringList keptOut; // files left out, with their reason
 };
 
 Outcome Export(const QString& dataFolder, const QString& team, const QString& file);

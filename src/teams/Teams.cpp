@@ -1,8 +1,8 @@
 #include "teams/Teams.h"
 
+#include "shared/FileText.h"
 #include "shared/Language.h"
 #include "shared/Numbers.h"
-#include "shared/FileText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -116,7 +116,7 @@ std::vector<Athlete> ReadRoster(const QString& path, int capacity, bool console)
 }
 
 bool WriteRoster(const QString& path, const std::vector<Athlete>& athletes,
-                const LanguageTable& languages) {
+                 const LanguageTable& languages) {
     QStringList lines;
     for (const Athlete& a : athletes) {
         for (const QString* court : {&a.Number, &a.Surname, &a.Name}) {
@@ -124,8 +124,8 @@ bool WriteRoster(const QString& path, const std::vector<Athlete>& athletes,
                 return false;
             }
         }
-        const bool calledUp = a.CalledUp.trimmed().compare(QStringLiteral("C"),
-                                                              Qt::CaseInsensitive) == 0;
+        const bool calledUp =
+            a.CalledUp.trimmed().compare(QStringLiteral("C"), Qt::CaseInsensitive) == 0;
         lines << a.Number + u';' + a.Surname + u';' + a.Name + u';' +
                      RoleLabel(RoleNumber(a.Role), languages) + u';' +
                      (calledUp ? QStringLiteral("C") : QStringLiteral("N"));
@@ -139,8 +139,8 @@ NameOutcome ValidateTeamName(const QString& name, const QStringList& existing) {
         return NameOutcome::Cancelled;
     }
     // Dots at either end do not survive every file system and ".." would leave Teams.
-    if (clean.size() < MinName || clean.size() > MaxName ||
-        clean.startsWith(u'.') || clean.endsWith(u'.')) {
+    if (clean.size() < MinName || clean.size() > MaxName || clean.startsWith(u'.') ||
+        clean.endsWith(u'.')) {
         return NameOutcome::NotValid;
     }
     for (const QChar c : clean) {

@@ -46,7 +46,7 @@ std::vector<Athlete> RosterFromLines(const QStringList& lines, int capacity, boo
 // False when the file could not be written or a field holds a ";" the format cannot carry;
 // nothing is written then.
 bool WriteRoster(const QString& path, const std::vector<Athlete>& lines,
-                const LanguageTable& languages);
+                 const LanguageTable& languages);
 
 // Characters a team name cannot hold: it names a folder.
 inline const QString ForbiddenCharacters = QStringLiteral("^~#%&*<>?/\\{|}:\"");

@@ -54,7 +54,8 @@ QString Walk(const QString& file, const Take& take) {
         if (info.uncompressedSize > static_cast<quint64>(MaxEntry)) {
             return QStringLiteral("an entry over 20 MB: ") + info.name;
         }
-        if (info.compressedSize > 0 && info.uncompressedSize / info.compressedSize > static_cast<quint64>(MaxRatio) &&
+        if (info.compressedSize > 0 &&
+            info.uncompressedSize / info.compressedSize > static_cast<quint64>(MaxRatio) &&
             info.uncompressedSize > 1024 * 1024) {
             return QStringLiteral("a compression ratio no team file has: ") + info.name;
         }
@@ -69,7 +70,8 @@ QString Walk(const QString& file, const Take& take) {
                 break;
             }
             data += piece;
-            if (data.size() > MaxEntry || data.size() > static_cast<qint64>(info.uncompressedSize)) {
+            if (data.size() > MaxEntry ||
+                data.size() > static_cast<qint64>(info.uncompressedSize)) {
                 return QStringLiteral("an entry bigger than it says: ") + info.name;
             }
         }

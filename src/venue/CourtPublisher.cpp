@@ -13,10 +13,12 @@ CourtPublisher::CourtPublisher(MqttClient& client, QString venue, QString court,
       outbox_(std::move(outbox)) {
     // The client's callbacks come from its network thread; the publisher lives on this one.
     client_.onState = [this](MqttState s, const QString& reason) {
-        QMetaObject::invokeMethod(this, [this, s, reason] { OnState(s, reason); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, s, reason] { OnState(s, reason); }, Qt::QueuedConnection);
     };
     client_.onPublished = [this](int id) {
-        QMetaObject::invokeMethod(this, [this, id] { OnPublished(id); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, id] { OnPublished(id); }, Qt::QueuedConnection);
     };
 }
 
@@ -90,7 +92,8 @@ void CourtPublisher::SendOutbox() {
             continue;
         }
         const QString id = name.chopped(4);
-        if (const int mid = client_.Publish(Topics::Result(venue_, court_, id), file.readAll(), 1, true)) {
+        if (const int mid =
+                client_.Publish(Topics::Result(venue_, court_, id), file.readAll(), 1, true)) {
             inFlight_.insert(mid, path);
         }
     }

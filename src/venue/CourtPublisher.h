@@ -11,7 +11,7 @@
 // broker that comes and goes loses none; the venue counts each id once.
 class CourtPublisher : public QObject {
     Q_OBJECT
-public:
+  public:
     CourtPublisher(MqttClient& client, QString venue, QString court, QString outbox);
     ~CourtPublisher() override;
 
@@ -26,10 +26,10 @@ public:
     int Waiting() const;
     const QString& Court() const { return court_; }
 
-signals:
+  signals:
     void StateChanged(MqttState state, const QString& reason);
 
-private:
+  private:
     void OnState(MqttState state, const QString& reason);
     void OnPublished(int id);
     void SendOutbox();

@@ -59,7 +59,8 @@ std::optional<Parsed> Parse(const QString& venue, const QString& topic) {
     if (parts.size() < 2 || !ValidName(parts[0])) {
         return std::nullopt;
     }
-    if (parts.size() == 2 && (parts[1] == QStringLiteral("state") || parts[1] == QStringLiteral("presence"))) {
+    if (parts.size() == 2 &&
+        (parts[1] == QStringLiteral("state") || parts[1] == QStringLiteral("presence"))) {
         return Parsed{parts[0], parts[1], {}};
     }
     if (parts.size() == 3 && parts[1] == QStringLiteral("result") && ValidName(parts[2])) {
@@ -69,8 +70,10 @@ std::optional<Parsed> Parse(const QString& venue, const QString& topic) {
 }
 
 std::optional<QString> ResultId(const QStringList& lines) {
-    static const QRegularExpression saved(QStringLiteral(R"(^#Salvataggio\s+del\s*:\s*(\d\d)/(\d\d)/(\d{4}))"));
-    static const QRegularExpression point(QStringLiteral(R"(^\(\d+\)\s*\d+\s*-\s*\d+\s*-\s*(\d{1,2}):(\d\d)\s*-)"));
+    static const QRegularExpression saved(
+        QStringLiteral(R"(^#Salvataggio\s+del\s*:\s*(\d\d)/(\d\d)/(\d{4}))"));
+    static const QRegularExpression point(
+        QStringLiteral(R"(^\(\d+\)\s*\d+\s*-\s*\d+\s*-\s*(\d{1,2}):(\d\d)\s*-)"));
     QString date, time, home, guests;
     for (const QString& line : lines) {
         if (const auto m = saved.match(line); m.hasMatch() && date.isEmpty()) {

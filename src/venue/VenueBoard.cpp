@@ -34,7 +34,8 @@ bool VenueBoard::Accept(const QString& topic, const QByteArray& payload, const Q
     return AcceptResult(t->court, t->id, payload, now);
 }
 
-bool VenueBoard::AcceptState(const QString& court, const QByteArray& payload, const QDateTime& now) {
+bool VenueBoard::AcceptState(const QString& court, const QByteArray& payload,
+                             const QDateTime& now) {
     if (payload.size() > MaxState) {
         return Ignore();
     }
@@ -103,7 +104,8 @@ bool VenueBoard::AcceptResult(const QString& court, const QString& id, const QBy
 
 QList<VenueBoard::Result> VenueBoard::Results() const {
     QList<Result> list = results_.values();
-    std::sort(list.begin(), list.end(), [](const Result& a, const Result& b) { return a.id > b.id; });
+    std::sort(list.begin(), list.end(),
+              [](const Result& a, const Result& b) { return a.id > b.id; });
     return list;
 }
 
@@ -118,25 +120,26 @@ QList<VenueBoard::Result> VenueBoard::TakeNew() {
 QByteArray VenueBoard::Json(const QDateTime& now) const {
     QJsonArray courts;
     for (auto it = courts_.cbegin(); it != courts_.cend(); ++it) {
-        QJsonObject c{{QStringLiteral("name"), it.key()},
-                      {QStringLiteral("online"), it->online},
-                      {QStringLiteral("last_seen"), it->lastSeen.isValid()
-                                                        ? it->lastSeen.toUTC().toString(Qt::ISODate)
-                                                        : QString()},
-                      {QStringLiteral("seconds_since_seen"),
-                       it->lastSeen.isValid() ? static_cast<double>(it->lastSeen.secsTo(now)) : -1.0},
-                      {QStringLiteral("state"), it->state}};
+        QJsonObject c{
+            {QStringLiteral("name"), it.key()},
+            {QStringLiteral("online"), it->online},
+            {QStringLiteral("last_seen"),
+             it->lastSeen.isValid() ? it->lastSeen.toUTC().toString(Qt::ISODate) : QString()},
+            {QStringLiteral("seconds_since_seen"),
+             it->lastSeen.isValid() ? static_cast<double>(it->lastSeen.secsTo(now)) : -1.0},
+            {QStringLiteral("state"), it->state}};
         courts.append(c);
     }
     QJsonArray results;
     for (const Result& r : Results()) {
-        results.append(QJsonObject{{QStringLiteral("id"), r.id},
-                                   {QStringLiteral("court"), r.court},
-                                   {QStringLiteral("home"), r.home},
-                                   {QStringLiteral("guests"), r.guests},
-                                   {QStringLiteral("home_sets"), r.homeSets},
-                                   {QStringLiteral("guests_sets"), r.guestsSets},
-                                   {QStringLiteral("partials"), QJsonArray::fromStringList(r.partials)}});
+        results.append(
+            QJsonObject{{QStringLiteral("id"), r.id},
+                        {QStringLiteral("court"), r.court},
+                        {QStringLiteral("home"), r.home},
+                        {QStringLiteral("guests"), r.guests},
+                        {QStringLiteral("home_sets"), r.homeSets},
+                        {QStringLiteral("guests_sets"), r.guestsSets},
+                        {QStringLiteral("partials"), QJsonArray::fromStringList(r.partials)}});
     }
     return QJsonDocument(QJsonObject{{QStringLiteral("venue"), venue_},
                                      {QStringLiteral("courts"), courts},
@@ -155,8 +158,12 @@ QByteArray VenueBoard::ResultsCsv() const {
     };
     QStringList lines{QStringLiteral("id;court;home;guests;home_sets;guests_sets;partials")};
     for (const Result& r : Results()) {
-        lines << QStringList{cell(r.id), cell(r.court), cell(r.home), cell(r.guests),
-                             QString::number(r.homeSets), QString::number(r.guestsSets),
+        lines << QStringList{cell(r.id),
+                             cell(r.court),
+                             cell(r.home),
+                             cell(r.guests),
+                             QString::number(r.homeSets),
+                             QString::number(r.guestsSets),
                              cell(r.partials.join(u' '))}
                      .join(u';');
     }

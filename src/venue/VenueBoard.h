@@ -10,9 +10,9 @@
 // Everything a venue's broker says about its courts, checked: what is not the contract's is
 // ignored and counted, never trusted as a name or a path.
 class VenueBoard {
-public:
-    static constexpr qsizetype MaxState = 64 * 1024;     // a state document is ~2 KB
-    static constexpr qsizetype MaxResult = 256 * 1024;   // a long five-set match file is ~20 KB
+  public:
+    static constexpr qsizetype MaxState = 64 * 1024;   // a state document is ~2 KB
+    static constexpr qsizetype MaxResult = 256 * 1024; // a long five-set match file is ~20 KB
     static constexpr int MaxCourts = 256;
 
     explicit VenueBoard(QString venue);
@@ -47,7 +47,7 @@ public:
     QByteArray Json(const QDateTime& now) const;
     QByteArray ResultsCsv() const;
 
-private:
+  private:
     bool AcceptState(const QString& court, const QByteArray& payload, const QDateTime& now);
     bool AcceptResult(const QString& court, const QString& id, const QByteArray& payload,
                       const QDateTime& now);

@@ -43,21 +43,27 @@ QString Escaped(const QString& text) {
 }
 
 QByteArray ResultsPage(const VenueBoard& board) {
-    QString html = QStringLiteral(
-        "<!doctype html><html><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
-        "content=\"width=device-width, initial-scale=1\"><title>Results</title><style>"
-        "body{background:#10151b;color:#eee;font-family:sans-serif;margin:24px}"
-        "table{border-collapse:collapse;width:100%;font-size:22px}td,th{padding:8px 12px;"
-        "border-bottom:1px solid #333;text-align:left}a{color:#9cf}</style></head><body>"
-        "<h1>") + Escaped(board.Venue()) + QStringLiteral(
-        "</h1><p><a href=\"/venue\">Courts</a> · <a href=\"/results.csv\">CSV</a></p><table>"
-        "<tr><th>Court</th><th>Home</th><th>Guests</th><th>Sets</th><th>Partials</th><th>Match</th></tr>");
+    QString html =
+        QStringLiteral(
+            "<!doctype html><html><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
+            "content=\"width=device-width, initial-scale=1\"><title>Results</title><style>"
+            "body{background:#10151b;color:#eee;font-family:sans-serif;margin:24px}"
+            "table{border-collapse:collapse;width:100%;font-size:22px}td,th{padding:8px 12px;"
+            "border-bottom:1px solid #333;text-align:left}a{color:#9cf}</style></head><body>"
+            "<h1>") +
+        Escaped(board.Venue()) +
+        QStringLiteral(
+            "</h1><p><a href=\"/venue\">Courts</a> · <a href=\"/results.csv\">CSV</a></p><table>"
+            "<tr><th>Court</th><th>Home</th><th>Guests</th><th>Sets</th><th>Partials</"
+            "th><th>Match</th></tr>");
     for (const VenueBoard::Result& r : board.Results()) {
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4 - %5</td><td>%6</td><td>%7</td></tr>")
-                    .arg(Escaped(r.court), Escaped(r.home), Escaped(r.guests))
-                    .arg(r.homeSets)
-                    .arg(r.guestsSets)
-                    .arg(Escaped(r.partials.join(QStringLiteral("  "))), Escaped(r.id));
+        html +=
+            QStringLiteral(
+                "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4 - %5</td><td>%6</td><td>%7</td></tr>")
+                .arg(Escaped(r.court), Escaped(r.home), Escaped(r.guests))
+                .arg(r.homeSets)
+                .arg(r.guestsSets)
+                .arg(Escaped(r.partials.join(QStringLiteral("  "))), Escaped(r.id));
     }
     return (html + QStringLiteral("</table></body></html>")).toUtf8();
 }
@@ -69,11 +75,12 @@ VenueServer::VenueServer(LiveServer& server, MqttClient& client, const QString& 
     : server_(server), client_(client), board_(Topics::SafeName(venue)),
       resultsFolder_(std::move(resultsFolder)) {
     client_.onMessage = [this](const QString& topic, const QByteArray& payload) {
-        QMetaObject::invokeMethod(this, [this, topic, payload] { Receive(topic, payload); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, topic, payload] { Receive(topic, payload); }, Qt::QueuedConnection);
     };
     client_.onState = [this](MqttState s, const QString&) {
-        QMetaObject::invokeMethod(this, [this, s] { state_ = s; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, s] { state_ = s; }, Qt::QueuedConnection);
     };
     // A change goes out at once; more within the next 50 ms follow as one event.
     send_.setSingleShot(true);
@@ -112,7 +119,8 @@ void VenueServer::Receive(const QString& topic, const QByteArray& payload) {
     if (board_.Accept(topic, payload, QDateTime::currentDateTime())) {
         KeepResults();
         // The courts' own scoreboard and overlay pages follow their court on the same stream.
-        if (const auto t = Topics::Parse(board_.Venue(), topic); t && t->kind == QStringLiteral("state")) {
+        if (const auto t = Topics::Parse(board_.Venue(), topic);
+            t && t->kind == QStringLiteral("state")) {
             server_.Broadcast(StateEvent(board_.Courts().value(t->court).state));
         }
         if (send_.isActive()) {
@@ -144,10 +152,12 @@ HttpAnswer VenueServer::CourtPage(const QByteArray& path) const {
     }
     if (parts[1] == "state.js") {
         QJsonObject state = board_.Courts().value(court).state;
-        return Answer(200, "text/javascript; charset=utf-8",
-                      "var BrivantaState = " + QJsonDocument(state).toJson(QJsonDocument::Compact) +
-                          ";\nvar BrivantaCourt = " +
-                          QJsonDocument(QJsonArray{court}).toJson(QJsonDocument::Compact).mid(1).chopped(1) + ";\n");
+        return Answer(
+            200, "text/javascript; charset=utf-8",
+            "var BrivantaState = " + QJsonDocument(state).toJson(QJsonDocument::Compact) +
+                ";\nvar BrivantaCourt = " +
+                QJsonDocument(QJsonArray{court}).toJson(QJsonDocument::Compact).mid(1).chopped(1) +
+                ";\n");
     }
     if (parts[1] != "scoreboard" && parts[1] != "overlay") {
         return Answer(404, "text/plain; charset=utf-8", "Not found");
@@ -157,7 +167,8 @@ HttpAnswer VenueServer::CourtPage(const QByteArray& path) const {
         return Answer(404, "text/plain; charset=utf-8", "Not found");
     }
     QByteArray html = page.readAll();
-    html.replace("src=\"/state.js\"", "src=\"/court/" + QUrl::toPercentEncoding(court) + "/state.js\"");
+    html.replace("src=\"/state.js\"",
+                 "src=\"/court/" + QUrl::toPercentEncoding(court) + "/state.js\"");
     return Answer(200, "text/html; charset=utf-8", html);
 }
 
@@ -167,9 +178,8 @@ HttpAnswer VenueServer::Reply(const HttpRequest& request) const {
         r.Headers.emplaceBack("Allow", "GET, HEAD");
         return r;
     }
-    const QByteArray path = request.Target.left(request.Target.indexOf('?') < 0
-                                                    ? request.Target.size()
-                                                    : request.Target.indexOf('?'));
+    const QByteArray path = request.Target.left(
+        request.Target.indexOf('?') < 0 ? request.Target.size() : request.Target.indexOf('?'));
     const QDateTime now = QDateTime::currentDateTime();
     if (path == "/" || path == "/venue") {
         QFile page(QStringLiteral(":/venue/venue.html"));

@@ -14,8 +14,9 @@ class LiveServer;
 // as a file in the results folder.
 class VenueServer : public QObject {
     Q_OBJECT
-public:
-    VenueServer(LiveServer& server, MqttClient& client, const QString& venue, QString resultsFolder);
+  public:
+    VenueServer(LiveServer& server, MqttClient& client, const QString& venue,
+                QString resultsFolder);
     ~VenueServer() override;
 
     bool Start(quint16 port, const MqttOptions& options);
@@ -25,7 +26,7 @@ public:
     void Receive(const QString& topic, const QByteArray& payload);
     HttpAnswer Reply(const HttpRequest& request) const;
 
-private:
+  private:
     void KeepResults();
     HttpAnswer CourtPage(const QByteArray& path) const;
 

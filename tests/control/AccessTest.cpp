@@ -36,7 +36,8 @@ TEST(AccessTest, TheSecretFromLoopbackAlwaysFromTheLanOnlyWhenOn) {
         Access access;
         access.SetSecret(QString::fromLatin1(Secret));
         access.SetLan(c.lan);
-        EXPECT_EQ(c.expected, access.Evaluate(QString::fromLatin1(c.address), Bearer(c.credential), 0))
+        EXPECT_EQ(c.expected,
+                  access.Evaluate(QString::fromLatin1(c.address), Bearer(c.credential), 0))
             << c.address << ' ' << c.credential.constData();
     }
 }
@@ -56,7 +57,8 @@ TEST(AccessTest, WrongSecretsShutOutTheirAddressButNeverTheRightOne) {
     }
     EXPECT_EQ(429, access.Evaluate(thief, Bearer("indovino"), 20000));
     EXPECT_EQ(429, access.Evaluate(thief, {{}, "indovino"}, 20000)) << "a wrong device cookie too";
-    EXPECT_EQ(200, access.Evaluate(thief, Bearer(Secret), 20000)) << "the right secret is never refused";
+    EXPECT_EQ(200, access.Evaluate(thief, Bearer(Secret), 20000))
+        << "the right secret is never refused";
     EXPECT_EQ(200, access.Evaluate(QStringLiteral("10.0.0.7"), Bearer(Secret), 20000));
     EXPECT_EQ(401, access.Evaluate(thief, Bearer("indovino"), 60000 + 1000))
         << "the first failures have left the minute";
@@ -70,14 +72,16 @@ TEST(AccessTest, APairingCodeIsSpentOnceAndTheDeviceSecretLivesWhileUsed) {
     access.SetLan(true);
     access.SetPort(8765);
     const QString phone = QStringLiteral("192.168.1.30");
-    const QByteArray android = "Mozilla/5.0 (Linux; Android 14) AppleWebKit/537.36 Chrome/120.0 Mobile Safari/537.36";
+    const QByteArray android =
+        "Mozilla/5.0 (Linux; Android 14) AppleWebKit/537.36 Chrome/120.0 Mobile Safari/537.36";
     const QByteArray code = access.NewCode(0).toLatin1();
     const QByteArray device = access.Bind(code, phone, android, 1000);
     ASSERT_EQ(32, device.size());
     EXPECT_NE(Secret, device) << "the phone's secret is its own, not the decks'";
     EXPECT_TRUE(access.Bind(code, phone, android, 2000).isEmpty()) << "used twice";
-    EXPECT_TRUE(access.Bind(access.NewCode(0).toLatin1(), phone, android,
-                                Access::CodeDuration + 1).isEmpty()) << "expired";
+    EXPECT_TRUE(access.Bind(access.NewCode(0).toLatin1(), phone, android, Access::CodeDuration + 1)
+                    .isEmpty())
+        << "expired";
     EXPECT_EQ(200, access.Evaluate(phone, {{}, device}, 5000));
     EXPECT_EQ(401, access.Evaluate(phone, Bearer(device), 5000)) << "not a deck's secret";
 
@@ -104,7 +108,9 @@ TEST(AccessTest, CredentialsComeFromTheBearerHeaderAndThePortsOwnCookie) {
     Access access;
     access.SetPort(8765);
     EXPECT_EQ("brivanta_remote_8765", access.CookieName());
-    const auto c = access.Read("Bearer abc", "brivanta_remote=vecchio; brivanta_remote_8780=altra; brivanta_remote_8765=zzz");
+    const auto c = access.Read(
+        "Bearer abc",
+        "brivanta_remote=vecchio; brivanta_remote_8780=altra; brivanta_remote_8765=zzz");
     EXPECT_EQ("abc", c.bearer);
     EXPECT_EQ("zzz", c.device) << "only this port's cookie";
     EXPECT_EQ("abc", access.Read("bearer   abc ", {}).bearer);

@@ -34,8 +34,8 @@ TEST(ClockTest, FinishedSetsTakeTurnsWithTheClock) {
     const std::array<QString, 5> partials{"25/16", "20/25", "", "", ""};
     const auto t = Clock(3, partials, 15);
     const std::vector<QString> expected{"15:42", "15:42", "15:42", "1s 25/16", "1s 25/16",
-                                      "15:42", "15:42", "15:42", "2s 20/25", "2s 20/25",
-                                      "15:42", "15:42", "15:42", "15:42",    "15:42"};
+                                        "15:42", "15:42", "15:42", "2s 20/25", "2s 20/25",
+                                        "15:42", "15:42", "15:42", "15:42",    "15:42"};
     EXPECT_EQ(expected, t);
 }
 
@@ -114,9 +114,9 @@ TEST(SponsorTest, SixPicturesRotateSlotBySlot) {
         steps.emplace_back(p->Slot, p->Index);
         AdvanceBand(b);
     }
-    EXPECT_EQ((std::vector<std::pair<int, int>>{{0, 5}, {1, 0}, {2, 1}, {3, 2}, {4, 3}, {0, 4},
-                                                 {1, 5}}),
-              steps);
+    EXPECT_EQ(
+        (std::vector<std::pair<int, int>>{{0, 5}, {1, 0}, {2, 1}, {3, 2}, {4, 3}, {0, 4}, {1, 5}}),
+        steps);
 }
 
 TEST(SponsorTest, FiveOrFewerDoNotRotateNorDoesABandThatIsOff) {

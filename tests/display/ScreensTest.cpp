@@ -5,7 +5,8 @@
 namespace {
 
 TEST(ScreensTest, TheChosenScreenElseOneWithoutTheConsoleElseTheOnlyOne) {
-    const QList<Screen> twoScreens{{"eDP-1", QRect(0, 0, 1366, 768)}, {"HDMI-1", QRect(1366, 0, 1920, 1080)}};
+    const QList<Screen> twoScreens{{"eDP-1", QRect(0, 0, 1366, 768)},
+                                   {"HDMI-1", QRect(1366, 0, 1920, 1080)}};
     const QPoint console(1000, 300);
     struct Case {
         QList<Screen> screens;
@@ -14,12 +15,9 @@ TEST(ScreensTest, TheChosenScreenElseOneWithoutTheConsoleElseTheOnlyOne) {
         int expected;
     };
     const Case cases[] = {
-        {twoScreens, console, "", 1},
-        {twoScreens, QPoint(2000, 500), "", 0},
-        {twoScreens, console, "eDP-1", 0},
-        {twoScreens, console, "staccato", 1},
-        {{twoScreens[0]}, console, "", 0},
-        {{}, console, "", -1},
+        {twoScreens, console, "", 1},      {twoScreens, QPoint(2000, 500), "", 0},
+        {twoScreens, console, "eDP-1", 0}, {twoScreens, console, "staccato", 1},
+        {{twoScreens[0]}, console, "", 0}, {{}, console, "", -1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.expected, DisplayScreen(c.screens, c.console, c.chosen))

@@ -17,7 +17,7 @@ ZoomControls Drawing() {
     c.setsWonLabels = {G(2010, 2340, 255, 495, 21.75f), G(4930, 2340, 255, 555, 21.75f)};
     c.timeoutLabels = {G(3360, 2400, 255, 495, 18), G(3620, 2400, 255, 495, 18)};
     c.sideIcons = {G(2280, 2460, 375, 375), G(4580, 2460, 375, 375), G(3070, 2460, 315, 315),
-                G(3860, 2460, 315, 315)};
+                   G(3860, 2460, 315, 315)};
     c.homeNameLabel = G(0, 1200, 1995, 1575, 15.75f);
     c.guestsNameLabel = G(5220, 1200, 1995, 1575, 15.75f);
     c.clockLabel = G(5880, 0, 1275, 375, 12);
@@ -68,7 +68,8 @@ TEST(ZoomTest, ZoomMinusUndoesPositionsButRecomputesWidthsAndFonts) {
     EXPECT_FLOAT_EQ(1995.0f / 120, c.homeNameLabel.FontSize);
     EXPECT_FLOAT_EQ(d.headerLogo.Height, c.headerLogo.Height);
     EXPECT_FLOAT_EQ(d.headerLogo.Top, c.headerLogo.Top);
-    EXPECT_LT(c.setsWonLabels[0].Left, c.scoreLabels[0].Left) << "the home counter ends outside the score";
+    EXPECT_LT(c.setsWonLabels[0].Left, c.scoreLabels[0].Left)
+        << "the home counter ends outside the score";
 }
 
 TEST(ZoomTest, EachMarkerTakesItsOwnScoresWidth) {
@@ -98,7 +99,8 @@ TEST(ZoomTest, WithoutTheBandTheScoresKeepHalfTheDisplayAndTheCountersRise) {
     EXPECT_FLOAT_EQ(14400 - 200, c.scoreFrames[0].Width);
     EXPECT_FLOAT_EQ(14400, c.scoreFrames[1].Width);
     EXPECT_FLOAT_EQ(1980, c.scoreLabels[0].Left) << "no sideways move without the band";
-    EXPECT_EQ(Drawing().homeNameLabel.Width, c.homeNameLabel.Width) << "names stay in their bottom strip";
+    EXPECT_EQ(Drawing().homeNameLabel.Width, c.homeNameLabel.Width)
+        << "names stay in their bottom strip";
     ZoomMinus(c, width, false);
     EXPECT_FLOAT_EQ(2340, c.setsWonLabels[0].Top);
 }
@@ -125,10 +127,9 @@ TEST(ZoomTest, StepsStopAtTheirLimits) {
 TEST(ZoomTest, TheTwoScoresFillTheScreen) {
     const ControlGeometry window = G(0, 0, 7335, 3930);
     const double width = 28800, height = 16200;
-    const ControlGeometry home = Enlarge(G(1980, 1200, 1635, 1575, 63.75f), window,
-                                                width, height);
-    const ControlGeometry guests = Enlarge(G(3600, 1200, 1635, 1575, 63.75f), window,
-                                                  width, height);
+    const ControlGeometry home = Enlarge(G(1980, 1200, 1635, 1575, 63.75f), window, width, height);
+    const ControlGeometry guests =
+        Enlarge(G(3600, 1200, 1635, 1575, 63.75f), window, width, height);
     EXPECT_NEAR(0, home.Left, width * 0.01);
     EXPECT_NEAR(width, guests.Left + guests.Width, width * 0.02);
     EXPECT_GT(home.Top, 0);

@@ -13,7 +13,7 @@
 // A real Mosquitto broker of the test's own, on a free loopback port with a generated
 // configuration; never the system's service. Stopped with the test.
 class Broker {
-public:
+  public:
     explicit Broker(const QByteArray& extraConfig = {}) : extra_(extraConfig) {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
@@ -32,13 +32,15 @@ public:
         if (!conf.open(QIODevice::WriteOnly)) {
             return false;
         }
-        conf.write("listener " + QByteArray::number(port_) + " 127.0.0.1\n"
+        conf.write("listener " + QByteArray::number(port_) +
+                   " 127.0.0.1\n"
                    "persistence false\nlog_dest none\n"
                    // As root it would become the user "mosquitto", who cannot read this folder.
                    "user root\n" +
                    (extra_.isEmpty() ? QByteArray("allow_anonymous true\n") : extra_));
         conf.close();
-        process_.start(QStringLiteral("/usr/sbin/mosquitto"), {QStringLiteral("-c"), conf.fileName()});
+        process_.start(QStringLiteral("/usr/sbin/mosquitto"),
+                       {QStringLiteral("-c"), conf.fileName()});
         if (!process_.waitForStarted(5000)) {
             return false;
         }
@@ -63,7 +65,7 @@ public:
         }
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     QByteArray extra_;
     QProcess process_;

@@ -9,8 +9,7 @@
 struct ConsoleLive {
     Environment a;
     QtLiveServer server;
-    Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock,
-                            a.f.shell,    a.f.process,     a.f.audio,    a.f.modal, server,
-                            a.f.disk, nullptr};
+    Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
+                      a.f.audio,   a.f.modal,    server,      a.f.disk,  nullptr};
     ConsoleWindow console{platform};
 };

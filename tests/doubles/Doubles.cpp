@@ -35,7 +35,7 @@ Answer FakeDialogs::Message(const QString& text, Buttons, Default byDefault) {
 }
 
 std::optional<QString> FakeDialogs::InputBox(const QString& question, const QString& title,
-                                               const QString&) {
+                                             const QString&) {
     Shown.append(title + QStringLiteral(": ") + question);
     if (input_.empty()) {
         ADD_FAILURE() << "unexpected input box: " << question.toStdString();
@@ -68,7 +68,7 @@ QString FakeDialogs::OpenFile(const QString& title, const QString&, const QStrin
 }
 
 QString FakeDialogs::SaveFile(const QString& title, const QString&, const QString&,
-                                 const QString&) {
+                              const QString&) {
     return FileAnswer(title);
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "platform/AudioChannel.h"
-#include "platform/Folders.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Disk.h"
+#include "platform/Folders.h"
+#include "platform/LiveServer.h"
 #include "platform/ModalWindows.h"
-#include "platform/Settings.h"
-#include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
-#include "platform/LiveServer.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
 #include "shared/FileText.h"
 
@@ -19,12 +19,12 @@
 #include <atomic>
 #include <chrono>
 #include <deque>
-#include <thread>
 #include <functional>
+#include <thread>
 
 // Answers messages from a script; a message the test did not expect fails it.
 class FakeDialogs : public Dialogs {
-public:
+  public:
     ~FakeDialogs() override;
     void Expect(const QString& text, Answer answer = Answer::Ok);
     // The next open or save dialog answers this path ("" = cancelled).
@@ -34,14 +34,12 @@ public:
         input_.push_back({!answer.has_value(), answer.value_or(QString())});
     }
     using Dialogs::Message;
-    Answer Message(const QString& text, Buttons buttons,
-                       Default byDefault) override;
+    Answer Message(const QString& text, Buttons buttons, Default byDefault) override;
     std::optional<QString> InputBox(const QString& question, const QString& title,
                                     const QString& byDefault) override;
-    QString OpenFile(const QString& title, const QString& folder,
-                     const QString& filter) override;
+    QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString SaveFile(const QString& title, const QString& folder, const QString& name,
-                      const QString& filter) override;
+                     const QString& filter) override;
     QString ChooseFolder(const QString& title, const QString&) override {
         return FileAnswer(title);
     }
@@ -53,10 +51,10 @@ public:
     QList<Default> Defaults;
     // Runs while a message is open, to look at what the user sees behind it.
     std::function<void(const QString&)> ToMessage;
-    int Signals = 0; // beeps heard
-    QString Language;  // the standard buttons' language
+    int Signals = 0;  // beeps heard
+    QString Language; // the standard buttons' language
 
-private:
+  private:
     struct Waiting {
         QString text;
         Answer answer;
@@ -73,7 +71,7 @@ private:
 
 // Answers yes to everything: for long unattended runs.
 class AlwaysYesDialogs : public Dialogs {
-public:
+  public:
     using Dialogs::Message;
     Answer Message(const QString&, Buttons p, Default) override {
         return p == Buttons::SiNo || p == Buttons::YesNoCancel ? Answer::Si : Answer::Ok;
@@ -92,14 +90,14 @@ public:
 };
 
 class FakeSettings : public Settings {
-public:
+  public:
     QString Read(const QString& key) const override { return values.value(key); }
     void Write(const QString& key, const QString& value) override { values[key] = value; }
     QMap<QString, QString> values;
 };
 
 class FakeFolders : public Folders {
-public:
+  public:
     QString Documents() const override { return documents; }
     QString Program() const override { return program; }
     QString Temporary() const override { return temporary; }
@@ -113,13 +111,13 @@ public:
 };
 
 class FakeClock : public Clock {
-public:
+  public:
     QDateTime Now() const override { return now; }
     QDateTime now{QDate(2026, 12, 9), QTime(15, 42, 10)};
 };
 
 class FakeShell : public Shell {
-public:
+  public:
     bool Open(const QString& path) override {
         open.append(path);
         return true;
@@ -128,14 +126,14 @@ public:
 };
 
 class FakeProcess : public Process {
-public:
+  public:
     void End() override { ++ended; }
     int ended = 0;
 };
 
 // Records every call; a path listed in `unreadable` fails to open.
 class FakeAudioChannel : public AudioChannel {
-public:
+  public:
     bool Open(const QString& path) override;
     bool Play() override;
     void Stop() override { calls.append(QStringLiteral("ferma")); }
@@ -152,7 +150,7 @@ public:
 // Each modal window is handed to the next scripted step instead of being shown; a window
 // the test did not expect fails it.
 class FakeModalWindows : public ModalWindows {
-public:
+  public:
     ~FakeModalWindows() override;
     // The next modal window is handed to `step`, which answers it as the user would.
     void Expect(std::function<void(QDialog&)> step) { script_.push_back(std::move(step)); }
@@ -161,13 +159,13 @@ public:
     // A question the test holds open on the console.
     bool open = false;
 
-private:
+  private:
     std::deque<std::function<void(QDialog&)>> script_;
 };
 
 // Answers requests only when a test calls it; records what was pushed to the streams.
 class FakeLiveServer : public LiveServer {
-public:
+  public:
     bool Start(quint16 p, bool) override {
         if (busy) {
             return false;
@@ -193,7 +191,7 @@ public:
 
 // Writes for real, as slowly or as badly as the test needs.
 class FakeDisk : public Disk {
-public:
+  public:
     bool Write(const QString& path, const QByteArray& data, QString& reason) override {
         if (delayMs > 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(delayMs.load()));
@@ -211,8 +209,7 @@ public:
 };
 
 // Every platform service as a double; the dialogs as the test needs them.
-template <class DialogDoubles>
-struct PlatformOf {
+template <class DialogDoubles> struct PlatformOf {
     DialogDoubles dialogs;
     FakeSettings settings;
     FakeFolders folders;
@@ -223,8 +220,8 @@ struct PlatformOf {
     FakeModalWindows modal;
     FakeLiveServer live;
     FakeDisk disk;
-    Platform platform{dialogs, settings, folders, clock, shell,
-                            process, audio,    modal,  live,     disk, nullptr};
+    Platform platform{dialogs, settings, folders, clock, shell,  process,
+                      audio,   modal,    live,    disk,  nullptr};
 };
 
 using FakePlatform = PlatformOf<FakeDialogs>;

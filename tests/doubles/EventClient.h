@@ -9,7 +9,7 @@
 
 // A browser's event stream, read by hand: the versions it received, in order, and the last state.
 class EventClient : public QObject {
-public:
+  public:
     explicit EventClient(quint16 port) {
         connect(&socket, &QTcpSocket::readyRead, this, [this] {
             buffer += socket.readAll();

@@ -14,12 +14,12 @@
 // (writes then fail with ENOSPC). Otherwise: a limit on the size of the files this test process
 // writes (EFBIG), the test process being the test's alone.
 class FullDisk {
-public:
+  public:
     FullDisk() {
         path_ = base_.filePath(QStringLiteral("disk"));
         QDir().mkpath(path_);
-        mounted_ = geteuid() == 0 &&
-                   mount("tmpfs", QFile::encodeName(path_).constData(), "tmpfs", 0, "size=256k") == 0;
+        mounted_ = geteuid() == 0 && mount("tmpfs", QFile::encodeName(path_).constData(), "tmpfs",
+                                           0, "size=256k") == 0;
     }
     ~FullDisk() {
         makeRoom();
@@ -66,7 +66,7 @@ public:
         }
     }
 
-private:
+  private:
     QTemporaryDir base_;
     QString path_;
     bool mounted_ = false;

@@ -38,9 +38,9 @@ inline QByteArray GifThousandFrames(int frames = 10000) {
     QByteArray data("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
     data += QByteArray("\x00\x00\x00\xFF\xFF\xFF", 6);
     const QByteArray frame("\x21\xF9\x04\x00\x01\x00\x00\x00"
-                                "\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00"
-                                "\x02\x02\x44\x01\x00",
-                                23);
+                           "\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                           "\x02\x02\x44\x01\x00",
+                           23);
     for (int i = 0; i < frames; ++i) {
         data += frame;
     }
@@ -61,4 +61,4 @@ inline std::vector<Case> All() {
             {"JPEG declaring 60000 x 60000", HugeJpeg()}};
 }
 
-} // namespace ostili
+} // namespace hostile

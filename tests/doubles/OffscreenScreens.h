@@ -9,7 +9,7 @@
 #include <qpa/qplatformnativeinterface.h>
 
 class OffscreenScreens {
-public:
+  public:
     OffscreenScreens() : original_(Configuration()) {}
     ~OffscreenScreens() { Set(original_); }
 
@@ -28,7 +28,7 @@ public:
         Set(fresh);
     }
 
-private:
+  private:
     using Read = QJsonObject (*)(QPlatformNativeInterface*);
     using Write = void (*)(const QJsonObject&, QPlatformNativeInterface*);
 

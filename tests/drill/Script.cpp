@@ -20,7 +20,8 @@ void RandomStep(ConsoleWindow& console, std::mt19937& testCase) {
     } else {
         const int lines = console.historyList->count();
         if (lines > 0) {
-            console.historyList->setCurrentRow(std::uniform_int_distribution<int>(0, lines - 1)(testCase));
+            console.historyList->setCurrentRow(
+                std::uniform_int_distribution<int>(0, lines - 1)(testCase));
             console.rollBackToSelectedLine();
         }
     }

@@ -1,5 +1,5 @@
-#include "live/Addresses.h"
 #include "live/Router.h"
+#include "live/Addresses.h"
 
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
@@ -10,17 +10,17 @@
 namespace {
 
 class RouterTest : public ::testing::Test {
-protected:
+  protected:
     RouterTest()
-        : broken({[] { return QByteArray(R"({"version":3})"); },
-                 [] { return QByteArray("[{}]"); }, [] { return QByteArray("<scoreboard/>"); },
-                 [this] { return a.program; }}) {
+        : broken({[] { return QByteArray(R"({"version":3})"); }, [] { return QByteArray("[{}]"); },
+                  [] { return QByteArray("<scoreboard/>"); }, [this] { return a.program; }}) {
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/7.jpg"), Photo);
-        Environment::CreateFile(a.program + QStringLiteral("/Sponsors/bar.jpg"), "\xFF\xD8\xFF" "bar");
+        Environment::CreateFile(a.program + QStringLiteral("/Sponsors/bar.jpg"), "\xFF\xD8\xFF"
+                                                                                 "bar");
         Environment::CreateFile(a.root.filePath(QStringLiteral("segreto.txt")), "segreto");
     }
     HttpAnswer Ask(const char* method, const QByteArray& target, QByteArray etag = {},
-                        const QByteArray& origin = {}) {
+                   const QByteArray& origin = {}) {
         HttpRequest r;
         r.Method = method;
         r.Target = target;
@@ -38,7 +38,8 @@ protected:
         return {};
     }
     // A JPEG's first bytes: what the file is, not what it is called.
-    static inline const QByteArray Photo = QByteArray("\xFF\xD8\xFF\xE0" "foto");
+    static inline const QByteArray Photo = QByteArray("\xFF\xD8\xFF\xE0"
+                                                      "foto");
     Environment a;
     Router broken;
 };
@@ -64,15 +65,14 @@ TEST_F(RouterTest, EveryRouteAndItsContentType) {
         int state;
         const char* type;
     };
-    for (const Case c : {Case{"/", 200, "text/html"}, Case{"/overlay?only=bug&delay=500", 200, "text/html"},
-                         Case{"/scoreboard", 200, "text/html"}, Case{"/live.js", 200, "text/javascript"},
-                         Case{"/live.css", 200, "text/css"}, Case{"/state.json", 200, "application/json"}, Case{"/state.js", 200, "text/javascript"},
-                         Case{"/vmix.json", 200, "application/json"},
-                         Case{"/vmix.xml", 200, "application/xml"},
-                         Case{"/events", 200, "text/event-stream"},
-                         Case{"/media/sponsors/bar.jpg", 200, "image/jpeg"},
-                         Case{"/nothing", 404, "text/plain"}, Case{"/state.json/", 404, "text/plain"},
-                         Case{"/media/", 404, "text/plain"}}) {
+    for (const Case c :
+         {Case{"/", 200, "text/html"}, Case{"/overlay?only=bug&delay=500", 200, "text/html"},
+          Case{"/scoreboard", 200, "text/html"}, Case{"/live.js", 200, "text/javascript"},
+          Case{"/live.css", 200, "text/css"}, Case{"/state.json", 200, "application/json"},
+          Case{"/state.js", 200, "text/javascript"}, Case{"/vmix.json", 200, "application/json"},
+          Case{"/vmix.xml", 200, "application/xml"}, Case{"/events", 200, "text/event-stream"},
+          Case{"/media/sponsors/bar.jpg", 200, "image/jpeg"}, Case{"/nothing", 404, "text/plain"},
+          Case{"/state.json/", 404, "text/plain"}, Case{"/media/", 404, "text/plain"}}) {
         const HttpAnswer r = Ask("GET", c.target);
         EXPECT_EQ(c.state, r.State) << c.target;
         EXPECT_TRUE(r.Type.startsWith(c.type)) << c.target << " " << r.Type.toStdString();
@@ -116,20 +116,23 @@ TEST_F(RouterTest, PicturesCarryAnEtagAndAMatchingOneIsNotSentAgain) {
 // The team folders hold rosters (often of minors) and sounds: only pictures leave, known by
 // their content, with the type they really are.
 TEST_F(RouterTest, MediaServesPicturesOnlyByWhatTheyAre) {
-    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/team.csv"), "7;Rossi;Anna;;C\r\n");
+    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/team.csv"),
+                            "7;Rossi;Anna;;C\r\n");
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/7.mp3"), "ID3\x03");
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/finta.jpg"), "<html>");
-    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/logo.jpg"), "\x89PNG\r\n\x1A\n....");
+    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/logo.jpg"),
+                            "\x89PNG\r\n\x1A\n....");
     struct Case {
         const char* target;
         int state;
         QByteArray type;
     };
-    for (const Case& c : {Case{"/media/teams/Lupi%20Neri/team.csv", 404, "text/plain; charset=utf-8"},
-                          Case{"/media/teams/Lupi%20Neri/7.mp3", 404, "text/plain; charset=utf-8"},
-                          Case{"/media/teams/Lupi%20Neri/finta.jpg", 404, "text/plain; charset=utf-8"},
-                          Case{"/media/teams/Lupi%20Neri/logo.jpg", 200, "image/png"},
-                          Case{"/media/teams/Lupi%20Neri/7.jpg", 200, "image/jpeg"}}) {
+    for (const Case& c :
+         {Case{"/media/teams/Lupi%20Neri/team.csv", 404, "text/plain; charset=utf-8"},
+          Case{"/media/teams/Lupi%20Neri/7.mp3", 404, "text/plain; charset=utf-8"},
+          Case{"/media/teams/Lupi%20Neri/finta.jpg", 404, "text/plain; charset=utf-8"},
+          Case{"/media/teams/Lupi%20Neri/logo.jpg", 200, "image/png"},
+          Case{"/media/teams/Lupi%20Neri/7.jpg", 200, "image/jpeg"}}) {
         const HttpAnswer r = Ask("GET", c.target);
         EXPECT_EQ(c.state, r.State) << c.target;
         EXPECT_EQ(c.type, r.Type) << c.target;
@@ -148,14 +151,13 @@ TEST_F(RouterTest, AnotherOriginReadsTheFeedsOnly) {
         int state;
         QByteArray permission;
     };
-    for (const Case& c : {Case{"/state.json", "http://evil.example", 200, "*"},
-                          Case{"/vmix.json", "http://evil.example", 200, "*"},
-                          Case{"/events", "http://evil.example", 403, ""},
-                          Case{"/media/sponsors/bar.jpg", "http://evil.example", 403, ""},
-                          Case{"/overlay", "null", 403, ""},
-                          Case{"/events", "http://127.0.0.1:8765", 200, ""},
-                          Case{"/events", "", 200, ""},
-                          Case{"/media/sponsors/bar.jpg", "", 200, ""}}) {
+    for (const Case& c :
+         {Case{"/state.json", "http://evil.example", 200, "*"},
+          Case{"/vmix.json", "http://evil.example", 200, "*"},
+          Case{"/events", "http://evil.example", 403, ""},
+          Case{"/media/sponsors/bar.jpg", "http://evil.example", 403, ""},
+          Case{"/overlay", "null", 403, ""}, Case{"/events", "http://127.0.0.1:8765", 200, ""},
+          Case{"/events", "", 200, ""}, Case{"/media/sponsors/bar.jpg", "", 200, ""}}) {
         const HttpAnswer r = Ask("GET", c.target, {}, c.origin);
         EXPECT_EQ(c.state, r.State) << c.target << " from " << c.origin.constData();
         EXPECT_EQ(c.permission, Header(r, "Access-Control-Allow-Origin")) << c.target;
@@ -163,8 +165,8 @@ TEST_F(RouterTest, AnotherOriginReadsTheFeedsOnly) {
 }
 
 TEST(LiveAddressesTest, LoopbackAlwaysAndTheMachinesAddressesWithTheLan) {
-    const QStringList machine{"127.0.0.1", "192.168.1.20", "::1", "fe80::1", "2001:db8::5",
-                               "169.254.3.3"};
+    const QStringList machine{"127.0.0.1", "192.168.1.20", "::1",
+                              "fe80::1",   "2001:db8::5",  "169.254.3.3"};
     EXPECT_EQ(QStringList{"http://127.0.0.1:8765/"}, LiveAddresses(8765, false, machine));
     EXPECT_EQ((QStringList{"http://127.0.0.1:9000/", "http://192.168.1.20:9000/",
                            "http://[2001:db8::5]:9000/"}),

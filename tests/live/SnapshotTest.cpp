@@ -1,6 +1,6 @@
+#include "live/Snapshot.h"
 #include "display/Presentation.h"
 #include "display/ScreenState.h"
-#include "live/Snapshot.h"
 #include "match/Match.h"
 #include "shared/Language.h"
 
@@ -14,7 +14,7 @@
 namespace {
 
 class SnapshotTest : public ::testing::Test {
-protected:
+  protected:
     SnapshotTest() {
         DefaultRules(p);
         p.SetLabel = SetLabelFor(1, languages);
@@ -36,10 +36,10 @@ protected:
 // The feed's contract: streamers' graphics and production tools read these names.
 TEST_F(SnapshotTest, FieldNamesArePinned) {
     const QJsonObject s = State();
-    EXPECT_EQ((QStringList{"banner", "banner_text", "board", "guests", "home", "language",
-                           "last_point", "match_over", "overlay", "partials", "set", "sponsor",
-                           "version", "winner"}),
-              s.keys());
+    EXPECT_EQ(
+        (QStringList{"banner", "banner_text", "board", "guests", "home", "language", "last_point",
+                     "match_over", "overlay", "partials", "set", "sponsor", "version", "winner"}),
+        s.keys());
     EXPECT_EQ((QStringList{"colors", "logo", "name", "points", "serving_marker", "sets", "shown",
                            "timeouts"}),
               s.value("home").toObject().keys());
@@ -114,7 +114,7 @@ TEST_F(SnapshotTest, TheOverlayInViewWithItsContent) {
               o.value("rows").toArray().first().toObject().value("home_name").toString());
     screen.Panel = InView::LeadingTeam;
     screen.Leading = {1, QStringLiteral("Squadra in testa"), QStringLiteral("2-1"),
-                       QStringLiteral("12 - 10")};
+                      QStringLiteral("12 - 10")};
     o = State().value("overlay").toObject();
     EXPECT_EQ(QStringLiteral("leading"), o.value("kind").toString());
     EXPECT_EQ(QStringLiteral("guests"), o.value("side").toString());

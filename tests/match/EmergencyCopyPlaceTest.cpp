@@ -22,7 +22,8 @@ TEST(EmergencyCopyPlaceTest, TheTemporaryFolderOnlyWhenItReallyTakesBytes) {
         EXPECT_EQ(QDir(temporary).filePath(QStringLiteral("match.txt")), place.copyPath());
         EXPECT_EQ(QDir(temporary).filePath(QStringLiteral("brivanta.in_uso")), place.markerPath());
         EXPECT_EQ((QStringList{temporary, user}), place.foldersToSearch());
-        EXPECT_EQ(QStringList(), QDir(temporary).entryList(QDir::Files | QDir::Hidden)) << "no probe left";
+        EXPECT_EQ(QStringList(), QDir(temporary).entryList(QDir::Files | QDir::Hidden))
+            << "no probe left";
     }
     if (FullDisk disk; disk.onlyThisFolder()) {
         disk.fill();

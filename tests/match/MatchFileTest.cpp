@@ -1,7 +1,7 @@
 #include "match/MatchFile.h"
 #include "match/Match.h"
-#include "shared/Language.h"
 #include "shared/FileText.h"
+#include "shared/Language.h"
 
 #include "doubles/Printing.h"
 
@@ -20,8 +20,8 @@ Match SampleMatch() {
     p.CurrentSet = 2;
     p.Partials[0] = QStringLiteral(" 8/25");
     p.TimeoutsCalled = {1, 0};
-    p.History = {"(1) 0 -  0 - 15:10 - 0_0", "(1) 8 - 25 - 15:38 - G_N_0",
-                 "(2) 0 -  0 - 15:38 - 0_0", "(2) 1 -  0 - 15:39 - H_E_0",
+    p.History = {"(1) 0 -  0 - 15:10 - 0_0",   "(1) 8 - 25 - 15:38 - G_N_0",
+                 "(2) 0 -  0 - 15:38 - 0_0",   "(2) 1 -  0 - 15:39 - H_E_0",
                  "1#H Timeout Locali - 15:40", "(2) 1 -  1 - 15:41 - G_N_0",
                  "(2) 2 -  1 - 15:41 - H_4_1", "(2) 3 -  1 - 15:42 - H_N_0"};
     return p;
@@ -43,34 +43,34 @@ TEST(MatchFileTest, WritesTheTaggedLinesThenTheWholeHistory) {
     p.SelectedLine = 3;
     const QStringList lines = MatchFileLines(p, Moment, LanguageTable{});
     const QStringList waits{"#Salvataggio  del : 08/12/2024 - 15:42:07",
-                             "#HOME  :Locali",
-                             "#GUESTS:Ospiti",
-                             "#HSCORE:1",
-                             "#GSCORE:0",
-                             "#HPART.:3",
-                             "#GPART.:1",
-                             "#CURSET:2",
-                             "#SET 1 : 8/25",
-                             "#SET 2 :",
-                             "#SET 3 :",
-                             "#SET 4 :",
-                             "#SET 5 :",
-                             "#TIMER1:1",
-                             "#TIMER2:0",
-                             "#GAMEOV:1",
-                             "#SETTOT:5",
-                             "#PUNTIS:25",
-                             "#PUNTIT:15",
-                             "#PUNTIC:8",
-                             "#--------- Sotto tutti gli eventi della partita -------------",
-                             "(1) 0 -  0 - 15:10 - 0_0",
-                             "(1) 8 - 25 - 15:38 - G_N_0",
-                             "(2) 0 -  0 - 15:38 - 0_0",
-                             "(2) 1 -  0 - 15:39 - H_E_0",
-                             "1#H Timeout Locali - 15:40",
-                             "(2) 1 -  1 - 15:41 - G_N_0",
-                             "(2) 2 -  1 - 15:41 - H_4_1",
-                             "(2) 3 -  1 - 15:42 - H_N_0"};
+                            "#HOME  :Locali",
+                            "#GUESTS:Ospiti",
+                            "#HSCORE:1",
+                            "#GSCORE:0",
+                            "#HPART.:3",
+                            "#GPART.:1",
+                            "#CURSET:2",
+                            "#SET 1 : 8/25",
+                            "#SET 2 :",
+                            "#SET 3 :",
+                            "#SET 4 :",
+                            "#SET 5 :",
+                            "#TIMER1:1",
+                            "#TIMER2:0",
+                            "#GAMEOV:1",
+                            "#SETTOT:5",
+                            "#PUNTIS:25",
+                            "#PUNTIT:15",
+                            "#PUNTIC:8",
+                            "#--------- Sotto tutti gli eventi della partita -------------",
+                            "(1) 0 -  0 - 15:10 - 0_0",
+                            "(1) 8 - 25 - 15:38 - G_N_0",
+                            "(2) 0 -  0 - 15:38 - 0_0",
+                            "(2) 1 -  0 - 15:39 - H_E_0",
+                            "1#H Timeout Locali - 15:40",
+                            "(2) 1 -  1 - 15:41 - G_N_0",
+                            "(2) 2 -  1 - 15:41 - H_4_1",
+                            "(2) 3 -  1 - 15:42 - H_N_0"};
     EXPECT_EQ(waits, lines) << "an earlier selected line never cuts the history";
     EXPECT_EQ(21, MatchFileLines(Match{}, Moment, LanguageTable{}).size());
 }
@@ -109,18 +109,16 @@ INSTANTIATE_TEST_SUITE_P(
     File, LockAfterLoadTest,
     ::testing::Values(
         // The copy of a set-winning point: the new set at 0-0.
-        LockCase{{"#HSCORE:1", "#CURSET:2", "(1)25 - 20 - 15:00 - H_N_0",
-                    "(2) 0 -  0 - 15:00 - 0_0"},
-                   true},
-        LockCase{{"#CURSET:2"}, true},
-        LockCase{{"#GSCORE:1", "#CURSET:1"}, true},
+        LockCase{
+            {"#HSCORE:1", "#CURSET:2", "(1)25 - 20 - 15:00 - H_N_0", "(2) 0 -  0 - 15:00 - 0_0"},
+            true},
+        LockCase{{"#CURSET:2"}, true}, LockCase{{"#GSCORE:1", "#CURSET:1"}, true},
         // A removal back to 0-0 is still a point played.
         LockCase{{"#CURSET:1", "(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_N_0",
-                    "(1) 0 -  0 - 15:00 - H_N_0"},
-                   true},
+                  "(1) 0 -  0 - 15:00 - H_N_0"},
+                 true},
         LockCase{{"#CURSET:1", "(1) 0 -  0 - 15:00 - 0_0"}, false},
-        LockCase{{"#CURSET:1", "(1) 0 -  0 - 15:00 - 0_0", "1#H Timeout Locali - 15:01"},
-                   false}));
+        LockCase{{"#CURSET:1", "(1) 0 -  0 - 15:00 - 0_0", "1#H Timeout Locali - 15:01"}, false}));
 
 TEST(MatchFileTest, RulesOfTheFileComeBack) {
     Match written = SampleMatch();
@@ -150,7 +148,7 @@ TEST(MatchFileTest, AFinishedMatchReadsBackFinishedInItsLastSet) {
 
 TEST(MatchFileTest, TagsActInFileOrderAndMatchTheirFirstSevenCharacters) {
     const Match p = Reread({"#curset:4", "#GAMEOV:0", "(3)25 - 20 - 15:00 - H_N_0",
-                               "#HOME  :  Lupi  ", "#SET 3 :25/20", "#UNKNOWN:1", "   "});
+                            "#HOME  :  Lupi  ", "#SET 3 :25/20", "#UNKNOWN:1", "   "});
     EXPECT_EQ(3, p.CurrentSet);
     EXPECT_EQ(QStringList{"(3)25 - 20 - 15:00 - H_N_0"}, p.History);
     EXPECT_EQ(QStringLiteral("25/20"), p.Partials[2]);
@@ -211,33 +209,27 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"troncato", "#HOME  :Lupi\r\n#CURSET:2\r\n(2) 3 -  1 - 15:4", true},
         DamagedCase{"tag senza valore", "#HPART.\r\n#CURSET\r\n#TIMER1:\r\n", false},
         DamagedCase{"tag senza valore poi set", "#HPART.\r\n#TIMER2\r\n#CURSET:1\r\n", true},
-        DamagedCase{"set zero poi storia", "#CURSET:0\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n",
-                        false},
+        DamagedCase{"set zero poi storia", "#CURSET:0\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n", false},
         DamagedCase{"set zero dopo la storia",
-                        "#CURSET:1\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n#CURSET:0\r\n", false},
+                    "#CURSET:1\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n#CURSET:0\r\n", false},
         DamagedCase{"fine partita nel set zero",
-                        "#CURSET:1\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n#GAMEOV:0\r\n", false},
+                    "#CURSET:1\r\n(1) 1 -  0 - 15:00 - H_N_0\r\n#GAMEOV:0\r\n", false},
         DamagedCase{"due fini partita",
-                        "#CURSET:1\r\n#GAMEOV:0\r\n#GAMEOV:0\r\n(1) 1 -  0 - 15:00\r\n",
-                        false},
-        DamagedCase{"storia prima del set", "(1) 1 -  0 - 15:00 - H_N_0\r\n#CURSET:1\r\n",
-                        false},
-        DamagedCase{"centomila righe", Repeat("(1) 1 -  0 - 15:00 - H_N_0\r\n", 100000),
-                        true},
+                    "#CURSET:1\r\n#GAMEOV:0\r\n#GAMEOV:0\r\n(1) 1 -  0 - 15:00\r\n", false},
+        DamagedCase{"storia prima del set", "(1) 1 -  0 - 15:00 - H_N_0\r\n#CURSET:1\r\n", false},
+        DamagedCase{"centomila righe", Repeat("(1) 1 -  0 - 15:00 - H_N_0\r\n", 100000), true},
         DamagedCase{"riga di un mega", Repeat(QByteArray(1 << 20, 'x') + "\r\n", 1), true},
         DamagedCase{"valori non numerici",
-                        "#CURSET:due\r\n#HPART.:molti\r\n#TIMER2:-7\r\n#CURSET:3x\r\n", true},
+                    "#CURSET:due\r\n#HPART.:molti\r\n#TIMER2:-7\r\n#CURSET:3x\r\n", true},
         DamagedCase{"numeri enormi",
-                        "#CURSET:99999999999\r\n#HPART.:99999\r\n#HSCORE:-4\r\n#TIMER2:9\r\n",
-                        true},
-        DamagedCase{"set oltre il quinto", "#CURSET:8\r\n#SET 8 :25/20\r\n(8) 1 -  0\r\n",
-                        true},
-        DamagedCase{"fine riga CR", "#CURSET:2\r#HPART.:3\r(2) 3 -  0 - 15:00 - H_N_0\r",
-                        true},
-        DamagedCase{"nomi UTF-8", "#HOME  :Klobu\xC4\x8D" "ar\r\n#CURSET:1\r\n", true},
+                    "#CURSET:99999999999\r\n#HPART.:99999\r\n#HSCORE:-4\r\n#TIMER2:9\r\n", true},
+        DamagedCase{"set oltre il quinto", "#CURSET:8\r\n#SET 8 :25/20\r\n(8) 1 -  0\r\n", true},
+        DamagedCase{"fine riga CR", "#CURSET:2\r#HPART.:3\r(2) 3 -  0 - 15:00 - H_N_0\r", true},
+        DamagedCase{"nomi UTF-8",
+                    "#HOME  :Klobu\xC4\x8D"
+                    "ar\r\n#CURSET:1\r\n",
+                    true},
         DamagedCase{"nomi 1252", "#HOME  :Citt\xE0\r\n#CURSET:1\r\n", true}),
-    [](const ::testing::TestParamInfo<DamagedCase>& info) {
-        return std::to_string(info.index);
-    });
+    [](const ::testing::TestParamInfo<DamagedCase>& info) { return std::to_string(info.index); });
 
 } // namespace

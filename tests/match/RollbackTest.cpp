@@ -1,7 +1,7 @@
-#include "match/MatchFile.h"
-#include "match/Match.h"
 #include "match/Rollback.h"
 #include "match/History.h"
+#include "match/Match.h"
+#include "match/MatchFile.h"
 #include "match/Timeout.h"
 #include "shared/Language.h"
 
@@ -13,26 +13,26 @@ namespace {
 
 // A real history: set 1 won 25-23 with a removal line inside, set 2 with timeouts, set 3 under way.
 const QStringList History{
-    "(1) 0 -  0 - 15:00 - 0_0",  // 0
-    "(1) 1 -  0 - 15:00 - H_N_0",  // 1
-    "1#G Timeout Ospiti - 15:01",  // 2
-    "(1)24 - 23 - 15:10 - H_N_0",  // 3
-    "(1)25 - 23 - 15:10 - H_7_1",  // 4
-    "(2) 0 -  0 - 15:10 - 0_0",  // 5
-    "(2) 1 -  0 - 15:11 - H_N_0",  // 6
-    "(2) 0 -  0 - 15:11 - H_N_0",  // 7 removal
-    "1#H Timeout Locali - 15:12",  // 8
-    "(2)20 - 25 - 15:30 - G_E_0",  // 9
-    "(3) 0 -  0 - 15:30 - 0_0",  // 10
-    "1#H Timeout Locali - 15:31",  // 11
-    "(3) 3 -  1 - 15:32 - H_N_0",  // 12
-    "2#H Timeout Locali - 15:33",  // 13
-    "(3) 4 -  1 - 15:34 - H_N_0",  // 14
-    "(3) 5 -  1 - 15:35 - H_N_0",  // 15
-    "1#G Timeout Ospiti - 15:36",  // 16
-    "(3) 6 -  1 - 15:37 - H_N_0",  // 17
-    "(3) 7 -  1 - 15:38 - H_N_0",  // 18
-    "(3) 8 -  1 - 15:39 - H_N_0",  // 19
+    "(1) 0 -  0 - 15:00 - 0_0",   // 0
+    "(1) 1 -  0 - 15:00 - H_N_0", // 1
+    "1#G Timeout Ospiti - 15:01", // 2
+    "(1)24 - 23 - 15:10 - H_N_0", // 3
+    "(1)25 - 23 - 15:10 - H_7_1", // 4
+    "(2) 0 -  0 - 15:10 - 0_0",   // 5
+    "(2) 1 -  0 - 15:11 - H_N_0", // 6
+    "(2) 0 -  0 - 15:11 - H_N_0", // 7 removal
+    "1#H Timeout Locali - 15:12", // 8
+    "(2)20 - 25 - 15:30 - G_E_0", // 9
+    "(3) 0 -  0 - 15:30 - 0_0",   // 10
+    "1#H Timeout Locali - 15:31", // 11
+    "(3) 3 -  1 - 15:32 - H_N_0", // 12
+    "2#H Timeout Locali - 15:33", // 13
+    "(3) 4 -  1 - 15:34 - H_N_0", // 14
+    "(3) 5 -  1 - 15:35 - H_N_0", // 15
+    "1#G Timeout Ospiti - 15:36", // 16
+    "(3) 6 -  1 - 15:37 - H_N_0", // 17
+    "(3) 7 -  1 - 15:38 - H_N_0", // 18
+    "(3) 8 -  1 - 15:39 - H_N_0", // 19
 };
 
 struct RollbackCase {
@@ -46,7 +46,7 @@ struct RollbackCase {
 };
 
 class RollbackTest : public ::testing::TestWithParam<RollbackCase> {
-protected:
+  protected:
     RollbackTest() {
         DefaultRules(p);
         p.History = History;
@@ -100,16 +100,29 @@ TEST(BannerTest, UndoRollbackAndLoadDecideTheBannerAgain) {
         int expectedState; // 0 none, 1 set point, 2 match point
     };
     const Case cases[] = {
-        {"Undo of the point that made set point", {"(1) 0 -  0 - 15:00 - 0_0", "(1)23 -  1 - 15:05 - H_N_0", "(1)24 -  1 - 15:06 - H_N_0"},
-         {24, 1}, 1, 0},
-        {"rollback into a set at 24-23", {"(1) 0 -  0 - 15:00 - 0_0", "(1)24 - 23 - 15:10 - H_N_0", "(1)25 - 23 - 15:10 - H_7_1", "(2) 0 -  0 - 15:10 - 0_0"},
-         {0, 0}, 1, 1},
+        {"Undo of the point that made set point",
+         {"(1) 0 -  0 - 15:00 - 0_0", "(1)23 -  1 - 15:05 - H_N_0", "(1)24 -  1 - 15:06 - H_N_0"},
+         {24, 1},
+         1,
+         0},
+        {"rollback into a set at 24-23",
+         {"(1) 0 -  0 - 15:00 - 0_0", "(1)24 - 23 - 15:10 - H_N_0", "(1)25 - 23 - 15:10 - H_7_1",
+          "(2) 0 -  0 - 15:10 - 0_0"},
+         {0, 0},
+         1,
+         1},
         {"Undo across the end of the set that would win the match",
-         {"(1) 0 -  0 - 15:00 - 0_0", "(1)25 - 20 - 15:10 - H_N_0", "(2) 0 -  0 - 15:10 - 0_0", "(2)25 - 20 - 15:20 - H_N_0",
-          "(3) 0 -  0 - 15:20 - 0_0", "(3)24 - 20 - 15:30 - H_N_0", "(3)25 - 20 - 15:31 - H_N_0", "(4) 0 -  0 - 15:31 - 0_0"},
-         {0, 0}, 5, 2},
-        {"Undo of a point that was not near the end", {"(1) 0 -  0 - 15:00 - 0_0", "(1) 3 -  1 - 15:05 - H_N_0", "(1) 3 -  2 - 15:06 - G_N_0"},
-         {3, 2}, 1, 0},
+         {"(1) 0 -  0 - 15:00 - 0_0", "(1)25 - 20 - 15:10 - H_N_0", "(2) 0 -  0 - 15:10 - 0_0",
+          "(2)25 - 20 - 15:20 - H_N_0", "(3) 0 -  0 - 15:20 - 0_0", "(3)24 - 20 - 15:30 - H_N_0",
+          "(3)25 - 20 - 15:31 - H_N_0", "(4) 0 -  0 - 15:31 - 0_0"},
+         {0, 0},
+         5,
+         2},
+        {"Undo of a point that was not near the end",
+         {"(1) 0 -  0 - 15:00 - 0_0", "(1) 3 -  1 - 15:05 - H_N_0", "(1) 3 -  2 - 15:06 - G_N_0"},
+         {3, 2},
+         1,
+         0},
     };
     for (const Case& c : cases) {
         Match p;
@@ -121,17 +134,35 @@ TEST(BannerTest, UndoRollbackAndLoadDecideTheBannerAgain) {
         RunRollback(p, c.destination, LanguageTable{});
         EXPECT_EQ(c.expectedState, p.SetPointState) << c.name;
         EXPECT_EQ(c.expectedState != 0, p.Display.Banner) << c.name;
-        EXPECT_EQ(c.expectedState == 2 ? QStringLiteral("MATCH POINT") : c.expectedState == 1 ? QStringLiteral("SET POINT") : p.Display.BannerText,
-                  p.Display.BannerText) << c.name;
+        EXPECT_EQ(c.expectedState == 2   ? QStringLiteral("MATCH POINT")
+                  : c.expectedState == 1 ? QStringLiteral("SET POINT")
+                                         : p.Display.BannerText,
+                  p.Display.BannerText)
+            << c.name;
     }
 
     // A match file saved at match point opens with its banner.
-    const auto file = ReadMatchFile({"#Salvataggio  del : 07/12/2026 - 21:40:00", "#HOME  :Lupi", "#GUESTS:Orsi",
-                                        "#HSCORE:2", "#GSCORE:0", "#HPART.:24", "#GPART.:20", "#CURSET:3",
-                                        "#SET 1 :25/20", "#SET 2 :25/20", "#TIMER1:0", "#TIMER2:0", "#GAMEOV:1",
-                                        "#SETTOT:5", "#PUNTIS:25", "#PUNTIT:15", "#PUNTIC:8",
-                                        "#--------- Sotto tutti gli eventi della partita -------------",
-                                        "(3) 0 -  0 - 15:20 - 0_0", "(3)24 - 20 - 15:30 - H_N_0"});
+    const auto file =
+        ReadMatchFile({"#Salvataggio  del : 07/12/2026 - 21:40:00",
+                       "#HOME  :Lupi",
+                       "#GUESTS:Orsi",
+                       "#HSCORE:2",
+                       "#GSCORE:0",
+                       "#HPART.:24",
+                       "#GPART.:20",
+                       "#CURSET:3",
+                       "#SET 1 :25/20",
+                       "#SET 2 :25/20",
+                       "#TIMER1:0",
+                       "#TIMER2:0",
+                       "#GAMEOV:1",
+                       "#SETTOT:5",
+                       "#PUNTIS:25",
+                       "#PUNTIT:15",
+                       "#PUNTIC:8",
+                       "#--------- Sotto tutti gli eventi della partita -------------",
+                       "(3) 0 -  0 - 15:20 - 0_0",
+                       "(3)24 - 20 - 15:30 - H_N_0"});
     ASSERT_TRUE(file);
     Match loaded;
     DefaultRules(loaded);
@@ -149,15 +180,18 @@ TEST(ServeTest, UndoRollbackAndLoadGiveTheServeBack) {
         int destination;
         std::array<bool, 2> waiting;
     };
-    const QStringList history{"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:01 - H_7_0", "1#G Timeout Ospiti - 15:01",
-                             "(1) 1 -  1 - 15:02 - G_4_0", "(1) 1 -  0 - 15:02 - G_N_0", "(1) 2 -  0 - 15:03 - H_N_0"};
+    const QStringList history{"(1) 0 -  0 - 15:00 - 0_0",   "(1) 1 -  0 - 15:01 - H_7_0",
+                              "1#G Timeout Ospiti - 15:01", "(1) 1 -  1 - 15:02 - G_4_0",
+                              "(1) 1 -  0 - 15:02 - G_N_0", "(1) 2 -  0 - 15:03 - H_N_0"};
     const Case cases[] = {
         {"Undo of the guests' point", history, 2, {true, false}},
         {"back to the start of the set", history, 0, {false, false}},
         {"a removal leaves the serve with the guests", history, 4, {false, true}},
         {"the last point", history, 5, {true, false}},
         {"a set that has just begun",
-         {"(1) 0 -  0 - 15:00 - 0_0", "(1)25 - 23 - 15:10 - H_N_0", "(2) 0 -  0 - 15:10 - 0_0"}, 2, {false, false}},
+         {"(1) 0 -  0 - 15:00 - 0_0", "(1)25 - 23 - 15:10 - H_N_0", "(2) 0 -  0 - 15:10 - 0_0"},
+         2,
+         {false, false}},
     };
     for (const Case& c : cases) {
         Match p;
@@ -206,20 +240,19 @@ TEST_P(UndoTest, ChoosesTheLineToGoBackTo) {
 
 INSTANTIATE_TEST_SUITE_P(
     Histories, UndoTest,
-    ::testing::Values(
-        UndoCase{{"(1) 0 -  0 - 15:00 - 0_0"}, std::nullopt},
-        UndoCase{{"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_N_0"}, 0},
-        // After set 1, as after any set: the score before the set-winning point.
-        UndoCase{{"(1)24 - 23 - 15:00 - H_N_0", "(1)25 - 23 - 15:00 - H_N_0",
-                  "(2) 0 -  0 - 15:00 - 0_0"},
-                 0},
-        // After set 2: the score before the set-winning point.
-        UndoCase{{"(2)24 - 20 - 15:00 - H_N_0", "(2)25 - 20 - 15:00 - H_N_0",
-                  "(3) 0 -  0 - 15:00 - 0_0"},
-                 0},
-        UndoCase{{"(2) 3 -  2 - 15:00 - H_N_0", "1#H Timeout Locali - 15:01",
-                  "(2) 4 -  2 - 15:02 - H_N_0"},
-                 1}));
+    ::testing::Values(UndoCase{{"(1) 0 -  0 - 15:00 - 0_0"}, std::nullopt},
+                      UndoCase{{"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_N_0"}, 0},
+                      // After set 1, as after any set: the score before the set-winning point.
+                      UndoCase{{"(1)24 - 23 - 15:00 - H_N_0", "(1)25 - 23 - 15:00 - H_N_0",
+                                "(2) 0 -  0 - 15:00 - 0_0"},
+                               0},
+                      // After set 2: the score before the set-winning point.
+                      UndoCase{{"(2)24 - 20 - 15:00 - H_N_0", "(2)25 - 20 - 15:00 - H_N_0",
+                                "(3) 0 -  0 - 15:00 - 0_0"},
+                               0},
+                      UndoCase{{"(2) 3 -  2 - 15:00 - H_N_0", "1#H Timeout Locali - 15:01",
+                                "(2) 4 -  2 - 15:02 - H_N_0"},
+                               1}));
 
 struct UndoSetEndCase {
     QStringList history;
@@ -246,13 +279,16 @@ TEST_P(UndoSetEndTest, UndoRightAfterASetTakesItsWinningPointBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Set, UndoSetEndTest,
-    ::testing::Values(
-        UndoSetEndCase{{"(1) 0 -  0 - 15:00 - 0_0", "(1)24 - 20 - 15:00 - H_N_0",
-                         "(1)25 - 20 - 15:00 - H_N_0", "(2) 0 -  0 - 15:00 - 0_0"},
-                        1, {24, 20}, {0, 0}},
-        UndoSetEndCase{{"(1)25 - 20 - 15:00 - H_N_0", "(2)24 - 20 - 15:00 - H_N_0",
-                         "(2)25 - 20 - 15:00 - H_N_0", "(3) 0 -  0 - 15:00 - 0_0"},
-                        2, {24, 20}, {1, 0}}));
+    ::testing::Values(UndoSetEndCase{{"(1) 0 -  0 - 15:00 - 0_0", "(1)24 - 20 - 15:00 - H_N_0",
+                                      "(1)25 - 20 - 15:00 - H_N_0", "(2) 0 -  0 - 15:00 - 0_0"},
+                                     1,
+                                     {24, 20},
+                                     {0, 0}},
+                      UndoSetEndCase{{"(1)25 - 20 - 15:00 - H_N_0", "(2)24 - 20 - 15:00 - H_N_0",
+                                      "(2)25 - 20 - 15:00 - H_N_0", "(3) 0 -  0 - 15:00 - 0_0"},
+                                     2,
+                                     {24, 20},
+                                     {1, 0}}));
 
 TEST(ReturnAtMatchEndTest, TheDecidingSetsWinningLineGoesNowhereBeyondTheRules) {
     Match p;

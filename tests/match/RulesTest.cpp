@@ -1,7 +1,7 @@
 #include "match/Rules.h"
 
-#include <QSet>
 #include "doubles/Printing.h"
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -89,11 +89,10 @@ TEST(RulesTest, CourtChangeWhenTheScorerReachesEightInTheDecidingSet) {
         int totalSets, currentSet, active, side, other;
         bool change;
     };
-    for (const Case c : {Case{5, 5, 1, 8, 5, true}, Case{5, 5, 1, 8, 0, true},
-                         Case{3, 3, 1, 8, 7, true}, Case{5, 5, 1, 9, 5, false},
-                         Case{5, 5, 1, 8, 9, false}, Case{5, 4, 1, 8, 5, false},
-                         Case{5, 5, 0, 8, 5, false}, Case{1, 1, 1, 8, 5, false},
-                         Case{5, 5, 1, 8, 8, false}}) {
+    for (const Case c :
+         {Case{5, 5, 1, 8, 5, true}, Case{5, 5, 1, 8, 0, true}, Case{3, 3, 1, 8, 7, true},
+          Case{5, 5, 1, 9, 5, false}, Case{5, 5, 1, 8, 9, false}, Case{5, 4, 1, 8, 5, false},
+          Case{5, 5, 0, 8, 5, false}, Case{1, 1, 1, 8, 5, false}, Case{5, 5, 1, 8, 8, false}}) {
         EXPECT_EQ(c.change, CourtChange(c.totalSets, c.currentSet, c.active, c.side, c.other))
             << c.totalSets << "/" << c.currentSet << " " << c.side << "-" << c.other;
     }

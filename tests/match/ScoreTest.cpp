@@ -1,5 +1,5 @@
-#include "match/Match.h"
 #include "match/Score.h"
+#include "match/Match.h"
 #include "match/MatchView.h"
 #include "shared/CommonSettings.h"
 
@@ -10,7 +10,7 @@
 namespace {
 
 class RecordedView : public MatchView {
-public:
+  public:
     void Warning(const QString& text) override { warnings.append(text); }
     void LockConsole() override {
         ++blocks;
@@ -33,7 +33,7 @@ public:
 constexpr int HomePlus = 0, HomeMinus = 1, MinusGuests = 2, PlusGuests = 3;
 
 class ScoreTest : public ::testing::Test {
-protected:
+  protected:
     ScoreTest() {
         DefaultRules(p);
         p.SetLabel = SetLabelFor(1, m.Languages);
@@ -48,8 +48,8 @@ protected:
         r.PointType = type;
         r.Now = QStringLiteral("15:42:10");
         r.TypeCaptions = {QStringLiteral("Non specificato"), QStringLiteral("Ace"),
-                            QStringLiteral("Muro"), QStringLiteral("Schiacciata"),
-                            QStringLiteral("Pallonetto")};
+                          QStringLiteral("Muro"), QStringLiteral("Schiacciata"),
+                          QStringLiteral("Pallonetto")};
         return ScorePoint(p, r, m, view);
     }
 
@@ -107,7 +107,8 @@ TEST_F(ScoreTest, APointWithNoCodeShowsNoAthlete) {
     }
     p.ScorerNumber = QStringLiteral("7");
     ASSERT_TRUE(Click(PlusGuests, QStringLiteral("7")));
-    EXPECT_TRUE(p.ScorerPhoto.endsWith(QStringLiteral("7.jpg"))) << "a number in the box still shows its athlete";
+    EXPECT_TRUE(p.ScorerPhoto.endsWith(QStringLiteral("7.jpg")))
+        << "a number in the box still shows its athlete";
 }
 
 TEST_F(ScoreTest, AthleteCodes) {
@@ -116,9 +117,9 @@ TEST_F(ScoreTest, AthleteCodes) {
         bool accepted;
         const char* event;
     };
-    for (const Case c : {Case{"0", false, ""}, Case{"abc", false, ""}, Case{"e", false, ""},
-                         Case{"E", true, "H_E_0"}, Case{"12", true, "H_12_0"},
-                         Case{"", true, "H_N_0"}}) {
+    for (const Case c :
+         {Case{"0", false, ""}, Case{"abc", false, ""}, Case{"e", false, ""},
+          Case{"E", true, "H_E_0"}, Case{"12", true, "H_12_0"}, Case{"", true, "H_N_0"}}) {
         SCOPED_TRACE(c.code);
         p = Match{};
         DefaultRules(p);
@@ -203,20 +204,19 @@ TEST_P(BannerTest, SetPointOrMatchPoint) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, BannerTest,
-    ::testing::Values(BannerCase{5, 0, 0, 24, 24, 0, nullptr},
-                      BannerCase{5, 0, 0, 25, 24, 1, "SET POINT"},
-                      BannerCase{5, 0, 0, 23, 22, 0, nullptr},
-                      BannerCase{5, 2, 1, 24, 20, 2, "MATCH POINT"},
-                      BannerCase{5, 2, 1, 20, 24, 1, "SET POINT"},
-                      BannerCase{5, 1, 2, 20, 24, 2, "MATCH POINT"},
-                      BannerCase{5, 2, 2, 14, 10, 2, "MATCH POINT"},
-                      BannerCase{3, 0, 1, 24, 20, 1, "SET POINT"},
-                      BannerCase{3, 0, 1, 20, 24, 2, "MATCH POINT"},
-                      BannerCase{3, 1, 1, 14, 13, 2, "MATCH POINT"},
-                      BannerCase{1, 0, 0, 24, 20, 2, "MATCH POINT"},
-                      BannerCase{1, 0, 0, 20, 24, 2, "MATCH POINT"}));
+INSTANTIATE_TEST_SUITE_P(Tables, BannerTest,
+                         ::testing::Values(BannerCase{5, 0, 0, 24, 24, 0, nullptr},
+                                           BannerCase{5, 0, 0, 25, 24, 1, "SET POINT"},
+                                           BannerCase{5, 0, 0, 23, 22, 0, nullptr},
+                                           BannerCase{5, 2, 1, 24, 20, 2, "MATCH POINT"},
+                                           BannerCase{5, 2, 1, 20, 24, 1, "SET POINT"},
+                                           BannerCase{5, 1, 2, 20, 24, 2, "MATCH POINT"},
+                                           BannerCase{5, 2, 2, 14, 10, 2, "MATCH POINT"},
+                                           BannerCase{3, 0, 1, 24, 20, 1, "SET POINT"},
+                                           BannerCase{3, 0, 1, 20, 24, 2, "MATCH POINT"},
+                                           BannerCase{3, 1, 1, 14, 13, 2, "MATCH POINT"},
+                                           BannerCase{1, 0, 0, 24, 20, 2, "MATCH POINT"},
+                                           BannerCase{1, 0, 0, 20, 24, 2, "MATCH POINT"}));
 
 TEST_F(ScoreTest, UnknownNumberOfSetsWarnsAndShowsNoBlinkingBanner) {
     p.TotalSets = 4;
@@ -237,8 +237,7 @@ struct MatchCase {
     const char* lastLine;
 };
 
-class WholeMatchTest : public ScoreTest,
-                          public ::testing::WithParamInterface<MatchCase> {};
+class WholeMatchTest : public ScoreTest, public ::testing::WithParamInterface<MatchCase> {};
 
 TEST_P(WholeMatchTest, PlaysToTheWinnerMessage) {
     const MatchCase c = GetParam();
@@ -270,16 +269,23 @@ TEST_P(WholeMatchTest, PlaysToTheWinnerMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Matches, WholeMatchTest,
     ::testing::Values(
-        MatchCase{5, {{25, 10}, {25, 23}, {30, 28}}, "Locali", 3, {"3", "0"},
-                    "(4) 0 -  0 - 15:42 - 0_0"},
-        MatchCase{5, {{25, 20}, {20, 25}, {23, 25}, {25, 9}, {14, 16}}, "Ospiti", 5,
-                    {"2", "3"}, "(6) 0 -  0 - 15:42 - 0_0"},
-        MatchCase{5, {{25, 20}, {20, 25}, {25, 23}, {20, 25}, {17, 15}}, "Locali", 5,
-                    {"3", "2"}, "(6) 0 -  0 - 15:42 - 0_0"},
-        MatchCase{3, {{25, 20}, {26, 24}}, "Locali", 2, {"2", "0"},
-                    "(3) 0 -  0 - 15:42 - 0_0"},
-        MatchCase{3, {{25, 20}, {20, 25}, {10, 15}}, "Ospiti", 3, {"1", "2"},
-                    "(4) 0 -  0 - 15:42 - 0_0"},
+        MatchCase{
+            5, {{25, 10}, {25, 23}, {30, 28}}, "Locali", 3, {"3", "0"}, "(4) 0 -  0 - 15:42 - 0_0"},
+        MatchCase{5,
+                  {{25, 20}, {20, 25}, {23, 25}, {25, 9}, {14, 16}},
+                  "Ospiti",
+                  5,
+                  {"2", "3"},
+                  "(6) 0 -  0 - 15:42 - 0_0"},
+        MatchCase{5,
+                  {{25, 20}, {20, 25}, {25, 23}, {20, 25}, {17, 15}},
+                  "Locali",
+                  5,
+                  {"3", "2"},
+                  "(6) 0 -  0 - 15:42 - 0_0"},
+        MatchCase{3, {{25, 20}, {26, 24}}, "Locali", 2, {"2", "0"}, "(3) 0 -  0 - 15:42 - 0_0"},
+        MatchCase{
+            3, {{25, 20}, {20, 25}, {10, 15}}, "Ospiti", 3, {"1", "2"}, "(4) 0 -  0 - 15:42 - 0_0"},
         MatchCase{1, {{25, 27}}, "Ospiti", 1, {"0", "1"}, "(2) 0 -  0 - 15:42 - 0_0"}));
 
 TEST_F(ScoreTest, TieBreakGoesOnAtFifteenFourteen) {
@@ -343,7 +349,8 @@ TEST_F(ScoreTest, ScorerPanel) {
     Click(HomePlus, QStringLiteral("7"), 1);
     const auto& panel = p.Display.Panel;
     EXPECT_EQ(QStringLiteral("Home : Ace"), panel.Title);
-    EXPECT_EQ(QStringLiteral("            ROSSI"), panel.Surname.mid(1)) << "the surname, in capitals";
+    EXPECT_EQ(QStringLiteral("            ROSSI"), panel.Surname.mid(1))
+        << "the surname, in capitals";
     EXPECT_EQ(18, panel.Surname.size());
     EXPECT_EQ(QStringLiteral("7"), panel.Number);
     EXPECT_TRUE(panel.Scrolls);

@@ -1,5 +1,5 @@
-#include "doubles/Doubles.h"
 #include "options/SettingsFile.h"
+#include "doubles/Doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,13 @@ namespace {
 
 FakeSettings Laptop() {
     FakeSettings s;
-    s.values = {{"Language", "ENG"}, {"ScoreBoardSpeed", "300"}, {"Top", "120.5"},
-                {"HubPort", "8800"}, {"HubToken", "0123456789abcdef0123456789abcdef"},
-                {"KeyHomePlus", "F1"}, {"Serial", "201010500000000050400000000040FFFFFF00FFFF"}};
+    s.values = {{"Language", "ENG"},
+                {"ScoreBoardSpeed", "300"},
+                {"Top", "120.5"},
+                {"HubPort", "8800"},
+                {"HubToken", "0123456789abcdef0123456789abcdef"},
+                {"KeyHomePlus", "F1"},
+                {"Serial", "201010500000000050400000000040FFFFFF00FFFF"}};
     return s;
 }
 
@@ -29,12 +33,14 @@ TEST(SettingsFileTest, EverySettingGoesToTheNewLaptopTheSecretOnlyWhenAsked) {
 
 TEST(SettingsFileTest, WhatDoesNotCheckKeepsTheCurrentSettingAndIsListed) {
     FakeSettings current = Laptop();
-    const auto result = SettingsFile::Import("Brivanta settings 1\r\nScoreBoardSpeed=99999\r\n"
-                                             "HubLan=maybe\r\nFavouriteColour=blue\r\nnot a line\r\n"
-                                             "Language=DEU\r\n",
-                                             current);
+    const auto result =
+        SettingsFile::Import("Brivanta settings 1\r\nScoreBoardSpeed=99999\r\n"
+                             "HubLan=maybe\r\nFavouriteColour=blue\r\nnot a line\r\n"
+                             "Language=DEU\r\n",
+                             current);
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ((QStringList{"ScoreBoardSpeed", "HubLan", "FavouriteColour", "not a line"}), result.ignored);
+    EXPECT_EQ((QStringList{"ScoreBoardSpeed", "HubLan", "FavouriteColour", "not a line"}),
+              result.ignored);
     EXPECT_EQ(QStringLiteral("300"), current.values.value("ScoreBoardSpeed"));
     EXPECT_EQ(QStringLiteral("DEU"), current.values.value("Language"));
 

@@ -18,20 +18,19 @@ class QtDialogsTest : public ::testing::TestWithParam<DefaultCase> {};
 
 TEST_P(QtDialogsTest, TheCallerChoosesWhatReturnPresses) {
     QtDialogs dialogs;
-    const auto box = dialogs.CreateMessage(QStringLiteral("?"), GetParam().buttons,
-                                            GetParam().byDefault);
+    const auto box =
+        dialogs.CreateMessage(QStringLiteral("?"), GetParam().buttons, GetParam().byDefault);
     EXPECT_EQ(box->button(GetParam().expected), box->defaultButton());
     EXPECT_EQ(QStringLiteral("Brivanta"), box->windowTitle());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, QtDialogsTest,
-    ::testing::Values(
-        DefaultCase{Buttons::Ok, Default::Confirm, QMessageBox::Ok},
-        DefaultCase{Buttons::SiNo, Default::Confirm, QMessageBox::Yes},
-        DefaultCase{Buttons::SiNo, Default::GiveUp, QMessageBox::No},
-        DefaultCase{Buttons::OkCancel, Default::Confirm, QMessageBox::Ok},
-        DefaultCase{Buttons::OkCancel, Default::GiveUp, QMessageBox::Cancel}));
+    ::testing::Values(DefaultCase{Buttons::Ok, Default::Confirm, QMessageBox::Ok},
+                      DefaultCase{Buttons::SiNo, Default::Confirm, QMessageBox::Yes},
+                      DefaultCase{Buttons::SiNo, Default::GiveUp, QMessageBox::No},
+                      DefaultCase{Buttons::OkCancel, Default::Confirm, QMessageBox::Ok},
+                      DefaultCase{Buttons::OkCancel, Default::GiveUp, QMessageBox::Cancel}));
 
 // An operator reads the buttons of a question that can throw a match away in their language.
 TEST(QtDialogsLanguageTest, StandardButtonsSpeakTheProgramsLanguage) {
@@ -42,14 +41,17 @@ TEST(QtDialogsLanguageTest, StandardButtonsSpeakTheProgramsLanguage) {
         const char* cancel;
     };
     QtDialogs dialogs;
-    for (const Case& c : {Case{"ITA", "&Sì", "&No", "Annulla"}, Case{"FRA", "&Oui", "&Non", "Annuler"},
-                          Case{"DEU", "&Ja", "&Nein", "Abbrechen"}, Case{"ESP", "&Sí", "&No", "Cancelar"},
-                          Case{"ENG", "&Yes", "&No", "Cancel"}}) {
+    for (const Case& c :
+         {Case{"ITA", "&Sì", "&No", "Annulla"}, Case{"FRA", "&Oui", "&Non", "Annuler"},
+          Case{"DEU", "&Ja", "&Nein", "Abbrechen"}, Case{"ESP", "&Sí", "&No", "Cancelar"},
+          Case{"ENG", "&Yes", "&No", "Cancel"}}) {
         dialogs.SetLanguage(QString::fromLatin1(c.language));
-        const auto box = dialogs.CreateMessage(QStringLiteral("?"), Buttons::YesNoCancel, Default::GiveUp);
+        const auto box =
+            dialogs.CreateMessage(QStringLiteral("?"), Buttons::YesNoCancel, Default::GiveUp);
         EXPECT_EQ(QString::fromUtf8(c.si), box->button(QMessageBox::Yes)->text()) << c.language;
         EXPECT_EQ(QString::fromUtf8(c.no), box->button(QMessageBox::No)->text()) << c.language;
-        EXPECT_EQ(QString::fromUtf8(c.cancel), box->button(QMessageBox::Cancel)->text()) << c.language;
+        EXPECT_EQ(QString::fromUtf8(c.cancel), box->button(QMessageBox::Cancel)->text())
+            << c.language;
     }
 }
 
@@ -61,9 +63,9 @@ TEST(QtDialogsParentTest, MessagesBelongOverTheConsoleOrTheOpenModalWindow) {
     display.activateWindow();
     dialogs.SetMainWindow(&console);
     EXPECT_EQ(&console, dialogs.Parent()) << "not the display, not the whole screen";
-    EXPECT_EQ(&console, dialogs.CreateMessage(QStringLiteral("?"), Buttons::Ok,
-                                               Default::Confirm)
-                            ->parentWidget());
+    EXPECT_EQ(
+        &console,
+        dialogs.CreateMessage(QStringLiteral("?"), Buttons::Ok, Default::Confirm)->parentWidget());
     QDialog editor(&console);
     editor.setModal(true);
     editor.show();

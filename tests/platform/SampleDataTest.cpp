@@ -1,7 +1,7 @@
 // What ships in data/ must work: rosters read, pictures decode, every athlete has a photo
 // and an announcement.
-#include "shared/Language.h"
 #include "shared/FileText.h"
+#include "shared/Language.h"
 #include "shared/ui/Images.h"
 #include "teams/TeamChoice.h"
 #include "teams/Teams.h"

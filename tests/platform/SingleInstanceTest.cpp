@@ -9,7 +9,8 @@
 
 TEST(SingleInstanceTest, SecondInstanceCallsTheFirstAndStepsAside) {
     QTemporaryDir folder;
-    const QString name = QStringLiteral("brivanta-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    const QString name =
+        QStringLiteral("brivanta-test-") + QUuid::createUuid().toString(QUuid::Id128);
     SingleInstance before({folder.path()}, name);
     ASSERT_TRUE(before.Before());
     QSignalSpy recalled(&before, &SingleInstance::Recalled);
@@ -25,7 +26,8 @@ TEST(SingleInstanceTest, AnUnwritableTemporaryFolderIsNotAnotherInstance) {
     QFile file(folder.filePath(QStringLiteral("file")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    const QString name = QStringLiteral("brivanta-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    const QString name =
+        QStringLiteral("brivanta-test-") + QUuid::createUuid().toString(QUuid::Id128);
     const QString temporary = folder.filePath(QStringLiteral("file/tmp"));
     const QString user = folder.filePath(QStringLiteral("utente"));
     SingleInstance before({temporary, user}, name);

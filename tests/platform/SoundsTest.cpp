@@ -65,9 +65,8 @@ TEST(SoundsTest, ShippedSoundsDecode) {
 // Slot i plays for the console's point type i, whatever the sounds window calls the slot:
 // each shipped cheer is named for the point that plays it.
 TEST(SoundsTest, EachPointTypePlaysTheCheerNamedForIt) {
-    const QStringList file =
-        QDir(QStringLiteral(BRIVANTA_DATA) + QStringLiteral("/Sounds")).entryList(QDir::Files,
-                                                                                  QDir::Name);
+    const QStringList file = QDir(QStringLiteral(BRIVANTA_DATA) + QStringLiteral("/Sounds"))
+                                 .entryList(QDir::Files, QDir::Name);
     ASSERT_EQ(5, file.size());
     const char* consoleTypes[] = {"folla", "ace", "muro", "schiacciata", "pallonetto"};
     for (int type = 0; type < 5; ++type) {
@@ -87,7 +86,8 @@ TEST(SoundsTest, TheChannelRefusesWhatIsNotASound) {
     EXPECT_FALSE(channel.Open(QString()));
     EXPECT_FALSE(channel.Open(folder.filePath(QStringLiteral("manca.wav"))));
     EXPECT_FALSE(channel.Open(fake));
-    const QString yes = QStringLiteral(BRIVANTA_DATA) + QStringLiteral("/Sounds/1_folla_e_tromba.wav");
+    const QString yes =
+        QStringLiteral(BRIVANTA_DATA) + QStringLiteral("/Sounds/1_folla_e_tromba.wav");
     ASSERT_TRUE(channel.Open(yes));
     EXPECT_FALSE(channel.Open(yes)) << "a channel still open refuses another file";
     channel.Stop();

@@ -1,5 +1,5 @@
-#include "scenarios/TestConsole.h"
 #include "display/ui/CountdownWindow.h"
+#include "scenarios/TestConsole.h"
 
 #include <QDialog>
 
@@ -14,12 +14,14 @@ const QString Abandon = QStringLiteral(
     "partita.");
 
 class CommandsTest : public TestConsole {
-protected:
+  protected:
     void Timeout(Answer answer = Answer::Ok) {
         a.f.dialogs.Expect(Confirm, answer);
         console.callTimeout(0);
     }
-    QString LastLine() const { return console.historyList->item(console.historyList->count() - 1)->text(); }
+    QString LastLine() const {
+        return console.historyList->item(console.historyList->count() - 1)->text();
+    }
 };
 
 TEST_F(CommandsTest, TimeoutBeforeTheMatchStartsIsRefused) {
@@ -52,8 +54,7 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(2, console.match().TickCount);
 
     a.f.dialogs.Expect(Confirm);
-    a.f.dialogs.Expect(
-        QStringLiteral("Sessioni di pausa tempo finite in questo set per : Locali"));
+    a.f.dialogs.Expect(QStringLiteral("Sessioni di pausa tempo finite in questo set per : Locali"));
     console.callTimeout(0);
     EXPECT_EQ(QStringLiteral("2"), console.timeoutLabels[0]->text());
 
@@ -101,8 +102,8 @@ TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
 TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
     Points(0, 3);
     console.historyList->setCurrentRow(2);
-    const QString question = QStringLiteral(
-        "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
+    const QString question = QStringLiteral("Desideri riportare la partita a questo precedente "
+                                            "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
     a.f.dialogs.Expect(question, Answer::No);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
@@ -115,8 +116,8 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
 
 TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
     Points(0, 1);
-    a.f.dialogs.Expect(QStringLiteral(
-        "Desideri riportare la partita a questo precedente punteggio ?\n\nLocali 0 - 0 Ospiti\n1°SET"));
+    a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente punteggio "
+                                      "?\n\nLocali 0 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
     EXPECT_EQ(1, console.historyList->count());

@@ -61,7 +61,7 @@ TEST(CrashDrillTest, KilledMidMatchTheCopyIsWholeAndNoOlderThanWhatWasSeenOnDisk
         QDir().mkpath(folder);
         QProcess help;
         help.start(QStringLiteral(BRIVANTA_HELP_DRILL),
-                    {folder, QString::number(Seed), QString::number(Steps)});
+                   {folder, QString::number(Seed), QString::number(Steps)});
         ASSERT_TRUE(help.waitForStarted(10000));
         const int target = std::uniform_int_distribution<int>(1, Steps - 20)(testCase);
         QByteArray exit;
@@ -85,8 +85,7 @@ TEST(CrashDrillTest, KilledMidMatchTheCopyIsWholeAndNoOlderThanWhatWasSeenOnDisk
             ADD_FAILURE() << "kill " << k << ": unreadable copy";
         } else if (!right) {
             ++lost;
-            ADD_FAILURE() << "kill " << k << " after change " << done << ", seen on disk "
-                          << saved;
+            ADD_FAILURE() << "kill " << k << " after change " << done << ", seen on disk " << saved;
         }
         QDir(folder).removeRecursively();
     }

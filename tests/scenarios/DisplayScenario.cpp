@@ -45,7 +45,7 @@ TEST_F(DisplayScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(photo, "JPG"));
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/team.csv"),
-                       "7;Rossi;Mario;2-Centrale;C\r\n");
+                            "7;Rossi;Mario;2-Centrale;C\r\n");
     console.load();
     console.teamLists[0]->setCurrentItem(
         console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());

@@ -11,10 +11,12 @@
 namespace {
 
 // The message, with the folder and the system's reason after it.
-QString NotWritten(const QString& folder, const QString& reason = QStringLiteral("guasto simulato")) {
+QString NotWritten(const QString& folder,
+                   const QString& reason = QStringLiteral("guasto simulato")) {
     return QStringLiteral(
                "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
-               "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.\n\n") +
+               "temporanea non scrivibile). Puoi continuare: la copia riprende appena "
+               "possibile.\n\n") +
            QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason;
 }
 
@@ -24,7 +26,7 @@ QByteArray Content(const QString& path) {
 }
 
 class EmergencyCopyScenario : public ::testing::Test {
-protected:
+  protected:
     EmergencyCopyScenario() { console.load(); }
     Environment a;
     ConsoleWindow console{a.f.platform};
@@ -90,8 +92,8 @@ TEST(EmergencyCopyOnFullDisk, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWhy
     console.changeScore(0);
     EXPECT_FALSE(console.WaitForCopy(300));
     EXPECT_EQ(whole, Content(console.EmergencyPath())) << "never emptied, never half-written";
-    EXPECT_EQ(QStringList{QStringLiteral("match.txt")},
-              QDir(disk.path()).entryList(QDir::Files)) << "no temporary file left behind";
+    EXPECT_EQ(QStringList{QStringLiteral("match.txt")}, QDir(disk.path()).entryList(QDir::Files))
+        << "no temporary file left behind";
 
     disk.makeRoom();
     console.changeScore(0);
@@ -104,9 +106,9 @@ TEST_F(EmergencyCopyScenario, ExitLeavesOnlyOnceTheCopyHoldsTheLastPoint) {
     a.f.disk.delayMs = 100;
     console.changeScore(0);
     console.changeScore(0);
-    a.f.dialogs.Expect(
-        QStringLiteral("Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà "
-                       "più possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
+    a.f.dialogs.Expect(QStringLiteral(
+        "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà "
+        "più possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
     console.exitProgram();
     EXPECT_EQ(1, a.f.process.ended);
     EXPECT_TRUE(Content(console.EmergencyPath()).contains("(1) 2 -  0"));

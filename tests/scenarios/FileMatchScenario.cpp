@@ -9,10 +9,10 @@ const QString NotStarted = QStringLiteral("La partita non è ancora iniziata");
 const QString NotAMatch =
     QStringLiteral("Questo file di testo non è relativo ad una partita di Brivanta");
 const QString Abandon = QStringLiteral("Una partita di Brivanta è già in corso, desideri "
-                                         "abbandonarla e caricare un'altra partita?");
+                                       "abbandonarla e caricare un'altra partita?");
 
 class FileScenario : public TestConsole {
-protected:
+  protected:
     QString Path(const char* name) const { return a.root.filePath(QString::fromUtf8(name)); }
 };
 
@@ -32,19 +32,18 @@ TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
     Points(0, 1);
     a.f.dialogs.ExpectFile(Path("finale.txt"));
     a.f.dialogs.Expect(QStringLiteral("Il file :") + Path("finale.txt") +
-                             QStringLiteral(" esiste già. Vuoi sovrascrivere questa partita?"),
-                         Answer::No);
+                           QStringLiteral(" esiste già. Vuoi sovrascrivere questa partita?"),
+                       Answer::No);
     console.saveMatch();
-    EXPECT_TRUE(ReadTextFile(Path("finale.txt"), 1 << 20)
-                    ->contains(QStringLiteral("#HPART.:3")));
+    EXPECT_TRUE(ReadTextFile(Path("finale.txt"), 1 << 20)->contains(QStringLiteral("#HPART.:3")));
 }
 
 TEST_F(FileScenario, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
     Points(0, 1);
     const QString path = Path("manca/partita.txt");
     a.f.dialogs.ExpectFile(path);
-    a.f.dialogs.Expect(
-        QStringLiteral("Non è stato possibile salvare la partita nel file : ") + path);
+    a.f.dialogs.Expect(QStringLiteral("Non è stato possibile salvare la partita nel file : ") +
+                       path);
     console.saveMatch();
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
 }
@@ -61,7 +60,8 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     console.loadMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[1]->text());
     EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("25/ 0"), console.Display().partialLabels[0]->text().rightJustified(5));
+    EXPECT_EQ(QStringLiteral("25/ 0"),
+              console.Display().partialLabels[0]->text().rightJustified(5));
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
     EXPECT_TRUE(console.undoButton->isEnabled());
     EXPECT_EQ(QStringLiteral("Brivanta : P.TXT"), console.windowTitle());
@@ -85,8 +85,8 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     const QStringList history = console.match().History;
     console.historyList->setCurrentRow(2);
     a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
-                                        "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
-                         Answer::No);
+                                      "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
+                       Answer::No);
     console.rollBackToSelectedLine();
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.saveMatch();
@@ -99,15 +99,15 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
 }
 
 class RecoveryScenario : public FileScenario {
-protected:
+  protected:
     void Recover() { Recover(console); }
     void Recover(ConsoleWindow& c) {
         // The crashed console's worker may still be writing its last copy.
         ASSERT_TRUE(console.WaitForCopy());
         ASSERT_TRUE(c.WaitForCopy());
         const QString when = QFileInfo(c.EmergencyPath())
-                                   .lastModified()
-                                   .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+                                 .lastModified()
+                                 .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         a.f.dialogs.Expect(
             QStringLiteral("Attenzione questa procedura di emergenza carica una partita contenuta "
                            "nella cartella dei file temporanei di Windows, non è garantita la "
@@ -127,7 +127,7 @@ protected:
 
 TEST_F(RecoveryScenario, NoCopyYet) {
     a.f.dialogs.Expect(QStringLiteral("Attensione non è ancora stata salvata nessuna partita "
-                                        "nella cartella dei files temporanei."));
+                                      "nella cartella dei files temporanei."));
     console.loadEmergencyCopy();
 }
 
@@ -149,7 +149,7 @@ TEST_F(RecoveryScenario, SetWinningPointComesBackAsTheNextSetLocked) {
 TEST_F(RecoveryScenario, UndoIsInTheCopy) {
     Points(0, 4);
     a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
-                                        "punteggio ?\n\nLocali 3 - 0 Ospiti\n1°SET"));
+                                      "punteggio ?\n\nLocali 3 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     Recover();
     EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
@@ -171,7 +171,8 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
 
 TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
     console.codeBoxes[0]->setText(QStringLiteral("A1"));
-    a.f.dialogs.Expect(QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+    a.f.dialogs.Expect(
+        QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
     console.changeScore(0);
     ASSERT_EQ(1, console.historyList->count());
     EXPECT_TRUE(QFileInfo::exists(console.EmergencyPath()));
@@ -180,8 +181,8 @@ TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
 TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
     Points(0, 3);
     a.f.dialogs.Expect(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Home\nSe "
-                                        "vuoi annullare clicca su <Annulla> altrimenti conferma "
-                                        "con <OK>"));
+                                      "vuoi annullare clicca su <Annulla> altrimenti conferma "
+                                      "con <OK>"));
     console.callTimeout(0);
     Recover();
     EXPECT_EQ(QStringLiteral("1"), console.timeoutLabels[0]->text());

@@ -2,10 +2,10 @@
 // attack gets its answer, nobody can take the server for himself, and the match is unchanged.
 #include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
+#include "doubles/ConsoleLive.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "live/Broadcast.h"
-#include "doubles/ConsoleLive.h"
 #include "platform/qt/QtLiveServer.h"
 
 #include <QDeadlineTimer>
@@ -18,7 +18,8 @@ namespace {
 
 long ResidentMemory() {
     QFile statm(QStringLiteral("/proc/self/statm"));
-    return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLong() * 4096 : 0;
+    return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLong() * 4096
+                                           : 0;
 }
 
 // Spins the event loop until `done` or the bound: every wait here is bounded.
@@ -31,7 +32,7 @@ bool Until(const std::function<bool()>& done, int ms = 5000) {
 }
 
 class HostileGuestScenario : public ::testing::Test, protected ConsoleLive {
-protected:
+  protected:
     HostileGuestScenario() {
         a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
         QByteArray photo("\xFF\xD8\xFF\xE0", 4);
@@ -49,7 +50,7 @@ protected:
         return s;
     }
     struct Outcome {
-        QByteArray state;   // the status line
+        QByteArray state;    // the status line
         bool closed = false; // the server closed the connection after it
     };
     // One raw request on its own connection: the status line, and whether the server closed.
@@ -57,19 +58,22 @@ protected:
         auto s = Connect();
         s->write(request);
         QByteArray answer;
-        Until([&] {
-            answer += s->readAll();
-            return s->state() == QAbstractSocket::UnconnectedState;
-        }, 1500);
-        return {answer.left(answer.indexOf("\r\n")), s->state() == QAbstractSocket::UnconnectedState};
+        Until(
+            [&] {
+                answer += s->readAll();
+                return s->state() == QAbstractSocket::UnconnectedState;
+            },
+            1500);
+        return {answer.left(answer.indexOf("\r\n")),
+                s->state() == QAbstractSocket::UnconnectedState};
     }
     QByteArray Secret() { return console.RemoteControl().Safety().Secret().toLatin1(); }
     QByteArray Get(const QByteArray& path, const QByteArray& other = {}) {
         return "GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + other + "\r\n";
     }
     QByteArray Point() {
-        return "POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " + Secret() +
-               "\r\nContent-Length: 0\r\n\r\n";
+        return "POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
+               Secret() + "\r\nContent-Length: 0\r\n\r\n";
     }
 
     quint16 port = 0;
@@ -84,31 +88,47 @@ TEST_F(HostileGuestScenario, EveryMalformedOrForeignRequestGetsItsAnswerAndChang
     };
     const Case cases[] = {
         // DNS rebinding and the like: a Host that is not this machine.
-        {"GET /state.json HTTP/1.1\r\nHost: evil.example\r\n\r\n", "HTTP/1.1 421 Misdirected Request", true},
-        {"GET /state.json HTTP/1.1\r\nHost: evil.example:" + p + "\r\n\r\n", "HTTP/1.1 421 Misdirected Request", true},
+        {"GET /state.json HTTP/1.1\r\nHost: evil.example\r\n\r\n",
+         "HTTP/1.1 421 Misdirected Request", true},
+        {"GET /state.json HTTP/1.1\r\nHost: evil.example:" + p + "\r\n\r\n",
+         "HTTP/1.1 421 Misdirected Request", true},
         {"GET /state.json HTTP/1.1\r\nHost: \r\n\r\n", "HTTP/1.1 421 Misdirected Request", true},
         {"GET /state.json HTTP/1.1\r\n\r\n", "HTTP/1.1 421 Misdirected Request", true},
-        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nHost: evil.example\r\n\r\n", "HTTP/1.1 421 Misdirected Request", true},
-        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1:1\r\n\r\n", "HTTP/1.1 421 Misdirected Request", true},
+        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nHost: evil.example\r\n\r\n",
+         "HTTP/1.1 421 Misdirected Request", true},
+        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1:1\r\n\r\n",
+         "HTTP/1.1 421 Misdirected Request", true},
         {"GET /state.json HTTP/1.1\r\nHost: localhost:" + p + "\r\n\r\n", "HTTP/1.1 200 OK", false},
         {"GET /state.json HTTP/1.1\r\nHost: [::1]:" + p + "\r\n\r\n", "HTTP/1.1 200 OK", false},
         // Bodies where none belongs, and bodies we do not read.
-        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nTransfer-Encoding: chunked\r\n\r\n10000000\r\n", "HTTP/1.1 400 Bad Request", true},
-        {"POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " + Secret() +
-             "\r\nTransfer-Encoding: chunked\r\n\r\n1\r\nx\r\n", "HTTP/1.1 411 Length Required", true},
-        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 5\r\n\r\nhello", "HTTP/1.1 413 Payload Too Large", true},
-        {"POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 5000\r\n\r\n", "HTTP/1.1 413 Payload Too Large", true},
-        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 0\r\nContent-Length: 9\r\n\r\n", "HTTP/1.1 400 Bad Request", true},
-        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\n folded\r\n\r\n", "HTTP/1.1 400 Bad Request", true},
-        {"GET /state.json HTTP/2.0\r\nHost: 127.0.0.1\r\n\r\n", "HTTP/1.1 505 HTTP Version Not Supported", true},
-        {"GET http://evil.example/state.json HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", "HTTP/1.1 400 Bad Request", true},
+        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nTransfer-Encoding: "
+         "chunked\r\n\r\n10000000\r\n",
+         "HTTP/1.1 400 Bad Request", true},
+        {"POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
+             Secret() + "\r\nTransfer-Encoding: chunked\r\n\r\n1\r\nx\r\n",
+         "HTTP/1.1 411 Length Required", true},
+        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 5\r\n\r\nhello",
+         "HTTP/1.1 413 Payload Too Large", true},
+        {"POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 5000\r\n\r\n",
+         "HTTP/1.1 413 Payload Too Large", true},
+        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 0\r\nContent-Length: "
+         "9\r\n\r\n",
+         "HTTP/1.1 400 Bad Request", true},
+        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\n folded\r\n\r\n",
+         "HTTP/1.1 400 Bad Request", true},
+        {"GET /state.json HTTP/2.0\r\nHost: 127.0.0.1\r\n\r\n",
+         "HTTP/1.1 505 HTTP Version Not Supported", true},
+        {"GET http://evil.example/state.json HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n",
+         "HTTP/1.1 400 Bad Request", true},
         // Closed after the answer, as asked.
         {"GET /state.json HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n", "HTTP/1.1 200 OK", true},
         {Get("/state.json", "Connection: close\r\n"), "HTTP/1.1 200 OK", true},
         {"HEAD /events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", "HTTP/1.1 200 OK", true},
         // The cookie of another port, a cross-site page's form: no secret, no point.
-        {"POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nCookie: brivanta_remote=" + Secret() +
-             "\r\nContent-Type: text/plain\r\nOrigin: http://127.0.0.1:9000\r\nContent-Length: 0\r\n\r\n",
+        {"POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nCookie: brivanta_remote=" +
+             Secret() +
+             "\r\nContent-Type: text/plain\r\nOrigin: http://127.0.0.1:9000\r\nContent-Length: "
+             "0\r\n\r\n",
          "HTTP/1.1 401 Unauthorized", false},
     };
     for (const Case& c : cases) {
@@ -135,7 +155,8 @@ TEST_F(HostileGuestScenario, APipelinerThatNeverReadsCannotGrowMemory) {
         thieves.back()->write(burst);
     }
     Until([] { return false; }, 1500);
-    EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), Send(Get("/state.json")).state) << "others still served";
+    EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), Send(Get("/state.json")).state)
+        << "others still served";
 #if !defined(__SANITIZE_ADDRESS__)
     if (before > 0) {
         EXPECT_LT(ResidentMemory() - before, 32L * 1024 * 1024);
@@ -156,7 +177,8 @@ TEST_F(HostileGuestScenario, StreamsFromOneAddressLeaveRoomForPagesAndTheRemote)
     Until([&] {
         refused = 0;
         for (const auto& s : streams) {
-            refused += s->state() == QAbstractSocket::UnconnectedState || s->peek(12) == "HTTP/1.1 503";
+            refused +=
+                s->state() == QAbstractSocket::UnconnectedState || s->peek(12) == "HTTP/1.1 503";
         }
         return refused == 64 - HttpLimits::StreamsPerAddress;
     });
@@ -174,12 +196,16 @@ TEST_F(HostileGuestScenario, SlowHeadsAndSilentConnectionsAreDropped) {
     mute->write(Get("/state.json"));
     auto stream = Connect();
     stream->write(Get("/events"));
-    ASSERT_TRUE(Until([&] { return mute->bytesAvailable() > 0 && server.Streams() == 1 && server.Connections() == 3; }));
+    ASSERT_TRUE(Until([&] {
+        return mute->bytesAvailable() > 0 && server.Streams() == 1 && server.Connections() == 3;
+    }));
     server.Watch(server.Now() + HttpLimits::Request + 1);
-    EXPECT_TRUE(Until([&] { return slow->state() == QAbstractSocket::UnconnectedState; })) << "slow head";
+    EXPECT_TRUE(Until([&] { return slow->state() == QAbstractSocket::UnconnectedState; }))
+        << "slow head";
     EXPECT_EQ(QAbstractSocket::ConnectedState, mute->state()) << "not yet silent long enough";
     server.Watch(server.Now() + HttpLimits::Idle + 1);
-    EXPECT_TRUE(Until([&] { return mute->state() == QAbstractSocket::UnconnectedState; })) << "silent";
+    EXPECT_TRUE(Until([&] { return mute->state() == QAbstractSocket::UnconnectedState; }))
+        << "silent";
     EXPECT_EQ(QAbstractSocket::ConnectedState, stream->state()) << "a stream is not silence";
 }
 
@@ -193,11 +219,13 @@ TEST_F(HostileGuestScenario, EightThousandPipelinedRequestsAreAllAnswered) {
     s->write(burst);
     QByteArray answers;
     int counted = 0;
-    Until([&] {
-        answers += s->readAll();
-        counted = static_cast<int>(answers.count("HTTP/1.1 200 OK"));
-        return counted == 8000;
-    }, 60000);
+    Until(
+        [&] {
+            answers += s->readAll();
+            counted = static_cast<int>(answers.count("HTTP/1.1 200 OK"));
+            return counted == 8000;
+        },
+        60000);
     EXPECT_EQ(8000, counted);
 }
 
@@ -228,7 +256,8 @@ TEST_F(HostileGuestScenario, AQueuedCommandWhoseClientLeftIsDropped) {
         queue.push_back(Connect());
         queue.back()->write(Point());
     }
-    EXPECT_TRUE(Until([&] { return queue.back()->peek(12) == "HTTP/1.1 503"; })) << "the queue is capped";
+    EXPECT_TRUE(Until([&] { return queue.back()->peek(12) == "HTTP/1.1 503"; }))
+        << "the queue is capped";
     EXPECT_EQ(Remote::MaxInQueue, console.RemoteControl().Pending());
     a.f.modal.open = false;
 }

@@ -10,8 +10,8 @@
 namespace {
 
 class HostileImagesScenario : public TestConsole,
-                               public ::testing::WithParamInterface<hostile::Case> {
-protected:
+                              public ::testing::WithParamInterface<hostile::Case> {
+  protected:
     void Write(const QString& relative) {
         Environment::CreateFile(a.program + u'/' + relative, GetParam().data);
     }
@@ -19,14 +19,15 @@ protected:
 
 TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"),
-                       "7;Rossi;Anna;2-Centrale;C\r\n8;Neri;Luca;3-Libero;C\r\n");
+                            "7;Rossi;Anna;2-Centrale;C\r\n8;Neri;Luca;3-Libero;C\r\n");
     for (const char* file : {"Teams/Lupi/7.jpg", "Teams/Lupi/team.jpg", "Teams/Lupi/logo.jpg",
                              "Sponsors/a.jpg", "Sponsors/b.gif", "Sponsors/HEADER_LOGO.jpg"}) {
         Write(QString::fromLatin1(file));
     }
     console.load();
     d.resize(1280, 720);
-    console.teamLists[0]->setCurrentItem(console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    console.teamLists[0]->setCurrentItem(
+        console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
     console.chooseTeam(0);
     d.PreparedPhotos().Wait();
     console.Logos().Wait();
@@ -55,12 +56,13 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     EXPECT_TRUE(defaultOrSmall(QPixmap(QStringLiteral(":/teams/team.png"))))
         << "team photo: the team editor's default";
 
-
     a.f.modal.Expect([](QDialog& window) {
         auto& editor = static_cast<TeamEditor&>(window);
-        editor.teamList->setCurrentItem(editor.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+        editor.teamList->setCurrentItem(
+            editor.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
         editor.openSelectedTeam();
-        EXPECT_FALSE(editor.athletePhoto->pixmap().isNull()) << "editor: the default athlete picture";
+        EXPECT_FALSE(editor.athletePhoto->pixmap().isNull())
+            << "editor: the default athlete picture";
         EXPECT_FALSE(editor.logoImage->pixmap().isNull()) << "editor: the default logo";
         editor.exitWithoutSaving();
     });

@@ -1,10 +1,10 @@
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleLive.h"
 #include "doubles/Environment.h"
 #include "doubles/EventClient.h"
 #include "doubles/Printing.h"
 #include "live/Broadcast.h"
-#include "doubles/ConsoleLive.h"
 #include "platform/qt/QtLiveServer.h"
 
 #include <QFile>
@@ -15,8 +15,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -28,16 +28,18 @@ QByteArray StateOf(quint16 port, const QByteArray& request) {
     s.connectToHost(QHostAddress::LocalHost, port);
     s.write(request);
     QByteArray answer;
-    const bool arrived = QTest::qWaitFor([&] {
-        answer += s.readAll();
-        return answer.contains("\r\n") || s.state() == QAbstractSocket::UnconnectedState;
-    }, 5000);
+    const bool arrived = QTest::qWaitFor(
+        [&] {
+            answer += s.readAll();
+            return answer.contains("\r\n") || s.state() == QAbstractSocket::UnconnectedState;
+        },
+        5000);
     EXPECT_TRUE(arrived);
     return answer.left(answer.indexOf("\r\n"));
 }
 
 class LiveScenario : public ::testing::Test, protected ConsoleLive {
-protected:
+  protected:
     LiveScenario() {
         // The stored port stays off: the test takes a free one on loopback.
         a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
@@ -46,8 +48,8 @@ protected:
         port = console.Live().Port();
     }
     QJsonObject Get(const QByteArray& path) {
-        QNetworkReply* r = network.get(QNetworkRequest(QUrl(
-            QStringLiteral("http://127.0.0.1:%1").arg(port) + QString::fromLatin1(path))));
+        QNetworkReply* r = network.get(QNetworkRequest(
+            QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port) + QString::fromLatin1(path))));
         EXPECT_TRUE(QTest::qWaitFor([r] { return r->isFinished(); }, 5000));
         const QJsonObject o = QJsonDocument::fromJson(r->readAll()).object();
         r->deleteLater();
@@ -83,10 +85,12 @@ TEST_F(LiveScenario, TheWireIsBounded) {
     const Case cases[] = {
         {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", "HTTP/1.1 200 OK"},
         {"HEAD /overlay HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", "HTTP/1.1 200 OK"},
-        {"POST /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 2\r\n\r\n{}", "HTTP/1.1 405 Method Not Allowed"},
+        {"POST /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 2\r\n\r\n{}",
+         "HTTP/1.1 405 Method Not Allowed"},
         {"GET /no HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", "HTTP/1.1 404 Not Found"},
         {"GET /" + longText + " HTTP/1.1\r\n\r\n", "HTTP/1.1 431 Request Header Fields Too Large"},
-        {"GET / HTTP/1.1\r\nX-A: " + longText + "\r\n\r\n", "HTTP/1.1 431 Request Header Fields Too Large"},
+        {"GET / HTTP/1.1\r\nX-A: " + longText + "\r\n\r\n",
+         "HTTP/1.1 431 Request Header Fields Too Large"},
         {"GET / HTTP/1.1\r\nContent-Length: 50000\r\n\r\n", "HTTP/1.1 413 Payload Too Large"},
     };
     for (const Case& c : cases) {
@@ -121,7 +125,9 @@ TEST_F(LiveScenario, OneAddressHoldsAtMostItsShareOfConnections) {
               StateOf(port, "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n"));
     open.clear();
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return StateOf(port, "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n") == "HTTP/1.1 200 OK"; },
+        [&] {
+            return StateOf(port, "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n") == "HTTP/1.1 200 OK";
+        },
         5000))
         << "room again once they leave";
 }
@@ -166,8 +172,8 @@ TEST_F(LiveScenario, FiftyClientsAThousandChangesAllEndOnTheLastState) {
 
 TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     QtLiveServer other;
-    Platform p2{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell,
-                   a.f.process, a.f.audio,        a.f.modal,   other,       a.f.disk, nullptr};
+    Platform p2{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
+                a.f.audio,   a.f.modal,    other,       a.f.disk,  nullptr};
     a.f.settings.values[QStringLiteral("HubPort")] = QString::number(port);
     a.f.dialogs.Expect(
         QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +
@@ -188,7 +194,7 @@ namespace {
 // pages carry the state they load with (/state.js), so what the browser shows at its load
 // event is the console's state; a virtual time budget would never pass with a stream open.
 class BrowserScenario : public LiveScenario {
-protected:
+  protected:
     void SetUp() override {
         chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
         if (chromium.isEmpty()) {
@@ -197,8 +203,10 @@ protected:
     }
     QByteArray Open(const QString& path, const QStringList& other) {
         QProcess browser;
-        QStringList arguments{QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                              QStringLiteral("--disable-gpu"), QStringLiteral("--hide-scrollbars"),
+        QStringList arguments{QStringLiteral("--headless"),
+                              QStringLiteral("--no-sandbox"),
+                              QStringLiteral("--disable-gpu"),
+                              QStringLiteral("--hide-scrollbars"),
                               QStringLiteral("--user-data-dir=") + profile.path(),
                               QStringLiteral("--timeout=5000"),
                               QStringLiteral("--window-size=1920,1080")};
@@ -222,7 +230,8 @@ TEST_F(BrowserScenario, OverlayAndScoreboardShowTheScoreAfterClicks) {
     console.changeScore(0);
     console.changeScore(0);
     console.changeScore(3);
-    const QString overlay = QString::fromUtf8(Open(QStringLiteral("/overlay"), {QStringLiteral("--dump-dom")}));
+    const QString overlay =
+        QString::fromUtf8(Open(QStringLiteral("/overlay"), {QStringLiteral("--dump-dom")}));
     const QRegularExpression points(
         QStringLiteral(R"re(id="bug-(home|guests)".*?class="punti"[^>]*>(\d+)<)re"),
         QRegularExpression::DotMatchesEverythingOption);
@@ -234,8 +243,9 @@ TEST_F(BrowserScenario, OverlayAndScoreboardShowTheScoreAfterClicks) {
     EXPECT_EQ((QStringList{"home=2", "guests=1"}), read) << overlay.left(400).toStdString();
     const QString display =
         QString::fromUtf8(Open(QStringLiteral("/scoreboard"), {QStringLiteral("--dump-dom")}));
-    EXPECT_TRUE(display.contains(QRegularExpression(QStringLiteral(R"re(id="casa".*?class="punti"[^>]*>2<)re"),
-                                                      QRegularExpression::DotMatchesEverythingOption)));
+    EXPECT_TRUE(display.contains(
+        QRegularExpression(QStringLiteral(R"re(id="casa".*?class="punti"[^>]*>2<)re"),
+                           QRegularExpression::DotMatchesEverythingOption)));
 }
 
 TEST_F(BrowserScenario, TheOverlayIsTransparentOutsideItsGraphics) {

@@ -86,18 +86,19 @@ TEST_F(MatchScenario, RefusedCodeIsClearedSoTheSideScoresAgain) {
     }
     a.f.dialogs.ToMessage = nullptr;
     console.changeScore(0);
-    EXPECT_EQ(QStringLiteral("1"), console.scoreLabels[0]->text()) << "the next point is not refused";
+    EXPECT_EQ(QStringLiteral("1"), console.scoreLabels[0]->text())
+        << "the next point is not refused";
 }
 
 TEST_F(MatchScenario, UnlockAsksAndResetsOnYes) {
     Points(0, 3);
-    a.f.dialogs.Expect(
-        QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::No);
+    a.f.dialogs.Expect(QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"),
+                       Answer::No);
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
-    a.f.dialogs.Expect(
-        QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::Si);
+    a.f.dialogs.Expect(QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"),
+                       Answer::Si);
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("0"), console.Display().scoreLabels[0]->text());

@@ -9,7 +9,7 @@
 namespace {
 
 class PresentationScenario : public ::testing::Test {
-protected:
+  protected:
     PresentationScenario() {
         Choose(0, QStringLiteral("Lupi"));
         Choose(1, QStringLiteral("Orsi"));
@@ -17,14 +17,15 @@ protected:
     // The teams' folders, then the console on them.
     std::unique_ptr<ConsoleWindow> Prepare() {
         const QString wolves = a.program + QStringLiteral("/Teams/Lupi");
-        Environment::CreateFile(wolves + QStringLiteral("/team.csv"),
-                           "7;ROSSI;MARIO;2-Centrale;C\r\nA1;Verdi;Anna;;C\r\n9;Fuori;Lista;1;N\r\n");
+        Environment::CreateFile(
+            wolves + QStringLiteral("/team.csv"),
+            "7;ROSSI;MARIO;2-Centrale;C\r\nA1;Verdi;Anna;;C\r\n9;Fuori;Lista;1;N\r\n");
         QImage photo(300, 600, QImage::Format_RGB32);
         photo.fill(Qt::gray);
         photo.save(wolves + QStringLiteral("/7.jpg"), "JPG");
         Environment::CreateFile(wolves + QStringLiteral("/7.wav"), "RIFF");
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
-                           "12;Neri;Paolo;3-Libero;C\r\n");
+                                "12;Neri;Paolo;3-Libero;C\r\n");
         auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
         fresh->load();
         return fresh;
@@ -56,8 +57,7 @@ protected:
         const int team = d.Presentation().PresentedTeam;
         for (int i = 0; i < 5000 && d.presentationTimer.isActive(); ++i) {
             d.presentationTick();
-            if (d.Presentation().PresentedLine != line ||
-                d.Presentation().PresentedTeam != team) {
+            if (d.Presentation().PresentedLine != line || d.Presentation().PresentedTeam != team) {
                 return;
             }
         }
@@ -114,11 +114,13 @@ TEST_F(PresentationScenario, AStopRequestTakesEffectAtTheNextTick) {
     EXPECT_EQ(photo, d.presentationPhoto->geometry()) << "the photo's geometry is restored";
     console->togglePresentation();
     d.presentationTick();
-    EXPECT_EQ(QStringLiteral("7"), d.presentationNumber->text()) << "a new start begins with the first home row";
+    EXPECT_EQ(QStringLiteral("7"), d.presentationNumber->text())
+        << "a new start begins with the first home row";
 }
 
 TEST_F(PresentationScenario, ATeamWithNobodyCalledUpPassesToTheGuests) {
-    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"), "7;Rossi;Mario;2;N\r\n");
+    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"),
+                            "7;Rossi;Mario;2;N\r\n");
     Choose(0, QStringLiteral("Lupi"));
     console->togglePresentation();
     UpToCentre();

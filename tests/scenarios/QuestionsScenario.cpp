@@ -11,8 +11,7 @@ struct QuestionCase {
     std::function<void(ConsoleWindow&)> command;
 };
 
-class QuestionsScenario : public TestConsole,
-                        public ::testing::WithParamInterface<QuestionCase> {};
+class QuestionsScenario : public TestConsole, public ::testing::WithParamInterface<QuestionCase> {};
 
 // A stray Return on a question that throws the match away must keep it.
 TEST_P(QuestionsScenario, QuestionsThatThrowTheMatchAwayDefaultToKeepingIt) {
@@ -29,20 +28,22 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, QuestionsScenario,
     ::testing::Values(
         QuestionCase{"unlock", "Si vuole interrompere definitivamente la partita in corso?",
-                    Answer::No, [](ConsoleWindow& c) { c.toggleLock(); }},
+                     Answer::No, [](ConsoleWindow& c) { c.toggleLock(); }},
         QuestionCase{"new_match",
-                    "Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
-                    "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                    "<Annulla> Per continuare questa partita.",
-                    Answer::Cancel, [](ConsoleWindow& c) { c.newMatch(); }},
+                     "Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
+                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
+                     "<Annulla> Per continuare questa partita.",
+                     Answer::Cancel, [](ConsoleWindow& c) { c.newMatch(); }},
         QuestionCase{"load_over_a_match",
-                    "Una partita di Brivanta è già in corso, desideri abbandonarla e caricare "
-                    "un'altra partita?",
-                    Answer::No, [](ConsoleWindow& c) { c.loadMatch(); }},
+                     "Una partita di Brivanta è già in corso, desideri abbandonarla e caricare "
+                     "un'altra partita?",
+                     Answer::No, [](ConsoleWindow& c) { c.loadMatch(); }},
         QuestionCase{"exit",
-                    "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più "
-                    "possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.",
-                    Answer::Cancel, [](ConsoleWindow& c) { c.exitProgram(); }}),
-    [](const ::testing::TestParamInfo<QuestionCase>& info) { return std::string(info.param.name); });
+                     "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più "
+                     "possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.",
+                     Answer::Cancel, [](ConsoleWindow& c) { c.exitProgram(); }}),
+    [](const ::testing::TestParamInfo<QuestionCase>& info) {
+        return std::string(info.param.name);
+    });
 
 } // namespace

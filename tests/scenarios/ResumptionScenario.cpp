@@ -17,7 +17,7 @@ const QString Exit = QStringLiteral(
     "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
 
 class ResumptionScenario : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ConsoleWindow> Start() {
         auto c = std::make_unique<ConsoleWindow>(a.f.platform);
         c->load();
@@ -80,8 +80,9 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
     Environment::CreateFile(a.root.filePath(QStringLiteral("file")));
     a.f.folders.temporary = a.root.filePath(QStringLiteral("file/tmp"));
     const QString warning =
-        QStringLiteral("La cartella temporanea non può essere scritta: la copia di emergenza della partita "
-                       "va nella cartella: ") +
+        QStringLiteral(
+            "La cartella temporanea non può essere scritta: la copia di emergenza della partita "
+            "va nella cartella: ") +
         QDir::toNativeSeparators(a.f.folders.user) + QStringLiteral("\n\n") +
         QDir::toNativeSeparators(a.f.folders.temporary) + QStringLiteral(": cannot be made");
     a.f.dialogs.Expect(warning);
@@ -105,7 +106,8 @@ TEST_F(ResumptionScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
     Interrupted(2);
     const QByteArray copy =
         ReadTextFile(QDir(a.f.folders.temporary).filePath(QStringLiteral("match.txt")), 1 << 20)
-            ->join(u'\n').toUtf8();
+            ->join(u'\n')
+            .toUtf8();
     auto c = Start();
     a.f.dialogs.Expect(Question(), Answer::No);
     c->ResumeIfInterrupted();
@@ -151,8 +153,8 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
     a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("salvata.txt")));
     c->saveMatch();
     // Thrown away by unlocking.
-    a.f.dialogs.Expect(
-        QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"), Answer::Si);
+    a.f.dialogs.Expect(QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"),
+                       Answer::Si);
     c->toggleLock();
     // Ended.
     WinOneSetMatch(*c);
@@ -169,7 +171,7 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
 TEST(ArchiveTest, NamesSortByTimeAndOnlyTheNewestAreKept) {
     EXPECT_EQ(QStringLiteral("2026-12-10 20-31-05 Lupi_Neri - A_B.txt"),
               CopyName(QDateTime(QDate(2026, 12, 10), QTime(20, 31, 5)),
-                        QStringLiteral(" Lupi/Neri "), QStringLiteral("A:B")));
+                       QStringLiteral(" Lupi/Neri "), QStringLiteral("A:B")));
     QTemporaryDir folder;
     for (int i = 0; i < Archive::Kept + 5; ++i) {
         Environment::CreateFile(folder.filePath(

@@ -10,13 +10,15 @@
 namespace {
 
 class StatisticsScenario : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ConsoleWindow> Prepare() {
-        Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"),
-                           "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
+        Environment::CreateFile(
+            a.program + QStringLiteral("/Teams/Lupi/team.csv"),
+            "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
         auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
         fresh->load();
-        fresh->teamLists[0]->setCurrentItem(fresh->teamLists[0]->findItems("Lupi", Qt::MatchExactly).first());
+        fresh->teamLists[0]->setCurrentItem(
+            fresh->teamLists[0]->findItems("Lupi", Qt::MatchExactly).first());
         fresh->doubleClick(0);
         return fresh;
     }
@@ -64,7 +66,8 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     console->statisticsChoiceList->setCurrentRow(1);
     console->showStatistics();
     EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle->text());
-    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotals[0]->text()) << "the live points of the set in play";
+    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotals[0]->text())
+        << "the live points of the set in play";
 }
 
 TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
@@ -94,8 +97,9 @@ TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
 TEST_F(StatisticsScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     Point(0, "7");
     Point(3, "E");
-    a.f.dialogs.Expect(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
-                                        "annullare clicca su <Annulla> altrimenti conferma con <OK>"));
+    a.f.dialogs.Expect(
+        QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
+                       "annullare clicca su <Annulla> altrimenti conferma con <OK>"));
     console->callTimeout(0);
     Point(3);
     Point(0, "7", 1);
@@ -138,13 +142,15 @@ TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {
         a.f.dialogs.ExpectFile(path);
         f.exportSummary();
         a.f.dialogs.ExpectFile(path + QStringLiteral(".csv"));
-        a.f.dialogs.Expect(QStringLiteral("Il file :") + path +
-                                 QStringLiteral(".csv esiste già. Vuoi sovrascrivere questa partita?"),
-                             Answer::No);
+        a.f.dialogs.Expect(
+            QStringLiteral("Il file :") + path +
+                QStringLiteral(".csv esiste già. Vuoi sovrascrivere questa partita?"),
+            Answer::No);
         f.exportSummary();
         a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("manca/x.CSV")));
-        a.f.dialogs.Expect(QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
-                             a.root.filePath(QStringLiteral("manca/x.CSV")));
+        a.f.dialogs.Expect(
+            QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
+            a.root.filePath(QStringLiteral("manca/x.CSV")));
         f.exportSummary();
         f.closeSummary();
     });

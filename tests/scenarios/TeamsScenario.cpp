@@ -9,17 +9,17 @@
 namespace {
 
 class TeamsScenario : public ::testing::Test {
-protected:
+  protected:
     TeamsScenario() {
         const QString wolves = a.program + QStringLiteral("/Teams/Lupi");
         Environment::CreateFile(wolves + QStringLiteral("/team.csv"),
-                           "7;Rossi;Mario;2-Centrale;C\r\n4;Bianchi;Luca;1-Alzatore;C\r\n"
-                           "A1;Verdi;Anna;;C\r\n");
+                                "7;Rossi;Mario;2-Centrale;C\r\n4;Bianchi;Luca;1-Alzatore;C\r\n"
+                                "A1;Verdi;Anna;;C\r\n");
         QImage logo(64, 64, QImage::Format_RGB32);
         logo.fill(Qt::blue);
         logo.save(wolves + QStringLiteral("/logo.jpg"), "JPG");
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
-                           "12;Neri;Paolo;3-Libero;C\r\n");
+                                "12;Neri;Paolo;3-Libero;C\r\n");
         console = std::make_unique<ConsoleWindow>(a.f.platform);
         console->load();
     }
@@ -50,10 +50,13 @@ TEST_F(TeamsScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
     EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel->text());
     EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel->text());
     EXPECT_EQ(4, console->rosterLists[0]->count());
-    EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"), console->rosterLists[0]->item(0)->text());
+    EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"),
+              console->rosterLists[0]->item(0)->text());
     EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->rosterLists[0]->item(1)->text());
-    EXPECT_NE(console->smallTeamLogos[0]->pixmap().cacheKey(), console->teamLogos[0]->pixmap().cacheKey());
-    EXPECT_EQ(console->smallTeamLogos[1]->pixmap().cacheKey(), console->teamLogos[1]->pixmap().cacheKey())
+    EXPECT_NE(console->smallTeamLogos[0]->pixmap().cacheKey(),
+              console->teamLogos[0]->pixmap().cacheKey());
+    EXPECT_EQ(console->smallTeamLogos[1]->pixmap().cacheKey(),
+              console->teamLogos[1]->pixmap().cacheKey())
         << "no logo: the side's default";
     EXPECT_EQ(3u, console->match().Rosters[0].size());
 

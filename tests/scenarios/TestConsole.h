@@ -9,7 +9,7 @@
 
 // A started console on a temporary program folder, with every platform service a double.
 class TestConsole : public ::testing::Test {
-protected:
+  protected:
     TestConsole() { console.load(); }
 
     void Points(int index, int howMany) {

@@ -20,7 +20,7 @@ QStringList Photo(const QString& folder) {
     while (file.hasNext()) {
         const QFileInfo info(file.next());
         list << info.filePath() + u' ' + QString::number(info.size()) + u' ' +
-                      QString::number(info.lastModified().toMSecsSinceEpoch());
+                    QString::number(info.lastModified().toMSecsSinceEpoch());
     }
     list.sort();
     return list;
@@ -38,19 +38,22 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
     ConsoleWindow console(a.f.platform);
     console.load();
     EXPECT_EQ(user, console.Modulo().DataFolder);
-    EXPECT_FALSE(console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
+    EXPECT_FALSE(
+        console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
         << "the sample teams, from the seeded folder";
     EXPECT_TRUE(QFileInfo::exists(user + "/Sounds/1_coro.wav"));
 
     a.f.modal.Expect([&](QDialog& d) {
         auto& f = static_cast<TeamEditor&>(d);
-        f.teamList->setCurrentItem(f.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+        f.teamList->setCurrentItem(
+            f.teamList->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
         f.surnameBoxes[0]->setText(QStringLiteral("Rossini"));
         f.save();
     });
     console.openTeamEditor();
-    EXPECT_TRUE(ReadTextFile(user + "/Teams/Lupi/team.csv", 1 << 20)->join(u'\n').contains(
-        QStringLiteral("Rossini")));
+    EXPECT_TRUE(ReadTextFile(user + "/Teams/Lupi/team.csv", 1 << 20)
+                    ->join(u'\n')
+                    .contains(QStringLiteral("Rossini")));
 
     QImage png(64, 36, QImage::Format_RGB32);
     png.fill(Qt::blue);
@@ -60,7 +63,8 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
         auto& f = static_cast<SponsorManager&>(d);
         a.f.dialogs.ExpectFile(chosen);
         a.f.dialogs.Expect(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
-                                            "le frecce di scorrimento.\r\n") + chosen);
+                                          "le frecce di scorrimento.\r\n") +
+                           chosen);
         f.addSponsor();
         f.reject();
     });

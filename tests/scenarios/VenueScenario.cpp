@@ -3,19 +3,19 @@
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Broker.h"
 #include "doubles/Environment.h"
-#include "doubles/VenueCourt.h"
 #include "doubles/Printing.h"
+#include "doubles/VenueCourt.h"
 #include "platform/qt/MosquittoClient.h"
 #include "platform/qt/QtLiveServer.h"
+#include "shared/FileText.h"
 #include "venue/CourtPublisher.h"
 #include "venue/VenueServer.h"
-#include "shared/FileText.h"
 
 #include <QDir>
-#include <QTcpSocket>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTcpSocket>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,15 +30,17 @@ QByteArray Get(quint16 port, const QByteArray& target) {
     s.write("GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
             "\r\nConnection: close\r\n\r\n");
     QByteArray answer;
-    EventuallyTrue([&] {
-        answer += s.readAll();
-        return s.state() == QAbstractSocket::UnconnectedState;
-    }, 5000);
+    EventuallyTrue(
+        [&] {
+            answer += s.readAll();
+            return s.state() == QAbstractSocket::UnconnectedState;
+        },
+        5000);
     return answer + s.readAll();
 }
 
 class VenueScenario : public ::testing::Test {
-protected:
+  protected:
     void StartVenue() {
         MqttOptions o;
         o.host = QStringLiteral("127.0.0.1");
@@ -48,8 +50,11 @@ protected:
     }
     int Points(const QString& court, const char* side) const {
         const auto& courts = venue.Board().Courts();
-        return courts.contains(court) ? courts[court].state.value(QString::fromLatin1(side))
-                                            .toObject().value(QStringLiteral("points")).toInt(-1)
+        return courts.contains(court) ? courts[court]
+                                            .state.value(QString::fromLatin1(side))
+                                            .toObject()
+                                            .value(QStringLiteral("points"))
+                                            .toInt(-1)
                                       : -1;
     }
     Broker broker;
@@ -74,8 +79,10 @@ TEST_F(VenueScenario, ClicksOnThreeCourtsReachTheVenueInOrder) {
     })) << venue.Board().Json(QDateTime::currentDateTime()).toStdString();
     EXPECT_TRUE(c1.console.VenueState().endsWith(QStringLiteral("connected")))
         << c1.console.VenueState().toStdString();
-    const QJsonArray courts = QJsonDocument::fromJson(venue.Board().Json(QDateTime::currentDateTime()))
-                                  .object()[QStringLiteral("courts")].toArray();
+    const QJsonArray courts =
+        QJsonDocument::fromJson(venue.Board().Json(QDateTime::currentDateTime()))
+            .object()[QStringLiteral("courts")]
+            .toArray();
     ASSERT_EQ(3, courts.size());
     EXPECT_EQ(QStringLiteral("Court 1"), courts[0].toObject()[QStringLiteral("name")].toString());
     EXPECT_TRUE(courts[2].toObject()[QStringLiteral("online")].toBool());
@@ -89,30 +96,35 @@ TEST_F(VenueScenario, ClicksOnThreeCourtsReachTheVenueInOrder) {
     EXPECT_TRUE(overlay.contains(R"(src="/court/Court%203/state.js")"));
     const QByteArray state = Get(server.Port(), "/court/Court%203/state.js");
     EXPECT_TRUE(state.contains(R"(var BrivantaCourt = "Court 3";)")) << state.toStdString();
-    for (const QByteArray& missing : {QByteArray("/court/..%2Fetc/overlay"), QByteArray("/court/Court%209/overlay"),
-                                      QByteArray("/court/Court%201/secrets")}) {
-        EXPECT_TRUE(Get(server.Port(), missing).startsWith("HTTP/1.1 404")) << missing.toStdString();
+    for (const QByteArray& missing :
+         {QByteArray("/court/..%2Fetc/overlay"), QByteArray("/court/Court%209/overlay"),
+          QByteArray("/court/Court%201/secrets")}) {
+        EXPECT_TRUE(Get(server.Port(), missing).startsWith("HTTP/1.1 404"))
+            << missing.toStdString();
     }
 }
 
 TEST_F(VenueScenario, ACourtThatVanishesIsMarkedOfflineByItsLastWill) {
     StartVenue();
     MosquittoClient client;
-    CourtPublisher court(client, QStringLiteral("gym"), QStringLiteral("Court 9"), results.filePath("outbox"));
+    CourtPublisher court(client, QStringLiteral("gym"), QStringLiteral("Court 9"),
+                         results.filePath("outbox"));
     MqttOptions o;
     o.host = QStringLiteral("127.0.0.1");
     o.port = broker.Port();
     o.keepAliveSeconds = 5; // the library's least
     court.Start(o);
-    ASSERT_TRUE(EventuallyTrue([&] {
-        return venue.Board().Courts().value(QStringLiteral("Court 9")).online;
-    }));
+    ASSERT_TRUE(EventuallyTrue(
+        [&] { return venue.Board().Courts().value(QStringLiteral("Court 9")).online; }));
     client.Vanish();
     // The broker gives a silent client one and a half keep-alives.
-    EXPECT_TRUE(EventuallyTrue([&] {
-        const auto& courts = venue.Board().Courts();
-        return courts.contains(QStringLiteral("Court 9")) && !courts[QStringLiteral("Court 9")].online;
-    }, 12000));
+    EXPECT_TRUE(EventuallyTrue(
+        [&] {
+            const auto& courts = venue.Board().Courts();
+            return courts.contains(QStringLiteral("Court 9")) &&
+                   !courts[QStringLiteral("Court 9")].online;
+        },
+        12000));
 }
 
 TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack) {
@@ -120,23 +132,37 @@ TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack)
     VenueCourt c(broker.Port(), QStringLiteral("Court 4"));
     c.console.match().TotalSets = 1;
     c.console.match().SetPoints = 2;
-    ASSERT_TRUE(EventuallyTrue([&] { return c.console.VenueState().endsWith(QStringLiteral("connected")); }));
+    ASSERT_TRUE(EventuallyTrue(
+        [&] { return c.console.VenueState().endsWith(QStringLiteral("connected")); }));
     broker.Stop();
     c.a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
     c.a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
     c.Points(0, 2);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(EventuallyTrue([&] {
-        return !QDir(c.a.f.folders.user + QStringLiteral("/Outbox")).entryList(QDir::Files).isEmpty();
-    }, 2000)) << "kept on disk while the broker is away";
+    EXPECT_TRUE(EventuallyTrue(
+        [&] {
+            return !QDir(c.a.f.folders.user + QStringLiteral("/Outbox"))
+                        .entryList(QDir::Files)
+                        .isEmpty();
+        },
+        2000))
+        << "kept on disk while the broker is away";
     ASSERT_TRUE(broker.Start());
     EXPECT_TRUE(EventuallyTrue([&] { return venue.Board().Results().size() == 1; }, 20000));
-    EXPECT_TRUE(EventuallyTrue([&] {
-        return QDir(c.a.f.folders.user + QStringLiteral("/Outbox")).entryList(QDir::Files).isEmpty();
-    }, 5000)) << "the broker's acknowledgement empties the outbox";
+    EXPECT_TRUE(EventuallyTrue(
+        [&] {
+            return QDir(c.a.f.folders.user + QStringLiteral("/Outbox"))
+                .entryList(QDir::Files)
+                .isEmpty();
+        },
+        5000))
+        << "the broker's acknowledgement empties the outbox";
     EXPECT_EQ(1, venue.Board().Results().size());
     EXPECT_EQ(1, QDir(results.filePath(QStringLiteral("gym"))).entryList(QDir::Files).size());
-    EXPECT_TRUE(venue.Board().Courts()[QStringLiteral("Court 4")].state.value(QStringLiteral("match_over")).toBool())
+    EXPECT_TRUE(venue.Board()
+                    .Courts()[QStringLiteral("Court 4")]
+                    .state.value(QStringLiteral("match_over"))
+                    .toBool())
         << "the newest state after the reconnection";
 }
 
@@ -148,8 +174,9 @@ TEST(VenueBrokerTest, AWrongPasswordIsToldAndScoringGoesOn) {
                                     QStringLiteral("court"), QStringLiteral("right")}));
     Broker broker("allow_anonymous false\npassword_file " + passwords.toUtf8() + "\n");
     VenueCourt c(broker.Port(), QStringLiteral("Court 5"), QStringLiteral("wrong"));
-    EXPECT_TRUE(EventuallyTrue([&] { return c.console.VenueState().contains(QStringLiteral("refused")); }))
-        << c.console.VenueState().toStdString();
+    EXPECT_TRUE(EventuallyTrue([&] {
+        return c.console.VenueState().contains(QStringLiteral("refused"));
+    })) << c.console.VenueState().toStdString();
     c.Points(0, 2);
     EXPECT_EQ(QStringLiteral("2"), c.console.scoreLabels[0]->text());
 }
@@ -165,7 +192,8 @@ TEST(VenueBridgeTest, AResultCrossesTheBridgeAfterItsLinkIsRestored) {
                  "bridge_attempt_unsubscribe false\n");
     MosquittoClient courtClient;
     QTemporaryDir outbox;
-    CourtPublisher court(courtClient, QStringLiteral("gym"), QStringLiteral("Court 7"), outbox.path());
+    CourtPublisher court(courtClient, QStringLiteral("gym"), QStringLiteral("Court 7"),
+                         outbox.path());
     MqttOptions o;
     o.host = QStringLiteral("127.0.0.1");
     o.port = venue.Port();
@@ -174,7 +202,8 @@ TEST(VenueBridgeTest, AResultCrossesTheBridgeAfterItsLinkIsRestored) {
     QFile sample(QStringLiteral(BRIVANTA_DATA "/esempio_partita.txt"));
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
     ASSERT_TRUE(court.PublishResult(DecodeLines(sample.readAll())));
-    ASSERT_TRUE(EventuallyTrue([&] { return court.Waiting() == 0; })) << "the venue's broker has it";
+    ASSERT_TRUE(EventuallyTrue([&] { return court.Waiting() == 0; }))
+        << "the venue's broker has it";
 
     ASSERT_TRUE(league.Start());
     QTemporaryDir results;

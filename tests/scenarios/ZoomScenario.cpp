@@ -8,7 +8,7 @@ const QString ZoomWarning = QStringLiteral(
     "destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire i pannelli");
 
 class ZoomScenario : public TestConsole {
-protected:
+  protected:
     bool HomeOnLeft() const { return d.scoreLabels[0]->x() < d.scoreLabels[1]->x(); }
     void BandWithout() {
         a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
@@ -26,7 +26,8 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
     EXPECT_FALSE(HomeOnLeft());
     EXPECT_TRUE(console.sidesSwappedMark->isChecked());
     EXPECT_EQ(-1, console.Modulo().TowardsDisplay);
-    EXPECT_LT(console.scoreLabels[0]->x(), console.scoreLabels[1]->x()) << "the console never swaps";
+    EXPECT_LT(console.scoreLabels[0]->x(), console.scoreLabels[1]->x())
+        << "the console never swaps";
     Swap();
     EXPECT_EQ(home, d.scoreLabels[0]->geometry());
     EXPECT_FALSE(console.sidesSwappedMark->isChecked());

@@ -15,17 +15,18 @@
 
 namespace {
 
-const QStringList ModuleOrder{"teams", "match", "stats", "sound", "display", "sponsor",
-                               "live", "control", "venue", "report", "options", "console"};
+const QStringList ModuleOrder{"teams", "match",   "stats", "sound",  "display", "sponsor",
+                              "live",  "control", "venue", "report", "options", "console"};
 
 struct Place {
-    int plan = 0;  // 1 ground, 2 logic, 3 windows, 4 app
+    int plan = 0;   // 1 ground, 2 logic, 3 windows, 4 app
     int common = 0; // order among the modules of logic and windows; shared and platform are 0
 };
 
 Place PlaceOf(const QString& relative) {
     const QString common = relative.section(u'/', 0, 0);
-    const bool window = relative.contains(QStringLiteral("/ui/")) || relative.startsWith(QStringLiteral("platform/qt/"));
+    const bool window = relative.contains(QStringLiteral("/ui/")) ||
+                        relative.startsWith(QStringLiteral("platform/qt/"));
     if (common == QStringLiteral("app")) {
         return {4, 0};
     }
@@ -54,7 +55,8 @@ TEST(FloorsTest, NoIncludeRunsUpward) {
             }
             const Place a = PlaceOf(included);
             ++checked;
-            const bool rises = a.plan > from.plan || (a.plan == from.plan && a.common > from.common);
+            const bool rises =
+                a.plan > from.plan || (a.plan == from.plan && a.common > from.common);
             EXPECT_FALSE(rises) << relative.toStdString() << " includes " << included.toStdString();
         }
     }

@@ -18,9 +18,12 @@ LanguageTable Table(const QStringList& lines, const QString& language, int colum
     return t;
 }
 
-const QStringList Sample{"prima riga libera", "ITA Italiano;ENG English;FRA Français;",
-                          " esci ;Exit ;;Sortir", "Salva;Save;Enregistrer", "",
-                          "Dopo;After;Après"};
+const QStringList Sample{"prima riga libera",
+                         "ITA Italiano;ENG English;FRA Français;",
+                         " esci ;Exit ;;Sortir",
+                         "Salva;Save;Enregistrer",
+                         "",
+                         "Dopo;After;Après"};
 
 TEST(LanguageTest, Lookup) {
     struct Case {
@@ -29,11 +32,11 @@ TEST(LanguageTest, Lookup) {
         const char* text;
         const char* expected;
     };
-    for (const Case c : {Case{"ITA", 1, "Esci", "Esci"}, Case{"ENG", 1, "Esci", "Exit "},
-                         Case{"ENG", 1, "  ESCI", "Exit "}, Case{"FRA", 2, "Esci", "Exit "},
-                         Case{"FRA", 2, "Salva", "Enregistrer"},
-                         Case{"FRA", 2, "Dopo", "Dopo"}, Case{"XYZ", 0, "Salva", "Salva"},
-                         Case{"ENG", 1, "Sconosciuto", "Sconosciuto"}}) {
+    for (const Case c :
+         {Case{"ITA", 1, "Esci", "Esci"}, Case{"ENG", 1, "Esci", "Exit "},
+          Case{"ENG", 1, "  ESCI", "Exit "}, Case{"FRA", 2, "Esci", "Exit "},
+          Case{"FRA", 2, "Salva", "Enregistrer"}, Case{"FRA", 2, "Dopo", "Dopo"},
+          Case{"XYZ", 0, "Salva", "Salva"}, Case{"ENG", 1, "Sconosciuto", "Sconosciuto"}}) {
         EXPECT_EQ(QString::fromUtf8(c.expected),
                   Table(Sample, QString::fromUtf8(c.language), c.column)
                       .Translate(QString::fromUtf8(c.text)))
@@ -83,8 +86,8 @@ TEST(LanguageTest, TheShippedTableHoldsEveryText) {
             << "unreachable row: " << fields[0].toStdString();
         keys.insert(fields[0].trimmed().toUpper());
     }
-    const QRegularExpression literal(
-        QStringLiteral(R"re((?:Translate\(\s*QStringLiteral\(|\bt\()\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
+    const QRegularExpression literal(QStringLiteral(
+        R"re((?:Translate\(\s*QStringLiteral\(|\bt\()\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
     const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     int found = 0;
     QDirIterator file(QStringLiteral(BRIVANTA_SOURCES), {"*.cpp"}, QDir::Files,

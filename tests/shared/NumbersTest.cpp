@@ -36,11 +36,10 @@ TEST_P(Int16Test, WholeValueOrNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, Int16Test,
-    ::testing::Values(Int16Case{"200", 200}, Int16Case{" 12 ", 12},
-                      Int16Case{"", std::nullopt}, Int16Case{"abc", std::nullopt},
-                      Int16Case{"12abc", std::nullopt}, Int16Case{"40000", std::nullopt},
-                      Int16Case{"-32768", -32768}, Int16Case{"2.5", 2},
-                      Int16Case{"3.5", 4}, Int16Case{"nan", std::nullopt}));
+    ::testing::Values(Int16Case{"200", 200}, Int16Case{" 12 ", 12}, Int16Case{"", std::nullopt},
+                      Int16Case{"abc", std::nullopt}, Int16Case{"12abc", std::nullopt},
+                      Int16Case{"40000", std::nullopt}, Int16Case{"-32768", -32768},
+                      Int16Case{"2.5", 2}, Int16Case{"3.5", 4}, Int16Case{"nan", std::nullopt}));
 
 TEST(Align2Test, OneDigitGetsALeadingBlank) {
     EXPECT_EQ(QStringLiteral(" 7"), Align2(7));

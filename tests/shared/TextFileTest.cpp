@@ -57,7 +57,8 @@ TEST(TextFileTest, AFullDiskLeavesTheOldFileWholeAndSaysWhy) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(old, file.readAll()) << "room for " << space << " bytes";
-        EXPECT_EQ(QStringList{QStringLiteral("match.txt")}, QDir(disk.path()).entryList(QDir::Files));
+        EXPECT_EQ(QStringList{QStringLiteral("match.txt")},
+                  QDir(disk.path()).entryList(QDir::Files));
         disk.makeRoom();
         EXPECT_TRUE(WriteWholeFile(path, QByteArray(20000, 'n'), &reason));
     }

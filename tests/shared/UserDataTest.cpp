@@ -1,5 +1,5 @@
-#include "doubles/Environment.h"
 #include "shared/UserData.h"
+#include "doubles/Environment.h"
 #include "shared/FileText.h"
 
 #include <QFile>
@@ -16,7 +16,8 @@ TEST(UserDataTest, AnUpgradeBringsNewFilesAndRowsAndNeverTouchesTheUsers) {
     QTemporaryDir root;
     const QString sent = root.filePath(QStringLiteral("share"));
     const QString user = root.filePath(QStringLiteral("utente"));
-    Environment::CreateFile(sent + "/Languages.csv", "\r\nITA;ENG\r\nCasa;Home\r\nOspiti;Guests\r\n");
+    Environment::CreateFile(sent + "/Languages.csv",
+                            "\r\nITA;ENG\r\nCasa;Home\r\nOspiti;Guests\r\n");
     Environment::CreateFile(sent + "/Teams/Home/team.csv", "1;Spedito;;;C\r\n");
     Environment::CreateFile(sent + "/Sponsors/bar.jpg", "jpg");
     ASSERT_TRUE(SeedUserData(sent, user));
@@ -26,11 +27,12 @@ TEST(UserDataTest, AnUpgradeBringsNewFilesAndRowsAndNeverTouchesTheUsers) {
     // The user edits a team, deletes a sponsor and translates a row their own way.
     Environment::CreateFile(user + "/Teams/Home/team.csv", "9;Mio;;;C\r\n");
     QFile::remove(user + "/Sponsors/bar.jpg");
-    Environment::CreateFile(user + "/Languages.csv", "\r\nITA;ENG\r\nCasa;Hosts\r\nOspiti;Guests\r\n");
+    Environment::CreateFile(user + "/Languages.csv",
+                            "\r\nITA;ENG\r\nCasa;Hosts\r\nOspiti;Guests\r\n");
     // The next version ships a new team and a new row.
     Environment::CreateFile(sent + "/Teams/Nuova/team.csv", "5;Nuovo;;;C\r\n");
     Environment::CreateFile(sent + "/Languages.csv",
-                       "\r\nITA;ENG\r\nCasa;Home\r\nOspiti;Guests\r\nSet;Set\r\n");
+                            "\r\nITA;ENG\r\nCasa;Home\r\nOspiti;Guests\r\nSet;Set\r\n");
     ASSERT_TRUE(SeedUserData(sent, user));
     EXPECT_EQ("9;Mio;;;C\r\n", Content(user + "/Teams/Home/team.csv"));
     EXPECT_FALSE(QFileInfo::exists(user + "/Sponsors/bar.jpg")) << "a deleted sample stays deleted";
@@ -54,8 +56,10 @@ TEST(UserDataTest, AnInstalledOrReadOnlyProgramUsesTheUsersFolder) {
     folders.program = root.filePath(QStringLiteral("usr/bin"));
     folders.writableProgram = true;
     QDir().mkpath(folders.program);
-    Environment::CreateFile(root.filePath(QStringLiteral("usr/share/brivanta/Teams/Lupi/team.csv")));
-    Environment::CreateFile(root.filePath(QStringLiteral("usr/share/brivanta/Languages.csv")), "\r\nITA\r\n");
+    Environment::CreateFile(
+        root.filePath(QStringLiteral("usr/share/brivanta/Teams/Lupi/team.csv")));
+    Environment::CreateFile(root.filePath(QStringLiteral("usr/share/brivanta/Languages.csv")),
+                            "\r\nITA\r\n");
     EXPECT_EQ(folders.user, ProgramFolder(folders));
     EXPECT_TRUE(QFileInfo::exists(folders.user + "/Teams/Lupi/team.csv"));
 }

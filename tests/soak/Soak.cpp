@@ -1,11 +1,11 @@
 // Hours of a match in a minute: random operator actions on the whole program, with the
 // record checked after every one. Usage: soak_brivanta [actions=20000] [seed=1]
 #include "console/ui/ConsoleWindow.h"
+#include "display/ui/CountdownWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/Doubles.h"
-#include "match/MatchFile.h"
 #include "match/History.h"
-#include "display/ui/CountdownWindow.h"
+#include "match/MatchFile.h"
 #include "shared/FileText.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ namespace {
 
 // Every question answered yes; files are saved and loaded at one place.
 class SoakDialogs : public AlwaysYesDialogs {
-public:
+  public:
     QString OpenFile(const QString&, const QString&, const QString&) override { return file; }
     QString SaveFile(const QString&, const QString&, const QString&, const QString&) override {
         return file;
@@ -33,7 +33,7 @@ public:
 
 // Modal windows close as soon as they open.
 class ModalsClosed : public ModalWindows {
-public:
+  public:
     void Show(QDialog& window) override { window.reject(); }
     bool Open() const override { return false; }
 };
@@ -50,7 +50,7 @@ constexpr bool MeasurableMemory = true;
 long HeapKb(ConsoleWindow& console) {
     // The picture caches fill up to their budget by design; what a leak keeps is elsewhere.
     for (ImageCache* cache : {&console.Display().PreparedPhotos(),
-                                 &console.Display().PreparedSponsors(), &console.Logos()}) {
+                              &console.Display().PreparedSponsors(), &console.Logos()}) {
         cache->Wait();
         cache->Empty();
     }
@@ -82,11 +82,10 @@ struct Checks {
         ++violations;
         if (violations <= 20) {
             const Match& p = *match;
-            std::fprintf(stderr,
-                         "action %d (%s): %s; set %d, points %d-%d, sets %d-%d, over %d, %d lines\n",
-                         action, lastAction, what, p.CurrentSet, p.Points[0], p.Points[1],
-                         p.SetsWon[0], p.SetsWon[1], p.FinishedMatch,
-                         static_cast<int>(p.History.size()));
+            std::fprintf(
+                stderr, "action %d (%s): %s; set %d, points %d-%d, sets %d-%d, over %d, %d lines\n",
+                action, lastAction, what, p.CurrentSet, p.Points[0], p.Points[1], p.SetsWon[0],
+                p.SetsWon[1], p.FinishedMatch, static_cast<int>(p.History.size()));
         }
     }
 };
@@ -96,15 +95,15 @@ void CheckMatch(ConsoleWindow& console, Checks& c, int action) {
     for (int side = 0; side < 2; ++side) {
         c.Check(p.Points[side] >= 0 && p.Points[side] <= 200, action, "points out of 0..200");
         c.Check(p.TimeoutsCalled[side] >= 0 && p.TimeoutsCalled[side] <= 2, action,
-                   "timeouts out of 0..2");
+                "timeouts out of 0..2");
     }
     const int setsPlayed = p.SetsWon[0] + p.SetsWon[1];
     c.Check(setsPlayed == p.CurrentSet - (p.FinishedMatch != 0 ? 0 : 1), action,
-               "sets won do not add up to the sets played");
+            "sets won do not add up to the sets played");
     for (const QString& line : p.History) {
         const HistoryLine r = ReadLine(line);
         c.Check(r.Timeout || (r.Set >= 1 && r.Set <= p.CurrentSet + 1), action,
-                   "history line not readable");
+                "history line not readable");
     }
     // The start-up sequence (a language switch runs it) empties the history and leaves the
     // last copy as it was, ready for a recovery.
@@ -126,37 +125,44 @@ void CheckMatch(ConsoleWindow& console, Checks& c, int action) {
     Match copy;
     DefaultRules(copy);
     ApplyMatchFile(copy, *file, console.Modulo().Languages);
-    c.Check(copy.History == p.History && copy.Points == p.Points &&
-                   copy.SetsWon == p.SetsWon && copy.TimeoutsCalled == p.TimeoutsCalled &&
-                   copy.CurrentSet == p.CurrentSet,
-               action, "emergency copy differs from the match shown");
+    c.Check(copy.History == p.History && copy.Points == p.Points && copy.SetsWon == p.SetsWon &&
+                copy.TimeoutsCalled == p.TimeoutsCalled && copy.CurrentSet == p.CurrentSet,
+            action, "emergency copy differs from the match shown");
 }
 
 const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19937& testCase,
-                   const QString& folder) {
-    auto between = [&testCase](int a, int b) { return std::uniform_int_distribution<int>(a, b)(testCase); };
+                         const QString& folder) {
+    auto between = [&testCase](int a, int b) {
+        return std::uniform_int_distribution<int>(a, b)(testCase);
+    };
     const int side = between(0, 1);
     const int choice = between(0, 999);
     const char* name = "";
     if (console.match().FinishedMatch != 0 && choice < 500) {
-        console.newMatch(); name = "new match";
+        console.newMatch();
+        name = "new match";
     } else if (choice < 600) {
         const QStringList codes{"", "1", "7", "12", "A1", "99", "E", "x;y", "0"};
         console.codeBoxes[side]->setText(codes[between(0, static_cast<int>(codes.size()) - 1)]);
         console.choosePointType(between(0, 4));
-        console.changeScore(side == 0 ? 0 : 3); name = "point";
+        console.changeScore(side == 0 ? 0 : 3);
+        name = "point";
     } else if (choice < 660) {
-        console.changeScore(side == 0 ? 1 : 2); name = "removal";
+        console.changeScore(side == 0 ? 1 : 2);
+        name = "removal";
     } else if (choice < 710) {
-        console.undoLastLine(); name = "undo";
+        console.undoLastLine();
+        name = "undo";
     } else if (choice < 750) {
         const int lines = console.historyList->count();
         if (lines > 0) {
             console.historyList->setCurrentRow(between(0, lines - 1));
-            console.rollBackToSelectedLine(); name = "rollback";
+            console.rollBackToSelectedLine();
+            name = "rollback";
         }
     } else if (choice < 790) {
-        console.callTimeout(side); name = "timeout";
+        console.callTimeout(side);
+        name = "timeout";
         for (int i = 0; console.Count() != nullptr && i < 31; ++i) {
             console.Count()->tick();
         }
@@ -164,37 +170,47 @@ const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19
         QListWidget* teams = console.teamLists[side];
         if (teams->count() > 0 && !console.match().Locked) {
             teams->setCurrentRow(between(0, teams->count() - 1));
-            console.chooseTeam(side); name = "team choice";
+            console.chooseTeam(side);
+            name = "team choice";
         }
     } else if (choice < 840) {
         // The language is changed between matches: mid-match the start-up sequence it runs
         // puts the set label back to the first set.
         if (console.match().History.isEmpty() && console.optionsMenu->menuAction()->isEnabled()) {
-            console.chooseLanguage(between(0, static_cast<int>(console.languageActions.size()) - 1));
+            console.chooseLanguage(
+                between(0, static_cast<int>(console.languageActions.size()) - 1));
         }
         name = "language";
     } else if (choice < 870) {
         dialogs.file = QDir(folder).filePath(QStringLiteral("soak.txt"));
-        console.saveMatch(); name = "save";
+        console.saveMatch();
+        name = "save";
     } else if (choice < 890) {
         dialogs.file = QDir(folder).filePath(QStringLiteral("soak.txt"));
-        console.loadMatch(); name = "load";
+        console.loadMatch();
+        name = "load";
     } else if (choice < 905) {
-        console.loadEmergencyCopy(); name = "recovery";
+        console.loadEmergencyCopy();
+        name = "recovery";
     } else if (choice < 935) {
-        console.togglePresentation(); name = "presentation";
+        console.togglePresentation();
+        name = "presentation";
         for (int i = 0; i < between(0, 400); ++i) {
             console.Display().presentationTick();
         }
     } else if (choice < 965) {
-        console.statisticsChoiceList->setCurrentRow(between(0, console.statisticsChoiceList->count() - 1));
-        console.showStatistics(); name = "statistics";
+        console.statisticsChoiceList->setCurrentRow(
+            between(0, console.statisticsChoiceList->count() - 1));
+        console.showStatistics();
+        name = "statistics";
         console.statisticsTick();
     } else if (choice < 980) {
-        console.showLeadingTeam(); name = "leading team and last points";
+        console.showLeadingTeam();
+        name = "leading team and last points";
         console.showLastPoints();
     } else {
-        console.displayTick(); name = "timers";
+        console.displayTick();
+        name = "timers";
         console.framesTick();
         console.Display().clockTick();
         console.Display().sponsorTick();
@@ -217,14 +233,17 @@ int main(int argc, char** argv) {
     const QString program = root.filePath(QStringLiteral("programma"));
     QDir().mkpath(program + QStringLiteral("/Teams"));
     QDir().mkpath(program + QStringLiteral("/Sponsors"));
-    for (const QString& team : QDir(QStringLiteral(BRIVANTA_DATA "/Teams")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QString& team : QDir(QStringLiteral(BRIVANTA_DATA "/Teams"))
+                                   .entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QDir from(QStringLiteral(BRIVANTA_DATA "/Teams/") + team);
         QDir().mkpath(program + QStringLiteral("/Teams/") + team);
-        for (const QString& f : from.entryList({QStringLiteral("team.csv"), QStringLiteral("*.jpg")}, QDir::Files)) {
+        for (const QString& f :
+             from.entryList({QStringLiteral("team.csv"), QStringLiteral("*.jpg")}, QDir::Files)) {
             QFile::copy(from.filePath(f), program + QStringLiteral("/Teams/") + team + u'/' + f);
         }
     }
-    QFile::copy(QStringLiteral(BRIVANTA_DATA "/Languages.csv"), program + QStringLiteral("/Languages.csv"));
+    QFile::copy(QStringLiteral(BRIVANTA_DATA "/Languages.csv"),
+                program + QStringLiteral("/Languages.csv"));
 
     SoakDialogs dialogs;
     FakeSettings settings;
@@ -242,8 +261,8 @@ int main(int argc, char** argv) {
     FakeLiveServer live;
     live.streams = 1;
     FakeDisk disk;
-    Platform platform{dialogs,  settings, folders, clock, shell,
-                            process, audio,        modal,   live,     disk, nullptr};
+    Platform platform{dialogs, settings, folders, clock, shell,  process,
+                      audio,   modal,    live,    disk,  nullptr};
 
     ConsoleWindow console(platform);
     console.load();
@@ -272,15 +291,14 @@ int main(int argc, char** argv) {
     const long heapEnd = HeapKb(console);
     std::printf("actions %d, seed %u, violations %d, history lines at the end %d\n", actions, seed,
                 control.violations, static_cast<int>(console.match().History.size()));
-    std::printf("RSS start %ld KB, after warm-up %ld KB, end %ld KB\n", start, afterWarmUp,
-                end);
+    std::printf("RSS start %ld KB, after warm-up %ld KB, end %ld KB\n", start, afterWarmUp, end);
     std::printf("heap in use (picture caches emptied) start %ld KB, after warm-up %ld KB, end "
                 "%ld KB, growth after warm-up %ld KB\n",
                 heapStart, heapAfterWarmUp, heapEnd, heapEnd - heapAfterWarmUp);
     // A run of hours must not keep what it no longer needs.
     constexpr long MaxGrowthKb = 5 * 1024;
-    const bool stableMemory = !MeasurableMemory || heapStart < 0 ||
-                                heapEnd - heapAfterWarmUp < MaxGrowthKb;
+    const bool stableMemory =
+        !MeasurableMemory || heapStart < 0 || heapEnd - heapAfterWarmUp < MaxGrowthKb;
     if (!stableMemory) {
         std::printf("memory grew by more than %ld KB\n", MaxGrowthKb);
     }

@@ -10,7 +10,7 @@
 namespace {
 
 class GalleryTest : public ::testing::Test {
-protected:
+  protected:
     void Create(const QStringList& names) {
         QDir().mkpath(SponsorFolder(data.path()));
         for (const QString& name : names) {
@@ -30,7 +30,7 @@ protected:
 
 TEST_F(GalleryTest, SevenPicturesScrollToTheLastAndStop) {
     Create({"A.jpg", "B.jpg", "C.JPG", "D.jpg", "E.jpg", "F.jpg", "G.jpg", "header_logo.JPG",
-          "band.gif", "leggimi.txt"});
+            "band.gif", "leggimi.txt"});
     Gallery g = ListGallery(data.path());
     EXPECT_EQ(7, g.GalleryNumber()) << "JPEG in any case, header logo and other kinds apart";
     EXPECT_EQ(2, g.Max());

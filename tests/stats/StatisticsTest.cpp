@@ -15,25 +15,18 @@ QStringList History(std::initializer_list<const char*> lines) {
 }
 
 TEST(StatisticsTest, CountsPerCodeAndGuestsNeverListEorN) {
-    const auto points = CreditedPoints(History({"(1) 0 -  0 - 15:00 - 0_0",
-                                                "(1) 1 -  0 - 15:00 - H_7_2",
-                                                "(1) 2 -  0 - 15:00 - H_7_0",
-                                                "(1) 3 -  0 - 15:00 - H_E_0",
-                                                "(1) 3 -  1 - 15:00 - G_12_3",
-                                                "(1) 3 -  2 - 15:00 - G_N_0",
-                                                "(1) 3 -  3 - 15:00 - G_E_0",
-                                                "(1) 4 -  3 - 15:00 - H_N_0"}));
+    const auto points = CreditedPoints(History(
+        {"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_7_2", "(1) 2 -  0 - 15:00 - H_7_0",
+         "(1) 3 -  0 - 15:00 - H_E_0", "(1) 3 -  1 - 15:00 - G_12_3", "(1) 3 -  2 - 15:00 - G_N_0",
+         "(1) 3 -  3 - 15:00 - G_E_0", "(1) 4 -  3 - 15:00 - H_N_0"}));
     EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   N 1", "Home  :   E 1"}),
               StatisticsLines(points, 0));
 }
 
 TEST(StatisticsTest, EqualCountsComeOutSwappedAndSetsFilter) {
-    const auto points = CreditedPoints(History({"(1) 1 -  0 - 15:00 - H_4_0",
-                                                "(1) 2 -  0 - 15:00 - H_9_0",
-                                                "1#H Timeout Locali - 15:01",
-                                                "(2) 0 -  0 - 15:00 - 0_0",
-                                                "(2) 1 -  0 - 15:00 - H_4_0",
-                                                "(2) 1 -  1 - 15:00 - G_5_1"}));
+    const auto points = CreditedPoints(History(
+        {"(1) 1 -  0 - 15:00 - H_4_0", "(1) 2 -  0 - 15:00 - H_9_0", "1#H Timeout Locali - 15:01",
+         "(2) 0 -  0 - 15:00 - 0_0", "(2) 1 -  0 - 15:00 - H_4_0", "(2) 1 -  1 - 15:00 - G_5_1"}));
     EXPECT_EQ((QStringList{"Home  :   9 1", "Home  :   4 1"}), StatisticsLines(points, 1));
     EXPECT_EQ((QStringList{"Guests:   5 1", "Home  :   4 1"}), StatisticsLines(points, 2));
     EXPECT_EQ((QStringList{"Home  :   4 2", "Guests:   5 1", "Home  :   9 1"}),
@@ -41,13 +34,10 @@ TEST(StatisticsTest, EqualCountsComeOutSwappedAndSetsFilter) {
 }
 
 TEST(StatisticsTest, ARemovalTakesBackTheLastPointOfItsSideInItsSet) {
-    const auto points = CreditedPoints(History({"(1) 1 -  0 - 15:00 - H_7_2",
-                                                "(1) 2 -  0 - 15:00 - H_9_3",
-                                                "(1) 2 -  1 - 15:00 - G_5_0",
-                                                "(1) 1 -  1 - 15:00 - H_9_3",
-                                                "(1) 2 -  1 - 15:00 - H_7_1",
-                                                "(2) 0 -  0 - 15:00 - 0_0",
-                                                "(2) 0 -  0 - 15:00 - G_5_0"}));
+    const auto points = CreditedPoints(History(
+        {"(1) 1 -  0 - 15:00 - H_7_2", "(1) 2 -  0 - 15:00 - H_9_3", "(1) 2 -  1 - 15:00 - G_5_0",
+         "(1) 1 -  1 - 15:00 - H_9_3", "(1) 2 -  1 - 15:00 - H_7_1", "(2) 0 -  0 - 15:00 - 0_0",
+         "(2) 0 -  0 - 15:00 - G_5_0"}));
     ASSERT_EQ(3u, points.size());
     EXPECT_EQ(QStringLiteral("7"), points[0].Code);
     EXPECT_EQ(QStringLiteral("5"), points[1].Code);
@@ -67,13 +57,12 @@ TEST(StatisticsTest, BestScorersFourASideWithoutEorN) {
 
 TEST(SummaryTest, CountsPerTypeByNumericValueAndStopsAtStaff) {
     const Roster roster{{"07", "Rossi", "Mario", "", "C"},
-                    {"10", "Bianchi", "Luca", "", "N"},
-                    {"A1", "Verdi", "Anna", "", "C"},
-                    {"12", "Dopo", "Staff", "", "C"}};
-    const auto points = CreditedPoints(History({"(1) 1 -  0 - 15:00 - H_7_2",
-                                                "(1) 2 -  0 - 15:00 - H_7_2",
-                                                "(1) 3 -  0 - 15:00 - H_7_0",
-                                                "(1) 3 -  1 - 15:00 - G_7_1"}));
+                        {"10", "Bianchi", "Luca", "", "N"},
+                        {"A1", "Verdi", "Anna", "", "C"},
+                        {"12", "Dopo", "Staff", "", "C"}};
+    const auto points =
+        CreditedPoints(History({"(1) 1 -  0 - 15:00 - H_7_2", "(1) 2 -  0 - 15:00 - H_7_2",
+                                "(1) 3 -  0 - 15:00 - H_7_0", "(1) 3 -  1 - 15:00 - G_7_1"}));
     const auto lines = Summary(roster, 0, points);
     ASSERT_EQ(2u, lines.size());
     EXPECT_EQ(3, lines[0].Total);

@@ -1,8 +1,8 @@
 #include "teams/RosterEditing.h"
 
 #include "doubles/Printing.h"
-#include "shared/Language.h"
 #include "shared/FileText.h"
+#include "shared/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +39,8 @@ TEST(SortLinesTest, PlayersByNumberThenStaffThenEmptyRows) {
         }
         const EditorLines before = lines;
         SortLines(lines);
-        EXPECT_EQ(c.after, Numbers(lines, static_cast<int>(c.after.size()))) << c.before.join(u',').toStdString();
+        EXPECT_EQ(c.after, Numbers(lines, static_cast<int>(c.after.size())))
+            << c.before.join(u',').toStdString();
         for (const EditorLine& r : lines) {
             const auto from = std::find_if(before.begin(), before.end(), [&](const EditorLine& p) {
                 return p.Number == r.Number && !r.Number.isEmpty();
@@ -56,7 +57,7 @@ TEST(SortLinesTest, PlayersByNumberThenStaffThenEmptyRows) {
 TEST(RoleIndexTest, LeadingNumberPicksTheEntry) {
     const std::pair<const char*, int> cases[] = {
         {"", EmptyRoleItem}, {"0", EmptyRoleItem}, {"Libero", EmptyRoleItem},
-        {"1-Alzatore", 0},    {"5-Banda", 4},        {"3", 2},
+        {"1-Alzatore", 0},   {"5-Banda", 4},       {"3", 2},
         {"7-Mister", -1},
     };
     for (const auto& [court, index] : cases) {
@@ -65,7 +66,7 @@ TEST(RoleIndexTest, LeadingNumberPicksTheEntry) {
 }
 
 class EditorRosterTest : public ::testing::Test {
-protected:
+  protected:
     QString File() const { return data.filePath(QStringLiteral("team.csv")); }
     QTemporaryDir data;
     LanguageTable languages;
@@ -91,11 +92,13 @@ TEST_F(EditorRosterTest, RowsBeyondTwentySevenSurviveASave) {
 
 TEST_F(EditorRosterTest, SavedRowsCarryRoleLabelAndCalledUpFlag) {
     EditorRoster roster;
-    roster.Lines[0] = {QStringLiteral("9"), QStringLiteral("Verdi"), QStringLiteral("Anna"), 4, false};
+    roster.Lines[0] = {QStringLiteral("9"), QStringLiteral("Verdi"), QStringLiteral("Anna"), 4,
+                       false};
     roster.Lines[2] = {QStringLiteral("A1"), QStringLiteral("Neri"), QStringLiteral("Luca"),
-                     EmptyRoleItem, true};
+                       EmptyRoleItem, true};
     ASSERT_TRUE(WriteRoster(File(), LinesToSave(roster, languages), languages));
-    EXPECT_EQ((QStringList{"9;Verdi;Anna;5-Banda;N", "A1;Neri;Luca;;C"}), *ReadTextFile(File(), 1 << 20));
+    EXPECT_EQ((QStringList{"9;Verdi;Anna;5-Banda;N", "A1;Neri;Luca;;C"}),
+              *ReadTextFile(File(), 1 << 20));
     const EditorRoster reread = ReadEditorRoster(File());
     EXPECT_EQ(4, reread.Lines[0].Role);
     EXPECT_TRUE(reread.Lines[1].CalledUp);
@@ -109,7 +112,7 @@ TEST(SemicolonTest, FoundInAnyTextField) {
 }
 
 class AudioTest : public ::testing::Test {
-protected:
+  protected:
     QString Create(const QString& name, const QByteArray& data = "suono") {
         const QString path = folder.filePath(name);
         QFile f(path);

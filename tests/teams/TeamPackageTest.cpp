@@ -1,6 +1,6 @@
 #include "teams/TeamPackage.h"
-#include "teams/ZipReading.h"
 #include "teams/Teams.h"
+#include "teams/ZipReading.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -27,11 +27,12 @@ QMap<QString, QByteArray> Contents(const QString& folder) {
 }
 
 class TeamPackageTest : public ::testing::Test {
-protected:
+  protected:
     QString Data() const { return data.path(); }
     QString Teams() const { return TeamsFolder(data.path()); }
     QStringList TeamFolders() const {
-        return QDir(Teams()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+        return QDir(Teams()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                                       QDir::Name);
     }
     QTemporaryDir data;
     QTemporaryDir packages;
@@ -40,18 +41,24 @@ protected:
 TEST_F(TeamPackageTest, AnExportedTeamComesBackByteForByteAndAnExistingOneAsTheOperatorSays) {
     const QString source = QStringLiteral(BRIVANTA_DATA "/Teams/Aquile Volley");
     const QString file = packages.filePath(QStringLiteral("aquile.brivanta-team"));
-    ASSERT_TRUE(TeamPackage::Export(QStringLiteral(BRIVANTA_DATA), QStringLiteral("Aquile Volley"), file).ok);
+    ASSERT_TRUE(
+        TeamPackage::Export(QStringLiteral(BRIVANTA_DATA), QStringLiteral("Aquile Volley"), file)
+            .ok);
 
-    const TeamPackage::Outcome first = TeamPackage::Import(Data(), file, TeamPackage::Existing::Refuse);
+    const TeamPackage::Outcome first =
+        TeamPackage::Import(Data(), file, TeamPackage::Existing::Refuse);
     ASSERT_TRUE(first.ok) << first.error.toStdString();
     EXPECT_EQ(Contents(source), Contents(TeamFolder(Data(), QStringLiteral("Aquile Volley"))));
 
-    const TeamPackage::Outcome refused = TeamPackage::Import(Data(), file, TeamPackage::Existing::Refuse);
+    const TeamPackage::Outcome refused =
+        TeamPackage::Import(Data(), file, TeamPackage::Existing::Refuse);
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.error.contains(QStringLiteral("already there")));
-    const TeamPackage::Outcome both = TeamPackage::Import(Data(), file, TeamPackage::Existing::KeepBoth);
+    const TeamPackage::Outcome both =
+        TeamPackage::Import(Data(), file, TeamPackage::Existing::KeepBoth);
     EXPECT_EQ(QStringLiteral("Aquile Volley (2)"), both.team);
-    QFile::remove(TeamFolder(Data(), QStringLiteral("Aquile Volley")) + QStringLiteral("/team.csv"));
+    QFile::remove(TeamFolder(Data(), QStringLiteral("Aquile Volley")) +
+                  QStringLiteral("/team.csv"));
     ASSERT_TRUE(TeamPackage::Import(Data(), file, TeamPackage::Existing::Replace).ok);
     EXPECT_EQ(Contents(source), Contents(TeamFolder(Data(), QStringLiteral("Aquile Volley"))));
     EXPECT_EQ((QStringList{"Aquile Volley", "Aquile Volley (2)"}), TeamFolders());
@@ -71,7 +78,8 @@ struct Hostile {
 };
 
 QByteArray ManifestOf(int format = 1) {
-    return "{\"format\":" + QByteArray::number(format) + ",\"team\":\"Ospiti Strani\",\"files\":[]}";
+    return "{\"format\":" + QByteArray::number(format) +
+           ",\"team\":\"Ospiti Strani\",\"files\":[]}";
 }
 
 std::vector<Entry> Normal() {
@@ -89,7 +97,8 @@ void Write(const QString& path, const std::vector<Entry>& entries) {
         if (e.claimedSize >= 0) {
             info.uncompressedSize = static_cast<quint64>(e.claimedSize);
             QuaCrc32 crc;
-            ASSERT_TRUE(out.open(QIODevice::WriteOnly, info, nullptr, crc.calculate(e.data), 0, 0, true));
+            ASSERT_TRUE(
+                out.open(QIODevice::WriteOnly, info, nullptr, crc.calculate(e.data), 0, 0, true));
             out.write(e.data);
             out.close();
         } else {
@@ -121,30 +130,84 @@ TEST_P(HostilePackageTest, IsRefusedWithNothingWrittenOrTakenWithoutWhatIsBad) {
 
 INSTANTIATE_TEST_SUITE_P(
     Packages, HostilePackageTest,
-    ::testing::Values(
-        Hostile{"traversal", [] { auto e = Normal(); e.push_back({"../../evil.txt", "x"}); return e; }},
-        Hostile{"absolute", [] { auto e = Normal(); e.push_back({"/tmp/evil.txt", "x"}); return e; }},
-        Hostile{"backslash", [] { auto e = Normal(); e.push_back({"..\\evil.txt", "x"}); return e; }},
-        Hostile{"drive_letter", [] { auto e = Normal(); e.push_back({"C:evil.txt", "x"}); return e; }},
-        Hostile{"link", [] { auto e = Normal(); e.push_back({"photo.jpg", "/etc/passwd", 0120777u << 16}); return e; }},
-        Hostile{"many_entries", [] {
-            auto e = Normal();
-            for (int i = 0; i < ZipReading::MaxEntries + 1; ++i) e.push_back({QStringLiteral("f%1.txt").arg(i), "x"});
-            return e;
-        }},
-        Hostile{"header_lies_about_its_size", [] { auto e = Normal(); e.push_back({"1.mp3", QByteArray(5000, 'a'), 0, 10}); return e; }},
-        Hostile{"bomb", [] { auto e = Normal(); e.push_back({"1.mp3", QByteArray(8 * 1024 * 1024, '\0')}); return e; }},
-        Hostile{"entry_over_20_mb", [] {
-            auto e = Normal();
-            QByteArray big(ZipReading::MaxEntry + 1, 'x');
-            for (qsizetype i = 0; i < big.size(); i += 7) big[i] = static_cast<char>(i * 31);
-            e.push_back({"1.mp3", big});
-            return e;
-        }},
-        Hostile{"team_csv_that_does_not_read", [] { return std::vector<Entry>{{"manifest.json", ManifestOf()}}; }},
-        Hostile{"newer_format", [] { return std::vector<Entry>{{"manifest.json", ManifestOf(2)}, {"team.csv", "7;Rossi;;;\r\n"}}; }},
-        Hostile{"no_manifest", [] { return std::vector<Entry>{{"team.csv", "7;Rossi;;;\r\n"}}; }},
-        Hostile{"photo_that_is_not_a_picture", [] { auto e = Normal(); e.push_back({"7.jpg", "this is a letter"}); return e; }, true}),
+    ::testing::Values(Hostile{"traversal",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"../../evil.txt", "x"});
+                                  return e;
+                              }},
+                      Hostile{"absolute",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"/tmp/evil.txt", "x"});
+                                  return e;
+                              }},
+                      Hostile{"backslash",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"..\\evil.txt", "x"});
+                                  return e;
+                              }},
+                      Hostile{"drive_letter",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"C:evil.txt", "x"});
+                                  return e;
+                              }},
+                      Hostile{"link",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"photo.jpg", "/etc/passwd", 0120777u << 16});
+                                  return e;
+                              }},
+                      Hostile{"many_entries",
+                              [] {
+                                  auto e = Normal();
+                                  for (int i = 0; i < ZipReading::MaxEntries + 1; ++i)
+                                      e.push_back({QStringLiteral("f%1.txt").arg(i), "x"});
+                                  return e;
+                              }},
+                      Hostile{"header_lies_about_its_size",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"1.mp3", QByteArray(5000, 'a'), 0, 10});
+                                  return e;
+                              }},
+                      Hostile{"bomb",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"1.mp3", QByteArray(8 * 1024 * 1024, '\0')});
+                                  return e;
+                              }},
+                      Hostile{"entry_over_20_mb",
+                              [] {
+                                  auto e = Normal();
+                                  QByteArray big(ZipReading::MaxEntry + 1, 'x');
+                                  for (qsizetype i = 0; i < big.size(); i += 7)
+                                      big[i] = static_cast<char>(i * 31);
+                                  e.push_back({"1.mp3", big});
+                                  return e;
+                              }},
+                      Hostile{"team_csv_that_does_not_read",
+                              [] {
+                                  return std::vector<Entry>{{"manifest.json", ManifestOf()}};
+                              }},
+                      Hostile{"newer_format",
+                              [] {
+                                  return std::vector<Entry>{{"manifest.json", ManifestOf(2)},
+                                                            {"team.csv", "7;Rossi;;;\r\n"}};
+                              }},
+                      Hostile{"no_manifest",
+                              [] {
+                                  return std::vector<Entry>{{"team.csv", "7;Rossi;;;\r\n"}};
+                              }},
+                      Hostile{"photo_that_is_not_a_picture",
+                              [] {
+                                  auto e = Normal();
+                                  e.push_back({"7.jpg", "this is a letter"});
+                                  return e;
+                              },
+                              true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

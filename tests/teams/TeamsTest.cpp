@@ -1,7 +1,7 @@
+#include "teams/Teams.h"
 #include "shared/Language.h"
 #include "teams/Searches.h"
 #include "teams/TeamChoice.h"
-#include "teams/Teams.h"
 
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
@@ -14,7 +14,7 @@
 namespace {
 
 class TeamsTest : public ::testing::Test {
-protected:
+  protected:
     QString Write(const QByteArray& content) {
         const QString path = folder.filePath(QStringLiteral("team.csv"));
         Environment::CreateFile(path, content);
@@ -26,12 +26,12 @@ protected:
 
 TEST_F(TeamsTest, ReadingRules) {
     const QString path = Write("1;Li;;;N\r\n"
-                                    "10;Li;Wu;;C\r\n"
-                                    "'12;Commento;Riga;1;C\r\n"
-                                    " 7 ; Rossi ; Mario ; 2-Centrale ; c \r\n"
-                                    "8;Bianchi;Luca;3;C;x\r\n"
-                                    "A1;Verdi;Anna;7-Xyz;C\r\n"
-                                    "9;Neri;Paolo\r\n");
+                               "10;Li;Wu;;C\r\n"
+                               "'12;Commento;Riga;1;C\r\n"
+                               " 7 ; Rossi ; Mario ; 2-Centrale ; c \r\n"
+                               "8;Bianchi;Luca;3;C;x\r\n"
+                               "A1;Verdi;Anna;7-Xyz;C\r\n"
+                               "9;Neri;Paolo\r\n");
     const auto lines = ReadRoster(path, ConsoleCapacity, true);
     ASSERT_EQ(5u, lines.size());
     EXPECT_EQ(QStringLiteral("10"), lines[0].Number);
@@ -50,7 +50,7 @@ TEST_F(TeamsTest, ReadingRules) {
 
 TEST_F(TeamsTest, ConsoleStopsAfterAnEmptyNumberAndAtItsCapacity) {
     EXPECT_EQ(2u, ReadRoster(Write("1;Rossi;Mario;;C\r\n ;Vuoto;Riga;;C\r\n3;Dopo;Riga;;C\r\n"),
-                            ConsoleCapacity, true)
+                             ConsoleCapacity, true)
                       .size());
     QByteArray longText;
     for (int i = 0; i < 10000; ++i) {
@@ -65,8 +65,8 @@ TEST_F(TeamsTest, ConsoleStopsAfterAnEmptyNumberAndAtItsCapacity) {
 TEST_F(TeamsTest, NamesOutsideWindows1252SurviveASaveAndAReload) {
     const QString path = folder.filePath(QStringLiteral("team.csv"));
     const std::vector<Athlete> lines{{"5", "Klobučar", "Ivan", "4-Opposto", "C"},
-                                    {"6", "Petrović", "Ana", "", "N"},
-                                    {"7", "Città", "Luca", "5", "C"}};
+                                     {"6", "Petrović", "Ana", "", "N"},
+                                     {"7", "Città", "Luca", "5", "C"}};
     ASSERT_TRUE(WriteRoster(path, lines, languages));
     const auto read = ReadRoster(path, EditorCapacity, false);
     ASSERT_EQ(3u, read.size());
@@ -96,16 +96,15 @@ TEST(TeamNameTest, Validation) {
         NameOutcome outcome;
     };
     const QStringList existing{"Home", "Guests", "Lupi Rossi"};
-    for (const Case c : {Case{"", NameOutcome::Cancelled}, Case{"   ", NameOutcome::Cancelled},
-                         Case{"Ab", NameOutcome::NotValid},
-                         Case{"123456789012345678901234567890123456", NameOutcome::NotValid},
-                         Case{"Aquile/Nere", NameOutcome::NotValid},
-                         Case{"Le \"Aquile\"", NameOutcome::NotValid},
-                         Case{"..", NameOutcome::NotValid}, Case{"...", NameOutcome::NotValid},
-                         Case{".nascosta", NameOutcome::NotValid},
-                         Case{"lupi rossi", NameOutcome::Duplicate},
-                         Case{"  Aquile Nere  ", NameOutcome::Accepted},
-                         Case{"Città di Castello", NameOutcome::Accepted}}) {
+    for (const Case c :
+         {Case{"", NameOutcome::Cancelled}, Case{"   ", NameOutcome::Cancelled},
+          Case{"Ab", NameOutcome::NotValid},
+          Case{"123456789012345678901234567890123456", NameOutcome::NotValid},
+          Case{"Aquile/Nere", NameOutcome::NotValid}, Case{"Le \"Aquile\"", NameOutcome::NotValid},
+          Case{"..", NameOutcome::NotValid}, Case{"...", NameOutcome::NotValid},
+          Case{".nascosta", NameOutcome::NotValid}, Case{"lupi rossi", NameOutcome::Duplicate},
+          Case{"  Aquile Nere  ", NameOutcome::Accepted},
+          Case{"Città di Castello", NameOutcome::Accepted}}) {
         EXPECT_EQ(c.outcome, ValidateTeamName(QString::fromUtf8(c.name), existing)) << c.name;
     }
     EXPECT_TRUE(ProtectedTeam(QStringLiteral("home")));
@@ -150,8 +149,8 @@ TEST(TeamsFoldersTest, AudioPrefersMp3) {
 
 TEST(SearchesTest, LookupsByNumber) {
     Roster roster{{"7", "ROSSI", "MARIO", "2-Centrale", "C"},
-              {"A1", "van der berg", "jan", "", "C"},
-              {"9", "Neri", "Paolo", "", "C"}};
+                  {"A1", "van der berg", "jan", "", "C"},
+                  {"9", "Neri", "Paolo", "", "C"}};
     LanguageTable languages;
     struct Case {
         const char* number;
@@ -159,12 +158,11 @@ TEST(SearchesTest, LookupsByNumber) {
         const char* name;
         const char* role;
     };
-    for (const Case c : {Case{"7", "Rossi", "Mario", "Centrale"},
-                         Case{" a1 ", "Van Der berg", "Jan", " a1 "},
-                         Case{"A1", "Van Der berg", "Jan", "1° Allenatore"},
-                         Case{"D2", "NUMERO D2", ".", "2° Dirigente"},
-                         Case{"9", "Neri", "Paolo", "-"}, Case{"12", "NUMERO 12", ".", "-"},
-                         Case{"", "", "", ""}}) {
+    for (const Case c :
+         {Case{"7", "Rossi", "Mario", "Centrale"}, Case{" a1 ", "Van Der berg", "Jan", " a1 "},
+          Case{"A1", "Van Der berg", "Jan", "1° Allenatore"},
+          Case{"D2", "NUMERO D2", ".", "2° Dirigente"}, Case{"9", "Neri", "Paolo", "-"},
+          Case{"12", "NUMERO 12", ".", "-"}, Case{"", "", "", ""}}) {
         const QString n = QString::fromUtf8(c.number);
         EXPECT_EQ(QString::fromUtf8(c.surname), AthleteSurname(roster, n, languages)) << c.number;
         EXPECT_EQ(QString::fromUtf8(c.name), AthleteName(roster, n)) << c.number;
@@ -174,15 +172,17 @@ TEST(SearchesTest, LookupsByNumber) {
     }
     Roster longText(60, Athlete{"1", "X", "Y", "", "C"});
     longText[55] = Athlete{"55", "Oltre", "Cinquanta", "", "C"};
-    EXPECT_EQ(QStringLiteral("NUMERO 55"), AthleteSurname(longText, QStringLiteral("55"), languages));
+    EXPECT_EQ(QStringLiteral("NUMERO 55"),
+              AthleteSurname(longText, QStringLiteral("55"), languages));
 }
 
 TEST(TeamChoiceTest, RosterListAndTranslatedRoles) {
     QTemporaryDir data;
     const QString folder = data.filePath(QStringLiteral("Teams/Lupi"));
-    Environment::CreateFile(folder + QStringLiteral("/team.csv"),
-                       "7;Rossi;Mario;2-Centrale;C\r\n123;Lungo;Numero;9;C\r\nA1;Verdi;Anna;;C\r\n"
-                       "8;Fuori;Rosa;1;N\r\n");
+    Environment::CreateFile(
+        folder + QStringLiteral("/team.csv"),
+        "7;Rossi;Mario;2-Centrale;C\r\n123;Lungo;Numero;9;C\r\nA1;Verdi;Anna;;C\r\n"
+        "8;Fuori;Rosa;1;N\r\n");
     const ChosenTeam s = ChooseTeam(data.path(), QStringLiteral("Lupi"), LanguageTable{});
     EXPECT_EQ((QStringList{"E - Errore dell'avversario", " 7 Rossi Mario Centrale",
                            "23 Lungo Numero ", "A1 Verdi Anna "}),

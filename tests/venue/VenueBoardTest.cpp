@@ -1,6 +1,6 @@
+#include "venue/VenueBoard.h"
 #include "shared/FileText.h"
 #include "venue/Topics.h"
-#include "venue/VenueBoard.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -39,11 +39,15 @@ TEST(VenueBoardTest, CourtsResultsAndPresenceMakeTheVenue) {
     EXPECT_EQ(QStringLiteral("Court 1"), courts[0].toObject()[QStringLiteral("name")].toString());
     EXPECT_FALSE(courts[1].toObject()[QStringLiteral("online")].toBool());
     EXPECT_EQ(10, courts[1].toObject()[QStringLiteral("seconds_since_seen")].toInt());
-    EXPECT_EQ(3, courts[0].toObject()[QStringLiteral("state")].toObject()[QStringLiteral("home")]
-                     .toObject()[QStringLiteral("points")].toInt());
+    EXPECT_EQ(3, courts[0]
+                     .toObject()[QStringLiteral("state")]
+                     .toObject()[QStringLiteral("home")]
+                     .toObject()[QStringLiteral("points")]
+                     .toInt());
     const QJsonArray results = venue[QStringLiteral("results")].toArray();
     ASSERT_EQ(1, results.size());
-    EXPECT_EQ(QStringLiteral("Aquile Volley"), results[0].toObject()[QStringLiteral("home")].toString());
+    EXPECT_EQ(QStringLiteral("Aquile Volley"),
+              results[0].toObject()[QStringLiteral("home")].toString());
     EXPECT_EQ(3, results[0].toObject()[QStringLiteral("home_sets")].toInt());
     EXPECT_EQ(1, board.TakeNew().size());
     EXPECT_TRUE(board.TakeNew().isEmpty());
@@ -73,21 +77,24 @@ INSTANTIATE_TEST_SUITE_P(
         Hostile{"not_json", Topics::State("gym", "C1"), "{not json"},
         Hostile{"json_without_teams", Topics::State("gym", "C1"), R"({"home":1})"},
         Hostile{"state_too_big", Topics::State("gym", "C1"),
-                QByteArray(R"({"home":{},"guests":{},"x":")") + QByteArray(VenueBoard::MaxState, 'x') + "\"}"},
+                QByteArray(R"({"home":{},"guests":{},"x":")") +
+                    QByteArray(VenueBoard::MaxState, 'x') + "\"}"},
         Hostile{"presence_word", Topics::Presence("gym", "C1"), "maybe"},
         Hostile{"dot_dot_court", QStringLiteral("brivanta/v1/gym/court/../state"), State},
         Hostile{"control_character", QStringLiteral("brivanta/v1/gym/court/C\x01/state"), State},
         Hostile{"unknown_kind", QStringLiteral("brivanta/v1/gym/court/C1/secrets"), State},
         Hostile{"other_venue", Topics::State("hall", "C1"), State},
         Hostile{"not_a_match_file", Topics::Result("gym", "C1", "2026-12-07_2033_A_B"), "hello"},
-        Hostile{"result_id_that_lies", Topics::Result("gym", "C1", "2026-01-01_0000_X_Y"), SampleMatch()},
+        Hostile{"result_id_that_lies", Topics::Result("gym", "C1", "2026-01-01_0000_X_Y"),
+                SampleMatch()},
         Hostile{"result_too_big", Topics::Result("gym", "C1", "big"),
                 QByteArray(VenueBoard::MaxResult + 1, '#')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TopicsTest, NamesThatCouldEscapeATopicOrAPathAreRefusedOrMended) {
-    for (const QString& bad : {QString(), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a+"),
-                              QStringLiteral("#"), QStringLiteral(" padded"), QString(65, u'x')}) {
+    for (const QString& bad :
+         {QString(), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a+"),
+          QStringLiteral("#"), QStringLiteral(" padded"), QString(65, u'x')}) {
         EXPECT_FALSE(Topics::ValidName(bad)) << bad.toStdString();
         EXPECT_TRUE(Topics::ValidName(Topics::SafeName(bad))) << bad.toStdString();
     }

@@ -10,7 +10,7 @@ class Shell;
 // The about box: name, version, what the program does, and how to reach its maker.
 class AboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     AboutBox(const CommonSettings& common, Shell& shell);
 
     void load();
@@ -26,10 +26,10 @@ public:
     QLabel* creditsLabel;
     QPushButton* okButton;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
-private:
+  private:
     const CommonSettings& common_;
     Shell& shell_;
 };

@@ -18,13 +18,15 @@ void ConsoleWindow::Captions() {
     endStatisticsButton->setText(t("Statistiche a fine partita"));
     endStatisticsButton->setToolTip(QStringLiteral("Tutte le statistiche in fila"));
     leadingTeamButton->setText(t("Squadra in testa"));
-    leadingTeamButton->setToolTip(t("Mostra la squadra in testa - niente in caso di pareggio momentaneo"));
+    leadingTeamButton->setToolTip(
+        t("Mostra la squadra in testa - niente in caso di pareggio momentaneo"));
     lastPointsButton->setText(t("Ultimi 4 punti"));
     lastPointsButton->setToolTip(t("Mostra gli ultimi 4 punti realizzati"));
     presentationButton->setText(t("Presentazione atleti"));
     fullScreenButton->setText(t("Full screen"));
-    fullScreenButton->setToolTip(t("Posiziona il tabellone trascinandolo sul secondo schermo poi clicca "
-                           "questo bottone per massimizzazlo"));
+    fullScreenButton->setToolTip(
+        t("Posiziona il tabellone trascinandolo sul secondo schermo poi clicca "
+          "questo bottone per massimizzazlo"));
     saveMatchButton->setText(t("Salva Partita"));
     saveMatchButton->setToolTip(t("Salva tutti i dati della partita corrente"));
     loadMatchButton->setText(t("Carica Partita"));
@@ -73,7 +75,8 @@ void ConsoleWindow::Captions() {
     statisticsMenu->setTitle(t("Statistiche e show") + dots);
     matchStatisticsAction->setText(t("Partita"));
     for (int i = 0; i < 5; ++i) {
-        setStatisticsActions[i]->setText(common_.Translate(QString::number(i + 1) + QStringLiteral("°SET")));
+        setStatisticsActions[i]->setText(
+            common_.Translate(QString::number(i + 1) + QStringLiteral("°SET")));
     }
     lastPointsAction->setText(t("Ultimi 4 punti") + dots);
     presentationAction->setText(t("Presentazione atleti") + dots);

@@ -1,16 +1,16 @@
 // The console's match file commands: save, load, and the emergency copy.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "match/MatchFile.h"
-#include "platform/Folders.h"
-#include "platform/Dialogs.h"
-#include "platform/Clock.h"
-#include "platform/Platform.h"
-#include "shared/SaveDialog.h"
 #include "match/Archive.h"
-#include "platform/Shell.h"
 #include "match/EmergencyCopy.h"
+#include "match/MatchFile.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Folders.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "shared/FileText.h"
+#include "shared/SaveDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,8 +26,7 @@ QString ConsoleWindow::EmergencyPath() const {
 }
 
 bool ConsoleWindow::SaveMatch(const QString& path) {
-    return WriteTextFile(path, MatchFileLines(match_, platform_.clock.Now(),
-                                                      common_.Languages));
+    return WriteTextFile(path, MatchFileLines(match_, platform_.clock.Now(), common_.Languages));
 }
 
 void ConsoleWindow::SaveEmergencyCopy() {
@@ -38,8 +37,9 @@ void ConsoleWindow::ResumeIfInterrupted() {
     const EmergencyCopyPlace& place = copy_->Place();
     if (const QString& reason = place.temporaryRefusal(); !reason.isEmpty()) {
         platform_.dialogs.Message(
-            common_.Translate(QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
-                                           "emergenza della partita va nella cartella:")) +
+            common_.Translate(
+                QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
+                               "emergenza della partita va nella cartella:")) +
                 u' ' + QDir::toNativeSeparators(place.folder()) + QStringLiteral("\n\n") +
                 QDir::toNativeSeparators(place.temporaryFolder()) + QStringLiteral(": ") + reason,
             Buttons::Ok);
@@ -51,9 +51,10 @@ void ConsoleWindow::ResumeIfInterrupted() {
     }
     const QString question =
         common_.Translate(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
-                                       "in corso. Vuoi riprenderla?")) +
-        QStringLiteral("\n\n") + interrupted->teams[0] + QStringLiteral(" - ") + interrupted->teams[1] +
-        QStringLiteral("\n") + interrupted->written.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+                                         "in corso. Vuoi riprenderla?")) +
+        QStringLiteral("\n\n") + interrupted->teams[0] + QStringLiteral(" - ") +
+        interrupted->teams[1] + QStringLiteral("\n") +
+        interrupted->written.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     if (platform_.dialogs.Message(question, Buttons::SiNo) == Answer::Si) {
         LoadMatch(interrupted->path);
         return;
@@ -87,12 +88,11 @@ void ConsoleWindow::saveMatch() {
         dialogs.Message(t("La partita non è ancora iniziata"), Buttons::Ok);
         return;
     }
-    const SaveChoice choice = SaveDialog(dialogs, QStringLiteral("Brivanta (*.txt)"),
-                                            common_.DataFolder, QStringLiteral("Save File"),
-                                            QString());
+    const SaveChoice choice =
+        SaveDialog(dialogs, QStringLiteral("Brivanta (*.txt)"), common_.DataFolder,
+                   QStringLiteral("Save File"), QString());
     if (!choice.ChoiceMade) {
-        dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"),
-                           Buttons::Ok);
+        dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"), Buttons::Ok);
         return;
     }
     QString path = choice.ChosenFile;
@@ -101,14 +101,14 @@ void ConsoleWindow::saveMatch() {
     }
     if (QFileInfo::exists(path) &&
         dialogs.Message(t("Il file") + QStringLiteral(" :") + path + QStringLiteral(" ") +
-                               t("esiste già. Vuoi sovrascrivere questa partita?"),
-                           Buttons::SiNo, Default::GiveUp) == Answer::No) {
+                            t("esiste già. Vuoi sovrascrivere questa partita?"),
+                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
     if (!SaveMatch(path)) {
         dialogs.Message(t("Non è stato possibile salvare la partita nel file") +
-                               QStringLiteral(" : ") + path,
-                           Buttons::Ok);
+                            QStringLiteral(" : ") + path,
+                        Buttons::Ok);
         return;
     }
     setWindowTitle(QStringLiteral("Brivanta : ") + FileName(path).toUpper());
@@ -121,7 +121,7 @@ void ConsoleWindow::KeepMatch() {
     }
     const QDateTime now = platform_.clock.Now();
     archive_->Keep(EncodeLines(MatchFileLines(match_, now, common_.Languages)), now,
-                        match_.TeamName[0], match_.TeamName[1]);
+                   match_.TeamName[0], match_.TeamName[1]);
 }
 
 void ConsoleWindow::openBackupsFolder() {
@@ -135,25 +135,24 @@ void ConsoleWindow::openBackupsFolder() {
 
 void ConsoleWindow::BackupNotWritten(const QString& folder, const QString& reason) {
     platform_.dialogs.Message(
-        common_.Translate(
-            QStringLiteral("Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
+        common_.Translate(QStringLiteral(
+            "Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
             u' ' + folder + (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + u')'),
         Buttons::Ok);
 }
-
 
 void ConsoleWindow::loadMatch() {
     auto& dialogs = platform_.dialogs;
     if (!match_.History.isEmpty() &&
         dialogs.Message(common_.Translate(QStringLiteral(
-                               "Una partita di Brivanta è già in corso, desideri abbandonarla e "
-                               "caricare un'altra partita?")),
-                           Buttons::SiNo, Default::GiveUp) == Answer::No) {
+                            "Una partita di Brivanta è già in corso, desideri abbandonarla e "
+                            "caricare un'altra partita?")),
+                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
     const QString path =
         dialogs.OpenFile(common_.Translate(QStringLiteral("File TXT")), common_.DataFolder,
-                          QStringLiteral("File di partita TXT (*.txt *.TXT)"));
+                         QStringLiteral("File di partita TXT (*.txt *.TXT)"));
     if (!path.isEmpty()) {
         LoadMatch(path);
     }
@@ -169,9 +168,9 @@ void ConsoleWindow::loadEmergencyCopy() {
     const QFileInfo copy(EmergencyPath());
     if (!copy.exists()) {
         dialogs.Message(common_.Translate(QStringLiteral(
-                               "Attensione non è ancora stata salvata nessuna partita nella "
-                               "cartella dei files temporanei.")),
-                           Buttons::Ok);
+                            "Attensione non è ancora stata salvata nessuna partita nella "
+                            "cartella dei files temporanei.")),
+                        Buttons::Ok);
         return;
     }
     const QString question =
@@ -179,8 +178,7 @@ void ConsoleWindow::loadEmergencyCopy() {
             "Attenzione questa procedura di emergenza carica una partita contenuta nella cartella "
             "dei file temporanei di Windows, non è garantita la risoluzione del problema ma in "
             "caso di necessità è possibile tentare di caricare un file di partita salvato il : ")) +
-        QStringLiteral("\n") +
-        copy.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
+        QStringLiteral("\n") + copy.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
         QStringLiteral("\n\n");
     if (dialogs.Message(question, Buttons::SiNo) == Answer::No) {
         return;

@@ -1,6 +1,6 @@
 // The help pages, the about box, the update notice and the team editor.
-#include "console/ui/ConsoleWindow.h"
 #include "console/ui/AboutBox.h"
+#include "console/ui/ConsoleWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/ModalWindows.h"
 #include "platform/Platform.h"
@@ -28,8 +28,7 @@ void ConsoleWindow::openAboutBox() {
 }
 
 void ConsoleWindow::checkForUpdates() {
-    platform_.dialogs.Message(common_.Translate(UpdateText(ProgramVersion())),
-                                    Buttons::Ok);
+    platform_.dialogs.Message(common_.Translate(UpdateText(ProgramVersion())), Buttons::Ok);
     platform_.shell.Open(ProductPage());
 }
 

@@ -25,13 +25,20 @@ bool ConsoleWindow::RunAction(Action a) {
         return true;
     };
     switch (a) {
-    case Action::HomePlus: return se(scoreButtons[0], [this] { changeScore(0); });
-    case Action::HomeMinus: return se(scoreButtons[1], [this] { changeScore(1); });
-    case Action::MinusGuests: return se(scoreButtons[2], [this] { changeScore(2); });
-    case Action::PlusGuests: return se(scoreButtons[3], [this] { changeScore(3); });
-    case Action::Undo: return se(undoButton, [this] { undoLastLine(); });
-    case Action::HomeTimeout: return se(timeoutIcons[0], [this] { callTimeout(0); });
-    case Action::GuestsTimeout: return se(timeoutIcons[1], [this] { callTimeout(1); });
+    case Action::HomePlus:
+        return se(scoreButtons[0], [this] { changeScore(0); });
+    case Action::HomeMinus:
+        return se(scoreButtons[1], [this] { changeScore(1); });
+    case Action::MinusGuests:
+        return se(scoreButtons[2], [this] { changeScore(2); });
+    case Action::PlusGuests:
+        return se(scoreButtons[3], [this] { changeScore(3); });
+    case Action::Undo:
+        return se(undoButton, [this] { undoLastLine(); });
+    case Action::HomeTimeout:
+        return se(timeoutIcons[0], [this] { callTimeout(0); });
+    case Action::GuestsTimeout:
+        return se(timeoutIcons[1], [this] { callTimeout(1); });
     case Action::Type0:
     case Action::Type1:
     case Action::Type2:
@@ -51,11 +58,17 @@ bool ConsoleWindow::RunAction(Action a) {
         }
         ShowPendingCode();
         return true;
-    case Action::Preview: refreshPreview(); return true;
-    case Action::Statistics: return se(statisticsButton, [this] { showStatistics(); });
-    case Action::LastPoints: return se(lastPointsButton, [this] { showLastPoints(); });
-    case Action::LeadingTeam: return se(leadingTeamButton, [this] { showLeadingTeam(); });
-    case Action::Presentation: return se(presentationButton, [this] { togglePresentation(); });
+    case Action::Preview:
+        refreshPreview();
+        return true;
+    case Action::Statistics:
+        return se(statisticsButton, [this] { showStatistics(); });
+    case Action::LastPoints:
+        return se(lastPointsButton, [this] { showLastPoints(); });
+    case Action::LeadingTeam:
+        return se(leadingTeamButton, [this] { showLeadingTeam(); });
+    case Action::Presentation:
+        return se(presentationButton, [this] { togglePresentation(); });
     }
     return false;
 }
@@ -74,8 +87,8 @@ void ConsoleWindow::Key(Action a) {
 
 int ConsoleWindow::CodeLine(int side, const QString& code) const {
     for (int line = 0; !code.isEmpty() && line < rosterLists[side]->count(); ++line) {
-        if (CodeFromLine(rosterLists[side]->item(line)->text()).compare(code, Qt::CaseInsensitive) ==
-            0) {
+        if (CodeFromLine(rosterLists[side]->item(line)->text())
+                .compare(code, Qt::CaseInsensitive) == 0) {
             return line;
         }
     }
@@ -194,8 +207,8 @@ bool ConsoleWindow::PressedKey(QWidget* recipient, const QKeyEvent& e) {
         ShowPendingCode();
         return true;
     }
-    if (writes && (e.text()[0].isDigit() || e.text().compare(QStringLiteral("e"),
-                                                             Qt::CaseInsensitive) == 0)) {
+    if (writes && (e.text()[0].isDigit() ||
+                   e.text().compare(QStringLiteral("e"), Qt::CaseInsensitive) == 0)) {
         if (pendingCode_.size() >= CodeLength || pendingCode_ == QStringLiteral("E")) {
             pendingCode_.clear();
         }

@@ -1,10 +1,10 @@
 // The language table and the "Lingua" menu.
 #include "console/ui/ConsoleWindow.h"
-#include "shared/SettingsTable.h"
 #include "display/ui/DisplayWindow.h"
-#include "platform/Settings.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 #include "shared/FileText.h"
+#include "shared/SettingsTable.h"
 
 #include <QDir>
 
@@ -15,8 +15,7 @@ constexpr qint64 MaxTableSize = 4LL * 1024 * 1024;
 
 void ConsoleWindow::LoadLanguages() {
     const auto lines = ReadTextFile(
-        QDir(common_.ProgramFolder).filePath(QStringLiteral("Languages.csv")),
-        MaxTableSize);
+        QDir(common_.ProgramFolder).filePath(QStringLiteral("Languages.csv")), MaxTableSize);
     if (!lines) {
         return;
     }
@@ -37,7 +36,8 @@ void ConsoleWindow::LoadLanguages() {
         if (i > 1) {
             item = languageMenu->addAction(QString());
             item->setCheckable(true);
-            languageActions.resize(std::max<size_t>(languageActions.size(), static_cast<size_t>(i)));
+            languageActions.resize(
+                std::max<size_t>(languageActions.size(), static_cast<size_t>(i)));
             languageActions[static_cast<size_t>(i - 1)] = item;
             connect(item, &QAction::triggered, this, [this, i] { chooseLanguage(i - 1); });
         }
@@ -60,7 +60,8 @@ void ConsoleWindow::chooseLanguage(int Index) {
             continue;
         }
         languageActions[static_cast<size_t>(i - 1)]->setText(languages.LanguageNames()[i].mid(4));
-        languageActions[static_cast<size_t>(i - 1)]->setChecked(codes[i] == languages.CurrentLanguage);
+        languageActions[static_cast<size_t>(i - 1)]->setChecked(codes[i] ==
+                                                                languages.CurrentLanguage);
     }
     WriteText(platform_.settings, Setting::Language, languages.CurrentLanguage);
     for (int side = 0; side < 2; ++side) {

@@ -10,8 +10,7 @@ namespace {
 const QString Tahoma = QStringLiteral("Tahoma");
 const QString CourierNew = QStringLiteral("Courier New");
 
-template <class T>
-T* Create(QWidget* parent, int l, int t, int w, int h, const QFont& character) {
+template <class T> T* Create(QWidget* parent, int l, int t, int w, int h, const QFont& character) {
     auto* c = new T(parent);
     Place(c, l, t, w, h);
     c->setFont(character);
@@ -19,14 +18,14 @@ T* Create(QWidget* parent, int l, int t, int w, int h, const QFont& character) {
 }
 
 QPushButton* Button(QWidget* g, int l, int t, int w, int h, const QString& text,
-                     double points = 9.75, bool bold = false) {
+                    double points = 9.75, bool bold = false) {
     auto* b = Create<QPushButton>(g, l, t, w, h, Character(Tahoma, points, bold));
     b->setText(text);
     return b;
 }
 
 QLabel* Label(QWidget* g, int l, int t, int w, int h, const QString& text, double points,
-                  bool bold = false) {
+              bool bold = false) {
     auto* e = Create<QLabel>(g, l, t, w, h, Character(Tahoma, points, bold));
     e->setText(text);
     return e;
@@ -73,8 +72,8 @@ void ConsoleWindow::CreateControls() {
     const int leftType[5] = {4680, 6360, 7800, 9600, 11280};
     const int typeWidth[5] = {1635, 1335, 1695, 1515, 1455};
     for (int i = 0; i < 5; ++i) {
-        pointTypeButtons[i] = Create<QRadioButton>(a, leftType[i], 2820, typeWidth[i], 255,
-                                        Character(Tahoma, 9));
+        pointTypeButtons[i] =
+            Create<QRadioButton>(a, leftType[i], 2820, typeWidth[i], 255, Character(Tahoma, 9));
     }
     sidesSwappedMark = Create<QRadioButton>(a, 1860, 2880, 210, 315, Character(Tahoma, 9));
     // An indicator of the swapped display, apart from the point-type group.
@@ -82,10 +81,12 @@ void ConsoleWindow::CreateControls() {
     sidesSwappedMark->setAttribute(Qt::WA_TransparentForMouseEvents);
     sidesSwappedMark->setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < 2; ++i) {
-        teamLists[i] = Create<QListWidget>(a, i == 0 ? 4620 : 8700, 240, 4095, 840, Character(Tahoma, 9));
+        teamLists[i] =
+            Create<QListWidget>(a, i == 0 ? 4620 : 8700, 240, 4095, 840, Character(Tahoma, 9));
     }
     for (int i = 0; i < 2; ++i) {
-        rosterLists[i] = Create<QListWidget>(a, i == 0 ? 4620 : 8700, 3120, 4095, 6015, Character(Tahoma, 12));
+        rosterLists[i] =
+            Create<QListWidget>(a, i == 0 ? 4620 : 8700, 3120, 4095, 6015, Character(Tahoma, 12));
     }
     historyList = Create<QListWidget>(a, 12900, 290, 3075, 8850, Character(CourierNew, 8.25));
     statisticsList = Create<QListWidget>(a, 120, 7020, 4395, 2130, Character(CourierNew, 8.25));
@@ -98,20 +99,20 @@ void ConsoleWindow::CreateControls() {
     codeBoxes[0] = Create<QLineEdit>(a, 6000, 2340, 615, 405, Character(Tahoma, 11.25));
     codeBoxes[1] = Create<QLineEdit>(a, 10800, 2340, 615, 420, Character(Tahoma, 11.25));
     for (int i = 0; i < 2; ++i) {
-        scoreLabels[i] = Label(a, i == 0 ? 6780 : 8760, 1320, 1875, 975, QStringLiteral("0"), 36,
-                                true);
+        scoreLabels[i] =
+            Label(a, i == 0 ? 6780 : 8760, 1320, 1875, 975, QStringLiteral("0"), 36, true);
         scoreLabels[i]->setAlignment(Qt::AlignCenter);
         teamNameLabels[i] = Label(a, i == 0 ? 4860 : 8820, 1020, 3855, 255, QString(), 9, true);
     }
     teamChoiceCaption = Label(a, 4380, 0, 8595, 255, QString(), 9, true);
     for (int i = 0; i < 2; ++i) {
-        setsWonLabels[i] = Label(a, i == 0 ? 6540 : 10680, 1920, 255, 375, QStringLiteral("0"), 14.25,
-                              true);
+        setsWonLabels[i] =
+            Label(a, i == 0 ? 6540 : 10680, 1920, 255, 375, QStringLiteral("0"), 14.25, true);
     }
     historyCaption = Label(a, 12900, 0, 6375, 255, QString(), 9, true);
     for (int i = 0; i < 2; ++i) {
-        timeoutLabels[i] = Label(a, i == 0 ? 6540 : 10680, 1440, 255, 375, QStringLiteral("0"), 14.25,
-                              true);
+        timeoutLabels[i] =
+            Label(a, i == 0 ? 6540 : 10680, 1440, 255, 375, QStringLiteral("0"), 14.25, true);
     }
     statisticsCaption = Label(a, 120, 6780, 2655, 255, QString(), 9, true);
     eventLight = Label(a, 2520, 3660, 1995, 255, QString(), 8.25);

@@ -1,15 +1,15 @@
 // The console's match commands: lock, undo and rollback, timeouts, new match and exit.
 #include "console/ui/ConsoleWindow.h"
+#include "display/ui/CountdownWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "match/EmergencyCopy.h"
 #include "match/Rollback.h"
 #include "match/Timeout.h"
-#include "display/ui/CountdownWindow.h"
-#include "platform/Dialogs.h"
-#include "platform/Platform.h"
 #include "options/ui/OptionsWindow.h"
+#include "platform/Dialogs.h"
 #include "platform/ModalWindows.h"
+#include "platform/Platform.h"
 #include "platform/Process.h"
-#include "match/EmergencyCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +22,7 @@ void ConsoleWindow::toggleLock() {
     } else {
         const QString question = common_.Translate(
             QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
-        if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) ==
-            Answer::No) {
+        if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) == Answer::No) {
             return;
         }
         KeepMatch();
@@ -38,9 +37,8 @@ void ConsoleWindow::rollBackToSelectedLine(bool ask) {
     if (!destination) {
         return;
     }
-    if (ask &&
-        platform_.dialogs.Message(RollbackQuestion(match_, *destination, common_.Languages),
-                                        Buttons::SiNo) == Answer::No) {
+    if (ask && platform_.dialogs.Message(RollbackQuestion(match_, *destination, common_.Languages),
+                                         Buttons::SiNo) == Answer::No) {
         return;
     }
     RunRollback(match_, *destination, common_.Languages);
@@ -67,7 +65,7 @@ void ConsoleWindow::callTimeout(int Index) {
     auto& dialogs = platform_.dialogs;
     if (match_.History.isEmpty()) {
         dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
-                           Buttons::Ok);
+                        Buttons::Ok);
         return;
     }
     const QString question =
@@ -109,9 +107,8 @@ void ConsoleWindow::OpenCount(const QString& text, bool courtChange) {
 // Asks before throwing a running match away, then starts afresh; false when the operator keeps it.
 bool ConsoleWindow::AbandonMatch(const char* question) {
     if (!match_.History.isEmpty() &&
-        platform_.dialogs.Message(common_.Translate(QString::fromUtf8(question)),
-                                        Buttons::OkCancel,
-                                        Default::GiveUp) == Answer::Cancel) {
+        platform_.dialogs.Message(common_.Translate(QString::fromUtf8(question)), Buttons::OkCancel,
+                                  Default::GiveUp) == Answer::Cancel) {
         return false;
     }
     KeepMatch();
@@ -122,8 +119,8 @@ bool ConsoleWindow::AbandonMatch(const char* question) {
 
 void ConsoleWindow::newMatch() {
     AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
-                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                     "<Annulla> Per continuare questa partita.");
+                 "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
+                 "<Annulla> Per continuare questa partita.");
 }
 
 void ConsoleWindow::newMatchFromButton() {
@@ -133,19 +130,19 @@ void ConsoleWindow::newMatchFromButton() {
 
 void ConsoleWindow::openOptions() {
     if (!AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
-                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                     "<Annulla> Per continuare questa partita.")) {
+                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
+                      "<Annulla> Per continuare questa partita.")) {
         return;
     }
-    OptionsWindow options({match_, common_, platform_, *display_, DisplayTimer, player_,
-                   CheerTimer, [this] {
-                       chooseTeam(0);
-                       chooseTeam(1);
-                       load();
-                       activateWindow();
-                   },
-                   [this] { openSponsorManager(); }, [this] { openTeamEditor(); },
-                   [this] { return VenueState(); }});
+    OptionsWindow options({match_, common_, platform_, *display_, DisplayTimer, player_, CheerTimer,
+                           [this] {
+                               chooseTeam(0);
+                               chooseTeam(1);
+                               load();
+                               activateWindow();
+                           },
+                           [this] { openSponsorManager(); }, [this] { openTeamEditor(); },
+                           [this] { return VenueState(); }});
     options.load();
     platform_.modal.Show(options);
 }
@@ -154,11 +151,9 @@ void ConsoleWindow::exitProgram() {
     const QString question = common_.Translate(QStringLiteral(
         "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
         "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
-    if (platform_.dialogs.Message(question, Buttons::OkCancel, Default::GiveUp) ==
-        Answer::Cancel) {
+    if (platform_.dialogs.Message(question, Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
     copy_->EndInUse(3000);
     platform_.process.End();
 }
-

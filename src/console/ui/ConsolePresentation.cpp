@@ -8,7 +8,7 @@
 void ConsoleWindow::togglePresentation() {
     if (display_->presentationTimer.isActive()) {
         Light(true, common_.Translate(QStringLiteral("Statistiche SET: ")) +
-                           QString::number(match_.CurrentSet));
+                        QString::number(match_.CurrentSet));
     }
     display_->StartOrStopPresentation();
     match_.Display.Scorer = {false, false};

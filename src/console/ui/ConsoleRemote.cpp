@@ -1,16 +1,16 @@
 // The console driven from the network: the remote's requests run the console's own handlers.
-#include "console/ui/ConsoleWindow.h"
-#include "shared/SettingsTable.h"
 #include "console/Startup.h"
-#include "control/RemoteData.h"
+#include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
-#include "control/ui/RemoteWindow.h"
+#include "control/RemoteData.h"
 #include "control/ui/KeysWindow.h"
+#include "control/ui/RemoteWindow.h"
 #include "live/Broadcast.h"
+#include "match/EmergencyCopy.h"
 #include "match/Rollback.h"
 #include "platform/ModalWindows.h"
 #include "platform/Platform.h"
-#include "match/EmergencyCopy.h"
+#include "shared/SettingsTable.h"
 
 void ConsoleWindow::StartRemote() {
     remote_ = std::make_unique<Remote>(
@@ -35,7 +35,8 @@ void ConsoleWindow::StartRemote() {
                 v.LastLine = match_.History.isEmpty() ? QString() : match_.History.last();
                 // Undo goes back to its line: what it takes back is the change after it.
                 if (const auto line = UndoLine(match_); line && *line + 1 < match_.History.size()) {
-                    v.Cancel = DescribeLine(match_.History[*line + 1], match_.Display.Name, common_.Languages);
+                    v.Cancel = DescribeLine(match_.History[*line + 1], match_.Display.Name,
+                                            common_.Languages);
                 }
                 v.Undo = undoButton->isEnabled();
                 v.Texts = RemoteTexts(common_.Languages);
@@ -43,8 +44,7 @@ void ConsoleWindow::StartRemote() {
             },
             [this] { return copy_->HandedOverCount(); }, [this] { return copy_->WrittenCount(); }});
     connect(copy_.get(), &EmergencyCopy::Written, remote_.get(), &Remote::CopyAdvanced);
-    live_->SetControl(&Remote::ItsPath,
-                            [this](const HttpRequest& r) { return remote_->Reply(r); });
+    live_->SetControl(&Remote::ItsPath, [this](const HttpRequest& r) { return remote_->Reply(r); });
 }
 
 std::optional<QString> ConsoleWindow::RunRemote(const Command& command) {
@@ -83,7 +83,7 @@ void ConsoleWindow::openKeysWindow() {
 }
 
 void ConsoleWindow::openRemoteWindow() {
-    RemoteWindow window(common_, platform_.settings, *remote_,
-                        live_->Port(), ReadFlag(platform_.settings, Setting::LiveLan));
+    RemoteWindow window(common_, platform_.settings, *remote_, live_->Port(),
+                        ReadFlag(platform_.settings, Setting::LiveLan));
     platform_.modal.Show(window);
 }

@@ -1,9 +1,9 @@
 // The console's post-match pack.
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
-#include "platform/Folders.h"
-#include "platform/Dialogs.h"
 #include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Folders.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "report/Report.h"
@@ -24,21 +24,22 @@ void ConsoleWindow::writeReport() {
     if (folder.isEmpty()) {
         return;
     }
-    const bool exists = std::any_of(PackageNames.begin(), PackageNames.end(), [&](const QString& name) {
-        return QFileInfo::exists(QDir(folder).filePath(name));
-    });
+    const bool exists =
+        std::any_of(PackageNames.begin(), PackageNames.end(), [&](const QString& name) {
+            return QFileInfo::exists(QDir(folder).filePath(name));
+        });
     if (exists && dialogs.Message(t("In questa cartella c'è già un report: vuoi sostituirlo?") +
-                                         QStringLiteral("\n") + folder,
-                                     Buttons::SiNo, Default::GiveUp) == Answer::No) {
+                                      QStringLiteral("\n") + folder,
+                                  Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
-    const Report report =
-        BuildReport(match_, platform_.clock.Now().date(), common_.Languages);
-    const QString error = WritePackage(
-        folder, PreparePackage(match_, report, common_.Languages, display_->Colours(), common_.DataFolder));
+    const Report report = BuildReport(match_, platform_.clock.Now().date(), common_.Languages);
+    const QString error =
+        WritePackage(folder, PreparePackage(match_, report, common_.Languages, display_->Colours(),
+                                            common_.DataFolder));
     if (!error.isEmpty()) {
         dialogs.Message(t("Impossibile scrivere il report:") + QStringLiteral("\n") + error,
-                           Buttons::Ok);
+                        Buttons::Ok);
         return;
     }
     platform_.shell.Open(folder);

@@ -22,14 +22,16 @@ void ConsoleWindow::exportSettings() {
         return;
     }
     const bool secret =
-        dialogs.Message(common_.Translate(QStringLiteral(
-                            "Includere il segreto del telecomando? Chi ha il file potrà segnare punti.")),
-                        Buttons::SiNo, Default::GiveUp) == Answer::Si;
+        dialogs.Message(
+            common_.Translate(QStringLiteral(
+                "Includere il segreto del telecomando? Chi ha il file potrà segnare punti.")),
+            Buttons::SiNo, Default::GiveUp) == Answer::Si;
     QString reason;
     if (!WriteWholeFile(file, SettingsFile::Export(platform_.settings, secret), &reason)) {
-        dialogs.Message(common_.Translate(QStringLiteral("Non è stato possibile salvare il file :")) +
-                            QStringLiteral("\n") + file + QStringLiteral("\n") + reason,
-                        Buttons::Ok);
+        dialogs.Message(
+            common_.Translate(QStringLiteral("Non è stato possibile salvare il file :")) +
+                QStringLiteral("\n") + file + QStringLiteral("\n") + reason,
+            Buttons::Ok);
     }
 }
 
@@ -44,20 +46,21 @@ void ConsoleWindow::importSettings() {
     const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.read(1 << 20) : QByteArray();
     const SettingsFile::Imported result = SettingsFile::Import(bytes, platform_.settings);
     if (!result.ok) {
-        dialogs.Message(common_.Translate(QStringLiteral(
-                            "Questo file non è un file di impostazioni di Brivanta: nulla è cambiato.")),
-                        Buttons::Ok);
+        dialogs.Message(
+            common_.Translate(QStringLiteral(
+                "Questo file non è un file di impostazioni di Brivanta: nulla è cambiato.")),
+            Buttons::Ok);
         return;
     }
     // The start-up sequence applies what was read, as at the next start.
     load();
     if (!result.ignored.isEmpty()) {
-        dialogs.Message(common_.Translate(QStringLiteral("Impostazioni importate, queste sono state ignorate :")) +
+        dialogs.Message(common_.Translate(QStringLiteral(
+                            "Impostazioni importate, queste sono state ignorate :")) +
                             QStringLiteral("\n") + result.ignored.join(QStringLiteral(", ")),
                         Buttons::Ok);
     }
 }
-
 
 void ConsoleWindow::importTeam() {
     const QString file = platform_.dialogs.OpenFile(

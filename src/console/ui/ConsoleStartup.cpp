@@ -1,15 +1,15 @@
 #include "console/Startup.h"
-#include "shared/SettingsTable.h"
-#include "control/Remote.h"
-#include "shared/UserData.h"
-#include "teams/Teams.h"
 #include "console/ui/ConsoleWindow.h"
+#include "control/Remote.h"
 #include "display/ui/DisplayWindow.h"
 #include "display/ui/ScreenFollower.h"
-#include "platform/Folders.h"
 #include "platform/Dialogs.h"
-#include "platform/Settings.h"
+#include "platform/Folders.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
+#include "shared/SettingsTable.h"
+#include "shared/UserData.h"
+#include "teams/Teams.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -45,7 +45,8 @@ void ConsoleWindow::load() {
         match_.Partials = {};
     }
 
-    display_->setWindowState(display_->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    display_->setWindowState(display_->windowState() &
+                             ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     display_->move(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().x() + screen->geometry().width() - frameGeometry().width(),
@@ -67,7 +68,7 @@ void ConsoleWindow::load() {
     statisticsChoiceList->setCurrentRow(0);
     TimerStat.stop();
     match_.Display.Name = {common_.Translate(QStringLiteral("Locali")),
-                               common_.Translate(QStringLiteral("Ospiti"))};
+                           common_.Translate(QStringLiteral("Ospiti"))};
     Captions();
     geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
     match_.Display.Scorer = {false, false};
@@ -88,8 +89,8 @@ void ConsoleWindow::load() {
         for (const QScreen* screen : QGuiApplication::screens()) {
             screens.append(screen->geometry());
         }
-        display_->move(DisplayPosition({TwipsInPixel(*values.Left), TwipsInPixel(*values.Top)},
-                                      screens));
+        display_->move(
+            DisplayPosition({TwipsInPixel(*values.Left), TwipsInPixel(*values.Top)}, screens));
         if (values.FullScreen) {
             display_->showFullScreen();
             follow_->Remember();

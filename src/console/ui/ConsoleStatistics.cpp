@@ -30,7 +30,7 @@ void ConsoleWindow::showStatistics() {
     statisticsList->clear();
     if (match_.History.isEmpty()) {
         dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
-                           Buttons::Ok);
+                        Buttons::Ok);
         return;
     }
     const QStringList lines = StatisticsLines(CreditedPoints(match_.History), k);
@@ -45,23 +45,25 @@ void ConsoleWindow::showStatistics() {
         }
     } else {
         suffix = u' ' + QString::number(k);
-        const bool finished = match_.CurrentSet - 1 >= k || match_.CurrentSet == 4 ||
-                            match_.CurrentSet == 5;
+        const bool finished =
+            match_.CurrentSet - 1 >= k || match_.CurrentSet == 4 || match_.CurrentSet == 5;
         const QString& partial = match_.Partials[k - 1];
         data.Totals[0] = finished ? partial.left(2) : QString::number(match_.Points[0]);
         data.Totals[1] = finished ? partial.right(2) : QString::number(match_.Points[1]);
     }
     data.Title = common_.Translate(QStringLiteral("Statistiche:")) +
-                  (suffix.size() <= 5 ? QStringLiteral(" SET ") : QString()) + suffix;
+                 (suffix.size() <= 5 ? QStringLiteral(" SET ") : QString()) + suffix;
     data.Names[0] = match_.Display.Name[0];
     data.Names[1] = match_.Display.Name[1];
     const Best best = BestScorers(lines);
     for (int r = 0; r < best.Codes[0].size(); ++r) {
-        data.HomeNames[r] = AthleteSurname(match_.Rosters[0], best.Codes[0][r], common_.Languages) + u' ';
+        data.HomeNames[r] =
+            AthleteSurname(match_.Rosters[0], best.Codes[0][r], common_.Languages) + u' ';
         data.HomePoints[r] = best.Counts[0][r];
     }
     for (int r = 0; r < best.Codes[1].size(); ++r) {
-        data.GuestsNames[r] = u' ' + AthleteSurname(match_.Rosters[1], best.Codes[1][r], common_.Languages);
+        data.GuestsNames[r] =
+            u' ' + AthleteSurname(match_.Rosters[1], best.Codes[1][r], common_.Languages);
         data.GuestsPoints[r] = best.Counts[1][r];
     }
     display_->ShowStatistics(data);
@@ -77,8 +79,8 @@ void ConsoleWindow::startEndStatistics() {
 }
 
 void ConsoleWindow::statisticsTick() {
-    const QString text = statisticsStep_ == 0 ? QStringLiteral("TUTTO")
-                                                 : match_.Partials[statisticsStep_ - 1];
+    const QString text =
+        statisticsStep_ == 0 ? QStringLiteral("TUTTO") : match_.Partials[statisticsStep_ - 1];
     if (!text.isEmpty()) {
         statisticsChoiceList->setCurrentRow(statisticsStep_);
         showStatistics();
@@ -108,32 +110,36 @@ void ConsoleWindow::showLeadingTeam() {
     match_.AnimatedPanel = 1;
     const QString team = match_.TeamName[side];
     const QString folder = TeamFolder(common_.DataFolder, team);
-    const QString photo = folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("team.jpg"));
-    const QString title = match_.ActiveScore
-                               ? common_.Translate(QStringLiteral("In testa")) + QStringLiteral(": ") + team
-                               : common_.Translate(QStringLiteral("Winner: ")) + team;
+    const QString photo =
+        folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("team.jpg"));
+    const QString title = match_.ActiveScore ? common_.Translate(QStringLiteral("In testa")) +
+                                                   QStringLiteral(": ") + team
+                                             : common_.Translate(QStringLiteral("Winner: ")) + team;
     if (match_.Display.Points[0] != match_.Display.Points[1]) {
         match_.AthleteCode = QStringLiteral("1");
     }
     if (NumericValue(match_.AthleteCode) <= 0) {
-        display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), {}, {});
+        display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), {},
+                                  {});
         match_.ScorerNumber.clear();
         match_.ScorerName.clear();
         return;
     }
-    const QString setsWon = QString::number(match_.SetsWon[0]) + u'-' + QString::number(match_.SetsWon[1]);
+    const QString setsWon =
+        QString::number(match_.SetsWon[0]) + u'-' + QString::number(match_.SetsWon[1]);
     QString score = QString::number(match_.CurrentSet) + QStringLiteral("° SET :  ");
     if (match_.ActiveScore) {
         score += QString::number(match_.Points[0]) + QStringLiteral(" - ") +
-                     QString::number(match_.Points[1]) + u' ';
+                 QString::number(match_.Points[1]) + u' ';
     } else {
         const QString partial = match_.CurrentSet >= 1 && match_.CurrentSet <= MaxSets
-                                     ? match_.Partials[match_.CurrentSet - 1]
-                                     : QString();
-        score += partial.left(2).trimmed() + QStringLiteral(" - ") + partial.right(2).trimmed() + u' ';
+                                    ? match_.Partials[match_.CurrentSet - 1]
+                                    : QString();
+        score +=
+            partial.left(2).trimmed() + QStringLiteral(" - ") + partial.right(2).trimmed() + u' ';
     }
     display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), setsWon,
-                                 score);
+                              score);
     display_->StartScroll(InView::LeadingTeam);
     Light(true, common_.Translate(QStringLiteral("Visualizza squadra")));
 }
@@ -147,7 +153,7 @@ void ConsoleWindow::showLastPoints() {
     }
     if (match_.History.isEmpty()) {
         dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
-                           Buttons::Ok);
+                        Buttons::Ok);
         return;
     }
     StatisticsPanel data;
@@ -161,8 +167,9 @@ void ConsoleWindow::showLastPoints() {
         if (p.Code == QStringLiteral("N")) {
             return common_.Translate(QStringLiteral("<NON ASSEGNATO>"));
         }
-        return NumericValue(p.Code) > 0 ? AthleteSurname(match_.Rosters[p.Side], p.Code, common_.Languages)
-                                            : QString();
+        return NumericValue(p.Code) > 0
+                   ? AthleteSurname(match_.Rosters[p.Side], p.Code, common_.Languages)
+                   : QString();
     };
     auto emptyIfZero = [](int points) { return points == 0 ? QString() : QString::number(points); };
     for (int r = 0; r < LastPointsLines && r < static_cast<int>(points.size()); ++r) {

@@ -13,13 +13,12 @@ constexpr int LogoWidth = 512;
 
 void ConsoleWindow::doubleClick(int side) {
     const QListWidgetItem* item = teamLists[side]->currentItem();
-    const ChosenTeam s =
-        ChooseTeam(common_.DataFolder, item != nullptr ? item->text() : QString(),
-                      common_.Languages);
+    const ChosenTeam s = ChooseTeam(common_.DataFolder, item != nullptr ? item->text() : QString(),
+                                    common_.Languages);
     match_.TeamName[side] = s.Name;
     logoExpected_[side] = s.Logo;
-    const auto ready = s.Logo.isEmpty() ? std::optional<QImage>(QImage())
-                                         : logos_.Ready(s.Logo, LogoWidth);
+    const auto ready =
+        s.Logo.isEmpty() ? std::optional<QImage>(QImage()) : logos_.Ready(s.Logo, LogoWidth);
     ShowLogo(side, ready.value_or(QImage()));
     if (!ready) {
         logos_.Prepare(s.Logo, LogoWidth);
@@ -36,7 +35,6 @@ void ConsoleWindow::ShowLogo(int side, const QImage& logo) {
     teamLogos[side]->setPixmap(image);
     display_->ShowLogo(side, image);
 }
-
 
 void ConsoleWindow::chooseTeam(int Index) {
     doubleClick(Index);
@@ -79,6 +77,5 @@ void ConsoleWindow::scoreForAthlete(int Index) {
 
 void ConsoleWindow::PrepareScorerPhoto(int side) {
     display_->PrepareAthletePhoto(
-        AthletePhoto(TeamFolder(common_.DataFolder, match_.TeamName[side]),
-                   match_.ScorerNumber));
+        AthletePhoto(TeamFolder(common_.DataFolder, match_.TeamName[side]), match_.ScorerNumber));
 }

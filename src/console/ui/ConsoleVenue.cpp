@@ -76,7 +76,8 @@ void ConsoleWindow::ShowVenueState() {
         break;
     }
     venueMark->setGeometry(width() - 22, 2, 18, 18);
-    venueMark->setStyleSheet(QStringLiteral("color:") + colour + QStringLiteral(";font-size:14px;"));
+    venueMark->setStyleSheet(QStringLiteral("color:") + colour +
+                             QStringLiteral(";font-size:14px;"));
     venueMark->setText(QStringLiteral("●"));
     venueMark->setToolTip(QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text);
 }

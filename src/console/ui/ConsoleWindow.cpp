@@ -1,23 +1,23 @@
 #include "console/ui/ConsoleWindow.h"
 
-#include "display/ui/DisplayWindow.h"
-#include "display/ui/CountdownWindow.h"
-#include "display/Animations.h"
-#include "display/ui/ScreenFollower.h"
 #include "control/Remote.h"
+#include "display/Animations.h"
+#include "display/ui/CountdownWindow.h"
+#include "display/ui/DisplayWindow.h"
+#include "display/ui/ScreenFollower.h"
 #include "live/Broadcast.h"
 #include "live/Snapshot.h"
-#include "platform/LiveServer.h"
-#include "match/Score.h"
 #include "match/Archive.h"
-#include "platform/Folders.h"
 #include "match/EmergencyCopy.h"
+#include "match/MatchFile.h"
+#include "match/Score.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Folders.h"
+#include "platform/LiveServer.h"
+#include "platform/Platform.h"
 #include "shared/Palette16.h"
 #include "shared/ui/Preview.h"
-#include "platform/Dialogs.h"
-#include "platform/Clock.h"
-#include "platform/Platform.h"
-#include "match/MatchFile.h"
 #include "venue/CourtPublisher.h"
 
 #include <QApplication>
@@ -41,8 +41,7 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     archive_ = std::make_unique<Archive>(
         platform_.disk,
         user.isEmpty() ? QString() : QDir(user).filePath(QStringLiteral("Backups")));
-    connect(archive_.get(), &Archive::Failed, this,
-            &ConsoleWindow::BackupNotWritten);
+    connect(archive_.get(), &Archive::Failed, this, &ConsoleWindow::BackupNotWritten);
     CreateControls();
     CreateMenu();
     area_->setFixedSize(TwipsInPixel(DrawingWidth), TwipsInPixel(DrawingHeight));
@@ -66,8 +65,9 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
         platform_.live,
         [this](qint64 version) {
             const bool count = countdown_ && countdown_->isVisible();
-            return LiveState({match_, display_->Screen(), display_->Presentation(), common_.Languages,
-                              common_.DataFolder, count, count && countdown_->CourtChange(),
+            return LiveState({match_, display_->Screen(), display_->Presentation(),
+                              common_.Languages, common_.DataFolder, count,
+                              count && countdown_->CourtChange(),
                               count ? countdown_->reasonLabel->text() : QString()},
                              version);
         },
@@ -104,47 +104,64 @@ void ConsoleWindow::EnumerateControls() {
     controls_.clear();
     auto with = [this](QWidget* w) { controls_.push_back({w, true}); };
     auto without = [this](QObject* o) { controls_.push_back({o, false}); };
-    for (QPushButton* b : scoreButtons) with(b);
-    for (QPushButton* b : {exitButton, lockButton, statisticsButton, endStatisticsButton, leadingTeamButton, lastPointsButton, presentationButton,
-                           fullScreenButton, zoomInButton, saveMatchButton, loadMatchButton, newMatchButton, swapSidesButton,
-                           optionsButton, undoButton, refreshPreviewButton, zoomAllButton, zoomOutButton}) {
+    for (QPushButton* b : scoreButtons)
+        with(b);
+    for (QPushButton* b :
+         {exitButton, lockButton, statisticsButton, endStatisticsButton, leadingTeamButton,
+          lastPointsButton, presentationButton, fullScreenButton, zoomInButton, saveMatchButton,
+          loadMatchButton, newMatchButton, swapSidesButton, optionsButton, undoButton,
+          refreshPreviewButton, zoomAllButton, zoomOutButton}) {
         with(b);
     }
-    for (QRadioButton* o : pointTypeButtons) with(o);
+    for (QRadioButton* o : pointTypeButtons)
+        with(o);
     with(sidesSwappedMark);
-    for (QListWidget* l : teamLists) with(l);
-    for (QListWidget* l : rosterLists) with(l);
+    for (QListWidget* l : teamLists)
+        with(l);
+    for (QListWidget* l : rosterLists)
+        with(l);
     with(historyList);
     with(statisticsList);
     with(statisticsChoiceList);
-    for (QLineEdit* t : codeBoxes) with(t);
-    for (QLabel* e : scoreLabels) with(e);
-    for (QLabel* e : teamNameLabels) with(e);
+    for (QLineEdit* t : codeBoxes)
+        with(t);
+    for (QLabel* e : scoreLabels)
+        with(e);
+    for (QLabel* e : teamNameLabels)
+        with(e);
     with(teamChoiceCaption);
-    for (QLabel* e : setsWonLabels) with(e);
+    for (QLabel* e : setsWonLabels)
+        with(e);
     with(historyCaption);
-    for (QLabel* e : timeoutLabels) with(e);
-    for (QLabel* e : {statisticsCaption, eventLight, previewCaption}) with(e);
-    for (QLabel* e : timeoutIcons) without(e);
-    for (QLabel* e : teamLogos) without(e);
+    for (QLabel* e : timeoutLabels)
+        with(e);
+    for (QLabel* e : {statisticsCaption, eventLight, previewCaption})
+        with(e);
+    for (QLabel* e : timeoutIcons)
+        without(e);
+    for (QLabel* e : teamLogos)
+        without(e);
     without(previewImage);
-    for (QLabel* e : smallTeamLogos) without(e);
-    for (QLabel* e : savedTeamLogos) without(e);
+    for (QLabel* e : smallTeamLogos)
+        without(e);
+    for (QLabel* e : savedTeamLogos)
+        without(e);
     without(previewCopy);
     for (QObject* m : std::initializer_list<QObject*>{
-             fileMenu, newMatchAction, saveMatchAction, loadMatchAction, soundsAction, teamEditorAction, sponsorAction, saveDisplayPositionAction,
-             statisticsMenu, matchStatisticsAction}) {
+             fileMenu, newMatchAction, saveMatchAction, loadMatchAction, soundsAction,
+             teamEditorAction, sponsorAction, saveDisplayPositionAction, statisticsMenu,
+             matchStatisticsAction}) {
         without(m);
     }
-    for (QAction* m : setStatisticsActions) without(m);
-    for (QObject* m : std::initializer_list<QObject*>{lastPointsAction, presentationAction, exitAction, optionsMenu,
-                                                      languageMenu, languageActions[0], helpMenu, aboutAction,
-                                                      emergencyCopyAction, updatesAction, helpAction, sponsorHelpAction,
-                                                      teamHelpAction}) {
+    for (QAction* m : setStatisticsActions)
+        without(m);
+    for (QObject* m : std::initializer_list<QObject*>{
+             lastPointsAction, presentationAction, exitAction, optionsMenu, languageMenu,
+             languageActions[0], helpMenu, aboutAction, emergencyCopyAction, updatesAction,
+             helpAction, sponsorHelpAction, teamHelpAction}) {
         without(m);
     }
-    for (QTimer* t : {&SponsorHeightTimer, &DisplayTimer, &CheerTimer, &TimerStat,
-                      &TimerFrames}) {
+    for (QTimer* t : {&SponsorHeightTimer, &DisplayTimer, &CheerTimer, &TimerStat, &TimerFrames}) {
         without(t);
     }
 }
@@ -158,10 +175,12 @@ void ConsoleWindow::Link() {
         connect(teamLists[i], &QListWidget::itemDoubleClicked, this, [this, i] { chooseTeam(i); });
         connect(rosterLists[i], &QListWidget::itemClicked, this, [this, i] { pickAthlete(i); });
         // A double-click arrives after the click of its first press: only the score is left.
-        connect(rosterLists[i], &QListWidget::itemDoubleClicked, this, [this, i] { scoreForAthlete(i); });
+        connect(rosterLists[i], &QListWidget::itemDoubleClicked, this,
+                [this, i] { scoreForAthlete(i); });
     }
     for (int i = 0; i < 5; ++i) {
-        connect(pointTypeButtons[i], &QRadioButton::clicked, this, [this, i] { choosePointType(i); });
+        connect(pointTypeButtons[i], &QRadioButton::clicked, this,
+                [this, i] { choosePointType(i); });
     }
     connect(&SponsorHeightTimer, &QTimer::timeout, this, [this] { sponsorHeightTick(); });
     connect(&DisplayTimer, &QTimer::timeout, this, [this] { displayTick(); });
@@ -175,7 +194,8 @@ void ConsoleWindow::Link() {
     connect(leadingTeamButton, &QPushButton::clicked, this, [this] { showLeadingTeam(); });
     connect(lastPointsButton, &QPushButton::clicked, this, [this] { showLastPoints(); });
     connect(lastPointsAction, &QAction::triggered, this, [this] { showLastPoints(); });
-    connect(statisticsChoiceList, &QListWidget::itemDoubleClicked, this, [this] { showStatisticsOfChosenSet(); });
+    connect(statisticsChoiceList, &QListWidget::itemDoubleClicked, this,
+            [this] { showStatisticsOfChosenSet(); });
     connect(&TimerStat, &QTimer::timeout, this, [this] { statisticsTick(); });
     connect(matchStatisticsAction, &QAction::triggered, this, [this] {
         statisticsChoiceList->setCurrentRow(0);
@@ -188,7 +208,8 @@ void ConsoleWindow::Link() {
         });
     }
     connect(&CheerTimer, &QTimer::timeout, this, [this] { cheerTick(); });
-    connect(historyList, &QListWidget::itemDoubleClicked, this, [this] { rollBackToSelectedLine(); });
+    connect(historyList, &QListWidget::itemDoubleClicked, this,
+            [this] { rollBackToSelectedLine(); });
     connect(undoButton, &QPushButton::clicked, this, [this] { undoLastLine(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitProgram(); });
     connect(newMatchButton, &QPushButton::clicked, this, [this] { newMatchFromButton(); });
@@ -206,7 +227,8 @@ void ConsoleWindow::Link() {
     connect(updatesAction, &QAction::triggered, this, [this] { checkForUpdates(); });
     connect(teamEditorAction, &QAction::triggered, this, [this] { openTeamEditor(); });
     connect(fullScreenButton, &QPushButton::clicked, this, [this] { putDisplayFullScreen(); });
-    connect(saveDisplayPositionAction, &QAction::triggered, this, [this] { saveDisplayPosition(); });
+    connect(saveDisplayPositionAction, &QAction::triggered, this,
+            [this] { saveDisplayPosition(); });
     connect(zoomInButton, &QPushButton::clicked, this, [this] { zoomIn(); });
     connect(zoomOutButton, &QPushButton::clicked, this, [this] { zoomOut(); });
     connect(zoomAllButton, &QPushButton::clicked, this, [this] { toggleZoomAll(); });
@@ -376,9 +398,9 @@ void ConsoleWindow::Light(bool animation, const QString& text) {
         redLight_ = animation;
         const Rgb c = Palette16[animation ? 4 : 2];
         eventLight->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
-                                  .arg(c.r)
-                                  .arg(c.g)
-                                  .arg(c.b));
+                                      .arg(c.r)
+                                      .arg(c.g)
+                                      .arg(c.b));
     }
     if (!animation || !text.isEmpty()) {
         eventLight->setText(text);
@@ -401,17 +423,17 @@ void ConsoleWindow::Update() {
     undoButton->setEnabled(match_.UndoActive);
     endStatisticsButton->setEnabled(match_.FinalStatisticsActive);
     presentationButton->setEnabled(match_.ActivePresentation);
-    lockButton->setText(common_.Translate(match_.Locked ? QStringLiteral("Sblocca")
-                                                        : QStringLiteral("Blocca")));
+    lockButton->setText(
+        common_.Translate(match_.Locked ? QStringLiteral("Sblocca") : QStringLiteral("Blocca")));
     exitButton->setEnabled(!match_.Locked);
     fileMenu->menuAction()->setEnabled(!match_.Locked);
     optionsMenu->menuAction()->setEnabled(!match_.Locked);
 
     const auto& history = match_.History;
-    const bool equalPrefix = historyList->count() <= history.size() &&
-                                (historyList->count() == 0 ||
-                                 historyList->item(historyList->count() - 1)->text() ==
-                                     history[historyList->count() - 1]);
+    const bool equalPrefix =
+        historyList->count() <= history.size() &&
+        (historyList->count() == 0 ||
+         historyList->item(historyList->count() - 1)->text() == history[historyList->count() - 1]);
     if (!equalPrefix) {
         historyList->clear();
     }
@@ -434,8 +456,8 @@ void ConsoleWindow::StartLive(quint16 port, bool lan) {
     live_->Stop();
     if (port != 0 && !live_->Start(port, lan)) {
         platform_.dialogs.Message(
-            common_.Translate(QStringLiteral(
-                "Uscita live non disponibile: la porta è già in uso. Porta:")) +
+            common_.Translate(
+                QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta:")) +
                 u' ' + QString::number(port),
             Buttons::Ok);
     }

@@ -5,8 +5,8 @@
 
 #include "match/Match.h"
 #include "match/MatchView.h"
-#include "shared/Geometry.h"
 #include "shared/CommonSettings.h"
+#include "shared/Geometry.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "sound/Audio.h"
@@ -39,7 +39,7 @@ class ScreenFollower;
 // The operator's console. Handlers gather what the operator did and hand it to the logic.
 class ConsoleWindow : public QMainWindow, private MatchView {
     Q_OBJECT
-public:
+  public:
     explicit ConsoleWindow(Platform& platform);
     ~ConsoleWindow() override;
 
@@ -245,13 +245,13 @@ public:
     QTimer TimerStat;
     QTimer TimerFrames;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void CreateMenu();
     void Link();

@@ -32,8 +32,7 @@ KeysWindow::KeysWindow(const CommonSettings& common, Dialogs& dialogs, const Key
     defaultsButton = new QPushButton(QStringLiteral("Default"), this);
     okButton = new QPushButton(QStringLiteral("OK"), this);
     cancelButton = new QPushButton(t("Annulla"), this);
-    for (QPushButton* b :
-         {changeButton, noKeyButton, defaultsButton, okButton, cancelButton}) {
+    for (QPushButton* b : {changeButton, noKeyButton, defaultsButton, okButton, cancelButton}) {
         // Return and Esc belong to the key being recorded, never to a default button.
         b->setAutoDefault(false);
         b->installEventFilter(this);
@@ -69,8 +68,8 @@ void KeysWindow::Show() {
         const Action a = Actions()[line].action;
         Table->setItem(line, 0, new QTableWidgetItem(Name(a)));
         Table->setItem(line, 1,
-                         new QTableWidgetItem(QKeySequence(map_.Key(a), QKeySequence::PortableText)
-                                                  .toString(QKeySequence::NativeText)));
+                       new QTableWidgetItem(QKeySequence(map_.Key(a), QKeySequence::PortableText)
+                                                .toString(QKeySequence::NativeText)));
     }
 }
 
@@ -81,7 +80,7 @@ void KeysWindow::changeKey() {
     }
     pending_ = Actions()[line].action;
     hintLabel->setText(common_.Translate(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
-                    Name(*pending_));
+                       Name(*pending_));
     Table->setFocus();
 }
 
@@ -109,8 +108,8 @@ void KeysWindow::NewKey(const QString& key) {
     hintLabel->clear();
     if (const auto other = map_.Assign(a, key)) {
         dialogs_.Message(common_.Translate(QStringLiteral("Questo tasto è già usato per:")) +
-                                QStringLiteral(" ") + Name(*other),
-                            Buttons::Ok);
+                             QStringLiteral(" ") + Name(*other),
+                         Buttons::Ok);
         return;
     }
     Show();

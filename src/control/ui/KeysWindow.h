@@ -14,7 +14,7 @@ class Dialogs;
 // "Tasti": every action with its key; the operator picks an action, presses its new key.
 class KeysWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     KeysWindow(const CommonSettings& common, Dialogs& dialogs, const KeysMap& map);
 
     const KeysMap& Map() const { return map_; }
@@ -33,10 +33,10 @@ public:
     QPushButton* okButton;
     QPushButton* cancelButton;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
-private:
+  private:
     void Show();
     QString Name(Action a) const;
 

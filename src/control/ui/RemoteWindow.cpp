@@ -17,10 +17,9 @@ namespace {
 constexpr int ModuleSide = 8;
 } // namespace
 
-RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings,
-                       Remote& remote, quint16 port, bool lan)
-    : common_(common), settings_(settings), remote_(remote), port_(port),
-      lan_(lan) {
+RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings, Remote& remote,
+                           quint16 port, bool lan)
+    : common_(common), settings_(settings), remote_(remote), port_(port), lan_(lan) {
     setObjectName(QStringLiteral("RemoteWindow"));
     setModal(true);
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
@@ -98,7 +97,8 @@ void RemoteWindow::Show() {
                  "revochi. Un nuovo codice segreto esclude tutti i telefoni e le pulsantiere.")
              : t("Per usare un telefono rendi l'uscita live raggiungibile dalla rete locale "
                  "nei Settaggi."));
-    deckSecretLabel->setText(t("Segreto per pulsantiere e script:") + u' ' + remote_.Safety().Secret());
+    deckSecretLabel->setText(t("Segreto per pulsantiere e script:") + u' ' +
+                             remote_.Safety().Secret());
     renewPairingCode();
     listDevices();
     pairingTimer_.start();
@@ -117,11 +117,14 @@ void RemoteWindow::renewPairingCode() {
 void RemoteWindow::listDevices() {
     const qint64 now = remote_.Now();
     const QDateTime wallNow = QDateTime::currentDateTime();
-    const QVariant chosen = devicesList->currentItem() != nullptr ? devicesList->currentItem()->data(0, Qt::UserRole) : QVariant();
+    const QVariant chosen = devicesList->currentItem() != nullptr
+                                ? devicesList->currentItem()->data(0, Qt::UserRole)
+                                : QVariant();
     devicesList->clear();
     for (const Access::Device& d : remote_.Safety().Devices(now)) {
         auto* line = new QTreeWidgetItem(
-            devicesList, {d.browser, d.address, wallNow.addMSecs(d.last - now).toString(QStringLiteral("dd/MM HH:mm"))});
+            devicesList, {d.browser, d.address,
+                          wallNow.addMSecs(d.last - now).toString(QStringLiteral("dd/MM HH:mm"))});
         line->setData(0, Qt::UserRole, d.number);
         if (chosen == line->data(0, Qt::UserRole)) {
             devicesList->setCurrentItem(line);

@@ -15,9 +15,9 @@ class Remote;
 // demand, which revokes every phone and deck.
 class RemoteWindow : public QDialog {
     Q_OBJECT
-public:
-    RemoteWindow(const CommonSettings& common, Settings& settings, Remote& remote,
-               quint16 port, bool lan);
+  public:
+    RemoteWindow(const CommonSettings& common, Settings& settings, Remote& remote, quint16 port,
+                 bool lan);
 
     // The address the QR code carries; empty while the live output is off.
     QString Address() const { return address_; }
@@ -37,7 +37,7 @@ public:
     QTreeWidget* devicesList;
     QPushButton* revokeButton;
 
-private:
+  private:
     void Show();
 
     const CommonSettings& common_;

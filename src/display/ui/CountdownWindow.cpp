@@ -12,7 +12,8 @@ CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTi
       timerFrames_(timerFrames) {
     setObjectName(QStringLiteral("CountdownWindow"));
     setWindowTitle(QStringLiteral("Brivanta"));
-    setStyleSheet(QStringLiteral("CountdownWindow{background-color:#0b1a33;} QLabel{color:white;}"));
+    setStyleSheet(
+        QStringLiteral("CountdownWindow{background-color:#0b1a33;} QLabel{color:white;}"));
     setAttribute(Qt::WA_StyledBackground, true);
     resize(TwipsInPixel(4800), TwipsInPixel(2400));
     const QString tahoma = QStringLiteral("Tahoma");

@@ -10,7 +10,7 @@ class DisplayWindow;
 // The countdown of a timeout or of the court change, gliding across the display.
 class CountdownWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     CountdownWindow(Match& match, const DisplayWindow& display, QTimer& timerFrames);
 
     void Open(const QString& text, bool courtChange);
@@ -25,10 +25,10 @@ public:
     QLabel* courtChangePicture;
     QLabel* spareImage;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void Close();
 
     Match& match_;

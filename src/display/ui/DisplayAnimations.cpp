@@ -32,12 +32,10 @@ void DisplayWindow::panelSlideTick() {
     panel->setVisible(true);
     panel->raise();
     if (common_.SponsorBar == 0) {
-        panel->resize(panel->width(),
-                         homeNameLabel->y() + TwipsInPixel(MarginWithoutBand));
+        panel->resize(panel->width(), homeNameLabel->y() + TwipsInPixel(MarginWithoutBand));
     }
-    const ScrollStep step =
-        Scroll(tickPanel_, static_cast<int>(PixelInTwips(panel->y())),
-               static_cast<int>(PixelInTwips(Height())));
+    const ScrollStep step = Scroll(tickPanel_, static_cast<int>(PixelInTwips(panel->y())),
+                                   static_cast<int>(PixelInTwips(Height())));
     panel->move(panel->x(), TwipsInPixel(step.Top));
     if (step.Finished) {
         panelSlideTimer.stop();

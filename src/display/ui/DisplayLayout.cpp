@@ -8,8 +8,8 @@ namespace {
 
 const QString Tahoma = QStringLiteral("Tahoma");
 
-QLabel* Label(QWidget* parent, int l, int t, int w, int h, const QString& text,
-                  double points, Qt::Alignment alignment = Qt::AlignCenter) {
+QLabel* Label(QWidget* parent, int l, int t, int w, int h, const QString& text, double points,
+              Qt::Alignment alignment = Qt::AlignCenter) {
     auto* e = new LargeLabel(text, parent);
     Place(e, l, t, w, h);
     e->setFont(Character(Tahoma, points, true));
@@ -51,8 +51,8 @@ void DisplayWindow::CreateControls() {
     const int leftPartial[5] = {5040, 6240, 5040, 6240, 5640};
     const int topPartial[5] = {240, 240, 540, 540, 840};
     for (int i = 0; i < 5; ++i) {
-        partialLabels[i] = Label(this, leftPartial[i], topPartial[i], 975, 375,
-                               QStringLiteral("25/16"), 15.75);
+        partialLabels[i] =
+            Label(this, leftPartial[i], topPartial[i], 975, 375, QStringLiteral("25/16"), 15.75);
         partialLabels[i]->hide();
     }
     homeNameLabel = Label(this, 0, 1200, 1995, 1575, QStringLiteral("Locali"), 15.75);
@@ -65,7 +65,8 @@ void DisplayWindow::CreateControls() {
     for (int i = 0; i < 2; ++i) {
         scoreFrames[i] = new QFrame(this);
         scoreFrames[i]->setGeometry(scoreLabels[i]->geometry());
-        scoreFrames[i]->setStyleSheet(QStringLiteral("border:3px solid red;background:transparent;"));
+        scoreFrames[i]->setStyleSheet(
+            QStringLiteral("border:3px solid red;background:transparent;"));
         scoreFrames[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         scoreFrames[i]->hide();
     }
@@ -79,7 +80,7 @@ void DisplayWindow::CreateControls() {
     sideIcons[3] = Image(this, 3860, 2460, 315, 315);
     for (int i = 0; i < 4; ++i) {
         sideIcons[i]->setPixmap(QPixmap(i < 2 ? QStringLiteral(":/display/ball.png")
-                                           : QStringLiteral(":/display/stopwatch.png")));
+                                              : QStringLiteral(":/display/stopwatch.png")));
     }
     const int leftSponsor[5] = {30, 1469, 2908, 4347, 5776};
     for (int i = 0; i < 5; ++i) {
@@ -110,13 +111,15 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
     screen_.Colours = colours;
     // The clock, set label and partials sit on the board: their text follows it, so every
     // scheme the options can make stays readable (near-black on the design's white).
-    setStyleSheet(QStringLiteral("DisplayWindow{background-color:%1;} QLabel{color:%2;}")
-                      .arg(CssColour(colours[Background]), CssColour(ReadableText(colours[Background]))));
+    setStyleSheet(
+        QStringLiteral("DisplayWindow{background-color:%1;} QLabel{color:%2;}")
+            .arg(CssColour(colours[Background]), CssColour(ReadableText(colours[Background]))));
     // A sheet replaced before the first show keeps the old background unless polished again.
     style()->unpolish(this);
     style()->polish(this);
     const auto style = [](std::uint32_t background, std::uint32_t text) {
-        return QStringLiteral("background-color:%1;color:%2;").arg(CssColour(background), CssColour(text));
+        return QStringLiteral("background-color:%1;color:%2;")
+            .arg(CssColour(background), CssColour(text));
     };
     homeNameLabel->setStyleSheet(style(colours[HomeName], colours[HomeText]));
     scoreLabels[0]->setStyleSheet(style(colours[HomePoints], colours[HomeText]));
@@ -125,7 +128,7 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
     // The set and timeout counters sit on their side's score panel: they take its text colour.
     for (int side = 0; side < 2; ++side) {
         const QString text = QStringLiteral("color:%1;background:transparent;")
-                                  .arg(CssColour(colours[side == 0 ? HomeText : GuestsText]));
+                                 .arg(CssColour(colours[side == 0 ? HomeText : GuestsText]));
         setsWonLabels[side]->setStyleSheet(text);
         timeoutLabels[side]->setStyleSheet(text);
     }
@@ -133,10 +136,12 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
 
 void DisplayWindow::CreatePanels() {
     overlayPanels[1] = Panel(this, 0, 6720, 7335, 2750);
-    scorerTitle = Label(overlayPanels[1], 0, 0, 7335, 495, QStringLiteral("HA FATTO IL PUNTO:"), 15.75);
+    scorerTitle =
+        Label(overlayPanels[1], 0, 0, 7335, 495, QStringLiteral("HA FATTO IL PUNTO:"), 15.75);
     scorerPhoto = Image(overlayPanels[1], 0, 480, 4260, 2325);
     scorerName = Label(overlayPanels[1], 3150, 480, 4140, 555, QString(), 21.75, Qt::AlignRight);
-    scorerNumberBackdrop = Label(overlayPanels[1], 4320, 1080, 3135, 1935, QStringLiteral("99"), 78);
+    scorerNumberBackdrop =
+        Label(overlayPanels[1], 4320, 1080, 3135, 1935, QStringLiteral("99"), 78);
     scorerNumber = Label(overlayPanels[1], 4260, 1020, 3135, 1695, QStringLiteral("99"), 78);
     // Both from their tops: the shadow keeps only its designed 60-twip offset.
     for (QLabel* e : {scorerNumberBackdrop, scorerNumber}) {
@@ -145,18 +150,23 @@ void DisplayWindow::CreatePanels() {
     scorerBall = Container(overlayPanels[1], QStringLiteral(":/display/ball_in_hands.png"));
 
     overlayPanels[0] = Panel(this, 0, 4020, 7335, 2865);
-    statisticsTitle = Label(overlayPanels[0], 0, 0, 7335, 495, QStringLiteral("Statistiche 1o SET"), 15.75);
+    statisticsTitle =
+        Label(overlayPanels[0], 0, 0, 7335, 495, QStringLiteral("Statistiche 1o SET"), 15.75);
     for (int i = 0; i < 2; ++i) {
-        statisticsTeamNames[i] = Label(overlayPanels[0], i == 0 ? 0 : 5400, 480, 1815, 855, QString(), 12);
+        statisticsTeamNames[i] =
+            Label(overlayPanels[0], i == 0 ? 0 : 5400, 480, 1815, 855, QString(), 12);
         statisticsLogos[i] = Image(overlayPanels[0], i == 0 ? 1800 : 4560, 480, 850, 850);
-        statisticsTotals[i] = Label(overlayPanels[0], i == 0 ? 2640 : 3600, 480, 975, 855, QString(), 36);
+        statisticsTotals[i] =
+            Label(overlayPanels[0], i == 0 ? 2640 : 3600, 480, 975, 855, QString(), 36);
     }
     for (int i = 0; i < 4; ++i) {
         const int top = 1320 + 360 * i;
-        statisticsHomeNames[i] = Label(overlayPanels[0], 0, top, 2655, 375, QString(), 12, Qt::AlignLeft);
+        statisticsHomeNames[i] =
+            Label(overlayPanels[0], 0, top, 2655, 375, QString(), 12, Qt::AlignLeft);
         statisticsHomePoints[i] = Label(overlayPanels[0], 2640, top, 975, 375, QString(), 14.25);
         statisticsGuestsPoints[i] = Label(overlayPanels[0], 3600, top, 975, 375, QString(), 14.25);
-        statisticsGuestsNames[i] = Label(overlayPanels[0], 4560, top, 2655, 375, QString(), 12, Qt::AlignRight);
+        statisticsGuestsNames[i] =
+            Label(overlayPanels[0], 4560, top, 2655, 375, QString(), 12, Qt::AlignRight);
     }
     for (QFrame* f : overlayPanels) {
         f->setStyleSheet(QStringLiteral("QFrame{background-color:#10204a;} QLabel{color:white;}"));
@@ -167,11 +177,13 @@ void DisplayWindow::CreatePanels() {
     presentationCard->hide();
     presentationHeading = Label(presentationCard, 0, 0, 2415, 255, QString(), 9.75);
     presentationPhoto = Image(presentationCard, 0, 240, 2115, 3195);
-    presentationSide = Label(presentationCard, 2200, 720, 195, 1635, QStringLiteral("L O C A L I"), 12);
+    presentationSide =
+        Label(presentationCard, 2200, 720, 195, 1635, QStringLiteral("L O C A L I"), 12);
     presentationSide->setFont(Character(QStringLiteral("Courier New"), 12, true));
     presentationSide->setWordWrap(true);
     presentationNumber = Label(presentationCard, 1680, 2760, 735, 675, QStringLiteral("99"), 26.25);
-    presentationRole = Label(presentationCard, 0, 3420, 2415, 255, QStringLiteral("Centrale"), 9.75);
+    presentationRole =
+        Label(presentationCard, 0, 3420, 2415, 255, QStringLiteral("Centrale"), 9.75);
 
     bannerFrame = Panel(this, 9960, 180, 1905, 1545);
     bannerText = Label(bannerFrame, 120, 480, 1635, 975, QStringLiteral("MATCH POINT"), 15.75);
@@ -179,9 +191,10 @@ void DisplayWindow::CreatePanels() {
     bannerIcon = Image(this, 9960, 2520, 3300, 720);
     spareImage = Container(this, QString());
     Place(spareImage, 1380, 3420, 1095, 495);
-    const char* resources[5] = {":/display/athlete.png", nullptr, nullptr, ":/display/set_point.png",
-                              ":/display/match_point.png"};
+    const char* resources[5] = {":/display/athlete.png", nullptr, nullptr,
+                                ":/display/set_point.png", ":/display/match_point.png"};
     for (int i = 0; i < 5; ++i) {
-        builtInPictures[i] = Container(this, resources[i] ? QString::fromLatin1(resources[i]) : QString());
+        builtInPictures[i] =
+            Container(this, resources[i] ? QString::fromLatin1(resources[i]) : QString());
     }
 }

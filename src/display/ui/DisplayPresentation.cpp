@@ -49,7 +49,7 @@ void DisplayWindow::presentationTick() {
         return;
     }
     emit Event(true, common_.Translate(QStringLiteral("Presenta")) + u' ' +
-                          common_.Translate(QStringLiteral("Squadra")));
+                         common_.Translate(QStringLiteral("Squadra")));
     if (s.PresentationStep == 0) {
         LoadPerson();
         if (!presentationTimer.isActive()) {
@@ -72,8 +72,8 @@ void DisplayWindow::presentationTick() {
         s.PresentationPhase = 0;
         s.PresentationStep = 0;
         presentationPhoto->setGeometry(photoGeometry_);
-        const int lines = static_cast<int>(
-            CalledUpNumbers(match_.Rosters[s.PresentedTeam == 1 ? 1 : 0]).size());
+        const int lines =
+            static_cast<int>(CalledUpNumbers(match_.Rosters[s.PresentedTeam == 1 ? 1 : 0]).size());
         if (s.PresentedLine > lines) {
             emit Event(false, {});
             presentationTimer.stop();
@@ -104,14 +104,17 @@ void DisplayWindow::LoadPerson() {
     const int side = s.PresentedTeam == 1 ? 1 : 0;
     const Roster& roster = match_.Rosters[side];
     const QStringList numbers = CalledUpNumbers(roster);
-    const QString number = s.PresentedLine <= numbers.size() ? numbers[s.PresentedLine - 1]
-                                                             : QString();
+    const QString number =
+        s.PresentedLine <= numbers.size() ? numbers[s.PresentedLine - 1] : QString();
     presentationNumber->setText(number);
-    presentationHeading->setText(AthleteSurname(roster, number, common_.Languages) + u' ' + AthleteName(roster, number));
+    presentationHeading->setText(AthleteSurname(roster, number, common_.Languages) + u' ' +
+                                 AthleteName(roster, number));
     presentationRole->setText(AthleteRole(roster, number, common_.Languages));
-    presentationSide->setText(side == 1 ? QStringLiteral("G U E S T S") : QStringLiteral("H O M E"));
+    presentationSide->setText(side == 1 ? QStringLiteral("G U E S T S")
+                                        : QStringLiteral("H O M E"));
     const QString style = scoreLabels[side]->styleSheet();
-    for (QLabel* e : {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
+    for (QLabel* e :
+         {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
         e->setStyleSheet(style);
     }
     presentationCard->setStyleSheet(QStringLiteral("QFrame{") + style + u'}');
@@ -166,9 +169,9 @@ void DisplayWindow::ShowPresentationPhoto(const QString& photo) {
             for (int i = 0; i < ZoomSteps; ++i) {
                 r = EnlargePhoto(r);
                 const QSize size(static_cast<int>(r.Width), static_cast<int>(r.Height));
-                steps.Images.push_back(image.scaled(
-                    size, Qt::IgnoreAspectRatio,
-                    i + 1 < ZoomSteps ? Qt::FastTransformation : Qt::SmoothTransformation));
+                steps.Images.push_back(image.scaled(size, Qt::IgnoreAspectRatio,
+                                                    i + 1 < ZoomSteps ? Qt::FastTransformation
+                                                                      : Qt::SmoothTransformation));
                 steps.Rectangles.emplace_back(
                     QPoint(static_cast<int>(r.Left), static_cast<int>(r.Top)), size);
             }

@@ -72,8 +72,7 @@ void DisplayWindow::sponsorTick() {
         return;
     }
     const QString& file = band_.FileSponsor[step->Index];
-    const QImage image =
-        QFileInfo::exists(file) ? sponsor_.Image(file, SlotWidth()) : QImage();
+    const QImage image = QFileInfo::exists(file) ? sponsor_.Image(file, SlotWidth()) : QImage();
     if (image.isNull()) {
         sponsorTimer.stop();
         return;

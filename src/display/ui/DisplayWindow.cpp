@@ -2,8 +2,8 @@
 #include "shared/SettingsTable.h"
 
 #include "match/Match.h"
-#include "platform/Settings.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 #include "shared/CommonSettings.h"
 
 #include <QCloseEvent>
@@ -20,7 +20,8 @@ constexpr int OffScreen = 1000; // the banner's rest beyond the right edge
 constexpr double BannerProportion = 164.0 / 640.0;
 } // namespace
 
-DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSettings& common, Player& player)
+DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSettings& common,
+                             Player& player)
     : platform_(platform), match_(match), common_(common), player_(player) {
     presentationJob_.setMaxThreadCount(1);
     setObjectName(QStringLiteral("DisplayWindow"));
@@ -36,21 +37,19 @@ DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSetti
     connect(&presentationTimer, &QTimer::timeout, this, [this] { presentationTick(); });
     ZoomTimer.setInterval(16);
     connect(&ZoomTimer, &QTimer::timeout, this, [this] { zoomTick(); });
-    connect(&photo_, &ImageCache::ReadyImage, this,
-            [this](const QString& path, int width) {
-                if (path == shownPhoto_ && width == PhotoWidth()) {
-                    ShowScorerPhoto();
-                }
-            });
-    connect(&sponsor_, &ImageCache::ReadyImage, this,
-            [this](const QString& path, int width) {
-                for (int k = 0; k < BandSlot; ++k) {
-                    if (expectedSlots_[k] == path && width == SlotWidth()) {
-                        expectedSlots_[k].clear();
-                        ShowSponsor(k, path, sponsor_.Image(path, width));
-                    }
-                }
-            });
+    connect(&photo_, &ImageCache::ReadyImage, this, [this](const QString& path, int width) {
+        if (path == shownPhoto_ && width == PhotoWidth()) {
+            ShowScorerPhoto();
+        }
+    });
+    connect(&sponsor_, &ImageCache::ReadyImage, this, [this](const QString& path, int width) {
+        for (int k = 0; k < BandSlot; ++k) {
+            if (expectedSlots_[k] == path && width == SlotWidth()) {
+                expectedSlots_[k].clear();
+                ShowSponsor(k, path, sponsor_.Image(path, width));
+            }
+        }
+    });
     clockTimer.start();
     sponsorTimer.start();
     load();
@@ -61,23 +60,32 @@ void DisplayWindow::load() {
     auto text = [this](QWidget* w) { controls_.push_back({w, true}); };
     auto picture = [this](QObject* o) { controls_.push_back({o, false}); };
     picture(headerLogo);
-    for (QLabel* e : teamLogos) picture(e);
+    for (QLabel* e : teamLogos)
+        picture(e);
     text(setLabel);
     text(clockLabel);
-    for (QLabel* e : partialLabels) text(e);
+    for (QLabel* e : partialLabels)
+        text(e);
     text(homeNameLabel);
-    for (QLabel* e : scoreLabels) text(e);
+    for (QLabel* e : scoreLabels)
+        text(e);
     text(guestsNameLabel);
-    for (QFrame* f : scoreFrames) picture(f);
-    for (QLabel* e : setsWonLabels) text(e);
-    for (QLabel* e : timeoutLabels) text(e);
-    for (QLabel* e : sideIcons) picture(e);
-    for (QLabel* e : sponsorSlots) picture(e);
+    for (QFrame* f : scoreFrames)
+        picture(f);
+    for (QLabel* e : setsWonLabels)
+        text(e);
+    for (QLabel* e : timeoutLabels)
+        text(e);
+    for (QLabel* e : sideIcons)
+        picture(e);
+    for (QLabel* e : sponsorSlots)
+        picture(e);
     text(designSizeLabel);
     picture(overlayPanels[1]);
     text(scorerTitle);
     picture(scorerPhoto);
-    for (QLabel* e : {scorerName, scorerNumberBackdrop, scorerNumber}) text(e);
+    for (QLabel* e : {scorerName, scorerNumberBackdrop, scorerNumber})
+        text(e);
     picture(scorerBall);
     picture(overlayPanels[0]);
     text(statisticsTitle);
@@ -87,19 +95,24 @@ void DisplayWindow::load() {
         text(statisticsTotals[i]);
     }
     for (int i = 0; i < 4; ++i) {
-        for (QLabel* e : {statisticsHomeNames[i], statisticsHomePoints[i], statisticsGuestsPoints[i], statisticsGuestsNames[i]}) text(e);
+        for (QLabel* e : {statisticsHomeNames[i], statisticsHomePoints[i],
+                          statisticsGuestsPoints[i], statisticsGuestsNames[i]})
+            text(e);
     }
     picture(presentationCard);
     text(presentationHeading);
     picture(presentationPhoto);
-    for (QLabel* e : {presentationSide, presentationNumber, presentationRole}) text(e);
+    for (QLabel* e : {presentationSide, presentationNumber, presentationRole})
+        text(e);
     picture(bannerFrame);
     text(bannerText);
     picture(bannerPicture);
     picture(bannerIcon);
     picture(spareImage);
-    for (QLabel* e : builtInPictures) picture(e);
-    for (QTimer* t : {&clockTimer, &sponsorTimer, &panelSlideTimer, &presentationTimer}) picture(t);
+    for (QLabel* e : builtInPictures)
+        picture(e);
+    for (QTimer* t : {&clockTimer, &sponsorTimer, &panelSlideTimer, &presentationTimer})
+        picture(t);
     geometry_ = RecordGeometry({ExternalWidth, ExternalHeight}, controls_);
 }
 
@@ -206,7 +219,7 @@ void DisplayWindow::ShowScorerPhoto() {
     const int width = PhotoWidth();
     const QSize natural = image.size().isEmpty() ? QSize(1, 1) : image.size();
     scorerPhoto->setGeometry(0, scorerPhoto->y(), width,
-                        width * natural.height() / natural.width());
+                             width * natural.height() / natural.width());
 }
 
 void DisplayWindow::PrepareAthletePhoto(const QString& path) {
@@ -231,8 +244,8 @@ void DisplayWindow::ShowStatistics(const StatisticsPanel& data) {
     }
 }
 
-// The number on the panel is two labels: scorerNumber carries the text, scorerNumberBackdrop behind it the
-// side's colour, so the pair reads as one number.
+// The number on the panel is two labels: scorerNumber carries the text, scorerNumberBackdrop behind
+// it the side's colour, so the pair reads as one number.
 void DisplayWindow::PanelStyle(int side) {
     const QString style = scoreLabels[side]->styleSheet();
     // Restyling is costly: only when the side's colours really change.
@@ -242,12 +255,13 @@ void DisplayWindow::PanelStyle(int side) {
     panelStyle_ = style;
     const QString background = CssColour(colours_[side == 0 ? HomePoints : GuestsPoints]);
     scorerName->setStyleSheet(style);
-    scorerNumberBackdrop->setStyleSheet(QStringLiteral("background-color:%1;color:%1;").arg(background));
+    scorerNumberBackdrop->setStyleSheet(
+        QStringLiteral("background-color:%1;color:%1;").arg(background));
     scorerNumber->setStyleSheet(style + QStringLiteral("background:transparent;"));
 }
 
 void DisplayWindow::ShowLeadingTeam(int side, const QString& title, const QString& photo,
-                                 const QString& set, const QString& score) {
+                                    const QString& set, const QString& score) {
     teamInHead_ = true;
     screen_.Leading = {side, title, set, score};
     PanelStyle(side);
@@ -277,7 +291,7 @@ void DisplayWindow::ShowLogo(int side, const QPixmap& logo) {
 void DisplayWindow::PlaceBanner() {
     const int width = bannerIcon->width();
     bannerIcon->setGeometry(Width() / 2 - width / 2 - TwipsInPixel(50), 0, width,
-                        static_cast<int>(width * BannerProportion));
+                            static_cast<int>(width * BannerProportion));
     bannerIcon->setVisible(true);
     bannerIcon->raise();
 }

@@ -2,22 +2,22 @@
 
 #include "display/Animations.h"
 #include "display/Colours.h"
-#include "display/ui/HeaderAndBand.h"
 #include "display/Presentation.h"
-#include "display/Sponsor.h"
 #include "display/ScreenState.h"
+#include "display/Sponsor.h"
+#include "display/ui/HeaderAndBand.h"
 #include "shared/Geometry.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 
 #include <QFrame>
-#include <QThreadPool>
-#include <optional>
-#include <vector>
 #include <QLabel>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <vector>
 
 struct Match;
 struct Platform;
@@ -29,7 +29,7 @@ constexpr qint64 PhotoMemory = 64LL * 1024 * 1024;
 // The scoreboard the audience sees. It computes no rules: it shows the record.
 class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBand {
     Q_OBJECT
-public:
+  public:
     DisplayWindow(Platform& platform, const Match& match, CommonSettings& common, Player& player);
 
     // The design is recorded once, at creation.
@@ -65,8 +65,8 @@ public:
     void PrepareAthletePhoto(const QString& path);
     void ShowStatistics(const StatisticsPanel& data);
     // The leading team in the scorer panel: heading, team photo (or the default) and score.
-    void ShowLeadingTeam(int side, const QString& title, const QString& photo,
-                              const QString& set, const QString& score);
+    void ShowLeadingTeam(int side, const QString& title, const QString& photo, const QString& set,
+                         const QString& score);
     // The seven panel colours: shown at once, read back for the options' samples.
     void ApplyColours(const PanelColours& colours) override;
     const PanelColours& Colours() const override { return colours_; }
@@ -86,7 +86,7 @@ public:
     const BandState& Band() const { return band_; }
     const ScreenState& Screen() const { return screen_; }
 
-signals:
+  signals:
     // Every resize: the console re-lays the display out a moment later when the band is off.
     void Resized();
     void AnimationStarted();
@@ -96,7 +96,7 @@ signals:
     // What the display shows changed by its own timers (band, panels, presentation).
     void Changed();
 
-public:
+  public:
     const ControlsGeometry& Geometry() const { return geometry_; }
     // The window's outer size, as its design was drawn: the panels, 7335 twips wide, then
     // span a maximised display exactly.
@@ -152,12 +152,12 @@ public:
     // One enlargement step of the held photo a frame.
     QTimer ZoomTimer;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void CreateControls();
     void CreatePanels();
     void PlaceBanner();

@@ -6,17 +6,14 @@
 namespace {
 
 // Reads (or writes back) a control in twips; pictures and frames have no font.
-template <typename W>
-void Read(ControlGeometry& g, const W* w) {
+template <typename W> void Read(ControlGeometry& g, const W* w) {
     g = ReadControl(w, qobject_cast<const QLabel*>(w) != nullptr);
 }
-template <typename W>
-void Write(const ControlGeometry& g, W* w) {
+template <typename W> void Write(const ControlGeometry& g, W* w) {
     ApplyControl(w, g, qobject_cast<const QLabel*>(w) != nullptr);
 }
 
-template <typename Action, typename C>
-void PerZoom(C& c, DisplayWindow& d, Action action) {
+template <typename Action, typename C> void PerZoom(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
         action(c.scoreLabels[k], d.scoreLabels[k]);
         action(c.teamLogos[k], d.teamLogos[k]);
@@ -33,8 +30,7 @@ void PerZoom(C& c, DisplayWindow& d, Action action) {
     action(c.headerLogo, d.headerLogo);
 }
 
-template <typename Action, typename C>
-void PerSwap(C& c, DisplayWindow& d, Action action) {
+template <typename Action, typename C> void PerSwap(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
         action(c.scoreLabels[k], d.scoreLabels[k]);
         action(c.scoreFrames[k], d.scoreFrames[k]);
@@ -91,14 +87,14 @@ void DisplayWindow::zoom(bool what) {
     const QSizeF window = InTwips(frameGeometry().size());
     for (size_t k = 0; k < controls_.size() && k + 1 < geometry_.size(); ++k) {
         if (auto* w = qobject_cast<QWidget*>(controls_[k].object)) {
-            ApplyControl(w, Enlarge(geometry_[k + 1], geometry_[0], window.width(),
-                                            window.height()),
-                             controls_[k].haFont);
+            ApplyControl(w,
+                         Enlarge(geometry_[k + 1], geometry_[0], window.width(), window.height()),
+                         controls_[k].haFont);
         }
     }
     for (int k = 0; k < 2; ++k) {
-        scoreFrames[k]->setGeometry(scoreLabels[k]->x(), scoreLabels[k]->y(), scoreFrames[k]->width(),
-                               scoreLabels[k]->height());
+        scoreFrames[k]->setGeometry(scoreLabels[k]->x(), scoreLabels[k]->y(),
+                                    scoreFrames[k]->width(), scoreLabels[k]->height());
     }
     AfterLayout();
 }

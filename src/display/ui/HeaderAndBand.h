@@ -5,7 +5,7 @@
 
 // What the sponsor manager may change on the display: the header logo and the sponsor band.
 class HeaderAndBand {
-public:
+  public:
     virtual ~HeaderAndBand() = default;
     // The header logo from its file; false when there is none to show.
     virtual bool ShowHeaderLogo(const QString& path) = 0;

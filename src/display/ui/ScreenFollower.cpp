@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
 ScreenFollower::ScreenFollower(QWidget& display, QWidget& console)
     : display_(display), console_(console) {

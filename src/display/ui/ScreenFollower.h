@@ -12,7 +12,7 @@ class QWidget;
 // back the display returns to it.
 class ScreenFollower : public QObject {
     Q_OBJECT
-public:
+  public:
     ScreenFollower(QWidget& display, QWidget& console);
 
     // The screen chosen in the options ("" = automatic).
@@ -25,7 +25,7 @@ public:
     void Leave();
     const QString& Wanted() const { return wanted_; }
 
-private:
+  private:
     void PutOn(QScreen* screen);
     void Removed(QScreen* screen);
     void Added(QScreen* screen);

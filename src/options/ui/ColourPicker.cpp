@@ -29,9 +29,10 @@ QImage Spectrum() {
     for (int y = 1; y < 116; ++y) {
         for (int x = 1; x < 76; ++x) {
             const double light = 0.15 + 0.75 * (x - 1) / 74.0;
-            QColor c = y <= colourLines
-                           ? QColor::fromHslF((30.0 + 300.0 * (y - 1) / colourLines) / 360.0, 0.9, light)
-                           : QColor::fromHsvF(0, 0, (x - 1) / 74.0);
+            QColor c =
+                y <= colourLines
+                    ? QColor::fromHslF((30.0 + 300.0 * (y - 1) / colourLines) / 360.0, 0.9, light)
+                    : QColor::fromHsvF(0, 0, (x - 1) / 74.0);
             s.setPixelColor(x, y, c);
         }
     }
@@ -59,7 +60,8 @@ ColourPicker::ColourPicker() : spectrum_(Spectrum()) {
     for (int i = 0; i < 16; ++i) {
         paletteSwatches[i] = new QLabel(this);
         Place(paletteSwatches[i], columns[i % 4], lines[i / 4], 315, 300);
-        paletteSwatches[i]->setStyleSheet(BackgroundColour(ColourValue(Palette16[static_cast<size_t>(i)])));
+        paletteSwatches[i]->setStyleSheet(
+            BackgroundColour(ColourValue(Palette16[static_cast<size_t>(i)])));
         paletteSwatches[i]->setToolTip(QStringLiteral("Seleziona questo colore"));
         paletteSwatches[i]->setCursor(Qt::PointingHandCursor);
         paletteSwatches[i]->setMouseTracking(true);
@@ -74,7 +76,7 @@ std::uint32_t ColourPicker::SpectrumColour(QPoint point) const {
     const QPoint p(point.x() * spectrum_.width() / std::max(1, spectrum->width()),
                    point.y() * spectrum_.height() / std::max(1, spectrum->height()));
     return Bgr(spectrum_.pixelColor(std::clamp(p.x(), 0, spectrum_.width() - 1),
-                                   std::clamp(p.y(), 0, spectrum_.height() - 1)));
+                                    std::clamp(p.y(), 0, spectrum_.height() - 1)));
 }
 
 void ColourPicker::Preview(std::uint32_t colour) {

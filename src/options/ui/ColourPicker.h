@@ -9,7 +9,7 @@
 // The colour chooser: sixteen swatches and a spectrum; -1 when closed without a choice.
 class ColourPicker : public QDialog {
     Q_OBJECT
-public:
+  public:
     ColourPicker();
 
     // The pointer over a swatch or a point of the spectrum previews its colour.
@@ -26,10 +26,10 @@ public:
     std::array<QLabel*, 16> paletteSwatches;
     QLabel* paletteCaption;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
-private:
+  private:
     std::uint32_t preview_ = 0;
     QImage spectrum_;
 };

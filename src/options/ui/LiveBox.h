@@ -11,7 +11,7 @@ struct CommonSettings;
 // paste into OBS, vMix or a browser.
 class LiveBox : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     LiveBox(const CommonSettings& common, QWidget* parent);
     void Load(quint16 port, bool lan);
     quint16 Port() const { return static_cast<quint16>(Port1->value()); }
@@ -21,6 +21,6 @@ public:
     QCheckBox* Lan1;
     QLabel* Addresses;
 
-private:
+  private:
     void ShowAddresses();
 };

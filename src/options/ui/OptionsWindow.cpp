@@ -1,6 +1,6 @@
 #include "options/ui/OptionsWindow.h"
-#include "shared/SettingsTable.h"
 #include "display/Screens.h"
+#include "shared/SettingsTable.h"
 
 #include "console/Startup.h"
 
@@ -8,8 +8,8 @@
 #include "match/Rules.h"
 #include "options/ui/ColourPicker.h"
 #include "platform/ModalWindows.h"
-#include "platform/Settings.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 #include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 #include "sound/ui/SoundsWindow.h"
@@ -22,7 +22,8 @@
 namespace {
 
 QString Style(std::uint32_t background, std::uint32_t text) {
-    return QStringLiteral("background-color:%1;color:%2;").arg(CssColour(background), CssColour(text));
+    return QStringLiteral("background-color:%1;color:%2;")
+        .arg(CssColour(background), CssColour(text));
 }
 
 // The court-change point the options show: half the tie-break rounded up.
@@ -88,8 +89,9 @@ void OptionsWindow::CreateControls() {
     Place(coloursFrame, 240, 3480, 5115, 2295);
     coloursCaption = label(coloursFrame, 180, 0, 1635, 375);
     // The frame's own caption stands where the heading was designed: the heading follows it.
-    coloursCaption->move(coloursCaption->x() + coloursFrame->fontMetrics().horizontalAdvance(coloursFrame->title()),
-                 coloursCaption->y());
+    coloursCaption->move(coloursCaption->x() +
+                             coloursFrame->fontMetrics().horizontalAdvance(coloursFrame->title()),
+                         coloursCaption->y());
     defaultColoursButton = button(coloursFrame, 3960, 180, 1035, 375, QStringLiteral("Default"));
     textColourSamples[2] = label(coloursFrame, 1380, 480, 2355, 255);
     homeSample = label(coloursFrame, 180, 900, 1215, 975);
@@ -99,7 +101,9 @@ void OptionsWindow::CreateControls() {
     textColourSamples[0] = label(coloursFrame, 180, 1920, 2355, 255);
     textColourSamples[1] = label(coloursFrame, 2520, 1920, 2355, 255);
     const int samples[7] = {0, 2, 3, 1, 4, 5, 6};
-    QLabel* clickable[7] = {homeSample, scoreLabels[0], scoreLabels[1], guestsSample, textColourSamples[0], textColourSamples[1], textColourSamples[2]};
+    QLabel* clickable[7] = {homeSample,          scoreLabels[0],       scoreLabels[1],
+                            guestsSample,        textColourSamples[0], textColourSamples[1],
+                            textColourSamples[2]};
     for (int i = 0; i < 7; ++i) {
         clickable[i]->setCursor(Qt::PointingHandCursor);
         clickable[i]->setAlignment(Qt::AlignCenter);
@@ -140,9 +144,9 @@ bool OptionsWindow::eventFilter(QObject* object, QEvent* event) {
 void OptionsWindow::ShowSamples() {
     // The frame is the board in miniature: its captions stay readable as the board's do.
     const std::uint32_t background = samples_[Background];
-    coloursFrame->setStyleSheet(QStringLiteral("QGroupBox{%1} QGroupBox QLabel{color:%2;}")
-                              .arg(Style(background, ReadableText(background)),
-                                   CssColour(ReadableText(background))));
+    coloursFrame->setStyleSheet(
+        QStringLiteral("QGroupBox{%1} QGroupBox QLabel{color:%2;}")
+            .arg(Style(background, ReadableText(background)), CssColour(ReadableText(background))));
     homeSample->setStyleSheet(Style(samples_[HomeName], samples_[HomeText]));
     scoreLabels[0]->setStyleSheet(Style(samples_[HomePoints], samples_[HomeText]));
     guestsSample->setStyleSheet(Style(samples_[GuestsName], samples_[GuestsText]));
@@ -151,8 +155,8 @@ void OptionsWindow::ShowSamples() {
 
 void OptionsWindow::CourtChange(int pointsTieBreak) {
     courtChangeCheck->setText(c_.common.Translate(QStringLiteral("Cambio campo a")) + u' ' +
-                    QString::number(ShownChange(pointsTieBreak)) + u' ' +
-                    c_.common.Translate(QStringLiteral("Punti")));
+                              QString::number(ShownChange(pointsTieBreak)) + u' ' +
+                              c_.common.Translate(QStringLiteral("Punti")));
 }
 
 void OptionsWindow::load() {
@@ -184,10 +188,11 @@ void OptionsWindow::load() {
     if (p.CourtChangePoints == 0) {
         p.CourtChangePoints = 8;
     }
-    courtChangeCheck->setText(t("Cambio campo a") + u' ' + QString::number(p.CourtChangePoints) + u' ' + t("Punti"));
+    courtChangeCheck->setText(t("Cambio campo a") + u' ' + QString::number(p.CourtChangePoints) +
+                              u' ' + t("Punti"));
     setsCombo->clear();
     setsCombo->addItems({t("Chi arriva prima a") + QStringLiteral(" 3"),
-                      t("Chi arriva prima a") + QStringLiteral(" 2"), t("Un solo set")});
+                         t("Chi arriva prima a") + QStringLiteral(" 2"), t("Un solo set")});
     courtChangeCheck->setChecked(p.ActiveCourtChange != 0);
     speedBar->setValue(c_.displayTimer.interval());
     speedChanged();
@@ -212,8 +217,8 @@ void OptionsWindow::load() {
         }
     }
     languageCombo->setCurrentIndex(c_.common.Languages.LanguageColumn < languageCombo->count()
-                                ? c_.common.Languages.LanguageColumn
-                                : -1);
+                                       ? c_.common.Languages.LanguageColumn
+                                       : -1);
 }
 
 void OptionsWindow::setsChanged() {
@@ -246,7 +251,8 @@ void OptionsWindow::saveAndClose() {
     LanguageTable& languages = c_.common.Languages;
     if (languageCombo->currentIndex() >= 0) {
         languages.LanguageColumn = languageCombo->currentIndex();
-        languages.CurrentLanguage = languages.LanguageCodes()[static_cast<size_t>(languageCombo->currentIndex() + 1)];
+        languages.CurrentLanguage =
+            languages.LanguageCodes()[static_cast<size_t>(languageCombo->currentIndex() + 1)];
     } else {
         languages.CurrentLanguage.clear();
     }
@@ -312,13 +318,27 @@ void OptionsWindow::chooseSampleColour(int sample) {
     }
     const auto colour = static_cast<std::uint32_t>(choice.ChosenColour);
     switch (sample) {
-    case 0: samples_[HomeName] = colour; break;
-    case 1: samples_[GuestsName] = colour; break;
-    case 2: samples_[HomePoints] = colour; break;
-    case 3: samples_[GuestsPoints] = colour; break;
-    case 4: samples_[HomeText] = colour; break;
-    case 5: samples_[GuestsText] = colour; break;
-    default: samples_[Background] = colour; break;
+    case 0:
+        samples_[HomeName] = colour;
+        break;
+    case 1:
+        samples_[GuestsName] = colour;
+        break;
+    case 2:
+        samples_[HomePoints] = colour;
+        break;
+    case 3:
+        samples_[GuestsPoints] = colour;
+        break;
+    case 4:
+        samples_[HomeText] = colour;
+        break;
+    case 5:
+        samples_[GuestsText] = colour;
+        break;
+    default:
+        samples_[Background] = colour;
+        break;
     }
     ShowSamples();
     c_.display.ApplyColours(samples_);
@@ -329,8 +349,9 @@ void OptionsWindow::chooseSampleColour(int sample) {
 void OptionsWindow::LoadScreens() {
     screenCaption->setText(c_.common.Translate(QStringLiteral("Schermo del tabellone:")));
     screenCombo->clear();
-    screenCombo->addItem(c_.common.Translate(QStringLiteral("Automatico (uno schermo senza la console)")),
-                    QString());
+    screenCombo->addItem(
+        c_.common.Translate(QStringLiteral("Automatico (uno schermo senza la console)")),
+        QString());
     const QString chosen = ReadText(c_.platform.settings, Setting::DisplayScreen);
     for (const QScreen* s : QGuiApplication::screens()) {
         screenCombo->addItem(DescribeScreen({s->name(), s->geometry()}), s->name());

@@ -24,7 +24,7 @@ class Player;
 // The options: match rules, language, live-preview speed and the display's colours.
 class OptionsWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     struct Links {
         Match& match;
         CommonSettings& common;
@@ -53,7 +53,8 @@ public:
     void openTeamEditor();
     void openSounds();
     // A click on a colour sample: 0 home name, 1 guests name, 2/3 home/guest score
-    // backgrounds, 4/5 home/guest text (textColourSamples(0), textColourSamples(1)), 6 the board (textColourSamples(2)).
+    // backgrounds, 4/5 home/guest text (textColourSamples(0), textColourSamples(1)), 6 the board
+    // (textColourSamples(2)).
     void chooseSampleColour(int sample);
 
     QLabel* setsCaption;
@@ -87,10 +88,10 @@ public:
     LiveBox* Live;
     VenueBox* venueFrame;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void ShowSamples();
     void CourtChange(int pointsTieBreak);

@@ -15,7 +15,7 @@ struct CommonSettings;
 // the connection's state as it is now.
 class VenueBox : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     VenueBox(const CommonSettings& common, std::function<QString()> state, QWidget* parent);
     void Load(const Settings& settings);
     void Save(Settings& settings) const;
@@ -30,7 +30,7 @@ public:
     QLineEdit* courtBox;
     QLabel* stateLabel;
 
-private:
+  private:
     std::function<QString()> state_;
     QTimer refresh_;
 };

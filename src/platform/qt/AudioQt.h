@@ -6,14 +6,14 @@
 #include <QMediaPlayer>
 
 class QtAudioChannel : public AudioChannel {
-public:
+  public:
     QtAudioChannel();
     bool Open(const QString& path) override;
     bool Play() override;
     void Stop() override;
     void Close() override;
 
-private:
+  private:
     QMediaPlayer player_;
     QAudioOutput exit_;
     bool open_ = false;

@@ -24,7 +24,8 @@ void RecordCharacters() {
         return;
     }
     // A Tahoma-metric font keeps the designed text widths.
-    if (!Record({"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})) {
+    if (!Record(
+            {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})) {
         return;
     }
     // Its bold is only the regular spaced out, and Qt stops faking bold above 64 px: the

@@ -52,7 +52,8 @@ void MosquittoClient::Start(const MqttOptions& o) {
     }
     if (!o.willTopic.isEmpty()) {
         mosquitto_will_set(handle_, o.willTopic.toUtf8().constData(),
-                           static_cast<int>(o.willPayload.size()), o.willPayload.constData(), 1, true);
+                           static_cast<int>(o.willPayload.size()), o.willPayload.constData(), 1,
+                           true);
     }
     Tell(MqttState::Connecting, {});
     running_ = true;
@@ -83,13 +84,15 @@ void MosquittoClient::Vanish() {
     handle_ = nullptr;
 }
 
-int MosquittoClient::Publish(const QString& topic, const QByteArray& payload, int qos, bool retain) {
+int MosquittoClient::Publish(const QString& topic, const QByteArray& payload, int qos,
+                             bool retain) {
     if (handle_ == nullptr) {
         return 0;
     }
     int id = 0;
-    const int rc = mosquitto_publish(handle_, &id, topic.toUtf8().constData(),
-                                     static_cast<int>(payload.size()), payload.constData(), qos, retain);
+    const int rc =
+        mosquitto_publish(handle_, &id, topic.toUtf8().constData(),
+                          static_cast<int>(payload.size()), payload.constData(), qos, retain);
     // While disconnected the library keeps QoS 1 messages for the next connection.
     return rc == MOSQ_ERR_SUCCESS || rc == MOSQ_ERR_NO_CONN ? id : 0;
 }

@@ -10,7 +10,7 @@ struct mosquitto;
 
 // The only file that knows libmosquitto.
 class MosquittoClient : public MqttClient {
-public:
+  public:
     MosquittoClient();
     ~MosquittoClient() override;
     void Start(const MqttOptions& options) override;
@@ -20,7 +20,7 @@ public:
     // For tests: the network thread stops without a goodbye, as when the program is killed.
     void Vanish();
 
-private:
+  private:
     static void Connected(mosquitto*, void* self, int rc);
     static void Disconnected(mosquitto*, void* self, int rc);
     static void Published(mosquitto*, void* self, int id);

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QHash>
+#include <QInputDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTranslator>
@@ -15,9 +15,9 @@ const QString Title = QStringLiteral("Brivanta");
 // Qt's own translations of its buttons and dialogs, for the languages the program ships.
 QString QtLanguage(const QString& code) {
     static const QHash<QString, QString> languages{{QStringLiteral("ITA"), QStringLiteral("it")},
-                                                {QStringLiteral("FRA"), QStringLiteral("fr")},
-                                                {QStringLiteral("DEU"), QStringLiteral("de")},
-                                                {QStringLiteral("ESP"), QStringLiteral("es")}};
+                                                   {QStringLiteral("FRA"), QStringLiteral("fr")},
+                                                   {QStringLiteral("DEU"), QStringLiteral("de")},
+                                                   {QStringLiteral("ESP"), QStringLiteral("es")}};
     return languages.value(code.toUpper());
 }
 } // namespace
@@ -41,8 +41,9 @@ void QtDialogs::SetLanguage(const QString& code) {
     }
     auto translations = std::make_unique<QTranslator>();
     // Beside the program first (a Windows build ships them there), then Qt's own folder.
-    for (const QString& folder : {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+    for (const QString& folder :
+         {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+          QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
         if (translations->load(QStringLiteral("qtbase_") + language, folder)) {
             translations_ = std::move(translations);
             QCoreApplication::installTranslator(translations_.get());
@@ -62,7 +63,7 @@ QWidget* QtDialogs::Parent() const {
 }
 
 std::unique_ptr<QMessageBox> QtDialogs::CreateMessage(const QString& text, Buttons buttons,
-                                                       Default byDefault) const {
+                                                      Default byDefault) const {
     auto box = std::make_unique<QMessageBox>(Parent());
     box->setWindowTitle(Title);
     box->setText(text);
@@ -92,8 +93,7 @@ std::unique_ptr<QMessageBox> QtDialogs::CreateMessage(const QString& text, Butto
     return box;
 }
 
-Answer QtDialogs::Message(const QString& text, Buttons buttons,
-                               Default byDefault) {
+Answer QtDialogs::Message(const QString& text, Buttons buttons, Default byDefault) {
     const auto box = CreateMessage(text, buttons, byDefault);
     const int choice = box->exec();
     switch (buttons) {
@@ -113,7 +113,7 @@ Answer QtDialogs::Message(const QString& text, Buttons buttons,
 }
 
 std::optional<QString> QtDialogs::InputBox(const QString& question, const QString& title,
-                                            const QString& byDefault) {
+                                           const QString& byDefault) {
     bool ok = false;
     const QString text =
         QInputDialog::getText(Parent(), title, question, QLineEdit::Normal, byDefault, &ok);
@@ -123,13 +123,12 @@ std::optional<QString> QtDialogs::InputBox(const QString& question, const QStrin
     return text;
 }
 
-QString QtDialogs::OpenFile(const QString& title, const QString& folder,
-                             const QString& filter) {
+QString QtDialogs::OpenFile(const QString& title, const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileName(Parent(), title, folder, filter);
 }
 
 QString QtDialogs::SaveFile(const QString& title, const QString& folder, const QString& name,
-                              const QString& filter) {
+                            const QString& filter) {
     // The program asks its own overwrite question, in the operator's language.
     return QFileDialog::getSaveFileName(Parent(), title, QDir(folder).filePath(name), filter,
                                         nullptr, QFileDialog::DontConfirmOverwrite);

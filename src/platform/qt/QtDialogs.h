@@ -10,21 +10,19 @@ class QTranslator;
 class QWidget;
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     QtDialogs();
     ~QtDialogs() override;
     using Dialogs::Message;
     // The window a message belongs over when no modal window is open: the console, not the
     // display the audience sees, and not the whole screen.
     void SetMainWindow(QWidget* window) { main_ = window; }
-    Answer Message(const QString& text, Buttons buttons,
-                       Default byDefault) override;
+    Answer Message(const QString& text, Buttons buttons, Default byDefault) override;
     std::optional<QString> InputBox(const QString& question, const QString& title,
                                     const QString& byDefault) override;
-    QString OpenFile(const QString& title, const QString& folder,
-                     const QString& filter) override;
+    QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
     QString SaveFile(const QString& title, const QString& folder, const QString& name,
-                      const QString& filter) override;
+                     const QString& filter) override;
     QString ChooseFolder(const QString& title, const QString& folder) override;
     void Beep() override;
     void SetLanguage(const QString& code) override;
@@ -34,7 +32,7 @@ public:
                                                Default byDefault) const;
     QWidget* Parent() const;
 
-private:
+  private:
     QPointer<QWidget> main_;
     std::unique_ptr<QTranslator> translations_;
 };

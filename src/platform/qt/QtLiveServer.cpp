@@ -11,7 +11,7 @@ namespace {
 constexpr qint64 ReadBuffer = 16 * 1024;
 
 QByteArray Header(int state, const QByteArray& type, qint64 length,
-                        const QList<QPair<QByteArray, QByteArray>>& others, bool close) {
+                  const QList<QPair<QByteArray, QByteArray>>& others, bool close) {
     QByteArray h = "HTTP/1.1 " + QByteArray::number(state) + ' ' + StateText(state) + "\r\n";
     if (!type.isEmpty()) {
         h += "Content-Type: " + type + "\r\n";
@@ -29,7 +29,8 @@ QByteArray Header(int state, const QByteArray& type, qint64 length,
 // The names of this machine a Host header may carry: loopback always, and with the LAN its
 // addresses and its name (also as NAME.local).
 QStringList MachineNames(bool lan) {
-    QStringList names{QStringLiteral("127.0.0.1"), QStringLiteral("localhost"), QStringLiteral("[::1]")};
+    QStringList names{QStringLiteral("127.0.0.1"), QStringLiteral("localhost"),
+                      QStringLiteral("[::1]")};
     if (!lan) {
         return names;
     }
@@ -110,7 +111,7 @@ bool QtLiveServer::MakeRoom() {
     for (auto it = connections_.cbegin(); it != connections_.cend(); ++it) {
         const Connection& c = *it.value();
         const bool free = !c.stream && c.pending == 0 && !c.parser.partial() &&
-                            (!c.socket || c.socket->bytesToWrite() == 0);
+                          (!c.socket || c.socket->bytesToWrite() == 0);
         if (free && (victim == nullptr || c.lastActivity < oldest)) {
             victim = it.key();
             oldest = c.lastActivity;
@@ -131,7 +132,8 @@ void QtLiveServer::Accept() {
         if (full || Count(address, false) >= HttpLimits::ClientsPerAddress) {
             const QByteArray body = StateText(503) + '\n';
             socket->write(Header(503, "text/plain; charset=utf-8", body.size(),
-                                       {{"Retry-After", "5"}}, true) + body);
+                                 {{"Retry-After", "5"}}, true) +
+                          body);
             socket->disconnectFromHost();
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             continue;
@@ -160,7 +162,9 @@ void QtLiveServer::Accept() {
                 Serve(*c);
             }
         });
-        connect(socket, &QTcpSocket::disconnected, this, [this, socket] { Close(socket); }, Qt::QueuedConnection);
+        connect(
+            socket, &QTcpSocket::disconnected, this, [this, socket] { Close(socket); },
+            Qt::QueuedConnection);
         Serve(*c);
     }
 }
@@ -247,7 +251,8 @@ void QtLiveServer::Refuse(Connection& c, int state) {
 
 void QtLiveServer::Write(Connection& c, const HttpAnswer& answer, bool head) {
     if (answer.Stream && !head) {
-        if (Count(c.address, true) >= HttpLimits::StreamsPerAddress || Streams() >= HttpLimits::Streams) {
+        if (Count(c.address, true) >= HttpLimits::StreamsPerAddress ||
+            Streams() >= HttpLimits::Streams) {
             HttpAnswer full;
             full.State = 503;
             full.Type = "text/plain; charset=utf-8";
@@ -264,7 +269,7 @@ void QtLiveServer::Write(Connection& c, const HttpAnswer& answer, bool head) {
     }
     // HEAD of a stream is an ordinary answer: nothing stays open for it.
     c.socket->write(Header(answer.State, answer.Type, answer.Stream ? -1 : answer.Body.size(),
-                                 answer.Headers, c.close || answer.Stream));
+                           answer.Headers, c.close || answer.Stream));
     if (!head) {
         c.socket->write(answer.Body);
     }

@@ -19,7 +19,7 @@ class QTcpSocket;
 // HttpLimits), before a request reaches the routes.
 class QtLiveServer : public QObject, public LiveServer {
     Q_OBJECT
-public:
+  public:
     explicit QtLiveServer(QObject* parent = nullptr);
     ~QtLiveServer() override;
     bool Start(quint16 port, bool lan) override;
@@ -36,14 +36,14 @@ public:
     qint64 Now() const { return clock_.elapsed(); }
     int Connections() const { return static_cast<int>(connections_.size()); }
 
-private:
+  private:
     struct Connection {
         QPointer<QTcpSocket> socket;
         QString address;
         HttpParser parser;
-        bool stream = false;      // an open event stream
-        bool close = false;      // closes once its answer is written
-        quint64 pending = 0;     // a deferred answer this connection waits for
+        bool stream = false; // an open event stream
+        bool close = false;  // closes once its answer is written
+        quint64 pending = 0; // a deferred answer this connection waits for
         bool pendingHead = false;
         qint64 lastActivity = 0;
         qint64 requestStart = -1; // when the first byte of an unfinished request came

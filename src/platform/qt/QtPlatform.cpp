@@ -4,8 +4,8 @@
 #include "shared/FileText.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +35,8 @@ void QtSettings::Write(const QString& key, const QString& value) {
 // may not read it. The settings are rewritten in place, so the file keeps these permissions.
 void QtSettings::ProtectSecret() {
     if (!Read(KeyOf(Setting::RemoteSecret)).isEmpty() && QFile::exists(settings_.fileName())) {
-        QFile::setPermissions(settings_.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::setPermissions(settings_.fileName(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 }
 
@@ -66,9 +67,8 @@ bool QtFolders::WritableProgramFolder() const {
 }
 
 bool ShellQt::Open(const QString& pathOrAddress) {
-    const QUrl url = QFileInfo::exists(pathOrAddress)
-                         ? QUrl::fromLocalFile(pathOrAddress)
-                         : QUrl(pathOrAddress);
+    const QUrl url =
+        QFileInfo::exists(pathOrAddress) ? QUrl::fromLocalFile(pathOrAddress) : QUrl(pathOrAddress);
     return QDesktopServices::openUrl(url);
 }
 

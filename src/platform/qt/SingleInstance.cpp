@@ -29,7 +29,8 @@ bool SingleInstance::Before() {
         if (folder.isEmpty() || !QDir().mkpath(folder)) {
             continue;
         }
-        auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(name_ + QStringLiteral(".lock")));
+        auto lock =
+            std::make_unique<QLockFile>(QDir(folder).filePath(name_ + QStringLiteral(".lock")));
         lock->setStaleLockTime(0);
         if (lock->tryLock(100)) {
             lock_ = std::move(lock);

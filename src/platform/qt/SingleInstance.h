@@ -10,7 +10,7 @@
 // asks the first to come forward and then ends.
 class SingleInstance : public QObject {
     Q_OBJECT
-public:
+  public:
     // The lock goes in the first of `folders` where it can be written (the temporary folder,
     // then the user's data folder).
     SingleInstance(const QStringList& folders, const QString& name);
@@ -19,10 +19,10 @@ public:
     // lock that cannot be written anywhere lets this one run: better two scoreboards than none.
     bool Before();
 
-signals:
+  signals:
     void Recalled();
 
-private:
+  private:
     bool CallTheFirst() const;
 
     QStringList folders_;

@@ -1,12 +1,12 @@
 #include "report/ui/CommandLine.h"
 
 #include "display/Colours.h"
-#include "match/MatchFile.h"
 #include "match/Match.h"
+#include "match/MatchFile.h"
 #include "report/Report.h"
 #include "report/ui/ReportPackage.h"
-#include "shared/Language.h"
 #include "shared/FileText.h"
+#include "shared/Language.h"
 #include "teams/Teams.h"
 
 #include <QDir>
@@ -25,7 +25,8 @@ const char* const Help =
     "  brivanta                                      start the console and the display\n"
     "  brivanta --report MATCH.txt --out FOLDER [--lang CODE]\n"
     "                                                write report.pdf, play-by-play.csv and\n"
-    "                                                result.png for a saved match, with no window;\n"
+    "                                                result.png for a saved match, with no "
+    "window;\n"
     "                                                FOLDER is made when it does not exist\n"
     "  brivanta --help                               this text\n"
     "\n"
@@ -45,9 +46,9 @@ CommandLineArguments ReadArguments(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size() && read.unknown.isEmpty(); ++i) {
         const QString& a = arguments[i];
         QString* destination = a == QLatin1String("--report") ? &read.match
-                                : a == QLatin1String("--out")  ? &read.folder
-                                : a == QLatin1String("--lang") ? &read.language
-                                                               : nullptr;
+                               : a == QLatin1String("--out")  ? &read.folder
+                               : a == QLatin1String("--lang") ? &read.language
+                                                              : nullptr;
         if (destination != nullptr) {
             if (i + 1 < arguments.size()) {
                 *destination = arguments[++i];
@@ -62,11 +63,12 @@ CommandLineArguments ReadArguments(const QStringList& arguments) {
 }
 
 QString ArgumentRefusal(const QString& argument) {
-    return QStringLiteral("brivanta: unknown option: %1 (usage: %2)\n").arg(argument, QLatin1String(Use));
+    return QStringLiteral("brivanta: unknown option: %1 (usage: %2)\n")
+        .arg(argument, QLatin1String(Use));
 }
 
 int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTextStream& exit,
-                        QTextStream& errors) {
+                   QTextStream& errors) {
     const auto [match, folder, language, help, unknown] = ReadArguments(arguments);
     if (!unknown.isEmpty()) {
         errors << ArgumentRefusal(unknown);
@@ -96,8 +98,8 @@ int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTex
         return 5;
     }
     LanguageTable languages;
-    if (const auto table = ReadTextFile(QDir(dataFolder).filePath(QStringLiteral("Languages.csv")),
-                                            MaxSize)) {
+    if (const auto table =
+            ReadTextFile(QDir(dataFolder).filePath(QStringLiteral("Languages.csv")), MaxSize)) {
         languages.Load(*table);
     }
     if (const QString code = language.toUpper(); !code.isEmpty()) {
@@ -115,17 +117,19 @@ int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTex
     const auto teams = ApplyMatchFile(p, *file, languages);
     for (int k = 0; k < 2; ++k) {
         p.TeamName[k] = teams[k];
-        p.Display.Name[k] = teams[k].isEmpty()
-                                  ? languages.Translate(k == 0 ? QStringLiteral("Locali") : QStringLiteral("Ospiti"))
-                                  : teams[k];
+        p.Display.Name[k] =
+            teams[k].isEmpty()
+                ? languages.Translate(k == 0 ? QStringLiteral("Locali") : QStringLiteral("Ospiti"))
+                : teams[k];
         const QString teamFolder = TeamFolder(dataFolder, teams[k]);
         if (!teamFolder.isEmpty()) {
-            p.Rosters[k] = ReadRoster(QDir(teamFolder).filePath(QStringLiteral("team.csv")), ConsoleCapacity, true);
+            p.Rosters[k] = ReadRoster(QDir(teamFolder).filePath(QStringLiteral("team.csv")),
+                                      ConsoleCapacity, true);
         }
     }
     const Report report = BuildReport(p, FileDate(*lines), languages);
-    const QString error = WritePackage(
-        folder, PreparePackage(p, report, languages, DefaultColours(), dataFolder));
+    const QString error =
+        WritePackage(folder, PreparePackage(p, report, languages, DefaultColours(), dataFolder));
     if (!error.isEmpty()) {
         errors << "brivanta: cannot write " << error << '\n';
         return 5;

@@ -22,7 +22,7 @@ const char* const Captions[5] = {"N.S.", "Ace", "Muro", "Schiacc.", "Pallon."};
 QImage Logo(const QString& dataFolder, const QString& team, int side) {
     const QString folder = TeamFolder(dataFolder, team);
     return folder.isEmpty() ? QImage()
-                              : DecodeImage(QDir(folder).filePath(QStringLiteral("logo.jpg")), side);
+                            : DecodeImage(QDir(folder).filePath(QStringLiteral("logo.jpg")), side);
 }
 
 QString Partial(const ReportSet& s) {
@@ -35,10 +35,10 @@ QColor Colour(std::uint32_t bgr) {
 
 // A page painter in points (1/72 inch) whatever the device's resolution.
 class Page {
-public:
+  public:
     Page(QPainter& p, qreal scale) : p_(p), s_(scale) {}
     void Text(qreal x, qreal y, qreal w, qreal h, const QString& t, qreal points, bool bold = false,
-               Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
+              Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
         QFont f = Character(Font, points, bold);
         f.setPointSizeF(points);
         p_.setFont(f);
@@ -50,7 +50,7 @@ public:
     qreal S(qreal v) const { return v * s_; }
     QPainter& p_;
 
-private:
+  private:
     qreal s_;
 };
 
@@ -66,7 +66,8 @@ void Chart(Page& g, const ReportSet& s, qreal x, qreal y, qreal w, qreal h) {
     p.setPen(QPen(QColor(200, 200, 200), g.S(0.5)));
     for (int v = 5; v <= max; v += 5) {
         p.drawLine(g.P(x, py(v)), g.P(x + w, py(v)));
-        g.Text(x - 22, py(v) - 6, 18, 12, QString::number(v), 7, false, Qt::AlignRight | Qt::AlignVCenter);
+        g.Text(x - 22, py(v) - 6, 18, 12, QString::number(v), 7, false,
+               Qt::AlignRight | Qt::AlignVCenter);
     }
     p.setPen(QPen(Qt::black, g.S(0.8)));
     p.drawLine(g.P(x, y + h), g.P(x + w, y + h));
@@ -92,13 +93,16 @@ void Chart(Page& g, const ReportSet& s, qreal x, qreal y, qreal w, qreal h) {
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::black);
         p.drawPath(triangle);
-        g.Text(cx - 6, y + h + 6, 12, 10, t.Side == 0 ? QStringLiteral("H") : QStringLiteral("G"), 6.5,
-                true, Qt::AlignCenter);
+        g.Text(cx - 6, y + h + 6, 12, 10, t.Side == 0 ? QStringLiteral("H") : QStringLiteral("G"),
+               6.5, true, Qt::AlignCenter);
     }
 }
 
-QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, const QString& data) {
-    const auto t = [&languages](const char* text) { return languages.Translate(QString::fromUtf8(text)); };
+QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages,
+               const QString& data) {
+    const auto t = [&languages](const char* text) {
+        return languages.Translate(QString::fromUtf8(text));
+    };
     QByteArray byte;
     QBuffer buffer(&byte);
     buffer.open(QIODevice::WriteOnly);
@@ -120,12 +124,12 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
         }
     }
     g.Text(64, 0, width - 128, 30, r.Teams[0].Name + QStringLiteral("  -  ") + r.Teams[1].Name, 17,
-            true, Qt::AlignCenter);
+           true, Qt::AlignCenter);
     g.Text(64, 30, width - 128, 14,
-            r.Data.isValid() ? r.Data.toString(QStringLiteral("dd/MM/yyyy")) : QString(), 9, false,
-            Qt::AlignCenter);
-    g.Text(0, 62, width, 34,
-            QStringLiteral("%1 - %2").arg(r.SetsWon[0]).arg(r.SetsWon[1]), 26, true, Qt::AlignCenter);
+           r.Data.isValid() ? r.Data.toString(QStringLiteral("dd/MM/yyyy")) : QString(), 9, false,
+           Qt::AlignCenter);
+    g.Text(0, 62, width, 34, QStringLiteral("%1 - %2").arg(r.SetsWon[0]).arg(r.SetsWon[1]), 26,
+           true, Qt::AlignCenter);
     QStringList partials;
     for (const ReportSet& s : r.Set) {
         if (s.Winner >= 0) {
@@ -134,9 +138,9 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
     }
     g.Text(0, 98, width, 14, partials.join(QStringLiteral("     ")), 10, false, Qt::AlignCenter);
     g.Text(0, 114, width, 12,
-            QStringLiteral("——  ") + r.Teams[0].Name + QStringLiteral("      - - -  ") +
-                r.Teams[1].Name + QStringLiteral("      ▲ H / G  ") + t("Tempo"),
-            8, false, Qt::AlignCenter);
+           QStringLiteral("——  ") + r.Teams[0].Name + QStringLiteral("      - - -  ") +
+               r.Teams[1].Name + QStringLiteral("      ▲ H / G  ") + t("Tempo"),
+           8, false, Qt::AlignCenter);
     QStringList withoutRoster;
     for (const ReportTeam& q : r.Teams) {
         if (!q.AvailableRoster) {
@@ -145,8 +149,9 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
     }
     if (!withoutRoster.isEmpty()) {
         g.Text(0, 126, width, 12,
-                t("Rosa non disponibile, atleti indicati per numero:") + u' ' + withoutRoster.join(QStringLiteral(", ")),
-                8, false, Qt::AlignCenter);
+               t("Rosa non disponibile, atleti indicati per numero:") + u' ' +
+                   withoutRoster.join(QStringLiteral(", ")),
+               8, false, Qt::AlignCenter);
     }
     qreal y = 140;
     const qreal height = 92;
@@ -155,15 +160,16 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
         Chart(g, s, 26, y + 16, 300, height - 28);
         QStringList lines;
         if (s.Winner >= 0) {
-            lines << t("Vince") + QStringLiteral(": ") + r.Teams[s.Winner].Name + QStringLiteral(" ") +
-                         Partial(s);
+            lines << t("Vince") + QStringLiteral(": ") + r.Teams[s.Winner].Name +
+                         QStringLiteral(" ") + Partial(s);
         } else {
             lines << t("In corso") + QStringLiteral(" ") + Partial(s);
         }
         lines << t("Serie più lunga") + QStringLiteral(": ") + QString::number(s.MaxSeries[0]) +
                      QStringLiteral(" / ") + QString::number(s.MaxSeries[1]);
         if (s.Minutes) {
-            lines << t("Durata") + QStringLiteral(": ") + QString::number(*s.Minutes) + QStringLiteral(" min");
+            lines << t("Durata") + QStringLiteral(": ") + QString::number(*s.Minutes) +
+                         QStringLiteral(" min");
         }
         for (int k = 0; k < 2; ++k) {
             if (!s.Best[k].isEmpty()) {
@@ -188,7 +194,7 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
         painter.fillRect(g.R(0, line, width, 16), QColor(225, 225, 225));
         for (int c = 0; c < 8; ++c) {
             g.Text(columns[c] + 3, line, columns[c + 1] - columns[c] - 3, 16, headers[c], 9, true,
-                    c < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+                   c < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         }
         line += 18;
         for (const SummaryLine& a : q.Athletes) {
@@ -197,8 +203,8 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
                 cells << QString::number(a.ByType[type]);
             }
             for (int c = 0; c < 8; ++c) {
-                g.Text(columns[c] + 3, line, columns[c + 1] - columns[c] - 3, 14, cells[c], 9, c == 2,
-                        c < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+                g.Text(columns[c] + 3, line, columns[c + 1] - columns[c] - 3, 14, cells[c], 9,
+                       c == 2, c < 2 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
             }
             painter.setPen(QPen(QColor(210, 210, 210), g.S(0.5)));
             painter.drawLine(g.P(0, line + 15), g.P(width, line + 15));
@@ -206,7 +212,8 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
         }
         line += 12;
         g.Text(0, line, width, 14,
-                t("Errori avversari") + QStringLiteral(": ") + QString::number(q.OpponentErrors), 10, true);
+               t("Errori avversari") + QStringLiteral(": ") + QString::number(q.OpponentErrors), 10,
+               true);
         line += 22;
         g.Text(0, line, width, 14, t("Migliori marcatori della partita"), 11, true);
         line += 16;
@@ -214,7 +221,9 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
         line += 22;
         for (const ReportSet& s : r.Set) {
             g.Text(10, line, width - 10, 14,
-                    QStringLiteral("%1° SET:  ").arg(s.Number) + s.Best[k].join(QStringLiteral(",  ")), 9.5);
+                   QStringLiteral("%1° SET:  ").arg(s.Number) +
+                       s.Best[k].join(QStringLiteral(",  ")),
+                   9.5);
             line += 16;
         }
     }
@@ -224,8 +233,8 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages, 
 
 QByteArray Csv(const Match& p, const LanguageTable& languages) {
     // UTF-8 with its mark, ";" and CR LF: a spreadsheet opens it right in any language.
-    return QByteArray("\xEF\xBB\xBF") + PlayByPlayLines(p, languages).join(QStringLiteral("\r\n")).toUtf8() +
-           "\r\n";
+    return QByteArray("\xEF\xBB\xBF") +
+           PlayByPlayLines(p, languages).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
 }
 
 QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, const QString& data) {
@@ -234,8 +243,8 @@ QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, con
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor displayText = Colour(ReadableText(colours[Background]));
-    const auto write = [&](const QRect& where, const QString& text, qreal points, const QColor& colour,
-                            bool bold = true) {
+    const auto write = [&](const QRect& where, const QString& text, qreal points,
+                           const QColor& colour, bool bold = true) {
         QFont f = Character(Font, points, bold);
         f.setPixelSize(static_cast<int>(points));
         painter.setFont(f);
@@ -262,12 +271,13 @@ QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, con
     write(QRect(40, 670, 1000, 70), partials.join(QStringLiteral("   ")), 46, displayText);
     for (int k = 0; k < 2; ++k) {
         if (!r.Teams[k].Best.isEmpty()) {
-            write(QRect(k == 0 ? 60 : 560, 760, 460, 110), QStringLiteral("★ ") + r.Teams[k].Best.first(),
-                   36, displayText, false);
+            write(QRect(k == 0 ? 60 : 560, 760, 460, 110),
+                  QStringLiteral("★ ") + r.Teams[k].Best.first(), 36, displayText, false);
         }
     }
-    write(QRect(40, 900, 1000, 60), r.Data.isValid() ? r.Data.toString(QStringLiteral("dd/MM/yyyy")) : QString(),
-           34, displayText, false);
+    write(QRect(40, 900, 1000, 60),
+          r.Data.isValid() ? r.Data.toString(QStringLiteral("dd/MM/yyyy")) : QString(), 34,
+          displayText, false);
     write(QRect(40, 980, 1000, 50), QStringLiteral("Brivanta"), 28, displayText);
     painter.end();
     QByteArray byte;
@@ -280,7 +290,7 @@ QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, con
 } // namespace
 
 PackageFile PreparePackage(const Match& p, const Report& r, const LanguageTable& languages,
-                               const PanelColours& colours, const QString& dataFolder) {
+                           const PanelColours& colours, const QString& dataFolder) {
     return {Pdf(p, r, languages, dataFolder), Csv(p, languages), Png(p, r, colours, dataFolder)};
 }
 

@@ -17,12 +17,11 @@ struct PackageFile {
     QByteArray Png;
 };
 
-inline const QStringList PackageNames{QStringLiteral("report.pdf"),
-                                       QStringLiteral("play-by-play.csv"),
-                                       QStringLiteral("result.png")};
+inline const QStringList PackageNames{
+    QStringLiteral("report.pdf"), QStringLiteral("play-by-play.csv"), QStringLiteral("result.png")};
 
 PackageFile PreparePackage(const Match& p, const Report& r, const LanguageTable& languages,
-                               const PanelColours& colours, const QString& dataFolder);
+                           const PanelColours& colours, const QString& dataFolder);
 
 // Writes the three files, each whole or not at all; the error's text, or empty on success.
 QString WritePackage(const QString& folder, const PackageFile& file);

@@ -73,7 +73,7 @@ ControlsGeometry RecordGeometry(QSizeF window, const Controls& controls) {
 }
 
 void GeometryScale(const ControlsGeometry& g, QSizeF window, const Controls& controls,
-                    bool fontScale) {
+                   bool fontScale) {
     const Reports r = ScaleRatios(g, window.width(), window.height());
     const size_t n = std::min(controls.size(), g.empty() ? 0 : g.size() - 1);
     for (size_t k = 0; k < n; ++k) {

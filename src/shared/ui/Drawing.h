@@ -31,7 +31,7 @@ ControlsGeometry RecordGeometry(QSizeF window, const Controls& controls);
 
 // Re-applies the recorded design at the window's current size, measured the same way.
 void GeometryScale(const ControlsGeometry& g, QSizeF window, const Controls& controls,
-                    bool fontScale);
+                   bool fontScale);
 
 // A widget's size in twips.
 QSizeF InTwips(QSize pixel);

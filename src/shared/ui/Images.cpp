@@ -2,12 +2,12 @@
 
 #include "shared/FileText.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QBuffer>
 
 namespace {
 
@@ -30,14 +30,12 @@ QImage DecodeImage(const QString& path, int width) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize source = reader.size();
-    if (!source.isValid() || source.width() > MaxSide ||
-        source.height() > MaxSide ||
+    if (!source.isValid() || source.width() > MaxSide || source.height() > MaxSide ||
         static_cast<qint64>(source.width()) * source.height() > MaxPixels) {
         return {};
     }
     if (width > 0 && width < source.width()) {
-        reader.setScaledSize(
-            QSize(width, std::max(1, source.height() * width / source.width())));
+        reader.setScaledSize(QSize(width, std::max(1, source.height() * width / source.width())));
     }
     return reader.read();
 }

@@ -22,7 +22,7 @@ Conversion ConvertImage(const QString& source, const QString& destination);
 // Everything but the decoding itself happens on the thread that owns the cache.
 class ImageCache : public QObject {
     Q_OBJECT
-public:
+  public:
     // Decoded pictures are kept up to `memory` bytes, the least recently used going first.
     explicit ImageCache(qint64 memory = 256LL * 1024 * 1024);
     ~ImageCache() override;
@@ -39,10 +39,10 @@ public:
     // Forgets every picture: the files may have changed.
     void Empty();
 
-signals:
+  signals:
     void ReadyImage(const QString& path, int width);
 
-private:
+  private:
     void Keep(const QString& key, const QImage& image);
 
     QThreadPool pool_;

@@ -8,22 +8,22 @@
 #include <QFileInfo>
 
 bool ImportImage(const QString& source, const QString& destination, Dialogs& dialogs,
-                     const CommonSettings& common) {
+                 const CommonSettings& common) {
     QDir().mkpath(QFileInfo(destination).path());
     switch (ConvertImage(source, destination)) {
     case Conversion::Success:
         return true;
     case Conversion::NotAnImage:
-        dialogs.Message(common.Translate(QStringLiteral(
-                               "Il file scelto non è un'immagine utilizzabile:")) +
-                               QStringLiteral("\r\n") + source,
-                           Buttons::Ok);
+        dialogs.Message(
+            common.Translate(QStringLiteral("Il file scelto non è un'immagine utilizzabile:")) +
+                QStringLiteral("\r\n") + source,
+            Buttons::Ok);
         return false;
     case Conversion::FailedWriting:
         break;
     }
     dialogs.Message(common.Translate(QStringLiteral("Impossibile salvare l'immagine:")) +
-                           QStringLiteral("\r\n") + destination,
-                       Buttons::Ok);
+                        QStringLiteral("\r\n") + destination,
+                    Buttons::Ok);
     return false;
 }

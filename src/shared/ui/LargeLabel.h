@@ -7,13 +7,13 @@
 // Text this large is drawn as outlines, not cached glyphs: without the picture every panel
 // sliding over a score would draw the score's outlines again at each tick.
 class LargeLabel : public QLabel {
-public:
+  public:
     using QLabel::QLabel;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     QPixmap drawing_;
     QString key_;
 };

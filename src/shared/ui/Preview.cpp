@@ -8,8 +8,7 @@
 #include <QWidget>
 
 void DisplayCopy(QWidget& window, QLabel& preview) {
-    const QRect area(0, 0, window.width() - TwipsInPixel(400),
-                     window.height() - TwipsInPixel(700));
+    const QRect area(0, 0, window.width() - TwipsInPixel(400), window.height() - TwipsInPixel(700));
     if (area.isEmpty() || preview.size().isEmpty()) {
         return;
     }

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 void SimpleLine::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                         const QModelIndex& index) const {
+                       const QModelIndex& index) const {
     const bool choice = option.state.testFlag(QStyle::State_Selected);
     if (choice) {
         painter->fillRect(option.rect, option.palette.highlight());

@@ -2,8 +2,8 @@
 #include "shared/SettingsTable.h"
 
 #include "platform/Dialogs.h"
-#include "platform/Settings.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 #include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
 #include "sound/Audio.h"
@@ -16,13 +16,12 @@ constexpr int MinDuration = 5;
 constexpr int MaxDuration = 15;
 constexpr int ProposedDuration = 10;
 // The sounds window lists its slots in its own order: slot 2 plays for "Muro" points.
-const char* const SlotCaptions[5] = {"Non specificato", "Ace", "Schiacciata", "Muro",
-                                       "Pallonetto"};
+const char* const SlotCaptions[5] = {"Non specificato", "Ace", "Schiacciata", "Muro", "Pallonetto"};
 } // namespace
 
-SoundsWindow::SoundsWindow(CommonSettings& common, Player& player, Platform& platform, QTimer& cheerTimer)
-    : common_(common), player_(player), platform_(platform),
-      cheerTimer_(cheerTimer) {
+SoundsWindow::SoundsWindow(CommonSettings& common, Player& player, Platform& platform,
+                           QTimer& cheerTimer)
+    : common_(common), player_(player), platform_(platform), cheerTimer_(cheerTimer) {
     setObjectName(QStringLiteral("SoundsWindow"));
     setModal(true);
     CreateControls();
@@ -94,12 +93,12 @@ void SoundsWindow::load() {
     for (int i = 0; i < 5; ++i) {
         slotCaptions[i]->setText(t(SlotCaptions[i]));
     }
-    noteLabel->setText(t(
-        "Questi files audio .mp3 oppure .wav possono essere riprodotti durante la partita al "
-        "momento dell'assegnazione del punto, ovviamente vengono suonati solamente quando si "
-        "aggiudica il punteggio la squadra Home. E' possibile sostituire tutti i suoni "
-        "utilizzando i bottoni sovrastanti. I suoni forniti sono stati realizzati appositamente "
-        "per Brivanta."));
+    noteLabel->setText(
+        t("Questi files audio .mp3 oppure .wav possono essere riprodotti durante la partita al "
+          "momento dell'assegnazione del punto, ovviamente vengono suonati solamente quando si "
+          "aggiudica il punteggio la squadra Home. E' possibile sostituire tutti i suoni "
+          "utilizzando i bottoni sovrastanti. I suoni forniti sono stati realizzati appositamente "
+          "per Brivanta."));
     cheersCheck->setText(t("Utilizza suoni esultanze"));
     durationCaption->setText(t("Durata massima suono esultanza in secondi :"));
     if (common_.CheerDuration == 0) {
@@ -123,8 +122,8 @@ void SoundsWindow::load() {
 void SoundsWindow::toggleCheers() {
     const bool active = cheersCheck->isChecked();
     for (int i = 0; i < 5; ++i) {
-        for (QWidget* w : std::initializer_list<QWidget*>{playButtons[i], chooseButtons[i], slotCaptions[i],
-                                                          cheerFiles[i]}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{playButtons[i], chooseButtons[i],
+                                                          slotCaptions[i], cheerFiles[i]}) {
             w->setEnabled(active);
         }
     }

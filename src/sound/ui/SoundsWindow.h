@@ -17,7 +17,7 @@ class Player;
 // The exultation sounds: one file per point type, on or off, and the longest duration.
 class SoundsWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     SoundsWindow(CommonSettings& common, Player& player, Platform& platform, QTimer& cheerTimer);
 
     void load();
@@ -45,7 +45,7 @@ public:
     QPushButton* stopButton;
     QPushButton* doneButton;
 
-private:
+  private:
     void CreateControls();
     QString SoundsFolder() const;
 

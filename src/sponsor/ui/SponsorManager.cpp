@@ -2,11 +2,11 @@
 #include "shared/SettingsTable.h"
 
 #include "platform/Dialogs.h"
-#include "platform/Settings.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
-#include "shared/Help.h"
 #include "shared/CommonSettings.h"
+#include "shared/Help.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "shared/ui/ImportImage.h"
@@ -87,7 +87,8 @@ void SponsorManager::CreateControls() {
         gallerySlots[k] = label(galleryFrame, SlotLeft[k], 540, 2715, 1635);
         gallerySlots[k]->setScaledContents(true);
         gallerySlots[k]->setFrameShape(QFrame::Box);
-        deleteButtons[k] = clickable(galleryFrame, LeftDelete[k], 2220, 420, 435, ":/sponsor/delete.png");
+        deleteButtons[k] =
+            clickable(galleryFrame, LeftDelete[k], 2220, 420, 435, ":/sponsor/delete.png");
         connect(deleteButtons[k], &ClickableImage::Clicked, this, [this, k] { deleteSponsor(k); });
     }
     defaultHeaderLogo = new QLabel(this);
@@ -114,7 +115,7 @@ void SponsorManager::load() {
     titleLabel->setText(t("Gestione immagini degli sponsor"));
     headerLogoCaption->setText(t("Logo testata sempre visibile"));
     headerLogo->setToolTip(t("Imposta immagine della testata in alto a sinistra del tabellone. "
-                         "Attenzione caricare immagini con form factor 16/9"));
+                             "Attenzione caricare immagini con form factor 16/9"));
     const QString erase = t("Cancella in maniera permanente questa immagine");
     deleteHeaderLogoButton->setToolTip(erase);
     sampleCaption->setText(t("Esempio di tabellone Brivanta"));
@@ -122,11 +123,11 @@ void SponsorManager::load() {
     doneButton->setText(t("Finito"));
     exploreButton->setText(t("Esplora file"));
     helpButton->setText(t("Leggimi"));
-    noteLabel->setText(t(
-        "Per aggiungere immagini da visualizzare nel basso del tabellone utilizza in bottone "
-        "sottostante, ricorda di usare immagini con un fattore di forma di circa 16/9, con "
-        "immagine di dimensioni quadrate o altri formati si ottengono risultati grafici "
-        "peggiori."));
+    noteLabel->setText(
+        t("Per aggiungere immagini da visualizzare nel basso del tabellone utilizza in bottone "
+          "sottostante, ricorda di usare immagini con un fattore di forma di circa 16/9, con "
+          "immagine di dimensioni quadrate o altri formati si ottengono risultati grafici "
+          "peggiori."));
     addButton->setText(t("Aggiungi immagine sponsor"));
     galleryFrame->setTitle(t("Galleria immagini sponsor"));
     leftArrow->setToolTip(t("Scorre immagini"));
@@ -199,9 +200,9 @@ void SponsorManager::deleteSponsor(int Index) {
         return;
     }
     if (dialogs.Message(c_.common.Translate(QStringLiteral(
-                               "Vuoi veramente cancellare l'immagine di questo sponsor?")) +
-                               NewLine + path,
-                           Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
+                            "Vuoi veramente cancellare l'immagine di questo sponsor?")) +
+                            NewLine + path,
+                        Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
     QFile::remove(path);
@@ -210,7 +211,7 @@ void SponsorManager::deleteSponsor(int Index) {
 
 QString SponsorManager::ChooseImage(const char* title) {
     return c_.platform.dialogs.OpenFile(c_.common.Translate(QString::fromUtf8(title)),
-                                            c_.common.DataFolder, JpgFilter);
+                                        c_.common.DataFolder, JpgFilter);
 }
 
 void SponsorManager::addSponsor() {

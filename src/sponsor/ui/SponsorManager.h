@@ -19,11 +19,11 @@ struct Platform;
 // The sponsor pictures manager: header logo, the gallery five at a time, the band switch.
 class SponsorManager : public QDialog {
     Q_OBJECT
-public:
+  public:
     struct Links {
         CommonSettings& common;
         Platform& platform;
-        HeaderAndBand& display; // the display, as far as its header and band go
+        HeaderAndBand& display;              // the display, as far as its header and band go
         std::function<void()> normalDisplay; // home on the left, proportional layout
     };
     explicit SponsorManager(Links c);
@@ -64,7 +64,7 @@ public:
     std::array<ClickableImage*, GallerySlot> deleteButtons;
     QLabel* defaultHeaderLogo;
 
-private:
+  private:
     void CreateControls();
     void ShowWindow();
     QString ChooseImage(const char* title);

@@ -4,21 +4,22 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "shared/SaveDialog.h"
 #include "shared/CommonSettings.h"
 #include "shared/FileText.h"
+#include "shared/SaveDialog.h"
 
 #include <QFileInfo>
 
 namespace {
 // Left edge of each column, in twips, as the headings stand.
 constexpr int Columns[8] = {300, 900, 4800, 5700, 7080, 8280, 9540, 10680};
-const char* const HeaderTexts[8] = {"N.",   "COGNOME", "Punti", "Non spec.",
-                                          "Ace",  "Muro",    "Schiacciata", "Pallonetto"};
+const char* const HeaderTexts[8] = {"N.",  "COGNOME", "Punti",       "Non spec.",
+                                    "Ace", "Muro",    "Schiacciata", "Pallonetto"};
 constexpr int HeadersLeft[8] = {300, 840, 4140, 5220, 7020, 8100, 9180, 10500};
 } // namespace
 
-PointsSummary::PointsSummary(const Match& match, int team, const CommonSettings& common, Platform& platform)
+PointsSummary::PointsSummary(const Match& match, int team, const CommonSettings& common,
+                             Platform& platform)
     : match_(match), team_(team), common_(common), platform_(platform) {
     setObjectName(QStringLiteral("PointsSummary"));
     setWindowTitle(QStringLiteral("Brivanta"));
@@ -57,7 +58,7 @@ void PointsSummary::load() {
     }
     exportButton->setText(t("Salva in Excel"));
     lines_ = Summary(match_.Rosters[team_ == 0 ? 0 : 1], team_ == 0 ? 0 : 1,
-                       CreditedPoints(match_.History));
+                     CreditedPoints(match_.History));
     auto* table = new QWidget;
     auto* grid = new QGridLayout(table);
     grid->setContentsMargins(TwipsInPixel(180), 0, 0, 0);
@@ -69,9 +70,13 @@ void PointsSummary::load() {
     Cells.clear();
     for (size_t q = 0; q < lines_.size(); ++q) {
         const SummaryLine& r = lines_[q];
-        const QString texts[8] = {r.Number, r.Surname, QString::number(r.Total),
-                                  QString::number(r.ByType[0]), QString::number(r.ByType[1]),
-                                  QString::number(r.ByType[2]), QString::number(r.ByType[3]),
+        const QString texts[8] = {r.Number,
+                                  r.Surname,
+                                  QString::number(r.Total),
+                                  QString::number(r.ByType[0]),
+                                  QString::number(r.ByType[1]),
+                                  QString::number(r.ByType[2]),
+                                  QString::number(r.ByType[3]),
                                   QString::number(r.ByType[4])};
         std::array<QLabel*, 8> line{};
         for (int c = 0; c < 8; ++c) {
@@ -113,9 +118,9 @@ void PointsSummary::closeSummary() {
 void PointsSummary::exportSummary() {
     auto& dialogs = platform_.dialogs;
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
-    const SaveChoice choice = SaveDialog(dialogs, QStringLiteral("Brivanta (*.csv)"),
-                                            common_.DataFolder, QStringLiteral("Save File"),
-                                            QString());
+    const SaveChoice choice =
+        SaveDialog(dialogs, QStringLiteral("Brivanta (*.csv)"), common_.DataFolder,
+                   QStringLiteral("Save File"), QString());
     if (!choice.ChoiceMade) {
         dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"), Buttons::Ok);
         return;
@@ -126,14 +131,14 @@ void PointsSummary::exportSummary() {
     }
     if (QFileInfo::exists(path) &&
         dialogs.Message(t("Il file") + QStringLiteral(" :") + path + u' ' +
-                               t("esiste già. Vuoi sovrascrivere questa partita?"),
-                           Buttons::SiNo, Default::GiveUp) == Answer::No) {
+                            t("esiste già. Vuoi sovrascrivere questa partita?"),
+                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
     if (!WriteTextFile(path, ExportLines(lines_))) {
         dialogs.Message(t("Non è stato possibile salvare il riepilogo nel file") +
-                               QStringLiteral(" : ") + path,
-                           Buttons::Ok);
+                            QStringLiteral(" : ") + path,
+                        Buttons::Ok);
         return;
     }
     platform_.shell.Open(path);

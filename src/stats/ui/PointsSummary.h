@@ -19,7 +19,7 @@ struct Platform;
 // The points summary of one side: every athlete with total and points per type, and its export.
 class PointsSummary : public QDialog {
     Q_OBJECT
-public:
+  public:
     PointsSummary(const Match& match, int team, const CommonSettings& common, Platform& platform);
 
     void load();
@@ -36,10 +36,10 @@ public:
     QPushButton* okButton;
     QPushButton* exportButton;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     const Match& match_;
     int team_;
     const CommonSettings& common_;

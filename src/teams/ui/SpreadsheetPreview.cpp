@@ -19,7 +19,9 @@ const char* const FieldNames[] = {"N.", "Cognome", "Nome", "Ruolo", "Cognome e n
 } // namespace
 
 QString RefusedLine(const RosterImport::Refused& refused, const CommonSettings& common) {
-    const auto t = [&common](const char* text) { return common.Translate(QString::fromUtf8(text)); };
+    const auto t = [&common](const char* text) {
+        return common.Translate(QString::fromUtf8(text));
+    };
     const QString number = QStringLiteral(" (") + refused.number + u')';
     QString reason;
     switch (refused.why) {
@@ -36,20 +38,23 @@ QString RefusedLine(const RosterImport::Refused& refused, const CommonSettings& 
         reason = t("contiene un punto e virgola");
         break;
     case RosterImport::Why::RosterFull:
-        reason = t("la rosa è già piena") + QStringLiteral(" (") + QString::number(EditorCapacity) + u')';
+        reason = t("la rosa è già piena") + QStringLiteral(" (") + QString::number(EditorCapacity) +
+                 u')';
         break;
     }
     return t("Riga") + u' ' + QString::number(refused.line) + QStringLiteral(": ") + reason;
 }
 
-SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common)
+SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table,
+                                       const CommonSettings& common)
     : table_(table), common_(common), columns_(RosterImport::Guess(table)) {
     setObjectName(QStringLiteral("SpreadsheetPreview"));
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Apri foglio di calcolo"));
     setModal(true);
     resize(760, 560);
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(t("Scegli cosa contiene ogni colonna. Le righe in rosso non saranno prese."), this);
+    auto* intro = new QLabel(
+        t("Scegli cosa contiene ogni colonna. Le righe in rosso non saranno prese."), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     headerCheck = new QCheckBox(t("La prima riga contiene i titoli delle colonne"), this);
@@ -113,7 +118,8 @@ void SpreadsheetPreview::chooseField(int column, int field) {
 
 void SpreadsheetPreview::Refresh() {
     for (size_t c = 0; c < fieldBoxes.size(); ++c) {
-        fieldBoxes[c]->setCurrentIndex(static_cast<int>(RosterImport::FieldOf(columns_, static_cast<int>(c))));
+        fieldBoxes[c]->setCurrentIndex(
+            static_cast<int>(RosterImport::FieldOf(columns_, static_cast<int>(c))));
     }
     result_ = RosterImport::Apply(table_, columns_, EditorCapacity);
     refusedList->clear();
@@ -127,7 +133,7 @@ void SpreadsheetPreview::Refresh() {
                      t("Righe non prese :") + u' ' + QString::number(result_.refused.size()));
     for (int r = 1; r < cells->rowCount(); ++r) {
         const bool titles = r == 1 && columns_.header;
-        const QBrush brush = titles ? palette().alternateBase()
+        const QBrush brush = titles                     ? palette().alternateBase()
                              : refusedLines.contains(r) ? QBrush(QColor(255, 205, 205))
                                                         : palette().base();
         for (int c = 0; c < cells->columnCount(); ++c) {

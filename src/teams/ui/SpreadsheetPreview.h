@@ -20,7 +20,7 @@ QString RefusedLine(const RosterImport::Refused& refused, const CommonSettings& 
 // whether the first row is titles, and every row that will not be taken with its reason.
 class SpreadsheetPreview : public QDialog {
     Q_OBJECT
-public:
+  public:
     SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common);
 
     const RosterImport::Columns& Columns() const { return columns_; }
@@ -35,7 +35,7 @@ public:
     QListWidget* refusedList;
     QDialogButtonBox* buttons;
 
-private:
+  private:
     void chooseField(int column, int field);
     void Refresh();
     QString t(const char* text) const;

@@ -6,12 +6,12 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QScrollBar>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QSignalBlocker>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 
 namespace {
@@ -58,8 +58,9 @@ void TeamEditor::CreateLines(QWidget* area) {
         Place(roleBoxes[r], 5220, top, 2400, 330);
         calledUpChecks[r] = new QCheckBox(QStringLiteral("C"), area);
         Place(calledUpChecks[r], 7680, top, 600, 330);
-        for (QWidget* w : std::initializer_list<QWidget*>{numberBoxes[r], surnameBoxes[r], firstNameBoxes[r], roleBoxes[r],
-                                                          calledUpChecks[r]}) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{numberBoxes[r], surnameBoxes[r], firstNameBoxes[r],
+                                             roleBoxes[r], calledUpChecks[r]}) {
             w->setProperty("riga", r);
             w->installEventFilter(this);
         }
@@ -136,8 +137,10 @@ void TeamEditor::CreateControls() {
     openAthletePhotoButton = icon(this, 13860, 2940, see);
     announcementFrame = new QGroupBox(this);
     Place(announcementFrame, 13860, 3480, 4380, 855);
-    announcementButton = icon(announcementFrame, 240, 300, style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(32));
-    playAnnouncementButton = icon(announcementFrame, 840, 300, style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32));
+    announcementButton =
+        icon(announcementFrame, 240, 300, style()->standardIcon(QStyle::SP_DirOpenIcon).pixmap(32));
+    playAnnouncementButton =
+        icon(announcementFrame, 840, 300, style()->standardIcon(QStyle::SP_MediaPlay).pixmap(32));
     deleteAnnouncementButton = icon(announcementFrame, 1440, 300, erase);
     saveButton = button(13860, 4500, 2130, 495);
     sortButton = button(16110, 4500, 2130, 495);
@@ -169,8 +172,9 @@ void TeamEditor::CreateControls() {
 void TeamEditor::Captions() {
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Gestione squadra"));
     const std::pair<int, const char*> titles[] = {
-        {0, "N."}, {1, "Cognome"}, {2, "Nome"}, {3, "Ruolo"}, {8, "Convocato Si/No"},
-        {7, "Elenco squadre di volley note"}, {4, "Foto squadra"}, {5, "Foto atleta"}};
+        {0, "N."},           {1, "Cognome"},         {2, "Nome"},
+        {3, "Ruolo"},        {8, "Convocato Si/No"}, {7, "Elenco squadre di volley note"},
+        {4, "Foto squadra"}, {5, "Foto atleta"}};
     for (const auto& [i, text] : titles) {
         columnCaptions[i]->setText(t(text));
     }
@@ -221,7 +225,8 @@ void TeamEditor::Captions() {
     }
     announcementFrame->setTitle(t("Audio presentazione atleta"));
     announcementButton->setToolTip(t("File audio per presentazione atleta"));
-    deleteAnnouncementButton->setToolTip(t("Cancella il file audio della presentazione dell'atleta"));
+    deleteAnnouncementButton->setToolTip(
+        t("Cancella il file audio della presentazione dell'atleta"));
     playAnnouncementButton->setToolTip(t("Ascolta il file audio"));
 }
 
@@ -237,7 +242,7 @@ void TeamEditor::load() {
         const QRect available = shown->availableGeometry();
         // Before the first show the frame is not known yet: room is kept for a title bar.
         const int frame = std::max(frameGeometry().height() - height(),
-                                     style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+                                   style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
         setGeometry(x(), available.top() + frame, width(),
                     std::max(TwipsInPixel(DrawingHeight), available.height() - frame));
     }
@@ -299,8 +304,8 @@ void TeamEditor::EmptyLines() {
 EditorLines TeamEditor::ReadLines() const {
     EditorLines lines;
     for (int r = 0; r < EditorCapacity; ++r) {
-        lines[r] = {numberBoxes[r]->text(), surnameBoxes[r]->text(), firstNameBoxes[r]->text(), roleBoxes[r]->currentIndex(),
-                    calledUpChecks[r]->isChecked()};
+        lines[r] = {numberBoxes[r]->text(), surnameBoxes[r]->text(), firstNameBoxes[r]->text(),
+                    roleBoxes[r]->currentIndex(), calledUpChecks[r]->isChecked()};
     }
     return lines;
 }

@@ -23,7 +23,7 @@ class Player;
 // The team editor: team folders, a roster of up to 27 rows, photos, logo and announcements.
 class TeamEditor : public QDialog {
     Q_OBJECT
-public:
+  public:
     TeamEditor(CommonSettings& common, Platform& platform, Player& player);
 
     void load();
@@ -116,16 +116,16 @@ public:
     // Esc and the title bar: a changed roster is offered for saving first.
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void FillRows(const QList<RosterImport::Row>& rows, int from);
     void AssignPhotos(const QString& folder);
     bool PasteFromClipboard(int line);

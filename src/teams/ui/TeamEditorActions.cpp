@@ -4,18 +4,18 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "shared/Help.h"
 #include "shared/CommonSettings.h"
+#include "shared/Help.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "shared/ui/ImportImage.h"
 #include "sound/Audio.h"
 
-#include <QDir>
 #include <QAction>
-#include <QSignalBlocker>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalBlocker>
 
 namespace {
 const QString NewLine = QStringLiteral("\r\n");
@@ -48,35 +48,35 @@ void TeamEditor::Warning(const QString& text) {
 
 bool TeamEditor::Confirm(const char* question, const QString& path) {
     return platform_.dialogs.Message(t(question) + NewLine + path, Buttons::OkCancel,
-                                           Default::GiveUp) == Answer::Ok;
+                                     Default::GiveUp) == Answer::Ok;
 }
 
 void TeamEditor::ShowPhoto(QLabel* where, const QString& path, const QLabel* byDefault) {
     const int height = TwipsInPixel(PhotoHeight);
     const QImage photo = path.isEmpty() || !QFileInfo::exists(path)
-                            ? QImage()
-                            : DecodeImage(path, TwipsInPixel(MaxPhotoWidth));
+                             ? QImage()
+                             : DecodeImage(path, TwipsInPixel(MaxPhotoWidth));
     if (photo.isNull()) {
         where->resize(TwipsInPixel(DefaultWidth), height);
         where->setPixmap(byDefault->pixmap().scaled(where->size(), Qt::KeepAspectRatio,
-                                                     Qt::SmoothTransformation));
+                                                    Qt::SmoothTransformation));
         return;
     }
     const int width = std::min(TwipsInPixel(MaxPhotoWidth),
-                                   std::max(1, height * photo.width() / std::max(1, photo.height())));
+                               std::max(1, height * photo.width() / std::max(1, photo.height())));
     where->resize(width, height);
     where->setPixmap(QPixmap::fromImage(photo).scaled(where->size(), Qt::KeepAspectRatio,
-                                                    Qt::SmoothTransformation));
+                                                      Qt::SmoothTransformation));
 }
 
 void TeamEditor::ShowLogo(const QString& path) {
     const int height = TwipsInPixel(LogoHeight);
-    const QImage logo = QFileInfo::exists(path) ? DecodeImage(path, height * 2)
-                                                    : QImage();
+    const QImage logo = QFileInfo::exists(path) ? DecodeImage(path, height * 2) : QImage();
     const QPixmap picture = logo.isNull() ? defaultLogo->pixmap() : QPixmap::fromImage(logo);
     // A square box: a logo of another shape keeps its proportions inside it.
     logoImage->resize(height, height);
-    logoImage->setPixmap(picture.scaled(logoImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logoImage->setPixmap(
+        picture.scaled(logoImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void TeamEditor::ShowAudio() {
@@ -132,14 +132,14 @@ void TeamEditor::openSelectedTeam() {
     lineGotFocus(0);
     if (!open_.Beyond.empty()) {
         Warning(t("Questa squadra ha più di 27 atleti: qui se ne vedono 27, gli altri restano "
-                 "nel file anche dopo il salvataggio.") +
-               NewLine + fileRoster_);
+                  "nel file anche dopo il salvataggio.") +
+                NewLine + fileRoster_);
     }
 }
 
 void TeamEditor::lineGotFocus(int Index) {
-    columnCaptions[5]->setText(t("Foto atleta") + QStringLiteral(" : ") + surnameBoxes[Index]->text() + u' ' +
-                       firstNameBoxes[Index]->text());
+    columnCaptions[5]->setText(t("Foto atleta") + QStringLiteral(" : ") +
+                               surnameBoxes[Index]->text() + u' ' + firstNameBoxes[Index]->text());
     currentLine_ = Index;
     filePhoto_ = AthletePhoto(ChosenFolder(), numberBoxes[Index]->text());
     fileAudio_ = AthleteAudio(ChosenFolder(), numberBoxes[Index]->text());
@@ -155,7 +155,7 @@ bool TeamEditor::Save() {
     open_.Lines = ReadLines();
     if (const auto line = LineWithSemicolon(open_.Lines)) {
         Warning(t("Il punto e virgola non è ammesso nei numeri e nei nomi degli atleti, riga:") +
-               u' ' + QString::number(*line + 1));
+                u' ' + QString::number(*line + 1));
         return false;
     }
     if (!WriteRoster(fileRoster_, LinesToSave(open_, common_.Languages), common_.Languages)) {
@@ -185,11 +185,11 @@ bool TeamEditor::AcceptedName(const QString& name) {
         return false;
     case NameOutcome::NotValid:
         Warning(t("Nome della nuova squadra |") + u' ' + name + u' ' +
-               t("| non valido o troppo lungo/corto (Da 3 min a max 35 caratteri)"));
+                t("| non valido o troppo lungo/corto (Da 3 min a max 35 caratteri)"));
         return false;
     case NameOutcome::Duplicate:
         Warning(t("Squadra") + QStringLiteral(" : ") + name.toUpper() + u' ' +
-               t("già esistente nella lista"));
+                t("già esistente nella lista"));
         return false;
     case NameOutcome::Accepted:
         break;
@@ -201,8 +201,8 @@ void TeamEditor::newTeam() {
     const auto answer = platform_.dialogs.InputBox(
         t("Creazione nuova squadra (Attenzione usa solo caratteri alfanumerici in quanto i "
           "caratteri") +
-            ForbiddenCharacters + u' ' +
-            t("sono proibiti trattandosi del nome di una cartella):") + u' ',
+            ForbiddenCharacters + u' ' + t("sono proibiti trattandosi del nome di una cartella):") +
+            u' ',
         t("Inserisci il nome della nuova squadra"), QString());
     const QString name = answer.value_or(QString()).trimmed();
     if (!AcceptedName(name) || !LeaveRoster()) {
@@ -278,8 +278,9 @@ QString TeamEditor::ChooseFile(const char* title, const QString& filter) {
 }
 
 void TeamEditor::chooseAthletePhoto() {
-    const bool withName = currentLine_ >= 0 && !(surnameBoxes[currentLine_]->text().trimmed().isEmpty() &&
-                                                 firstNameBoxes[currentLine_]->text().trimmed().isEmpty());
+    const bool withName =
+        currentLine_ >= 0 && !(surnameBoxes[currentLine_]->text().trimmed().isEmpty() &&
+                               firstNameBoxes[currentLine_]->text().trimmed().isEmpty());
     if (!withName) {
         Warning(t("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
         return;
@@ -292,7 +293,7 @@ void TeamEditor::chooseAthletePhoto() {
     const QString destination = AthletePhoto(ChosenFolder(), number);
     if (number.isEmpty() || destination.isEmpty()) {
         Warning(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
-                 "l'immagine"));
+                  "l'immagine"));
         ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
         return;
     }
@@ -308,8 +309,7 @@ void TeamEditor::chooseTeamPicture() {
         return;
     }
     const QString chosen = ChooseFile("Apertura file della squadra", JpgFilter);
-    if (!chosen.isEmpty() &&
-        ImportImage(chosen, destination, platform_.dialogs, common_)) {
+    if (!chosen.isEmpty() && ImportImage(chosen, destination, platform_.dialogs, common_)) {
         ShowPhoto(teamPicture, destination, defaultTeamPicture);
     }
 }
@@ -320,8 +320,7 @@ void TeamEditor::chooseLogo() {
         return;
     }
     const QString chosen = ChooseFile("Apertura picture logo quadrato della squadra", JpgFilter);
-    if (!chosen.isEmpty() &&
-        ImportImage(chosen, destination, platform_.dialogs, common_)) {
+    if (!chosen.isEmpty() && ImportImage(chosen, destination, platform_.dialogs, common_)) {
         ShowLogo(destination);
     }
 }
@@ -330,9 +329,9 @@ void TeamEditor::chooseAnnouncement() {
     if (currentLine_ < 0 || ChosenFolder().isEmpty()) {
         return;
     }
-    const QString chosen = ChooseFile(
-        "Apertura file audio presentazione atleta",
-        QStringLiteral("Audio files (*.mp3 *.wav *.MP3 *.WAV);;All Files (*)"));
+    const QString chosen =
+        ChooseFile("Apertura file audio presentazione atleta",
+                   QStringLiteral("Audio files (*.mp3 *.wav *.MP3 *.WAV);;All Files (*)"));
     if (chosen.isEmpty()) {
         return;
     }
@@ -340,8 +339,8 @@ void TeamEditor::chooseAnnouncement() {
     player_.StopAudio();
     if (!ImportAudio(ChosenFolder(), number, chosen)) {
         Warning(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
-                 "l'audio") +
-               NewLine + chosen);
+                  "l'audio") +
+                NewLine + chosen);
         return;
     }
     fileAudio_ = AudioDestination(ChosenFolder(), number, chosen);
@@ -380,7 +379,7 @@ void TeamEditor::deleteLogo() {
 void TeamEditor::deleteAnnouncement() {
     if (fileAudio_.isEmpty() || !QFileInfo::exists(fileAudio_) ||
         !Confirm("Vuoi veramente cancellare il file audio per la presentazione di questo atleta?",
-                  fileAudio_)) {
+                 fileAudio_)) {
         return;
     }
     player_.StopAudio();
@@ -419,24 +418,36 @@ void TeamEditor::Link() {
     connect(teamList, &QListWidget::currentRowChanged, this,
             [this](int line) { teamRowChanged(line); });
     const std::pair<QPushButton*, void (TeamEditor::*)()> buttons[] = {
-        {saveButton, &TeamEditor::save}, {newTeamButton, &TeamEditor::newTeam},
-        {deleteTeamButton, &TeamEditor::deleteTeam}, {exitWithoutSavingButton, &TeamEditor::exitWithoutSaving},
-        {sortButton, &TeamEditor::sortByNumber}, {doneButton, &TeamEditor::finish},
-        {renameTeamButton, &TeamEditor::renameTeam}, {exploreButton, &TeamEditor::exploreFolder},
-        {helpButton, &TeamEditor::openHelp}, {exportButton, &TeamEditor::exportTeam},
-        {importButton, &TeamEditor::importTeam}, {spreadsheetButton, &TeamEditor::openSpreadsheet}};
+        {saveButton, &TeamEditor::save},
+        {newTeamButton, &TeamEditor::newTeam},
+        {deleteTeamButton, &TeamEditor::deleteTeam},
+        {exitWithoutSavingButton, &TeamEditor::exitWithoutSaving},
+        {sortButton, &TeamEditor::sortByNumber},
+        {doneButton, &TeamEditor::finish},
+        {renameTeamButton, &TeamEditor::renameTeam},
+        {exploreButton, &TeamEditor::exploreFolder},
+        {helpButton, &TeamEditor::openHelp},
+        {exportButton, &TeamEditor::exportTeam},
+        {importButton, &TeamEditor::importTeam},
+        {spreadsheetButton, &TeamEditor::openSpreadsheet}};
     for (const auto& [button, action] : buttons) {
         connect(button, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
     }
     connect(photosFolderAction, &QAction::triggered, this, [this] { photosByNumber(); });
     connect(photosZipAction, &QAction::triggered, this, [this] { photosFromZip(); });
     const std::pair<ClickableImage*, void (TeamEditor::*)()> images[] = {
-        {athletePhoto, &TeamEditor::chooseAthletePhoto},   {teamPicture, &TeamEditor::chooseTeamPicture},
-        {deleteAthletePhotoButton, &TeamEditor::deleteAthletePhoto},   {deleteTeamPictureButton, &TeamEditor::deleteTeamPicture},
-        {logoImage, &TeamEditor::chooseLogo},   {deleteLogoButton, &TeamEditor::deleteLogo},
-        {announcementButton, &TeamEditor::chooseAnnouncement},   {deleteAnnouncementButton, &TeamEditor::deleteAnnouncement},
-        {openAthletePhotoButton, &TeamEditor::openAthletePhoto},   {openTeamPictureButton, &TeamEditor::openTeamPicture},
-        {playAnnouncementButton, &TeamEditor::playAnnouncement}, {openLogoButton, &TeamEditor::openLogo}};
+        {athletePhoto, &TeamEditor::chooseAthletePhoto},
+        {teamPicture, &TeamEditor::chooseTeamPicture},
+        {deleteAthletePhotoButton, &TeamEditor::deleteAthletePhoto},
+        {deleteTeamPictureButton, &TeamEditor::deleteTeamPicture},
+        {logoImage, &TeamEditor::chooseLogo},
+        {deleteLogoButton, &TeamEditor::deleteLogo},
+        {announcementButton, &TeamEditor::chooseAnnouncement},
+        {deleteAnnouncementButton, &TeamEditor::deleteAnnouncement},
+        {openAthletePhotoButton, &TeamEditor::openAthletePhoto},
+        {openTeamPictureButton, &TeamEditor::openTeamPicture},
+        {playAnnouncementButton, &TeamEditor::playAnnouncement},
+        {openLogoButton, &TeamEditor::openLogo}};
     for (const auto& [image, action] : images) {
         connect(image, &ClickableImage::Clicked, this, [this, action] { (this->*action)(); });
     }

@@ -42,19 +42,19 @@ void TeamEditor::exportTeam() {
         return;
     }
     const TeamPackage::Outcome o = TeamPackage::Export(common_.DataFolder, team, file);
-    platform_.dialogs.Message(
-        o.ok ? t("Squadra esportata nel file :") + NewLine + QDir::toNativeSeparators(file)
-             : t("La squadra non può essere esportata :") + NewLine + o.error,
-        Buttons::Ok);
+    platform_.dialogs.Message(o.ok ? t("Squadra esportata nel file :") + NewLine +
+                                         QDir::toNativeSeparators(file)
+                                   : t("La squadra non può essere esportata :") + NewLine + o.error,
+                              Buttons::Ok);
 }
 
 void TeamEditor::importTeam() {
     if (!LeaveRoster()) {
         return;
     }
-    const QString file = platform_.dialogs.OpenFile(
-        t("Importa squadra"), QDir::homePath(),
-        QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
+    const QString file =
+        platform_.dialogs.OpenFile(t("Importa squadra"), QDir::homePath(),
+                                   QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
     if (!file.isEmpty()) {
         ImportTeamFile(file);
     }

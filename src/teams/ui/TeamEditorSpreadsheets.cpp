@@ -5,8 +5,8 @@
 #include "platform/ModalWindows.h"
 #include "platform/Platform.h"
 #include "shared/CommonSettings.h"
-#include "teams/RosterImport.h"
 #include "shared/ui/ImportImage.h"
+#include "teams/RosterImport.h"
 #include "teams/Teams.h"
 #include "teams/ui/SpreadsheetPreview.h"
 #include "teams/ui/TeamEditor.h"
@@ -46,8 +46,8 @@ bool TeamEditor::PasteRows(const QString& text, int from) {
         for (const auto& refused : result.refused) {
             reasons << RefusedLine(refused, common_);
         }
-        platform_.dialogs.Message(t("Righe non prese :") + QStringLiteral("\n") + reasons.join(u'\n'),
-                                  Buttons::Ok);
+        platform_.dialogs.Message(
+            t("Righe non prese :") + QStringLiteral("\n") + reasons.join(u'\n'), Buttons::Ok);
     }
     return true;
 }
@@ -65,8 +65,9 @@ void TeamEditor::openSpreadsheet() {
     if (ChosenFolder().isEmpty()) {
         return;
     }
-    const QString path = platform_.dialogs.OpenFile(t("Apri foglio di calcolo"), common_.DataFolder,
-                                                    QStringLiteral("CSV, XLSX (*.csv *.tsv *.txt *.xlsx)"));
+    const QString path =
+        platform_.dialogs.OpenFile(t("Apri foglio di calcolo"), common_.DataFolder,
+                                   QStringLiteral("CSV, XLSX (*.csv *.tsv *.txt *.xlsx)"));
     if (path.isEmpty()) {
         return;
     }
@@ -102,15 +103,19 @@ void TeamEditor::photosFromZip() {
     if (ChosenFolder().isEmpty()) {
         return;
     }
-    const QString zip = platform_.dialogs.OpenFile(t("Foto per numero"), common_.DataFolder, QStringLiteral("Zip (*.zip)"));
+    const QString zip = platform_.dialogs.OpenFile(t("Foto per numero"), common_.DataFolder,
+                                                   QStringLiteral("Zip (*.zip)"));
     if (zip.isEmpty()) {
         return;
     }
-    QTemporaryDir unpacked(QDir(platform_.folders.Temporary()).filePath(QStringLiteral("brivanta-photos-XXXXXX")));
-    const QString error = unpacked.isValid() ? RosterImport::UnpackPhotos(zip, unpacked.path())
-                                             : QStringLiteral("cannot write ") + platform_.folders.Temporary();
+    QTemporaryDir unpacked(
+        QDir(platform_.folders.Temporary()).filePath(QStringLiteral("brivanta-photos-XXXXXX")));
+    const QString error = unpacked.isValid()
+                              ? RosterImport::UnpackPhotos(zip, unpacked.path())
+                              : QStringLiteral("cannot write ") + platform_.folders.Temporary();
     if (!error.isEmpty()) {
-        platform_.dialogs.Message(t("Le foto non sono state importate :") + QStringLiteral("\n") + error, Buttons::Ok);
+        platform_.dialogs.Message(
+            t("Le foto non sono state importate :") + QStringLiteral("\n") + error, Buttons::Ok);
         return;
     }
     AssignPhotos(unpacked.path());
@@ -131,7 +136,8 @@ void TeamEditor::AssignPhotos(const QString& folder) {
         // Checked before copying: one message for the batch, not one per bad file.
         if (!QImageReader(dir.filePath(file)).canRead()) {
             unreadable << file;
-        } else if (ImportImage(dir.filePath(file), AthletePhoto(team, number), platform_.dialogs, common_)) {
+        } else if (ImportImage(dir.filePath(file), AthletePhoto(team, number), platform_.dialogs,
+                               common_)) {
             ++copied;
         }
     }
@@ -140,7 +146,8 @@ void TeamEditor::AssignPhotos(const QString& folder) {
         report << t("Numeri senza foto :") + u' ' + match.numbersWithout.join(QStringLiteral(", "));
     }
     if (!match.filesForNobody.isEmpty() || !unreadable.isEmpty()) {
-        report << t("File non assegnati :") + u' ' + (match.filesForNobody + unreadable).join(QStringLiteral(", "));
+        report << t("File non assegnati :") + u' ' +
+                      (match.filesForNobody + unreadable).join(QStringLiteral(", "));
     }
     platform_.dialogs.Message(report.join(u'\n'), Buttons::Ok);
     lineGotFocus(CurrentLine());

@@ -17,8 +17,11 @@ QString DroppedTeamPackage(const QMimeData* data) {
 
 std::optional<QString> ImportTeamPackage(Dialogs& dialogs, const CommonSettings& common,
                                          const QString& file) {
-    const auto t = [&common](const char* text) { return common.Translate(QString::fromUtf8(text)); };
-    TeamPackage::Outcome o = TeamPackage::Import(common.DataFolder, file, TeamPackage::Existing::Refuse);
+    const auto t = [&common](const char* text) {
+        return common.Translate(QString::fromUtf8(text));
+    };
+    TeamPackage::Outcome o =
+        TeamPackage::Import(common.DataFolder, file, TeamPackage::Existing::Refuse);
     if (!o.ok && o.error.contains(QStringLiteral("already there"))) {
         const Answer choice = dialogs.Message(
             t("Una squadra con questo nome esiste già. Sì: sostituiscila. No: tienile entrambe. "
@@ -32,14 +35,14 @@ std::optional<QString> ImportTeamPackage(Dialogs& dialogs, const CommonSettings&
                                                      : TeamPackage::Existing::KeepBoth);
     }
     if (!o.ok) {
-        dialogs.Message(t("Il pacchetto della squadra non può essere importato :") + QStringLiteral("\r\n") +
-                            o.error,
+        dialogs.Message(t("Il pacchetto della squadra non può essere importato :") +
+                            QStringLiteral("\r\n") + o.error,
                         Buttons::Ok);
         return std::nullopt;
     }
     if (!o.keptOut.isEmpty()) {
-        dialogs.Message(t("Squadra importata, questi file non sono stati presi :") + QStringLiteral("\r\n") +
-                            o.keptOut.join(QStringLiteral("\r\n")),
+        dialogs.Message(t("Squadra importata, questi file non sono stati presi :") +
+                            QStringLiteral("\r\n") + o.keptOut.join(QStringLiteral("\r\n")),
                         Buttons::Ok);
     }
     return o.team;

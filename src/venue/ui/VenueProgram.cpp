@@ -75,7 +75,8 @@ int RunVenue(const QStringList& arguments) {
     options.clientId = QStringLiteral("brivanta-venue-") + QSysInfo::machineHostName() + u'-' +
                        QString::number(QCoreApplication::applicationPid());
     QtFolders folders;
-    const QString results = QDir(DecideDataFolder(folders, ProgramFolder(folders))).filePath(QStringLiteral("Results"));
+    const QString results =
+        QDir(DecideDataFolder(folders, ProgramFolder(folders))).filePath(QStringLiteral("Results"));
     QtLiveServer server;
     MosquittoClient client;
     VenueServer venue(server, client, ReadText(settings, Setting::Venue), results);

@@ -40,28 +40,31 @@ TEST_F(HelpTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
 TEST_F(HelpTest, UpdateNoticeThenTheProductPage) {
     const Version v = ProgramVersion();
     a.f.dialogs.Expect(QStringLiteral("Al momento stai usando la versione: %1.%2.%3\r\nClicca su "
-                                        "OK per vedere su Internet l'ultima versione disponibile.")
-                             .arg(v.Major)
-                             .arg(v.Minor)
-                             .arg(v.Revision));
+                                      "OK per vedere su Internet l'ultima versione disponibile.")
+                           .arg(v.Major)
+                           .arg(v.Minor)
+                           .arg(v.Revision));
     console.checkForUpdates();
     EXPECT_EQ((QStringList{ProductPage()}), a.f.shell.open);
 }
 
 TEST_F(HelpTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
     Points(0, 3);
-    a.f.modal.Expect([&](QDialog& window) { static_cast<OptionsWindow&>(window).openTeamEditor(); });
+    a.f.modal.Expect(
+        [&](QDialog& window) { static_cast<OptionsWindow&>(window).openTeamEditor(); });
     a.f.modal.Expect([&](QDialog& window) {
         ASSERT_NE(nullptr, qobject_cast<TeamEditor*>(&window));
         QDir().mkpath(a.program + QStringLiteral("/Teams/Nuova Squadra"));
     });
-    a.f.dialogs.Expect(QStringLiteral(
-                             "Attenzione se interrompi adesso la partita perderai tutti i punteggi "
-                             "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
-                             "Partita <Annulla> Per continuare questa partita."),
-                         Answer::Ok);
+    a.f.dialogs.Expect(
+        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggi "
+                       "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
+                       "Partita <Annulla> Per continuare questa partita."),
+        Answer::Ok);
     console.openOptions();
-    EXPECT_FALSE(console.teamLists[1]->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(console.teamLists[1]
+                     ->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly)
+                     .isEmpty());
     EXPECT_EQ(0, console.historyList->count()) << "the start-up sequence ran again";
 }
 

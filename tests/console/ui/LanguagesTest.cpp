@@ -9,7 +9,7 @@
 namespace {
 
 class LanguagesTest : public ::testing::Test {
-protected:
+  protected:
     LanguagesTest() {
         QFile::copy(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv",
                     a.program + QStringLiteral("/Languages.csv"));

@@ -10,14 +10,12 @@
 namespace {
 
 class StartupTest : public ::testing::Test {
-protected:
+  protected:
     void Start() {
         console = std::make_unique<ConsoleWindow>(a.f.platform);
         console->load();
     }
-    void Set(const QString& key, const QString& value) {
-        a.f.settings.values[key] = value;
-    }
+    void Set(const QString& key, const QString& value) { a.f.settings.values[key] = value; }
     QStringList Items(QListWidget* list) const {
         QStringList items;
         for (int i = 0; i < list->count(); ++i) {
@@ -125,11 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WrongValueCase{"ScoreBoardSpeed", "abc"},
                       WrongValueCase{"ScoreBoardSpeed", "0"},
                       WrongValueCase{"ScoreBoardSpeed", "-5"},
-                      WrongValueCase{"ScoreBoardSpeed", "99999"},
-                      WrongValueCase{"Sponsor", "sì"},
-                      WrongValueCase{"SndExultationEnabled", "1e9"},
-                      WrongValueCase{"Language", ""}, WrongValueCase{"Top", "1500"},
-                      WrongValueCase{"Left", "abc"}));
+                      WrongValueCase{"ScoreBoardSpeed", "99999"}, WrongValueCase{"Sponsor", "sì"},
+                      WrongValueCase{"SndExultationEnabled", "1e9"}, WrongValueCase{"Language", ""},
+                      WrongValueCase{"Top", "1500"}, WrongValueCase{"Left", "abc"}));
 
 TEST_F(StartupTest, DisplayPositionNeedsBothValuesNonZero) {
     Set("Top", "0");
@@ -155,8 +151,7 @@ TEST_F(StartupTest, DocumentsDataFolderNeedsAFileInItsHomeTeam) {
 
     Environment::CreateFile(data + QStringLiteral("/Teams/Home/team.csv"));
     console->load();
-    EXPECT_EQ(QDir(a.documents).filePath(QStringLiteral("Brivanta")),
-              console->Modulo().DataFolder);
+    EXPECT_EQ(QDir(a.documents).filePath(QStringLiteral("Brivanta")), console->Modulo().DataFolder);
     EXPECT_EQ((QStringList{"Aquile", "Home"}), Items(console->teamLists[1]));
 }
 

@@ -1,13 +1,13 @@
 #include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
 #include "control/ui/KeysWindow.h"
-#include "display/ui/DisplayWindow.h"
-#include "doubles/Environment.h"
-#include "live/Broadcast.h"
-#include "doubles/Printing.h"
-#include "match/Rollback.h"
 #include "display/ui/CountdownWindow.h"
+#include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleLive.h"
+#include "doubles/Environment.h"
+#include "doubles/Printing.h"
+#include "live/Broadcast.h"
+#include "match/Rollback.h"
 #include "platform/qt/QtLiveServer.h"
 
 #include <QDir>
@@ -30,9 +30,9 @@ enum class Route { Click, Keys, RemoteControl };
 struct Bench {
     Bench() {
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"),
-                           "7;Rossi;Mario;2-Centrale;C\r\n9;Bianchi;Luca;1-Banda;C\r\n");
+                                "7;Rossi;Mario;2-Centrale;C\r\n9;Bianchi;Luca;1-Banda;C\r\n");
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
-                           "4;Neri;Paolo;3-Libero;C\r\n");
+                                "4;Neri;Paolo;3-Libero;C\r\n");
         console = std::make_unique<ConsoleWindow>(a.f.platform);
         console->load();
         for (int side = 0; side < 2; ++side) {
@@ -44,7 +44,7 @@ struct Bench {
     }
 
     HttpAnswer Request(const QByteArray& method, const QByteArray& target,
-                           const QByteArray& authorization, const QString& address) {
+                       const QByteArray& authorization, const QString& address) {
         HttpRequest r;
         r.Method = method;
         r.Target = target;
@@ -60,8 +60,8 @@ struct Bench {
     }
     HttpAnswer Sent(const QByteArray& action) {
         return Request("POST", "/control/" + action,
-                         "Bearer " + console->RemoteControl().Safety().Secret().toLatin1(),
-                         QStringLiteral("127.0.0.1"));
+                       "Bearer " + console->RemoteControl().Safety().Secret().toLatin1(),
+                       QStringLiteral("127.0.0.1"));
     }
     // The deferred answer of request `id`: the copy is waited for without running the
     // console's timers, so every way of playing sees the same display.
@@ -94,11 +94,12 @@ struct Bench {
     QString TimeoutText(int side) const {
         return QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ") +
                console->match().TeamName[side] +
-               QStringLiteral("\nSe vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>");
+               QStringLiteral(
+                   "\nSe vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>");
     }
     QString UndoQuestion() const {
         return RollbackQuestion(console->match(), *UndoLine(console->match()),
-                              console->Modulo().Languages);
+                                console->Modulo().Languages);
     }
     // Everything the hall and the file see.
     QStringList Seen() const {
@@ -125,56 +126,89 @@ QStringList Play(Route via) {
     ConsoleWindow& c = *b.console;
     auto step = [&](auto click, auto keys, auto remote) {
         switch (via) {
-        case Route::Click: click(); break;
-        case Route::Keys: keys(); break;
-        case Route::RemoteControl: remote(); break;
+        case Route::Click:
+            click();
+            break;
+        case Route::Keys:
+            keys();
+            break;
+        case Route::RemoteControl:
+            remote();
+            break;
         }
     };
-    auto ok = [&](const QByteArray& action) { EXPECT_EQ(200, b.Post(action).State) << action.constData(); };
+    auto ok = [&](const QByteArray& action) {
+        EXPECT_EQ(200, b.Post(action).State) << action.constData();
+    };
 
     // An ace by the home side's 7.
-    step([&] { c.choosePointType(1); b.Line(0, QStringLiteral("7")); c.changeScore(0); },
-          [&] {
-              QTest::keyClick(&c, Qt::Key_1, Qt::ControlModifier);
-              QTest::keyClicks(&c, QStringLiteral("7"));
-              EXPECT_EQ(QStringLiteral("7"), c.PendingCode());
-              QTest::keyClick(&c, Qt::Key_F5);
-          },
-          [&] { ok("type/1"); ok("code/home/7"); ok("home/plus"); });
+    step(
+        [&] {
+            c.choosePointType(1);
+            b.Line(0, QStringLiteral("7"));
+            c.changeScore(0);
+        },
+        [&] {
+            QTest::keyClick(&c, Qt::Key_1, Qt::ControlModifier);
+            QTest::keyClicks(&c, QStringLiteral("7"));
+            EXPECT_EQ(QStringLiteral("7"), c.PendingCode());
+            QTest::keyClick(&c, Qt::Key_F5);
+        },
+        [&] {
+            ok("type/1");
+            ok("code/home/7");
+            ok("home/plus");
+        });
     // The guests score on the opponent's error, then with no code.
-    step([&] { b.Line(1, QStringLiteral("E")); c.changeScore(3); c.changeScore(3); },
-          [&] {
-              QTest::keyClick(&c, Qt::Key_E, Qt::ControlModifier);
-              QTest::keyClick(&c, Qt::Key_F8);
-              QTest::keyClick(&c, Qt::Key_F8);
-          },
-          [&] { ok("code/guests/E"); ok("guests/plus"); ok("guests/plus"); });
+    step(
+        [&] {
+            b.Line(1, QStringLiteral("E"));
+            c.changeScore(3);
+            c.changeScore(3);
+        },
+        [&] {
+            QTest::keyClick(&c, Qt::Key_E, Qt::ControlModifier);
+            QTest::keyClick(&c, Qt::Key_F8);
+            QTest::keyClick(&c, Qt::Key_F8);
+        },
+        [&] {
+            ok("code/guests/E");
+            ok("guests/plus");
+            ok("guests/plus");
+        });
     // Home's 9 typed in the box, scored with Return there; a point taken back; Undo.
-    step([&] {
-              b.Line(0, QStringLiteral("9"));
-              c.changeScore(0);
-              c.changeScore(2);
-              b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
-              c.undoLastLine();
-          },
-          [&] {
-              QTest::keyClicks(c.codeBoxes[0], QStringLiteral("9"));
-              QTest::keyClick(c.codeBoxes[0], Qt::Key_Return);
-              QTest::keyClick(&c, Qt::Key_F7);
-              b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
-              QTest::keyClick(&c, Qt::Key_F9);
-          },
-          [&] { ok("code/home/9"); ok("home/plus"); ok("guests/minus"); ok("undo"); });
+    step(
+        [&] {
+            b.Line(0, QStringLiteral("9"));
+            c.changeScore(0);
+            c.changeScore(2);
+            b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
+            c.undoLastLine();
+        },
+        [&] {
+            QTest::keyClicks(c.codeBoxes[0], QStringLiteral("9"));
+            QTest::keyClick(c.codeBoxes[0], Qt::Key_Return);
+            QTest::keyClick(&c, Qt::Key_F7);
+            b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
+            QTest::keyClick(&c, Qt::Key_F9);
+        },
+        [&] {
+            ok("code/home/9");
+            ok("home/plus");
+            ok("guests/minus");
+            ok("undo");
+        });
     // A timeout for the guests: the console asks for a click or a key, never for the phone.
-    step([&] {
-              b.a.f.dialogs.Expect(b.TimeoutText(1), Answer::Ok);
-              c.callTimeout(1);
-          },
-          [&] {
-              b.a.f.dialogs.Expect(b.TimeoutText(1), Answer::Ok);
-              QTest::keyClick(&c, Qt::Key_F11);
-          },
-          [&] { ok("timeout/guests"); });
+    step(
+        [&] {
+            b.a.f.dialogs.Expect(b.TimeoutText(1), Answer::Ok);
+            c.callTimeout(1);
+        },
+        [&] {
+            b.a.f.dialogs.Expect(b.TimeoutText(1), Answer::Ok);
+            QTest::keyClick(&c, Qt::Key_F11);
+        },
+        [&] { ok("timeout/guests"); });
     EXPECT_TRUE(c.Count() != nullptr && c.Count()->isVisible());
     return b.Seen();
 }
@@ -182,7 +216,8 @@ QStringList Play(Route via) {
 TEST(RemoteScenario, ClicksKeysAndRemoteRequestsPlayTheSameRally) {
     const QStringList click = Play(Route::Click);
     ASSERT_GE(click.size(), 8);
-    EXPECT_TRUE(click.join(u'\n').contains(QStringLiteral("H_7_1"))) << click.join(u'\n').toStdString();
+    EXPECT_TRUE(click.join(u'\n').contains(QStringLiteral("H_7_1")))
+        << click.join(u'\n').toStdString();
     EXPECT_EQ(click, Play(Route::Keys));
     EXPECT_EQ(click, Play(Route::RemoteControl));
 }
@@ -211,9 +246,9 @@ TEST(RemoteScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
     };
     const QStringList before = b.console->match().History;
     for (const Case& c : cases) {
-        EXPECT_EQ(c.state, b.Request(c.method, c.target, c.authorization,
-                                       QString::fromLatin1(c.address))
-                               .State)
+        EXPECT_EQ(
+            c.state,
+            b.Request(c.method, c.target, c.authorization, QString::fromLatin1(c.address)).State)
             << c.method << ' ' << c.target << ' ' << c.address;
     }
     EXPECT_EQ(before, b.console->match().History);
@@ -252,7 +287,8 @@ TEST(RemoteScenario, PairingTradesAOneTimeCodeForTheDevicesOwnCookie) {
     EXPECT_FALSE(cookie.contains(access.Secret().toLatin1())) << "not the decks' secret";
     EXPECT_TRUE(attributes.contains("HttpOnly") && attributes.contains("SameSite=Strict"));
     EXPECT_EQ(401, b.Request("GET", "/remote?pair=" + code, {}, "127.0.0.1").State) << "spent";
-    EXPECT_EQ(401, b.Request("GET", "/remote?token=" + access.Secret().toLatin1(), {}, "127.0.0.1").State)
+    EXPECT_EQ(
+        401, b.Request("GET", "/remote?token=" + access.Secret().toLatin1(), {}, "127.0.0.1").State)
         << "the secret itself is no link";
 
     const auto point = [&](const QByteArray& origin, const QByteArray& site, bool page) {
@@ -274,13 +310,11 @@ TEST(RemoteScenario, PairingTradesAOneTimeCodeForTheDevicesOwnCookie) {
         bool page;
         int state;
     };
-    for (const Case& c : {Case{"http://evil.example", "cross-site", false, 401},
-                          Case{"http://127.0.0.1:9000", "same-site", false, 401},
-                          Case{"", "", false, 401},
-                          Case{"http://evil.example", "", true, 401},
-                          Case{"", "same-origin", false, 200},
-                          Case{"http://127.0.0.1:8765", "", false, 200},
-                          Case{"", "", true, 200}}) {
+    for (const Case& c :
+         {Case{"http://evil.example", "cross-site", false, 401},
+          Case{"http://127.0.0.1:9000", "same-site", false, 401}, Case{"", "", false, 401},
+          Case{"http://evil.example", "", true, 401}, Case{"", "same-origin", false, 200},
+          Case{"http://127.0.0.1:8765", "", false, 200}, Case{"", "", true, 200}}) {
         EXPECT_EQ(c.state, point(c.origin, c.site, c.page).State)
             << c.origin.constData() << " " << c.site.constData() << " " << c.page;
     }
@@ -297,9 +331,15 @@ TEST(RemoteScenario, PairingTradesAOneTimeCodeForTheDevicesOwnCookie) {
     r.Target = "/remote.json";
     r.FromPage = true;
     const QJsonObject data = QJsonDocument::fromJson(b.a.f.live.Handler(r).Body).object();
-    EXPECT_EQ(QStringLiteral("Neri"), data.value("sides").toArray()[1].toObject()
-                                          .value("roster").toArray()[1].toObject()
-                                          .value("label").toString().section(u' ', 1, 1));
+    EXPECT_EQ(QStringLiteral("Neri"), data.value("sides")
+                                          .toArray()[1]
+                                          .toObject()
+                                          .value("roster")
+                                          .toArray()[1]
+                                          .toObject()
+                                          .value("label")
+                                          .toString()
+                                          .section(u' ', 1, 1));
     EXPECT_TRUE(data.value("last_line").toString().endsWith(QStringLiteral("G_N_0")));
     EXPECT_EQ(QStringLiteral("Punto Orsi, 0-3"), data.value("undo_text").toString()) << "in words";
     EXPECT_EQ(QStringLiteral("Tempo"), data.value("texts").toObject().value("timeout").toString())
@@ -320,8 +360,7 @@ TEST(RemoteScenario, ARequestDuringAQuestionWaitsItsTurnInOrder) {
     ASSERT_EQ(2, b.a.f.live.completed.size());
     EXPECT_EQ(1u, b.a.f.live.completed[0].first);
     EXPECT_EQ(2u, b.a.f.live.completed[1].first);
-    const QJsonObject last =
-        QJsonDocument::fromJson(b.a.f.live.completed[1].second.Body).object();
+    const QJsonObject last = QJsonDocument::fromJson(b.a.f.live.completed[1].second.Body).object();
     EXPECT_EQ(1, last.value("home").toObject().value("points").toInt());
     EXPECT_EQ(1, last.value("guests").toObject().value("points").toInt());
 }
@@ -409,7 +448,8 @@ TEST(RemoteScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
 TEST(RemoteScenario, ReturnInATeamListChoosesThatTeam) {
     Bench b;
     ConsoleWindow& c = *b.console;
-    c.teamLists[1]->setCurrentItem(c.teamLists[1]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    c.teamLists[1]->setCurrentItem(
+        c.teamLists[1]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
     QTest::keyClick(c.teamLists[1], Qt::Key_Return);
     EXPECT_EQ(QStringLiteral("Lupi"), c.match().TeamName[1]);
 }
@@ -482,7 +522,11 @@ TEST(NetworkRemote, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return waiting->isFinished(); }, 5000));
     EXPECT_EQ(200, waiting->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
     EXPECT_EQ(1, QJsonDocument::fromJson(waiting->readAll())
-                     .object().value("home").toObject().value("points").toInt());
+                     .object()
+                     .value("home")
+                     .toObject()
+                     .value("points")
+                     .toInt());
     EXPECT_EQ(QStringLiteral("1"), console.scoreLabels[0]->text());
 }
 } // namespace

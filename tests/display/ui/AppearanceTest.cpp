@@ -22,7 +22,7 @@ int Ink(const QImage& picture, int light, QColor bottom = {}) {
 
 // What the hall sees on the display, read back from a grab of the window.
 class AppearanceTest : public ::testing::Test {
-protected:
+  protected:
     void Start() {
         console = std::make_unique<ConsoleWindow>(a.f.platform);
         console->load();
@@ -47,7 +47,8 @@ TEST_F(AppearanceTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
     const QPoint name = Display().homeNameLabel->geometry().topLeft() + QPoint(2, 2);
     EXPECT_EQ(QColor(0, 0, 0x80), Grab().pixelColor(name)) << "the home name's panel";
     // The clock on the dark board turns light; the counters take their panel's text colour.
-    for (QLabel* e : {Display().clockLabel, Display().setsWonLabels[0], Display().timeoutLabels[1]}) {
+    for (QLabel* e :
+         {Display().clockLabel, Display().setsWonLabels[0], Display().timeoutLabels[1]}) {
         e->setText(QStringLiteral("88"));
         EXPECT_GT(Ink(e->grab().toImage(), 200), 20) << e->objectName().toStdString();
     }
@@ -90,7 +91,7 @@ TEST_F(AppearanceTest, TheLeadingTeamPanelShowsOneNumberAndTheTeamPicture) {
     Start();
     DisplayWindow& d = Display();
     d.ShowLeadingTeam(0, QStringLiteral("Squadra in testa"), QString(), QStringLiteral("0-0"),
-                           QStringLiteral("12 - 10"));
+                      QStringLiteral("12 - 10"));
     const QImage shadow = d.scorerNumberBackdrop->grab().toImage();
     EXPECT_EQ(0, Ink(shadow, 0, shadow.pixelColor(0, 0)))
         << "the shadow label carries only the side's colour";

@@ -3,8 +3,8 @@
 #include "doubles/Printing.h"
 #include "match/Match.h"
 #include "shared/CommonSettings.h"
-#include "sound/Audio.h"
 #include "shared/ui/Images.h"
+#include "sound/Audio.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ void Image(const QString& path, int width, int height) {
 }
 
 class BandTest : public ::testing::Test {
-protected:
+  protected:
     BandTest() {
         m.DataFolder = data.path();
         sponsor = data.filePath(QStringLiteral("Sponsors"));
@@ -147,9 +147,9 @@ QByteArray TruncatedJpeg() {
 
 TEST(HostileImagesTest, GiveNothingAndNeverCrash) {
     QTemporaryDir folder;
-    for (const HostileCase& c : {HostileCase{"vuoto.jpg", QByteArray()},
-                                HostileCase{"testo.jpg", "non sono una foto"},
-                                HostileCase{"enorme.jpg", HugeJpeg()}}) {
+    for (const HostileCase& c :
+         {HostileCase{"vuoto.jpg", QByteArray()}, HostileCase{"testo.jpg", "non sono una foto"},
+          HostileCase{"enorme.jpg", HugeJpeg()}}) {
         const QString path = folder.filePath(QString::fromUtf8(c.name));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

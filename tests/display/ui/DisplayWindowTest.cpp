@@ -12,7 +12,7 @@
 namespace {
 
 class DisplayWindowTest : public ::testing::Test {
-protected:
+  protected:
     DisplayWindowTest() : display(f.platform, p, m, player) {
         QObject::connect(&display, &DisplayWindow::Resized, [this] { ++sponsorRequests; });
     }

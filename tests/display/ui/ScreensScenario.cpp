@@ -15,7 +15,7 @@ namespace {
 const QRect Tv(800, 0, 1920, 1080);
 
 class ScreensScenario : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ConsoleWindow> Start() {
         auto c = std::make_unique<ConsoleWindow>(a.f.platform);
         c->load();
@@ -51,7 +51,8 @@ TEST_F(ScreensScenario, WithATvTheDisplayOpensFullScreenThereAndFollowsItsCable)
 }
 
 TEST_F(ScreensScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
-    screens.Link({{QStringLiteral("TV"), Tv}, {QStringLiteral("Proiettore"), QRect(2720, 0, 1280, 720)}});
+    screens.Link(
+        {{QStringLiteral("TV"), Tv}, {QStringLiteral("Proiettore"), QRect(2720, 0, 1280, 720)}});
     a.f.settings.values[QStringLiteral("DisplayScreen")] = QStringLiteral("Proiettore");
     auto c = Start();
     EXPECT_EQ(QStringLiteral("Proiettore"), Name(c->Display()));

@@ -8,7 +8,7 @@
 namespace {
 
 class OptionsScenario : public TestConsole {
-protected:
+  protected:
     OptionsScenario() {
         QFile::copy(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv",
                     a.program + QStringLiteral("/Languages.csv"));
@@ -109,11 +109,11 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
 
 TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
     Points(0, 2);
-    a.f.dialogs.Expect(QStringLiteral(
-                             "Attenzione se interrompi adesso la partita perderai tutti i punteggi "
-                             "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
-                             "Partita <Annulla> Per continuare questa partita."),
-                         Answer::Cancel);
+    a.f.dialogs.Expect(
+        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggi "
+                       "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
+                       "Partita <Annulla> Per continuare questa partita."),
+        Answer::Cancel);
     console.openOptions();
     EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
 }
@@ -126,7 +126,8 @@ TEST(ColourPickerTest, SpectrumAndPaletteChoices) {
     EXPECT_EQ(0x123456, f.ChosenColour);
     f.cancel();
     EXPECT_EQ(-1, f.ChosenColour);
-    EXPECT_EQ(0xFFFFFFu, f.SpectrumColour(QPoint(f.spectrum->width() - 2, f.spectrum->height() - 3)))
+    EXPECT_EQ(0xFFFFFFu,
+              f.SpectrumColour(QPoint(f.spectrum->width() - 2, f.spectrum->height() - 3)))
         << "the bottom rows end in white";
 }
 

@@ -1,7 +1,7 @@
 #include "report/Report.h"
-#include "report/ui/ReportPackage.h"
-#include "report/ui/CommandLine.h"
 #include "match/Match.h"
+#include "report/ui/CommandLine.h"
+#include "report/ui/ReportPackage.h"
 #include "shared/Language.h"
 
 #include "doubles/Environment.h"
@@ -20,11 +20,13 @@ namespace {
 
 // A five-set match with a removal and timeouts, as the console saves it.
 QByteArray MatchFile() {
-    QByteArray f = "#Salvataggio  del : 07/12/2026 - 21:40:00\r\n#HOME  :Lupi\r\n#GUESTS:Orsi Città\r\n"
-                   "#HSCORE:3\r\n#GSCORE:2\r\n#HPART.:0\r\n#GPART.:0\r\n#CURSET:6\r\n"
-                   "#SET 1 :25/20\r\n#SET 2 :20/25\r\n#SET 3 :25/23\r\n#SET 4 :18/25\r\n#SET 5 :15/13\r\n"
-                   "#TIMER1:0\r\n#TIMER2:0\r\n#GAMEOV:0\r\n#SETTOT:5\r\n#PUNTIS:25\r\n#PUNTIT:15\r\n#PUNTIC:8\r\n"
-                   "#--------- Sotto tutti gli eventi della partita -------------\r\n";
+    QByteArray f =
+        "#Salvataggio  del : 07/12/2026 - 21:40:00\r\n#HOME  :Lupi\r\n#GUESTS:Orsi Città\r\n"
+        "#HSCORE:3\r\n#GSCORE:2\r\n#HPART.:0\r\n#GPART.:0\r\n#CURSET:6\r\n"
+        "#SET 1 :25/20\r\n#SET 2 :20/25\r\n#SET 3 :25/23\r\n#SET 4 :18/25\r\n#SET 5 :15/13\r\n"
+        "#TIMER1:0\r\n#TIMER2:0\r\n#GAMEOV:0\r\n#SETTOT:5\r\n#PUNTIS:25\r\n#PUNTIT:15\r\n#PUNTIC:"
+        "8\r\n"
+        "#--------- Sotto tutti gli eventi della partita -------------\r\n";
     const int finalScores[5][2] = {{25, 20}, {20, 25}, {25, 23}, {18, 25}, {15, 13}};
     int minute = 0;
     for (int set = 1; set <= 5; ++set) {
@@ -35,10 +37,11 @@ QByteArray MatchFile() {
         f += QStringLiteral("(%1) 0 -  0 - ").arg(set).toLatin1() + wallNow() + " - 0_0\r\n";
         int c = 0, o = 0;
         while (c < finalScores[set - 1][0] || o < finalScores[set - 1][1]) {
-            const bool home = c < finalScores[set - 1][0] && (o >= finalScores[set - 1][1] || (c + o) % 2 == 0);
+            const bool home =
+                c < finalScores[set - 1][0] && (o >= finalScores[set - 1][1] || (c + o) % 2 == 0);
             (home ? c : o) += 1;
-            f += QStringLiteral("(%1)%2 - %3 - ").arg(set).arg(c, 2).arg(o, 2).toLatin1() + wallNow() +
-                 (home ? " - H_7_1\r\n" : " - G_E_0\r\n");
+            f += QStringLiteral("(%1)%2 - %3 - ").arg(set).arg(c, 2).arg(o, 2).toLatin1() +
+                 wallNow() + (home ? " - H_7_1\r\n" : " - G_E_0\r\n");
             if (set == 1 && c == 3 && o == 2) {
                 f += "1#G Timeout Ospiti - 20:02\r\n";
                 f += "(1) 3 -  1 - 20:02 - G_N_0\r\n"; // a removal
@@ -50,11 +53,12 @@ QByteArray MatchFile() {
 }
 
 class ReportTest : public ::testing::Test {
-protected:
+  protected:
     ReportTest() {
         match = a.root.filePath(QStringLiteral("finale.txt"));
         Environment::CreateFile(match, MatchFile());
-        Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"), "7;Rossi;Anna;;C\r\n");
+        Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi/team.csv"),
+                                "7;Rossi;Anna;;C\r\n");
         exit = a.root.filePath(QStringLiteral("uscita"));
         QDir().mkpath(exit);
     }
@@ -82,10 +86,12 @@ TEST_F(ReportTest, TheCommandLineWritesTheThreeFiles) {
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QByteArray data = csv.readAll();
     EXPECT_TRUE(data.startsWith("\xEF\xBB\xBF")) << "UTF-8 with its mark";
-    const QStringList lines = QString::fromUtf8(data.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(data.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     const int history = static_cast<int>(MatchFile().count("\r\n(") + MatchFile().count("\r\n1#"));
     EXPECT_EQ(history + 1, lines.size()) << "a header, then one row per history line";
-    EXPECT_TRUE(lines.contains(QStringLiteral("1;3;1;Orsi Città;N;;Non specificato;20:02;Punto annullato")));
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("1;3;1;Orsi Città;N;;Non specificato;20:02;Punto annullato")));
     EXPECT_TRUE(lines.contains(QStringLiteral("1;3;2;Orsi Città;;;;20:02;Tempo")));
     const QImage card(exit + QStringLiteral("/result.png"));
     EXPECT_EQ(QSize(1080, 1080), card.size());
@@ -96,10 +102,12 @@ TEST_F(ReportTest, TheCommandLineWritesTheThreeFiles) {
     if (info.isEmpty()) {
         GTEST_SKIP() << "poppler-utils not installed (scripts/setup.sh installs it)";
     }
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3"))))
+        << info.toStdString();
     const QString content = Tool("pdftotext", {pdf, QStringLiteral("-")});
-    for (const char* expected : {"Lupi", "Orsi Città", "25-20", "20-25", "25-23", "18-25", "15-13",
-                               "\n3-2\n", "7 Rossi", "Rosa non disponibile, atleti indicati per numero: Orsi Città"}) {
+    for (const char* expected :
+         {"Lupi", "Orsi Città", "25-20", "20-25", "25-23", "18-25", "15-13", "\n3-2\n", "7 Rossi",
+          "Rosa non disponibile, atleti indicati per numero: Orsi Città"}) {
         EXPECT_TRUE(content.contains(QString::fromUtf8(expected))) << expected;
     }
 }
@@ -147,7 +155,9 @@ TEST(ReportLogicTest, RunsDurationsAndRemovalsNeverCount) {
     p.Display.Name = {QStringLiteral("A"), QStringLiteral("B")};
     p.History = {"(1) 0 -  0 - 20:00 - 0_0"};
     for (int i = 1; i <= 25; ++i) {
-        p.History << QStringLiteral("(1)%1 -  0 - 20:%2 - H_7_0").arg(i, 2).arg(i, 2, 10, QLatin1Char('0'));
+        p.History << QStringLiteral("(1)%1 -  0 - 20:%2 - H_7_0")
+                         .arg(i, 2)
+                         .arg(i, 2, 10, QLatin1Char('0'));
         if (i == 10) {
             p.History << QStringLiteral("(1) 9 -  0 - 20:10 - H_N_0"); // taken back
             p.History << QStringLiteral("(1)10 -  0 - 20:10 - H_7_0");
@@ -179,8 +189,9 @@ TEST(ReportLogicTest, NumbersOffTheRosterAreListedByNumber) {
     Match p;
     DefaultRules(p);
     p.Display.Name = {QStringLiteral("A"), QStringLiteral("B")};
-    p.History = {"(1) 0 -  0 - 20:00 - 0_0",   "(1) 1 -  0 - 20:01 - H_12_1", "(1) 2 -  0 - 20:02 - H_6_0",
-                 "(1) 3 -  0 - 20:03 - H_12_3", "(1) 3 -  1 - 20:04 - G_E_0",  "(1) 3 -  2 - 20:05 - G_4_0"};
+    p.History = {"(1) 0 -  0 - 20:00 - 0_0",   "(1) 1 -  0 - 20:01 - H_12_1",
+                 "(1) 2 -  0 - 20:02 - H_6_0", "(1) 3 -  0 - 20:03 - H_12_3",
+                 "(1) 3 -  1 - 20:04 - G_E_0", "(1) 3 -  2 - 20:05 - G_4_0"};
     const Report without = BuildReport(p, QDate(2026, 12, 7), LanguageTable{});
     EXPECT_FALSE(without.Teams[0].AvailableRoster);
     const std::vector<Line> home = lines(without.Teams[0]);
@@ -195,7 +206,7 @@ TEST(ReportLogicTest, NumbersOffTheRosterAreListedByNumber) {
     EXPECT_EQ(QStringLiteral("N° 4"), lines(without.Teams[1])[0].surname);
 
     p.Rosters[0] = {Athlete{QStringLiteral("12"), QStringLiteral("Rossi"), {}, {}, {}},
-                 Athlete{QStringLiteral("3"), QStringLiteral("Verdi"), {}, {}, {}}};
+                    Athlete{QStringLiteral("3"), QStringLiteral("Verdi"), {}, {}, {}}};
     const Report with = BuildReport(p, QDate(2026, 12, 7), LanguageTable{});
     EXPECT_TRUE(with.Teams[0].AvailableRoster);
     const std::vector<Line> roster = lines(with.Teams[0]);
@@ -228,8 +239,9 @@ TEST_F(ConsoleReport, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder) 
     }
     EXPECT_EQ(QStringList{folder}, a.f.shell.open);
     a.f.dialogs.ExpectFile(folder);
-    a.f.dialogs.Expect(QStringLiteral("In questa cartella c'è già un report: vuoi sostituirlo?\n") + folder,
-                         Answer::No);
+    a.f.dialogs.Expect(QStringLiteral("In questa cartella c'è già un report: vuoi sostituirlo?\n") +
+                           folder,
+                       Answer::No);
     console.writeReport();
     EXPECT_EQ(Default::GiveUp, a.f.dialogs.Defaults.last());
     EXPECT_EQ(1, a.f.shell.open.size()) << "declined: nothing written, nothing opened";

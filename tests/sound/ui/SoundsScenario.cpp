@@ -10,10 +10,11 @@
 namespace {
 
 class SoundsScenario : public ::testing::Test {
-protected:
+  protected:
     SoundsScenario() {
         for (const char* name : {"1_a.wav", "2_b.mp3", "3_c.wav"}) {
-            Environment::CreateFile(a.program + QStringLiteral("/Sounds/") + QString::fromUtf8(name));
+            Environment::CreateFile(a.program + QStringLiteral("/Sounds/") +
+                                    QString::fromUtf8(name));
         }
         console = std::make_unique<ConsoleWindow>(a.f.platform);
         console->load();

@@ -1,6 +1,6 @@
+#include "sponsor/ui/SponsorManager.h"
 #include "scenarios/TestConsole.h"
 #include "shared/ui/Images.h"
-#include "sponsor/ui/SponsorManager.h"
 
 #include <QImageReader>
 
@@ -19,7 +19,7 @@ QByteArray Content(const QString& path) {
 }
 
 class SponsorManagerTest : public TestConsole {
-protected:
+  protected:
     QString Sponsor(const QString& name) const {
         return a.program + QStringLiteral("/Sponsors/") + name;
     }
@@ -84,14 +84,14 @@ TEST_F(SponsorManagerTest, AddingConvertsAndReplacesOrRefusesWhatIsNoPicture) {
     Handle([&](SponsorManager& f) {
         f.bandCheck->click();
         a.f.dialogs.ExpectFile(text);
-        a.f.dialogs.Expect(
-            QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") + text);
+        a.f.dialogs.Expect(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") +
+                           text);
         f.addSponsor();
         EXPECT_EQ(before, Content(existing)) << "nothing written over the old picture";
         a.f.dialogs.ExpectFile(png);
         a.f.dialogs.Expect(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
-                                            "le frecce di scorrimento.\r\n") +
-                             png);
+                                          "le frecce di scorrimento.\r\n") +
+                           png);
         f.addSponsor();
         EXPECT_TRUE(f.bandCheck->isChecked()) << "the box returns to the stored band setting";
         EXPECT_EQ(2, f.List().GalleryNumber());
@@ -115,10 +115,10 @@ TEST_F(SponsorManagerTest, HeaderLogoIsSetShownAndDeleted) {
         EXPECT_NE(byDefault, f.headerLogo->pixmap().cacheKey());
         EXPECT_EQ(0, f.List().GalleryNumber()) << "the header logo is no gallery picture";
         a.f.dialogs.Expect(QStringLiteral("Vuoi veramente cancellare l'immagine del logo "
-                                            "testata? Non sarà più possibile recuperare questa "
-                                            "immagine\r\n") +
-                                 logo,
-                             Answer::Ok);
+                                          "testata? Non sarà più possibile recuperare questa "
+                                          "immagine\r\n") +
+                               logo,
+                           Answer::Ok);
         f.deleteHeaderLogo();
         EXPECT_FALSE(QFileInfo::exists(logo));
         EXPECT_EQ(byDefault, f.headerLogo->pixmap().cacheKey());

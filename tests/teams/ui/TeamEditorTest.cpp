@@ -1,8 +1,8 @@
+#include "teams/ui/TeamEditor.h"
 #include "scenarios/TestConsole.h"
 #include "shared/FileText.h"
 #include "teams/TeamPackage.h"
 #include "teams/ui/SpreadsheetPreview.h"
-#include "teams/ui/TeamEditor.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -17,7 +17,7 @@
 namespace {
 
 class TeamEditorTest : public TestConsole {
-protected:
+  protected:
     QString Team(const QString& name) const { return a.program + QStringLiteral("/Teams/") + name; }
     // Opens the editor from the console's menu and hands it to the test's steps.
     void Edit(const std::function<void(TeamEditor&)>& steps) {
@@ -28,7 +28,8 @@ protected:
     static void Open(TeamEditor& f, const QString& name) {
         f.teamList->setCurrentItem(f.teamList->findItems(name, Qt::MatchExactly).first());
     }
-    static void Line(TeamEditor& f, int r, const char* number, const char* surname, const char* name = "") {
+    static void Line(TeamEditor& f, int r, const char* number, const char* surname,
+                     const char* name = "") {
         f.numberBoxes[r]->setText(QString::fromUtf8(number));
         f.surnameBoxes[r]->setText(QString::fromUtf8(surname));
         f.firstNameBoxes[r]->setText(QString::fromUtf8(name));
@@ -48,15 +49,19 @@ protected:
 
 TEST_F(TeamEditorTest, AnImportedPackageJoinsTheListAndASecondOneAsksWhatToDo) {
     const QString file = a.root.filePath(QStringLiteral("aquile.brivanta-team"));
-    ASSERT_TRUE(TeamPackage::Export(QStringLiteral(BRIVANTA_DATA), QStringLiteral("Aquile Volley"), file).ok);
+    ASSERT_TRUE(
+        TeamPackage::Export(QStringLiteral(BRIVANTA_DATA), QStringLiteral("Aquile Volley"), file)
+            .ok);
     Edit([&](TeamEditor& f) {
         a.f.dialogs.ExpectFile(file);
         f.importTeam();
-        EXPECT_EQ(QStringLiteral("Aquile Volley"), f.teamList->currentItem()->text()) << "the import is opened";
+        EXPECT_EQ(QStringLiteral("Aquile Volley"), f.teamList->currentItem()->text())
+            << "the import is opened";
         EXPECT_EQ(QStringLiteral("Ferri"), f.surnameBoxes[0]->text());
-        a.f.dialogs.Expect(QStringLiteral("Una squadra con questo nome esiste già. Sì: sostituiscila. No: "
-                                          "tienile entrambe. Annulla: non importare."),
-                           Answer::No);
+        a.f.dialogs.Expect(
+            QStringLiteral("Una squadra con questo nome esiste già. Sì: sostituiscila. No: "
+                           "tienile entrambe. Annulla: non importare."),
+            Answer::No);
         f.ImportTeamFile(file);
         EXPECT_EQ(QStringLiteral("Aquile Volley (2)"), f.teamList->currentItem()->text());
     });
@@ -94,14 +99,18 @@ TEST_F(TeamEditorTest, TheSpreadsheetPreviewLetsTheOperatorCorrectTheColumns) {
         a.f.modal.Expect([](QDialog& window) {
             auto& preview = static_cast<SpreadsheetPreview&>(window);
             ASSERT_EQ(3u, preview.fieldBoxes.size());
-            EXPECT_EQ(QStringLiteral("COGNOME"), preview.fieldBoxes[0]->currentText()) << "the guess";
-            EXPECT_EQ(QStringList{"Riga 3: numero usato due volte (12)"}, Items(*preview.refusedList));
+            EXPECT_EQ(QStringLiteral("COGNOME"), preview.fieldBoxes[0]->currentText())
+                << "the guess";
+            EXPECT_EQ(QStringList{"Riga 3: numero usato due volte (12)"},
+                      Items(*preview.refusedList));
             emit preview.fieldBoxes[1]->activated(static_cast<int>(RosterImport::Field::Surname));
-            EXPECT_EQ(QStringLiteral("—"), preview.fieldBoxes[0]->currentText()) << "a field lives in one column";
+            EXPECT_EQ(QStringLiteral("—"), preview.fieldBoxes[0]->currentText())
+                << "a field lives in one column";
             emit preview.fieldBoxes[0]->activated(static_cast<int>(RosterImport::Field::FirstName));
             EXPECT_EQ(QStringLiteral("NOME"), preview.fieldBoxes[0]->currentText());
             preview.headerCheck->setChecked(true);
-            EXPECT_EQ(QStringLiteral("Righe prese : 1    Righe non prese : 1"), preview.summary->text())
+            EXPECT_EQ(QStringLiteral("Righe prese : 1    Righe non prese : 1"),
+                      preview.summary->text())
                 << "the first row as titles is no athlete";
             preview.headerCheck->setChecked(false);
             preview.buttons->button(QDialogButtonBox::Ok)->click();
@@ -112,9 +121,11 @@ TEST_F(TeamEditorTest, TheSpreadsheetPreviewLetsTheOperatorCorrectTheColumns) {
         EXPECT_EQ(QStringLiteral("12"), f.numberBoxes[1]->text());
         EXPECT_TRUE(f.numberBoxes[2]->text().isEmpty());
         a.f.dialogs.ExpectFile(sheet);
-        a.f.modal.Expect([](QDialog& window) { static_cast<SpreadsheetPreview&>(window).reject(); });
+        a.f.modal.Expect(
+            [](QDialog& window) { static_cast<SpreadsheetPreview&>(window).reject(); });
         f.openSpreadsheet();
-        EXPECT_EQ(QStringLiteral("Rossi"), f.surnameBoxes[0]->text()) << "Cancel leaves the grid as it was";
+        EXPECT_EQ(QStringLiteral("Rossi"), f.surnameBoxes[0]->text())
+            << "Cancel leaves the grid as it was";
         EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi")) + QStringLiteral("/team.csv")))
             << "nothing is written before Salva";
     });
@@ -130,8 +141,10 @@ TEST_F(TeamEditorTest, AZipOfPhotosNamedByNumberFindsItsAthletes) {
     {
         QuaZip out(zip);
         ASSERT_TRUE(out.open(QuaZip::mdCreate));
-        for (const auto& [name, data] : QList<QPair<QString, QByteArray>>{
-                 {"Lupi/07.png", png}, {"Lupi/12 Neri.jpg", "a letter, not a picture"}, {"Lupi/logo.png", png}}) {
+        for (const auto& [name, data] :
+             QList<QPair<QString, QByteArray>>{{"Lupi/07.png", png},
+                                               {"Lupi/12 Neri.jpg", "a letter, not a picture"},
+                                               {"Lupi/logo.png", png}}) {
             QuaZipFile entry(&out);
             ASSERT_TRUE(entry.open(QIODevice::WriteOnly, QuaZipNewInfo(name)));
             entry.write(data);
@@ -143,12 +156,15 @@ TEST_F(TeamEditorTest, AZipOfPhotosNamedByNumberFindsItsAthletes) {
         Line(f, 1, "12", "Neri");
         Line(f, 2, "15", "Blu");
         a.f.dialogs.ExpectFile(zip);
-        a.f.dialogs.Expect(QStringLiteral("Foto assegnate : 1\nNumeri senza foto : 15\nFile non assegnati : logo.png, 12 Neri.jpg"));
+        a.f.dialogs.Expect(QStringLiteral("Foto assegnate : 1\nNumeri senza foto : 15\nFile non "
+                                          "assegnati : logo.png, 12 Neri.jpg"));
         f.photosZipAction->trigger();
     });
     EXPECT_EQ(QByteArray("jpeg"), QImageReader(Team(QStringLiteral("Lupi/7.jpg"))).format());
     EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi/12.jpg"))));
-    EXPECT_TRUE(QDir(a.f.folders.temporary).entryList({QStringLiteral("brivanta-photos-*")}, QDir::Dirs).isEmpty())
+    EXPECT_TRUE(QDir(a.f.folders.temporary)
+                    .entryList({QStringLiteral("brivanta-photos-*")}, QDir::Dirs)
+                    .isEmpty())
         << "the unpacked zip is gone";
 }
 
@@ -168,9 +184,9 @@ TEST_F(TeamEditorTest, TypeSortAndSaveARoster) {
         EXPECT_EQ(4, f.roleBoxes[2]->currentIndex()) << "the role moves with its row";
         f.save();
     });
-    EXPECT_EQ((QStringList{"3;Verdi;;;N", "7;Bianchi;;;N", "10;Rossi;Anna;5-Banda;C",
-                           "A1;Neri;Luca;;N"}),
-              Roster(QStringLiteral("Lupi")));
+    EXPECT_EQ(
+        (QStringList{"3;Verdi;;;N", "7;Bianchi;;;N", "10;Rossi;Anna;5-Banda;C", "A1;Neri;Luca;;N"}),
+        Roster(QStringLiteral("Lupi")));
 }
 
 TEST_F(TeamEditorTest, FinishedSavesOnlyAChangedRosterAndExitDiscards) {
@@ -218,9 +234,9 @@ TEST_F(TeamEditorTest, MoreThanTwentySevenRowsAreToldAndKept) {
     ASSERT_TRUE(WriteTextFile(Team(QStringLiteral("Lupi/team.csv")), lines));
     Edit([&](TeamEditor& f) {
         a.f.dialogs.Expect(QStringLiteral("Questa squadra ha più di 27 atleti: qui se ne vedono "
-                                            "27, gli altri restano nel file anche dopo il "
-                                            "salvataggio.\r\n") +
-                             Team(QStringLiteral("Lupi/team.csv")));
+                                          "27, gli altri restano nel file anche dopo il "
+                                          "salvataggio.\r\n") +
+                           Team(QStringLiteral("Lupi/team.csv")));
         Open(f, QStringLiteral("Lupi"));
         f.surnameBoxes[0]->setText(QStringLiteral("Primo"));
         f.finish();
@@ -232,7 +248,7 @@ TEST_F(TeamEditorTest, MoreThanTwentySevenRowsAreToldAndKept) {
 TEST_F(TeamEditorTest, LongFieldsOfAHandMadeFileAreKeptWhole) {
     const QString longText = QStringLiteral("123;Abbondanzieri-Rossi;Mariangela Beatrice;;C");
     ASSERT_TRUE(WriteTextFile(Team(QStringLiteral("Lupi/team.csv")),
-                                {longText, QStringLiteral("4;Neri;;;N")}));
+                              {longText, QStringLiteral("4;Neri;;;N")}));
     Edit([&](TeamEditor& f) {
         Open(f, QStringLiteral("Lupi"));
         EXPECT_EQ(QStringLiteral("Abbondanzieri-Rossi"), f.surnameBoxes[0]->text());
@@ -259,8 +275,8 @@ struct ExitCase {
 class TeamEditorExitTest : public TeamEditorTest, public ::testing::WithParamInterface<ExitCase> {};
 
 TEST_P(TeamEditorExitTest, ChangedRosterIsOfferedForSavingBeforeItGoes) {
-    const QString question = QStringLiteral(
-        "La rosa di questa squadra è stata modificata. Vuoi salvarla?\r\nLupi");
+    const QString question =
+        QStringLiteral("La rosa di questa squadra è stata modificata. Vuoi salvarla?\r\nLupi");
     Edit([&](TeamEditor& f) {
         f.show();
         Open(f, QStringLiteral("Lupi"));
@@ -280,20 +296,19 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, TeamEditorExitTest,
     ::testing::Values(
         ExitCase{"escape_yes", Answer::Si, true, false,
-                   [](TeamEditor& f) { QTest::keyClick(f.surnameBoxes[0], Qt::Key_Escape); }},
+                 [](TeamEditor& f) { QTest::keyClick(f.surnameBoxes[0], Qt::Key_Escape); }},
         ExitCase{"title_bar_no", Answer::No, false, false, [](TeamEditor& f) { f.close(); }},
-        ExitCase{"title_bar_cancel", Answer::Cancel, false, true,
-                   [](TeamEditor& f) { f.close(); }},
+        ExitCase{"title_bar_cancel", Answer::Cancel, false, true, [](TeamEditor& f) { f.close(); }},
         ExitCase{"arrow_key_yes", Answer::Si, true, false,
-                   [](TeamEditor& f) {
-                       f.teamList->setFocus();
-                       QTest::keyClick(f.teamList, Qt::Key_Up);
-                   }},
+                 [](TeamEditor& f) {
+                     f.teamList->setFocus();
+                     QTest::keyClick(f.teamList, Qt::Key_Up);
+                 }},
         ExitCase{"end_key_cancel", Answer::Cancel, false, true,
-                   [](TeamEditor& f) {
-                       f.teamList->setFocus();
-                       QTest::keyClick(f.teamList, Qt::Key_Home);
-                   }}),
+                 [](TeamEditor& f) {
+                     f.teamList->setFocus();
+                     QTest::keyClick(f.teamList, Qt::Key_Home);
+                 }}),
     [](const ::testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TeamEditorTest, ReturnInABoxNeverClosesTheEditor) {
@@ -335,9 +350,11 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
             << "the list opens its first entry, not the new team";
 
         Open(f, QStringLiteral("Home"));
-        a.f.dialogs.Expect(QStringLiteral("Le cartelle : Home e Guests non possono essere cancellate"));
+        a.f.dialogs.Expect(
+            QStringLiteral("Le cartelle : Home e Guests non possono essere cancellate"));
         f.deleteTeam();
-        a.f.dialogs.Expect(QStringLiteral("Le cartelle : Home e Guests non possono essere RINOMINATE"));
+        a.f.dialogs.Expect(
+            QStringLiteral("Le cartelle : Home e Guests non possono essere RINOMINATE"));
         f.renameTeam();
 
         Open(f, QStringLiteral("Lupi"));
@@ -353,14 +370,15 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
 
         Open(f, QStringLiteral("Tigri Bianche"));
         a.f.dialogs.Expect(QStringLiteral("Vuoi cancellare questa squadra ed assieme tutti i "
-                                            "files delle immagini ed i files con i dati dgli "
-                                            "atleti? Premi <OK> per confermare"),
-                             Answer::Ok);
+                                          "files delle immagini ed i files con i dati dgli "
+                                          "atleti? Premi <OK> per confermare"),
+                           Answer::Ok);
         f.deleteTeam();
         EXPECT_FALSE(QFileInfo::exists(Team(QStringLiteral("Tigri Bianche"))));
     });
     EXPECT_EQ((QStringList{"4;Conti;;;N"}), Roster(QStringLiteral("Lupi Blu")));
-    EXPECT_FALSE(console.teamLists[0]->findItems(QStringLiteral("Lupi Blu"), Qt::MatchExactly).isEmpty())
+    EXPECT_FALSE(
+        console.teamLists[0]->findItems(QStringLiteral("Lupi Blu"), Qt::MatchExactly).isEmpty())
         << "the console's lists show the renamed team once the editor closes";
 }
 
@@ -373,23 +391,26 @@ TEST_F(TeamEditorTest, PhotosNeedANamedRowWithANumber) {
     Environment::CreateFile(text, "not a picture");
     Edit([&](TeamEditor& f) {
         Open(f, QStringLiteral("Lupi"));
-        a.f.dialogs.Expect(QStringLiteral("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
+        a.f.dialogs.Expect(
+            QStringLiteral("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
         f.chooseAthletePhoto();
         Line(f, 1, "", "Rossi");
         f.lineGotFocus(1);
         EXPECT_EQ(TwipsInPixel(4155), f.athletePhoto->width()) << "the default picture's width";
         a.f.dialogs.ExpectFile(photo);
         a.f.dialogs.Expect(QStringLiteral("Assegna prima il numero di maglia all'atleta per il "
-                                            "quale vuoi salvare l'immagine"));
+                                          "quale vuoi salvare l'immagine"));
         f.chooseAthletePhoto();
         f.numberBoxes[1]->setText(QStringLiteral("7"));
         a.f.dialogs.ExpectFile(text);
-        a.f.dialogs.Expect(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") + text);
+        a.f.dialogs.Expect(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") +
+                           text);
         f.chooseAthletePhoto();
         a.f.dialogs.ExpectFile(photo);
         f.chooseAthletePhoto();
         f.lineGotFocus(1);
-        EXPECT_EQ(TwipsInPixel(2475) * 3 / 4, f.athletePhoto->width()) << "a photo keeps its proportions";
+        EXPECT_EQ(TwipsInPixel(2475) * 3 / 4, f.athletePhoto->width())
+            << "a photo keeps its proportions";
     });
     EXPECT_EQ(QByteArray("jpeg"), QImageReader(Team(QStringLiteral("Lupi/7.jpg"))).format());
 }
@@ -447,19 +468,19 @@ TEST_F(TeamEditorTest, AnnouncementIsImportedPlayedAndDeleted) {
         EXPECT_EQ(Team(QStringLiteral("Lupi/9.wav")), f.FileAudio());
         f.playAnnouncement();
         const QString question = QStringLiteral("Vuoi veramente cancellare il file audio per la "
-                                               "presentazione di questo atleta?\r\n") +
-                                f.FileAudio();
+                                                "presentazione di questo atleta?\r\n") +
+                                 f.FileAudio();
         a.f.dialogs.Expect(question, Answer::Ok);
-        a.f.dialogs.Expect(QStringLiteral(
-            "File audio di presentazione cancellato, aggiungine un altro se vuoi."));
+        a.f.dialogs.Expect(
+            QStringLiteral("File audio di presentazione cancellato, aggiungine un altro se vuoi."));
         f.deleteAnnouncement();
         EXPECT_TRUE(f.deleteAnnouncementButton->isHidden());
         EXPECT_TRUE(f.playAnnouncementButton->isHidden());
     });
     EXPECT_FALSE(QFileInfo::exists(old)) << "the old announcement of that number is gone";
     EXPECT_TRUE(QDir(Team(QStringLiteral("Lupi"))).entryList({"9.*"}).isEmpty());
-    EXPECT_TRUE(a.f.audio.calls.contains(QStringLiteral("apri ") +
-                                            Team(QStringLiteral("Lupi/9.wav"))));
+    EXPECT_TRUE(
+        a.f.audio.calls.contains(QStringLiteral("apri ") + Team(QStringLiteral("Lupi/9.wav"))));
 }
 
 TEST_F(TeamEditorTest, MissingTeamsFolderIsCreatedWithItsTwoSides) {
