@@ -7,6 +7,7 @@
 #include "doubles/EventClient.h"
 #include "live/Broadcast.h"
 #include "match/History.h"
+#include "match/Match.h"
 #include "platform/qt/QtLiveServer.h"
 
 #include "Measures.h"
@@ -25,7 +26,7 @@ struct LiveConsole : ConsoleLive {
         console.load();
         Match& p = console.match();
         for (int i = 0; i < 250; ++i) {
-            p.History.append(PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
+            AppendHistory(p, PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
         }
         p.Points = {23, 22};
         p.Locked = true;

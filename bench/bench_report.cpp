@@ -18,12 +18,12 @@ void BM_ReportPackage(benchmark::State& state) {
     p.SetsWon = {3, 2};
     p.CurrentSet = 5;
     for (int set = 1; set <= 5; ++set) {
-        p.History << SetStartLine(set, QStringLiteral("20:00"));
+        AppendHistory(p, SetStartLine(set, QStringLiteral("20:00")));
         for (int i = 1; i <= 49; ++i) {
             const bool home = i % 2 == 1;
-            p.History << PointLine(set, (i + 1) / 2, i / 2,
-                                   QStringLiteral("20:%1").arg(i, 2, 10, QLatin1Char('0')),
-                                   home ? QStringLiteral("H_7_1") : QStringLiteral("G_E_0"));
+            AppendHistory(p, PointLine(set, (i + 1) / 2, i / 2,
+                                       QStringLiteral("20:%1").arg(i, 2, 10, QLatin1Char('0')),
+                                       home ? QStringLiteral("H_7_1") : QStringLiteral("G_E_0")));
         }
     }
     const LanguageTable languages;

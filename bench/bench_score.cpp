@@ -4,6 +4,7 @@
 #include "display/ui/DisplayWindow.h"
 #include "doubles/Environment.h"
 #include "match/History.h"
+#include "match/Match.h"
 
 #include "Measures.h"
 
@@ -19,7 +20,7 @@ void ClickPoint(benchmark::State& state, bool draw, int diskDelay = 0) {
     console.show();
     Match& p = console.match();
     for (int i = 0; i < 250; ++i) {
-        p.History.append(PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
+        AppendHistory(p, PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
     }
     p.Points = {23, 22};
     p.Locked = true;

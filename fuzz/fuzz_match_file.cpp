@@ -22,11 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
     DefaultRules(p);
     ClearMatch(p, languages);
     ApplyMatchFile(p, *file, languages);
-    for (const QString& line : p.History) {
-        ReadLine(line);
-    }
     const QStringList written =
         MatchFileLines(p, QDateTime(QDate(2026, 12, 10), QTime(20, 0)), languages);
+    // The history is written back as it was read, whatever it holds.
+    if (ReadHistory(HistoryLines(p.History)) != p.History) {
+        std::abort();
+    }
     if (!ReadMatchFile(DecodeLines(EncodeLines(written)))) {
         std::abort();
     }

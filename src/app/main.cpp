@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
         // No window: the report is drawn off screen, on a machine with or without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
-        RecordCharacters();
+        RegisterShippedFonts();
         QtFolders folders;
         QTextStream exit(stdout);
         QTextStream errors(stderr);
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
     if (!instance.Before()) {
         return 0;
     }
-    RecordCharacters();
+    RegisterShippedFonts();
 
     QtDialogs dialogs;
     QtSettings settings;

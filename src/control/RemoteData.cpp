@@ -47,23 +47,27 @@ QByteArray RemoteDataJson(const RemoteView& v) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-QString DescribeLine(const QString& line, const std::array<QString, 2>& names,
-                     const LanguageTable& languages) {
+QString DescribeEvent(const HistoryEvent& event, const std::array<QString, 2>& names,
+                      const LanguageTable& languages) {
     const auto name = [&](int side) {
         return !names[side].isEmpty() ? names[side]
                                       : languages.Translate(side == 0 ? QStringLiteral("Locali")
                                                                       : QStringLiteral("Ospiti"));
     };
-    const HistoryLine r = ReadLine(line);
-    if (r.Timeout) {
-        return languages.Translate(QStringLiteral("Tempo")) + u' ' + name(r.Side);
+    switch (event.Kind) {
+    case HistoryKind::Timeout:
+        return languages.Translate(QStringLiteral("Tempo")) + u' ' + name(event.Side);
+    case HistoryKind::SetStart:
+        return languages.Translate(QStringLiteral("Set")) + u' ' + QString::number(event.Set);
+    case HistoryKind::Point:
+    case HistoryKind::Removal:
+        return languages.Translate(QStringLiteral("Punto")) + u' ' + name(event.Side) +
+               QStringLiteral(", ") + QString::number(event.Score[0]) + u'-' +
+               QString::number(event.Score[1]);
+    case HistoryKind::Unknown:
+        break;
     }
-    if (!IsPointLine(line)) {
-        return languages.Translate(QStringLiteral("Set")) + u' ' + QString::number(r.Set);
-    }
-    const int side = line.section(QStringLiteral(" - "), -1).startsWith(u'G') ? 1 : 0;
-    return languages.Translate(QStringLiteral("Punto")) + u' ' + name(side) + QStringLiteral(", ") +
-           QString::number(r.Home) + u'-' + QString::number(r.Guests);
+    return event.Text;
 }
 
 QList<QPair<QString, QString>> RemoteTexts(const LanguageTable& languages) {

@@ -24,8 +24,9 @@ struct RemoteView {
 QByteArray RemoteDataJson(const RemoteView& v);
 
 class LanguageTable;
-// A history line in words for the phone: "Punto Locali, 3-0", "Tempo Ospiti", "Set 2".
-QString DescribeLine(const QString& line, const std::array<QString, 2>& names,
-                     const LanguageTable& languages);
+struct HistoryEvent;
+// A history event in words for the phone: "Punto Locali, 3-0", "Tempo Ospiti", "Set 2".
+QString DescribeEvent(const HistoryEvent& event, const std::array<QString, 2>& names,
+                      const LanguageTable& languages);
 // The phone page's words, by the names the page looks them up with.
 QList<QPair<QString, QString>> RemoteTexts(const LanguageTable& languages);

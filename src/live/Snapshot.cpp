@@ -58,43 +58,28 @@ QJsonObject Team(const LiveInput& in, int side) {
     };
 }
 
-// The newest line that added a point, unless a removal, a set start or a new set came after.
+// The newest point, unless a removal, a set start or a new set came after it.
 QJsonValue LastPoint(const LiveInput& in) {
-    const QStringList& history = in.match.History;
-    for (qsizetype i = history.size() - 1; i >= 0; --i) {
-        const HistoryLine r = ReadLine(history[i]);
-        if (r.Timeout) {
-            continue;
-        }
-        if (!IsPointLine(history[i]) || i == 0) {
-            return QJsonValue::Null;
-        }
-        qsizetype j = i - 1;
-        while (j >= 0 && ReadLine(history[j]).Timeout) {
-            --j;
-        }
-        const HistoryLine before = j >= 0 ? ReadLine(history[j]) : HistoryLine{};
-        if (r.Home + r.Guests <= before.Home + before.Guests) {
-            return QJsonValue::Null;
-        }
-        // "(1) 1 -  0 - 15:42 - H_7_2": side, athlete code, point type.
-        const QStringList event = history[i].section(QStringLiteral(" - "), -1).split(u'_');
-        const int side = event.value(0) == QStringLiteral("G") ? 1 : 0;
-        const QString code = event.value(1);
-        const int type = std::clamp(IntegerValue(event.value(2)), 0, 4);
-        const bool athlete = IntegerValue(code) > 0;
-        return QJsonObject{
-            {QStringLiteral("side"), QString::fromLatin1(Sides[side])},
-            {QStringLiteral("code"), code},
-            {QStringLiteral("number"), athlete ? code : QString()},
-            {QStringLiteral("surname"),
-             athlete ? AthleteSurname(in.match.Rosters[side], code, in.Languages) : QString()},
-            {QStringLiteral("type"), in.Languages.Translate(QString::fromLatin1(PointTypes[type]))},
-            {QStringLiteral("type_index"), type},
-            {QStringLiteral("photo"), athlete ? Photo(in, side, code) : QString()},
-        };
+    const MatchHistory& history = in.match.History;
+    const auto last = std::find_if(history.rbegin(), history.rend(),
+                                   [](const HistoryEvent& e) { return e.HasScore(); });
+    if (last == history.rend() || last->Kind != HistoryKind::Point) {
+        return QJsonValue::Null;
     }
-    return QJsonValue::Null;
+    const int side = last->Side;
+    const QString& code = last->Athlete;
+    const int type = last->PointType;
+    const bool athlete = IntegerValue(code) > 0;
+    return QJsonObject{
+        {QStringLiteral("side"), QString::fromLatin1(Sides[side])},
+        {QStringLiteral("code"), code},
+        {QStringLiteral("number"), athlete ? code : QString()},
+        {QStringLiteral("surname"),
+         athlete ? AthleteSurname(in.match.Rosters[side], code, in.Languages) : QString()},
+        {QStringLiteral("type"), in.Languages.Translate(QString::fromLatin1(PointTypes[type]))},
+        {QStringLiteral("type_index"), type},
+        {QStringLiteral("photo"), athlete ? Photo(in, side, code) : QString()},
+    };
 }
 
 QJsonObject Statistics(const StatisticsPanel& s) {

@@ -2,6 +2,75 @@
 
 #include "shared/Numbers.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+constexpr int PointTypes = 5;
+
+// "(1) 3 -  2 - 15:42 - H_7_2": the set in one digit, the points at fixed positions.
+bool ReadScoreLine(const QString& line, HistoryEvent& e) {
+    if (line.size() < 10 || line[0] != u'(' || !line[1].isDigit() || line[2] != u')') {
+        return false;
+    }
+    const QStringView text(line);
+    e.Set = line[1].digitValue();
+    e.Score = {IntegerValue(text.mid(3, 2)), IntegerValue(text.mid(8, 2))};
+    const QString event = line.section(QStringLiteral(" - "), -1);
+    if (!event.startsWith(QStringLiteral("H_")) && !event.startsWith(QStringLiteral("G_"))) {
+        e.Kind = HistoryKind::SetStart;
+        return true;
+    }
+    const QStringList parts = event.split(u'_');
+    e.Side = parts[0] == QStringLiteral("G") ? 1 : 0;
+    e.Athlete = parts.value(1).isEmpty() ? QStringLiteral("N") : parts.value(1);
+    const int type = IntegerValue(parts.value(2));
+    e.PointType = type >= 0 && type < PointTypes ? type : 0;
+    e.Kind = HistoryKind::Point; // until the score before it says otherwise
+    return true;
+}
+
+// "1#H Timeout Locali - 15:42"
+bool ReadTimeoutLine(const QString& line, HistoryEvent& e) {
+    static const QRegularExpression timeout(QStringLiteral(R"(^(\d+)#([HG]) )"));
+    const auto m = timeout.match(line);
+    if (!m.hasMatch() || IntegerValue(m.captured(1)) <= 0) {
+        return false;
+    }
+    e.Kind = HistoryKind::Timeout;
+    e.TimeoutCount = IntegerValue(m.captured(1));
+    e.Side = m.captured(2) == QStringLiteral("G") ? 1 : 0;
+    return true;
+}
+
+QString TimeOfDay(const QString& line) {
+    static const QRegularExpression wallNow(QStringLiteral(R"((\d{1,2}:\d{2}))"));
+    const auto m = wallNow.match(line);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+const HistoryEvent* LastWithScore(const MatchHistory& history) {
+    const auto found = std::find_if(history.rbegin(), history.rend(),
+                                    [](const HistoryEvent& e) { return e.HasScore(); });
+    return found != history.rend() ? &*found : nullptr;
+}
+
+// The score the set stood at before this line: its last score line, 0-0 when it has none.
+std::array<int, 2> ScoreBefore(const MatchHistory& history, int set) {
+    const auto found = std::find_if(history.rbegin(), history.rend(), [set](const HistoryEvent& e) {
+        return e.HasScore() && e.Set == set;
+    });
+    return found != history.rend() ? found->Score : std::array<int, 2>{0, 0};
+}
+
+} // namespace
+
+bool HistoryEvent::HasScore() const {
+    return Kind == HistoryKind::SetStart || Kind == HistoryKind::Point ||
+           Kind == HistoryKind::Removal;
+}
+
 QString HistoryTime(const QString& fullTime) {
     return fullTime.left(5);
 }
@@ -28,23 +97,46 @@ QString TimeoutLine(int count, int side, const QString& sideWord, const QString&
            sideWord + QStringLiteral(" - ") + wallNow;
 }
 
-HistoryLine ReadLine(const QString& line) {
-    HistoryLine r;
-    const QStringView text(line);
-    const int count = IntegerValue(text);
-    if (count > 0) {
-        r.Timeout = true;
-        r.Count = count;
-        r.Side = text.mid(2, 1) == u"G" ? 1 : 0;
-        return r;
+HistoryEvent ReadHistoryLine(const QString& line, const MatchHistory& before) {
+    HistoryEvent e;
+    e.Text = line;
+    e.Time = TimeOfDay(line);
+    if (ReadTimeoutLine(line, e)) {
+        // A timeout is called in the set, and at the score, of the line before it.
+        const HistoryEvent* last = LastWithScore(before);
+        e.Set = last != nullptr ? last->Set : 1;
+        e.Score = last != nullptr ? last->Score : std::array<int, 2>{0, 0};
+    } else if (ReadScoreLine(line, e) && e.Kind == HistoryKind::Point &&
+               e.Score[e.Side] <= ScoreBefore(before, e.Set)[e.Side]) {
+        e.Kind = HistoryKind::Removal;
     }
-    r.Set = IntegerValue(text.mid(1, 1));
-    r.Home = IntegerValue(text.mid(3, 2));
-    r.Guests = IntegerValue(text.mid(8, 2));
-    return r;
+    if (e.Kind == HistoryKind::Unknown) {
+        e = HistoryEvent{};
+        e.Text = line;
+    }
+    return e;
 }
 
-bool IsPointLine(const QString& line) {
-    return !ReadLine(line).Timeout &&
-           (line.contains(QStringLiteral("H_")) || line.contains(QStringLiteral("G_")));
+MatchHistory ReadHistory(const QStringList& lines) {
+    MatchHistory history;
+    history.reserve(lines.size());
+    for (const QString& line : lines) {
+        history.append(ReadHistoryLine(line, history));
+    }
+    return history;
+}
+
+QStringList HistoryLines(const MatchHistory& history) {
+    QStringList lines;
+    lines.reserve(history.size());
+    for (const HistoryEvent& e : history) {
+        lines.append(e.Text);
+    }
+    return lines;
+}
+
+bool HasScoreChanges(const MatchHistory& history) {
+    return std::any_of(history.begin(), history.end(), [](const HistoryEvent& e) {
+        return e.Kind == HistoryKind::Point || e.Kind == HistoryKind::Removal;
+    });
 }

@@ -48,7 +48,7 @@ void ClearMatch(Match& p, const LanguageTable& languages) {
     p.Display.Banner = false;
 }
 
-void LockBot(Match& p, const LanguageTable& languages) {
+void EndMatch(Match& p, const LanguageTable& languages) {
     p.FinishedMatch = 1;
     p.CurrentSet -= 1;
     p.SetLabel = SetLabelFor(p.CurrentSet, languages);
@@ -63,11 +63,11 @@ void LockBot(Match& p, const LanguageTable& languages) {
 }
 
 void AppendHistory(Match& p, const QString& line) {
-    p.History.append(line);
+    p.History.append(ReadHistoryLine(line, p.History));
     p.SelectedLine = static_cast<int>(p.History.size()) - 1;
 }
 
 bool MatchInProgress(const Match& p) {
     return p.CurrentSet > 1 || p.SetsWon[0] > 0 || p.SetsWon[1] > 0 || p.Points[0] > 0 ||
-           p.Points[1] > 0 || std::any_of(p.History.begin(), p.History.end(), IsPointLine);
+           p.Points[1] > 0 || HasScoreChanges(p.History);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "match/History.h"
 #include "teams/Teams.h"
 
 #include <QString>
@@ -47,7 +48,7 @@ struct Match {
     // The chosen teams' rosters; a reset keeps them.
     std::array<Roster, 2> Rosters;
     std::array<QString, 5> Partials;
-    QStringList History;
+    MatchHistory History;
     int SelectedLine = -1;
 
     std::array<int, 2> CurrentScore{0, 0};
@@ -83,7 +84,7 @@ void DefaultRules(Match& p);
 void ClearMatch(Match& p, const LanguageTable& languages);
 
 // The match is over: the record's part. The caller stops the timers that animate it.
-void LockBot(Match& p, const LanguageTable& languages);
+void EndMatch(Match& p, const LanguageTable& languages);
 
 void AppendHistory(Match& p, const QString& line);
 

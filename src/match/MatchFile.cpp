@@ -71,7 +71,7 @@ QStringList MatchFileLines(const Match& p, const QDateTime& now, const LanguageT
     r << QStringLiteral("#--------- ") +
              languages.Translate(QStringLiteral("Sotto tutti gli eventi della partita")) +
              QStringLiteral(" -------------");
-    r << p.History;
+    r << HistoryLines(p.History);
     return r;
 }
 
@@ -113,7 +113,7 @@ std::array<QString, 2> ApplyMatchFile(Match& p, const FileContent& file,
     for (const FileItem& v : file.Items) {
         const QString& t = v.Tag;
         if (t.isEmpty()) {
-            p.History.append(v.Value);
+            p.History.append(ReadHistoryLine(v.Value, p.History));
         } else if (t == QStringLiteral("#HOME  ")) {
             teams[0] = v.Value;
         } else if (t == QStringLiteral("#GUESTS")) {
@@ -137,7 +137,7 @@ std::array<QString, 2> ApplyMatchFile(Match& p, const FileContent& file,
             p.TimeoutsCalled[t == QStringLiteral("#TIMER1") ? 0 : 1] = Limited(v.Value, 0, 2);
         } else if (t == QStringLiteral("#GAMEOV")) {
             if (IntegerValue(v.Value) == 0) {
-                LockBot(p, languages);
+                EndMatch(p, languages);
                 p.FinalStatisticsActive = true;
             }
         } else if (t == QStringLiteral("#SETTOT")) {
@@ -165,7 +165,7 @@ std::optional<std::array<QString, 2>> MatchToResume(const FileContent& file,
                                                     const LanguageTable& languages) {
     Match p;
     const auto teams = ApplyMatchFile(p, file, languages);
-    if (!p.ActiveScore || std::none_of(p.History.begin(), p.History.end(), IsPointLine)) {
+    if (!p.ActiveScore || !HasScoreChanges(p.History)) {
         return std::nullopt;
     }
     return teams;

@@ -13,10 +13,10 @@
 namespace {
 
 // A set's winning point, by that set's own target under the match rules.
-bool ClosesSet(const Match& p, const HistoryLine& r) {
-    return !r.Timeout &&
-           SetConcluded(r.Home, r.Guests,
-                        PointsToWin(p.TotalSets, r.Set, p.SetPoints, p.TieBreakPoints));
+bool ClosesSet(const Match& p, const HistoryEvent& e) {
+    return e.HasScore() &&
+           SetConcluded(e.Score[0], e.Score[1],
+                        PointsToWin(p.TotalSets, e.Set, p.SetPoints, p.TieBreakPoints));
 }
 
 } // namespace
@@ -26,15 +26,15 @@ std::optional<int> RollbackDestination(const Match& p, int line) {
     if (line < 0 || line >= lines) {
         return std::nullopt;
     }
-    const HistoryLine r = ReadLine(p.History[line]);
-    if (r.Timeout || (line == lines - 1 && p.FromUndo == 0)) {
+    const HistoryEvent& e = p.History[line];
+    if (!e.HasScore() || (line == lines - 1 && p.FromUndo == 0)) {
         return std::nullopt;
     }
-    if (ClosesSet(p, r) && line + 1 < lines) {
+    if (ClosesSet(p, e) && line + 1 < lines) {
         ++line;
-        const HistoryLine after = ReadLine(p.History[line]);
+        const HistoryEvent& after = p.History[line];
         // The match's last set won: there is no next set to go to, the match is already there.
-        if (after.Timeout || after.Set > p.TotalSets) {
+        if (!after.HasScore() || after.Set > p.TotalSets) {
             return std::nullopt;
         }
     }
@@ -42,32 +42,29 @@ std::optional<int> RollbackDestination(const Match& p, int line) {
 }
 
 QString RollbackQuestion(const Match& p, int destination, const LanguageTable& languages) {
-    const HistoryLine d = ReadLine(p.History[destination]);
+    const HistoryEvent& d = p.History[destination];
     return languages.Translate(
                QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?")) +
            QStringLiteral("\n\n") + languages.Translate(QStringLiteral("Locali")) +
-           QStringLiteral(" ") + QString::number(d.Home) + QStringLiteral(" - ") +
-           QString::number(d.Guests) + QStringLiteral(" ") +
+           QStringLiteral(" ") + QString::number(d.Score[0]) + QStringLiteral(" - ") +
+           QString::number(d.Score[1]) + QStringLiteral(" ") +
            languages.Translate(QStringLiteral("Ospiti")) + QStringLiteral("\n") +
            languages.Translate(QString::number(d.Set) + QStringLiteral("°SET"));
 }
 
 void RunRollback(Match& p, int destination, const LanguageTable& languages) {
-    const HistoryLine d = ReadLine(p.History[destination]);
+    const HistoryEvent d = p.History[destination];
     p.CurrentSet = d.Set;
     p.SetLabel = SetLabelFor(d.Set, languages);
     p.Partials = {};
-    p.Points = {d.Home, d.Guests};
-    p.Display.Points = {QString::number(d.Home), QString::number(d.Guests)};
+    p.Points = d.Score;
+    p.Display.Points = {QString::number(d.Score[0]), QString::number(d.Score[1])};
 
     std::array<int, 2> timeout{0, 0};
-    for (int i = destination - 1; i >= 0; --i) {
-        const HistoryLine r = ReadLine(p.History[i]);
-        if (!r.Timeout && r.Set < d.Set) {
-            break;
-        }
-        if (r.Timeout) {
-            timeout[r.Side] = std::max(timeout[r.Side], r.Count);
+    for (int i = 0; i < destination; ++i) {
+        const HistoryEvent& e = p.History[i];
+        if (e.Kind == HistoryKind::Timeout && e.Set == d.Set) {
+            timeout[e.Side] = std::max(timeout[e.Side], e.TimeoutCount);
         }
     }
 
@@ -75,24 +72,22 @@ void RunRollback(Match& p, int destination, const LanguageTable& languages) {
     std::array<int, 2> won{0, 0};
     for (int set = 1; set < d.Set; ++set) {
         for (int i = destination; i >= 0; --i) {
-            const HistoryLine r = ReadLine(p.History[i]);
-            if (r.Timeout || r.Set != set) {
+            const HistoryEvent& e = p.History[i];
+            if (!e.HasScore() || e.Set != set) {
                 continue;
             }
-            if (r.Home != r.Guests) {
-                won[r.Home > r.Guests ? 0 : 1] += 1;
+            if (e.Score[0] != e.Score[1]) {
+                won[e.Score[0] > e.Score[1] ? 0 : 1] += 1;
             }
             if (set <= static_cast<int>(p.Partials.size())) {
-                p.Partials[set - 1] = Align2(r.Home) + QStringLiteral("/") + Align2(r.Guests);
+                p.Partials[set - 1] = Align2(e.Score[0]) + QStringLiteral("/") + Align2(e.Score[1]);
             }
             break;
         }
     }
     p.SetsWon = won;
     p.TimeoutsCalled = timeout;
-    while (p.History.size() > destination + 1) {
-        p.History.removeLast();
-    }
+    p.History.resize(destination + 1);
     p.SelectedLine = static_cast<int>(p.History.size()) - 1;
     DecideServe(p);
     DecideBanner(p, languages);
@@ -104,8 +99,7 @@ std::optional<int> UndoLine(const Match& p) {
         return std::nullopt;
     }
     int line = lines - 2;
-    const HistoryLine r = ReadLine(p.History[line]);
-    if (ClosesSet(p, r) && lines > 2) {
+    if (ClosesSet(p, p.History[line]) && lines > 2) {
         line = lines - 3;
     }
     return line;

@@ -69,7 +69,7 @@ void CloseSet(Match& p, int pointsForWin, const QString& wallNow, const CommonSe
     p.SetsWon[winner] += 1;
     const bool finished = ConcludedMatch(p.TotalSets, SetCode(p.SetsWon[0], p.SetsWon[1]));
     if (finished) {
-        LockBot(p, m.Languages);
+        EndMatch(p, m.Languages);
         v.MatchEnd();
         v.Warning(m.Translate(QStringLiteral("Partita vinta da:")) + QStringLiteral(" ") +
                   p.LastSetWinner);
@@ -182,21 +182,19 @@ void DecideBanner(Match& p, const LanguageTable& languages) {
 
 void DecideServe(Match& p) {
     std::array<bool, 2> serve{false, false};
-    int points = 0;
-    int set = 0;
-    for (const QString& line : p.History) {
-        const HistoryLine r = ReadLine(line);
-        if (r.Timeout) {
-            continue;
-        }
-        if (!IsPointLine(line)) {
+    for (const HistoryEvent& e : p.History) {
+        switch (e.Kind) {
+        case HistoryKind::SetStart:
             serve = {false, false};
-        } else if (r.Set != set || r.Home + r.Guests > points) {
-            const bool home = line.section(QStringLiteral(" - "), -1).startsWith(u'H');
-            serve = {home, !home};
+            break;
+        case HistoryKind::Point:
+            serve = {e.Side == 0, e.Side == 1};
+            break;
+        case HistoryKind::Removal:
+        case HistoryKind::Timeout:
+        case HistoryKind::Unknown:
+            break;
         }
-        points = r.Home + r.Guests;
-        set = r.Set;
     }
     p.Display.Scorer = serve;
 }

@@ -15,8 +15,9 @@ bool GrantTimeout(Match& p, int side, const QString& wallNow, const LanguageTabl
     p.CountMode = 0;
     p.TimeoutsCalled[side] += 1;
     // The selection stays where it was: a timeout is not a score to roll back to.
-    p.History.append(
-        TimeoutLine(p.TimeoutsCalled[side], side, SideWord(side, languages), HistoryTime(wallNow)));
+    const QString line =
+        TimeoutLine(p.TimeoutsCalled[side], side, SideWord(side, languages), HistoryTime(wallNow));
+    p.History.append(ReadHistoryLine(line, p.History));
     return true;
 }
 

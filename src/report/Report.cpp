@@ -15,12 +15,6 @@ namespace {
 
 const char* const PointTypes[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
 
-QString Now(const QString& line) {
-    static const QRegularExpression wallNow(QStringLiteral(R"((\d{1,2}:\d{2}))"));
-    const auto m = wallNow.match(line);
-    return m.hasMatch() ? m.captured(1) : QString();
-}
-
 // An athlete the roster does not know: "N° 6", in the report's language.
 QString ByNumber(const QString& code, const LanguageTable& languages) {
     return languages.Translate(QStringLiteral("N°")) + u' ' + code.trimmed();
@@ -87,70 +81,37 @@ std::optional<int> Minutes(const QString& start, const QString& end) {
 
 } // namespace
 
-std::vector<HistoryEvent> HistoryEvents(const QStringList& history) {
-    std::vector<HistoryEvent> events;
-    int set = 1;
-    std::array<int, 2> score{0, 0};
-    for (const QString& line : history) {
-        const HistoryLine r = ReadLine(line);
-        HistoryEvent e;
-        e.Now = Now(line);
-        if (r.Timeout) {
-            e.Type = HistoryEvent::Kind::Time;
-            e.Set = set;
-            e.Home = score[0];
-            e.Guests = score[1];
-            e.Side = r.Side;
-            events.push_back(e);
-            continue;
-        }
-        e.Set = r.Set;
-        e.Home = r.Home;
-        e.Guests = r.Guests;
-        if (!IsPointLine(line)) {
-            e.Type = HistoryEvent::Kind::SetStart;
-        } else {
-            const QStringList event = line.section(QStringLiteral(" - "), -1).split(u'_');
-            e.Side = event.value(0) == QStringLiteral("G") ? 1 : 0;
-            e.Code = event.value(1);
-            e.PointType = std::clamp(IntegerValue(event.value(2)), 0, 4);
-            const bool sameSet = r.Set == set;
-            e.Type = sameSet && r.Home + r.Guests < score[0] + score[1]
-                         ? HistoryEvent::Kind::Cancellation
-                         : HistoryEvent::Kind::Point;
-        }
-        set = r.Set;
-        score = {r.Home, r.Guests};
-        events.push_back(e);
-    }
-    return events;
-}
-
-Report BuildReport(const Match& p, const QDate& data, const LanguageTable& languages) {
+Report BuildReport(const Match& p, const QDate& date, const LanguageTable& languages) {
     Report r;
-    r.Data = data;
+    r.Date = date;
     r.SetsWon = p.SetsWon;
     r.Finished = p.FinishedMatch != 0;
     const std::vector<CreditedPoint> points = CreditedPoints(p.History);
-    const std::vector<HistoryEvent> events = HistoryEvents(p.History);
     const int lastSet = std::max(1, std::min(p.CurrentSet, 5));
     for (int n = 1; n <= lastSet; ++n) {
         ReportSet s;
         s.Number = n;
         QString start;
         QString end;
-        for (const HistoryEvent& e : events) {
-            if (e.Set != n) {
+        for (const HistoryEvent& e : p.History) {
+            if (e.Kind == HistoryKind::Unknown || e.Set != n) {
                 continue;
             }
             if (start.isEmpty()) {
-                start = e.Now;
+                start = e.Time;
             }
-            end = e.Now;
-            if (e.Type == HistoryEvent::Kind::Time) {
+            end = e.Time;
+            switch (e.Kind) {
+            case HistoryKind::Timeout:
                 s.Times.push_back({static_cast<int>(s.Progression.size()), e.Side});
-            } else if (e.Type != HistoryEvent::Kind::SetStart) {
-                s.Progression.push_back({e.Home, e.Guests});
+                break;
+            case HistoryKind::Point:
+            case HistoryKind::Removal:
+                s.Progression.push_back(e.Score);
+                break;
+            case HistoryKind::SetStart:
+            case HistoryKind::Unknown:
+                break;
             }
         }
         if (s.Progression.empty() && n > 1 && n == lastSet) {
@@ -174,13 +135,13 @@ Report BuildReport(const Match& p, const QDate& data, const LanguageTable& langu
             side = point.Side;
             s.MaxSeries[side] = std::max(s.MaxSeries[side], series);
         }
-        const Best best = BestScorers(StatisticsLines(points, n));
+        const Best best = BestScorers(ScorerCounts(points, n));
         for (int k = 0; k < 2; ++k) {
             s.Best[k] = Names(best, k, p.Rosters[k], languages);
         }
         r.Set.push_back(s);
     }
-    const Best match = BestScorers(StatisticsLines(points, 0));
+    const Best match = BestScorers(ScorerCounts(points, 0));
     for (int k = 0; k < 2; ++k) {
         ReportTeam& q = r.Teams[k];
         q.Name = p.Display.Name[k];
@@ -205,34 +166,36 @@ QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages) {
                                   t("Numero"), t("Cognome"), t("Tipo di punto"), t("Ora"),
                                   t("Evento")}
                           .join(u';')};
-    for (const HistoryEvent& e : HistoryEvents(p.History)) {
+    for (const HistoryEvent& e : p.History) {
         QString kind;
-        switch (e.Type) {
-        case HistoryEvent::Kind::SetStart:
+        switch (e.Kind) {
+        case HistoryKind::SetStart:
             kind = t("Inizio set");
             break;
-        case HistoryEvent::Kind::Point:
+        case HistoryKind::Point:
             kind = t("Punto");
             break;
-        case HistoryEvent::Kind::Cancellation:
+        case HistoryKind::Removal:
             kind = t("Punto annullato");
             break;
-        case HistoryEvent::Kind::Time:
+        case HistoryKind::Timeout:
             kind = t("Tempo");
             break;
+        case HistoryKind::Unknown:
+            continue;
         }
-        const bool point =
-            e.Type == HistoryEvent::Kind::Point || e.Type == HistoryEvent::Kind::Cancellation;
-        const bool athlete = point && IntegerValue(e.Code) > 0;
+        const bool point = e.Kind == HistoryKind::Point || e.Kind == HistoryKind::Removal;
+        const bool athlete = point && IntegerValue(e.Athlete) > 0;
         lines << QStringList{QString::number(e.Set),
-                             QString::number(e.Home),
-                             QString::number(e.Guests),
+                             QString::number(e.Score[0]),
+                             QString::number(e.Score[1]),
                              e.Side < 0 ? QString() : court(p.Display.Name[e.Side]),
-                             point ? e.Code : QString(),
-                             athlete ? court(AthleteSurname(p.Rosters[e.Side], e.Code, languages))
-                                     : QString(),
+                             point ? e.Athlete : QString(),
+                             athlete
+                                 ? court(AthleteSurname(p.Rosters[e.Side], e.Athlete, languages))
+                                 : QString(),
                              point ? t(PointTypes[e.PointType]) : QString(),
-                             e.Now,
+                             e.Time,
                              kind}
                      .join(u';');
     }

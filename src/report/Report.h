@@ -12,23 +12,8 @@
 struct Match;
 class LanguageTable;
 
-// One history line as the play-by-play lists it.
-struct HistoryEvent {
-    enum class Kind { SetStart, Point, Cancellation, Time };
-    Kind Type = Kind::Point;
-    int Set = 0;
-    int Home = 0;
-    int Guests = 0;
-    int Side = -1;     // 0 home, 1 guests, -1 none
-    QString Code;      // athlete number, "E" (opponent error) or "N" (not given)
-    int PointType = 0; // 0..4
-    QString Now;
-};
-
-std::vector<HistoryEvent> HistoryEvents(const QStringList& history);
-
 struct TimeoutCall {
-    int Swap = 0; // rallies played when it was called
+    int RalliesBefore = 0; // rallies played when it was called
     int Side = 0;
 };
 
@@ -56,14 +41,14 @@ struct ReportTeam {
 
 // The numbers of a post-match report, from the match record alone.
 struct Report {
-    QDate Data;
+    QDate Date;
     std::array<int, 2> SetsWon{0, 0};
     bool Finished = false;
     std::vector<ReportSet> Set;
     std::array<ReportTeam, 2> Teams;
 };
 
-Report BuildReport(const Match& p, const QDate& data, const LanguageTable& languages);
+Report BuildReport(const Match& p, const QDate& date, const LanguageTable& languages);
 
 // play-by-play.csv: a header, then one row per history line, ";" separated.
 QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages);

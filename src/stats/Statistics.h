@@ -1,5 +1,6 @@
 #pragma once
 
+#include "match/History.h"
 #include "teams/Teams.h"
 
 #include <QString>
@@ -20,17 +21,27 @@ struct CreditedPoint {
     int Guests = 0;
 };
 
-std::vector<CreditedPoint> CreditedPoints(const QStringList& history);
+std::vector<CreditedPoint> CreditedPoints(const MatchHistory& history);
 
-// The statistics list of one set (1..5) or of the match (0): "Home  :   7 5" lines, best first.
-QStringList StatisticsLines(const std::vector<CreditedPoint>& points, int set);
+// The points of one code on one side.
+struct ScorerCount {
+    int Side = 0;
+    QString Code;
+    int Points = 0;
+};
 
-// The four best scorers of each side from those lines, "E" and "N" left out.
+// The counts of one set (1..5) or of the match (0), best first; the guests' "E" and "N" left out.
+std::vector<ScorerCount> ScorerCounts(const std::vector<CreditedPoint>& points, int set);
+
+// The statistics list: "Home  :   7 5" lines.
+QStringList StatisticsLines(const std::vector<ScorerCount>& counts);
+
+// The four best scorers of each side, "E" and "N" left out.
 struct Best {
     QStringList Codes[2];
     QStringList Counts[2];
 };
-Best BestScorers(const QStringList& lines);
+Best BestScorers(const std::vector<ScorerCount>& counts);
 
 // One row of a side's points summary.
 struct SummaryLine {

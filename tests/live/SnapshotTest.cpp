@@ -57,8 +57,8 @@ TEST_F(SnapshotTest, PointsSetsTimeoutsAndTheLastPointWithItsScorer) {
     p.TimeoutsCalled = {0, 2};
     p.CurrentSet = 2;
     p.Partials[0] = QStringLiteral("25/23");
-    p.History = {"(2) 0 -  0 - 15:00 - 0_0", "(2) 2 -  1 - 15:01 - H_N_0",
-                 "1#G Timeout Ospiti - 15:02", "(2) 3 -  1 - 15:03 - H_7_1"};
+    p.History = ReadHistory({"(2) 0 -  0 - 15:00 - 0_0", "(2) 2 -  1 - 15:01 - H_N_0",
+                             "1#G Timeout Ospiti - 15:02", "(2) 3 -  1 - 15:03 - H_7_1"});
     const QJsonObject s = State();
     const QJsonObject home = s.value("home").toObject();
     EXPECT_EQ(QStringLiteral("Città di Bolzano"), home.value("name").toString());
@@ -83,14 +83,14 @@ TEST_F(SnapshotTest, NoLastPointAfterARemovalOrASetStart) {
         {},
     };
     for (const QStringList& history : histories) {
-        p.History = history;
+        p.History = ReadHistory(history);
         EXPECT_TRUE(State().value("last_point").isNull()) << history.join('|').toStdString();
     }
 }
 
 TEST_F(SnapshotTest, AFinishedMatchHasItsWinnerAndTheBannerFollowsTheDisplay) {
     p.SetsWon = {1, 3};
-    LockBot(p, languages);
+    EndMatch(p, languages);
     QJsonObject s = State();
     EXPECT_TRUE(s.value("match_over").toBool());
     EXPECT_EQ(QStringLiteral("guests"), s.value("winner").toString());

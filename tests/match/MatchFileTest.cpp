@@ -20,10 +20,10 @@ Match SampleMatch() {
     p.CurrentSet = 2;
     p.Partials[0] = QStringLiteral(" 8/25");
     p.TimeoutsCalled = {1, 0};
-    p.History = {"(1) 0 -  0 - 15:10 - 0_0",   "(1) 8 - 25 - 15:38 - G_N_0",
-                 "(2) 0 -  0 - 15:38 - 0_0",   "(2) 1 -  0 - 15:39 - H_E_0",
-                 "1#H Timeout Locali - 15:40", "(2) 1 -  1 - 15:41 - G_N_0",
-                 "(2) 2 -  1 - 15:41 - H_4_1", "(2) 3 -  1 - 15:42 - H_N_0"};
+    p.History = ReadHistory({"(1) 0 -  0 - 15:10 - 0_0", "(1) 8 - 25 - 15:38 - G_N_0",
+                             "(2) 0 -  0 - 15:38 - 0_0", "(2) 1 -  0 - 15:39 - H_E_0",
+                             "1#H Timeout Locali - 15:40", "(2) 1 -  1 - 15:41 - G_N_0",
+                             "(2) 2 -  1 - 15:41 - H_4_1", "(2) 3 -  1 - 15:42 - H_N_0"});
     return p;
 }
 
@@ -135,7 +135,7 @@ TEST(MatchFileTest, AFinishedMatchReadsBackFinishedInItsLastSet) {
     Match written = SampleMatch();
     written.SetsWon = {3, 0};
     written.CurrentSet = 4;
-    LockBot(written, LanguageTable{});
+    EndMatch(written, LanguageTable{});
     const QStringList lines = MatchFileLines(written, Moment, LanguageTable{});
     EXPECT_TRUE(lines.contains(QStringLiteral("#GAMEOV:0")));
     const Match p = Reread(lines);
@@ -150,7 +150,7 @@ TEST(MatchFileTest, TagsActInFileOrderAndMatchTheirFirstSevenCharacters) {
     const Match p = Reread({"#curset:4", "#GAMEOV:0", "(3)25 - 20 - 15:00 - H_N_0",
                             "#HOME  :  Lupi  ", "#SET 3 :25/20", "#UNKNOWN:1", "   "});
     EXPECT_EQ(3, p.CurrentSet);
-    EXPECT_EQ(QStringList{"(3)25 - 20 - 15:00 - H_N_0"}, p.History);
+    EXPECT_EQ(QStringList{"(3)25 - 20 - 15:00 - H_N_0"}, HistoryLines(p.History));
     EXPECT_EQ(QStringLiteral("25/20"), p.Partials[2]);
 }
 
@@ -182,7 +182,7 @@ TEST_P(DamagedFileTest, NeverCrashesAndOnlyAMatchFileIsAccepted) {
         EXPECT_LE(p.CurrentSet, 9);
         EXPECT_GE(p.TimeoutsCalled[1], 0);
         EXPECT_LE(p.TimeoutsCalled[1], 2);
-        for (const QString& line : p.History) {
+        for (const QString& line : HistoryLines(p.History)) {
             EXPECT_LE(line.size(), 256);
         }
         const QStringList saved =

@@ -49,7 +49,7 @@ class RollbackTest : public ::testing::TestWithParam<RollbackCase> {
   protected:
     RollbackTest() {
         DefaultRules(p);
-        p.History = History;
+        p.History = ReadHistory(History);
     }
     Match p;
     LanguageTable languages;
@@ -127,7 +127,7 @@ TEST(BannerTest, UndoRollbackAndLoadDecideTheBannerAgain) {
     for (const Case& c : cases) {
         Match p;
         DefaultRules(p);
-        p.History = c.history;
+        p.History = ReadHistory(c.history);
         p.Points = c.points;
         p.Display.Banner = true; // what the last click may have left
         p.SetPointState = 1;
@@ -196,7 +196,7 @@ TEST(ServeTest, UndoRollbackAndLoadGiveTheServeBack) {
     for (const Case& c : cases) {
         Match p;
         DefaultRules(p);
-        p.History = c.history;
+        p.History = ReadHistory(c.history);
         p.Display.Scorer = {false, true};
         RunRollback(p, c.destination, LanguageTable{});
         EXPECT_EQ(c.waiting, p.Display.Scorer) << c.name;
@@ -208,8 +208,8 @@ TEST(ReturnRulesTest, FifteenPointSetsEndAtTheirOwnTarget) {
     p.TotalSets = 3;
     p.SetPoints = 15;
     p.TieBreakPoints = 15;
-    p.History = {"(1)14 - 13 - 15:00 - H_N_0", "(1)15 - 13 - 15:00 - H_N_0",
-                 "(2) 0 -  0 - 15:00 - 0_0", "(2) 1 -  0 - 15:00 - H_N_0"};
+    p.History = ReadHistory({"(1)14 - 13 - 15:00 - H_N_0", "(1)15 - 13 - 15:00 - H_N_0",
+                             "(2) 0 -  0 - 15:00 - 0_0", "(2) 1 -  0 - 15:00 - H_N_0"});
     const auto d = RollbackDestination(p, 1);
     ASSERT_TRUE(d);
     EXPECT_EQ(2, *d) << "the start of set 2";
@@ -218,7 +218,7 @@ TEST(ReturnRulesTest, FifteenPointSetsEndAtTheirOwnTarget) {
 TEST(RollbackQuestionTest, NamesScoreAndSet) {
     LanguageTable languages;
     Match p;
-    p.History = History;
+    p.History = ReadHistory(History);
     EXPECT_EQ(QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?\n\n"
                              "Locali 24 - 23 Ospiti\n1°SET"),
               RollbackQuestion(p, 3, languages));
@@ -234,7 +234,7 @@ class UndoTest : public ::testing::TestWithParam<UndoCase> {};
 TEST_P(UndoTest, ChoosesTheLineToGoBackTo) {
     Match p;
     DefaultRules(p);
-    p.History = GetParam().history;
+    p.History = ReadHistory(GetParam().history);
     EXPECT_EQ(GetParam().line, UndoLine(p));
 }
 
@@ -266,7 +266,7 @@ class UndoSetEndTest : public ::testing::TestWithParam<UndoSetEndCase> {};
 TEST_P(UndoSetEndTest, UndoRightAfterASetTakesItsWinningPointBack) {
     Match p;
     DefaultRules(p);
-    p.History = GetParam().history;
+    p.History = ReadHistory(GetParam().history);
     p.FromUndo = -1;
     const auto d = RollbackDestination(p, *UndoLine(p));
     ASSERT_TRUE(d);
@@ -293,12 +293,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReturnAtMatchEndTest, TheDecidingSetsWinningLineGoesNowhereBeyondTheRules) {
     Match p;
     DefaultRules(p);
-    p.History = {"(5)14 - 13 - 15:00 - H_N_0", "(5)15 - 13 - 15:00 - H_N_0",
-                 "(6) 0 -  0 - 15:00 - 0_0"};
+    p.History = ReadHistory(
+        {"(5)14 - 13 - 15:00 - H_N_0", "(5)15 - 13 - 15:00 - H_N_0", "(6) 0 -  0 - 15:00 - 0_0"});
     EXPECT_FALSE(RollbackDestination(p, 1)) << "no sixth set in a best of five";
     p.TotalSets = 3;
-    p.History = {"(3)14 - 13 - 15:00 - H_N_0", "(3)15 - 13 - 15:00 - H_N_0",
-                 "(4) 0 -  0 - 15:00 - 0_0"};
+    p.History = ReadHistory(
+        {"(3)14 - 13 - 15:00 - H_N_0", "(3)15 - 13 - 15:00 - H_N_0", "(4) 0 -  0 - 15:00 - 0_0"});
     EXPECT_FALSE(RollbackDestination(p, 1)) << "no fourth set in a best of three";
     EXPECT_EQ(0, RollbackDestination(p, 0)) << "the point before stays reachable";
 }
@@ -313,7 +313,7 @@ TEST(TimeoutTest, TwoPerSideThenRefused) {
     EXPECT_EQ((std::array<int, 2>{2, 1}), p.TimeoutsCalled);
     EXPECT_EQ((QStringList{"1#H Timeout Locali - 15:50", "2#H Timeout Locali - 15:51",
                            "1#G Timeout Ospiti - 15:53"}),
-              p.History);
+              HistoryLines(p.History));
     EXPECT_EQ(-1, p.SelectedLine) << "a timeout does not move the selection";
     EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), TimeoutText(0, 2, languages));
 }

@@ -74,13 +74,14 @@ class ScoreTest : public ::testing::Test {
 
 TEST_F(ScoreTest, FirstPointLogsTheSetStartAndLocksTheConsole) {
     ASSERT_TRUE(Click(HomePlus));
-    EXPECT_EQ((QStringList{"(1) 0 -  0 - 15:42 - 0_0", "(1) 1 -  0 - 15:42 - H_N_0"}), p.History);
+    EXPECT_EQ((QStringList{"(1) 0 -  0 - 15:42 - 0_0", "(1) 1 -  0 - 15:42 - H_N_0"}),
+              HistoryLines(p.History));
     EXPECT_EQ(1, view.blocks);
     EXPECT_EQ(1, p.SelectedLine);
     EXPECT_TRUE(p.UndoActive);
     EXPECT_EQ((std::array<bool, 2>{true, false}), p.Display.Scorer);
     Click(PlusGuests, QStringLiteral("7"), 2);
-    EXPECT_EQ(QStringLiteral("(1) 1 -  1 - 15:42 - G_7_2"), p.History.last());
+    EXPECT_EQ(QStringLiteral("(1) 1 -  1 - 15:42 - G_7_2"), p.History.last().Text);
     EXPECT_EQ((std::array<bool, 2>{false, true}), p.Display.Scorer);
     EXPECT_EQ(1, view.blocks) << "only the first point locks";
 }
@@ -89,10 +90,10 @@ TEST_F(ScoreTest, HistoryAlignsOneAndTwoDigitScores) {
     p.Points = {11, 10};
     p.Locked = true;
     Click(HomePlus, QStringLiteral("E"));
-    EXPECT_EQ(QStringLiteral("(1)12 - 10 - 15:42 - H_E_0"), p.History.last());
+    EXPECT_EQ(QStringLiteral("(1)12 - 10 - 15:42 - H_E_0"), p.History.last().Text);
     p.Points = {9, 10};
     Click(HomePlus);
-    EXPECT_EQ(QStringLiteral("(1)10 - 10 - 15:42 - H_N_0"), p.History.last());
+    EXPECT_EQ(QStringLiteral("(1)10 - 10 - 15:42 - H_N_0"), p.History.last().Text);
 }
 
 // A "+ 1" with an empty code box credits nobody: no athlete's photo, whoever was picked before.
@@ -103,7 +104,7 @@ TEST_F(ScoreTest, APointWithNoCodeShowsNoAthlete) {
         ASSERT_TRUE(Click(index));
         EXPECT_TRUE(p.ScorerPhoto.isEmpty()) << index << " " << p.ScorerPhoto.toStdString();
         EXPECT_TRUE(p.ScorerNumber.isEmpty()) << index;
-        EXPECT_TRUE(p.History.last().endsWith(QStringLiteral("_N_0"))) << "nobody credited";
+        EXPECT_TRUE(p.History.last().Text.endsWith(QStringLiteral("_N_0"))) << "nobody credited";
     }
     p.ScorerNumber = QStringLiteral("7");
     ASSERT_TRUE(Click(PlusGuests, QStringLiteral("7")));
@@ -128,12 +129,12 @@ TEST_F(ScoreTest, AthleteCodes) {
         if (c.accepted) {
             EXPECT_TRUE(view.warnings.isEmpty());
             EXPECT_EQ(1, p.Points[0]);
-            EXPECT_TRUE(p.History.last().endsWith(QString::fromUtf8(c.event)));
+            EXPECT_TRUE(p.History.last().Text.endsWith(QString::fromUtf8(c.event)));
         } else {
             EXPECT_EQ(QStringList{"Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"},
                       view.warnings);
             EXPECT_EQ(0, p.Points[0]);
-            EXPECT_EQ(QStringList{"(1) 0 -  0 - 15:42 - 0_0"}, p.History)
+            EXPECT_EQ(QStringList{"(1) 0 -  0 - 15:42 - 0_0"}, HistoryLines(p.History))
                 << "the set start and the lock of the first point stay";
             EXPECT_TRUE(p.Locked);
         }
@@ -153,7 +154,7 @@ TEST_F(ScoreTest, RemovalInALaterSetStopsAtZeroButIsLogged) {
     EXPECT_TRUE(Click(MinusGuests));
     EXPECT_EQ(0, p.Points[1]);
     EXPECT_EQ(lines + 1, p.History.size());
-    EXPECT_EQ(QStringLiteral("(2) 0 -  0 - 15:42 - G_N_0"), p.History.last());
+    EXPECT_EQ(QStringLiteral("(2) 0 -  0 - 15:42 - G_N_0"), p.History.last().Text);
 }
 
 TEST_F(ScoreTest, RemovalReusesTheLastCodeAndButtonOneBlocksThePresentation) {
@@ -162,7 +163,7 @@ TEST_F(ScoreTest, RemovalReusesTheLastCodeAndButtonOneBlocksThePresentation) {
     EXPECT_TRUE(p.ActivePresentation);
     Click(HomePlus, QStringLiteral("4"));
     Click(HomeMinus);
-    EXPECT_EQ(QStringLiteral("(1) 1 -  0 - 15:42 - H_4_0"), p.History.last());
+    EXPECT_EQ(QStringLiteral("(1) 1 -  0 - 15:42 - H_4_0"), p.History.last().Text);
     EXPECT_FALSE(p.ActivePresentation);
 }
 
@@ -253,7 +254,7 @@ TEST_P(WholeMatchTest, PlaysToTheWinnerMessage) {
     EXPECT_EQ(c.lastSet, p.CurrentSet);
     EXPECT_EQ(QString::fromUtf8(c.display[0]), p.Display.Points[0]);
     EXPECT_EQ(QString::fromUtf8(c.display[1]), p.Display.Points[1]);
-    EXPECT_EQ(QString::fromUtf8(c.lastLine), p.History.last());
+    EXPECT_EQ(QString::fromUtf8(c.lastLine), p.History.last().Text);
     EXPECT_FALSE(p.ActiveScore);
     EXPECT_FALSE(p.UndoActive);
     EXPECT_FALSE(p.ActiveTimeouts);

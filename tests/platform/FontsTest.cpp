@@ -26,14 +26,14 @@ int Ink(const QFont& character) {
 }
 
 TEST(CharactersTest, TheDesignFontIsAvailable) {
-    RecordCharacters();
+    RegisterShippedFonts();
     EXPECT_EQ(QStringLiteral("Tahoma").toStdString(),
               QFontInfo(QFont(QStringLiteral("Tahoma"))).family().toStdString());
 }
 
 // The scores are drawn at 78 points and more: bold must still be bold there.
 TEST(CharactersTest, BoldTextIsHeavierAtEverySize) {
-    RecordCharacters();
+    RegisterShippedFonts();
     for (double points : {12.0, 63.75, 78.0, 160.0}) {
         const int bold = Ink(Character(QStringLiteral("Tahoma"), points, true));
         const int normal = Ink(Character(QStringLiteral("Tahoma"), points, false));

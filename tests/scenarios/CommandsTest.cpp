@@ -92,7 +92,7 @@ TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
     p.SetsWon = {2, 2};
     p.CurrentSet = 5;
     p.Locked = true;
-    p.History = {QStringLiteral("(5) 0 -  0 - 15:00 - 0_0")};
+    p.History = ReadHistory({QStringLiteral("(5) 0 -  0 - 15:00 - 0_0")});
     Points(3, 5);
     Points(0, 8);
     ASSERT_NE(nullptr, console.Count());

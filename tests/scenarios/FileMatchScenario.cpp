@@ -82,7 +82,7 @@ TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
 TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     Points(0, 4);
     Points(3, 2);
-    const QStringList history = console.match().History;
+    const QStringList history = HistoryLines(console.match().History);
     console.historyList->setCurrentRow(2);
     a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
                                       "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
@@ -93,7 +93,7 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     a.f.dialogs.Expect(Abandon, Answer::Si);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
-    EXPECT_EQ(history, console.match().History);
+    EXPECT_EQ(history, HistoryLines(console.match().History));
     EXPECT_EQ(QStringLiteral("4"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[1]->text());
 }

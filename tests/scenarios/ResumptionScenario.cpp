@@ -32,7 +32,7 @@ class ResumptionScenario : public ::testing::Test {
         }
         c->changeScore(3);
         EXPECT_TRUE(c->WaitForCopy());
-        return c->match().History;
+        return HistoryLines(c->match().History);
     }
     QString Question(const QString& folder = {}) const {
         return QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era in corso. "
@@ -67,7 +67,7 @@ TEST_F(ResumptionScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked)
     auto c = Start();
     a.f.dialogs.Expect(Question(), Answer::Si);
     c->ResumeIfInterrupted();
-    EXPECT_EQ(history, c->match().History);
+    EXPECT_EQ(history, HistoryLines(c->match().History));
     EXPECT_EQ(QStringLiteral("3"), c->scoreLabels[0]->text());
     EXPECT_TRUE(c->match().Locked) << "locked as after a first point";
     EXPECT_FALSE(c->exitButton->isEnabled());
@@ -96,7 +96,7 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
     auto c = Start();
     a.f.dialogs.Expect(Question(a.f.folders.user), Answer::Si);
     c->ResumeIfInterrupted();
-    EXPECT_EQ(history, c->match().History);
+    EXPECT_EQ(history, HistoryLines(c->match().History));
     EXPECT_TRUE(c->WaitForCopy());
     EXPECT_TRUE(QFile::exists(QDir(temporary).filePath(QStringLiteral("match.txt"))))
         << "the resumed match's copy is back in the temporary folder";

@@ -100,9 +100,8 @@ void CheckMatch(ConsoleWindow& console, Checks& c, int action) {
     const int setsPlayed = p.SetsWon[0] + p.SetsWon[1];
     c.Check(setsPlayed == p.CurrentSet - (p.FinishedMatch != 0 ? 0 : 1), action,
             "sets won do not add up to the sets played");
-    for (const QString& line : p.History) {
-        const HistoryLine r = ReadLine(line);
-        c.Check(r.Timeout || (r.Set >= 1 && r.Set <= p.CurrentSet + 1), action,
+    for (const HistoryEvent& e : p.History) {
+        c.Check(e.Kind != HistoryKind::Unknown && e.Set >= 1 && e.Set <= p.CurrentSet + 1, action,
                 "history line not readable");
     }
     // The start-up sequence (a language switch runs it) empties the history and leaves the

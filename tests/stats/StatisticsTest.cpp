@@ -6,12 +6,12 @@
 
 namespace {
 
-QStringList History(std::initializer_list<const char*> lines) {
+MatchHistory History(std::initializer_list<const char*> lines) {
     QStringList s;
     for (const char* r : lines) {
         s << QString::fromUtf8(r);
     }
-    return s;
+    return ReadHistory(s);
 }
 
 TEST(StatisticsTest, CountsPerCodeAndGuestsNeverListEorN) {
@@ -20,17 +20,19 @@ TEST(StatisticsTest, CountsPerCodeAndGuestsNeverListEorN) {
          "(1) 3 -  0 - 15:00 - H_E_0", "(1) 3 -  1 - 15:00 - G_12_3", "(1) 3 -  2 - 15:00 - G_N_0",
          "(1) 3 -  3 - 15:00 - G_E_0", "(1) 4 -  3 - 15:00 - H_N_0"}));
     EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   N 1", "Home  :   E 1"}),
-              StatisticsLines(points, 0));
+              StatisticsLines(ScorerCounts(points, 0)));
 }
 
 TEST(StatisticsTest, EqualCountsComeOutSwappedAndSetsFilter) {
     const auto points = CreditedPoints(History(
         {"(1) 1 -  0 - 15:00 - H_4_0", "(1) 2 -  0 - 15:00 - H_9_0", "1#H Timeout Locali - 15:01",
          "(2) 0 -  0 - 15:00 - 0_0", "(2) 1 -  0 - 15:00 - H_4_0", "(2) 1 -  1 - 15:00 - G_5_1"}));
-    EXPECT_EQ((QStringList{"Home  :   9 1", "Home  :   4 1"}), StatisticsLines(points, 1));
-    EXPECT_EQ((QStringList{"Guests:   5 1", "Home  :   4 1"}), StatisticsLines(points, 2));
+    EXPECT_EQ((QStringList{"Home  :   9 1", "Home  :   4 1"}),
+              StatisticsLines(ScorerCounts(points, 1)));
+    EXPECT_EQ((QStringList{"Guests:   5 1", "Home  :   4 1"}),
+              StatisticsLines(ScorerCounts(points, 2)));
     EXPECT_EQ((QStringList{"Home  :   4 2", "Guests:   5 1", "Home  :   9 1"}),
-              StatisticsLines(points, 0));
+              StatisticsLines(ScorerCounts(points, 0)));
 }
 
 TEST(StatisticsTest, ARemovalTakesBackTheLastPointOfItsSideInItsSet) {
@@ -42,17 +44,27 @@ TEST(StatisticsTest, ARemovalTakesBackTheLastPointOfItsSideInItsSet) {
     EXPECT_EQ(QStringLiteral("7"), points[0].Code);
     EXPECT_EQ(QStringLiteral("5"), points[1].Code);
     EXPECT_EQ(1, points[2].Type);
-    EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:   5 1"}), StatisticsLines(points, 0))
+    EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:   5 1"}),
+              StatisticsLines(ScorerCounts(points, 0)))
         << "9 lost its point to the removal; the removal at 0 in set 2 is nothing";
 }
 
 TEST(StatisticsTest, BestScorersFourASideWithoutEorN) {
-    const QStringList lines{"Home  :   E 9", "Home  :   7 5", "Guests:  12 4", "Home  :   N 4",
-                            "Home  :   3 3", "Home  :   1 2", "Home  :   2 2", "Home  :   8 1"};
-    const Best m = BestScorers(lines);
+    const std::vector<ScorerCount> counts{{0, "E", 9}, {0, "7", 5}, {1, "12", 4}, {0, "N", 4},
+                                          {0, "3", 3}, {0, "1", 2}, {0, "2", 2},  {0, "8", 1}};
+    const Best m = BestScorers(counts);
     EXPECT_EQ((QStringList{"7", "3", "1", "2"}), m.Codes[0]);
     EXPECT_EQ((QStringList{"5", "3", "2", "2"}), m.Counts[0]);
     EXPECT_EQ(QStringList{"12"}, m.Codes[1]);
+}
+
+TEST(StatisticsTest, ShirtNumbersOfThreeDigitsReachTheBestScorers) {
+    const auto points =
+        CreditedPoints(History({"(1) 0 -  0 - 15:00 - 0_0", "(1) 1 -  0 - 15:00 - H_100_0",
+                                "(1) 2 -  0 - 15:00 - H_100_0", "(1) 2 -  1 - 15:00 - G_7_0"}));
+    const Best m = BestScorers(ScorerCounts(points, 0));
+    EXPECT_EQ(QStringList{"100"}, m.Codes[0]);
+    EXPECT_EQ(QStringList{"2"}, m.Counts[0]);
 }
 
 TEST(SummaryTest, CountsPerTypeByNumericValueAndStopsAtStaff) {

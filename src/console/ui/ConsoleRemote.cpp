@@ -32,11 +32,11 @@ void ConsoleWindow::StartRemote() {
                     v.Types[i] = pointTypeButtons[i]->text();
                 }
                 v.Type = UnderlinedPointType();
-                v.LastLine = match_.History.isEmpty() ? QString() : match_.History.last();
+                v.LastLine = match_.History.isEmpty() ? QString() : match_.History.last().Text;
                 // Undo goes back to its line: what it takes back is the change after it.
                 if (const auto line = UndoLine(match_); line && *line + 1 < match_.History.size()) {
-                    v.Cancel = DescribeLine(match_.History[*line + 1], match_.Display.Name,
-                                            common_.Languages);
+                    v.Cancel = DescribeEvent(match_.History[*line + 1], match_.Display.Name,
+                                             common_.Languages);
                 }
                 v.Undo = undoButton->isEnabled();
                 v.Texts = RemoteTexts(common_.Languages);

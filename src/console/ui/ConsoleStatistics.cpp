@@ -33,8 +33,8 @@ void ConsoleWindow::showStatistics() {
                         Buttons::Ok);
         return;
     }
-    const QStringList lines = StatisticsLines(CreditedPoints(match_.History), k);
-    statisticsList->addItems(lines);
+    const std::vector<ScorerCount> counts = ScorerCounts(CreditedPoints(match_.History), k);
+    statisticsList->addItems(StatisticsLines(counts));
 
     StatisticsPanel data;
     QString suffix;
@@ -55,7 +55,7 @@ void ConsoleWindow::showStatistics() {
                  (suffix.size() <= 5 ? QStringLiteral(" SET ") : QString()) + suffix;
     data.Names[0] = match_.Display.Name[0];
     data.Names[1] = match_.Display.Name[1];
-    const Best best = BestScorers(lines);
+    const Best best = BestScorers(counts);
     for (int r = 0; r < best.Codes[0].size(); ++r) {
         data.HomeNames[r] =
             AthleteSurname(match_.Rosters[0], best.Codes[0][r], common_.Languages) + u' ';

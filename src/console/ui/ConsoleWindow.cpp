@@ -432,13 +432,13 @@ void ConsoleWindow::Update() {
     const auto& history = match_.History;
     const bool equalPrefix =
         historyList->count() <= history.size() &&
-        (historyList->count() == 0 ||
-         historyList->item(historyList->count() - 1)->text() == history[historyList->count() - 1]);
+        (historyList->count() == 0 || historyList->item(historyList->count() - 1)->text() ==
+                                          history[historyList->count() - 1].Text);
     if (!equalPrefix) {
         historyList->clear();
     }
     for (qsizetype i = historyList->count(); i < history.size(); ++i) {
-        historyList->addItem(history[i]);
+        historyList->addItem(history[i].Text);
     }
     historyList->setCurrentRow(match_.SelectedLine);
     display_->Update();

@@ -89,7 +89,7 @@ void DisplayWindow::zoom(bool what) {
         if (auto* w = qobject_cast<QWidget*>(controls_[k].object)) {
             ApplyControl(w,
                          Enlarge(geometry_[k + 1], geometry_[0], window.width(), window.height()),
-                         controls_[k].haFont);
+                         controls_[k].hasFont);
         }
     }
     for (int k = 0; k < 2; ++k) {

@@ -19,7 +19,7 @@ bool Record(std::initializer_list<const char*> paths) {
 
 } // namespace
 
-void RecordCharacters() {
+void RegisterShippedFonts() {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
         return;
     }

@@ -1,4 +1,4 @@
 #pragma once
 
 // Registers the shipped fonts the windows are designed with, where the system lacks them.
-void RecordCharacters();
+void RegisterShippedFonts();

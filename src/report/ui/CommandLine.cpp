@@ -67,7 +67,7 @@ QString ArgumentRefusal(const QString& argument) {
         .arg(argument, QLatin1String(Use));
 }
 
-int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTextStream& exit,
+int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTextStream& output,
                    QTextStream& errors) {
     const auto [match, folder, language, help, unknown] = ReadArguments(arguments);
     if (!unknown.isEmpty()) {
@@ -75,7 +75,7 @@ int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTex
         return 2;
     }
     if (help) {
-        exit << Help;
+        output << Help;
         return 0;
     }
     if (match.isEmpty() || folder.isEmpty()) {
@@ -135,7 +135,7 @@ int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTex
         return 5;
     }
     for (const QString& name : PackageNames) {
-        exit << QDir(folder).filePath(name) << '\n';
+        output << QDir(folder).filePath(name) << '\n';
     }
     return 0;
 }

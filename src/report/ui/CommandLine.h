@@ -19,5 +19,5 @@ QString ArgumentRefusal(const QString& argument);
 
 // brivanta --report MATCH.txt --out FOLDER [--lang ENG] and brivanta --help, with no window:
 // the exit code. `dataFolder` holds the teams (rosters, logos) and Languages.csv.
-int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTextStream& exit,
+int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTextStream& output,
                    QTextStream& errors);

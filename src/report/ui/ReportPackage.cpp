@@ -85,7 +85,7 @@ void Chart(Page& g, const ReportSet& s, qreal x, qreal y, qreal w, qreal h) {
         p.drawPath(line);
     }
     for (const TimeoutCall& t : s.Times) {
-        const qreal cx = px(t.Swap);
+        const qreal cx = px(t.RalliesBefore);
         QPainterPath triangle(g.P(cx, y + h - 1));
         triangle.lineTo(g.P(cx - 3.5, y + h + 6));
         triangle.lineTo(g.P(cx + 3.5, y + h + 6));
@@ -126,7 +126,7 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages,
     g.Text(64, 0, width - 128, 30, r.Teams[0].Name + QStringLiteral("  -  ") + r.Teams[1].Name, 17,
            true, Qt::AlignCenter);
     g.Text(64, 30, width - 128, 14,
-           r.Data.isValid() ? r.Data.toString(QStringLiteral("dd/MM/yyyy")) : QString(), 9, false,
+           r.Date.isValid() ? r.Date.toString(QStringLiteral("dd/MM/yyyy")) : QString(), 9, false,
            Qt::AlignCenter);
     g.Text(0, 62, width, 34, QStringLiteral("%1 - %2").arg(r.SetsWon[0]).arg(r.SetsWon[1]), 26,
            true, Qt::AlignCenter);
@@ -276,7 +276,7 @@ QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, con
         }
     }
     write(QRect(40, 900, 1000, 60),
-          r.Data.isValid() ? r.Data.toString(QStringLiteral("dd/MM/yyyy")) : QString(), 34,
+          r.Date.isValid() ? r.Date.toString(QStringLiteral("dd/MM/yyyy")) : QString(), 34,
           displayText, false);
     write(QRect(40, 980, 1000, 50), QStringLiteral("Brivanta"), 28, displayText);
     painter.end();

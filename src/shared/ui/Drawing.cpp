@@ -31,23 +31,23 @@ QFont Character(const QString& family, double points, bool bold) {
     return f;
 }
 
-ControlGeometry ReadControl(const QWidget* w, bool haFont) {
+ControlGeometry ReadControl(const QWidget* w, bool hasFont) {
     const QRect r = w->geometry();
     ControlGeometry g;
     g.Left = static_cast<float>(PixelInTwips(r.x()));
     g.Top = static_cast<float>(PixelInTwips(r.y()));
     g.Width = static_cast<float>(PixelInTwips(r.width()));
     g.Height = static_cast<float>(PixelInTwips(r.height()));
-    if (haFont) {
+    if (hasFont) {
         g.FontSize = static_cast<float>(w->font().pointSizeF());
     }
     return g;
 }
 
-void ApplyControl(QWidget* w, const ControlGeometry& g, bool haFont) {
+void ApplyControl(QWidget* w, const ControlGeometry& g, bool hasFont) {
     w->setGeometry(TwipsInPixel(g.Left), TwipsInPixel(g.Top), TwipsInPixel(g.Width),
                    TwipsInPixel(g.Height));
-    if (haFont && g.FontSize > 0 && w->font().pointSizeF() != g.FontSize) {
+    if (hasFont && g.FontSize > 0 && w->font().pointSizeF() != g.FontSize) {
         QFont f = w->font();
         f.setPointSizeF(g.FontSize);
         w->setFont(f);
@@ -67,7 +67,7 @@ ControlsGeometry RecordGeometry(QSizeF window, const Controls& controls) {
     g.push_back(whole);
     for (const Control& c : controls) {
         const QWidget* w = AsWidget(c);
-        g.push_back(w != nullptr ? ReadControl(w, c.haFont) : ControlGeometry{});
+        g.push_back(w != nullptr ? ReadControl(w, c.hasFont) : ControlGeometry{});
     }
     return g;
 }
@@ -81,6 +81,6 @@ void GeometryScale(const ControlsGeometry& g, QSizeF window, const Controls& con
         if (w == nullptr) {
             continue;
         }
-        ApplyControl(w, Scale(g[k + 1], r, fontScale), fontScale && controls[k].haFont);
+        ApplyControl(w, Scale(g[k + 1], r, fontScale), fontScale && controls[k].hasFont);
     }
 }

@@ -11,7 +11,7 @@
 // pictures and shapes have no font.
 struct Control {
     QObject* object = nullptr;
-    bool haFont = false;
+    bool hasFont = false;
 };
 using Controls = std::vector<Control>;
 
@@ -23,8 +23,8 @@ QFont Character(const QString& family, double points, bool bold = false);
 void ReplaceBold(const QString& family, const QString& substitute);
 
 // A control's position, size and (when it has one) font, in twips and points.
-ControlGeometry ReadControl(const QWidget* w, bool haFont);
-void ApplyControl(QWidget* w, const ControlGeometry& g, bool haFont);
+ControlGeometry ReadControl(const QWidget* w, bool hasFont);
+void ApplyControl(QWidget* w, const ControlGeometry& g, bool hasFont);
 
 // Entry 0 the window's size (twips) as the caller measures it, then one entry per control.
 ControlsGeometry RecordGeometry(QSizeF window, const Controls& controls);

@@ -176,12 +176,12 @@ TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
         console->changeScore(0);
     }
     console->changeScore(3);
-    const QStringList history = p.History;
+    const QStringList history = HistoryLines(p.History);
     ASSERT_EQ(2, p.CurrentSet);
     console->load();
     EXPECT_EQ(2, p.CurrentSet);
     EXPECT_EQ(QStringLiteral("2°SET"), p.SetLabel);
-    EXPECT_EQ(history, p.History);
+    EXPECT_EQ(history, HistoryLines(p.History));
     EXPECT_EQ(history.size(), console->historyList->count());
     EXPECT_EQ(history.size() - 1, console->historyList->currentRow());
     EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Partials[0]);

@@ -103,7 +103,7 @@ struct Bench {
     }
     // Everything the hall and the file see.
     QStringList Seen() const {
-        QStringList seen = console->match().History;
+        QStringList seen = HistoryLines(console->match().History);
         for (const QLabel* l : console->Display().findChildren<QLabel*>()) {
             if (l->isVisibleTo(&console->Display())) {
                 seen << l->objectName() + u'=' + l->text();
@@ -244,14 +244,14 @@ TEST(RemoteScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
         {"GET", "/remote.json", "", "127.0.0.1", 401},
         {"GET", "/remote", "", "127.0.0.1", 401},
     };
-    const QStringList before = b.console->match().History;
+    const QStringList before = HistoryLines(b.console->match().History);
     for (const Case& c : cases) {
         EXPECT_EQ(
             c.state,
             b.Request(c.method, c.target, c.authorization, QString::fromLatin1(c.address)).State)
             << c.method << ' ' << c.target << ' ' << c.address;
     }
-    EXPECT_EQ(before, b.console->match().History);
+    EXPECT_EQ(before, HistoryLines(b.console->match().History));
     EXPECT_EQ(0, b.console->match().Points[0]);
     EXPECT_TRUE(b.console->codeBoxes[0]->text().isEmpty());
 
@@ -415,7 +415,7 @@ TEST(RemoteScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
     c.rosterLists[0]->setCurrentRow(1);
     QTest::keyClick(c.rosterLists[0], Qt::Key_Return);
     EXPECT_EQ(1, c.match().Points[0]);
-    EXPECT_TRUE(c.match().History.last().endsWith(QStringLiteral("H_7_0")));
+    EXPECT_TRUE(c.match().History.last().Text.endsWith(QStringLiteral("H_7_0")));
     // Typing in a code box is typing, even a key of the map's letters; Esc clears.
     QTest::keyClicks(c.codeBoxes[1], QStringLiteral("4"));
     EXPECT_EQ(QStringLiteral("4"), c.codeBoxes[1]->text());
@@ -426,13 +426,13 @@ TEST(RemoteScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
     QTest::keyClick(&c, Qt::Key_Backspace);
     EXPECT_EQ(QStringLiteral("4"), c.codeBoxes[0]->placeholderText());
     QTest::keyClick(&c, Qt::Key_F8);
-    EXPECT_TRUE(c.match().History.last().endsWith(QStringLiteral("G_4_0")));
+    EXPECT_TRUE(c.match().History.last().Text.endsWith(QStringLiteral("G_4_0")));
     EXPECT_TRUE(c.codeBoxes[0]->placeholderText().isEmpty());
     // Typed in home's box, meant for the guests' key.
     c.codeBoxes[0]->setFocus();
     QTest::keyClicks(c.codeBoxes[0], QStringLiteral("4"));
     QTest::keyClick(c.codeBoxes[0], Qt::Key_F8);
-    EXPECT_TRUE(c.match().History.last().endsWith(QStringLiteral("G_4_0")));
+    EXPECT_TRUE(c.match().History.last().Text.endsWith(QStringLiteral("G_4_0")));
     EXPECT_TRUE(c.codeBoxes[0]->text().isEmpty());
     // A remapped key does the action, its old key nothing.
     KeysMap map = c.Keys();

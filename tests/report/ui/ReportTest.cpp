@@ -153,17 +153,18 @@ TEST(ReportLogicTest, RunsDurationsAndRemovalsNeverCount) {
     DefaultRules(p);
     p.CurrentSet = 2;
     p.Display.Name = {QStringLiteral("A"), QStringLiteral("B")};
-    p.History = {"(1) 0 -  0 - 20:00 - 0_0"};
+    QStringList lines{"(1) 0 -  0 - 20:00 - 0_0"};
     for (int i = 1; i <= 25; ++i) {
-        p.History << QStringLiteral("(1)%1 -  0 - 20:%2 - H_7_0")
-                         .arg(i, 2)
-                         .arg(i, 2, 10, QLatin1Char('0'));
+        lines << QStringLiteral("(1)%1 -  0 - 20:%2 - H_7_0")
+                     .arg(i, 2)
+                     .arg(i, 2, 10, QLatin1Char('0'));
         if (i == 10) {
-            p.History << QStringLiteral("(1) 9 -  0 - 20:10 - H_N_0"); // taken back
-            p.History << QStringLiteral("(1)10 -  0 - 20:10 - H_7_0");
+            lines << QStringLiteral("(1) 9 -  0 - 20:10 - H_N_0"); // taken back
+            lines << QStringLiteral("(1)10 -  0 - 20:10 - H_7_0");
         }
     }
-    p.History << "(2) 0 -  0 - 20:25 - 0_0";
+    lines << "(2) 0 -  0 - 20:25 - 0_0";
+    p.History = ReadHistory(lines);
     const Report r = BuildReport(p, QDate(2026, 12, 7), LanguageTable{});
     ASSERT_EQ(1u, r.Set.size()) << "set 2 has not started";
     EXPECT_EQ(0, r.Set[0].Winner);
@@ -189,9 +190,9 @@ TEST(ReportLogicTest, NumbersOffTheRosterAreListedByNumber) {
     Match p;
     DefaultRules(p);
     p.Display.Name = {QStringLiteral("A"), QStringLiteral("B")};
-    p.History = {"(1) 0 -  0 - 20:00 - 0_0",   "(1) 1 -  0 - 20:01 - H_12_1",
-                 "(1) 2 -  0 - 20:02 - H_6_0", "(1) 3 -  0 - 20:03 - H_12_3",
-                 "(1) 3 -  1 - 20:04 - G_E_0", "(1) 3 -  2 - 20:05 - G_4_0"};
+    p.History = ReadHistory({"(1) 0 -  0 - 20:00 - 0_0", "(1) 1 -  0 - 20:01 - H_12_1",
+                             "(1) 2 -  0 - 20:02 - H_6_0", "(1) 3 -  0 - 20:03 - H_12_3",
+                             "(1) 3 -  1 - 20:04 - G_E_0", "(1) 3 -  2 - 20:05 - G_4_0"});
     const Report without = BuildReport(p, QDate(2026, 12, 7), LanguageTable{});
     EXPECT_FALSE(without.Teams[0].AvailableRoster);
     const std::vector<Line> home = lines(without.Teams[0]);
