@@ -233,7 +233,7 @@ TEST_F(BrowserScenario, OverlayAndScoreboardShowTheScoreAfterClicks) {
     const QString overlay =
         QString::fromUtf8(Open(QStringLiteral("/overlay"), {QStringLiteral("--dump-dom")}));
     const QRegularExpression points(
-        QStringLiteral(R"re(id="bug-(home|guests)".*?class="punti"[^>]*>(\d+)<)re"),
+        QStringLiteral(R"re(id="bug-(home|guests)".*?class="points"[^>]*>(\d+)<)re"),
         QRegularExpression::DotMatchesEverythingOption);
     QStringList read;
     for (auto m = points.globalMatch(overlay); m.hasNext();) {
@@ -244,7 +244,7 @@ TEST_F(BrowserScenario, OverlayAndScoreboardShowTheScoreAfterClicks) {
     const QString display =
         QString::fromUtf8(Open(QStringLiteral("/scoreboard"), {QStringLiteral("--dump-dom")}));
     EXPECT_TRUE(display.contains(
-        QRegularExpression(QStringLiteral(R"re(id="casa".*?class="punti"[^>]*>2<)re"),
+        QRegularExpression(QStringLiteral(R"re(id="home".*?class="points"[^>]*>2<)re"),
                            QRegularExpression::DotMatchesEverythingOption)));
 }
 

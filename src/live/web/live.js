@@ -13,7 +13,7 @@ const Brivanta = (() => {
       onState(window.BrivantaState);
     }
     // The first drawing appears at once; later changes fade.
-    setTimeout(() => document.body.classList.remove("subito"), 800);
+    setTimeout(() => document.body.classList.remove("instant"), 800);
     let source = null;
     let retry = null;
     const open = () => {
@@ -43,23 +43,23 @@ const Brivanta = (() => {
     open();
   }
   // Shows and hides an element by a class, so CSS can fade it.
-  function show(el, si) {
-    if (el) el.classList.toggle("visibile", !!si);
+  function show(element, visible) {
+    if (element) element.classList.toggle("visible", !!visible);
   }
-  function text(el, t) {
-    if (el && el.textContent !== String(t ?? "")) el.textContent = t ?? "";
+  function text(element, value) {
+    if (element && element.textContent !== String(value ?? "")) element.textContent = value ?? "";
   }
-  function image(el, url) {
-    if (!el) return;
+  function image(element, url) {
+    if (!element) return;
     if (!url) {
-      el.removeAttribute("src");
-      el.style.visibility = "hidden";
+      element.removeAttribute("src");
+      element.style.visibility = "hidden";
       return;
     }
-    if (el.getAttribute("src") !== url) {
-      el.onerror = () => (el.style.visibility = "hidden");
-      el.onload = () => (el.style.visibility = "visible");
-      el.setAttribute("src", url);
+    if (element.getAttribute("src") !== url) {
+      element.onerror = () => (element.style.visibility = "hidden");
+      element.onload = () => (element.style.visibility = "visible");
+      element.setAttribute("src", url);
     }
   }
   return { params, list, connect, show, text, image };
