@@ -37,16 +37,16 @@ QString Photo(const LiveInput& in, int side, const QString& number) {
 }
 
 QJsonObject Team(const LiveInput& in, int side) {
-    const Match& p = in.match;
+    const Match& match = in.match;
     const PanelColours& c = in.Screen.Colours;
     const QString folder = TeamFolder(in, side);
     return {
-        {QStringLiteral("name"), p.Display.Name[side]},
-        {QStringLiteral("points"), p.Points[side]},
-        {QStringLiteral("shown"), p.Display.Points[side]},
-        {QStringLiteral("sets"), p.SetsWon[side]},
-        {QStringLiteral("timeouts"), p.TimeoutsCalled[side]},
-        {QStringLiteral("serving_marker"), p.Display.Scorer[side]},
+        {QStringLiteral("name"), match.Display.Name[side]},
+        {QStringLiteral("points"), match.Points[side]},
+        {QStringLiteral("shown"), match.Display.Points[side]},
+        {QStringLiteral("sets"), match.SetsWon[side]},
+        {QStringLiteral("timeouts"), match.TimeoutsCalled[side]},
+        {QStringLiteral("serving_marker"), match.Display.Scorer[side]},
         {QStringLiteral("logo"),
          folder.isEmpty()
              ? QString()
@@ -97,21 +97,21 @@ QJsonObject Statistics(const StatisticsPanel& s) {
 }
 
 QJsonObject Overlay(const LiveInput& in) {
-    const Match& p = in.match;
+    const Match& match = in.match;
     const ScreenState& s = in.Screen;
     if (in.OpenCount) {
         return {{QStringLiteral("kind"), QStringLiteral("countdown")},
                 {QStringLiteral("reason"),
                  in.CourtChange ? QStringLiteral("court_change") : QStringLiteral("timeout")},
                 {QStringLiteral("text"), in.CountText},
-                {QStringLiteral("seconds"), std::max(0, 30 - p.TickCount)}};
+                {QStringLiteral("seconds"), std::max(0, 30 - match.TickCount)}};
     }
     if (s.Presentation) {
         const int side = in.Presentation.PresentedTeam == 1 ? 1 : 0;
-        const QStringList numbers = CalledUpNumbers(p.Rosters[side]);
+        const QStringList numbers = CalledUpNumbers(match.Rosters[side]);
         const int line = in.Presentation.PresentedLine;
         const QString number = line >= 1 && line <= numbers.size() ? numbers[line - 1] : QString();
-        const Roster& roster = p.Rosters[side];
+        const Roster& roster = match.Rosters[side];
         return {{QStringLiteral("kind"), QStringLiteral("presentation")},
                 {QStringLiteral("side"), QString::fromLatin1(Sides[side])},
                 {QStringLiteral("number"), number},
@@ -125,13 +125,13 @@ QJsonObject Overlay(const LiveInput& in) {
     }
     switch (s.Panel) {
     case InView::Scorer: {
-        const ScorerPanel& m = p.Display.Panel;
+        const ScorerPanel& m = match.Display.Panel;
         return {{QStringLiteral("kind"), QStringLiteral("scorer")},
                 {QStringLiteral("side"), QString::fromLatin1(Sides[m.Side == 1 ? 1 : 0])},
                 {QStringLiteral("title"), m.Title},
                 {QStringLiteral("surname"), m.Surname.trimmed()},
                 {QStringLiteral("number"), m.Number},
-                {QStringLiteral("photo"), UrlMedia(in.DataFolder, p.ScorerPhoto)}};
+                {QStringLiteral("photo"), UrlMedia(in.DataFolder, match.ScorerPhoto)}};
     }
     case InView::Statistics:
     case InView::LastPoints: {
@@ -172,15 +172,16 @@ QString UrlMedia(const QString& dataFolder, const QString& file) {
 }
 
 QJsonObject LiveState(const LiveInput& in, qint64 version) {
-    const Match& p = in.match;
-    const bool finished = p.FinishedMatch != 0;
+    const Match& match = in.match;
+    const bool finished = match.FinishedMatch != 0;
     QJsonArray partials;
-    for (const QString& partial : p.Partials) {
+    for (const QString& partial : match.Partials) {
         partials.append(partial.trimmed());
     }
     QString banner = QStringLiteral("none");
-    if (p.Display.Banner && p.SetPointState != 0) {
-        banner = p.SetPointState == 2 ? QStringLiteral("match_point") : QStringLiteral("set_point");
+    if (match.Display.Banner && match.SetPointState != 0) {
+        banner =
+            match.SetPointState == 2 ? QStringLiteral("match_point") : QStringLiteral("set_point");
     }
     QJsonArray slot;
     for (const QString& file : in.Screen.Sponsor) {
@@ -195,17 +196,18 @@ QJsonObject LiveState(const LiveInput& in, qint64 version) {
         {QStringLiteral("language"), in.Languages.CurrentLanguage},
         {QStringLiteral("home"), Team(in, 0)},
         {QStringLiteral("guests"), Team(in, 1)},
-        {QStringLiteral("set"), QJsonObject{{QStringLiteral("number"), p.CurrentSet},
-                                            {QStringLiteral("label"), p.SetLabel},
-                                            {QStringLiteral("of"), p.TotalSets}}},
+        {QStringLiteral("set"), QJsonObject{{QStringLiteral("number"), match.CurrentSet},
+                                            {QStringLiteral("label"), match.SetLabel},
+                                            {QStringLiteral("of"), match.TotalSets}}},
         {QStringLiteral("partials"), partials},
         {QStringLiteral("banner"), banner},
         {QStringLiteral("banner_text"),
-         banner == QStringLiteral("none") ? QString() : p.Display.BannerText},
+         banner == QStringLiteral("none") ? QString() : match.Display.BannerText},
         {QStringLiteral("match_over"), finished},
         {QStringLiteral("winner"),
-         finished ? QJsonValue(QString::fromLatin1(Sides[p.SetsWon[1] > p.SetsWon[0] ? 1 : 0]))
-                  : QJsonValue::Null},
+         finished
+             ? QJsonValue(QString::fromLatin1(Sides[match.SetsWon[1] > match.SetsWon[0] ? 1 : 0]))
+             : QJsonValue::Null},
         {QStringLiteral("last_point"), LastPoint(in)},
         {QStringLiteral("overlay"), Overlay(in)},
         {QStringLiteral("sponsor"),

@@ -10,64 +10,64 @@ QString SetLabelFor(int set, const LanguageTable& languages) {
     return languages.Translate(QString::number(set) + QStringLiteral("°SET"));
 }
 
-void DefaultRules(Match& p) {
-    if (p.TotalSets == 0) {
-        p.TotalSets = 5;
+void DefaultRules(Match& match) {
+    if (match.TotalSets == 0) {
+        match.TotalSets = 5;
     }
-    if (p.SetPoints == 0) {
-        p.SetPoints = 25;
+    if (match.SetPoints == 0) {
+        match.SetPoints = 25;
     }
-    if (p.TieBreakPoints == 0) {
-        p.TieBreakPoints = 15;
-        p.CourtChangePoints = ComputeCourtChangePoints(15);
-        p.ActiveCourtChange = 1;
+    if (match.TieBreakPoints == 0) {
+        match.TieBreakPoints = 15;
+        match.CourtChangePoints = ComputeCourtChangePoints(15);
+        match.ActiveCourtChange = 1;
     }
-    p.FromUndo = 0;
+    match.FromUndo = 0;
 }
 
-void ClearMatch(Match& p, const LanguageTable& languages) {
-    p.History.clear();
-    p.SelectedLine = -1;
-    p.Points = {0, 0};
-    p.SetsWon = {0, 0};
-    p.TimeoutsCalled = {0, 0};
-    p.Display.Points = {QStringLiteral("0"), QStringLiteral("0")};
-    p.ActiveTimeouts = true;
-    p.FinishedMatch = 0;
-    p.ActiveScore = true;
-    p.UndoActive = true;
-    p.ScorerPhoto.clear();
-    p.CurrentSet = 1;
-    p.SetLabel = SetLabelFor(1, languages);
-    p.Partials = {};
-    p.Display.Scorer = {false, false};
-    p.Locked = false;
-    p.ActivePresentation = true;
-    p.FinalStatisticsActive = false;
-    p.LastSetWinner.clear();
-    p.Display.Banner = false;
+void ClearMatch(Match& match, const LanguageTable& languages) {
+    match.History.clear();
+    match.SelectedLine = -1;
+    match.Points = {0, 0};
+    match.SetsWon = {0, 0};
+    match.TimeoutsCalled = {0, 0};
+    match.Display.Points = {QStringLiteral("0"), QStringLiteral("0")};
+    match.ActiveTimeouts = true;
+    match.FinishedMatch = 0;
+    match.ActiveScore = true;
+    match.UndoActive = true;
+    match.ScorerPhoto.clear();
+    match.CurrentSet = 1;
+    match.SetLabel = SetLabelFor(1, languages);
+    match.Partials = {};
+    match.Display.Scorer = {false, false};
+    match.Locked = false;
+    match.ActivePresentation = true;
+    match.FinalStatisticsActive = false;
+    match.LastSetWinner.clear();
+    match.Display.Banner = false;
 }
 
-void EndMatch(Match& p, const LanguageTable& languages) {
-    p.FinishedMatch = 1;
-    p.CurrentSet -= 1;
-    p.SetLabel = SetLabelFor(p.CurrentSet, languages);
-    p.Display.Points = {QString::number(p.SetsWon[0]), QString::number(p.SetsWon[1])};
-    p.ActiveScore = false;
-    p.UndoActive = false;
-    p.ActiveTimeouts = false;
-    p.AthleteCode.clear();
-    p.LastScore[0] = 0;
-    p.LastScore[1] = 0;
-    p.Display.Scorer = {false, false};
+void EndMatch(Match& match, const LanguageTable& languages) {
+    match.FinishedMatch = 1;
+    match.CurrentSet -= 1;
+    match.SetLabel = SetLabelFor(match.CurrentSet, languages);
+    match.Display.Points = {QString::number(match.SetsWon[0]), QString::number(match.SetsWon[1])};
+    match.ActiveScore = false;
+    match.UndoActive = false;
+    match.ActiveTimeouts = false;
+    match.AthleteCode.clear();
+    match.LastScore[0] = 0;
+    match.LastScore[1] = 0;
+    match.Display.Scorer = {false, false};
 }
 
-void AppendHistory(Match& p, const QString& line) {
-    p.History.append(ReadHistoryLine(line, p.History));
-    p.SelectedLine = static_cast<int>(p.History.size()) - 1;
+void AppendHistory(Match& match, const QString& line) {
+    match.History.append(ReadHistoryLine(line, match.History));
+    match.SelectedLine = static_cast<int>(match.History.size()) - 1;
 }
 
-bool MatchInProgress(const Match& p) {
-    return p.CurrentSet > 1 || p.SetsWon[0] > 0 || p.SetsWon[1] > 0 || p.Points[0] > 0 ||
-           p.Points[1] > 0 || HasScoreChanges(p.History);
+bool MatchInProgress(const Match& match) {
+    return match.CurrentSet > 1 || match.SetsWon[0] > 0 || match.SetsWon[1] > 0 ||
+           match.Points[0] > 0 || match.Points[1] > 0 || HasScoreChanges(match.History);
 }

@@ -79,14 +79,14 @@ struct Match {
 QString SetLabelFor(int set, const LanguageTable& languages);
 
 // Start-up defaults of the rules; a rule already set is kept.
-void DefaultRules(Match& p);
+void DefaultRules(Match& match);
 
-void ClearMatch(Match& p, const LanguageTable& languages);
+void ClearMatch(Match& match, const LanguageTable& languages);
 
 // The match is over: the record's part. The caller stops the timers that animate it.
-void EndMatch(Match& p, const LanguageTable& languages);
+void EndMatch(Match& match, const LanguageTable& languages);
 
-void AppendHistory(Match& p, const QString& line);
+void AppendHistory(Match& match, const QString& line);
 
 // Points were played: the console stays locked as after a first point.
-bool MatchInProgress(const Match& p);
+bool MatchInProgress(const Match& match);

@@ -45,33 +45,36 @@ void Rule(int& court, const QString& value) {
 
 } // namespace
 
-QStringList MatchFileLines(const Match& p, const QDateTime& now, const LanguageTable& languages) {
+QStringList MatchFileLines(const Match& match, const QDateTime& now,
+                           const LanguageTable& languages) {
     QStringList r;
     r << QStringLiteral("#") + languages.Translate(QStringLiteral("Salvataggio  del")) +
              QStringLiteral(" : ") + now.toString(QStringLiteral("dd/MM/yyyy - HH:mm:ss"));
-    r << QStringLiteral("#HOME  :") + p.TeamName[0];
-    r << QStringLiteral("#GUESTS:") + p.TeamName[1];
-    r << QStringLiteral("#HSCORE:") + QString::number(p.SetsWon[0]);
-    r << QStringLiteral("#GSCORE:") + QString::number(p.SetsWon[1]);
-    r << QStringLiteral("#HPART.:") + QString::number(p.Points[0]);
-    r << QStringLiteral("#GPART.:") + QString::number(p.Points[1]);
+    r << QStringLiteral("#HOME  :") + match.TeamName[0];
+    r << QStringLiteral("#GUESTS:") + match.TeamName[1];
+    r << QStringLiteral("#HSCORE:") + QString::number(match.SetsWon[0]);
+    r << QStringLiteral("#GSCORE:") + QString::number(match.SetsWon[1]);
+    r << QStringLiteral("#HPART.:") + QString::number(match.Points[0]);
+    r << QStringLiteral("#GPART.:") + QString::number(match.Points[1]);
     // The reader's "#GAMEOV" takes a finished match's set back by one, as the end of the match
     // did: write the set it was advanced to, so a finished match reads back as it was.
-    r << QStringLiteral("#CURSET:") + QString::number(p.CurrentSet + (p.ActiveScore ? 0 : 1));
-    for (int n = 1; n <= static_cast<int>(p.Partials.size()); ++n) {
-        r << QStringLiteral("#SET %1 :").arg(n) + p.Partials[n - 1];
+    r << QStringLiteral("#CURSET:") +
+             QString::number(match.CurrentSet + (match.ActiveScore ? 0 : 1));
+    for (int n = 1; n <= static_cast<int>(match.Partials.size()); ++n) {
+        r << QStringLiteral("#SET %1 :").arg(n) + match.Partials[n - 1];
     }
-    r << QStringLiteral("#TIMER1:") + QString::number(p.TimeoutsCalled[0]);
-    r << QStringLiteral("#TIMER2:") + QString::number(p.TimeoutsCalled[1]);
-    r << QStringLiteral("#GAMEOV:") + (p.ActiveScore ? QStringLiteral("1") : QStringLiteral("0"));
-    r << QStringLiteral("#SETTOT:") + QString::number(p.TotalSets);
-    r << QStringLiteral("#PUNTIS:") + QString::number(p.SetPoints);
-    r << QStringLiteral("#PUNTIT:") + QString::number(p.TieBreakPoints);
-    r << QStringLiteral("#PUNTIC:") + QString::number(p.CourtChangePoints);
+    r << QStringLiteral("#TIMER1:") + QString::number(match.TimeoutsCalled[0]);
+    r << QStringLiteral("#TIMER2:") + QString::number(match.TimeoutsCalled[1]);
+    r << QStringLiteral("#GAMEOV:") +
+             (match.ActiveScore ? QStringLiteral("1") : QStringLiteral("0"));
+    r << QStringLiteral("#SETTOT:") + QString::number(match.TotalSets);
+    r << QStringLiteral("#PUNTIS:") + QString::number(match.SetPoints);
+    r << QStringLiteral("#PUNTIT:") + QString::number(match.TieBreakPoints);
+    r << QStringLiteral("#PUNTIC:") + QString::number(match.CourtChangePoints);
     r << QStringLiteral("#--------- ") +
              languages.Translate(QStringLiteral("Sotto tutti gli eventi della partita")) +
              QStringLiteral(" -------------");
-    r << HistoryLines(p.History);
+    r << HistoryLines(match.History);
     return r;
 }
 
@@ -103,61 +106,61 @@ std::optional<FileContent> ReadMatchFile(const QStringList& lines) {
     return file;
 }
 
-std::array<QString, 2> ApplyMatchFile(Match& p, const FileContent& file,
+std::array<QString, 2> ApplyMatchFile(Match& match, const FileContent& file,
                                       const LanguageTable& languages) {
     std::array<QString, 2> teams;
-    p.CountMode = -1;
-    ClearMatch(p, languages);
-    p.CurrentSet = 0;
-    p.SetLabel = SetLabelFor(0, languages);
+    match.CountMode = -1;
+    ClearMatch(match, languages);
+    match.CurrentSet = 0;
+    match.SetLabel = SetLabelFor(0, languages);
     for (const FileItem& v : file.Items) {
         const QString& t = v.Tag;
         if (t.isEmpty()) {
-            p.History.append(ReadHistoryLine(v.Value, p.History));
+            match.History.append(ReadHistoryLine(v.Value, match.History));
         } else if (t == QStringLiteral("#HOME  ")) {
             teams[0] = v.Value;
         } else if (t == QStringLiteral("#GUESTS")) {
             teams[1] = v.Value;
         } else if (t == QStringLiteral("#HSCORE") || t == QStringLiteral("#GSCORE")) {
-            p.SetsWon[t == QStringLiteral("#HSCORE") ? 0 : 1] = Limited(v.Value, 0, 5);
+            match.SetsWon[t == QStringLiteral("#HSCORE") ? 0 : 1] = Limited(v.Value, 0, 5);
         } else if (t == QStringLiteral("#HPART.") || t == QStringLiteral("#GPART.")) {
             const int side = t == QStringLiteral("#HPART.") ? 0 : 1;
-            p.Points[side] = Limited(v.Value, 0, MaxPoints);
-            p.Display.Points[side] = QString::number(p.Points[side]);
-            p.LastScore[side] = p.Points[side];
+            match.Points[side] = Limited(v.Value, 0, MaxPoints);
+            match.Display.Points[side] = QString::number(match.Points[side]);
+            match.LastScore[side] = match.Points[side];
         } else if (t == QStringLiteral("#CURSET")) {
-            p.CurrentSet = SetRead(v.Value);
-            p.SetLabel = SetLabelFor(p.CurrentSet, languages);
+            match.CurrentSet = SetRead(v.Value);
+            match.SetLabel = SetLabelFor(match.CurrentSet, languages);
         } else if (t.startsWith(QStringLiteral("#SET ")) && t.endsWith(u' ')) {
             const int n = IntegerValue(QStringView(t).mid(5, 1));
-            if (n >= 1 && n <= static_cast<int>(p.Partials.size())) {
-                p.Partials[n - 1] = v.Value;
+            if (n >= 1 && n <= static_cast<int>(match.Partials.size())) {
+                match.Partials[n - 1] = v.Value;
             }
         } else if (t == QStringLiteral("#TIMER1") || t == QStringLiteral("#TIMER2")) {
-            p.TimeoutsCalled[t == QStringLiteral("#TIMER1") ? 0 : 1] = Limited(v.Value, 0, 2);
+            match.TimeoutsCalled[t == QStringLiteral("#TIMER1") ? 0 : 1] = Limited(v.Value, 0, 2);
         } else if (t == QStringLiteral("#GAMEOV")) {
             if (IntegerValue(v.Value) == 0) {
-                EndMatch(p, languages);
-                p.FinalStatisticsActive = true;
+                EndMatch(match, languages);
+                match.FinalStatisticsActive = true;
             }
         } else if (t == QStringLiteral("#SETTOT")) {
-            Rule(p.TotalSets, v.Value);
+            Rule(match.TotalSets, v.Value);
         } else if (t == QStringLiteral("#PUNTIS")) {
-            Rule(p.SetPoints, v.Value);
+            Rule(match.SetPoints, v.Value);
         } else if (t == QStringLiteral("#PUNTIT")) {
-            Rule(p.TieBreakPoints, v.Value);
+            Rule(match.TieBreakPoints, v.Value);
         } else if (t == QStringLiteral("#PUNTIC")) {
-            Rule(p.CourtChangePoints, v.Value);
+            Rule(match.CourtChangePoints, v.Value);
         }
     }
-    if (MatchInProgress(p)) {
-        p.Locked = true;
-        p.ActivePresentation = false;
+    if (MatchInProgress(match)) {
+        match.Locked = true;
+        match.ActivePresentation = false;
     }
-    p.SelectedLine = static_cast<int>(p.History.size()) - 1;
-    p.UndoActive = true;
-    DecideServe(p);
-    DecideBanner(p, languages);
+    match.SelectedLine = static_cast<int>(match.History.size()) - 1;
+    match.UndoActive = true;
+    DecideServe(match);
+    DecideBanner(match, languages);
     return teams;
 }
 

@@ -13,7 +13,8 @@ class LanguageTable;
 // The match file: tagged lines with the state of the match, a separator, then the history.
 
 // Lines of the file: the state tags, then the whole history, so the two always agree.
-QStringList MatchFileLines(const Match& p, const QDateTime& now, const LanguageTable& languages);
+QStringList MatchFileLines(const Match& match, const QDateTime& now,
+                           const LanguageTable& languages);
 
 // One line of a match file as the reader acts on it, in file order.
 struct FileItem {
@@ -31,7 +32,7 @@ std::optional<FileContent> ReadMatchFile(const QStringList& lines);
 
 // The match of the file replaces the record. Returns the home and guest team names the file
 // gives, for the windows to choose.
-std::array<QString, 2> ApplyMatchFile(Match& p, const FileContent& file,
+std::array<QString, 2> ApplyMatchFile(Match& match, const FileContent& file,
                                       const LanguageTable& languages);
 
 // The teams of a file that holds a match under way (points played, not over), or nothing.

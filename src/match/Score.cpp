@@ -19,27 +19,27 @@ bool RefusedCode(const QString& code) {
     return code != QStringLiteral("E") && !code.isEmpty() && NumericValue(code) == 0;
 }
 
-void SetPointOrMatchPoint(Match& p, const CommonSettings& m, MatchView& v) {
-    DecideBanner(p, m.Languages);
-    if (p.Display.Banner && !ValidTotalSets(p.TotalSets)) {
-        v.Warning(QStringLiteral("Error number of sets =") + QString::number(p.TotalSets));
+void SetPointOrMatchPoint(Match& match, const CommonSettings& m, MatchView& v) {
+    DecideBanner(match, m.Languages);
+    if (match.Display.Banner && !ValidTotalSets(match.TotalSets)) {
+        v.Warning(QStringLiteral("Error number of sets =") + QString::number(match.TotalSets));
     }
 }
 
-void ShowScorer(Match& p, int side, int type, const PointRequest& r, const CommonSettings& m,
+void ShowScorer(Match& match, int side, int type, const PointRequest& r, const CommonSettings& m,
                 MatchView& v) {
-    const QString& team = p.TeamName[side];
-    p.ScorerPhoto = AthletePhoto(TeamFolder(m.DataFolder, team), p.ScorerNumber);
-    auto& panel = p.Display.Panel;
+    const QString& team = match.TeamName[side];
+    match.ScorerPhoto = AthletePhoto(TeamFolder(m.DataFolder, team), match.ScorerNumber);
+    auto& panel = match.Display.Panel;
     panel.Side = side;
     panel.Title = type != 0 ? team + QStringLiteral(" : ") + r.TypeCaptions[type] : team;
     panel.Scrolls = false;
-    if (NumericValue(p.AthleteCode) <= 0) {
+    if (NumericValue(match.AthleteCode) <= 0) {
         return;
     }
-    panel.Number = p.ScorerNumber;
+    panel.Number = match.ScorerNumber;
     QString name =
-        QStringLiteral(" ") + AthleteSurname(p.Rosters[side], p.ScorerNumber, m.Languages);
+        QStringLiteral(" ") + AthleteSurname(match.Rosters[side], match.ScorerNumber, m.Languages);
     if (name.size() < NameLength) {
         name = name.rightJustified(NameLength, u' ').toUpper();
     }
@@ -48,141 +48,145 @@ void ShowScorer(Match& p, int side, int type, const PointRequest& r, const Commo
     v.StartScroll();
 }
 
-void CloseSet(Match& p, int pointsForWin, const QString& wallNow, const CommonSettings& m,
+void CloseSet(Match& match, int pointsForWin, const QString& wallNow, const CommonSettings& m,
               MatchView& v) {
-    const int home = p.CurrentScore[0];
-    const int guests = p.CurrentScore[1];
+    const int home = match.CurrentScore[0];
+    const int guests = match.CurrentScore[1];
     if (!SetConcluded(home, guests, pointsForWin)) {
         return;
     }
     const int winner = home > guests ? 0 : 1;
-    p.LastSetWinner = p.Display.Name[winner];
-    if (p.CurrentSet >= 1 && p.CurrentSet <= static_cast<int>(p.Partials.size())) {
-        p.Partials[p.CurrentSet - 1] = Align2(home) + QStringLiteral("/") + Align2(guests);
+    match.LastSetWinner = match.Display.Name[winner];
+    if (match.CurrentSet >= 1 && match.CurrentSet <= static_cast<int>(match.Partials.size())) {
+        match.Partials[match.CurrentSet - 1] = Align2(home) + QStringLiteral("/") + Align2(guests);
     }
-    p.CurrentSet += 1;
-    p.SetLabel = SetLabelFor(p.CurrentSet, m.Languages);
-    AppendHistory(p, SetStartLine(p.CurrentSet, wallNow));
-    p.Points = {0, 0};
-    p.Display.Scorer = {false, false};
-    p.TimeoutsCalled = {0, 0};
-    p.SetsWon[winner] += 1;
-    const bool finished = ConcludedMatch(p.TotalSets, SetCode(p.SetsWon[0], p.SetsWon[1]));
+    match.CurrentSet += 1;
+    match.SetLabel = SetLabelFor(match.CurrentSet, m.Languages);
+    AppendHistory(match, SetStartLine(match.CurrentSet, wallNow));
+    match.Points = {0, 0};
+    match.Display.Scorer = {false, false};
+    match.TimeoutsCalled = {0, 0};
+    match.SetsWon[winner] += 1;
+    const bool finished =
+        ConcludedMatch(match.TotalSets, SetCode(match.SetsWon[0], match.SetsWon[1]));
     if (finished) {
-        EndMatch(p, m.Languages);
+        EndMatch(match, m.Languages);
         v.MatchEnd();
         v.Warning(m.Translate(QStringLiteral("Partita vinta da:")) + QStringLiteral(" ") +
-                  p.LastSetWinner);
-        p.FinalStatisticsActive = true;
+                  match.LastSetWinner);
+        match.FinalStatisticsActive = true;
     } else {
-        p.FinishedMatch = 0;
+        match.FinishedMatch = 0;
     }
-    p.Display.Banner = false;
+    match.Display.Banner = false;
 }
 
 } // namespace
 
-bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchView& v) {
+bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, MatchView& v) {
     const int side = r.Index <= 1 ? 0 : 1;
     const int other = 1 - side;
     const bool added = r.Index == 0 || r.Index == 3;
     const QString wallNow = HistoryTime(r.Now);
-    const int pointsForWin = PointsToWin(p.TotalSets, p.CurrentSet, p.SetPoints, p.TieBreakPoints);
+    const int pointsForWin =
+        PointsToWin(match.TotalSets, match.CurrentSet, match.SetPoints, match.TieBreakPoints);
     v.StartBlink();
-    p.CountMode = -1;
+    match.CountMode = -1;
 
     if (added) {
-        if (p.Points[0] == 0 && p.Points[1] == 0 && p.CurrentSet == 1 && !p.Locked) {
-            AppendHistory(p, SetStartLine(1, wallNow));
+        if (match.Points[0] == 0 && match.Points[1] == 0 && match.CurrentSet == 1 &&
+            !match.Locked) {
+            AppendHistory(match, SetStartLine(1, wallNow));
             v.LockConsole();
         }
-        p.AthleteCode = r.Code;
-        if (RefusedCode(p.AthleteCode)) {
+        match.AthleteCode = r.Code;
+        if (RefusedCode(match.AthleteCode)) {
             v.RefusedCode(side);
             v.Warning(m.Translate(
                 QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato")));
             return false;
         }
-        p.Points[side] = std::min(MaxPoints, p.Points[side] + 1);
-        p.Display.Scorer[side] = true;
-        p.Display.Scorer[other] = false;
-        p.LastScore[side] = p.Points[side];
+        match.Points[side] = std::min(MaxPoints, match.Points[side] + 1);
+        match.Display.Scorer[side] = true;
+        match.Display.Scorer[other] = false;
+        match.LastScore[side] = match.Points[side];
         // The other side's points of this set: its last recorded score may belong to the
         // previous set.
-        if (CourtChange(p.TotalSets, p.CurrentSet, p.ActiveCourtChange, p.Points[side],
-                        p.Points[other])) {
-            p.CountMode = 0;
+        if (CourtChange(match.TotalSets, match.CurrentSet, match.ActiveCourtChange,
+                        match.Points[side], match.Points[other])) {
+            match.CountMode = 0;
             v.OpenCourtChange();
         }
-        p.AnimatedPanel = 1;
+        match.AnimatedPanel = 1;
     } else {
-        if (p.Points[side] == 0 && p.CurrentSet == 1) {
+        if (match.Points[side] == 0 && match.CurrentSet == 1) {
             return false;
         }
         if (r.Index == 1) {
-            p.ActivePresentation = false;
+            match.ActivePresentation = false;
         }
-        p.Points[side] = std::max(0, p.Points[side] - 1);
-        p.LastScore[side] = p.Points[side];
+        match.Points[side] = std::max(0, match.Points[side] - 1);
+        match.LastScore[side] = match.Points[side];
     }
 
     const int type = r.PointType >= 0 && r.PointType <= 4 ? r.PointType : 0;
-    if (p.AthleteCode.isEmpty()) {
-        p.AthleteCode = QStringLiteral("N");
+    if (match.AthleteCode.isEmpty()) {
+        match.AthleteCode = QStringLiteral("N");
     }
-    AppendHistory(p, PointLine(p.CurrentSet, p.Points[0], p.Points[1], wallNow,
-                               EventCode(side, p.AthleteCode, type)));
-    p.UndoActive = true;
-    p.Display.Points = {QString::number(p.Points[0]), QString::number(p.Points[1])};
-    p.CurrentScore = p.Points;
-    SetPointOrMatchPoint(p, m, v);
-    p.ScorerPhoto.clear();
+    AppendHistory(match, PointLine(match.CurrentSet, match.Points[0], match.Points[1], wallNow,
+                                   EventCode(side, match.AthleteCode, type)));
+    match.UndoActive = true;
+    match.Display.Points = {QString::number(match.Points[0]), QString::number(match.Points[1])};
+    match.CurrentScore = match.Points;
+    SetPointOrMatchPoint(match, m, v);
+    match.ScorerPhoto.clear();
     // The scorer is this point's code: an athlete picked for an earlier point is nobody now.
-    if (added && NumericValue(p.AthleteCode) <= 0) {
-        p.ScorerNumber.clear();
+    if (added && NumericValue(match.AthleteCode) <= 0) {
+        match.ScorerNumber.clear();
     }
     if (r.Index == 0 && m.ActiveCheer != 0) {
         v.Cheer(type);
     }
-    if (r.Index == 3 || (r.Index == 0 && NumericValue(p.AthleteCode) > 0)) {
-        ShowScorer(p, side, type, r, m, v);
+    if (r.Index == 3 || (r.Index == 0 && NumericValue(match.AthleteCode) > 0)) {
+        ShowScorer(match, side, type, r, m, v);
     } else {
-        p.ScorerNumber.clear();
-        p.ScorerName.clear();
+        match.ScorerNumber.clear();
+        match.ScorerName.clear();
     }
-    CloseSet(p, pointsForWin, wallNow, m, v);
+    CloseSet(match, pointsForWin, wallNow, m, v);
     return true;
 }
 
-void DecideBanner(Match& p, const LanguageTable& languages) {
-    auto& t = p.Display;
+void DecideBanner(Match& match, const LanguageTable& languages) {
+    auto& t = match.Display;
     t.Banner = false;
-    p.SetPointState = 0;
-    const int home = p.Points[0];
-    const int guests = p.Points[1];
-    const int pointsForWin = PointsToWin(p.TotalSets, p.CurrentSet, p.SetPoints, p.TieBreakPoints);
-    if (p.FinishedMatch != 0 || !NearSetEnd(home, guests, pointsForWin) || home == guests) {
+    match.SetPointState = 0;
+    const int home = match.Points[0];
+    const int guests = match.Points[1];
+    const int pointsForWin =
+        PointsToWin(match.TotalSets, match.CurrentSet, match.SetPoints, match.TieBreakPoints);
+    if (match.FinishedMatch != 0 || !NearSetEnd(home, guests, pointsForWin) || home == guests) {
         return;
     }
     t.BannerText = languages.Translate(QStringLiteral("SET POINT"));
     t.BannerMatchPoint = false;
     const int leading = home > guests ? 0 : 1;
-    if (MatchPoint(p.TotalSets, leading, SetCode(p.SetsWon[0], p.SetsWon[1]))) {
-        p.SetPointState = 2;
+    if (MatchPoint(match.TotalSets, leading, SetCode(match.SetsWon[0], match.SetsWon[1]))) {
+        match.SetPointState = 2;
         t.BannerText = languages.Translate(QStringLiteral("MATCH POINT"));
         t.BannerMatchPoint = true;
     } else {
-        p.SetPointState = 1;
+        match.SetPointState = 1;
     }
-    if (!ValidTotalSets(p.TotalSets)) {
-        p.SetPointState = 0;
+    if (!ValidTotalSets(match.TotalSets)) {
+        match.SetPointState = 0;
     }
     t.Banner = true;
 }
 
-void DecideServe(Match& p) {
+void DecideServe(Match& match) {
     std::array<bool, 2> serve{false, false};
-    for (const HistoryEvent& e : p.History) {
+    for (const HistoryEvent& e : match.History) {
         switch (e.Kind) {
         case HistoryKind::SetStart:
             serve = {false, false};
@@ -196,5 +200,5 @@ void DecideServe(Match& p) {
             break;
         }
     }
-    p.Display.Scorer = serve;
+    match.Display.Scorer = serve;
 }

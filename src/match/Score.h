@@ -19,14 +19,14 @@ struct PointRequest {
 
 // One click of a score button, every rule in order.
 // False when the click was refused and changed no point.
-bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchView& v);
+bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, MatchView& v);
 
 // The set point / match point banner from the score as it stands now. Whatever moves the score
 // (a point, Undo, a rollback, a loaded file) decides it here, so the display, the live state
 // and the report never keep one the score no longer has.
-void DecideBanner(Match& p, const LanguageTable& languages);
+void DecideBanner(Match& match, const LanguageTable& languages);
 
 // The serving side from the history: the side of the last point won in the current set, none
 // at a set's start. A removal leaves it where it was, as the click does. Undo, a rollback and a
 // loaded file decide it here.
-void DecideServe(Match& p);
+void DecideServe(Match& match);

@@ -8,16 +8,16 @@ QString SideWord(int side, const LanguageTable& languages) {
     return languages.Translate(side == 0 ? QStringLiteral("Locali") : QStringLiteral("Ospiti"));
 }
 
-bool GrantTimeout(Match& p, int side, const QString& wallNow, const LanguageTable& languages) {
-    if (p.TimeoutsCalled[side] >= TimeoutsPerSet) {
+bool GrantTimeout(Match& match, int side, const QString& wallNow, const LanguageTable& languages) {
+    if (match.TimeoutsCalled[side] >= TimeoutsPerSet) {
         return false;
     }
-    p.CountMode = 0;
-    p.TimeoutsCalled[side] += 1;
+    match.CountMode = 0;
+    match.TimeoutsCalled[side] += 1;
     // The selection stays where it was: a timeout is not a score to roll back to.
-    const QString line =
-        TimeoutLine(p.TimeoutsCalled[side], side, SideWord(side, languages), HistoryTime(wallNow));
-    p.History.append(ReadHistoryLine(line, p.History));
+    const QString line = TimeoutLine(match.TimeoutsCalled[side], side, SideWord(side, languages),
+                                     HistoryTime(wallNow));
+    match.History.append(ReadHistoryLine(line, match.History));
     return true;
 }
 
@@ -26,10 +26,10 @@ QString TimeoutText(int side, int count, const LanguageTable& languages) {
            QString::number(count) + languages.Translate(QStringLiteral("° Richiesta"));
 }
 
-bool TickTimeout(Match& p) {
-    p.TickCount += 1;
-    if (p.TickCount > TickCountdown || p.CountMode == -1) {
-        p.TickCount = 0;
+bool TickTimeout(Match& match) {
+    match.TickCount += 1;
+    if (match.TickCount > TickCountdown || match.CountMode == -1) {
+        match.TickCount = 0;
         return false;
     }
     return true;

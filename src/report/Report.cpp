@@ -81,19 +81,19 @@ std::optional<int> Minutes(const QString& start, const QString& end) {
 
 } // namespace
 
-Report BuildReport(const Match& p, const QDate& date, const LanguageTable& languages) {
+Report BuildReport(const Match& match, const QDate& date, const LanguageTable& languages) {
     Report r;
     r.Date = date;
-    r.SetsWon = p.SetsWon;
-    r.Finished = p.FinishedMatch != 0;
-    const std::vector<CreditedPoint> points = CreditedPoints(p.History);
-    const int lastSet = std::max(1, std::min(p.CurrentSet, 5));
+    r.SetsWon = match.SetsWon;
+    r.Finished = match.FinishedMatch != 0;
+    const std::vector<CreditedPoint> points = CreditedPoints(match.History);
+    const int lastSet = std::max(1, std::min(match.CurrentSet, 5));
     for (int n = 1; n <= lastSet; ++n) {
         ReportSet s;
         s.Number = n;
         QString start;
         QString end;
-        for (const HistoryEvent& e : p.History) {
+        for (const HistoryEvent& e : match.History) {
             if (e.Kind == HistoryKind::Unknown || e.Set != n) {
                 continue;
             }
@@ -120,7 +120,7 @@ Report BuildReport(const Match& p, const QDate& date, const LanguageTable& langu
         if (!s.Progression.empty()) {
             s.Final = s.Progression.back();
         }
-        const int goal = PointsToWin(p.TotalSets, n, p.SetPoints, p.TieBreakPoints);
+        const int goal = PointsToWin(match.TotalSets, n, match.SetPoints, match.TieBreakPoints);
         if (SetConcluded(s.Final[0], s.Final[1], goal)) {
             s.Winner = s.Final[0] > s.Final[1] ? 0 : 1;
             s.Minutes = Minutes(start, end);
@@ -137,26 +137,26 @@ Report BuildReport(const Match& p, const QDate& date, const LanguageTable& langu
         }
         const Best best = BestScorers(ScorerCounts(points, n));
         for (int k = 0; k < 2; ++k) {
-            s.Best[k] = Names(best, k, p.Rosters[k], languages);
+            s.Best[k] = Names(best, k, match.Rosters[k], languages);
         }
         r.Set.push_back(s);
     }
-    const Best match = BestScorers(ScorerCounts(points, 0));
+    const Best wholeMatch = BestScorers(ScorerCounts(points, 0));
     for (int k = 0; k < 2; ++k) {
         ReportTeam& q = r.Teams[k];
-        q.Name = p.Display.Name[k];
-        q.AvailableRoster = !p.Rosters[k].empty();
-        q.Athletes = Athletes(p.Rosters[k], k, points, languages);
+        q.Name = match.Display.Name[k];
+        q.AvailableRoster = !match.Rosters[k].empty();
+        q.Athletes = Athletes(match.Rosters[k], k, points, languages);
         q.OpponentErrors =
             static_cast<int>(std::count_if(points.begin(), points.end(), [k](const auto& x) {
                 return x.Side == k && x.Code == QStringLiteral("E");
             }));
-        q.Best = Names(match, k, p.Rosters[k], languages);
+        q.Best = Names(wholeMatch, k, match.Rosters[k], languages);
     }
     return r;
 }
 
-QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages) {
+QStringList PlayByPlayLines(const Match& match, const LanguageTable& languages) {
     const auto t = [&languages](const char* text) {
         return languages.Translate(QString::fromUtf8(text));
     };
@@ -166,7 +166,7 @@ QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages) {
                                   t("Numero"), t("Cognome"), t("Tipo di punto"), t("Ora"),
                                   t("Evento")}
                           .join(u';')};
-    for (const HistoryEvent& e : p.History) {
+    for (const HistoryEvent& e : match.History) {
         QString kind;
         switch (e.Kind) {
         case HistoryKind::SetStart:
@@ -189,11 +189,11 @@ QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages) {
         lines << QStringList{QString::number(e.Set),
                              QString::number(e.Score[0]),
                              QString::number(e.Score[1]),
-                             e.Side < 0 ? QString() : court(p.Display.Name[e.Side]),
+                             e.Side < 0 ? QString() : court(match.Display.Name[e.Side]),
                              point ? e.Athlete : QString(),
-                             athlete
-                                 ? court(AthleteSurname(p.Rosters[e.Side], e.Athlete, languages))
-                                 : QString(),
+                             athlete ? court(AthleteSurname(match.Rosters[e.Side], e.Athlete,
+                                                            languages))
+                                     : QString(),
                              point ? t(PointTypes[e.PointType]) : QString(),
                              e.Time,
                              kind}

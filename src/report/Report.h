@@ -48,10 +48,10 @@ struct Report {
     std::array<ReportTeam, 2> Teams;
 };
 
-Report BuildReport(const Match& p, const QDate& date, const LanguageTable& languages);
+Report BuildReport(const Match& match, const QDate& date, const LanguageTable& languages);
 
 // play-by-play.csv: a header, then one row per history line, ";" separated.
-QStringList PlayByPlayLines(const Match& p, const LanguageTable& languages);
+QStringList PlayByPlayLines(const Match& match, const LanguageTable& languages);
 
 // The date a match file was saved on, from its first comment line.
 QDate FileDate(const QStringList& lines);

@@ -98,7 +98,7 @@ void Chart(Page& g, const ReportSet& s, qreal x, qreal y, qreal w, qreal h) {
     }
 }
 
-QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages,
+QByteArray Pdf(const Match& match, const Report& r, const LanguageTable& languages,
                const QString& data) {
     const auto t = [&languages](const char* text) {
         return languages.Translate(QString::fromUtf8(text));
@@ -118,7 +118,7 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages,
 
     // Page 1: the teams, the result, and how each set went.
     for (int k = 0; k < 2; ++k) {
-        const QImage logo = Logo(data, p.TeamName[k], 240);
+        const QImage logo = Logo(data, match.TeamName[k], 240);
         if (!logo.isNull()) {
             painter.drawImage(g.R(k == 0 ? 0 : width - 56, 0, 56, 56), logo);
         }
@@ -231,13 +231,14 @@ QByteArray Pdf(const Match& p, const Report& r, const LanguageTable& languages,
     return byte;
 }
 
-QByteArray Csv(const Match& p, const LanguageTable& languages) {
+QByteArray Csv(const Match& match, const LanguageTable& languages) {
     // UTF-8 with its mark, ";" and CR LF: a spreadsheet opens it right in any language.
     return QByteArray("\xEF\xBB\xBF") +
-           PlayByPlayLines(p, languages).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+           PlayByPlayLines(match, languages).join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
 }
 
-QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, const QString& data) {
+QByteArray Png(const Match& match, const Report& r, const PanelColours& colours,
+               const QString& data) {
     QImage card(1080, 1080, QImage::Format_RGB32);
     card.fill(Colour(colours[Background]));
     QPainter painter(&card);
@@ -254,7 +255,7 @@ QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, con
     for (int k = 0; k < 2; ++k) {
         const int x = k == 0 ? 60 : 560;
         painter.fillRect(QRect(x, 80, 460, 560), Colour(colours[k == 0 ? HomeName : GuestsName]));
-        const QImage logo = Logo(data, p.TeamName[k], 260);
+        const QImage logo = Logo(data, match.TeamName[k], 260);
         if (!logo.isNull()) {
             painter.drawImage(QRect(x + 100, 110, 260, 260), logo);
         }
@@ -289,9 +290,10 @@ QByteArray Png(const Match& p, const Report& r, const PanelColours& colours, con
 
 } // namespace
 
-PackageFile PreparePackage(const Match& p, const Report& r, const LanguageTable& languages,
+PackageFile PreparePackage(const Match& match, const Report& r, const LanguageTable& languages,
                            const PanelColours& colours, const QString& dataFolder) {
-    return {Pdf(p, r, languages, dataFolder), Csv(p, languages), Png(p, r, colours, dataFolder)};
+    return {Pdf(match, r, languages, dataFolder), Csv(match, languages),
+            Png(match, r, colours, dataFolder)};
 }
 
 QString WritePackage(const QString& folder, const PackageFile& file) {

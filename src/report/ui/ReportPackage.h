@@ -20,7 +20,7 @@ struct PackageFile {
 inline const QStringList PackageNames{
     QStringLiteral("report.pdf"), QStringLiteral("play-by-play.csv"), QStringLiteral("result.png")};
 
-PackageFile PreparePackage(const Match& p, const Report& r, const LanguageTable& languages,
+PackageFile PreparePackage(const Match& match, const Report& r, const LanguageTable& languages,
                            const PanelColours& colours, const QString& dataFolder);
 
 // Writes the three files, each whole or not at all; the error's text, or empty on success.
