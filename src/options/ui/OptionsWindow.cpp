@@ -2,8 +2,6 @@
 #include "display/Screens.h"
 #include "shared/SettingsTable.h"
 
-#include "console/Startup.h"
-
 #include "match/Match.h"
 #include "match/Rules.h"
 #include "options/ui/ColourPicker.h"
