@@ -3,6 +3,7 @@
 #include "match/History.h"
 #include "match/Match.h"
 #include "match/MatchView.h"
+#include "match/Messages.h"
 #include "match/Rules.h"
 #include "shared/CommonSettings.h"
 #include "shared/Language.h"
@@ -22,7 +23,7 @@ bool RefusedCode(const QString& code) {
 void SetPointOrMatchPoint(Match& p, const CommonSettings& m, MatchView& v) {
     DecideBanner(p, m.Languages);
     if (p.Display.Banner && !ValidTotalSets(p.TotalSets)) {
-        v.Warning(QStringLiteral("Error number of sets =") + QString::number(p.TotalSets));
+        v.Warning(MatchMessages::WrongSetCount + QString::number(p.TotalSets));
     }
 }
 
@@ -71,8 +72,7 @@ void CloseSet(Match& p, int pointsForWin, const QString& wallNow, const CommonSe
     if (finished) {
         LockBot(p, m.Languages);
         v.MatchEnd();
-        v.Warning(m.Translate(QStringLiteral("Partita vinta da:")) + QStringLiteral(" ") +
-                  p.LastSetWinner);
+        v.Warning(m.Translate(MatchMessages::WonBy) + QStringLiteral(" ") + p.LastSetWinner);
         p.FinalStatisticsActive = true;
     } else {
         p.FinishedMatch = 0;
@@ -99,8 +99,7 @@ bool ScorePoint(Match& p, const PointRequest& r, const CommonSettings& m, MatchV
         p.AthleteCode = r.Code;
         if (RefusedCode(p.AthleteCode)) {
             v.RefusedCode(side);
-            v.Warning(m.Translate(
-                QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato")));
+            v.Warning(m.Translate(MatchMessages::NotAnAthlete));
             return false;
         }
         p.Points[side] = std::min(MaxPoints, p.Points[side] + 1);

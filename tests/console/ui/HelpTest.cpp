@@ -1,3 +1,4 @@
+#include "console/Messages.h"
 #include "console/ui/AboutBox.h"
 #include "options/ui/OptionsWindow.h"
 #include "scenarios/TestConsole.h"
@@ -56,11 +57,7 @@ TEST_F(HelpTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
         ASSERT_NE(nullptr, qobject_cast<TeamEditor*>(&window));
         QDir().mkpath(a.program + QStringLiteral("/Teams/Nuova Squadra"));
     });
-    a.f.dialogs.Expect(
-        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggi "
-                       "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
-                       "Partita <Annulla> Per continuare questa partita."),
-        Answer::Ok);
+    a.f.dialogs.Expect(ConsoleMessages::AbandonForOptions, Answer::Ok);
     console.openOptions();
     EXPECT_FALSE(console.teamLists[1]
                      ->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly)
