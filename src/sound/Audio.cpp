@@ -2,15 +2,15 @@
 
 #include "platform/AudioChannel.h"
 #include "platform/Dialogs.h"
+#include "sound/Messages.h"
 
-// The two messages are the player's own and stay in English.
 void Player::PlayAudio(const QString& path) {
     if (!channel_.Open(path)) {
-        dialogs_.Message(QStringLiteral("Error audio file"), Buttons::Ok);
+        dialogs_.Message(SoundMessages::FileNotOpened, Buttons::Ok);
         return;
     }
     if (!channel_.Play()) {
-        dialogs_.Message(QStringLiteral("Error audio"), Buttons::Ok);
+        dialogs_.Message(SoundMessages::NotPlayed, Buttons::Ok);
     }
 }
 

@@ -31,8 +31,8 @@ TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
 
     Points(0, 1);
     a.f.dialogs.ExpectFile(Path("finale.txt"));
-    a.f.dialogs.Expect(QStringLiteral("Il file :") + Path("finale.txt") +
-                           QStringLiteral(" esiste già. Vuoi sovrascrivere questa partita?"),
+    a.f.dialogs.Expect(QStringLiteral("Il file :") + Path("finale.txt") + u' ' +
+                           ConsoleMessages::OverwriteQuestion,
                        Answer::No);
     console.saveMatch();
     EXPECT_TRUE(ReadTextFile(Path("finale.txt"), 1 << 20)->contains(QStringLiteral("#HPART.:3")));

@@ -2,6 +2,7 @@
 #include "console/ui/AboutBox.h"
 #include "options/ui/OptionsWindow.h"
 #include "scenarios/TestConsole.h"
+#include "shared/Messages.h"
 #include "shared/Product.h"
 #include "teams/ui/TeamEditor.h"
 
@@ -40,11 +41,11 @@ TEST_F(HelpTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
 
 TEST_F(HelpTest, UpdateNoticeThenTheProductPage) {
     const Version v = ProgramVersion();
-    a.f.dialogs.Expect(QStringLiteral("Al momento stai usando la versione: %1.%2.%3\r\nClicca su "
-                                      "OK per vedere su Internet l'ultima versione disponibile.")
-                           .arg(v.Major)
-                           .arg(v.Minor)
-                           .arg(v.Revision));
+    a.f.dialogs.Expect(
+        (SharedMessages::VersionInUse + QStringLiteral("%1.%2.%3\r\n") + SharedMessages::UpdateHint)
+            .arg(v.Major)
+            .arg(v.Minor)
+            .arg(v.Revision));
     console.checkForUpdates();
     EXPECT_EQ((QStringList{ProductPage()}), a.f.shell.open);
 }
