@@ -1,5 +1,6 @@
 #include "control/ui/KeysWindow.h"
 
+#include "control/Messages.h"
 #include "platform/Dialogs.h"
 #include "shared/CommonSettings.h"
 
@@ -107,8 +108,8 @@ void KeysWindow::newKey(const QString& key) {
     pending_.reset();
     hintLabel->clear();
     if (const auto other = map_.Assign(a, key)) {
-        dialogs_.Message(common_.Translate(QStringLiteral("Questo tasto è già usato per:")) +
-                             QStringLiteral(" ") + actionName(*other),
+        dialogs_.Message(common_.Translate(ControlMessages::KeyInUse) + QStringLiteral(" ") +
+                             actionName(*other),
                          Buttons::Ok);
         return;
     }

@@ -1,5 +1,6 @@
 #include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
+#include "control/Messages.h"
 #include "control/Remote.h"
 #include "control/ui/KeysWindow.h"
 #include "display/ui/CountdownWindow.h"
@@ -462,8 +463,8 @@ TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
         EXPECT_EQ(Action::Undo, f.map().ActionOf(QStringLiteral("Ctrl+Z")));
         f.Table->selectRow(static_cast<int>(Action::Statistics));
         f.changeKey();
-        b.a.f.dialogs.Expect(
-            QStringLiteral("Questo tasto è già usato per: Annulla l'ultimo punto segnato"));
+        b.a.f.dialogs.Expect(ControlMessages::KeyInUse +
+                             QStringLiteral(" Annulla l'ultimo punto segnato"));
         QTest::keyClick(f.Table, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(QStringLiteral("F2"), f.map().Key(Action::Statistics));
         f.okButton->click();
