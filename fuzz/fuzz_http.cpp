@@ -14,18 +14,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
     const qsizetype piece = n > 0 ? 1 + data[0] % 64 : 1;
     qsizetype read = 0;
     for (int turns = 0; turns < 100000; ++turns) {
-        const HttpParser::Result outcome = parser.next();
-        if (outcome.refusal != 0) {
-            if (outcome.refusal < 400 || outcome.refusal > 505) {
+        const HttpParser::Result outcome = parser.Next();
+        if (outcome.Refusal != 0) {
+            if (outcome.Refusal < 400 || outcome.Refusal > 505) {
                 std::abort();
             }
             return 0;
         }
-        if (outcome.request) {
-            if (!outcome.request->target.startsWith('/') ||
-                outcome.request->body.size() > HttpParser::MaxBody ||
-                ((outcome.request->method == "GET" || outcome.request->method == "HEAD") &&
-                 !outcome.request->body.isEmpty())) {
+        if (outcome.Request) {
+            if (!outcome.Request->Target.startsWith('/') ||
+                outcome.Request->Body.size() > HttpParser::MaxBody ||
+                ((outcome.Request->Method == "GET" || outcome.Request->Method == "HEAD") &&
+                 !outcome.Request->Body.isEmpty())) {
                 std::abort();
             }
             continue;
@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
         if (read >= all.size()) {
             return 0;
         }
-        const qsizetype howMany = std::min({piece, parser.room(), all.size() - read});
+        const qsizetype howMany = std::min({piece, parser.Room(), all.size() - read});
         if (howMany <= 0) {
             std::abort(); // it asked for nothing more and gave nothing: it would hang
         }
-        parser.append(all.mid(read, howMany));
+        parser.Append(all.mid(read, howMany));
         read += howMany;
     }
     return 0;

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
   libqrencode-dev libmosquitto-dev mosquitto libquazip1-qt6-dev qt6-base-private-dev dpkg-dev lintian
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

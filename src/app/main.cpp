@@ -9,7 +9,6 @@
 #include "platform/qt/SingleInstance.h"
 #include "venue/ui/VenueProgram.h"
 
-#include "console/Startup.h"
 #include "report/ui/CommandLine.h"
 #include "shared/UserData.h"
 #include "teams/TeamCommandLine.h"

@@ -1,27 +1,12 @@
 #include "console/Startup.h"
 
-#include "platform/Folders.h"
 #include "platform/Settings.h"
 #include "shared/CommonSettings.h"
 #include "shared/SettingsTable.h"
 
-#include <QDir>
-
 namespace {
 constexpr int MaxCheerSeconds = 32; // beyond it the interval no longer fits 16 bits
 } // namespace
-
-QString DecideDataFolder(const Folders& folders, const QString& programFolder) {
-    const QString documents = folders.Documents();
-    if (!documents.isEmpty()) {
-        const QString data = QDir(documents).filePath(QStringLiteral("Brivanta"));
-        const QDir home(QDir(data).filePath(QStringLiteral("Teams/Home")));
-        if (!home.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty()) {
-            return data;
-        }
-    }
-    return programFolder;
-}
 
 StartupValues ReadSettings(const Settings& settings, CommonSettings& m) {
     StartupValues v;

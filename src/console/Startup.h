@@ -8,12 +8,7 @@
 #include <optional>
 
 class Settings;
-class Folders;
 struct CommonSettings;
-
-// Documents/Brivanta when its Teams/Home holds a file, else the program folder (for an
-// installed program, the user's data folder).
-QString DecideDataFolder(const Folders& folders, const QString& programFolder);
 
 // What the stored settings give the start-up sequence; fields left empty keep their value.
 struct StartupValues {

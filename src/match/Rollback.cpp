@@ -4,6 +4,7 @@
 
 #include "match/History.h"
 #include "match/Match.h"
+#include "match/Messages.h"
 #include "match/Rules.h"
 #include "shared/Language.h"
 #include "shared/Numbers.h"
@@ -43,12 +44,11 @@ std::optional<int> RollbackDestination(const Match& match, int line) {
 
 QString RollbackQuestion(const Match& match, int destination, const LanguageTable& languages) {
     const HistoryEvent& d = match.History[destination];
-    return languages.Translate(
-               QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?")) +
-           QStringLiteral("\n\n") + languages.Translate(QStringLiteral("Locali")) +
-           QStringLiteral(" ") + QString::number(d.Score[0]) + QStringLiteral(" - ") +
-           QString::number(d.Score[1]) + QStringLiteral(" ") +
-           languages.Translate(QStringLiteral("Ospiti")) + QStringLiteral("\n") +
+    return languages.Translate(MatchMessages::RollbackQuestion) + QStringLiteral("\n\n") +
+           languages.Translate(QStringLiteral("Locali")) + QStringLiteral(" ") +
+           QString::number(d.Score[0]) + QStringLiteral(" - ") + QString::number(d.Score[1]) +
+           QStringLiteral(" ") + languages.Translate(QStringLiteral("Ospiti")) +
+           QStringLiteral("\n") +
            languages.Translate(QString::number(d.Set) + QStringLiteral("°SET"));
 }
 

@@ -3,6 +3,7 @@
 #include "match/History.h"
 #include "match/Match.h"
 #include "match/MatchView.h"
+#include "match/Messages.h"
 #include "match/Rules.h"
 #include "shared/CommonSettings.h"
 #include "shared/Language.h"
@@ -22,7 +23,7 @@ bool RefusedCode(const QString& code) {
 void SetPointOrMatchPoint(Match& match, const CommonSettings& m, MatchView& v) {
     DecideBanner(match, m.Languages);
     if (match.Display.Banner && !ValidTotalSets(match.TotalSets)) {
-        v.Warning(QStringLiteral("Error number of sets =") + QString::number(match.TotalSets));
+        v.Warning(MatchMessages::WrongSetCount + QString::number(match.TotalSets));
     }
 }
 
@@ -72,8 +73,7 @@ void CloseSet(Match& match, int pointsForWin, const QString& wallNow, const Comm
     if (finished) {
         EndMatch(match, m.Languages);
         v.MatchEnd();
-        v.Warning(m.Translate(QStringLiteral("Partita vinta da:")) + QStringLiteral(" ") +
-                  match.LastSetWinner);
+        v.Warning(m.Translate(MatchMessages::WonBy) + QStringLiteral(" ") + match.LastSetWinner);
         match.FinalStatisticsActive = true;
     } else {
         match.FinishedMatch = 0;
@@ -102,8 +102,7 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
         match.AthleteCode = r.Code;
         if (RefusedCode(match.AthleteCode)) {
             v.RefusedCode(side);
-            v.Warning(m.Translate(
-                QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato")));
+            v.Warning(m.Translate(MatchMessages::NotAnAthlete));
             return false;
         }
         match.Points[side] = std::min(MaxPoints, match.Points[side] + 1);

@@ -20,8 +20,8 @@ bool Token(const QByteArray& text) {
 
 } // namespace
 
-QByteArray ParsedRequest::header(const QByteArray& lowerName) const {
-    for (const auto& [name, value] : headers) {
+QByteArray ParsedRequest::Header(const QByteArray& lowerName) const {
+    for (const auto& [name, value] : Headers) {
         if (name == lowerName) {
             return value;
         }
@@ -29,23 +29,23 @@ QByteArray ParsedRequest::header(const QByteArray& lowerName) const {
     return {};
 }
 
-int ParsedRequest::count(const QByteArray& lowerName) const {
+int ParsedRequest::Count(const QByteArray& lowerName) const {
     int n = 0;
-    for (const auto& header : headers) {
+    for (const auto& header : Headers) {
         n += header.first == lowerName;
     }
     return n;
 }
 
-HttpParser::Result HttpParser::next() {
+HttpParser::Result HttpParser::Next() {
     if (waitingForBody_) {
         if (buffer_.size() < bodyLength_) {
             return {};
         }
         Result done;
-        done.request = std::move(waitingForBody_);
+        done.Request = std::move(waitingForBody_);
         waitingForBody_.reset();
-        done.request->body = buffer_.left(bodyLength_);
+        done.Request->Body = buffer_.left(bodyLength_);
         buffer_.remove(0, bodyLength_);
         bodyLength_ = 0;
         return done;
@@ -67,10 +67,10 @@ HttpParser::Result HttpParser::next() {
     if (headEnd > MaxHead) {
         return {std::nullopt, 431};
     }
-    return parseHead(headEnd);
+    return ParseHead(headEnd);
 }
 
-HttpParser::Result HttpParser::parseHead(qsizetype headEnd) {
+HttpParser::Result HttpParser::ParseHead(qsizetype headEnd) {
     const QList<QByteArray> lines = buffer_.left(headEnd).split('\n');
     ParsedRequest request;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -93,9 +93,9 @@ HttpParser::Result HttpParser::parseHead(qsizetype headEnd) {
             if (parts[2] != "HTTP/1.1" && parts[2] != "HTTP/1.0") {
                 return {std::nullopt, 505};
             }
-            request.method = parts[0];
-            request.target = parts[1];
-            request.closeAfter = parts[2] == "HTTP/1.0";
+            request.Method = parts[0];
+            request.Target = parts[1];
+            request.CloseAfter = parts[2] == "HTTP/1.0";
             continue;
         }
         const qsizetype colon = line.indexOf(':');
@@ -103,23 +103,23 @@ HttpParser::Result HttpParser::parseHead(qsizetype headEnd) {
         if (colon <= 0 || !Token(line.left(colon))) {
             return {std::nullopt, 400};
         }
-        request.headers.append({line.left(colon).toLower(), line.mid(colon + 1).trimmed()});
+        request.Headers.append({line.left(colon).toLower(), line.mid(colon + 1).trimmed()});
     }
-    const QByteArray connection = request.header("connection").toLower();
+    const QByteArray connection = request.Header("connection").toLower();
     if (connection.contains("close")) {
-        request.closeAfter = true;
+        request.CloseAfter = true;
     } else if (connection.contains("keep-alive")) {
-        request.closeAfter = false;
+        request.CloseAfter = false;
     }
-    const bool noBody = request.method == "GET" || request.method == "HEAD";
-    if (request.count("transfer-encoding") > 0) {
+    const bool noBody = request.Method == "GET" || request.Method == "HEAD";
+    if (request.Count("transfer-encoding") > 0) {
         return {std::nullopt, noBody ? 400 : 411};
     }
     qint64 length = 0;
-    if (const int lengths = request.count("content-length"); lengths > 1) {
+    if (const int lengths = request.Count("content-length"); lengths > 1) {
         return {std::nullopt, 400};
     } else if (lengths == 1) {
-        const QByteArray value = request.header("content-length");
+        const QByteArray value = request.Header("content-length");
         bool ok = !value.isEmpty();
         for (const char c : value) {
             ok = ok && c >= '0' && c <= '9';
@@ -137,9 +137,9 @@ HttpParser::Result HttpParser::parseHead(qsizetype headEnd) {
     if (length > 0) {
         waitingForBody_ = std::move(request);
         bodyLength_ = length;
-        return next();
+        return Next();
     }
     Result done;
-    done.request = std::move(request);
+    done.Request = std::move(request);
     return done;
 }

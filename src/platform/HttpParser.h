@@ -7,18 +7,18 @@
 
 // One HTTP/1.x request as it came off the wire.
 struct ParsedRequest {
-    QByteArray method;
-    QByteArray target;                            // path and query, still percent-encoded
-    QList<QPair<QByteArray, QByteArray>> headers; // names in lower case, in order
-    QByteArray body;
-    bool closeAfter = false; // HTTP/1.0 or Connection: close
+    QByteArray Method;
+    QByteArray Target;                            // path and query, still percent-encoded
+    QList<QPair<QByteArray, QByteArray>> Headers; // names in lower case, in order
+    QByteArray Body;
+    bool CloseAfter = false; // HTTP/1.0 or Connection: close
 
-    QByteArray header(const QByteArray& lowerName) const;
-    int count(const QByteArray& lowerName) const;
+    QByteArray Header(const QByteArray& lowerName) const;
+    int Count(const QByteArray& lowerName) const;
 };
 
 // Reads requests one after the other from a connection's bytes, holding at most one request's
-// worth: the caller feeds it only `room()` bytes, so a client that pipelines without end is
+// worth: the caller feeds it only `Room()` bytes, so a client that pipelines without end is
 // slowed by its own TCP window, never by our memory. Each byte is looked at a bounded number
 // of times, so many pipelined requests cost linear time. Anything it does not accept ends the
 // connection with the status it gives: no body on GET or HEAD, no Transfer-Encoding (chunked
@@ -30,20 +30,20 @@ class HttpParser {
     static constexpr int MaxBody = 1024;
 
     struct Result {
-        std::optional<ParsedRequest> request; // a whole request
-        int refusal = 0;                      // else a status that ends the connection
+        std::optional<ParsedRequest> Request; // a whole request
+        int Refusal = 0;                      // else a status that ends the connection
     };
 
-    void append(const QByteArray& bytes) { buffer_ += bytes; }
+    void Append(const QByteArray& bytes) { buffer_ += bytes; }
     // How many more bytes it may be given now.
-    qsizetype room() const { return MaxHead + MaxBody - buffer_.size(); }
+    qsizetype Room() const { return MaxHead + MaxBody - buffer_.size(); }
     // True while part of a request is waiting for the rest.
-    bool partial() const { return !buffer_.isEmpty(); }
+    bool Partial() const { return !buffer_.isEmpty(); }
     // The next request, a refusal, or neither when more bytes are needed.
-    Result next();
+    Result Next();
 
   private:
-    Result parseHead(qsizetype headEnd);
+    Result ParseHead(qsizetype headEnd);
 
     QByteArray buffer_;
     qsizetype scanned_ = 0; // where the search for the head's end goes on

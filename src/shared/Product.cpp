@@ -1,5 +1,7 @@
 #include "shared/Product.h"
 
+#include "shared/Messages.h"
+
 Version ProgramVersion() {
     return {BRIVANTA_MAJOR, BRIVANTA_MINOR, BRIVANTA_REVISION};
 }
@@ -17,6 +19,6 @@ QString ContactAddress() {
 }
 
 QString UpdateText(const Version& v) {
-    return QStringLiteral("Al momento stai usando la versione: ") + VersionText(v) +
-           QStringLiteral("\r\nClicca su OK per vedere su Internet l'ultima versione disponibile.");
+    return SharedMessages::VersionInUse + VersionText(v) + QStringLiteral("\r\n") +
+           SharedMessages::UpdateHint;
 }

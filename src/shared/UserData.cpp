@@ -48,6 +48,18 @@ bool JoinTable(const QString& sent, const QString& own) {
 
 } // namespace
 
+QString DecideDataFolder(const Folders& folders, const QString& programFolder) {
+    const QString documents = folders.Documents();
+    if (!documents.isEmpty()) {
+        const QString data = QDir(documents).filePath(QStringLiteral("Brivanta"));
+        const QDir home(QDir(data).filePath(QStringLiteral("Teams/Home")));
+        if (!home.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty()) {
+            return data;
+        }
+    }
+    return programFolder;
+}
+
 QString SentFolder(const QString& program) {
     if (QFileInfo::exists(QDir(program).filePath(Table))) {
         return QDir::cleanPath(program);

@@ -11,6 +11,10 @@ class Folders;
 // first.
 QString ProgramFolder(const Folders& folders);
 
+// Documents/Brivanta when its Teams/Home holds a file, else the program folder (for an
+// installed program, the user's data folder).
+QString DecideDataFolder(const Folders& folders, const QString& programFolder);
+
 // Where the shipped data is: beside the program, or in ../share/brivanta for an installed one.
 QString SentFolder(const QString& program);
 

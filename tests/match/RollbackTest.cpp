@@ -6,6 +6,7 @@
 #include "shared/Language.h"
 
 #include "doubles/Printing.h"
+#include "match/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -219,8 +220,7 @@ TEST(RollbackQuestionTest, NamesScoreAndSet) {
     LanguageTable languages;
     Match p;
     p.History = ReadHistory(History);
-    EXPECT_EQ(QStringLiteral("Desideri riportare la partita a questo precedente punteggio ?\n\n"
-                             "Locali 24 - 23 Ospiti\n1°SET"),
+    EXPECT_EQ(MatchMessages::RollbackQuestion + QStringLiteral("\n\nLocali 24 - 23 Ospiti\n1°SET"),
               RollbackQuestion(p, 3, languages));
 }
 

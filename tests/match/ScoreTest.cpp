@@ -4,6 +4,7 @@
 #include "shared/CommonSettings.h"
 
 #include "doubles/Printing.h"
+#include "match/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -131,8 +132,7 @@ TEST_F(ScoreTest, AthleteCodes) {
             EXPECT_EQ(1, p.Points[0]);
             EXPECT_TRUE(p.History.last().Text.endsWith(QString::fromUtf8(c.event)));
         } else {
-            EXPECT_EQ(QStringList{"Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"},
-                      view.warnings);
+            EXPECT_EQ(QStringList{MatchMessages::NotAnAthlete}, view.warnings);
             EXPECT_EQ(0, p.Points[0]);
             EXPECT_EQ(QStringList{"(1) 0 -  0 - 15:42 - 0_0"}, HistoryLines(p.History))
                 << "the set start and the lock of the first point stay";
@@ -247,7 +247,7 @@ TEST_P(WholeMatchTest, PlaysToTheWinnerMessage) {
         EXPECT_EQ(0, p.FinishedMatch) << "set " << i + 1;
         Set(c.set[i].first, c.set[i].second);
     }
-    EXPECT_EQ(QStringList{QStringLiteral("Partita vinta da: ") + QString::fromUtf8(c.winner)},
+    EXPECT_EQ(QStringList{MatchMessages::WonBy + QStringLiteral(" ") + QString::fromUtf8(c.winner)},
               view.warnings);
     EXPECT_EQ(1, p.FinishedMatch);
     EXPECT_EQ(1, view.matchEnds);

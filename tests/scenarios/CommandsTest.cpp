@@ -1,17 +1,15 @@
+#include "console/Messages.h"
 #include "display/ui/CountdownWindow.h"
+#include "match/Messages.h"
 #include "scenarios/TestConsole.h"
 
 #include <QDialog>
 
 namespace {
 
-const QString Confirm = QStringLiteral(
-    "Confermi la richiesta 30 secondi di tempo per: Home\nSe vuoi annullare clicca su <Annulla> "
-    "altrimenti conferma con <OK>");
-const QString Abandon = QStringLiteral(
-    "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
-    "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
-    "partita.");
+const QString Confirm =
+    ConsoleMessages::TimeoutQuestion + QStringLiteral("Home\n") + ConsoleMessages::CancelOrConfirm;
+const QString Abandon = ConsoleMessages::AbandonForNewMatch;
 
 class CommandsTest : public TestConsole {
   protected:
@@ -25,7 +23,7 @@ class CommandsTest : public TestConsole {
 };
 
 TEST_F(CommandsTest, TimeoutBeforeTheMatchStartsIsRefused) {
-    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(ConsoleMessages::NotStarted);
     console.callTimeout(0);
     EXPECT_EQ(nullptr, console.Count());
 }
@@ -54,7 +52,7 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(2, console.match().TickCount);
 
     a.f.dialogs.Expect(Confirm);
-    a.f.dialogs.Expect(QStringLiteral("Sessioni di pausa tempo finite in questo set per : Locali"));
+    a.f.dialogs.Expect(ConsoleMessages::NoTimeoutsLeft + QStringLiteral("Locali"));
     console.callTimeout(0);
     EXPECT_EQ(QStringLiteral("2"), console.timeoutLabels[0]->text());
 
@@ -102,8 +100,8 @@ TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
 TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
     Points(0, 3);
     console.historyList->setCurrentRow(2);
-    const QString question = QStringLiteral("Desideri riportare la partita a questo precedente "
-                                            "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
+    const QString question =
+        MatchMessages::RollbackQuestion + QStringLiteral("\n\nLocali 2 - 0 Ospiti\n1°SET");
     a.f.dialogs.Expect(question, Answer::No);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
@@ -116,8 +114,8 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
 
 TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
     Points(0, 1);
-    a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente punteggio "
-                                      "?\n\nLocali 0 - 0 Ospiti\n1°SET"));
+    a.f.dialogs.Expect(MatchMessages::RollbackQuestion +
+                       QStringLiteral("\n\nLocali 0 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
     EXPECT_EQ(1, console.historyList->count());
@@ -153,9 +151,7 @@ TEST_F(CommandsTest, SettingsAbandonTheMatchWithTheirOwnWording) {
 }
 
 TEST_F(CommandsTest, ExitAsksThenEndsAtOnce) {
-    const QString question = QStringLiteral(
-        "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
-        "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
+    const QString question = ConsoleMessages::ExitQuestion;
     a.f.dialogs.Expect(question, Answer::Cancel);
     console.exitProgram();
     EXPECT_EQ(0, a.f.process.ended);

@@ -1,3 +1,4 @@
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/FullDisk.h"
@@ -13,10 +14,7 @@ namespace {
 // The message, with the folder and the system's reason after it.
 QString NotWritten(const QString& folder,
                    const QString& reason = QStringLiteral("guasto simulato")) {
-    return QStringLiteral(
-               "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
-               "temporanea non scrivibile). Puoi continuare: la copia riprende appena "
-               "possibile.\n\n") +
+    return ConsoleMessages::CopyNotWritten + QStringLiteral("\n\n") +
            QDir::toNativeSeparators(folder) + QStringLiteral(": ") + reason;
 }
 
@@ -106,9 +104,7 @@ TEST_F(EmergencyCopyScenario, ExitLeavesOnlyOnceTheCopyHoldsTheLastPoint) {
     a.f.disk.delayMs = 100;
     console.changeScore(0);
     console.changeScore(0);
-    a.f.dialogs.Expect(QStringLiteral(
-        "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà "
-        "più possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
+    a.f.dialogs.Expect(ConsoleMessages::ExitQuestion);
     console.exitProgram();
     EXPECT_EQ(1, a.f.process.ended);
     EXPECT_TRUE(Content(console.EmergencyPath()).contains("(1) 2 -  0"));

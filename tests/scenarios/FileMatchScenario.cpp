@@ -1,3 +1,5 @@
+#include "console/Messages.h"
+#include "match/Messages.h"
 #include "scenarios/TestConsole.h"
 #include "shared/FileText.h"
 
@@ -5,11 +7,9 @@
 
 namespace {
 
-const QString NotStarted = QStringLiteral("La partita non è ancora iniziata");
-const QString NotAMatch =
-    QStringLiteral("Questo file di testo non è relativo ad una partita di Brivanta");
-const QString Abandon = QStringLiteral("Una partita di Brivanta è già in corso, desideri "
-                                       "abbandonarla e caricare un'altra partita?");
+const QString NotStarted = ConsoleMessages::NotStarted;
+const QString NotAMatch = ConsoleMessages::NotAMatchFile;
+const QString Abandon = ConsoleMessages::LoadOverMatchQuestion;
 
 class FileScenario : public TestConsole {
   protected:
@@ -21,7 +21,7 @@ TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
     console.saveMatch();
     Points(0, 3);
     a.f.dialogs.ExpectFile(QString());
-    a.f.dialogs.Expect(QStringLiteral("Non hai selezionato nessun file, operazione annullata"));
+    a.f.dialogs.Expect(ConsoleMessages::NoFileChosen);
     console.saveMatch();
 
     a.f.dialogs.ExpectFile(Path("finale"));
@@ -31,8 +31,8 @@ TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
 
     Points(0, 1);
     a.f.dialogs.ExpectFile(Path("finale.txt"));
-    a.f.dialogs.Expect(QStringLiteral("Il file :") + Path("finale.txt") +
-                           QStringLiteral(" esiste già. Vuoi sovrascrivere questa partita?"),
+    a.f.dialogs.Expect(QStringLiteral("Il file :") + Path("finale.txt") + u' ' +
+                           ConsoleMessages::OverwriteQuestion,
                        Answer::No);
     console.saveMatch();
     EXPECT_TRUE(ReadTextFile(Path("finale.txt"), 1 << 20)->contains(QStringLiteral("#HPART.:3")));
@@ -42,8 +42,7 @@ TEST_F(FileScenario, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
     Points(0, 1);
     const QString path = Path("manca/partita.txt");
     a.f.dialogs.ExpectFile(path);
-    a.f.dialogs.Expect(QStringLiteral("Non è stato possibile salvare la partita nel file : ") +
-                       path);
+    a.f.dialogs.Expect(ConsoleMessages::MatchNotSaved + QStringLiteral(" : ") + path);
     console.saveMatch();
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
 }
@@ -84,8 +83,8 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     Points(3, 2);
     const QStringList history = HistoryLines(console.match().History);
     console.historyList->setCurrentRow(2);
-    a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
-                                      "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
+    a.f.dialogs.Expect(MatchMessages::RollbackQuestion +
+                           QStringLiteral("\n\nLocali 2 - 0 Ospiti\n1°SET"),
                        Answer::No);
     console.rollBackToSelectedLine();
     a.f.dialogs.ExpectFile(Path("p.txt"));
@@ -108,13 +107,9 @@ class RecoveryScenario : public FileScenario {
         const QString when = QFileInfo(c.EmergencyPath())
                                  .lastModified()
                                  .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-        a.f.dialogs.Expect(
-            QStringLiteral("Attenzione questa procedura di emergenza carica una partita contenuta "
-                           "nella cartella dei file temporanei di Windows, non è garantita la "
-                           "risoluzione del problema ma in caso di necessità è possibile tentare "
-                           "di caricare un file di partita salvato il : \n") +
-                when + QStringLiteral("\n\n"),
-            Answer::Si);
+        a.f.dialogs.Expect(ConsoleMessages::EmergencyLoadQuestion + QStringLiteral("\n") + when +
+                               QStringLiteral("\n\n"),
+                           Answer::Si);
         c.loadEmergencyCopy();
     }
     // A fresh console after a crash, on the same temporary folder.
@@ -126,8 +121,7 @@ class RecoveryScenario : public FileScenario {
 };
 
 TEST_F(RecoveryScenario, NoCopyYet) {
-    a.f.dialogs.Expect(QStringLiteral("Attensione non è ancora stata salvata nessuna partita "
-                                      "nella cartella dei files temporanei."));
+    a.f.dialogs.Expect(ConsoleMessages::NoEmergencyCopy);
     console.loadEmergencyCopy();
 }
 
@@ -148,8 +142,8 @@ TEST_F(RecoveryScenario, SetWinningPointComesBackAsTheNextSetLocked) {
 
 TEST_F(RecoveryScenario, UndoIsInTheCopy) {
     Points(0, 4);
-    a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
-                                      "punteggio ?\n\nLocali 3 - 0 Ospiti\n1°SET"));
+    a.f.dialogs.Expect(MatchMessages::RollbackQuestion +
+                       QStringLiteral("\n\nLocali 3 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     Recover();
     EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
@@ -171,8 +165,7 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
 
 TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
     console.codeBoxes[0]->setText(QStringLiteral("A1"));
-    a.f.dialogs.Expect(
-        QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+    a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
     console.changeScore(0);
     ASSERT_EQ(1, console.historyList->count());
     EXPECT_TRUE(QFileInfo::exists(console.EmergencyPath()));
@@ -180,9 +173,8 @@ TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
 
 TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
     Points(0, 3);
-    a.f.dialogs.Expect(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Home\nSe "
-                                      "vuoi annullare clicca su <Annulla> altrimenti conferma "
-                                      "con <OK>"));
+    a.f.dialogs.Expect(ConsoleMessages::TimeoutQuestion + QStringLiteral("Home\n") +
+                       ConsoleMessages::CancelOrConfirm);
     console.callTimeout(0);
     Recover();
     EXPECT_EQ(QStringLiteral("1"), console.timeoutLabels[0]->text());
@@ -193,8 +185,8 @@ TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
 TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
     Match& p = console.match();
     p.TotalSets = 1;
-    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
-    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
+    a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     Points(0, 25);
     auto after = Restart();
     Recover(*after);

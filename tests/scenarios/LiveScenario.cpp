@@ -1,3 +1,4 @@
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleLive.h"
@@ -175,9 +176,7 @@ TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     Platform p2{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
                 a.f.audio,   a.f.modal,    other,       a.f.disk,  nullptr};
     a.f.settings.values[QStringLiteral("HubPort")] = QString::number(port);
-    a.f.dialogs.Expect(
-        QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +
-        QString::number(port));
+    a.f.dialogs.Expect(ConsoleMessages::PortInUse + QStringLiteral(" ") + QString::number(port));
     ConsoleWindow second(p2);
     second.load();
     second.load();

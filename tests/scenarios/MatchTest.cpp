@@ -1,3 +1,5 @@
+#include "console/Messages.h"
+#include "match/Messages.h"
 #include "scenarios/TestConsole.h"
 
 namespace {
@@ -23,8 +25,8 @@ TEST_F(MatchScenario, FiveSetMatchToTheWinnerMessageWhileTheDisplayFollows) {
     Points(0, 1);
     EXPECT_EQ(QStringLiteral("2"), console.setsWonLabels[0]->text());
     Points(3, 24);
-    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
-    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
+    a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     Points(0, 24);
     Points(0, 1);
     Points(0, 1);
@@ -65,8 +67,8 @@ TEST_F(MatchScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
         ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
         EXPECT_TRUE(copy.readAll().contains("#GAMEOV:0")) << "the winning point is saved";
     };
-    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
-    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
+    a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     console.changeScore(0);
     EXPECT_TRUE(seen);
 }
@@ -78,8 +80,7 @@ TEST_F(MatchScenario, RefusedCodeIsClearedSoTheSideScoresAgain) {
     };
     for (const char* code : {"A1", "abc"}) {
         console.codeBoxes[0]->setText(QString::fromLatin1(code));
-        a.f.dialogs.Expect(
-            QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+        a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
         console.changeScore(0);
         EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text()) << code;
         EXPECT_TRUE(console.codeBoxes[0]->text().isEmpty()) << code;
@@ -92,13 +93,11 @@ TEST_F(MatchScenario, RefusedCodeIsClearedSoTheSideScoresAgain) {
 
 TEST_F(MatchScenario, UnlockAsksAndResetsOnYes) {
     Points(0, 3);
-    a.f.dialogs.Expect(QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"),
-                       Answer::No);
+    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::No);
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
-    a.f.dialogs.Expect(QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"),
-                       Answer::Si);
+    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::Si);
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
     EXPECT_EQ(QStringLiteral("0"), console.Display().scoreLabels[0]->text());

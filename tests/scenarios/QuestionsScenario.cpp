@@ -1,3 +1,4 @@
+#include "console/Messages.h"
 #include "scenarios/TestConsole.h"
 
 #include <functional>
@@ -26,22 +27,14 @@ TEST_P(QuestionsScenario, QuestionsThatThrowTheMatchAwayDefaultToKeepingIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, QuestionsScenario,
-    ::testing::Values(
-        QuestionCase{"unlock", "Si vuole interrompere definitivamente la partita in corso?",
-                     Answer::No, [](ConsoleWindow& c) { c.toggleLock(); }},
-        QuestionCase{"new_match",
-                     "Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
-                     "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                     "<Annulla> Per continuare questa partita.",
-                     Answer::Cancel, [](ConsoleWindow& c) { c.newMatch(); }},
-        QuestionCase{"load_over_a_match",
-                     "Una partita di Brivanta è già in corso, desideri abbandonarla e caricare "
-                     "un'altra partita?",
-                     Answer::No, [](ConsoleWindow& c) { c.loadMatch(); }},
-        QuestionCase{"exit",
-                     "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più "
-                     "possibile riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.",
-                     Answer::Cancel, [](ConsoleWindow& c) { c.exitProgram(); }}),
+    ::testing::Values(QuestionCase{"unlock", ConsoleMessages::EndMatchQuestion, Answer::No,
+                                   [](ConsoleWindow& c) { c.toggleLock(); }},
+                      QuestionCase{"new_match", ConsoleMessages::AbandonForNewMatch, Answer::Cancel,
+                                   [](ConsoleWindow& c) { c.newMatch(); }},
+                      QuestionCase{"load_over_a_match", ConsoleMessages::LoadOverMatchQuestion,
+                                   Answer::No, [](ConsoleWindow& c) { c.loadMatch(); }},
+                      QuestionCase{"exit", ConsoleMessages::ExitQuestion, Answer::Cancel,
+                                   [](ConsoleWindow& c) { c.exitProgram(); }}),
     [](const ::testing::TestParamInfo<QuestionCase>& info) {
         return std::string(info.param.name);
     });

@@ -1,8 +1,10 @@
 // Match-day safety: an interrupted match offered back at start, and the backups folder.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "match/Archive.h"
+#include "match/Messages.h"
 #include "shared/FileText.h"
 
 #include <QDir>
@@ -12,9 +14,7 @@
 
 namespace {
 
-const QString Exit = QStringLiteral(
-    "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
-    "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere.");
+const QString Exit = ConsoleMessages::ExitQuestion;
 
 class ResumptionScenario : public ::testing::Test {
   protected:
@@ -35,8 +35,7 @@ class ResumptionScenario : public ::testing::Test {
         return HistoryLines(c->match().History);
     }
     QString Question(const QString& folder = {}) const {
-        return QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era in corso. "
-                              "Vuoi riprenderla?\n\nHome - Guests\n") +
+        return ConsoleMessages::ResumeQuestion + QStringLiteral("\n\nHome - Guests\n") +
                QFileInfo(QDir(folder.isEmpty() ? a.f.folders.temporary : folder)
                              .filePath(QStringLiteral("match.txt")))
                    .lastModified()
@@ -46,8 +45,8 @@ class ResumptionScenario : public ::testing::Test {
     void WinOneSetMatch(ConsoleWindow& c) {
         c.match().TotalSets = 1;
         c.match().SetPoints = 2;
-        a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
-        a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+        a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
+        a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
         c.changeScore(0);
         c.changeScore(0);
     }
@@ -79,12 +78,10 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
     const QString temporary = a.f.folders.temporary;
     Environment::CreateFile(a.root.filePath(QStringLiteral("file")));
     a.f.folders.temporary = a.root.filePath(QStringLiteral("file/tmp"));
-    const QString warning =
-        QStringLiteral(
-            "La cartella temporanea non può essere scritta: la copia di emergenza della partita "
-            "va nella cartella: ") +
-        QDir::toNativeSeparators(a.f.folders.user) + QStringLiteral("\n\n") +
-        QDir::toNativeSeparators(a.f.folders.temporary) + QStringLiteral(": cannot be made");
+    const QString warning = ConsoleMessages::TemporaryFolderRefused + QStringLiteral(" ") +
+                            QDir::toNativeSeparators(a.f.folders.user) + QStringLiteral("\n\n") +
+                            QDir::toNativeSeparators(a.f.folders.temporary) +
+                            QStringLiteral(": cannot be made");
     a.f.dialogs.Expect(warning);
     const QStringList history = Interrupted(3);
     EXPECT_EQ(1, a.f.dialogs.Shown.count(warning)) << "told once";
@@ -143,18 +140,14 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
     auto c = Start();
     // Thrown away by "Nuova Partita".
     c->changeScore(0);
-    a.f.dialogs.Expect(
-        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
-                       "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                       "<Annulla> Per continuare questa partita."));
+    a.f.dialogs.Expect(ConsoleMessages::AbandonForNewMatch);
     c->newMatch();
     // Saved by hand.
     c->changeScore(3);
     a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("salvata.txt")));
     c->saveMatch();
     // Thrown away by unlocking.
-    a.f.dialogs.Expect(QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"),
-                       Answer::Si);
+    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::Si);
     c->toggleLock();
     // Ended.
     WinOneSetMatch(*c);

@@ -1,7 +1,10 @@
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
+#include "match/Messages.h"
+#include "stats/Messages.h"
 #include "stats/ui/PointsSummary.h"
 
 #include <QFile>
@@ -41,7 +44,7 @@ class StatisticsScenario : public ::testing::Test {
 };
 
 TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
-    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(ConsoleMessages::NotStarted);
     console->showStatistics();
     Point(0, "7", 2);
     Point(0, "7", 0);
@@ -61,7 +64,7 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     EXPECT_EQ(0, console->match().AnimatedPanel);
 
     console->statisticsChoiceList->setCurrentRow(2);
-    a.f.dialogs.Expect(QStringLiteral("SET non iniziato"));
+    a.f.dialogs.Expect(ConsoleMessages::SetNotStarted);
     console->showStatistics();
     console->statisticsChoiceList->setCurrentRow(1);
     console->showStatistics();
@@ -75,8 +78,8 @@ TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
     for (int i = 0; i < 25; ++i) {
         Point(0);
     }
-    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Lupi"));
-    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Lupi"));
+    a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     for (int i = 0; i < 25; ++i) {
         Point(0);
     }
@@ -97,9 +100,8 @@ TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
 TEST_F(StatisticsScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     Point(0, "7");
     Point(3, "E");
-    a.f.dialogs.Expect(
-        QStringLiteral("Confermi la richiesta 30 secondi di tempo per: Lupi\nSe vuoi "
-                       "annullare clicca su <Annulla> altrimenti conferma con <OK>"));
+    a.f.dialogs.Expect(ConsoleMessages::TimeoutQuestion + QStringLiteral("Lupi\n") +
+                       ConsoleMessages::CancelOrConfirm);
     console->callTimeout(0);
     Point(3);
     Point(0, "7", 1);
@@ -127,7 +129,7 @@ TEST_F(StatisticsScenario, LeadingTeamBySetsThenByPoints) {
 }
 
 TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {
-    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(ConsoleMessages::NotStarted);
     console->showTeamStatistics(0);
     Point(0, "7", 2);
     Point(0, "7", 2);
@@ -148,9 +150,8 @@ TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {
             Answer::No);
         f.exportSummary();
         a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("manca/x.CSV")));
-        a.f.dialogs.Expect(
-            QStringLiteral("Non è stato possibile salvare il riepilogo nel file : ") +
-            a.root.filePath(QStringLiteral("manca/x.CSV")));
+        a.f.dialogs.Expect(StatsMessages::SummaryNotSaved + QStringLiteral(" : ") +
+                           a.root.filePath(QStringLiteral("manca/x.CSV")));
         f.exportSummary();
         f.closeSummary();
     });

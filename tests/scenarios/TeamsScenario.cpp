@@ -2,6 +2,7 @@
 #include "display/ui/DisplayWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
+#include "match/Messages.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -97,8 +98,7 @@ TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
     Choose(0, QStringLiteral("Lupi"));
     Click(0, 3);
     EXPECT_EQ(QStringLiteral("A1"), console->codeBoxes[0]->text());
-    a.f.dialogs.Expect(
-        QStringLiteral("Non si tratta di un giocatore ATTENZIONE!! - Punto non segnato"));
+    a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
     console->changeScore(0);
     EXPECT_EQ(QStringLiteral("0"), console->scoreLabels[0]->text());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/Environment.h"
@@ -20,12 +21,7 @@ class TestConsole : public ::testing::Test {
 
     // The display's panels swapped (or not) through the console's button and its question.
     void Swap(Answer answer = Answer::Si) {
-        a.f.dialogs.Expect(
-            QStringLiteral("Attenzione se procedi i punteggi del tabellone verranno invertiti "
-                           "(destra vs sinistra e viceversa), nella console del computer però i "
-                           "locali sono sempre a sinistra e gli ospiti sono sempre a destra. "
-                           "Vuoi invertire il tabellone?"),
-            answer);
+        a.f.dialogs.Expect(ConsoleMessages::SwapQuestion, answer);
         console.swapDisplaySides();
     }
 

@@ -3,6 +3,7 @@
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
+#include "sponsor/Messages.h"
 #include "sponsor/ui/SponsorManager.h"
 #include "teams/ui/TeamEditor.h"
 
@@ -62,9 +63,7 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
     a.f.modal.Expect([&](QDialog& d) {
         auto& f = static_cast<SponsorManager&>(d);
         a.f.dialogs.ExpectFile(chosen);
-        a.f.dialogs.Expect(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
-                                          "le frecce di scorrimento.\r\n") +
-                           chosen);
+        a.f.dialogs.Expect(SponsorMessages::PictureAdded + QStringLiteral("\r\n") + chosen);
         f.addSponsor();
         f.reject();
     });

@@ -1,10 +1,12 @@
 // Courts and a venue view through a real broker: scores, presence, results, a broker that
 // goes away, a wrong password.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "doubles/Broker.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "doubles/VenueCourt.h"
+#include "match/Messages.h"
 #include "platform/qt/MosquittoClient.h"
 #include "platform/qt/QtLiveServer.h"
 #include "shared/FileText.h"
@@ -135,8 +137,8 @@ TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack)
     ASSERT_TRUE(EventuallyTrue(
         [&] { return c.console.VenueState().endsWith(QStringLiteral("connected")); }));
     broker.Stop();
-    c.a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
-    c.a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    c.a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
+    c.a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     c.Points(0, 2);
     QCoreApplication::processEvents();
     EXPECT_TRUE(EventuallyTrue(

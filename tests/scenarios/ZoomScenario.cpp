@@ -1,11 +1,10 @@
+#include "console/Messages.h"
 #include "platform/Settings.h"
 #include "scenarios/TestConsole.h"
 
 namespace {
 
-const QString ZoomWarning = QStringLiteral(
-    "Attenzione il tabellone viene ripristinato nella posizione con Locali a sinistra e Ospiti a "
-    "destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire i pannelli");
+const QString ZoomWarning = ConsoleMessages::ZoomRestoresSides;
 
 class ZoomScenario : public TestConsole {
   protected:
@@ -37,10 +36,7 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
     Swap();
     Points(0, 3);
     a.f.dialogs.Expect(a.f.dialogs.Shown.first(), Answer::No);
-    a.f.dialogs.Expect(QStringLiteral(
-        "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
-        "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
-        "partita."));
+    a.f.dialogs.Expect(ConsoleMessages::AbandonForNewMatch);
     console.newMatchFromButton();
     EXPECT_FALSE(HomeOnLeft());
     EXPECT_TRUE(console.match().History.isEmpty());

@@ -64,4 +64,16 @@ TEST(UserDataTest, AnInstalledOrReadOnlyProgramUsesTheUsersFolder) {
     EXPECT_TRUE(QFileInfo::exists(folders.user + "/Teams/Lupi/team.csv"));
 }
 
+TEST(UserDataTest, TeamsInTheDocumentsFolderWinOverTheProgramFolder) {
+    QTemporaryDir root;
+    FakeFolders folders;
+    const QString program = root.filePath(QStringLiteral("build"));
+    EXPECT_EQ(program, DecideDataFolder(folders, program)) << "no documents folder";
+    folders.documents = root.filePath(QStringLiteral("Documents"));
+    QDir().mkpath(folders.documents + "/Brivanta/Teams/Home");
+    EXPECT_EQ(program, DecideDataFolder(folders, program)) << "an empty Teams/Home";
+    Environment::CreateFile(folders.documents + "/Brivanta/Teams/Home/team.csv");
+    EXPECT_EQ(folders.documents + "/Brivanta", DecideDataFolder(folders, program));
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 // The display adapted to the hall: full screen, zoom, the magnified centre, swapped panels.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "display/ui/ScreenFollower.h"
@@ -39,12 +40,8 @@ void ConsoleWindow::Zoom(bool plus) {
         return;
     }
     if (common_.TowardsDisplay != 1) {
-        platform_.dialogs.Message(
-            common_.Translate(QStringLiteral(
-                "Attenzione il tabellone viene ripristinato nella posizione con Locali a sinistra "
-                "e Ospiti a destra. Dopo il settaggio dello zoom sarà di nuovo possibile invertire "
-                "i pannelli")),
-            Buttons::Ok);
+        platform_.dialogs.Message(common_.Translate(ConsoleMessages::ZoomRestoresSides),
+                                  Buttons::Ok);
         sidesSwappedMark->setChecked(false);
         common_.TowardsDisplay = 1;
         // Without the band the panels stay where the swap put them.
@@ -78,12 +75,8 @@ void ConsoleWindow::toggleZoomAll() {
 }
 
 void ConsoleWindow::swapDisplaySides() {
-    if (platform_.dialogs.Message(
-            common_.Translate(QStringLiteral(
-                "Attenzione se procedi i punteggi del tabellone verranno invertiti (destra vs "
-                "sinistra e viceversa), nella console del computer però i locali sono sempre a "
-                "sinistra e gli ospiti sono sempre a destra. Vuoi invertire il tabellone?")),
-            Buttons::SiNo) == Answer::No) {
+    if (platform_.dialogs.Message(common_.Translate(ConsoleMessages::SwapQuestion),
+                                  Buttons::SiNo) == Answer::No) {
         return;
     }
     sidesSwappedMark->setChecked(!sidesSwappedMark->isChecked());

@@ -1,4 +1,5 @@
 // The console's match file commands: save, load, and the emergency copy.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "match/Archive.h"
@@ -37,10 +38,8 @@ void ConsoleWindow::ResumeIfInterrupted() {
     const EmergencyCopyPlace& place = copy_->Place();
     if (const QString& reason = place.temporaryRefusal(); !reason.isEmpty()) {
         platform_.dialogs.Message(
-            common_.Translate(
-                QStringLiteral("La cartella temporanea non può essere scritta: la copia di "
-                               "emergenza della partita va nella cartella:")) +
-                u' ' + QDir::toNativeSeparators(place.folder()) + QStringLiteral("\n\n") +
+            common_.Translate(ConsoleMessages::TemporaryFolderRefused) + u' ' +
+                QDir::toNativeSeparators(place.folder()) + QStringLiteral("\n\n") +
                 QDir::toNativeSeparators(place.temporaryFolder()) + QStringLiteral(": ") + reason,
             Buttons::Ok);
     }
@@ -49,12 +48,10 @@ void ConsoleWindow::ResumeIfInterrupted() {
     if (!interrupted) {
         return;
     }
-    const QString question =
-        common_.Translate(QStringLiteral("Brivanta non è stato chiuso con <Esci> e una partita era "
-                                         "in corso. Vuoi riprenderla?")) +
-        QStringLiteral("\n\n") + interrupted->teams[0] + QStringLiteral(" - ") +
-        interrupted->teams[1] + QStringLiteral("\n") +
-        interrupted->written.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    const QString question = common_.Translate(ConsoleMessages::ResumeQuestion) +
+                             QStringLiteral("\n\n") + interrupted->teams[0] +
+                             QStringLiteral(" - ") + interrupted->teams[1] + QStringLiteral("\n") +
+                             interrupted->written.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     if (platform_.dialogs.Message(question, Buttons::SiNo) == Answer::Si) {
         LoadMatch(interrupted->path);
         return;
@@ -72,27 +69,25 @@ void ConsoleWindow::CopyNotWritten(const QString& path, const QString& reason) {
         return;
     }
     copyFailing_ = true;
-    platform_.dialogs.Message(
-        common_.Translate(QStringLiteral(
-            "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
-            "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.")) +
-            QStringLiteral("\n\n") + QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
-            QStringLiteral(": ") + reason,
-        Buttons::Ok);
+    platform_.dialogs.Message(common_.Translate(ConsoleMessages::CopyNotWritten) +
+                                  QStringLiteral("\n\n") +
+                                  QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
+                                  QStringLiteral(": ") + reason,
+                              Buttons::Ok);
 }
 
 void ConsoleWindow::saveMatch() {
     auto& dialogs = platform_.dialogs;
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     if (match_.History.isEmpty()) {
-        dialogs.Message(t("La partita non è ancora iniziata"), Buttons::Ok);
+        dialogs.Message(t(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
     const SaveChoice choice =
         SaveDialog(dialogs, QStringLiteral("Brivanta (*.txt)"), common_.DataFolder,
                    QStringLiteral("Save File"), QString());
     if (!choice.ChoiceMade) {
-        dialogs.Message(t("Non hai selezionato nessun file, operazione annullata"), Buttons::Ok);
+        dialogs.Message(t(ConsoleMessages::NoFileChosen), Buttons::Ok);
         return;
     }
     QString path = choice.ChosenFile;
@@ -101,13 +96,12 @@ void ConsoleWindow::saveMatch() {
     }
     if (QFileInfo::exists(path) &&
         dialogs.Message(t("Il file") + QStringLiteral(" :") + path + QStringLiteral(" ") +
-                            t("esiste già. Vuoi sovrascrivere questa partita?"),
+                            t(ConsoleMessages::OverwriteQuestion),
                         Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
     if (!SaveMatch(path)) {
-        dialogs.Message(t("Non è stato possibile salvare la partita nel file") +
-                            QStringLiteral(" : ") + path,
+        dialogs.Message(t(ConsoleMessages::MatchNotSaved) + QStringLiteral(" : ") + path,
                         Buttons::Ok);
         return;
     }
@@ -144,10 +138,8 @@ void ConsoleWindow::BackupNotWritten(const QString& folder, const QString& reaso
 void ConsoleWindow::loadMatch() {
     auto& dialogs = platform_.dialogs;
     if (!match_.History.isEmpty() &&
-        dialogs.Message(common_.Translate(QStringLiteral(
-                            "Una partita di Brivanta è già in corso, desideri abbandonarla e "
-                            "caricare un'altra partita?")),
-                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
+        dialogs.Message(common_.Translate(ConsoleMessages::LoadOverMatchQuestion), Buttons::SiNo,
+                        Default::GiveUp) == Answer::No) {
         return;
     }
     const QString path =
@@ -167,19 +159,13 @@ void ConsoleWindow::loadEmergencyCopy() {
     auto& dialogs = platform_.dialogs;
     const QFileInfo copy(EmergencyPath());
     if (!copy.exists()) {
-        dialogs.Message(common_.Translate(QStringLiteral(
-                            "Attensione non è ancora stata salvata nessuna partita nella "
-                            "cartella dei files temporanei.")),
-                        Buttons::Ok);
+        dialogs.Message(common_.Translate(ConsoleMessages::NoEmergencyCopy), Buttons::Ok);
         return;
     }
-    const QString question =
-        common_.Translate(QStringLiteral(
-            "Attenzione questa procedura di emergenza carica una partita contenuta nella cartella "
-            "dei file temporanei di Windows, non è garantita la risoluzione del problema ma in "
-            "caso di necessità è possibile tentare di caricare un file di partita salvato il : ")) +
-        QStringLiteral("\n") + copy.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
-        QStringLiteral("\n\n");
+    const QString question = common_.Translate(ConsoleMessages::EmergencyLoadQuestion) +
+                             QStringLiteral("\n") +
+                             copy.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
+                             QStringLiteral("\n\n");
     if (dialogs.Message(question, Buttons::SiNo) == Answer::No) {
         return;
     }
@@ -193,10 +179,7 @@ void ConsoleWindow::LoadMatch(const QString& path) {
     }
     const auto file = ReadMatchFile(*lines);
     if (!file) {
-        platform_.dialogs.Message(
-            common_.Translate(
-                QStringLiteral("Questo file di testo non è relativo ad una partita di Brivanta")),
-            Buttons::Ok);
+        platform_.dialogs.Message(common_.Translate(ConsoleMessages::NotAMatchFile), Buttons::Ok);
         return;
     }
     setWindowTitle(QStringLiteral("Brivanta : ") + FileName(path).toUpper());

@@ -1,4 +1,5 @@
 // The console's match commands: lock, undo and rollback, timeouts, new match and exit.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/CountdownWindow.h"
 #include "display/ui/DisplayWindow.h"
@@ -20,8 +21,7 @@ void ConsoleWindow::toggleLock() {
         match_.Locked = true;
         match_.ActivePresentation = false;
     } else {
-        const QString question = common_.Translate(
-            QStringLiteral("Si vuole interrompere definitivamente la partita in corso?"));
+        const QString question = common_.Translate(ConsoleMessages::EndMatchQuestion);
         if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) == Answer::No) {
             return;
         }
@@ -64,15 +64,12 @@ void ConsoleWindow::undoLastLine(bool ask) {
 void ConsoleWindow::callTimeout(int Index) {
     auto& dialogs = platform_.dialogs;
     if (match_.History.isEmpty()) {
-        dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
-                        Buttons::Ok);
+        dialogs.Message(common_.Translate(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
-    const QString question =
-        common_.Translate(QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ")) +
-        match_.TeamName[Index] + QStringLiteral("\n") +
-        common_.Translate(
-            QStringLiteral("Se vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>"));
+    const QString question = common_.Translate(ConsoleMessages::TimeoutQuestion) +
+                             match_.TeamName[Index] + QStringLiteral("\n") +
+                             common_.Translate(ConsoleMessages::CancelOrConfirm);
     if (dialogs.Message(question, Buttons::OkCancel) == Answer::Cancel) {
         return;
     }
@@ -83,11 +80,10 @@ void ConsoleWindow::callTimeout(int Index) {
 
 std::optional<QString> ConsoleWindow::Timeout(int Index) {
     if (match_.History.isEmpty()) {
-        return common_.Translate(QStringLiteral("La partita non è ancora iniziata"));
+        return common_.Translate(ConsoleMessages::NotStarted);
     }
     if (!GrantTimeout(match_, Index, CurrentTime(), common_.Languages)) {
-        return common_.Translate(
-                   QStringLiteral("Sessioni di pausa tempo finite in questo set per : ")) +
+        return common_.Translate(ConsoleMessages::NoTimeoutsLeft) +
                SideWord(Index, common_.Languages);
     }
     OpenCount(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);
@@ -118,9 +114,7 @@ bool ConsoleWindow::AbandonMatch(const char* question) {
 }
 
 void ConsoleWindow::newMatch() {
-    AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
-                 "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                 "<Annulla> Per continuare questa partita.");
+    AbandonMatch(ConsoleMessages::AbandonForNewMatch);
 }
 
 void ConsoleWindow::newMatchFromButton() {
@@ -129,9 +123,7 @@ void ConsoleWindow::newMatchFromButton() {
 }
 
 void ConsoleWindow::openOptions() {
-    if (!AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
-                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                      "<Annulla> Per continuare questa partita.")) {
+    if (!AbandonMatch(ConsoleMessages::AbandonForOptions)) {
         return;
     }
     OptionsWindow options({match_, common_, platform_, *display_, DisplayTimer, player_, CheerTimer,
@@ -148,9 +140,7 @@ void ConsoleWindow::openOptions() {
 }
 
 void ConsoleWindow::exitProgram() {
-    const QString question = common_.Translate(QStringLiteral(
-        "Vuoi veramente uscire? Questa operazione chiuderà la partita e non sarà più possibile "
-        "riprendere da dove eri arrivato? <Annulla> se vuoi rimanere."));
+    const QString question = common_.Translate(ConsoleMessages::ExitQuestion);
     if (platform_.dialogs.Message(question, Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }

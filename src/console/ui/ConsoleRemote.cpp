@@ -78,7 +78,7 @@ void ConsoleWindow::openKeysWindow() {
     KeysWindow window(common_, platform_.dialogs, keys_);
     platform_.modal.Show(window);
     if (window.result() == QDialog::Accepted) {
-        SetKeys(window.Map());
+        SetKeys(window.map());
     }
 }
 

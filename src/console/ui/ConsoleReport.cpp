@@ -1,4 +1,5 @@
 // The console's post-match pack.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "platform/Clock.h"
@@ -16,7 +17,7 @@ void ConsoleWindow::writeReport() {
     auto& dialogs = platform_.dialogs;
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     if (match_.History.isEmpty()) {
-        dialogs.Message(t("La partita non è ancora iniziata"), Buttons::Ok);
+        dialogs.Message(t(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
     const QString folder =
@@ -28,9 +29,9 @@ void ConsoleWindow::writeReport() {
         std::any_of(PackageNames.begin(), PackageNames.end(), [&](const QString& name) {
             return QFileInfo::exists(QDir(folder).filePath(name));
         });
-    if (exists && dialogs.Message(t("In questa cartella c'è già un report: vuoi sostituirlo?") +
-                                      QStringLiteral("\n") + folder,
-                                  Buttons::SiNo, Default::GiveUp) == Answer::No) {
+    if (exists &&
+        dialogs.Message(t(ConsoleMessages::ReplaceReportQuestion) + QStringLiteral("\n") + folder,
+                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
     const Report report = BuildReport(match_, platform_.clock.Now().date(), common_.Languages);

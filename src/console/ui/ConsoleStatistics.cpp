@@ -1,4 +1,5 @@
 // The console's statistics, the end-of-match cycle, the overlays and the points summary.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "platform/Dialogs.h"
@@ -23,14 +24,13 @@ void ConsoleWindow::showStatistics() {
     auto& dialogs = platform_.dialogs;
     if (match_.CurrentSet < k) {
         if (match_.ActiveScore) {
-            dialogs.Message(common_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
+            dialogs.Message(common_.Translate(ConsoleMessages::SetNotStarted), Buttons::Ok);
         }
         return;
     }
     statisticsList->clear();
     if (match_.History.isEmpty()) {
-        dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
-                        Buttons::Ok);
+        dialogs.Message(common_.Translate(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
     const std::vector<ScorerCount> counts = ScorerCounts(CreditedPoints(match_.History), k);
@@ -148,12 +148,11 @@ void ConsoleWindow::showLastPoints() {
     match_.AnimatedPanel = 0;
     auto& dialogs = platform_.dialogs;
     if (match_.CurrentSet < std::max(0, statisticsChoiceList->currentRow())) {
-        dialogs.Message(common_.Translate(QStringLiteral("SET non iniziato")), Buttons::Ok);
+        dialogs.Message(common_.Translate(ConsoleMessages::SetNotStarted), Buttons::Ok);
         return;
     }
     if (match_.History.isEmpty()) {
-        dialogs.Message(common_.Translate(QStringLiteral("La partita non è ancora iniziata")),
-                        Buttons::Ok);
+        dialogs.Message(common_.Translate(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
     StatisticsPanel data;
@@ -194,8 +193,7 @@ void ConsoleWindow::showLastPoints() {
 
 void ConsoleWindow::showTeamStatistics(int Index) {
     if (match_.History.isEmpty()) {
-        platform_.dialogs.Message(
-            common_.Translate(QStringLiteral("La partita non è ancora iniziata")), Buttons::Ok);
+        platform_.dialogs.Message(common_.Translate(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
     PointsSummary window(match_, Index, common_, platform_);

@@ -1,5 +1,6 @@
 #include "console/ui/ConsoleWindow.h"
 
+#include "console/Messages.h"
 #include "control/Remote.h"
 #include "display/Animations.h"
 #include "display/ui/CountdownWindow.h"
@@ -292,9 +293,7 @@ void ConsoleWindow::layOutControls() {
 
 void ConsoleWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    platform_.dialogs.Message(
-        common_.Translate(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione")),
-        Buttons::Ok);
+    platform_.dialogs.Message(common_.Translate(ConsoleMessages::UseExit), Buttons::Ok);
 }
 
 int ConsoleWindow::UnderlinedPointType() const {
@@ -337,9 +336,8 @@ void ConsoleWindow::changeScore(int Index) {
         KeepMatch();
         // Offered once, after the winner is announced.
         deferred_.push_back([this] {
-            if (platform_.dialogs.Message(
-                    common_.Translate(QStringLiteral("Vuoi creare il report della partita?")),
-                    Buttons::SiNo) == Answer::Si) {
+            if (platform_.dialogs.Message(common_.Translate(ConsoleMessages::ReportQuestion),
+                                          Buttons::SiNo) == Answer::Si) {
                 writeReport();
             }
         });
@@ -455,11 +453,9 @@ void ConsoleWindow::StartLive(quint16 port, bool lan) {
     remote_->Safety().SetLan(lan);
     live_->Stop();
     if (port != 0 && !live_->Start(port, lan)) {
-        platform_.dialogs.Message(
-            common_.Translate(
-                QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta:")) +
-                u' ' + QString::number(port),
-            Buttons::Ok);
+        platform_.dialogs.Message(common_.Translate(ConsoleMessages::PortInUse) + u' ' +
+                                      QString::number(port),
+                                  Buttons::Ok);
     }
     remote_->Safety().SetPort(live_->Port());
 }

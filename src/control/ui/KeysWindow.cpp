@@ -1,5 +1,6 @@
 #include "control/ui/KeysWindow.h"
 
+#include "control/Messages.h"
 #include "platform/Dialogs.h"
 #include "shared/CommonSettings.h"
 
@@ -55,18 +56,18 @@ KeysWindow::KeysWindow(const CommonSettings& common, Dialogs& dialogs, const Key
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(Table, &QTableWidget::cellDoubleClicked, this, [this] { changeKey(); });
-    Show();
+    refresh();
     Table->selectRow(0);
 }
 
-QString KeysWindow::Name(Action a) const {
+QString KeysWindow::actionName(Action a) const {
     return common_.Translate(QString::fromUtf8(Definition(a).caption));
 }
 
-void KeysWindow::Show() {
+void KeysWindow::refresh() {
     for (int line = 0; line < ActionCount; ++line) {
         const Action a = Actions()[line].action;
-        Table->setItem(line, 0, new QTableWidgetItem(Name(a)));
+        Table->setItem(line, 0, new QTableWidgetItem(actionName(a)));
         Table->setItem(line, 1,
                        new QTableWidgetItem(QKeySequence(map_.Key(a), QKeySequence::PortableText)
                                                 .toString(QKeySequence::NativeText)));
@@ -80,7 +81,7 @@ void KeysWindow::changeKey() {
     }
     pending_ = Actions()[line].action;
     hintLabel->setText(common_.Translate(QStringLiteral("Premi il nuovo tasto per:")) + u' ' +
-                       Name(*pending_));
+                       actionName(*pending_));
     Table->setFocus();
 }
 
@@ -88,7 +89,7 @@ void KeysWindow::clearKey() {
     const int line = Table->currentRow();
     if (line >= 0) {
         map_.Assign(Actions()[line].action, QString());
-        Show();
+        refresh();
     }
 }
 
@@ -96,10 +97,10 @@ void KeysWindow::restoreDefaults() {
     map_ = KeysMap::Default();
     pending_.reset();
     hintLabel->clear();
-    Show();
+    refresh();
 }
 
-void KeysWindow::NewKey(const QString& key) {
+void KeysWindow::newKey(const QString& key) {
     if (!pending_) {
         return;
     }
@@ -107,12 +108,12 @@ void KeysWindow::NewKey(const QString& key) {
     pending_.reset();
     hintLabel->clear();
     if (const auto other = map_.Assign(a, key)) {
-        dialogs_.Message(common_.Translate(QStringLiteral("Questo tasto è già usato per:")) +
-                             QStringLiteral(" ") + Name(*other),
+        dialogs_.Message(common_.Translate(ControlMessages::KeyInUse) + QStringLiteral(" ") +
+                             actionName(*other),
                          Buttons::Ok);
         return;
     }
-    Show();
+    refresh();
 }
 
 bool KeysWindow::eventFilter(QObject* object, QEvent* event) {
@@ -127,7 +128,7 @@ bool KeysWindow::eventFilter(QObject* object, QEvent* event) {
         case Qt::Key_unknown:
             return true;
         default:
-            NewKey(QKeySequence(e->keyCombination()).toString(QKeySequence::PortableText));
+            newKey(QKeySequence(e->keyCombination()).toString(QKeySequence::PortableText));
             return true;
         }
     }

@@ -17,13 +17,13 @@ class KeysWindow : public QDialog {
   public:
     KeysWindow(const CommonSettings& common, Dialogs& dialogs, const KeysMap& map);
 
-    const KeysMap& Map() const { return map_; }
+    const KeysMap& map() const { return map_; }
     // Waits for the next key for the selected action.
     void changeKey();
     void clearKey();
     void restoreDefaults();
     // The key pressed while waiting; refused with a message when another action has it.
-    void NewKey(const QString& key);
+    void newKey(const QString& key);
 
     QTableWidget* Table;
     QLabel* hintLabel;
@@ -37,8 +37,8 @@ class KeysWindow : public QDialog {
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
-    void Show();
-    QString Name(Action a) const;
+    void refresh();
+    QString actionName(Action a) const;
 
     const CommonSettings& common_;
     Dialogs& dialogs_;

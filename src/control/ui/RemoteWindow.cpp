@@ -63,10 +63,10 @@ RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings, Rem
     devicesTimer_.setInterval(2000);
     connect(&devicesTimer_, &QTimer::timeout, this, &RemoteWindow::listDevices);
     WriteText(settings_, Setting::RemoteSecret, remote_.Safety().Secret());
-    Show();
+    refresh();
 }
 
-void RemoteWindow::Show() {
+void RemoteWindow::refresh() {
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     address_.clear();
     base_.clear();
@@ -143,5 +143,5 @@ void RemoteWindow::revokeSelectedDevice() {
 void RemoteWindow::newSecret() {
     remote_.Safety().SetSecret(RenewSecret(settings_));
     remote_.Safety().RevokeAll();
-    Show();
+    refresh();
 }

@@ -20,7 +20,7 @@ class RemoteWindow : public QDialog {
                  bool lan);
 
     // The address the QR code carries; empty while the live output is off.
-    QString Address() const { return address_; }
+    QString address() const { return address_; }
     void newSecret();
     // A fresh pairing code in the QR code; its timer calls it before the last one expires.
     void renewPairingCode();
@@ -38,7 +38,7 @@ class RemoteWindow : public QDialog {
     QPushButton* revokeButton;
 
   private:
-    void Show();
+    void refresh();
 
     const CommonSettings& common_;
     Settings& settings_;

@@ -72,19 +72,19 @@ ColourPicker::ColourPicker() : spectrum_(Spectrum()) {
     paletteCaption->setToolTip(QStringLiteral("Tavolozza di Windows"));
 }
 
-std::uint32_t ColourPicker::SpectrumColour(QPoint point) const {
+std::uint32_t ColourPicker::spectrumColour(QPoint point) const {
     const QPoint p(point.x() * spectrum_.width() / std::max(1, spectrum->width()),
                    point.y() * spectrum_.height() / std::max(1, spectrum->height()));
     return Bgr(spectrum_.pixelColor(std::clamp(p.x(), 0, spectrum_.width() - 1),
                                     std::clamp(p.y(), 0, spectrum_.height() - 1)));
 }
 
-void ColourPicker::Preview(std::uint32_t colour) {
+void ColourPicker::preview(std::uint32_t colour) {
     preview_ = colour;
     paletteCaption->setStyleSheet(BackgroundColour(colour));
 }
 
-void ColourPicker::Choose() {
+void ColourPicker::choose() {
     ChosenColour = preview_;
     accept();
 }
@@ -101,15 +101,15 @@ bool ColourPicker::eventFilter(QObject* object, QEvent* event) {
         return QDialog::eventFilter(object, event);
     }
     if (object == spectrum && event->type() != QEvent::Enter) {
-        Preview(SpectrumColour(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        preview(spectrumColour(static_cast<QMouseEvent*>(event)->position().toPoint()));
     }
     for (int i = 0; i < 16; ++i) {
         if (object == paletteSwatches[i]) {
-            Preview(ColourValue(Palette16[static_cast<size_t>(i)]));
+            preview(ColourValue(Palette16[static_cast<size_t>(i)]));
         }
     }
     if (click) {
-        Choose();
+        choose();
         return true;
     }
     return QDialog::eventFilter(object, event);

@@ -13,12 +13,12 @@ class ColourPicker : public QDialog {
     ColourPicker();
 
     // The pointer over a swatch or a point of the spectrum previews its colour.
-    void Preview(std::uint32_t colour);
+    void preview(std::uint32_t colour);
     // A click takes the colour last previewed.
-    void Choose();
+    void choose();
     void cancel();
     // The colour of the spectrum's pixel at a point of the picture.
-    std::uint32_t SpectrumColour(QPoint point) const;
+    std::uint32_t spectrumColour(QPoint point) const;
 
     std::int64_t ChosenColour = -1;
     QLabel* spectrum;

@@ -2,8 +2,6 @@
 #include "display/Screens.h"
 #include "shared/SettingsTable.h"
 
-#include "console/Startup.h"
-
 #include "match/Match.h"
 #include "match/Rules.h"
 #include "options/ui/ColourPicker.h"
@@ -36,10 +34,10 @@ int ShownChange(int pointsTieBreak) {
 OptionsWindow::OptionsWindow(Links c) : c_(std::move(c)) {
     setObjectName(QStringLiteral("OptionsWindow"));
     setModal(true);
-    CreateControls();
+    createControls();
 }
 
-void OptionsWindow::CreateControls() {
+void OptionsWindow::createControls() {
     resize(TwipsInPixel(10065), TwipsInPixel(10200));
     auto label = [this](QWidget* g, int l, int t, int w, int h) {
         auto* e = new QLabel(g);
@@ -141,7 +139,7 @@ bool OptionsWindow::eventFilter(QObject* object, QEvent* event) {
     return QDialog::eventFilter(object, event);
 }
 
-void OptionsWindow::ShowSamples() {
+void OptionsWindow::showSamples() {
     // The frame is the board in miniature: its captions stay readable as the board's do.
     const std::uint32_t background = samples_[Background];
     coloursFrame->setStyleSheet(
@@ -153,7 +151,7 @@ void OptionsWindow::ShowSamples() {
     scoreLabels[1]->setStyleSheet(Style(samples_[GuestsPoints], samples_[GuestsText]));
 }
 
-void OptionsWindow::CourtChange(int pointsTieBreak) {
+void OptionsWindow::showCourtChange(int pointsTieBreak) {
     courtChangeCheck->setText(c_.common.Translate(QStringLiteral("Cambio campo a")) + u' ' +
                               QString::number(ShownChange(pointsTieBreak)) + u' ' +
                               c_.common.Translate(QStringLiteral("Punti")));
@@ -163,10 +161,10 @@ void OptionsWindow::load() {
     auto t = [this](const char* text) { return c_.common.Translate(QString::fromUtf8(text)); };
     Match& p = c_.match;
     samples_ = c_.display.Colours();
-    ShowSamples();
+    showSamples();
     Live->Load(static_cast<quint16>(ReadNumber(c_.platform.settings, Setting::LivePort)),
                ReadFlag(c_.platform.settings, Setting::LiveLan));
-    LoadScreens();
+    loadScreens();
     venueFrame->Load(c_.platform.settings);
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Opzioni"));
     setsCaption->setText(t("Numero di SET") + QStringLiteral("  :"));
@@ -229,7 +227,7 @@ void OptionsWindow::setsChanged() {
 
 void OptionsWindow::tieBreakPointsChanged() {
     if (tieBreakCombo->currentIndex() >= 0) {
-        CourtChange(tieBreakCombo->currentIndex() + 10);
+        showCourtChange(tieBreakCombo->currentIndex() + 10);
     }
 }
 
@@ -289,7 +287,7 @@ void OptionsWindow::cancel() {
 
 void OptionsWindow::defaultColours() {
     samples_ = DefaultColours();
-    ShowSamples();
+    showSamples();
     c_.display.ApplyColours(samples_);
 }
 
@@ -340,13 +338,13 @@ void OptionsWindow::chooseSampleColour(int sample) {
         samples_[Background] = colour;
         break;
     }
-    ShowSamples();
+    showSamples();
     c_.display.ApplyColours(samples_);
 }
 
 // Every connected screen by name and size; a chosen screen that is not connected now stays
 // listed, so saving the options does not forget it.
-void OptionsWindow::LoadScreens() {
+void OptionsWindow::loadScreens() {
     screenCaption->setText(c_.common.Translate(QStringLiteral("Schermo del tabellone:")));
     screenCombo->clear();
     screenCombo->addItem(

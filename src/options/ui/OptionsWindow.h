@@ -43,7 +43,7 @@ class OptionsWindow : public QDialog {
     void load();
     void setsChanged();
     void tieBreakPointsChanged();
-    void LoadScreens();
+    void loadScreens();
     void speedChanged();
     void saveAndClose();
     void restoreDefaults();
@@ -92,9 +92,9 @@ class OptionsWindow : public QDialog {
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
-    void CreateControls();
-    void ShowSamples();
-    void CourtChange(int pointsTieBreak);
+    void createControls();
+    void showSamples();
+    void showCourtChange(int pointsTieBreak);
 
     Links c_;
     PanelColours samples_{};

@@ -1,6 +1,6 @@
 #include "platform/qt/AudioQt.h"
 
-#include "sound/Audio.h"
+#include "platform/AudioFormat.h"
 
 #include <QFile>
 #include <QUrl>

@@ -110,7 +110,7 @@ bool QtLiveServer::MakeRoom() {
     qint64 oldest = 0;
     for (auto it = connections_.cbegin(); it != connections_.cend(); ++it) {
         const Connection& c = *it.value();
-        const bool free = !c.stream && c.pending == 0 && !c.parser.partial() &&
+        const bool free = !c.stream && c.pending == 0 && !c.parser.Partial() &&
                           (!c.socket || c.socket->bytesToWrite() == 0);
         if (free && (victim == nullptr || c.lastActivity < oldest)) {
             victim = it.key();
@@ -174,46 +174,46 @@ void QtLiveServer::Serve(Connection& c) {
     // One request at a time, and none while the last answer still waits to be read.
     while (socket != nullptr && connections_.contains(socket) && !c.stream && !c.close &&
            c.pending == 0 && socket->bytesToWrite() < HttpLimits::SoftExit) {
-        HttpParser::Result outcome = c.parser.next();
-        if (outcome.refusal != 0) {
-            Refuse(c, outcome.refusal);
+        HttpParser::Result outcome = c.parser.Next();
+        if (outcome.Refusal != 0) {
+            Refuse(c, outcome.Refusal);
             return;
         }
-        if (!outcome.request) {
-            const QByteArray piece = socket->read(c.parser.room());
+        if (!outcome.Request) {
+            const QByteArray piece = socket->read(c.parser.Room());
             if (piece.isEmpty()) {
                 break;
             }
-            if (!c.parser.partial()) {
+            if (!c.parser.Partial()) {
                 c.requestStart = clock_.elapsed();
             }
-            c.parser.append(piece);
+            c.parser.Append(piece);
             continue;
         }
-        c.requestStart = c.parser.partial() ? clock_.elapsed() : -1;
-        Reply(c, *outcome.request);
+        c.requestStart = c.parser.Partial() ? clock_.elapsed() : -1;
+        Reply(c, *outcome.Request);
     }
 }
 
 void QtLiveServer::Reply(Connection& c, const ParsedRequest& request) {
-    c.close = request.closeAfter;
-    const bool head = request.method == "HEAD";
+    c.close = request.CloseAfter;
+    const bool head = request.Method == "HEAD";
     // A name that is not this machine's is a page that rebound its own name to us.
-    if (request.count("host") != 1 || !AllowedHost(request.header("host"))) {
+    if (request.Count("host") != 1 || !AllowedHost(request.Header("host"))) {
         Refuse(c, 421);
         return;
     }
     HttpRequest r;
-    r.Method = request.method;
-    r.Target = request.target;
-    r.UnlessItMatches = request.header("if-none-match");
-    r.Authorization = request.header("authorization");
-    r.Cookie = request.header("cookie");
-    r.Origin = request.header("origin");
-    r.FetchSite = request.header("sec-fetch-site");
-    r.FromPage = request.header("x-brivanta") == "1";
-    r.Agent = request.header("user-agent");
-    r.Host = request.header("host");
+    r.Method = request.Method;
+    r.Target = request.Target;
+    r.UnlessItMatches = request.Header("if-none-match");
+    r.Authorization = request.Header("authorization");
+    r.Cookie = request.Header("cookie");
+    r.Origin = request.Header("origin");
+    r.FetchSite = request.Header("sec-fetch-site");
+    r.FromPage = request.Header("x-brivanta") == "1";
+    r.Agent = request.Header("user-agent");
+    r.Host = request.Header("host");
     r.Address = c.address;
     r.Id = ++lastId_;
     HttpAnswer answer;

@@ -13,13 +13,13 @@ class ClickableImage : public QLabel {
     }
 
   signals:
-    void Clicked();
+    void clicked();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         QLabel::mouseReleaseEvent(e);
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
-            emit Clicked();
+            emit clicked();
         }
     }
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "shared/CommonSettings.h"
+#include "shared/Messages.h"
 #include "shared/ui/Images.h"
 
 #include <QDir>
@@ -14,10 +15,9 @@ bool ImportImage(const QString& source, const QString& destination, Dialogs& dia
     case Conversion::Success:
         return true;
     case Conversion::NotAnImage:
-        dialogs.Message(
-            common.Translate(QStringLiteral("Il file scelto non è un'immagine utilizzabile:")) +
-                QStringLiteral("\r\n") + source,
-            Buttons::Ok);
+        dialogs.Message(common.Translate(SharedMessages::NotAPicture) + QStringLiteral("\r\n") +
+                            source,
+                        Buttons::Ok);
         return false;
     case Conversion::FailedWriting:
         break;

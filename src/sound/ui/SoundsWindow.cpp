@@ -24,10 +24,10 @@ SoundsWindow::SoundsWindow(CommonSettings& common, Player& player, Platform& pla
     : common_(common), player_(player), platform_(platform), cheerTimer_(cheerTimer) {
     setObjectName(QStringLiteral("SoundsWindow"));
     setModal(true);
-    CreateControls();
+    createControls();
 }
 
-void SoundsWindow::CreateControls() {
+void SoundsWindow::createControls() {
     resize(TwipsInPixel(7100), TwipsInPixel(6000));
     const QFont character = Character(QStringLiteral("Tahoma"), 9);
     cheersFrame = new QGroupBox(QStringLiteral("Suoni esultanza"), this);
@@ -81,7 +81,7 @@ void SoundsWindow::CreateControls() {
     connect(doneButton, &QPushButton::clicked, this, [this] { saveAndClose(); });
 }
 
-QString SoundsWindow::SoundsFolder() const {
+QString SoundsWindow::soundsFolder() const {
     return QDir(common_.DataFolder).filePath(QStringLiteral("Sounds"));
 }
 
@@ -107,7 +107,7 @@ void SoundsWindow::load() {
     durationBar->setValue(common_.CheerDuration);
     durationLabel->setText(QString::number(durationBar->value()));
     cheersCheck->setChecked(common_.ActiveCheer != 0);
-    const QDir folder(SoundsFolder());
+    const QDir folder(soundsFolder());
     const QStringList file = folder.entryList(QDir::Files, QDir::Name);
     for (int i = 0; i < 5; ++i) {
         if (common_.CheerSounds[i].isEmpty()) {
@@ -137,7 +137,7 @@ void SoundsWindow::durationChanged() {
 void SoundsWindow::chooseCheer(int Index) {
     player_.StopAudio();
     const QString chosen = platform_.dialogs.OpenFile(
-        common_.Translate(QStringLiteral("Apertura file audio esultanza")), SoundsFolder(),
+        common_.Translate(QStringLiteral("Apertura file audio esultanza")), soundsFolder(),
         QStringLiteral("Audio files (*.mp3 *.wav *.MP3 *.WAV);;All Files (*)"));
     if (chosen.trimmed().isEmpty()) {
         return;

@@ -46,8 +46,8 @@ class SoundsWindow : public QDialog {
     QPushButton* doneButton;
 
   private:
-    void CreateControls();
-    QString SoundsFolder() const;
+    void createControls();
+    QString soundsFolder() const;
 
     CommonSettings& common_;
     Player& player_;

@@ -10,6 +10,7 @@
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "shared/ui/ImportImage.h"
+#include "sponsor/Messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,11 +34,11 @@ SponsorManager::SponsorManager(Links c) : c_(std::move(c)) {
     setObjectName(QStringLiteral("SponsorManager"));
     setWindowTitle(QStringLiteral("Brivanta - Sponsor pics management"));
     setModal(true);
-    CreateControls();
+    createControls();
     load();
 }
 
-void SponsorManager::CreateControls() {
+void SponsorManager::createControls() {
     resize(TwipsInPixel(15135), TwipsInPixel(9660));
     const auto label = [](QWidget* g, int l, int t, int w, int h) {
         auto* e = new QLabel(g);
@@ -89,17 +90,17 @@ void SponsorManager::CreateControls() {
         gallerySlots[k]->setFrameShape(QFrame::Box);
         deleteButtons[k] =
             clickable(galleryFrame, LeftDelete[k], 2220, 420, 435, ":/sponsor/delete.png");
-        connect(deleteButtons[k], &ClickableImage::Clicked, this, [this, k] { deleteSponsor(k); });
+        connect(deleteButtons[k], &ClickableImage::clicked, this, [this, k] { deleteSponsor(k); });
     }
     defaultHeaderLogo = new QLabel(this);
     defaultHeaderLogo->setPixmap(QPixmap(QStringLiteral(":/sponsor/header.png")));
     defaultHeaderLogo->hide();
 
     connect(galleryBar, &QScrollBar::valueChanged, this, [this] { scrollGallery(); });
-    connect(leftArrow, &ClickableImage::Clicked, this, [this] { scrollLeft(); });
-    connect(rightArrow, &ClickableImage::Clicked, this, [this] { scrollRight(); });
-    connect(headerLogo, &ClickableImage::Clicked, this, [this] { chooseHeaderLogo(); });
-    connect(deleteHeaderLogoButton, &ClickableImage::Clicked, this, [this] { deleteHeaderLogo(); });
+    connect(leftArrow, &ClickableImage::clicked, this, [this] { scrollLeft(); });
+    connect(rightArrow, &ClickableImage::clicked, this, [this] { scrollRight(); });
+    connect(headerLogo, &ClickableImage::clicked, this, [this] { chooseHeaderLogo(); });
+    connect(deleteHeaderLogoButton, &ClickableImage::clicked, this, [this] { deleteHeaderLogo(); });
     connect(bandCheck, &QCheckBox::clicked, this, [this] { toggleBand(); });
     connect(doneButton, &QPushButton::clicked, this, [this] { finish(); });
     connect(exploreButton, &QPushButton::clicked, this, [this] { exploreFolder(); });
@@ -158,7 +159,7 @@ void SponsorManager::load() {
     }
 }
 
-void SponsorManager::ShowWindow() {
+void SponsorManager::showGallery() {
     const QDir folder(SponsorFolder(c_.common.DataFolder));
     for (int k = 0; k < GallerySlot; ++k) {
         if (!gallery_.Item(k).isEmpty()) {
@@ -169,14 +170,14 @@ void SponsorManager::ShowWindow() {
 
 void SponsorManager::scrollGallery() {
     gallery_.Set(galleryBar->value());
-    ShowWindow();
+    showGallery();
 }
 
 void SponsorManager::scrollLeft() {
     gallery_.Left();
     const QSignalBlocker lock(galleryBar);
     galleryBar->setValue(gallery_.Start);
-    ShowWindow();
+    showGallery();
 }
 
 void SponsorManager::scrollRight() {
@@ -185,23 +186,22 @@ void SponsorManager::scrollRight() {
     }
     const QSignalBlocker lock(galleryBar);
     galleryBar->setValue(gallery_.Start);
-    ShowWindow();
+    showGallery();
 }
 
 void SponsorManager::deleteSponsor(int Index) {
     auto& dialogs = c_.platform.dialogs;
     const QString name = gallery_.Item(Index);
     if (name.isEmpty()) {
-        dialogs.Message(c_.common.Translate(QStringLiteral("File immagine vuoto")), Buttons::Ok);
+        dialogs.Message(c_.common.Translate(SponsorMessages::EmptyPicture), Buttons::Ok);
         return;
     }
     const QString path = QDir(SponsorFolder(c_.common.DataFolder)).filePath(name);
     if (!QFileInfo::exists(path)) {
         return;
     }
-    if (dialogs.Message(c_.common.Translate(QStringLiteral(
-                            "Vuoi veramente cancellare l'immagine di questo sponsor?")) +
-                            NewLine + path,
+    if (dialogs.Message(c_.common.Translate(SponsorMessages::DeleteSponsorQuestion) + NewLine +
+                            path,
                         Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
@@ -209,13 +209,13 @@ void SponsorManager::deleteSponsor(int Index) {
     load();
 }
 
-QString SponsorManager::ChooseImage(const char* title) {
+QString SponsorManager::chooseImage(const char* title) {
     return c_.platform.dialogs.OpenFile(c_.common.Translate(QString::fromUtf8(title)),
                                         c_.common.DataFolder, JpgFilter);
 }
 
 void SponsorManager::addSponsor() {
-    const QString chosen = ChooseImage("Apertura immagini sponsor");
+    const QString chosen = chooseImage("Apertura immagini sponsor");
     if (chosen.isEmpty()) {
         return;
     }
@@ -226,14 +226,11 @@ void SponsorManager::addSponsor() {
     }
     load();
     c_.platform.dialogs.Message(
-        c_.common.Translate(QStringLiteral(
-            "Immagine aggiunta : Se non la vedi nell'elenco usa le frecce di scorrimento.")) +
-            NewLine + chosen,
-        Buttons::Ok);
+        c_.common.Translate(SponsorMessages::PictureAdded) + NewLine + chosen, Buttons::Ok);
 }
 
 void SponsorManager::chooseHeaderLogo() {
-    const QString chosen = ChooseImage("Apertura picture logo testata");
+    const QString chosen = chooseImage("Apertura picture logo testata");
     if (chosen.isEmpty()) {
         return;
     }
@@ -248,12 +245,9 @@ void SponsorManager::deleteHeaderLogo() {
     if (logo.isEmpty()) {
         return;
     }
-    if (c_.platform.dialogs.Message(
-            c_.common.Translate(QStringLiteral(
-                "Vuoi veramente cancellare l'immagine del logo testata? Non sarà più possibile "
-                "recuperare questa immagine")) +
-                NewLine + logo,
-            Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
+    if (c_.platform.dialogs.Message(c_.common.Translate(SponsorMessages::DeleteHeaderLogoQuestion) +
+                                        NewLine + logo,
+                                    Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
         return;
     }
     QFile::remove(logo);

@@ -42,7 +42,7 @@ class SponsorManager : public QDialog {
     void openHelp();
     void finish();
 
-    const Gallery& List() const { return gallery_; }
+    const Gallery& gallery() const { return gallery_; }
 
     QLabel* titleLabel;
     QLabel* headerLogoCaption;
@@ -65,11 +65,9 @@ class SponsorManager : public QDialog {
     QLabel* defaultHeaderLogo;
 
   private:
-    void CreateControls();
-    void ShowWindow();
-    QString ChooseImage(const char* title);
-    // False, with the reason told, when the chosen file is not a picture or cannot be written.
-    bool Convert(const QString& source, const QString& destination);
+    void createControls();
+    void showGallery();
+    QString chooseImage(const char* title);
 
     Links c_;
     Gallery gallery_;

@@ -7,6 +7,7 @@
 #include "shared/CommonSettings.h"
 #include "shared/FileText.h"
 #include "shared/SaveDialog.h"
+#include "stats/Messages.h"
 
 #include <QFileInfo>
 
@@ -136,8 +137,7 @@ void PointsSummary::exportSummary() {
         return;
     }
     if (!WriteTextFile(path, ExportLines(lines_))) {
-        dialogs.Message(t("Non è stato possibile salvare il riepilogo nel file") +
-                            QStringLiteral(" : ") + path,
+        dialogs.Message(t(StatsMessages::SummaryNotSaved) + QStringLiteral(" : ") + path,
                         Buttons::Ok);
         return;
     }

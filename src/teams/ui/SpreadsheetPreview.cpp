@@ -106,17 +106,17 @@ SpreadsheetPreview::SpreadsheetPreview(const RosterImport::Table& table,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(headerCheck, &QCheckBox::toggled, this, [this](bool on) {
         columns_.header = on;
-        Refresh();
+        refresh();
     });
-    Refresh();
+    refresh();
 }
 
 void SpreadsheetPreview::chooseField(int column, int field) {
     RosterImport::Assign(columns_, column, static_cast<RosterImport::Field>(field));
-    Refresh();
+    refresh();
 }
 
-void SpreadsheetPreview::Refresh() {
+void SpreadsheetPreview::refresh() {
     for (size_t c = 0; c < fieldBoxes.size(); ++c) {
         fieldBoxes[c]->setCurrentIndex(
             static_cast<int>(RosterImport::FieldOf(columns_, static_cast<int>(c))));

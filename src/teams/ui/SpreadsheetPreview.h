@@ -23,9 +23,9 @@ class SpreadsheetPreview : public QDialog {
   public:
     SpreadsheetPreview(const RosterImport::Table& table, const CommonSettings& common);
 
-    const RosterImport::Columns& Columns() const { return columns_; }
+    const RosterImport::Columns& columns() const { return columns_; }
     // The rows that will be taken, at most a roster's worth.
-    const QList<RosterImport::Row>& Rows() const { return result_.rows; }
+    const QList<RosterImport::Row>& rows() const { return result_.rows; }
 
     // One box a column, above the cells: what the column holds.
     std::vector<QComboBox*> fieldBoxes;
@@ -37,7 +37,7 @@ class SpreadsheetPreview : public QDialog {
 
   private:
     void chooseField(int column, int field);
-    void Refresh();
+    void refresh();
     QString t(const char* text) const;
 
     const RosterImport::Table& table_;

@@ -26,11 +26,11 @@ TeamEditor::TeamEditor(CommonSettings& common, Platform& platform, Player& playe
     : common_(common), platform_(platform), player_(player) {
     setObjectName(QStringLiteral("TeamEditor"));
     setModal(true);
-    CreateControls();
-    Link();
+    createControls();
+    connectControls();
 }
 
-void TeamEditor::CreateLines(QWidget* area) {
+void TeamEditor::createLines(QWidget* area) {
     const auto header = [area](int l, int w) {
         auto* e = new QLabel(area);
         Place(e, l, 0, w, 240);
@@ -74,14 +74,14 @@ void TeamEditor::CreateLines(QWidget* area) {
     }
 }
 
-void TeamEditor::CreateControls() {
+void TeamEditor::createControls() {
     resize(TwipsInPixel(WindowWidth), TwipsInPixel(DrawingHeight));
     setFont(Character(Tahoma, 8.25));
     Lines = new QScrollArea(this);
     Lines->setFrameShape(QFrame::NoFrame);
     auto* area = new QWidget;
     area->resize(TwipsInPixel(LineWidth), TwipsInPixel(LineHeight));
-    CreateLines(area);
+    createLines(area);
     Lines->setWidget(area);
     Lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Lines->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -169,7 +169,7 @@ void TeamEditor::CreateControls() {
     }
 }
 
-void TeamEditor::Captions() {
+void TeamEditor::captions() {
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Gestione squadra"));
     const std::pair<int, const char*> titles[] = {
         {0, "N."},           {1, "Cognome"},         {2, "Nome"},
@@ -237,7 +237,7 @@ void TeamEditor::resizeEvent(QResizeEvent* e) {
 }
 
 void TeamEditor::load() {
-    Captions();
+    captions();
     if (const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
         const QRect available = shown->availableGeometry();
         // Before the first show the frame is not known yet: room is kept for a title bar.
@@ -246,7 +246,7 @@ void TeamEditor::load() {
         setGeometry(x(), available.top() + frame, width(),
                     std::max(TwipsInPixel(DrawingHeight), available.height() - frame));
     }
-    EmptyLines();
+    emptyLines();
     const QString teams = QDir(common_.DataFolder).filePath(QStringLiteral("Teams"));
     if (!QFileInfo::exists(teams)) {
         for (const char* name : {"Home", "Guests"}) {
@@ -279,7 +279,7 @@ void TeamEditor::keyPressEvent(QKeyEvent* e) {
 }
 
 void TeamEditor::reject() {
-    if (LeaveRoster()) {
+    if (leaveRoster()) {
         QDialog::reject();
     }
 }
@@ -290,18 +290,18 @@ bool TeamEditor::eventFilter(QObject* object, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress && object->property("riga").isValid() &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
-        PasteFromClipboard(object->property("riga").toInt())) {
+        pasteFromClipboard(object->property("riga").toInt())) {
         return true;
     }
     return QDialog::eventFilter(object, event);
 }
 
-void TeamEditor::EmptyLines() {
-    WriteLines({});
+void TeamEditor::emptyLines() {
+    writeLines({});
     open_ = {};
 }
 
-EditorLines TeamEditor::ReadLines() const {
+EditorLines TeamEditor::readLines() const {
     EditorLines lines;
     for (int r = 0; r < EditorCapacity; ++r) {
         lines[r] = {numberBoxes[r]->text(), surnameBoxes[r]->text(), firstNameBoxes[r]->text(),
@@ -310,7 +310,7 @@ EditorLines TeamEditor::ReadLines() const {
     return lines;
 }
 
-void TeamEditor::WriteLines(const EditorLines& lines) {
+void TeamEditor::writeLines(const EditorLines& lines) {
     // A hand-made file may hold longer values: they are shown and saved whole, the box's
     // limit holds for typing only.
     const auto fill = [](QLineEdit* court, const QString& value) {

@@ -28,8 +28,8 @@ class TeamEditor : public QDialog {
 
     void load();
     void openSelectedTeam();
-    // Any box of row r took the focus.
-    void lineGotFocus(int Index);
+    // Any box of the row took the focus.
+    void lineGotFocus(int row);
     void save();
     void sortByNumber();
     void newTeam();
@@ -59,16 +59,16 @@ class TeamEditor : public QDialog {
     void photosFromZip();
     // Rows of cells (tab-separated, as spreadsheets copy them) from `from` on; false when the
     // text holds no athlete.
-    bool PasteRows(const QString& text, int from);
+    bool pasteRows(const QString& text, int from);
     void importTeam();
     // A package chosen, dropped or handed over: imported after asking what to do with a team of
     // the same name.
-    void ImportTeamFile(const QString& file);
+    void importTeamFile(const QString& file);
 
-    const QString& RosterFile() const { return fileRoster_; }
-    const QString& PhotoFile() const { return filePhoto_; }
-    const QString& FileAudio() const { return fileAudio_; }
-    int CurrentLine() const { return currentLine_; }
+    const QString& rosterFile() const { return fileRoster_; }
+    const QString& photoFile() const { return filePhoto_; }
+    const QString& audioFile() const { return fileAudio_; }
+    int currentLine() const { return currentLine_; }
 
     std::array<QLineEdit*, EditorCapacity> numberBoxes;
     std::array<QLineEdit*, EditorCapacity> surnameBoxes;
@@ -126,32 +126,32 @@ class TeamEditor : public QDialog {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void FillRows(const QList<RosterImport::Row>& rows, int from);
-    void AssignPhotos(const QString& folder);
-    bool PasteFromClipboard(int line);
-    void CreateControls();
-    void CreateLines(QWidget* area);
-    void Link();
-    void Captions();
-    void EmptyLines();
-    EditorLines ReadLines() const;
-    void WriteLines(const EditorLines& lines);
+    void fillRows(const QList<RosterImport::Row>& rows, int from);
+    void assignPhotos(const QString& folder);
+    bool pasteFromClipboard(int line);
+    void createControls();
+    void createLines(QWidget* area);
+    void connectControls();
+    void captions();
+    void emptyLines();
+    EditorLines readLines() const;
+    void writeLines(const EditorLines& lines);
     // Saves the rows on screen; false, with the reason told, when nothing was written.
-    bool Save();
+    bool saveRows();
     // Invalid or duplicate names are told to the user; a cancelled box says nothing.
-    bool AcceptedName(const QString& name);
-    QString ChosenTeam() const;
-    QString ChosenFolder() const;
-    QString File(const char* name) const;
+    bool acceptedName(const QString& name);
+    QString chosenTeam() const;
+    QString chosenFolder() const;
+    QString teamFile(const char* name) const;
     // A photo 2475 twips high, or the default picture 4155 twips wide.
-    void ShowPhoto(QLabel* where, const QString& path, const QLabel* byDefault);
-    void ShowLogo(const QString& path);
-    void ShowAudio();
-    QString ChooseFile(const char* title, const QString& filter);
-    bool Confirm(const char* question, const QString& path);
+    void showPhoto(QLabel* where, const QString& path, const QLabel* byDefault);
+    void showLogo(const QString& path);
+    void showAudio();
+    QString chooseFile(const char* title, const QString& filter);
+    bool confirm(const char* question, const QString& path);
     // Before the roster on screen goes away: saved, discarded, or kept (false) on Annulla.
-    bool LeaveRoster();
-    void Warning(const QString& text);
+    bool leaveRoster();
+    void warn(const QString& text);
     QString t(const char* text) const;
 
     CommonSettings& common_;

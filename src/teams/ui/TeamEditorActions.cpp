@@ -10,6 +10,7 @@
 #include "shared/ui/Images.h"
 #include "shared/ui/ImportImage.h"
 #include "sound/Audio.h"
+#include "teams/Messages.h"
 
 #include <QAction>
 #include <QDir>
@@ -27,31 +28,31 @@ constexpr int LogoHeight = 1155;
 constexpr int MaxPhotoWidth = 4155;
 } // namespace
 
-QString TeamEditor::ChosenTeam() const {
+QString TeamEditor::chosenTeam() const {
     const QListWidgetItem* item = teamList->currentItem();
     return item != nullptr ? item->text().trimmed() : QString();
 }
 
-QString TeamEditor::ChosenFolder() const {
-    const QString name = ChosenTeam();
+QString TeamEditor::chosenFolder() const {
+    const QString name = chosenTeam();
     return name.isEmpty() ? QString() : TeamFolder(common_.DataFolder, name);
 }
 
-QString TeamEditor::File(const char* name) const {
-    const QString folder = ChosenFolder();
+QString TeamEditor::teamFile(const char* name) const {
+    const QString folder = chosenFolder();
     return folder.isEmpty() ? QString() : QDir(folder).filePath(QString::fromLatin1(name));
 }
 
-void TeamEditor::Warning(const QString& text) {
+void TeamEditor::warn(const QString& text) {
     platform_.dialogs.Message(text, Buttons::Ok);
 }
 
-bool TeamEditor::Confirm(const char* question, const QString& path) {
+bool TeamEditor::confirm(const char* question, const QString& path) {
     return platform_.dialogs.Message(t(question) + NewLine + path, Buttons::OkCancel,
                                      Default::GiveUp) == Answer::Ok;
 }
 
-void TeamEditor::ShowPhoto(QLabel* where, const QString& path, const QLabel* byDefault) {
+void TeamEditor::showPhoto(QLabel* where, const QString& path, const QLabel* byDefault) {
     const int height = TwipsInPixel(PhotoHeight);
     const QImage photo = path.isEmpty() || !QFileInfo::exists(path)
                              ? QImage()
@@ -69,7 +70,7 @@ void TeamEditor::ShowPhoto(QLabel* where, const QString& path, const QLabel* byD
                                                       Qt::SmoothTransformation));
 }
 
-void TeamEditor::ShowLogo(const QString& path) {
+void TeamEditor::showLogo(const QString& path) {
     const int height = TwipsInPixel(LogoHeight);
     const QImage logo = QFileInfo::exists(path) ? DecodeImage(path, height * 2) : QImage();
     const QPixmap picture = logo.isNull() ? defaultLogo->pixmap() : QPixmap::fromImage(logo);
@@ -79,7 +80,7 @@ void TeamEditor::ShowLogo(const QString& path) {
         picture.scaled(logoImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-void TeamEditor::ShowAudio() {
+void TeamEditor::showAudio() {
     const bool present = !fileAudio_.isEmpty() && QFileInfo::exists(fileAudio_);
     deleteAnnouncementButton->setVisible(present);
     playAnnouncementButton->setVisible(present);
@@ -89,7 +90,7 @@ void TeamEditor::teamRowChanged(int line) {
     if (line == teamLine_) {
         return;
     }
-    if (!LeaveRoster()) {
+    if (!leaveRoster()) {
         const QSignalBlocker still(teamList);
         teamList->setCurrentRow(teamLine_);
         return;
@@ -97,16 +98,15 @@ void TeamEditor::teamRowChanged(int line) {
     openSelectedTeam();
 }
 
-bool TeamEditor::LeaveRoster() {
-    if (fileRoster_.isEmpty() || ReadLines() == open_.Lines) {
+bool TeamEditor::leaveRoster() {
+    if (fileRoster_.isEmpty() || readLines() == open_.Lines) {
         return true;
     }
     const QString team = QFileInfo(fileRoster_).dir().dirName();
-    switch (platform_.dialogs.Message(
-        t("La rosa di questa squadra è stata modificata. Vuoi salvarla?") + NewLine + team,
-        Buttons::YesNoCancel)) {
+    switch (platform_.dialogs.Message(t(TeamMessages::RosterChangedQuestion) + NewLine + team,
+                                      Buttons::YesNoCancel)) {
     case Answer::Si:
-        return Save();
+        return saveRows();
     case Answer::No:
         return true;
     default:
@@ -116,66 +116,63 @@ bool TeamEditor::LeaveRoster() {
 
 void TeamEditor::openSelectedTeam() {
     teamLine_ = teamList->currentRow();
-    EmptyLines();
-    ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
-    const QString folder = ChosenFolder();
+    emptyLines();
+    showPhoto(athletePhoto, QString(), defaultAthletePhoto);
+    const QString folder = chosenFolder();
     fileRoster_ = folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("team.csv"));
     if (QFileInfo::exists(fileRoster_)) {
         open_ = ReadEditorRoster(fileRoster_);
-        WriteLines(open_.Lines);
+        writeLines(open_.Lines);
     }
-    open_.Lines = ReadLines();
-    filePhoto_ = File("team.jpg");
-    ShowPhoto(teamPicture, filePhoto_, defaultTeamPicture);
-    ShowLogo(File("logo.jpg"));
+    open_.Lines = readLines();
+    filePhoto_ = teamFile("team.jpg");
+    showPhoto(teamPicture, filePhoto_, defaultTeamPicture);
+    showLogo(teamFile("logo.jpg"));
     numberBoxes[0]->setFocus();
     lineGotFocus(0);
     if (!open_.Beyond.empty()) {
-        Warning(t("Questa squadra ha più di 27 atleti: qui se ne vedono 27, gli altri restano "
-                  "nel file anche dopo il salvataggio.") +
-                NewLine + fileRoster_);
+        warn(t(TeamMessages::MoreThan27) + NewLine + fileRoster_);
     }
 }
 
-void TeamEditor::lineGotFocus(int Index) {
+void TeamEditor::lineGotFocus(int row) {
     columnCaptions[5]->setText(t("Foto atleta") + QStringLiteral(" : ") +
-                               surnameBoxes[Index]->text() + u' ' + firstNameBoxes[Index]->text());
-    currentLine_ = Index;
-    filePhoto_ = AthletePhoto(ChosenFolder(), numberBoxes[Index]->text());
-    fileAudio_ = AthleteAudio(ChosenFolder(), numberBoxes[Index]->text());
-    ShowPhoto(athletePhoto, filePhoto_, defaultAthletePhoto);
-    ShowAudio();
+                               surnameBoxes[row]->text() + u' ' + firstNameBoxes[row]->text());
+    currentLine_ = row;
+    filePhoto_ = AthletePhoto(chosenFolder(), numberBoxes[row]->text());
+    fileAudio_ = AthleteAudio(chosenFolder(), numberBoxes[row]->text());
+    showPhoto(athletePhoto, filePhoto_, defaultAthletePhoto);
+    showAudio();
 }
 
-bool TeamEditor::Save() {
+bool TeamEditor::saveRows() {
     if (fileRoster_.isEmpty()) {
-        Warning(t("Seleziona o crea prima una squadra >>"));
+        warn(t(TeamMessages::ChooseTeamFirst));
         return false;
     }
-    open_.Lines = ReadLines();
+    open_.Lines = readLines();
     if (const auto line = LineWithSemicolon(open_.Lines)) {
-        Warning(t("Il punto e virgola non è ammesso nei numeri e nei nomi degli atleti, riga:") +
-                u' ' + QString::number(*line + 1));
+        warn(t(TeamMessages::SemicolonRefused) + u' ' + QString::number(*line + 1));
         return false;
     }
     if (!WriteRoster(fileRoster_, LinesToSave(open_, common_.Languages), common_.Languages)) {
-        Warning(t("Impossibile salvare la squadra:") + NewLine + fileRoster_);
+        warn(t(TeamMessages::TeamNotSaved) + NewLine + fileRoster_);
         return false;
     }
     return true;
 }
 
 void TeamEditor::save() {
-    Save();
+    saveRows();
 }
 
 void TeamEditor::sortByNumber() {
-    EditorLines lines = ReadLines();
+    EditorLines lines = readLines();
     SortLines(lines);
-    WriteLines(lines);
+    writeLines(lines);
 }
 
-bool TeamEditor::AcceptedName(const QString& name) {
+bool TeamEditor::acceptedName(const QString& name) {
     QStringList existing;
     for (int i = 0; i < teamList->count(); ++i) {
         existing << teamList->item(i)->text();
@@ -184,12 +181,12 @@ bool TeamEditor::AcceptedName(const QString& name) {
     case NameOutcome::Cancelled:
         return false;
     case NameOutcome::NotValid:
-        Warning(t("Nome della nuova squadra |") + u' ' + name + u' ' +
-                t("| non valido o troppo lungo/corto (Da 3 min a max 35 caratteri)"));
+        warn(t(TeamMessages::NameInvalidStart) + u' ' + name + u' ' +
+             t(TeamMessages::NameInvalidEnd));
         return false;
     case NameOutcome::Duplicate:
-        Warning(t("Squadra") + QStringLiteral(" : ") + name.toUpper() + u' ' +
-                t("già esistente nella lista"));
+        warn(t("Squadra") + QStringLiteral(" : ") + name.toUpper() + u' ' +
+             t(TeamMessages::AlreadyInList));
         return false;
     case NameOutcome::Accepted:
         break;
@@ -203,9 +200,9 @@ void TeamEditor::newTeam() {
           "caratteri") +
             ForbiddenCharacters + u' ' + t("sono proibiti trattandosi del nome di una cartella):") +
             u' ',
-        t("Inserisci il nome della nuova squadra"), QString());
+        t(TeamMessages::NewTeamName), QString());
     const QString name = answer.value_or(QString()).trimmed();
-    if (!AcceptedName(name) || !LeaveRoster()) {
+    if (!acceptedName(name) || !leaveRoster()) {
         return;
     }
     CreateTeam(common_.DataFolder, name);
@@ -213,16 +210,14 @@ void TeamEditor::newTeam() {
 }
 
 void TeamEditor::deleteTeam() {
-    const QString name = ChosenTeam();
+    const QString name = chosenTeam();
     if (ProtectedTeam(name)) {
-        Warning(t("Le cartelle : Home e Guests non possono essere cancellate"));
+        warn(t(TeamMessages::HomeGuestsNotDeleted));
         return;
     }
-    if (name.isEmpty() || !LeaveRoster() ||
-        platform_.dialogs.Message(
-            t("Vuoi cancellare questa squadra ed assieme tutti i files delle immagini ed i files "
-              "con i dati dgli atleti? Premi <OK> per confermare"),
-            Buttons::OkCancel, Default::GiveUp) == Answer::Cancel) {
+    if (name.isEmpty() || !leaveRoster() ||
+        platform_.dialogs.Message(t(TeamMessages::DeleteTeamQuestion), Buttons::OkCancel,
+                                  Default::GiveUp) == Answer::Cancel) {
         return;
     }
     RemoveTeam(common_.DataFolder, name);
@@ -230,9 +225,9 @@ void TeamEditor::deleteTeam() {
 }
 
 void TeamEditor::renameTeam() {
-    const QString old = ChosenTeam();
+    const QString old = chosenTeam();
     if (ProtectedTeam(old)) {
-        Warning(t("Le cartelle : Home e Guests non possono essere RINOMINATE"));
+        warn(t(TeamMessages::HomeGuestsNotRenamed));
         return;
     }
     if (old.isEmpty()) {
@@ -243,19 +238,19 @@ void TeamEditor::renameTeam() {
           "quanto i caratteri") +
             u' ' + ForbiddenCharacters + u' ' +
             t("sono proibiti trattandosi del nome di una cartella):"),
-        t("Inserisci il nome della nuova squadra"), old);
+        t(TeamMessages::NewTeamName), old);
     const QString fresh = answer.value_or(QString()).trimmed();
-    if (!AcceptedName(fresh) || !RenameTeam(common_.DataFolder, old, fresh)) {
+    if (!acceptedName(fresh) || !RenameTeam(common_.DataFolder, old, fresh)) {
         return;
     }
     teamList->currentItem()->setText(fresh);
     // The roster on screen now belongs to the renamed folder, and so do the row's files.
-    fileRoster_ = QDir(ChosenFolder()).filePath(QStringLiteral("team.csv"));
+    fileRoster_ = QDir(chosenFolder()).filePath(QStringLiteral("team.csv"));
     lineGotFocus(std::max(0, currentLine_));
 }
 
 void TeamEditor::finish() {
-    if (ReadLines() != open_.Lines && !Save()) {
+    if (readLines() != open_.Lines && !saveRows()) {
         return;
     }
     accept();
@@ -273,7 +268,7 @@ void TeamEditor::openHelp() {
     OpenHelp(common_, platform_.shell, "readmeTEAM");
 }
 
-QString TeamEditor::ChooseFile(const char* title, const QString& filter) {
+QString TeamEditor::chooseFile(const char* title, const QString& filter) {
     return platform_.dialogs.OpenFile(t(title), common_.DataFolder, filter);
 }
 
@@ -282,109 +277,105 @@ void TeamEditor::chooseAthletePhoto() {
         currentLine_ >= 0 && !(surnameBoxes[currentLine_]->text().trimmed().isEmpty() &&
                                firstNameBoxes[currentLine_]->text().trimmed().isEmpty());
     if (!withName) {
-        Warning(t("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
+        warn(t(TeamMessages::ChooseAthleteFirst));
         return;
     }
-    const QString chosen = ChooseFile("Apertura immagine dell'atleta", JpgFilter);
+    const QString chosen = chooseFile("Apertura immagine dell'atleta", JpgFilter);
     if (chosen.isEmpty()) {
         return;
     }
     const QString number = numberBoxes[currentLine_]->text().trimmed();
-    const QString destination = AthletePhoto(ChosenFolder(), number);
+    const QString destination = AthletePhoto(chosenFolder(), number);
     if (number.isEmpty() || destination.isEmpty()) {
-        Warning(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
-                  "l'immagine"));
-        ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
+        warn(t(TeamMessages::NumberFirst));
+        showPhoto(athletePhoto, QString(), defaultAthletePhoto);
         return;
     }
     if (ImportImage(chosen, destination, platform_.dialogs, common_)) {
         filePhoto_ = destination;
-        ShowPhoto(athletePhoto, filePhoto_, defaultAthletePhoto);
+        showPhoto(athletePhoto, filePhoto_, defaultAthletePhoto);
     }
 }
 
 void TeamEditor::chooseTeamPicture() {
-    const QString destination = File("team.jpg");
+    const QString destination = teamFile("team.jpg");
     if (destination.isEmpty()) {
         return;
     }
-    const QString chosen = ChooseFile("Apertura file della squadra", JpgFilter);
+    const QString chosen = chooseFile("Apertura file della squadra", JpgFilter);
     if (!chosen.isEmpty() && ImportImage(chosen, destination, platform_.dialogs, common_)) {
-        ShowPhoto(teamPicture, destination, defaultTeamPicture);
+        showPhoto(teamPicture, destination, defaultTeamPicture);
     }
 }
 
 void TeamEditor::chooseLogo() {
-    const QString destination = File("logo.jpg");
+    const QString destination = teamFile("logo.jpg");
     if (destination.isEmpty()) {
         return;
     }
-    const QString chosen = ChooseFile("Apertura picture logo quadrato della squadra", JpgFilter);
+    const QString chosen = chooseFile("Apertura picture logo quadrato della squadra", JpgFilter);
     if (!chosen.isEmpty() && ImportImage(chosen, destination, platform_.dialogs, common_)) {
-        ShowLogo(destination);
+        showLogo(destination);
     }
 }
 
 void TeamEditor::chooseAnnouncement() {
-    if (currentLine_ < 0 || ChosenFolder().isEmpty()) {
+    if (currentLine_ < 0 || chosenFolder().isEmpty()) {
         return;
     }
     const QString chosen =
-        ChooseFile("Apertura file audio presentazione atleta",
+        chooseFile("Apertura file audio presentazione atleta",
                    QStringLiteral("Audio files (*.mp3 *.wav *.MP3 *.WAV);;All Files (*)"));
     if (chosen.isEmpty()) {
         return;
     }
     const QString number = numberBoxes[currentLine_]->text();
     player_.StopAudio();
-    if (!ImportAudio(ChosenFolder(), number, chosen)) {
-        Warning(t("Assegna prima il numero di maglia all'atleta per il quale vuoi salvare "
-                  "l'audio") +
-                NewLine + chosen);
+    if (!ImportAudio(chosenFolder(), number, chosen)) {
+        warn(t(TeamMessages::NumberFirstForAudio) + NewLine + chosen);
         return;
     }
-    fileAudio_ = AudioDestination(ChosenFolder(), number, chosen);
-    ShowAudio();
+    fileAudio_ = AudioDestination(chosenFolder(), number, chosen);
+    showAudio();
 }
 
 void TeamEditor::deleteAthletePhoto() {
     if (filePhoto_.isEmpty() || !QFileInfo::exists(filePhoto_) ||
-        !Confirm("Vuoi veramente cancellare l'immagine dell'atleta selezionato?", filePhoto_)) {
+        !confirm(TeamMessages::DeleteAthletePhotoQuestion, filePhoto_)) {
         return;
     }
     QFile::remove(filePhoto_);
-    ShowPhoto(athletePhoto, QString(), defaultAthletePhoto);
+    showPhoto(athletePhoto, QString(), defaultAthletePhoto);
 }
 
 void TeamEditor::deleteTeamPicture() {
-    const QString photo = File("team.jpg");
+    const QString photo = teamFile("team.jpg");
     if (photo.isEmpty() || !QFileInfo::exists(photo) ||
-        !Confirm("Vuoi veramente cancellare la foto di questa squadra?", photo)) {
+        !confirm(TeamMessages::DeleteTeamPictureQuestion, photo)) {
         return;
     }
     QFile::remove(photo);
-    ShowPhoto(teamPicture, QString(), defaultTeamPicture);
+    showPhoto(teamPicture, QString(), defaultTeamPicture);
 }
 
 void TeamEditor::deleteLogo() {
-    const QString logo = File("logo.jpg");
+    const QString logo = teamFile("logo.jpg");
     if (logo.isEmpty() || !QFileInfo::exists(logo) ||
-        !Confirm("Vuoi cancellare l'immagine quadrata del logo di questa squadra?", logo)) {
+        !confirm(TeamMessages::DeleteLogoQuestion, logo)) {
         return;
     }
     QFile::remove(logo);
-    ShowLogo(QString());
+    showLogo(QString());
 }
 
 void TeamEditor::deleteAnnouncement() {
     if (fileAudio_.isEmpty() || !QFileInfo::exists(fileAudio_) ||
-        !Confirm("Vuoi veramente cancellare il file audio per la presentazione di questo atleta?",
-                 fileAudio_)) {
+        !confirm(TeamMessages::DeleteAnnouncementQuestion, fileAudio_)) {
         return;
     }
     player_.StopAudio();
     QFile::remove(fileAudio_);
-    Warning(t("File audio di presentazione cancellato, aggiungine un altro se vuoi."));
+    warn(t(TeamMessages::AnnouncementDeleted));
     deleteAnnouncementButton->hide();
     playAnnouncementButton->hide();
 }
@@ -396,14 +387,14 @@ void TeamEditor::openAthletePhoto() {
 }
 
 void TeamEditor::openTeamPicture() {
-    const QString photo = File("team.jpg");
+    const QString photo = teamFile("team.jpg");
     if (!photo.isEmpty() && QFileInfo::exists(photo)) {
         platform_.shell.Open(photo);
     }
 }
 
 void TeamEditor::openLogo() {
-    const QString logo = File("logo.jpg");
+    const QString logo = teamFile("logo.jpg");
     if (!logo.isEmpty() && QFileInfo::exists(logo)) {
         platform_.shell.Open(logo);
     }
@@ -414,7 +405,7 @@ void TeamEditor::playAnnouncement() {
     player_.PlayAudio(fileAudio_);
 }
 
-void TeamEditor::Link() {
+void TeamEditor::connectControls() {
     connect(teamList, &QListWidget::currentRowChanged, this,
             [this](int line) { teamRowChanged(line); });
     const std::pair<QPushButton*, void (TeamEditor::*)()> buttons[] = {
@@ -449,6 +440,6 @@ void TeamEditor::Link() {
         {playAnnouncementButton, &TeamEditor::playAnnouncement},
         {openLogoButton, &TeamEditor::openLogo}};
     for (const auto& [image, action] : images) {
-        connect(image, &ClickableImage::Clicked, this, [this, action] { (this->*action)(); });
+        connect(image, &ClickableImage::clicked, this, [this, action] { (this->*action)(); });
     }
 }

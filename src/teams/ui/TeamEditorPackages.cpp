@@ -23,15 +23,15 @@ void TeamEditor::dragEnterEvent(QDragEnterEvent* event) {
 
 void TeamEditor::dropEvent(QDropEvent* event) {
     const QString file = DroppedTeamPackage(event->mimeData());
-    if (!file.isEmpty() && LeaveRoster()) {
+    if (!file.isEmpty() && leaveRoster()) {
         event->acceptProposedAction();
-        ImportTeamFile(file);
+        importTeamFile(file);
     }
 }
 
 void TeamEditor::exportTeam() {
-    const QString folder = ChosenFolder();
-    if (folder.isEmpty() || !LeaveRoster()) {
+    const QString folder = chosenFolder();
+    if (folder.isEmpty() || !leaveRoster()) {
         return;
     }
     const QString team = QDir(folder).dirName();
@@ -49,18 +49,18 @@ void TeamEditor::exportTeam() {
 }
 
 void TeamEditor::importTeam() {
-    if (!LeaveRoster()) {
+    if (!leaveRoster()) {
         return;
     }
     const QString file =
         platform_.dialogs.OpenFile(t("Importa squadra"), QDir::homePath(),
                                    QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
     if (!file.isEmpty()) {
-        ImportTeamFile(file);
+        importTeamFile(file);
     }
 }
 
-void TeamEditor::ImportTeamFile(const QString& file) {
+void TeamEditor::importTeamFile(const QString& file) {
     const auto team = ImportTeamPackage(platform_.dialogs, common_, file);
     if (!team) {
         return;

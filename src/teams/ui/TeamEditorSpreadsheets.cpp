@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "shared/CommonSettings.h"
 #include "shared/ui/ImportImage.h"
+#include "teams/Messages.h"
 #include "teams/RosterImport.h"
 #include "teams/Teams.h"
 #include "teams/ui/SpreadsheetPreview.h"
@@ -19,8 +20,8 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
-void TeamEditor::FillRows(const QList<RosterImport::Row>& rows, int from) {
-    EditorLines lines = ReadLines();
+void TeamEditor::fillRows(const QList<RosterImport::Row>& rows, int from) {
+    EditorLines lines = readLines();
     int r = from;
     for (const RosterImport::Row& row : rows) {
         if (r >= EditorCapacity) {
@@ -31,16 +32,16 @@ void TeamEditor::FillRows(const QList<RosterImport::Row>& rows, int from) {
         lines[r] = {row.number, row.surname, row.firstName, role, lines[r].CalledUp};
         ++r;
     }
-    WriteLines(lines);
+    writeLines(lines);
 }
 
-bool TeamEditor::PasteRows(const QString& text, int from) {
+bool TeamEditor::pasteRows(const QString& text, int from) {
     const RosterImport::Table table = RosterImport::ReadText(text);
     const RosterImport::Result result = RosterImport::Apply(table, RosterImport::Guess(table));
     if (result.rows.isEmpty()) {
         return false;
     }
-    FillRows(result.rows, from);
+    fillRows(result.rows, from);
     if (!result.refused.isEmpty()) {
         QStringList reasons;
         for (const auto& refused : result.refused) {
@@ -52,17 +53,17 @@ bool TeamEditor::PasteRows(const QString& text, int from) {
     return true;
 }
 
-bool TeamEditor::PasteFromClipboard(int line) {
+bool TeamEditor::pasteFromClipboard(int line) {
     const QString text = QApplication::clipboard()->text();
     // A single cell pastes as typing does; rows and columns fill the grid.
     if (!text.contains(u'\t') && !text.trimmed().contains(u'\n')) {
         return false;
     }
-    return PasteRows(text, line);
+    return pasteRows(text, line);
 }
 
 void TeamEditor::openSpreadsheet() {
-    if (ChosenFolder().isEmpty()) {
+    if (chosenFolder().isEmpty()) {
         return;
     }
     const QString path =
@@ -85,22 +86,22 @@ void TeamEditor::openSpreadsheet() {
     if (preview.result() != QDialog::Accepted) {
         return;
     }
-    WriteLines({});
-    FillRows(preview.Rows(), 0);
+    writeLines({});
+    fillRows(preview.rows(), 0);
 }
 
 void TeamEditor::photosByNumber() {
-    if (ChosenFolder().isEmpty()) {
+    if (chosenFolder().isEmpty()) {
         return;
     }
     const QString folder = platform_.dialogs.ChooseFolder(t("Foto per numero"), common_.DataFolder);
     if (!folder.isEmpty()) {
-        AssignPhotos(folder);
+        assignPhotos(folder);
     }
 }
 
 void TeamEditor::photosFromZip() {
-    if (ChosenFolder().isEmpty()) {
+    if (chosenFolder().isEmpty()) {
         return;
     }
     const QString zip = platform_.dialogs.OpenFile(t("Foto per numero"), common_.DataFolder,
@@ -118,11 +119,11 @@ void TeamEditor::photosFromZip() {
             t("Le foto non sono state importate :") + QStringLiteral("\n") + error, Buttons::Ok);
         return;
     }
-    AssignPhotos(unpacked.path());
+    assignPhotos(unpacked.path());
 }
 
-void TeamEditor::AssignPhotos(const QString& folder) {
-    const QString team = ChosenFolder();
+void TeamEditor::assignPhotos(const QString& folder) {
+    const QString team = chosenFolder();
     QStringList numbers;
     for (const QLineEdit* box : numberBoxes) {
         numbers << box->text().trimmed();
@@ -141,14 +142,15 @@ void TeamEditor::AssignPhotos(const QString& folder) {
             ++copied;
         }
     }
-    QStringList report{t("Foto assegnate :") + u' ' + QString::number(copied)};
+    QStringList report{t(TeamMessages::PhotosAssigned) + u' ' + QString::number(copied)};
     if (!match.numbersWithout.isEmpty()) {
-        report << t("Numeri senza foto :") + u' ' + match.numbersWithout.join(QStringLiteral(", "));
+        report << t(TeamMessages::NumbersWithoutPhoto) + u' ' +
+                      match.numbersWithout.join(QStringLiteral(", "));
     }
     if (!match.filesForNobody.isEmpty() || !unreadable.isEmpty()) {
-        report << t("File non assegnati :") + u' ' +
+        report << t(TeamMessages::FilesUnassigned) + u' ' +
                       (match.filesForNobody + unreadable).join(QStringLiteral(", "));
     }
     platform_.dialogs.Message(report.join(u'\n'), Buttons::Ok);
-    lineGotFocus(CurrentLine());
+    lineGotFocus(currentLine());
 }

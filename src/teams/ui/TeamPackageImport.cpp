@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "shared/CommonSettings.h"
+#include "teams/Messages.h"
 #include "teams/TeamPackage.h"
 
 #include <QMimeData>
@@ -23,10 +24,8 @@ std::optional<QString> ImportTeamPackage(Dialogs& dialogs, const CommonSettings&
     TeamPackage::Outcome o =
         TeamPackage::Import(common.DataFolder, file, TeamPackage::Existing::Refuse);
     if (!o.ok && o.error.contains(QStringLiteral("already there"))) {
-        const Answer choice = dialogs.Message(
-            t("Una squadra con questo nome esiste già. Sì: sostituiscila. No: tienile entrambe. "
-              "Annulla: non importare."),
-            Buttons::YesNoCancel, Default::GiveUp);
+        const Answer choice = dialogs.Message(t(TeamMessages::SameNameQuestion),
+                                              Buttons::YesNoCancel, Default::GiveUp);
         if (choice == Answer::Cancel) {
             return std::nullopt;
         }

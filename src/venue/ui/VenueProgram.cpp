@@ -1,6 +1,5 @@
 #include "venue/ui/VenueProgram.h"
 
-#include "console/Startup.h"
 #include "platform/qt/MosquittoClient.h"
 #include "platform/qt/QtLiveServer.h"
 #include "platform/qt/QtPlatform.h"

@@ -1,6 +1,8 @@
+#include "console/Messages.h"
 #include "console/ui/AboutBox.h"
 #include "options/ui/OptionsWindow.h"
 #include "scenarios/TestConsole.h"
+#include "shared/Messages.h"
 #include "shared/Product.h"
 #include "teams/ui/TeamEditor.h"
 
@@ -39,11 +41,11 @@ TEST_F(HelpTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
 
 TEST_F(HelpTest, UpdateNoticeThenTheProductPage) {
     const Version v = ProgramVersion();
-    a.f.dialogs.Expect(QStringLiteral("Al momento stai usando la versione: %1.%2.%3\r\nClicca su "
-                                      "OK per vedere su Internet l'ultima versione disponibile.")
-                           .arg(v.Major)
-                           .arg(v.Minor)
-                           .arg(v.Revision));
+    a.f.dialogs.Expect(
+        (SharedMessages::VersionInUse + QStringLiteral("%1.%2.%3\r\n") + SharedMessages::UpdateHint)
+            .arg(v.Major)
+            .arg(v.Minor)
+            .arg(v.Revision));
     console.checkForUpdates();
     EXPECT_EQ((QStringList{ProductPage()}), a.f.shell.open);
 }
@@ -56,11 +58,7 @@ TEST_F(HelpTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
         ASSERT_NE(nullptr, qobject_cast<TeamEditor*>(&window));
         QDir().mkpath(a.program + QStringLiteral("/Teams/Nuova Squadra"));
     });
-    a.f.dialogs.Expect(
-        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggi "
-                       "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
-                       "Partita <Annulla> Per continuare questa partita."),
-        Answer::Ok);
+    a.f.dialogs.Expect(ConsoleMessages::AbandonForOptions, Answer::Ok);
     console.openOptions();
     EXPECT_FALSE(console.teamLists[1]
                      ->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly)

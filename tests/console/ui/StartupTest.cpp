@@ -1,3 +1,4 @@
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/Environment.h"
@@ -208,7 +209,7 @@ TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {
 TEST_F(StartupTest, ConsoleRefusesToCloseFromTheTitleBar) {
     Start();
     console->show();
-    a.f.dialogs.Expect(QStringLiteral("Usa il bottone <Esci> Per terminare l'applicazione"));
+    a.f.dialogs.Expect(ConsoleMessages::UseExit);
     EXPECT_FALSE(console->close());
     EXPECT_TRUE(console->isVisible());
     EXPECT_FALSE(console->Display().close()) << "the display refuses silently";

@@ -1,4 +1,6 @@
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
+#include "control/Messages.h"
 #include "control/Remote.h"
 #include "control/ui/KeysWindow.h"
 #include "display/ui/CountdownWindow.h"
@@ -92,10 +94,8 @@ struct Bench {
         ADD_FAILURE() << "no row " << code.toStdString();
     }
     QString TimeoutText(int side) const {
-        return QStringLiteral("Confermi la richiesta 30 secondi di tempo per: ") +
-               console->match().TeamName[side] +
-               QStringLiteral(
-                   "\nSe vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>");
+        return ConsoleMessages::TimeoutQuestion + console->match().TeamName[side] +
+               QStringLiteral("\n") + ConsoleMessages::CancelOrConfirm;
     }
     QString UndoQuestion() const {
         return RollbackQuestion(console->match(), *UndoLine(console->match()),
@@ -381,11 +381,9 @@ TEST(RemoteScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
 
     b.a.f.disk.delayMs = 0;
     b.a.f.disk.broken = true;
-    b.a.f.dialogs.Expect(
-        QStringLiteral("La copia di emergenza della partita non può essere scritta (disco pieno o "
-                       "cartella temporanea non scrivibile). Puoi continuare: la copia riprende "
-                       "appena possibile.\n\n") +
-        QDir::toNativeSeparators(b.a.f.folders.temporary) + QStringLiteral(": guasto simulato"));
+    b.a.f.dialogs.Expect(ConsoleMessages::CopyNotWritten + QStringLiteral("\n\n") +
+                         QDir::toNativeSeparators(b.a.f.folders.temporary) +
+                         QStringLiteral(": guasto simulato"));
     EXPECT_TRUE(b.Sent("home/plus").Deferred);
     b.console->RemoteControl().CopyWaitMs = 0;
     b.console->RemoteControl().CopyDeadlines();
@@ -462,13 +460,13 @@ TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
         f.Table->selectRow(static_cast<int>(Action::Undo));
         f.changeKey();
         QTest::keyClick(f.Table, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(Action::Undo, f.Map().ActionOf(QStringLiteral("Ctrl+Z")));
+        EXPECT_EQ(Action::Undo, f.map().ActionOf(QStringLiteral("Ctrl+Z")));
         f.Table->selectRow(static_cast<int>(Action::Statistics));
         f.changeKey();
-        b.a.f.dialogs.Expect(
-            QStringLiteral("Questo tasto è già usato per: Annulla l'ultimo punto segnato"));
+        b.a.f.dialogs.Expect(ControlMessages::KeyInUse +
+                             QStringLiteral(" Annulla l'ultimo punto segnato"));
         QTest::keyClick(f.Table, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(QStringLiteral("F2"), f.Map().Key(Action::Statistics));
+        EXPECT_EQ(QStringLiteral("F2"), f.map().Key(Action::Statistics));
         f.okButton->click();
     });
     c.openKeysWindow();

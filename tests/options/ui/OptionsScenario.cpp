@@ -1,3 +1,5 @@
+#include "console/Messages.h"
+#include "match/Messages.h"
 #include "options/ui/ColourPicker.h"
 #include "options/ui/OptionsWindow.h"
 #include "scenarios/TestConsole.h"
@@ -22,8 +24,8 @@ class OptionsScenario : public TestConsole {
     void Choose(int item) {
         a.f.modal.Expect([item](QDialog& d) {
             auto& f = static_cast<ColourPicker&>(d);
-            f.Preview(ColourValue(Palette16[static_cast<size_t>(item)]));
-            f.Choose();
+            f.preview(ColourValue(Palette16[static_cast<size_t>(item)]));
+            f.choose();
         });
     }
 };
@@ -51,8 +53,8 @@ TEST_F(OptionsScenario, ThreeSetsToFifteenGovernTheNextMatch) {
     EXPECT_EQ(QStringLiteral("1000"), a.f.settings.values.value("ScoreBoardSpeed"));
     Points(0, 15);
     EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
-    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
-    a.f.dialogs.Expect(QStringLiteral("Vuoi creare il report della partita?"), Answer::No);
+    a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
+    a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     Points(0, 15);
 }
 
@@ -109,11 +111,7 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
 
 TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
     Points(0, 2);
-    a.f.dialogs.Expect(
-        QStringLiteral("Attenzione se interrompi adesso la partita perderai tutti i punteggi "
-                       "di questo SET ed eventualmente dei precedenti : <OK> per Nuova "
-                       "Partita <Annulla> Per continuare questa partita."),
-        Answer::Cancel);
+    a.f.dialogs.Expect(ConsoleMessages::AbandonForOptions, Answer::Cancel);
     console.openOptions();
     EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
 }
@@ -121,13 +119,13 @@ TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
 TEST(ColourPickerTest, SpectrumAndPaletteChoices) {
     ColourPicker f;
     EXPECT_EQ(-1, f.ChosenColour);
-    f.Preview(0x123456);
-    f.Choose();
+    f.preview(0x123456);
+    f.choose();
     EXPECT_EQ(0x123456, f.ChosenColour);
     f.cancel();
     EXPECT_EQ(-1, f.ChosenColour);
     EXPECT_EQ(0xFFFFFFu,
-              f.SpectrumColour(QPoint(f.spectrum->width() - 2, f.spectrum->height() - 3)))
+              f.spectrumColour(QPoint(f.spectrum->width() - 2, f.spectrum->height() - 3)))
         << "the bottom rows end in white";
 }
 

@@ -4,6 +4,7 @@
 #include "report/ui/ReportPackage.h"
 #include "shared/Language.h"
 
+#include "console/Messages.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
@@ -228,7 +229,7 @@ namespace {
 using ConsoleReport = TestConsole;
 
 TEST_F(ConsoleReport, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder) {
-    a.f.dialogs.Expect(QStringLiteral("La partita non è ancora iniziata"));
+    a.f.dialogs.Expect(ConsoleMessages::NotStarted);
     console.writeReport();
     Points(0, 3);
     const QString folder = a.root.filePath(QStringLiteral("report"));
@@ -240,8 +241,7 @@ TEST_F(ConsoleReport, TheMenuWritesThePackAsksBeforeReplacingAndOpensTheFolder) 
     }
     EXPECT_EQ(QStringList{folder}, a.f.shell.open);
     a.f.dialogs.ExpectFile(folder);
-    a.f.dialogs.Expect(QStringLiteral("In questa cartella c'è già un report: vuoi sostituirlo?\n") +
-                           folder,
+    a.f.dialogs.Expect(ConsoleMessages::ReplaceReportQuestion + QStringLiteral("\n") + folder,
                        Answer::No);
     console.writeReport();
     EXPECT_EQ(Default::GiveUp, a.f.dialogs.Defaults.last());

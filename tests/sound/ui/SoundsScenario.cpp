@@ -2,6 +2,7 @@
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "sound/Audio.h"
+#include "sound/Messages.h"
 #include "sound/ui/SoundsWindow.h"
 
 #include <QTest>
@@ -34,10 +35,10 @@ class SoundsScenario : public ::testing::Test {
 
 TEST_F(SoundsScenario, PlayerMessagesStayInEnglish) {
     Player& l = console->Audio();
-    a.f.dialogs.Expect(QStringLiteral("Error audio file"));
+    a.f.dialogs.Expect(SoundMessages::FileNotOpened);
     l.PlayAudio(QString());
     a.f.audio.brokenSound = true;
-    a.f.dialogs.Expect(QStringLiteral("Error audio"));
+    a.f.dialogs.Expect(SoundMessages::NotPlayed);
     l.PlayAudio(Sound("1_a.wav"));
     a.f.audio.calls.clear();
     l.StopAudio();

@@ -1,6 +1,8 @@
 #include "sponsor/ui/SponsorManager.h"
 #include "scenarios/TestConsole.h"
+#include "shared/Messages.h"
 #include "shared/ui/Images.h"
+#include "sponsor/Messages.h"
 
 #include <QImageReader>
 
@@ -40,21 +42,21 @@ TEST_F(SponsorManagerTest, BrowsesSevenPicturesAndDeletesTheLastOne) {
         f.scrollRight();
         f.scrollRight();
         f.scrollRight();
-        EXPECT_EQ(2, f.List().Start);
+        EXPECT_EQ(2, f.gallery().Start);
         EXPECT_EQ(2, f.galleryBar->value());
         const QString g = Sponsor(QStringLiteral("G.jpg"));
         const QString question =
-            QStringLiteral("Vuoi veramente cancellare l'immagine di questo sponsor?\r\n") + g;
+            SponsorMessages::DeleteSponsorQuestion + QStringLiteral("\r\n") + g;
         a.f.dialogs.Expect(question, Answer::Cancel);
         f.deleteSponsor(4);
         EXPECT_TRUE(QFileInfo::exists(g));
         a.f.dialogs.Expect(question, Answer::Ok);
         f.deleteSponsor(4);
         EXPECT_FALSE(QFileInfo::exists(g));
-        EXPECT_EQ(0, f.List().Start) << "the gallery returns to its start";
-        EXPECT_EQ(6, f.List().GalleryNumber());
+        EXPECT_EQ(0, f.gallery().Start) << "the gallery returns to its start";
+        EXPECT_EQ(6, f.gallery().GalleryNumber());
         f.galleryBar->setValue(1);
-        EXPECT_EQ(QStringLiteral("F.jpg"), f.List().Item(4));
+        EXPECT_EQ(QStringLiteral("F.jpg"), f.gallery().Item(4));
     });
 }
 
@@ -65,8 +67,8 @@ TEST_F(SponsorManagerTest, AnEmptySlotsDeleteButtonSaysSo) {
     Handle([&](SponsorManager& f) {
         EXPECT_TRUE(f.gallerySlots[3]->pixmap().isNull());
         f.scrollRight();
-        EXPECT_EQ(0, f.List().Start);
-        a.f.dialogs.Expect(QStringLiteral("File immagine vuoto"));
+        EXPECT_EQ(0, f.gallery().Start);
+        a.f.dialogs.Expect(SponsorMessages::EmptyPicture);
         f.deleteSponsor(3);
     });
 }
@@ -84,17 +86,14 @@ TEST_F(SponsorManagerTest, AddingConvertsAndReplacesOrRefusesWhatIsNoPicture) {
     Handle([&](SponsorManager& f) {
         f.bandCheck->click();
         a.f.dialogs.ExpectFile(text);
-        a.f.dialogs.Expect(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") +
-                           text);
+        a.f.dialogs.Expect(SharedMessages::NotAPicture + QStringLiteral("\r\n") + text);
         f.addSponsor();
         EXPECT_EQ(before, Content(existing)) << "nothing written over the old picture";
         a.f.dialogs.ExpectFile(png);
-        a.f.dialogs.Expect(QStringLiteral("Immagine aggiunta : Se non la vedi nell'elenco usa "
-                                          "le frecce di scorrimento.\r\n") +
-                           png);
+        a.f.dialogs.Expect(SponsorMessages::PictureAdded + QStringLiteral("\r\n") + png);
         f.addSponsor();
         EXPECT_TRUE(f.bandCheck->isChecked()) << "the box returns to the stored band setting";
-        EXPECT_EQ(2, f.List().GalleryNumber());
+        EXPECT_EQ(2, f.gallery().GalleryNumber());
     });
     QImageReader reader(Sponsor(QStringLiteral("logo.jpg")));
     EXPECT_EQ(QByteArray("jpeg"), reader.format());
@@ -113,12 +112,9 @@ TEST_F(SponsorManagerTest, HeaderLogoIsSetShownAndDeleted) {
         f.chooseHeaderLogo();
         EXPECT_TRUE(QFileInfo::exists(logo));
         EXPECT_NE(byDefault, f.headerLogo->pixmap().cacheKey());
-        EXPECT_EQ(0, f.List().GalleryNumber()) << "the header logo is no gallery picture";
-        a.f.dialogs.Expect(QStringLiteral("Vuoi veramente cancellare l'immagine del logo "
-                                          "testata? Non sarà più possibile recuperare questa "
-                                          "immagine\r\n") +
-                               logo,
-                           Answer::Ok);
+        EXPECT_EQ(0, f.gallery().GalleryNumber()) << "the header logo is no gallery picture";
+        a.f.dialogs.Expect(
+            SponsorMessages::DeleteHeaderLogoQuestion + QStringLiteral("\r\n") + logo, Answer::Ok);
         f.deleteHeaderLogo();
         EXPECT_FALSE(QFileInfo::exists(logo));
         EXPECT_EQ(byDefault, f.headerLogo->pixmap().cacheKey());

@@ -1,6 +1,8 @@
 #include "teams/ui/TeamEditor.h"
 #include "scenarios/TestConsole.h"
 #include "shared/FileText.h"
+#include "shared/Messages.h"
+#include "teams/Messages.h"
 #include "teams/TeamPackage.h"
 #include "teams/ui/SpreadsheetPreview.h"
 
@@ -58,11 +60,8 @@ TEST_F(TeamEditorTest, AnImportedPackageJoinsTheListAndASecondOneAsksWhatToDo) {
         EXPECT_EQ(QStringLiteral("Aquile Volley"), f.teamList->currentItem()->text())
             << "the import is opened";
         EXPECT_EQ(QStringLiteral("Ferri"), f.surnameBoxes[0]->text());
-        a.f.dialogs.Expect(
-            QStringLiteral("Una squadra con questo nome esiste già. Sì: sostituiscila. No: "
-                           "tienile entrambe. Annulla: non importare."),
-            Answer::No);
-        f.ImportTeamFile(file);
+        a.f.dialogs.Expect(TeamMessages::SameNameQuestion, Answer::No);
+        f.importTeamFile(file);
         EXPECT_EQ(QStringLiteral("Aquile Volley (2)"), f.teamList->currentItem()->text());
     });
 }
@@ -156,8 +155,10 @@ TEST_F(TeamEditorTest, AZipOfPhotosNamedByNumberFindsItsAthletes) {
         Line(f, 1, "12", "Neri");
         Line(f, 2, "15", "Blu");
         a.f.dialogs.ExpectFile(zip);
-        a.f.dialogs.Expect(QStringLiteral("Foto assegnate : 1\nNumeri senza foto : 15\nFile non "
-                                          "assegnati : logo.png, 12 Neri.jpg"));
+        a.f.dialogs.Expect(TeamMessages::PhotosAssigned + QStringLiteral(" 1\n") +
+                           TeamMessages::NumbersWithoutPhoto + QStringLiteral(" 15\n") +
+                           TeamMessages::FilesUnassigned +
+                           QStringLiteral(" logo.png, 12 Neri.jpg"));
         f.photosZipAction->trigger();
     });
     EXPECT_EQ(QByteArray("jpeg"), QImageReader(Team(QStringLiteral("Lupi/7.jpg"))).format());
@@ -205,8 +206,7 @@ TEST_F(TeamEditorTest, FinishedSavesOnlyAChangedRosterAndExitDiscards) {
     Edit([&](TeamEditor& f) {
         Open(f, QStringLiteral("Lupi"));
         Line(f, 0, "5", "Gal;li");
-        a.f.dialogs.Expect(QStringLiteral(
-            "Il punto e virgola non è ammesso nei numeri e nei nomi degli atleti, riga: 1"));
+        a.f.dialogs.Expect(TeamMessages::SemicolonRefused + QStringLiteral(" 1"));
         f.finish();
         EXPECT_NE(QDialog::Accepted, f.result()) << "stays open to mend the row";
         Line(f, 0, "5", "Galli");
@@ -220,7 +220,7 @@ TEST_F(TeamEditorTest, AFailedSaveIsToldAndTheWindowStays) {
         Open(f, QStringLiteral("Lupi"));
         QDir(Team(QStringLiteral("Lupi"))).removeRecursively();
         Line(f, 0, "5", "Galli");
-        a.f.dialogs.Expect(QStringLiteral("Impossibile salvare la squadra:\r\n") + f.RosterFile());
+        a.f.dialogs.Expect(TeamMessages::TeamNotSaved + QStringLiteral("\r\n") + f.rosterFile());
         f.finish();
         EXPECT_NE(QDialog::Accepted, f.result());
     });
@@ -233,9 +233,7 @@ TEST_F(TeamEditorTest, MoreThanTwentySevenRowsAreToldAndKept) {
     }
     ASSERT_TRUE(WriteTextFile(Team(QStringLiteral("Lupi/team.csv")), lines));
     Edit([&](TeamEditor& f) {
-        a.f.dialogs.Expect(QStringLiteral("Questa squadra ha più di 27 atleti: qui se ne vedono "
-                                          "27, gli altri restano nel file anche dopo il "
-                                          "salvataggio.\r\n") +
+        a.f.dialogs.Expect(TeamMessages::MoreThan27 + QStringLiteral("\r\n") +
                            Team(QStringLiteral("Lupi/team.csv")));
         Open(f, QStringLiteral("Lupi"));
         f.surnameBoxes[0]->setText(QStringLiteral("Primo"));
@@ -275,8 +273,7 @@ struct ExitCase {
 class TeamEditorExitTest : public TeamEditorTest, public ::testing::WithParamInterface<ExitCase> {};
 
 TEST_P(TeamEditorExitTest, ChangedRosterIsOfferedForSavingBeforeItGoes) {
-    const QString question =
-        QStringLiteral("La rosa di questa squadra è stata modificata. Vuoi salvarla?\r\nLupi");
+    const QString question = TeamMessages::RosterChangedQuestion + QStringLiteral("\r\nLupi");
     Edit([&](TeamEditor& f) {
         f.show();
         Open(f, QStringLiteral("Lupi"));
@@ -326,16 +323,16 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
     Edit([&](TeamEditor& f) {
         struct Case {
             const char* name;
-            const char* message;
+            QString message;
         };
         const Case refused[] = {
-            {"guests", "Squadra : GUESTS già esistente nella lista"},
-            {"ab", "Nome della nuova squadra | ab | non valido o troppo lungo/corto (Da 3 min a "
-                   "max 35 caratteri)"},
+            {"guests", QStringLiteral("Squadra : GUESTS ") + TeamMessages::AlreadyInList},
+            {"ab", TeamMessages::NameInvalidStart + QStringLiteral(" ab ") +
+                       TeamMessages::NameInvalidEnd},
         };
         for (const Case& c : refused) {
             a.f.dialogs.ExpectInput(QString::fromUtf8(c.name));
-            a.f.dialogs.Expect(QString::fromUtf8(c.message));
+            a.f.dialogs.Expect(c.message);
             f.newTeam();
         }
         a.f.dialogs.ExpectInput(std::nullopt);
@@ -343,36 +340,31 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
         a.f.dialogs.ExpectInput(QStringLiteral("  Tigri Bianche "));
         f.newTeam();
         EXPECT_TRUE(a.f.dialogs.Shown.last().startsWith(
-            QStringLiteral("Inserisci il nome della nuova squadra: Creazione nuova squadra")))
+            TeamMessages::NewTeamName + QStringLiteral(": Creazione nuova squadra")))
             << a.f.dialogs.Shown.last().toStdString();
         EXPECT_TRUE(QFileInfo(Team(QStringLiteral("Tigri Bianche"))).isDir());
         EXPECT_EQ(QStringLiteral("Guests"), f.teamList->currentItem()->text())
             << "the list opens its first entry, not the new team";
 
         Open(f, QStringLiteral("Home"));
-        a.f.dialogs.Expect(
-            QStringLiteral("Le cartelle : Home e Guests non possono essere cancellate"));
+        a.f.dialogs.Expect(TeamMessages::HomeGuestsNotDeleted);
         f.deleteTeam();
-        a.f.dialogs.Expect(
-            QStringLiteral("Le cartelle : Home e Guests non possono essere RINOMINATE"));
+        a.f.dialogs.Expect(TeamMessages::HomeGuestsNotRenamed);
         f.renameTeam();
 
         Open(f, QStringLiteral("Lupi"));
         a.f.dialogs.ExpectInput(QStringLiteral("Lupi"));
-        a.f.dialogs.Expect(QStringLiteral("Squadra : LUPI già esistente nella lista"));
+        a.f.dialogs.Expect(QStringLiteral("Squadra : LUPI ") + TeamMessages::AlreadyInList);
         f.renameTeam();
         a.f.dialogs.ExpectInput(QStringLiteral("Lupi Blu"));
         f.renameTeam();
         EXPECT_EQ(QStringLiteral("Lupi Blu"), f.teamList->currentItem()->text());
         Line(f, 0, "4", "Conti");
         f.save();
-        EXPECT_EQ(Team(QStringLiteral("Lupi Blu/team.csv")), f.RosterFile());
+        EXPECT_EQ(Team(QStringLiteral("Lupi Blu/team.csv")), f.rosterFile());
 
         Open(f, QStringLiteral("Tigri Bianche"));
-        a.f.dialogs.Expect(QStringLiteral("Vuoi cancellare questa squadra ed assieme tutti i "
-                                          "files delle immagini ed i files con i dati dgli "
-                                          "atleti? Premi <OK> per confermare"),
-                           Answer::Ok);
+        a.f.dialogs.Expect(TeamMessages::DeleteTeamQuestion, Answer::Ok);
         f.deleteTeam();
         EXPECT_FALSE(QFileInfo::exists(Team(QStringLiteral("Tigri Bianche"))));
     });
@@ -391,20 +383,17 @@ TEST_F(TeamEditorTest, PhotosNeedANamedRowWithANumber) {
     Environment::CreateFile(text, "not a picture");
     Edit([&](TeamEditor& f) {
         Open(f, QStringLiteral("Lupi"));
-        a.f.dialogs.Expect(
-            QStringLiteral("Seleziona prima l'atleta al quale vuoi assegnare la foto."));
+        a.f.dialogs.Expect(TeamMessages::ChooseAthleteFirst);
         f.chooseAthletePhoto();
         Line(f, 1, "", "Rossi");
         f.lineGotFocus(1);
         EXPECT_EQ(TwipsInPixel(4155), f.athletePhoto->width()) << "the default picture's width";
         a.f.dialogs.ExpectFile(photo);
-        a.f.dialogs.Expect(QStringLiteral("Assegna prima il numero di maglia all'atleta per il "
-                                          "quale vuoi salvare l'immagine"));
+        a.f.dialogs.Expect(TeamMessages::NumberFirst);
         f.chooseAthletePhoto();
         f.numberBoxes[1]->setText(QStringLiteral("7"));
         a.f.dialogs.ExpectFile(text);
-        a.f.dialogs.Expect(QStringLiteral("Il file scelto non è un'immagine utilizzabile:\r\n") +
-                           text);
+        a.f.dialogs.Expect(SharedMessages::NotAPicture + QStringLiteral("\r\n") + text);
         f.chooseAthletePhoto();
         a.f.dialogs.ExpectFile(photo);
         f.chooseAthletePhoto();
@@ -433,19 +422,15 @@ TEST_F(TeamEditorTest, TeamPictureLogoAndTheirDeletion) {
         f.openTeamPicture();
         f.openLogo();
         EXPECT_EQ((QStringList{team, logo}), a.f.shell.open);
-        a.f.dialogs.Expect(
-            QStringLiteral("Vuoi veramente cancellare la foto di questa squadra?\r\n") + team,
-            Answer::Cancel);
+        a.f.dialogs.Expect(TeamMessages::DeleteTeamPictureQuestion + QStringLiteral("\r\n") + team,
+                           Answer::Cancel);
         f.deleteTeamPicture();
         EXPECT_TRUE(QFileInfo::exists(team));
-        a.f.dialogs.Expect(
-            QStringLiteral("Vuoi veramente cancellare la foto di questa squadra?\r\n") + team,
-            Answer::Ok);
+        a.f.dialogs.Expect(TeamMessages::DeleteTeamPictureQuestion + QStringLiteral("\r\n") + team,
+                           Answer::Ok);
         f.deleteTeamPicture();
-        a.f.dialogs.Expect(
-            QStringLiteral("Vuoi cancellare l'immagine quadrata del logo di questa squadra?\r\n") +
-                logo,
-            Answer::Ok);
+        a.f.dialogs.Expect(TeamMessages::DeleteLogoQuestion + QStringLiteral("\r\n") + logo,
+                           Answer::Ok);
         f.deleteLogo();
         f.deleteLogo();
     });
@@ -465,14 +450,12 @@ TEST_F(TeamEditorTest, AnnouncementIsImportedPlayedAndDeleted) {
         EXPECT_FALSE(f.deleteAnnouncementButton->isHidden());
         a.f.dialogs.ExpectFile(chosen);
         f.chooseAnnouncement();
-        EXPECT_EQ(Team(QStringLiteral("Lupi/9.wav")), f.FileAudio());
+        EXPECT_EQ(Team(QStringLiteral("Lupi/9.wav")), f.audioFile());
         f.playAnnouncement();
-        const QString question = QStringLiteral("Vuoi veramente cancellare il file audio per la "
-                                                "presentazione di questo atleta?\r\n") +
-                                 f.FileAudio();
+        const QString question =
+            TeamMessages::DeleteAnnouncementQuestion + QStringLiteral("\r\n") + f.audioFile();
         a.f.dialogs.Expect(question, Answer::Ok);
-        a.f.dialogs.Expect(
-            QStringLiteral("File audio di presentazione cancellato, aggiungine un altro se vuoi."));
+        a.f.dialogs.Expect(TeamMessages::AnnouncementDeleted);
         f.deleteAnnouncement();
         EXPECT_TRUE(f.deleteAnnouncementButton->isHidden());
         EXPECT_TRUE(f.playAnnouncementButton->isHidden());
