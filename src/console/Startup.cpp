@@ -26,7 +26,7 @@ StartupValues ReadSettings(const Settings& settings, CommonSettings& m) {
     if (m.CheerDuration >= 0 && m.CheerDuration <= MaxCheerSeconds) {
         v.CheerInterval = m.CheerDuration * 1000;
     }
-    m.Serial = ReadText(settings, Setting::Serial);
+    m.PanelColoursText = ReadText(settings, Setting::PanelColours);
     v.LivePort = static_cast<quint16>(ReadNumber(settings, Setting::LivePort));
     v.LanLive = ReadFlag(settings, Setting::LiveLan);
     const auto top = ReadDecimal(settings, Setting::Top);

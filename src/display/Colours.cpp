@@ -9,7 +9,7 @@ PanelColours DefaultColours() {
     return {0xFFFFFF, 0x00FFFF, 0xFFFF00, 0x00FFFF, 0xFFFF00, 0x000000, 0x000000};
 }
 
-bool ApplySerial(const QString& serial, PanelColours& colours) {
+bool ReadPanelColours(const QString& serial, PanelColours& colours) {
     if (serial.size() < MinLength) {
         return false;
     }
@@ -23,7 +23,7 @@ bool ApplySerial(const QString& serial, PanelColours& colours) {
     return true;
 }
 
-QString BuildSerial(const PanelColours& colours) {
+QString PanelColoursText(const PanelColours& colours) {
     QString s;
     for (const std::uint32_t c : colours) {
         s += (QStringLiteral("00000") + QString::number(c, 16).toUpper()).right(Digits);

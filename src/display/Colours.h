@@ -23,9 +23,9 @@ class DisplayColours {
 
 // Applies the groups of a stored string onto `colours`: only a string longer than 41
 // characters applies, and a group that is not hexadecimal leaves its colour.
-bool ApplySerial(const QString& serial, PanelColours& colours);
+bool ReadPanelColours(const QString& serial, PanelColours& colours);
 
-QString BuildSerial(const PanelColours& colours);
+QString PanelColoursText(const PanelColours& colours);
 
 // "rgb(r,g,b)" for a style sheet.
 QString CssColour(std::uint32_t bgr);

@@ -14,7 +14,7 @@ struct CommonSettings {
     int ActiveCheer = 0;
     int CheerDuration = 0;
     std::array<QString, 5> CheerSounds;
-    QString Serial;
+    QString PanelColoursText; // as stored, see PanelColoursText()
     LanguageTable Languages;
 
     QString Translate(const QString& text) const { return Languages.Translate(text); }

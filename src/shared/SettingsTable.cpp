@@ -11,7 +11,7 @@ constexpr std::array<SettingDefinition, SettingCount> Table{{
     {Setting::Language, "Language", K::Text, "ITA"},
     // A preview interval outside the options' range would starve the display or stall it.
     {Setting::ScoreBoardSpeed, "ScoreBoardSpeed", K::Int16, "200", 50, 2000},
-    {Setting::Serial, "Serial", K::Text, ""},
+    {Setting::PanelColours, "Serial", K::Text, ""},
     {Setting::DisplayScreen, "DisplayScreen", K::Text, ""},
     {Setting::Top, "Top", K::Decimal, ""},
     {Setting::Left, "Left", K::Decimal, ""},

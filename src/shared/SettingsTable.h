@@ -10,7 +10,7 @@ class Settings;
 enum class Setting {
     Language,
     ScoreBoardSpeed,
-    Serial,
+    PanelColours, // stored as "Serial"
     DisplayScreen,
     Top,
     Left,

@@ -31,7 +31,7 @@ void ConsoleWindow::load() {
     }
 
     PanelColours colours = display_->Colours();
-    if (ApplySerial(common_.Serial, colours)) {
+    if (ReadPanelColours(common_.PanelColoursText, colours)) {
         display_->ApplyColours(colours);
     }
     setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));

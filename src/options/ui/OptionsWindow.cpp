@@ -268,18 +268,18 @@ void OptionsWindow::saveAndClose() {
     auto& settings = c_.platform.settings;
     WriteText(settings, Setting::Language, languages.CurrentLanguage);
     WriteNumber(settings, Setting::ScoreBoardSpeed, speedBar->value());
-    WriteText(settings, Setting::Serial, BuildSerial(samples_));
+    WriteText(settings, Setting::PanelColours, PanelColoursText(samples_));
     WriteNumber(settings, Setting::LivePort, Live->Port());
     WriteFlag(settings, Setting::LiveLan, Live->Lan());
     WriteText(settings, Setting::DisplayScreen, screenCombo->currentData().toString());
     venueFrame->Save(settings);
-    c_.common.Serial = BuildSerial(samples_);
+    c_.common.PanelColoursText = PanelColoursText(samples_);
     c_.afterDone();
 }
 
 void OptionsWindow::cancel() {
     PanelColours colours = c_.display.Colours();
-    if (ApplySerial(ReadText(c_.platform.settings, Setting::Serial), colours)) {
+    if (ReadPanelColours(ReadText(c_.platform.settings, Setting::PanelColours), colours)) {
         c_.display.ApplyColours(colours);
     }
     reject();

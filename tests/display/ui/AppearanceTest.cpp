@@ -40,7 +40,7 @@ TEST_F(AppearanceTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
     dark[HomeName] = 0x800000;
     dark[HomeText] = 0xFFFFFF;
     dark[GuestsText] = 0xFFFFFF;
-    a.f.settings.values[QStringLiteral("Serial")] = BuildSerial(dark);
+    a.f.settings.values[QStringLiteral("Serial")] = PanelColoursText(dark);
     Start();
     EXPECT_EQ(QColor(0x10, 0x10, 0x40), Grab().pixelColor(2, 2)) << "the board's background";
     Display().ensurePolished();
