@@ -21,13 +21,13 @@ bool ClosesSet(const Match& p, const HistoryLine& r) {
 
 } // namespace
 
-std::optional<int> RollbackDestination(const Match& p, int line) {
+std::optional<int> RollbackDestination(const Match& p, int line, bool forUndo) {
     const int lines = static_cast<int>(p.History.size());
     if (line < 0 || line >= lines) {
         return std::nullopt;
     }
     const HistoryLine r = ReadLine(p.History[line]);
-    if (r.Timeout || (line == lines - 1 && p.FromUndo == 0)) {
+    if (r.Timeout || (line == lines - 1 && !forUndo)) {
         return std::nullopt;
     }
     if (ClosesSet(p, r) && line + 1 < lines) {

@@ -40,7 +40,8 @@ void ConsoleWindow::Captions() {
     undoButton->setToolTip(t("Annulla l'ultimo punto segnato"));
     const char* types[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
     for (int i = 0; i < 5; ++i) {
-        pointTypeButtons[i]->setText(t(types[i]));
+        state_.PointTypeCaptions[i] = t(types[i]);
+        pointTypeButtons[i]->setText(state_.PointTypeCaptions[i]);
     }
     for (QListWidget* l : teamLists) {
         l->setToolTip(t("Elenco sottocartelle squadre"));

@@ -86,13 +86,7 @@ void ConsoleWindow::Key(Action a) {
 }
 
 int ConsoleWindow::CodeLine(int side, const QString& code) const {
-    for (int line = 0; !code.isEmpty() && line < rosterLists[side]->count(); ++line) {
-        if (CodeFromLine(rosterLists[side]->item(line)->text())
-                .compare(code, Qt::CaseInsensitive) == 0) {
-            return line;
-        }
-    }
-    return -1;
+    return RosterRowOf(state_, side, code);
 }
 
 void ConsoleWindow::ChooseCode(int side, const QString& code) {
@@ -114,8 +108,9 @@ void ConsoleWindow::codeBoxChanged(int Index) {
         match_.ScorerNumber.clear();
         match_.ScorerName.clear();
     } else if (code.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
-        match_.ScorerNumber = CodeFromLine(rosterLists[Index]->item(line)->text());
-        match_.ScorerName = NameFromLine(rosterLists[Index]->item(line)->text());
+        const RosterRow& row = state_.Rosters[Index][static_cast<std::size_t>(line)];
+        match_.ScorerNumber = row.Code;
+        match_.ScorerName = row.Name;
         PrepareScorerPhoto(Index);
     }
 }

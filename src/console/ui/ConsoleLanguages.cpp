@@ -71,7 +71,8 @@ void ConsoleWindow::chooseLanguage(int Index) {
     }
     load();
     for (int side = 0; side < 2; ++side) {
-        rosterLists[side]->clear();
+        state_.Rosters[side].clear();
+        ShowRoster(side);
         const QPixmap logo = savedTeamLogos[side]->pixmap();
         teamLogos[side]->setPixmap(logo);
         display_->ShowLogo(side, logo);

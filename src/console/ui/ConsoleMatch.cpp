@@ -32,8 +32,12 @@ void ConsoleWindow::toggleLock() {
 }
 
 void ConsoleWindow::rollBackToSelectedLine(bool ask) {
-    match_.SelectedLine = historyList->currentRow();
-    const auto destination = RollbackDestination(match_, match_.SelectedLine);
+    RollBackTo(historyList->currentRow(), false, ask);
+}
+
+void ConsoleWindow::RollBackTo(int line, bool forUndo, bool ask) {
+    match_.SelectedLine = line;
+    const auto destination = RollbackDestination(match_, line, forUndo);
     if (!destination) {
         return;
     }
@@ -51,10 +55,7 @@ void ConsoleWindow::undoLastLine(bool ask) {
     if (!line) {
         return;
     }
-    historyList->setCurrentRow(*line);
-    match_.FromUndo = -1;
-    rollBackToSelectedLine(ask);
-    match_.FromUndo = 0;
+    RollBackTo(*line, true, ask);
     if (match_.History.size() < 2) {
         match_.UndoActive = false;
     }
@@ -101,6 +102,7 @@ void ConsoleWindow::OpenCount(const QString& text, bool courtChange) {
     if (!countdown_ || !countdown_->isVisible()) {
         countdown_ = std::make_unique<CountdownWindow>(match_, *display_, TimerFrames);
     }
+    state_.CountdownText = text;
     countdown_->Open(text, courtChange);
 }
 

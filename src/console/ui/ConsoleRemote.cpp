@@ -23,15 +23,15 @@ void ConsoleWindow::StartRemote() {
                 RemoteView v;
                 for (int side = 0; side < 2; ++side) {
                     v.Names[side] = match_.Display.Name[side]; // as the scoreboard names the side
-                    for (int line = 0; line < rosterLists[side]->count(); ++line) {
-                        v.Lines[side].append(rosterLists[side]->item(line)->text());
+                    for (const RosterRow& row : state_.Rosters[side]) {
+                        v.Lines[side].append(row.Line);
                     }
                     v.Codes[side] = codeBoxes[side]->text();
                 }
                 for (int i = 0; i < 5; ++i) {
-                    v.Types[i] = pointTypeButtons[i]->text();
+                    v.Types[i] = state_.PointTypeCaptions[i];
                 }
-                v.Type = UnderlinedPointType();
+                v.Type = state_.PointType;
                 v.LastLine = match_.History.isEmpty() ? QString() : match_.History.last();
                 // Undo goes back to its line: what it takes back is the change after it.
                 if (const auto line = UndoLine(match_); line && *line + 1 < match_.History.size()) {

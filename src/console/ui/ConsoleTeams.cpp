@@ -23,11 +23,18 @@ void ConsoleWindow::doubleClick(int side) {
     if (!ready) {
         logos_.Prepare(s.Logo, LogoWidth);
     }
-    rosterLists[side]->clear();
-    rosterLists[side]->addItems(s.Lines);
+    state_.Rosters[side] = RosterRows(s.Lines);
+    ShowRoster(side);
     match_.Display.Name[side] = s.Name;
     match_.Rosters[side] = s.Athletes;
     Update();
+}
+
+void ConsoleWindow::ShowRoster(int side) {
+    rosterLists[side]->clear();
+    for (const RosterRow& row : state_.Rosters[side]) {
+        rosterLists[side]->addItem(row.Line);
+    }
 }
 
 void ConsoleWindow::ShowLogo(int side, const QImage& logo) {
@@ -54,15 +61,17 @@ void ConsoleWindow::ChooseFromFile(int side, const QString& name) {
 }
 
 void ConsoleWindow::pickAthlete(int Index) {
-    const QListWidgetItem* item = rosterLists[Index]->currentItem();
-    if (item == nullptr) {
+    // The row the operator chose; what it holds comes from the state.
+    const int line = rosterLists[Index]->currentRow();
+    const auto& rows = state_.Rosters[Index];
+    if (line < 0 || line >= static_cast<int>(rows.size())) {
         return;
     }
-    const QString code = CodeFromLine(item->text());
-    codeBoxes[Index]->setText(code);
-    if (code != QStringLiteral("E") && NumericValue(code) > 0) {
-        match_.ScorerNumber = code;
-        match_.ScorerName = NameFromLine(item->text());
+    const RosterRow& row = rows[static_cast<std::size_t>(line)];
+    codeBoxes[Index]->setText(row.Code);
+    if (row.Code != QStringLiteral("E") && NumericValue(row.Code) > 0) {
+        match_.ScorerNumber = row.Code;
+        match_.ScorerName = row.Name;
         PrepareScorerPhoto(Index);
     }
 }

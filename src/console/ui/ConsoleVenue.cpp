@@ -17,6 +17,7 @@
 void ConsoleWindow::StartVenue() {
     // Started again after the options: the old connection says goodbye first.
     court_.reset();
+    state_.VenueLink.clear();
     if (venueMark != nullptr) {
         venueMark->hide();
     }
@@ -79,9 +80,10 @@ void ConsoleWindow::ShowVenueState() {
     venueMark->setStyleSheet(QStringLiteral("color:") + colour +
                              QStringLiteral(";font-size:14px;"));
     venueMark->setText(QStringLiteral("●"));
-    venueMark->setToolTip(QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text);
+    state_.VenueLink = QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text;
+    venueMark->setToolTip(state_.VenueLink);
 }
 
 QString ConsoleWindow::VenueState() const {
-    return court_ && venueMark != nullptr ? venueMark->toolTip() : QString();
+    return court_ ? state_.VenueLink : QString();
 }

@@ -68,7 +68,7 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
             return LiveState({match_, display_->Screen(), display_->Presentation(),
                               common_.Languages, common_.DataFolder, count,
                               count && countdown_->CourtChange(),
-                              count ? countdown_->reasonLabel->text() : QString()},
+                              count ? state_.CountdownText : QString()},
                              version);
         },
         [this] { return common_.DataFolder; });
@@ -297,22 +297,19 @@ void ConsoleWindow::closeEvent(QCloseEvent* e) {
         Buttons::Ok);
 }
 
-int ConsoleWindow::UnderlinedPointType() const {
-    for (int i = 0; i < 5; ++i) {
-        if (pointTypeButtons[i]->font().underline()) {
-            return i;
-        }
-    }
-    return 0;
+void ConsoleWindow::choosePointType(int Index) {
+    state_.PointType = Index;
+    ShowPointType();
 }
 
-void ConsoleWindow::choosePointType(int Index) {
+void ConsoleWindow::ShowPointType() {
     for (int i = 0; i < 5; ++i) {
         QFont f = pointTypeButtons[i]->font();
-        f.setUnderline(i == Index);
+        f.setUnderline(i == state_.PointType);
         pointTypeButtons[i]->setFont(f);
+        pointTypeButtons[i]->setText(state_.PointTypeCaptions[i]);
     }
-    pointTypeButtons[Index]->setChecked(true);
+    pointTypeButtons[state_.PointType]->setChecked(true);
 }
 
 QString ConsoleWindow::CurrentTime() const {
@@ -323,10 +320,10 @@ void ConsoleWindow::changeScore(int Index) {
     PointRequest r;
     r.Index = Index;
     r.Code = codeBoxes[Index <= 1 ? 0 : 1]->text();
-    r.PointType = UnderlinedPointType();
+    r.PointType = state_.PointType;
     r.Now = CurrentTime();
     for (int i = 0; i < 5; ++i) {
-        r.TypeCaptions[i] = pointTypeButtons[i]->text();
+        r.TypeCaptions[i] = state_.PointTypeCaptions[i];
     }
     const auto linesBefore = match_.History.size();
     const bool beforeFinished = match_.FinishedMatch != 0;

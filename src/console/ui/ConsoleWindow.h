@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/ConsoleState.h"
 #include "control/Actions.h"
 #include "control/Commands.h"
 
@@ -277,7 +278,12 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // A backup of the running match, when points were played in it.
     void KeepMatch();
     void BackupNotWritten(const QString& folder, const QString& reason = {});
-    int UnderlinedPointType() const;
+    // The five point-type buttons drawn from the state: the chosen one checked and underlined.
+    void ShowPointType();
+    // The operator's rollback to a history line, or Undo's, which may take back the last line.
+    void RollBackTo(int line, bool forUndo, bool ask);
+    // A side's roster list drawn from the state.
+    void ShowRoster(int side);
     void Zoom(bool plus);
     // A new or loaded match starts with home on the left (the operator may decline).
     void RestoreDirection();
@@ -307,6 +313,7 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     CommonSettings common_;
     Player player_;
     Match match_;
+    ConsoleState state_;
     std::unique_ptr<DisplayWindow> display_;
     std::unique_ptr<CountdownWindow> countdown_;
     std::unique_ptr<Broadcast> live_;
