@@ -18,7 +18,7 @@ TEST_F(DisplayScenario, ClockAndFinishedSetsTakeTurns) {
 }
 
 TEST_F(DisplayScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
-    console.codeBoxes[0]->setText(QStringLiteral("7"));
+    console.codeBox(0)->setText(QStringLiteral("7"));
     console.changeScore(0);
     EXPECT_TRUE(d.panelSlideTimer.isActive());
     QFrame* panel = d.overlayPanels[1];
@@ -26,16 +26,16 @@ TEST_F(DisplayScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
         d.panelSlideTick();
     }
     EXPECT_EQ(0, panel->y());
-    EXPECT_FALSE(console.TimerFrames.isActive()) << "the blink pauses during a slide";
-    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(128,0,0)")));
+    EXPECT_FALSE(console.blinking()) << "the blink pauses during a slide";
+    EXPECT_TRUE(console.eventLightStyle().contains(QStringLiteral("rgb(128,0,0)")));
     for (int i = 50; i < 400; ++i) {
         d.panelSlideTick();
     }
     EXPECT_FALSE(d.panelSlideTimer.isActive());
     EXPECT_GE(panel->y(), d.height());
-    EXPECT_TRUE(console.TimerFrames.isActive());
-    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
-    EXPECT_TRUE(console.eventLight->text().isEmpty());
+    EXPECT_TRUE(console.blinking());
+    EXPECT_TRUE(console.eventLightStyle().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(console.eventLightText().isEmpty());
     EXPECT_EQ(d.scorerBall->pixmap().cacheKey(), d.scorerPhoto->pixmap().cacheKey());
 }
 
@@ -47,12 +47,12 @@ TEST_F(DisplayScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/team.csv"),
                             "7;Rossi;Mario;2-Centrale;C\r\n");
     console.load();
-    console.teamLists[0]->setCurrentItem(
-        console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
+    console.teamList(0)->setCurrentItem(
+        console.teamList(0)->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
     console.chooseTeam(0);
     const int width = static_cast<int>(d.frameGeometry().width() / 1.6);
     EXPECT_FALSE(d.PreparedPhotos().Ready(photo, width)) << "nothing decoded for a team";
-    console.rosterLists[0]->setCurrentRow(1);
+    console.rosterList(0)->setCurrentRow(1);
     console.pickAthlete(0);
     d.PreparedPhotos().Wait();
     EXPECT_TRUE(d.PreparedPhotos().Ready(photo, width)) << "decoded once the athlete is picked";
@@ -84,11 +84,11 @@ TEST_F(DisplayScenario, MarkerBorderTakesThePaletteInTurn) {
 }
 
 TEST_F(DisplayScenario, LivePreviewFollowsTheDisplay) {
-    EXPECT_TRUE(console.previewImage->pixmap().isNull());
+    EXPECT_TRUE(console.previewPicture().isNull());
     console.refreshPreview();
-    EXPECT_EQ(console.previewImage->size(), console.previewImage->pixmap().size());
+    EXPECT_EQ(console.previewSize(), console.previewPicture().size());
     console.displayTick();
-    EXPECT_FALSE(console.previewImage->pixmap().isNull());
+    EXPECT_FALSE(console.previewPicture().isNull());
 }
 
 TEST_F(DisplayScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
@@ -96,7 +96,7 @@ TEST_F(DisplayScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
     console.load();
     console.sponsorHeightTick();
     EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabels[0]->width(), 1);
-    EXPECT_FALSE(console.SponsorHeightTimer.isActive());
+    EXPECT_FALSE(console.bandLayoutPending());
 }
 
 } // namespace

@@ -26,11 +26,11 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     }
     console.load();
     d.resize(1280, 720);
-    console.teamLists[0]->setCurrentItem(
-        console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    console.teamList(0)->setCurrentItem(
+        console.teamList(0)->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
     console.chooseTeam(0);
     d.PreparedPhotos().Wait();
-    console.Logos().Wait();
+    console.logos().Wait();
     d.PreparedSponsors().Wait();
     QCoreApplication::processEvents();
     for (int i = 0; i < 3; ++i) {
@@ -49,7 +49,7 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
                d.scorerPhoto->pixmap().width() <= 1;
     };
     console.match().ScorerNumber = QStringLiteral("7");
-    console.codeBoxes[0]->setText(QStringLiteral("7"));
+    console.codeBox(0)->setText(QStringLiteral("7"));
     console.changeScore(0);
     EXPECT_TRUE(defaultOrSmall(d.scorerBall->pixmap())) << "scorer photo";
     console.showLeadingTeam();

@@ -1,5 +1,5 @@
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
@@ -15,7 +15,7 @@ class PresentationScenario : public ::testing::Test {
         Choose(1, QStringLiteral("Orsi"));
     }
     // The teams' folders, then the console on them.
-    std::unique_ptr<ConsoleWindow> Prepare() {
+    std::unique_ptr<ConsoleProbe> Prepare() {
         const QString wolves = a.program + QStringLiteral("/Teams/Lupi");
         Environment::CreateFile(
             wolves + QStringLiteral("/team.csv"),
@@ -26,13 +26,13 @@ class PresentationScenario : public ::testing::Test {
         Environment::CreateFile(wolves + QStringLiteral("/7.wav"), "RIFF");
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
                                 "12;Neri;Paolo;3-Libero;C\r\n");
-        auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
+        auto fresh = std::make_unique<ConsoleProbe>(a.f.platform);
         fresh->load();
         return fresh;
     }
     void Choose(int side, const QString& name) {
-        console->teamLists[side]->setCurrentItem(
-            console->teamLists[side]->findItems(name, Qt::MatchExactly).first());
+        console->teamList(side)->setCurrentItem(
+            console->teamList(side)->findItems(name, Qt::MatchExactly).first());
         console->chooseTeam(side);
     }
     // Ticks until the panel holds a person in the middle; returns the ticks it took.
@@ -64,8 +64,8 @@ class PresentationScenario : public ::testing::Test {
     }
 
     Environment a;
-    std::unique_ptr<ConsoleWindow> console = Prepare();
-    DisplayWindow& d = console->Display();
+    std::unique_ptr<ConsoleProbe> console = Prepare();
+    DisplayWindow& d = console->display();
 };
 
 TEST_F(PresentationScenario, BothLineUpsOnePersonAtATime) {
@@ -79,7 +79,7 @@ TEST_F(PresentationScenario, BothLineUpsOnePersonAtATime) {
     EXPECT_TRUE(a.f.audio.calls.contains("apri " + a.program + "/Teams/Lupi/7.wav"));
     EXPECT_NEAR(d.frameGeometry().width() / 3.4 * 2.83, d.presentationPhoto->width(), 3)
         << "the photo grew seven times by 1.16";
-    EXPECT_TRUE(console->eventLight->text().contains(QStringLiteral("Presenta")));
+    EXPECT_TRUE(console->eventLightText().contains(QStringLiteral("Presenta")));
 
     UntilNext();
     UpToCentre();
@@ -97,7 +97,7 @@ TEST_F(PresentationScenario, BothLineUpsOnePersonAtATime) {
         d.presentationTick();
     }
     EXPECT_FALSE(d.presentationTimer.isActive()) << "the end of the guests ends the presentation";
-    EXPECT_TRUE(console->eventLight->text().isEmpty());
+    EXPECT_TRUE(console->eventLightText().isEmpty());
     EXPECT_EQ(0, d.Presentation().PresentedTeam);
 }
 
@@ -106,7 +106,7 @@ TEST_F(PresentationScenario, AStopRequestTakesEffectAtTheNextTick) {
     console->togglePresentation();
     UpToCentre();
     console->togglePresentation();
-    EXPECT_EQ(QStringLiteral("Statistiche SET: 1"), console->eventLight->text());
+    EXPECT_EQ(QStringLiteral("Statistiche SET: 1"), console->eventLightText());
     EXPECT_TRUE(d.presentationTimer.isActive());
     d.presentationTick();
     EXPECT_FALSE(d.presentationTimer.isActive());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
@@ -30,6 +30,6 @@ class TestConsole : public ::testing::Test {
     }
 
     Environment a;
-    ConsoleWindow console{a.f.platform};
-    DisplayWindow& d = console.Display();
+    ConsoleProbe console{a.f.platform};
+    DisplayWindow& d = console.display();
 };

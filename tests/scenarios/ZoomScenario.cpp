@@ -21,16 +21,16 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
     const QRect home = d.scoreLabels[0]->geometry();
     Swap(Answer::No);
     EXPECT_TRUE(HomeOnLeft());
-    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    EXPECT_FALSE(console.sidesSwappedShown());
     Swap();
     EXPECT_FALSE(HomeOnLeft());
-    EXPECT_TRUE(console.sidesSwappedMark->isChecked());
-    EXPECT_EQ(-1, console.Modulo().TowardsDisplay);
-    EXPECT_LT(console.scoreLabels[0]->x(), console.scoreLabels[1]->x())
+    EXPECT_TRUE(console.sidesSwappedShown());
+    EXPECT_EQ(-1, console.common().TowardsDisplay);
+    EXPECT_LT(console.scoreGeometry(0).x(), console.scoreGeometry(1).x())
         << "the console never swaps";
     Swap();
     EXPECT_EQ(home, d.scoreLabels[0]->geometry());
-    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    EXPECT_FALSE(console.sidesSwappedShown());
 }
 
 TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
@@ -55,11 +55,11 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     const int under = d.scoreLabels[0]->geometry().bottom();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
-    EXPECT_EQ(1, console.Modulo().TowardsDisplay);
-    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    EXPECT_EQ(1, console.common().TowardsDisplay);
+    EXPECT_FALSE(console.sidesSwappedShown());
     EXPECT_TRUE(HomeOnLeft());
     EXPECT_NEAR(under, d.scoreLabels[0]->geometry().bottom(), 1) << "the score grows upwards";
-    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
 }
 
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) {
@@ -67,7 +67,7 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) 
     Swap();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
-    EXPECT_EQ(1, console.Modulo().TowardsDisplay);
+    EXPECT_EQ(1, console.common().TowardsDisplay);
     EXPECT_FALSE(HomeOnLeft());
 }
 
@@ -94,7 +94,7 @@ TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     BandWithout();
     const double points = d.scoreLabels[0]->font().pointSizeF();
     console.toggleZoomAll();
-    EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllButton->text());
+    EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllCaption());
     constexpr double DrawingFont = 63.75;
     EXPECT_GT(d.scoreLabels[0]->font().pointSizeF(), 2 * DrawingFont);
     EXPECT_EQ(d.scoreLabels[0]->y(), d.scoreFrames[0]->y());
@@ -102,7 +102,7 @@ TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
         slot->show();
     }
     console.toggleZoomAll();
-    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
     EXPECT_DOUBLE_EQ(points, d.scoreLabels[0]->font().pointSizeF());
     EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabels[0]->width(), 1)
         << "the band-off layout: half the display each";
@@ -128,10 +128,10 @@ TEST_F(ZoomScenario, FullScreenOnTheFirstScreenComesBackThereAtTheNextStart) {
     console.putDisplayFullScreen();
     const auto memory = a.f.settings.values;
     ASSERT_EQ(QStringLiteral("0"), memory.value(QStringLiteral("Left")));
-    ConsoleWindow after(a.f.platform);
+    ConsoleProbe after(a.f.platform);
     after.load();
-    EXPECT_TRUE(after.Display().isFullScreen());
-    EXPECT_EQ(QPoint(0, 0), after.Display().pos());
+    EXPECT_TRUE(after.display().isFullScreen());
+    EXPECT_EQ(QPoint(0, 0), after.display().pos());
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "console/ui/ConsoleWindow.h"
 
 // Every caption, tooltip and menu text of the console, through the language table.
-void ConsoleWindow::Captions() {
+void ConsoleWindow::showCaptions() {
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     const QString dots = QStringLiteral(" ...");
     scoreButtons[0]->setToolTip(t("Assegna un punto ai locali"));

@@ -1,11 +1,13 @@
-// The display adapted to the hall: full screen, zoom, the magnified centre, swapped panels.
+// The display from the console: full screen, zoom, the magnified centre, swapped panels, its
+// preview, the blink and the event light.
 #include "console/ui/ConsoleWindow.h"
+#include "display/Animations.h"
 #include "display/ui/DisplayWindow.h"
 #include "display/ui/ScreenFollower.h"
 #include "platform/Dialogs.h"
-#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
-#include "sponsor/ui/SponsorManager.h"
+#include "shared/Palette16.h"
+#include "shared/ui/Preview.h"
 
 #include <QScreen>
 
@@ -16,7 +18,7 @@ void ConsoleWindow::putDisplayFullScreen() {
     follow_->Remember();
 }
 
-void ConsoleWindow::DisplayEsc() {
+void ConsoleWindow::displayEsc() {
     if (display_->isFullScreen() && display_->screen() == screen()) {
         follow_->Leave();
         const QRect area = display_->screen()->availableGeometry();
@@ -33,7 +35,7 @@ void ConsoleWindow::saveDisplayPosition() {
     display_->SavePosition();
 }
 
-void ConsoleWindow::Zoom(bool plus) {
+void ConsoleWindow::zoom(bool plus) {
     if (display_->ZoomAtLimit(plus)) {
         platform_.dialogs.Beep();
         return;
@@ -49,27 +51,27 @@ void ConsoleWindow::Zoom(bool plus) {
         common_.TowardsDisplay = 1;
         // Without the band the panels stay where the swap put them.
         if (common_.SponsorBar != 0) {
-            ZoomAll(true);
+            zoomAll(true);
         }
     }
     display_->ZoomStep(plus);
 }
 
 void ConsoleWindow::zoomIn() {
-    Zoom(true);
+    zoom(true);
 }
 
 void ConsoleWindow::zoomOut() {
-    Zoom(false);
+    zoom(false);
 }
 
-void ConsoleWindow::ZoomAll(bool what) {
+void ConsoleWindow::zoomAll(bool what) {
     display_->zoom(what);
     zoomAllButton->setText(what ? QStringLiteral("Zoom All +") : QStringLiteral("Zoom All -"));
 }
 
 void ConsoleWindow::toggleZoomAll() {
-    ZoomAll(enlarged_);
+    zoomAll(enlarged_);
     enlarged_ = !enlarged_;
     // Back to normal without the band: its layout again, which also hides the slots.
     if (!enlarged_) {
@@ -91,19 +93,47 @@ void ConsoleWindow::swapDisplaySides() {
     display_->SwapDisplay();
 }
 
-void ConsoleWindow::RestoreDirection() {
+void ConsoleWindow::restoreDirection() {
     if (common_.TowardsDisplay == -1) {
         swapDisplaySides();
     }
 }
 
-void ConsoleWindow::DisplayNormal() {
+void ConsoleWindow::displayNormal() {
     common_.TowardsDisplay = 1;
     sidesSwappedMark->setChecked(false);
-    ZoomAll(true);
+    zoomAll(true);
 }
 
-void ConsoleWindow::openSponsorManager() {
-    SponsorManager handling({common_, platform_, *display_, [this] { DisplayNormal(); }});
-    platform_.modal.Show(handling);
+void ConsoleWindow::sponsorHeightTick() {
+    display_->LayoutWithoutSponsor();
+    SponsorHeightTimer.stop();
+}
+
+void ConsoleWindow::displayTick() {
+    refreshPreview();
+}
+
+void ConsoleWindow::refreshPreview() {
+    DisplayCopy(*display_, *previewImage);
+}
+
+void ConsoleWindow::framesTick() {
+    frameColour_ = NextFrameColour(frameColour_);
+    display_->Blink(frameColour_);
+}
+
+// The event light: red while a display animation runs, green and silent after it.
+void ConsoleWindow::showEventLight(bool animation, const QString& text) {
+    if (animation != redLight_) {
+        redLight_ = animation;
+        const Rgb c = Palette16[animation ? 4 : 2];
+        eventLight->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
+                                      .arg(c.r)
+                                      .arg(c.g)
+                                      .arg(c.b));
+    }
+    if (!animation || !text.isEmpty()) {
+        eventLight->setText(text);
+    }
 }

@@ -5,9 +5,7 @@
 #include "match/EmergencyCopy.h"
 #include "match/Rollback.h"
 #include "match/Timeout.h"
-#include "options/ui/OptionsWindow.h"
 #include "platform/Dialogs.h"
-#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
 
@@ -25,17 +23,17 @@ void ConsoleWindow::toggleLock() {
         if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) == Answer::No) {
             return;
         }
-        KeepMatch();
+        keepMatch();
         ClearMatch(match_, common_.Languages);
     }
-    Update();
+    showMatch();
 }
 
 void ConsoleWindow::rollBackToSelectedLine(bool ask) {
-    RollBackTo(historyList->currentRow(), false, ask);
+    rollBackTo(historyList->currentRow(), false, ask);
 }
 
-void ConsoleWindow::RollBackTo(int line, bool forUndo, bool ask) {
+void ConsoleWindow::rollBackTo(int line, bool forUndo, bool ask) {
     match_.SelectedLine = line;
     const auto destination = RollbackDestination(match_, line, forUndo);
     if (!destination) {
@@ -46,8 +44,8 @@ void ConsoleWindow::RollBackTo(int line, bool forUndo, bool ask) {
         return;
     }
     RunRollback(match_, *destination, common_.Languages);
-    SaveEmergencyCopy();
-    Update();
+    saveEmergencyCopy();
+    showMatch();
 }
 
 void ConsoleWindow::undoLastLine(bool ask) {
@@ -55,11 +53,11 @@ void ConsoleWindow::undoLastLine(bool ask) {
     if (!line) {
         return;
     }
-    RollBackTo(*line, true, ask);
+    rollBackTo(*line, true, ask);
     if (match_.History.size() < 2) {
         match_.UndoActive = false;
     }
-    Update();
+    showMatch();
 }
 
 void ConsoleWindow::callTimeout(int Index) {
@@ -77,27 +75,27 @@ void ConsoleWindow::callTimeout(int Index) {
     if (dialogs.Message(question, Buttons::OkCancel) == Answer::Cancel) {
         return;
     }
-    if (const auto refusal = Timeout(Index)) {
+    if (const auto refusal = grantTimeout(Index)) {
         dialogs.Message(*refusal, Buttons::Ok);
     }
 }
 
-std::optional<QString> ConsoleWindow::Timeout(int Index) {
+std::optional<QString> ConsoleWindow::grantTimeout(int Index) {
     if (match_.History.isEmpty()) {
         return common_.Translate(QStringLiteral("La partita non è ancora iniziata"));
     }
-    if (!GrantTimeout(match_, Index, CurrentTime(), common_.Languages)) {
+    if (!GrantTimeout(match_, Index, currentTime(), common_.Languages)) {
         return common_.Translate(
                    QStringLiteral("Sessioni di pausa tempo finite in questo set per : ")) +
                SideWord(Index, common_.Languages);
     }
-    OpenCount(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);
-    SaveEmergencyCopy();
-    Update();
+    openCountdown(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);
+    saveEmergencyCopy();
+    showMatch();
     return std::nullopt;
 }
 
-void ConsoleWindow::OpenCount(const QString& text, bool courtChange) {
+void ConsoleWindow::openCountdown(const QString& text, bool courtChange) {
     // Opened again after a close, the window is loaded again at the display's left edge.
     if (!countdown_ || !countdown_->isVisible()) {
         countdown_ = std::make_unique<CountdownWindow>(match_, *display_, TimerFrames);
@@ -107,46 +105,27 @@ void ConsoleWindow::OpenCount(const QString& text, bool courtChange) {
 }
 
 // Asks before throwing a running match away, then starts afresh; false when the operator keeps it.
-bool ConsoleWindow::AbandonMatch(const char* question) {
+bool ConsoleWindow::abandonMatch(const char* question) {
     if (!match_.History.isEmpty() &&
         platform_.dialogs.Message(common_.Translate(QString::fromUtf8(question)), Buttons::OkCancel,
                                   Default::GiveUp) == Answer::Cancel) {
         return false;
     }
-    KeepMatch();
+    keepMatch();
     ClearMatch(match_, common_.Languages);
-    Update();
+    showMatch();
     return true;
 }
 
 void ConsoleWindow::newMatch() {
-    AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
+    abandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggio di "
                  "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
                  "<Annulla> Per continuare questa partita.");
 }
 
 void ConsoleWindow::newMatchFromButton() {
-    RestoreDirection();
+    restoreDirection();
     newMatch();
-}
-
-void ConsoleWindow::openOptions() {
-    if (!AbandonMatch("Attenzione se interrompi adesso la partita perderai tutti i punteggi di "
-                      "questo SET ed eventualmente dei precedenti : <OK> per Nuova Partita "
-                      "<Annulla> Per continuare questa partita.")) {
-        return;
-    }
-    OptionsWindow options({match_, common_, platform_, *display_, DisplayTimer, player_, CheerTimer,
-                           [this] {
-                               chooseTeam(0);
-                               chooseTeam(1);
-                               load();
-                               activateWindow();
-                           },
-                           [this] { openSponsorManager(); }, [this] { openTeamEditor(); },
-                           [this] { return VenueState(); }});
-    options.load();
-    platform_.modal.Show(options);
 }
 
 void ConsoleWindow::exitProgram() {

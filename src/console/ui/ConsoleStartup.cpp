@@ -53,7 +53,7 @@ void ConsoleWindow::load() {
              screen->geometry().y());
     }
 
-    LoadLanguages();
+    loadLanguages();
 
     if (!inProgress) {
         match_.CurrentSet = 1;
@@ -69,7 +69,7 @@ void ConsoleWindow::load() {
     TimerStat.stop();
     match_.Display.Name = {common_.Translate(QStringLiteral("Locali")),
                            common_.Translate(QStringLiteral("Ospiti"))};
-    Captions();
+    showCaptions();
     geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
     match_.Display.Scorer = {false, false};
     match_.TeamName = {QStringLiteral("Home"), QStringLiteral("Guests")};
@@ -106,7 +106,7 @@ void ConsoleWindow::load() {
     }
     keys_ = KeysMap::Read(platform_.settings);
     remote_->Safety().SetSecret(RemoteSecret(platform_.settings));
-    StartLive(values.LivePort, values.LanLive);
-    StartVenue();
-    Update();
+    startLive(values.LivePort, values.LanLive);
+    startVenue();
+    showMatch();
 }

@@ -141,7 +141,7 @@ void ConsoleWindow::showLeadingTeam() {
     display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), setsWon,
                               score);
     display_->StartScroll(InView::LeadingTeam);
-    Light(true, common_.Translate(QStringLiteral("Visualizza squadra")));
+    showEventLight(true, common_.Translate(QStringLiteral("Visualizza squadra")));
 }
 
 void ConsoleWindow::showLastPoints() {
@@ -189,7 +189,7 @@ void ConsoleWindow::showLastPoints() {
     display_->ShowStatistics(data);
     display_->overlayPanels[1]->move(0, display_->Height() + 12);
     display_->StartScroll(InView::LastPoints);
-    Light(true, common_.Translate(QStringLiteral("Ultimi 4 punti")));
+    showEventLight(true, common_.Translate(QStringLiteral("Ultimi 4 punti")));
 }
 
 void ConsoleWindow::showTeamStatistics(int Index) {

@@ -14,7 +14,7 @@
 #include <QSysInfo>
 #include <QTimer>
 
-void ConsoleWindow::StartVenue() {
+void ConsoleWindow::startVenue() {
     // Started again after the options: the old connection says goodbye first.
     court_.reset();
     state_.VenueLink.clear();
@@ -39,13 +39,13 @@ void ConsoleWindow::StartVenue() {
     }
     venueMark->setGeometry(width() - 22, 2, 18, 18);
     venueMark->show();
-    connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { ShowVenueState(); });
+    connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { showVenueState(); });
     court_->Start(options);
-    ShowVenueState();
-    PublishCourt();
+    showVenueState();
+    publishCourt();
 }
 
-void ConsoleWindow::PublishCourt() {
+void ConsoleWindow::publishCourt() {
     if (!court_ || courtPending_) {
         return;
     }
@@ -57,7 +57,7 @@ void ConsoleWindow::PublishCourt() {
     });
 }
 
-void ConsoleWindow::ShowVenueState() {
+void ConsoleWindow::showVenueState() {
     QString colour = QStringLiteral("#f9a825");
     QString text = QStringLiteral("connecting…");
     switch (court_->State()) {
@@ -84,6 +84,6 @@ void ConsoleWindow::ShowVenueState() {
     venueMark->setToolTip(state_.VenueLink);
 }
 
-QString ConsoleWindow::VenueState() const {
+QString ConsoleWindow::venueState() const {
     return court_ ? state_.VenueLink : QString();
 }

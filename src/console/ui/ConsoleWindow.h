@@ -44,7 +44,23 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     explicit ConsoleWindow(Platform& platform);
     ~ConsoleWindow() override;
 
+    // The start-up sequence; also reloads everything after the options and the editors.
     void load();
+    // At start, once: when the last run did not end through "Esci" and the emergency copy
+    // holds a match under way, offers it back; a declined one goes to the backups.
+    void resumeIfInterrupted();
+    const Match& match() const { return match_; }
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // Tests read the console and drive its handlers through this one probe.
+    friend class ConsoleProbe;
+
     void layOutControls();
     void changeScore(int Index);
     void toggleLock();
@@ -100,69 +116,65 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // Every setting to one file for a new laptop, and back.
     // A team package from a file, before the match is locked; the team lists follow.
     void importTeam();
-    void ImportTeamFile(const QString& file);
+    void importTeamFile(const QString& file);
     void exportSettings();
     void importSettings();
     void openRemoteWindow();
     // Every action a key or the remote reaches, through the handler of its button; nothing
     // happens when that button is disabled. False then.
-    bool RunAction(Action a);
+    bool runAction(Action a);
     // A key of the map pressed: the pending code goes to the side a +1 key names.
-    void Key(Action a);
+    void runKey(Action a);
     // A remote request's command; the refusal's text when the console would not do it.
-    std::optional<QString> RunRemote(const Command& command);
+    std::optional<QString> runRemote(const Command& command);
     // The code in the side's box as the operator would give it: the roster's row when it
     // holds the code, else the code as typed.
-    void ChooseCode(int side, const QString& code);
+    void chooseCode(int side, const QString& code);
     void codeBoxChanged(int Index);
     // The roster row of a side whose code is `code` (any case), or -1.
-    int CodeLine(int side, const QString& code) const;
+    int codeLine(int side, const QString& code) const;
     // A timeout granted without the question; the refusal's text otherwise.
-    std::optional<QString> Timeout(int Index);
-    const KeysMap& Keys() const { return keys_; }
-    void SetKeys(const KeysMap& keys);
-    const QString& PendingCode() const { return pendingCode_; }
-    Remote& RemoteControl() { return *remote_; }
+    std::optional<QString> grantTimeout(int Index);
+    const KeysMap& keys() const { return keys_; }
+    void setKeys(const KeysMap& keys);
+    const QString& pendingCode() const { return pendingCode_; }
+    Remote& remoteControl() { return *remote_; }
     // Esc on the display: the console comes to the front, and a display full screen over the
     // console's own screen becomes a window again.
-    void DisplayEsc();
-    ScreenFollower& Follows() { return *follow_; }
+    void displayEsc();
+    ScreenFollower& follows() { return *follow_; }
     // The display's zooma, with the caption of the button that undoes it.
-    void ZoomAll(bool what);
+    void zoomAll(bool what);
     // Reads a match file; only a real match file replaces the running match.
-    void LoadMatch(const QString& path);
-    QString EmergencyPath() const;
-    // At start, once: when the last run did not end through "Esci" and the emergency copy
-    // holds a match under way, offers it back; a declined one goes to the backups.
-    void ResumeIfInterrupted();
+    void loadMatchFile(const QString& path);
+    QString emergencyPath() const;
     // Where a run marks itself as running; "Esci" removes the mark.
     // Waits for the emergency copy on disk to hold the last change; false after `ms`.
-    bool WaitForCopy(int ms = 5000);
+    bool waitForCopy(int ms = 5000);
     // "Venue <court>: connected", "…: refused: <reason>"; empty without a broker.
-    QString VenueState() const;
-    const EmergencyCopy& Copy() const { return *copy_; }
-    Archive& Backups() { return *archive_; }
+    QString venueState() const;
+    const EmergencyCopy& emergencyCopy() const { return *copy_; }
+    Archive& backups() { return *archive_; }
     // Opens the backups folder.
     void openBackupsFolder();
 
     // The countdown window while it is open.
-    CountdownWindow* Count() { return countdown_.get(); }
-    ImageCache& Logos() { return logos_; }
-    Player& Audio() { return player_; }
+    CountdownWindow* countdown() { return countdown_.get(); }
+    ImageCache& logos() { return logos_; }
+    Player& audio() { return player_; }
 
-    DisplayWindow& Display() { return *display_; }
+    DisplayWindow& display() { return *display_; }
     // The live output: the console's change notice reaches it once per change.
-    Broadcast& Live() { return *live_; }
+    Broadcast& live() { return *live_; }
     // Starts the live server with the stored port and LAN switch, or stops it (port 0);
     // a port that cannot be had is told once.
     // The court on the venue's broker, when the settings name one.
-    void StartVenue();
-    void PublishCourt();
-    void ShowVenueState();
-    void StartLive(quint16 port, bool lan);
-    Match& match() { return match_; }
-    const CommonSettings& Modulo() const { return common_; }
-    const ControlsGeometry& Geometry() const { return geometry_; }
+    void startVenue();
+    void publishCourt();
+    void showVenueState();
+    void startLive(quint16 port, bool lan);
+    const CommonSettings& common() const { return common_; }
+    const ControlsGeometry& geometry() const { return geometry_; }
 
     std::array<QPushButton*, 4> scoreButtons;
     QPushButton* exitButton;
@@ -246,50 +258,43 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     QTimer TimerStat;
     QTimer TimerFrames;
 
-  protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
-    void closeEvent(QCloseEvent* e) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-  private:
-    void CreateControls();
-    void CreateMenu();
-    void Link();
-    void EnumerateControls();
-    void Captions();
-    void Update();
-    void Light(bool animation, const QString& text = {});
+    void createControls();
+    void createMenu();
+    void connectControls();
+    void enumerateControls();
+    void showCaptions();
+    void showMatch();
+    void showEventLight(bool animation, const QString& text = {});
     // Loads Languages.csv from the program folder and rebuilds the language menu.
-    void LoadLanguages();
+    void loadLanguages();
     // The picked athlete's photo, decoded ahead for the display.
-    void PrepareScorerPhoto(int side);
+    void prepareScorerPhoto(int side);
     // Chooses the team named in a loaded file, when its list holds it.
-    void ChooseFromFile(int side, const QString& name);
-    void ShowLogo(int side, const QImage& logo);
-    void OpenCount(const QString& text, bool courtChange);
-    bool AbandonMatch(const char* question);
-    bool SaveMatch(const QString& path);
+    void chooseFromFile(int side, const QString& name);
+    void showLogo(int side, const QImage& logo);
+    void openCountdown(const QString& text, bool courtChange);
+    bool abandonMatch(const char* question);
+    bool saveMatchTo(const QString& path);
     // After every change the operator made, so a crash loses nothing. The copy is written on
     // a worker thread: the click hands the text over and goes on.
-    void SaveEmergencyCopy();
+    void saveEmergencyCopy();
     // Told once per run of failures.
-    void CopyNotWritten(const QString& path, const QString& reason);
+    void copyNotWritten(const QString& path, const QString& reason);
     // A backup of the running match, when points were played in it.
-    void KeepMatch();
-    void BackupNotWritten(const QString& folder, const QString& reason = {});
+    void keepMatch();
+    void backupNotWritten(const QString& folder, const QString& reason = {});
     // The five point-type buttons drawn from the state: the chosen one checked and underlined.
-    void ShowPointType();
+    void showPointType();
     // The operator's rollback to a history line, or Undo's, which may take back the last line.
-    void RollBackTo(int line, bool forUndo, bool ask);
+    void rollBackTo(int line, bool forUndo, bool ask);
     // A side's roster list drawn from the state.
-    void ShowRoster(int side);
-    void Zoom(bool plus);
+    void showRoster(int side);
+    void zoom(bool plus);
     // A new or loaded match starts with home on the left (the operator may decline).
-    void RestoreDirection();
+    void restoreDirection();
     // The band switched on again: normal orientation, proportional layout.
-    void DisplayNormal();
-    QString CurrentTime() const;
+    void displayNormal();
+    QString currentTime() const;
 
     void Warning(const QString& text) override;
     void LockConsole() override;
@@ -302,12 +307,12 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // Messages and windows a score click raises wait until both windows show its result and
     // the emergency copy holds it: the hall never sees a stale score behind a box, and a crash
     // while one is open loses nothing.
-    void ShowDeferred();
+    void showDeferred();
     // The keys: the map, the pending code, Return and Tab as an operator expects them.
-    bool PressedKey(QWidget* recipient, const QKeyEvent& e);
-    void ShowPendingCode();
-    void TabOrder();
-    void StartRemote();
+    bool pressedKey(QWidget* recipient, const QKeyEvent& e);
+    void showPendingCode();
+    void setUpTabOrder();
+    void startRemote();
 
     Platform& platform_;
     CommonSettings common_;

@@ -1,6 +1,6 @@
-#include "console/ui/ConsoleWindow.h"
 #include "display/Colours.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
@@ -24,14 +24,14 @@ int Ink(const QImage& picture, int light, QColor bottom = {}) {
 class AppearanceTest : public ::testing::Test {
   protected:
     void Start() {
-        console = std::make_unique<ConsoleWindow>(a.f.platform);
+        console = std::make_unique<ConsoleProbe>(a.f.platform);
         console->load();
     }
-    DisplayWindow& Display() { return console->Display(); }
+    DisplayWindow& Display() { return console->display(); }
     QImage Grab() { return Display().grab().toImage(); }
 
     Environment a;
-    std::unique_ptr<ConsoleWindow> console;
+    std::unique_ptr<ConsoleProbe> console;
 };
 
 TEST_F(AppearanceTest, StoredColoursAreOnTheDisplayFromTheFirstFrame) {
