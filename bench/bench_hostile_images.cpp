@@ -43,7 +43,7 @@ void BM_HostileSponsorManager(benchmark::State& state) {
     Durations durations;
     for (auto _ : state) {
         durations.Begin();
-        SponsorManager handling({common, a.f.platform, console.display(), [] {}});
+        SponsorManager handling({common, a.f.platform, console.display().window(), [] {}});
         durations.Stop();
     }
     durations.BringBack(state);

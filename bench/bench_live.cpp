@@ -48,7 +48,7 @@ struct LiveConsole : ConsoleLive {
         Match& p = console.match();
         p.History.removeLast();
         p.SelectedLine = static_cast<int>(p.History.size()) - 1;
-        delete console.forgetLastShownHistoryLine();
+        console.forgetLastShownHistoryLine();
     }
 
     std::vector<std::unique_ptr<EventClient>> clients;

@@ -50,7 +50,7 @@ void Memory(benchmark::State& state, QSize screen) {
     ConsoleProbe console(a.f.platform);
     console.load();
     console.show();
-    DisplayWindow& d = console.display();
+    DisplayProbe d = console.display();
     d.resize(screen);
     d.layOutControls();
     for (int side = 0; side < 2; ++side) {
@@ -71,8 +71,8 @@ void Memory(benchmark::State& state, QSize screen) {
             durations.Begin();
             console.changeScore(side == 0 ? 0 : 3);
             const QDeadlineTimer limit(5000);
-            while (d.scorerPhoto->pixmap().cacheKey() == d.scorerBall->pixmap().cacheKey() ||
-                   d.scorerPhoto->pixmap().isNull()) {
+            while (d.scorerPhoto()->pixmap().cacheKey() == d.scorerBall()->pixmap().cacheKey() ||
+                   d.scorerPhoto()->pixmap().isNull()) {
                 if (limit.hasExpired()) {
                     state.SkipWithError("the scorer's photo never arrived");
                     return;
@@ -81,7 +81,7 @@ void Memory(benchmark::State& state, QSize screen) {
             }
             durations.Stop();
             // The panel goes down again before the next point.
-            for (int t = 0; t < 500 && d.panelSlideTimer.isActive(); ++t) {
+            for (int t = 0; t < 500 && d.panelSliding(); ++t) {
                 d.panelSlideTick();
             }
         }

@@ -40,7 +40,7 @@ void ClickPoint(benchmark::State& state, bool draw, int diskDelay = 0) {
         state.PauseTiming();
         p.History.removeLast();
         p.SelectedLine = static_cast<int>(p.History.size()) - 1;
-        delete console.forgetLastShownHistoryLine();
+        console.forgetLastShownHistoryLine();
         state.ResumeTiming();
         if (!draw) {
             state.PauseTiming();

@@ -30,7 +30,7 @@ void BM_ChooseLargeTeam(benchmark::State& state) {
     ConsoleProbe console(a.f.platform);
     console.load();
     console.show();
-    DisplayWindow& d = console.display();
+    DisplayProbe d = console.display();
     d.resize(1920, 1080);
     d.layOutControls();
     console.teamList(0)->setCurrentItem(
@@ -41,8 +41,8 @@ void BM_ChooseLargeTeam(benchmark::State& state) {
         console.doubleClick(0);
         durations.Stop();
         state.PauseTiming();
-        d.PreparedPhotos().Wait();
-        d.PreparedPhotos().Empty();
+        d.preparedPhotos().Wait();
+        d.preparedPhotos().Empty();
         console.logos().Wait();
         console.logos().Empty();
         state.ResumeTiming();

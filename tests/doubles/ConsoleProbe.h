@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console/ui/ConsoleWindow.h"
+#include "doubles/DisplayProbe.h"
 
 #include <QListWidget>
 #include <QStringList>
@@ -18,7 +19,7 @@ class ConsoleProbe {
     Match& match() { return w_.match_; }
     const CommonSettings& common() const { return w_.common_; }
     const ControlsGeometry& geometry() const { return w_.geometry_; }
-    DisplayWindow& display() { return *w_.display_; }
+    DisplayProbe display() { return DisplayProbe(*w_.display_); }
     CountdownWindow* countdown() { return w_.countdown(); }
     Broadcast& live() { return w_.live(); }
     Remote& remoteControl() { return w_.remoteControl(); }
@@ -77,12 +78,12 @@ class ConsoleProbe {
     QWidget* centralWidget() { return w_.centralWidget(); }
 
     // The timers, by what they pace.
-    bool blinking() const { return w_.TimerFrames.isActive(); }
-    bool statisticsCycleRunning() const { return w_.TimerStat.isActive(); }
-    bool bandLayoutPending() const { return w_.SponsorHeightTimer.isActive(); }
-    bool cheerRunning() const { return w_.CheerTimer.isActive(); }
-    int cheerInterval() const { return w_.CheerTimer.interval(); }
-    int previewInterval() const { return w_.DisplayTimer.interval(); }
+    bool blinking() const { return w_.blinkTimer.isActive(); }
+    bool statisticsCycleRunning() const { return w_.statisticsTimer.isActive(); }
+    bool bandLayoutPending() const { return w_.bandLayoutTimer.isActive(); }
+    bool cheerRunning() const { return w_.cheerTimer.isActive(); }
+    int cheerInterval() const { return w_.cheerTimer.interval(); }
+    int previewInterval() const { return w_.previewTimer.interval(); }
 
     // The widgets that take the operator's typing, clicks and keys.
     QLineEdit* codeBox(int side) { return w_.codeBoxes[side]; }

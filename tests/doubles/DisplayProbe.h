@@ -17,44 +17,44 @@ class DisplayProbe {
     QString shownTimeouts(int side) const { return w_.timeoutLabels[side]->text(); }
 
     // The labels and panels, for their place, size, font and picture.
-    QLabel* headerLogo() { return w_.headerLogo; }
-    QLabel* teamLogo(int side) { return w_.teamLogos[side]; }
-    QLabel* setLabel() { return w_.setLabel; }
-    QLabel* clockLabel() { return w_.clockLabel; }
-    QLabel* partialLabel(int set) { return w_.partialLabels[set]; }
-    QLabel* homeNameLabel() { return w_.homeNameLabel; }
-    QLabel* scoreLabel(int side) { return w_.scoreLabels[side]; }
-    QLabel* guestsNameLabel() { return w_.guestsNameLabel; }
-    QFrame* scoreFrame(int side) { return w_.scoreFrames[side]; }
-    QLabel* setsWonLabel(int side) { return w_.setsWonLabels[side]; }
-    QLabel* timeoutLabel(int side) { return w_.timeoutLabels[side]; }
-    QLabel* sideIcon(int i) { return w_.sideIcons[i]; }
-    QLabel* sponsorSlot(int slot) { return w_.sponsorSlots[slot]; }
+    QLabel* headerLogo() const { return w_.headerLogo; }
+    QLabel* teamLogo(int side) const { return w_.teamLogos[side]; }
+    QLabel* setLabel() const { return w_.setLabel; }
+    QLabel* clockLabel() const { return w_.clockLabel; }
+    QLabel* partialLabel(int set) const { return w_.partialLabels[set]; }
+    QLabel* homeNameLabel() const { return w_.homeNameLabel; }
+    QLabel* scoreLabel(int side) const { return w_.scoreLabels[side]; }
+    QLabel* guestsNameLabel() const { return w_.guestsNameLabel; }
+    QFrame* scoreFrame(int side) const { return w_.scoreFrames[side]; }
+    QLabel* setsWonLabel(int side) const { return w_.setsWonLabels[side]; }
+    QLabel* timeoutLabel(int side) const { return w_.timeoutLabels[side]; }
+    QLabel* sideIcon(int i) const { return w_.sideIcons[i]; }
+    QLabel* sponsorSlot(int slot) const { return w_.sponsorSlots[slot]; }
     const std::array<QLabel*, 5>& sponsorSlots() const { return w_.sponsorSlots; }
-    QFrame* overlayPanel(int i) { return w_.overlayPanels[i]; }
-    QLabel* scorerTitle() { return w_.scorerTitle; }
-    QLabel* scorerPhoto() { return w_.scorerPhoto; }
-    QLabel* scorerName() { return w_.scorerName; }
-    QLabel* scorerNumberBackdrop() { return w_.scorerNumberBackdrop; }
-    QLabel* scorerNumber() { return w_.scorerNumber; }
-    QLabel* scorerBall() { return w_.scorerBall; }
-    QLabel* statisticsTitle() { return w_.statisticsTitle; }
-    QLabel* statisticsTeamName(int side) { return w_.statisticsTeamNames[side]; }
-    QLabel* statisticsLogo(int side) { return w_.statisticsLogos[side]; }
-    QLabel* statisticsTotal(int side) { return w_.statisticsTotals[side]; }
-    QLabel* statisticsHomeName(int row) { return w_.statisticsHomeNames[row]; }
-    QLabel* statisticsHomePoint(int row) { return w_.statisticsHomePoints[row]; }
-    QLabel* statisticsGuestsPoint(int row) { return w_.statisticsGuestsPoints[row]; }
-    QLabel* statisticsGuestsName(int row) { return w_.statisticsGuestsNames[row]; }
-    QFrame* presentationCard() { return w_.presentationCard; }
-    QLabel* presentationHeading() { return w_.presentationHeading; }
-    QLabel* presentationPhoto() { return w_.presentationPhoto; }
-    QLabel* presentationSide() { return w_.presentationSide; }
-    QLabel* presentationNumber() { return w_.presentationNumber; }
-    QLabel* presentationRole() { return w_.presentationRole; }
-    QFrame* bannerFrame() { return w_.bannerFrame; }
-    QLabel* bannerText() { return w_.bannerText; }
-    QLabel* bannerIcon() { return w_.bannerIcon; }
+    QFrame* overlayPanel(int i) const { return w_.overlayPanels[i]; }
+    QLabel* scorerTitle() const { return w_.scorerTitle; }
+    QLabel* scorerPhoto() const { return w_.scorerPhoto; }
+    QLabel* scorerName() const { return w_.scorerName; }
+    QLabel* scorerNumberBackdrop() const { return w_.scorerNumberBackdrop; }
+    QLabel* scorerNumber() const { return w_.scorerNumber; }
+    QLabel* scorerBall() const { return w_.scorerBall; }
+    QLabel* statisticsTitle() const { return w_.statisticsTitle; }
+    QLabel* statisticsTeamName(int side) const { return w_.statisticsTeamNames[side]; }
+    QLabel* statisticsLogo(int side) const { return w_.statisticsLogos[side]; }
+    QLabel* statisticsTotal(int side) const { return w_.statisticsTotals[side]; }
+    QLabel* statisticsHomeName(int row) const { return w_.statisticsHomeNames[row]; }
+    QLabel* statisticsHomePoint(int row) const { return w_.statisticsHomePoints[row]; }
+    QLabel* statisticsGuestsPoint(int row) const { return w_.statisticsGuestsPoints[row]; }
+    QLabel* statisticsGuestsName(int row) const { return w_.statisticsGuestsNames[row]; }
+    QFrame* presentationCard() const { return w_.presentationCard; }
+    QLabel* presentationHeading() const { return w_.presentationHeading; }
+    QLabel* presentationPhoto() const { return w_.presentationPhoto; }
+    QLabel* presentationSide() const { return w_.presentationSide; }
+    QLabel* presentationNumber() const { return w_.presentationNumber; }
+    QLabel* presentationRole() const { return w_.presentationRole; }
+    QFrame* bannerFrame() const { return w_.bannerFrame; }
+    QLabel* bannerText() const { return w_.bannerText; }
+    QLabel* bannerIcon() const { return w_.bannerIcon; }
 
     // The timers, by what they pace.
     bool presenting() const { return w_.presentationTimer.isActive(); }
@@ -62,7 +62,7 @@ class DisplayProbe {
     bool panelSliding() const { return w_.panelSlideTimer.isActive(); }
     bool bandRotating() const { return w_.sponsorTimer.isActive(); }
     void startBandRotation() { w_.sponsorTimer.start(); }
-    bool photoZooming() const { return w_.ZoomTimer.isActive(); }
+    bool photoZooming() const { return w_.photoZoomTimer.isActive(); }
 
     // The ticks and what the console calls.
     void load() { w_.load(); }
@@ -109,6 +109,12 @@ class DisplayProbe {
     bool isVisible() const { return w_.isVisible(); }
     QScreen* screen() const { return w_.screen(); }
     void show() { w_.show(); }
+    bool close() { return w_.close(); }
+    void move(int x, int y) { w_.move(x, y); }
+    QPoint pos() const { return w_.pos(); }
+    bool isMaximized() const { return w_.isMaximized(); }
+    void showMaximized() { w_.showMaximized(); }
+    void showMinimized() { w_.showMinimized(); }
 
   private:
     DisplayWindow& w_;

@@ -37,7 +37,7 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     CountdownWindow& f = *console.countdown();
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.reasonLabel->text());
-    EXPECT_EQ(QStringLiteral("1"), console.display().timeoutLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.display().shownTimeouts(0));
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), LastLine());
     const int x0 = f.x();
     EXPECT_EQ(console.display().x() + 3, x0) << "50 twips right of the display's edge";
@@ -109,7 +109,7 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
     a.f.dialogs.Expect(question, Answer::Si);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("2"), console.shownScore(0));
-    EXPECT_EQ(QStringLiteral("2"), console.display().scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.display().shownScore(0));
     EXPECT_EQ(3, console.historyCount());
 }
 

@@ -60,8 +60,7 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     console.loadMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.shownScore(1));
     EXPECT_EQ(QStringLiteral("1"), console.shownSets(0));
-    EXPECT_EQ(QStringLiteral("25/ 0"),
-              console.display().partialLabels[0]->text().rightJustified(5));
+    EXPECT_EQ(QStringLiteral("25/ 0"), console.display().partialLabel(0)->text().rightJustified(5));
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockCaption());
     EXPECT_TRUE(console.undoEnabled());
     EXPECT_EQ(QStringLiteral("Brivanta : P.TXT"), console.windowTitle());
@@ -201,7 +200,7 @@ TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
     EXPECT_EQ(1, after->match().FinishedMatch);
     EXPECT_FALSE(after->scoreButton(0)->isEnabled());
     EXPECT_TRUE(after->endStatisticsEnabled());
-    EXPECT_EQ(QStringLiteral("1"), after->display().scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), after->display().shownScore(0));
 }
 
 } // namespace

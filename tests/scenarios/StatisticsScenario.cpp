@@ -37,7 +37,7 @@ class StatisticsScenario : public ::testing::Test {
 
     Environment a;
     std::unique_ptr<ConsoleProbe> console = Prepare();
-    DisplayWindow& d = console->display();
+    DisplayProbe d = console->display();
 };
 
 TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
@@ -51,13 +51,13 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     console->changeScore(1);
     console->showStatistics();
     EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   E 1"}), List());
-    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.statisticsTitle->text())
+    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.statisticsTitle()->text())
         << "five empty results joined by blanks: short enough for the SET word";
-    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
-    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
-    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.statisticsGuestsNames[0]->text());
-    EXPECT_TRUE(d.statisticsHomeNames[1]->text().isEmpty()) << "E never reaches the panel";
-    EXPECT_TRUE(d.panelSlideTimer.isActive());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeName(0)->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoint(0)->text());
+    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.statisticsGuestsName(0)->text());
+    EXPECT_TRUE(d.statisticsHomeName(1)->text().isEmpty()) << "E never reaches the panel";
+    EXPECT_TRUE(d.panelSliding());
     EXPECT_EQ(0, console->match().AnimatedPanel);
 
     console->selectStatistics(2);
@@ -65,8 +65,8 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     console->showStatistics();
     console->selectStatistics(1);
     console->showStatistics();
-    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle->text());
-    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotals[0]->text())
+    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle()->text());
+    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotal(0)->text())
         << "the live points of the set in play";
 }
 
@@ -104,25 +104,25 @@ TEST_F(StatisticsScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     Point(3);
     Point(0, "7", 1);
     console->showLastPoints();
-    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.statisticsTitle->text());
-    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
-    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
-    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.statisticsGuestsNames[1]->text());
-    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.statisticsGuestsNames[2]->text());
-    EXPECT_EQ(QStringLiteral("1"), d.statisticsHomePoints[3]->text());
-    EXPECT_TRUE(d.statisticsHomePoints[3 - 2]->text().isEmpty());
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.statisticsTitle()->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoint(0)->text());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeName(0)->text());
+    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.statisticsGuestsName(1)->text());
+    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.statisticsGuestsName(2)->text());
+    EXPECT_EQ(QStringLiteral("1"), d.statisticsHomePoint(3)->text());
+    EXPECT_TRUE(d.statisticsHomePoint(3 - 2)->text().isEmpty());
     EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->eventLightText());
 }
 
 TEST_F(StatisticsScenario, LeadingTeamBySetsThenByPoints) {
     console->showLeadingTeam();
-    EXPECT_FALSE(d.panelSlideTimer.isActive()) << "level: nothing";
+    EXPECT_FALSE(d.panelSliding()) << "level: nothing";
     Point(3);
     Point(3);
     console->showLeadingTeam();
-    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.scorerTitle->text());
-    EXPECT_EQ(QStringLiteral("0-0"), d.scorerNumberBackdrop->text());
-    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.scorerName->text());
+    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.scorerTitle()->text());
+    EXPECT_EQ(QStringLiteral("0-0"), d.scorerNumberBackdrop()->text());
+    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.scorerName()->text());
     EXPECT_EQ(QStringLiteral("1"), console->match().AthleteCode);
 }
 

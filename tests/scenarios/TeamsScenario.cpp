@@ -43,10 +43,10 @@ class TeamsScenario : public ::testing::Test {
 TEST_F(TeamsScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
     Choose(0, QStringLiteral("Lupi"));
     Choose(1, QStringLiteral("Orsi"));
-    DisplayWindow& d = console->display();
+    DisplayProbe d = console->display();
     EXPECT_EQ(QStringLiteral("Lupi"), console->shownTeamName(0));
-    EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel()->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel()->text());
     EXPECT_EQ(4, console->rosterList(0)->count());
     EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"),
               console->rosterList(0)->item(0)->text());
@@ -70,8 +70,8 @@ TEST_F(TeamsScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     console->changeScore(0);
     EXPECT_TRUE(LastLine().endsWith(QStringLiteral("H_7_2")));
     EXPECT_EQ(0, console->rosterList(0)->currentRow());
-    EXPECT_EQ(QStringLiteral("ROSSI"), console->display().scorerName->text().trimmed());
-    EXPECT_EQ(18, console->display().scorerName->text().size());
+    EXPECT_EQ(QStringLiteral("ROSSI"), console->display().scorerName()->text().trimmed());
+    EXPECT_EQ(18, console->display().scorerName()->text().size());
 
     Click(1, 0);
     EXPECT_EQ(QStringLiteral("E"), console->codeBox(1)->text());
@@ -86,7 +86,7 @@ TEST_F(TeamsScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     console->rosterList(1)->setCurrentRow(1);
     console->scoreForAthlete(1);
     EXPECT_TRUE(LastLine().endsWith(QStringLiteral("G_12_1")));
-    EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->display().scorerTitle->text());
+    EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->display().scorerTitle()->text());
 }
 
 TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
@@ -111,7 +111,7 @@ TEST_F(TeamsScenario, ALoadedMatchChoosesItsTeams) {
     a.f.dialogs.ExpectFile(path);
     other->loadMatch();
     EXPECT_EQ(QStringLiteral("Lupi"), other->shownTeamName(0));
-    EXPECT_EQ(QStringLiteral("Orsi"), other->display().guestsNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), other->display().guestsNameLabel()->text());
     EXPECT_EQ(2, other->rosterList(1)->count());
 }
 

@@ -31,5 +31,5 @@ class TestConsole : public ::testing::Test {
 
     Environment a;
     ConsoleProbe console{a.f.platform};
-    DisplayWindow& d = console.display();
+    DisplayProbe d = console.display();
 };

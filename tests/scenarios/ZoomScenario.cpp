@@ -9,7 +9,7 @@ const QString ZoomWarning = QStringLiteral(
 
 class ZoomScenario : public TestConsole {
   protected:
-    bool HomeOnLeft() const { return d.scoreLabels[0]->x() < d.scoreLabels[1]->x(); }
+    bool HomeOnLeft() const { return d.scoreLabel(0)->x() < d.scoreLabel(1)->x(); }
     void BandWithout() {
         a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
         console.load();
@@ -18,7 +18,7 @@ class ZoomScenario : public TestConsole {
 };
 
 TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
-    const QRect home = d.scoreLabels[0]->geometry();
+    const QRect home = d.scoreLabel(0)->geometry();
     Swap(Answer::No);
     EXPECT_TRUE(HomeOnLeft());
     EXPECT_FALSE(console.sidesSwappedShown());
@@ -29,7 +29,7 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
     EXPECT_LT(console.scoreGeometry(0).x(), console.scoreGeometry(1).x())
         << "the console never swaps";
     Swap();
-    EXPECT_EQ(home, d.scoreLabels[0]->geometry());
+    EXPECT_EQ(home, d.scoreLabel(0)->geometry());
     EXPECT_FALSE(console.sidesSwappedShown());
 }
 
@@ -52,13 +52,13 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
 
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     Swap();
-    const int under = d.scoreLabels[0]->geometry().bottom();
+    const int under = d.scoreLabel(0)->geometry().bottom();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
     EXPECT_EQ(1, console.common().TowardsDisplay);
     EXPECT_FALSE(console.sidesSwappedShown());
     EXPECT_TRUE(HomeOnLeft());
-    EXPECT_NEAR(under, d.scoreLabels[0]->geometry().bottom(), 1) << "the score grows upwards";
+    EXPECT_NEAR(under, d.scoreLabel(0)->geometry().bottom(), 1) << "the score grows upwards";
     EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
 }
 
@@ -80,33 +80,33 @@ TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
             ++steps;
         }
         ASSERT_EQ(1, a.f.dialogs.Signals) << plus;
-        const QRect points = d.scoreLabels[0]->geometry();
-        const QRect logo = d.headerLogo->geometry();
+        const QRect points = d.scoreLabel(0)->geometry();
+        const QRect logo = d.headerLogo()->geometry();
         plus ? console.zoomIn() : console.zoomOut();
         EXPECT_EQ(2, a.f.dialogs.Signals);
-        EXPECT_EQ(points, d.scoreLabels[0]->geometry());
-        EXPECT_EQ(logo, d.headerLogo->geometry());
+        EXPECT_EQ(points, d.scoreLabel(0)->geometry());
+        EXPECT_EQ(logo, d.headerLogo()->geometry());
         a.f.dialogs.Signals = 0;
     }
 }
 
 TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     BandWithout();
-    const double points = d.scoreLabels[0]->font().pointSizeF();
+    const double points = d.scoreLabel(0)->font().pointSizeF();
     console.toggleZoomAll();
     EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllCaption());
     constexpr double DrawingFont = 63.75;
-    EXPECT_GT(d.scoreLabels[0]->font().pointSizeF(), 2 * DrawingFont);
-    EXPECT_EQ(d.scoreLabels[0]->y(), d.scoreFrames[0]->y());
-    for (QLabel* slot : d.sponsorSlots) {
+    EXPECT_GT(d.scoreLabel(0)->font().pointSizeF(), 2 * DrawingFont);
+    EXPECT_EQ(d.scoreLabel(0)->y(), d.scoreFrame(0)->y());
+    for (QLabel* slot : d.sponsorSlots()) {
         slot->show();
     }
     console.toggleZoomAll();
     EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
-    EXPECT_DOUBLE_EQ(points, d.scoreLabels[0]->font().pointSizeF());
-    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabels[0]->width(), 1)
+    EXPECT_DOUBLE_EQ(points, d.scoreLabel(0)->font().pointSizeF());
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabel(0)->width(), 1)
         << "the band-off layout: half the display each";
-    for (QLabel* slot : d.sponsorSlots) {
+    for (QLabel* slot : d.sponsorSlots()) {
         EXPECT_TRUE(slot->isHidden());
     }
 }

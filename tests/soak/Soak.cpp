@@ -49,8 +49,8 @@ constexpr bool MeasurableMemory = true;
 // keeps freed pages of the decoder thread's arena, which is not a leak.
 long HeapKb(ConsoleProbe& console) {
     // The picture caches fill up to their budget by design; what a leak keeps is elsewhere.
-    for (ImageCache* cache : {&console.display().PreparedPhotos(),
-                              &console.display().PreparedSponsors(), &console.logos()}) {
+    for (ImageCache* cache : {&console.display().preparedPhotos(),
+                              &console.display().preparedSponsors(), &console.logos()}) {
         cache->Wait();
         cache->Empty();
     }

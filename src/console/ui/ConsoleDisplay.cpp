@@ -14,13 +14,13 @@
 // A real full screen, without frame or title bar, on the screen where the display lies.
 void ConsoleWindow::putDisplayFullScreen() {
     display_->showFullScreen();
-    display_->SavePosition();
-    follow_->Remember();
+    display_->savePosition();
+    follow_->remember();
 }
 
 void ConsoleWindow::displayEsc() {
     if (display_->isFullScreen() && display_->screen() == screen()) {
-        follow_->Leave();
+        follow_->leave();
         const QRect area = display_->screen()->availableGeometry();
         display_->showNormal();
         display_->resize(area.size() * 2 / 3);
@@ -32,11 +32,11 @@ void ConsoleWindow::displayEsc() {
 }
 
 void ConsoleWindow::saveDisplayPosition() {
-    display_->SavePosition();
+    display_->savePosition();
 }
 
 void ConsoleWindow::zoom(bool plus) {
-    if (display_->ZoomAtLimit(plus)) {
+    if (display_->zoomAtLimit(plus)) {
         platform_.dialogs.Beep();
         return;
     }
@@ -54,7 +54,7 @@ void ConsoleWindow::zoom(bool plus) {
             zoomAll(true);
         }
     }
-    display_->ZoomStep(plus);
+    display_->zoomStep(plus);
 }
 
 void ConsoleWindow::zoomIn() {
@@ -90,7 +90,7 @@ void ConsoleWindow::swapDisplaySides() {
     }
     sidesSwappedMark->setChecked(!sidesSwappedMark->isChecked());
     common_.TowardsDisplay = -common_.TowardsDisplay;
-    display_->SwapDisplay();
+    display_->swapDisplay();
 }
 
 void ConsoleWindow::restoreDirection() {
@@ -107,7 +107,7 @@ void ConsoleWindow::displayNormal() {
 
 void ConsoleWindow::sponsorHeightTick() {
     display_->LayoutWithoutSponsor();
-    SponsorHeightTimer.stop();
+    bandLayoutTimer.stop();
 }
 
 void ConsoleWindow::displayTick() {
@@ -120,7 +120,7 @@ void ConsoleWindow::refreshPreview() {
 
 void ConsoleWindow::framesTick() {
     frameColour_ = NextFrameColour(frameColour_);
-    display_->Blink(frameColour_);
+    display_->blink(frameColour_);
 }
 
 // The event light: red while a display animation runs, green and silent after it.

@@ -207,7 +207,7 @@ void ConsoleWindow::loadMatchFile(const QString& path) {
         chooseFromFile(side, teams[side]);
     }
     if (match_.Display.Scorer[0] || match_.Display.Scorer[1]) {
-        TimerFrames.start();
+        blinkTimer.start();
     }
     if (match_.FinishedMatch != 0) {
         // A match loaded from a file was told to the venue when it was played.

@@ -75,7 +75,7 @@ void ConsoleWindow::chooseLanguage(int Index) {
         showRoster(side);
         const QPixmap logo = savedTeamLogos[side]->pixmap();
         teamLogos[side]->setPixmap(logo);
-        display_->ShowLogo(side, logo);
+        display_->showLogo(side, logo);
     }
     activateWindow();
 }

@@ -246,7 +246,8 @@ void ConsoleWindow::enumerateControls() {
              helpAction, sponsorHelpAction, teamHelpAction}) {
         without(m);
     }
-    for (QTimer* t : {&SponsorHeightTimer, &DisplayTimer, &CheerTimer, &TimerStat, &TimerFrames}) {
+    for (QTimer* t :
+         {&bandLayoutTimer, &previewTimer, &cheerTimer, &statisticsTimer, &blinkTimer}) {
         without(t);
     }
 }

@@ -98,10 +98,10 @@ std::optional<QString> ConsoleWindow::grantTimeout(int Index) {
 void ConsoleWindow::openCountdown(const QString& text, bool courtChange) {
     // Opened again after a close, the window is loaded again at the display's left edge.
     if (!countdown_ || !countdown_->isVisible()) {
-        countdown_ = std::make_unique<CountdownWindow>(match_, *display_, TimerFrames);
+        countdown_ = std::make_unique<CountdownWindow>(match_, *display_, blinkTimer);
     }
     state_.CountdownText = text;
-    countdown_->Open(text, courtChange);
+    countdown_->open(text, courtChange);
 }
 
 // Asks before throwing a running match away, then starts afresh; false when the operator keeps it.

@@ -3,11 +3,11 @@
 #include "display/ui/DisplayWindow.h"
 
 void ConsoleWindow::togglePresentation() {
-    if (display_->presentationTimer.isActive()) {
+    if (display_->presentationRunning()) {
         showEventLight(true, common_.Translate(QStringLiteral("Statistiche SET: ")) +
                                  QString::number(match_.CurrentSet));
     }
-    display_->StartOrStopPresentation();
+    display_->startOrStopPresentation();
     match_.Display.Scorer = {false, false};
     showMatch();
 }

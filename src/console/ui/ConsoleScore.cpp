@@ -105,11 +105,11 @@ void ConsoleWindow::LockConsole() {
 }
 
 void ConsoleWindow::StartBlink() {
-    TimerFrames.start();
+    blinkTimer.start();
 }
 
 void ConsoleWindow::StartScroll() {
-    display_->StartScroll(InView::Scorer);
+    display_->startScroll(InView::Scorer);
 }
 
 void ConsoleWindow::OpenCourtChange() {
@@ -130,7 +130,7 @@ void ConsoleWindow::MatchEnd() {
             court_->PublishResult(MatchFileLines(match_, platform_.clock.Now(), common_.Languages));
         });
     }
-    TimerStat.start();
-    TimerFrames.stop();
-    display_->StopAnimations();
+    statisticsTimer.start();
+    blinkTimer.stop();
+    display_->stopAnimations();
 }

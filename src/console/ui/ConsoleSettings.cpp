@@ -66,7 +66,7 @@ void ConsoleWindow::openOptions() {
                       "<Annulla> Per continuare questa partita.")) {
         return;
     }
-    OptionsWindow options({match_, common_, platform_, *display_, DisplayTimer, player_, CheerTimer,
+    OptionsWindow options({match_, common_, platform_, *display_, previewTimer, player_, cheerTimer,
                            [this] {
                                chooseTeam(0);
                                chooseTeam(1);

@@ -8,18 +8,18 @@ void ConsoleWindow::Cheer(int pointType) {
     player_.StopAudio();
     player_.PlayAudio(common_.CheerSounds[pointType]);
     // A duration never saved gives no interval: the sound is then not cut.
-    if (CheerTimer.interval() > 0) {
-        CheerTimer.start();
+    if (cheerTimer.interval() > 0) {
+        cheerTimer.start();
     }
 }
 
 void ConsoleWindow::cheerTick() {
-    CheerTimer.stop();
+    cheerTimer.stop();
     player_.StopAudio();
 }
 
 void ConsoleWindow::openSoundsWindow() {
-    SoundsWindow window(common_, player_, platform_, CheerTimer);
+    SoundsWindow window(common_, player_, platform_, cheerTimer);
     window.load();
     platform_.modal.Show(window);
 }

@@ -53,7 +53,7 @@ void ConsoleWindow::showRoster(int side) {
 void ConsoleWindow::showLogo(int side, const QImage& logo) {
     const QPixmap image = logo.isNull() ? smallTeamLogos[side]->pixmap() : QPixmap::fromImage(logo);
     teamLogos[side]->setPixmap(image);
-    display_->ShowLogo(side, image);
+    display_->showLogo(side, image);
 }
 
 void ConsoleWindow::chooseTeam(int Index) {
@@ -98,7 +98,7 @@ void ConsoleWindow::scoreForAthlete(int Index) {
 }
 
 void ConsoleWindow::prepareScorerPhoto(int side) {
-    display_->PrepareAthletePhoto(
+    display_->prepareAthletePhoto(
         AthletePhoto(TeamFolder(common_.DataFolder, match_.TeamName[side]), match_.ScorerNumber));
 }
 

@@ -43,37 +43,37 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     area_->setMinimumSize(0, 0);
     area_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     area_->installEventFilter(this);
-    SponsorHeightTimer.setInterval(100);
-    DisplayTimer.setInterval(500);
-    CheerTimer.setInterval(10000);
-    TimerStat.setInterval(10000);
-    TimerFrames.setInterval(2000);
+    bandLayoutTimer.setInterval(100);
+    previewTimer.setInterval(500);
+    cheerTimer.setInterval(10000);
+    statisticsTimer.setInterval(10000);
+    blinkTimer.setInterval(2000);
     enumerateControls();
     connectControls();
     display_ = std::make_unique<DisplayWindow>(platform_, match_, common_, player_);
     follow_ = std::make_unique<ScreenFollower>(*display_, *this);
-    connect(display_.get(), &DisplayWindow::Event, this,
+    connect(display_.get(), &DisplayWindow::eventLightChanged, this,
             [this](bool inProgress, const QString& text) { showEventLight(inProgress, text); });
-    connect(display_.get(), &DisplayWindow::Resized, this, [this] { SponsorHeightTimer.start(); });
+    connect(display_.get(), &DisplayWindow::resized, this, [this] { bandLayoutTimer.start(); });
     live_ = std::make_unique<Broadcast>(
         platform_.live,
         [this](qint64 version) {
             const bool count = countdown_ && countdown_->isVisible();
-            return LiveState({match_, display_->Screen(), display_->Presentation(),
+            return LiveState({match_, display_->screenState(), display_->presentation(),
                               common_.Languages, common_.DataFolder, count,
-                              count && countdown_->CourtChange(),
+                              count && countdown_->courtChange(),
                               count ? state_.CountdownText : QString()},
                              version);
         },
         [this] { return common_.DataFolder; });
-    connect(display_.get(), &DisplayWindow::Changed, live_.get(), &Broadcast::Changed);
-    connect(display_.get(), &DisplayWindow::AnimationStarted, this, [this] {
+    connect(display_.get(), &DisplayWindow::changed, live_.get(), &Broadcast::Changed);
+    connect(display_.get(), &DisplayWindow::animationStarted, this, [this] {
         showEventLight(true);
-        TimerFrames.stop();
+        blinkTimer.stop();
     });
-    connect(display_.get(), &DisplayWindow::AnimationFinished, this, [this] {
+    connect(display_.get(), &DisplayWindow::animationFinished, this, [this] {
         showEventLight(false);
-        TimerFrames.start();
+        blinkTimer.start();
     });
     connect(&logos_, &ImageCache::ReadyImage, this, [this](const QString& path, int w) {
         for (int side = 0; side < 2; ++side) {
@@ -88,8 +88,8 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     startRemote();
     showEventLight(false);
     // Enabled by design: the band-off layout 100 ms after loading, the live preview.
-    SponsorHeightTimer.start();
-    DisplayTimer.start();
+    bandLayoutTimer.start();
+    previewTimer.start();
 }
 
 ConsoleWindow::~ConsoleWindow() = default;
@@ -110,9 +110,9 @@ void ConsoleWindow::connectControls() {
         connect(pointTypeButtons[i], &QRadioButton::clicked, this,
                 [this, i] { choosePointType(i); });
     }
-    connect(&SponsorHeightTimer, &QTimer::timeout, this, [this] { sponsorHeightTick(); });
-    connect(&DisplayTimer, &QTimer::timeout, this, [this] { displayTick(); });
-    connect(&TimerFrames, &QTimer::timeout, this, [this] { framesTick(); });
+    connect(&bandLayoutTimer, &QTimer::timeout, this, [this] { sponsorHeightTick(); });
+    connect(&previewTimer, &QTimer::timeout, this, [this] { displayTick(); });
+    connect(&blinkTimer, &QTimer::timeout, this, [this] { framesTick(); });
     connect(refreshPreviewButton, &QPushButton::clicked, this, [this] { refreshPreview(); });
     connect(presentationButton, &QPushButton::clicked, this, [this] { togglePresentation(); });
     connect(presentationAction, &QAction::triggered, this, [this] { togglePresentation(); });
@@ -124,7 +124,7 @@ void ConsoleWindow::connectControls() {
     connect(lastPointsAction, &QAction::triggered, this, [this] { showLastPoints(); });
     connect(statisticsChoiceList, &QListWidget::itemDoubleClicked, this,
             [this] { showStatisticsOfChosenSet(); });
-    connect(&TimerStat, &QTimer::timeout, this, [this] { statisticsTick(); });
+    connect(&statisticsTimer, &QTimer::timeout, this, [this] { statisticsTick(); });
     connect(matchStatisticsAction, &QAction::triggered, this, [this] {
         statisticsChoiceList->setCurrentRow(0);
         showStatistics();
@@ -135,7 +135,7 @@ void ConsoleWindow::connectControls() {
             showStatistics();
         });
     }
-    connect(&CheerTimer, &QTimer::timeout, this, [this] { cheerTick(); });
+    connect(&cheerTimer, &QTimer::timeout, this, [this] { cheerTick(); });
     connect(historyList, &QListWidget::itemDoubleClicked, this,
             [this] { rollBackToSelectedLine(); });
     connect(undoButton, &QPushButton::clicked, this, [this] { undoLastLine(); });
@@ -249,7 +249,7 @@ void ConsoleWindow::showMatch() {
         historyList->addItem(history[i]);
     }
     historyList->setCurrentRow(match_.SelectedLine);
-    display_->Update();
+    display_->showMatch();
     live_->Changed();
     publishCourt();
 }

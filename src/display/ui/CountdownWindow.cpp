@@ -44,7 +44,7 @@ CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTi
     move(display_.x() + TwipsInPixel(50), display_.y() + display_.height() / 2 - height() / 2);
 }
 
-void CountdownWindow::Open(const QString& text, bool courtChange) {
+void CountdownWindow::open(const QString& text, bool courtChange) {
     tickTimer.start();
     courtChange_ = courtChange;
     if (courtChange) {
@@ -58,14 +58,14 @@ void CountdownWindow::Open(const QString& text, bool courtChange) {
 void CountdownWindow::tick() {
     timerFrames_.stop();
     if (!TickTimeout(match_)) {
-        Close();
+        closeCountdown();
         return;
     }
     move(x() + (display_.width() - width()) / TickCountdown, y());
     secondsLabel->setText(QString::number(TickCountdown - match_.TickCount));
 }
 
-void CountdownWindow::Close() {
+void CountdownWindow::closeCountdown() {
     timerFrames_.start();
     tickTimer.stop();
     hide();
@@ -73,6 +73,6 @@ void CountdownWindow::Close() {
 
 void CountdownWindow::closeEvent(QCloseEvent* e) {
     match_.TickCount = 0;
-    Close();
+    closeCountdown();
     e->accept();
 }

@@ -13,8 +13,8 @@ class CountdownWindow : public QWidget {
   public:
     CountdownWindow(Match& match, const DisplayWindow& display, QTimer& timerFrames);
 
-    void Open(const QString& text, bool courtChange);
-    bool CourtChange() const { return courtChange_; }
+    void open(const QString& text, bool courtChange);
+    bool courtChange() const { return courtChange_; }
     void tick();
 
     QTimer tickTimer;
@@ -29,7 +29,7 @@ class CountdownWindow : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
-    void Close();
+    void closeCountdown();
 
     Match& match_;
     bool courtChange_ = false;

@@ -1,3 +1,5 @@
+// The display's controls: where each one is drawn, the lower panels, the colours, and the
+// layout that scales them.
 #include "display/ui/DisplayWindow.h"
 #include "shared/ui/LargeLabel.h"
 
@@ -40,7 +42,7 @@ QFrame* Panel(QWidget* parent, int l, int t, int w, int h) {
 
 } // namespace
 
-void DisplayWindow::CreateControls() {
+void DisplayWindow::createControls() {
     setAttribute(Qt::WA_StyledBackground, true);
 
     headerLogo = Image(this, 120, 60, 1815, 1110);
@@ -88,21 +90,21 @@ void DisplayWindow::CreateControls() {
     }
     designSizeLabel = Label(this, 1080, 0, 1575, 255, QStringLiteral("7335 x 3930 pixel"), 8.25);
     designSizeLabel->hide();
-    CreatePanels();
+    createPanels();
     ApplyColours(colours_);
-    AfterLayout();
+    afterLayout();
 }
 
 // After every layout, swapped or not: the last points' names lean towards the centre, and
 // the presentation card stays out of sight unless a presentation runs.
-void DisplayWindow::AfterLayout() {
+void DisplayWindow::afterLayout() {
     for (int i = 0; i < 4; ++i) {
         const bool homeOnRight = statisticsHomeNames[i]->x() >= statisticsGuestsNames[i]->x();
         statisticsHomeNames[i]->setAlignment(homeOnRight ? Qt::AlignLeft : Qt::AlignRight);
         statisticsGuestsNames[i]->setAlignment(homeOnRight ? Qt::AlignRight : Qt::AlignLeft);
     }
     if (!presentationTimer.isActive()) {
-        ParkPresentation();
+        parkPresentation();
     }
 }
 
@@ -134,7 +136,7 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
     }
 }
 
-void DisplayWindow::CreatePanels() {
+void DisplayWindow::createPanels() {
     overlayPanels[1] = Panel(this, 0, 6720, 7335, 2750);
     scorerTitle =
         Label(overlayPanels[1], 0, 0, 7335, 495, QStringLiteral("HA FATTO IL PUNTO:"), 15.75);
@@ -197,4 +199,17 @@ void DisplayWindow::CreatePanels() {
         builtInPictures[i] =
             Container(this, resources[i] ? QString::fromLatin1(resources[i]) : QString());
     }
+}
+
+void DisplayWindow::layOutControls() {
+    if (isMinimized()) {
+        return;
+    }
+    emit resized();
+    if (isMaximized() || isFullScreen()) {
+        savePosition();
+    }
+    GeometryScale(geometry_, InTwips(frameGeometry().size()), controls_, true);
+    afterLayout();
+    setBand();
 }

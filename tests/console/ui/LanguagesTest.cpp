@@ -41,7 +41,7 @@ TEST_F(LanguagesTest, StoredLanguageTranslatesEverythingAtStartUp) {
     auto c = Start();
     EXPECT_EQ(3, c->common().Languages.LanguageColumn);
     EXPECT_EQ(QStringLiteral("Beenden"), c->exitCaption());
-    EXPECT_EQ(QStringLiteral("Heim"), c->display().homeNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Heim"), c->display().homeNameLabel()->text());
     EXPECT_EQ(QStringLiteral("SATZ 1"), c->statisticsChoices().at(1));
     EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("DEU"), a.f.dialogs.Language) << "the standard buttons too";

@@ -41,7 +41,7 @@ TEST_F(StartupTest, FirstStartWithNoSettings) {
     EXPECT_EQ(a.program, m.DataFolder);
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console->windowTitle());
 
-    DisplayWindow& d = console->display();
+    DisplayProbe d = console->display();
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(d.isMaximized());
     EXPECT_EQ(QPoint(0, 0), d.pos());
@@ -51,8 +51,8 @@ TEST_F(StartupTest, FirstStartWithNoSettings) {
 
     EXPECT_EQ(QStringLiteral("Home"), console->shownTeamName(0));
     EXPECT_EQ(QStringLiteral("Guests"), console->shownTeamName(1));
-    EXPECT_EQ(QStringLiteral("Locali"), d.homeNameLabel->text());
-    EXPECT_EQ(QStringLiteral("Ospiti"), d.guestsNameLabel->text());
+    EXPECT_EQ(QStringLiteral("Locali"), d.homeNameLabel()->text());
+    EXPECT_EQ(QStringLiteral("Ospiti"), d.guestsNameLabel()->text());
     EXPECT_EQ(QStringLiteral("Blocca"), console->lockCaption());
     EXPECT_FALSE(console->undoEnabled());
     EXPECT_FALSE(console->endStatisticsEnabled());
@@ -186,7 +186,7 @@ TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     EXPECT_EQ(history.size() - 1, console->selectedHistoryLine());
     EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Partials[0]);
     EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetsWon);
-    EXPECT_EQ(QStringLiteral("1"), console->display().scoreLabels[1]->text());
+    EXPECT_EQ(QStringLiteral("1"), console->display().shownScore(1));
     EXPECT_EQ(3, p.SetPoints) << "rules are kept";
 }
 

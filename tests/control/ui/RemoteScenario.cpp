@@ -104,8 +104,8 @@ struct Bench {
     // Everything the hall and the file see.
     QStringList Seen() const {
         QStringList seen = console->match().History;
-        for (const QLabel* l : console->display().findChildren<QLabel*>()) {
-            if (l->isVisibleTo(&console->display())) {
+        for (const QLabel* l : console->display().window().findChildren<QLabel*>()) {
+            if (l->isVisibleTo(&console->display().window())) {
                 seen << l->objectName() + u'=' + l->text();
             }
         }

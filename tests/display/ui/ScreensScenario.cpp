@@ -31,21 +31,21 @@ class ScreensScenario : public ::testing::Test {
 TEST_F(ScreensScenario, WithATvTheDisplayOpensFullScreenThereAndFollowsItsCable) {
     screens.Link({{QStringLiteral("TV"), Tv}});
     auto c = Start();
-    DisplayWindow& d = c->display();
+    DisplayProbe d = c->display();
     EXPECT_TRUE(d.isFullScreen());
-    EXPECT_EQ(QStringLiteral("TV"), Name(d));
+    EXPECT_EQ(QStringLiteral("TV"), Name(d.window()));
     EXPECT_EQ(Tv.size(), d.size());
-    EXPECT_NE(Name(c->window()), Name(d)) << "never over the console";
+    EXPECT_NE(Name(c->window()), Name(d.window())) << "never over the console";
 
     screens.Link({});
     QCoreApplication::processEvents();
     EXPECT_TRUE(d.isFullScreen());
-    EXPECT_EQ(Name(c->window()), Name(d)) << "the only screen left";
+    EXPECT_EQ(Name(c->window()), Name(d.window())) << "the only screen left";
     EXPECT_TRUE(d.screen()->geometry().contains(d.geometry().center())) << "never off-screen";
 
     screens.Link({{QStringLiteral("TV"), Tv}});
     QCoreApplication::processEvents();
-    EXPECT_EQ(QStringLiteral("TV"), Name(d)) << "back on the TV when it returns";
+    EXPECT_EQ(QStringLiteral("TV"), Name(d.window())) << "back on the TV when it returns";
     EXPECT_EQ(Tv.size(), d.size());
     EXPECT_TRUE(Tv.contains(d.geometry().center()));
 }
@@ -55,7 +55,7 @@ TEST_F(ScreensScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
         {{QStringLiteral("TV"), Tv}, {QStringLiteral("Proiettore"), QRect(2720, 0, 1280, 720)}});
     a.f.settings.values[QStringLiteral("DisplayScreen")] = QStringLiteral("Proiettore");
     auto c = Start();
-    EXPECT_EQ(QStringLiteral("Proiettore"), Name(c->display()));
+    EXPECT_EQ(QStringLiteral("Proiettore"), Name(c->display().window()));
     EXPECT_TRUE(c->display().isFullScreen());
 
     a.f.modal.Expect([](QDialog& d) {
@@ -67,20 +67,20 @@ TEST_F(ScreensScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
     });
     c->openOptions();
     EXPECT_EQ(QStringLiteral("TV"), a.f.settings.values.value(QStringLiteral("DisplayScreen")));
-    EXPECT_EQ(QStringLiteral("TV"), Name(c->display())) << "the start-up places it again";
+    EXPECT_EQ(QStringLiteral("TV"), Name(c->display().window())) << "the start-up places it again";
 }
 
 TEST_F(ScreensScenario, OnOneScreenEscOnTheDisplayGivesTheConsoleBack) {
     auto c = Start();
-    DisplayWindow& d = c->display();
+    DisplayProbe d = c->display();
     EXPECT_FALSE(d.isFullScreen()) << "one screen, no stored place: a window, as before";
     c->putDisplayFullScreen();
     ASSERT_TRUE(d.isFullScreen());
-    QTest::keyClick(&d, Qt::Key_Escape);
+    QTest::keyClick(&d.window(), Qt::Key_Escape);
     EXPECT_FALSE(d.isFullScreen());
     EXPECT_LT(d.width(), d.screen()->geometry().width());
     // The console's keys still work from the display.
-    QTest::keyClick(&d, Qt::Key_F5);
+    QTest::keyClick(&d.window(), Qt::Key_F5);
     EXPECT_EQ(QStringLiteral("1"), c->shownScore(0));
 }
 

@@ -86,7 +86,7 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
         Choose(12);
         f.chooseSampleColour(4);
         EXPECT_EQ(0x0000FFu, d.Colours()[HomeText]) << "red, stored blue first";
-        EXPECT_TRUE(d.scoreLabels[0]->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
+        EXPECT_TRUE(d.scoreLabel(0)->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
         f.saveAndClose();
     });
     const QString serial = a.f.settings.values.value("Serial");
