@@ -39,7 +39,7 @@ class ConsoleProbe {
     QRect scoreGeometry(int side) const { return w_.scoreLabels[side]->geometry(); }
     qreal scoreFontSize(int side) const { return w_.scoreLabels[side]->font().pointSizeF(); }
     QPixmap shownLogo(int side) const { return w_.teamLogos[side]->pixmap(); }
-    QPixmap defaultLogo(int side) const { return w_.smallTeamLogos[side]->pixmap(); }
+    QPixmap defaultLogo(int side) const { return w_.defaultLogos_[side]; }
     int historyCount() const { return w_.historyList->count(); }
     QString historyLine(int line) const { return w_.historyList->item(line)->text(); }
     QString lastHistoryLine() const { return historyLine(historyCount() - 1); }

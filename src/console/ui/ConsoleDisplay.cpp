@@ -88,8 +88,8 @@ void ConsoleWindow::swapDisplaySides() {
             Buttons::SiNo) == Answer::No) {
         return;
     }
-    sidesSwappedMark->setChecked(!sidesSwappedMark->isChecked());
     common_.TowardsDisplay = -common_.TowardsDisplay;
+    sidesSwappedMark->setChecked(common_.TowardsDisplay == -1);
     display_->swapDisplay();
 }
 

@@ -73,7 +73,7 @@ void ConsoleWindow::chooseLanguage(int Index) {
     for (int side = 0; side < 2; ++side) {
         state_.Rosters[side].clear();
         showRoster(side);
-        const QPixmap logo = savedTeamLogos[side]->pixmap();
+        const QPixmap logo = defaultLogos_[side];
         teamLogos[side]->setPixmap(logo);
         display_->showLogo(side, logo);
     }

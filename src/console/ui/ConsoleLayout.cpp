@@ -127,14 +127,7 @@ void ConsoleWindow::createControls() {
     teamLogos[1] = Picture(a, 11460, 1440, 1335, 1335, logo[1]);
     previewImage = Picture(a, 120, 3900, 4395, 2745);
     previewImage->setFrameShape(QFrame::Box);
-    smallTeamLogos[0] = Picture(a, 5340, -120, 315, 375, logo[0]);
-    smallTeamLogos[1] = Picture(a, 4860, -120, 315, 375, logo[1]);
-    smallTeamLogos[0]->hide();
-    smallTeamLogos[1]->hide();
-    for (int i = 0; i < 2; ++i) {
-        savedTeamLogos[i] = Picture(a, -2000, -2000, 315, 375, logo[i]);
-        savedTeamLogos[i]->hide();
-    }
+    defaultLogos_ = {QPixmap(logo[0]), QPixmap(logo[1])};
     previewCopy = Picture(a, 4140, 6960, 435, 360);
     previewCopy->hide();
 }
@@ -227,10 +220,6 @@ void ConsoleWindow::enumerateControls() {
     for (QLabel* e : teamLogos)
         without(e);
     without(previewImage);
-    for (QLabel* e : smallTeamLogos)
-        without(e);
-    for (QLabel* e : savedTeamLogos)
-        without(e);
     without(previewCopy);
     for (QObject* m : std::initializer_list<QObject*>{
              fileMenu, newMatchAction, saveMatchAction, loadMatchAction, soundsAction,

@@ -51,7 +51,7 @@ void ConsoleWindow::showRoster(int side) {
 }
 
 void ConsoleWindow::showLogo(int side, const QImage& logo) {
-    const QPixmap image = logo.isNull() ? smallTeamLogos[side]->pixmap() : QPixmap::fromImage(logo);
+    const QPixmap image = logo.isNull() ? defaultLogos_[side] : QPixmap::fromImage(logo);
     teamLogos[side]->setPixmap(image);
     display_->showLogo(side, image);
 }

@@ -289,8 +289,6 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::array<QLabel*, 2> timeoutIcons;
     std::array<QLabel*, 2> teamLogos;
     QLabel* previewImage;
-    std::array<QLabel*, 2> smallTeamLogos;
-    std::array<QLabel*, 2> savedTeamLogos;
     QLabel* previewCopy;
 
     QMenu* fileMenu;
@@ -357,6 +355,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::optional<bool> redLight_;
     // Logos are decoded on the side; each side shows its default until its own arrives.
     ImageCache logos_;
+    // Each side's logo until its team's own arrives, and after a language change.
+    std::array<QPixmap, 2> defaultLogos_;
     std::array<QString, 2> logoExpected_;
     int statisticsStep_ = 0;
     bool clickInProgress_ = false;

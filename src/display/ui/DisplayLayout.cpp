@@ -108,6 +108,12 @@ void DisplayWindow::afterLayout() {
     }
 }
 
+QString DisplayWindow::sideStyle(int side) const {
+    return QStringLiteral("background-color:%1;color:%2;")
+        .arg(CssColour(colours_[side == 0 ? HomePoints : GuestsPoints]),
+             CssColour(colours_[side == 0 ? HomeText : GuestsText]));
+}
+
 void DisplayWindow::ApplyColours(const PanelColours& colours) {
     colours_ = colours;
     screen_.Colours = colours;
@@ -124,9 +130,9 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
             .arg(CssColour(background), CssColour(text));
     };
     homeNameLabel->setStyleSheet(style(colours[HomeName], colours[HomeText]));
-    scoreLabels[0]->setStyleSheet(style(colours[HomePoints], colours[HomeText]));
+    scoreLabels[0]->setStyleSheet(sideStyle(0));
     guestsNameLabel->setStyleSheet(style(colours[GuestsName], colours[GuestsText]));
-    scoreLabels[1]->setStyleSheet(style(colours[GuestsPoints], colours[GuestsText]));
+    scoreLabels[1]->setStyleSheet(sideStyle(1));
     // The set and timeout counters sit on their side's score panel: they take its text colour.
     for (int side = 0; side < 2; ++side) {
         const QString text = QStringLiteral("color:%1;background:transparent;")

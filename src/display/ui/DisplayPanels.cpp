@@ -56,7 +56,7 @@ void DisplayWindow::showStatistics(const StatisticsPanel& data) {
 // The number on the panel is two labels: scorerNumber carries the text, scorerNumberBackdrop behind
 // it the side's colour, so the pair reads as one number.
 void DisplayWindow::panelStyle(int side) {
-    const QString style = scoreLabels[side]->styleSheet();
+    const QString style = sideStyle(side);
     // Restyling is costly: only when the side's colours really change.
     if (style == panelStyle_) {
         return;

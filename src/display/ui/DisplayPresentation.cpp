@@ -113,7 +113,7 @@ void DisplayWindow::loadPerson() {
     presentationRole->setText(AthleteRole(roster, number, common_.Languages));
     presentationSide->setText(side == 1 ? QStringLiteral("G U E S T S")
                                         : QStringLiteral("H O M E"));
-    const QString style = scoreLabels[side]->styleSheet();
+    const QString style = sideStyle(side);
     for (QLabel* e :
          {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
         e->setStyleSheet(style);

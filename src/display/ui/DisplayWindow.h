@@ -120,6 +120,8 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     void afterLayout();
     void parkPresentation();
     void panelStyle(int side);
+    // A side's score colours as a style sheet: its panels and cards wear them.
+    QString sideStyle(int side) const;
     void showSponsor(int slot, const QString& file, const QImage& image);
     int scorerPhotoWidth() const;
     int sponsorSlotWidth() const;
