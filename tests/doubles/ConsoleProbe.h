@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console/ui/ConsoleWindow.h"
+#include "display/ui/CountdownWindow.h"
 #include "doubles/DisplayProbe.h"
 
 #include <QListWidget>
@@ -21,6 +22,10 @@ class ConsoleProbe {
     const ControlsGeometry& geometry() const { return w_.geometry_; }
     DisplayProbe display() { return DisplayProbe(*w_.display_); }
     CountdownWindow* countdown() { return w_.countdown(); }
+    // The open countdown: its reason, the seconds it shows, and one tick of its timer.
+    QString countdownReason() const { return w_.countdown_->reasonLabel->text(); }
+    QString countdownSeconds() const { return w_.countdown_->secondsLabel->text(); }
+    void countdownTick() { w_.countdown_->tick(); }
     Broadcast& live() { return w_.live(); }
     Remote& remoteControl() { return w_.remoteControl(); }
     ScreenFollower& follows() { return w_.follows(); }

@@ -36,19 +36,19 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     ASSERT_NE(nullptr, console.countdown());
     CountdownWindow& f = *console.countdown();
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.reasonLabel->text());
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), console.countdownReason());
     EXPECT_EQ(QStringLiteral("1"), console.display().shownTimeouts(0));
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), LastLine());
     const int x0 = f.x();
     EXPECT_EQ(console.display().x() + 3, x0) << "50 twips right of the display's edge";
-    f.tick();
-    f.tick();
-    EXPECT_EQ(QStringLiteral("28"), f.secondsLabel->text());
+    console.countdownTick();
+    console.countdownTick();
+    EXPECT_EQ(QStringLiteral("28"), console.countdownSeconds());
     EXPECT_GT(f.x(), x0);
 
     Timeout();
     EXPECT_EQ(&f, console.countdown()) << "a second timeout keeps the running countdown";
-    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), f.reasonLabel->text());
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), console.countdownReason());
     EXPECT_EQ(2, console.match().TickCount);
 
     a.f.dialogs.Expect(Confirm);
@@ -57,7 +57,7 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(QStringLiteral("2"), console.shownTimeouts(0));
 
     console.changeScore(3);
-    f.tick();
+    console.countdownTick();
     EXPECT_FALSE(f.isVisible()) << "a score change closes the countdown at its next tick";
     EXPECT_TRUE(console.blinking());
 }
@@ -67,11 +67,11 @@ TEST_F(CommandsTest, FullCountdownClosesAtTheThirtyFirstTick) {
     Timeout();
     CountdownWindow& f = *console.countdown();
     for (int i = 0; i < 30; ++i) {
-        f.tick();
+        console.countdownTick();
     }
-    EXPECT_EQ(QStringLiteral("0"), f.secondsLabel->text());
+    EXPECT_EQ(QStringLiteral("0"), console.countdownSeconds());
     EXPECT_TRUE(f.isVisible());
-    f.tick();
+    console.countdownTick();
     EXPECT_FALSE(f.isVisible());
 }
 
@@ -94,8 +94,7 @@ TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
     Points(3, 5);
     Points(0, 8);
     ASSERT_NE(nullptr, console.countdown());
-    EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"),
-              console.countdown()->reasonLabel->text());
+    EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"), console.countdownReason());
 }
 
 TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {

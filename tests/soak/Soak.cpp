@@ -164,7 +164,7 @@ const char* RandomAction(ConsoleProbe& console, SoakDialogs& dialogs, std::mt199
         console.callTimeout(side);
         name = "timeout";
         for (int i = 0; console.countdown() != nullptr && i < 31; ++i) {
-            console.countdown()->tick();
+            console.countdownTick();
         }
     } else if (choice < 820) {
         QListWidget* teams = console.teamList(side);

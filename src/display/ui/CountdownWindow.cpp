@@ -7,9 +7,9 @@
 
 #include <QCloseEvent>
 
-CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTimer& timerFrames)
+CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTimer& blinkTimer)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), match_(match), display_(display),
-      timerFrames_(timerFrames) {
+      blinkTimer_(blinkTimer) {
     setObjectName(QStringLiteral("CountdownWindow"));
     setWindowTitle(QStringLiteral("Brivanta"));
     setStyleSheet(
@@ -56,7 +56,7 @@ void CountdownWindow::open(const QString& text, bool courtChange) {
 }
 
 void CountdownWindow::tick() {
-    timerFrames_.stop();
+    blinkTimer_.stop();
     if (!TickTimeout(match_)) {
         closeCountdown();
         return;
@@ -66,7 +66,7 @@ void CountdownWindow::tick() {
 }
 
 void CountdownWindow::closeCountdown() {
-    timerFrames_.start();
+    blinkTimer_.start();
     tickTimer.stop();
     hide();
 }
