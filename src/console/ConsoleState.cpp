@@ -6,7 +6,7 @@ std::vector<RosterRow> RosterRows(const QStringList& lines) {
     std::vector<RosterRow> rows;
     rows.reserve(static_cast<std::size_t>(lines.size()));
     for (const QString& line : lines) {
-        rows.push_back({line, CodeFromLine(line), NameFromLine(line)});
+        rows.push_back({line, CodeFromLine(line)});
     }
     return rows;
 }

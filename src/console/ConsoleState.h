@@ -9,7 +9,6 @@
 struct RosterRow {
     QString Line; // as the list shows it: " 7 Rossi Mario Centrale"
     QString Code; // what the code box receives for this row ("7", "E")
-    QString Name; // the name the overlays give the scorer
 };
 
 // What the console holds beside the match record. Its widgets are drawn from it and never read
@@ -27,7 +26,7 @@ struct ConsoleState {
     QString VenueLink;
 };
 
-// The rows a roster list shows, with each row's code and name.
+// The rows a roster list shows, with each row's code.
 std::vector<RosterRow> RosterRows(const QStringList& lines);
 
 // The row of a side's roster whose code is `code` (any case), or -1.

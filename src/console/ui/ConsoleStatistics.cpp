@@ -122,7 +122,6 @@ void ConsoleWindow::showLeadingTeam() {
         display_->showLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), {},
                                   {});
         match_.ScorerNumber.clear();
-        match_.ScorerName.clear();
         return;
     }
     const QString setsWon =

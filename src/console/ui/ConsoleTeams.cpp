@@ -84,7 +84,6 @@ void ConsoleWindow::pickAthlete(int Index) {
     codeBoxes[Index]->setText(row.Code);
     if (row.Code != QStringLiteral("E") && NumericValue(row.Code) > 0) {
         match_.ScorerNumber = row.Code;
-        match_.ScorerName = row.Name;
         prepareScorerPhoto(Index);
     }
 }
@@ -165,11 +164,9 @@ void ConsoleWindow::codeBoxChanged(int Index) {
     const int line = codeLine(Index, code);
     if (line < 0) {
         match_.ScorerNumber.clear();
-        match_.ScorerName.clear();
     } else if (code.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
         const RosterRow& row = state_.Rosters[Index][static_cast<std::size_t>(line)];
         match_.ScorerNumber = row.Code;
-        match_.ScorerName = row.Name;
         prepareScorerPhoto(Index);
     }
 }
