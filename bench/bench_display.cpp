@@ -1,8 +1,8 @@
 // The display's costly moments at 1920 x 1080: the live preview, a point whose scorer has a
 // large photo, a sponsor rotation step over large pictures.
 #include "Photos.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 
 #include "Measures.h"
@@ -32,17 +32,17 @@ struct Console {
     Console() : console(Data().f.platform) {
         console.load();
         console.show();
-        console.teamLists[0]->setCurrentRow(console.teamLists[0]->row(
-            console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first()));
+        console.teamList(0)->setCurrentRow(console.teamList(0)->row(
+            console.teamList(0)->findItems(QStringLiteral("Home"), Qt::MatchExactly).first()));
         console.doubleClick(0);
-        DisplayWindow& d = console.Display();
+        DisplayProbe d = console.display();
         d.resize(1920, 1080);
         d.layOutControls();
-        d.PreparedPhotos().Wait();
-        d.PreparedSponsors().Wait();
+        d.preparedPhotos().Wait();
+        d.preparedSponsors().Wait();
         QApplication::processEvents();
     }
-    ConsoleWindow console;
+    ConsoleProbe console;
 };
 
 void BM_DisplayPreview(benchmark::State& state) {
@@ -64,7 +64,7 @@ void BM_PointWithLargePhoto(benchmark::State& state) {
     int scorer = 7;
     for (auto _ : state) {
         p.ScorerNumber = QString::number(scorer);
-        c.console.codeBoxes[0]->setText(p.ScorerNumber);
+        c.console.codeBox(0)->setText(p.ScorerNumber);
         durations.Begin();
         c.console.changeScore(0);
         durations.Stop();
@@ -80,14 +80,14 @@ BENCHMARK(BM_PointWithLargePhoto)->Iterations(200)->Unit(benchmark::kMillisecond
 
 void BM_LargeSponsorRotation(benchmark::State& state) {
     Console c;
-    DisplayWindow& d = c.console.Display();
+    DisplayProbe d = c.console.display();
     Durations durations;
     for (auto _ : state) {
         durations.Begin();
         d.sponsorTick();
         durations.Stop();
         state.PauseTiming();
-        d.PreparedSponsors().Wait(); // the 4 s between two steps
+        d.preparedSponsors().Wait(); // the 4 s between two steps
         state.ResumeTiming();
     }
     durations.BringBack(state);
@@ -98,17 +98,17 @@ BENCHMARK(BM_LargeSponsorRotation)->Iterations(50)->Unit(benchmark::kMillisecond
 // tick that holds a person in the middle while a 4000 x 3000 photo grows in seven steps.
 void Presentation(benchmark::State& state, bool hold) {
     Console c;
-    DisplayWindow& d = c.console.Display();
+    DisplayProbe d = c.console.display();
     Durations durations;
     for (auto _ : state) {
-        if (!d.presentationTimer.isActive()) {
-            d.StartOrStopPresentation();
+        if (!d.presenting()) {
+            d.startOrStopPresentation();
         }
-        const bool before = d.presentationTimer.interval() == 4000;
+        const bool before = d.presentationInterval() == 4000;
         durations.Begin();
         d.presentationTick();
         QApplication::processEvents();
-        const bool still = d.presentationTimer.interval() == 4000 && !before;
+        const bool still = d.presentationInterval() == 4000 && !before;
         if (still == hold) {
             durations.Stop();
         }

@@ -1,8 +1,8 @@
 // Hostile picture files where the program shows pictures: the UI thread's time to find out
 // that there is nothing worth showing (or only a first frame).
 #include "Measures.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/HostileImages.h"
 #include "shared/ui/Images.h"
@@ -37,13 +37,13 @@ void BM_HostileSponsorManager(benchmark::State& state) {
         Environment::CreateFile(
             a.program + QStringLiteral("/Sponsors/") + QString::fromLatin1(name), testCase.data);
     }
-    ConsoleWindow console(a.f.platform);
+    ConsoleProbe console(a.f.platform);
     console.load();
-    CommonSettings common = console.Modulo();
+    CommonSettings common = console.common();
     Durations durations;
     for (auto _ : state) {
         durations.Begin();
-        SponsorManager handling({common, a.f.platform, console.Display(), [] {}});
+        SponsorManager handling({common, a.f.platform, console.display().window(), [] {}});
         durations.Stop();
     }
     durations.BringBack(state);

@@ -1,8 +1,8 @@
 // The live output as a streamer feels it: building the state, the event reaching 50 clients
 // after a score click, and what the server adds to the click itself.
-#include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
 #include "doubles/ConsoleLive.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/EventClient.h"
 #include "live/Broadcast.h"
@@ -31,9 +31,9 @@ struct LiveConsole : ConsoleLive {
         p.Points = {23, 22};
         p.Locked = true;
         if (clients > 0) {
-            console.Live().Start(0, false);
+            console.live().Start(0, false);
             for (int i = 0; i < clients; ++i) {
-                this->clients.push_back(std::make_unique<EventClient>(console.Live().Port()));
+                this->clients.push_back(std::make_unique<EventClient>(console.live().Port()));
             }
             Wait([&] { return server.Streams() == clients; });
         }
@@ -49,7 +49,7 @@ struct LiveConsole : ConsoleLive {
         Match& p = console.match();
         p.History.removeLast();
         p.SelectedLine = static_cast<int>(p.History.size()) - 1;
-        delete console.historyList->takeItem(console.historyList->count() - 1);
+        console.forgetLastShownHistoryLine();
     }
 
     std::vector<std::unique_ptr<EventClient>> clients;
@@ -61,7 +61,7 @@ void BM_StateJson(benchmark::State& state) {
     Durations durations;
     for (auto _ : state) {
         durations.Begin();
-        benchmark::DoNotOptimize(c.console.Live().StateJson());
+        benchmark::DoNotOptimize(c.console.live().StateJson());
         durations.Stop();
     }
     durations.BringBack(state, true);
@@ -76,7 +76,7 @@ void BM_EventTo50Clients(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         c.console.changeScore(index);
-        const qint64 version = c.console.Live().Version();
+        const qint64 version = c.console.live().Version();
         state.ResumeTiming();
         durations.Begin();
         LiveConsole::Wait([&] {
@@ -124,11 +124,11 @@ BENCHMARK(BM_ClickWith50Clients)->Iterations(2000)->Unit(benchmark::kMicrosecond
 // the point is on both windows by then (the answer is written after the handler's refresh).
 void BM_RemotePlusOne(benchmark::State& state) {
     LiveConsole c(0);
-    c.console.Live().Start(0, false);
+    c.console.live().Start(0, false);
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, c.console.Live().Port());
+    socket.connectToHost(QHostAddress::LocalHost, c.console.live().Port());
     LiveConsole::Wait([&] { return socket.state() == QAbstractSocket::ConnectedState; });
-    const QByteArray secret = c.console.RemoteControl().Safety().Secret().toLatin1();
+    const QByteArray secret = c.console.remoteControl().Safety().Secret().toLatin1();
     const auto request = [&](const QByteArray& action) {
         return "POST /control/" + action +
                " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " + secret +

@@ -2,8 +2,8 @@
 // console, then ten points with ten different scorers on the display. Reports the resident
 // memory and how long each scorer's photo took to reach the rising panel.
 #include "Photos.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 
 #include "Measures.h"
@@ -47,16 +47,16 @@ Environment& Data() {
 
 void Memory(benchmark::State& state, QSize screen) {
     Environment& a = Data();
-    ConsoleWindow console(a.f.platform);
+    ConsoleProbe console(a.f.platform);
     console.load();
     console.show();
-    DisplayWindow& d = console.Display();
+    DisplayProbe d = console.display();
     d.resize(screen);
     d.layOutControls();
     for (int side = 0; side < 2; ++side) {
         const QString name = side == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
-        console.teamLists[side]->setCurrentItem(
-            console.teamLists[side]->findItems(name, Qt::MatchExactly).first());
+        console.teamList(side)->setCurrentItem(
+            console.teamList(side)->findItems(name, Qt::MatchExactly).first());
         console.chooseTeam(side);
     }
     QApplication::processEvents();
@@ -66,13 +66,13 @@ void Memory(benchmark::State& state, QSize screen) {
         for (int i = 0; i < 10; ++i, ++point) {
             const int side = point % 2;
             // The athlete picked in the roster, then the point: the photo is on its way.
-            console.rosterLists[side]->setCurrentRow(1 + point % 25);
+            console.rosterList(side)->setCurrentRow(1 + point % 25);
             console.pickAthlete(side);
             durations.Begin();
             console.changeScore(side == 0 ? 0 : 3);
             const QDeadlineTimer limit(5000);
-            while (d.scorerPhoto->pixmap().cacheKey() == d.scorerBall->pixmap().cacheKey() ||
-                   d.scorerPhoto->pixmap().isNull()) {
+            while (d.scorerPhoto()->pixmap().cacheKey() == d.scorerBall()->pixmap().cacheKey() ||
+                   d.scorerPhoto()->pixmap().isNull()) {
                 if (limit.hasExpired()) {
                     state.SkipWithError("the scorer's photo never arrived");
                     return;
@@ -81,7 +81,7 @@ void Memory(benchmark::State& state, QSize screen) {
             }
             durations.Stop();
             // The panel goes down again before the next point.
-            for (int t = 0; t < 500 && d.panelSlideTimer.isActive(); ++t) {
+            for (int t = 0; t < 500 && d.panelSliding(); ++t) {
                 d.panelSlideTick();
             }
         }

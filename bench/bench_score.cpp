@@ -1,7 +1,7 @@
 // One score click as the operator feels it: the whole handler with both windows updated,
 // then also painted, with a 250-line history on the console; and on a slow disk.
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "match/History.h"
 #include "match/Match.h"
@@ -15,7 +15,7 @@ namespace {
 void ClickPoint(benchmark::State& state, bool draw, int diskDelay = 0) {
     Environment a;
     a.f.disk.delayMs = diskDelay;
-    ConsoleWindow console(a.f.platform);
+    ConsoleProbe console(a.f.platform);
     console.load();
     console.show();
     Match& p = console.match();
@@ -41,7 +41,7 @@ void ClickPoint(benchmark::State& state, bool draw, int diskDelay = 0) {
         state.PauseTiming();
         p.History.removeLast();
         p.SelectedLine = static_cast<int>(p.History.size()) - 1;
-        delete console.historyList->takeItem(console.historyList->count() - 1);
+        console.forgetLastShownHistoryLine();
         state.ResumeTiming();
         if (!draw) {
             state.PauseTiming();

@@ -2,8 +2,8 @@
 // big): the UI thread's share; the photos are decoded on the side.
 #include "Measures.h"
 #include "Photos.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 
 #include <QApplication>
@@ -27,24 +27,24 @@ void BM_ChooseLargeTeam(benchmark::State& state) {
     QFile::copy(sample, folder + QStringLiteral("/logo.jpg"));
     Environment::CreateFile(folder + QStringLiteral("/team.csv"), roster);
 
-    ConsoleWindow console(a.f.platform);
+    ConsoleProbe console(a.f.platform);
     console.load();
     console.show();
-    DisplayWindow& d = console.Display();
+    DisplayProbe d = console.display();
     d.resize(1920, 1080);
     d.layOutControls();
-    console.teamLists[0]->setCurrentItem(
-        console.teamLists[0]->findItems(QStringLiteral("Grande"), Qt::MatchExactly).first());
+    console.teamList(0)->setCurrentItem(
+        console.teamList(0)->findItems(QStringLiteral("Grande"), Qt::MatchExactly).first());
     Durations durations;
     for (auto _ : state) {
         durations.Begin();
         console.doubleClick(0);
         durations.Stop();
         state.PauseTiming();
-        d.PreparedPhotos().Wait();
-        d.PreparedPhotos().Empty();
-        console.Logos().Wait();
-        console.Logos().Empty();
+        d.preparedPhotos().Wait();
+        d.preparedPhotos().Empty();
+        console.logos().Wait();
+        console.logos().Empty();
         state.ResumeTiming();
     }
     durations.BringBack(state);

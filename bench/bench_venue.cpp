@@ -1,7 +1,7 @@
 // A venue of courts through a real loopback broker: a click to the venue's page, the click's
 // own cost with publishing on, and 32 courts at 10 changes a second into one venue view.
-#include "console/ui/ConsoleWindow.h"
 #include "doubles/Broker.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/VenueCourt.h"
 #include "platform/qt/MosquittoClient.h"
@@ -77,7 +77,7 @@ void BM_ClickToVenueEvent(benchmark::State& state) {
     EndlessSet(court);
     VenueReader reader(server.Port());
     EventuallyTrue(
-        [&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
+        [&] { return court.console.venueState().endsWith(QStringLiteral("connected")); });
     court.console.changeScore(0);
     EventuallyTrue([&] { return reader.points == 1; });
     int expected = 1;
@@ -113,7 +113,7 @@ void ClickPublishing(benchmark::State& state, bool publish, bool brokerUp) {
     EndlessSet(court);
     if (publish) {
         EventuallyTrue(
-            [&] { return court.console.VenueState().endsWith(QStringLiteral("connected")); });
+            [&] { return court.console.venueState().endsWith(QStringLiteral("connected")); });
     }
     if (!brokerUp) {
         broker.Stop();

@@ -85,6 +85,6 @@ int main(int argc, char* argv[]) {
     });
     console.load();
     console.show();
-    console.ResumeIfInterrupted();
+    console.resumeIfInterrupted();
     return QApplication::exec();
 }

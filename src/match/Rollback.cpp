@@ -22,13 +22,13 @@ bool ClosesSet(const Match& match, const HistoryEvent& e) {
 
 } // namespace
 
-std::optional<int> RollbackDestination(const Match& match, int line) {
+std::optional<int> RollbackDestination(const Match& match, int line, bool forUndo) {
     const int lines = static_cast<int>(match.History.size());
     if (line < 0 || line >= lines) {
         return std::nullopt;
     }
     const HistoryEvent& e = match.History[line];
-    if (!e.HasScore() || (line == lines - 1 && match.FromUndo == 0)) {
+    if (!e.HasScore() || (line == lines - 1 && !forUndo)) {
         return std::nullopt;
     }
     if (ClosesSet(match, e) && line + 1 < lines) {

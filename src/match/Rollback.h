@@ -8,7 +8,7 @@ class LanguageTable;
 
 // The score line a rollback from this line takes the match to; nothing for a timeout line,
 // or for the last line unless Undo asks.
-std::optional<int> RollbackDestination(const Match& match, int line);
+std::optional<int> RollbackDestination(const Match& match, int line, bool forUndo = false);
 
 QString RollbackQuestion(const Match& match, int destination, const LanguageTable& languages);
 

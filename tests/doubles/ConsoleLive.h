@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/ui/ConsoleWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "platform/qt/QtLiveServer.h"
 
@@ -11,5 +11,5 @@ struct ConsoleLive {
     QtLiveServer server;
     Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
                       a.f.audio,   a.f.modal,    server,      a.f.disk,  nullptr};
-    ConsoleWindow console{platform};
+    ConsoleProbe console{platform};
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/ui/ConsoleWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "platform/qt/MosquittoClient.h"
 
@@ -31,5 +31,5 @@ struct VenueCourt {
     MosquittoClient client;
     Platform platform{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
                       a.f.audio,   a.f.modal,    a.f.live,    a.f.disk,  &client};
-    ConsoleWindow console{platform};
+    ConsoleProbe console{platform};
 };

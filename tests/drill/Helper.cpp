@@ -1,7 +1,7 @@
 // Plays a scripted match through the console and reports on stdout each finished change and
 // the last change the emergency copy on disk is known to hold, so the crash drill can kill it
 // at any moment.
-#include "console/ui/ConsoleWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Doubles.h"
 #include "drill/Script.h"
 #include "match/EmergencyCopy.h"
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     UnattendedPlatform doubles(QString::fromLocal8Bit(argv[1]));
-    ConsoleWindow console(doubles.platform);
+    ConsoleProbe console(doubles.platform);
     console.load();
     std::mt19937 testCase(static_cast<std::mt19937::result_type>(std::atol(argv[2])));
     const int steps = std::atoi(argv[3]);
@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
     int saved = 0;
     for (int n = 1; n <= steps; ++n) {
         RandomStep(console, testCase);
-        handedOver.push_back(console.Copy().HandedOverCount());
+        handedOver.push_back(console.emergencyCopy().HandedOverCount());
         std::printf("fatto %d\n", n);
-        const qint64 written = console.Copy().WrittenCount();
+        const qint64 written = console.emergencyCopy().WrittenCount();
         int m = n;
         while (m > saved && handedOver[m] > written) {
             --m;

@@ -1,8 +1,8 @@
 #include "drill/Script.h"
 
-#include "console/ui/ConsoleWindow.h"
+#include "doubles/ConsoleProbe.h"
 
-void RandomStep(ConsoleWindow& console, std::mt19937& testCase) {
+void RandomStep(ConsoleProbe& console, std::mt19937& testCase) {
     if (console.match().FinishedMatch != 0) {
         console.newMatch();
         return;
@@ -18,10 +18,9 @@ void RandomStep(ConsoleWindow& console, std::mt19937& testCase) {
     } else if (choice < 94) {
         console.callTimeout(side);
     } else {
-        const int lines = console.historyList->count();
+        const int lines = console.historyCount();
         if (lines > 0) {
-            console.historyList->setCurrentRow(
-                std::uniform_int_distribution<int>(0, lines - 1)(testCase));
+            console.selectHistoryLine(std::uniform_int_distribution<int>(0, lines - 1)(testCase));
             console.rollBackToSelectedLine();
         }
     }

@@ -2,7 +2,7 @@
 
 #include <random>
 
-class ConsoleWindow;
+class ConsoleProbe;
 
 // One random operator action through the console's handlers, as a scripted match plays them.
-void RandomStep(ConsoleWindow& console, std::mt19937& testCase);
+void RandomStep(ConsoleProbe& console, std::mt19937& testCase);

@@ -267,8 +267,7 @@ TEST_P(UndoSetEndTest, UndoRightAfterASetTakesItsWinningPointBack) {
     Match p;
     DefaultRules(p);
     p.History = ReadHistory(GetParam().history);
-    p.FromUndo = -1;
-    const auto d = RollbackDestination(p, *UndoLine(p));
+    const auto d = RollbackDestination(p, *UndoLine(p), /*forUndo*/ true);
     ASSERT_TRUE(d);
     RunRollback(p, *d, LanguageTable{});
     EXPECT_EQ(GetParam().set, p.CurrentSet);

@@ -17,61 +17,59 @@ class CommandsTest : public TestConsole {
         a.f.dialogs.Expect(Confirm, answer);
         console.callTimeout(0);
     }
-    QString LastLine() const {
-        return console.historyList->item(console.historyList->count() - 1)->text();
-    }
+    QString LastLine() const { return console.lastHistoryLine(); }
 };
 
 TEST_F(CommandsTest, TimeoutBeforeTheMatchStartsIsRefused) {
     a.f.dialogs.Expect(ConsoleMessages::NotStarted);
     console.callTimeout(0);
-    EXPECT_EQ(nullptr, console.Count());
+    EXPECT_EQ(nullptr, console.countdown());
 }
 
 TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     Points(0, 1);
     Timeout(Answer::Cancel);
-    EXPECT_EQ(QStringLiteral("0"), console.timeoutLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.shownTimeouts(0));
     Timeout();
-    ASSERT_NE(nullptr, console.Count());
-    CountdownWindow& f = *console.Count();
+    ASSERT_NE(nullptr, console.countdown());
+    CountdownWindow& f = *console.countdown();
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), f.reasonLabel->text());
-    EXPECT_EQ(QStringLiteral("1"), console.Display().timeoutLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), console.countdownReason());
+    EXPECT_EQ(QStringLiteral("1"), console.display().shownTimeouts(0));
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), LastLine());
     const int x0 = f.x();
-    EXPECT_EQ(console.Display().x() + 3, x0) << "50 twips right of the display's edge";
-    f.tick();
-    f.tick();
-    EXPECT_EQ(QStringLiteral("28"), f.secondsLabel->text());
+    EXPECT_EQ(console.display().x() + 3, x0) << "50 twips right of the display's edge";
+    console.countdownTick();
+    console.countdownTick();
+    EXPECT_EQ(QStringLiteral("28"), console.countdownSeconds());
     EXPECT_GT(f.x(), x0);
 
     Timeout();
-    EXPECT_EQ(&f, console.Count()) << "a second timeout keeps the running countdown";
-    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), f.reasonLabel->text());
+    EXPECT_EQ(&f, console.countdown()) << "a second timeout keeps the running countdown";
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), console.countdownReason());
     EXPECT_EQ(2, console.match().TickCount);
 
     a.f.dialogs.Expect(Confirm);
     a.f.dialogs.Expect(ConsoleMessages::NoTimeoutsLeft + QStringLiteral("Locali"));
     console.callTimeout(0);
-    EXPECT_EQ(QStringLiteral("2"), console.timeoutLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.shownTimeouts(0));
 
     console.changeScore(3);
-    f.tick();
+    console.countdownTick();
     EXPECT_FALSE(f.isVisible()) << "a score change closes the countdown at its next tick";
-    EXPECT_TRUE(console.TimerFrames.isActive());
+    EXPECT_TRUE(console.blinking());
 }
 
 TEST_F(CommandsTest, FullCountdownClosesAtTheThirtyFirstTick) {
     Points(0, 1);
     Timeout();
-    CountdownWindow& f = *console.Count();
+    CountdownWindow& f = *console.countdown();
     for (int i = 0; i < 30; ++i) {
-        f.tick();
+        console.countdownTick();
     }
-    EXPECT_EQ(QStringLiteral("0"), f.secondsLabel->text());
+    EXPECT_EQ(QStringLiteral("0"), console.countdownSeconds());
     EXPECT_TRUE(f.isVisible());
-    f.tick();
+    console.countdownTick();
     EXPECT_FALSE(f.isVisible());
 }
 
@@ -80,9 +78,9 @@ TEST_F(CommandsTest, TimeoutsResetAtANewSet) {
     Timeout();
     Timeout();
     Points(0, 24);
-    EXPECT_EQ(QStringLiteral("0"), console.timeoutLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console.shownTimeouts(0));
     Timeout();
-    EXPECT_EQ(QStringLiteral("1"), console.timeoutLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.shownTimeouts(0));
 }
 
 TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
@@ -93,23 +91,23 @@ TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
     p.History = ReadHistory({QStringLiteral("(5) 0 -  0 - 15:00 - 0_0")});
     Points(3, 5);
     Points(0, 8);
-    ASSERT_NE(nullptr, console.Count());
-    EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"), console.Count()->reasonLabel->text());
+    ASSERT_NE(nullptr, console.countdown());
+    EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"), console.countdownReason());
 }
 
 TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
     Points(0, 3);
-    console.historyList->setCurrentRow(2);
-    const QString question =
-        MatchMessages::RollbackQuestion + QStringLiteral("\n\nLocali 2 - 0 Ospiti\n1°SET");
+    console.selectHistoryLine(2);
+    const QString question = QStringLiteral("Desideri riportare la partita a questo precedente "
+                                            "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
     a.f.dialogs.Expect(question, Answer::No);
     console.rollBackToSelectedLine();
-    EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));
     a.f.dialogs.Expect(question, Answer::Si);
     console.rollBackToSelectedLine();
-    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("2"), console.Display().scoreLabels[0]->text());
-    EXPECT_EQ(3, console.historyList->count());
+    EXPECT_EQ(QStringLiteral("2"), console.shownScore(0));
+    EXPECT_EQ(QStringLiteral("2"), console.display().shownScore(0));
+    EXPECT_EQ(3, console.historyCount());
 }
 
 TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
@@ -117,10 +115,14 @@ TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
     a.f.dialogs.Expect(MatchMessages::RollbackQuestion +
                        QStringLiteral("\n\nLocali 0 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
-    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
-    EXPECT_EQ(1, console.historyList->count());
-    EXPECT_FALSE(console.undoButton->isEnabled());
-    EXPECT_EQ(0, console.match().FromUndo);
+    EXPECT_EQ(QStringLiteral("0"), console.shownScore(0));
+    EXPECT_EQ(1, console.historyCount());
+    EXPECT_FALSE(console.undoEnabled());
+    // Undo's licence to take back the last line ends with it: the operator's rollback of the
+    // last line asks nothing and changes nothing.
+    console.selectHistoryLine(0);
+    console.rollBackToSelectedLine();
+    EXPECT_EQ(1, console.historyCount());
 }
 
 TEST_F(CommandsTest, NewMatchAsksOnlyWithAHistory) {
@@ -128,11 +130,11 @@ TEST_F(CommandsTest, NewMatchAsksOnlyWithAHistory) {
     Points(0, 2);
     a.f.dialogs.Expect(Abandon, Answer::Cancel);
     console.newMatchFromButton();
-    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.shownScore(0));
     a.f.dialogs.Expect(Abandon);
     console.newMatchFromButton();
-    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Blocca"), console.lockButton->text());
+    EXPECT_EQ(QStringLiteral("0"), console.shownScore(0));
+    EXPECT_EQ(QStringLiteral("Blocca"), console.lockCaption());
 }
 
 TEST_F(CommandsTest, SettingsAbandonTheMatchWithTheirOwnWording) {
@@ -143,7 +145,7 @@ TEST_F(CommandsTest, SettingsAbandonTheMatchWithTheirOwnWording) {
     bool openOptions = false;
     a.f.modal.Expect([&](QDialog& d) {
         openOptions = true;
-        EXPECT_EQ(0, console.historyList->count()) << "the match is reset before the options open";
+        EXPECT_EQ(0, console.historyCount()) << "the match is reset before the options open";
         d.reject();
     });
     console.openOptions();
@@ -156,7 +158,7 @@ TEST_F(CommandsTest, ExitAsksThenEndsAtOnce) {
     console.exitProgram();
     EXPECT_EQ(0, a.f.process.ended);
     a.f.dialogs.Expect(question);
-    console.exitAction->trigger();
+    console.chooseExitFromMenu();
     EXPECT_EQ(1, a.f.process.ended);
 }
 

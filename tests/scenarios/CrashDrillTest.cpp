@@ -1,6 +1,6 @@
 // Kills a console that is playing a match at random moments and checks that the emergency
 // copy is always whole and never older than the last change the console saw on disk.
-#include "console/ui/ConsoleWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Doubles.h"
 #include "drill/Script.h"
 #include "match/MatchFile.h"
@@ -27,14 +27,14 @@ QByteArray Content(const QString& path) {
 std::vector<QByteArray> CopiesAwaited(const QString& folder) {
     QDir().mkpath(folder);
     UnattendedPlatform doubles(folder);
-    ConsoleWindow console(doubles.platform);
+    ConsoleProbe console(doubles.platform);
     console.load();
     std::mt19937 testCase(Seed);
     std::vector<QByteArray> copies{QByteArray()};
     for (int n = 1; n <= Steps; ++n) {
         RandomStep(console, testCase);
-        EXPECT_TRUE(console.WaitForCopy());
-        copies.push_back(Content(console.EmergencyPath()));
+        EXPECT_TRUE(console.waitForCopy());
+        copies.push_back(Content(console.emergencyPath()));
     }
     return copies;
 }

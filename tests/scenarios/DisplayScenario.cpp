@@ -11,32 +11,32 @@ TEST_F(DisplayScenario, ClockAndFinishedSetsTakeTurns) {
     for (int i = 0; i < 3; ++i) {
         d.clockTick();
     }
-    EXPECT_EQ(QStringLiteral("15:42"), d.clockLabel->text());
-    EXPECT_EQ(QStringLiteral("2°SET"), d.setLabel->text());
+    EXPECT_EQ(QStringLiteral("15:42"), d.clockLabel()->text());
+    EXPECT_EQ(QStringLiteral("2°SET"), d.setLabel()->text());
     d.clockTick();
-    EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.clockLabel->text());
+    EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.clockLabel()->text());
 }
 
 TEST_F(DisplayScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
-    console.codeBoxes[0]->setText(QStringLiteral("7"));
+    console.codeBox(0)->setText(QStringLiteral("7"));
     console.changeScore(0);
-    EXPECT_TRUE(d.panelSlideTimer.isActive());
-    QFrame* panel = d.overlayPanels[1];
+    EXPECT_TRUE(d.panelSliding());
+    QFrame* panel = d.overlayPanel(1);
     for (int i = 0; i < 50; ++i) {
         d.panelSlideTick();
     }
     EXPECT_EQ(0, panel->y());
-    EXPECT_FALSE(console.TimerFrames.isActive()) << "the blink pauses during a slide";
-    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(128,0,0)")));
+    EXPECT_FALSE(console.blinking()) << "the blink pauses during a slide";
+    EXPECT_TRUE(console.eventLightStyle().contains(QStringLiteral("rgb(128,0,0)")));
     for (int i = 50; i < 400; ++i) {
         d.panelSlideTick();
     }
-    EXPECT_FALSE(d.panelSlideTimer.isActive());
+    EXPECT_FALSE(d.panelSliding());
     EXPECT_GE(panel->y(), d.height());
-    EXPECT_TRUE(console.TimerFrames.isActive());
-    EXPECT_TRUE(console.eventLight->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
-    EXPECT_TRUE(console.eventLight->text().isEmpty());
-    EXPECT_EQ(d.scorerBall->pixmap().cacheKey(), d.scorerPhoto->pixmap().cacheKey());
+    EXPECT_TRUE(console.blinking());
+    EXPECT_TRUE(console.eventLightStyle().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(console.eventLightText().isEmpty());
+    EXPECT_EQ(d.scorerBall()->pixmap().cacheKey(), d.scorerPhoto()->pixmap().cacheKey());
 }
 
 TEST_F(DisplayScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
@@ -47,56 +47,56 @@ TEST_F(DisplayScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/team.csv"),
                             "7;Rossi;Mario;2-Centrale;C\r\n");
     console.load();
-    console.teamLists[0]->setCurrentItem(
-        console.teamLists[0]->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
+    console.teamList(0)->setCurrentItem(
+        console.teamList(0)->findItems(QStringLiteral("Home"), Qt::MatchExactly).first());
     console.chooseTeam(0);
     const int width = static_cast<int>(d.frameGeometry().width() / 1.6);
-    EXPECT_FALSE(d.PreparedPhotos().Ready(photo, width)) << "nothing decoded for a team";
-    console.rosterLists[0]->setCurrentRow(1);
+    EXPECT_FALSE(d.preparedPhotos().Ready(photo, width)) << "nothing decoded for a team";
+    console.rosterList(0)->setCurrentRow(1);
     console.pickAthlete(0);
-    d.PreparedPhotos().Wait();
-    EXPECT_TRUE(d.PreparedPhotos().Ready(photo, width)) << "decoded once the athlete is picked";
+    d.preparedPhotos().Wait();
+    EXPECT_TRUE(d.preparedPhotos().Ready(photo, width)) << "decoded once the athlete is picked";
     console.changeScore(0);
-    EXPECT_EQ(width, d.scorerPhoto->width());
-    EXPECT_NEAR(d.scorerPhoto->width() * 1.25, d.scorerPhoto->height(), 1);
-    EXPECT_NE(d.scorerBall->pixmap().cacheKey(), d.scorerPhoto->pixmap().cacheKey());
+    EXPECT_EQ(width, d.scorerPhoto()->width());
+    EXPECT_NEAR(d.scorerPhoto()->width() * 1.25, d.scorerPhoto()->height(), 1);
+    EXPECT_NE(d.scorerBall()->pixmap().cacheKey(), d.scorerPhoto()->pixmap().cacheKey());
 }
 
 TEST_F(DisplayScenario, BannerBlinksOnlyWhileDue) {
     Points(0, 24);
     ASSERT_EQ(1, console.match().SetPointState);
-    const bool before = d.bannerIcon->isVisible();
+    const bool before = d.bannerIcon()->isVisible();
     console.framesTick();
-    EXPECT_NE(before, d.bannerIcon->isVisible());
+    EXPECT_NE(before, d.bannerIcon()->isVisible());
     console.match().SetPointState = 0;
-    const bool still = d.bannerIcon->isVisible();
+    const bool still = d.bannerIcon()->isVisible();
     console.framesTick();
-    EXPECT_EQ(still, d.bannerIcon->isVisible());
+    EXPECT_EQ(still, d.bannerIcon()->isVisible());
 }
 
 TEST_F(DisplayScenario, MarkerBorderTakesThePaletteInTurn) {
     d.show();
     Points(3, 1);
     console.framesTick();
-    EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
+    EXPECT_TRUE(d.scoreFrame(1)->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
     console.framesTick();
-    EXPECT_TRUE(d.scoreFrames[1]->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(d.scoreFrame(1)->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
 }
 
 TEST_F(DisplayScenario, LivePreviewFollowsTheDisplay) {
-    EXPECT_TRUE(console.previewImage->pixmap().isNull());
+    EXPECT_TRUE(console.previewPicture().isNull());
     console.refreshPreview();
-    EXPECT_EQ(console.previewImage->size(), console.previewImage->pixmap().size());
+    EXPECT_EQ(console.previewSize(), console.previewPicture().size());
     console.displayTick();
-    EXPECT_FALSE(console.previewImage->pixmap().isNull());
+    EXPECT_FALSE(console.previewPicture().isNull());
 }
 
 TEST_F(DisplayScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
     a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
     console.load();
     console.sponsorHeightTick();
-    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabels[0]->width(), 1);
-    EXPECT_FALSE(console.SponsorHeightTimer.isActive());
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabel(0)->width(), 1);
+    EXPECT_FALSE(console.bandLayoutPending());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
+#include "doubles/ConsoleProbe.h"
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/FullDisk.h"
 #include "doubles/Printing.h"
@@ -27,7 +27,7 @@ class EmergencyCopyScenario : public ::testing::Test {
   protected:
     EmergencyCopyScenario() { console.load(); }
     Environment a;
-    ConsoleWindow console{a.f.platform};
+    ConsoleProbe console{a.f.platform};
 };
 
 TEST_F(EmergencyCopyScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotWait) {
@@ -35,10 +35,11 @@ TEST_F(EmergencyCopyScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotWa
     for (int i = 0; i < 20; ++i) {
         console.changeScore(0);
     }
-    EXPECT_LT(console.Copy().WrittenCount(), 20) << "twenty clicks did not wait for a 100 ms disk";
-    ASSERT_TRUE(console.WaitForCopy());
+    EXPECT_LT(console.emergencyCopy().WrittenCount(), 20)
+        << "twenty clicks did not wait for a 100 ms disk";
+    ASSERT_TRUE(console.waitForCopy());
     EXPECT_LE(a.f.disk.attempts.load(), 3) << "texts overtaken while waiting are never written";
-    EXPECT_TRUE(Content(console.EmergencyPath()).contains("(1)20 -  0"));
+    EXPECT_TRUE(Content(console.emergencyPath()).contains("(1)20 -  0"));
 }
 
 TEST_F(EmergencyCopyScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes) {
@@ -51,12 +52,12 @@ TEST_F(EmergencyCopyScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes
     console.changeScore(3);
     QCoreApplication::processEvents();
     EXPECT_EQ(1, a.f.dialogs.Shown.count(NotWritten)) << "told once, not at every point";
-    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text()) << "the console keeps scoring";
+    EXPECT_EQ(QStringLiteral("2"), console.shownScore(0)) << "the console keeps scoring";
 
     a.f.disk.broken = false;
     console.changeScore(3);
-    ASSERT_TRUE(console.WaitForCopy());
-    EXPECT_TRUE(Content(console.EmergencyPath()).contains("(1) 2 -  2"))
+    ASSERT_TRUE(console.waitForCopy());
+    EXPECT_TRUE(Content(console.emergencyPath()).contains("(1) 2 -  2"))
         << "the first change after the disk came back carries the whole match";
 
     // A new run of failures is told again.
@@ -73,13 +74,13 @@ TEST(EmergencyCopyOnFullDisk, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWhy
     FullDisk disk;
     Environment a;
     a.f.folders.temporary = disk.path();
-    ConsoleWindow console{a.f.platform};
+    ConsoleProbe console{a.f.platform};
     console.load();
     for (int i = 0; i < 3; ++i) {
         console.changeScore(0);
     }
-    ASSERT_TRUE(console.WaitForCopy());
-    const QByteArray whole = Content(console.EmergencyPath());
+    ASSERT_TRUE(console.waitForCopy());
+    const QByteArray whole = Content(console.emergencyPath());
     ASSERT_TRUE(whole.contains("(1) 3 -  0"));
 
     disk.fill();
@@ -88,15 +89,15 @@ TEST(EmergencyCopyOnFullDisk, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWhy
     console.changeScore(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Shown.contains(message); }, 5000));
     console.changeScore(0);
-    EXPECT_FALSE(console.WaitForCopy(300));
-    EXPECT_EQ(whole, Content(console.EmergencyPath())) << "never emptied, never half-written";
+    EXPECT_FALSE(console.waitForCopy(300));
+    EXPECT_EQ(whole, Content(console.emergencyPath())) << "never emptied, never half-written";
     EXPECT_EQ(QStringList{QStringLiteral("match.txt")}, QDir(disk.path()).entryList(QDir::Files))
         << "no temporary file left behind";
 
     disk.makeRoom();
     console.changeScore(0);
-    ASSERT_TRUE(console.WaitForCopy());
-    EXPECT_TRUE(Content(console.EmergencyPath()).contains("(1) 6 -  0"));
+    ASSERT_TRUE(console.waitForCopy());
+    EXPECT_TRUE(Content(console.emergencyPath()).contains("(1) 6 -  0"));
     EXPECT_EQ(1, a.f.dialogs.Shown.count(message));
 }
 
@@ -107,7 +108,7 @@ TEST_F(EmergencyCopyScenario, ExitLeavesOnlyOnceTheCopyHoldsTheLastPoint) {
     a.f.dialogs.Expect(ConsoleMessages::ExitQuestion);
     console.exitProgram();
     EXPECT_EQ(1, a.f.process.ended);
-    EXPECT_TRUE(Content(console.EmergencyPath()).contains("(1) 2 -  0"));
+    EXPECT_TRUE(Content(console.emergencyPath()).contains("(1) 2 -  0"));
 }
 
 } // namespace

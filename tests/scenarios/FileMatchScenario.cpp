@@ -57,12 +57,11 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     a.f.dialogs.Expect(Abandon, Answer::Si);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatchFromButton();
-    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[1]->text());
-    EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("25/ 0"),
-              console.Display().partialLabels[0]->text().rightJustified(5));
-    EXPECT_EQ(QStringLiteral("Sblocca"), console.lockButton->text());
-    EXPECT_TRUE(console.undoButton->isEnabled());
+    EXPECT_EQ(QStringLiteral("2"), console.shownScore(1));
+    EXPECT_EQ(QStringLiteral("1"), console.shownSets(0));
+    EXPECT_EQ(QStringLiteral("25/ 0"), console.display().partialLabel(0)->text().rightJustified(5));
+    EXPECT_EQ(QStringLiteral("Sblocca"), console.lockCaption());
+    EXPECT_TRUE(console.undoEnabled());
     EXPECT_EQ(QStringLiteral("Brivanta : P.TXT"), console.windowTitle());
 }
 
@@ -73,8 +72,8 @@ TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
     a.f.dialogs.ExpectFile(Path("lista.txt"));
     a.f.dialogs.Expect(NotAMatch);
     console.loadMatch();
-    EXPECT_EQ(QStringLiteral("4"), console.scoreLabels[0]->text());
-    EXPECT_EQ(5, console.historyList->count());
+    EXPECT_EQ(QStringLiteral("4"), console.shownScore(0));
+    EXPECT_EQ(5, console.historyCount());
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
 }
 
@@ -82,9 +81,9 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     Points(0, 4);
     Points(3, 2);
     const QStringList history = HistoryLines(console.match().History);
-    console.historyList->setCurrentRow(2);
-    a.f.dialogs.Expect(MatchMessages::RollbackQuestion +
-                           QStringLiteral("\n\nLocali 2 - 0 Ospiti\n1°SET"),
+    console.selectHistoryLine(2);
+    a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
+                                      "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
                        Answer::No);
     console.rollBackToSelectedLine();
     a.f.dialogs.ExpectFile(Path("p.txt"));
@@ -93,18 +92,18 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     EXPECT_EQ(history, HistoryLines(console.match().History));
-    EXPECT_EQ(QStringLiteral("4"), console.scoreLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[1]->text());
+    EXPECT_EQ(QStringLiteral("4"), console.shownScore(0));
+    EXPECT_EQ(QStringLiteral("2"), console.shownScore(1));
 }
 
 class RecoveryScenario : public FileScenario {
   protected:
     void Recover() { Recover(console); }
-    void Recover(ConsoleWindow& c) {
+    void Recover(ConsoleProbe& c) {
         // The crashed console's worker may still be writing its last copy.
-        ASSERT_TRUE(console.WaitForCopy());
-        ASSERT_TRUE(c.WaitForCopy());
-        const QString when = QFileInfo(c.EmergencyPath())
+        ASSERT_TRUE(console.waitForCopy());
+        ASSERT_TRUE(c.waitForCopy());
+        const QString when = QFileInfo(c.emergencyPath())
                                  .lastModified()
                                  .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         a.f.dialogs.Expect(ConsoleMessages::EmergencyLoadQuestion + QStringLiteral("\n") + when +
@@ -113,8 +112,8 @@ class RecoveryScenario : public FileScenario {
         c.loadEmergencyCopy();
     }
     // A fresh console after a crash, on the same temporary folder.
-    std::unique_ptr<ConsoleWindow> Restart() {
-        auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
+    std::unique_ptr<ConsoleProbe> Restart() {
+        auto fresh = std::make_unique<ConsoleProbe>(a.f.platform);
         fresh->load();
         return fresh;
     }
@@ -130,14 +129,14 @@ TEST_F(RecoveryScenario, SetWinningPointComesBackAsTheNextSetLocked) {
     Points(0, 25);
     auto after = Restart();
     Recover(*after);
-    EXPECT_EQ(QStringLiteral("0"), after->scoreLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("1"), after->setsWonLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), after->shownScore(0));
+    EXPECT_EQ(QStringLiteral("1"), after->shownSets(0));
     EXPECT_EQ(2, after->match().CurrentSet);
     EXPECT_EQ(QStringLiteral("25/23"), after->match().Partials[0]);
-    EXPECT_EQ(QStringLiteral("Sblocca"), after->lockButton->text()) << "locked as after a point";
-    EXPECT_FALSE(after->exitButton->isEnabled());
-    EXPECT_FALSE(after->fileMenu->menuAction()->isEnabled());
-    EXPECT_FALSE(after->teamLists[0]->isEnabled());
+    EXPECT_EQ(QStringLiteral("Sblocca"), after->lockCaption()) << "locked as after a point";
+    EXPECT_FALSE(after->exitEnabled());
+    EXPECT_FALSE(after->fileMenuEnabled());
+    EXPECT_FALSE(after->teamList(0)->isEnabled());
 }
 
 TEST_F(RecoveryScenario, UndoIsInTheCopy) {
@@ -146,8 +145,8 @@ TEST_F(RecoveryScenario, UndoIsInTheCopy) {
                        QStringLiteral("\n\nLocali 3 - 0 Ospiti\n1°SET"));
     console.undoLastLine();
     Recover();
-    EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
-    EXPECT_EQ(4, console.historyList->count());
+    EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));
+    EXPECT_EQ(4, console.historyCount());
 }
 
 TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
@@ -159,16 +158,17 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     Recover();
-    EXPECT_EQ(QStringLiteral("7"), console.scoreLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("0"), console.scoreLabels[1]->text()) << "not the abandoned match";
+    EXPECT_EQ(QStringLiteral("7"), console.shownScore(0));
+    EXPECT_EQ(QStringLiteral("0"), console.shownScore(1)) << "not the abandoned match";
 }
 
 TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
-    console.codeBoxes[0]->setText(QStringLiteral("A1"));
-    a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
+    console.codeBox(0)->setText(QStringLiteral("A1"));
+    a.f.dialogs.Expect(
+        MatchMessages::NotAnAthlete);
     console.changeScore(0);
-    ASSERT_EQ(1, console.historyList->count());
-    EXPECT_TRUE(QFileInfo::exists(console.EmergencyPath()));
+    ASSERT_EQ(1, console.historyCount());
+    EXPECT_TRUE(QFileInfo::exists(console.emergencyPath()));
 }
 
 TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
@@ -177,9 +177,8 @@ TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
                        ConsoleMessages::CancelOrConfirm);
     console.callTimeout(0);
     Recover();
-    EXPECT_EQ(QStringLiteral("1"), console.timeoutLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"),
-              console.historyList->item(console.historyList->count() - 1)->text());
+    EXPECT_EQ(QStringLiteral("1"), console.shownTimeouts(0));
+    EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), console.lastHistoryLine());
 }
 
 TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
@@ -192,9 +191,9 @@ TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
     Recover(*after);
     EXPECT_EQ(1, after->match().CurrentSet);
     EXPECT_EQ(1, after->match().FinishedMatch);
-    EXPECT_FALSE(after->scoreButtons[0]->isEnabled());
-    EXPECT_TRUE(after->endStatisticsButton->isEnabled());
-    EXPECT_EQ(QStringLiteral("1"), after->Display().scoreLabels[0]->text());
+    EXPECT_FALSE(after->scoreButton(0)->isEnabled());
+    EXPECT_TRUE(after->endStatisticsEnabled());
+    EXPECT_EQ(QStringLiteral("1"), after->display().shownScore(0));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The live server against a guest on the hall's network, on an ephemeral loopback port: each
 // attack gets its answer, nobody can take the server for himself, and the match is unchanged.
-#include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
 #include "doubles/ConsoleLive.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "live/Broadcast.h"
@@ -39,9 +39,9 @@ class HostileGuestScenario : public ::testing::Test, protected ConsoleLive {
         photo.append(QByteArray(200 * 1024, 'p'));
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/7.jpg"), photo);
         console.load();
-        EXPECT_TRUE(console.Live().Start(0, false));
-        port = console.Live().Port();
-        console.RemoteControl().Safety().SetPort(port);
+        EXPECT_TRUE(console.live().Start(0, false));
+        port = console.live().Port();
+        console.remoteControl().Safety().SetPort(port);
     }
     std::unique_ptr<QTcpSocket> Connect() {
         auto s = std::make_unique<QTcpSocket>();
@@ -67,7 +67,7 @@ class HostileGuestScenario : public ::testing::Test, protected ConsoleLive {
         return {answer.left(answer.indexOf("\r\n")),
                 s->state() == QAbstractSocket::UnconnectedState};
     }
-    QByteArray Secret() { return console.RemoteControl().Safety().Secret().toLatin1(); }
+    QByteArray Secret() { return console.remoteControl().Safety().Secret().toLatin1(); }
     QByteArray Get(const QByteArray& path, const QByteArray& other = {}) {
         return "GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + other + "\r\n";
     }
@@ -235,14 +235,14 @@ TEST_F(HostileGuestScenario, AQueuedCommandWhoseClientLeftIsDropped) {
     a.f.modal.open = true;
     auto gone = Connect();
     gone->write(Point());
-    ASSERT_TRUE(Until([&] { return console.RemoteControl().Pending() == 1; }));
+    ASSERT_TRUE(Until([&] { return console.remoteControl().Pending() == 1; }));
     gone->abort();
     auto left = Connect();
     left->write(Point());
-    ASSERT_TRUE(Until([&] { return console.RemoteControl().Pending() == 2; }));
+    ASSERT_TRUE(Until([&] { return console.remoteControl().Pending() == 2; }));
     Until([] { return false; }, 100);
     a.f.modal.open = false;
-    console.RemoteControl().Retry();
+    console.remoteControl().Retry();
     QByteArray answer;
     EXPECT_TRUE(Until([&] {
         answer += left->readAll();
@@ -258,18 +258,18 @@ TEST_F(HostileGuestScenario, AQueuedCommandWhoseClientLeftIsDropped) {
     }
     EXPECT_TRUE(Until([&] { return queue.back()->peek(12) == "HTTP/1.1 503"; }))
         << "the queue is capped";
-    EXPECT_EQ(Remote::MaxInQueue, console.RemoteControl().Pending());
+    EXPECT_EQ(Remote::MaxInQueue, console.remoteControl().Pending());
     a.f.modal.open = false;
 }
 
 // Switching the LAN off closes every open connection at once: no peer keeps reading.
 TEST_F(HostileGuestScenario, SwitchingTheLanOffClosesOpenConnections) {
-    console.StartLive(port, true);
-    ASSERT_EQ(port, console.Live().Port());
+    console.startLive(port, true);
+    ASSERT_EQ(port, console.live().Port());
     auto guest = Connect();
     guest->write(Get("/state.json"));
     ASSERT_TRUE(Until([&] { return guest->bytesAvailable() > 0; }));
-    console.StartLive(port, false);
+    console.startLive(port, false);
     EXPECT_TRUE(Until([&] { return guest->state() == QAbstractSocket::UnconnectedState; }));
 }
 

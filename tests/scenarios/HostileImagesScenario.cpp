@@ -26,32 +26,32 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
     }
     console.load();
     d.resize(1280, 720);
-    console.teamLists[0]->setCurrentItem(
-        console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    console.teamList(0)->setCurrentItem(
+        console.teamList(0)->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
     console.chooseTeam(0);
-    d.PreparedPhotos().Wait();
-    console.Logos().Wait();
-    d.PreparedSponsors().Wait();
+    d.preparedPhotos().Wait();
+    console.logos().Wait();
+    d.preparedSponsors().Wait();
     QCoreApplication::processEvents();
     for (int i = 0; i < 3; ++i) {
         d.sponsorTick();
     }
 
     console.togglePresentation();
-    EXPECT_TRUE(d.presentationTimer.isActive()) << "the line-ups with the hostile photo";
-    for (int i = 0; i < 3000 && d.presentationTimer.isActive(); ++i) {
+    EXPECT_TRUE(d.presenting()) << "the line-ups with the hostile photo";
+    for (int i = 0; i < 3000 && d.presenting(); ++i) {
         d.presentationTick();
     }
 
     // A 1 x 1 GIF is a picture after all: its first frame is shown, the others never read.
     const auto defaultOrSmall = [&](const QPixmap& byDefault) {
-        return d.scorerPhoto->pixmap().toImage() == byDefault.toImage() ||
-               d.scorerPhoto->pixmap().width() <= 1;
+        return d.scorerPhoto()->pixmap().toImage() == byDefault.toImage() ||
+               d.scorerPhoto()->pixmap().width() <= 1;
     };
     console.match().ScorerNumber = QStringLiteral("7");
-    console.codeBoxes[0]->setText(QStringLiteral("7"));
+    console.codeBox(0)->setText(QStringLiteral("7"));
     console.changeScore(0);
-    EXPECT_TRUE(defaultOrSmall(d.scorerBall->pixmap())) << "scorer photo";
+    EXPECT_TRUE(defaultOrSmall(d.scorerBall()->pixmap())) << "scorer photo";
     console.showLeadingTeam();
     EXPECT_TRUE(defaultOrSmall(QPixmap(QStringLiteral(":/teams/team.png"))))
         << "team photo: the team editor's default";

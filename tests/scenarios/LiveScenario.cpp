@@ -1,7 +1,7 @@
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleLive.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/EventClient.h"
 #include "doubles/Printing.h"
@@ -45,8 +45,8 @@ class LiveScenario : public ::testing::Test, protected ConsoleLive {
         // The stored port stays off: the test takes a free one on loopback.
         a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
         console.load();
-        EXPECT_TRUE(console.Live().Start(0, false));
-        port = console.Live().Port();
+        EXPECT_TRUE(console.live().Start(0, false));
+        port = console.live().Port();
     }
     QJsonObject Get(const QByteArray& path) {
         QNetworkReply* r = network.get(QNetworkRequest(
@@ -149,10 +149,10 @@ TEST_F(LiveScenario, FiftyClientsAThousandChangesAllEndOnTheLastState) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return server.Streams() == 50; }, 10000));
     [[maybe_unused]] const long before = ResidentMemory();
     for (int i = 0; i < 1000; ++i) {
-        console.Live().Changed();
+        console.live().Changed();
         QCoreApplication::processEvents();
     }
-    const qint64 ultima = console.Live().Version();
+    const qint64 ultima = console.live().Version();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return std::all_of(clients.begin(), clients.end(), [&](const auto& c) {
@@ -176,13 +176,15 @@ TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     Platform p2{a.f.dialogs, a.f.settings, a.f.folders, a.f.clock, a.f.shell, a.f.process,
                 a.f.audio,   a.f.modal,    other,       a.f.disk,  nullptr};
     a.f.settings.values[QStringLiteral("HubPort")] = QString::number(port);
-    a.f.dialogs.Expect(ConsoleMessages::PortInUse + QStringLiteral(" ") + QString::number(port));
-    ConsoleWindow second(p2);
+    a.f.dialogs.Expect(
+        QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +
+        QString::number(port));
+    ConsoleProbe second(p2);
     second.load();
     second.load();
-    EXPECT_FALSE(second.Live().Active());
+    EXPECT_FALSE(second.live().Active());
     second.changeScore(0);
-    EXPECT_EQ(QStringLiteral("1"), second.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), second.shownScore(0));
 }
 
 } // namespace

@@ -9,7 +9,7 @@ struct QuestionCase {
     const char* name;
     const char* question;
     Answer giveUp; // what the default button answers
-    std::function<void(ConsoleWindow&)> command;
+    std::function<void(ConsoleProbe&)> command;
 };
 
 class QuestionsScenario : public TestConsole, public ::testing::WithParamInterface<QuestionCase> {};
@@ -21,20 +21,24 @@ TEST_P(QuestionsScenario, QuestionsThatThrowTheMatchAwayDefaultToKeepingIt) {
     GetParam().command(console);
     ASSERT_EQ(1, a.f.dialogs.Defaults.size());
     EXPECT_EQ(Default::GiveUp, a.f.dialogs.Defaults[0]);
-    EXPECT_EQ(QStringLiteral("3"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));
     EXPECT_EQ(0, a.f.process.ended);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, QuestionsScenario,
-    ::testing::Values(QuestionCase{"unlock", ConsoleMessages::EndMatchQuestion, Answer::No,
-                                   [](ConsoleWindow& c) { c.toggleLock(); }},
-                      QuestionCase{"new_match", ConsoleMessages::AbandonForNewMatch, Answer::Cancel,
-                                   [](ConsoleWindow& c) { c.newMatch(); }},
-                      QuestionCase{"load_over_a_match", ConsoleMessages::LoadOverMatchQuestion,
-                                   Answer::No, [](ConsoleWindow& c) { c.loadMatch(); }},
-                      QuestionCase{"exit", ConsoleMessages::ExitQuestion, Answer::Cancel,
-                                   [](ConsoleWindow& c) { c.exitProgram(); }}),
+    ::testing::Values(
+        QuestionCase{"unlock", ConsoleMessages::EndMatchQuestion,
+                     Answer::No, [](ConsoleProbe& c) { c.toggleLock(); }},
+        QuestionCase{"new_match",
+                     ConsoleMessages::AbandonForNewMatch,
+                     Answer::Cancel, [](ConsoleProbe& c) { c.newMatch(); }},
+        QuestionCase{"load_over_a_match",
+                     ConsoleMessages::LoadOverMatchQuestion,
+                     Answer::No, [](ConsoleProbe& c) { c.loadMatch(); }},
+        QuestionCase{"exit",
+                     ConsoleMessages::ExitQuestion,
+                     Answer::Cancel, [](ConsoleProbe& c) { c.exitProgram(); }}),
     [](const ::testing::TestParamInfo<QuestionCase>& info) {
         return std::string(info.param.name);
     });

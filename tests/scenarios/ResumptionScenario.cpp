@@ -1,6 +1,6 @@
 // Match-day safety: an interrupted match offered back at start, and the backups folder.
+#include "doubles/ConsoleProbe.h"
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "match/Archive.h"
@@ -18,20 +18,20 @@ const QString Exit = ConsoleMessages::ExitQuestion;
 
 class ResumptionScenario : public ::testing::Test {
   protected:
-    std::unique_ptr<ConsoleWindow> Start() {
-        auto c = std::make_unique<ConsoleWindow>(a.f.platform);
+    std::unique_ptr<ConsoleProbe> Start() {
+        auto c = std::make_unique<ConsoleProbe>(a.f.platform);
         c->load();
         return c;
     }
     // A run that scored and then died without "Esci".
     QStringList Interrupted(int homePoints) {
         auto c = Start();
-        c->ResumeIfInterrupted();
+        c->resumeIfInterrupted();
         for (int i = 0; i < homePoints; ++i) {
             c->changeScore(0);
         }
         c->changeScore(3);
-        EXPECT_TRUE(c->WaitForCopy());
+        EXPECT_TRUE(c->waitForCopy());
         return HistoryLines(c->match().History);
     }
     QString Question(const QString& folder = {}) const {
@@ -42,7 +42,7 @@ class ResumptionScenario : public ::testing::Test {
                    .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
     // A one-set match to two points, won by home.
-    void WinOneSetMatch(ConsoleWindow& c) {
+    void WinOneSetMatch(ConsoleProbe& c) {
         c.match().TotalSets = 1;
         c.match().SetPoints = 2;
         a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
@@ -65,11 +65,11 @@ TEST_F(ResumptionScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked)
     const QStringList history = Interrupted(3);
     auto c = Start();
     a.f.dialogs.Expect(Question(), Answer::Si);
-    c->ResumeIfInterrupted();
+    c->resumeIfInterrupted();
     EXPECT_EQ(history, HistoryLines(c->match().History));
-    EXPECT_EQ(QStringLiteral("3"), c->scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("3"), c->shownScore(0));
     EXPECT_TRUE(c->match().Locked) << "locked as after a first point";
-    EXPECT_FALSE(c->exitButton->isEnabled());
+    EXPECT_FALSE(c->exitEnabled());
 }
 
 // A temporary folder that cannot be written (here a path through a file, which even root cannot
@@ -92,9 +92,9 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
     a.f.folders.temporary = temporary;
     auto c = Start();
     a.f.dialogs.Expect(Question(a.f.folders.user), Answer::Si);
-    c->ResumeIfInterrupted();
+    c->resumeIfInterrupted();
     EXPECT_EQ(history, HistoryLines(c->match().History));
-    EXPECT_TRUE(c->WaitForCopy());
+    EXPECT_TRUE(c->waitForCopy());
     EXPECT_TRUE(QFile::exists(QDir(temporary).filePath(QStringLiteral("match.txt"))))
         << "the resumed match's copy is back in the temporary folder";
 }
@@ -107,9 +107,9 @@ TEST_F(ResumptionScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
             .toUtf8();
     auto c = Start();
     a.f.dialogs.Expect(Question(), Answer::No);
-    c->ResumeIfInterrupted();
+    c->resumeIfInterrupted();
     EXPECT_TRUE(c->match().History.isEmpty());
-    ASSERT_TRUE(c->Backups().Wait(5000));
+    ASSERT_TRUE(c->backups().Wait(5000));
     ASSERT_EQ(1, Copies().size());
     EXPECT_TRUE(Copies()[0].endsWith(QStringLiteral(" Home - Guests.txt")));
     EXPECT_EQ(copy, DecodeLines(Copy(Copies()[0])).join(u'\n').toUtf8());
@@ -118,22 +118,22 @@ TEST_F(ResumptionScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
 TEST_F(ResumptionScenario, NothingIsAskedAfterExitOrForAFinishedOrEmptyMatch) {
     {
         auto c = Start();
-        c->ResumeIfInterrupted();
+        c->resumeIfInterrupted();
         c->changeScore(0);
         a.f.dialogs.Expect(Exit);
         c->exitProgram();
     }
-    Start()->ResumeIfInterrupted();
+    Start()->resumeIfInterrupted();
     // A run that died before any point: nothing under way.
     QFile::remove(QDir(a.f.folders.temporary).filePath(QStringLiteral("match.txt")));
-    Start()->ResumeIfInterrupted();
+    Start()->resumeIfInterrupted();
     // A finished match.
     {
         auto c = Start();
         WinOneSetMatch(*c);
-        EXPECT_TRUE(c->WaitForCopy());
+        EXPECT_TRUE(c->waitForCopy());
     }
-    Start()->ResumeIfInterrupted();
+    Start()->resumeIfInterrupted();
 }
 
 TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups) {
@@ -151,7 +151,7 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
     c->toggleLock();
     // Ended.
     WinOneSetMatch(*c);
-    ASSERT_TRUE(c->Backups().Wait(5000));
+    ASSERT_TRUE(c->backups().Wait(5000));
     const QStringList copies = Copies();
     ASSERT_EQ(4, copies.size()) << copies.join(u'|').toStdString();
     EXPECT_TRUE(Copy(copies[0]).contains("(1) 1 -  0")) << "the new match's first point";

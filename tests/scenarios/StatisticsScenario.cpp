@@ -1,6 +1,6 @@
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "match/Messages.h"
@@ -14,33 +14,33 @@ namespace {
 
 class StatisticsScenario : public ::testing::Test {
   protected:
-    std::unique_ptr<ConsoleWindow> Prepare() {
+    std::unique_ptr<ConsoleProbe> Prepare() {
         Environment::CreateFile(
             a.program + QStringLiteral("/Teams/Lupi/team.csv"),
             "7;Rossi;Mario;2-Centrale;C\r\n10;Bianchi;Luca;;N\r\nA1;Verdi;Anna;;C\r\n");
-        auto fresh = std::make_unique<ConsoleWindow>(a.f.platform);
+        auto fresh = std::make_unique<ConsoleProbe>(a.f.platform);
         fresh->load();
-        fresh->teamLists[0]->setCurrentItem(
-            fresh->teamLists[0]->findItems("Lupi", Qt::MatchExactly).first());
+        fresh->teamList(0)->setCurrentItem(
+            fresh->teamList(0)->findItems("Lupi", Qt::MatchExactly).first());
         fresh->doubleClick(0);
         return fresh;
     }
     void Point(int index, const char* code = "", int type = 0) {
         console->choosePointType(type);
-        console->codeBoxes[index == 0 ? 0 : 1]->setText(QString::fromUtf8(code));
+        console->codeBox(index == 0 ? 0 : 1)->setText(QString::fromUtf8(code));
         console->changeScore(index);
     }
     QStringList List() const {
         QStringList lines;
-        for (int i = 0; i < console->statisticsList->count(); ++i) {
-            lines << console->statisticsList->item(i)->text();
+        for (int i = 0; i < console->statisticsLineCount(); ++i) {
+            lines << console->statisticsLine(i);
         }
         return lines;
     }
 
     Environment a;
-    std::unique_ptr<ConsoleWindow> console = Prepare();
-    DisplayWindow& d = console->Display();
+    std::unique_ptr<ConsoleProbe> console = Prepare();
+    DisplayProbe d = console->display();
 };
 
 TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
@@ -54,22 +54,22 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     console->changeScore(1);
     console->showStatistics();
     EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   E 1"}), List());
-    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.statisticsTitle->text())
+    EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.statisticsTitle()->text())
         << "five empty results joined by blanks: short enough for the SET word";
-    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
-    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
-    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.statisticsGuestsNames[0]->text());
-    EXPECT_TRUE(d.statisticsHomeNames[1]->text().isEmpty()) << "E never reaches the panel";
-    EXPECT_TRUE(d.panelSlideTimer.isActive());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeName(0)->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoint(0)->text());
+    EXPECT_EQ(QStringLiteral(" NUMERO 12"), d.statisticsGuestsName(0)->text());
+    EXPECT_TRUE(d.statisticsHomeName(1)->text().isEmpty()) << "E never reaches the panel";
+    EXPECT_TRUE(d.panelSliding());
     EXPECT_EQ(0, console->match().AnimatedPanel);
 
-    console->statisticsChoiceList->setCurrentRow(2);
+    console->selectStatistics(2);
     a.f.dialogs.Expect(ConsoleMessages::SetNotStarted);
     console->showStatistics();
-    console->statisticsChoiceList->setCurrentRow(1);
+    console->selectStatistics(1);
     console->showStatistics();
-    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle->text());
-    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotals[0]->text())
+    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle()->text());
+    EXPECT_EQ(QStringLiteral("3"), d.statisticsTotal(0)->text())
         << "the live points of the set in play";
 }
 
@@ -83,17 +83,17 @@ TEST_F(StatisticsScenario, EndOfMatchCycleShowsTheMatchThenEachSet) {
     for (int i = 0; i < 25; ++i) {
         Point(0);
     }
-    EXPECT_TRUE(console->TimerStat.isActive());
+    EXPECT_TRUE(console->statisticsCycleRunning());
     console->statisticsTick();
-    EXPECT_EQ(0, console->statisticsChoiceList->currentRow());
+    EXPECT_EQ(0, console->chosenStatistics());
     console->statisticsTick();
-    EXPECT_EQ(1, console->statisticsChoiceList->currentRow());
+    EXPECT_EQ(1, console->chosenStatistics());
     console->statisticsTick();
-    EXPECT_EQ(2, console->statisticsChoiceList->currentRow());
-    EXPECT_TRUE(console->TimerStat.isActive());
+    EXPECT_EQ(2, console->chosenStatistics());
+    EXPECT_TRUE(console->statisticsCycleRunning());
     console->statisticsTick();
-    EXPECT_FALSE(console->TimerStat.isActive()) << "set 3 has no result: the cycle ends";
-    console->statisticsChoiceList->setCurrentRow(3);
+    EXPECT_FALSE(console->statisticsCycleRunning()) << "set 3 has no result: the cycle ends";
+    console->selectStatistics(3);
     console->showStatistics();
 }
 
@@ -106,25 +106,25 @@ TEST_F(StatisticsScenario, LastFourPointsSkipTimeoutsAndSetStarts) {
     Point(3);
     Point(0, "7", 1);
     console->showLastPoints();
-    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.statisticsTitle->text());
-    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoints[0]->text());
-    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeNames[0]->text());
-    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.statisticsGuestsNames[1]->text());
-    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.statisticsGuestsNames[2]->text());
-    EXPECT_EQ(QStringLiteral("1"), d.statisticsHomePoints[3]->text());
-    EXPECT_TRUE(d.statisticsHomePoints[3 - 2]->text().isEmpty());
-    EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->eventLight->text());
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti:"), d.statisticsTitle()->text());
+    EXPECT_EQ(QStringLiteral("2"), d.statisticsHomePoint(0)->text());
+    EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeName(0)->text());
+    EXPECT_EQ(QStringLiteral(" <NON ASSEGNATO>"), d.statisticsGuestsName(1)->text());
+    EXPECT_EQ(QStringLiteral(" <ERRORE>"), d.statisticsGuestsName(2)->text());
+    EXPECT_EQ(QStringLiteral("1"), d.statisticsHomePoint(3)->text());
+    EXPECT_TRUE(d.statisticsHomePoint(3 - 2)->text().isEmpty());
+    EXPECT_EQ(QStringLiteral("Ultimi 4 punti"), console->eventLightText());
 }
 
 TEST_F(StatisticsScenario, LeadingTeamBySetsThenByPoints) {
     console->showLeadingTeam();
-    EXPECT_FALSE(d.panelSlideTimer.isActive()) << "level: nothing";
+    EXPECT_FALSE(d.panelSliding()) << "level: nothing";
     Point(3);
     Point(3);
     console->showLeadingTeam();
-    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.scorerTitle->text());
-    EXPECT_EQ(QStringLiteral("0-0"), d.scorerNumberBackdrop->text());
-    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.scorerName->text());
+    EXPECT_EQ(QStringLiteral("In testa: Guests"), d.scorerTitle()->text());
+    EXPECT_EQ(QStringLiteral("0-0"), d.scorerNumberBackdrop()->text());
+    EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.scorerName()->text());
     EXPECT_EQ(QStringLiteral("1"), console->match().AthleteCode);
 }
 

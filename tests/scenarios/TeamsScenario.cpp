@@ -1,5 +1,5 @@
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "match/Messages.h"
@@ -21,48 +21,44 @@ class TeamsScenario : public ::testing::Test {
         logo.save(wolves + QStringLiteral("/logo.jpg"), "JPG");
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
                                 "12;Neri;Paolo;3-Libero;C\r\n");
-        console = std::make_unique<ConsoleWindow>(a.f.platform);
+        console = std::make_unique<ConsoleProbe>(a.f.platform);
         console->load();
     }
     void Choose(int side, const QString& name) {
-        const auto items = console->teamLists[side]->findItems(name, Qt::MatchExactly);
+        const auto items = console->teamList(side)->findItems(name, Qt::MatchExactly);
         ASSERT_FALSE(items.isEmpty());
-        console->teamLists[side]->setCurrentItem(items.first());
+        console->teamList(side)->setCurrentItem(items.first());
         console->chooseTeam(side);
-        console->Logos().Wait();
+        console->logos().Wait();
     }
     void Click(int side, int line) {
-        console->rosterLists[side]->setCurrentRow(line);
+        console->rosterList(side)->setCurrentRow(line);
         console->pickAthlete(side);
     }
-    QString LastLine() const {
-        return console->historyList->item(console->historyList->count() - 1)->text();
-    }
+    QString LastLine() const { return console->lastHistoryLine(); }
 
     Environment a;
-    std::unique_ptr<ConsoleWindow> console;
+    std::unique_ptr<ConsoleProbe> console;
 };
 
 TEST_F(TeamsScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
     Choose(0, QStringLiteral("Lupi"));
     Choose(1, QStringLiteral("Orsi"));
-    DisplayWindow& d = console->Display();
-    EXPECT_EQ(QStringLiteral("Lupi"), console->teamNameLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel->text());
-    EXPECT_EQ(4, console->rosterLists[0]->count());
+    DisplayProbe d = console->display();
+    EXPECT_EQ(QStringLiteral("Lupi"), console->shownTeamName(0));
+    EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel()->text());
+    EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel()->text());
+    EXPECT_EQ(4, console->rosterList(0)->count());
     EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"),
-              console->rosterLists[0]->item(0)->text());
-    EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->rosterLists[0]->item(1)->text());
-    EXPECT_NE(console->smallTeamLogos[0]->pixmap().cacheKey(),
-              console->teamLogos[0]->pixmap().cacheKey());
-    EXPECT_EQ(console->smallTeamLogos[1]->pixmap().cacheKey(),
-              console->teamLogos[1]->pixmap().cacheKey())
+              console->rosterList(0)->item(0)->text());
+    EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->rosterList(0)->item(1)->text());
+    EXPECT_NE(console->defaultLogo(0).cacheKey(), console->shownLogo(0).cacheKey());
+    EXPECT_EQ(console->defaultLogo(1).cacheKey(), console->shownLogo(1).cacheKey())
         << "no logo: the side's default";
     EXPECT_EQ(3u, console->match().Rosters[0].size());
 
     Choose(1, QStringLiteral("Guests"));
-    EXPECT_EQ(1, console->rosterLists[1]->count()) << "no roster of the previous team survives";
+    EXPECT_EQ(1, console->rosterList(1)->count()) << "no roster of the previous team survives";
     EXPECT_EQ(3u, console->match().Rosters[0].size()) << "the other side is untouched";
 }
 
@@ -71,15 +67,15 @@ TEST_F(TeamsScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     Choose(1, QStringLiteral("Orsi"));
     console->choosePointType(2);
     Click(0, 1);
-    EXPECT_EQ(QStringLiteral("7"), console->codeBoxes[0]->text());
+    EXPECT_EQ(QStringLiteral("7"), console->codeBox(0)->text());
     console->changeScore(0);
     EXPECT_TRUE(LastLine().endsWith(QStringLiteral("H_7_2")));
-    EXPECT_EQ(0, console->rosterLists[0]->currentRow());
-    EXPECT_EQ(QStringLiteral("ROSSI"), console->Display().scorerName->text().trimmed());
-    EXPECT_EQ(18, console->Display().scorerName->text().size());
+    EXPECT_EQ(0, console->rosterList(0)->currentRow());
+    EXPECT_EQ(QStringLiteral("ROSSI"), console->display().scorerName()->text().trimmed());
+    EXPECT_EQ(18, console->display().scorerName()->text().size());
 
     Click(1, 0);
-    EXPECT_EQ(QStringLiteral("E"), console->codeBoxes[1]->text());
+    EXPECT_EQ(QStringLiteral("E"), console->codeBox(1)->text());
     EXPECT_EQ(QStringLiteral("7"), console->match().ScorerNumber) << "E keeps the scorer";
     console->changeScore(3);
     EXPECT_TRUE(LastLine().endsWith(QStringLiteral("G_E_0")));
@@ -88,19 +84,20 @@ TEST_F(TeamsScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     EXPECT_TRUE(LastLine().endsWith(QStringLiteral("H_N_0")));
 
     console->choosePointType(1);
-    console->rosterLists[1]->setCurrentRow(1);
+    console->rosterList(1)->setCurrentRow(1);
     console->scoreForAthlete(1);
     EXPECT_TRUE(LastLine().endsWith(QStringLiteral("G_12_1")));
-    EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->Display().scorerTitle->text());
+    EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->display().scorerTitle()->text());
 }
 
 TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
     Choose(0, QStringLiteral("Lupi"));
     Click(0, 3);
-    EXPECT_EQ(QStringLiteral("A1"), console->codeBoxes[0]->text());
-    a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
+    EXPECT_EQ(QStringLiteral("A1"), console->codeBox(0)->text());
+    a.f.dialogs.Expect(
+        MatchMessages::NotAnAthlete);
     console->changeScore(0);
-    EXPECT_EQ(QStringLiteral("0"), console->scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("0"), console->shownScore(0));
 }
 
 TEST_F(TeamsScenario, ALoadedMatchChoosesItsTeams) {
@@ -110,13 +107,13 @@ TEST_F(TeamsScenario, ALoadedMatchChoosesItsTeams) {
     const QString path = a.root.filePath(QStringLiteral("p.txt"));
     a.f.dialogs.ExpectFile(path);
     console->saveMatch();
-    auto other = std::make_unique<ConsoleWindow>(a.f.platform);
+    auto other = std::make_unique<ConsoleProbe>(a.f.platform);
     other->load();
     a.f.dialogs.ExpectFile(path);
     other->loadMatch();
-    EXPECT_EQ(QStringLiteral("Lupi"), other->teamNameLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), other->Display().guestsNameLabel->text());
-    EXPECT_EQ(2, other->rosterLists[1]->count());
+    EXPECT_EQ(QStringLiteral("Lupi"), other->shownTeamName(0));
+    EXPECT_EQ(QStringLiteral("Orsi"), other->display().guestsNameLabel()->text());
+    EXPECT_EQ(2, other->rosterList(1)->count());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
@@ -26,6 +26,6 @@ class TestConsole : public ::testing::Test {
     }
 
     Environment a;
-    ConsoleWindow console{a.f.platform};
-    DisplayWindow& d = console.Display();
+    ConsoleProbe console{a.f.platform};
+    DisplayProbe d = console.display();
 };

@@ -1,6 +1,6 @@
 // An installed program's folder cannot be written: everything the program writes goes to the
 // user's data folder, seeded from the shipped data.
-#include "console/ui/ConsoleWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "sponsor/Messages.h"
@@ -36,11 +36,10 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
     const QStringList before = Photo(a.program);
     const QString user = a.f.folders.user;
 
-    ConsoleWindow console(a.f.platform);
+    ConsoleProbe console(a.f.platform);
     console.load();
-    EXPECT_EQ(user, console.Modulo().DataFolder);
-    EXPECT_FALSE(
-        console.teamLists[0]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
+    EXPECT_EQ(user, console.common().DataFolder);
+    EXPECT_FALSE(console.teamList(0)->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).isEmpty())
         << "the sample teams, from the seeded folder";
     EXPECT_TRUE(QFileInfo::exists(user + "/Sounds/1_coro.wav"));
 
@@ -71,7 +70,7 @@ TEST(UserFolderScenario, AReadOnlyProgramFolderIsNeverWritten) {
     EXPECT_TRUE(QFileInfo::exists(user + "/Sponsors/nuovo.png"));
 
     console.changeScore(0);
-    EXPECT_TRUE(console.WaitForCopy());
+    EXPECT_TRUE(console.waitForCopy());
     EXPECT_EQ(before, Photo(a.program)) << "nothing written beside the program";
 }
 

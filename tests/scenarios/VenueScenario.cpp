@@ -1,8 +1,8 @@
 // Courts and a venue view through a real broker: scores, presence, results, a broker that
 // goes away, a wrong password.
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "doubles/Broker.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "doubles/VenueCourt.h"
@@ -79,8 +79,8 @@ TEST_F(VenueScenario, ClicksOnThreeCourtsReachTheVenueInOrder) {
         return Points("Court 1", "home") == 3 && Points("Court 2", "guests") == 2 &&
                Points("Court 3", "guests") == 4 && Points("Court 3", "home") == 1;
     })) << venue.Board().Json(QDateTime::currentDateTime()).toStdString();
-    EXPECT_TRUE(c1.console.VenueState().endsWith(QStringLiteral("connected")))
-        << c1.console.VenueState().toStdString();
+    EXPECT_TRUE(c1.console.venueState().endsWith(QStringLiteral("connected")))
+        << c1.console.venueState().toStdString();
     const QJsonArray courts =
         QJsonDocument::fromJson(venue.Board().Json(QDateTime::currentDateTime()))
             .object()[QStringLiteral("courts")]
@@ -135,7 +135,7 @@ TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack)
     c.console.match().TotalSets = 1;
     c.console.match().SetPoints = 2;
     ASSERT_TRUE(EventuallyTrue(
-        [&] { return c.console.VenueState().endsWith(QStringLiteral("connected")); }));
+        [&] { return c.console.venueState().endsWith(QStringLiteral("connected")); }));
     broker.Stop();
     c.a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
     c.a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
@@ -177,10 +177,10 @@ TEST(VenueBrokerTest, AWrongPasswordIsToldAndScoringGoesOn) {
     Broker broker("allow_anonymous false\npassword_file " + passwords.toUtf8() + "\n");
     VenueCourt c(broker.Port(), QStringLiteral("Court 5"), QStringLiteral("wrong"));
     EXPECT_TRUE(EventuallyTrue([&] {
-        return c.console.VenueState().contains(QStringLiteral("refused"));
-    })) << c.console.VenueState().toStdString();
+        return c.console.venueState().contains(QStringLiteral("refused"));
+    })) << c.console.venueState().toStdString();
     c.Points(0, 2);
-    EXPECT_EQ(QStringLiteral("2"), c.console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), c.console.shownScore(0));
 }
 
 // A venue's broker bridged to a league's: a result published while the link is cut reaches the

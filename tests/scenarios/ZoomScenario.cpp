@@ -8,7 +8,7 @@ const QString ZoomWarning = ConsoleMessages::ZoomRestoresSides;
 
 class ZoomScenario : public TestConsole {
   protected:
-    bool HomeOnLeft() const { return d.scoreLabels[0]->x() < d.scoreLabels[1]->x(); }
+    bool HomeOnLeft() const { return d.scoreLabel(0)->x() < d.scoreLabel(1)->x(); }
     void BandWithout() {
         a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
         console.load();
@@ -17,19 +17,19 @@ class ZoomScenario : public TestConsole {
 };
 
 TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
-    const QRect home = d.scoreLabels[0]->geometry();
+    const QRect home = d.scoreLabel(0)->geometry();
     Swap(Answer::No);
     EXPECT_TRUE(HomeOnLeft());
-    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    EXPECT_FALSE(console.sidesSwappedShown());
     Swap();
     EXPECT_FALSE(HomeOnLeft());
-    EXPECT_TRUE(console.sidesSwappedMark->isChecked());
-    EXPECT_EQ(-1, console.Modulo().TowardsDisplay);
-    EXPECT_LT(console.scoreLabels[0]->x(), console.scoreLabels[1]->x())
+    EXPECT_TRUE(console.sidesSwappedShown());
+    EXPECT_EQ(-1, console.common().TowardsDisplay);
+    EXPECT_LT(console.scoreGeometry(0).x(), console.scoreGeometry(1).x())
         << "the console never swaps";
     Swap();
-    EXPECT_EQ(home, d.scoreLabels[0]->geometry());
-    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    EXPECT_EQ(home, d.scoreLabel(0)->geometry());
+    EXPECT_FALSE(console.sidesSwappedShown());
 }
 
 TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
@@ -48,14 +48,14 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
 
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     Swap();
-    const int under = d.scoreLabels[0]->geometry().bottom();
+    const int under = d.scoreLabel(0)->geometry().bottom();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
-    EXPECT_EQ(1, console.Modulo().TowardsDisplay);
-    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
+    EXPECT_EQ(1, console.common().TowardsDisplay);
+    EXPECT_FALSE(console.sidesSwappedShown());
     EXPECT_TRUE(HomeOnLeft());
-    EXPECT_NEAR(under, d.scoreLabels[0]->geometry().bottom(), 1) << "the score grows upwards";
-    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
+    EXPECT_NEAR(under, d.scoreLabel(0)->geometry().bottom(), 1) << "the score grows upwards";
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
 }
 
 TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) {
@@ -63,7 +63,7 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) 
     Swap();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
-    EXPECT_EQ(1, console.Modulo().TowardsDisplay);
+    EXPECT_EQ(1, console.common().TowardsDisplay);
     EXPECT_FALSE(HomeOnLeft());
 }
 
@@ -76,33 +76,33 @@ TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
             ++steps;
         }
         ASSERT_EQ(1, a.f.dialogs.Signals) << plus;
-        const QRect points = d.scoreLabels[0]->geometry();
-        const QRect logo = d.headerLogo->geometry();
+        const QRect points = d.scoreLabel(0)->geometry();
+        const QRect logo = d.headerLogo()->geometry();
         plus ? console.zoomIn() : console.zoomOut();
         EXPECT_EQ(2, a.f.dialogs.Signals);
-        EXPECT_EQ(points, d.scoreLabels[0]->geometry());
-        EXPECT_EQ(logo, d.headerLogo->geometry());
+        EXPECT_EQ(points, d.scoreLabel(0)->geometry());
+        EXPECT_EQ(logo, d.headerLogo()->geometry());
         a.f.dialogs.Signals = 0;
     }
 }
 
 TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     BandWithout();
-    const double points = d.scoreLabels[0]->font().pointSizeF();
+    const double points = d.scoreLabel(0)->font().pointSizeF();
     console.toggleZoomAll();
-    EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllButton->text());
+    EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllCaption());
     constexpr double DrawingFont = 63.75;
-    EXPECT_GT(d.scoreLabels[0]->font().pointSizeF(), 2 * DrawingFont);
-    EXPECT_EQ(d.scoreLabels[0]->y(), d.scoreFrames[0]->y());
-    for (QLabel* slot : d.sponsorSlots) {
+    EXPECT_GT(d.scoreLabel(0)->font().pointSizeF(), 2 * DrawingFont);
+    EXPECT_EQ(d.scoreLabel(0)->y(), d.scoreFrame(0)->y());
+    for (QLabel* slot : d.sponsorSlots()) {
         slot->show();
     }
     console.toggleZoomAll();
-    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllButton->text());
-    EXPECT_DOUBLE_EQ(points, d.scoreLabels[0]->font().pointSizeF());
-    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabels[0]->width(), 1)
+    EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
+    EXPECT_DOUBLE_EQ(points, d.scoreLabel(0)->font().pointSizeF());
+    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabel(0)->width(), 1)
         << "the band-off layout: half the display each";
-    for (QLabel* slot : d.sponsorSlots) {
+    for (QLabel* slot : d.sponsorSlots()) {
         EXPECT_TRUE(slot->isHidden());
     }
 }
@@ -124,10 +124,10 @@ TEST_F(ZoomScenario, FullScreenOnTheFirstScreenComesBackThereAtTheNextStart) {
     console.putDisplayFullScreen();
     const auto memory = a.f.settings.values;
     ASSERT_EQ(QStringLiteral("0"), memory.value(QStringLiteral("Left")));
-    ConsoleWindow after(a.f.platform);
+    ConsoleProbe after(a.f.platform);
     after.load();
-    EXPECT_TRUE(after.Display().isFullScreen());
-    EXPECT_EQ(QPoint(0, 0), after.Display().pos());
+    EXPECT_TRUE(after.display().isFullScreen());
+    EXPECT_EQ(QPoint(0, 0), after.display().pos());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // Hours of a match in a minute: random operator actions on the whole program, with the
 // record checked after every one. Usage: soak_brivanta [actions=20000] [seed=1]
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/CountdownWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Doubles.h"
 #include "match/History.h"
 #include "match/MatchFile.h"
@@ -47,10 +47,10 @@ constexpr bool MeasurableMemory = true;
 
 // The heap in use, every arena: what a leak makes grow. RSS also grows when the allocator
 // keeps freed pages of the decoder thread's arena, which is not a leak.
-long HeapKb(ConsoleWindow& console) {
+long HeapKb(ConsoleProbe& console) {
     // The picture caches fill up to their budget by design; what a leak keeps is elsewhere.
-    for (ImageCache* cache : {&console.Display().PreparedPhotos(),
-                              &console.Display().PreparedSponsors(), &console.Logos()}) {
+    for (ImageCache* cache : {&console.display().preparedPhotos(),
+                              &console.display().preparedSponsors(), &console.logos()}) {
         cache->Wait();
         cache->Empty();
     }
@@ -90,7 +90,7 @@ struct Checks {
     }
 };
 
-void CheckMatch(ConsoleWindow& console, Checks& c, int action) {
+void CheckMatch(ConsoleProbe& console, Checks& c, int action) {
     const Match& p = console.match();
     for (int side = 0; side < 2; ++side) {
         c.Check(p.Points[side] >= 0 && p.Points[side] <= 200, action, "points out of 0..200");
@@ -109,13 +109,13 @@ void CheckMatch(ConsoleWindow& console, Checks& c, int action) {
     if (p.History.isEmpty()) {
         return;
     }
-    console.WaitForCopy();
+    console.waitForCopy();
     // A refused first click leaves the opening line alone, with nothing worth a copy yet.
-    if (!QFile::exists(console.EmergencyPath())) {
+    if (!QFile::exists(console.emergencyPath())) {
         c.Check(p.History.size() <= 1, action, "changes made but no emergency copy");
         return;
     }
-    const auto lines = ReadTextFile(console.EmergencyPath(), 1 << 24);
+    const auto lines = ReadTextFile(console.emergencyPath(), 1 << 24);
     const auto file = lines ? ReadMatchFile(*lines) : std::nullopt;
     c.Check(file.has_value(), action, "emergency copy not loadable");
     if (!file) {
@@ -123,13 +123,13 @@ void CheckMatch(ConsoleWindow& console, Checks& c, int action) {
     }
     Match copy;
     DefaultRules(copy);
-    ApplyMatchFile(copy, *file, console.Modulo().Languages);
+    ApplyMatchFile(copy, *file, console.common().Languages);
     c.Check(copy.History == p.History && copy.Points == p.Points && copy.SetsWon == p.SetsWon &&
                 copy.TimeoutsCalled == p.TimeoutsCalled && copy.CurrentSet == p.CurrentSet,
             action, "emergency copy differs from the match shown");
 }
 
-const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19937& testCase,
+const char* RandomAction(ConsoleProbe& console, SoakDialogs& dialogs, std::mt19937& testCase,
                          const QString& folder) {
     auto between = [&testCase](int a, int b) {
         return std::uniform_int_distribution<int>(a, b)(testCase);
@@ -142,7 +142,7 @@ const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19
         name = "new match";
     } else if (choice < 600) {
         const QStringList codes{"", "1", "7", "12", "A1", "99", "E", "x;y", "0"};
-        console.codeBoxes[side]->setText(codes[between(0, static_cast<int>(codes.size()) - 1)]);
+        console.codeBox(side)->setText(codes[between(0, static_cast<int>(codes.size()) - 1)]);
         console.choosePointType(between(0, 4));
         console.changeScore(side == 0 ? 0 : 3);
         name = "point";
@@ -153,20 +153,20 @@ const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19
         console.undoLastLine();
         name = "undo";
     } else if (choice < 750) {
-        const int lines = console.historyList->count();
+        const int lines = console.historyCount();
         if (lines > 0) {
-            console.historyList->setCurrentRow(between(0, lines - 1));
+            console.selectHistoryLine(between(0, lines - 1));
             console.rollBackToSelectedLine();
             name = "rollback";
         }
     } else if (choice < 790) {
         console.callTimeout(side);
         name = "timeout";
-        for (int i = 0; console.Count() != nullptr && i < 31; ++i) {
-            console.Count()->tick();
+        for (int i = 0; console.countdown() != nullptr && i < 31; ++i) {
+            console.countdownTick();
         }
     } else if (choice < 820) {
-        QListWidget* teams = console.teamLists[side];
+        QListWidget* teams = console.teamList(side);
         if (teams->count() > 0 && !console.match().Locked) {
             teams->setCurrentRow(between(0, teams->count() - 1));
             console.chooseTeam(side);
@@ -175,9 +175,9 @@ const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19
     } else if (choice < 840) {
         // The language is changed between matches: mid-match the start-up sequence it runs
         // puts the set label back to the first set.
-        if (console.match().History.isEmpty() && console.optionsMenu->menuAction()->isEnabled()) {
+        if (console.match().History.isEmpty() && console.optionsMenuEnabled()) {
             console.chooseLanguage(
-                between(0, static_cast<int>(console.languageActions.size()) - 1));
+                between(0, static_cast<int>(console.languageActions().size()) - 1));
         }
         name = "language";
     } else if (choice < 870) {
@@ -195,11 +195,10 @@ const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19
         console.togglePresentation();
         name = "presentation";
         for (int i = 0; i < between(0, 400); ++i) {
-            console.Display().presentationTick();
+            console.display().presentationTick();
         }
     } else if (choice < 965) {
-        console.statisticsChoiceList->setCurrentRow(
-            between(0, console.statisticsChoiceList->count() - 1));
+        console.selectStatistics(between(0, console.statisticsChoices().size() - 1));
         console.showStatistics();
         name = "statistics";
         console.statisticsTick();
@@ -211,10 +210,10 @@ const char* RandomAction(ConsoleWindow& console, SoakDialogs& dialogs, std::mt19
         console.displayTick();
         name = "timers";
         console.framesTick();
-        console.Display().clockTick();
-        console.Display().sponsorTick();
+        console.display().clockTick();
+        console.display().sponsorTick();
         for (int i = 0; i < 50; ++i) {
-            console.Display().panelSlideTick();
+            console.display().panelSlideTick();
         }
     }
     return name;
@@ -263,7 +262,7 @@ int main(int argc, char** argv) {
     Platform platform{dialogs, settings, folders, clock, shell,  process,
                       audio,   modal,    live,    disk,  nullptr};
 
-    ConsoleWindow console(platform);
+    ConsoleProbe console(platform);
     console.load();
     std::mt19937 testCase(seed);
     Checks control;

@@ -1,7 +1,7 @@
 #include "console/ui/ConsoleWindow.h"
 
 // Every caption, tooltip and menu text of the console, through the language table.
-void ConsoleWindow::Captions() {
+void ConsoleWindow::showCaptions() {
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     const QString dots = QStringLiteral(" ...");
     scoreButtons[0]->setToolTip(t("Assegna un punto ai locali"));
@@ -40,7 +40,8 @@ void ConsoleWindow::Captions() {
     undoButton->setToolTip(t("Annulla l'ultimo punto segnato"));
     const char* types[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
     for (int i = 0; i < 5; ++i) {
-        pointTypeButtons[i]->setText(t(types[i]));
+        state_.PointTypeCaptions[i] = t(types[i]);
+        pointTypeButtons[i]->setText(state_.PointTypeCaptions[i]);
     }
     for (QListWidget* l : teamLists) {
         l->setToolTip(t("Elenco sottocartelle squadre"));

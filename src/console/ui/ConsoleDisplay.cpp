@@ -1,25 +1,27 @@
-// The display adapted to the hall: full screen, zoom, the magnified centre, swapped panels.
+// The display from the console: full screen, zoom, the magnified centre, swapped panels, its
+// preview, the blink and the event light.
 #include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
+#include "display/Animations.h"
 #include "display/ui/DisplayWindow.h"
 #include "display/ui/ScreenFollower.h"
 #include "platform/Dialogs.h"
-#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
-#include "sponsor/ui/SponsorManager.h"
+#include "shared/Palette16.h"
+#include "shared/ui/Preview.h"
 
 #include <QScreen>
 
 // A real full screen, without frame or title bar, on the screen where the display lies.
 void ConsoleWindow::putDisplayFullScreen() {
     display_->showFullScreen();
-    display_->SavePosition();
-    follow_->Remember();
+    display_->savePosition();
+    follow_->remember();
 }
 
-void ConsoleWindow::DisplayEsc() {
+void ConsoleWindow::displayEsc() {
     if (display_->isFullScreen() && display_->screen() == screen()) {
-        follow_->Leave();
+        follow_->leave();
         const QRect area = display_->screen()->availableGeometry();
         display_->showNormal();
         display_->resize(area.size() * 2 / 3);
@@ -31,11 +33,11 @@ void ConsoleWindow::DisplayEsc() {
 }
 
 void ConsoleWindow::saveDisplayPosition() {
-    display_->SavePosition();
+    display_->savePosition();
 }
 
-void ConsoleWindow::Zoom(bool plus) {
-    if (display_->ZoomAtLimit(plus)) {
+void ConsoleWindow::zoom(bool plus) {
+    if (display_->zoomAtLimit(plus)) {
         platform_.dialogs.Beep();
         return;
     }
@@ -46,27 +48,27 @@ void ConsoleWindow::Zoom(bool plus) {
         common_.TowardsDisplay = 1;
         // Without the band the panels stay where the swap put them.
         if (common_.SponsorBar != 0) {
-            ZoomAll(true);
+            zoomAll(true);
         }
     }
-    display_->ZoomStep(plus);
+    display_->zoomStep(plus);
 }
 
 void ConsoleWindow::zoomIn() {
-    Zoom(true);
+    zoom(true);
 }
 
 void ConsoleWindow::zoomOut() {
-    Zoom(false);
+    zoom(false);
 }
 
-void ConsoleWindow::ZoomAll(bool what) {
+void ConsoleWindow::zoomAll(bool what) {
     display_->zoom(what);
     zoomAllButton->setText(what ? QStringLiteral("Zoom All +") : QStringLiteral("Zoom All -"));
 }
 
 void ConsoleWindow::toggleZoomAll() {
-    ZoomAll(enlarged_);
+    zoomAll(enlarged_);
     enlarged_ = !enlarged_;
     // Back to normal without the band: its layout again, which also hides the slots.
     if (!enlarged_) {
@@ -79,24 +81,52 @@ void ConsoleWindow::swapDisplaySides() {
                                   Buttons::SiNo) == Answer::No) {
         return;
     }
-    sidesSwappedMark->setChecked(!sidesSwappedMark->isChecked());
     common_.TowardsDisplay = -common_.TowardsDisplay;
-    display_->SwapDisplay();
+    sidesSwappedMark->setChecked(common_.TowardsDisplay == -1);
+    display_->swapDisplay();
 }
 
-void ConsoleWindow::RestoreDirection() {
+void ConsoleWindow::restoreDirection() {
     if (common_.TowardsDisplay == -1) {
         swapDisplaySides();
     }
 }
 
-void ConsoleWindow::DisplayNormal() {
+void ConsoleWindow::displayNormal() {
     common_.TowardsDisplay = 1;
     sidesSwappedMark->setChecked(false);
-    ZoomAll(true);
+    zoomAll(true);
 }
 
-void ConsoleWindow::openSponsorManager() {
-    SponsorManager handling({common_, platform_, *display_, [this] { DisplayNormal(); }});
-    platform_.modal.Show(handling);
+void ConsoleWindow::sponsorHeightTick() {
+    display_->LayoutWithoutSponsor();
+    bandLayoutTimer.stop();
+}
+
+void ConsoleWindow::displayTick() {
+    refreshPreview();
+}
+
+void ConsoleWindow::refreshPreview() {
+    DisplayCopy(*display_, *previewImage);
+}
+
+void ConsoleWindow::framesTick() {
+    frameColour_ = NextFrameColour(frameColour_);
+    display_->blink(frameColour_);
+}
+
+// The event light: red while a display animation runs, green and silent after it.
+void ConsoleWindow::showEventLight(bool animation, const QString& text) {
+    if (animation != redLight_) {
+        redLight_ = animation;
+        const Rgb c = Palette16[animation ? 4 : 2];
+        eventLight->setStyleSheet(QStringLiteral("background-color:rgb(%1,%2,%3);color:white;")
+                                      .arg(c.r)
+                                      .arg(c.g)
+                                      .arg(c.b));
+    }
+    if (!animation || !text.isEmpty()) {
+        eventLight->setText(text);
+    }
 }

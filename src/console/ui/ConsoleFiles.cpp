@@ -22,19 +22,19 @@ namespace {
 constexpr qint64 MaxSize = 64LL * 1024 * 1024;
 } // namespace
 
-QString ConsoleWindow::EmergencyPath() const {
+QString ConsoleWindow::emergencyPath() const {
     return copy_->Path();
 }
 
-bool ConsoleWindow::SaveMatch(const QString& path) {
+bool ConsoleWindow::saveMatchTo(const QString& path) {
     return WriteTextFile(path, MatchFileLines(match_, platform_.clock.Now(), common_.Languages));
 }
 
-void ConsoleWindow::SaveEmergencyCopy() {
+void ConsoleWindow::saveEmergencyCopy() {
     copy_->Save(EncodeLines(MatchFileLines(match_, platform_.clock.Now(), common_.Languages)));
 }
 
-void ConsoleWindow::ResumeIfInterrupted() {
+void ConsoleWindow::resumeIfInterrupted() {
     const EmergencyCopyPlace& place = copy_->Place();
     if (const QString& reason = place.temporaryRefusal(); !reason.isEmpty()) {
         platform_.dialogs.Message(
@@ -53,18 +53,18 @@ void ConsoleWindow::ResumeIfInterrupted() {
                              QStringLiteral(" - ") + interrupted->teams[1] + QStringLiteral("\n") +
                              interrupted->written.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     if (platform_.dialogs.Message(question, Buttons::SiNo) == Answer::Si) {
-        LoadMatch(interrupted->path);
+        loadMatchFile(interrupted->path);
         return;
     }
     archive_->Keep(EncodeLines(interrupted->lines), platform_.clock.Now(), interrupted->teams[0],
                    interrupted->teams[1]);
 }
 
-bool ConsoleWindow::WaitForCopy(int ms) {
+bool ConsoleWindow::waitForCopy(int ms) {
     return copy_->Wait(ms);
 }
 
-void ConsoleWindow::CopyNotWritten(const QString& path, const QString& reason) {
+void ConsoleWindow::copyNotWritten(const QString& path, const QString& reason) {
     if (copyFailing_) {
         return;
     }
@@ -100,16 +100,16 @@ void ConsoleWindow::saveMatch() {
                         Buttons::SiNo, Default::GiveUp) == Answer::No) {
         return;
     }
-    if (!SaveMatch(path)) {
+    if (!saveMatchTo(path)) {
         dialogs.Message(t(ConsoleMessages::MatchNotSaved) + QStringLiteral(" : ") + path,
                         Buttons::Ok);
         return;
     }
     setWindowTitle(QStringLiteral("Brivanta : ") + FileName(path).toUpper());
-    KeepMatch();
+    keepMatch();
 }
 
-void ConsoleWindow::KeepMatch() {
+void ConsoleWindow::keepMatch() {
     if (!MatchInProgress(match_)) {
         return;
     }
@@ -121,13 +121,13 @@ void ConsoleWindow::KeepMatch() {
 void ConsoleWindow::openBackupsFolder() {
     const QString folder = archive_->Folder();
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        BackupNotWritten(folder);
+        backupNotWritten(folder);
         return;
     }
     platform_.shell.Open(folder);
 }
 
-void ConsoleWindow::BackupNotWritten(const QString& folder, const QString& reason) {
+void ConsoleWindow::backupNotWritten(const QString& folder, const QString& reason) {
     platform_.dialogs.Message(
         common_.Translate(QStringLiteral(
             "Non è stato possibile scrivere la copia di sicurezza nella cartella:")) +
@@ -146,18 +146,18 @@ void ConsoleWindow::loadMatch() {
         dialogs.OpenFile(common_.Translate(QStringLiteral("File TXT")), common_.DataFolder,
                          QStringLiteral("File di partita TXT (*.txt *.TXT)"));
     if (!path.isEmpty()) {
-        LoadMatch(path);
+        loadMatchFile(path);
     }
 }
 
 void ConsoleWindow::loadMatchFromButton() {
-    RestoreDirection();
+    restoreDirection();
     loadMatch();
 }
 
 void ConsoleWindow::loadEmergencyCopy() {
     auto& dialogs = platform_.dialogs;
-    const QFileInfo copy(EmergencyPath());
+    const QFileInfo copy(emergencyPath());
     if (!copy.exists()) {
         dialogs.Message(common_.Translate(ConsoleMessages::NoEmergencyCopy), Buttons::Ok);
         return;
@@ -169,10 +169,10 @@ void ConsoleWindow::loadEmergencyCopy() {
     if (dialogs.Message(question, Buttons::SiNo) == Answer::No) {
         return;
     }
-    LoadMatch(copy.filePath());
+    loadMatchFile(copy.filePath());
 }
 
-void ConsoleWindow::LoadMatch(const QString& path) {
+void ConsoleWindow::loadMatchFile(const QString& path) {
     const auto lines = ReadTextFile(path, MaxSize);
     if (!lines) {
         return;
@@ -184,13 +184,13 @@ void ConsoleWindow::LoadMatch(const QString& path) {
     }
     setWindowTitle(QStringLiteral("Brivanta : ") + FileName(path).toUpper());
     // The match this file replaces stays among the backups.
-    KeepMatch();
+    keepMatch();
     const auto teams = ApplyMatchFile(match_, *file, common_.Languages);
     for (int side = 0; side < 2; ++side) {
-        ChooseFromFile(side, teams[side]);
+        chooseFromFile(side, teams[side]);
     }
     if (match_.Display.Scorer[0] || match_.Display.Scorer[1]) {
-        TimerFrames.start();
+        blinkTimer.start();
     }
     if (match_.FinishedMatch != 0) {
         // A match loaded from a file was told to the venue when it was played.
@@ -199,6 +199,6 @@ void ConsoleWindow::LoadMatch(const QString& path) {
         loadingFile_ = false;
     }
     // The loaded match is now the one a crash must not lose.
-    SaveEmergencyCopy();
-    Update();
+    saveEmergencyCopy();
+    showMatch();
 }

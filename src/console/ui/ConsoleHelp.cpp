@@ -1,4 +1,4 @@
-// The help pages, the about box, the update notice and the team editor.
+// The help pages, the about box and the update notice.
 #include "console/ui/AboutBox.h"
 #include "console/ui/ConsoleWindow.h"
 #include "platform/Dialogs.h"
@@ -7,7 +7,6 @@
 #include "platform/Shell.h"
 #include "shared/Help.h"
 #include "shared/Product.h"
-#include "teams/ui/TeamEditor.h"
 
 void ConsoleWindow::openHelp() {
     OpenHelp(common_, platform_.shell, "readme");
@@ -30,13 +29,4 @@ void ConsoleWindow::openAboutBox() {
 void ConsoleWindow::checkForUpdates() {
     platform_.dialogs.Message(common_.Translate(UpdateText(ProgramVersion())), Buttons::Ok);
     platform_.shell.Open(ProductPage());
-}
-
-void ConsoleWindow::openTeamEditor() {
-    TeamEditor editor(common_, platform_, player_);
-    editor.load();
-    platform_.modal.Show(editor);
-    // Team folders created or renamed in the editor reach the team lists.
-    load();
-    activateWindow();
 }

@@ -1,8 +1,9 @@
-// The console without the mouse: the key map, the pending code, Return and Tab.
+// The console without the mouse: the key map and its window, the pending code, Return and Tab.
 #include "console/ui/ConsoleWindow.h"
+#include "control/ui/KeysWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
-#include "teams/TeamChoice.h"
 
 #include <QAbstractButton>
 #include <QKeySequence>
@@ -16,7 +17,7 @@ bool Sending(int key) {
 }
 } // namespace
 
-bool ConsoleWindow::RunAction(Action a) {
+bool ConsoleWindow::runAction(Action a) {
     const auto se = [](QWidget* w, auto&& make) {
         if (!w->isEnabled()) {
             return false;
@@ -48,7 +49,7 @@ bool ConsoleWindow::RunAction(Action a) {
         return true;
     case Action::CodeE:
         pendingCode_ = QStringLiteral("E");
-        ShowPendingCode();
+        showPendingCode();
         return true;
     case Action::ClearCodes:
         pendingCode_.clear();
@@ -56,7 +57,7 @@ bool ConsoleWindow::RunAction(Action a) {
             codeBoxes[side]->clear();
             codeBoxChanged(side);
         }
-        ShowPendingCode();
+        showPendingCode();
         return true;
     case Action::Preview:
         refreshPreview();
@@ -73,65 +74,30 @@ bool ConsoleWindow::RunAction(Action a) {
     return false;
 }
 
-void ConsoleWindow::Key(Action a) {
+void ConsoleWindow::runKey(Action a) {
     const int side = a == Action::HomePlus ? 0 : 1;
 
     if ((a == Action::HomePlus || a == Action::PlusGuests) && !pendingCode_.isEmpty() &&
         scoreButtons[side == 0 ? 0 : 3]->isEnabled()) {
-        ChooseCode(side, pendingCode_);
+        chooseCode(side, pendingCode_);
         pendingCode_.clear();
-        ShowPendingCode();
+        showPendingCode();
     }
-    RunAction(a);
+    runAction(a);
 }
 
-int ConsoleWindow::CodeLine(int side, const QString& code) const {
-    for (int line = 0; !code.isEmpty() && line < rosterLists[side]->count(); ++line) {
-        if (CodeFromLine(rosterLists[side]->item(line)->text())
-                .compare(code, Qt::CaseInsensitive) == 0) {
-            return line;
-        }
-    }
-    return -1;
-}
-
-void ConsoleWindow::ChooseCode(int side, const QString& code) {
-    if (const int line = CodeLine(side, code); line >= 0) {
-        rosterLists[side]->setCurrentRow(line);
-        pickAthlete(side);
-        return;
-    }
-    codeBoxes[side]->setText(code);
-    codeBoxChanged(side);
-}
-
-// A code typed in the box names its athlete as a click on the roster would, so the scorer's
-// panel never shows the athlete clicked before.
-void ConsoleWindow::codeBoxChanged(int Index) {
-    const QString code = codeBoxes[Index]->text().trimmed();
-    const int line = CodeLine(Index, code);
-    if (line < 0) {
-        match_.ScorerNumber.clear();
-        match_.ScorerName.clear();
-    } else if (code.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
-        match_.ScorerNumber = CodeFromLine(rosterLists[Index]->item(line)->text());
-        match_.ScorerName = NameFromLine(rosterLists[Index]->item(line)->text());
-        PrepareScorerPhoto(Index);
-    }
-}
-
-void ConsoleWindow::SetKeys(const KeysMap& keys) {
+void ConsoleWindow::setKeys(const KeysMap& keys) {
     keys_ = keys;
     keys_.Write(platform_.settings);
 }
 
-void ConsoleWindow::ShowPendingCode() {
+void ConsoleWindow::showPendingCode() {
     for (QLineEdit* t : codeBoxes) {
         t->setPlaceholderText(pendingCode_);
     }
 }
 
-void ConsoleWindow::TabOrder() {
+void ConsoleWindow::setUpTabOrder() {
     setTabOrder(codeBoxes[0], scoreButtons[0]);
     setTabOrder(scoreButtons[0], codeBoxes[1]);
     setTabOrder(codeBoxes[1], scoreButtons[3]);
@@ -140,7 +106,7 @@ void ConsoleWindow::TabOrder() {
     }
 }
 
-bool ConsoleWindow::PressedKey(QWidget* recipient, const QKeyEvent& e) {
+bool ConsoleWindow::pressedKey(QWidget* recipient, const QKeyEvent& e) {
     const int key = e.key();
     if (key == Qt::Key_unknown || key == Qt::Key_Shift || key == Qt::Key_Control ||
         key == Qt::Key_Alt || key == Qt::Key_Meta || key == Qt::Key_AltGr) {
@@ -151,7 +117,7 @@ bool ConsoleWindow::PressedKey(QWidget* recipient, const QKeyEvent& e) {
     const bool writes = !e.text().isEmpty() && e.text()[0].isPrint() && commands == 0;
     // The display never traps the operator: Esc there is always the way back.
     if (key == Qt::Key_Escape && recipient->window() == display_.get()) {
-        DisplayEsc();
+        displayEsc();
         return true;
     }
     auto* box = qobject_cast<QLineEdit*>(recipient);
@@ -167,14 +133,14 @@ bool ConsoleWindow::PressedKey(QWidget* recipient, const QKeyEvent& e) {
                 box->clear();
                 codeBoxChanged(other);
             }
-            Key(*a);
+            runKey(*a);
             return true;
         }
     }
     if (Sending(key) && commands == 0) {
         for (int i = 0; i < 2; ++i) {
             if (recipient == codeBoxes[i]) {
-                RunAction(i == 0 ? Action::HomePlus : Action::PlusGuests);
+                runAction(i == 0 ? Action::HomePlus : Action::PlusGuests);
                 return true;
             }
             if (recipient == teamLists[i] && teamLists[i]->currentItem() != nullptr) {
@@ -204,7 +170,7 @@ bool ConsoleWindow::PressedKey(QWidget* recipient, const QKeyEvent& e) {
     }
     if (key == Qt::Key_Backspace && !pendingCode_.isEmpty()) {
         pendingCode_.chop(1);
-        ShowPendingCode();
+        showPendingCode();
         return true;
     }
     if (writes && (e.text()[0].isDigit() ||
@@ -216,8 +182,16 @@ bool ConsoleWindow::PressedKey(QWidget* recipient, const QKeyEvent& e) {
         if (pendingCode_.size() > 1 && pendingCode_.contains(u'E')) {
             pendingCode_ = e.text().toUpper();
         }
-        ShowPendingCode();
+        showPendingCode();
         return true;
     }
     return false;
+}
+
+void ConsoleWindow::openKeysWindow() {
+    KeysWindow window(common_, platform_.dialogs, keys_);
+    platform_.modal.Show(window);
+    if (window.result() == QDialog::Accepted) {
+        setKeys(window.map());
+    }
 }

@@ -13,7 +13,7 @@ namespace {
 constexpr qint64 MaxTableSize = 4LL * 1024 * 1024;
 } // namespace
 
-void ConsoleWindow::LoadLanguages() {
+void ConsoleWindow::loadLanguages() {
     const auto lines = ReadTextFile(
         QDir(common_.ProgramFolder).filePath(QStringLiteral("Languages.csv")), MaxTableSize);
     if (!lines) {
@@ -71,10 +71,11 @@ void ConsoleWindow::chooseLanguage(int Index) {
     }
     load();
     for (int side = 0; side < 2; ++side) {
-        rosterLists[side]->clear();
-        const QPixmap logo = savedTeamLogos[side]->pixmap();
+        state_.Rosters[side].clear();
+        showRoster(side);
+        const QPixmap logo = defaultLogos_[side];
         teamLogos[side]->setPixmap(logo);
-        display_->ShowLogo(side, logo);
+        display_->showLogo(side, logo);
     }
     activateWindow();
 }

@@ -1,3 +1,4 @@
+// The console's controls: where each one is drawn, the menus, and the layout that scales them.
 #include "console/ui/ConsoleWindow.h"
 
 #include "shared/ui/SimpleLine.h"
@@ -43,7 +44,7 @@ QLabel* Picture(QWidget* g, int l, int t, int w, int h, const QString& resource 
 
 } // namespace
 
-void ConsoleWindow::CreateControls() {
+void ConsoleWindow::createControls() {
     area_ = new QWidget(this);
     setCentralWidget(area_);
     QWidget* a = area_;
@@ -126,19 +127,12 @@ void ConsoleWindow::CreateControls() {
     teamLogos[1] = Picture(a, 11460, 1440, 1335, 1335, logo[1]);
     previewImage = Picture(a, 120, 3900, 4395, 2745);
     previewImage->setFrameShape(QFrame::Box);
-    smallTeamLogos[0] = Picture(a, 5340, -120, 315, 375, logo[0]);
-    smallTeamLogos[1] = Picture(a, 4860, -120, 315, 375, logo[1]);
-    smallTeamLogos[0]->hide();
-    smallTeamLogos[1]->hide();
-    for (int i = 0; i < 2; ++i) {
-        savedTeamLogos[i] = Picture(a, -2000, -2000, 315, 375, logo[i]);
-        savedTeamLogos[i]->hide();
-    }
+    defaultLogos_ = {QPixmap(logo[0]), QPixmap(logo[1])};
     previewCopy = Picture(a, 4140, 6960, 435, 360);
     previewCopy->hide();
 }
 
-void ConsoleWindow::CreateMenu() {
+void ConsoleWindow::createMenu() {
     fileMenu = menuBar()->addMenu(QString());
     newMatchAction = fileMenu->addAction(QString());
     saveMatchAction = fileMenu->addAction(QString());
@@ -182,4 +176,77 @@ void ConsoleWindow::CreateMenu() {
     // Outside the File menu: a finished match keeps the console locked.
     reportMenu = menuBar()->addMenu(QString());
     reportAction = reportMenu->addAction(QString());
+}
+
+void ConsoleWindow::enumerateControls() {
+    controls_.clear();
+    auto with = [this](QWidget* w) { controls_.push_back({w, true}); };
+    auto without = [this](QObject* o) { controls_.push_back({o, false}); };
+    for (QPushButton* b : scoreButtons)
+        with(b);
+    for (QPushButton* b :
+         {exitButton, lockButton, statisticsButton, endStatisticsButton, leadingTeamButton,
+          lastPointsButton, presentationButton, fullScreenButton, zoomInButton, saveMatchButton,
+          loadMatchButton, newMatchButton, swapSidesButton, optionsButton, undoButton,
+          refreshPreviewButton, zoomAllButton, zoomOutButton}) {
+        with(b);
+    }
+    for (QRadioButton* o : pointTypeButtons)
+        with(o);
+    with(sidesSwappedMark);
+    for (QListWidget* l : teamLists)
+        with(l);
+    for (QListWidget* l : rosterLists)
+        with(l);
+    with(historyList);
+    with(statisticsList);
+    with(statisticsChoiceList);
+    for (QLineEdit* t : codeBoxes)
+        with(t);
+    for (QLabel* e : scoreLabels)
+        with(e);
+    for (QLabel* e : teamNameLabels)
+        with(e);
+    with(teamChoiceCaption);
+    for (QLabel* e : setsWonLabels)
+        with(e);
+    with(historyCaption);
+    for (QLabel* e : timeoutLabels)
+        with(e);
+    for (QLabel* e : {statisticsCaption, eventLight, previewCaption})
+        with(e);
+    for (QLabel* e : timeoutIcons)
+        without(e);
+    for (QLabel* e : teamLogos)
+        without(e);
+    without(previewImage);
+    without(previewCopy);
+    for (QObject* m : std::initializer_list<QObject*>{
+             fileMenu, newMatchAction, saveMatchAction, loadMatchAction, soundsAction,
+             teamEditorAction, sponsorAction, saveDisplayPositionAction, statisticsMenu,
+             matchStatisticsAction}) {
+        without(m);
+    }
+    for (QAction* m : setStatisticsActions)
+        without(m);
+    for (QObject* m : std::initializer_list<QObject*>{
+             lastPointsAction, presentationAction, exitAction, optionsMenu, languageMenu,
+             languageActions[0], helpMenu, aboutAction, emergencyCopyAction, updatesAction,
+             helpAction, sponsorHelpAction, teamHelpAction}) {
+        without(m);
+    }
+    for (QTimer* t :
+         {&bandLayoutTimer, &previewTimer, &cheerTimer, &statisticsTimer, &blinkTimer}) {
+        without(t);
+    }
+}
+
+void ConsoleWindow::layOutControls() {
+    if (isMinimized() || geometry_.empty()) {
+        return;
+    }
+    GeometryScale(geometry_, InTwips(area_->size()), controls_, false);
+    if (venueMark != nullptr) {
+        venueMark->setGeometry(width() - 22, 2, 18, 18);
+    }
 }

@@ -6,9 +6,7 @@
 #include "match/EmergencyCopy.h"
 #include "match/Rollback.h"
 #include "match/Timeout.h"
-#include "options/ui/OptionsWindow.h"
 #include "platform/Dialogs.h"
-#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
 
@@ -25,15 +23,19 @@ void ConsoleWindow::toggleLock() {
         if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) == Answer::No) {
             return;
         }
-        KeepMatch();
+        keepMatch();
         ClearMatch(match_, common_.Languages);
     }
-    Update();
+    showMatch();
 }
 
 void ConsoleWindow::rollBackToSelectedLine(bool ask) {
-    match_.SelectedLine = historyList->currentRow();
-    const auto destination = RollbackDestination(match_, match_.SelectedLine);
+    rollBackTo(historyList->currentRow(), false, ask);
+}
+
+void ConsoleWindow::rollBackTo(int line, bool forUndo, bool ask) {
+    match_.SelectedLine = line;
+    const auto destination = RollbackDestination(match_, line, forUndo);
     if (!destination) {
         return;
     }
@@ -42,8 +44,8 @@ void ConsoleWindow::rollBackToSelectedLine(bool ask) {
         return;
     }
     RunRollback(match_, *destination, common_.Languages);
-    SaveEmergencyCopy();
-    Update();
+    saveEmergencyCopy();
+    showMatch();
 }
 
 void ConsoleWindow::undoLastLine(bool ask) {
@@ -51,14 +53,11 @@ void ConsoleWindow::undoLastLine(bool ask) {
     if (!line) {
         return;
     }
-    historyList->setCurrentRow(*line);
-    match_.FromUndo = -1;
-    rollBackToSelectedLine(ask);
-    match_.FromUndo = 0;
+    rollBackTo(*line, true, ask);
     if (match_.History.size() < 2) {
         match_.UndoActive = false;
     }
-    Update();
+    showMatch();
 }
 
 void ConsoleWindow::callTimeout(int Index) {
@@ -73,70 +72,55 @@ void ConsoleWindow::callTimeout(int Index) {
     if (dialogs.Message(question, Buttons::OkCancel) == Answer::Cancel) {
         return;
     }
-    if (const auto refusal = Timeout(Index)) {
+    if (const auto refusal = grantTimeout(Index)) {
         dialogs.Message(*refusal, Buttons::Ok);
     }
 }
 
-std::optional<QString> ConsoleWindow::Timeout(int Index) {
+std::optional<QString> ConsoleWindow::grantTimeout(int Index) {
     if (match_.History.isEmpty()) {
         return common_.Translate(ConsoleMessages::NotStarted);
     }
-    if (!GrantTimeout(match_, Index, CurrentTime(), common_.Languages)) {
-        return common_.Translate(ConsoleMessages::NoTimeoutsLeft) +
+    if (!GrantTimeout(match_, Index, currentTime(), common_.Languages)) {
+        return common_.Translate(
+                   ConsoleMessages::NoTimeoutsLeft) +
                SideWord(Index, common_.Languages);
     }
-    OpenCount(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);
-    SaveEmergencyCopy();
-    Update();
+    openCountdown(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);
+    saveEmergencyCopy();
+    showMatch();
     return std::nullopt;
 }
 
-void ConsoleWindow::OpenCount(const QString& text, bool courtChange) {
+void ConsoleWindow::openCountdown(const QString& text, bool courtChange) {
     // Opened again after a close, the window is loaded again at the display's left edge.
     if (!countdown_ || !countdown_->isVisible()) {
-        countdown_ = std::make_unique<CountdownWindow>(match_, *display_, TimerFrames);
+        countdown_ = std::make_unique<CountdownWindow>(match_, *display_, blinkTimer);
     }
-    countdown_->Open(text, courtChange);
+    state_.CountdownText = text;
+    countdown_->open(text, courtChange);
 }
 
 // Asks before throwing a running match away, then starts afresh; false when the operator keeps it.
-bool ConsoleWindow::AbandonMatch(const char* question) {
+bool ConsoleWindow::abandonMatch(const char* question) {
     if (!match_.History.isEmpty() &&
         platform_.dialogs.Message(common_.Translate(QString::fromUtf8(question)), Buttons::OkCancel,
                                   Default::GiveUp) == Answer::Cancel) {
         return false;
     }
-    KeepMatch();
+    keepMatch();
     ClearMatch(match_, common_.Languages);
-    Update();
+    showMatch();
     return true;
 }
 
 void ConsoleWindow::newMatch() {
-    AbandonMatch(ConsoleMessages::AbandonForNewMatch);
+    abandonMatch(ConsoleMessages::AbandonForNewMatch);
 }
 
 void ConsoleWindow::newMatchFromButton() {
-    RestoreDirection();
+    restoreDirection();
     newMatch();
-}
-
-void ConsoleWindow::openOptions() {
-    if (!AbandonMatch(ConsoleMessages::AbandonForOptions)) {
-        return;
-    }
-    OptionsWindow options({match_, common_, platform_, *display_, DisplayTimer, player_, CheerTimer,
-                           [this] {
-                               chooseTeam(0);
-                               chooseTeam(1);
-                               load();
-                               activateWindow();
-                           },
-                           [this] { openSponsorManager(); }, [this] { openTeamEditor(); },
-                           [this] { return VenueState(); }});
-    options.load();
-    platform_.modal.Show(options);
 }
 
 void ConsoleWindow::exitProgram() {

@@ -3,7 +3,6 @@
 #include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
 #include "control/RemoteData.h"
-#include "control/ui/KeysWindow.h"
 #include "control/ui/RemoteWindow.h"
 #include "live/Broadcast.h"
 #include "match/EmergencyCopy.h"
@@ -12,26 +11,26 @@
 #include "platform/Platform.h"
 #include "shared/SettingsTable.h"
 
-void ConsoleWindow::StartRemote() {
+void ConsoleWindow::startRemote() {
     remote_ = std::make_unique<Remote>(
         platform_.live,
         Remote::Console{
-            [this](const Command& c) { return RunRemote(c); },
+            [this](const Command& c) { return runRemote(c); },
             [this] { return platform_.modal.Open() || clickInProgress_; },
             [this] { return live_->StateJson(); },
             [this] {
                 RemoteView v;
                 for (int side = 0; side < 2; ++side) {
                     v.Names[side] = match_.Display.Name[side]; // as the scoreboard names the side
-                    for (int line = 0; line < rosterLists[side]->count(); ++line) {
-                        v.Lines[side].append(rosterLists[side]->item(line)->text());
+                    for (const RosterRow& row : state_.Rosters[side]) {
+                        v.Lines[side].append(row.Line);
                     }
                     v.Codes[side] = codeBoxes[side]->text();
                 }
                 for (int i = 0; i < 5; ++i) {
-                    v.Types[i] = pointTypeButtons[i]->text();
+                    v.Types[i] = state_.PointTypeCaptions[i];
                 }
-                v.Type = UnderlinedPointType();
+                v.Type = state_.PointType;
                 v.LastLine = match_.History.isEmpty() ? QString() : match_.History.last().Text;
                 // Undo goes back to its line: what it takes back is the change after it.
                 if (const auto line = UndoLine(match_); line && *line + 1 < match_.History.size()) {
@@ -47,11 +46,11 @@ void ConsoleWindow::StartRemote() {
     live_->SetControl(&Remote::ItsPath, [this](const HttpRequest& r) { return remote_->Reply(r); });
 }
 
-std::optional<QString> ConsoleWindow::RunRemote(const Command& command) {
+std::optional<QString> ConsoleWindow::runRemote(const Command& command) {
     remoteInProgress_ = true;
     std::optional<QString> refusal;
     if (command.side >= 0) {
-        ChooseCode(command.side, command.code);
+        chooseCode(command.side, command.code);
         live_->Changed();
     } else {
         const Action a = command.action;
@@ -64,22 +63,14 @@ std::optional<QString> ConsoleWindow::RunRemote(const Command& command) {
         } else if (a == Action::HomeTimeout || a == Action::GuestsTimeout) {
             // The phone asked its own question: the console asks nothing.
             refusal = timeoutIcons[a == Action::HomeTimeout ? 0 : 1]->isEnabled()
-                          ? Timeout(a == Action::HomeTimeout ? 0 : 1)
+                          ? grantTimeout(a == Action::HomeTimeout ? 0 : 1)
                           : common_.Translate(QStringLiteral("Non disponibile"));
-        } else if (!RunAction(a)) {
+        } else if (!runAction(a)) {
             refusal = common_.Translate(QStringLiteral("Non disponibile"));
         }
     }
     remoteInProgress_ = false;
     return refusal;
-}
-
-void ConsoleWindow::openKeysWindow() {
-    KeysWindow window(common_, platform_.dialogs, keys_);
-    platform_.modal.Show(window);
-    if (window.result() == QDialog::Accepted) {
-        SetKeys(window.map());
-    }
 }
 
 void ConsoleWindow::openRemoteWindow() {

@@ -1,17 +1,16 @@
-// The console's files that travel: every setting to a new laptop and back, and team packages.
+// The console's settings: the options window, and every setting to a new laptop and back.
 #include "console/ui/ConsoleWindow.h"
+#include "console/Messages.h"
+#include "display/ui/DisplayWindow.h"
 #include "options/SettingsFile.h"
+#include "options/ui/OptionsWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
 #include "shared/FileText.h"
-#include "teams/TeamPackage.h"
-#include "teams/ui/TeamPackageImport.h"
 
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
-#include <QMimeData>
 
 void ConsoleWindow::exportSettings() {
     auto& dialogs = platform_.dialogs;
@@ -62,35 +61,19 @@ void ConsoleWindow::importSettings() {
     }
 }
 
-void ConsoleWindow::importTeam() {
-    const QString file = platform_.dialogs.OpenFile(
-        common_.Translate(QStringLiteral("Importa squadra")), QDir::homePath(),
-        QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
-    if (!file.isEmpty()) {
-        ImportTeamFile(file);
-    }
-}
-
-void ConsoleWindow::ImportTeamFile(const QString& file) {
-    if (match_.Locked) {
+void ConsoleWindow::openOptions() {
+    if (!abandonMatch(ConsoleMessages::AbandonForOptions)) {
         return;
     }
-    if (ImportTeamPackage(platform_.dialogs, common_, file)) {
-        // The start-up sequence lists the teams again, the new one among them.
-        load();
-    }
-}
-
-void ConsoleWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!match_.Locked && !DroppedTeamPackage(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
-}
-
-void ConsoleWindow::dropEvent(QDropEvent* event) {
-    const QString file = DroppedTeamPackage(event->mimeData());
-    if (!match_.Locked && !file.isEmpty()) {
-        event->acceptProposedAction();
-        ImportTeamFile(file);
-    }
+    OptionsWindow options({match_, common_, platform_, *display_, previewTimer, player_, cheerTimer,
+                           [this] {
+                               chooseTeam(0);
+                               chooseTeam(1);
+                               load();
+                               activateWindow();
+                           },
+                           [this] { openSponsorManager(); }, [this] { openTeamEditor(); },
+                           [this] { return venueState(); }});
+    options.load();
+    platform_.modal.Show(options);
 }

@@ -27,7 +27,7 @@ void ConsoleWindow::load() {
     common_.DataFolder = DecideDataFolder(platform_.folders, common_.ProgramFolder);
     const StartupValues values = ReadSettings(platform_.settings, common_);
     if (values.CheerInterval) {
-        CheerTimer.setInterval(*values.CheerInterval);
+        cheerTimer.setInterval(*values.CheerInterval);
     }
 
     PanelColours colours = display_->Colours();
@@ -36,7 +36,7 @@ void ConsoleWindow::load() {
     }
     setWindowTitle(QStringLiteral("Brivanta : MATCH.txt"));
     display_->setWindowTitle(QStringLiteral("Brivanta"));
-    DisplayTimer.setInterval(values.DisplayInterval);
+    previewTimer.setInterval(values.DisplayInterval);
     languageActions[0]->setChecked(common_.Languages.CurrentLanguage == QStringLiteral("ITA"));
     platform_.dialogs.SetLanguage(common_.Languages.CurrentLanguage);
     match_.AnimatedPanel = 0;
@@ -53,7 +53,7 @@ void ConsoleWindow::load() {
              screen->geometry().y());
     }
 
-    LoadLanguages();
+    loadLanguages();
 
     if (!inProgress) {
         match_.CurrentSet = 1;
@@ -66,21 +66,21 @@ void ConsoleWindow::load() {
         statisticsChoiceList->addItem(common_.Translate(QString::fromUtf8(item)));
     }
     statisticsChoiceList->setCurrentRow(0);
-    TimerStat.stop();
+    statisticsTimer.stop();
     match_.Display.Name = {common_.Translate(QStringLiteral("Locali")),
                            common_.Translate(QStringLiteral("Ospiti"))};
-    Captions();
+    showCaptions();
     geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
     match_.Display.Scorer = {false, false};
     match_.TeamName = {QStringLiteral("Home"), QStringLiteral("Guests")};
 
     display_->show();
     const QString chosen = ReadText(platform_.settings, Setting::DisplayScreen);
-    follow_->SetChosen(chosen);
+    follow_->setChosen(chosen);
     const bool saved = values.Top && values.Left;
     // A TV beside the laptop, or the screen chosen in the options: the display opens there.
     if (!chosen.isEmpty() || (!saved && QGuiApplication::screens().size() >= 2)) {
-        follow_->Place();
+        follow_->place();
     } else if (saved) {
         QList<QRect> screens;
         if (const QScreen* first = QGuiApplication::primaryScreen()) {
@@ -93,7 +93,7 @@ void ConsoleWindow::load() {
             DisplayPosition({TwipsInPixel(*values.Left), TwipsInPixel(*values.Top)}, screens));
         if (values.FullScreen) {
             display_->showFullScreen();
-            follow_->Remember();
+            follow_->remember();
         } else {
             display_->showMaximized();
         }
@@ -106,7 +106,7 @@ void ConsoleWindow::load() {
     }
     keys_ = KeysMap::Read(platform_.settings);
     remote_->Safety().SetSecret(RemoteSecret(platform_.settings));
-    StartLive(values.LivePort, values.LanLive);
-    StartVenue();
-    Update();
+    startLive(values.LivePort, values.LanLive);
+    startVenue();
+    showMatch();
 }

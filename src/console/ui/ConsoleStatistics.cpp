@@ -66,8 +66,8 @@ void ConsoleWindow::showStatistics() {
             u' ' + AthleteSurname(match_.Rosters[1], best.Codes[1][r], common_.Languages);
         data.GuestsPoints[r] = best.Counts[1][r];
     }
-    display_->ShowStatistics(data);
-    display_->StartScroll(InView::Statistics);
+    display_->showStatistics(data);
+    display_->startScroll(InView::Statistics);
 }
 
 void ConsoleWindow::showStatisticsOfChosenSet() {
@@ -75,7 +75,7 @@ void ConsoleWindow::showStatisticsOfChosenSet() {
 }
 
 void ConsoleWindow::startEndStatistics() {
-    TimerStat.start();
+    statisticsTimer.start();
 }
 
 void ConsoleWindow::statisticsTick() {
@@ -88,7 +88,7 @@ void ConsoleWindow::statisticsTick() {
     }
     if (text.isEmpty() || statisticsStep_ > MaxSets) {
         statisticsStep_ = 0;
-        TimerStat.stop();
+        statisticsTimer.stop();
     }
 }
 
@@ -119,10 +119,9 @@ void ConsoleWindow::showLeadingTeam() {
         match_.AthleteCode = QStringLiteral("1");
     }
     if (NumericValue(match_.AthleteCode) <= 0) {
-        display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), {},
+        display_->showLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), {},
                                   {});
         match_.ScorerNumber.clear();
-        match_.ScorerName.clear();
         return;
     }
     const QString setsWon =
@@ -138,10 +137,10 @@ void ConsoleWindow::showLeadingTeam() {
         score +=
             partial.left(2).trimmed() + QStringLiteral(" - ") + partial.right(2).trimmed() + u' ';
     }
-    display_->ShowLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), setsWon,
+    display_->showLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), setsWon,
                               score);
-    display_->StartScroll(InView::LeadingTeam);
-    Light(true, common_.Translate(QStringLiteral("Visualizza squadra")));
+    display_->startScroll(InView::LeadingTeam);
+    showEventLight(true, common_.Translate(QStringLiteral("Visualizza squadra")));
 }
 
 void ConsoleWindow::showLastPoints() {
@@ -185,10 +184,10 @@ void ConsoleWindow::showLastPoints() {
     data.Title = common_.Translate(QStringLiteral("Ultimi 4 punti")) + u':';
     data.Names[0] = match_.Display.Name[0];
     data.Names[1] = match_.Display.Name[1];
-    display_->ShowStatistics(data);
-    display_->overlayPanels[1]->move(0, display_->Height() + 12);
-    display_->StartScroll(InView::LastPoints);
-    Light(true, common_.Translate(QStringLiteral("Ultimi 4 punti")));
+    display_->showStatistics(data);
+    display_->parkStatisticsPanel();
+    display_->startScroll(InView::LastPoints);
+    showEventLight(true, common_.Translate(QStringLiteral("Ultimi 4 punti")));
 }
 
 void ConsoleWindow::showTeamStatistics(int Index) {

@@ -1,10 +1,23 @@
-// The console's team choice and point attribution.
+// The console's teams: the choice of each side's team, the athlete a point goes to (roster and
+// code box), the team editor and team packages (imported or dropped on the console).
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/ModalWindows.h"
+#include "platform/Platform.h"
 #include "shared/Numbers.h"
 #include "shared/ui/Images.h"
 #include "teams/TeamChoice.h"
+#include "teams/TeamPackage.h"
 #include "teams/Teams.h"
+#include "teams/ui/TeamEditor.h"
+#include "teams/ui/TeamPackageImport.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 
 namespace {
 // Logos are shown at most this wide anywhere; decoding more is wasted.
@@ -19,21 +32,28 @@ void ConsoleWindow::doubleClick(int side) {
     logoExpected_[side] = s.Logo;
     const auto ready =
         s.Logo.isEmpty() ? std::optional<QImage>(QImage()) : logos_.Ready(s.Logo, LogoWidth);
-    ShowLogo(side, ready.value_or(QImage()));
+    showLogo(side, ready.value_or(QImage()));
     if (!ready) {
         logos_.Prepare(s.Logo, LogoWidth);
     }
-    rosterLists[side]->clear();
-    rosterLists[side]->addItems(s.Lines);
+    state_.Rosters[side] = RosterRows(s.Lines);
+    showRoster(side);
     match_.Display.Name[side] = s.Name;
     match_.Rosters[side] = s.Athletes;
-    Update();
+    showMatch();
 }
 
-void ConsoleWindow::ShowLogo(int side, const QImage& logo) {
-    const QPixmap image = logo.isNull() ? smallTeamLogos[side]->pixmap() : QPixmap::fromImage(logo);
+void ConsoleWindow::showRoster(int side) {
+    rosterLists[side]->clear();
+    for (const RosterRow& row : state_.Rosters[side]) {
+        rosterLists[side]->addItem(row.Line);
+    }
+}
+
+void ConsoleWindow::showLogo(int side, const QImage& logo) {
+    const QPixmap image = logo.isNull() ? defaultLogos_[side] : QPixmap::fromImage(logo);
     teamLogos[side]->setPixmap(image);
-    display_->ShowLogo(side, image);
+    display_->showLogo(side, image);
 }
 
 void ConsoleWindow::chooseTeam(int Index) {
@@ -43,7 +63,7 @@ void ConsoleWindow::chooseTeam(int Index) {
     }
 }
 
-void ConsoleWindow::ChooseFromFile(int side, const QString& name) {
+void ConsoleWindow::chooseFromFile(int side, const QString& name) {
     const auto found = teamLists[side]->findItems(
         name, side == 0 ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
     if (name.isEmpty() || found.isEmpty()) {
@@ -54,16 +74,17 @@ void ConsoleWindow::ChooseFromFile(int side, const QString& name) {
 }
 
 void ConsoleWindow::pickAthlete(int Index) {
-    const QListWidgetItem* item = rosterLists[Index]->currentItem();
-    if (item == nullptr) {
+    // The row the operator chose; what it holds comes from the state.
+    const int line = rosterLists[Index]->currentRow();
+    const auto& rows = state_.Rosters[Index];
+    if (line < 0 || line >= static_cast<int>(rows.size())) {
         return;
     }
-    const QString code = CodeFromLine(item->text());
-    codeBoxes[Index]->setText(code);
-    if (code != QStringLiteral("E") && NumericValue(code) > 0) {
-        match_.ScorerNumber = code;
-        match_.ScorerName = NameFromLine(item->text());
-        PrepareScorerPhoto(Index);
+    const RosterRow& row = rows[static_cast<std::size_t>(line)];
+    codeBoxes[Index]->setText(row.Code);
+    if (row.Code != QStringLiteral("E") && NumericValue(row.Code) > 0) {
+        match_.ScorerNumber = row.Code;
+        prepareScorerPhoto(Index);
     }
 }
 
@@ -75,7 +96,77 @@ void ConsoleWindow::scoreForAthlete(int Index) {
     }
 }
 
-void ConsoleWindow::PrepareScorerPhoto(int side) {
-    display_->PrepareAthletePhoto(
+void ConsoleWindow::prepareScorerPhoto(int side) {
+    display_->prepareAthletePhoto(
         AthletePhoto(TeamFolder(common_.DataFolder, match_.TeamName[side]), match_.ScorerNumber));
+}
+
+void ConsoleWindow::importTeam() {
+    const QString file = platform_.dialogs.OpenFile(
+        common_.Translate(QStringLiteral("Importa squadra")), QDir::homePath(),
+        QStringLiteral("Brivanta (*") + TeamPackage::Extension + u')');
+    if (!file.isEmpty()) {
+        importTeamFile(file);
+    }
+}
+
+void ConsoleWindow::importTeamFile(const QString& file) {
+    if (match_.Locked) {
+        return;
+    }
+    if (ImportTeamPackage(platform_.dialogs, common_, file)) {
+        // The start-up sequence lists the teams again, the new one among them.
+        load();
+    }
+}
+
+void ConsoleWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!match_.Locked && !DroppedTeamPackage(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ConsoleWindow::dropEvent(QDropEvent* event) {
+    const QString file = DroppedTeamPackage(event->mimeData());
+    if (!match_.Locked && !file.isEmpty()) {
+        event->acceptProposedAction();
+        importTeamFile(file);
+    }
+}
+
+void ConsoleWindow::openTeamEditor() {
+    TeamEditor editor(common_, platform_, player_);
+    editor.load();
+    platform_.modal.Show(editor);
+    // Team folders created or renamed in the editor reach the team lists.
+    load();
+    activateWindow();
+}
+
+int ConsoleWindow::codeLine(int side, const QString& code) const {
+    return RosterRowOf(state_, side, code);
+}
+
+void ConsoleWindow::chooseCode(int side, const QString& code) {
+    if (const int line = codeLine(side, code); line >= 0) {
+        rosterLists[side]->setCurrentRow(line);
+        pickAthlete(side);
+        return;
+    }
+    codeBoxes[side]->setText(code);
+    codeBoxChanged(side);
+}
+
+// A code typed in the box names its athlete as a click on the roster would, so the scorer's
+// panel never shows the athlete clicked before.
+void ConsoleWindow::codeBoxChanged(int Index) {
+    const QString code = codeBoxes[Index]->text().trimmed();
+    const int line = codeLine(Index, code);
+    if (line < 0) {
+        match_.ScorerNumber.clear();
+    } else if (code.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
+        const RosterRow& row = state_.Rosters[Index][static_cast<std::size_t>(line)];
+        match_.ScorerNumber = row.Code;
+        prepareScorerPhoto(Index);
+    }
 }

@@ -14,9 +14,10 @@
 #include <QSysInfo>
 #include <QTimer>
 
-void ConsoleWindow::StartVenue() {
+void ConsoleWindow::startVenue() {
     // Started again after the options: the old connection says goodbye first.
     court_.reset();
+    state_.VenueLink.clear();
     if (venueMark != nullptr) {
         venueMark->hide();
     }
@@ -38,13 +39,13 @@ void ConsoleWindow::StartVenue() {
     }
     venueMark->setGeometry(width() - 22, 2, 18, 18);
     venueMark->show();
-    connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { ShowVenueState(); });
+    connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { showVenueState(); });
     court_->Start(options);
-    ShowVenueState();
-    PublishCourt();
+    showVenueState();
+    publishCourt();
 }
 
-void ConsoleWindow::PublishCourt() {
+void ConsoleWindow::publishCourt() {
     if (!court_ || courtPending_) {
         return;
     }
@@ -56,7 +57,7 @@ void ConsoleWindow::PublishCourt() {
     });
 }
 
-void ConsoleWindow::ShowVenueState() {
+void ConsoleWindow::showVenueState() {
     QString colour = QStringLiteral("#f9a825");
     QString text = QStringLiteral("connecting…");
     switch (court_->State()) {
@@ -79,9 +80,10 @@ void ConsoleWindow::ShowVenueState() {
     venueMark->setStyleSheet(QStringLiteral("color:") + colour +
                              QStringLiteral(";font-size:14px;"));
     venueMark->setText(QStringLiteral("●"));
-    venueMark->setToolTip(QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text);
+    state_.VenueLink = QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text;
+    venueMark->setToolTip(state_.VenueLink);
 }
 
-QString ConsoleWindow::VenueState() const {
-    return court_ && venueMark != nullptr ? venueMark->toolTip() : QString();
+QString ConsoleWindow::venueState() const {
+    return court_ ? state_.VenueLink : QString();
 }

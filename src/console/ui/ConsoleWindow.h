@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console/ConsoleState.h"
 #include "control/Actions.h"
 #include "control/Commands.h"
 
@@ -43,30 +44,165 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     explicit ConsoleWindow(Platform& platform);
     ~ConsoleWindow() override;
 
+    // The start-up sequence; also reloads everything after the options and the editors.
     void load();
+    // At start, once: when the last run did not end through "Esci" and the emergency copy
+    // holds a match under way, offers it back; a declined one goes to the backups.
+    void resumeIfInterrupted();
+    const Match& match() const { return match_; }
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // Tests read the console and drive its handlers through this one probe.
+    friend class ConsoleProbe;
+
+    // ConsoleWindow.cpp: the window, its connections and the drawing of the match.
+    void connectControls();
+    void showMatch();
+
+    // ConsoleLayout.cpp: the controls, the menus and their scaled layout.
+    void createControls();
+    void createMenu();
+    void enumerateControls();
     void layOutControls();
+
+    // ConsoleCaptions.cpp, ConsoleLanguages.cpp: the texts and the language.
+    void showCaptions();
+    // Loads Languages.csv from the program folder and rebuilds the language menu.
+    void loadLanguages();
+    void chooseLanguage(int Index);
+
+    // ConsoleScore.cpp: the score click and what the match logic asks back (MatchView).
     void changeScore(int Index);
-    void toggleLock();
     void choosePointType(int Index);
-    void sponsorHeightTick();
-    void displayTick();
-    void framesTick();
-    void refreshPreview();
+    // The five point-type buttons drawn from the state: the chosen one checked and underlined.
+    void showPointType();
+    QString currentTime() const;
+    // Messages and windows a score click raises wait until both windows show its result and
+    // the emergency copy holds it: the hall never sees a stale score behind a box, and a crash
+    // while one is open loses nothing.
+    void showDeferred();
+    void Warning(const QString& text) override;
+    void LockConsole() override;
+    void StartBlink() override;
+    void StartScroll() override;
+    void OpenCourtChange() override;
+    void MatchEnd() override;
+    void RefusedCode(int side) override;
+
+    // ConsoleMatch.cpp: lock, undo and rollback, timeouts, new match and exit.
+    void toggleLock();
     // The rollback and Undo ask first, except for the remote, whose page asked.
     void rollBackToSelectedLine(bool ask = true);
     void undoLastLine(bool ask = true);
+    // The operator's rollback to a history line, or Undo's, which may take back the last line.
+    void rollBackTo(int line, bool forUndo, bool ask);
     void callTimeout(int Index);
+    // A timeout granted without the question; the refusal's text otherwise.
+    std::optional<QString> grantTimeout(int Index);
+    void openCountdown(const QString& text, bool courtChange);
+    // The countdown window while it is open.
+    CountdownWindow* countdown() { return countdown_.get(); }
+    bool abandonMatch(const char* question);
     void newMatch();
     void newMatchFromButton();
-    void openOptions();
     void exitProgram();
+
+    // ConsoleTeams.cpp: the teams, the athlete a point goes to, the editor and team packages.
+    void doubleClick(int side);
+    void chooseTeam(int Index);
+    // Chooses the team named in a loaded file, when its list holds it.
+    void chooseFromFile(int side, const QString& name);
+    // A side's roster list drawn from the state.
+    void showRoster(int side);
+    void showLogo(int side, const QImage& logo);
+    ImageCache& logos() { return logos_; }
+    void pickAthlete(int Index);
+    void scoreForAthlete(int Index);
+    // The picked athlete's photo, decoded ahead for the display.
+    void prepareScorerPhoto(int side);
+    // The code in the side's box as the operator would give it: the roster's row when it
+    // holds the code, else the code as typed.
+    void chooseCode(int side, const QString& code);
+    void codeBoxChanged(int Index);
+    // The roster row of a side whose code is `code` (any case), or -1.
+    int codeLine(int side, const QString& code) const;
+    void openTeamEditor();
+    // A team package from a file, before the match is locked; the team lists follow.
+    void importTeam();
+    void importTeamFile(const QString& file);
+
+    // ConsoleKeys.cpp: the console without the mouse.
+    // Every action a key or the remote reaches, through the handler of its button; nothing
+    // happens when that button is disabled. False then.
+    bool runAction(Action a);
+    // A key of the map pressed: the pending code goes to the side a +1 key names.
+    void runKey(Action a);
+    // The keys: the map, the pending code, Return and Tab as an operator expects them.
+    bool pressedKey(QWidget* recipient, const QKeyEvent& e);
+    void showPendingCode();
+    void setUpTabOrder();
+    const KeysMap& keys() const { return keys_; }
+    void setKeys(const KeysMap& keys);
+    const QString& pendingCode() const { return pendingCode_; }
+    // The key map's window.
+    void openKeysWindow();
+
+    // ConsoleFiles.cpp: the match file, the emergency copy and the backups.
     void saveMatch();
+    bool saveMatchTo(const QString& path);
     void loadMatch();
     void loadMatchFromButton();
+    // Reads a match file; only a real match file replaces the running match.
+    void loadMatchFile(const QString& path);
     void loadEmergencyCopy();
-    void doubleClick(int side);
-    void chooseLanguage(int Index);
-    void togglePresentation();
+    QString emergencyPath() const;
+    // After every change the operator made, so a crash loses nothing. The copy is written on
+    // a worker thread: the click hands the text over and goes on.
+    void saveEmergencyCopy();
+    // Waits for the emergency copy on disk to hold the last change; false after `ms`.
+    bool waitForCopy(int ms = 5000);
+    // Told once per run of failures.
+    void copyNotWritten(const QString& path, const QString& reason);
+    const EmergencyCopy& emergencyCopy() const { return *copy_; }
+    // A backup of the running match, when points were played in it.
+    void keepMatch();
+    void backupNotWritten(const QString& folder, const QString& reason = {});
+    Archive& backups() { return *archive_; }
+    // Opens the backups folder.
+    void openBackupsFolder();
+
+    // ConsoleDisplay.cpp: the display from the console, its preview and the event light.
+    void putDisplayFullScreen();
+    // Esc on the display: the console comes to the front, and a display full screen over the
+    // console's own screen becomes a window again.
+    void displayEsc();
+    void saveDisplayPosition();
+    ScreenFollower& follows() { return *follow_; }
+    void zoom(bool plus);
+    void zoomIn();
+    void zoomOut();
+    // The display's zoom, with the caption of the button that undoes it.
+    void zoomAll(bool what);
+    void toggleZoomAll();
+    void swapDisplaySides();
+    // A new or loaded match starts with home on the left (the operator may decline).
+    void restoreDirection();
+    // The band switched on again: normal orientation, proportional layout.
+    void displayNormal();
+    DisplayWindow& display() { return *display_; }
+    void sponsorHeightTick();
+    void displayTick();
+    void refreshPreview();
+    void framesTick();
+    void showEventLight(bool animation, const QString& text = {});
+
+    // ConsoleStatistics.cpp: statistics, the end-of-match cycle, the overlays, points summary.
     void showStatistics();
     void startEndStatistics();
     void showStatisticsOfChosenSet();
@@ -74,94 +210,45 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     void showLeadingTeam();
     void showLastPoints();
     void showTeamStatistics(int Index);
-    void openSoundsWindow();
+
+    // ConsolePresentation.cpp, ConsoleSounds.cpp, ConsoleSponsors.cpp, ConsoleHelp.cpp,
+    // ConsoleReport.cpp, ConsoleSettings.cpp: the windows and commands around the match.
+    void togglePresentation();
+    void Cheer(int pointType) override;
     void cheerTick();
-    void chooseTeam(int Index);
-    void pickAthlete(int Index);
-    void scoreForAthlete(int Index);
+    void openSoundsWindow();
+    Player& audio() { return player_; }
     void openSponsorManager();
     void openHelp();
     void openTeamHelp();
     void openSponsorHelp();
     void openAboutBox();
     void checkForUpdates();
-    void openTeamEditor();
-    void putDisplayFullScreen();
-    void saveDisplayPosition();
-    void zoomIn();
-    void zoomOut();
-    void toggleZoomAll();
-    void swapDisplaySides();
     // The post-match pack: report.pdf, play-by-play.csv and result.png in a chosen folder.
     void writeReport();
-    // The key map and the remote's secret.
-    void openKeysWindow();
+    void openOptions();
     // Every setting to one file for a new laptop, and back.
-    // A team package from a file, before the match is locked; the team lists follow.
-    void importTeam();
-    void ImportTeamFile(const QString& file);
     void exportSettings();
     void importSettings();
-    void openRemoteWindow();
-    // Every action a key or the remote reaches, through the handler of its button; nothing
-    // happens when that button is disabled. False then.
-    bool RunAction(Action a);
-    // A key of the map pressed: the pending code goes to the side a +1 key names.
-    void Key(Action a);
-    // A remote request's command; the refusal's text when the console would not do it.
-    std::optional<QString> RunRemote(const Command& command);
-    // The code in the side's box as the operator would give it: the roster's row when it
-    // holds the code, else the code as typed.
-    void ChooseCode(int side, const QString& code);
-    void codeBoxChanged(int Index);
-    // The roster row of a side whose code is `code` (any case), or -1.
-    int CodeLine(int side, const QString& code) const;
-    // A timeout granted without the question; the refusal's text otherwise.
-    std::optional<QString> Timeout(int Index);
-    const KeysMap& Keys() const { return keys_; }
-    void SetKeys(const KeysMap& keys);
-    const QString& PendingCode() const { return pendingCode_; }
-    Remote& RemoteControl() { return *remote_; }
-    // Esc on the display: the console comes to the front, and a display full screen over the
-    // console's own screen becomes a window again.
-    void DisplayEsc();
-    ScreenFollower& Follows() { return *follow_; }
-    // The display's zooma, with the caption of the button that undoes it.
-    void ZoomAll(bool what);
-    // Reads a match file; only a real match file replaces the running match.
-    void LoadMatch(const QString& path);
-    QString EmergencyPath() const;
-    // At start, once: when the last run did not end through "Esci" and the emergency copy
-    // holds a match under way, offers it back; a declined one goes to the backups.
-    void ResumeIfInterrupted();
-    // Where a run marks itself as running; "Esci" removes the mark.
-    // Waits for the emergency copy on disk to hold the last change; false after `ms`.
-    bool WaitForCopy(int ms = 5000);
-    // "Venue <court>: connected", "…: refused: <reason>"; empty without a broker.
-    QString VenueState() const;
-    const EmergencyCopy& Copy() const { return *copy_; }
-    Archive& Backups() { return *archive_; }
-    // Opens the backups folder.
-    void openBackupsFolder();
 
-    // The countdown window while it is open.
-    CountdownWindow* Count() { return countdown_.get(); }
-    ImageCache& Logos() { return logos_; }
-    Player& Audio() { return player_; }
-
-    DisplayWindow& Display() { return *display_; }
-    // The live output: the console's change notice reaches it once per change.
-    Broadcast& Live() { return *live_; }
+    // ConsoleLive.cpp, ConsoleRemote.cpp, ConsoleVenue.cpp: the console on the network.
     // Starts the live server with the stored port and LAN switch, or stops it (port 0);
     // a port that cannot be had is told once.
+    void startLive(quint16 port, bool lan);
+    // The live output: the console's change notice reaches it once per change.
+    Broadcast& live() { return *live_; }
+    void startRemote();
+    // A remote request's command; the refusal's text when the console would not do it.
+    std::optional<QString> runRemote(const Command& command);
+    Remote& remoteControl() { return *remote_; }
+    // The remote's pairing link, its phones and its secret.
+    void openRemoteWindow();
     // The court on the venue's broker, when the settings name one.
-    void StartVenue();
-    void PublishCourt();
-    void ShowVenueState();
-    void StartLive(quint16 port, bool lan);
-    Match& match() { return match_; }
-    const CommonSettings& Modulo() const { return common_; }
-    const ControlsGeometry& Geometry() const { return geometry_; }
+    void startVenue();
+    void publishCourt();
+    void showVenueState();
+    // "Venue <court>: connected", "…: refused: <reason>"; empty without a broker.
+    QString venueState() const;
 
     std::array<QPushButton*, 4> scoreButtons;
     QPushButton* exitButton;
@@ -202,8 +289,6 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::array<QLabel*, 2> timeoutIcons;
     std::array<QLabel*, 2> teamLogos;
     QLabel* previewImage;
-    std::array<QLabel*, 2> smallTeamLogos;
-    std::array<QLabel*, 2> savedTeamLogos;
     QLabel* previewCopy;
 
     QMenu* fileMenu;
@@ -239,74 +324,17 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     QAction* exportSettingsAction;
     QAction* importSettingsAction;
 
-    QTimer SponsorHeightTimer;
-    QTimer DisplayTimer;
-    QTimer CheerTimer;
-    QTimer TimerStat;
-    QTimer TimerFrames;
-
-  protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
-    void closeEvent(QCloseEvent* e) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-  private:
-    void CreateControls();
-    void CreateMenu();
-    void Link();
-    void EnumerateControls();
-    void Captions();
-    void Update();
-    void Light(bool animation, const QString& text = {});
-    // Loads Languages.csv from the program folder and rebuilds the language menu.
-    void LoadLanguages();
-    // The picked athlete's photo, decoded ahead for the display.
-    void PrepareScorerPhoto(int side);
-    // Chooses the team named in a loaded file, when its list holds it.
-    void ChooseFromFile(int side, const QString& name);
-    void ShowLogo(int side, const QImage& logo);
-    void OpenCount(const QString& text, bool courtChange);
-    bool AbandonMatch(const char* question);
-    bool SaveMatch(const QString& path);
-    // After every change the operator made, so a crash loses nothing. The copy is written on
-    // a worker thread: the click hands the text over and goes on.
-    void SaveEmergencyCopy();
-    // Told once per run of failures.
-    void CopyNotWritten(const QString& path, const QString& reason);
-    // A backup of the running match, when points were played in it.
-    void KeepMatch();
-    void BackupNotWritten(const QString& folder, const QString& reason = {});
-    int UnderlinedPointType() const;
-    void Zoom(bool plus);
-    // A new or loaded match starts with home on the left (the operator may decline).
-    void RestoreDirection();
-    // The band switched on again: normal orientation, proportional layout.
-    void DisplayNormal();
-    QString CurrentTime() const;
-
-    void Warning(const QString& text) override;
-    void LockConsole() override;
-    void StartBlink() override;
-    void StartScroll() override;
-    void OpenCourtChange() override;
-    void Cheer(int pointType) override;
-    void MatchEnd() override;
-    void RefusedCode(int side) override;
-    // Messages and windows a score click raises wait until both windows show its result and
-    // the emergency copy holds it: the hall never sees a stale score behind a box, and a crash
-    // while one is open loses nothing.
-    void ShowDeferred();
-    // The keys: the map, the pending code, Return and Tab as an operator expects them.
-    bool PressedKey(QWidget* recipient, const QKeyEvent& e);
-    void ShowPendingCode();
-    void TabOrder();
-    void StartRemote();
+    QTimer bandLayoutTimer;
+    QTimer previewTimer;
+    QTimer cheerTimer;
+    QTimer statisticsTimer;
+    QTimer blinkTimer;
 
     Platform& platform_;
     CommonSettings common_;
     Player player_;
     Match match_;
+    ConsoleState state_;
     std::unique_ptr<DisplayWindow> display_;
     std::unique_ptr<CountdownWindow> countdown_;
     std::unique_ptr<Broadcast> live_;
@@ -327,6 +355,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::optional<bool> redLight_;
     // Logos are decoded on the side; each side shows its default until its own arrives.
     ImageCache logos_;
+    // Each side's logo until its team's own arrives, and after a language change.
+    std::array<QPixmap, 2> defaultLogos_;
     std::array<QString, 2> logoExpected_;
     int statisticsStep_ = 0;
     bool clickInProgress_ = false;

@@ -7,9 +7,9 @@
 
 #include <QCloseEvent>
 
-CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTimer& timerFrames)
+CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTimer& blinkTimer)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), match_(match), display_(display),
-      timerFrames_(timerFrames) {
+      blinkTimer_(blinkTimer) {
     setObjectName(QStringLiteral("CountdownWindow"));
     setWindowTitle(QStringLiteral("Brivanta"));
     setStyleSheet(
@@ -44,7 +44,7 @@ CountdownWindow::CountdownWindow(Match& match, const DisplayWindow& display, QTi
     move(display_.x() + TwipsInPixel(50), display_.y() + display_.height() / 2 - height() / 2);
 }
 
-void CountdownWindow::Open(const QString& text, bool courtChange) {
+void CountdownWindow::open(const QString& text, bool courtChange) {
     tickTimer.start();
     courtChange_ = courtChange;
     if (courtChange) {
@@ -56,23 +56,23 @@ void CountdownWindow::Open(const QString& text, bool courtChange) {
 }
 
 void CountdownWindow::tick() {
-    timerFrames_.stop();
+    blinkTimer_.stop();
     if (!TickTimeout(match_)) {
-        Close();
+        closeCountdown();
         return;
     }
     move(x() + (display_.width() - width()) / TickCountdown, y());
     secondsLabel->setText(QString::number(TickCountdown - match_.TickCount));
 }
 
-void CountdownWindow::Close() {
-    timerFrames_.start();
+void CountdownWindow::closeCountdown() {
+    blinkTimer_.start();
     tickTimer.stop();
     hide();
 }
 
 void CountdownWindow::closeEvent(QCloseEvent* e) {
     match_.TickCount = 0;
-    Close();
+    closeCountdown();
     e->accept();
 }

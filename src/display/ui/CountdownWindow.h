@@ -11,11 +11,20 @@ class DisplayWindow;
 class CountdownWindow : public QWidget {
     Q_OBJECT
   public:
-    CountdownWindow(Match& match, const DisplayWindow& display, QTimer& timerFrames);
+    CountdownWindow(Match& match, const DisplayWindow& display, QTimer& blinkTimer);
 
-    void Open(const QString& text, bool courtChange);
-    bool CourtChange() const { return courtChange_; }
+    void open(const QString& text, bool courtChange);
+    bool courtChange() const { return courtChange_; }
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    // Tests read the countdown and drive its tick through the console's probe.
+    friend class ConsoleProbe;
+
     void tick();
+    void closeCountdown();
 
     QTimer tickTimer;
     QLabel* reasonLabel;
@@ -25,14 +34,8 @@ class CountdownWindow : public QWidget {
     QLabel* courtChangePicture;
     QLabel* spareImage;
 
-  protected:
-    void closeEvent(QCloseEvent* e) override;
-
-  private:
-    void Close();
-
     Match& match_;
     bool courtChange_ = false;
     const DisplayWindow& display_;
-    QTimer& timerFrames_;
+    QTimer& blinkTimer_;
 };

@@ -19,15 +19,15 @@ void DisplayWindow::clockTick() {
     setLabel->setText(match_.SetLabel);
 }
 
-void DisplayWindow::StartScroll(InView what) {
-    overlayPanels[0]->move(0, Height());
+void DisplayWindow::startScroll(InView what) {
+    overlayPanels[0]->move(0, outerHeight());
     screen_.Panel = what;
     panelSlideTimer.start();
-    emit Changed();
+    emit changed();
 }
 
 void DisplayWindow::panelSlideTick() {
-    emit AnimationStarted();
+    emit animationStarted();
     QFrame* panel = overlayPanels[match_.AnimatedPanel == 1 ? 1 : 0];
     panel->setVisible(true);
     panel->raise();
@@ -35,7 +35,7 @@ void DisplayWindow::panelSlideTick() {
         panel->resize(panel->width(), homeNameLabel->y() + TwipsInPixel(MarginWithoutBand));
     }
     const ScrollStep step = Scroll(tickPanel_, static_cast<int>(PixelInTwips(panel->y())),
-                                   static_cast<int>(PixelInTwips(Height())));
+                                   static_cast<int>(PixelInTwips(outerHeight())));
     panel->move(panel->x(), TwipsInPixel(step.Top));
     if (step.Finished) {
         panelSlideTimer.stop();
@@ -43,21 +43,21 @@ void DisplayWindow::panelSlideTick() {
         shownPhoto_.clear();
         teamInHead_ = false;
         screen_.Panel = InView::None;
-        emit AnimationFinished();
-        emit Changed();
+        emit animationFinished();
+        emit changed();
     }
 }
 
-void DisplayWindow::StopAnimations() {
+void DisplayWindow::stopAnimations() {
     panelSlideTimer.stop();
     teamInHead_ = false;
     screen_.Panel = InView::None;
     sponsorTimer.stop();
-    overlayPanels[0]->move(0, Height());
-    overlayPanels[1]->move(0, Height());
+    overlayPanels[0]->move(0, outerHeight());
+    overlayPanels[1]->move(0, outerHeight());
 }
 
-void DisplayWindow::Blink(int frameColour) {
+void DisplayWindow::blink(int frameColour) {
     const Rgb c = Palette16[static_cast<size_t>(frameColour) % Palette16.size()];
     for (QFrame* scorer : scoreFrames) {
         if (scorer->isVisible()) {
@@ -72,4 +72,8 @@ void DisplayWindow::Blink(int frameColour) {
         bannerFrame->setVisible(!bannerFrame->isVisible());
         bannerIcon->setVisible(!bannerIcon->isVisible());
     }
+}
+
+void DisplayWindow::parkStatisticsPanel() {
+    overlayPanels[1]->move(0, outerHeight() + 12);
 }

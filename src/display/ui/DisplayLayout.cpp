@@ -1,3 +1,5 @@
+// The display's controls: where each one is drawn, the lower panels, the colours, and the
+// layout that scales them.
 #include "display/ui/DisplayWindow.h"
 #include "shared/ui/LargeLabel.h"
 
@@ -40,7 +42,7 @@ QFrame* Panel(QWidget* parent, int l, int t, int w, int h) {
 
 } // namespace
 
-void DisplayWindow::CreateControls() {
+void DisplayWindow::createControls() {
     setAttribute(Qt::WA_StyledBackground, true);
 
     headerLogo = Image(this, 120, 60, 1815, 1110);
@@ -88,22 +90,28 @@ void DisplayWindow::CreateControls() {
     }
     designSizeLabel = Label(this, 1080, 0, 1575, 255, QStringLiteral("7335 x 3930 pixel"), 8.25);
     designSizeLabel->hide();
-    CreatePanels();
+    createPanels();
     ApplyColours(colours_);
-    AfterLayout();
+    afterLayout();
 }
 
 // After every layout, swapped or not: the last points' names lean towards the centre, and
 // the presentation card stays out of sight unless a presentation runs.
-void DisplayWindow::AfterLayout() {
+void DisplayWindow::afterLayout() {
     for (int i = 0; i < 4; ++i) {
         const bool homeOnRight = statisticsHomeNames[i]->x() >= statisticsGuestsNames[i]->x();
         statisticsHomeNames[i]->setAlignment(homeOnRight ? Qt::AlignLeft : Qt::AlignRight);
         statisticsGuestsNames[i]->setAlignment(homeOnRight ? Qt::AlignRight : Qt::AlignLeft);
     }
     if (!presentationTimer.isActive()) {
-        ParkPresentation();
+        parkPresentation();
     }
+}
+
+QString DisplayWindow::sideStyle(int side) const {
+    return QStringLiteral("background-color:%1;color:%2;")
+        .arg(CssColour(colours_[side == 0 ? HomePoints : GuestsPoints]),
+             CssColour(colours_[side == 0 ? HomeText : GuestsText]));
 }
 
 void DisplayWindow::ApplyColours(const PanelColours& colours) {
@@ -122,9 +130,9 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
             .arg(CssColour(background), CssColour(text));
     };
     homeNameLabel->setStyleSheet(style(colours[HomeName], colours[HomeText]));
-    scoreLabels[0]->setStyleSheet(style(colours[HomePoints], colours[HomeText]));
+    scoreLabels[0]->setStyleSheet(sideStyle(0));
     guestsNameLabel->setStyleSheet(style(colours[GuestsName], colours[GuestsText]));
-    scoreLabels[1]->setStyleSheet(style(colours[GuestsPoints], colours[GuestsText]));
+    scoreLabels[1]->setStyleSheet(sideStyle(1));
     // The set and timeout counters sit on their side's score panel: they take its text colour.
     for (int side = 0; side < 2; ++side) {
         const QString text = QStringLiteral("color:%1;background:transparent;")
@@ -134,7 +142,7 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
     }
 }
 
-void DisplayWindow::CreatePanels() {
+void DisplayWindow::createPanels() {
     overlayPanels[1] = Panel(this, 0, 6720, 7335, 2750);
     scorerTitle =
         Label(overlayPanels[1], 0, 0, 7335, 495, QStringLiteral("HA FATTO IL PUNTO:"), 15.75);
@@ -197,4 +205,17 @@ void DisplayWindow::CreatePanels() {
         builtInPictures[i] =
             Container(this, resources[i] ? QString::fromLatin1(resources[i]) : QString());
     }
+}
+
+void DisplayWindow::layOutControls() {
+    if (isMinimized()) {
+        return;
+    }
+    emit resized();
+    if (isMaximized() || isFullScreen()) {
+        savePosition();
+    }
+    GeometryScale(geometry_, InTwips(frameGeometry().size()), controls_, true);
+    afterLayout();
+    setBand();
 }

@@ -15,7 +15,7 @@ constexpr double OutlineHeight = 1.24;
 constexpr int ZoomSteps = 7;
 } // namespace
 
-void DisplayWindow::StartOrStopPresentation() {
+void DisplayWindow::startOrStopPresentation() {
     presentation_.StopRequest = presentationTimer.isActive() ? 1 : 0;
     screen_.Presentation = true;
     presentationCard->show();
@@ -23,59 +23,60 @@ void DisplayWindow::StartOrStopPresentation() {
     presentationTimer.start();
 }
 
-void DisplayWindow::PresentationEnd() {
+void DisplayWindow::presentationEnd() {
     presentation_ = PresentationState{};
     screen_.Presentation = false;
-    emit Event(false, {});
-    emit Changed();
+    emit eventLightChanged(false, {});
+    emit changed();
     presentationTimer.stop();
-    ParkPresentation();
+    parkPresentation();
 }
 
-void DisplayWindow::ParkPresentation() {
-    presentationCard->move(Width() + TwipsInPixel(Parking), presentationCard->y());
+void DisplayWindow::parkPresentation() {
+    presentationCard->move(outerWidth() + TwipsInPixel(Parking), presentationCard->y());
 }
 
 void DisplayWindow::presentationTick() {
     PresentationState& s = presentation_;
     if (s.StopRequest == 1) {
-        ZoomTimer.stop();
+        photoZoomTimer.stop();
         presentationPhoto->setScaledContents(true);
         photoSteps_.reset();
-        PresentationEnd();
+        presentationEnd();
         if (photoGeometry_.isValid()) {
             presentationPhoto->setGeometry(photoGeometry_);
         }
         return;
     }
-    emit Event(true, common_.Translate(QStringLiteral("Presenta")) + u' ' +
-                         common_.Translate(QStringLiteral("Squadra")));
+    emit eventLightChanged(true, common_.Translate(QStringLiteral("Presenta")) + u' ' +
+                                     common_.Translate(QStringLiteral("Squadra")));
     if (s.PresentationStep == 0) {
-        LoadPerson();
+        loadPerson();
         if (!presentationTimer.isActive()) {
             return;
         }
     }
-    const int centre = static_cast<int>(PixelInTwips(Width() / 2 - presentationCard->width() / 2));
+    const int centre =
+        static_cast<int>(PixelInTwips(outerWidth() / 2 - presentationCard->width() / 2));
     const PresentationMove move =
         MovePresentation(s, static_cast<int>(PixelInTwips(presentationCard->x())), centre);
     if (move.Hold && s.MissingPhoto == 0 && photoSteps_) {
         // The photo grows one prepared step a frame: the label scales nothing.
         photoStep_ = 0;
         presentationPhoto->setScaledContents(false);
-        ZoomTimer.start();
+        photoZoomTimer.start();
     }
     presentationTimer.setInterval(move.Interval);
     presentationCard->move(TwipsInPixel(move.Left), presentationCard->y());
     if (presentationCard->x() < -presentationCard->width()) {
-        presentationCard->move(Width(), presentationCard->y());
+        presentationCard->move(outerWidth(), presentationCard->y());
         s.PresentationPhase = 0;
         s.PresentationStep = 0;
         presentationPhoto->setGeometry(photoGeometry_);
         const int lines =
             static_cast<int>(CalledUpNumbers(match_.Rosters[s.PresentedTeam == 1 ? 1 : 0]).size());
         if (s.PresentedLine > lines) {
-            emit Event(false, {});
+            emit eventLightChanged(false, {});
             presentationTimer.stop();
         }
     }
@@ -83,7 +84,7 @@ void DisplayWindow::presentationTick() {
 
 void DisplayWindow::zoomTick() {
     if (!photoSteps_ || photoStep_ >= photoSteps_->Images.size()) {
-        ZoomTimer.stop();
+        photoZoomTimer.stop();
         presentationPhoto->setScaledContents(true);
         photoSteps_.reset();
         return;
@@ -93,14 +94,14 @@ void DisplayWindow::zoomTick() {
     ++photoStep_;
 }
 
-void DisplayWindow::LoadPerson() {
+void DisplayWindow::loadPerson() {
     PresentationState& s = presentation_;
     s.PresentationStep = EntryStep;
     photoGeometry_ = presentationPhoto->geometry();
     presentationRole->raise();
     presentationPhoto->lower();
     s.PresentedLine += 1;
-    emit Changed();
+    emit changed();
     const int side = s.PresentedTeam == 1 ? 1 : 0;
     const Roster& roster = match_.Rosters[side];
     const QStringList numbers = CalledUpNumbers(roster);
@@ -112,21 +113,21 @@ void DisplayWindow::LoadPerson() {
     presentationRole->setText(AthleteRole(roster, number, common_.Languages));
     presentationSide->setText(side == 1 ? QStringLiteral("G U E S T S")
                                         : QStringLiteral("H O M E"));
-    const QString style = scoreLabels[side]->styleSheet();
+    const QString style = sideStyle(side);
     for (QLabel* e :
          {presentationHeading, presentationRole, presentationNumber, presentationSide}) {
         e->setStyleSheet(style);
     }
     presentationCard->setStyleSheet(QStringLiteral("QFrame{") + style + u'}');
     const QString folder = TeamFolder(common_.DataFolder, match_.TeamName[side]);
-    ShowPresentationPhoto(number.isEmpty() ? QString() : AthletePhoto(folder, number));
+    showPresentationPhoto(number.isEmpty() ? QString() : AthletePhoto(folder, number));
     if (number.isEmpty()) {
         if (side == 0) {
             s.PresentedTeam = 1;
             s.PresentationStep = 0;
             s.PresentedLine = 0;
         } else {
-            PresentationEnd();
+            presentationEnd();
         }
         return;
     }
@@ -139,8 +140,8 @@ void DisplayWindow::LoadPerson() {
 
 // The photo at display width / 3.4; the default silhouette a little taller, never enlarged.
 // The silhouette stands in while the photo is decoded: the panel is still entering.
-void DisplayWindow::ShowPresentationPhoto(const QString& photo) {
-    const int width = static_cast<int>(Width() / 3.4);
+void DisplayWindow::showPresentationPhoto(const QString& photo) {
+    const int width = static_cast<int>(outerWidth() / 3.4);
     const quint64 person = ++presentedPerson_;
     photoSteps_.reset();
     const QPixmap outline = builtInPictures[0]->pixmap();
@@ -154,7 +155,7 @@ void DisplayWindow::ShowPresentationPhoto(const QString& photo) {
         return;
     }
     const QPoint corner = presentationPhoto->pos();
-    const int photoWidth = PhotoWidth();
+    const int photoWidth = scorerPhotoWidth();
     presentationJob_.start([this, person, photo, width, photoWidth, corner] {
         const QImage image = DecodeImage(photo, photoWidth);
         PhotoSteps steps;
@@ -194,7 +195,7 @@ void DisplayWindow::ShowPresentationPhoto(const QString& photo) {
     });
 }
 
-void DisplayWindow::WaitForPresentationPhoto() {
+void DisplayWindow::waitForPresentationPhoto() {
     presentationJob_.waitForDone();
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }

@@ -5,19 +5,19 @@
 
 #include <QFileInfo>
 
-int DisplayWindow::SlotWidth() const {
-    return static_cast<int>(Width() / 5.2);
+int DisplayWindow::sponsorSlotWidth() const {
+    return static_cast<int>(outerWidth() / 5.2);
 }
 
-void DisplayWindow::ShowSponsor(int k, const QString& file, const QImage& image) {
+void DisplayWindow::showSponsor(int k, const QString& file, const QImage& image) {
     QLabel* slot = sponsorSlots[k];
     screen_.Sponsor[k] = file;
     screen_.LastSlot = k;
-    emit Changed();
+    emit changed();
     if (image.isNull()) {
         return;
     }
-    const int width = SlotWidth();
+    const int width = sponsorSlotWidth();
     slot->resize(width, width * image.height() / image.width());
     slot->setPixmap(QPixmap::fromImage(image));
 }
@@ -26,7 +26,7 @@ bool DisplayWindow::ShowHeaderLogo(const QString& path) {
     if (path.isEmpty()) {
         return false;
     }
-    const int width = static_cast<int>(Width() / 3.7);
+    const int width = static_cast<int>(outerWidth() / 3.7);
     const QImage logo = sponsor_.Image(path, width);
     if (logo.isNull()) {
         return false;
@@ -36,7 +36,7 @@ bool DisplayWindow::ShowHeaderLogo(const QString& path) {
     return true;
 }
 
-void DisplayWindow::SetBand() {
+void DisplayWindow::setBand() {
     sponsor_.Empty();
     expectedSlots_ = {};
     const SponsorList list = ListSponsors(common_.DataFolder);
@@ -52,10 +52,10 @@ void DisplayWindow::SetBand() {
     // The pictures arrive as they are decoded; a slot keeps what it showed until then.
     for (int k = 0; k <= last; ++k) {
         expectedSlots_[k] = band_.FileSponsor[k];
-        sponsor_.Prepare(expectedSlots_[k], SlotWidth());
+        sponsor_.Prepare(expectedSlots_[k], sponsorSlotWidth());
     }
     if (const auto step = NextStep(band_, common_.SponsorBar)) {
-        sponsor_.Prepare(band_.FileSponsor[step->Index], SlotWidth());
+        sponsor_.Prepare(band_.FileSponsor[step->Index], sponsorSlotWidth());
     }
 }
 
@@ -72,16 +72,17 @@ void DisplayWindow::sponsorTick() {
         return;
     }
     const QString& file = band_.FileSponsor[step->Index];
-    const QImage image = QFileInfo::exists(file) ? sponsor_.Image(file, SlotWidth()) : QImage();
+    const QImage image =
+        QFileInfo::exists(file) ? sponsor_.Image(file, sponsorSlotWidth()) : QImage();
     if (image.isNull()) {
         sponsorTimer.stop();
         return;
     }
     expectedSlots_[step->Slot].clear();
-    ShowSponsor(step->Slot, file, image);
+    showSponsor(step->Slot, file, image);
     AdvanceBand(band_);
     if (const auto next = NextStep(band_, common_.SponsorBar)) {
-        sponsor_.Prepare(band_.FileSponsor[next->Index], SlotWidth());
+        sponsor_.Prepare(band_.FileSponsor[next->Index], sponsorSlotWidth());
     }
 }
 
@@ -106,7 +107,7 @@ void DisplayWindow::LayoutWithoutSponsor() {
     }
     c.homeNameLabel = ReadControl(homeNameLabel, true);
     c.guestsNameLabel = ReadControl(guestsNameLabel, true);
-    ::LayoutWithoutSponsor(c, PixelInTwips(Width()), PixelInTwips(Height()));
+    ::LayoutWithoutSponsor(c, PixelInTwips(outerWidth()), PixelInTwips(outerHeight()));
     for (int k = 0; k < 2; ++k) {
         ApplyControl(scoreLabels[k], c.scoreLabels[k], true);
         ApplyControl(setsWonLabels[k], c.setsWonLabels[k], true);
@@ -118,5 +119,5 @@ void DisplayWindow::LayoutWithoutSponsor() {
     }
     ApplyControl(homeNameLabel, c.homeNameLabel, true);
     ApplyControl(guestsNameLabel, c.guestsNameLabel, true);
-    AfterLayout();
+    afterLayout();
 }

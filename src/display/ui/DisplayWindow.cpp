@@ -1,3 +1,4 @@
+// The scoreboard window: its timers, its place on the screen, and the match it shows.
 #include "display/ui/DisplayWindow.h"
 #include "shared/SettingsTable.h"
 
@@ -27,7 +28,7 @@ DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSetti
     setObjectName(QStringLiteral("DisplayWindow"));
     setWindowTitle(QStringLiteral("Brivanta"));
     resize(TwipsInPixel(DrawingWidth), TwipsInPixel(DrawingHeight));
-    CreateControls();
+    createControls();
     clockTimer.setInterval(1000);
     sponsorTimer.setInterval(4000);
     panelSlideTimer.setInterval(10);
@@ -35,18 +36,18 @@ DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSetti
     connect(&sponsorTimer, &QTimer::timeout, this, [this] { sponsorTick(); });
     connect(&panelSlideTimer, &QTimer::timeout, this, [this] { panelSlideTick(); });
     connect(&presentationTimer, &QTimer::timeout, this, [this] { presentationTick(); });
-    ZoomTimer.setInterval(16);
-    connect(&ZoomTimer, &QTimer::timeout, this, [this] { zoomTick(); });
+    photoZoomTimer.setInterval(16);
+    connect(&photoZoomTimer, &QTimer::timeout, this, [this] { zoomTick(); });
     connect(&photo_, &ImageCache::ReadyImage, this, [this](const QString& path, int width) {
-        if (path == shownPhoto_ && width == PhotoWidth()) {
-            ShowScorerPhoto();
+        if (path == shownPhoto_ && width == scorerPhotoWidth()) {
+            showScorerPhoto();
         }
     });
     connect(&sponsor_, &ImageCache::ReadyImage, this, [this](const QString& path, int width) {
         for (int k = 0; k < BandSlot; ++k) {
-            if (expectedSlots_[k] == path && width == SlotWidth()) {
+            if (expectedSlots_[k] == path && width == sponsorSlotWidth()) {
                 expectedSlots_[k].clear();
-                ShowSponsor(k, path, sponsor_.Image(path, width));
+                showSponsor(k, path, sponsor_.Image(path, width));
             }
         }
     });
@@ -116,20 +117,7 @@ void DisplayWindow::load() {
     geometry_ = RecordGeometry({ExternalWidth, ExternalHeight}, controls_);
 }
 
-void DisplayWindow::layOutControls() {
-    if (isMinimized()) {
-        return;
-    }
-    emit Resized();
-    if (isMaximized() || isFullScreen()) {
-        SavePosition();
-    }
-    GeometryScale(geometry_, InTwips(frameGeometry().size()), controls_, true);
-    AfterLayout();
-    SetBand();
-}
-
-void DisplayWindow::SavePosition() {
+void DisplayWindow::savePosition() {
     auto& settings = platform_.settings;
     WriteDecimal(settings, Setting::Top, PixelInTwips(y()));
     WriteDecimal(settings, Setting::Left, PixelInTwips(x()));
@@ -152,7 +140,7 @@ void DisplayWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
 }
 
-void DisplayWindow::Update() {
+void DisplayWindow::showMatch() {
     const Match& p = match_;
     const auto& t = p.Display;
     homeNameLabel->setText(t.Name[0]);
@@ -173,9 +161,9 @@ void DisplayWindow::Update() {
     bannerText->setText(t.BannerText);
     bannerIcon->setPixmap(builtInPictures[t.BannerMatchPoint ? 4 : 3]->pixmap());
     if (t.Banner) {
-        PlaceBanner();
+        placeBanner();
     } else {
-        HideBanner();
+        hideBanner();
     }
     // The leading team stays as it was filled until its slide ends.
     if (teamInHead_) {
@@ -183,7 +171,7 @@ void DisplayWindow::Update() {
     }
     const auto& panel = t.Panel;
     scorerTitle->setText(panel.Title);
-    PanelStyle(panel.Side);
+    panelStyle(panel.Side);
     if (panel.Scrolls) {
         scorerName->setText(panel.Surname);
         scorerNumberBackdrop->setText(panel.Number);
@@ -192,111 +180,25 @@ void DisplayWindow::Update() {
     if (p.ScorerPhoto.isEmpty()) {
         shownPhoto_.clear();
     } else if (p.ScorerPhoto != shownPhoto_) {
-        ShowScorerPhoto();
+        showScorerPhoto();
     }
 }
 
-int DisplayWindow::PhotoWidth() const {
-    return static_cast<int>(Width() / 1.6);
-}
-
-// The photo comes from the few recently decoded, else it is decoded now on a worker while
-// the panel rises (it slides for longer than a phone photo takes); the default picture when
-// there is none or it is not a picture.
-void DisplayWindow::ShowScorerPhoto() {
-    shownPhoto_ = match_.ScorerPhoto;
-    std::optional<QImage> photo = QImage();
-    if (QFileInfo::exists(shownPhoto_)) {
-        photo = photo_.Ready(shownPhoto_, PhotoWidth());
-        if (!photo) {
-            scorerPhoto->clear();
-            photo_.Prepare(shownPhoto_, PhotoWidth());
-            return;
-        }
-    }
-    const QPixmap image = photo->isNull() ? scorerBall->pixmap() : QPixmap::fromImage(*photo);
-    scorerPhoto->setPixmap(image);
-    const int width = PhotoWidth();
-    const QSize natural = image.size().isEmpty() ? QSize(1, 1) : image.size();
-    scorerPhoto->setGeometry(0, scorerPhoto->y(), width,
-                             width * natural.height() / natural.width());
-}
-
-void DisplayWindow::PrepareAthletePhoto(const QString& path) {
-    if (!path.isEmpty() && QFileInfo::exists(path)) {
-        photo_.Prepare(path, PhotoWidth());
-    }
-}
-
-void DisplayWindow::ShowStatistics(const StatisticsPanel& data) {
-    screen_.Statistics = data;
-    overlayPanels[0]->setVisible(true);
-    statisticsTitle->setText(data.Title);
-    for (int i = 0; i < 2; ++i) {
-        statisticsTotals[i]->setText(data.Totals[i]);
-        statisticsTeamNames[i]->setText(data.Names[i]);
-    }
-    for (int r = 0; r < 4; ++r) {
-        statisticsHomeNames[r]->setText(data.HomeNames[r]);
-        statisticsHomePoints[r]->setText(data.HomePoints[r]);
-        statisticsGuestsPoints[r]->setText(data.GuestsPoints[r]);
-        statisticsGuestsNames[r]->setText(data.GuestsNames[r]);
-    }
-}
-
-// The number on the panel is two labels: scorerNumber carries the text, scorerNumberBackdrop behind
-// it the side's colour, so the pair reads as one number.
-void DisplayWindow::PanelStyle(int side) {
-    const QString style = scoreLabels[side]->styleSheet();
-    // Restyling is costly: only when the side's colours really change.
-    if (style == panelStyle_) {
-        return;
-    }
-    panelStyle_ = style;
-    const QString background = CssColour(colours_[side == 0 ? HomePoints : GuestsPoints]);
-    scorerName->setStyleSheet(style);
-    scorerNumberBackdrop->setStyleSheet(
-        QStringLiteral("background-color:%1;color:%1;").arg(background));
-    scorerNumber->setStyleSheet(style + QStringLiteral("background:transparent;"));
-}
-
-void DisplayWindow::ShowLeadingTeam(int side, const QString& title, const QString& photo,
-                                    const QString& set, const QString& score) {
-    teamInHead_ = true;
-    screen_.Leading = {side, title, set, score};
-    PanelStyle(side);
-    scorerTitle->setText(title);
-    const int width = static_cast<int>(Width() / 1.72);
-    const QImage image = photo.isEmpty() ? QImage() : photo_.Image(photo, width);
-    if (image.isNull()) {
-        scorerPhoto->setPixmap(QPixmap(QStringLiteral(":/teams/team.png")));
-    } else {
-        scorerPhoto->setPixmap(QPixmap::fromImage(image));
-        scorerPhoto->resize(width, width * image.height() / image.width());
-    }
-    shownPhoto_.clear();
-    if (!set.isEmpty()) {
-        scorerNumberBackdrop->setText(set);
-        scorerNumber->setText(set);
-        scorerName->setText(score);
-    }
-}
-
-void DisplayWindow::ShowLogo(int side, const QPixmap& logo) {
+void DisplayWindow::showLogo(int side, const QPixmap& logo) {
     teamLogos[side]->setPixmap(logo);
     statisticsLogos[side]->setPixmap(logo);
     builtInPictures[2]->setPixmap(logo);
 }
 
-void DisplayWindow::PlaceBanner() {
+void DisplayWindow::placeBanner() {
     const int width = bannerIcon->width();
-    bannerIcon->setGeometry(Width() / 2 - width / 2 - TwipsInPixel(50), 0, width,
+    bannerIcon->setGeometry(outerWidth() / 2 - width / 2 - TwipsInPixel(50), 0, width,
                             static_cast<int>(width * BannerProportion));
     bannerIcon->setVisible(true);
     bannerIcon->raise();
 }
 
-void DisplayWindow::HideBanner() {
-    bannerFrame->move(Width() + OffScreen, bannerFrame->y());
-    bannerIcon->move(Width() + OffScreen, bannerIcon->y());
+void DisplayWindow::hideBanner() {
+    bannerFrame->move(outerWidth() + OffScreen, bannerFrame->y());
+    bannerIcon->move(outerWidth() + OffScreen, bannerIcon->y());
 }

@@ -34,74 +34,105 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
 
     // The design is recorded once, at creation.
     void load();
-    void layOutControls();
     // The window's position in the settings, for the next start to maximise it there again.
-    void SavePosition();
-    void Update();
+    void savePosition();
+    void showMatch();
     // The lower panel slides in carrying `what`.
-    void StartScroll(InView what);
+    void startScroll(InView what);
     // End of match: animations off, both lower panels parked below.
-    void StopAnimations();
-    void HideBanner();
-
-    void clockTick();
-    void sponsorTick();
-    void panelSlideTick();
-    void presentationTick();
-    void zoomTick();
+    void stopAnimations();
     // The presentation button: starts the line-ups, or asks a running one to stop.
-    void StartOrStopPresentation();
-    const PresentationState& Presentation() const { return presentation_; }
+    void startOrStopPresentation();
+    bool presentationRunning() const { return presentationTimer.isActive(); }
+    const PresentationState& presentation() const { return presentation_; }
     // The console's blink tick, on the display: marker border and banner.
-    void Blink(int frameColour);
+    void blink(int frameColour);
     void LayoutWithoutSponsor() override;
     void ShowBand() override;
     void ShowDefaultHeaderLogo(const QPixmap& logo) override { headerLogo->setPixmap(logo); }
-    // Lists the sponsor folder again, shows the header logo and the first slots.
-    void SetBand();
     // The header logo decoded at the size it is shown; false when the file gives none.
     bool ShowHeaderLogo(const QString& path) override;
     // The athlete the operator picked may score next: the photo is decoded ahead.
-    void PrepareAthletePhoto(const QString& path);
-    void ShowStatistics(const StatisticsPanel& data);
+    void prepareAthletePhoto(const QString& path);
+    void showStatistics(const StatisticsPanel& data);
+    // The statistics panel waits just below the screen for its slide.
+    void parkStatisticsPanel();
     // The leading team in the scorer panel: heading, team photo (or the default) and score.
-    void ShowLeadingTeam(int side, const QString& title, const QString& photo, const QString& set,
+    void showLeadingTeam(int side, const QString& title, const QString& photo, const QString& set,
                          const QString& score);
     // The seven panel colours: shown at once, read back for the options' samples.
     void ApplyColours(const PanelColours& colours) override;
     const PanelColours& Colours() const override { return colours_; }
     // A side's logo in both places the display shows it.
-    void ShowLogo(int side, const QPixmap& logo);
+    void showLogo(int side, const QPixmap& logo);
     // Zoom + (piu) or Zoom -: at the limit a step changes nothing.
-    bool ZoomAtLimit(bool plus);
-    void ZoomStep(bool plus);
+    bool zoomAtLimit(bool plus);
+    void zoomStep(bool plus);
     // true: the proportional layout again; false: the scores magnified to fill the screen.
     void zoom(bool what);
     // Home and guests change sides; the console keeps home on the left.
-    void SwapDisplay();
-    ImageCache& PreparedPhotos() { return photo_; }
-    // Waits for the presented person's photo and its steps and takes them in.
-    void WaitForPresentationPhoto();
-    ImageCache& PreparedSponsors() { return sponsor_; }
-    const BandState& Band() const { return band_; }
-    const ScreenState& Screen() const { return screen_; }
+    void swapDisplay();
+    const ScreenState& screenState() const { return screen_; }
 
   signals:
     // Every resize: the console re-lays the display out a moment later when the band is off.
-    void Resized();
-    void AnimationStarted();
-    void AnimationFinished();
+    void resized();
+    void animationStarted();
+    void animationFinished();
     // The console's event light: on with a text, or off.
-    void Event(bool inProgress, const QString& text);
+    void eventLightChanged(bool inProgress, const QString& text);
     // What the display shows changed by its own timers (band, panels, presentation).
-    void Changed();
+    void changed();
 
-  public:
-    const ControlsGeometry& Geometry() const { return geometry_; }
+  protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    // Tests read the display and drive its ticks through this one probe.
+    friend class DisplayProbe;
+
+    void layOutControls();
+    void hideBanner();
+    void clockTick();
+    void sponsorTick();
+    void panelSlideTick();
+    void presentationTick();
+    void zoomTick();
+    // Lists the sponsor folder again, shows the header logo and the first slots.
+    void setBand();
+    ImageCache& preparedPhotos() { return photo_; }
+    // Waits for the presented person's photo and its steps and takes them in.
+    void waitForPresentationPhoto();
+    ImageCache& preparedSponsors() { return sponsor_; }
+    const BandState& band() const { return band_; }
+    const ControlsGeometry& designGeometry() const { return geometry_; }
     // The window's outer size, as its design was drawn: the panels, 7335 twips wide, then
     // span a maximised display exactly.
-    int Width() const { return frameGeometry().width(); }
-    int Height() const { return frameGeometry().height(); }
+    int outerWidth() const { return frameGeometry().width(); }
+    int outerHeight() const { return frameGeometry().height(); }
+
+    void createControls();
+    void createPanels();
+    void placeBanner();
+    void showScorerPhoto();
+    void afterLayout();
+    void parkPresentation();
+    void panelStyle(int side);
+    // A side's score colours as a style sheet: its panels and cards wear them.
+    QString sideStyle(int side) const;
+    void showSponsor(int slot, const QString& file, const QImage& image);
+    int scorerPhotoWidth() const;
+    int sponsorSlotWidth() const;
+    void presentationEnd();
+    void loadPerson();
+    void showPresentationPhoto(const QString& photo);
+    // Every control a zoom step (or the swap) moves, paired with its design in `c`.
+    template <typename Action, typename C>
+    static void perZoom(C& c, DisplayWindow& d, Action action);
+    template <typename Action, typename C>
+    static void perSwap(C& c, DisplayWindow& d, Action action);
 
     QLabel* headerLogo;
     std::array<QLabel*, 2> teamLogos;
@@ -150,28 +181,7 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QTimer panelSlideTimer;
     QTimer presentationTimer;
     // One enlargement step of the held photo a frame.
-    QTimer ZoomTimer;
-
-  protected:
-    void resizeEvent(QResizeEvent* e) override;
-    void changeEvent(QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-
-  private:
-    void CreateControls();
-    void CreatePanels();
-    void PlaceBanner();
-    void ShowScorerPhoto();
-    void AfterLayout();
-    void ParkPresentation();
-    void PanelStyle(int side);
-    void ShowSponsor(int slot, const QString& file, const QImage& image);
-    int PhotoWidth() const;
-
-    int SlotWidth() const;
-    void PresentationEnd();
-    void LoadPerson();
-    void ShowPresentationPhoto(const QString& photo);
+    QTimer photoZoomTimer;
 
     Platform& platform_;
     const Match& match_;

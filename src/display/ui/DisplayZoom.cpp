@@ -13,7 +13,13 @@ template <typename W> void Write(const ControlGeometry& g, W* w) {
     ApplyControl(w, g, qobject_cast<const QLabel*>(w) != nullptr);
 }
 
-template <typename Action, typename C> void PerZoom(C& c, DisplayWindow& d, Action action) {
+const auto Reading = [](ControlGeometry& g, const auto* w) { Read(g, w); };
+const auto Writing = [](const ControlGeometry& g, auto* w) { Write(g, w); };
+
+} // namespace
+
+template <typename Action, typename C>
+void DisplayWindow::perZoom(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
         action(c.scoreLabels[k], d.scoreLabels[k]);
         action(c.teamLogos[k], d.teamLogos[k]);
@@ -30,7 +36,8 @@ template <typename Action, typename C> void PerZoom(C& c, DisplayWindow& d, Acti
     action(c.headerLogo, d.headerLogo);
 }
 
-template <typename Action, typename C> void PerSwap(C& c, DisplayWindow& d, Action action) {
+template <typename Action, typename C>
+void DisplayWindow::perSwap(C& c, DisplayWindow& d, Action action) {
     for (int k = 0; k < 2; ++k) {
         action(c.scoreLabels[k], d.scoreLabels[k]);
         action(c.scoreFrames[k], d.scoreFrames[k]);
@@ -51,29 +58,24 @@ template <typename Action, typename C> void PerSwap(C& c, DisplayWindow& d, Acti
     }
 }
 
-const auto Reading = [](ControlGeometry& g, const auto* w) { Read(g, w); };
-const auto Writing = [](const ControlGeometry& g, auto* w) { Write(g, w); };
-
-} // namespace
-
-bool DisplayWindow::ZoomAtLimit(bool plus) {
+bool DisplayWindow::zoomAtLimit(bool plus) {
     ZoomControls c;
-    PerZoom(c, *this, Reading);
+    perZoom(c, *this, Reading);
     return plus ? ZoomPlusAtLimit(c) : ZoomMinusAtLimit(c);
 }
 
-void DisplayWindow::ZoomStep(bool plus) {
+void DisplayWindow::zoomStep(bool plus) {
     ZoomControls c;
-    PerZoom(c, *this, Reading);
-    const double W = PixelInTwips(Width());
+    perZoom(c, *this, Reading);
+    const double W = PixelInTwips(outerWidth());
     const bool band = common_.SponsorBar != 0;
     if (plus) {
         ZoomPlus(c, W, band);
     } else {
         ZoomMinus(c, W, band);
     }
-    PerZoom(c, *this, Writing);
-    AfterLayout();
+    perZoom(c, *this, Writing);
+    afterLayout();
 }
 
 void DisplayWindow::zoom(bool what) {
@@ -96,13 +98,13 @@ void DisplayWindow::zoom(bool what) {
         scoreFrames[k]->setGeometry(scoreLabels[k]->x(), scoreLabels[k]->y(),
                                     scoreFrames[k]->width(), scoreLabels[k]->height());
     }
-    AfterLayout();
+    afterLayout();
 }
 
-void DisplayWindow::SwapDisplay() {
+void DisplayWindow::swapDisplay() {
     SwapControls c;
-    PerSwap(c, *this, Reading);
-    ::SwapDisplay(c, PixelInTwips(Width()), common_.SponsorBar != 0);
-    PerSwap(c, *this, Writing);
-    AfterLayout();
+    perSwap(c, *this, Reading);
+    ::SwapDisplay(c, PixelInTwips(outerWidth()), common_.SponsorBar != 0);
+    perSwap(c, *this, Writing);
+    afterLayout();
 }

@@ -10,8 +10,8 @@
 
 ScreenFollower::ScreenFollower(QWidget& display, QWidget& console)
     : display_(display), console_(console) {
-    connect(qApp, &QGuiApplication::screenAdded, this, &ScreenFollower::Added);
-    connect(qApp, &QGuiApplication::screenRemoved, this, &ScreenFollower::Removed);
+    connect(qApp, &QGuiApplication::screenAdded, this, &ScreenFollower::added);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &ScreenFollower::removed);
 }
 
 namespace {
@@ -35,7 +35,7 @@ QScreen* ScreenByName(const QString& name, const QScreen* without = nullptr) {
 }
 } // namespace
 
-void ScreenFollower::Place() {
+void ScreenFollower::place() {
     const QList<Screen> screens = List();
     const int i = DisplayScreen(screens, console_.frameGeometry().center(), chosen_);
     if (i < 0) {
@@ -43,21 +43,21 @@ void ScreenFollower::Place() {
     }
     wanted_ = screens[i].Name;
     follows_ = true;
-    PutOn(QGuiApplication::screens()[i]);
+    putOn(QGuiApplication::screens()[i]);
 }
 
-void ScreenFollower::Remember() {
+void ScreenFollower::remember() {
     if (const QScreen* s = display_.screen()) {
         wanted_ = s->name();
         follows_ = true;
     }
 }
 
-void ScreenFollower::Leave() {
+void ScreenFollower::leave() {
     follows_ = false;
 }
 
-void ScreenFollower::PutOn(QScreen* screen) {
+void ScreenFollower::putOn(QScreen* screen) {
     const QRect area = screen->geometry();
     display_.showNormal();
     if (QWindow* window = display_.windowHandle()) {
@@ -70,7 +70,7 @@ void ScreenFollower::PutOn(QScreen* screen) {
 
 // Qt moves the windows of a screen that goes after this signal, and learns a new screen's
 // place after that one: the display moves on the next turn, once Qt is done.
-void ScreenFollower::Removed(QScreen* screen) {
+void ScreenFollower::removed(QScreen* screen) {
     if (!follows_ || screen->name() != wanted_) {
         return;
     }
@@ -78,18 +78,18 @@ void ScreenFollower::Removed(QScreen* screen) {
         const QList<Screen> left = List();
         const int i = DisplayScreen(left, console_.frameGeometry().center(), chosen_);
         if (QScreen* other = i < 0 ? nullptr : ScreenByName(left[i].Name)) {
-            PutOn(other);
+            putOn(other);
         }
     });
 }
 
-void ScreenFollower::Added(QScreen* screen) {
+void ScreenFollower::added(QScreen* screen) {
     if (!follows_ || screen->name() != wanted_) {
         return;
     }
     QTimer::singleShot(0, this, [this] {
         if (QScreen* returned = ScreenByName(wanted_)) {
-            PutOn(returned);
+            putOn(returned);
         }
     });
 }

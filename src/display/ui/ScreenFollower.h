@@ -16,19 +16,19 @@ class ScreenFollower : public QObject {
     ScreenFollower(QWidget& display, QWidget& console);
 
     // The screen chosen in the options ("" = automatic).
-    void SetChosen(const QString& name) { chosen_ = name; }
+    void setChosen(const QString& name) { chosen_ = name; }
     // Full screen where it belongs; remembered as the screen to return to.
-    void Place();
+    void place();
     // The display was made full screen by hand: that screen is now its own.
-    void Remember();
+    void remember();
     // The display leaves full screen and stops following screens.
-    void Leave();
-    const QString& Wanted() const { return wanted_; }
+    void leave();
+    const QString& wanted() const { return wanted_; }
 
   private:
-    void PutOn(QScreen* screen);
-    void Removed(QScreen* screen);
-    void Added(QScreen* screen);
+    void putOn(QScreen* screen);
+    void removed(QScreen* screen);
+    void added(QScreen* screen);
 
     QWidget& display_;
     QWidget& console_;

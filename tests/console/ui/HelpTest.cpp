@@ -60,10 +60,10 @@ TEST_F(HelpTest, OptionsOpenTheEditorAndTheConsoleStartsAgain) {
     });
     a.f.dialogs.Expect(ConsoleMessages::AbandonForOptions, Answer::Ok);
     console.openOptions();
-    EXPECT_FALSE(console.teamLists[1]
+    EXPECT_FALSE(console.teamList(1)
                      ->findItems(QStringLiteral("Nuova Squadra"), Qt::MatchExactly)
                      .isEmpty());
-    EXPECT_EQ(0, console.historyList->count()) << "the start-up sequence ran again";
+    EXPECT_EQ(0, console.historyCount()) << "the start-up sequence ran again";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
@@ -14,14 +14,14 @@ class LanguagesTest : public ::testing::Test {
         QFile::copy(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv",
                     a.program + QStringLiteral("/Languages.csv"));
     }
-    std::unique_ptr<ConsoleWindow> Start() {
-        auto c = std::make_unique<ConsoleWindow>(a.f.platform);
+    std::unique_ptr<ConsoleProbe> Start() {
+        auto c = std::make_unique<ConsoleProbe>(a.f.platform);
         c->load();
         return c;
     }
-    QStringList Menu(const ConsoleWindow& c) const {
+    QStringList Menu(const ConsoleProbe& c) const {
         QStringList items;
-        for (const QAction* v : c.languageActions) {
+        for (const QAction* v : c.languageActions()) {
             items << (v != nullptr ? v->text() + (v->isChecked() ? "*" : "") : QStringLiteral("-"));
         }
         return items;
@@ -33,16 +33,16 @@ TEST_F(LanguagesTest, TheMenuOffersTheHeaderLanguages) {
     auto c = Start();
     EXPECT_EQ((QStringList{"Italiano*", "English", "Français", "Deutsch", "Español"}), Menu(*c));
     c->load();
-    EXPECT_EQ(5u, c->languageActions.size()) << "a second start-up does not add items again";
+    EXPECT_EQ(5u, c->languageActions().size()) << "a second start-up does not add items again";
 }
 
 TEST_F(LanguagesTest, StoredLanguageTranslatesEverythingAtStartUp) {
     a.f.settings.values[QStringLiteral("Language")] = QStringLiteral("DEU");
     auto c = Start();
-    EXPECT_EQ(3, c->Modulo().Languages.LanguageColumn);
-    EXPECT_EQ(QStringLiteral("Beenden"), c->exitButton->text());
-    EXPECT_EQ(QStringLiteral("Heim"), c->Display().homeNameLabel->text());
-    EXPECT_EQ(QStringLiteral("SATZ 1"), c->statisticsChoiceList->item(1)->text());
+    EXPECT_EQ(3, c->common().Languages.LanguageColumn);
+    EXPECT_EQ(QStringLiteral("Beenden"), c->exitCaption());
+    EXPECT_EQ(QStringLiteral("Heim"), c->display().homeNameLabel()->text());
+    EXPECT_EQ(QStringLiteral("SATZ 1"), c->statisticsChoices().at(1));
     EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("DEU"), a.f.dialogs.Language) << "the standard buttons too";
 }
@@ -53,15 +53,15 @@ TEST_F(LanguagesTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
     c->changeScore(0);
     c->chooseLanguage(1);
     EXPECT_EQ(QStringLiteral("ENG"), a.f.settings.values.value(QStringLiteral("Language")));
-    EXPECT_EQ(QStringLiteral("Exit"), c->exitButton->text());
+    EXPECT_EQ(QStringLiteral("Exit"), c->exitCaption());
     EXPECT_EQ(QStringLiteral("SET 1"), c->match().SetLabel);
-    EXPECT_EQ(3, c->historyList->count());
-    EXPECT_EQ(QStringLiteral("2"), c->scoreLabels[0]->text());
-    EXPECT_EQ(0, c->rosterLists[0]->count());
+    EXPECT_EQ(3, c->historyCount());
+    EXPECT_EQ(QStringLiteral("2"), c->shownScore(0));
+    EXPECT_EQ(0, c->rosterList(0)->count());
     EXPECT_EQ((QStringList{"Italiano", "English*", "Français", "Deutsch", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("ENG"), a.f.dialogs.Language);
     c->chooseLanguage(0);
-    EXPECT_EQ(QStringLiteral("Esci"), c->exitButton->text());
+    EXPECT_EQ(QStringLiteral("Esci"), c->exitCaption());
     EXPECT_EQ(QStringLiteral("ITA"), a.f.settings.values.value(QStringLiteral("Language")));
 }
 
@@ -69,8 +69,8 @@ TEST_F(LanguagesTest, NoTableKeepsItalian) {
     QFile::remove(a.program + QStringLiteral("/Languages.csv"));
     a.f.settings.values[QStringLiteral("Language")] = QStringLiteral("ENG");
     auto c = Start();
-    EXPECT_EQ(QStringLiteral("Esci"), c->exitButton->text());
-    EXPECT_EQ(1u, c->languageActions.size());
+    EXPECT_EQ(QStringLiteral("Esci"), c->exitCaption());
+    EXPECT_EQ(1u, c->languageActions().size());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
@@ -13,7 +13,7 @@ namespace {
 class StartupTest : public ::testing::Test {
   protected:
     void Start() {
-        console = std::make_unique<ConsoleWindow>(a.f.platform);
+        console = std::make_unique<ConsoleProbe>(a.f.platform);
         console->load();
     }
     void Set(const QString& key, const QString& value) { a.f.settings.values[key] = value; }
@@ -26,23 +26,23 @@ class StartupTest : public ::testing::Test {
     }
 
     Environment a;
-    std::unique_ptr<ConsoleWindow> console;
+    std::unique_ptr<ConsoleProbe> console;
 };
 
 TEST_F(StartupTest, FirstStartWithNoSettings) {
     Start();
-    const CommonSettings& m = console->Modulo();
+    const CommonSettings& m = console->common();
     EXPECT_EQ(QStringLiteral("ITA"), m.Languages.CurrentLanguage);
-    EXPECT_TRUE(console->languageActions[0]->isChecked());
-    EXPECT_EQ(200, console->DisplayTimer.interval());
+    EXPECT_TRUE(console->languageActions()[0]->isChecked());
+    EXPECT_EQ(200, console->previewInterval());
     EXPECT_EQ(1, m.SponsorBar);
     EXPECT_EQ(0, m.ActiveCheer);
     EXPECT_EQ(0, m.CheerDuration);
-    EXPECT_EQ(0, console->CheerTimer.interval());
+    EXPECT_EQ(0, console->cheerInterval());
     EXPECT_EQ(a.program, m.DataFolder);
     EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console->windowTitle());
 
-    DisplayWindow& d = console->Display();
+    DisplayProbe d = console->display();
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(d.isMaximized());
     EXPECT_EQ(QPoint(0, 0), d.pos());
@@ -50,18 +50,18 @@ TEST_F(StartupTest, FirstStartWithNoSettings) {
     EXPECT_EQ(screen.right() + 1, console->frameGeometry().x() + console->frameGeometry().width());
     EXPECT_EQ(0, console->y());
 
-    EXPECT_EQ(QStringLiteral("Home"), console->teamNameLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Guests"), console->teamNameLabels[1]->text());
-    EXPECT_EQ(QStringLiteral("Locali"), d.homeNameLabel->text());
-    EXPECT_EQ(QStringLiteral("Ospiti"), d.guestsNameLabel->text());
-    EXPECT_EQ(QStringLiteral("Blocca"), console->lockButton->text());
-    EXPECT_FALSE(console->undoButton->isEnabled());
-    EXPECT_FALSE(console->endStatisticsButton->isEnabled());
+    EXPECT_EQ(QStringLiteral("Home"), console->shownTeamName(0));
+    EXPECT_EQ(QStringLiteral("Guests"), console->shownTeamName(1));
+    EXPECT_EQ(QStringLiteral("Locali"), d.homeNameLabel()->text());
+    EXPECT_EQ(QStringLiteral("Ospiti"), d.guestsNameLabel()->text());
+    EXPECT_EQ(QStringLiteral("Blocca"), console->lockCaption());
+    EXPECT_FALSE(console->undoEnabled());
+    EXPECT_FALSE(console->endStatisticsEnabled());
     EXPECT_EQ((QStringList{"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}),
-              Items(console->statisticsChoiceList));
-    EXPECT_EQ(0, console->statisticsChoiceList->currentRow());
-    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Items(console->teamLists[0]));
-    EXPECT_EQ(Items(console->teamLists[0]), Items(console->teamLists[1]));
+              console->statisticsChoices());
+    EXPECT_EQ(0, console->chosenStatistics());
+    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), console->teamChoices(0));
+    EXPECT_EQ(console->teamChoices(0), console->teamChoices(1));
     const Match& p = console->match();
     EXPECT_EQ(5, p.TotalSets);
     EXPECT_EQ(25, p.SetPoints);
@@ -83,22 +83,22 @@ TEST_F(StartupTest, EveryKeySet) {
     Set("Top", "1500");
     Set("Left", "3000");
     Start();
-    const CommonSettings& m = console->Modulo();
+    const CommonSettings& m = console->common();
     EXPECT_EQ(QStringLiteral("ENG"), m.Languages.CurrentLanguage);
-    EXPECT_FALSE(console->languageActions[0]->isChecked());
-    EXPECT_EQ(500, console->DisplayTimer.interval());
+    EXPECT_FALSE(console->languageActions()[0]->isChecked());
+    EXPECT_EQ(500, console->previewInterval());
     EXPECT_EQ(1, m.ActiveCheer);
     EXPECT_EQ(7, m.CheerDuration);
-    EXPECT_EQ(7000, console->CheerTimer.interval());
+    EXPECT_EQ(7000, console->cheerInterval());
     EXPECT_EQ(QStringLiteral("/suoni/4.mp3"), m.CheerSounds[4]);
     EXPECT_EQ(0, m.SponsorBar);
-    EXPECT_TRUE(console->Display().isMaximized());
+    EXPECT_TRUE(console->display().isMaximized());
 }
 
 TEST_F(StartupTest, TheSlowestPreviewSpeedIsKept) {
     Set("ScoreBoardSpeed", "2000");
     Start();
-    EXPECT_EQ(2000, console->DisplayTimer.interval());
+    EXPECT_EQ(2000, console->previewInterval());
 }
 
 struct WrongValueCase {
@@ -111,12 +111,12 @@ class WrongValuesTest : public StartupTest, public ::testing::WithParamInterface
 TEST_P(WrongValuesTest, KeepTheDefaults) {
     Set(QString::fromUtf8(GetParam().key), QString::fromUtf8(GetParam().value));
     Start();
-    const CommonSettings& m = console->Modulo();
-    EXPECT_EQ(200, console->DisplayTimer.interval());
+    const CommonSettings& m = console->common();
+    EXPECT_EQ(200, console->previewInterval());
     EXPECT_EQ(1, m.SponsorBar);
     EXPECT_EQ(0, m.ActiveCheer);
     EXPECT_EQ(QStringLiteral("ITA"), m.Languages.CurrentLanguage);
-    EXPECT_FALSE(console->Display().isMaximized());
+    EXPECT_FALSE(console->display().isMaximized());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,15 +132,15 @@ TEST_F(StartupTest, DisplayPositionNeedsBothValuesNonZero) {
     Set("Top", "0");
     Set("Left", "3000");
     Start();
-    EXPECT_FALSE(console->Display().isMaximized());
-    EXPECT_EQ(QPoint(0, 0), console->Display().pos());
+    EXPECT_FALSE(console->display().isMaximized());
+    EXPECT_EQ(QPoint(0, 0), console->display().pos());
 }
 
 TEST_F(StartupTest, DurationBeyondThirtyTwoKeepsTheTimerInterval) {
     Set("SndExultationDuration", "40");
     Start();
-    EXPECT_EQ(40, console->Modulo().CheerDuration);
-    EXPECT_EQ(10000, console->CheerTimer.interval());
+    EXPECT_EQ(40, console->common().CheerDuration);
+    EXPECT_EQ(10000, console->cheerInterval());
 }
 
 TEST_F(StartupTest, DocumentsDataFolderNeedsAFileInItsHomeTeam) {
@@ -148,25 +148,25 @@ TEST_F(StartupTest, DocumentsDataFolderNeedsAFileInItsHomeTeam) {
     QDir().mkpath(data + QStringLiteral("/Teams/Home/sottocartella"));
     QDir().mkpath(data + QStringLiteral("/Teams/Aquile"));
     Start();
-    EXPECT_EQ(a.program, console->Modulo().DataFolder) << "a subfolder is not a file";
+    EXPECT_EQ(a.program, console->common().DataFolder) << "a subfolder is not a file";
 
     Environment::CreateFile(data + QStringLiteral("/Teams/Home/team.csv"));
     console->load();
-    EXPECT_EQ(QDir(a.documents).filePath(QStringLiteral("Brivanta")), console->Modulo().DataFolder);
-    EXPECT_EQ((QStringList{"Aquile", "Home"}), Items(console->teamLists[1]));
+    EXPECT_EQ(QDir(a.documents).filePath(QStringLiteral("Brivanta")), console->common().DataFolder);
+    EXPECT_EQ((QStringList{"Aquile", "Home"}), console->teamChoices(1));
 }
 
 TEST_F(StartupTest, NoDocumentsFolderFallsBackToTheProgram) {
     a.f.folders.documents.clear();
     Start();
-    EXPECT_EQ(a.program, console->Modulo().DataFolder);
+    EXPECT_EQ(a.program, console->common().DataFolder);
 }
 
 TEST_F(StartupTest, MissingTeamsFolderKeepsTheLists) {
     Start();
     QDir(a.program + QStringLiteral("/Teams")).removeRecursively();
     console->load();
-    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), Items(console->teamLists[0]));
+    EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), console->teamChoices(0));
 }
 
 TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
@@ -183,27 +183,27 @@ TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     EXPECT_EQ(2, p.CurrentSet);
     EXPECT_EQ(QStringLiteral("2°SET"), p.SetLabel);
     EXPECT_EQ(history, HistoryLines(p.History));
-    EXPECT_EQ(history.size(), console->historyList->count());
-    EXPECT_EQ(history.size() - 1, console->historyList->currentRow());
+    EXPECT_EQ(history.size(), console->historyCount());
+    EXPECT_EQ(history.size() - 1, console->selectedHistoryLine());
     EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Partials[0]);
     EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetsWon);
-    EXPECT_EQ(QStringLiteral("1"), console->Display().scoreLabels[1]->text());
+    EXPECT_EQ(QStringLiteral("1"), console->display().shownScore(1));
     EXPECT_EQ(3, p.SetPoints) << "rules are kept";
 }
 
 TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {
     Start();
     QWidget* area = console->centralWidget();
-    const QRect before = console->scoreButtons[0]->geometry();
-    const double font = console->scoreLabels[0]->font().pointSizeF();
+    const QRect before = console->scoreButton(0)->geometry();
+    const double font = console->scoreFontSize(0);
     area->resize(area->width() / 2, area->height() / 2);
     console->layOutControls();
-    const QRect after = console->scoreButtons[0]->geometry();
+    const QRect after = console->scoreButton(0)->geometry();
     EXPECT_NEAR(before.x() / 2.0, after.x(), 1.0);
     EXPECT_NEAR(before.y() / 2.0, after.y(), 1.0);
     EXPECT_NEAR(before.width() / 2.0, after.width(), 1.0);
     EXPECT_NEAR(before.height() / 2.0, after.height(), 1.0);
-    EXPECT_DOUBLE_EQ(font, console->scoreLabels[0]->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(font, console->scoreFontSize(0));
 }
 
 TEST_F(StartupTest, ConsoleRefusesToCloseFromTheTitleBar) {
@@ -212,8 +212,8 @@ TEST_F(StartupTest, ConsoleRefusesToCloseFromTheTitleBar) {
     a.f.dialogs.Expect(ConsoleMessages::UseExit);
     EXPECT_FALSE(console->close());
     EXPECT_TRUE(console->isVisible());
-    EXPECT_FALSE(console->Display().close()) << "the display refuses silently";
-    EXPECT_TRUE(console->Display().isVisible());
+    EXPECT_FALSE(console->display().close()) << "the display refuses silently";
+    EXPECT_TRUE(console->display().isVisible());
 }
 
 } // namespace

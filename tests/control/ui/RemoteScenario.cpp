@@ -1,11 +1,11 @@
 #include "console/Messages.h"
-#include "console/ui/ConsoleWindow.h"
 #include "control/Messages.h"
 #include "control/Remote.h"
 #include "control/ui/KeysWindow.h"
 #include "display/ui/CountdownWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleLive.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "live/Broadcast.h"
@@ -35,12 +35,12 @@ struct Bench {
                                 "7;Rossi;Mario;2-Centrale;C\r\n9;Bianchi;Luca;1-Banda;C\r\n");
         Environment::CreateFile(a.program + QStringLiteral("/Teams/Orsi/team.csv"),
                                 "4;Neri;Paolo;3-Libero;C\r\n");
-        console = std::make_unique<ConsoleWindow>(a.f.platform);
+        console = std::make_unique<ConsoleProbe>(a.f.platform);
         console->load();
         for (int side = 0; side < 2; ++side) {
             const QString name = side == 0 ? QStringLiteral("Lupi") : QStringLiteral("Orsi");
-            console->teamLists[side]->setCurrentItem(
-                console->teamLists[side]->findItems(name, Qt::MatchExactly).first());
+            console->teamList(side)->setCurrentItem(
+                console->teamList(side)->findItems(name, Qt::MatchExactly).first());
             console->chooseTeam(side);
         }
     }
@@ -62,7 +62,7 @@ struct Bench {
     }
     HttpAnswer Sent(const QByteArray& action) {
         return Request("POST", "/control/" + action,
-                       "Bearer " + console->RemoteControl().Safety().Secret().toLatin1(),
+                       "Bearer " + console->remoteControl().Safety().Secret().toLatin1(),
                        QStringLiteral("127.0.0.1"));
     }
     // The deferred answer of request `id`: the copy is waited for without running the
@@ -77,16 +77,16 @@ struct Bench {
             return nullptr;
         };
         if (found() == nullptr) {
-            EXPECT_TRUE(console->WaitForCopy());
-            console->RemoteControl().CopyAdvanced();
+            EXPECT_TRUE(console->waitForCopy());
+            console->remoteControl().CopyAdvanced();
         }
         EXPECT_NE(nullptr, found()) << "request " << id;
         return found() != nullptr ? *found() : HttpAnswer{};
     }
     void Line(int side, const QString& code) {
-        for (int r = 0; r < console->rosterLists[side]->count(); ++r) {
-            if (console->rosterLists[side]->item(r)->text().trimmed().startsWith(code)) {
-                console->rosterLists[side]->setCurrentRow(r);
+        for (int r = 0; r < console->rosterList(side)->count(); ++r) {
+            if (console->rosterList(side)->item(r)->text().trimmed().startsWith(code)) {
+                console->rosterList(side)->setCurrentRow(r);
                 console->pickAthlete(side);
                 return;
             }
@@ -99,31 +99,31 @@ struct Bench {
     }
     QString UndoQuestion() const {
         return RollbackQuestion(console->match(), *UndoLine(console->match()),
-                                console->Modulo().Languages);
+                                console->common().Languages);
     }
     // Everything the hall and the file see.
     QStringList Seen() const {
         QStringList seen = HistoryLines(console->match().History);
-        for (const QLabel* l : console->Display().findChildren<QLabel*>()) {
-            if (l->isVisibleTo(&console->Display())) {
+        for (const QLabel* l : console->display().window().findChildren<QLabel*>()) {
+            if (l->isVisibleTo(&console->display().window())) {
                 seen << l->objectName() + u'=' + l->text();
             }
         }
-        EXPECT_TRUE(console->WaitForCopy());
-        QFile copy(console->EmergencyPath());
+        EXPECT_TRUE(console->waitForCopy());
+        QFile copy(console->emergencyPath());
         EXPECT_TRUE(copy.open(QIODevice::ReadOnly));
         seen << QString::fromLatin1(copy.readAll());
         return seen;
     }
 
     Environment a;
-    std::unique_ptr<ConsoleWindow> console;
+    std::unique_ptr<ConsoleProbe> console;
     quint64 lastId = 0;
 };
 
 QStringList Play(Route via) {
     Bench b;
-    ConsoleWindow& c = *b.console;
+    ConsoleProbe& c = *b.console;
     auto step = [&](auto click, auto keys, auto remote) {
         switch (via) {
         case Route::Click:
@@ -149,10 +149,10 @@ QStringList Play(Route via) {
             c.changeScore(0);
         },
         [&] {
-            QTest::keyClick(&c, Qt::Key_1, Qt::ControlModifier);
-            QTest::keyClicks(&c, QStringLiteral("7"));
-            EXPECT_EQ(QStringLiteral("7"), c.PendingCode());
-            QTest::keyClick(&c, Qt::Key_F5);
+            QTest::keyClick(&c.window(), Qt::Key_1, Qt::ControlModifier);
+            QTest::keyClicks(&c.window(), QStringLiteral("7"));
+            EXPECT_EQ(QStringLiteral("7"), c.pendingCode());
+            QTest::keyClick(&c.window(), Qt::Key_F5);
         },
         [&] {
             ok("type/1");
@@ -167,9 +167,9 @@ QStringList Play(Route via) {
             c.changeScore(3);
         },
         [&] {
-            QTest::keyClick(&c, Qt::Key_E, Qt::ControlModifier);
-            QTest::keyClick(&c, Qt::Key_F8);
-            QTest::keyClick(&c, Qt::Key_F8);
+            QTest::keyClick(&c.window(), Qt::Key_E, Qt::ControlModifier);
+            QTest::keyClick(&c.window(), Qt::Key_F8);
+            QTest::keyClick(&c.window(), Qt::Key_F8);
         },
         [&] {
             ok("code/guests/E");
@@ -186,11 +186,11 @@ QStringList Play(Route via) {
             c.undoLastLine();
         },
         [&] {
-            QTest::keyClicks(c.codeBoxes[0], QStringLiteral("9"));
-            QTest::keyClick(c.codeBoxes[0], Qt::Key_Return);
-            QTest::keyClick(&c, Qt::Key_F7);
+            QTest::keyClicks(c.codeBox(0), QStringLiteral("9"));
+            QTest::keyClick(c.codeBox(0), Qt::Key_Return);
+            QTest::keyClick(&c.window(), Qt::Key_F7);
             b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
-            QTest::keyClick(&c, Qt::Key_F9);
+            QTest::keyClick(&c.window(), Qt::Key_F9);
         },
         [&] {
             ok("code/home/9");
@@ -206,10 +206,10 @@ QStringList Play(Route via) {
         },
         [&] {
             b.a.f.dialogs.Expect(b.TimeoutText(1), Answer::Ok);
-            QTest::keyClick(&c, Qt::Key_F11);
+            QTest::keyClick(&c.window(), Qt::Key_F11);
         },
         [&] { ok("timeout/guests"); });
-    EXPECT_TRUE(c.Count() != nullptr && c.Count()->isVisible());
+    EXPECT_TRUE(c.countdown() != nullptr && c.countdown()->isVisible());
     return b.Seen();
 }
 
@@ -224,7 +224,7 @@ TEST(RemoteScenario, ClicksKeysAndRemoteRequestsPlayTheSameRally) {
 
 TEST(RemoteScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
     Bench b;
-    const QByteArray right = "Bearer " + b.console->RemoteControl().Safety().Secret().toLatin1();
+    const QByteArray right = "Bearer " + b.console->remoteControl().Safety().Secret().toLatin1();
     struct Case {
         const char* method;
         const char* target;
@@ -253,11 +253,11 @@ TEST(RemoteScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
     }
     EXPECT_EQ(before, HistoryLines(b.console->match().History));
     EXPECT_EQ(0, b.console->match().Points[0]);
-    EXPECT_TRUE(b.console->codeBoxes[0]->text().isEmpty());
+    EXPECT_TRUE(b.console->codeBox(0)->text().isEmpty());
 
     // Ten wrong secrets from one address shut its wrong guesses out; the right secret is
     // never refused, and another address has its own budget.
-    b.console->StartLive(8765, true);
+    b.console->startLive(8765, true);
     const QString thief = QStringLiteral("192.168.1.66");
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(401, b.Request("POST", "/control/home/plus", "Bearer x", thief).State);
@@ -272,8 +272,8 @@ TEST(RemoteScenario, RemoteSecurityRefusesAndLeavesTheMatchAlone) {
 // scores only from our own page, never from another origin's.
 TEST(RemoteScenario, PairingTradesAOneTimeCodeForTheDevicesOwnCookie) {
     Bench b;
-    Access& access = b.console->RemoteControl().Safety();
-    const QByteArray code = access.NewCode(b.console->RemoteControl().Now()).toLatin1();
+    Access& access = b.console->remoteControl().Safety();
+    const QByteArray code = access.NewCode(b.console->remoteControl().Now()).toLatin1();
     const HttpAnswer link = b.Request("GET", "/remote?pair=" + code, {}, "127.0.0.1");
     EXPECT_EQ(303, link.State);
     QByteArray cookie, attributes;
@@ -352,10 +352,10 @@ TEST(RemoteScenario, ARequestDuringAQuestionWaitsItsTurnInOrder) {
     EXPECT_TRUE(b.Sent("home/plus").Deferred);
     EXPECT_TRUE(b.Sent("guests/plus").Deferred);
     EXPECT_EQ(0, b.console->match().Points[0]) << "nothing runs inside the question";
-    b.console->RemoteControl().Retry();
+    b.console->remoteControl().Retry();
     EXPECT_TRUE(b.a.f.live.completed.isEmpty());
     b.a.f.modal.open = false;
-    b.console->RemoteControl().Retry();
+    b.console->remoteControl().Retry();
     b.Answer(2);
     ASSERT_EQ(2, b.a.f.live.completed.size());
     EXPECT_EQ(1u, b.a.f.live.completed[0].first);
@@ -369,11 +369,11 @@ TEST(RemoteScenario, ARequestDuringAQuestionWaitsItsTurnInOrder) {
 // change. A disk that does not answer within the bound gets 200 with "saved": false.
 TEST(RemoteScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
     Bench b;
-    ASSERT_TRUE(b.console->WaitForCopy());
+    ASSERT_TRUE(b.console->waitForCopy());
     b.a.f.disk.delayMs = 200;
     EXPECT_TRUE(b.Sent("home/plus").Deferred) << "not before the copy is written";
     const HttpAnswer answer = b.Answer(b.lastId);
-    QFile copy(b.console->EmergencyPath());
+    QFile copy(b.console->emergencyPath());
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_TRUE(copy.readAll().contains("(1) 1 -  0")) << "on disk when the answer left";
     EXPECT_EQ(200, answer.State);
@@ -385,8 +385,8 @@ TEST(RemoteScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
                          QDir::toNativeSeparators(b.a.f.folders.temporary) +
                          QStringLiteral(": guasto simulato"));
     EXPECT_TRUE(b.Sent("home/plus").Deferred);
-    b.console->RemoteControl().CopyWaitMs = 0;
-    b.console->RemoteControl().CopyDeadlines();
+    b.console->remoteControl().CopyWaitMs = 0;
+    b.console->remoteControl().CopyDeadlines();
     const HttpAnswer unsaved = b.Answer(b.lastId);
     EXPECT_EQ(200, unsaved.State) << "the point was scored";
     const QJsonObject state = QJsonDocument::fromJson(unsaved.Body).object();
@@ -395,66 +395,66 @@ TEST(RemoteScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return b.a.f.dialogs.Shown.size() == 1; }, 5000));
     b.a.f.disk.broken = false;
     b.console->changeScore(3);
-    EXPECT_TRUE(b.console->WaitForCopy());
+    EXPECT_TRUE(b.console->waitForCopy());
 }
 
 TEST(RemoteScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
     Bench b;
-    ConsoleWindow& c = *b.console;
+    ConsoleProbe& c = *b.console;
     // Tab: code box, its +1, the other code box, its +1.
-    EXPECT_EQ(c.scoreButtons[0], c.codeBoxes[0]->nextInFocusChain());
-    EXPECT_EQ(c.codeBoxes[1], c.scoreButtons[0]->nextInFocusChain());
-    EXPECT_EQ(c.scoreButtons[3], c.codeBoxes[1]->nextInFocusChain());
+    EXPECT_EQ(c.scoreButton(0), c.codeBox(0)->nextInFocusChain());
+    EXPECT_EQ(c.codeBox(1), c.scoreButton(0)->nextInFocusChain());
+    EXPECT_EQ(c.scoreButton(3), c.codeBox(1)->nextInFocusChain());
     // Return on a focused button presses it, keypad Enter too.
-    QTest::keyClick(c.scoreButtons[3], Qt::Key_Return);
-    QTest::keyClick(c.scoreButtons[3], Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(c.scoreButton(3), Qt::Key_Return);
+    QTest::keyClick(c.scoreButton(3), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(2, c.match().Points[1]);
     // Return in a roster scores that athlete as a double-click does.
-    c.rosterLists[0]->setCurrentRow(1);
-    QTest::keyClick(c.rosterLists[0], Qt::Key_Return);
+    c.rosterList(0)->setCurrentRow(1);
+    QTest::keyClick(c.rosterList(0), Qt::Key_Return);
     EXPECT_EQ(1, c.match().Points[0]);
     EXPECT_TRUE(c.match().History.last().Text.endsWith(QStringLiteral("H_7_0")));
     // Typing in a code box is typing, even a key of the map's letters; Esc clears.
-    QTest::keyClicks(c.codeBoxes[1], QStringLiteral("4"));
-    EXPECT_EQ(QStringLiteral("4"), c.codeBoxes[1]->text());
-    QTest::keyClick(&c, Qt::Key_Escape);
-    EXPECT_TRUE(c.codeBoxes[1]->text().isEmpty());
+    QTest::keyClicks(c.codeBox(1), QStringLiteral("4"));
+    EXPECT_EQ(QStringLiteral("4"), c.codeBox(1)->text());
+    QTest::keyClick(&c.window(), Qt::Key_Escape);
+    EXPECT_TRUE(c.codeBox(1)->text().isEmpty());
     // A pending code shows in both boxes until a side takes it; Backspace mends it.
-    QTest::keyClicks(&c, QStringLiteral("47"));
-    QTest::keyClick(&c, Qt::Key_Backspace);
-    EXPECT_EQ(QStringLiteral("4"), c.codeBoxes[0]->placeholderText());
-    QTest::keyClick(&c, Qt::Key_F8);
+    QTest::keyClicks(&c.window(), QStringLiteral("47"));
+    QTest::keyClick(&c.window(), Qt::Key_Backspace);
+    EXPECT_EQ(QStringLiteral("4"), c.codeBox(0)->placeholderText());
+    QTest::keyClick(&c.window(), Qt::Key_F8);
     EXPECT_TRUE(c.match().History.last().Text.endsWith(QStringLiteral("G_4_0")));
-    EXPECT_TRUE(c.codeBoxes[0]->placeholderText().isEmpty());
+    EXPECT_TRUE(c.codeBox(0)->placeholderText().isEmpty());
     // Typed in home's box, meant for the guests' key.
-    c.codeBoxes[0]->setFocus();
-    QTest::keyClicks(c.codeBoxes[0], QStringLiteral("4"));
-    QTest::keyClick(c.codeBoxes[0], Qt::Key_F8);
+    c.codeBox(0)->setFocus();
+    QTest::keyClicks(c.codeBox(0), QStringLiteral("4"));
+    QTest::keyClick(c.codeBox(0), Qt::Key_F8);
     EXPECT_TRUE(c.match().History.last().Text.endsWith(QStringLiteral("G_4_0")));
-    EXPECT_TRUE(c.codeBoxes[0]->text().isEmpty());
+    EXPECT_TRUE(c.codeBox(0)->text().isEmpty());
     // A remapped key does the action, its old key nothing.
-    KeysMap map = c.Keys();
+    KeysMap map = c.keys();
     ASSERT_EQ(std::nullopt, map.Assign(Action::HomePlus, QStringLiteral("Num++")));
-    c.SetKeys(map);
+    c.setKeys(map);
     EXPECT_EQ(QStringLiteral("Num++"), b.a.f.settings.values.value(QStringLiteral("KeyHomePlus")));
-    QTest::keyClick(&c, Qt::Key_F5);
+    QTest::keyClick(&c.window(), Qt::Key_F5);
     EXPECT_EQ(1, c.match().Points[0]);
-    QTest::keyClick(&c, Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(&c.window(), Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(2, c.match().Points[0]);
 }
 
 TEST(RemoteScenario, ReturnInATeamListChoosesThatTeam) {
     Bench b;
-    ConsoleWindow& c = *b.console;
-    c.teamLists[1]->setCurrentItem(
-        c.teamLists[1]->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
-    QTest::keyClick(c.teamLists[1], Qt::Key_Return);
+    ConsoleProbe& c = *b.console;
+    c.teamList(1)->setCurrentItem(
+        c.teamList(1)->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    QTest::keyClick(c.teamList(1), Qt::Key_Return);
     EXPECT_EQ(QStringLiteral("Lupi"), c.match().TeamName[1]);
 }
 
 TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
     Bench b;
-    ConsoleWindow& c = *b.console;
+    ConsoleProbe& c = *b.console;
     b.a.f.modal.Expect([&](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
         f.Table->selectRow(static_cast<int>(Action::Undo));
@@ -470,7 +470,7 @@ TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
         f.okButton->click();
     });
     c.openKeysWindow();
-    EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Keys().Key(Action::Undo));
+    EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.keys().Key(Action::Undo));
     EXPECT_EQ(QStringLiteral("Ctrl+Z"), b.a.f.settings.values.value(QStringLiteral("KeyUndo")));
 
     b.a.f.modal.Expect([](QDialog& d) {
@@ -479,14 +479,14 @@ TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
         f.cancelButton->click();
     });
     c.openKeysWindow();
-    EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.Keys().Key(Action::Undo)) << "Annulla keeps the map";
+    EXPECT_EQ(QStringLiteral("Ctrl+Z"), c.keys().Key(Action::Undo)) << "Annulla keeps the map";
     b.a.f.modal.Expect([](QDialog& d) {
         auto& f = static_cast<KeysWindow&>(d);
         f.defaultsButton->click();
         f.okButton->click();
     });
     c.openKeysWindow();
-    EXPECT_EQ(KeysMap(), c.Keys());
+    EXPECT_EQ(KeysMap(), c.keys());
 }
 
 // The same on the wire: a deck's request with its header, answered once the console is free.
@@ -494,10 +494,10 @@ TEST(NetworkRemote, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
     ConsoleLive bench;
     Environment& a = bench.a;
     QtLiveServer& server = bench.server;
-    ConsoleWindow& console = bench.console;
+    ConsoleProbe& console = bench.console;
     a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
     console.load();
-    ASSERT_TRUE(console.Live().Start(0, false));
+    ASSERT_TRUE(console.live().Start(0, false));
     QNetworkAccessManager network;
     const auto send = [&](const QByteArray& action, const QByteArray& secret) {
         QNetworkRequest r(QUrl(QStringLiteral("http://127.0.0.1:%1/control/").arg(server.Port()) +
@@ -505,18 +505,18 @@ TEST(NetworkRemote, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
         r.setRawHeader("Authorization", "Bearer " + secret);
         return network.post(r, QByteArray());
     };
-    const QByteArray secret = console.RemoteControl().Safety().Secret().toLatin1();
+    const QByteArray secret = console.remoteControl().Safety().Secret().toLatin1();
     QNetworkReply* refused = send("home/plus", "sbagliato");
     ASSERT_TRUE(QTest::qWaitFor([&] { return refused->isFinished(); }, 5000));
     EXPECT_EQ(401, refused->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
 
     a.f.modal.open = true;
     QNetworkReply* waiting = send("home/plus", secret);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return console.RemoteControl().Pending() == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return console.remoteControl().Pending() == 1; }, 5000));
     EXPECT_FALSE(waiting->isFinished());
     EXPECT_EQ(0, console.match().Points[0]);
     a.f.modal.open = false;
-    console.RemoteControl().Retry();
+    console.remoteControl().Retry();
     ASSERT_TRUE(QTest::qWaitFor([&] { return waiting->isFinished(); }, 5000));
     EXPECT_EQ(200, waiting->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
     EXPECT_EQ(1, QJsonDocument::fromJson(waiting->readAll())
@@ -525,6 +525,6 @@ TEST(NetworkRemote, ADeckRequestOnLoopbackIsAnsweredAfterTheQuestion) {
                      .toObject()
                      .value("points")
                      .toInt());
-    EXPECT_EQ(QStringLiteral("1"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("1"), console.shownScore(0));
 }
 } // namespace

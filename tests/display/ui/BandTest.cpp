@@ -1,4 +1,5 @@
 #include "display/ui/DisplayWindow.h"
+#include "doubles/DisplayProbe.h"
 #include "doubles/Doubles.h"
 #include "doubles/Printing.h"
 #include "match/Match.h"
@@ -34,14 +35,15 @@ class BandTest : public ::testing::Test {
         }
     }
     // A display of its own, created once the folder is ready.
-    DisplayWindow& Display() {
+    DisplayProbe Display() {
         display = std::make_unique<DisplayWindow>(f.platform, p, m, player);
-        display->resize(1040, 540);
-        display->layOutControls();
-        display->PreparedSponsors().Wait();
-        return *display;
+        DisplayProbe d(*display);
+        d.resize(1040, 540);
+        d.layOutControls();
+        d.preparedSponsors().Wait();
+        return d;
     }
-    int Height(int k) const { return display->sponsorSlots[k]->pixmap().height(); }
+    int Height(int k) const { return DisplayProbe(*display).sponsorSlot(k)->pixmap().height(); }
 
     QTemporaryDir data;
     QString sponsor;
@@ -60,24 +62,24 @@ TEST_F(BandTest, NoSponsorFolderSwitchesTheBandOffForTheRun) {
 TEST_F(BandTest, FirstFiveFillTheSlotsAtTheirWidthAndTheLogoItsOwn) {
     Sponsor(7);
     Image(QDir(sponsor).filePath(QStringLiteral("HEADER_LOGO.jpg")), 400, 200);
-    DisplayWindow& d = Display();
+    DisplayProbe d = Display();
     EXPECT_EQ(1, m.SponsorBar);
-    EXPECT_EQ(7, d.Band().SponsorNumber);
+    EXPECT_EQ(7, d.band().SponsorNumber);
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(d.width() * 10 / 52, d.sponsorSlots[k]->width()) << k;
-        EXPECT_FALSE(d.sponsorSlots[k]->pixmap().isNull()) << k;
+        EXPECT_EQ(d.width() * 10 / 52, d.sponsorSlot(k)->width()) << k;
+        EXPECT_FALSE(d.sponsorSlot(k)->pixmap().isNull()) << k;
     }
-    EXPECT_EQ(static_cast<int>(d.width() / 3.7), d.headerLogo->width());
-    EXPECT_EQ(d.headerLogo->width() / 2, d.headerLogo->height());
+    EXPECT_EQ(static_cast<int>(d.width() / 3.7), d.headerLogo()->width());
+    EXPECT_EQ(d.headerLogo()->width() / 2, d.headerLogo()->height());
 }
 
 TEST_F(BandTest, SevenPicturesRotateSlotBySlot) {
     Sponsor(7);
-    DisplayWindow& d = Display();
+    DisplayProbe d = Display();
     const int slot0 = Height(0);
     d.sponsorTick();
     EXPECT_NE(slot0, Height(0)) << "slot 0 shows the sixth";
-    d.PreparedSponsors().Wait();
+    d.preparedSponsors().Wait();
     const int slot1 = Height(1);
     d.sponsorTick();
     EXPECT_NE(slot1, Height(1)) << "slot 1 shows the seventh";
@@ -87,32 +89,32 @@ TEST_F(BandTest, SevenPicturesRotateSlotBySlot) {
 
 TEST_F(BandTest, ADeletedPictureStopsTheRotationWhenItsTurnComes) {
     Sponsor(6);
-    DisplayWindow& d = Display();
+    DisplayProbe d = Display();
     QFile::remove(QDir(sponsor).filePath(QStringLiteral("s5.jpg")));
-    d.sponsorTimer.start();
+    d.startBandRotation();
     d.sponsorTick();
-    EXPECT_FALSE(d.sponsorTimer.isActive());
+    EXPECT_FALSE(d.bandRotating());
 }
 
 TEST_F(BandTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
     Sponsor(2);
     m.SponsorBar = 0;
-    DisplayWindow& d = Display();
+    DisplayProbe d = Display();
     d.LayoutWithoutSponsor();
-    EXPECT_FALSE(d.sponsorSlots[0]->isVisible());
-    EXPECT_FALSE(d.sponsorTimer.isActive());
-    EXPECT_NEAR(d.width() / 2, d.scoreLabels[0]->width(), 1);
-    EXPECT_EQ(0, d.scoreLabels[0]->x());
-    EXPECT_NEAR(d.height() - d.height() / 7, d.homeNameLabel->y(), 1);
-    EXPECT_TRUE(d.sponsorSlots[0]->pixmap().isNull()) << "a band that is off fills no slot";
+    EXPECT_FALSE(d.sponsorSlot(0)->isVisible());
+    EXPECT_FALSE(d.bandRotating());
+    EXPECT_NEAR(d.width() / 2, d.scoreLabel(0)->width(), 1);
+    EXPECT_EQ(0, d.scoreLabel(0)->x());
+    EXPECT_NEAR(d.height() - d.height() / 7, d.homeNameLabel()->y(), 1);
+    EXPECT_TRUE(d.sponsorSlot(0)->pixmap().isNull()) << "a band that is off fills no slot";
 }
 
 TEST_F(BandTest, BandOnLeavesTheLayoutAlone) {
     Sponsor(2);
-    DisplayWindow& d = Display();
-    const QRect before = d.scoreLabels[0]->geometry();
+    DisplayProbe d = Display();
+    const QRect before = d.scoreLabel(0)->geometry();
     d.LayoutWithoutSponsor();
-    EXPECT_EQ(before, d.scoreLabels[0]->geometry());
+    EXPECT_EQ(before, d.scoreLabel(0)->geometry());
 }
 
 struct HostileCase {

@@ -1,4 +1,5 @@
 #include "display/ui/DisplayWindow.h"
+#include "doubles/DisplayProbe.h"
 #include "doubles/Doubles.h"
 #include "doubles/Printing.h"
 #include "match/Match.h"
@@ -13,8 +14,8 @@ namespace {
 
 class DisplayWindowTest : public ::testing::Test {
   protected:
-    DisplayWindowTest() : display(f.platform, p, m, player) {
-        QObject::connect(&display, &DisplayWindow::Resized, [this] { ++sponsorRequests; });
+    DisplayWindowTest() : window(f.platform, p, m, player) {
+        QObject::connect(&window, &DisplayWindow::resized, [this] { ++sponsorRequests; });
     }
 
     // The window's outer size as a multiple of its designed 7335 x 3930 twips.
@@ -31,11 +32,12 @@ class DisplayWindowTest : public ::testing::Test {
     CommonSettings m;
     Player player{f.audio, f.dialogs};
     int sponsorRequests = 0;
-    DisplayWindow display;
+    DisplayWindow window;
+    DisplayProbe display{window};
 };
 
 TEST_F(DisplayWindowTest, RecordsTheDesignOfEveryControl) {
-    const ControlsGeometry& g = display.Geometry();
+    const ControlsGeometry& g = display.designGeometry();
     EXPECT_FLOAT_EQ(7335, g[0].Width) << "the outer size, borders and title bar included";
     EXPECT_FLOAT_EQ(3930, g[0].Height);
     const ControlGeometry& lastTimer = g.back();
@@ -45,11 +47,11 @@ TEST_F(DisplayWindowTest, RecordsTheDesignOfEveryControl) {
 
 TEST_F(DisplayWindowTest, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
     Size(1, 1);
-    const QRect before = display.scoreLabels[0]->geometry();
+    const QRect before = display.scoreLabel(0)->geometry();
     Size(2, 2);
-    EXPECT_DOUBLE_EQ(127.5, display.scoreLabels[0]->font().pointSizeF());
-    EXPECT_DOUBLE_EQ(31.5, display.homeNameLabel->font().pointSizeF());
-    const QRect after = display.scoreLabels[0]->geometry();
+    EXPECT_DOUBLE_EQ(127.5, display.scoreLabel(0)->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(31.5, display.homeNameLabel()->font().pointSizeF());
+    const QRect after = display.scoreLabel(0)->geometry();
     EXPECT_NEAR(before.x() * 2, after.x(), 1);
     EXPECT_NEAR(before.width() * 2, after.width(), 1);
     EXPECT_NEAR(before.height() * 2, after.height(), 1);
@@ -58,18 +60,18 @@ TEST_F(DisplayWindowTest, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
 
 TEST_F(DisplayWindowTest, WiderButNotTallerScalesFontsByWidthOnly) {
     Size(1, 1);
-    const int height = display.scoreLabels[0]->height();
+    const int height = display.scoreLabel(0)->height();
     Size(3, 1);
-    EXPECT_NEAR(191.25, display.scoreLabels[0]->font().pointSizeF(), 0.01);
-    EXPECT_NEAR(height, display.scoreLabels[0]->height(), 1);
+    EXPECT_NEAR(191.25, display.scoreLabel(0)->font().pointSizeF(), 0.01);
+    EXPECT_NEAR(height, display.scoreLabel(0)->height(), 1);
 }
 
 TEST_F(DisplayWindowTest, ResizeDiscardsMovedPanels) {
     Size(1, 1);
-    const QPoint rest = display.overlayPanels[1]->pos();
-    display.overlayPanels[1]->move(0, 0);
+    const QPoint rest = display.overlayPanel(1)->pos();
+    display.overlayPanel(1)->move(0, 0);
     display.layOutControls();
-    EXPECT_EQ(rest, display.overlayPanels[1]->pos());
+    EXPECT_EQ(rest, display.overlayPanel(1)->pos());
 }
 
 TEST_F(DisplayWindowTest, OnlyAMaximisedDisplayStoresItsPosition) {
@@ -91,17 +93,17 @@ TEST_F(DisplayWindowTest, OnlyAMaximisedDisplayStoresItsPosition) {
 TEST_F(DisplayWindowTest, BannerIsCentredAtTheTopOrParkedBeyondTheRightEdge) {
     p.Display.Banner = true;
     p.Display.BannerText = QStringLiteral("SET POINT");
-    display.Update();
-    const int w = display.bannerIcon->width();
-    EXPECT_EQ(display.frameGeometry().width() / 2 - w / 2 - 3, display.bannerIcon->x())
+    display.showMatch();
+    const int w = display.bannerIcon()->width();
+    EXPECT_EQ(display.frameGeometry().width() / 2 - w / 2 - 3, display.bannerIcon()->x())
         << "50 twips left of centre";
-    EXPECT_EQ(0, display.bannerIcon->y());
-    EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.bannerIcon->height());
-    EXPECT_EQ(QStringLiteral("SET POINT"), display.bannerText->text());
+    EXPECT_EQ(0, display.bannerIcon()->y());
+    EXPECT_EQ(static_cast<int>(w * 164.0 / 640.0), display.bannerIcon()->height());
+    EXPECT_EQ(QStringLiteral("SET POINT"), display.bannerText()->text());
     p.Display.Banner = false;
-    display.Update();
-    EXPECT_EQ(display.width() + 1000, display.bannerIcon->x());
-    EXPECT_EQ(display.width() + 1000, display.bannerFrame->x());
+    display.showMatch();
+    EXPECT_EQ(display.width() + 1000, display.bannerIcon()->x());
+    EXPECT_EQ(display.width() + 1000, display.bannerFrame()->x());
 }
 
 TEST_F(DisplayWindowTest, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
@@ -112,11 +114,12 @@ TEST_F(DisplayWindowTest, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
     file.write("not a picture");
     file.close();
     p.ScorerPhoto = fake;
-    display.Update();
+    display.showMatch();
     // Decoded on a worker: the failure arrives like a picture would.
-    display.PreparedPhotos().Wait();
-    EXPECT_EQ(display.scorerBall->pixmap().cacheKey(), display.scorerPhoto->pixmap().cacheKey());
-    EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.scorerPhoto->width());
+    display.preparedPhotos().Wait();
+    EXPECT_EQ(display.scorerBall()->pixmap().cacheKey(),
+              display.scorerPhoto()->pixmap().cacheKey());
+    EXPECT_EQ(static_cast<int>(display.width() / 1.6), display.scorerPhoto()->width());
 }
 
 TEST_F(DisplayWindowTest, ShowsTheRecord) {
@@ -127,14 +130,14 @@ TEST_F(DisplayWindowTest, ShowsTheRecord) {
     p.TimeoutsCalled = {2, 1};
     p.Partials[0] = QStringLiteral("25/23");
     display.show();
-    display.Update();
-    EXPECT_EQ(QStringLiteral("25"), display.scoreLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("Orsi"), display.guestsNameLabel->text());
-    EXPECT_EQ(QStringLiteral("1"), display.setsWonLabels[0]->text());
-    EXPECT_EQ(QStringLiteral("1"), display.timeoutLabels[1]->text());
-    EXPECT_EQ(QStringLiteral("25/23"), display.partialLabels[0]->text());
-    EXPECT_FALSE(display.scoreFrames[0]->isVisible());
-    EXPECT_TRUE(display.scoreFrames[1]->isVisible());
+    display.showMatch();
+    EXPECT_EQ(QStringLiteral("25"), display.shownScore(0));
+    EXPECT_EQ(QStringLiteral("Orsi"), display.guestsNameLabel()->text());
+    EXPECT_EQ(QStringLiteral("1"), display.shownSets(0));
+    EXPECT_EQ(QStringLiteral("1"), display.shownTimeouts(1));
+    EXPECT_EQ(QStringLiteral("25/23"), display.partialLabel(0)->text());
+    EXPECT_FALSE(display.scoreFrame(0)->isVisible());
+    EXPECT_TRUE(display.scoreFrame(1)->isVisible());
 }
 
 } // namespace

@@ -49,11 +49,11 @@ TEST_F(OptionsScenario, ThreeSetsToFifteenGovernTheNextMatch) {
     EXPECT_EQ(15, p.SetPoints);
     EXPECT_EQ(13, p.TieBreakPoints);
     EXPECT_EQ(6, p.CourtChangePoints);
-    EXPECT_EQ(1000, console.DisplayTimer.interval());
+    EXPECT_EQ(1000, console.previewInterval());
     EXPECT_EQ(QStringLiteral("1000"), a.f.settings.values.value("ScoreBoardSpeed"));
     Points(0, 15);
-    EXPECT_EQ(QStringLiteral("1"), console.setsWonLabels[0]->text());
-    a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
+    EXPECT_EQ(QStringLiteral("1"), console.shownSets(0));
+    a.f.dialogs.Expect(QStringLiteral("Partita vinta da: Locali"));
     a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     Points(0, 15);
 }
@@ -79,7 +79,7 @@ TEST_F(OptionsScenario, LanguageChosenInTheOptions) {
         f.languageCombo->setCurrentIndex(1);
         f.saveAndClose();
     });
-    EXPECT_EQ(QStringLiteral("Exit"), console.exitButton->text());
+    EXPECT_EQ(QStringLiteral("Exit"), console.exitCaption());
     EXPECT_EQ(QStringLiteral("ENG"), a.f.settings.values.value("Language"));
 }
 
@@ -88,7 +88,7 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
         Choose(12);
         f.chooseSampleColour(4);
         EXPECT_EQ(0x0000FFu, d.Colours()[HomeText]) << "red, stored blue first";
-        EXPECT_TRUE(d.scoreLabels[0]->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
+        EXPECT_TRUE(d.scoreLabel(0)->styleSheet().contains(QStringLiteral("color:rgb(255,0,0)")));
         f.saveAndClose();
     });
     const QString serial = a.f.settings.values.value("Serial");
@@ -104,16 +104,16 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
     });
     EXPECT_EQ(0x0000FFu, d.Colours()[HomeText]) << "Cancel puts the stored colours back";
 
-    ConsoleWindow restarted(a.f.platform);
+    ConsoleProbe restarted(a.f.platform);
     restarted.load();
-    EXPECT_EQ(0x0000FFu, restarted.Display().Colours()[HomeText]);
+    EXPECT_EQ(0x0000FFu, restarted.display().Colours()[HomeText]);
 }
 
 TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
     Points(0, 2);
     a.f.dialogs.Expect(ConsoleMessages::AbandonForOptions, Answer::Cancel);
     console.openOptions();
-    EXPECT_EQ(QStringLiteral("2"), console.scoreLabels[0]->text());
+    EXPECT_EQ(QStringLiteral("2"), console.shownScore(0));
 }
 
 TEST(ColourPickerTest, SpectrumAndPaletteChoices) {

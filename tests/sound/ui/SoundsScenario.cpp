@@ -1,4 +1,4 @@
-#include "console/ui/ConsoleWindow.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "sound/Audio.h"
@@ -17,7 +17,7 @@ class SoundsScenario : public ::testing::Test {
             Environment::CreateFile(a.program + QStringLiteral("/Sounds/") +
                                     QString::fromUtf8(name));
         }
-        console = std::make_unique<ConsoleWindow>(a.f.platform);
+        console = std::make_unique<ConsoleProbe>(a.f.platform);
         console->load();
     }
     // Opens the sounds window from the menu and lets `step` work it.
@@ -30,11 +30,11 @@ class SoundsScenario : public ::testing::Test {
     }
 
     Environment a;
-    std::unique_ptr<ConsoleWindow> console;
+    std::unique_ptr<ConsoleProbe> console;
 };
 
 TEST_F(SoundsScenario, PlayerMessagesStayInEnglish) {
-    Player& l = console->Audio();
+    Player& l = console->audio();
     a.f.dialogs.Expect(SoundMessages::FileNotOpened);
     l.PlayAudio(QString());
     a.f.audio.brokenSound = true;
@@ -61,7 +61,7 @@ TEST_F(SoundsScenario, EmptySlotsTakeTheFolderInListingOrderAndDoneStoresThem) {
     EXPECT_EQ(QStringLiteral("1"), a.f.settings.values.value("SndExultationEnabled"));
     EXPECT_EQ(QStringLiteral("7"), a.f.settings.values.value("SndExultationDuration"));
     EXPECT_EQ(Sound("2_b.mp3"), a.f.settings.values.value("SndExultation1"));
-    EXPECT_EQ(7000, console->CheerTimer.interval());
+    EXPECT_EQ(7000, console->cheerInterval());
 }
 
 TEST_F(SoundsScenario, UncheckingSwitchesOffAtOnceEvenOnCancel) {
@@ -71,7 +71,7 @@ TEST_F(SoundsScenario, UncheckingSwitchesOffAtOnceEvenOnCancel) {
         EXPECT_FALSE(f.cheerFiles[0]->isEnabled());
         f.cancel();
     });
-    EXPECT_EQ(0, console->Modulo().ActiveCheer);
+    EXPECT_EQ(0, console->common().ActiveCheer);
     EXPECT_TRUE(a.f.settings.values.isEmpty()) << "Annulla saves nothing";
 }
 
@@ -86,7 +86,7 @@ TEST_F(SoundsScenario, ChoosingAndPlayingASlot) {
                   a.f.audio.calls);
         f.cancel();
     });
-    EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), console->Modulo().CheerSounds[3]);
+    EXPECT_EQ(QStringLiteral("/musica/coro.mp3"), console->common().CheerSounds[3]);
 }
 
 TEST_F(SoundsScenario, EscAndTheTitleBarStopATestSoundAsCancelDoes) {
@@ -118,12 +118,12 @@ TEST_F(SoundsScenario, HomePointsCheerByPointTypeAndTheTimerCutsIt) {
     EXPECT_EQ((QStringList{"ferma", "chiudi", "apri " + Sound("3_c.wav"), "suona"}),
               a.f.audio.calls)
         << "a \"Muro\" point plays the slot captioned \"Schiacciata\"";
-    EXPECT_TRUE(console->CheerTimer.isActive());
+    EXPECT_TRUE(console->cheerRunning());
     a.f.audio.calls.clear();
     console->changeScore(3);
     EXPECT_TRUE(a.f.audio.calls.isEmpty()) << "guests never cheer";
     console->cheerTick();
-    EXPECT_FALSE(console->CheerTimer.isActive());
+    EXPECT_FALSE(console->cheerRunning());
     EXPECT_EQ((QStringList{"ferma", "chiudi"}), a.f.audio.calls);
 }
 

@@ -131,22 +131,22 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
         f.finish();
     });
     EXPECT_EQ(QStringLiteral("0"), a.f.settings.values.value(QStringLiteral("Sponsor")));
-    EXPECT_EQ(0, console.Modulo().SponsorBar);
-    for (QLabel* slot : d.sponsorSlots) {
+    EXPECT_EQ(0, console.common().SponsorBar);
+    for (QLabel* slot : d.sponsorSlots()) {
         EXPECT_TRUE(slot->isHidden());
     }
     Swap();
-    ASSERT_EQ(-1, console.Modulo().TowardsDisplay);
+    ASSERT_EQ(-1, console.common().TowardsDisplay);
     Handle([&](SponsorManager& f) {
         f.bandCheck->click();
         f.finish();
     });
     EXPECT_EQ(QStringLiteral("1"), a.f.settings.values.value(QStringLiteral("Sponsor")));
-    EXPECT_EQ(1, console.Modulo().TowardsDisplay);
-    EXPECT_FALSE(console.sidesSwappedMark->isChecked());
-    EXPECT_LT(d.scoreLabels[0]->x(), d.scoreLabels[1]->x());
-    EXPECT_TRUE(d.sponsorTimer.isActive());
-    EXPECT_FALSE(d.sponsorSlots[0]->isHidden());
+    EXPECT_EQ(1, console.common().TowardsDisplay);
+    EXPECT_FALSE(console.sidesSwappedShown());
+    EXPECT_LT(d.scoreLabel(0)->x(), d.scoreLabel(1)->x());
+    EXPECT_TRUE(d.bandRotating());
+    EXPECT_FALSE(d.sponsorSlot(0)->isHidden());
 }
 
 TEST_F(SponsorManagerTest, ExploreAndHelpOpenWithTheSystem) {
@@ -200,7 +200,7 @@ TEST_F(SponsorManagerTest, DoneShowsTheHeaderLogoDecodedAtTheDisplaysSize) {
         f.bandCheck->setChecked(false);
         f.finish();
     });
-    EXPECT_EQ(static_cast<int>(d.Width() / 3.7), d.headerLogo->pixmap().width())
+    EXPECT_EQ(static_cast<int>(d.outerWidth() / 3.7), d.headerLogo()->pixmap().width())
         << "not the manager's thumbnail stretched";
 }
 

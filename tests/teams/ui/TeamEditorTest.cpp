@@ -370,7 +370,7 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
     });
     EXPECT_EQ((QStringList{"4;Conti;;;N"}), Roster(QStringLiteral("Lupi Blu")));
     EXPECT_FALSE(
-        console.teamLists[0]->findItems(QStringLiteral("Lupi Blu"), Qt::MatchExactly).isEmpty())
+        console.teamList(0)->findItems(QStringLiteral("Lupi Blu"), Qt::MatchExactly).isEmpty())
         << "the console's lists show the renamed team once the editor closes";
 }
 
