@@ -32,8 +32,6 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
   public:
     DisplayWindow(Platform& platform, const Match& match, CommonSettings& common, Player& player);
 
-    // The design is recorded once, at creation.
-    void load();
     // The window's position in the settings, for the next start to maximise it there again.
     void savePosition();
     void showMatch();
@@ -93,6 +91,8 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     // Tests read the display and drive its ticks through this one probe.
     friend class DisplayProbe;
 
+    // The design is recorded once, at creation.
+    void load();
     void layOutControls();
     void hideBanner();
     void clockTick();
