@@ -22,7 +22,6 @@ void DefaultRules(Match& match) {
         match.CourtChangePoints = ComputeCourtChangePoints(15);
         match.ActiveCourtChange = 1;
     }
-    match.FromUndo = 0;
 }
 
 void ClearMatch(Match& match, const LanguageTable& languages) {

@@ -63,7 +63,6 @@ struct Match {
     int AnimatedPanel = 0;
     int CountMode = 0;
     int TickCount = 0;
-    int FromUndo = 0;
 
     // Console controls whose enabled state is match state.
     bool Locked = false;

@@ -1,5 +1,5 @@
-#include "doubles/ConsoleProbe.h"
 #include "console/Messages.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/FullDisk.h"
 #include "doubles/Printing.h"

@@ -164,8 +164,7 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
 
 TEST_F(RecoveryScenario, ARefusedFirstPointStillKeepsTheOpenedSet) {
     console.codeBox(0)->setText(QStringLiteral("A1"));
-    a.f.dialogs.Expect(
-        MatchMessages::NotAnAthlete);
+    a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
     console.changeScore(0);
     ASSERT_EQ(1, console.historyCount());
     EXPECT_TRUE(QFileInfo::exists(console.emergencyPath()));

@@ -79,8 +79,7 @@ TEST_F(MatchScenario, RefusedCodeIsClearedSoTheSideScoresAgain) {
     };
     for (const char* code : {"A1", "abc"}) {
         console.codeBox(0)->setText(QString::fromLatin1(code));
-        a.f.dialogs.Expect(
-            MatchMessages::NotAnAthlete);
+        a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
         console.changeScore(0);
         EXPECT_EQ(QStringLiteral("0"), console.shownScore(0)) << code;
         EXPECT_TRUE(console.codeBox(0)->text().isEmpty()) << code;
@@ -96,8 +95,7 @@ TEST_F(MatchScenario, UnlockAsksAndResetsOnYes) {
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockCaption());
-    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion,
-                       Answer::Si);
+    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::Si);
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("0"), console.shownScore(0));
     EXPECT_EQ(QStringLiteral("0"), console.display().shownScore(0));

@@ -27,18 +27,14 @@ TEST_P(QuestionsScenario, QuestionsThatThrowTheMatchAwayDefaultToKeepingIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, QuestionsScenario,
-    ::testing::Values(
-        QuestionCase{"unlock", ConsoleMessages::EndMatchQuestion,
-                     Answer::No, [](ConsoleProbe& c) { c.toggleLock(); }},
-        QuestionCase{"new_match",
-                     ConsoleMessages::AbandonForNewMatch,
-                     Answer::Cancel, [](ConsoleProbe& c) { c.newMatch(); }},
-        QuestionCase{"load_over_a_match",
-                     ConsoleMessages::LoadOverMatchQuestion,
-                     Answer::No, [](ConsoleProbe& c) { c.loadMatch(); }},
-        QuestionCase{"exit",
-                     ConsoleMessages::ExitQuestion,
-                     Answer::Cancel, [](ConsoleProbe& c) { c.exitProgram(); }}),
+    ::testing::Values(QuestionCase{"unlock", ConsoleMessages::EndMatchQuestion, Answer::No,
+                                   [](ConsoleProbe& c) { c.toggleLock(); }},
+                      QuestionCase{"new_match", ConsoleMessages::AbandonForNewMatch, Answer::Cancel,
+                                   [](ConsoleProbe& c) { c.newMatch(); }},
+                      QuestionCase{"load_over_a_match", ConsoleMessages::LoadOverMatchQuestion,
+                                   Answer::No, [](ConsoleProbe& c) { c.loadMatch(); }},
+                      QuestionCase{"exit", ConsoleMessages::ExitQuestion, Answer::Cancel,
+                                   [](ConsoleProbe& c) { c.exitProgram(); }}),
     [](const ::testing::TestParamInfo<QuestionCase>& info) {
         return std::string(info.param.name);
     });

@@ -1,6 +1,6 @@
 // Match-day safety: an interrupted match offered back at start, and the backups folder.
-#include "doubles/ConsoleProbe.h"
 #include "console/Messages.h"
+#include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 #include "match/Archive.h"

@@ -94,8 +94,7 @@ TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
     Choose(0, QStringLiteral("Lupi"));
     Click(0, 3);
     EXPECT_EQ(QStringLiteral("A1"), console->codeBox(0)->text());
-    a.f.dialogs.Expect(
-        MatchMessages::NotAnAthlete);
+    a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
     console->changeScore(0);
     EXPECT_EQ(QStringLiteral("0"), console->shownScore(0));
 }

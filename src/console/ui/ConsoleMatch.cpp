@@ -82,8 +82,7 @@ std::optional<QString> ConsoleWindow::grantTimeout(int Index) {
         return common_.Translate(ConsoleMessages::NotStarted);
     }
     if (!GrantTimeout(match_, Index, currentTime(), common_.Languages)) {
-        return common_.Translate(
-                   ConsoleMessages::NoTimeoutsLeft) +
+        return common_.Translate(ConsoleMessages::NoTimeoutsLeft) +
                SideWord(Index, common_.Languages);
     }
     openCountdown(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);

@@ -1,7 +1,7 @@
 // The score click: the point type, the point itself, and what the match logic asks of the
 // console in return (warnings, the lock, the blink, the scorer panel, the match's end).
-#include "console/ui/ConsoleWindow.h"
 #include "console/Messages.h"
+#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "match/EmergencyCopy.h"
 #include "match/MatchFile.h"
@@ -50,9 +50,8 @@ void ConsoleWindow::changeScore(int Index) {
         keepMatch();
         // Offered once, after the winner is announced.
         deferred_.push_back([this] {
-            if (platform_.dialogs.Message(
-                    common_.Translate(ConsoleMessages::ReportQuestion),
-                    Buttons::SiNo) == Answer::Si) {
+            if (platform_.dialogs.Message(common_.Translate(ConsoleMessages::ReportQuestion),
+                                          Buttons::SiNo) == Answer::Si) {
                 writeReport();
             }
         });

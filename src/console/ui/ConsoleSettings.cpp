@@ -1,6 +1,6 @@
 // The console's settings: the options window, and every setting to a new laptop and back.
-#include "console/ui/ConsoleWindow.h"
 #include "console/Messages.h"
+#include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "options/SettingsFile.h"
 #include "options/ui/OptionsWindow.h"
