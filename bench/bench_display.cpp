@@ -63,8 +63,8 @@ void BM_PointWithLargePhoto(benchmark::State& state) {
     Durations durations;
     int scorer = 7;
     for (auto _ : state) {
-        p.ScorerNumber = QString::number(scorer);
-        c.console.codeBox(0)->setText(p.ScorerNumber);
+        p.PickedAthlete = QString::number(scorer);
+        c.console.codeBox(0)->setText(p.PickedAthlete);
         durations.Begin();
         c.console.changeScore(0);
         durations.Stop();

@@ -4,6 +4,7 @@
 #include "display/ScreenState.h"
 #include "match/History.h"
 #include "match/Match.h"
+#include "match/Score.h"
 #include "shared/Language.h"
 #include "shared/Numbers.h"
 #include "teams/Searches.h"
@@ -46,7 +47,7 @@ QJsonObject Team(const LiveInput& in, int side) {
         {QStringLiteral("shown"), match.Display.Points[side]},
         {QStringLiteral("sets"), match.SetsWon[side]},
         {QStringLiteral("timeouts"), match.TimeoutsCalled[side]},
-        {QStringLiteral("serving_marker"), match.Display.Scorer[side]},
+        {QStringLiteral("serving_marker"), match.Display.Serving[side]},
         {QStringLiteral("logo"),
          folder.isEmpty()
              ? QString()
@@ -173,15 +174,15 @@ QString UrlMedia(const QString& dataFolder, const QString& file) {
 
 QJsonObject LiveState(const LiveInput& in, qint64 version) {
     const Match& match = in.match;
-    const bool finished = match.FinishedMatch != 0;
+    const bool finished = match.MatchOver;
     QJsonArray partials;
     for (const QString& partial : match.Partials) {
         partials.append(partial.trimmed());
     }
     QString banner = QStringLiteral("none");
-    if (match.Display.Banner && match.SetPointState != 0) {
-        banner =
-            match.SetPointState == 2 ? QStringLiteral("match_point") : QStringLiteral("set_point");
+    if (BannerUp(match)) {
+        banner = match.Display.BannerMatchPoint ? QStringLiteral("match_point")
+                                                : QStringLiteral("set_point");
     }
     QJsonArray slot;
     for (const QString& file : in.Screen.Sponsor) {

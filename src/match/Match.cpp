@@ -32,14 +32,14 @@ void ClearMatch(Match& match, const LanguageTable& languages) {
     match.TimeoutsCalled = {0, 0};
     match.Display.Points = {QStringLiteral("0"), QStringLiteral("0")};
     match.ActiveTimeouts = true;
-    match.FinishedMatch = 0;
+    match.MatchOver = false;
     match.ActiveScore = true;
     match.UndoActive = true;
     match.ScorerPhoto.clear();
     match.CurrentSet = 1;
     match.SetLabel = SetLabelFor(1, languages);
     match.Partials = {};
-    match.Display.Scorer = {false, false};
+    match.Display.Serving = {false, false};
     match.Locked = false;
     match.ActivePresentation = true;
     match.FinalStatisticsActive = false;
@@ -48,17 +48,16 @@ void ClearMatch(Match& match, const LanguageTable& languages) {
 }
 
 void EndMatch(Match& match, const LanguageTable& languages) {
-    match.FinishedMatch = 1;
+    match.MatchOver = true;
     match.CurrentSet -= 1;
     match.SetLabel = SetLabelFor(match.CurrentSet, languages);
     match.Display.Points = {QString::number(match.SetsWon[0]), QString::number(match.SetsWon[1])};
     match.ActiveScore = false;
     match.UndoActive = false;
     match.ActiveTimeouts = false;
-    match.AthleteCode.clear();
-    match.LastScore[0] = 0;
-    match.LastScore[1] = 0;
-    match.Display.Scorer = {false, false};
+    match.LastPointCode.clear();
+    match.LastClickScore = {0, 0};
+    match.Display.Serving = {false, false};
 }
 
 void AppendHistory(Match& match, const QString& line) {

@@ -109,7 +109,7 @@ std::optional<FileContent> ReadMatchFile(const QStringList& lines) {
 std::array<QString, 2> ApplyMatchFile(Match& match, const FileContent& file,
                                       const LanguageTable& languages) {
     std::array<QString, 2> teams;
-    match.CountMode = -1;
+    match.CountdownCancelled = true;
     ClearMatch(match, languages);
     match.CurrentSet = 0;
     match.SetLabel = SetLabelFor(0, languages);
@@ -127,7 +127,7 @@ std::array<QString, 2> ApplyMatchFile(Match& match, const FileContent& file,
             const int side = t == QStringLiteral("#HPART.") ? 0 : 1;
             match.Points[side] = Limited(v.Value, 0, MaxPoints);
             match.Display.Points[side] = QString::number(match.Points[side]);
-            match.LastScore[side] = match.Points[side];
+            match.LastClickScore[side] = match.Points[side];
         } else if (t == QStringLiteral("#CURSET")) {
             match.CurrentSet = SetRead(v.Value);
             match.SetLabel = SetLabelFor(match.CurrentSet, languages);

@@ -30,17 +30,17 @@ void SetPointOrMatchPoint(Match& match, const CommonSettings& m, MatchView& v) {
 void ShowScorer(Match& match, int side, int type, const PointRequest& r, const CommonSettings& m,
                 MatchView& v) {
     const QString& team = match.TeamName[side];
-    match.ScorerPhoto = AthletePhoto(TeamFolder(m.DataFolder, team), match.ScorerNumber);
+    match.ScorerPhoto = AthletePhoto(TeamFolder(m.DataFolder, team), match.PickedAthlete);
     auto& panel = match.Display.Panel;
     panel.Side = side;
     panel.Title = type != 0 ? team + QStringLiteral(" : ") + r.TypeCaptions[type] : team;
     panel.Scrolls = false;
-    if (NumericValue(match.AthleteCode) <= 0) {
+    if (NumericValue(match.LastPointCode) <= 0) {
         return;
     }
-    panel.Number = match.ScorerNumber;
+    panel.Number = match.PickedAthlete;
     QString name =
-        QStringLiteral(" ") + AthleteSurname(match.Rosters[side], match.ScorerNumber, m.Languages);
+        QStringLiteral(" ") + AthleteSurname(match.Rosters[side], match.PickedAthlete, m.Languages);
     if (name.size() < NameLength) {
         name = name.rightJustified(NameLength, u' ').toUpper();
     }
@@ -51,8 +51,8 @@ void ShowScorer(Match& match, int side, int type, const PointRequest& r, const C
 
 void CloseSet(Match& match, int pointsForWin, const QString& wallNow, const CommonSettings& m,
               MatchView& v) {
-    const int home = match.CurrentScore[0];
-    const int guests = match.CurrentScore[1];
+    const int home = match.Points[0];
+    const int guests = match.Points[1];
     if (!SetConcluded(home, guests, pointsForWin)) {
         return;
     }
@@ -65,7 +65,7 @@ void CloseSet(Match& match, int pointsForWin, const QString& wallNow, const Comm
     match.SetLabel = SetLabelFor(match.CurrentSet, m.Languages);
     AppendHistory(match, SetStartLine(match.CurrentSet, wallNow));
     match.Points = {0, 0};
-    match.Display.Scorer = {false, false};
+    match.Display.Serving = {false, false};
     match.TimeoutsCalled = {0, 0};
     match.SetsWon[winner] += 1;
     const bool finished =
@@ -76,7 +76,7 @@ void CloseSet(Match& match, int pointsForWin, const QString& wallNow, const Comm
         v.Warning(m.Translate(MatchMessages::WonBy) + QStringLiteral(" ") + match.LastSetWinner);
         match.FinalStatisticsActive = true;
     } else {
-        match.FinishedMatch = 0;
+        match.MatchOver = false;
     }
     match.Display.Banner = false;
 }
@@ -91,7 +91,7 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
     const int pointsForWin =
         PointsToWin(match.TotalSets, match.CurrentSet, match.SetPoints, match.TieBreakPoints);
     v.StartBlink();
-    match.CountMode = -1;
+    match.CountdownCancelled = true;
 
     if (added) {
         if (match.Points[0] == 0 && match.Points[1] == 0 && match.CurrentSet == 1 &&
@@ -99,21 +99,21 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
             AppendHistory(match, SetStartLine(1, wallNow));
             v.LockConsole();
         }
-        match.AthleteCode = r.Code;
-        if (RefusedCode(match.AthleteCode)) {
+        match.LastPointCode = r.Code;
+        if (RefusedCode(match.LastPointCode)) {
             v.RefusedCode(side);
             v.Warning(m.Translate(MatchMessages::NotAnAthlete));
             return false;
         }
         match.Points[side] = std::min(MaxPoints, match.Points[side] + 1);
-        match.Display.Scorer[side] = true;
-        match.Display.Scorer[other] = false;
-        match.LastScore[side] = match.Points[side];
+        match.Display.Serving[side] = true;
+        match.Display.Serving[other] = false;
+        match.LastClickScore = match.Points;
         // The other side's points of this set: its last recorded score may belong to the
         // previous set.
         if (CourtChange(match.TotalSets, match.CurrentSet, match.ActiveCourtChange,
                         match.Points[side], match.Points[other])) {
-            match.CountMode = 0;
+            match.CountdownCancelled = false;
             v.OpenCourtChange();
         }
         match.AnimatedPanel = 1;
@@ -125,32 +125,30 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
             match.ActivePresentation = false;
         }
         match.Points[side] = std::max(0, match.Points[side] - 1);
-        match.LastScore[side] = match.Points[side];
+        match.LastClickScore = match.Points;
     }
 
     const int type = r.PointType >= 0 && r.PointType <= 4 ? r.PointType : 0;
-    if (match.AthleteCode.isEmpty()) {
-        match.AthleteCode = QStringLiteral("N");
+    if (match.LastPointCode.isEmpty()) {
+        match.LastPointCode = QStringLiteral("N");
     }
     AppendHistory(match, PointLine(match.CurrentSet, match.Points[0], match.Points[1], wallNow,
-                                   EventCode(side, match.AthleteCode, type)));
+                                   EventCode(side, match.LastPointCode, type)));
     match.UndoActive = true;
     match.Display.Points = {QString::number(match.Points[0]), QString::number(match.Points[1])};
-    match.CurrentScore = match.Points;
     SetPointOrMatchPoint(match, m, v);
     match.ScorerPhoto.clear();
     // The scorer is this point's code: an athlete picked for an earlier point is nobody now.
-    if (added && NumericValue(match.AthleteCode) <= 0) {
-        match.ScorerNumber.clear();
+    if (added && NumericValue(match.LastPointCode) <= 0) {
+        match.PickedAthlete.clear();
     }
     if (r.Index == 0 && m.ActiveCheer != 0) {
         v.Cheer(type);
     }
-    if (r.Index == 3 || (r.Index == 0 && NumericValue(match.AthleteCode) > 0)) {
+    if (r.Index == 3 || (r.Index == 0 && NumericValue(match.LastPointCode) > 0)) {
         ShowScorer(match, side, type, r, m, v);
     } else {
-        match.ScorerNumber.clear();
-        match.ScorerName.clear();
+        match.PickedAthlete.clear();
     }
     CloseSet(match, pointsForWin, wallNow, m, v);
     return true;
@@ -159,28 +157,25 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
 void DecideBanner(Match& match, const LanguageTable& languages) {
     auto& t = match.Display;
     t.Banner = false;
-    match.SetPointState = 0;
     const int home = match.Points[0];
     const int guests = match.Points[1];
     const int pointsForWin =
         PointsToWin(match.TotalSets, match.CurrentSet, match.SetPoints, match.TieBreakPoints);
-    if (match.FinishedMatch != 0 || !NearSetEnd(home, guests, pointsForWin) || home == guests) {
+    if (match.MatchOver || !NearSetEnd(home, guests, pointsForWin) || home == guests) {
         return;
     }
     t.BannerText = languages.Translate(QStringLiteral("SET POINT"));
     t.BannerMatchPoint = false;
     const int leading = home > guests ? 0 : 1;
     if (MatchPoint(match.TotalSets, leading, SetCode(match.SetsWon[0], match.SetsWon[1]))) {
-        match.SetPointState = 2;
         t.BannerText = languages.Translate(QStringLiteral("MATCH POINT"));
         t.BannerMatchPoint = true;
-    } else {
-        match.SetPointState = 1;
-    }
-    if (!ValidTotalSets(match.TotalSets)) {
-        match.SetPointState = 0;
     }
     t.Banner = true;
+}
+
+bool BannerUp(const Match& match) {
+    return match.Display.Banner && ValidTotalSets(match.TotalSets);
 }
 
 void DecideServe(Match& match) {
@@ -199,5 +194,5 @@ void DecideServe(Match& match) {
             break;
         }
     }
-    match.Display.Scorer = serve;
+    match.Display.Serving = serve;
 }

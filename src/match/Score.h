@@ -26,6 +26,9 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
 // and the report never keep one the score no longer has.
 void DecideBanner(Match& match, const LanguageTable& languages);
 
+// The banner is shown and blinks: it is up, in a match of a length the rules know.
+bool BannerUp(const Match& match);
+
 // The serving side from the history: the side of the last point won in the current set, none
 // at a set's start. A removal leaves it where it was, as the click does. Undo, a rollback and a
 // loaded file decide it here.

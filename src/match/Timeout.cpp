@@ -12,7 +12,7 @@ bool GrantTimeout(Match& match, int side, const QString& wallNow, const Language
     if (match.TimeoutsCalled[side] >= TimeoutsPerSet) {
         return false;
     }
-    match.CountMode = 0;
+    match.CountdownCancelled = false;
     match.TimeoutsCalled[side] += 1;
     // The selection stays where it was: a timeout is not a score to roll back to.
     const QString line = TimeoutLine(match.TimeoutsCalled[side], side, SideWord(side, languages),
@@ -28,7 +28,7 @@ QString TimeoutText(int side, int count, const LanguageTable& languages) {
 
 bool TickTimeout(Match& match) {
     match.TickCount += 1;
-    if (match.TickCount > TickCountdown || match.CountMode == -1) {
+    if (match.TickCount > TickCountdown || match.CountdownCancelled) {
         match.TickCount = 0;
         return false;
     }

@@ -85,7 +85,7 @@ Report BuildReport(const Match& match, const QDate& date, const LanguageTable& l
     Report r;
     r.Date = date;
     r.SetsWon = match.SetsWon;
-    r.Finished = match.FinishedMatch != 0;
+    r.Finished = match.MatchOver;
     const std::vector<CreditedPoint> points = CreditedPoints(match.History);
     const int lastSet = std::max(1, std::min(match.CurrentSet, 5));
     for (int n = 1; n <= lastSet; ++n) {

@@ -3,7 +3,7 @@
 #include "doubles/ConsoleProbe.h"
 
 void RandomStep(ConsoleProbe& console, std::mt19937& testCase) {
-    if (console.match().FinishedMatch != 0) {
+    if (console.match().MatchOver) {
         console.newMatch();
         return;
     }

@@ -94,8 +94,8 @@ TEST_F(SnapshotTest, AFinishedMatchHasItsWinnerAndTheBannerFollowsTheDisplay) {
     QJsonObject s = State();
     EXPECT_TRUE(s.value("match_over").toBool());
     EXPECT_EQ(QStringLiteral("guests"), s.value("winner").toString());
-    p.FinishedMatch = 0;
-    p.SetPointState = 2;
+    p.MatchOver = false;
+    p.Display.BannerMatchPoint = true;
     p.Display.Banner = true;
     p.Display.BannerText = QStringLiteral("MATCH POINT");
     s = State();

@@ -88,8 +88,8 @@ TEST(MatchFileTest, ReadsBackTheMatchAndLocksASetWithPoints) {
     EXPECT_TRUE(p.Locked);
     EXPECT_TRUE(p.UndoActive);
     EXPECT_EQ(7, p.SelectedLine);
-    EXPECT_EQ((std::array<bool, 2>{true, false}), p.Display.Scorer);
-    EXPECT_EQ(-1, p.CountMode) << "an open countdown closes";
+    EXPECT_EQ((std::array<bool, 2>{true, false}), p.Display.Serving);
+    EXPECT_TRUE(p.CountdownCancelled) << "an open countdown closes";
 }
 
 struct LockCase {
@@ -140,7 +140,7 @@ TEST(MatchFileTest, AFinishedMatchReadsBackFinishedInItsLastSet) {
     EXPECT_TRUE(lines.contains(QStringLiteral("#GAMEOV:0")));
     const Match p = Reread(lines);
     EXPECT_EQ(3, p.CurrentSet);
-    EXPECT_EQ(1, p.FinishedMatch);
+    EXPECT_TRUE(p.MatchOver);
     EXPECT_FALSE(p.ActiveScore);
     EXPECT_TRUE(p.UndoActive);
     EXPECT_EQ((std::array<QString, 2>{"3", "0"}), p.Display.Points);

@@ -2,6 +2,7 @@
 #include "match/History.h"
 #include "match/Match.h"
 #include "match/MatchFile.h"
+#include "match/Score.h"
 #include "match/Timeout.h"
 #include "shared/Language.h"
 
@@ -11,6 +12,11 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// 0 no banner, 1 set point, 2 match point.
+int BannerState(const Match& match) {
+    return !BannerUp(match) ? 0 : match.Display.BannerMatchPoint ? 2 : 1;
+}
 
 // A real history: set 1 won 25-23 with a removal line inside, set 2 with timeouts, set 3 under way.
 const QStringList History{
@@ -131,9 +137,8 @@ TEST(BannerTest, UndoRollbackAndLoadDecideTheBannerAgain) {
         p.History = ReadHistory(c.history);
         p.Points = c.points;
         p.Display.Banner = true; // what the last click may have left
-        p.SetPointState = 1;
         RunRollback(p, c.destination, LanguageTable{});
-        EXPECT_EQ(c.expectedState, p.SetPointState) << c.name;
+        EXPECT_EQ(c.expectedState, BannerState(p)) << c.name;
         EXPECT_EQ(c.expectedState != 0, p.Display.Banner) << c.name;
         EXPECT_EQ(c.expectedState == 2   ? QStringLiteral("MATCH POINT")
                   : c.expectedState == 1 ? QStringLiteral("SET POINT")
@@ -168,7 +173,7 @@ TEST(BannerTest, UndoRollbackAndLoadDecideTheBannerAgain) {
     Match loaded;
     DefaultRules(loaded);
     ApplyMatchFile(loaded, *file, LanguageTable{});
-    EXPECT_EQ(2, loaded.SetPointState);
+    EXPECT_EQ(2, BannerState(loaded));
     EXPECT_TRUE(loaded.Display.Banner);
 }
 
@@ -198,9 +203,9 @@ TEST(ServeTest, UndoRollbackAndLoadGiveTheServeBack) {
         Match p;
         DefaultRules(p);
         p.History = ReadHistory(c.history);
-        p.Display.Scorer = {false, true};
+        p.Display.Serving = {false, true};
         RunRollback(p, c.destination, LanguageTable{});
-        EXPECT_EQ(c.waiting, p.Display.Scorer) << c.name;
+        EXPECT_EQ(c.waiting, p.Display.Serving) << c.name;
     }
 }
 
@@ -326,7 +331,7 @@ TEST(TimeoutTest, CountdownClosesAtTheThirtyFirstTickOrAfterAScoreChange) {
     EXPECT_EQ(30, open);
     EXPECT_EQ(0, p.TickCount);
     EXPECT_TRUE(TickTimeout(p));
-    p.CountMode = -1;
+    p.CountdownCancelled = true;
     EXPECT_FALSE(TickTimeout(p));
 }
 

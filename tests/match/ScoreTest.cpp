@@ -10,6 +10,11 @@
 
 namespace {
 
+// 0 no banner, 1 set point, 2 match point.
+int BannerState(const Match& match) {
+    return !BannerUp(match) ? 0 : match.Display.BannerMatchPoint ? 2 : 1;
+}
+
 class RecordedView : public MatchView {
   public:
     void Warning(const QString& text) override { warnings.append(text); }
@@ -80,10 +85,10 @@ TEST_F(ScoreTest, FirstPointLogsTheSetStartAndLocksTheConsole) {
     EXPECT_EQ(1, view.blocks);
     EXPECT_EQ(1, p.SelectedLine);
     EXPECT_TRUE(p.UndoActive);
-    EXPECT_EQ((std::array<bool, 2>{true, false}), p.Display.Scorer);
+    EXPECT_EQ((std::array<bool, 2>{true, false}), p.Display.Serving);
     Click(PlusGuests, QStringLiteral("7"), 2);
     EXPECT_EQ(QStringLiteral("(1) 1 -  1 - 15:42 - G_7_2"), p.History.last().Text);
-    EXPECT_EQ((std::array<bool, 2>{false, true}), p.Display.Scorer);
+    EXPECT_EQ((std::array<bool, 2>{false, true}), p.Display.Serving);
     EXPECT_EQ(1, view.blocks) << "only the first point locks";
 }
 
@@ -100,14 +105,14 @@ TEST_F(ScoreTest, HistoryAlignsOneAndTwoDigitScores) {
 // A "+ 1" with an empty code box credits nobody: no athlete's photo, whoever was picked before.
 TEST_F(ScoreTest, APointWithNoCodeShowsNoAthlete) {
     for (const int index : {HomePlus, PlusGuests}) {
-        p.ScorerNumber = QStringLiteral("7"); // the last athlete picked, points ago
+        p.PickedAthlete = QStringLiteral("7"); // the last athlete picked, points ago
         p.ScorerPhoto.clear();
         ASSERT_TRUE(Click(index));
         EXPECT_TRUE(p.ScorerPhoto.isEmpty()) << index << " " << p.ScorerPhoto.toStdString();
-        EXPECT_TRUE(p.ScorerNumber.isEmpty()) << index;
+        EXPECT_TRUE(p.PickedAthlete.isEmpty()) << index;
         EXPECT_TRUE(p.History.last().Text.endsWith(QStringLiteral("_N_0"))) << "nobody credited";
     }
-    p.ScorerNumber = QStringLiteral("7");
+    p.PickedAthlete = QStringLiteral("7");
     ASSERT_TRUE(Click(PlusGuests, QStringLiteral("7")));
     EXPECT_TRUE(p.ScorerPhoto.endsWith(QStringLiteral("7.jpg")))
         << "a number in the box still shows its athlete";
@@ -198,7 +203,7 @@ TEST_P(BannerTest, SetPointOrMatchPoint) {
     const bool homeScores = c.home > 0;
     p.Points = {c.home - (homeScores ? 1 : 0), c.guests - (homeScores ? 0 : 1)};
     Click(homeScores ? HomePlus : PlusGuests);
-    EXPECT_EQ(c.state, p.SetPointState);
+    EXPECT_EQ(c.state, BannerState(p));
     EXPECT_EQ(c.text != nullptr, p.Display.Banner);
     if (c.text != nullptr) {
         EXPECT_EQ(QString::fromUtf8(c.text), p.Display.BannerText);
@@ -225,7 +230,7 @@ TEST_F(ScoreTest, UnknownNumberOfSetsWarnsAndShowsNoBlinkingBanner) {
     p.Points = {23, 20};
     Click(HomePlus);
     EXPECT_EQ(QStringList{"Error number of sets =4"}, view.warnings);
-    EXPECT_EQ(0, p.SetPointState);
+    EXPECT_FALSE(BannerUp(p)) << "a match of unknown length never blinks it";
     EXPECT_TRUE(p.Display.Banner);
 }
 
@@ -244,12 +249,12 @@ TEST_P(WholeMatchTest, PlaysToTheWinnerMessage) {
     const MatchCase c = GetParam();
     p.TotalSets = c.totalSets;
     for (size_t i = 0; i < c.set.size(); ++i) {
-        EXPECT_EQ(0, p.FinishedMatch) << "set " << i + 1;
+        EXPECT_FALSE(p.MatchOver) << "set " << i + 1;
         Set(c.set[i].first, c.set[i].second);
     }
     EXPECT_EQ(QStringList{MatchMessages::WonBy + QStringLiteral(" ") + QString::fromUtf8(c.winner)},
               view.warnings);
-    EXPECT_EQ(1, p.FinishedMatch);
+    EXPECT_TRUE(p.MatchOver);
     EXPECT_EQ(1, view.matchEnds);
     EXPECT_EQ(c.lastSet, p.CurrentSet);
     EXPECT_EQ(QString::fromUtf8(c.display[0]), p.Display.Points[0]);
@@ -259,7 +264,7 @@ TEST_P(WholeMatchTest, PlaysToTheWinnerMessage) {
     EXPECT_FALSE(p.UndoActive);
     EXPECT_FALSE(p.ActiveTimeouts);
     EXPECT_TRUE(p.FinalStatisticsActive);
-    EXPECT_TRUE(p.AthleteCode.isEmpty());
+    EXPECT_TRUE(p.LastPointCode.isEmpty());
     for (size_t i = 0; i < c.set.size(); ++i) {
         EXPECT_EQ(QString::number(c.set[i].first).rightJustified(2) + "/" +
                       QString::number(c.set[i].second).rightJustified(2),
@@ -295,10 +300,10 @@ TEST_F(ScoreTest, TieBreakGoesOnAtFifteenFourteen) {
     p.Locked = true;
     p.Points = {14, 14};
     Click(HomePlus);
-    EXPECT_EQ(0, p.FinishedMatch);
+    EXPECT_FALSE(p.MatchOver);
     EXPECT_EQ(15, p.Points[0]);
     Click(HomePlus);
-    EXPECT_EQ(1, p.FinishedMatch);
+    EXPECT_TRUE(p.MatchOver);
 }
 
 TEST_F(ScoreTest, EndOfSetResetsTheConsoleButTheDisplayKeepsTheFinalScore) {
@@ -311,7 +316,7 @@ TEST_F(ScoreTest, EndOfSetResetsTheConsoleButTheDisplayKeepsTheFinalScore) {
     EXPECT_EQ(2, p.CurrentSet);
     EXPECT_EQ(QStringLiteral("2°SET"), p.SetLabel);
     EXPECT_EQ(QStringLiteral("25/23"), p.Partials[0]);
-    EXPECT_EQ((std::array<bool, 2>{false, false}), p.Display.Scorer);
+    EXPECT_EQ((std::array<bool, 2>{false, false}), p.Display.Serving);
     EXPECT_FALSE(p.Display.Banner);
     EXPECT_EQ(QStringLiteral("Locali"), p.LastSetWinner);
     Click(PlusGuests);
@@ -329,9 +334,9 @@ TEST_F(ScoreTest, CourtChangeComparesWithThisSetsPoints) {
     EXPECT_EQ(0, view.courtChanges);
     Click(HomePlus);
     EXPECT_EQ(1, view.courtChanges) << "8-0 opens the notice although the guests had 25";
-    EXPECT_EQ(0, p.CountMode);
+    EXPECT_FALSE(p.CountdownCancelled);
     Click(PlusGuests);
-    EXPECT_EQ(-1, p.CountMode) << "the next change closes the countdown";
+    EXPECT_TRUE(p.CountdownCancelled) << "the next change closes the countdown";
 }
 
 TEST_F(ScoreTest, CourtChangeOffOpensNothing) {
@@ -346,7 +351,7 @@ TEST_F(ScoreTest, CourtChangeOffOpensNothing) {
 
 TEST_F(ScoreTest, ScorerPanel) {
     p.Rosters[0] = {Athlete{"7", "ROSSI", "Mario", "2-Centrale", "C"}};
-    p.ScorerNumber = QStringLiteral("7");
+    p.PickedAthlete = QStringLiteral("7");
     Click(HomePlus, QStringLiteral("7"), 1);
     const auto& panel = p.Display.Panel;
     EXPECT_EQ(QStringLiteral("Home : Ace"), panel.Title);
@@ -358,7 +363,7 @@ TEST_F(ScoreTest, ScorerPanel) {
     EXPECT_EQ(QStringLiteral("/dati/Teams/Home/7.jpg"), p.ScorerPhoto);
     EXPECT_EQ(1, view.scrolls);
 
-    p.ScorerNumber = QStringLiteral("12");
+    p.PickedAthlete = QStringLiteral("12");
     Click(PlusGuests, QStringLiteral("12"));
     EXPECT_EQ(QStringLiteral("         NUMERO 12"), p.Display.Panel.Surname)
         << "a number missing from the roster shows as itself";
@@ -369,8 +374,7 @@ TEST_F(ScoreTest, ScorerPanel) {
     EXPECT_EQ(2, view.scrolls);
 
     Click(HomePlus, QStringLiteral("E"));
-    EXPECT_TRUE(p.ScorerNumber.isEmpty());
-    EXPECT_TRUE(p.ScorerName.isEmpty());
+    EXPECT_TRUE(p.PickedAthlete.isEmpty());
     EXPECT_TRUE(p.ScorerPhoto.isEmpty());
 }
 
@@ -402,6 +406,15 @@ TEST_F(ScoreTest, ResetKeepsRulesAndNames) {
     EXPECT_FALSE(p.Locked);
     EXPECT_EQ(3, p.TotalSets);
     EXPECT_EQ(QStringLiteral("Lupi"), p.TeamName[0]);
+}
+
+// The last points panel totals what the last click left: through a set's end, then both sides
+// of the new set, never one side of the old set beside the other of the new.
+TEST_F(ScoreTest, LastClickScoreIsOneSetsScore) {
+    Set(25, 20);
+    EXPECT_EQ((std::array<int, 2>{25, 20}), p.LastClickScore) << "the finished set's score";
+    Click(HomePlus);
+    EXPECT_EQ((std::array<int, 2>{1, 0}), p.LastClickScore);
 }
 
 } // namespace

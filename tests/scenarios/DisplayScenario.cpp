@@ -1,5 +1,7 @@
 #include "scenarios/TestConsole.h"
 
+#include "match/Score.h"
+
 #include <QImage>
 
 namespace {
@@ -64,14 +66,23 @@ TEST_F(DisplayScenario, ScorerPhotoIsDecodedWhenPickedAndShownAtItsWidth) {
 
 TEST_F(DisplayScenario, BannerBlinksOnlyWhileDue) {
     Points(0, 24);
-    ASSERT_EQ(1, console.match().SetPointState);
+    ASSERT_TRUE(BannerUp(console.match()));
     const bool before = d.bannerIcon()->isVisible();
     console.framesTick();
     EXPECT_NE(before, d.bannerIcon()->isVisible());
-    console.match().SetPointState = 0;
+    console.match().Display.Banner = false;
     const bool still = d.bannerIcon()->isVisible();
     console.framesTick();
     EXPECT_EQ(still, d.bannerIcon()->isVisible());
+}
+
+TEST_F(DisplayScenario, TheBannerStopsBlinkingWhenItsSetIsWon) {
+    Points(0, 24);
+    Points(0, 1); // 25-0: the set is won, the banner goes
+    ASSERT_FALSE(console.match().Display.Banner);
+    const bool before = d.bannerIcon()->isVisible();
+    console.framesTick();
+    EXPECT_EQ(before, d.bannerIcon()->isVisible());
 }
 
 TEST_F(DisplayScenario, MarkerBorderTakesThePaletteInTurn) {

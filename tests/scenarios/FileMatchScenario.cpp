@@ -189,7 +189,7 @@ TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
     auto after = Restart();
     Recover(*after);
     EXPECT_EQ(1, after->match().CurrentSet);
-    EXPECT_EQ(1, after->match().FinishedMatch);
+    EXPECT_TRUE(after->match().MatchOver);
     EXPECT_FALSE(after->scoreButton(0)->isEnabled());
     EXPECT_TRUE(after->endStatisticsEnabled());
     EXPECT_EQ(QStringLiteral("1"), after->display().shownScore(0));

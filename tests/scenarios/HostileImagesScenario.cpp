@@ -48,7 +48,7 @@ TEST_P(HostileImagesScenario, EveryPlaceShowsTheDefaultOrSkipsIt) {
         return d.scorerPhoto()->pixmap().toImage() == byDefault.toImage() ||
                d.scorerPhoto()->pixmap().width() <= 1;
     };
-    console.match().ScorerNumber = QStringLiteral("7");
+    console.match().PickedAthlete = QStringLiteral("7");
     console.codeBox(0)->setText(QStringLiteral("7"));
     console.changeScore(0);
     EXPECT_TRUE(defaultOrSmall(d.scorerBall()->pixmap())) << "scorer photo";

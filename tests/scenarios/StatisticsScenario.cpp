@@ -125,7 +125,9 @@ TEST_F(StatisticsScenario, LeadingTeamBySetsThenByPoints) {
     EXPECT_EQ(QStringLiteral("In testa: Guests"), d.scorerTitle()->text());
     EXPECT_EQ(QStringLiteral("0-0"), d.scorerNumberBackdrop()->text());
     EXPECT_EQ(QStringLiteral("1° SET :  0 - 2 "), d.scorerName()->text());
-    EXPECT_EQ(QStringLiteral("1"), console->match().AthleteCode);
+    console->changeScore(2);
+    EXPECT_TRUE(console->match().History.last().Text.endsWith(QStringLiteral("G_N_0")))
+        << "showing the leading team leaves the code a removal line repeats";
 }
 
 TEST_F(StatisticsScenario, SummaryWindowAndItsExport) {

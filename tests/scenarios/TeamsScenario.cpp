@@ -76,7 +76,7 @@ TEST_F(TeamsScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
 
     Click(1, 0);
     EXPECT_EQ(QStringLiteral("E"), console->codeBox(1)->text());
-    EXPECT_EQ(QStringLiteral("7"), console->match().ScorerNumber) << "E keeps the scorer";
+    EXPECT_EQ(QStringLiteral("7"), console->match().PickedAthlete) << "E keeps the scorer";
     console->changeScore(3);
     EXPECT_TRUE(LastLine().endsWith(QStringLiteral("G_E_0")));
 

@@ -85,7 +85,7 @@ struct Checks {
             std::fprintf(
                 stderr, "action %d (%s): %s; set %d, points %d-%d, sets %d-%d, over %d, %d lines\n",
                 action, lastAction, what, p.CurrentSet, p.Points[0], p.Points[1], p.SetsWon[0],
-                p.SetsWon[1], p.FinishedMatch, static_cast<int>(p.History.size()));
+                p.SetsWon[1], static_cast<int>(p.MatchOver), static_cast<int>(p.History.size()));
         }
     }
 };
@@ -98,7 +98,7 @@ void CheckMatch(ConsoleProbe& console, Checks& c, int action) {
                 "timeouts out of 0..2");
     }
     const int setsPlayed = p.SetsWon[0] + p.SetsWon[1];
-    c.Check(setsPlayed == p.CurrentSet - (p.FinishedMatch != 0 ? 0 : 1), action,
+    c.Check(setsPlayed == p.CurrentSet - (p.MatchOver ? 0 : 1), action,
             "sets won do not add up to the sets played");
     for (const HistoryEvent& e : p.History) {
         c.Check(e.Kind != HistoryKind::Unknown && e.Set >= 1 && e.Set <= p.CurrentSet + 1, action,
@@ -137,7 +137,7 @@ const char* RandomAction(ConsoleProbe& console, SoakDialogs& dialogs, std::mt199
     const int side = between(0, 1);
     const int choice = between(0, 999);
     const char* name = "";
-    if (console.match().FinishedMatch != 0 && choice < 500) {
+    if (console.match().MatchOver && choice < 500) {
         console.newMatch();
         name = "new match";
     } else if (choice < 600) {

@@ -189,10 +189,10 @@ void ConsoleWindow::loadMatchFile(const QString& path) {
     for (int side = 0; side < 2; ++side) {
         chooseFromFile(side, teams[side]);
     }
-    if (match_.Display.Scorer[0] || match_.Display.Scorer[1]) {
+    if (match_.Display.Serving[0] || match_.Display.Serving[1]) {
         blinkTimer.start();
     }
-    if (match_.FinishedMatch != 0) {
+    if (match_.MatchOver) {
         // A match loaded from a file was told to the venue when it was played.
         loadingFile_ = true;
         MatchEnd();

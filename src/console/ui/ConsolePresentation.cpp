@@ -8,6 +8,6 @@ void ConsoleWindow::togglePresentation() {
                                  QString::number(match_.CurrentSet));
     }
     display_->startOrStopPresentation();
-    match_.Display.Scorer = {false, false};
+    match_.Display.Serving = {false, false};
     showMatch();
 }

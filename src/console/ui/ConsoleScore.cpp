@@ -42,11 +42,11 @@ void ConsoleWindow::changeScore(int Index) {
         r.TypeCaptions[i] = state_.PointTypeCaptions[i];
     }
     const auto linesBefore = match_.History.size();
-    const bool beforeFinished = match_.FinishedMatch != 0;
+    const bool beforeFinished = match_.MatchOver;
     clickInProgress_ = true;
     const bool scored = ScorePoint(match_, r, common_, *this);
     clickInProgress_ = false;
-    if (!beforeFinished && match_.FinishedMatch != 0) {
+    if (!beforeFinished && match_.MatchOver) {
         keepMatch();
         // Offered once, after the winner is announced.
         deferred_.push_back([this] {

@@ -40,7 +40,7 @@ void ConsoleWindow::load() {
     languageActions[0]->setChecked(common_.Languages.CurrentLanguage == QStringLiteral("ITA"));
     platform_.dialogs.SetLanguage(common_.Languages.CurrentLanguage);
     match_.AnimatedPanel = 0;
-    match_.CountMode = 0;
+    match_.CountdownCancelled = false;
     if (!inProgress) {
         match_.Partials = {};
     }
@@ -71,7 +71,7 @@ void ConsoleWindow::load() {
                            common_.Translate(QStringLiteral("Ospiti"))};
     showCaptions();
     geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
-    match_.Display.Scorer = {false, false};
+    match_.Display.Serving = {false, false};
     match_.TeamName = {QStringLiteral("Home"), QStringLiteral("Guests")};
 
     display_->show();

@@ -115,13 +115,12 @@ void ConsoleWindow::showLeadingTeam() {
     const QString title = match_.ActiveScore ? common_.Translate(QStringLiteral("In testa")) +
                                                    QStringLiteral(": ") + team
                                              : common_.Translate(QStringLiteral("Winner: ")) + team;
-    if (match_.Display.Points[0] != match_.Display.Points[1]) {
-        match_.AthleteCode = QStringLiteral("1");
-    }
-    if (NumericValue(match_.AthleteCode) <= 0) {
+    // Level scores show the team alone, unless the last point went to an athlete.
+    const bool level = match_.Display.Points[0] == match_.Display.Points[1];
+    if (level && NumericValue(match_.LastPointCode) <= 0) {
         display_->showLeadingTeam(side, title, QFileInfo::exists(photo) ? photo : QString(), {},
                                   {});
-        match_.ScorerNumber.clear();
+        match_.PickedAthlete.clear();
         return;
     }
     const QString setsWon =
@@ -155,8 +154,8 @@ void ConsoleWindow::showLastPoints() {
         return;
     }
     StatisticsPanel data;
-    data.Totals[0] = QString::number(match_.LastScore[0]);
-    data.Totals[1] = QString::number(match_.LastScore[1]);
+    data.Totals[0] = QString::number(match_.LastClickScore[0]);
+    data.Totals[1] = QString::number(match_.LastClickScore[1]);
     const std::vector<CreditedPoint> points = CreditedPoints(match_.History);
     auto name = [this](const CreditedPoint& p) {
         if (p.Code == QStringLiteral("E")) {

@@ -83,7 +83,7 @@ void ConsoleWindow::pickAthlete(int Index) {
     const RosterRow& row = rows[static_cast<std::size_t>(line)];
     codeBoxes[Index]->setText(row.Code);
     if (row.Code != QStringLiteral("E") && NumericValue(row.Code) > 0) {
-        match_.ScorerNumber = row.Code;
+        match_.PickedAthlete = row.Code;
         prepareScorerPhoto(Index);
     }
 }
@@ -98,7 +98,7 @@ void ConsoleWindow::scoreForAthlete(int Index) {
 
 void ConsoleWindow::prepareScorerPhoto(int side) {
     display_->prepareAthletePhoto(
-        AthletePhoto(TeamFolder(common_.DataFolder, match_.TeamName[side]), match_.ScorerNumber));
+        AthletePhoto(TeamFolder(common_.DataFolder, match_.TeamName[side]), match_.PickedAthlete));
 }
 
 void ConsoleWindow::importTeam() {
@@ -163,10 +163,10 @@ void ConsoleWindow::codeBoxChanged(int Index) {
     const QString code = codeBoxes[Index]->text().trimmed();
     const int line = codeLine(Index, code);
     if (line < 0) {
-        match_.ScorerNumber.clear();
+        match_.PickedAthlete.clear();
     } else if (code.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
         const RosterRow& row = state_.Rosters[Index][static_cast<std::size_t>(line)];
-        match_.ScorerNumber = row.Code;
+        match_.PickedAthlete = row.Code;
         prepareScorerPhoto(Index);
     }
 }

@@ -51,7 +51,7 @@ void CountdownWindow::open(const QString& text, bool courtChange) {
         iconImage->setPixmap(courtChangePicture->pixmap());
     }
     reasonLabel->setText(text);
-    match_.CountMode = 0;
+    match_.CountdownCancelled = false;
     show();
 }
 

@@ -2,6 +2,7 @@
 #include "display/ui/DisplayWindow.h"
 
 #include "match/Match.h"
+#include "match/Score.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "shared/CommonSettings.h"
@@ -68,7 +69,7 @@ void DisplayWindow::blink(int frameColour) {
                     .arg(c.b));
         }
     }
-    if (match_.SetPointState != 0) {
+    if (BannerUp(match_)) {
         bannerFrame->setVisible(!bannerFrame->isVisible());
         bannerIcon->setVisible(!bannerIcon->isVisible());
     }

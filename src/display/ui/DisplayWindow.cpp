@@ -150,8 +150,8 @@ void DisplayWindow::showMatch() {
         scoreLabels[i]->setText(t.Points[i]);
         setsWonLabels[i]->setText(QString::number(p.SetsWon[i]));
         timeoutLabels[i]->setText(QString::number(p.TimeoutsCalled[i]));
-        scoreFrames[i]->setVisible(t.Scorer[i]);
-        if (t.Scorer[i]) {
+        scoreFrames[i]->setVisible(t.Serving[i]);
+        if (t.Serving[i]) {
             scoreFrames[i]->raise();
         }
     }

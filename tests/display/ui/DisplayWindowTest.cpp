@@ -125,7 +125,7 @@ TEST_F(DisplayWindowTest, ScorerPhotoThatIsNotAPictureGivesTheDefault) {
 TEST_F(DisplayWindowTest, ShowsTheRecord) {
     p.Display.Points = {QStringLiteral("25"), QStringLiteral("23")};
     p.Display.Name = {QStringLiteral("Lupi"), QStringLiteral("Orsi")};
-    p.Display.Scorer = {false, true};
+    p.Display.Serving = {false, true};
     p.SetsWon = {1, 0};
     p.TimeoutsCalled = {2, 1};
     p.Partials[0] = QStringLiteral("25/23");
