@@ -59,12 +59,12 @@ BENCHMARK(BM_DisplayPreview)->Iterations(300)->Unit(benchmark::kMillisecond);
 
 void BM_PointWithLargePhoto(benchmark::State& state) {
     Console c;
-    Match& p = c.console.match();
+    Match& match = c.console.match();
     Durations durations;
     int scorer = 7;
     for (auto _ : state) {
-        p.PickedAthlete = QString::number(scorer);
-        c.console.codeBox(0)->setText(p.PickedAthlete);
+        match.PickedAthlete = QString::number(scorer);
+        c.console.codeBox(0)->setText(match.PickedAthlete);
         durations.Begin();
         c.console.changeScore(0);
         durations.Stop();

@@ -24,12 +24,12 @@ struct LiveConsole : ConsoleLive {
     explicit LiveConsole(int clients) {
         a.f.settings.values[QStringLiteral("HubPort")] = QStringLiteral("0");
         console.load();
-        Match& p = console.match();
+        Match& match = console.match();
         for (int i = 0; i < 250; ++i) {
-            AppendHistory(p, PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
+            AppendHistory(match, PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
         }
-        p.Points = {23, 22};
-        p.Locked = true;
+        match.Points = {23, 22};
+        match.Locked = true;
         if (clients > 0) {
             console.live().Start(0, false);
             for (int i = 0; i < clients; ++i) {
@@ -46,9 +46,9 @@ struct LiveConsole : ConsoleLive {
     }
     // Back to 23-22 with 250 lines, so every click does the same work.
     void BringBack() {
-        Match& p = console.match();
-        p.History.removeLast();
-        p.SelectedLine = static_cast<int>(p.History.size()) - 1;
+        Match& match = console.match();
+        match.History.removeLast();
+        match.SelectedLine = static_cast<int>(match.History.size()) - 1;
         console.forgetLastShownHistoryLine();
     }
 

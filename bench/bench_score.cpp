@@ -18,12 +18,12 @@ void ClickPoint(benchmark::State& state, bool draw, int diskDelay = 0) {
     ConsoleProbe console(a.f.platform);
     console.load();
     console.show();
-    Match& p = console.match();
+    Match& match = console.match();
     for (int i = 0; i < 250; ++i) {
-        AppendHistory(p, PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
+        AppendHistory(match, PointLine(1, i % 23, i % 22, QStringLiteral("15:42"), "H_7_2"));
     }
-    p.Points = {23, 22};
-    p.Locked = true;
+    match.Points = {23, 22};
+    match.Locked = true;
     console.changeScore(0);
     console.changeScore(1);
     QApplication::processEvents();
@@ -39,8 +39,8 @@ void ClickPoint(benchmark::State& state, bool draw, int diskDelay = 0) {
         durations.Stop();
         // The history stays at 250 lines: the line this click added goes again.
         state.PauseTiming();
-        p.History.removeLast();
-        p.SelectedLine = static_cast<int>(p.History.size()) - 1;
+        match.History.removeLast();
+        match.SelectedLine = static_cast<int>(match.History.size()) - 1;
         console.forgetLastShownHistoryLine();
         state.ResumeTiming();
         if (!draw) {

@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-enum class Buttons { Ok, OkCancel, SiNo, YesNoCancel };
-enum class Answer { Ok, Cancel, Si, No };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
 // The button Return presses. A question that throws a match or data away defaults to
 // No / Annulla, so a stray Return keeps what is there.
 enum class Default { Confirm, GiveUp };

@@ -10,7 +10,8 @@ struct CommonSettings {
     QString DataFolder;
     QString ProgramFolder;
     int SponsorBar = 1;
-    int TowardsDisplay = 0;
+    // The display shows guests on the left: the console never swaps.
+    bool DisplaySidesSwapped = false;
     int ActiveCheer = 0;
     int CheerDuration = 0;
     std::array<QString, 5> CheerSounds;

@@ -74,7 +74,7 @@ class AlwaysYesDialogs : public Dialogs {
   public:
     using Dialogs::Message;
     Answer Message(const QString&, Buttons p, Default) override {
-        return p == Buttons::SiNo || p == Buttons::YesNoCancel ? Answer::Si : Answer::Ok;
+        return p == Buttons::YesNo || p == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     }
     std::optional<QString> InputBox(const QString&, const QString&,
                                     const QString& byDefault) override {

@@ -27,8 +27,8 @@ TEST_P(QtDialogsTest, TheCallerChoosesWhatReturnPresses) {
 INSTANTIATE_TEST_SUITE_P(
     Buttons, QtDialogsTest,
     ::testing::Values(DefaultCase{Buttons::Ok, Default::Confirm, QMessageBox::Ok},
-                      DefaultCase{Buttons::SiNo, Default::Confirm, QMessageBox::Yes},
-                      DefaultCase{Buttons::SiNo, Default::GiveUp, QMessageBox::No},
+                      DefaultCase{Buttons::YesNo, Default::Confirm, QMessageBox::Yes},
+                      DefaultCase{Buttons::YesNo, Default::GiveUp, QMessageBox::No},
                       DefaultCase{Buttons::OkCancel, Default::Confirm, QMessageBox::Ok},
                       DefaultCase{Buttons::OkCancel, Default::GiveUp, QMessageBox::Cancel}));
 

@@ -84,11 +84,11 @@ TEST_F(CommandsTest, TimeoutsResetAtANewSet) {
 }
 
 TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
-    Match& p = console.match();
-    p.SetsWon = {2, 2};
-    p.CurrentSet = 5;
-    p.Locked = true;
-    p.History = ReadHistory({QStringLiteral("(5) 0 -  0 - 15:00 - 0_0")});
+    Match& match = console.match();
+    match.SetsWon = {2, 2};
+    match.CurrentSet = 5;
+    match.Locked = true;
+    match.History = ReadHistory({QStringLiteral("(5) 0 -  0 - 15:00 - 0_0")});
     Points(3, 5);
     Points(0, 8);
     ASSERT_NE(nullptr, console.countdown());
@@ -103,7 +103,7 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
     a.f.dialogs.Expect(question, Answer::No);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));
-    a.f.dialogs.Expect(question, Answer::Si);
+    a.f.dialogs.Expect(question, Answer::Yes);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("2"), console.shownScore(0));
     EXPECT_EQ(QStringLiteral("2"), console.display().shownScore(0));

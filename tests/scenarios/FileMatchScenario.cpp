@@ -54,7 +54,7 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
     console.saveMatch();
     a.f.dialogs.Expect(Abandon, Answer::No);
     console.loadMatch();
-    a.f.dialogs.Expect(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Yes);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatchFromButton();
     EXPECT_EQ(QStringLiteral("2"), console.shownScore(1));
@@ -68,7 +68,7 @@ TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {
 TEST_F(FileScenario, AFileThatIsNotAMatchLeavesTheMatchAsItWas) {
     Points(0, 4);
     Environment::CreateFile(Path("lista.txt"), "Pane\r\nLatte\r\n");
-    a.f.dialogs.Expect(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Yes);
     a.f.dialogs.ExpectFile(Path("lista.txt"));
     a.f.dialogs.Expect(NotAMatch);
     console.loadMatch();
@@ -88,7 +88,7 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     console.rollBackToSelectedLine();
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.saveMatch();
-    a.f.dialogs.Expect(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Yes);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     EXPECT_EQ(history, HistoryLines(console.match().History));
@@ -108,7 +108,7 @@ class RecoveryScenario : public FileScenario {
                                  .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         a.f.dialogs.Expect(ConsoleMessages::EmergencyLoadQuestion + QStringLiteral("\n") + when +
                                QStringLiteral("\n\n"),
-                           Answer::Si);
+                           Answer::Yes);
         c.loadEmergencyCopy();
     }
     // A fresh console after a crash, on the same temporary folder.
@@ -154,7 +154,7 @@ TEST_F(RecoveryScenario, ALoadedMatchIsTheCopyAtOnce) {
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.saveMatch();
     Points(3, 5);
-    a.f.dialogs.Expect(Abandon, Answer::Si);
+    a.f.dialogs.Expect(Abandon, Answer::Yes);
     a.f.dialogs.ExpectFile(Path("p.txt"));
     console.loadMatch();
     Recover();
@@ -181,8 +181,8 @@ TEST_F(RecoveryScenario, TimeoutIsInTheCopy) {
 }
 
 TEST_F(RecoveryScenario, FinishedMatchComesBackFinishedAfterARestart) {
-    Match& p = console.match();
-    p.TotalSets = 1;
+    Match& match = console.match();
+    match.TotalSets = 1;
     a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
     a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
     Points(0, 25);

@@ -52,9 +52,9 @@ TEST_F(MatchScenario, TypedCodeAndPointTypeReachTheHistory) {
 }
 
 TEST_F(MatchScenario, WinnerMessageWaitsForTheDisplayAndTheEmergencyCopy) {
-    Match& p = console.match();
-    p.TotalSets = 3;
-    p.SetPoints = 3;
+    Match& match = console.match();
+    match.TotalSets = 3;
+    match.SetPoints = 3;
     Points(0, 3);
     Points(0, 2);
     bool seen = false;
@@ -95,7 +95,7 @@ TEST_F(MatchScenario, UnlockAsksAndResetsOnYes) {
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));
     EXPECT_EQ(QStringLiteral("Sblocca"), console.lockCaption());
-    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::Si);
+    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::Yes);
     console.toggleLock();
     EXPECT_EQ(QStringLiteral("0"), console.shownScore(0));
     EXPECT_EQ(QStringLiteral("0"), console.display().shownScore(0));

@@ -64,7 +64,7 @@ class ResumptionScenario : public ::testing::Test {
 TEST_F(ResumptionScenario, AnInterruptedMatchIsOfferedBackAndYesResumesItLocked) {
     const QStringList history = Interrupted(3);
     auto c = Start();
-    a.f.dialogs.Expect(Question(), Answer::Si);
+    a.f.dialogs.Expect(Question(), Answer::Yes);
     c->resumeIfInterrupted();
     EXPECT_EQ(history, HistoryLines(c->match().History));
     EXPECT_EQ(QStringLiteral("3"), c->shownScore(0));
@@ -91,7 +91,7 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
     // The temporary folder is back: the offer still finds the copy in the user's folder.
     a.f.folders.temporary = temporary;
     auto c = Start();
-    a.f.dialogs.Expect(Question(a.f.folders.user), Answer::Si);
+    a.f.dialogs.Expect(Question(a.f.folders.user), Answer::Yes);
     c->resumeIfInterrupted();
     EXPECT_EQ(history, HistoryLines(c->match().History));
     EXPECT_TRUE(c->waitForCopy());
@@ -147,7 +147,7 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
     a.f.dialogs.ExpectFile(a.root.filePath(QStringLiteral("salvata.txt")));
     c->saveMatch();
     // Thrown away by unlocking.
-    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::Si);
+    a.f.dialogs.Expect(ConsoleMessages::EndMatchQuestion, Answer::Yes);
     c->toggleLock();
     // Ended.
     WinOneSetMatch(*c);

@@ -20,7 +20,7 @@ class TestConsole : public ::testing::Test {
     }
 
     // The display's panels swapped (or not) through the console's button and its question.
-    void Swap(Answer answer = Answer::Si) {
+    void Swap(Answer answer = Answer::Yes) {
         a.f.dialogs.Expect(ConsoleMessages::SwapQuestion, answer);
         console.swapDisplaySides();
     }

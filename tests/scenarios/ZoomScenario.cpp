@@ -24,7 +24,7 @@ TEST_F(ZoomScenario, SwapAskedFirstAndTwiceRestoresTheDisplay) {
     Swap();
     EXPECT_FALSE(HomeOnLeft());
     EXPECT_TRUE(console.sidesSwappedShown());
-    EXPECT_EQ(-1, console.common().TowardsDisplay);
+    EXPECT_TRUE(console.common().DisplaySidesSwapped);
     EXPECT_LT(console.scoreGeometry(0).x(), console.scoreGeometry(1).x())
         << "the console never swaps";
     Swap();
@@ -40,7 +40,7 @@ TEST_F(ZoomScenario, NewMatchOffersTheSwapBackFirstAndGoesOnEitherWay) {
     console.newMatchFromButton();
     EXPECT_FALSE(HomeOnLeft());
     EXPECT_TRUE(console.match().History.isEmpty());
-    a.f.dialogs.Expect(a.f.dialogs.Shown.first(), Answer::Si);
+    a.f.dialogs.Expect(a.f.dialogs.Shown.first(), Answer::Yes);
     a.f.dialogs.ExpectFile(QString());
     console.loadMatchFromButton();
     EXPECT_TRUE(HomeOnLeft());
@@ -51,7 +51,7 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     const int under = d.scoreLabel(0)->geometry().bottom();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
-    EXPECT_EQ(1, console.common().TowardsDisplay);
+    EXPECT_FALSE(console.common().DisplaySidesSwapped);
     EXPECT_FALSE(console.sidesSwappedShown());
     EXPECT_TRUE(HomeOnLeft());
     EXPECT_NEAR(under, d.scoreLabel(0)->geometry().bottom(), 1) << "the score grows upwards";
@@ -63,7 +63,7 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) 
     Swap();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
-    EXPECT_EQ(1, console.common().TowardsDisplay);
+    EXPECT_FALSE(console.common().DisplaySidesSwapped);
     EXPECT_FALSE(HomeOnLeft());
 }
 

@@ -81,38 +81,40 @@ struct Checks {
         }
         ++violations;
         if (violations <= 20) {
-            const Match& p = *match;
+            const Match& shown = *match;
             std::fprintf(
                 stderr, "action %d (%s): %s; set %d, points %d-%d, sets %d-%d, over %d, %d lines\n",
-                action, lastAction, what, p.CurrentSet, p.Points[0], p.Points[1], p.SetsWon[0],
-                p.SetsWon[1], static_cast<int>(p.MatchOver), static_cast<int>(p.History.size()));
+                action, lastAction, what, shown.CurrentSet, shown.Points[0], shown.Points[1],
+                shown.SetsWon[0], shown.SetsWon[1], static_cast<int>(shown.MatchOver),
+                static_cast<int>(shown.History.size()));
         }
     }
 };
 
 void CheckMatch(ConsoleProbe& console, Checks& c, int action) {
-    const Match& p = console.match();
+    const Match& match = console.match();
     for (int side = 0; side < 2; ++side) {
-        c.Check(p.Points[side] >= 0 && p.Points[side] <= 200, action, "points out of 0..200");
-        c.Check(p.TimeoutsCalled[side] >= 0 && p.TimeoutsCalled[side] <= 2, action,
+        c.Check(match.Points[side] >= 0 && match.Points[side] <= 200, action,
+                "points out of 0..200");
+        c.Check(match.TimeoutsCalled[side] >= 0 && match.TimeoutsCalled[side] <= 2, action,
                 "timeouts out of 0..2");
     }
-    const int setsPlayed = p.SetsWon[0] + p.SetsWon[1];
-    c.Check(setsPlayed == p.CurrentSet - (p.MatchOver ? 0 : 1), action,
+    const int setsPlayed = match.SetsWon[0] + match.SetsWon[1];
+    c.Check(setsPlayed == match.CurrentSet - (match.MatchOver ? 0 : 1), action,
             "sets won do not add up to the sets played");
-    for (const HistoryEvent& e : p.History) {
-        c.Check(e.Kind != HistoryKind::Unknown && e.Set >= 1 && e.Set <= p.CurrentSet + 1, action,
-                "history line not readable");
+    for (const HistoryEvent& e : match.History) {
+        c.Check(e.Kind != HistoryKind::Unknown && e.Set >= 1 && e.Set <= match.CurrentSet + 1,
+                action, "history line not readable");
     }
     // The start-up sequence (a language switch runs it) empties the history and leaves the
     // last copy as it was, ready for a recovery.
-    if (p.History.isEmpty()) {
+    if (match.History.isEmpty()) {
         return;
     }
     console.waitForCopy();
     // A refused first click leaves the opening line alone, with nothing worth a copy yet.
     if (!QFile::exists(console.emergencyPath())) {
-        c.Check(p.History.size() <= 1, action, "changes made but no emergency copy");
+        c.Check(match.History.size() <= 1, action, "changes made but no emergency copy");
         return;
     }
     const auto lines = ReadTextFile(console.emergencyPath(), 1 << 24);
@@ -124,8 +126,9 @@ void CheckMatch(ConsoleProbe& console, Checks& c, int action) {
     Match copy;
     DefaultRules(copy);
     ApplyMatchFile(copy, *file, console.common().Languages);
-    c.Check(copy.History == p.History && copy.Points == p.Points && copy.SetsWon == p.SetsWon &&
-                copy.TimeoutsCalled == p.TimeoutsCalled && copy.CurrentSet == p.CurrentSet,
+    c.Check(copy.History == match.History && copy.Points == match.Points &&
+                copy.SetsWon == match.SetsWon && copy.TimeoutsCalled == match.TimeoutsCalled &&
+                copy.CurrentSet == match.CurrentSet,
             action, "emergency copy differs from the match shown");
 }
 

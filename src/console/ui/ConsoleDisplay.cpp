@@ -41,11 +41,11 @@ void ConsoleWindow::zoom(bool plus) {
         platform_.dialogs.Beep();
         return;
     }
-    if (common_.TowardsDisplay != 1) {
+    if (common_.DisplaySidesSwapped) {
         platform_.dialogs.Message(common_.Translate(ConsoleMessages::ZoomRestoresSides),
                                   Buttons::Ok);
         sidesSwappedMark->setChecked(false);
-        common_.TowardsDisplay = 1;
+        common_.DisplaySidesSwapped = false;
         // Without the band the panels stay where the swap put them.
         if (common_.SponsorBar != 0) {
             zoomAll(true);
@@ -78,22 +78,22 @@ void ConsoleWindow::toggleZoomAll() {
 
 void ConsoleWindow::swapDisplaySides() {
     if (platform_.dialogs.Message(common_.Translate(ConsoleMessages::SwapQuestion),
-                                  Buttons::SiNo) == Answer::No) {
+                                  Buttons::YesNo) == Answer::No) {
         return;
     }
-    common_.TowardsDisplay = -common_.TowardsDisplay;
-    sidesSwappedMark->setChecked(common_.TowardsDisplay == -1);
+    common_.DisplaySidesSwapped = !common_.DisplaySidesSwapped;
+    sidesSwappedMark->setChecked(common_.DisplaySidesSwapped);
     display_->swapDisplay();
 }
 
 void ConsoleWindow::restoreDirection() {
-    if (common_.TowardsDisplay == -1) {
+    if (common_.DisplaySidesSwapped) {
         swapDisplaySides();
     }
 }
 
 void ConsoleWindow::displayNormal() {
-    common_.TowardsDisplay = 1;
+    common_.DisplaySidesSwapped = false;
     sidesSwappedMark->setChecked(false);
     zoomAll(true);
 }

@@ -52,7 +52,7 @@ void ConsoleWindow::resumeIfInterrupted() {
                              QStringLiteral("\n\n") + interrupted->teams[0] +
                              QStringLiteral(" - ") + interrupted->teams[1] + QStringLiteral("\n") +
                              interrupted->written.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    if (platform_.dialogs.Message(question, Buttons::SiNo) == Answer::Si) {
+    if (platform_.dialogs.Message(question, Buttons::YesNo) == Answer::Yes) {
         loadMatchFile(interrupted->path);
         return;
     }
@@ -97,7 +97,7 @@ void ConsoleWindow::saveMatch() {
     if (QFileInfo::exists(path) &&
         dialogs.Message(t("Il file") + QStringLiteral(" :") + path + QStringLiteral(" ") +
                             t(ConsoleMessages::OverwriteQuestion),
-                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
+                        Buttons::YesNo, Default::GiveUp) == Answer::No) {
         return;
     }
     if (!saveMatchTo(path)) {
@@ -138,7 +138,7 @@ void ConsoleWindow::backupNotWritten(const QString& folder, const QString& reaso
 void ConsoleWindow::loadMatch() {
     auto& dialogs = platform_.dialogs;
     if (!match_.History.isEmpty() &&
-        dialogs.Message(common_.Translate(ConsoleMessages::LoadOverMatchQuestion), Buttons::SiNo,
+        dialogs.Message(common_.Translate(ConsoleMessages::LoadOverMatchQuestion), Buttons::YesNo,
                         Default::GiveUp) == Answer::No) {
         return;
     }
@@ -166,7 +166,7 @@ void ConsoleWindow::loadEmergencyCopy() {
                              QStringLiteral("\n") +
                              copy.lastModified().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
                              QStringLiteral("\n\n");
-    if (dialogs.Message(question, Buttons::SiNo) == Answer::No) {
+    if (dialogs.Message(question, Buttons::YesNo) == Answer::No) {
         return;
     }
     loadMatchFile(copy.filePath());

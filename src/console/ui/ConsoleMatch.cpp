@@ -20,7 +20,7 @@ void ConsoleWindow::toggleLock() {
         match_.ActivePresentation = false;
     } else {
         const QString question = common_.Translate(ConsoleMessages::EndMatchQuestion);
-        if (platform_.dialogs.Message(question, Buttons::SiNo, Default::GiveUp) == Answer::No) {
+        if (platform_.dialogs.Message(question, Buttons::YesNo, Default::GiveUp) == Answer::No) {
             return;
         }
         keepMatch();
@@ -40,7 +40,7 @@ void ConsoleWindow::rollBackTo(int line, bool forUndo, bool ask) {
         return;
     }
     if (ask && platform_.dialogs.Message(RollbackQuestion(match_, *destination, common_.Languages),
-                                         Buttons::SiNo) == Answer::No) {
+                                         Buttons::YesNo) == Answer::No) {
         return;
     }
     RunRollback(match_, *destination, common_.Languages);

@@ -31,7 +31,7 @@ void ConsoleWindow::writeReport() {
         });
     if (exists &&
         dialogs.Message(t(ConsoleMessages::ReplaceReportQuestion) + QStringLiteral("\n") + folder,
-                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
+                        Buttons::YesNo, Default::GiveUp) == Answer::No) {
         return;
     }
     const Report report = BuildReport(match_, platform_.clock.Now().date(), common_.Languages);

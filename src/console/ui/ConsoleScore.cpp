@@ -51,7 +51,7 @@ void ConsoleWindow::changeScore(int Index) {
         // Offered once, after the winner is announced.
         deferred_.push_back([this] {
             if (platform_.dialogs.Message(common_.Translate(ConsoleMessages::ReportQuestion),
-                                          Buttons::SiNo) == Answer::Si) {
+                                          Buttons::YesNo) == Answer::Yes) {
                 writeReport();
             }
         });

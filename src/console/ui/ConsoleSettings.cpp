@@ -24,7 +24,7 @@ void ConsoleWindow::exportSettings() {
         dialogs.Message(
             common_.Translate(QStringLiteral(
                 "Includere il segreto del telecomando? Chi ha il file potrà segnare punti.")),
-            Buttons::SiNo, Default::GiveUp) == Answer::Si;
+            Buttons::YesNo, Default::GiveUp) == Answer::Yes;
     QString reason;
     if (!WriteWholeFile(file, SettingsFile::Export(platform_.settings, secret), &reason)) {
         dialogs.Message(

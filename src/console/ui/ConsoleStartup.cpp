@@ -20,9 +20,6 @@
 void ConsoleWindow::load() {
     const bool inProgress = !match_.History.isEmpty();
     DefaultRules(match_);
-    if (common_.TowardsDisplay == 0) {
-        common_.TowardsDisplay = 1;
-    }
     common_.ProgramFolder = ProgramFolder(platform_.folders);
     common_.DataFolder = DecideDataFolder(platform_.folders, common_.ProgramFolder);
     const StartupValues values = ReadSettings(platform_.settings, common_);

@@ -58,7 +58,7 @@ void ConsoleWindow::showLogo(int side, const QImage& logo) {
 
 void ConsoleWindow::chooseTeam(int Index) {
     doubleClick(Index);
-    if (common_.TowardsDisplay == -1) {
+    if (common_.DisplaySidesSwapped) {
         sidesSwappedMark->setChecked(true);
     }
 }
@@ -91,7 +91,7 @@ void ConsoleWindow::pickAthlete(int Index) {
 void ConsoleWindow::scoreForAthlete(int Index) {
     pickAthlete(Index);
     changeScore(Index == 0 ? 0 : 3);
-    if (common_.TowardsDisplay == -1) {
+    if (common_.DisplaySidesSwapped) {
         sidesSwappedMark->setChecked(true);
     }
 }

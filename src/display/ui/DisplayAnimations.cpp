@@ -42,7 +42,7 @@ void DisplayWindow::panelSlideTick() {
         panelSlideTimer.stop();
         scorerPhoto->setPixmap(scorerBall->pixmap());
         shownPhoto_.clear();
-        teamInHead_ = false;
+        leadingTeamShown_ = false;
         screen_.Panel = InView::None;
         emit animationFinished();
         emit changed();
@@ -51,7 +51,7 @@ void DisplayWindow::panelSlideTick() {
 
 void DisplayWindow::stopAnimations() {
     panelSlideTimer.stop();
-    teamInHead_ = false;
+    leadingTeamShown_ = false;
     screen_.Panel = InView::None;
     sponsorTimer.stop();
     overlayPanels[0]->move(0, outerHeight());

@@ -71,7 +71,7 @@ void DisplayWindow::panelStyle(int side) {
 
 void DisplayWindow::showLeadingTeam(int side, const QString& title, const QString& photo,
                                     const QString& set, const QString& score) {
-    teamInHead_ = true;
+    leadingTeamShown_ = true;
     screen_.Leading = {side, title, set, score};
     panelStyle(side);
     scorerTitle->setText(title);

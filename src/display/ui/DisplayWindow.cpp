@@ -141,22 +141,22 @@ void DisplayWindow::closeEvent(QCloseEvent* e) {
 }
 
 void DisplayWindow::showMatch() {
-    const Match& p = match_;
-    const auto& t = p.Display;
+    const Match& match = match_;
+    const auto& t = match.Display;
     homeNameLabel->setText(t.Name[0]);
     guestsNameLabel->setText(t.Name[1]);
-    setLabel->setText(p.SetLabel);
+    setLabel->setText(match.SetLabel);
     for (int i = 0; i < 2; ++i) {
         scoreLabels[i]->setText(t.Points[i]);
-        setsWonLabels[i]->setText(QString::number(p.SetsWon[i]));
-        timeoutLabels[i]->setText(QString::number(p.TimeoutsCalled[i]));
+        setsWonLabels[i]->setText(QString::number(match.SetsWon[i]));
+        timeoutLabels[i]->setText(QString::number(match.TimeoutsCalled[i]));
         scoreFrames[i]->setVisible(t.Serving[i]);
         if (t.Serving[i]) {
             scoreFrames[i]->raise();
         }
     }
     for (int i = 0; i < 5; ++i) {
-        partialLabels[i]->setText(p.Partials[i]);
+        partialLabels[i]->setText(match.Partials[i]);
     }
     bannerText->setText(t.BannerText);
     bannerIcon->setPixmap(builtInPictures[t.BannerMatchPoint ? 4 : 3]->pixmap());
@@ -166,7 +166,7 @@ void DisplayWindow::showMatch() {
         hideBanner();
     }
     // The leading team stays as it was filled until its slide ends.
-    if (teamInHead_) {
+    if (leadingTeamShown_) {
         return;
     }
     const auto& panel = t.Panel;
@@ -177,9 +177,9 @@ void DisplayWindow::showMatch() {
         scorerNumberBackdrop->setText(panel.Number);
         scorerNumber->setText(panel.Number);
     }
-    if (p.ScorerPhoto.isEmpty()) {
+    if (match.ScorerPhoto.isEmpty()) {
         shownPhoto_.clear();
-    } else if (p.ScorerPhoto != shownPhoto_) {
+    } else if (match.ScorerPhoto != shownPhoto_) {
         showScorerPhoto();
     }
 }

@@ -192,7 +192,7 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QString shownPhoto_;
     QString panelStyle_;
     // The leading-team overlay fills the scorer panel until its slide ends.
-    bool teamInHead_ = false;
+    bool leadingTeamShown_ = false;
     ClockLoop clock_;
     int tickPanel_ = 0;
     BandState band_;

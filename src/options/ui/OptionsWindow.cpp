@@ -159,7 +159,7 @@ void OptionsWindow::showCourtChange(int pointsTieBreak) {
 
 void OptionsWindow::load() {
     auto t = [this](const char* text) { return c_.common.Translate(QString::fromUtf8(text)); };
-    Match& p = c_.match;
+    Match& match = c_.match;
     samples_ = c_.display.Colours();
     showSamples();
     Live->Load(static_cast<quint16>(ReadNumber(c_.platform.settings, Setting::LivePort)),
@@ -183,18 +183,18 @@ void OptionsWindow::load() {
     textColourSamples[0]->setText(QStringLiteral("Colore testo Home"));
     textColourSamples[1]->setText(QStringLiteral("Colore testo Guests"));
     textColourSamples[2]->setText(QStringLiteral("Colore sfondo tabellone"));
-    if (p.CourtChangePoints == 0) {
-        p.CourtChangePoints = 8;
+    if (match.CourtChangePoints == 0) {
+        match.CourtChangePoints = 8;
     }
-    courtChangeCheck->setText(t("Cambio campo a") + u' ' + QString::number(p.CourtChangePoints) +
-                              u' ' + t("Punti"));
+    courtChangeCheck->setText(t("Cambio campo a") + u' ' +
+                              QString::number(match.CourtChangePoints) + u' ' + t("Punti"));
     setsCombo->clear();
     setsCombo->addItems({t("Chi arriva prima a") + QStringLiteral(" 3"),
                          t("Chi arriva prima a") + QStringLiteral(" 2"), t("Un solo set")});
-    courtChangeCheck->setChecked(p.ActiveCourtChange != 0);
+    courtChangeCheck->setChecked(match.ActiveCourtChange != 0);
     speedBar->setValue(c_.displayTimer.interval());
     speedChanged();
-    setsCombo->setCurrentIndex(p.TotalSets == 3 ? 1 : p.TotalSets == 1 ? 2 : 0);
+    setsCombo->setCurrentIndex(match.TotalSets == 3 ? 1 : match.TotalSets == 1 ? 2 : 0);
     setsChanged();
     pointsCombo->clear();
     tieBreakCombo->clear();
@@ -204,8 +204,8 @@ void OptionsWindow::load() {
     for (int n = 10; n <= 25; ++n) {
         tieBreakCombo->addItem(QString::number(n));
     }
-    pointsCombo->setCurrentIndex(p.SetPoints - 15);
-    tieBreakCombo->setCurrentIndex(p.TieBreakPoints - 10);
+    pointsCombo->setCurrentIndex(match.SetPoints - 15);
+    tieBreakCombo->setCurrentIndex(match.TieBreakPoints - 10);
     tieBreakPointsChanged();
     languageCombo->clear();
     const auto& names = c_.common.Languages.LanguageNames();
@@ -245,7 +245,7 @@ void OptionsWindow::restoreDefaults() {
 }
 
 void OptionsWindow::saveAndClose() {
-    Match& p = c_.match;
+    Match& match = c_.match;
     LanguageTable& languages = c_.common.Languages;
     if (languageCombo->currentIndex() >= 0) {
         languages.LanguageColumn = languageCombo->currentIndex();
@@ -254,15 +254,15 @@ void OptionsWindow::saveAndClose() {
     } else {
         languages.CurrentLanguage.clear();
     }
-    p.TotalSets = setsCombo->currentIndex() == 1 ? 3 : setsCombo->currentIndex() == 2 ? 1 : 5;
+    match.TotalSets = setsCombo->currentIndex() == 1 ? 3 : setsCombo->currentIndex() == 2 ? 1 : 5;
     if (pointsCombo->currentIndex() >= 0) {
-        p.SetPoints = pointsCombo->currentText().toInt();
+        match.SetPoints = pointsCombo->currentText().toInt();
     }
     if (tieBreakCombo->currentIndex() >= 0) {
-        p.TieBreakPoints = tieBreakCombo->currentText().toInt();
+        match.TieBreakPoints = tieBreakCombo->currentText().toInt();
     }
-    p.CourtChangePoints = ComputeCourtChangePoints(p.TieBreakPoints);
-    p.ActiveCourtChange = courtChangeCheck->isChecked() ? 1 : 0;
+    match.CourtChangePoints = ComputeCourtChangePoints(match.TieBreakPoints);
+    match.ActiveCourtChange = courtChangeCheck->isChecked() ? 1 : 0;
     c_.displayTimer.setInterval(speedBar->value());
     accept();
     auto& settings = c_.platform.settings;

@@ -79,7 +79,7 @@ std::unique_ptr<QMessageBox> QtDialogs::CreateMessage(const QString& text, Butto
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box->setDefaultButton(giveUp ? QMessageBox::Cancel : QMessageBox::Ok);
         break;
-    case Buttons::SiNo:
+    case Buttons::YesNo:
         box->setIcon(QMessageBox::Question);
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(giveUp ? QMessageBox::No : QMessageBox::Yes);
@@ -101,11 +101,11 @@ Answer QtDialogs::Message(const QString& text, Buttons buttons, Default byDefaul
         return Answer::Ok;
     case Buttons::OkCancel:
         return choice == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
-    case Buttons::SiNo:
+    case Buttons::YesNo:
         // Esc or the title bar on a Yes/No box answers No: nothing is thrown away.
-        return choice == QMessageBox::Yes ? Answer::Si : Answer::No;
+        return choice == QMessageBox::Yes ? Answer::Yes : Answer::No;
     case Buttons::YesNoCancel:
-        return choice == QMessageBox::Yes  ? Answer::Si
+        return choice == QMessageBox::Yes  ? Answer::Yes
                : choice == QMessageBox::No ? Answer::No
                                            : Answer::Cancel;
     }

@@ -133,7 +133,7 @@ void PointsSummary::exportSummary() {
     if (QFileInfo::exists(path) &&
         dialogs.Message(t("Il file") + QStringLiteral(" :") + path + u' ' +
                             t("esiste già. Vuoi sovrascrivere questa partita?"),
-                        Buttons::SiNo, Default::GiveUp) == Answer::No) {
+                        Buttons::YesNo, Default::GiveUp) == Answer::No) {
         return;
     }
     if (!WriteTextFile(path, ExportLines(lines_))) {

@@ -105,7 +105,7 @@ bool TeamEditor::leaveRoster() {
     const QString team = QFileInfo(fileRoster_).dir().dirName();
     switch (platform_.dialogs.Message(t(TeamMessages::RosterChangedQuestion) + NewLine + team,
                                       Buttons::YesNoCancel)) {
-    case Answer::Si:
+    case Answer::Yes:
         return saveRows();
     case Answer::No:
         return true;

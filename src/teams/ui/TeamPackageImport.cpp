@@ -30,8 +30,8 @@ std::optional<QString> ImportTeamPackage(Dialogs& dialogs, const CommonSettings&
             return std::nullopt;
         }
         o = TeamPackage::Import(common.DataFolder, file,
-                                choice == Answer::Si ? TeamPackage::Existing::Replace
-                                                     : TeamPackage::Existing::KeepBoth);
+                                choice == Answer::Yes ? TeamPackage::Existing::Replace
+                                                      : TeamPackage::Existing::KeepBoth);
     }
     if (!o.ok) {
         dialogs.Message(t("Il pacchetto della squadra non può essere importato :") +

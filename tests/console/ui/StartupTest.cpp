@@ -62,13 +62,13 @@ TEST_F(StartupTest, FirstStartWithNoSettings) {
     EXPECT_EQ(0, console->chosenStatistics());
     EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), console->teamChoices(0));
     EXPECT_EQ(console->teamChoices(0), console->teamChoices(1));
-    const Match& p = console->match();
-    EXPECT_EQ(5, p.TotalSets);
-    EXPECT_EQ(25, p.SetPoints);
-    EXPECT_EQ(15, p.TieBreakPoints);
-    EXPECT_EQ(8, p.CourtChangePoints);
-    EXPECT_EQ(1, p.ActiveCourtChange);
-    EXPECT_EQ(QStringLiteral("1°SET"), p.SetLabel);
+    const Match& match = console->match();
+    EXPECT_EQ(5, match.TotalSets);
+    EXPECT_EQ(25, match.SetPoints);
+    EXPECT_EQ(15, match.TieBreakPoints);
+    EXPECT_EQ(8, match.CourtChangePoints);
+    EXPECT_EQ(1, match.ActiveCourtChange);
+    EXPECT_EQ(QStringLiteral("1°SET"), match.SetLabel);
 }
 
 TEST_F(StartupTest, EveryKeySet) {
@@ -171,24 +171,24 @@ TEST_F(StartupTest, MissingTeamsFolderKeepsTheLists) {
 
 TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     Start();
-    Match& p = console->match();
-    p.SetPoints = 3;
+    Match& match = console->match();
+    match.SetPoints = 3;
     for (int i = 0; i < 3; ++i) {
         console->changeScore(0);
     }
     console->changeScore(3);
-    const QStringList history = HistoryLines(p.History);
-    ASSERT_EQ(2, p.CurrentSet);
+    const QStringList history = HistoryLines(match.History);
+    ASSERT_EQ(2, match.CurrentSet);
     console->load();
-    EXPECT_EQ(2, p.CurrentSet);
-    EXPECT_EQ(QStringLiteral("2°SET"), p.SetLabel);
-    EXPECT_EQ(history, HistoryLines(p.History));
+    EXPECT_EQ(2, match.CurrentSet);
+    EXPECT_EQ(QStringLiteral("2°SET"), match.SetLabel);
+    EXPECT_EQ(history, HistoryLines(match.History));
     EXPECT_EQ(history.size(), console->historyCount());
     EXPECT_EQ(history.size() - 1, console->selectedHistoryLine());
-    EXPECT_EQ(QStringLiteral(" 3/ 0"), p.Partials[0]);
-    EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetsWon);
+    EXPECT_EQ(QStringLiteral(" 3/ 0"), match.Partials[0]);
+    EXPECT_EQ((std::array<int, 2>{1, 0}), match.SetsWon);
     EXPECT_EQ(QStringLiteral("1"), console->display().shownScore(1));
-    EXPECT_EQ(3, p.SetPoints) << "rules are kept";
+    EXPECT_EQ(3, match.SetPoints) << "rules are kept";
 }
 
 TEST_F(StartupTest, ConsoleResizedToHalfKeepsFonts) {

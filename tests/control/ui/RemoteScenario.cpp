@@ -182,14 +182,14 @@ QStringList Play(Route via) {
             b.Line(0, QStringLiteral("9"));
             c.changeScore(0);
             c.changeScore(2);
-            b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
+            b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Yes);
             c.undoLastLine();
         },
         [&] {
             QTest::keyClicks(c.codeBox(0), QStringLiteral("9"));
             QTest::keyClick(c.codeBox(0), Qt::Key_Return);
             QTest::keyClick(&c.window(), Qt::Key_F7);
-            b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Si);
+            b.a.f.dialogs.Expect(b.UndoQuestion(), Answer::Yes);
             QTest::keyClick(&c.window(), Qt::Key_F9);
         },
         [&] {

@@ -44,11 +44,11 @@ TEST_F(OptionsScenario, ThreeSetsToFifteenGovernTheNextMatch) {
         EXPECT_EQ(QStringLiteral("1050"), f.speedLabel->text());
         f.saveAndClose();
     });
-    const Match& p = console.match();
-    EXPECT_EQ(3, p.TotalSets);
-    EXPECT_EQ(15, p.SetPoints);
-    EXPECT_EQ(13, p.TieBreakPoints);
-    EXPECT_EQ(6, p.CourtChangePoints);
+    const Match& match = console.match();
+    EXPECT_EQ(3, match.TotalSets);
+    EXPECT_EQ(15, match.SetPoints);
+    EXPECT_EQ(13, match.TieBreakPoints);
+    EXPECT_EQ(6, match.CourtChangePoints);
     EXPECT_EQ(1000, console.previewInterval());
     EXPECT_EQ(QStringLiteral("1000"), a.f.settings.values.value("ScoreBoardSpeed"));
     Points(0, 15);

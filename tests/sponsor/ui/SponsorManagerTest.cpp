@@ -136,13 +136,13 @@ TEST_F(SponsorManagerTest, FinishedSwitchesTheBandOffAndOnAgain) {
         EXPECT_TRUE(slot->isHidden());
     }
     Swap();
-    ASSERT_EQ(-1, console.common().TowardsDisplay);
+    ASSERT_TRUE(console.common().DisplaySidesSwapped);
     Handle([&](SponsorManager& f) {
         f.bandCheck->click();
         f.finish();
     });
     EXPECT_EQ(QStringLiteral("1"), a.f.settings.values.value(QStringLiteral("Sponsor")));
-    EXPECT_EQ(1, console.common().TowardsDisplay);
+    EXPECT_FALSE(console.common().DisplaySidesSwapped);
     EXPECT_FALSE(console.sidesSwappedShown());
     EXPECT_LT(d.scoreLabel(0)->x(), d.scoreLabel(1)->x());
     EXPECT_TRUE(d.bandRotating());

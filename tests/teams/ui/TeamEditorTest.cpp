@@ -292,11 +292,11 @@ TEST_P(TeamEditorExitTest, ChangedRosterIsOfferedForSavingBeforeItGoes) {
 INSTANTIATE_TEST_SUITE_P(
     Modes, TeamEditorExitTest,
     ::testing::Values(
-        ExitCase{"escape_yes", Answer::Si, true, false,
+        ExitCase{"escape_yes", Answer::Yes, true, false,
                  [](TeamEditor& f) { QTest::keyClick(f.surnameBoxes[0], Qt::Key_Escape); }},
         ExitCase{"title_bar_no", Answer::No, false, false, [](TeamEditor& f) { f.close(); }},
         ExitCase{"title_bar_cancel", Answer::Cancel, false, true, [](TeamEditor& f) { f.close(); }},
-        ExitCase{"arrow_key_yes", Answer::Si, true, false,
+        ExitCase{"arrow_key_yes", Answer::Yes, true, false,
                  [](TeamEditor& f) {
                      f.teamList->setFocus();
                      QTest::keyClick(f.teamList, Qt::Key_Up);
