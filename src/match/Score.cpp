@@ -84,9 +84,9 @@ void CloseSet(Match& match, int pointsForWin, const QString& wallNow, const Comm
 } // namespace
 
 bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, MatchView& v) {
-    const int side = r.Index <= 1 ? 0 : 1;
+    const int side = r.Button <= 1 ? 0 : 1;
     const int other = 1 - side;
-    const bool added = r.Index == 0 || r.Index == 3;
+    const bool added = r.Button == 0 || r.Button == 3;
     const QString wallNow = HistoryTime(r.Now);
     const int pointsForWin =
         PointsToWin(match.TotalSets, match.CurrentSet, match.SetPoints, match.TieBreakPoints);
@@ -121,7 +121,7 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
         if (match.Points[side] == 0 && match.CurrentSet == 1) {
             return false;
         }
-        if (r.Index == 1) {
+        if (r.Button == 1) {
             match.ActivePresentation = false;
         }
         match.Points[side] = std::max(0, match.Points[side] - 1);
@@ -142,10 +142,10 @@ bool ScorePoint(Match& match, const PointRequest& r, const CommonSettings& m, Ma
     if (added && NumericValue(match.LastPointCode) <= 0) {
         match.PickedAthlete.clear();
     }
-    if (r.Index == 0 && m.ActiveCheer != 0) {
+    if (r.Button == 0 && m.ActiveCheer != 0) {
         v.Cheer(type);
     }
-    if (r.Index == 3 || (r.Index == 0 && NumericValue(match.LastPointCode) > 0)) {
+    if (r.Button == 3 || (r.Button == 0 && NumericValue(match.LastPointCode) > 0)) {
         ShowScorer(match, side, type, r, m, v);
     } else {
         match.PickedAthlete.clear();

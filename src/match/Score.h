@@ -10,10 +10,10 @@ class MatchView;
 
 // What the operator gave the score buttons.
 struct PointRequest {
-    int Index = 0;                       // 0 home +1, 1 home -1, 2 guests -1, 3 guests +1
-    QString Code;                        // athlete code box of the side
-    int PointType = 0;                   // underlined point type
-    QString Now;                         // time of day, hh:mm at least
+    int Button = 0;    // the score button: 0 home +1, 1 home -1, 2 guests -1, 3 guests +1
+    QString Code;      // athlete code box of the side
+    int PointType = 0; // underlined point type
+    QString Now;       // time of day, hh:mm at least
     std::array<QString, 5> TypeCaptions; // the point-type captions as shown
 };
 

@@ -49,7 +49,7 @@ class ScoreTest : public ::testing::Test {
 
     bool Click(int index, const QString& code = {}, int type = 0) {
         PointRequest r;
-        r.Index = index;
+        r.Button = index;
         r.Code = code;
         r.PointType = type;
         r.Now = QStringLiteral("15:42:10");

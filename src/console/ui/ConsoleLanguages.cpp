@@ -49,11 +49,11 @@ void ConsoleWindow::loadLanguages() {
     }
 }
 
-void ConsoleWindow::chooseLanguage(int Index) {
+void ConsoleWindow::chooseLanguage(int index) {
     LanguageTable& languages = common_.Languages;
     const auto& codes = languages.LanguageCodes();
-    languages.LanguageColumn = Index;
-    languages.CurrentLanguage = codes[static_cast<size_t>(Index + 1)];
+    languages.LanguageColumn = index;
+    languages.CurrentLanguage = codes[static_cast<size_t>(index + 1)];
     for (int i = 1; i <= LanguageTable::LanguagesInMenu; ++i) {
         if (codes[i].isEmpty() || static_cast<size_t>(i - 1) >= languageActions.size() ||
             languageActions[static_cast<size_t>(i - 1)] == nullptr) {

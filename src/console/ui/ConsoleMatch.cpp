@@ -60,32 +60,32 @@ void ConsoleWindow::undoLastLine(bool ask) {
     showMatch();
 }
 
-void ConsoleWindow::callTimeout(int Index) {
+void ConsoleWindow::callTimeout(int index) {
     auto& dialogs = platform_.dialogs;
     if (match_.History.isEmpty()) {
         dialogs.Message(common_.Translate(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
     const QString question = common_.Translate(ConsoleMessages::TimeoutQuestion) +
-                             match_.TeamName[Index] + QStringLiteral("\n") +
+                             match_.TeamName[index] + QStringLiteral("\n") +
                              common_.Translate(ConsoleMessages::CancelOrConfirm);
     if (dialogs.Message(question, Buttons::OkCancel) == Answer::Cancel) {
         return;
     }
-    if (const auto refusal = grantTimeout(Index)) {
+    if (const auto refusal = grantTimeout(index)) {
         dialogs.Message(*refusal, Buttons::Ok);
     }
 }
 
-std::optional<QString> ConsoleWindow::grantTimeout(int Index) {
+std::optional<QString> ConsoleWindow::grantTimeout(int index) {
     if (match_.History.isEmpty()) {
         return common_.Translate(ConsoleMessages::NotStarted);
     }
-    if (!GrantTimeout(match_, Index, currentTime(), common_.Languages)) {
+    if (!GrantTimeout(match_, index, currentTime(), common_.Languages)) {
         return common_.Translate(ConsoleMessages::NoTimeoutsLeft) +
-               SideWord(Index, common_.Languages);
+               SideWord(index, common_.Languages);
     }
-    openCountdown(TimeoutText(Index, match_.TimeoutsCalled[Index], common_.Languages), false);
+    openCountdown(TimeoutText(index, match_.TimeoutsCalled[index], common_.Languages), false);
     saveEmergencyCopy();
     showMatch();
     return std::nullopt;

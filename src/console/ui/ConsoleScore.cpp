@@ -13,8 +13,8 @@
 
 #include <QTimer>
 
-void ConsoleWindow::choosePointType(int Index) {
-    state_.PointType = Index;
+void ConsoleWindow::choosePointType(int index) {
+    state_.PointType = index;
     showPointType();
 }
 
@@ -32,10 +32,10 @@ QString ConsoleWindow::currentTime() const {
     return platform_.clock.Now().time().toString(QStringLiteral("HH:mm:ss"));
 }
 
-void ConsoleWindow::changeScore(int Index) {
+void ConsoleWindow::changeScore(int index) {
     PointRequest r;
-    r.Index = Index;
-    r.Code = codeBoxes[Index <= 1 ? 0 : 1]->text();
+    r.Button = index;
+    r.Code = codeBoxes[index <= 1 ? 0 : 1]->text();
     r.PointType = state_.PointType;
     r.Now = currentTime();
     for (int i = 0; i < 5; ++i) {
@@ -58,7 +58,7 @@ void ConsoleWindow::changeScore(int Index) {
     }
     if (scored) {
         choosePointType(0);
-        rosterLists[Index <= 1 ? 0 : 1]->setCurrentRow(0);
+        rosterLists[index <= 1 ? 0 : 1]->setCurrentRow(0);
         codeBoxes[0]->clear();
         codeBoxes[1]->clear();
         saveEmergencyCopy();

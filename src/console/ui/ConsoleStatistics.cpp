@@ -189,12 +189,12 @@ void ConsoleWindow::showLastPoints() {
     showEventLight(true, common_.Translate(QStringLiteral("Ultimi 4 punti")));
 }
 
-void ConsoleWindow::showTeamStatistics(int Index) {
+void ConsoleWindow::showTeamStatistics(int index) {
     if (match_.History.isEmpty()) {
         platform_.dialogs.Message(common_.Translate(ConsoleMessages::NotStarted), Buttons::Ok);
         return;
     }
-    PointsSummary window(match_, Index, common_, platform_);
+    PointsSummary window(match_, index, common_, platform_);
     window.load();
     platform_.modal.Show(window);
 }

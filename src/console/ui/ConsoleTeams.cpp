@@ -56,8 +56,8 @@ void ConsoleWindow::showLogo(int side, const QImage& logo) {
     display_->showLogo(side, image);
 }
 
-void ConsoleWindow::chooseTeam(int Index) {
-    doubleClick(Index);
+void ConsoleWindow::chooseTeam(int index) {
+    doubleClick(index);
     if (common_.DisplaySidesSwapped) {
         sidesSwappedMark->setChecked(true);
     }
@@ -73,24 +73,24 @@ void ConsoleWindow::chooseFromFile(int side, const QString& name) {
     doubleClick(side);
 }
 
-void ConsoleWindow::pickAthlete(int Index) {
+void ConsoleWindow::pickAthlete(int index) {
     // The row the operator chose; what it holds comes from the state.
-    const int line = rosterLists[Index]->currentRow();
-    const auto& rows = state_.Rosters[Index];
+    const int line = rosterLists[index]->currentRow();
+    const auto& rows = state_.Rosters[index];
     if (line < 0 || line >= static_cast<int>(rows.size())) {
         return;
     }
     const RosterRow& row = rows[static_cast<std::size_t>(line)];
-    codeBoxes[Index]->setText(row.Code);
+    codeBoxes[index]->setText(row.Code);
     if (row.Code != QStringLiteral("E") && NumericValue(row.Code) > 0) {
         match_.PickedAthlete = row.Code;
-        prepareScorerPhoto(Index);
+        prepareScorerPhoto(index);
     }
 }
 
-void ConsoleWindow::scoreForAthlete(int Index) {
-    pickAthlete(Index);
-    changeScore(Index == 0 ? 0 : 3);
+void ConsoleWindow::scoreForAthlete(int index) {
+    pickAthlete(index);
+    changeScore(index == 0 ? 0 : 3);
     if (common_.DisplaySidesSwapped) {
         sidesSwappedMark->setChecked(true);
     }
@@ -159,14 +159,14 @@ void ConsoleWindow::chooseCode(int side, const QString& code) {
 
 // A code typed in the box names its athlete as a click on the roster would, so the scorer's
 // panel never shows the athlete clicked before.
-void ConsoleWindow::codeBoxChanged(int Index) {
-    const QString code = codeBoxes[Index]->text().trimmed();
-    const int line = codeLine(Index, code);
+void ConsoleWindow::codeBoxChanged(int index) {
+    const QString code = codeBoxes[index]->text().trimmed();
+    const int line = codeLine(index, code);
     if (line < 0) {
         match_.PickedAthlete.clear();
     } else if (code.compare(QStringLiteral("E"), Qt::CaseInsensitive) != 0) {
-        const RosterRow& row = state_.Rosters[Index][static_cast<std::size_t>(line)];
+        const RosterRow& row = state_.Rosters[index][static_cast<std::size_t>(line)];
         match_.PickedAthlete = row.Code;
-        prepareScorerPhoto(Index);
+        prepareScorerPhoto(index);
     }
 }

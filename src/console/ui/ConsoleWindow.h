@@ -75,11 +75,11 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     void showCaptions();
     // Loads Languages.csv from the program folder and rebuilds the language menu.
     void loadLanguages();
-    void chooseLanguage(int Index);
+    void chooseLanguage(int index);
 
     // ConsoleScore.cpp: the score click and what the match logic asks back (MatchView).
-    void changeScore(int Index);
-    void choosePointType(int Index);
+    void changeScore(int index);
+    void choosePointType(int index);
     // The five point-type buttons drawn from the state: the chosen one checked and underlined.
     void showPointType();
     QString currentTime() const;
@@ -102,9 +102,9 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     void undoLastLine(bool ask = true);
     // The operator's rollback to a history line, or Undo's, which may take back the last line.
     void rollBackTo(int line, bool forUndo, bool ask);
-    void callTimeout(int Index);
+    void callTimeout(int index);
     // A timeout granted without the question; the refusal's text otherwise.
-    std::optional<QString> grantTimeout(int Index);
+    std::optional<QString> grantTimeout(int index);
     void openCountdown(const QString& text, bool courtChange);
     // The countdown window while it is open.
     CountdownWindow* countdown() { return countdown_.get(); }
@@ -115,21 +115,21 @@ class ConsoleWindow : public QMainWindow, private MatchView {
 
     // ConsoleTeams.cpp: the teams, the athlete a point goes to, the editor and team packages.
     void doubleClick(int side);
-    void chooseTeam(int Index);
+    void chooseTeam(int index);
     // Chooses the team named in a loaded file, when its list holds it.
     void chooseFromFile(int side, const QString& name);
     // A side's roster list drawn from the state.
     void showRoster(int side);
     void showLogo(int side, const QImage& logo);
     ImageCache& logos() { return logos_; }
-    void pickAthlete(int Index);
-    void scoreForAthlete(int Index);
+    void pickAthlete(int index);
+    void scoreForAthlete(int index);
     // The picked athlete's photo, decoded ahead for the display.
     void prepareScorerPhoto(int side);
     // The code in the side's box as the operator would give it: the roster's row when it
     // holds the code, else the code as typed.
     void chooseCode(int side, const QString& code);
-    void codeBoxChanged(int Index);
+    void codeBoxChanged(int index);
     // The roster row of a side whose code is `code` (any case), or -1.
     int codeLine(int side, const QString& code) const;
     void openTeamEditor();
@@ -209,7 +209,7 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     void statisticsTick();
     void showLeadingTeam();
     void showLastPoints();
-    void showTeamStatistics(int Index);
+    void showTeamStatistics(int index);
 
     // ConsolePresentation.cpp, ConsoleSounds.cpp, ConsoleSponsors.cpp, ConsoleHelp.cpp,
     // ConsoleReport.cpp, ConsoleSettings.cpp: the windows and commands around the match.

@@ -134,7 +134,7 @@ void SoundsWindow::durationChanged() {
     durationLabel->setText(QString::number(durationBar->value()));
 }
 
-void SoundsWindow::chooseCheer(int Index) {
+void SoundsWindow::chooseCheer(int index) {
     player_.StopAudio();
     const QString chosen = platform_.dialogs.OpenFile(
         common_.Translate(QStringLiteral("Apertura file audio esultanza")), soundsFolder(),
@@ -142,14 +142,14 @@ void SoundsWindow::chooseCheer(int Index) {
     if (chosen.trimmed().isEmpty()) {
         return;
     }
-    cheerFiles[Index]->setText(chosen.trimmed());
-    cheerFiles[Index]->setToolTip(cheerFiles[Index]->text());
-    common_.CheerSounds[Index] = cheerFiles[Index]->text();
+    cheerFiles[index]->setText(chosen.trimmed());
+    cheerFiles[index]->setToolTip(cheerFiles[index]->text());
+    common_.CheerSounds[index] = cheerFiles[index]->text();
 }
 
-void SoundsWindow::playCheer(int Index) {
+void SoundsWindow::playCheer(int index) {
     player_.StopAudio();
-    player_.PlayAudio(cheerFiles[Index]->text());
+    player_.PlayAudio(cheerFiles[index]->text());
 }
 
 void SoundsWindow::cancel() {

@@ -23,8 +23,8 @@ class SoundsWindow : public QDialog {
     void load();
     void toggleCheers();
     void durationChanged();
-    void chooseCheer(int Index);
-    void playCheer(int Index);
+    void chooseCheer(int index);
+    void playCheer(int index);
     void cancel();
     void stopAudio();
     void saveAndClose();

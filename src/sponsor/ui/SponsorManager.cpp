@@ -189,9 +189,9 @@ void SponsorManager::scrollRight() {
     showGallery();
 }
 
-void SponsorManager::deleteSponsor(int Index) {
+void SponsorManager::deleteSponsor(int index) {
     auto& dialogs = c_.platform.dialogs;
-    const QString name = gallery_.Item(Index);
+    const QString name = gallery_.Item(index);
     if (name.isEmpty()) {
         dialogs.Message(c_.common.Translate(SponsorMessages::EmptyPicture), Buttons::Ok);
         return;

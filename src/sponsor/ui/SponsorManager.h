@@ -33,7 +33,7 @@ class SponsorManager : public QDialog {
     void scrollGallery();
     void scrollLeft();
     void scrollRight();
-    void deleteSponsor(int Index);
+    void deleteSponsor(int index);
     void addSponsor();
     void chooseHeaderLogo();
     void deleteHeaderLogo();
