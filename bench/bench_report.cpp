@@ -1,7 +1,9 @@
 // The post-match pack of a five-set match with 250 history lines: all three files in memory.
+// A damaged match file of 100,000 history lines, half of them lines no version wrote, loaded.
 #include "doubles/Environment.h"
 #include "match/History.h"
 #include "match/Match.h"
+#include "match/MatchFile.h"
 #include "report/Report.h"
 #include "report/ui/ReportPackage.h"
 #include "shared/Language.h"
@@ -37,5 +39,25 @@ void BM_ReportPackage(benchmark::State& state) {
     durations.BringBack(state, false);
 }
 BENCHMARK(BM_ReportPackage)->Iterations(30)->Unit(benchmark::kMillisecond);
+
+void BM_LoadDamagedMatchFile(benchmark::State& state) {
+    QStringList lines{QStringLiteral("#CURSET:1")};
+    for (int i = 0; i < 50000; ++i) {
+        lines << PointLine(1, i % 24, 0, QStringLiteral("20:00"), QStringLiteral("H_7_1"))
+              << QStringLiteral("damaged %1").arg(i);
+    }
+    const LanguageTable languages;
+    Durations durations;
+    for (auto _ : state) {
+        durations.Begin();
+        Match p;
+        DefaultRules(p);
+        ApplyMatchFile(p, *ReadMatchFile(lines), languages);
+        benchmark::DoNotOptimize(p.History.size());
+        durations.Stop();
+    }
+    durations.BringBack(state, false);
+}
+BENCHMARK(BM_LoadDamagedMatchFile)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 } // namespace

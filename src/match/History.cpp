@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -50,18 +51,45 @@ QString TimeOfDay(const QString& line) {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-const HistoryEvent* LastWithScore(const MatchHistory& history) {
-    const auto found = std::find_if(history.rbegin(), history.rend(),
-                                    [](const HistoryEvent& e) { return e.HasScore(); });
-    return found != history.rend() ? &*found : nullptr;
+// What a line is read against: the set and score of the newest score line, and each set's
+// newest score.
+struct ReadContext {
+    int LastSet = 1;
+    std::array<int, 2> LastScore{0, 0};
+    std::array<std::optional<std::array<int, 2>>, 10> SetScore{}; // sets are one digit
+
+    void Advance(const HistoryEvent& e) {
+        if (e.HasScore()) {
+            LastSet = e.Set;
+            LastScore = e.Score;
+            SetScore[e.Set] = e.Score;
+        }
+    }
+};
+
+// The line alone: its kind as far as the text tells (a score line reads as a point).
+HistoryEvent ReadText(const QString& line) {
+    HistoryEvent e;
+    e.Text = line;
+    e.Time = TimeOfDay(line);
+    if (!ReadTimeoutLine(line, e) && !ReadScoreLine(line, e)) {
+        e = HistoryEvent{};
+        e.Text = line;
+    }
+    return e;
 }
 
-// The score the set stood at before this line: its last score line, 0-0 when it has none.
-std::array<int, 2> ScoreBefore(const MatchHistory& history, int set) {
-    const auto found = std::find_if(history.rbegin(), history.rend(), [set](const HistoryEvent& e) {
-        return e.HasScore() && e.Set == set;
-    });
-    return found != history.rend() ? found->Score : std::array<int, 2>{0, 0};
+// A timeout is called in the set, and at the score, of the line before it; a score line that
+// did not raise its side's score in its set removed a point.
+void Complete(HistoryEvent& e, const ReadContext& context) {
+    if (e.Kind == HistoryKind::Timeout) {
+        e.Set = context.LastSet;
+        e.Score = context.LastScore;
+    } else if (e.Kind == HistoryKind::Point &&
+               e.Score[e.Side] <=
+                   context.SetScore[e.Set].value_or(std::array<int, 2>{0, 0})[e.Side]) {
+        e.Kind = HistoryKind::Removal;
+    }
 }
 
 } // namespace
@@ -98,30 +126,40 @@ QString TimeoutLine(int count, int side, const QString& sideWord, const QString&
 }
 
 HistoryEvent ReadHistoryLine(const QString& line, const MatchHistory& before) {
-    HistoryEvent e;
-    e.Text = line;
-    e.Time = TimeOfDay(line);
-    if (ReadTimeoutLine(line, e)) {
-        // A timeout is called in the set, and at the score, of the line before it.
-        const HistoryEvent* last = LastWithScore(before);
-        e.Set = last != nullptr ? last->Set : 1;
-        e.Score = last != nullptr ? last->Score : std::array<int, 2>{0, 0};
-    } else if (ReadScoreLine(line, e) && e.Kind == HistoryKind::Point &&
-               e.Score[e.Side] <= ScoreBefore(before, e.Set)[e.Side]) {
-        e.Kind = HistoryKind::Removal;
+    HistoryEvent e = ReadText(line);
+    ReadContext context;
+    // Back only as far as the line needs: the newest score line, and its own set's newest.
+    bool lastFound = false;
+    for (auto earlier = before.rbegin(); earlier != before.rend(); ++earlier) {
+        if (!earlier->HasScore()) {
+            continue;
+        }
+        if (!lastFound) {
+            lastFound = true;
+            context.LastSet = earlier->Set;
+            context.LastScore = earlier->Score;
+        }
+        if (earlier->Set == e.Set) {
+            context.SetScore[e.Set] = earlier->Score;
+            break;
+        }
+        if (e.Kind != HistoryKind::Point) {
+            break;
+        }
     }
-    if (e.Kind == HistoryKind::Unknown) {
-        e = HistoryEvent{};
-        e.Text = line;
-    }
+    Complete(e, context);
     return e;
 }
 
 MatchHistory ReadHistory(const QStringList& lines) {
     MatchHistory history;
     history.reserve(lines.size());
+    ReadContext context;
     for (const QString& line : lines) {
-        history.append(ReadHistoryLine(line, history));
+        HistoryEvent e = ReadText(line);
+        Complete(e, context);
+        context.Advance(e);
+        history.append(std::move(e));
     }
     return history;
 }

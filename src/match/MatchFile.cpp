@@ -113,10 +113,11 @@ std::array<QString, 2> ApplyMatchFile(Match& match, const FileContent& file,
     ClearMatch(match, languages);
     match.CurrentSet = 0;
     match.SetLabel = SetLabelFor(0, languages);
+    QStringList lines;
     for (const FileItem& v : file.Items) {
         const QString& t = v.Tag;
         if (t.isEmpty()) {
-            match.History.append(ReadHistoryLine(v.Value, match.History));
+            lines.append(v.Value);
         } else if (t == QStringLiteral("#HOME  ")) {
             teams[0] = v.Value;
         } else if (t == QStringLiteral("#GUESTS")) {
@@ -153,6 +154,7 @@ std::array<QString, 2> ApplyMatchFile(Match& match, const FileContent& file,
             Rule(match.CourtChangePoints, v.Value);
         }
     }
+    match.History = ReadHistory(lines);
     if (MatchInProgress(match)) {
         match.Locked = true;
         match.ActivePresentation = false;
