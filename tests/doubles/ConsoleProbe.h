@@ -5,7 +5,9 @@
 #include "doubles/DisplayProbe.h"
 
 #include <QListWidget>
+#include <QMenu>
 #include <QStringList>
+#include <optional>
 
 // A console under test: the real window, read through what the operator sees and driven through
 // the handlers its buttons, keys and timers call. Only the widgets that take typing and clicks
@@ -62,8 +64,19 @@ class ConsoleProbe {
     bool undoEnabled() const { return w_.undoButton->isEnabled(); }
     bool exitEnabled() const { return w_.exitButton->isEnabled(); }
     bool endStatisticsEnabled() const { return w_.endStatisticsButton->isEnabled(); }
-    bool fileMenuEnabled() const { return w_.fileMenu->menuAction()->isEnabled(); }
     bool optionsMenuEnabled() const { return w_.optionsMenu->menuAction()->isEnabled(); }
+    // Whether the File or Options menu item with this caption can be chosen; nothing when
+    // neither menu has it.
+    std::optional<bool> menuItemEnabled(const QString& caption) const {
+        for (const QMenu* menu : {w_.fileMenu, w_.optionsMenu}) {
+            for (const QAction* item : menu->findChildren<QAction*>()) {
+                if (item->text() == caption) {
+                    return menu->menuAction()->isEnabled() && item->isEnabled();
+                }
+            }
+        }
+        return std::nullopt;
+    }
     bool pointTypeShownChosen(int type) const {
         return w_.pointTypeButtons[type]->font().underline();
     }
@@ -131,7 +144,6 @@ class ConsoleProbe {
     void callTimeout(int index) { w_.callTimeout(index); }
     void newMatch() { w_.newMatch(); }
     void newMatchFromButton() { w_.newMatchFromButton(); }
-    void openOptions() { w_.openOptions(); }
     void exitProgram() { w_.exitProgram(); }
     void saveMatch() { w_.saveMatch(); }
     void loadMatch() { w_.loadMatch(); }

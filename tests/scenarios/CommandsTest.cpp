@@ -137,21 +137,6 @@ TEST_F(CommandsTest, NewMatchAsksOnlyWithAHistory) {
     EXPECT_EQ(QStringLiteral("Blocca"), console.lockCaption());
 }
 
-TEST_F(CommandsTest, SettingsAbandonTheMatchWithTheirOwnWording) {
-    Points(0, 2);
-    QString text = Abandon;
-    text.replace(QStringLiteral("punteggio"), QStringLiteral("punteggi"));
-    a.f.dialogs.Expect(text);
-    bool openOptions = false;
-    a.f.modal.Expect([&](QDialog& d) {
-        openOptions = true;
-        EXPECT_EQ(0, console.historyCount()) << "the match is reset before the options open";
-        d.reject();
-    });
-    console.openOptions();
-    EXPECT_TRUE(openOptions);
-}
-
 TEST_F(CommandsTest, ExitAsksThenEndsAtOnce) {
     const QString question = ConsoleMessages::ExitQuestion;
     a.f.dialogs.Expect(question, Answer::Cancel);

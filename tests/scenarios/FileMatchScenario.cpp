@@ -135,7 +135,7 @@ TEST_F(RecoveryScenario, SetWinningPointComesBackAsTheNextSetLocked) {
     EXPECT_EQ(QStringLiteral("25/23"), after->match().Partials[0]);
     EXPECT_EQ(QStringLiteral("Sblocca"), after->lockCaption()) << "locked as after a point";
     EXPECT_FALSE(after->exitEnabled());
-    EXPECT_FALSE(after->fileMenuEnabled());
+    EXPECT_EQ(false, after->menuItemEnabled(QStringLiteral("Nuova Partita ...")));
     EXPECT_FALSE(after->teamList(0)->isEnabled());
 }
 

@@ -1,6 +1,5 @@
 // The language table and the "Lingua" menu.
 #include "console/ui/ConsoleWindow.h"
-#include "display/ui/DisplayWindow.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "shared/FileText.h"
@@ -64,18 +63,7 @@ void ConsoleWindow::chooseLanguage(int index) {
                                                                 languages.CurrentLanguage);
     }
     WriteText(platform_.settings, Setting::Language, languages.CurrentLanguage);
-    for (int side = 0; side < 2; ++side) {
-        if (teamLists[side]->currentItem() != nullptr) {
-            chooseTeam(side);
-        }
-    }
+    // The start-up sequence chooses the teams again, their rosters in the new language.
     load();
-    for (int side = 0; side < 2; ++side) {
-        state_.Rosters[side].clear();
-        showRoster(side);
-        const QPixmap logo = defaultLogos_[side];
-        teamLogos[side]->setPixmap(logo);
-        display_->showLogo(side, logo);
-    }
     activateWindow();
 }

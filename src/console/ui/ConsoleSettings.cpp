@@ -1,5 +1,4 @@
 // The console's settings: the options window, and every setting to a new laptop and back.
-#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "options/SettingsFile.h"
@@ -61,14 +60,10 @@ void ConsoleWindow::importSettings() {
     }
 }
 
-void ConsoleWindow::openOptions() {
-    if (!abandonMatch(ConsoleMessages::AbandonForOptions)) {
-        return;
-    }
+void ConsoleWindow::openSettings() {
+    // The start-up sequence keeps the chosen teams and the match under way.
     OptionsWindow options({match_, common_, platform_, *display_, previewTimer, player_, cheerTimer,
                            [this] {
-                               chooseTeam(0);
-                               chooseTeam(1);
                                load();
                                activateWindow();
                            },

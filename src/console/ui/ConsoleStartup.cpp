@@ -19,6 +19,16 @@
 // A match under way keeps its place in the match: set, history, partials and selection.
 void ConsoleWindow::load() {
     const bool inProgress = !match_.History.isEmpty();
+    // The teams chosen in the lists are chosen again once the lists are read anew; a match under
+    // way keeps the names of teams no list holds (a loaded match).
+    std::array<QString, 2> chosenTeams;
+    for (int side = 0; side < 2; ++side) {
+        if (const QListWidgetItem* item = teamLists[side]->currentItem()) {
+            chosenTeams[side] = item->text();
+        }
+    }
+    const auto teamNames = match_.TeamName;
+    const auto shownNames = match_.Display.Name;
     DefaultRules(match_);
     common_.ProgramFolder = ProgramFolder(platform_.folders);
     common_.DataFolder = DecideDataFolder(platform_.folders, common_.ProgramFolder);
@@ -69,7 +79,14 @@ void ConsoleWindow::load() {
     showCaptions();
     geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
     match_.Display.Serving = {false, false};
-    match_.TeamName = {QStringLiteral("Home"), QStringLiteral("Guests")};
+    const std::array<QString, 2> unnamed = {QStringLiteral("Home"), QStringLiteral("Guests")};
+    match_.TeamName = unnamed;
+    for (int side = 0; side < 2; ++side) {
+        if (inProgress && teamNames[side] != unnamed[side]) {
+            match_.TeamName[side] = teamNames[side];
+            match_.Display.Name[side] = shownNames[side];
+        }
+    }
 
     display_->show();
     const QString chosen = ReadText(platform_.settings, Setting::DisplayScreen);
@@ -99,6 +116,13 @@ void ConsoleWindow::load() {
         for (QListWidget* list : teamLists) {
             list->clear();
             list->addItems(*teams);
+        }
+    }
+    for (int side = 0; side < 2; ++side) {
+        const auto found = teamLists[side]->findItems(chosenTeams[side], Qt::MatchExactly);
+        if (!chosenTeams[side].isEmpty() && !found.isEmpty()) {
+            teamLists[side]->setCurrentItem(found.first());
+            chooseTeam(side);
         }
     }
     keys_ = KeysMap::Read(platform_.settings);

@@ -142,7 +142,7 @@ void ConsoleWindow::connectControls() {
     connect(undoButton, &QPushButton::clicked, this, [this] { undoLastLine(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitProgram(); });
     connect(newMatchButton, &QPushButton::clicked, this, [this] { newMatchFromButton(); });
-    connect(optionsButton, &QPushButton::clicked, this, [this] { openOptions(); });
+    connect(optionsButton, &QPushButton::clicked, this, [this] { openSettings(); });
     connect(newMatchAction, &QAction::triggered, this, [this] { newMatch(); });
     connect(languageActions[0], &QAction::triggered, this, [this] { chooseLanguage(0); });
     connect(exitAction, &QAction::triggered, this, [this] { exitProgram(); });
@@ -233,8 +233,11 @@ void ConsoleWindow::showMatch() {
     lockButton->setText(
         common_.Translate(match_.Locked ? QStringLiteral("Sblocca") : QStringLiteral("Blocca")));
     exitButton->setEnabled(!match_.Locked);
-    fileMenu->menuAction()->setEnabled(!match_.Locked);
-    optionsMenu->menuAction()->setEnabled(!match_.Locked);
+    // A match under way shuts only what would replace it, its teams or its rules.
+    for (QAction* item : {newMatchAction, loadMatchAction, teamEditorAction, importTeamAction,
+                          exitAction, importSettingsAction}) {
+        item->setEnabled(!match_.Locked);
+    }
 
     const auto& history = match_.History;
     const bool equalPrefix =

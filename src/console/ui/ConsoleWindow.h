@@ -50,6 +50,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // holds a match under way, offers it back; a declined one goes to the backups.
     void resumeIfInterrupted();
     const Match& match() const { return match_; }
+    // The options window. A match under way goes on: only its rules are locked there.
+    void openSettings();
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -226,7 +228,6 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     void checkForUpdates();
     // The post-match pack: report.pdf, play-by-play.csv and result.png in a chosen folder.
     void writeReport();
-    void openOptions();
     // Every setting to one file for a new laptop, and back.
     void exportSettings();
     void importSettings();
@@ -355,7 +356,7 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::optional<bool> redLight_;
     // Logos are decoded on the side; each side shows its default until its own arrives.
     ImageCache logos_;
-    // Each side's logo until its team's own arrives, and after a language change.
+    // Each side's logo until its team's own arrives.
     std::array<QPixmap, 2> defaultLogos_;
     std::array<QString, 2> logoExpected_;
     int statisticsStep_ = 0;

@@ -217,6 +217,29 @@ void OptionsWindow::load() {
     languageCombo->setCurrentIndex(c_.common.Languages.LanguageColumn < languageCombo->count()
                                        ? c_.common.Languages.LanguageColumn
                                        : -1);
+    lockRules();
+}
+
+// A match under way keeps the rules it started with, and the teams it is played by; everything
+// else stays at hand.
+bool OptionsWindow::matchUnderWay() const {
+    return c_.match.Locked || !c_.match.History.isEmpty();
+}
+
+void OptionsWindow::lockRules() {
+    if (!matchUnderWay()) {
+        return;
+    }
+    const QString why = c_.common.Translate(
+        QStringLiteral("Le regole non si possono cambiare durante una partita in corso"));
+    for (QWidget* rule : std::initializer_list<QWidget*>{setsCombo, pointsCombo, tieBreakCombo,
+                                                         courtChangeCheck, restoreButton}) {
+        rule->setEnabled(false);
+        rule->setToolTip(why);
+    }
+    teamsButton->setEnabled(false);
+    teamsButton->setToolTip(c_.common.Translate(
+        QStringLiteral("Le squadre non si possono cambiare durante una partita in corso")));
 }
 
 void OptionsWindow::setsChanged() {
@@ -254,15 +277,19 @@ void OptionsWindow::saveAndClose() {
     } else {
         languages.CurrentLanguage.clear();
     }
-    match.TotalSets = setsCombo->currentIndex() == 1 ? 3 : setsCombo->currentIndex() == 2 ? 1 : 5;
-    if (pointsCombo->currentIndex() >= 0) {
-        match.SetPoints = pointsCombo->currentText().toInt();
+    if (!matchUnderWay()) {
+        match.TotalSets = setsCombo->currentIndex() == 1   ? 3
+                          : setsCombo->currentIndex() == 2 ? 1
+                                                           : 5;
+        if (pointsCombo->currentIndex() >= 0) {
+            match.SetPoints = pointsCombo->currentText().toInt();
+        }
+        if (tieBreakCombo->currentIndex() >= 0) {
+            match.TieBreakPoints = tieBreakCombo->currentText().toInt();
+        }
+        match.CourtChangePoints = ComputeCourtChangePoints(match.TieBreakPoints);
+        match.ActiveCourtChange = courtChangeCheck->isChecked() ? 1 : 0;
     }
-    if (tieBreakCombo->currentIndex() >= 0) {
-        match.TieBreakPoints = tieBreakCombo->currentText().toInt();
-    }
-    match.CourtChangePoints = ComputeCourtChangePoints(match.TieBreakPoints);
-    match.ActiveCourtChange = courtChangeCheck->isChecked() ? 1 : 0;
     c_.displayTimer.setInterval(speedBar->value());
     accept();
     auto& settings = c_.platform.settings;

@@ -95,6 +95,8 @@ class OptionsWindow : public QDialog {
     void createControls();
     void showSamples();
     void showCourtChange(int pointsTieBreak);
+    bool matchUnderWay() const;
+    void lockRules();
 
     Links c_;
     PanelColours samples_{};

@@ -65,7 +65,7 @@ TEST_F(ScreensScenario, TheOptionsListTheScreensAndTheChoiceHolds) {
         f.screenCombo->setCurrentIndex(f.screenCombo->findData(QStringLiteral("TV")));
         f.saveAndClose();
     });
-    c->openOptions();
+    c->window().openSettings();
     EXPECT_EQ(QStringLiteral("TV"), a.f.settings.values.value(QStringLiteral("DisplayScreen")));
     EXPECT_EQ(QStringLiteral("TV"), Name(c->display().window())) << "the start-up places it again";
 }

@@ -18,7 +18,7 @@ class OptionsScenario : public TestConsole {
     }
     void Options(std::function<void(OptionsWindow&)> step) {
         a.f.modal.Expect([step](QDialog& d) { step(static_cast<OptionsWindow&>(d)); });
-        console.openOptions();
+        console.window().openSettings();
     }
     // The next colour chooser picks palette entry `item`.
     void Choose(int item) {
@@ -107,13 +107,6 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
     ConsoleProbe restarted(a.f.platform);
     restarted.load();
     EXPECT_EQ(0x0000FFu, restarted.display().Colours()[HomeText]);
-}
-
-TEST_F(OptionsScenario, SettingsAskBeforeAbandoningAMatch) {
-    Points(0, 2);
-    a.f.dialogs.Expect(ConsoleMessages::AbandonForOptions, Answer::Cancel);
-    console.openOptions();
-    EXPECT_EQ(QStringLiteral("2"), console.shownScore(0));
 }
 
 TEST(ColourPickerTest, SpectrumAndPaletteChoices) {
