@@ -34,13 +34,8 @@ inline constexpr char TimeoutQuestion[] = "Confermi la richiesta 30 secondi di t
 inline constexpr char CancelOrConfirm[] =
     "Se vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>";
 inline constexpr char NoTimeoutsLeft[] = "Sessioni di pausa tempo finite in questo set per : ";
-// "Nuova Partita" and the options ask in two spellings, each its own key.
 inline constexpr char AbandonForNewMatch[] =
     "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
-    "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
-    "partita.";
-inline constexpr char AbandonForOptions[] =
-    "Attenzione se interrompi adesso la partita perderai tutti i punteggi di questo SET ed "
     "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
     "partita.";
 inline constexpr char ExitQuestion[] =
