@@ -147,9 +147,9 @@ TEST_F(TeamEditorTest, ANewTeamStartsWithAnEmptyRoster) {
     Edit([&](TeamEditor& f) {
         Open(f, QStringLiteral("Lupi"));
         ASSERT_EQ(QStringLiteral("Rossi"), f.surnameBoxes[0]->text());
-        a.f.dialogs.ExpectInput(QStringLiteral("Falchi"));
+        a.f.dialogs.ExpectInput(QStringLiteral("Zebre"));
         f.newTeam();
-        EXPECT_EQ(QStringLiteral("Falchi"), f.teamList->currentItem()->text());
+        EXPECT_EQ(QStringLiteral("Zebre"), f.teamList->currentItem()->text());
         for (int r = 0; r < EditorCapacity; ++r) {
             EXPECT_TRUE(f.numberBoxes[r]->text().isEmpty() && f.surnameBoxes[r]->text().isEmpty())
                 << "row " << r;
@@ -157,7 +157,7 @@ TEST_F(TeamEditorTest, ANewTeamStartsWithAnEmptyRoster) {
         Line(f, 0, "3", "Conti");
         f.finish();
     });
-    EXPECT_EQ((QStringList{"3;Conti;;;N"}), Roster(QStringLiteral("Falchi")));
+    EXPECT_EQ((QStringList{"3;Conti;;;N"}), Roster(QStringLiteral("Zebre")));
     EXPECT_EQ(2, Roster(QStringLiteral("Lupi")).size()) << "the team shown before is untouched";
 }
 
