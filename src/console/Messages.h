@@ -55,5 +55,4 @@ inline constexpr char SwapQuestion[] =
 inline constexpr char ReportQuestion[] = "Vuoi creare il report della partita?";
 inline constexpr char ReplaceReportQuestion[] =
     "In questa cartella c'è già un report: vuoi sostituirlo?";
-inline constexpr char PortInUse[] = "Uscita live non disponibile: la porta è già in uso. Porta:";
 } // namespace ConsoleMessages

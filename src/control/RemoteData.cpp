@@ -1,5 +1,6 @@
 #include "control/RemoteData.h"
 
+#include "control/Messages.h"
 #include "match/History.h"
 #include "shared/Language.h"
 #include "teams/TeamChoice.h"
@@ -83,4 +84,11 @@ QList<QPair<QString, QString>> RemoteTexts(const LanguageTable& languages) {
             {QStringLiteral("offline"), t("Nessuna connessione con la console.")},
             {QStringLiteral("busy"), t("La console è occupata: riprova.")},
             {QStringLiteral("error"), t("Errore")}};
+}
+
+QString PortInUseText(const LanguageTable& languages, quint16 port) {
+    return languages.Translate(QString::fromUtf8(ControlMessages::PortInUse)) + u' ' +
+           QString::number(port) + u'\n' +
+           languages.Translate(QString::fromUtf8(ControlMessages::OtherPortWhere)) + u' ' +
+           languages.Translate(QString::fromUtf8(ControlMessages::LiveFrame));
 }

@@ -30,3 +30,5 @@ QString DescribeEvent(const HistoryEvent& event, const std::array<QString, 2>& n
                       const LanguageTable& languages);
 // The phone page's words, by the names the page looks them up with.
 QList<QPair<QString, QString>> RemoteTexts(const LanguageTable& languages);
+// The live port is taken by another program: which port, and where to choose another.
+QString PortInUseText(const LanguageTable& languages, quint16 port);

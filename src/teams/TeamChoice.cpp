@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 ChosenTeam ChooseTeam(const QString& dataFolder, const QString& name,
                       const LanguageTable& languages) {
@@ -22,7 +23,9 @@ ChosenTeam ChooseTeam(const QString& dataFolder, const QString& name,
         ReadRoster(QDir(s.Folder).filePath(QStringLiteral("team.csv")), ConsoleCapacity, true);
     for (Athlete& a : s.Athletes) {
         a.Role = RoleLabel(RoleNumber(a.Role), languages);
-        if (a.CalledUp.compare(QStringLiteral("C"), Qt::CaseInsensitive) == 0) {
+        // A scorer picks from this list: a coach there is only a wrong click away.
+        if (a.CalledUp.compare(QStringLiteral("C"), Qt::CaseInsensitive) == 0 &&
+            !StaffCode(a.Number)) {
             s.Lines << RosterLine(a);
         }
     }
@@ -36,6 +39,11 @@ QString RosterLine(const Athlete& a) {
 
 QString CodeFromLine(const QString& line) {
     return line.left(2).trimmed();
+}
+
+bool StaffCode(const QString& number) {
+    static const QRegularExpression staff(QStringLiteral("^[A-Za-z][0-9]+$"));
+    return staff.match(number.trimmed()).hasMatch();
 }
 
 QString NameFromLine(const QString& line) {

@@ -9,7 +9,9 @@ struct ChosenTeam {
     QString Folder;
     QString Logo; // logo.jpg when the team has one
     Roster Athletes;
-    QStringList Lines; // the roster list: the opponent's-error entry, then the called-up rows
+    // The roster list the points are credited from: the opponent's-error entry, then the
+    // called-up athletes (staff are in Athletes only).
+    QStringList Lines;
 };
 
 ChosenTeam ChooseTeam(const QString& dataFolder, const QString& name,
@@ -20,6 +22,9 @@ QString RosterLine(const Athlete& a);
 
 // The code a roster line gives the code box: its first two characters without blanks.
 QString CodeFromLine(const QString& line);
+
+// A coach's or manager's code ("A1", "D2"): a letter and digits. Staff never score.
+bool StaffCode(const QString& number);
 
 // The first word after the number, as the overlays name the scorer.
 QString NameFromLine(const QString& line);

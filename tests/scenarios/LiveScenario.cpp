@@ -178,7 +178,9 @@ TEST_F(LiveScenario, APortAlreadyInUseIsToldOnceAndTheProgramGoesOn) {
     a.f.settings.values[QStringLiteral("HubPort")] = QString::number(port);
     a.f.dialogs.Expect(
         QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: ") +
-        QString::number(port));
+        QString::number(port) +
+        QStringLiteral("\nScegli un'altra porta nei Settaggi, riquadro: Uscita live (OBS, vMix, "
+                       "altri schermi)"));
     ConsoleProbe second(p2);
     second.load();
     second.load();

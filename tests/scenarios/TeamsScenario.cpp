@@ -48,7 +48,7 @@ TEST_F(TeamsScenario, ChoosingTeamsNamesBothWindowsAndListsTheCalledUp) {
     EXPECT_EQ(QStringLiteral("Lupi"), console->shownTeamName(0));
     EXPECT_EQ(QStringLiteral("Lupi"), d.homeNameLabel()->text());
     EXPECT_EQ(QStringLiteral("Orsi"), d.guestsNameLabel()->text());
-    EXPECT_EQ(4, console->rosterList(0)->count());
+    EXPECT_EQ(3, console->rosterList(0)->count()) << "the coach A1 is no scorer";
     EXPECT_EQ(QStringLiteral("E - Errore dell'avversario"),
               console->rosterList(0)->item(0)->text());
     EXPECT_EQ(QStringLiteral(" 7 Rossi Mario Centrale"), console->rosterList(0)->item(1)->text());
@@ -90,13 +90,16 @@ TEST_F(TeamsScenario, PointsCreditedByClickDoubleClickAndTypedCode) {
     EXPECT_EQ(QStringLiteral("Orsi : Ace"), console->display().scorerTitle()->text());
 }
 
-TEST_F(TeamsScenario, AStaffLineIsRefusedWhenScored) {
+// The coach is not offered to the scorer (nor to the phone); typed, the code is refused.
+TEST_F(TeamsScenario, TheStaffAreNoScorers) {
     Choose(0, QStringLiteral("Lupi"));
-    Click(0, 3);
-    EXPECT_EQ(QStringLiteral("A1"), console->codeBox(0)->text());
+    EXPECT_EQ(-1, console->codeLine(0, QStringLiteral("A1")));
+    console->chooseCode(0, QStringLiteral("A1"));
+    EXPECT_TRUE(console->match().PickedAthlete.isEmpty());
     a.f.dialogs.Expect(MatchMessages::NotAnAthlete);
     console->changeScore(0);
     EXPECT_EQ(QStringLiteral("0"), console->shownScore(0));
+    EXPECT_EQ(3u, console->match().Rosters[0].size()) << "the presentation still has the coach";
 }
 
 TEST_F(TeamsScenario, ALoadedMatchChoosesItsTeams) {

@@ -176,18 +176,28 @@ TEST(SearchesTest, LookupsByNumber) {
               AthleteSurname(longText, QStringLiteral("55"), languages));
 }
 
+TEST(TeamChoiceTest, StaffCodesAreALetterAndDigits) {
+    for (const char* staff : {"A1", "D1", "a2", "D12", " A1 "}) {
+        EXPECT_TRUE(StaffCode(QString::fromLatin1(staff))) << staff;
+    }
+    for (const char* athlete : {"7", "12", "E", "A", "1A", "AB1", ""}) {
+        EXPECT_FALSE(StaffCode(QString::fromLatin1(athlete))) << athlete;
+    }
+}
+
 TEST(TeamChoiceTest, RosterListAndTranslatedRoles) {
     QTemporaryDir data;
     const QString folder = data.filePath(QStringLiteral("Teams/Lupi"));
     Environment::CreateFile(
         folder + QStringLiteral("/team.csv"),
         "7;Rossi;Mario;2-Centrale;C\r\n123;Lungo;Numero;9;C\r\nA1;Verdi;Anna;;C\r\n"
-        "8;Fuori;Rosa;1;N\r\n");
+        "8;Fuori;Rosa;1;N\r\nd12;Neri;Carla;;C\r\n");
     const ChosenTeam s = ChooseTeam(data.path(), QStringLiteral("Lupi"), LanguageTable{});
-    EXPECT_EQ((QStringList{"E - Errore dell'avversario", " 7 Rossi Mario Centrale",
-                           "23 Lungo Numero ", "A1 Verdi Anna "}),
-              s.Lines);
-    ASSERT_EQ(4u, s.Athletes.size());
+    EXPECT_EQ(
+        (QStringList{"E - Errore dell'avversario", " 7 Rossi Mario Centrale", "23 Lungo Numero "}),
+        s.Lines)
+        << "coach and manager are no scorers";
+    ASSERT_EQ(5u, s.Athletes.size()) << "the staff stay in the roster";
     EXPECT_EQ(QStringLiteral("1-Alzatore"), s.Athletes[3].Role);
     EXPECT_TRUE(s.Logo.isEmpty());
     EXPECT_EQ(QStringLiteral("7"), CodeFromLine(s.Lines[1]));

@@ -2,40 +2,70 @@
 
 #include "platform/Shell.h"
 #include "shared/CommonSettings.h"
+#include "shared/Geometry.h"
 #include "shared/Product.h"
 #include "shared/ui/Drawing.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 AboutBox::AboutBox(const CommonSettings& common, Shell& shell) : common_(common), shell_(shell) {
     setObjectName(QStringLiteral("AboutBox"));
     setModal(true);
-    resize(TwipsInPixel(9615), TwipsInPixel(6270));
-    const auto label = [this](int l, int t, int w, int h, double points, bool bold) {
+    const auto label = [this](double points, bool bold) {
         auto* e = new QLabel(this);
-        Place(e, l, t, w, h);
         e->setFont(Character(QStringLiteral("Tahoma"), points, bold));
         e->setWordWrap(true);
         return e;
     };
-    lblTitle = label(5040, 840, 4365, 480, 14, true);
-    lblVersion = label(7560, 840, 3405, 285, 8.25, false);
-    lblDescription = label(5040, 1140, 4125, 2310, 9, false);
+    // Laid out, not placed: the title and the description each keep their own rows whatever
+    // the language and the fonts make of them.
+    lblTitle = label(14, true);
+    lblTitle->setWordWrap(false);
+    lblVersion = label(8.25, false);
+    lblVersion->setWordWrap(false);
+    lblVersion->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    lblDescription = label(9, false);
     lblDescription->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    titleLabel = label(720, 0, 8415, 855, 24, true);
+    lblDescription->setMinimumWidth(TwipsInPixel(4125));
+    titleLabel = label(24, true);
+    titleLabel->setWordWrap(false);
     titleLabel->setText(QStringLiteral("Brivanta"));
-    picture = label(360, 1140, 4620, 2310, 8.25, false);
+    picture = label(8.25, false);
     picture->setScaledContents(true);
+    picture->setFixedSize(TwipsInPixel(4620), TwipsInPixel(2310));
     picture->setPixmap(QPixmap(QStringLiteral(":/sponsor/sample_display.jpg")));
-    contactLink = label(540, 4140, 2400, 345, 8.25, false);
+    contactLink = label(8.25, false);
+    contactLink->setWordWrap(false);
     contactLink->setStyleSheet(QStringLiteral("color:#0645ad;text-decoration:underline;"));
     contactLink->setCursor(Qt::PointingHandCursor);
     contactLink->installEventFilter(this);
-    creditsLabel = label(2960, 3840, 4690, 945, 8.25, false);
+    creditsLabel = label(8.25, false);
     okButton = new QPushButton(QStringLiteral("OK"), this);
-    Place(okButton, 7920, 3780, 1260, 765);
+    okButton->setMinimumSize(TwipsInPixel(1260), TwipsInPixel(765) * 2 / 3);
     connect(okButton, &QPushButton::clicked, this, [this] { closeBox(); });
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(lblTitle);
+    heading->addStretch();
+    heading->addWidget(lblVersion);
+    auto* text = new QVBoxLayout;
+    text->addLayout(heading);
+    text->addWidget(lblDescription, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(picture, 0, Qt::AlignTop);
+    middle->addLayout(text, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(contactLink);
+    bottom->addWidget(creditsLabel, 1);
+    bottom->addWidget(okButton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(titleLabel);
+    column->addLayout(middle, 1);
+    column->addLayout(bottom);
+    resize(TwipsInPixel(9615), TwipsInPixel(6270));
 }
 
 void AboutBox::load() {

@@ -1,7 +1,7 @@
 // The live output's server, started with the stored port and LAN switch.
-#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "control/Remote.h"
+#include "control/RemoteData.h"
 #include "live/Broadcast.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -15,9 +15,7 @@ void ConsoleWindow::startLive(quint16 port, bool lan) {
     remote_->Safety().SetLan(lan);
     live_->Stop();
     if (port != 0 && !live_->Start(port, lan)) {
-        platform_.dialogs.Message(common_.Translate(ConsoleMessages::PortInUse) + u' ' +
-                                      QString::number(port),
-                                  Buttons::Ok);
+        platform_.dialogs.Message(PortInUseText(common_.Languages, port), Buttons::Ok);
     }
     remote_->Safety().SetPort(live_->Port());
 }

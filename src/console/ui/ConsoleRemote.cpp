@@ -74,7 +74,7 @@ std::optional<QString> ConsoleWindow::runRemote(const Command& command) {
 }
 
 void ConsoleWindow::openRemoteWindow() {
-    RemoteWindow window(common_, platform_.settings, *remote_, live_->Port(),
+    RemoteWindow window(common_, platform_.dialogs, platform_.settings, *remote_, live_->Port(),
                         ReadFlag(platform_.settings, Setting::LiveLan));
     platform_.modal.Show(window);
 }

@@ -1,9 +1,12 @@
 #include "control/ui/RemoteWindow.h"
 #include "shared/SettingsTable.h"
 
+#include "control/Messages.h"
 #include "control/Remote.h"
+#include "control/RemoteData.h"
 #include "control/ui/QrCode.h"
 #include "live/Addresses.h"
+#include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "shared/CommonSettings.h"
 
@@ -17,9 +20,10 @@ namespace {
 constexpr int ModuleSide = 8;
 } // namespace
 
-RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings, Remote& remote,
-                           quint16 port, bool lan)
-    : common_(common), settings_(settings), remote_(remote), port_(port), lan_(lan) {
+RemoteWindow::RemoteWindow(const CommonSettings& common, Dialogs& dialogs, Settings& settings,
+                           Remote& remote, quint16 port, bool lan)
+    : common_(common), dialogs_(dialogs), settings_(settings), remote_(remote), port_(port),
+      lan_(lan) {
     setObjectName(QStringLiteral("RemoteWindow"));
     setModal(true);
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
@@ -34,6 +38,9 @@ RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings, Rem
     hintLabel->setWordWrap(true);
     newSecretButton = new QPushButton(t("Nuovo codice segreto"), this);
     closeButton = new QPushButton(t("Chiudi"), this);
+    // Return closes; it must never cut off every paired phone and deck.
+    newSecretButton->setAutoDefault(false);
+    closeButton->setDefault(true);
     deckSecretLabel = new QLabel(this);
     deckSecretLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     devicesList = new QTreeWidget(this);
@@ -41,6 +48,7 @@ RemoteWindow::RemoteWindow(const CommonSettings& common, Settings& settings, Rem
     devicesList->setRootIsDecorated(false);
     devicesList->setMinimumHeight(90);
     revokeButton = new QPushButton(t("Revoca"), this);
+    revokeButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(newSecretButton);
     buttons->addStretch();
@@ -75,7 +83,12 @@ void RemoteWindow::refresh() {
         linkLabel->clear();
         deckSecretLabel->clear();
         listDevices();
-        hintLabel->setText(t("L'uscita live è spenta: scegli una porta nei Settaggi."));
+        // The port chosen in the Settings may be taken by another program: say so, as the
+        // console did, rather than call the output switched off.
+        const int chosen = ReadNumber(settings_, Setting::LivePort);
+        hintLabel->setText(chosen > 0
+                               ? PortInUseText(common_.Languages, static_cast<quint16>(chosen))
+                               : t("L'uscita live è spenta: scegli una porta nei Settaggi."));
         return;
     }
     QStringList machine;
@@ -141,6 +154,10 @@ void RemoteWindow::revokeSelectedDevice() {
 }
 
 void RemoteWindow::newSecret() {
+    if (dialogs_.Message(common_.Translate(QString::fromUtf8(ControlMessages::NewSecretQuestion)),
+                         Buttons::YesNo, Default::GiveUp) != Answer::Yes) {
+        return;
+    }
     remote_.Safety().SetSecret(RenewSecret(settings_));
     remote_.Safety().RevokeAll();
     refresh();

@@ -7,20 +7,24 @@
 #include <QTreeWidget>
 
 struct CommonSettings;
+class Dialogs;
 class Settings;
 class Remote;
 
 // "Remote": the phone page's pairing link (a one-time code, renewed before it expires) as text
 // and as a QR code, the paired phones with "Revoca", the decks' secret, and a new secret on
-// demand, which revokes every phone and deck.
+// demand, which revokes every phone and deck once the operator confirms it. Return closes the
+// window: it never renews the secret.
 class RemoteWindow : public QDialog {
     Q_OBJECT
   public:
-    RemoteWindow(const CommonSettings& common, Settings& settings, Remote& remote, quint16 port,
-                 bool lan);
+    // `port` is the one the live server listens on, 0 when it is not running.
+    RemoteWindow(const CommonSettings& common, Dialogs& dialogs, Settings& settings, Remote& remote,
+                 quint16 port, bool lan);
 
     // The address the QR code carries; empty while the live output is off.
     QString address() const { return address_; }
+    // Asks first (default: keep the secret); a new secret cuts off every phone and deck.
     void newSecret();
     // A fresh pairing code in the QR code; its timer calls it before the last one expires.
     void renewPairingCode();
@@ -41,6 +45,7 @@ class RemoteWindow : public QDialog {
     void refresh();
 
     const CommonSettings& common_;
+    Dialogs& dialogs_;
     Settings& settings_;
     Remote& remote_;
     quint16 port_;

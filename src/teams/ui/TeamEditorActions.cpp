@@ -207,6 +207,15 @@ void TeamEditor::newTeam() {
     }
     CreateTeam(common_.DataFolder, name);
     load();
+    // The new team is the one the operator goes on to fill: its empty roster, not the first
+    // team's, is on screen.
+    if (const auto made = teamList->findItems(name, Qt::MatchFixedString); !made.isEmpty()) {
+        {
+            const QSignalBlocker still(teamList);
+            teamList->setCurrentItem(made.first());
+        }
+        openSelectedTeam();
+    }
 }
 
 void TeamEditor::deleteTeam() {

@@ -29,7 +29,9 @@ void TeamEditor::fillRows(const QList<RosterImport::Row>& rows, int from) {
         }
         // Role items are numbered from 1 in the boxes' order.
         const int role = RosterImport::RoleOf(row.role) - 1;
-        lines[r] = {row.number, row.surname, row.firstName, role, lines[r].CalledUp};
+        // An imported athlete is called up: the console lists only those, and a whole roster
+        // left out would leave its list empty.
+        lines[r] = {row.number, row.surname, row.firstName, role, true};
         ++r;
     }
     writeLines(lines);

@@ -2,6 +2,7 @@
 #include "console/ui/AboutBox.h"
 #include "options/ui/OptionsWindow.h"
 #include "scenarios/TestConsole.h"
+#include "shared/FileText.h"
 #include "shared/Messages.h"
 #include "shared/Product.h"
 #include "teams/ui/TeamEditor.h"
@@ -37,6 +38,56 @@ TEST_F(HelpTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
     });
     console.openAboutBox();
     EXPECT_EQ((QStringList{QStringLiteral("mailto:") + ContactAddress()}), a.f.shell.open);
+}
+
+std::string Named(const QWidget* w) {
+    const auto* l = qobject_cast<const QLabel*>(w);
+    return l != nullptr ? l->text().toStdString() : w->metaObject()->className();
+}
+
+// Each text of the about box has its own room, in every language, on a 1366 x 768 laptop.
+TEST_F(HelpTest, AboutBoxTextsNeverOverlapInAnyLanguage) {
+    CommonSettings common;
+    const auto table = ReadTextFile(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv", 1 << 22);
+    ASSERT_TRUE(table);
+    common.Languages.Load(*table);
+    for (int language = 0; language < 5; ++language) {
+        common.Languages.LanguageColumn = language;
+        common.Languages.CurrentLanguage = common.Languages.LanguageCodes()[language + 1];
+        AboutBox box(common, a.f.shell);
+        box.load();
+        box.show();
+        const std::string in = common.Languages.CurrentLanguage.toStdString();
+        EXPECT_LE(box.frameGeometry().width(), 1366) << in;
+        EXPECT_LE(box.frameGeometry().height(), 768) << in;
+        QList<QWidget*> parts;
+        for (QWidget* w : box.findChildren<QWidget*>()) {
+            if (w->isVisible()) {
+                parts << w;
+            }
+        }
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            const QRect place(parts[i]->mapTo(&box, QPoint()), parts[i]->size());
+            EXPECT_TRUE(box.rect().contains(place)) << in << ' ' << i;
+            for (qsizetype j = i + 1; j < parts.size(); ++j) {
+                const QRect other(parts[j]->mapTo(&box, QPoint()), parts[j]->size());
+                EXPECT_FALSE(place.intersects(other))
+                    << in << ": " << Named(parts[i]) << " / " << Named(parts[j]);
+            }
+        }
+        for (const QLabel* l : box.findChildren<QLabel*>()) {
+            if (l == box.picture) {
+                continue;
+            }
+            EXPECT_LE(l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height(),
+                      l->height())
+                << in << ": " << l->text().toStdString();
+            if (!l->wordWrap()) {
+                EXPECT_LE(l->sizeHint().width(), l->width())
+                    << in << ": " << l->text().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(HelpTest, UpdateNoticeThenTheProductPage) {

@@ -2,6 +2,7 @@
 #include "control/Messages.h"
 #include "control/Remote.h"
 #include "control/ui/KeysWindow.h"
+#include "control/ui/RemoteWindow.h"
 #include "display/ui/CountdownWindow.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleLive.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -487,6 +489,79 @@ TEST(RemoteScenario, TheKeysWindowRemapsRefusesADuplicateAndRestoresDefaults) {
     });
     c.openKeysWindow();
     EXPECT_EQ(KeysMap(), c.keys());
+}
+
+// Return in the Remote window closes it; only a confirmed "New secret code" cuts off the
+// paired phones and decks.
+TEST(RemoteScenario, ANewSecretIsNeverOneReturnAwayAndIsAskedFirst) {
+    Bench b;
+    Access& access = b.console->remoteControl().Safety();
+    const QByteArray code = access.NewCode(b.console->remoteControl().Now()).toLatin1();
+    ASSERT_EQ(303, b.Request("GET", "/remote?pair=" + code, {}, "127.0.0.1").State);
+    const QString secret = access.Secret();
+    const auto paired = [&] { return access.Devices(b.console->remoteControl().Now()).size(); };
+    ASSERT_EQ(1u, paired());
+
+    b.a.f.modal.Expect([&](QDialog& dialog) {
+        auto& w = static_cast<RemoteWindow&>(dialog);
+        w.show();
+        for (QWidget* focus :
+             {static_cast<QWidget*>(w.newSecretButton), static_cast<QWidget*>(w.devicesList)}) {
+            w.show();
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Return);
+            EXPECT_FALSE(w.isVisible()) << "Return closes the window";
+        }
+        EXPECT_FALSE(w.newSecretButton->isDefault());
+        EXPECT_EQ(secret, access.Secret()) << "Return never renews the secret";
+        EXPECT_EQ(1u, paired());
+
+        b.a.f.dialogs.Expect(ControlMessages::NewSecretQuestion, Answer::No);
+        w.newSecretButton->click();
+        EXPECT_EQ(Default::GiveUp, b.a.f.dialogs.Defaults.last()) << "Return keeps the secret";
+        EXPECT_EQ(secret, access.Secret());
+        EXPECT_EQ(1u, paired());
+
+        b.a.f.dialogs.Expect(ControlMessages::NewSecretQuestion, Answer::Yes);
+        w.newSecretButton->click();
+        EXPECT_NE(secret, access.Secret());
+        EXPECT_EQ(0u, paired());
+        EXPECT_TRUE(w.deckSecretLabel->text().endsWith(access.Secret()));
+    });
+    b.console->openRemoteWindow();
+}
+
+// Port 8765 taken by another program: the console says where to choose another, and the
+// Remote window says the same rather than call the output switched off.
+TEST(RemoteScenario, ABusyPortIsToldWithWhereToChangeItInBothPlaces) {
+    struct Case {
+        const char* language;
+        QString busy;
+    };
+    const Case cases[] = {
+        {"ITA", QStringLiteral("Uscita live non disponibile: la porta è già in uso. Porta: 8765\n"
+                               "Scegli un'altra porta nei Settaggi, riquadro: Uscita live (OBS, "
+                               "vMix, altri schermi)")},
+        {"ENG", QStringLiteral("Live output unavailable: the port is already in use. Port: 8765\n"
+                               "Choose another port in the Settings, frame: Live output (OBS, "
+                               "vMix, other screens)")},
+    };
+    for (const Case& c : cases) {
+        Environment a;
+        QFile::copy(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv",
+                    a.program + QStringLiteral("/Languages.csv"));
+        a.f.settings.values[QStringLiteral("Language")] = QString::fromLatin1(c.language);
+        a.f.live.busy = true;
+        a.f.dialogs.Expect(c.busy);
+        ConsoleProbe console(a.f.platform);
+        console.load();
+        a.f.modal.Expect([&](QDialog& dialog) {
+            auto& w = static_cast<RemoteWindow&>(dialog);
+            EXPECT_EQ(c.busy, w.hintLabel->text()) << c.language;
+            EXPECT_TRUE(w.address().isEmpty()) << "no link to a server that is not there";
+        });
+        console.openRemoteWindow();
+    }
 }
 
 // The same on the wire: a deck's request with its header, answered once the console is free.

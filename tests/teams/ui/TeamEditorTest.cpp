@@ -127,7 +127,38 @@ TEST_F(TeamEditorTest, TheSpreadsheetPreviewLetsTheOperatorCorrectTheColumns) {
             << "Cancel leaves the grid as it was";
         EXPECT_FALSE(QFile::exists(Team(QStringLiteral("Lupi")) + QStringLiteral("/team.csv")))
             << "nothing is written before Salva";
+        EXPECT_TRUE(f.calledUpChecks[0]->isChecked() && f.calledUpChecks[1]->isChecked())
+            << "imported athletes are called up";
+        EXPECT_FALSE(f.calledUpChecks[2]->isChecked()) << "an empty row is not";
+        f.save();
     });
+    // The console lists the called-up only: the imported roster is there to score.
+    console.teamList(0)->setCurrentItem(
+        console.teamList(0)->findItems(QStringLiteral("Lupi"), Qt::MatchExactly).first());
+    console.chooseTeam(0);
+    EXPECT_EQ(3, console.rosterList(0)->count()) << "the opponent's error and both athletes";
+}
+
+// "+ New team" opens the new, empty team: rows typed next belong to it, never to the team
+// that was on screen before.
+TEST_F(TeamEditorTest, ANewTeamStartsWithAnEmptyRoster) {
+    Environment::CreateFile(Team(QStringLiteral("Lupi")) + QStringLiteral("/team.csv"),
+                            "7;Rossi;Mario;2-Centrale;C\r\n9;Bianchi;Luca;1-Banda;C\r\n");
+    Edit([&](TeamEditor& f) {
+        Open(f, QStringLiteral("Lupi"));
+        ASSERT_EQ(QStringLiteral("Rossi"), f.surnameBoxes[0]->text());
+        a.f.dialogs.ExpectInput(QStringLiteral("Zebre"));
+        f.newTeam();
+        EXPECT_EQ(QStringLiteral("Zebre"), f.teamList->currentItem()->text());
+        for (int r = 0; r < EditorCapacity; ++r) {
+            EXPECT_TRUE(f.numberBoxes[r]->text().isEmpty() && f.surnameBoxes[r]->text().isEmpty())
+                << "row " << r;
+        }
+        Line(f, 0, "3", "Conti");
+        f.finish();
+    });
+    EXPECT_EQ((QStringList{"3;Conti;;;N"}), Roster(QStringLiteral("Zebre")));
+    EXPECT_EQ(2, Roster(QStringLiteral("Lupi")).size()) << "the team shown before is untouched";
 }
 
 TEST_F(TeamEditorTest, AZipOfPhotosNamedByNumberFindsItsAthletes) {
@@ -343,8 +374,8 @@ TEST_F(TeamEditorTest, NewDeleteAndRenameTellWhatIsRefused) {
             TeamMessages::NewTeamName + QStringLiteral(": Creazione nuova squadra")))
             << a.f.dialogs.Shown.last().toStdString();
         EXPECT_TRUE(QFileInfo(Team(QStringLiteral("Tigri Bianche"))).isDir());
-        EXPECT_EQ(QStringLiteral("Guests"), f.teamList->currentItem()->text())
-            << "the list opens its first entry, not the new team";
+        EXPECT_EQ(QStringLiteral("Tigri Bianche"), f.teamList->currentItem()->text())
+            << "the new team is opened";
 
         Open(f, QStringLiteral("Home"));
         a.f.dialogs.Expect(TeamMessages::HomeGuestsNotDeleted);
