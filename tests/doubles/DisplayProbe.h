@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/ui/DisplayWindow.h"
+#include "shared/CommonSettings.h"
 
 // The display under test, read through what the hall sees and driven through its timers' ticks.
 // It lends the display's labels and panels to the tests that measure where and how they are
@@ -75,7 +76,11 @@ class DisplayProbe {
     void showMatch() { w_.showMatch(); }
     void startOrStopPresentation() { w_.startOrStopPresentation(); }
     void waitForPresentationPhoto() { w_.waitForPresentationPhoto(); }
-    void swapDisplay() { w_.swapDisplay(); }
+    // The swap as the console makes it: the one setting changes, the display follows.
+    void swapDisplay() {
+        w_.common_.DisplaySidesSwapped = !w_.common_.DisplaySidesSwapped;
+        w_.showSides();
+    }
     void zoomStep(bool plus) { w_.zoomStep(plus); }
     void zoom(bool what) { w_.zoom(what); }
     void LayoutWithoutSponsor() { w_.LayoutWithoutSponsor(); }

@@ -161,6 +161,35 @@ TEST_F(ResumptionScenario, EveryMatchThatEndsIsSavedOrThrownAwayGoesToTheBackups
     EXPECT_EQ(QStringList{a.f.folders.user + QStringLiteral("/Backups")}, a.f.shell.open);
 }
 
+// "Nuova Partita" warns only when scores would be lost: a finished match is already among the
+// backups, one under way (even at match point) is not.
+TEST_F(ResumptionScenario, NewMatchWarnsOnlyWhileTheMatchIsUnderWay) {
+    struct Case {
+        const char* name;
+        bool finished;
+    };
+    for (const Case& k : {Case{"finished", true}, Case{"under way", false}}) {
+        SCOPED_TRACE(k.name);
+        a.f.dialogs.Shown.clear();
+        auto c = Start();
+        if (k.finished) {
+            WinOneSetMatch(*c);
+        } else {
+            c->match().TotalSets = 1;
+            c->match().SetPoints = 2;
+            c->changeScore(0);
+            a.f.dialogs.Expect(ConsoleMessages::AbandonForNewMatch, Answer::Cancel);
+        }
+        c->newMatch();
+        EXPECT_EQ(!k.finished, a.f.dialogs.Shown.contains(ConsoleMessages::AbandonForNewMatch));
+        EXPECT_EQ(k.finished, c->match().History.isEmpty());
+        ASSERT_TRUE(c->backups().Wait(5000));
+    }
+    const QStringList copies = Copies();
+    ASSERT_FALSE(copies.isEmpty());
+    EXPECT_TRUE(Copy(copies.last()).contains("#GAMEOV:0")) << "the finished match is kept";
+}
+
 TEST(ArchiveTest, NamesSortByTimeAndOnlyTheNewestAreKept) {
     EXPECT_EQ(QStringLiteral("2026-12-10 20-31-05 Lupi_Neri - A_B.txt"),
               CopyName(QDateTime(QDate(2026, 12, 10), QTime(20, 31, 5)),

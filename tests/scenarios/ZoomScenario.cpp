@@ -2,6 +2,10 @@
 #include "platform/Settings.h"
 #include "scenarios/TestConsole.h"
 
+#include <QRegularExpression>
+#include <functional>
+#include <ostream>
+
 namespace {
 
 const QString ZoomWarning = ConsoleMessages::ZoomRestoresSides;
@@ -58,14 +62,80 @@ TEST_F(ZoomScenario, ZoomOnASwappedDisplayRestoresTheOrientationFirst) {
     EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
 }
 
-TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandLeavesThePanelsSwapped) {
+TEST_F(ZoomScenario, ZoomOnASwappedDisplayWithoutTheBandRestoresTheOrientationToo) {
     BandWithout();
     Swap();
     a.f.dialogs.Expect(ZoomWarning);
     console.zoomIn();
     EXPECT_FALSE(console.common().DisplaySidesSwapped);
-    EXPECT_FALSE(HomeOnLeft());
+    EXPECT_FALSE(console.sidesSwappedShown());
+    EXPECT_TRUE(HomeOnLeft()) << "the display says what the console says";
 }
+
+// Swap sides is one state: whatever lays the display out again keeps it, and the console's
+// mark keeps telling the truth about the hall's screen.
+struct LayoutChange {
+    const char* name;
+    bool band;
+    std::function<void(ConsoleProbe&, DisplayProbe&)> change;
+};
+
+void PrintTo(const LayoutChange& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SwapKept : public ZoomScenario, public ::testing::WithParamInterface<LayoutChange> {};
+
+TEST_P(SwapKept, TheDisplayStaysSwappedAndTheConsoleAgrees) {
+    if (!GetParam().band) {
+        BandWithout();
+    }
+    Swap();
+    GetParam().change(console, d);
+    if (!GetParam().band) {
+        // What the console's timer does a moment after every resize.
+        console.sponsorHeightTick();
+    }
+    EXPECT_TRUE(console.common().DisplaySidesSwapped);
+    EXPECT_TRUE(console.sidesSwappedShown());
+    EXPECT_FALSE(HomeOnLeft());
+    // The drawing lets the two scores touch; no more than that.
+    EXPECT_LE(d.scoreLabel(1)->geometry().right(), d.scoreLabel(0)->x() + d.width() / 100)
+        << "guests wholly on the left";
+    EXPECT_GT(d.homeNameLabel()->x(), d.guestsNameLabel()->x());
+    EXPECT_GT(d.teamLogo(0)->x(), d.teamLogo(1)->x());
+    // And the swap back really restores, from whatever layout.
+    Swap();
+    EXPECT_TRUE(HomeOnLeft());
+    EXPECT_LT(d.homeNameLabel()->x(), d.guestsNameLabel()->x());
+}
+
+const auto FullScreen = [](ConsoleProbe& c, DisplayProbe&) { c.putDisplayFullScreen(); };
+const auto ZoomAllOnce = [](ConsoleProbe& c, DisplayProbe&) { c.toggleZoomAll(); };
+const auto ZoomAllTwice = [](ConsoleProbe& c, DisplayProbe&) {
+    c.toggleZoomAll();
+    c.toggleZoomAll();
+};
+// A hidden window hears of its resize only when shown: the layout it would run, at once.
+const auto Resize = [](ConsoleProbe&, DisplayProbe& d) {
+    d.resize(d.width() + 40, d.height());
+    d.layOutControls();
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryLayout, SwapKept,
+                         ::testing::Values(LayoutChange{"full screen", true, FullScreen},
+                                           LayoutChange{"full screen, band off", false, FullScreen},
+                                           LayoutChange{"Zoom All once", true, ZoomAllOnce},
+                                           LayoutChange{"Zoom All twice", true, ZoomAllTwice},
+                                           LayoutChange{"Zoom All twice, band off", false,
+                                                        ZoomAllTwice},
+                                           LayoutChange{"resized", true, Resize},
+                                           LayoutChange{"resized, band off", false, Resize}),
+                         [](const ::testing::TestParamInfo<LayoutChange>& i) {
+                             QString name = QString::fromLatin1(i.param.name);
+                             name.remove(QRegularExpression(QStringLiteral("[^A-Za-z]")));
+                             return name.toStdString();
+                         });
 
 TEST_F(ZoomScenario, RepeatedStepsEndInABeepThatChangesNothing) {
     for (bool plus : {true, false}) {

@@ -46,7 +46,8 @@ void ConsoleWindow::zoom(bool plus) {
                                   Buttons::Ok);
         sidesSwappedMark->setChecked(false);
         common_.DisplaySidesSwapped = false;
-        // Without the band the panels stay where the swap put them.
+        display_->showSides();
+        // With the band the step starts from its plain layout again.
         if (common_.SponsorBar != 0) {
             zoomAll(true);
         }
@@ -83,7 +84,7 @@ void ConsoleWindow::swapDisplaySides() {
     }
     common_.DisplaySidesSwapped = !common_.DisplaySidesSwapped;
     sidesSwappedMark->setChecked(common_.DisplaySidesSwapped);
-    display_->swapDisplay();
+    display_->showSides();
 }
 
 void ConsoleWindow::restoreDirection() {

@@ -101,8 +101,9 @@ void ConsoleWindow::openCountdown(const QString& text, bool courtChange) {
 }
 
 // Asks before throwing a running match away, then starts afresh; false when the operator keeps it.
+// A finished match went to the backups when it ended: nothing of it is lost.
 bool ConsoleWindow::abandonMatch(const char* question) {
-    if (!match_.History.isEmpty() &&
+    if (!match_.History.isEmpty() && !match_.MatchOver &&
         platform_.dialogs.Message(common_.Translate(QString::fromUtf8(question)), Buttons::OkCancel,
                                   Default::GiveUp) == Answer::Cancel) {
         return false;

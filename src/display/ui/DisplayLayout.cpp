@@ -216,6 +216,8 @@ void DisplayWindow::layOutControls() {
         savePosition();
     }
     GeometryScale(geometry_, InTwips(frameGeometry().size()), controls_, true);
+    sidesShownSwapped_ = false;
     afterLayout();
     setBand();
+    showSides();
 }

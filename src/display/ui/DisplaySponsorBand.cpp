@@ -94,6 +94,10 @@ void DisplayWindow::LayoutWithoutSponsor() {
     for (QLabel* slot : sponsorSlots) {
         slot->hide();
     }
+    // The layout reads home on the left; the swap comes back after it.
+    if (sidesShownSwapped_) {
+        swapControls();
+    }
     ControlsWithoutSponsor c;
     for (int k = 0; k < 2; ++k) {
         c.scoreLabels[k] = ReadControl(scoreLabels[k], true);
@@ -120,4 +124,5 @@ void DisplayWindow::LayoutWithoutSponsor() {
     ApplyControl(homeNameLabel, c.homeNameLabel, true);
     ApplyControl(guestsNameLabel, c.guestsNameLabel, true);
     afterLayout();
+    showSides();
 }

@@ -68,8 +68,9 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     void zoomStep(bool plus);
     // true: the proportional layout again; false: the scores magnified to fill the screen.
     void zoom(bool what);
-    // Home and guests change sides; the console keeps home on the left.
-    void swapDisplay();
+    // Home and guests on the sides CommonSettings::DisplaySidesSwapped asks for (the console
+    // keeps home on the left); every layout after this keeps them there.
+    void showSides();
     const ScreenState& screenState() const { return screen_; }
 
   signals:
@@ -118,6 +119,8 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     void placeBanner();
     void showScorerPhoto();
     void afterLayout();
+    // Home and guests change places, whatever the settings say.
+    void swapControls();
     void parkPresentation();
     void panelStyle(int side);
     // A side's score colours as a style sheet: its panels and cards wear them.
@@ -193,6 +196,8 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QString panelStyle_;
     // The leading-team overlay fills the scorer panel until its slide ends.
     bool leadingTeamShown_ = false;
+    // Where the controls are now: a fresh layout puts home on the left.
+    bool sidesShownSwapped_ = false;
     ClockLoop clock_;
     int tickPanel_ = 0;
     BandState band_;

@@ -1,4 +1,5 @@
-// Zoom steps, the magnified centre and the swapped panels: all undone by the next resize.
+// Zoom steps, the magnified centre and the swapped panels: a zoom step is undone by the next
+// resize, the swap never (every layout puts the panels back on the sides it asks for).
 #include "display/Zoom.h"
 #include "display/ui/DisplayWindow.h"
 #include "shared/CommonSettings.h"
@@ -65,6 +66,10 @@ bool DisplayWindow::zoomAtLimit(bool plus) {
 }
 
 void DisplayWindow::zoomStep(bool plus) {
+    // The steps grow home on the left; a swapped display is stepped unswapped, then swapped.
+    if (sidesShownSwapped_) {
+        swapControls();
+    }
     ZoomControls c;
     perZoom(c, *this, Reading);
     const double W = PixelInTwips(outerWidth());
@@ -76,6 +81,7 @@ void DisplayWindow::zoomStep(bool plus) {
     }
     perZoom(c, *this, Writing);
     afterLayout();
+    showSides();
 }
 
 void DisplayWindow::zoom(bool what) {
@@ -98,13 +104,22 @@ void DisplayWindow::zoom(bool what) {
         scoreFrames[k]->setGeometry(scoreLabels[k]->x(), scoreLabels[k]->y(),
                                     scoreFrames[k]->width(), scoreLabels[k]->height());
     }
+    sidesShownSwapped_ = false;
     afterLayout();
+    showSides();
 }
 
-void DisplayWindow::swapDisplay() {
+void DisplayWindow::showSides() {
+    if (sidesShownSwapped_ != common_.DisplaySidesSwapped) {
+        swapControls();
+    }
+}
+
+void DisplayWindow::swapControls() {
     SwapControls c;
     perSwap(c, *this, Reading);
     ::SwapDisplay(c, PixelInTwips(outerWidth()), common_.SponsorBar != 0);
     perSwap(c, *this, Writing);
+    sidesShownSwapped_ = !sidesShownSwapped_;
     afterLayout();
 }
