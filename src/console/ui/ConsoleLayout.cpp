@@ -121,6 +121,9 @@ void ConsoleWindow::createControls() {
     previewCaption = Label(a, 120, 3660, 1875, 195, QString(), 8.25);
     timeoutIcons[0] = Picture(a, 5940, 1320, 600, 600, QStringLiteral(":/display/stopwatch.png"));
     timeoutIcons[1] = Picture(a, 10860, 1320, 600, 600, QStringLiteral(":/display/stopwatch.png"));
+    // Under each stopwatch, between the logo and the timeouts and sets won.
+    timeoutButtons[0] = Button(a, 5970, 1935, 555, 390, QString(), 8.25);
+    timeoutButtons[1] = Button(a, 10950, 1935, 495, 390, QString(), 8.25);
     const QString logo[2] = {QStringLiteral(":/console/home_logo.png"),
                              QStringLiteral(":/console/guests_logo.png")};
     teamLogos[0] = Picture(a, 4620, 1440, 1335, 1335, logo[0]);
@@ -185,10 +188,11 @@ void ConsoleWindow::enumerateControls() {
     for (QPushButton* b : scoreButtons)
         with(b);
     for (QPushButton* b :
-         {exitButton, lockButton, statisticsButton, endStatisticsButton, leadingTeamButton,
-          lastPointsButton, presentationButton, fullScreenButton, zoomInButton, saveMatchButton,
-          loadMatchButton, newMatchButton, swapSidesButton, optionsButton, undoButton,
-          refreshPreviewButton, zoomAllButton, zoomOutButton}) {
+         {exitButton,        lockButton,       statisticsButton,   endStatisticsButton,
+          leadingTeamButton, lastPointsButton, presentationButton, fullScreenButton,
+          zoomInButton,      saveMatchButton,  loadMatchButton,    newMatchButton,
+          swapSidesButton,   optionsButton,    undoButton,         refreshPreviewButton,
+          zoomAllButton,     zoomOutButton,    timeoutButtons[0],  timeoutButtons[1]}) {
         with(b);
     }
     for (QRadioButton* o : pointTypeButtons)
