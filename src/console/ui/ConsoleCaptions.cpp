@@ -50,8 +50,9 @@ void ConsoleWindow::showCaptions() {
     statisticsCaption->setText(t("Lista statistiche"));
     eventLight->setText(t("Semaforo eventi"));
     previewCaption->setText(t("Live del tabellone"));
+    // "Tiempo muerto" is wider than the room beside a stopwatch: a word a line.
     for (QPushButton* b : timeoutButtons) {
-        b->setText(t("Tempo"));
+        b->setText(t("Tempo").replace(u' ', u'\n'));
     }
     for (QLabel* e : teamLogos) {
         e->setToolTip(t("Riepilogo ed assegnazione punti"));

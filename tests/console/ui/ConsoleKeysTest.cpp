@@ -9,7 +9,7 @@ namespace {
 
 class ConsoleKeysTest : public TestConsole {
   protected:
-    QString Confirm(int side) const {
+    QString Confirm(int side) {
         return ConsoleMessages::TimeoutQuestion + console.match().TeamName[side] +
                QStringLiteral("\n") + ConsoleMessages::CancelOrConfirm;
     }
@@ -26,7 +26,9 @@ class ConsoleKeysTest : public TestConsole {
 };
 
 TEST_F(ConsoleKeysTest, OneClickBesideTheStopwatchAsksForATimeoutAndGrantsIt) {
-    EXPECT_FALSE(console.timeoutButton(0)->isEnabled()) << "no timeout before the first point";
+    a.f.dialogs.Expect(ConsoleMessages::NotStarted);
+    QTest::mouseClick(console.timeoutButton(0), Qt::LeftButton);
+    EXPECT_EQ(nullptr, console.countdown()) << "no timeout before the first point";
     Points(0, 1);
     for (int side = 0; side < 2; ++side) {
         ASSERT_TRUE(console.timeoutButton(side)->isEnabled());
@@ -100,8 +102,8 @@ TEST_F(ConsoleKeysTest, StoredKeysAreShownFromTheStart) {
     }
 }
 
-// The timeout buttons have their own room on a 1366 x 768 laptop, with their caption whole,
-// in every language.
+// The timeout buttons have their own room at the console's drawn size (as it opens on a
+// 1366 x 768 laptop), with their caption whole in every language.
 TEST_F(ConsoleKeysTest, TimeoutButtonsFitBesideTheStopwatchesInEveryLanguage) {
     QFile::copy(QStringLiteral(BRIVANTA_DATA) + "/Languages.csv",
                 a.program + QStringLiteral("/Languages.csv"));
@@ -115,10 +117,6 @@ TEST_F(ConsoleKeysTest, TimeoutButtonsFitBesideTheStopwatchesInEveryLanguage) {
         const std::string in = c.common().Languages.CurrentLanguage.toStdString();
         for (int side = 0; side < 2; ++side) {
             const QPushButton* b = c.timeoutButton(side);
-            std::cerr << in << " area " << area->width() << "x" << area->height() << " button "
-                      << b->width() << "x" << b->height() << " text "
-                      << b->fontMetrics().size(0, b->text()).width() << "x"
-                      << b->fontMetrics().size(0, b->text()).height() << "\n";
             EXPECT_LE(b->fontMetrics().size(0, b->text()).width() + 6, b->width()) << in;
             EXPECT_LE(b->fontMetrics().size(0, b->text()).height() + 4, b->height()) << in;
             for (const QWidget* other : area->findChildren<QWidget*>()) {
