@@ -44,6 +44,15 @@ TEST_F(ConsoleKeysTest, OneClickBesideTheStopwatchAsksForATimeoutAndGrantsIt) {
         EXPECT_TRUE(console.countdown()->isVisible());
     }
     EXPECT_EQ(2, console.match().TimeoutsCalled[0] + console.match().TimeoutsCalled[1]);
+
+    // The stopwatch's double-click still calls one.
+    for (const auto& [action, control] : console.keyedControls()) {
+        if (action == Action::HomeTimeout && qobject_cast<QPushButton*>(control) == nullptr) {
+            a.f.dialogs.Expect(Confirm(0), Answer::Ok);
+            QTest::mouseDClick(control, Qt::LeftButton);
+        }
+    }
+    EXPECT_EQ(QStringLiteral("2"), console.shownTimeouts(0));
 }
 
 TEST_F(ConsoleKeysTest, EveryKeyedControlShowsItsKeyAndFollowsTheKeysWindow) {
