@@ -108,6 +108,32 @@ class ConsoleProbe {
     QPushButton* scoreButton(int index) { return w_.scoreButtons[index]; }
     QListWidget* teamList(int side) { return w_.teamLists[side]; }
     QListWidget* rosterList(int side) { return w_.rosterLists[side]; }
+    QPushButton* timeoutButton(int side) { return w_.timeoutButtons[side]; }
+    // The controls a key reaches, by the action, for their captions, tooltips and places.
+    std::vector<std::pair<Action, QWidget*>> keyedControls() {
+        auto& w = w_;
+        std::vector<std::pair<Action, QWidget*>> all{
+            {Action::HomePlus, w.scoreButtons[0]},
+            {Action::HomeMinus, w.scoreButtons[1]},
+            {Action::MinusGuests, w.scoreButtons[2]},
+            {Action::PlusGuests, w.scoreButtons[3]},
+            {Action::Undo, w.undoButton},
+            {Action::HomeTimeout, w.timeoutIcons[0]},
+            {Action::HomeTimeout, w.timeoutButtons[0]},
+            {Action::GuestsTimeout, w.timeoutIcons[1]},
+            {Action::GuestsTimeout, w.timeoutButtons[1]},
+            {Action::Preview, w.refreshPreviewButton},
+            {Action::Statistics, w.statisticsButton},
+            {Action::LastPoints, w.lastPointsButton},
+            {Action::LeadingTeam, w.leadingTeamButton},
+            {Action::Presentation, w.presentationButton},
+        };
+        for (int i = 0; i < 5; ++i) {
+            all.push_back(
+                {static_cast<Action>(static_cast<int>(Action::Type0) + i), w.pointTypeButtons[i]});
+        }
+        return all;
+    }
 
     // The operator's choices in the lists.
     void selectHistoryLine(int line) { w_.historyList->setCurrentRow(line); }

@@ -4,24 +4,16 @@
 void ConsoleWindow::showCaptions() {
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     const QString dots = QStringLiteral(" ...");
-    scoreButtons[0]->setToolTip(t("Assegna un punto ai locali"));
-    scoreButtons[1]->setToolTip(t("Toglie un punto ai locali"));
-    scoreButtons[2]->setToolTip(t("Toglie un punto agli ospiti"));
-    scoreButtons[3]->setToolTip(t("Assegna un punto agli ospiti"));
     exitButton->setText(t("Esci"));
     exitButton->setToolTip(t("Clicca per terminare l'applicazione"));
     lockButton->setText(t(match_.Locked ? "Sblocca" : "Blocca"));
     lockButton->setToolTip(t("Blocca / Sblocca per non commettere errori"));
     // The caption wraps where the designed button broke it: the arrow on its own line.
     statisticsButton->setText(t("Statistiche") + QStringLiteral("\n--------->"));
-    statisticsButton->setToolTip(t("Statistiche della partita o del singolo SET"));
     endStatisticsButton->setText(t("Statistiche a fine partita"));
     endStatisticsButton->setToolTip(QStringLiteral("Tutte le statistiche in fila"));
     leadingTeamButton->setText(t("Squadra in testa"));
-    leadingTeamButton->setToolTip(
-        t("Mostra la squadra in testa - niente in caso di pareggio momentaneo"));
     lastPointsButton->setText(t("Ultimi 4 punti"));
-    lastPointsButton->setToolTip(t("Mostra gli ultimi 4 punti realizzati"));
     presentationButton->setText(t("Presentazione atleti"));
     fullScreenButton->setText(t("Full screen"));
     fullScreenButton->setToolTip(
@@ -37,7 +29,6 @@ void ConsoleWindow::showCaptions() {
     swapSidesButton->setToolTip(t("Inverte i 2 pannelli del tabellone destra/sinistra"));
     optionsButton->setText(t("Settaggi"));
     undoButton->setText(t("Undo"));
-    undoButton->setToolTip(t("Annulla l'ultimo punto segnato"));
     const char* types[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
     for (int i = 0; i < 5; ++i) {
         state_.PointTypeCaptions[i] = t(types[i]);
@@ -59,8 +50,10 @@ void ConsoleWindow::showCaptions() {
     statisticsCaption->setText(t("Lista statistiche"));
     eventLight->setText(t("Semaforo eventi"));
     previewCaption->setText(t("Live del tabellone"));
-    timeoutIcons[0]->setToolTip(t("Doppio click per Timeout Locali"));
-    timeoutIcons[1]->setToolTip(t("Doppio click per Timeout Ospiti"));
+    // "Tiempo muerto" is wider than the room beside a stopwatch: a word a line.
+    for (QPushButton* b : timeoutButtons) {
+        b->setText(t("Tempo").replace(u' ', u'\n'));
+    }
     for (QLabel* e : teamLogos) {
         e->setToolTip(t("Riepilogo ed assegnazione punti"));
     }
@@ -100,4 +93,44 @@ void ConsoleWindow::showCaptions() {
     importTeamAction->setText(t("Importa squadra…"));
     exportSettingsAction->setText(t("Esporta impostazioni") + dots);
     importSettingsAction->setText(t("Importa impostazioni") + dots);
+    showKeyTips();
+}
+
+void ConsoleWindow::showKeyTips() {
+    struct Keyed {
+        QWidget* control;
+        Action action;
+        // Italian; without one the tooltip names the action as the keys' window does.
+        const char* tip = nullptr;
+    };
+    std::vector<Keyed> keyed{
+        {scoreButtons[0], Action::HomePlus, "Assegna un punto ai locali"},
+        {scoreButtons[1], Action::HomeMinus, "Toglie un punto ai locali"},
+        {scoreButtons[2], Action::MinusGuests, "Toglie un punto agli ospiti"},
+        {scoreButtons[3], Action::PlusGuests, "Assegna un punto agli ospiti"},
+        {undoButton, Action::Undo, "Annulla l'ultimo punto segnato"},
+        {timeoutIcons[0], Action::HomeTimeout, "Doppio click per Timeout Locali"},
+        {timeoutIcons[1], Action::GuestsTimeout, "Doppio click per Timeout Ospiti"},
+        {timeoutButtons[0], Action::HomeTimeout},
+        {timeoutButtons[1], Action::GuestsTimeout},
+        {refreshPreviewButton, Action::Preview},
+        {statisticsButton, Action::Statistics, "Statistiche della partita o del singolo SET"},
+        {lastPointsButton, Action::LastPoints, "Mostra gli ultimi 4 punti realizzati"},
+        {leadingTeamButton, Action::LeadingTeam,
+         "Mostra la squadra in testa - niente in caso di pareggio momentaneo"},
+        {presentationButton, Action::Presentation},
+    };
+    for (int i = 0; i < 5; ++i) {
+        keyed.push_back(
+            {pointTypeButtons[i], static_cast<Action>(static_cast<int>(Action::Type0) + i)});
+    }
+    for (const Keyed& k : keyed) {
+        QString tip = common_.Translate(
+            QString::fromUtf8(k.tip != nullptr ? k.tip : Definition(k.action).caption));
+        if (const QString key = keys_.Key(k.action); !key.isEmpty()) {
+            tip += QStringLiteral(" (") + key + u')';
+        }
+        k.control->setToolTip(tip);
+    }
+    keysShown_ = keys_;
 }

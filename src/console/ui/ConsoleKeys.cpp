@@ -89,6 +89,7 @@ void ConsoleWindow::runKey(Action a) {
 void ConsoleWindow::setKeys(const KeysMap& keys) {
     keys_ = keys;
     keys_.Write(platform_.settings);
+    showKeyTips();
 }
 
 void ConsoleWindow::showPendingCode() {

@@ -119,12 +119,16 @@ void ConsoleWindow::createControls() {
     eventLight = Label(a, 2520, 3660, 1995, 255, QString(), 8.25);
     eventLight->setAutoFillBackground(true);
     previewCaption = Label(a, 120, 3660, 1875, 195, QString(), 8.25);
-    timeoutIcons[0] = Picture(a, 5940, 1320, 600, 600, QStringLiteral(":/display/stopwatch.png"));
-    timeoutIcons[1] = Picture(a, 10860, 1320, 600, 600, QStringLiteral(":/display/stopwatch.png"));
+    // Each stopwatch over its timeout button, which has room for a caption on two lines
+    // between the logo and the timeouts and sets won.
+    timeoutIcons[0] = Picture(a, 5880, 1320, 480, 480, QStringLiteral(":/display/stopwatch.png"));
+    timeoutIcons[1] = Picture(a, 11100, 1320, 480, 480, QStringLiteral(":/display/stopwatch.png"));
+    timeoutButtons[0] = Button(a, 5715, 1815, 795, 510, QString(), 8.25);
+    timeoutButtons[1] = Button(a, 10950, 1815, 795, 510, QString(), 8.25);
     const QString logo[2] = {QStringLiteral(":/console/home_logo.png"),
                              QStringLiteral(":/console/guests_logo.png")};
-    teamLogos[0] = Picture(a, 4620, 1440, 1335, 1335, logo[0]);
-    teamLogos[1] = Picture(a, 11460, 1440, 1335, 1335, logo[1]);
+    teamLogos[0] = Picture(a, 4620, 1590, 1035, 1035, logo[0]);
+    teamLogos[1] = Picture(a, 11760, 1590, 1035, 1035, logo[1]);
     previewImage = Picture(a, 120, 3900, 4395, 2745);
     previewImage->setFrameShape(QFrame::Box);
     defaultLogos_ = {QPixmap(logo[0]), QPixmap(logo[1])};
@@ -185,10 +189,11 @@ void ConsoleWindow::enumerateControls() {
     for (QPushButton* b : scoreButtons)
         with(b);
     for (QPushButton* b :
-         {exitButton, lockButton, statisticsButton, endStatisticsButton, leadingTeamButton,
-          lastPointsButton, presentationButton, fullScreenButton, zoomInButton, saveMatchButton,
-          loadMatchButton, newMatchButton, swapSidesButton, optionsButton, undoButton,
-          refreshPreviewButton, zoomAllButton, zoomOutButton}) {
+         {exitButton,        lockButton,       statisticsButton,   endStatisticsButton,
+          leadingTeamButton, lastPointsButton, presentationButton, fullScreenButton,
+          zoomInButton,      saveMatchButton,  loadMatchButton,    newMatchButton,
+          swapSidesButton,   optionsButton,    undoButton,         refreshPreviewButton,
+          zoomAllButton,     zoomOutButton,    timeoutButtons[0],  timeoutButtons[1]}) {
         with(b);
     }
     for (QRadioButton* o : pointTypeButtons)

@@ -173,6 +173,7 @@ void ConsoleWindow::connectControls() {
     connect(exportSettingsAction, &QAction::triggered, this, [this] { exportSettings(); });
     connect(importSettingsAction, &QAction::triggered, this, [this] { importSettings(); });
     for (int i = 0; i < 2; ++i) {
+        connect(timeoutButtons[i], &QPushButton::clicked, this, [this, i] { callTimeout(i); });
         timeoutIcons[i]->installEventFilter(this);
         teamLogos[i]->installEventFilter(this);
     }
@@ -222,6 +223,7 @@ void ConsoleWindow::showMatch() {
         teamNameLabels[i]->setText(match_.TeamName[i]);
         rosterLists[i]->setEnabled(match_.ActiveScore);
         timeoutIcons[i]->setEnabled(match_.ActiveTimeouts);
+        timeoutButtons[i]->setEnabled(match_.ActiveTimeouts);
         teamLists[i]->setEnabled(!match_.Locked);
     }
     for (QPushButton* b : scoreButtons) {
@@ -251,6 +253,10 @@ void ConsoleWindow::showMatch() {
         historyList->addItem(history[i].Text);
     }
     historyList->setCurrentRow(match_.SelectedLine);
+    // At start the key map is read after the captions are drawn.
+    if (keysShown_ != keys_) {
+        showKeyTips();
+    }
     display_->showMatch();
     live_->Changed();
     publishCourt();

@@ -75,6 +75,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
 
     // ConsoleCaptions.cpp, ConsoleLanguages.cpp: the texts and the language.
     void showCaptions();
+    // The tooltips of the controls a key reaches, each ending in its key ("… (F5)").
+    void showKeyTips();
     // Loads Languages.csv from the program folder and rebuilds the language menu.
     void loadLanguages();
     void chooseLanguage(int index);
@@ -270,6 +272,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     QPushButton* refreshPreviewButton;
     QPushButton* zoomAllButton;
     QPushButton* zoomOutButton;
+    // One click for a timeout, beside each side's stopwatch.
+    std::array<QPushButton*, 2> timeoutButtons;
     std::array<QRadioButton*, 5> pointTypeButtons;
     QRadioButton* sidesSwappedMark;
     std::array<QListWidget*, 2> teamLists;
@@ -349,6 +353,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<ScreenFollower> follow_;
     KeysMap keys_;
+    // The key map the tooltips show.
+    std::optional<KeysMap> keysShown_;
     QString pendingCode_;
     std::optional<std::pair<quint16, bool>> liveStarted_;
     QWidget* area_ = nullptr;
