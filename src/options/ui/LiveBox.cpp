@@ -1,5 +1,6 @@
 #include "options/ui/LiveBox.h"
 
+#include "control/Messages.h"
 #include "live/Addresses.h"
 #include "shared/CommonSettings.h"
 #include "shared/ui/Drawing.h"
@@ -8,7 +9,7 @@
 
 LiveBox::LiveBox(const CommonSettings& common, QWidget* parent) : QGroupBox(parent) {
     auto t = [&common](const char* text) { return common.Translate(QString::fromUtf8(text)); };
-    setTitle(t("Uscita live (OBS, vMix, altri schermi)"));
+    setTitle(t(ControlMessages::LiveFrame)); // named where the port message points to it
     auto* label = new QLabel(t("Porta (0 = spenta) :"), this);
     Place(label, 180, 300, 1900, 315);
     Port1 = new QSpinBox(this);
