@@ -132,5 +132,4 @@ void ConsoleWindow::showKeyTips() {
         }
         k.control->setToolTip(tip);
     }
-    keysShown_ = keys_;
 }

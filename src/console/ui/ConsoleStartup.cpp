@@ -126,6 +126,7 @@ void ConsoleWindow::load() {
         }
     }
     keys_ = KeysMap::Read(platform_.settings);
+    showKeyTips(); // the captions were drawn before the stored keys were read
     remote_->Safety().SetSecret(RemoteSecret(platform_.settings));
     startLive(values.LivePort, values.LanLive);
     startVenue();

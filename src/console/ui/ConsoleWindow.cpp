@@ -253,10 +253,6 @@ void ConsoleWindow::showMatch() {
         historyList->addItem(history[i].Text);
     }
     historyList->setCurrentRow(match_.SelectedLine);
-    // At start the key map is read after the captions are drawn.
-    if (keysShown_ != keys_) {
-        showKeyTips();
-    }
     display_->showMatch();
     live_->Changed();
     publishCourt();

@@ -354,7 +354,6 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::unique_ptr<ScreenFollower> follow_;
     KeysMap keys_;
     // The key map the tooltips show.
-    std::optional<KeysMap> keysShown_;
     QString pendingCode_;
     std::optional<std::pair<quint16, bool>> liveStarted_;
     QWidget* area_ = nullptr;
