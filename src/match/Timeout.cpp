@@ -21,9 +21,17 @@ bool GrantTimeout(Match& match, int side, const QString& wallNow, const Language
     return true;
 }
 
-QString TimeoutText(int side, int count, const LanguageTable& languages) {
-    return QStringLiteral("Tempo ") + SideWord(side, languages) + QStringLiteral("\n") +
-           QString::number(count) + languages.Translate(QStringLiteral("° Richiesta"));
+QString TimeoutText(const QString& team, int count, const LanguageTable& languages) {
+    // Whole ordinals where the languages' words differ ("1st", "2nd"): one per timeout of a set.
+    QString request;
+    if (count == 1) {
+        request = languages.Translate(QStringLiteral("1° Richiesta"));
+    } else if (count == 2) {
+        request = languages.Translate(QStringLiteral("2° Richiesta"));
+    } else {
+        request = QString::number(count) + languages.Translate(QStringLiteral("° Richiesta"));
+    }
+    return languages.Translate(QStringLiteral("Tempo")) + u' ' + team + u'\n' + request;
 }
 
 bool TickTimeout(Match& match) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "console/ui/ConsoleWindow.h"
-#include "display/ui/CountdownWindow.h"
+#include "display/ui/CountdownOverlay.h"
 #include "doubles/DisplayProbe.h"
 
 #include <QListWidget>
@@ -23,8 +23,10 @@ class ConsoleProbe {
     const CommonSettings& common() const { return w_.common_; }
     const ControlsGeometry& geometry() const { return w_.geometry_; }
     DisplayProbe display() { return DisplayProbe(*w_.display_); }
-    CountdownWindow* countdown() { return w_.countdown(); }
+    CountdownOverlay* countdown() { return w_.countdown(); }
     // The open countdown: its reason, the seconds it shows, and one tick of its timer.
+    QLabel* countdownReasonLabel() const { return w_.countdown_->reasonLabel; }
+    QLabel* countdownSecondsLabel() const { return w_.countdown_->secondsLabel; }
     QString countdownReason() const { return w_.countdown_->reasonLabel->text(); }
     QString countdownSeconds() const { return w_.countdown_->secondsLabel->text(); }
     void countdownTick() { w_.countdown_->tick(); }

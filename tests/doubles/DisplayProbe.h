@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/ui/DisplayWindow.h"
+#include "display/ui/WinnerOverlay.h"
 #include "shared/CommonSettings.h"
 
 // The display under test, read through what the hall sees and driven through its timers' ticks.
@@ -56,6 +57,10 @@ class DisplayProbe {
     QFrame* bannerFrame() const { return w_.bannerFrame; }
     QLabel* bannerText() const { return w_.bannerText; }
     QLabel* bannerIcon() const { return w_.bannerIcon; }
+    // The result card at the end of the match: the card, its winner line and its sets' line.
+    WinnerOverlay* winnerCard() const { return w_.winnerCard; }
+    QLabel* winnerLine() const { return w_.winnerCard->winnerLabel; }
+    QLabel* setsLine() const { return w_.winnerCard->setsLabel; }
 
     // The timers, by what they pace.
     bool presenting() const { return w_.presentationTimer.isActive(); }

@@ -319,7 +319,8 @@ TEST(TimeoutTest, TwoPerSideThenRefused) {
                            "1#G Timeout Ospiti - 15:53"}),
               HistoryLines(p.History));
     EXPECT_EQ(-1, p.SelectedLine) << "a timeout does not move the selection";
-    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"), TimeoutText(0, 2, languages));
+    EXPECT_EQ(QStringLiteral("Tempo Locali\n2° Richiesta"),
+              TimeoutText(QStringLiteral("Locali"), 2, languages));
 }
 
 TEST(TimeoutTest, CountdownClosesAtTheThirtyFirstTickOrAfterAScoreChange) {

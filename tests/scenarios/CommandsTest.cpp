@@ -1,5 +1,5 @@
 #include "console/Messages.h"
-#include "display/ui/CountdownWindow.h"
+#include "display/ui/CountdownOverlay.h"
 #include "match/Messages.h"
 #include "scenarios/TestConsole.h"
 
@@ -32,17 +32,14 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
     EXPECT_EQ(QStringLiteral("0"), console.shownTimeouts(0));
     Timeout();
     ASSERT_NE(nullptr, console.countdown());
-    CountdownWindow& f = *console.countdown();
-    EXPECT_TRUE(f.isVisible());
+    CountdownOverlay& f = *console.countdown();
+    EXPECT_TRUE(f.isOpen());
     EXPECT_EQ(QStringLiteral("Tempo Locali\n1° Richiesta"), console.countdownReason());
     EXPECT_EQ(QStringLiteral("1"), console.display().shownTimeouts(0));
     EXPECT_EQ(QStringLiteral("1#H Timeout Locali - 15:42"), LastLine());
-    const int x0 = f.x();
-    EXPECT_EQ(console.display().x() + 3, x0) << "50 twips right of the display's edge";
     console.countdownTick();
     console.countdownTick();
     EXPECT_EQ(QStringLiteral("28"), console.countdownSeconds());
-    EXPECT_GT(f.x(), x0);
 
     Timeout();
     EXPECT_EQ(&f, console.countdown()) << "a second timeout keeps the running countdown";
@@ -56,21 +53,21 @@ TEST_F(CommandsTest, TimeoutsCountDownAndAThirdIsRefused) {
 
     console.changeScore(3);
     console.countdownTick();
-    EXPECT_FALSE(f.isVisible()) << "a score change closes the countdown at its next tick";
+    EXPECT_FALSE(f.isOpen()) << "a score change closes the countdown at its next tick";
     EXPECT_TRUE(console.blinking());
 }
 
 TEST_F(CommandsTest, FullCountdownClosesAtTheThirtyFirstTick) {
     Points(0, 1);
     Timeout();
-    CountdownWindow& f = *console.countdown();
+    CountdownOverlay& f = *console.countdown();
     for (int i = 0; i < 30; ++i) {
         console.countdownTick();
     }
     EXPECT_EQ(QStringLiteral("0"), console.countdownSeconds());
-    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(f.isOpen());
     console.countdownTick();
-    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.isOpen());
 }
 
 TEST_F(CommandsTest, TimeoutsResetAtANewSet) {
@@ -93,6 +90,9 @@ TEST_F(CommandsTest, CourtChangeOpensTheNoticeInTheDecidingSet) {
     Points(0, 8);
     ASSERT_NE(nullptr, console.countdown());
     EXPECT_EQ(QStringLiteral("Cambio campo per ultimo SET"), console.countdownReason());
+    EXPECT_TRUE(console.countdown()->courtChange());
+    EXPECT_EQ(&console.display().window(), console.countdown()->parentWidget())
+        << "drawn on the display, as the timeout's";
 }
 
 TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {

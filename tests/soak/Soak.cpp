@@ -1,6 +1,6 @@
 // Hours of a match in a minute: random operator actions on the whole program, with the
 // record checked after every one. Usage: soak_brivanta [actions=20000] [seed=1]
-#include "display/ui/CountdownWindow.h"
+#include "display/ui/CountdownOverlay.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleProbe.h"
 #include "doubles/Doubles.h"

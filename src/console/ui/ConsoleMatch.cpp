@@ -1,7 +1,7 @@
 // The console's match commands: lock, undo and rollback, timeouts, new match and exit.
 #include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
-#include "display/ui/CountdownWindow.h"
+#include "display/ui/CountdownOverlay.h"
 #include "display/ui/DisplayWindow.h"
 #include "match/EmergencyCopy.h"
 #include "match/Rollback.h"
@@ -85,16 +85,17 @@ std::optional<QString> ConsoleWindow::grantTimeout(int index) {
         return common_.Translate(ConsoleMessages::NoTimeoutsLeft) +
                SideWord(index, common_.Languages);
     }
-    openCountdown(TimeoutText(index, match_.TimeoutsCalled[index], common_.Languages), false);
+    openCountdown(
+        TimeoutText(match_.Display.Name[index], match_.TimeoutsCalled[index], common_.Languages),
+        false);
     saveEmergencyCopy();
     showMatch();
     return std::nullopt;
 }
 
 void ConsoleWindow::openCountdown(const QString& text, bool courtChange) {
-    // Opened again after a close, the window is loaded again at the display's left edge.
-    if (!countdown_ || !countdown_->isVisible()) {
-        countdown_ = std::make_unique<CountdownWindow>(match_, *display_, blinkTimer);
+    if (countdown_ == nullptr) {
+        countdown_ = new CountdownOverlay(match_, *display_, blinkTimer);
     }
     state_.CountdownText = text;
     countdown_->open(text, courtChange);

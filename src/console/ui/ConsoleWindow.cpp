@@ -2,7 +2,7 @@
 
 #include "console/Messages.h"
 #include "control/Remote.h"
-#include "display/ui/CountdownWindow.h"
+#include "display/ui/CountdownOverlay.h"
 #include "display/ui/DisplayWindow.h"
 #include "display/ui/ScreenFollower.h"
 #include "live/Broadcast.h"
@@ -59,7 +59,7 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     live_ = std::make_unique<Broadcast>(
         platform_.live,
         [this](qint64 version) {
-            const bool count = countdown_ && countdown_->isVisible();
+            const bool count = countdown_ != nullptr && countdown_->isOpen();
             return LiveState({match_, display_->screenState(), display_->presentation(),
                               common_.Languages, common_.DataFolder, count,
                               count && countdown_->courtChange(),

@@ -29,7 +29,7 @@
 
 struct Platform;
 class DisplayWindow;
-class CountdownWindow;
+class CountdownOverlay;
 class Broadcast;
 class Remote;
 class EmergencyCopy;
@@ -111,7 +111,7 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::optional<QString> grantTimeout(int index);
     void openCountdown(const QString& text, bool courtChange);
     // The countdown window while it is open.
-    CountdownWindow* countdown() { return countdown_.get(); }
+    CountdownOverlay* countdown() { return countdown_; }
     bool abandonMatch(const char* question);
     void newMatch();
     void newMatchFromButton();
@@ -341,7 +341,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     Match match_;
     ConsoleState state_;
     std::unique_ptr<DisplayWindow> display_;
-    std::unique_ptr<CountdownWindow> countdown_;
+    // Drawn on the display, which owns it; made at the first countdown.
+    CountdownOverlay* countdown_ = nullptr;
     std::unique_ptr<Broadcast> live_;
     std::unique_ptr<Remote> remote_;
     std::unique_ptr<CourtPublisher> court_;

@@ -2,6 +2,9 @@
 #include "display/ui/DisplayWindow.h"
 #include "shared/SettingsTable.h"
 
+#include "display/Winner.h"
+#include "display/ui/WinnerOverlay.h"
+
 #include "match/Match.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
@@ -29,6 +32,8 @@ DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSetti
     setWindowTitle(QStringLiteral("Brivanta"));
     resize(TwipsInPixel(DrawingWidth), TwipsInPixel(DrawingHeight));
     createControls();
+    // Made after every control: the card lies over all of them.
+    winnerCard = new WinnerOverlay(*this);
     clockTimer.setInterval(1000);
     sponsorTimer.setInterval(4000);
     panelSlideTimer.setInterval(10);
@@ -142,6 +147,7 @@ void DisplayWindow::closeEvent(QCloseEvent* e) {
 
 void DisplayWindow::showMatch() {
     const Match& match = match_;
+    winnerCard->showResult(WinnerScreenText(match, common_.Languages));
     const auto& t = match.Display;
     homeNameLabel->setText(t.Name[0]);
     guestsNameLabel->setText(t.Name[1]);

@@ -23,6 +23,7 @@ struct Match;
 struct Platform;
 struct CommonSettings;
 class Player;
+class WinnerOverlay;
 
 constexpr qint64 PhotoMemory = 64LL * 1024 * 1024;
 
@@ -177,6 +178,8 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QLabel* bannerPicture;
     QLabel* bannerIcon;
     QLabel* spareImage;
+    // The result over the score band once the match is over.
+    WinnerOverlay* winnerCard;
     // The athlete silhouette, two spare places, the set point and the match point pictures.
     std::array<QLabel*, 5> builtInPictures;
     QTimer clockTimer;

@@ -41,7 +41,7 @@ TEST_F(ConsoleKeysTest, OneClickBesideTheStopwatchAsksForATimeoutAndGrantsIt) {
         QTest::mouseClick(console.timeoutButton(side), Qt::LeftButton);
         EXPECT_EQ(QStringLiteral("1"), console.shownTimeouts(side));
         ASSERT_NE(nullptr, console.countdown());
-        EXPECT_TRUE(console.countdown()->isVisible());
+        EXPECT_TRUE(console.countdown()->isOpen());
     }
     EXPECT_EQ(2, console.match().TimeoutsCalled[0] + console.match().TimeoutsCalled[1]);
 

@@ -3,7 +3,7 @@
 #include "control/Remote.h"
 #include "control/ui/KeysWindow.h"
 #include "control/ui/RemoteWindow.h"
-#include "display/ui/CountdownWindow.h"
+#include "display/ui/CountdownOverlay.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleLive.h"
 #include "doubles/ConsoleProbe.h"
@@ -211,7 +211,7 @@ QStringList Play(Route via) {
             QTest::keyClick(&c.window(), Qt::Key_F11);
         },
         [&] { ok("timeout/guests"); });
-    EXPECT_TRUE(c.countdown() != nullptr && c.countdown()->isVisible());
+    EXPECT_TRUE(c.countdown() != nullptr && c.countdown()->isOpen());
     return b.Seen();
 }
 
