@@ -16,7 +16,7 @@ class MatchView {
     virtual void Cheer(int pointType) = 0;
     // The scorer panel was filled: the display slides it in.
     virtual void StartScroll() = 0;
-    // The deciding set's court change: the countdown window opens as a notice.
+    // The deciding set's court change: the countdown opens on the display as a notice.
     virtual void OpenCourtChange() = 0;
     // The match is over: end-of-match statistics cycle on, display animations off.
     virtual void MatchEnd() = 0;

@@ -17,5 +17,5 @@ bool GrantTimeout(Match& match, int side, const QString& wallNow, const Language
 // "Tempo Aquile Volley\n1° Richiesta".
 QString TimeoutText(const QString& team, int count, const LanguageTable& languages);
 
-// One countdown tick; true while the window stays open.
+// One countdown tick; true while the countdown stays on the display.
 bool TickTimeout(Match& match);
