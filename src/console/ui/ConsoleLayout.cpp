@@ -155,6 +155,8 @@ void ConsoleWindow::createSetEndNote() {
         b->setFocusPolicy(Qt::NoFocus);
         b->setStyleSheet(QStringLiteral("QPushButton { background: palette(button); }"));
     }
+    // A close mark, not a second command: as narrow as it is high.
+    setEndCloseButton->setMaximumWidth(setEndCloseButton->sizeHint().height() + 8);
     row->addWidget(setEndNoteText, 1);
     row->addWidget(setEndSwapButton);
     row->addWidget(setEndCloseButton);
