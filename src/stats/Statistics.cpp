@@ -1,6 +1,7 @@
 #include "stats/Statistics.h"
 
 #include "match/History.h"
+#include "match/HistoryText.h"
 #include "shared/Numbers.h"
 
 #include <algorithm>
@@ -80,6 +81,19 @@ QStringList StatisticsLines(const std::vector<ScorerCount>& counts) {
     for (const ScorerCount& c : counts) {
         lines << (c.Side == 0 ? QStringLiteral("Home  :") : QStringLiteral("Guests:")) +
                      (QStringLiteral("   ") + c.Code).right(4) + u' ' + QString::number(c.Points);
+    }
+    return lines;
+}
+
+QStringList ReadableStatisticsLines(const std::vector<ScorerCount>& counts,
+                                    const std::array<QString, 2>& teams,
+                                    const std::array<Roster, 2>& rosters,
+                                    const LanguageTable& languages) {
+    QStringList lines;
+    for (const ScorerCount& c : counts) {
+        lines << teams[c.Side] + QStringLiteral(" \u00b7 ") +
+                     ScorerText(rosters[c.Side], c.Code, languages) + QStringLiteral(": ") +
+                     QString::number(c.Points);
     }
     return lines;
 }

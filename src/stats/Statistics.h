@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 class LanguageTable;
@@ -35,6 +36,11 @@ std::vector<ScorerCount> ScorerCounts(const std::vector<CreditedPoint>& points, 
 
 // The statistics list: "Home  :   7 5" lines.
 QStringList StatisticsLines(const std::vector<ScorerCount>& counts);
+// The same lines in words: "Aquile Volley · #7 Rossi: 5".
+QStringList ReadableStatisticsLines(const std::vector<ScorerCount>& counts,
+                                    const std::array<QString, 2>& teams,
+                                    const std::array<Roster, 2>& rosters,
+                                    const LanguageTable& languages);
 
 // The four best scorers of each side, "E" and "N" left out.
 struct Best {

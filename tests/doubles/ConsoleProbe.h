@@ -50,11 +50,19 @@ class ConsoleProbe {
     QPixmap shownLogo(int side) const { return w_.teamLogos[side]->pixmap(); }
     QPixmap defaultLogo(int side) const { return w_.defaultLogos_[side]; }
     int historyCount() const { return w_.historyList->count(); }
-    QString historyLine(int line) const { return w_.historyList->item(line)->text(); }
+    // The stored line, in the row's tooltip; the row itself reads in words.
+    QString historyLine(int line) const { return w_.historyList->item(line)->toolTip(); }
+    QString readableHistoryLine(int line) const { return w_.historyList->item(line)->text(); }
     QString lastHistoryLine() const { return historyLine(historyCount() - 1); }
     int selectedHistoryLine() const { return w_.historyList->currentRow(); }
     int statisticsLineCount() const { return w_.statisticsList->count(); }
     QString statisticsLine(int line) const { return w_.statisticsList->item(line)->text(); }
+    QString statisticsTip(int line) const { return w_.statisticsList->item(line)->toolTip(); }
+    // The note at a set's end: whether it shows, its text, and its two buttons.
+    bool setEndNoteShown() const { return w_.setEndNote->isVisibleTo(&w_); }
+    QString setEndNoteText() const { return w_.setEndNoteText->text(); }
+    QPushButton* setEndSwapButton() { return w_.setEndSwapButton; }
+    QPushButton* setEndCloseButton() { return w_.setEndCloseButton; }
     QStringList statisticsChoices() const { return Items(w_.statisticsChoiceList); }
     int chosenStatistics() const { return w_.statisticsChoiceList->currentRow(); }
     QStringList teamChoices(int side) const { return Items(w_.teamLists[side]); }
@@ -205,6 +213,7 @@ class ConsoleProbe {
     void zoomOut() { w_.zoomOut(); }
     void toggleZoomAll() { w_.toggleZoomAll(); }
     void swapDisplaySides() { w_.swapDisplaySides(); }
+    void editScorer(int line) { w_.editScorer(line); }
     void writeReport() { w_.writeReport(); }
     void openKeysWindow() { w_.openKeysWindow(); }
     void importTeam() { w_.importTeam(); }

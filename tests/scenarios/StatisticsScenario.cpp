@@ -53,7 +53,8 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     Point(0, "7");
     console->changeScore(1);
     console->showStatistics();
-    EXPECT_EQ((QStringList{"Home  :   7 2", "Guests:  12 1", "Home  :   E 1"}), List());
+    EXPECT_EQ((QStringList{"Lupi · #7 Rossi: 2", "Guests · #12: 1", "Lupi · errore avversario: 1"}),
+              List());
     EXPECT_EQ(QStringLiteral("Statistiche: SET     "), d.statisticsTitle()->text())
         << "five empty results joined by blanks: short enough for the SET word";
     EXPECT_EQ(QStringLiteral("Rossi "), d.statisticsHomeName(0)->text());

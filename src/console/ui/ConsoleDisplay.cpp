@@ -77,9 +77,9 @@ void ConsoleWindow::toggleZoomAll() {
     }
 }
 
-void ConsoleWindow::swapDisplaySides() {
-    if (platform_.dialogs.Message(common_.Translate(ConsoleMessages::SwapQuestion),
-                                  Buttons::YesNo) == Answer::No) {
+void ConsoleWindow::swapDisplaySides(bool ask) {
+    if (ask && platform_.dialogs.Message(common_.Translate(ConsoleMessages::SwapQuestion),
+                                         Buttons::YesNo) == Answer::No) {
         return;
     }
     common_.DisplaySidesSwapped = !common_.DisplaySidesSwapped;

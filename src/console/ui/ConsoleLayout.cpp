@@ -3,6 +3,7 @@
 
 #include "shared/ui/SimpleLine.h"
 
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPixmap>
 
@@ -134,6 +135,32 @@ void ConsoleWindow::createControls() {
     defaultLogos_ = {QPixmap(logo[0]), QPixmap(logo[1])};
     previewCopy = Picture(a, 4140, 6960, 435, 360);
     previewCopy->hide();
+    createSetEndNote();
+}
+
+void ConsoleWindow::createSetEndNote() {
+    // Over the foot of the rosters, where a called-up squad leaves room; it takes no focus, so
+    // the keys keep scoring while it shows.
+    setEndNote = Create<QFrame>(area_, 4620, 8415, 8175, 720, Character(Tahoma, 9.75, true));
+    setEndNote->setFrameShape(QFrame::StyledPanel);
+    setEndNote->setAutoFillBackground(true);
+    setEndNote->setStyleSheet(
+        QStringLiteral("QFrame { background: #fff4c2; border: 1px solid #c9a400; }"));
+    auto* row = new QHBoxLayout(setEndNote);
+    setEndNoteText = new QLabel(setEndNote);
+    setEndNoteText->setStyleSheet(QStringLiteral("border: none;"));
+    setEndSwapButton = new QPushButton(setEndNote);
+    setEndCloseButton = new QPushButton(QStringLiteral("\u00d7"), setEndNote);
+    for (QPushButton* b : {setEndSwapButton, setEndCloseButton}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setStyleSheet(QStringLiteral("QPushButton { background: palette(button); }"));
+    }
+    // A close mark, not a second command: as narrow as it is high.
+    setEndCloseButton->setMaximumWidth(setEndCloseButton->sizeHint().height() + 8);
+    row->addWidget(setEndNoteText, 1);
+    row->addWidget(setEndSwapButton);
+    row->addWidget(setEndCloseButton);
+    setEndNote->hide();
 }
 
 void ConsoleWindow::createMenu() {
@@ -226,6 +253,7 @@ void ConsoleWindow::enumerateControls() {
         without(e);
     without(previewImage);
     without(previewCopy);
+    with(setEndNote);
     for (QObject* m : std::initializer_list<QObject*>{
              fileMenu, newMatchAction, saveMatchAction, loadMatchAction, soundsAction,
              teamEditorAction, sponsorAction, saveDisplayPositionAction, statisticsMenu,

@@ -43,6 +43,7 @@ void ConsoleWindow::changeScore(int index) {
     }
     const auto linesBefore = match_.History.size();
     const bool beforeFinished = match_.MatchOver;
+    const int setBefore = match_.CurrentSet;
     clickInProgress_ = true;
     const bool scored = ScorePoint(match_, r, common_, *this);
     clickInProgress_ = false;
@@ -55,6 +56,9 @@ void ConsoleWindow::changeScore(int index) {
                 writeReport();
             }
         });
+    }
+    if (match_.CurrentSet > setBefore && !match_.MatchOver) {
+        setEndLine_ = static_cast<int>(match_.History.size()) - 1;
     }
     if (scored) {
         choosePointType(0);

@@ -34,7 +34,13 @@ void ConsoleWindow::showStatistics() {
         return;
     }
     const std::vector<ScorerCount> counts = ScorerCounts(CreditedPoints(match_.History), k);
-    statisticsList->addItems(StatisticsLines(counts));
+    const QStringList readable =
+        ReadableStatisticsLines(counts, match_.TeamName, match_.Rosters, common_.Languages);
+    const QStringList compact = StatisticsLines(counts);
+    for (qsizetype i = 0; i < readable.size(); ++i) {
+        auto* item = new QListWidgetItem(readable[i], statisticsList);
+        item->setToolTip(compact[i]);
+    }
 
     StatisticsPanel data;
     QString suffix;

@@ -139,6 +139,11 @@ void ConsoleWindow::connectControls() {
     connect(&cheerTimer, &QTimer::timeout, this, [this] { cheerTick(); });
     connect(historyList, &QListWidget::itemDoubleClicked, this,
             [this] { rollBackToSelectedLine(); });
+    historyList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(historyList, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& where) { showHistoryMenu(where); });
+    connect(setEndSwapButton, &QPushButton::clicked, this, [this] { swapSidesFromNote(); });
+    connect(setEndCloseButton, &QPushButton::clicked, this, [this] { closeSetEndNote(); });
     connect(undoButton, &QPushButton::clicked, this, [this] { undoLastLine(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitProgram(); });
     connect(newMatchButton, &QPushButton::clicked, this, [this] { newMatchFromButton(); });
@@ -241,18 +246,8 @@ void ConsoleWindow::showMatch() {
         item->setEnabled(!match_.Locked);
     }
 
-    const auto& history = match_.History;
-    const bool equalPrefix =
-        historyList->count() <= history.size() &&
-        (historyList->count() == 0 || historyList->item(historyList->count() - 1)->text() ==
-                                          history[historyList->count() - 1].Text);
-    if (!equalPrefix) {
-        historyList->clear();
-    }
-    for (qsizetype i = historyList->count(); i < history.size(); ++i) {
-        historyList->addItem(history[i].Text);
-    }
-    historyList->setCurrentRow(match_.SelectedLine);
+    showHistory();
+    showSetEndNote();
     display_->showMatch();
     live_->Changed();
     publishCourt();

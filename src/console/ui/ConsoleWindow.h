@@ -13,6 +13,7 @@
 #include "sound/Audio.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +71,7 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // ConsoleLayout.cpp: the controls, the menus and their scaled layout.
     void createControls();
     void createMenu();
+    void createSetEndNote();
     void enumerateControls();
     void layOutControls();
 
@@ -98,6 +100,16 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     void OpenCourtChange() override;
     void MatchEnd() override;
     void RefusedCode(int side) override;
+
+    // ConsoleHistory.cpp: the history list in words, mending a scorer, the set's end note.
+    void showHistory();
+    void showHistoryMenu(const QPoint& where);
+    // Credits the rally of a history line to another athlete of its side, chosen in a window.
+    void editScorer(int line);
+    // The note stays from a set's end until the next point, or until the operator closes it.
+    void showSetEndNote();
+    void closeSetEndNote();
+    void swapSidesFromNote();
 
     // ConsoleMatch.cpp: lock, undo and rollback, timeouts, new match and exit.
     void toggleLock();
@@ -194,7 +206,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // The display's zoom, with the caption of the button that undoes it.
     void zoomAll(bool what);
     void toggleZoomAll();
-    void swapDisplaySides();
+    // The note's button is the operator's answer already: it swaps without asking.
+    void swapDisplaySides(bool ask = true);
     // A new or loaded match starts with home on the left (the operator may decline).
     void restoreDirection();
     // The band switched on again: normal orientation, proportional layout.
@@ -295,6 +308,10 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     std::array<QLabel*, 2> teamLogos;
     QLabel* previewImage;
     QLabel* previewCopy;
+    QFrame* setEndNote;
+    QLabel* setEndNoteText;
+    QPushButton* setEndSwapButton;
+    QPushButton* setEndCloseButton;
 
     QMenu* fileMenu;
     QAction* newMatchAction;
@@ -365,6 +382,13 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // Each side's logo until its team's own arrives.
     std::array<QPixmap, 2> defaultLogos_;
     std::array<QString, 2> logoExpected_;
+    // What the history list was drawn from: a click redraws only the lines after the first
+    // that changed, unless the language or a team changed them all.
+    MatchHistory shownHistory_;
+    QString shownLanguage_;
+    std::array<QString, 2> shownTeams_;
+    // The set-start line a set's end added, while its note is up; -1 without a note.
+    int setEndLine_ = -1;
     int statisticsStep_ = 0;
     bool clickInProgress_ = false;
     // A remote action's messages wait for the next turn, after its answer has gone out.
