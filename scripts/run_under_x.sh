@@ -1,6 +1,11 @@
 # Sourced by the screenshot scripts: starts "$program" with "$home" as its home, waits for
 # the console, sizes the display to the whole screen (no window manager to maximise it) and
 # sets $pid, $console, $display and the console's client origin $cx, $cy.
+# The pictures speak Italian: a stored language skips the first start's question.
+settings="$home/.config/Brivanta/Brivanta.conf"
+mkdir -p "$(dirname "$settings")"
+[ -f "$settings" ] || printf '[Startup]\n' >"$settings"
+grep -q '^Language=' "$settings" || printf 'Language=ITA\n' >>"$settings"
 HOME="$home" XDG_CONFIG_HOME="$home/.config" TEMP="$home" "$program" &
 pid=$!
 console=""

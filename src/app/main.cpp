@@ -14,6 +14,7 @@
 #include "teams/TeamCommandLine.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -83,6 +84,7 @@ int main(int argc, char* argv[]) {
         console.raise();
         console.activateWindow();
     });
+    console.askLanguageOnce(QLocale::system().name());
     console.load();
     console.show();
     console.resumeIfInterrupted();

@@ -189,6 +189,8 @@ QJsonObject LiveState(const LiveInput& in, qint64 version) {
         slot.append(UrlMedia(in.DataFolder, file));
     }
     const int last = in.Screen.LastSlot;
+    const QString previousLabel =
+        match.CurrentSet > 1 ? SetLabelFor(match.CurrentSet - 1, in.Languages) : QString();
     QJsonObject display;
     display.insert(QStringLiteral("background"), Hex(in.Screen.Colours[Background]));
     display.insert(QStringLiteral("text"), Hex(ReadableText(in.Screen.Colours[Background])));
@@ -199,6 +201,7 @@ QJsonObject LiveState(const LiveInput& in, qint64 version) {
         {QStringLiteral("guests"), Team(in, 1)},
         {QStringLiteral("set"), QJsonObject{{QStringLiteral("number"), match.CurrentSet},
                                             {QStringLiteral("label"), match.SetLabel},
+                                            {QStringLiteral("previous_label"), previousLabel},
                                             {QStringLiteral("of"), match.TotalSets}}},
         {QStringLiteral("partials"), partials},
         {QStringLiteral("banner"), banner},

@@ -3,11 +3,12 @@
 #include "match/History.h"
 #include "match/Rules.h"
 #include "shared/Language.h"
+#include "shared/SetLabel.h"
 
 #include <algorithm>
 
 QString SetLabelFor(int set, const LanguageTable& languages) {
-    return languages.Translate(QString::number(set) + QStringLiteral("°SET"));
+    return OrdinalSetLabel(languages.CurrentLanguage, set);
 }
 
 void DefaultRules(Match& match) {

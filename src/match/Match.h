@@ -44,7 +44,8 @@ struct Match {
     int CourtChangePoints = 0;
     int ActiveCourtChange = 0;
 
-    // The set in play (the last one once the match is over) and its caption ("2°SET").
+    // The set in play (the last one once the match is over) and its caption ("2° SET", "2nd SET",
+    // …).
     int CurrentSet = 1;
     QString SetLabel;
     // Per side, home first: points of the set in play, sets won, timeouts of this set.

@@ -48,8 +48,7 @@ QString RollbackQuestion(const Match& match, int destination, const LanguageTabl
            languages.Translate(QStringLiteral("Locali")) + QStringLiteral(" ") +
            QString::number(d.Score[0]) + QStringLiteral(" - ") + QString::number(d.Score[1]) +
            QStringLiteral(" ") + languages.Translate(QStringLiteral("Ospiti")) +
-           QStringLiteral("\n") +
-           languages.Translate(QString::number(d.Set) + QStringLiteral("°SET"));
+           QStringLiteral("\n") + SetLabelFor(d.Set, languages);
 }
 
 void RunRollback(Match& match, int destination, const LanguageTable& languages) {

@@ -14,9 +14,17 @@ Version ProgramVersion();
 // "major.minor.revision"
 QString VersionText(const Version& v);
 
-// The one place these addresses live.
-QString ProductPage();
+// The one place these addresses live. The update address is the build's choice, empty when
+// the build named none.
+QString UpdateAddress();
 QString ContactAddress();
 
-// The update notice, composed whole so it is looked up in the language table as one text.
-QString UpdateText(const Version& v);
+class LanguageTable;
+
+// What "Check for updates" shows, and the page it opens afterwards (none when empty).
+struct UpdateNotice {
+    QString Text;
+    QString Address;
+};
+UpdateNotice DecideUpdateNotice(const QString& address, const Version& v,
+                                const LanguageTable& languages);

@@ -43,7 +43,8 @@ TEST_F(SnapshotTest, FieldNamesArePinned) {
     EXPECT_EQ((QStringList{"colors", "logo", "name", "points", "serving_marker", "sets", "shown",
                            "timeouts"}),
               s.value("home").toObject().keys());
-    EXPECT_EQ((QStringList{"label", "number", "of"}), s.value("set").toObject().keys());
+    EXPECT_EQ((QStringList{"label", "number", "of", "previous_label"}),
+              s.value("set").toObject().keys());
     EXPECT_EQ((QStringList{"current", "slots"}), s.value("sponsor").toObject().keys());
     EXPECT_EQ(7, s.value("version").toInteger());
     EXPECT_EQ(QStringLiteral("none"), s.value("overlay").toObject().value("kind").toString());
@@ -72,6 +73,19 @@ TEST_F(SnapshotTest, PointsSetsTimeoutsAndTheLastPointWithItsScorer) {
     EXPECT_EQ(QStringLiteral("Rossi"), point.value("surname").toString());
     EXPECT_EQ(QStringLiteral("Ace"), point.value("type").toString());
     EXPECT_TRUE(QJsonDocument(s).toJson().contains("Étoile Genève")) << "UTF-8 as it is";
+}
+
+// The set result names the set just finished, as the operator's language writes it.
+TEST_F(SnapshotTest, TheSetLabelsAreTheLanguagesOrdinals) {
+    languages.CurrentLanguage = QStringLiteral("ENG");
+    p.CurrentSet = 3;
+    p.SetLabel = SetLabelFor(3, languages);
+    const QJsonObject set = State().value("set").toObject();
+    EXPECT_EQ(QStringLiteral("3rd SET"), set.value("label").toString());
+    EXPECT_EQ(QStringLiteral("2nd SET"), set.value("previous_label").toString());
+    p.CurrentSet = 1;
+    EXPECT_EQ(QString(), State().value("set").toObject().value("previous_label").toString())
+        << "no set before the first";
 }
 
 // After a removal, a timeout or a new set, no point is "the last one" to celebrate.

@@ -225,7 +225,7 @@ TEST(RollbackQuestionTest, NamesScoreAndSet) {
     LanguageTable languages;
     Match p;
     p.History = ReadHistory(History);
-    EXPECT_EQ(MatchMessages::RollbackQuestion + QStringLiteral("\n\nLocali 24 - 23 Ospiti\n1°SET"),
+    EXPECT_EQ(MatchMessages::RollbackQuestion + QStringLiteral("\n\nLocali 24 - 23 Ospiti\n1° SET"),
               RollbackQuestion(p, 3, languages));
 }
 

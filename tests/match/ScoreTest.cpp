@@ -314,7 +314,7 @@ TEST_F(ScoreTest, EndOfSetResetsTheConsoleButTheDisplayKeepsTheFinalScore) {
     EXPECT_EQ((std::array<int, 2>{0, 0}), p.TimeoutsCalled);
     EXPECT_EQ((std::array<int, 2>{1, 0}), p.SetsWon);
     EXPECT_EQ(2, p.CurrentSet);
-    EXPECT_EQ(QStringLiteral("2°SET"), p.SetLabel);
+    EXPECT_EQ(QStringLiteral("2° SET"), p.SetLabel);
     EXPECT_EQ(QStringLiteral("25/23"), p.Partials[0]);
     EXPECT_EQ((std::array<bool, 2>{false, false}), p.Display.Serving);
     EXPECT_FALSE(p.Display.Banner);

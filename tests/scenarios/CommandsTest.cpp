@@ -99,7 +99,7 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
     Points(0, 3);
     console.selectHistoryLine(2);
     const QString question = QStringLiteral("Desideri riportare la partita a questo precedente "
-                                            "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET");
+                                            "punteggio ?\n\nLocali 2 - 0 Ospiti\n1° SET");
     a.f.dialogs.Expect(question, Answer::No);
     console.rollBackToSelectedLine();
     EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));
@@ -113,7 +113,7 @@ TEST_F(CommandsTest, RollbackAsksAndNoChangesNothing) {
 TEST_F(CommandsTest, UndoTakesBackTheLastPointAndDisablesItselfAtTheStart) {
     Points(0, 1);
     a.f.dialogs.Expect(MatchMessages::RollbackQuestion +
-                       QStringLiteral("\n\nLocali 0 - 0 Ospiti\n1°SET"));
+                       QStringLiteral("\n\nLocali 0 - 0 Ospiti\n1° SET"));
     console.undoLastLine();
     EXPECT_EQ(QStringLiteral("0"), console.shownScore(0));
     EXPECT_EQ(1, console.historyCount());

@@ -14,7 +14,7 @@ TEST_F(DisplayScenario, ClockAndFinishedSetsTakeTurns) {
         d.clockTick();
     }
     EXPECT_EQ(QStringLiteral("15:42"), d.clockLabel()->text());
-    EXPECT_EQ(QStringLiteral("2°SET"), d.setLabel()->text());
+    EXPECT_EQ(QStringLiteral("2° SET"), d.setLabel()->text());
     d.clockTick();
     EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.clockLabel()->text());
 }

@@ -83,7 +83,7 @@ TEST_F(FileScenario, SaveWritesTheWholeHistoryWhateverIsSelected) {
     const QStringList history = HistoryLines(console.match().History);
     console.selectHistoryLine(2);
     a.f.dialogs.Expect(QStringLiteral("Desideri riportare la partita a questo precedente "
-                                      "punteggio ?\n\nLocali 2 - 0 Ospiti\n1°SET"),
+                                      "punteggio ?\n\nLocali 2 - 0 Ospiti\n1° SET"),
                        Answer::No);
     console.rollBackToSelectedLine();
     a.f.dialogs.ExpectFile(Path("p.txt"));
@@ -142,7 +142,7 @@ TEST_F(RecoveryScenario, SetWinningPointComesBackAsTheNextSetLocked) {
 TEST_F(RecoveryScenario, UndoIsInTheCopy) {
     Points(0, 4);
     a.f.dialogs.Expect(MatchMessages::RollbackQuestion +
-                       QStringLiteral("\n\nLocali 3 - 0 Ospiti\n1°SET"));
+                       QStringLiteral("\n\nLocali 3 - 0 Ospiti\n1° SET"));
     console.undoLastLine();
     Recover();
     EXPECT_EQ(QStringLiteral("3"), console.shownScore(0));

@@ -69,8 +69,7 @@ void ConsoleWindow::showCaptions() {
     statisticsMenu->setTitle(t("Statistiche e show") + dots);
     matchStatisticsAction->setText(t("Partita"));
     for (int i = 0; i < 5; ++i) {
-        setStatisticsActions[i]->setText(
-            common_.Translate(QString::number(i + 1) + QStringLiteral("°SET")));
+        setStatisticsActions[i]->setText(SetLabelFor(i + 1, common_.Languages));
     }
     lastPointsAction->setText(t("Ultimi 4 punti") + dots);
     presentationAction->setText(t("Presentazione atleti") + dots);
@@ -82,7 +81,7 @@ void ConsoleWindow::showCaptions() {
     aboutAction->setText(t("Informazioni su") + dots);
     emergencyCopyAction->setText(t("Carica partita in emergenza") + dots);
     backupsFolderAction->setText(t("Cartella delle copie di sicurezza") + dots);
-    updatesAction->setText(QStringLiteral("Controlla aggiornamenti"));
+    updatesAction->setText(t("Controlla aggiornamenti"));
     helpAction->setText(QStringLiteral("?"));
     sponsorHelpAction->setText(t("Help Gestione immagini degli sponsor") + dots);
     teamHelpAction->setText(t("Help Gestione delle squadre") + dots);

@@ -27,6 +27,10 @@ void ConsoleWindow::openAboutBox() {
 }
 
 void ConsoleWindow::checkForUpdates() {
-    platform_.dialogs.Message(common_.Translate(UpdateText(ProgramVersion())), Buttons::Ok);
-    platform_.shell.Open(ProductPage());
+    const UpdateNotice notice =
+        DecideUpdateNotice(UpdateAddress(), ProgramVersion(), common_.Languages);
+    platform_.dialogs.Message(notice.Text, Buttons::Ok);
+    if (!notice.Address.isEmpty()) {
+        platform_.shell.Open(notice.Address);
+    }
 }

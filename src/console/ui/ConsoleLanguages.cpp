@@ -1,9 +1,14 @@
 // The language table and the "Lingua" menu.
+#include "console/FirstLanguage.h"
 #include "console/ui/ConsoleWindow.h"
+#include "console/ui/LanguageQuestion.h"
+#include "platform/Dialogs.h"
+#include "platform/ModalWindows.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
 #include "shared/FileText.h"
 #include "shared/SettingsTable.h"
+#include "shared/UserData.h"
 
 #include <QDir>
 
@@ -46,6 +51,27 @@ void ConsoleWindow::loadLanguages() {
             languages.LanguageColumn = i - 1;
         }
     }
+}
+
+void ConsoleWindow::askLanguageOnce(const QString& systemLocale) {
+    if (!AsksForLanguage(platform_.settings)) {
+        return;
+    }
+    const auto lines = ReadTextFile(
+        QDir(ProgramFolder(platform_.folders)).filePath(QStringLiteral("Languages.csv")),
+        MaxTableSize);
+    if (!lines) {
+        return; // no table, nothing to choose from: the program speaks Italian
+    }
+    LanguageTable languages;
+    languages.Load(*lines);
+    const QString offered = OfferedLanguage(systemLocale, languages);
+    SelectLanguage(languages, offered);
+    platform_.dialogs.SetLanguage(offered);
+    LanguageQuestion question(languages, offered);
+    platform_.modal.Show(question);
+    const QString chosen = question.chosenLanguage();
+    WriteText(platform_.settings, Setting::Language, chosen.isEmpty() ? offered : chosen);
 }
 
 void ConsoleWindow::chooseLanguage(int index) {

@@ -69,8 +69,9 @@ void ConsoleWindow::load() {
     }
     match_.SetLabel = SetLabelFor(match_.CurrentSet, common_.Languages);
     statisticsChoiceList->clear();
-    for (const char* item : {"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}) {
-        statisticsChoiceList->addItem(common_.Translate(QString::fromUtf8(item)));
+    statisticsChoiceList->addItem(common_.Translate(QStringLiteral("Della partita")));
+    for (int set = 1; set <= static_cast<int>(match_.Partials.size()); ++set) {
+        statisticsChoiceList->addItem(SetLabelFor(set, common_.Languages));
     }
     statisticsChoiceList->setCurrentRow(0);
     statisticsTimer.stop();

@@ -131,7 +131,7 @@ void ConsoleWindow::showLeadingTeam() {
     }
     const QString setsWon =
         QString::number(match_.SetsWon[0]) + u'-' + QString::number(match_.SetsWon[1]);
-    QString score = QString::number(match_.CurrentSet) + QStringLiteral("° SET :  ");
+    QString score = SetLabelFor(match_.CurrentSet, common_.Languages) + QStringLiteral(" :  ");
     if (match_.ActiveScore) {
         score += QString::number(match_.Points[0]) + QStringLiteral(" - ") +
                  QString::number(match_.Points[1]) + u' ';

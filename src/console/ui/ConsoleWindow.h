@@ -50,6 +50,9 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // At start, once: when the last run did not end through "Esci" and the emergency copy
     // holds a match under way, offers it back; a declined one goes to the backups.
     void resumeIfInterrupted();
+    // At the first start, before anything else: which language to speak, offered from the
+    // system's locale ("de_DE"); stored, so no later start asks.
+    void askLanguageOnce(const QString& systemLocale);
     const Match& match() const { return match_; }
     // The options window. A match under way goes on: only its rules are locked there.
     void openSettings();

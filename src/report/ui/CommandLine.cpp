@@ -7,6 +7,7 @@
 #include "report/ui/ReportPackage.h"
 #include "shared/FileText.h"
 #include "shared/Language.h"
+#include "shared/Product.h"
 #include "teams/Teams.h"
 
 #include <QDir>
@@ -16,22 +17,23 @@ namespace {
 
 constexpr qint64 MaxSize = 64LL * 1024 * 1024;
 
-const char* const Use = "brivanta [--report MATCH.txt --out FOLDER [--lang CODE]] | --help";
-
+// Every command the program takes, one line each: main() sends each to its module.
 const char* const Help =
     "Brivanta, a scoreboard for volleyball matches.\n"
     "\n"
     "Usage:\n"
-    "  brivanta                                      start the console and the display\n"
-    "  brivanta --report MATCH.txt --out FOLDER [--lang CODE]\n"
-    "                                                write report.pdf, play-by-play.csv and\n"
-    "                                                result.png for a saved match, with no "
-    "window;\n"
-    "                                                FOLDER is made when it does not exist\n"
-    "  brivanta --help                               this text\n"
+    "  brivanta                                  start the console and the display\n"
+    "  brivanta --report MATCH.txt --out FOLDER [--lang CODE]  write a saved match's report\n"
+    "  brivanta --venue [--port N] [--mqtt HOST:PORT]  serve every court of the venue\n"
+    "  brivanta --export-team TEAM --out FILE    pack a team into one .brivanta-team file\n"
+    "  brivanta --import-team FILE [--replace | --keep-both]  unpack a team package\n"
+    "  brivanta --help                           this text\n"
+    "  brivanta --version                        the program's name and version\n"
     "\n"
-    "CODE is a language of Languages.csv (ITA, ENG, FRA, DEU, ESP); Italian when not given.\n"
-    "Exit code 0 on success; otherwise one line on standard error says why.\n";
+    "--report writes report.pdf, play-by-play.csv and result.png in FOLDER (made when it does\n"
+    "not exist), with no window; CODE is a language of Languages.csv (ITA, ENG, FRA, DEU, ESP),\n"
+    "Italian when not given. Exit code 0 on success; otherwise one line on standard error says\n"
+    "why, and an option the program does not know exits with 2.\n";
 
 } // namespace
 
@@ -55,6 +57,8 @@ CommandLineArguments ReadArguments(const QStringList& arguments) {
             }
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             read.help = true;
+        } else if (a == QLatin1String("--version")) {
+            read.version = true;
         } else {
             read.unknown = a;
         }
@@ -63,19 +67,22 @@ CommandLineArguments ReadArguments(const QStringList& arguments) {
 }
 
 QString ArgumentRefusal(const QString& argument) {
-    return QStringLiteral("brivanta: unknown option: %1 (usage: %2)\n")
-        .arg(argument, QLatin1String(Use));
+    return QStringLiteral("brivanta: unknown option: %1\n\n").arg(argument) + QLatin1String(Help);
 }
 
 int RunCommandLine(const QStringList& arguments, const QString& dataFolder, QTextStream& output,
                    QTextStream& errors) {
-    const auto [match, folder, language, help, unknown] = ReadArguments(arguments);
+    const auto [match, folder, language, help, version, unknown] = ReadArguments(arguments);
     if (!unknown.isEmpty()) {
         errors << ArgumentRefusal(unknown);
         return 2;
     }
     if (help) {
         output << Help;
+        return 0;
+    }
+    if (version) {
+        output << "Brivanta " << VersionText(ProgramVersion()) << '\n';
         return 0;
     }
     if (match.isEmpty() || folder.isEmpty()) {

@@ -3,6 +3,7 @@
 
 #include "match/Match.h"
 #include "shared/Language.h"
+#include "shared/SetLabel.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 #include "teams/Teams.h"
@@ -133,7 +134,7 @@ QByteArray Pdf(const Match& match, const Report& r, const LanguageTable& languag
     QStringList partials;
     for (const ReportSet& s : r.Set) {
         if (s.Winner >= 0) {
-            partials << QStringLiteral("%1° SET %2").arg(s.Number).arg(Partial(s));
+            partials << OrdinalSetLabel(languages.CurrentLanguage, s.Number) + u' ' + Partial(s);
         }
     }
     g.Text(0, 98, width, 14, partials.join(QStringLiteral("     ")), 10, false, Qt::AlignCenter);
@@ -156,7 +157,7 @@ QByteArray Pdf(const Match& match, const Report& r, const LanguageTable& languag
     qreal y = 140;
     const qreal height = 92;
     for (const ReportSet& s : r.Set) {
-        g.Text(0, y, 330, 12, QStringLiteral("%1° SET").arg(s.Number), 10, true);
+        g.Text(0, y, 330, 12, OrdinalSetLabel(languages.CurrentLanguage, s.Number), 10, true);
         Chart(g, s, 26, y + 16, 300, height - 28);
         QStringList lines;
         if (s.Winner >= 0) {
@@ -221,7 +222,7 @@ QByteArray Pdf(const Match& match, const Report& r, const LanguageTable& languag
         line += 22;
         for (const ReportSet& s : r.Set) {
             g.Text(10, line, width - 10, 14,
-                   QStringLiteral("%1° SET:  ").arg(s.Number) +
+                   OrdinalSetLabel(languages.CurrentLanguage, s.Number) + QStringLiteral(":  ") +
                        s.Best[k].join(QStringLiteral(",  ")),
                    9.5);
             line += 16;

@@ -1,3 +1,4 @@
+#include "console/ui/LanguageQuestion.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
@@ -26,6 +27,13 @@ class LanguagesTest : public ::testing::Test {
         }
         return items;
     }
+    static QStringList Items(const QListWidget& list) {
+        QStringList items;
+        for (int i = 0; i < list.count(); ++i) {
+            items << list.item(i)->text();
+        }
+        return items;
+    }
     Environment a;
 };
 
@@ -42,7 +50,7 @@ TEST_F(LanguagesTest, StoredLanguageTranslatesEverythingAtStartUp) {
     EXPECT_EQ(3, c->common().Languages.LanguageColumn);
     EXPECT_EQ(QStringLiteral("Beenden"), c->exitCaption());
     EXPECT_EQ(QStringLiteral("Heim"), c->display().homeNameLabel()->text());
-    EXPECT_EQ(QStringLiteral("SATZ 1"), c->statisticsChoices().at(1));
+    EXPECT_EQ(QStringLiteral("1. SATZ"), c->statisticsChoices().at(1));
     EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch*", "Español"}), Menu(*c));
     EXPECT_EQ(QStringLiteral("DEU"), a.f.dialogs.Language) << "the standard buttons too";
 }
@@ -54,7 +62,7 @@ TEST_F(LanguagesTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
     c->chooseLanguage(1);
     EXPECT_EQ(QStringLiteral("ENG"), a.f.settings.values.value(QStringLiteral("Language")));
     EXPECT_EQ(QStringLiteral("Exit"), c->exitCaption());
-    EXPECT_EQ(QStringLiteral("SET 1"), c->match().SetLabel);
+    EXPECT_EQ(QStringLiteral("1st SET"), c->match().SetLabel);
     EXPECT_EQ(3, c->historyCount());
     EXPECT_EQ(QStringLiteral("2"), c->shownScore(0));
     EXPECT_EQ(0, c->rosterList(0)->count());
@@ -65,8 +73,62 @@ TEST_F(LanguagesTest, SwitchingMidMatchKeepsTheScoreAndTheHistory) {
     EXPECT_EQ(QStringLiteral("ITA"), a.f.settings.values.value(QStringLiteral("Language")));
 }
 
+TEST_F(LanguagesTest, TheSetIsCalledByTheLanguagesOwnOrdinal) {
+    struct Case {
+        const char* language;
+        const char* label;
+    };
+    for (const Case& c : {Case{"ITA", "1° SET"}, Case{"ENG", "1st SET"}, Case{"FRA", "1er SET"},
+                          Case{"DEU", "1. SATZ"}, Case{"ESP", "1.er SET"}}) {
+        a.f.settings.values[QStringLiteral("Language")] = QLatin1String(c.language);
+        auto console = Start();
+        const QString label = QString::fromUtf8(c.label);
+        console->changeScore(3);
+        console->changeScore(3);
+        console->showLeadingTeam();
+        EXPECT_EQ(label, console->display().setLabel()->text()) << c.language;
+        EXPECT_EQ(label + QStringLiteral(" :  0 - 2 "), console->display().scorerName()->text())
+            << c.language << ": the leading team's line";
+        EXPECT_EQ(label, console->statisticsChoices().at(1)) << c.language;
+    }
+}
+
+TEST_F(LanguagesTest, TheFirstStartAsksTheLanguageOnceOfferingTheSystemsOwn) {
+    a.f.modal.Expect([&](QDialog& window) {
+        auto& question = dynamic_cast<LanguageQuestion&>(window);
+        EXPECT_EQ(QStringLiteral("English"), question.choices->currentItem()->text())
+            << "an English system is offered English";
+        EXPECT_TRUE(question.prompt->text().startsWith(QStringLiteral("Choose Brivanta's")));
+        EXPECT_EQ((QStringList{"Italiano", "English", "Français", "Deutsch", "Español"}),
+                  Items(*question.choices));
+        question.choices->setCurrentRow(3);
+        question.okButton->click();
+    });
+    auto c = std::make_unique<ConsoleProbe>(a.f.platform);
+    c->window().askLanguageOnce(QStringLiteral("en_US"));
+    EXPECT_EQ(QStringLiteral("DEU"), a.f.settings.values.value(QStringLiteral("Language")));
+    c->load();
+    EXPECT_EQ(QStringLiteral("Beenden"), c->exitCaption());
+
+    auto again = std::make_unique<ConsoleProbe>(a.f.platform);
+    again->window().askLanguageOnce(QStringLiteral("fr_FR"));
+    EXPECT_EQ(QStringLiteral("DEU"), a.f.settings.values.value(QStringLiteral("Language")))
+        << "a stored language asks nothing (an unexpected window fails the test)";
+}
+
+TEST_F(LanguagesTest, TheQuestionClosedWithoutAChoiceKeepsTheOfferedLanguage) {
+    a.f.modal.Expect([](QDialog& window) { window.reject(); });
+    ConsoleProbe c(a.f.platform);
+    c.window().askLanguageOnce(QStringLiteral("es_ES"));
+    EXPECT_EQ(QStringLiteral("ESP"), a.f.settings.values.value(QStringLiteral("Language")))
+        << "asked once: the next start does not ask again";
+}
+
 TEST_F(LanguagesTest, NoTableKeepsItalian) {
     QFile::remove(a.program + QStringLiteral("/Languages.csv"));
+    ConsoleProbe(a.f.platform).window().askLanguageOnce(QStringLiteral("en_US"));
+    EXPECT_FALSE(a.f.settings.values.contains(QStringLiteral("Language")))
+        << "nothing to choose from: no question, nothing stored";
     a.f.settings.values[QStringLiteral("Language")] = QStringLiteral("ENG");
     auto c = Start();
     EXPECT_EQ(QStringLiteral("Esci"), c->exitCaption());

@@ -57,7 +57,7 @@ TEST_F(StartupTest, FirstStartWithNoSettings) {
     EXPECT_EQ(QStringLiteral("Blocca"), console->lockCaption());
     EXPECT_FALSE(console->undoEnabled());
     EXPECT_FALSE(console->endStatisticsEnabled());
-    EXPECT_EQ((QStringList{"Della partita", "1°SET", "2°SET", "3°SET", "4°SET", "5°SET"}),
+    EXPECT_EQ((QStringList{"Della partita", "1° SET", "2° SET", "3° SET", "4° SET", "5° SET"}),
               console->statisticsChoices());
     EXPECT_EQ(0, console->chosenStatistics());
     EXPECT_EQ((QStringList{"Guests", "Home", "Lupi"}), console->teamChoices(0));
@@ -68,7 +68,7 @@ TEST_F(StartupTest, FirstStartWithNoSettings) {
     EXPECT_EQ(15, match.TieBreakPoints);
     EXPECT_EQ(8, match.CourtChangePoints);
     EXPECT_EQ(1, match.ActiveCourtChange);
-    EXPECT_EQ(QStringLiteral("1°SET"), match.SetLabel);
+    EXPECT_EQ(QStringLiteral("1° SET"), match.SetLabel);
 }
 
 TEST_F(StartupTest, EveryKeySet) {
@@ -181,7 +181,7 @@ TEST_F(StartupTest, RunningAgainMidMatchKeepsTheMatchInPlace) {
     ASSERT_EQ(2, match.CurrentSet);
     console->load();
     EXPECT_EQ(2, match.CurrentSet);
-    EXPECT_EQ(QStringLiteral("2°SET"), match.SetLabel);
+    EXPECT_EQ(QStringLiteral("2° SET"), match.SetLabel);
     EXPECT_EQ(history, HistoryLines(match.History));
     EXPECT_EQ(history.size(), console->historyCount());
     EXPECT_EQ(history.size() - 1, console->selectedHistoryLine());
