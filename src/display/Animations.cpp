@@ -1,4 +1,5 @@
 #include "display/Animations.h"
+#include "display/ScoreBand.h"
 
 namespace {
 constexpr int RiseStep = 250;
@@ -9,15 +10,15 @@ constexpr int Parking = 300;
 } // namespace
 
 std::optional<QString> TickClock(ClockLoop& c, int currentSet,
-                                 const std::array<QString, 5>& partials, const QString& wallNow) {
+                                 const std::array<QString, 5>& partials, const QString& wallNow,
+                                 const QString& partialPattern) {
     std::optional<QString> text;
     c.TickClock += 1;
     if (c.TickClock == 4 || c.TickClock == 5) {
         if (currentSet > 1) {
             if (c.PartialIndex >= 0 && c.PartialIndex < static_cast<int>(partials.size()) &&
                 !partials[c.PartialIndex].isEmpty()) {
-                text = QString::number(c.PartialIndex + 1) + QStringLiteral("s ") +
-                       partials[c.PartialIndex];
+                text = PartialCaption(partialPattern, c.PartialIndex + 1, partials[c.PartialIndex]);
             }
             if (c.TickClock > 4) {
                 c.PartialIndex += 1;

@@ -12,9 +12,12 @@ struct ClockLoop {
     int PartialIndex = 0;
 };
 
-// What the clock label shows after this tick; nothing leaves it as it is.
+// What the clock label shows after this tick; nothing leaves it as it is. A partial is
+// written with `partialPattern` (translated "Set %1: %2"), so it never reads as one number
+// with the set label beside it.
 std::optional<QString> TickClock(ClockLoop& c, int currentSet,
-                                 const std::array<QString, 5>& partials, const QString& wallNow);
+                                 const std::array<QString, 5>& partials, const QString& wallNow,
+                                 const QString& partialPattern);
 
 // The slide of a lower panel, in twips: it rises 250 a tick to the top, stays, sinks from
 // tick 300 and is parked below the display at tick 400.

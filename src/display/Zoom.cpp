@@ -1,4 +1,5 @@
 #include "display/Zoom.h"
+#include "display/LayoutWithoutSponsor.h"
 
 #include <utility>
 
@@ -11,7 +12,7 @@ float f(double v) {
 // Band on: the score grows by d on every side but the inner one.
 void ScoreWithBand(ControlGeometry& s, int d, bool moveLeft) {
     s.Width += f(d);
-    s.FontSize = s.Width / 25;
+    s.FontSize = s.Width / 29;
     s.Height += f(d);
     s.Top -= f(d);
     if (moveLeft) {
@@ -19,12 +20,13 @@ void ScoreWithBand(ControlGeometry& s, int d, bool moveLeft) {
     }
 }
 
-// Band off: the score keeps half the display and grows upwards.
-void ScoreWithoutBand(ControlGeometry& s, int d, double W) {
-    s.Width = f(W / 2);
+// Band off: the score keeps half the display, but for the gap, and grows upwards above its
+// counters.
+void ScoreWithoutBand(ControlGeometry& s, int d, double W, float counterHeight) {
+    s.Width = f(W / 2 - W * ScoreGapShare / 2);
     s.Top -= f(d);
     s.Height += f(d);
-    s.FontSize = s.Height / 23;
+    s.FontSize = ScoreFontAboveCounters(s.Height, counterHeight);
 }
 
 void Logo(ControlGeometry& logo, int d) {
@@ -50,13 +52,6 @@ void Frame(ControlGeometry& frame, const ControlGeometry& points, float width) {
     frame.Top = points.Top;
 }
 
-void CountersRise(ZoomControls& c, int side, int d) {
-    for (ControlGeometry* g : {&c.sideIcons[side], &c.sideIcons[side + 2], &c.setsWonLabels[side],
-                               &c.timeoutLabels[side]}) {
-        g->Top -= f(d);
-    }
-}
-
 // The header logo shrinks by 90 twips a step (s = 1) or grows back (s = -1).
 void Header(ControlGeometry& logo, int s) {
     logo.Height -= f(90 * s);
@@ -66,31 +61,40 @@ void Header(ControlGeometry& logo, int s) {
     }
 }
 
-// What Zoom + and Zoom - share; d is +100 or -100, the counters are placed by the caller.
+// What Zoom + and Zoom - share; d is +100 or -100, the counters are placed by the caller
+// (without the band they stay along the scores' bottom, which does not move).
 void CommonStep(ZoomControls& c, double W, bool band, int d) {
     if (band) {
         ScoreWithBand(c.scoreLabels[0], d, true);
     } else {
-        ScoreWithoutBand(c.scoreLabels[0], d, W);
+        ScoreWithoutBand(c.scoreLabels[0], d, W, c.setsWonLabels[0].Height);
     }
     Logo(c.teamLogos[0], d);
     if (band) {
         Name(c.homeNameLabel, d, false);
     }
-    Frame(c.scoreFrames[0], c.scoreLabels[0], band ? c.scoreLabels[0].Width : f(W / 2 - 200));
+    Frame(c.scoreFrames[0], c.scoreLabels[0], c.scoreLabels[0].Width);
 }
 
 void GuestsStep(ZoomControls& c, double W, bool band, int d) {
     if (band) {
         ScoreWithBand(c.scoreLabels[1], d, false);
     } else {
-        ScoreWithoutBand(c.scoreLabels[1], d, W);
+        ScoreWithoutBand(c.scoreLabels[1], d, W, c.setsWonLabels[1].Height);
     }
     Logo(c.teamLogos[1], d);
     if (band) {
         Name(c.guestsNameLabel, d, true);
     }
     Frame(c.scoreFrames[1], c.scoreLabels[1], c.scoreLabels[1].Width);
+}
+
+// With the band the scores grow outwards: the sets won follow their outer edges.
+void SetsWonOutside(ZoomControls& c) {
+    constexpr float margin = 60;
+    c.setsWonLabels[0].Left = c.scoreLabels[0].Left + margin;
+    c.setsWonLabels[1].Left =
+        c.scoreLabels[1].Left + c.scoreLabels[1].Width - c.setsWonLabels[1].Width - margin;
 }
 
 } // namespace
@@ -106,18 +110,9 @@ bool ZoomMinusAtLimit(const ZoomControls& c) {
 void ZoomPlus(ZoomControls& c, double W, bool band) {
     constexpr int d = 100;
     CommonStep(c, W, band, d);
-    if (band) {
-        c.sideIcons[0].Left = c.setsWonLabels[0].Left + 50 + c.setsWonLabels[0].Width;
-        c.setsWonLabels[0].Left = c.scoreLabels[0].Left + 50;
-    } else {
-        CountersRise(c, 0, d);
-    }
     GuestsStep(c, W, band, d);
     if (band) {
-        c.sideIcons[1].Left = c.setsWonLabels[1].Left - c.sideIcons[1].Width - 50;
-        c.setsWonLabels[1].Left = c.guestsNameLabel.Left - c.setsWonLabels[1].Width - 40;
-    } else {
-        CountersRise(c, 1, d);
+        SetsWonOutside(c);
     }
     Header(c.headerLogo, 1);
 }
@@ -125,18 +120,9 @@ void ZoomPlus(ZoomControls& c, double W, bool band) {
 void ZoomMinus(ZoomControls& c, double W, bool band) {
     constexpr int d = -100;
     CommonStep(c, W, band, d);
-    if (band) {
-        c.setsWonLabels[0].Left = c.scoreLabels[0].Left - 50;
-        c.sideIcons[0].Left = c.setsWonLabels[0].Left - 50 + c.setsWonLabels[0].Width;
-    } else {
-        CountersRise(c, 0, d);
-    }
     GuestsStep(c, W, band, d);
     if (band) {
-        c.setsWonLabels[1].Left = c.guestsNameLabel.Left - c.setsWonLabels[1].Width + 40;
-        c.sideIcons[1].Left = c.setsWonLabels[1].Left - c.sideIcons[1].Width + 50;
-    } else {
-        CountersRise(c, 1, d);
+        SetsWonOutside(c);
     }
     Header(c.headerLogo, -1);
 }
@@ -145,10 +131,13 @@ ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& wi
                         double H) {
     const double zx = window.Width > 0 ? ZoomFactor * W / window.Width : 1;
     const double zy = window.Height > 0 ? ZoomFactor * H / window.Height : 1;
-    // The shift keeps the two scores, about 27..72 % across and 30..74 % down, in view.
+    // The shift centres the two scores, digits to counters (the design's middle across, 54 %
+    // down), on the screen.
+    constexpr double bandCentreX = 0.5;
+    constexpr double bandCentreY = 2122.5 / 3930;
     ControlGeometry g;
-    g.Left = f(zx * design.Left - W / 1.655);
-    g.Top = f(zy * design.Top - H / 1.5152);
+    g.Left = f(zx * design.Left - W * (ZoomFactor * bandCentreX - 0.5));
+    g.Top = f(zy * design.Top - H * (ZoomFactor * bandCentreY - 0.5));
     g.Width = f(zx * design.Width);
     g.Height = f(zy * design.Height);
     g.FontSize = f(zx * design.FontSize);
@@ -159,7 +148,7 @@ void SwapDisplay(SwapControls& c, double W, bool bandOn) {
     if (!bandOn) {
         for (ControlGeometry* g :
              {&c.scoreLabels[1], &c.guestsNameLabel, &c.scoreLabels[0], &c.homeNameLabel}) {
-            g->Width = f(W / 2 - 180);
+            g->Width = f(W / 2 - W * ScoreGapShare / 2);
         }
     }
     const auto swap = [](ControlGeometry& a, ControlGeometry& b) { std::swap(a.Left, b.Left); };

@@ -11,7 +11,6 @@ struct ZoomControls {
     std::array<ControlGeometry, 2> scoreFrames;
     std::array<ControlGeometry, 2> setsWonLabels;
     std::array<ControlGeometry, 2> timeoutLabels;
-    std::array<ControlGeometry, 4> sideIcons;
     ControlGeometry homeNameLabel;
     ControlGeometry guestsNameLabel;
     ControlGeometry clockLabel; // the clock: the scores may grow up to it
@@ -29,7 +28,7 @@ void ZoomPlus(ZoomControls& c, double W, bool bandOn);
 void ZoomMinus(ZoomControls& c, double W, bool bandOn);
 
 // The whole centre magnified: control k of the recorded design, in a display of W x H.
-constexpr double ZoomFactor = 2.23;
+constexpr double ZoomFactor = 2.12;
 ControlGeometry Enlarge(const ControlGeometry& design, const ControlGeometry& window, double W,
                         double H);
 
@@ -52,5 +51,6 @@ struct SwapControls {
     std::array<ControlGeometry, 4> statisticsGuestsNames;
 };
 
-// Left and right change places; with the band off the scores and names take W/2 - 180.
+// Left and right change places; with the band off the scores and names take half the width
+// but for the gap between the scores.
 void SwapDisplay(SwapControls& c, double W, bool bandOn);

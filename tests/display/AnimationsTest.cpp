@@ -16,7 +16,8 @@ std::vector<QString> Clock(int currentSet, const std::array<QString, 5>& partial
     QString label = QStringLiteral("--");
     std::vector<QString> shown;
     for (int i = 0; i < tick; ++i) {
-        if (auto t = TickClock(c, currentSet, partials, QStringLiteral("15:42:10"))) {
+        if (auto t = TickClock(c, currentSet, partials, QStringLiteral("15:42:10"),
+                               QStringLiteral("Satz %1: %2"))) {
             label = *t;
         }
         shown.push_back(label);
@@ -33,9 +34,10 @@ TEST(ClockTest, FirstSetShowsOnlyTheClock) {
 TEST(ClockTest, FinishedSetsTakeTurnsWithTheClock) {
     const std::array<QString, 5> partials{"25/16", "20/25", "", "", ""};
     const auto t = Clock(3, partials, 15);
-    const std::vector<QString> expected{"15:42", "15:42", "15:42", "1s 25/16", "1s 25/16",
-                                        "15:42", "15:42", "15:42", "2s 20/25", "2s 20/25",
-                                        "15:42", "15:42", "15:42", "15:42",    "15:42"};
+    // Named in the language of the day: beside the set label, "1s 25/16" read as "SET 21s".
+    const std::vector<QString> expected{"15:42", "15:42", "15:42", "Satz 1: 25-16", "Satz 1: 25-16",
+                                        "15:42", "15:42", "15:42", "Satz 2: 20-25", "Satz 2: 20-25",
+                                        "15:42", "15:42", "15:42", "15:42",         "15:42"};
     EXPECT_EQ(expected, t);
 }
 
@@ -128,28 +130,42 @@ TEST(SponsorTest, FiveOrFewerDoNotRotateNorDoesABandThatIsOff) {
     EXPECT_FALSE(NextStep(b, 0));
 }
 
-TEST(LayoutWithoutSponsorTest, ScoresTakeTheHalvesAndNamesTheBottomStrip) {
+TEST(LayoutWithoutSponsorTest, ScoresTakeTheHalvesApartAndTheirCountersTheBottom) {
     ControlsWithoutSponsor c;
-    c.scoreLabels[0] = {1980, 1200, 1635, 1575, 63.75f};
-    c.scoreLabels[1] = {3600, 1200, 1635, 1575, 63.75f};
+    c.scoreLabels[0] = {2040, 1200, 1560, 1845, 54};
+    c.scoreLabels[1] = {3735, 1200, 1560, 1845, 54};
     c.teamLogos[0].Height = 1185;
     c.teamLogos[1].Height = 1185;
-    c.setsWonLabels[0].Width = 255;
-    c.setsWonLabels[1].Width = 255;
+    for (int k = 0; k < 2; ++k) {
+        c.setsWonLabels[k] = {0, 2580, 720, 420, 21.75f};
+        c.timeoutLabels[k] = {0, 2580, 660, 420, 21.75f};
+    }
     const double W = 7080, H = 3500;
     LayoutWithoutSponsor(c, W, H);
+    const auto right = [](const ControlGeometry& g) { return g.Left + g.Width; };
+    const auto bottom = [](const ControlGeometry& g) { return g.Top + g.Height; };
     EXPECT_FLOAT_EQ(H - 1185 - H / 7, c.scoreLabels[0].Height);
     EXPECT_FLOAT_EQ(0, c.scoreLabels[0].Left);
-    EXPECT_FLOAT_EQ(W / 2, c.scoreLabels[0].Width);
-    EXPECT_FLOAT_EQ(3600, c.scoreLabels[1].Left);
-    EXPECT_FLOAT_EQ(c.scoreLabels[0].Height / 22, c.scoreLabels[0].FontSize);
+    EXPECT_FLOAT_EQ(W, right(c.scoreLabels[1])) << "no strip on the right, nothing beyond";
+    EXPECT_FLOAT_EQ(W * ScoreGapShare, c.scoreLabels[1].Left - right(c.scoreLabels[0]))
+        << "the board between the scores";
     EXPECT_FLOAT_EQ(H - H / 7, c.homeNameLabel.Top);
-    EXPECT_FLOAT_EQ(H / 7, c.guestsNameLabel.Height);
-    EXPECT_FLOAT_EQ(3600, c.guestsNameLabel.Left);
-    EXPECT_FLOAT_EQ(1250, c.sideIcons[3].Top);
-    EXPECT_FLOAT_EQ(1100, c.setsWonLabels[1].Top);
-    EXPECT_FLOAT_EQ(W - 250 - 150 - 255, c.setsWonLabels[1].Left);
-    EXPECT_FLOAT_EQ(W / 2 - 200, c.scoreFrames[1].Width);
+    EXPECT_FLOAT_EQ(H, bottom(c.guestsNameLabel)) << "no unused strip at the bottom";
+    EXPECT_FLOAT_EQ(c.scoreLabels[1].Left, c.guestsNameLabel.Left);
+    for (int k = 0; k < 2; ++k) {
+        const ControlGeometry& score = c.scoreLabels[k];
+        EXPECT_FLOAT_EQ(score.Left, c.scoreFrames[k].Left) << "the marker frames its score";
+        EXPECT_FLOAT_EQ(score.Width, c.scoreFrames[k].Width);
+        // The digits' line (about 1.2 em, 20 twips a point) ends above the counters.
+        EXPECT_LT(score.Top + score.FontSize * 20 * 1.2, c.setsWonLabels[k].Top) << k;
+        for (const ControlGeometry* counter : {&c.setsWonLabels[k], &c.timeoutLabels[k]}) {
+            EXPECT_GE(counter->Left, score.Left) << k;
+            EXPECT_LE(right(*counter), right(score)) << k;
+            EXPECT_LE(bottom(*counter), bottom(score)) << k;
+        }
+    }
+    EXPECT_LT(c.setsWonLabels[0].Left, c.timeoutLabels[0].Left) << "sets won outside";
+    EXPECT_GT(c.setsWonLabels[1].Left, c.timeoutLabels[1].Left);
 }
 
 } // namespace

@@ -22,15 +22,15 @@ class DisplayProbe {
     QLabel* headerLogo() const { return w_.headerLogo; }
     QLabel* teamLogo(int side) const { return w_.teamLogos[side]; }
     QLabel* setLabel() const { return w_.setLabel; }
-    QLabel* clockLabel() const { return w_.clockLabel; }
+    FittedLabel* clockLabel() const { return w_.clockLabel; }
     QLabel* partialLabel(int set) const { return w_.partialLabels[set]; }
     QLabel* homeNameLabel() const { return w_.homeNameLabel; }
     QLabel* scoreLabel(int side) const { return w_.scoreLabels[side]; }
     QLabel* guestsNameLabel() const { return w_.guestsNameLabel; }
     QFrame* scoreFrame(int side) const { return w_.scoreFrames[side]; }
-    QLabel* setsWonLabel(int side) const { return w_.setsWonLabels[side]; }
-    QLabel* timeoutLabel(int side) const { return w_.timeoutLabels[side]; }
-    QLabel* sideIcon(int i) const { return w_.sideIcons[i]; }
+    FittedLabel* setsWonLabel(int side) const { return w_.setsWonLabels[side]; }
+    FittedLabel* timeoutLabel(int side) const { return w_.timeoutLabels[side]; }
+    QLabel* serveMarker(int side) const { return w_.serveMarkers[side]; }
     QLabel* sponsorSlot(int slot) const { return w_.sponsorSlots[slot]; }
     const std::array<QLabel*, 5>& sponsorSlots() const { return w_.sponsorSlots; }
     QFrame* overlayPanel(int i) const { return w_.overlayPanels[i]; }
@@ -40,14 +40,14 @@ class DisplayProbe {
     QLabel* scorerNumberBackdrop() const { return w_.scorerNumberBackdrop; }
     QLabel* scorerNumber() const { return w_.scorerNumber; }
     QLabel* scorerBall() const { return w_.scorerBall; }
-    QLabel* statisticsTitle() const { return w_.statisticsTitle; }
-    QLabel* statisticsTeamName(int side) const { return w_.statisticsTeamNames[side]; }
+    FittedLabel* statisticsTitle() const { return w_.statisticsTitle; }
+    FittedLabel* statisticsTeamName(int side) const { return w_.statisticsTeamNames[side]; }
     QLabel* statisticsLogo(int side) const { return w_.statisticsLogos[side]; }
-    QLabel* statisticsTotal(int side) const { return w_.statisticsTotals[side]; }
-    QLabel* statisticsHomeName(int row) const { return w_.statisticsHomeNames[row]; }
+    FittedLabel* statisticsTotal(int side) const { return w_.statisticsTotals[side]; }
+    FittedLabel* statisticsHomeName(int row) const { return w_.statisticsHomeNames[row]; }
     QLabel* statisticsHomePoint(int row) const { return w_.statisticsHomePoints[row]; }
     QLabel* statisticsGuestsPoint(int row) const { return w_.statisticsGuestsPoints[row]; }
-    QLabel* statisticsGuestsName(int row) const { return w_.statisticsGuestsNames[row]; }
+    FittedLabel* statisticsGuestsName(int row) const { return w_.statisticsGuestsNames[row]; }
     QFrame* presentationCard() const { return w_.presentationCard; }
     QLabel* presentationHeading() const { return w_.presentationHeading; }
     QLabel* presentationPhoto() const { return w_.presentationPhoto; }
@@ -55,7 +55,7 @@ class DisplayProbe {
     QLabel* presentationNumber() const { return w_.presentationNumber; }
     QLabel* presentationRole() const { return w_.presentationRole; }
     QFrame* bannerFrame() const { return w_.bannerFrame; }
-    QLabel* bannerText() const { return w_.bannerText; }
+    FittedLabel* bannerText() const { return w_.bannerText; }
     QLabel* bannerIcon() const { return w_.bannerIcon; }
     // The result card at the end of the match: the card, its winner line and its sets' line.
     WinnerOverlay* winnerCard() const { return w_.winnerCard; }

@@ -1,3 +1,4 @@
+#include "display/LayoutWithoutSponsor.h"
 #include "scenarios/TestConsole.h"
 
 #include "match/Score.h"
@@ -16,7 +17,7 @@ TEST_F(DisplayScenario, ClockAndFinishedSetsTakeTurns) {
     EXPECT_EQ(QStringLiteral("15:42"), d.clockLabel()->text());
     EXPECT_EQ(QStringLiteral("2° SET"), d.setLabel()->text());
     d.clockTick();
-    EXPECT_EQ(QStringLiteral("1s 25/ 0"), d.clockLabel()->text());
+    EXPECT_EQ(QStringLiteral("Set 1: 25-0"), d.clockLabel()->text()) << "not \"2°SET 1s 25/ 0\"";
 }
 
 TEST_F(DisplayScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
@@ -89,9 +90,9 @@ TEST_F(DisplayScenario, MarkerBorderTakesThePaletteInTurn) {
     d.show();
     Points(3, 1);
     console.framesTick();
-    EXPECT_TRUE(d.scoreFrame(1)->styleSheet().contains(QStringLiteral("rgb(0,0,128)")));
+    EXPECT_TRUE(d.scoreFrame(1)->styleSheet().contains(QStringLiteral("#000080")));
     console.framesTick();
-    EXPECT_TRUE(d.scoreFrame(1)->styleSheet().contains(QStringLiteral("rgb(0,128,0)")));
+    EXPECT_TRUE(d.scoreFrame(1)->styleSheet().contains(QStringLiteral("#008000")));
 }
 
 TEST_F(DisplayScenario, LivePreviewFollowsTheDisplay) {
@@ -106,7 +107,7 @@ TEST_F(DisplayScenario, BandOffReLaysTheDisplayAtTheConsolesTick) {
     a.f.settings.values[QStringLiteral("Sponsor")] = QStringLiteral("0");
     console.load();
     console.sponsorHeightTick();
-    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabel(0)->width(), 1);
+    EXPECT_NEAR(d.frameGeometry().width() * (1 - ScoreGapShare) / 2, d.scoreLabel(0)->width(), 1);
     EXPECT_FALSE(console.bandLayoutPending());
 }
 

@@ -1,4 +1,5 @@
 #include "console/Messages.h"
+#include "display/LayoutWithoutSponsor.h"
 #include "platform/Settings.h"
 #include "scenarios/TestConsole.h"
 
@@ -161,7 +162,7 @@ TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     const double points = d.scoreLabel(0)->font().pointSizeF();
     console.toggleZoomAll();
     EXPECT_EQ(QStringLiteral("Zoom All -"), console.zoomAllCaption());
-    constexpr double DrawingFont = 63.75;
+    constexpr double DrawingFont = 54;
     EXPECT_GT(d.scoreLabel(0)->font().pointSizeF(), 2 * DrawingFont);
     EXPECT_EQ(d.scoreLabel(0)->y(), d.scoreFrame(0)->y());
     for (QLabel* slot : d.sponsorSlots()) {
@@ -170,8 +171,8 @@ TEST_F(ZoomScenario, ZoomAllMagnifiesThenReturnsToTheLayoutWithoutTheBand) {
     console.toggleZoomAll();
     EXPECT_EQ(QStringLiteral("Zoom All +"), console.zoomAllCaption());
     EXPECT_DOUBLE_EQ(points, d.scoreLabel(0)->font().pointSizeF());
-    EXPECT_NEAR(d.frameGeometry().width() / 2, d.scoreLabel(0)->width(), 1)
-        << "the band-off layout: half the display each";
+    EXPECT_NEAR(d.frameGeometry().width() * (1 - ScoreGapShare) / 2, d.scoreLabel(0)->width(), 1)
+        << "the band-off layout: half the display each, but for the gap";
     for (QLabel* slot : d.sponsorSlots()) {
         EXPECT_TRUE(slot->isHidden());
     }

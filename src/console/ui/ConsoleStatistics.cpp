@@ -167,8 +167,9 @@ void ConsoleWindow::showLastPoints() {
         if (p.Code == QStringLiteral("E")) {
             return common_.Translate(QStringLiteral("<ERRORE>"));
         }
+        // A point given to no athlete is the team's: the hall reads its name.
         if (p.Code == QStringLiteral("N")) {
-            return common_.Translate(QStringLiteral("<NON ASSEGNATO>"));
+            return match_.Display.Name[p.Side];
         }
         return NumericValue(p.Code) > 0
                    ? AthleteSurname(match_.Rosters[p.Side], p.Code, common_.Languages)

@@ -14,14 +14,19 @@ constexpr int MarginWithoutBand = 65; // twips below the team name's top
 
 void DisplayWindow::clockTick() {
     const QString wallNow = platform_.clock.Now().time().toString(QStringLiteral("HH:mm:ss"));
-    if (const auto text = TickClock(clock_, match_.CurrentSet, match_.Partials, wallNow)) {
+    if (const auto text = TickClock(clock_, match_.CurrentSet, match_.Partials, wallNow,
+                                    common_.Translate(QStringLiteral("Set %1: %2")))) {
         clockLabel->setText(*text);
     }
     setLabel->setText(match_.SetLabel);
 }
 
 void DisplayWindow::startScroll(InView what) {
+    // One lower panel at a time: the one not sliding now leaves the screen.
     overlayPanels[0]->move(0, outerHeight());
+    if (match_.AnimatedPanel != 1 && overlayPanels[1]->y() < outerHeight()) {
+        overlayPanels[1]->move(0, outerHeight());
+    }
     screen_.Panel = what;
     panelSlideTimer.start();
     emit changed();
@@ -60,13 +65,10 @@ void DisplayWindow::stopAnimations() {
 
 void DisplayWindow::blink(int frameColour) {
     const Rgb c = Palette16[static_cast<size_t>(frameColour) % Palette16.size()];
+    serveFrameColour_ = QColor(c.r, c.g, c.b);
     for (QFrame* scorer : scoreFrames) {
         if (scorer->isVisible()) {
-            scorer->setStyleSheet(
-                QStringLiteral("border:3px solid rgb(%1,%2,%3);background:transparent;")
-                    .arg(c.r)
-                    .arg(c.g)
-                    .arg(c.b));
+            scorer->setStyleSheet(serveFrameStyle());
         }
     }
     if (BannerUp(match_)) {

@@ -1,6 +1,7 @@
 // The display's controls: where each one is drawn, the lower panels, the colours, and the
 // layout that scales them.
 #include "display/ui/DisplayWindow.h"
+#include "display/ui/FittedLabel.h"
 #include "shared/ui/LargeLabel.h"
 
 #include <QPixmap>
@@ -13,6 +14,16 @@ const QString Tahoma = QStringLiteral("Tahoma");
 QLabel* Label(QWidget* parent, int l, int t, int w, int h, const QString& text, double points,
               Qt::Alignment alignment = Qt::AlignCenter) {
     auto* e = new LargeLabel(text, parent);
+    Place(e, l, t, w, h);
+    e->setFont(Character(Tahoma, points, true));
+    e->setAlignment(alignment);
+    return e;
+}
+
+// A short text that must be read whole in its box, in any language.
+FittedLabel* Fitted(QWidget* parent, int l, int t, int w, int h, const QString& text, double points,
+                    Qt::Alignment alignment = Qt::AlignCenter) {
+    auto* e = new FittedLabel(text, parent);
     Place(e, l, t, w, h);
     e->setFont(Character(Tahoma, points, true));
     e->setAlignment(alignment);
@@ -49,7 +60,9 @@ void DisplayWindow::createControls() {
     teamLogos[0] = Image(this, 2280, 0, 1185, 1185);
     teamLogos[1] = Image(this, 3720, 0, 1185, 1185);
     setLabel = Label(this, 5040, 0, 1215, 375, QStringLiteral("SET 1"), 12);
-    clockLabel = Label(this, 5880, 0, 1275, 375, QStringLiteral("00:00"), 12);
+    // Right-aligned, clear of the set label: a finished set's score there reads on its own.
+    clockLabel = Fitted(this, 6180, 0, 1095, 375, QStringLiteral("00:00"), 12,
+                        Qt::AlignRight | Qt::AlignVCenter);
     const int leftPartial[5] = {5040, 6240, 5040, 6240, 5640};
     const int topPartial[5] = {240, 240, 540, 540, 840};
     for (int i = 0; i < 5; ++i) {
@@ -57,36 +70,40 @@ void DisplayWindow::createControls() {
             Label(this, leftPartial[i], topPartial[i], 975, 375, QStringLiteral("25/16"), 15.75);
         partialLabels[i]->hide();
     }
-    homeNameLabel = Label(this, 0, 1200, 1995, 1575, QStringLiteral("Locali"), 15.75);
-    scoreLabels[0] = Label(this, 1980, 1200, 1635, 1575, QStringLiteral("0"), 63.75);
-    scoreLabels[1] = Label(this, 3600, 1200, 1635, 1575, QStringLiteral("0"), 63.75);
-    guestsNameLabel = Label(this, 5220, 1200, 1995, 1575, QStringLiteral("Ospiti"), 15.75);
+    // The band spans the window; the two scores stand apart with the board between them, so
+    // "24 20" never reads as one number, and their digits leave the bottom to the counters.
+    homeNameLabel = Label(this, 0, 1200, 2040, 1845, QStringLiteral("Locali"), 15.75);
+    scoreLabels[0] = Label(this, 2040, 1200, 1560, 1845, QStringLiteral("0"), 54);
+    scoreLabels[1] = Label(this, 3735, 1200, 1560, 1845, QStringLiteral("0"), 54);
+    guestsNameLabel = Label(this, 5295, 1200, 2040, 1845, QStringLiteral("Ospiti"), 15.75);
     for (QLabel* e : {homeNameLabel, guestsNameLabel}) {
         e->setWordWrap(true);
+    }
+    for (QLabel* e : scoreLabels) {
+        e->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     for (int i = 0; i < 2; ++i) {
         scoreFrames[i] = new QFrame(this);
         scoreFrames[i]->setGeometry(scoreLabels[i]->geometry());
-        scoreFrames[i]->setStyleSheet(
-            QStringLiteral("border:3px solid red;background:transparent;"));
         scoreFrames[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         scoreFrames[i]->hide();
     }
-    setsWonLabels[0] = Label(this, 2010, 2340, 255, 495, QStringLiteral("0"), 21.75);
-    setsWonLabels[1] = Label(this, 4930, 2340, 255, 555, QStringLiteral("0"), 21.75);
-    timeoutLabels[0] = Label(this, 3360, 2400, 255, 495, QStringLiteral("0"), 18);
-    timeoutLabels[1] = Label(this, 3620, 2400, 255, 495, QStringLiteral("0"), 18);
-    sideIcons[0] = Image(this, 2280, 2460, 375, 375);
-    sideIcons[1] = Image(this, 4580, 2460, 375, 375);
-    sideIcons[2] = Image(this, 3070, 2460, 315, 315);
-    sideIcons[3] = Image(this, 3860, 2460, 315, 315);
-    for (int i = 0; i < 4; ++i) {
-        sideIcons[i]->setPixmap(QPixmap(i < 2 ? QStringLiteral(":/display/ball.png")
-                                              : QStringLiteral(":/display/stopwatch.png")));
+    // Sets won on the outer side, timeouts on the inner one, each with its name.
+    setsWonLabels[0] = Fitted(this, 2100, 2580, 720, 420, QStringLiteral("0"), 21.75);
+    timeoutLabels[0] = Fitted(this, 2880, 2580, 660, 420, QStringLiteral("0"), 21.75);
+    timeoutLabels[1] = Fitted(this, 3795, 2580, 660, 420, QStringLiteral("0"), 21.75);
+    setsWonLabels[1] = Fitted(this, 4515, 2580, 720, 420, QStringLiteral("0"), 21.75);
+    // The ball marks the serving side; it is placed beside its score after every layout.
+    serveMarkers[0] = Image(this, 1575, 2580, 405, 405);
+    serveMarkers[1] = Image(this, 5355, 2580, 405, 405);
+    for (QLabel* e : serveMarkers) {
+        e->setPixmap(QPixmap(QStringLiteral(":/display/ball.png")));
+        e->hide();
     }
-    const int leftSponsor[5] = {30, 1469, 2908, 4347, 5776};
+    // The band sits on the bottom edge: no strip of the screen is left unused below it.
+    const int leftSponsor[5] = {84, 1523, 2962, 4401, 5840};
     for (int i = 0; i < 5; ++i) {
-        sponsorSlots[i] = Image(this, leftSponsor[i], 2880, 1335, 821);
+        sponsorSlots[i] = Image(this, leftSponsor[i], 3060, 1335, 821);
     }
     designSizeLabel = Label(this, 1080, 0, 1575, 255, QStringLiteral("7335 x 3930 pixel"), 8.25);
     designSizeLabel->hide();
@@ -106,6 +123,7 @@ void DisplayWindow::afterLayout() {
     if (!presentationTimer.isActive()) {
         parkPresentation();
     }
+    placeServeMarkers();
 }
 
 QString DisplayWindow::sideStyle(int side) const {
@@ -143,7 +161,9 @@ void DisplayWindow::ApplyColours(const PanelColours& colours) {
 }
 
 void DisplayWindow::createPanels() {
-    overlayPanels[1] = Panel(this, 0, 6720, 7335, 2750);
+    // Both lower panels reach down to the sponsor band: nothing of the score band shows
+    // under them.
+    overlayPanels[1] = Panel(this, 0, 6720, 7335, 3060);
     scorerTitle =
         Label(overlayPanels[1], 0, 0, 7335, 495, QStringLiteral("HA FATTO IL PUNTO:"), 15.75);
     scorerPhoto = Image(overlayPanels[1], 0, 480, 4260, 2325);
@@ -157,24 +177,25 @@ void DisplayWindow::createPanels() {
     }
     scorerBall = Container(overlayPanels[1], QStringLiteral(":/display/ball_in_hands.png"));
 
-    overlayPanels[0] = Panel(this, 0, 4020, 7335, 2865);
+    overlayPanels[0] = Panel(this, 0, 4020, 7335, 3060);
     statisticsTitle =
-        Label(overlayPanels[0], 0, 0, 7335, 495, QStringLiteral("Statistiche 1o SET"), 15.75);
+        Fitted(overlayPanels[0], 0, 0, 7335, 495, QStringLiteral("Statistiche 1o SET"), 15.75);
     for (int i = 0; i < 2; ++i) {
         statisticsTeamNames[i] =
-            Label(overlayPanels[0], i == 0 ? 0 : 5400, 480, 1815, 855, QString(), 12);
+            Fitted(overlayPanels[0], i == 0 ? 0 : 5400, 480, 1815, 855, QString(), 12);
         statisticsLogos[i] = Image(overlayPanels[0], i == 0 ? 1800 : 4560, 480, 850, 850);
+        // Apart, as the scores are: "25 20", not "2520".
         statisticsTotals[i] =
-            Label(overlayPanels[0], i == 0 ? 2640 : 3600, 480, 975, 855, QString(), 36);
+            Fitted(overlayPanels[0], i == 0 ? 2650 : 3705, 480, 855, 855, QString(), 36);
     }
     for (int i = 0; i < 4; ++i) {
         const int top = 1320 + 360 * i;
         statisticsHomeNames[i] =
-            Label(overlayPanels[0], 0, top, 2655, 375, QString(), 12, Qt::AlignLeft);
+            Fitted(overlayPanels[0], 0, top, 2655, 375, QString(), 12, Qt::AlignLeft);
         statisticsHomePoints[i] = Label(overlayPanels[0], 2640, top, 975, 375, QString(), 14.25);
         statisticsGuestsPoints[i] = Label(overlayPanels[0], 3600, top, 975, 375, QString(), 14.25);
         statisticsGuestsNames[i] =
-            Label(overlayPanels[0], 4560, top, 2655, 375, QString(), 12, Qt::AlignRight);
+            Fitted(overlayPanels[0], 4560, top, 2655, 375, QString(), 12, Qt::AlignRight);
     }
     for (QFrame* f : overlayPanels) {
         f->setStyleSheet(QStringLiteral("QFrame{background-color:#10204a;} QLabel{color:white;}"));
@@ -194,13 +215,14 @@ void DisplayWindow::createPanels() {
         Label(presentationCard, 0, 3420, 2415, 255, QStringLiteral("Centrale"), 9.75);
 
     bannerFrame = Panel(this, 9960, 180, 1905, 1545);
-    bannerText = Label(bannerFrame, 120, 480, 1635, 975, QStringLiteral("MATCH POINT"), 15.75);
     bannerPicture = Image(bannerFrame, 60, 170, 1785, 1305);
+    // The banner is drawn: its backdrop as a picture, its words over it in the language of
+    // the day, fitted to their box.
     bannerIcon = Image(this, 9960, 2520, 3300, 720);
+    bannerText = Fitted(bannerIcon, 1120, 80, 2060, 560, QStringLiteral("MATCH POINT"), 15.75);
     spareImage = Container(this, QString());
     Place(spareImage, 1380, 3420, 1095, 495);
-    const char* resources[5] = {":/display/athlete.png", nullptr, nullptr,
-                                ":/display/set_point.png", ":/display/match_point.png"};
+    const char* resources[5] = {":/display/athlete.png", nullptr, nullptr, nullptr, nullptr};
     for (int i = 0; i < 5; ++i) {
         builtInPictures[i] =
             Container(this, resources[i] ? QString::fromLatin1(resources[i]) : QString());

@@ -106,9 +106,6 @@ void DisplayWindow::LayoutWithoutSponsor() {
         c.timeoutLabels[k] = ReadControl(timeoutLabels[k], true);
         c.scoreFrames[k] = ReadControl(scoreFrames[k], false);
     }
-    for (int k = 0; k < 4; ++k) {
-        c.sideIcons[k] = ReadControl(sideIcons[k], false);
-    }
     c.homeNameLabel = ReadControl(homeNameLabel, true);
     c.guestsNameLabel = ReadControl(guestsNameLabel, true);
     ::LayoutWithoutSponsor(c, PixelInTwips(outerWidth()), PixelInTwips(outerHeight()));
@@ -117,9 +114,6 @@ void DisplayWindow::LayoutWithoutSponsor() {
         ApplyControl(setsWonLabels[k], c.setsWonLabels[k], true);
         ApplyControl(timeoutLabels[k], c.timeoutLabels[k], true);
         ApplyControl(scoreFrames[k], c.scoreFrames[k], false);
-    }
-    for (int k = 0; k < 4; ++k) {
-        ApplyControl(sideIcons[k], c.sideIcons[k], false);
     }
     ApplyControl(homeNameLabel, c.homeNameLabel, true);
     ApplyControl(guestsNameLabel, c.guestsNameLabel, true);

@@ -1,5 +1,7 @@
 // The scoreboard window: its timers, its place on the screen, and the match it shows.
 #include "display/ui/DisplayWindow.h"
+#include "display/ScoreBand.h"
+#include "display/ui/FittedLabel.h"
 #include "shared/SettingsTable.h"
 
 #include "display/Winner.h"
@@ -13,6 +15,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 
 namespace {
 constexpr int DrawingWidth = 7080;
@@ -22,6 +25,26 @@ constexpr double ExternalWidth = 7335;
 constexpr double ExternalHeight = 3930;
 constexpr int OffScreen = 1000; // the banner's rest beyond the right edge
 constexpr double BannerProportion = 164.0 / 640.0;
+// The serve ball's side, of the window's width.
+constexpr double ServeBallShare = 0.055;
+// The banner's text fills this share of its box's height before it is fitted to the width.
+constexpr double BannerTextHeight = 0.55;
+const QColor BannerBackground(0x0b, 0x1a, 0x33);
+const QColor SetPointColour(0xf5, 0xc4, 0x00);
+const QColor MatchPointColour(0xff, 0x33, 0x33);
+
+// The banner without its words: they are drawn over it in the current language.
+QPixmap BannerBackdrop(const QSize& size, const QColor& colour, const QPixmap& ball) {
+    QPixmap backdrop(size);
+    backdrop.fill(BannerBackground);
+    const BannerParts parts = BannerLayout(size);
+    QPainter painter(&backdrop);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.fillRect(parts.TopStripe, colour);
+    painter.fillRect(parts.BottomStripe, colour);
+    painter.drawPixmap(parts.Ball.toRect(), ball);
+    return backdrop;
+}
 } // namespace
 
 DisplayWindow::DisplayWindow(Platform& platform, const Match& match, CommonSettings& common,
@@ -82,7 +105,7 @@ void DisplayWindow::load() {
         text(e);
     for (QLabel* e : timeoutLabels)
         text(e);
-    for (QLabel* e : sideIcons)
+    for (QLabel* e : serveMarkers)
         picture(e);
     for (QLabel* e : sponsorSlots)
         picture(e);
@@ -101,8 +124,9 @@ void DisplayWindow::load() {
         text(statisticsTotals[i]);
     }
     for (int i = 0; i < 4; ++i) {
-        for (QLabel* e : {statisticsHomeNames[i], statisticsHomePoints[i],
-                          statisticsGuestsPoints[i], statisticsGuestsNames[i]})
+        for (QLabel* e :
+             std::initializer_list<QLabel*>{statisticsHomeNames[i], statisticsHomePoints[i],
+                                            statisticsGuestsPoints[i], statisticsGuestsNames[i]})
             text(e);
     }
     picture(presentationCard);
@@ -155,17 +179,20 @@ void DisplayWindow::showMatch() {
     for (int i = 0; i < 2; ++i) {
         scoreLabels[i]->setText(t.Points[i]);
         setsWonLabels[i]->setText(QString::number(match.SetsWon[i]));
+        setsWonLabels[i]->setCaption(common_.Translate(QStringLiteral("SET VINTI")));
         timeoutLabels[i]->setText(QString::number(match.TimeoutsCalled[i]));
+        timeoutLabels[i]->setCaption(common_.Translate(QStringLiteral("T.O.")));
         scoreFrames[i]->setVisible(t.Serving[i]);
+        serveMarkers[i]->setVisible(t.Serving[i]);
         if (t.Serving[i]) {
             scoreFrames[i]->raise();
+            serveMarkers[i]->raise();
         }
     }
     for (int i = 0; i < 5; ++i) {
         partialLabels[i]->setText(match.Partials[i]);
     }
     bannerText->setText(t.BannerText);
-    bannerIcon->setPixmap(builtInPictures[t.BannerMatchPoint ? 4 : 3]->pixmap());
     if (t.Banner) {
         placeBanner();
     } else {
@@ -198,10 +225,38 @@ void DisplayWindow::showLogo(int side, const QPixmap& logo) {
 
 void DisplayWindow::placeBanner() {
     const int width = bannerIcon->width();
-    bannerIcon->setGeometry(outerWidth() / 2 - width / 2 - TwipsInPixel(50), 0, width,
-                            static_cast<int>(width * BannerProportion));
+    const QSize size(width, static_cast<int>(width * BannerProportion));
+    bannerIcon->setGeometry(outerWidth() / 2 - width / 2 - TwipsInPixel(50), 0, size.width(),
+                            size.height());
+    const QColor colour = match_.Display.BannerMatchPoint ? MatchPointColour : SetPointColour;
+    bannerIcon->setPixmap(BannerBackdrop(size, colour, serveMarkers[0]->pixmap()));
+    const QRect text = BannerLayout(size).Text.toRect();
+    bannerText->setGeometry(text);
+    bannerText->setFont(Character(QStringLiteral("Tahoma"),
+                                  text.height() * BannerTextHeight * 72 / logicalDpiY(), true));
+    bannerText->setStyleSheet(
+        QStringLiteral("color:%1;background:transparent;").arg(colour.name()));
     bannerIcon->setVisible(true);
     bannerIcon->raise();
+}
+
+void DisplayWindow::placeServeMarkers() {
+    const std::array<QLabel*, 2> names{homeNameLabel, guestsNameLabel};
+    for (int i = 0; i < 2; ++i) {
+        const QRect name = names[i]->geometry();
+        const bool scoreOnRight = scoreLabels[i]->x() > name.x();
+        serveMarkers[i]->setGeometry(
+            ServeMarkerPlace(name, scoreOnRight, outerWidth() * ServeBallShare).toRect());
+    }
+    for (QFrame* frame : scoreFrames) {
+        frame->setStyleSheet(serveFrameStyle());
+    }
+}
+
+QString DisplayWindow::serveFrameStyle() const {
+    return QStringLiteral("border:%1px solid %2;background:transparent;")
+        .arg(ServeFrameWidth(outerWidth()))
+        .arg(serveFrameColour_.name());
 }
 
 void DisplayWindow::hideBanner() {

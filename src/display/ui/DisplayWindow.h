@@ -5,11 +5,13 @@
 #include "display/Presentation.h"
 #include "display/ScreenState.h"
 #include "display/Sponsor.h"
+#include "display/ui/FittedLabel.h"
 #include "display/ui/HeaderAndBand.h"
 #include "shared/Geometry.h"
 #include "shared/ui/Drawing.h"
 #include "shared/ui/Images.h"
 
+#include <QColor>
 #include <QFrame>
 #include <QLabel>
 #include <QThreadPool>
@@ -118,6 +120,10 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     void createControls();
     void createPanels();
     void placeBanner();
+    // The ball beside each name panel (shown for the serving side) and the score frames,
+    // their border as thick as the window is wide asks.
+    void placeServeMarkers();
+    QString serveFrameStyle() const;
     void showScorerPhoto();
     void afterLayout();
     // Home and guests change places, whatever the settings say.
@@ -141,15 +147,15 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QLabel* headerLogo;
     std::array<QLabel*, 2> teamLogos;
     QLabel* setLabel;
-    QLabel* clockLabel;
+    FittedLabel* clockLabel;
     std::array<QLabel*, 5> partialLabels;
     QLabel* homeNameLabel;
     std::array<QLabel*, 2> scoreLabels;
     QLabel* guestsNameLabel;
     std::array<QFrame*, 2> scoreFrames;
-    std::array<QLabel*, 2> setsWonLabels;
-    std::array<QLabel*, 2> timeoutLabels;
-    std::array<QLabel*, 4> sideIcons;
+    std::array<FittedLabel*, 2> setsWonLabels;
+    std::array<FittedLabel*, 2> timeoutLabels;
+    std::array<QLabel*, 2> serveMarkers;
     std::array<QLabel*, 5> sponsorSlots;
     QLabel* designSizeLabel;
     std::array<QFrame*, 2> overlayPanels;
@@ -159,14 +165,14 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QLabel* scorerNumberBackdrop;
     QLabel* scorerNumber;
     QLabel* scorerBall;
-    QLabel* statisticsTitle;
-    std::array<QLabel*, 2> statisticsTeamNames;
+    FittedLabel* statisticsTitle;
+    std::array<FittedLabel*, 2> statisticsTeamNames;
     std::array<QLabel*, 2> statisticsLogos;
-    std::array<QLabel*, 2> statisticsTotals;
-    std::array<QLabel*, 4> statisticsHomeNames;
+    std::array<FittedLabel*, 2> statisticsTotals;
+    std::array<FittedLabel*, 4> statisticsHomeNames;
     std::array<QLabel*, 4> statisticsHomePoints;
     std::array<QLabel*, 4> statisticsGuestsPoints;
-    std::array<QLabel*, 4> statisticsGuestsNames;
+    std::array<FittedLabel*, 4> statisticsGuestsNames;
     QFrame* presentationCard;
     QLabel* presentationHeading;
     QLabel* presentationPhoto;
@@ -174,13 +180,13 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QLabel* presentationNumber;
     QLabel* presentationRole;
     QFrame* bannerFrame;
-    QLabel* bannerText;
+    FittedLabel* bannerText;
     QLabel* bannerPicture;
     QLabel* bannerIcon;
     QLabel* spareImage;
     // The result over the score band once the match is over.
     WinnerOverlay* winnerCard;
-    // The athlete silhouette, two spare places, the set point and the match point pictures.
+    // The athlete silhouette and four spare places.
     std::array<QLabel*, 5> builtInPictures;
     QTimer clockTimer;
     QTimer sponsorTimer;
@@ -195,6 +201,7 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     Player& player_;
     Controls controls_;
     ControlsGeometry geometry_;
+    QColor serveFrameColour_{Qt::red};
     QString shownPhoto_;
     QString panelStyle_;
     // The leading-team overlay fills the scorer panel until its slide ends.

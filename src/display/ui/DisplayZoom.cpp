@@ -28,9 +28,6 @@ void DisplayWindow::perZoom(C& c, DisplayWindow& d, Action action) {
         action(c.setsWonLabels[k], d.setsWonLabels[k]);
         action(c.timeoutLabels[k], d.timeoutLabels[k]);
     }
-    for (int k = 0; k < 4; ++k) {
-        action(c.sideIcons[k], d.sideIcons[k]);
-    }
     action(c.homeNameLabel, d.homeNameLabel);
     action(c.guestsNameLabel, d.guestsNameLabel);
     action(c.clockLabel, d.clockLabel);

@@ -1,3 +1,4 @@
+#include "display/LayoutWithoutSponsor.h"
 #include "display/ui/DisplayWindow.h"
 #include "doubles/DisplayProbe.h"
 #include "doubles/Doubles.h"
@@ -103,7 +104,7 @@ TEST_F(BandTest, BandOffLaysTheScoresOutOverTheWholeHeight) {
     d.LayoutWithoutSponsor();
     EXPECT_FALSE(d.sponsorSlot(0)->isVisible());
     EXPECT_FALSE(d.bandRotating());
-    EXPECT_NEAR(d.width() / 2, d.scoreLabel(0)->width(), 1);
+    EXPECT_NEAR(d.width() * (1 - ScoreGapShare) / 2, d.scoreLabel(0)->width(), 1);
     EXPECT_EQ(0, d.scoreLabel(0)->x());
     EXPECT_NEAR(d.height() - d.height() / 7, d.homeNameLabel()->y(), 1);
     EXPECT_TRUE(d.sponsorSlot(0)->pixmap().isNull()) << "a band that is off fills no slot";

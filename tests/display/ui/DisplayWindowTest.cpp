@@ -49,7 +49,7 @@ TEST_F(DisplayWindowTest, TwiceTheDesignSizeDoublesPositionsSizesAndFonts) {
     Size(1, 1);
     const QRect before = display.scoreLabel(0)->geometry();
     Size(2, 2);
-    EXPECT_DOUBLE_EQ(127.5, display.scoreLabel(0)->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(108, display.scoreLabel(0)->font().pointSizeF());
     EXPECT_DOUBLE_EQ(31.5, display.homeNameLabel()->font().pointSizeF());
     const QRect after = display.scoreLabel(0)->geometry();
     EXPECT_NEAR(before.x() * 2, after.x(), 1);
@@ -62,7 +62,7 @@ TEST_F(DisplayWindowTest, WiderButNotTallerScalesFontsByWidthOnly) {
     Size(1, 1);
     const int height = display.scoreLabel(0)->height();
     Size(3, 1);
-    EXPECT_NEAR(191.25, display.scoreLabel(0)->font().pointSizeF(), 0.01);
+    EXPECT_NEAR(162, display.scoreLabel(0)->font().pointSizeF(), 0.01);
     EXPECT_NEAR(height, display.scoreLabel(0)->height(), 1);
 }
 
