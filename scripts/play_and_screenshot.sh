@@ -19,8 +19,8 @@ photograph_from_menu() {
 }
 photograph_from_menu 'Brivanta - Gestione squadra' team_editor.png 5
 photograph_from_menu 'Brivanta - Sponsor pics management' sponsor.png 6
-home_plus() { click_at 482 170; }
-guests_plus() { click_at 676 170; }
+home_plus() { click_at 470 218; }
+guests_plus() { click_at 686 218; }
 # The first team of the list at home, the last of four for the guests (rows ~16 px high).
 double_click_at 400 24
 double_click_at 670 54
@@ -29,7 +29,7 @@ home_plus; home_plus; home_plus
 guests_plus
 for _ in $(seq 1 8); do home_plus; done
 # The home athlete on the fourth row of the roster scores: the scorer panel slides in.
-double_click_at 400 270
+double_click_at 400 318
 sleep 1
 xdotool windowunmap "$console"
 import -window root "$folder/scorer.png"

@@ -17,6 +17,7 @@ done
 display="$(xdotool search --name '^Brivanta$' | head -1)"
 read -r width height < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
 xdotool windowmove "$display" 0 0 windowsize "$display" "$width" "$height"
+xdotool windowraise "$console"
 sleep 1
 read -r cx cy < <(xdotool getwindowgeometry "$console" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
 menu=23

@@ -118,6 +118,7 @@ class ConsoleProbe {
     QPushButton* scoreButton(int index) { return w_.scoreButtons[index]; }
     QListWidget* teamList(int side) { return w_.teamLists[side]; }
     QListWidget* rosterList(int side) { return w_.rosterLists[side]; }
+    QListWidget* statisticsChoice() { return w_.statisticsChoiceList; }
     QPushButton* timeoutButton(int side) { return w_.timeoutButtons[side]; }
     // The controls a key reaches, by the action, for their captions, tooltips and places.
     std::vector<std::pair<Action, QWidget*>> keyedControls() {

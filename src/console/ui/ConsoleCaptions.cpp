@@ -93,6 +93,7 @@ void ConsoleWindow::showCaptions() {
     exportSettingsAction->setText(t("Esporta impostazioni") + dots);
     importSettingsAction->setText(t("Importa impostazioni") + dots);
     showKeyTips();
+    layOutControls(); // the designed fonts back, then fitted to the new captions
 }
 
 void ConsoleWindow::showKeyTips() {

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "shared/Palette16.h"
+#include "shared/ScreenFit.h"
 #include "shared/ui/Preview.h"
 
 #include <QScreen>
@@ -22,10 +23,8 @@ void ConsoleWindow::putDisplayFullScreen() {
 void ConsoleWindow::displayEsc() {
     if (display_->isFullScreen() && display_->screen() == screen()) {
         follow_->leave();
-        const QRect area = display_->screen()->availableGeometry();
         display_->showNormal();
-        display_->resize(area.size() * 2 / 3);
-        display_->move(area.topLeft() + QPoint(area.width() / 6, area.height() / 6));
+        display_->setGeometry(DisplayOnSharedScreen(display_->screen()->availableGeometry()));
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();

@@ -3,6 +3,7 @@
 
 #include "shared/ui/SimpleLine.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPixmap>
@@ -49,13 +50,13 @@ void ConsoleWindow::createControls() {
     area_ = new QWidget(this);
     setCentralWidget(area_);
     QWidget* a = area_;
-    scoreButtons[0] = Button(a, 6660, 2340, 1155, 435, QStringLiteral("+ 1"), 12, true);
-    scoreButtons[1] = Button(a, 7860, 2340, 435, 435, QStringLiteral("- 1"));
-    scoreButtons[2] = Button(a, 9060, 2340, 435, 435, QStringLiteral("- 1"));
-    scoreButtons[3] = Button(a, 9540, 2340, 1215, 435, QStringLiteral("+ 1"), 12, true);
+    scoreButtons[0] = Button(a, 6660, 3060, 900, 435, QStringLiteral("+ 1"), 12, true);
+    scoreButtons[1] = Button(a, 7605, 3060, 435, 435, QStringLiteral("- 1"));
+    scoreButtons[2] = Button(a, 9345, 3060, 435, 435, QStringLiteral("- 1"));
+    scoreButtons[3] = Button(a, 9825, 3060, 930, 435, QStringLiteral("+ 1"), 12, true);
     exitButton = Button(a, 1500, 0, 1755, 855, QString());
     lockButton = Button(a, 120, 0, 1335, 855, QString());
-    statisticsButton = Button(a, 120, 900, 1335, 1215, QString());
+    statisticsButton = Button(a, 120, 900, 1035, 1215, QString());
     endStatisticsButton = Button(a, 120, 2520, 2715, 315, QString());
     leadingTeamButton = Button(a, 120, 2880, 1635, 315, QString());
     lastPointsButton = Button(a, 2880, 2520, 1635, 315, QString());
@@ -67,15 +68,15 @@ void ConsoleWindow::createControls() {
     newMatchButton = Button(a, 2640, 960, 1875, 315, QString());
     swapSidesButton = Button(a, 2040, 2880, 2475, 315, QString());
     optionsButton = Button(a, 120, 2160, 1875, 315, QString());
-    undoButton = Button(a, 8340, 2340, 675, 435, QString());
+    undoButton = Button(a, 8085, 3060, 1215, 435, QString());
     refreshPreviewButton = Button(a, 2820, 4620, 1515, 255, QStringLiteral("Refresh scores"));
     zoomAllButton = Button(a, 3240, 3240, 1275, 315, QStringLiteral("Zoom All +"));
     zoomOutButton = Button(a, 1140, 3240, 855, 315, QStringLiteral("Zoom -"));
-    const int leftType[5] = {4680, 6360, 7800, 9600, 11280};
-    const int typeWidth[5] = {1635, 1335, 1695, 1515, 1455};
+    const int leftType[5] = {4680, 6540, 7830, 9540, 11115};
+    const int typeWidth[5] = {1830, 1260, 1665, 1545, 1620};
     for (int i = 0; i < 5; ++i) {
         pointTypeButtons[i] =
-            Create<QRadioButton>(a, leftType[i], 2820, typeWidth[i], 255, Character(Tahoma, 9));
+            Create<QRadioButton>(a, leftType[i], 3540, typeWidth[i], 255, Character(Tahoma, 9));
     }
     sidesSwappedMark = Create<QRadioButton>(a, 1860, 2880, 210, 315, Character(Tahoma, 9));
     // An indicator of the swapped display, apart from the point-type group.
@@ -84,11 +85,11 @@ void ConsoleWindow::createControls() {
     sidesSwappedMark->setFocusPolicy(Qt::NoFocus);
     for (int i = 0; i < 2; ++i) {
         teamLists[i] =
-            Create<QListWidget>(a, i == 0 ? 4620 : 8700, 240, 4095, 840, Character(Tahoma, 9));
+            Create<QListWidget>(a, i == 0 ? 4620 : 8700, 240, 4095, 1560, Character(Tahoma, 9));
     }
     for (int i = 0; i < 2; ++i) {
         rosterLists[i] =
-            Create<QListWidget>(a, i == 0 ? 4620 : 8700, 3120, 4095, 6015, Character(Tahoma, 12));
+            Create<QListWidget>(a, i == 0 ? 4620 : 8700, 3840, 4095, 5295, Character(Tahoma, 12));
     }
     historyList = Create<QListWidget>(a, 12900, 290, 3075, 8850, Character(CourierNew, 8.25));
     statisticsList = Create<QListWidget>(a, 120, 7020, 4395, 2130, Character(CourierNew, 8.25));
@@ -97,24 +98,26 @@ void ConsoleWindow::createControls() {
         l->setUniformItemSizes(true);
         l->setItemDelegate(new SimpleLine(l));
     }
-    statisticsChoiceList = Create<QListWidget>(a, 1500, 900, 1095, 1200, Character(Tahoma, 9));
-    codeBoxes[0] = Create<QLineEdit>(a, 6000, 2340, 615, 405, Character(Tahoma, 11.25));
-    codeBoxes[1] = Create<QLineEdit>(a, 10800, 2340, 615, 420, Character(Tahoma, 11.25));
+    statisticsChoiceList = Create<QListWidget>(a, 1200, 900, 1395, 1215, Character(Tahoma, 8.25));
+    // The match and five sets fit its height: a scroll bar would only narrow their names.
+    statisticsChoiceList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    codeBoxes[0] = Create<QLineEdit>(a, 6000, 3060, 615, 405, Character(Tahoma, 11.25));
+    codeBoxes[1] = Create<QLineEdit>(a, 10800, 3060, 615, 420, Character(Tahoma, 11.25));
     for (int i = 0; i < 2; ++i) {
         scoreLabels[i] =
-            Label(a, i == 0 ? 6780 : 8760, 1320, 1875, 975, QStringLiteral("0"), 36, true);
+            Label(a, i == 0 ? 6780 : 8760, 2040, 1875, 975, QStringLiteral("0"), 36, true);
         scoreLabels[i]->setAlignment(Qt::AlignCenter);
-        teamNameLabels[i] = Label(a, i == 0 ? 4860 : 8820, 1020, 3855, 255, QString(), 9, true);
+        teamNameLabels[i] = Label(a, i == 0 ? 4860 : 8820, 1740, 3855, 255, QString(), 9, true);
     }
     teamChoiceCaption = Label(a, 4380, 0, 8595, 255, QString(), 9, true);
     for (int i = 0; i < 2; ++i) {
         setsWonLabels[i] =
-            Label(a, i == 0 ? 6540 : 10680, 1920, 255, 375, QStringLiteral("0"), 14.25, true);
+            Label(a, i == 0 ? 6540 : 10680, 2640, 255, 375, QStringLiteral("0"), 14.25, true);
     }
     historyCaption = Label(a, 12900, 0, 6375, 255, QString(), 9, true);
     for (int i = 0; i < 2; ++i) {
         timeoutLabels[i] =
-            Label(a, i == 0 ? 6540 : 10680, 1440, 255, 375, QStringLiteral("0"), 14.25, true);
+            Label(a, i == 0 ? 6540 : 10680, 2160, 255, 375, QStringLiteral("0"), 14.25, true);
     }
     statisticsCaption = Label(a, 120, 6780, 2655, 255, QString(), 9, true);
     eventLight = Label(a, 2520, 3660, 1995, 255, QString(), 8.25);
@@ -122,14 +125,14 @@ void ConsoleWindow::createControls() {
     previewCaption = Label(a, 120, 3660, 1875, 195, QString(), 8.25);
     // Each stopwatch over its timeout button, which has room for a caption on two lines
     // between the logo and the timeouts and sets won.
-    timeoutIcons[0] = Picture(a, 5880, 1320, 480, 480, QStringLiteral(":/display/stopwatch.png"));
-    timeoutIcons[1] = Picture(a, 11100, 1320, 480, 480, QStringLiteral(":/display/stopwatch.png"));
-    timeoutButtons[0] = Button(a, 5715, 1815, 795, 510, QString(), 8.25);
-    timeoutButtons[1] = Button(a, 10950, 1815, 795, 510, QString(), 8.25);
+    timeoutIcons[0] = Picture(a, 5880, 2040, 480, 480, QStringLiteral(":/display/stopwatch.png"));
+    timeoutIcons[1] = Picture(a, 11100, 2040, 480, 480, QStringLiteral(":/display/stopwatch.png"));
+    timeoutButtons[0] = Button(a, 5715, 2535, 795, 510, QString(), 8.25);
+    timeoutButtons[1] = Button(a, 10950, 2535, 795, 510, QString(), 8.25);
     const QString logo[2] = {QStringLiteral(":/console/home_logo.png"),
                              QStringLiteral(":/console/guests_logo.png")};
-    teamLogos[0] = Picture(a, 4620, 1590, 1035, 1035, logo[0]);
-    teamLogos[1] = Picture(a, 11760, 1590, 1035, 1035, logo[1]);
+    teamLogos[0] = Picture(a, 4620, 2310, 1035, 1035, logo[0]);
+    teamLogos[1] = Picture(a, 11760, 2310, 1035, 1035, logo[1]);
     previewImage = Picture(a, 120, 3900, 4395, 2745);
     previewImage->setFrameShape(QFrame::Box);
     defaultLogos_ = {QPixmap(logo[0]), QPixmap(logo[1])};
@@ -279,7 +282,14 @@ void ConsoleWindow::layOutControls() {
         return;
     }
     GeometryScale(geometry_, InTwips(area_->size()), controls_, false);
+    fitCaptions();
     if (venueMark != nullptr) {
         venueMark->setGeometry(width() - 22, 2, 18, 18);
+    }
+}
+
+void ConsoleWindow::fitCaptions() {
+    for (QAbstractButton* b : area_->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        FitCaption(b);
     }
 }

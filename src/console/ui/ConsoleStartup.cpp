@@ -7,6 +7,7 @@
 #include "platform/Folders.h"
 #include "platform/Platform.h"
 #include "platform/Settings.h"
+#include "shared/ScreenFit.h"
 #include "shared/SettingsTable.h"
 #include "shared/UserData.h"
 #include "teams/Teams.h"
@@ -56,8 +57,7 @@ void ConsoleWindow::load() {
                              ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     display_->move(0, 0);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->geometry().x() + screen->geometry().width() - frameGeometry().width(),
-             screen->geometry().y());
+        move(ConsolePosition(frameGeometry().size(), screen->availableGeometry()));
     }
 
     loadLanguages();
@@ -79,6 +79,7 @@ void ConsoleWindow::load() {
                            common_.Translate(QStringLiteral("Ospiti"))};
     showCaptions();
     geometry_ = RecordGeometry(InTwips(area_->size()), controls_);
+    fitCaptions();
     match_.Display.Serving = {false, false};
     const std::array<QString, 2> unnamed = {QStringLiteral("Home"), QStringLiteral("Guests")};
     match_.TeamName = unnamed;
@@ -112,6 +113,9 @@ void ConsoleWindow::load() {
         } else {
             display_->showMaximized();
         }
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        display_->setGeometry(DisplayOnSharedScreen(screen->availableGeometry()));
+        displayInFront_ = true;
     }
     if (const auto teams = ListTeams(common_.DataFolder)) {
         for (QListWidget* list : teamLists) {

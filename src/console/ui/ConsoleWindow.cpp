@@ -13,12 +13,15 @@
 #include "platform/Folders.h"
 #include "platform/LiveServer.h"
 #include "platform/Platform.h"
+#include "shared/ScreenFit.h"
 #include "venue/CourtPublisher.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
+#include <QScreen>
+#include <QTimer>
 
 namespace {
 constexpr int DrawingWidth = 16575;
@@ -213,6 +216,22 @@ bool ConsoleWindow::eventFilter(QObject* object, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(object, event);
+}
+
+void ConsoleWindow::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (std::exchange(displayInFront_, false)) {
+        display_->raise();
+    }
+    if (std::exchange(placed_, true)) {
+        return;
+    }
+    // Before the first show a window manager's frame is unknown: its border could hang off.
+    QTimer::singleShot(0, this, [this] {
+        if (const QScreen* s = screen(); s && !s->availableGeometry().contains(frameGeometry())) {
+            move(ConsolePosition(frameGeometry().size(), s->availableGeometry()));
+        }
+    });
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent* e) {

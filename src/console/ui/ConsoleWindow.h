@@ -60,6 +60,7 @@ class ConsoleWindow : public QMainWindow, private MatchView {
   protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -77,6 +78,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     void createSetEndNote();
     void enumerateControls();
     void layOutControls();
+    // A translation wider than its button: on two lines where there is room, else smaller.
+    void fitCaptions();
 
     // ConsoleCaptions.cpp, ConsoleLanguages.cpp: the texts and the language.
     void showCaptions();
@@ -371,6 +374,10 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     bool loadingFile_ = false;
     std::unique_ptr<EmergencyCopy> copy_;
     bool copyFailing_ = false;
+    // The console's frame checked against its screen once a window manager has drawn it.
+    bool placed_ = false;
+    // A display sharing the console's screen is brought in front once, when the console shows.
+    bool displayInFront_ = false;
     std::unique_ptr<Archive> archive_;
     std::unique_ptr<ScreenFollower> follow_;
     KeysMap keys_;

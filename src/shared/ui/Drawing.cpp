@@ -1,6 +1,11 @@
 #include "shared/ui/Drawing.h"
 
+#include <QCheckBox>
 #include <QHash>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 QWidget* AsWidget(const Control& c) {
@@ -82,5 +87,51 @@ void GeometryScale(const ControlsGeometry& g, QSizeF window, const Controls& con
             continue;
         }
         ApplyControl(w, Scale(g[k + 1], r, fontScale), fontScale && controls[k].hasFont);
+    }
+}
+
+QString WrapCaption(const QString& text, const QFontMetrics& metrics, int room) {
+    if (metrics.horizontalAdvance(text) <= room || text.contains(u'\n')) {
+        return text;
+    }
+    QString best = text;
+    int narrowest = metrics.horizontalAdvance(text);
+    for (qsizetype space = text.indexOf(u' '); space > 0; space = text.indexOf(u' ', space + 1)) {
+        const int widest = std::max(metrics.horizontalAdvance(text.left(space)),
+                                    metrics.horizontalAdvance(text.mid(space + 1)));
+        if (widest < narrowest) {
+            narrowest = widest;
+            best = text.left(space) + u'\n' + text.mid(space + 1);
+        }
+    }
+    return best;
+}
+
+void FitCaption(QAbstractButton* button) {
+    const QStyle* style = button->style();
+    const int frame = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    int room = button->width() - frame;
+    if (qobject_cast<QRadioButton*>(button) != nullptr ||
+        qobject_cast<QCheckBox*>(button) != nullptr) {
+        room = button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    }
+    QFont font = button->font();
+    if ((button->height() - frame) / QFontMetrics(font).height() >= 2) {
+        button->setText(WrapCaption(button->text(), QFontMetrics(font), room));
+    }
+    const auto widest = [&button](const QFontMetrics& metrics) {
+        int widest = 0;
+        for (const QString& line : button->text().split(u'\n')) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        return widest;
+    };
+    constexpr double Smallest = 6.0;
+    while (widest(QFontMetrics(font)) > room && font.pointSizeF() > Smallest) {
+        font.setPointSizeF(std::max(Smallest, font.pointSizeF() - 0.25));
+    }
+    if (font != button->font()) {
+        button->setFont(font);
     }
 }

@@ -3,9 +3,12 @@
 #include "shared/Geometry.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QObject>
 #include <QWidget>
 #include <vector>
+
+class QAbstractButton;
 
 // One control of a window's fixed enumeration. Timers and menus have no geometry;
 // pictures and shapes have no font.
@@ -35,3 +38,11 @@ void GeometryScale(const ControlsGeometry& g, QSizeF window, const Controls& con
 
 // A widget's size in twips.
 QSizeF InTwips(QSize pixel);
+
+// A caption too wide for `room` on one line, broken at the space that leaves the narrowest
+// lines (a button two lines tall keeps a long translation whole).
+QString WrapCaption(const QString& text, const QFontMetrics& metrics, int room);
+
+// A button's caption made whole: wrapped where the button has room for two lines, else drawn
+// in a smaller font (never below 6 points).
+void FitCaption(QAbstractButton* button);

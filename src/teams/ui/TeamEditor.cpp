@@ -1,6 +1,7 @@
 #include "teams/ui/TeamEditor.h"
 
 #include "shared/CommonSettings.h"
+#include "shared/ScreenFit.h"
 #include "shared/ui/Drawing.h"
 
 #include <QDir>
@@ -239,12 +240,13 @@ void TeamEditor::resizeEvent(QResizeEvent* e) {
 void TeamEditor::load() {
     captions();
     if (const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect available = shown->availableGeometry();
-        // Before the first show the frame is not known yet: room is kept for a title bar.
-        const int frame = std::max(frameGeometry().height() - height(),
-                                   style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
-        setGeometry(x(), available.top() + frame, width(),
-                    std::max(TwipsInPixel(DrawingHeight), available.height() - frame));
+        // Before the first show the frame is not known yet: room is kept for a title bar and
+        // the borders.
+        const int border = std::max(4, geometry().left() - frameGeometry().left());
+        const int title = std::max(frameGeometry().height() - height() - border,
+                                   style()->pixelMetric(QStyle::PM_TitleBarHeight) + border);
+        setGeometry(FullHeight(shown->availableGeometry(), QMargins(border, title, border, border),
+                               x(), width()));
     }
     emptyLines();
     const QString teams = QDir(common_.DataFolder).filePath(QStringLiteral("Teams"));
