@@ -48,6 +48,8 @@ TARGETS = [
     ("BM_ThirtyTwoCourts", "lag_p99_ms", 50, "ms", "32 courts x 10 changes/s for 60 s into one venue view"),
     ("BM_ThirtyTwoCourts", "rss_mb", 150, "MB", "the same run's RSS (courts and view in one process)"),
     ("BM_ReportPackage", "p99_ms", 500, "ms", "report.pdf, CSV and card, five sets, 250 lines"),
+    ("BM_WholeFileWrite/", "p99_ms", 50, "ms", "a 24 KB file written whole: write, sync, rename, folder sync"),
+    ("BM_WholeFileWriteNoFolderSync", "p99_ms", None, "ms", "the same without the folder's sync"),
     ("BM_LoadDamagedMatchFile", "p99_ms", 500, "ms", "match file of 100,000 history lines, half damaged, loaded"),
 ]
 

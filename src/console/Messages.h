@@ -7,11 +7,16 @@ namespace ConsoleMessages {
 inline constexpr char TemporaryFolderRefused[] =
     "La cartella temporanea non può essere scritta: la copia di emergenza della partita va nella "
     "cartella:";
+inline constexpr char NoFolderForTheCopy[] =
+    "Né la cartella temporanea né la cartella dei dati possono essere scritte: la copia di "
+    "emergenza della partita non viene salvata finché una delle due non torna scrivibile.";
 inline constexpr char ResumeQuestion[] =
     "Brivanta non è stato chiuso con <Esci> e una partita era in corso. Vuoi riprenderla?";
 inline constexpr char CopyNotWritten[] =
     "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
     "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.";
+inline constexpr char SettingsNotWritten[] =
+    "Le impostazioni non possono essere salvate: il file delle impostazioni resta com'era.";
 inline constexpr char NoEmergencyCopy[] = "Attensione non è ancora stata salvata nessuna partita "
                                           "nella cartella dei files temporanei.";
 inline constexpr char EmergencyLoadQuestion[] =

@@ -30,8 +30,11 @@ QString WriteRefusal(const QString& folder) {
 EmergencyCopyPlace::EmergencyCopyPlace(const QString& temporaryFolder, const QString& userFolder)
     : temporaryFolder_(temporaryFolder), userFolder_(userFolder), folder_(temporaryFolder) {
     temporaryRefusal_ = WriteRefusal(temporaryFolder);
-    if (!temporaryRefusal_.isEmpty() && !userFolder.isEmpty() &&
-        WriteRefusal(userFolder).isEmpty()) {
+    if (temporaryRefusal_.isEmpty()) {
+        return;
+    }
+    userRefusal_ = WriteRefusal(userFolder);
+    if (userRefusal_.isEmpty()) {
         folder_ = userFolder;
     }
 }

@@ -16,6 +16,10 @@ class EmergencyCopyPlace {
     // Why the temporary folder was passed over ("" when it was not): told once at start.
     const QString& temporaryRefusal() const { return temporaryRefusal_; }
     const QString& temporaryFolder() const { return temporaryFolder_; }
+    // Why the user's folder could not take the copy either ("" when it could, or was not
+    // needed): then no folder holds it, and the copy keeps trying the temporary one.
+    const QString& userRefusal() const { return userRefusal_; }
+    const QString& userFolder() const { return userFolder_; }
     // Every folder an earlier run may have used, the chosen one first: the resume offer looks
     // in all of them.
     QStringList foldersToSearch() const;
@@ -25,4 +29,5 @@ class EmergencyCopyPlace {
     QString userFolder_;
     QString folder_;
     QString temporaryRefusal_;
+    QString userRefusal_;
 };

@@ -3,7 +3,6 @@
 #include "platform/FileSync.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
@@ -102,36 +101,11 @@ bool WriteTextFile(const QString& path, const QStringList& lines) {
 }
 
 bool WriteWholeFile(const QString& path, const QByteArray& data, QString* reason) {
-    QSaveFile file(path);
-    const auto failed = [&](const QString& why) {
-        file.cancelWriting();
-        if (reason != nullptr) {
-            *reason = why;
-        }
-        return false;
-    };
-    // Unbuffered, so a disk that is full refuses the write itself: a buffered write fails
-    // only in the flush of commit(), which would still rename an empty file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return failed(file.errorString());
+    const QString error = ReplaceWholeFile(path, data);
+    if (!error.isEmpty() && reason != nullptr) {
+        *reason = error;
     }
-    for (qint64 written = 0; written < data.size();) {
-        const qint64 n = file.write(data.constData() + written, data.size() - written);
-        if (n <= 0) {
-            return failed(file.errorString());
-        }
-        written += n;
-    }
-    if (const QString error = SyncToDisk(file.handle()); !error.isEmpty()) {
-        return failed(error);
-    }
-    if (!file.commit()) {
-        if (reason != nullptr) {
-            *reason = file.errorString();
-        }
-        return false;
-    }
-    return true;
+    return error.isEmpty();
 }
 
 bool CopyWholeFile(const QString& source, const QString& destination, QString* reason) {

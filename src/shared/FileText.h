@@ -20,7 +20,8 @@ std::optional<QStringList> ReadTextFile(const QString& path, qint64 limit);
 // or a full disk never leaves a half-written file. False when it could not be written.
 bool WriteTextFile(const QString& path, const QStringList& lines);
 // The bytes as the whole file, or nothing changed: every byte written and checked, synced and
-// checked, then renamed over the old file. On failure `reason` (when given) says why.
+// checked, then renamed over the old file and the folder synced (ReplaceWholeFile). On failure
+// `reason` (when given) says why.
 bool WriteWholeFile(const QString& path, const QByteArray& data, QString* reason = nullptr);
 // A copy of `source` written as WriteWholeFile writes: whole or not at all.
 bool CopyWholeFile(const QString& source, const QString& destination, QString* reason = nullptr);

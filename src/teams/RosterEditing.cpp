@@ -1,5 +1,6 @@
 #include "teams/RosterEditing.h"
 
+#include "platform/FileSync.h"
 #include "shared/FileText.h"
 #include "shared/Numbers.h"
 
@@ -116,10 +117,17 @@ bool ImportAudio(const QString& teamFolder, const QString& number, const QString
     if (!CopyWholeFile(chosen, provisional)) {
         return false;
     }
+    // The other format's announcement goes; the same format's is replaced in one step.
     QDir folder(teamFolder);
     for (const char* extension : {".wav", ".mp3"}) {
-        folder.remove(number.trimmed() + QString::fromLatin1(extension));
+        const QString other = folder.filePath(number.trimmed() + QString::fromLatin1(extension));
+        if (other != destination) {
+            QFile::remove(other);
+        }
     }
-    QFile::remove(destination);
-    return QFile::rename(provisional, destination);
+    if (!RenameOver(provisional, destination).isEmpty()) {
+        QFile::remove(provisional);
+        return false;
+    }
+    return SyncFolder(QFileInfo(destination).absolutePath()).isEmpty();
 }

@@ -1,9 +1,11 @@
 #include "teams/TeamPackage.h"
 
+#include "platform/FileSync.h"
 #include "shared/FileText.h"
 #include "teams/Teams.h"
 #include "teams/ZipReading.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -62,10 +64,10 @@ Outcome Export(const QString& dataFolder, const QString& team, const QString& fi
                                   {QStringLiteral("team"), team},
                                   {QStringLiteral("files"), list}})
             .toJson();
-    // Written aside and moved: a package is whole or not there.
-    const QString partial = file + QStringLiteral(".part");
+    // Made in memory and written whole: a package is whole or not there.
+    QBuffer package;
     {
-        QuaZip zip(partial);
+        QuaZip zip(&package);
         if (!zip.open(QuaZip::mdCreate)) {
             return Failure(QStringLiteral("cannot write ") + file);
         }
@@ -81,14 +83,11 @@ Outcome Export(const QString& dataFolder, const QString& team, const QString& fi
         }
         zip.close();
         if (!written || zip.getZipError() != 0) {
-            QFile::remove(partial);
             return Failure(QStringLiteral("cannot write ") + file);
         }
     }
-    QFile::remove(file);
-    if (!QFile::rename(partial, file)) {
-        QFile::remove(partial);
-        return Failure(QStringLiteral("cannot write ") + file);
+    if (QString reason; !WriteWholeFile(file, package.data(), &reason)) {
+        return Failure(QStringLiteral("cannot write ") + file + QStringLiteral(": ") + reason);
     }
     Outcome o;
     o.ok = true;
@@ -104,7 +103,8 @@ Outcome Import(const QString& dataFolder, const QString& file, Existing existing
     // Aside on the same disk, so the final move is one rename.
     QTemporaryDir aside(QDir(teams).filePath(QStringLiteral(".import-XXXXXX")));
     if (!aside.isValid()) {
-        return Failure(QStringLiteral("the Teams folder cannot be written"));
+        return Failure(QStringLiteral("the Teams folder cannot be written: ") +
+                       aside.errorString());
     }
     QString team;
     QStringList keptOut;
@@ -123,8 +123,10 @@ Outcome Import(const QString& dataFolder, const QString& file, Existing existing
                 return {};
             }
             const QString target = QDir(aside.path()).filePath(name);
-            if (!QDir().mkpath(QFileInfo(target).path()) || !WriteWholeFile(target, data)) {
-                return QStringLiteral("the Teams folder cannot be written");
+            QString reason = QStringLiteral("a folder cannot be made");
+            if (!QDir().mkpath(QFileInfo(target).path()) ||
+                !WriteWholeFile(target, data, &reason)) {
+                return QStringLiteral("the Teams folder cannot be written: ") + reason;
             }
             return {};
         });
@@ -169,6 +171,9 @@ Outcome Import(const QString& dataFolder, const QString& file, Existing existing
     aside.setAutoRemove(false);
     if (!previous.isEmpty()) {
         QDir(previous).removeRecursively();
+    }
+    if (const QString reason = SyncFolder(teams); !reason.isEmpty()) {
+        return Failure(QStringLiteral("the Teams folder cannot be written: ") + reason);
     }
     Outcome o;
     o.ok = true;

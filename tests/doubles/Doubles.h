@@ -93,7 +93,10 @@ class FakeSettings : public Settings {
   public:
     QString Read(const QString& key) const override { return values.value(key); }
     void Write(const QString& key, const QString& value) override { values[key] = value; }
+    void WhenNotStored(NotStored tell) override { notStored = std::move(tell); }
     QMap<QString, QString> values;
+    // Who the program asked to hear of a failed write: a test calls it as a full disk would.
+    NotStored notStored;
 };
 
 class FakeFolders : public Folders {

@@ -39,6 +39,11 @@ TEST(EmergencyCopyPlaceTest, TheTemporaryFolderOnlyWhenItReallyTakesBytes) {
         const EmergencyCopyPlace place(root.filePath(QStringLiteral("file/tmp")), user);
         EXPECT_EQ(user, place.folder());
         EXPECT_FALSE(place.temporaryRefusal().isEmpty());
+        EXPECT_EQ(QString(), place.userRefusal());
+        const EmergencyCopyPlace nowhere(root.filePath(QStringLiteral("file/tmp")),
+                                         root.filePath(QStringLiteral("file/utente")));
+        EXPECT_EQ(QStringLiteral("cannot be made"), nowhere.userRefusal())
+            << "neither folder takes the copy, and the place says so";
     }
 }
 

@@ -1,9 +1,13 @@
 #include "console/Messages.h"
+#include "doubles/FullDisk.h"
 #include "match/Messages.h"
 #include "scenarios/TestConsole.h"
 #include "shared/FileText.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <vector>
 
 namespace {
 
@@ -38,13 +42,28 @@ TEST_F(FileScenario, SaveAsksForAFileAddsTxtAndRenamesTheConsole) {
     EXPECT_TRUE(ReadTextFile(Path("finale.txt"), 1 << 20)->contains(QStringLiteral("#HPART.:3")));
 }
 
-TEST_F(FileScenario, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
+// A missing folder, a full disk: the message names the folder and the system's reason.
+TEST_F(FileScenario, SaveThatCannotWriteSaysWhyAndKeepsTheTitle) {
     Points(0, 1);
-    const QString path = Path("manca/partita.txt");
-    a.f.dialogs.ExpectFile(path);
-    a.f.dialogs.Expect(ConsoleMessages::MatchNotSaved + QStringLiteral(" : ") + path);
-    console.saveMatch();
-    EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
+    struct Case {
+        QString path;
+        QString reason;
+    };
+    std::vector<Case> cases{{Path("manca/partita.txt"), qt_error_string(ENOENT)}};
+    FullDisk disk;
+    if (disk.onlyThisFolder()) {
+        disk.fill();
+        cases.push_back({QDir(disk.path()).filePath(QStringLiteral("partita.txt")), disk.reason()});
+    }
+    for (const Case& c : cases) {
+        a.f.dialogs.ExpectFile(c.path);
+        a.f.dialogs.Expect(ConsoleMessages::MatchNotSaved + QStringLiteral(" : ") + c.path +
+                           QStringLiteral("\n\n") +
+                           QDir::toNativeSeparators(QFileInfo(c.path).absolutePath()) +
+                           QStringLiteral(": ") + c.reason);
+        console.saveMatch();
+        EXPECT_EQ(QStringLiteral("Brivanta : MATCH.txt"), console.windowTitle());
+    }
 }
 
 TEST_F(FileScenario, SavedMatchLoadsBackAndLocks) {

@@ -99,6 +99,26 @@ TEST_F(ResumptionScenario, AnUnwritableTemporaryFolderIsToldOnceAndTheCopyGoesTo
         << "the resumed match's copy is back in the temporary folder";
 }
 
+// Neither folder can be written: the start says so, naming both, and never names the
+// temporary folder as the place the copy goes.
+TEST_F(ResumptionScenario, NoWritableFolderIsToldWithBothFoldersAndTheirReasons) {
+    Environment::CreateFile(a.root.filePath(QStringLiteral("file")));
+    a.f.folders.temporary = a.root.filePath(QStringLiteral("file/tmp"));
+    a.f.folders.user = a.root.filePath(QStringLiteral("file/utente"));
+    const QString warning =
+        ConsoleMessages::NoFolderForTheCopy + QStringLiteral("\n\n") +
+        QDir::toNativeSeparators(a.f.folders.temporary) + QStringLiteral(": cannot be made\n\n") +
+        QDir::toNativeSeparators(a.f.folders.user) + QStringLiteral(": cannot be made");
+    a.f.dialogs.Expect(warning);
+    auto c = Start();
+    c->resumeIfInterrupted();
+    EXPECT_EQ(1, a.f.dialogs.Shown.count(warning));
+    for (const QString& shown : a.f.dialogs.Shown) {
+        EXPECT_FALSE(shown.startsWith(ConsoleMessages::TemporaryFolderRefused))
+            << shown.toStdString();
+    }
+}
+
 TEST_F(ResumptionScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
     Interrupted(2);
     const QByteArray copy =

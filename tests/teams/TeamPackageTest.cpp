@@ -2,6 +2,9 @@
 #include "teams/Teams.h"
 #include "teams/ZipReading.h"
 
+#include "doubles/FullDisk.h"
+#include "shared/FileText.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -108,6 +111,39 @@ void Write(const QString& path, const std::vector<Entry>& entries) {
         }
     }
     zip.close();
+}
+
+// A full disk: neither an import nor an export leaves anything half-made, and both say the
+// system's reason, as the operator is promised.
+TEST_F(TeamPackageTest, AFullDiskRefusesWithTheSystemsReason) {
+    const QString file = packages.filePath(QStringLiteral("aquile.brivanta-team"));
+    ASSERT_TRUE(
+        TeamPackage::Export(QStringLiteral(BRIVANTA_DATA), QStringLiteral("Aquile Volley"), file)
+            .ok);
+    FullDisk disk;
+    ASSERT_TRUE(QDir().mkpath(TeamsFolder(disk.path())));
+    const QString old = QDir(disk.path()).filePath(QStringLiteral("old.brivanta-team"));
+    const QByteArray before("an older package");
+    ASSERT_TRUE(WriteWholeFile(old, before));
+    disk.fill();
+
+    const TeamPackage::Outcome imported =
+        TeamPackage::Import(disk.path(), file, TeamPackage::Existing::Refuse);
+    EXPECT_FALSE(imported.ok);
+    EXPECT_TRUE(imported.error.endsWith(QStringLiteral(": ") + disk.reason()))
+        << imported.error.toStdString();
+    EXPECT_EQ(QStringList(),
+              QDir(TeamsFolder(disk.path()))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+
+    const TeamPackage::Outcome exported =
+        TeamPackage::Export(QStringLiteral(BRIVANTA_DATA), QStringLiteral("Aquile Volley"), old);
+    EXPECT_FALSE(exported.ok);
+    EXPECT_TRUE(exported.error.endsWith(QStringLiteral(": ") + disk.reason()))
+        << exported.error.toStdString();
+    QFile left(old);
+    ASSERT_TRUE(left.open(QIODevice::ReadOnly));
+    EXPECT_EQ(before, left.readAll()) << "the package there before is whole";
 }
 
 class HostilePackageTest : public TeamPackageTest, public ::testing::WithParamInterface<Hostile> {};

@@ -26,8 +26,10 @@ QString ConsoleWindow::emergencyPath() const {
     return copy_->Path();
 }
 
-bool ConsoleWindow::saveMatchTo(const QString& path) {
-    return WriteTextFile(path, MatchFileLines(match_, platform_.clock.Now(), common_.Languages));
+bool ConsoleWindow::saveMatchTo(const QString& path, QString* reason) {
+    return WriteWholeFile(
+        path, EncodeLines(MatchFileLines(match_, platform_.clock.Now(), common_.Languages)),
+        reason);
 }
 
 void ConsoleWindow::saveEmergencyCopy() {
@@ -36,12 +38,20 @@ void ConsoleWindow::saveEmergencyCopy() {
 
 void ConsoleWindow::resumeIfInterrupted() {
     const EmergencyCopyPlace& place = copy_->Place();
-    if (const QString& reason = place.temporaryRefusal(); !reason.isEmpty()) {
-        platform_.dialogs.Message(
-            common_.Translate(ConsoleMessages::TemporaryFolderRefused) + u' ' +
-                QDir::toNativeSeparators(place.folder()) + QStringLiteral("\n\n") +
-                QDir::toNativeSeparators(place.temporaryFolder()) + QStringLiteral(": ") + reason,
-            Buttons::Ok);
+    const auto refusal = [](const QString& folder, const QString& reason) {
+        return QStringLiteral("\n\n") + QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
+               reason;
+    };
+    if (!place.userRefusal().isEmpty()) {
+        platform_.dialogs.Message(common_.Translate(ConsoleMessages::NoFolderForTheCopy) +
+                                      refusal(place.temporaryFolder(), place.temporaryRefusal()) +
+                                      refusal(place.userFolder(), place.userRefusal()),
+                                  Buttons::Ok);
+    } else if (!place.temporaryRefusal().isEmpty()) {
+        platform_.dialogs.Message(common_.Translate(ConsoleMessages::TemporaryFolderRefused) +
+                                      u' ' + QDir::toNativeSeparators(place.folder()) +
+                                      refusal(place.temporaryFolder(), place.temporaryRefusal()),
+                                  Buttons::Ok);
     }
     const auto interrupted = copy_->FindInterrupted(common_.Languages);
     copy_->MarkInUse();
@@ -76,6 +86,13 @@ void ConsoleWindow::copyNotWritten(const QString& path, const QString& reason) {
                               Buttons::Ok);
 }
 
+void ConsoleWindow::settingsNotWritten(const QString& file, const QString& reason) {
+    platform_.dialogs.Message(common_.Translate(ConsoleMessages::SettingsNotWritten) +
+                                  QStringLiteral("\n\n") + QDir::toNativeSeparators(file) +
+                                  QStringLiteral(": ") + reason,
+                              Buttons::Ok);
+}
+
 void ConsoleWindow::saveMatch() {
     auto& dialogs = platform_.dialogs;
     auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
@@ -100,8 +117,11 @@ void ConsoleWindow::saveMatch() {
                         Buttons::YesNo, Default::GiveUp) == Answer::No) {
         return;
     }
-    if (!saveMatchTo(path)) {
-        dialogs.Message(t(ConsoleMessages::MatchNotSaved) + QStringLiteral(" : ") + path,
+    if (QString reason; !saveMatchTo(path, &reason)) {
+        dialogs.Message(t(ConsoleMessages::MatchNotSaved) + QStringLiteral(" : ") + path +
+                            QStringLiteral("\n\n") +
+                            QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
+                            QStringLiteral(": ") + reason,
                         Buttons::Ok);
         return;
     }

@@ -13,6 +13,7 @@
 #include "platform/Folders.h"
 #include "platform/LiveServer.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 #include "shared/ScreenFit.h"
 #include "venue/CourtPublisher.h"
 
@@ -40,6 +41,8 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
         platform_.disk,
         user.isEmpty() ? QString() : QDir(user).filePath(QStringLiteral("Backups")));
     connect(archive_.get(), &Archive::Failed, this, &ConsoleWindow::backupNotWritten);
+    platform_.settings.WhenNotStored(
+        [this](const QString& file, const QString& reason) { settingsNotWritten(file, reason); });
     createControls();
     createMenu();
     area_->setFixedSize(TwipsInPixel(DrawingWidth), TwipsInPixel(DrawingHeight));
@@ -96,7 +99,9 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
     previewTimer.start();
 }
 
-ConsoleWindow::~ConsoleWindow() = default;
+ConsoleWindow::~ConsoleWindow() {
+    platform_.settings.WhenNotStored({});
+}
 
 void ConsoleWindow::connectControls() {
     for (int i = 0; i < 4; ++i) {

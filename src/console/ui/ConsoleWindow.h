@@ -177,7 +177,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
 
     // ConsoleFiles.cpp: the match file, the emergency copy and the backups.
     void saveMatch();
-    bool saveMatchTo(const QString& path);
+    // False when it could not be written; `reason` (when given) says why.
+    bool saveMatchTo(const QString& path, QString* reason = nullptr);
     void loadMatch();
     void loadMatchFromButton();
     // Reads a match file; only a real match file replaces the running match.
@@ -195,6 +196,8 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     // A backup of the running match, when points were played in it.
     void keepMatch();
     void backupNotWritten(const QString& folder, const QString& reason = {});
+    // The settings file kept as it was; told once per run of failures.
+    void settingsNotWritten(const QString& file, const QString& reason);
     Archive& backups() { return *archive_; }
     // Opens the backups folder.
     void openBackupsFolder();

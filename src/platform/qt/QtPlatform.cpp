@@ -1,6 +1,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "shared/SettingsTable.h"
 
+#include "platform/qt/IniText.h"
 #include "shared/FileText.h"
 
 #include <QApplication>
@@ -14,31 +15,88 @@
 #include <QUrl>
 
 #include <cstdlib>
+#include <utility>
 
-QtSettings::QtSettings() : settings_(QStringLiteral("Brivanta"), QStringLiteral("Brivanta")) {
-    ProtectSecret();
+namespace {
+const QString Group = QStringLiteral("Startup/");
+} // namespace
+
+QtSettings::QtSettings() {
+    const QSettings file(QStringLiteral("Brivanta"), QStringLiteral("Brivanta"));
+    ReadAll(file);
+}
+
+QtSettings::QtSettings(const QString& file) {
+    ReadAll(QSettings(file, QSettings::IniFormat));
+}
+
+QtSettings::~QtSettings() {
+    if (pending_.isActive()) {
+        Store();
+    }
+}
+
+void QtSettings::ReadAll(const QSettings& file) {
+    pending_.setSingleShot(true);
+    pending_.setInterval(0);
+    QObject::connect(&pending_, &QTimer::timeout, &pending_, [this] { Store(); });
+    file_ = file.fileName();
+    for (const QString& key : file.allKeys()) {
+        values_[key] = file.value(key).toString();
+    }
 }
 
 QString QtSettings::Read(const QString& key) const {
-    return settings_.value(QStringLiteral("Startup/") + key).toString();
+    return values_.value(Group + key);
 }
 
 void QtSettings::Write(const QString& key, const QString& value) {
-    settings_.setValue(QStringLiteral("Startup/") + key, value);
-    if (key == QStringLiteral("HubToken")) {
-        settings_.sync();
-        ProtectSecret();
+    if (!failing_ && values_.contains(Group + key) && values_.value(Group + key) == value) {
+        return;
     }
+    values_[Group + key] = value;
+    changed_.insert(Group + key);
+    pending_.start();
 }
 
-// The remote's secret lets anyone score: while the file holds it, other users of the machine
-// may not read it. The settings are rewritten in place, so the file keeps these permissions.
-void QtSettings::ProtectSecret() {
-    if (!Read(KeyOf(Setting::RemoteSecret)).isEmpty() && QFile::exists(settings_.fileName())) {
-        QFile::setPermissions(settings_.fileName(),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+void QtSettings::WhenNotStored(NotStored tell) {
+    tell_ = std::move(tell);
+}
+
+#ifdef Q_OS_WIN
+// The registry stores each value by itself: no file to empty.
+void QtSettings::Store() {
+    pending_.stop();
+    QSettings registry(QStringLiteral("Brivanta"), QStringLiteral("Brivanta"));
+    for (const QString& key : std::exchange(changed_, {})) {
+        registry.setValue(key, values_.value(key));
     }
 }
+#else
+void QtSettings::Store() {
+    pending_.stop();
+    changed_.clear();
+    // The remote's secret lets anyone score: while the file holds it, other users of the
+    // machine may not read it. The rewritten file keeps the mode set here.
+    if (!Read(KeyOf(Setting::RemoteSecret)).isEmpty()) {
+        if (!QFile::exists(file_)) {
+            QDir().mkpath(QFileInfo(file_).absolutePath());
+            WriteWholeFile(file_, {});
+        }
+        QFile::setPermissions(file_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    QDir().mkpath(QFileInfo(file_).absolutePath());
+    QString reason;
+    if (WriteWholeFile(file_, IniText(values_), &reason)) {
+        failing_ = false;
+        return;
+    }
+    if (!failing_ && tell_) {
+        tell_(file_, reason);
+    }
+    failing_ = true;
+}
+#endif
 
 QString QtFolders::Documents() const {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

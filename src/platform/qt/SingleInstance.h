@@ -15,8 +15,9 @@ class SingleInstance : public QObject {
     // then the user's data folder).
     SingleInstance(const QStringList& folders, const QString& name);
     static QString NameForUser();
-    // False only when another instance really runs (it has been asked to show itself). A
-    // lock that cannot be written anywhere lets this one run: better two scoreboards than none.
+    // False only when another instance answers (it has been asked to show itself). A lock left
+    // by a crashed run, even one the folder will not let go, or a lock that cannot be written
+    // anywhere lets this one run: better two scoreboards than none.
     bool Before();
 
   signals:
@@ -24,6 +25,8 @@ class SingleInstance : public QObject {
 
   private:
     bool CallTheFirst() const;
+    bool AnotherAnswers() const;
+    QString LockPath(const QString& folder) const;
 
     QStringList folders_;
     QString name_;

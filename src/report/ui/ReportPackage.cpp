@@ -1,4 +1,5 @@
 #include "report/ui/ReportPackage.h"
+#include "platform/FileSync.h"
 #include "shared/FileText.h"
 
 #include "match/Match.h"
@@ -10,6 +11,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
@@ -302,12 +304,31 @@ QString WritePackage(const QString& folder, const PackageFile& file) {
     if (!info.isDir() || !info.isWritable()) {
         return folder;
     }
+    // All three aside first, then the three renames: a full disk never mixes a new report with
+    // an old card.
     const QByteArray* contents[3] = {&file.Pdf, &file.Csv, &file.Png};
+    QStringList aside;
+    const auto removeAside = [&aside] {
+        for (const QString& path : aside) {
+            QFile::remove(path);
+        }
+    };
+    for (int i = 0; i < 3; ++i) {
+        aside << QDir(folder).filePath(u'.' + PackageNames[i] + QStringLiteral(".new"));
+        if (QString reason; !WriteWholeFile(aside[i], *contents[i], &reason)) {
+            removeAside();
+            return QDir(folder).filePath(PackageNames[i]) + QStringLiteral(": ") + reason;
+        }
+    }
     for (int i = 0; i < 3; ++i) {
         const QString path = QDir(folder).filePath(PackageNames[i]);
-        if (QString reason; !WriteWholeFile(path, *contents[i], &reason)) {
+        if (const QString reason = RenameOver(aside[i], path); !reason.isEmpty()) {
+            removeAside();
             return path + QStringLiteral(": ") + reason;
         }
+    }
+    if (const QString reason = SyncFolder(folder); !reason.isEmpty()) {
+        return folder + QStringLiteral(": ") + reason;
     }
     return {};
 }

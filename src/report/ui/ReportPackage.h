@@ -23,5 +23,5 @@ inline const QStringList PackageNames{
 PackageFile PreparePackage(const Match& match, const Report& r, const LanguageTable& languages,
                            const PanelColours& colours, const QString& dataFolder);
 
-// Writes the three files, each whole or not at all; the error's text, or empty on success.
+// Writes the three files, all or none; the error's text, or empty on success.
 QString WritePackage(const QString& folder, const PackageFile& file);

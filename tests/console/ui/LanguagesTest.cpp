@@ -4,6 +4,7 @@
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -122,6 +123,24 @@ TEST_F(LanguagesTest, TheQuestionClosedWithoutAChoiceKeepsTheOfferedLanguage) {
     c.window().askLanguageOnce(QStringLiteral("es_ES"));
     EXPECT_EQ(QStringLiteral("ESP"), a.f.settings.values.value(QStringLiteral("Language")))
         << "asked once: the next start does not ask again";
+}
+
+// The settings file kept as it was on a full disk is told in the operator's language, with the
+// file and the system's reason; once the console is gone, nobody is told.
+TEST_F(LanguagesTest, SettingsNotWrittenAreToldInTheOperatorsLanguage) {
+    a.f.settings.values[QStringLiteral("Language")] = QStringLiteral("ENG");
+    auto c = Start();
+    ASSERT_TRUE(a.f.settings.notStored);
+    const QString file = a.root.filePath(QStringLiteral("Brivanta.conf"));
+    const QString message = QStringLiteral("The settings cannot be saved: the settings file stays "
+                                           "as it was.\n\n") +
+                            QDir::toNativeSeparators(file) +
+                            QStringLiteral(": No space left on device");
+    a.f.dialogs.Expect(message);
+    a.f.settings.notStored(file, QStringLiteral("No space left on device"));
+    EXPECT_EQ(1, a.f.dialogs.Shown.count(message));
+    c.reset();
+    EXPECT_FALSE(a.f.settings.notStored);
 }
 
 TEST_F(LanguagesTest, NoTableKeepsItalian) {

@@ -6,6 +6,7 @@
 
 #include "console/Messages.h"
 #include "doubles/Environment.h"
+#include "doubles/FullDisk.h"
 #include "doubles/Printing.h"
 
 #include <QDir>
@@ -166,6 +167,36 @@ TEST_F(ReportTest, AMissingOutputFolderIsMadeWithItsParents) {
     ASSERT_EQ(0, Run({"--report", match, "--out", fresh})) << error.toStdString();
     for (const QString& name : PackageNames) {
         EXPECT_TRUE(QFileInfo(QDir(fresh).filePath(name)).size() > 0) << name.toStdString();
+    }
+}
+
+// An older report in a folder that fills up: for every room left, the folder holds the old
+// three files or the new three, never a mix.
+TEST(ReportPackageTest, AFullDiskLeavesTheOldReportOrTheNewOneNeverAMix) {
+    const PackageFile old{QByteArray(3000, 'p'), QByteArray(3000, 'c'), QByteArray(3000, 'g')};
+    const PackageFile fresh{QByteArray(10000, 'P'), QByteArray(10000, 'C'), QByteArray(10000, 'G')};
+    const auto read = [](const QString& folder) {
+        std::vector<QByteArray> found;
+        for (const QString& name : PackageNames) {
+            QFile f(QDir(folder).filePath(name));
+            found.push_back(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+        }
+        return found;
+    };
+    const std::vector<QByteArray> before{old.Pdf, old.Csv, old.Png};
+    const std::vector<QByteArray> after{fresh.Pdf, fresh.Csv, fresh.Png};
+    for (qint64 room = 0; room <= 40960; room += 4096) {
+        FullDisk disk;
+        ASSERT_EQ(QString(), WritePackage(disk.path(), old));
+        disk.fill(room);
+        const QString error = WritePackage(disk.path(), fresh);
+        const auto found = read(disk.path());
+        EXPECT_TRUE(found == before || found == after) << "room " << room;
+        EXPECT_EQ(error.isEmpty(), found == after) << "room " << room;
+        disk.makeRoom();
+        EXPECT_EQ(PackageNames.size(),
+                  QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size())
+            << "nothing left aside, room " << room;
     }
 }
 
