@@ -25,13 +25,13 @@ TEST_F(DisplayScenario, ScorerPanelSlidesInAndOutWhileTheLightIsRed) {
     console.changeScore(0);
     EXPECT_TRUE(d.panelSliding());
     QFrame* panel = d.overlayPanel(1);
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 100; ++i) {
         d.panelSlideTick();
     }
     EXPECT_EQ(0, panel->y());
     EXPECT_FALSE(console.blinking()) << "the blink pauses during a slide";
     EXPECT_TRUE(console.eventLightStyle().contains(QStringLiteral("rgb(128,0,0)")));
-    for (int i = 50; i < 400; ++i) {
+    for (int i = 100; i < 400; ++i) {
         d.panelSlideTick();
     }
     EXPECT_FALSE(d.panelSliding());

@@ -91,7 +91,8 @@ void ConsoleWindow::createControls() {
         rosterLists[i] =
             Create<QListWidget>(a, i == 0 ? 4620 : 8700, 3840, 4095, 5295, Character(Tahoma, 12));
     }
-    historyList = Create<QListWidget>(a, 12900, 290, 3075, 8850, Character(CourierNew, 8.25));
+    // Wide enough for a readable line ("Set 1 · 12–10 · team · #7 name · spike") at 1366 x 768.
+    historyList = Create<QListWidget>(a, 12900, 290, 4800, 8850, Character(Tahoma, 8.25));
     statisticsList = Create<QListWidget>(a, 120, 7020, 4395, 2130, Character(CourierNew, 8.25));
     // Every line has the same height: the lists need not measure each one as history grows.
     for (QListWidget* l : {historyList, statisticsList}) {
@@ -114,7 +115,7 @@ void ConsoleWindow::createControls() {
         setsWonLabels[i] =
             Label(a, i == 0 ? 6540 : 10680, 2640, 255, 375, QStringLiteral("0"), 14.25, true);
     }
-    historyCaption = Label(a, 12900, 0, 6375, 255, QString(), 9, true);
+    historyCaption = Label(a, 12900, 0, 4800, 255, QString(), 9, true);
     for (int i = 0; i < 2; ++i) {
         timeoutLabels[i] =
             Label(a, i == 0 ? 6540 : 10680, 2160, 255, 375, QStringLiteral("0"), 14.25, true);

@@ -25,7 +25,7 @@
 #include <QTimer>
 
 namespace {
-constexpr int DrawingWidth = 16575;
+constexpr int DrawingWidth = 17820;
 constexpr int DrawingHeight = 9630;
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
 #include "doubles/Printing.h"
+#include "shared/ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -45,9 +46,10 @@ TEST_F(StartupTest, FirstStartWithNoSettings) {
     DisplayProbe d = console->display();
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(d.isMaximized());
-    EXPECT_EQ(QPoint(0, 0), d.pos());
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(screen.right() + 1, console->frameGeometry().x() + console->frameGeometry().width());
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(DisplayOnSharedScreen(free), d.geometry()) << "one screen: a window it is seen in";
+    EXPECT_EQ(ConsolePosition(console->frameGeometry().size(), free),
+              console->frameGeometry().topLeft());
     EXPECT_EQ(0, console->y());
 
     EXPECT_EQ(QStringLiteral("Home"), console->shownTeamName(0));
@@ -133,7 +135,8 @@ TEST_F(StartupTest, DisplayPositionNeedsBothValuesNonZero) {
     Set("Left", "3000");
     Start();
     EXPECT_FALSE(console->display().isMaximized());
-    EXPECT_EQ(QPoint(0, 0), console->display().pos());
+    EXPECT_EQ(DisplayOnSharedScreen(QGuiApplication::primaryScreen()->availableGeometry()),
+              console->display().geometry());
 }
 
 TEST_F(StartupTest, DurationBeyondThirtyTwoKeepsTheTimerInterval) {
