@@ -19,11 +19,14 @@ points() { # $1 key, $2 how many
   for _ in $(seq 1 "$2"); do xdotool key "$1"; sleep 0.05; done
   sleep 0.5
 }
-both() { # the display alone, then the console
+# The display alone (twice, a blink apart: the banner shows every other 2 s), then the console.
+both() {
   sleep "${3:-1}"
   xdotool windowunmap "$console"
   sleep 0.3
   import -window root "$folder/display_${name}_$1.png"
+  sleep 2.1
+  import -window root "$folder/display_${name}_$1_blink.png"
   xdotool windowmap "$console"
   sleep 0.5
   import -window "$console" "$folder/console_${name}_$2.png"
@@ -47,4 +50,6 @@ points F8 20
 both match_point match_point 1.5
 points F5 1
 dismiss
+xdotool key Escape # no report now
+sleep 0.5
 both end end 3

@@ -14,7 +14,7 @@ for _ in $(seq 1 50); do
   [ -n "$console" ] && break
   sleep 0.2
 done
-display="$(xdotool search --name '^Brivanta$' | head -1)"
+display="$(xdotool search --onlyvisible --name '^Brivanta$' | head -1)"
 read -r width height < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
 xdotool windowmove "$display" 0 0 windowsize "$display" "$width" "$height"
 xdotool windowraise "$console"
