@@ -53,9 +53,13 @@ void ConsoleWindow::load() {
         match_.Partials = {};
     }
 
+    // The sequence reruns after the editors: a display already open keeps where it was put.
+    const bool opening = !display_->isVisible();
     display_->setWindowState(display_->windowState() &
                              ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    display_->move(0, 0);
+    if (opening) {
+        display_->move(0, 0);
+    }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(ConsolePosition(frameGeometry().size(), screen->availableGeometry()));
     }
@@ -113,7 +117,7 @@ void ConsoleWindow::load() {
         } else {
             display_->showMaximized();
         }
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && opening) {
         display_->setGeometry(DisplayOnSharedScreen(screen->availableGeometry()));
         displayInFront_ = true;
     }

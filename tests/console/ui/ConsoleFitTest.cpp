@@ -92,6 +92,12 @@ TEST_F(ConsoleFitTest, OnItsFirstStartOnOneScreenTheDisplayIsSeen) {
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(DisplayOnSharedScreen(free), d.geometry());
     EXPECT_GE(console.frameGeometry().left(), free.left()) << "its menus on the screen";
+
+    // Where the volunteer then puts it, it stays when the start-up sequence reruns.
+    const QRect put(40, 30, 400, 300);
+    d.window().setGeometry(put);
+    console.chooseLanguage(1);
+    EXPECT_EQ(put, d.geometry());
 }
 
 } // namespace
