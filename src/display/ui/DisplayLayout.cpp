@@ -11,23 +11,25 @@ namespace {
 
 const QString Tahoma = QStringLiteral("Tahoma");
 
-QLabel* Label(QWidget* parent, int l, int t, int w, int h, const QString& text, double points,
-              Qt::Alignment alignment = Qt::AlignCenter) {
-    auto* e = new LargeLabel(text, parent);
+template <class Kind>
+Kind* Make(QWidget* parent, int l, int t, int w, int h, const QString& text, double points,
+           Qt::Alignment alignment) {
+    auto* e = new Kind(text, parent);
     Place(e, l, t, w, h);
     e->setFont(Character(Tahoma, points, true));
     e->setAlignment(alignment);
     return e;
 }
 
+QLabel* Label(QWidget* parent, int l, int t, int w, int h, const QString& text, double points,
+              Qt::Alignment alignment = Qt::AlignCenter) {
+    return Make<LargeLabel>(parent, l, t, w, h, text, points, alignment);
+}
+
 // A short text that must be read whole in its box, in any language.
 FittedLabel* Fitted(QWidget* parent, int l, int t, int w, int h, const QString& text, double points,
                     Qt::Alignment alignment = Qt::AlignCenter) {
-    auto* e = new FittedLabel(text, parent);
-    Place(e, l, t, w, h);
-    e->setFont(Character(Tahoma, points, true));
-    e->setAlignment(alignment);
-    return e;
+    return Make<FittedLabel>(parent, l, t, w, h, text, points, alignment);
 }
 
 QLabel* Image(QWidget* parent, int l, int t, int w, int h) {
