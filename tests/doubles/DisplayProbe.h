@@ -54,7 +54,6 @@ class DisplayProbe {
     QLabel* presentationSide() const { return w_.presentationSide; }
     QLabel* presentationNumber() const { return w_.presentationNumber; }
     QLabel* presentationRole() const { return w_.presentationRole; }
-    QFrame* bannerFrame() const { return w_.bannerFrame; }
     FittedLabel* bannerText() const { return w_.bannerText; }
     QLabel* bannerIcon() const { return w_.bannerIcon; }
     // The result card at the end of the match: the card, its winner line and its sets' line.

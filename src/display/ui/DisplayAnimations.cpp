@@ -72,7 +72,6 @@ void DisplayWindow::blink(int frameColour) {
         }
     }
     if (BannerUp(match_)) {
-        bannerFrame->setVisible(!bannerFrame->isVisible());
         bannerIcon->setVisible(!bannerIcon->isVisible());
     }
 }

@@ -216,8 +216,6 @@ void DisplayWindow::createPanels() {
     presentationRole =
         Label(presentationCard, 0, 3420, 2415, 255, QStringLiteral("Centrale"), 9.75);
 
-    bannerFrame = Panel(this, 9960, 180, 1905, 1545);
-    bannerPicture = Image(bannerFrame, 60, 170, 1785, 1305);
     // The banner is drawn: its backdrop as a picture, its words over it in the language of
     // the day, fitted to their box.
     bannerIcon = Image(this, 9960, 2520, 3300, 720);

@@ -134,9 +134,7 @@ void DisplayWindow::load() {
     picture(presentationPhoto);
     for (QLabel* e : {presentationSide, presentationNumber, presentationRole})
         text(e);
-    picture(bannerFrame);
     text(bannerText);
-    picture(bannerPicture);
     picture(bannerIcon);
     picture(spareImage);
     for (QLabel* e : builtInPictures)
@@ -260,6 +258,5 @@ QString DisplayWindow::serveFrameStyle() const {
 }
 
 void DisplayWindow::hideBanner() {
-    bannerFrame->move(outerWidth() + OffScreen, bannerFrame->y());
     bannerIcon->move(outerWidth() + OffScreen, bannerIcon->y());
 }

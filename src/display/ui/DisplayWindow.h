@@ -179,9 +179,7 @@ class DisplayWindow : public QWidget, public DisplayColours, public HeaderAndBan
     QLabel* presentationSide;
     QLabel* presentationNumber;
     QLabel* presentationRole;
-    QFrame* bannerFrame;
     FittedLabel* bannerText;
-    QLabel* bannerPicture;
     QLabel* bannerIcon;
     QLabel* spareImage;
     // The result over the score band once the match is over.
