@@ -15,6 +15,11 @@ inline constexpr char ResumeQuestion[] =
 inline constexpr char CopyNotWritten[] =
     "La copia di emergenza della partita non può essere scritta (disco pieno o cartella "
     "temporanea non scrivibile). Puoi continuare: la copia riprende appena possibile.";
+inline constexpr char CopyMoved[] =
+    "La copia di emergenza non può essere scritta nella sua cartella: va nella cartella";
+inline constexpr char ResultKept[] =
+    "Il risultato della partita non può essere scritto nella cartella Outbox: Brivanta lo tiene "
+    "in memoria e lo invia appena possibile. Non chiudere il programma fino ad allora.";
 inline constexpr char SettingsNotWritten[] =
     "Le impostazioni non possono essere salvate: il file delle impostazioni resta com'era.";
 inline constexpr char NoEmergencyCopy[] = "Attensione non è ancora stata salvata nessuna partita "

@@ -134,21 +134,40 @@ void Remote::Conclude(quint64 id, const HttpAnswer& answer) {
 
 void Remote::CopyAdvanced() {
     const qint64 written = console_.CopiesWritten ? console_.CopiesWritten() : 0;
-    Release([written](const CopyWait& a) { return a.handOver <= written; }, true);
+    const qint64 tried = console_.CopiesTried ? console_.CopiesTried() : 0;
+    Release([written, tried](const CopyWait& a) -> std::optional<bool> {
+        if (a.handOver <= written) {
+            return true;
+        }
+        // A full disk has answered: waiting longer would only keep the phone waiting.
+        if (a.handOver <= tried) {
+            return false;
+        }
+        return std::nullopt;
+    });
 }
 
 void Remote::CopyDeadlines() {
     CopyAdvanced();
     const qint64 now = clock_.elapsed();
-    Release([this, now](const CopyWait& a) { return a.deadline <= now || CopyWaitMs <= 0; }, false);
+    Release([this, now](const CopyWait& a) -> std::optional<bool> {
+        if (a.deadline <= now || CopyWaitMs <= 0) {
+            return false;
+        }
+        return std::nullopt;
+    });
 }
 
 // Answers go out in the order they came: the first that may not go yet holds the rest.
-void Remote::Release(const std::function<bool(const CopyWait&)>& ready, bool saved) {
-    while (!copyWaiting_.empty() && ready(copyWaiting_.front())) {
+void Remote::Release(const std::function<std::optional<bool>(const CopyWait&)>& saved) {
+    while (!copyWaiting_.empty()) {
+        const std::optional<bool> outcome = saved(copyWaiting_.front());
+        if (!outcome) {
+            break;
+        }
         CopyWait a = std::move(copyWaiting_.front());
         copyWaiting_.pop_front();
-        a.answer.Body.insert(1, saved ? "\"saved\":true," : "\"saved\":false,");
+        a.answer.Body.insert(1, *outcome ? "\"saved\":true," : "\"saved\":false,");
         server_.Complete(a.id, a.answer);
     }
     if (copyWaiting_.empty()) {

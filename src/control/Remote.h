@@ -26,12 +26,14 @@ class Remote : public QObject {
         std::function<bool()> Busy;
         std::function<QByteArray()> State;      // /state.json after the action
         std::function<QByteArray()> RemoteData; // rosters, point types, the last action
-        // The emergency copy's hand-overs so far, and the last one on disk.
+        // The emergency copy's hand-overs so far, the last one on disk, and the last one whose
+        // write ended (on disk or failed).
         std::function<qint64()> CopiesHandedOver;
         std::function<qint64()> CopiesWritten;
+        std::function<qint64()> CopiesTried;
     };
-    // How long a done action's answer waits for the emergency copy to hold it; after that it
-    // goes out with "saved": false.
+    // How long a done action's answer waits for a write in progress to hold it; after that it
+    // goes out with "saved": false. A write that failed is answered at once.
     int CopyWaitMs = 2000;
     Remote(LiveServer& server, Console console);
 
@@ -40,7 +42,7 @@ class Remote : public QObject {
     HttpAnswer Reply(const HttpRequest& request);
     // Runs the requests that waited, when the console is free.
     void Retry();
-    // The emergency copy moved on: the answers it now holds go out.
+    // The emergency copy moved on, or failed: the answers it now holds, or never will, go out.
     void CopyAdvanced();
     // Answers that waited past `CopyWaitMs` go out, marked as not yet saved.
     void CopyDeadlines();
@@ -73,6 +75,7 @@ class Remote : public QObject {
         HttpAnswer answer;
     };
     std::deque<CopyWait> copyWaiting_;
-    void Release(const std::function<bool(const CopyWait&)>& ready, bool saved);
+    // Each answer at the front that may go: saved or not; nothing while it must wait.
+    void Release(const std::function<std::optional<bool>(const CopyWait&)>& saved);
     QTimer deadlines_;
 };

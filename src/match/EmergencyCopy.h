@@ -14,7 +14,8 @@ class FileWriter;
 class LanguageTable;
 
 // The running match's copy on disk after every change (match.txt), written off the UI thread,
-// and the in-use marker that tells the next start a run ended without "Esci".
+// and the in-use marker that tells the next start a run ended without "Esci". A write that
+// fails in the chosen folder goes to the other one, until the chosen one takes it again.
 class EmergencyCopy : public QObject {
     Q_OBJECT
   public:
@@ -22,7 +23,8 @@ class EmergencyCopy : public QObject {
     ~EmergencyCopy() override;
 
     const EmergencyCopyPlace& Place() const { return place_; }
-    QString Path() const { return place_.copyPath(); }
+    // Where the newest copy written is.
+    QString Path() const;
 
     // Returns at once; the newest bytes win.
     void Save(const QByteArray& matchFile);
@@ -31,9 +33,12 @@ class EmergencyCopy : public QObject {
     // How fresh the file on disk is: hand-overs counted from 1, and the last one written.
     qint64 HandedOverCount() const;
     qint64 WrittenCount() const;
+    // The last hand-over whose write ended, on disk or failed everywhere.
+    qint64 TriedCount() const;
 
-    // A run that did not end with "Esci" left a match under way: the newest copy that still
-    // holds one, in any folder an earlier run may have used.
+    // A run that did not end with "Esci" left a match under way: the newest copy in any folder
+    // an earlier run may have used, when it still holds one (a newer finished match means an
+    // older copy elsewhere is stale).
     struct Interrupted {
         QString path;
         QDateTime written;
@@ -41,6 +46,8 @@ class EmergencyCopy : public QObject {
         std::array<QString, 2> teams;
     };
     std::optional<Interrupted> FindInterrupted(const LanguageTable& languages) const;
+    // A declined copy is kept among the backups once; it is not offered again.
+    void Forget(const Interrupted& declined);
     // This run is under way from now on.
     void MarkInUse();
     // "Esci": the last copy is written, and no start will offer this match back.
@@ -52,8 +59,13 @@ class EmergencyCopy : public QObject {
     void Failed(const QString& path, const QString& reason);
     void Resumed();
     void Written();
+    // Each write that failed in both folders, and the first that went to the other folder.
+    void NotWritten();
+    void Moved(const QString& folder, const QString& reason);
 
   private:
+    QString FallbackPath() const;
+
     EmergencyCopyPlace place_;
     std::unique_ptr<FileWriter> writer_;
 };

@@ -18,6 +18,9 @@ class Dialogs {
     Answer Message(const QString& text, Buttons buttons) {
         return Message(text, buttons, Default::Confirm);
     }
+    // A notice that asks nothing: shown beside the console and returns at once, so neither
+    // the operator nor the remote waits for it to be read.
+    virtual void Notice(const QString& text) = 0;
     // Empty optional when the user cancels. An input box carries its own title.
     virtual std::optional<QString> InputBox(const QString& question, const QString& title,
                                             const QString& byDefault) = 0;

@@ -2,6 +2,8 @@
 
 #include "platform/Disk.h"
 
+#include <QFile>
+#include <algorithm>
 #include <chrono>
 
 FileWriter::FileWriter(Disk& disk, int retryMs)
@@ -17,8 +19,8 @@ FileWriter::~FileWriter() {
     worker_.join();
 }
 
-void FileWriter::HandOver(const QString& path, const QByteArray& data,
-                          std::function<void()> after) {
+void FileWriter::HandOver(const QString& path, const QByteArray& data, std::function<void()> after,
+                          const QString& fallback) {
     {
         std::lock_guard lock(mutex_);
         const qint64 number = ++handedOver_;
@@ -28,12 +30,14 @@ void FileWriter::HandOver(const QString& path, const QByteArray& data,
                 l.data = data;
                 l.after = std::move(after);
                 l.number = number;
+                l.fallback = fallback;
+                l.tried = false;
                 replaced = true;
                 break;
             }
         }
         if (!replaced) {
-            queue_.push_back({path, data, std::move(after), number});
+            queue_.push_back({path, data, std::move(after), number, fallback});
         }
     }
     changed_.notify_all();
@@ -41,8 +45,11 @@ void FileWriter::HandOver(const QString& path, const QByteArray& data,
 
 bool FileWriter::Wait(int ms) {
     std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, std::chrono::milliseconds(ms),
-                             [this] { return queue_.empty() && !inFlight_; });
+    changed_.wait_for(lock, std::chrono::milliseconds(ms), [this] {
+        return !inFlight_ &&
+               std::all_of(queue_.cbegin(), queue_.cend(), [](const Job& j) { return j.tried; });
+    });
+    return queue_.empty() && !inFlight_;
 }
 
 qint64 FileWriter::HandedOverCount() const {
@@ -53,6 +60,16 @@ qint64 FileWriter::HandedOverCount() const {
 qint64 FileWriter::WrittenCount() const {
     std::lock_guard lock(mutex_);
     return written_;
+}
+
+qint64 FileWriter::TriedCount() const {
+    std::lock_guard lock(mutex_);
+    return tried_;
+}
+
+QString FileWriter::WrittenPath(const QString& path) const {
+    std::lock_guard lock(mutex_);
+    return onFallback_.value(path, path);
 }
 
 void FileWriter::Loop() {
@@ -67,12 +84,24 @@ void FileWriter::Loop() {
         inFlight_ = true;
         lock.unlock();
         QString reason;
-        const bool written = disk_.Write(job.path, job.data, reason);
+        bool written = disk_.Write(job.path, job.data, reason);
+        QString otherReason;
+        const bool fallen =
+            !written && !job.fallback.isEmpty() && disk_.Write(job.fallback, job.data, otherReason);
+        written = written || fallen;
         if (written && job.after) {
             job.after();
         }
         lock.lock();
         inFlight_ = false;
+        tried_ = std::max(tried_, job.number);
+        if (fallen && !onFallback_.contains(job.path)) {
+            onFallback_.insert(job.path, job.fallback);
+            emit Moved(job.path, job.fallback, reason);
+        } else if (written && !fallen && onFallback_.contains(job.path)) {
+            // Back in its own place: the older text left in the fallback is no copy to trust.
+            QFile::remove(onFallback_.take(job.path));
+        }
         if (written) {
             written_ = std::max(written_, job.number);
             emit Written();
@@ -81,6 +110,7 @@ void FileWriter::Loop() {
                 emit Resumption();
             }
         } else {
+            emit NotWritten();
             if (!failing_) {
                 failing_ = true;
                 emit Failed(job.path, reason);
@@ -91,8 +121,11 @@ void FileWriter::Loop() {
                 replaced = replaced || l.path == job.path;
             }
             if (!replaced) {
+                job.tried = true;
                 queue_.push_front(job);
             }
+            // Whoever waits for this text hears that the disk answered.
+            changed_.notify_all();
             changed_.wait_for(lock, std::chrono::milliseconds(retryMs_), [this, &job] {
                 if (stop_) {
                     return true;

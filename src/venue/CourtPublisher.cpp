@@ -7,10 +7,18 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+
+namespace {
+// How often a result kept in memory tries the outbox again.
+constexpr int RetryMs = 5000;
+} // namespace
 
 CourtPublisher::CourtPublisher(MqttClient& client, QString venue, QString court, QString outbox)
     : client_(client), venue_(Topics::SafeName(venue)), court_(Topics::SafeName(court)),
       outbox_(std::move(outbox)) {
+    retry_.setInterval(RetryMs);
+    connect(&retry_, &QTimer::timeout, this, &CourtPublisher::RetryKept);
     // The client's callbacks come from its network thread; the publisher lives on this one.
     client_.onState = [this](MqttState s, const QString& reason) {
         QMetaObject::invokeMethod(
@@ -53,8 +61,17 @@ bool CourtPublisher::PublishResult(const QStringList& lines) {
         return false;
     }
     const QString path = QDir(outbox_).filePath(*id + QStringLiteral(".txt"));
-    if (!WriteWholeFile(path, EncodeLines(lines))) {
-        return false;
+    QString reason;
+    if (!WriteWholeFile(path, EncodeLines(lines), &reason)) {
+        if (kept_.isEmpty()) {
+            emit ResultKept(outbox_, reason);
+        }
+        kept_.insert(*id, EncodeLines(lines));
+        retry_.start();
+        if (state_ == MqttState::Connected) {
+            SendKept();
+        }
+        return true;
     }
     if (state_ == MqttState::Connected) {
         SendOutbox();
@@ -62,8 +79,31 @@ bool CourtPublisher::PublishResult(const QStringList& lines) {
     return true;
 }
 
+void CourtPublisher::RetryKept() {
+    for (auto it = kept_.begin(); it != kept_.end();) {
+        // One on its way from memory stays there: written too, it would be sent twice.
+        const bool sending = std::find(keptInFlight_.cbegin(), keptInFlight_.cend(), it.key()) !=
+                             keptInFlight_.cend();
+        if (!sending && QDir().mkpath(outbox_) &&
+            WriteWholeFile(QDir(outbox_).filePath(it.key() + QStringLiteral(".txt")), it.value())) {
+            it = kept_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (kept_.isEmpty()) {
+        retry_.stop();
+    }
+    if (state_ == MqttState::Connected) {
+        SendOutbox();
+        SendKept();
+    }
+}
+
 int CourtPublisher::Waiting() const {
-    return static_cast<int>(QDir(outbox_).entryList({QStringLiteral("*.txt")}, QDir::Files).size());
+    return static_cast<int>(
+               QDir(outbox_).entryList({QStringLiteral("*.txt")}, QDir::Files).size()) +
+           Kept();
 }
 
 void CourtPublisher::OnState(MqttState state, const QString& reason) {
@@ -75,7 +115,9 @@ void CourtPublisher::OnState(MqttState state, const QString& reason) {
             client_.Publish(Topics::State(venue_, court_), lastState_, 1, true);
         }
         inFlight_.clear();
+        keptInFlight_.clear();
         SendOutbox();
+        SendKept();
     }
     emit StateChanged(state, reason);
 }
@@ -99,10 +141,30 @@ void CourtPublisher::SendOutbox() {
     }
 }
 
+void CourtPublisher::SendKept() {
+    for (auto it = kept_.cbegin(); it != kept_.cend(); ++it) {
+        if (std::find(keptInFlight_.cbegin(), keptInFlight_.cend(), it.key()) !=
+            keptInFlight_.cend()) {
+            continue;
+        }
+        if (const int mid =
+                client_.Publish(Topics::Result(venue_, court_, it.key()), it.value(), 1, true)) {
+            keptInFlight_.insert(mid, it.key());
+        }
+    }
+}
+
 void CourtPublisher::OnPublished(int id) {
     // The broker has it: the same id sent again after a restart would count once anyway.
     if (const auto it = inFlight_.find(id); it != inFlight_.end()) {
         QFile::remove(it.value());
         inFlight_.erase(it);
+    }
+    if (const auto it = keptInFlight_.find(id); it != keptInFlight_.end()) {
+        kept_.remove(it.value());
+        keptInFlight_.erase(it);
+        if (kept_.isEmpty()) {
+            retry_.stop();
+        }
     }
 }

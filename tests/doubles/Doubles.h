@@ -35,6 +35,7 @@ class FakeDialogs : public Dialogs {
     }
     using Dialogs::Message;
     Answer Message(const QString& text, Buttons buttons, Default byDefault) override;
+    void Notice(const QString& text) override { Notices.append(text); }
     std::optional<QString> InputBox(const QString& question, const QString& title,
                                     const QString& byDefault) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;
@@ -47,6 +48,8 @@ class FakeDialogs : public Dialogs {
     void SetLanguage(const QString& code) override { Language = code; }
 
     QStringList Shown;
+    // The notices shown beside the console, in order; nothing waits for them.
+    QStringList Notices;
     // The default button of each message shown, in order.
     QList<Default> Defaults;
     // Runs while a message is open, to look at what the user sees behind it.
@@ -76,6 +79,7 @@ class AlwaysYesDialogs : public Dialogs {
     Answer Message(const QString&, Buttons p, Default) override {
         return p == Buttons::YesNo || p == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
     }
+    void Notice(const QString&) override {}
     std::optional<QString> InputBox(const QString&, const QString&,
                                     const QString& byDefault) override {
         return byDefault;

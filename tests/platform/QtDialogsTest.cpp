@@ -1,5 +1,6 @@
 #include "platform/qt/QtDialogs.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -70,6 +71,22 @@ TEST(QtDialogsParentTest, MessagesBelongOverTheConsoleOrTheOpenModalWindow) {
     editor.setModal(true);
     editor.show();
     EXPECT_EQ(&editor, dialogs.Parent());
+}
+
+// The full disk's notice must not hold the remote's requests, which wait while a modal
+// window is open: it is shown and returns at once.
+TEST(QtDialogsNoticeTest, ANoticeShowsOverTheConsoleAndHoldsNothing) {
+    QtDialogs dialogs;
+    QMainWindow console;
+    console.show();
+    dialogs.SetMainWindow(&console);
+    dialogs.Notice(QStringLiteral("Disco pieno"));
+    EXPECT_EQ(nullptr, QApplication::activeModalWidget());
+    auto* box = console.findChild<QMessageBox*>();
+    ASSERT_NE(nullptr, box);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(QStringLiteral("Disco pieno"), box->text());
+    box->close();
 }
 
 } // namespace

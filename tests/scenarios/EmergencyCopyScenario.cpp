@@ -45,13 +45,13 @@ TEST_F(EmergencyCopyScenario, ASlowDiskGetsOnlyTheNewestTextAndTheClickDoesNotWa
 TEST_F(EmergencyCopyScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes) {
     const QString NotWritten = ::NotWritten(a.f.folders.temporary);
     a.f.disk.broken = true;
-    a.f.dialogs.Expect(NotWritten);
     console.changeScore(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Shown.contains(NotWritten); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Notices.contains(NotWritten); }, 5000));
     console.changeScore(0);
     console.changeScore(3);
     QCoreApplication::processEvents();
-    EXPECT_EQ(1, a.f.dialogs.Shown.count(NotWritten)) << "told once, not at every point";
+    EXPECT_EQ(1, a.f.dialogs.Notices.count(NotWritten)) << "told once, not at every point";
+    EXPECT_TRUE(a.f.dialogs.Shown.isEmpty()) << "a notice beside the console, never a question";
     EXPECT_EQ(QStringLiteral("2"), console.shownScore(0)) << "the console keeps scoring";
 
     a.f.disk.broken = false;
@@ -63,42 +63,91 @@ TEST_F(EmergencyCopyScenario, AFullDiskIsToldOnceTheMatchGoesOnAndTheCopyResumes
     // A new run of failures is told again.
     QCoreApplication::processEvents();
     a.f.disk.broken = true;
-    a.f.dialogs.Expect(NotWritten);
     console.changeScore(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Shown.count(NotWritten) == 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Notices.count(NotWritten) == 2; }, 5000));
     a.f.disk.broken = false;
 }
 
-// A real filesystem that fills up, not a double: the copy on disk stays the last whole one.
-TEST(EmergencyCopyOnFullDisk, AFullFolderKeepsTheLastWholeCopyAndSaysWhereAndWhy) {
-    FullDisk disk;
-    Environment a;
-    a.f.folders.temporary = disk.path();
-    ConsoleProbe console{a.f.platform};
-    console.load();
-    for (int i = 0; i < 3; ++i) {
-        console.changeScore(0);
+// Real filesystems that fill up, not a double.
+class CopyOnFullDisk : public ::testing::Test {
+  protected:
+    CopyOnFullDisk() {
+        console.load();
+        for (int i = 0; i < 3; ++i) {
+            console.changeScore(0);
+        }
+        EXPECT_TRUE(console.waitForCopy());
+        whole = Content(console.emergencyPath());
     }
-    ASSERT_TRUE(console.waitForCopy());
-    const QByteArray whole = Content(console.emergencyPath());
-    ASSERT_TRUE(whole.contains("(1) 3 -  0"));
+    QString InTemporary() const { return QDir(temporary.path()).filePath("match.txt"); }
+    QString InUser() const { return QDir(user.path()).filePath("match.txt"); }
+    FullDisk temporary;
+    FullDisk user;
+    Environment a;
+    // The console finds its folders when it is made.
+    const bool placed = [this] {
+        a.f.folders.temporary = temporary.path();
+        a.f.folders.user = user.path();
+        return true;
+    }();
+    ConsoleProbe console{a.f.platform};
+    QByteArray whole;
+};
 
-    disk.fill();
-    const QString message = NotWritten(disk.path(), disk.reason());
-    a.f.dialogs.Expect(message);
+// The temporary folder fills mid-match: the next copy goes to the user's folder (told once),
+// so a crash loses nothing, and it comes back once the temporary folder has room.
+TEST_F(CopyOnFullDisk, AFullTemporaryFolderSendsTheCopyToTheUsersFolderAndBack) {
+    if (!temporary.onlyThisFolder()) {
+        GTEST_SKIP() << "needs a filesystem of its own for each folder";
+    }
+    ASSERT_TRUE(whole.contains("(1) 3 -  0"));
+    temporary.fill();
     console.changeScore(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Shown.contains(message); }, 5000));
+    ASSERT_TRUE(console.waitForCopy());
+    EXPECT_EQ(InUser(), console.emergencyPath());
+    EXPECT_TRUE(Content(InUser()).contains("(1) 4 -  0")) << "the point is on disk";
+    EXPECT_EQ(whole, Content(InTemporary())) << "the old copy stays whole";
     console.changeScore(0);
-    EXPECT_FALSE(console.waitForCopy(300));
-    EXPECT_EQ(whole, Content(console.emergencyPath())) << "never emptied, never half-written";
-    EXPECT_EQ(QStringList{QStringLiteral("match.txt")}, QDir(disk.path()).entryList(QDir::Files))
+    ASSERT_TRUE(console.waitForCopy());
+    EXPECT_TRUE(Content(InUser()).contains("(1) 5 -  0"));
+    const QString moved = ConsoleMessages::CopyMoved + QStringLiteral(" ") +
+                          QDir::toNativeSeparators(user.path()) + QStringLiteral("\n\n") +
+                          QDir::toNativeSeparators(temporary.path()) + QStringLiteral(": ") +
+                          temporary.reason();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !a.f.dialogs.Notices.isEmpty(); }, 5000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QStringList{moved}, a.f.dialogs.Notices) << "told once";
+
+    temporary.makeRoom();
+    console.changeScore(0);
+    ASSERT_TRUE(console.waitForCopy());
+    EXPECT_EQ(InTemporary(), console.emergencyPath());
+    EXPECT_TRUE(Content(InTemporary()).contains("(1) 6 -  0"));
+    EXPECT_FALSE(QFile::exists(InUser())) << "no older copy left to be taken for the newest";
+}
+
+// Both folders full: the copy on disk stays the last whole one and the failure is told once.
+TEST_F(CopyOnFullDisk, BothFoldersFullKeepTheLastWholeCopyAndSayWhereAndWhy) {
+    ASSERT_TRUE(whole.contains("(1) 3 -  0"));
+    temporary.fill();
+    user.fill();
+    const QString message = NotWritten(temporary.path(), temporary.reason());
+    console.changeScore(0);
+    console.changeScore(0);
+    EXPECT_FALSE(console.waitForCopy(5000)) << "answers at once: the disk has said no";
+    EXPECT_EQ(whole, Content(InTemporary())) << "never emptied, never half-written";
+    EXPECT_EQ(QStringList{QStringLiteral("match.txt")},
+              QDir(temporary.path()).entryList(QDir::Files))
         << "no temporary file left behind";
 
-    disk.makeRoom();
+    temporary.makeRoom();
+    user.makeRoom();
     console.changeScore(0);
     ASSERT_TRUE(console.waitForCopy());
     EXPECT_TRUE(Content(console.emergencyPath()).contains("(1) 6 -  0"));
-    EXPECT_EQ(1, a.f.dialogs.Shown.count(message));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a.f.dialogs.Notices.contains(message); }, 5000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QStringList{message}, a.f.dialogs.Notices);
 }
 
 TEST_F(EmergencyCopyScenario, ExitLeavesOnlyOnceTheCopyHoldsTheLastPoint) {

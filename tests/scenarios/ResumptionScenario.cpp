@@ -135,6 +135,47 @@ TEST_F(ResumptionScenario, NoStartsFreshAndKeepsTheCopyAmongTheBackups) {
     EXPECT_EQ(copy, DecodeLines(Copy(Copies()[0])).join(u'\n').toUtf8());
 }
 
+// A match resumed from one folder and finished with its copy in the other leaves the first
+// copy behind: the newest copy decides, and a finished match offers nothing older.
+TEST_F(ResumptionScenario, ACopyOlderThanAFinishedMatchElsewhereIsNeverOffered) {
+    {
+        auto c = Start();
+        WinOneSetMatch(*c);
+        EXPECT_TRUE(c->waitForCopy());
+    }
+    const QString finished = QDir(a.f.folders.user).filePath(QStringLiteral("match.txt"));
+    QDir().mkpath(a.f.folders.user);
+    ASSERT_TRUE(
+        QFile::rename(QDir(a.f.folders.temporary).filePath(QStringLiteral("match.txt")), finished));
+    Interrupted(2);
+    QFile stale(QDir(a.f.folders.temporary).filePath(QStringLiteral("match.txt")));
+    ASSERT_TRUE(stale.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(stale.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                  QFileDevice::FileModificationTime));
+    stale.close();
+    for (int start = 0; start < 2; ++start) {
+        auto c = Start();
+        c->resumeIfInterrupted(); // no question expected
+        EXPECT_TRUE(c->match().History.isEmpty());
+    }
+}
+
+// A declined copy is kept once among the backups; a run that dies before its first point
+// does not offer it again.
+TEST_F(ResumptionScenario, ADeclinedCopyIsKeptOnceAndNotOfferedAgain) {
+    Interrupted(2);
+    {
+        auto c = Start();
+        a.f.dialogs.Expect(Question(), Answer::No);
+        c->resumeIfInterrupted();
+        ASSERT_TRUE(c->backups().Wait(5000));
+    }
+    auto c = Start();
+    c->resumeIfInterrupted(); // no question expected
+    ASSERT_TRUE(c->backups().Wait(5000));
+    EXPECT_EQ(1, Copies().size());
+}
+
 TEST_F(ResumptionScenario, NothingIsAskedAfterExitOrForAFinishedOrEmptyMatch) {
     {
         auto c = Start();

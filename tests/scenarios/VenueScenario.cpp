@@ -4,6 +4,7 @@
 #include "doubles/Broker.h"
 #include "doubles/ConsoleProbe.h"
 #include "doubles/Environment.h"
+#include "doubles/FullDisk.h"
 #include "doubles/Printing.h"
 #include "doubles/VenueCourt.h"
 #include "match/Messages.h"
@@ -17,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
 
@@ -166,6 +168,60 @@ TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack)
                     .state.value(QStringLiteral("match_over"))
                     .toBool())
         << "the newest state after the reconnection";
+}
+
+// A court whose user folder is full at the match's end; the sample match is its result.
+class FullOutbox : public VenueScenario {
+  protected:
+    void SetUp() override {
+        StartVenue();
+        QDir().mkpath(outbox);
+        o.host = QStringLiteral("127.0.0.1");
+        o.port = broker.Port();
+        court.Start(o);
+        ASSERT_TRUE(EventuallyTrue([&] { return court.State() == MqttState::Connected; }));
+        QFile sample(QStringLiteral(BRIVANTA_DATA "/esempio_partita.txt"));
+        ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+        result = DecodeLines(sample.readAll());
+    }
+    int InOutbox() const { return static_cast<int>(QDir(outbox).entryList(QDir::Files).size()); }
+    FullDisk disk;
+    const QString outbox = QDir(disk.path()).filePath(QStringLiteral("Outbox"));
+    MosquittoClient client;
+    CourtPublisher court{client, QStringLiteral("gym"), QStringLiteral("Court 6"), outbox};
+    QSignalSpy told{&court, &CourtPublisher::ResultKept};
+    MqttOptions o;
+    QStringList result;
+};
+
+TEST_F(FullOutbox, AResultKeptInMemoryIsWrittenWhenRoomReturnsAndArrivesOnce) {
+    broker.Stop();
+    ASSERT_TRUE(EventuallyTrue([&] { return court.State() != MqttState::Connected; }));
+    disk.fill();
+    ASSERT_TRUE(court.PublishResult(result));
+    court.RetryKept();
+    EXPECT_EQ(1, court.Kept()) << "in memory while the disk is full";
+    EXPECT_EQ(1, told.count()) << "told once, not at every try";
+    disk.makeRoom();
+    court.RetryKept();
+    EXPECT_EQ(0, court.Kept());
+    EXPECT_EQ(1, InOutbox()) << "written once there is room";
+    ASSERT_TRUE(broker.Start());
+    EXPECT_TRUE(EventuallyTrue([&] { return court.Waiting() == 0; }, 20000));
+    EXPECT_TRUE(EventuallyTrue([&] { return venue.Board().Results().size() == 1; }, 5000));
+    EXPECT_EQ(1, QDir(results.filePath(QStringLiteral("gym"))).entryList(QDir::Files).size());
+}
+
+TEST_F(FullOutbox, AResultTheOutboxCannotTakeIsSentFromMemoryOnce) {
+    disk.fill();
+    ASSERT_TRUE(court.PublishResult(result));
+    EXPECT_TRUE(EventuallyTrue([&] { return venue.Board().Results().size() == 1; }, 20000));
+    EXPECT_TRUE(EventuallyTrue([&] { return court.Kept() == 0; }, 5000))
+        << "the broker's acknowledgement lets it go";
+    disk.makeRoom();
+    court.RetryKept();
+    EXPECT_EQ(0, InOutbox()) << "sent already: never written to be sent again";
+    EXPECT_EQ(1, told.count());
 }
 
 TEST(VenueBrokerTest, AWrongPasswordIsToldAndScoringGoesOn) {

@@ -68,6 +68,7 @@ void ConsoleWindow::resumeIfInterrupted() {
     }
     archive_->Keep(EncodeLines(interrupted->lines), platform_.clock.Now(), interrupted->teams[0],
                    interrupted->teams[1]);
+    copy_->Forget(*interrupted);
 }
 
 bool ConsoleWindow::waitForCopy(int ms) {
@@ -79,11 +80,16 @@ void ConsoleWindow::copyNotWritten(const QString& path, const QString& reason) {
         return;
     }
     copyFailing_ = true;
-    platform_.dialogs.Message(common_.Translate(ConsoleMessages::CopyNotWritten) +
-                                  QStringLiteral("\n\n") +
-                                  QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
-                                  QStringLiteral(": ") + reason,
-                              Buttons::Ok);
+    platform_.dialogs.Notice(
+        common_.Translate(ConsoleMessages::CopyNotWritten) + QStringLiteral("\n\n") +
+        QDir::toNativeSeparators(QFileInfo(path).absolutePath()) + QStringLiteral(": ") + reason);
+}
+
+void ConsoleWindow::copyMoved(const QString& folder, const QString& reason) {
+    platform_.dialogs.Notice(common_.Translate(ConsoleMessages::CopyMoved) + u' ' +
+                             QDir::toNativeSeparators(folder) + QStringLiteral("\n\n") +
+                             QDir::toNativeSeparators(copy_->Place().folder()) +
+                             QStringLiteral(": ") + reason);
 }
 
 void ConsoleWindow::settingsNotWritten(const QString& file, const QString& reason) {

@@ -41,8 +41,10 @@ void ConsoleWindow::startRemote() {
                 v.Texts = RemoteTexts(common_.Languages);
                 return RemoteDataJson(v);
             },
-            [this] { return copy_->HandedOverCount(); }, [this] { return copy_->WrittenCount(); }});
+            [this] { return copy_->HandedOverCount(); }, [this] { return copy_->WrittenCount(); },
+            [this] { return copy_->TriedCount(); }});
     connect(copy_.get(), &EmergencyCopy::Written, remote_.get(), &Remote::CopyAdvanced);
+    connect(copy_.get(), &EmergencyCopy::NotWritten, remote_.get(), &Remote::CopyAdvanced);
     live_->SetControl(&Remote::ItsPath, [this](const HttpRequest& r) { return remote_->Reply(r); });
 }
 

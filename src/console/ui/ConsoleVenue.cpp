@@ -1,7 +1,9 @@
 // The console's court on the venue's broker: state after every change, the finished match,
 // and a small mark for the connection.
+#include "console/Messages.h"
 #include "console/ui/ConsoleWindow.h"
 #include "live/Broadcast.h"
+#include "platform/Dialogs.h"
 #include "platform/Folders.h"
 #include "platform/Platform.h"
 #include "shared/SettingsTable.h"
@@ -40,6 +42,12 @@ void ConsoleWindow::startVenue() {
     venueMark->setGeometry(width() - 22, 2, 18, 18);
     venueMark->show();
     connect(court_.get(), &CourtPublisher::StateChanged, this, [this] { showVenueState(); });
+    connect(court_.get(), &CourtPublisher::ResultKept, this,
+            [this](const QString& folder, const QString& reason) {
+                platform_.dialogs.Notice(common_.Translate(ConsoleMessages::ResultKept) +
+                                         QStringLiteral("\n\n") + QDir::toNativeSeparators(folder) +
+                                         QStringLiteral(": ") + reason);
+            });
     court_->Start(options);
     showVenueState();
     publishCourt();

@@ -36,6 +36,7 @@ ConsoleWindow::ConsoleWindow(Platform& platform)
                                             platform_.folders.User());
     connect(copy_.get(), &EmergencyCopy::Failed, this, &ConsoleWindow::copyNotWritten);
     connect(copy_.get(), &EmergencyCopy::Resumed, this, [this] { copyFailing_ = false; });
+    connect(copy_.get(), &EmergencyCopy::Moved, this, &ConsoleWindow::copyMoved);
     const QString user = platform_.folders.User();
     archive_ = std::make_unique<Archive>(
         platform_.disk,

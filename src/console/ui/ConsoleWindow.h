@@ -192,6 +192,7 @@ class ConsoleWindow : public QMainWindow, private MatchView {
     bool waitForCopy(int ms = 5000);
     // Told once per run of failures.
     void copyNotWritten(const QString& path, const QString& reason);
+    void copyMoved(const QString& folder, const QString& reason);
     const EmergencyCopy& emergencyCopy() const { return *copy_; }
     // A backup of the running match, when points were played in it.
     void keepMatch();

@@ -112,6 +112,13 @@ Answer QtDialogs::Message(const QString& text, Buttons buttons, Default byDefaul
     return Answer::Cancel;
 }
 
+void QtDialogs::Notice(const QString& text) {
+    QMessageBox* box = CreateMessage(text, Buttons::Ok, Default::Confirm).release();
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
 std::optional<QString> QtDialogs::InputBox(const QString& question, const QString& title,
                                            const QString& byDefault) {
     bool ok = false;

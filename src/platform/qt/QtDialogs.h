@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
     // display the audience sees, and not the whole screen.
     void SetMainWindow(QWidget* window) { main_ = window; }
     Answer Message(const QString& text, Buttons buttons, Default byDefault) override;
+    void Notice(const QString& text) override;
     std::optional<QString> InputBox(const QString& question, const QString& title,
                                     const QString& byDefault) override;
     QString OpenFile(const QString& title, const QString& folder, const QString& filter) override;

@@ -380,24 +380,39 @@ TEST(RemoteScenario, AnActionIsAnsweredOnceTheCopyOnDiskHoldsIt) {
     EXPECT_TRUE(copy.readAll().contains("(1) 1 -  0")) << "on disk when the answer left";
     EXPECT_EQ(200, answer.State);
     EXPECT_TRUE(QJsonDocument::fromJson(answer.Body).object().value("saved").toBool());
+}
 
-    b.a.f.disk.delayMs = 0;
+// A disk that has answered "full" is not waited for: every point while it stays full is
+// answered at once as not saved, and the notice of the full disk holds no request back.
+TEST(RemoteScenario, AFullDiskIsAnsweredAtOnceAsNotSavedAndNoMessageHoldsTheRemote) {
+    Bench b;
+    ASSERT_TRUE(b.console->waitForCopy());
+    // Only the disk's own answer may release these: the bound is out of reach.
+    b.console->remoteControl().CopyWaitMs = 3600 * 1000;
     b.a.f.disk.broken = true;
-    b.a.f.dialogs.Expect(ConsoleMessages::CopyNotWritten + QStringLiteral("\n\n") +
-                         QDir::toNativeSeparators(b.a.f.folders.temporary) +
-                         QStringLiteral(": guasto simulato"));
-    EXPECT_TRUE(b.Sent("home/plus").Deferred);
-    b.console->remoteControl().CopyWaitMs = 0;
-    b.console->remoteControl().CopyDeadlines();
-    const HttpAnswer unsaved = b.Answer(b.lastId);
-    EXPECT_EQ(200, unsaved.State) << "the point was scored";
-    const QJsonObject state = QJsonDocument::fromJson(unsaved.Body).object();
-    EXPECT_FALSE(state.value("saved").toBool(true));
-    EXPECT_EQ(2, state.value("home").toObject().value("points").toInt());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return b.a.f.dialogs.Shown.size() == 1; }, 5000));
+    for (int point = 1; point <= 3; ++point) {
+        b.Sent("home/plus");
+        const quint64 id = b.lastId;
+        const auto answered = [&]() -> const HttpAnswer* {
+            for (const auto& [which, answer] : b.a.f.live.completed) {
+                if (which == id) {
+                    return &answer;
+                }
+            }
+            return nullptr;
+        };
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answered() != nullptr; }, 5000))
+            << "point " << point;
+        EXPECT_EQ(200, answered()->State) << "the point was scored";
+        const QJsonObject state = QJsonDocument::fromJson(answered()->Body).object();
+        EXPECT_FALSE(state.value("saved").toBool(true));
+        EXPECT_EQ(point, state.value("home").toObject().value("points").toInt());
+    }
+    EXPECT_TRUE(b.a.f.dialogs.Shown.isEmpty()) << "no question on the console";
+    EXPECT_EQ(1, b.a.f.dialogs.Notices.size()) << "told once, beside the console";
     b.a.f.disk.broken = false;
-    b.console->changeScore(3);
-    EXPECT_TRUE(b.console->waitForCopy());
+    const HttpAnswer saved = b.Post("guests/plus");
+    EXPECT_TRUE(QJsonDocument::fromJson(saved.Body).object().value("saved").toBool());
 }
 
 TEST(RemoteScenario, OrdinaryKeysDoWhatAnOperatorExpects) {
