@@ -22,15 +22,14 @@
 
 namespace {
 
-// Words every language of the table uses as they are, on buttons and in key names; anything else
-// the operator reads must come from the table.
-// The program's name, key names on keyboards, protocol names, "Zoom All" (the display's own
-// word, named so in the help of every language) and the sample teams' names.
+// Words shown as they are in every language, kept few: the program's name, key names on the
+// keyboard, a protocol's name, "Zoom All" (the display's own word, so named in the help of
+// every language) and the sample teams' names. Anything else the operator reads needs a row.
 const QStringList International{
-    QStringLiteral("OK"),       QStringLiteral("Zoom"),   QStringLiteral("All"),
-    QStringLiteral("Brivanta"), QStringLiteral("Ctrl"),   QStringLiteral("Shift"),
-    QStringLiteral("Esc"),      QStringLiteral("TLS"),    QStringLiteral("MQTT"),
-    QStringLiteral("Home"),     QStringLiteral("Guests"), QStringLiteral("Lupi"),
+    QStringLiteral("OK"),   QStringLiteral("Brivanta"), QStringLiteral("Ctrl"),
+    QStringLiteral("Esc"),  QStringLiteral("TLS"),      QStringLiteral("Zoom"),
+    QStringLiteral("All"),  QStringLiteral("Home"),     QStringLiteral("Guests"),
+    QStringLiteral("Lupi"),
 };
 
 // Addresses, paths and file names are names, not words; so are words holding digits (secrets,

@@ -87,7 +87,7 @@ void OptionsWindow::createControls() {
     coloursFrame = new QGroupBox(this);
     Place(coloursFrame, 240, 3480, 5115, 2295);
     defaultColoursButton = button(coloursFrame, 3960, 180, 1035, 375, QString());
-    textColourSamples[2] = label(coloursFrame, 1380, 480, 2355, 255);
+    textColourSamples[2] = label(coloursFrame, 180, 600, 4695, 255);
     homeSample = label(coloursFrame, 180, 900, 1215, 975);
     scoreLabels[0] = label(coloursFrame, 1380, 900, 1155, 975);
     scoreLabels[1] = label(coloursFrame, 2520, 900, 1155, 975);
