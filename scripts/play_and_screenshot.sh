@@ -18,7 +18,7 @@ photograph_from_menu() {
   photograph_window "$1" "$2"
 }
 photograph_from_menu 'Brivanta - Gestione squadra' team_editor.png 5
-photograph_from_menu 'Brivanta - Sponsor pics management' sponsor.png 6
+photograph_from_menu 'Brivanta - Gestione immagini degli sponsor' sponsor.png 6
 home_plus() { click_at 470 218; }
 guests_plus() { click_at 686 218; }
 # The first team of the list at home, the last of four for the guests (rows ~16 px high).

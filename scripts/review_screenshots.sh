@@ -37,7 +37,7 @@ if [ "$band" = windows ]; then
   photograph_window 'Brivanta - Apri foglio di calcolo' "spreadsheet_$name.png"
   photograph_window 'Brivanta - Gestione squadra' "teams_$name.png"
   from_file_menu 6
-  photograph_window 'Brivanta - Sponsor pics management' "sponsor_$name.png"
+  photograph_window 'Brivanta - Gestione immagini degli sponsor' "sponsor_$name.png"
   from_file_menu 4
   photograph_window 'Gestione suoni ed effetti sonori' "sounds_$name.png"
   click_at 70 154 # Settaggi

@@ -45,7 +45,7 @@ inline constexpr char CancelOrConfirm[] =
     "Se vuoi annullare clicca su <Annulla> altrimenti conferma con <OK>";
 inline constexpr char NoTimeoutsLeft[] = "Sessioni di pausa tempo finite in questo set per : ";
 inline constexpr char AbandonForNewMatch[] =
-    "Attenzione se interrompi adesso la partita perderai tutti i punteggio di questo SET ed "
+    "Attenzione se interrompi adesso la partita perderai tutti i punteggi di questo SET ed "
     "eventualmente dei precedenti : <OK> per Nuova Partita <Annulla> Per continuare questa "
     "partita.";
 inline constexpr char ExitQuestion[] =

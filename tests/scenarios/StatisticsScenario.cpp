@@ -69,7 +69,7 @@ TEST_F(StatisticsScenario, MatchStatisticsOnBothWindowsWithRemovalsTakenBack) {
     console->showStatistics();
     console->selectStatistics(1);
     console->showStatistics();
-    EXPECT_EQ(QStringLiteral("Statistiche: SET  1"), d.statisticsTitle()->text());
+    EXPECT_EQ(QStringLiteral("Statistiche: 1° SET"), d.statisticsTitle()->text());
     EXPECT_EQ(QStringLiteral("3"), d.statisticsTotal(0)->text())
         << "the live points of the set in play";
 }

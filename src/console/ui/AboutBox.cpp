@@ -69,9 +69,11 @@ AboutBox::AboutBox(const CommonSettings& common, Shell& shell) : common_(common)
 }
 
 void AboutBox::load() {
-    setWindowTitle(QStringLiteral("About Brivanta"));
+    setWindowTitle(common_.Translate(QStringLiteral("Informazioni su")) +
+                   QStringLiteral(" Brivanta"));
     lblTitle->setText(QStringLiteral("Brivanta"));
-    lblVersion->setText(QStringLiteral("Version ") + VersionText(ProgramVersion()));
+    lblVersion->setText(common_.Translate(QStringLiteral("Versione")) + u' ' +
+                        VersionText(ProgramVersion()));
     lblDescription->setText(common_.Translate(QStringLiteral(
         "Brivanta è un tabellone multimediale per la pallavolo: due schermi, gestione delle "
         "squadre, loghi, foto degli atleti, immagini degli sponsor e statistiche della partita. "

@@ -11,7 +11,7 @@ void ConsoleWindow::showCaptions() {
     // The caption wraps where the designed button broke it: the arrow on its own line.
     statisticsButton->setText(t("Statistiche") + QStringLiteral("\n--------->"));
     endStatisticsButton->setText(t("Statistiche a fine partita"));
-    endStatisticsButton->setToolTip(QStringLiteral("Tutte le statistiche in fila"));
+    endStatisticsButton->setToolTip(t("Tutte le statistiche in fila"));
     leadingTeamButton->setText(t("Squadra in testa"));
     lastPointsButton->setText(t("Ultimi 4 punti"));
     presentationButton->setText(t("Presentazione atleti"));
@@ -28,6 +28,7 @@ void ConsoleWindow::showCaptions() {
     swapSidesButton->setText(QStringLiteral("< ") + t("Gira tabellone") + QStringLiteral(" >"));
     swapSidesButton->setToolTip(t("Inverte i 2 pannelli del tabellone destra/sinistra"));
     optionsButton->setText(t("Settaggi"));
+    refreshPreviewButton->setText(t("Aggiorna punteggi"));
     undoButton->setText(t("Undo"));
     const char* types[5] = {"Non specificato", "Ace", "Muro", "Schiacciata", "Pallonetto"};
     for (int i = 0; i < 5; ++i) {
@@ -58,7 +59,7 @@ void ConsoleWindow::showCaptions() {
         e->setToolTip(t("Riepilogo ed assegnazione punti"));
     }
 
-    fileMenu->setTitle(QStringLiteral("&File"));
+    fileMenu->setTitle(u'&' + t("File"));
     newMatchAction->setText(t("Nuova Partita") + dots);
     saveMatchAction->setText(t("Salva Partita") + dots);
     loadMatchAction->setText(t("Carica Partita") + dots);
@@ -77,7 +78,7 @@ void ConsoleWindow::showCaptions() {
     optionsMenu->setTitle(t("Opzioni"));
     languageMenu->setTitle(t("Lingua"));
     languageActions[0]->setText(t("Italiano"));
-    helpMenu->setTitle(QStringLiteral("&Help"));
+    helpMenu->setTitle(u'&' + t("Aiuto"));
     aboutAction->setText(t("Informazioni su") + dots);
     emergencyCopyAction->setText(t("Carica partita in emergenza") + dots);
     backupsFolderAction->setText(t("Cartella delle copie di sicurezza") + dots);

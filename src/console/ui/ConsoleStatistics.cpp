@@ -50,15 +50,18 @@ void ConsoleWindow::showStatistics() {
             data.Totals[i] = QString::number(match_.SetsWon[i]);
         }
     } else {
-        suffix = u' ' + QString::number(k);
+        suffix = u' ' + SetLabelFor(k, common_.Languages);
         const bool finished =
             match_.CurrentSet - 1 >= k || match_.CurrentSet == 4 || match_.CurrentSet == 5;
         const QString& partial = match_.Partials[k - 1];
         data.Totals[0] = finished ? partial.left(2) : QString::number(match_.Points[0]);
         data.Totals[1] = finished ? partial.right(2) : QString::number(match_.Points[1]);
     }
-    data.Title = common_.Translate(QStringLiteral("Statistiche:")) +
-                 (suffix.size() <= 5 ? QStringLiteral(" SET ") : QString()) + suffix;
+    data.Title =
+        common_.Translate(QStringLiteral("Statistiche:")) +
+        (k == 0 && suffix.size() <= 5 ? u' ' + common_.Translate(QStringLiteral("SET")) + u' '
+                                      : QString()) +
+        suffix;
     data.Names[0] = match_.Display.Name[0];
     data.Names[1] = match_.Display.Name[1];
     const Best best = BestScorers(counts);

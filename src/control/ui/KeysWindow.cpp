@@ -30,7 +30,7 @@ KeysWindow::KeysWindow(const CommonSettings& common, Dialogs& dialogs, const Key
     hintLabel->setWordWrap(true);
     changeButton = new QPushButton(t("Cambia tasto"), this);
     noKeyButton = new QPushButton(t("Nessun tasto"), this);
-    defaultsButton = new QPushButton(QStringLiteral("Default"), this);
+    defaultsButton = new QPushButton(t("Predefiniti"), this);
     okButton = new QPushButton(QStringLiteral("OK"), this);
     cancelButton = new QPushButton(t("Annulla"), this);
     for (QPushButton* b : {changeButton, noKeyButton, defaultsButton, okButton, cancelButton}) {

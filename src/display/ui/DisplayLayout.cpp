@@ -107,7 +107,7 @@ void DisplayWindow::createControls() {
     for (int i = 0; i < 5; ++i) {
         sponsorSlots[i] = Image(this, leftSponsor[i], 3060, 1335, 821);
     }
-    designSizeLabel = Label(this, 1080, 0, 1575, 255, QStringLiteral("7335 x 3930 pixel"), 8.25);
+    designSizeLabel = Label(this, 1080, 0, 1575, 255, QString(), 8.25);
     designSizeLabel->hide();
     createPanels();
     ApplyColours(colours_);
@@ -180,8 +180,7 @@ void DisplayWindow::createPanels() {
     scorerBall = Container(overlayPanels[1], QStringLiteral(":/display/ball_in_hands.png"));
 
     overlayPanels[0] = Panel(this, 0, 4020, 7335, 3060);
-    statisticsTitle =
-        Fitted(overlayPanels[0], 0, 0, 7335, 495, QStringLiteral("Statistiche 1o SET"), 15.75);
+    statisticsTitle = Fitted(overlayPanels[0], 0, 0, 7335, 495, QString(), 15.75);
     for (int i = 0; i < 2; ++i) {
         statisticsTeamNames[i] =
             Fitted(overlayPanels[0], i == 0 ? 0 : 5400, 480, 1815, 855, QString(), 12);
@@ -213,8 +212,7 @@ void DisplayWindow::createPanels() {
     presentationSide->setFont(Character(QStringLiteral("Courier New"), 12, true));
     presentationSide->setWordWrap(true);
     presentationNumber = Label(presentationCard, 1680, 2760, 735, 675, QStringLiteral("99"), 26.25);
-    presentationRole =
-        Label(presentationCard, 0, 3420, 2415, 255, QStringLiteral("Centrale"), 9.75);
+    presentationRole = Label(presentationCard, 0, 3420, 2415, 255, QString(), 9.75);
 
     // The banner is drawn: its backdrop as a picture, its words over it in the language of
     // the day, fitted to their box.

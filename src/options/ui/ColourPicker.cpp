@@ -1,5 +1,6 @@
 #include "options/ui/ColourPicker.h"
 
+#include "shared/Language.h"
 #include "shared/Palette16.h"
 #include "shared/ui/Drawing.h"
 
@@ -41,9 +42,12 @@ QImage Spectrum() {
 
 } // namespace
 
-ColourPicker::ColourPicker() : spectrum_(Spectrum()) {
+ColourPicker::ColourPicker(const LanguageTable& languages) : spectrum_(Spectrum()) {
+    auto t = [&languages](const char* text) {
+        return languages.Translate(QString::fromUtf8(text));
+    };
     setObjectName(QStringLiteral("ColourPicker"));
-    setWindowTitle(QStringLiteral("Scelta colore elemento"));
+    setWindowTitle(t("Scelta colore elemento"));
     setModal(true);
     resize(TwipsInPixel(3030), TwipsInPixel(1950));
     spectrum = new QLabel(this);
@@ -52,7 +56,7 @@ ColourPicker::ColourPicker() : spectrum_(Spectrum()) {
     spectrum->setScaledContents(true);
     spectrum->setMouseTracking(true);
     spectrum->installEventFilter(this);
-    cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton = new QPushButton(t("Annulla"), this);
     Place(cancelButton, 1320, 90, 1395, 435);
     connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
     const int columns[4] = {1320, 1680, 2040, 2400};
@@ -62,14 +66,14 @@ ColourPicker::ColourPicker() : spectrum_(Spectrum()) {
         Place(paletteSwatches[i], columns[i % 4], lines[i / 4], 315, 300);
         paletteSwatches[i]->setStyleSheet(
             BackgroundColour(ColourValue(Palette16[static_cast<size_t>(i)])));
-        paletteSwatches[i]->setToolTip(QStringLiteral("Seleziona questo colore"));
+        paletteSwatches[i]->setToolTip(t("Seleziona questo colore"));
         paletteSwatches[i]->setCursor(Qt::PointingHandCursor);
         paletteSwatches[i]->setMouseTracking(true);
         paletteSwatches[i]->installEventFilter(this);
     }
     paletteCaption = new QLabel(this);
     Place(paletteCaption, 2760, 90, 195, 1785);
-    paletteCaption->setToolTip(QStringLiteral("Tavolozza di Windows"));
+    paletteCaption->setToolTip(t("Tavolozza dei colori"));
 }
 
 std::uint32_t ColourPicker::spectrumColour(QPoint point) const {

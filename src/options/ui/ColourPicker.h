@@ -6,11 +6,13 @@
 #include <array>
 #include <cstdint>
 
+class LanguageTable;
+
 // The colour chooser: sixteen swatches and a spectrum; -1 when closed without a choice.
 class ColourPicker : public QDialog {
     Q_OBJECT
   public:
-    ColourPicker();
+    explicit ColourPicker(const LanguageTable& languages);
 
     // The pointer over a swatch or a point of the spectrum previews its colour.
     void preview(std::uint32_t colour);

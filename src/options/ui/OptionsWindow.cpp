@@ -83,15 +83,11 @@ void OptionsWindow::createControls() {
     Place(Live, 240, 5940, 9585, 1440);
     venueFrame = new VenueBox(c_.common, c_.venueState, this);
     Place(venueFrame, 240, 8100, 9585, 1950);
-    coloursFrame = new QGroupBox(QStringLiteral("Panel Colors"), this);
+    // The frame's title is the one heading of the colours: a second caption over it overlapped.
+    coloursFrame = new QGroupBox(this);
     Place(coloursFrame, 240, 3480, 5115, 2295);
-    coloursCaption = label(coloursFrame, 180, 0, 1635, 375);
-    // The frame's own caption stands where the heading was designed: the heading follows it.
-    coloursCaption->move(coloursCaption->x() +
-                             coloursFrame->fontMetrics().horizontalAdvance(coloursFrame->title()),
-                         coloursCaption->y());
-    defaultColoursButton = button(coloursFrame, 3960, 180, 1035, 375, QStringLiteral("Default"));
-    textColourSamples[2] = label(coloursFrame, 1380, 480, 2355, 255);
+    defaultColoursButton = button(coloursFrame, 3960, 180, 1035, 375, QString());
+    textColourSamples[2] = label(coloursFrame, 180, 600, 4695, 255);
     homeSample = label(coloursFrame, 180, 900, 1215, 975);
     scoreLabels[0] = label(coloursFrame, 1380, 900, 1155, 975);
     scoreLabels[1] = label(coloursFrame, 2520, 900, 1155, 975);
@@ -109,16 +105,12 @@ void OptionsWindow::createControls() {
         clickable[i]->installEventFilter(this);
         clickable[i]->setProperty("campione", sample);
     }
-    homeSample->setToolTip(QStringLiteral("Colore sfondo"));
-    guestsSample->setToolTip(QStringLiteral("Colore sfondo"));
-    scoreLabels[0]->setToolTip(QStringLiteral("Colore sfondo"));
-    scoreLabels[1]->setToolTip(QStringLiteral("Colore sfondo"));
-    restoreButton = button(this, 7860, 300, 2055, 495, QStringLiteral("Default"));
-    sponsorButton = button(this, 5700, 3900, 1335, 915, QStringLiteral("Sponsor"));
-    teamsButton = button(this, 7140, 3900, 1335, 915, QStringLiteral("Squadre"));
-    cancelButton = button(this, 8580, 3900, 1335, 915, QStringLiteral("Cancel"));
-    soundsButton = button(this, 5700, 4920, 1335, 915, QStringLiteral("Suoni"));
-    doneButton = button(this, 7140, 4920, 2775, 915, QStringLiteral("Salva"));
+    restoreButton = button(this, 7860, 300, 2055, 495, QString());
+    sponsorButton = button(this, 5700, 3900, 1335, 915, QString());
+    teamsButton = button(this, 7140, 3900, 1335, 915, QString());
+    cancelButton = button(this, 8580, 3900, 1335, 915, QString());
+    soundsButton = button(this, 5700, 4920, 1335, 915, QString());
+    doneButton = button(this, 7140, 4920, 2775, 915, QString());
     connect(setsCombo, &QComboBox::activated, this, [this] { setsChanged(); });
     connect(tieBreakCombo, &QComboBox::activated, this, [this] { tieBreakPointsChanged(); });
     connect(speedBar, &QScrollBar::valueChanged, this, [this] { speedChanged(); });
@@ -175,14 +167,22 @@ void OptionsWindow::load() {
     speedHint->setText(t("< Computer veloci                Computer Lenti >"));
     restoreButton->setText(t("Ripristina"));
     doneButton->setText(t("Finito"));
-    coloursCaption->setText(QStringLiteral("Colori"));
-    homeSample->setText(QStringLiteral("Home"));
-    guestsSample->setText(QStringLiteral("Guests"));
+    coloursFrame->setTitle(t("Colori"));
+    defaultColoursButton->setText(t("Predefiniti"));
+    sponsorButton->setText(t("Sponsor"));
+    teamsButton->setText(t("Squadre"));
+    cancelButton->setText(t("Annulla"));
+    soundsButton->setText(t("Suoni"));
+    homeSample->setText(t("Locali"));
+    guestsSample->setText(t("Ospiti"));
     scoreLabels[0]->setText(QStringLiteral("25"));
     scoreLabels[1]->setText(QStringLiteral("25"));
-    textColourSamples[0]->setText(QStringLiteral("Colore testo Home"));
-    textColourSamples[1]->setText(QStringLiteral("Colore testo Guests"));
-    textColourSamples[2]->setText(QStringLiteral("Colore sfondo tabellone"));
+    for (QLabel* e : {homeSample, guestsSample, scoreLabels[0], scoreLabels[1]}) {
+        e->setToolTip(t("Colore sfondo"));
+    }
+    textColourSamples[0]->setText(t("Colore testo Locali"));
+    textColourSamples[1]->setText(t("Colore testo Ospiti"));
+    textColourSamples[2]->setText(t("Colore sfondo tabellone"));
     if (match.CourtChangePoints == 0) {
         match.CourtChangePoints = 8;
     }
@@ -336,7 +336,7 @@ void OptionsWindow::openSounds() {
 }
 
 void OptionsWindow::chooseSampleColour(int sample) {
-    ColourPicker choice;
+    ColourPicker choice(c_.common.Languages);
     c_.platform.modal.Show(choice);
     if (choice.ChosenColour < 0) {
         return;

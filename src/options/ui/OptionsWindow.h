@@ -73,7 +73,6 @@ class OptionsWindow : public QDialog {
     QLabel* speedLabel;
     QLabel* speedHint;
     QGroupBox* coloursFrame;
-    QLabel* coloursCaption;
     QPushButton* defaultColoursButton;
     std::array<QLabel*, 3> textColourSamples;
     QLabel* homeSample;

@@ -30,7 +30,7 @@ SoundsWindow::SoundsWindow(CommonSettings& common, Player& player, Platform& pla
 void SoundsWindow::createControls() {
     resize(TwipsInPixel(7100), TwipsInPixel(6000));
     const QFont character = Character(QStringLiteral("Tahoma"), 9);
-    cheersFrame = new QGroupBox(QStringLiteral("Suoni esultanza"), this);
+    cheersFrame = new QGroupBox(this);
     Place(cheersFrame, 120, 120, 6860, 2640);
     for (int i = 0; i < 5; ++i) {
         const int top = 360 + 420 * i;
@@ -67,7 +67,7 @@ void SoundsWindow::createControls() {
     noteLabel->setWordWrap(true);
     cancelButton = new QPushButton(this);
     Place(cancelButton, 240, 5460, 1500, 375);
-    stopButton = new QPushButton(QStringLiteral("Stop Audio [ ]"), this);
+    stopButton = new QPushButton(this);
     Place(stopButton, 2700, 5460, 1800, 375);
     doneButton = new QPushButton(this);
     Place(doneButton, 5460, 5460, 1500, 375);
@@ -90,6 +90,8 @@ void SoundsWindow::load() {
     setWindowTitle(t("Gestione suoni ed effetti sonori"));
     doneButton->setText(t("Finito"));
     cancelButton->setText(t("Annulla"));
+    cheersFrame->setTitle(t("Suoni esultanza"));
+    stopButton->setText(t("Ferma audio"));
     for (int i = 0; i < 5; ++i) {
         slotCaptions[i]->setText(t(SlotCaptions[i]));
     }

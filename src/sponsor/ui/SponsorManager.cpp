@@ -32,7 +32,6 @@ void Show(QLabel* image, const QString& path) {
 
 SponsorManager::SponsorManager(Links c) : c_(std::move(c)) {
     setObjectName(QStringLiteral("SponsorManager"));
-    setWindowTitle(QStringLiteral("Brivanta - Sponsor pics management"));
     setModal(true);
     createControls();
     load();
@@ -75,7 +74,7 @@ void SponsorManager::createControls() {
     helpButton = button(2580, 4140, 1275, 375);
     noteLabel = label(this, 180, 4560, 3675, 1755);
     addButton = button(180, 6360, 3675, 435);
-    bandCheck = new QCheckBox(QStringLiteral("Visualizza barra sponsor"), this);
+    bandCheck = new QCheckBox(this);
     Place(bandCheck, 5040, 6420, 5235, 375);
     galleryFrame = new QGroupBox(this);
     Place(galleryFrame, 180, 6780, 14715, 2715);
@@ -113,7 +112,9 @@ void SponsorManager::load() {
     bandCheck->setChecked(c_.common.SponsorBar != 0);
     toggleBand();
     auto t = [this](const char* text) { return c_.common.Translate(QString::fromUtf8(text)); };
+    setWindowTitle(QStringLiteral("Brivanta - ") + t("Gestione immagini degli sponsor"));
     titleLabel->setText(t("Gestione immagini degli sponsor"));
+    bandCheck->setText(t("Visualizza barra sponsor"));
     headerLogoCaption->setText(t("Logo testata sempre visibile"));
     headerLogo->setToolTip(t("Imposta immagine della testata in alto a sinistra del tabellone. "
                              "Attenzione caricare immagini con form factor 16/9"));

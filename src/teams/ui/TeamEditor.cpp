@@ -57,7 +57,7 @@ void TeamEditor::createLines(QWidget* area) {
         firstNameBoxes[r] = text(2880, 2340, 15);
         roleBoxes[r] = new QComboBox(area);
         Place(roleBoxes[r], 5220, top, 2400, 330);
-        calledUpChecks[r] = new QCheckBox(QStringLiteral("C"), area);
+        calledUpChecks[r] = new QCheckBox(area);
         Place(calledUpChecks[r], 7680, top, 600, 330);
         for (QWidget* w :
              std::initializer_list<QWidget*>{numberBoxes[r], surnameBoxes[r], firstNameBoxes[r],
@@ -147,8 +147,8 @@ void TeamEditor::createControls() {
     sortButton = button(16110, 4500, 2130, 495);
     doneButton = button(13860, 5100, 2130, 675);
     exitWithoutSavingButton = button(16110, 5100, 2130, 675);
-    exploreButton = button(13860, 5880, 700, 375);
-    helpButton = button(14640, 5880, 1500, 375);
+    exploreButton = button(13860, 5880, 2130, 375);
+    helpButton = button(16110, 5880, 2130, 375);
     exportButton = button(13860, 6420, 2130, 420);
     importButton = button(16110, 6420, 2130, 420);
     spreadsheetButton = button(13860, 6960, 4380, 420);
@@ -173,13 +173,14 @@ void TeamEditor::createControls() {
 void TeamEditor::captions() {
     setWindowTitle(QStringLiteral("Brivanta - ") + t("Gestione squadra"));
     const std::pair<int, const char*> titles[] = {
-        {0, "N."},           {1, "Cognome"},         {2, "Nome"},
-        {3, "Ruolo"},        {8, "Convocato Si/No"}, {7, "Elenco squadre di volley note"},
+        {0, "N."},           {1, "Cognome"},    {2, "Nome"},
+        {3, "Ruolo"},        {8, "Convocato"},  {7, "Elenco squadre di volley note"},
         {4, "Foto squadra"}, {5, "Foto atleta"}};
     for (const auto& [i, text] : titles) {
         columnCaptions[i]->setText(t(text));
     }
-    columnCaptions[6]->setText(QStringLiteral("Logo"));
+    columnCaptions[6]->setText(t("Logo"));
+    columnCaptions[8]->setToolTip(t("Spunta se l'atleta è convocato"));
     QStringList roles;
     for (int number = 1; number <= 5; ++number) {
         roles << RoleLabel(number, common_.Languages);
@@ -198,7 +199,7 @@ void TeamEditor::captions() {
     exitWithoutSavingButton->setText(t("Esci senza salvare"));
     saveButton->setText(t("Salva"));
     sortButton->setText(t("Ordina numero"));
-    exploreButton->setText(QStringLiteral("EF"));
+    exploreButton->setText(t("Sfoglia…"));
     exploreButton->setToolTip(t("Esplora file"));
     teamList->setToolTip(t("Seleziona o crea una squadra di Volley"));
     newTeamButton->setText(QStringLiteral("+ ") + t("Nuova squadra"));
@@ -222,7 +223,7 @@ void TeamEditor::captions() {
         e->setToolTip(t("Cancella in maniera permanente questa immagine"));
     }
     for (QLabel* e : {openAthletePhotoButton, openTeamPictureButton, openLogoButton}) {
-        e->setToolTip(QStringLiteral("View"));
+        e->setToolTip(t("Apri"));
     }
     announcementFrame->setTitle(t("Audio presentazione atleta"));
     announcementButton->setToolTip(t("File audio per presentazione atleta"));

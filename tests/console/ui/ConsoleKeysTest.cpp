@@ -66,7 +66,7 @@ TEST_F(ConsoleKeysTest, EveryKeyedControlShowsItsKeyAndFollowsTheKeysWindow) {
         "Tempo | Timeout locali (F10)",
         "(stopwatch) | Doppio click per Timeout Ospiti (F11)",
         "Tempo | Timeout ospiti (F11)",
-        "Refresh scores | Aggiorna il live del tabellone (F12)",
+        "Aggiorna punteggi | Aggiorna il live del tabellone (F12)",
         "Statistiche\n---------> | Statistiche della partita o del singolo SET (F2)",
         "Ultimi 4 punti | Mostra gli ultimi 4 punti realizzati (F3)",
         "Squadra in testa | Mostra la squadra in testa - niente in caso di pareggio momentaneo "

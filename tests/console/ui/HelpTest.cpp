@@ -30,8 +30,9 @@ TEST_F(HelpTest, HelpPagesOpenOnlyInTheCurrentLanguage) {
 TEST_F(HelpTest, AboutBoxShowsTheVersionAndMailsTheMaker) {
     a.f.modal.Expect([&](QDialog& window) {
         auto& f = static_cast<AboutBox&>(window);
-        EXPECT_EQ(QStringLiteral("About Brivanta"), f.windowTitle());
-        EXPECT_EQ(QStringLiteral("Version ") + VersionText(ProgramVersion()), f.lblVersion->text());
+        EXPECT_EQ(QStringLiteral("Informazioni su Brivanta"), f.windowTitle());
+        EXPECT_EQ(QStringLiteral("Versione ") + VersionText(ProgramVersion()),
+                  f.lblVersion->text());
         EXPECT_FALSE(f.lblDescription->text().isEmpty());
         f.openContact();
         f.closeBox();

@@ -110,7 +110,8 @@ TEST_F(OptionsScenario, ColoursLiveOnTheDisplayStoredOnDoneRestoredOnCancel) {
 }
 
 TEST(ColourPickerTest, SpectrumAndPaletteChoices) {
-    ColourPicker f;
+    const LanguageTable italian;
+    ColourPicker f(italian);
     EXPECT_EQ(-1, f.ChosenColour);
     f.preview(0x123456);
     f.choose();
