@@ -48,6 +48,8 @@ class Access {
     // The paired phones, those unused for a day gone.
     QList<Device> Devices(qint64 now);
     void Revoke(quint64 number);
+    // The unused codes: once the QR code is no longer shown, nobody pairs with one seen before.
+    void ForgetCodes() { codes_.clear(); }
     // Every phone and every unused code: with a new secret, nobody paired before gets in.
     void RevokeAll();
 

@@ -60,8 +60,15 @@ QByteArray ImageType(const QByteArray& start) {
     if (start.startsWith("GIF87a") || start.startsWith("GIF89a")) {
         return "image/gif";
     }
-    if (start.startsWith("BM")) {
-        return "image/bmp";
+    // A bitmap's reserved bytes are zero and its second header has one of the known sizes:
+    // "BM" alone starts plenty of text files.
+    if (start.startsWith("BM") && start.size() >= 18 && start.mid(6, 4) == QByteArray(4, '\0')) {
+        const auto byte = [&](int at) { return static_cast<quint8>(start[at]); };
+        const quint32 info = byte(14) | byte(15) << 8 | byte(16) << 16 | quint32(byte(17)) << 24;
+        if (info == 12 || info == 40 || info == 52 || info == 56 || info == 64 || info == 108 ||
+            info == 124) {
+            return "image/bmp";
+        }
     }
     if (start.startsWith("RIFF") && start.mid(8, 4) == "WEBP") {
         return "image/webp";
@@ -182,11 +189,11 @@ HttpAnswer Router::Media(const QByteArray& path, const QByteArray& label) const 
     }
     // Pictures only, known by what the file is: a roster or a sound in a team folder is not
     // for the network, whatever its name.
-    r.Type = ImageType(content.peek(16));
+    r.Type = ImageType(content.read(18));
     if (r.Type.isEmpty()) {
         return Text(404, "Not found");
     }
     r.Headers.emplaceBack("X-Content-Type-Options", "nosniff");
-    r.Body = content.readAll();
+    r.File = file;
     return r;
 }

@@ -40,7 +40,8 @@ bool Checks(const SettingDefinition& d, const QString& value) {
 QByteArray Export(const Settings& settings, bool withSecret) {
     QStringList lines{QString::fromLatin1(Header)};
     for (const SettingDefinition& d : SettingsTable()) {
-        if (d.setting == Setting::RemoteSecret && !withSecret) {
+        if ((d.setting == Setting::RemoteSecret || d.setting == Setting::MqttPassword) &&
+            !withSecret) {
             continue;
         }
         const QString value = settings.Read(QString::fromLatin1(d.key));

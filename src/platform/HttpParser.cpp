@@ -53,9 +53,16 @@ HttpParser::Result HttpParser::Next() {
     // Empty lines before a request are allowed and skipped.
     while (buffer_.startsWith("\r\n")) {
         buffer_.remove(0, 2);
+        scanned_ = 0;
     }
     const qsizetype headEnd = buffer_.indexOf("\r\n\r\n", std::max<qsizetype>(0, scanned_ - 3));
     if (headEnd < 0) {
+        // A head of bare line feeds would never end: it is refused now, not when its time is up.
+        for (qsizetype i = scanned_; i < buffer_.size(); ++i) {
+            if (buffer_[i] == '\n' && (i == 0 || buffer_[i - 1] != '\r')) {
+                return {std::nullopt, 400};
+            }
+        }
         scanned_ = buffer_.size();
         const qsizetype lineEnd = buffer_.indexOf("\r\n");
         if ((lineEnd < 0 && buffer_.size() > MaxRequestLine) || lineEnd > MaxRequestLine ||

@@ -96,7 +96,9 @@ TEST_F(RouterTest, PathsThatWouldLeaveTheFoldersAreNotFound) {
           "/media/%2e%2e/Languages.csv"}) {
         EXPECT_EQ(404, Ask("GET", target).State) << target;
     }
-    EXPECT_EQ(Photo, Ask("GET", "/media/teams/Lupi%20Neri/7.jpg").Body);
+    QFile sent(Ask("GET", "/media/teams/Lupi%20Neri/7.jpg").File);
+    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Photo, sent.readAll());
 }
 
 TEST_F(RouterTest, PicturesCarryAnEtagAndAMatchingOneIsNotSentAgain) {
@@ -122,6 +124,12 @@ TEST_F(RouterTest, MediaServesPicturesOnlyByWhatTheyAre) {
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/finta.jpg"), "<html>");
     Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/logo.jpg"),
                             "\x89PNG\r\n\x1A\n....");
+    // "BM" alone is any text that starts so (a roster "BMX club"); a bitmap says more.
+    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/note.bmp"),
+                            "BMX club; Rossi Anna; 3331234567\r\n");
+    QByteArray bitmap("BM\x3A\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0", 18);
+    Environment::CreateFile(a.program + QStringLiteral("/Teams/Lupi Neri/8.bmp"),
+                            bitmap + QByteArray(40, '\0'));
     struct Case {
         const char* target;
         int state;
@@ -132,6 +140,8 @@ TEST_F(RouterTest, MediaServesPicturesOnlyByWhatTheyAre) {
           Case{"/media/teams/Lupi%20Neri/7.mp3", 404, "text/plain; charset=utf-8"},
           Case{"/media/teams/Lupi%20Neri/finta.jpg", 404, "text/plain; charset=utf-8"},
           Case{"/media/teams/Lupi%20Neri/logo.jpg", 200, "image/png"},
+          Case{"/media/teams/Lupi%20Neri/note.bmp", 404, "text/plain; charset=utf-8"},
+          Case{"/media/teams/Lupi%20Neri/8.bmp", 200, "image/bmp"},
           Case{"/media/teams/Lupi%20Neri/7.jpg", 200, "image/jpeg"}}) {
         const HttpAnswer r = Ask("GET", c.target);
         EXPECT_EQ(c.state, r.State) << c.target;

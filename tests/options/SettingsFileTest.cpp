@@ -12,12 +12,13 @@ FakeSettings Laptop() {
                 {"Top", "120.5"},
                 {"HubPort", "8800"},
                 {"HubToken", "0123456789abcdef0123456789abcdef"},
+                {"MqttPassword", "palestra"},
                 {"KeyHomePlus", "F1"},
                 {"Serial", "201010500000000050400000000040FFFFFF00FFFF"}};
     return s;
 }
 
-TEST(SettingsFileTest, EverySettingGoesToTheNewLaptopTheSecretOnlyWhenAsked) {
+TEST(SettingsFileTest, EverySettingGoesToTheNewLaptopTheSecretsOnlyWhenAsked) {
     const FakeSettings old = Laptop();
     FakeSettings fresh;
     const auto result = SettingsFile::Import(SettingsFile::Export(old, false), fresh);
@@ -25,6 +26,7 @@ TEST(SettingsFileTest, EverySettingGoesToTheNewLaptopTheSecretOnlyWhenAsked) {
     EXPECT_TRUE(result.ignored.isEmpty());
     auto expected = old.values;
     expected.remove(QStringLiteral("HubToken"));
+    expected.remove(QStringLiteral("MqttPassword"));
     EXPECT_EQ(expected, fresh.values);
     FakeSettings withSecret;
     SettingsFile::Import(SettingsFile::Export(old, true), withSecret);

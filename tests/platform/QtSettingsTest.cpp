@@ -9,30 +9,34 @@
 #include <gtest/gtest.h>
 
 // The test program's settings live in its own temporary XDG_CONFIG_HOME.
-TEST(QtSettingsTest, TheFileHoldingTheRemotesSecretIsTheOwnersAlone) {
+TEST(QtSettingsTest, TheFileHoldingASecretIsTheOwnersAlone) {
     const QString file =
         QSettings(QStringLiteral("Brivanta"), QStringLiteral("Brivanta")).fileName();
-    {
-        QtSettings settings;
-        settings.Write(QStringLiteral("Language"), QStringLiteral("ENG"));
+    for (const char* secret : {"HubToken", "MqttPassword"}) {
+        {
+            QtSettings settings;
+            settings.Write(QStringLiteral("HubToken"), QString());
+            settings.Write(QStringLiteral("MqttPassword"), QString());
+            settings.Write(QStringLiteral("Language"), QStringLiteral("ENG"));
+        }
+        QSettings(QStringLiteral("Brivanta"), QStringLiteral("Brivanta")).sync();
+        ASSERT_TRUE(QFile::exists(file));
+        QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::ReadOther |
+                                        QFileDevice::ReadGroup);
+        {
+            QtSettings settings;
+            settings.Write(QString::fromLatin1(secret),
+                           QStringLiteral("0123456789abcdef0123456789abcdef"));
+            settings.Write(QStringLiteral("Language"), QStringLiteral("ITA"));
+        }
+        const auto permissions = QFile::permissions(file);
+        EXPECT_FALSE(permissions &
+                     (QFileDevice::ReadOther | QFileDevice::ReadGroup | QFileDevice::WriteOther))
+            << secret << ' ' << std::hex << int(permissions);
+        EXPECT_TRUE(permissions & QFileDevice::ReadOwner) << secret;
+        EXPECT_EQ(QStringLiteral("ITA"), QtSettings().Read(QStringLiteral("Language")))
+            << "still read back";
     }
-    QSettings(QStringLiteral("Brivanta"), QStringLiteral("Brivanta")).sync();
-    ASSERT_TRUE(QFile::exists(file));
-    QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::ReadOther |
-                                    QFileDevice::ReadGroup);
-    {
-        QtSettings settings;
-        settings.Write(QStringLiteral("HubToken"),
-                       QStringLiteral("0123456789abcdef0123456789abcdef"));
-        settings.Write(QStringLiteral("Language"), QStringLiteral("ITA"));
-    }
-    const auto permissions = QFile::permissions(file);
-    EXPECT_FALSE(permissions &
-                 (QFileDevice::ReadOther | QFileDevice::ReadGroup | QFileDevice::WriteOther))
-        << std::hex << int(permissions);
-    EXPECT_TRUE(permissions & QFileDevice::ReadOwner);
-    EXPECT_EQ(QStringLiteral("ITA"), QtSettings().Read(QStringLiteral("Language")))
-        << "still read back";
 }
 
 // Whatever a setting holds, QSettings reads back exactly what we wrote, and keys of other

@@ -43,10 +43,16 @@ class HostileGuestScenario : public ::testing::Test, protected ConsoleLive {
         port = console.live().Port();
         console.remoteControl().Safety().SetPort(port);
     }
-    std::unique_ptr<QTcpSocket> Connect() {
+    // From this machine, or from another loopback address standing for a guest on the LAN.
+    std::unique_ptr<QTcpSocket> Connect(const QString& from = QStringLiteral("127.0.0.1")) {
         auto s = std::make_unique<QTcpSocket>();
+        EXPECT_TRUE(s->bind(QHostAddress(from)));
         s->connectToHost(QHostAddress::LocalHost, port);
-        EXPECT_TRUE(Until([&] { return s->state() == QAbstractSocket::ConnectedState; }));
+        // Connected, or already turned away: the caller looks at which.
+        Until([&] {
+            return s->state() == QAbstractSocket::ConnectedState ||
+                   s->state() == QAbstractSocket::UnconnectedState;
+        });
         return s;
     }
     struct Outcome {
@@ -54,8 +60,8 @@ class HostileGuestScenario : public ::testing::Test, protected ConsoleLive {
         bool closed = false; // the server closed the connection after it
     };
     // One raw request on its own connection: the status line, and whether the server closed.
-    Outcome Send(const QByteArray& request) {
-        auto s = Connect();
+    Outcome Send(const QByteArray& request, const QString& from = QStringLiteral("127.0.0.1")) {
+        auto s = Connect(from);
         s->write(request);
         QByteArray answer;
         Until(
@@ -116,6 +122,8 @@ TEST_F(HostileGuestScenario, EveryMalformedOrForeignRequestGetsItsAnswerAndChang
          "HTTP/1.1 400 Bad Request", true},
         {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\r\n folded\r\n\r\n",
          "HTTP/1.1 400 Bad Request", true},
+        {"GET /state.json HTTP/1.1\nHost: 127.0.0.1\n\n", "HTTP/1.1 400 Bad Request", true},
+        {"GET /state.json HTTP/1.1\r\nHost: 127.0.0.1\n", "HTTP/1.1 400 Bad Request", true},
         {"GET /state.json HTTP/2.0\r\nHost: 127.0.0.1\r\n\r\n",
          "HTTP/1.1 505 HTTP Version Not Supported", true},
         {"GET http://evil.example/state.json HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n",
@@ -164,12 +172,33 @@ TEST_F(HostileGuestScenario, APipelinerThatNeverReadsCannotGrowMemory) {
 #endif
 }
 
+// A 5 MB picture asked by every connection the server takes, none of which reads: each holds
+// a few pieces of it, never a copy of the whole.
+TEST_F(HostileGuestScenario, ABigPictureCostsAFewPiecesPerConnection) {
+    QByteArray poster("\xFF\xD8\xFF\xE0", 4);
+    poster.append(QByteArray(5 * 1024 * 1024, 'p'));
+    Environment::CreateFile(a.program + QStringLiteral("/Teams/Home/poster.jpg"), poster);
+    std::vector<std::unique_ptr<QTcpSocket>> readers;
+    for (int i = 0; i < HttpLimits::Clients; ++i) {
+        readers.push_back(
+            Connect(QStringLiteral("127.0.3.%1").arg(i / HttpLimits::ClientsPerAddress)));
+        readers.back()->setReadBufferSize(1);
+        readers.back()->write(Get("/media/teams/Home/poster.jpg"));
+    }
+    ASSERT_TRUE(Until([&] {
+        return std::all_of(readers.begin(), readers.end(),
+                           [](const auto& s) { return s->bytesAvailable() > 0; });
+    }));
+    EXPECT_LE(server.Buffered(), HttpLimits::Clients * (HttpLimits::SoftExit + HttpLimits::Piece));
+    EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), Send(Get("/state.json")).state);
+}
+
 // Every stream one address may open, and more: the rest are turned away, and a page and the
 // remote still get in.
 TEST_F(HostileGuestScenario, StreamsFromOneAddressLeaveRoomForPagesAndTheRemote) {
     std::vector<std::unique_ptr<QTcpSocket>> streams;
     for (int i = 0; i < 64; ++i) {
-        streams.push_back(Connect());
+        streams.push_back(Connect(QStringLiteral("127.0.0.2")));
         streams.back()->write(Get("/events"));
     }
     ASSERT_TRUE(Until([&] { return server.Streams() == HttpLimits::StreamsPerAddress; }));
@@ -186,6 +215,108 @@ TEST_F(HostileGuestScenario, StreamsFromOneAddressLeaveRoomForPagesAndTheRemote)
     EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), Send(Get("/overlay")).state);
     EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), Send(Point()).state);
     EXPECT_EQ(1, console.match().Points[0]);
+}
+
+// Six guests each open every stream and half the connections the server has, and hold the
+// rest with request heads that never end: the deck, a phone that pairs now and this machine's
+// pages all still get in, and the guests cannot take more back.
+TEST_F(HostileGuestScenario, SixGuestsLeaveTheOwnerRoom) {
+    const int guests = 6;
+    const auto guest = [](int i) { return QStringLiteral("127.0.0.%1").arg(i + 2); };
+    std::vector<std::unique_ptr<QTcpSocket>> streams;
+    for (int g = 0; g < guests; ++g) {
+        for (int i = 0; i < HttpLimits::StreamsPerAddress; ++i) {
+            streams.push_back(Connect(guest(g)));
+            streams.back()->write(Get("/events"));
+        }
+    }
+    const auto held = [&] {
+        return std::count_if(streams.begin(), streams.end(), [](const auto& s) {
+            return s->state() == QAbstractSocket::ConnectedState && s->peek(12) == "HTTP/1.1 200";
+        });
+    };
+    ASSERT_TRUE(Until([&] { return held() == HttpLimits::Streams; }));
+    std::vector<std::unique_ptr<QTcpSocket>> heads;
+    for (int g = 0; g < guests; ++g) {
+        for (int i = HttpLimits::StreamsPerAddress; i < HttpLimits::Clients / 2; ++i) {
+            heads.push_back(Connect(guest(g)));
+            heads.back()->write("GET /state.json HTTP/1.1\r\nHo");
+        }
+    }
+    // Each guest holds its share of connections, streams and heads together; no more.
+    ASSERT_TRUE(Until([&] {
+        const auto refused = std::count_if(heads.begin(), heads.end(), [](const auto& s) {
+            return s->state() != QAbstractSocket::ConnectedState || s->bytesAvailable() > 0;
+        });
+        return server.Connections() == guests * HttpLimits::ClientsPerAddress &&
+               refused == static_cast<qsizetype>(heads.size()) -
+                              (guests * HttpLimits::ClientsPerAddress - HttpLimits::Streams);
+    })) << server.Connections();
+
+    EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), Send(Point()).state) << "the deck";
+    EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), Send(Get("/overlay")).state);
+    auto overlay = Connect();
+    overlay->write(Get("/events"));
+    EXPECT_TRUE(Until([&] { return overlay->peek(12) == "HTTP/1.1 200"; })) << "own stream";
+
+    const QString phone = QStringLiteral("127.0.0.200");
+    const QByteArray code =
+        console.remoteControl().Safety().NewCode(console.remoteControl().Now()).toLatin1();
+    auto pairing = Connect(phone);
+    pairing->write(Get("/remote?pair=" + code));
+    QByteArray paired;
+    ASSERT_TRUE(Until([&] {
+        paired += pairing->readAll();
+        return paired.contains("\r\n\r\n");
+    }));
+    ASSERT_TRUE(paired.startsWith("HTTP/1.1 303")) << paired.left(40).toStdString();
+    const qsizetype cookie = paired.indexOf("Set-Cookie: ") + 12;
+    const QByteArray device = paired.mid(cookie, paired.indexOf(';', cookie) - cookie);
+    auto phoneStream = Connect(phone);
+    phoneStream->write(Get("/events"));
+    EXPECT_TRUE(Until([&] { return phoneStream->peek(12) == "HTTP/1.1 200"; })) << "phone";
+    const Outcome tap =
+        Send("POST /control/home/plus HTTP/1.1\r\nHost: 127.0.0.1\r\nCookie: " + device +
+                 "\r\nX-Brivanta: 1\r\nContent-Length: 0\r\n\r\n",
+             phone);
+    EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"), tap.state) << "the phone scores";
+    EXPECT_EQ(2, console.match().Points[0]);
+
+    EXPECT_EQ(QByteArray("HTTP/1.1 503 Service Unavailable"), Send(Get("/overlay"), guest(0)).state)
+        << "a guest at his share gets no more";
+}
+
+// A pool full of request heads that never end: the one waiting longest makes room.
+TEST_F(HostileGuestScenario, UnfinishedHeadsMakeRoomForANewcomer) {
+    std::vector<std::unique_ptr<QTcpSocket>> heads;
+    for (int i = 0; i < HttpLimits::Clients; ++i) {
+        heads.push_back(
+            Connect(QStringLiteral("127.0.1.%1").arg(i / HttpLimits::ClientsPerAddress)));
+        heads.back()->write("GET /state.json HTTP/1.1\r\nHo");
+    }
+    ASSERT_TRUE(Until([&] { return server.Connections() == HttpLimits::Clients; }));
+    EXPECT_EQ(QByteArray("HTTP/1.1 200 OK"),
+              Send(Get("/state.json"), QStringLiteral("127.0.2.1")).state);
+    EXPECT_TRUE(Until([&] {
+        return std::count_if(heads.begin(), heads.end(), [](const auto& s) {
+                   return s->state() == QAbstractSocket::UnconnectedState;
+               }) == 1;
+    })) << "one head went";
+}
+
+// What counts as one guest: an IPv4 address, or an IPv6 /64 a phone may roam in.
+TEST(AddressGroup, AnIpv6SixtyFourIsOneGuest) {
+    const auto group = [](const char* a) {
+        return AddressGroup(QHostAddress(QString::fromLatin1(a)));
+    };
+    EXPECT_EQ(group("2001:db8:1:2::1"), group("2001:db8:1:2:ffff:1:2:3"));
+    EXPECT_NE(group("2001:db8:1:2::1"), group("2001:db8:1:3::1"));
+    EXPECT_EQ(group("192.168.1.20"), group("::ffff:192.168.1.20"));
+    EXPECT_NE(group("192.168.1.20"), group("192.168.1.21"));
+    EXPECT_TRUE(OwnAddress(QHostAddress(QStringLiteral("127.0.0.1"))));
+    EXPECT_TRUE(OwnAddress(QHostAddress(QStringLiteral("::1"))));
+    EXPECT_TRUE(OwnAddress(QHostAddress(QStringLiteral("::ffff:127.0.0.1"))));
+    EXPECT_FALSE(OwnAddress(QHostAddress(QStringLiteral("127.0.0.2"))));
 }
 
 // A request head sent a byte at a time, a keep-alive left silent: both go; a stream stays.

@@ -22,7 +22,8 @@ void ConsoleWindow::exportSettings() {
     const bool secret =
         dialogs.Message(
             common_.Translate(QStringLiteral(
-                "Includere il segreto del telecomando? Chi ha il file potrà segnare punti.")),
+                "Includere il segreto del telecomando e la password del broker? Chi ha il file "
+                "potrà segnare punti e pubblicare come un campo.")),
             Buttons::YesNo, Default::GiveUp) == Answer::Yes;
     QString reason;
     if (!WriteWholeFile(file, SettingsFile::Export(platform_.settings, secret), &reason)) {

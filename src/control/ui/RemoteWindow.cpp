@@ -64,6 +64,7 @@ RemoteWindow::RemoteWindow(const CommonSettings& common, Dialogs& dialogs, Setti
     column->addLayout(buttons);
     connect(newSecretButton, &QPushButton::clicked, this, [this] { newSecret(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(this, &QDialog::finished, this, [this] { remote_.Safety().ForgetCodes(); });
     connect(revokeButton, &QPushButton::clicked, this, &RemoteWindow::revokeSelectedDevice);
     // A code lives two minutes: the one shown is always fresh enough to scan.
     pairingTimer_.setInterval(static_cast<int>(Access::CodeDuration * 3 / 4));

@@ -49,6 +49,24 @@ QStringList MachineNames(bool lan) {
 
 } // namespace
 
+QString AddressGroup(const QHostAddress& peer) {
+    bool v4 = false;
+    const quint32 ipv4 = peer.toIPv4Address(&v4);
+    if (v4) {
+        return QHostAddress(ipv4).toString();
+    }
+    Q_IPV6ADDR bytes = peer.toIPv6Address();
+    std::fill(bytes.c + 8, bytes.c + 16, quint8(0));
+    return QHostAddress(bytes).toString() + QStringLiteral("/64");
+}
+
+bool OwnAddress(const QHostAddress& peer) {
+    bool v4 = false;
+    const quint32 ipv4 = peer.toIPv4Address(&v4);
+    return v4 ? QHostAddress(ipv4) == QHostAddress(QHostAddress::LocalHost)
+              : peer.isEqual(QHostAddress::LocalHostIPv6, QHostAddress::StrictConversion);
+}
+
 QtLiveServer::QtLiveServer(QObject* parent) : QObject(parent) {
     clock_.start();
     watch_.setInterval(1000);
@@ -95,26 +113,57 @@ void QtLiveServer::Close(QTcpSocket* socket) {
     socket->deleteLater();
 }
 
-int QtLiveServer::Count(const QString& address, bool streamsOnly) const {
+int QtLiveServer::Count(const QString& group, bool streamsOnly) const {
     int n = 0;
     for (const auto& c : connections_) {
-        n += c->address == address && (!streamsOnly || c->stream);
+        n += c->group == group && (!streamsOnly || c->stream);
     }
     return n;
 }
 
-// A full server closes the connection that has waited longest with nothing under way (an idle
-// keep-alive): slots go to whoever is using them, not to whoever took them first.
-bool QtLiveServer::MakeRoom() {
+// A full server closes, first, the connection that has waited longest with nothing under way:
+// an idle keep-alive or a request head still arriving (a guest may reopen it, but only by
+// taking the place of another of his kind). Then one of the stranger holding most.
+bool QtLiveServer::MakeRoom(const QString& group, bool own) {
     QTcpSocket* victim = nullptr;
-    qint64 oldest = 0;
+    std::pair<bool, qint64> oldest;
     for (auto it = connections_.cbegin(); it != connections_.cend(); ++it) {
         const Connection& c = *it.value();
-        const bool free = !c.stream && c.pending == 0 && !c.parser.Partial() &&
-                          (!c.socket || c.socket->bytesToWrite() == 0);
-        if (free && (victim == nullptr || c.lastActivity < oldest)) {
+        const bool free =
+            !c.stream && !c.file && c.pending == 0 && (!c.socket || c.socket->bytesToWrite() == 0);
+        const std::pair<bool, qint64> age{c.own, c.lastActivity};
+        if (free && (victim == nullptr || age < oldest)) {
             victim = it.key();
-            oldest = c.lastActivity;
+            oldest = age;
+        }
+    }
+    if (victim == nullptr) {
+        return TakeFromLargest(group, own, false);
+    }
+    Close(victim);
+    return true;
+}
+
+// The newcomer takes the oldest connection (or stream) of the stranger holding the most, when
+// that one holds more than the newcomer's own address does: this machine, the deck and a phone
+// that arrives late always find room, and guests only crowd each other.
+bool QtLiveServer::TakeFromLargest(const QString& group, bool own, bool streams) {
+    const auto counts = [streams](const Connection& c) {
+        return !c.own && c.pending == 0 && (!streams || c.stream);
+    };
+    QHash<QString, int> held;
+    for (const auto& c : std::as_const(connections_)) {
+        held[c->group] += counts(*c);
+    }
+    const int mine = own ? 0 : held.value(group);
+    QTcpSocket* victim = nullptr;
+    std::pair<int, qint64> most{mine, 0};
+    for (auto it = connections_.cbegin(); it != connections_.cend(); ++it) {
+        const Connection& c = *it.value();
+        const std::pair<int, qint64> rank{held.value(c.group), -c.lastActivity};
+        if (counts(c) && rank.first > mine && (victim == nullptr || rank > most)) {
+            victim = it.key();
+            most = rank;
         }
     }
     if (victim == nullptr) {
@@ -127,9 +176,11 @@ bool QtLiveServer::MakeRoom() {
 void QtLiveServer::Accept() {
     while (listening_ && listening_->hasPendingConnections()) {
         QTcpSocket* socket = listening_->nextPendingConnection();
-        const QString address = socket->peerAddress().toString();
-        const bool full = connections_.size() >= HttpLimits::Clients && !MakeRoom();
-        if (full || Count(address, false) >= HttpLimits::ClientsPerAddress) {
+        const QHostAddress peer = socket->peerAddress();
+        const QString group = AddressGroup(peer);
+        const bool own = OwnAddress(peer);
+        const bool over = !own && Count(group, false) >= HttpLimits::ClientsPerAddress;
+        if (over || (connections_.size() >= HttpLimits::Clients && !MakeRoom(group, own))) {
             const QByteArray body = StateText(503) + '\n';
             socket->write(Header(503, "text/plain; charset=utf-8", body.size(),
                                  {{"Retry-After", "5"}}, true) +
@@ -142,7 +193,9 @@ void QtLiveServer::Accept() {
         socket->setParent(this);
         auto c = std::make_shared<Connection>();
         c->socket = socket;
-        c->address = address;
+        c->address = peer.toString();
+        c->group = group;
+        c->own = own;
         c->lastActivity = clock_.elapsed();
         connections_.insert(socket, c);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
@@ -155,7 +208,8 @@ void QtLiveServer::Accept() {
         connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
             if (const auto c = connections_.value(socket)) {
                 c->lastActivity = clock_.elapsed();
-                if (!c->stream && c->close && socket->bytesToWrite() == 0) {
+                Pump(*c);
+                if (!c->stream && !c->file && c->close && socket->bytesToWrite() == 0) {
                     socket->disconnectFromHost();
                     return;
                 }
@@ -172,7 +226,7 @@ void QtLiveServer::Accept() {
 void QtLiveServer::Serve(Connection& c) {
     QTcpSocket* socket = c.socket;
     // One request at a time, and none while the last answer still waits to be read.
-    while (socket != nullptr && connections_.contains(socket) && !c.stream && !c.close &&
+    while (socket != nullptr && connections_.contains(socket) && !c.stream && !c.file && !c.close &&
            c.pending == 0 && socket->bytesToWrite() < HttpLimits::SoftExit) {
         HttpParser::Result outcome = c.parser.Next();
         if (outcome.Refusal != 0) {
@@ -251,8 +305,8 @@ void QtLiveServer::Refuse(Connection& c, int state) {
 
 void QtLiveServer::Write(Connection& c, const HttpAnswer& answer, bool head) {
     if (answer.Stream && !head) {
-        if (Count(c.address, true) >= HttpLimits::StreamsPerAddress ||
-            Streams() >= HttpLimits::Streams) {
+        const bool over = !c.own && Count(c.group, true) >= HttpLimits::StreamsPerAddress;
+        if (over || (Streams() >= HttpLimits::Streams && !TakeFromLargest(c.group, c.own, true))) {
             HttpAnswer full;
             full.State = 503;
             full.Type = "text/plain; charset=utf-8";
@@ -267,9 +321,25 @@ void QtLiveServer::Write(Connection& c, const HttpAnswer& answer, bool head) {
         c.socket->write(answer.Body);
         return;
     }
+    auto file = std::make_unique<QFile>(answer.File);
+    if (!answer.File.isEmpty() && !file->open(QIODevice::ReadOnly)) {
+        HttpAnswer gone;
+        gone.State = 404;
+        gone.Type = "text/plain; charset=utf-8";
+        gone.Body = StateText(404) + '\n';
+        Write(c, gone, head);
+        return;
+    }
+    const qint64 length = answer.File.isEmpty() ? answer.Body.size() : file->size();
     // HEAD of a stream is an ordinary answer: nothing stays open for it.
-    c.socket->write(Header(answer.State, answer.Type, answer.Stream ? -1 : answer.Body.size(),
-                           answer.Headers, c.close || answer.Stream));
+    c.socket->write(Header(answer.State, answer.Type, answer.Stream ? -1 : length, answer.Headers,
+                           c.close || answer.Stream));
+    if (!head && !answer.File.isEmpty()) {
+        c.file = std::move(file);
+        c.fileLeft = length;
+        Pump(c);
+        return;
+    }
     if (!head) {
         c.socket->write(answer.Body);
     }
@@ -279,6 +349,34 @@ void QtLiveServer::Write(Connection& c, const HttpAnswer& answer, bool head) {
     if (c.close) {
         c.socket->disconnectFromHost();
     }
+}
+
+void QtLiveServer::Pump(Connection& c) {
+    while (c.file && c.socket->bytesToWrite() < HttpLimits::SoftExit) {
+        if (c.fileLeft == 0) {
+            c.file.reset();
+            if (c.close) {
+                c.socket->disconnectFromHost();
+            }
+            return;
+        }
+        const QByteArray piece = c.file->read(std::min(c.fileLeft, HttpLimits::Piece));
+        // A file cut short while sent cannot keep the length announced: the client sees it end.
+        if (piece.isEmpty()) {
+            Close(c.socket);
+            return;
+        }
+        c.fileLeft -= piece.size();
+        c.socket->write(piece);
+    }
+}
+
+qint64 QtLiveServer::Buffered() const {
+    qint64 n = 0;
+    for (const auto& c : connections_) {
+        n += c->socket ? c->socket->bytesToWrite() : 0;
+    }
+    return n;
 }
 
 int QtLiveServer::Streams() const {

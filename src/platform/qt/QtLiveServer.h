@@ -4,6 +4,7 @@
 #include "platform/LiveServer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -12,7 +13,14 @@
 #include <QTimer>
 #include <memory>
 
+class QHostAddress;
 class QTcpSocket;
+
+// What the per-address limits count as one guest: an IPv4 address, or an IPv6 /64 (a phone
+// is given the whole /64 and may use any address in it).
+QString AddressGroup(const QHostAddress& peer);
+// The laptop's own programs (the deck's software, OBS on this machine): 127.0.0.1 and ::1.
+bool OwnAddress(const QHostAddress& peer);
 
 // The live server on Qt's sockets, with our own request reader: every limit that keeps one
 // guest on the hall's network from taking the server for himself is enforced here (see
@@ -35,15 +43,21 @@ class QtLiveServer : public QObject, public LiveServer {
     void Watch(qint64 nowMs);
     qint64 Now() const { return clock_.elapsed(); }
     int Connections() const { return static_cast<int>(connections_.size()); }
+    // Bytes written to connections that their clients have not taken yet.
+    qint64 Buffered() const;
 
   private:
     struct Connection {
         QPointer<QTcpSocket> socket;
         QString address;
+        QString group; // see AddressGroup
+        bool own = false;
         HttpParser parser;
-        bool stream = false; // an open event stream
-        bool close = false;  // closes once its answer is written
-        quint64 pending = 0; // a deferred answer this connection waits for
+        bool stream = false;         // an open event stream
+        std::unique_ptr<QFile> file; // a picture still being sent
+        qint64 fileLeft = 0;         // of the length announced for it
+        bool close = false;          // closes once its answer is written
+        quint64 pending = 0;         // a deferred answer this connection waits for
         bool pendingHead = false;
         qint64 lastActivity = 0;
         qint64 requestStart = -1; // when the first byte of an unfinished request came
@@ -52,11 +66,13 @@ class QtLiveServer : public QObject, public LiveServer {
     void Serve(Connection& c);
     void Reply(Connection& c, const ParsedRequest& request);
     void Write(Connection& c, const HttpAnswer& answer, bool head);
+    void Pump(Connection& c);
     void Refuse(Connection& c, int state);
     void Close(QTcpSocket* socket);
     bool AllowedHost(const QByteArray& host) const;
-    int Count(const QString& address, bool streamsOnly) const;
-    bool MakeRoom();
+    int Count(const QString& group, bool streamsOnly) const;
+    bool MakeRoom(const QString& group, bool own);
+    bool TakeFromLargest(const QString& group, bool own, bool streams);
 
     std::unique_ptr<QTcpServer> listening_;
     // Held by pointer: a connection being served stays where it is while others come and go.

@@ -76,9 +76,11 @@ void QtSettings::Store() {
 void QtSettings::Store() {
     pending_.stop();
     changed_.clear();
-    // The remote's secret lets anyone score: while the file holds it, other users of the
-    // machine may not read it. The rewritten file keeps the mode set here.
-    if (!Read(KeyOf(Setting::RemoteSecret)).isEmpty()) {
+    // The remote's secret lets anyone score, the broker's password lets anyone post as a court:
+    // while the file holds either, other users of the machine may not read it. The rewritten
+    // file keeps the mode set here.
+    if (!Read(KeyOf(Setting::RemoteSecret)).isEmpty() ||
+        !Read(KeyOf(Setting::MqttPassword)).isEmpty()) {
         if (!QFile::exists(file_)) {
             QDir().mkpath(QFileInfo(file_).absolutePath());
             WriteWholeFile(file_, {});

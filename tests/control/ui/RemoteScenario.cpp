@@ -546,6 +546,20 @@ TEST(RemoteScenario, ANewSecretIsNeverOneReturnAwayAndIsAskedFirst) {
     b.console->openRemoteWindow();
 }
 
+// The code in the QR code works while the window shows it, and not once the window is closed.
+TEST(RemoteScenario, APairingCodeEndsWithTheWindow) {
+    Bench b;
+    QByteArray code;
+    b.a.f.modal.Expect([&](QDialog& dialog) {
+        auto& w = static_cast<RemoteWindow&>(dialog);
+        code = w.address().section(u'=', 1).toLatin1();
+        w.closeButton->click();
+    });
+    b.console->openRemoteWindow();
+    ASSERT_FALSE(code.isEmpty());
+    EXPECT_EQ(401, b.Request("GET", "/remote?pair=" + code, {}, "127.0.0.1").State);
+}
+
 // Port 8765 taken by another program: the console says where to choose another, and the
 // Remote window says the same rather than call the output switched off.
 TEST(RemoteScenario, ABusyPortIsToldWithWhereToChangeItInBothPlaces) {
