@@ -81,7 +81,7 @@ TEST_F(VenueScenario, ClicksOnThreeCourtsReachTheVenueInOrder) {
         return Points("Court 1", "home") == 3 && Points("Court 2", "guests") == 2 &&
                Points("Court 3", "guests") == 4 && Points("Court 3", "home") == 1;
     })) << venue.Board().Json(QDateTime::currentDateTime()).toStdString();
-    EXPECT_TRUE(c1.console.venueState().endsWith(QStringLiteral("connected")))
+    EXPECT_TRUE(c1.console.venueState().endsWith(QStringLiteral("collegato")))
         << c1.console.venueState().toStdString();
     const QJsonArray courts =
         QJsonDocument::fromJson(venue.Board().Json(QDateTime::currentDateTime()))
@@ -137,7 +137,7 @@ TEST_F(VenueScenario, AMatchFinishedWhileTheBrokerIsDownArrivesOnceWhenItIsBack)
     c.console.match().TotalSets = 1;
     c.console.match().SetPoints = 2;
     ASSERT_TRUE(EventuallyTrue(
-        [&] { return c.console.venueState().endsWith(QStringLiteral("connected")); }));
+        [&] { return c.console.venueState().endsWith(QStringLiteral("collegato")); }));
     broker.Stop();
     c.a.f.dialogs.Expect(MatchMessages::WonBy + QStringLiteral(" Locali"));
     c.a.f.dialogs.Expect(ConsoleMessages::ReportQuestion, Answer::No);
@@ -233,7 +233,7 @@ TEST(VenueBrokerTest, AWrongPasswordIsToldAndScoringGoesOn) {
     Broker broker("allow_anonymous false\npassword_file " + passwords.toUtf8() + "\n");
     VenueCourt c(broker.Port(), QStringLiteral("Court 5"), QStringLiteral("wrong"));
     EXPECT_TRUE(EventuallyTrue([&] {
-        return c.console.venueState().contains(QStringLiteral("refused"));
+        return c.console.venueState().contains(QStringLiteral("rifiutato"));
     })) << c.console.venueState().toStdString();
     c.Points(0, 2);
     EXPECT_EQ(QStringLiteral("2"), c.console.shownScore(0));

@@ -66,20 +66,21 @@ void ConsoleWindow::publishCourt() {
 }
 
 void ConsoleWindow::showVenueState() {
+    auto t = [this](const char* text) { return common_.Translate(QString::fromUtf8(text)); };
     QString colour = QStringLiteral("#f9a825");
-    QString text = QStringLiteral("connecting…");
+    QString text = t("in collegamento…");
     switch (court_->State()) {
     case MqttState::Connected:
         colour = QStringLiteral("#2e7d32");
-        text = QStringLiteral("connected");
+        text = t("collegato");
         break;
     case MqttState::Refused:
         colour = QStringLiteral("#c62828");
-        text = QStringLiteral("refused: ") + court_->Reason();
+        text = t("rifiutato:") + u' ' + court_->Reason();
         break;
     case MqttState::Off:
         colour = QStringLiteral("#777777");
-        text = QStringLiteral("off");
+        text = t("spento");
         break;
     case MqttState::Connecting:
         break;
@@ -88,7 +89,7 @@ void ConsoleWindow::showVenueState() {
     venueMark->setStyleSheet(QStringLiteral("color:") + colour +
                              QStringLiteral(";font-size:14px;"));
     venueMark->setText(QStringLiteral("●"));
-    state_.VenueLink = QStringLiteral("Venue ") + court_->Court() + QStringLiteral(": ") + text;
+    state_.VenueLink = t("Impianto %1: %2").arg(court_->Court(), text);
     venueMark->setToolTip(state_.VenueLink);
 }
 
